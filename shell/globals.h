@@ -1,0 +1,60 @@
+// The program's shared state: owned by the shell, read everywhere. Start values are those the
+// program has before any command runs; colours and the auto-save state are then read from CFG/.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/win_types.h"
+
+// Colours.
+extern COLORREF PenColour;        // 0, then CFG/CLR.CFG
+extern COLORREF BackgroundColour; // white, then CFG/CLR.CFG
+extern COLORREF SelectColour;     // white, then CFG/CLR.CFG
+
+// The sheet, in logical units (drawing units / ZoomDivisor).
+extern int32_t SheetWidth;
+extern int32_t SheetHeight;
+
+// 1: lengths in millimetres; 0: in 1/24 inch (feet, inches and eighths).
+extern int32_t MetricUnits;
+
+// Zoom and scroll state of the drawing window, in logical units.
+extern int32_t ScrollOriginX;
+extern int32_t ScrollOriginY;
+extern int32_t ViewExtentX;
+extern int32_t ViewExtentY;
+extern int32_t ZoomDivisor;
+extern float PenScaleF; // logical units per screen pixel
+extern int32_t PenScale;
+extern int32_t TextScale;
+
+// Text defaults.
+extern int32_t DefaultTextHeight;
+extern int32_t DefaultTextWeight;
+
+// View codes: 40 room layout, 50 ground, 51 first, 52 second floor, 59 site plan;
+// the printed floor's code + 1000 while a page prints.
+extern int32_t CurrentView;
+
+extern int32_t HelpContextId;
+extern int32_t HelpMode; // 1 HTML help, 2 context help
+
+// Commands act on a drawing only above 1.
+extern int32_t DrawingState;
+
+// 0 saved, 1 modified, 2 auto save.
+extern int32_t SaveState;
+
+// Tens digit: walls normal (0-9), cross-hatched (10-19), solid (20-29), hidden (30+).
+// Units digit: 0 everything, 1 dimensions hidden, 2 and 4 other floors overlaid, 3 overlays
+// without dimensions.
+extern int32_t PlanDisplayMode;
+
+extern int32_t LayoutGridFlag;
+extern int32_t PenWidth;
+
+// The next object identifier.
+extern int32_t IdCounter;
+
+// Puts every global back to its start value (tests start from a known state).
+void ResetGlobals();
