@@ -89,7 +89,7 @@ int fclose(File* file);
 // Abandons a rewrite: the temporary is removed and the target left as it was.
 void fdiscard(File* file);
 
-int fprintf(File* file, const char* format, ...) __attribute__((format(printf, 2, 3)));
+int fprintf(File* file, const char* format, ...);
 int vfprintf(File* file, const char* format, va_list args);
 int fscanf(File* file, const char* format, ...);
 int vfscanf(File* file, const char* format, va_list args);
@@ -107,7 +107,7 @@ TextReader& Reader(File* file);
 TextWriter& Writer(File* file);
 
 // sprintf into a std::string, with the same rules ("%ld" takes int32_t), C locale.
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Format(const char* format, ...);
 std::string VFormat(const char* format, va_list args);
 
 // Whole-file helpers (text as stored; Read folds "\r\n"). WriteTextFile replaces atomically.
