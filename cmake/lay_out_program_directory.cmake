@@ -1,12 +1,13 @@
 # Copies the shipped defaults from SRC into the program directory DST, but never over a file that
-# is already there: a user's settings and drawings survive a rebuild.
+# is already there: a user's settings and drawings survive a rebuild. Help pages are the program's
+# own, not the user's, so they are always refreshed.
 file(GLOB_RECURSE shipped RELATIVE ${SRC} ${SRC}/*)
 foreach(rel ${shipped})
     get_filename_component(name ${rel} NAME)
     if(name STREQUAL ".keep")
         continue()
     endif()
-    if(NOT EXISTS ${DST}/${rel})
+    if(NOT EXISTS ${DST}/${rel} OR rel MATCHES "^help/")
         get_filename_component(dir ${DST}/${rel} DIRECTORY)
         file(MAKE_DIRECTORY ${dir})
         file(COPY ${SRC}/${rel} DESTINATION ${dir})
