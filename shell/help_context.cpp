@@ -6,7 +6,7 @@
 namespace {
 
 constexpr std::array<HelpTopic, 31> kTopics{{
-    {500, "content.htm"}, {400, "intro.htm"},   {100, "examples.htm"}, {101, "example1.htm"},
+    {500, "content.htm"},  {400, "intro.htm"},    {100, "examples.htm"}, {101, "example1.htm"},
     {102, "example2.htm"}, {111, "example3.htm"}, {103, "howto.htm"},    {105, "function.htm"},
     {107, "qstart.htm"},   {108, "screen.htm"},   {109, "dlg.htm"},      {110, "hint.htm"},
     {200, "file.htm"},     {210, "view.htm"},     {220, "zoom.htm"},     {230, "edit.htm"},
@@ -18,11 +18,13 @@ constexpr std::array<HelpTopic, 31> kTopics{{
 
 } // namespace
 
-std::span<const HelpTopic> HelpTopics() { return kTopics; }
+std::span<const HelpTopic> HelpTopics() {
+    return kTopics;
+}
 
 std::string_view HelpPageForContext(int32_t context) {
-    const auto found =
-        std::find_if(kTopics.begin(), kTopics.end(), [context](const HelpTopic& t) { return t.context == context; });
+    const auto found = std::find_if(kTopics.begin(), kTopics.end(),
+                                    [context](const HelpTopic& t) { return t.context == context; });
     return found != kTopics.end() ? found->page : kIntroPage;
 }
 
