@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "platform/win_types.h"
+#include "platform/geometry.h"
 #include "tools/tool_kinds.h"
 
 class TDC;
@@ -19,23 +19,23 @@ public:
 
     // Virtual operations in the order of the table; the base leaves every one of them empty
     // except the two centre aids.
-    virtual void ButtonDown(TDC& dc, RECT& client, POINT* point);
-    virtual void ButtonUp(TDC& dc, RECT& client, POINT* point);
-    virtual void Button2Down(TDC& dc, RECT& client, POINT* point);
-    virtual void Button2Up(TDC& dc, RECT& client, POINT* point);
-    virtual void MouseMove(TDC& dc, RECT& client, int32_t x, int32_t y);
+    virtual void ButtonDown(TDC& dc, TRect& client, TPoint* point);
+    virtual void ButtonUp(TDC& dc, TRect& client, TPoint* point);
+    virtual void Button2Down(TDC& dc, TRect& client, TPoint* point);
+    virtual void Button2Up(TDC& dc, TRect& client, TPoint* point);
+    virtual void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y);
     virtual void Draw(TDC& dc, int32_t flag);
-    virtual void BuildRoom(TDC& dc, RECT& client, int32_t width, int32_t length);
-    virtual void KeyDown(TDC& dc, RECT& client, uint32_t key, POINT* point, int32_t step);
-    virtual void SetText(TDC& dc, RECT& client, POINT* point, const char* text);
-    virtual void Char(TDC& dc, RECT& client, uint32_t character);
-    virtual void CreateObject(TDC& dc, RECT& client);
-    virtual void AutoDimension(TDC& dc, RECT& client, int32_t a, int32_t b, int32_t c, int32_t code);
-    virtual void ShowLengthLabel(TDC& dc, RECT& client, int32_t flag, int32_t unused);
+    virtual void BuildRoom(TDC& dc, TRect& client, int32_t width, int32_t length);
+    virtual void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step);
+    virtual void SetText(TDC& dc, TRect& client, TPoint* point, const char* text);
+    virtual void Char(TDC& dc, TRect& client, uint32_t character);
+    virtual void CreateObject(TDC& dc, TRect& client);
+    virtual void AutoDimension(TDC& dc, TRect& client, int32_t a, int32_t b, int32_t c, int32_t code);
+    virtual void ShowLengthLabel(TDC& dc, TRect& client, int32_t flag, int32_t unused);
     virtual void Command(int32_t code);
     virtual void Start(int32_t a, int32_t b, int32_t c);
-    virtual void MidpointAid(TDC& dc, RECT& client, int32_t x, int32_t y);
-    virtual void ThreePointAid(TDC& dc, RECT& client, int32_t x, int32_t y);
+    virtual void MidpointAid(TDC& dc, TRect& client, int32_t x, int32_t y);
+    virtual void ThreePointAid(TDC& dc, TRect& client, int32_t x, int32_t y);
 
     // Shared state, in this order. Every field but PenWidth starts at 0.
     TWindow* Window = nullptr;  // the drawing window that delivered the current input

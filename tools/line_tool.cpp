@@ -15,11 +15,11 @@ TLinetool::TLinetool() {
 }
 
 // Line input, the rubber band, keyed lines and the cross-hair are filled in with the line tools.
-void TLinetool::ButtonDown(TDC&, RECT&, POINT*) {}
-void TLinetool::ButtonUp(TDC&, RECT&, POINT*) {}
-void TLinetool::MouseMove(TDC&, RECT&, int32_t, int32_t) {}
+void TLinetool::ButtonDown(TDC&, TRect&, TPoint*) {}
+void TLinetool::ButtonUp(TDC&, TRect&, TPoint*) {}
+void TLinetool::MouseMove(TDC&, TRect&, int32_t, int32_t) {}
 void TLinetool::Draw(TDC&, int32_t) {}
-void TLinetool::KeyDown(TDC&, RECT&, uint32_t, POINT*, int32_t) {}
+void TLinetool::KeyDown(TDC&, TRect&, uint32_t, TPoint*, int32_t) {}
 void TLinetool::DrawCrosshair(TDC&, int32_t) {}
 
 // A slot of the table that nothing calls.
@@ -27,8 +27,8 @@ void TLinetool::Spare() {}
 
 // Object creation, automatic dimensions, the length label and the line-object commands come with
 // their own subsystems.
-void TLineobjtool::CreateObject(TDC&, RECT&) {}
-void TLineobjtool::AutoDimension(TDC&, RECT&, int32_t, int32_t, int32_t, int32_t) {}
-void TLineobjtool::ShowLengthLabel(TDC&, RECT&, int32_t, int32_t) {}
+void TLineobjtool::CreateObject(TDC&, TRect&) {}
+void TLineobjtool::AutoDimension(TDC&, TRect&, int32_t, int32_t, int32_t, int32_t) {}
+void TLineobjtool::ShowLengthLabel(TDC&, TRect&, int32_t, int32_t) {}
 void TLineobjtool::Command(int32_t) {}
 void TLineobjtool::Start(int32_t, int32_t, int32_t) {}

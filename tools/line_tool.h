@@ -15,11 +15,11 @@ class TLinetool : public TDrawingtool {
 public:
     TLinetool();
 
-    void ButtonDown(TDC& dc, RECT& client, POINT* point) override;
-    void ButtonUp(TDC& dc, RECT& client, POINT* point) override;
-    void MouseMove(TDC& dc, RECT& client, int32_t x, int32_t y) override;
+    void ButtonDown(TDC& dc, TRect& client, TPoint* point) override;
+    void ButtonUp(TDC& dc, TRect& client, TPoint* point) override;
+    void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;
     void Draw(TDC& dc, int32_t flag) override;
-    void KeyDown(TDC& dc, RECT& client, uint32_t key, POINT* point, int32_t step) override;
+    void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
 
     // The two operations the line branch adds to the family's table.
     virtual void DrawCrosshair(TDC& dc, int32_t style);
@@ -30,9 +30,9 @@ class TLineobjtool : public TLinetool {
 public:
     TLineobjtool() = default;
 
-    void CreateObject(TDC& dc, RECT& client) override;
-    void AutoDimension(TDC& dc, RECT& client, int32_t a, int32_t b, int32_t c, int32_t code) override;
-    void ShowLengthLabel(TDC& dc, RECT& client, int32_t flag, int32_t unused) override;
+    void CreateObject(TDC& dc, TRect& client) override;
+    void AutoDimension(TDC& dc, TRect& client, int32_t a, int32_t b, int32_t c, int32_t code) override;
+    void ShowLengthLabel(TDC& dc, TRect& client, int32_t flag, int32_t unused) override;
     void Command(int32_t code) override;
     void Start(int32_t a, int32_t b, int32_t c) override;
 

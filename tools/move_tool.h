@@ -9,18 +9,18 @@ class TMoveobjtool : public TDrawingtool {
 public:
     TMoveobjtool() { Kind = toolkind::kMove; }
 
-    void ButtonDown(TDC& dc, RECT& client, POINT* point) override;
-    void ButtonUp(TDC& dc, RECT& client, POINT* point) override;
-    void Button2Down(TDC& dc, RECT& client, POINT* point) override;
-    void MouseMove(TDC& dc, RECT& client, int32_t x, int32_t y) override;
-    void KeyDown(TDC& dc, RECT& client, uint32_t key, POINT* point, int32_t step) override;
-    void ShowLengthLabel(TDC& dc, RECT& client, int32_t firstIndex, int32_t mode) override;
+    void ButtonDown(TDC& dc, TRect& client, TPoint* point) override;
+    void ButtonUp(TDC& dc, TRect& client, TPoint* point) override;
+    void Button2Down(TDC& dc, TRect& client, TPoint* point) override;
+    void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;
+    void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
+    void ShowLengthLabel(TDC& dc, TRect& client, int32_t firstIndex, int32_t mode) override;
 
     // The operation the move branch adds to the family's table: what happens to a fresh selection.
-    virtual void ApplySelection(TDC& dc, RECT& client, int32_t x, int32_t y);
+    virtual void ApplySelection(TDC& dc, TRect& client, int32_t x, int32_t y);
 
     // Makes the objects appended from firstIndex on the selection (the step behind ShowLengthLabel).
-    void SelectAppended(TDC& dc, RECT& client, int32_t firstIndex, int32_t mode);
+    void SelectAppended(TDC& dc, TRect& client, int32_t firstIndex, int32_t mode);
 
     int32_t& InputFlag() { return PointPlaced; } // keys reach the tool only while 0
 
@@ -44,13 +44,13 @@ public:
 class TEraseobjtool : public TMoveobjtool {
 public:
     TEraseobjtool() { Kind = toolkind::kErase; }
-    void ApplySelection(TDC& dc, RECT& client, int32_t x, int32_t y) override;
+    void ApplySelection(TDC& dc, TRect& client, int32_t x, int32_t y) override;
 };
 
 class TCopyobjtool : public TMoveobjtool {
 public:
     TCopyobjtool() { Kind = toolkind::kCopy; }
-    void ApplySelection(TDC& dc, RECT& client, int32_t x, int32_t y) override;
+    void ApplySelection(TDC& dc, TRect& client, int32_t x, int32_t y) override;
     // Writes the selection to the paste file unless it is gathered for a library.
     void WritePasteFile();
 };

@@ -8,11 +8,11 @@ class TRoomobjtool : public TIntwallobjtool {
 public:
     TRoomobjtool() { Kind = toolkind::kFixedRoom; }
 
-    void ButtonDown(TDC& dc, RECT& client, POINT* point) override;
-    void BuildRoom(TDC& dc, RECT& client, int32_t width, int32_t length) override;
+    void ButtonDown(TDC& dc, TRect& client, TPoint* point) override;
+    void BuildRoom(TDC& dc, TRect& client, int32_t width, int32_t length) override;
     // Keys do nothing while the fixed-room tool is current.
-    void KeyDown(TDC& dc, RECT& client, uint32_t key, POINT* point, int32_t step) override;
-    void AutoDimension(TDC& dc, RECT& client, int32_t a, int32_t b, int32_t c, int32_t code) override;
+    void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
+    void AutoDimension(TDC& dc, TRect& client, int32_t a, int32_t b, int32_t c, int32_t code) override;
 
     int32_t NearerSideX = 0; // 1 nearer the left bound, 2 nearer the right
     int32_t NearerSideY = 0; // 1 nearer the top bound, 2 nearer the bottom
@@ -28,14 +28,14 @@ public:
 
     TDRoomobjtool();
 
-    void ButtonDown(TDC& dc, RECT& client, POINT* point) override;
-    void ButtonUp(TDC& dc, RECT& client, POINT* point) override;
-    void Button2Down(TDC& dc, RECT& client, POINT* point) override;
-    void Button2Up(TDC& dc, RECT& client, POINT* point) override;
-    void MouseMove(TDC& dc, RECT& client, int32_t x, int32_t y) override;
+    void ButtonDown(TDC& dc, TRect& client, TPoint* point) override;
+    void ButtonUp(TDC& dc, TRect& client, TPoint* point) override;
+    void Button2Down(TDC& dc, TRect& client, TPoint* point) override;
+    void Button2Up(TDC& dc, TRect& client, TPoint* point) override;
+    void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;
     void Draw(TDC& dc, int32_t flag) override;
-    void KeyDown(TDC& dc, RECT& client, uint32_t key, POINT* point, int32_t step) override;
-    void CreateObject(TDC& dc, RECT& client) override;
+    void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
+    void CreateObject(TDC& dc, TRect& client) override;
     void Command(int32_t code) override;
     void Start(int32_t a, int32_t b, int32_t c) override;
 

@@ -8,22 +8,22 @@ TArctool::TArctool() {
 
 // Previews, keyed corners and the objects created come with the shape tools.
 void TRectangletool::Draw(TDC&, int32_t) {}
-void TRectangletool::KeyDown(TDC&, RECT&, uint32_t, POINT*, int32_t) {}
-void TRectangleobjtool::CreateObject(TDC&, RECT&) {}
+void TRectangletool::KeyDown(TDC&, TRect&, uint32_t, TPoint*, int32_t) {}
+void TRectangleobjtool::CreateObject(TDC&, TRect&) {}
 
 void TRoundrecttool::Draw(TDC&, int32_t) {}
-void TRndrectobjtool::CreateObject(TDC&, RECT&) {}
+void TRndrectobjtool::CreateObject(TDC&, TRect&) {}
 
-void TCircletool::ButtonDown(TDC&, RECT&, POINT*) {}
-void TCircletool::ButtonUp(TDC&, RECT&, POINT*) {}
-void TCircletool::MouseMove(TDC&, RECT&, int32_t, int32_t) {}
+void TCircletool::ButtonDown(TDC&, TRect&, TPoint*) {}
+void TCircletool::ButtonUp(TDC&, TRect&, TPoint*) {}
+void TCircletool::MouseMove(TDC&, TRect&, int32_t, int32_t) {}
 void TCircletool::Draw(TDC&, int32_t) {}
-void TCircletool::KeyDown(TDC&, RECT&, uint32_t, POINT*, int32_t) {}
-void TCircleobjtool::CreateObject(TDC&, RECT&) {}
+void TCircletool::KeyDown(TDC&, TRect&, uint32_t, TPoint*, int32_t) {}
+void TCircleobjtool::CreateObject(TDC&, TRect&) {}
 
 void TEllipsetool::Draw(TDC&, int32_t) {}
-void TEllipseobjtool::CreateObject(TDC&, RECT&) {}
+void TEllipseobjtool::CreateObject(TDC&, TRect&) {}
 
 void TArctool::Draw(TDC&, int32_t) {}
-void TArctool::KeyDown(TDC&, RECT&, uint32_t, POINT*, int32_t) {}
-void TArcobjtool::CreateObject(TDC&, RECT&) {}
+void TArctool::KeyDown(TDC&, TRect&, uint32_t, TPoint*, int32_t) {}
+void TArcobjtool::CreateObject(TDC&, TRect&) {}

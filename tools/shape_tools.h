@@ -7,13 +7,13 @@
 class TRectangletool : public TLinetool {
 public:
     void Draw(TDC& dc, int32_t flag) override;
-    void KeyDown(TDC& dc, RECT& client, uint32_t key, POINT* point, int32_t step) override;
+    void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
 };
 
 class TRectangleobjtool : public TRectangletool {
 public:
     TRectangleobjtool() { Kind = toolkind::kRectangle; }
-    void CreateObject(TDC& dc, RECT& client) override;
+    void CreateObject(TDC& dc, TRect& client) override;
 };
 
 class TRoundrecttool : public TRectangletool {
@@ -26,16 +26,16 @@ public:
 class TRndrectobjtool : public TRoundrecttool {
 public:
     TRndrectobjtool() { Kind = toolkind::kRoundRect; }
-    void CreateObject(TDC& dc, RECT& client) override;
+    void CreateObject(TDC& dc, TRect& client) override;
 };
 
 class TCircletool : public TLinetool {
 public:
-    void ButtonDown(TDC& dc, RECT& client, POINT* point) override;
-    void ButtonUp(TDC& dc, RECT& client, POINT* point) override;
-    void MouseMove(TDC& dc, RECT& client, int32_t x, int32_t y) override;
+    void ButtonDown(TDC& dc, TRect& client, TPoint* point) override;
+    void ButtonUp(TDC& dc, TRect& client, TPoint* point) override;
+    void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;
     void Draw(TDC& dc, int32_t flag) override;
-    void KeyDown(TDC& dc, RECT& client, uint32_t key, POINT* point, int32_t step) override;
+    void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
     // The radius of a keyed circle.
     int32_t& Radius() { return Count; }
 
@@ -46,7 +46,7 @@ public:
 class TCircleobjtool : public TCircletool {
 public:
     TCircleobjtool() { Kind = toolkind::kCircle; }
-    void CreateObject(TDC& dc, RECT& client) override;
+    void CreateObject(TDC& dc, TRect& client) override;
 };
 
 class TEllipsetool : public TLinetool {
@@ -57,14 +57,14 @@ public:
 class TEllipseobjtool : public TEllipsetool {
 public:
     TEllipseobjtool() { Kind = toolkind::kEllipse; }
-    void CreateObject(TDC& dc, RECT& client) override;
+    void CreateObject(TDC& dc, TRect& client) override;
 };
 
 class TArctool : public TLinetool {
 public:
     TArctool();
     void Draw(TDC& dc, int32_t flag) override;
-    void KeyDown(TDC& dc, RECT& client, uint32_t key, POINT* point, int32_t step) override;
+    void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
 
     int32_t ArcStartX = 0; // the arc's start; scratch while the two keyed points are ordered
     int32_t ArcStartY = 0;
@@ -78,5 +78,5 @@ public:
 class TArcobjtool : public TArctool {
 public:
     TArcobjtool() { Kind = toolkind::kArc; }
-    void CreateObject(TDC& dc, RECT& client) override;
+    void CreateObject(TDC& dc, TRect& client) override;
 };

@@ -7,9 +7,9 @@ class TStepobjtool : public TLineobjtool {
 public:
     TStepobjtool() { Kind = toolkind::kStairs; }
 
-    void MouseMove(TDC& dc, RECT& client, int32_t x, int32_t y) override;
+    void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;
     void Draw(TDC& dc, int32_t flag) override;
-    void KeyDown(TDC& dc, RECT& client, uint32_t key, POINT* point, int32_t step) override;
+    void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
     void Start(int32_t width, int32_t runLength, int32_t flight) override;
 
     // Reads the stairs settings and prepares the outline (the step behind Start).

@@ -9,8 +9,8 @@ TTexttool::TTexttool() {
 }
 
 // Placing, typing and creating texts come with the text tool.
-void TTexttool::ButtonDown(TDC&, RECT&, POINT*) {}
+void TTexttool::ButtonDown(TDC&, TRect&, TPoint*) {}
 void TTexttool::Draw(TDC&, int32_t) {}
-void TTexttool::SetText(TDC&, RECT&, POINT*, const char*) {}
-void TTexttool::Char(TDC&, RECT&, uint32_t) {}
-void TTextobjtool::CreateObject(TDC&, RECT&) {}
+void TTexttool::SetText(TDC&, TRect&, TPoint*, const char*) {}
+void TTexttool::Char(TDC&, TRect&, uint32_t) {}
+void TTextobjtool::CreateObject(TDC&, TRect&) {}

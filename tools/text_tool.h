@@ -11,10 +11,10 @@ public:
 
     TTexttool();
 
-    void ButtonDown(TDC& dc, RECT& client, POINT* point) override;
+    void ButtonDown(TDC& dc, TRect& client, TPoint* point) override;
     void Draw(TDC& dc, int32_t flag) override;
-    void SetText(TDC& dc, RECT& client, POINT* point, const char* text) override;
-    void Char(TDC& dc, RECT& client, uint32_t character) override;
+    void SetText(TDC& dc, TRect& client, TPoint* point, const char* text) override;
+    void Char(TDC& dc, TRect& client, uint32_t character) override;
 
     int32_t& TextStyle() { return CursorX; }    // alignment style 1 to 6
     int32_t& TextAngle() { return PickKind; }   // 0 or 2700
@@ -29,5 +29,5 @@ public:
 class TTextobjtool : public TTexttool {
 public:
     TTextobjtool() { Kind = toolkind::kText; }
-    void CreateObject(TDC& dc, RECT& client) override;
+    void CreateObject(TDC& dc, TRect& client) override;
 };

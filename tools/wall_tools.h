@@ -8,7 +8,7 @@ class TExtwallobjtool : public TLineobjtool {
 public:
     TExtwallobjtool() { Kind = toolkind::kExtWall; }
 
-    void CreateObject(TDC& dc, RECT& client) override;
+    void CreateObject(TDC& dc, TRect& client) override;
     void Command(int32_t code) override;
     void Start(int32_t a, int32_t b, int32_t c) override;
 
@@ -37,10 +37,10 @@ class TIntwallobjtool : public TLineobjtool {
 public:
     TIntwallobjtool() { Kind = toolkind::kIntWall; }
 
-    void MouseMove(TDC& dc, RECT& client, int32_t x, int32_t y) override;
+    void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;
     void Draw(TDC& dc, int32_t flag) override;
-    void KeyDown(TDC& dc, RECT& client, uint32_t key, POINT* point, int32_t step) override;
-    void CreateObject(TDC& dc, RECT& client) override;
+    void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
+    void CreateObject(TDC& dc, TRect& client) override;
     void Start(int32_t a, int32_t b, int32_t c) override;
 
     int32_t& DirectionCode() { return PickKind; } // side of the partition being built

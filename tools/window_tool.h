@@ -8,13 +8,13 @@ class TWindowobjtool : public TLineobjtool {
 public:
     TWindowobjtool() { Kind = toolkind::kOpening; }
 
-    void MouseMove(TDC& dc, RECT& client, int32_t x, int32_t y) override;
+    void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;
     void Draw(TDC& dc, int32_t flag) override;
-    void KeyDown(TDC& dc, RECT& client, uint32_t key, POINT* point, int32_t step) override;
+    void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
     void Start(int32_t a, int32_t b, int32_t c) override;
 
     // The steps behind KeyDown and Start.
-    void MarkWall(TDC& dc, RECT& client, uint32_t key, POINT* point, int32_t step);
+    void MarkWall(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step);
     void LoadSettings(int32_t a, int32_t b, int32_t c);
 
     int32_t& FramePosition() { return CursorX; } // doors in an entry frame
