@@ -1,0 +1,240 @@
+// Files for the program's text formats: read whole into memory, written through a buffer, and
+// rewritten by replacing the old file only once the new one is complete.
+#include "platform/file_io.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/scan_format.h"
+
+namespace pl {
+
+class File {
+public:
+    enum class Kind { Read, Rewrite, Append };
+
+    Kind kind = Kind::Read;
+    std::string text;  // the whole file, for reading
+    TextReader reader; // over `text`
+    TextWriter writer; // pending output
+    int descriptor = -1;
+    std::string target; // the file a rewrite replaces
+    std::string temporary;
+    bool failed = false;
+
+    // Writes the pending output; sets `failed` on any error.
+    void Flush() {
+        const std::string& pending = writer.Text();
+        size_t done = 0;
+        while (!failed && done < pending.size()) {
+            ssize_t n = ::write(descriptor, pending.data() + done, pending.size() - done);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) {
+                failed = true;
+                break;
+            }
+            done += static_cast<size_t>(n);
+        }
+        writer.Clear();
+    }
+    void FlushWhenLarge() {
+        constexpr size_t kFlushSize = 1 << 16;
+        if (writer.Text().size() >= kFlushSize) Flush();
+    }
+};
+
+namespace {
+
+bool ReadWhole(const std::string& nativePath, std::string& text) {
+    int fd = ::open(nativePath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    text.resize(static_cast<size_t>(info.st_size));
+    size_t done = 0;
+    bool ok = true;
+    for (;;) {
+        if (done == text.size()) text.resize(done + 4096 + done / 2); // the file may have grown
+        ssize_t n = ::read(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) ok = false;
+        if (n <= 0) break;
+        done += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    text.resize(done);
+    // Text mode: "\r\n" reads as "\n".
+    if (ok && text.find('\r') != std::string::npos) {
+        size_t out = 0;
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+            text[out++] = text[i];
+        }
+        text.resize(out);
+    }
+    return ok;
+}
+
+// Creates a fresh file beside `target` for the new contents.
+int CreateTemporary(const std::string& target, std::string& temporary) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = target + ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            // A replaced file keeps its permissions.
+            struct stat info {};
+            if (::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+                ::fchmod(fd, info.st_mode & 07777);
+            return fd;
+        }
+        if (errno != EEXIST) return -1;
+    }
+    return -1;
+}
+
+} // namespace
+
+std::string NativePath(std::string_view path) {
+    std::string native(path);
+    for (char& c : native) {
+        if (c == '\\') c = '/';
+    }
+    return native;
+}
+
+File* fopen(const std::string& path, const char* mode) {
+    if (!mode || !*mode) return nullptr;
+    std::string native = NativePath(path);
+    auto file = new File();
+    if (mode[0] == 'r') {
+        file->kind = File::Kind::Read;
+        if (!ReadWhole(native, file->text)) {
+            delete file;
+            return nullptr;
+        }
+        file->reader = TextReader(file->text);
+        return file;
+    }
+    if (mode[0] == 'a') {
+        file->kind = File::Kind::Append;
+        file->target = native;
+        file->descriptor = ::open(native.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+    } else if (mode[0] == 'w') {
+        file->kind = File::Kind::Rewrite;
+        file->target = native;
+        struct stat info {};
+        // A directory in the way cannot be replaced; say so now rather than at the close.
+        if (::stat(native.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+            delete file;
+            return nullptr;
+        }
+        file->descriptor = CreateTemporary(native, file->temporary);
+    }
+    if (file->descriptor < 0) {
+        delete file;
+        return nullptr;
+    }
+    return file;
+}
+
+int fclose(File* file) {
+    if (!file) return EOF;
+    bool ok = true;
+    if (file->descriptor >= 0) {
+        file->Flush();
+        ok = !file->failed;
+        if (::close(file->descriptor) != 0) ok = false;
+        if (file->kind == File::Kind::Rewrite) {
+            if (ok && ::rename(file->temporary.c_str(), file->target.c_str()) != 0) ok = false;
+            if (!ok) ::unlink(file->temporary.c_str());
+        }
+    }
+    delete file;
+    return ok ? 0 : EOF;
+}
+
+void fdiscard(File* file) {
+    if (!file) return;
+    if (file->descriptor >= 0) {
+        ::close(file->descriptor);
+        if (file->kind == File::Kind::Rewrite) ::unlink(file->temporary.c_str());
+    }
+    delete file;
+}
+
+int vfprintf(File* file, const char* format, va_list args) {
+    if (!file || file->kind == File::Kind::Read) return -1;
+    int n = vprint(file->writer, format, args);
+    file->FlushWhenLarge();
+    return file->failed ? -1 : n;
+}
+
+int fprintf(File* file, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    int n = vfprintf(file, format, args);
+    va_end(args);
+    return n;
+}
+
+int vscan(TextReader& reader, const char* format, va_list args) {
+    scan::Target targets[scan::kMaxTargets];
+    int count = scan::CollectTargets(format, args, targets);
+    return scan::ScanTargets(reader, format, targets, count);
+}
+
+int vfscanf(File* file, const char* format, va_list args) {
+    if (!file || file->kind != File::Kind::Read) return EOF;
+    return vscan(file->reader, format, args);
+}
+
+int fscanf(File* file, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    int n = vfscanf(file, format, args);
+    va_end(args);
+    return n;
+}
+
+int sscanf(std::string_view text, const char* format, ...) {
+    TextReader reader(text);
+    va_list args;
+    va_start(args, format);
+    int n = vscan(reader, format, args);
+    va_end(args);
+    return n;
+}
+
+bool feof(File* file) {
+    return !file || (file->kind == File::Kind::Read && file->reader.AtEnd());
+}
+
+TextReader& Reader(File* file) {
+    return file->reader;
+}
+
+TextWriter& Writer(File* file) {
+    return file->writer;
+}
+
+bool ReadTextFile(const std::string& path, std::string& text) {
+    return ReadWhole(NativePath(path), text);
+}
+
+bool WriteTextFile(const std::string& path, std::string_view text) {
+    File* file = fopen(path, "w");
+    if (!file) return false;
+    file->writer.Put(text);
+    return fclose(file) == 0;
+}
+
+} // namespace pl

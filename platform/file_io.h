@@ -1,0 +1,148 @@
+// Files, formatted text I/O and small runtime services in the form the program's code calls them.
+//
+// Everything here is plain C++ (no Qt), so code built on it can be compiled with sanitizers.
+//
+// Formatted I/O rules, kept the same everywhere:
+//  - `%d`, `%i` and `%ld` all mean a 32-bit signed integer: `int32_t*` when scanning, an `int32_t`
+//    (promoted to int) when printing. libc's 64-bit `long` is never involved.
+//  - `%f` scans into `float*`, `%lf` into `double*`; both print with six decimals unless a
+//    precision is given. Numbers are always in the C locale ('.' as decimal point).
+//  - `%c` reads exactly one byte (or the field width), blanks and line ends included.
+//  - `%s` skips white space and reads up to the next white space; give a width (`%20s`) when the
+//    buffer is short. `%*d` etc. read without storing. `%n` stores the bytes consumed (int32_t*).
+//  - A blank (or any white space) in a scan format skips any amount of white space; any other
+//    character must match literally (so "/n" matches the two characters '/' and 'n').
+//  - Files are read as text: "\r\n" reads as "\n". Files are written with "\n".
+//  - Scans return the number of fields stored, or EOF when the input ended before the first one.
+#pragma once
+
+#include <cstdarg>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pl {
+
+// Reads text held in memory, token by token. Used under `fscanf`, and directly by hot readers.
+// The reader does not own the text; "\r\n" must already be folded to "\n" (File does this).
+class TextReader {
+public:
+    TextReader() = default;
+    explicit TextReader(std::string_view text) : text_(text) {}
+
+    bool AtEnd() const { return pos_ >= text_.size(); }
+    // The next byte as an unsigned char value, or EOF.
+    int Peek() const { return AtEnd() ? EOF : static_cast<unsigned char>(text_[pos_]); }
+    int Get() { return AtEnd() ? EOF : static_cast<unsigned char>(text_[pos_++]); }
+    void SkipSpace();
+    size_t Position() const { return pos_; }
+    std::string_view Rest() const { return text_.substr(pos_ < text_.size() ? pos_ : text_.size()); }
+
+    // Skip white space, then read an optionally signed decimal integer. Values beyond the 32-bit
+    // range saturate. On failure nothing is stored (white space may have been consumed).
+    bool ReadInt32(int32_t& value);
+    // Skip white space, then read a decimal floating-point number ("-1.5", "2e3", ".5").
+    bool ReadDouble(double& value);
+    bool ReadFloat(float& value);
+    // Read one byte, white space included.
+    bool ReadChar(char& c);
+    // Read up to the next '\n' (which is consumed, not stored). False only at end of text.
+    bool ReadLine(std::string& line);
+    // Consume `c` if it is the next byte.
+    bool Match(char c);
+
+private:
+    std::string_view text_;
+    size_t pos_ = 0;
+};
+
+// Collects text for a file or a string without per-call allocation once the buffer has grown.
+class TextWriter {
+public:
+    void Put(int32_t value);
+    void Put(char c) { text_.push_back(c); }
+    void Put(std::string_view text) { text_.append(text); }
+    void Put(const char* text) { text_.append(text); }
+    // Fixed notation with `decimals` decimals, C locale.
+    void PutFixed(double value, int decimals = 6);
+    const std::string& Text() const { return text_; }
+    std::string& Buffer() { return text_; }
+    void Clear() { text_.clear(); }
+
+private:
+    std::string text_;
+};
+
+// The stand-in for the runtime's FILE. Opened with pl::fopen, ended with pl::fclose.
+class File;
+
+// Modes "r", "w", "a", "a+t", "w+t" ('t' ignored, 'b' ignored). '\\' in the path becomes '/';
+// the case of the name is kept. "w" and "w+" write to a temporary file beside the target that
+// replaces it only when fclose succeeds. "a" appends in place. Returns nullptr on failure.
+File* fopen(const std::string& path, const char* mode);
+// Ends the file. For a rewrite: flushes, and renames the temporary over the target. Returns 0 on
+// success, EOF on any failure (write error, full disk, failed rename); the old file is then
+// untouched and the temporary removed. Null is accepted and reports EOF.
+int fclose(File* file);
+// Abandons a rewrite: the temporary is removed and the target left as it was.
+void fdiscard(File* file);
+
+int fprintf(File* file, const char* format, ...);
+int vfprintf(File* file, const char* format, va_list args);
+int fscanf(File* file, const char* format, ...);
+int vfscanf(File* file, const char* format, va_list args);
+int sscanf(std::string_view text, const char* format, ...);
+// Scans with the reader, advancing it. The core every scan above goes through.
+int vscan(TextReader& reader, const char* format, va_list args);
+// Prints into the writer. Returns the number of bytes added.
+int vprint(TextWriter& writer, const char* format, va_list args);
+
+// True once a read met the end of the file.
+bool feof(File* file);
+// Fast access for hot readers and writers: the whole text of a file opened for reading, and the
+// buffer of a file opened for writing (flushed as it grows and at fclose).
+TextReader& Reader(File* file);
+TextWriter& Writer(File* file);
+
+// sprintf into a std::string, with the same rules ("%ld" takes int32_t), C locale.
+std::string Format(const char* format, ...);
+std::string VFormat(const char* format, va_list args);
+
+// Whole-file helpers (text as stored; Read folds "\r\n"). WriteTextFile replaces atomically.
+bool ReadTextFile(const std::string& path, std::string& text);
+[[nodiscard]] bool WriteTextFile(const std::string& path, std::string_view text);
+
+// Leading blanks, optional sign, digits; 0 when there are none; saturates at the 32-bit limits.
+int32_t atol(const char* text);
+int32_t atoi(const char* text);
+// Writes `value` in `radix` (2..36, negative values signed only in radix 10) into `buffer`, which
+// must hold 34 bytes. Returns `buffer`.
+char* ltoa(int32_t value, char* buffer, int radix);
+
+// Parts of a path; either separator is accepted. dir keeps its separators at both ends, ext its
+// dot: "C:\\A\\B\\NAME.DB0" gives "C:", "\\A\\B\\", "NAME", ".DB0".
+struct PathParts {
+    std::string drive;
+    std::string dir;
+    std::string name;
+    std::string ext;
+};
+PathParts fnsplit(std::string_view path);
+
+// '\\' to '/', as fopen does.
+std::string NativePath(std::string_view path);
+bool FileExists(const std::string& path);
+// Removes a file; a missing file is no error. False only when the file exists and stays.
+bool RemoveFile(const std::string& path);
+// The plain names of the regular files matching a pattern such as ProgramDirectory + "LIBS\\*.PLM"
+// ('*' and '?' in the last component, matched without regard to case), sorted bytewise.
+std::vector<std::string> FindFiles(const std::string& pattern);
+
+// a * b / c in 64 bits, rounded to nearest (halves away from zero); -1 when c is 0.
+int32_t MulDiv(int32_t a, int32_t b, int32_t c);
+// Byte comparison: negative, 0 or positive.
+int lstrcmpA(const char* a, const char* b);
+
+} // namespace pl
