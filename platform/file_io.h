@@ -139,6 +139,9 @@ bool RemoveFile(const std::string& path);
 // The plain names of the regular files matching a pattern such as ProgramDirectory + "LIBS\\*.PLM"
 // ('*' and '?' in the last component, matched without regard to case), sorted bytewise.
 std::vector<std::string> FindFiles(const std::string& pattern);
+// The runtime's search along the path, kept only for the help probe: the help viewer is built in,
+// so every probe is answered "found" with the name itself.
+std::string searchpath(std::string_view file);
 
 // a * b / c in 64 bits, rounded to nearest (halves away from zero); -1 when c is 0.
 int32_t MulDiv(int32_t a, int32_t b, int32_t c);

@@ -130,6 +130,10 @@ std::vector<std::string> FindFiles(const std::string& pattern) {
     return names;
 }
 
+std::string searchpath(std::string_view file) {
+    return std::string(file);
+}
+
 int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
     if (c == 0) return -1;
     int64_t product = int64_t{a} * b;

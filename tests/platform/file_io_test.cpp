@@ -1,0 +1,212 @@
+#include <csignal>
+#include <cstdint>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <limits>
+#include <sys/resource.h>
+
+#include "platform/file_io.h"
+#include "tests/support/program_directory.h"
+
+namespace {
+
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+
+class FileIo : public ::testing::Test {
+protected:
+    testsupport::ProgramDirectory dir;
+    // The program names its files with backslashes; the layer maps them.
+    std::string Cfg(const std::string& name) const { return dir.Path() + "CFG\\" + name; }
+};
+
+TEST_F(FileIo, IntegersRoundTripAsThirtyTwoBitsForBothConversions) {
+    pl::File* out = pl::fopen(Cfg("T.CFG"), "w");
+    ASSERT_NE(out, nullptr);
+    pl::fprintf(out, "%ld %d %ld %d\n", kMax, kMin, int32_t{-1}, int32_t{0});
+    ASSERT_EQ(pl::fclose(out), 0);
+    EXPECT_EQ(dir.ReadFile("CFG/T.CFG"), "2147483647 -2147483648 -1 0\n");
+
+    // Guard words on both sides would catch a 64-bit store through an int32_t pointer.
+    struct {
+        int32_t a, b, c, d, guard = 0x5a5a5a5a;
+    } v{};
+    pl::File* in = pl::fopen(Cfg("T.CFG"), "r");
+    ASSERT_NE(in, nullptr);
+    EXPECT_EQ(pl::fscanf(in, "%ld %d %ld %ld", &v.a, &v.b, &v.c, &v.d), 4);
+    EXPECT_EQ(pl::fclose(in), 0);
+    EXPECT_EQ(v.a, kMax);
+    EXPECT_EQ(v.b, kMin);
+    EXPECT_EQ(v.c, -1);
+    EXPECT_EQ(v.d, 0);
+    EXPECT_EQ(v.guard, 0x5a5a5a5a);
+}
+
+TEST_F(FileIo, OutOfRangeIntegersSaturate) {
+    int32_t a = 0, b = 0;
+    EXPECT_EQ(pl::sscanf("99999999999 -99999999999", "%d %ld", &a, &b), 2);
+    EXPECT_EQ(a, kMax);
+    EXPECT_EQ(b, kMin);
+}
+
+TEST_F(FileIo, FloatsPrintSixDecimalsAndScanByWidth) {
+    EXPECT_EQ(pl::Format("%d %lf %f", 15000, 1.0, 0.0000012), "15000 1.000000 0.000001");
+    float f = 0;
+    double d = 0;
+    EXPECT_EQ(pl::sscanf("-2.5 1e-3", "%f %lf", &f, &d), 2);
+    EXPECT_FLOAT_EQ(f, -2.5f);
+    EXPECT_DOUBLE_EQ(d, 0.001);
+}
+
+TEST_F(FileIo, FormatUsesThirtyTwoBitLongsAndTheCLocale) {
+    EXPECT_EQ(pl::Format("%ld' %ld %ld/%ld''", int32_t{12}, int32_t{7}, int32_t{3}, int32_t{8}),
+              "12' 7 3/8''");
+    EXPECT_EQ(pl::Format("%.2f m", 3.14159), "3.14 m");
+    EXPECT_EQ(pl::Format("%.3f", -0.5), "-0.500");
+    EXPECT_EQ(pl::Format("[%5ld|%-3d|%s|%c|%%]", int32_t{-42}, 7, "ab", 'z'), "[  -42|7  |ab|z|%]");
+}
+
+TEST_F(FileIo, ReadsCrLfAsLf) {
+    dir.WriteFile("CFG/T.CFG", "1 2\r\n3\r\nx");
+    pl::File* in = pl::fopen(Cfg("T.CFG"), "r");
+    ASSERT_NE(in, nullptr);
+    int32_t a, b, c;
+    char n, x;
+    EXPECT_EQ(pl::fscanf(in, "%d %d%c%d%c", &a, &b, &n, &c, &x), 5);
+    EXPECT_EQ(n, '\n');
+    EXPECT_EQ(c, 3);
+    EXPECT_EQ(x, '\n');
+    EXPECT_EQ(pl::fclose(in), 0);
+}
+
+TEST_F(FileIo, CharConversionReadsBlanksAndLiteralsMatchExactly) {
+    int32_t side = 0, length = 0;
+    char text[4] = {};
+    // A label with a leading blank, after a literal "/n".
+    EXPECT_EQ(pl::sscanf("2 3/n ab", "%d %d/n%c%c%c", &side, &length, &text[0], &text[1], &text[2]), 5);
+    EXPECT_EQ(side, 2);
+    EXPECT_STREQ(text, " ab");
+    // A mismatched literal stops the scan after the fields before it.
+    EXPECT_EQ(pl::sscanf("2 3/x", "%d %d/n%c", &side, &length, &text[0]), 2);
+}
+
+TEST_F(FileIo, ShortInputReturnsFewerFieldsThenEof) {
+    dir.WriteFile("CFG/T.CFG", "5 6");
+    pl::File* in = pl::fopen(Cfg("T.CFG"), "r");
+    ASSERT_NE(in, nullptr);
+    int32_t a = 0, b = 0, c = 77;
+    EXPECT_EQ(pl::fscanf(in, "%d %d %d", &a, &b, &c), 2);
+    EXPECT_EQ(c, 77); // an unread field is left alone
+    EXPECT_TRUE(pl::feof(in));
+    EXPECT_EQ(pl::fscanf(in, "%d", &c), EOF);
+    EXPECT_EQ(pl::fclose(in), 0);
+    EXPECT_EQ(pl::sscanf("", "%d", &a), EOF);
+    EXPECT_EQ(pl::sscanf("abc", "%d", &a), 0);
+}
+
+TEST_F(FileIo, CountedTextIsClampedToItsBuffer) {
+    int32_t length = 0;
+    char name[4];
+    int32_t after = 0;
+    EXPECT_EQ(pl::sscanf("6 abcdef 9", "%d %1t %d", &length, name, static_cast<int>(sizeof name), &after), 3);
+    EXPECT_STREQ(name, "abc");
+    EXPECT_EQ(length, 3);
+    EXPECT_EQ(after, 9); // the surplus was skipped, not read as the next field
+    EXPECT_EQ(pl::sscanf("-5 x", "%d %1t", &length, name, static_cast<int>(sizeof name)), 2);
+    EXPECT_STREQ(name, "");
+    EXPECT_EQ(pl::sscanf("9 abc", "%d %1t", &length, name, static_cast<int>(sizeof name)), 1);
+}
+
+TEST_F(FileIo, MissingFileAndDirectoryDoNotOpen) {
+    EXPECT_EQ(pl::fopen(Cfg("NONE.CFG"), "r"), nullptr);
+    EXPECT_EQ(pl::fopen(dir.Path() + "NODIR\\X.CFG", "w"), nullptr);
+    EXPECT_EQ(pl::fopen(dir.Path() + "CFG", "r"), nullptr);
+    EXPECT_EQ(pl::fclose(nullptr), EOF);
+}
+
+TEST_F(FileIo, AppendAddsToTheEnd) {
+    for (int32_t i = 1; i <= 2; ++i) {
+        pl::File* out = pl::fopen(Cfg("COPY.CFG"), "a+t");
+        ASSERT_NE(out, nullptr);
+        pl::fprintf(out, "%d %ld %ld\n", i, int32_t{-i}, i * 10);
+        ASSERT_EQ(pl::fclose(out), 0);
+    }
+    EXPECT_EQ(dir.ReadFile("CFG/COPY.CFG"), "1 -1 10\n2 -2 20\n");
+}
+
+TEST_F(FileIo, RewriteReplacesOnlyAtCloseAndLeavesNoTemporary) {
+    dir.WriteFile("DWGS/A.DB0", "old");
+    pl::File* out = pl::fopen(dir.Path() + "DWGS\\A.DB0", "w+t");
+    ASSERT_NE(out, nullptr);
+    pl::fprintf(out, "new %d", 1);
+    EXPECT_EQ(dir.ReadFile("DWGS/A.DB0"), "old");
+    ASSERT_EQ(pl::fclose(out), 0);
+    EXPECT_EQ(dir.ReadFile("DWGS/A.DB0"), "new 1");
+    EXPECT_EQ(pl::FindFiles(dir.Path() + "DWGS\\*.DB0*"), std::vector<std::string>{"A.DB0"});
+
+    pl::File* abandoned = pl::fopen(dir.Path() + "DWGS\\A.DB0", "w");
+    ASSERT_NE(abandoned, nullptr);
+    pl::fprintf(abandoned, "lost");
+    pl::fdiscard(abandoned);
+    EXPECT_EQ(dir.ReadFile("DWGS/A.DB0"), "new 1");
+    EXPECT_EQ(pl::FindFiles(dir.Path() + "DWGS\\*.DB0*").size(), 1u);
+}
+
+TEST_F(FileIo, FailedWriteKeepsTheOldFileAndIsReported) {
+    const std::string old(100, 'o');
+    dir.WriteFile("DWGS/A.DB0", old);
+    // A file-size limit makes the writes fail as a full disk would.
+    struct rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+
+    pl::File* out = pl::fopen(dir.Path() + "DWGS\\A.DB0", "w");
+    ASSERT_NE(out, nullptr);
+    for (int32_t i = 0; i < 2000; ++i)
+        pl::fprintf(out, "%d\n", i);
+    const int result = pl::fclose(out);
+
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(result, EOF);
+    EXPECT_EQ(dir.ReadFile("DWGS/A.DB0"), old);
+    EXPECT_EQ(pl::FindFiles(dir.Path() + "DWGS\\*.DB0*").size(), 1u);
+}
+
+TEST_F(FileIo, FailedRenameKeepsWhatIsThereAndIsReported) {
+    std::filesystem::create_directories(dir.File("DWGS/B.DB0"));
+    EXPECT_EQ(pl::fopen(dir.Path() + "DWGS\\B.DB0", "w"), nullptr);
+    // The target turns into a directory while the file is being written.
+    pl::File* out = pl::fopen(dir.Path() + "DWGS\\C.DB0", "w");
+    ASSERT_NE(out, nullptr);
+    std::filesystem::create_directories(dir.File("DWGS/C.DB0/inside"));
+    pl::fprintf(out, "x");
+    EXPECT_EQ(pl::fclose(out), EOF);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("DWGS/C.DB0/inside")));
+    EXPECT_TRUE(pl::FindFiles(dir.Path() + "DWGS\\*.DB0*").empty());
+}
+
+TEST_F(FileIo, WholeFileHelpersAndFastReader) {
+    ASSERT_TRUE(pl::WriteTextFile(Cfg("W.CFG"), "3\r\n-7 x line two\n"));
+    pl::File* in = pl::fopen(Cfg("W.CFG"), "r");
+    ASSERT_NE(in, nullptr);
+    pl::TextReader& reader = pl::Reader(in);
+    int32_t a = 0, b = 0;
+    char c = 0;
+    std::string line;
+    EXPECT_TRUE(reader.ReadInt32(a));
+    EXPECT_TRUE(reader.ReadInt32(b));
+    EXPECT_TRUE(reader.ReadChar(c));
+    EXPECT_EQ(c, ' ');
+    EXPECT_TRUE(reader.ReadLine(line));
+    EXPECT_EQ(line, "x line two");
+    EXPECT_FALSE(reader.ReadLine(line));
+    EXPECT_EQ(a, 3);
+    EXPECT_EQ(b, -7);
+    EXPECT_EQ(pl::fclose(in), 0);
+}
+
+} // namespace
