@@ -62,6 +62,7 @@ void TAApp::SetupControlBar(TDecoratedMDIFrame* frame) {
     ControlBarFont = std::make_unique<TGadgetWindowFont>(6, false, false);
 
     auto* bar = new TDockableControlBar(frame, TGadgetWindow::Horizontal, ControlBarFont.get());
+    ControlBar = bar;
     for (const auto& gadget : res::ControlBarLayout()) {
         switch (gadget.Kind) {
         case res::GadgetKind::Button:

@@ -29,6 +29,7 @@ public:
     std::unique_ptr<TGadgetWindowFont> ControlBarFont;
     std::unique_ptr<THarbor> Harbor;
     TClient* Client = nullptr;
+    TDockableControlBar* ControlBar = nullptr; // the bar SetupControlBar built
 };
 
 // The program's main function; the arguments are not used.
