@@ -1,10 +1,10 @@
 // The device context against raw QPainter: 10,000 short lines and 1,000 texts into a full-HD image.
+#include <benchmark/benchmark.h>
+#include <cstdint>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
-#include <benchmark/benchmark.h>
-#include <cstdint>
 #include <vector>
 
 #include "platform/dc.h"
@@ -48,14 +48,16 @@ void DrawThroughLayer(QImage& image) {
     }
     dc.SetBkMode(TRANSPARENT);
     dc.SelectObject(TFont("Arial", -16));
-    for (int i = 0; i < 1000; ++i) dc.TextOut((i * 37) % (kWidth - 200), (i * 53) % (kHeight - 30), kLabels[i % 5]);
+    for (int i = 0; i < 1000; ++i)
+        dc.TextOut((i * 37) % (kWidth - 200), (i * 53) % (kHeight - 30), kLabels[i % 5]);
 }
 
 void DrawThroughQPainter(QImage& image) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(QColor(128, 0, 0), 1));
-    for (const Segment& s : Segments()) painter.drawLine(QPoint(s.x0, s.y0), QPoint(s.x1, s.y1));
+    for (const Segment& s : Segments())
+        painter.drawLine(QPoint(s.x0, s.y0), QPoint(s.x1, s.y1));
     QFont font(ShippedFontFamily());
     font.setPixelSize(16);
     font.setStyleStrategy(QFont::NoAntialias);
@@ -109,7 +111,8 @@ void BM_XorLinesThroughQPainter(benchmark::State& state) {
         QPainter painter(&image);
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         painter.setPen(QPen(Qt::white, 1));
-        for (const Segment& s : Segments()) painter.drawLine(QPoint(s.x0, s.y0), QPoint(s.x1, s.y1));
+        for (const Segment& s : Segments())
+            painter.drawLine(QPoint(s.x0, s.y0), QPoint(s.x1, s.y1));
     }
 }
 BENCHMARK(BM_XorLinesThroughQPainter)->Unit(benchmark::kMillisecond);
