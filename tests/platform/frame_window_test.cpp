@@ -13,7 +13,9 @@ using windowtest::FrameTest;
 
 namespace {
 
-QToolButton* ButtonOf(TButtonGadget* gadget) { return qobject_cast<QToolButton*>(gadget->Action()->parent()); }
+QToolButton* ButtonOf(TButtonGadget* gadget) {
+    return qobject_cast<QToolButton*>(gadget->Action()->parent());
+}
 
 } // namespace
 
@@ -29,7 +31,8 @@ TEST_F(FrameTest, StartsMaximisedWithTitleAndMenuFromTheTable) {
     EXPECT_EQ(items[0]->text(), "Handled");
     EXPECT_TRUE(items[1]->isSeparator());
     // No shortcuts anywhere: keys belong to the drawing window.
-    for (QAction* item : items) EXPECT_TRUE(item->shortcut().isEmpty());
+    for (QAction* item : items)
+        EXPECT_TRUE(item->shortcut().isEmpty());
 }
 
 TEST_F(FrameTest, UnhandledCommandsAreDisabledAndHandledOnesRouted) {

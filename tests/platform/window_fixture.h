@@ -1,12 +1,13 @@
 // A running frame with an MDI client and drawing-like children that record the messages they get.
 #pragma once
 
-#include <QApplication>
-#include <QMainWindow>
-#include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <QApplication>
+#include <QMainWindow>
+#include <QTest>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -48,7 +49,10 @@ public:
         Log.push_back({"ldown", keys, p});
         if (OnLButtonDown) OnLButtonDown(keys, p);
     }
-    void EvLButtonUp(uint keys, const TPoint& p) override { Log.push_back({"lup", keys, p}); }
+    void EvLButtonUp(uint keys, const TPoint& p) override {
+        Log.push_back({"lup", keys, p});
+        if (ThrowOnLButtonUp) throw std::runtime_error("handler failed");
+    }
     void EvRButtonDown(uint keys, const TPoint& p) override { Log.push_back({"rdown", keys, p}); }
     void EvRButtonUp(uint keys, const TPoint& p) override { Log.push_back({"rup", keys, p}); }
     void EvMouseMove(uint keys, const TPoint& p) override { Log.push_back({"move", keys, p}); }
@@ -68,12 +72,12 @@ public:
     std::vector<TSize> Sizes;
     int Paints = 0;
     bool AllowClose = true;
+    bool ThrowOnLButtonUp = false;
     int32_t ChildCommand = -1;
     int ChildCommands = 0;
     std::function<void(TDC&, bool, TRect&)> OnPaint;
     std::function<void(uint, const TPoint&)> OnLButtonDown;
 
-    QWidget* View() const { return GetHandle(); }
     std::vector<Message> Of(const std::string& kind) const {
         std::vector<Message> out;
         for (const Message& m : Log)
@@ -93,7 +97,9 @@ public:
     }
     void CmExit() { Ran.push_back(CM_EXIT); }
 
-    bool ProcessCommand(int32_t id) override { return Table().Process(*this, id) || TMDIClient::ProcessCommand(id); }
+    bool ProcessCommand(int32_t id) override {
+        return Table().Process(*this, id) || TMDIClient::ProcessCommand(id);
+    }
     bool EnableCommand(TCommandEnabler& ce) override {
         return Table().Enable(*this, ce) || TMDIClient::EnableCommand(ce);
     }
