@@ -42,12 +42,12 @@ protected:
     }
 };
 
+} // namespace
+
 bool PlatformMovesPointer() {
     const QString name = QGuiApplication::platformName();
     return !name.isEmpty() && name != QLatin1String("offscreen") && name != QLatin1String("minimal");
 }
-
-} // namespace
 
 void EnsureCursorTracking() {
     static QObject* tracker = nullptr;
@@ -125,8 +125,9 @@ HWND SetCapture(HWND window) {
     // A press loop starting now must not read what an earlier one left behind.
     Input().journal.clear();
     if (window) {
+        // Headless platforms cannot grab; the implicit grab of a held button still works there.
         QWidget* w = window->GetHandle();
-        if (w && w->isVisible()) w->grabMouse();
+        if (w && w->isVisible() && pl::detail::PlatformMovesPointer()) w->grabMouse();
     }
     return previous;
 }
@@ -136,7 +137,7 @@ bool ReleaseCapture() {
     Input().capture = nullptr;
     if (!window) return false;
     QWidget* w = window->GetHandle();
-    if (w) w->releaseMouse();
+    if (w && pl::detail::PlatformMovesPointer()) w->releaseMouse();
     return true;
 }
 
