@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "platform/detail/input_state.h"
+#include "platform/test_script.h"
 #include "platform/window.h"
 
 namespace pl::detail {
@@ -90,6 +91,7 @@ bool GetCursorPos(POINT* point) {
 }
 
 bool SetCursorPos(int32_t x, int32_t y) {
+    pl::TestLog("SetCursorPos " + std::to_string(x) + " " + std::to_string(y));
     pl::detail::InputState& in = Input();
     in.cursor = TPoint(x, y);
     in.cursorKnown = true;

@@ -8,7 +8,9 @@ using windowtest::RecordingChild;
 
 namespace {
 
-QRgb Pixel(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+QRgb Pixel(const QImage& image, int x, int y) {
+    return image.pixel(x, y) & 0xFFFFFF;
+}
 
 constexpr QRgb kBackground = 0x0A141E; // the class brush RGB(10, 20, 30)
 constexpr QRgb kRed = 0xFF0000;
