@@ -16,20 +16,11 @@ TDashPattern DashPatternOf(int32_t style, double scale) {
         }
     };
     switch (style) {
-    case PS_DASH:
-        set({18, 6});
-        break;
-    case PS_DOT:
-        set({3, 3});
-        break;
-    case PS_DASHDOT:
-        set({9, 6, 3, 6});
-        break;
-    case PS_DASHDOTDOT:
-        set({9, 3, 3, 3, 3, 3});
-        break;
-    default:
-        break;
+    case PS_DASH: set({18, 6}); break;
+    case PS_DOT: set({3, 3}); break;
+    case PS_DASHDOT: set({9, 6, 3, 6}); break;
+    case PS_DASHDOTDOT: set({9, 3, 3, 3, 3, 3}); break;
+    default: break;
     }
     return pattern;
 }
@@ -39,9 +30,7 @@ namespace {
 const QRect kEverywhere(std::numeric_limits<int32_t>::min() / 2, std::numeric_limits<int32_t>::min() / 2,
                         std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max());
 
-bool Touching(const POINT& a, const POINT& b) {
-    return std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1;
-}
+bool Touching(const POINT& a, const POINT& b) { return std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1; }
 
 } // namespace
 
@@ -57,9 +46,8 @@ void AppendPathPixels(const std::vector<POINT>& vertices, bool closed, std::vect
         segment.clear();
         const int64_t length = ForEachLinePixel(from, to, kEverywhere, [](int32_t, int32_t, int64_t) {});
         segment.resize(size_t(length));
-        ForEachLinePixel(from, to, kEverywhere, [&](int32_t x, int32_t y, int64_t k) {
-            segment[size_t(k)] = POINT{x, y};
-        });
+        ForEachLinePixel(from, to, kEverywhere,
+                         [&](int32_t x, int32_t y, int64_t k) { segment[size_t(k)] = POINT{x, y}; });
         ordered.insert(ordered.end(), segment.begin(), segment.end());
     }
     if (!closed) ordered.push_back(vertices.back());
