@@ -78,7 +78,7 @@ pl::detail::ClientView* TWindow::MakeClientView(QWidget* parent) {
     pl::detail::ClientView* view = nullptr;
     QWidget* pane = pl::detail::MakeClientPane(this, parent, &view);
     ViewWidget = view;
-    view->setCursor(CursorShape(ClassRecord.Cursor));
+    view->setCursor(CursorShape(CursorId ? CursorId : ClassRecord.Cursor));
     SetHandle(view);
     (void)pane;
     return view;
@@ -208,7 +208,7 @@ int TWindow::GetScrollPos(int bar) const {
 }
 
 bool TWindow::SetCursor(TModule*, int cursorId) {
-    ClassRecord.Cursor = cursorId;
+    CursorId = cursorId;
     if (QWidget* w = GetHandle()) w->setCursor(CursorShape(cursorId));
     return true;
 }

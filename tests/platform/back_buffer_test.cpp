@@ -30,6 +30,15 @@ TEST_F(FrameTest, ChildIsCreatedMaximisedAndPaintedInItsClassColour) {
     EXPECT_EQ(Pixel(*child->BackBuffer(), 5, 5), kBackground);
 }
 
+TEST_F(FrameTest, CursorSetBeforeCreationHolds) {
+    auto* child = new RecordingChild(*App.Client);
+    child->SetCursor(nullptr, IDC_CROSS);
+    child->Create();
+    EXPECT_EQ(child->View()->cursor().shape(), Qt::CrossCursor);
+    child->SetCursor(nullptr, IDC_IBEAM);
+    EXPECT_EQ(child->View()->cursor().shape(), Qt::IBeamCursor);
+}
+
 TEST_F(FrameTest, ClientDcDrawsIntoTheBackBufferAndTheScreenShowsIt) {
     RecordingChild* child = NewChild();
     child->UpdateWindow();
