@@ -173,6 +173,8 @@ TEST_F(FrameTest, PressLoopDispatchesUntilTheButtonComesUpAndAutoScrolls) {
 
 TEST_F(FrameTest, ScrollBarsKeepTheProgramsPosition) {
     RecordingChild* child = NewChild();
+    EXPECT_EQ(child->SetScrollPos(SB_VERT, 30), 0); // percent by default
+    EXPECT_EQ(child->GetScrollPos(SB_VERT), 30);
     child->SetScrollRange(SB_HORZ, 0, 100);
     EXPECT_EQ(child->SetScrollPos(SB_HORZ, 40), 0);
     EXPECT_EQ(child->GetScrollPos(SB_HORZ), 40);
@@ -187,4 +189,15 @@ TEST_F(FrameTest, ScrollBarsKeepTheProgramsPosition) {
     EXPECT_EQ(scrolls[0].a, SB_LINEDOWN);
     // The handler did not move the bar, so it stays where the program put it.
     EXPECT_EQ(bar->value(), 40);
+}
+
+TEST_F(FrameTest, ThumbPositionsAreFractionsOfTheScrollersRange) {
+    RecordingChild* child = NewChild();
+    child->Scroller = new TScroller(child, 8, 8, 300, 0);
+    child->Scroller->HScroll(SB_THUMBPOSITION, 50);
+    EXPECT_EQ(child->Scroller->XPos, 150);
+    child->Scroller->HScroll(SB_THUMBTRACK, 100);
+    EXPECT_EQ(child->Scroller->XPos, 300);
+    child->Scroller->VScroll(SB_THUMBTRACK, 100); // a range of 0 stays at 0
+    EXPECT_EQ(child->Scroller->YPos, 0);
 }
