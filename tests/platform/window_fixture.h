@@ -33,6 +33,10 @@ public:
         Attr.Style |= WS_MAXIMIZE | WS_HSCROLL | WS_VSCROLL;
     }
 
+    ~RecordingChild() override {
+        if (Deleted) *Deleted = true;
+    }
+
     const char* GetClassName() override { return "recording"; }
     void GetWindowClass(WNDCLASS& wc) override { wc.Background = RGB(10, 20, 30); }
     bool CanClose() override { return AllowClose; }
@@ -73,6 +77,7 @@ public:
     int Paints = 0;
     bool AllowClose = true;
     bool ThrowOnLButtonUp = false;
+    bool* Deleted = nullptr;
     int32_t ChildCommand = -1;
     int ChildCommands = 0;
     std::function<void(TDC&, bool, TRect&)> OnPaint;
