@@ -91,9 +91,9 @@ bool TWindow::Create() {
     QWidget* pane = view->parentWidget();
     pane->setWindowTitle(QString::fromLatin1(Title.c_str()));
     if (Attr.W > 0 && Attr.H > 0) pane->resize(Attr.W, Attr.H);
+    pane->show();
     SetupWindow();
     view->EnableSizeMessages();
-    pane->show();
     view->SendSize();
     return true;
 }

@@ -23,6 +23,8 @@ TEST_F(FrameTest, ChildIsCreatedMaximisedAndPaintedInItsClassColour) {
     ASSERT_FALSE(child->Sizes.empty());
     TRect client = child->GetClientRect();
     EXPECT_EQ(child->Sizes.back(), client.Size());
+    EXPECT_EQ(child->SetupRect, client); // set-up already sees the real size
+    EXPECT_EQ(child->Sizes.size(), 1u);  // and one size message follows it
     EXPECT_GT(client.Width(), 100);
     EXPECT_EQ(child->BackBuffer()->size(), QSize(client.Width(), client.Height()));
     child->UpdateWindow();

@@ -41,6 +41,7 @@ public:
     void GetWindowClass(WNDCLASS& wc) override { wc.Background = RGB(10, 20, 30); }
     bool CanClose() override { return AllowClose; }
 
+    void SetupWindow() override { SetupRect = GetClientRect(); }
     void EvSize(uint type, const TSize& size) override {
         TMDIChild::EvSize(type, size);
         Sizes.push_back(size);
@@ -78,6 +79,7 @@ public:
     bool AllowClose = true;
     bool ThrowOnLButtonUp = false;
     bool* Deleted = nullptr;
+    TRect SetupRect;
     int32_t ChildCommand = -1;
     int ChildCommands = 0;
     std::function<void(TDC&, bool, TRect&)> OnPaint;
