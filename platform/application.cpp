@@ -1,5 +1,7 @@
 #include "platform/application.h"
 
+#include <QScreen>
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QtGlobal>
@@ -41,8 +43,12 @@ bool TApplication::InitInstance() {
     QMainWindow* w = MainWindow->MainWidget();
     if (nCmdShow == SW_SHOWMINIMIZED)
         w->showMinimized();
-    else
+    else {
+        // Without a window manager (a bare X server) a maximise request is never honoured, so the
+        // frame is also given the screen's whole working area.
+        if (QScreen* screen = w->screen()) w->setGeometry(screen->availableGeometry());
         w->showMaximized();
+    }
     return true;
 }
 
