@@ -65,7 +65,7 @@ int vprint(TextWriter& writer, const char* format, va_list args) {
         while (IsFlag(*p))
             copy(*p++), plain = false;
         if (*p == '*') {
-            // A width from the arguments is folded into the spec.
+            // A width taken from the arguments is written into the conversion.
             int width = va_arg(args, int);
             for (char c : std::to_string(width))
                 copy(c);
