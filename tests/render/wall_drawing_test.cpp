@@ -65,8 +65,10 @@ TEST_P(WallDisplayModes, ExternalCavityWallFollowsTheTensDigit) {
     // Solid shows the outer face and line C around the band; the others show all four lines.
     const bool facesShown = expected != "none";
     const bool layersShown = expected == "normal" || expected == "hatched";
-    for (int32_t y : {200, 120}) EXPECT_EQ(canvas->At(200, y) == kBlue, facesShown) << y;
-    for (int32_t y : {170, 150}) EXPECT_EQ(canvas->At(200, y) == kBlue, layersShown) << y;
+    for (int32_t y : {200, 120})
+        EXPECT_EQ(canvas->At(200, y) == kBlue, facesShown) << y;
+    for (int32_t y : {170, 150})
+        EXPECT_EQ(canvas->At(200, y) == kBlue, layersShown) << y;
     const int32_t outerRuns = canvas->RunsAlongRow(kBlue, 185, 50, 350);
     const int32_t innerRuns = canvas->RunsAlongRow(kBlue, 135, 50, 350);
     if (expected == "hatched") {
@@ -82,9 +84,10 @@ TEST_P(WallDisplayModes, ExternalCavityWallFollowsTheTensDigit) {
 }
 
 INSTANTIATE_TEST_SUITE_P(TensDigit, WallDisplayModes,
-                         ::testing::Values(ModeCase{-1, "normal"}, ModeCase{0, "normal"}, ModeCase{9, "normal"},
-                                           ModeCase{10, "hatched"}, ModeCase{19, "hatched"},
-                                           ModeCase{20, "solid"}, ModeCase{29, "solid"}, ModeCase{30, "none"},
+                         ::testing::Values(ModeCase{-1, "normal"}, ModeCase{0, "normal"},
+                                           ModeCase{9, "normal"}, ModeCase{10, "hatched"},
+                                           ModeCase{19, "hatched"}, ModeCase{20, "solid"},
+                                           ModeCase{29, "solid"}, ModeCase{30, "none"},
                                            ModeCase{35, "none"}));
 
 TEST_F(WallDrawing, HorizontalHatchMatchesTheWorkedExample) {
@@ -154,7 +157,8 @@ TEST_F(WallDrawing, ThinCavityShowsItsLinesButHatchesOnlyTheOuterLeaf) {
     PlanDisplayMode = 10;
     auto wall = MakeExtWall(kGroundFloor, 40, 200, 360, 200, 30, 2, 30, 900, kBlue);
     auto canvas = Painted(*wall);
-    for (int32_t y : {200, 170, 168, 138}) EXPECT_EQ(canvas->At(200, y), kBlue) << y;
+    for (int32_t y : {200, 170, 168, 138})
+        EXPECT_EQ(canvas->At(200, y), kBlue) << y;
     EXPECT_GE(canvas->RunsAlongRow(kBlue, 185, 50, 350), 4);
     EXPECT_EQ(canvas->RunsAlongRow(kBlue, 153, 50, 350), 0);
     EXPECT_EQ(wall->setting1, 3);
