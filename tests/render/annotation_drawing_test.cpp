@@ -41,9 +41,9 @@ TEST_F(AnnotationDrawing, DimensionEndMarksMatchTheWorkedExample) {
     EXPECT_GT(canvas_->Count(kRed, 30, 37, 30, 38), 0);
     EXPECT_EQ(canvas_->At(20, 55), kRed);
     EXPECT_EQ(canvas_->At(20, 25), kRed);
-    EXPECT_EQ(canvas_->At(100, 40), kRed); // first segment P to (200, 40)
-    EXPECT_NE(canvas_->At(210, 40), kRed); // the gap for the length text
-    EXPECT_EQ(canvas_->At(250, 40), kRed); // second segment D to (220, 40)
+    EXPECT_EQ(canvas_->At(100, 40), kRed);                // first segment P to (200, 40)
+    EXPECT_NE(canvas_->At(210, 40), kRed);                // the gap for the length text
+    EXPECT_EQ(canvas_->At(250, 40), kRed);                // second segment D to (220, 40)
     EXPECT_GT(canvas_->Count(kRed, 290, 42, 290, 43), 0); // head at D points the other way
     EXPECT_EQ(canvas_->At(300, 55), kRed);
 }
