@@ -205,17 +205,4 @@ TEST_F(OverlayDialogs, DisplayModeEscapeChangesNothing) {
     EXPECT_EQ(PlanDisplayMode, 4);
 }
 
-TEST_F(OverlayDialogs, TemplatesCarryTheirTextsVerbatim) {
-    const pl::DialogTemplate overlays = OverlayDialogTemplate();
-    EXPECT_EQ(overlays.Caption, "overlays");
-    bool twoBlanks = false;
-    for (const auto& control : overlays.Controls)
-        twoBlanks |= control.Text == "show  dimensions";
-    EXPECT_TRUE(twoBlanks);
-    const pl::DialogTemplate display = DisplayModeDialogTemplate();
-    EXPECT_EQ(display.Caption, "plan views - display mode");
-    for (const auto& control : display.Controls)
-        EXPECT_NE(control.Id, IDCANCEL); // no Cancel button
-}
-
 } // namespace

@@ -279,9 +279,11 @@ TEST_F(WallDrawing, HatchPenIsThinnestAtPenScaleOne) {
     Canvas canvas;
     canvas.SetUpWindow();
     wall->DrawHatched(canvas.Dc(), 0);
-    // The faces are 4 wide; a hatch stroke crossing a row is one pixel wide.
-    EXPECT_EQ(canvas.Count(kRed, 148, 130, 352, 130) <= 2 * 4, true);
-    EXPECT_GE(canvas.Count(kRed, 200, 148, 200, 152), 4);
+    // The faces are 4 wide; each hatch stroke crosses a row in one pixel.
+    EXPECT_GE(canvas.Count(kRed, 200, 146, 200, 154), 4);
+    const int32_t runs = canvas.RunsAlongRow(kRed, 130, 60, 340);
+    EXPECT_GE(runs, 4);
+    EXPECT_EQ(canvas.Count(kRed, 60, 130, 340, 130), runs);
 }
 
 } // namespace
