@@ -29,8 +29,10 @@ public:
     void SetFocus();
 
 protected:
-    QWidget* Bind(TDialog* dialog, const char* expectedClass);
+    // Adopts the dialog's control (or a stand-in) as the widget this handle works on.
+    void Attach(QWidget* widget);
     int32_t id_;
+    TDialog* dialog_;
     QWidget* widget_ = nullptr;
 };
 

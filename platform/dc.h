@@ -9,12 +9,14 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/gdi_objects.h"
 #include "platform/mapping.h"
 #include "platform/win_types.h"
 
 class QFont;
+class QString;
 class QImage;
 class QPaintDevice;
 class QPainter;
@@ -125,7 +127,7 @@ public:
     bool GetTextExtentPoint(const char* text, int32_t len, SIZE* size) const;
     SIZE GetTextExtent(const char* text, int32_t len = -1) const;
 
-    int32_t GetDeviceCaps(int32_t index) const;
+    virtual int32_t GetDeviceCaps(int32_t index) const;
 
     // Bounding rectangle, in device pixels, of everything drawn since the last reset.
     QRect DrawnBounds() const { return drawn_; }
@@ -156,23 +158,28 @@ private:
     struct TextFace;
 
     void InitState();
+    bool Active() const;
     void Drawn(const QRect& deviceRect);
     POINT ToDevice(int32_t x, int32_t y) const { return mapping_.ToDevice(x, y); }
     int32_t DevicePenWidth() const;
+    bool DrawsPixelwise() const;
     void ApplyRop() const;
     void ApplyCopy() const;
+    void PreparePen(bool forShape) const;
+    void PrepareBrush() const;
     void StrokeLine(POINT from, POINT to);
-    void StrokeHairline(POINT from, POINT to);
-    void StrokeWideLine(POINT from, POINT to, int32_t width);
-    void StrokePatterned(POINT from, POINT to);
-    void PutPixels(const POINT* pixels, int32_t count, COLORREF colour);
-    bool ClosedShape(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t shape, int32_t rw,
-                     int32_t rh);
+    void StrokeOutline(std::vector<POINT>& path);
+    void PutPixels(const POINT* pixels, size_t count, COLORREF colour, bool useRop);
+    bool DrawCurve(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t cornerW, int32_t cornerH,
+                   bool fill);
     const TextFace& Face() const;
+    QString TextOf(const char* text, int32_t len) const;
 
     QPainter* painter_ = nullptr;
     std::unique_ptr<QPainter> ownedPainter_;
-    QImage* image_ = nullptr; // set when pixels can be written directly
+    QImage* image_ = nullptr;       // set when pixels can be written directly
+    QImage* deviceImage_ = nullptr; // set when the device is an image (GetPixel)
+    bool rasterOps_ = false;
     QRegion clip_;
     bool clipped_ = false;
     QRect deviceRect_;
@@ -197,4 +204,8 @@ private:
     int32_t technology_ = DT_RASDISPLAY;
     QRect drawn_;
     mutable std::unique_ptr<TextFace> face_;
+    mutable bool fontOnPainter_ = false;
+    std::vector<POINT> pixels_;
+    std::vector<POINT> gaps_;
+    mutable std::vector<QPoint> points_;
 };

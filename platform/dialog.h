@@ -15,6 +15,12 @@
 
 class QAbstractButton;
 class QButtonGroup;
+class QPixmap;
+
+namespace pl {
+// The picture an icon control with this id shows (the program registers its icons at start-up).
+void RegisterDialogIcon(int32_t iconId, const QPixmap& picture);
+} // namespace pl
 
 class TDialog : public QDialog {
 public:
@@ -73,6 +79,7 @@ protected:
 private:
     void Build(const pl::DialogTemplate& dialogTemplate);
     int ExecuteScripted();
+    void ApplyScriptedValue(int32_t id, const std::string& value);
     void Dispatch(int32_t id);
 
     int32_t resId_;

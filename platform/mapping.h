@@ -42,6 +42,8 @@ public:
     int32_t HeightToLogical(int32_t device) const;
 
     bool IsIdentity() const { return identity_; }
+    int32_t ResolutionX() const { return dpiX_; }
+    int32_t ResolutionY() const { return dpiY_; }
 
 private:
     void FixedExtentsOfMode();

@@ -6,6 +6,9 @@
 
 class QPrinter;
 
+// Width of the thinnest printed line.
+constexpr double kMinimumPrintedPenMm = 0.25;
+
 class TPrinterDC : public TDC {
 public:
     // Begins painting on the printer itself (and so starts the print job).
@@ -16,11 +19,12 @@ public:
     // Ends the page and starts the next one; false when the printer refused.
     bool NewPage();
 
+    // LOGPIXELSX/Y give the printer's resolution; HORZRES/VERTRES the printable area in pixels;
+    // PHYSICALWIDTH/HEIGHT the paper and PHYSICALOFFSETX/Y the unprintable margin.
+    int32_t GetDeviceCaps(int32_t index) const override;
+
 private:
     void SetUp();
 
     QPrinter& printer_;
 };
-
-// Width of the thinnest printed line.
-constexpr double kMinimumPrintedPenMm = 0.25;

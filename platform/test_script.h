@@ -79,6 +79,8 @@ std::string LogText(); // the log lines joined with '\n'
 // Layer side: the next answer when it is of the kind; otherwise records an error naming `what` and
 // returns nothing (the caller answers Cancel).
 std::optional<Answer> Take(AnswerKind kind, const std::string& what);
+// The next answer without taking it; null when the queue is empty.
+const Answer* Peek();
 // The next answer if it is of the kind, without recording an error when it is not.
 std::optional<Answer> TakeIfNext(AnswerKind kind);
 

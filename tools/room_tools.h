@@ -2,6 +2,7 @@
 // and the design-room tool of the room-layout views.
 #pragma once
 
+#include "document/objects.h"
 #include "tools/wall_tools.h"
 
 class TRoomobjtool : public TIntwallobjtool {

@@ -32,6 +32,3 @@ constexpr int32_t kDesignRoom = 29000;
 constexpr int32_t kReopenedRoom = 29001;
 
 } // namespace toolkind
-
-// "No object": the index value that stands for none in every object search.
-constexpr int32_t NoWallIndex = 30001;
