@@ -126,7 +126,7 @@ void TDialog::Build(const pl::DialogTemplate& dialogTemplate) {
             list->setSelectionMode(QAbstractItemView::SingleSelection);
             list->setProperty("sorted", control.Sorted);
             const int32_t id = control.Id;
-            connect(list, &QListWidget::currentRowChanged, this, [this, id]() { EvSelChange(id); });
+            connect(list, &QListWidget::itemSelectionChanged, this, [this, id]() { EvSelChange(id); });
             widget = list;
             break;
         }

@@ -28,7 +28,17 @@ std::vector<std::pair<std::string, std::string>> ParseFileFilter(const std::stri
     std::vector<std::pair<std::string, std::string>> pairs;
     for (size_t i = 0; i + 1 < parts.size(); i += 2) {
         if (parts[i].empty() && parts[i + 1].empty()) break;
-        pairs.emplace_back(parts[i], parts[i + 1]);
+        std::string patterns = parts[i + 1];
+        if (patterns.empty()) {
+            // "Allfiles(*.*)||" names its patterns only in the description: take them from there
+            // rather than offer a filter that matches nothing.
+            const size_t open = parts[i].rfind('(');
+            const size_t close = parts[i].rfind(')');
+            patterns = open != std::string::npos && close != std::string::npos && close > open + 1
+                           ? parts[i].substr(open + 1, close - open - 1)
+                           : "*";
+        }
+        pairs.emplace_back(parts[i], patterns);
     }
     return pairs;
 }

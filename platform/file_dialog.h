@@ -49,7 +49,8 @@ private:
 
 namespace pl {
 
-// ("Plan files(*.DB0)", "*.DB0") pairs of a '|' filter string; a trailing empty pair ends it.
+// ("Plan files(*.DB0)", "*.DB0") pairs of a '|' filter string; a trailing empty pair ends it. A
+// description with no pattern after it takes the patterns in its parentheses ("*" without any).
 std::vector<std::pair<std::string, std::string>> ParseFileFilter(const std::string& filter);
 // The Qt name filter for one pair, with each letter of the patterns matching either case:
 // "Plan files(*.DB0) (*.[dD][bB]0)".

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "platform/geometry.h"
+#include "platform/window_constants.h"
 
 struct MSG {
     HWND hwnd = nullptr;

@@ -129,6 +129,8 @@ protected:
     pl::detail::ClientView* MakeClientView(QWidget* parent);
     // Fills ClassRecord through GetWindowClass the first time a class name is seen.
     void RegisterClass();
+    // Cuts the client-area widget loose from this object (it is about to go).
+    void DetachView();
 
     TWindow* Parent;
     std::string Title;
