@@ -1,0 +1,126 @@
+#include "platform/file_dialog.h"
+
+#include <cctype>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include "platform/test_script.h"
+#include "platform/win_types.h"
+
+TOpenSaveDialog::TData::TData(uint32_t flags, const char* filter, const char* customFilter,
+                              const char* initialDir, const char* defExt, int maxPath, int filterIndex)
+    : Flags(flags), Filter(filter ? filter : ""), CustomFilter(customFilter ? customFilter : ""),
+      FilterIndex(filterIndex), InitialDir(initialDir ? initialDir : ""), DefExt(defExt ? defExt : ""),
+      MaxPath(maxPath) {}
+
+namespace pl {
+
+std::vector<std::pair<std::string, std::string>> ParseFileFilter(const std::string& filter) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    while (start <= filter.size()) {
+        const size_t bar = filter.find('|', start);
+        parts.push_back(filter.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+        if (bar == std::string::npos) break;
+        start = bar + 1;
+    }
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (size_t i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].empty() && parts[i + 1].empty()) break;
+        std::string patterns = parts[i + 1];
+        if (patterns.empty()) {
+            // "Allfiles(*.*)||" names its patterns only in the description: take them from there
+            // rather than offer a filter that matches nothing.
+            const size_t open = parts[i].rfind('(');
+            const size_t close = parts[i].rfind(')');
+            patterns = open != std::string::npos && close != std::string::npos && close > open + 1
+                           ? parts[i].substr(open + 1, close - open - 1)
+                           : "*";
+        }
+        pairs.emplace_back(parts[i], patterns);
+    }
+    return pairs;
+}
+
+std::string QtNameFilter(const std::pair<std::string, std::string>& pair) {
+    std::string patterns;
+    for (char c : pair.second) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == ';') {
+            patterns += ' ';
+        } else if (std::isalpha(u)) {
+            patterns += '[';
+            patterns += static_cast<char>(std::tolower(u));
+            patterns += static_cast<char>(std::toupper(u));
+            patterns += ']';
+        } else {
+            patterns += c;
+        }
+    }
+    return pair.first + " (" + patterns + ")";
+}
+
+bool FileMatchesPatterns(const std::string& fileName, const std::string& patterns) {
+    const QString name = QString::fromLatin1(fileName.c_str());
+    for (const QString& pattern : QString::fromLatin1(patterns.c_str()).split(';', Qt::SkipEmptyParts)) {
+        const QRegularExpression expression(
+            QRegularExpression::wildcardToRegularExpression(pattern.trimmed()),
+            QRegularExpression::CaseInsensitiveOption);
+        if (expression.match(name).hasMatch()) return true;
+    }
+    return false;
+}
+
+} // namespace pl
+
+TFileOpenDialog::TFileOpenDialog(QWidget* parent, TOpenSaveDialog::TData& data, const char* title)
+    : parent_(parent), data_(data), title_(title ? title : "Open") {}
+
+int TFileOpenDialog::Execute() {
+    data_.Error = 0;
+    const auto filters = pl::ParseFileFilter(data_.Filter);
+    std::string chosen;
+    int result = IDCANCEL;
+    if (pl::script::Enabled()) {
+        using namespace pl::script;
+        if (auto answer = Take(AnswerKind::File, Quote(title_) + " " + Quote(data_.Filter));
+            answer && answer->Button != IDCANCEL) {
+            const QFileInfo file(QString::fromLatin1(answer->Text.c_str()));
+            // The dialog would not have let a person pick a file that is not there.
+            if ((data_.Flags & OFN_FILEMUSTEXIST) && !file.isFile()) {
+                RecordError("file dialog: " + Quote(answer->Text) + " does not exist");
+            } else if ((data_.Flags & OFN_PATHMUSTEXIST) && !file.absoluteDir().exists()) {
+                RecordError("file dialog: the folder of " + Quote(answer->Text) + " does not exist");
+            } else {
+                chosen = answer->Text;
+                result = IDOK;
+            }
+        }
+    } else {
+        QFileDialog dialog(parent_, QString::fromLatin1(title_.c_str()),
+                           QString::fromLatin1(data_.InitialDir.c_str()));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode((data_.Flags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile
+                                                             : QFileDialog::AnyFile);
+        QStringList nameFilters;
+        for (const auto& pair : filters)
+            nameFilters << QString::fromLatin1(pl::QtNameFilter(pair).c_str());
+        if (!nameFilters.isEmpty()) {
+            dialog.setNameFilters(nameFilters);
+            const int index = data_.FilterIndex > 0 ? data_.FilterIndex - 1 : 0;
+            if (index < nameFilters.size()) dialog.selectNameFilter(nameFilters[index]);
+        }
+        if (!data_.DefExt.empty()) dialog.setDefaultSuffix(QString::fromLatin1(data_.DefExt.c_str()));
+        if (data_.Flags & OFN_HIDEREADONLY) dialog.setOption(QFileDialog::ReadOnly, false);
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+            chosen = dialog.selectedFiles().first().toLatin1().toStdString();
+            result = IDOK;
+        }
+    }
+    if (result == IDOK) data_.FileName = chosen;
+    pl::TestLog("FileOpen title=" + pl::script::Quote(title_) + " filter=" + pl::script::Quote(data_.Filter) +
+                " dir=" + pl::script::Quote(data_.InitialDir) +
+                " answer=" + (result == IDOK ? pl::script::Quote(chosen) : std::string("cancel")));
+    return result;
+}
