@@ -10,7 +10,9 @@ TDib::TDib(int32_t width, int32_t height) {
     if (!image_.isNull()) image_.fill(Qt::white);
 }
 
-bool TDib::SaveBmp24(const std::string& path) const { return ::SaveBmp24(image_, path); }
+bool TDib::SaveBmp24(const std::string& path) const {
+    return ::SaveBmp24(image_, path);
+}
 
 TMemoryDC::TMemoryDC(TDib& dib) : TDC() {
     if (dib.IsValid())

@@ -2,11 +2,11 @@
 // writing of pixels with the raster operation.
 #include "platform/dc.h"
 
+#include <cmath>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
-#include <cmath>
 
 #include "platform/dc_text_face.h"
 
@@ -17,17 +17,25 @@ bool DirectlyWritable(const QImage& image) {
            image.format() == QImage::Format_ARGB32_Premultiplied;
 }
 
-QRgb ToRgb(COLORREF colour) { return qRgb(GetRValue(colour), GetGValue(colour), GetBValue(colour)); }
+QRgb ToRgb(COLORREF colour) {
+    return qRgb(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+}
 
 } // namespace
 
 TDC::TDC() : font_(TFont::System()) {}
 
-TDC::TDC(QImage& image) : TDC() { Attach(&image); }
+TDC::TDC(QImage& image) : TDC() {
+    Attach(&image);
+}
 
-TDC::TDC(QPaintDevice* device) : TDC() { Attach(device); }
+TDC::TDC(QPaintDevice* device) : TDC() {
+    Attach(device);
+}
 
-TDC::TDC(QPainter* painter) : TDC() { Attach(painter); }
+TDC::TDC(QPainter* painter) : TDC() {
+    Attach(painter);
+}
 
 TDC::~TDC() {
     if (!painter_) return;
@@ -57,7 +65,8 @@ void TDC::Attach(QPainter* painter) {
         if (device && device->devType() == QInternal::Image) {
             deviceImage_ = static_cast<QImage*>(device);
             // Pixels are written directly only where the painter adds nothing of its own.
-            if (DirectlyWritable(*deviceImage_) && painter_->transform().isIdentity() && !painter_->hasClipping())
+            if (DirectlyWritable(*deviceImage_) && painter_->transform().isIdentity() &&
+                !painter_->hasClipping())
                 image_ = deviceImage_;
         }
     }
@@ -71,12 +80,15 @@ void TDC::InitState() {
         painter_->setRenderHint(QPainter::Antialiasing, false);
         painter_->setRenderHint(QPainter::TextAntialiasing, false);
         painter_->setBackgroundMode(Qt::TransparentMode);
-        rasterOps_ = painter_->paintEngine() && painter_->paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+        rasterOps_ =
+            painter_->paintEngine() && painter_->paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
     }
     mapping_ = TMapping(96, 96);
 }
 
-bool TDC::Active() const { return painter_ && painter_->isActive(); }
+bool TDC::Active() const {
+    return painter_ && painter_->isActive();
+}
 
 void TDC::SetDeviceClip(const QRegion& region) {
     clip_ = region;
@@ -88,7 +100,9 @@ void TDC::SetDeviceClip(const QRegion& region) {
         painter_->setClipping(false);
 }
 
-void TDC::SetResolution(int32_t dpiX, int32_t dpiY) { mapping_.SetResolution(dpiX, dpiY); }
+void TDC::SetResolution(int32_t dpiX, int32_t dpiY) {
+    mapping_.SetResolution(dpiX, dpiY);
+}
 
 void TDC::SetHairlineWidth(double devicePixels, double patternScale) {
     hairline_ = devicePixels < 1.0 ? 1.0 : devicePixels;
@@ -107,9 +121,15 @@ void TDC::Drawn(const QRect& deviceRect) {
 
 // Mapping
 
-int32_t TDC::SetMapMode(int32_t mode) { return mapping_.SetMapMode(mode); }
-bool TDC::SetWindowExtEx(int32_t cx, int32_t cy, SIZE* old) { return mapping_.SetWindowExt(cx, cy, old); }
-bool TDC::SetViewportExtEx(int32_t cx, int32_t cy, SIZE* old) { return mapping_.SetViewportExt(cx, cy, old); }
+int32_t TDC::SetMapMode(int32_t mode) {
+    return mapping_.SetMapMode(mode);
+}
+bool TDC::SetWindowExtEx(int32_t cx, int32_t cy, SIZE* old) {
+    return mapping_.SetWindowExt(cx, cy, old);
+}
+bool TDC::SetViewportExtEx(int32_t cx, int32_t cy, SIZE* old) {
+    return mapping_.SetViewportExt(cx, cy, old);
+}
 
 bool TDC::SetWindowOrgEx(int32_t x, int32_t y, POINT* old) {
     mapping_.SetWindowOrg(x, y, old);
@@ -147,13 +167,15 @@ POINT TDC::SetViewportOrg(const POINT& origin) {
 
 bool TDC::LPtoDP(POINT* points, int32_t count) const {
     if (!points || count < 0) return false;
-    for (int32_t i = 0; i < count; ++i) points[i] = mapping_.ToDevice(points[i].x, points[i].y);
+    for (int32_t i = 0; i < count; ++i)
+        points[i] = mapping_.ToDevice(points[i].x, points[i].y);
     return true;
 }
 
 bool TDC::DPtoLP(POINT* points, int32_t count) const {
     if (!points || count < 0) return false;
-    for (int32_t i = 0; i < count; ++i) points[i] = mapping_.ToLogical(points[i].x, points[i].y);
+    for (int32_t i = 0; i < count; ++i)
+        points[i] = mapping_.ToLogical(points[i].x, points[i].y);
     return true;
 }
 
@@ -214,23 +236,44 @@ TFont TDC::SelectObject(const TFont& font) {
 
 bool TDC::SelectStockObject(int32_t index) {
     switch (index) {
-    case WHITE_BRUSH: brush_ = TBrush(RGB(255, 255, 255)); return true;
-    case LTGRAY_BRUSH: brush_ = TBrush(RGB(192, 192, 192)); return true;
-    case GRAY_BRUSH: brush_ = TBrush(RGB(128, 128, 128)); return true;
-    case DKGRAY_BRUSH: brush_ = TBrush(RGB(64, 64, 64)); return true;
-    case BLACK_BRUSH: brush_ = TBrush(RGB(0, 0, 0)); return true;
-    case NULL_BRUSH: brush_ = TBrush::Hollow(); return true;
-    case WHITE_PEN: pen_ = TPen(RGB(255, 255, 255), 0); return true;
-    case BLACK_PEN: pen_ = TPen(RGB(0, 0, 0), 0); return true;
-    case NULL_PEN: pen_ = TPen(RGB(0, 0, 0), 0, PS_NULL); return true;
+    case WHITE_BRUSH:
+        brush_ = TBrush(RGB(255, 255, 255));
+        return true;
+    case LTGRAY_BRUSH:
+        brush_ = TBrush(RGB(192, 192, 192));
+        return true;
+    case GRAY_BRUSH:
+        brush_ = TBrush(RGB(128, 128, 128));
+        return true;
+    case DKGRAY_BRUSH:
+        brush_ = TBrush(RGB(64, 64, 64));
+        return true;
+    case BLACK_BRUSH:
+        brush_ = TBrush(RGB(0, 0, 0));
+        return true;
+    case NULL_BRUSH:
+        brush_ = TBrush::Hollow();
+        return true;
+    case WHITE_PEN:
+        pen_ = TPen(RGB(255, 255, 255), 0);
+        return true;
+    case BLACK_PEN:
+        pen_ = TPen(RGB(0, 0, 0), 0);
+        return true;
+    case NULL_PEN:
+        pen_ = TPen(RGB(0, 0, 0), 0, PS_NULL);
+        return true;
     case OEM_FIXED_FONT:
     case ANSI_FIXED_FONT:
     case ANSI_VAR_FONT:
     case SYSTEM_FONT:
     case DEVICE_DEFAULT_FONT:
     case SYSTEM_FIXED_FONT:
-    case DEFAULT_GUI_FONT: font_ = TFont::System(); return true;
-    default: return false;
+    case DEFAULT_GUI_FONT:
+        font_ = TFont::System();
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -266,20 +309,34 @@ int32_t TDC::GetDeviceCaps(int32_t index) const {
     const int32_t dpiX = mapping_.ResolutionX();
     const int32_t dpiY = mapping_.ResolutionY();
     switch (index) {
-    case TECHNOLOGY: return technology_;
-    case HORZSIZE: return RoundToPixel(width * 25.4 / dpiX);
-    case VERTSIZE: return RoundToPixel(height * 25.4 / dpiY);
-    case HORZRES: return width;
-    case VERTRES: return height;
-    case BITSPIXEL: return technology_ == DT_RASPRINTER ? 24 : 32;
-    case PLANES: return 1;
-    case NUMCOLORS: return -1;
-    case ASPECTX: return 36;
-    case ASPECTY: return RoundToPixel(36.0 * dpiX / dpiY);
-    case ASPECTXY: return RoundToPixel(std::hypot(36.0, 36.0 * dpiX / dpiY));
-    case LOGPIXELSX: return dpiX;
-    case LOGPIXELSY: return dpiY;
-    default: return 0;
+    case TECHNOLOGY:
+        return technology_;
+    case HORZSIZE:
+        return RoundToPixel(width * 25.4 / dpiX);
+    case VERTSIZE:
+        return RoundToPixel(height * 25.4 / dpiY);
+    case HORZRES:
+        return width;
+    case VERTRES:
+        return height;
+    case BITSPIXEL:
+        return technology_ == DT_RASPRINTER ? 24 : 32;
+    case PLANES:
+        return 1;
+    case NUMCOLORS:
+        return -1;
+    case ASPECTX:
+        return 36;
+    case ASPECTY:
+        return RoundToPixel(36.0 * dpiX / dpiY);
+    case ASPECTXY:
+        return RoundToPixel(std::hypot(36.0, 36.0 * dpiX / dpiY));
+    case LOGPIXELSX:
+        return dpiX;
+    case LOGPIXELSY:
+        return dpiY;
+    default:
+        return 0;
     }
 }
 
@@ -291,13 +348,21 @@ void TDC::ApplyRop() const {
         return;
     }
     switch (rop_) {
-    case R2_XORPEN: painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination); break;
-    case R2_NOTXORPEN: painter_->setCompositionMode(QPainter::RasterOp_NotSourceXorDestination); break;
-    default: painter_->setCompositionMode(QPainter::CompositionMode_SourceOver); break;
+    case R2_XORPEN:
+        painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        break;
+    case R2_NOTXORPEN:
+        painter_->setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+        break;
+    default:
+        painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        break;
     }
 }
 
-void TDC::ApplyCopy() const { painter_->setCompositionMode(QPainter::CompositionMode_SourceOver); }
+void TDC::ApplyCopy() const {
+    painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
 
 void TDC::PutPixels(const POINT* pixels, size_t count, COLORREF colour, bool useRop) {
     if (count == 0) return;
@@ -314,16 +379,23 @@ void TDC::PutPixels(const POINT* pixels, size_t count, COLORREF colour, bool use
             if (!simpleClip && !clip_.contains(QPoint(p.x, p.y))) continue;
             QRgb& d = reinterpret_cast<QRgb*>(bits + stride * p.y)[p.x];
             switch (rop) {
-            case R2_XORPEN: d = (d ^ rgb) | 0xFF000000u; break;
-            case R2_NOTXORPEN: d = ~(d ^ rgb) | 0xFF000000u; break;
-            default: d = rgb; break;
+            case R2_XORPEN:
+                d = (d ^ rgb) | 0xFF000000u;
+                break;
+            case R2_NOTXORPEN:
+                d = ~(d ^ rgb) | 0xFF000000u;
+                break;
+            default:
+                d = rgb;
+                break;
             }
         }
         return;
     }
     if (!Active()) return;
     points_.resize(count);
-    for (size_t i = 0; i < count; ++i) points_[i] = QPoint(pixels[i].x, pixels[i].y);
+    for (size_t i = 0; i < count; ++i)
+        points_[i] = QPoint(pixels[i].x, pixels[i].y);
     if (useRop)
         ApplyRop();
     else

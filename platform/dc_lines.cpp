@@ -1,8 +1,8 @@
 // Device context: pens and the line primitives. One-pixel pens are rasterised here with the fixed
 // pixel path; wider pens, and thin pens on a printer, are stroked by the painter with round ends.
-#include <QPainter>
 #include <algorithm>
 #include <iterator>
+#include <QPainter>
 #include <QPolygonF>
 
 #include "platform/dc.h"
@@ -10,9 +10,13 @@
 
 namespace {
 
-QColor ToQColor(COLORREF colour) { return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour)); }
+QColor ToQColor(COLORREF colour) {
+    return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+}
 
-QPointF Centre(POINT p) { return QPointF(p.x + 0.5, p.y + 0.5); }
+QPointF Centre(POINT p) {
+    return QPointF(p.x + 0.5, p.y + 0.5);
+}
 
 } // namespace
 
@@ -23,7 +27,9 @@ int32_t TDC::DevicePenWidth() const {
     return width < 1 ? 1 : width;
 }
 
-bool TDC::DrawsPixelwise() const { return hairline_ <= 1.0 && DevicePenWidth() <= 1; }
+bool TDC::DrawsPixelwise() const {
+    return hairline_ <= 1.0 && DevicePenWidth() <= 1;
+}
 
 void TDC::PreparePen(bool forShape) const {
     const int32_t width = DevicePenWidth();
@@ -34,7 +40,8 @@ void TDC::PreparePen(bool forShape) const {
         const TDashPattern pattern = DashPatternOf(pen_.Style(), patternScale_);
         if (!pattern.IsSolid()) {
             QList<qreal> dashes;
-            for (int32_t i = 0; i < pattern.count; ++i) dashes.append(pattern.runs[i] / hairline_);
+            for (int32_t i = 0; i < pattern.count; ++i)
+                dashes.append(pattern.runs[i] / hairline_);
             pen.setDashPattern(dashes);
             pen.setCapStyle(Qt::FlatCap);
         } else {
@@ -42,8 +49,8 @@ void TDC::PreparePen(bool forShape) const {
         }
         pen.setJoinStyle(forShape ? Qt::MiterJoin : Qt::RoundJoin);
     } else {
-        // Styled pens wider than a pixel draw solid.
-        pen.setWidth(width);
+        // Styled pens wider than a pixel draw solid; no printed line is thinner than the minimum.
+        pen.setWidthF(std::max<double>(width, hairline_));
         pen.setCapStyle(Qt::RoundCap);
         pen.setJoinStyle(Qt::RoundJoin);
     }
@@ -82,13 +89,12 @@ void TDC::StrokeLine(POINT from, POINT to) {
         pixels_.clear();
         gaps_.clear();
         const int64_t phase = patternPhase_;
-        const int64_t length =
-            ForEachLinePixel(from, to, clip, [&](int32_t px, int32_t py, int64_t k) {
-                if (pattern.IsOn(phase + k))
-                    pixels_.push_back({px, py});
-                else
-                    gaps_.push_back({px, py});
-            });
+        const int64_t length = ForEachLinePixel(from, to, clip, [&](int32_t px, int32_t py, int64_t k) {
+            if (pattern.IsOn(phase + k))
+                pixels_.push_back({px, py});
+            else
+                gaps_.push_back({px, py});
+        });
         if (!pattern.IsSolid()) patternPhase_ = int32_t((phase + length) % pattern.period);
         if (bkMode_ == OPAQUE) PutPixels(gaps_.data(), gaps_.size(), bkColour_, true);
         PutPixels(pixels_.data(), pixels_.size(), pen_.Colour(), true);
@@ -114,13 +120,15 @@ void TDC::StrokeOutline(std::vector<POINT>& path) {
     }
     std::vector<POINT> on;
     std::vector<POINT> off;
-    for (size_t i = 0; i < path.size(); ++i) (pattern.IsOn(int64_t(i)) ? on : off).push_back(path[i]);
+    for (size_t i = 0; i < path.size(); ++i)
+        (pattern.IsOn(int64_t(i)) ? on : off).push_back(path[i]);
     RemoveDuplicatePixels(on);
     RemoveDuplicatePixels(off);
     if (bkMode_ == OPAQUE) {
         std::vector<POINT> gaps;
-        std::set_difference(off.begin(), off.end(), on.begin(), on.end(), std::back_inserter(gaps),
-                            [](const POINT& a, const POINT& b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
+        std::set_difference(
+            off.begin(), off.end(), on.begin(), on.end(), std::back_inserter(gaps),
+            [](const POINT& a, const POINT& b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
         PutPixels(gaps.data(), gaps.size(), bkColour_, true);
     }
     PutPixels(on.data(), on.size(), pen_.Colour(), true);
@@ -141,11 +149,12 @@ bool TDC::Polyline(const POINT* points, int32_t count) {
         for (int32_t i = 0; i + 1 < count; ++i) {
             const size_t begin = path.size();
             int64_t firstK = -1, lastK = -1;
-            ForEachLinePixel(device[size_t(i)], device[size_t(i) + 1], clip, [&](int32_t x, int32_t y, int64_t k) {
-                if (firstK < 0) firstK = k;
-                lastK = k;
-                path.push_back({x, y});
-            });
+            ForEachLinePixel(device[size_t(i)], device[size_t(i) + 1], clip,
+                             [&](int32_t x, int32_t y, int64_t k) {
+                                 if (firstK < 0) firstK = k;
+                                 lastK = k;
+                                 path.push_back({x, y});
+                             });
             // The path runs in drawing order, so the dash pattern does too.
             if (firstK > lastK) std::reverse(path.begin() + std::ptrdiff_t(begin), path.end());
         }
@@ -155,7 +164,8 @@ bool TDC::Polyline(const POINT* points, int32_t count) {
     }
     PreparePen(false);
     QPolygonF polygon;
-    for (const POINT& p : device) polygon.append(Centre(p));
+    for (const POINT& p : device)
+        polygon.append(Centre(p));
     painter_->setBrush(Qt::NoBrush);
     painter_->drawPolyline(polygon);
     const int32_t reach = int32_t(std::max<double>(DevicePenWidth(), hairline_)) / 2 + 1;

@@ -1,9 +1,9 @@
 // Device context: closed shapes, arcs and rectangle fills. Boxes exclude their right and bottom
 // edge; one-pixel outlines go through the fixed pixel path so that exclusive-or erases them.
-#include <QPainter>
-#include <QPolygon>
 #include <algorithm>
 #include <cmath>
+#include <QPainter>
+#include <QPolygon>
 
 #include "platform/dc.h"
 #include "platform/pixel_path.h"
@@ -12,7 +12,9 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-QColor ToQColor(COLORREF colour) { return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour)); }
+QColor ToQColor(COLORREF colour) {
+    return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+}
 
 struct DeviceBox {
     int32_t left, top, right, bottom;
@@ -42,7 +44,8 @@ bool TDC::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     const bool outlined = pen_.Style() != PS_NULL;
     if (!brush_.IsHollow()) {
         // The brush fills inside the outline; without a pen it stops one pixel short as well.
-        const QRect inside = outlined ? box.Pixels().adjusted(1, 1, -1, -1) : box.Pixels().adjusted(0, 0, -1, -1);
+        const QRect inside =
+            outlined ? box.Pixels().adjusted(1, 1, -1, -1) : box.Pixels().adjusted(0, 0, -1, -1);
         if (!inside.isEmpty()) {
             ApplyRop();
             painter_->fillRect(inside, ToQColor(brush_.Colour()));
@@ -53,7 +56,7 @@ bool TDC::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) {
             const int32_t r = box.right - 1, b = box.bottom - 1;
             const std::vector<POINT> corners{{box.left, box.top}, {r, box.top}, {r, b}, {box.left, b}};
             std::vector<POINT> path;
-            AppendPathPixels(corners, true, path);
+            AppendPathPixels(corners, true, false, path);
             StrokeOutline(path);
         } else {
             PreparePen(true);
@@ -61,14 +64,16 @@ bool TDC::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) {
             painter_->drawRect(box.Centres());
         }
     }
-    const int32_t reach = DrawsPixelwise() ? 0 : int32_t(std::max<double>(DevicePenWidth(), hairline_)) / 2 + 1;
+    const int32_t reach =
+        DrawsPixelwise() ? 0 : int32_t(std::max<double>(DevicePenWidth(), hairline_)) / 2 + 1;
     Drawn(box.Pixels().adjusted(-reach, -reach, reach, reach));
     return true;
 }
 
 bool TDC::Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     const DeviceBox box = Normalised(ToDevice(left, top), ToDevice(right, bottom));
-    return DrawCurve(box.left, box.top, box.right, box.bottom, box.right - box.left, box.bottom - box.top, true);
+    return DrawCurve(box.left, box.top, box.right, box.bottom, box.right - box.left, box.bottom - box.top,
+                     true);
 }
 
 bool TDC::RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t width, int32_t height) {
@@ -78,8 +83,8 @@ bool TDC::RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom, in
 }
 
 // An ellipse (corner sizes as large as the box) or a rounded rectangle, in device pixels.
-bool TDC::DrawCurve(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t cornerW, int32_t cornerH,
-                    bool fill) {
+bool TDC::DrawCurve(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t cornerW,
+                    int32_t cornerH, bool fill) {
     if (!Active()) return false;
     const DeviceBox box{left, top, right, bottom};
     if (box.Empty()) return true;
@@ -100,7 +105,7 @@ bool TDC::DrawCurve(int32_t left, int32_t top, int32_t right, int32_t bottom, in
             std::vector<POINT> vertices;
             CurveVertices(left, top, right, bottom, cornerW, cornerH, 0.0, 2.0 * kPi, vertices);
             std::vector<POINT> path;
-            AppendPathPixels(vertices, true, path);
+            AppendPathPixels(vertices, true, true, path);
             StrokeOutline(path);
         } else {
             PreparePen(true);
@@ -133,14 +138,15 @@ bool TDC::Arc(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t 
     const double startAngle = std::atan2(-(sy - cy) / ry, (sx - cx) / rx);
     const double endAngle = std::atan2(-(ey - cy) / ry, (ex - cx) / rx);
     double sweep = endAngle - startAngle;
-    while (sweep <= 1e-12) sweep += 2.0 * kPi;
+    while (sweep <= 1e-12)
+        sweep += 2.0 * kPi;
     if (std::fabs(sweep - 2.0 * kPi) < 1e-12) sweep = 2.0 * kPi;
     if (DrawsPixelwise() && !TooLargeForPixelPath(box, deviceRect_)) {
         std::vector<POINT> vertices;
         CurveVertices(box.left, box.top, box.right, box.bottom, box.right - box.left, box.bottom - box.top,
                       startAngle, sweep, vertices);
         std::vector<POINT> path;
-        AppendPathPixels(vertices, false, path);
+        AppendPathPixels(vertices, false, true, path);
         StrokeOutline(path);
         Drawn(box.Pixels());
         return true;
@@ -169,19 +175,20 @@ bool TDC::Polygon(const POINT* points, int32_t count) {
         painter_->drawPolygon(polygon, Qt::OddEvenFill);
     }
     const QRect outer = polygon.boundingRect();
-    const bool pixelwise = DrawsPixelwise() && !TooLargeForPixelPath({outer.left(), outer.top(), outer.right() + 1,
-                                                                        outer.bottom() + 1},
-                                                                       deviceRect_);
+    const bool pixelwise = DrawsPixelwise() && !TooLargeForPixelPath({outer.left(), outer.top(),
+                                                                      outer.right() + 1, outer.bottom() + 1},
+                                                                     deviceRect_);
     if (pen_.Style() != PS_NULL) {
         if (pixelwise) {
             std::vector<POINT> path;
-            AppendPathPixels(device, true, path);
+            AppendPathPixels(device, true, false, path);
             StrokeOutline(path);
         } else {
             PreparePen(true);
             painter_->setBrush(Qt::NoBrush);
             QPolygonF centres;
-            for (const POINT& p : device) centres.append(QPointF(p.x + 0.5, p.y + 0.5));
+            for (const POINT& p : device)
+                centres.append(QPointF(p.x + 0.5, p.y + 0.5));
             painter_->drawPolygon(centres);
         }
     }
@@ -190,7 +197,9 @@ bool TDC::Polygon(const POINT* points, int32_t count) {
     return true;
 }
 
-bool TDC::FillRect(const RECT& r, const TBrush& brush) { return FillRect(r.left, r.top, r.right, r.bottom, brush); }
+bool TDC::FillRect(const RECT& r, const TBrush& brush) {
+    return FillRect(r.left, r.top, r.right, r.bottom, brush);
+}
 
 // Fills without a pen and whatever the raster operation, right and bottom edge excluded.
 bool TDC::FillRect(int32_t left, int32_t top, int32_t right, int32_t bottom, const TBrush& brush) {

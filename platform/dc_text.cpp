@@ -1,18 +1,20 @@
 // Device context: text. Sizes are logical units through the mapping; every face is the shipped
 // font; escapement turns the text counter-clockwise on the device and never mirrors it.
-#include <QPainter>
-#include <QString>
-#include <QTransform>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <QPainter>
+#include <QString>
+#include <QTransform>
 
 #include "platform/dc_text_face.h"
 #include "platform/font_face.h"
 
 namespace {
 
-QColor ToQColor(COLORREF colour) { return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour)); }
+QColor ToQColor(COLORREF colour) {
+    return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+}
 
 int32_t CellHeight(const QFont& font, int32_t pixelSize) {
     QFont sized(font);
@@ -32,16 +34,18 @@ int32_t PixelSizeForCell(const QFont& font, int32_t cell) {
         if (ratio <= 0) ratio = 1.0;
     }
     int32_t size = std::max(1, int32_t(std::lround(cell / ratio)));
-    for (int i = 0; i < 8 && size > 1 && CellHeight(font, size) > cell; ++i) --size;
-    for (int i = 0; i < 8 && CellHeight(font, size + 1) <= cell; ++i) ++size;
+    for (int i = 0; i < 8 && size > 1 && CellHeight(font, size) > cell; ++i)
+        --size;
+    for (int i = 0; i < 8 && CellHeight(font, size + 1) <= cell; ++i)
+        ++size;
     return size;
 }
 
 QFont::Weight NearestWeight(int32_t weight) {
     if (weight <= 0) return QFont::Normal;
-    static const QFont::Weight weights[] = {QFont::Thin,     QFont::ExtraLight, QFont::Light,
-                                            QFont::Normal,   QFont::Medium,     QFont::DemiBold,
-                                            QFont::Bold,     QFont::ExtraBold,  QFont::Black};
+    static const QFont::Weight weights[] = {QFont::Thin,   QFont::ExtraLight, QFont::Light,
+                                            QFont::Normal, QFont::Medium,     QFont::DemiBold,
+                                            QFont::Bold,   QFont::ExtraBold,  QFont::Black};
     const int32_t index = std::clamp((weight + 50) / 100, 1, 9) - 1;
     return weights[index];
 }
@@ -118,9 +122,8 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
     const bool right = !centred && (textAlign_ & TA_RIGHT) != 0;
     const bool opaque = bkMode_ == OPAQUE;
     // The width is measured only where it places the text or fills its cell.
-    const int32_t width = (centred || right || opaque)
-                              ? painter_->fontMetrics().horizontalAdvance(string)
-                              : int32_t(string.size()) * face.maxWidth;
+    const int32_t width = (centred || right || opaque) ? painter_->fontMetrics().horizontalAdvance(string)
+                                                       : int32_t(string.size()) * face.maxWidth;
     const int32_t dx = centred ? -(width / 2) : right ? -width : 0;
     int32_t baseline = face.ascent; // TA_TOP
     if ((textAlign_ & TA_BASELINE) == TA_BASELINE)
@@ -156,7 +159,8 @@ bool TDC::GetTextMetrics(TEXTMETRIC& metrics) const {
     metrics.tmHeight = mapping_.HeightToLogical(face.ascent + face.descent);
     metrics.tmAscent = mapping_.HeightToLogical(face.ascent);
     metrics.tmDescent = mapping_.HeightToLogical(face.descent);
-    metrics.tmInternalLeading = mapping_.HeightToLogical(std::max(0, face.ascent + face.descent - face.pixelSize));
+    metrics.tmInternalLeading =
+        mapping_.HeightToLogical(std::max(0, face.ascent + face.descent - face.pixelSize));
     metrics.tmExternalLeading = mapping_.HeightToLogical(face.leading);
     metrics.tmAveCharWidth = mapping_.WidthToLogical(face.averageWidth);
     metrics.tmMaxCharWidth = mapping_.WidthToLogical(face.maxWidth);

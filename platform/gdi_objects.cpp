@@ -26,7 +26,9 @@ TFont::TFont(const char* face, int32_t height, int32_t width, int32_t escapement
 }
 
 // A bold 16-pixel cell, like the system font a new context starts with.
-TFont TFont::System() { return TFont("System", 16, 0, 0, 0, FW_BOLD); }
+TFont TFont::System() {
+    return TFont("System", 16, 0, 0, 0, FW_BOLD);
+}
 
 bool SameFont(const TFont& a, const TFont& b) {
     const LOGFONT& x = a.GetLogFont();

@@ -33,7 +33,8 @@ std::string HexCommand(uint32_t command) {
 }
 
 // Shows a page in the one help window; a missing page is reported in the window itself.
-QTextBrowser* ShowPage(QWidget* caller, const std::string& page) {
+// The window stands on its own, so it outlives the dialog whose Help button opened it.
+QTextBrowser* ShowPage(const std::string& page) {
     HelpState& state = State();
     if (!state.window) {
         state.window = new QTextBrowser;
@@ -55,7 +56,6 @@ QTextBrowser* ShowPage(QWidget* caller, const std::string& page) {
     state.page = page;
     // A scripted run never shows windows; the page is still loaded so tests can read it.
     if (!pl::script::Enabled()) {
-        (void)caller;
         window->show();
         window->raise();
     }
@@ -119,7 +119,7 @@ void CloseHelpWindow() {
 
 } // namespace pl
 
-QWidget* HtmlHelpA(QWidget* caller, const char* topic, uint32_t command, uintptr_t data) {
+QWidget* HtmlHelpA(QWidget* /*caller*/, const char* topic, uint32_t command, uintptr_t data) {
     const std::string address = topic ? topic : "";
     const pl::HelpTopic parsed = pl::ParseHelpTopic(address);
     QWidget* shown = nullptr;
@@ -130,7 +130,7 @@ QWidget* HtmlHelpA(QWidget* caller, const char* topic, uint32_t command, uintptr
     case HH_DISPLAY_INDEX:
         if (command == HH_DISPLAY_INDEX && data)
             extra = " keyword=" + pl::script::Quote(reinterpret_cast<const char*>(data));
-        shown = ShowPage(caller, parsed.Page.empty() ? kContentsPage : parsed.Page);
+        shown = ShowPage(parsed.Page.empty() ? kContentsPage : parsed.Page);
         extra += " page=" + pl::script::Quote(pl::CurrentHelpPage());
         break;
     case HH_INITIALIZE:
@@ -148,7 +148,7 @@ QWidget* HtmlHelpA(QWidget* caller, const char* topic, uint32_t command, uintptr
     return shown;
 }
 
-int WinHelpA(QWidget* caller, const char* file, uint32_t command, uintptr_t data) {
+int WinHelpA(QWidget* /*caller*/, const char* file, uint32_t command, uintptr_t data) {
     const auto context = static_cast<int32_t>(data);
     std::string extra;
     int ok = 1;
@@ -162,7 +162,7 @@ int WinHelpA(QWidget* caller, const char* file, uint32_t command, uintptr_t data
             extra = " page=none";
             break;
         }
-        ShowPage(caller, page);
+        ShowPage(page);
         extra = " page=" + pl::script::Quote(page);
         break;
     }

@@ -46,12 +46,23 @@ int32_t TMapping::SetMapMode(int32_t mode) {
 void TMapping::FixedExtentsOfMode() {
     int32_t unitsPerInch = 0;
     switch (mode_) {
-    case MM_LOMETRIC: unitsPerInch = 254; break;
-    case MM_HIMETRIC: unitsPerInch = 2540; break;
-    case MM_LOENGLISH: unitsPerInch = 100; break;
-    case MM_HIENGLISH: unitsPerInch = 1000; break;
-    case MM_TWIPS: unitsPerInch = 1440; break;
-    default: return;
+    case MM_LOMETRIC:
+        unitsPerInch = 254;
+        break;
+    case MM_HIMETRIC:
+        unitsPerInch = 2540;
+        break;
+    case MM_LOENGLISH:
+        unitsPerInch = 100;
+        break;
+    case MM_HIENGLISH:
+        unitsPerInch = 1000;
+        break;
+    case MM_TWIPS:
+        unitsPerInch = 1440;
+        break;
+    default:
+        return;
     }
     windowExt_ = {unitsPerInch, unitsPerInch};
     viewportExt_ = {dpiX_, -dpiY_};
@@ -134,7 +145,15 @@ POINT TMapping::ToLogical(int32_t x, int32_t y) const {
     return {RoundToPixel(lx), RoundToPixel(ly)};
 }
 
-int32_t TMapping::WidthToDevice(int32_t logical) const { return RoundToPixel(std::fabs(logical * scaleX_)); }
-int32_t TMapping::HeightToDevice(int32_t logical) const { return RoundToPixel(std::fabs(logical * scaleY_)); }
-int32_t TMapping::WidthToLogical(int32_t device) const { return RoundToPixel(std::fabs(device / scaleX_)); }
-int32_t TMapping::HeightToLogical(int32_t device) const { return RoundToPixel(std::fabs(device / scaleY_)); }
+int32_t TMapping::WidthToDevice(int32_t logical) const {
+    return RoundToPixel(std::fabs(logical * scaleX_));
+}
+int32_t TMapping::HeightToDevice(int32_t logical) const {
+    return RoundToPixel(std::fabs(logical * scaleY_));
+}
+int32_t TMapping::WidthToLogical(int32_t device) const {
+    return RoundToPixel(std::fabs(device / scaleX_));
+}
+int32_t TMapping::HeightToLogical(int32_t device) const {
+    return RoundToPixel(std::fabs(device / scaleY_));
+}

@@ -16,11 +16,20 @@ TDashPattern DashPatternOf(int32_t style, double scale) {
         }
     };
     switch (style) {
-    case PS_DASH: set({18, 6}); break;
-    case PS_DOT: set({3, 3}); break;
-    case PS_DASHDOT: set({9, 6, 3, 6}); break;
-    case PS_DASHDOTDOT: set({9, 3, 3, 3, 3, 3}); break;
-    default: break;
+    case PS_DASH:
+        set({18, 6});
+        break;
+    case PS_DOT:
+        set({3, 3});
+        break;
+    case PS_DASHDOT:
+        set({9, 6, 3, 6});
+        break;
+    case PS_DASHDOTDOT:
+        set({9, 3, 3, 3, 3, 3});
+        break;
+    default:
+        break;
     }
     return pattern;
 }
@@ -30,11 +39,13 @@ namespace {
 const QRect kEverywhere(std::numeric_limits<int32_t>::min() / 2, std::numeric_limits<int32_t>::min() / 2,
                         std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max());
 
-bool Touching(const POINT& a, const POINT& b) { return std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1; }
+bool Touching(const POINT& a, const POINT& b) {
+    return std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1;
+}
 
 } // namespace
 
-void AppendPathPixels(const std::vector<POINT>& vertices, bool closed, std::vector<POINT>& out) {
+void AppendPathPixels(const std::vector<POINT>& vertices, bool closed, bool thin, std::vector<POINT>& out) {
     if (vertices.empty()) return;
     std::vector<POINT> ordered;
     std::vector<POINT> segment;
@@ -46,13 +57,18 @@ void AppendPathPixels(const std::vector<POINT>& vertices, bool closed, std::vect
         segment.clear();
         const int64_t length = ForEachLinePixel(from, to, kEverywhere, [](int32_t, int32_t, int64_t) {});
         segment.resize(size_t(length));
-        ForEachLinePixel(from, to, kEverywhere,
-                         [&](int32_t x, int32_t y, int64_t k) { segment[size_t(k)] = POINT{x, y}; });
+        ForEachLinePixel(from, to, kEverywhere, [&](int32_t x, int32_t y, int64_t k) {
+            segment[size_t(k)] = POINT{x, y};
+        });
         ordered.insert(ordered.end(), segment.begin(), segment.end());
     }
     if (!closed) ordered.push_back(vertices.back());
     if (ordered.empty()) ordered.push_back(vertices.front());
 
+    if (!thin) {
+        out.insert(out.end(), ordered.begin(), ordered.end());
+        return;
+    }
     // Drop the middle pixel of every L-shaped step.
     const size_t begin = out.size();
     for (const POINT& p : ordered) {

@@ -3,9 +3,9 @@
 // every pixel; the end pixel is left out, so a chain of lines touches each shared vertex once.
 #pragma once
 
-#include <QRect>
 #include <cstdint>
 #include <cstdlib>
+#include <QRect>
 #include <vector>
 
 #include "platform/win_types.h"
@@ -36,8 +36,7 @@ TDashPattern DashPatternOf(int32_t style, double scale = 1.0);
 // inside clip; k counts pixels from `from`. Returns the number of pixels of the whole line. The
 // path is Bresenham's from the end point with the smaller major coordinate, written in closed form
 // so that a clipped line keeps exactly the pixels of the whole one.
-template <class Visit>
-int64_t ForEachLinePixel(POINT from, POINT to, const QRect& clip, Visit&& visit) {
+template <class Visit> int64_t ForEachLinePixel(POINT from, POINT to, const QRect& clip, Visit&& visit) {
     const int64_t dx = std::llabs(int64_t(to.x) - from.x);
     const int64_t dy = std::llabs(int64_t(to.y) - from.y);
     if (dx == 0 && dy == 0) return 0;
@@ -75,9 +74,9 @@ int64_t ForEachLinePixel(POINT from, POINT to, const QRect& clip, Visit&& visit)
     return major;
 }
 
-// Ordered pixels of a curve through the given vertices (consecutive vertices joined by lines),
-// thinned so that corners are diagonal steps rather than L shapes.
-void AppendPathPixels(const std::vector<POINT>& vertices, bool closed, std::vector<POINT>& out);
+// Ordered pixels of a path through the given vertices (consecutive vertices joined by lines). A
+// curve is thinned so that its steps are diagonal rather than L shaped; a polygon keeps its corners.
+void AppendPathPixels(const std::vector<POINT>& vertices, bool closed, bool thin, std::vector<POINT>& out);
 
 // Vertices of the outline of an ellipse whose pixel box is left..right-1, top..bottom-1, with the
 // straight sides of a rounded rectangle when cornerW/cornerH are smaller than the box; or of the

@@ -19,16 +19,23 @@ void TPrinterDC::SetUp() {
     SetHairlineWidth(kMinimumPrintedPenMm * dpi / 25.4, dpi / 96.0);
 }
 
-bool TPrinterDC::NewPage() { return printer_.newPage(); }
+bool TPrinterDC::NewPage() {
+    return printer_.newPage();
+}
 
 int32_t TPrinterDC::GetDeviceCaps(int32_t index) const {
     const QRect paper = printer_.paperRect(QPrinter::DevicePixel).toRect();
     const QRect page = printer_.pageRect(QPrinter::DevicePixel).toRect();
     switch (index) {
-    case PHYSICALWIDTH: return paper.width();
-    case PHYSICALHEIGHT: return paper.height();
-    case PHYSICALOFFSETX: return page.left() - paper.left();
-    case PHYSICALOFFSETY: return page.top() - paper.top();
-    default: return TDC::GetDeviceCaps(index);
+    case PHYSICALWIDTH:
+        return paper.width();
+    case PHYSICALHEIGHT:
+        return paper.height();
+    case PHYSICALOFFSETX:
+        return page.left() - paper.left();
+    case PHYSICALOFFSETY:
+        return page.top() - paper.top();
+    default:
+        return TDC::GetDeviceCaps(index);
     }
 }

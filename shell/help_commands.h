@@ -41,3 +41,15 @@ HelpRequest KeyHelpRequest(int32_t helpMode, int32_t helpContextId);
 
 // A dialog's Help button: the dialog's own page, or its topic number.
 HelpRequest DialogHelpRequest(int32_t helpMode, std::string_view page, int32_t context);
+
+class QWidget;
+
+// Makes the one call a request asks for, owned by `owner` (the client window, a drawing window or a
+// dialog). A request of kind None does nothing.
+void ShowHelp(QWidget* owner, const HelpRequest& request);
+
+// Lets the context-number help system show the page of each topic number. Called once at start-up.
+void InstallWinHelpPageMap();
+
+// The About box, modal, parented to the active drawing window or, with none, the client window.
+void ShowAboutBox(QWidget* parent);
