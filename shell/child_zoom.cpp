@@ -56,6 +56,26 @@ void SetNormalScale() {
     PenScaleF = CurrentView == kSitePlan ? 3.0f * PenScale : static_cast<float>(PenScale);
 }
 
+// The floor's rectangle fills the window exactly, but the origin then snaps to whole scroll steps
+// and would push one side of the drawing out of the window. The view grows by a little over two
+// steps at each side, centred, and starts at the rectangle's corner itself, so every wall stays in
+// sight.
+void FitWithSnapRoom(int32_t right, int32_t bottom, int32_t xu, int32_t yu, int32_t minX, int32_t minY) {
+    const float roomX = 4.4f * xu, roomY = 4.4f * yu;
+    float grow = 1.0f;
+    if (right > 2 * roomX && bottom > 2 * roomY)
+        grow = std::max(right / (right - roomX), bottom / (bottom - roomY));
+    const auto widerX = static_cast<int32_t>(ViewExtentX * grow);
+    const auto widerY = static_cast<int32_t>(ViewExtentY * grow);
+    minX -= (widerX - ViewExtentX) / 2;
+    minY -= (widerY - ViewExtentY) / 2;
+    ViewExtentX = widerX;
+    ViewExtentY = widerY;
+    PenScaleF = static_cast<float>(ViewExtentX) / right;
+    ScrollOriginX = minX;
+    ScrollOriginY = minY;
+}
+
 } // namespace
 
 void TChild::Zoom(int32_t kind) {
@@ -153,10 +173,14 @@ void TChild::Zoom(int32_t kind) {
             ViewExtentY = std::max(Nearest(ViewExtentX / a), 1);
             if (!roomLayout) minY -= (ViewExtentY - old) / 2;
         }
-        PenScaleF = static_cast<float>(ViewExtentX) / right;
-        ScrollOriginX = static_cast<int32_t>(minX + xu * PenScaleF);
-        ScrollOriginY = static_cast<int32_t>(minY + yu * PenScaleF);
-        if (roomLayout) DatumMode = 1;
+        if (roomLayout) {
+            PenScaleF = static_cast<float>(ViewExtentX) / right;
+            ScrollOriginX = static_cast<int32_t>(minX + xu * PenScaleF);
+            ScrollOriginY = static_cast<int32_t>(minY + yu * PenScaleF);
+            DatumMode = 1;
+        } else {
+            FitWithSnapRoom(right, bottom, xu, yu, minX, minY);
+        }
         break;
     }
 
