@@ -37,23 +37,25 @@ bool TPrinter::Print(QWidget* parent, TPrintout& printout, bool prompt) {
         pl::TestLog("Print failed: the printer could not be started");
         return false;
     }
-    TPrinterDC dc(printer, &painter);
-    const TSize pageSize(dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
-    printout.SetPrintParams(&dc, pageSize);
-    printout.BeginPrinting();
-    const int first = std::max(minPage, 1);
-    const int last = std::max(first, maxPage);
-    printout.BeginDocument(first, last, 0);
-    bool firstSheet = true;
-    for (int page = first; page <= last && printout.HasPage(page); ++page) {
-        if (!firstSheet && !dc.NewPage()) break;
-        firstSheet = false;
-        TRect band(0, 0, pageSize.cx, pageSize.cy);
-        printout.PrintPage(page, band, 0);
-    }
-    printout.EndDocument();
-    printout.EndPrinting();
-    printout.SetPrintParams(nullptr, pageSize);
+    {
+        TPrinterDC dc(printer, &painter);
+        const TSize pageSize(dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
+        printout.SetPrintParams(&dc, pageSize);
+        printout.BeginPrinting();
+        const int first = std::max(minPage, 1);
+        const int last = std::max(first, maxPage);
+        printout.BeginDocument(first, last, 0);
+        bool firstSheet = true;
+        for (int page = first; page <= last && printout.HasPage(page); ++page) {
+            if (!firstSheet && !dc.NewPage()) break;
+            firstSheet = false;
+            TRect band(0, 0, pageSize.cx, pageSize.cy);
+            printout.PrintPage(page, band, 0);
+        }
+        printout.EndDocument();
+        printout.EndPrinting();
+        printout.SetPrintParams(nullptr, pageSize);
+    } // the context puts the painter back before the job ends
     painter.end();
     pl::TestLog("Printed " + printout.GetTitle());
     return true;

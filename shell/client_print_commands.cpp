@@ -1,6 +1,7 @@
 // File Print and Printer Setup: the floors of a drawing printed to scale, one printout per floor
 // and one page per copy, through the job list CFG/PRNTLST.CFG.
 #include <cstdio>
+#include <QPrinter>
 #include <string>
 
 #include "dialogs/print_plan_dialog.h"
@@ -40,6 +41,25 @@ bool ChooseDrawingToPrint(TClient& client) {
     ObjectList.SetDrawingName(pl::fnsplit(data.FileName).name);
     return true;
 }
+
+// Printed to a PDF file, every job after the first would replace the file of the one before: each
+// later job gets a file of its own beside it, "plan-2.pdf", "plan-3.pdf" and so on.
+class PdfFileOfJob {
+public:
+    PdfFileOfJob(QPrinter& printer, int32_t job) : printer_(printer), chosen_(printer.outputFileName()) {
+        if (job == 0 || printer.outputFormat() != QPrinter::PdfFormat || chosen_.isEmpty()) return;
+        QString base = chosen_;
+        if (base.endsWith(".pdf", Qt::CaseInsensitive)) base.chop(4);
+        printer.setOutputFileName(base + "-" + QString::number(job + 1) + ".pdf");
+    }
+    ~PdfFileOfJob() { printer_.setOutputFileName(chosen_); }
+    PdfFileOfJob(const PdfFileOfJob&) = delete;
+    PdfFileOfJob& operator=(const PdfFileOfJob&) = delete;
+
+private:
+    QPrinter& printer_;
+    QString chosen_;
+};
 
 } // namespace
 
@@ -96,6 +116,7 @@ void TClient::CmPrint() {
                 std::snprintf(ObjectList.DrawingTitle, sizeof ObjectList.DrawingTitle, "%s", title.c_str());
                 THDPrintout printout(ObjectList.DrawingTitle, view, scale, copies, dialog.showScale,
                                      dialog.lineWeight, dialog.textSize, *Printer);
+                const PdfFileOfJob pdf(Printer->GetQPrinter(), j);
                 failed = !Printer->Print(GetHandle(), printout, false);
                 ObjectList.Flush();
             }
