@@ -41,7 +41,8 @@ void TTitle2Ddlg::CmOk() {
     }
     titles.titles[3] = render::kFootingTitle;
     if (!render::WriteFloorTitles(ProgramDirectory, titles)) {
-        ::MessageBox(this, "The drawing titles could not be saved", "drawing titles", MB_OK | MB_ICONEXCLAMATION);
+        ::MessageBox(this, "The drawing titles could not be saved", "drawing titles",
+                     MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     CloseWindow(IDOK);

@@ -46,20 +46,30 @@ void TList::MakeTitleBlock() {
     if (CurrentView >= 100) return;
     std::string title;
     switch (CurrentView) {
-    case kGroundFloor: title = titles.titles[0]; break;
-    case kFirstFloor: title = titles.titles[1]; break;
-    case kSecondFloor: title = titles.titles[2]; break;
-    case 54: title = titles.titles[3]; break;
+    case kGroundFloor:
+        title = titles.titles[0];
+        break;
+    case kFirstFloor:
+        title = titles.titles[1];
+        break;
+    case kSecondFloor:
+        title = titles.titles[2];
+        break;
+    case 54:
+        title = titles.titles[3];
+        break;
     case kSitePlan:
         title = titles.titles[4];
         y -= 250 * ZoomDivisor;
         break;
-    default: break;
+    default:
+        break;
     }
     // 6. A title of the same text is replaced; a changed title leaves the older one.
     for (int32_t i = count - 1; i >= 0; --i) {
         const auto* t = dynamic_cast<const TTextobj*>(At(i));
-        if (t != nullptr && t->kind == kFloorTitle && t->view == CurrentView && pl::lstrcmpA(t->text, title.c_str()) == 0)
+        if (t != nullptr && t->kind == kFloorTitle && t->view == CurrentView &&
+            pl::lstrcmpA(t->text, title.c_str()) == 0)
             RemoveAt(i);
     }
     // 7.
@@ -93,7 +103,8 @@ int32_t TList::AddScaleCaption(int32_t scale, int32_t showScale) {
         const TObject* o = At(i);
         if (o == nullptr) continue;
         if (floor < kSitePlan) {
-            if ((o->kind == kExtWall || o->kind == kIntWall) && o->view == floor && o->y1 < wallY) wallY = o->y1;
+            if ((o->kind == kExtWall || o->kind == kIntWall) && o->view == floor && o->y1 < wallY)
+                wallY = o->y1;
         } else if (const auto* p = dynamic_cast<const TPolyobj*>(o); p != nullptr && p->kind == 500) {
             const int32_t n = std::min(std::max(p->count, 0), TPolyobj::kMaxPoints);
             for (int32_t k = 0; k < n; ++k)
@@ -104,7 +115,8 @@ int32_t TList::AddScaleCaption(int32_t scale, int32_t showScale) {
     if (titleY == kNone && wallY == kNone) return 0;
     // 6. In single precision, as the offsets are small.
     const float perScale = MetricUnits != 0 ? 100.0f : 96.0f;
-    const int32_t g = static_cast<int32_t>(static_cast<float>(off.offset2) * static_cast<float>(scale) / perScale);
+    const int32_t g =
+        static_cast<int32_t>(static_cast<float>(off.offset2) * static_cast<float>(scale) / perScale);
     // 7.
     const int32_t y = titleY < wallY ? titleY - 2 * g : wallY - (4 * g + off.offset3);
     // 8.

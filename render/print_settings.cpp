@@ -29,7 +29,8 @@ FloorTitles ReadFloorTitles(const std::string& dir) {
                      kTitleCapacity + 1, t[4], kTitleCapacity + 1);
     FloorTitles titles;
     for (int i = 0; i < 5; ++i)
-        titles.titles[i] = std::string(t[i], std::min<size_t>(std::max(n[i], 0), std::char_traits<char>::length(t[i])));
+        titles.titles[i] =
+            std::string(t[i], std::min<size_t>(std::max(n[i], 0), std::char_traits<char>::length(t[i])));
     return titles;
 }
 

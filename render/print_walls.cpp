@@ -102,7 +102,8 @@ void TIntwallobj::PrintSolid(TDC& dc, int32_t divisor, int32_t yBase, int32_t yO
     dc.SelectStockObject(BLACK_BRUSH);
     Print(dc, divisor, yBase, yOffset);
     dc.SelectStockObject(BLACK_BRUSH);
-    const POINT band[4] = {{t.X(x1), t.Y(y1)}, {t.X(x2), t.Y(y2)}, {t.X(q2x), t.Y(q2y)}, {t.X(q1x), t.Y(q1y)}};
+    const POINT band[4] = {
+        {t.X(x1), t.Y(y1)}, {t.X(x2), t.Y(y2)}, {t.X(q2x), t.Y(q2y)}, {t.X(q1x), t.Y(q1y)}};
     dc.Polygon(band, 4);
 }
 

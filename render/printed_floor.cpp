@@ -29,8 +29,7 @@ struct BitmapPass {
     TDC& dc;
     int32_t divisor, yBase, yOffset;
 
-    template <class Filter>
-    void Run(int32_t selected, Filter accept) const {
+    template <class Filter> void Run(int32_t selected, Filter accept) const {
         for (int32_t i = 0; i < list.count; ++i) {
             TObject* o = list[i];
             if (o != nullptr && accept(*o)) o->PaintForPrint(dc, selected, divisor, yBase, yOffset);
@@ -51,8 +50,7 @@ void ChooseWorkingFloor(const OverlayFlags& flags) {
 }
 
 // The overlay passes of the view painter, with the same working floor and skipping rules.
-template <class Skip>
-void OverlayPasses(const BitmapPass& pass, const OverlayFlags& flags, Skip skip) {
+template <class Skip> void OverlayPasses(const BitmapPass& pass, const OverlayFlags& flags, Skip skip) {
     const struct {
         int32_t flag, floor;
     } floors[] = {{flags.fourthLevel, kFourthLevel},
@@ -68,7 +66,8 @@ void OverlayPasses(const BitmapPass& pass, const OverlayFlags& flags, Skip skip)
     }
     if (flags.outlines == 1) {
         const int32_t selected = CurrentView == 54 ? 0 : 1;
-        pass.Run(selected, [&](const TObject& o) { return IsOutline(o.kind) && !skip(o.kind, 54, selected); });
+        pass.Run(selected,
+                 [&](const TObject& o) { return IsOutline(o.kind) && !skip(o.kind, 54, selected); });
     }
 }
 

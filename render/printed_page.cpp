@@ -53,8 +53,8 @@ Extents ReadExtents(const std::string& dir) {
 
 THDPrintout::THDPrintout(const char* title, int32_t view, int32_t scale, int32_t copies, int32_t showScale,
                          int32_t lineWeight, int32_t textSize, TPrinter& printer)
-    : TPrintout(title), Data(printer.GetSetup()), Copies(copies), Scale(scale), View(view), ShowScale(showScale),
-      LineWeight(lineWeight), TextSize(textSize) {
+    : TPrintout(title), Data(printer.GetSetup()), Copies(copies), Scale(scale), View(view),
+      ShowScale(showScale), LineWeight(lineWeight), TextSize(textSize) {
     Data.Copies = copies;
     Data.FromPage = Data.ToPage = Data.MinPage = Data.MaxPage = 1;
 }

@@ -9,8 +9,8 @@
 #include "platform/file_io.h"
 #include "platform/message_box.h"
 #include "shell/child.h"
-#include "shell/drawing_output.h"
 #include "shell/client.h"
+#include "shell/drawing_output.h"
 #include "shell/globals.h"
 
 namespace {
@@ -19,11 +19,16 @@ constexpr int32_t kMaxBitmapSide = 20000;
 
 const char* ViewSuffix(int32_t view) {
     switch (view) {
-    case kGroundFloor: return "GND";
-    case kFirstFloor: return "FST";
-    case kSecondFloor: return "SEC";
-    case kSitePlan: return "STE";
-    default: return "";
+    case kGroundFloor:
+        return "GND";
+    case kFirstFloor:
+        return "FST";
+    case kSecondFloor:
+        return "SEC";
+    case kSitePlan:
+        return "STE";
+    default:
+        return "";
     }
 }
 
@@ -91,9 +96,10 @@ void TChild::RotateMirrorDrawings(int32_t) {
         // Another drawing of that name would be replaced whole.
         const std::string target = ObjectList.ProgramDirectory + "DWGS/" + dialog.Name + ".DB0";
         if (pl::FileExists(target)) {
-            const std::string question = std::string("The drawing ") + dialog.Name +
-                                         " already exists.\nDo you wish to replace it ?";
-            if (::MessageBox(GetHandle(), question.c_str(), "ROTATE/MIRROR", MB_YESNO | MB_ICONQUESTION) != IDYES) {
+            const std::string question =
+                std::string("The drawing ") + dialog.Name + " already exists.\nDo you wish to replace it ?";
+            if (::MessageBox(GetHandle(), question.c_str(), "ROTATE/MIRROR", MB_YESNO | MB_ICONQUESTION) !=
+                IDYES) {
                 Invalidate(true);
                 return;
             }

@@ -53,8 +53,9 @@ void TClient::ChooseColour(int32_t which) {
     data.Flags = CC_RGBINIT;
     data.Color = TColor(initial);
     data.CustColors = customColours;
-    const COLORREF colour =
-        TChooseColorDialog(GetHandle(), data).Execute() == IDOK && data.Error == 0 ? data.Color.GetValue() : initial;
+    const COLORREF colour = TChooseColorDialog(GetHandle(), data).Execute() == IDOK && data.Error == 0
+                                ? data.Color.GetValue()
+                                : initial;
     // 4.
     if (which == 1 || which == 3) PenColour = colour;
     if (which == 2) BackgroundColour = colour;

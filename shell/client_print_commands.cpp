@@ -33,7 +33,8 @@ bool ChooseDrawingToPrint(TClient& client) {
     const std::string& dir = ObjectList.ProgramDirectory;
     TMeasdlg(client.GetHandle(), dir).Execute();
     const char* sizeFile = MetricUnits != 0 ? "DWGSIZEM.CFG" : "DWGSIZEI.CFG";
-    pl::ScanSettings(dir + "CFG/" + sizeFile, DefaultSettings(sizeFile), "%ld %ld", &SheetWidth, &SheetHeight);
+    pl::ScanSettings(dir + "CFG/" + sizeFile, DefaultSettings(sizeFile), "%ld %ld", &SheetWidth,
+                     &SheetHeight);
     Hint(client, "GUIDE: Select Drawing NAME");
     TOpenSaveDialog::TData data(OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR,
                                 "Plan files(*.DB0)|*.DB0||", nullptr, (dir + "DWGS").c_str(), nullptr);

@@ -39,12 +39,14 @@ bool WriteRoomColours(const std::string& dir, const std::array<COLORREF, 3>& c) 
 
 LayoutGrid ReadLayoutGrid(const std::string& dir, int32_t metric) {
     int32_t spacing = 0, colour = 0;
-    pl::ScanSettings(Cfg(dir, GridFile(metric)), DefaultSettings(GridFile(metric)), "%d %ld", &spacing, &colour);
+    pl::ScanSettings(Cfg(dir, GridFile(metric)), DefaultSettings(GridFile(metric)), "%d %ld", &spacing,
+                     &colour);
     return {spacing, static_cast<COLORREF>(colour)};
 }
 
 bool WriteLayoutGrid(const std::string& dir, int32_t metric, const LayoutGrid& grid) {
-    return pl::WriteTextFile(Cfg(dir, GridFile(metric)), pl::Format("%d %ld\n", grid.spacing, Signed(grid.colour)));
+    return pl::WriteTextFile(Cfg(dir, GridFile(metric)),
+                             pl::Format("%d %ld\n", grid.spacing, Signed(grid.colour)));
 }
 
 } // namespace shell

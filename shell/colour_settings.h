@@ -14,13 +14,15 @@ namespace shell {
 [[nodiscard]] bool WriteScreenColours(const std::string& programDirectory);
 
 std::array<COLORREF, 3> ReadRoomColours(const std::string& programDirectory);
-[[nodiscard]] bool WriteRoomColours(const std::string& programDirectory, const std::array<COLORREF, 3>& colours);
+[[nodiscard]] bool WriteRoomColours(const std::string& programDirectory,
+                                    const std::array<COLORREF, 3>& colours);
 
 struct LayoutGrid {
     int32_t spacing = 0;
     COLORREF colour = 0;
 };
 LayoutGrid ReadLayoutGrid(const std::string& programDirectory, int32_t metric);
-[[nodiscard]] bool WriteLayoutGrid(const std::string& programDirectory, int32_t metric, const LayoutGrid& grid);
+[[nodiscard]] bool WriteLayoutGrid(const std::string& programDirectory, int32_t metric,
+                                   const LayoutGrid& grid);
 
 } // namespace shell

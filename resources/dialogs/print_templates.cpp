@@ -38,25 +38,38 @@ pl::DialogTemplate PrintPlanTemplate() {
     pl::DialogTemplate t{"print plan views", {}};
     t.Controls = {
         Group("copies"),
-        Text("ground floor"), Edit(19501, 5, true, "1"),
-        Text("first floor"), Edit(19502, 5, true, "0"),
-        Text("second floor"), Edit(19503, 5, true, "0"),
-        Text("site plan"), Edit(20006, 5, true, "0"),
+        Text("ground floor"),
+        Edit(19501, 5, true, "1"),
+        Text("first floor"),
+        Edit(19502, 5, true, "0"),
+        Text("second floor"),
+        Edit(19503, 5, true, "0"),
+        Text("site plan"),
+        Edit(20006, 5, true, "0"),
         End(),
         Group("scale  1 :"),
-        Text("ground floor"), Edit(19504, 5, true),
-        Text("first floor"), Edit(19505, 5, true),
-        Text("second floor"), Edit(19506, 5, true),
-        Text("site plan"), Edit(2253, 5, true),
+        Text("ground floor"),
+        Edit(19504, 5, true),
+        Text("first floor"),
+        Edit(19505, 5, true),
+        Text("second floor"),
+        Edit(19506, 5, true),
+        Text("site plan"),
+        Edit(2253, 5, true),
         End(),
         Group("line weight"),
-        Radio(19512, "light", true), Radio(19513, "medium"), Radio(19514, "heavy"),
+        Radio(19512, "light", true),
+        Radio(19513, "medium"),
+        Radio(19514, "heavy"),
         End(),
         Group("text size"),
-        Radio(11519, "small", true), Radio(11520, "medium"), Radio(11521, "large"),
+        Radio(11519, "small", true),
+        Radio(11520, "medium"),
+        Radio(11521, "large"),
         End(),
         Group("walls"),
-        Radio(19515, "show walls as normal", true), Radio(19516, "show walls cross hatched"),
+        Radio(19515, "show walls as normal", true),
+        Radio(19516, "show walls cross hatched"),
         Radio(19517, "show walls solid"),
         End(),
         Check(19509, "print NO external dimensions"),
@@ -69,10 +82,14 @@ pl::DialogTemplate PrintPlanTemplate() {
 pl::DialogTemplate TitlesTemplate() {
     pl::DialogTemplate t{"drawing titles", {}};
     t.Controls = {
-        Text("show title of ground floor plan as :-"), Edit(20001, 25),
-        Text("show title of first floor plan as :-"), Edit(20002, 25),
-        Text("show title of second floor plan as :-"), Edit(20003, 25),
-        Text("show title of site plan as"), Edit(20005, 25),
+        Text("show title of ground floor plan as :-"),
+        Edit(20001, 25),
+        Text("show title of first floor plan as :-"),
+        Edit(20002, 25),
+        Text("show title of second floor plan as :-"),
+        Edit(20003, 25),
+        Text("show title of site plan as"),
+        Edit(20005, 25),
         Text("maximum of 24 letters/spaces"),
     };
     AddButtons(t);
@@ -83,7 +100,9 @@ pl::DialogTemplate CalibrateMetricTemplate() {
     pl::DialogTemplate t{"printer calibration", {}};
     t.Controls = {
         Text("15000 m.m  printed out at 100:1 scale"),
-        Text("shows as"), Edit(3201, 7, true), Text("m.m."),
+        Text("shows as"),
+        Edit(3201, 7, true),
+        Text("m.m."),
     };
     AddButtons(t);
     return t;
@@ -92,8 +111,13 @@ pl::DialogTemplate CalibrateMetricTemplate() {
 pl::DialogTemplate CalibrateImperialTemplate() {
     pl::DialogTemplate t{"printer calibration", {}};
     t.Controls = {
-        Text("52 feet printed out at 96:1 scale"), Text("(1/4 inch to 1 foot)"),
-        Text("shows as"), Edit(3302, 4, true), Text("feet"), Edit(3301, 4, true), Text("inches"),
+        Text("52 feet printed out at 96:1 scale"),
+        Text("(1/4 inch to 1 foot)"),
+        Text("shows as"),
+        Edit(3302, 4, true),
+        Text("feet"),
+        Edit(3301, 4, true),
+        Text("inches"),
     };
     AddButtons(t);
     return t;
@@ -106,8 +130,10 @@ pl::DialogTemplate ManipulateTemplate() {
         Edit(19001, 25),
         Text("( 24 letters max - NO file extension )"),
         Group("change whole file"),
-        Radio(19002, "90 degree clockwise rotation", true), Radio(19003, "180 degree clockwise rotation"),
-        Radio(19004, "270 degree clockwise rotation"), Radio(19005, "mirror existing drawing"),
+        Radio(19002, "90 degree clockwise rotation", true),
+        Radio(19003, "180 degree clockwise rotation"),
+        Radio(19004, "270 degree clockwise rotation"),
+        Radio(19005, "mirror existing drawing"),
         End(),
     };
     AddButtons(t);
@@ -117,9 +143,7 @@ pl::DialogTemplate ManipulateTemplate() {
 pl::DialogTemplate UnitsTemplate() {
     pl::DialogTemplate t{"measuring units", {}};
     t.Controls = {
-        Group("select system"),
-        Radio(5451, "metric - m.m.", true), Radio(5452, "feet && inches"),
-        End(),
+        Group("select system"), Radio(5451, "metric - m.m.", true), Radio(5452, "feet && inches"), End(),
         Button(IDOK, "OK"),
     };
     t.CloseBox = false;
