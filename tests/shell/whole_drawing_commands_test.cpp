@@ -2,6 +2,7 @@
 // size, and the working file rewritten by a turn or a mirror.
 #include <cstring>
 #include <map>
+#include <QDir>
 
 #include "platform/file_io.h"
 #include "shell/drawing_output.h"
@@ -179,6 +180,21 @@ TEST_F(WholeDrawing, RotateAnsweredNoChangesNothing) {
     client->CmRotateMirror();
     EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), before);
     EXPECT_EQ(SaveState, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(WholeDrawing, AFailedBitmapWriteIsReported) {
+    WriteTwoFloors();
+    DrawingState = 2;
+    Open();
+    // A folder where the file should go: the write cannot replace it.
+    QDir(QString::fromStdString(dir.File("DWGS"))).mkdir("HOUSEGND.BMP");
+    testsupport::ScriptedUi ui;
+    client->CmSaveBitmap();
+    EXPECT_TRUE(ui.LogContains("could not be written")) << ui.Log();
 }
 
 } // namespace
