@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "document/coordinate_mapping.h"
 #include "document/document.h"
 #include "platform/file_io.h"
 #include "platform/scroller.h"
 #include "platform/window_dc.h"
-#include "render/window_setup.h"
 #include "shell/child.h"
 #include "shell/client.h"
 #include "shell/globals.h"
@@ -231,12 +231,13 @@ void TChild::InvalidateArea(int32_t kind) {
     case 15: {
         const TDrawingtool* tool = CurrentTool();
         if (!tool || ZoomDivisor == 0) break;
-        POINT corners[2] = {{tool->BoxLeft / ZoomDivisor, tool->BoxTop / ZoomDivisor},
-                            {tool->BoxRight / ZoomDivisor, tool->BoxBottom / ZoomDivisor}};
         TClientDC dc(this);
-        render::SetUpDrawingWindow(dc, client);
-        dc.LPtoDP(corners, 2);
-        InvalidateRect(TRect(corners[0].x, corners[0].y, corners[1].x, corners[1].y).Normalized(), true);
+        int32_t left = 0, top = 0, right = 0, bottom = 0;
+        DrawingToClient(nullptr, dc, client, tool->BoxLeft / ZoomDivisor, tool->BoxTop / ZoomDivisor, &left,
+                        &top);
+        DrawingToClient(nullptr, dc, client, tool->BoxRight / ZoomDivisor, tool->BoxBottom / ZoomDivisor,
+                        &right, &bottom);
+        InvalidateRect(TRect(left, top, right, bottom).Normalized(), true);
         break;
     }
     default:
