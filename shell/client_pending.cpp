@@ -5,3 +5,6 @@
 void TClient::RestoreTool(int32_t) {}
 
 void TClient::SelectPickTool() {}
+
+// Opening a view window belongs to the file commands; until they are built nothing opens.
+void TClient::OpenViewWindow(int32_t, const char*) {}
