@@ -42,3 +42,7 @@ constexpr int IDCANCEL = 2;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 constexpr int IDHELP = 9;
+
+// A window handle is the window object itself; the layer has no separate handle table.
+class TWindow;
+using HWND = TWindow*;

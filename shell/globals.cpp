@@ -25,6 +25,11 @@ int32_t PlanDisplayMode;
 int32_t LayoutGridFlag;
 int32_t PenWidth;
 int32_t IdCounter;
+int32_t PolyHeightMin;
+int32_t PolyHeightMax;
+int32_t PrintMinX;
+int32_t PrintMaxX;
+int32_t PrintHeight;
 
 void ResetGlobals() {
     PenColour = 0;
@@ -52,6 +57,11 @@ void ResetGlobals() {
     LayoutGridFlag = 2;
     PenWidth = 1;
     IdCounter = 1;
+    PolyHeightMin = 0;
+    PolyHeightMax = 0;
+    PrintMinX = 0;
+    PrintMaxX = 0;
+    PrintHeight = 0;
 }
 
 namespace {

@@ -58,3 +58,11 @@ extern int32_t IdCounter;
 
 // Puts every global back to its start value (tests start from a known state).
 void ResetGlobals();
+
+// Set by the drawing-file writer and readers: the range of point heights of polygons, openings and
+// external walls (never above 0 at the low end), and the print extents in printed-page units.
+extern int32_t PolyHeightMin;
+extern int32_t PolyHeightMax;
+extern int32_t PrintMinX;
+extern int32_t PrintMaxX;
+extern int32_t PrintHeight;

@@ -1,0 +1,168 @@
+// The working drawing file: the whole document as kind-tagged text records, rewritten after every
+// edit and read back for every repaint.
+#include "document/drawing_file.h"
+
+#include <algorithm>
+
+#include "document/document.h"
+#include "document/record_format.h"
+#include "platform/file_io.h"
+#include "shell/globals.h"
+
+RecordOrigin SheetCentre() {
+    return {static_cast<int32_t>(int64_t{SheetWidth} * ZoomDivisor / 2),
+            static_cast<int32_t>(int64_t{SheetHeight} * ZoomDivisor / 2)};
+}
+
+void StartHeightRange() {
+    PolyHeightMax = 0;
+    PolyHeightMin = 300000;
+}
+
+void NoteHeight(int32_t low, int32_t high) {
+    PolyHeightMin = std::min(PolyHeightMin, low);
+    PolyHeightMax = std::max(PolyHeightMax, high);
+}
+
+void EndHeightRange() {
+    if (PolyHeightMin > 0) PolyHeightMin = 0;
+}
+
+void NotePolygonHeights(const TObject& object) {
+    if (const auto* p = dynamic_cast<const TPolyobj*>(&object)) {
+        const int32_t n = std::clamp<int32_t>(p->count, 0, TPolyobj::kMaxPoints);
+        for (int32_t i = 0; i < n; ++i)
+            NoteHeight(p->ph[i], p->ph[i]);
+    }
+}
+
+void NoteReadHeights(const TObject& object) {
+    if (object.kind == kExtWall) {
+        NoteHeight(object.aux1, object.aux2);
+    } else if (object.kind == kOpening || IsPolygonKind(object.kind)) {
+        NotePolygonHeights(object);
+    }
+}
+
+namespace {
+
+// The extents of what a read file holds, in drawing units.
+struct Extents {
+    int32_t minX = 300000, maxX = 0, minY = 300000, maxY = 0;
+
+    void NoteX(int32_t x) { minX = std::min(minX, x), maxX = std::max(maxX, x); }
+    void NoteY(int32_t y) { minY = std::min(minY, y), maxY = std::max(maxY, y); }
+
+    void Note(const TObject& o) {
+        const int32_t k = o.kind;
+        if (IsTextKind(k)) {
+            NoteX(o.x1), NoteY(o.y1);
+        } else if (IsPolygonKind(k) || k == kMarkerPolygon) {
+            if (const auto* p = dynamic_cast<const TPolyobj*>(&o)) {
+                const int32_t n = std::clamp<int32_t>(p->count, 0, TPolyobj::kMaxPoints);
+                for (int32_t i = 0; i < n; ++i)
+                    NoteX(p->px[i]), NoteY(p->py[i]);
+            }
+        } else if (IsLineKind(k) || k == kExtWall || IsArrowKind(k) || IsDimensionKind(k) || k == kArc ||
+                   (k >= kEllipse && k <= kRoundRect)) {
+            NoteX(o.x1), NoteX(o.x2), NoteY(o.y1), NoteY(o.y2);
+            if (const auto* a = dynamic_cast<const TArcobj*>(&o); a && k == kArc)
+                NoteX(a->sx), NoteX(a->ex), NoteY(a->sy), NoteY(a->ey);
+        }
+    }
+
+    void SetPrintExtents() const {
+        const int32_t k = MetricUnits != 0 ? 25 : 24;
+        PrintMinX = minX / k - 10;
+        PrintMaxX = maxX / k + 10;
+        PrintHeight = static_cast<int32_t>((int64_t{maxY} - minY) / k + 10);
+    }
+};
+
+} // namespace
+
+std::string TList::DrawingFilePath(int32_t mode) const {
+    switch (mode) {
+    case 1:
+        return ProgramDirectory + "DWGS/" + DrawingName + ".DB0";
+    case 0:
+        return ProgramDirectory + "CFG/tmp.cfg";
+    case 2:
+        return ProgramDirectory + "CFG/inroom.cfg";
+    default:
+        return {};
+    }
+}
+
+std::string FormatDocument(const TList& list, RecordOrigin origin, int32_t& written) {
+    std::string body;
+    body.reserve(static_cast<size_t>(std::max(list.count, 0)) * 96 + 64);
+    written = 0;
+    for (int32_t i = 0; i < list.count; ++i) {
+        const TObject* o = list[i];
+        if (!o) continue;
+        if (!AppendRecord(body, *o, origin)) continue;
+        ++written;
+        if (o->kind == kOpening || IsPolygonKind(o->kind) || o->kind == kMarkerPolygon)
+            NotePolygonHeights(*o);
+    }
+    return body;
+}
+
+FileResult TList::WriteDrawingFile(int32_t mode) {
+    const RecordOrigin centre = SheetCentre();
+    StartHeightRange();
+    const std::string path = DrawingFilePath(mode);
+    int32_t written = 0;
+    std::string body = FormatDocument(*this, centre, written);
+    EndHeightRange();
+    if (path.empty()) return FileResult::OpenFailed;
+
+    // The header counts the records that follow, so a reader never waits for one that is not there.
+    std::string text;
+    text.reserve(body.size() + 64);
+    const int32_t header[6] = {written, 0, 0, 0, MetricUnits, IdCounter};
+    AppendHeader(text, header);
+    text += body;
+    if (!pl::WriteTextFile(path, text)) return FileResult::WriteFailed;
+    if (count > 0) DrawingState = 2;
+    return FileResult::Ok;
+}
+
+FileResult TList::ReadDrawingFile(int32_t mode) {
+    const RecordOrigin centre = SheetCentre();
+    const std::string path = DrawingFilePath(mode);
+    std::string text;
+    // An unreadable file leaves the document and every global as they were.
+    if (path.empty() || !pl::ReadTextFile(path, text)) return FileResult::OpenFailed;
+
+    StartHeightRange();
+    Extents extents;
+    FileResult result = FileResult::Ok;
+    RecordReader reader(text);
+    int32_t header[6] = {};
+    if (!reader.ReadHeader(header) || header[0] < 0) {
+        result = FileResult::Damaged;
+    } else {
+        MetricUnits = header[4];
+        IdCounter = header[5];
+        for (int32_t i = 0; i < header[0]; ++i) {
+            std::unique_ptr<TObject> object;
+            if (reader.Next(centre, object) != RecordReader::Status::Object) {
+                result = FileResult::Damaged;
+                break;
+            }
+            NoteReadHeights(*object);
+            extents.Note(*object);
+            Add(std::move(object));
+        }
+    }
+    EndHeightRange();
+    extents.SetPrintExtents();
+    return result;
+}
+
+void TList::ClearDrawingFile() {
+    Flush();
+    (void)pl::RemoveFile(DrawingFilePath(1));
+}

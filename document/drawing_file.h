@@ -1,0 +1,24 @@
+// Helpers shared by the working-file writer and reader, the whole-drawing turn and the libraries.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "document/record_format.h"
+
+class TList;
+
+// The sheet centre in drawing units: SheetWidth × ZoomDivisor / 2, SheetHeight × ZoomDivisor / 2.
+RecordOrigin SheetCentre();
+
+// The range of point heights kept in PolyHeightMin / PolyHeightMax while files are read or written.
+void StartHeightRange();
+void NoteHeight(int32_t low, int32_t high);
+void EndHeightRange(); // PolyHeightMin is never left above 0
+void NotePolygonHeights(const TObject& object);
+// External walls by aux1/aux2, polygons and openings by their point heights (markers take no part).
+void NoteReadHeights(const TObject& object);
+
+// The records of every object of the list that has one, relative to `origin`; `written` counts them.
+// Point heights of polygons and openings are noted on the way.
+std::string FormatDocument(const TList& list, RecordOrigin origin, int32_t& written);

@@ -1,0 +1,308 @@
+// Turning or mirroring a whole drawing through its working file, and turning one object about a point.
+#include <cmath>
+#include <functional>
+#include <utility>
+
+#include "document/document.h"
+#include "document/drawing_file.h"
+#include "document/record_format.h"
+#include "platform/file_io.h"
+#include "shell/globals.h"
+
+namespace {
+
+// Maps one point stored relative to the sheet centre onto its place in drawing units.
+using PointMap = std::function<void(int32_t& x, int32_t& y)>;
+
+void MapPoint(const PointMap& map, int32_t& x, int32_t& y) {
+    map(x, y);
+}
+
+// Maps two points and exchanges them: mirroring reverses the order of the ends.
+void MapExchanged(const PointMap& map, int32_t& ax, int32_t& ay, int32_t& bx, int32_t& by) {
+    map(ax, ay);
+    map(bx, by);
+    std::swap(ax, bx);
+    std::swap(ay, by);
+}
+
+int32_t Wrap3600(int64_t a) {
+    return static_cast<int32_t>(((a % 3600) + 3600) % 3600);
+}
+
+void SwapStyles64(int32_t& style) {
+    if (style == 6) {
+        style = 4;
+    } else if (style == 4) {
+        style = 6;
+    }
+}
+
+// The turn of a point by `how` degrees clockwise about the centre. Quarter turns are exact; any
+// other angle is rounded to the nearest unit.
+PointMap TurnMap(int32_t how, RecordOrigin c) {
+    const int32_t q = ((how % 360) + 360) % 360;
+    if (q == 90)
+        return [c](int32_t& x, int32_t& y) {
+            const int32_t fx = x;
+            x = c.x + y, y = c.y - fx;
+        };
+    if (q == 180) return [c](int32_t& x, int32_t& y) { x = c.x - x, y = c.y - y; };
+    if (q == 270)
+        return [c](int32_t& x, int32_t& y) {
+            const int32_t fx = x;
+            x = c.x - y, y = c.y + fx;
+        };
+    if (q == 0) return [c](int32_t& x, int32_t& y) { x += c.x, y += c.y; };
+    const double theta = (360 - how) * (M_PI / 180.0);
+    const double cs = std::cos(theta), sn = std::sin(theta);
+    return [c, cs, sn](int32_t& x, int32_t& y) {
+        const double fx = x, fy = y;
+        x = static_cast<int32_t>(std::lround(c.x + fx * cs - fy * sn));
+        y = static_cast<int32_t>(std::lround(c.y + fx * sn + fy * cs));
+    };
+}
+
+void MapPolygonPoints(const PointMap& map, TObject& o) {
+    if (auto* p = dynamic_cast<TPolyobj*>(&o)) {
+        const int32_t n = std::clamp<int32_t>(p->count, 0, TPolyobj::kMaxPoints);
+        for (int32_t i = 0; i < n; ++i)
+            map(p->px[i], p->py[i]);
+    }
+}
+
+void ShiftRoom(TObject& o, RecordOrigin c) {
+    o.x1 += c.x, o.x2 += c.x, o.y1 += c.y, o.y2 += c.y;
+}
+
+// Mirror about the vertical line through the sheet centre: (cx - xf, cy + yf).
+void MirrorObject(TObject& o, RecordOrigin c) {
+    const PointMap m = [c](int32_t& x, int32_t& y) { x = c.x - x, y = c.y + y; };
+    const int32_t k = o.kind;
+    if (auto* w = dynamic_cast<TExtwallobj*>(&o)) {
+        MapExchanged(m, w->x1, w->y1, w->x2, w->y2);
+        MapExchanged(m, w->p1x, w->p1y, w->p2x, w->p2y);
+        MapExchanged(m, w->p3x, w->p3y, w->p4x, w->p4y);
+        MapExchanged(m, w->p5x, w->p5y, w->p6x, w->p6y);
+        w->direction = w->direction + 1800 > 3599 ? w->direction - 1800 : w->direction + 1800;
+    } else if (auto* iw = dynamic_cast<TIntwallobj*>(&o)) {
+        MapExchanged(m, iw->x1, iw->y1, iw->x2, iw->y2);
+        MapExchanged(m, iw->q1x, iw->q1y, iw->q2x, iw->q2y);
+    } else if (auto* a = dynamic_cast<TArrowobj*>(&o)) {
+        MapPoint(m, a->x1, a->y1), MapPoint(m, a->x2, a->y2);
+        MapExchanged(m, a->h1x, a->h1y, a->h2x, a->h2y);
+        MapExchanged(m, a->h3x, a->h3y, a->h4x, a->h4y);
+    } else if (auto* d = dynamic_cast<TDimensobj*>(&o)) {
+        MapPoint(m, d->x1, d->y1), MapPoint(m, d->x2, d->y2);
+        MapPoint(m, d->d1x, d->d1y), MapPoint(m, d->d2x, d->d2y);
+        if (d->value2 == 900) {
+            d->value2 = 2700;
+        } else if (d->value2 == 2700) {
+            d->value2 = 900;
+        }
+    } else if (dynamic_cast<TPolyobj*>(&o)) {
+        MapPolygonPoints(m, o);
+    } else if (dynamic_cast<TRoomobj*>(&o)) {
+        ShiftRoom(o, c);
+    } else if (auto* t = dynamic_cast<TTextobj*>(&o)) {
+        MapPoint(m, t->x1, t->y1);
+        if (t->x2 == 0 || t->x2 == 1800) {
+            t->x2 += 1800;
+            if (t->x2 > 3599) t->x2 -= 3600;
+            SwapStyles64(t->style);
+        }
+        if (t->angle >= 1 && t->angle <= 899) {
+            t->angle += 2700;
+        } else if (t->angle > 2700) {
+            t->angle -= 2700;
+        }
+    } else if (auto* arc = dynamic_cast<TArcobj*>(&o)) {
+        MapPoint(m, arc->x1, arc->y1), MapPoint(m, arc->x2, arc->y2);
+        // Exchanging start and end keeps the arc's sweep direction on screen.
+        MapExchanged(m, arc->sx, arc->sy, arc->ex, arc->ey);
+    } else {
+        (void)k;
+        // Lines, ellipses, circles, rectangles and floor records.
+        MapExchanged(m, o.x1, o.y1, o.x2, o.y2);
+    }
+}
+
+void TurnText(TTextobj& t, int32_t how, const PointMap& turn) {
+    turn(t.x1, t.y1);
+    if (t.kind == kRoomNameLabel) {
+        if (t.y2 > 0) {
+            if (how == 270) {
+                t.x1 -= t.y2, t.y1 -= t.y2;
+            } else if (how == 180) {
+                t.y1 -= 2 * t.y2;
+            } else if (how == 90) {
+                t.x1 += t.y2, t.y1 -= t.y2;
+            }
+        }
+        return;
+    }
+    if (how == 90) {
+        if (t.angle < 901) {
+            t.angle += 2700;
+            SwapStyles64(t.style);
+        } else if (t.angle > 2699) {
+            t.angle += 900;
+        }
+        t.x2 += 900;
+    } else if (how == 180) {
+        SwapStyles64(t.style);
+        t.x2 += 1800;
+    } else if (how == 270) {
+        if (t.angle < 901) {
+            t.angle += 2700;
+        } else if (t.angle > 2699) {
+            t.angle += 900;
+            SwapStyles64(t.style);
+        }
+        t.x2 += 2700;
+    }
+    if (t.angle > 3599) t.angle -= 3600;
+    if (t.x2 > 3599) t.x2 -= 3600;
+}
+
+// Returns false for an object the turn drops (floor titles are made again afterwards).
+bool TurnObject(TObject& o, int32_t how, RecordOrigin c) {
+    const PointMap turn = TurnMap(how, c);
+    if (auto* w = dynamic_cast<TExtwallobj*>(&o)) {
+        turn(w->x1, w->y1), turn(w->x2, w->y2), turn(w->p1x, w->p1y), turn(w->p2x, w->p2y);
+        const PointMap further = w->thickness2 > 0 ? turn : TurnMap(0, c);
+        further(w->p3x, w->p3y), further(w->p4x, w->p4y), further(w->p5x, w->p5y), further(w->p6x, w->p6y);
+        // The direction is kept in tenths of a degree.
+        w->direction = Wrap3600(int64_t{w->direction} + 10 * int64_t{how});
+    } else if (auto* iw = dynamic_cast<TIntwallobj*>(&o)) {
+        turn(iw->x1, iw->y1), turn(iw->x2, iw->y2), turn(iw->q1x, iw->q1y), turn(iw->q2x, iw->q2y);
+    } else if (auto* a = dynamic_cast<TArrowobj*>(&o)) {
+        turn(a->x1, a->y1), turn(a->x2, a->y2), turn(a->h1x, a->h1y), turn(a->h2x, a->h2y);
+        turn(a->h3x, a->h3y), turn(a->h4x, a->h4y);
+    } else if (auto* d = dynamic_cast<TDimensobj*>(&o)) {
+        turn(d->x1, d->y1), turn(d->x2, d->y2), turn(d->d1x, d->d1y), turn(d->d2x, d->d2y);
+        d->value2 += how * 10;
+        if (d->value2 > 3600) d->value2 -= 3600;
+    } else if (dynamic_cast<TPolyobj*>(&o)) {
+        MapPolygonPoints(turn, o);
+    } else if (dynamic_cast<TRoomobj*>(&o)) {
+        ShiftRoom(o, c);
+    } else if (auto* t = dynamic_cast<TTextobj*>(&o)) {
+        if (t->kind == kFloorTitle) return false;
+        TurnText(*t, how, turn);
+    } else if (auto* arc = dynamic_cast<TArcobj*>(&o)) {
+        turn(arc->x1, arc->y1), turn(arc->x2, arc->y2), turn(arc->sx, arc->sy), turn(arc->ex, arc->ey);
+    } else {
+        turn(o.x1, o.y1), turn(o.x2, o.y2);
+    }
+    return true;
+}
+
+} // namespace
+
+FileResult TList::ReadTransformed(int32_t how, const char* newName) {
+    const RecordOrigin centre = SheetCentre();
+    const bool mirror = how == 1;
+    int32_t floors[3] = {0, 0, 0};
+    if (!mirror) {
+        floors[0] = FloorHasObjects(kGroundFloor);
+        floors[1] = FloorHasObjects(kFirstFloor);
+        floors[2] = floors[1] > 0 ? FloorHasObjects(kSecondFloor) : 0;
+    }
+    Flush();
+    StartHeightRange();
+    std::string text;
+    if (!pl::ReadTextFile(DrawingFilePath(1), text)) {
+        EndHeightRange();
+        return FileResult::OpenFailed;
+    }
+    RecordReader reader(text);
+    int32_t header[6] = {};
+    bool damaged = !reader.ReadHeader(header) || header[0] < 0;
+    if (!damaged) {
+        MetricUnits = header[4];
+        IdCounter = header[5];
+        for (int32_t i = 0; i < header[0]; ++i) {
+            std::unique_ptr<TObject> object;
+            if (reader.Next({0, 0}, object) != RecordReader::Status::Object) {
+                damaged = true;
+                break;
+            }
+            const bool keep =
+                mirror ? (MirrorObject(*object, centre), true) : TurnObject(*object, how, centre);
+            if (!keep) continue;
+            NoteReadHeights(*object);
+            Add(std::move(object));
+        }
+    }
+    EndHeightRange();
+    if (damaged) {
+        // Saving a part of the drawing would lose the rest: the working file stays as it was.
+        Flush();
+        return FileResult::Damaged;
+    }
+    SetDrawingName(newName ? newName : "");
+    const FileResult saved = WriteDrawingFile(1);
+    if (!mirror) {
+        const int32_t keptView = CurrentView;
+        const int32_t codes[3] = {kGroundFloor, kFirstFloor, kSecondFloor};
+        for (int i = 0; i < 3; ++i) {
+            if (floors[i] <= 0) continue;
+            CurrentView = codes[i];
+            MakeTitleBlock();
+        }
+        CurrentView = keptView;
+    }
+    return saved;
+}
+
+void TList::RotateObject(TObject* object, int32_t kind, int32_t angle, int32_t cx, int32_t cy, int32_t mode) {
+    if (!object) return;
+    std::unique_ptr<TObject> owned(object);
+    int32_t theta = 270 - angle / 10;
+    if (mode == 2) theta = angle > 2700 ? (angle - 2700) / 10 : angle < 2700 ? (angle + 900) / 10 : 0;
+    const double c = std::cos(theta * 0.01745328);
+    const double s = std::sin(theta * 0.01745328);
+    // Door and window pieces are laid along their wall with the truncation they were designed with.
+    const auto turn = [&](int32_t& x, int32_t& y) {
+        const double dx = double(x) - cx, dy = double(y) - cy;
+        x = static_cast<int32_t>(cx + static_cast<int64_t>(dx * c - dy * s));
+        y = static_cast<int32_t>(cy + static_cast<int64_t>(dx * s + dy * c));
+    };
+    TObject& o = *owned;
+    if (kind == 1000 || kind == 1001) {
+        if (auto* w = dynamic_cast<TExtwallobj*>(&o)) {
+            turn(w->x1, w->y1), turn(w->x2, w->y2), turn(w->p1x, w->p1y), turn(w->p2x, w->p2y);
+            if (w->thickness2 > 0)
+                turn(w->p3x, w->p3y), turn(w->p4x, w->p4y), turn(w->p5x, w->p5y), turn(w->p6x, w->p6y);
+        }
+    } else if (kind == 1500 || kind == 1501) {
+        if (auto* w = dynamic_cast<TIntwallobj*>(&o))
+            turn(w->x1, w->y1), turn(w->x2, w->y2), turn(w->q1x, w->q1y), turn(w->q2x, w->q2y);
+    } else if (kind == kLine || kind == kOutlineLine || (kind >= kLineTypeFirst && kind <= kLineTypeLast)) {
+        turn(o.x1, o.y1), turn(o.x2, o.y2);
+    } else if ((kind >= kOpeningPolygon && kind < kAutoArrow) || kind == kOpening) {
+        if (auto* p = dynamic_cast<TPolyobj*>(&o)) {
+            const int32_t n = std::clamp<int32_t>(p->count, 0, TPolyobj::kMaxPoints);
+            for (int32_t i = 0; i < n; ++i)
+                turn(p->px[i], p->py[i]);
+        }
+    } else if (kind == kText || kind == kDialogText ||
+               (kind >= kAutoDimensionText && kind <= kRoomNameLabel)) {
+        if (auto* t = dynamic_cast<TTextobj*>(&o)) {
+            turn(t->x1, t->y1);
+            int32_t a = t->angle <= 900 && (3600 - angle) + t->angle > 900 ? t->angle - angle + 5400
+                                                                           : t->angle - angle;
+            if (a >= 3600) a -= 3600;
+            if (a < 0) a += 3600;
+            t->angle = a;
+            t->x2 -= angle;
+            if (t->x2 >= 3601) t->x2 -= 3600;
+            if (t->x2 < 0) t->x2 += 3600;
+        }
+    } else if (kind == kArc) {
+        if (auto* a = dynamic_cast<TArcobj*>(&o))
+            turn(a->x1, a->y1), turn(a->x2, a->y2), turn(a->sx, a->sy), turn(a->ex, a->ey);
+    }
+    Add(std::move(owned));
+}

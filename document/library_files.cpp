@@ -1,0 +1,125 @@
+// The selection buffer (CFG/COPY.CFG with its count in CFG/TEMP.CFG) and the symbol-library files,
+// which hold records like the working file but relative to each entry's reference point.
+#include <algorithm>
+#include <string>
+
+#include "document/document.h"
+#include "document/drawing_file.h"
+#include "document/record_format.h"
+#include "platform/file_io.h"
+#include "shell/globals.h"
+
+namespace {
+
+std::string CopyCfgPath(const TList& list) {
+    return list.ProgramDirectory + "CFG/COPY.CFG";
+}
+std::string TempCfgPath(const TList& list) {
+    return list.ProgramDirectory + "CFG/TEMP.CFG";
+}
+std::string LibraryPath(const TList& list, const char* name) {
+    return list.ProgramDirectory + "LIBS/" + (name ? name : "");
+}
+
+struct SelectionEntry {
+    int32_t index = 0;
+    int32_t refX = 0;
+    int32_t refY = 0;
+};
+
+} // namespace
+
+int32_t TList::ReadTempCount() const {
+    std::string text;
+    if (!pl::ReadTextFile(TempCfgPath(*this), text)) return 0;
+    pl::TextReader reader(text);
+    int32_t n = 0;
+    if (!reader.ReadInt32(n) || n < 0) return 0;
+    return n;
+}
+
+FileResult TList::WriteTempCount(int32_t n) {
+    return pl::WriteTextFile(TempCfgPath(*this), pl::Format("%d\n", n)) ? FileResult::Ok
+                                                                        : FileResult::WriteFailed;
+}
+
+FileResult TList::WriteCopyCfg(int32_t index, int32_t refX, int32_t refY) {
+    const int32_t n = ReadTempCount();
+    // The first line of a new selection replaces the old buffer; later lines are appended.
+    std::string text;
+    if (n != 0) (void)pl::ReadTextFile(CopyCfgPath(*this), text);
+    if (!text.empty() && text.back() != '\n') text.push_back('\n');
+    text += pl::Format("%d %ld %ld\n", index, refX, refY);
+    if (!pl::WriteTextFile(CopyCfgPath(*this), text)) return FileResult::WriteFailed;
+    return WriteTempCount(n + 1);
+}
+
+FileResult TList::SaveLibraryCategory(int32_t group, const char* baseName) {
+    static const char* const kMetric[4] = {".PLM", ".ELM", ".FUM", ".MSM"};
+    static const char* const kImperial[4] = {".PLI", ".ELI", ".FUI", ".MSI"};
+    if (group < 1 || group > 4) return FileResult::OpenFailed;
+    const std::string name =
+        std::string(baseName ? baseName : "") + (MetricUnits == 1 ? kMetric : kImperial)[group - 1];
+    return SaveLibrary(name.c_str());
+}
+
+FileResult TList::SaveLibrary(const char* fileName) {
+    const int32_t n = ReadTempCount();
+    const int32_t keptCount = count;
+    StartHeightRange();
+
+    // The selection buffer outlives drawings: entries that name no object of this document are
+    // skipped, and the first unreadable line ends the list.
+    std::string body;
+    int32_t written = 0;
+    std::string selection;
+    if (pl::ReadTextFile(CopyCfgPath(*this), selection)) {
+        pl::TextReader reader(selection);
+        for (int32_t i = 0; i < n; ++i) {
+            SelectionEntry e;
+            if (!reader.ReadInt32(e.index) || !reader.ReadInt32(e.refX) || !reader.ReadInt32(e.refY)) break;
+            const TObject* o = (*this)[e.index];
+            if (!o || !AppendRecord(body, *o, {e.refX, e.refY})) continue;
+            ++written;
+            if (o->kind == kOpening || IsPolygonKind(o->kind) || o->kind == kMarkerPolygon)
+                NotePolygonHeights(*o);
+        }
+    }
+    EndHeightRange();
+    count = keptCount;
+
+    std::string text;
+    const int32_t header[6] = {written, 0, 0, 0, 2, IdCounter};
+    AppendHeader(text, header);
+    text += body;
+    return pl::WriteTextFile(LibraryPath(*this, fileName), text) ? FileResult::Ok : FileResult::WriteFailed;
+}
+
+FileResult TList::InsertLibrary(const char* fileName) {
+    // One eighth of the visible width from the left, one sixth of the height from the bottom.
+    const RecordOrigin at{static_cast<int32_t>((int64_t{ViewExtentX} / 8 + ScrollOriginX) * ZoomDivisor),
+                          static_cast<int32_t>((int64_t{ViewExtentY} / 6 + ScrollOriginY) * ZoomDivisor)};
+    std::string text;
+    if (!pl::ReadTextFile(LibraryPath(*this, fileName), text)) return FileResult::OpenFailed;
+
+    RecordReader reader(text);
+    int32_t header[6] = {};
+    if (!reader.ReadHeader(header) || header[0] < 0) return FileResult::Damaged;
+    // An older library must not set the counter back: its identifiers would collide with ours.
+    IdCounter = std::max(IdCounter, header[5]);
+
+    StartHeightRange();
+    FileResult result = FileResult::Ok;
+    for (int32_t i = 0; i < header[0]; ++i) {
+        std::unique_ptr<TObject> object;
+        if (reader.Next(at, object, RecordKinds::Paste) != RecordReader::Status::Object) {
+            result = FileResult::Damaged;
+            break;
+        }
+        object->view = CurrentView;
+        NoteReadHeights(*object);
+        Add(std::move(object));
+    }
+    EndHeightRange();
+    return result;
+}

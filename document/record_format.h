@@ -1,0 +1,56 @@
+// The kind-tagged text records shared by the working drawing file, the symbol libraries and the paste
+// file: one kind line, then the record of that kind. Values marked x or y are stored relative to an
+// origin (the sheet centre, or a selection entry's reference point); every other value as it is.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "document/objects.h"
+
+struct RecordOrigin {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
+// Which kinds have records. Libraries and the paste file are read with `Paste`: the paste file also
+// carries kinds 25 and 31 as lines and 18 as a circle.
+enum class RecordKinds { Drawing, Paste };
+
+// True when objects of this kind have a record (and a kind line) in files of that family.
+bool HasRecord(int32_t kind, RecordKinds kinds = RecordKinds::Drawing);
+
+// Appends "%d %d %d %d %d %d\n".
+void AppendHeader(std::string& out, const int32_t values[6]);
+
+// Appends the kind line and the record of the object with `origin` subtracted from every x and y.
+// Returns false, appending nothing, for a kind without a record.
+bool AppendRecord(std::string& out, const TObject& object, RecordOrigin origin,
+                  RecordKinds kinds = RecordKinds::Drawing);
+
+// Reads records from text that is untrusted: every read is bounded by the text, every string by its
+// field, every point count by the array. Nothing is built from a record that is not whole.
+class RecordReader {
+public:
+    enum class Status { Object, End, Damaged };
+
+    explicit RecordReader(std::string_view text) : text_(text) {}
+
+    // Reads the six header values; false when they are not all there.
+    bool ReadHeader(int32_t values[6]);
+
+    // Reads one kind line and its record, adding `origin` to every x and y value. `End` when the
+    // text holds nothing more, `Damaged` for a truncated, malformed or unknown record.
+    Status Next(RecordOrigin origin, std::unique_ptr<TObject>& object,
+                RecordKinds kinds = RecordKinds::Drawing);
+
+private:
+    friend class RecordParser;
+    std::string_view text_;
+    size_t pos_ = 0;
+};
+
+// Makes an empty object of the class that carries `kind` in files of that family; null if none.
+std::unique_ptr<TObject> MakeObjectForKind(int32_t kind, RecordKinds kinds = RecordKinds::Drawing);

@@ -1,0 +1,77 @@
+// The widget behind a window's client area: owns the back buffer (RGB32, client size), keeps the
+// invalid region, and turns Qt's input events into the window's messages.
+#pragma once
+
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
+
+#include "platform/geometry.h"
+
+class QScrollBar;
+class TWindow;
+
+namespace pl::detail {
+
+class ClientView : public QWidget {
+public:
+    ClientView(TWindow* owner, QWidget* parent);
+    ~ClientView() override;
+
+    void Detach() { Owner = nullptr; }
+    TWindow* GetOwner() const { return Owner; }
+
+    QImage& Buffer() { return BackBuffer; }
+    void Invalidate(const QRegion& region, bool erase);
+    // Paints the invalid region into the back buffer now (the screen shows it on the next turn).
+    void PaintInvalid();
+    bool HasInvalid() const { return !InvalidRegion.isEmpty(); }
+
+    // Size messages wait until the window is set up.
+    void EnableSizeMessages() { SizeMessages = true; }
+    void SendSize();
+
+    // Device contexts on the back buffer: the buffer is never reallocated under one.
+    void DcStarted() { ++ActiveDcs; }
+    void DcEnded();
+
+    // Scroll bars beside the view (made by MakeClientPane); null when the pane has none.
+    QScrollBar* Bar(int bar) const { return bar == 0 ? HBar : VBar; }
+    void SetBars(QScrollBar* h, QScrollBar* v) { HBar = h, VBar = v; }
+    int& BarPos(int bar) { return bar == 0 ? HPos : VPos; }
+    bool InBarAction = false;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void Reallocate();
+    void MouseMessage(unsigned message, QMouseEvent* event);
+
+    TWindow* Owner;
+    QImage BackBuffer;
+    QRegion InvalidRegion;
+    bool EraseInvalid = false;
+    bool SizeMessages = false;
+    QSize LastSentSize;
+    bool ResizePending = false;
+    int ActiveDcs = 0;
+    QScrollBar* HBar = nullptr;
+    QScrollBar* VBar = nullptr;
+    int HPos = 0;
+    int VPos = 0;
+};
+
+// A client view with its two scroll bars (hidden unless the window's style asks for them).
+QWidget* MakeClientPane(TWindow* owner, QWidget* parent, ClientView** view);
+
+} // namespace pl::detail

@@ -1,0 +1,47 @@
+#include "platform/window_dc.h"
+
+#include "platform/detail/client_view.h"
+#include "platform/window.h"
+
+namespace {
+
+// An image over the back buffer's own pixels: drawing on it is drawing on the buffer.
+QImage SurfaceOver(QImage& buffer) {
+    return QImage(buffer.bits(), buffer.width(), buffer.height(), buffer.bytesPerLine(), buffer.format());
+}
+
+} // namespace
+
+TClientDC::TClientDC(HWND window) : Window(window) {
+    QImage* buffer = window ? window->BackBuffer() : nullptr;
+    if (buffer) {
+        window->View()->DcStarted();
+        Surface = SurfaceOver(*buffer);
+    } else {
+        // A window without a back buffer: drawing goes nowhere, as on a hidden window.
+        Window = nullptr;
+        Surface = QImage(1, 1, QImage::Format_RGB32);
+    }
+    Attach(&Surface);
+}
+
+TClientDC::~TClientDC() {
+    if (Window && Window->View()) Window->View()->DcEnded();
+}
+
+void TClientDC::OnDrawn(const QRect& deviceRect) {
+    if (Window)
+        Window->MarkDirty(
+            TRect(deviceRect.left(), deviceRect.top(), deviceRect.right() + 1, deviceRect.bottom() + 1));
+}
+
+TPaintDC::TPaintDC(TWindow& window, const QRegion& region) : Window(window) {
+    window.View()->DcStarted();
+    Surface = SurfaceOver(*window.BackBuffer());
+    Attach(&Surface);
+    SetDeviceClip(region);
+}
+
+TPaintDC::~TPaintDC() {
+    if (Window.View()) Window.View()->DcEnded();
+}

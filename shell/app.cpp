@@ -1,0 +1,89 @@
+#include "shell/app.h"
+
+#include <new>
+
+#include "platform/frame_window.h"
+#include "resources/control_bar_layout.h"
+#include "resources/glyphs.h"
+#include "resources/main_menu.h"
+#include "resources/register_resources.h"
+#include "shell/client.h"
+
+namespace {
+
+// Visible, clipping its children, with caption, system menu, sizing border and both boxes; never a
+// child window.
+constexpr uint32_t kFrameStyle = 0x12CF0000u;
+constexpr uint32_t kNotChild = 0xBFFFFFFFu;
+
+} // namespace
+
+TAApp::TAApp(const char* name) : TApplication(name) {
+    res::RegisterProgramResources();
+}
+
+TAApp::~TAApp() = default;
+
+void TAApp::InitMainWindow() {
+    EnableCtl3d(true);
+
+    Client = new TClient();
+
+    auto* frame = new TDecoratedMDIFrame(kProgramTitle, res::kMainMenuId, *Client, true);
+    frame->Attr.Style |= kFrameStyle;
+    frame->Attr.Style &= kNotChild;
+    Client->Frame = frame;
+
+    DistanceGadget = new TTextGadget(0, TGadget::Recessed, TTextGadget::Left, 16, "", nullptr);
+    ToolGadget = new TTextGadget(0, TGadget::Recessed, TTextGadget::Left, 10, "", nullptr);
+
+    StatusBar = new TStatusBar(frame, TGadget::Recessed, 0, nullptr);
+    StatusBar->Insert(*ToolGadget);
+    StatusBar->SetText("press F1 for context help");
+    frame->Insert(*StatusBar, TDecoratedFrame::Bottom);
+
+    Client->StatusBar = StatusBar;
+    Client->DistanceGadget = DistanceGadget;
+    Client->ToolGadget = ToolGadget;
+
+    SetMainWindow(frame);
+    SetupControlBar(frame);
+    frame->SetIcon(nullptr, res::kProgramIconId);
+
+    if (nCmdShow != SW_SHOWMINIMIZED) nCmdShow = SW_SHOWMAXIMIZED;
+
+    StatusBar->SetText("GUIDE LINE: Press FILE/NEW or FILE/OPEN");
+    DistanceGadget->SetText("cursor distance");
+    StatusBar->SetHintMode(TGadgetWindow::EnterHints);
+}
+
+void TAApp::SetupControlBar(TDecoratedMDIFrame* frame) {
+    Harbor = std::make_unique<THarbor>(*frame);
+    ControlBarFont = std::make_unique<TGadgetWindowFont>(6, false, false);
+
+    auto* bar = new TDockableControlBar(frame, TGadgetWindow::Horizontal, ControlBarFont.get());
+    ControlBar = bar;
+    for (const auto& gadget : res::ControlBarLayout()) {
+        switch (gadget.Kind) {
+        case res::GadgetKind::Button:
+            bar->Insert(*new TButtonGadget(gadget.Bitmap, gadget.Command, TButtonGadget::Command, false,
+                                           TButtonGadget::Up));
+            break;
+        case res::GadgetKind::Separator:
+            bar->Insert(*new TSeparatorGadget(gadget.Size));
+            break;
+        case res::GadgetKind::DistanceText:
+            bar->Insert(*DistanceGadget);
+            break;
+        }
+    }
+    bar->SetHintMode(TGadgetWindow::EnterHints);
+    Harbor->Insert(*bar, alTop);
+}
+
+int OwlMain(int, char**) {
+    TAApp app(kProgramTitle);
+    // A failed allocation ends in the standard way rather than calling a handler.
+    std::set_new_handler(nullptr);
+    return app.Run();
+}

@@ -1,0 +1,83 @@
+#include "shell/client.h"
+
+#include <cstdio>
+
+#include "document/document.h"
+#include "platform/file_io.h"
+#include "platform/help.h"
+#include "platform/module_path.h"
+#include "platform/settings_file.h"
+#include "resources/default_settings.h"
+#include "shell/globals.h"
+#include "tools/line_tool.h"
+
+namespace {
+
+// The help control the program looks for; the built-in help viewer always answers.
+constexpr const char* kHtmlHelpControl = "\\WINDOWS\\SYSTEM\\HHCtrl.ocx";
+
+// The directory part of the executable's path, with its separators at both ends.
+std::string ExecutableDirectory() {
+    pl::PathParts parts = pl::fnsplit(pl::GetModuleFileName());
+    return parts.drive + parts.dir;
+}
+
+// Colours of the drawing: background, pen, selection. A missing or short file is completed from
+// the shipped default and written back, so the start-up always has three colours.
+void ReadColours(const std::string& programDirectory) {
+    int32_t background = static_cast<int32_t>(BackgroundColour);
+    int32_t pen = static_cast<int32_t>(PenColour);
+    int32_t select = static_cast<int32_t>(SelectColour);
+    pl::ScanSettings(programDirectory + "CFG\\CLR.CFG", DefaultSettings("CLR.CFG"), "%ld %ld %ld\n",
+                     &background, &pen, &select);
+    BackgroundColour = static_cast<COLORREF>(background);
+    PenColour = static_cast<COLORREF>(pen);
+    SelectColour = static_cast<COLORREF>(select);
+}
+
+// Auto save: a stored 2 means on; anything else starts the run with the drawing counted as saved.
+void ReadSaveState(const std::string& programDirectory) {
+    int32_t stored = 1;
+    pl::ScanSettings(programDirectory + "CFG\\SAVE.CFG", DefaultSettings("SAVE.CFG"), "%d", &stored);
+    SaveState = stored == 2 ? 2 : 0;
+}
+
+} // namespace
+
+TClient::TClient() {
+    StartUp(ExecutableDirectory());
+}
+
+TClient::TClient(const std::string& programDirectory) {
+    StartUp(programDirectory);
+}
+
+TClient::~TClient() = default;
+
+void TClient::StartUp(const std::string& programDirectory) {
+    Frame = nullptr;
+    FontColour = 0;
+    FontData.Color = 0;
+
+    ObjectList.ProgramDirectory = programDirectory;
+    pl::SetHelpProgramDirectory(programDirectory);
+
+    Tool = std::make_unique<TLineobjtool>();
+    Printer = std::make_unique<TPrinter>(GetApplication());
+
+    ReadColours(programDirectory);
+    SetBkgndColor(BackgroundColour);
+    ReadSaveState(programDirectory);
+
+    HelpMode = pl::searchpath(kHtmlHelpControl).empty() ? 2 : 1;
+    if (HelpMode == 1) HtmlHelpA(nullptr, nullptr, HH_INITIALIZE, reinterpret_cast<uintptr_t>(&HelpCookie));
+}
+
+void TClient::SetupWindow() {
+    TMDIClient::SetupWindow();
+}
+
+void TClient::InstallTool(std::unique_ptr<TDrawingtool> tool) {
+    Tool.reset();
+    Tool = std::move(tool);
+}

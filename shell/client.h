@@ -1,0 +1,56 @@
+// The MDI client window: the one object every menu and control-bar command reaches. It owns the
+// current drawing tool, the printer object and the font-dialog data, keeps the frame, the status
+// bar and the two text gadgets, and its constructor carries out the program's own start-up.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/command_enabler.h"
+#include "platform/font_dialog.h"
+#include "platform/mdi_client.h"
+#include "platform/printer.h"
+#include "platform/tcolor.h"
+#include "tools/drawing_tool.h"
+
+class TDecoratedMDIFrame;
+class TStatusBar;
+class TTextGadget;
+
+class TClient : public TMDIClient {
+public:
+    // The program directory is taken from the executable's own path.
+    TClient();
+    // The same start-up on a given program directory (ends in a separator); used by tests.
+    explicit TClient(const std::string& programDirectory);
+    ~TClient() override;
+
+    void SetupWindow() override;
+
+    // Commands: the client's own table first, then the base. A command the table lists without a
+    // handler is not handled, so its item and button stay disabled.
+    bool ProcessCommand(int32_t id) override;
+    bool EnableCommand(TCommandEnabler& ce) override;
+    // True when the table has a handler for the command.
+    static bool HasHandler(int32_t id);
+
+    // Replaces the current tool; the old one is destroyed first, so the client never holds two.
+    void InstallTool(std::unique_ptr<TDrawingtool> tool);
+
+    // Command handlers (one file per concern).
+    void CmExit();
+
+    std::unique_ptr<TDrawingtool> Tool; // the current tool; never null after construction
+    std::unique_ptr<TPrinter> Printer;
+    uint32_t HelpCookie = 0; // from the help system's initialisation, handed back at exit
+    TDecoratedMDIFrame* Frame = nullptr;
+    TStatusBar* StatusBar = nullptr;       // its message text is the one-line guide
+    TTextGadget* DistanceGadget = nullptr; // 16 characters on the control bar
+    TTextGadget* ToolGadget = nullptr;     // 10 characters on the status bar
+    TChooseFontDialog::TData FontData;     // kept between uses of the font dialog
+    TColor FontColour;                     // the colour chosen in the font dialog
+
+private:
+    void StartUp(const std::string& programDirectory);
+};

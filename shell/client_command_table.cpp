@@ -1,0 +1,143 @@
+// The client window's command table: every command of the menu and the control bar, in menu
+// order, with its handler and, for three of them, an enabler. An entry whose handler is still null
+// is not handled yet: its menu item and button stay disabled. Each command's handler is filled in
+// where it is written.
+#include "platform/command_enabler.h"
+#include "resources/command_ids.h"
+#include "shell/client.h"
+
+namespace {
+
+using Table = TCommandTable<TClient>;
+
+const Table& CommandTable() {
+    static const Table table = {
+        // File
+        {cmd::kFileNew, nullptr},
+        {cmd::kFileOpen, nullptr},
+        {cmd::kFileSave, nullptr, nullptr},
+        {cmd::kFileSaveAs, nullptr, nullptr},
+        {cmd::kRotateMirror, nullptr},
+        {cmd::kSaveBitmap, nullptr},
+        {cmd::kPrint, nullptr},
+        {cmd::kPrinterSetup, nullptr},
+        {cmd::kAutoSave, nullptr, nullptr},
+        {cmd::kExit, &TClient::CmExit},
+        // Tools
+        {cmd::kLine, nullptr},
+        {cmd::kLineText, nullptr},
+        {cmd::kMultiline, nullptr},
+        {cmd::kText, nullptr},
+        {cmd::kArc, nullptr},
+        {cmd::kEllipse, nullptr},
+        {cmd::kCircle, nullptr},
+        {cmd::kRectangle, nullptr},
+        {cmd::kRoundRect, nullptr},
+        {cmd::kChangeColour, nullptr},
+        {cmd::kToolLineStyle, nullptr},
+        {cmd::kTextSize, nullptr}, // the Default Font handler
+        // Control-bar buttons without a menu item
+        {cmd::kCentre, nullptr},
+        {cmd::kCentreCentre, nullptr},
+        {cmd::kDatum, nullptr},
+        {cmd::kUndo, nullptr},
+        // Further commands without a menu item
+        {cmd::kInternalArrowStyle, nullptr},
+        {cmd::kDeleteInternalWall, nullptr},
+        {cmd::kCentreDrawing, nullptr},
+        {cmd::kMoveInternalWall, nullptr},
+        {cmd::kLengthenWall, nullptr},
+        {cmd::kAlterBase, nullptr},
+        // Edit
+        {cmd::kCopy, nullptr},
+        {cmd::kPaste, nullptr},
+        {cmd::kMoveRotate, nullptr},
+        {cmd::kChangeText, nullptr},
+        {cmd::kAlterRoom, nullptr},
+        {cmd::kErase, nullptr},
+        // Zoom
+        {cmd::kZoomUp, nullptr},
+        {cmd::kNormalSize, nullptr},
+        {cmd::kHalfSize, nullptr},
+        {cmd::kFitScreen, nullptr},
+        // Customise
+        {cmd::kDefaultDoors, nullptr},
+        {cmd::kDefaultDimensions, nullptr},
+        {cmd::kDefaultLayoutGrid, nullptr},
+        {cmd::kDefaultFont, nullptr},
+        {cmd::kDefaultColours, nullptr},
+        {cmd::kDesignRoomColours, nullptr},
+        {cmd::kDesignRoomMerge, nullptr},
+        {cmd::kFloorPlanTitles, nullptr},
+        {cmd::kCalibratePrinter, nullptr},
+        // Views
+        {cmd::kDisplayMode, nullptr},
+        {cmd::kOverlays, nullptr},
+        {cmd::kGroundFloor, nullptr},
+        {cmd::kFirstFloor, nullptr},
+        {cmd::kSecondFloor, nullptr},
+        {cmd::kRoomLayout, nullptr},
+        {cmd::kSitePlan, nullptr},
+        {cmd::kFloorArea, nullptr},
+        // Other
+        {cmd::kManualDimension, nullptr},
+        {cmd::kStairs, nullptr},
+        {cmd::kWindows, nullptr},
+        {cmd::kNewRoom, nullptr},
+        // Walls and base
+        {cmd::kDoors, nullptr},
+        {cmd::kInternalWall, nullptr},
+        {cmd::kExtendInternalWall, nullptr},
+        {cmd::kShortenInternalWall, nullptr},
+        {cmd::kDeleteExternalWall, nullptr},
+        {cmd::kExpandBase, nullptr},
+        {cmd::kShrinkBase, nullptr},
+        {cmd::kSplitWall, nullptr},
+        {cmd::kChangeWallType, nullptr},
+        // Help
+        {cmd::kHelpContents, nullptr},
+        {cmd::kQuickStart, nullptr},
+        {cmd::kHints, nullptr},
+        {cmd::kHowTo, nullptr},
+        {cmd::kAbout, nullptr},
+        {cmd::kExamples, nullptr},
+        {cmd::kContextHelp, nullptr},
+        {cmd::kHelpSearch, nullptr},
+        {cmd::kHelpIntro, nullptr},
+        // Libraries
+        {cmd::kAddToLibrary, nullptr},
+        {cmd::kLibraryPlumbing, nullptr},
+        {cmd::kLibraryElectrical, nullptr},
+        {cmd::kLibraryFurniture, nullptr},
+        {cmd::kLibraryMisc, nullptr},
+        // Design rooms
+        {cmd::kMarkExternalWalls, nullptr},
+        {cmd::kNewDesignRoom, nullptr},
+        {cmd::kMaxRoomSize, nullptr},
+        {cmd::kDeleteDesignRoom, nullptr},
+        {cmd::kExpandRoom, nullptr},
+        {cmd::kMoveRoom, nullptr},
+        {cmd::kRotateRoom, nullptr},
+        {cmd::kShrinkRoom, nullptr},
+        {cmd::kFinishDesignRooms, nullptr},
+        {cmd::kLayoutGrid, nullptr},
+    };
+    return table;
+}
+
+} // namespace
+
+bool TClient::ProcessCommand(int32_t id) {
+    if (CommandTable().Process(*this, id)) return true;
+    return TMDIClient::ProcessCommand(id);
+}
+
+bool TClient::EnableCommand(TCommandEnabler& ce) {
+    if (CommandTable().Enable(*this, ce)) return true;
+    return TMDIClient::EnableCommand(ce);
+}
+
+bool TClient::HasHandler(int32_t id) {
+    const auto* entry = CommandTable().Find(id);
+    return entry && entry->Handler;
+}

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include "tests/document/document_fixture.h"
+
+namespace {
+
+class DrawingTransformTest : public DocumentTest {
+protected:
+    // Writes the document, turns or mirrors it through the working file and returns the result.
+    void WriteAndTransform(int32_t how) {
+        ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.ReadTransformed(how, "TURNED"), FileResult::Ok);
+    }
+};
+
+TEST_F(DrawingTransformTest, MirrorTwiceRestoresEveryObject) {
+    auto objects = make::OneOfEveryKind(Cx(), Cy());
+    std::vector<std::string> expected;
+    for (auto& o : objects) {
+        expected.push_back(Describe(*o));
+        ObjectList.Add(std::move(o));
+    }
+    WriteAndTransform(1);
+    EXPECT_EQ(std::string(ObjectList.DrawingName), "TURNED");
+    ASSERT_EQ(ObjectList.ReadTransformed(1, "HOUSE"), FileResult::Ok);
+    ASSERT_EQ(ObjectList.count, static_cast<int32_t>(expected.size()));
+    for (int32_t i = 0; i < ObjectList.count; ++i) {
+        // Texts whose second angle is not 0 or 1800 keep their style; all else comes back exactly.
+        EXPECT_EQ(Describe(*ObjectList[i]), expected[i]) << i;
+    }
+}
+
+TEST_F(DrawingTransformTest, MirrorReflectsAboutTheSheetCentreAndExchangesEnds) {
+    ObjectList.Add(make::Line(kLine, Cx() + 100, Cy() + 10, Cx() + 300, Cy() + 20));
+    auto wall = make::ExtWall(Cx(), Cy(), Cx() + 1000, Cy());
+    wall->direction = 2700;
+    ObjectList.Add(std::move(wall));
+    WriteAndTransform(1);
+    const TObject* line = ObjectList[0];
+    EXPECT_EQ(line->x1, Cx() - 300);
+    EXPECT_EQ(line->y1, Cy() + 20);
+    EXPECT_EQ(line->x2, Cx() - 100);
+    EXPECT_EQ(line->y2, Cy() + 10);
+    EXPECT_EQ(static_cast<const TExtwallobj*>(ObjectList[1])->direction, 900);
+}
+
+TEST_F(DrawingTransformTest, HalfTurnMapsALineExactly) {
+    ObjectList.Add(make::Line(kLine, Cx() + 100, Cy(), Cx() + 200, Cy()));
+    WriteAndTransform(180);
+    const TObject* line = ObjectList[0];
+    EXPECT_EQ(line->x1, Cx() - 100);
+    EXPECT_EQ(line->y1, Cy());
+    EXPECT_EQ(line->x2, Cx() - 200);
+    EXPECT_EQ(line->y2, Cy());
+}
+
+TEST_F(DrawingTransformTest, QuarterTurnIsExactForEveryKind) {
+    ObjectList.Add(make::Arrow(kManualArrow, Cx() + 333, Cy() + 7, Cx() + 1001, Cy() + 7));
+    ObjectList.Add(make::Text(kText, Cx() + 1000, Cy() + 1, "A", "Sans"));
+    WriteAndTransform(90);
+    const auto* arrow = static_cast<const TArrowobj*>(ObjectList[0]);
+    // Clockwise: (x, y) -> (cx + yf, cy - xf); a horizontal arrow becomes exactly vertical.
+    EXPECT_EQ(arrow->x1, Cx() + 7);
+    EXPECT_EQ(arrow->y1, Cy() - 333);
+    EXPECT_EQ(arrow->x2, Cx() + 7);
+    EXPECT_EQ(arrow->y2, Cy() - 1001);
+    EXPECT_EQ(arrow->x1, arrow->x2);
+    EXPECT_EQ(ObjectList[1]->x1, Cx() + 1);
+    EXPECT_EQ(ObjectList[1]->y1, Cy() - 1000);
+}
+
+TEST_F(DrawingTransformTest, FourQuarterTurnsComeBackWhereTheyStarted) {
+    ObjectList.Add(make::IntWall(Cx() - 1234, Cy() + 567, Cx() + 89, Cy() + 567, 100));
+    ObjectList.Add(make::Polygon(131, 5, Cx() + 13, Cy() - 17));
+    const std::string wall = Describe(*ObjectList[0]);
+    const std::string poly = Describe(*ObjectList[1]);
+    for (int i = 0; i < 4; ++i)
+        WriteAndTransform(90);
+    EXPECT_EQ(Describe(*ObjectList[0]), wall);
+    EXPECT_EQ(Describe(*ObjectList[1]), poly);
+}
+
+TEST_F(DrawingTransformTest, WallDirectionTurnsInTenthsOfADegree) {
+    auto wall = make::ExtWall(Cx(), Cy(), Cx() + 1000, Cy());
+    wall->direction = 2700;
+    ObjectList.Add(std::move(wall));
+    WriteAndTransform(180);
+    EXPECT_EQ(static_cast<const TExtwallobj*>(ObjectList[0])->direction, 900);
+    WriteAndTransform(90);
+    EXPECT_EQ(static_cast<const TExtwallobj*>(ObjectList[0])->direction, 1800);
+}
+
+TEST_F(DrawingTransformTest, RoomsKeepTheirPlaceAndTitlesAreDropped) {
+    ObjectList.Add(make::Room(kFinishedRoom, Cx() - 500, Cy() + 400, Cx() + 300, Cy() - 200, "hall"));
+    ObjectList.Add(make::Text(kFloorTitle, Cx(), Cy() - 5000, "ground floor plan", "Sans"));
+    const std::string room = Describe(*ObjectList[0]);
+    for (int32_t how : {90, 180, 270, 1}) {
+        WriteAndTransform(how);
+        EXPECT_EQ(Describe(*ObjectList[0]), room) << how;
+    }
+    EXPECT_EQ(ObjectList.FindKind(kFloorTitle), NoWallIndex);
+}
+
+TEST_F(DrawingTransformTest, TextRulesOfAQuarterTurn) {
+    auto text = make::Text(kDialogText, Cx(), Cy(), "T", "Sans");
+    text->angle = 0, text->style = 6, text->x2 = 3000;
+    ObjectList.Add(std::move(text));
+    auto label = make::Text(kRoomNameLabel, Cx() + 100, Cy(), "Hall", "Sans");
+    label->y2 = 40;
+    ObjectList.Add(std::move(label));
+    WriteAndTransform(90);
+    const auto* t = static_cast<const TTextobj*>(ObjectList[0]);
+    EXPECT_EQ(t->angle, 2700);
+    EXPECT_EQ(t->style, 4);
+    EXPECT_EQ(t->x2, 300);
+    // The label's anchor turns to (cx, cy - 100), then moves by its offset.
+    EXPECT_EQ(ObjectList[1]->x1, Cx() + 40);
+    EXPECT_EQ(ObjectList[1]->y1, Cy() - 140);
+}
+
+TEST_F(DrawingTransformTest, MissingWorkingFileLeavesTheDocumentEmpty) {
+    ObjectList.Add(make::Line(kLine, 0, 0, 1, 1));
+    EXPECT_EQ(ObjectList.ReadTransformed(90, "OTHER"), FileResult::OpenFailed);
+    EXPECT_EQ(ObjectList.count, 0);
+    EXPECT_EQ(std::string(ObjectList.DrawingName), "HOUSE");
+    EXPECT_FALSE(dir.Exists("DWGS/OTHER.DB0"));
+}
+
+TEST_F(DrawingTransformTest, DamagedWorkingFileIsNotOverwritten) {
+    SetWorkingFile("3 0 0 0 1 5\n1\n1 50 7 0 100 0 300 0 200 200 0 0 0 1 0\n");
+    EXPECT_EQ(ObjectList.ReadTransformed(180, "HOUSE"), FileResult::Damaged);
+    EXPECT_EQ(WorkingFile(), "3 0 0 0 1 5\n1\n1 50 7 0 100 0 300 0 200 200 0 0 0 1 0\n");
+}
+
+class RotateObjectTest : public DocumentTest {};
+
+TEST_F(RotateObjectTest, AngleRulesOfTheTwoModes) {
+    // 2700 in mode 0 turns by 0 degrees: nothing moves.
+    ObjectList.RotateObject(make::Line(kLine, 100, 0, 300, 50).release(), kLine, 2700, 0, 0, 0);
+    EXPECT_EQ(ObjectList[0]->x1, 100);
+    EXPECT_EQ(ObjectList[0]->y2, 50);
+    // Mode 2: 900 turns by 180 degrees, and 2700 by 0.
+    ObjectList.RotateObject(make::Line(kLine, 1000, 0, 1000, 0).release(), kLine, 900, 0, 0, 2);
+    EXPECT_NEAR(ObjectList[1]->x1, -1000, 1);
+    EXPECT_NEAR(ObjectList[1]->y1, 0, 1);
+    ObjectList.RotateObject(make::Line(kLine, 1000, 0, 1000, 0).release(), kLine, 2700, 0, 0, 2);
+    EXPECT_EQ(ObjectList[2]->x1, 1000);
+    // 0 in mode 0 turns by 270 degrees counter-clockwise: (1000, 0) goes to about (0, -1000).
+    ObjectList.RotateObject(make::Line(kLine, 1000, 0, 1000, 0).release(), kLine, 0, 0, 0, 0);
+    EXPECT_NEAR(ObjectList[3]->x1, 0, 1);
+    EXPECT_NEAR(ObjectList[3]->y1, -1000, 1);
+    EXPECT_EQ(ObjectList.count, 4);
+}
+
+TEST_F(RotateObjectTest, UnlistedKindsAreAppendedUnchanged) {
+    ObjectList.RotateObject(make::Text(kFloorTitle, 100, 200, "t", "f").release(), kFloorTitle, 0, 0, 0, 0);
+    EXPECT_EQ(ObjectList[0]->x1, 100);
+    EXPECT_EQ(ObjectList[0]->y1, 200);
+}
+
+} // namespace

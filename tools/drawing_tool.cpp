@@ -1,0 +1,22 @@
+#include "tools/drawing_tool.h"
+
+// The base leaves these operations empty: a tool that does not override one ignores that input.
+void TDrawingtool::ButtonDown(TDC&, TRect&, TPoint*) {}
+void TDrawingtool::ButtonUp(TDC&, TRect&, TPoint*) {}
+void TDrawingtool::Button2Down(TDC&, TRect&, TPoint*) {}
+void TDrawingtool::Button2Up(TDC&, TRect&, TPoint*) {}
+void TDrawingtool::MouseMove(TDC&, TRect&, int32_t, int32_t) {}
+void TDrawingtool::Draw(TDC&, int32_t) {}
+void TDrawingtool::BuildRoom(TDC&, TRect&, int32_t, int32_t) {}
+void TDrawingtool::KeyDown(TDC&, TRect&, uint32_t, TPoint*, int32_t) {}
+void TDrawingtool::SetText(TDC&, TRect&, TPoint*, const char*) {}
+void TDrawingtool::Char(TDC&, TRect&, uint32_t) {}
+void TDrawingtool::CreateObject(TDC&, TRect&) {}
+void TDrawingtool::AutoDimension(TDC&, TRect&, int32_t, int32_t, int32_t, int32_t) {}
+void TDrawingtool::ShowLengthLabel(TDC&, TRect&, int32_t, int32_t) {}
+void TDrawingtool::Command(int32_t) {}
+void TDrawingtool::Start(int32_t, int32_t, int32_t) {}
+
+// The centre aids work on the base fields of any tool; their steps come with the line input.
+void TDrawingtool::MidpointAid(TDC&, TRect&, int32_t, int32_t) {}
+void TDrawingtool::ThreePointAid(TDC&, TRect&, int32_t, int32_t) {}

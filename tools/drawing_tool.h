@@ -1,0 +1,70 @@
+// The root of the tool family. The client window owns exactly one current tool; the drawing window
+// turns every mouse and keyboard message into one call of a virtual operation of it. The base holds
+// the whole shared state (points, pen, kind, mode); subclasses add a few fields and override the
+// operations that differ.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/geometry.h"
+#include "tools/tool_kinds.h"
+
+class TDC;
+class TWindow;
+
+class TDrawingtool {
+public:
+    TDrawingtool() = default;
+    virtual ~TDrawingtool() = default;
+
+    // Virtual operations in the order of the table; the base leaves every one of them empty
+    // except the two centre aids.
+    virtual void ButtonDown(TDC& dc, TRect& client, TPoint* point);
+    virtual void ButtonUp(TDC& dc, TRect& client, TPoint* point);
+    virtual void Button2Down(TDC& dc, TRect& client, TPoint* point);
+    virtual void Button2Up(TDC& dc, TRect& client, TPoint* point);
+    virtual void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y);
+    virtual void Draw(TDC& dc, int32_t flag);
+    virtual void BuildRoom(TDC& dc, TRect& client, int32_t width, int32_t length);
+    virtual void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step);
+    virtual void SetText(TDC& dc, TRect& client, TPoint* point, const char* text);
+    virtual void Char(TDC& dc, TRect& client, uint32_t character);
+    virtual void CreateObject(TDC& dc, TRect& client);
+    virtual void AutoDimension(TDC& dc, TRect& client, int32_t a, int32_t b, int32_t c, int32_t code);
+    virtual void ShowLengthLabel(TDC& dc, TRect& client, int32_t flag, int32_t unused);
+    virtual void Command(int32_t code);
+    virtual void Start(int32_t a, int32_t b, int32_t c);
+    virtual void MidpointAid(TDC& dc, TRect& client, int32_t x, int32_t y);
+    virtual void ThreePointAid(TDC& dc, TRect& client, int32_t x, int32_t y);
+
+    // Shared state, in this order. Every field but PenWidth starts at 0.
+    TWindow* Window = nullptr;  // the drawing window that delivered the current input
+    COLORREF Colour = 0;        // preview pen and new objects
+    int32_t PointPlaced = 0;    // 1 once a first point is placed
+    int32_t CursorX = 0;        // pointer x, window units
+    int32_t PickKind = 0;       // kind of the picked object
+    int32_t Mode = 0;           // mode or state code
+    int32_t Kind = 0;           // kind code, equal to the kind of the objects created
+    int32_t SavedMode = 0;      // mode resumed after a centre aid
+    int32_t PenWidth = 1;       // preview and new objects
+    int32_t LineStyle = 0;      // 0 solid, 1 dash, 2 dot, 3 dash-dot
+    int32_t Dragging = 0;       // 1 while a rubber band is live
+    int32_t Count = 0;          // multi-line count, radius, corner radius or text height
+    int32_t Angle = 0;          // tenths of a degree clockwise from up
+    int32_t CursorY = 0;        // pointer y, window units
+    int32_t CrosshairStyle = 0; // 1 vertical, 2 horizontal, 3 both
+    int32_t ObjectId = 0;       // identifier shared by the pieces of a composite object
+    int32_t SegmentLength = 0;  // length of the last keyed segment
+    int32_t ChainState = 0;     // 2 cross-hair on screen; 1 after a keyed outline segment
+    int32_t X0 = 0;             // start point, drawing units
+    int32_t Aux1 = 0;
+    int32_t X1 = 0; // end point, drawing units
+    int32_t Aux2 = 0;
+    int32_t Y0 = 0;
+    int32_t Y1 = 0;
+    int32_t BoxLeft = 0; // four working words, each subclass gives them its own role
+    int32_t BoxRight = 0;
+    int32_t BoxTop = 0;
+    int32_t BoxBottom = 0;
+    int32_t Scrolled = 0; // 1 when the view scrolled during the last drag
+};

@@ -1,0 +1,43 @@
+// The line branch of the tool family: the rubber-band line with keyed input and the cross-hair,
+// and the line-object tool that creates lines, dimensions and labels. Every wall, room, opening
+// and stairs tool builds on TLineobjtool.
+#pragma once
+
+#include "tools/drawing_tool.h"
+
+// Keyed entry of the line branch: 1 = the next Enter places a start point, 2 = an end point.
+extern int32_t KeyEntryPhase;
+// End of the last keyed or entered external-wall segment, where the mouse cursor is put back.
+extern int32_t LastOutlineEndX;
+extern int32_t LastOutlineEndY;
+
+class TLinetool : public TDrawingtool {
+public:
+    TLinetool();
+
+    void ButtonDown(TDC& dc, TRect& client, TPoint* point) override;
+    void ButtonUp(TDC& dc, TRect& client, TPoint* point) override;
+    void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;
+    void Draw(TDC& dc, int32_t flag) override;
+    void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
+
+    // The two operations the line branch adds to the family's table.
+    virtual void DrawCrosshair(TDC& dc, int32_t style);
+    virtual void Spare();
+};
+
+class TLineobjtool : public TLinetool {
+public:
+    TLineobjtool() = default;
+
+    void CreateObject(TDC& dc, TRect& client) override;
+    void AutoDimension(TDC& dc, TRect& client, int32_t a, int32_t b, int32_t c, int32_t code) override;
+    void ShowLengthLabel(TDC& dc, TRect& client, int32_t flag, int32_t unused) override;
+    void Command(int32_t code) override;
+    void Start(int32_t a, int32_t b, int32_t c) override;
+
+    // In the internal-wall pick modes (300, 400, 500): the document index of the picked line or wall.
+    int32_t& PickIndex() { return CursorX; }
+    // The manual-dimension tool's typed measurement.
+    int32_t& MeasuredLength() { return BoxLeft; }
+};

@@ -1,0 +1,82 @@
+// The shape tools of the line branch: rectangle, rounded rectangle, circle, ellipse and arc. Each
+// preview class draws only the rubber band; its "objtool" subclass adds the object it creates.
+#pragma once
+
+#include "tools/line_tool.h"
+
+class TRectangletool : public TLinetool {
+public:
+    void Draw(TDC& dc, int32_t flag) override;
+    void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
+};
+
+class TRectangleobjtool : public TRectangletool {
+public:
+    TRectangleobjtool() { Kind = toolkind::kRectangle; }
+    void CreateObject(TDC& dc, TRect& client) override;
+};
+
+class TRoundrecttool : public TRectangletool {
+public:
+    void Draw(TDC& dc, int32_t flag) override;
+    // The corner radius of the rounded rectangle.
+    int32_t& CornerRadius() { return Count; }
+};
+
+class TRndrectobjtool : public TRoundrecttool {
+public:
+    TRndrectobjtool() { Kind = toolkind::kRoundRect; }
+    void CreateObject(TDC& dc, TRect& client) override;
+};
+
+class TCircletool : public TLinetool {
+public:
+    void ButtonDown(TDC& dc, TRect& client, TPoint* point) override;
+    void ButtonUp(TDC& dc, TRect& client, TPoint* point) override;
+    void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;
+    void Draw(TDC& dc, int32_t flag) override;
+    void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
+    // The radius of a keyed circle.
+    int32_t& Radius() { return Count; }
+
+    int32_t CentreX = 0; // drawing units; cleared after each circle
+    int32_t CentreY = 0;
+};
+
+class TCircleobjtool : public TCircletool {
+public:
+    TCircleobjtool() { Kind = toolkind::kCircle; }
+    void CreateObject(TDC& dc, TRect& client) override;
+};
+
+class TEllipsetool : public TLinetool {
+public:
+    void Draw(TDC& dc, int32_t flag) override;
+};
+
+class TEllipseobjtool : public TEllipsetool {
+public:
+    TEllipseobjtool() { Kind = toolkind::kEllipse; }
+    void CreateObject(TDC& dc, TRect& client) override;
+};
+
+class TArctool : public TLinetool {
+public:
+    TArctool();
+    void Draw(TDC& dc, int32_t flag) override;
+    void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
+
+    int32_t ArcStartX = 0; // the arc's start; scratch while the two keyed points are ordered
+    int32_t ArcStartY = 0;
+    int32_t ArcEndX = 0; // the first keyed point, then the arc's end
+    int32_t ArcEndY = 0;
+    int32_t ArcPhase = 0; // 0 before the first keyed point, 1 after it
+    int32_t ArcSpare1 = 0;
+    int32_t ArcSpare2 = 0;
+};
+
+class TArcobjtool : public TArctool {
+public:
+    TArcobjtool() { Kind = toolkind::kArc; }
+    void CreateObject(TDC& dc, TRect& client) override;
+};

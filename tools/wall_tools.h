@@ -1,0 +1,63 @@
+// The wall tools: the external-wall tool that builds the closed outline of a floor and edits its
+// walls, and the internal-wall tool that draws partitions snapped to the walls they meet.
+#pragma once
+
+#include "tools/line_tool.h"
+
+class TExtwallobjtool : public TLineobjtool {
+public:
+    TExtwallobjtool() { Kind = toolkind::kExtWall; }
+
+    void CreateObject(TDC& dc, TRect& client) override;
+    void Command(int32_t code) override;
+    void Start(int32_t a, int32_t b, int32_t c) override;
+
+    // The step Start carries out, chosen by the tool's mode.
+    void DispatchMode(int32_t a, int32_t b, int32_t c);
+
+    int32_t& DirectionCode() { return PickKind; }     // 1 up, 2 right, 3 down, 4 left
+    int32_t& ExtendDirection() { return ChainState; } // command 2's direction
+
+    int32_t LayerThickness1 = 0; // outer layer first; a two-line wall has 2 and 3 at 0
+    int32_t LayerThickness2 = 0;
+    int32_t LayerThickness3 = 0;
+    int32_t ExtraSetting1 = 0; // carried unchanged into every wall built
+    int32_t ExtraSetting2 = 0;
+    int32_t ExtraWord = 0;
+    int32_t NextWall = 0; // document indices of the joined walls; NoWallIndex when none
+    int32_t PreviousWall = 0;
+    int32_t LayerEndX[6] = {}; // the two ends of each of the three layer lines
+    int32_t LayerEndY[6] = {};
+    int32_t WallValue1 = 0; // copied into the wall's value1, value2
+    int32_t WallValue2 = 0;
+    int32_t AttributeBlock[4] = {};
+};
+
+class TIntwallobjtool : public TLineobjtool {
+public:
+    TIntwallobjtool() { Kind = toolkind::kIntWall; }
+
+    void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;
+    void Draw(TDC& dc, int32_t flag) override;
+    void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
+    void CreateObject(TDC& dc, TRect& client) override;
+    void Start(int32_t a, int32_t b, int32_t c) override;
+
+    int32_t& DirectionCode() { return PickKind; } // side of the partition being built
+    int32_t& FreeLength() { return Count; }
+    int32_t& WallId() { return ObjectId; }
+    int32_t& WallGroup() { return SegmentLength; }
+
+    int32_t BandShown = 0; // 1 once the rubber band has been drawn
+    int32_t Thickness = 0; // partition thickness, drawing units
+    int32_t WallSettings[4] = {};
+    int32_t SpareWord = 0;
+    int32_t FaceStartX = 0; // second face of the partition being built
+    int32_t FaceAux = 0;
+    int32_t FaceEndX = 0;
+    int32_t FaceStartY = 0;
+    int32_t FaceEndY = 0;
+    int32_t WallValue1 = 0; // copied into the wall's last two fields
+    int32_t WallValue2 = 0;
+    int32_t AttributeBlock[4] = {};
+};
