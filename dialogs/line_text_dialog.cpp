@@ -1,0 +1,34 @@
+#include "dialogs/line_text_dialog.h"
+
+#include "dialogs/tool_dialog_help.h"
+#include "resources/dialogs/tool_dialog_templates.h"
+
+namespace {
+
+QWidget* WithTemplates(QWidget* parent) {
+    RegisterToolDialogTemplates();
+    return parent;
+}
+
+} // namespace
+
+TLtxtdlg::TLtxtdlg(QWidget* parent, int32_t resId) : TDialog(WithTemplates(parent), resId) {
+    TextEdit = new TEdit(this, tooldlg::kLineText, kTextCapacity);
+    LeftOrAbove = new TRadioButton(this, tooldlg::kLeftOrAbove);
+    RightOrBelow = new TRadioButton(this, tooldlg::kRightOrBelow);
+}
+
+void TLtxtdlg::SetupWindow() {
+    TDialog::SetupWindow();
+    LeftOrAbove->Check();
+}
+
+void TLtxtdlg::CmOk() {
+    TextEdit->GetText(Text, kTextCapacity);
+    Side = RightOrBelow->GetCheck() == BF_CHECKED ? 2 : 1;
+    CloseWindow(IDOK);
+}
+
+void TLtxtdlg::CmHelp() {
+    ShowToolDialogHelp(this, "tvhelp.chm::/tools3.htm>wind", 242);
+}
