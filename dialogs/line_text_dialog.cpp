@@ -1,7 +1,8 @@
 #include "dialogs/line_text_dialog.h"
 
-#include "dialogs/tool_dialog_help.h"
 #include "resources/dialogs/tool_dialog_templates.h"
+#include "shell/globals.h"
+#include "shell/help_commands.h"
 
 namespace {
 
@@ -30,5 +31,5 @@ void TLtxtdlg::CmOk() {
 }
 
 void TLtxtdlg::CmHelp() {
-    ShowToolDialogHelp(this, "tvhelp.chm::/tools3.htm>wind", 242);
+    ShowHelp(this, DialogHelpRequest(HelpMode, "tools3.htm", 242));
 }

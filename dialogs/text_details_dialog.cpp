@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "dialogs/tool_dialog_help.h"
 #include "document/document.h"
 #include "resources/dialogs/tool_dialog_templates.h"
+#include "shell/help_commands.h"
 #include "shell/globals.h"
 
 namespace {
@@ -48,5 +48,5 @@ void TTextdlg::CmOk() {
 }
 
 void TTextdlg::CmHelp() {
-    ShowToolDialogHelp(this, "tvhelp.chm::/tools3.htm>wind", 242);
+    ShowHelp(this, DialogHelpRequest(HelpMode, "tools3.htm", 242));
 }

@@ -44,15 +44,6 @@ pl::DialogTemplate LineStyleDialogTemplate() {
              Button(IDCANCEL, "Cancel")}};
 }
 
-pl::DialogTemplate FeetDialogTemplate() {
-    using namespace tooldlg;
-    return {"measurement",
-            {Label("length"), Label("feet            inches"), Edit(kFeet, "0", 6),
-             Edit(kInches, "0", 7, true), Edit(kNumerator, "0", 4, true), Label("/", true),
-             Edit(kDenominator, "0", 4, true), Button(IDOK, "OK"), Button(IDCANCEL, "Cancel"),
-             Button(IDHELP, "Help")}};
-}
-
 pl::DialogTemplate TextDetailsDialogTemplate() {
     using namespace tooldlg;
     return {"text details",
@@ -85,7 +76,6 @@ pl::DialogTemplate LineTextDialogTemplate() {
 
 void RegisterToolDialogTemplates() {
     pl::RegisterDialogTemplate(kLineStyleDialogId, LineStyleDialogTemplate());
-    pl::RegisterDialogTemplate(kFeetDialogId, FeetDialogTemplate());
     pl::RegisterDialogTemplate(kTextDetailsDialogId, TextDetailsDialogTemplate());
     pl::RegisterDialogTemplate(kLineTextDialogId, LineTextDialogTemplate());
 }

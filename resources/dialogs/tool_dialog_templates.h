@@ -1,5 +1,5 @@
-// Templates of the drawing tools' small dialogs: the tool's line style, a length in feet, inches and
-// a fraction, the placing of a new text, and the text written beside a line.
+// Templates of the drawing tools' small dialogs: the tool's line style, the placing of a new text,
+// and the text written beside a line. (The feet-and-inches length has its own, feet_template.h.)
 #pragma once
 
 #include <cstdint>
@@ -7,7 +7,6 @@
 #include "platform/dialog_template.h"
 
 inline constexpr int32_t kLineStyleDialogId = 14000;
-inline constexpr int32_t kFeetDialogId = 9500;
 inline constexpr int32_t kTextDetailsDialogId = 2300;
 inline constexpr int32_t kLineTextDialogId = 2690;
 
@@ -19,11 +18,6 @@ inline constexpr int32_t kSolidThick = 14002;
 inline constexpr int32_t kDashedThin = 14003;
 inline constexpr int32_t kDottedThin = 14004;
 inline constexpr int32_t kDotDashThin = 14005;
-// Feet, inches and the fraction.
-inline constexpr int32_t kFeet = 9501;
-inline constexpr int32_t kInches = 9502;
-inline constexpr int32_t kNumerator = 9503;
-inline constexpr int32_t kDenominator = 9504;
 // Text details.
 inline constexpr int32_t kCentred = 2301;
 inline constexpr int32_t kToRight = 2302;
@@ -39,9 +33,8 @@ inline constexpr int32_t kRightOrBelow = 2693;
 } // namespace tooldlg
 
 pl::DialogTemplate LineStyleDialogTemplate();
-pl::DialogTemplate FeetDialogTemplate();
 pl::DialogTemplate TextDetailsDialogTemplate();
 pl::DialogTemplate LineTextDialogTemplate();
 
-// Registers the four templates under their ids (again is harmless).
+// Registers the three templates under their ids (again is harmless).
 void RegisterToolDialogTemplates();
