@@ -7,10 +7,6 @@
 #include "shell/help_commands.h"
 
 // Mouse and keys.
-void TChild::EvLButtonDown(uint, const TPoint&) {}
-void TChild::EvLButtonUp(uint, const TPoint&) {}
-void TChild::EvRButtonDown(uint, const TPoint&) {}
-void TChild::EvRButtonUp(uint, const TPoint&) {}
 void TChild::EvMouseMove(uint, const TPoint&) {}
 void TChild::EvChar(uint, uint, uint) {}
 void TChild::EvKeyUp(uint, uint, uint) {}
@@ -18,8 +14,6 @@ void TChild::EvKeyUp(uint, uint, uint) {}
 void TChild::EvKeyDown(uint key, uint, uint) {
     if (key == VK_F1) ShowHelp(GetHandle(), KeyHelpRequest(HelpMode, HelpContextId));
 }
-void TChild::LeftButtonStep(TRect&, int32_t) {}
-void TChild::InvalidateWallEdit(TRect&, int32_t) {}
 void TChild::MeasurementInput(TPoint) {}
 void TChild::UndoLastObject() {}
 
