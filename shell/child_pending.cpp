@@ -7,13 +7,6 @@
 #include "shell/help_commands.h"
 
 // Mouse and keys.
-void TChild::EvMouseMove(uint, const TPoint&) {}
-void TChild::EvChar(uint, uint, uint) {}
-void TChild::EvKeyUp(uint, uint, uint) {}
-// Only F1 so far: the help page of what the user is doing.
-void TChild::EvKeyDown(uint key, uint, uint) {
-    if (key == VK_F1) ShowHelp(GetHandle(), KeyHelpRequest(HelpMode, HelpContextId));
-}
 void TChild::MeasurementInput(TPoint) {}
 void TChild::UndoLastObject() {}
 
