@@ -26,7 +26,8 @@ TEdit* RangeEdit(TDialog* dialog, int32_t id, int32_t limit, int32_t max) {
 TFeetdlg::TFeetdlg(QWidget* parent, int32_t resId, TModule*, int32_t initialLength)
     : TDialog(parent, RegisteredTemplate(resId)), InitialLength(initialLength),
       Feet(RangeEdit(this, kFeetEditId, 6, 350)), Inches(RangeEdit(this, kInchesEditId, 7, 11)),
-      Numerator(RangeEdit(this, kNumeratorEditId, 4, 15)), Denominator(RangeEdit(this, kDenominatorEditId, 4, 16)) {}
+      Numerator(RangeEdit(this, kNumeratorEditId, 4, 15)),
+      Denominator(RangeEdit(this, kDenominatorEditId, 4, 16)) {}
 
 void TFeetdlg::SetupWindow() {
     TDialog::SetupWindow();

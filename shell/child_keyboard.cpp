@@ -108,7 +108,8 @@ void IdleEnter(TChild& window, TRect& rc, TPoint& cursor) {
         if (!height) return;
         step = *height;
     } else if (kind == toolkind::kCircle) {
-        const auto radius = MetricUnits == 0 ? AskRadius("in inches", "4", 1400) : AskRadius("in millimetres", "100", 32000);
+        const auto radius =
+            MetricUnits == 0 ? AskRadius("in inches", "4", 1400) : AskRadius("in millimetres", "100", 32000);
         if (!radius) return;
         tool()->Count = MetricUnits == 0 ? *radius * 24 : *radius;
     } else if (kind == toolkind::kRectangle) {
@@ -192,8 +193,10 @@ void IdleKey(TChild& window, TRect& rc, uint key, TPoint& cursor) {
             tool.PointPlaced = 1;
             tool.Dragging = 1;
             tool.CrosshairStyle = (key == VK_LEFT || key == VK_RIGHT) ? 1 : 2;
-            if (tool.Mode == 8) client.ShowGuide("GUIDE: move cursor,press ENTER when line is at position to expand from");
-            if (tool.Mode == 9) client.ShowGuide("GUIDE: move cursor,press ENTER when line is at position to shrink from");
+            if (tool.Mode == 8)
+                client.ShowGuide("GUIDE: move cursor,press ENTER when line is at position to expand from");
+            if (tool.Mode == 9)
+                client.ShowGuide("GUIDE: move cursor,press ENTER when line is at position to shrink from");
         } else {
             window.NudgeCursor(key);
         }
@@ -231,7 +234,8 @@ void TChild::EvKeyDown(uint key, uint, uint) {
         if (DrawingState <= 0) return;
         HelpContextId = 350;
         if (DatumMode != 2) {
-            client.ShowGuide("DATUM ON - click reference point with Left Btn, click ICON or use TAB key to turn off");
+            client.ShowGuide(
+                "DATUM ON - click reference point with Left Btn, click ICON or use TAB key to turn off");
             client.Tool->PointPlaced = 0;
             DatumX = 0;
             DatumY = 0;
@@ -244,8 +248,9 @@ void TChild::EvKeyDown(uint key, uint, uint) {
     }
 
     if (kind == 20 && DatumMode < 2) return;
-    const bool quietKind = kind == toolkind::kExtWall || kind == toolkind::kLine || kind == toolkind::kRectangle ||
-                           kind == toolkind::kRoundRect || kind == toolkind::kMove || kind == toolkind::kIntWall;
+    const bool quietKind = kind == toolkind::kExtWall || kind == toolkind::kLine ||
+                           kind == toolkind::kRectangle || kind == toolkind::kRoundRect ||
+                           kind == toolkind::kMove || kind == toolkind::kIntWall;
     if (!quietKind && CurrentView != 45) client.ShowGuide("GUIDE: press F1 for context help");
     TPoint cursor = shell::CursorInClient(*this);
     client.Tool->Window = this;
@@ -254,6 +259,8 @@ void TChild::EvKeyDown(uint key, uint, uint) {
     if (CurrentView == kRoomLayout && key == VK_RETURN) return;
 
     const int32_t engaged = client.Tool->PointPlaced;
-    if (engaged == 0) IdleKey(*this, rc, key, cursor);
-    else if (engaged == 1 || engaged == 4) shell::EngagedKey(*this, key, cursor, rc);
+    if (engaged == 0)
+        IdleKey(*this, rc, key, cursor);
+    else if (engaged == 1 || engaged == 4)
+        shell::EngagedKey(*this, key, cursor, rc);
 }

@@ -47,13 +47,19 @@ const char* ArrowPrompt(uint key) {
 
 const char* PromptTitle(const TDrawingtool& tool) {
     switch (tool.Kind) {
-    case toolkind::kRectangle: return "RECTANGLE";
-    case toolkind::kRoundRect: return "ROUNDED RECTANGLE";
-    case toolkind::kBaseChange: return tool.Mode == 8 ? "EXPAND BASE BY" : tool.Mode == 9 ? "SHRINK BASE BY" : "LINE";
-    case toolkind::kIntWall: return tool.PointPlaced == 4 ? "OPEN UP" : "WALL TO";
-    default: break;
+    case toolkind::kRectangle:
+        return "RECTANGLE";
+    case toolkind::kRoundRect:
+        return "ROUNDED RECTANGLE";
+    case toolkind::kBaseChange:
+        return tool.Mode == 8 ? "EXPAND BASE BY" : tool.Mode == 9 ? "SHRINK BASE BY" : "LINE";
+    case toolkind::kIntWall:
+        return tool.PointPlaced == 4 ? "OPEN UP" : "WALL TO";
+    default:
+        break;
     }
-    if (IsDesignRoom(tool.Kind) && (tool.Mode == 20 || tool.Mode == 21 || tool.Mode == 55)) return "ADJUST ROOM";
+    if (IsDesignRoom(tool.Kind) && (tool.Mode == 20 || tool.Mode == 21 || tool.Mode == 55))
+        return "ADJUST ROOM";
     // A design-room tool in another mode has no title of its own; it asks like the line tool.
     return "LINE";
 }
@@ -105,8 +111,10 @@ void EngagedStep::Run() {
     if (key_ == VK_LEFT || key_ == VK_UP || key_ == VK_RIGHT || key_ == VK_DOWN) {
         Arrow();
     } else if (key_ == VK_RETURN) {
-        if (kind == toolkind::kBaseChange) BaseDistance();
-        else CommonStep(key_, 0);
+        if (kind == toolkind::kBaseChange)
+            BaseDistance();
+        else
+            CommonStep(key_, 0);
     } else if (key_ == 0x41 || key_ == VK_NUMPAD1) {
         if (kind == toolkind::kExtWall && (Tool().Mode == 0 || Tool().Mode == 1)) {
             Tool().Mode = 1 - Tool().Mode;
@@ -125,7 +133,8 @@ void EngagedStep::Run() {
 void EngagedStep::Arrow() {
     const int32_t kind = Tool().Kind;
     const bool nudge = (kind == toolkind::kExtWall && Tool().Mode == 1) ||
-                       (kind == toolkind::kIntWall && window_.StartX == kArrowNudge) || kind == toolkind::kOutline;
+                       (kind == toolkind::kIntWall && window_.StartX == kArrowNudge) ||
+                       kind == toolkind::kOutline;
     if (nudge) {
         window_.NudgeCursor(key_);
         return;
@@ -145,9 +154,10 @@ void EngagedStep::Arrow() {
         window_.StartX = 0;
         Tool().Start(ArrowCode(key_), 0, 0);
         if (Tool().Y0 == kNone) {
-            const char* text = key_ == VK_RIGHT
-                                   ? "Wrong Arrow key for second line position - re select Internal Wall icon and try again"
-                                   : "Wrong Arrow key for second line position - re select internal wall icon and try again";
+            const char* text =
+                key_ == VK_RIGHT
+                    ? "Wrong Arrow key for second line position - re select Internal Wall icon and try again"
+                    : "Wrong Arrow key for second line position - re select internal wall icon and try again";
             BoxKeepingCursor(window_, text, key_ == VK_DOWN ? "INTERNAL WALLS" : "INTERNAL WALL", MB_OK);
             client_.SelectPickTool();
             return;
@@ -229,14 +239,14 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
         window_.DatumY = tool.Y1;
         window_.Invalidate(true);
         window_.DatumMode = 4;
-        client_.ShowGuide(
-            "Continue - if same details use arrow keys or Enter endpoint - click Extwall icon if changing detail");
+        client_.ShowGuide("Continue - if same details use arrow keys or Enter endpoint - click Extwall icon "
+                          "if changing detail");
     } else if (kind == toolkind::kLine && tool.Mode == 42) {
         window_.DatumMode = 1;
         SetDistanceGadget(client_, "0");
     } else if (kind == toolkind::kLine) {
-        client_.ShowGuide(
-            "ENTER start point,then arrow direction (then ENTER/ARROW/INPUT to continue on), OR press LeftButton & DRAG");
+        client_.ShowGuide("ENTER start point,then arrow direction (then ENTER/ARROW/INPUT to continue on), "
+                          "OR press LeftButton & DRAG");
         tool.PointPlaced = 0;
     } else if (IsDesignRoom(kind)) {
         tools::SaveWorkingFile();
@@ -248,8 +258,10 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
         }
     }
 
-    if (kind == toolkind::kIntWall) InternalWallFollowUp(key);
-    else if (Tool().Mode == kLineTextMode && Tool().Kind == toolkind::kLine && Tool().Y0 < kCancelledLine) LineTextStep();
+    if (kind == toolkind::kIntWall)
+        InternalWallFollowUp(key);
+    else if (Tool().Mode == kLineTextMode && Tool().Kind == toolkind::kLine && Tool().Y0 < kCancelledLine)
+        LineTextStep();
 
     if (IsOutline(kind)) {
         StartPointReadout();
@@ -280,8 +292,10 @@ void EngagedStep::InternalWallFollowUp(uint key) {
             SetDistanceGadget(client_, "0");
         };
         if (tool.Count == kAreaChanged) {
-            const POINT a = LogicalToPixel(window_, rc_, tool.BoxLeft / ZoomDivisor, tool.BoxTop / ZoomDivisor);
-            const POINT b = LogicalToPixel(window_, rc_, tool.BoxRight / ZoomDivisor, tool.BoxBottom / ZoomDivisor);
+            const POINT a =
+                LogicalToPixel(window_, rc_, tool.BoxLeft / ZoomDivisor, tool.BoxTop / ZoomDivisor);
+            const POINT b =
+                LogicalToPixel(window_, rc_, tool.BoxRight / ZoomDivisor, tool.BoxBottom / ZoomDivisor);
             const TRect area(std::max(a.x, int32_t{0}), std::max(a.y, int32_t{0}), std::min(b.x, rc_.right),
                              std::min(b.y, rc_.bottom));
             ParkCursor();

@@ -63,13 +63,16 @@ void RunPressLoop(TChild& window) {
         if (!scroller) break;
         scroller->AutoScroll();
         // A range of 0 leaves the bars at 0 rather than dividing by it.
-        const int hpos = window.HScrollFactor != 0.0f ? static_cast<int>(scroller->XPos / window.HScrollFactor) : 0;
-        const int vpos = window.VScrollFactor != 0.0f ? static_cast<int>(scroller->YPos / window.VScrollFactor) : 0;
+        const int hpos =
+            window.HScrollFactor != 0.0f ? static_cast<int>(scroller->XPos / window.HScrollFactor) : 0;
+        const int vpos =
+            window.VScrollFactor != 0.0f ? static_cast<int>(scroller->YPos / window.VScrollFactor) : 0;
         window.SetScrollPos(SB_HORZ, hpos, true);
         window.SetScrollPos(SB_VERT, vpos, true);
-        ScrollOriginX = static_cast<int32_t>(static_cast<float>(scroller->XPos) * PenScaleF * static_cast<float>(scroller->XUnit));
-        ScrollOriginY = static_cast<int32_t>(static_cast<float>(window.ScrollRangeY - scroller->YPos) * PenScaleF *
-                                             static_cast<float>(scroller->YUnit));
+        ScrollOriginX = static_cast<int32_t>(static_cast<float>(scroller->XPos) * PenScaleF *
+                                             static_cast<float>(scroller->XUnit));
+        ScrollOriginY = static_cast<int32_t>(static_cast<float>(window.ScrollRangeY - scroller->YPos) *
+                                             PenScaleF * static_cast<float>(scroller->YUnit));
     }
     window.ReleaseCapture();
     if (TApplication* app = window.GetApplication()) app->ResumeThrow();
@@ -128,8 +131,8 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
                 SetDatum(1);
             }
             if (tool()->Mode == kOutsideWalls) {
-                shell::BoxKeepingCursor(*this, "the click was probably outside the external walls", "NO SELECTION",
-                                        MB_OK);
+                shell::BoxKeepingCursor(*this, "the click was probably outside the external walls",
+                                        "NO SELECTION", MB_OK);
                 tool()->Mode = 0;
             }
         }
@@ -158,8 +161,10 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
 
     if (mode >= 30 && mode <= 38) {
         shell::CallTool(*this, [&](TDC& dc) {
-            if (mode >= 35) tool()->ThreePointAid(dc, rc, point.x, point.y);
-            else tool()->MidpointAid(dc, rc, point.x, point.y);
+            if (mode >= 35)
+                tool()->ThreePointAid(dc, rc, point.x, point.y);
+            else
+                tool()->MidpointAid(dc, rc, point.x, point.y);
         });
         ClosingSteps(*this, mode);
         return;
@@ -191,7 +196,8 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
             return;
         }
         if (mode == 2 || mode == 3) {
-            client.ShowGuide(mode == 2 ? "GUIDE: input amount to lengthen" : "GUIDE: input amount to shorten");
+            client.ShowGuide(mode == 2 ? "GUIDE: input amount to lengthen"
+                                       : "GUIDE: input amount to shorten");
             int32_t amount = 0;
             if (MetricUnits == 0) {
                 const auto typed = shell::AskFeetInches(*this, 0);
@@ -242,8 +248,8 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
     if (kind == toolkind::kLine && (mode == 300 || mode == 400 || mode == 500)) {
         buttonDown();
         if (tool()->Mode == kNone) {
-            MessageBox(GetHandle(), "No valid horizontal or vertical line or wall object selected ", "NO SELECTION",
-                       MB_OK);
+            MessageBox(GetHandle(), "No valid horizontal or vertical line or wall object selected ",
+                       "NO SELECTION", MB_OK);
             CursorBackAt(*this, point);
             return;
         }
@@ -273,9 +279,10 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
         DestroyCaret();
         SetCursor(nullptr, IDC_IBEAM);
     }
-    const bool ignored = ((kind == 20 || kind == 21 || kind == 41 || kind == 60 || kind == 62 || kind == 64) && mode < 30) ||
-                         kind == toolkind::kStairs || (mode >= 39 && mode <= 42) || (kind == toolkind::kErase && mode == 9) ||
-                         mode == 20 || mode == 21;
+    const bool ignored =
+        ((kind == 20 || kind == 21 || kind == 41 || kind == 60 || kind == 62 || kind == 64) && mode < 30) ||
+        kind == toolkind::kStairs || (mode >= 39 && mode <= 42) || (kind == toolkind::kErase && mode == 9) ||
+        mode == 20 || mode == 21;
     if (!ignored) {
         if (kind == toolkind::kText) {
             tools::SaveWorkingFile();
@@ -353,7 +360,8 @@ void TChild::EvLButtonUp(uint, const TPoint& pointIn) {
         if (ZoomDivisor == 0) return;
         const POINT anchor = shell::LogicalToPixel(*this, rc, text->x1 / ZoomDivisor, text->y1 / ZoomDivisor);
         const TRect square(anchor.x - 100, anchor.y - 100, anchor.x + 100, anchor.y + 100);
-        if (square.left > rc.left && square.top > rc.top && square.right < rc.right && square.bottom < rc.bottom)
+        if (square.left > rc.left && square.top > rc.top && square.right < rc.right &&
+            square.bottom < rc.bottom)
             InvalidateRect(square, true);
         return;
     }
@@ -368,8 +376,10 @@ void TChild::EvLButtonUp(uint, const TPoint& pointIn) {
         return;
     }
     if (kind == toolkind::kMove && (mode == 2 || mode == 3)) {
-        if (mode == 3) buttonUp();
-        else tool()->Mode = 3;
+        if (mode == 3)
+            buttonUp();
+        else
+            tool()->Mode = 3;
         return;
     }
     if (mode == 5 || mode == 15) {
@@ -386,9 +396,10 @@ void TChild::EvLButtonUp(uint, const TPoint& pointIn) {
             client.ShowToolName("Pick Tool");
         } else if (tool()->Kind == toolkind::kErase && ZoomDivisor != 0) {
             const TDrawingtool* erase = tool();
-            const POINT a = shell::LogicalToPixel(*this, rc, erase->BoxLeft / ZoomDivisor, erase->BoxTop / ZoomDivisor);
-            const POINT b =
-                shell::LogicalToPixel(*this, rc, erase->BoxRight / ZoomDivisor, erase->BoxBottom / ZoomDivisor);
+            const POINT a =
+                shell::LogicalToPixel(*this, rc, erase->BoxLeft / ZoomDivisor, erase->BoxTop / ZoomDivisor);
+            const POINT b = shell::LogicalToPixel(*this, rc, erase->BoxRight / ZoomDivisor,
+                                                  erase->BoxBottom / ZoomDivisor);
             client.SelectPickTool();
             InvalidateRect(TRect(a.x, b.y, b.x, a.y), true);
         }

@@ -8,7 +8,6 @@
 
 // Mouse and keys.
 void TChild::MeasurementInput(TPoint) {}
-void TChild::UndoLastObject() {}
 
 // Tool dialogs.
 void TChild::RunToolDialog(int32_t) {}

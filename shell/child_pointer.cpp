@@ -58,7 +58,8 @@ void TChild::EvChar(uint key, uint, uint) {
     shell::CallTool(*this, [&](TDC& dc) { client.Tool->Char(dc, rc, key); });
     if (key != 13) return;
 
-    const auto* last = dynamic_cast<const TTextobj*>(ObjectList.count > 0 ? ObjectList[ObjectList.count - 1] : nullptr);
+    const auto* last =
+        dynamic_cast<const TTextobj*>(ObjectList.count > 0 ? ObjectList[ObjectList.count - 1] : nullptr);
     if (!last || last->kind != kDialogText) {
         DestroyCaret();
         SetCursor(nullptr, IDC_CROSS);

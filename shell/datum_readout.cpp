@@ -76,12 +76,15 @@ std::string DatumReadout(int32_t dx, int32_t dy, int32_t datumMode, bool metric)
     const bool withBearing = datumMode == 4;
     const double bearing = withBearing ? static_cast<double>(DatumBearing(dx, dy)) : 0.0;
     if (metric) {
-        if (withBearing) return Format("h %ld: v %ld angle %.2f DATUM", static_cast<long>(dx), static_cast<long>(dy), bearing);
+        if (withBearing)
+            return Format("h %ld: v %ld angle %.2f DATUM", static_cast<long>(dx), static_cast<long>(dy),
+                          bearing);
         return Format("h %ld: v %ld m.m DATUM", static_cast<long>(dx), static_cast<long>(dy));
     }
     const FeetInches h = SplitWholeInches(dx);
     const FeetInches v = SplitWholeInches(dy);
-    if (withBearing) return Format("%d' %d: %d' %d, angle %.2f DATUM", h.feet, h.inches, v.feet, v.inches, bearing);
+    if (withBearing)
+        return Format("%d' %d: %d' %d, angle %.2f DATUM", h.feet, h.inches, v.feet, v.inches, bearing);
     return Format("h %d' %d: v %d' %d DATUM", h.feet, h.inches, v.feet, v.inches);
 }
 
@@ -96,8 +99,8 @@ std::string StartPointReadout(int32_t dx, int32_t dy, bool metric) {
         return Format("Distance from START POINT %d' %d %d/%d'' x %d' %d''", h.feet, h.inches, h.numerator,
                       h.denominator, v.feet, v.inches);
     if (!h.fraction)
-        return Format("Distance from START POINT %d' %d'' x %d' %d %d/%d''", h.feet, h.inches, v.feet, v.inches,
-                      v.numerator, v.denominator);
+        return Format("Distance from START POINT %d' %d'' x %d' %d %d/%d''", h.feet, h.inches, v.feet,
+                      v.inches, v.numerator, v.denominator);
     return Format("Distance from START POINT %d' %d %d/%d'' x %d' %d %d/%d''", h.feet, h.inches, h.numerator,
                   h.denominator, v.feet, v.inches, v.numerator, v.denominator);
 }

@@ -9,8 +9,8 @@ namespace shell {
 namespace {
 
 int32_t Clamp32(int64_t v) {
-    return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                                     std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 } // namespace
@@ -18,7 +18,8 @@ int32_t Clamp32(int64_t v) {
 int32_t LeadingNumber(const char* text) {
     if (!text) return 0;
     const char* p = text;
-    while (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r' || *p == '\v' || *p == '\f') ++p;
+    while (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r' || *p == '\v' || *p == '\f')
+        ++p;
     bool negative = false;
     if (*p == '+' || *p == '-') negative = *p++ == '-';
     int64_t value = 0;
@@ -30,8 +31,8 @@ int32_t LeadingNumber(const char* text) {
 
 int32_t FeetInchesToUnits(int32_t feet, int32_t inches, int32_t numerator, int32_t denominator) {
     int64_t value = (int64_t{feet} * 12 + inches) * 24;
-    const bool usable = numerator > 0 && numerator < denominator && denominator != 3 && denominator != 5 &&
-                        denominator != 7;
+    const bool usable =
+        numerator > 0 && numerator < denominator && denominator != 3 && denominator != 5 && denominator != 7;
     if (usable) value += int64_t{numerator} * 24 / denominator;
     return Clamp32(value);
 }
