@@ -47,7 +47,8 @@ int32_t SquareSegmentHit(int32_t px, int32_t py, int32_t x1, int32_t y1, int32_t
 }
 
 bool PicksObject(const TObject& object, int32_t px, int32_t py, int32_t t) {
-    if (object.kind == kLine) return SquareSegmentHit(px, py, object.x1, object.y1, object.x2, object.y2, t) == 1;
+    if (object.kind == kLine)
+        return SquareSegmentHit(px, py, object.x1, object.y1, object.x2, object.y2, t) == 1;
     if (object.kind == kIntWall) {
         const int32_t first = SquareSegmentHit(px, py, object.x1, object.y1, object.x2, object.y2, t);
         if (first == 1) return true;
@@ -221,7 +222,8 @@ void MakeMultilineCopies(TLinetool& tool, TDC& dc, TRect& client, POINT p) {
 
 // The bearing of an oblique keyed segment in tenths of a degree, clockwise from up.
 int32_t ObliqueAngle(int32_t dx, int32_t dy) {
-    const double thousandths = std::atan(std::abs(static_cast<double>(dx)) / std::abs(static_cast<double>(dy))) * 57295.78;
+    const double thousandths =
+        std::atan(std::abs(static_cast<double>(dx)) / std::abs(static_cast<double>(dy))) * 57295.78;
     const int32_t whole = static_cast<int32_t>(thousandths);
     int32_t q = whole / 100;
     if (whole % 100 > 49) ++q;
@@ -298,8 +300,10 @@ void TLinetool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int
         if (outline) {
             Angle = 0;
             const int32_t t = 10 * ZoomDivisor;
-            if (std::abs(X1 - X0) < t) X1 = X0;
-            else if (std::abs(Y1 - Y0) < t) Y1 = Y0;
+            if (std::abs(X1 - X0) < t)
+                X1 = X0;
+            else if (std::abs(Y1 - Y0) < t)
+                Y1 = Y0;
             const int32_t dx = X1 - X0;
             const int32_t dy = Y1 - Y0;
             if (dy == 0 && dx != 0) {
@@ -309,7 +313,8 @@ void TLinetool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int
                 Angle = dy < 0 ? 1800 : 0;
                 SegmentLength = std::abs(dy);
             } else if (dx != 0) {
-                SegmentLength = static_cast<int32_t>(std::hypot(static_cast<double>(dx), static_cast<double>(dy)));
+                SegmentLength =
+                    static_cast<int32_t>(std::hypot(static_cast<double>(dx), static_cast<double>(dy)));
                 Angle = ObliqueAngle(dx, dy);
             }
             LastOutlineEndX = X1;
@@ -329,8 +334,10 @@ void TLinetool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int
             KeyEntryPhase = 2;
         }
     } else {
-        if (Kind == toolkind::kExtWall) tools::PutCursorOnDrawingPoint(*this, dc, LastOutlineEndX, LastOutlineEndY);
-        else tools::PutCursorOnDrawingPoint(*this, dc, X1, Y1);
+        if (Kind == toolkind::kExtWall)
+            tools::PutCursorOnDrawingPoint(*this, dc, LastOutlineEndX, LastOutlineEndY);
+        else
+            tools::PutCursorOnDrawingPoint(*this, dc, X1, Y1);
         if (outline) {
             KeyEntryPhase = 2;
             ChainState = 1;

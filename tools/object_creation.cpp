@@ -43,8 +43,9 @@ bool LineGuard(const TDrawingtool& t) {
 
 void TLineobjtool::CreateObject(TDC& dc, TRect& client) {
     if (!LineGuard(*this)) return;
-    PaintAppendAndSave(std::make_unique<TLineobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId, SegmentLength, X0,
-                                                  Aux1, X1, Aux2, Y0, Y1, Colour, Angle, CursorY),
+    PaintAppendAndSave(std::make_unique<TLineobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
+                                                  SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour, Angle,
+                                                  CursorY),
                        dc, client);
     if (Kind == 51) return;
     PointPlaced = (Kind == toolkind::kLine || Kind == toolkind::kOutline) ? 1 : 0;
@@ -56,25 +57,26 @@ void TTextobjtool::CreateObject(TDC& dc, TRect& client) {
     dc.GetTextExtentPoint(TextBuffer, static_cast<int32_t>(std::strlen(TextBuffer)), &extent);
     // A vertical text centred on the clicked point.
     if (TextStyle() == 1 && TextAngle() == 2700) Y0 -= extent.cx / 2;
-    PaintAppendAndSave(std::make_unique<TTextobj>(CurrentView, Kind, 1, 0, ObjectId, SegmentLength, X0, Aux1, X1, 0, Y0,
-                                                  Y1, Colour, TextBuffer, ObjectList.DefaultFontName, TextAngle(),
-                                                  TextStyle(), DefaultTextWeight, DefaultTextHeight),
+    PaintAppendAndSave(std::make_unique<TTextobj>(CurrentView, Kind, 1, 0, ObjectId, SegmentLength, X0, Aux1,
+                                                  X1, 0, Y0, Y1, Colour, TextBuffer,
+                                                  ObjectList.DefaultFontName, TextAngle(), TextStyle(),
+                                                  DefaultTextWeight, DefaultTextHeight),
                        dc, client);
     PointPlaced = 0;
 }
 
 void TArcobjtool::CreateObject(TDC& dc, TRect& client) {
     if (!PointsDiffer(*this)) return;
-    PaintAppendAndSave(std::make_unique<TArcobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId, SegmentLength, X0,
-                                                 Aux1, X1, Aux2, Y0, Y1, Colour, ArcStartX, ArcStartY, ArcEndX,
-                                                 ArcEndY),
+    PaintAppendAndSave(std::make_unique<TArcobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
+                                                 SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour, ArcStartX,
+                                                 ArcStartY, ArcEndX, ArcEndY),
                        dc, client);
 }
 
 void TEllipseobjtool::CreateObject(TDC& dc, TRect& client) {
     if (!PointsDiffer(*this)) return;
-    PaintAppendAndSave(std::make_unique<TEllipseobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId, SegmentLength,
-                                                     X0, Aux1, X1, Aux2, Y0, Y1, Colour),
+    PaintAppendAndSave(std::make_unique<TEllipseobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
+                                                     SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour),
                        dc, client);
     PointPlaced = 0;
 }
@@ -83,8 +85,8 @@ void TCircleobjtool::CreateObject(TDC& dc, TRect& client) {
     if (!PointsDiffer(*this)) return;
     // The keyed small circle of kind 18 is stored as an ordinary circle.
     const int32_t kind = Kind == 18 ? toolkind::kCircle : Kind;
-    PaintAppendAndSave(std::make_unique<TCircleobj>(CurrentView, kind, PenWidth, LineStyle, ObjectId, SegmentLength,
-                                                    X0, Aux1, X1, Aux2, Y0, Y1, Colour),
+    PaintAppendAndSave(std::make_unique<TCircleobj>(CurrentView, kind, PenWidth, LineStyle, ObjectId,
+                                                    SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour),
                        dc, client);
     PointPlaced = 0;
 }
@@ -98,8 +100,9 @@ void TRectangleobjtool::CreateObject(TDC& dc, TRect& client) {
 
 void TRndrectobjtool::CreateObject(TDC& dc, TRect& client) {
     if (!PointsDiffer(*this)) return;
-    PaintAppendAndSave(std::make_unique<TRndrectobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId, SegmentLength,
-                                                     X0, Aux1, X1, Aux2, Y0, Y1, Colour, CornerRadius()),
+    PaintAppendAndSave(std::make_unique<TRndrectobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
+                                                     SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour,
+                                                     CornerRadius()),
                        dc, client);
 }
 
@@ -113,10 +116,10 @@ void TExtwallobjtool::CreateObject(TDC&, TRect&) {
         layerPoints[2 * i] = LayerEndX[i];
         layerPoints[2 * i + 1] = LayerEndY[i];
     }
-    ObjectList.Add(std::make_unique<TExtwallobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId, SegmentLength, X0,
-                                                 Aux1, X1, Aux2, Y0, Y1, Colour, LayerThickness1, LayerThickness2,
-                                                 LayerThickness3, ExtraSetting1, ExtraSetting2, 1, Angle, layerPoints,
-                                                 WallValue1, WallValue2, AttributeBlock));
+    ObjectList.Add(std::make_unique<TExtwallobj>(
+        CurrentView, Kind, PenWidth, LineStyle, ObjectId, SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour,
+        LayerThickness1, LayerThickness2, LayerThickness3, ExtraSetting1, ExtraSetting2, 1, Angle,
+        layerPoints, WallValue1, WallValue2, AttributeBlock));
     tools::SaveWorkingFile();
     // Painted by the caller's repaint.
     PointPlaced = 1;
@@ -127,10 +130,10 @@ void TIntwallobjtool::CreateObject(TDC& dc, TRect& client) {
     PenWidth = 1;
     LineStyle = 0;
     if (!LineGuard(*this)) return;
-    auto wall = std::make_unique<TIntwallobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId, ObjectId, X0, Aux1, X1,
-                                              Aux2, Y0, Y1, Colour, Thickness, WallSettings[0], WallSettings[1],
-                                              WallSettings[2], WallSettings[3], 1, Angle, FaceStartX, FaceAux,
-                                              FaceStartY, FaceEndX, FaceEndY, AttributeBlock, WallValue1, WallValue2);
+    auto wall = std::make_unique<TIntwallobj>(
+        CurrentView, Kind, PenWidth, LineStyle, ObjectId, ObjectId, X0, Aux1, X1, Aux2, Y0, Y1, Colour,
+        Thickness, WallSettings[0], WallSettings[1], WallSettings[2], WallSettings[3], 1, Angle, FaceStartX,
+        FaceAux, FaceStartY, FaceEndX, FaceEndY, AttributeBlock, WallValue1, WallValue2);
     TObject* shown = wall.get();
     ObjectList.Add(std::move(wall));
     tools::SaveWorkingFile();
