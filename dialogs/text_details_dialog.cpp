@@ -4,8 +4,8 @@
 
 #include "document/document.h"
 #include "resources/dialogs/tool_dialog_templates.h"
-#include "shell/help_commands.h"
 #include "shell/globals.h"
+#include "shell/help_commands.h"
 
 namespace {
 

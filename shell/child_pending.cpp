@@ -9,15 +9,6 @@
 // Mouse and keys.
 void TChild::MeasurementInput(TPoint) {}
 
-// Tool dialogs.
-void TChild::RunToolDialog(int32_t) {}
-void TChild::StartMultilines(int32_t) {}
-int32_t TChild::CheckRotateSelection() {
-    return 1; // without the selection check only square turns are safe
-}
-void TChild::StartText() {}
-void TChild::ToolLineStyle() {}
-
 // Settings and plan dialogs.
 void TChild::RunSettingsDialog(int32_t) {}
 void TChild::RunPlanDialog(int32_t) {}

@@ -59,6 +59,18 @@ public:
     void CmDatum();
     void CmUndo();
 
+    // Shape and text tools, multi-lines, the pen colour and the tool's line style.
+    void CmText();
+    void CmArc();
+    void CmEllipse();
+    void CmCircle();
+    void CmRectangle();
+    void CmRoundRect();
+    void CmChangeText();
+    void CmMultiline();
+    void CmChangeColour();
+    void CmToolLineStyle();
+
     // Editing tools (built with plan editing).
     void CmMoveRotate();
     void CmCopy();

@@ -26,15 +26,15 @@ const Table& CommandTable() {
         // Tools
         {cmd::kLine, &TClient::CmLine},
         {cmd::kLineText, &TClient::CmLineText},
-        {cmd::kMultiline, nullptr},
-        {cmd::kText, nullptr},
-        {cmd::kArc, nullptr},
-        {cmd::kEllipse, nullptr},
-        {cmd::kCircle, nullptr},
-        {cmd::kRectangle, nullptr},
-        {cmd::kRoundRect, nullptr},
-        {cmd::kChangeColour, nullptr},
-        {cmd::kToolLineStyle, nullptr},
+        {cmd::kMultiline, &TClient::CmMultiline},
+        {cmd::kText, &TClient::CmText},
+        {cmd::kArc, &TClient::CmArc},
+        {cmd::kEllipse, &TClient::CmEllipse},
+        {cmd::kCircle, &TClient::CmCircle},
+        {cmd::kRectangle, &TClient::CmRectangle},
+        {cmd::kRoundRect, &TClient::CmRoundRect},
+        {cmd::kChangeColour, &TClient::CmChangeColour},
+        {cmd::kToolLineStyle, &TClient::CmToolLineStyle},
         {cmd::kTextSize, nullptr}, // the Default Font handler
         // Control-bar buttons without a menu item
         {cmd::kCentre, &TClient::CmCentre},
@@ -52,7 +52,7 @@ const Table& CommandTable() {
         {cmd::kCopy, nullptr},
         {cmd::kPaste, nullptr},
         {cmd::kMoveRotate, nullptr},
-        {cmd::kChangeText, nullptr},
+        {cmd::kChangeText, &TClient::CmChangeText},
         {cmd::kAlterRoom, nullptr},
         {cmd::kErase, nullptr},
         // Zoom

@@ -43,12 +43,18 @@ void TLineobjtool::Start(int32_t length, int32_t x, int32_t y) {
     const int32_t amount = Mode == kShortenMode ? -length : length;
     if (o->x1 == o->x2 && o->y1 != o->y2) {
         // A vertical line: the end nearer to y moves.
-        const bool firstNearer = std::abs(static_cast<int64_t>(y) - o->y1) <= std::abs(static_cast<int64_t>(y) - o->y2);
-        if (firstNearer) MoveEnd(o->y1, o->y2, amount);
-        else MoveEnd(o->y2, o->y1, amount);
+        const bool firstNearer =
+            std::abs(static_cast<int64_t>(y) - o->y1) <= std::abs(static_cast<int64_t>(y) - o->y2);
+        if (firstNearer)
+            MoveEnd(o->y1, o->y2, amount);
+        else
+            MoveEnd(o->y2, o->y1, amount);
     } else if (o->y1 == o->y2 && o->x1 != o->x2) {
-        const bool firstNearer = std::abs(static_cast<int64_t>(x) - o->x1) <= std::abs(static_cast<int64_t>(x) - o->x2);
-        if (firstNearer) MoveEnd(o->x1, o->x2, amount);
-        else MoveEnd(o->x2, o->x1, amount);
+        const bool firstNearer =
+            std::abs(static_cast<int64_t>(x) - o->x1) <= std::abs(static_cast<int64_t>(x) - o->x2);
+        if (firstNearer)
+            MoveEnd(o->x1, o->x2, amount);
+        else
+            MoveEnd(o->x2, o->x1, amount);
     }
 }

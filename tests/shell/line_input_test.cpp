@@ -119,6 +119,8 @@ TEST_F(KeyedLine, LineWithTextDrawsItsLineAndEndsWithThePickTool) {
     Key(Qt::Key_Return);
     const POINT start = DrawingAt(TPoint(150, 150));
     pl::script::AnswerInput("1200");
+    // The line-text dialog follows the line; cancelling it returns to the Pick tool.
+    pl::script::AnswerDialog(2690, {{{}, IDCANCEL}});
     Key(Qt::Key_Right);
     const TObject& line = LastOf(FileObjects());
     EXPECT_EQ(line.x1, start.x);
