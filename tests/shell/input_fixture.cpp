@@ -27,6 +27,14 @@ void InputTest::TearDown() {
 }
 
 void InputTest::Open(std::vector<std::unique_ptr<TObject>> objects) {
+    // The window settles the sheet size first; the file is written against that sheet, as every
+    // later edit writes it.
+    ObjectList.Flush();
+    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    DrawingState = 2;
+    child = new TChild(*client, "HOUSE.PLN");
+    ASSERT_TRUE(child->Create());
+    QCoreApplication::processEvents();
     ObjectList.Flush();
     for (int32_t floor = kGroundFloor; floor <= kSecondFloor; ++floor)
         ObjectList.Add(
@@ -34,10 +42,8 @@ void InputTest::Open(std::vector<std::unique_ptr<TObject>> objects) {
     for (auto& o : objects)
         ObjectList.Add(std::move(o));
     ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
-    DrawingState = 2;
-    child = new TChild(*client, "HOUSE.PLN");
-    ASSERT_TRUE(child->Create());
-    QCoreApplication::processEvents();
+    child->Invalidate(true);
+    child->UpdateWindow();
     client->CmLine();
 }
 
