@@ -8,6 +8,7 @@
 #include "platform/dc.h"
 #include "platform/detail/client_view.h"
 #include "shell/globals.h"
+#include "tools/line_tool.h"
 
 void InputTest::SetUp() {
     ResetGlobals();
@@ -22,6 +23,9 @@ void InputTest::SetUp() {
 }
 
 void InputTest::TearDown() {
+    // The keyed entry of the line branch lives across tools; the next test starts it afresh.
+    KeyEntryPhase = 1;
+    LastOutlineEndX = LastOutlineEndY = 0;
     ObjectList.Flush();
     ResetGlobals();
 }
