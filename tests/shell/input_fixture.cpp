@@ -8,6 +8,7 @@
 #include "platform/dc.h"
 #include "platform/detail/client_view.h"
 #include "shell/globals.h"
+#include "tools/line_tool.h"
 
 void InputTest::SetUp() {
     ResetGlobals();
@@ -22,11 +23,22 @@ void InputTest::SetUp() {
 }
 
 void InputTest::TearDown() {
+    // The keyed entry of the line branch lives across tools; the next test starts it afresh.
+    KeyEntryPhase = 1;
+    LastOutlineEndX = LastOutlineEndY = 0;
     ObjectList.Flush();
     ResetGlobals();
 }
 
 void InputTest::Open(std::vector<std::unique_ptr<TObject>> objects) {
+    // The window settles the sheet size first; the file is written against that sheet, as every
+    // later edit writes it.
+    ObjectList.Flush();
+    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    DrawingState = 2;
+    child = new TChild(*client, "HOUSE.PLN");
+    ASSERT_TRUE(child->Create());
+    QCoreApplication::processEvents();
     ObjectList.Flush();
     for (int32_t floor = kGroundFloor; floor <= kSecondFloor; ++floor)
         ObjectList.Add(
@@ -34,10 +46,8 @@ void InputTest::Open(std::vector<std::unique_ptr<TObject>> objects) {
     for (auto& o : objects)
         ObjectList.Add(std::move(o));
     ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
-    DrawingState = 2;
-    child = new TChild(*client, "HOUSE.PLN");
-    ASSERT_TRUE(child->Create());
-    QCoreApplication::processEvents();
+    child->Invalidate(true);
+    child->UpdateWindow();
     client->CmLine();
 }
 
