@@ -279,9 +279,25 @@ TEST_F(WallDrawing, HatchPenIsThinnestAtPenScaleOne) {
     Canvas canvas;
     canvas.SetUpWindow();
     wall->DrawHatched(canvas.Dc(), 0);
-    // The faces are 4 wide; a hatch stroke crossing a row is one pixel wide.
-    EXPECT_EQ(canvas.Count(kRed, 148, 130, 352, 130) <= 2 * 4, true);
-    EXPECT_GE(canvas.Count(kRed, 200, 148, 200, 152), 4);
+    // The faces are 4 wide; each hatch stroke crosses a row in one pixel.
+    EXPECT_GE(canvas.Count(kRed, 200, 146, 200, 154), 4);
+    const int32_t runs = canvas.RunsAlongRow(kRed, 130, 60, 340);
+    EXPECT_GE(runs, 4);
+    EXPECT_EQ(canvas.Count(kRed, 60, 130, 340, 130), runs);
+}
+
+TEST_F(WallDrawing, WallsAtTheEndsOfTheCoordinateRangePaintInBoundedTime) {
+    // A damaged record: walls spanning the whole 32-bit range, along x, along y and oblique.
+    PlanDisplayMode = 10;
+    const int32_t lo = -2000000000, hi = 2000000000;
+    auto alongX = MakeIntWall(kGroundFloor, lo, 150, hi, 150, 0, -40, 40, 900, kRed);
+    auto alongY = MakeIntWall(kGroundFloor, 150, hi, 150, lo, 40, 0, 40, 1800, kRed);
+    auto oblique = MakeIntWall(kGroundFloor, lo, lo, hi, hi, 40, -40, 40, 450, kRed);
+    auto outer = MakeExtWall(kGroundFloor, lo, 200, hi, 200, 30, 20, 30, 900, kBlue);
+    for (TObject* wall :
+         std::initializer_list<TObject*>{alongX.get(), alongY.get(), oblique.get(), outer.get()})
+        Painted(*wall);
+    SUCCEED();
 }
 
 } // namespace

@@ -39,7 +39,6 @@ void DrawingWindowTest::WriteDrawing(std::vector<std::unique_ptr<TObject>> objec
     for (auto& o : objects)
         ObjectList.Add(std::move(o));
     ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
-    ObjectList.Flush();
 }
 
 void DrawingWindowTest::Repaint() {

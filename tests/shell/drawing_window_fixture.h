@@ -23,8 +23,8 @@ protected:
 
     // Opens a drawing window on the current view; the working file is read when DrawingState > 0.
     TChild* Open(const char* title = "HOUSE.PLN");
-    // Writes the objects as the working file (coordinates in drawing units, sheet centre included);
-    // the document is left empty, as a repaint will fill it.
+    // Makes the objects the document and writes them as the working file (coordinates in drawing
+    // units, sheet centre included), as every edit leaves the two.
     void WriteDrawing(std::vector<std::unique_ptr<TObject>> objects);
     // Paints the whole window now.
     void Repaint();

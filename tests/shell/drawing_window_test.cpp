@@ -76,6 +76,7 @@ TEST_F(DrawingWindow, ADamagedWorkingFileStopsTheConstructionWithItsMessage) {
 TEST_F(DrawingWindow, PaintsNothingBeforeADrawingIsReady) {
     Open();
     WriteDrawing(LineAcrossCentre());
+    ObjectList.Flush();
     DrawingState = 1;
     Repaint();
     EXPECT_EQ(InkCount(), 0);
