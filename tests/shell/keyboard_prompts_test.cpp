@@ -30,7 +30,12 @@ TEST_P(RadiusPrompt, OnlyRadiiFromOneToTheLimitAreTaken) {
         EXPECT_EQ(client->Tool->Count, 0);
         EXPECT_EQ(client->Tool->PointPlaced, 0);
     } else {
-        EXPECT_EQ(client->Tool->Count, expected);
+        // The radius makes a circle about the cursor at once; the tool is then ready for the next.
+        const auto objects = FileObjects();
+        ASSERT_FALSE(objects.empty());
+        const TObject& circle = *objects.back();
+        EXPECT_EQ(circle.kind, kCircle);
+        EXPECT_EQ(circle.x2 - circle.x1, 2 * expected);
         EXPECT_EQ(client->Tool->PointPlaced, 1);
     }
 }
