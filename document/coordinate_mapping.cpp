@@ -3,28 +3,36 @@
 #include "platform/dc.h"
 #include "shell/globals.h"
 
-void SetDrawingMapping(TDC& dc, const RECT& client) {
+void SetDrawingMapping(const void*, TDC& dc, const RECT& client) {
     dc.SetMapMode(MM_ISOTROPIC);
     dc.SetWindowExtEx(ViewExtentX, ViewExtentY);
+    // The negative y extent turns the y axis up.
     dc.SetViewportExtEx(client.right, -client.bottom);
     dc.SetWindowOrgEx(ScrollOriginX, ScrollOriginY);
     dc.SetViewportOrgEx(0, client.bottom);
 }
 
-int32_t ClientToDrawing(TDC& dc, const RECT& client, int32_t x, int32_t y, int32_t* outX, int32_t* outY) {
-    SetDrawingMapping(dc, client);
+namespace {
+
+int32_t Convert(TDC& dc, const RECT& client, int32_t x, int32_t y, int32_t* outX, int32_t* outY,
+                bool toLogical) {
+    SetDrawingMapping(nullptr, dc, client);
     POINT p{x, y};
-    const bool ok = dc.DPtoLP(&p, 1);
-    *outX = ok ? p.x : x;
-    *outY = ok ? p.y : y;
+    const bool ok = toLogical ? dc.DPtoLP(&p) : dc.LPtoDP(&p);
+    if (!ok) p = POINT{x, y};
+    if (outX) *outX = p.x;
+    if (outY) *outY = p.y;
     return ok ? 1 : 0;
 }
 
-int32_t DrawingToClient(TDC& dc, const RECT& client, int32_t x, int32_t y, int32_t* outX, int32_t* outY) {
-    SetDrawingMapping(dc, client);
-    POINT p{x, y};
-    const bool ok = dc.LPtoDP(&p, 1);
-    *outX = ok ? p.x : x;
-    *outY = ok ? p.y : y;
-    return ok ? 1 : 0;
+} // namespace
+
+int32_t ClientToDrawing(const void*, TDC& dc, const RECT& client, int32_t x, int32_t y, int32_t* outX,
+                        int32_t* outY) {
+    return Convert(dc, client, x, y, outX, outY, true);
+}
+
+int32_t DrawingToClient(const void*, TDC& dc, const RECT& client, int32_t x, int32_t y, int32_t* outX,
+                        int32_t* outY) {
+    return Convert(dc, client, x, y, outX, outY, false);
 }

@@ -9,6 +9,7 @@
 #include "platform/application.h"
 #include "platform/cursor.h"
 #include "platform/detail/client_view.h"
+#include "platform/message_box.h"
 #include "platform/scroller.h"
 
 namespace {
@@ -77,7 +78,7 @@ pl::detail::ClientView* TWindow::MakeClientView(QWidget* parent) {
     pl::detail::ClientView* view = nullptr;
     QWidget* pane = pl::detail::MakeClientPane(this, parent, &view);
     ViewWidget = view;
-    view->setCursor(CursorShape(ClassRecord.Cursor));
+    view->setCursor(CursorShape(CursorId ? CursorId : ClassRecord.Cursor));
     SetHandle(view);
     (void)pane;
     return view;
@@ -90,9 +91,9 @@ bool TWindow::Create() {
     QWidget* pane = view->parentWidget();
     pane->setWindowTitle(QString::fromLatin1(Title.c_str()));
     if (Attr.W > 0 && Attr.H > 0) pane->resize(Attr.W, Attr.H);
+    pane->show();
     SetupWindow();
     view->EnableSizeMessages();
-    pane->show();
     view->SendSize();
     return true;
 }
@@ -207,9 +208,14 @@ int TWindow::GetScrollPos(int bar) const {
 }
 
 bool TWindow::SetCursor(TModule*, int cursorId) {
-    ClassRecord.Cursor = cursorId;
+    CursorId = cursorId;
     if (QWidget* w = GetHandle()) w->setCursor(CursorShape(cursorId));
     return true;
+}
+
+int TWindow::MessageBox(const char* text, const char* caption, uint32_t type) {
+    QWidget* owner = GetHandle();
+    return ::MessageBox(owner ? owner->window() : nullptr, text, caption, type);
 }
 
 void TWindow::SetCapture() {

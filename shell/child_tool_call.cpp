@@ -9,7 +9,7 @@ namespace shell {
 int BoxKeepingCursor(TChild& window, const char* text, const char* caption, uint32_t type) {
     POINT before{};
     GetCursorPos(&before);
-    const int answer = MessageBox(window.GetHandle(), text, caption, type);
+    const int answer = window.MessageBox(text, caption, type);
     SetCursorPos(before.x, before.y);
     return answer;
 }
@@ -17,14 +17,14 @@ int BoxKeepingCursor(TChild& window, const char* text, const char* caption, uint
 POINT PixelToLogical(TChild& window, const TRect& client, const TPoint& pixel) {
     TClientDC dc(&window);
     POINT p{};
-    ClientToDrawing(dc, client, pixel.x, pixel.y, &p.x, &p.y);
+    ClientToDrawing(nullptr, dc, client, pixel.x, pixel.y, &p.x, &p.y);
     return p;
 }
 
 POINT LogicalToPixel(TChild& window, const TRect& client, int32_t x, int32_t y) {
     TClientDC dc(&window);
     POINT p{};
-    DrawingToClient(dc, client, x, y, &p.x, &p.y);
+    DrawingToClient(nullptr, dc, client, x, y, &p.x, &p.y);
     return p;
 }
 

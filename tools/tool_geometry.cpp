@@ -12,14 +12,14 @@ namespace tools {
 POINT PixelToDrawing(TDC& dc, const RECT& client, int32_t x, int32_t y) {
     int32_t lx = 0;
     int32_t ly = 0;
-    ClientToDrawing(dc, client, x, y, &lx, &ly);
+    ClientToDrawing(nullptr, dc, client, x, y, &lx, &ly);
     return POINT{lx * ZoomDivisor, ly * ZoomDivisor};
 }
 
 void PutCursorOnDrawingPoint(TDrawingtool& tool, TDC& dc, int32_t x, int32_t y) {
     if (!tool.Window || ZoomDivisor == 0) return;
     const TRect client = tool.Window->GetClientRect();
-    SetDrawingMapping(dc, client);
+    SetDrawingMapping(nullptr, dc, client);
     POINT p{x / ZoomDivisor, y / ZoomDivisor};
     dc.LPtoDP(&p, 1);
     TPoint screen(p.x, p.y);

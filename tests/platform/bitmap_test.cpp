@@ -78,7 +78,6 @@ TEST(Bitmap, FailedWriteKeepsTheOldFile) {
     const std::string path = dir.filePath("OLD.BMP").toStdString();
     TDib dib(3, 3);
     ASSERT_TRUE(dib.SaveBmp24(path));
-    QImage huge(1, 1, QImage::Format_RGB32);
     EXPECT_FALSE(SaveBmp24(QImage(), path));
     QFile file(QString::fromStdString(path));
     EXPECT_EQ(file.size(), 54 + 12 * 3);

@@ -161,3 +161,31 @@ TEST(DCShapes, DeviceCapsOfAScreenContext) {
 }
 
 } // namespace
+
+namespace {
+
+// What a window's paint context does: limit drawing to the invalid region.
+class ClippedDC : public TDC {
+public:
+    ClippedDC(QImage& image, const QRegion& region) : TDC(image) { SetDeviceClip(region); }
+};
+
+TEST(DCShapes, DeviceClipLimitsEveryPrimitive) {
+    QImage image = White();
+    {
+        ClippedDC dc(image, QRegion(50, 50, 100, 100) - QRegion(90, 90, 20, 20));
+        dc.SelectObject(TBrush(RGB(0, 0, 255)));
+        dc.Rectangle(0, 0, 200, 200);
+        dc.MoveTo(0, 100);
+        dc.LineTo(199, 100);
+        dc.SetBkMode(TRANSPARENT);
+        dc.TextOut(0, 0, "WWWWWWWWWWWWWWWWWWWW");
+        EXPECT_EQ(dc.DrawnBounds(), QRect(50, 50, 100, 100));
+    }
+    EXPECT_EQ(InkBounds(image), QRect(50, 50, 100, 100));
+    EXPECT_FALSE(Inked(image, 100, 100)) << "hole in the region";
+    EXPECT_EQ(image.pixel(60, 100), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(60, 60), qRgb(0, 0, 255));
+}
+
+} // namespace

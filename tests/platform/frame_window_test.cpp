@@ -7,6 +7,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "platform/cursor.h"
+#include "platform/test_script.h"
 #include "tests/platform/window_fixture.h"
 
 using windowtest::FrameTest;
@@ -160,4 +162,19 @@ TEST_F(FrameTest, ChildCloseBoxDeletesTheChildWhenItAgrees) {
     child->SubWindow()->close();
     QCoreApplication::processEvents();
     EXPECT_EQ(App.Client->NumChildren(), 0);
+}
+
+TEST_F(FrameTest, StatusTextsAndCursorMovesAreLogged) {
+    pl::script::Enable(true);
+    pl::script::Reset();
+    App.Status->SetText("GUIDE: Pick drawingtool");
+    App.Status->SetText("GUIDE: Pick drawingtool");
+    App.ToolGadget->SetText("Pick Tool");
+    SetCursorPos(12, 34);
+    std::vector<std::string> log = pl::script::Log();
+    pl::script::Enable(false);
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_NE(log[0].find("GUIDE: Pick drawingtool"), std::string::npos);
+    EXPECT_NE(log[1].find("Pick Tool"), std::string::npos);
+    EXPECT_EQ(log[2], "SetCursorPos 12 34");
 }

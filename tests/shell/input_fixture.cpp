@@ -59,7 +59,7 @@ POINT InputTest::DrawingAt(const TPoint& pixel) const {
     QImage scratch(1, 1, QImage::Format_RGB32);
     TDC dc(scratch);
     POINT p{};
-    ClientToDrawing(dc, child->GetClientRect(), pixel.x, pixel.y, &p.x, &p.y);
+    ClientToDrawing(nullptr, dc, child->GetClientRect(), pixel.x, pixel.y, &p.x, &p.y);
     return POINT{p.x * ZoomDivisor, p.y * ZoomDivisor};
 }
 
@@ -67,7 +67,7 @@ TPoint InputTest::PixelOf(int32_t x, int32_t y) const {
     QImage scratch(1, 1, QImage::Format_RGB32);
     TDC dc(scratch);
     POINT p{};
-    DrawingToClient(dc, child->GetClientRect(), x / ZoomDivisor, y / ZoomDivisor, &p.x, &p.y);
+    DrawingToClient(nullptr, dc, child->GetClientRect(), x / ZoomDivisor, y / ZoomDivisor, &p.x, &p.y);
     return TPoint(p.x, p.y);
 }
 
@@ -109,8 +109,8 @@ std::vector<std::unique_ptr<TObject>> InputTest::FileObjects() const {
     return objects;
 }
 
-namespace make {
+namespace inputs {
 std::unique_ptr<TLineobj> Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t view) {
     return std::make_unique<TLineobj>(view, kLine, 1, 0, 0, 0, x1, 0, x2, 0, y1, y2, 0, 0, 0);
 }
-} // namespace make
+} // namespace inputs
