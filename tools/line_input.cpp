@@ -122,8 +122,8 @@ void TLinetool::MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) {
         int32_t lx = 0;
         int32_t ly = 0;
         ClientToDrawing(nullptr, dc, client, x, y, &lx, &ly);
-        const bool inside = x > client.left + 10 && x < client.right - 10 && y > client.top + 10 &&
-                            y < client.bottom - 10;
+        const bool inside =
+            x > client.left + 10 && x < client.right - 10 && y > client.top + 10 && y < client.bottom - 10;
         if (Kind == toolkind::kOutline && !inside) {
             if (ChainState == 2) DrawCrosshair(dc, CrosshairStyle);
             CursorX = lx;

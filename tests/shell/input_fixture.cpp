@@ -109,8 +109,8 @@ std::vector<std::unique_ptr<TObject>> InputTest::FileObjects() const {
     return objects;
 }
 
-namespace inputmake {
+namespace inputs {
 std::unique_ptr<TLineobj> Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t view) {
     return std::make_unique<TLineobj>(view, kLine, 1, 0, 0, 0, x1, 0, x2, 0, y1, y2, 0, 0, 0);
 }
-} // namespace inputmake
+} // namespace inputs

@@ -188,7 +188,7 @@ TEST_F(ToolSteps, RectangleNeedsOnlyAStartedDrawing) {
 
 TEST_F(ToolSteps, RotateCheckFindsRectanglesInTheSelection) {
     std::vector<std::unique_ptr<TObject>> objects;
-    objects.push_back(inputmake::Line(1000, 1000, 5000, 1000));
+    objects.push_back(inputs::Line(1000, 1000, 5000, 1000));
     objects.push_back(
         std::make_unique<TRectangleobj>(kGroundFloor, kRectangle, 1, 0, 0, 0, 100, 0, 900, 0, 100, 800, 0));
     Open(std::move(objects));
