@@ -12,6 +12,6 @@ QPrinter& TPrinter::GetQPrinter() {
 }
 
 TPrintDialog::TData& TPrinter::GetSetup() {
-    Setup.Printer = &GetQPrinter();
-    return Setup;
+    SetupData.Printer = &GetQPrinter();
+    return SetupData;
 }

@@ -8,7 +8,9 @@
 #include "platform/print_dialog.h"
 
 class QPrinter;
+class QWidget;
 class TApplication;
+class TPrintout;
 
 class TPrinter {
 public:
@@ -21,8 +23,15 @@ public:
     TPrintDialog::TData& GetSetup();
     QPrinter& GetQPrinter();
 
+    // The printer set-up dialog (paper, orientation); the choice stays in this object.
+    void Setup(QWidget* parent);
+    // Prints the printout's pages on the chosen printer, after the print dialog when prompt is true.
+    // Each page the printout has is one sheet: the printer's own copy count is not applied on top.
+    // False when the dialog was cancelled or the printer (or PDF file) could not be started.
+    bool Print(QWidget* parent, TPrintout& printout, bool prompt = false);
+
 private:
     TApplication* Application;
     std::unique_ptr<QPrinter> Printer;
-    TPrintDialog::TData Setup;
+    TPrintDialog::TData SetupData;
 };

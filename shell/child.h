@@ -18,7 +18,8 @@
 //                                  CheckRotateSelection, StartText, ToolLineStyle
 //                                settings and plan dialogs: RunSettingsDialog, RunPlanDialog,
 //                                  ExtWallStep
-//                                files and output: SaveDrawingAs, SaveAsBitmap, RotateMirrorDrawings
+//                                files and output: SaveDrawingAs
+//   shell/child_output.cpp     SaveAsBitmap, RotateMirrorDrawings
 //                                library and paste: InsertLibrarySymbol, StartPaste,
 //                                  StartAddToLibrary
 //                                floor area: ShowBuildingArea, AutoDimensionAndArea, FloorAreaDialog

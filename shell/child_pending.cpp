@@ -16,8 +16,6 @@ void TChild::ExtWallStep() {}
 
 // Files and output.
 void TChild::SaveDrawingAs() {}
-void TChild::SaveAsBitmap(int32_t) {}
-void TChild::RotateMirrorDrawings(int32_t) {}
 
 // Library and paste.
 void TChild::InsertLibrarySymbol(int32_t) {}

@@ -85,6 +85,20 @@ public:
     void CmHalfSize();
     void CmFitScreen();
 
+    // Printing, calibration and colours.
+    void CmPrint();
+    void CmPrinterSetup();
+    void CmCalibratePrinter();
+    // Shows the colour dialog on one colour setting (1 to 8) and stores the choice.
+    void ChooseColour(int32_t which);
+
+    // Whole-drawing commands.
+    void CmRotateMirror();
+    void CmSaveBitmap();
+
+    // Opens a drawing window on the current view of DrawingName with the view's extension.
+    void OpenViewWindow(int32_t flag, const char* extension);
+
     // Help.
     void CmHelpIntro();
     void CmHelpContents();

@@ -17,10 +17,10 @@ const Table& CommandTable() {
         {cmd::kFileOpen, nullptr},
         {cmd::kFileSave, nullptr, nullptr},
         {cmd::kFileSaveAs, nullptr, nullptr},
-        {cmd::kRotateMirror, nullptr},
-        {cmd::kSaveBitmap, nullptr},
-        {cmd::kPrint, nullptr},
-        {cmd::kPrinterSetup, nullptr},
+        {cmd::kRotateMirror, &TClient::CmRotateMirror},
+        {cmd::kSaveBitmap, &TClient::CmSaveBitmap},
+        {cmd::kPrint, &TClient::CmPrint},
+        {cmd::kPrinterSetup, &TClient::CmPrinterSetup},
         {cmd::kAutoSave, nullptr, nullptr},
         {cmd::kExit, &TClient::CmExit},
         // Tools
@@ -69,7 +69,7 @@ const Table& CommandTable() {
         {cmd::kDesignRoomColours, nullptr},
         {cmd::kDesignRoomMerge, nullptr},
         {cmd::kFloorPlanTitles, nullptr},
-        {cmd::kCalibratePrinter, nullptr},
+        {cmd::kCalibratePrinter, &TClient::CmCalibratePrinter},
         // Views
         {cmd::kDisplayMode, nullptr},
         {cmd::kOverlays, nullptr},

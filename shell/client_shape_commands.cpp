@@ -23,6 +23,7 @@ constexpr int32_t kPenColourHelp = 10400;
 constexpr int32_t kMultilineMode = 40;
 constexpr int32_t kMultilineStart = 8;
 constexpr int32_t kPenColourSettings = 6;
+constexpr int32_t kPenColourChoice = 1;
 constexpr int32_t kPrintingViews = 100;
 
 // The common steps of a tool command after its guard: help, modified, the new tool, the gadget and
@@ -110,6 +111,7 @@ void TClient::CmChangeColour() {
     }
     HelpContextId = kPenColourHelp;
     ShowGuide("GUIDE: Select PEN COLOUR");
+    ChooseColour(kPenColourChoice);
 }
 
 void TClient::CmToolLineStyle() {

@@ -210,3 +210,25 @@ TEST_F(ToolSteps, RotateCheckWithoutASelectionListAllowsOnlySquareTurns) {
 }
 
 } // namespace
+
+namespace {
+
+class ChangeColour : public InputTest {};
+
+TEST_F(ChangeColour, WithoutADrawingChoosesThePenColour) {
+    DrawingState = 0;
+    pl::script::AnswerColour(0x0000ff);
+    client->CmChangeColour();
+    EXPECT_EQ(PenColour, 0x0000ffu);
+    EXPECT_TRUE(ui.LogContains("GUIDE: Select PEN COLOUR"));
+}
+
+TEST_F(ChangeColour, CancelledColourKeepsThePen) {
+    DrawingState = 0;
+    PenColour = 0x123456;
+    pl::script::CancelColour();
+    client->CmChangeColour();
+    EXPECT_EQ(PenColour, 0x123456u);
+}
+
+} // namespace

@@ -1,0 +1,80 @@
+#include "dialogs/print_plan_dialog.h"
+
+#include "dialogs/dialog_help.h"
+#include "platform/controls.h"
+#include "platform/validators.h"
+#include "resources/dialogs/print_templates.h"
+#include "shell/globals.h"
+
+namespace {
+
+int32_t Registered(int32_t resId) {
+    RegisterPrintDialogTemplates();
+    return resId;
+}
+
+} // namespace
+
+TTrevprntdlg::TTrevprntdlg(QWidget* parent, int32_t resId) : TDialog(parent, Registered(resId)) {
+    const int32_t copyIds[4] = {19501, 19502, 19503, 20006};
+    const int32_t scaleIds[4] = {19504, 19505, 19506, 2253};
+    for (int i = 0; i < 4; ++i) {
+        Copies[i] = new TEdit(this, copyIds[i], 5);
+        Scales[i] = new TEdit(this, scaleIds[i], 5);
+        // A scale of 0 or less, or not a number, cannot be printed at.
+        Scales[i]->SetValidator(new TRangeValidator(kMinScale, kMaxScale));
+    }
+    for (int i = 0; i < 3; ++i) {
+        Weights[i] = new TRadioButton(this, 19512 + i);
+        Sizes[i] = new TRadioButton(this, 11519 + i);
+        Walls[i] = new TRadioButton(this, 19515 + i);
+    }
+    NoDimensions = new TCheckBox(this, 19509);
+    NoScale = new TCheckBox(this, 19510);
+}
+
+void TTrevprntdlg::SetupWindow() {
+    TDialog::SetupWindow();
+    const char* floorScale = MetricUnits == 1 ? "100" : "96";
+    for (int i = 0; i < 3; ++i)
+        Scales[i]->SetText(floorScale);
+    Scales[3]->SetText(MetricUnits == 1 ? "500" : "480");
+    Weights[1]->Check();
+    Sizes[1]->Check();
+    if (PlanDisplayMode != 0 && PlanDisplayMode != 10 && PlanDisplayMode != 20) NoDimensions->Check();
+    if (PlanDisplayMode < 10)
+        Walls[0]->Check();
+    else if (PlanDisplayMode < 20)
+        Walls[1]->Check();
+    else if (PlanDisplayMode < 30)
+        Walls[2]->Check();
+}
+
+void TTrevprntdlg::CmOk() {
+    if (!Validate()) return;
+    for (int i = 0; i < 4; ++i) {
+        Copies[i]->GetText(CopiesText[i], 5);
+        Scales[i]->GetText(ScaleText[i], 5);
+    }
+    const auto firstChecked = [](TRadioButton* const* buttons) {
+        for (int i = 0; i < 3; ++i)
+            if (buttons[i]->GetCheck() == BF_CHECKED) return i + 1;
+        return 0;
+    };
+    if (const int w = firstChecked(Weights)) lineWeight = w;
+    if (const int s = firstChecked(Sizes)) textSize = s;
+    showScale = 1;
+    PlanDisplayMode = NoDimensions->GetCheck() == BF_CHECKED ? 1 : 0;
+    if (NoScale->GetCheck() == BF_CHECKED) showScale = 0;
+    if (Walls[0]->GetCheck() != BF_CHECKED) {
+        if (Walls[1]->GetCheck() == BF_CHECKED)
+            PlanDisplayMode += 10;
+        else if (Walls[2]->GetCheck() == BF_CHECKED)
+            PlanDisplayMode += 20;
+    }
+    CloseWindow(IDOK);
+}
+
+void TTrevprntdlg::CmHelp() {
+    dialogs::ShowDialogHelp(this, "tvhelp.chm::/print.htm>wind", 360);
+}

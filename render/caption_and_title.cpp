@@ -1,0 +1,131 @@
+// The two centred texts under a floor: the floor's title (kept in the drawing) and the scale caption
+// of a printed page (added for the page and removed after it).
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "document/document.h"
+#include "platform/file_io.h"
+#include "render/print_settings.h"
+#include "shell/globals.h"
+
+namespace {
+
+constexpr int32_t kNone = 300000;
+
+std::unique_ptr<TTextobj> CentredText(int32_t view, int32_t kind, int32_t x, int32_t y, const char* text,
+                                      const char* font, int32_t weight, int32_t height) {
+    return std::make_unique<TTextobj>(view, kind, 1, 0, 0, 0, x, 0, 900, 0, y, 0, PenColour, text, font, 0, 1,
+                                      weight, height);
+}
+
+int32_t SheetCentreX() {
+    return static_cast<int32_t>(static_cast<int64_t>(SheetWidth) * ZoomDivisor / 2);
+}
+
+} // namespace
+
+void TList::MakeTitleBlock() {
+    // 1.
+    int32_t lowest = kNone;
+    for (int32_t i = 0; i < count; ++i) {
+        const TObject* o = At(i);
+        if (o == nullptr || o->kind != kExtWall) continue;
+        if (CurrentView < kSitePlan && o->view == CurrentView && o->y1 < lowest) lowest = o->y1;
+        if (CurrentView == kSitePlan && o->y2 < lowest) lowest = o->y2;
+    }
+    // 2.
+    if (lowest == kNone) return;
+    // 3.
+    const render::DimensionOffsets off = render::ReadDimensionOffsets(ProgramDirectory, MetricUnits);
+    int32_t y = lowest - (2 * off.offset2 + off.offset3);
+    const int32_t x = SheetCentreX();
+    // 4.
+    const render::FloorTitles titles = render::ReadFloorTitles(ProgramDirectory);
+    // 5.
+    if (CurrentView >= 100) return;
+    std::string title;
+    switch (CurrentView) {
+    case kGroundFloor:
+        title = titles.titles[0];
+        break;
+    case kFirstFloor:
+        title = titles.titles[1];
+        break;
+    case kSecondFloor:
+        title = titles.titles[2];
+        break;
+    case 54:
+        title = titles.titles[3];
+        break;
+    case kSitePlan:
+        title = titles.titles[4];
+        y -= 250 * ZoomDivisor;
+        break;
+    default:
+        break;
+    }
+    // 6. A title of the same text is replaced; a changed title leaves the older one.
+    for (int32_t i = count - 1; i >= 0; --i) {
+        const auto* t = dynamic_cast<const TTextobj*>(At(i));
+        if (t != nullptr && t->kind == kFloorTitle && t->view == CurrentView &&
+            pl::lstrcmpA(t->text, title.c_str()) == 0)
+            RemoveAt(i);
+    }
+    // 7.
+    Add(CentredText(CurrentView, kFloorTitle, x, y, title.c_str(), DefaultFontName, DefaultTextWeight,
+                    DefaultTextHeight));
+    (void)WriteDrawingFile(1);
+}
+
+int32_t TList::AddScaleCaption(int32_t scale, int32_t showScale) {
+    const int32_t floor = CurrentView - kPrintViewOffset;
+    // 1.
+    const render::DimensionOffsets off = render::ReadDimensionOffsets(ProgramDirectory, MetricUnits);
+    int32_t titleY = kNone, wallY = kNone;
+    const TTextobj* anchor = nullptr;
+    // 2. The floor's title, else 3. its lowest plain text or automatic-dimension text.
+    for (int32_t i = 0; i < count && anchor == nullptr; ++i) {
+        const auto* t = dynamic_cast<const TTextobj*>(At(i));
+        if (t != nullptr && t->kind == kFloorTitle && t->view == floor) anchor = t;
+    }
+    if (anchor == nullptr) {
+        for (int32_t i = 0; i < count; ++i) {
+            const auto* t = dynamic_cast<const TTextobj*>(At(i));
+            if (t == nullptr || t->view != floor) continue;
+            if (t->kind != kText && t->kind != kDialogText && t->kind != kAutoDimensionText) continue;
+            if (anchor == nullptr || t->y1 < anchor->y1) anchor = t;
+        }
+    }
+    if (anchor != nullptr) titleY = anchor->y1;
+    // 4.
+    for (int32_t i = 0; i < count; ++i) {
+        const TObject* o = At(i);
+        if (o == nullptr) continue;
+        if (floor < kSitePlan) {
+            if ((o->kind == kExtWall || o->kind == kIntWall) && o->view == floor && o->y1 < wallY)
+                wallY = o->y1;
+        } else if (const auto* p = dynamic_cast<const TPolyobj*>(o); p != nullptr && p->kind == 500) {
+            const int32_t n = std::min(std::max(p->count, 0), TPolyobj::kMaxPoints);
+            for (int32_t k = 0; k < n; ++k)
+                if (p->py[k] < wallY) wallY = p->py[k];
+        }
+    }
+    // 5.
+    if (titleY == kNone && wallY == kNone) return 0;
+    // 6. In single precision, as the offsets are small.
+    const float perScale = MetricUnits != 0 ? 100.0f : 96.0f;
+    const int32_t g =
+        static_cast<int32_t>(static_cast<float>(off.offset2) * static_cast<float>(scale) / perScale);
+    // 7.
+    const int32_t y = titleY < wallY ? titleY - 2 * g : wallY - (4 * g + off.offset3);
+    // 8.
+    const std::string text = showScale == 1 ? pl::Format("scale %d : 1", scale) : std::string();
+    // 9. and 10.
+    const int32_t x = anchor != nullptr ? anchor->x1 : SheetCentreX();
+    Add(CentredText(floor, kText, x, y, text.c_str(), anchor != nullptr ? anchor->fontName : DefaultFontName,
+                    anchor != nullptr ? anchor->weight : DefaultTextWeight,
+                    anchor != nullptr ? anchor->height : DefaultTextHeight));
+    (void)WriteDrawingFile(1);
+    return 1;
+}

@@ -1,0 +1,126 @@
+// Two file operations of the drawing window: the current view saved as a 24-bit bitmap beside the
+// drawing, and the whole drawing turned or mirrored in place or into a new drawing.
+#include <cstring>
+#include <string>
+
+#include "dialogs/manipulate_dialog.h"
+#include "document/document.h"
+#include "platform/bitmap.h"
+#include "platform/file_io.h"
+#include "platform/message_box.h"
+#include "shell/child.h"
+#include "shell/client.h"
+#include "shell/drawing_output.h"
+#include "shell/globals.h"
+
+namespace {
+
+constexpr int32_t kMaxBitmapSide = 20000;
+
+const char* ViewSuffix(int32_t view) {
+    switch (view) {
+    case kGroundFloor:
+        return "GND";
+    case kFirstFloor:
+        return "FST";
+    case kSecondFloor:
+        return "SEC";
+    case kSitePlan:
+        return "STE";
+    default:
+        return "";
+    }
+}
+
+// Whether the view would show anything: the bitmap of an empty view is refused rather than saved
+// blank. The overlay modes show other floors, so any floor object counts there.
+bool ViewHasObjects(int32_t view) {
+    const int32_t units = PlanDisplayMode % 10;
+    const bool overlays = view != kSitePlan && units >= 2 && units <= 4;
+    for (int32_t i = 0; i < ObjectList.count; ++i) {
+        const TObject* o = ObjectList[i];
+        if (o == nullptr || o->kind >= kFinishedRoom) continue;
+        if (o->view == view || (overlays && o->view >= kGroundFloor && o->view <= kFourthLevel)) return true;
+    }
+    return false;
+}
+
+const char* ViewExtension(int32_t view) {
+    return view == kFirstFloor ? ".PL1" : view == kSecondFloor ? ".PL2" : ".PLN";
+}
+
+bool NameIsUsable(const char* name) {
+    const size_t n = std::strlen(name);
+    return n >= 3 && n <= 24 && std::strpbrk(name, "\\/:.") == nullptr;
+}
+
+} // namespace
+
+std::string BitmapFilePath(const std::string& programDirectory, const char* drawingName, int32_t view) {
+    return programDirectory + "DWGS/" + drawingName + ViewSuffix(view) + ".BMP";
+}
+
+void TChild::SaveAsBitmap(int32_t) {
+    const int32_t width = PrintMaxX - PrintMinX;
+    const int32_t height = PrintHeight;
+    if (width < 1 || height < 1 || width > kMaxBitmapSide || height > kMaxBitmapSide ||
+        !ViewHasObjects(CurrentView)) {
+        ::MessageBox(GetHandle(), "There is nothing drawn on this view to save as a bitmap", "SAVE AS .BMP",
+                     MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    TDib dib(width, height);
+    {
+        TMemoryDC dc(dib);
+        dc.FillRect(0, 0, width, height, TBrush(BackgroundColour));
+        ObjectList.PaintToBitmap(dc);
+    }
+    const std::string path = BitmapFilePath(ObjectList.ProgramDirectory, ObjectList.DrawingName, CurrentView);
+    if (!dib.SaveBmp24(path)) {
+        const std::string text = "The bitmap " + path + " could not be written";
+        ::MessageBox(GetHandle(), text.c_str(), "SAVE AS .BMP", MB_OK | MB_ICONEXCLAMATION);
+    }
+}
+
+void TChild::RotateMirrorDrawings(int32_t) {
+    // 1. and 2.
+    (void)ObjectList.WriteDrawingFile(1);
+    TManipdlg dialog(GetHandle());
+    // 3. and 4. Cancel, or a name that cannot be a drawing's, only repaints.
+    if (dialog.Execute() != IDOK || !NameIsUsable(dialog.Name)) {
+        Invalidate(true);
+        return;
+    }
+    const bool sameName = std::strcmp(dialog.Name, ObjectList.DrawingName) == 0;
+    if (!sameName) {
+        // Another drawing of that name would be replaced whole.
+        const std::string target = ObjectList.ProgramDirectory + "DWGS/" + dialog.Name + ".DB0";
+        if (pl::FileExists(target)) {
+            const std::string question =
+                std::string("The drawing ") + dialog.Name + " already exists.\nDo you wish to replace it ?";
+            if (::MessageBox(GetHandle(), question.c_str(), "ROTATE/MIRROR", MB_YESNO | MB_ICONQUESTION) !=
+                IDYES) {
+                Invalidate(true);
+                return;
+            }
+        }
+    }
+    // 5. and 6.
+    (void)ObjectList.WriteDrawingFile(1);
+    const FileResult result = ObjectList.ReadTransformed(dialog.Code, dialog.Name);
+    if (result != FileResult::Ok) {
+        ::MessageBox(GetHandle(),
+                     result == FileResult::WriteFailed
+                         ? "The turned drawing could not be saved; the drawing on disk is unchanged"
+                         : "The drawing file could not be read; nothing was turned",
+                     "ROTATE/MIRROR", MB_OK | MB_ICONEXCLAMATION);
+        Invalidate(true);
+        return;
+    }
+    if (sameName) {
+        Invalidate(true);
+        return;
+    }
+    if (CurrentView > kSecondFloor) CurrentView = kGroundFloor;
+    Client().OpenViewWindow(0, ViewExtension(CurrentView));
+}

@@ -1,0 +1,104 @@
+// The colour dialog on one colour setting, and the printer calibration command.
+#include <array>
+#include <string>
+
+#include "dialogs/calibration_dialogs.h"
+#include "dialogs/units_dialog.h"
+#include "document/document.h"
+#include "platform/colour_dialog.h"
+#include "platform/file_io.h"
+#include "platform/gadget_window.h"
+#include "platform/message_box.h"
+#include "render/print_settings.h"
+#include "shell/child.h"
+#include "shell/client.h"
+#include "shell/colour_settings.h"
+#include "shell/globals.h"
+
+namespace {
+
+void Hint(TClient& client, const char* text) {
+    if (client.StatusBar) client.StatusBar->SetText(text);
+}
+
+void ReportUnsaved(TClient& client, const char* what) {
+    const std::string text = std::string("The ") + what + " could not be saved";
+    ::MessageBox(client.GetHandle(), text.c_str(), "SETTINGS", MB_OK | MB_ICONEXCLAMATION);
+}
+
+} // namespace
+
+void TClient::ChooseColour(int32_t which) {
+    if (which < 1 || which > 8) return;
+    // 1.
+    HelpContextId = 310;
+    const std::string& dir = ObjectList.ProgramDirectory;
+    // 2.
+    shell::LayoutGrid grid;
+    std::array<COLORREF, 3> rooms{};
+    COLORREF initial = PenColour;
+    if (which == 2) initial = BackgroundColour;
+    if (which == 5) initial = SelectColour;
+    if (which == 4) {
+        grid = shell::ReadLayoutGrid(dir, MetricUnits);
+        initial = grid.colour;
+    }
+    if (which >= 6) {
+        rooms = shell::ReadRoomColours(dir);
+        initial = rooms[which - 6];
+    }
+    // 3. Custom colours made in one call are offered in the next, for the whole run.
+    static TColor customColours[16] = {};
+    TChooseColorDialog::TData data;
+    data.Flags = CC_RGBINIT;
+    data.Color = TColor(initial);
+    data.CustColors = customColours;
+    const COLORREF colour = TChooseColorDialog(GetHandle(), data).Execute() == IDOK && data.Error == 0
+                                ? data.Color.GetValue()
+                                : initial;
+    // 4.
+    if (which == 1 || which == 3) PenColour = colour;
+    if (which == 2) BackgroundColour = colour;
+    if (which == 5) SelectColour = colour;
+    // 5.
+    if ((which == 3 || which == 5) && !shell::WriteScreenColours(dir)) ReportUnsaved(*this, "colours");
+    if (which == 4) {
+        grid.colour = colour;
+        if (!shell::WriteLayoutGrid(dir, MetricUnits, grid)) ReportUnsaved(*this, "layout grid colour");
+    }
+    if (which >= 6) {
+        rooms[which - 6] = colour;
+        if (!shell::WriteRoomColours(dir, rooms)) ReportUnsaved(*this, "room colours");
+    }
+    // 6.
+    Hint(*this, DrawingState < 2 ? "Press FILE/NEW or FILE/OPEN" : "GUIDE: press F1 for context help");
+}
+
+void TClient::CmCalibratePrinter() {
+    // 1.
+    HelpContextId = 360;
+    const std::string& dir = ObjectList.ProgramDirectory;
+    // 2. With a drawing open the drawing window's settings dialogs do the same.
+    if (DrawingState >= 2) {
+        if (ObjectList.count > 0 && CurrentView < 100) (void)ObjectList.WriteDrawingFile(1);
+        if (TChild* child = ActiveDrawingWindow()) child->RunSettingsDialog(11);
+        return;
+    }
+    // 3.
+    if (TMeasdlg(GetHandle(), dir).Execute() != IDOK) return;
+    int32_t entered = 0;
+    if (MetricUnits == 1) {
+        // 4.
+        Hint(*this, "GUIDE: Enter your scaled size for 15000 m.m. printed at 100:1 scale/landscape");
+        TPrntcalmdlg dialog(nullptr, dir);
+        if (dialog.Execute() != IDOK) return;
+        entered = pl::atoi(dialog.LengthText);
+    } else {
+        // 5.
+        Hint(*this, "GUIDE: Enter your scaled size for 52 feet printed at 96:1 scale/landscape");
+        TPrntcalidlg dialog(GetHandle(), dir);
+        if (dialog.Execute() != IDOK) return;
+        entered = (pl::atoi(dialog.FeetText) * 12 + pl::atoi(dialog.InchesText)) * 24;
+    }
+    if (!render::WriteCalibration(dir, MetricUnits, entered)) ReportUnsaved(*this, "printer calibration");
+}

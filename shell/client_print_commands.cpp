@@ -1,0 +1,137 @@
+// File Print and Printer Setup: the floors of a drawing printed to scale, one printout per floor
+// and one page per copy, through the job list CFG/PRNTLST.CFG.
+#include <cstdio>
+#include <QPrinter>
+#include <string>
+
+#include "dialogs/print_plan_dialog.h"
+#include "dialogs/units_dialog.h"
+#include "document/document.h"
+#include "platform/file_dialog.h"
+#include "platform/file_io.h"
+#include "platform/gadget_window.h"
+#include "platform/message_box.h"
+#include "platform/print_dialog.h"
+#include "platform/settings_file.h"
+#include "render/printed_page.h"
+#include "resources/default_settings.h"
+#include "shell/child.h"
+#include "shell/client.h"
+#include "shell/globals.h"
+
+namespace {
+
+constexpr int32_t kPrintHelp = 360;
+constexpr int32_t kPrintedViews[4] = {1050, 1051, 1052, 1059};
+
+void Hint(TClient& client, const char* text) {
+    if (client.StatusBar) client.StatusBar->SetText(text);
+}
+
+// Asks for the units and the drawing when none is open; false when no drawing was chosen.
+bool ChooseDrawingToPrint(TClient& client) {
+    const std::string& dir = ObjectList.ProgramDirectory;
+    TMeasdlg(client.GetHandle(), dir).Execute();
+    const char* sizeFile = MetricUnits != 0 ? "DWGSIZEM.CFG" : "DWGSIZEI.CFG";
+    pl::ScanSettings(dir + "CFG/" + sizeFile, DefaultSettings(sizeFile), "%ld %ld", &SheetWidth,
+                     &SheetHeight);
+    Hint(client, "GUIDE: Select Drawing NAME");
+    TOpenSaveDialog::TData data(OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR,
+                                "Plan files(*.DB0)|*.DB0||", nullptr, (dir + "DWGS").c_str(), nullptr);
+    if (TFileOpenDialog(client.GetHandle(), data).Execute() != IDOK || data.Error != 0) return false;
+    ObjectList.SetDrawingName(pl::fnsplit(data.FileName).name);
+    return true;
+}
+
+// Printed to a PDF file, every job after the first would replace the file of the one before: each
+// later job gets a file of its own beside it, "plan-2.pdf", "plan-3.pdf" and so on.
+class PdfFileOfJob {
+public:
+    PdfFileOfJob(QPrinter& printer, int32_t job) : printer_(printer), chosen_(printer.outputFileName()) {
+        if (job == 0 || printer.outputFormat() != QPrinter::PdfFormat || chosen_.isEmpty()) return;
+        QString base = chosen_;
+        if (base.endsWith(".pdf", Qt::CaseInsensitive)) base.chop(4);
+        printer.setOutputFileName(base + "-" + QString::number(job + 1) + ".pdf");
+    }
+    ~PdfFileOfJob() { printer_.setOutputFileName(chosen_); }
+    PdfFileOfJob(const PdfFileOfJob&) = delete;
+    PdfFileOfJob& operator=(const PdfFileOfJob&) = delete;
+
+private:
+    QPrinter& printer_;
+    QString chosen_;
+};
+
+} // namespace
+
+void TClient::CmPrinterSetup() {
+    HelpContextId = kPrintHelp;
+    Printer->Setup(GetHandle());
+}
+
+void TClient::CmPrint() {
+    // 1.
+    HelpContextId = kPrintHelp;
+    if (ObjectList.count > 0 && CurrentView < 100) (void)ObjectList.WriteDrawingFile(1);
+    ObjectList.Flush();
+    const int32_t viewBefore = CurrentView;
+    // 2. Without a drawing to print there is nothing to do, and no window to open.
+    if (ActiveDrawingWindow() == nullptr && !ChooseDrawingToPrint(*this)) {
+        CurrentView = viewBefore;
+        Hint(*this, "Press FILE/NEW or FILE/OPEN");
+        return;
+    }
+    // 3. and 4.
+    CurrentView = 100;
+    Hint(*this, "IGNORE copies, LANDSCAPE prints along paer length, PORTRAIT across width");
+    TPrintDialog::TData& setup = Printer->GetSetup();
+    if (TPrintDialog(nullptr, setup).Execute() == IDOK) {
+        // 5. and 6.
+        const std::string listPath = ObjectList.ProgramDirectory + "CFG/PRNTLST.CFG";
+        Hint(*this, "GUIDE: you MUST input number of copies to print");
+        TTrevprntdlg dialog(GetHandle());
+        int32_t jobs = 0;
+        std::string list;
+        if (dialog.Execute() == IDOK) {
+            for (int i = 0; i < 4; ++i) {
+                const int32_t copies = pl::atoi(dialog.CopiesText[i]);
+                if (copies <= 0) continue;
+                list += pl::Format("%d %d %d\n", copies, pl::atoi(dialog.ScaleText[i]), kPrintedViews[i]);
+                ++jobs;
+            }
+        }
+        if (!pl::WriteTextFile(listPath, list)) {
+            ::MessageBox(GetHandle(), "The print list CFG/PRNTLST.CFG could not be written", "PRINT",
+                         MB_OK | MB_ICONEXCLAMATION);
+            jobs = 0;
+        }
+        // 7. and 8.
+        Hint(*this, "GUIDE: LANDSCAPE prints along length of paper, PORTRAIT across width");
+        bool failed = false;
+        if (pl::File* file = jobs > 0 ? pl::fopen(listPath, "r") : nullptr) {
+            for (int32_t j = 0; j < jobs && !failed; ++j) {
+                int32_t copies = 0, scale = 0, view = 0;
+                if (pl::fscanf(file, "%d %d %d\n", &copies, &scale, &view) != 3) break;
+                if (copies <= 0 || scale <= 0) continue; // nothing sensible can be printed
+                std::string title = std::string(ObjectList.DrawingName) + ".DB0";
+                std::snprintf(ObjectList.DrawingTitle, sizeof ObjectList.DrawingTitle, "%s", title.c_str());
+                THDPrintout printout(ObjectList.DrawingTitle, view, scale, copies, dialog.showScale,
+                                     dialog.lineWeight, dialog.textSize, *Printer);
+                const PdfFileOfJob pdf(Printer->GetQPrinter(), j);
+                failed = !Printer->Print(GetHandle(), printout, false);
+                ObjectList.Flush();
+            }
+            pl::fclose(file);
+        }
+        if (failed)
+            ::MessageBox(GetHandle(), "Nothing was printed: the printer or the PDF file could not be opened",
+                         "PRINT", MB_OK | MB_ICONEXCLAMATION);
+        // 10. and 11.
+        TextScale = 0;
+        Hint(*this, "GUIDE: press F1 key for context help");
+        ObjectList.Flush();
+    }
+    // 12.
+    CurrentView = kGroundFloor;
+    OpenViewWindow(0, ".PLN");
+}

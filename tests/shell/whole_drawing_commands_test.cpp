@@ -1,0 +1,200 @@
+// Save as bitmap and Rotate/Mirror on an open drawing: the bitmap file by view with its header and
+// size, and the working file rewritten by a turn or a mirror.
+#include <cstring>
+#include <map>
+#include <QDir>
+
+#include "platform/file_io.h"
+#include "shell/drawing_output.h"
+#include "shell/globals.h"
+#include "tests/shell/drawing_window_fixture.h"
+
+namespace {
+
+int32_t Int32At(const std::string& bytes, size_t at) {
+    int32_t v = 0;
+    std::memcpy(&v, bytes.data() + at, 4);
+    return v;
+}
+
+class WholeDrawing : public DrawingWindowTest {
+protected:
+    // A ground floor and a first floor, each with a wall and a line.
+    void WriteTwoFloors() {
+        std::vector<std::unique_ptr<TObject>> objects;
+        objects.push_back(make::ExtWall(kGroundFloor, Cx() - 5000, Cy() + 3000, Cx() + 5000, Cy() + 3000));
+        objects.push_back(make::Line(kGroundFloor, Cx() - 1000, Cy() - 2000, Cx() + 2500, Cy() + 700));
+        objects.push_back(make::ExtWall(kFirstFloor, Cx() - 4000, Cy() - 3000, Cx() + 4000, Cy() - 3000));
+        objects.push_back(make::Line(kFirstFloor, Cx() + 100, Cy() + 200, Cx() + 1300, Cy() - 900));
+        WriteDrawing(std::move(objects));
+    }
+
+    // Coordinates of the walls and lines in the working file as read back, titles left out.
+    std::vector<std::array<int32_t, 5>> Geometry() {
+        ObjectList.Flush();
+        EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+        std::vector<std::array<int32_t, 5>> g;
+        for (int32_t i = 0; i < ObjectList.count; ++i) {
+            const TObject* o = ObjectList[i];
+            if (o->kind == kLine || o->kind == kExtWall) g.push_back({o->view, o->x1, o->y1, o->x2, o->y2});
+        }
+        return g;
+    }
+
+    void RotateOrMirror(int32_t radio, const std::string& name = "") {
+        pl::script::AnswerMessageBox(IDYES);
+        std::vector<std::pair<int32_t, std::string>> values{{radio, "1"}};
+        if (!name.empty()) values.push_back({19001, name});
+        pl::script::AnswerDialog(19000, {{values, IDOK}});
+        client->CmRotateMirror();
+    }
+};
+
+TEST_F(WholeDrawing, BitmapIsNamedByViewWithA24BitHeaderOfThePrintExtents) {
+    WriteTwoFloors();
+    CurrentView = kFirstFloor;
+    DrawingState = 2;
+    Open("HOUSE.PL1");
+    const int32_t width = PrintMaxX - PrintMinX, height = PrintHeight;
+    ASSERT_GT(width, 0);
+    ASSERT_GT(height, 0);
+    {
+        testsupport::ScriptedUi ui;
+        client->CmSaveBitmap();
+    }
+    ASSERT_TRUE(dir.Exists("DWGS/HOUSEFST.BMP"));
+    const std::string bmp = dir.ReadFile("DWGS/HOUSEFST.BMP");
+    ASSERT_GE(bmp.size(), 54u);
+    EXPECT_EQ(bmp.substr(0, 2), "BM");
+    EXPECT_EQ(Int32At(bmp, 18), width);
+    EXPECT_EQ(Int32At(bmp, 22), height);
+    EXPECT_EQ(bmp[28], 24);
+    const int32_t row = (width * 3 + 3) / 4 * 4;
+    EXPECT_EQ(bmp.size(), 54u + static_cast<size_t>(row) * height);
+    EXPECT_EQ(Int32At(bmp, 2), static_cast<int32_t>(bmp.size()));
+    // The first floor's wall shows: some pixel is dark.
+    bool ink = false;
+    for (size_t i = 54; i + 2 < bmp.size() && !ink; i += 3)
+        ink = static_cast<unsigned char>(bmp[i]) < 100;
+    EXPECT_TRUE(ink);
+}
+
+TEST_F(WholeDrawing, BitmapNamesByView) {
+    EXPECT_EQ(BitmapFilePath("/p/", "HOUSE", kGroundFloor), "/p/DWGS/HOUSEGND.BMP");
+    EXPECT_EQ(BitmapFilePath("/p/", "HOUSE", kSecondFloor), "/p/DWGS/HOUSESEC.BMP");
+    EXPECT_EQ(BitmapFilePath("/p/", "HOUSE", kSitePlan), "/p/DWGS/HOUSESTE.BMP");
+    EXPECT_EQ(BitmapFilePath("/p/", "HOUSE", kFourthLevel), "/p/DWGS/HOUSE.BMP");
+}
+
+TEST_F(WholeDrawing, BitmapOfAnEmptyViewIsRefusedWithAMessage) {
+    WriteTwoFloors();
+    CurrentView = kSecondFloor;
+    DrawingState = 2;
+    Open("HOUSE.PL2");
+    testsupport::ScriptedUi ui;
+    client->CmSaveBitmap();
+    EXPECT_FALSE(dir.Exists("DWGS/HOUSESEC.BMP"));
+    EXPECT_TRUE(ui.LogContains("nothing drawn on this view")) << ui.Log();
+}
+
+TEST_F(WholeDrawing, BitmapOnARoomLayoutIsRefused) {
+    WriteTwoFloors();
+    DrawingState = 2;
+    Open();
+    CurrentView = kRoomLayout;
+    testsupport::ScriptedUi ui;
+    client->CmSaveBitmap();
+    EXPECT_TRUE(ui.LogContains("This function works on plan views only - not room layouts")) << ui.Log();
+}
+
+TEST_F(WholeDrawing, TurningByHalfATurnTwiceAndMirroringTwiceGiveTheDrawingBack) {
+    WriteTwoFloors();
+    DrawingState = 2;
+    Open();
+    const auto original = Geometry();
+    const int32_t cx = Cx(), cy = Cy();
+
+    testsupport::ScriptedUi ui;
+    RotateOrMirror(19003);
+    const auto turned = Geometry();
+    ASSERT_EQ(turned.size(), original.size());
+    // Half a turn about the sheet centre: every point to (2cx - x, 2cy - y), no unit lost.
+    for (size_t i = 0; i < original.size(); ++i) {
+        EXPECT_EQ(turned[i][1], 2 * cx - original[i][1]) << i;
+        EXPECT_EQ(turned[i][2], 2 * cy - original[i][2]) << i;
+        EXPECT_EQ(turned[i][3], 2 * cx - original[i][3]) << i;
+        EXPECT_EQ(turned[i][4], 2 * cy - original[i][4]) << i;
+    }
+    RotateOrMirror(19003);
+    EXPECT_EQ(Geometry(), original);
+
+    RotateOrMirror(19005);
+    EXPECT_NE(Geometry(), original);
+    RotateOrMirror(19005);
+    EXPECT_EQ(Geometry(), original);
+    EXPECT_STREQ(ObjectList.DrawingName, "HOUSE");
+}
+
+TEST_F(WholeDrawing, TurningIntoAnExistingDrawingAsksFirst) {
+    WriteTwoFloors();
+    dir.WriteFile("DWGS/OTHER.DB0", "kept");
+    DrawingState = 2;
+    Open();
+    testsupport::ScriptedUi ui;
+    pl::script::AnswerMessageBox(IDYES);
+    pl::script::AnswerDialog(19000, {{{{19003, "1"}, {19001, "OTHER"}}, IDOK}});
+    pl::script::AnswerMessageBox(IDNO);
+    client->CmRotateMirror();
+    EXPECT_EQ(dir.ReadFile("DWGS/OTHER.DB0"), "kept");
+    EXPECT_STREQ(ObjectList.DrawingName, "HOUSE");
+
+    // Into a new name: the copy is written, the old drawing stays.
+    const std::string house = dir.ReadFile("DWGS/HOUSE.DB0");
+    RotateOrMirror(19004, "HOUSE2");
+    EXPECT_TRUE(dir.Exists("DWGS/HOUSE2.DB0"));
+    EXPECT_STREQ(ObjectList.DrawingName, "HOUSE2");
+    EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), house);
+}
+
+TEST_F(WholeDrawing, NamesThatCannotBeADrawingAreRefused) {
+    WriteTwoFloors();
+    DrawingState = 2;
+    Open();
+    const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
+    testsupport::ScriptedUi ui;
+    RotateOrMirror(19003, "AB"); // too short: only repaints
+    // The filter drops '.' and '/' as they are typed.
+    RotateOrMirror(19003, "../X");
+    EXPECT_FALSE(dir.Exists("X.DB0"));
+    EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), before);
+}
+
+TEST_F(WholeDrawing, RotateAnsweredNoChangesNothing) {
+    WriteTwoFloors();
+    DrawingState = 2;
+    Open();
+    SaveState = 0;
+    const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
+    testsupport::ScriptedUi ui;
+    pl::script::AnswerMessageBox(IDNO);
+    client->CmRotateMirror();
+    EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), before);
+    EXPECT_EQ(SaveState, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(WholeDrawing, AFailedBitmapWriteIsReported) {
+    WriteTwoFloors();
+    DrawingState = 2;
+    Open();
+    // A folder where the file should go: the write cannot replace it.
+    QDir(QString::fromStdString(dir.File("DWGS"))).mkdir("HOUSEGND.BMP");
+    testsupport::ScriptedUi ui;
+    client->CmSaveBitmap();
+    EXPECT_TRUE(ui.LogContains("could not be written")) << ui.Log();
+}
+
+} // namespace
