@@ -51,6 +51,34 @@ public:
     // Command handlers (one file per concern).
     void CmExit();
 
+    // Line tools, the centre aids, the DATUM and undo.
+    void CmLine();
+    void CmLineText();
+    void CmCentre();
+    void CmCentreCentre();
+    void CmDatum();
+    void CmUndo();
+
+    // Shape and text tools, multi-lines, the pen colour and the tool's line style.
+    void CmText();
+    void CmArc();
+    void CmEllipse();
+    void CmCircle();
+    void CmRectangle();
+    void CmRoundRect();
+    void CmChangeText();
+    void CmMultiline();
+    void CmChangeColour();
+    void CmToolLineStyle();
+
+    // Editing tools (built with plan editing).
+    void CmMoveRotate();
+    void CmCopy();
+
+    // Shows a guide line in the status bar and a text in the tool-name gadget (either may be null).
+    void ShowGuide(const char* guide);
+    void ShowToolName(const char* name);
+
     // Zoom.
     void CmZoomUp();
     void CmNormalSize();

@@ -1,10 +1,5 @@
-// PENDING: tool restore and the pick tool belong to the tool commands; until they are built a
-// restore keeps the current tool. Whoever builds them moves them out of this file and deletes it.
+// PENDING: opening a view window belongs to the file commands; until they are built nothing opens.
+// Whoever builds it moves it out of this file and deletes the file.
 #include "shell/client.h"
 
-void TClient::RestoreTool(int32_t) {}
-
-void TClient::SelectPickTool() {}
-
-// Opening a view window belongs to the file commands; until they are built nothing opens.
 void TClient::OpenViewWindow(int32_t, const char*) {}

@@ -8,9 +8,5 @@ TTexttool::TTexttool() {
     Aux2 = 0;
 }
 
-// Placing, typing and creating texts come with the text tool.
-void TTexttool::ButtonDown(TDC&, TRect&, TPoint*) {}
-void TTexttool::Draw(TDC&, int32_t) {}
-void TTexttool::SetText(TDC&, TRect&, TPoint*, const char*) {}
-void TTexttool::Char(TDC&, TRect&, uint32_t) {}
-void TTextobjtool::CreateObject(TDC&, TRect&) {}
+// Placing and typing texts is in tools/text_input.cpp; the object created in
+// tools/object_creation.cpp.

@@ -1,0 +1,35 @@
+#include "dialogs/line_text_dialog.h"
+
+#include "resources/dialogs/tool_dialog_templates.h"
+#include "shell/globals.h"
+#include "shell/help_commands.h"
+
+namespace {
+
+QWidget* WithTemplates(QWidget* parent) {
+    RegisterToolDialogTemplates();
+    return parent;
+}
+
+} // namespace
+
+TLtxtdlg::TLtxtdlg(QWidget* parent, int32_t resId) : TDialog(WithTemplates(parent), resId) {
+    TextEdit = new TEdit(this, tooldlg::kLineText, kTextCapacity);
+    LeftOrAbove = new TRadioButton(this, tooldlg::kLeftOrAbove);
+    RightOrBelow = new TRadioButton(this, tooldlg::kRightOrBelow);
+}
+
+void TLtxtdlg::SetupWindow() {
+    TDialog::SetupWindow();
+    LeftOrAbove->Check();
+}
+
+void TLtxtdlg::CmOk() {
+    TextEdit->GetText(Text, kTextCapacity);
+    Side = RightOrBelow->GetCheck() == BF_CHECKED ? 2 : 1;
+    CloseWindow(IDOK);
+}
+
+void TLtxtdlg::CmHelp() {
+    ShowHelp(this, DialogHelpRequest(HelpMode, "tools3.htm", 242));
+}

@@ -1,0 +1,181 @@
+// The drawing window's steps that serve the drawing tools: the refresh and the dialogs a tool needs
+// before it starts (line text, partition side), the start of the multi-line and stairs tools, the
+// check before a selection is rotated, the text placement start and the tool's line style.
+#include <cstdlib>
+
+#include "dialogs/line_style_dialog.h"
+#include "dialogs/line_text_dialog.h"
+#include "dialogs/text_details_dialog.h"
+#include "document/document.h"
+#include "platform/cursor.h"
+#include "platform/file_io.h"
+#include "platform/input_dialog.h"
+#include "platform/message_box.h"
+#include "platform/window_dc.h"
+#include "resources/dialogs/tool_dialog_templates.h"
+#include "shell/child.h"
+#include "shell/client.h"
+#include "shell/globals.h"
+#include "tools/line_text_file.h"
+#include "tools/tool_names.h"
+#include "tools/working_file.h"
+
+namespace {
+
+constexpr int32_t kRefresh = 3;
+constexpr int32_t kLineTextKind = 8;
+constexpr int32_t kPartitionKind = 9;
+constexpr int32_t kMultilineKind = 8;
+constexpr int32_t kStairsKind = 10;
+constexpr int32_t kMultilineMode = 40;
+constexpr int32_t kCancelledLineText = 125000;
+constexpr int32_t kMinLines = 2;
+constexpr int32_t kMaxLines = 100;
+
+// The cursor's screen position, kept around a message box so the user's pointer stays put.
+struct CursorKeeper {
+    POINT Where{};
+    CursorKeeper() { GetCursorPos(&Where); }
+    void PutBack() const { SetCursorPos(Where.x, Where.y); }
+};
+
+} // namespace
+
+void TChild::RunToolDialog(int32_t kind) {
+    TDrawingtool* tool = CurrentTool();
+    if (kind == kRefresh) {
+        const int32_t view = CurrentView;
+        if (LayoutGridFlag != 1) {
+            Invalidate(true);
+            return;
+        }
+        TRect client = GetClientRect();
+        // Reading back what was written gives the document the painters may have changed; when the
+        // write failed the document in memory is the only copy and stays as it is.
+        const bool written = tools::SaveWorkingFile();
+        InputDC = std::make_unique<TClientDC>(this);
+        ObjectList.Paint(*InputDC, client);
+        InputDC.reset();
+        CurrentView = view;
+        if (written) {
+            ObjectList.Flush();
+            (void)ObjectList.ReadDrawingFile(1);
+        }
+        return;
+    }
+    if (kind == kLineTextKind) {
+        tools::SaveWorkingFile();
+        TLtxtdlg dialog(Client().GetHandle(), kLineTextDialogId);
+        if (dialog.Execute() != IDOK) {
+            if (tool) tool->Y0 = kCancelledLineText;
+            return;
+        }
+        // An empty entry keeps the text the file already holds.
+        if (dialog.Text[0] == '\0') return;
+        if (!WriteLineTextFile(dialog.Side, dialog.Text))
+            ::MessageBox(GetHandle(), "The line text could not be saved in CFG/LTEXT.CFG.", "LINE TEXT",
+                         MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    if (kind == kPartitionKind) {
+        // The partition side dialogs come with the internal walls; without them the tool keeps its
+        // side and the window shows what it showed.
+        Invalidate(false);
+    }
+}
+
+void TChild::StartMultilines(int32_t kind) {
+    TDrawingtool* tool = CurrentTool();
+    if (!tool) return;
+    CursorKeeper cursor;
+    Client().ShowGuide("GUIDE: press Dialogue Box HELP button if you have any queries");
+    if (kind == kMultilineKind) {
+        tools::SaveWorkingFile();
+        Client().ShowGuide(
+            "press Enter then arrow key or movecursor,press Enter on line end, press Enter on final "
+            "line FIRST endpt");
+        tool->Mode = kMultilineMode;
+        char buffer[17] = "Number of Lines";
+        TInputDialog input(GetHandle(), "Number of Lines", "", buffer, sizeof buffer);
+        if (input.Execute() != IDOK) {
+            Invalidate(true);
+            Client().SelectPickTool();
+            cursor.PutBack();
+            return;
+        }
+        const int32_t n = pl::atol(buffer);
+        // Fewer than two lines leave nothing to space out; more than a hundred are not offered. The
+        // tool keeps its previous count and the user picks the command again.
+        if (n < kMinLines || n > kMaxLines) {
+            ::MessageBox(GetHandle(), "Number of Lines must be from 2 to 100", "Number of Lines",
+                         MB_OK | MB_ICONEXCLAMATION);
+            cursor.PutBack();
+            return;
+        }
+        Invalidate(false);
+        tool->Count = n;
+        if (LayoutGridFlag == 1) RunToolDialog(kRefresh);
+    } else if (kind == kStairsKind) {
+        // The stairs dialogs come with the stairs tool; without an answer there is nothing to start
+        // from, so the command ends as a cancelled dialog does.
+        Invalidate(false);
+        Client().SelectPickTool();
+    }
+    cursor.PutBack();
+}
+
+int32_t TChild::CheckRotateSelection() {
+    const int32_t count = ObjectList.ReadTempCount();
+    pl::File* file = pl::fopen(ObjectList.ProgramDirectory + "CFG/COPY.CFG", "r");
+    if (!file) return 1;
+    bool rectangle = false;
+    for (int32_t i = 0; i < count; ++i) {
+        int32_t index = 0;
+        int32_t x = 0;
+        int32_t y = 0;
+        // The list outlives drawings: stop at the first unreadable line, skip indices of no object.
+        if (pl::fscanf(file, "%d %d %d", &index, &x, &y) != 3) break;
+        const TObject* object = ObjectList[index];
+        if (object && (object->kind == kRectangle || object->kind == kRoundRect)) rectangle = true;
+    }
+    pl::fclose(file);
+    if (!rectangle) return 0;
+    CursorKeeper cursor;
+    ::MessageBox(GetHandle(), "RECT and RNDRECT objects only rotate in 90, 180 and 270 degree increments",
+                 "ROTATE", MB_OK | MB_ICONEXCLAMATION);
+    cursor.PutBack();
+    return 1;
+}
+
+void TChild::StartText() {
+    TDrawingtool* tool = CurrentTool();
+    if (!tool) return;
+    tools::SaveWorkingFile();
+    TTextdlg dialog(GetHandle(), kTextDetailsDialogId);
+    if (dialog.Execute() != IDOK) return;
+    int32_t style = dialog.TextAlignment;
+    const int32_t angle = dialog.TextAngle;
+    if (style == 1) {
+        Client().ShowGuide("GUIDE: click LEFT button on TEXT centre point - press Enter when fnished ");
+    } else if (style == 2) {
+        tool->Kind = toolkind::kTextAtClick;
+        Client().ShowGuide(
+            "click LEFT button on TEXT starting point - then type away - press Enter when finished ");
+    }
+    Invalidate(false);
+    if (style == 1 && angle == 2700) style = 6;
+    tool->CursorX = style;
+    tool->PickKind = angle;
+    tool->X1 = 0;
+}
+
+void TChild::ToolLineStyle() {
+    TDrawingtool* tool = CurrentTool();
+    if (!tool) return;
+    TLinedlg dialog(GetHandle(), kLineStyleDialogId);
+    if (dialog.Execute() == IDOK) {
+        PenWidth = dialog.ToolPenWidth;
+        tool->LineStyle = dialog.ToolPenStyle;
+    }
+    Client().ShowToolName(PenAndName(PenWidth, ToolStyleName(tool->Kind)).c_str());
+}

@@ -1,0 +1,280 @@
+// Drawing rectangles, rounded rectangles, circles, ellipses, arcs and texts in the drawing window by
+// keys and by the mouse, as a user does, and checking the record that reaches the working file.
+#include <QTest>
+
+#include <cstring>
+
+#include "platform/test_script.h"
+#include "shell/globals.h"
+#include "tests/shell/input_fixture.h"
+#include "tools/shape_tools.h"
+#include "tools/text_tool.h"
+
+namespace {
+
+using pl::script::DialogStep;
+
+constexpr size_t kRecords = 3; // the floor records every drawing starts with
+
+class ShapeInput : public InputTest {
+protected:
+    // The last record of the working file, read back whole (with its class's own fields).
+    const TObject& Last() {
+        file.Flush();
+        file.ProgramDirectory = ObjectList.ProgramDirectory;
+        file.SetDrawingName(ObjectList.DrawingName);
+        const int32_t units = MetricUnits;
+        const int32_t ids = IdCounter;
+        EXPECT_EQ(file.ReadDrawingFile(1), FileResult::Ok);
+        MetricUnits = units;
+        IdCounter = ids;
+        static const TObject none;
+        return file.count > 0 ? *file[file.count - 1] : none;
+    }
+    TList file;
+};
+
+TEST_F(ShapeInput, KeyedRectangleTakesACornerAndTwoArrows) {
+    Open();
+    client->CmRectangle();
+    const TPoint at(200, 200);
+    MoveTo(at);
+    Key(Qt::Key_Return);
+    const POINT corner = DrawingAt(at);
+    pl::script::AnswerInput("2000");
+    Key(Qt::Key_Right);
+    EXPECT_EQ(FileCount(), int32_t{kRecords}); // one side is not a rectangle yet
+    pl::script::AnswerInput("1000");
+    Key(Qt::Key_Up);
+
+    const TObject& r = Last();
+    ASSERT_EQ(file.count, int32_t{kRecords + 1});
+    EXPECT_EQ(r.kind, kRectangle);
+    EXPECT_EQ(r.x1, corner.x);
+    EXPECT_EQ(r.y1, corner.y);
+    EXPECT_EQ(r.x2, corner.x + 2000);
+    EXPECT_EQ(r.y2, corner.y + 1000);
+    EXPECT_EQ(client->Tool->X0, 0); // ready for the next corner
+}
+
+TEST_F(ShapeInput, KeyedRoundedRectangleKeepsItsCornerRadius) {
+    Open();
+    client->CmRoundRect();
+    const TPoint at(300, 250);
+    MoveTo(at);
+    pl::script::AnswerInput("50");
+    Key(Qt::Key_Return);
+    const POINT corner = DrawingAt(at);
+    pl::script::AnswerInput("1500");
+    Key(Qt::Key_Left);
+    pl::script::AnswerInput("900");
+    Key(Qt::Key_Down);
+
+    const auto& r = static_cast<const TRndrectobj&>(Last());
+    ASSERT_EQ(r.kind, kRoundRect);
+    EXPECT_EQ(r.x2, corner.x - 1500);
+    EXPECT_EQ(r.y2, corner.y - 900);
+    EXPECT_EQ(r.corner, 50);
+}
+
+TEST_F(ShapeInput, ArrowsBeforeACornerMakeNothing) {
+    Open();
+    client->CmRectangle();
+    MoveTo(TPoint(200, 200));
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Up);
+    EXPECT_EQ(FileCount(), int32_t{kRecords});
+    EXPECT_EQ(client->Tool->X1, 0);
+    EXPECT_EQ(client->Tool->Y1, 0);
+}
+
+TEST_F(ShapeInput, KeyedCircleIsCentredOnTheCursor) {
+    Open();
+    client->CmCircle();
+    const TPoint at(250, 200);
+    MoveTo(at);
+    pl::script::AnswerInput("500");
+    Key(Qt::Key_Return);
+    const POINT centre = DrawingAt(at);
+
+    const TObject& c = Last();
+    ASSERT_EQ(c.kind, kCircle);
+    EXPECT_EQ(c.x1, centre.x - 500);
+    EXPECT_EQ(c.x2, centre.x + 500);
+    EXPECT_EQ(c.y1, centre.y - 500);
+    EXPECT_EQ(c.y2, centre.y + 500);
+}
+
+TEST_F(ShapeInput, RadiusOfZeroIsRefused) {
+    Open();
+    client->CmCircle();
+    MoveTo(TPoint(250, 200));
+    pl::script::AnswerInput("0");
+    Key(Qt::Key_Return);
+    pl::script::AnswerInput("-40");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(FileCount(), int32_t{kRecords});
+}
+
+TEST_F(ShapeInput, DraggedCircleTakesTheHorizontalDistanceAsRadius) {
+    Open();
+    client->CmCircle();
+    const TPoint from(200, 200);
+    const TPoint to(260, 150);
+    Drag(from, to);
+    const POINT centre = DrawingAt(from);
+    const int32_t r = DrawingAt(to).x - centre.x;
+
+    const TObject& c = Last();
+    ASSERT_EQ(c.kind, kCircle);
+    EXPECT_EQ(c.x1, centre.x - r);
+    EXPECT_EQ(c.x2, centre.x + r);
+    EXPECT_EQ(c.y1, centre.y - r);
+    EXPECT_EQ(c.y2, centre.y + r);
+    EXPECT_EQ(static_cast<TCircletool&>(*client->Tool).CentreX, 0);
+}
+
+TEST_F(ShapeInput, CircleDraggedStraightUpHasNoRadiusAndMakesNothing) {
+    Open();
+    client->CmCircle();
+    Drag(TPoint(200, 200), TPoint(200, 120));
+    EXPECT_EQ(FileCount(), int32_t{kRecords});
+}
+
+TEST_F(ShapeInput, DraggedEllipseFillsTheBox) {
+    Open();
+    client->CmEllipse();
+    const TPoint from(150, 250);
+    const TPoint to(300, 180);
+    Drag(from, to);
+    const POINT a = DrawingAt(from);
+    const POINT b = DrawingAt(to);
+
+    const TObject& e = Last();
+    ASSERT_EQ(e.kind, kEllipse);
+    EXPECT_EQ(e.x1, a.x);
+    EXPECT_EQ(e.y1, a.y);
+    EXPECT_EQ(e.x2, b.x);
+    EXPECT_EQ(e.y2, b.y);
+}
+
+// Two level points and a height: the box spans the chord and the height either side of it.
+TEST_F(ShapeInput, KeyedArcOnALevelChordBulgesByTheHeight) {
+    Open();
+    client->CmArc();
+    const TPoint left(150, 200);
+    const TPoint right(350, 200);
+    MoveTo(left);
+    Key(Qt::Key_Return);
+    MoveTo(right);
+    pl::script::AnswerInput("600");
+    Key(Qt::Key_Return);
+    const POINT f = DrawingAt(left);
+    const POINT s = DrawingAt(right);
+
+    const auto& arc = static_cast<const TArcobj&>(Last());
+    ASSERT_EQ(arc.kind, kArc);
+    EXPECT_EQ(arc.x1, f.x);
+    EXPECT_EQ(arc.x2, s.x);
+    EXPECT_EQ(arc.y1, f.y - 600);
+    EXPECT_EQ(arc.y2, f.y + 600);
+    EXPECT_EQ(arc.sx, s.x); // from the right end ...
+    EXPECT_EQ(arc.sy, f.y);
+    EXPECT_EQ(arc.ex, f.x); // ... round to the left end
+    EXPECT_EQ(arc.ey, f.y);
+}
+
+TEST_F(ShapeInput, NegativeArcHeightSwapsTheEnds) {
+    Open();
+    client->CmArc();
+    const TPoint left(150, 200);
+    const TPoint right(350, 200);
+    MoveTo(left);
+    Key(Qt::Key_Return);
+    MoveTo(right);
+    pl::script::AnswerInput("-600");
+    Key(Qt::Key_Return);
+    const POINT l = DrawingAt(left);
+    const POINT r = DrawingAt(right);
+
+    const auto& arc = static_cast<const TArcobj&>(Last());
+    ASSERT_EQ(arc.kind, kArc);
+    EXPECT_EQ(arc.ex, r.x); // the first point is now the right one
+    EXPECT_EQ(arc.sx, l.x);
+    EXPECT_EQ(arc.y1, l.y + 600);
+    EXPECT_EQ(arc.y2, l.y - 600);
+}
+
+TEST_F(ShapeInput, ArcOnAPlumbChordRunsUpTheSide) {
+    Open();
+    client->CmArc();
+    const TPoint low(200, 300);
+    const TPoint high(200, 120);
+    MoveTo(low);
+    Key(Qt::Key_Return);
+    MoveTo(high);
+    pl::script::AnswerInput("400");
+    Key(Qt::Key_Return);
+    const POINT f = DrawingAt(low);
+    const POINT s = DrawingAt(high);
+
+    const auto& arc = static_cast<const TArcobj&>(Last());
+    ASSERT_EQ(arc.kind, kArc);
+    EXPECT_EQ(arc.x1, f.x - 400);
+    EXPECT_EQ(arc.x2, f.x + 400);
+    EXPECT_EQ(arc.y1, f.y);
+    EXPECT_EQ(arc.y2, s.y);
+    EXPECT_EQ(arc.sy, s.y);
+    EXPECT_EQ(arc.ey, f.y);
+}
+
+TEST_F(ShapeInput, TypedTextGoesRightOfTheClick) {
+    Open();
+    pl::script::AnswerDialog(2300, {DialogStep{{{2302, "1"}}, IDOK}});
+    client->CmText();
+    ASSERT_EQ(client->Tool->Kind, toolkind::kTextAtClick);
+    const TPoint at(180, 220);
+    Click(at);
+    const POINT anchor = DrawingAt(at);
+    QTest::keyClicks(View(), "ABX");
+    Key(Qt::Key_Backspace);
+    QTest::keyClicks(View(), "C");
+    Key(Qt::Key_Return);
+
+    const auto& text = static_cast<const TTextobj&>(Last());
+    ASSERT_EQ(text.kind, kDialogText);
+    EXPECT_STREQ(text.text, "ABC");
+    EXPECT_EQ(text.x1, anchor.x);
+    EXPECT_EQ(text.y1, anchor.y);
+    EXPECT_EQ(text.style, 2);
+}
+
+TEST_F(ShapeInput, BackspaceWithNothingTypedIsIgnored) {
+    Open();
+    pl::script::AnswerDialog(2300, {DialogStep{{{2302, "1"}}, IDOK}});
+    client->CmText();
+    Click(TPoint(180, 220));
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Backspace);
+    QTest::keyClicks(View(), "Q");
+    Key(Qt::Key_Return);
+    const auto& text = static_cast<const TTextobj&>(Last());
+    EXPECT_STREQ(text.text, "Q");
+}
+
+TEST_F(ShapeInput, ClickedTextFromTheInputBoxIsCentred) {
+    Open();
+    pl::script::AnswerDialog(2300, {DialogStep{{}, IDOK}});
+    client->CmText();
+    ASSERT_EQ(client->Tool->Kind, toolkind::kText);
+    pl::script::AnswerInput("KITCHEN");
+    const TPoint at(240, 200);
+    Click(at);
+    const auto& text = static_cast<const TTextobj&>(Last());
+    ASSERT_EQ(text.kind, kText);
+    EXPECT_STREQ(text.text, "KITCHEN");
+    EXPECT_EQ(text.style, 1);
+    EXPECT_EQ(text.x1, DrawingAt(at).x);
+}
+
+} // namespace
