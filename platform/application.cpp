@@ -8,6 +8,7 @@
 #include "platform/detail/guard.h"
 #include "platform/detail/input_state.h"
 #include "platform/frame_window.h"
+#include "platform/message_box.h"
 
 namespace {
 TApplication* current = nullptr;
@@ -51,6 +52,11 @@ int TApplication::Run() {
     pl::detail::Guarded([&] { started = InitInstance(); });
     if (!started) return -1;
     return QApplication::exec();
+}
+
+int TApplication::MessageBox(HWND window, const char* text, const char* caption, uint32_t type) {
+    if (window) return window->MessageBox(text, caption, type);
+    return ::MessageBox(nullptr, text, caption, type);
 }
 
 void TApplication::ResumeThrow() {

@@ -2,9 +2,11 @@
 // loop. One per program; a QApplication must exist before Run.
 #pragma once
 
+#include <cstdint>
 #include <exception>
 #include <string>
 
+#include "platform/win_types.h"
 #include "platform/window_constants.h"
 
 class TFrameWindow;
@@ -33,6 +35,9 @@ public:
     void SetMainWindow(TFrameWindow* window); // the application owns it from now on
     TFrameWindow* GetMainWindow() const { return MainWindow; }
 
+    // A message box owned by the window (application-modal when null); MB_OK = 0.
+    int MessageBox(HWND window, const char* text, const char* caption = nullptr, uint32_t type = 0);
+
     // Three-dimensional dialog controls: always on here.
     void EnableCtl3d(bool enable = true) { (void)enable; }
 
@@ -52,3 +57,6 @@ private:
     std::exception_ptr Parked;
     TApplication* Previous;
 };
+
+// The program's entry, called by main once the QApplication exists; the program defines it.
+int OwlMain(int argc, char* argv[]);

@@ -2,8 +2,8 @@
 // MM_TEXT, y down, every primitive of a device context) and the writer of its .BMP file.
 #pragma once
 
-#include <cstdint>
 #include <QImage>
+#include <cstdint>
 #include <string>
 
 #include "platform/dc.h"

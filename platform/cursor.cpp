@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "platform/detail/input_state.h"
+#include "platform/test_script.h"
 #include "platform/window.h"
 
 namespace pl::detail {
@@ -42,12 +43,12 @@ protected:
     }
 };
 
+} // namespace
+
 bool PlatformMovesPointer() {
     const QString name = QGuiApplication::platformName();
     return !name.isEmpty() && name != QLatin1String("offscreen") && name != QLatin1String("minimal");
 }
-
-} // namespace
 
 void EnsureCursorTracking() {
     static QObject* tracker = nullptr;
@@ -90,6 +91,7 @@ bool GetCursorPos(POINT* point) {
 }
 
 bool SetCursorPos(int32_t x, int32_t y) {
+    pl::TestLog("SetCursorPos " + std::to_string(x) + " " + std::to_string(y));
     pl::detail::InputState& in = Input();
     in.cursor = TPoint(x, y);
     in.cursorKnown = true;
@@ -125,8 +127,9 @@ HWND SetCapture(HWND window) {
     // A press loop starting now must not read what an earlier one left behind.
     Input().journal.clear();
     if (window) {
+        // Headless platforms cannot grab; the implicit grab of a held button still works there.
         QWidget* w = window->GetHandle();
-        if (w && w->isVisible()) w->grabMouse();
+        if (w && w->isVisible() && pl::detail::PlatformMovesPointer()) w->grabMouse();
     }
     return previous;
 }
@@ -136,7 +139,7 @@ bool ReleaseCapture() {
     Input().capture = nullptr;
     if (!window) return false;
     QWidget* w = window->GetHandle();
-    if (w) w->releaseMouse();
+    if (w && pl::detail::PlatformMovesPointer()) w->releaseMouse();
     return true;
 }
 

@@ -4,10 +4,10 @@
 // excludes the end pixel of a line and the right and bottom edge of a box.
 #pragma once
 
-#include <cstdint>
-#include <memory>
 #include <QRect>
 #include <QRegion>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 

@@ -8,6 +8,7 @@
 #include "platform/application.h"
 #include "platform/frame_window.h"
 #include "platform/resources.h"
+#include "platform/test_script.h"
 
 TGadgetWindow::TGadgetWindow(TWindow* parent, TTileDirection direction, const TGadgetWindowFont* font,
                              TModule* module)
@@ -59,7 +60,9 @@ TMessageBar::TMessageBar(TWindow* parent, const TGadgetWindowFont* font, TModule
 TMessageBar::~TMessageBar() = default;
 
 void TMessageBar::SetText(const char* text) {
-    Text = text ? text : "";
+    std::string next = text ? text : "";
+    if (next != Text) pl::TestLog("StatusBar " + pl::script::Quote(next));
+    Text = next;
     Show();
 }
 

@@ -10,6 +10,7 @@
 #include "platform/frame_window.h"
 #include "platform/gadget_window.h"
 #include "platform/resources.h"
+#include "platform/test_script.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ void TTextGadget::SetText(const char* text) {
     if (next == Text) return;
     Text = next;
     ++Repaints;
+    pl::TestLog("TextGadget " + std::to_string(NumChars) + " " + pl::script::Quote(Text));
     if (LabelWidget) LabelWidget->setText(QString::fromLatin1(Text.c_str()));
 }
 

@@ -173,11 +173,11 @@ private:
 // Every face is drawn with the one font file the program ships.
 class TFont {
 public:
-    TFont(const char* face, int32_t height, int32_t width = 0, int32_t escapement = 0,
-          int32_t orientation = 0, int32_t weight = FW_NORMAL, uint8_t italic = 0, uint8_t underline = 0,
-          uint8_t strikeout = 0, uint8_t charSet = DEFAULT_CHARSET,
-          uint8_t outputPrecision = OUT_DEFAULT_PRECIS, uint8_t clipPrecision = CLIP_DEFAULT_PRECIS,
-          uint8_t quality = DEFAULT_QUALITY, uint8_t pitchAndFamily = DEFAULT_PITCH | FF_DONTCARE);
+    TFont(const char* face, int32_t height, int32_t width = 0, int32_t escapement = 0, int32_t orientation = 0,
+          int32_t weight = FW_NORMAL, uint8_t italic = 0, uint8_t underline = 0, uint8_t strikeout = 0,
+          uint8_t charSet = DEFAULT_CHARSET, uint8_t outputPrecision = OUT_DEFAULT_PRECIS,
+          uint8_t clipPrecision = CLIP_DEFAULT_PRECIS, uint8_t quality = DEFAULT_QUALITY,
+          uint8_t pitchAndFamily = DEFAULT_PITCH | FF_DONTCARE);
     explicit TFont(const LOGFONT& logFont) : log_(logFont) {}
 
     const LOGFONT& GetLogFont() const { return log_; }

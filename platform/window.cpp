@@ -9,6 +9,7 @@
 #include "platform/application.h"
 #include "platform/cursor.h"
 #include "platform/detail/client_view.h"
+#include "platform/message_box.h"
 #include "platform/scroller.h"
 
 namespace {
@@ -210,6 +211,11 @@ bool TWindow::SetCursor(TModule*, int cursorId) {
     ClassRecord.Cursor = cursorId;
     if (QWidget* w = GetHandle()) w->setCursor(CursorShape(cursorId));
     return true;
+}
+
+int TWindow::MessageBox(const char* text, const char* caption, uint32_t type) {
+    QWidget* owner = GetHandle();
+    return ::MessageBox(owner ? owner->window() : nullptr, text, caption, type);
 }
 
 void TWindow::SetCapture() {

@@ -99,6 +99,9 @@ public:
     // The cursor shown over the client area (IDC_CROSS, IDC_IBEAM, IDC_ARROW).
     bool SetCursor(TModule* module, int cursorId);
 
+    // A message box owned by this window (MB_OK = 0); returns IDOK, IDYES, IDNO or IDCANCEL.
+    int MessageBox(const char* text, const char* caption = nullptr, uint32_t type = 0);
+
     // Mouse capture: moves and button messages keep coming to this window wherever the pointer is.
     void SetCapture();
     void ReleaseCapture();

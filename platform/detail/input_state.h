@@ -24,6 +24,10 @@ InputState& Input();
 // Watches every mouse event of the application so the virtual cursor follows the real pointer.
 void EnsureCursorTracking();
 
+// False on the headless platforms, where moving or grabbing the real pointer is not possible (and
+// moving it would make a mouse-move event).
+bool PlatformMovesPointer();
+
 // True when a real move to this screen point is the echo of a SetCursorPos (consumes the mark).
 bool IsWarpEcho(const TPoint& screenPoint);
 

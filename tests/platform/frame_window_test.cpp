@@ -1,0 +1,180 @@
+#include <QAction>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "platform/cursor.h"
+#include "platform/test_script.h"
+#include "tests/platform/window_fixture.h"
+
+using windowtest::FrameTest;
+
+namespace {
+
+QToolButton* ButtonOf(TButtonGadget* gadget) {
+    return qobject_cast<QToolButton*>(gadget->Action()->parent());
+}
+
+} // namespace
+
+TEST_F(FrameTest, StartsMaximisedWithTitleAndMenuFromTheTable) {
+    QMainWindow* main = App.Frame->MainWidget();
+    EXPECT_TRUE(main->isMaximized());
+    EXPECT_EQ(main->windowTitle(), "TEST FRAME");
+    QList<QAction*> popups = main->menuBar()->actions();
+    ASSERT_EQ(popups.size(), 2);
+    EXPECT_EQ(popups[0]->text(), "&File");
+    QList<QAction*> items = popups[0]->menu()->actions();
+    ASSERT_EQ(items.size(), 5);
+    EXPECT_EQ(items[0]->text(), "Handled");
+    EXPECT_TRUE(items[1]->isSeparator());
+    // No shortcuts anywhere: keys belong to the drawing window.
+    for (QAction* item : items)
+        EXPECT_TRUE(item->shortcut().isEmpty());
+}
+
+TEST_F(FrameTest, UnhandledCommandsAreDisabledAndHandledOnesRouted) {
+    EXPECT_TRUE(App.Frame->FindMenuAction(100)->isEnabled());
+    EXPECT_FALSE(App.Frame->FindMenuAction(102)->isEnabled());
+    EXPECT_FALSE(App.Frame->FindMenuAction(103)->isEnabled());
+    EXPECT_TRUE(App.Button100->Action()->isEnabled());
+    EXPECT_FALSE(App.Button102->Action()->isEnabled());
+
+    App.Frame->FindMenuAction(100)->trigger();
+    ButtonOf(App.Button100)->click();
+    EXPECT_EQ(App.Client->Ran, (std::vector<int32_t>{100, 100}));
+    EXPECT_FALSE(App.Frame->RouteCommand(102));
+}
+
+TEST_F(FrameTest, EnablersDecideStateAndCheckMark) {
+    App.Client->CheckedEnabled = false;
+    App.Frame->CommandEnablePass();
+    EXPECT_FALSE(App.Frame->FindMenuAction(101)->isEnabled());
+    App.Client->CheckedEnabled = true;
+    App.Client->CheckedOn = true;
+    App.Frame->CommandEnablePass();
+    QAction* item = App.Frame->FindMenuAction(101);
+    EXPECT_TRUE(item->isEnabled());
+    EXPECT_TRUE(item->isChecked());
+}
+
+TEST_F(FrameTest, ActiveChildGetsCommandsBeforeTheClient) {
+    auto* child = NewChild();
+    child->ChildCommand = 100;
+    App.Frame->RouteCommand(100);
+    EXPECT_EQ(child->ChildCommands, 1);
+    EXPECT_TRUE(App.Client->Ran.empty());
+}
+
+TEST_F(FrameTest, MenuHighlightShowsTheHintBeforeTheLineFeed) {
+    App.Frame->FindMenuAction(100)->hover();
+    EXPECT_EQ(App.Status->GetShownText(), "Handled hint");
+    emit App.Frame->MainWidget()->menuBar()->actions()[0]->menu()->aboutToHide();
+    EXPECT_EQ(App.Status->GetShownText(), "ready");
+}
+
+TEST_F(FrameTest, ButtonHintShowsWhenThePointerEnters) {
+    QToolButton* button = ButtonOf(App.Button100);
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(button, &enter);
+    EXPECT_EQ(App.Status->GetShownText(), "Handled hint");
+    EXPECT_EQ(button->toolTip(), "Handled tip");
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(button, &leave);
+    EXPECT_EQ(App.Status->GetShownText(), "ready");
+}
+
+TEST_F(FrameTest, ControlBarStartsAtTheTopAndDocksAnywhere) {
+    QToolBar* bar = App.Bar->ToolBar();
+    QMainWindow* main = App.Frame->MainWidget();
+    EXPECT_EQ(main->toolBarArea(bar), Qt::TopToolBarArea);
+    EXPECT_TRUE(bar->isMovable());
+    EXPECT_TRUE(bar->isFloatable());
+    EXPECT_EQ(bar->allowedAreas(), Qt::AllToolBarAreas);
+    main->addToolBar(Qt::LeftToolBarArea, bar);
+    EXPECT_EQ(main->toolBarArea(bar), Qt::LeftToolBarArea);
+}
+
+TEST_F(FrameTest, ToolGadgetSitsRightOfTheMessageAndRepaintsOnlyOnChange) {
+    QLabel* label = App.ToolGadget->Label();
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->parentWidget(), App.Status->StatusWidget());
+    App.ToolGadget->SetText("Pick Tool");
+    App.ToolGadget->SetText("Pick Tool");
+    EXPECT_EQ(App.ToolGadget->RepaintCount(), 1);
+    EXPECT_EQ(label->text(), "Pick Tool");
+    const int width = label->width();
+    App.ToolGadget->SetText("A much longer tool name than ten characters");
+    EXPECT_EQ(label->width(), width);
+}
+
+TEST_F(FrameTest, CloseBoxSendsTheExitCommand) {
+    App.Frame->MainWidget()->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(App.Client->Ran, (std::vector<int32_t>{CM_EXIT}));
+    EXPECT_TRUE(App.Frame->MainWidget()->isVisible());
+}
+
+TEST_F(FrameTest, ExitWithoutAProgramHandlerClosesTheFrame) {
+    App.Client->HandleExit = false;
+    App.Frame->MainWidget()->close();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(App.Frame->MainWidget()->isVisible());
+}
+
+TEST(Application, CloseWindowEndsRunAndMinimisedRequestIsKept) {
+    windowtest::TestApp app;
+    app.nCmdShow = SW_SHOWMINIMIZED;
+    bool minimised = false;
+    QTimer::singleShot(0, [&] {
+        minimised = app.Frame->MainWidget()->isMinimized();
+        app.Frame->CloseWindow(0);
+    });
+    EXPECT_EQ(app.Run(), 0);
+    EXPECT_TRUE(minimised);
+}
+
+TEST_F(FrameTest, CloseChildrenAsksEveryChildFirst) {
+    auto* first = NewChild("one");
+    auto* second = NewChild("two");
+    EXPECT_EQ(App.Client->NumChildren(), 2);
+    EXPECT_EQ(App.Client->GetActiveMDIChild(), second);
+    first->AllowClose = false;
+    EXPECT_FALSE(App.Client->CloseChildren());
+    EXPECT_EQ(App.Client->NumChildren(), 2);
+    first->AllowClose = true;
+    EXPECT_TRUE(App.Client->CloseChildren());
+    EXPECT_EQ(App.Client->NumChildren(), 0);
+    EXPECT_EQ(App.Client->GetActiveMDIChild(), nullptr);
+}
+
+TEST_F(FrameTest, ChildCloseBoxDeletesTheChildWhenItAgrees) {
+    auto* child = NewChild();
+    child->AllowClose = false;
+    child->SubWindow()->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(App.Client->NumChildren(), 1);
+    child->AllowClose = true;
+    child->SubWindow()->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(App.Client->NumChildren(), 0);
+}
+
+TEST_F(FrameTest, StatusTextsAndCursorMovesAreLogged) {
+    pl::script::Enable(true);
+    pl::script::Reset();
+    App.Status->SetText("GUIDE: Pick drawingtool");
+    App.Status->SetText("GUIDE: Pick drawingtool");
+    App.ToolGadget->SetText("Pick Tool");
+    SetCursorPos(12, 34);
+    std::vector<std::string> log = pl::script::Log();
+    pl::script::Enable(false);
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_NE(log[0].find("GUIDE: Pick drawingtool"), std::string::npos);
+    EXPECT_NE(log[1].find("Pick Tool"), std::string::npos);
+    EXPECT_EQ(log[2], "SetCursorPos 12 34");
+}
