@@ -37,6 +37,7 @@ void NotePolygonHeights(const TObject& object) {
 }
 
 void NoteReadHeights(const TObject& object) {
+    if (object.kind < kOpeningPolygon) return;
     if (object.kind == kExtWall) {
         NoteHeight(object.aux1, object.aux2);
     } else if (object.kind == kOpening || IsPolygonKind(object.kind)) {
@@ -66,7 +67,7 @@ struct Extents {
         } else if (IsLineKind(k) || k == kExtWall || IsArrowKind(k) || IsDimensionKind(k) || k == kArc ||
                    (k >= kEllipse && k <= kRoundRect)) {
             NoteX(o.x1), NoteX(o.x2), NoteY(o.y1), NoteY(o.y2);
-            if (const auto* a = dynamic_cast<const TArcobj*>(&o); a && k == kArc)
+            if (const auto* a = k == kArc ? dynamic_cast<const TArcobj*>(&o) : nullptr)
                 NoteX(a->sx), NoteX(a->ex), NoteY(a->sy), NoteY(a->ey);
         }
     }

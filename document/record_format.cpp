@@ -7,7 +7,7 @@
 namespace {
 
 bool IsSpace(char c) {
-    return c == ' ' || c == '\n' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+    return c == ' ' || static_cast<unsigned char>(c - '\t') < 5;
 }
 
 int32_t Clamp32(int64_t v) {
@@ -299,7 +299,11 @@ bool AppendRecord(std::string& out, const TObject& object, RecordOrigin origin, 
 class RecordParser {
 public:
     RecordParser(RecordReader& reader, RecordOrigin origin)
-        : text_(reader.text_), pos_(reader.pos_), origin_(origin) {}
+        : reader_(reader), cur_(reader.text_.data() + reader.pos_),
+          end_(reader.text_.data() + reader.text_.size()), origin_(origin) {}
+    ~RecordParser() { reader_.pos_ = static_cast<size_t>(cur_ - reader_.text_.data()); }
+    RecordParser(const RecordParser&) = delete;
+    RecordParser& operator=(const RecordParser&) = delete;
 
     bool ok() const { return ok_; }
 
@@ -325,59 +329,59 @@ public:
     void Str(char* field, int32_t capacity, int32_t& length) {
         if (!ok_) return;
         if (!separatorTaken_) {
-            if (pos_ >= text_.size() || !IsSpace(text_[pos_])) {
+            if (cur_ >= end_ || !IsSpace(*cur_)) {
                 ok_ = false;
                 return;
             }
-            ++pos_;
+            ++cur_;
             separatorTaken_ = true;
         }
         const int64_t stored = std::max<int32_t>(length, 0);
-        if (stored > static_cast<int64_t>(text_.size() - pos_)) {
+        if (stored > end_ - cur_) {
             ok_ = false;
             return;
         }
         const int32_t kept = static_cast<int32_t>(std::min<int64_t>(stored, capacity));
-        std::memcpy(field, text_.data() + pos_, static_cast<size_t>(kept));
+        std::memcpy(field, cur_, static_cast<size_t>(kept));
         field[kept] = '\0';
         length = kept;
-        pos_ += static_cast<size_t>(stored);
+        cur_ += stored;
     }
     void EndStrings() {}
 
     bool AtEnd() {
-        while (pos_ < text_.size() && IsSpace(text_[pos_]))
-            ++pos_;
-        return pos_ >= text_.size();
+        while (cur_ < end_ && IsSpace(*cur_))
+            ++cur_;
+        return cur_ >= end_;
     }
 
+    // An optionally signed decimal within the 32-bit range; anything else fails the record.
     bool ReadInt(int32_t& v) {
         if (!ok_) return false;
-        while (pos_ < text_.size() && IsSpace(text_[pos_]))
-            ++pos_;
-        size_t p = pos_;
-        bool negative = false;
-        if (p < text_.size() && (text_[p] == '-' || text_[p] == '+')) negative = text_[p++] == '-';
-        const size_t digitsStart = p;
-        uint64_t value = 0;
-        while (p < text_.size() && text_[p] >= '0' && text_[p] <= '9' && p - digitsStart < 11) {
-            value = value * 10 + static_cast<uint64_t>(text_[p] - '0');
+        const char* p = cur_;
+        while (p < end_ && IsSpace(*p))
             ++p;
-        }
-        const bool moreDigits = p < text_.size() && text_[p] >= '0' && text_[p] <= '9';
-        const uint64_t limit = negative ? 2147483648ull : 2147483647ull;
-        if (p == digitsStart || moreDigits || value > limit) {
+        bool negative = false;
+        if (p < end_ && (*p == '-' || *p == '+')) negative = *p++ == '-';
+        const char* digits = p;
+        const char* limit = end_ - p > 11 ? p + 11 : end_;
+        uint64_t value = 0;
+        while (p < limit && static_cast<unsigned char>(*p - '0') < 10)
+            value = value * 10 + static_cast<unsigned>(*p++ - '0');
+        const bool moreDigits = p < end_ && static_cast<unsigned char>(*p - '0') < 10;
+        if (p == digits || moreDigits || value > (negative ? 2147483648ull : 2147483647ull)) {
             ok_ = false;
             return false;
         }
         v = negative ? static_cast<int32_t>(-static_cast<int64_t>(value)) : static_cast<int32_t>(value);
-        pos_ = p;
+        cur_ = p;
         return true;
     }
 
 private:
-    std::string_view text_;
-    size_t& pos_;
+    RecordReader& reader_;
+    const char* cur_;
+    const char* end_;
     RecordOrigin origin_;
     bool ok_ = true;
     bool separatorTaken_ = false;
@@ -429,19 +433,69 @@ bool RecordReader::ReadHeader(int32_t values[6]) {
     return true;
 }
 
+namespace {
+
+// Builds the object of the kind's class and reads its record into it, without a type test.
+template <class T, class Fn> std::unique_ptr<TObject> ReadAs(RecordParser& p, Fn visit) {
+    auto object = std::make_unique<T>();
+    visit(p, *object);
+    return object;
+}
+
+std::unique_ptr<TObject> ReadRecordOf(RecordParser& p, int32_t kind, RecordKinds kinds) {
+    switch (FamilyOf(kind, kinds)) {
+    case Family::Line:
+        return ReadAs<TLineobj>(p, VisitLine<RecordParser>);
+    case Family::ExtWall:
+        return ReadAs<TExtwallobj>(p, VisitExtWall<RecordParser>);
+    case Family::IntWall:
+        return ReadAs<TIntwallobj>(p, VisitIntWall<RecordParser>);
+    case Family::Arrow:
+        return ReadAs<TArrowobj>(p, VisitArrow<RecordParser>);
+    case Family::Dimension:
+        return ReadAs<TDimensobj>(p, VisitDimension<RecordParser>);
+    case Family::Opening:
+        return ReadAs<TOpeningobj>(p, VisitOpening<RecordParser>);
+    case Family::Room:
+        return ReadAs<TRoomobj>(p, VisitRoom<RecordParser>);
+    case Family::Poly:
+        return ReadAs<TPolyobj>(p, VisitPoly<RecordParser>);
+    case Family::Info:
+        return ReadAs<TInfoobj>(p, VisitInfo<RecordParser>);
+    case Family::Text:
+        return ReadAs<TTextobj>(p, VisitText<RecordParser>);
+    case Family::Arc:
+        return ReadAs<TArcobj>(p, VisitArc<RecordParser>);
+    case Family::Box:
+        if (kind == kEllipse) return ReadAs<TEllipseobj>(p, VisitBox<RecordParser>);
+        if (kind == kRectangle) return ReadAs<TRectangleobj>(p, VisitBox<RecordParser>);
+        return ReadAs<TCircleobj>(p, VisitBox<RecordParser>);
+    case Family::RoundRect:
+        return ReadAs<TRndrectobj>(p, VisitRoundRect<RecordParser>);
+    case Family::None:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 RecordReader::Status RecordReader::Next(RecordOrigin origin, std::unique_ptr<TObject>& object,
                                         RecordKinds kinds) {
     object.reset();
     const size_t start = pos_;
-    RecordParser p(*this, origin);
-    if (p.AtEnd()) return Status::End;
-    int32_t kind = 0;
-    if (!p.ReadInt(kind)) return Status::Damaged;
-    std::unique_ptr<TObject> made = MakeObjectForKind(kind, kinds);
-    if (!made) return Status::Damaged;
-    VisitObject(p, *made, FamilyOf(kind, kinds));
-    // The record repeats its kind; a different one means the lines have slipped.
-    if (!p.ok() || made->kind != kind) {
+    std::unique_ptr<TObject> made;
+    bool whole = false;
+    {
+        RecordParser p(*this, origin);
+        if (p.AtEnd()) return Status::End;
+        int32_t kind = 0;
+        if (!p.ReadInt(kind)) return Status::Damaged;
+        made = ReadRecordOf(p, kind, kinds);
+        // The record repeats its kind; a different one means the lines have slipped.
+        whole = made && p.ok() && made->kind == kind;
+    }
+    if (!whole) {
         pos_ = start;
         return Status::Damaged;
     }
