@@ -1,0 +1,109 @@
+// The one painting entry of every drawing object: chooses the drawing operation from the kind and
+// the wall style (tens digit of PlanDisplayMode), makes the object's pen for that one call and
+// releases it again.
+#include "document/objects.h"
+#include "platform/dc.h"
+#include "render/window_setup.h"
+#include "shell/globals.h"
+
+namespace {
+
+enum class Target { Screen, Paper, Bitmap };
+
+bool IsWall(int32_t kind) {
+    return kind == kExtWall || kind == kIntWall;
+}
+
+// Texts choose their own font and colour; the filled polygons 200 to 249 make their own pen on the
+// screen, and the opening polygon outlines itself with the context's initial pen on paper.
+bool DrawnWithoutPen(int32_t kind, Target target) {
+    if (IsTextKind(kind)) return true;
+    if (target == Target::Screen) return kind >= 200 && kind <= 249;
+    return kind == kOpeningPolygon;
+}
+
+// The widened width of the printed page and the bitmap must reach every drawing operation of this
+// one paint (hatched walls build their own pens from `penWidth`), yet the object has to keep the
+// width the user drew: the working file is written after a page with a scale caption.
+class PaintTimeWidth {
+public:
+    PaintTimeWidth(TObject& object, int32_t width) : object_(object), saved_(object.penWidth) {
+        object_.penWidth = width;
+    }
+    ~PaintTimeWidth() { object_.penWidth = saved_; }
+    PaintTimeWidth(const PaintTimeWidth&) = delete;
+    PaintTimeWidth& operator=(const PaintTimeWidth&) = delete;
+
+private:
+    TObject& object_;
+    int32_t saved_;
+};
+
+// Runs the operation the kind and wall style call for, with the object's pen selected where the
+// operation expects one. `Ops` supplies Plain, Solid and Hatched for the target.
+template <class Ops>
+void Dispatch(TObject& object, TDC& dc, Target target, COLORREF colour, int32_t selected, const Ops& ops) {
+    if (DrawnWithoutPen(object.kind, target)) {
+        ops.Plain(object, dc);
+        return;
+    }
+    const auto withPen = [&](auto operation) {
+        const TPen pen(colour, object.penWidth, object.penStyle);
+        dc.SelectObject(pen);
+        operation();
+        dc.RestoreObjects();
+    };
+    if (IsWall(object.kind) && PlanDisplayMode >= 10) {
+        if (PlanDisplayMode < 20) {
+            ops.Hatched(object, dc, selected); // makes its own pens
+        } else if (PlanDisplayMode < 30) {
+            withPen([&] { ops.Solid(object, dc); });
+        }
+        return; // 30 and above: walls are not shown
+    }
+    withPen([&] { ops.Plain(object, dc); });
+}
+
+struct ScreenOperations {
+    void Plain(TObject& o, TDC& dc) const { o.Draw(dc); }
+    void Solid(TObject& o, TDC& dc) const { o.DrawSolid(dc); }
+    void Hatched(TObject& o, TDC& dc, int32_t selected) const { o.DrawHatched(dc, selected); }
+};
+
+// The print operations place the points themselves, with the bitmap's divisor and offsets.
+struct PrintOperations {
+    int32_t divisor, yBase, yOffset;
+    void Plain(TObject& o, TDC& dc) const { o.Print(dc, divisor, yBase, yOffset); }
+    void Solid(TObject& o, TDC& dc) const { o.PrintSolid(dc, divisor, yBase, yOffset); }
+    void Hatched(TObject& o, TDC& dc, int32_t) const { o.PrintHatched(dc, 0, divisor, yBase, yOffset); }
+};
+
+void PaintOnScreen(TObject& object, TDC& dc, int32_t selected) {
+    const COLORREF colour = selected >= 1 ? SelectColour : object.colour;
+    Dispatch(object, dc, Target::Screen, colour, selected, ScreenOperations{});
+}
+
+} // namespace
+
+void TObject::Paint(TDC& dc, const RECT&, int32_t selected) {
+    PaintOnScreen(*this, dc, selected);
+}
+
+void TObject::PaintInWindow(TDC& dc, const RECT& client, int32_t selected) {
+    render::SetUpDrawingWindow(dc, client);
+    PaintOnScreen(*this, dc, selected);
+}
+
+void TObject::PaintWide(TDC& dc) {
+    const int32_t w = penWidth == 2 ? 2 : 1;
+    const PaintTimeWidth width(*this, penStyle == 2 ? w : w * PenScale);
+    Dispatch(*this, dc, Target::Paper, colour, 0, ScreenOperations{});
+}
+
+void TObject::PaintForPrint(TDC& dc, int32_t, int32_t divisor, int32_t yBase, int32_t yOffset) {
+    int32_t adjusted = penWidth;
+    if (adjusted > 2 && ZoomDivisor != 0) adjusted /= ZoomDivisor;
+    if (penStyle == 2) adjusted = 1;
+    const PaintTimeWidth width(*this, adjusted);
+    Dispatch(*this, dc, Target::Bitmap, colour, 0, PrintOperations{divisor, yBase, yOffset});
+}

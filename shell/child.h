@@ -1,0 +1,156 @@
+// The drawing window: one MDI child per opened view of the drawing. It owns the mapping state between
+// the window and the drawing (scroll range, scroll-bar factors, the DATUM reference of the distance
+// read-out), repaints its view by emptying the document, reading the working file back and painting
+// it, and hands every mouse and key message to the client window's current tool.
+//
+// The members are defined by concern, one file each:
+//   shell/child.cpp            construction, settings, window class, Paint, EvSize, NudgeCursor,
+//                              SetDatum, ShowPrecondition
+//   shell/child_scrolling.cpp  SetupScrolling, SyncScrollOrigin, EvHScroll, EvVScroll,
+//                              KeepCursorInView
+//   shell/child_zoom.cpp       Zoom, InvalidateArea
+//   shell/child_pending.cpp    every operation whose subsystem is not built yet, as empty bodies;
+//                              whoever builds a group moves it out into its own file:
+//                                mouse and keys: EvLButtonDown/Up, EvRButtonDown/Up, EvMouseMove,
+//                                  EvChar, EvKeyUp, EvKeyDown, LeftButtonStep, InvalidateWallEdit,
+//                                  MeasurementInput, UndoLastObject
+//                                tool dialogs: RunToolDialog, StartMultilines,
+//                                  CheckRotateSelection, StartText, ToolLineStyle
+//                                settings and plan dialogs: RunSettingsDialog, RunPlanDialog,
+//                                  ExtWallStep
+//                                files and output: SaveDrawingAs, SaveAsBitmap, RotateMirrorDrawings
+//                                library and paste: InsertLibrarySymbol, StartPaste,
+//                                  StartAddToLibrary
+//                                floor area: ShowBuildingArea, AutoDimensionAndArea, FloorAreaDialog
+//                                room layout: NewDesignRoom, RoomStep, MaxDesignRoom, MergeStep,
+//                                  DesignRoomClientRect, ExternalRectangleSize, LayoutGridRefresh
+//
+// Message routing: the layer delivers every message as a call of the virtual Ev* handler, so the
+// window needs no table of its own; a double click arrives as two clicks.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "platform/geometry.h"
+#include "platform/mdi_child.h"
+
+class TClient;
+class TClientDC;
+class TDC;
+class TDrawingtool;
+
+class TChild : public TMDIChild {
+public:
+    // Builds the window on the client with the title (the drawing's name and the view's extension).
+    // When DrawingState is above 0 it reads the working file into the document; a read failure leaves
+    // the constructor as a TXOwl carrying the reader's message. Callers then call Create.
+    TChild(TClient& client, const char* title);
+    ~TChild() override;
+
+    // --- Fields, in this order ---
+    int32_t DatumX = 0; // DATUM reference of the distance read-out, drawing units
+    int32_t DatumY = 0;
+    int32_t StartX = 0; // start point of the outline being drawn
+    int32_t StartY = 0;
+    int32_t ScrollRangeY = 0;   // vertical scroll range in scroller units; the origin counts down from it
+    float HScrollFactor = 0.0f; // scroll range x 0.01: scroller position to percent scroll bar
+    float VScrollFactor = 0.0f;
+    int32_t DatumMode = 1;   // 1 read-out off, 2 waiting for the reference click, 3 and 4 set
+    int32_t RestoreKind = 0; // tool kind to re-create after a zoom
+    int32_t DownScrollX = 0; // scroll origin saved at a left-button press
+    int32_t DownScrollY = 0;
+    std::unique_ptr<TClientDC> InputDC; // device context of one tool call; null between calls
+
+    // --- Window class and set-up ---
+    void InitSettings();
+    void SetupWindow() override;
+    // Reads CFG/CLR.CFG and gives the class a background brush of BackgroundColour.
+    void GetWindowClass(WNDCLASS& wc) override;
+    const char* GetClassName() override { return "tv"; }
+
+    // --- Painting ---
+    void Paint(TDC& dc, bool erase, TRect& rect) override;
+
+    // --- Size and scrolling ---
+    void EvSize(uint sizeType, const TSize& size) override;
+    void EvHScroll(uint scrollCode, uint thumbPos) override;
+    void EvVScroll(uint scrollCode, uint thumbPos) override;
+    void SetupScrolling();
+    // Centres the view on the sheet; with repaint 1 also invalidates the whole window.
+    void SyncScrollOrigin(int32_t repaint);
+    // Keeps the point moved by an arrow key inside the sheet and the visible area: 0 nothing to do,
+    // 1 the view scrolled, 2 refused (a warning was shown).
+    int32_t KeepCursorInView(int32_t step, uint32_t key, int32_t x, int32_t y);
+    // Moves the screen cursor one pixel in the direction of an arrow key (37 to 40).
+    void NudgeCursor(uint32_t key);
+
+    // --- Zoom and invalidation ---
+    // 1 apply the zoom-up drag's view, 2 normal size, 3 shrink by half, 4 fit on screen.
+    void Zoom(int32_t kind);
+    // 0 whole area, 3 lower-left strip, 9 whole area painted at once, 15 the current tool's box.
+    void InvalidateArea(int32_t kind);
+
+    // --- DATUM and messages ---
+    void SetDatum(int32_t kind);
+    // Kind 2: "select a floor plan first", leaving the mouse cursor where it was.
+    void ShowPrecondition(int32_t kind);
+
+    // --- Mouse and keys ---
+    void EvLButtonDown(uint modKeys, const TPoint& point) override;
+    void EvLButtonUp(uint modKeys, const TPoint& point) override;
+    void EvRButtonDown(uint modKeys, const TPoint& point) override;
+    void EvRButtonUp(uint modKeys, const TPoint& point) override;
+    void EvMouseMove(uint modKeys, const TPoint& point) override;
+    void EvChar(uint key, uint repeatCount, uint flags) override;
+    void EvKeyUp(uint key, uint repeatCount, uint flags) override;
+    void EvKeyDown(uint key, uint repeatCount, uint flags) override;
+    void LeftButtonStep(TRect& client, int32_t index);
+    void InvalidateWallEdit(TRect& client, int32_t how);
+    void MeasurementInput(TPoint point);
+    void UndoLastObject();
+
+    // --- Tool dialogs ---
+    void RunToolDialog(int32_t kind);
+    void StartMultilines(int32_t kind);
+    // 1 when the selection holds a rectangle or rounded rectangle (or cannot be read), else 0.
+    int32_t CheckRotateSelection();
+    void StartText();
+    void ToolLineStyle();
+
+    // --- Settings and plan dialogs ---
+    void RunSettingsDialog(int32_t kind);
+    void RunPlanDialog(int32_t kind);
+    void ExtWallStep();
+
+    // --- Files and output ---
+    void SaveDrawingAs();
+    void SaveAsBitmap(int32_t code = 0);
+    void RotateMirrorDrawings(int32_t code);
+
+    // --- Library and paste ---
+    void InsertLibrarySymbol(int32_t group);
+    void StartPaste();
+    void StartAddToLibrary();
+
+    // --- Floor area ---
+    void ShowBuildingArea(int32_t kind);
+    void AutoDimensionAndArea(int32_t kind);
+    void FloorAreaDialog();
+
+    // --- Room layout ---
+    void NewDesignRoom();
+    void RoomStep();
+    void MaxDesignRoom();
+    void MergeStep(TRect& client);
+    void DesignRoomClientRect(TRect& client);
+    void ExternalRectangleSize(int32_t kind);
+    void LayoutGridRefresh();
+
+    // The client window this drawing window belongs to, and its current tool.
+    TClient& Client() const { return ClientWindow; }
+    TDrawingtool* CurrentTool() const;
+
+private:
+    TClient& ClientWindow;
+};

@@ -1,0 +1,283 @@
+// Walls in the three styles: the face lines, the hatch strokes inside the wall, the solid band.
+#include "tests/render/render_fixture.h"
+
+using namespace rendertest;
+
+namespace {
+
+class WallDrawing : public ::testing::Test {
+protected:
+    void SetUp() override { ResetForCanvas(400, 300); }
+    void TearDown() override { ObjectList.Flush(); }
+
+    // Paints one object with the current display mode and returns the canvas.
+    static std::unique_ptr<Canvas> Painted(TObject& object, int32_t selected = 0) {
+        auto canvas = std::make_unique<Canvas>(400, 300);
+        canvas->SetUpWindow();
+        object.Paint(canvas->Dc(), canvas->Client(), selected);
+        return canvas;
+    }
+};
+
+// A horizontal internal wall 300 long, 40 thick, red, second face below.
+std::unique_ptr<TIntwallobj> HorizontalPartition() {
+    return MakeIntWall(kGroundFloor, 50, 150, 350, 150, 0, -40, 40, 900, kRed);
+}
+
+struct ModeCase {
+    int32_t mode;
+    const char* expected; // "normal", "hatched", "solid", "none"
+};
+
+class WallDisplayModes : public WallDrawing, public ::testing::WithParamInterface<ModeCase> {};
+
+TEST_P(WallDisplayModes, InternalWallFollowsTheTensDigit) {
+    PlanDisplayMode = GetParam().mode;
+    auto wall = HorizontalPartition();
+    auto canvas = Painted(*wall);
+    const std::string expected = GetParam().expected;
+    const bool facesShown = expected != "none";
+    EXPECT_EQ(canvas->At(200, 150) == kRed, facesShown);
+    EXPECT_EQ(canvas->At(200, 110) == kRed, facesShown);
+    // Inside the band, halfway between the faces.
+    const int32_t hatchRuns = canvas->RunsAlongRow(kRed, 130, 60, 340);
+    const int32_t black = canvas->Count(kBlack, 60, 115, 340, 145);
+    if (expected == "hatched") {
+        EXPECT_GE(hatchRuns, 4);
+        EXPECT_EQ(black, 0);
+    } else if (expected == "solid") {
+        EXPECT_EQ(hatchRuns, 0);
+        EXPECT_EQ(black, 281 * 31);
+    } else {
+        EXPECT_EQ(hatchRuns, 0);
+        EXPECT_EQ(black, 0);
+    }
+    if (expected == "none") {
+        EXPECT_EQ(canvas->InkCount(), 0);
+    }
+}
+
+TEST_P(WallDisplayModes, ExternalCavityWallFollowsTheTensDigit) {
+    PlanDisplayMode = GetParam().mode;
+    auto wall = MakeExtWall(kGroundFloor, 40, 200, 360, 200, 30, 20, 30, 900, kBlue);
+    auto canvas = Painted(*wall);
+    const std::string expected = GetParam().expected;
+    // Solid shows the outer face and line C around the band; the others show all four lines.
+    const bool facesShown = expected != "none";
+    const bool layersShown = expected == "normal" || expected == "hatched";
+    for (int32_t y : {200, 120}) EXPECT_EQ(canvas->At(200, y) == kBlue, facesShown) << y;
+    for (int32_t y : {170, 150}) EXPECT_EQ(canvas->At(200, y) == kBlue, layersShown) << y;
+    const int32_t outerRuns = canvas->RunsAlongRow(kBlue, 185, 50, 350);
+    const int32_t innerRuns = canvas->RunsAlongRow(kBlue, 135, 50, 350);
+    if (expected == "hatched") {
+        EXPECT_GE(outerRuns, 4);
+        EXPECT_GE(innerRuns, 4);
+    } else {
+        EXPECT_EQ(outerRuns, 0);
+        EXPECT_EQ(innerRuns, 0);
+    }
+    // The solid band runs from the outer face to line C, cavity included.
+    EXPECT_EQ(canvas->At(200, 160) == kBlack, expected == "solid");
+    EXPECT_EQ(canvas->At(200, 185) == kBlack, expected == "solid");
+}
+
+INSTANTIATE_TEST_SUITE_P(TensDigit, WallDisplayModes,
+                         ::testing::Values(ModeCase{-1, "normal"}, ModeCase{0, "normal"}, ModeCase{9, "normal"},
+                                           ModeCase{10, "hatched"}, ModeCase{19, "hatched"},
+                                           ModeCase{20, "solid"}, ModeCase{29, "solid"}, ModeCase{30, "none"},
+                                           ModeCase{35, "none"}));
+
+TEST_F(WallDrawing, HorizontalHatchMatchesTheWorkedExample) {
+    // 0..5000 along x, second face at -100, thickness 100, zoom 5: t = 20, seven pairs of strokes
+    // starting (20, 0)-(40, -20) and (35, 0)-(55, -20), 140 apart.
+    ZoomDivisor = 5;
+    ViewExtentX = 1100;
+    ViewExtentY = 100;
+    ScrollOriginX = -50;
+    ScrollOriginY = -60;
+    Canvas canvas(1100, 100, -50, -60);
+    canvas.SetUpWindow();
+    auto wall = MakeIntWall(kGroundFloor, 0, 0, 5000, 0, 0, -100, 100, 900, kRed);
+    wall->DrawHatched(canvas.Dc(), 0);
+    EXPECT_EQ(canvas.RunsAlongRow(kRed, -10, -40, 1040), 14);
+    // The first stroke of each pair passes (30, -10), the second (45, -10); the last pair is 840 on.
+    for (int32_t k = 0; k < 7; ++k) {
+        EXPECT_EQ(canvas.At(30 + 140 * k, -10), kRed) << k;
+        EXPECT_EQ(canvas.At(45 + 140 * k, -10), kRed) << k;
+    }
+    EXPECT_NE(canvas.At(30 + 140 * 7, -10), kRed);
+    EXPECT_EQ(wall->setting3, 3);
+}
+
+TEST_F(WallDrawing, ShortWallStillGetsOnePair) {
+    // 30 long and 40 thick: (30 - 80) / 140 + 1 = 1 pair.
+    auto wall = MakeIntWall(kGroundFloor, 100, 150, 130, 150, 0, -40, 40, 900, kRed);
+    Canvas canvas;
+    canvas.SetUpWindow();
+    wall->DrawHatched(canvas.Dc(), 0);
+    EXPECT_EQ(canvas.RunsAlongRow(kRed, 130, 90, 250), 2);
+}
+
+TEST_F(WallDrawing, VerticalInternalWallIsHatchedDownward) {
+    auto wall = MakeIntWall(kGroundFloor, 150, 280, 150, 20, 40, 0, 40, 1800, kRed);
+    Canvas canvas;
+    canvas.SetUpWindow();
+    wall->DrawHatched(canvas.Dc(), 0);
+    int32_t runs = 0;
+    bool inside = false;
+    for (int32_t y = 275; y >= 25; --y) {
+        const bool hit = canvas.At(170, y) == kRed;
+        if (hit && !inside) ++runs;
+        inside = hit;
+    }
+    EXPECT_GE(runs, 2);
+}
+
+TEST_F(WallDrawing, HatchedWallOfASelectedObjectUsesTheSelectColour) {
+    PlanDisplayMode = 10;
+    auto wall = HorizontalPartition();
+    auto canvas = Painted(*wall, 1);
+    EXPECT_EQ(canvas->At(200, 150), kSelect);
+    EXPECT_GE(canvas->RunsAlongRow(kSelect, 130, 60, 340), 4);
+    EXPECT_EQ(canvas->CountAll(kRed), 0);
+}
+
+TEST_F(WallDrawing, SolidBandIsBlackEvenWhenSelected) {
+    PlanDisplayMode = 20;
+    auto wall = HorizontalPartition();
+    auto canvas = Painted(*wall, 1);
+    EXPECT_EQ(canvas->At(200, 130), kBlack);
+    EXPECT_EQ(canvas->At(200, 150), kSelect);
+}
+
+TEST_F(WallDrawing, ThinCavityShowsItsLinesButHatchesOnlyTheOuterLeaf) {
+    PlanDisplayMode = 10;
+    auto wall = MakeExtWall(kGroundFloor, 40, 200, 360, 200, 30, 2, 30, 900, kBlue);
+    auto canvas = Painted(*wall);
+    for (int32_t y : {200, 170, 168, 138}) EXPECT_EQ(canvas->At(200, y), kBlue) << y;
+    EXPECT_GE(canvas->RunsAlongRow(kBlue, 185, 50, 350), 4);
+    EXPECT_EQ(canvas->RunsAlongRow(kBlue, 153, 50, 350), 0);
+    EXPECT_EQ(wall->setting1, 3);
+    EXPECT_EQ(wall->setting2, 0);
+}
+
+TEST_F(WallDrawing, CavityWallMarksBothLeavesHatched) {
+    PlanDisplayMode = 10;
+    auto wall = MakeExtWall(kGroundFloor, 40, 200, 360, 200, 30, 20, 30, 900, kBlue);
+    Painted(*wall);
+    EXPECT_EQ(wall->setting1, 3);
+    EXPECT_EQ(wall->setting2, 3);
+}
+
+TEST_F(WallDrawing, VerticalExternalWallHatchesBothLeaves) {
+    PlanDisplayMode = 10;
+    auto wall = MakeExtWall(kGroundFloor, 100, 40, 100, 260, 30, 20, 30, 0, kBlue);
+    auto canvas = Painted(*wall);
+    const auto runsDownColumn = [&](int32_t x) {
+        int32_t runs = 0;
+        bool inside = false;
+        for (int32_t y = 255; y >= 45; --y) {
+            const bool hit = canvas->At(x, y) == kBlue;
+            if (hit && !inside) ++runs;
+            inside = hit;
+        }
+        return runs;
+    };
+    EXPECT_GE(runsDownColumn(115), 2);
+    EXPECT_GE(runsDownColumn(165), 2);
+}
+
+// A wall that is neither along x nor along y, at a direction whose sine is 0, would need strokes
+// of infinite length: it shows its faces and no hatch, as at direction 2700.
+class ObliqueWithoutSlope : public WallDrawing, public ::testing::WithParamInterface<int32_t> {};
+
+TEST_P(ObliqueWithoutSlope, InternalWallShowsOnlyItsFaces) {
+    auto wall = MakeIntWall(kGroundFloor, 100, 40, 140, 260, 40, 0, 40, GetParam(), kRed);
+    PlanDisplayMode = 0;
+    auto normal = Painted(*wall);
+    PlanDisplayMode = 10;
+    auto hatched = Painted(*wall);
+    EXPECT_GT(normal->InkCount(), 0);
+    EXPECT_TRUE(normal->Image() == hatched->Image());
+}
+
+TEST_P(ObliqueWithoutSlope, ExternalWallShowsOnlyItsLines) {
+    auto wall = MakeExtWall(kGroundFloor, 100, 40, 140, 260, 30, 0, 0, GetParam(), kBlue);
+    wall->p1x = 130;
+    wall->p2x = 170;
+    PlanDisplayMode = 0;
+    auto normal = Painted(*wall);
+    PlanDisplayMode = 10;
+    auto hatched = Painted(*wall);
+    EXPECT_TRUE(normal->Image() == hatched->Image());
+}
+
+INSTANTIATE_TEST_SUITE_P(Directions, ObliqueWithoutSlope, ::testing::Values(0, 1800, 3600));
+
+TEST_F(WallDrawing, InternalWallAtDirection2700GetsNoHatch) {
+    auto wall = MakeIntWall(kGroundFloor, 50, 100, 350, 140, 0, -40, 40, 2700, kRed);
+    PlanDisplayMode = 0;
+    auto normal = Painted(*wall);
+    PlanDisplayMode = 10;
+    auto hatched = Painted(*wall);
+    EXPECT_TRUE(normal->Image() == hatched->Image());
+}
+
+// Oblique walls in each quarter get vertical strokes inside the wall's box.
+class ObliqueHatch : public WallDrawing, public ::testing::WithParamInterface<int32_t> {};
+
+TEST_P(ObliqueHatch, InternalWallGetsStrokes) {
+    // A wall rising or falling at 45 degrees, drawn from the end its direction starts at.
+    const int32_t d = GetParam();
+    const bool eastward = d < 1800;
+    const bool rising = d < 900 || d > 2700;
+    const int32_t x1 = eastward ? 20 : 380, x2 = eastward ? 380 : 20;
+    const int32_t y1 = rising ? 20 : 280, y2 = rising ? 280 : 20;
+    auto wall = MakeIntWall(kGroundFloor, x1, y1, x2, y2, 0, 0, 28, d, kRed);
+    // Second face 40 units across the wall.
+    wall->q1x = x1 + 20;
+    wall->q2x = x2 + 20;
+    wall->q1y = y1 - 20 * (rising == eastward ? 1 : -1);
+    wall->q2y = y2 - 20 * (rising == eastward ? 1 : -1);
+    PlanDisplayMode = 0;
+    auto normal = Painted(*wall);
+    PlanDisplayMode = 10;
+    auto hatched = Painted(*wall);
+    EXPECT_GT(hatched->CountAll(kRed), normal->CountAll(kRed) + 20);
+}
+
+INSTANTIATE_TEST_SUITE_P(Quarters, ObliqueHatch, ::testing::Values(450, 1350, 2250, 3150));
+
+TEST_F(WallDrawing, NearlyVerticalObliqueWallDoesNotOverflow) {
+    PlanDisplayMode = 10;
+    for (int32_t d : {1, 1799, 1801, 3599}) {
+        auto wall = MakeIntWall(kGroundFloor, 100, 20, 101, 280, 40, 0, 40, d, kRed);
+        auto canvas = Painted(*wall);
+        EXPECT_GT(canvas->CountAll(kRed), 0) << d;
+        auto ext = MakeExtWall(kGroundFloor, 100, 20, 101, 280, 30, 20, 30, d, kBlue);
+        Painted(*ext);
+    }
+}
+
+TEST_F(WallDrawing, ZeroLengthWallTakesTheHorizontalCase) {
+    auto wall = MakeIntWall(kGroundFloor, 200, 150, 200, 150, 0, -40, 40, 900, kRed);
+    Canvas canvas;
+    canvas.SetUpWindow();
+    wall->DrawHatched(canvas.Dc(), 0);
+    // (0 - 80) / 140 + 1 = 1 pair from (240, 150) toward (280, 110).
+    EXPECT_EQ(canvas.At(260, 130), kRed);
+}
+
+TEST_F(WallDrawing, HatchPenIsThinnestAtPenScaleOne) {
+    PenScale = 1;
+    auto wall = HorizontalPartition();
+    wall->penWidth = 4;
+    Canvas canvas;
+    canvas.SetUpWindow();
+    wall->DrawHatched(canvas.Dc(), 0);
+    // The faces are 4 wide; a hatch stroke crossing a row is one pixel wide.
+    EXPECT_EQ(canvas.Count(kRed, 148, 130, 352, 130) <= 2 * 4, true);
+    EXPECT_GE(canvas.Count(kRed, 200, 148, 200, 152), 4);
+}
+
+} // namespace
