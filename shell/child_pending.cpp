@@ -1,7 +1,10 @@
 // PENDING: drawing-window operations whose subsystems are not built yet. Each body does nothing so
 // that every caller links; whoever builds a group moves its definitions out of this file into a file
 // of its own (see the list at the top of shell/child.h) and deletes them here.
+#include "platform/virtual_keys.h"
 #include "shell/child.h"
+#include "shell/globals.h"
+#include "shell/help_commands.h"
 
 // Mouse and keys.
 void TChild::EvLButtonDown(uint, const TPoint&) {}
@@ -11,7 +14,10 @@ void TChild::EvRButtonUp(uint, const TPoint&) {}
 void TChild::EvMouseMove(uint, const TPoint&) {}
 void TChild::EvChar(uint, uint, uint) {}
 void TChild::EvKeyUp(uint, uint, uint) {}
-void TChild::EvKeyDown(uint, uint, uint) {}
+// Only F1 so far: the help page of what the user is doing.
+void TChild::EvKeyDown(uint key, uint, uint) {
+    if (key == VK_F1) ShowHelp(GetHandle(), KeyHelpRequest(HelpMode, HelpContextId));
+}
 void TChild::LeftButtonStep(TRect&, int32_t) {}
 void TChild::InvalidateWallEdit(TRect&, int32_t) {}
 void TChild::MeasurementInput(TPoint) {}

@@ -14,6 +14,7 @@
 #include "platform/tcolor.h"
 #include "tools/drawing_tool.h"
 
+class TChild;
 class TDecoratedMDIFrame;
 class TStatusBar;
 class TTextGadget;
@@ -38,8 +39,34 @@ public:
     // Replaces the current tool; the old one is destroyed first, so the client never holds two.
     void InstallTool(std::unique_ptr<TDrawingtool> tool);
 
+    // The active drawing window, or null when none is open.
+    TChild* ActiveDrawingWindow() const;
+
+    // Installs a fresh tool of the kind (the line tool for 1, the move tool for 78, the pick tool
+    // for 21, each other kind its own tool).
+    void RestoreTool(int32_t kind);
+    // Installs the pick tool.
+    void SelectPickTool();
+
     // Command handlers (one file per concern).
     void CmExit();
+
+    // Zoom.
+    void CmZoomUp();
+    void CmNormalSize();
+    void CmHalfSize();
+    void CmFitScreen();
+
+    // Help.
+    void CmHelpIntro();
+    void CmHelpContents();
+    void CmHelpSearch();
+    void CmContextHelp();
+    void CmExamples();
+    void CmHints();
+    void CmHowTo();
+    void CmQuickStart();
+    void CmAbout();
 
     std::unique_ptr<TDrawingtool> Tool; // the current tool; never null after construction
     std::unique_ptr<TPrinter> Printer;

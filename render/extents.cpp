@@ -1,0 +1,120 @@
+// The rectangle the current floor occupies, handed to the printed page, the fit-to-screen zoom and
+// the base expansion through CFG/EXTENTS.CFG. Which objects count follows what is drawn: the
+// external walls, or the automatic dimensions around them when those are shown, and on paper also
+// the texts with room below the lowest for the scale caption.
+#include <cstdint>
+
+#include "document/document.h"
+#include "document/objects.h"
+#include "platform/file_io.h"
+#include "platform/settings_file.h"
+#include "resources/default_settings.h"
+#include "shell/globals.h"
+
+namespace {
+
+// Start values: an empty floor writes them, and readers recognise it by them.
+constexpr int32_t kNoMin = 200000;
+constexpr int32_t kNoMax = 0;
+
+bool IsAutoDimensionKind(int32_t kind) {
+    return kind == kAutoArrow || kind == kAutoDimension;
+}
+
+struct Extents {
+    int32_t minX = kNoMin;
+    int32_t maxX = kNoMax;
+    int32_t maxY = kNoMax;
+    int32_t minY = kNoMin;
+
+    void AddX(int32_t x) {
+        if (x < minX) minX = x;
+        if (x > maxX) maxX = x;
+    }
+    void AddY(int32_t y) {
+        if (y < minY) minY = y;
+        if (y > maxY) maxY = y;
+    }
+    void AddCorners(const TObject& o) {
+        AddX(o.x1);
+        AddX(o.x2);
+        AddY(o.y1);
+        AddY(o.y2);
+    }
+    // A text counts by its anchor. On paper the lowest text leaves room for the scale caption below
+    // it; a text above everything else covers the height of its letters.
+    void AddText(const TObject& o, bool printing, int32_t margin) {
+        AddX(o.x1);
+        if (o.y1 < minY) {
+            minY = printing ? o.y1 - margin : o.y1;
+        } else if (o.y1 > maxY) {
+            maxY = o.y1 + 20 * ZoomDivisor;
+        }
+    }
+};
+
+// The margin under the lowest printed text: four dimension-arrow offsets and the overall-dimension
+// offset of the dimension settings.
+int32_t CaptionMargin() {
+    const char* name = MetricUnits == 1 ? "MOFFSET.CFG" : "IOFFSET.CFG";
+    int32_t v[7] = {};
+    pl::ScanSettings(ObjectList.ProgramDirectory + "CFG\\" + name, DefaultSettings(name),
+                     "%d %d %d %d %d %d %d", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6]);
+    return v[1] * 4 + v[2];
+}
+
+} // namespace
+
+void TList::ComputeExtents() {
+    const int32_t margin = CaptionMargin();
+    const bool printing = CurrentView > 999;
+    const int32_t floorOnPaper = CurrentView - kPrintViewOffset;
+    auto onFloor = [&](const TObject& o) { return o.view == CurrentView || o.view == floorOnPaper; };
+
+    // The document is filled first, so that the choice between walls and dimensions looks at the
+    // drawing that is measured.
+    if (count == 0) (void)ReadDrawingFile(1);
+
+    bool hasAutoDimensions = false;
+    for (int32_t i = 0; i < count && !hasAutoDimensions; ++i) {
+        const TObject& o = *At(i);
+        hasAutoDimensions = onFloor(o) && IsAutoDimensionKind(o.kind);
+    }
+
+    const bool sitePlan = CurrentView == kSitePlan || CurrentView == kSitePlan + kPrintViewOffset;
+    const int32_t mode = PlanDisplayMode;
+    const bool dimensionsHidden = mode == 1 || mode == 3 || mode == 11 || mode == 13;
+
+    Extents e;
+    for (int32_t i = 0; i < count; ++i) {
+        const TObject& o = *At(i);
+        if (sitePlan) {
+            if (!onFloor(o)) continue;
+            if (o.kind == kLine || o.kind == kExtWall) {
+                e.AddCorners(o);
+            } else if (IsTextKind(o.kind)) {
+                e.AddText(o, printing, margin);
+            }
+        } else if (IsTextKind(o.kind)) {
+            // Texts stretch the rectangle only on paper.
+            if (printing && o.view == floorOnPaper) e.AddText(o, printing, margin);
+        } else if (!hasAutoDimensions || dimensionsHidden) {
+            if (o.kind == kExtWall && onFloor(o)) e.AddCorners(o);
+        } else if (IsAutoDimensionKind(o.kind) && onFloor(o)) {
+            e.AddCorners(o);
+        }
+    }
+
+    // An empty floor takes the rectangle of the floor below's automatic dimensions.
+    if (e.minX == kNoMin) {
+        for (int32_t i = 0; i < count; ++i) {
+            const TObject& o = *At(i);
+            if (IsAutoDimensionKind(o.kind) && o.view == CurrentView - 1) e.AddCorners(o);
+        }
+    }
+
+    pl::File* file = pl::fopen(ProgramDirectory + "CFG\\EXTENTS.CFG", "w");
+    if (!file) return;
+    pl::fprintf(file, "%ld %ld %ld %ld", e.minX, e.maxX, e.maxY, e.minY);
+    pl::fclose(file);
+}

@@ -1,0 +1,202 @@
+// The drawing window's life and its repaint: construction on a view, its settings, the window class
+// with the user's background colour, the repaint that rebuilds the document from the working file,
+// the DATUM reference, the pointer nudge and the one precondition message.
+#include "shell/child.h"
+
+#include <cstring>
+#include <string>
+
+#include "document/document.h"
+#include "platform/cursor.h"
+#include "platform/file_io.h"
+#include "platform/framework_error.h"
+#include "platform/gadgets.h"
+#include "platform/message_box.h"
+#include "platform/scroller.h"
+#include "platform/settings_file.h"
+#include "platform/window_dc.h"
+#include "resources/default_settings.h"
+#include "shell/client.h"
+#include "shell/globals.h"
+#include "tools/drawing_tool.h"
+#include "walls/wall_corner.h"
+
+namespace {
+
+// Colours of the drawing: background, pen, selection. Whatever the file lacks comes from the shipped
+// default, so a window always has three colours.
+void ReadColours() {
+    int32_t background = static_cast<int32_t>(BackgroundColour);
+    int32_t pen = static_cast<int32_t>(PenColour);
+    int32_t select = static_cast<int32_t>(SelectColour);
+    pl::ScanSettings(ObjectList.ProgramDirectory + "CFG\\CLR.CFG", DefaultSettings("CLR.CFG"),
+                     "%ld %ld %ld\n", &background, &pen, &select);
+    BackgroundColour = static_cast<COLORREF>(background);
+    PenColour = static_cast<COLORREF>(pen);
+    SelectColour = static_cast<COLORREF>(select);
+}
+
+// The working file into the document. Only a damaged file is an error: a missing one simply gives
+// an empty sheet.
+void ReadWorkingFile() {
+    if (ObjectList.ReadDrawingFile(1) == FileResult::Damaged) {
+        throw TXOwl("The drawing file " + ObjectList.DrawingFilePath(1) +
+                    " is damaged: the objects after the damage could not be read.");
+    }
+}
+
+constexpr int32_t kPrecondition = 2;
+
+} // namespace
+
+TChild::TChild(TClient& client, const char* title) : TMDIChild(client, title), ClientWindow(client) {
+    std::strncpy(ObjectList.DrawingTitle, title ? title : "", sizeof ObjectList.DrawingTitle - 1);
+    ObjectList.DrawingTitle[sizeof ObjectList.DrawingTitle - 1] = '\0';
+    Scroller = new TScroller(this, 0, 0, 0, 0);
+    InitSettings();
+    SetCaption(ObjectList.DrawingTitle);
+    if (DrawingState > 0) ReadWorkingFile();
+}
+
+TChild::~TChild() {
+    InputDC.reset();
+    Destroy(0);
+}
+
+TDrawingtool* TChild::CurrentTool() const {
+    return ClientWindow.Tool.get();
+}
+
+void TChild::InitSettings() {
+    ReadColours();
+    InputDC.reset();
+    DatumMode = 1;
+    RestoreKind = 0;
+    StartX = 0;
+    StartY = 0;
+    ObjectList.Flush();
+    SetCursor(nullptr, IDC_CROSS);
+    Attr.Style = (Attr.Style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) | WS_MAXIMIZE | WS_HSCROLL | WS_VSCROLL;
+    if (MetricUnits == 1) {
+        ZoomDivisor = 5;
+        PenScale = 5;
+        PenScaleF = 5.0f;
+    } else {
+        ZoomDivisor = 6;
+        PenScale = 4;
+        PenScaleF = 4.0f;
+    }
+}
+
+void TChild::SetupWindow() {
+    TMDIChild::SetupWindow();
+    SetupScrolling();
+    SyncScrollOrigin(0);
+}
+
+void TChild::GetWindowClass(WNDCLASS& wc) {
+    ReadColours();
+    TMDIChild::GetWindowClass(wc);
+    wc.Background = BackgroundColour;
+    wc.Cursor = IDC_CROSS;
+}
+
+void TChild::EvSize(uint sizeType, const TSize& size) {
+    TMDIChild::EvSize(sizeType, size);
+    SetupScrolling();
+    Invalidate(true);
+    UpdateWindow();
+}
+
+void TChild::Paint(TDC& dc, bool, TRect&) {
+    TRect client = GetClientRect();
+    if (client.right == 0 || CurrentView == 100 || CurrentView > 999) return;
+
+    TDrawingtool* tool = CurrentTool();
+    if (DrawingState <= 1) return;
+
+    if (Scroller) {
+        ScrollOriginX = static_cast<int32_t>(Scroller->XPos * PenScaleF * Scroller->XUnit);
+        ScrollOriginY = static_cast<int32_t>((ScrollRangeY - Scroller->YPos) * PenScaleF * Scroller->YUnit);
+    }
+
+    if (CurrentView == 0) return;
+
+    if (CurrentView >= kGroundFloor) {
+        ObjectList.Flush();
+        (void)ObjectList.ReadDrawingFile(1);
+        ObjectList.Paint(dc, client);
+
+        const int32_t kind = tool ? tool->Kind : 0;
+        if (kind != toolkind::kIntWall) FindWallCorner(ObjectList, DatumX, DatumY);
+        if (kind == toolkind::kExtWall) {
+            if (tool->X1 > 0 && tool->Y1 > 0) {
+                DatumMode = 4;
+                DatumX = tool->X1;
+                DatumY = tool->Y1;
+            } else {
+                DatumMode = 1;
+            }
+        } else {
+            DatumMode = 4;
+        }
+        return;
+    }
+
+    // Room-layout views.
+    ObjectList.Flush();
+    (void)ObjectList.ReadDrawingFile(1);
+    if (CurrentView == kRoomLayout && DatumMode < 4) ExternalRectangleSize(0);
+    ObjectList.Paint(dc, client);
+    if (LayoutGridFlag == 1 && CurrentView < 49) {
+        // The grid lines are painted with the document but never stay in it.
+        ObjectList.MakeLayoutGrid();
+        ObjectList.Paint(dc, client);
+        ObjectList.Flush();
+        (void)ObjectList.ReadDrawingFile(1);
+    }
+}
+
+void TChild::NudgeCursor(uint32_t key) {
+    POINT p{};
+    GetCursorPos(&p);
+    switch (key) {
+    case 37:
+        --p.x;
+        break;
+    case 38:
+        --p.y;
+        break;
+    case 39:
+        ++p.x;
+        break;
+    case 40:
+        ++p.y;
+        break;
+    default:
+        return;
+    }
+    SetCursorPos(p.x, p.y);
+}
+
+void TChild::SetDatum(int32_t kind) {
+    if (CurrentView < kGroundFloor) return;
+    if (kind == 1) {
+        DatumX = 0;
+        DatumY = 0;
+        DatumMode = 1;
+        if (ClientWindow.DistanceGadget) ClientWindow.DistanceGadget->SetText("0");
+    } else if (kind == 3 || kind == 4) {
+        FindWallCorner(ObjectList, DatumX, DatumY);
+        DatumMode = kind;
+    }
+}
+
+void TChild::ShowPrecondition(int32_t kind) {
+    if (kind != kPrecondition) return;
+    // The box must not cost the user the pointer position they had placed.
+    POINT p{};
+    GetCursorPos(&p);
+    MessageBox(GetHandle(), "Select VIEW then the correct floor PLAN first", "", MB_OK);
+    SetCursorPos(p.x, p.y);
+}

@@ -1,0 +1,221 @@
+// Scrolling of the drawing window. The scroller counts positions in scroll units; the program-wide
+// origin (ScrollOriginX, ScrollOriginY) is the scroller's position in logical units, with the
+// vertical position counted down from ScrollRangeY because the drawing's y grows upward. The scroll
+// bars run in percent of the ranges.
+#include <cstdint>
+
+#include "document/document.h"
+#include "platform/file_io.h"
+#include "platform/message_box.h"
+#include "platform/scroller.h"
+#include "platform/settings_file.h"
+#include "resources/default_settings.h"
+#include "shell/child.h"
+#include "shell/globals.h"
+
+namespace {
+
+constexpr int32_t kBarScale = 100; // the bars show percent of the scroll range
+
+// The scroll-bar position of a scroller position. A range of 0 has a factor of 0: the bar then
+// stays at its start instead of dividing by zero.
+int32_t BarPosition(int32_t position, float factor) {
+    if (factor <= 0.0f) return 0;
+    return static_cast<int32_t>(position / factor);
+}
+
+const char* SheetSizeFile() {
+    return MetricUnits != 0 ? "DWGSIZEM.CFG" : "DWGSIZEI.CFG";
+}
+
+// The sheet height rounded to whole steps of a quarter inch (imperial) or 25 mm (metric).
+int32_t RoundToStep(int32_t height) {
+    const int32_t step = MetricUnits != 0 ? 25 : 24;
+    int32_t quotient = height / step;
+    if (height % step > 12) ++quotient;
+    return quotient * step;
+}
+
+} // namespace
+
+void TChild::SetupScrolling() {
+    if (CurrentView != 0 && CurrentView <= 5) return;
+
+    int32_t xu = 0, yu = 0;
+    pl::ScanSettings(ObjectList.ProgramDirectory + "CFG\\SCROLL.CFG", DefaultSettings("SCROLL.CFG"), "%d %d",
+                     &xu, &yu);
+    // A unit of 0 would make every conversion below a division by zero.
+    if (xu < 1) xu = 1;
+    if (yu < 1) yu = 1;
+
+    const std::string sheetPath = ObjectList.ProgramDirectory + "CFG\\" + SheetSizeFile();
+    pl::ScanSettings(sheetPath, DefaultSettings(SheetSizeFile()), "%ld %ld", &SheetWidth, &SheetHeight);
+
+    Scroller->AutoOrg = false;
+    const TRect client = GetClientRect();
+    // A minimised window has no client area to fit the sheet into.
+    if (client.right <= 0 || client.bottom <= 0) return;
+
+    Scroller->SetUnits(xu, yu);
+
+    if (CurrentView <= kSitePlan) {
+        if (MetricUnits == 1) {
+            ZoomDivisor = 5;
+            PenScale = 5;
+        } else {
+            ZoomDivisor = 6;
+            PenScale = 4;
+        }
+        PenScaleF = CurrentView == kSitePlan ? 3.0f * PenScale : static_cast<float>(PenScale);
+    }
+    const float s = PenScaleF;
+
+    ViewExtentX = static_cast<int32_t>(client.right * s);
+    ViewExtentY = static_cast<int32_t>(client.bottom * s);
+
+    if (ViewExtentX > 0) {
+        SheetHeight =
+            RoundToStep(static_cast<int32_t>(static_cast<int64_t>(SheetWidth) * ViewExtentY / ViewExtentX));
+    }
+
+    ScrollOriginX = static_cast<int32_t>((SheetWidth - ViewExtentX) / 2 + xu * s);
+    ScrollOriginY = static_cast<int32_t>((SheetHeight - ViewExtentY) / 2 + yu * s);
+
+    const int32_t xRange = static_cast<int32_t>((SheetWidth - ViewExtentX) / (xu * s));
+    ScrollRangeY = static_cast<int32_t>((SheetHeight - ViewExtentY) / (yu * s));
+    HScrollFactor = xRange * 0.01f;
+    VScrollFactor = ScrollRangeY * 0.01f;
+
+    Scroller->SetRange(xRange, ScrollRangeY);
+
+    Scroller->XPos = static_cast<int32_t>(ScrollOriginX / (xu * s));
+    Scroller->YPos = static_cast<int32_t>(ScrollRangeY - ScrollOriginY / (yu * s));
+    SetScrollRange(SB_HORZ, 0, kBarScale, false);
+    SetScrollRange(SB_VERT, 0, kBarScale, false);
+    SetScrollPos(SB_HORZ, BarPosition(Scroller->XPos, HScrollFactor), true);
+    SetScrollPos(SB_VERT, BarPosition(Scroller->YPos, VScrollFactor), true);
+
+    ScrollOriginX = static_cast<int32_t>(Scroller->XPos * s * xu);
+    ScrollOriginY = static_cast<int32_t>((ScrollRangeY - Scroller->YPos) * s * yu);
+
+    pl::File* file = pl::fopen(sheetPath, "w");
+    if (!file) return;
+    pl::fprintf(file, "%ld %ld", SheetWidth, SheetHeight);
+    pl::fclose(file);
+}
+
+void TChild::SyncScrollOrigin(int32_t repaint) {
+    const int32_t xu = Scroller->XUnit;
+    const int32_t yu = Scroller->YUnit;
+    const float s = PenScaleF;
+    // Before the first scroll set-up there are no units to centre with.
+    if (xu > 0 && yu > 0 && s > 0.0f) {
+        ScrollRangeY = static_cast<int32_t>((SheetHeight - ViewExtentY) / (yu * s));
+
+        ScrollOriginX = static_cast<int32_t>((SheetWidth - ViewExtentX) / 2 + xu * s);
+        ScrollOriginY = static_cast<int32_t>((SheetHeight - ViewExtentY) / 2 + yu * s);
+
+        Scroller->XPos = static_cast<int32_t>(ScrollOriginX / (xu * s));
+        Scroller->YPos = static_cast<int32_t>(ScrollRangeY - ScrollOriginY / (yu * s));
+        SetScrollPos(SB_HORZ, BarPosition(Scroller->XPos, HScrollFactor), true);
+        SetScrollPos(SB_VERT, BarPosition(Scroller->YPos, VScrollFactor), true);
+
+        ScrollOriginX = static_cast<int32_t>(Scroller->XPos * s * xu);
+        ScrollOriginY = static_cast<int32_t>((ScrollRangeY - Scroller->YPos) * s * yu);
+    }
+    if (repaint == 1) Invalidate(true);
+}
+
+// The bars run in percent, the scroller in positions: a dragged thumb is turned back into a
+// scroller position before the scroller sees it.
+static int32_t ThumbToPosition(uint scrollCode, uint thumbPos, float factor) {
+    if (scrollCode != SB_THUMBPOSITION && scrollCode != SB_THUMBTRACK) return static_cast<int32_t>(thumbPos);
+    return static_cast<int32_t>(static_cast<int32_t>(thumbPos) * factor);
+}
+
+void TChild::EvHScroll(uint scrollCode, uint thumbPos) {
+    if (LayoutGridFlag == 1) {
+        LayoutGridFlag = 0;
+        Invalidate(true);
+    }
+    Scroller->HScroll(scrollCode, ThumbToPosition(scrollCode, thumbPos, HScrollFactor));
+    SetScrollPos(SB_HORZ, BarPosition(Scroller->XPos, HScrollFactor), true);
+    ScrollOriginX = static_cast<int32_t>(Scroller->XPos * PenScaleF * Scroller->XUnit);
+}
+
+void TChild::EvVScroll(uint scrollCode, uint thumbPos) {
+    if (LayoutGridFlag == 1) {
+        LayoutGridFlag = 0;
+        Invalidate(true);
+    }
+    Scroller->VScroll(scrollCode, ThumbToPosition(scrollCode, thumbPos, VScrollFactor));
+    SetScrollPos(SB_VERT, BarPosition(Scroller->YPos, VScrollFactor), true);
+    ScrollOriginY = static_cast<int32_t>((ScrollRangeY - Scroller->YPos) * PenScaleF * Scroller->YUnit);
+}
+
+int32_t TChild::KeepCursorInView(int32_t step, uint32_t key, int32_t x, int32_t y) {
+    const int32_t d = ZoomDivisor != 0 ? step / ZoomDivisor : step;
+    const int32_t right = ScrollOriginX + ViewExtentX;
+    const int32_t top = ScrollOriginY + ViewExtentY;
+    const float m = 5.0f * PenScaleF;
+
+    bool refused = false;
+    bool scrolled = false;
+    switch (key) {
+    case 38: // up
+        if (y + d > SheetHeight) {
+            refused = true;
+        } else if (y + d > top) {
+            ScrollOriginY = static_cast<int32_t>((y + d - top) + m + ScrollOriginY);
+            if (ScrollOriginY + ViewExtentY > SheetHeight) ScrollOriginY = SheetHeight - ViewExtentY;
+            scrolled = true;
+        }
+        break;
+    case 40: // down
+        if (y - d < 0) {
+            refused = true;
+        } else if (y - d < ScrollOriginY) {
+            ScrollOriginY = static_cast<int32_t>((y - d) - m);
+            if (ScrollOriginY < 0) ScrollOriginY = 0;
+            scrolled = true;
+        }
+        break;
+    case 39: // right
+        if (x + d > SheetWidth) {
+            refused = true;
+        } else if (x + d > right) {
+            ScrollOriginX = static_cast<int32_t>((x + d - right) + m + ScrollOriginX);
+            if (ScrollOriginX + ViewExtentX > SheetWidth) ScrollOriginX = SheetWidth - ViewExtentX;
+            scrolled = true;
+        }
+        break;
+    case 37: // left
+        if (x - d < 0) {
+            refused = true;
+        } else if (x - d < ScrollOriginX) {
+            ScrollOriginX = static_cast<int32_t>((x - d) - m);
+            if (ScrollOriginX < 0) ScrollOriginX = 0;
+            scrolled = true;
+        }
+        break;
+    default:
+        return 0;
+    }
+
+    if (refused) {
+        MessageBox(GetHandle(), "Distance would take you outside the programme's total drawing sizes",
+                   "DRAWING SIZE", MB_OK | MB_ICONEXCLAMATION);
+        return 2;
+    }
+    if (!scrolled) return 0;
+
+    const float u = Scroller->XUnit * PenScaleF;
+    const float v = Scroller->YUnit * PenScaleF;
+    if (u > 0.0f) Scroller->XPos = static_cast<int32_t>(ScrollOriginX / u);
+    if (v > 0.0f) Scroller->YPos = static_cast<int32_t>(ScrollRangeY - ScrollOriginY / v);
+    SetScrollPos(SB_HORZ, BarPosition(Scroller->XPos, HScrollFactor), true);
+    SetScrollPos(SB_VERT, BarPosition(Scroller->YPos, VScrollFactor), true);
+    ScrollOriginX = static_cast<int32_t>(Scroller->XPos * PenScaleF * Scroller->XUnit);
+    ScrollOriginY = static_cast<int32_t>((ScrollRangeY - Scroller->YPos) * PenScaleF * Scroller->YUnit);
+    return 1;
+}

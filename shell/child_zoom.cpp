@@ -1,0 +1,221 @@
+// Zoom of the drawing window and the invalidation requests of the edits. A zoom is the pair
+// ViewExtentX, ViewExtentY (the window extent of the screen mapping), the scroll origin and
+// PenScaleF (logical units per pixel); every kind ends by bringing the scroller, the bars, the tool
+// and the screen in line with them.
+#include <algorithm>
+#include <cstdint>
+
+#include "document/document.h"
+#include "platform/file_io.h"
+#include "platform/scroller.h"
+#include "platform/window_dc.h"
+#include "render/window_setup.h"
+#include "shell/child.h"
+#include "shell/client.h"
+#include "shell/globals.h"
+#include "tools/drawing_tool.h"
+
+namespace {
+
+constexpr int32_t kNothingMin = 200000; // start values of the extents and bounds files
+constexpr int32_t kNothingMax = 0;
+
+// v to two decimals, then to the nearest whole number, halves up.
+int32_t Nearest(float v) {
+    const auto n = static_cast<int64_t>(100.0 * v);
+    return static_cast<int32_t>(n / 100 + (n % 100 > 49 ? 1 : 0));
+}
+
+// The bar position of a scroller position; a range of 0 keeps the bar at its start.
+int32_t BarPosition(int32_t position, float factor) {
+    if (factor <= 0.0f) return 0;
+    return static_cast<int32_t>(position / factor);
+}
+
+// Four values of a settings file written by another step. False when the file cannot be read.
+bool ReadFour(const char* name, const char* format, int32_t& a, int32_t& b, int32_t& c, int32_t& d) {
+    pl::File* file = pl::fopen(ObjectList.ProgramDirectory + "CFG\\" + name, "r");
+    if (!file) return false;
+    const int fields = pl::fscanf(file, format, &a, &b, &c, &d);
+    pl::fclose(file);
+    return fields == 4;
+}
+
+bool NothingToFit(int32_t minX, int32_t maxX, int32_t maxY, int32_t minY) {
+    return minX == kNothingMin || minY == kNothingMin || maxX == kNothingMax || maxY == kNothingMax;
+}
+
+void SetNormalScale() {
+    if (MetricUnits == 1) {
+        ZoomDivisor = 5;
+        PenScale = 5;
+    } else {
+        ZoomDivisor = 6;
+        PenScale = 4;
+    }
+    PenScaleF = CurrentView == kSitePlan ? 3.0f * PenScale : static_cast<float>(PenScale);
+}
+
+} // namespace
+
+void TChild::Zoom(int32_t kind) {
+    const TRect client = GetClientRect();
+    const int32_t right = client.right - client.left;
+    const int32_t bottom = client.bottom - client.top;
+    // A minimised window has no area to zoom into; the zoom waits for the next command.
+    if (right <= 0 || bottom <= 0) {
+        DrawingState = 2;
+        return;
+    }
+    const int32_t xu = std::max(Scroller->XUnit, 1);
+    const int32_t yu = std::max(Scroller->YUnit, 1);
+    auto centreOnSheet = [&] {
+        ScrollOriginX = static_cast<int32_t>((SheetWidth - ViewExtentX) / 2 + xu * PenScaleF);
+        ScrollOriginY = static_cast<int32_t>((SheetHeight - ViewExtentY) / 2 + yu * PenScaleF);
+    };
+
+    switch (kind) {
+    case 1: // the zoom-up drag has set the view already
+        break;
+
+    case 2: // normal size
+        SetNormalScale();
+        ViewExtentX = static_cast<int32_t>(right * PenScaleF);
+        ViewExtentY = static_cast<int32_t>(bottom * PenScaleF);
+        centreOnSheet();
+        break;
+
+    case 3: { // shrink by half: one more normal extent, never beyond the sheet
+        int32_t zx = 0, zy = 0;
+        pl::File* file = pl::fopen(ObjectList.ProgramDirectory + "CFG\\ZOOM.CFG", "r");
+        const int fields = file ? pl::fscanf(file, "%d %d", &zx, &zy) : 0;
+        pl::fclose(file);
+        if (fields != 2 || zx <= 0 || zy <= 0) {
+            // Without the stored normal extent the window's own normal extent serves.
+            zx = right * PenScale;
+            zy = bottom * PenScale;
+        }
+        if (PenScaleF < PenScale) {
+            ViewExtentX = zx;
+            ViewExtentY = zy;
+            PenScaleF = static_cast<float>(PenScale);
+        }
+        ViewExtentX += zx;
+        ViewExtentY += zy;
+        if ((SheetWidth - ViewExtentX) / 2 < 0 || (SheetHeight - ViewExtentY) / 2 < 0) {
+            ViewExtentX -= zx;
+            ViewExtentY -= zy;
+        }
+        PenScaleF = static_cast<float>(ViewExtentX) / right;
+        centreOnSheet();
+        break;
+    }
+
+    case 4: { // fit on screen
+        int32_t minX = 0, maxX = 0, maxY = 0, minY = 0;
+        const bool roomLayout = CurrentView < kGroundFloor;
+        if (roomLayout) {
+            if (ObjectList.ComputeLayoutBounds() < 2) {
+                DrawingState = 2;
+                return;
+            }
+            if (!ReadFour("BOUNDS.CFG", "%ld %ld %ld %ld\n", minX, maxY, maxX, minY)) minX = kNothingMin;
+        } else {
+            ObjectList.ComputeExtents();
+            if (!ReadFour("EXTENTS.CFG", "%ld %ld %ld %ld", minX, maxX, maxY, minY)) minX = kNothingMin;
+        }
+        if (NothingToFit(minX, maxX, maxY, minY)) {
+            Invalidate(true);
+            DrawingState = 2;
+            return;
+        }
+        minX /= ZoomDivisor;
+        maxX /= ZoomDivisor;
+        maxY /= ZoomDivisor;
+        minY /= ZoomDivisor;
+        if (roomLayout) {
+            const int32_t m = 10 * ZoomDivisor;
+            minX -= m;
+            maxX += 2 * m;
+            maxY += m;
+            minY -= 2 * m;
+        }
+        // A single point or a line along one axis still gets an extent to divide by.
+        ViewExtentX = std::max(maxX - minX, 1);
+        ViewExtentY = std::max(maxY - minY, 1);
+        const float a = static_cast<float>(right) / bottom;
+        if (ViewExtentY * a > ViewExtentX) {
+            const int32_t old = ViewExtentX;
+            ViewExtentX = std::max(Nearest(ViewExtentY * a), 1);
+            if (!roomLayout) minX -= (ViewExtentX - old) / 2;
+        } else {
+            const int32_t old = ViewExtentY;
+            ViewExtentY = std::max(Nearest(ViewExtentX / a), 1);
+            if (!roomLayout) minY -= (ViewExtentY - old) / 2;
+        }
+        PenScaleF = static_cast<float>(ViewExtentX) / right;
+        ScrollOriginX = static_cast<int32_t>(minX + xu * PenScaleF);
+        ScrollOriginY = static_cast<int32_t>(minY + yu * PenScaleF);
+        if (roomLayout) DatumMode = 1;
+        break;
+    }
+
+    default:
+        return;
+    }
+
+    if (PenScaleF <= 0.0f) PenScaleF = static_cast<float>(std::max(PenScale, 1));
+    const float u = xu * PenScaleF;
+    const float v = yu * PenScaleF;
+
+    const auto xRange = static_cast<int32_t>((SheetWidth - ViewExtentX) / u);
+    ScrollRangeY = static_cast<int32_t>((SheetHeight - ViewExtentY) / v);
+    Scroller->SetRange(xRange, ScrollRangeY);
+    HScrollFactor = xRange * 0.01f;
+    VScrollFactor = ScrollRangeY * 0.01f;
+
+    Scroller->XPos = static_cast<int32_t>(ScrollOriginX / u);
+    Scroller->YPos = static_cast<int32_t>(ScrollRangeY - ScrollOriginY / v);
+    SetScrollPos(SB_HORZ, BarPosition(Scroller->XPos, HScrollFactor), true);
+    SetScrollPos(SB_VERT, BarPosition(Scroller->YPos, VScrollFactor), true);
+
+    // The origin snaps to whole scroll units.
+    ScrollOriginX = static_cast<int32_t>(Scroller->XPos * PenScaleF * xu);
+    ScrollOriginY = static_cast<int32_t>((ScrollRangeY - Scroller->YPos) * PenScaleF * yu);
+
+    DrawingState = 2;
+    if (TDrawingtool* tool = CurrentTool()) tool->Window = this;
+    Invalidate(true);
+
+    if (RestoreKind == toolkind::kMove) RestoreKind = toolkind::kPick;
+    ClientWindow.RestoreTool(RestoreKind);
+}
+
+void TChild::InvalidateArea(int32_t kind) {
+    const TRect client = GetClientRect();
+    switch (kind) {
+    case 0:
+        Invalidate(true);
+        break;
+    case 3: // the lower two thirds of the left quarter, where library previews appear
+        InvalidateRect(TRect(0, client.bottom / 3, client.right / 4, client.bottom), true);
+        break;
+    case 9:
+        Invalidate(true);
+        UpdateWindow();
+        break;
+    case 15: {
+        const TDrawingtool* tool = CurrentTool();
+        if (!tool || ZoomDivisor == 0) break;
+        POINT corners[2] = {{tool->BoxLeft / ZoomDivisor, tool->BoxTop / ZoomDivisor},
+                            {tool->BoxRight / ZoomDivisor, tool->BoxBottom / ZoomDivisor}};
+        TClientDC dc(this);
+        render::SetUpDrawingWindow(dc, client);
+        dc.LPtoDP(corners, 2);
+        InvalidateRect(TRect(corners[0].x, corners[0].y, corners[1].x, corners[1].y).Normalized(), true);
+        break;
+    }
+    default:
+        break;
+    }
+}

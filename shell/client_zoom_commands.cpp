@@ -1,0 +1,90 @@
+// The zoom commands of the View menu. Zoom UP hands the view to a rectangle drag of the move tool;
+// the other three let the drawing window compute the new view at once.
+#include <memory>
+
+#include "document/document.h"
+#include "platform/file_io.h"
+#include "platform/gadget_window.h"
+#include "platform/message_box.h"
+#include "resources/command_ids.h"
+#include "shell/child.h"
+#include "shell/client.h"
+#include "shell/globals.h"
+#include "tools/move_tool.h"
+
+namespace {
+
+constexpr int32_t kZoomHelp = 220;
+constexpr int32_t kZoomDragMode = 10;
+constexpr int32_t kCentreSitePlan = 59;
+
+// The view before zooming in, kept for the next start.
+void WriteZoomState() {
+    pl::File* file = pl::fopen(ObjectList.ProgramDirectory + "CFG\\ZSTAT.CFG", "w");
+    if (!file) return;
+    pl::fprintf(file, "%d %d %d %d %d %f", 0, ViewExtentX, ViewExtentY, ScrollOriginX, ScrollOriginY,
+                static_cast<double>(PenScaleF));
+    pl::fclose(file);
+}
+
+} // namespace
+
+TChild* TClient::ActiveDrawingWindow() const {
+    return dynamic_cast<TChild*>(GetActiveMDIChild());
+}
+
+void TClient::CmZoomUp() {
+    if (DrawingState <= 1) return;
+    if (CurrentView < kGroundFloor) {
+        MessageBox(GetHandle(), "Not available on room layouts", "ZOOM UP", MB_OK);
+        return;
+    }
+    WriteZoomState();
+    HelpContextId = kZoomHelp;
+    TChild* child = ActiveDrawingWindow();
+    if (!child) return;
+
+    (void)ObjectList.WriteDrawingFile(1);
+    child->RestoreKind = Tool->Kind;
+    child->DatumMode = 3;
+
+    auto drag = std::make_unique<TMoveobjtool>();
+    drag->Kind = toolkind::kMove;
+    drag->Mode = kZoomDragMode;
+    InstallTool(std::move(drag));
+    if (StatusBar)
+        StatusBar->SetText("GUIDE: press Left Button, hold down and drag cursor over area to enlarge");
+}
+
+// The common road of the three immediate zooms.
+static void ZoomNow(TClient& client, int32_t command, int32_t kind) {
+    if (DrawingState <= 1) return;
+    HelpContextId = kZoomHelp;
+    TChild* child = client.ActiveDrawingWindow();
+    if (!child) return;
+
+    (void)ObjectList.WriteDrawingFile(1);
+    child->RestoreKind = client.Tool->Kind;
+
+    if (CurrentView == kSitePlan) {
+        // The site plan is centred on the sheet before it is zoomed.
+        client.RestoreTool(toolkind::kLine);
+        client.Tool->Command(kCentreSitePlan);
+        if (command == cmd::kNormalSize || command == cmd::kFitScreen) (void)ObjectList.WriteDrawingFile(1);
+    }
+
+    DrawingState = 1;
+    child->Zoom(kind);
+}
+
+void TClient::CmNormalSize() {
+    ZoomNow(*this, cmd::kNormalSize, 2);
+}
+
+void TClient::CmHalfSize() {
+    ZoomNow(*this, cmd::kHalfSize, 3);
+}
+
+void TClient::CmFitScreen() {
+    ZoomNow(*this, cmd::kFitScreen, 4);
+}
