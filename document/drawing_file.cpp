@@ -95,37 +95,39 @@ std::string TList::DrawingFilePath(int32_t mode) const {
     }
 }
 
-std::string FormatDocument(const TList& list, RecordOrigin origin, int32_t& written) {
-    std::string body;
-    body.reserve(static_cast<size_t>(std::max(list.count, 0)) * 96 + 64);
-    written = 0;
+int32_t FormatDocument(const TList& list, RecordOrigin origin, std::string& out) {
+    int32_t written = 0;
     for (int32_t i = 0; i < list.count; ++i) {
         const TObject* o = list[i];
         if (!o) continue;
-        if (!AppendRecord(body, *o, origin)) continue;
+        if (!AppendRecord(out, *o, origin)) continue;
         ++written;
         if (o->kind == kOpening || IsPolygonKind(o->kind) || o->kind == kMarkerPolygon)
             NotePolygonHeights(*o);
     }
-    return body;
+    return written;
 }
 
 FileResult TList::WriteDrawingFile(int32_t mode) {
     const RecordOrigin centre = SheetCentre();
     StartHeightRange();
     const std::string path = DrawingFilePath(mode);
-    int32_t written = 0;
-    std::string body = FormatDocument(*this, centre, written);
+    // The file is rewritten after every edit: its text is built in one buffer kept between calls,
+    // behind room for the header, which counts the records and so comes last.
+    static std::string text;
+    constexpr size_t kHeaderRoom = 6 * 12;
+    text.assign(kHeaderRoom, ' ');
+    const int32_t written = FormatDocument(*this, centre, text);
     EndHeightRange();
     if (path.empty()) return FileResult::OpenFailed;
 
     // The header counts the records that follow, so a reader never waits for one that is not there.
-    std::string text;
-    text.reserve(body.size() + 64);
-    const int32_t header[6] = {written, 0, 0, 0, MetricUnits, IdCounter};
-    AppendHeader(text, header);
-    text += body;
-    if (!pl::WriteTextFile(path, text)) return FileResult::WriteFailed;
+    std::string header;
+    const int32_t values[6] = {written, 0, 0, 0, MetricUnits, IdCounter};
+    AppendHeader(header, values);
+    const size_t offset = kHeaderRoom - header.size();
+    text.replace(offset, header.size(), header);
+    if (!pl::WriteTextFile(path, std::string_view(text).substr(offset))) return FileResult::WriteFailed;
     if (count > 0) DrawingState = 2;
     return FileResult::Ok;
 }
@@ -133,7 +135,7 @@ FileResult TList::WriteDrawingFile(int32_t mode) {
 FileResult TList::ReadDrawingFile(int32_t mode) {
     const RecordOrigin centre = SheetCentre();
     const std::string path = DrawingFilePath(mode);
-    std::string text;
+    static std::string text; // kept between the reads of every repaint
     // An unreadable file leaves the document and every global as they were.
     if (path.empty() || !pl::ReadTextFile(path, text)) return FileResult::OpenFailed;
 

@@ -19,6 +19,6 @@ void NotePolygonHeights(const TObject& object);
 // External walls by aux1/aux2, polygons and openings by their point heights (markers take no part).
 void NoteReadHeights(const TObject& object);
 
-// The records of every object of the list that has one, relative to `origin`; `written` counts them.
-// Point heights of polygons and openings are noted on the way.
-std::string FormatDocument(const TList& list, RecordOrigin origin, int32_t& written);
+// Appends the records of every object of the list that has one, relative to `origin`, and returns
+// how many were written. Point heights of polygons and openings are noted on the way.
+int32_t FormatDocument(const TList& list, RecordOrigin origin, std::string& out);

@@ -217,30 +217,58 @@ template <class V> bool VisitObject(V& v, TObject& o, Family family) {
 
 // ---- Writing ----
 
+// Formats a record in a local buffer (a record is under a kilobyte) and hands it to the output in
+// one piece.
 class RecordWriter {
 public:
     RecordWriter(std::string& out, RecordOrigin origin) : out_(out), origin_(origin) {}
+    ~RecordWriter() { Flush(); }
+    RecordWriter(const RecordWriter&) = delete;
+    RecordWriter& operator=(const RecordWriter&) = delete;
 
     void I(const int32_t& v) { Put(v); }
     void X(const int32_t& v) { Put(Clamp32(int64_t{v} - origin_.x)); }
     void Y(const int32_t& v) { Put(Clamp32(int64_t{v} - origin_.y)); }
     void C(const COLORREF& v) { Put(static_cast<int32_t>(v)); }
     void N(const int32_t& v) { Put(std::clamp<int32_t>(v, 0, TPolyobj::kMaxPoints)); }
-    void EndLine() { out_.back() = '\n'; }
+    // Turns the blank after the last value into the line end.
+    void EndLine() {
+        if (used_ > 0) {
+            buf_[used_ - 1] = '\n';
+        } else if (!out_.empty()) {
+            out_.back() = '\n';
+        }
+    }
     // The numeric part ends with its blank; the strings follow with nothing between them.
-    void Str(const char* s, int32_t, const int32_t& length) { out_.append(s, static_cast<size_t>(length)); }
-    void EndStrings() { out_.push_back('\n'); }
+    void Str(const char* s, int32_t, const int32_t& length) {
+        Room(static_cast<size_t>(length));
+        std::memcpy(buf_ + used_, s, static_cast<size_t>(length));
+        used_ += static_cast<size_t>(length);
+    }
+    void EndStrings() {
+        Room(1);
+        buf_[used_++] = '\n';
+    }
 
 private:
+    void Flush() {
+        out_.append(buf_, used_);
+        used_ = 0;
+    }
+    void Room(size_t n) {
+        if (used_ + n > sizeof(buf_)) Flush();
+    }
     void Put(int32_t v) {
-        char buf[16];
-        char* end = std::to_chars(buf, buf + sizeof(buf), v).ptr;
+        Room(12);
+        char* end = std::to_chars(buf_ + used_, buf_ + used_ + 11, v).ptr;
         *end++ = ' ';
-        out_.append(buf, static_cast<size_t>(end - buf));
+        used_ = static_cast<size_t>(end - buf_);
     }
 
     std::string& out_;
     RecordOrigin origin_;
+    size_t used_ = 0;
+    char buf_[2048];
 };
 
 // A string field's stored length is what it holds, never more than its capacity.
@@ -265,30 +293,32 @@ bool AppendRecord(std::string& out, const TObject& object, RecordOrigin origin, 
     const Family family = FamilyOf(object.kind, kinds);
     if (family == Family::None) return false;
     const size_t start = out.size();
-    RecordWriter w(out, origin);
-    w.I(object.kind);
-    w.EndLine();
-    auto& o = const_cast<TObject&>(object); // the writer only reads through the visitor
     bool written = false;
-    if (family == Family::Text) {
-        if (const auto* t = dynamic_cast<const TTextobj*>(&object)) {
-            TTextobj copy = *t;
-            copy.textLength = HeldLength(copy.text, TTextobj::kTextCapacity);
-            copy.fontNameLength = HeldLength(copy.fontName, TTextobj::kFontNameCapacity);
-            VisitText(w, copy);
-            written = true;
+    {
+        RecordWriter w(out, origin);
+        w.I(object.kind);
+        w.EndLine();
+        auto& o = const_cast<TObject&>(object); // the writer only reads through the visitor
+        if (family == Family::Text) {
+            if (const auto* t = dynamic_cast<const TTextobj*>(&object)) {
+                TTextobj copy = *t;
+                copy.textLength = HeldLength(copy.text, TTextobj::kTextCapacity);
+                copy.fontNameLength = HeldLength(copy.fontName, TTextobj::kFontNameCapacity);
+                VisitText(w, copy);
+                written = true;
+            }
+        } else if (family == Family::Room) {
+            if (const auto* r = dynamic_cast<const TRoomobj*>(&object)) {
+                TRoomobj copy = *r;
+                copy.nameLength = HeldLength(copy.name, TRoomobj::kNameCapacity);
+                copy.widthTextLength = HeldLength(copy.widthText, TRoomobj::kSizeTextCapacity);
+                copy.lengthTextLength = HeldLength(copy.lengthText, TRoomobj::kSizeTextCapacity);
+                VisitRoom(w, copy);
+                written = true;
+            }
+        } else {
+            written = VisitObject(w, o, family);
         }
-    } else if (family == Family::Room) {
-        if (const auto* r = dynamic_cast<const TRoomobj*>(&object)) {
-            TRoomobj copy = *r;
-            copy.nameLength = HeldLength(copy.name, TRoomobj::kNameCapacity);
-            copy.widthTextLength = HeldLength(copy.widthText, TRoomobj::kSizeTextCapacity);
-            copy.lengthTextLength = HeldLength(copy.lengthText, TRoomobj::kSizeTextCapacity);
-            VisitRoom(w, copy);
-            written = true;
-        }
-    } else {
-        written = VisitObject(w, o, family);
     }
     if (!written) out.resize(start);
     return written;
@@ -361,20 +391,13 @@ public:
         const char* p = cur_;
         while (p < end_ && IsSpace(*p))
             ++p;
-        bool negative = false;
-        if (p < end_ && (*p == '-' || *p == '+')) negative = *p++ == '-';
-        const char* digits = p;
-        const char* limit = end_ - p > 11 ? p + 11 : end_;
-        uint64_t value = 0;
-        while (p < limit && static_cast<unsigned char>(*p - '0') < 10)
-            value = value * 10 + static_cast<unsigned>(*p++ - '0');
-        const bool moreDigits = p < end_ && static_cast<unsigned char>(*p - '0') < 10;
-        if (p == digits || moreDigits || value > (negative ? 2147483648ull : 2147483647ull)) {
+        if (p < end_ && *p == '+' && end_ - p > 1 && p[1] != '-') ++p;
+        const auto [next, ec] = std::from_chars(p, end_, v);
+        if (ec != std::errc()) {
             ok_ = false;
             return false;
         }
-        v = negative ? static_cast<int32_t>(-static_cast<int64_t>(value)) : static_cast<int32_t>(value);
-        cur_ = p;
+        cur_ = next;
         return true;
     }
 

@@ -61,9 +61,8 @@ bool TMDIChild::Create() {
     frame->setWidget(view->parentWidget());
     frame->setWindowTitle(QString::fromLatin1(Title.c_str()));
     Client->Area()->addSubWindow(frame);
-    SetupWindow();
-    if (!Sub) return false; // SetupWindow closed it
-    view->EnableSizeMessages();
+    // Shown first, so that SetupWindow already sees the real client size; the size message waits
+    // until the set-up is done.
     if (Attr.Style & WS_MAXIMIZE)
         frame->showMaximized();
     else if (Attr.Style & WS_MINIMIZE)
@@ -72,7 +71,9 @@ bool TMDIChild::Create() {
         frame->show();
     Client->Area()->setActiveSubWindow(frame);
     view->setFocus();
-    // The first size message, unless showing has already delivered it.
+    SetupWindow();
+    if (!Sub) return false; // SetupWindow closed it
+    view->EnableSizeMessages();
     view->SendSize();
     return true;
 }

@@ -18,7 +18,7 @@ public:
               bool shrinkToClient = false, TModule* module = nullptr);
     ~TMDIChild() override;
 
-    // Registers the class if needed, builds the sub-window, runs SetupWindow, shows the window and
+    // Registers the class if needed, builds and shows the sub-window, runs SetupWindow, then
     // delivers the first EvSize.
     bool Create() override;
     void CloseWindow(int retVal = 0) override; // CanClose, then deletes the window object

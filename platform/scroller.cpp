@@ -63,12 +63,25 @@ int32_t TScroller::Scrolled(uint scrollCode, int32_t thumbPos, int32_t pos, int3
     }
 }
 
+int32_t TScroller::ThumbToPosition(int bar, int32_t thumbPos, int32_t range) const {
+    if (!Window) return thumbPos;
+    int barMin = 0;
+    int barMax = 0;
+    Window->GetScrollRange(bar, barMin, barMax);
+    if (barMax <= barMin) return thumbPos;
+    // The bar has its own scale: its thumb stands for the same fraction of the scroller's range.
+    int64_t scaled = (static_cast<int64_t>(thumbPos) - barMin) * range / (barMax - barMin);
+    return static_cast<int32_t>(std::clamp<int64_t>(scaled, 0, range));
+}
+
 void TScroller::HScroll(uint scrollCode, int32_t thumbPos) {
-    ScrollTo(Scrolled(scrollCode, thumbPos, XPos, XLine, XPage, XRange), YPos);
+    int32_t thumb = ThumbToPosition(SB_HORZ, thumbPos, XRange);
+    ScrollTo(Scrolled(scrollCode, thumb, XPos, XLine, XPage, XRange), YPos);
 }
 
 void TScroller::VScroll(uint scrollCode, int32_t thumbPos) {
-    ScrollTo(XPos, Scrolled(scrollCode, thumbPos, YPos, YLine, YPage, YRange));
+    int32_t thumb = ThumbToPosition(SB_VERT, thumbPos, YRange);
+    ScrollTo(XPos, Scrolled(scrollCode, thumb, YPos, YLine, YPage, YRange));
 }
 
 void TScroller::AutoScroll() {

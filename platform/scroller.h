@@ -26,7 +26,9 @@ public:
     void ScrollBy(int32_t dx, int32_t dy) { ScrollTo(XPos + dx, YPos + dy); }
 
     // The scroll codes: SB_LINEUP/DOWN one line, SB_PAGEUP/DOWN one page, SB_THUMBTRACK and
-    // SB_THUMBPOSITION absolute, SB_TOP/BOTTOM the ends; others change nothing.
+    // SB_THUMBPOSITION absolute, SB_TOP/BOTTOM the ends; others change nothing. A thumb position is
+    // on the window's scroll-bar scale (0-100 unless the program sets another) and stands for the same
+    // fraction of the range; without a window it is a position as it is.
     virtual void HScroll(uint scrollCode, int32_t thumbPos);
     virtual void VScroll(uint scrollCode, int32_t thumbPos);
 
@@ -47,6 +49,7 @@ public:
     bool HasVScrollBar = true;
 
 private:
+    int32_t ThumbToPosition(int bar, int32_t thumbPos, int32_t range) const;
     int32_t Scrolled(uint scrollCode, int32_t thumbPos, int32_t pos, int32_t line, int32_t page,
                      int32_t range) const;
 };

@@ -78,7 +78,7 @@ pl::detail::ClientView* TWindow::MakeClientView(QWidget* parent) {
     pl::detail::ClientView* view = nullptr;
     QWidget* pane = pl::detail::MakeClientPane(this, parent, &view);
     ViewWidget = view;
-    view->setCursor(CursorShape(ClassRecord.Cursor));
+    view->setCursor(CursorShape(CursorId ? CursorId : ClassRecord.Cursor));
     SetHandle(view);
     (void)pane;
     return view;
@@ -91,9 +91,9 @@ bool TWindow::Create() {
     QWidget* pane = view->parentWidget();
     pane->setWindowTitle(QString::fromLatin1(Title.c_str()));
     if (Attr.W > 0 && Attr.H > 0) pane->resize(Attr.W, Attr.H);
+    pane->show();
     SetupWindow();
     view->EnableSizeMessages();
-    pane->show();
     view->SendSize();
     return true;
 }
@@ -208,7 +208,7 @@ int TWindow::GetScrollPos(int bar) const {
 }
 
 bool TWindow::SetCursor(TModule*, int cursorId) {
-    ClassRecord.Cursor = cursorId;
+    CursorId = cursorId;
     if (QWidget* w = GetHandle()) w->setCursor(CursorShape(cursorId));
     return true;
 }

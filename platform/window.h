@@ -138,6 +138,7 @@ protected:
     TWindow* Parent;
     std::string Title;
     WNDCLASS ClassRecord;
+    int CursorId = 0; // the window's own cursor; 0 takes the class's
 
 private:
     QPointer<QWidget> Handle;

@@ -2,6 +2,8 @@
 // origin (ScrollOriginX, ScrollOriginY) is the scroller's position in logical units, with the
 // vertical position counted down from ScrollRangeY because the drawing's y grows upward. The scroll
 // bars run in percent of the ranges.
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "document/document.h"
@@ -209,10 +211,20 @@ int32_t TChild::KeepCursorInView(int32_t step, uint32_t key, int32_t x, int32_t 
     }
     if (!scrolled) return 0;
 
+    // The origin snaps to whole scroll steps. Cutting toward zero would snap a scroll to the right or
+    // downward back to where it started and leave the point outside, so those round the other way.
     const float u = Scroller->XUnit * PenScaleF;
     const float v = Scroller->YUnit * PenScaleF;
-    if (u > 0.0f) Scroller->XPos = static_cast<int32_t>(ScrollOriginX / u);
-    if (v > 0.0f) Scroller->YPos = static_cast<int32_t>(ScrollRangeY - ScrollOriginY / v);
+    if (u > 0.0f) {
+        const float xPos = ScrollOriginX / u;
+        Scroller->XPos = static_cast<int32_t>(key == 39 ? std::ceil(xPos) : xPos);
+        Scroller->XPos = std::clamp(Scroller->XPos, 0, std::max(Scroller->XRange, 0));
+    }
+    if (v > 0.0f) {
+        const float yPos = ScrollRangeY - ScrollOriginY / v;
+        Scroller->YPos = static_cast<int32_t>(key == 40 ? std::ceil(yPos) : yPos);
+        Scroller->YPos = std::clamp(Scroller->YPos, 0, std::max(Scroller->YRange, 0));
+    }
     SetScrollPos(SB_HORZ, BarPosition(Scroller->XPos, HScrollFactor), true);
     SetScrollPos(SB_VERT, BarPosition(Scroller->YPos, VScrollFactor), true);
     ScrollOriginX = static_cast<int32_t>(Scroller->XPos * PenScaleF * Scroller->XUnit);

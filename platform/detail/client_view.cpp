@@ -299,7 +299,7 @@ QWidget* MakeClientPane(TWindow* owner, QWidget* parent, ClientView** viewOut) {
     auto* h = new QScrollBar(Qt::Horizontal, pane);
     auto* v = new QScrollBar(Qt::Vertical, pane);
     for (QScrollBar* bar : {h, v}) {
-        bar->setRange(0, 0);
+        bar->setRange(0, 100); // the program keeps its bars in percent
         bar->setFocusPolicy(Qt::NoFocus);
     }
     h->setVisible(owner->Attr.Style & WS_HSCROLL);

@@ -23,11 +23,22 @@ TEST_F(FrameTest, ChildIsCreatedMaximisedAndPaintedInItsClassColour) {
     ASSERT_FALSE(child->Sizes.empty());
     TRect client = child->GetClientRect();
     EXPECT_EQ(child->Sizes.back(), client.Size());
+    EXPECT_EQ(child->SetupRect, client); // set-up already sees the real size
+    EXPECT_EQ(child->Sizes.size(), 1u);  // and one size message follows it
     EXPECT_GT(client.Width(), 100);
     EXPECT_EQ(child->BackBuffer()->size(), QSize(client.Width(), client.Height()));
     child->UpdateWindow();
     EXPECT_GE(child->Paints, 1);
     EXPECT_EQ(Pixel(*child->BackBuffer(), 5, 5), kBackground);
+}
+
+TEST_F(FrameTest, CursorSetBeforeCreationHolds) {
+    auto* child = new RecordingChild(*App.Client);
+    child->SetCursor(nullptr, IDC_CROSS);
+    child->Create();
+    EXPECT_EQ(child->View()->cursor().shape(), Qt::CrossCursor);
+    child->SetCursor(nullptr, IDC_IBEAM);
+    EXPECT_EQ(child->View()->cursor().shape(), Qt::IBeamCursor);
 }
 
 TEST_F(FrameTest, ClientDcDrawsIntoTheBackBufferAndTheScreenShowsIt) {

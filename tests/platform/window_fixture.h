@@ -33,10 +33,15 @@ public:
         Attr.Style |= WS_MAXIMIZE | WS_HSCROLL | WS_VSCROLL;
     }
 
+    ~RecordingChild() override {
+        if (Deleted) *Deleted = true;
+    }
+
     const char* GetClassName() override { return "recording"; }
     void GetWindowClass(WNDCLASS& wc) override { wc.Background = RGB(10, 20, 30); }
     bool CanClose() override { return AllowClose; }
 
+    void SetupWindow() override { SetupRect = GetClientRect(); }
     void EvSize(uint type, const TSize& size) override {
         TMDIChild::EvSize(type, size);
         Sizes.push_back(size);
@@ -73,6 +78,8 @@ public:
     int Paints = 0;
     bool AllowClose = true;
     bool ThrowOnLButtonUp = false;
+    bool* Deleted = nullptr;
+    TRect SetupRect;
     int32_t ChildCommand = -1;
     int ChildCommands = 0;
     std::function<void(TDC&, bool, TRect&)> OnPaint;

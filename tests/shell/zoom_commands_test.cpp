@@ -1,0 +1,282 @@
+// The zoom commands on a drawing window: the view they compute, the scroll state they leave and what
+// the window then paints; and the invalidation kinds the edits use.
+#include <QCoreApplication>
+
+#include "platform/gadget_window.h"
+#include "platform/scroller.h"
+#include "resources/command_ids.h"
+#include "shell/globals.h"
+#include "tests/shell/drawing_window_fixture.h"
+#include "tools/drawing_tool.h"
+
+namespace {
+
+class Zooming : public DrawingWindowTest {
+protected:
+    void SetUp() override {
+        DrawingWindowTest::SetUp();
+        Open();
+        rect = child->GetClientRect();
+        ASSERT_GT(rect.right, 0);
+        ASSERT_GT(rect.bottom, 0);
+        // The normal extent as File New or Open stores it.
+        dir.WriteFile("CFG/ZOOM.CFG", std::to_string(ViewExtentX) + " " + std::to_string(ViewExtentY));
+        DrawingState = 2;
+    }
+
+    std::vector<std::unique_ptr<TObject>> Rectangle(int32_t halfWidth, int32_t halfHeight) {
+        const int32_t l = Cx() - halfWidth, r = Cx() + halfWidth, b = Cy() - halfHeight,
+                      t = Cy() + halfHeight;
+        std::vector<std::unique_ptr<TObject>> walls;
+        walls.push_back(make::ExtWall(kGroundFloor, l, t, r, t));
+        walls.push_back(make::ExtWall(kGroundFloor, r, t, r, b));
+        walls.push_back(make::ExtWall(kGroundFloor, r, b, l, b));
+        walls.push_back(make::ExtWall(kGroundFloor, l, b, l, t));
+        return walls;
+    }
+
+    // The scroller, the bars and the origin agree with each other after a zoom.
+    void ExpectScrollStateInLine() {
+        const float u = 16 * PenScaleF;
+        const float v = 16 * PenScaleF;
+        EXPECT_EQ(ScrollOriginX, static_cast<int32_t>(child->Scroller->XPos * PenScaleF * 16));
+        EXPECT_EQ(ScrollOriginY,
+                  static_cast<int32_t>((child->ScrollRangeY - child->Scroller->YPos) * PenScaleF * 16));
+        EXPECT_EQ(child->ScrollRangeY, static_cast<int32_t>((SheetHeight - ViewExtentY) / v));
+        EXPECT_EQ(child->Scroller->XRange, std::max(static_cast<int32_t>((SheetWidth - ViewExtentX) / u), 0));
+        EXPECT_EQ(DrawingState, 2);
+    }
+
+    TRect rect;
+};
+
+TEST_F(Zooming, NormalSizeCentresTheNormalExtentAndRepaints) {
+    WriteDrawing(Rectangle(4000, 2000));
+    PenScaleF = 9.0f;
+    ViewExtentX = 123;
+    ASSERT_TRUE(client->ProcessCommand(cmd::kNormalSize));
+    EXPECT_EQ(HelpContextId, 220);
+    EXPECT_FLOAT_EQ(PenScaleF, 5.0f);
+    EXPECT_EQ(ViewExtentX, rect.right * 5);
+    EXPECT_EQ(ViewExtentY, rect.bottom * 5);
+    EXPECT_LE(std::abs(ScrollOriginX - ((SheetWidth - ViewExtentX) / 2 + 80)), 80);
+    ExpectScrollStateInLine();
+    child->UpdateWindow();
+    EXPECT_TRUE(InkNear(PixelOf(Cx(), Cy() + 2000)));
+    EXPECT_FALSE(InkNear(PixelOf(Cx(), Cy()), 5));
+}
+
+TEST_F(Zooming, NormalSizeOnTheSitePlanShowsThreeTimesTheArea) {
+    CurrentView = kSitePlan;
+    ASSERT_TRUE(client->ProcessCommand(cmd::kNormalSize));
+    EXPECT_FLOAT_EQ(PenScaleF, 15.0f);
+    EXPECT_EQ(ViewExtentX, rect.right * 15);
+    EXPECT_EQ(ViewExtentY, rect.bottom * 15);
+}
+
+TEST_F(Zooming, ShrinkByHalfAddsNormalExtentsUntilTheSheetIsFull) {
+    WriteDrawing(Rectangle(4000, 2000));
+    const int32_t zx = ViewExtentX, zy = ViewExtentY;
+    ASSERT_TRUE(client->ProcessCommand(cmd::kHalfSize));
+    EXPECT_EQ(ViewExtentX, 2 * zx);
+    EXPECT_EQ(ViewExtentY, 2 * zy);
+    EXPECT_FLOAT_EQ(PenScaleF, static_cast<float>(2 * zx) / rect.right);
+    ExpectScrollStateInLine();
+    child->UpdateWindow();
+    // The rectangle's top wall is half as long on the screen as at normal size.
+    const TPoint left = PixelOf(Cx() - 4000, Cy() + 2000), right = PixelOf(Cx() + 4000, Cy() + 2000);
+    EXPECT_NEAR(right.x - left.x, 8000 / 5 / PenScaleF, 1.0);
+    EXPECT_TRUE(InkNear(PixelOf(Cx(), Cy() + 2000)));
+
+    int32_t steps = 2;
+    for (; steps < 20; ++steps) {
+        const int32_t before = ViewExtentX;
+        ASSERT_TRUE(client->ProcessCommand(cmd::kHalfSize));
+        if (ViewExtentX == before) break;
+        EXPECT_EQ(ViewExtentX, before + zx);
+    }
+    EXPECT_LT(steps, 20);
+    EXPECT_GE((SheetWidth - ViewExtentX) / 2, 0);
+    EXPECT_GE((SheetHeight - ViewExtentY) / 2, 0);
+}
+
+TEST_F(Zooming, ShrinkByHalfWhenZoomedInStartsFromTheNormalExtent) {
+    const int32_t zx = ViewExtentX;
+    PenScaleF = 2.0f;
+    ViewExtentX = 100;
+    ViewExtentY = 60;
+    ASSERT_TRUE(client->ProcessCommand(cmd::kHalfSize));
+    EXPECT_EQ(ViewExtentX, 2 * zx);
+}
+
+TEST_F(Zooming, FitShowsTheWallsAcrossTheWindow) {
+    // Three times as wide as high: wider than any window here, so the width decides.
+    WriteDrawing(Rectangle(6000, 2000));
+    ASSERT_TRUE(client->ProcessCommand(cmd::kFitScreen));
+    EXPECT_EQ(dir.ReadFile("CFG/EXTENTS.CFG"),
+              std::to_string(Cx() - 6000) + " " + std::to_string(Cx() + 6000) + " " +
+                  std::to_string(Cy() + 2000) + " " + std::to_string(Cy() - 2000));
+    EXPECT_EQ(ViewExtentX, 12000 / 5);
+    const float a = static_cast<float>(rect.right) / rect.bottom;
+    EXPECT_NEAR(ViewExtentY, ViewExtentX / a, 1.0);
+    EXPECT_FLOAT_EQ(PenScaleF, static_cast<float>(ViewExtentX) / rect.right);
+    ExpectScrollStateInLine();
+    child->UpdateWindow();
+    // The walls span the window's width (the origin snaps to whole scroll steps).
+    const TPoint left = PixelOf(Cx() - 6000, Cy()), right = PixelOf(Cx() + 6000, Cy());
+    EXPECT_NEAR(right.x - left.x, rect.right, 1.0);
+    EXPECT_TRUE(InkNear(PixelOf(Cx(), Cy() + 2000)));
+    EXPECT_TRUE(InkNear(PixelOf(Cx(), Cy() - 2000)));
+}
+
+TEST_F(Zooming, FitOfAnEmptyFloorLeavesTheZoom) {
+    WriteDrawing({});
+    const int32_t vx = ViewExtentX, ox = ScrollOriginX;
+    const float s = PenScaleF;
+    ASSERT_TRUE(client->ProcessCommand(cmd::kFitScreen));
+    EXPECT_EQ(dir.ReadFile("CFG/EXTENTS.CFG"), "200000 0 0 200000");
+    EXPECT_EQ(ViewExtentX, vx);
+    EXPECT_EQ(ScrollOriginX, ox);
+    EXPECT_FLOAT_EQ(PenScaleF, s);
+    EXPECT_EQ(DrawingState, 2);
+}
+
+TEST_F(Zooming, FitOfASingleShortWallDividesByNothing) {
+    std::vector<std::unique_ptr<TObject>> walls;
+    walls.push_back(make::ExtWall(kGroundFloor, Cx(), Cy() + 5, Cx() + 2, Cy() + 5));
+    WriteDrawing(std::move(walls));
+    ASSERT_TRUE(client->ProcessCommand(cmd::kFitScreen));
+    EXPECT_GT(PenScaleF, 0.0f);
+    EXPECT_GE(ViewExtentX, 1);
+    EXPECT_GE(ViewExtentY, 1);
+    EXPECT_EQ(DrawingState, 2);
+}
+
+TEST_F(Zooming, FitOnARoomLayoutWithoutRoomsChangesNothing) {
+    CurrentView = kRoomLayout;
+    const int32_t vx = ViewExtentX;
+    ASSERT_TRUE(client->ProcessCommand(cmd::kFitScreen));
+    EXPECT_EQ(ViewExtentX, vx);
+    EXPECT_EQ(DrawingState, 2);
+}
+
+TEST_F(Zooming, ZoomUpRefusesOnTheRoomLayout) {
+    testsupport::ScriptedUi ui;
+    CurrentView = kRoomLayout;
+    const int32_t kind = client->Tool->Kind;
+    ASSERT_TRUE(client->ProcessCommand(cmd::kZoomUp));
+    EXPECT_TRUE(ui.LogContains("caption=\"ZOOM UP\" text=\"Not available on room layouts\""));
+    EXPECT_EQ(client->Tool->Kind, kind);
+}
+
+TEST_F(Zooming, ZoomUpHandsTheViewToTheRectangleDrag) {
+    client->Tool->Kind = 1;
+    ASSERT_TRUE(client->ProcessCommand(cmd::kZoomUp));
+    EXPECT_EQ(client->Tool->Kind, 14);
+    EXPECT_EQ(client->Tool->Mode, 10);
+    EXPECT_EQ(child->RestoreKind, 1);
+    EXPECT_EQ(child->DatumMode, 3);
+    EXPECT_EQ(HelpContextId, 220);
+    EXPECT_STREQ(app.StatusBar->GetText(),
+                 "GUIDE: press Left Button, hold down and drag cursor over area to enlarge");
+    char expected[128];
+    std::snprintf(expected, sizeof expected, "0 %d %d %d %d %f", ViewExtentX, ViewExtentY, ScrollOriginX,
+                  ScrollOriginY, static_cast<double>(PenScaleF));
+    EXPECT_EQ(dir.ReadFile("CFG/ZSTAT.CFG"), expected);
+
+    // The drag sets the view; kind 1 brings the scroll state in line with it.
+    ViewExtentX = 800;
+    ViewExtentY = static_cast<int32_t>(800.0f * rect.bottom / rect.right);
+    PenScaleF = 800.0f / rect.right;
+    ScrollOriginX = 6000;
+    ScrollOriginY = 3000;
+    DrawingState = 1;
+    child->Zoom(1);
+    ExpectScrollStateInLine();
+    EXPECT_LE(std::abs(ScrollOriginX - 6000), 16 * PenScaleF);
+    EXPECT_EQ(child->RestoreKind, 1);
+
+    // Zooming from the drag itself gives the pick tool afterwards.
+    child->RestoreKind = 14;
+    child->Zoom(1);
+    EXPECT_EQ(child->RestoreKind, 21);
+}
+
+TEST_F(Zooming, CommandsWaitForAnOpenDrawing) {
+    DrawingState = 1;
+    const int32_t vx = ViewExtentX;
+    PenScaleF = 9.0f;
+    ASSERT_TRUE(client->ProcessCommand(cmd::kNormalSize));
+    ASSERT_TRUE(client->ProcessCommand(cmd::kZoomUp));
+    EXPECT_EQ(ViewExtentX, vx);
+    EXPECT_FLOAT_EQ(PenScaleF, 9.0f);
+    EXPECT_FALSE(dir.Exists("CFG/ZSTAT.CFG"));
+}
+
+TEST_F(Zooming, AWindowWithoutClientAreaSkipsScrollSetUpAndZoom) {
+    // Not yet shown, as a minimised window: no width or height to divide by.
+    TChild hidden(*client, "HOUSE.PLN");
+    ASSERT_TRUE(hidden.GetClientRect().IsEmpty());
+    const int32_t vx = ViewExtentX, ox = ScrollOriginX;
+    hidden.SetupScrolling();
+    DrawingState = 1;
+    hidden.Zoom(2);
+    hidden.Zoom(4);
+    EXPECT_EQ(ViewExtentX, vx);
+    EXPECT_EQ(ScrollOriginX, ox);
+    EXPECT_EQ(DrawingState, 2);
+}
+
+// Invalidation repaints only the part asked for: a line drawn across the whole sheet after the last
+// paint shows only inside that part.
+class Invalidation : public Zooming {
+protected:
+    void AddLineAcrossTheView() {
+        std::vector<std::unique_ptr<TObject>> objects;
+        const int32_t y = (ScrollOriginY + ViewExtentY / 6) * ZoomDivisor; // low in the window
+        objects.push_back(make::Line(kGroundFloor, 0, y, SheetWidth * ZoomDivisor, y));
+        WriteDrawing(std::move(objects));
+        lineRow = PixelOf(0, y).y;
+    }
+    bool InkInColumn(int x) const { return InkNear(TPoint(x, lineRow), 1); }
+    int lineRow = 0;
+};
+
+TEST_F(Invalidation, KindThreeRepaintsTheLowerLeftStrip) {
+    WriteDrawing({});
+    child->InvalidateArea(9);
+    AddLineAcrossTheView();
+    child->InvalidateArea(3);
+    child->UpdateWindow();
+    EXPECT_TRUE(InkInColumn(rect.right / 8));
+    EXPECT_FALSE(InkInColumn(rect.right / 2));
+}
+
+TEST_F(Invalidation, KindFifteenRepaintsTheToolsBox) {
+    WriteDrawing({});
+    child->InvalidateArea(9);
+    AddLineAcrossTheView();
+    TDrawingtool& tool = *client->Tool;
+    const int32_t mid = (ScrollOriginX + ViewExtentX / 2) * ZoomDivisor;
+    tool.BoxLeft = mid - 500;
+    tool.BoxRight = mid + 500;
+    tool.BoxTop = (ScrollOriginY + ViewExtentY) * ZoomDivisor;
+    tool.BoxBottom = ScrollOriginY * ZoomDivisor;
+    child->InvalidateArea(15);
+    child->UpdateWindow();
+    EXPECT_TRUE(InkInColumn(PixelOf(mid, 0).x));
+    EXPECT_FALSE(InkInColumn(rect.right / 8));
+}
+
+TEST_F(Invalidation, KindZeroRepaintsEverythingLater) {
+    WriteDrawing({});
+    child->InvalidateArea(9);
+    AddLineAcrossTheView();
+    child->InvalidateArea(0);
+    EXPECT_FALSE(InkInColumn(rect.right / 2));
+    child->UpdateWindow();
+    EXPECT_TRUE(InkInColumn(rect.right / 2));
+    EXPECT_TRUE(InkInColumn(rect.right / 8));
+}
+
+} // namespace
