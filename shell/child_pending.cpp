@@ -38,7 +38,6 @@ void TChild::RunPlanDialog(int32_t) {}
 void TChild::ExtWallStep() {}
 
 // Files and output.
-void TChild::SaveDrawingAs() {}
 void TChild::SaveAsBitmap(int32_t) {}
 void TChild::RotateMirrorDrawings(int32_t) {}
 
