@@ -29,7 +29,7 @@ TSavedlg::TSavedlg(QWidget* parent, int32_t resId) : TDialog(Registered(parent),
 void TSavedlg::CmOk() {
     const bool drawing = ObjectList.WriteDrawingFile(1) == FileResult::Ok;
     const bool copy = drawing && ObjectList.WriteDrawingFile(0) == FileResult::Ok;
-    Saved = drawing && copy;
+    SaveFailed = !(drawing && copy);
     if (!drawing) {
         ReportFailure(this, "The drawing could not be written to " + ObjectList.DrawingFilePath(1) +
                                 ".\nIt has not been saved.");

@@ -13,13 +13,13 @@ public:
     TSavedlg(QWidget* parent, int32_t resId = kSaveQuestionDialogId);
 
     // YES: the drawing goes to the working file and the saved copy. A failed write is reported and
-    // leaves Saved false.
+    // sets SaveFailed.
     void CmOk() override;
     // NO: the working file goes back to the saved copy; a drawing never saved loses its working file.
     // A saved copy that cannot be read changes nothing on disk and is reported.
     void CmNo() override;
 
-    bool Saved = false;
+    bool SaveFailed = false;
 };
 
 class TSaveasdlg : public TDialog {

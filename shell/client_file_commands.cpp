@@ -76,8 +76,8 @@ void TClient::CmAutoSave() {
 bool TClient::SaveIfModified() {
     if (SaveState == 1) {
         TSavedlg question(GetHandle(), kSaveQuestionDialogId);
-        const int answer = question.Execute();
-        if (answer == IDOK && !question.Saved) return false;
+        question.Execute();
+        if (question.SaveFailed) return false;
         SaveState = 0;
     } else if (SaveState == kAutoSaveOn) {
         const FileResult result = ObjectList.WriteDrawingFile(1);
