@@ -7,21 +7,7 @@
 #include "shell/help_commands.h"
 
 // Mouse and keys.
-void TChild::EvLButtonDown(uint, const TPoint&) {}
-void TChild::EvLButtonUp(uint, const TPoint&) {}
-void TChild::EvRButtonDown(uint, const TPoint&) {}
-void TChild::EvRButtonUp(uint, const TPoint&) {}
-void TChild::EvMouseMove(uint, const TPoint&) {}
-void TChild::EvChar(uint, uint, uint) {}
-void TChild::EvKeyUp(uint, uint, uint) {}
-// Only F1 so far: the help page of what the user is doing.
-void TChild::EvKeyDown(uint key, uint, uint) {
-    if (key == VK_F1) ShowHelp(GetHandle(), KeyHelpRequest(HelpMode, HelpContextId));
-}
-void TChild::LeftButtonStep(TRect&, int32_t) {}
-void TChild::InvalidateWallEdit(TRect&, int32_t) {}
 void TChild::MeasurementInput(TPoint) {}
-void TChild::UndoLastObject() {}
 
 // Tool dialogs.
 void TChild::RunToolDialog(int32_t) {}

@@ -69,6 +69,22 @@ public:
     // surplus windows and empty the document.
     void OpenViewWindow(int32_t flag, const char* extension);
 
+    // Line tools, the centre aids, the DATUM and undo.
+    void CmLine();
+    void CmLineText();
+    void CmCentre();
+    void CmCentreCentre();
+    void CmDatum();
+    void CmUndo();
+
+    // Editing tools (built with plan editing).
+    void CmMoveRotate();
+    void CmCopy();
+
+    // Shows a guide line in the status bar and a text in the tool-name gadget (either may be null).
+    void ShowGuide(const char* guide);
+    void ShowToolName(const char* name);
+
     // Zoom.
     void CmZoomUp();
     void CmNormalSize();

@@ -24,8 +24,8 @@ const Table& CommandTable() {
         {cmd::kAutoSave, &TClient::CmAutoSave, &TClient::CeAutoSave},
         {cmd::kExit, &TClient::CmExit},
         // Tools
-        {cmd::kLine, nullptr},
-        {cmd::kLineText, nullptr},
+        {cmd::kLine, &TClient::CmLine},
+        {cmd::kLineText, &TClient::CmLineText},
         {cmd::kMultiline, nullptr},
         {cmd::kText, nullptr},
         {cmd::kArc, nullptr},
@@ -37,10 +37,10 @@ const Table& CommandTable() {
         {cmd::kToolLineStyle, nullptr},
         {cmd::kTextSize, nullptr}, // the Default Font handler
         // Control-bar buttons without a menu item
-        {cmd::kCentre, nullptr},
-        {cmd::kCentreCentre, nullptr},
-        {cmd::kDatum, nullptr},
-        {cmd::kUndo, nullptr},
+        {cmd::kCentre, &TClient::CmCentre},
+        {cmd::kCentreCentre, &TClient::CmCentreCentre},
+        {cmd::kDatum, &TClient::CmDatum},
+        {cmd::kUndo, &TClient::CmUndo},
         // Further commands without a menu item
         {cmd::kInternalArrowStyle, nullptr},
         {cmd::kDeleteInternalWall, nullptr},

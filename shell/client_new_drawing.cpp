@@ -24,10 +24,6 @@ constexpr int32_t kStartDesignRooms = 1;
 constexpr int32_t kExternalWallDialog = 4;
 constexpr int32_t kExternalWallHelp = 251;
 
-void ShowGuide(TClient& client, const char* text) {
-    if (client.StatusBar) client.StatusBar->SetText(text);
-}
-
 void ReportWriteFailure(TClient& client, const std::string& path) {
     const std::string text =
         "The drawing file " + path + " could not be written.\nThe new drawing was not started.";
@@ -45,7 +41,7 @@ void TClient::CmFileNew() {
     // Every window is closed and the document is empty: no command may now write it over a drawing.
     DrawingState = 0;
     if (DistanceGadget) DistanceGadget->SetText("cursor distance");
-    ShowGuide(*this, "GUIDE: type up to 24 letters but NO file extension");
+    ShowGuide("GUIDE: type up to 24 letters but NO file extension");
 
     TNewdlg dialog(GetHandle(), kNewDrawingDialogId);
     if (dialog.Execute() != IDOK) return;
@@ -129,7 +125,7 @@ void TClient::CmFileNew() {
     if (start == kStartDesignRooms) {
         CurrentView = kRoomLayout;
         child->NewDesignRoom();
-        ShowGuide(*this, "GUIDE: Assemble your design rooms - add using the Design Room Icon");
+        ShowGuide("GUIDE: Assemble your design rooms - add using the Design Room Icon");
     } else {
         CurrentView = kGroundFloor;
         child->RunPlanDialog(kExternalWallDialog);
@@ -139,7 +135,6 @@ void TClient::CmFileNew() {
         ClientToScreen(p);
         SetCursorPos(p.x, p.y);
         ShowGuide(
-            *this,
             "Draw outer line of EXTERNAL walls, press ENTER on start point then use arrow keys for input");
     }
 

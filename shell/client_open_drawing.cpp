@@ -27,10 +27,6 @@ constexpr int32_t kKeepToolFlags = 100;
 constexpr int32_t kFloorRecordKinds = 32000;
 constexpr size_t kMaxNameLength = 24;
 
-void ShowGuide(TClient& client, const char* text) {
-    if (client.StatusBar) client.StatusBar->SetText(text);
-}
-
 void InstallPickTool(TClient& client) {
     auto pick = std::make_unique<TLineobjtool>();
     pick->Kind = toolkind::kPick;
@@ -87,7 +83,7 @@ void TClient::CmFileOpen() {
     ScrollOriginX = 0;
     ScrollOriginY = 0;
 
-    ShowGuide(*this, "GUIDE: select Client name");
+    ShowGuide("GUIDE: select Client name");
 
     const std::string initialDir = ObjectList.ProgramDirectory + "DWGS";
     TOpenSaveDialog::TData data(OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST |
@@ -148,8 +144,8 @@ void TClient::CmFileOpen() {
     child->Create();
 
     if (DistanceGadget) DistanceGadget->SetText("cursor distance");
-    ShowGuide(*this, "GUIDE: press F1 for HELP");
-    if (ToolGadget) ToolGadget->SetText("GUIDE: Pick Tool");
+    ShowGuide("GUIDE: press F1 for HELP");
+    ShowToolName("GUIDE: Pick Tool");
 
     WriteZoomFiles();
     ReadSaveState();
@@ -185,8 +181,8 @@ void TClient::OpenViewWindow(int32_t flag, const char* extension) {
     // The window paints nothing while it is created; the invalidation below paints the view.
     DrawingState = 0;
     child->Create();
-    ShowGuide(*this, "GUIDE: press F1 for HELP");
-    if (ToolGadget) ToolGadget->SetText("Pick Tool");
+    ShowGuide("GUIDE: press F1 for HELP");
+    ShowToolName("Pick Tool");
     DrawingState = 2;
     child->SetupScrolling();
     child->InvalidateArea(0);

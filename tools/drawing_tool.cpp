@@ -17,6 +17,4 @@ void TDrawingtool::ShowLengthLabel(TDC&, TRect&, int32_t, int32_t) {}
 void TDrawingtool::Command(int32_t) {}
 void TDrawingtool::Start(int32_t, int32_t, int32_t) {}
 
-// The centre aids work on the base fields of any tool; their steps come with the line input.
-void TDrawingtool::MidpointAid(TDC&, TRect&, int32_t, int32_t) {}
-void TDrawingtool::ThreePointAid(TDC&, TRect&, int32_t, int32_t) {}
+// The centre aids are in tools/centre_aids.cpp.

@@ -9,21 +9,16 @@ TArctool::TArctool() {
 // Previews, keyed corners and the objects created come with the shape tools.
 void TRectangletool::Draw(TDC&, int32_t) {}
 void TRectangletool::KeyDown(TDC&, TRect&, uint32_t, TPoint*, int32_t) {}
-void TRectangleobjtool::CreateObject(TDC&, TRect&) {}
 
 void TRoundrecttool::Draw(TDC&, int32_t) {}
-void TRndrectobjtool::CreateObject(TDC&, TRect&) {}
 
 void TCircletool::ButtonDown(TDC&, TRect&, TPoint*) {}
 void TCircletool::ButtonUp(TDC&, TRect&, TPoint*) {}
 void TCircletool::MouseMove(TDC&, TRect&, int32_t, int32_t) {}
 void TCircletool::Draw(TDC&, int32_t) {}
 void TCircletool::KeyDown(TDC&, TRect&, uint32_t, TPoint*, int32_t) {}
-void TCircleobjtool::CreateObject(TDC&, TRect&) {}
 
 void TEllipsetool::Draw(TDC&, int32_t) {}
-void TEllipseobjtool::CreateObject(TDC&, TRect&) {}
 
 void TArctool::Draw(TDC&, int32_t) {}
 void TArctool::KeyDown(TDC&, TRect&, uint32_t, TPoint*, int32_t) {}
-void TArcobjtool::CreateObject(TDC&, TRect&) {}

@@ -13,4 +13,3 @@ void TTexttool::ButtonDown(TDC&, TRect&, TPoint*) {}
 void TTexttool::Draw(TDC&, int32_t) {}
 void TTexttool::SetText(TDC&, TRect&, TPoint*, const char*) {}
 void TTexttool::Char(TDC&, TRect&, uint32_t) {}
-void TTextobjtool::CreateObject(TDC&, TRect&) {}

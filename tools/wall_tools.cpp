@@ -1,7 +1,6 @@
 #include "tools/wall_tools.h"
 
 // Building, editing and snapping walls come with the walls subsystem.
-void TExtwallobjtool::CreateObject(TDC&, TRect&) {}
 void TExtwallobjtool::Command(int32_t) {}
 void TExtwallobjtool::Start(int32_t a, int32_t b, int32_t c) {
     DispatchMode(a, b, c);
@@ -11,5 +10,4 @@ void TExtwallobjtool::DispatchMode(int32_t, int32_t, int32_t) {}
 void TIntwallobjtool::MouseMove(TDC&, TRect&, int32_t, int32_t) {}
 void TIntwallobjtool::Draw(TDC&, int32_t) {}
 void TIntwallobjtool::KeyDown(TDC&, TRect&, uint32_t, TPoint*, int32_t) {}
-void TIntwallobjtool::CreateObject(TDC&, TRect&) {}
 void TIntwallobjtool::Start(int32_t, int32_t, int32_t) {}

@@ -14,6 +14,9 @@ public:
 
     // The step Start carries out, chosen by the tool's mode.
     void DispatchMode(int32_t a, int32_t b, int32_t c);
+    // Takes a new identifier, snaps the ends to the floor's walls, reads the wall settings and
+    // computes the layer lines (below 1: without the snapping).
+    void SnapWallEnds(int32_t snap);
 
     int32_t& DirectionCode() { return PickKind; }     // 1 up, 2 right, 3 down, 4 left
     int32_t& ExtendDirection() { return ChainState; } // command 2's direction
@@ -42,6 +45,8 @@ public:
     void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
     void CreateObject(TDC& dc, TRect& client) override;
     void Start(int32_t a, int32_t b, int32_t c) override;
+    // Snaps the partition's ends to the walls it meets and trims them (below 1: no snapping).
+    void SnapWallEnds(int32_t snap);
 
     int32_t& DirectionCode() { return PickKind; } // side of the partition being built
     int32_t& FreeLength() { return Count; }

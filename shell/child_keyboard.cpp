@@ -1,0 +1,266 @@
+// The key-down handler of the drawing window: the keys that act whatever tool is current (F1 help,
+// Insert layout grid, Tab DATUM), and the keys of a tool that is still idle, for which Enter places
+// the start point at the mouse cursor after any prompt the tool needs first. The keys of an engaged
+// tool are in shell/child_length_entry.cpp.
+#include <cstdlib>
+
+#include "document/document.h"
+#include "platform/message_box.h"
+#include "platform/virtual_keys.h"
+#include "shell/child.h"
+#include "shell/child_length_entry.h"
+#include "shell/child_tool_call.h"
+#include "shell/client.h"
+#include "shell/globals.h"
+#include "shell/help_commands.h"
+#include "shell/length_prompt.h"
+#include "tools/drawing_tool.h"
+#include "tools/working_file.h"
+
+namespace {
+
+constexpr int32_t kNone = 30001;
+
+bool IsArrow(uint key) {
+    return key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN;
+}
+
+void KeyDownOnTool(TChild& window, TRect& rc, uint key, TPoint& cursor, int32_t step) {
+    shell::CallTool(window, [&](TDC& dc) { window.Client().Tool->KeyDown(dc, rc, key, &cursor, step); });
+}
+
+bool HasObjectOfKindOnView(int32_t kind) {
+    for (int32_t i = 0; i < ObjectList.count; ++i) {
+        const TObject* o = ObjectList[i];
+        if (o && o->kind == kind && o->view == CurrentView) return true;
+    }
+    return false;
+}
+
+// A radius prompt: OK with a value from 1 to the limit gives it, anything else nothing.
+std::optional<int32_t> AskRadius(const char* prompt, const char* preset, int32_t limit) {
+    const auto value = shell::AskNumber("RADIUS", prompt, preset, 9);
+    // A radius of 0 or below draws nothing sensible, so it is refused like one over the limit.
+    if (!value || *value < 1 || *value > limit) return std::nullopt;
+    return value;
+}
+
+// The arc's height, after the end point was found level or plumb with the first point.
+std::optional<int32_t> AskArcHeight(TChild& window, TRect& rc, const TPoint& cursor) {
+    TDrawingtool& tool = *window.Client().Tool;
+    const POINT logical = shell::PixelToLogical(window, rc, cursor);
+    int32_t x = logical.x * ZoomDivisor;
+    int32_t y = logical.y * ZoomDivisor;
+    if (std::abs(x - tool.X0) < 75) x = tool.X0;
+    if (std::abs(y - tool.Y0) < 75) y = tool.Y0;
+    if (x != tool.X0 && y != tool.Y0) {
+        shell::BoxKeepingCursor(window, "Endpoint not horizontal or vertical", "NO ARC DRAWN",
+                                MB_OK | MB_ICONEXCLAMATION);
+        return std::nullopt;
+    }
+    const char* text = "Use minus number for Arcs Below or Right of Endpts.";
+    if (MetricUnits == 0) {
+        const auto value = shell::AskNumber("ARC HEIGHT, INCHES", text, "24", 7);
+        if (!value || *value > 1400) return std::nullopt;
+        return *value * 24;
+    }
+    const auto value = shell::AskNumber("ARC HEIGHT", text, "600", 7);
+    if (!value || *value > 32000) return std::nullopt;
+    return value;
+}
+
+// Split an external wall at the point under the cursor.
+void SplitWallAtCursor(TChild& window, TRect& rc, const TPoint& cursor) {
+    TClient& client = window.Client();
+    const POINT logical = shell::PixelToLogical(window, rc, cursor);
+    const int32_t index = ObjectList.FindObject(1, logical.x, logical.y);
+    const TObject* picked = ObjectList[index];
+    if (index == kNone || !picked) {
+        shell::BoxKeepingCursor(window, "No valid object selected - please restart", "NO SELECTION", MB_OK);
+        return;
+    }
+    const int32_t kind = picked->kind;
+    client.RestoreTool(kind);
+    client.Tool->Window = &window;
+    client.Tool->PickKind = index;
+    client.Tool->Mode = 5;
+    if (kind != kOutlineLine && kind != kExtWall) {
+        client.SelectPickTool();
+        return;
+    }
+    client.Tool->Start(0, logical.x * ZoomDivisor, logical.y * ZoomDivisor);
+    shell::CallTool(window, [&](TDC& dc) { client.Tool->AutoDimension(dc, rc, 0, 0, 0, 111); });
+    window.Invalidate(true);
+    client.SelectPickTool();
+    client.ShowGuide("GUIDE: Pick Tool");
+}
+
+void IdleEnter(TChild& window, TRect& rc, TPoint& cursor) {
+    TClient& client = window.Client();
+    auto tool = [&client]() { return client.Tool.get(); };
+    const int32_t kind = tool()->Kind;
+    const int32_t mode = tool()->Mode;
+    if (kind == toolkind::kBaseChange && tool()->PickKind == 0) return;
+
+    int32_t step = 0;
+    if (kind == toolkind::kArc && tool()->X0 > 0) {
+        const auto height = AskArcHeight(window, rc, cursor);
+        if (!height) return;
+        step = *height;
+    } else if (kind == toolkind::kCircle) {
+        const auto radius =
+            MetricUnits == 0 ? AskRadius("in inches", "4", 1400) : AskRadius("in millimetres", "100", 32000);
+        if (!radius) return;
+        tool()->Count = MetricUnits == 0 ? *radius * 24 : *radius;
+    } else if (kind == toolkind::kRectangle) {
+        client.ShowGuide("GUIDE: Now use arrow direction keys for horizontal & vertical inputs");
+    } else if (kind == toolkind::kRoundRect) {
+        const auto radius = MetricUnits == 0 ? AskRadius("in inches", "2", 1400) : AskRadius("", "50", 32000);
+        if (!radius) return;
+        tool()->Count = MetricUnits == 0 ? *radius * 24 : *radius;
+        client.ShowGuide("GUIDE: Now use arrow direction keys for input");
+    }
+
+    if (kind == toolkind::kOpening) {
+        KeyDownOnTool(window, rc, VK_RETURN, cursor, step);
+        if (tool()->Y0 != 1) tool()->Command(100);
+        client.SelectPickTool();
+        return;
+    }
+    if ((kind == toolkind::kLine && mode == 20) || mode == 21) {
+        tool()->PointPlaced = 0;
+        window.MeasurementInput(cursor);
+        tool()->Mode += 1;
+        return;
+    }
+    if (kind == toolkind::kLine && mode == 42) {
+        KeyDownOnTool(window, rc, VK_RETURN, cursor, step);
+        client.SelectPickTool();
+        return;
+    }
+    if (kind == toolkind::kMove) {
+        if (CurrentView == kSitePlan) HelpContextId = 210;
+        KeyDownOnTool(window, rc, VK_RETURN, cursor, 0);
+        client.SelectPickTool();
+        tools::SaveWorkingFile();
+        window.SetDatum(4);
+        return;
+    }
+    if (kind == toolkind::kExtWallEdit && mode == 5) {
+        SplitWallAtCursor(window, rc, cursor);
+        return;
+    }
+
+    KeyDownOnTool(window, rc, VK_RETURN, cursor, step);
+    TDrawingtool& placed = *tool();
+    placed.PointPlaced = 1;
+    if (kind == toolkind::kArc || kind == 18) {
+        placed.PointPlaced = 0;
+    } else if (kind == toolkind::kLine && mode == 41) {
+        window.DatumX = placed.X0;
+        window.DatumY = placed.Y0;
+        window.DatumMode = 4;
+    } else if (kind == toolkind::kExtWall || kind == toolkind::kOutline) {
+        // Only the first Enter of an outline makes its start the DATUM and the start point.
+        if (!HasObjectOfKindOnView(kind)) {
+            window.DatumX = window.StartX = placed.X0;
+            window.DatumY = window.StartY = placed.Y0;
+            window.DatumMode = 4;
+        }
+    } else if (kind == toolkind::kIntWall) {
+        window.DatumX = placed.X0;
+        window.DatumY = placed.Y0;
+        window.DatumMode = 4;
+        placed.Dragging = 1;
+    }
+    if (kind == toolkind::kStairs) window.Invalidate(true);
+}
+
+void IdleKey(TChild& window, TRect& rc, uint key, TPoint& cursor) {
+    TClient& client = window.Client();
+    TDrawingtool& tool = *client.Tool;
+    DrawingState = 3;
+    if (key == VK_RETURN) {
+        IdleEnter(window, rc, cursor);
+        return;
+    }
+    if (IsArrow(key)) {
+        if (tool.Kind == toolkind::kMove && tool.Mode == 3) {
+            window.NudgeCursor(key);
+            KeyDownOnTool(window, rc, key, cursor, 0);
+        } else if (tool.Kind == toolkind::kBaseChange) {
+            tool.PickKind = key == VK_UP ? 1 : key == VK_RIGHT ? 2 : key == VK_DOWN ? 3 : 4;
+            tool.PointPlaced = 1;
+            tool.Dragging = 1;
+            tool.CrosshairStyle = (key == VK_LEFT || key == VK_RIGHT) ? 1 : 2;
+            if (tool.Mode == 8)
+                client.ShowGuide("GUIDE: move cursor,press ENTER when line is at position to expand from");
+            if (tool.Mode == 9)
+                client.ShowGuide("GUIDE: move cursor,press ENTER when line is at position to shrink from");
+        } else {
+            window.NudgeCursor(key);
+        }
+        return;
+    }
+    if ((key == VK_ADD || key == VK_SUBTRACT) && tool.Kind == toolkind::kMove && tool.Mode == 3) {
+        if (window.CheckRotateSelection() == 1) return;
+        KeyDownOnTool(window, rc, key, cursor, 1);
+    }
+}
+
+} // namespace
+
+void TChild::EvKeyDown(uint key, uint, uint) {
+    TClient& client = Client();
+    const int32_t kind = client.Tool->Kind;
+    TRect rc = GetClientRect();
+
+    if (key == VK_F1) {
+        if ((kind == 20 || kind == 21) && CurrentView == kGroundFloor) HelpContextId = 210;
+        ShowHelp(GetHandle(), KeyHelpRequest(HelpMode, HelpContextId));
+        return;
+    }
+    if (key == VK_INSERT) {
+        if (LayoutGridFlag == 1) {
+            LayoutGridFlag = 0;
+            Invalidate(true);
+        } else {
+            LayoutGridFlag = 1;
+            RunToolDialog(3);
+        }
+        return;
+    }
+    if (key == VK_TAB) {
+        if (DrawingState <= 0) return;
+        HelpContextId = 350;
+        if (DatumMode != 2) {
+            client.ShowGuide(
+                "DATUM ON - click reference point with Left Btn, click ICON or use TAB key to turn off");
+            client.Tool->PointPlaced = 0;
+            DatumX = 0;
+            DatumY = 0;
+            DatumMode = 2;
+        } else {
+            client.ShowGuide("GUIDE: press F1 for help");
+            SetDatum(4);
+        }
+        return;
+    }
+
+    if (kind == 20 && DatumMode < 2) return;
+    const bool quietKind = kind == toolkind::kExtWall || kind == toolkind::kLine ||
+                           kind == toolkind::kRectangle || kind == toolkind::kRoundRect ||
+                           kind == toolkind::kMove || kind == toolkind::kIntWall;
+    if (!quietKind && CurrentView != 45) client.ShowGuide("GUIDE: press F1 for context help");
+    TPoint cursor = shell::CursorInClient(*this);
+    client.Tool->Window = this;
+    if (kind == 2) client.Tool->PointPlaced = 0;
+    if (kind == 20 || (kind == 21 && key == VK_RETURN)) return;
+    if (CurrentView == kRoomLayout && key == VK_RETURN) return;
+
+    const int32_t engaged = client.Tool->PointPlaced;
+    if (engaged == 0)
+        IdleKey(*this, rc, key, cursor);
+    else if (engaged == 1 || engaged == 4)
+        shell::EngagedKey(*this, key, cursor, rc);
+}

@@ -1,0 +1,411 @@
+#include "shell/child_length_entry.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "document/document.h"
+#include "platform/cursor.h"
+#include "platform/gadgets.h"
+#include "platform/message_box.h"
+#include "platform/virtual_keys.h"
+#include "shell/child.h"
+#include "shell/child_tool_call.h"
+#include "shell/client.h"
+#include "shell/datum_readout.h"
+#include "shell/globals.h"
+#include "shell/length_prompt.h"
+#include "tools/drawing_tool.h"
+#include "tools/working_file.h"
+
+namespace shell {
+
+namespace {
+
+constexpr int32_t kNone = 30001;
+constexpr int32_t kAreaChanged = 30000;
+constexpr int32_t kLineTextMode = 51;
+constexpr int32_t kCancelledLine = 125000;
+constexpr int32_t kArrowNudge = 50; // StartX of the internal-wall tool while arrows only nudge
+
+bool IsDesignRoom(int32_t kind) {
+    return kind == toolkind::kDesignRoom || kind == toolkind::kReopenedRoom;
+}
+
+bool IsOutline(int32_t kind) {
+    return kind == toolkind::kOutline || kind == toolkind::kExtWall;
+}
+
+int32_t ArrowCode(uint key) {
+    return key == VK_UP ? 1 : key == VK_RIGHT ? 2 : key == VK_DOWN ? 3 : 4;
+}
+
+const char* ArrowPrompt(uint key) {
+    return key == VK_DOWN ? "DOWN:" : key == VK_LEFT ? "LEFT:" : key == VK_UP ? "UP:" : "RIGHT:";
+}
+
+const char* PromptTitle(const TDrawingtool& tool) {
+    switch (tool.Kind) {
+    case toolkind::kRectangle:
+        return "RECTANGLE";
+    case toolkind::kRoundRect:
+        return "ROUNDED RECTANGLE";
+    case toolkind::kBaseChange:
+        return tool.Mode == 8 ? "EXPAND BASE BY" : tool.Mode == 9 ? "SHRINK BASE BY" : "LINE";
+    case toolkind::kIntWall:
+        return tool.PointPlaced == 4 ? "OPEN UP" : "WALL TO";
+    default:
+        break;
+    }
+    if (IsDesignRoom(tool.Kind) && (tool.Mode == 20 || tool.Mode == 21 || tool.Mode == 55))
+        return "ADJUST ROOM";
+    // A design-room tool in another mode has no title of its own; it asks like the line tool.
+    return "LINE";
+}
+
+void SetDistanceGadget(TClient& client, const char* text) {
+    if (client.DistanceGadget) client.DistanceGadget->SetText(text);
+}
+
+// One key of an engaged tool, with what it needs of the window.
+class EngagedStep {
+public:
+    EngagedStep(TChild& window, uint key, TPoint& cursor, TRect& client)
+        : window_(window), client_(window.Client()), key_(key), cursor_(cursor), rc_(client) {}
+
+    void Run();
+
+private:
+    TDrawingtool& Tool() const { return *client_.Tool; }
+    void KeyDown(uint key, int32_t step) {
+        CallTool(window_, [&](TDC& dc) { Tool().KeyDown(dc, rc_, key, &cursor_, step); });
+    }
+    void AutoDimension() {
+        CallTool(window_, [&](TDC& dc) { Tool().AutoDimension(dc, rc_, 0, 0, 0, 111); });
+    }
+    void Toggled() {
+        window_.SetCapture();
+        window_.ReleaseCapture();
+    }
+
+    void Arrow();
+    std::optional<int32_t> AskLength(const char* preset);
+    void BaseDistance();
+    void CommonStep(uint key, int32_t step);
+    void InternalWallFollowUp(uint key);
+    void LineTextStep();
+    void StartPointReadout();
+    void ClosingTest();
+    void ParkCursor();
+
+    TChild& window_;
+    TClient& client_;
+    uint key_;
+    TPoint& cursor_;
+    TRect& rc_;
+};
+
+void EngagedStep::Run() {
+    const int32_t kind = Tool().Kind;
+    if (key_ == VK_LEFT || key_ == VK_UP || key_ == VK_RIGHT || key_ == VK_DOWN) {
+        Arrow();
+    } else if (key_ == VK_RETURN) {
+        if (kind == toolkind::kBaseChange)
+            BaseDistance();
+        else
+            CommonStep(key_, 0);
+    } else if (key_ == 0x41 || key_ == VK_NUMPAD1) {
+        if (kind == toolkind::kExtWall && (Tool().Mode == 0 || Tool().Mode == 1)) {
+            Tool().Mode = 1 - Tool().Mode;
+            Toggled();
+        } else if (kind == toolkind::kIntWall && (window_.StartX == 0 || window_.StartX == kArrowNudge)) {
+            window_.StartX = kArrowNudge - window_.StartX;
+            Toggled();
+        } else {
+            CommonStep(key_, 0);
+        }
+    } else if (key_ == VK_ADD && kind == toolkind::kIntWall) {
+        CommonStep(key_, 0);
+    }
+}
+
+void EngagedStep::Arrow() {
+    const int32_t kind = Tool().Kind;
+    const bool nudge = (kind == toolkind::kExtWall && Tool().Mode == 1) ||
+                       (kind == toolkind::kIntWall && window_.StartX == kArrowNudge) ||
+                       kind == toolkind::kOutline;
+    if (nudge) {
+        window_.NudgeCursor(key_);
+        return;
+    }
+    if (IsDesignRoom(kind) && Tool().Mode == 65) {
+        KeyDown(key_, 0);
+        CommonStep(key_, 0);
+        return;
+    }
+    std::string lengthText = "0";
+    if (kind == toolkind::kExtWall) {
+        Tool().ChainState = ArrowCode(key_);
+        Tool().Command(2);
+        lengthText = std::to_string(Tool().Count);
+        window_.SetCursor(nullptr, IDC_CROSS);
+    } else if (kind == toolkind::kIntWall && Tool().PointPlaced == 1) {
+        window_.StartX = 0;
+        Tool().Start(ArrowCode(key_), 0, 0);
+        if (Tool().Y0 == kNone) {
+            const char* text =
+                key_ == VK_RIGHT
+                    ? "Wrong Arrow key for second line position - re select Internal Wall icon and try again"
+                    : "Wrong Arrow key for second line position - re select internal wall icon and try again";
+            BoxKeepingCursor(window_, text, key_ == VK_DOWN ? "INTERNAL WALLS" : "INTERNAL WALL", MB_OK);
+            client_.SelectPickTool();
+            return;
+        }
+        lengthText = std::to_string(Tool().Count);
+    }
+    const auto step = AskLength(lengthText.c_str());
+    if (!step) return;
+    CommonStep(key_, *step);
+}
+
+// The typed length of one step: whole millimetres from 1 to 69999, or feet and inches below 300000
+// units of 1/24 inch. A cancelled prompt or a length outside the limits gives nothing.
+std::optional<int32_t> EngagedStep::AskLength(const char* preset) {
+    if (MetricUnits == 1) {
+        const auto value = AskNumber(PromptTitle(Tool()), ArrowPrompt(key_), preset, 9);
+        if (!value || *value < 1 || *value > 69999) return std::nullopt;
+        return value;
+    }
+    const auto value = AskFeetInches(window_, Tool().Count);
+    if (!value || *value < 1 || *value > 299999) return std::nullopt;
+    return value;
+}
+
+void EngagedStep::BaseDistance() {
+    const POINT logical = PixelToLogical(window_, rc_, cursor_);
+    int32_t preset = 0;
+    if (Tool().Mode == 9) {
+        Tool().Count = logical.x;
+        Tool().CursorY = logical.y;
+        Tool().Command(1);
+        preset = Tool().Count;
+    }
+    std::optional<int32_t> step;
+    bool cancelled = false;
+    if (MetricUnits == 1) {
+        step = AskNumber(PromptTitle(Tool()), "", std::to_string(preset).c_str(), 9);
+        cancelled = !step;
+        if (step && (*step < 1 || *step > 69999)) step.reset();
+    } else {
+        step = AskFeetInches(window_, preset);
+        cancelled = !step;
+        if (step && (*step < 1 || *step > 299999)) step.reset();
+    }
+    if (cancelled) return;
+    if (!step) {
+        client_.SelectPickTool();
+        window_.Invalidate(true);
+        return;
+    }
+    Tool().Start(*step, logical.x * ZoomDivisor, logical.y * ZoomDivisor);
+    Toggled();
+    Tool().Command(5);
+    AutoDimension();
+    const int32_t record = ObjectList.FindKind(CurrentView + kFloorRecordBase);
+    if (auto* info = dynamic_cast<TInfoobj*>(ObjectList[record])) info->value = ObjectList.GetFloorArea();
+    ObjectList.MakeTitleBlock();
+    window_.Invalidate(true);
+}
+
+void EngagedStep::CommonStep(uint key, int32_t step) {
+    window_.SetCapture();
+    struct Release {
+        TChild& window;
+        ~Release() { window.ReleaseCapture(); }
+    } release{window_};
+
+    const int32_t kind = Tool().Kind;
+    const POINT logical = PixelToLogical(window_, rc_, cursor_);
+    const bool keepsInView = kind != toolkind::kBaseChange && kind < toolkind::kDesignRoom;
+    const int32_t view = keepsInView ? window_.KeepCursorInView(step, key, logical.x, logical.y) : 0;
+    KeyDown(key, step);
+    if (view == 1) window_.Invalidate(true);
+    if (view == 2) return;
+
+    TDrawingtool& tool = Tool();
+    if (IsOutline(kind)) {
+        window_.DatumX = tool.X1;
+        window_.DatumY = tool.Y1;
+        window_.Invalidate(true);
+        window_.DatumMode = 4;
+        client_.ShowGuide("Continue - if same details use arrow keys or Enter endpoint - click Extwall icon "
+                          "if changing detail");
+    } else if (kind == toolkind::kLine && tool.Mode == 42) {
+        window_.DatumMode = 1;
+        SetDistanceGadget(client_, "0");
+    } else if (kind == toolkind::kLine) {
+        client_.ShowGuide("ENTER start point,then arrow direction (then ENTER/ARROW/INPUT to continue on), "
+                          "OR press LeftButton & DRAG");
+        tool.PointPlaced = 0;
+    } else if (IsDesignRoom(kind)) {
+        tools::SaveWorkingFile();
+        if (tool.Mode == 65) {
+            CallTool(window_, [&](TDC& dc) { Tool().Draw(dc, 1); });
+        } else {
+            tool.Mode = 0;
+            window_.MergeStep(rc_);
+        }
+    }
+
+    if (kind == toolkind::kIntWall)
+        InternalWallFollowUp(key);
+    else if (Tool().Mode == kLineTextMode && Tool().Kind == toolkind::kLine && Tool().Y0 < kCancelledLine)
+        LineTextStep();
+
+    if (IsOutline(kind)) {
+        StartPointReadout();
+        ClosingTest();
+    }
+}
+
+// The client centre on the screen: where the cursor waits when internal walls are finished.
+void EngagedStep::ParkCursor() {
+    TPoint centre(rc_.right / 2, rc_.bottom / 2);
+    window_.ClientToScreen(centre);
+    SetCursorPos(centre.x, centre.y);
+}
+
+void EngagedStep::InternalWallFollowUp(uint key) {
+    TDrawingtool& tool = Tool();
+    window_.DatumX = tool.X1;
+    window_.DatumY = tool.Y1;
+    window_.DatumMode = 4;
+    if (tool.PointPlaced == 1 || tool.PointPlaced == 3 || key == VK_RETURN) tools::SaveWorkingFile();
+    if (ZoomDivisor == 0) return;
+    if (tool.PointPlaced == 1) {
+        auto finish = [this] {
+            client_.SelectPickTool();
+            client_.ShowToolName("Pick Tool");
+            window_.DatumMode = 1;
+            window_.StartX = 0;
+            SetDistanceGadget(client_, "0");
+        };
+        if (tool.Count == kAreaChanged) {
+            const POINT a =
+                LogicalToPixel(window_, rc_, tool.BoxLeft / ZoomDivisor, tool.BoxTop / ZoomDivisor);
+            const POINT b =
+                LogicalToPixel(window_, rc_, tool.BoxRight / ZoomDivisor, tool.BoxBottom / ZoomDivisor);
+            const TRect area(std::max(a.x, int32_t{0}), std::max(a.y, int32_t{0}), std::min(b.x, rc_.right),
+                             std::min(b.y, rc_.bottom));
+            ParkCursor();
+            window_.InvalidateRect(area, true);
+            finish();
+            return;
+        }
+        for (int32_t back = 1; back <= 3; ++back) {
+            const auto* wall = dynamic_cast<const TIntwallobj*>(ObjectList[ObjectList.count - back]);
+            if (!wall || wall->kind != kIntWall) continue;
+            const POINT p = LogicalToPixel(window_, rc_, wall->x1 / ZoomDivisor, wall->y1 / ZoomDivisor);
+            const int32_t half = wall->thickness / 2;
+            window_.InvalidateRect(TRect(p.x - half, p.y - half, p.x + half, p.y + half), true);
+            break;
+        }
+        if (tool.Count == kNone) {
+            finish();
+            ParkCursor();
+            return;
+        }
+        const POINT p = LogicalToPixel(window_, rc_, tool.X0 / ZoomDivisor, tool.Y0 / ZoomDivisor);
+        TPoint screen(p.x, p.y);
+        window_.ClientToScreen(screen);
+        SetCursorPos(screen.x, screen.y);
+        tool.Dragging = 1;
+    } else if (tool.PointPlaced == 4) {
+        window_.InvalidateArea(15);
+        client_.SelectPickTool();
+    }
+}
+
+void EngagedStep::LineTextStep() {
+    const int32_t endX = Tool().X1;
+    const int32_t endY = Tool().Y1;
+    window_.RunToolDialog(8);
+    if (Tool().Y0 == kCancelledLine) {
+        client_.SelectPickTool();
+        return;
+    }
+    CallTool(window_, [&](TDC& dc) { Tool().ShowLengthLabel(dc, rc_, 0, 0); });
+    if (CurrentView == kSitePlan) {
+        Tool().Mode = kLineTextMode;
+        Tool().PointPlaced = 1;
+        Tool().X0 = endX;
+        Tool().Y0 = endY;
+    } else if (CurrentView < kSitePlan) {
+        client_.SelectPickTool();
+    }
+    tools::SaveWorkingFile();
+}
+
+void EngagedStep::StartPointReadout() {
+    if (window_.DatumMode != 4) return;
+    const std::string text =
+        shell::StartPointReadout(Tool().X1 - window_.StartX, Tool().Y1 - window_.StartY, MetricUnits == 1);
+    if (!text.empty()) client_.ShowGuide(text.c_str());
+}
+
+void EngagedStep::ClosingTest() {
+    const int32_t kind = Tool().Kind;
+    const TObject* first = nullptr;
+    int32_t count = 0;
+    for (int32_t i = 0; i < ObjectList.count; ++i) {
+        const TObject* o = ObjectList[i];
+        if (!o || o->kind != kind || o->view != CurrentView) continue;
+        if (!first) first = o;
+        ++count;
+    }
+    if (count < 3) return;
+    const TObject* last = ObjectList[ObjectList.count - 1];
+    auto near = [](int32_t a, int32_t b) { return std::abs(a - b) < ZoomDivisor; };
+    const bool closed = (near(first->x1, last->x2) && near(first->y1, last->y2)) ||
+                        (near(first->x2, last->x1) && near(first->y2, last->y1));
+    if (!closed) return;
+
+    Tool().PointPlaced = 0;
+    if (kind == toolkind::kExtWall) {
+        Tool().Command(5);
+        AutoDimension();
+        window_.ShowBuildingArea(2);
+        window_.DatumMode = 1;
+        SetDistanceGadget(client_, "0");
+        client_.SelectPickTool();
+    } else {
+        window_.DatumMode = 1;
+        SetDistanceGadget(client_, "0");
+        client_.RestoreTool(toolkind::kExtWall);
+        Tool().Window = &window_;
+        Tool().Command(7);
+        AutoDimension();
+        window_.DatumMode = 1;
+        SetDistanceGadget(client_, "0");
+        client_.RestoreTool(toolkind::kIntWall);
+        Tool().Window = &window_;
+        Tool().Mode = toolkind::kIntWall;
+        Tool().Start(0, 0, 2);
+        client_.SelectPickTool();
+        Tool().Command(1);
+    }
+    ObjectList.MakeTitleBlock();
+    if (kind == toolkind::kOutline) window_.ShowBuildingArea(2);
+    PlanDisplayMode = 0;
+    if (CurrentView == kGroundFloor) window_.SyncScrollOrigin(0);
+    window_.Invalidate(true);
+}
+
+} // namespace
+
+void EngagedKey(TChild& window, uint key, TPoint& cursor, TRect& client) {
+    EngagedStep(window, key, cursor, client).Run();
+}
+
+} // namespace shell

@@ -1,0 +1,95 @@
+// Pointer movement, typed characters and key release in the drawing window. Every movement reaches the
+// current tool (which draws its rubber band); while a DATUM reference is set the cursor-distance
+// gadget shows the pointer's distance from it. Characters feed the text typed in place.
+#include <cstdlib>
+
+#include "document/document.h"
+#include "platform/cursor.h"
+#include "platform/dc.h"
+#include "platform/gadgets.h"
+#include "shell/child.h"
+#include "shell/child_tool_call.h"
+#include "shell/client.h"
+#include "shell/datum_readout.h"
+#include "shell/globals.h"
+#include "tools/drawing_tool.h"
+#include "tools/working_file.h"
+
+void TChild::EvMouseMove(uint, const TPoint& point) {
+    if (DatumMode < 1) return;
+    TClient& client = Client();
+    TDrawingtool* tool = client.Tool.get();
+    tool->Window = this;
+    TRect rc = GetClientRect();
+    const bool onlyWhileDragging = tool->Kind == toolkind::kOpening || tool->Kind == toolkind::kStairs;
+    if (!onlyWhileDragging || tool->Dragging == 1)
+        shell::CallTool(*this, [&](TDC& dc) { tool->MouseMove(dc, rc, point.x, point.y); });
+    if (DatumMode <= 1) return;
+
+    const POINT logical = shell::PixelToLogical(*this, rc, point);
+    const int32_t xd = logical.x * ZoomDivisor;
+    const int32_t yd = logical.y * ZoomDivisor;
+    // A pointer that comes close to the reference on one axis pulls the reference along on it.
+    const auto t = static_cast<int32_t>(PenScaleF * (MetricUnits == 1 ? 5.0f : 6.0f) * 0.5f);
+    if (DatumX - t < xd && xd < DatumX + t + 1) DatumX = xd;
+    if (DatumY - t < yd && yd < DatumY + t + 1) DatumY = yd;
+    if (DatumMode >= 2 && DatumMode <= 4 && client.DistanceGadget) {
+        const std::string text = shell::DatumReadout(xd - DatumX, yd - DatumY, DatumMode, MetricUnits == 1);
+        client.DistanceGadget->SetText(text.c_str());
+    }
+}
+
+void TChild::EvChar(uint key, uint, uint) {
+    TClient& client = Client();
+    if (client.Tool->Kind != toolkind::kTextAtClick) return;
+    client.Tool->Window = this;
+    TRect rc = GetClientRect();
+    client.ShowGuide("GUIDE: press ENTER once for newline - T W I C E to FINISH");
+    if (key == 13 && RestoreKind == 1) {
+        DestroyCaret();
+        SetCursor(nullptr, IDC_CROSS);
+        client.Tool->Kind = 20;
+        client.ShowToolName("None");
+        client.ShowGuide("GUIDE: select tool or function");
+        RestoreKind = 0;
+        return;
+    }
+    RestoreKind = 0;
+    shell::CallTool(*this, [&](TDC& dc) { client.Tool->Char(dc, rc, key); });
+    if (key != 13) return;
+
+    const auto* last =
+        dynamic_cast<const TTextobj*>(ObjectList.count > 0 ? ObjectList[ObjectList.count - 1] : nullptr);
+    if (!last || last->kind != kDialogText) {
+        DestroyCaret();
+        SetCursor(nullptr, IDC_CROSS);
+        client.SelectPickTool();
+        client.Tool->Kind = 20;
+        client.ShowToolName("Pick tool");
+        client.ShowGuide("GUIDE: select tool or function");
+        return;
+    }
+    RestoreKind = 1;
+    TDrawingtool& tool = *client.Tool;
+    tool.PickKind = last->angle;
+    tool.CursorX = last->style;
+    const int32_t spacing = tool.Count;
+    tool.X0 = last->angle == 0 ? last->x1 : last->x1 + spacing;
+    tool.Y0 = last->angle == 0 ? last->y1 - spacing : last->y1;
+    if (ZoomDivisor == 0) return;
+    const POINT pixel = shell::LogicalToPixel(*this, rc, tool.X0 / ZoomDivisor, tool.Y0 / ZoomDivisor);
+    TPoint screen(pixel.x, pixel.y);
+    ClientToScreen(screen);
+    SetCursorPos(screen.x, screen.y);
+}
+
+void TChild::EvKeyUp(uint, uint, uint) {
+    TClient& client = Client();
+    TDrawingtool& tool = *client.Tool;
+    const bool designRoom = tool.Kind == toolkind::kDesignRoom || tool.Kind == toolkind::kReopenedRoom;
+    if (!designRoom || tool.Mode != 65) return;
+    TRect rc = GetClientRect();
+    tools::SaveWorkingFile();
+    MergeStep(rc);
+    tool.CursorX = 0;
+}

@@ -1,0 +1,112 @@
+#include "tests/shell/input_fixture.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <QTimer>
+
+#include "document/coordinate_mapping.h"
+#include "platform/dc.h"
+#include "platform/detail/client_view.h"
+#include "shell/globals.h"
+
+void InputTest::SetUp() {
+    ResetGlobals();
+    ASSERT_TRUE(app.InitInstance());
+    client = app.Client;
+    ASSERT_NE(client, nullptr);
+    ObjectList.ProgramDirectory = dir.Path();
+    ObjectList.SetDrawingName("HOUSE");
+    ObjectList.Flush();
+    MetricUnits = 1;
+    CurrentView = kGroundFloor;
+}
+
+void InputTest::TearDown() {
+    ObjectList.Flush();
+    ResetGlobals();
+}
+
+void InputTest::Open(std::vector<std::unique_ptr<TObject>> objects) {
+    // The window settles the sheet size first; the file is written against that sheet, as every
+    // later edit writes it.
+    ObjectList.Flush();
+    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    DrawingState = 2;
+    child = new TChild(*client, "HOUSE.PLN");
+    ASSERT_TRUE(child->Create());
+    QCoreApplication::processEvents();
+    ObjectList.Flush();
+    for (int32_t floor = kGroundFloor; floor <= kSecondFloor; ++floor)
+        ObjectList.Add(
+            std::make_unique<TInfoobj>(floor, floor + kFloorRecordBase, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+    for (auto& o : objects)
+        ObjectList.Add(std::move(o));
+    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    child->Invalidate(true);
+    child->UpdateWindow();
+    client->CmLine();
+}
+
+QWidget* InputTest::View() const {
+    return child->View();
+}
+
+POINT InputTest::DrawingAt(const TPoint& pixel) const {
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    TDC dc(scratch);
+    POINT p{};
+    ClientToDrawing(nullptr, dc, child->GetClientRect(), pixel.x, pixel.y, &p.x, &p.y);
+    return POINT{p.x * ZoomDivisor, p.y * ZoomDivisor};
+}
+
+TPoint InputTest::PixelOf(int32_t x, int32_t y) const {
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    TDC dc(scratch);
+    POINT p{};
+    DrawingToClient(nullptr, dc, child->GetClientRect(), x / ZoomDivisor, y / ZoomDivisor, &p.x, &p.y);
+    return TPoint(p.x, p.y);
+}
+
+void InputTest::MoveTo(const TPoint& pixel) {
+    QTest::mouseMove(View(), QPoint(pixel.x, pixel.y));
+}
+
+void InputTest::Key(int qtKey) {
+    QTest::keyClick(View(), static_cast<Qt::Key>(qtKey));
+}
+
+void InputTest::Drag(const TPoint& from, const TPoint& to) {
+    QWidget* view = View();
+    QTest::mouseMove(view, QPoint(from.x, from.y));
+    QTimer::singleShot(0, view, [view, to] {
+        QTest::mouseMove(view, QPoint(to.x, to.y));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(to.x, to.y));
+    });
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(from.x, from.y));
+    QCoreApplication::processEvents();
+}
+
+std::vector<std::unique_ptr<TObject>> InputTest::FileObjects() const {
+    TList copy;
+    copy.ProgramDirectory = ObjectList.ProgramDirectory;
+    copy.SetDrawingName(ObjectList.DrawingName);
+    const int32_t units = MetricUnits;
+    const int32_t ids = IdCounter;
+    EXPECT_EQ(copy.ReadDrawingFile(1), FileResult::Ok);
+    MetricUnits = units;
+    IdCounter = ids;
+    std::vector<std::unique_ptr<TObject>> objects;
+    // The document is the file's owner here only for the read: take the objects over one by one.
+    for (int32_t i = 0; i < copy.count; ++i) {
+        const TObject* o = copy[i];
+        auto line = std::make_unique<TObject>(*o);
+        objects.push_back(std::move(line));
+    }
+    return objects;
+}
+
+namespace inputmake {
+std::unique_ptr<TLineobj> Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t view) {
+    return std::make_unique<TLineobj>(view, kLine, 1, 0, 0, 0, x1, 0, x2, 0, y1, y2, 0, 0, 0);
+}
+} // namespace inputmake

@@ -1,0 +1,221 @@
+// Drawing lines in the drawing window by keys and by the mouse, as a user does, and checking what
+// reaches the working file.
+#include <QTest>
+
+#include "dialogs/feet_dialog.h"
+#include "platform/cursor.h"
+#include "platform/gadgets.h"
+#include "platform/test_script.h"
+#include "resources/dialogs/feet_template.h"
+#include "shell/globals.h"
+#include "tests/shell/input_fixture.h"
+#include "tools/line_tool.h"
+
+namespace {
+
+using pl::script::DialogStep;
+
+const TObject& LastOf(const std::vector<std::unique_ptr<TObject>>& objects) {
+    return *objects.back();
+}
+
+// The three floor records File New seeds come first in every drawing.
+constexpr int32_t kRecords = 3;
+
+class KeyedLine : public InputTest {};
+
+TEST_F(KeyedLine, EnterArrowAndMillimetresMakeALine) {
+    Open();
+    const TPoint at(200, 150);
+    MoveTo(at);
+    Key(Qt::Key_Return);
+    const POINT start = DrawingAt(at);
+    EXPECT_EQ(client->Tool->PointPlaced, 1);
+    pl::script::AnswerInput("2500");
+    Key(Qt::Key_Right);
+
+    const auto objects = FileObjects();
+    ASSERT_EQ(objects.size(), size_t{kRecords + 1});
+    const TObject& line = LastOf(objects);
+    EXPECT_EQ(line.kind, kLine);
+    EXPECT_EQ(line.view, kGroundFloor);
+    EXPECT_EQ(line.x1, start.x);
+    EXPECT_EQ(line.y1, start.y);
+    EXPECT_EQ(line.x2, start.x + 2500);
+    EXPECT_EQ(line.y2, start.y);
+    EXPECT_TRUE(ui.LogContains("title=\"LINE\""));
+    EXPECT_TRUE(ui.LogContains("RIGHT:"));
+    // The step is over: the next Enter places a new start.
+    EXPECT_EQ(client->Tool->PointPlaced, 0);
+}
+
+TEST_F(KeyedLine, FeetInchesAndEighthsMakeALine) {
+    MetricUnits = 0;
+    Open();
+    ASSERT_EQ(ZoomDivisor, 6);
+    const TPoint at(220, 200);
+    MoveTo(at);
+    Key(Qt::Key_Return);
+    const POINT start = DrawingAt(at);
+    // 10' 6 3/8'' is 126 inches and three 24ths.
+    pl::script::AnswerDialog(
+        kFeetDialogId,
+        {DialogStep{
+            {{kFeetEditId, "10"}, {kInchesEditId, "6"}, {kNumeratorEditId, "3"}, {kDenominatorEditId, "8"}},
+            IDOK}});
+    Key(Qt::Key_Up);
+
+    const TObject& line = LastOf(FileObjects());
+    EXPECT_EQ(line.x2, start.x);
+    EXPECT_EQ(line.y2, start.y + 3033);
+}
+
+TEST_F(KeyedLine, AFractionOverZeroAddsNothing) {
+    MetricUnits = 0;
+    Open();
+    MoveTo(TPoint(220, 200));
+    Key(Qt::Key_Return);
+    const POINT start = DrawingAt(TPoint(220, 200));
+    pl::script::AnswerDialog(
+        kFeetDialogId,
+        {DialogStep{
+            {{kFeetEditId, "1"}, {kInchesEditId, "0"}, {kNumeratorEditId, "5"}, {kDenominatorEditId, "0"}},
+            IDOK}});
+    Key(Qt::Key_Left);
+    EXPECT_EQ(LastOf(FileObjects()).x2, start.x - 288);
+}
+
+class MetricLimit : public InputTest, public ::testing::WithParamInterface<std::pair<const char*, bool>> {};
+
+TEST_P(MetricLimit, LengthsOutsideOneTo69999AreRefused) {
+    Open();
+    MoveTo(TPoint(150, 150));
+    Key(Qt::Key_Return);
+    pl::script::AnswerInput(GetParam().first);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(FileCount(), kRecords + (GetParam().second ? 1 : 0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, MetricLimit,
+                         ::testing::Values(std::pair{"69999", true}, std::pair{"1", true},
+                                           std::pair{"70000", false}, std::pair{"0", false},
+                                           std::pair{"-5", false}, std::pair{"abc", false}));
+
+TEST_F(KeyedLine, CancelledLengthLeavesTheToolEngaged) {
+    Open();
+    MoveTo(TPoint(150, 150));
+    Key(Qt::Key_Return);
+    pl::script::CancelInput();
+    Key(Qt::Key_Down);
+    EXPECT_EQ(FileCount(), kRecords);
+    EXPECT_EQ(client->Tool->PointPlaced, 1);
+}
+
+TEST_F(KeyedLine, LineWithTextDrawsItsLineAndEndsWithThePickTool) {
+    Open();
+    client->CmLineText();
+    EXPECT_EQ(client->ToolGadget->GetText(), std::string("1, LINE solid+txt"));
+    MoveTo(TPoint(150, 150));
+    Key(Qt::Key_Return);
+    const POINT start = DrawingAt(TPoint(150, 150));
+    pl::script::AnswerInput("1200");
+    Key(Qt::Key_Right);
+    const TObject& line = LastOf(FileObjects());
+    EXPECT_EQ(line.x1, start.x);
+    EXPECT_EQ(line.x2, start.x + 1200);
+    EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
+}
+
+TEST_F(KeyedLine, MultiLineCopiesSpreadBetweenTheModelAndTheCursor) {
+    Open();
+    client->Tool->Mode = 40; // as Draw Multilines leaves it after asking for three lines
+    client->Tool->Count = 3;
+    const TPoint start(100, 300);
+    MoveTo(start);
+    Key(Qt::Key_Return);
+    MoveTo(TPoint(400, 300));
+    Key(Qt::Key_Return);
+    MoveTo(TPoint(100, 100));
+    Key(Qt::Key_Return);
+
+    const auto objects = FileObjects();
+    ASSERT_EQ(objects.size(), size_t{kRecords + 3});
+    const TObject& model = *objects[kRecords];
+    const TObject& far = *objects[kRecords + 1];
+    const TObject& near = *objects[kRecords + 2];
+    const int32_t offset = DrawingAt(TPoint(100, 100)).y - model.y1;
+    EXPECT_EQ(far.y1, model.y1 + offset);
+    EXPECT_EQ(near.y1, model.y1 + offset - offset / 2);
+    EXPECT_EQ(far.x2 - far.x1, model.x2 - model.x1);
+    EXPECT_EQ(client->Tool->Mode, 0);
+}
+
+class DraggedLine : public InputTest {};
+
+TEST_F(DraggedLine, PressDragAndReleaseMakeALine) {
+    Open();
+    const TPoint from(120, 240);
+    const TPoint to(360, 90);
+    Drag(from, to);
+    const auto objects = FileObjects();
+    ASSERT_EQ(objects.size(), size_t{kRecords + 1});
+    const TObject& line = LastOf(objects);
+    EXPECT_EQ(line.x1, DrawingAt(from).x);
+    EXPECT_EQ(line.y1, DrawingAt(from).y);
+    EXPECT_EQ(line.x2, DrawingAt(to).x);
+    EXPECT_EQ(line.y2, DrawingAt(to).y);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(child->InputDC, nullptr);
+}
+
+TEST_F(DraggedLine, AClickWithoutDragMakesNothing) {
+    Open();
+    Click(TPoint(200, 200));
+    EXPECT_EQ(FileCount(), kRecords);
+}
+
+TEST_F(DraggedLine, TheClickSetsTheDatumReference) {
+    Open();
+    Drag(TPoint(120, 240), TPoint(300, 240));
+    EXPECT_EQ(child->DatumX, DrawingAt(TPoint(120, 240)).x);
+    EXPECT_EQ(child->DatumY, DrawingAt(TPoint(120, 240)).y);
+}
+
+class CentreAids : public InputTest {};
+
+TEST_F(CentreAids, CentreFindsTheMiddleOfTwoClicksAndResumesTheTool) {
+    Open();
+    client->CmCentre();
+    EXPECT_EQ(client->Tool->Mode, 30);
+    Click(TPoint(100, 100));
+    Click(TPoint(300, 201));
+    const POINT a = DrawingAt(TPoint(100, 100));
+    const POINT b = DrawingAt(TPoint(300, 201));
+    EXPECT_EQ(client->Tool->X0, a.x + (b.x - a.x) / 2);
+    EXPECT_EQ(client->Tool->Y0, b.y + (a.y - b.y) / 2);
+    EXPECT_EQ(client->Tool->Mode, 0);
+    EXPECT_EQ(FileCount(), kRecords);
+}
+
+TEST_F(CentreAids, CentreIsRefusedDuringAMultiLine) {
+    Open();
+    client->Tool->Mode = 40;
+    client->CmCentre();
+    EXPECT_EQ(client->Tool->Mode, 40);
+    EXPECT_TRUE(ui.LogContains("caption=\"CENTRE\""));
+}
+
+TEST_F(CentreAids, CentreCentreFindsTheMiddleOfThreeCorners) {
+    Open();
+    client->CmCentreCentre();
+    Click(TPoint(100, 300));
+    Click(TPoint(100, 100));
+    Click(TPoint(400, 100));
+    const POINT corner = DrawingAt(TPoint(100, 300));
+    const POINT opposite = DrawingAt(TPoint(400, 100));
+    EXPECT_EQ(client->Tool->X0, corner.x + (opposite.x - corner.x) / 2);
+    EXPECT_EQ(client->Tool->Y0, opposite.y + (corner.y - opposite.y) / 2);
+    EXPECT_EQ(client->Tool->Mode, 0);
+}
+
+} // namespace

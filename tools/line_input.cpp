@@ -1,0 +1,364 @@
+// The line branch's input: drawing by dragging with the left button, drawing by keys (Enter places
+// points, arrow keys draw segments of a typed length), the exclusive-or rubber band, the cross-hair
+// of the outline tools, and the pick of a line or internal wall for the move, extend and shorten
+// modes.
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "document/coordinate_mapping.h"
+#include "document/document.h"
+#include "platform/dc.h"
+#include "platform/virtual_keys.h"
+#include "shell/globals.h"
+#include "tools/line_tool.h"
+#include "tools/tool_geometry.h"
+
+int32_t KeyEntryPhase = 1;
+int32_t LastOutlineEndX = 0;
+int32_t LastOutlineEndY = 0;
+
+namespace {
+
+constexpr int32_t kPickFirstMode = 300;
+constexpr int32_t kPickLastMode = 500;
+constexpr int32_t kPickFailed = 30001;
+
+bool IsOutlineKind(int32_t kind) {
+    return kind == toolkind::kOutline || kind == toolkind::kExtWall;
+}
+
+bool StrictlyBetween(int32_t v, int32_t a, int32_t b) {
+    return v > std::min(a, b) && v < std::max(a, b);
+}
+
+// 1 when the square segment lies under the point, 0 when it is square but too far off across its
+// axis, -1 when it is not square or the point is beyond its ends.
+int32_t SquareSegmentHit(int32_t px, int32_t py, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t t) {
+    if (y1 == y2 && x1 != x2) {
+        if (!StrictlyBetween(px, x1, x2)) return -1;
+        return std::abs(py - y1) < t ? 1 : 0;
+    }
+    if (x1 == x2 && y1 != y2) {
+        if (!StrictlyBetween(py, y1, y2)) return -1;
+        return std::abs(px - x1) < t ? 1 : 0;
+    }
+    return -1;
+}
+
+bool PicksObject(const TObject& object, int32_t px, int32_t py, int32_t t) {
+    if (object.kind == kLine)
+        return SquareSegmentHit(px, py, object.x1, object.y1, object.x2, object.y2, t) == 1;
+    if (object.kind == kIntWall) {
+        const int32_t first = SquareSegmentHit(px, py, object.x1, object.y1, object.x2, object.y2, t);
+        if (first == 1) return true;
+        if (first != 0) return false;
+        const auto& wall = static_cast<const TIntwallobj&>(object);
+        return SquareSegmentHit(px, py, wall.q1x, wall.q1y, wall.q2x, wall.q2y, t) == 1;
+    }
+    return false;
+}
+
+} // namespace
+
+TLinetool::TLinetool() {
+    Kind = toolkind::kLine;
+    PenWidth = 1;
+    LineStyle = 0;
+    Dragging = 0;
+    CursorX = 0;
+    CursorY = 0;
+    Angle = 0;
+}
+
+void TLinetool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
+    const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);
+    if (Mode >= kPickFirstMode && Mode <= kPickLastMode) {
+        X0 = p.x;
+        Y0 = p.y;
+        const int32_t t = 10 * ZoomDivisor + 1;
+        int32_t picked = 0;
+        for (int32_t i = 0; i < ObjectList.count; ++i) {
+            const TObject* object = ObjectList[i];
+            if (!object || object->view != CurrentView) continue;
+            if (PicksObject(*object, X0, Y0, t)) {
+                picked = i;
+                break;
+            }
+        }
+        // Index 0 is the first floor record of every drawing, so it doubles as "nothing found".
+        if (picked == 0) {
+            Mode = kPickFailed;
+            return;
+        }
+        CursorX = picked;
+        PickKind = ObjectList[picked]->kind;
+        return;
+    }
+    if (Mode == 50) Mode = 51;
+    if (Mode < 30) X0 = X1 = Y0 = Y1 = 0;
+    Dragging = 0;
+    if (Mode == 30 || Mode == 31) {
+        MidpointAid(dc, client, point->x, point->y);
+        return;
+    }
+    if (Mode >= 35 && Mode <= 37) {
+        ThreePointAid(dc, client, point->x, point->y);
+        return;
+    }
+    if (Kind == toolkind::kLine || Kind == toolkind::kEllipse) {
+        Dragging = 1;
+        PenWidth = ::PenWidth;
+        Colour = PenColour;
+        X0 = X1 = p.x;
+        Y0 = Y1 = p.y;
+    }
+}
+
+void TLinetool::MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) {
+    if (Dragging != 1) return;
+    const bool crosshairKind = (Kind == toolkind::kBaseChange && Mode > 0) || Kind == toolkind::kOutline;
+    if (crosshairKind) {
+        int32_t lx = 0;
+        int32_t ly = 0;
+        ClientToDrawing(nullptr, dc, client, x, y, &lx, &ly);
+        const bool inside =
+            x > client.left + 10 && x < client.right - 10 && y > client.top + 10 && y < client.bottom - 10;
+        if (Kind == toolkind::kOutline && !inside) {
+            if (ChainState == 2) DrawCrosshair(dc, CrosshairStyle);
+            CursorX = lx;
+            CursorY = ly;
+            ChainState = 0;
+            return;
+        }
+        if (lx == CursorX && ly == CursorY && ChainState == 2) return;
+        if (ChainState == 2) DrawCrosshair(dc, CrosshairStyle);
+        CursorX = lx;
+        CursorY = ly;
+        DrawCrosshair(dc, CrosshairStyle);
+        ChainState = 2;
+        return;
+    }
+    KeyEntryPhase = Mode == 41 ? 2 : 1;
+    const POINT p = tools::PixelToDrawing(dc, client, x, y);
+    if (p.x == X0 && p.y == Y0) return;
+    Draw(dc, 0);
+    X1 = p.x;
+    Y1 = p.y;
+    Draw(dc, 0);
+}
+
+void TLinetool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
+    if (Dragging != 1) return;
+    Dragging = 0;
+    const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);
+    Draw(dc, 0);
+    X1 = p.x;
+    Y1 = p.y;
+    dc.SetROP2(R2_COPYPEN);
+    CreateObject(dc, client);
+    if (Mode == 51) {
+        const bool click = std::abs(X1 - X0) <= 2 * ZoomDivisor && std::abs(Y1 - Y0) <= 2 * ZoomDivisor;
+        Y0 = click ? 125000 : 0;
+    }
+}
+
+void TLinetool::Draw(TDC& dc, int32_t) {
+    if (ZoomDivisor == 0) return;
+    tools::SelectPreviewPen(dc, Colour);
+    dc.MoveTo(X0 / ZoomDivisor, Y0 / ZoomDivisor);
+    dc.LineTo(X1 / ZoomDivisor, Y1 / ZoomDivisor);
+    tools::RestoreCopyPen(dc);
+}
+
+void TLinetool::DrawCrosshair(TDC& dc, int32_t style) {
+    dc.SetROP2(R2_NOTXORPEN);
+    dc.SelectObject(TPen(PenColour, 1, PS_SOLID));
+    const int32_t x = CursorX;
+    const int32_t y = CursorY;
+    if (style == 1 || style == 3) {
+        dc.MoveTo(x, 0);
+        dc.LineTo(x, y - 100);
+        dc.MoveTo(x, y + 100);
+        dc.LineTo(x, 20000);
+    }
+    if (style == 2 || style == 3) {
+        dc.MoveTo(0, y);
+        dc.LineTo(x - 100, y);
+        dc.MoveTo(x + 100, y);
+        dc.LineTo(30000, y);
+    }
+    tools::RestoreCopyPen(dc);
+}
+
+// A slot of the table that nothing calls.
+void TLinetool::Spare() {}
+
+namespace {
+
+// The copies of a multi-line: spread between the model line (the last object) and the cursor, in
+// the axis the cursor lies further along.
+void MakeMultilineCopies(TLinetool& tool, TDC& dc, TRect& client, POINT p) {
+    const int32_t n = tool.Count - 1;
+    const TObject* model = ObjectList.count > 0 ? ObjectList[ObjectList.count - 1] : nullptr;
+    // A count below 2 leaves no spacing to divide by, and only a line can be copied.
+    if (n < 1 || !model || model->kind != kLine) return;
+    const int32_t ax = model->x1;
+    const int32_t ay = model->y1;
+    const int32_t dx = model->x2 - model->x1;
+    const int32_t dy = model->y2 - model->y1;
+    const bool alongY = std::abs(p.y - ay) > std::abs(p.x - ax);
+    const int32_t total = alongY ? p.y - ay : p.x - ax;
+    const int32_t spacing = total / n;
+    for (int32_t i = 0; i < n; ++i) {
+        const int32_t shift = total - i * spacing;
+        tool.X0 = alongY ? ax : ax + shift;
+        tool.Y0 = alongY ? ay + shift : ay;
+        tool.X1 = tool.X0 + dx;
+        tool.Y1 = tool.Y0 + dy;
+        tool.CreateObject(dc, client);
+    }
+}
+
+// The bearing of an oblique keyed segment in tenths of a degree, clockwise from up.
+int32_t ObliqueAngle(int32_t dx, int32_t dy) {
+    const double thousandths =
+        std::atan(std::abs(static_cast<double>(dx)) / std::abs(static_cast<double>(dy))) * 57295.78;
+    const int32_t whole = static_cast<int32_t>(thousandths);
+    int32_t q = whole / 100;
+    if (whole % 100 > 49) ++q;
+    if (dx > 0 && dy > 0) return q;
+    if (dx > 0) return 1800 - q;
+    if (dy < 0) return 1800 + q;
+    return 3600 - q;
+}
+
+} // namespace
+
+void TLinetool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) {
+    if (Mode == 50) Mode = 51;
+    if (Mode == 42) {
+        const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);
+        Dragging = 0;
+        MakeMultilineCopies(*this, dc, client, p);
+        Mode = 0;
+        return;
+    }
+    PenWidth = ::PenWidth;
+    Colour = PenColour;
+    const bool outline = IsOutlineKind(Kind);
+    if (outline) {
+        ::PenWidth = 1;
+        PenWidth = 1;
+        if (PointPlaced == 0) {
+            KeyEntryPhase = 1;
+            PointPlaced = 1;
+        } else {
+            KeyEntryPhase = 2;
+        }
+    }
+    const bool arrow = key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT;
+    if (arrow) {
+        if (ObjectList.count > 4) {
+            const TObject* last = ObjectList[ObjectList.count - 1];
+            if (std::abs(X0 - last->x2) < ZoomDivisor) X0 = last->x2;
+            if (std::abs(Y0 - last->y2) < ZoomDivisor) Y0 = last->y2;
+        }
+        SegmentLength = step;
+        X1 = X0;
+        Y1 = Y0;
+        if (key == VK_UP) Y1 = Y0 + step;
+        if (key == VK_DOWN) Y1 = Y0 - step;
+        if (key == VK_LEFT) X1 = X0 - step;
+        if (key == VK_RIGHT) X1 = X0 + step;
+        CursorX = X1 / ZoomDivisor;
+        CursorY = Y1 / ZoomDivisor;
+        if (Kind == toolkind::kExtWall) {
+            LastOutlineEndX = X1;
+            LastOutlineEndY = Y1;
+            Angle = key == VK_UP ? 0 : key == VK_DOWN ? 1800 : key == VK_LEFT ? 2700 : 900;
+        }
+        CreateObject(dc, client);
+        KeyEntryPhase = 2;
+    } else if (key == VK_RETURN && KeyEntryPhase == 1) {
+        X0 = Y0 = 0;
+        PenWidth = ::PenWidth;
+        Colour = PenColour;
+        const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);
+        X0 = p.x;
+        Y0 = p.y;
+        if (Kind == 9) {
+            Draw(dc, 0);
+            CreateObject(dc, client);
+        }
+    } else if (key == VK_RETURN && KeyEntryPhase == 2) {
+        const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);
+        // The band of the multi-line's model follows the pointer until the end is placed.
+        if (Mode == 41 && Dragging == 1) Draw(dc, 0);
+        X1 = p.x;
+        Y1 = p.y;
+        if (outline) {
+            Angle = 0;
+            const int32_t t = 10 * ZoomDivisor;
+            if (std::abs(X1 - X0) < t)
+                X1 = X0;
+            else if (std::abs(Y1 - Y0) < t)
+                Y1 = Y0;
+            const int32_t dx = X1 - X0;
+            const int32_t dy = Y1 - Y0;
+            if (dy == 0 && dx != 0) {
+                Angle = dx > 0 ? 900 : 2700;
+                SegmentLength = std::abs(dx);
+            } else if (dx == 0 && dy != 0) {
+                Angle = dy < 0 ? 1800 : 0;
+                SegmentLength = std::abs(dy);
+            } else if (dx != 0) {
+                SegmentLength =
+                    static_cast<int32_t>(std::hypot(static_cast<double>(dx), static_cast<double>(dy)));
+                Angle = ObliqueAngle(dx, dy);
+            }
+            LastOutlineEndX = X1;
+            LastOutlineEndY = Y1;
+        }
+        CursorX = X1 / ZoomDivisor;
+        CursorY = Y1 / ZoomDivisor;
+        CreateObject(dc, client);
+        X0 = X1;
+        Y0 = Y1;
+        Angle = 0;
+    }
+    if (KeyEntryPhase == 1) {
+        if (outline) {
+            CursorX = X0 / ZoomDivisor;
+            CursorY = Y0 / ZoomDivisor;
+            KeyEntryPhase = 2;
+        }
+    } else {
+        if (Kind == toolkind::kExtWall)
+            tools::PutCursorOnDrawingPoint(*this, dc, LastOutlineEndX, LastOutlineEndY);
+        else
+            tools::PutCursorOnDrawingPoint(*this, dc, X1, Y1);
+        if (outline) {
+            KeyEntryPhase = 2;
+            ChainState = 1;
+            X0 = X1;
+            Y0 = Y1;
+        } else if (Mode == 51) {
+            X0 = X1;
+            Y0 = Y1;
+            KeyEntryPhase = 1;
+        } else {
+            KeyEntryPhase = 1;
+        }
+    }
+    if (Mode == 40) {
+        Mode = 41;
+        Dragging = 1;
+        X1 = X0;
+        Y1 = Y0;
+    } else if (Mode == 41) {
+        Mode = 42;
+        Dragging = 0;
+        PointPlaced = 0;
+    }
+}

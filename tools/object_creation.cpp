@@ -1,0 +1,142 @@
+// The create operation of every tool that builds objects: when a shape is complete the tool's fields
+// become one new drawing object, which is shown, appended to the document and written to the
+// working file.
+#include <cstring>
+#include <memory>
+
+#include "document/document.h"
+#include "platform/dc.h"
+#include "shell/globals.h"
+#include "tools/line_tool.h"
+#include "tools/round_hundredths.h"
+#include "tools/shape_tools.h"
+#include "tools/text_tool.h"
+#include "tools/wall_tools.h"
+#include "tools/working_file.h"
+
+int32_t RoundHundredths(double x) {
+    const auto n = static_cast<int64_t>(x * 100.0);
+    const int64_t q = n / 100;
+    const int64_t r = n % 100;
+    return static_cast<int32_t>(r >= 50 ? q + 1 : q);
+}
+
+namespace {
+
+// Shows the new object at once, hands it to the document and rewrites the working file.
+void PaintAppendAndSave(std::unique_ptr<TObject> object, TDC& dc, TRect& client) {
+    object->PaintInWindow(dc, client, 0);
+    ObjectList.Add(std::move(object));
+    tools::SaveWorkingFile();
+}
+
+bool PointsDiffer(const TDrawingtool& t) {
+    return t.X0 != t.X1 || t.Y0 != t.Y1;
+}
+
+// Lines and walls never start on a zero coordinate and never have zero length.
+bool LineGuard(const TDrawingtool& t) {
+    return t.X0 != 0 && t.Y0 != 0 && PointsDiffer(t);
+}
+
+} // namespace
+
+void TLineobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (!LineGuard(*this)) return;
+    PaintAppendAndSave(std::make_unique<TLineobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
+                                                  SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour, Angle,
+                                                  CursorY),
+                       dc, client);
+    if (Kind == 51) return;
+    PointPlaced = (Kind == toolkind::kLine || Kind == toolkind::kOutline) ? 1 : 0;
+}
+
+void TTextobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (TextBuffer[0] == '\0') return;
+    SIZE extent{};
+    dc.GetTextExtentPoint(TextBuffer, static_cast<int32_t>(std::strlen(TextBuffer)), &extent);
+    // A vertical text centred on the clicked point.
+    if (TextStyle() == 1 && TextAngle() == 2700) Y0 -= extent.cx / 2;
+    PaintAppendAndSave(std::make_unique<TTextobj>(CurrentView, Kind, 1, 0, ObjectId, SegmentLength, X0, Aux1,
+                                                  X1, 0, Y0, Y1, Colour, TextBuffer,
+                                                  ObjectList.DefaultFontName, TextAngle(), TextStyle(),
+                                                  DefaultTextWeight, DefaultTextHeight),
+                       dc, client);
+    PointPlaced = 0;
+}
+
+void TArcobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (!PointsDiffer(*this)) return;
+    PaintAppendAndSave(std::make_unique<TArcobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
+                                                 SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour, ArcStartX,
+                                                 ArcStartY, ArcEndX, ArcEndY),
+                       dc, client);
+}
+
+void TEllipseobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (!PointsDiffer(*this)) return;
+    PaintAppendAndSave(std::make_unique<TEllipseobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
+                                                     SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour),
+                       dc, client);
+    PointPlaced = 0;
+}
+
+void TCircleobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (!PointsDiffer(*this)) return;
+    // The keyed small circle of kind 18 is stored as an ordinary circle.
+    const int32_t kind = Kind == 18 ? toolkind::kCircle : Kind;
+    PaintAppendAndSave(std::make_unique<TCircleobj>(CurrentView, kind, PenWidth, LineStyle, ObjectId,
+                                                    SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour),
+                       dc, client);
+    PointPlaced = 0;
+}
+
+void TRectangleobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (!PointsDiffer(*this)) return;
+    PaintAppendAndSave(std::make_unique<TRectangleobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
+                                                       SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour),
+                       dc, client);
+}
+
+void TRndrectobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (!PointsDiffer(*this)) return;
+    PaintAppendAndSave(std::make_unique<TRndrectobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
+                                                     SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour,
+                                                     CornerRadius()),
+                       dc, client);
+}
+
+void TExtwallobjtool::CreateObject(TDC&, TRect&) {
+    SnapWallEnds(1);
+    PenWidth = 1;
+    LineStyle = 0;
+    if (!LineGuard(*this)) return;
+    int32_t layerPoints[12];
+    for (int32_t i = 0; i < 6; ++i) {
+        layerPoints[2 * i] = LayerEndX[i];
+        layerPoints[2 * i + 1] = LayerEndY[i];
+    }
+    ObjectList.Add(std::make_unique<TExtwallobj>(
+        CurrentView, Kind, PenWidth, LineStyle, ObjectId, SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour,
+        LayerThickness1, LayerThickness2, LayerThickness3, ExtraSetting1, ExtraSetting2, 1, Angle,
+        layerPoints, WallValue1, WallValue2, AttributeBlock));
+    tools::SaveWorkingFile();
+    // Painted by the caller's repaint.
+    PointPlaced = 1;
+}
+
+void TIntwallobjtool::CreateObject(TDC& dc, TRect& client) {
+    SnapWallEnds(1);
+    PenWidth = 1;
+    LineStyle = 0;
+    if (!LineGuard(*this)) return;
+    auto wall = std::make_unique<TIntwallobj>(
+        CurrentView, Kind, PenWidth, LineStyle, ObjectId, ObjectId, X0, Aux1, X1, Aux2, Y0, Y1, Colour,
+        Thickness, WallSettings[0], WallSettings[1], WallSettings[2], WallSettings[3], 1, Angle, FaceStartX,
+        FaceAux, FaceStartY, FaceEndX, FaceEndY, AttributeBlock, WallValue1, WallValue2);
+    TObject* shown = wall.get();
+    ObjectList.Add(std::move(wall));
+    tools::SaveWorkingFile();
+    shown->PaintInWindow(dc, client, 0);
+    PointPlaced = 1;
+}

@@ -1,0 +1,40 @@
+#include "tools/tool_geometry.h"
+
+#include "document/coordinate_mapping.h"
+#include "platform/cursor.h"
+#include "platform/dc.h"
+#include "platform/window.h"
+#include "shell/globals.h"
+#include "tools/drawing_tool.h"
+
+namespace tools {
+
+POINT PixelToDrawing(TDC& dc, const RECT& client, int32_t x, int32_t y) {
+    int32_t lx = 0;
+    int32_t ly = 0;
+    ClientToDrawing(nullptr, dc, client, x, y, &lx, &ly);
+    return POINT{lx * ZoomDivisor, ly * ZoomDivisor};
+}
+
+void PutCursorOnDrawingPoint(TDrawingtool& tool, TDC& dc, int32_t x, int32_t y) {
+    if (!tool.Window || ZoomDivisor == 0) return;
+    const TRect client = tool.Window->GetClientRect();
+    SetDrawingMapping(nullptr, dc, client);
+    POINT p{x / ZoomDivisor, y / ZoomDivisor};
+    dc.LPtoDP(&p, 1);
+    TPoint screen(p.x, p.y);
+    tool.Window->ClientToScreen(screen);
+    SetCursorPos(screen.x, screen.y);
+}
+
+void SelectPreviewPen(TDC& dc, COLORREF colour) {
+    dc.SetROP2(R2_XORPEN);
+    dc.SelectObject(TPen((colour ^ BackgroundColour) & 0x00ffffffu, 1, PS_DOT));
+}
+
+void RestoreCopyPen(TDC& dc) {
+    dc.RestorePen();
+    dc.SetROP2(R2_COPYPEN);
+}
+
+} // namespace tools

@@ -1,0 +1,20 @@
+#include "tools/working_file.h"
+
+#include <string>
+
+#include "document/document.h"
+#include "platform/message_box.h"
+#include "shell/globals.h"
+
+namespace tools {
+
+bool SaveWorkingFile() {
+    if (ObjectList.WriteDrawingFile(1) == FileResult::Ok) return true;
+    SaveState = 1;
+    const std::string text = "The drawing could not be written to " + ObjectList.DrawingFilePath(1) +
+                             ".\nThe file keeps its previous contents.";
+    MessageBox(nullptr, text.c_str(), "SAVE FAILED", MB_OK | MB_ICONEXCLAMATION);
+    return false;
+}
+
+} // namespace tools
