@@ -1,5 +1,6 @@
 // File New: the drawing written on disk, the settings it leaves, the window and tool it starts, the
 // dialog's choices and name filter, and the questions that keep existing work.
+#include "dialogs/new_drawing_dialog.h"
 #include "platform/cursor.h"
 #include "tests/shell/file_commands_fixture.h"
 
@@ -127,6 +128,23 @@ TEST_F(NewDrawing, SavedAnswerKeepsTheDrawingAndANewDrawingOfFourRecordsNeverAsk
     // JONES holds only its floor records: leaving it asks nothing.
     New("BROWN");
     EXPECT_TRUE(dir.Exists("DWGS/JONES.DB0"));
+}
+
+
+TEST_F(NewDrawing, UnitsQuestionShowsAndStoresTheUnitSystem) {
+    dir.WriteFile("CFG/METRIC.CFG", "0");
+    pl::script::AnswerDialog(kUnitsDialogId, {{{{kUnitsMetricRadio, "1"}}, IDOK}});
+    TMeasdlg units(client->GetHandle());
+    EXPECT_EQ(units.Execute(), IDOK);
+    EXPECT_TRUE(ui.LogContains("initial{5451=0 5452=1}")) << ui.Log();
+    EXPECT_EQ(MetricUnits, 1);
+    EXPECT_EQ(dir.ReadFile("CFG/METRIC.CFG"), "1");
+
+    pl::script::AnswerDialog(kUnitsDialogId, {{{{kUnitsImperialRadio, "1"}}, IDOK}});
+    TMeasdlg again(client->GetHandle());
+    again.Execute();
+    EXPECT_EQ(MetricUnits, 0);
+    EXPECT_EQ(dir.ReadFile("CFG/METRIC.CFG"), "0");
 }
 
 } // namespace
