@@ -391,14 +391,32 @@ public:
         const char* p = cur_;
         while (p < end_ && IsSpace(*p))
             ++p;
-        if (p < end_ && *p == '+' && end_ - p > 1 && p[1] != '-') ++p;
-        const auto [next, ec] = std::from_chars(p, end_, v);
-        if (ec != std::errc()) {
+        const char* next = ParseInt(p, end_, v);
+        if (!next) {
             ok_ = false;
             return false;
         }
         cur_ = next;
         return true;
+    }
+
+    // An optionally signed decimal of at most ten digits within the 32-bit range; null otherwise.
+    [[gnu::noinline]] static const char* ParseInt(const char* p, const char* end, int32_t& v) {
+        bool negative = false;
+        if (p < end && (*p == '-' || *p == '+')) negative = *p++ == '-';
+        const char* const digits = p;
+        const char* const limit = end - p > 10 ? p + 10 : end;
+        uint64_t value = 0;
+        while (p < limit) {
+            const unsigned d = static_cast<unsigned char>(*p) - unsigned{'0'};
+            if (d > 9) break;
+            value = value * 10 + d;
+            ++p;
+        }
+        if (p == digits || (p < end && static_cast<unsigned char>(*p) - unsigned{'0'} <= 9)) return nullptr;
+        if (value > (negative ? 2147483648ull : 2147483647ull)) return nullptr;
+        v = negative ? static_cast<int32_t>(-static_cast<int64_t>(value)) : static_cast<int32_t>(value);
+        return p;
     }
 
 private:

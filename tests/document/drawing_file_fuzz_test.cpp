@@ -80,7 +80,7 @@ std::string Mutate(std::string text, std::mt19937& rng) {
 TEST_F(DrawingFileFuzz, ReadersSurviveMutatedFiles) {
     const std::vector<std::string> corpus = Corpus();
     std::mt19937 rng(20261207);
-    for (int i = 0; i < 1500; ++i) {
+    for (int i = 0; i < 3000; ++i) {
         const std::string text = Mutate(corpus[static_cast<size_t>(i) % corpus.size()], rng);
         // In memory: the reader never builds more objects than the text holds records.
         RecordReader reader(text);
@@ -100,7 +100,9 @@ TEST_F(DrawingFileFuzz, ReadersSurviveMutatedFiles) {
             }
             ASSERT_LE(built, static_cast<int32_t>(text.size()));
         }
-        // Through the document: working file, library insert and, now and then, a whole-drawing turn.
+        // Through the document, every tenth case (the files cost more than the parsing): working
+        // file, library insert and, now and then, a whole-drawing turn.
+        if (i % 10 != 0) continue;
         SetWorkingFile(text);
         ObjectList.Flush();
         (void)ObjectList.ReadDrawingFile(1);
