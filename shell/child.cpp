@@ -197,6 +197,6 @@ void TChild::ShowPrecondition(int32_t kind) {
     // The box must not cost the user the pointer position they had placed.
     POINT p{};
     GetCursorPos(&p);
-    ::MessageBox(GetHandle(), "Select VIEW then the correct floor PLAN first", "", MB_OK);
+    MessageBox("Select VIEW then the correct floor PLAN first", "", MB_OK);
     SetCursorPos(p.x, p.y);
 }

@@ -205,8 +205,8 @@ int32_t TChild::KeepCursorInView(int32_t step, uint32_t key, int32_t x, int32_t 
     }
 
     if (refused) {
-        ::MessageBox(GetHandle(), "Distance would take you outside the programme's total drawing sizes",
-                   "DRAWING SIZE", MB_OK | MB_ICONEXCLAMATION);
+        MessageBox("Distance would take you outside the programme's total drawing sizes", "DRAWING SIZE",
+                   MB_OK | MB_ICONEXCLAMATION);
         return 2;
     }
     if (!scrolled) return 0;

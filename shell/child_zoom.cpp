@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "document/coordinate_mapping.h"
 #include "document/document.h"
 #include "platform/file_io.h"
 #include "platform/scroller.h"
 #include "platform/window_dc.h"
-#include "render/window_setup.h"
 #include "shell/child.h"
 #include "shell/client.h"
 #include "shell/globals.h"
@@ -54,6 +54,26 @@ void SetNormalScale() {
         PenScale = 4;
     }
     PenScaleF = CurrentView == kSitePlan ? 3.0f * PenScale : static_cast<float>(PenScale);
+}
+
+// The floor's rectangle fills the window exactly, but the origin then snaps to whole scroll steps
+// and would push one side of the drawing out of the window. The view grows by a little over two
+// steps at each side, centred, and starts at the rectangle's corner itself, so every wall stays in
+// sight.
+void FitWithSnapRoom(int32_t right, int32_t bottom, int32_t xu, int32_t yu, int32_t minX, int32_t minY) {
+    const float roomX = 4.4f * xu, roomY = 4.4f * yu;
+    float grow = 1.0f;
+    if (right > 2 * roomX && bottom > 2 * roomY)
+        grow = std::max(right / (right - roomX), bottom / (bottom - roomY));
+    const auto widerX = static_cast<int32_t>(ViewExtentX * grow);
+    const auto widerY = static_cast<int32_t>(ViewExtentY * grow);
+    minX -= (widerX - ViewExtentX) / 2;
+    minY -= (widerY - ViewExtentY) / 2;
+    ViewExtentX = widerX;
+    ViewExtentY = widerY;
+    PenScaleF = static_cast<float>(ViewExtentX) / right;
+    ScrollOriginX = minX;
+    ScrollOriginY = minY;
 }
 
 } // namespace
@@ -153,10 +173,14 @@ void TChild::Zoom(int32_t kind) {
             ViewExtentY = std::max(Nearest(ViewExtentX / a), 1);
             if (!roomLayout) minY -= (ViewExtentY - old) / 2;
         }
-        PenScaleF = static_cast<float>(ViewExtentX) / right;
-        ScrollOriginX = static_cast<int32_t>(minX + xu * PenScaleF);
-        ScrollOriginY = static_cast<int32_t>(minY + yu * PenScaleF);
-        if (roomLayout) DatumMode = 1;
+        if (roomLayout) {
+            PenScaleF = static_cast<float>(ViewExtentX) / right;
+            ScrollOriginX = static_cast<int32_t>(minX + xu * PenScaleF);
+            ScrollOriginY = static_cast<int32_t>(minY + yu * PenScaleF);
+            DatumMode = 1;
+        } else {
+            FitWithSnapRoom(right, bottom, xu, yu, minX, minY);
+        }
         break;
     }
 
@@ -207,12 +231,13 @@ void TChild::InvalidateArea(int32_t kind) {
     case 15: {
         const TDrawingtool* tool = CurrentTool();
         if (!tool || ZoomDivisor == 0) break;
-        POINT corners[2] = {{tool->BoxLeft / ZoomDivisor, tool->BoxTop / ZoomDivisor},
-                            {tool->BoxRight / ZoomDivisor, tool->BoxBottom / ZoomDivisor}};
         TClientDC dc(this);
-        render::SetUpDrawingWindow(dc, client);
-        dc.LPtoDP(corners, 2);
-        InvalidateRect(TRect(corners[0].x, corners[0].y, corners[1].x, corners[1].y).Normalized(), true);
+        int32_t left = 0, top = 0, right = 0, bottom = 0;
+        DrawingToClient(nullptr, dc, client, tool->BoxLeft / ZoomDivisor, tool->BoxTop / ZoomDivisor, &left,
+                        &top);
+        DrawingToClient(nullptr, dc, client, tool->BoxRight / ZoomDivisor, tool->BoxBottom / ZoomDivisor,
+                        &right, &bottom);
+        InvalidateRect(TRect(left, top, right, bottom).Normalized(), true);
         break;
     }
     default:

@@ -36,7 +36,7 @@ TChild* TClient::ActiveDrawingWindow() const {
 void TClient::CmZoomUp() {
     if (DrawingState <= 1) return;
     if (CurrentView < kGroundFloor) {
-        ::MessageBox(GetHandle(), "Not available on room layouts", "ZOOM UP", MB_OK);
+        MessageBox("Not available on room layouts", "ZOOM UP", MB_OK);
         return;
     }
     WriteZoomState();

@@ -106,26 +106,30 @@ void ResetForCanvas(int32_t width, int32_t height, int32_t originX, int32_t orig
     std::snprintf(ObjectList.DefaultFontName, sizeof ObjectList.DefaultFontName, "%s", "Arial");
 }
 
-std::unique_ptr<TLineobj> MakeLine(int32_t view, int32_t x1, int32_t y1, int32_t x2, int32_t y2, COLORREF colour,
-                                   int32_t kind) {
+std::unique_ptr<TLineobj> MakeLine(int32_t view, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                                   COLORREF colour, int32_t kind) {
     return std::make_unique<TLineobj>(view, kind, 1, 0, 0, 0, x1, 0, x2, 0, y1, y2, colour, 0, 0);
 }
 
 std::unique_ptr<TTextobj> MakeText(int32_t view, int32_t kind, int32_t x, int32_t y, const char* text,
-                                   COLORREF colour, int32_t style, int32_t height, int32_t angle, int32_t weight) {
-    return std::make_unique<TTextobj>(view, kind, 1, 0, 0, 0, x, 0, 0, 0, y, 0, colour, text, "Arial", angle, style,
-                                      weight, height);
+                                   COLORREF colour, int32_t style, int32_t height, int32_t angle,
+                                   int32_t weight) {
+    return std::make_unique<TTextobj>(view, kind, 1, 0, 0, 0, x, 0, 0, 0, y, 0, colour, text, "Arial", angle,
+                                      style, weight, height);
 }
 
-std::unique_ptr<TIntwallobj> MakeIntWall(int32_t view, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t dx,
-                                         int32_t dy, int32_t thickness, int32_t direction, COLORREF colour) {
+std::unique_ptr<TIntwallobj> MakeIntWall(int32_t view, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                                         int32_t dx, int32_t dy, int32_t thickness, int32_t direction,
+                                         COLORREF colour) {
     const int32_t attr[4] = {};
-    return std::make_unique<TIntwallobj>(view, kIntWall, 1, 0, 0, 0, x1, 0, x2, 0, y1, y2, colour, thickness, 0, 0,
-                                         0, 0, 1, direction, x1 + dx, 0, y1 + dy, x2 + dx, y2 + dy, attr, 0, 0);
+    return std::make_unique<TIntwallobj>(view, kIntWall, 1, 0, 0, 0, x1, 0, x2, 0, y1, y2, colour, thickness,
+                                         0, 0, 0, 0, 1, direction, x1 + dx, 0, y1 + dy, x2 + dx, y2 + dy,
+                                         attr, 0, 0);
 }
 
-std::unique_ptr<TExtwallobj> MakeExtWall(int32_t view, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t t1,
-                                         int32_t t2, int32_t t3, int32_t direction, COLORREF colour) {
+std::unique_ptr<TExtwallobj> MakeExtWall(int32_t view, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                                         int32_t t1, int32_t t2, int32_t t3, int32_t direction,
+                                         COLORREF colour) {
     // Layers lie below a wall along x, to the right of a wall along y.
     const bool vertical = x1 == x2 && y1 != y2;
     const auto at = [&](int32_t offset, int32_t& ax, int32_t& ay, int32_t& bx, int32_t& by) {
@@ -139,21 +143,21 @@ std::unique_ptr<TExtwallobj> MakeExtWall(int32_t view, int32_t x1, int32_t y1, i
     at(t1 + t2, p[4], p[5], p[6], p[7]);
     at(t1 + t2 + t3, p[8], p[9], p[10], p[11]);
     const int32_t attr[4] = {};
-    return std::make_unique<TExtwallobj>(view, kExtWall, 1, 0, 0, 0, x1, 0, x2, 0, y1, y2, colour, t1, t2, t3, 0, 0, 1,
-                                         direction, p, 0, 0, attr);
+    return std::make_unique<TExtwallobj>(view, kExtWall, 1, 0, 0, 0, x1, 0, x2, 0, y1, y2, colour, t1, t2, t3,
+                                         0, 0, 1, direction, p, 0, 0, attr);
 }
 
-std::unique_ptr<TDimensobj> MakeDimension(int32_t view, int32_t kind, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
-                                          int32_t d1x, int32_t d1y, int32_t d2x, int32_t d2y, int32_t direction,
-                                          int32_t style, COLORREF colour) {
-    return std::make_unique<TDimensobj>(view, kind, 1, 0, 0, 0, x1, 0, x2, 0, y1, y2, colour, style, d1x, d1y, d2x,
-                                        d2y, direction);
+std::unique_ptr<TDimensobj> MakeDimension(int32_t view, int32_t kind, int32_t x1, int32_t y1, int32_t x2,
+                                          int32_t y2, int32_t d1x, int32_t d1y, int32_t d2x, int32_t d2y,
+                                          int32_t direction, int32_t style, COLORREF colour) {
+    return std::make_unique<TDimensobj>(view, kind, 1, 0, 0, 0, x1, 0, x2, 0, y1, y2, colour, style, d1x, d1y,
+                                        d2x, d2y, direction);
 }
 
 std::unique_ptr<TRoomobj> MakeRoom(int32_t view, int32_t kind, int32_t left, int32_t top, int32_t right,
                                    int32_t bottom, const char* name, COLORREF fill, int32_t textSize) {
-    return std::make_unique<TRoomobj>(view, kind, 1, 0, 0, 0, left, 0, right, 0, top, bottom, kBlack, 0, textSize,
-                                      right - left, top - bottom, fill, name, "", "");
+    return std::make_unique<TRoomobj>(view, kind, 1, 0, 0, 0, left, 0, right, 0, top, bottom, kBlack, 0,
+                                      textSize, right - left, top - bottom, fill, name, "", "");
 }
 
 std::unique_ptr<TPolyobj> MakePolygon(int32_t view, int32_t kind, std::initializer_list<POINT> points,
@@ -167,8 +171,8 @@ std::unique_ptr<TPolyobj> MakePolygon(int32_t view, int32_t kind, std::initializ
     }
     const int32_t attr[4] = {};
     // The filled kinds 200 to 249 take their y from the heights array: give it the same values.
-    return std::make_unique<TPolyobj>(view, kind, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, colour, px, py, py, attr, n, 0, 0, 0,
-                                      0, 0, fill);
+    return std::make_unique<TPolyobj>(view, kind, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, colour, px, py, py, attr, n,
+                                      0, 0, 0, 0, 0, fill);
 }
 
 } // namespace rendertest

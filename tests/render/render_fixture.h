@@ -2,9 +2,9 @@
 // window's mapping, and small builders for drawing objects.
 #pragma once
 
-#include <QImage>
 #include <gtest/gtest.h>
 #include <memory>
+#include <QImage>
 #include <string>
 
 #include "document/document.h"
@@ -63,16 +63,17 @@ std::unique_ptr<TTextobj> MakeText(int32_t view, int32_t kind, int32_t x, int32_
                                    COLORREF colour = kBlack, int32_t style = 5, int32_t height = 20,
                                    int32_t angle = 0, int32_t weight = 400);
 // An internal wall from (x1, y1) to (x2, y2) with its second face shifted by (dx, dy).
-std::unique_ptr<TIntwallobj> MakeIntWall(int32_t view, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t dx,
-                                         int32_t dy, int32_t thickness, int32_t direction, COLORREF colour = kBlack);
+std::unique_ptr<TIntwallobj> MakeIntWall(int32_t view, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                                         int32_t dx, int32_t dy, int32_t thickness, int32_t direction,
+                                         COLORREF colour = kBlack);
 // An external wall along x (or along y when x1 = x2) whose layer lines A, B and C lie t1, t1 + t2
 // and t1 + t2 + t3 from the outer face: below it along x, to its right along y.
 std::unique_ptr<TExtwallobj> MakeExtWall(int32_t view, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
                                          int32_t t1, int32_t t2, int32_t t3, int32_t direction,
                                          COLORREF colour = kBlack);
-std::unique_ptr<TDimensobj> MakeDimension(int32_t view, int32_t kind, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
-                                          int32_t d1x, int32_t d1y, int32_t d2x, int32_t d2y, int32_t direction,
-                                          int32_t style = 1, COLORREF colour = kBlack);
+std::unique_ptr<TDimensobj> MakeDimension(int32_t view, int32_t kind, int32_t x1, int32_t y1, int32_t x2,
+                                          int32_t y2, int32_t d1x, int32_t d1y, int32_t d2x, int32_t d2y,
+                                          int32_t direction, int32_t style = 1, COLORREF colour = kBlack);
 std::unique_ptr<TRoomobj> MakeRoom(int32_t view, int32_t kind, int32_t left, int32_t top, int32_t right,
                                    int32_t bottom, const char* name, COLORREF fill, int32_t textSize = 10);
 std::unique_ptr<TPolyobj> MakePolygon(int32_t view, int32_t kind, std::initializer_list<POINT> points,

@@ -65,8 +65,10 @@ TEST_P(WallDisplayModes, ExternalCavityWallFollowsTheTensDigit) {
     // Solid shows the outer face and line C around the band; the others show all four lines.
     const bool facesShown = expected != "none";
     const bool layersShown = expected == "normal" || expected == "hatched";
-    for (int32_t y : {200, 120}) EXPECT_EQ(canvas->At(200, y) == kBlue, facesShown) << y;
-    for (int32_t y : {170, 150}) EXPECT_EQ(canvas->At(200, y) == kBlue, layersShown) << y;
+    for (int32_t y : {200, 120})
+        EXPECT_EQ(canvas->At(200, y) == kBlue, facesShown) << y;
+    for (int32_t y : {170, 150})
+        EXPECT_EQ(canvas->At(200, y) == kBlue, layersShown) << y;
     const int32_t outerRuns = canvas->RunsAlongRow(kBlue, 185, 50, 350);
     const int32_t innerRuns = canvas->RunsAlongRow(kBlue, 135, 50, 350);
     if (expected == "hatched") {
@@ -82,9 +84,10 @@ TEST_P(WallDisplayModes, ExternalCavityWallFollowsTheTensDigit) {
 }
 
 INSTANTIATE_TEST_SUITE_P(TensDigit, WallDisplayModes,
-                         ::testing::Values(ModeCase{-1, "normal"}, ModeCase{0, "normal"}, ModeCase{9, "normal"},
-                                           ModeCase{10, "hatched"}, ModeCase{19, "hatched"},
-                                           ModeCase{20, "solid"}, ModeCase{29, "solid"}, ModeCase{30, "none"},
+                         ::testing::Values(ModeCase{-1, "normal"}, ModeCase{0, "normal"},
+                                           ModeCase{9, "normal"}, ModeCase{10, "hatched"},
+                                           ModeCase{19, "hatched"}, ModeCase{20, "solid"},
+                                           ModeCase{29, "solid"}, ModeCase{30, "none"},
                                            ModeCase{35, "none"}));
 
 TEST_F(WallDrawing, HorizontalHatchMatchesTheWorkedExample) {
@@ -154,7 +157,8 @@ TEST_F(WallDrawing, ThinCavityShowsItsLinesButHatchesOnlyTheOuterLeaf) {
     PlanDisplayMode = 10;
     auto wall = MakeExtWall(kGroundFloor, 40, 200, 360, 200, 30, 2, 30, 900, kBlue);
     auto canvas = Painted(*wall);
-    for (int32_t y : {200, 170, 168, 138}) EXPECT_EQ(canvas->At(200, y), kBlue) << y;
+    for (int32_t y : {200, 170, 168, 138})
+        EXPECT_EQ(canvas->At(200, y), kBlue) << y;
     EXPECT_GE(canvas->RunsAlongRow(kBlue, 185, 50, 350), 4);
     EXPECT_EQ(canvas->RunsAlongRow(kBlue, 153, 50, 350), 0);
     EXPECT_EQ(wall->setting1, 3);
@@ -275,9 +279,25 @@ TEST_F(WallDrawing, HatchPenIsThinnestAtPenScaleOne) {
     Canvas canvas;
     canvas.SetUpWindow();
     wall->DrawHatched(canvas.Dc(), 0);
-    // The faces are 4 wide; a hatch stroke crossing a row is one pixel wide.
-    EXPECT_EQ(canvas.Count(kRed, 148, 130, 352, 130) <= 2 * 4, true);
-    EXPECT_GE(canvas.Count(kRed, 200, 148, 200, 152), 4);
+    // The faces are 4 wide; each hatch stroke crosses a row in one pixel.
+    EXPECT_GE(canvas.Count(kRed, 200, 146, 200, 154), 4);
+    const int32_t runs = canvas.RunsAlongRow(kRed, 130, 60, 340);
+    EXPECT_GE(runs, 4);
+    EXPECT_EQ(canvas.Count(kRed, 60, 130, 340, 130), runs);
+}
+
+TEST_F(WallDrawing, WallsAtTheEndsOfTheCoordinateRangePaintInBoundedTime) {
+    // A damaged record: walls spanning the whole 32-bit range, along x, along y and oblique.
+    PlanDisplayMode = 10;
+    const int32_t lo = -2000000000, hi = 2000000000;
+    auto alongX = MakeIntWall(kGroundFloor, lo, 150, hi, 150, 0, -40, 40, 900, kRed);
+    auto alongY = MakeIntWall(kGroundFloor, 150, hi, 150, lo, 40, 0, 40, 1800, kRed);
+    auto oblique = MakeIntWall(kGroundFloor, lo, lo, hi, hi, 40, -40, 40, 450, kRed);
+    auto outer = MakeExtWall(kGroundFloor, lo, 200, hi, 200, 30, 20, 30, 900, kBlue);
+    for (TObject* wall :
+         std::initializer_list<TObject*>{alongX.get(), alongY.get(), oblique.get(), outer.get()})
+        Painted(*wall);
+    SUCCEED();
 }
 
 } // namespace

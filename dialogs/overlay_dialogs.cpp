@@ -1,0 +1,111 @@
+#include "dialogs/overlay_dialogs.h"
+
+#include "dialogs/overlay_file.h"
+#include "document/document.h"
+#include "platform/help.h"
+#include "platform/message_box.h"
+#include "resources/dialogs/display_templates.h"
+#include "shell/globals.h"
+
+namespace {
+
+// The dialogs carry their own templates, so they build the same wherever they are opened from.
+int32_t WithTemplates(int32_t resId) {
+    static const bool registered = [] {
+        RegisterDisplayDialogTemplates();
+        return true;
+    }();
+    (void)registered;
+    return resId;
+}
+
+// Both dialogs share one help page.
+void ShowViewHelp(QWidget* dialog) {
+    if (HelpMode == 1) {
+        HtmlHelpA(dialog, "tvhelp.chm::/view.htm>wind", HH_DISPLAY_TOPIC, 0);
+    } else {
+        WinHelpA(dialog, "tvwhlp.hlp", HELP_CONTEXT, 210);
+    }
+}
+
+int32_t Checked(const TCheckBox* box) {
+    return box->GetCheck() == BF_CHECKED ? 1 : 0;
+}
+
+} // namespace
+
+TOverdlg::TOverdlg(QWidget* parent, int32_t resId) : TDialog(parent, WithTemplates(resId)) {
+    Ground = new TCheckBox(this, kOverlayGround);
+    First = new TCheckBox(this, kOverlayFirst);
+    Second = new TCheckBox(this, kOverlaySecond);
+    Dimensions = new TCheckBox(this, kOverlayDimensions);
+}
+
+void TOverdlg::SetupWindow() {
+    TDialog::SetupWindow();
+    const OverlayFlags flags = ReadOverlayFile(ObjectList.ProgramDirectory);
+    Ground->SetCheck(flags.ground == 1 ? BF_CHECKED : BF_UNCHECKED);
+    First->SetCheck(flags.first == 1 ? BF_CHECKED : BF_UNCHECKED);
+    Second->SetCheck(flags.second == 1 ? BF_CHECKED : BF_UNCHECKED);
+    Dimensions->SetCheck(PlanDisplayMode == 0 || PlanDisplayMode == 2 ? BF_CHECKED : BF_UNCHECKED);
+}
+
+void TOverdlg::CmOk() {
+    OverlayFlags flags;
+    flags.ground = Checked(Ground);
+    flags.first = Checked(First);
+    flags.second = Checked(Second);
+    // With nothing ticked the ground floor is overlaid.
+    if (flags.ground == 0 && flags.first == 0 && flags.second == 0) flags.ground = 1;
+    // The display mode changes only with the file: a mode pointing at flags that were never written
+    // would show the wrong floors.
+    if (!WriteOverlayFile(ObjectList.ProgramDirectory, flags)) {
+        MessageBox(this, "The overlay settings could not be saved in CFG/OVERLAY.CFG.", "OVERLAYS",
+                   MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    PlanDisplayMode = Checked(Dimensions) ? 2 : 3;
+    CloseWindow(IDOK);
+}
+
+void TOverdlg::CmHelp() {
+    ShowViewHelp(this);
+}
+
+TDisplandlg::TDisplandlg(QWidget* parent, int32_t resId) : TDialog(parent, WithTemplates(resId)) {
+    AllDimensions = new TCheckBox(this, kDisplayAllDimensions);
+    Normal = new TRadioButton(this, kDisplayNormal);
+    Hatched = new TRadioButton(this, kDisplayHatched);
+    Solid = new TRadioButton(this, kDisplaySolid);
+}
+
+void TDisplandlg::SetupWindow() {
+    TDialog::SetupWindow();
+    const int32_t mode = PlanDisplayMode;
+    const bool allDimensions = mode == 0 || mode == 2 || mode == 10 || mode == 12 || mode == 20 || mode == 22;
+    AllDimensions->SetCheck(allDimensions ? BF_CHECKED : BF_UNCHECKED);
+    if (mode < 10) {
+        Normal->Check();
+    } else if (mode < 20) {
+        Hatched->Check();
+    } else if (mode < 30) {
+        Solid->Check();
+    }
+}
+
+void TDisplandlg::CmOk() {
+    const int32_t d = Checked(AllDimensions) ? 0 : 1;
+    // Any overlay in the units digit is dropped: confirming this dialog turns overlays off.
+    if (Checked(Hatched)) {
+        PlanDisplayMode = 10 + d;
+    } else if (Checked(Solid)) {
+        PlanDisplayMode = 20 + d;
+    } else {
+        PlanDisplayMode = d;
+    }
+    CloseWindow(IDOK);
+}
+
+void TDisplandlg::CmHelp() {
+    ShowViewHelp(this);
+}
