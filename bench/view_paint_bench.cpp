@@ -209,7 +209,8 @@ void BM_RawQPainter(benchmark::State& state) {
     Scene& scene = TheScene();
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     QFont font(ShippedFontFamily());
-    font.setPixelSize(10); // about the height the floor's texts and labels come out at
+    font.setPixelSize(10);                     // about the height the floor's texts and labels come out at
+    font.setStyleStrategy(QFont::NoAntialias); // as the device context draws text
     for (auto _ : state) {
         image.fill(Qt::white);
         QPainter painter(&image);

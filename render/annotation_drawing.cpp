@@ -89,8 +89,8 @@ void TRoomobj::Draw(TDC& dc) {
     // 4. Label font.
     const char* face = ObjectList.DefaultFontName;
     const auto labelFont = [&](int32_t escapement) {
-        return TFont(face, value2 * ZoomDivisor, 0, escapement, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH);
+        return TFont(face, render::Saturate(int64_t{value2} * ZoomDivisor), 0, escapement, 0, FW_BOLD, 0, 0,
+                     0, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH);
     };
     dc.SelectObject(labelFont(0));
     dc.SetTextAlign(TA_CENTER | TA_BOTTOM);
@@ -100,8 +100,8 @@ void TRoomobj::Draw(TDC& dc) {
     const int32_t aw = metrics.tmAveCharWidth;
 
     // 5. Label centre, formed in drawing units before the division.
-    const int32_t cx = Scr(x1 + value3 / 2);
-    const int32_t cy = Scr(y1 - value4 / 2);
+    const int32_t cx = Scr(render::Saturate(int64_t{x1} + value3 / 2));
+    const int32_t cy = Scr(render::Saturate(int64_t{y1} - value4 / 2));
 
     const int32_t nName = std::clamp(nameLength, 0, kNameCapacity);
     const int32_t nWidth = std::clamp(widthTextLength, 0, kSizeTextCapacity);

@@ -16,6 +16,14 @@ inline int32_t Scr(int32_t value) {
     return ZoomDivisor == 0 ? value : value / ZoomDivisor;
 }
 
+// A value formed in 64 bits from stored fields (damaged records can hold anything), held inside the
+// 32-bit range.
+inline int32_t Saturate(int64_t value) {
+    if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+    if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(value);
+}
+
 // Drops the fraction toward zero, holding the result inside the 32-bit range (steep oblique walls
 // give very large slope steps).
 inline int32_t Trunc(double value) {

@@ -41,7 +41,8 @@ void TRectangleobj::Draw(TDC& dc) {
 
 void TRndrectobj::Draw(TDC& dc) {
     dc.SelectStockObject(NULL_BRUSH);
-    const int32_t ellipse = Scr(2 * corner); // sized in drawing units, then divided
+    const int32_t ellipse =
+        Scr(render::Saturate(2 * int64_t{corner})); // sized in drawing units, then divided
     dc.RoundRect(Scr(x1), Scr(y1), Scr(x2), Scr(y2), ellipse, ellipse);
 }
 
@@ -84,11 +85,11 @@ bool AlignmentOf(int32_t style, int32_t angle, uint32_t& align) {
 void TTextobj::Draw(TDC& dc) {
     const int32_t fontWeight = weight < 500 ? FW_NORMAL : FW_BOLD;
     if (TextScale == 0) TextScale = PenScale; // kept for every later text until printing resets it
-    int32_t h = height * TextScale;
+    int64_t h = int64_t{height} * TextScale;
     if (CurrentView == kSitePlan) h *= 3;
 
-    const TFont font(fontName, h, 0, angle, 0, fontWeight, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH);
+    const TFont font(fontName, render::Saturate(h), 0, angle, 0, fontWeight, 0, 0, 0, ANSI_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH);
     dc.SelectObject(font);
     uint32_t align = 0;
     if (AlignmentOf(style, angle, align)) dc.SetTextAlign(align);

@@ -4,13 +4,13 @@
 // wall's hatch-pattern value 3, which the next save carries.
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "document/objects.h"
 #include "platform/dc.h"
 #include "render/screen_units.h"
 #include "shell/globals.h"
 
+using render::Saturate;
 using render::Scr;
 using render::Trunc;
 
@@ -31,11 +31,6 @@ constexpr double kMinSine = 1e-6;
 constexpr int64_t kMaxStrokes = 100000;
 
 // Positions are stepped in 64 bits so that walls near the ends of the coordinate range cannot wrap.
-int32_t Saturate(int64_t v) {
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
-
 void Line(TDC& dc, int64_t ax, int64_t ay, int64_t bx, int64_t by) {
     dc.MoveToEx(Saturate(ax), Saturate(ay));
     dc.LineTo(Saturate(bx), Saturate(by));

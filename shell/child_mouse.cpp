@@ -183,7 +183,7 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
         const int32_t index = ObjectList.FindObject(1, logical.x, logical.y);
         const TObject* picked = ObjectList[index];
         if (index == kNone || !picked) {
-            ::MessageBox(GetHandle(), "No valid object selected - please restart", "NO SELECTION", MB_OK);
+            MessageBox("No valid object selected - please restart", "NO SELECTION", MB_OK);
             CursorBackAt(*this, point);
             return;
         }
@@ -248,7 +248,7 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
     if (kind == toolkind::kLine && (mode == 300 || mode == 400 || mode == 500)) {
         buttonDown();
         if (tool()->Mode == kNone) {
-            ::MessageBox(GetHandle(), "No valid horizontal or vertical line or wall object selected ",
+            MessageBox("No valid horizontal or vertical line or wall object selected ",
                        "NO SELECTION", MB_OK);
             CursorBackAt(*this, point);
             return;

@@ -9,7 +9,7 @@ namespace shell {
 int BoxKeepingCursor(TChild& window, const char* text, const char* caption, uint32_t type) {
     POINT before{};
     GetCursorPos(&before);
-    const int answer = MessageBox(window.GetHandle(), text, caption, type);
+    const int answer = window.MessageBox(text, caption, type);
     SetCursorPos(before.x, before.y);
     return answer;
 }

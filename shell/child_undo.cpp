@@ -84,7 +84,7 @@ void TChild::UndoLastObject() {
     // The pick tool counts the undos made since it was installed.
     int32_t& undos = client.Tool->CrosshairStyle;
     if (undos >= kUndosInARow) {
-        ::MessageBox(GetHandle(), "to delete in bulk, why not try using the Delete/Erase Icon?", "", MB_OK);
+        MessageBox("to delete in bulk, why not try using the Delete/Erase Icon?", "", MB_OK);
         undos = 0;
         return;
     }
@@ -94,8 +94,7 @@ void TChild::UndoLastObject() {
     if (ObjectList.count == 0) return;
     const TObject* candidate = ObjectList[ObjectList.count - 1];
     if (candidate->view != CurrentView) {
-        ::MessageBox(GetHandle(),
-                   "Last object drawn was not on this floor - change the view to undo that object", "",
+        MessageBox("Last object drawn was not on this floor - change the view to undo that object", "",
                    MB_OK);
         return;
     }

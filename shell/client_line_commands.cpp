@@ -72,7 +72,7 @@ void TClient::CmCentre() {
     if (DrawingState <= 1) return;
     HelpContextId = kAidHelp;
     if (Tool->Mode == kMultilineMode) {
-        ::MessageBox(GetHandle(), "Centre is not available to this function", "CENTRE", MB_OK);
+        MessageBox("Centre is not available to this function", "CENTRE", MB_OK);
         return;
     }
     Tool->SavedMode = Tool->Mode;

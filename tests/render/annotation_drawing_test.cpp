@@ -165,11 +165,17 @@ TEST_F(AnnotationDrawing, WideRoomsKeepTheLabelsLevel) {
     EXPECT_LT(inkBottom, 150 - 20);
 }
 
-TEST_F(AnnotationDrawing, LengthFieldsBeyondTheStringsAreCut) {
+TEST_F(AnnotationDrawing, DamagedLengthsAndSizesAreHarmless) {
     auto room = MakeRoom(kGroundFloor, kDesignRoom, 20, 250, 380, 50, "HALL", kWhite, 10);
     room->nameLength = 5000; // a damaged record
     room->widthTextLength = -3;
+    room->value2 = 2000000000; // and an absurd label size
+    room->x1 = 2100000000;
+    room->value3 = 2100000000;
     Paint(*room);
+    auto text = MakeText(kGroundFloor, kText, 20, 20, "HUGE", kBlack, 5, 2000000000);
+    PenScale = 1000;
+    Paint(*text);
     SUCCEED();
 }
 

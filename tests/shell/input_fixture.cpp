@@ -8,6 +8,7 @@
 #include "platform/dc.h"
 #include "platform/detail/client_view.h"
 #include "shell/globals.h"
+#include "tools/line_tool.h"
 
 void InputTest::SetUp() {
     ResetGlobals();
@@ -22,6 +23,9 @@ void InputTest::SetUp() {
 }
 
 void InputTest::TearDown() {
+    // The keyed entry of the line branch lives across tools; the next test starts it afresh.
+    KeyEntryPhase = 1;
+    LastOutlineEndX = LastOutlineEndY = 0;
     ObjectList.Flush();
     ResetGlobals();
 }
@@ -105,8 +109,8 @@ std::vector<std::unique_ptr<TObject>> InputTest::FileObjects() const {
     return objects;
 }
 
-namespace inputmake {
+namespace inputs {
 std::unique_ptr<TLineobj> Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t view) {
     return std::make_unique<TLineobj>(view, kLine, 1, 0, 0, 0, x1, 0, x2, 0, y1, y2, 0, 0, 0);
 }
-} // namespace inputmake
+} // namespace inputs

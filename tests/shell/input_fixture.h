@@ -47,6 +47,6 @@ protected:
     TChild* child = nullptr;
 };
 
-namespace inputmake {
+namespace inputs {
 std::unique_ptr<TLineobj> Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t view = kGroundFloor);
-} // namespace inputmake
+} // namespace inputs

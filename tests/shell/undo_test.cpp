@@ -9,7 +9,7 @@ namespace {
 constexpr int32_t kRecords = 3;
 
 std::unique_ptr<TLineobj> GroupedLine(int32_t x, int32_t group, int32_t id) {
-    auto line = inputmake::Line(x, 20000, x + 1000, 20000);
+    auto line = inputs::Line(x, 20000, x + 1000, 20000);
     line->group = group;
     line->id = id;
     return line;
@@ -20,7 +20,7 @@ protected:
     void OpenWithLines(int32_t n) {
         std::vector<std::unique_ptr<TObject>> lines;
         for (int32_t i = 0; i < n; ++i)
-            lines.push_back(inputmake::Line(10000 + 100 * i, 20000, 11000 + 100 * i, 21000));
+            lines.push_back(inputs::Line(10000 + 100 * i, 20000, 11000 + 100 * i, 21000));
         Open(std::move(lines));
     }
     void PressUndo() { ASSERT_TRUE(client->ProcessCommand(cmd::kUndo)); }
@@ -85,7 +85,7 @@ TEST_F(Undo, ALineWhoseIdDiffersFromItsGroupGoesAlone) {
 
 TEST_F(Undo, TheLastObjectOnAnotherFloorStays) {
     std::vector<std::unique_ptr<TObject>> objects;
-    objects.push_back(inputmake::Line(10000, 20000, 11000, 20000, kFirstFloor));
+    objects.push_back(inputs::Line(10000, 20000, 11000, 20000, kFirstFloor));
     Open(std::move(objects));
     PressUndo();
     EXPECT_EQ(FileCount(), kRecords + 1);
