@@ -130,7 +130,6 @@ TEST_F(NewDrawing, SavedAnswerKeepsTheDrawingAndANewDrawingOfFourRecordsNeverAsk
     EXPECT_TRUE(dir.Exists("DWGS/JONES.DB0"));
 }
 
-
 TEST_F(NewDrawing, UnitsQuestionShowsAndStoresTheUnitSystem) {
     dir.WriteFile("CFG/METRIC.CFG", "0");
     pl::script::AnswerDialog(kUnitsDialogId, {{{{kUnitsMetricRadio, "1"}}, IDOK}});
