@@ -15,7 +15,6 @@ void TChild::RunPlanDialog(int32_t) {}
 void TChild::ExtWallStep() {}
 
 // Files and output.
-void TChild::SaveDrawingAs() {}
 
 // Library and paste.
 void TChild::InsertLibrarySymbol(int32_t) {}

@@ -51,6 +51,24 @@ public:
     // Command handlers (one file per concern).
     void CmExit();
 
+    // File.
+    void CmFileNew();
+    void CmFileOpen();
+    void CmFileSave();
+    void CmFileSaveAs();
+    void CmAutoSave();
+    void CeFileSave(TCommandEnabler& ce);
+    void CeFileSaveAs(TCommandEnabler& ce);
+    void CeAutoSave(TCommandEnabler& ce);
+    // The save question asked before a drawing is left (when it holds more than its four floor
+    // records and SaveState is above 0). False when saving was asked for and failed: the user was
+    // told, the drawing stays modified and the caller should not leave it.
+    bool SaveIfModified();
+    // Opens a drawing window titled DrawingName + extension on CurrentView of the current drawing.
+    // Flag 0 also installs the pick tool, 1 to 99 keep the current tool, 100 and above only close
+    // surplus windows and empty the document.
+    void OpenViewWindow(int32_t flag, const char* extension);
+
     // Line tools, the centre aids, the DATUM and undo.
     void CmLine();
     void CmLineText();
@@ -95,9 +113,6 @@ public:
     // Whole-drawing commands.
     void CmRotateMirror();
     void CmSaveBitmap();
-
-    // Opens a drawing window on the current view of DrawingName with the view's extension.
-    void OpenViewWindow(int32_t flag, const char* extension);
 
     // Help.
     void CmHelpIntro();

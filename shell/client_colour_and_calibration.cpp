@@ -3,7 +3,7 @@
 #include <string>
 
 #include "dialogs/calibration_dialogs.h"
-#include "dialogs/units_dialog.h"
+#include "dialogs/new_drawing_dialog.h"
 #include "document/document.h"
 #include "platform/colour_dialog.h"
 #include "platform/file_io.h"
@@ -85,7 +85,7 @@ void TClient::CmCalibratePrinter() {
         return;
     }
     // 3.
-    if (TMeasdlg(GetHandle(), dir).Execute() != IDOK) return;
+    if (TMeasdlg(GetHandle()).Execute() != IDOK) return;
     int32_t entered = 0;
     if (MetricUnits == 1) {
         // 4.

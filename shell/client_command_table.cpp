@@ -13,15 +13,15 @@ using Table = TCommandTable<TClient>;
 const Table& CommandTable() {
     static const Table table = {
         // File
-        {cmd::kFileNew, nullptr},
-        {cmd::kFileOpen, nullptr},
-        {cmd::kFileSave, nullptr, nullptr},
-        {cmd::kFileSaveAs, nullptr, nullptr},
+        {cmd::kFileNew, &TClient::CmFileNew},
+        {cmd::kFileOpen, &TClient::CmFileOpen},
+        {cmd::kFileSave, &TClient::CmFileSave, &TClient::CeFileSave},
+        {cmd::kFileSaveAs, &TClient::CmFileSaveAs, &TClient::CeFileSaveAs},
         {cmd::kRotateMirror, &TClient::CmRotateMirror},
         {cmd::kSaveBitmap, &TClient::CmSaveBitmap},
         {cmd::kPrint, &TClient::CmPrint},
         {cmd::kPrinterSetup, &TClient::CmPrinterSetup},
-        {cmd::kAutoSave, nullptr, nullptr},
+        {cmd::kAutoSave, &TClient::CmAutoSave, &TClient::CeAutoSave},
         {cmd::kExit, &TClient::CmExit},
         // Tools
         {cmd::kLine, &TClient::CmLine},

@@ -1,8 +1,120 @@
-// File commands of the client window.
-#include "platform/frame_window.h"
-#include "shell/client.h"
+// Saving and leaving a drawing: Save, Save As, the auto-save toggle, the save question and Exit.
+//
+// The working file always holds the current drawing; the saved state lives in the scratch copy.
+// Saving copies the document to both, declining brings the scratch copy back. A write that fails is
+// reported and the drawing stays marked modified.
+#include <string>
 
-// Exit, and the frame's close box, which sends the same command. Closing the frame ends the run.
+#include "dialogs/save_dialogs.h"
+#include "document/document.h"
+#include "platform/file_io.h"
+#include "platform/frame_window.h"
+#include "platform/gadget_window.h"
+#include "platform/help.h"
+#include "platform/message_box.h"
+#include "shell/child.h"
+#include "shell/client.h"
+#include "shell/globals.h"
+#include "shell/help_context.h"
+#include "tools/drawing_tool.h"
+
+namespace {
+
+constexpr int32_t kCentreSitePlan = 59;
+constexpr int32_t kAutoSaveOn = 2;
+constexpr int32_t kAutoSaveOff = 1;
+
+void ReportFailedWrite(TClient& client, FileResult result, int32_t mode) {
+    if (result == FileResult::Ok) return;
+    const std::string text = "The drawing could not be written to " + ObjectList.DrawingFilePath(mode) +
+                             ".\nIt has not been saved.";
+    MessageBox(client.GetHandle(), text.c_str(), "Save", MB_OK | MB_ICONEXCLAMATION);
+}
+
+// The working file, then the scratch copy; true when both were written.
+bool WriteBoth(TClient& client) {
+    const FileResult drawing = ObjectList.WriteDrawingFile(1);
+    ReportFailedWrite(client, drawing, 1);
+    if (drawing != FileResult::Ok) return false;
+    const FileResult copy = ObjectList.WriteDrawingFile(0);
+    ReportFailedWrite(client, copy, 0);
+    return copy == FileResult::Ok;
+}
+
+} // namespace
+
+void TClient::CmFileSave() {
+    HelpContextId = kFileContext;
+    if (DrawingState <= 1) return;
+    if (WriteBoth(*this) && SaveState == 1) SaveState = 0;
+}
+
+void TClient::CeFileSave(TCommandEnabler& ce) {
+    if (SaveState == 1) {
+        ce.Enable(true);
+    } else if (SaveState == 0 || SaveState == 2) {
+        ce.Enable(false);
+    }
+}
+
+void TClient::CeFileSaveAs(TCommandEnabler& ce) {
+    ce.Enable(ObjectList.count > 0);
+}
+
+void TClient::CeAutoSave(TCommandEnabler& ce) {
+    ce.SetCheck(SaveState == kAutoSaveOn ? TCommandEnabler::Checked : TCommandEnabler::Unchecked);
+}
+
+void TClient::CmAutoSave() {
+    SaveState = SaveState == kAutoSaveOn ? kAutoSaveOff : kAutoSaveOn;
+    if (pl::File* file = pl::fopen(ObjectList.ProgramDirectory + "CFG/SAVE.CFG", "w")) {
+        pl::fprintf(file, "%d", SaveState);
+        pl::fclose(file);
+    }
+}
+
+bool TClient::SaveIfModified() {
+    if (SaveState == 1) {
+        TSavedlg question(GetHandle(), kSaveQuestionDialogId);
+        question.Execute();
+        if (question.SaveFailed) return false;
+        SaveState = 0;
+    } else if (SaveState == kAutoSaveOn) {
+        const FileResult result = ObjectList.WriteDrawingFile(1);
+        ReportFailedWrite(*this, result, 1);
+        return result == FileResult::Ok;
+    }
+    return true;
+}
+
+void TClient::CmFileSaveAs() {
+    HelpContextId = kFileContext;
+    TChild* child = ActiveDrawingWindow();
+    if (DrawingState <= 1 || !child) return;
+    if (SaveState == 1) {
+        // What the user saves here is saved for good: the saved copy follows the working file, so
+        // declining to save later does not take it back.
+        if (!WriteBoth(*this)) return;
+        SaveState = 0;
+    }
+    if (StatusBar)
+        StatusBar->SetText("GUIDE: Saves this file group to a new drawing name, original is still in use");
+    child->SaveDrawingAs();
+}
+
 void TClient::CmExit() {
+    if (CurrentView == kSitePlan) {
+        RestoreTool(toolkind::kLine);
+        if (Tool && Tool->Kind == toolkind::kLine) Tool->Command(kCentreSitePlan);
+    }
+    if (ObjectList.count > 4) {
+        // A save that failed keeps the program running, so the user can try again.
+        if ((SaveState == 1 || SaveState == kAutoSaveOn) && !SaveIfModified()) return;
+    }
+    ObjectList.Flush();
+    if (HelpMode == 1) {
+        HtmlHelpA(nullptr, nullptr, HH_CLOSE_ALL, 0);
+        HtmlHelpA(nullptr, nullptr, HH_UNINITIALIZE, HelpCookie);
+    }
     if (Frame) Frame->CloseWindow(0);
 }

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "dialogs/print_plan_dialog.h"
-#include "dialogs/units_dialog.h"
+#include "dialogs/new_drawing_dialog.h"
 #include "document/document.h"
 #include "platform/file_dialog.h"
 #include "platform/file_io.h"
@@ -31,7 +31,7 @@ void Hint(TClient& client, const char* text) {
 // Asks for the units and the drawing when none is open; false when no drawing was chosen.
 bool ChooseDrawingToPrint(TClient& client) {
     const std::string& dir = ObjectList.ProgramDirectory;
-    TMeasdlg(client.GetHandle(), dir).Execute();
+    TMeasdlg(client.GetHandle()).Execute();
     const char* sizeFile = MetricUnits != 0 ? "DWGSIZEM.CFG" : "DWGSIZEI.CFG";
     pl::ScanSettings(dir + "CFG/" + sizeFile, DefaultSettings(sizeFile), "%ld %ld", &SheetWidth,
                      &SheetHeight);

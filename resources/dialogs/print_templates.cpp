@@ -140,16 +140,6 @@ pl::DialogTemplate ManipulateTemplate() {
     return t;
 }
 
-pl::DialogTemplate UnitsTemplate() {
-    pl::DialogTemplate t{"measuring units", {}};
-    t.Controls = {
-        Group("select system"), Radio(5451, "metric - m.m.", true), Radio(5452, "feet && inches"), End(),
-        Button(IDOK, "OK"),
-    };
-    t.CloseBox = false;
-    return t;
-}
-
 } // namespace
 
 void RegisterPrintDialogTemplates() {
@@ -158,5 +148,4 @@ void RegisterPrintDialogTemplates() {
     pl::RegisterDialogTemplate(kCalibrateMetricDialogId, CalibrateMetricTemplate());
     pl::RegisterDialogTemplate(kCalibrateImperialDialogId, CalibrateImperialTemplate());
     pl::RegisterDialogTemplate(kManipulateDialogId, ManipulateTemplate());
-    pl::RegisterDialogTemplate(kUnitsDialogId, UnitsTemplate());
 }

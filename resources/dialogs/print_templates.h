@@ -10,7 +10,6 @@ inline constexpr int32_t kTitlesDialogId = 20000;    // "drawing titles"
 inline constexpr int32_t kCalibrateMetricDialogId = 3200;
 inline constexpr int32_t kCalibrateImperialDialogId = 3300;
 inline constexpr int32_t kManipulateDialogId = 19000; // "manipulate drawing file"
-inline constexpr int32_t kUnitsDialogId = 5450;       // "measuring units"
 
 // Registers every template above (again is harmless).
 void RegisterPrintDialogTemplates();

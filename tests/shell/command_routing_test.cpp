@@ -23,15 +23,17 @@ TEST_F(CommandRouting, EveryCommandIsInTheTable) {
     for (const auto& text : res::CommandTexts()) {
         TCommandEnabler ce(text.Id);
         EXPECT_TRUE(client.EnableCommand(ce)) << text.Id;
+        // Save and Save As follow the drawing's state through their own enablers.
+        if (text.Id == 237 || text.Id == 232) continue;
         EXPECT_EQ(ce.IsEnabled(), TClient::HasHandler(text.Id)) << text.Id;
     }
 }
 
 TEST_F(CommandRouting, CommandWithoutHandlerIsNotTakenAndShowsDisabled) {
     TClient client(dir.Path());
-    ASSERT_FALSE(TClient::HasHandler(230));
-    EXPECT_FALSE(client.ProcessCommand(230));
-    TCommandEnabler ce(230);
+    ASSERT_FALSE(TClient::HasHandler(343));
+    EXPECT_FALSE(client.ProcessCommand(343));
+    TCommandEnabler ce(343);
     client.EnableCommand(ce);
     EXPECT_FALSE(ce.IsEnabled());
 }

@@ -94,10 +94,12 @@ TEST_F(FrameStartUp, EveryMenuItemIsRoutedOrShownDisabled) {
             if (item.Command == 0) continue;
             QAction* action = frame->FindMenuAction(item.Command);
             ASSERT_NE(action, nullptr) << item.Text;
+            // Save and Save As follow the drawing's state through their own enablers.
+            if (item.Command == 237 || item.Command == 232) continue;
             EXPECT_EQ(action->isEnabled(), TClient::HasHandler(item.Command)) << item.Text;
         }
     EXPECT_TRUE(frame->FindMenuAction(24310)->isEnabled());
-    EXPECT_FALSE(frame->FindMenuAction(230)->isEnabled());
+    EXPECT_FALSE(frame->FindMenuAction(343)->isEnabled());
 }
 
 TEST_F(FrameStartUp, UnhandledButtonsStayDisabled) {

@@ -1,0 +1,92 @@
+#include "dialogs/new_drawing_dialog.h"
+
+#include "dialogs/units_file.h"
+#include "document/document.h"
+#include "platform/validators.h"
+#include "shell/globals.h"
+#include "shell/help_commands.h"
+#include "shell/help_context.h"
+
+namespace {
+
+constexpr const char* kFileHelpPage = "file.htm";
+
+// The templates are registered before the first dialog of the group is built, whoever builds it.
+QWidget* Registered(QWidget* parent) {
+    RegisterFileDialogTemplates();
+    return parent;
+}
+
+} // namespace
+
+TNewdlg::TNewdlg(QWidget* parent, int32_t resId)
+    : TDialog(Registered(parent), resId), NameEdit(new TEdit(this, kNewNameEdit, kClientNameLimit)),
+      StartRooms(new TRadioButton(this, kStartRoomsRadio)),
+      StartWalls(new TRadioButton(this, kStartWallsRadio)), Metric(new TRadioButton(this, kNewMetricRadio)),
+      Imperial(new TRadioButton(this, kNewImperialRadio)) {
+    NameEdit->SetValidator(new TFilterValidator(kClientNameCharacters));
+}
+
+void TNewdlg::SetupWindow() {
+    TDialog::SetupWindow();
+    NameEdit->SetText("client");
+    const std::string& dir = ObjectList.ProgramDirectory;
+    if (ReadMetricSetting(dir) == 1) {
+        Metric->Check();
+    } else {
+        Imperial->Check();
+    }
+    StartChoice = ReadStartSetting(dir);
+    if (StartChoice == 1) {
+        StartRooms->Check();
+    } else {
+        StartWalls->Check();
+    }
+}
+
+void TNewdlg::CmOk() {
+    // A refused name keeps the dialog open and writes no setting.
+    if (!Validate()) return;
+    NameEdit->GetText(ClientName, sizeof ClientName);
+    const std::string& dir = ObjectList.ProgramDirectory;
+    if (Imperial->GetCheck() == BF_CHECKED) {
+        MetricUnits = 0;
+    } else if (Metric->GetCheck() == BF_CHECKED) {
+        MetricUnits = 1;
+    }
+    (void)WriteMetricSetting(dir, MetricUnits);
+    if (StartRooms->GetCheck() == BF_CHECKED) {
+        StartChoice = 1;
+    } else if (StartWalls->GetCheck() == BF_CHECKED) {
+        StartChoice = 2;
+    }
+    (void)WriteStartSetting(dir, StartChoice);
+    CloseWindow(IDOK);
+}
+
+void TNewdlg::CmHelp() {
+    ShowHelp(this, DialogHelpRequest(HelpMode, kFileHelpPage, kFileContext));
+}
+
+TMeasdlg::TMeasdlg(QWidget* parent, int32_t resId)
+    : TDialog(Registered(parent), resId), Metric(new TRadioButton(this, kUnitsMetricRadio)),
+      Imperial(new TRadioButton(this, kUnitsImperialRadio)) {}
+
+void TMeasdlg::SetupWindow() {
+    TDialog::SetupWindow();
+    if (ReadMetricSetting(ObjectList.ProgramDirectory) == 1) {
+        Metric->Check();
+    } else {
+        Imperial->Check();
+    }
+}
+
+void TMeasdlg::CmOk() {
+    if (Metric->GetCheck() == BF_CHECKED) {
+        MetricUnits = 1;
+    } else if (Imperial->GetCheck() == BF_CHECKED) {
+        MetricUnits = 0;
+    }
+    (void)WriteMetricSetting(ObjectList.ProgramDirectory, MetricUnits);
+    CloseWindow(IDOK);
+}

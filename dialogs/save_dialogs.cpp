@@ -1,0 +1,81 @@
+#include "dialogs/save_dialogs.h"
+
+#include <string>
+
+#include "document/document.h"
+#include "platform/message_box.h"
+#include "platform/validators.h"
+#include "shell/globals.h"
+#include "shell/help_commands.h"
+#include "shell/help_context.h"
+
+namespace {
+
+constexpr const char* kFileHelpPage = "file.htm";
+
+QWidget* Registered(QWidget* parent) {
+    RegisterFileDialogTemplates();
+    return parent;
+}
+
+void ReportFailure(QWidget* owner, const std::string& text) {
+    MessageBox(owner, text.c_str(), "Save", MB_OK | MB_ICONEXCLAMATION);
+}
+
+} // namespace
+
+TSavedlg::TSavedlg(QWidget* parent, int32_t resId) : TDialog(Registered(parent), resId) {}
+
+void TSavedlg::CmOk() {
+    const bool drawing = ObjectList.WriteDrawingFile(1) == FileResult::Ok;
+    const bool copy = drawing && ObjectList.WriteDrawingFile(0) == FileResult::Ok;
+    SaveFailed = !(drawing && copy);
+    if (!drawing) {
+        ReportFailure(this, "The drawing could not be written to " + ObjectList.DrawingFilePath(1) +
+                                ".\nIt has not been saved.");
+    } else if (!copy) {
+        ReportFailure(this, "The saved copy " + ObjectList.DrawingFilePath(0) +
+                                " could not be written.\nThe drawing has not been saved.");
+    }
+    CloseWindow(IDOK);
+}
+
+void TSavedlg::CmNo() {
+    ObjectList.Flush();
+    const FileResult read = ObjectList.ReadDrawingFile(0);
+    if (read == FileResult::Ok && ObjectList.count == 0) {
+        // Never saved: the drawing had no saved state to go back to.
+        ObjectList.ClearDrawingFile();
+    } else if (read == FileResult::Ok) {
+        if (ObjectList.WriteDrawingFile(1) != FileResult::Ok)
+            ReportFailure(this, "The drawing file " + ObjectList.DrawingFilePath(1) +
+                                    " could not be put back to its saved state.\nIt keeps the changes.");
+    } else {
+        // Without a readable saved copy nothing is known to go back to: the changes stay.
+        ObjectList.Flush();
+        (void)ObjectList.ReadDrawingFile(1);
+        ReportFailure(this, "The saved copy " + ObjectList.DrawingFilePath(0) +
+                                " could not be read.\nThe drawing file keeps the changes.");
+    }
+    CloseWindow(IDOK);
+}
+
+TSaveasdlg::TSaveasdlg(QWidget* parent, int32_t resId)
+    : TDialog(Registered(parent), resId), NameEdit(new TEdit(this, kSaveAsNameEdit, kClientNameLimit)) {
+    NameEdit->SetValidator(new TFilterValidator(kClientNameCharacters));
+}
+
+void TSaveasdlg::SetupWindow() {
+    TDialog::SetupWindow();
+    NameEdit->SetText("client");
+}
+
+void TSaveasdlg::CmOk() {
+    if (!Validate()) return;
+    NameEdit->GetText(NewName, sizeof NewName);
+    CloseWindow(IDOK);
+}
+
+void TSaveasdlg::CmHelp() {
+    ShowHelp(this, DialogHelpRequest(HelpMode, kFileHelpPage, kFileContext));
+}

@@ -1,0 +1,45 @@
+// Save As: a copy of the whole drawing, every view, under a new client name. The program goes on
+// working on the drawing that was open.
+#include <string>
+
+#include "dialogs/save_dialogs.h"
+#include "document/document.h"
+#include "platform/message_box.h"
+#include "shell/child.h"
+#include "shell/client.h"
+#include "shell/drawing_start.h"
+
+namespace {
+
+bool WriteWorkingFile(TChild& child) {
+    if (ObjectList.WriteDrawingFile(1) == FileResult::Ok) return true;
+    const std::string text = "The drawing could not be written to " + ObjectList.DrawingFilePath(1) + ".";
+    MessageBox(child.GetHandle(), text.c_str(), "Save As", MB_OK | MB_ICONEXCLAMATION);
+    return false;
+}
+
+} // namespace
+
+void TChild::SaveDrawingAs() {
+    if (ObjectList.count == 0) return;
+    if (!WriteWorkingFile(*this)) return;
+    const std::string current = ObjectList.DrawingName;
+
+    TSaveasdlg dialog(GetHandle(), kSaveAsDialogId);
+    const int answer = dialog.Execute();
+    const std::string name = dialog.NewName;
+    if (answer != IDOK || !IsClientName(name)) {
+        Invalidate(false);
+        return;
+    }
+    // Another drawing of that name is the user's work: it is replaced only when they say so.
+    if (name != current && DrawingExists(name) && !ConfirmReplaceDrawing(Client(), name)) {
+        Invalidate(false);
+        return;
+    }
+
+    ObjectList.SetDrawingName(name);
+    (void)WriteWorkingFile(*this);
+    ObjectList.SetDrawingName(current);
+    Invalidate(false);
+}

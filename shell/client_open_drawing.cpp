@@ -1,0 +1,189 @@
+// File Open, and the opening of a drawing window on a view of the current drawing that many commands
+// share.
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "document/document.h"
+#include "platform/file_dialog.h"
+#include "platform/file_io.h"
+#include "platform/framework_error.h"
+#include "platform/gadget_window.h"
+#include "platform/gadgets.h"
+#include "platform/message_box.h"
+#include "platform/settings_file.h"
+#include "resources/default_settings.h"
+#include "shell/child.h"
+#include "shell/client.h"
+#include "shell/drawing_start.h"
+#include "shell/globals.h"
+#include "shell/help_context.h"
+#include "tools/line_tool.h"
+
+namespace {
+
+constexpr int32_t kMaxChildren = 8;
+constexpr int32_t kKeepToolFlags = 100;
+constexpr int32_t kFloorRecordKinds = 32000;
+constexpr size_t kMaxNameLength = 24;
+
+void InstallPickTool(TClient& client) {
+    auto pick = std::make_unique<TLineobjtool>();
+    pick->Kind = toolkind::kPick;
+    client.InstallTool(std::move(pick));
+}
+
+void SetTitle(const char* extension) {
+    std::snprintf(ObjectList.DrawingTitle, sizeof ObjectList.DrawingTitle, "%s%s", ObjectList.DrawingName,
+                  extension);
+}
+
+// A drawing has a ground floor when something other than a floor record lies on view 50; a file
+// with fewer than the four floor records counts as one too.
+bool HasGroundFloor() {
+    if (ObjectList.count < 4) return true;
+    for (int32_t i = 0; i < ObjectList.count; ++i) {
+        const TObject* o = ObjectList[i];
+        if (o && o->kind < kFloorRecordKinds && o->view == kGroundFloor) return true;
+    }
+    return false;
+}
+
+// Auto save survives a restart; anything else opens the drawing as saved.
+void ReadSaveState() {
+    int32_t stored = 1;
+    pl::ScanSettings(ObjectList.ProgramDirectory + "CFG/SAVE.CFG", DefaultSettings("SAVE.CFG"), "%d",
+                     &stored);
+    SaveState = stored == 2 ? 2 : 0;
+}
+
+} // namespace
+
+void TClient::CmFileOpen() {
+    // A window that refuses to close keeps its drawing exactly as it is.
+    if (DrawingState > 1 && !CloseChildren()) return;
+    if (ObjectList.count > 4 && SaveState > 0 && !SaveIfModified()) return;
+
+    HelpContextId = kFileContext;
+    ObjectList.Flush();
+    // No window is open and the document is empty: nothing may write it over a drawing now.
+    DrawingState = 0;
+    InstallPickTool(*this);
+
+    DefaultTextHeight = 10;
+    DefaultTextWeight = 400;
+    PlanDisplayMode = 0;
+    CurrentView = kGroundFloor;
+    HelpContextId = kFileContext;
+    LayoutGridFlag = 0;
+    PenWidth = 1;
+    PenScale = 1;
+    ViewExtentX = 624;
+    ViewExtentY = 346;
+    ScrollOriginX = 0;
+    ScrollOriginY = 0;
+
+    ShowGuide("GUIDE: select Client name");
+
+    const std::string initialDir = ObjectList.ProgramDirectory + "DWGS";
+    TOpenSaveDialog::TData data(OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST |
+                                    OFN_LONGNAMES,
+                                "Plan files(*.DB0)|*.DB0|Allfiles(*.*)||", nullptr, initialDir.c_str(), "");
+    // A dialog that reports an error is treated as cancelled.
+    if (TFileOpenDialog(GetHandle(), data).Execute() != IDOK || data.Error != 0) return;
+
+    // Whatever folder the file was picked in, the drawing is the one of that name in DWGS/.
+    const std::string name = pl::fnsplit(data.FileName).name;
+    if (name.empty() || name.size() > kMaxNameLength) {
+        const std::string text = "\"" + name + "\" cannot be opened: a drawing name has 1 to 24 characters.";
+        ::MessageBox(GetHandle(), text.c_str(), "Open", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    ObjectList.SetDrawingName(name);
+    SetTitle(".PLN");
+    DrawingState = 1;
+
+    LoadTextStyle(*this);
+    WriteNoOverlays();
+
+    TChild* child = nullptr;
+    try {
+        child = new TChild(*this, ObjectList.DrawingTitle);
+    } catch (const TXOwl& error) {
+        ::MessageBox(GetHandle(), error.what(), "Error", MB_OK | MB_ICONHAND);
+        // What was read of a damaged file must never be written back over it.
+        ObjectList.Flush();
+        DrawingState = 0;
+        return;
+    }
+
+    const bool groundFloor = HasGroundFloor();
+    // The saved copy is the drawing as opened: declining to save later brings exactly this back.
+    if (ObjectList.WriteDrawingFile(0) != FileResult::Ok) {
+        const std::string text = "The saved copy " + ObjectList.DrawingFilePath(0) +
+                                 " could not be written, so the drawing was not opened.";
+        ::MessageBox(GetHandle(), text.c_str(), "Open", MB_OK | MB_ICONEXCLAMATION);
+        delete child;
+        ObjectList.Flush();
+        DrawingState = 0;
+        return;
+    }
+    ObjectList.Flush();
+
+    if (MetricUnits == 1) {
+        ZoomDivisor = 5;
+        PenScale = 5;
+        PenScaleF = 5.0f;
+    } else {
+        ZoomDivisor = 6;
+        PenScale = 4;
+        PenScaleF = 4.0f;
+    }
+
+    DrawingState = 2;
+    child->Create();
+
+    if (DistanceGadget) DistanceGadget->SetText("cursor distance");
+    ShowGuide("GUIDE: press F1 for HELP");
+    ShowToolName("GUIDE: Pick Tool");
+
+    WriteZoomFiles();
+    ReadSaveState();
+
+    if (!groundFloor) {
+        LayoutGridFlag = 1;
+        CurrentView = kRoomLayout;
+        SetTitle(".LYT");
+        OpenViewWindow(0, ".LYT");
+    }
+
+    // The document ends holding the working file, whichever window painted last.
+    ObjectList.Flush();
+    if (ObjectList.ReadDrawingFile(1) == FileResult::Ok) (void)ObjectList.WriteDrawingFile(0);
+}
+
+void TClient::OpenViewWindow(int32_t flag, const char* extension) {
+    if (NumChildren() > kMaxChildren) (void)CloseChildren();
+    ObjectList.Flush();
+    if (DistanceGadget) DistanceGadget->SetText("0");
+    if (flag >= kKeepToolFlags) return;
+    if (flag == 0) InstallPickTool(*this);
+
+    SetTitle(extension ? extension : "");
+    TChild* child = nullptr;
+    try {
+        child = new TChild(*this, ObjectList.DrawingTitle);
+    } catch (const TXOwl& error) {
+        ::MessageBox(GetHandle(), error.what(), "Error", MB_OK | MB_ICONHAND);
+        return;
+    }
+
+    // The window paints nothing while it is created; the invalidation below paints the view.
+    DrawingState = 0;
+    child->Create();
+    ShowGuide("GUIDE: press F1 for HELP");
+    ShowToolName("Pick Tool");
+    DrawingState = 2;
+    child->SetupScrolling();
+    child->InvalidateArea(0);
+}

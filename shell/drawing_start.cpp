@@ -1,0 +1,65 @@
+#include "shell/drawing_start.h"
+
+#include <memory>
+#include <string>
+
+#include "dialogs/overlay_file.h"
+#include "document/document.h"
+#include "document/objects.h"
+#include "platform/file_io.h"
+#include "platform/message_box.h"
+#include "shell/client.h"
+#include "shell/globals.h"
+
+namespace {
+
+constexpr int32_t kFloors = 4;
+constexpr int32_t kFirstFloorRecord = 32000;
+
+} // namespace
+
+void SeedFloorRecords(TClient&) {
+    ObjectList.Flush();
+    for (int32_t i = 0; i < kFloors; ++i)
+        ObjectList.Add(std::make_unique<TInfoobj>(kGroundFloor + i, kFirstFloorRecord + i, 1, 0, 0, 0, 0, 0,
+                                                  0, 0, 0, 0, PenColour, 0));
+}
+
+void WriteZoomFiles() {
+    const std::string cfg = ObjectList.ProgramDirectory + "CFG/";
+    if (pl::File* file = pl::fopen(cfg + "ZOOM.CFG", "w")) {
+        pl::fprintf(file, "%d %d", ViewExtentX, ViewExtentY);
+        pl::fclose(file);
+    }
+    if (pl::File* file = pl::fopen(cfg + "ZSTAT.CFG", "w")) {
+        pl::fprintf(file, "%d %d %d %d %d %f", 0, ViewExtentX, ViewExtentY, ScrollOriginX, ScrollOriginY,
+                    static_cast<double>(PenScaleF));
+        pl::fclose(file);
+    }
+}
+
+void WriteNoOverlays() {
+    (void)WriteOverlayFile(ObjectList.ProgramDirectory, OverlayFlags{});
+}
+
+bool IsClientName(std::string_view name) {
+    if (name.empty() || name.size() > 24) return false;
+    bool blankOnly = true;
+    for (const char c : name) {
+        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        if (!letter && c != ',' && c != ' ') return false;
+        if (c != ' ') blankOnly = false;
+    }
+    return !blankOnly;
+}
+
+bool DrawingExists(std::string_view name) {
+    return pl::FileExists(ObjectList.ProgramDirectory + "DWGS/" + std::string(name) + ".DB0");
+}
+
+bool ConfirmReplaceDrawing(TClient& client, std::string_view name) {
+    const std::string text = "A drawing named " + std::string(name) +
+                             " already exists.\nReplace it? Everything in it will be lost.";
+    return MessageBox(client.GetHandle(), text.c_str(), "Drawing exists",
+                      MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}

@@ -1,0 +1,28 @@
+// What File New and File Open share: the drawing's text style, the per-floor records of a new
+// drawing, the settings files both write when a drawing opens, and the client names they accept.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+class TClient;
+
+// Reads CFG/TEXT.CFG into DefaultTextHeight, DefaultTextWeight and the document's DefaultFontName,
+// and prepares the client's font data from them at the screen's resolution.
+void LoadTextStyle(TClient& client);
+
+// Empties the document and appends the four floor records (views 50 to 53, kinds 32000 to 32003).
+void SeedFloorRecords(TClient& client);
+
+// CFG/ZOOM.CFG (the normal view extent) and CFG/ZSTAT.CFG (the zoom state) from the globals.
+void WriteZoomFiles();
+// CFG/OVERLAY.CFG with no floor overlaid.
+void WriteNoOverlays();
+
+// 1 to 24 characters of letters, digits, commas and blanks, not all blanks: a name that can only
+// ever name a file inside the drawings folder.
+bool IsClientName(std::string_view name);
+// Whether DWGS/<name>.DB0 exists under the program directory.
+bool DrawingExists(std::string_view name);
+// Shows the overwrite question for an existing drawing; true when the user allows it.
+bool ConfirmReplaceDrawing(TClient& client, std::string_view name);

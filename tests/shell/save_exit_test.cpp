@@ -1,0 +1,187 @@
+// Saving and leaving a drawing: Save, Save As, auto save, the save question and Exit, with the
+// failures that must never cost the user saved work.
+#include <filesystem>
+#include <QCoreApplication>
+#include <QMainWindow>
+
+#include "platform/command_enabler.h"
+#include "platform/frame_window.h"
+#include "tests/shell/file_commands_fixture.h"
+
+namespace {
+
+class SaveAndExit : public FileCommandsTest {
+protected:
+    bool Enabled(int32_t id) {
+        TCommandEnabler ce(id);
+        client->EnableCommand(ce);
+        return ce.IsEnabled();
+    }
+    int Check(int32_t id) {
+        TCommandEnabler ce(id);
+        client->EnableCommand(ce);
+        return ce.GetCheck();
+    }
+    static void AnswerSaveAs(const std::string& name, int32_t button = IDOK) {
+        pl::script::AnswerDialog(kSaveAsDialogId, {{{{kSaveAsNameEdit, name}}, button}});
+    }
+};
+
+TEST_F(SaveAndExit, SaveWritesTheDrawingAndItsSavedCopy) {
+    New("SMITH");
+    EXPECT_TRUE(Enabled(237));
+    Draw(1000, 1000, 5000, 1000);
+    client->ProcessCommand(237);
+    EXPECT_EQ(SaveState, 0);
+    EXPECT_FALSE(Enabled(237));
+    EXPECT_EQ(dir.ReadFile("CFG/tmp.cfg"), dir.ReadFile("DWGS/SMITH.DB0"));
+    EXPECT_EQ(Contents("SMITH", 0).size(), 5u);
+}
+
+TEST_F(SaveAndExit, EnablersFollowTheSaveStateAndTheDocument) {
+    EXPECT_FALSE(Enabled(232));
+    SaveState = 2;
+    EXPECT_FALSE(Enabled(237));
+    EXPECT_EQ(Check(238), TCommandEnabler::Checked);
+    SaveState = 1;
+    EXPECT_TRUE(Enabled(237));
+    EXPECT_EQ(Check(238), TCommandEnabler::Unchecked);
+    New("SMITH");
+    EXPECT_TRUE(Enabled(232));
+}
+
+TEST_F(SaveAndExit, AutoSaveToggleIsStoredAndTurnsOffAsModified) {
+    SaveState = 0;
+    client->ProcessCommand(238);
+    EXPECT_EQ(SaveState, 2);
+    EXPECT_EQ(dir.ReadFile("CFG/SAVE.CFG"), "2");
+    client->ProcessCommand(238);
+    EXPECT_EQ(SaveState, 1);
+    EXPECT_EQ(dir.ReadFile("CFG/SAVE.CFG"), "1");
+}
+
+TEST_F(SaveAndExit, WithAutoSaveOnLeavingADrawingWritesItWithoutAsking) {
+    New("SMITH");
+    client->ProcessCommand(238);
+    ASSERT_EQ(SaveState, 2);
+    Draw(1000, 1000, 5000, 1000);
+    New("JONES");
+    EXPECT_EQ(Contents("SMITH").size(), 5u);
+    EXPECT_EQ(SaveState, 2);
+}
+
+TEST_F(SaveAndExit, SaveAsCopiesEveryViewAndGoesOnWithTheOpenDrawing) {
+    New("SMITH");
+    Draw(1000, 1000, 5000, 1000);
+    Draw(1000, 1000, 5000, 1000, 51);
+    AnswerSaveAs("COPY");
+    client->ProcessCommand(232);
+    EXPECT_EQ(Contents("COPY"), Contents("SMITH"));
+    EXPECT_EQ(Contents("COPY").size(), 6u);
+    EXPECT_STREQ(ObjectList.DrawingName, "SMITH");
+    EXPECT_EQ(Titles(), std::vector<std::string>{"SMITH.PLN"});
+    EXPECT_EQ(SaveState, 0);
+}
+
+TEST_F(SaveAndExit, WhatSaveAsReportedSavedIsNotTakenBackByALaterNo) {
+    New("SMITH");
+    Draw(1000, 1000, 5000, 1000);
+    AnswerSaveAs("COPY");
+    client->ProcessCommand(232);
+    ASSERT_EQ(SaveState, 0);
+
+    Draw(2000, 2000, 2000, 6000);
+    AnswerSaveQuestion(IDNO);
+    New("JONES");
+    // The drawing returns to what Save As saved: its working file is kept with the first line.
+    EXPECT_EQ(Contents("SMITH").size(), 5u);
+}
+
+TEST_F(SaveAndExit, SaveAsAsksBeforeReplacingAnotherDrawing) {
+    const std::string other = "0 0 0 0 1 1\n";
+    dir.WriteFile("DWGS/OTHER.DB0", other);
+    New("SMITH");
+    Draw(1000, 1000, 5000, 1000);
+
+    AnswerSaveAs("OTHER");
+    pl::script::AnswerMessageBox(IDNO);
+    client->ProcessCommand(232);
+    EXPECT_EQ(dir.ReadFile("DWGS/OTHER.DB0"), other);
+
+    AnswerSaveAs("OTHER");
+    pl::script::AnswerMessageBox(IDYES);
+    client->ProcessCommand(232);
+    EXPECT_EQ(Contents("OTHER").size(), 5u);
+
+    // Cancel and an empty name write nothing.
+    AnswerSaveAs("NEVER", IDCANCEL);
+    client->ProcessCommand(232);
+    AnswerSaveAs("");
+    client->ProcessCommand(232);
+    EXPECT_FALSE(dir.Exists("DWGS/NEVER.DB0"));
+    EXPECT_FALSE(dir.Exists("DWGS/.DB0"));
+}
+
+TEST_F(SaveAndExit, NoWithAnUnreadableSavedCopyKeepsTheWorkingFile) {
+    New("SMITH");
+    Draw(1000, 1000, 5000, 1000);
+    std::filesystem::remove(dir.File("CFG/tmp.cfg"));
+    AnswerSaveQuestion(IDNO);
+    New("JONES");
+    EXPECT_TRUE(ui.LogContains("could not be read"));
+    EXPECT_EQ(Contents("SMITH").size(), 5u);
+}
+
+TEST_F(SaveAndExit, FailedSaveIsReportedAndTheDrawingStaysModified) {
+    New("SMITH");
+    Draw(1000, 1000, 5000, 1000);
+    // A folder where the saved copy should go makes its write fail.
+    std::filesystem::remove(dir.File("CFG/tmp.cfg"));
+    std::filesystem::create_directory(dir.File("CFG/tmp.cfg"));
+    client->ProcessCommand(237);
+    EXPECT_TRUE(ui.LogContains("has not been saved"));
+    EXPECT_EQ(SaveState, 1);
+
+    // The save question's YES fails the same way: New stops and the drawing stays open.
+    AnswerSaveQuestion(IDOK);
+    client->ProcessCommand(230);
+    EXPECT_EQ(SaveState, 1);
+    EXPECT_EQ(Contents("SMITH").size(), 5u);
+}
+
+TEST_F(SaveAndExit, ExitAsksForAModifiedDrawingAndClosesTheFrame) {
+    auto* frame = dynamic_cast<TDecoratedMDIFrame*>(app.GetMainWindow());
+    ASSERT_NE(frame, nullptr);
+    New("SMITH");
+    Draw(1000, 1000, 5000, 1000);
+    AnswerSaveQuestion(IDOK);
+    client->ProcessCommand(24310);
+    EXPECT_EQ(Contents("SMITH", 0).size(), 5u);
+    EXPECT_EQ(ObjectList.count, 0);
+    EXPECT_FALSE(frame->MainWidget() && frame->MainWidget()->isVisible());
+}
+
+TEST_F(SaveAndExit, CloseBoxEndsThroughExitAndANewDrawingNeverAsks) {
+    auto* frame = dynamic_cast<TDecoratedMDIFrame*>(app.GetMainWindow());
+    ASSERT_NE(frame, nullptr);
+    New("SMITH");
+    ASSERT_EQ(SaveState, 1);
+    // Four floor records only: nothing to ask about.
+    frame->MainWidget()->close();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(frame->MainWidget() && frame->MainWidget()->isVisible());
+    EXPECT_TRUE(dir.Exists("DWGS/SMITH.DB0"));
+}
+
+TEST_F(SaveAndExit, CloseBoxAsksAboutChanges) {
+    auto* frame = dynamic_cast<TDecoratedMDIFrame*>(app.GetMainWindow());
+    ASSERT_NE(frame, nullptr);
+    New("SMITH");
+    Draw(1000, 1000, 5000, 1000);
+    AnswerSaveQuestion(IDNO);
+    frame->MainWidget()->close();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(dir.Exists("DWGS/SMITH.DB0"));
+}
+
+} // namespace
