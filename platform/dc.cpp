@@ -21,6 +21,28 @@ QRgb ToRgb(COLORREF colour) {
     return qRgb(GetRValue(colour), GetGValue(colour), GetBValue(colour));
 }
 
+struct TPixelTarget {
+    QImage& image;
+    QRect bounds;
+    const QRegion* region; // null when the bounds are the whole clip
+    const POINT* pixels;
+    size_t count;
+};
+
+// The raster operation is chosen once per call rather than once per pixel.
+template <class Write> void WritePixels(const TPixelTarget& target, Write write) {
+    uchar* bits = target.image.bits();
+    const qsizetype stride = target.image.bytesPerLine();
+    const int32_t left = target.bounds.left(), top = target.bounds.top();
+    const int32_t right = target.bounds.right(), bottom = target.bounds.bottom();
+    for (size_t i = 0; i < target.count; ++i) {
+        const POINT p = target.pixels[i];
+        if (p.x < left || p.x > right || p.y < top || p.y > bottom) continue;
+        if (target.region && !target.region->contains(QPoint(p.x, p.y))) continue;
+        write(reinterpret_cast<QRgb*>(bits + stride * p.y)[p.x]);
+    }
+}
+
 } // namespace
 
 TDC::TDC() : font_(TFont::System()) {}
@@ -369,26 +391,20 @@ void TDC::PutPixels(const POINT* pixels, size_t count, COLORREF colour, bool use
     const int32_t rop = useRop ? rop_ : R2_COPYPEN;
     if (image_) {
         const QRgb rgb = ToRgb(colour);
-        uchar* bits = image_->bits();
-        const qsizetype stride = image_->bytesPerLine();
         const QRect bounds = clipped_ ? clip_.boundingRect().intersected(deviceRect_) : deviceRect_;
-        const bool simpleClip = !clipped_ || clip_.rectCount() == 1;
-        for (size_t i = 0; i < count; ++i) {
-            const POINT p = pixels[i];
-            if (!bounds.contains(p.x, p.y)) continue;
-            if (!simpleClip && !clip_.contains(QPoint(p.x, p.y))) continue;
-            QRgb& d = reinterpret_cast<QRgb*>(bits + stride * p.y)[p.x];
-            switch (rop) {
-            case R2_XORPEN:
-                d = (d ^ rgb) | 0xFF000000u;
-                break;
-            case R2_NOTXORPEN:
-                d = ~(d ^ rgb) | 0xFF000000u;
-                break;
-            default:
-                d = rgb;
-                break;
-            }
+        // Only a clip of several rectangles needs each pixel tested against the region.
+        const QRegion* region = clipped_ && clip_.rectCount() > 1 ? &clip_ : nullptr;
+        const TPixelTarget target{*image_, bounds, region, pixels, count};
+        switch (rop) {
+        case R2_XORPEN:
+            WritePixels(target, [rgb](QRgb& d) { d = (d ^ rgb) | 0xFF000000u; });
+            break;
+        case R2_NOTXORPEN:
+            WritePixels(target, [rgb](QRgb& d) { d = ~(d ^ rgb) | 0xFF000000u; });
+            break;
+        default:
+            WritePixels(target, [rgb](QRgb& d) { d = rgb; });
+            break;
         }
         return;
     }

@@ -4,10 +4,10 @@
 // excludes the end pixel of a line and the right and bottom edge of a box.
 #pragma once
 
-#include <QRect>
-#include <QRegion>
 #include <cstdint>
 #include <memory>
+#include <QRect>
+#include <QRegion>
 #include <string>
 #include <vector>
 
@@ -203,7 +203,7 @@ private:
     double patternScale_ = 1.0;
     int32_t technology_ = DT_RASDISPLAY;
     QRect drawn_;
-    mutable std::unique_ptr<TextFace> face_;
+    mutable std::shared_ptr<const TextFace> face_;
     mutable bool fontOnPainter_ = false;
     std::vector<POINT> pixels_;
     std::vector<POINT> gaps_;

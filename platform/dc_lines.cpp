@@ -114,7 +114,8 @@ void TDC::StrokeLine(POINT from, POINT to) {
 void TDC::StrokeOutline(std::vector<POINT>& path) {
     const TDashPattern pattern = DashPatternOf(pen_.Style());
     if (pattern.IsSolid()) {
-        RemoveDuplicatePixels(path);
+        // Only the exclusive-or operations would show a pixel written twice.
+        if (rop_ == R2_XORPEN || rop_ == R2_NOTXORPEN) RemoveDuplicatePixels(path);
         PutPixels(path.data(), path.size(), pen_.Colour(), true);
         return;
     }

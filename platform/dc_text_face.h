@@ -1,23 +1,48 @@
 // The Qt font and metrics a device context draws its selected font with (internal to the layer).
+// Building one costs a font lookup and several metric queries, far more than drawing a short
+// text, so faces are shared through a small process-wide cache and a context only looks one up
+// when its font or its mapping's scale changes.
 #pragma once
 
+#include <memory>
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
+#include <QString>
+#include <vector>
 
 #include "platform/dc.h"
 
 struct TDC::TextFace {
+    TextFace(const LOGFONT& logFont, const TMapping& mapping);
+
     LOGFONT log;
     double scaleX = 0;
     double scaleY = 0;
+    int32_t resolutionY = 0;
+    int32_t pixelSize = 0; // set while the font is built, so declared before it
     QFont font;
+    QFontMetrics metrics;
     int32_t ascent = 0;
     int32_t descent = 0;
     int32_t leading = 0;
-    int32_t pixelSize = 0;
     int32_t averageWidth = 0;
     int32_t maxWidth = 0;
     double angle = 0; // degrees, counter-clockwise on the device
 
-    bool Matches(const LOGFONT& other, double sx, double sy) const;
+    // True when this face draws the given font under the given mapping.
+    bool Matches(const LOGFONT& other, const TMapping& mapping) const;
+    // Advance of a text in device pixels. Drawings repeat their labels and sizes, so measured
+    // texts are remembered rather than shaped again.
+    int32_t Advance(const QString& text) const;
+
+    // The shared face of a font under a mapping, built on first use. The cache is per thread, as
+    // Qt's fonts are, holds a few dozen faces and drops the least recently used.
+    static std::shared_ptr<const TextFace> Shared(const LOGFONT& logFont, const TMapping& mapping);
+
+private:
+    // Most recently used first.
+    static std::vector<std::shared_ptr<const TextFace>>& Cached();
+
+    mutable QHash<QString, int32_t> advances_;
 };

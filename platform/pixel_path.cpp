@@ -47,28 +47,29 @@ bool Touching(const POINT& a, const POINT& b) {
 
 void AppendPathPixels(const std::vector<POINT>& vertices, bool closed, bool thin, std::vector<POINT>& out) {
     if (vertices.empty()) return;
-    std::vector<POINT> ordered;
-    std::vector<POINT> segment;
+    // A thick path goes straight into out; a thin one is gathered first and then thinned.
+    std::vector<POINT> gathered;
+    std::vector<POINT>& ordered = thin ? gathered : out;
+    const size_t start = ordered.size();
     const size_t n = vertices.size();
     const size_t segments = closed ? n : n - 1;
     for (size_t i = 0; i < segments; ++i) {
         const POINT from = vertices[i];
         const POINT to = vertices[(i + 1) % n];
-        segment.clear();
-        const int64_t length = ForEachLinePixel(from, to, kEverywhere, [](int32_t, int32_t, int64_t) {});
-        segment.resize(size_t(length));
+        // A line has one pixel per step along its major axis, its end pixel left out, and each
+        // pixel lands at its own count from `from`, so the segment runs in drawing order.
+        const int64_t length =
+            std::max(std::llabs(int64_t(to.x) - from.x), std::llabs(int64_t(to.y) - from.y));
+        const size_t base = ordered.size();
+        ordered.resize(base + size_t(length));
         ForEachLinePixel(from, to, kEverywhere, [&](int32_t x, int32_t y, int64_t k) {
-            segment[size_t(k)] = POINT{x, y};
+            ordered[base + size_t(k)] = POINT{x, y};
         });
-        ordered.insert(ordered.end(), segment.begin(), segment.end());
     }
     if (!closed) ordered.push_back(vertices.back());
-    if (ordered.empty()) ordered.push_back(vertices.front());
+    if (ordered.size() == start) ordered.push_back(vertices.front());
+    if (!thin) return;
 
-    if (!thin) {
-        out.insert(out.end(), ordered.begin(), ordered.end());
-        return;
-    }
     // Drop the middle pixel of every L-shaped step.
     const size_t begin = out.size();
     for (const POINT& p : ordered) {

@@ -59,17 +59,27 @@ template <class Visit> int64_t ForEachLinePixel(POINT from, POINT to, const QRec
     const int64_t minorLo = xMajor ? clip.top() : clip.left();
     const int64_t minorHi = xMajor ? clip.bottom() : clip.right();
     const int64_t minorStart = xMajor ? a.y : a.x;
+    if (first > last) return major;
+    // offset(t) = (2 t minor + major) / (2 major), divided once and then carried along: the
+    // remainder grows by 2 minor a step and can pass the divisor at most once.
+    const int64_t divisor = 2 * major;
+    const int64_t numerator = 2 * (first - start) * minor + major;
+    int64_t offset = numerator / divisor;
+    int64_t remainder = numerator % divisor;
     for (int64_t m = first; m <= last; ++m) {
-        if (m == excluded) continue;
-        const int64_t t = m - start;
-        const int64_t offset = (2 * t * minor + major) / (2 * major);
         const int64_t n = minorStart + step * offset;
-        if (n < minorLo || n > minorHi) continue;
-        const int64_t k = swapped ? (start + major - m) : t;
-        if (xMajor)
-            visit(int32_t(m), int32_t(n), k);
-        else
-            visit(int32_t(n), int32_t(m), k);
+        if (m != excluded && n >= minorLo && n <= minorHi) {
+            const int64_t k = swapped ? (start + major - m) : m - start;
+            if (xMajor)
+                visit(int32_t(m), int32_t(n), k);
+            else
+                visit(int32_t(n), int32_t(m), k);
+        }
+        remainder += 2 * minor;
+        if (remainder >= divisor) {
+            remainder -= divisor;
+            ++offset;
+        }
     }
     return major;
 }

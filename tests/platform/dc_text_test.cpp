@@ -126,4 +126,47 @@ TEST(DCText, OpaqueFillsTheCellAndTransparentLeavesIt) {
     }
 }
 
+TEST(DCText, FontMeasuresAlikeAfterOtherFontsAndInAnotherContext) {
+    QImage image = White(400, 400);
+    SIZE first, other, again, elsewhere;
+    {
+        TDC dc(image);
+        dc.SelectObject(TFont("Arial", -20));
+        first = dc.GetTextExtent("Kitchen 3.20");
+        dc.SelectObject(TFont("Arial", -40, 0, 0, 0, FW_BOLD));
+        other = dc.GetTextExtent("Kitchen 3.20");
+        dc.SelectObject(TFont("Arial", -20));
+        again = dc.GetTextExtent("Kitchen 3.20");
+    }
+    TDC dc(image);
+    dc.SelectObject(TFont("Arial", -20));
+    elsewhere = dc.GetTextExtent("Kitchen 3.20");
+    EXPECT_GT(other.cx, first.cx);
+    EXPECT_EQ(again.cx, first.cx);
+    EXPECT_EQ(again.cy, first.cy);
+    EXPECT_EQ(elsewhere.cx, first.cx);
+}
+
+TEST(DCText, SelectedFontFollowsAMappingChange) {
+    QImage plain = White(400, 200);
+    QImage doubled = White(400, 200);
+    TDC dc(plain);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SelectObject(TFont("Arial", -20));
+    dc.TextOut(10, 10, "HHHH");
+    TDC scaled(doubled);
+    scaled.SetBkMode(TRANSPARENT);
+    scaled.SelectObject(TFont("Arial", -20));
+    scaled.TextOut(10, 10, "H");
+    // The same font, still selected, is twice the size once the mapping doubles.
+    scaled.SetMapMode(MM_ANISOTROPIC);
+    scaled.SetViewportExtEx(2, 2);
+    doubled.fill(Qt::white);
+    scaled.TextOut(5, 5, "HHHH");
+    const QRect small = InkBounds(plain);
+    const QRect large = InkBounds(doubled);
+    EXPECT_NEAR(large.height(), 2 * small.height(), 2);
+    EXPECT_NEAR(large.width(), 2 * small.width(), 6);
+}
+
 } // namespace

@@ -1,0 +1,131 @@
+// Device context: building the face of a selected font, and the cache that shares faces between
+// contexts and paints. Every face is the shipped font; sizes go through the mapping.
+#include "platform/dc_text_face.h"
+
+#include <algorithm>
+#include <cmath>
+#include <mutex>
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <vector>
+
+#include "platform/font_face.h"
+
+namespace {
+
+constexpr size_t kCachedFaces = 32;
+constexpr qsizetype kCachedAdvances = 1024;
+
+int32_t CellHeight(const QFont& font, int32_t pixelSize) {
+    QFont sized(font);
+    sized.setPixelSize(pixelSize);
+    const QFontMetrics metrics(sized);
+    return metrics.ascent() + metrics.descent();
+}
+
+// The pixel size whose cell (ascent + descent) comes closest to the wanted height without passing it.
+int32_t PixelSizeForCell(const QFont& font, int32_t cell) {
+    static double ratio = 0;
+    if (ratio <= 0) {
+        QFont reference(font);
+        reference.setPixelSize(1000);
+        const QFontMetricsF metrics(reference);
+        ratio = (metrics.ascent() + metrics.descent()) / 1000.0;
+        if (ratio <= 0) ratio = 1.0;
+    }
+    int32_t size = std::max(1, int32_t(std::lround(cell / ratio)));
+    for (int i = 0; i < 8 && size > 1 && CellHeight(font, size) > cell; ++i)
+        --size;
+    for (int i = 0; i < 8 && CellHeight(font, size + 1) <= cell; ++i)
+        ++size;
+    return size;
+}
+
+QFont::Weight NearestWeight(int32_t weight) {
+    if (weight <= 0) return QFont::Normal;
+    static const QFont::Weight weights[] = {QFont::Thin,   QFont::ExtraLight, QFont::Light,
+                                            QFont::Normal, QFont::Medium,     QFont::DemiBold,
+                                            QFont::Bold,   QFont::ExtraBold,  QFont::Black};
+    const int32_t index = std::clamp((weight + 50) / 100, 1, 9) - 1;
+    return weights[index];
+}
+
+// The Qt font of a logical font under a mapping; pixelSize receives the size chosen.
+QFont BuildFont(const LOGFONT& log, const TMapping& mapping, int32_t& pixelSize) {
+    QFont font(ShippedFontFamily());
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
+    font.setKerning(false);
+    font.setWeight(NearestWeight(log.lfWeight));
+    font.setItalic(log.lfItalic != 0);
+    font.setUnderline(log.lfUnderline != 0);
+    font.setStrikeOut(log.lfStrikeOut != 0);
+    // Negative heights are character heights (the em); positive ones whole cells; 0 a 12-point cell.
+    if (log.lfHeight < 0) {
+        pixelSize = std::max(1, mapping.HeightToDevice(-log.lfHeight));
+    } else {
+        const int32_t cell = log.lfHeight == 0 ? std::max(1, RoundToPixel(mapping.ResolutionY() / 6.0))
+                                               : std::max(1, mapping.HeightToDevice(log.lfHeight));
+        pixelSize = PixelSizeForCell(font, cell);
+    }
+    font.setPixelSize(pixelSize);
+    if (log.lfWidth != 0) {
+        const int32_t natural = QFontMetrics(font).averageCharWidth();
+        const int32_t wanted = std::max(1, mapping.WidthToDevice(std::abs(log.lfWidth)));
+        if (natural > 0) font.setStretch(std::clamp(int32_t(std::lround(100.0 * wanted / natural)), 1, 4000));
+    }
+    return font;
+}
+
+} // namespace
+
+TDC::TextFace::TextFace(const LOGFONT& logFont, const TMapping& mapping)
+    : log(logFont), scaleX(mapping.ScaleX()), scaleY(mapping.ScaleY()), resolutionY(mapping.ResolutionY()),
+      font(BuildFont(logFont, mapping, pixelSize)), metrics(font) {
+    ascent = metrics.ascent();
+    descent = metrics.descent();
+    leading = std::max(0, metrics.leading());
+    averageWidth = metrics.averageCharWidth();
+    maxWidth = metrics.maxWidth();
+    angle = log.lfEscapement / 10.0;
+}
+
+// The face name takes no part: every face is drawn with the shipped font.
+bool TDC::TextFace::Matches(const LOGFONT& other, const TMapping& mapping) const {
+    return mapping.ScaleX() == scaleX && mapping.ScaleY() == scaleY && mapping.ResolutionY() == resolutionY &&
+           other.lfHeight == log.lfHeight && other.lfWidth == log.lfWidth &&
+           other.lfEscapement == log.lfEscapement && other.lfOrientation == log.lfOrientation &&
+           other.lfWeight == log.lfWeight && other.lfItalic == log.lfItalic &&
+           other.lfUnderline == log.lfUnderline && other.lfStrikeOut == log.lfStrikeOut &&
+           other.lfCharSet == log.lfCharSet && other.lfOutPrecision == log.lfOutPrecision &&
+           other.lfClipPrecision == log.lfClipPrecision && other.lfQuality == log.lfQuality &&
+           other.lfPitchAndFamily == log.lfPitchAndFamily;
+}
+
+int32_t TDC::TextFace::Advance(const QString& text) const {
+    const auto known = advances_.constFind(text);
+    if (known != advances_.constEnd()) return *known;
+    if (advances_.size() >= kCachedAdvances) advances_.clear();
+    const int32_t advance = metrics.horizontalAdvance(text);
+    advances_.insert(text, advance);
+    return advance;
+}
+
+std::vector<std::shared_ptr<const TDC::TextFace>>& TDC::TextFace::Cached() {
+    thread_local std::vector<std::shared_ptr<const TextFace>> faces;
+    return faces;
+}
+
+std::shared_ptr<const TDC::TextFace> TDC::TextFace::Shared(const LOGFONT& log, const TMapping& mapping) {
+    // Fonts must not outlive the application's font database, so the main thread's faces go with it.
+    static std::once_flag registered;
+    std::call_once(registered, [] { qAddPostRoutine([] { Cached().clear(); }); });
+    auto& faces = Cached();
+    for (auto it = faces.begin(); it != faces.end(); ++it) {
+        if (!(*it)->Matches(log, mapping)) continue;
+        std::rotate(faces.begin(), it, it + 1);
+        return faces.front();
+    }
+    if (faces.size() >= kCachedFaces) faces.pop_back();
+    faces.insert(faces.begin(), std::make_shared<const TextFace>(log, mapping));
+    return faces.front();
+}
