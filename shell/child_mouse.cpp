@@ -248,8 +248,8 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
     if (kind == toolkind::kLine && (mode == 300 || mode == 400 || mode == 500)) {
         buttonDown();
         if (tool()->Mode == kNone) {
-            MessageBox("No valid horizontal or vertical line or wall object selected ",
-                       "NO SELECTION", MB_OK);
+            MessageBox("No valid horizontal or vertical line or wall object selected ", "NO SELECTION",
+                       MB_OK);
             CursorBackAt(*this, point);
             return;
         }

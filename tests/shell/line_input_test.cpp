@@ -4,6 +4,7 @@
 
 #include "dialogs/feet_dialog.h"
 #include "platform/cursor.h"
+#include "platform/gadget_window.h"
 #include "platform/gadgets.h"
 #include "platform/test_script.h"
 #include "resources/dialogs/feet_template.h"
@@ -218,6 +219,40 @@ TEST_F(CentreAids, CentreCentreFindsTheMiddleOfThreeCorners) {
     EXPECT_EQ(client->Tool->X0, corner.x + (opposite.x - corner.x) / 2);
     EXPECT_EQ(client->Tool->Y0, opposite.y + (corner.y - opposite.y) / 2);
     EXPECT_EQ(client->Tool->Mode, 0);
+}
+
+} // namespace
+
+namespace {
+
+class OutlineReadout : public InputTest {};
+
+TEST_F(OutlineReadout, AKeyedWallShowsItsDistanceFromTheStartPoint) {
+    Open();
+    client->RestoreTool(toolkind::kExtWall);
+    const TPoint at(200, 300);
+    MoveTo(at);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(child->StartX, DrawingAt(at).x);
+    EXPECT_EQ(child->DatumMode, 4);
+    pl::script::AnswerInput("2500");
+    Key(Qt::Key_Right);
+    EXPECT_EQ(std::string(client->StatusBar->GetText()), "Distance from START POINT h 2500: v 0");
+    EXPECT_EQ(child->DatumX, DrawingAt(at).x + 2500);
+    const TObject& wall = *FileObjects().back();
+    EXPECT_EQ(wall.kind, kExtWall);
+    EXPECT_EQ(wall.x2 - wall.x1, 2500);
+}
+
+TEST_F(OutlineReadout, AShortWallShowsNoDistance) {
+    Open();
+    client->RestoreTool(toolkind::kExtWall);
+    MoveTo(TPoint(200, 300));
+    Key(Qt::Key_Return);
+    pl::script::AnswerInput("100");
+    Key(Qt::Key_Up);
+    EXPECT_EQ(std::string(client->StatusBar->GetText()), "Continue - if same details use arrow keys or Enter "
+                                                         "endpoint - click Extwall icon if changing detail");
 }
 
 } // namespace
