@@ -4,43 +4,34 @@
 
 #include "shell/globals.h"
 
-namespace {
-
-// Eighths of an inch by remainder in 1/24 inch, reduced; 0/0 for anything else.
-void EighthsFraction(int32_t remainder, int32_t& numerator, int32_t& denominator) {
-    numerator = 0;
-    denominator = 0;
-    if (remainder <= 0 || remainder % 3 != 0) return;
-    int32_t n = remainder / 3; // eighths, 1..7
-    int32_t d = 8;
-    while (n % 2 == 0) {
-        n /= 2;
-        d /= 2;
-    }
-    numerator = n;
-    denominator = d;
-}
-
-} // namespace
-
 std::string LengthText(int32_t length, int32_t metricUnits) {
     char text[80];
     if (metricUnits == 1) {
         std::snprintf(text, sizeof text, "%d", length);
         return text;
     }
-    // Divisions truncate toward zero, as the program's long division always did.
-    const int32_t wholeInches = length / 24;
-    const int32_t remainder = length % 24;
-    const int32_t feet = wholeInches / 12;
-    const int32_t inches = wholeInches % 12;
-    if (remainder == 0) {
-        std::snprintf(text, sizeof text, "%d' %d''", feet, inches);
+    // A length that is not a whole eighth of an inch is shown to the nearest eighth: a fraction
+    // such as "0/0" would tell the user nothing.
+    const int64_t magnitude = length < 0 ? -static_cast<int64_t>(length) : length;
+    int64_t wholeInches = magnitude / 24;
+    int64_t eighths = (magnitude % 24 * 8 + 12) / 24;
+    if (eighths == 8) {
+        ++wholeInches;
+        eighths = 0;
+    }
+    const char* sign = length < 0 ? "-" : "";
+    const long long feet = wholeInches / 12;
+    const long long inches = wholeInches % 12;
+    if (eighths == 0) {
+        std::snprintf(text, sizeof text, "%s%lld' %lld''", sign, feet, inches);
     } else {
-        int32_t numerator = 0;
-        int32_t denominator = 0;
-        EighthsFraction(remainder, numerator, denominator);
-        std::snprintf(text, sizeof text, "%d' %d %d/%d''", feet, inches, numerator, denominator);
+        long long numerator = eighths;
+        long long denominator = 8;
+        while (numerator % 2 == 0) {
+            numerator /= 2;
+            denominator /= 2;
+        }
+        std::snprintf(text, sizeof text, "%s%lld' %lld %lld/%lld''", sign, feet, inches, numerator, denominator);
     }
     return text;
 }

@@ -6,8 +6,7 @@
 #include <string>
 
 // Length in drawing units (mm when metricUnits is 1, 1/24 inch when 0) as text:
-// metric "2400"; imperial "12' 3''" or "12' 3 1/2''". A remainder that is not a whole eighth
-// prints the fraction as "0/0", as every size text of the program does.
+// metric "2400"; imperial "12' 3''" or "12' 3 1/2''", rounded to the nearest eighth of an inch.
 std::string LengthText(int32_t length, int32_t metricUnits);
 
 // The same with the drawing's own units (the global MetricUnits).
