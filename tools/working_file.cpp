@@ -9,7 +9,12 @@
 namespace tools {
 
 bool SaveWorkingFile() {
-    if (ObjectList.WriteDrawingFile(1) == FileResult::Ok) return true;
+    if (ObjectList.WriteDrawingFile(1) == FileResult::Ok) {
+        // The working file now differs from the saved copy, however the edit was made, so leaving
+        // the drawing asks about it (auto save, 2, stays as it is).
+        if (SaveState == 0) SaveState = 1;
+        return true;
+    }
     SaveState = 1;
     const std::string text = "The drawing could not be written to " + ObjectList.DrawingFilePath(1) +
                              ".\nThe file keeps its previous contents.";

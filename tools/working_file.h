@@ -4,7 +4,8 @@
 
 namespace tools {
 
-// Writes the document to the working file (mode 1); returns false (after a message) on failure.
+// Writes the document to the working file (mode 1) after an edit and marks a saved drawing
+// modified; returns false (after a message) on failure.
 bool SaveWorkingFile();
 
 } // namespace tools

@@ -1,0 +1,45 @@
+#include "tools/working_file.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/globals.h"
+#include "tests/document/document_fixture.h"
+#include "tests/support/scripted_ui.h"
+
+namespace {
+
+class WorkingFileTest : public DocumentTest {
+protected:
+    void AddLine() {
+        auto line = std::make_unique<TLineobj>();
+        line->view = kGroundFloor, line->kind = kLine, line->x2 = 100;
+        ObjectList.Add(std::move(line));
+    }
+};
+
+TEST_F(WorkingFileTest, AnEditAfterSavingMarksTheDrawingModified) {
+    SaveState = 0;
+    AddLine();
+    EXPECT_TRUE(tools::SaveWorkingFile());
+    EXPECT_EQ(SaveState, 1);
+}
+
+TEST_F(WorkingFileTest, AutoSaveStaysOnAfterAnEdit) {
+    SaveState = 2;
+    AddLine();
+    EXPECT_TRUE(tools::SaveWorkingFile());
+    EXPECT_EQ(SaveState, 2);
+}
+
+TEST_F(WorkingFileTest, AFailedWriteIsToldAndLeavesTheDrawingModified) {
+    testsupport::ScriptedUi ui;
+    SaveState = 2;
+    ObjectList.ProgramDirectory = dir.Path() + "missing/";
+    AddLine();
+    EXPECT_FALSE(tools::SaveWorkingFile());
+    ObjectList.ProgramDirectory = dir.Path();
+    EXPECT_EQ(SaveState, 1);
+    EXPECT_NE(pl::script::LogText().find("SAVE FAILED"), std::string::npos);
+}
+
+} // namespace
