@@ -101,6 +101,8 @@ int TFileOpenDialog::Execute() {
         QFileDialog dialog(parent_, QString::fromLatin1(title_.c_str()),
                            QString::fromLatin1(data_.InitialDir.c_str()));
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        // The patterns are widened to match any case; the user sees the filter's own description.
+        dialog.setOption(QFileDialog::HideNameFilterDetails, true);
         dialog.setFileMode((data_.Flags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile
                                                              : QFileDialog::AnyFile);
         QStringList nameFilters;

@@ -60,6 +60,8 @@ bool TMDIChild::Create() {
     pl::detail::ClientView* view = MakeClientView(nullptr);
     frame->setWidget(view->parentWidget());
     frame->setWindowTitle(QString::fromLatin1(Title.c_str()));
+    // The child shows the program's icon in its corner, not the toolkit's.
+    if (QWidget* top = Client->Area()->window()) frame->setWindowIcon(top->windowIcon());
     Client->Area()->addSubWindow(frame);
     // Shown first, so that SetupWindow already sees the real client size; the size message waits
     // until the set-up is done.
