@@ -99,15 +99,16 @@ void Overlays(QPainter& p) {
 }
 
 void LayoutGrid(QPainter& p) {
-    QPen dotted = Pen(kWall);
-    dotted.setStyle(Qt::DotLine);
-    p.setPen(dotted);
+    // The room-layout grid with a room snapped to it: solid lines, so the grid reads at 16 x 16.
+    p.setPen(Pen(QColor(150, 150, 150)));
     for (int i = 1; i < 16; i += 4) {
         p.drawLine(QPointF(i + 0.5, 0), QPointF(i + 0.5, 16));
         p.drawLine(QPointF(0, i + 0.5), QPointF(16, i + 0.5));
     }
     p.setPen(Pen(kInk, 1.5));
+    p.setBrush(kRoom);
     p.drawRect(QRectF(5.5, 5.5, 8, 4));
+    p.setBrush(Qt::NoBrush);
 }
 
 void Text(QPainter& p) {
@@ -119,23 +120,28 @@ void Text(QPainter& p) {
 }
 
 void Multilines(QPainter& p) {
+    // One line after another, each starting where the last ended.
+    const QPolygonF joints({QPointF(1.5, 14), QPointF(4.5, 3), QPointF(10, 12), QPointF(14.5, 2)});
     p.setPen(Pen(kInk, 1.5));
-    for (int y : {3, 7, 11, 15})
-        p.drawLine(QPointF(1, y - 0.5), QPointF(15, y - 0.5));
+    p.drawPolyline(joints);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kMark);
+    for (QPointF joint : joints)
+        p.drawRect(QRectF(joint.x() - 1.5, joint.y() - 1.5, 3, 3));
+    p.setBrush(Qt::NoBrush);
 }
 
 void Windows(QPainter& p) {
-    // A wall in plan with a window: jambs, and the panes across the gap.
-    p.setBrush(kWall);
-    p.setPen(Pen(kInk));
-    p.drawRect(QRectF(0.5, 5.5, 3, 5));
-    p.drawRect(QRectF(12.5, 5.5, 3, 5));
+    // A window seen from outside: frame, glazing bars and panes, on a sill.
+    p.setPen(Pen(kInk, 1.5));
+    p.setBrush(kGlass);
+    p.drawRect(QRectF(2.5, 1.5, 11, 11));
     p.setBrush(Qt::NoBrush);
     p.setPen(Pen(kInk));
-    p.drawLine(QPointF(3.5, 5.5), QPointF(12.5, 5.5));
-    p.drawLine(QPointF(3.5, 10.5), QPointF(12.5, 10.5));
-    p.setPen(Pen(kGlass, 2));
-    p.drawLine(QPointF(3.5, 8), QPointF(12.5, 8));
+    p.drawLine(QPointF(8, 1.5), QPointF(8, 12.5));
+    p.drawLine(QPointF(2.5, 7), QPointF(13.5, 7));
+    p.setPen(Pen(kWall, 2));
+    p.drawLine(QPointF(1, 14), QPointF(15, 14));
 }
 
 void Doors(QPainter& p) {
@@ -152,12 +158,13 @@ void Doors(QPainter& p) {
 }
 
 void InternalWall(QPainter& p) {
+    // The external walls of a floor with an internal wall dividing it.
+    p.setPen(Pen(kWall, 2.5));
+    p.drawRect(QRectF(1.25, 1.25, 13.5, 13.5));
     p.setPen(Pen(kInk));
-    p.setBrush(QColor(200, 200, 200));
-    p.drawRect(QRectF(1.5, 5.5, 13, 5));
+    p.setBrush(kMark);
+    p.drawRect(QRectF(6.5, 2.5, 3, 9));
     p.setBrush(Qt::NoBrush);
-    p.setPen(Pen(kInk, 2));
-    p.drawLine(QPointF(1.5, 1), QPointF(1.5, 15));
 }
 
 void RoomBox(QPainter& p) {
