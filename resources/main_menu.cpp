@@ -151,7 +151,7 @@ constexpr MenuPopup kMenu[] = {
     {"Tools", kTools},
     {"Views", kViews},
     {"Zoom", kZoom},
-    {"Walls", kWalls},
+    {"Walls && Base", kWalls}, // "&&" shows a plain "&"
     {"Design Rooms", kDesignRooms},
     {"Other", kOther},
     {"Libraries", kLibraries},

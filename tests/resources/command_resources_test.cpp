@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "resources/command_texts.h"
@@ -57,6 +59,29 @@ TEST(MainMenu, ItemsKeepTheirExactTexts) {
          {"New...", "Auto Save (toggle on/off)", "Hints,reminders", "How to.....",
           "Change External wall type", "ALTER Finished Room", "Doors, Wall Openings", "Textsize"})
         EXPECT_EQ(texts.count(text), 1u) << text;
+}
+
+TEST(MainMenu, PopupsListTheirCommandsInOrder) {
+    const std::vector<std::pair<std::string, std::vector<int32_t>>> expected = {
+        {"File", {230, 231, 237, 232, 233, 235, 250, 251, 238, 24310}},
+        {"Edit", {310, 311, 312, 317, 318, 313}},
+        {"Tools", {270, 287, 272, 274, 275, 276, 277, 278, 279, 281, 282, 285, 317}},
+        {"Views", {470, 343, 330, 331, 332, 344, 345, 342}},
+        {"Zoom", {500, 501, 502, 503}},
+        {"Walls && Base", {383, 415, 532, 533, 418, 419, 420, 422, 426}},
+        {"Design Rooms", {413, 520, 521, 522, 523, 524, 525, 526, 527, 318, 530}},
+        {"Other", {372, 382, 373, 383, 379}},
+        {"Libraries", {350, 351, 352, 353, 354}},
+        {"Customise", {402, 403, 406, 404, 405, 423, 424, 471, 410}},
+        {"Help", {202, 207, 204, 206, 201, 205, 203, 208, 529}},
+    };
+    std::vector<std::pair<std::string, std::vector<int32_t>>> actual;
+    for (const auto& popup : res::MainMenu()) {
+        actual.push_back({popup.Caption, {}});
+        for (const auto& item : popup.Items)
+            if (item.Command != 0) actual.back().second.push_back(item.Command);
+    }
+    EXPECT_EQ(actual, expected);
 }
 
 TEST(ControlBar, EighteenButtonsInTheirOrder) {
