@@ -87,66 +87,60 @@ void Queue(Answer answer) {
     State().queue.push_back(std::move(answer));
 }
 
-void AnswerMessageBox(int32_t button) {
+namespace {
+
+Answer Of(AnswerKind kind, int32_t button = IDOK) {
     Answer answer;
-    answer.Kind = AnswerKind::MessageBox;
+    answer.Kind = kind;
     answer.Button = button;
-    Queue(std::move(answer));
+    return answer;
+}
+
+} // namespace
+
+void AnswerMessageBox(int32_t button) {
+    Queue(Of(AnswerKind::MessageBox, button));
 }
 
 void AnswerInput(const std::string& text) {
-    Answer answer;
-    answer.Kind = AnswerKind::Input;
+    Answer answer = Of(AnswerKind::Input);
     answer.Text = text;
     Queue(std::move(answer));
 }
 
 void CancelInput() {
-    Answer answer;
-    answer.Kind = AnswerKind::Input;
-    answer.Button = IDCANCEL;
-    Queue(std::move(answer));
+    Queue(Of(AnswerKind::Input, IDCANCEL));
 }
 
 void AnswerDialog(int32_t resId, std::vector<DialogStep> steps) {
-    Answer answer;
-    answer.Kind = AnswerKind::Dialog;
+    Answer answer = Of(AnswerKind::Dialog);
     answer.ResId = resId;
     answer.Steps = std::move(steps);
     Queue(std::move(answer));
 }
 
 void AnswerFile(const std::string& path) {
-    Answer answer;
-    answer.Kind = AnswerKind::File;
+    Answer answer = Of(AnswerKind::File);
     answer.Text = path;
     Queue(std::move(answer));
 }
 
 void CancelFile() {
-    Answer answer;
-    answer.Kind = AnswerKind::File;
-    answer.Button = IDCANCEL;
-    Queue(std::move(answer));
+    Queue(Of(AnswerKind::File, IDCANCEL));
 }
 
 void AnswerColour(COLORREF colour) {
-    Answer answer;
-    answer.Kind = AnswerKind::Colour;
+    Answer answer = Of(AnswerKind::Colour);
     answer.Colour = colour;
     Queue(std::move(answer));
 }
 
 void CancelColour() {
-    Answer answer;
-    answer.Kind = AnswerKind::Colour;
-    answer.Button = IDCANCEL;
-    Queue(std::move(answer));
+    Queue(Of(AnswerKind::Colour, IDCANCEL));
 }
 
 void AnswerFont(const LOGFONT& font, int32_t pointSizeTenths, COLORREF colour) {
-    Answer answer;
-    answer.Kind = AnswerKind::Font;
+    Answer answer = Of(AnswerKind::Font);
     answer.Font = font;
     answer.PointSize = pointSizeTenths;
     answer.Colour = colour;
@@ -154,15 +148,11 @@ void AnswerFont(const LOGFONT& font, int32_t pointSizeTenths, COLORREF colour) {
 }
 
 void CancelFont() {
-    Answer answer;
-    answer.Kind = AnswerKind::Font;
-    answer.Button = IDCANCEL;
-    Queue(std::move(answer));
+    Queue(Of(AnswerKind::Font, IDCANCEL));
 }
 
 void AnswerPrint(int32_t copies, int32_t fromPage, int32_t toPage) {
-    Answer answer;
-    answer.Kind = AnswerKind::Print;
+    Answer answer = Of(AnswerKind::Print);
     answer.Copies = copies;
     answer.FromPage = fromPage;
     answer.ToPage = toPage;
@@ -170,17 +160,11 @@ void AnswerPrint(int32_t copies, int32_t fromPage, int32_t toPage) {
 }
 
 void CancelPrint() {
-    Answer answer;
-    answer.Kind = AnswerKind::Print;
-    answer.Button = IDCANCEL;
-    Queue(std::move(answer));
+    Queue(Of(AnswerKind::Print, IDCANCEL));
 }
 
 void AnswerPageSetup(bool ok) {
-    Answer answer;
-    answer.Kind = AnswerKind::PageSetup;
-    answer.Button = ok ? IDOK : IDCANCEL;
-    Queue(std::move(answer));
+    Queue(Of(AnswerKind::PageSetup, ok ? IDOK : IDCANCEL));
 }
 
 std::size_t Pending() {
