@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -16,6 +17,30 @@
 #include "platform/gadget_window.h"
 #include "platform/mdi_child.h"
 #include "platform/mdi_client.h"
+
+namespace {
+
+// Greyed menu items still highlight under the pointer, so their hints show in the status bar
+// like those of the items that can be chosen. Choosing a greyed item still does nothing.
+class MenuStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_Menu_AllowActiveAndDisabled) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle* TheMenuStyle() {
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new MenuStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
+} // namespace
 
 namespace pl::detail {
 
@@ -139,6 +164,7 @@ void TFrameWindow::AssignMenu(const TMenuTable& menu) {
     Menus.clear();
     for (const TMenuPopup& popup : menu) {
         QMenu* m = bar->addMenu(QString::fromLatin1(popup.Caption.c_str()));
+        m->setStyle(TheMenuStyle());
         Menus.emplace_back(m);
         QObject::connect(m, &QMenu::aboutToShow, Widget, [this] { CommandEnablePass(); });
         QObject::connect(m, &QMenu::aboutToHide, Widget, [this] {

@@ -1,8 +1,10 @@
 #include <QAction>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -74,6 +76,20 @@ TEST_F(FrameTest, MenuHighlightShowsTheHintBeforeTheLineFeed) {
     App.Frame->FindMenuAction(100)->hover();
     EXPECT_EQ(App.Status->GetShownText(), "Handled hint");
     emit App.Frame->MainWidget()->menuBar()->actions()[0]->menu()->aboutToHide();
+    EXPECT_EQ(App.Status->GetShownText(), "ready");
+}
+
+TEST_F(FrameTest, PointerOverAGreyedMenuItemShowsItsHintButChoosingItDoesNothing) {
+    QMenu* menu = App.Frame->MainWidget()->menuBar()->actions()[0]->menu();
+    QAction* greyed = App.Frame->FindMenuAction(102);
+    ASSERT_FALSE(greyed->isEnabled());
+    menu->popup(QPoint(0, 0));
+    QTest::mouseMove(menu, menu->actionGeometry(greyed).center());
+    EXPECT_EQ(menu->activeAction(), greyed);
+    EXPECT_EQ(App.Status->GetShownText(), "Unhandled hint");
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(greyed).center());
+    EXPECT_TRUE(App.Client->Ran.empty());
+    menu->hide();
     EXPECT_EQ(App.Status->GetShownText(), "ready");
 }
 
