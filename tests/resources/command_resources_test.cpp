@@ -113,6 +113,17 @@ TEST(Glyphs, EveryButtonHasAVisiblePicture) {
     }
 }
 
+TEST(Glyphs, NoTwoButtonsShareAPicture) {
+    std::vector<QImage> seen;
+    for (const auto& gadget : res::ControlBarLayout()) {
+        if (gadget.Kind != res::GadgetKind::Button) continue;
+        QImage glyph = res::Glyph(gadget.Bitmap);
+        for (const QImage& other : seen)
+            EXPECT_NE(glyph, other) << gadget.Bitmap;
+        seen.push_back(glyph);
+    }
+}
+
 TEST(Glyphs, UnknownNumberGivesATransparentImage) {
     QImage glyph = res::Glyph(1007);
     EXPECT_EQ(glyph.size(), QSize(16, 16));
