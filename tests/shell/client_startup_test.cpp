@@ -29,6 +29,30 @@ TEST_F(ClientStartUp, RecordsTheProgramDirectoryAndInstallsTheLineTool) {
     EXPECT_EQ(client.FontColour, 0u);
 }
 
+TEST_F(ClientStartUp, GlobalsNotReadFromFilesKeepTheirStartValues) {
+    TClient client(dir.Path());
+    EXPECT_EQ(SheetWidth, 1);
+    EXPECT_EQ(SheetHeight, 1);
+    EXPECT_EQ(MetricUnits, 1);
+    EXPECT_EQ(ScrollOriginX, 0);
+    EXPECT_EQ(ScrollOriginY, 0);
+    EXPECT_EQ(DefaultTextHeight, 10);
+    EXPECT_EQ(DefaultTextWeight, 400);
+    EXPECT_EQ(CurrentView, 8);
+    EXPECT_EQ(HelpContextId, 100);
+    EXPECT_EQ(DrawingState, 0);
+    EXPECT_EQ(PlanDisplayMode, 0);
+    EXPECT_EQ(LayoutGridFlag, 2);
+    EXPECT_EQ(PenWidth, 1);
+    EXPECT_EQ(IdCounter, 1);
+    EXPECT_EQ(PenScale, 1);
+    EXPECT_EQ(PenScaleF, 1.0f);
+    EXPECT_EQ(ViewExtentX, 624);
+    EXPECT_EQ(ViewExtentY, 346);
+    EXPECT_EQ(ZoomDivisor, 1);
+    EXPECT_EQ(TextScale, 0);
+}
+
 TEST_F(ClientStartUp, WithoutADirectoryTakesTheExecutablesFolder) {
     TClient client;
     const std::string& directory = ObjectList.ProgramDirectory;
