@@ -11,7 +11,6 @@ void TChild::MeasurementInput(TPoint) {}
 
 // Settings and plan dialogs.
 void TChild::RunSettingsDialog(int32_t) {}
-void TChild::RunPlanDialog(int32_t) {}
 void TChild::ExtWallStep() {}
 
 // Files and output.

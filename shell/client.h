@@ -97,6 +97,10 @@ public:
     void ShowGuide(const char* guide);
     void ShowToolName(const char* name);
 
+    // Display mode and overlays.
+    void CmDisplayMode();
+    void CmOverlays();
+
     // Zoom.
     void CmZoomUp();
     void CmNormalSize();

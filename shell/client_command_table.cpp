@@ -71,8 +71,8 @@ const Table& CommandTable() {
         {cmd::kFloorPlanTitles, nullptr},
         {cmd::kCalibratePrinter, &TClient::CmCalibratePrinter},
         // Views
-        {cmd::kDisplayMode, nullptr},
-        {cmd::kOverlays, nullptr},
+        {cmd::kDisplayMode, &TClient::CmDisplayMode},
+        {cmd::kOverlays, &TClient::CmOverlays},
         {cmd::kGroundFloor, nullptr},
         {cmd::kFirstFloor, nullptr},
         {cmd::kSecondFloor, nullptr},

@@ -1,0 +1,76 @@
+// The drawing window's plan dialogs by kind. Display mode (11) and overlays (20) are here; the wall
+// construction (4) and door and window (6, 7) dialogs come with the walls and openings and do
+// nothing yet.
+#include <cstring>
+
+#include "dialogs/overlay_dialogs.h"
+#include "dialogs/overlay_file.h"
+#include "document/document.h"
+#include "resources/dialogs/display_templates.h"
+#include "shell/child.h"
+#include "shell/client.h"
+#include "shell/globals.h"
+
+namespace {
+
+constexpr int32_t kDisplayModeDialog = 11;
+constexpr int32_t kOverlayDialog = 20;
+
+// The display mode without an overlay units digit: what stays when only the working floor shows.
+int32_t PlainDisplayMode(int32_t mode) {
+    switch (mode) {
+    case 0: case 2: case 4: return 0;
+    case 1: case 3: return 1;
+    case 12: case 14: return 10;
+    case 13: return 11;
+    case 22: case 24: return 20;
+    case 23: return 21;
+    default: return mode;
+    }
+}
+
+} // namespace
+
+void TChild::RunPlanDialog(int32_t kind) {
+    if (kind == kDisplayModeDialog) {
+        TDisplandlg(GetHandle(), kDisplayModeDialogId).Execute();
+        Invalidate(true);
+        return;
+    }
+    if (kind != kOverlayDialog) return;
+
+    const int32_t plainMode = PlainDisplayMode(PlanDisplayMode);
+    if (TOverdlg(GetHandle(), kOverlayDialogId).Execute() != IDOK) return;
+
+    // The working floor is the highest ticked floor that holds objects.
+    const std::string& dir = ObjectList.ProgramDirectory;
+    OverlayFlags flags = ReadOverlayFile(dir);
+    const char* extension = ".PLN";
+    if (flags.second == 1 && ObjectList.FloorHasObjects(kSecondFloor) > 0) {
+        CurrentView = kSecondFloor;
+        extension = ".PL2";
+    } else {
+        flags.second = 0;
+    }
+    if (flags.second == 0 && flags.first == 1) {
+        if (ObjectList.FloorHasObjects(kFirstFloor) > 0) {
+            CurrentView = kFirstFloor;
+            extension = ".PL1";
+        } else {
+            flags.first = 0;
+        }
+    }
+    if (flags.second == 0 && flags.first == 0) CurrentView = kGroundFloor;
+
+    std::snprintf(ObjectList.DrawingTitle, sizeof ObjectList.DrawingTitle, "%s%s", ObjectList.DrawingName,
+                  extension);
+    // The window may be replaced by the one opened for the view: nothing of this one is used after.
+    TClient& client = Client();
+    client.OpenViewWindow(0, extension);
+    (void)WriteOverlayFile(dir, flags);
+
+    const bool onlySecond = flags.second == 1 && flags.fourthLevel == 0 && flags.ground == 0 &&
+                            flags.first == 0 && flags.outlines == 0;
+    const bool onlyFirst = flags.second == 0 && flags.first == 1 && flags.ground == 0;
+    if (onlySecond || onlyFirst) PlanDisplayMode = plainMode;
+}
