@@ -153,5 +153,11 @@ public:
     TDrawingtool* CurrentTool() const;
 
 private:
+    // Steps of the scroll set-up that the centring and the zoom share (xu, yu the scroll units in
+    // pixels, s the pen scale).
+    void CentreOnSheet(int32_t xu, int32_t yu, float s);
+    void SetScrollRanges(int32_t xu, int32_t yu, float s);
+    void SnapScrollerToOrigin(int32_t xu, int32_t yu, float s);
+
     TClient& ClientWindow;
 };
