@@ -63,11 +63,15 @@ void WriteZoomFiles() {
         pl::fprintf(file, "%d %d", ViewExtentX, ViewExtentY);
         pl::fclose(file);
     }
-    if (pl::File* file = pl::fopen(cfg + "ZSTAT.CFG", "w")) {
-        pl::fprintf(file, "%d %d %d %d %d %f", 0, ViewExtentX, ViewExtentY, ScrollOriginX, ScrollOriginY,
-                    static_cast<double>(PenScaleF));
-        pl::fclose(file);
-    }
+    WriteZoomState();
+}
+
+void WriteZoomState() {
+    pl::File* file = pl::fopen(ObjectList.ProgramDirectory + "CFG/ZSTAT.CFG", "w");
+    if (!file) return;
+    pl::fprintf(file, "%d %d %d %d %d %f", 0, ViewExtentX, ViewExtentY, ScrollOriginX, ScrollOriginY,
+                static_cast<double>(PenScaleF));
+    pl::fclose(file);
 }
 
 void WriteNoOverlays() {

@@ -26,6 +26,8 @@ void SeedFloorRecords(TClient& client);
 
 // CFG/ZOOM.CFG (the normal view extent) and CFG/ZSTAT.CFG (the zoom state) from the globals.
 void WriteZoomFiles();
+// CFG/ZSTAT.CFG alone: the view as it stands, kept before zooming in.
+void WriteZoomState();
 // CFG/OVERLAY.CFG with no floor overlaid.
 void WriteNoOverlays();
 
