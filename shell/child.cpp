@@ -18,6 +18,7 @@
 #include "resources/default_settings.h"
 #include "shell/client.h"
 #include "shell/globals.h"
+#include "shell/normal_scale.h"
 #include "tools/drawing_tool.h"
 #include "walls/wall_corner.h"
 
@@ -77,15 +78,7 @@ void TChild::InitSettings() {
     ObjectList.Flush();
     SetCursor(nullptr, IDC_CROSS);
     Attr.Style = (Attr.Style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) | WS_MAXIMIZE | WS_HSCROLL | WS_VSCROLL;
-    if (MetricUnits == 1) {
-        ZoomDivisor = 5;
-        PenScale = 5;
-        PenScaleF = 5.0f;
-    } else {
-        ZoomDivisor = 6;
-        PenScale = 4;
-        PenScaleF = 4.0f;
-    }
+    SetNormalScale();
 }
 
 void TChild::SetupWindow() {

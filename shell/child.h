@@ -4,27 +4,23 @@
 // it, and hands every mouse and key message to the client window's current tool.
 //
 // The members are defined by concern, one file each:
-//   shell/child.cpp            construction, settings, window class, Paint, EvSize, NudgeCursor,
-//                              SetDatum, ShowPrecondition
-//   shell/child_scrolling.cpp  SetupScrolling, SyncScrollOrigin, EvHScroll, EvVScroll,
-//                              KeepCursorInView
-//   shell/child_zoom.cpp       Zoom, InvalidateArea
-//   shell/child_pending.cpp    every operation whose subsystem is not built yet, as empty bodies;
-//                              whoever builds a group moves it out into its own file:
-//                                mouse and keys: EvLButtonDown/Up, EvRButtonDown/Up, EvMouseMove,
-//                                  EvChar, EvKeyUp, EvKeyDown, LeftButtonStep, InvalidateWallEdit,
-//                                  MeasurementInput, UndoLastObject
-//                                tool dialogs: RunToolDialog, StartMultilines,
-//                                  CheckRotateSelection, StartText, ToolLineStyle
-//                                settings and plan dialogs: RunSettingsDialog, RunPlanDialog,
-//                                  ExtWallStep
-//                                files and output: SaveDrawingAs
-//   shell/child_output.cpp     SaveAsBitmap, RotateMirrorDrawings
-//                                library and paste: InsertLibrarySymbol, StartPaste,
-//                                  StartAddToLibrary
-//                                floor area: ShowBuildingArea, AutoDimensionAndArea, FloorAreaDialog
-//                                room layout: NewDesignRoom, RoomStep, MaxDesignRoom, MergeStep,
-//                                  DesignRoomClientRect, ExternalRectangleSize, LayoutGridRefresh
+//   shell/child.cpp               construction, settings, window class, Paint, EvSize, NudgeCursor,
+//                                 SetDatum, ShowPrecondition
+//   shell/child_scrolling.cpp     SetupScrolling, SyncScrollOrigin, EvHScroll, EvVScroll,
+//                                 KeepCursorInView and the scroll steps they share with Zoom
+//   shell/child_zoom.cpp          Zoom, InvalidateArea
+//   shell/child_mouse.cpp         the mouse buttons, LeftButtonStep, InvalidateWallEdit
+//   shell/child_pointer.cpp       EvMouseMove, EvChar, EvKeyUp
+//   shell/child_keyboard.cpp      EvKeyDown (keyed lengths in child_length_entry.cpp)
+//   shell/child_tool_dialogs.cpp  RunToolDialog, StartMultilines, CheckRotateSelection, StartText,
+//                                 ToolLineStyle
+//   shell/child_undo.cpp          UndoLastObject
+//   shell/child_save_as.cpp       SaveDrawingAs
+//   shell/child_output.cpp        SaveAsBitmap, RotateMirrorDrawings
+//   shell/child_pending.cpp       every operation whose subsystem is not built yet, as empty bodies
+//                                 (MeasurementInput, settings and plan dialogs, library and paste,
+//                                 floor area, room layout); whoever builds a group moves it out into
+//                                 its own file
 //
 // Message routing: the layer delivers every message as a call of the virtual Ev* handler, so the
 // window needs no table of its own; a double click arrives as two clicks.
@@ -153,5 +149,11 @@ public:
     TDrawingtool* CurrentTool() const;
 
 private:
+    // Steps of the scroll set-up that the centring and the zoom share (xu, yu the scroll units in
+    // pixels, s the pen scale).
+    void CentreOnSheet(int32_t xu, int32_t yu, float s);
+    void SetScrollRanges(int32_t xu, int32_t yu, float s);
+    void SnapScrollerToOrigin(int32_t xu, int32_t yu, float s);
+
     TClient& ClientWindow;
 };

@@ -14,6 +14,7 @@
 #include "resources/default_settings.h"
 #include "shell/child.h"
 #include "shell/globals.h"
+#include "shell/normal_scale.h"
 
 namespace {
 
@@ -60,16 +61,7 @@ void TChild::SetupScrolling() {
 
     Scroller->SetUnits(xu, yu);
 
-    if (CurrentView <= kSitePlan) {
-        if (MetricUnits == 1) {
-            ZoomDivisor = 5;
-            PenScale = 5;
-        } else {
-            ZoomDivisor = 6;
-            PenScale = 4;
-        }
-        PenScaleF = CurrentView == kSitePlan ? 3.0f * PenScale : static_cast<float>(PenScale);
-    }
+    if (CurrentView <= kSitePlan) SetNormalScale(CurrentView == kSitePlan);
     const float s = PenScaleF;
 
     ViewExtentX = static_cast<int32_t>(client.right * s);
@@ -80,30 +72,42 @@ void TChild::SetupScrolling() {
             RoundToStep(static_cast<int32_t>(static_cast<int64_t>(SheetWidth) * ViewExtentY / ViewExtentX));
     }
 
-    ScrollOriginX = static_cast<int32_t>((SheetWidth - ViewExtentX) / 2 + xu * s);
-    ScrollOriginY = static_cast<int32_t>((SheetHeight - ViewExtentY) / 2 + yu * s);
-
-    const int32_t xRange = static_cast<int32_t>((SheetWidth - ViewExtentX) / (xu * s));
-    ScrollRangeY = static_cast<int32_t>((SheetHeight - ViewExtentY) / (yu * s));
-    HScrollFactor = xRange * 0.01f;
-    VScrollFactor = ScrollRangeY * 0.01f;
-
-    Scroller->SetRange(xRange, ScrollRangeY);
-
-    Scroller->XPos = static_cast<int32_t>(ScrollOriginX / (xu * s));
-    Scroller->YPos = static_cast<int32_t>(ScrollRangeY - ScrollOriginY / (yu * s));
+    CentreOnSheet(xu, yu, s);
+    SetScrollRanges(xu, yu, s);
     SetScrollRange(SB_HORZ, 0, kBarScale, false);
     SetScrollRange(SB_VERT, 0, kBarScale, false);
-    SetScrollPos(SB_HORZ, BarPosition(Scroller->XPos, HScrollFactor), true);
-    SetScrollPos(SB_VERT, BarPosition(Scroller->YPos, VScrollFactor), true);
-
-    ScrollOriginX = static_cast<int32_t>(Scroller->XPos * s * xu);
-    ScrollOriginY = static_cast<int32_t>((ScrollRangeY - Scroller->YPos) * s * yu);
+    SnapScrollerToOrigin(xu, yu, s);
 
     pl::File* file = pl::fopen(sheetPath, "w");
     if (!file) return;
     pl::fprintf(file, "%ld %ld", SheetWidth, SheetHeight);
     pl::fclose(file);
+}
+
+// The view centred on the sheet, one scroll step past the centre so that the snap to whole steps
+// below lands on the centre or just past it.
+void TChild::CentreOnSheet(int32_t xu, int32_t yu, float s) {
+    ScrollOriginX = static_cast<int32_t>((SheetWidth - ViewExtentX) / 2 + xu * s);
+    ScrollOriginY = static_cast<int32_t>((SheetHeight - ViewExtentY) / 2 + yu * s);
+}
+
+// The scroll ranges of the sheet beyond the view, and their factors to the percent bars.
+void TChild::SetScrollRanges(int32_t xu, int32_t yu, float s) {
+    const auto xRange = static_cast<int32_t>((SheetWidth - ViewExtentX) / (xu * s));
+    ScrollRangeY = static_cast<int32_t>((SheetHeight - ViewExtentY) / (yu * s));
+    HScrollFactor = xRange * 0.01f;
+    VScrollFactor = ScrollRangeY * 0.01f;
+    Scroller->SetRange(xRange, ScrollRangeY);
+}
+
+// The scroller and the bars follow the origin, and the origin then snaps to whole scroll steps.
+void TChild::SnapScrollerToOrigin(int32_t xu, int32_t yu, float s) {
+    Scroller->XPos = static_cast<int32_t>(ScrollOriginX / (xu * s));
+    Scroller->YPos = static_cast<int32_t>(ScrollRangeY - ScrollOriginY / (yu * s));
+    SetScrollPos(SB_HORZ, BarPosition(Scroller->XPos, HScrollFactor), true);
+    SetScrollPos(SB_VERT, BarPosition(Scroller->YPos, VScrollFactor), true);
+    ScrollOriginX = static_cast<int32_t>(Scroller->XPos * s * xu);
+    ScrollOriginY = static_cast<int32_t>((ScrollRangeY - Scroller->YPos) * s * yu);
 }
 
 void TChild::SyncScrollOrigin(int32_t repaint) {
@@ -113,17 +117,8 @@ void TChild::SyncScrollOrigin(int32_t repaint) {
     // Before the first scroll set-up there are no units to centre with.
     if (xu > 0 && yu > 0 && s > 0.0f) {
         ScrollRangeY = static_cast<int32_t>((SheetHeight - ViewExtentY) / (yu * s));
-
-        ScrollOriginX = static_cast<int32_t>((SheetWidth - ViewExtentX) / 2 + xu * s);
-        ScrollOriginY = static_cast<int32_t>((SheetHeight - ViewExtentY) / 2 + yu * s);
-
-        Scroller->XPos = static_cast<int32_t>(ScrollOriginX / (xu * s));
-        Scroller->YPos = static_cast<int32_t>(ScrollRangeY - ScrollOriginY / (yu * s));
-        SetScrollPos(SB_HORZ, BarPosition(Scroller->XPos, HScrollFactor), true);
-        SetScrollPos(SB_VERT, BarPosition(Scroller->YPos, VScrollFactor), true);
-
-        ScrollOriginX = static_cast<int32_t>(Scroller->XPos * s * xu);
-        ScrollOriginY = static_cast<int32_t>((ScrollRangeY - Scroller->YPos) * s * yu);
+        CentreOnSheet(xu, yu, s);
+        SnapScrollerToOrigin(xu, yu, s);
     }
     if (repaint == 1) Invalidate(true);
 }

@@ -13,6 +13,7 @@
 #include "shell/child.h"
 #include "shell/client.h"
 #include "shell/globals.h"
+#include "shell/normal_scale.h"
 #include "tools/drawing_tool.h"
 
 namespace {
@@ -26,12 +27,6 @@ int32_t Nearest(float v) {
     return static_cast<int32_t>(n / 100 + (n % 100 > 49 ? 1 : 0));
 }
 
-// The bar position of a scroller position; a range of 0 keeps the bar at its start.
-int32_t BarPosition(int32_t position, float factor) {
-    if (factor <= 0.0f) return 0;
-    return static_cast<int32_t>(position / factor);
-}
-
 // Four values of a settings file written by another step. False when the file cannot be read.
 bool ReadFour(const char* name, const char* format, int32_t& a, int32_t& b, int32_t& c, int32_t& d) {
     pl::File* file = pl::fopen(ObjectList.ProgramDirectory + "CFG\\" + name, "r");
@@ -43,17 +38,6 @@ bool ReadFour(const char* name, const char* format, int32_t& a, int32_t& b, int3
 
 bool NothingToFit(int32_t minX, int32_t maxX, int32_t maxY, int32_t minY) {
     return minX == kNothingMin || minY == kNothingMin || maxX == kNothingMax || maxY == kNothingMax;
-}
-
-void SetNormalScale() {
-    if (MetricUnits == 1) {
-        ZoomDivisor = 5;
-        PenScale = 5;
-    } else {
-        ZoomDivisor = 6;
-        PenScale = 4;
-    }
-    PenScaleF = CurrentView == kSitePlan ? 3.0f * PenScale : static_cast<float>(PenScale);
 }
 
 // The floor's rectangle fills the window exactly, but the origin then snaps to whole scroll steps
@@ -89,20 +73,16 @@ void TChild::Zoom(int32_t kind) {
     }
     const int32_t xu = std::max(Scroller->XUnit, 1);
     const int32_t yu = std::max(Scroller->YUnit, 1);
-    auto centreOnSheet = [&] {
-        ScrollOriginX = static_cast<int32_t>((SheetWidth - ViewExtentX) / 2 + xu * PenScaleF);
-        ScrollOriginY = static_cast<int32_t>((SheetHeight - ViewExtentY) / 2 + yu * PenScaleF);
-    };
 
     switch (kind) {
     case 1: // the zoom-up drag has set the view already
         break;
 
     case 2: // normal size
-        SetNormalScale();
+        SetNormalScale(CurrentView == kSitePlan);
         ViewExtentX = static_cast<int32_t>(right * PenScaleF);
         ViewExtentY = static_cast<int32_t>(bottom * PenScaleF);
-        centreOnSheet();
+        CentreOnSheet(xu, yu, PenScaleF);
         break;
 
     case 3: { // shrink by half: one more normal extent, never beyond the sheet
@@ -127,7 +107,7 @@ void TChild::Zoom(int32_t kind) {
             ViewExtentY -= zy;
         }
         PenScaleF = static_cast<float>(ViewExtentX) / right;
-        centreOnSheet();
+        CentreOnSheet(xu, yu, PenScaleF);
         break;
     }
 
@@ -189,23 +169,8 @@ void TChild::Zoom(int32_t kind) {
     }
 
     if (PenScaleF <= 0.0f) PenScaleF = static_cast<float>(std::max(PenScale, 1));
-    const float u = xu * PenScaleF;
-    const float v = yu * PenScaleF;
-
-    const auto xRange = static_cast<int32_t>((SheetWidth - ViewExtentX) / u);
-    ScrollRangeY = static_cast<int32_t>((SheetHeight - ViewExtentY) / v);
-    Scroller->SetRange(xRange, ScrollRangeY);
-    HScrollFactor = xRange * 0.01f;
-    VScrollFactor = ScrollRangeY * 0.01f;
-
-    Scroller->XPos = static_cast<int32_t>(ScrollOriginX / u);
-    Scroller->YPos = static_cast<int32_t>(ScrollRangeY - ScrollOriginY / v);
-    SetScrollPos(SB_HORZ, BarPosition(Scroller->XPos, HScrollFactor), true);
-    SetScrollPos(SB_VERT, BarPosition(Scroller->YPos, VScrollFactor), true);
-
-    // The origin snaps to whole scroll units.
-    ScrollOriginX = static_cast<int32_t>(Scroller->XPos * PenScaleF * xu);
-    ScrollOriginY = static_cast<int32_t>((ScrollRangeY - Scroller->YPos) * PenScaleF * yu);
+    SetScrollRanges(xu, yu, PenScaleF);
+    SnapScrollerToOrigin(xu, yu, PenScaleF);
 
     DrawingState = 2;
     if (TDrawingtool* tool = CurrentTool()) tool->Window = this;

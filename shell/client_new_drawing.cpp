@@ -1,6 +1,5 @@
 // File New: a fresh drawing under a client name, with one record per floor, opened in its drawing
 // window with the first tool the user chose.
-#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -15,6 +14,7 @@
 #include "shell/drawing_start.h"
 #include "shell/globals.h"
 #include "shell/help_context.h"
+#include "shell/normal_scale.h"
 #include "tools/room_tools.h"
 #include "tools/wall_tools.h"
 
@@ -33,13 +33,7 @@ void ReportWriteFailure(TClient& client, const std::string& path) {
 } // namespace
 
 void TClient::CmFileNew() {
-    if (DrawingState > 1 && !CloseChildren()) return;
-    if (ObjectList.count > 4 && SaveState > 0 && !SaveIfModified()) return;
-
-    HelpContextId = kFileContext;
-    ObjectList.Flush();
-    // Every window is closed and the document is empty: no command may now write it over a drawing.
-    DrawingState = 0;
+    if (!LeaveCurrentDrawing(*this)) return;
     if (DistanceGadget) DistanceGadget->SetText("cursor distance");
     ShowGuide("GUIDE: type up to 24 letters but NO file extension");
 
@@ -66,27 +60,16 @@ void TClient::CmFileNew() {
     }
     Tool->Colour = PenColour;
 
-    DefaultTextHeight = 10;
-    DefaultTextWeight = 400;
-    CurrentView = kGroundFloor;
-    HelpContextId = kFileContext;
-    PlanDisplayMode = 0;
+    ResetDrawingGlobals();
     DrawingState = 0;
-    PenWidth = 1;
     IdCounter = 1;
-    PenScale = 1;
-    ViewExtentX = 624;
-    ViewExtentY = 346;
-    ScrollOriginX = 0;
-    ScrollOriginY = 0;
     if (SaveState == 1) SaveState = 0;
 
     Tool->Kind = toolkind::kExtWall;
     Tool->PickKind = 1;
     Tool->Mode = 0;
 
-    std::snprintf(ObjectList.DrawingTitle, sizeof ObjectList.DrawingTitle, "%s%s", ObjectList.DrawingName,
-                  extension);
+    SetDrawingTitle(extension);
 
     // The saved copy of a new drawing is empty: declining to save it later removes it again.
     if (ObjectList.WriteDrawingFile(0) != FileResult::Ok) {
@@ -109,15 +92,7 @@ void TClient::CmFileNew() {
         return;
     }
 
-    if (MetricUnits == 1) {
-        ZoomDivisor = 5;
-        PenScale = 5;
-        PenScaleF = 5.0f;
-    } else {
-        ZoomDivisor = 6;
-        PenScale = 4;
-        PenScaleF = 4.0f;
-    }
+    SetNormalScale();
 
     child->SetupScrolling();
     DrawingState = 2;

@@ -1,6 +1,5 @@
 // File Open, and the opening of a drawing window on a view of the current drawing that many commands
 // share.
-#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -18,6 +17,7 @@
 #include "shell/drawing_start.h"
 #include "shell/globals.h"
 #include "shell/help_context.h"
+#include "shell/normal_scale.h"
 #include "tools/line_tool.h"
 
 namespace {
@@ -31,11 +31,6 @@ void InstallPickTool(TClient& client) {
     auto pick = std::make_unique<TLineobjtool>();
     pick->Kind = toolkind::kPick;
     client.InstallTool(std::move(pick));
-}
-
-void SetTitle(const char* extension) {
-    std::snprintf(ObjectList.DrawingTitle, sizeof ObjectList.DrawingTitle, "%s%s", ObjectList.DrawingName,
-                  extension);
 }
 
 // A drawing has a ground floor when something other than a floor record lies on view 50; a file
@@ -60,28 +55,11 @@ void ReadSaveState() {
 } // namespace
 
 void TClient::CmFileOpen() {
-    // A window that refuses to close keeps its drawing exactly as it is.
-    if (DrawingState > 1 && !CloseChildren()) return;
-    if (ObjectList.count > 4 && SaveState > 0 && !SaveIfModified()) return;
-
-    HelpContextId = kFileContext;
-    ObjectList.Flush();
-    // No window is open and the document is empty: nothing may write it over a drawing now.
-    DrawingState = 0;
+    if (!LeaveCurrentDrawing(*this)) return;
     InstallPickTool(*this);
 
-    DefaultTextHeight = 10;
-    DefaultTextWeight = 400;
-    PlanDisplayMode = 0;
-    CurrentView = kGroundFloor;
-    HelpContextId = kFileContext;
+    ResetDrawingGlobals();
     LayoutGridFlag = 0;
-    PenWidth = 1;
-    PenScale = 1;
-    ViewExtentX = 624;
-    ViewExtentY = 346;
-    ScrollOriginX = 0;
-    ScrollOriginY = 0;
 
     ShowGuide("GUIDE: select Client name");
 
@@ -100,7 +78,7 @@ void TClient::CmFileOpen() {
         return;
     }
     ObjectList.SetDrawingName(name);
-    SetTitle(".PLN");
+    SetDrawingTitle(".PLN");
     DrawingState = 1;
 
     LoadTextStyle(*this);
@@ -130,15 +108,7 @@ void TClient::CmFileOpen() {
     }
     ObjectList.Flush();
 
-    if (MetricUnits == 1) {
-        ZoomDivisor = 5;
-        PenScale = 5;
-        PenScaleF = 5.0f;
-    } else {
-        ZoomDivisor = 6;
-        PenScale = 4;
-        PenScaleF = 4.0f;
-    }
+    SetNormalScale();
 
     DrawingState = 2;
     child->Create();
@@ -153,7 +123,7 @@ void TClient::CmFileOpen() {
     if (!groundFloor) {
         LayoutGridFlag = 1;
         CurrentView = kRoomLayout;
-        SetTitle(".LYT");
+        SetDrawingTitle(".LYT");
         OpenViewWindow(0, ".LYT");
     }
 
@@ -169,7 +139,7 @@ void TClient::OpenViewWindow(int32_t flag, const char* extension) {
     if (flag >= kKeepToolFlags) return;
     if (flag == 0) InstallPickTool(*this);
 
-    SetTitle(extension ? extension : "");
+    SetDrawingTitle(extension ? extension : "");
     TChild* child = nullptr;
     try {
         child = new TChild(*this, ObjectList.DrawingTitle);

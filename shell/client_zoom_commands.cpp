@@ -3,12 +3,12 @@
 #include <memory>
 
 #include "document/document.h"
-#include "platform/file_io.h"
 #include "platform/gadget_window.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
 #include "shell/child.h"
 #include "shell/client.h"
+#include "shell/drawing_start.h"
 #include "shell/globals.h"
 #include "tools/move_tool.h"
 
@@ -17,15 +17,6 @@ namespace {
 constexpr int32_t kZoomHelp = 220;
 constexpr int32_t kZoomDragMode = 10;
 constexpr int32_t kCentreSitePlan = 59;
-
-// The view before zooming in, kept for the next start.
-void WriteZoomState() {
-    pl::File* file = pl::fopen(ObjectList.ProgramDirectory + "CFG\\ZSTAT.CFG", "w");
-    if (!file) return;
-    pl::fprintf(file, "%d %d %d %d %d %f", 0, ViewExtentX, ViewExtentY, ScrollOriginX, ScrollOriginY,
-                static_cast<double>(PenScaleF));
-    pl::fclose(file);
-}
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "shell/drawing_start.h"
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "platform/message_box.h"
 #include "shell/client.h"
 #include "shell/globals.h"
+#include "shell/help_context.h"
 
 namespace {
 
@@ -17,6 +19,36 @@ constexpr int32_t kFloors = 4;
 constexpr int32_t kFirstFloorRecord = 32000;
 
 } // namespace
+
+bool LeaveCurrentDrawing(TClient& client) {
+    // A window that refuses to close keeps its drawing exactly as it is.
+    if (DrawingState > 1 && !client.CloseChildren()) return false;
+    if (ObjectList.count > 4 && SaveState > 0 && !client.SaveIfModified()) return false;
+    HelpContextId = kFileContext;
+    ObjectList.Flush();
+    // No window is open and the document is empty: nothing may write it over a drawing now.
+    DrawingState = 0;
+    return true;
+}
+
+void ResetDrawingGlobals() {
+    DefaultTextHeight = 10;
+    DefaultTextWeight = 400;
+    PlanDisplayMode = 0;
+    CurrentView = kGroundFloor;
+    HelpContextId = kFileContext;
+    PenWidth = 1;
+    PenScale = 1;
+    ViewExtentX = 624;
+    ViewExtentY = 346;
+    ScrollOriginX = 0;
+    ScrollOriginY = 0;
+}
+
+void SetDrawingTitle(const char* extension) {
+    std::snprintf(ObjectList.DrawingTitle, sizeof ObjectList.DrawingTitle, "%s%s", ObjectList.DrawingName,
+                  extension);
+}
 
 void SeedFloorRecords(TClient&) {
     ObjectList.Flush();
@@ -31,11 +63,15 @@ void WriteZoomFiles() {
         pl::fprintf(file, "%d %d", ViewExtentX, ViewExtentY);
         pl::fclose(file);
     }
-    if (pl::File* file = pl::fopen(cfg + "ZSTAT.CFG", "w")) {
-        pl::fprintf(file, "%d %d %d %d %d %f", 0, ViewExtentX, ViewExtentY, ScrollOriginX, ScrollOriginY,
-                    static_cast<double>(PenScaleF));
-        pl::fclose(file);
-    }
+    WriteZoomState();
+}
+
+void WriteZoomState() {
+    pl::File* file = pl::fopen(ObjectList.ProgramDirectory + "CFG/ZSTAT.CFG", "w");
+    if (!file) return;
+    pl::fprintf(file, "%d %d %d %d %d %f", 0, ViewExtentX, ViewExtentY, ScrollOriginX, ScrollOriginY,
+                static_cast<double>(PenScaleF));
+    pl::fclose(file);
 }
 
 void WriteNoOverlays() {

@@ -7,6 +7,16 @@
 
 class TClient;
 
+// Closes the drawing windows and asks the save question when the drawing holds more than the floor
+// records and may differ from its saved state, then empties the document. False, with nothing
+// changed, when a window refuses to close or the save failed.
+[[nodiscard]] bool LeaveCurrentDrawing(TClient& client);
+// The drawing globals a new or opened drawing starts from: default text style, ground floor, plan
+// display, pen, and the start view extent and origin.
+void ResetDrawingGlobals();
+// DrawingTitle := DrawingName + extension.
+void SetDrawingTitle(const char* extension);
+
 // Reads CFG/TEXT.CFG into DefaultTextHeight, DefaultTextWeight and the document's DefaultFontName,
 // and prepares the client's font data from them at the screen's resolution.
 void LoadTextStyle(TClient& client);
@@ -16,6 +26,8 @@ void SeedFloorRecords(TClient& client);
 
 // CFG/ZOOM.CFG (the normal view extent) and CFG/ZSTAT.CFG (the zoom state) from the globals.
 void WriteZoomFiles();
+// CFG/ZSTAT.CFG alone: the view as it stands, kept before zooming in.
+void WriteZoomState();
 // CFG/OVERLAY.CFG with no floor overlaid.
 void WriteNoOverlays();
 

@@ -136,6 +136,27 @@ TEST_F(Zooming, FitShowsTheWallsAcrossTheWindow) {
     EXPECT_TRUE(InkNear(PixelOf(Cx(), Cy() + 2000)));
 }
 
+TEST_F(Zooming, FitKeepsTheBottomWallOfATallFloorInSight) {
+    // Six times as high as wide: the height decides. A view cut exactly to the extents would lose the
+    // bottom wall once the origin snaps up to whole scroll steps; the fitted view keeps room for it.
+    WriteDrawing(Rectangle(1000, 6000));
+    ASSERT_TRUE(client->ProcessCommand(cmd::kFitScreen));
+    const float a = static_cast<float>(rect.right) / rect.bottom;
+    EXPECT_NEAR(ViewExtentX, ViewExtentY * a, 2.0);
+    ExpectScrollStateInLine();
+    child->UpdateWindow();
+    const TPoint topLeft = PixelOf(Cx() - 1000, Cy() + 6000), bottomRight = PixelOf(Cx() + 1000, Cy() - 6000);
+    EXPECT_GE(topLeft.y, 0);
+    EXPECT_LE(topLeft.y, 4 * 16);
+    EXPECT_LT(bottomRight.y, rect.bottom);
+    EXPECT_GE(bottomRight.y, rect.bottom - 4 * 16);
+    EXPECT_GE(topLeft.x, 0);
+    EXPECT_LT(bottomRight.x, rect.right);
+    EXPECT_TRUE(InkNear(topLeft));
+    EXPECT_TRUE(InkNear(bottomRight));
+    EXPECT_TRUE(InkNear(PixelOf(Cx(), Cy() - 6000)));
+}
+
 TEST_F(Zooming, FitOfAnEmptyFloorLeavesTheZoom) {
     WriteDrawing({});
     const int32_t vx = ViewExtentX, ox = ScrollOriginX;

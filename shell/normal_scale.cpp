@@ -1,0 +1,14 @@
+#include "shell/normal_scale.h"
+
+#include "shell/globals.h"
+
+void SetNormalScale(bool sitePlan) {
+    if (MetricUnits == 1) {
+        ZoomDivisor = 5;
+        PenScale = 5;
+    } else {
+        ZoomDivisor = 6;
+        PenScale = 4;
+    }
+    PenScaleF = sitePlan ? 3.0f * PenScale : static_cast<float>(PenScale);
+}
