@@ -26,6 +26,11 @@ void MapExchanged(const PointMap& map, int32_t& ax, int32_t& ay, int32_t& bx, in
     std::swap(ay, by);
 }
 
+// Adds to a stored value, saturating: a hand-edited file may hold any 32-bit value.
+void AddTo(int32_t& v, int64_t d) {
+    v = Clamp32(v + d);
+}
+
 int32_t Wrap3600(int64_t a) {
     return static_cast<int32_t>(((a % 3600) + 3600) % 3600);
 }
@@ -42,24 +47,26 @@ void SwapStyles64(int32_t& style) {
 // other angle is rounded to the nearest unit.
 PointMap TurnMap(int32_t how, RecordOrigin c) {
     const int32_t q = ((how % 360) + 360) % 360;
+    // Stored values are untrusted: the sums are formed in 64 bits and saturated.
+    const int64_t cx = c.x, cy = c.y;
     if (q == 90)
-        return [c](int32_t& x, int32_t& y) {
-            const int32_t fx = x;
-            x = c.x + y, y = c.y - fx;
+        return [cx, cy](int32_t& x, int32_t& y) {
+            const int64_t fx = x;
+            x = Clamp32(cx + y), y = Clamp32(cy - fx);
         };
-    if (q == 180) return [c](int32_t& x, int32_t& y) { x = c.x - x, y = c.y - y; };
+    if (q == 180) return [cx, cy](int32_t& x, int32_t& y) { x = Clamp32(cx - x), y = Clamp32(cy - y); };
     if (q == 270)
-        return [c](int32_t& x, int32_t& y) {
-            const int32_t fx = x;
-            x = c.x - y, y = c.y + fx;
+        return [cx, cy](int32_t& x, int32_t& y) {
+            const int64_t fx = x;
+            x = Clamp32(cx - y), y = Clamp32(cy + fx);
         };
-    if (q == 0) return [c](int32_t& x, int32_t& y) { x += c.x, y += c.y; };
+    if (q == 0) return [cx, cy](int32_t& x, int32_t& y) { x = Clamp32(cx + x), y = Clamp32(cy + y); };
     const double theta = (360 - how) * (M_PI / 180.0);
     const double cs = std::cos(theta), sn = std::sin(theta);
     return [c, cs, sn](int32_t& x, int32_t& y) {
         const double fx = x, fy = y;
-        x = static_cast<int32_t>(std::lround(c.x + fx * cs - fy * sn));
-        y = static_cast<int32_t>(std::lround(c.y + fx * sn + fy * cs));
+        x = Clamp32(std::llround(c.x + fx * cs - fy * sn));
+        y = Clamp32(std::llround(c.y + fx * sn + fy * cs));
     };
 }
 
@@ -72,19 +79,23 @@ void MapPolygonPoints(const PointMap& map, TObject& o) {
 }
 
 void ShiftRoom(TObject& o, RecordOrigin c) {
-    o.x1 += c.x, o.x2 += c.x, o.y1 += c.y, o.y2 += c.y;
+    o.x1 = Clamp32(int64_t{o.x1} + c.x), o.x2 = Clamp32(int64_t{o.x2} + c.x);
+    o.y1 = Clamp32(int64_t{o.y1} + c.y), o.y2 = Clamp32(int64_t{o.y2} + c.y);
 }
 
 // Mirror about the vertical line through the sheet centre: (cx - xf, cy + yf).
 void MirrorObject(TObject& o, RecordOrigin c) {
-    const PointMap m = [c](int32_t& x, int32_t& y) { x = c.x - x, y = c.y + y; };
+    const PointMap m = [c](int32_t& x, int32_t& y) {
+        x = Clamp32(int64_t{c.x} - x), y = Clamp32(int64_t{c.y} + y);
+    };
     const int32_t k = o.kind;
     if (auto* w = dynamic_cast<TExtwallobj*>(&o)) {
         MapExchanged(m, w->x1, w->y1, w->x2, w->y2);
         MapExchanged(m, w->p1x, w->p1y, w->p2x, w->p2y);
         MapExchanged(m, w->p3x, w->p3y, w->p4x, w->p4y);
         MapExchanged(m, w->p5x, w->p5y, w->p6x, w->p6y);
-        w->direction = w->direction + 1800 > 3599 ? w->direction - 1800 : w->direction + 1800;
+        w->direction =
+            int64_t{w->direction} + 1800 > 3599 ? Clamp32(int64_t{w->direction} - 1800) : w->direction + 1800;
     } else if (auto* iw = dynamic_cast<TIntwallobj*>(&o)) {
         MapExchanged(m, iw->x1, iw->y1, iw->x2, iw->y2);
         MapExchanged(m, iw->q1x, iw->q1y, iw->q2x, iw->q2y);
@@ -132,11 +143,11 @@ void TurnText(TTextobj& t, int32_t how, const PointMap& turn) {
     if (t.kind == kRoomNameLabel) {
         if (t.y2 > 0) {
             if (how == 270) {
-                t.x1 -= t.y2, t.y1 -= t.y2;
+                AddTo(t.x1, -int64_t{t.y2}), AddTo(t.y1, -int64_t{t.y2});
             } else if (how == 180) {
-                t.y1 -= 2 * t.y2;
+                AddTo(t.y1, -2 * int64_t{t.y2});
             } else if (how == 90) {
-                t.x1 += t.y2, t.y1 -= t.y2;
+                AddTo(t.x1, t.y2), AddTo(t.y1, -int64_t{t.y2});
             }
         }
         return;
@@ -146,20 +157,20 @@ void TurnText(TTextobj& t, int32_t how, const PointMap& turn) {
             t.angle += 2700;
             SwapStyles64(t.style);
         } else if (t.angle > 2699) {
-            t.angle += 900;
+            AddTo(t.angle, 900);
         }
-        t.x2 += 900;
+        AddTo(t.x2, 900);
     } else if (how == 180) {
         SwapStyles64(t.style);
-        t.x2 += 1800;
+        AddTo(t.x2, 1800);
     } else if (how == 270) {
         if (t.angle < 901) {
             t.angle += 2700;
         } else if (t.angle > 2699) {
-            t.angle += 900;
+            AddTo(t.angle, 900);
             SwapStyles64(t.style);
         }
-        t.x2 += 2700;
+        AddTo(t.x2, 2700);
     }
     if (t.angle > 3599) t.angle -= 3600;
     if (t.x2 > 3599) t.x2 -= 3600;
@@ -181,7 +192,7 @@ bool TurnObject(TObject& o, int32_t how, RecordOrigin c) {
         turn(a->h3x, a->h3y), turn(a->h4x, a->h4y);
     } else if (auto* d = dynamic_cast<TDimensobj*>(&o)) {
         turn(d->x1, d->y1), turn(d->x2, d->y2), turn(d->d1x, d->d1y), turn(d->d2x, d->d2y);
-        d->value2 += how * 10;
+        AddTo(d->value2, int64_t{how} * 10);
         if (d->value2 > 3600) d->value2 -= 3600;
     } else if (dynamic_cast<TPolyobj*>(&o)) {
         MapPolygonPoints(turn, o);
@@ -296,7 +307,7 @@ void TList::RotateObject(TObject* object, int32_t kind, int32_t angle, int32_t c
             if (a >= 3600) a -= 3600;
             if (a < 0) a += 3600;
             t->angle = a;
-            t->x2 -= angle;
+            AddTo(t->x2, -int64_t{angle});
             if (t->x2 >= 3601) t->x2 -= 3600;
             if (t->x2 < 0) t->x2 += 3600;
         }

@@ -4,14 +4,14 @@
 #include <charconv>
 #include <cstring>
 
+int32_t Clamp32(int64_t v) {
+    return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
 namespace {
 
 bool IsSpace(char c) {
     return c == ' ' || static_cast<unsigned char>(c - '\t') < 5;
-}
-
-int32_t Clamp32(int64_t v) {
-    return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
 }
 
 // ---- Record layouts. Each visitor sees the fields in file order: I plain, X and Y coordinates,

@@ -10,6 +10,9 @@
 
 #include "document/objects.h"
 
+// A value formed in 64 bits, saturated to the 32-bit range every stored value has.
+int32_t Clamp32(int64_t v);
+
 struct RecordOrigin {
     int32_t x = 0;
     int32_t y = 0;

@@ -97,19 +97,28 @@ void StoreInteger(const Spec& spec, void* pointer, int32_t value) {
     }
 }
 
-} // namespace
-
-int CollectTargets(const char* format, va_list args, Target* targets) {
-    int count = 0;
-    for (const char* p = format; *p;) {
+// Finds the next conversion that stores a value, from p on; returns the position after it, or
+// null when the format has no further one. Literal text and "%%" are passed over.
+const char* NextStoringSpec(const char* p, Spec& spec) {
+    while (*p) {
         if (*p++ != '%') continue;
         if (*p == '%') {
             ++p;
             continue;
         }
-        Spec spec;
         p = ParseSpec(p, spec);
-        if (!Stores(spec) || count >= kMaxTargets) continue;
+        if (Stores(spec)) return p;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+int CollectTargets(const char* format, va_list args, Target* targets) {
+    int count = 0;
+    Spec spec;
+    for (const char* p = format; (p = NextStoringSpec(p, spec)) != nullptr;) {
+        if (count >= kMaxTargets) continue;
         targets[count].pointer = va_arg(args, void*);
         if (spec.conversion == 't') targets[count].capacity = va_arg(args, int);
         ++count;
@@ -290,15 +299,8 @@ void PrintTargets(TextWriter& writer, const char* format, const Target* targets,
 
 void SyncTextLengths(const char* format, const Target* targets, int count) {
     int index = 0;
-    for (const char* p = format; *p;) {
-        if (*p++ != '%') continue;
-        if (*p == '%') {
-            ++p;
-            continue;
-        }
-        Spec spec;
-        p = ParseSpec(p, spec);
-        if (!Stores(spec)) continue;
+    Spec spec;
+    for (const char* p = format; (p = NextStoringSpec(p, spec)) != nullptr;) {
         if (index >= count) return;
         if (spec.conversion == 't' && targets[index].capacity >= 1) {
             if (int32_t* lengthField = LengthField(spec, targets, index)) {

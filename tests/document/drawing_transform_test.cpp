@@ -101,6 +101,40 @@ TEST_F(DrawingTransformTest, RoomsKeepTheirPlaceAndTitlesAreDropped) {
     EXPECT_EQ(ObjectList.FindKind(kFloorTitle), NoWallIndex);
 }
 
+TEST_F(DrawingTransformTest, TitlesAreMadeAgainOnlyForFloorsInUseFromTheGroundUp) {
+    auto ground = make::ExtWall(Cx(), Cy(), Cx() + 1000, Cy());
+    ground->view = kGroundFloor;
+    ObjectList.Add(std::move(ground));
+    // Floor 52 holds a wall but floor 51 is empty: its title is not made again.
+    auto second = make::ExtWall(Cx(), Cy() + 500, Cx() + 1000, Cy() + 500);
+    second->view = kSecondFloor;
+    ObjectList.Add(std::move(second));
+    CurrentView = kFirstFloor;
+    WriteAndTransform(90);
+    EXPECT_EQ(CurrentView, kFirstFloor);
+    int32_t groundTitles = 0, secondTitles = 0;
+    for (int32_t i = 0; i < ObjectList.count; ++i) {
+        if (ObjectList[i]->kind != kFloorTitle) continue;
+        groundTitles += ObjectList[i]->view == kGroundFloor;
+        secondTitles += ObjectList[i]->view == kSecondFloor;
+    }
+    EXPECT_EQ(groundTitles, 1);
+    EXPECT_EQ(secondTitles, 0);
+}
+
+TEST_F(DrawingTransformTest, ExtremeStoredValuesSaturateInsteadOfOverflowing) {
+    // Hand-edited values at the ends of the 32-bit range: every turn and the mirror stay in range.
+    SetWorkingFile("2 0 0 0 1 5\n1\n1 50 7 0 -2147483648 0 2147483647 0 2147483647 -2147483648 0 0 0 1 0\n"
+                   "29500\n29500 50 8 0 2147483647 2147483647 -2147483648 -2147483648 0 0 0 0 0 1 0 0 a\n");
+    for (int32_t how : {1, 90, 180, 270}) {
+        ASSERT_EQ(ObjectList.ReadTransformed(how, "HOUSE"), FileResult::Ok) << how;
+        ASSERT_EQ(ObjectList.count, 2) << how;
+    }
+    const TObject* room = ObjectList[1];
+    EXPECT_EQ(room->x1, INT32_MAX);
+    EXPECT_EQ(room->x2, INT32_MIN + Cx());
+}
+
 TEST_F(DrawingTransformTest, TextRulesOfAQuarterTurn) {
     auto text = make::Text(kDialogText, Cx(), Cy(), "T", "Sans");
     text->angle = 0, text->style = 6, text->x2 = 3000;
