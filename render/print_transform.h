@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "render/screen_units.h"
 #include "shell/globals.h"
 
 namespace render {
@@ -19,7 +20,8 @@ struct PrintTransform {
     int32_t Y(int32_t y) const {
         return static_cast<int32_t>((static_cast<int64_t>(yBase) - y) / D()) + yOffset;
     }
-    int32_t Len(int32_t length) const { return length / D(); }
+    // A length formed in 64 bits (twice a corner) is held inside the 32-bit range after dividing.
+    int32_t Len(int64_t length) const { return Saturate(length / D()); }
 };
 
 } // namespace render

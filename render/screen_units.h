@@ -35,4 +35,11 @@ inline int32_t Trunc(double value) {
     return static_cast<int32_t>(value);
 }
 
+// The screen's placing of stored points and lengths, for the drawing steps shared with printing.
+struct ScreenTransform {
+    int32_t X(int32_t x) const { return Scr(x); }
+    int32_t Y(int32_t y) const { return Scr(y); }
+    int32_t Len(int64_t length) const { return Scr(Saturate(length)); }
+};
+
 } // namespace render

@@ -5,20 +5,7 @@ using namespace rendertest;
 
 namespace {
 
-class AnnotationDrawing : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ResetForCanvas(400, 300);
-        canvas_ = std::make_unique<Canvas>(400, 300);
-        canvas_->SetUpWindow();
-    }
-    void TearDown() override { ObjectList.Flush(); }
-    void Paint(TObject& object, int32_t selected = 0) {
-        object.Paint(canvas_->Dc(), canvas_->Client(), selected);
-    }
-
-    std::unique_ptr<Canvas> canvas_;
-};
+class AnnotationDrawing : public CanvasTest {};
 
 TEST_F(AnnotationDrawing, ArrowDrawsShaftHeadAndWitnessLine) {
     auto arrow = std::make_unique<TArrowobj>(kGroundFloor, kManualArrow, 1, 0, 0, 0, 100, 0, 300, 0, 150, 150,

@@ -25,6 +25,19 @@ public:
         dc_ = std::make_unique<TDC>(image_);
         return dark;
     }
+    // Runs of dark pixels along row y from x0 to x1.
+    int DarkRuns(int y, int x0, int x1) {
+        dc_.reset();
+        int runs = 0;
+        bool inRun = false;
+        for (int x = x0; x <= x1; ++x) {
+            const bool dark = qGray(image_.pixel(x, y)) < 128;
+            runs += dark && !inRun;
+            inRun = dark;
+        }
+        dc_ = std::make_unique<TDC>(image_);
+        return runs;
+    }
     int Ink() {
         dc_.reset();
         int n = 0;
@@ -70,6 +83,39 @@ TEST_F(PrintOperations, PointsArePlacedThroughTheBitmapTransform) {
     EXPECT_TRUE(canvas.Dark(50, 320));
     EXPECT_FALSE(canvas.Dark(30, 300));
 }
+
+// The hatch of a printed wall takes the screen's spacings divided by ZoomDivisor: the count of pairs
+// uses 140 / z while each pair advances by 125 / z + 15 / z.
+struct PrintedHatchCase {
+    int32_t zoom;
+    int32_t pairs;
+    int32_t lastPairAt; // x where the last pair's first stroke crosses the middle of the wall
+};
+
+class PrintedHatch : public PrintOperations, public ::testing::WithParamInterface<PrintedHatchCase> {};
+
+TEST_P(PrintedHatch, PairsFollowTheDividedPattern) {
+    const PrintedHatchCase c = GetParam();
+    ZoomDivisor = c.zoom;
+    PrintMinX = 0;
+    // (0, 0) to (5000, 0), 100 thick, divisor 25: t = 4 and a span of 200 pixels, lying from row
+    // 20 (the first face) to row 24 (the second) with yOffset 20.
+    auto wall = MakeIntWall(kGroundFloor, 0, 0, 5000, 0, 0, -100, 100, 900);
+    wall->penWidth = 1;
+    BitmapCanvas canvas;
+    wall->PrintHatched(canvas.Dc(), 0, 25, 0, 20);
+    EXPECT_EQ(wall->setting3, 3);
+    EXPECT_EQ(canvas.DarkRuns(22, 0, 199), 2 * c.pairs);
+    EXPECT_TRUE(canvas.Dark(6, 22)); // the first stroke runs from x 4 on the second face to 8
+    EXPECT_TRUE(canvas.Dark(c.lastPairAt, 22));
+    EXPECT_EQ(canvas.DarkRuns(22, c.lastPairAt + 4, 199), 0);
+}
+
+// z 5: (200 - 8) / 28 + 1 = 7 pairs, 3 apart, every 28. z 6: 9 pairs counted with 23, 2 apart,
+// every 22.
+INSTANTIATE_TEST_SUITE_P(Zooms, PrintedHatch,
+                         ::testing::Values(PrintedHatchCase{5, 7, 6 + 6 * 28},
+                                           PrintedHatchCase{6, 9, 6 + 8 * 22}));
 
 TEST_F(PrintOperations, TextKeepsItsAngleAndOnlyOpeningPolygonsAreFilled) {
     BitmapCanvas canvas;

@@ -57,6 +57,22 @@ private:
 // Globals as the drawing window has them at zoom 1 on a canvas of the given size; ObjectList empty.
 void ResetForCanvas(int32_t width = 400, int32_t height = 300, int32_t originX = 0, int32_t originY = 0);
 
+// Objects painted one at a time through Paint onto a 400 x 300 canvas with the window's mapping.
+class CanvasTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetForCanvas(400, 300);
+        canvas_ = std::make_unique<Canvas>(400, 300);
+        canvas_->SetUpWindow();
+    }
+    void TearDown() override { ObjectList.Flush(); }
+    void Paint(TObject& object, int32_t selected = 0) {
+        object.Paint(canvas_->Dc(), canvas_->Client(), selected);
+    }
+
+    std::unique_ptr<Canvas> canvas_;
+};
+
 std::unique_ptr<TLineobj> MakeLine(int32_t view, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
                                    COLORREF colour = kBlack, int32_t kind = kLine);
 std::unique_ptr<TTextobj> MakeText(int32_t view, int32_t kind, int32_t x, int32_t y, const char* text,

@@ -5,20 +5,7 @@ using namespace rendertest;
 
 namespace {
 
-class SimpleObjectDrawing : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ResetForCanvas(400, 300);
-        canvas_ = std::make_unique<Canvas>(400, 300);
-        canvas_->SetUpWindow();
-    }
-    void TearDown() override { ObjectList.Flush(); }
-    void Paint(TObject& object, int32_t selected = 0) {
-        object.Paint(canvas_->Dc(), canvas_->Client(), selected);
-    }
-
-    std::unique_ptr<Canvas> canvas_;
-};
+class SimpleObjectDrawing : public CanvasTest {};
 
 TEST_F(SimpleObjectDrawing, CoordinatesAreDividedTowardZeroOneByOne) {
     // With zoom 5, -7 becomes -1 (not -2) and 1499 becomes 299.

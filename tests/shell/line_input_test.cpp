@@ -66,7 +66,8 @@ TEST_F(KeyedLine, FeetInchesAndEighthsMakeALine) {
             IDOK}});
     Key(Qt::Key_Up);
 
-    const TObject& line = LastOf(FileObjects());
+    const auto objects = FileObjects();
+    const TObject& line = LastOf(objects);
     EXPECT_EQ(line.x2, start.x);
     EXPECT_EQ(line.y2, start.y + 3033);
 }
@@ -123,7 +124,8 @@ TEST_F(KeyedLine, LineWithTextDrawsItsLineAndEndsWithThePickTool) {
     // The line-text dialog follows the line; cancelling it returns to the Pick tool.
     pl::script::AnswerDialog(2690, {{{}, IDCANCEL}});
     Key(Qt::Key_Right);
-    const TObject& line = LastOf(FileObjects());
+    const auto objects = FileObjects();
+    const TObject& line = LastOf(objects);
     EXPECT_EQ(line.x1, start.x);
     EXPECT_EQ(line.x2, start.x + 1200);
     EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
@@ -239,7 +241,8 @@ TEST_F(OutlineReadout, AKeyedWallShowsItsDistanceFromTheStartPoint) {
     Key(Qt::Key_Right);
     EXPECT_EQ(std::string(client->StatusBar->GetText()), "Distance from START POINT h 2500: v 0");
     EXPECT_EQ(child->DatumX, DrawingAt(at).x + 2500);
-    const TObject& wall = *FileObjects().back();
+    const auto objects = FileObjects();
+    const TObject& wall = *objects.back();
     EXPECT_EQ(wall.kind, kExtWall);
     EXPECT_EQ(wall.x2 - wall.x1, 2500);
 }
