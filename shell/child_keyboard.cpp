@@ -15,6 +15,7 @@
 #include "shell/help_commands.h"
 #include "shell/length_prompt.h"
 #include "tools/drawing_tool.h"
+#include "tools/shape_tools.h"
 #include "tools/working_file.h"
 
 namespace {
@@ -43,6 +44,13 @@ std::optional<int32_t> AskRadius(const char* prompt, const char* preset, int32_t
     // A radius of 0 or below draws nothing sensible, so it is refused like one over the limit.
     if (!value || *value < 1 || *value > limit) return std::nullopt;
     return value;
+}
+
+// Whether the arc tool holds its first keyed point. The tool's own phase tells, not the point's
+// coordinates: drawing coordinates left of or below the sheet's centre are negative.
+bool HasArcStart(const TDrawingtool& tool) {
+    const auto* arc = dynamic_cast<const TArctool*>(&tool);
+    return arc && arc->ArcPhase == 1;
 }
 
 // The arc's height, after the end point was found level or plumb with the first point.
@@ -103,7 +111,7 @@ void IdleEnter(TChild& window, TRect& rc, TPoint& cursor) {
     if (kind == toolkind::kBaseChange && tool()->PickKind == 0) return;
 
     int32_t step = 0;
-    if (kind == toolkind::kArc && tool()->X0 > 0) {
+    if (kind == toolkind::kArc && HasArcStart(*tool())) {
         const auto height = AskArcHeight(window, rc, cursor);
         if (!height) return;
         step = *height;

@@ -228,6 +228,32 @@ TEST_F(ShapeInput, ArcOnAPlumbChordRunsUpTheSide) {
     EXPECT_EQ(arc.ey, f.y);
 }
 
+// Left of and below the sheet's centre drawing coordinates are negative: the second Enter still ends
+// the arc rather than starting a new one.
+TEST_F(ShapeInput, ArcKeyedWhereCoordinatesAreNegative) {
+    Open();
+    ScrollOriginX = -40000;
+    ScrollOriginY = -40000;
+    client->CmArc();
+    const TPoint left(150, 200);
+    const TPoint right(350, 200);
+    const POINT f = DrawingAt(left);
+    const POINT s = DrawingAt(right);
+    ASSERT_LT(f.x, 0);
+    ASSERT_LT(f.y, 0);
+    MoveTo(left);
+    Key(Qt::Key_Return);
+    MoveTo(right);
+    pl::script::AnswerInput("600");
+    Key(Qt::Key_Return);
+
+    const auto& arc = static_cast<const TArcobj&>(Last());
+    ASSERT_EQ(arc.kind, kArc);
+    EXPECT_EQ(arc.x1, f.x);
+    EXPECT_EQ(arc.x2, s.x);
+    EXPECT_EQ(arc.y1, f.y - 600);
+}
+
 TEST_F(ShapeInput, TypedTextGoesRightOfTheClick) {
     Open();
     pl::script::AnswerDialog(2300, {DialogStep{{{2302, "1"}}, IDOK}});
