@@ -54,7 +54,9 @@ bool HasArcStart(const TDrawingtool& tool) {
 }
 
 // The arc's height, after the end point was found level or plumb with the first point.
-std::optional<int32_t> AskArcHeight(TChild& window, TRect& rc, const TPoint& cursor) {
+// The cursor point is moved onto the first point's level or plumb line, so that the arc tool, which
+// reads the point again with its own narrower tolerance, finds the chord the user was told it has.
+std::optional<int32_t> AskArcHeight(TChild& window, TRect& rc, TPoint& cursor) {
     TDrawingtool& tool = *window.Client().Tool;
     const POINT logical = shell::PixelToLogical(window, rc, cursor);
     int32_t x = logical.x * ZoomDivisor;
@@ -65,6 +67,10 @@ std::optional<int32_t> AskArcHeight(TChild& window, TRect& rc, const TPoint& cur
         shell::BoxKeepingCursor(window, "Endpoint not horizontal or vertical", "NO ARC DRAWN",
                                 MB_OK | MB_ICONEXCLAMATION);
         return std::nullopt;
+    }
+    if (ZoomDivisor != 0) {
+        const POINT snapped = shell::LogicalToPixel(window, rc, x / ZoomDivisor, y / ZoomDivisor);
+        cursor = TPoint(snapped.x, snapped.y);
     }
     const char* text = "Use minus number for Arcs Below or Right of Endpts.";
     if (MetricUnits == 0) {

@@ -2,6 +2,7 @@
 // keys and by the mouse, as a user does, and checking the record that reaches the working file.
 #include <QTest>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/test_script.h"
@@ -226,6 +227,30 @@ TEST_F(ShapeInput, ArcOnAPlumbChordRunsUpTheSide) {
     EXPECT_EQ(arc.y2, s.y);
     EXPECT_EQ(arc.sy, s.y);
     EXPECT_EQ(arc.ey, f.y);
+}
+
+// An end point a little off the level of the first is taken as level, as the window's check says,
+// even where that is more than the tool's own tolerance of ten logical units.
+TEST_F(ShapeInput, ArcEndPointNearlyLevelIsTakenAsLevel) {
+    Open();
+    client->CmArc();
+    const TPoint left(150, 200);
+    TPoint right(350, 201);
+    while (std::abs(DrawingAt(right).y - DrawingAt(left).y) < 10 * ZoomDivisor)
+        ++right.y;
+    ASSERT_LT(std::abs(DrawingAt(right).y - DrawingAt(left).y), 75);
+    MoveTo(left);
+    Key(Qt::Key_Return);
+    MoveTo(right);
+    pl::script::AnswerInput("600");
+    Key(Qt::Key_Return);
+    const POINT f = DrawingAt(left);
+
+    const auto& arc = static_cast<const TArcobj&>(Last());
+    ASSERT_EQ(arc.kind, kArc);
+    EXPECT_EQ(arc.x1, f.x);
+    EXPECT_EQ(arc.y1, f.y - 600);
+    EXPECT_EQ(arc.sy, f.y);
 }
 
 // Left of and below the sheet's centre drawing coordinates are negative: the second Enter still ends
