@@ -84,7 +84,9 @@ namespace {
 
 // The steps every left press ends with that got that far.
 void ClosingSteps(TChild& window, int32_t entryMode) {
-    if (window.Scroller && window.Scroller->IsAutoMode()) RunPressLoop(window);
+    // A dialog opened by the press has had the button's release: no loop then waits for it, or the
+    // next click elsewhere would be taken for this press's end and the view scrolled toward it.
+    if (window.Scroller && window.Scroller->IsAutoMode() && LeftButtonHeld()) RunPressLoop(window);
     TClient& client = window.Client();
     if (entryMode == 55 || entryMode == 65) client.Tool->Mode = 0;
     if (CurrentView >= 40 && CurrentView <= 49 && (entryMode == 30 || entryMode == 40)) {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/cursor.h"
 #include "platform/test_script.h"
 #include "shell/globals.h"
 #include "tests/shell/input_fixture.h"
@@ -277,6 +278,26 @@ TEST_F(ShapeInput, ArcKeyedWhereCoordinatesAreNegative) {
     EXPECT_EQ(arc.x1, f.x);
     EXPECT_EQ(arc.x2, s.x);
     EXPECT_EQ(arc.y1, f.y - 600);
+}
+
+// The text dialog that a click opens takes the button's release; the press ends with the dialog and
+// leaves neither a capture nor a scrolled view behind it.
+TEST_F(ShapeInput, TextAskedForAtAClickIsPlacedThereAndEndsThePress) {
+    Open();
+    pl::script::AnswerDialog(2300, {DialogStep{{{2301, "1"}}, IDOK}});
+    client->CmText();
+    ASSERT_EQ(client->Tool->Kind, toolkind::kText);
+    const int32_t originX = ScrollOriginX;
+    const int32_t originY = ScrollOriginY;
+    pl::script::AnswerInput("HALL");
+    Click(TPoint(180, 220));
+
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(ScrollOriginX, originX);
+    EXPECT_EQ(ScrollOriginY, originY);
+    const auto& text = static_cast<const TTextobj&>(Last());
+    ASSERT_EQ(text.kind, kText);
+    EXPECT_STREQ(text.text, "HALL");
 }
 
 TEST_F(ShapeInput, TypedTextGoesRightOfTheClick) {
