@@ -78,9 +78,11 @@ void RunPressLoop(TChild& window) {
     if (TApplication* app = window.GetApplication()) app->ResumeThrow();
 }
 
-} // namespace
-
-namespace {
+// The DATUM reference at a clicked point.
+void SetDatumAt(TChild& window, const POINT& logical) {
+    window.DatumX = logical.x * ZoomDivisor;
+    window.DatumY = logical.y * ZoomDivisor;
+}
 
 // The steps every left press ends with that got that far.
 void ClosingSteps(TChild& window, int32_t entryMode) {
@@ -173,8 +175,7 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
     }
 
     if (DatumMode == 2) {
-        DatumX = logical.x * ZoomDivisor;
-        DatumY = logical.y * ZoomDivisor;
+        SetDatumAt(*this, logical);
         ClosingSteps(*this, mode);
         return;
     }
@@ -296,10 +297,7 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
             }
         } else if (!(RestoreKind == 1 && kind == toolkind::kTextAtClick) && kind != toolkind::kOutline) {
             if (kind == toolkind::kMove || kind == toolkind::kCopy || kind == toolkind::kErase) SetDatum(4);
-            if (kind == toolkind::kLine) {
-                DatumX = logical.x * ZoomDivisor;
-                DatumY = logical.y * ZoomDivisor;
-            }
+            if (kind == toolkind::kLine) SetDatumAt(*this, logical);
             buttonDown();
         }
         if (mode == 1) client.ShowGuide("GUIDE: Selected");
