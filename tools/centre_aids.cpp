@@ -45,6 +45,18 @@ std::optional<POINT> AidClick(TDrawingtool& tool, TDC& dc, TRect& client, int32_
 
 } // namespace
 
+bool TDrawingtool::PressGoesToAid(TDC& dc, TRect& client, const TPoint& point) {
+    if (Mode == 30 || Mode == 31) {
+        MidpointAid(dc, client, point.x, point.y);
+        return true;
+    }
+    if (Mode >= 35 && Mode <= 37) {
+        ThreePointAid(dc, client, point.x, point.y);
+        return true;
+    }
+    return false;
+}
+
 void TDrawingtool::MidpointAid(TDC& dc, TRect& client, int32_t x, int32_t y) {
     const auto clicked = AidClick(*this, dc, client, x, y);
     if (!clicked) return;

@@ -88,14 +88,7 @@ void TRoundrecttool::Draw(TDC& dc, int32_t) {
 // --- Circle ---
 
 void TCircletool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
-    if (Mode == 30 || Mode == 31) {
-        MidpointAid(dc, client, point->x, point->y);
-        return;
-    }
-    if (Mode >= 35 && Mode <= 37) {
-        ThreePointAid(dc, client, point->x, point->y);
-        return;
-    }
+    if (PressGoesToAid(dc, client, *point)) return;
     Dragging = 1;
     PenWidth = ::PenWidth;
     Colour = PenColour;

@@ -36,10 +36,7 @@ uint32_t AlignmentOfStyle(int32_t style) {
 
 void TTexttool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
     if (Kind == toolkind::kText) {
-        if (Mode == 30 || Mode == 31)
-            MidpointAid(dc, client, point->x, point->y);
-        else if (Mode >= 35 && Mode <= 37)
-            ThreePointAid(dc, client, point->x, point->y);
+        PressGoesToAid(dc, client, *point);
         return;
     }
     if (Kind == toolkind::kTextAtClick && Mode == 0) {
