@@ -33,6 +33,14 @@ protected:
         static const TObject none;
         return file.count > 0 ? *file[file.count - 1] : none;
     }
+    // Enter at the first point, Enter at the second, and the height typed into the prompt.
+    void KeyArc(const TPoint& first, const TPoint& second, const char* height) {
+        MoveTo(first);
+        Key(Qt::Key_Return);
+        MoveTo(second);
+        pl::script::AnswerInput(height);
+        Key(Qt::Key_Return);
+    }
     TList file;
 };
 
@@ -166,11 +174,7 @@ TEST_F(ShapeInput, KeyedArcOnALevelChordBulgesByTheHeight) {
     client->CmArc();
     const TPoint left(150, 200);
     const TPoint right(350, 200);
-    MoveTo(left);
-    Key(Qt::Key_Return);
-    MoveTo(right);
-    pl::script::AnswerInput("600");
-    Key(Qt::Key_Return);
+    KeyArc(left, right, "600");
     const POINT f = DrawingAt(left);
     const POINT s = DrawingAt(right);
 
@@ -191,11 +195,7 @@ TEST_F(ShapeInput, NegativeArcHeightSwapsTheEnds) {
     client->CmArc();
     const TPoint left(150, 200);
     const TPoint right(350, 200);
-    MoveTo(left);
-    Key(Qt::Key_Return);
-    MoveTo(right);
-    pl::script::AnswerInput("-600");
-    Key(Qt::Key_Return);
+    KeyArc(left, right, "-600");
     const POINT l = DrawingAt(left);
     const POINT r = DrawingAt(right);
 
@@ -212,11 +212,7 @@ TEST_F(ShapeInput, ArcOnAPlumbChordRunsUpTheSide) {
     client->CmArc();
     const TPoint low(200, 300);
     const TPoint high(200, 120);
-    MoveTo(low);
-    Key(Qt::Key_Return);
-    MoveTo(high);
-    pl::script::AnswerInput("400");
-    Key(Qt::Key_Return);
+    KeyArc(low, high, "400");
     const POINT f = DrawingAt(low);
     const POINT s = DrawingAt(high);
 
@@ -240,11 +236,7 @@ TEST_F(ShapeInput, ArcEndPointNearlyLevelIsTakenAsLevel) {
     while (std::abs(DrawingAt(right).y - DrawingAt(left).y) < 10 * ZoomDivisor)
         ++right.y;
     ASSERT_LT(std::abs(DrawingAt(right).y - DrawingAt(left).y), 75);
-    MoveTo(left);
-    Key(Qt::Key_Return);
-    MoveTo(right);
-    pl::script::AnswerInput("600");
-    Key(Qt::Key_Return);
+    KeyArc(left, right, "600");
     const POINT f = DrawingAt(left);
 
     const auto& arc = static_cast<const TArcobj&>(Last());
@@ -267,11 +259,7 @@ TEST_F(ShapeInput, ArcKeyedWhereCoordinatesAreNegative) {
     const POINT s = DrawingAt(right);
     ASSERT_LT(f.x, 0);
     ASSERT_LT(f.y, 0);
-    MoveTo(left);
-    Key(Qt::Key_Return);
-    MoveTo(right);
-    pl::script::AnswerInput("600");
-    Key(Qt::Key_Return);
+    KeyArc(left, right, "600");
 
     const auto& arc = static_cast<const TArcobj&>(Last());
     ASSERT_EQ(arc.kind, kArc);
