@@ -146,3 +146,7 @@ bool ReleaseCapture() {
 HWND GetCapture() {
     return Input().capture;
 }
+
+bool LeftButtonHeld() {
+    return (QGuiApplication::mouseButtons() & Qt::LeftButton) != 0;
+}

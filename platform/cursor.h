@@ -17,6 +17,10 @@ HWND SetCapture(HWND window);
 bool ReleaseCapture();
 HWND GetCapture();
 
+// Whether the left mouse button is down now, as the window system last reported it. A handler that
+// ran a modal dialog asks this before it waits for the button's release: the dialog took it.
+bool LeftButtonHeld();
+
 // No caret is ever made, so destroying it has nothing to do.
 inline bool DestroyCaret() {
     return false;

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 
+#include "platform/cursor.h"
 #include "platform/message_box.h"
 #include "platform/test_script.h"
 #include "platform/validators.h"
@@ -41,6 +42,9 @@ int TDialog::Execute() {
         SetupWindow();
     }
     ended_ = false;
+    // A modal dialog takes the mouse: a capture held by a window it disables is cancelled first, or
+    // its buttons could not be clicked.
+    ReleaseCapture();
     const std::string initial = DescribeControls();
     const int result = pl::script::Enabled() ? ExecuteScripted() : exec();
     pl::TestLog("Dialog " + std::to_string(resId_) + " " + pl::script::Quote(Latin1(windowTitle())) +

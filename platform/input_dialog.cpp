@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/cursor.h"
 #include "platform/test_script.h"
 #include "platform/win_types.h"
 
@@ -59,6 +60,9 @@ void TInputDialog::Store(const QString& text) {
 }
 
 int TInputDialog::Execute() {
+    // A modal dialog takes the mouse: a capture held by a window it disables is cancelled first, or
+    // its buttons could not be clicked.
+    ReleaseCapture();
     const std::string initial = edit_->text().toLatin1().toStdString();
     int result = IDCANCEL;
     std::string answer = "cancel";

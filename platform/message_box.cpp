@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <string>
 
+#include "platform/cursor.h"
 #include "platform/test_script.h"
 #include "platform/win_types.h"
 
@@ -101,6 +102,9 @@ int MessageBox(QWidget* owner, const char* text, const char* caption, uint32_t t
     box.setDefaultButton(choices[defaultIndex].button);
     // Escape and the close box: Cancel where there is one, else the last button (No, or OK).
     box.setEscapeButton(box.button(choices.back().button));
+    // A message box takes the mouse: a capture held by a window it disables is cancelled first, or
+    // its buttons could not be clicked.
+    ReleaseCapture();
     box.exec();
     int answer = choices.back().id;
     for (const Choice& choice : choices)

@@ -15,6 +15,7 @@
 #include "shell/help_commands.h"
 #include "shell/length_prompt.h"
 #include "tools/drawing_tool.h"
+#include "tools/shape_tools.h"
 #include "tools/working_file.h"
 
 namespace {
@@ -45,8 +46,17 @@ std::optional<int32_t> AskRadius(const char* prompt, const char* preset, int32_t
     return value;
 }
 
+// Whether the arc tool holds its first keyed point. The tool's own phase tells, not the point's
+// coordinates: drawing coordinates left of or below the sheet's centre are negative.
+bool HasArcStart(const TDrawingtool& tool) {
+    const auto* arc = dynamic_cast<const TArctool*>(&tool);
+    return arc && arc->ArcPhase == 1;
+}
+
 // The arc's height, after the end point was found level or plumb with the first point.
-std::optional<int32_t> AskArcHeight(TChild& window, TRect& rc, const TPoint& cursor) {
+// The cursor point is moved onto the first point's level or plumb line, so that the arc tool, which
+// reads the point again with its own narrower tolerance, finds the chord the user was told it has.
+std::optional<int32_t> AskArcHeight(TChild& window, TRect& rc, TPoint& cursor) {
     TDrawingtool& tool = *window.Client().Tool;
     const POINT logical = shell::PixelToLogical(window, rc, cursor);
     int32_t x = logical.x * ZoomDivisor;
@@ -57,6 +67,10 @@ std::optional<int32_t> AskArcHeight(TChild& window, TRect& rc, const TPoint& cur
         shell::BoxKeepingCursor(window, "Endpoint not horizontal or vertical", "NO ARC DRAWN",
                                 MB_OK | MB_ICONEXCLAMATION);
         return std::nullopt;
+    }
+    if (ZoomDivisor != 0) {
+        const POINT snapped = shell::LogicalToPixel(window, rc, x / ZoomDivisor, y / ZoomDivisor);
+        cursor = TPoint(snapped.x, snapped.y);
     }
     const char* text = "Use minus number for Arcs Below or Right of Endpts.";
     if (MetricUnits == 0) {
@@ -103,7 +117,7 @@ void IdleEnter(TChild& window, TRect& rc, TPoint& cursor) {
     if (kind == toolkind::kBaseChange && tool()->PickKind == 0) return;
 
     int32_t step = 0;
-    if (kind == toolkind::kArc && tool()->X0 > 0) {
+    if (kind == toolkind::kArc && HasArcStart(*tool())) {
         const auto height = AskArcHeight(window, rc, cursor);
         if (!height) return;
         step = *height;

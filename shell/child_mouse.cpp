@@ -78,13 +78,17 @@ void RunPressLoop(TChild& window) {
     if (TApplication* app = window.GetApplication()) app->ResumeThrow();
 }
 
-} // namespace
-
-namespace {
+// The DATUM reference at a clicked point.
+void SetDatumAt(TChild& window, const POINT& logical) {
+    window.DatumX = logical.x * ZoomDivisor;
+    window.DatumY = logical.y * ZoomDivisor;
+}
 
 // The steps every left press ends with that got that far.
 void ClosingSteps(TChild& window, int32_t entryMode) {
-    if (window.Scroller && window.Scroller->IsAutoMode()) RunPressLoop(window);
+    // A dialog opened by the press has had the button's release: no loop then waits for it, or the
+    // next click elsewhere would be taken for this press's end and the view scrolled toward it.
+    if (window.Scroller && window.Scroller->IsAutoMode() && LeftButtonHeld()) RunPressLoop(window);
     TClient& client = window.Client();
     if (entryMode == 55 || entryMode == 65) client.Tool->Mode = 0;
     if (CurrentView >= 40 && CurrentView <= 49 && (entryMode == 30 || entryMode == 40)) {
@@ -171,8 +175,7 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
     }
 
     if (DatumMode == 2) {
-        DatumX = logical.x * ZoomDivisor;
-        DatumY = logical.y * ZoomDivisor;
+        SetDatumAt(*this, logical);
         ClosingSteps(*this, mode);
         return;
     }
@@ -294,10 +297,7 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
             }
         } else if (!(RestoreKind == 1 && kind == toolkind::kTextAtClick) && kind != toolkind::kOutline) {
             if (kind == toolkind::kMove || kind == toolkind::kCopy || kind == toolkind::kErase) SetDatum(4);
-            if (kind == toolkind::kLine) {
-                DatumX = logical.x * ZoomDivisor;
-                DatumY = logical.y * ZoomDivisor;
-            }
+            if (kind == toolkind::kLine) SetDatumAt(*this, logical);
             buttonDown();
         }
         if (mode == 1) client.ShowGuide("GUIDE: Selected");

@@ -2,6 +2,7 @@
 // CENTRE CENTRE in the middle of a rectangle given by three of its corners. Afterwards the tool
 // resumes the mode it had before the aid.
 #include <algorithm>
+#include <optional>
 
 #include "platform/win_types.h"
 #include "shell/globals.h"
@@ -34,12 +35,32 @@ int32_t AxisCentre(int32_t first, int32_t second, int32_t third, int32_t t) {
     return 0;
 }
 
+// A click of either aid: one on the window's outermost pixels is ignored; any other ends what the
+// tool had engaged and gives the clicked point in drawing units.
+std::optional<POINT> AidClick(TDrawingtool& tool, TDC& dc, TRect& client, int32_t x, int32_t y) {
+    if (x < 3 || y < 3) return std::nullopt;
+    tool.PointPlaced = 0;
+    return tools::PixelToDrawing(dc, client, x, y);
+}
+
 } // namespace
 
+bool TDrawingtool::PressGoesToAid(TDC& dc, TRect& client, const TPoint& point) {
+    if (Mode == 30 || Mode == 31) {
+        MidpointAid(dc, client, point.x, point.y);
+        return true;
+    }
+    if (Mode >= 35 && Mode <= 37) {
+        ThreePointAid(dc, client, point.x, point.y);
+        return true;
+    }
+    return false;
+}
+
 void TDrawingtool::MidpointAid(TDC& dc, TRect& client, int32_t x, int32_t y) {
-    if (x < 3 || y < 3) return;
-    PointPlaced = 0;
-    const POINT p = tools::PixelToDrawing(dc, client, x, y);
+    const auto clicked = AidClick(*this, dc, client, x, y);
+    if (!clicked) return;
+    const POINT p = *clicked;
     if (Mode == 30) {
         X1 = p.x;
         Y1 = p.y;
@@ -69,9 +90,9 @@ void TDrawingtool::MidpointAid(TDC& dc, TRect& client, int32_t x, int32_t y) {
 }
 
 void TDrawingtool::ThreePointAid(TDC& dc, TRect& client, int32_t x, int32_t y) {
-    if (x < 3 || y < 3) return;
-    PointPlaced = 0;
-    const POINT p = tools::PixelToDrawing(dc, client, x, y);
+    const auto clicked = AidClick(*this, dc, client, x, y);
+    if (!clicked) return;
+    const POINT p = *clicked;
     if (Mode == 35) {
         X0 = p.x;
         Y0 = p.y;

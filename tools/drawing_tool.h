@@ -36,6 +36,9 @@ public:
     virtual void Start(int32_t a, int32_t b, int32_t c);
     virtual void MidpointAid(TDC& dc, TRect& client, int32_t x, int32_t y);
     virtual void ThreePointAid(TDC& dc, TRect& client, int32_t x, int32_t y);
+    // Hands a press to the centre aid whose mode the tool is in (30, 31 CENTRE; 35 to 37 CENTRE
+    // CENTRE); false when the tool is in none of them and the press is the tool's own.
+    bool PressGoesToAid(TDC& dc, TRect& client, const TPoint& point);
 
     // Shared state, in this order. Every field but PenWidth starts at 0.
     TWindow* Window = nullptr;  // the drawing window that delivered the current input

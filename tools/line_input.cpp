@@ -98,14 +98,7 @@ void TLinetool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
     if (Mode == 50) Mode = 51;
     if (Mode < 30) X0 = X1 = Y0 = Y1 = 0;
     Dragging = 0;
-    if (Mode == 30 || Mode == 31) {
-        MidpointAid(dc, client, point->x, point->y);
-        return;
-    }
-    if (Mode >= 35 && Mode <= 37) {
-        ThreePointAid(dc, client, point->x, point->y);
-        return;
-    }
+    if (PressGoesToAid(dc, client, *point)) return;
     if (Kind == toolkind::kLine || Kind == toolkind::kEllipse) {
         Dragging = 1;
         PenWidth = ::PenWidth;

@@ -2,6 +2,7 @@
 // circles, dragged ellipses and keyed arcs. Each shape is held as its bounding box (X0, Y0)-(X1, Y1)
 // in drawing units; previews are drawn in window units with the exclusive-or dotted pen.
 #include <cstdlib>
+#include <utility>
 
 #include "platform/dc.h"
 #include "platform/virtual_keys.h"
@@ -87,14 +88,7 @@ void TRoundrecttool::Draw(TDC& dc, int32_t) {
 // --- Circle ---
 
 void TCircletool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
-    if (Mode == 30 || Mode == 31) {
-        MidpointAid(dc, client, point->x, point->y);
-        return;
-    }
-    if (Mode >= 35 && Mode <= 37) {
-        ThreePointAid(dc, client, point->x, point->y);
-        return;
-    }
+    if (PressGoesToAid(dc, client, *point)) return;
     Dragging = 1;
     PenWidth = ::PenWidth;
     Colour = PenColour;
@@ -191,11 +185,7 @@ void TArctool::KeyDown(TDC& dc, TRect& client, uint32_t, TPoint* point, int32_t 
     // A step of 0 has no bulge: there is no arc to draw.
     if (step != 0 && std::abs(sy - fy) < t && sx != fx) {
         sy = fy; // a level chord; F is the left end for a positive step, the right end for a negative one
-        if ((step > 0) == (fx > sx)) {
-            ArcStartX = fx;
-            fx = sx;
-            sx = ArcStartX;
-        }
+        if ((step > 0) == (fx > sx)) std::swap(fx, sx);
         X0 = fx;
         X1 = sx;
         Y0 = fy - step;
@@ -205,11 +195,7 @@ void TArctool::KeyDown(TDC& dc, TRect& client, uint32_t, TPoint* point, int32_t 
         create = true;
     } else if (step != 0 && std::abs(sx - fx) < t && sy != fy) {
         sx = fx; // a plumb chord; F is the lower end for a positive step, the upper one for a negative one
-        if ((step > 0) == (fy > sy)) {
-            ArcStartY = fy;
-            fy = sy;
-            sy = ArcStartY;
-        }
+        if ((step > 0) == (fy > sy)) std::swap(fy, sy);
         X0 = fx - step;
         X1 = fx + step;
         Y0 = fy;

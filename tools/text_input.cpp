@@ -36,10 +36,7 @@ uint32_t AlignmentOfStyle(int32_t style) {
 
 void TTexttool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
     if (Kind == toolkind::kText) {
-        if (Mode == 30 || Mode == 31)
-            MidpointAid(dc, client, point->x, point->y);
-        else if (Mode >= 35 && Mode <= 37)
-            ThreePointAid(dc, client, point->x, point->y);
+        PressGoesToAid(dc, client, *point);
         return;
     }
     if (Kind == toolkind::kTextAtClick && Mode == 0) {
@@ -70,11 +67,7 @@ void TTexttool::Char(TDC& dc, TRect& client, uint32_t character) {
     if (character == kBackspace) {
         // Nothing typed: nothing to take back.
         if (TypedCount <= 0) return;
-        SetDrawingMapping(nullptr, dc, client);
-        const COLORREF ink = Colour;
-        Colour = dc.GetBkColor();
-        Draw(dc, 0);
-        Colour = ink;
+        EraseTyped(dc, client);
         --TypedCount;
         TextBuffer[TypedCount] = '\0';
         Draw(dc, 0);
@@ -82,6 +75,9 @@ void TTexttool::Char(TDC& dc, TRect& client, uint32_t character) {
     }
     if (character == kEnter) {
         if (TypedCount <= 0) return;
+        // The text object paints itself where its own alignment puts it, which need not be the
+        // pixels of the typed preview: the preview goes first so no second copy is left beside it.
+        EraseTyped(dc, client);
         Colour = PenColour;
         TextLength = static_cast<int32_t>(std::strlen(TextBuffer));
         CreateObject(dc, client);
@@ -99,6 +95,15 @@ void TTexttool::Char(TDC& dc, TRect& client, uint32_t character) {
     ++TypedCount;
     SetDrawingMapping(nullptr, dc, client);
     Draw(dc, 0);
+}
+
+// Draws the typed text once more in the background colour, which takes it off the window.
+void TTexttool::EraseTyped(TDC& dc, TRect& client) {
+    SetDrawingMapping(nullptr, dc, client);
+    const COLORREF ink = Colour;
+    Colour = dc.GetBkColor();
+    Draw(dc, 0);
+    Colour = ink;
 }
 
 void TTexttool::Draw(TDC& dc, int32_t) {

@@ -24,6 +24,9 @@ public:
     char TextBuffer[kTextCapacity] = {};
     int32_t TextLength = 0; // length of the text when it is drawn or created
     int32_t TypedCount = 0; // characters typed so far
+
+private:
+    void EraseTyped(TDC& dc, TRect& client);
 };
 
 class TTextobjtool : public TTexttool {

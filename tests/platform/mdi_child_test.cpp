@@ -1,9 +1,13 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
+#include "platform/cursor.h"
+#include "platform/input_dialog.h"
 #include "platform/message_loop.h"
 #include "platform/resources.h"
+#include "platform/test_script.h"
 #include "tests/platform/window_fixture.h"
+#include "tests/support/scripted_ui.h"
 
 using windowtest::FrameTest;
 using windowtest::RecordingChild;
@@ -62,4 +66,17 @@ TEST(Resources, CommandStringsSplitIntoHintAndTip) {
     EXPECT_EQ(pl::CommandHint(9002), "FINISH DESIGN ROOMS - no tip");
     EXPECT_EQ(pl::CommandTip(9002), "");
     EXPECT_EQ(pl::CommandHint(9003), "");
+}
+
+// As a window system does when a modal dialog disables its owner: the capture is given up, so the
+// dialog's own buttons take the clicks.
+TEST_F(FrameTest, AModalDialogCancelsTheMouseCapture) {
+    testsupport::ScriptedUi ui;
+    RecordingChild* child = NewChild();
+    child->SetCapture();
+    ASSERT_EQ(GetCapture(), child);
+    pl::script::CancelInput();
+    char buffer[4] = "";
+    TInputDialog(nullptr, "LINE", "RIGHT:", buffer, sizeof buffer).Execute();
+    EXPECT_EQ(GetCapture(), nullptr);
 }

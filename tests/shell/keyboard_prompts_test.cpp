@@ -57,8 +57,11 @@ TEST_F(KeyboardPrompts, ACancelledRadiusLeavesTheToolIdle) {
 TEST_F(KeyboardPrompts, AnArcEndPointOffTheLevelIsRefusedAndTheCursorStays) {
     Open();
     client->RestoreTool(toolkind::kArc);
-    client->Tool->X0 = 40000; // a first point placed earlier
-    client->Tool->Y0 = 40000;
+    auto* arc = dynamic_cast<TArctool*>(client->Tool.get());
+    ASSERT_NE(arc, nullptr);
+    arc->X0 = 40000; // a first point placed earlier
+    arc->Y0 = 40000;
+    arc->ArcPhase = 1;
     const TPoint off = PixelOf(41000, 41000);
     MoveTo(off);
     POINT before{};

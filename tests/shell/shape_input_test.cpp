@@ -2,8 +2,10 @@
 // keys and by the mouse, as a user does, and checking the record that reaches the working file.
 #include <QTest>
 
+#include <cstdlib>
 #include <cstring>
 
+#include "platform/cursor.h"
 #include "platform/test_script.h"
 #include "shell/globals.h"
 #include "tests/shell/input_fixture.h"
@@ -30,6 +32,14 @@ protected:
         IdCounter = ids;
         static const TObject none;
         return file.count > 0 ? *file[file.count - 1] : none;
+    }
+    // Enter at the first point, Enter at the second, and the height typed into the prompt.
+    void KeyArc(const TPoint& first, const TPoint& second, const char* height) {
+        MoveTo(first);
+        Key(Qt::Key_Return);
+        MoveTo(second);
+        pl::script::AnswerInput(height);
+        Key(Qt::Key_Return);
     }
     TList file;
 };
@@ -164,11 +174,7 @@ TEST_F(ShapeInput, KeyedArcOnALevelChordBulgesByTheHeight) {
     client->CmArc();
     const TPoint left(150, 200);
     const TPoint right(350, 200);
-    MoveTo(left);
-    Key(Qt::Key_Return);
-    MoveTo(right);
-    pl::script::AnswerInput("600");
-    Key(Qt::Key_Return);
+    KeyArc(left, right, "600");
     const POINT f = DrawingAt(left);
     const POINT s = DrawingAt(right);
 
@@ -189,11 +195,7 @@ TEST_F(ShapeInput, NegativeArcHeightSwapsTheEnds) {
     client->CmArc();
     const TPoint left(150, 200);
     const TPoint right(350, 200);
-    MoveTo(left);
-    Key(Qt::Key_Return);
-    MoveTo(right);
-    pl::script::AnswerInput("-600");
-    Key(Qt::Key_Return);
+    KeyArc(left, right, "-600");
     const POINT l = DrawingAt(left);
     const POINT r = DrawingAt(right);
 
@@ -210,11 +212,7 @@ TEST_F(ShapeInput, ArcOnAPlumbChordRunsUpTheSide) {
     client->CmArc();
     const TPoint low(200, 300);
     const TPoint high(200, 120);
-    MoveTo(low);
-    Key(Qt::Key_Return);
-    MoveTo(high);
-    pl::script::AnswerInput("400");
-    Key(Qt::Key_Return);
+    KeyArc(low, high, "400");
     const POINT f = DrawingAt(low);
     const POINT s = DrawingAt(high);
 
@@ -226,6 +224,68 @@ TEST_F(ShapeInput, ArcOnAPlumbChordRunsUpTheSide) {
     EXPECT_EQ(arc.y2, s.y);
     EXPECT_EQ(arc.sy, s.y);
     EXPECT_EQ(arc.ey, f.y);
+}
+
+// An end point a little off the level of the first is taken as level, as the window's check says,
+// even where that is more than the tool's own tolerance of ten logical units.
+TEST_F(ShapeInput, ArcEndPointNearlyLevelIsTakenAsLevel) {
+    Open();
+    client->CmArc();
+    const TPoint left(150, 200);
+    TPoint right(350, 201);
+    while (std::abs(DrawingAt(right).y - DrawingAt(left).y) < 10 * ZoomDivisor)
+        ++right.y;
+    ASSERT_LT(std::abs(DrawingAt(right).y - DrawingAt(left).y), 75);
+    KeyArc(left, right, "600");
+    const POINT f = DrawingAt(left);
+
+    const auto& arc = static_cast<const TArcobj&>(Last());
+    ASSERT_EQ(arc.kind, kArc);
+    EXPECT_EQ(arc.x1, f.x);
+    EXPECT_EQ(arc.y1, f.y - 600);
+    EXPECT_EQ(arc.sy, f.y);
+}
+
+// Left of and below the sheet's centre drawing coordinates are negative: the second Enter still ends
+// the arc rather than starting a new one.
+TEST_F(ShapeInput, ArcKeyedWhereCoordinatesAreNegative) {
+    Open();
+    ScrollOriginX = -40000;
+    ScrollOriginY = -40000;
+    client->CmArc();
+    const TPoint left(150, 200);
+    const TPoint right(350, 200);
+    const POINT f = DrawingAt(left);
+    const POINT s = DrawingAt(right);
+    ASSERT_LT(f.x, 0);
+    ASSERT_LT(f.y, 0);
+    KeyArc(left, right, "600");
+
+    const auto& arc = static_cast<const TArcobj&>(Last());
+    ASSERT_EQ(arc.kind, kArc);
+    EXPECT_EQ(arc.x1, f.x);
+    EXPECT_EQ(arc.x2, s.x);
+    EXPECT_EQ(arc.y1, f.y - 600);
+}
+
+// The text dialog that a click opens takes the button's release; the press ends with the dialog and
+// leaves neither a capture nor a scrolled view behind it.
+TEST_F(ShapeInput, TextAskedForAtAClickIsPlacedThereAndEndsThePress) {
+    Open();
+    pl::script::AnswerDialog(2300, {DialogStep{{{2301, "1"}}, IDOK}});
+    client->CmText();
+    ASSERT_EQ(client->Tool->Kind, toolkind::kText);
+    const int32_t originX = ScrollOriginX;
+    const int32_t originY = ScrollOriginY;
+    pl::script::AnswerInput("HALL");
+    Click(TPoint(180, 220));
+
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(ScrollOriginX, originX);
+    EXPECT_EQ(ScrollOriginY, originY);
+    const auto& text = static_cast<const TTextobj&>(Last());
+    ASSERT_EQ(text.kind, kText);
+    EXPECT_STREQ(text.text, "HALL");
 }
 
 TEST_F(ShapeInput, TypedTextGoesRightOfTheClick) {
