@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "document/objects.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 
 struct DrawnExtents {
     static constexpr int32_t kNone = 300000;

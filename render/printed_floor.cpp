@@ -3,10 +3,10 @@
 // into a bitmap (through the print operations, one pixel per 25 mm or per inch, framed by what the
 // view shows).
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
 #include "render/bitmap_extents.h"
 #include "render/floor_selection.h"
-#include "shell/globals.h"
 
 void TList::PaintFloorForPrint(TDC& dc) {
     if (CurrentView <= 99) return;

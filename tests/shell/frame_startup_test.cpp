@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "document/program_state.h"
 #include "platform/frame_window.h"
 #include "platform/gadget_window.h"
 #include "platform/resources.h"
@@ -14,7 +15,6 @@
 #include "shell/app.h"
 #include "shell/client.h"
 #include "shell/datum_readout.h"
-#include "shell/globals.h"
 
 namespace {
 

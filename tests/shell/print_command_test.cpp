@@ -5,10 +5,10 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "document/program_state.h"
 #include "platform/gdi_objects.h"
 #include "render/print_settings.h"
 #include "render/printed_page.h"
-#include "shell/globals.h"
 #include "tests/shell/drawing_window_fixture.h"
 
 namespace {
