@@ -4,8 +4,8 @@
 
 #include "dialogs/area_dialog.h"
 #include "document/document.h"
-#include "platform/message_box.h"
 #include "platform/mdi_client.h"
+#include "platform/message_box.h"
 #include "shell/child.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
@@ -31,8 +31,9 @@ void StoreFloorArea(int32_t area) {
 void ReportArea(TChild& window, int32_t area) {
     if (MetricUnits != 0 && MetricUnits != 1) return;
     const char* unit = MetricUnits == 1 ? "sq. metres" : "sq. feet";
-    const std::string text = "Area and Dimensions should be checked manually\nTotal Building Area this floor: " +
-                             std::to_string(area) + " " + unit;
+    const std::string text =
+        "Area and Dimensions should be checked manually\nTotal Building Area this floor: " +
+        std::to_string(area) + " " + unit;
     shell::BoxKeepingCursor(window, text.c_str(), "External Area", MB_OK);
 }
 

@@ -26,11 +26,11 @@ int32_t Trunc(double v) {
     return static_cast<int32_t>(v);
 }
 
-std::unique_ptr<TArrowobj> MakeArrow(const TDrawingtool& tool, int32_t kind, int32_t id, POINT tip, POINT tail,
-                                     POINT barb1, POINT barb2, POINT witness1, POINT witness2) {
+std::unique_ptr<TArrowobj> MakeArrow(const TDrawingtool& tool, int32_t kind, int32_t id, POINT tip,
+                                     POINT tail, POINT barb1, POINT barb2, POINT witness1, POINT witness2) {
     return std::make_unique<TArrowobj>(CurrentView, kind, 1, 0, id, tool.SegmentLength, tip.x, 0, tail.x, 0,
-                                       tip.y, tail.y, PenColour, barb1.x, barb1.y, barb2.x, barb2.y, witness1.x,
-                                       witness1.y, witness2.x, witness2.y);
+                                       tip.y, tail.y, PenColour, barb1.x, barb1.y, barb2.x, barb2.y,
+                                       witness1.x, witness1.y, witness2.x, witness2.y);
 }
 
 // The sines and cosines of the two angles an angled arrow's pieces are measured with.
@@ -284,6 +284,7 @@ void AutoDimensionWalls(TDrawingtool& tool, TDC& dc, const RECT& client) {
         tool.SegmentLength = NextCompositeId();
         DimensionWall(tool, *wall, s);
     }
-    if (walls > 4) AddDimensionTexts(tool, dc, client, s.overallOffset, s.textOrientation, s.dimensionTextHeight);
+    if (walls > 4)
+        AddDimensionTexts(tool, dc, client, s.overallOffset, s.textOrientation, s.dimensionTextHeight);
     tools::SaveWorkingFile();
 }

@@ -53,21 +53,22 @@ DimensionSettings ReadDimensionSettings(int32_t metricUnits) {
                      &s.textOrientation, &s.dimensionTextHeight, &s.roomDimensionTextHeight,
                      &s.roomNameTextHeight);
     if (!Within(s.roomOffset, RoomOffsetRange(metricUnits))) s.roomOffset = fallback.roomOffset;
-    if (!Within(s.externalOffset, ExternalOffsetRange(metricUnits))) s.externalOffset = fallback.externalOffset;
+    if (!Within(s.externalOffset, ExternalOffsetRange(metricUnits)))
+        s.externalOffset = fallback.externalOffset;
     if (!Within(s.overallOffset, OverallOffsetRange(metricUnits))) s.overallOffset = fallback.overallOffset;
     if (s.textOrientation != 0 && s.textOrientation != kParallelText)
         s.textOrientation = fallback.textOrientation;
-    for (int32_t DimensionSettings::*height : {&DimensionSettings::dimensionTextHeight,
-                                               &DimensionSettings::roomDimensionTextHeight,
-                                               &DimensionSettings::roomNameTextHeight})
+    for (int32_t DimensionSettings::*height :
+         {&DimensionSettings::dimensionTextHeight, &DimensionSettings::roomDimensionTextHeight,
+          &DimensionSettings::roomNameTextHeight})
         if (!SensibleHeight(s.*height)) s.*height = fallback.*height;
     return s;
 }
 
 bool WriteDimensionSettings(int32_t metricUnits, const DimensionSettings& s) {
-    const std::string text = pl::Format("%d %d %d %d %d %d %d", s.roomOffset, s.externalOffset, s.overallOffset,
-                                        s.textOrientation, s.dimensionTextHeight, s.roomDimensionTextHeight,
-                                        s.roomNameTextHeight);
+    const std::string text =
+        pl::Format("%d %d %d %d %d %d %d", s.roomOffset, s.externalOffset, s.overallOffset, s.textOrientation,
+                   s.dimensionTextHeight, s.roomDimensionTextHeight, s.roomNameTextHeight);
     return pl::WriteTextFile(CfgPath(OffsetFileName(metricUnits)), text);
 }
 

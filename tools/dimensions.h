@@ -41,8 +41,8 @@ void AutoDimensionWalls(TDrawingtool& tool, TDC& dc, const RECT& client);
 
 // One step of a manual dimension by the tool's Mode: 20 takes the first point at the window position
 // (x, y), 21 the second and builds the dimension, 22 adds its text and writes the working file.
-void AddDimension(TDrawingtool& tool, TDC& dc, const RECT& client, int32_t x, int32_t y, int32_t textOrientation,
-                  int32_t textHeight);
+void AddDimension(TDrawingtool& tool, TDC& dc, const RECT& client, int32_t x, int32_t y,
+                  int32_t textOrientation, int32_t textHeight);
 
 // Looks for the first wall face or design-room edge of CurrentView within kFaceSnap of (x, y) (drawing
 // units): a vertical one stores its x in outX, a horizontal one its y in outY. Both stay as they are

@@ -54,7 +54,8 @@ LineLie LieOf(const TObject& line) {
 // The label's font: the default face at the room-dimension text size, turned along the line.
 TFont LabelFont(int32_t textSize, int32_t escapement) {
     int32_t height = textSize * ZoomDivisor;
-    if (CurrentView == kSitePlan && ZoomDivisor < PenScaleF) height = static_cast<int32_t>(textSize * PenScaleF);
+    if (CurrentView == kSitePlan && ZoomDivisor < PenScaleF)
+        height = static_cast<int32_t>(textSize * PenScaleF);
     return TFont(ObjectList.DefaultFontName, height, 0, escapement, 0, DefaultTextWeight < 500 ? 400 : 700);
 }
 

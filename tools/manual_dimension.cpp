@@ -132,10 +132,10 @@ void SecondPoint(TLineobjtool& tool, TDC& dc, const RECT& client, int32_t x, int
     } else {
         tool.X0 = b.anchor;
     }
-    auto dimension = std::make_unique<TDimensobj>(CurrentView, kManualDimension, 1, 0, tool.ObjectId, tool.ObjectId,
-                                                  b.tip1.x, 0, b.tail1.x, 0, b.tip1.y, b.tail1.y, tool.Colour,
-                                                  arrow.headStyle, b.tip2.x, b.tip2.y, b.tail2.x, b.tail2.y,
-                                                  b.bearing);
+    auto dimension =
+        std::make_unique<TDimensobj>(CurrentView, kManualDimension, 1, 0, tool.ObjectId, tool.ObjectId,
+                                     b.tip1.x, 0, b.tail1.x, 0, b.tip1.y, b.tail1.y, tool.Colour,
+                                     arrow.headStyle, b.tip2.x, b.tip2.y, b.tail2.x, b.tail2.y, b.bearing);
     dimension->PaintInWindow(dc, client, 0);
     ObjectList.Add(std::move(dimension));
 }
@@ -166,8 +166,8 @@ void FindWallAtPoint(TDrawingtool&, int32_t x, int32_t y, int32_t& outX, int32_t
     }
 }
 
-void AddDimension(TDrawingtool& base, TDC& dc, const RECT& client, int32_t x, int32_t y, int32_t textOrientation,
-                  int32_t textHeight) {
+void AddDimension(TDrawingtool& base, TDC& dc, const RECT& client, int32_t x, int32_t y,
+                  int32_t textOrientation, int32_t textHeight) {
     auto* tool = dynamic_cast<TLineobjtool*>(&base);
     if (!tool) return;
     if (tool->Mode == linemode::kManualFirstPoint) {

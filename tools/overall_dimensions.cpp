@@ -91,7 +91,8 @@ int32_t LinePosition(const Outline& o, Side side, int32_t off) {
     }
 }
 
-void AddOverall(TDrawingtool& tool, Side side, const Run& run, int32_t at, int32_t orientation, int32_t height) {
+void AddOverall(TDrawingtool& tool, Side side, const Run& run, int32_t at, int32_t orientation,
+                int32_t height) {
     tool.SegmentLength = NextCompositeId();
     const bool parallel = orientation == kParallelText;
     const int32_t mid = run.low + (run.high - run.low) / 2;

@@ -20,7 +20,11 @@ ControlTemplate Group(const char* text) {
 }
 
 ControlTemplate Radio(int32_t id, const char* text, bool groupStart = false, bool sameRow = false) {
-    return {.Id = id, .Kind = ControlKind::RadioButton, .Text = text, .GroupStart = groupStart, .SameRow = sameRow};
+    return {.Id = id,
+            .Kind = ControlKind::RadioButton,
+            .Text = text,
+            .GroupStart = groupStart,
+            .SameRow = sameRow};
 }
 
 ControlTemplate Edit(int32_t id, int32_t limit) {
@@ -110,9 +114,9 @@ pl::DialogTemplate OffsetDialogTemplate() {
 pl::DialogTemplate OffsetImpDialogTemplate() {
     using namespace dimdlg;
     return OffsetTemplate("dimension offsets", "(inches)",
-                          {kImpRoomOffset, kImpExternalOffset, kImpOverallOffset, kImpHorizontal, kImpParallel,
-                           kImpDimension9, kImpDimension10, kImpRoomDimension9, kImpRoomDimension10,
-                           kImpRoomName9, kImpRoomName10},
+                          {kImpRoomOffset, kImpExternalOffset, kImpOverallOffset, kImpHorizontal,
+                           kImpParallel, kImpDimension9, kImpDimension10, kImpRoomDimension9,
+                           kImpRoomDimension10, kImpRoomName9, kImpRoomName10},
                           "all text horizntal", "text parallel to walls");
 }
 

@@ -73,13 +73,14 @@ TEST_F(DimensionDialogs, OutOfRangeOffsetIsRefusedAndTheFileUnchanged) {
 TEST_F(DimensionDialogs, ArrowLengthAndHeadStyleAreWritten) {
     MetricUnits = 0;
     dir.WriteFile("CFG/ARROW.CFG", "288 3");
-    pl::script::AnswerDialog(kArrowDialogId,
-                             {DialogStep{{{dimdlg::kArrowLength, "6"}, {dimdlg::kHeadStyle1 + 1, "1"}}, IDOK}});
+    pl::script::AnswerDialog(
+        kArrowDialogId, {DialogStep{{{dimdlg::kArrowLength, "6"}, {dimdlg::kHeadStyle1 + 1, "1"}}, IDOK}});
     TArrowdlg dialog(nullptr);
     ASSERT_EQ(dialog.Execute(), IDOK);
     EXPECT_EQ(dir.ReadFile("CFG/ARROW.CFG"), "144 2");
 
-    pl::script::AnswerDialog(kArrowDialogId, {DialogStep{{{dimdlg::kArrowLength, "4"}}, IDOK}, DialogStep{{}, IDCANCEL}});
+    pl::script::AnswerDialog(kArrowDialogId,
+                             {DialogStep{{{dimdlg::kArrowLength, "4"}}, IDOK}, DialogStep{{}, IDCANCEL}});
     TArrowdlg refused(nullptr);
     EXPECT_EQ(refused.Execute(), IDCANCEL);
     EXPECT_EQ(dir.ReadFile("CFG/ARROW.CFG"), "144 2");

@@ -58,11 +58,11 @@ TEST_F(DimensionSteps, ImperialMeasurementIsWrittenInFeetInchesAndEighths) {
     const TPoint a(100, 200);
     const POINT da = DrawingAt(a);
     const TPoint b = PixelOf(da.x + 3600, da.y);
-    pl::script::AnswerDialog(kFeetDialogId, {DialogStep{{{kFeetEditId, "10"},
-                                                         {kInchesEditId, "6"},
-                                                         {kNumeratorEditId, "3"},
-                                                         {kDenominatorEditId, "8"}},
-                                                        IDOK}});
+    pl::script::AnswerDialog(
+        kFeetDialogId,
+        {DialogStep{
+            {{kFeetEditId, "10"}, {kInchesEditId, "6"}, {kNumeratorEditId, "3"}, {kDenominatorEditId, "8"}},
+            IDOK}});
     const int32_t counter = IdCounter;
     PlaceManualDimension(a, b);
 
@@ -90,7 +90,8 @@ TEST_F(DimensionSteps, MetricMeasurementOffersTheDistanceAndTakesTheTypedOne) {
     const int32_t measured = da.y - DrawingAt(b).y;
     pl::script::AnswerInput("3650");
     PlaceManualDimension(a, b);
-    EXPECT_TRUE(ui.LogContains("InputDialog title=\"Measurement\" prompt=\"\" initial=\"" + std::to_string(measured)));
+    EXPECT_TRUE(ui.LogContains("InputDialog title=\"Measurement\" prompt=\"\" initial=\"" +
+                               std::to_string(measured)));
     const auto texts = OfKind<TTextobj>(kSizeLabel);
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_STREQ(texts[0]->text, "3650");
@@ -102,11 +103,11 @@ TEST_F(DimensionSteps, CancelledOrEmptyMeasurementLeavesTheDimensionWithoutText)
     Open();
     pl::script::AnswerDialog(kFeetDialogId, {DialogStep{{}, IDCANCEL}});
     PlaceManualDimension(TPoint(100, 200), TPoint(300, 200));
-    pl::script::AnswerDialog(kFeetDialogId, {DialogStep{{{kFeetEditId, "0"},
-                                                         {kInchesEditId, "0"},
-                                                         {kNumeratorEditId, "0"},
-                                                         {kDenominatorEditId, "0"}},
-                                                        IDOK}});
+    pl::script::AnswerDialog(
+        kFeetDialogId,
+        {DialogStep{
+            {{kFeetEditId, "0"}, {kInchesEditId, "0"}, {kNumeratorEditId, "0"}, {kDenominatorEditId, "0"}},
+            IDOK}});
     PlaceManualDimension(TPoint(100, 250), TPoint(300, 250));
     EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
     EXPECT_TRUE(OfKind<TTextobj>(kSizeLabel).empty());

@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr int32_t kOff = 600;     // the shipped external offset (mm)
+constexpr int32_t kOff = 600;      // the shipped external offset (mm)
 constexpr int32_t kOverall = 1200; // the shipped overall offset (mm)
 
 class Dimensions : public ::testing::Test {
@@ -155,10 +155,11 @@ TEST_P(SquareArrow, FollowsTheTableOfItsEnd) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ends, SquareArrow,
-    ::testing::Values(SquareArrowCase{'l', {1200, 2000}, {1100, 2025}, {1100, 1975}, {1000, 2100}, {1000, 1900}},
-                      SquareArrowCase{'r', {800, 2000}, {900, 2025}, {900, 1975}, {1000, 2100}, {1000, 1900}},
-                      SquareArrowCase{'t', {1000, 1800}, {975, 1900}, {1025, 1900}, {900, 2000}, {1100, 2000}},
-                      SquareArrowCase{'b', {1000, 2200}, {975, 2100}, {1025, 2100}, {900, 2000}, {1100, 2000}}));
+    ::testing::Values(
+        SquareArrowCase{'l', {1200, 2000}, {1100, 2025}, {1100, 1975}, {1000, 2100}, {1000, 1900}},
+        SquareArrowCase{'r', {800, 2000}, {900, 2025}, {900, 1975}, {1000, 2100}, {1000, 1900}},
+        SquareArrowCase{'t', {1000, 1800}, {975, 1900}, {1025, 1900}, {900, 2000}, {1100, 2000}},
+        SquareArrowCase{'b', {1000, 2200}, {975, 2100}, {1025, 2100}, {900, 2000}, {1100, 2000}}));
 
 TEST_F(Dimensions, FiveWallsAddTheOverallDimensionOfEveryRunOfTwo) {
     Wall(1000, 1000, 1000, 6000, 5000, 0);
@@ -234,15 +235,14 @@ TEST_P(AngledWall, ArrowsAndTextLieOnTheOuterSide) {
 
 // A clockwise diamond (one wall per quadrant), a steep wall whose text turns half round, and walls
 // whose direction field disagrees with them, which take their bearing from their ends.
-INSTANTIATE_TEST_SUITE_P(
-    Quadrants, AngledWall,
-    ::testing::Values(AngledCase{{10000, 20000}, {15000, 25000}, 450, 3150},
-                      AngledCase{{15000, 25000}, {20000, 20000}, 1350, 450},
-                      AngledCase{{20000, 20000}, {15000, 15000}, 2250, 3150},
-                      AngledCase{{15000, 15000}, {10000, 20000}, 3150, 450},
-                      AngledCase{{10000, 20000}, {12500, 15670}, 1500, 2400},
-                      AngledCase{{10000, 20000}, {15000, 25000}, 900, 3150},
-                      AngledCase{{15000, 15000}, {10000, 20000}, 3600, 450}));
+INSTANTIATE_TEST_SUITE_P(Quadrants, AngledWall,
+                         ::testing::Values(AngledCase{{10000, 20000}, {15000, 25000}, 450, 3150},
+                                           AngledCase{{15000, 25000}, {20000, 20000}, 1350, 450},
+                                           AngledCase{{20000, 20000}, {15000, 15000}, 2250, 3150},
+                                           AngledCase{{15000, 15000}, {10000, 20000}, 3150, 450},
+                                           AngledCase{{10000, 20000}, {12500, 15670}, 1500, 2400},
+                                           AngledCase{{10000, 20000}, {15000, 25000}, 900, 3150},
+                                           AngledCase{{15000, 15000}, {10000, 20000}, 3600, 450}));
 
 TEST_F(AngledWall, ShortWallHasItsTextTwiceAsFarOut) {
     Wall(10000, 10000, 10020, 10020, 28, 450);
@@ -330,9 +330,9 @@ protected:
         w->p2y = 5700;
         ObjectList.Add(std::move(w));
         // A partition along y = 8000 whose second face is y = 8100.
-        ObjectList.Add(std::make_unique<TIntwallobj>(kGroundFloor, kIntWall, 1, 0, 0, 0, 1000, 0, 4000, 0, 8000,
-                                                     8000, 0, 100, 0, 0, 0, 0, 1, 900, 1000, 0, 8100, 4000,
-                                                     8100, std::array<int32_t, 4>{}.data(), 0, 0));
+        ObjectList.Add(std::make_unique<TIntwallobj>(kGroundFloor, kIntWall, 1, 0, 0, 0, 1000, 0, 4000, 0,
+                                                     8000, 8000, 0, 100, 0, 0, 0, 0, 1, 900, 1000, 0, 8100,
+                                                     4000, 8100, std::array<int32_t, 4>{}.data(), 0, 0));
         // A design room from (20000, 9000) to (24000, 6000).
         auto room = std::make_unique<TRoomobj>();
         room->view = kGroundFloor;
@@ -353,17 +353,17 @@ TEST_P(FaceSnap, PullsThePointWithinThirtyUnits) {
     EXPECT_EQ(y, c.outY);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faces, FaceSnap,
-    ::testing::Values(FaceCase{5010, 3000, 5000, kNoFace},   // 10 from the outer face: its x
-                      FaceCase{4971, 976, 5000, kNoFace},    // within 30 beyond its end too
-                      FaceCase{5030, 3000, kNoFace, kNoFace}, // 30 away is too far
-                      FaceCase{5290, 3000, 5300, kNoFace},   // the inner face
-                      FaceCase{2500, 8020, kNoFace, 8000},   // a partition's face: its y
-                      FaceCase{2500, 8095, kNoFace, 8100},   // and its second face
-                      FaceCase{20010, 7000, 20000, kNoFace}, // a design room's left edge
-                      FaceCase{23000, 6029, kNoFace, 6000},  // its bottom edge
-                      FaceCase{15000, 3000, kNoFace, kNoFace}));
+INSTANTIATE_TEST_SUITE_P(Faces, FaceSnap,
+                         ::testing::Values(FaceCase{5010, 3000, 5000,
+                                                    kNoFace}, // 10 from the outer face: its x
+                                           FaceCase{4971, 976, 5000, kNoFace}, // within 30 beyond its end too
+                                           FaceCase{5030, 3000, kNoFace, kNoFace}, // 30 away is too far
+                                           FaceCase{5290, 3000, 5300, kNoFace},    // the inner face
+                                           FaceCase{2500, 8020, kNoFace, 8000},   // a partition's face: its y
+                                           FaceCase{2500, 8095, kNoFace, 8100},   // and its second face
+                                           FaceCase{20010, 7000, 20000, kNoFace}, // a design room's left edge
+                                           FaceCase{23000, 6029, kNoFace, 6000},  // its bottom edge
+                                           FaceCase{15000, 3000, kNoFace, kNoFace}));
 
 class ManualDimension : public Dimensions {
 protected:

@@ -36,7 +36,8 @@ protected:
     }
 
     void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-        ObjectList.Add(std::make_unique<TLineobj>(CurrentView, kLine, 1, 0, 0, 0, x1, 0, x2, 0, y1, y2, 0, 0, 0));
+        ObjectList.Add(
+            std::make_unique<TLineobj>(CurrentView, kLine, 1, 0, 0, 0, x1, 0, x2, 0, y1, y2, 0, 0, 0));
     }
     const TTextobj* Label() const {
         const TObject* last = ObjectList[ObjectList.count - 1];
@@ -95,13 +96,11 @@ TEST_P(LabelSide, LiesOnTheChosenSide) {
     EXPECT_EQ(Label()->style, c.side == 1 ? 6 : 4);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, LabelSide,
-                         ::testing::Values(SideCase{1000, 1000, 5000, 3000, 1, true},
-                                           SideCase{1000, 1000, 5000, 3000, 2, false},
-                                           SideCase{5000, 1000, 1000, 3000, 1, true},
-                                           SideCase{1000, 3000, 5000, 1000, 2, false},
-                                           SideCase{5000, 3000, 1000, 1000, 1, true},
-                                           SideCase{5000, 3000, 1000, 1000, 2, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Lines, LabelSide,
+    ::testing::Values(SideCase{1000, 1000, 5000, 3000, 1, true}, SideCase{1000, 1000, 5000, 3000, 2, false},
+                      SideCase{5000, 1000, 1000, 3000, 1, true}, SideCase{1000, 3000, 5000, 1000, 2, false},
+                      SideCase{5000, 3000, 1000, 1000, 1, true}, SideCase{5000, 3000, 1000, 1000, 2, false}));
 
 TEST_F(LineLabel, EmptyTextOnlySetsTheMode) {
     Line(1000, 1000, 5000, 1000);
@@ -113,8 +112,8 @@ TEST_F(LineLabel, EmptyTextOnlySetsTheMode) {
 
 TEST_F(LineLabel, TextAsLastObjectChangesNothing) {
     dir.WriteFile("CFG/LTEXT.CFG", "1 4/nHALL");
-    ObjectList.Add(std::make_unique<TTextobj>(CurrentView, kText, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "A", "", 0, 1,
-                                              400, 10));
+    ObjectList.Add(std::make_unique<TTextobj>(CurrentView, kText, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "A", "", 0,
+                                              1, 400, 10));
     Show();
     EXPECT_EQ(ObjectList.count, 1);
     EXPECT_EQ(tool.Mode, 51);
