@@ -8,7 +8,7 @@
 #include "platform/message_box.h"
 #include "platform/validators.h"
 #include "resources/dialogs/dimension_templates.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "shell/child.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "shell/length_prompt.h"
 #include "tools/line_modes.h"
 #include "tools/line_tool.h"

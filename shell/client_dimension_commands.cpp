@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "shell/client.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tools/line_modes.h"
 #include "tools/line_tool.h"
 

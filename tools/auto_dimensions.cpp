@@ -7,7 +7,7 @@
 
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tools/dimension_settings.h"
 #include "tools/dimension_texts.h"
 #include "tools/dimensions.h"

@@ -8,7 +8,7 @@
 #include "document/document.h"
 #include "platform/dc.h"
 #include "platform/gdi_objects.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tools/dimension_settings.h"
 #include "tools/dimension_texts.h"
 #include "tools/line_modes.h"

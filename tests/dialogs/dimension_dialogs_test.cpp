@@ -10,7 +10,7 @@
 #include "document/document.h"
 #include "platform/test_script.h"
 #include "resources/dialogs/dimension_templates.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tests/support/program_directory.h"
 #include "tests/support/scripted_ui.h"
 #include "tools/dimension_settings.h"

@@ -8,7 +8,7 @@
 #include "platform/gadgets.h"
 #include "platform/test_script.h"
 #include "resources/dialogs/feet_template.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/line_modes.h"
 

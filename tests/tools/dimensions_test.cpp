@@ -13,7 +13,7 @@
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
 #include "platform/dc.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tests/support/program_directory.h"
 #include "tools/dimensions.h"
 #include "tools/line_modes.h"

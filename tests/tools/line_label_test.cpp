@@ -8,7 +8,7 @@
 
 #include "document/document.h"
 #include "platform/dc.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tests/support/program_directory.h"
 #include "tools/line_modes.h"
 #include "tools/line_text_file.h"
