@@ -35,8 +35,8 @@ std::vector<std::string> WidestReadouts() {
 
 std::vector<std::string> WidestToolNames() {
     constexpr int32_t kWidestPen = 99;
-    return {"GUIDE: Pick Tool", PenAndName(kWidestPen, "Multiline"), PenAndName(kWidestPen, "RoundRect"),
-            std::to_string(kWidestPen) + ", LINE dotdash+txt"};
+    return {"GUIDE: Pick Tool", "Dimension - Manual", PenAndName(kWidestPen, "Multiline"),
+            PenAndName(kWidestPen, "RoundRect"), std::to_string(kWidestPen) + ", LINE dotdash+txt"};
 }
 
 } // namespace
