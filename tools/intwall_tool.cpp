@@ -254,7 +254,10 @@ void TIntwallobjtool::DeleteGroup(int32_t index) {
 void TIntwallobjtool::LoadWallForEdit(uint32_t key, int32_t step) {
     if (auto* wall = dynamic_cast<TIntwallobj*>(ObjectList[PickIndex()]); wall && wall->kind == kIntWall) {
         LoadEditedWall(*wall);
-        if (Mode != intwall::kMoveEnd) MoveEditedEnd(*wall, key, Mode == intwall::kShortenEnd ? -step : step);
+        if (Mode != intwall::kMoveEnd) {
+            MoveEditedEnd(*wall, key, Mode == intwall::kShortenEnd ? -step : step);
+            WidenEditBox(*wall);
+        }
     }
     if (!tools::SaveWorkingFile()) return;
     PointPlaced = intwall::kEdited;
@@ -275,6 +278,18 @@ void TIntwallobjtool::LoadEditedWall(const TIntwallobj& wall) {
         BoxBottom = std::min(Y0, Y1) - kEditBoxMargin;
         BoxLeft = std::min(X0, FaceStartX) - kEditBoxMargin;
         BoxRight = std::max(X0, FaceStartX) + kEditBoxMargin;
+    }
+}
+
+// An extended wall reaches beyond the box of the wall before the edit: the box takes in the new
+// ends too, so the repaint shows all of it.
+void TIntwallobjtool::WidenEditBox(const TIntwallobj& wall) {
+    if (wall.y1 == wall.y2) {
+        BoxLeft = std::min(BoxLeft, std::min(wall.x1, wall.x2) - kEditBoxMargin);
+        BoxRight = std::max(BoxRight, std::max(wall.x1, wall.x2) + kEditBoxMargin);
+    } else if (wall.x1 == wall.x2) {
+        BoxTop = std::max(BoxTop, std::max(wall.y1, wall.y2) + kEditBoxMargin);
+        BoxBottom = std::min(BoxBottom, std::min(wall.y1, wall.y2) - kEditBoxMargin);
     }
 }
 
