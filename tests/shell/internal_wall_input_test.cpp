@@ -182,6 +182,29 @@ TEST_F(InternalWalls, PlusClosesTheOpenEndInTheSegmentsGroup) {
     EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
 }
 
+TEST_F(InternalWalls, StartOnAPartitionFaceHidesThatFaceBetweenTheNewFaces) {
+    Open();
+    const TPoint at(300, 300);
+    const POINT a = DrawingAt(at);
+    std::vector<std::unique_ptr<TObject>> drawn;
+    drawn.push_back(Partition(a.x - 2000, a.y, a.x + 2000, a.y, 900, a.x - 2000, a.y - 100, a.x + 2000,
+                              a.y - 100, 10005));
+    Draw(std::move(drawn));
+    StartWalls("100", kPartitionRight);
+    EnterAt(at);
+    ArrowWithLength(Qt::Key_Up, "1000");
+    const auto objects = ReadBack();
+    ASSERT_EQ(objects.size(), size_t{kRecords + 3});
+    const auto& junction = static_cast<const TLineobj&>(*objects.back());
+    EXPECT_EQ(junction.kind, kLine);
+    EXPECT_EQ(junction.colour, BackgroundColour);
+    EXPECT_EQ(junction.x1, a.x + 25);
+    EXPECT_EQ(junction.x2, a.x + 75);
+    EXPECT_EQ(junction.y1, a.y);
+    EXPECT_EQ(junction.y2, a.y);
+    EXPECT_EQ(junction.group, Partitions(objects)[1]->group);
+}
+
 class WallEndEdit : public InternalWalls,
                     public ::testing::WithParamInterface<std::pair<int32_t, int32_t>> {};
 
