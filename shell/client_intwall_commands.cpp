@@ -2,9 +2,9 @@
 // line tool's pick of a partition whose end the next arrow key moves, extends or shortens.
 #include <memory>
 
+#include "document/program_state.h"
 #include "shell/child.h"
 #include "shell/client.h"
-#include "shell/globals.h"
 #include "tools/line_tool.h"
 #include "tools/wall_tools.h"
 

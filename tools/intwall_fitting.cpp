@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "document/document.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tools/partition_settings.h"
 #include "tools/wall_tools.h"
 #include "walls/partition_outline.h"

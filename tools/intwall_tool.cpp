@@ -7,9 +7,9 @@
 #include <memory>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
 #include "platform/virtual_keys.h"
-#include "shell/globals.h"
 #include "tools/tool_geometry.h"
 #include "tools/wall_tools.h"
 #include "tools/working_file.h"

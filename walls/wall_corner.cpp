@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "document/document.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include "dialogs/door_defaults_dialog.h"
 #include "dialogs/partition_dialogs.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/test_script.h"
 #include "resources/dialogs/partition_templates.h"
-#include "shell/globals.h"
 #include "tests/support/program_directory.h"
 #include "tests/support/scripted_ui.h"
 

@@ -2,11 +2,11 @@
 // and checking what reaches the working file.
 #include <QTest>
 
+#include "document/program_state.h"
 #include "platform/gadgets.h"
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
 #include "resources/dialogs/partition_templates.h"
-#include "shell/globals.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/wall_tools.h"
 
