@@ -163,7 +163,8 @@ SnappedWalls SnapPartitionEnds(PartitionDraft& d, const TList& doc, int32_t view
 void TrimWallEnds(PartitionDraft& d, const TList& doc, int32_t view, int32_t zoomDivisor) {
     const int32_t t = 3 * zoomDivisor;
     int32_t n = doc.count;
-    // The previous segment of a chain ends where this one starts: it is not a wall met.
+    // The previous segment of a chain ends where this one starts: it is joined, not met. It is the
+    // last object unless a junction line followed it, so any partition ending here is passed over.
     if (const TObject* last = doc[n - 1]; last && last->x2 == d.X0 && last->y2 == d.Y0) --n;
     int32_t atStart = NoWallIndex;
     int32_t atEnd = NoWallIndex;
@@ -171,6 +172,7 @@ void TrimWallEnds(PartitionDraft& d, const TList& doc, int32_t view, int32_t zoo
         const TObject* o = doc[i];
         Faces faces{};
         if (!o || o->view != view || !FacesOf(*o, faces)) continue;
+        if (o->kind == kIntWall && o->x2 == d.X0 && o->y2 == d.Y0) continue;
         const bool oblique = faces.ay != faces.by && faces.ax != faces.bx;
         const bool startMet = EndOnWall(d.X0, d.Y0, faces, t);
         // A square face takes one end only, the start first; an oblique one is tested for both.

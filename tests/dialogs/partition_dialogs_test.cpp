@@ -154,4 +154,16 @@ TEST_F(PartitionDialogs, DoorStyleNotOfferedIsKeptWhenNothingIsChecked) {
     EXPECT_EQ(dir.ReadFile("CFG/DOORSZE.CFG"), "820 864");
 }
 
+TEST_F(PartitionDialogs, HelpShowsTheInternalWallAndDoorPages) {
+    HelpMode = 1;
+    pl::script::AnswerDialog(kPartitionImpDialogId, {DialogStep{{}, IDHELP}, DialogStep{{}, IDCANCEL}});
+    TDbleimpdlg partition(nullptr, kPartitionImpDialogId);
+    partition.Execute();
+    EXPECT_TRUE(ui.LogContains("intwall.htm")) << ui.Log();
+    pl::script::AnswerDialog(kDoorDefaultsDialogId, {DialogStep{{}, IDHELP}, DialogStep{{}, IDCANCEL}});
+    TConfigdlg doors(nullptr, kDoorDefaultsDialogId);
+    doors.Execute();
+    EXPECT_TRUE(ui.LogContains("custom.htm")) << ui.Log();
+}
+
 } // namespace

@@ -133,6 +133,16 @@ TEST(EndTrim, ObliqueEndOnAHorizontalWallIsCutAlongItsFace) {
     EXPECT_EQ(d.FreeLength, NoWallIndex);
 }
 
+TEST(EndTrim, PreviousSegmentOfAChainIsNotAWallMet) {
+    TList doc;
+    AddPartition(doc, 0, 0, 0, 2000, 0, 100, 0, 100, 2000);
+    // A junction line drawn after the segment comes last in the drawing.
+    doc.Add(std::make_unique<TLineobj>(kGroundFloor, kLine, 1, 0, 10001, 10001, 25, 0, 75, 0, 0, 0, 0, 0, 0));
+    PartitionDraft d = Draft(0, 2000, 3000, 2000, 900, 3);
+    TrimWallEnds(d, doc, kGroundFloor, kZoom);
+    EXPECT_EQ(d.Mode, 0);
+}
+
 TEST(EndTrim, ParallelWallLeavesTheFaceUnmoved) {
     TList doc;
     AddPartition(doc, 0, 0, 1000, 1000, 450, 70, -70, 1070, 930);
