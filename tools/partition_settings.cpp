@@ -1,5 +1,6 @@
 #include "tools/partition_settings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -27,7 +28,9 @@ int32_t ReadPartitionThickness(int32_t metricUnits) {
     const char* name = ThicknessFile(metricUnits);
     int32_t thickness = 0;
     pl::ScanSettings(Cfg(name), DefaultSettings(name), "%d", &thickness);
-    return thickness;
+    // A hand-edited value is kept within what the dialogs accept: 25 to 900 mm, or 1 inch to 50 and
+    // fifteen sixteenths.
+    return metricUnits == 1 ? std::clamp(thickness, 25, 900) : std::clamp(thickness, 24, 1222);
 }
 
 bool WritePartitionThickness(int32_t metricUnits, int32_t thickness) {

@@ -63,13 +63,25 @@ TEST_F(PartitionDialogs, ThicknessOutOfRangeWritesNothingAndStaysOpen) {
     EXPECT_TRUE(ui.LogContains("from 25 to 900")) << ui.Log();
 }
 
-TEST_F(PartitionDialogs, MissingFileShowsTheShippedThickness) {
-    dir.WriteFile("CFG/PTNM.CFG", "");
+struct FileCase {
+    const char* contents;
+    const char* shown;
+};
+
+class PartitionFile : public PartitionDialogs, public ::testing::WithParamInterface<FileCase> {};
+
+TEST_P(PartitionFile, ShowsAThicknessTheDialogAccepts) {
+    dir.WriteFile("CFG/PTNM.CFG", GetParam().contents);
     pl::script::AnswerDialog(kPartitionDialogId, {DialogStep{{}, IDCANCEL}});
     TDbledlg dialog(nullptr, kPartitionDialogId);
     dialog.Execute();
-    EXPECT_TRUE(ui.LogContains("7005=\"100\"")) << ui.Log();
+    EXPECT_TRUE(ui.LogContains(GetParam().shown)) << ui.Log();
 }
+
+INSTANTIATE_TEST_SUITE_P(Files, PartitionFile,
+                         ::testing::Values(FileCase{"", "7005=\"100\""}, FileCase{"abc", "7005=\"100\""},
+                                           FileCase{"-5", "7005=\"25\""},
+                                           FileCase{"99999999999", "7005=\"900\""}));
 
 struct InchCase {
     const char* numerator;
