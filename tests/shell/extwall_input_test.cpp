@@ -1,0 +1,54 @@
+// Keying an outline of external walls in the drawing window as a user does: Enter at a corner, an
+// arrow and a length for each wall, the offered free length to close it, every corner joined.
+#include "platform/test_script.h"
+#include "shell/globals.h"
+#include "tests/shell/input_fixture.h"
+#include "tools/wall_tools.h"
+
+namespace {
+
+class KeyedOutline : public InputTest {};
+
+TEST_F(KeyedOutline, ClosedRectangleHasEveryCornerJoined) {
+    dir.WriteFile("CFG/EXTWALLM.CFG", "110 55 110 25 2550 2400 2400 0 0 0");
+    Open();
+    client->RestoreTool(toolkind::kExtWall);
+    client->Tool->PickKind = 1;
+    MoveTo(TPoint(100, 300));
+    Key(Qt::Key_Return);
+    for (const auto& [key, length] : {std::pair{Qt::Key_Up, "3000"}, std::pair{Qt::Key_Right, "5000"},
+                                      std::pair{Qt::Key_Down, "3000"}, std::pair{Qt::Key_Left, "5000"}}) {
+        pl::script::AnswerInput(length);
+        Key(key);
+    }
+    // The last wall was offered the free length back to the first corner.
+    EXPECT_TRUE(ui.LogContains("prompt=\"LEFT:\" initial=\"5000\""));
+
+    // The working file read into a document of the test's own.
+    TList file;
+    file.ProgramDirectory = ObjectList.ProgramDirectory;
+    file.SetDrawingName(ObjectList.DrawingName);
+    const int32_t ids = IdCounter;
+    ASSERT_EQ(file.ReadDrawingFile(1), FileResult::Ok);
+    IdCounter = ids;
+    std::vector<const TExtwallobj*> walls;
+    for (int32_t i = 0; i < file.count; ++i)
+        if (const auto* wall = dynamic_cast<const TExtwallobj*>(file[i])) walls.push_back(wall);
+    ASSERT_EQ(walls.size(), 4u);
+    for (size_t i = 0; i < walls.size(); ++i) {
+        const TExtwallobj& w = *walls[i];
+        const TExtwallobj& next = *walls[(i + 1) % walls.size()];
+        EXPECT_EQ(w.x2, next.x1);
+        EXPECT_EQ(w.y2, next.y1);
+        // Lines 1 and 3 of the two walls meet at the inner corners.
+        EXPECT_EQ(w.p2x, next.p1x) << "corner " << i;
+        EXPECT_EQ(w.p2y, next.p1y) << "corner " << i;
+        EXPECT_EQ(w.p6x, next.p5x) << "corner " << i;
+        EXPECT_EQ(w.p6y, next.p5y) << "corner " << i;
+    }
+    EXPECT_EQ(walls[0]->p1x, walls[0]->x1 + 110);
+    EXPECT_EQ(walls[0]->p1y, walls[0]->y1 + 110);
+    EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
+}
+
+} // namespace
