@@ -58,12 +58,14 @@ TExtwallobj* ExternalWallAt(int32_t index) {
 
 void TExtwallobjtool::SnapWallEnds(int32_t snap) {
     ObjectId = ++IdCounter;
-    walls::SnappedWalls met{NoWallIndex, NoWallIndex};
+    walls::SnappedWalls met{NoWallIndex, NoWallIndex, false};
     WithWork(*this, [&](walls::ExtWallWork& w) {
         if (snap <= 0) return;
         met = walls::SnapToWallEnds(w, ObjectList, CurrentView, 3 * ZoomDivisor);
-        if (met.start == NoWallIndex && met.end == NoWallIndex) walls::OrderByDirection(w, DirectionCode());
+        if (met.start == NoWallIndex && met.end == NoWallIndex)
+            met.reversed = walls::OrderByDirection(w, DirectionCode());
     });
+    endsExchanged_ = met.reversed;
     PreviousWall = met.start;
     NextWall = met.end;
 

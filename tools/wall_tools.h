@@ -56,6 +56,10 @@ public:
     int32_t AttributeBlock[4] = {};
 
 private:
+    // True when the last SnapWallEnds turned the wall round; a keyed outline still goes on from
+    // the end the user keyed.
+    bool endsExchanged_ = false;
+
     void ShrinkLimitCommand();
     void KeyedStartCommand();
     void CopyFloorBelowCommand();

@@ -43,7 +43,7 @@ int32_t RoundUpFromFiveHundredths(double value) {
 } // namespace
 
 SnappedWalls SnapToWallEnds(ExtWallWork& w, const TList& document, int32_t view, int32_t tolerance) {
-    SnappedWalls met{NoWallIndex, NoWallIndex};
+    SnappedWalls met{NoWallIndex, NoWallIndex, false};
     for (int32_t i = 0; i < document.count; ++i) {
         const TObject* o = document[i];
         if (!o || o->kind != kExtWall || o->view != view) continue;
@@ -68,11 +68,14 @@ SnappedWalls SnapToWallEnds(ExtWallWork& w, const TList& document, int32_t view,
     const TObject* after = met.end == NoWallIndex ? nullptr : document[met.end];
     const bool startOnStart = before->x1 == w.x1 && before->y1 == w.y1;
     const bool endAgainst = !after || (after->x2 == w.x2 && after->y2 == w.y2);
-    if (startOnStart && endAgainst) ReverseWall(w, met);
+    if (startOnStart && endAgainst) {
+        ReverseWall(w, met);
+        met.reversed = true;
+    }
     return met;
 }
 
-void OrderByDirection(ExtWallWork& w, int32_t directionCode) {
+bool OrderByDirection(ExtWallWork& w, int32_t directionCode) {
     bool exchange = false;
     int32_t bearing = w.angle;
     switch (directionCode) {
@@ -80,12 +83,13 @@ void OrderByDirection(ExtWallWork& w, int32_t directionCode) {
     case 2: exchange = w.y2 > w.y1, bearing = 1800; break;
     case 3: exchange = w.x2 > w.x1, bearing = 2700; break;
     case 4: exchange = w.y1 > w.y2, bearing = 0; break;
-    default: return;
+    default: return false;
     }
-    if (!exchange) return;
+    if (!exchange) return false;
     std::swap(w.x1, w.x2);
     std::swap(w.y1, w.y2);
     w.angle = bearing;
+    return true;
 }
 
 void FloorHeights(int32_t view, const int32_t heights[4], int32_t& bottom, int32_t& top) {

@@ -16,6 +16,7 @@ namespace walls {
 struct SnappedWalls {
     int32_t start;
     int32_t end;
+    bool reversed; // the new wall was turned round to lead into the wall met at its start
 };
 
 // Every external wall of `view` whose start or end lies strictly within `tolerance` of the new
@@ -27,8 +28,9 @@ struct SnappedWalls {
 SnappedWalls SnapToWallEnds(ExtWallWork& w, const TList& document, int32_t view, int32_t tolerance);
 
 // Orders the ends of a wall that met no other, so that its layer lines lie away from the outward
-// side (1 up, 2 right, 3 down, 4 left); the bearing is set only when the ends are exchanged.
-void OrderByDirection(ExtWallWork& w, int32_t directionCode);
+// side (1 up, 2 right, 3 down, 4 left); the bearing is set only when the ends are exchanged. True
+// when they were.
+bool OrderByDirection(ExtWallWork& w, int32_t directionCode);
 
 // Bottom and top of a wall on `view` from the four storey heights; other views keep them.
 void FloorHeights(int32_t view, const int32_t heights[4], int32_t& bottom, int32_t& top);

@@ -1,5 +1,7 @@
 // Keying an outline of external walls in the drawing window as a user does: Enter at a corner, an
 // arrow and a length for each wall, the offered free length to close it, every corner joined.
+#include <algorithm>
+
 #include "platform/test_script.h"
 #include "shell/globals.h"
 #include "tests/shell/input_fixture.h"
@@ -49,6 +51,42 @@ TEST_F(KeyedOutline, ClosedRectangleHasEveryCornerJoined) {
     EXPECT_EQ(walls[0]->p1x, walls[0]->x1 + 110);
     EXPECT_EQ(walls[0]->p1y, walls[0]->y1 + 110);
     EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
+}
+
+} // namespace
+
+namespace {
+
+// A wall keyed against its outward side is stored turned round; the next wall still starts where the
+// user's key left the outline.
+TEST_F(KeyedOutline, TurnedWallKeepsTheOutlineGoingFromTheKeyedEnd) {
+    Open();
+    client->RestoreTool(toolkind::kExtWall);
+    client->Tool->PickKind = 1;
+    MoveTo(TPoint(400, 300));
+    Key(Qt::Key_Return);
+    const POINT start = DrawingAt(TPoint(400, 300));
+    pl::script::AnswerInput("5000");
+    Key(Qt::Key_Left);
+    pl::script::AnswerInput("3000");
+    Key(Qt::Key_Up);
+
+    TList file;
+    file.ProgramDirectory = ObjectList.ProgramDirectory;
+    file.SetDrawingName(ObjectList.DrawingName);
+    const int32_t ids = IdCounter;
+    ASSERT_EQ(file.ReadDrawingFile(1), FileResult::Ok);
+    IdCounter = ids;
+    ASSERT_EQ(file.count, 5);
+    const TObject& first = *file[3];
+    const TObject& second = *file[4];
+    EXPECT_EQ(first.x1, start.x - 5000);
+    EXPECT_EQ(first.x2, start.x);
+    // The second wall runs up from the keyed end (stored turned round to lead into the first).
+    EXPECT_EQ(second.x1, start.x - 5000);
+    EXPECT_EQ(second.x2, start.x - 5000);
+    EXPECT_EQ(std::min(second.y1, second.y2), start.y);
+    EXPECT_EQ(std::max(second.y1, second.y2), start.y + 3000);
 }
 
 } // namespace
