@@ -59,8 +59,8 @@ void TCustomwalldlg::Finish(const CustomWall& wall, int32_t metricUnits) {
         return;
     }
     if (!WriteCustomWall(ObjectList.ProgramDirectory, metricUnits, wall)) {
-        const std::string text = std::string("The custom wall could not be saved in CFG/") +
-                                 FileName(metricUnits) + ".";
+        const std::string text =
+            std::string("The custom wall could not be saved in CFG/") + FileName(metricUnits) + ".";
         MessageBox(this, text.c_str(), "CUSTOM WALL", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
@@ -72,7 +72,8 @@ void TCustomwalldlg::Finish(const CustomWall& wall, int32_t metricUnits) {
 
 TPlancustdlg::TPlancustdlg(QWidget* parent, int32_t resId)
     : TCustomwalldlg(parent, WithWallTemplates(resId)), Lines(RangeEdit(this, kPlanCustLines, 4, 2, 4)),
-      Total(RangeEdit(this, kPlanCustTotal, 5, 25, 900)), Outside(RangeEdit(this, kPlanCustOutside, 5, 0, 800)),
+      Total(RangeEdit(this, kPlanCustTotal, 5, 25, 900)),
+      Outside(RangeEdit(this, kPlanCustOutside, 5, 0, 800)),
       Cavity(RangeEdit(this, kPlanCustCavity, 5, 0, 790)) {}
 
 void TPlancustdlg::SetupWindow() {

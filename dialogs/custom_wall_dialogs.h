@@ -65,7 +65,7 @@ public:
     void CmOk() override;
 
     char LinesText[4] = {};
-    char InchesText[3][5] = {};      // total, outside, cavity
+    char InchesText[3][5] = {}; // total, outside, cavity
     char NumeratorText[3][3] = {};
     char DenominatorText[3][3] = {};
 

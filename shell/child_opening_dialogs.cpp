@@ -96,8 +96,10 @@ bool DoorFollowUp(TChild& window, TWindowobjtool& tool, int32_t kind, int32_t wi
         }
         tool.PickKind = dialog.IntoWall;
         if (static_cast<int64_t>(width) * count < TypedLength(dialog.OpeningText)) {
-            MessageBox(parent, "You cannot have an opening bigger than the sum of the door widths - reselect door icon",
-                       "WARDROBE TYPE SLIDING DOORS", MB_OK);
+            MessageBox(
+                parent,
+                "You cannot have an opening bigger than the sum of the door widths - reselect door icon",
+                "WARDROBE TYPE SLIDING DOORS", MB_OK);
             return false;
         }
     }

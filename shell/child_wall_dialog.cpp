@@ -120,10 +120,11 @@ void UpdateFloorRecord(const ExtWallSettings& settings) {
 
 void RunExternalWallDialogs(TChild& window) {
     TClient& client = window.Client();
-    client.ShowGuide(CurrentView >= kGroundFloor
-                         ? "HINT for ANGLED walls, press 'a' key then arrow keys to finetune cursor, 'a' again "
-                           "for normal input)"
-                         : "press ENTER on each house internal corner CLOCKWISE, back at start pt. press ENTER ");
+    client.ShowGuide(
+        CurrentView >= kGroundFloor
+            ? "HINT for ANGLED walls, press 'a' key then arrow keys to finetune cursor, 'a' again "
+              "for normal input)"
+            : "press ENTER on each house internal corner CLOCKWISE, back at start pt. press ENTER ");
     const UnitConstants& units = MetricUnits != 0 ? kMetric : kImperial;
     const std::string& dir = ObjectList.ProgramDirectory;
     ExtWallSettings settings = ReadExtWallSettings(dir, MetricUnits);

@@ -31,15 +31,24 @@ int32_t DirectionFromEnds(const TObject& wall) {
 
 void TExtwallobjtool::Command(int32_t code) {
     switch (code) {
-    case kShrinkLimit: ShrinkLimitCommand(); break;
-    case kKeyedStart: KeyedStartCommand(); break;
-    case kCopyFloorBelow: CopyFloorBelowCommand(); break;
-    case kRecentre: RecentreCommand(); break;
+    case kShrinkLimit:
+        ShrinkLimitCommand();
+        break;
+    case kKeyedStart:
+        KeyedStartCommand();
+        break;
+    case kCopyFloorBelow:
+        CopyFloorBelowCommand();
+        break;
+    case kRecentre:
+        RecentreCommand();
+        break;
     case kOutlineToWalls:
         PrepareOutlineWalls();
         BuildOutlineWalls();
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

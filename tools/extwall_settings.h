@@ -7,9 +7,9 @@
 #include <string>
 
 struct ExtWallSettings {
-    int32_t layer1 = 0; // face to the second line; the whole thickness of a two-line wall
-    int32_t layer2 = 0; // second to third line; 0 for a two-line wall
-    int32_t layer3 = 0; // third to the inner line
+    int32_t layer1 = 0;      // face to the second line; the whole thickness of a two-line wall
+    int32_t layer2 = 0;      // second to third line; 0 for a two-line wall
+    int32_t layer3 = 0;      // third to the inner line
     int32_t heights[4] = {}; // H1 base level, H2 ground floor, H3 first floor, H4 second floor
     int32_t setting1 = 0;
     int32_t setting2 = 0;

@@ -42,8 +42,7 @@ void Store(const walls::ExtWallWork& w, TExtwallobjtool& t) {
 }
 
 // Runs one geometry step on the tool's wall.
-template <typename Step>
-void WithWork(TExtwallobjtool& tool, Step step) {
+template <typename Step> void WithWork(TExtwallobjtool& tool, Step step) {
     walls::ExtWallWork w = WorkOf(tool);
     step(w);
     Store(w, tool);
@@ -86,7 +85,8 @@ void TExtwallobjtool::SnapWallEnds(int32_t snap) {
     ComputeOutline(PreviousWall, NextWall);
 }
 
-void TExtwallobjtool::TrimWallEnd(int32_t lineIndex, int32_t outgoingAngle, int32_t incomingAngle, int32_t end) {
+void TExtwallobjtool::TrimWallEnd(int32_t lineIndex, int32_t outgoingAngle, int32_t incomingAngle,
+                                  int32_t end) {
     WithWork(*this, [&](walls::ExtWallWork& w) {
         walls::TrimWallEnd(w, ObjectList, lineIndex, outgoingAngle, incomingAngle, end, SegmentLength);
     });
@@ -108,8 +108,8 @@ void TExtwallobjtool::AddExternalWall() {
     DrawingState = 2;
     ObjectList.Add(std::make_unique<TExtwallobj>(
         SavedMode, Kind, PenWidth, LineStyle, ObjectId, SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour,
-        LayerThickness1, LayerThickness2, LayerThickness3, ExtraSetting1, ExtraSetting2, 1, Angle, layerPoints,
-        WallValue1, WallValue2, AttributeBlock));
+        LayerThickness1, LayerThickness2, LayerThickness3, ExtraSetting1, ExtraSetting2, 1, Angle,
+        layerPoints, WallValue1, WallValue2, AttributeBlock));
     tools::SaveWorkingFile();
 }
 

@@ -22,20 +22,29 @@ bool IsDesignRoomKind(int32_t kind) {
 // lies the wall's thickness back towards p.
 bool WallBeyond(const TObject& wall, int32_t direction, Point32 p) {
     switch (direction) {
-    case 2: return wall.y1 == wall.y2 && wall.x1 > p.x;
-    case 4: return wall.y1 == wall.y2 && wall.x1 < p.x;
-    case 1: return wall.x1 == wall.x2 && wall.y1 > p.y;
-    case 3: return wall.x1 == wall.x2 && wall.y1 < p.y;
-    default: return false;
+    case 2:
+        return wall.y1 == wall.y2 && wall.x1 > p.x;
+    case 4:
+        return wall.y1 == wall.y2 && wall.x1 < p.x;
+    case 1:
+        return wall.x1 == wall.x2 && wall.y1 > p.y;
+    case 3:
+        return wall.x1 == wall.x2 && wall.y1 < p.y;
+    default:
+        return false;
     }
 }
 
 int32_t GapToRoom(const TObject& wall, int32_t t, const TObject& room, int32_t direction) {
     switch (direction) {
-    case 2: return wall.x1 - t - room.x2;
-    case 4: return room.x1 - wall.x1 - t;
-    case 1: return wall.y1 - t - room.y1;
-    default: return room.y2 - wall.y1 - t;
+    case 2:
+        return wall.x1 - t - room.x2;
+    case 4:
+        return room.x1 - wall.x1 - t;
+    case 1:
+        return wall.y1 - t - room.y1;
+    default:
+        return room.y2 - wall.y1 - t;
     }
 }
 
@@ -112,7 +121,8 @@ int32_t FreeDistanceAhead(const TList& document, int32_t view, int32_t direction
             if (q.y < start.y && std::abs(q.x - start.x) < radius) distance = start.y - q.y;
             break;
         }
-        default: return kNothingFound;
+        default:
+            return kNothingFound;
         }
         best = std::min(best, distance);
     }

@@ -24,10 +24,14 @@ struct Offset {
 // The unit step to the right of travel for a square bearing.
 Offset RightOf(int32_t bearing) {
     switch (bearing) {
-    case 900: return {0, -1};
-    case 1800: return {-1, 0};
-    case 2700: return {0, 1};
-    default: return {1, 0};
+    case 900:
+        return {0, -1};
+    case 1800:
+        return {-1, 0};
+    case 2700:
+        return {0, 1};
+    default:
+        return {1, 0};
     }
 }
 
@@ -243,11 +247,20 @@ void OutlineObliqueJoin(ExtWallWork& w, TExtwallobj& other, int32_t code) {
     const int32_t own[3] = {w.layer1, w.layer2, w.layer3};
     const int32_t theirs[3] = {o.layer1, o.layer2, o.layer3};
     switch (code) {
-    case kJoinStart: MitreCorner(w, true, w.x1, w.y1, own, beta, w.angle); break;
-    case kJoinEnd: MitreCorner(w, false, w.x2, w.y2, own, w.angle, beta); break;
-    case kJoinOtherEnd: MitreCorner(o, false, o.x2, o.y2, theirs, beta, w.angle); break;
-    case kJoinOtherStart: MitreCorner(o, true, o.x1, o.y1, theirs, w.angle, beta); break;
-    default: break;
+    case kJoinStart:
+        MitreCorner(w, true, w.x1, w.y1, own, beta, w.angle);
+        break;
+    case kJoinEnd:
+        MitreCorner(w, false, w.x2, w.y2, own, w.angle, beta);
+        break;
+    case kJoinOtherEnd:
+        MitreCorner(o, false, o.x2, o.y2, theirs, beta, w.angle);
+        break;
+    case kJoinOtherStart:
+        MitreCorner(o, true, o.x1, o.y1, theirs, w.angle, beta);
+        break;
+    default:
+        break;
     }
     Straighten(w);
     StraightenOther(o);

@@ -79,11 +79,20 @@ bool OrderByDirection(ExtWallWork& w, int32_t directionCode) {
     bool exchange = false;
     int32_t bearing = w.angle;
     switch (directionCode) {
-    case 1: exchange = w.x1 > w.x2, bearing = 900; break;
-    case 2: exchange = w.y2 > w.y1, bearing = 1800; break;
-    case 3: exchange = w.x2 > w.x1, bearing = 2700; break;
-    case 4: exchange = w.y1 > w.y2, bearing = 0; break;
-    default: return false;
+    case 1:
+        exchange = w.x1 > w.x2, bearing = 900;
+        break;
+    case 2:
+        exchange = w.y2 > w.y1, bearing = 1800;
+        break;
+    case 3:
+        exchange = w.x2 > w.x1, bearing = 2700;
+        break;
+    case 4:
+        exchange = w.y1 > w.y2, bearing = 0;
+        break;
+    default:
+        return false;
     }
     if (!exchange) return false;
     std::swap(w.x1, w.x2);

@@ -103,8 +103,10 @@ pl::DialogTemplate PlanImpCustDialogTemplate() {
     };
     AddInchesRow(box.Controls, kPlanImpCustTotal, "total width of external wall   range 1 - 30 inches");
     box.Controls.push_back({.Kind = ControlKind::GroupBox, .Text = "ONLY needed if drawing a 4 line wall"});
-    AddInchesRow(box.Controls, kPlanImpCustOutside, "space between OUTSIDE line && 2nd line   range 0 - 25 inches");
-    AddInchesRow(box.Controls, kPlanImpCustCavity, "space between 2nd && 3rd line (cavity)  range 0 - 20 inches");
+    AddInchesRow(box.Controls, kPlanImpCustOutside,
+                 "space between OUTSIDE line && 2nd line   range 0 - 25 inches");
+    AddInchesRow(box.Controls, kPlanImpCustCavity,
+                 "space between 2nd && 3rd line (cavity)  range 0 - 20 inches");
     box.Controls.push_back({.Kind = ControlKind::GroupEnd});
     AddOkHelp(box.Controls);
     return box;

@@ -34,7 +34,7 @@ inline constexpr int32_t kPlanCustCavity = 5304;
 
 inline constexpr int32_t kPlanImpCustDialogId = 5350;
 inline constexpr int32_t kPlanImpCustLines = 5351;
-inline constexpr int32_t kPlanImpCustTotal = 5352; // then its numerator 5353 and denominator 5354
+inline constexpr int32_t kPlanImpCustTotal = 5352;   // then its numerator 5353 and denominator 5354
 inline constexpr int32_t kPlanImpCustOutside = 5355; // 5356, 5357
 inline constexpr int32_t kPlanImpCustCavity = 5358;  // 5359, 5360
 

@@ -23,8 +23,7 @@ protected:
     }
     void TearDown() override { ResetGlobals(); }
 
-    template <typename Dialog>
-    static std::vector<int32_t> Run(int32_t resId, std::vector<DialogStep> steps) {
+    template <typename Dialog> static std::vector<int32_t> Run(int32_t resId, std::vector<DialogStep> steps) {
         AnswerDialog(resId, std::move(steps));
         Dialog dialog(nullptr, resId);
         if (dialog.Execute() != IDOK) return {};
@@ -58,25 +57,26 @@ TEST_P(WallTypes, GiveTheirCodeAndLayers) {
         check(TPlanimpdlg(nullptr, c.resId));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WallDialogs, WallTypes,
-    ::testing::Values(TypeCase{kPlanDialogId, kPlanVeneer240, 240, {110, 55, 75}},
-                      TypeCase{kPlanDialogId, kPlanCavity275, 275, {110, 55, 110}},
-                      TypeCase{kPlanDialogId, kPlanWalling150, 150, {150, 0, 0}},
-                      TypeCase{kPlanDialogId, kPlanCustom, 1, {0, 0, 0}},
-                      TypeCase{kPlanImpDialogId, kPlanImpVeneer228, 228, {108, 48, 72}},
-                      TypeCase{kPlanImpDialogId, kPlanImpSolid216, 216, {216, 0, 0}}));
+INSTANTIATE_TEST_SUITE_P(WallDialogs, WallTypes,
+                         ::testing::Values(TypeCase{kPlanDialogId, kPlanVeneer240, 240, {110, 55, 75}},
+                                           TypeCase{kPlanDialogId, kPlanCavity275, 275, {110, 55, 110}},
+                                           TypeCase{kPlanDialogId, kPlanWalling150, 150, {150, 0, 0}},
+                                           TypeCase{kPlanDialogId, kPlanCustom, 1, {0, 0, 0}},
+                                           TypeCase{kPlanImpDialogId, kPlanImpVeneer228, 228, {108, 48, 72}},
+                                           TypeCase{kPlanImpDialogId, kPlanImpSolid216, 216, {216, 0, 0}}));
 
 TEST_F(WallDialogs, CustomMetricWallSplitsItsTotalAndKeepsTheFourSizes) {
-    const auto layers = Run<TPlancustdlg>(
-        kPlanCustDialogId,
-        {{{{kPlanCustLines, "4"}, {kPlanCustTotal, "250"}, {kPlanCustOutside, "110"}, {kPlanCustCavity, "50"}},
-          IDOK}});
+    const auto layers = Run<TPlancustdlg>(kPlanCustDialogId, {{{{kPlanCustLines, "4"},
+                                                                {kPlanCustTotal, "250"},
+                                                                {kPlanCustOutside, "110"},
+                                                                {kPlanCustCavity, "50"}},
+                                                               IDOK}});
     EXPECT_EQ(layers, (std::vector<int32_t>{110, 50, 90}));
     EXPECT_EQ(directory_.ReadFile("CFG/CUST.CFG"), "4 250 110 50");
     EXPECT_TRUE(ui.LogContains("5301=\"4\" 5302=\"275\" 5303=\"110\" 5304=\"55\""));
 
-    const auto twoLines = Run<TPlancustdlg>(kPlanCustDialogId, {{{{kPlanCustLines, "2"}, {kPlanCustTotal, "300"}}, IDOK}});
+    const auto twoLines =
+        Run<TPlancustdlg>(kPlanCustDialogId, {{{{kPlanCustLines, "2"}, {kPlanCustTotal, "300"}}, IDOK}});
     EXPECT_EQ(twoLines, (std::vector<int32_t>{300, 0, 0}));
 }
 
@@ -84,15 +84,17 @@ TEST_F(WallDialogs, CustomMetricWallSplitsItsTotalAndKeepsTheFourSizes) {
 // stored; the dialog stays open for a correction.
 TEST_F(WallDialogs, CustomWallWithNothingLeftForTheInnerLayerIsRefused) {
     const auto layers = Run<TPlancustdlg>(
-        kPlanCustDialogId, {{{{kPlanCustTotal, "160"}, {kPlanCustOutside, "110"}, {kPlanCustCavity, "50"}}, IDOK},
-                            {{{kPlanCustTotal, "260"}}, IDOK}});
+        kPlanCustDialogId,
+        {{{{kPlanCustTotal, "160"}, {kPlanCustOutside, "110"}, {kPlanCustCavity, "50"}}, IDOK},
+         {{{kPlanCustTotal, "260"}}, IDOK}});
     EXPECT_TRUE(ui.LogContains("must be less than the total width"));
     EXPECT_EQ(layers, (std::vector<int32_t>{110, 50, 100}));
     EXPECT_EQ(directory_.ReadFile("CFG/CUST.CFG"), "4 260 110 50");
 }
 
 TEST_F(WallDialogs, OutOfRangeEntryStoresNothing) {
-    const auto layers = Run<TPlancustdlg>(kPlanCustDialogId, {{{{kPlanCustTotal, "20"}}, IDOK}, {{}, IDCANCEL}});
+    const auto layers =
+        Run<TPlancustdlg>(kPlanCustDialogId, {{{{kPlanCustTotal, "20"}}, IDOK}, {{}, IDCANCEL}});
     EXPECT_TRUE(layers.empty());
     EXPECT_EQ(directory_.ReadFile("CFG/CUST.CFG"), "4 275 110 55");
 }
@@ -108,10 +110,10 @@ class CustomImperial : public WallDialogs, public ::testing::WithParamInterface<
 TEST_P(CustomImperial, TotalCountsOnlyProperHalvesQuartersAndEighths) {
     const FractionCase& c = GetParam();
     const auto layers = Run<TPlanimpcustdlg>(kPlanImpCustDialogId, {{{{kPlanImpCustLines, "2"},
-                                                                       {kPlanImpCustTotal, "11"},
-                                                                       {kPlanImpCustTotal + 1, c.numerator},
-                                                                       {kPlanImpCustTotal + 2, c.denominator}},
-                                                                      IDOK}});
+                                                                      {kPlanImpCustTotal, "11"},
+                                                                      {kPlanImpCustTotal + 1, c.numerator},
+                                                                      {kPlanImpCustTotal + 2, c.denominator}},
+                                                                     IDOK}});
     EXPECT_EQ(layers, (std::vector<int32_t>{c.total, 0, 0}));
 }
 
@@ -123,8 +125,9 @@ INSTANTIATE_TEST_SUITE_P(WallDialogs, CustomImperial,
 TEST_F(WallDialogs, CustomImperialShowsStoredLengthsInInchesAndEighths) {
     directory_.WriteFile("CFG/CUSTIMP.CFG", "4 276 108 48");
     const auto layers = Run<TPlanimpcustdlg>(kPlanImpCustDialogId, {{{}, IDOK}});
-    EXPECT_TRUE(ui.LogContains("5352=\"11\" 5353=\"1\" 5354=\"2\" 5355=\"4\" 5356=\"1\" 5357=\"2\" 5358=\"2\" "
-                               "5359=\"0\" 5360=\"0\""));
+    EXPECT_TRUE(
+        ui.LogContains("5352=\"11\" 5353=\"1\" 5354=\"2\" 5355=\"4\" 5356=\"1\" 5357=\"2\" 5358=\"2\" "
+                       "5359=\"0\" 5360=\"0\""));
     EXPECT_EQ(layers, (std::vector<int32_t>{108, 48, 120}));
 }
 

@@ -57,7 +57,8 @@ TEST_P(SideAsked, NotForToolsOtherThanTheExternalWallTool) {
     EXPECT_TRUE(dir.ReadFile("CFG/EXTWALLM.CFG").starts_with("100 0 0 "));
 }
 
-INSTANTIATE_TEST_SUITE_P(WallConstruction, SideAsked, ::testing::Values(toolkind::kExtWallAlt, toolkind::kOutline));
+INSTANTIATE_TEST_SUITE_P(WallConstruction, SideAsked,
+                         ::testing::Values(toolkind::kExtWallAlt, toolkind::kOutline));
 
 TEST_F(WallConstruction, CancelWritesNothingAndLeavesThePickTool) {
     New("SMITH");

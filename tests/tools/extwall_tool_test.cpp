@@ -34,7 +34,8 @@ protected:
     }
 
     // Builds one wall as the keyed outline does and returns it as appended.
-    const TExtwallobj& Build(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angle, int32_t side = 1) {
+    const TExtwallobj& Build(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angle,
+                             int32_t side = 1) {
         tool.X0 = x1, tool.Y0 = y1, tool.X1 = x2, tool.Y1 = y2;
         tool.Angle = angle;
         tool.SegmentLength =
@@ -44,7 +45,9 @@ protected:
         tool.AddExternalWall();
         return Wall(ObjectList.count - 1);
     }
-    static const TExtwallobj& Wall(int32_t index) { return dynamic_cast<const TExtwallobj&>(*ObjectList[index]); }
+    static const TExtwallobj& Wall(int32_t index) {
+        return dynamic_cast<const TExtwallobj&>(*ObjectList[index]);
+    }
 
     static Point Start1(const TExtwallobj& w) { return {w.p1x, w.p1y}; }
     static Point End1(const TExtwallobj& w) { return {w.p2x, w.p2y}; }
@@ -57,7 +60,8 @@ TEST_F(ExtWallTool, FreeFourLineWallHasItsLinesBelowAndTheFloorHeights) {
     const TExtwallobj& w = Build(1000, 1000, 6000, 1000, 900);
     const std::vector<int32_t> points{w.p1x, w.p1y, w.p2x, w.p2y, w.p3x, w.p3y,
                                       w.p4x, w.p4y, w.p5x, w.p5y, w.p6x, w.p6y};
-    EXPECT_EQ(points, (std::vector<int32_t>{1000, 890, 6000, 890, 1000, 835, 6000, 835, 1000, 725, 6000, 725}));
+    EXPECT_EQ(points,
+              (std::vector<int32_t>{1000, 890, 6000, 890, 1000, 835, 6000, 835, 1000, 725, 6000, 725}));
     EXPECT_EQ(w.aux1, 25);
     EXPECT_EQ(w.aux2, 2575);
     EXPECT_EQ(w.group, 5000);
@@ -135,7 +139,8 @@ TEST_P(SnapTolerance, OnlyStrictlyInsideThreeZoomUnits) {
     EXPECT_EQ(tool.PreviousWall == 0, GetParam().snaps);
 }
 
-INSTANTIATE_TEST_SUITE_P(ExtWallTool, SnapTolerance, ::testing::Values(SnapCase{14, true}, SnapCase{15, false}));
+INSTANTIATE_TEST_SUITE_P(ExtWallTool, SnapTolerance,
+                         ::testing::Values(SnapCase{14, true}, SnapCase{15, false}));
 
 TEST_F(ExtWallTool, WallStartingOnAWallsStartIsTurnedToLeadIntoIt) {
     Build(1000, 5000, 1000, 1000, 1800, 2);
