@@ -39,70 +39,82 @@ bool IsWallOpening(int32_t kind) {
     return kind == 5 || kind == 15;
 }
 
-// The follow-up dialog of a door kind; false when the request ends there.
-bool DoorFollowUp(TChild& window, TWindowobjtool& tool, int32_t kind, int32_t width, int32_t count) {
-    QWidget* parent = window.GetHandle();
-    auto swing = [&] {
-        TDoordlg dialog(parent, kDoorSwingDialogId);
-        if (dialog.Execute() != IDOK) return false;
-        tool.Mode = dialog.SwingType;
-        return true;
-    };
-    if (IsWallOpening(kind)) {
-        window.Invalidate(false);
-        return true;
-    }
-    if ((kind == 6 || kind == 16) && count == 1) {
-        window.Invalidate(false);
-        if (swing()) return true;
+// One follow-up step of the door request: false when the request ends there.
+struct DoorChoice {
+    TChild& window;
+    TWindowobjtool& tool;
+    int32_t kind;
+    int32_t width;
+    int32_t count;
+};
+
+bool Cancelled(TChild& window, bool eraseFirst) {
+    if (eraseFirst) {
         CancelToPick(window);
-        return false;
-    }
-    if (kind == 3 || kind == 10 || kind == 13 || kind == 20) {
-        window.Invalidate(false);
-        // A cancelled frame drops back to the Pick tool as every other cancel does.
-        if (TEntrydlg(parent, kEntryFrameDialogId).Execute() != IDOK) {
-            CancelToPick(window);
-            return false;
-        }
-        if ((kind == 10 || kind == 20) && count == 1 && !swing()) {
-            CancelToPick(window);
-            return false;
-        }
-        return true;
-    }
-    if (kind == 21) {
-        if (TFoldingdlg(parent, kFoldingDialogId).Execute() == IDOK) return true;
+    } else {
         window.Invalidate(false);
         window.Client().SelectPickTool();
-        return false;
     }
-    if (kind == 22) {
-        TSdoordlg dialog(parent, kSlidingDoorDialogId);
-        if (dialog.Execute() != IDOK) {
-            window.Invalidate(false);
-            window.Client().SelectPickTool();
-            return false;
-        }
-        tool.Mode = dialog.SlideType;
-        tool.PickKind = dialog.IntoWall;
+    return false;
+}
+
+bool SwingStep(DoorChoice& c) {
+    TDoordlg dialog(c.window.GetHandle(), kDoorSwingDialogId);
+    if (dialog.Execute() != IDOK) return Cancelled(c.window, true);
+    c.tool.Mode = dialog.SwingType;
+    return true;
+}
+
+// A frame with side lights or sliders; an entry frame with one door also asks its swing. A cancelled
+// frame drops back to the Pick tool as every other cancel does.
+bool FrameStep(DoorChoice& c) {
+    c.window.Invalidate(false);
+    if (TEntrydlg(c.window.GetHandle(), kEntryFrameDialogId).Execute() != IDOK)
+        return Cancelled(c.window, true);
+    if ((c.kind == 10 || c.kind == 20) && c.count == 1) return SwingStep(c);
+    return true;
+}
+
+bool FoldingStep(DoorChoice& c) {
+    if (TFoldingdlg(c.window.GetHandle(), kFoldingDialogId).Execute() != IDOK)
+        return Cancelled(c.window, false);
+    return true;
+}
+
+bool SlidingStep(DoorChoice& c) {
+    TSdoordlg dialog(c.window.GetHandle(), kSlidingDoorDialogId);
+    if (dialog.Execute() != IDOK) return Cancelled(c.window, false);
+    c.tool.Mode = dialog.SlideType;
+    c.tool.PickKind = dialog.IntoWall;
+    return true;
+}
+
+// Sliders passing each other: the opening may not be wider than the doors together.
+bool RobeStep(DoorChoice& c) {
+    TRobedlg dialog(c.window.GetHandle(), kRobeDialogId);
+    if (dialog.Execute() != IDOK) return Cancelled(c.window, true);
+    c.tool.PickKind = dialog.IntoWall;
+    if (static_cast<int64_t>(c.width) * c.count >= TypedLength(dialog.OpeningText)) return true;
+    MessageBox(c.window.GetHandle(),
+               "You cannot have an opening bigger than the sum of the door widths - reselect door icon",
+               "WARDROBE TYPE SLIDING DOORS", MB_OK);
+    return false;
+}
+
+bool DoorFollowUp(DoorChoice c) {
+    const int32_t kind = c.kind;
+    if (IsWallOpening(kind)) {
+        c.window.Invalidate(false);
         return true;
     }
-    if (kind == 23 || kind == 24) {
-        TRobedlg dialog(parent, kRobeDialogId);
-        if (dialog.Execute() != IDOK) {
-            CancelToPick(window);
-            return false;
-        }
-        tool.PickKind = dialog.IntoWall;
-        if (static_cast<int64_t>(width) * count < TypedLength(dialog.OpeningText)) {
-            MessageBox(
-                parent,
-                "You cannot have an opening bigger than the sum of the door widths - reselect door icon",
-                "WARDROBE TYPE SLIDING DOORS", MB_OK);
-            return false;
-        }
+    if ((kind == 6 || kind == 16) && c.count == 1) {
+        c.window.Invalidate(false);
+        return SwingStep(c);
     }
+    if (kind == 3 || kind == 10 || kind == 13 || kind == 20) return FrameStep(c);
+    if (kind == 21) return FoldingStep(c);
+    if (kind == 22) return SlidingStep(c);
+    if (kind == 23 || kind == 24) return RobeStep(c);
     return true;
 }
 
@@ -142,7 +154,7 @@ void RunDoorDialogs(TChild& window) {
     const int32_t kind = dialog.DoorKind;
     const int32_t width = TypedLength(dialog.WidthText);
     const int32_t count = pl::atoi(dialog.NumberText);
-    if (!DoorFollowUp(window, *tool, kind, width, count)) return;
+    if (!DoorFollowUp({window, *tool, kind, width, count})) return;
     tool->DialogOpeningKind() = kind;
     tool->Start(width, kLoadDoor, 0);
     DatumAtWallCorner(window);
