@@ -2,11 +2,11 @@
 // the door and window tool, which then waits for the wall to be marked from the walls' corner.
 #include "dialogs/opening_dialogs.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/file_io.h"
 #include "platform/message_box.h"
 #include "shell/child.h"
 #include "shell/client.h"
-#include "shell/globals.h"
 #include "shell/plan_dialog_steps.h"
 #include "tools/window_tool.h"
 #include "walls/wall_corner.h"

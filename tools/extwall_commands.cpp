@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "editing/centre_drawing.h"
-#include "shell/globals.h"
 #include "tools/floor_area.h"
 #include "tools/wall_tools.h"
 #include "walls/extwall_measure.h"

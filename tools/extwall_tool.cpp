@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "document/document.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tools/extwall_settings.h"
 #include "tools/wall_tools.h"
 #include "tools/working_file.h"

@@ -5,8 +5,8 @@
 #include "dialogs/custom_wall_dialogs.h"
 #include "dialogs/wall_type_dialogs.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "resources/dialogs/wall_templates.h"
-#include "shell/globals.h"
 #include "tests/support/program_directory.h"
 #include "tests/support/scripted_ui.h"
 

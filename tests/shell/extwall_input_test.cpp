@@ -2,8 +2,8 @@
 // arrow and a length for each wall, the offered free length to close it, every corner joined.
 #include <algorithm>
 
+#include "document/program_state.h"
 #include "platform/test_script.h"
-#include "shell/globals.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/wall_tools.h"
 
