@@ -160,6 +160,20 @@ TEST_F(ExtWallTool, UnjoinedWallIsOrderedAwayFromItsOutwardSide) {
     EXPECT_EQ(w.direction, 900);
 }
 
+// A wall made from a marked inner-face line: each end moves out along its corner's bisector by the
+// wall's thickness, and the length follows the moved ends.
+TEST_F(ExtWallTool, TrimmedEndsLieOnTheOuterFaceCorners) {
+    ObjectList.Add(std::make_unique<TLineobj>(kRoomLayout + 5, kOutlineLine, 1, 0, 0, 0, 1000, 0, 1000, 0,
+                                              1000, 5000, 0, 0, 0));
+    const int32_t line = ObjectList.count - 1;
+    tool.LayerThickness1 = 110, tool.LayerThickness2 = 55, tool.LayerThickness3 = 110;
+    tool.TrimWallEnd(line, 0, 2700, 1); // up after a side running left
+    tool.TrimWallEnd(line, 900, 0, 2);  // then right
+    EXPECT_EQ(Point(tool.X0, tool.Y0), Point(725, 725));
+    EXPECT_EQ(Point(tool.X1, tool.Y1), Point(725, 5275));
+    EXPECT_EQ(tool.SegmentLength, 4550);
+}
+
 class ExtWallCommands : public ExtWallTool {
 protected:
     // A closed clockwise rectangle on the ground floor, drawn from its lower left corner.
