@@ -70,6 +70,17 @@ TEST_F(ExtWallTool, FreeFourLineWallHasItsLinesBelowAndTheFloorHeights) {
     EXPECT_EQ(w.id, IdCounter);
 }
 
+// A short settings file is completed field by field from the shipped default and written back.
+TEST_F(ExtWallTool, ShortSettingsFileFallsBackFieldByField) {
+    dir.WriteFile("CFG/EXTWALLM.CFG", "230 0 0 10");
+    const TExtwallobj& w = Build(1000, 1000, 6000, 1000, 900);
+    EXPECT_EQ(w.thickness1, 230);
+    EXPECT_EQ(w.thickness2, 0);
+    EXPECT_EQ(w.aux1, 10);
+    EXPECT_EQ(w.aux2, 2560);
+    EXPECT_EQ(dir.ReadFile("CFG/EXTWALLM.CFG"), "230 0 0 10 2550 2400 2400 0 0 0");
+}
+
 TEST_F(ExtWallTool, ObliqueFreeWallOffsetsAlongItsBearing) {
     dir.WriteFile("CFG/EXTWALLM.CFG", "100 0 0 25 2550 2400 2400 0 0 0");
     const TExtwallobj& w = Build(1000, 1000, 4000, 4000, 450);
