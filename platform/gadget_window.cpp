@@ -16,10 +16,12 @@ TGadgetWindow::TGadgetWindow(TWindow* parent, TTileDirection direction, const TG
       HasFont(font != nullptr) {}
 
 TGadgetWindow::~TGadgetWindow() {
+    // The widgets go first: hiding them on the way out still reaches the gadgets' event filters,
+    // which must find their gadgets alive.
+    delete GetHandle();
     for (TGadget* gadget : Gadgets)
         delete gadget;
     Gadgets.clear();
-    delete GetHandle();
 }
 
 void TGadgetWindow::Insert(TGadget& gadget, TPlacement placement, TGadget* sibling) {
