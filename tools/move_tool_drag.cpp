@@ -28,7 +28,11 @@ void TMoveobjtool::DrawBand(TDC& dc, int32_t x, int32_t y) {
     tools::SelectPreviewPen(dc, PenColour);
     const TBrush oldBrush = dc.GetBrush();
     dc.SelectStockObject(NULL_BRUSH);
+    // The gaps between the dots are left alone; filled with the background colour by exclusive-or
+    // they would turn the band solid.
+    const int32_t oldBkMode = dc.SetBkMode(TRANSPARENT);
     dc.Rectangle(Logical(RefX), Logical(RefY), Logical(x), Logical(y));
+    dc.SetBkMode(oldBkMode);
     dc.SelectObject(oldBrush);
     tools::RestoreCopyPen(dc);
 }

@@ -82,8 +82,9 @@ void PaintDimension(TDC& dc, const TObject& o) {
     }
 }
 
-// A text in its own font at its anchor, in the paint colour and with no pen. The alignments are
-// bottom ones, where the window's painting uses the base line: both passes here use the same.
+// A text in its own font at its anchor, in the paint colour and with no pen. It stands on its base
+// line as the window's painting puts it: standing on the bottom of its cell instead, the wiping pass
+// would miss the descent of the text on the screen and leave its foot behind.
 void PaintText(TDC& dc, const TObject& o, COLORREF paintColour) {
     const auto* text = dynamic_cast<const TTextobj*>(&o);
     if (!text) return;
@@ -94,7 +95,7 @@ void PaintText(TDC& dc, const TObject& o, COLORREF paintColour) {
     const TFont font(text->fontName, render::Saturate(height), 0, text->angle, 0, weight, 0, 0, 0, ANSI_CHARSET,
                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH);
     uint32_t align = 0;
-    if (render::TextAlignment(text->style, text->angle, TA_BOTTOM, align)) dc.SetTextAlign(align);
+    if (render::TextAlignment(text->style, text->angle, TA_BASELINE, align)) dc.SetTextAlign(align);
     const TFont oldFont = dc.SelectObject(font);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(paintColour);

@@ -119,6 +119,18 @@ INSTANTIATE_TEST_SUITE_P(
                       DragCase{toolkind::kCopy, {201, 201}, {99, 99}, "1\n", "2 150 150\n"},
                       DragCase{toolkind::kCopy, {0, 0}, {600, 300}, "2\n", "1 300 150\n2 300 150\n"}));
 
+TEST_F(MoveTool, BandIsDottedWhileTheRectangleIsDragged) {
+    TMoveobjtool tool;
+    TPoint from = Px(100, 200);
+    tool.ButtonDown(dc, client, &from);
+    tool.MouseMove(dc, client, 200, 200);
+    tool.MouseMove(dc, client, 300, 250);
+    int inked = 0;
+    for (int x = 100; x < 130; ++x)
+        inked += pixelprobe::Inked(image, x, 100);
+    EXPECT_EQ(inked, 15);
+}
+
 TEST_F(MoveTool, ZoomWindowBecomesTheViewInTheWindowsProportions) {
     for (const bool reversed : {false, true}) {
         ViewExtentX = kW;
@@ -236,6 +248,16 @@ TEST_P(PaintAndWipe, WipeLeavesTheBackground) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, PaintAndWipe, ::testing::Range(0, 4));
+
+TEST_F(MoveTool, WipeTakesOffATextAsTheWindowPaintedIt) {
+    TextScale = 3;
+    ObjectList.Add(Text(100, 100, 700, 20));
+    ObjectList[0]->Draw(dc);
+    ASSERT_GT(pixelprobe::CountInked(image), 0);
+    TMoveobjtool tool;
+    tool.PaintObject(dc, 0, BackgroundColour, 0);
+    EXPECT_EQ(pixelprobe::CountInked(image), 0);
+}
 
 TEST_F(MoveTool, TextFromWeight500IsBold) {
     TMoveobjtool tool;
