@@ -12,8 +12,8 @@ namespace {
 // A damaged record can hold coordinates near the ends of the range: the sum stays inside it.
 void Shift(int32_t& value, int32_t delta) {
     const int64_t sum = int64_t{value} + delta;
-    value = static_cast<int32_t>(std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(),
-                                                      std::numeric_limits<int32_t>::max()));
+    value = static_cast<int32_t>(
+        std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 void ShiftPoint(int32_t& x, int32_t& y, int32_t dx, int32_t dy) {

@@ -49,8 +49,10 @@ void FinishZoomWindow(TChild& window) {
 void InvalidateErasedArea(TChild& window, const TRect& client) {
     const auto* erase = dynamic_cast<const TMoveobjtool*>(window.Client().Tool.get());
     if (!erase || ZoomDivisor == 0) return;
-    const POINT a = LogicalToPixel(window, client, erase->SelMinX / ZoomDivisor, erase->SelMinY / ZoomDivisor);
-    const POINT b = LogicalToPixel(window, client, erase->SelMaxX / ZoomDivisor, erase->SelMaxY / ZoomDivisor);
+    const POINT a =
+        LogicalToPixel(window, client, erase->SelMinX / ZoomDivisor, erase->SelMinY / ZoomDivisor);
+    const POINT b =
+        LogicalToPixel(window, client, erase->SelMaxX / ZoomDivisor, erase->SelMaxY / ZoomDivisor);
     window.Client().SelectPickTool();
     window.InvalidateRect(TRect(a.x, b.y, b.x, a.y), true);
 }

@@ -54,7 +54,9 @@ public:
     void RotateSelection(TDC& dc, TRect& client, int32_t x, int32_t y);
 
     // True while a selection or zoom rectangle is being dragged.
-    bool DraggingRectangle() const { return Mode == movestate::kSelecting || Mode == movestate::kZoomDragging; }
+    bool DraggingRectangle() const {
+        return Mode == movestate::kSelecting || Mode == movestate::kZoomDragging;
+    }
     // True once the selection has been changed in memory and not yet written: until Enter writes the
     // working file, the window repaints from the document rather than from the file.
     bool MovePending() const { return Changed; }

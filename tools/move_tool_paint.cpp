@@ -23,7 +23,8 @@ constexpr int32_t kMarkSpread = 5;
 // Kinds painted as one segment.
 bool IsSegmentKind(int32_t kind) {
     return kind == kLine || kind == 2 || kind == kOutlineLine || kind == 25 || kind == 31 ||
-           (kind >= kLineTypeFirst && kind <= kLineTypeLast) || (kind >= kMarkerLineFirst && kind <= kMarkerLineLast);
+           (kind >= kLineTypeFirst && kind <= kLineTypeLast) ||
+           (kind >= kMarkerLineFirst && kind <= kMarkerLineLast);
 }
 
 // Polygons and symbols, whose outline is drawn one unit wide; the wall kinds share the width.
@@ -92,8 +93,8 @@ void PaintText(TDC& dc, const TObject& o, COLORREF paintColour) {
     if (TextScale == 0) TextScale = PenScale;
     int64_t height = int64_t{text->height} * TextScale;
     if (CurrentView == kSitePlan) height *= 3;
-    const TFont font(text->fontName, render::Saturate(height), 0, text->angle, 0, weight, 0, 0, 0, ANSI_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH);
+    const TFont font(text->fontName, render::Saturate(height), 0, text->angle, 0, weight, 0, 0, 0,
+                     ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH);
     uint32_t align = 0;
     if (render::TextAlignment(text->style, text->angle, TA_BASELINE, align)) dc.SetTextAlign(align);
     const TFont oldFont = dc.SelectObject(font);
@@ -132,7 +133,8 @@ void PaintShape(TDC& dc, const TObject& o, int32_t selectionMade) {
     } else if (kind == kRectangle) {
         render::DrawHollowRectangle(dc, kScreen, o);
     } else if (kind == kRoundRect) {
-        if (const auto* r = dynamic_cast<const TRndrectobj*>(&o)) render::DrawHollowRoundRect(dc, kScreen, *r);
+        if (const auto* r = dynamic_cast<const TRndrectobj*>(&o))
+            render::DrawHollowRoundRect(dc, kScreen, *r);
     } else if (kind == kExtWall) {
         PaintExtWall(dc, o);
     } else if (kind == kIntWall) {

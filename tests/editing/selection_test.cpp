@@ -14,7 +14,8 @@ namespace {
 constexpr int32_t kMove = 14, kCopy = 15, kErase = 19;
 constexpr int32_t kView = kGroundFloor;
 
-std::unique_ptr<TObject> Plain(int32_t kind, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t view = kView) {
+std::unique_ptr<TObject> Plain(int32_t kind, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                               int32_t view = kView) {
     auto o = std::make_unique<TObject>();
     o->view = view;
     o->kind = kind;
@@ -94,10 +95,22 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"text anchored outside", [] { return Plain(kSizeLabel, 600, 10, 20, 20); }, kMove, false},
         RuleCase{"arc by its end points", [] { return Arc(100, 100); }, kMove, true},
         RuleCase{"arc with an end outside", [] { return Arc(100, 300); }, kMove, false},
-        RuleCase{"symbol with every point inside", [] { return Poly(500, {{10, 10}, {20, 290}}); }, kMove, true},
-        RuleCase{"symbol with one point outside", [] { return Poly(500, {{10, 10}, {20, 300}}); }, kMove, false},
+        RuleCase{"symbol with every point inside",
+                 [] {
+                     return Poly(500, {{10, 10}, {20, 290}});
+                 },
+                 kMove, true},
+        RuleCase{"symbol with one point outside",
+                 [] {
+                     return Poly(500, {{10, 10}, {20, 300}});
+                 },
+                 kMove, false},
         RuleCase{"polygon of no points", [] { return Poly(100, {}); }, kMove, true},
-        RuleCase{"opening of another floor", [] { return Poly(kOpening, {{10, 10}}, kFirstFloor); }, kMove, true},
+        RuleCase{"opening of another floor",
+                 [] {
+                     return Poly(kOpening, {{10, 10}}, kFirstFloor);
+                 },
+                 kMove, true},
         RuleCase{"rectangle", [] { return Plain(kRectangle, 10, 10, 490, 290); }, kCopy, true},
         RuleCase{"finished room by its corners", [] { return Plain(kFinishedRoom, 10, 290, 490, 10); }, kMove,
                  true},

@@ -21,13 +21,13 @@ protected:
         b = DrawingAt(TPoint(240, 110));
         std::vector<std::unique_ptr<TObject>> objects;
         objects.push_back(inputs::Line(a.x, a.y, b.x, b.y));
-        objects.push_back(std::make_unique<TTextobj>(kGroundFloor, kText, 1, 0, 0, 0, a.x, 0, 900, 0, b.y, 0, 0,
-                                                     "DOOR", "Arial", 0, 3, 400, 20));
+        objects.push_back(std::make_unique<TTextobj>(kGroundFloor, kText, 1, 0, 0, 0, a.x, 0, 900, 0, b.y, 0,
+                                                     0, "DOOR", "Arial", 0, 3, 400, 20));
         const int32_t px[3] = {a.x, b.x, b.x};
         const int32_t py[3] = {a.y, a.y, b.y};
         const int32_t none[4] = {};
-        objects.push_back(std::make_unique<TPolyobj>(kGroundFloor, 500, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, px, py,
-                                                     none, none, 3, 0, 0, 0, 0, 0, 0));
+        objects.push_back(std::make_unique<TPolyobj>(kGroundFloor, 500, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, px,
+                                                     py, none, none, 3, 0, 0, 0, 0, 0, 0));
         const POINT far = DrawingAt(TPoint(400, 150));
         objects.push_back(inputs::Line(far.x, far.y, far.x + 500, far.y));
         for (auto& o : objects)

@@ -26,8 +26,8 @@ std::unique_ptr<TLineobj> Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, i
 }
 
 std::unique_ptr<TTextobj> Text(int32_t x, int32_t y, int32_t weight, int32_t height) {
-    return std::make_unique<TTextobj>(kGroundFloor, kText, 1, 0, 0, 0, x, 0, 900, 0, y, 0, 0, "HHHH", "Arial", 0, 3,
-                                      weight, height);
+    return std::make_unique<TTextobj>(kGroundFloor, kText, 1, 0, 0, 0, x, 0, 900, 0, y, 0, 0, "HHHH", "Arial",
+                                      0, 3, weight, height);
 }
 
 std::unique_ptr<TPolyobj> Square(int32_t x, int32_t y, int32_t side) {
@@ -35,8 +35,8 @@ std::unique_ptr<TPolyobj> Square(int32_t x, int32_t y, int32_t side) {
     const int32_t py[4] = {y, y, y + side, y + side};
     const int32_t ph[4] = {};
     const int32_t attr[4] = {};
-    return std::make_unique<TPolyobj>(kGroundFloor, 500, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, px, py, ph, attr, 4, 0, 0,
-                                      0, 0, 0, 0);
+    return std::make_unique<TPolyobj>(kGroundFloor, 500, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, px, py, ph, attr, 4,
+                                      0, 0, 0, 0, 0, 0);
 }
 
 // One logical unit per pixel, y up from the bottom edge.
@@ -234,8 +234,8 @@ TEST_P(PaintAndWipe, WipeLeavesTheBackground) {
         ObjectList.Add(Square(100, 100, 80));
         break;
     default: {
-        auto arc = std::make_unique<TArcobj>(kGroundFloor, kArc, 1, 0, 0, 0, 100, 0, 300, 0, 250, 50, 0, 300, 150,
-                                             100, 150);
+        auto arc = std::make_unique<TArcobj>(kGroundFloor, kArc, 1, 0, 0, 0, 100, 0, 300, 0, 250, 50, 0, 300,
+                                             150, 100, 150);
         ObjectList.Add(std::move(arc));
     }
     }
@@ -337,8 +337,9 @@ TEST_F(MoveTool, ExternalWallDrawsItsFurtherLinesOnlyWhenItHasThem) {
         ObjectList.Flush();
         const int32_t layers[12] = {0, 120, 500, 120, 0, 140, 500, 140, 0, 160, 500, 160};
         const int32_t attr[4] = {};
-        ObjectList.Add(std::make_unique<TExtwallobj>(kGroundFloor, kExtWall, 1, 0, 0, 0, 0, 0, 500, 0, 100, 100, 0,
-                                                     100, thickness2, 0, 0, 0, 1, 0, layers, 0, 0, attr));
+        ObjectList.Add(std::make_unique<TExtwallobj>(kGroundFloor, kExtWall, 1, 0, 0, 0, 0, 0, 500, 0, 100,
+                                                     100, 0, 100, thickness2, 0, 0, 0, 1, 0, layers, 0, 0,
+                                                     attr));
         TMoveobjtool tool;
         tool.PaintObject(dc, 0, RGB(0, 0, 0), 0);
         EXPECT_TRUE(pixelprobe::Inked(image, 250, kH - 120));
