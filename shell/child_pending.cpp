@@ -1,13 +1,10 @@
 // PENDING: drawing-window operations whose subsystems are not built yet. Each body does nothing so
 // that every caller links; whoever builds a group moves its definitions out of this file into a file
 // of its own (see the list at the top of shell/child.h) and deletes them here.
+#include "dialogs/help_commands.h"
+#include "document/program_state.h"
 #include "platform/virtual_keys.h"
 #include "shell/child.h"
-#include "shell/globals.h"
-#include "shell/help_commands.h"
-
-// Mouse and keys.
-void TChild::MeasurementInput(TPoint) {}
 
 // Settings and plan dialogs.
 void TChild::RunSettingsDialog(int32_t) {}
@@ -19,11 +16,6 @@ void TChild::ExtWallStep() {}
 void TChild::InsertLibrarySymbol(int32_t) {}
 void TChild::StartPaste() {}
 void TChild::StartAddToLibrary() {}
-
-// Floor area.
-void TChild::ShowBuildingArea(int32_t) {}
-void TChild::AutoDimensionAndArea(int32_t) {}
-void TChild::FloorAreaDialog() {}
 
 // Room layout.
 void TChild::NewDesignRoom() {}

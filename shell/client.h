@@ -72,6 +72,7 @@ public:
     // Line tools, the centre aids, the DATUM and undo.
     void CmLine();
     void CmLineText();
+    void CmManualDimension();
     void CmCentre();
     void CmCentreCentre();
     void CmDatum();

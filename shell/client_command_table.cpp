@@ -80,7 +80,7 @@ const Table& CommandTable() {
         {cmd::kSitePlan, nullptr},
         {cmd::kFloorArea, nullptr},
         // Other
-        {cmd::kManualDimension, nullptr},
+        {cmd::kManualDimension, &TClient::CmManualDimension},
         {cmd::kStairs, nullptr},
         {cmd::kWindows, nullptr},
         {cmd::kNewRoom, nullptr},

@@ -3,7 +3,7 @@
 
 #include "shell/child.h"
 #include "shell/client.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tools/move_tool.h"
 
 namespace {

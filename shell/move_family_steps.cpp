@@ -4,7 +4,7 @@
 #include "shell/child.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tools/move_tool.h"
 
 namespace shell {

@@ -3,7 +3,7 @@
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
 #include "platform/virtual_keys.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tools/tool_geometry.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "document/document.h"
 #include "editing/selection_rules.h"
 #include "platform/dc.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tools/move_tool.h"
 #include "tools/round_hundredths.h"
 #include "tools/tool_geometry.h"

@@ -9,7 +9,7 @@
 #include "platform/dc.h"
 #include "render/screen_units.h"
 #include "render/shape_drawing.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tools/move_tool.h"
 #include "tools/tool_geometry.h"
 

@@ -4,7 +4,7 @@
 #include "document/document.h"
 #include "editing/selection_list.h"
 #include "editing/selection_shift.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tools/move_tool.h"
 #include "tools/tool_geometry.h"
 

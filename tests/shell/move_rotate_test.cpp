@@ -6,7 +6,7 @@
 
 #include "platform/cursor.h"
 #include "resources/command_ids.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/move_tool.h"
 

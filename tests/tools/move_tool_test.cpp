@@ -12,7 +12,7 @@
 #include "document/document.h"
 #include "platform/dc.h"
 #include "platform/virtual_keys.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tests/platform/pixel_probe.h"
 #include "tests/support/program_directory.h"
 #include "tools/move_tool.h"
