@@ -131,6 +131,17 @@ TEST_F(MoveTool, BandIsDottedWhileTheRectangleIsDragged) {
     EXPECT_EQ(inked, 15);
 }
 
+TEST_F(MoveTool, AbandonedDragTakesItsBandAlong) {
+    const QImage before = image.copy();
+    TMoveobjtool tool;
+    TPoint from = Px(100, 200);
+    tool.ButtonDown(dc, client, &from);
+    tool.MouseMove(dc, client, 300, 250);
+    ASSERT_NE(image, before);
+    tool.Button2Up(dc, client, &from);
+    EXPECT_EQ(image, before);
+}
+
 TEST_F(MoveTool, ZoomWindowBecomesTheViewInTheWindowsProportions) {
     for (const bool reversed : {false, true}) {
         ViewExtentX = kW;
