@@ -4,9 +4,9 @@
 #include <QCoreApplication>
 #include <QTest>
 
+#include "document/program_state.h"
 #include "platform/cursor.h"
 #include "resources/command_ids.h"
-#include "document/program_state.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/move_tool.h"
 
@@ -107,18 +107,6 @@ TEST_F(MoveRotate, APendingMoveSurvivesARepaint) {
     child->UpdateWindow();
     EXPECT_EQ(ObjectList[3]->x1, moved);
     EXPECT_TRUE(client->Tool->Kind == toolkind::kMove && client->Tool->Mode == movestate::kMoving);
-}
-
-TEST_F(MoveRotate, AClickWithoutADragSelectsNothingAndMovesNothing) {
-    OpenWithObjects();
-    client->ProcessCommand(cmd::kMoveRotate);
-    Click(TPoint(200, 150));
-    EXPECT_EQ(dir.ReadFile("CFG/TEMP.CFG"), "0\n");
-    Click(TPoint(200, 150));
-    Click(TPoint(220, 170));
-    Key(Qt::Key_Left);
-    EXPECT_EQ(ObjectList[3]->x1, a.x);
-    EXPECT_EQ(client->Tool->Mode, movestate::kMoving);
 }
 
 TEST_F(MoveRotate, RightButtonDuringADragAbandonsItWithoutAPrompt) {

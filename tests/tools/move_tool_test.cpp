@@ -10,9 +10,9 @@
 
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
 #include "platform/virtual_keys.h"
-#include "document/program_state.h"
 #include "tests/platform/pixel_probe.h"
 #include "tests/support/program_directory.h"
 #include "tools/move_tool.h"
@@ -119,7 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DragCase{toolkind::kCopy, {201, 201}, {99, 99}, "1\n", "2 150 150\n"},
                       DragCase{toolkind::kCopy, {0, 0}, {600, 300}, "2\n", "1 300 150\n2 300 150\n"}));
 
-TEST_F(MoveTool, BandIsDottedWhileTheRectangleIsDragged) {
+TEST_F(MoveTool, BandIsDottedAndAnAbandonedDragTakesItAlong) {
+    const QImage before = image.copy();
     TMoveobjtool tool;
     TPoint from = Px(100, 200);
     tool.ButtonDown(dc, client, &from);
@@ -129,15 +130,6 @@ TEST_F(MoveTool, BandIsDottedWhileTheRectangleIsDragged) {
     for (int x = 100; x < 130; ++x)
         inked += pixelprobe::Inked(image, x, 100);
     EXPECT_EQ(inked, 15);
-}
-
-TEST_F(MoveTool, AbandonedDragTakesItsBandAlong) {
-    const QImage before = image.copy();
-    TMoveobjtool tool;
-    TPoint from = Px(100, 200);
-    tool.ButtonDown(dc, client, &from);
-    tool.MouseMove(dc, client, 300, 250);
-    ASSERT_NE(image, before);
     tool.Button2Up(dc, client, &from);
     EXPECT_EQ(image, before);
 }
@@ -205,15 +197,6 @@ TEST_F(MoveTool, MoveShiftsTheListedObjectsAndPassesOverStaleEntries) {
     EXPECT_EQ(tool.AnchorX, 130);
     EXPECT_EQ(tool.AnchorY, 110);
     EXPECT_TRUE(tool.MovePending());
-}
-
-TEST_F(MoveTool, WithoutTheListFileNothingMoves) {
-    ObjectList.Add(Line(100, 100, 200, 200));
-    dir.WriteFile("CFG/TEMP.CFG", "1\n");
-    TMoveobjtool tool;
-    tool.MoveSelection(dc, client, Px(130, 110).x, Px(130, 110).y);
-    EXPECT_EQ(ObjectList[0]->x1, 100);
-    EXPECT_FALSE(tool.MovePending());
 }
 
 TEST_F(MoveTool, ReleaseWhileMovingWipesTheOldPlaceAndPaintsTheNew) {
@@ -316,20 +299,6 @@ TEST_F(MoveTool, CoordinatesAreDividedTowardZero) {
     EXPECT_FALSE(pixelprobe::Inked(image, 10, kH - 100));
 }
 
-TEST_F(MoveTool, PenIsTheObjectsWidthTimesTheDivisorAndOneForSymbols) {
-    ZoomDivisor = 20;
-    ObjectList.Add(Line(4000, 1000, 4000, 4000, 2));
-    TMoveobjtool tool;
-    tool.PaintObject(dc, 0, RGB(0, 0, 0), 0);
-    EXPECT_EQ(tool.PenWidth, 2);
-    EXPECT_NEAR(pixelprobe::InkBounds(image).width(), 40, 1);
-
-    ObjectList.Add(Square(6000, 1000, 1000));
-    ObjectList[1]->penWidth = 5;
-    tool.PaintObject(dc, 1, RGB(0, 0, 0), 0);
-    EXPECT_EQ(tool.PenWidth, 1);
-}
-
 TEST_F(MoveTool, PolygonIsFilledWithTheBackgroundOnlyOnceASelectionIsListed) {
     ObjectList.Add(Square(100, 100, 80));
     for (const int32_t made : {0, 1}) {
@@ -339,22 +308,6 @@ TEST_F(MoveTool, PolygonIsFilledWithTheBackgroundOnlyOnceASelectionIsListed) {
         tool.PaintObject(dc, 0, RGB(200, 0, 0), 0);
         EXPECT_EQ(image.pixel(140, kH - 140), made ? 0xFFFFFFFFu : 0xFF808080u);
         EXPECT_EQ(image.pixel(100, kH - 140), 0xFFC80000u);
-    }
-}
-
-TEST_F(MoveTool, ExternalWallDrawsItsFurtherLinesOnlyWhenItHasThem) {
-    for (const int32_t thickness2 : {0, 40}) {
-        image.fill(Qt::white);
-        ObjectList.Flush();
-        const int32_t layers[12] = {0, 120, 500, 120, 0, 140, 500, 140, 0, 160, 500, 160};
-        const int32_t attr[4] = {};
-        ObjectList.Add(std::make_unique<TExtwallobj>(kGroundFloor, kExtWall, 1, 0, 0, 0, 0, 0, 500, 0, 100,
-                                                     100, 0, 100, thickness2, 0, 0, 0, 1, 0, layers, 0, 0,
-                                                     attr));
-        TMoveobjtool tool;
-        tool.PaintObject(dc, 0, RGB(0, 0, 0), 0);
-        EXPECT_TRUE(pixelprobe::Inked(image, 250, kH - 120));
-        EXPECT_EQ(pixelprobe::Inked(image, 250, kH - 160), thickness2 > 0);
     }
 }
 
