@@ -16,8 +16,8 @@ TGadgetWindow::TGadgetWindow(TWindow* parent, TTileDirection direction, const TG
       HasFont(font != nullptr) {}
 
 TGadgetWindow::~TGadgetWindow() {
-    // The widgets go first: hiding them on the way out still reaches the gadgets' event filters,
-    // which must find their gadgets alive.
+    // The widgets go first: while a bar is torn down its buttons still get hide and leave events,
+    // whose hint filters ask their gadgets, so the gadgets must outlive them.
     delete GetHandle();
     for (TGadget* gadget : Gadgets)
         delete gadget;
