@@ -27,7 +27,7 @@ public:
     int32_t ExtraSetting1 = 0; // carried unchanged into every wall built
     int32_t ExtraSetting2 = 0;
     int32_t ExtraWord = 0;
-    int32_t NextWall = 0; // document indices of the joined walls; NoWallIndex when none
+    int32_t NextWall = 0; // document indices of the joined walls; kNoObject when none
     int32_t PreviousWall = 0;
     int32_t LayerEndX[6] = {}; // the two ends of each of the three layer lines
     int32_t LayerEndY[6] = {};
