@@ -46,7 +46,7 @@ constexpr int32_t kFinishRooms = 1500;
 constexpr int32_t kDeletePickStep = 3;  // the step value of the key that picks a partition to delete
 constexpr int32_t kEndCapped = 30000;   // FreeLength after an end cap: the chain is finished
 constexpr int32_t kStartMarked = 30000; // Y0 after Start in an edit mode
-constexpr int32_t kRefused = 30001;     // Y0 after a refused key or a pick that found nothing
+constexpr int32_t kRefused = kNoObject; // Y0 after a refused key or a pick that found nothing
 constexpr int32_t kEdited = 4;          // PointPlaced after an end was moved: repaint the box
 } // namespace intwall
 
