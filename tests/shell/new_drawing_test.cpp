@@ -82,8 +82,10 @@ TEST_F(NewDrawing, NameKeepsOnlyLettersDigitsCommaAndBlankUpTo24) {
 }
 
 TEST_F(NewDrawing, EmptyNameEndsQuietly) {
-    New("");
-    New("   ");
+    AnswerNew("");
+    client->ProcessCommand(230);
+    AnswerNew("   ");
+    client->ProcessCommand(230);
     EXPECT_TRUE(Titles().empty());
     EXPECT_EQ(DrawingState, 0);
     EXPECT_FALSE(dir.Exists("DWGS/.DB0"));
@@ -102,6 +104,7 @@ TEST_F(NewDrawing, ExistingDrawingIsReplacedOnlyWhenTheUserAgrees) {
 
     AnswerNew("SMITH");
     pl::script::AnswerMessageBox(IDYES);
+    AnswerWallConstruction();
     client->ProcessCommand(230);
     EXPECT_EQ(Contents("SMITH"), FloorRecords());
     EXPECT_EQ(Titles(), std::vector<std::string>{"SMITH.PLN"});
