@@ -70,8 +70,8 @@ int32_t MoveNearerEnd(TList& document, int32_t view, int32_t index, int32_t step
     const int32_t length = vertical ? std::abs(wall->y2 - wall->y1) : std::abs(wall->x2 - wall->x1);
     if (step <= -length) return walledit::kTooShort;
 
-    int32_t previous = NoWallIndex;
-    int32_t next = NoWallIndex;
+    int32_t previous = kNoObject;
+    int32_t next = kNoObject;
     FindTouchingWalls(document, view, index, previous, next);
 
     ExtWallWork w = LoadWall(*wall);
@@ -104,8 +104,8 @@ int32_t MoveNearerEnd(TList& document, int32_t view, int32_t index, int32_t step
 
 void DeleteWall(TList& document, int32_t view, int32_t index) {
     if (!ExternalWallAt(document, index)) return;
-    int32_t previous = NoWallIndex;
-    int32_t next = NoWallIndex;
+    int32_t previous = kNoObject;
+    int32_t next = kNoObject;
     FindTouchingWalls(document, view, index, previous, next);
     FreeEnd(ExternalWallAt(document, previous), kFinishEnd);
     FreeEnd(ExternalWallAt(document, next), kStartEnd);
@@ -116,8 +116,8 @@ void RetypeWall(TList& document, int32_t view, int32_t index, int32_t layer1, in
                 int32_t layer3) {
     TExtwallobj* wall = ExternalWallAt(document, index);
     if (!wall) return;
-    int32_t previous = NoWallIndex;
-    int32_t next = NoWallIndex;
+    int32_t previous = kNoObject;
+    int32_t next = kNoObject;
     FindTouchingWalls(document, view, index, previous, next);
     TExtwallobj* before = ExternalWallAt(document, previous);
     TExtwallobj* after = ExternalWallAt(document, next);

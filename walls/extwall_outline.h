@@ -36,7 +36,7 @@ enum JoinCode : int32_t { kJoinStart = 1, kJoinEnd = 2, kJoinOtherEnd = 10, kJoi
 
 bool IsSquareBearing(int32_t angle);
 
-// The external wall at a document index; null for NoWallIndex or any other object.
+// The external wall at a document index; null for kNoObject or any other object.
 TExtwallobj* ExternalWallAt(const TList& document, int32_t index);
 
 ExtWallWork LoadWall(const TExtwallobj& wall);
@@ -64,7 +64,7 @@ void JoinCorner(ExtWallWork& w, TExtwallobj& other, int32_t code);
 
 // The layer points of the wall at both ends: an end joined to the wall snapped there (its end on
 // this start, its start on this end, both coordinates equal) is cornered with it, every other end is
-// free. startWall and endWall are document indices or NoWallIndex.
+// free. startWall and endWall are document indices or kNoObject.
 void ComputeOutline(ExtWallWork& w, TList& document, int32_t startWall, int32_t endWall);
 
 } // namespace walls
