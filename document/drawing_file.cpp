@@ -144,14 +144,17 @@ FileResult TList::ReadDrawingFile(int32_t mode) {
     FileResult result = FileResult::Ok;
     RecordReader reader(text);
     int32_t header[6] = {};
-    if (!reader.ReadHeader(header) || header[0] < 0) {
+    if (!reader.ReadHeader(header)) {
         result = FileResult::Damaged;
     } else {
         MetricUnits = header[4];
         IdCounter = header[5];
+        // A negative count reads no records.
         for (int32_t i = 0; i < header[0]; ++i) {
             std::unique_ptr<TObject> object;
-            if (reader.Next(centre, object) != RecordReader::Status::Object) {
+            const RecordReader::Status status = reader.Next(centre, object);
+            if (status == RecordReader::Status::Skipped) continue;
+            if (status != RecordReader::Status::Object) {
                 result = FileResult::Damaged;
                 break;
             }

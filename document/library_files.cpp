@@ -104,7 +104,7 @@ FileResult TList::InsertLibrary(const char* fileName) {
 
     RecordReader reader(text);
     int32_t header[6] = {};
-    if (!reader.ReadHeader(header) || header[0] < 0) return FileResult::Damaged;
+    if (!reader.ReadHeader(header)) return FileResult::Damaged;
     // An older library must not set the counter back: its identifiers would collide with ours.
     IdCounter = std::max(IdCounter, header[5]);
 
@@ -112,7 +112,9 @@ FileResult TList::InsertLibrary(const char* fileName) {
     FileResult result = FileResult::Ok;
     for (int32_t i = 0; i < header[0]; ++i) {
         std::unique_ptr<TObject> object;
-        if (reader.Next(at, object, RecordKinds::Paste) != RecordReader::Status::Object) {
+        const RecordReader::Status status = reader.Next(at, object, RecordKinds::Paste);
+        if (status == RecordReader::Status::Skipped) continue;
+        if (status != RecordReader::Status::Object) {
             result = FileResult::Damaged;
             break;
         }

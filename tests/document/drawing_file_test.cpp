@@ -178,10 +178,23 @@ TEST_F(DrawingFileTest, HeaderCountingMoreRecordsThanThereAreStopsAtTheEnd) {
     EXPECT_EQ(ObjectList.count, 1);
 }
 
-TEST_F(DrawingFileTest, UnknownKindStopsTheRead) {
-    SetWorkingFile("3 0 0 0 1 5\n" + LineRecord(1) + "12\n12 50 1 0 0 0 0 0 0 0 0 0 0 1 0\n" + LineRecord(3));
-    EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Damaged);
-    EXPECT_EQ(ObjectList.count, 1);
+TEST_F(DrawingFileTest, UnknownKindLineBuildsNothingAndTheReadGoesOn) {
+    for (const char* kind : {"2\n", "10\n", "-7\n"}) {
+        ObjectList.Flush();
+        SetWorkingFile("3 0 0 0 1 5\n" + LineRecord(1) + kind + LineRecord(3));
+        EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok) << kind;
+        ASSERT_EQ(ObjectList.count, 2) << kind;
+        EXPECT_EQ(ObjectList[1]->id, 3) << kind;
+    }
+}
+
+TEST_F(DrawingFileTest, NegativeCountReadsTheHeaderValuesAndNoRecords) {
+    SetWorkingFile("-4 0 0 0 0 9\n" + LineRecord(1));
+    MetricUnits = 1;
+    EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+    EXPECT_EQ(ObjectList.count, 0);
+    EXPECT_EQ(MetricUnits, 0);
+    EXPECT_EQ(IdCounter, 9);
 }
 
 TEST_F(DrawingFileTest, KindLineThatDisagreesWithItsRecordIsDamage) {
