@@ -115,6 +115,11 @@ TEST_F(FileIo, CountedTextIsClampedToItsBuffer) {
     EXPECT_EQ(pl::sscanf("-5 x", "%d %1t", &length, name, static_cast<int>(sizeof name)), 2);
     EXPECT_STREQ(name, "");
     EXPECT_EQ(pl::sscanf("9 abc", "%d %1t", &length, name, static_cast<int>(sizeof name)), 1);
+    // The blank before a counted text is one separator: the text keeps its own leading blanks.
+    EXPECT_EQ(pl::sscanf("2  a", "%d %1t", &length, name, static_cast<int>(sizeof name)), 2);
+    EXPECT_STREQ(name, " a");
+    EXPECT_EQ(pl::sscanf("1 3/n  b", "%d %d/n%2t", &after, &length, name, static_cast<int>(sizeof name)), 3);
+    EXPECT_STREQ(name, "  b");
 }
 
 TEST_F(FileIo, MissingFileAndDirectoryDoNotOpen) {
