@@ -103,6 +103,35 @@ INSTANTIATE_TEST_SUITE_P(Lengths, MetricLimit,
                                            std::pair{"70000", false}, std::pair{"0", false},
                                            std::pair{"-5", false}, std::pair{"abc", false}));
 
+// A step that would leave the sheet is refused with a warning and changes nothing: the line's first
+// step, the rectangle's second side.
+struct OffSheetCase {
+    void (TClient::*command)();
+    bool firstSide;
+};
+
+class StepOffTheSheet : public InputTest, public ::testing::WithParamInterface<OffSheetCase> {};
+
+TEST_P(StepOffTheSheet, IsRefusedAndMakesNothing) {
+    Open();
+    (client->*GetParam().command)();
+    MoveTo(TPoint(150, 150));
+    Key(Qt::Key_Return);
+    if (GetParam().firstSide) {
+        pl::script::AnswerInput("2000");
+        Key(Qt::Key_Up);
+    }
+    pl::script::AnswerInput("69999");
+    Key(Qt::Key_Right);
+    EXPECT_TRUE(ui.LogContains("Distance would take you outside the programme's total drawing sizes"));
+    EXPECT_EQ(FileCount(), kRecords);
+    EXPECT_EQ(ObjectList.count, kRecords);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tools, StepOffTheSheet,
+                         ::testing::Values(OffSheetCase{&TClient::CmLine, false},
+                                           OffSheetCase{&TClient::CmRectangle, true}));
+
 TEST_F(KeyedLine, CancelledLengthLeavesTheToolEngaged) {
     Open();
     MoveTo(TPoint(150, 150));
