@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "document/document.h"
+#include "document/drawing_name.h"
 #include "document/record_format.h"
 #include "platform/file_io.h"
 #include "shell/globals.h"
@@ -85,6 +86,8 @@ struct Extents {
 std::string TList::DrawingFilePath(int32_t mode) const {
     switch (mode) {
     case 1:
+        // Whatever asked for it, a name that could reach outside the drawings folder names no file.
+        if (!IsSafeInFolder(DrawingName)) return {};
         return ProgramDirectory + "DWGS/" + DrawingName + ".DB0";
     case 0:
         return ProgramDirectory + "CFG/tmp.cfg";
@@ -108,7 +111,7 @@ int32_t FormatDocument(const TList& list, RecordOrigin origin, std::string& out)
     return written;
 }
 
-FileResult TList::WriteDrawingFile(int32_t mode) {
+FileResult TList::WriteDrawingFile(int32_t mode, pl::Sync sync) {
     const RecordOrigin centre = SheetCentre();
     StartHeightRange();
     const std::string path = DrawingFilePath(mode);
@@ -127,7 +130,7 @@ FileResult TList::WriteDrawingFile(int32_t mode) {
     AppendHeader(header, values);
     const size_t offset = kHeaderRoom - header.size();
     text.replace(offset, header.size(), header);
-    if (!pl::WriteTextFile(path, std::string_view(text).substr(offset))) return FileResult::WriteFailed;
+    if (!pl::WriteTextFile(path, std::string_view(text).substr(offset), sync)) return FileResult::WriteFailed;
     if (count > 0) DrawingState = 2;
     return FileResult::Ok;
 }
@@ -170,5 +173,5 @@ FileResult TList::ReadDrawingFile(int32_t mode) {
 
 void TList::ClearDrawingFile() {
     Flush();
-    (void)pl::RemoveFile(DrawingFilePath(1));
+    (void)pl::RemoveFile(DrawingFilePath(1)); // a file that stays only holds a drawing the user discarded
 }

@@ -16,10 +16,12 @@ TGadgetWindow::TGadgetWindow(TWindow* parent, TTileDirection direction, const TG
       HasFont(font != nullptr) {}
 
 TGadgetWindow::~TGadgetWindow() {
+    // The widgets go first: their event filters and actions refer to the gadgets, and a button that
+    // hides as its bar is deleted still reports the pointer leaving it.
+    delete GetHandle();
     for (TGadget* gadget : Gadgets)
         delete gadget;
     Gadgets.clear();
-    delete GetHandle();
 }
 
 void TGadgetWindow::Insert(TGadget& gadget, TPlacement placement, TGadget* sibling) {

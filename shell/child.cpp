@@ -3,6 +3,7 @@
 // the DATUM reference, the pointer nudge and the one precondition message.
 #include "shell/child.h"
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -51,8 +52,9 @@ constexpr int32_t kPrecondition = 2;
 } // namespace
 
 TChild::TChild(TClient& client, const char* title) : TMDIChild(client, title), ClientWindow(client) {
-    std::strncpy(ObjectList.DrawingTitle, title ? title : "", sizeof ObjectList.DrawingTitle - 1);
-    ObjectList.DrawingTitle[sizeof ObjectList.DrawingTitle - 1] = '\0';
+    // New and Open pass the document's own title: the copy goes through a string, as the two overlap.
+    const std::string caption = title ? title : "";
+    std::snprintf(ObjectList.DrawingTitle, sizeof ObjectList.DrawingTitle, "%s", caption.c_str());
     Scroller = new TScroller(this, 0, 0, 0, 0);
     InitSettings();
     SetCaption(ObjectList.DrawingTitle);
@@ -117,7 +119,7 @@ void TChild::Paint(TDC& dc, bool, TRect&) {
 
     if (CurrentView >= kGroundFloor) {
         ObjectList.Flush();
-        (void)ObjectList.ReadDrawingFile(1);
+        (void)ObjectList.ReadDrawingFile(1); // a repaint shows what it can: a message box would repaint again
         ObjectList.Paint(dc, client);
 
         const int32_t kind = tool ? tool->Kind : 0;
@@ -138,7 +140,7 @@ void TChild::Paint(TDC& dc, bool, TRect&) {
 
     // Room-layout views.
     ObjectList.Flush();
-    (void)ObjectList.ReadDrawingFile(1);
+    (void)ObjectList.ReadDrawingFile(1); // as above: a repaint tells nothing
     if (CurrentView == kRoomLayout && DatumMode < 4) ExternalRectangleSize(0);
     ObjectList.Paint(dc, client);
     if (LayoutGridFlag == 1 && CurrentView < 49) {
@@ -146,7 +148,7 @@ void TChild::Paint(TDC& dc, bool, TRect&) {
         ObjectList.MakeLayoutGrid();
         ObjectList.Paint(dc, client);
         ObjectList.Flush();
-        (void)ObjectList.ReadDrawingFile(1);
+        (void)ObjectList.ReadDrawingFile(1); // the same file, read a moment ago
     }
 }
 

@@ -6,6 +6,7 @@
 #include "dialogs/line_style_dialog.h"
 #include "dialogs/line_text_dialog.h"
 #include "dialogs/text_details_dialog.h"
+#include "document/checked_file.h"
 #include "document/document.h"
 #include "platform/cursor.h"
 #include "platform/file_io.h"
@@ -59,7 +60,7 @@ void TChild::RunToolDialog(int32_t kind) {
         CurrentView = view;
         if (written) {
             ObjectList.Flush();
-            (void)ObjectList.ReadDrawingFile(1);
+            (void)ReadOrTell(ObjectList, 1); // the last step: the user is told, nothing follows
         }
         return;
     }

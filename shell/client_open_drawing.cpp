@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "document/checked_file.h"
 #include "document/document.h"
 #include "platform/file_dialog.h"
 #include "platform/file_io.h"
@@ -129,7 +130,7 @@ void TClient::CmFileOpen() {
 
     // The document ends holding the working file, whichever window painted last.
     ObjectList.Flush();
-    if (ObjectList.ReadDrawingFile(1) == FileResult::Ok) (void)ObjectList.WriteDrawingFile(0);
+    if (ReadOrTell(ObjectList, 1)) (void)WriteOrTell(ObjectList, 0); // the last step: told, nothing after
 }
 
 void TClient::OpenViewWindow(int32_t flag, const char* extension) {
