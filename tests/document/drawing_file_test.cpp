@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "document/drawing_name.h"
 #include "document/record_format.h"
+#include "platform/file_io.h"
 #include "tests/document/document_fixture.h"
 
 namespace {
@@ -157,6 +159,42 @@ TEST_F(DrawingFileTest, ClearDrawingFileEmptiesAndDeletes) {
     EXPECT_FALSE(dir.Exists("DWGS/HOUSE.DB0"));
     ObjectList.ClearDrawingFile(); // a missing file is no error
 }
+
+TEST_F(DrawingFileTest, NameThatCouldLeaveTheDrawingsFolderWritesNothing) {
+    ObjectList.Add(make::Line(kLine, 0, 0, 1, 1));
+    for (const char* name : {"../CFG/CLR", "A/B", "A\\B", "..", "X..Y"}) {
+        ObjectList.SetDrawingName(name);
+        EXPECT_NE(ObjectList.WriteDrawingFile(1), FileResult::Ok) << name;
+    }
+    EXPECT_FALSE(dir.Exists("CFG/CLR.DB0"));
+    EXPECT_FALSE(dir.Exists("DWGS/A/B.DB0"));
+}
+
+struct NameCase {
+    const char* typed;
+    const char* name; // null: refused
+};
+
+class DrawingNameRule : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(DrawingNameRule, TrimsOuterBlanksAndRefusesUnsafeNames) {
+    const std::optional<std::string> name = DrawingNameFrom(GetParam().typed);
+    if (GetParam().name) {
+        ASSERT_TRUE(name.has_value()) << GetParam().typed;
+        EXPECT_EQ(*name, GetParam().name);
+    } else {
+        EXPECT_FALSE(name.has_value()) << GetParam().typed;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, DrawingNameRule,
+    ::testing::Values(NameCase{"HOUSE", "HOUSE"}, NameCase{"  my house ", "my house"}, NameCase{"A,1", "A,1"},
+                      NameCase{"123456789012345678901234", "123456789012345678901234"},
+                      NameCase{"1234567890123456789012345", nullptr}, NameCase{"", nullptr},
+                      NameCase{"   ", nullptr}, NameCase{"*", nullptr}, NameCase{"A*", nullptr},
+                      NameCase{"caf\xe9", nullptr}, NameCase{"../X", nullptr}, NameCase{"A.B", nullptr},
+                      NameCase{"A/B", nullptr}, NameCase{"A\tB", nullptr}));
 
 // ---- Untrusted input ----
 
