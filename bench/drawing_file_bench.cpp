@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "document/record_format.h"
-#include "shell/globals.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 
 #include "document/document.h"
 #include "document/objects.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
 #include "platform/font_face.h"
-#include "shell/globals.h"
 
 namespace {
 

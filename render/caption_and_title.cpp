@@ -6,9 +6,9 @@
 
 #include "document/checked_file.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/file_io.h"
 #include "render/print_settings.h"
-#include "shell/globals.h"
 
 namespace {
 

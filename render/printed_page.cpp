@@ -5,11 +5,11 @@
 
 #include "document/checked_file.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
 #include "platform/file_io.h"
 #include "platform/printer.h"
 #include "render/print_settings.h"
-#include "shell/globals.h"
 
 namespace render {
 

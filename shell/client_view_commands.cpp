@@ -2,10 +2,10 @@
 // window, which repaints or reopens the view.
 #include "document/checked_file.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/message_box.h"
 #include "shell/child.h"
 #include "shell/client.h"
-#include "shell/globals.h"
 
 namespace {
 

@@ -3,15 +3,15 @@
 #include <functional>
 #include <random>
 
-#include "dialogs/overlay_file.h"
 #include "dialogs/units_file.h"
+#include "document/overlay_file.h"
+#include "document/program_state.h"
 #include "render/print_settings.h"
 #include "resources/command_ids.h"
 #include "resources/default_settings.h"
 #include "shell/client.h"
 #include "shell/colour_settings.h"
 #include "shell/drawing_start.h"
-#include "shell/globals.h"
 #include "tests/shell/drawing_window_fixture.h"
 #include "tests/support/mutate.h"
 
