@@ -1,6 +1,7 @@
 // The selection buffer (CFG/COPY.CFG with its count in CFG/TEMP.CFG) and the symbol-library files,
 // which hold records like the working file but relative to each entry's reference point.
 #include <algorithm>
+#include <limits>
 #include <string>
 
 #include "document/document.h"
@@ -51,7 +52,8 @@ FileResult TList::WriteCopyCfg(int32_t index, int32_t refX, int32_t refY) {
     if (!text.empty() && text.back() != '\n') text.push_back('\n');
     text += pl::Format("%d %ld %ld\n", index, refX, refY);
     if (!pl::WriteTextFile(CopyCfgPath(*this), text)) return FileResult::WriteFailed;
-    return WriteTempCount(n + 1);
+    // A count at the top of the range (a damaged file) stays there rather than wrapping round.
+    return WriteTempCount(n < std::numeric_limits<int32_t>::max() ? n + 1 : n);
 }
 
 FileResult TList::SaveLibraryCategory(int32_t group, const char* baseName) {
