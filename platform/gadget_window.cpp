@@ -16,8 +16,8 @@ TGadgetWindow::TGadgetWindow(TWindow* parent, TTileDirection direction, const TG
       HasFont(font != nullptr) {}
 
 TGadgetWindow::~TGadgetWindow() {
-    // The widgets go first: their event filters and actions refer to the gadgets, and a button that
-    // hides as its bar is deleted still reports the pointer leaving it.
+    // The widgets go first: while a bar is torn down its buttons still get hide and leave events,
+    // whose hint filters ask their gadgets, so the gadgets must outlive them.
     delete GetHandle();
     for (TGadget* gadget : Gadgets)
         delete gadget;
