@@ -79,6 +79,7 @@ void TClient::CmFileOpen() {
         return;
     }
     ObjectList.SetDrawingName(name);
+    ObjectList.ForgetSelection();
     SetDrawingTitle(".PLN");
     DrawingState = 1;
 
