@@ -108,19 +108,18 @@ INSTANTIATE_TEST_SUITE_P(Lengths, MetricLimit,
 
 // A step that would leave the sheet is refused with a warning and changes nothing: the line's first
 // step, the rectangle's second side.
-struct OffSheetCase {
-    void (TClient::*command)();
-    bool firstSide;
-};
-
-class StepOffTheSheet : public InputTest, public ::testing::WithParamInterface<OffSheetCase> {};
+// The parameter: the rectangle tool, else the line tool.
+class StepOffTheSheet : public InputTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(StepOffTheSheet, IsRefusedAndMakesNothing) {
     Open();
-    (client->*GetParam().command)();
+    if (GetParam())
+        client->CmRectangle();
+    else
+        client->CmLine();
     MoveTo(TPoint(150, 150));
     Key(Qt::Key_Return);
-    if (GetParam().firstSide) {
+    if (GetParam()) {
         pl::script::AnswerInput("2000");
         Key(Qt::Key_Up);
     }
@@ -131,9 +130,7 @@ TEST_P(StepOffTheSheet, IsRefusedAndMakesNothing) {
     EXPECT_EQ(ObjectList.count, kRecords);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tools, StepOffTheSheet,
-                         ::testing::Values(OffSheetCase{&TClient::CmLine, false},
-                                           OffSheetCase{&TClient::CmRectangle, true}));
+INSTANTIATE_TEST_SUITE_P(Tools, StepOffTheSheet, ::testing::Bool());
 
 TEST_F(KeyedLine, CancelledLengthLeavesTheToolEngaged) {
     Open();
