@@ -104,6 +104,9 @@ void TDC::InitState() {
         painter_->setBackgroundMode(Qt::TransparentMode);
         rasterOps_ =
             painter_->paintEngine() && painter_->paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+        const QPaintEngine* engine = painter_->paintEngine();
+        recording_ =
+            engine && (engine->type() == QPaintEngine::Picture || engine->type() >= QPaintEngine::User);
     }
     mapping_ = TMapping(96, 96);
 }
@@ -139,6 +142,11 @@ void TDC::Drawn(const QRect& deviceRect) {
     if (r.isEmpty()) return;
     drawn_ |= r;
     OnDrawn(r);
+}
+
+bool TDC::OutsideClip(const QRect& pixels) const {
+    const QRect bounds = clipped_ ? clip_.boundingRect().intersected(deviceRect_) : deviceRect_;
+    return !pixels.intersects(bounds);
 }
 
 // Mapping

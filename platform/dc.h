@@ -160,6 +160,8 @@ private:
     void InitState();
     bool Active() const;
     void Drawn(const QRect& deviceRect);
+    // True when no pixel of the rectangle (device pixels) lies inside the clip and the device.
+    bool OutsideClip(const QRect& pixels) const;
     POINT ToDevice(int32_t x, int32_t y) const { return mapping_.ToDevice(x, y); }
     int32_t DevicePenWidth() const;
     bool DrawsPixelwise() const;
@@ -181,6 +183,7 @@ private:
     QImage* image_ = nullptr;       // set when pixels can be written directly
     QImage* deviceImage_ = nullptr; // set when the device is an image (GetPixel)
     bool rasterOps_ = false;
+    bool recording_ = false; // the device records primitives (a picture) rather than pixels
     QRegion clip_;
     bool clipped_ = false;
     QRect deviceRect_;

@@ -29,8 +29,10 @@ int32_t TDC::DevicePenWidth() const {
     return width < 1 ? 1 : width;
 }
 
+// A device that records primitives rather than pixels (a picture, a custom engine) gets them as
+// the painter's own lines and shapes.
 bool TDC::DrawsPixelwise() const {
-    return hairline_ <= 1.0 && DevicePenWidth() <= 1;
+    return hairline_ <= 1.0 && DevicePenWidth() <= 1 && !recording_;
 }
 
 void TDC::PreparePen(bool forShape) const {

@@ -85,8 +85,8 @@ TEST(LineSpans, SetExactlyThePixelsOfThePerPixelPath) {
                                               : EndPoint(r);
                 dc.MoveTo(from.x, from.y);
                 dc.LineTo(to.x, to.y);
-                DrawPerPixel(expected, from, to, clip, qRgb(GetRValue(colour), GetGValue(colour), GetBValue(colour)),
-                             rop);
+                DrawPerPixel(expected, from, to, clip,
+                             qRgb(GetRValue(colour), GetGValue(colour), GetBValue(colour)), rop);
             }
         }
         ASSERT_EQ(pixelprobe::CountDifferent(fast, expected), 0) << "trial " << trial;
