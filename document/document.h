@@ -37,6 +37,8 @@ public:
     void Add(std::unique_ptr<TObject> object);
     // Deletes every object and sets `count` to 0; the room stays.
     void Flush();
+    // Makes ready for `more` objects beyond count, so adding them moves nothing (Room is unchanged).
+    void Reserve(int32_t more);
     // The object at an index, or null outside 0 .. count - 1.
     TObject* operator[](int32_t index) const;
     TObject* At(int32_t index) const { return (*this)[index]; }

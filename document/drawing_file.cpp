@@ -47,6 +47,9 @@ void NoteReadHeights(const TObject& object) {
 
 namespace {
 
+constexpr size_t kShortestRecord = 16; // bytes of the shortest kind line and record
+constexpr int64_t kMostReserved = 1 << 20;
+
 // The extents of what a read file holds, in drawing units.
 struct Extents {
     int32_t minX = 300000, maxX = 0, minY = 300000, maxY = 0;
@@ -149,6 +152,9 @@ FileResult TList::ReadDrawingFile(int32_t mode) {
     } else {
         MetricUnits = header[4];
         IdCounter = header[5];
+        // The header's count is untrusted: no more objects than the text could hold records for.
+        Reserve(static_cast<int32_t>(std::min<int64_t>(
+            {header[0], static_cast<int64_t>(text.size() / kShortestRecord), kMostReserved})));
         for (int32_t i = 0; i < header[0]; ++i) {
             std::unique_ptr<TObject> object;
             if (reader.Next(centre, object) != RecordReader::Status::Object) {
