@@ -11,8 +11,8 @@
 
 #include "bench/support/bench_scenes.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "document/record_format.h"
-#include "shell/globals.h"
 
 namespace {
 

@@ -15,11 +15,11 @@
 #include "bench/support/app_lifetime.h"
 #include "bench/support/bench_scenes.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/window_dc.h"
 #include "shell/app.h"
 #include "shell/child.h"
 #include "shell/client.h"
-#include "shell/globals.h"
 #include "tools/working_file.h"
 
 namespace {

@@ -13,8 +13,8 @@
 #include "bench/support/bench_scenes.h"
 #include "bench/support/recording_device.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
-#include "shell/globals.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <QWidget>
 
+#include "document/program_state.h"
 #include "platform/help.h"
-#include "shell/globals.h"
 
 namespace dialogs {
 

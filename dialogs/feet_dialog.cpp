@@ -2,11 +2,11 @@
 
 #include <string>
 
+#include "dialogs/help_commands.h"
+#include "document/program_state.h"
 #include "platform/controls.h"
 #include "platform/validators.h"
 #include "resources/dialogs/feet_template.h"
-#include "shell/globals.h"
-#include "shell/help_commands.h"
 
 namespace {
 

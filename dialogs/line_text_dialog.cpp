@@ -1,8 +1,8 @@
 #include "dialogs/line_text_dialog.h"
 
+#include "dialogs/help_commands.h"
+#include "document/program_state.h"
 #include "resources/dialogs/tool_dialog_templates.h"
-#include "shell/globals.h"
-#include "shell/help_commands.h"
 
 namespace {
 

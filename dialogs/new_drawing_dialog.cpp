@@ -1,11 +1,11 @@
 #include "dialogs/new_drawing_dialog.h"
 
+#include "dialogs/help_commands.h"
+#include "dialogs/help_context.h"
 #include "dialogs/units_file.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/validators.h"
-#include "shell/globals.h"
-#include "shell/help_commands.h"
-#include "shell/help_context.h"
 
 namespace {
 

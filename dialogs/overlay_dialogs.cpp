@@ -1,11 +1,11 @@
 #include "dialogs/overlay_dialogs.h"
 
-#include "dialogs/overlay_file.h"
 #include "document/document.h"
+#include "document/overlay_file.h"
+#include "document/program_state.h"
 #include "platform/help.h"
 #include "platform/message_box.h"
 #include "resources/dialogs/display_templates.h"
-#include "shell/globals.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "dialogs/print_plan_dialog.h"
 
 #include "dialogs/dialog_help.h"
+#include "document/program_state.h"
 #include "platform/controls.h"
 #include "platform/validators.h"
 #include "resources/dialogs/print_templates.h"
-#include "shell/globals.h"
 
 namespace {
 

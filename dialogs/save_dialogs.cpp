@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "dialogs/help_commands.h"
+#include "dialogs/help_context.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/message_box.h"
 #include "platform/validators.h"
-#include "shell/globals.h"
-#include "shell/help_commands.h"
-#include "shell/help_context.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "dialogs/help_commands.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "resources/dialogs/tool_dialog_templates.h"
-#include "shell/globals.h"
-#include "shell/help_commands.h"
 
 namespace {
 

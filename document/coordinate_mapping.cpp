@@ -1,7 +1,7 @@
 #include "document/coordinate_mapping.h"
 
+#include "document/program_state.h"
 #include "platform/dc.h"
-#include "shell/globals.h"
 
 void SetDrawingMapping(const void*, TDC& dc, const RECT& client) {
     dc.SetMapMode(MM_ISOTROPIC);

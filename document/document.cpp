@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "shell/globals.h"
+#include "document/program_state.h"
 
 TList ObjectList;
 

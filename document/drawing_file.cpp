@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "document/record_format.h"
 #include "platform/file_io.h"
-#include "shell/globals.h"
 
 RecordOrigin SheetCentre() {
     return {static_cast<int32_t>(int64_t{SheetWidth} * ZoomDivisor / 2),

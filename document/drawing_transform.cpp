@@ -5,9 +5,9 @@
 
 #include "document/document.h"
 #include "document/drawing_file.h"
+#include "document/program_state.h"
 #include "document/record_format.h"
 #include "platform/file_io.h"
-#include "shell/globals.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "shell/globals.h"
+#include "document/program_state.h"
 
 int32_t FloorIdBase(int32_t view) {
     switch (view) {

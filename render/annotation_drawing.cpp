@@ -4,10 +4,10 @@
 
 #include "document/document.h"
 #include "document/objects.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
 #include "render/screen_units.h"
 #include "render/shape_drawing.h"
-#include "shell/globals.h"
 
 using render::Scr;
 

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/file_io.h"
 #include "render/print_settings.h"
-#include "shell/globals.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 
 #include "document/document.h"
 #include "document/objects.h"
+#include "document/program_state.h"
 #include "platform/file_io.h"
 #include "platform/settings_file.h"
 #include "resources/default_settings.h"
-#include "shell/globals.h"
 
 namespace {
 

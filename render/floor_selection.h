@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-#include "dialogs/overlay_file.h"
 #include "document/document.h"
-#include "shell/globals.h"
+#include "document/overlay_file.h"
+#include "document/program_state.h"
 
 namespace render {
 

@@ -2,9 +2,9 @@
 // the wall style (tens digit of PlanDisplayMode), makes the object's pen for that one call and
 // releases it again.
 #include "document/objects.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
 #include "render/window_setup.h"
-#include "shell/globals.h"
 
 namespace {
 

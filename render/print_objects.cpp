@@ -2,10 +2,10 @@
 // screen drawing, with every point placed through the bitmap transform instead of the mapping.
 #include "document/document.h"
 #include "document/objects.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
 #include "render/print_transform.h"
 #include "render/shape_drawing.h"
-#include "shell/globals.h"
 
 using render::PrintTransform;
 

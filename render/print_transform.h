@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
+#include "document/program_state.h"
 #include "render/screen_units.h"
-#include "shell/globals.h"
 
 namespace render {
 

@@ -3,10 +3,10 @@
 // cases, decided on the transformed values (y runs downward there), with the pattern spacings divided
 // by ZoomDivisor. Pens are the object's width as the caller adjusted it, never widened here.
 #include "document/objects.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
 #include "render/print_transform.h"
 #include "render/wall_shapes.h"
-#include "shell/globals.h"
 
 using render::PrintTransform;
 

@@ -2,9 +2,9 @@
 // page (through the screen operations under the page's mapping, pens widened) and the current view
 // into a bitmap (through the print operations, one pixel per 25 mm or per inch).
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
 #include "render/floor_selection.h"
-#include "shell/globals.h"
 
 void TList::PaintFloorForPrint(TDC& dc) {
     if (CurrentView <= 99) return;

@@ -4,11 +4,11 @@
 #include <cmath>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
 #include "platform/file_io.h"
 #include "platform/printer.h"
 #include "render/print_settings.h"
-#include "shell/globals.h"
 
 namespace render {
 

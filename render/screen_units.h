@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "shell/globals.h"
+#include "document/program_state.h"
 
 namespace render {
 

@@ -1,10 +1,10 @@
 // Screen drawing of the simple shapes: lines, texts, arcs, ellipses, circles, rectangles, rounded
 // rectangles and polygons. Every coordinate is divided by ZoomDivisor, one value at a time.
 #include "document/objects.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
 #include "render/screen_units.h"
 #include "render/shape_drawing.h"
-#include "shell/globals.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 // mode (units digit of PlanDisplayMode), and the overlay passes of the other floors. The wall style
 // (tens digit) acts inside each object's Paint.
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
 #include "render/floor_selection.h"
 #include "render/window_setup.h"
-#include "shell/globals.h"
 
 void TList::Paint(TDC& dc, const RECT& client) {
     render::SetUpDrawingWindow(dc, client);

@@ -7,10 +7,10 @@
 #include <cmath>
 
 #include "document/objects.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
 #include "render/screen_units.h"
 #include "render/wall_shapes.h"
-#include "shell/globals.h"
 
 using render::HatchPattern;
 using render::PlacedWall;

@@ -1,7 +1,7 @@
 #include "render/window_setup.h"
 
+#include "document/program_state.h"
 #include "platform/dc.h"
-#include "shell/globals.h"
 
 namespace render {
 

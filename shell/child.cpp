@@ -7,6 +7,7 @@
 #include <string>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/cursor.h"
 #include "platform/file_io.h"
 #include "platform/framework_error.h"
@@ -17,7 +18,6 @@
 #include "platform/window_dc.h"
 #include "resources/default_settings.h"
 #include "shell/client.h"
-#include "shell/globals.h"
 #include "shell/normal_scale.h"
 #include "tools/drawing_tool.h"
 #include "walls/wall_corner.h"

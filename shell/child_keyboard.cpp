@@ -4,15 +4,15 @@
 // tool are in shell/child_length_entry.cpp.
 #include <cstdlib>
 
+#include "dialogs/help_commands.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/message_box.h"
 #include "platform/virtual_keys.h"
 #include "shell/child.h"
 #include "shell/child_length_entry.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
-#include "shell/globals.h"
-#include "shell/help_commands.h"
 #include "shell/length_prompt.h"
 #include "tools/drawing_tool.h"
 #include "tools/shape_tools.h"

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/cursor.h"
 #include "platform/gadgets.h"
 #include "platform/message_box.h"
@@ -14,7 +15,6 @@
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
 #include "shell/datum_readout.h"
-#include "shell/globals.h"
 #include "shell/length_prompt.h"
 #include "tools/drawing_tool.h"
 #include "tools/working_file.h"

@@ -5,13 +5,13 @@
 
 #include "dialogs/manipulate_dialog.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/bitmap.h"
 #include "platform/file_io.h"
 #include "platform/message_box.h"
 #include "shell/child.h"
 #include "shell/client.h"
 #include "shell/drawing_output.h"
-#include "shell/globals.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <cstring>
 
 #include "dialogs/overlay_dialogs.h"
-#include "dialogs/overlay_file.h"
 #include "document/document.h"
+#include "document/overlay_file.h"
+#include "document/program_state.h"
 #include "resources/dialogs/display_templates.h"
 #include "shell/child.h"
 #include "shell/client.h"
-#include "shell/globals.h"
 
 namespace {
 

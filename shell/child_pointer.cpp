@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/cursor.h"
 #include "platform/dc.h"
 #include "platform/gadgets.h"
@@ -11,7 +12,6 @@
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
 #include "shell/datum_readout.h"
-#include "shell/globals.h"
 #include "tools/drawing_tool.h"
 #include "tools/working_file.h"
 

@@ -7,13 +7,13 @@
 #include <cstdint>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/file_io.h"
 #include "platform/message_box.h"
 #include "platform/scroller.h"
 #include "platform/settings_file.h"
 #include "resources/default_settings.h"
 #include "shell/child.h"
-#include "shell/globals.h"
 #include "shell/normal_scale.h"
 
 namespace {

@@ -4,11 +4,11 @@
 
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/message_box.h"
 #include "shell/child.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
-#include "shell/globals.h"
 #include "tools/drawing_tool.h"
 #include "tools/working_file.h"
 

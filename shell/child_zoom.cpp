@@ -7,12 +7,12 @@
 
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/file_io.h"
 #include "platform/scroller.h"
 #include "platform/window_dc.h"
 #include "shell/child.h"
 #include "shell/client.h"
-#include "shell/globals.h"
 #include "shell/normal_scale.h"
 #include "tools/drawing_tool.h"
 

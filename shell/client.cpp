@@ -3,12 +3,12 @@
 #include <cstdio>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/file_io.h"
 #include "platform/help.h"
 #include "platform/module_path.h"
 #include "platform/settings_file.h"
 #include "resources/default_settings.h"
-#include "shell/globals.h"
 #include "tools/line_tool.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include "dialogs/calibration_dialogs.h"
 #include "dialogs/new_drawing_dialog.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/colour_dialog.h"
 #include "platform/file_io.h"
 #include "platform/gadget_window.h"
@@ -13,7 +14,6 @@
 #include "shell/child.h"
 #include "shell/client.h"
 #include "shell/colour_settings.h"
-#include "shell/globals.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 #include <memory>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/message_box.h"
 #include "shell/child.h"
 #include "shell/client.h"
-#include "shell/globals.h"
 #include "tools/line_tool.h"
 
 namespace {

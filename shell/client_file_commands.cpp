@@ -5,8 +5,10 @@
 // reported and the drawing stays marked modified.
 #include <string>
 
+#include "dialogs/help_context.h"
 #include "dialogs/save_dialogs.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/file_io.h"
 #include "platform/frame_window.h"
 #include "platform/gadget_window.h"
@@ -14,8 +16,6 @@
 #include "platform/message_box.h"
 #include "shell/child.h"
 #include "shell/client.h"
-#include "shell/globals.h"
-#include "shell/help_context.h"
 #include "tools/drawing_tool.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // The Help menu. What each command asks of the help system is decided in help_commands.cpp; these
 // handlers make the request on behalf of the client window.
+#include "dialogs/help_commands.h"
+#include "document/program_state.h"
 #include "shell/child.h"
 #include "shell/client.h"
-#include "shell/globals.h"
-#include "shell/help_commands.h"
 
 namespace {
 

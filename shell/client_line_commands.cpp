@@ -4,12 +4,12 @@
 #include <memory>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/gadget_window.h"
 #include "platform/gadgets.h"
 #include "platform/message_box.h"
 #include "shell/child.h"
 #include "shell/client.h"
-#include "shell/globals.h"
 #include "tools/line_tool.h"
 
 namespace {

@@ -3,8 +3,10 @@
 #include <memory>
 #include <string>
 
+#include "dialogs/help_context.h"
 #include "dialogs/new_drawing_dialog.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/cursor.h"
 #include "platform/gadget_window.h"
 #include "platform/gadgets.h"
@@ -12,8 +14,6 @@
 #include "shell/child.h"
 #include "shell/client.h"
 #include "shell/drawing_start.h"
-#include "shell/globals.h"
-#include "shell/help_context.h"
 #include "shell/normal_scale.h"
 #include "tools/room_tools.h"
 #include "tools/wall_tools.h"

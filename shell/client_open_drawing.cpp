@@ -3,7 +3,9 @@
 #include <memory>
 #include <string>
 
+#include "dialogs/help_context.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/file_dialog.h"
 #include "platform/file_io.h"
 #include "platform/framework_error.h"
@@ -15,8 +17,6 @@
 #include "shell/child.h"
 #include "shell/client.h"
 #include "shell/drawing_start.h"
-#include "shell/globals.h"
-#include "shell/help_context.h"
 #include "shell/normal_scale.h"
 #include "tools/line_tool.h"
 

@@ -4,9 +4,10 @@
 #include <QPrinter>
 #include <string>
 
-#include "dialogs/print_plan_dialog.h"
 #include "dialogs/new_drawing_dialog.h"
+#include "dialogs/print_plan_dialog.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/file_dialog.h"
 #include "platform/file_io.h"
 #include "platform/gadget_window.h"
@@ -17,7 +18,6 @@
 #include "resources/default_settings.h"
 #include "shell/child.h"
 #include "shell/client.h"
-#include "shell/globals.h"
 
 namespace {
 

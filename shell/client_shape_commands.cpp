@@ -4,9 +4,9 @@
 #include <string>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "shell/child.h"
 #include "shell/client.h"
-#include "shell/globals.h"
 #include "tools/line_tool.h"
 #include "tools/shape_tools.h"
 #include "tools/text_tool.h"

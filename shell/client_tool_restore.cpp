@@ -3,8 +3,8 @@
 // start over with a clean tool.
 #include <memory>
 
+#include "document/program_state.h"
 #include "shell/client.h"
-#include "shell/globals.h"
 #include "tools/line_tool.h"
 #include "tools/move_tool.h"
 #include "tools/room_tools.h"

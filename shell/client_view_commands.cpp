@@ -1,10 +1,10 @@
 // The Views menu's display mode and overlay commands: both run their dialog on the active drawing
 // window, which repaints or reopens the view.
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/message_box.h"
 #include "shell/child.h"
 #include "shell/client.h"
-#include "shell/globals.h"
 
 namespace {
 

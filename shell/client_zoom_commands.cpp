@@ -3,13 +3,13 @@
 #include <memory>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/gadget_window.h"
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
 #include "shell/child.h"
 #include "shell/client.h"
 #include "shell/drawing_start.h"
-#include "shell/globals.h"
 #include "tools/move_tool.h"
 
 namespace {

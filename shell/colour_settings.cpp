@@ -1,9 +1,9 @@
 #include "shell/colour_settings.h"
 
+#include "document/program_state.h"
 #include "platform/file_io.h"
 #include "platform/settings_file.h"
 #include "resources/default_settings.h"
-#include "shell/globals.h"
 
 namespace shell {
 

@@ -4,14 +4,14 @@
 #include <memory>
 #include <string>
 
-#include "dialogs/overlay_file.h"
+#include "dialogs/help_context.h"
 #include "document/document.h"
 #include "document/objects.h"
+#include "document/overlay_file.h"
+#include "document/program_state.h"
 #include "platform/file_io.h"
 #include "platform/message_box.h"
 #include "shell/client.h"
-#include "shell/globals.h"
-#include "shell/help_context.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "shell/normal_scale.h"
 
-#include "shell/globals.h"
+#include "document/program_state.h"
 
 void SetNormalScale(bool sitePlan) {
     if (MetricUnits == 1) {

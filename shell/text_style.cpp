@@ -6,6 +6,7 @@
 #include <QPalette>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
 #include "platform/file_io.h"
 #include "platform/settings_file.h"
@@ -13,7 +14,6 @@
 #include "resources/default_settings.h"
 #include "shell/client.h"
 #include "shell/drawing_start.h"
-#include "shell/globals.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "document/program_state.h"
 #include "platform/win_types.h"
-#include "shell/globals.h"
 #include "tools/drawing_tool.h"
 #include "tools/tool_geometry.h"
 

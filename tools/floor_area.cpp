@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "document/document.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "shell/globals.h"
+#include "document/program_state.h"
 
 std::string LengthText(int32_t length, int32_t metricUnits) {
     char text[80];

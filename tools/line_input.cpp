@@ -8,15 +8,11 @@
 
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
 #include "platform/virtual_keys.h"
-#include "shell/globals.h"
 #include "tools/line_tool.h"
 #include "tools/tool_geometry.h"
-
-int32_t KeyEntryPhase = 1;
-int32_t LastOutlineEndX = 0;
-int32_t LastOutlineEndY = 0;
 
 namespace {
 

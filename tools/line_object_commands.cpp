@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "editing/centre_drawing.h"
-#include "shell/globals.h"
 #include "tools/floor_area.h"
 #include "tools/line_tool.h"
 

@@ -3,13 +3,8 @@
 // and stairs tool builds on TLineobjtool.
 #pragma once
 
+#include "document/program_state.h"
 #include "tools/drawing_tool.h"
-
-// Keyed entry of the line branch: 1 = the next Enter places a start point, 2 = an end point.
-extern int32_t KeyEntryPhase;
-// End of the last keyed or entered external-wall segment, where the mouse cursor is put back.
-extern int32_t LastOutlineEndX;
-extern int32_t LastOutlineEndY;
 
 class TLinetool : public TDrawingtool {
 public:

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
-#include "shell/globals.h"
 #include "tools/line_tool.h"
 #include "tools/round_hundredths.h"
 #include "tools/shape_tools.h"

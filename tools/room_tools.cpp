@@ -1,6 +1,6 @@
 #include "tools/room_tools.h"
 
-#include "shell/globals.h"
+#include "document/program_state.h"
 
 // The free-space measurement, building the room and its size annotations come with the rooms.
 void TRoomobjtool::ButtonDown(TDC&, TRect&, TPoint*) {}

@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <utility>
 
+#include "document/program_state.h"
 #include "platform/dc.h"
 #include "platform/virtual_keys.h"
-#include "shell/globals.h"
 #include "tools/shape_tools.h"
 #include "tools/tool_geometry.h"
 

@@ -5,8 +5,8 @@
 
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
-#include "shell/globals.h"
 #include "tools/text_tool.h"
 #include "tools/tool_geometry.h"
 

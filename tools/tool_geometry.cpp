@@ -1,10 +1,10 @@
 #include "tools/tool_geometry.h"
 
 #include "document/coordinate_mapping.h"
+#include "document/program_state.h"
 #include "platform/cursor.h"
 #include "platform/dc.h"
 #include "platform/window.h"
-#include "shell/globals.h"
 #include "tools/drawing_tool.h"
 
 namespace tools {

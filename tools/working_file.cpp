@@ -3,8 +3,8 @@
 #include <string>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/message_box.h"
-#include "shell/globals.h"
 
 namespace tools {
 

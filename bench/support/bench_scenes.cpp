@@ -5,7 +5,7 @@
 
 #include "document/document.h"
 #include "document/objects.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 
 namespace bench {
 

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/overlay_dialogs.h"
-#include "dialogs/overlay_file.h"
 #include "document/document.h"
+#include "document/overlay_file.h"
+#include "document/program_state.h"
 #include "resources/dialogs/display_templates.h"
-#include "shell/globals.h"
 #include "tests/support/program_directory.h"
 #include "tests/support/scripted_ui.h"
 

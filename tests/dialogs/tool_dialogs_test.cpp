@@ -12,10 +12,10 @@
 #include "dialogs/line_text_dialog.h"
 #include "dialogs/text_details_dialog.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/test_script.h"
 #include "resources/dialogs/feet_template.h"
 #include "resources/dialogs/tool_dialog_templates.h"
-#include "shell/globals.h"
 #include "tests/support/scripted_ui.h"
 
 namespace {

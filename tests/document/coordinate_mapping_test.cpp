@@ -3,8 +3,8 @@
 #include <QImage>
 
 #include "document/coordinate_mapping.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
-#include "shell/globals.h"
 
 namespace {
 

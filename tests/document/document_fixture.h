@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "document/document.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tests/support/program_directory.h"
 
 class DocumentTest : public ::testing::Test {

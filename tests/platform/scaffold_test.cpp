@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tests/support/program_directory.h"
 
 TEST(Globals, StartValues) {

@@ -6,7 +6,7 @@
 
 #include "document/document.h"
 #include "document/objects.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tests/support/program_directory.h"
 
 namespace {

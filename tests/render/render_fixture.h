@@ -9,8 +9,8 @@
 
 #include "document/document.h"
 #include "document/objects.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
-#include "shell/globals.h"
 
 namespace rendertest {
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "shell/client.h"
-#include "shell/globals.h"
 #include "tests/support/program_directory.h"
 #include "tests/support/scripted_ui.h"
 

@@ -2,11 +2,11 @@
 // what each asks of the help system in use.
 #include <QCoreApplication>
 
+#include "document/program_state.h"
 #include "platform/help.h"
 #include "platform/test_script.h"
 #include "platform/virtual_keys.h"
 #include "resources/command_ids.h"
-#include "shell/globals.h"
 #include "tests/shell/drawing_window_fixture.h"
 
 namespace {

@@ -2,11 +2,11 @@
 
 #include <QMainWindow>
 
+#include "document/program_state.h"
 #include "platform/frame_window.h"
 #include "resources/command_texts.h"
 #include "shell/app.h"
 #include "shell/client.h"
-#include "shell/globals.h"
 #include "tests/support/program_directory.h"
 
 namespace {

@@ -3,11 +3,11 @@
 #include <QCoreApplication>
 #include <QTest>
 
+#include "document/program_state.h"
 #include "platform/dc.h"
 #include "platform/frame_window.h"
 #include "platform/test_script.h"
 #include "render/window_setup.h"
-#include "shell/globals.h"
 
 void DrawingWindowTest::SetUp() {
     ResetGlobals();

@@ -3,12 +3,12 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
+#include "document/program_state.h"
 #include "platform/cursor.h"
 #include "platform/framework_error.h"
 #include "platform/scroller.h"
 #include "platform/test_script.h"
 #include "platform/when_modal.h"
-#include "shell/globals.h"
 #include "tests/shell/drawing_window_fixture.h"
 
 namespace {

@@ -11,12 +11,12 @@
 
 #include "document/document.h"
 #include "document/objects.h"
+#include "document/program_state.h"
 #include "platform/test_script.h"
 #include "resources/dialogs/file_templates.h"
 #include "shell/app.h"
 #include "shell/child.h"
 #include "shell/client.h"
-#include "shell/globals.h"
 #include "tests/support/program_directory.h"
 #include "tests/support/scripted_ui.h"
 

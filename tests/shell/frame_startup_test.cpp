@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <vector>
 
+#include "document/program_state.h"
 #include "platform/frame_window.h"
 #include "platform/gadget_window.h"
 #include "platform/resources.h"
@@ -11,7 +12,6 @@
 #include "resources/main_menu.h"
 #include "shell/app.h"
 #include "shell/client.h"
-#include "shell/globals.h"
 
 namespace {
 

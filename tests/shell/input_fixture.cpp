@@ -5,9 +5,9 @@
 #include <QTimer>
 
 #include "document/coordinate_mapping.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
 #include "platform/detail/client_view.h"
-#include "shell/globals.h"
 #include "tools/line_tool.h"
 
 void InputTest::SetUp() {

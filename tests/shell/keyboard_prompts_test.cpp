@@ -2,10 +2,10 @@
 // with the values they refuse.
 #include <QTest>
 
+#include "document/program_state.h"
 #include "platform/cursor.h"
 #include "platform/gadgets.h"
 #include "platform/test_script.h"
-#include "shell/globals.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/shape_tools.h"
 

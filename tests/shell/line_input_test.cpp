@@ -3,12 +3,12 @@
 #include <QTest>
 
 #include "dialogs/feet_dialog.h"
+#include "document/program_state.h"
 #include "platform/cursor.h"
 #include "platform/gadget_window.h"
 #include "platform/gadgets.h"
 #include "platform/test_script.h"
 #include "resources/dialogs/feet_template.h"
-#include "shell/globals.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/line_tool.h"
 

@@ -13,11 +13,11 @@
 #include <QTest>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/frame_window.h"
 #include "shell/app.h"
 #include "shell/child.h"
 #include "shell/client.h"
-#include "shell/globals.h"
 #include "tests/support/program_directory.h"
 
 TEST(ManualSession, DISABLED_DrawInAWindowUntilClosed) {

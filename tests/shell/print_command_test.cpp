@@ -5,8 +5,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "document/program_state.h"
 #include "render/printed_page.h"
-#include "shell/globals.h"
 #include "tests/shell/drawing_window_fixture.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "document/program_state.h"
 #include "platform/cursor.h"
 #include "platform/test_script.h"
-#include "shell/globals.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/shape_tools.h"
 #include "tools/text_tool.h"

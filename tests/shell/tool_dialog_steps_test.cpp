@@ -1,9 +1,9 @@
 // The drawing window's tool steps and the shape commands: line text, number of lines, text placing,
 // the tool's line style and its gadget, the rotate check, and what a cancelled dialog leaves.
+#include "document/program_state.h"
 #include "platform/file_io.h"
 #include "platform/gadgets.h"
 #include "platform/test_script.h"
-#include "shell/globals.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/text_tool.h"
 

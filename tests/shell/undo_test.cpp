@@ -1,7 +1,7 @@
 // Undo in the drawing window: the last object goes (with its group), five times in a row; the sixth
 // only suggests the erase tool.
+#include "document/program_state.h"
 #include "resources/command_ids.h"
-#include "shell/globals.h"
 #include "tests/shell/input_fixture.h"
 
 namespace {

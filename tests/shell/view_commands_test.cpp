@@ -1,9 +1,9 @@
 // The display-mode and overlay commands on a drawing window: the mode they leave, the floor the
 // overlay opens on, the overlay file written back, and the refusals off the floor plans.
-#include "dialogs/overlay_file.h"
+#include "document/overlay_file.h"
+#include "document/program_state.h"
 #include "platform/test_script.h"
 #include "resources/dialogs/display_templates.h"
-#include "shell/globals.h"
 #include "tests/shell/drawing_window_fixture.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <map>
 #include <QDir>
 
+#include "document/program_state.h"
 #include "platform/file_io.h"
 #include "shell/drawing_output.h"
-#include "shell/globals.h"
 #include "tests/shell/drawing_window_fixture.h"
 
 namespace {

@@ -2,10 +2,10 @@
 // the window then paints; and the invalidation kinds the edits use.
 #include <QCoreApplication>
 
+#include "document/program_state.h"
 #include "platform/gadget_window.h"
 #include "platform/scroller.h"
 #include "resources/command_ids.h"
-#include "shell/globals.h"
 #include "tests/shell/drawing_window_fixture.h"
 #include "tools/drawing_tool.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "document/document.h"
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tools/floor_area.h"
 #include "tools/line_tool.h"
 

@@ -5,8 +5,8 @@
 #include <QImage>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
-#include "shell/globals.h"
 #include "tests/support/program_directory.h"
 #include "tools/line_tool.h"
 #include "tools/round_hundredths.h"

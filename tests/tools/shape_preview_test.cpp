@@ -6,8 +6,8 @@
 
 #include <memory>
 
+#include "document/program_state.h"
 #include "platform/dc.h"
-#include "shell/globals.h"
 #include "tools/shape_tools.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
-#include "shell/globals.h"
 #include "tests/support/program_directory.h"
 #include "tools/text_tool.h"
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <memory>
 
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tools/move_tool.h"
 #include "tools/room_tools.h"
 #include "tools/shape_tools.h"

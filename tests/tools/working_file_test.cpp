@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/globals.h"
+#include "document/program_state.h"
 #include "tests/document/document_fixture.h"
 #include "tests/support/scripted_ui.h"
 

@@ -2,7 +2,7 @@
 #include <ostream>
 #include <string>
 
-#include "shell/help_commands.h"
+#include "dialogs/help_commands.h"
 
 namespace {
 

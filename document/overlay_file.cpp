@@ -1,4 +1,4 @@
-#include "dialogs/overlay_file.h"
+#include "document/overlay_file.h"
 
 #include "platform/file_io.h"
 

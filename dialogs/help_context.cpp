@@ -1,4 +1,4 @@
-#include "shell/help_context.h"
+#include "dialogs/help_context.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,6 @@
-// The program's shared state: owned by the shell, read everywhere. Start values are those the
-// program has before any command runs; colours and the auto-save state are then read from CFG/.
+// The program's shared state: set by the shell and the tools, read everywhere down to the document.
+// Start values are those the program has before any command runs; colours and the auto-save state
+// are then read from CFG/.
 #pragma once
 
 #include <cstdint>
@@ -55,6 +56,12 @@ extern int32_t PenWidth;
 
 // The next object identifier.
 extern int32_t IdCounter;
+
+// Keyed entry of the line tools: 1 = the next Enter places a start point, 2 = an end point.
+extern int32_t KeyEntryPhase;
+// End of the last keyed or entered external-wall segment, where the mouse cursor is put back.
+extern int32_t LastOutlineEndX;
+extern int32_t LastOutlineEndY;
 
 // Puts every global back to its start value (tests start from a known state).
 void ResetGlobals();

@@ -2,10 +2,10 @@
 #include <QTextBrowser>
 #include <string>
 
+#include "dialogs/help_commands.h"
+#include "dialogs/help_context.h"
 #include "platform/help.h"
 #include "platform/test_script.h"
-#include "shell/help_commands.h"
-#include "shell/help_context.h"
 
 namespace {
 

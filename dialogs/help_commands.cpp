@@ -1,6 +1,6 @@
-#include "shell/help_commands.h"
+#include "dialogs/help_commands.h"
 
-#include "shell/help_context.h"
+#include "dialogs/help_context.h"
 
 namespace {
 

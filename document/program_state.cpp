@@ -1,4 +1,4 @@
-#include "shell/globals.h"
+#include "document/program_state.h"
 
 COLORREF PenColour;
 COLORREF BackgroundColour;
@@ -25,6 +25,9 @@ int32_t PlanDisplayMode;
 int32_t LayoutGridFlag;
 int32_t PenWidth;
 int32_t IdCounter;
+int32_t KeyEntryPhase;
+int32_t LastOutlineEndX;
+int32_t LastOutlineEndY;
 int32_t PolyHeightMin;
 int32_t PolyHeightMax;
 int32_t PrintMinX;
@@ -57,6 +60,9 @@ void ResetGlobals() {
     LayoutGridFlag = 2;
     PenWidth = 1;
     IdCounter = 1;
+    KeyEntryPhase = 1;
+    LastOutlineEndX = 0;
+    LastOutlineEndY = 0;
     PolyHeightMin = 0;
     PolyHeightMax = 0;
     PrintMinX = 0;

@@ -2,10 +2,10 @@
 #include <string>
 
 #include "dialogs/about_dialog.h"
+#include "dialogs/help_commands.h"
+#include "dialogs/help_context.h"
 #include "platform/help.h"
 #include "platform/message_box.h"
-#include "shell/help_commands.h"
-#include "shell/help_context.h"
 
 void ShowHelp(QWidget* owner, const HelpRequest& request) {
     const char* address = request.address.c_str();

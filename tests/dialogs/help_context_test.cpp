@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "shell/help_context.h"
+#include "dialogs/help_context.h"
 
 namespace {
 
