@@ -84,6 +84,8 @@ void TDC::Attach(QPainter* painter) {
     if (painter_ && painter_->isActive()) {
         painter_->save();
         QPaintDevice* device = painter_->device();
+        // Device pixels are the painter's own coordinates only where it adds no transform.
+        painterPlain_ = painter_->transform().isIdentity();
         if (device && device->devType() == QInternal::Image) {
             deviceImage_ = static_cast<QImage*>(device);
             // Pixels are written directly only where the painter adds nothing of its own.
@@ -145,6 +147,7 @@ void TDC::Drawn(const QRect& deviceRect) {
 }
 
 bool TDC::OutsideClip(const QRect& pixels) const {
+    if (!painterPlain_) return false;
     const QRect bounds = clipped_ ? clip_.boundingRect().intersected(deviceRect_) : deviceRect_;
     return !pixels.intersects(bounds);
 }

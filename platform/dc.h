@@ -183,7 +183,8 @@ private:
     QImage* image_ = nullptr;       // set when pixels can be written directly
     QImage* deviceImage_ = nullptr; // set when the device is an image (GetPixel)
     bool rasterOps_ = false;
-    bool recording_ = false; // the device records primitives (a picture) rather than pixels
+    bool recording_ = false;   // the device records primitives (a picture) rather than pixels
+    bool painterPlain_ = true; // the painter maps device pixels to themselves
     QRegion clip_;
     bool clipped_ = false;
     QRect deviceRect_;
