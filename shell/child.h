@@ -17,10 +17,11 @@
 //   shell/child_undo.cpp          UndoLastObject
 //   shell/child_save_as.cpp       SaveDrawingAs
 //   shell/child_output.cpp        SaveAsBitmap, RotateMirrorDrawings
+//   shell/child_measurement.cpp   MeasurementInput (the manual dimension's Enter steps)
+//   shell/child_floor_area.cpp    AutoDimensionAndArea, ShowBuildingArea, FloorAreaDialog
 //   shell/child_pending.cpp       every operation whose subsystem is not built yet, as empty bodies
-//                                 (MeasurementInput, settings and plan dialogs, library and paste,
-//                                 floor area, room layout); whoever builds a group moves it out into
-//                                 its own file
+//                                 (settings and plan dialogs, library and paste, room layout);
+//                                 whoever builds a group moves it out into its own file
 //
 // Message routing: the layer delivers every message as a call of the virtual Ev* handler, so the
 // window needs no table of its own; a double click arrives as two clicks.

@@ -6,9 +6,6 @@
 #include "platform/virtual_keys.h"
 #include "shell/child.h"
 
-// Mouse and keys.
-void TChild::MeasurementInput(TPoint) {}
-
 // Settings and plan dialogs.
 void TChild::RunSettingsDialog(int32_t) {}
 void TChild::ExtWallStep() {}
@@ -19,11 +16,6 @@ void TChild::ExtWallStep() {}
 void TChild::InsertLibrarySymbol(int32_t) {}
 void TChild::StartPaste() {}
 void TChild::StartAddToLibrary() {}
-
-// Floor area.
-void TChild::ShowBuildingArea(int32_t) {}
-void TChild::AutoDimensionAndArea(int32_t) {}
-void TChild::FloorAreaDialog() {}
 
 // Room layout.
 void TChild::NewDesignRoom() {}

@@ -72,6 +72,7 @@ public:
     // Line tools, the centre aids, the DATUM and undo.
     void CmLine();
     void CmLineText();
+    void CmManualDimension();
     void CmCentre();
     void CmCentreCentre();
     void CmDatum();
@@ -88,6 +89,13 @@ public:
     void CmMultiline();
     void CmChangeColour();
     void CmToolLineStyle();
+
+    // Internal walls: draw, delete, and move, extend or shorten one end of a picked partition.
+    void CmInternalWall();
+    void CmDeleteInternalWall();
+    void CmMoveInternalWall();
+    void CmExtendInternalWall();
+    void CmShortenInternalWall();
 
     // Editing tools (built with plan editing).
     void CmMoveRotate();

@@ -1,0 +1,24 @@
+// Modes of the line-object tool that the dimension and label steps share with the drawing window.
+#pragma once
+
+#include <cstdint>
+
+namespace linemode {
+
+constexpr int32_t kManualFirstPoint = 20;  // the next Enter gives the manual dimension's first point
+constexpr int32_t kManualSecondPoint = 21; // ... its second point, then the measurement
+constexpr int32_t kManualText = 22;        // the measurement is known: write the text
+constexpr int32_t kLineText = 50;          // Line + Text: a label goes beside the next line
+
+constexpr bool IsManualDimension(int32_t mode) {
+    return mode >= kManualFirstPoint && mode <= kManualText;
+}
+
+} // namespace linemode
+
+namespace toolkind {
+// The pick tool left idle after a floor's area was reported.
+constexpr int32_t kPickIdle = 20;
+// What the automatic dimensioning leaves in the tool's Kind.
+constexpr int32_t kAfterAutoDimensions = 31;
+} // namespace toolkind
