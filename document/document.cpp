@@ -43,6 +43,18 @@ void TList::Reserve(int32_t more) {
     if (more > 0) items_.reserve(static_cast<size_t>(std::max(count, 0)) + static_cast<size_t>(more));
 }
 
+void TList::Reset() {
+    Flush();
+    items_.clear();
+    items_.resize(kInitialRoom);
+    ProgramDirectory.clear();
+    std::fill(std::begin(DrawingName), std::end(DrawingName), '\0');
+    std::fill(std::begin(DrawingTitle), std::end(DrawingTitle), '\0');
+    std::fill(std::begin(CurrentRoomName), std::end(CurrentRoomName), '\0');
+    std::fill(std::begin(DefaultFontName), std::end(DefaultFontName), '\0');
+    FloorArea = 0.0f;
+}
+
 TObject* TList::operator[](int32_t index) const {
     if (index < 0 || index >= count || index >= Room()) return nullptr;
     return items_[static_cast<size_t>(index)].get();
@@ -62,7 +74,7 @@ int32_t TList::FindKind(int32_t kind) const {
         const TObject* o = (*this)[i];
         if (o && o->kind == kind) return i;
     }
-    return NoWallIndex;
+    return kNoObject;
 }
 
 int32_t TList::RoomKindAt(int32_t x, int32_t y) const {
@@ -82,7 +94,7 @@ int32_t TList::FloorHasObjects(int32_t code) {
         Flush();
         (void)ReadDrawingFile(1); // an unreadable file simply leaves the floor empty
     }
-    if (code == 500 || code == 32100 || code == 32101) return FindKind(code) != NoWallIndex ? 1 : 0;
+    if (code == 500 || code == 32100 || code == 32101) return FindKind(code) != kNoObject ? 1 : 0;
     // The per-floor records say nothing about what a floor holds, wherever they stand in the array.
     for (int32_t i = 0; i < count; ++i) {
         const TObject* o = (*this)[i];
@@ -147,10 +159,10 @@ int32_t TList::FindObject(int32_t mode, int32_t x, int32_t y) const {
                     return i;
             }
         } else {
-            return NoWallIndex;
+            return kNoObject;
         }
     }
-    return NoWallIndex;
+    return kNoObject;
 }
 
 int32_t TList::GetFloorArea() const {

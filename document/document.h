@@ -39,6 +39,8 @@ public:
     void Flush();
     // Makes ready for `more` objects beyond count, so adding them moves nothing (Room is unchanged).
     void Reserve(int32_t more);
+    // Back to the document the program starts with: no objects, the first room, no names.
+    void Reset();
     // The object at an index, or null outside 0 .. count - 1.
     TObject* operator[](int32_t index) const;
     TObject* At(int32_t index) const { return (*this)[index]; }
