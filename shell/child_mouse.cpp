@@ -35,8 +35,9 @@ constexpr int32_t kOutsideWalls = 10001;
 // Tells the user why a lengthen or shorten changed nothing; false when it was carried out.
 bool WallEditRefused(TChild& window, int32_t code) {
     const char* why = code == walls::walledit::kAngledWall ? "Angled walls cannot be altered"
-                      : code == walls::walledit::kTooShort ? "The wall is not long enough to shorten by that amount"
-                                                           : nullptr;
+                      : code == walls::walledit::kTooShort
+                          ? "The wall is not long enough to shorten by that amount"
+                          : nullptr;
     if (!why) return false;
     shell::BoxKeepingCursor(window, why, "NO ACTION", MB_OK | MB_ICONEXCLAMATION);
     return true;

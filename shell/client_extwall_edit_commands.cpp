@@ -37,7 +37,8 @@ void TClient::CmAlterBase() {
 }
 
 void TClient::CmDeleteExternalWall() {
-    InstallWallEdit(*this, extwallmode::kDelete, "DELETE Wall", "GUIDE: click LB on line of EXTERNAL wall to DELETE");
+    InstallWallEdit(*this, extwallmode::kDelete, "DELETE Wall",
+                    "GUIDE: click LB on line of EXTERNAL wall to DELETE");
 }
 
 void TClient::CmSplitWall() {

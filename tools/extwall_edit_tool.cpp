@@ -57,7 +57,8 @@ void TExtwallobjtool::EditWall(int32_t a, int32_t b, int32_t c) {
 
 void TExtwallobjtool::MoveWallEnd(int32_t step, int32_t u, int32_t v) {
     const int32_t index = DirectionCode();
-    Dragging = walls::MoveNearerEnd(ObjectList, CurrentView, index, step, u, v, Mode == extwallmode::kLengthen);
+    Dragging =
+        walls::MoveNearerEnd(ObjectList, CurrentView, index, step, u, v, Mode == extwallmode::kLengthen);
     // A wall too short for the step stays as it was, and so does the file.
     if (Dragging == walls::walledit::kTooShort) return;
     tools::SaveWorkingFile();

@@ -20,8 +20,8 @@ int32_t RoomPartition() {
     int32_t partition = 0;
     int32_t upper = 0;
     int32_t top = 0;
-    pl::ScanSettings(ObjectList.ProgramDirectory + "CFG/" + name, DefaultSettings(name), "%d %d %d", &partition,
-                     &upper, &top);
+    pl::ScanSettings(ObjectList.ProgramDirectory + "CFG/" + name, DefaultSettings(name), "%d %d %d",
+                     &partition, &upper, &top);
     return partition;
 }
 

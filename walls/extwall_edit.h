@@ -44,8 +44,7 @@ void DeleteWall(TList& document, int32_t view, int32_t index);
 // Gives the wall the three layer thicknesses and re-makes both its corners: each neighbour's corner is
 // freed, then joined to the wall again as a new wall's outline joins them (mitred where either wall
 // is oblique); an end without a neighbour is free.
-void RetypeWall(TList& document, int32_t view, int32_t index, int32_t layer1, int32_t layer2,
-                int32_t layer3);
+void RetypeWall(TList& document, int32_t view, int32_t index, int32_t layer1, int32_t layer2, int32_t layer3);
 
 // The part of a cut wall beyond the cut: the wall's end part when it runs right or up, its start part
 // when it runs left or down, with the layer points of that part and its face length.

@@ -172,10 +172,11 @@ TEST_P(TypeChangeHeights, WrittenForTheCurrentFloor) {
     EXPECT_EQ(dir.ReadFile("CFG/EXTWALLM.CFG"), GetParam().file);
 }
 
-INSTANTIATE_TEST_SUITE_P(WallEditInput, TypeChangeHeights,
-                         ::testing::Values(HeightsCase{"FirstFloor", kFirstFloor, "230 0 0 0 2550 2400 2300 0 0 0"},
-                                           HeightsCase{"SitePlan", kSitePlan, "230 0 0 25 2550 2300 2300 0 0 0"}),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    WallEditInput, TypeChangeHeights,
+    ::testing::Values(HeightsCase{"FirstFloor", kFirstFloor, "230 0 0 0 2550 2400 2300 0 0 0"},
+                      HeightsCase{"SitePlan", kSitePlan, "230 0 0 25 2550 2300 2300 0 0 0"}),
+    [](const auto& info) { return info.param.name; });
 
 TEST_F(WallEditInput, CancelInTheCustomDialogChangesNothing) {
     OpenBox();

@@ -90,9 +90,9 @@ struct EndMoveCase {
     int32_t mode;
     int32_t amount;
     int32_t pickX;
-    Points face;      // the top wall after the edit
-    int32_t group;    // its face length
-    bool nextFreed;   // the right wall's start re-made square and free
+    Points face;    // the top wall after the edit
+    int32_t group;  // its face length
+    bool nextFreed; // the right wall's start re-made square and free
 };
 
 class EndMove : public WallEdit, public ::testing::WithParamInterface<EndMoveCase> {};
@@ -109,7 +109,8 @@ TEST_P(EndMove, MovesTheNearerEndAndFreesOrKeepsTheNeighbour) {
     EXPECT_EQ(Wall(1).group, c.group);
     EXPECT_EQ(Layers(Wall(0)), previousBefore);
     if (c.nextFreed) {
-        EXPECT_EQ((Points{Wall(2).p1x, Wall(2).p1y, Wall(2).p5x, Wall(2).p5y}), (Points{4890, 2000, 4725, 2000}));
+        EXPECT_EQ((Points{Wall(2).p1x, Wall(2).p1y, Wall(2).p5x, Wall(2).p5y}),
+                  (Points{4890, 2000, 4725, 2000}));
     } else {
         EXPECT_EQ(Layers(Wall(2)), nextBefore);
     }
@@ -117,11 +118,20 @@ TEST_P(EndMove, MovesTheNearerEndAndFreesOrKeepsTheNeighbour) {
 
 INSTANTIATE_TEST_SUITE_P(
     WallEdit, EndMove,
-    ::testing::Values(EndMoveCase{"LengthenRight", extwallmode::kLengthen, 500, 4000, {1000, 2000, 5500, 2000}, 4500, false},
-                      EndMoveCase{"LengthenAtMiddleMovesLeft", extwallmode::kLengthen, 500, 3000, {500, 2000, 5000, 2000}, 4500, false},
-                      EndMoveCase{"ShortenRight", extwallmode::kShorten, 500, 4500, {1000, 2000, 4500, 2000}, 3500, true},
-                      EndMoveCase{"ShortenByNothing", extwallmode::kShorten, 0, 4500, {1000, 2000, 5000, 2000}, 4000, true},
-                      EndMoveCase{"NegativeLengthen", extwallmode::kLengthen, -500, 4000, {1000, 2000, 4500, 2000}, 3500, false}),
+    ::testing::Values(
+        EndMoveCase{
+            "LengthenRight", extwallmode::kLengthen, 500, 4000, {1000, 2000, 5500, 2000}, 4500, false},
+        EndMoveCase{"LengthenAtMiddleMovesLeft",
+                    extwallmode::kLengthen,
+                    500,
+                    3000,
+                    {500, 2000, 5000, 2000},
+                    4500,
+                    false},
+        EndMoveCase{"ShortenRight", extwallmode::kShorten, 500, 4500, {1000, 2000, 4500, 2000}, 3500, true},
+        EndMoveCase{"ShortenByNothing", extwallmode::kShorten, 0, 4500, {1000, 2000, 5000, 2000}, 4000, true},
+        EndMoveCase{
+            "NegativeLengthen", extwallmode::kLengthen, -500, 4000, {1000, 2000, 4500, 2000}, 3500, false}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(WallEdit, LengthenedEndIsSquareAndNoLongerMeetsTheNextWall) {
@@ -175,7 +185,8 @@ TEST_P(RefusedEndMove, ChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(
     WallEdit, RefusedEndMove,
     ::testing::Values(RefusedCase{"Angled", extwallmode::kLengthen, 500, walls::walledit::kAngledWall},
-                      RefusedCase{"ShortenByTheLength", extwallmode::kShorten, 4000, walls::walledit::kTooShort},
+                      RefusedCase{"ShortenByTheLength", extwallmode::kShorten, 4000,
+                                  walls::walledit::kTooShort},
                       RefusedCase{"ShortenByMore", extwallmode::kShorten, 5000, walls::walledit::kTooShort},
                       RefusedCase{"NegativeLengthenByTheLength", extwallmode::kLengthen, -4000,
                                   walls::walledit::kTooShort}),
@@ -183,7 +194,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(WallEdit, DeleteOpensTheOutlineWithSquareEndsAndKeepsOtherObjects) {
     Box();
-    ObjectList.Add(std::make_unique<TLineobj>(kGroundFloor, kLine, 1, 0, 7, 0, 2000, 0, 3000, 0, 2000, 2000, 0, 0, 0));
+    ObjectList.Add(
+        std::make_unique<TLineobj>(kGroundFloor, kLine, 1, 0, 7, 0, 2000, 0, 3000, 0, 2000, 2000, 0, 0, 0));
     Edit(extwallmode::kDelete, 1, 0, 0, 0);
     ASSERT_EQ(ObjectList.count, 4);
     EXPECT_EQ((Points{Wall(0).p2x, Wall(0).p2y}), (Points{1110, 2000}));
@@ -257,12 +269,23 @@ TEST_P(Split, KeepsTheLowerPartAndAppendsTheOther) {
               (Points{whole.direction, 110, 55, whole.aux1, whole.aux2}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WallEdit, Split,
-    ::testing::Values(SplitCase{"RunningRight", {1000, 2000, 5000, 2000}, 900, {1000, 2000, 3000, 2000}, {3000, 2000, 5000, 2000}},
-                      SplitCase{"RunningLeft", {5000, 2000, 1000, 2000}, 2700, {3000, 2000, 1000, 2000}, {5000, 2000, 3000, 2000}},
-                      SplitCase{"RunningUp", {2000, 1000, 2000, 5000}, 0, {2000, 1000, 2000, 3000}, {2000, 3000, 2000, 5000}}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(WallEdit, Split,
+                         ::testing::Values(SplitCase{"RunningRight",
+                                                     {1000, 2000, 5000, 2000},
+                                                     900,
+                                                     {1000, 2000, 3000, 2000},
+                                                     {3000, 2000, 5000, 2000}},
+                                           SplitCase{"RunningLeft",
+                                                     {5000, 2000, 1000, 2000},
+                                                     2700,
+                                                     {3000, 2000, 1000, 2000},
+                                                     {5000, 2000, 3000, 2000}},
+                                           SplitCase{"RunningUp",
+                                                     {2000, 1000, 2000, 5000},
+                                                     0,
+                                                     {2000, 1000, 2000, 3000},
+                                                     {2000, 3000, 2000, 5000}}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST_F(WallEdit, SplitHalfMeetsTheNextWallAtTheOldCorner) {
     Box();
@@ -296,7 +319,8 @@ TEST_P(RefusedSplit, LeavesTheWallWholeAndTakesNoIdentifier) {
 INSTANTIATE_TEST_SUITE_P(WallEdit, RefusedSplit,
                          ::testing::Values(RefusedSplitCase{"Angled", {1000, 1000, 4000, 4000}, 450, 2000},
                                            RefusedSplitCase{"AtTheEnd", {1000, 2000, 5000, 2000}, 900, 5000},
-                                           RefusedSplitCase{"BeyondTheEnd", {1000, 2000, 5000, 2000}, 900, 6000}),
+                                           RefusedSplitCase{
+                                               "BeyondTheEnd", {1000, 2000, 5000, 2000}, 900, 6000}),
                          [](const auto& info) { return info.param.name; });
 
 } // namespace

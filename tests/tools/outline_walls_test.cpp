@@ -47,8 +47,8 @@ protected:
         }
     }
     static void Side(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-        ObjectList.Add(std::make_unique<TLineobj>(kMarkingView, kOutlineLine, 1, 0, 0, 0, x1, 0, x2, 0, y1, y2, 0,
-                                                  Bearing(x1, y1, x2, y2), 0));
+        ObjectList.Add(std::make_unique<TLineobj>(kMarkingView, kOutlineLine, 1, 0, 0, 0, x1, 0, x2, 0, y1,
+                                                  y2, 0, Bearing(x1, y1, x2, y2), 0));
     }
     static int32_t Bearing(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
         if (x1 == x2) return y2 > y1 ? 0 : 1800;
@@ -56,8 +56,8 @@ protected:
         return y2 > y1 ? (x2 > x1 ? 450 : 3150) : (x2 > x1 ? 1350 : 2250);
     }
     static void Room(int32_t left, int32_t top, int32_t right, int32_t bottom) {
-        ObjectList.Add(std::make_unique<TRoomobj>(kRoomLayout, kDesignRoom, 1, 0, 0, 0, left, 0, right, 0, top,
-                                                  bottom, 0, 0, 0, 0, 0, 0, "ROOM", "", ""));
+        ObjectList.Add(std::make_unique<TRoomobj>(kRoomLayout, kDesignRoom, 1, 0, 0, 0, left, 0, right, 0,
+                                                  top, bottom, 0, 0, 0, 0, 0, 0, "ROOM", "", ""));
     }
     static std::vector<const TObject*> OfKind(int32_t kind) {
         std::vector<const TObject*> found;
@@ -106,8 +106,8 @@ TEST_F(OutlineWalls, SquareOutlineGivesWallsWhoseInnerLinesLieOnTheMarkedSides) 
     ASSERT_EQ(walls.size(), 4u);
     EXPECT_EQ(CurrentView, kGroundFloor);
     EXPECT_TRUE(OfKind(kOutlineLine).empty());
-    const std::vector<Points> faces{{725, 725, 725, 5275}, {725, 5275, 5275, 5275}, {5275, 5275, 5275, 725},
-                                    {5275, 725, 725, 725}};
+    const std::vector<Points> faces{
+        {725, 725, 725, 5275}, {725, 5275, 5275, 5275}, {5275, 5275, 5275, 725}, {5275, 725, 725, 725}};
     for (size_t i = 0; i < walls.size(); ++i) {
         const TExtwallobj& w = *walls[i];
         EXPECT_EQ((Points{w.x1, w.y1, w.x2, w.y2}), faces[i]) << "wall " << i;
@@ -115,7 +115,8 @@ TEST_F(OutlineWalls, SquareOutlineGivesWallsWhoseInnerLinesLieOnTheMarkedSides) 
         EXPECT_EQ(w.group, 4550);
     }
     // The innermost line of the left wall runs on the marked side, corner to corner.
-    EXPECT_EQ((Points{walls[0]->p5x, walls[0]->p5y, walls[0]->p6x, walls[0]->p6y}), (Points{1000, 1000, 1000, 5000}));
+    EXPECT_EQ((Points{walls[0]->p5x, walls[0]->p5y, walls[0]->p6x, walls[0]->p6y}),
+              (Points{1000, 1000, 1000, 5000}));
 }
 
 TEST_F(OutlineWalls, ConcaveCornerStopsTheSideShortOfTheMarkedCorner) {

@@ -27,8 +27,9 @@ protected:
     static void Wall(int32_t view, int32_t id) {
         const int32_t points[12] = {1000, 1890, 5000, 1890};
         const int32_t attr[4] = {7, 7, 7, 7};
-        ObjectList.Add(std::make_unique<TExtwallobj>(view, kExtWall, 3, 2, id, 4000, 1000, 25, 5000, 2575, 2000,
-                                                     2000, 255, 110, 0, 0, 4, 5, 9, 900, points, 6, 8, attr));
+        ObjectList.Add(std::make_unique<TExtwallobj>(view, kExtWall, 3, 2, id, 4000, 1000, 25, 5000, 2575,
+                                                     2000, 2000, 255, 110, 0, 0, 4, 5, 9, 900, points, 6, 8,
+                                                     attr));
     }
     bool FileWritten() const { return std::filesystem::exists(ObjectList.DrawingFilePath(1)); }
 
@@ -49,10 +50,11 @@ TEST_F(SitePlanCopy, CopiesOnlyTheGroundFloorsExternalWallsBesideWhatIsThere) {
     EXPECT_EQ(copy.id, 10001);
     EXPECT_EQ((std::vector<int32_t>{copy.penWidth, copy.penStyle, copy.state, copy.attr[0], copy.attr[3]}),
               (std::vector<int32_t>{1, 0, 1, 0, 0}));
-    EXPECT_EQ((std::vector<int32_t>{copy.x1, copy.y1, copy.x2, copy.y2, copy.group, copy.aux2, copy.thickness1,
-                                    copy.setting2, copy.direction, copy.p2x, copy.value2}),
+    EXPECT_EQ((std::vector<int32_t>{copy.x1, copy.y1, copy.x2, copy.y2, copy.group, copy.aux2,
+                                    copy.thickness1, copy.setting2, copy.direction, copy.p2x, copy.value2}),
               (std::vector<int32_t>{ground.x1, ground.y1, ground.x2, ground.y2, ground.group, ground.aux2,
-                                    ground.thickness1, ground.setting2, ground.direction, ground.p2x, ground.value2}));
+                                    ground.thickness1, ground.setting2, ground.direction, ground.p2x,
+                                    ground.value2}));
     EXPECT_TRUE(FileWritten());
 }
 
