@@ -2,6 +2,7 @@
 // which hold records like the working file but relative to each entry's reference point.
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "document/document.h"
 #include "document/drawing_file.h"
@@ -113,11 +114,17 @@ FileResult TList::InsertLibrary(const char* fileName) {
     // An older library must not set the counter back: its identifiers would collide with ours.
     IdCounter = std::max(IdCounter, header[5]);
 
+    const RecordKinds kinds =
+        std::string_view(fileName ? fileName : "") == kPasteFileName ? RecordKinds::Paste : RecordKinds::Drawing;
     StartHeightRange();
     FileResult result = FileResult::Ok;
     for (int32_t i = 0; i < header[0]; ++i) {
         std::unique_ptr<TObject> object;
-        if (reader.Next(at, object, RecordKinds::Paste) != RecordReader::Status::Object) {
+        const RecordReader::Status status = reader.Next(at, object, kinds);
+        // A file that ends before its count (a paste file of an older copy counted objects it
+        // did not write) has given all it holds.
+        if (status == RecordReader::Status::End) break;
+        if (status != RecordReader::Status::Object) {
             result = FileResult::Damaged;
             break;
         }
