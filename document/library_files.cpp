@@ -114,8 +114,9 @@ FileResult TList::InsertLibrary(const char* fileName) {
     // An older library must not set the counter back: its identifiers would collide with ours.
     IdCounter = std::max(IdCounter, header[5]);
 
-    const RecordKinds kinds =
-        std::string_view(fileName ? fileName : "") == kPasteFileName ? RecordKinds::Paste : RecordKinds::Drawing;
+    const RecordKinds kinds = std::string_view(fileName ? fileName : "") == kPasteFileName
+                                  ? RecordKinds::Paste
+                                  : RecordKinds::Drawing;
     StartHeightRange();
     FileResult result = FileResult::Ok;
     for (int32_t i = 0; i < header[0]; ++i) {

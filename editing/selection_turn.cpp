@@ -51,8 +51,12 @@ void TurnArc(TObject& o, const SelectionTurn& t) {
 void TurnExtWall(TObject& o, const SelectionTurn& t) {
     TurnCorners(o, t);
     if (auto* w = dynamic_cast<TExtwallobj*>(&o)) {
-        for (auto [x, y] : {std::pair{&w->p1x, &w->p1y}, {&w->p2x, &w->p2y}, {&w->p3x, &w->p3y},
-                            {&w->p4x, &w->p4y}, {&w->p5x, &w->p5y}, {&w->p6x, &w->p6y}})
+        for (auto [x, y] : {std::pair{&w->p1x, &w->p1y},
+                            {&w->p2x, &w->p2y},
+                            {&w->p3x, &w->p3y},
+                            {&w->p4x, &w->p4y},
+                            {&w->p5x, &w->p5y},
+                            {&w->p6x, &w->p6y}})
             t.ApplyInPlace(*x, *y);
     }
 }
@@ -78,8 +82,8 @@ void TurnPolygonPoints(TObject& o, const SelectionTurn& t) {
 void TurnArrow(TObject& o, const SelectionTurn& t) {
     TurnCorners(o, t);
     if (auto* a = dynamic_cast<TArrowobj*>(&o)) {
-        for (auto [x, y] : {std::pair{&a->h1x, &a->h1y}, {&a->h2x, &a->h2y}, {&a->h3x, &a->h3y},
-                            {&a->h4x, &a->h4y}})
+        for (auto [x, y] :
+             {std::pair{&a->h1x, &a->h1y}, {&a->h2x, &a->h2y}, {&a->h3x, &a->h3y}, {&a->h4x, &a->h4y}})
             t.ApplyInPlace(*x, *y);
     }
 }

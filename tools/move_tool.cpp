@@ -2,8 +2,8 @@
 
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
-#include "platform/virtual_keys.h"
 #include "document/program_state.h"
+#include "platform/virtual_keys.h"
 #include "tools/tool_geometry.h"
 
 namespace {

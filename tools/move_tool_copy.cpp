@@ -33,6 +33,7 @@ void TCopyobjtool::WritePasteFile() {
 
     const std::string path = ObjectList.ProgramDirectory + "LIBS/" + kPasteFileName;
     if (pl::WriteTextFile(path, text)) return;
-    const std::string message = "The copy could not be written to " + path + ".\nPaste inserts the previous copy.";
+    const std::string message =
+        "The copy could not be written to " + path + ".\nPaste inserts the previous copy.";
     MessageBox(nullptr, message.c_str(), "COPY", MB_OK | MB_ICONEXCLAMATION);
 }

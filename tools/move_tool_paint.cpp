@@ -5,11 +5,11 @@
 
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "editing/selection_list.h"
 #include "platform/dc.h"
 #include "render/screen_units.h"
 #include "render/shape_drawing.h"
-#include "document/program_state.h"
 #include "tools/move_tool.h"
 #include "tools/tool_geometry.h"
 
