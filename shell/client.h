@@ -104,9 +104,11 @@ public:
     void CmSplitWall();
     void CmChangeWallType();
 
-    // Editing tools (built with plan editing).
+    // Editing tools: select and move or turn, copy to the paste file, paste, erase.
     void CmMoveRotate();
     void CmCopy();
+    void CmPaste();
+    void CmErase();
 
     // Shows a guide line in the status bar and a text in the tool-name gadget (either may be null).
     void ShowGuide(const char* guide);

@@ -49,12 +49,12 @@ const Table& CommandTable() {
         {cmd::kLengthenWall, &TClient::CmLengthenWall},
         {cmd::kAlterBase, &TClient::CmAlterBase},
         // Edit
-        {cmd::kCopy, nullptr},
-        {cmd::kPaste, nullptr},
+        {cmd::kCopy, &TClient::CmCopy},
+        {cmd::kPaste, &TClient::CmPaste},
         {cmd::kMoveRotate, &TClient::CmMoveRotate},
         {cmd::kChangeText, &TClient::CmChangeText},
         {cmd::kAlterRoom, nullptr},
-        {cmd::kErase, nullptr},
+        {cmd::kErase, &TClient::CmErase},
         // Zoom
         {cmd::kZoomUp, &TClient::CmZoomUp},
         {cmd::kNormalSize, &TClient::CmNormalSize},
