@@ -17,6 +17,7 @@
 #include "shell/datum_readout.h"
 #include "shell/length_prompt.h"
 #include "tools/drawing_tool.h"
+#include "tools/room_tools.h"
 #include "tools/working_file.h"
 
 namespace shell {
@@ -31,6 +32,12 @@ constexpr int32_t kArrowNudge = 50; // StartX of the internal-wall tool while ar
 
 bool IsDesignRoom(int32_t kind) {
     return kind == toolkind::kDesignRoom || kind == toolkind::kReopenedRoom;
+}
+
+// A shrink by a room's whole size or more changed nothing, so nothing is saved or repainted.
+bool RoomKeyRefused(const TDrawingtool& tool) {
+    const auto* room = dynamic_cast<const TDRoomobjtool*>(&tool);
+    return room && room->KeyRefused;
 }
 
 bool IsOutline(int32_t kind) {
@@ -249,6 +256,10 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
                           "OR press LeftButton & DRAG");
         tool.PointPlaced = 0;
     } else if (IsDesignRoom(kind)) {
+        if (RoomKeyRefused(tool)) {
+            tool.Mode = 0;
+            return;
+        }
         tools::SaveWorkingFile();
         if (tool.Mode == 65) {
             CallTool(window_, [&](TDC& dc) { Tool().Draw(dc, 1); });

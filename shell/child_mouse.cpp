@@ -30,10 +30,23 @@ namespace {
 constexpr int32_t kNone = 30001;
 constexpr int32_t kCancelledLine = 125000;
 constexpr int32_t kOutsideWalls = 10001;
+constexpr int32_t kAngledMeasuringWall = 10002;
 constexpr int32_t kAngledWall = 1001;
 
 bool IsDesignRoomKind(int32_t kind) {
     return kind == toolkind::kDesignRoom || kind == toolkind::kReopenedRoom;
+}
+
+constexpr int32_t kAlterRoom = 29001;
+
+// The largest-room measurement could not measure: the state says why.
+void ReportFailedMeasure(TChild& window, TDrawingtool& tool) {
+    if (tool.Mode != kOutsideWalls && tool.Mode != kAngledMeasuringWall) return;
+    shell::BoxKeepingCursor(window,
+                            tool.Mode == kOutsideWalls ? "the click was probably outside the external walls"
+                                                       : "one of the measuring walls was angled",
+                            "NO SELECTION", MB_OK);
+    tool.Mode = 0;
 }
 
 void MarkModified() {
@@ -130,15 +143,11 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
                 client.SelectPickTool();
                 return;
             }
-            if (tool()->Kind == 29001 && tool()->Mode == 29001) {
+            if (kind == toolkind::kReopenedRoom && mode == kAlterRoom) {
                 InvalidateArea(15);
                 SetDatum(1);
             }
-            if (tool()->Mode == kOutsideWalls) {
-                shell::BoxKeepingCursor(*this, "the click was probably outside the external walls",
-                                        "NO SELECTION", MB_OK);
-                tool()->Mode = 0;
-            }
+            ReportFailedMeasure(*this, *tool());
         }
         if (mode == 55 || mode == 65) tool()->Mode = 0;
         if (mode == 30 || mode == 40) {

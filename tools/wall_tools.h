@@ -17,6 +17,9 @@ public:
     // Takes a new identifier, snaps the ends to the floor's walls, reads the wall settings and
     // computes the layer lines (below 1: without the snapping).
     void SnapWallEnds(int32_t snap);
+    // Turns the design rooms into finished rooms with their partitions: mode 1 those of the current
+    // view, 2 those of the current floor's layout.
+    void FinishDesignRooms(int32_t mode);
 
     int32_t& DirectionCode() { return PickKind; }     // 1 up, 2 right, 3 down, 4 left
     int32_t& ExtendDirection() { return ChainState; } // command 2's direction
@@ -47,6 +50,9 @@ public:
     void Start(int32_t a, int32_t b, int32_t c) override;
     // Snaps the partition's ends to the walls it meets and trims them (below 1: no snapping).
     void SnapWallEnds(int32_t snap);
+    // Turns the design rooms into finished rooms with their partitions: mode 1 those of the current
+    // view, 2 those of the current floor's layout.
+    void FinishDesignRooms(int32_t mode);
 
     int32_t& DirectionCode() { return PickKind; } // side of the partition being built
     int32_t& FreeLength() { return Count; }
