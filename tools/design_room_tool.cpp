@@ -170,9 +170,9 @@ void TDRoomobjtool::MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) {
     const POINT p = tools::PixelToDrawing(dc, client, x, y);
     const bool inside = client.left < x && x < client.right && client.top < y && y < client.bottom;
     if (inside) {
+        // The first move counts from the press, where PickRoom took the pointer, so that the room
+        // stays under the pointer for the whole drag.
         if (DragPhase() == kNoMoveYet) {
-            LastX = p.x;
-            LastY = p.y;
             Draw(dc, kWipeMode);
         } else if (DragPhase() == kOutside) {
             LastX = p.x;
