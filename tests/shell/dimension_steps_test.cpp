@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "document/program_state.h"
 #include "platform/cursor.h"
 #include "platform/gadgets.h"
 #include "platform/test_script.h"
 #include "resources/dialogs/feet_template.h"
+#include "document/program_state.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/line_modes.h"
 
