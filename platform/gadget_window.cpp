@@ -16,10 +16,12 @@ TGadgetWindow::TGadgetWindow(TWindow* parent, TTileDirection direction, const TG
       HasFont(font != nullptr) {}
 
 TGadgetWindow::~TGadgetWindow() {
+    // The widgets go first: while a bar is torn down its buttons still get hide and leave events,
+    // whose hint filters ask their gadgets, so the gadgets must outlive them.
+    delete GetHandle();
     for (TGadget* gadget : Gadgets)
         delete gadget;
     Gadgets.clear();
-    delete GetHandle();
 }
 
 void TGadgetWindow::Insert(TGadget& gadget, TPlacement placement, TGadget* sibling) {

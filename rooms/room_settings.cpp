@@ -45,6 +45,14 @@ std::array<int32_t, 3> ReadRoomPartitions(int32_t metricUnits) {
     const char* name = PartitionFile(metricUnits);
     std::array<int32_t, 3> v{};
     pl::ScanSettings(CfgPath(name), ShippedSettings(name), "%d %d %d", &v[0], &v[1], &v[2]);
+    // A hand-edited thickness outside the dialogs' range would build nonsense partitions: such a field
+    // is read as shipped.
+    std::array<int32_t, 3> shipped{};
+    pl::sscanf(ShippedSettings(name), "%d %d %d", &shipped[0], &shipped[1], &shipped[2]);
+    const int32_t low = metricUnits == 1 ? 25 : 24;
+    const int32_t high = metricUnits == 1 ? 900 : 30 * 24;
+    for (size_t i = 0; i < v.size(); ++i)
+        if (v[i] < low || v[i] > high) v[i] = shipped[i];
     return v;
 }
 

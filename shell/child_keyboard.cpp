@@ -16,6 +16,7 @@
 #include "shell/length_prompt.h"
 #include "tools/drawing_tool.h"
 #include "tools/shape_tools.h"
+#include "tools/wall_tools.h"
 #include "tools/working_file.h"
 
 namespace {
@@ -109,6 +110,18 @@ void SplitWallAtCursor(TChild& window, TRect& rc, const TPoint& cursor) {
     client.ShowGuide("GUIDE: Pick Tool");
 }
 
+// Enter with the internal-wall delete tool: the partition under the cursor goes with its group.
+void DeletePartitionAtCursor(TChild& window, TRect& rc, TPoint& cursor) {
+    KeyDownOnTool(window, rc, VK_RETURN, cursor, intwall::kDeletePickStep);
+    if (window.Client().Tool->Y0 == intwall::kRefused) {
+        shell::BoxKeepingCursor(window,
+                                "No internal wall selected - press ENTER on a line of an internal wall",
+                                "NO SELECTION", MB_OK);
+        return;
+    }
+    window.Invalidate(true);
+}
+
 void IdleEnter(TChild& window, TRect& rc, TPoint& cursor) {
     TClient& client = window.Client();
     auto tool = [&client]() { return client.Tool.get(); };
@@ -158,6 +171,10 @@ void IdleEnter(TChild& window, TRect& rc, TPoint& cursor) {
         client.SelectPickTool();
         tools::SaveWorkingFile();
         window.SetDatum(4);
+        return;
+    }
+    if (kind == toolkind::kIntWallDelete) {
+        DeletePartitionAtCursor(window, rc, cursor);
         return;
     }
     if (kind == toolkind::kExtWallEdit && mode == 5) {

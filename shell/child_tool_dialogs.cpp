@@ -5,14 +5,17 @@
 
 #include "dialogs/line_style_dialog.h"
 #include "dialogs/line_text_dialog.h"
+#include "dialogs/partition_dialogs.h"
 #include "dialogs/text_details_dialog.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/cursor.h"
 #include "platform/file_io.h"
+#include "platform/gadgets.h"
 #include "platform/input_dialog.h"
 #include "platform/message_box.h"
 #include "platform/window_dc.h"
+#include "resources/dialogs/partition_templates.h"
 #include "resources/dialogs/tool_dialog_templates.h"
 #include "shell/child.h"
 #include "shell/client.h"
@@ -38,6 +41,35 @@ struct CursorKeeper {
     CursorKeeper() { GetCursorPos(&Where); }
     void PutBack() const { SetCursorPos(Where.x, Where.y); }
 };
+
+// The thickness of the internal walls to come (written by the dialog) and the side of their second
+// face, which the internal-wall tool keeps. Cancelled, the command ends with the pick tool: a tool
+// without a side would draw partitions without a second face.
+void RunPartitionDialog(TChild& window) {
+    TClient& client = window.Client();
+    int result = IDCANCEL;
+    int32_t side = 0;
+    if (MetricUnits == 1) {
+        TDbledlg dialog(client.GetHandle(), kPartitionDialogId);
+        result = dialog.Execute();
+        side = dialog.SideCode;
+    } else {
+        TDbleimpdlg dialog(client.GetHandle(), kPartitionImpDialogId);
+        result = dialog.Execute();
+        side = dialog.SideCode;
+    }
+    if (result != IDOK) {
+        window.Invalidate(false);
+        client.SelectPickTool();
+        return;
+    }
+    if (client.Tool) client.Tool->CursorX = side;
+    client.ShowGuide("GUIDE: select the spacing to and relative position of second line");
+    if (MetricUnits == 0) {
+        window.DatumMode = 1;
+        if (client.DistanceGadget) client.DistanceGadget->SetText("0");
+    }
+}
 
 } // namespace
 
@@ -77,11 +109,7 @@ void TChild::RunToolDialog(int32_t kind) {
                          MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    if (kind == kPartitionKind) {
-        // The partition side dialogs come with the internal walls; without them the tool keeps its
-        // side and the window shows what it showed.
-        Invalidate(false);
-    }
+    if (kind == kPartitionKind) RunPartitionDialog(*this);
 }
 
 void TChild::StartMultilines(int32_t kind) {

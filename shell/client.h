@@ -90,6 +90,13 @@ public:
     void CmChangeColour();
     void CmToolLineStyle();
 
+    // Internal walls: draw, delete, and move, extend or shorten one end of a picked partition.
+    void CmInternalWall();
+    void CmDeleteInternalWall();
+    void CmMoveInternalWall();
+    void CmExtendInternalWall();
+    void CmShortenInternalWall();
+
     // Editing tools (built with plan editing).
     void CmMoveRotate();
     void CmCopy();

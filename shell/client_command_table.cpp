@@ -43,9 +43,9 @@ const Table& CommandTable() {
         {cmd::kUndo, &TClient::CmUndo},
         // Further commands without a menu item
         {cmd::kInternalArrowStyle, nullptr},
-        {cmd::kDeleteInternalWall, nullptr},
+        {cmd::kDeleteInternalWall, &TClient::CmDeleteInternalWall},
         {cmd::kCentreDrawing, nullptr},
-        {cmd::kMoveInternalWall, nullptr},
+        {cmd::kMoveInternalWall, &TClient::CmMoveInternalWall},
         {cmd::kLengthenWall, nullptr},
         {cmd::kAlterBase, nullptr},
         // Edit
@@ -86,9 +86,9 @@ const Table& CommandTable() {
         {cmd::kNewRoom, nullptr},
         // Walls and base
         {cmd::kDoors, nullptr},
-        {cmd::kInternalWall, nullptr},
-        {cmd::kExtendInternalWall, nullptr},
-        {cmd::kShortenInternalWall, nullptr},
+        {cmd::kInternalWall, &TClient::CmInternalWall},
+        {cmd::kExtendInternalWall, &TClient::CmExtendInternalWall},
+        {cmd::kShortenInternalWall, &TClient::CmShortenInternalWall},
         {cmd::kDeleteExternalWall, nullptr},
         {cmd::kExpandBase, nullptr},
         {cmd::kShrinkBase, nullptr},

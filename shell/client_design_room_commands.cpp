@@ -21,7 +21,6 @@ constexpr int32_t kDesignRoomHelp = 260;
 constexpr int32_t kMarkingView = 45;
 constexpr int32_t kLastPlanView = 54;
 constexpr int32_t kLastLayoutGridView = 48;
-constexpr int32_t kFinishMode = 1500;
 constexpr int32_t kAlterMode = 29001;
 constexpr int32_t kExternalWallDialog = 4;
 constexpr const char* kPlanViewOnly = "You must be in a PLAN VIEW to use this function";
@@ -186,7 +185,7 @@ void TClient::CmFinishDesignRooms() {
         return;
     }
     auto tool = std::make_unique<TIntwallobjtool>();
-    tool->Mode = kFinishMode;
+    tool->Mode = intwall::kFinishRooms;
     InstallTool(std::move(tool));
     Tool->Start(0, 0, 1);
     if (TChild* child = ActiveDrawingWindow()) {

@@ -1,9 +1,8 @@
 // PENDING: the design-room operations that come with the placement aids (snapping a dropped room,
 // the largest free room, the quarter turn) and with the finishing of design rooms (altering a
-// finished room and moving its contents along, turning the design rooms into finished rooms). Each
-// does nothing yet; whoever builds one moves it into a file of its own and deletes it here.
+// finished room and moving its contents along). Each does nothing yet; whoever builds one moves it
+// into a file of its own and deletes it here.
 #include "tools/room_tools.h"
-#include "tools/wall_tools.h"
 
 void TDRoomobjtool::Command(int32_t) {}
 void TDRoomobjtool::ListRoomContents() {}
@@ -12,5 +11,3 @@ void TDRoomobjtool::SnapToWalls(TDC&, TRect&, int32_t, int32_t) {}
 void TDRoomobjtool::SnapToRooms(TDC&, TRect&, int32_t, int32_t) {}
 void TDRoomobjtool::MeasureMaxRoom(TDC&, TRect&, int32_t, int32_t) {}
 void TDRoomobjtool::RotateRoom() {}
-
-void TIntwallobjtool::FinishDesignRooms(int32_t) {}

@@ -24,6 +24,7 @@ constexpr int32_t kPick = 21;
 constexpr int32_t kTextAtClick = ::kDialogText;
 constexpr int32_t kChangeText = 25;
 constexpr int32_t kStairs = 57;
+constexpr int32_t kIntWallDelete = 65; // the internal-wall tool picking a partition to delete
 constexpr int32_t kFixedRoom = 71;
 constexpr int32_t kExtWallEdit = 999;
 constexpr int32_t kExtWall = ::kExtWall;

@@ -17,9 +17,6 @@ public:
     // Takes a new identifier, snaps the ends to the floor's walls, reads the wall settings and
     // computes the layer lines (below 1: without the snapping).
     void SnapWallEnds(int32_t snap);
-    // Turns the design rooms into finished rooms with their partitions: mode 1 those of the current
-    // view, 2 those of the current floor's layout.
-    void FinishDesignRooms(int32_t mode);
 
     int32_t& DirectionCode() { return PickKind; }     // 1 up, 2 right, 3 down, 4 left
     int32_t& ExtendDirection() { return ChainState; } // command 2's direction
@@ -39,6 +36,20 @@ public:
     int32_t AttributeBlock[4] = {};
 };
 
+// Modes and signals of the internal-wall tool.
+namespace intwall {
+constexpr int32_t kDrawing = 0;
+constexpr int32_t kMoveEnd = 300;    // the picked wall's end moves by the next arrow key: not at all,
+constexpr int32_t kExtendEnd = 400;  // outward,
+constexpr int32_t kShortenEnd = 500; // or back
+constexpr int32_t kFinishRooms = 1500;
+constexpr int32_t kDeletePickStep = 3;  // the step value of the key that picks a partition to delete
+constexpr int32_t kEndCapped = 30000;   // FreeLength after an end cap: the chain is finished
+constexpr int32_t kStartMarked = 30000; // Y0 after Start in an edit mode
+constexpr int32_t kRefused = 30001;     // Y0 after a refused key or a pick that found nothing
+constexpr int32_t kEdited = 4;          // PointPlaced after an end was moved: repaint the box
+} // namespace intwall
+
 class TIntwallobjtool : public TLineobjtool {
 public:
     TIntwallobjtool() { Kind = toolkind::kIntWall; }
@@ -50,11 +61,16 @@ public:
     void Start(int32_t a, int32_t b, int32_t c) override;
     // Snaps the partition's ends to the walls it meets and trims them (below 1: no snapping).
     void SnapWallEnds(int32_t snap);
-    // Turns the design rooms into finished rooms with their partitions: mode 1 those of the current
-    // view, 2 those of the current floor's layout.
+    // Moves one end of the wall at PickIndex by the arrow key, as the edit mode says.
+    void LoadWallForEdit(uint32_t key, int32_t step);
+    // Deletes every object of the view sharing the group of the object at the index.
+    void DeleteGroup(int32_t index);
+    // Turns the view's design rooms into finished rooms with their partitions (1 the rooms of the
+    // current view, 2 those of the current floor's layout).
     void FinishDesignRooms(int32_t mode);
 
     int32_t& DirectionCode() { return PickKind; } // side of the partition being built
+    int32_t& SecondFaceSide() { return CursorX; } // as chosen in the thickness dialog
     int32_t& FreeLength() { return Count; }
     int32_t& WallId() { return ObjectId; }
     int32_t& WallGroup() { return SegmentLength; }
@@ -71,4 +87,16 @@ public:
     int32_t WallValue1 = 0; // copied into the wall's last two fields
     int32_t WallValue2 = 0;
     int32_t AttributeBlock[4] = {};
+
+private:
+    bool EnterKey(TDC& dc, TRect& client, TPoint* point, POINT& keyEnd);
+    bool ArrowKey(TDC& dc, TRect& client, uint32_t key, int32_t step, POINT& keyEnd);
+    void LoadEditedWall(const TIntwallobj& wall);
+    void MoveEditedEnd(TIntwallobj& wall, uint32_t key, int32_t amount);
+    void WidenEditBox(const TIntwallobj& wall);
+    void NewSegmentIdentity();
+    void PickForDelete(TDC& dc, TRect& client, TPoint* point);
+    void CapOpenEnd();
+    void HideMetFaces(TDC& dc, TRect& client);
+    void AddJunction(TDC& dc, TRect& client, int32_t& ax, int32_t& ay, int32_t& bx, int32_t& by);
 };

@@ -6,7 +6,12 @@
 
 class TList;
 
-// Smallest x and largest y of the external walls of CurrentView (the floor below when the view has
-// none; the outline on the site plan), each a multiple of ZoomDivisor. Leaves x and y as they were
-// when there is nothing to measure.
+// Smallest x and largest y of the external walls of the view (the floor below when the view has
+// none; the outline polygons on the site plan), each cut down to a multiple of the zoom divisor.
+// Both 0, and false, when there is nothing to measure.
+bool FindWallCorner(const TList& document, int32_t view, int32_t zoomDivisor, int32_t& x, int32_t& y);
+
+// The same on CurrentView at ZoomDivisor for the drawing window, which leaves x and y as they were
+// when there is nothing to measure: a DATUM the user placed on a drawing without walls survives the
+// repaint.
 void FindWallCorner(TList& document, int32_t& x, int32_t& y);

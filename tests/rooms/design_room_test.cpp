@@ -1,5 +1,5 @@
-// Design-room geometry: which room a click takes, what an arrow key with a step does to it, the
-// identifier bases, and the feet-and-inches entry of sizes.
+// Design-room geometry: which room a click takes, what an arrow key with a step does to it, and the
+// feet-and-inches entry of sizes.
 #include "platform/virtual_keys.h"
 #include "rooms/design_room.h"
 #include "tests/rooms/rooms_fixture.h"
@@ -63,16 +63,6 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{55, VK_RIGHT, 300, RoomKeyResult::Moved, 1300, 5000, 4300, 1000, 3000, 4000},
         KeyCase{65, VK_DOWN, 300, RoomKeyResult::Moved, 1000, 4975, 4000, 975, 3000, 4000},
         KeyCase{20, VK_RETURN, 300, RoomKeyResult::Nothing, 1000, 5000, 4000, 1000, 3000, 4000}));
-
-TEST_F(DesignRoomTest, IdentifierBaseFollowsTheView) {
-    EXPECT_EQ(FloorBase(40), 10000);
-    EXPECT_EQ(FloorBase(41), 10000);
-    EXPECT_EQ(FloorBase(50), 10000);
-    EXPECT_EQ(FloorBase(51), 11000);
-    EXPECT_EQ(FloorBase(52), 12000);
-    EXPECT_EQ(FloorBase(53), 13000);
-    EXPECT_EQ(FloorBase(54), 14000);
-}
 
 struct FeetCase {
     int32_t feet, inches, numerator, denominator, units;

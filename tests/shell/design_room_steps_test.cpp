@@ -132,6 +132,19 @@ TEST_F(DesignRoomSteps, EnlargeUpByAStepGrowsTheTopAndRemakesTheLengthText) {
     EXPECT_TRUE(ui.LogContains("ADJUST ROOM")) << ui.Log();
 }
 
+TEST_F(DesignRoomSteps, MoveRoomByATypedStep) {
+    OpenLayout(Objects(Room(1000, 4000, 4000, 1000)));
+    client->CmMoveRoom();
+    Click(Inside(FileRooms()[0]));
+    pl::script::AnswerInput("500");
+    Key(Qt::Key_Right);
+    const TRoomobj room = FileRooms()[0];
+    EXPECT_EQ(room.x1, 1500);
+    EXPECT_EQ(room.x2, 4500);
+    EXPECT_EQ(room.value3, 3000);
+    EXPECT_EQ(client->Tool->Mode, 0);
+}
+
 TEST_F(DesignRoomSteps, ShrinkByTheWholeWidthOrAZeroStepChangesNothing) {
     OpenLayout(Objects(Room(1000, 4000, 4000, 1000)));
     client->CmShrinkRoom();

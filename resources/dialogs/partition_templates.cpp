@@ -1,0 +1,123 @@
+#include "resources/dialogs/partition_templates.h"
+
+#include <cmath>
+#include <QImage>
+#include <QPainter>
+
+#include "platform/resources.h"
+#include "platform/win_types.h"
+
+namespace {
+
+using pl::ControlKind;
+
+// The four side radios of both partition dialogs, in the order the dialogs test them.
+std::vector<pl::ControlTemplate> SideRadios(int32_t left, int32_t right, int32_t above, int32_t below) {
+    return {
+        {.Id = left, .Kind = ControlKind::RadioButton, .Text = "LEFT of first line", .GroupStart = true},
+        {.Id = right, .Kind = ControlKind::RadioButton, .Text = "RIGHT of first line"},
+        {.Id = above, .Kind = ControlKind::RadioButton, .Text = "ABOVE first line"},
+        {.Id = below, .Kind = ControlKind::RadioButton, .Text = "BELOW first line"},
+    };
+}
+
+void Append(std::vector<pl::ControlTemplate>& to, const std::vector<pl::ControlTemplate>& more) {
+    to.insert(to.end(), more.begin(), more.end());
+}
+
+// A door in plan: the wall jamb, the leaf opened to the angle and its swing.
+QImage DoorAngleIcon(int degrees) {
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 2));
+    p.drawLine(QPointF(2, 28), QPointF(30, 28));
+    const double radians = degrees * M_PI / 180.0;
+    p.drawLine(QPointF(4, 28), QPointF(4 + 24 * std::cos(radians), 28 - 24 * std::sin(radians)));
+    p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    p.drawArc(QRectF(-20, 4, 48, 48), 0, degrees * 16);
+    return image;
+}
+
+} // namespace
+
+pl::DialogTemplate PartitionDialogTemplate() {
+    pl::DialogTemplate box;
+    box.Caption = "internal walls  or  double lines";
+    box.Controls = {
+        {.Kind = ControlKind::GroupBox, .Text = ""},
+        {.Kind = ControlKind::Static, .Text = "width of internal wall or double line spacing"},
+        {.Id = kPartitionThickness, .Kind = ControlKind::Edit, .Text = "", .Limit = 5, .SameRow = true},
+        {.Kind = ControlKind::EtchedLine},
+        {.Kind = ControlKind::Static, .Text = "second line to start :-"},
+    };
+    Append(box.Controls, SideRadios(kPartitionLeft, kPartitionRight, kPartitionAbove, kPartitionBelow));
+    Append(box.Controls, {
+                             {.Kind = ControlKind::GroupEnd},
+                             {.Id = IDOK, .Kind = ControlKind::PushButton, .Text = "OK"},
+                             {.Id = IDCANCEL, .Kind = ControlKind::PushButton, .Text = "Cancel"},
+                             {.Id = IDHELP, .Kind = ControlKind::PushButton, .Text = "Help"},
+                         });
+    return box;
+}
+
+pl::DialogTemplate PartitionImpDialogTemplate() {
+    pl::DialogTemplate box;
+    box.Caption = "internal walls  or  double lines";
+    box.Controls = {
+        {.Kind = ControlKind::GroupBox, .Text = "wall width or double line spacing"},
+        {.Kind = ControlKind::Static, .Text = "width  (inches)"},
+        {.Id = kPartitionImpInches, .Kind = ControlKind::Edit, .Text = " ", .Limit = 5, .SameRow = true},
+        {.Id = kPartitionImpNumerator, .Kind = ControlKind::Edit, .Text = "0", .Limit = 3, .SameRow = true},
+        {.Kind = ControlKind::Static, .Text = "/", .SameRow = true},
+        {.Id = kPartitionImpDenominator, .Kind = ControlKind::Edit, .Text = "0", .Limit = 3, .SameRow = true},
+        {.Kind = ControlKind::GroupBox, .Text = "second line to start :-"},
+    };
+    Append(box.Controls,
+           SideRadios(kPartitionImpLeft, kPartitionImpRight, kPartitionImpAbove, kPartitionImpBelow));
+    Append(box.Controls, {
+                             {.Kind = ControlKind::GroupEnd},
+                             {.Id = IDOK, .Kind = ControlKind::PushButton, .Text = "OK"},
+                             {.Id = IDCANCEL, .Kind = ControlKind::PushButton, .Text = "Cancel"},
+                             {.Id = IDHELP, .Kind = ControlKind::PushButton, .Text = "Help"},
+                         });
+    return box;
+}
+
+pl::DialogTemplate DoorDefaultsDialogTemplate() {
+    pl::DialogTemplate box;
+    box.Caption = "doors";
+    box.Controls = {
+        {.Kind = ControlKind::GroupBox, .Text = "start up single door size"},
+        {.Kind = ControlKind::Static, .Text = "metric   range 100-5000 m,m,"},
+        {.Id = kDoorSizeMillimetres, .Kind = ControlKind::Edit, .Text = "", .Limit = 5, .SameRow = true},
+        {.Kind = ControlKind::Static, .Text = "m.m.", .SameRow = true},
+        {.Kind = ControlKind::Static, .Text = "inches - range 4-200 inches"},
+        {.Id = kDoorSizeInches, .Kind = ControlKind::Edit, .Text = "", .Limit = 4, .SameRow = true},
+        {.Kind = ControlKind::Static, .Text = "inches", .SameRow = true},
+        {.Kind = ControlKind::GroupBox, .Text = "door opening angle - plan views"},
+        {.Kind = ControlKind::Icon, .IconId = kDoorAngleIcon30},
+        {.Kind = ControlKind::Icon, .SameRow = true, .IconId = kDoorAngleIcon60},
+        {.Kind = ControlKind::Icon, .SameRow = true, .IconId = kDoorAngleIcon90},
+        {.Id = kDoorAngle30, .Kind = ControlKind::RadioButton, .Text = "30", .GroupStart = true},
+        {.Id = kDoorAngle60, .Kind = ControlKind::RadioButton, .Text = "60", .SameRow = true},
+        {.Id = kDoorAngle90, .Kind = ControlKind::RadioButton, .Text = "90", .SameRow = true},
+        {.Kind = ControlKind::GroupBox, .Text = "door thickness - plan views"},
+        {.Id = kDoorThin, .Kind = ControlKind::RadioButton, .Text = "1 - minimum", .GroupStart = true},
+        {.Id = kDoorThick, .Kind = ControlKind::RadioButton, .Text = "2 - maximum"},
+        {.Kind = ControlKind::GroupEnd},
+        {.Id = IDOK, .Kind = ControlKind::PushButton, .Text = "OK"},
+        {.Id = IDHELP, .Kind = ControlKind::PushButton, .Text = "Help"},
+    };
+    return box;
+}
+
+void RegisterPartitionDialogTemplates() {
+    pl::RegisterDialogTemplate(kPartitionDialogId, PartitionDialogTemplate());
+    pl::RegisterDialogTemplate(kPartitionImpDialogId, PartitionImpDialogTemplate());
+    pl::RegisterDialogTemplate(kDoorDefaultsDialogId, DoorDefaultsDialogTemplate());
+    pl::RegisterIcon(kDoorAngleIcon30, DoorAngleIcon(30));
+    pl::RegisterIcon(kDoorAngleIcon60, DoorAngleIcon(60));
+    pl::RegisterIcon(kDoorAngleIcon90, DoorAngleIcon(90));
+}

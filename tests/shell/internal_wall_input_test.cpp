@@ -1,0 +1,268 @@
+// Drawing, editing and deleting partitions in the drawing window by keys and clicks, as a user does,
+// and checking what reaches the working file.
+#include <QTest>
+
+#include "document/program_state.h"
+#include "platform/gadgets.h"
+#include "platform/test_script.h"
+#include "resources/command_ids.h"
+#include "resources/dialogs/partition_templates.h"
+#include "tests/shell/input_fixture.h"
+#include "tools/wall_tools.h"
+
+namespace {
+
+using pl::script::DialogStep;
+
+constexpr int32_t kRecords = 3;
+
+// The partitions and lines of the working file, read back with every field.
+std::vector<std::unique_ptr<TObject>> ReadBack() {
+    TList copy;
+    copy.ProgramDirectory = ObjectList.ProgramDirectory;
+    copy.SetDrawingName(ObjectList.DrawingName);
+    const int32_t units = MetricUnits;
+    const int32_t ids = IdCounter;
+    EXPECT_EQ(copy.ReadDrawingFile(1), FileResult::Ok);
+    MetricUnits = units;
+    IdCounter = ids;
+    std::vector<std::unique_ptr<TObject>> drawn;
+    for (int32_t i = 0; i < copy.count; ++i) {
+        if (const auto* w = dynamic_cast<const TIntwallobj*>(copy[i]))
+            drawn.push_back(std::make_unique<TIntwallobj>(*w));
+        else if (const auto* l = dynamic_cast<const TLineobj*>(copy[i]))
+            drawn.push_back(std::make_unique<TLineobj>(*l));
+        else
+            drawn.push_back(std::make_unique<TObject>(*copy[i]));
+    }
+    return drawn;
+}
+
+std::vector<const TIntwallobj*> Partitions(const std::vector<std::unique_ptr<TObject>>& objects) {
+    std::vector<const TIntwallobj*> walls;
+    for (const auto& o : objects)
+        if (o->kind == kIntWall) walls.push_back(static_cast<const TIntwallobj*>(o.get()));
+    return walls;
+}
+
+std::unique_ptr<TIntwallobj> Partition(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t bearing,
+                                       int32_t q1x, int32_t q1y, int32_t q2x, int32_t q2y, int32_t id) {
+    const int32_t attr[4] = {};
+    return std::make_unique<TIntwallobj>(kGroundFloor, kIntWall, 1, 0, id, id, x1, 0, x2, 0, y1, y2, 0, 100,
+                                         0, 0, 0, 0, 1, bearing, q1x, 0, q1y, q2x, q2y, attr, 0, 0);
+}
+
+class InternalWalls : public InputTest {
+protected:
+    // Draw Internal Wall with the thickness and the side radio answered.
+    void StartWalls(const char* thickness, int32_t sideRadio) {
+        pl::script::AnswerDialog(kPartitionDialogId,
+                                 {DialogStep{{{kPartitionThickness, thickness}, {sideRadio, "1"}}, IDOK}});
+        client->ProcessCommand(cmd::kInternalWall);
+        ASSERT_EQ(client->Tool->Kind, kIntWall);
+    }
+    void EnterAt(const TPoint& at) {
+        // The window may have put the pointer elsewhere since the last move to the same pixel: a
+        // move that changes nothing would not reach it.
+        MoveTo(TPoint(at.x + 1, at.y));
+        MoveTo(at);
+        Key(Qt::Key_Return);
+    }
+    // Objects drawn before the test acts, in the document and the working file.
+    void Draw(std::vector<std::unique_ptr<TObject>> objects) {
+        for (auto& o : objects)
+            ObjectList.Add(std::move(o));
+        ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+        child->Invalidate(true);
+        child->UpdateWindow();
+    }
+    void ArrowWithLength(int qtKey, const char* length) {
+        pl::script::AnswerInput(length);
+        Key(qtKey);
+    }
+};
+
+TEST_F(InternalWalls, UpArrowMakesOnePartitionWithItsSecondFaceToTheRight) {
+    Open();
+    StartWalls("100", kPartitionRight);
+    const TPoint at(200, 300);
+    EnterAt(at);
+    const POINT start = DrawingAt(at);
+    ArrowWithLength(Qt::Key_Up, "2000");
+
+    const auto objects = ReadBack();
+    ASSERT_EQ(objects.size(), size_t{kRecords + 1});
+    const auto walls = Partitions(objects);
+    ASSERT_EQ(walls.size(), 1u);
+    const TIntwallobj& w = *walls[0];
+    EXPECT_EQ(w.x1, start.x);
+    EXPECT_EQ(w.y1, start.y);
+    EXPECT_EQ(w.x2, start.x);
+    EXPECT_EQ(w.y2, start.y + 2000);
+    EXPECT_EQ(w.q1x, start.x + 100);
+    EXPECT_EQ(w.q1y, start.y);
+    EXPECT_EQ(w.q2x, start.x + 100);
+    EXPECT_EQ(w.q2y, start.y + 2000);
+    EXPECT_EQ(w.direction, 0);
+    EXPECT_EQ(w.thickness, 100);
+    EXPECT_EQ(w.id, 10000 + IdCounter);
+    EXPECT_EQ(w.group, w.id);
+    // The chain goes on from the end.
+    EXPECT_EQ(client->Tool->X0, start.x);
+    EXPECT_EQ(client->Tool->Y0, start.y + 2000);
+}
+
+TEST_F(InternalWalls, ChainedSegmentsAreMitredAtTheirCorner) {
+    Open();
+    StartWalls("100", kPartitionLeft);
+    EnterAt(TPoint(200, 300));
+    ArrowWithLength(Qt::Key_Up, "2000");
+    ArrowWithLength(Qt::Key_Right, "3000");
+    const auto objects = ReadBack();
+    const auto walls = Partitions(objects);
+    ASSERT_EQ(walls.size(), 2u);
+    // The second face of the first wall and of the second meet at the outer corner.
+    EXPECT_EQ(walls[0]->q2x, walls[1]->q1x);
+    EXPECT_EQ(walls[0]->q2y, walls[1]->q1y);
+    EXPECT_EQ(walls[1]->q1y, walls[1]->y1 + 100);
+}
+
+TEST_F(InternalWalls, EnterTwiceAtOnePointMakesNoWall) {
+    Open();
+    StartWalls("100", kPartitionAbove);
+    EnterAt(TPoint(200, 300));
+    EnterAt(TPoint(200, 300));
+    EXPECT_EQ(FileCount(), kRecords);
+    EnterAt(TPoint(300, 300));
+    const auto objects = ReadBack();
+    const auto walls = Partitions(objects);
+    ASSERT_EQ(walls.size(), 1u);
+    EXPECT_EQ(walls[0]->x1, DrawingAt(TPoint(200, 300)).x);
+    EXPECT_EQ(walls[0]->direction, 900);
+}
+
+TEST_F(InternalWalls, EnterSegmentLeftAndUpHasBearing3150) {
+    Open();
+    StartWalls("100", kPartitionAbove);
+    EnterAt(TPoint(300, 300));
+    EnterAt(TPoint(200, 200));
+    const auto objects = ReadBack();
+    const auto walls = Partitions(objects);
+    ASSERT_EQ(walls.size(), 1u);
+    EXPECT_EQ(walls[0]->direction, 3150);
+}
+
+TEST_F(InternalWalls, UpArrowAtTheChainStartIsRefusedWhenTheSecondFaceIsAbove) {
+    Open();
+    StartWalls("100", kPartitionAbove);
+    EnterAt(TPoint(200, 300));
+    pl::script::AnswerMessageBox(IDOK);
+    Key(Qt::Key_Up);
+    EXPECT_EQ(FileCount(), kRecords);
+    EXPECT_TRUE(ui.LogContains("Wrong Arrow key for second line position"));
+    EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
+}
+
+TEST_F(InternalWalls, PlusClosesTheOpenEndInTheSegmentsGroup) {
+    Open();
+    StartWalls("100", kPartitionRight);
+    EnterAt(TPoint(200, 300));
+    ArrowWithLength(Qt::Key_Up, "2000");
+    QTest::keyClick(View(), Qt::Key_Plus, Qt::KeypadModifier);
+    const auto objects = ReadBack();
+    ASSERT_EQ(objects.size(), size_t{kRecords + 2});
+    const auto& wall = *Partitions(objects)[0];
+    const TObject& cap = *objects.back();
+    EXPECT_EQ(cap.kind, kLine);
+    EXPECT_EQ(cap.group, wall.group);
+    EXPECT_EQ(cap.x1, wall.x2);
+    EXPECT_EQ(cap.y1, wall.y2);
+    EXPECT_EQ(cap.x2, wall.q2x);
+    EXPECT_EQ(cap.y2, wall.q2y);
+    EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
+}
+
+TEST_F(InternalWalls, StartOnAPartitionFaceHidesThatFaceBetweenTheNewFaces) {
+    Open();
+    const TPoint at(300, 300);
+    const POINT a = DrawingAt(at);
+    std::vector<std::unique_ptr<TObject>> drawn;
+    drawn.push_back(Partition(a.x - 2000, a.y, a.x + 2000, a.y, 900, a.x - 2000, a.y - 100, a.x + 2000,
+                              a.y - 100, 10005));
+    Draw(std::move(drawn));
+    StartWalls("100", kPartitionRight);
+    EnterAt(at);
+    ArrowWithLength(Qt::Key_Up, "1000");
+    const auto objects = ReadBack();
+    ASSERT_EQ(objects.size(), size_t{kRecords + 3});
+    const auto& junction = static_cast<const TLineobj&>(*objects.back());
+    EXPECT_EQ(junction.kind, kLine);
+    EXPECT_EQ(junction.colour, BackgroundColour);
+    EXPECT_EQ(junction.x1, a.x + 25);
+    EXPECT_EQ(junction.x2, a.x + 75);
+    EXPECT_EQ(junction.y1, a.y);
+    EXPECT_EQ(junction.y2, a.y);
+    EXPECT_EQ(junction.group, Partitions(objects)[1]->group);
+}
+
+class WallEndEdit : public InternalWalls,
+                    public ::testing::WithParamInterface<std::pair<int32_t, int32_t>> {};
+
+TEST_P(WallEndEdit, RightArrowMovesTheRightEndOfBothFaces) {
+    Open();
+    const POINT a = DrawingAt(TPoint(100, 300));
+    std::vector<std::unique_ptr<TObject>> drawn;
+    drawn.push_back(Partition(a.x, a.y, a.x + 2000, a.y, 900, a.x, a.y + 100, a.x + 2000, a.y + 100, 10005));
+    Draw(std::move(drawn));
+    client->ProcessCommand(GetParam().first);
+    Click(PixelOf(a.x + 1000, a.y));
+    pl::script::AnswerInput("500");
+    Key(Qt::Key_Right);
+    const auto objects = ReadBack();
+    const auto walls = Partitions(objects);
+    ASSERT_EQ(walls.size(), 1u);
+    EXPECT_EQ(walls[0]->x2, a.x + GetParam().second);
+    EXPECT_EQ(walls[0]->q2x, a.x + GetParam().second);
+    EXPECT_EQ(walls[0]->x1, a.x);
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, WallEndEdit,
+                         ::testing::Values(std::pair{cmd::kExtendInternalWall, 2500},
+                                           std::pair{cmd::kShortenInternalWall, 1500}));
+
+TEST_F(InternalWalls, DeletePickRemovesThePartitionsGroupOnly) {
+    Open();
+    const POINT a = DrawingAt(TPoint(100, 300));
+    std::vector<std::unique_ptr<TObject>> drawn;
+    drawn.push_back(Partition(a.x, a.y, a.x + 2000, a.y, 900, a.x, a.y + 100, a.x + 2000, a.y + 100, 10005));
+    drawn.push_back(std::make_unique<TLineobj>(kGroundFloor, kLine, 1, 0, 10005, 10005, a.x + 2000, 0,
+                                               a.x + 2000, 0, a.y, a.y + 100, 0, 0, 0));
+    drawn.push_back(inputs::Line(a.x, a.y - 1000, a.x + 500, a.y - 1000));
+    Draw(std::move(drawn));
+    client->ProcessCommand(cmd::kDeleteInternalWall);
+    EnterAt(PixelOf(a.x + 1000, a.y));
+    const auto left = ReadBack();
+    ASSERT_EQ(left.size(), size_t{kRecords + 1});
+    EXPECT_EQ(left.back()->group, 0);
+}
+
+TEST_F(InternalWalls, DeletePickOnAnExternalWallDeletesNothing) {
+    Open();
+    const POINT a = DrawingAt(TPoint(100, 300));
+    auto wall = std::make_unique<TExtwallobj>();
+    wall->view = kGroundFloor;
+    wall->kind = kExtWall;
+    wall->x1 = a.x, wall->y1 = a.y, wall->x2 = a.x + 2000, wall->y2 = a.y;
+    wall->thickness1 = 100;
+    std::vector<std::unique_ptr<TObject>> drawn;
+    drawn.push_back(std::move(wall));
+    drawn.push_back(inputs::Line(a.x, a.y - 1000, a.x + 500, a.y - 1000));
+    Draw(std::move(drawn));
+    client->ProcessCommand(cmd::kDeleteInternalWall);
+    pl::script::AnswerMessageBox(IDOK);
+    EnterAt(PixelOf(a.x + 1000, a.y));
+    EXPECT_EQ(FileCount(), kRecords + 2);
+    EXPECT_TRUE(ui.LogContains("No internal wall selected"));
+}
+
+} // namespace

@@ -1,0 +1,212 @@
+// The geometry of a new partition: its second face, the snapping of its ends, the trimming of ends
+// that meet a wall at an angle, the start on a wall face, the free length, and the building corner.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "document/document.h"
+#include "walls/partition_outline.h"
+#include "walls/partition_snapping.h"
+#include "walls/partition_start.h"
+#include "walls/wall_corner.h"
+
+namespace {
+
+constexpr int32_t kZoom = 5;
+
+TIntwallobj* AddPartition(TList& doc, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t bearing,
+                          int32_t q1x, int32_t q1y, int32_t q2x, int32_t q2y, int32_t view = kGroundFloor) {
+    const int32_t attr[4] = {};
+    auto w = std::make_unique<TIntwallobj>(view, kIntWall, 1, 0, 10001, 10001, x1, 0, x2, 0, y1, y2, 0, 100,
+                                           0, 0, 0, 0, 1, bearing, q1x, 0, q1y, q2x, q2y, attr, 0, 0);
+    TIntwallobj* raw = w.get();
+    doc.Add(std::move(w));
+    return raw;
+}
+
+void AddExtWall(TList& doc, int32_t view, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    auto w = std::make_unique<TExtwallobj>();
+    w->view = view;
+    w->kind = kExtWall;
+    w->x1 = x1, w->y1 = y1, w->x2 = x2, w->y2 = y2;
+    doc.Add(std::move(w));
+}
+
+PartitionDraft Draft(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t angle, int32_t side) {
+    PartitionDraft d;
+    d.X0 = x0, d.Y0 = y0, d.X1 = x1, d.Y1 = y1;
+    d.Angle = angle;
+    d.Side = side;
+    d.Thickness = 100;
+    return d;
+}
+
+struct FreeCase {
+    const char* name;
+    PartitionDraft draft;
+    int32_t startX, startY, endX, endY;
+};
+
+class FreeOutline : public ::testing::TestWithParam<FreeCase> {};
+
+TEST_P(FreeOutline, OffsetsTheSecondFaceByTheThickness) {
+    TList doc;
+    PartitionDraft d = GetParam().draft;
+    ComputeOutline(d, doc, NoWallIndex, NoWallIndex);
+    EXPECT_EQ(d.FaceStartX, GetParam().startX);
+    EXPECT_EQ(d.FaceStartY, GetParam().startY);
+    EXPECT_EQ(d.FaceEndX, GetParam().endX);
+    EXPECT_EQ(d.FaceEndY, GetParam().endY);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Partitions, FreeOutline,
+    ::testing::Values(FreeCase{"RightSideAbove", Draft(0, 0, 3000, 0, 900, 1), 0, 100, 3000, 100},
+                      FreeCase{"UpSideRight", Draft(0, 0, 0, 2000, 0, 2), 100, 0, 100, 2000},
+                      FreeCase{"DownSideLeft", Draft(0, 0, 0, -2000, 1800, 4), -100, 0, -100, -2000},
+                      // cos and sin of 45 degrees times 100 are 70.7: kept to whole units through tenths.
+                      FreeCase{"ObliqueSideAbove", Draft(0, 0, 1000, 1000, 450, 1), -70, 70, 930, 1070}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(JoinedOutline, RightAngleJoinIsMitredAndMovesTheJoinedFace) {
+    TList doc;
+    TIntwallobj* up = AddPartition(doc, 0, 0, 0, 3000, 0, -100, 0, -100, 3000);
+    PartitionDraft d = Draft(0, 3000, 2000, 3000, 900, 4);
+    const SnappedWalls walls = SnapPartitionEnds(d, doc, kGroundFloor, kZoom);
+    ComputeOutline(d, doc, walls.AtStart, walls.AtEnd);
+    EXPECT_EQ(walls.AtStart, 0);
+    EXPECT_EQ(d.FaceStartX, -100);
+    EXPECT_EQ(d.FaceStartY, 3100);
+    EXPECT_EQ(d.FaceEndX, 2000);
+    EXPECT_EQ(d.FaceEndY, 3100);
+    EXPECT_EQ(up->q2y, 3100);
+    EXPECT_EQ(up->q1y, 0);
+}
+
+class EndSnap : public ::testing::TestWithParam<std::pair<int32_t, bool>> {};
+
+TEST_P(EndSnap, MovesTheWholePartitionOnlyWithinThreeZoomSteps) {
+    TList doc;
+    AddPartition(doc, 0, 0, 0, 3000, 0, -100, 0, -100, 3000);
+    const int32_t off = GetParam().first;
+    PartitionDraft d = Draft(off, 3000 + off, 2000 + off, 3000 + off, 900, 1);
+    SnapPartitionEnds(d, doc, kGroundFloor, kZoom);
+    const bool snapped = GetParam().second;
+    EXPECT_EQ(d.X0, snapped ? 0 : off);
+    EXPECT_EQ(d.Y0, snapped ? 3000 : 3000 + off);
+    EXPECT_EQ(d.X1 - d.X0, 2000);
+    EXPECT_EQ(d.Y1 - d.Y0, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Offsets, EndSnap,
+                         ::testing::Values(std::pair{2 * kZoom, true}, std::pair{-2 * kZoom, true},
+                                           std::pair{3 * kZoom, false}));
+
+class StartOnStart : public ::testing::TestWithParam<std::pair<int32_t, int32_t>> {};
+
+TEST_P(StartOnStart, ReversesThePartitionAndItsBearing) {
+    TList doc;
+    AddPartition(doc, 0, 0, 3000, 0, 900, 0, 100, 3000, 100);
+    PartitionDraft d = Draft(0, 0, 1000, 2000, GetParam().first, 1);
+    const SnappedWalls walls = SnapPartitionEnds(d, doc, kGroundFloor, kZoom);
+    EXPECT_EQ(d.Angle, GetParam().second);
+    EXPECT_EQ(d.X0, 1000);
+    EXPECT_EQ(d.Y0, 2000);
+    EXPECT_EQ(d.X1, 0);
+    EXPECT_EQ(walls.AtStart, NoWallIndex);
+    EXPECT_EQ(walls.AtEnd, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bearings, StartOnStart,
+                         ::testing::Values(std::pair{300, 2100}, std::pair{2100, 300}));
+
+TEST(EndTrim, ObliqueEndOnAHorizontalWallIsCutAlongItsFace) {
+    TList doc;
+    AddPartition(doc, -5000, 1000, 5000, 1000, 900, -5000, 1100, 5000, 1100);
+    PartitionDraft d = Draft(0, 0, 1000, 1000, 450, 2);
+    ComputeOutline(d, doc, NoWallIndex, NoWallIndex);
+    TrimWallEnds(d, doc, kGroundFloor, kZoom);
+    // 100 / sin 45 degrees is 141.4: the second face ends 141 along the met face.
+    EXPECT_EQ(d.FaceEndX, 1141);
+    EXPECT_EQ(d.FaceEndY, 1000);
+    EXPECT_EQ(d.Mode, kEndMet);
+    EXPECT_EQ(d.FreeLength, NoWallIndex);
+}
+
+TEST(EndTrim, PreviousSegmentOfAChainIsNotAWallMet) {
+    TList doc;
+    AddPartition(doc, 0, 0, 0, 2000, 0, 100, 0, 100, 2000);
+    // A junction line drawn after the segment comes last in the drawing.
+    doc.Add(std::make_unique<TLineobj>(kGroundFloor, kLine, 1, 0, 10001, 10001, 25, 0, 75, 0, 0, 0, 0, 0, 0));
+    PartitionDraft d = Draft(0, 2000, 3000, 2000, 900, 3);
+    TrimWallEnds(d, doc, kGroundFloor, kZoom);
+    EXPECT_EQ(d.Mode, 0);
+}
+
+TEST(EndTrim, ParallelWallLeavesTheFaceUnmoved) {
+    TList doc;
+    AddPartition(doc, 0, 0, 1000, 1000, 450, 70, -70, 1070, 930);
+    PartitionDraft d = Draft(1000, 1000, 2000, 2000, 450, 2);
+    d.FaceEndX = 2070;
+    d.FaceEndY = 1930;
+    TrimWallEnd(d, doc, 0, 2);
+    EXPECT_EQ(d.FaceEndX, 2070);
+    EXPECT_EQ(d.FaceEndY, 1930);
+}
+
+class FaceStart : public ::testing::TestWithParam<std::pair<int32_t, int32_t>> {};
+
+TEST_P(FaceStart, MovesOntoAFaceWithinThirtyUnits) {
+    TList doc;
+    AddPartition(doc, 1000, 0, 1000, 3000, 0, 1100, 0, 1100, 3000);
+    int32_t x = GetParam().first;
+    int32_t y = 1500;
+    SnapStartToFace(doc, kGroundFloor, x, y);
+    EXPECT_EQ(x, GetParam().second);
+    EXPECT_EQ(y, 1500);
+}
+
+INSTANTIATE_TEST_SUITE_P(Distances, FaceStart,
+                         ::testing::Values(std::pair{980, 1000}, std::pair{1120, 1100}, std::pair{970, 970}));
+
+TEST(ChainStart, SecondFaceAboveRefusesUpAndDown) {
+    EXPECT_TRUE(RunsAlongThickness(kDirectionUp, kDirectionUp));
+    EXPECT_TRUE(RunsAlongThickness(kDirectionUp, kDirectionDown));
+    EXPECT_FALSE(RunsAlongThickness(kDirectionUp, kDirectionLeft));
+    EXPECT_FALSE(RunsAlongThickness(kDirectionUp, kDirectionRight));
+    EXPECT_TRUE(RunsAlongThickness(kDirectionLeft, kDirectionRight));
+    EXPECT_FALSE(RunsAlongThickness(kDirectionLeft, kDirectionUp));
+}
+
+TEST(FreeLengthTo, NextFaceBeyondTheClearance) {
+    TList doc;
+    AddPartition(doc, 1000 + 2 * kZoom, 0, 1000 + 2 * kZoom, 3000, 0, 900, 0, 900, 3000);
+    AddPartition(doc, 4000, 0, 4000, 3000, 0, 4100, 0, 4100, 3000);
+    EXPECT_EQ(MeasureFreeLength(doc, kGroundFloor, kZoom, 1000, 1000, kDirectionRight).Length, 3000);
+    EXPECT_EQ(MeasureFreeLength(doc, kGroundFloor, kZoom, 1000, 1000, kDirectionLeft).Length, 100);
+    EXPECT_FALSE(MeasureFreeLength(doc, kGroundFloor, kZoom, 1000, 1000, kDirectionUp).Length);
+}
+
+TEST(WallCorner, LShapeTakesTheFirstWallThatIsBothLeftmostAndTopmost) {
+    TList doc;
+    AddExtWall(doc, kGroundFloor, 1003, 9004, 6000, 9004);
+    AddExtWall(doc, kGroundFloor, 0, 5000, 1003, 5000);
+    int32_t x = -1, y = -1;
+    FindWallCorner(doc, kGroundFloor, kZoom, x, y);
+    EXPECT_EQ(x, 1000);
+    EXPECT_EQ(y, 9000);
+}
+
+TEST(WallCorner, UpperFloorWithoutWallsTakesTheFloorBelowElseNothing) {
+    TList doc;
+    AddExtWall(doc, kGroundFloor, 2000, 8000, 6000, 8000);
+    int32_t x = -1, y = -1;
+    EXPECT_TRUE(FindWallCorner(doc, kFirstFloor, kZoom, x, y));
+    EXPECT_EQ(x, 2000);
+    EXPECT_EQ(y, 8000);
+    EXPECT_FALSE(FindWallCorner(doc, kSecondFloor, kZoom, x, y));
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 0);
+}
+
+} // namespace

@@ -1,0 +1,233 @@
+#include "walls/partition_snapping.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+#include "document/document.h"
+
+namespace {
+
+void Reverse(PartitionDraft& d) {
+    std::swap(d.X0, d.X1);
+    std::swap(d.Y0, d.Y1);
+    d.Angle = d.Angle < 1800 ? d.Angle + 1800 : d.Angle - 1800;
+}
+
+bool Near(int32_t ax, int32_t ay, int32_t bx, int32_t by, int32_t t) {
+    return std::abs(ax - bx) < t && std::abs(ay - by) < t;
+}
+
+// The shift that puts the new partition's end onto an end of the wall, when one is near.
+bool SnapShift(const PartitionDraft& d, const TIntwallobj& w, int32_t t, int32_t& dx, int32_t& dy) {
+    const std::pair<int32_t, int32_t> tests[4][2] = {
+        {{d.X0, d.Y0}, {w.x1, w.y1}},
+        {{d.X0, d.Y0}, {w.x2, w.y2}},
+        {{d.X1, d.Y1}, {w.x1, w.y1}},
+        {{d.X1, d.Y1}, {w.x2, w.y2}},
+    };
+    for (const auto& [from, to] : tests) {
+        if (!Near(from.first, from.second, to.first, to.second, t)) continue;
+        dx = to.first - from.first;
+        dy = to.second - from.second;
+        return true;
+    }
+    return false;
+}
+
+bool StartsAt(const TIntwallobj* w, int32_t x, int32_t y) {
+    return w && w->x1 == x && w->y1 == y;
+}
+
+bool EndsAt(const TIntwallobj* w, int32_t x, int32_t y) {
+    return w && w->x2 == x && w->y2 == y;
+}
+
+// A new partition that starts where a joined wall starts runs the other way, so that the joined
+// wall's end meets the new start as the outline expects.
+void Orient(PartitionDraft& d, const TList& doc, SnappedWalls& walls) {
+    if (walls.AtStart != NoWallIndex && walls.AtEnd == NoWallIndex) {
+        if (!StartsAt(PartitionAt(doc, walls.AtStart), d.X0, d.Y0)) return;
+        Reverse(d);
+        walls.AtEnd = walls.AtStart;
+        walls.AtStart = NoWallIndex;
+    } else if (walls.AtStart != NoWallIndex && walls.AtEnd != NoWallIndex) {
+        const TIntwallobj* b = PartitionAt(doc, walls.AtEnd);
+        if (EndsAt(b, d.X0, d.Y0)) {
+            std::swap(walls.AtStart, walls.AtEnd);
+        } else if (StartsAt(b, d.X0, d.Y0)) {
+            Reverse(d);
+            std::swap(walls.AtStart, walls.AtEnd);
+        }
+    }
+}
+
+// The faces a partition end can meet: an internal wall's two faces, an external wall's inner face.
+struct Faces {
+    int32_t ax, ay, bx, by;
+    bool hasSecond;
+    int32_t cx, cy, ex, ey;
+};
+
+bool FacesOf(const TObject& o, Faces& f) {
+    if (const auto* w = dynamic_cast<const TIntwallobj*>(&o); w && o.kind == kIntWall) {
+        f = {w->x1, w->y1, w->x2, w->y2, true, w->q1x, w->q1y, w->q2x, w->q2y};
+        return true;
+    }
+    if (const auto* w = dynamic_cast<const TExtwallobj*>(&o); w && o.kind == kExtWall) {
+        if (w->thickness2 < 1)
+            f = {w->p1x, w->p1y, w->p2x, w->p2y, false, 0, 0, 0, 0};
+        else
+            f = {w->p5x, w->p5y, w->p6x, w->p6y, false, 0, 0, 0, 0};
+        return true;
+    }
+    return false;
+}
+
+int32_t Bearing(const TObject& o) {
+    if (const auto* w = dynamic_cast<const TIntwallobj*>(&o)) return w->direction;
+    if (const auto* w = dynamic_cast<const TExtwallobj*>(&o)) return w->direction;
+    return 0;
+}
+
+bool InSpan(int32_t v, int32_t a, int32_t b, int32_t t) {
+    return v > std::min(a, b) - t && v < std::max(a, b) + t;
+}
+
+// Whether the point lies on the straight face from (ax, ay) to (bx, by): along a horizontal or
+// vertical face within its span widened by t and within t across it; along an oblique face inside
+// its box and within t of the face's height at the point's x.
+bool OnFace(int32_t x, int32_t y, int32_t ax, int32_t ay, int32_t bx, int32_t by, int32_t t) {
+    if (ay == by) return InSpan(x, ax, bx, t) && std::abs(y - ay) < t;
+    if (ax == bx) return InSpan(y, ay, by, t) && std::abs(x - ax) < t;
+    if (!InSpan(x, ax, bx, t) || !InSpan(y, ay, by, t)) return false;
+    const int64_t rise = static_cast<int64_t>(by - ay) * (x - ax) / (bx - ax);
+    return std::abs(y - (ay + rise)) < t;
+}
+
+// An end meets the wall on its first face, or else on its second.
+bool EndOnWall(int32_t x, int32_t y, const Faces& f, int32_t t) {
+    if (OnFace(x, y, f.ax, f.ay, f.bx, f.by, t)) return true;
+    return f.hasSecond && OnFace(x, y, f.cx, f.cy, f.ex, f.ey, t);
+}
+
+// Signs of the trimmed end by the met wall's bearing and the angle between the two: the axis on
+// which the second face's end is compared with the first face's, and the signs when it lies on the
+// greater or the lesser side.
+struct TrimSigns {
+    char axis;
+    int8_t gx, gy;
+    int8_t lx, ly;
+};
+struct TrimRow {
+    TrimSigns atStart;
+    TrimSigns atEnd;
+};
+// Rows: the met wall's bearing up to 900, to 1800, to 2700, above; each with the angle between the
+// bearings up to 900, then above.
+constexpr TrimRow kTrimRows[4][2] = {
+    {{{'y', 1, 1, -1, -1}, {'x', 1, 1, -1, -1}}, {{'x', 1, 1, -1, -1}, {'y', 1, -1, -1, 1}}},
+    {{{'x', 1, -1, -1, 1}, {'y', -1, 1, 1, -1}}, {{'y', 1, 1, -1, -1}, {'x', 1, -1, -1, 1}}},
+    {{{'y', 1, 1, -1, -1}, {'x', 1, 1, -1, -1}}, {{'x', 1, 1, -1, -1}, {'y', 1, 1, -1, -1}}},
+    {{{'x', 1, -1, -1, 1}, {'y', -1, 1, 1, -1}}, {{'y', -1, 1, 1, -1}, {'x', 1, -1, -1, 1}}},
+};
+
+int32_t BearingRow(int32_t a) {
+    return a <= 900 ? 0 : a <= 1800 ? 1 : a <= 2700 ? 2 : 3;
+}
+
+} // namespace
+
+SnappedWalls SnapPartitionEnds(PartitionDraft& d, const TList& doc, int32_t view, int32_t zoomDivisor) {
+    SnappedWalls walls;
+    const int32_t t = 3 * zoomDivisor;
+    int32_t snaps = 0;
+    for (int32_t i = 0; i < doc.count; ++i) {
+        const TIntwallobj* w = PartitionAt(doc, i);
+        if (!w || w->view != view) continue;
+        int32_t dx = 0;
+        int32_t dy = 0;
+        if (!SnapShift(d, *w, t, dx, dy)) continue;
+        d.X0 += dx;
+        d.X1 += dx;
+        d.Y0 += dy;
+        d.Y1 += dy;
+        ++snaps;
+        (snaps == 2 ? walls.AtEnd : walls.AtStart) = i;
+    }
+    Orient(d, doc, walls);
+    return walls;
+}
+
+void TrimWallEnds(PartitionDraft& d, const TList& doc, int32_t view, int32_t zoomDivisor) {
+    const int32_t t = 3 * zoomDivisor;
+    int32_t n = doc.count;
+    // The previous segment of a chain ends where this one starts: it is joined, not met. It is the
+    // last object unless a junction line followed it, so any partition ending here is passed over.
+    if (const TObject* last = doc[n - 1]; last && last->x2 == d.X0 && last->y2 == d.Y0) --n;
+    int32_t atStart = NoWallIndex;
+    int32_t atEnd = NoWallIndex;
+    for (int32_t i = 0; i < n; ++i) {
+        const TObject* o = doc[i];
+        Faces faces{};
+        if (!o || o->view != view || !FacesOf(*o, faces)) continue;
+        if (o->kind == kIntWall && o->x2 == d.X0 && o->y2 == d.Y0) continue;
+        const bool oblique = faces.ay != faces.by && faces.ax != faces.bx;
+        const bool startMet = EndOnWall(d.X0, d.Y0, faces, t);
+        // A square face takes one end only, the start first; an oblique one is tested for both.
+        if (startMet) atStart = i;
+        if ((oblique || !startMet) && EndOnWall(d.X1, d.Y1, faces, t)) {
+            atEnd = i;
+            d.FreeLength = NoWallIndex;
+        }
+    }
+    if (const TObject* s = doc[atStart]) {
+        if (s->kind == kIntWall) d.Mode = kStartMet;
+        if (!IsSquareBearing(d.Angle) || !IsSquareBearing(Bearing(*s))) TrimWallEnd(d, doc, atStart, 1);
+    }
+    if (const TObject* e = doc[atEnd]) {
+        if (e->kind == kIntWall) d.Mode = d.Mode == kStartMet ? kBothMet : kEndMet;
+        if (!IsSquareBearing(d.Angle) || !IsSquareBearing(Bearing(*e))) TrimWallEnd(d, doc, atEnd, 2);
+    }
+}
+
+void TrimWallEnd(PartitionDraft& d, const TList& doc, int32_t wall, int32_t end) {
+    const TObject* o = doc[wall];
+    if (!o || (o->kind != kExtWall && o->kind != kIntWall)) return;
+    const int32_t a = Bearing(*o);
+    const int32_t n = d.Angle;
+    int32_t raw = std::abs(a - n);
+    const int32_t between = FoldedBearing(raw);
+    // Parallel walls never meet at an end: there is no cut to make.
+    if (between == 0) return;
+    const double length = d.Thickness / std::sin(between * kRadiansPerTenth);
+    int32_t dx = 0;
+    int32_t dy = 0;
+    if (a == 0 || a == 1800) {
+        dy = static_cast<int32_t>(length);
+    } else if (a == 900 || a == 2700) {
+        dx = static_cast<int32_t>(length);
+    } else if (n == 0 || n == 1800) {
+        dy = static_cast<int32_t>(length);
+    } else if (n == 900 || n == 2700) {
+        dx = static_cast<int32_t>(length);
+    } else {
+        const int32_t e = (a < 900 ? 900 : a < 1800 ? 1800 : a < 2700 ? 2700 : 3600) - a;
+        dx = static_cast<int32_t>(std::cos(e * kRadiansPerTenth) * length);
+        dy = static_cast<int32_t>(std::sin(e * kRadiansPerTenth) * length);
+    }
+    if (end == 2 && raw > 2700) raw -= 2700;
+    const TrimRow& row = kTrimRows[BearingRow(a)][raw <= 900 ? 0 : 1];
+    const TrimSigns& signs = end == 1 ? row.atStart : row.atEnd;
+    const int32_t px = end == 1 ? d.X0 : d.X1;
+    const int32_t py = end == 1 ? d.Y0 : d.Y1;
+    int32_t& fx = end == 1 ? d.FaceStartX : d.FaceEndX;
+    int32_t& fy = end == 1 ? d.FaceStartY : d.FaceEndY;
+    const int32_t face = signs.axis == 'x' ? fx : fy;
+    const int32_t first = signs.axis == 'x' ? px : py;
+    if (face == first) return;
+    const bool greater = face > first;
+    fx = px + (greater ? signs.gx : signs.lx) * dx;
+    fy = py + (greater ? signs.gy : signs.ly) * dy;
+}

@@ -1,0 +1,31 @@
+// Fitting a new partition to the walls of its floor before it is made: its ends snap onto nearby
+// partition ends, and an end that lies on a wall face at an angle is trimmed along that face.
+#pragma once
+
+#include <cstdint>
+
+#include "walls/partition_draft.h"
+
+class TList;
+
+// The partitions a new one was snapped to (document indices, NoWallIndex when none).
+struct SnappedWalls {
+    int32_t AtStart = NoWallIndex;
+    int32_t AtEnd = NoWallIndex;
+};
+
+// Moves the whole partition so that an end lying within 3 x zoomDivisor (both axes, strictly) of an
+// end of another partition of the view coincides with it, and orients it so that its ends fit the
+// walls joined (reversing it, and its bearing, when its start met a start).
+SnappedWalls SnapPartitionEnds(PartitionDraft& draft, const TList& document, int32_t view,
+                               int32_t zoomDivisor);
+
+// Finds the walls (external or internal) of the view on whose face an end of the partition lies,
+// marks in draft.Mode which ends met an internal wall, and trims an end that meets its wall at an
+// angle.
+void TrimWallEnds(PartitionDraft& draft, const TList& document, int32_t view, int32_t zoomDivisor);
+
+// Slides the second face's end (end 1 the start, 2 the end) along the face of the wall at the index
+// so that the partition's thickness is kept across the angle. A wall parallel to the partition
+// leaves the face as it is.
+void TrimWallEnd(PartitionDraft& draft, const TList& document, int32_t wall, int32_t end);

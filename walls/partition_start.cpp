@@ -1,0 +1,158 @@
+#include "walls/partition_start.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "document/document.h"
+#include "walls/partition_draft.h"
+
+namespace {
+
+constexpr int32_t kFaceTolerance = 30;
+constexpr int32_t kFarUpRight = 300000;
+constexpr int32_t kLongestFreeLength = 34000;
+
+struct Face {
+    int32_t ax, ay, bx, by;
+};
+
+// The faces of a wall a start can lie on and a free length can end at, in the order they are tried.
+std::vector<Face> FacesOf(const TObject& o) {
+    if (const auto* w = dynamic_cast<const TIntwallobj*>(&o); w && o.kind == kIntWall)
+        return {{w->x1, w->y1, w->x2, w->y2}, {w->q1x, w->q1y, w->q2x, w->q2y}};
+    if (const auto* w = dynamic_cast<const TExtwallobj*>(&o); w && o.kind == kExtWall) {
+        if (w->thickness2 < 1) return {{w->x1, w->y1, w->x2, w->y2}, {w->p1x, w->p1y, w->p2x, w->p2y}};
+        return {{w->x1, w->y1, w->x2, w->y2}, {w->p5x, w->p5y, w->p6x, w->p6y}};
+    }
+    return {};
+}
+
+int32_t BearingOf(const TObject& o) {
+    if (const auto* w = dynamic_cast<const TIntwallobj*>(&o)) return w->direction;
+    if (const auto* w = dynamic_cast<const TExtwallobj*>(&o)) return w->direction;
+    return 0;
+}
+
+bool StrictlyBetween(int32_t v, int32_t a, int32_t b) {
+    return v > std::min(a, b) && v < std::max(a, b);
+}
+
+bool WithinWidened(int32_t v, int32_t a, int32_t b, int32_t margin) {
+    return v > std::min(a, b) - margin && v < std::max(a, b) + margin;
+}
+
+// Real lengths are rounded to whole units through hundredths, half up, as everywhere in the tools.
+int32_t RoundHundredths(double x) {
+    const auto n = static_cast<int64_t>(x * 100.0);
+    return static_cast<int32_t>(n % 100 >= 50 ? n / 100 + 1 : n / 100);
+}
+
+// The nearest candidate so far in the direction, beyond the clearance.
+class Nearest {
+public:
+    Nearest(int32_t x, int32_t y, int32_t direction, int32_t clearance)
+        : x_(x), y_(y), direction_(direction), clearance_(clearance),
+          best_(direction == kDirectionUp || direction == kDirectionRight ? kFarUpRight : 0) {}
+
+    void OfferX(int32_t v) {
+        if (direction_ == kDirectionRight && v > x_ + clearance_ && v < best_) best_ = v;
+        if (direction_ == kDirectionLeft && v < x_ - clearance_ && v > best_) best_ = v;
+    }
+    void OfferY(int32_t v) {
+        if (direction_ == kDirectionUp && v > y_ + clearance_ && v < best_) best_ = v;
+        if (direction_ == kDirectionDown && v < y_ - clearance_ && v > best_) best_ = v;
+    }
+    int32_t Distance() const {
+        switch (direction_) {
+        case kDirectionUp:
+            return best_ - y_;
+        case kDirectionDown:
+            return y_ - best_;
+        case kDirectionRight:
+            return best_ - x_;
+        default:
+            return x_ - best_;
+        }
+    }
+
+private:
+    int32_t x_, y_, direction_, clearance_, best_;
+};
+
+bool Horizontal(int32_t d) {
+    return d == kDirectionRight || d == kDirectionLeft;
+}
+
+// An oblique partition is reached by shifting its start along its own slope to the start's level
+// (or plumb line); only copies are shifted, the wall stays as it is.
+void OfferOblique(Nearest& nearest, const TIntwallobj& w, int32_t x, int32_t y, int32_t direction) {
+    const int32_t a = w.direction;
+    const double theta = FoldedBearing(a) * kRadiansPerTenth;
+    if (Horizontal(direction)) {
+        if (!StrictlyBetween(y, w.y1, w.q1y)) return;
+        const int32_t q = RoundHundredths(std::sin(theta) * std::abs(y - w.y1) / std::cos(theta));
+        const int32_t shift = a < 1800 ? q : -q;
+        nearest.OfferX(w.x1 + shift);
+        if (w.q1x > 0) nearest.OfferX(w.q1x + shift);
+        return;
+    }
+    if (!StrictlyBetween(x, w.x1, w.q1x)) return;
+    const int32_t q = RoundHundredths(std::cos(theta) * std::abs(x - w.x1) / std::sin(theta));
+    const int32_t shift = (a < 900 || a >= 2700) ? q : -q;
+    nearest.OfferY(w.y1 + shift);
+    if (w.q1y > 0) nearest.OfferY(w.q1y + shift);
+}
+
+} // namespace
+
+void SnapStartToFace(const TList& document, int32_t view, int32_t& x, int32_t& y) {
+    for (int32_t i = 0; i < document.count; ++i) {
+        const TObject* o = document[i];
+        if (!o || o->view != view) continue;
+        for (const Face& f : FacesOf(*o)) {
+            if (f.ax == f.bx && std::abs(x - f.ax) < kFaceTolerance &&
+                WithinWidened(y, f.ay, f.by, kFaceTolerance)) {
+                x = f.ax;
+                return;
+            }
+            if (f.ay == f.by && std::abs(y - f.ay) < kFaceTolerance &&
+                WithinWidened(x, f.ax, f.bx, kFaceTolerance)) {
+                y = f.ay;
+                return;
+            }
+        }
+    }
+}
+
+bool RunsAlongThickness(int32_t side, int32_t direction) {
+    const bool vertical = direction == kDirectionUp || direction == kDirectionDown;
+    if (side == kDirectionUp || side == kDirectionDown) return vertical;
+    if (side == kDirectionRight || side == kDirectionLeft) return !vertical;
+    return false;
+}
+
+FreeSpan MeasureFreeLength(const TList& document, int32_t view, int32_t zoomDivisor, int32_t x, int32_t y,
+                           int32_t direction) {
+    FreeSpan result;
+    Nearest nearest(x, y, direction, 2 * zoomDivisor);
+    for (int32_t i = 0; i < document.count; ++i) {
+        const TObject* o = document[i];
+        if (!o || o->view != view || (o->kind != kExtWall && o->kind != kIntWall)) continue;
+        const int32_t a = BearingOf(*o);
+        result.LastBearing = a;
+        if (a == 0 || a == 1800) {
+            for (const Face& f : FacesOf(*o))
+                if (f.ax == f.bx && StrictlyBetween(y, f.ay, f.by)) nearest.OfferX(f.ax);
+        } else if (a == 900 || a == 2700) {
+            for (const Face& f : FacesOf(*o))
+                if (f.ay == f.by && StrictlyBetween(x, f.ax, f.bx)) nearest.OfferY(f.ay);
+        } else if (const auto* w = dynamic_cast<const TIntwallobj*>(o); w && o->kind == kIntWall) {
+            OfferOblique(nearest, *w, x, y, direction);
+        }
+    }
+    const int32_t distance = nearest.Distance();
+    if (distance <= kLongestFreeLength) result.Length = distance;
+    return result;
+}

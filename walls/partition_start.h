@@ -1,0 +1,32 @@
+// Preparing a keyed partition segment: the start is put onto the face of a wall it touches, and the
+// free length from the start to the next wall face in the chosen direction is measured.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+class TList;
+
+// Direction codes of a keyed segment (and the sides of a second face): up, right, down, left.
+constexpr int32_t kDirectionUp = 1;
+constexpr int32_t kDirectionRight = 2;
+constexpr int32_t kDirectionDown = 3;
+constexpr int32_t kDirectionLeft = 4;
+
+// Moves (x, y) onto the first horizontal or vertical wall face of the view it lies on within 30
+// units (external walls: the drawn face, then the inner layer line; partitions: the first face,
+// then the second). Oblique faces are not used.
+void SnapStartToFace(const TList& document, int32_t view, int32_t& x, int32_t& y);
+
+// At the beginning of a chain a segment must not run along its own thickness: a second face above
+// or below allows only left and right, one to the right or left only up and down.
+bool RunsAlongThickness(int32_t side, int32_t direction);
+
+struct FreeSpan {
+    std::optional<int32_t> Length; // to the nearest face beyond 2 x zoomDivisor; none past 34000
+    int32_t LastBearing = 0;       // bearing of the last wall examined
+};
+
+// The distance from (x, y) in the direction to the next wall face of the view.
+FreeSpan MeasureFreeLength(const TList& document, int32_t view, int32_t zoomDivisor, int32_t x, int32_t y,
+                           int32_t direction);
