@@ -40,6 +40,11 @@ bool RoomKeyRefused(const TDrawingtool& tool) {
     return room && room->KeyRefused;
 }
 
+// The design-room states an arrow key acts in: enlarge, shrink, move by a step, move finely.
+bool RoomTakesArrow(int32_t mode) {
+    return mode == 20 || mode == 21 || mode == 55 || mode == 65;
+}
+
 bool IsOutline(int32_t kind) {
     return kind == toolkind::kOutline || kind == toolkind::kExtWall;
 }
@@ -115,6 +120,8 @@ private:
 
 void EngagedStep::Run() {
     const int32_t kind = Tool().Kind;
+    // A design room takes only the arrow keys.
+    if (IsDesignRoom(kind) && key_ != VK_LEFT && key_ != VK_UP && key_ != VK_RIGHT && key_ != VK_DOWN) return;
     if (key_ == VK_LEFT || key_ == VK_UP || key_ == VK_RIGHT || key_ == VK_DOWN) {
         Arrow();
     } else if (key_ == VK_RETURN) {
@@ -146,9 +153,9 @@ void EngagedStep::Arrow() {
         window_.NudgeCursor(key_);
         return;
     }
+    if (IsDesignRoom(kind) && !RoomTakesArrow(Tool().Mode)) return;
     if (IsDesignRoom(kind) && Tool().Mode == 65) {
-        KeyDown(key_, 0);
-        CommonStep(key_, 0);
+        CommonStep(key_, 0); // a fixed 25 units a key, no step asked
         return;
     }
     std::string lengthText = "0";

@@ -124,6 +124,7 @@ TEST_F(DesignRoomSteps, EnlargeUpByAStepGrowsTheTopAndRemakesTheLengthText) {
     Click(Inside(FileRooms()[0]));
     pl::script::AnswerInput("300");
     Key(Qt::Key_Up);
+    Key(Qt::Key_Up); // the step is done: the next arrow asks nothing and changes nothing
     const TRoomobj room = FileRooms()[0];
     EXPECT_EQ(room.y1, 4300);
     EXPECT_EQ(room.value4, 3300);
