@@ -1,4 +1,5 @@
 #include "rooms/design_room.h"
+#include "rooms/design_room_modes.h"
 
 #include "document/document.h"
 #include "document/program_state.h"
@@ -127,20 +128,21 @@ RoomKeyResult MoveBy(TRoomobj& r, int32_t side, int32_t s) {
 } // namespace
 
 RoomKeyResult ApplyRoomKey(TRoomobj& room, int32_t state, int32_t side, int32_t step) {
-    switch (static_cast<RoomKeyState>(state)) {
-    case RoomKeyState::Enlarge:
+    switch (state) {
+    case roommode::kEnlarge:
         return MoveSide(room, side, step);
-    case RoomKeyState::Shrink: {
+    case roommode::kShrink: {
         const int32_t size = side == 1 || side == 3 ? room.value4 : room.value3;
         if (side >= 1 && side <= 4 && step >= size) return RoomKeyResult::Refused;
         return MoveSide(room, side, -step);
     }
-    case RoomKeyState::MoveByStep:
+    case roommode::kMoveByStep:
         return MoveBy(room, side, step);
-    case RoomKeyState::MoveFine:
+    case roommode::kMoveFine:
         return MoveBy(room, side, kFineStep);
+    default:
+        return RoomKeyResult::Nothing;
     }
-    return RoomKeyResult::Nothing;
 }
 
 int32_t FeetInchesUnits(int32_t feet, int32_t inches, int32_t numerator, int32_t denominator) {

@@ -42,15 +42,13 @@ int32_t RoomAt(const TList& list, int32_t view, int32_t x, int32_t y, bool finis
 // dragged without snapping.
 bool InCentreSquare(const TRoomobj& room, int32_t x, int32_t y);
 
-// The tool states the arrow keys act in.
-enum class RoomKeyState : int32_t { Enlarge = 20, Shrink = 21, MoveByStep = 55, MoveFine = 65 };
 // Room sides and arrow directions: 1 top (up), 2 right, 3 bottom (down), 4 left.
 int32_t SideOfArrow(uint32_t key);
 constexpr int32_t kFineStep = 25; // units per arrow key in state 65
 // What a key step did to the room.
 enum class RoomKeyResult { Nothing, Moved, LengthChanged, WidthChanged, Refused };
-// Applies one arrow key with its step to the room. Shrinking by the whole size or more is refused:
-// the room would vanish or turn inside out.
+// Applies one arrow key with its step to the room in a tool state (roommode). Shrinking by the whole size or
+// more is refused: the room would vanish or turn inside out.
 RoomKeyResult ApplyRoomKey(TRoomobj& room, int32_t state, int32_t side, int32_t step);
 
 // Feet, inches and a fraction of an inch in 1/24 inch. The fraction counts only when it is a half,

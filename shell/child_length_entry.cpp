@@ -11,6 +11,7 @@
 #include "platform/gadgets.h"
 #include "platform/message_box.h"
 #include "platform/virtual_keys.h"
+#include "rooms/design_room_modes.h"
 #include "shell/child.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
@@ -38,11 +39,6 @@ bool IsDesignRoom(int32_t kind) {
 bool RoomKeyRefused(const TDrawingtool& tool) {
     const auto* room = dynamic_cast<const TDRoomobjtool*>(&tool);
     return room && room->KeyRefused;
-}
-
-// The design-room states an arrow key acts in: enlarge, shrink, move by a step, move finely.
-bool RoomTakesArrow(int32_t mode) {
-    return mode == 20 || mode == 21 || mode == 55 || mode == 65;
 }
 
 bool IsOutline(int32_t kind) {
@@ -153,8 +149,8 @@ void EngagedStep::Arrow() {
         window_.NudgeCursor(key_);
         return;
     }
-    if (IsDesignRoom(kind) && !RoomTakesArrow(Tool().Mode)) return;
-    if (IsDesignRoom(kind) && Tool().Mode == 65) {
+    if (IsDesignRoom(kind) && !roommode::TakesArrowKeys(Tool().Mode)) return;
+    if (IsDesignRoom(kind) && Tool().Mode == roommode::kMoveFine) {
         CommonStep(key_, 0); // a fixed 25 units a key, no step asked
         return;
     }

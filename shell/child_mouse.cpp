@@ -17,6 +17,7 @@
 #include "platform/message_box.h"
 #include "platform/message_loop.h"
 #include "platform/scroller.h"
+#include "rooms/design_room_modes.h"
 #include "shell/child.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
@@ -30,21 +31,19 @@ namespace {
 constexpr int32_t kNone = 30001;
 constexpr int32_t kCancelledLine = 125000;
 constexpr int32_t kOutsideWalls = 10001;
-constexpr int32_t kAngledMeasuringWall = 10002;
 constexpr int32_t kAngledWall = 1001;
 
 bool IsDesignRoomKind(int32_t kind) {
     return kind == toolkind::kDesignRoom || kind == toolkind::kReopenedRoom;
 }
 
-constexpr int32_t kAlterRoom = 29001;
-
 // The largest-room measurement could not measure: the state says why.
 void ReportFailedMeasure(TChild& window, TDrawingtool& tool) {
-    if (tool.Mode != kOutsideWalls && tool.Mode != kAngledMeasuringWall) return;
+    if (tool.Mode != roommode::kOutsideWalls && tool.Mode != roommode::kAngledWall) return;
     shell::BoxKeepingCursor(window,
-                            tool.Mode == kOutsideWalls ? "the click was probably outside the external walls"
-                                                       : "one of the measuring walls was angled",
+                            tool.Mode == roommode::kOutsideWalls
+                                ? "the click was probably outside the external walls"
+                                : "one of the measuring walls was angled",
                             "NO SELECTION", MB_OK);
     tool.Mode = 0;
 }
@@ -143,7 +142,7 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
                 client.SelectPickTool();
                 return;
             }
-            if (kind == toolkind::kReopenedRoom && mode == kAlterRoom) {
+            if (kind == toolkind::kReopenedRoom && mode == roommode::kAlter) {
                 InvalidateArea(15);
                 SetDatum(1);
             }

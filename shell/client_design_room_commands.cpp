@@ -8,6 +8,7 @@
 #include "platform/cursor.h"
 #include "platform/message_box.h"
 #include "rooms/design_room.h"
+#include "rooms/design_room_modes.h"
 #include "rooms/room_settings.h"
 #include "shell/child.h"
 #include "shell/client.h"
@@ -21,23 +22,11 @@ constexpr int32_t kDesignRoomHelp = 260;
 constexpr int32_t kMarkingView = 45;
 constexpr int32_t kLastPlanView = 54;
 constexpr int32_t kLastLayoutGridView = 48;
-constexpr int32_t kAlterMode = 29001;
 constexpr int32_t kExternalWallDialog = 4;
 constexpr const char* kPlanViewOnly = "You must be in a PLAN VIEW to use this function";
 
-// The design-room states the menu installs.
-enum class RoomCommandMode : int32_t {
-    Idle = 0,
-    Enlarge = 20,
-    Shrink = 21,
-    Rotate = 30,
-    Delete = 40,
-    Move = 50,
-    Measure = 1000
-};
-
 struct RoomCommand {
-    RoomCommandMode mode;
+    int32_t mode;    // a roommode
     bool kindByView; // 29001 while a re-opened finished room lies on the view
     const char* caption;
     const char* guide;
@@ -75,7 +64,7 @@ bool RunRoomCommand(TClient& client, const RoomCommand& c) {
     if (!DesignRoomViewAllowed(client, c.caption)) return false;
     MarkModified();
     const bool reopened = c.kindByView && HasKindOn(ObjectList, kReopenedRoom, CurrentView);
-    InstallDesignRoomTool(client, reopened ? kReopenedRoom : kDesignRoom, static_cast<int32_t>(c.mode));
+    InstallDesignRoomTool(client, reopened ? kReopenedRoom : kDesignRoom, c.mode);
     if (c.guide) client.ShowGuide(c.guide);
     return true;
 }
@@ -133,41 +122,41 @@ void ParkForMarking(TClient& client) {
 } // namespace
 
 void TClient::CmNewDesignRoom() {
-    if (!RunRoomCommand(*this, {RoomCommandMode::Idle, false, "NEW ROOM", nullptr})) return;
+    if (!RunRoomCommand(*this, {roommode::kIdle, false, "NEW ROOM", nullptr})) return;
     if (TChild* child = ActiveDrawingWindow()) child->NewDesignRoom();
 }
 
 void TClient::CmMaxRoomSize() {
-    RunRoomCommand(*this, {RoomCommandMode::Measure, false, "MAXIMUM AVAILABLE ROOM",
+    RunRoomCommand(*this, {roommode::kMeasure, false, "MAXIMUM AVAILABLE ROOM",
                            "GUIDE: click LEFT BUTTON in the area you want the sizes of"});
 }
 
 void TClient::CmDeleteDesignRoom() {
-    RunRoomCommand(*this, {RoomCommandMode::Delete, true, "DELETE DESIGN ROOM",
+    RunRoomCommand(*this, {roommode::kDelete, true, "DELETE DESIGN ROOM",
                            "GUIDE: select DESIGN Room to DELETE with Left Button"});
 }
 
 void TClient::CmExpandRoom() {
     RunRoomCommand(*this,
-                   {RoomCommandMode::Enlarge, true, "ENLARGE DESIGN ROOM",
+                   {roommode::kEnlarge, true, "ENLARGE DESIGN ROOM",
                     "select Room with Left Button then press arrow key in direction of wall to change"});
 }
 
 void TClient::CmMoveRoom() {
     RunRoomCommand(*this,
-                   {RoomCommandMode::Move, true, "MOVE DESIGN ROOM",
+                   {roommode::kMove, true, "MOVE DESIGN ROOM",
                     "click on DESIGN Room to move - LB if input, RB if finetune, press arrow key direction "
                     "to move"});
 }
 
 void TClient::CmRotateRoom() {
-    RunRoomCommand(*this, {RoomCommandMode::Rotate, true, "ROTATE DESIGN ROOM",
+    RunRoomCommand(*this, {roommode::kRotate, true, "ROTATE DESIGN ROOM",
                            "GUIDE: select the DESIGN Room to ROTATE with Left Button"});
 }
 
 void TClient::CmShrinkRoom() {
     RunRoomCommand(
-        *this, {RoomCommandMode::Shrink, true, "SHRINK DESIGN ROOM",
+        *this, {roommode::kShrink, true, "SHRINK DESIGN ROOM",
                 "select DESIGN Room with Left Button then press arrow key in direction of wall to change"});
 }
 
@@ -212,7 +201,7 @@ void TClient::CmAlterRoom() {
         ::MessageBox(GetHandle(), "There are no fixed rooms", "ALTER FIXED ROOMS", MB_OK);
         return;
     }
-    InstallDesignRoomTool(*this, kReopenedRoom, kAlterMode);
+    InstallDesignRoomTool(*this, kReopenedRoom, roommode::kAlter);
     ShowGuide("GUIDE: click LB on room to adjust");
 }
 

@@ -7,6 +7,7 @@
 #include "document/document.h"
 #include "document/program_state.h"
 #include "rooms/design_room.h"
+#include "rooms/design_room_modes.h"
 #include "rooms/room_settings.h"
 #include "tools/length_text.h"
 #include "tools/room_tools.h"
@@ -14,9 +15,9 @@
 
 namespace {
 
-constexpr int32_t kMoveFine = 65;
-constexpr int32_t kNoMoveYet = 0;
-constexpr int32_t kOutlineShown = 1;
+using dragphase::kNoMoveYet;
+using dragphase::kOutlineShown;
+using roommode::kMoveFine;
 constexpr int32_t kOutlineMode = 1;
 constexpr int32_t kWipeMode = 0;
 
@@ -129,9 +130,9 @@ void TDRoomobjtool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint*, int32
     if (result == RoomKeyResult::WidthChanged) UpdateSizeText(2);
     CornersInto(*this, *room);
     if (Kind == kReopenedRoom && result != RoomKeyResult::Nothing && !KeyRefused) {
-        if (Mode == static_cast<int32_t>(RoomKeyState::Enlarge))
+        if (Mode == roommode::kEnlarge)
             TransformContents(kContentsGrow, side, step);
-        else if (Mode == static_cast<int32_t>(RoomKeyState::Shrink))
+        else if (Mode == roommode::kShrink)
             TransformContents(kContentsShrink, side, step);
         else
             TransformContents(kContentsMove, 0, 0);

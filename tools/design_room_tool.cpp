@@ -8,30 +8,15 @@
 #include "platform/dc.h"
 #include "platform/window.h"
 #include "rooms/design_room.h"
+#include "rooms/design_room_modes.h"
 #include "rooms/room_settings.h"
 #include "tools/room_tools.h"
 #include "tools/tool_geometry.h"
 
 namespace {
 
-// Tool states (ToolMode) the buttons act on.
-constexpr int32_t kIdleBelow = 5; // states below 5: a click takes a room for dragging
-constexpr int32_t kDragSnapped = 5;
-constexpr int32_t kDragFree = 6;
-constexpr int32_t kEnlarge = 20;
-constexpr int32_t kShrink = 21;
-constexpr int32_t kRotate = 30;
-constexpr int32_t kDelete = 40;
-constexpr int32_t kMove = 50;
-constexpr int32_t kMoveByStep = 55;
-constexpr int32_t kMoveFine = 65;
-constexpr int32_t kMeasure = 1000;
-constexpr int32_t kAlter = 29001;
-
-// Drag phases (DragPhase).
-constexpr int32_t kNoMoveYet = 0;
-constexpr int32_t kOutlineShown = 1;
-constexpr int32_t kOutside = 10;
+using namespace roommode;
+using namespace dragphase;
 
 constexpr int32_t kOutlineMode = 1;
 constexpr int32_t kWipeMode = 0;
@@ -54,7 +39,7 @@ void TDRoomobjtool::PickRoom(TDC& dc, TRect& client, int32_t x, int32_t y) {
     const POINT p = tools::PixelToDrawing(dc, client, x, y);
     LastX = p.x;
     LastY = p.y;
-    const bool finished = Kind == kAlter && Mode == kAlter;
+    const bool finished = Kind == kReopenedRoom && Mode == kAlter;
     const int32_t index = RoomAt(ObjectList, CurrentView, LastX, LastY, finished);
     TRoomobj* room = PickedRoom(index);
     if (!room) {
@@ -74,7 +59,7 @@ void TDRoomobjtool::PickRoom(TDC& dc, TRect& client, int32_t x, int32_t y) {
     ClearY1() = room->y1 + t + 1;
     ClearX2() = room->x2 + t + 1;
     ClearY2() = room->y2 - t - 1;
-    if (Mode >= kIdleBelow) return;
+    if (Mode >= kDragSnapped) return;
     Mode = dragState;
     Dragging = 1;
 }
@@ -82,7 +67,7 @@ void TDRoomobjtool::PickRoom(TDC& dc, TRect& client, int32_t x, int32_t y) {
 void TDRoomobjtool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
     const int32_t x = point->x;
     const int32_t y = point->y;
-    if (Mode < kIdleBelow) {
+    if (Mode < kDragSnapped) {
         PickRoom(dc, client, x, y);
     } else if (Mode == kEnlarge || Mode == kShrink || Mode == kMove) {
         PickRoom(dc, client, x, y);
@@ -96,7 +81,7 @@ void TDRoomobjtool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
         DeleteRoom();
     } else if (Mode == kMeasure) {
         MeasureMaxRoom(dc, client, x, y);
-    } else if (Mode == kAlter && Kind == kAlter) {
+    } else if (Mode == kAlter && Kind == kReopenedRoom) {
         PickRoom(dc, client, x, y);
         Command(PickedIndex);
         Mode = kDragSnapped;
@@ -119,7 +104,7 @@ static void DropInto(TDRoomobjtool& tool) {
 // A re-opened finished room takes its listed contents along once its final corners are known.
 static void MoveContents(TDRoomobjtool& tool) {
     const TRoomobj* room = PickedRoom(tool.PickedIndex);
-    if (tool.Kind != kAlter || !room) return;
+    if (tool.Kind != kReopenedRoom || !room) return;
     tool.RoomX1() = room->x1;
     tool.RoomY1() = room->y1;
     tool.RoomX2() = room->x2;
@@ -139,9 +124,9 @@ void TDRoomobjtool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
 }
 
 void TDRoomobjtool::Button2Down(TDC& dc, TRect& client, TPoint* point) {
-    if (!(Mode < kIdleBelow || Mode == kMove)) return;
+    if (!(Mode < kDragSnapped || Mode == kMove)) return;
     PickRoom(dc, client, point->x, point->y);
-    if (Kind == kAlter) ListRoomContents();
+    if (Kind == kReopenedRoom) ListRoomContents();
     if (Mode == kMove) {
         Mode = kMoveFine;
         KeyRouteFlag() = 1;

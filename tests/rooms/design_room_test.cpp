@@ -2,6 +2,7 @@
 // feet-and-inches entry of sizes.
 #include "platform/virtual_keys.h"
 #include "rooms/design_room.h"
+#include "rooms/design_room_modes.h"
 #include "tests/rooms/rooms_fixture.h"
 
 namespace {
@@ -53,16 +54,23 @@ TEST_P(RoomKeys, ArrowWithStepChangesOneSideOrMovesTheRoom) {
 INSTANTIATE_TEST_SUITE_P(
     States, RoomKeys,
     ::testing::Values(
-        KeyCase{20, VK_UP, 300, RoomKeyResult::LengthChanged, 1000, 5300, 4000, 1000, 3000, 4300},
-        KeyCase{20, VK_DOWN, 300, RoomKeyResult::LengthChanged, 1000, 5000, 4000, 700, 3000, 4300},
-        KeyCase{20, VK_LEFT, 300, RoomKeyResult::WidthChanged, 700, 5000, 4000, 1000, 3300, 4000},
-        KeyCase{21, VK_RIGHT, 300, RoomKeyResult::WidthChanged, 1000, 5000, 3700, 1000, 2700, 4000},
-        KeyCase{21, VK_UP, 300, RoomKeyResult::LengthChanged, 1000, 4700, 4000, 1000, 3000, 3700},
-        KeyCase{21, VK_LEFT, 3000, RoomKeyResult::Refused, 1000, 5000, 4000, 1000, 3000, 4000},
-        KeyCase{21, VK_DOWN, 4001, RoomKeyResult::Refused, 1000, 5000, 4000, 1000, 3000, 4000},
-        KeyCase{55, VK_RIGHT, 300, RoomKeyResult::Moved, 1300, 5000, 4300, 1000, 3000, 4000},
-        KeyCase{65, VK_DOWN, 300, RoomKeyResult::Moved, 1000, 4975, 4000, 975, 3000, 4000},
-        KeyCase{20, VK_RETURN, 300, RoomKeyResult::Nothing, 1000, 5000, 4000, 1000, 3000, 4000}));
+        KeyCase{roommode::kEnlarge, VK_UP, 300, RoomKeyResult::LengthChanged, 1000, 5300, 4000, 1000, 3000,
+                4300},
+        KeyCase{roommode::kEnlarge, VK_DOWN, 300, RoomKeyResult::LengthChanged, 1000, 5000, 4000, 700, 3000,
+                4300},
+        KeyCase{roommode::kEnlarge, VK_LEFT, 300, RoomKeyResult::WidthChanged, 700, 5000, 4000, 1000, 3300,
+                4000},
+        KeyCase{roommode::kShrink, VK_RIGHT, 300, RoomKeyResult::WidthChanged, 1000, 5000, 3700, 1000, 2700,
+                4000},
+        KeyCase{roommode::kShrink, VK_UP, 300, RoomKeyResult::LengthChanged, 1000, 4700, 4000, 1000, 3000,
+                3700},
+        KeyCase{roommode::kShrink, VK_LEFT, 3000, RoomKeyResult::Refused, 1000, 5000, 4000, 1000, 3000, 4000},
+        KeyCase{roommode::kShrink, VK_DOWN, 4001, RoomKeyResult::Refused, 1000, 5000, 4000, 1000, 3000, 4000},
+        KeyCase{roommode::kMoveByStep, VK_RIGHT, 300, RoomKeyResult::Moved, 1300, 5000, 4300, 1000, 3000,
+                4000},
+        KeyCase{roommode::kMoveFine, VK_DOWN, 300, RoomKeyResult::Moved, 1000, 4975, 4000, 975, 3000, 4000},
+        KeyCase{roommode::kEnlarge, VK_RETURN, 300, RoomKeyResult::Nothing, 1000, 5000, 4000, 1000, 3000,
+                4000}));
 
 struct FeetCase {
     int32_t feet, inches, numerator, denominator, units;
