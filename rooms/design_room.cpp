@@ -60,7 +60,7 @@ int32_t RoomAt(const TList& list, int32_t view, int32_t x, int32_t y, bool finis
         const bool kindFits = finished ? o->kind == kFinishedRoom : IsDesignRoom(o);
         if (kindFits && o->x1 < x && x < o->x2 && o->y2 < y && y < o->y1) return i;
     }
-    return NoWallIndex;
+    return kNoObject;
 }
 
 bool InCentreSquare(const TRoomobj& room, int32_t x, int32_t y) {

@@ -36,7 +36,7 @@ bool AtNewRoomSpot(const TObject& room);
 int32_t FloorBase(int32_t view);
 
 // The first room of the view that strictly contains the point (drawing units), in list order:
-// finished rooms (29500) when `finished`, else design rooms of both kinds. NoWallIndex when none.
+// finished rooms (29500) when `finished`, else design rooms of both kinds. kNoObject when none.
 int32_t RoomAt(const TList& list, int32_t view, int32_t x, int32_t y, bool finished);
 // A press within 60 x ZoomDivisor of the room's centre on both axes (strictly): the room is then
 // dragged without snapping.

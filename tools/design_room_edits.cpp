@@ -98,7 +98,7 @@ void TDRoomobjtool::Start(int32_t width, int32_t length, int32_t) {
 
 void TDRoomobjtool::UpdateSizeText(int32_t which) {
     TRoomobj* room = RoomAtIndex(PickedIndex);
-    if (PickedIndex == NoWallIndex || !room) return;
+    if (PickedIndex == kNoObject || !room) return;
     if (which == 1) room->SetLengthText(SizeText(room->value4).c_str());
     if (which == 2) room->SetWidthText(SizeText(room->value3).c_str());
 }
@@ -106,7 +106,7 @@ void TDRoomobjtool::UpdateSizeText(int32_t which) {
 void TDRoomobjtool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint*, int32_t step) {
     KeyRefused = false;
     TRoomobj* room = RoomAtIndex(PickedIndex);
-    if (PickedIndex == NoWallIndex || !room) return;
+    if (PickedIndex == kNoObject || !room) return;
     SetDrawingMapping(nullptr, dc, client);
     if (Mode == kMoveFine) {
         CornersInto(*this, *room);
@@ -142,10 +142,10 @@ void TDRoomobjtool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint*, int32
 
 void TDRoomobjtool::DeleteRoom() {
     const TRoomobj* room = RoomAtIndex(PickedIndex);
-    if (PickedIndex == NoWallIndex || !room) return;
+    if (PickedIndex == kNoObject || !room) return;
     CornersInto(*this, *room);
     ObjectList.RemoveAt(PickedIndex);
-    PickedIndex = NoWallIndex;
+    PickedIndex = kNoObject;
     // The selection names objects by index, and every later index has just moved down by one. A count
     // that cannot be cleared is harmless: every reader checks each listed index against the document.
     (void)ObjectList.WriteTempCount(0);

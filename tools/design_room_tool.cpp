@@ -35,7 +35,7 @@ TDRoomobjtool::TDRoomobjtool() {
 
 void TDRoomobjtool::PickRoom(TDC& dc, TRect& client, int32_t x, int32_t y) {
     PartitionThickness = RoomPartitionThickness(CurrentView, MetricUnits, 0);
-    PickedIndex = NoWallIndex;
+    PickedIndex = kNoObject;
     const POINT p = tools::PixelToDrawing(dc, client, x, y);
     LastX = p.x;
     LastY = p.y;
@@ -43,7 +43,7 @@ void TDRoomobjtool::PickRoom(TDC& dc, TRect& client, int32_t x, int32_t y) {
     const int32_t index = RoomAt(ObjectList, CurrentView, LastX, LastY, finished);
     TRoomobj* room = PickedRoom(index);
     if (!room) {
-        RoomY2() = NoWallIndex;
+        RoomY2() = kNoObject;
         return;
     }
     PickedIndex = index;
@@ -151,7 +151,7 @@ static void ShiftWorkingRectangle(TDRoomobjtool& tool, int32_t dx, int32_t dy) {
 }
 
 void TDRoomobjtool::MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) {
-    if (PickedIndex == NoWallIndex || Dragging != 1) return;
+    if (PickedIndex == kNoObject || Dragging != 1) return;
     const POINT p = tools::PixelToDrawing(dc, client, x, y);
     const bool inside = client.left < x && x < client.right && client.top < y && y < client.bottom;
     if (inside) {
@@ -186,7 +186,7 @@ void TDRoomobjtool::MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) {
 }
 
 void TDRoomobjtool::Draw(TDC& dc, int32_t mode) {
-    if (PickedIndex == NoWallIndex || ZoomDivisor == 0) return;
+    if (PickedIndex == kNoObject || ZoomDivisor == 0) return;
     const int32_t z = ZoomDivisor;
     const int32_t x1 = RoomX1() / z;
     const int32_t y1 = RoomY1() / z;

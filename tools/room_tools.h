@@ -43,7 +43,7 @@ public:
     void Start(int32_t a, int32_t b, int32_t c) override;
 
     // Finds the room under a client point and prepares the tool: PickedIndex, the working and clear
-    // rectangles and, from an idle state, a drag in state 5 or 6. RoomY2 is NoWallIndex on a miss.
+    // rectangles and, from an idle state, a drag in state 5 or 6. RoomY2 is kNoObject on a miss.
     void PickRoom(TDC& dc, TRect& client, int32_t x, int32_t y);
     // Removes the picked room from the document (the caller saves).
     void DeleteRoom();
@@ -75,7 +75,7 @@ public:
     int32_t NameLength = 0;
     int32_t WidthTextLength = 0;
     int32_t LengthTextLength = 0;
-    int32_t PickedIndex = NoWallIndex; // the picked room in the document; none before the first pick
+    int32_t PickedIndex = kNoObject;   // the picked room in the document; none before the first pick
     int32_t SizeOption = 0;            // 0 none, 2 both sizes, 3 horizontal, 4 vertical
     int32_t TextHeight = 0;
     int32_t PartitionThickness = 0;

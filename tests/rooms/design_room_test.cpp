@@ -16,10 +16,10 @@ TEST_F(DesignRoomTest, ClickTakesTheFirstRoomStrictlyContainingIt) {
     EXPECT_EQ(RoomAt(ObjectList, kRoomLayout, 2500, 2000, false), 0);
     EXPECT_EQ(RoomAt(ObjectList, kRoomLayout, 4000, 3500, false), 1);
     EXPECT_EQ(RoomAt(ObjectList, kRoomLayout, 3000, 2000, false), 1); // on the first room's edge
-    EXPECT_EQ(RoomAt(ObjectList, kRoomLayout, 5000, 2000, false), NoWallIndex);
-    EXPECT_EQ(RoomAt(ObjectList, kRoomLayout, 7000, 2000, false), NoWallIndex);
+    EXPECT_EQ(RoomAt(ObjectList, kRoomLayout, 5000, 2000, false), kNoObject);
+    EXPECT_EQ(RoomAt(ObjectList, kRoomLayout, 7000, 2000, false), kNoObject);
     EXPECT_EQ(RoomAt(ObjectList, kRoomLayout, 7000, 2000, true), 2);
-    EXPECT_EQ(RoomAt(ObjectList, 41, 2500, 2000, false), NoWallIndex);
+    EXPECT_EQ(RoomAt(ObjectList, 41, 2500, 2000, false), kNoObject);
 }
 
 TEST_F(DesignRoomTest, CentreSquareIsSixtyTimesTheZoomEachWay) {

@@ -8,6 +8,7 @@
 #include "platform/gadgets.h"
 #include "platform/test_script.h"
 #include "resources/dialogs/room_templates.h"
+#include "resources/dialogs/wall_templates.h"
 #include "rooms/design_room.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/room_tools.h"
@@ -244,6 +245,7 @@ TEST_F(DesignRoomSteps, MarkingExternalWallsAsksBeforeClearingTheFloors) {
     EXPECT_EQ(FileCount(), 5);
 
     pl::script::AnswerMessageBox(IDYES);
+    pl::script::AnswerDialog(kPlanDialogId, {DialogStep{{}, IDCANCEL}}); // the walls' construction
     client->CmMarkExternalWalls();
     EXPECT_EQ(CurrentView, 45);
     EXPECT_EQ(FileCount(), 4); // the floor records and the room
