@@ -75,6 +75,7 @@ TEST_F(NewDesignRoom, ImperialTextsAreFeetInchesAndEighths) {
     const TRoomobj& r = Made(972, 984);
     EXPECT_STREQ(r.widthText, "3' 4 1/2''");
     EXPECT_STREQ(r.lengthText, "3' 5''");
+    EXPECT_STREQ(Made(5, 984).widthText, "0' 0 0/0''"); // no whole eighth
 }
 
 TEST_F(NewDesignRoom, FillAndSizeLabelsComeFromTheNewRoomFile) {
