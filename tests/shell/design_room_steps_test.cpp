@@ -189,6 +189,11 @@ struct Refusal {
     const char* text;
 };
 
+// Named by view and text: the command pointer would print as an address that changes per run.
+void PrintTo(const Refusal& r, std::ostream* os) {
+    *os << r.view << " " << r.text;
+}
+
 class DesignRoomRefusals : public DesignRoomSteps, public ::testing::WithParamInterface<Refusal> {};
 
 TEST_P(DesignRoomRefusals, CommandOnTheWrongViewOrFloorIsRefused) {
