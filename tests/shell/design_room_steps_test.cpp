@@ -185,20 +185,23 @@ TEST_F(DesignRoomSteps, ClickOutsideEveryRoomIsReportedAndTheToolGoes) {
 
 struct Refusal {
     int32_t view;
-    void (TClient::*command)();
+    void (*command)(TClient&);
     const char* text;
 };
 
 TEST_F(DesignRoomSteps, CommandOnTheWrongViewOrFloorIsRefused) {
     const Refusal cases[] = {
-        Refusal{45, &TClient::CmExpandRoom, "Not available while marking walls - select VIEW/LAYOUT"},
-        Refusal{59, &TClient::CmShrinkRoom, "You must be in a PLAN VIEW to use this function"},
-        Refusal{50, &TClient::CmAlterRoom,
+        Refusal{45, [](TClient& c) { c.CmExpandRoom(); },
+                "Not available while marking walls - select VIEW/LAYOUT"},
+        Refusal{59, [](TClient& c) { c.CmShrinkRoom(); }, "You must be in a PLAN VIEW to use this function"},
+        Refusal{50, [](TClient& c) { c.CmAlterRoom(); },
                 "There are already design rooms on this floor - use DesignRooms/FINISH first"},
-        Refusal{51, &TClient::CmAlterRoom, "There are no fixed rooms"},
-        Refusal{51, &TClient::CmFinishDesignRooms, "There are no design rooms to lock in and finish drawing"},
-        Refusal{49, &TClient::CmLayoutGrid, "You must be in a LAYOUT VIEW to use this function"},
-        Refusal{50, &TClient::CmMarkExternalWalls,
+        Refusal{51, [](TClient& c) { c.CmAlterRoom(); }, "There are no fixed rooms"},
+        Refusal{51, [](TClient& c) { c.CmFinishDesignRooms(); },
+                "There are no design rooms to lock in and finish drawing"},
+        Refusal{49, [](TClient& c) { c.CmLayoutGrid(); },
+                "You must be in a LAYOUT VIEW to use this function"},
+        Refusal{50, [](TClient& c) { c.CmMarkExternalWalls(); },
                 "You must be in a LAYOUT VIEW to use this function, to mark the external wall "
                 "corners"}};
     OpenLayout(Objects(Room(1000, 4000, 4000, 1000, kGroundFloor)));
@@ -206,7 +209,7 @@ TEST_F(DesignRoomSteps, CommandOnTheWrongViewOrFloorIsRefused) {
         CurrentView = c.view;
         const int32_t kind = client->Tool->Kind;
         pl::script::AnswerMessageBox(IDOK);
-        (client->*c.command)();
+        c.command(*client);
         EXPECT_TRUE(ui.LogContains(c.text)) << c.view << ui.Log();
         EXPECT_EQ(client->Tool->Kind, kind);
     }
