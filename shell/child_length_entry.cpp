@@ -11,6 +11,7 @@
 #include "platform/gadgets.h"
 #include "platform/message_box.h"
 #include "platform/virtual_keys.h"
+#include "rooms/design_room_modes.h"
 #include "shell/child.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
@@ -18,6 +19,7 @@
 #include "shell/length_prompt.h"
 #include "tools/cancelled_line.h"
 #include "tools/drawing_tool.h"
+#include "tools/room_tools.h"
 #include "tools/working_file.h"
 
 namespace shell {
@@ -30,6 +32,12 @@ constexpr int32_t kArrowNudge = 50; // StartX of the internal-wall tool while ar
 
 bool IsDesignRoom(int32_t kind) {
     return kind == toolkind::kDesignRoom || kind == toolkind::kReopenedRoom;
+}
+
+// A shrink by a room's whole size or more changed nothing, so nothing is saved or repainted.
+bool RoomKeyRefused(const TDrawingtool& tool) {
+    const auto* room = dynamic_cast<const TDRoomobjtool*>(&tool);
+    return room && room->KeyRefused;
 }
 
 bool IsOutline(int32_t kind) {
@@ -107,6 +115,8 @@ private:
 
 void EngagedStep::Run() {
     const int32_t kind = Tool().Kind;
+    // A design room takes only the arrow keys.
+    if (IsDesignRoom(kind) && key_ != VK_LEFT && key_ != VK_UP && key_ != VK_RIGHT && key_ != VK_DOWN) return;
     if (key_ == VK_LEFT || key_ == VK_UP || key_ == VK_RIGHT || key_ == VK_DOWN) {
         Arrow();
     } else if (key_ == VK_RETURN) {
@@ -138,9 +148,9 @@ void EngagedStep::Arrow() {
         window_.NudgeCursor(key_);
         return;
     }
-    if (IsDesignRoom(kind) && Tool().Mode == 65) {
-        KeyDown(key_, 0);
-        CommonStep(key_, 0);
+    if (IsDesignRoom(kind) && !roommode::TakesArrowKeys(Tool().Mode)) return;
+    if (IsDesignRoom(kind) && Tool().Mode == roommode::kMoveFine) {
+        CommonStep(key_, 0); // a fixed 25 units a key, no step asked
         return;
     }
     std::string lengthText = "0";
@@ -250,6 +260,10 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
                           "OR press LeftButton & DRAG");
         tool.PointPlaced = 0;
     } else if (IsDesignRoom(kind)) {
+        if (RoomKeyRefused(tool)) {
+            tool.Mode = 0;
+            return;
+        }
         tools::SaveWorkingFile();
         if (tool.Mode == 65) {
             CallTool(window_, [&](TDC& dc) { Tool().Draw(dc, 1); });

@@ -17,6 +17,7 @@
 #include "platform/message_box.h"
 #include "platform/message_loop.h"
 #include "platform/scroller.h"
+#include "rooms/design_room_modes.h"
 #include "shell/child.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
@@ -45,6 +46,17 @@ bool WallEditRefused(TChild& window, int32_t code) {
 
 bool IsDesignRoomKind(int32_t kind) {
     return kind == toolkind::kDesignRoom || kind == toolkind::kReopenedRoom;
+}
+
+// The largest-room measurement could not measure: the state says why.
+void ReportFailedMeasure(TChild& window, TDrawingtool& tool) {
+    if (tool.Mode != roommode::kOutsideWalls && tool.Mode != roommode::kAngledWall) return;
+    shell::BoxKeepingCursor(window,
+                            tool.Mode == roommode::kOutsideWalls
+                                ? "the click was probably outside the external walls"
+                                : "one of the measuring walls was angled",
+                            "NO SELECTION", MB_OK);
+    tool.Mode = 0;
 }
 
 void MarkModified() {
@@ -141,15 +153,11 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
                 client.SelectPickTool();
                 return;
             }
-            if (tool()->Kind == 29001 && tool()->Mode == 29001) {
+            if (kind == toolkind::kReopenedRoom && mode == roommode::kAlter) {
                 InvalidateArea(15);
                 SetDatum(1);
             }
-            if (tool()->Mode == kOutsideWalls) {
-                shell::BoxKeepingCursor(*this, "the click was probably outside the external walls",
-                                        "NO SELECTION", MB_OK);
-                tool()->Mode = 0;
-            }
+            ReportFailedMeasure(*this, *tool());
         }
         if (mode == 55 || mode == 65) tool()->Mode = 0;
         if (mode == 30 || mode == 40) {

@@ -17,10 +17,9 @@ void TChild::StartPaste() {}
 void TChild::StartAddToLibrary() {}
 
 // Room layout.
-void TChild::NewDesignRoom() {}
 void TChild::RoomStep() {}
-void TChild::MaxDesignRoom() {}
-void TChild::MergeStep(TRect&) {}
-void TChild::DesignRoomClientRect(TRect&) {}
-void TChild::ExternalRectangleSize(int32_t) {}
-void TChild::LayoutGridRefresh() {}
+// PENDING (placement aids): the repaint of a moved or resized design room's old and new area widened
+// by the merge distance. Until then the whole window is repainted.
+void TChild::MergeStep(TRect&) {
+    Invalidate(true);
+}

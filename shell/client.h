@@ -110,6 +110,19 @@ public:
     void CmPaste();
     void CmErase();
 
+    // The Design Rooms menu (shell/client_design_room_commands.cpp).
+    void CmNewDesignRoom();
+    void CmMaxRoomSize();
+    void CmDeleteDesignRoom();
+    void CmExpandRoom();
+    void CmMoveRoom();
+    void CmRotateRoom();
+    void CmShrinkRoom();
+    void CmFinishDesignRooms();
+    void CmAlterRoom();
+    void CmMarkExternalWalls();
+    void CmLayoutGrid();
+
     // Shows a guide line in the status bar and a text in the tool-name gadget (either may be null).
     void ShowGuide(const char* guide);
     void ShowToolName(const char* name);

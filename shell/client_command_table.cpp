@@ -53,7 +53,7 @@ const Table& CommandTable() {
         {cmd::kPaste, &TClient::CmPaste},
         {cmd::kMoveRotate, &TClient::CmMoveRotate},
         {cmd::kChangeText, &TClient::CmChangeText},
-        {cmd::kAlterRoom, nullptr},
+        {cmd::kAlterRoom, &TClient::CmAlterRoom},
         {cmd::kErase, &TClient::CmErase},
         // Zoom
         {cmd::kZoomUp, &TClient::CmZoomUp},
@@ -111,16 +111,16 @@ const Table& CommandTable() {
         {cmd::kLibraryFurniture, nullptr},
         {cmd::kLibraryMisc, nullptr},
         // Design rooms
-        {cmd::kMarkExternalWalls, nullptr},
-        {cmd::kNewDesignRoom, nullptr},
-        {cmd::kMaxRoomSize, nullptr},
-        {cmd::kDeleteDesignRoom, nullptr},
-        {cmd::kExpandRoom, nullptr},
-        {cmd::kMoveRoom, nullptr},
-        {cmd::kRotateRoom, nullptr},
-        {cmd::kShrinkRoom, nullptr},
-        {cmd::kFinishDesignRooms, nullptr},
-        {cmd::kLayoutGrid, nullptr},
+        {cmd::kMarkExternalWalls, &TClient::CmMarkExternalWalls},
+        {cmd::kNewDesignRoom, &TClient::CmNewDesignRoom},
+        {cmd::kMaxRoomSize, &TClient::CmMaxRoomSize},
+        {cmd::kDeleteDesignRoom, &TClient::CmDeleteDesignRoom},
+        {cmd::kExpandRoom, &TClient::CmExpandRoom},
+        {cmd::kMoveRoom, &TClient::CmMoveRoom},
+        {cmd::kRotateRoom, &TClient::CmRotateRoom},
+        {cmd::kShrinkRoom, &TClient::CmShrinkRoom},
+        {cmd::kFinishDesignRooms, &TClient::CmFinishDesignRooms},
+        {cmd::kLayoutGrid, &TClient::CmLayoutGrid},
     };
     return table;
 }

@@ -37,8 +37,27 @@ public:
     void Draw(TDC& dc, int32_t flag) override;
     void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
     void CreateObject(TDC& dc, TRect& client) override;
+    // Re-opens the finished room at the index for altering (the finishing of design rooms).
     void Command(int32_t code) override;
+    // Makes a new design room of width x length at the new-room spot; a = width, b = length.
     void Start(int32_t a, int32_t b, int32_t c) override;
+
+    // Finds the room under a client point and prepares the tool: PickedIndex, the working and clear
+    // rectangles and, from an idle state, a drag in state 5 or 6. RoomY2 is kNoObject on a miss.
+    void PickRoom(TDC& dc, TRect& client, int32_t x, int32_t y);
+    // Removes the picked room from the document (the caller saves).
+    void DeleteRoom();
+    // Re-makes the picked room's length text (which 1) or width text (which 2).
+    void UpdateSizeText(int32_t which);
+    // Placement aids: snapping a dropped room to walls or to other rooms, the largest free room at a
+    // click, and the quarter turn.
+    void SnapToWalls(TDC& dc, TRect& client, int32_t x, int32_t y);
+    void SnapToRooms(TDC& dc, TRect& client, int32_t x, int32_t y);
+    void MeasureMaxRoom(TDC& dc, TRect& client, int32_t x, int32_t y);
+    void RotateRoom();
+    // The contents of a re-opened finished room, listed in the selection buffer and moved with it.
+    void ListRoomContents();
+    void TransformContents(int32_t mode, int32_t side, int32_t step);
 
     int32_t& KeyRouteFlag() { return PointPlaced; } // arrow keys go to this tool
     int32_t& DragPhase() { return CursorX; }        // 0 no move yet, 1 outline shown, 10 left the client
@@ -67,4 +86,6 @@ public:
     COLORREF FillColour = 0;
     char WidthText[kSizeTextCapacity] = {};
     char LengthText[kSizeTextCapacity] = {};
+    // Ours: the last arrow key asked to shrink a side by its whole size or more and changed nothing.
+    bool KeyRefused = false;
 };

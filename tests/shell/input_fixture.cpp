@@ -6,6 +6,7 @@
 
 #include "document/coordinate_mapping.h"
 #include "document/program_state.h"
+#include "platform/cursor.h"
 #include "platform/dc.h"
 #include "platform/detail/client_view.h"
 #include "tools/line_tool.h"
@@ -70,6 +71,11 @@ TPoint InputTest::PixelOf(int32_t x, int32_t y) const {
 
 void InputTest::MoveTo(const TPoint& pixel) {
     QTest::mouseMove(View(), QPoint(pixel.x, pixel.y));
+    // The keys read the cursor through the layer: put it where the window itself maps the pixel, so
+    // that what an earlier test left of the frame's layout cannot shift it.
+    TPoint screen = pixel;
+    child->ClientToScreen(screen);
+    SetCursorPos(screen.x, screen.y);
 }
 
 void InputTest::Key(int qtKey) {

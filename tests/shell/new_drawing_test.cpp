@@ -2,6 +2,7 @@
 // dialog's choices and name filter, and the questions that keep existing work.
 #include "dialogs/new_drawing_dialog.h"
 #include "platform/cursor.h"
+#include "resources/dialogs/room_templates.h"
 #include "tests/shell/file_commands_fixture.h"
 
 namespace {
@@ -40,7 +41,11 @@ TEST_F(NewDrawing, MetricDrawingStartingWithExternalWalls) {
 }
 
 TEST_F(NewDrawing, ImperialDrawingStartingWithDesignRooms) {
-    New("JONES", 1, false);
+    // The first room is asked for at once: its partition thickness, then the room itself.
+    AnswerNew("JONES", 1, false);
+    pl::script::AnswerDialog(kRoomPartitionImpDialogId, {{{}, IDCANCEL}});
+    pl::script::AnswerDialog(kNewRoomImpDialogId, {{{}, IDCANCEL}});
+    client->ProcessCommand(230);
 
     EXPECT_EQ(HeaderOf("DWGS/JONES.DB0"), "4 0 0 0 0 1");
     EXPECT_EQ(Contents("JONES"), FloorRecords());

@@ -3,6 +3,7 @@
 #include "platform/dc.h"
 #include "platform/file_io.h"
 #include "platform/window_dc.h"
+#include "resources/dialogs/room_templates.h"
 #include "tests/shell/file_commands_fixture.h"
 
 namespace {
@@ -58,7 +59,10 @@ TEST_F(OpenDrawing, AutoSaveStateComesFromTheSettingsFile) {
 }
 
 TEST_F(OpenDrawing, ADrawingOfDesignRoomsOnlyOpensItsRoomLayoutToo) {
-    New("ROOMS", 1);
+    AnswerNew("ROOMS", 1);
+    pl::script::AnswerDialog(kRoomPartitionDialogId, {{{}, IDCANCEL}});
+    pl::script::AnswerDialog(kNewRoomDialogId, {{{}, IDCANCEL}});
+    client->ProcessCommand(230);
     Draw(1000, 1000, 5000, 1000, kRoomLayout);
     client->ProcessCommand(237);
     client->CloseChildren();

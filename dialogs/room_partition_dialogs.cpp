@@ -1,0 +1,106 @@
+#include "dialogs/room_partition_dialogs.h"
+
+#include <string>
+
+#include "dialogs/dialog_help.h"
+#include "document/program_state.h"
+#include "platform/controls.h"
+#include "platform/file_io.h"
+#include "platform/message_box.h"
+#include "platform/validators.h"
+#include "resources/dialogs/room_templates.h"
+#include "rooms/design_room.h"
+#include "rooms/room_settings.h"
+
+namespace {
+
+constexpr const char* kHelpPage = "tvhelp.chm::/droom.htm>wind";
+constexpr int32_t kHelpContext = 260;
+
+int32_t Registered(int32_t resId) {
+    RegisterRoomDialogTemplates();
+    return resId;
+}
+
+TEdit* RangeEdit(TDialog* dialog, int32_t id, int32_t limit, int32_t low, int32_t high) {
+    auto* edit = new TEdit(dialog, id, limit + 1);
+    edit->SetValidator(new TRangeValidator(low, high));
+    return edit;
+}
+
+} // namespace
+
+namespace dialogs {
+
+bool StoreRoomPartition(TDialog& dialog, int32_t metricUnits, int32_t value) {
+    std::array<int32_t, 3> fields = ReadRoomPartitions(metricUnits);
+    const int32_t field = PartitionField(CurrentView);
+    if (field >= 0) fields[static_cast<size_t>(field)] = value;
+    if (WriteRoomPartitions(metricUnits, fields)) return true;
+    MessageBox(&dialog, "The settings could not be written to CFG/ and are unchanged.", "SETTINGS",
+               MB_OK | MB_ICONEXCLAMATION);
+    return false;
+}
+
+} // namespace dialogs
+
+TRmpttndlg::TRmpttndlg(QWidget* parent, int32_t resId) : TDialog(parent, Registered(resId)) {
+    Thickness = RangeEdit(this, roomdlg::kThickness, 4, 25, 900);
+}
+
+void TRmpttndlg::SetupWindow() {
+    TDialog::SetupWindow();
+    // A view with no field of its own shows an empty edit rather than some other floor's value.
+    const int32_t field = PartitionField(CurrentView);
+    if (field >= 0)
+        Thickness->SetText(std::to_string(ReadRoomPartitions(1)[static_cast<size_t>(field)]));
+    else
+        Thickness->SetText("");
+}
+
+void TRmpttndlg::CmOk() {
+    if (!Validate()) return;
+    Thickness->GetText(ThicknessText, sizeof ThicknessText);
+    if (!dialogs::StoreRoomPartition(*this, 1, pl::atol(ThicknessText))) return;
+    CloseWindow(IDOK);
+}
+
+void TRmpttndlg::CmHelp() {
+    dialogs::ShowDialogHelp(this, kHelpPage, kHelpContext);
+}
+
+TRmpttnimpdlg::TRmpttnimpdlg(QWidget* parent, int32_t resId) : TDialog(parent, Registered(resId)) {
+    Inches = RangeEdit(this, roomdlg::kInches, 4, 1, 30);
+    Numerator = RangeEdit(this, roomdlg::kNumerator, 3, 0, 7);
+    Denominator = RangeEdit(this, roomdlg::kDenominator, 3, 0, 8);
+}
+
+void TRmpttnimpdlg::SetupWindow() {
+    TDialog::SetupWindow();
+    const int32_t field = PartitionField(CurrentView);
+    if (field < 0) {
+        Inches->SetText("");
+        return;
+    }
+    const int32_t v = ReadRoomPartitions(0)[static_cast<size_t>(field)];
+    Inches->SetText(std::to_string(v / 24));
+    const FeetInches fraction = SplitFeetInches(v % 24);
+    if (!fraction.hasRemainder) return;
+    Numerator->SetText(std::to_string(fraction.numerator));
+    Denominator->SetText(std::to_string(fraction.denominator));
+}
+
+void TRmpttnimpdlg::CmOk() {
+    if (!Validate()) return;
+    Inches->GetText(InchesText, sizeof InchesText);
+    Numerator->GetText(NumeratorText, sizeof NumeratorText);
+    Denominator->GetText(DenominatorText, sizeof DenominatorText);
+    const int32_t v =
+        FeetInchesUnits(0, pl::atol(InchesText), pl::atol(NumeratorText), pl::atol(DenominatorText));
+    if (!dialogs::StoreRoomPartition(*this, 0, v)) return;
+    CloseWindow(IDOK);
+}
+
+void TRmpttnimpdlg::CmHelp() {
+    dialogs::ShowDialogHelp(this, kHelpPage, kHelpContext);
+}

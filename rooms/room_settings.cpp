@@ -1,0 +1,139 @@
+#include "rooms/room_settings.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+
+#include "document/cfg_files.h"
+#include "platform/file_io.h"
+#include "platform/settings_file.h"
+
+namespace {
+
+const char* PartitionFile(int32_t metricUnits) {
+    return metricUnits == 1 ? "RMPTNM.CFG" : "RMPTNI.CFG";
+}
+
+const char* GridFile(int32_t metricUnits) {
+    return metricUnits == 1 ? "LYTGRIDM.CFG" : "LYTGRIDI.CFG";
+}
+
+// Reads a file that ships with no default as far as it goes; the reader never rewrites it.
+bool ReadPlain(const char* name, std::string& text) {
+    return pl::ReadTextFile(CfgPath(name), text);
+}
+
+} // namespace
+
+int32_t PartitionField(int32_t view) {
+    switch (view) {
+    case 40:
+    case 50:
+        return 0;
+    case 41:
+    case 51:
+        return 1;
+    case 42:
+    case 52:
+        return 2;
+    default:
+        return -1;
+    }
+}
+
+std::array<int32_t, 3> ReadRoomPartitions(int32_t metricUnits) {
+    const char* name = PartitionFile(metricUnits);
+    std::array<int32_t, 3> v{};
+    pl::ScanSettings(CfgPath(name), ShippedSettings(name), "%d %d %d", &v[0], &v[1], &v[2]);
+    // A hand-edited thickness outside the dialogs' range would build nonsense partitions: such a field
+    // is read as shipped.
+    std::array<int32_t, 3> shipped{};
+    pl::sscanf(ShippedSettings(name), "%d %d %d", &shipped[0], &shipped[1], &shipped[2]);
+    const int32_t low = metricUnits == 1 ? 25 : 24;
+    const int32_t high = metricUnits == 1 ? 900 : 30 * 24;
+    for (size_t i = 0; i < v.size(); ++i)
+        if (v[i] < low || v[i] > high) v[i] = shipped[i];
+    return v;
+}
+
+bool WriteRoomPartitions(int32_t metricUnits, const std::array<int32_t, 3>& v) {
+    return pl::WriteTextFile(CfgPath(PartitionFile(metricUnits)), pl::Format("%d %d %d", v[0], v[1], v[2]));
+}
+
+int32_t RoomPartitionThickness(int32_t view, int32_t metricUnits, int32_t otherwise) {
+    const int32_t field = PartitionField(view);
+    if (field < 0) return otherwise;
+    return ReadRoomPartitions(metricUnits)[static_cast<size_t>(field)];
+}
+
+NewRoomOptions ReadNewRoomOptions() {
+    NewRoomOptions o;
+    pl::ScanSettings(CfgPath("NEWRM.CFG"), ShippedSettings("NEWRM.CFG"), "%d %d", &o.sizeOption,
+                     &o.colourOption);
+    return o;
+}
+
+bool WriteNewRoomOptions(const NewRoomOptions& o) {
+    return pl::WriteTextFile(CfgPath("NEWRM.CFG"), pl::Format("%d %d", o.sizeOption, o.colourOption));
+}
+
+std::array<COLORREF, 3> ReadRoomFillColours() {
+    int32_t v[3] = {};
+    pl::ScanSettings(CfgPath("RMCLR.CFG"), ShippedSettings("RMCLR.CFG"), "%ld %ld %ld", &v[0], &v[1], &v[2]);
+    return {static_cast<COLORREF>(v[0]), static_cast<COLORREF>(v[1]), static_cast<COLORREF>(v[2])};
+}
+
+LayoutGridSettings ReadLayoutGridSettings(int32_t metricUnits) {
+    const char* name = GridFile(metricUnits);
+    int32_t spacing = 0;
+    int32_t colour = 0;
+    pl::ScanSettings(CfgPath(name), ShippedSettings(name), "%d %ld", &spacing, &colour);
+    // A hand-edited spacing below the dialog's limit would flood the view with lines, and 0 would
+    // divide by zero.
+    const int32_t least = metricUnits == 1 ? 250 : 240;
+    return {std::max(spacing, least), static_cast<COLORREF>(colour)};
+}
+
+std::optional<RoomSize> ReadMaxRoom() {
+    std::string text;
+    RoomSize s;
+    if (!ReadPlain("MAX.CFG", text) || pl::sscanf(text, "%ld %ld", &s.width, &s.length) != 2)
+        return std::nullopt;
+    return s;
+}
+
+std::optional<LayoutRect> ReadLayoutRect() {
+    std::string text;
+    LayoutRect r;
+    if (!ReadPlain("RECT.CFG", text) || pl::sscanf(text, "%ld %ld %ld", &r.width, &r.length, &r.area) != 3)
+        return std::nullopt;
+    return r;
+}
+
+bool WriteLayoutRect(int32_t width, int32_t length) {
+    // The area is stored in a 32-bit field: a layout of more than about 46 m square is written as
+    // the largest value rather than wrapping to a negative one.
+    const int64_t area = static_cast<int64_t>(width) * length;
+    const auto stored = static_cast<int32_t>(
+        std::clamp<int64_t>(area, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+    return pl::WriteTextFile(CfgPath("RECT.CFG"), pl::Format("%ld %ld %ld\n", width, length, stored));
+}
+
+LayoutBounds ReadLayoutBounds() {
+    LayoutBounds b;
+    pl::ScanSettings(CfgPath("BOUNDS.CFG"), ShippedSettings("BOUNDS.CFG"), "%ld %ld %ld %ld\n", &b.minX,
+                     &b.maxY, &b.maxX, &b.minY);
+    return b;
+}
+
+bool WriteLayoutBounds(const LayoutBounds& b) {
+    return pl::WriteTextFile(CfgPath("BOUNDS.CFG"),
+                             pl::Format("%ld %ld %ld %ld\n", b.minX, b.maxY, b.maxX, b.minY));
+}
+
+bool SizeReportWanted() {
+    int32_t unused = 0;
+    int32_t show = 0;
+    pl::ScanSettings(CfgPath("SIZE.CFG"), ShippedSettings("SIZE.CFG"), "%d %d", &unused, &show);
+    return show == 0;
+}

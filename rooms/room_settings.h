@@ -1,0 +1,74 @@
+// The settings files of the room layout: the partition thickness of the room functions per floor
+// (CFG/RMPTNM.CFG, CFG/RMPTNI.CFG), the size-label and colour options of the next design room
+// (CFG/NEWRM.CFG), the design-room fill colours (CFG/RMCLR.CFG), the layout grid (CFG/LYTGRIDM.CFG,
+// CFG/LYTGRIDI.CFG), the largest free room (CFG/MAX.CFG), the layout's size and bounds
+// (CFG/RECT.CFG, CFG/BOUNDS.CFG) and whether the size report shows (CFG/SIZE.CFG). Readers complete
+// a missing or short file from the shipped defaults; writers replace the file atomically.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "platform/win_types.h"
+
+// --- Partition thickness of the room functions ---
+// The field a view uses: 0 for views 40 and 50, 1 for 41 and 51, 2 for 42 and 52; no field (-1)
+// for any other view.
+int32_t PartitionField(int32_t view);
+// The three values of the unit system's file (metricUnits 1: RMPTNM, else RMPTNI).
+std::array<int32_t, 3> ReadRoomPartitions(int32_t metricUnits);
+// Writes "%d %d %d" with no line end.
+[[nodiscard]] bool WriteRoomPartitions(int32_t metricUnits, const std::array<int32_t, 3>& values);
+// The thickness of the view's field, or `otherwise` on a view with no field.
+int32_t RoomPartitionThickness(int32_t view, int32_t metricUnits, int32_t otherwise);
+
+// --- Options of the next design room ---
+enum class RoomSizeOption : int32_t { None = 0, BothOld = 1, Both = 2, Horizontal = 3, Vertical = 4 };
+enum class RoomColourOption : int32_t { NoChoice = 0, NoColour = 1, WetArea = 2, Bedroom = 3, Other = 4 };
+struct NewRoomOptions {
+    int32_t sizeOption = 0;   // a RoomSizeOption
+    int32_t colourOption = 0; // a RoomColourOption
+};
+NewRoomOptions ReadNewRoomOptions();
+// Writes "%d %d" with no line end.
+[[nodiscard]] bool WriteNewRoomOptions(const NewRoomOptions& options);
+
+// Fill colours of wet areas, bedrooms and other rooms.
+std::array<COLORREF, 3> ReadRoomFillColours();
+
+// --- Layout grid: spacing (at least 250 mm or 240 units of 1/24 inch) and colour ---
+struct LayoutGridSettings {
+    int32_t spacing = 0;
+    COLORREF colour = 0;
+};
+LayoutGridSettings ReadLayoutGridSettings(int32_t metricUnits);
+
+// --- Measured and published sizes ---
+struct RoomSize {
+    int32_t width = 0;
+    int32_t length = 0;
+};
+// The largest free room of the last measuring click; nothing when the file is missing or short.
+std::optional<RoomSize> ReadMaxRoom();
+// Width, length and area of the layout's rectangle; nothing when the file is missing or short.
+struct LayoutRect {
+    int32_t width = 0;
+    int32_t length = 0;
+    int32_t area = 0;
+};
+std::optional<LayoutRect> ReadLayoutRect();
+[[nodiscard]] bool WriteLayoutRect(int32_t width, int32_t length);
+
+// The four bounds, in this order: min x, max y, max x, min y.
+struct LayoutBounds {
+    int32_t minX = 200000;
+    int32_t maxY = 0;
+    int32_t maxX = 0;
+    int32_t minY = 200000;
+};
+LayoutBounds ReadLayoutBounds();
+[[nodiscard]] bool WriteLayoutBounds(const LayoutBounds& bounds);
+
+// The second value of CFG/SIZE.CFG is 0 when the building-rectangle report is to show.
+bool SizeReportWanted();
