@@ -109,6 +109,18 @@ public:
     void CmDisplayMode();
     void CmOverlays();
 
+    // Floors and views: each opens its view in a drawing window of its own.
+    void CmGroundFloor();
+    void CmFirstFloor();
+    void CmSecondFloor();
+    void CmSitePlan();
+    void CmRoomLayout();
+    void CmFloorArea();
+    // The automatic dimensions and the area of the floor shown, with the pick tool left current.
+    void AutoDimensions();
+    // Overlays the floor below on the current upper floor and reopens it with the current tool kept.
+    void LoadOverlay();
+
     // Zoom.
     void CmZoomUp();
     void CmNormalSize();
