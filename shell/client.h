@@ -121,6 +121,9 @@ public:
     // Overlays the floor below on the current upper floor and reopens it with the current tool kept.
     void LoadOverlay();
 
+    // Stairs on the floor shown, with their stairwell on the floor above.
+    void CmStairs();
+
     // Zoom.
     void CmZoomUp();
     void CmNormalSize();

@@ -81,7 +81,7 @@ const Table& CommandTable() {
         {cmd::kFloorArea, &TClient::CmFloorArea},
         // Other
         {cmd::kManualDimension, &TClient::CmManualDimension},
-        {cmd::kStairs, nullptr},
+        {cmd::kStairs, &TClient::CmStairs},
         {cmd::kWindows, nullptr},
         {cmd::kNewRoom, nullptr},
         // Walls and base
