@@ -44,7 +44,8 @@ bool StartStairs(TChild& window) {
     tool->TopTread() = entry->topTread;
     const StairsStart start = tool->NewStairs(entry->width, entry->stairwell, entry->flightKind);
     if (start != StairsStart::Ready) {
-        shell::BoxKeepingCursor(window, StairsRefusalText(start).c_str(), "STAIRS", MB_OK | MB_ICONEXCLAMATION);
+        shell::BoxKeepingCursor(window, StairsRefusalText(start).c_str(), "STAIRS",
+                                MB_OK | MB_ICONEXCLAMATION);
         client.SelectPickTool();
         return false;
     }

@@ -31,9 +31,11 @@ struct UpperFloor {
     const char* sameOutside;
 };
 
-constexpr UpperFloor kFirst{kFirstFloor, kGroundFloor, ".PL1", "You should draw the ground floor, then the first floor",
+constexpr UpperFloor kFirst{kFirstFloor, kGroundFloor, ".PL1",
+                            "You should draw the ground floor, then the first floor",
                             "Will the outside dimensions be the same as the ground floor?"};
-constexpr UpperFloor kSecond{kSecondFloor, kFirstFloor, ".PL2", "You should draw the first floor, then the second floor",
+constexpr UpperFloor kSecond{kSecondFloor, kFirstFloor, ".PL2",
+                             "You should draw the first floor, then the second floor",
                              "Will the outside dimensions be the same as the first floor?"};
 
 // The layout's design rooms become the ground floor's finished rooms; the file is rewritten when any

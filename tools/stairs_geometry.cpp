@@ -17,10 +17,14 @@ struct Axes {
 
 Axes AxesOf(int32_t topTread) {
     switch (topTread) {
-    case kTopAtTop: return {0, -1, 1, 0};
-    case kTopAtRight: return {-1, 0, 0, -1};
-    case kTopAtBottom: return {0, 1, 1, 0};
-    default: return {1, 0, 0, -1};
+    case kTopAtTop:
+        return {0, -1, 1, 0};
+    case kTopAtRight:
+        return {-1, 0, 0, -1};
+    case kTopAtBottom:
+        return {0, 1, 1, 0};
+    default:
+        return {1, 0, 0, -1};
     }
 }
 
@@ -52,15 +56,23 @@ std::vector<Segment> HalfwayLandingLines(const Flight& f, int32_t x, int32_t y) 
     const int32_t l = f.runLength;
     std::vector<Segment> lines;
     switch (f.topTread) {
-    case kTopAtTop: Chain(lines, {{x + w, y}, {x - w, y}, {x - w, y - l}, {x + w, y - l}, {x + w, y}}); break;
-    case kTopAtRight: Chain(lines, {{x, y + w}, {x - l, y + w}, {x - l, y - w}, {x, y - w}, {x, y + w}}); break;
-    case kTopAtBottom: Chain(lines, {{x - w, y}, {x + w, y}, {x + w, y + l}, {x - w, y + l}, {x - w, y}}); break;
-    default: Chain(lines, {{x, y + w}, {x, y - w}, {x + l, y - w}, {x + l, y + w}, {x, y + w}}); break;
+    case kTopAtTop:
+        Chain(lines, {{x + w, y}, {x - w, y}, {x - w, y - l}, {x + w, y - l}, {x + w, y}});
+        break;
+    case kTopAtRight:
+        Chain(lines, {{x, y + w}, {x - l, y + w}, {x - l, y - w}, {x, y - w}, {x, y + w}});
+        break;
+    case kTopAtBottom:
+        Chain(lines, {{x - w, y}, {x + w, y}, {x + w, y + l}, {x - w, y + l}, {x - w, y}});
+        break;
+    default:
+        Chain(lines, {{x, y + w}, {x, y - w}, {x + l, y - w}, {x + l, y + w}, {x, y + w}});
+        break;
     }
     const Axes a = AxesOf(f.topTread);
     lines.push_back(Across(a, x, y, l - w, w));
-    const Segment landing = Across(a, x, y, l - w, 0);
-    lines.push_back({x, y, landing.x0, landing.y0});
+    const Segment landingMiddle = Across(a, x, y, l - w, 0);
+    lines.push_back({x, y, landingMiddle.x0, landingMiddle.y0});
     Treads(lines, a, x, y, f.treads, f.going, w);
     return lines;
 }
@@ -70,14 +82,20 @@ std::vector<Segment> StraightFlightLines(const Flight& f, int32_t x, int32_t y, 
     const int32_t l = length;
     std::vector<Segment> lines;
     switch (f.topTread) {
-    case kTopAtTop: Chain(lines, {{x - h, y}, {x - h, y - l}, {x + h, y - l}, {x + h, y}, {x - h, y}}); break;
-    case kTopAtRight: Chain(lines, {{x, y - h}, {x, y + h}, {x - l, y + h}, {x - l, y - h}, {x, y - h}}); break;
+    case kTopAtTop:
+        Chain(lines, {{x - h, y}, {x - h, y - l}, {x + h, y - l}, {x + h, y}, {x - h, y}});
+        break;
+    case kTopAtRight:
+        Chain(lines, {{x, y - h}, {x, y + h}, {x - l, y + h}, {x - l, y - h}, {x, y - h}});
+        break;
     case kTopAtBottom:
         Chain(lines, {{x - h, y}, {x + h, y}, {x + h, y + l}});
         lines.push_back({x - h, y + l, x + h, y + l});
         lines.push_back({x - h, y + l, x - h, y});
         break;
-    default: Chain(lines, {{x, y + h}, {x, y - h}, {x + l, y - h}, {x + l, y + h}, {x, y + h}}); break;
+    default:
+        Chain(lines, {{x, y + h}, {x, y - h}, {x + l, y - h}, {x + l, y + h}, {x, y + h}});
+        break;
     }
     if (f.going > 0) Treads(lines, AxesOf(f.topTread), x, y, l / f.going, f.going, h);
     return lines;
@@ -88,18 +106,26 @@ Segment Footprint(const Flight& f, int32_t flightKind, int32_t x, int32_t y) {
     if (flightKind == kHalfwayLanding) {
         const int32_t w = f.width;
         switch (f.topTread) {
-        case kTopAtTop: return {x - w, y, x + w, y - l};
-        case kTopAtRight: return {x, y + w, x - l, y - w};
-        case kTopAtBottom: return {x - w, y + l, x + w, y};
-        default: return {x, y + w, x + l, y - w};
+        case kTopAtTop:
+            return {x - w, y, x + w, y - l};
+        case kTopAtRight:
+            return {x, y + w, x - l, y - w};
+        case kTopAtBottom:
+            return {x - w, y + l, x + w, y};
+        default:
+            return {x, y + w, x + l, y - w};
         }
     }
     const int32_t h = f.width / 2;
     switch (f.topTread) {
-    case kTopAtTop: return {x - h, y, x + h, y - l};
-    case kTopAtRight: return {x - l, y + h, x, y - h};
-    case kTopAtBottom: return {x - h, y + l, x + h, y};
-    default: return {x, y + h, x + l, y - h};
+    case kTopAtTop:
+        return {x - h, y, x + h, y - l};
+    case kTopAtRight:
+        return {x - l, y + h, x, y - h};
+    case kTopAtBottom:
+        return {x - h, y + l, x + h, y};
+    default:
+        return {x, y + h, x + l, y - h};
     }
 }
 

@@ -48,7 +48,8 @@ void TStepobjtool::Start(int32_t width, int32_t stairwell, int32_t flight) {
 StairsStart TStepobjtool::NewStairs(int32_t width, int32_t stairwell, int32_t flight) {
     pl::ScanSettings(ObjectList.ProgramDirectory + "CFG/" + SettingsName(), DefaultSettings(SettingsName()),
                      "%d %d", &RiserHeight, &TreadGoing);
-    if (ObjectList.FindKind(CurrentView + kFloorAboveRecordBase) == NoWallIndex) return StairsStart::NoFloorAbove;
+    if (ObjectList.FindKind(CurrentView + kFloorAboveRecordBase) == NoWallIndex)
+        return StairsStart::NoFloorAbove;
     const int32_t storey = StoreyHeight();
     if (RiserHeight <= 0 || TreadGoing <= 0) return StairsStart::NoFlight;
     const bool halfway = flight == stairs::kHalfwayLanding;
@@ -78,8 +79,8 @@ void TStepobjtool::MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) {
 }
 
 void TStepobjtool::Draw(TDC& dc, int32_t) {
-    const stairs::Segment box = stairs::Footprint({TopTread(), StairWidth, TreadGoing, TreadCount, RunLength},
-                                                  FlightKind(), X0, Y0);
+    const stairs::Segment box =
+        stairs::Footprint({TopTread(), StairWidth, TreadGoing, TreadCount, RunLength}, FlightKind(), X0, Y0);
     tools::SelectPreviewPen(dc, PenColour);
     dc.SelectStockObject(NULL_BRUSH);
     dc.Rectangle(ToWindow(box.x0), ToWindow(box.y0), ToWindow(box.x1), ToWindow(box.y1));
@@ -121,6 +122,6 @@ void TStepobjtool::PlaceFlights(int32_t x, int32_t y, int32_t length) {
 }
 
 void TStepobjtool::AddLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
-    ObjectList.Add(std::make_unique<TLineobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId, 0, x0, Aux1, x1,
-                                              Aux2, y0, y1, Colour, Angle, CursorY));
+    ObjectList.Add(std::make_unique<TLineobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId, 0, x0, Aux1,
+                                              x1, Aux2, y0, y1, Colour, Angle, CursorY));
 }

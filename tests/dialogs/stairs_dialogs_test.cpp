@@ -37,9 +37,9 @@ TEST_F(StairsDialogs, AWidthBelowOneFlightStaysOpen) {
 
 TEST_F(StairsDialogs, ImperialInchesOfNoneAddNothing) {
     pl::script::AnswerDialog(kStairsImpDialogId, {DialogStep{{{stairsdlg::kImpStairwellFeet, "7"},
-                                                               {stairsdlg::kImpStairwellInches, "0"},
-                                                               {stairsdlg::kImpTopAtBottom, "1"}},
-                                                              IDOK}});
+                                                              {stairsdlg::kImpStairwellInches, "0"},
+                                                              {stairsdlg::kImpTopAtBottom, "1"}},
+                                                             IDOK}});
     TStrsimpdlg dialog(nullptr, kStairsImpDialogId);
     ASSERT_EQ(dialog.Execute(), IDOK);
     EXPECT_EQ(dialog.Entry().stairwell, 2016);

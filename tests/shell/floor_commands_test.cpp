@@ -31,8 +31,8 @@ protected:
     // A drawing with its floor records and the given objects, open on the ground floor.
     void OpenWith(std::vector<std::unique_ptr<TObject>> objects, int32_t view = kGroundFloor) {
         for (int32_t floor = kGroundFloor; floor <= kSecondFloor; ++floor)
-            objects.push_back(
-                std::make_unique<TInfoobj>(floor, floor + kFloorRecordBase, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+            objects.push_back(std::make_unique<TInfoobj>(floor, floor + kFloorRecordBase, 1, 0, 0, 0, 0, 0, 0,
+                                                         0, 0, 0, 0, 0));
         WriteDrawing(std::move(objects));
         DrawingState = 2;
         CurrentView = view;
@@ -62,7 +62,8 @@ TEST_F(FloorCommands, GroundFloorIsRefusedWhileOnlyTheLayoutHoldsRooms) {
     objects.push_back(Room(kRoomLayout, kDesignRoom));
     OpenWith(std::move(objects), kRoomLayout);
     client->CmGroundFloor();
-    EXPECT_TRUE(ui.LogContains("There is no plan drawing - finish your layout by marking the external walls first"));
+    EXPECT_TRUE(
+        ui.LogContains("There is no plan drawing - finish your layout by marking the external walls first"));
     EXPECT_EQ(CurrentView, kRoomLayout);
 }
 

@@ -95,19 +95,23 @@ class StairsFirstEdge : public ::testing::TestWithParam<FirstEdge> {};
 TEST_P(StairsFirstEdge, StartsAtThePointer) {
     const FirstEdge& c = GetParam();
     const stairs::Flight f{c.topTread, 900, 250, 5, c.flightKind == stairs::kHalfwayLanding ? 2150 : 3000};
-    const auto lines = c.flightKind == stairs::kHalfwayLanding ? stairs::HalfwayLandingLines(f, 10000, 20000)
-                                                               : stairs::StraightFlightLines(f, 10000, 20000, 3000);
+    const auto lines = c.flightKind == stairs::kHalfwayLanding
+                           ? stairs::HalfwayLandingLines(f, 10000, 20000)
+                           : stairs::StraightFlightLines(f, 10000, 20000, 3000);
     ASSERT_FALSE(lines.empty());
     const Segment& s = lines.front();
     EXPECT_EQ((std::array{s.x0, s.y0, s.x1, s.y1}), (std::array{c.edge.x0, c.edge.y0, c.edge.x1, c.edge.y1}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Positions, StairsFirstEdge,
-    ::testing::Values(FirstEdge{1, 1, {10900, 20000, 9100, 20000}}, FirstEdge{1, 2, {10000, 20900, 7850, 20900}},
-                      FirstEdge{1, 3, {9100, 20000, 10900, 20000}}, FirstEdge{1, 4, {10000, 20900, 10000, 19100}},
-                      FirstEdge{2, 1, {9550, 20000, 9550, 17000}}, FirstEdge{2, 2, {10000, 19550, 10000, 20450}},
-                      FirstEdge{2, 3, {9550, 20000, 10450, 20000}}, FirstEdge{2, 4, {10000, 20450, 10000, 19550}}));
+INSTANTIATE_TEST_SUITE_P(Positions, StairsFirstEdge,
+                         ::testing::Values(FirstEdge{1, 1, {10900, 20000, 9100, 20000}},
+                                           FirstEdge{1, 2, {10000, 20900, 7850, 20900}},
+                                           FirstEdge{1, 3, {9100, 20000, 10900, 20000}},
+                                           FirstEdge{1, 4, {10000, 20900, 10000, 19100}},
+                                           FirstEdge{2, 1, {9550, 20000, 9550, 17000}},
+                                           FirstEdge{2, 2, {10000, 19550, 10000, 20450}},
+                                           FirstEdge{2, 3, {9550, 20000, 10450, 20000}},
+                                           FirstEdge{2, 4, {10000, 20450, 10000, 19550}}));
 
 TEST(StairsLines, HalfwayLandingHasItsLandingDivisionAndTreads) {
     const auto lines = stairs::HalfwayLandingLines({stairs::kTopAtTop, 900, 250, 5, 2150}, 0, 0);
@@ -115,7 +119,8 @@ TEST(StairsLines, HalfwayLandingHasItsLandingDivisionAndTreads) {
     const Segment landing = lines[4];
     const Segment division = lines[5];
     const Segment tread1 = lines[6];
-    EXPECT_EQ((std::array{landing.x0, landing.y0, landing.x1, landing.y1}), (std::array{-900, -1250, 900, -1250}));
+    EXPECT_EQ((std::array{landing.x0, landing.y0, landing.x1, landing.y1}),
+              (std::array{-900, -1250, 900, -1250}));
     EXPECT_EQ((std::array{division.x0, division.y0, division.x1, division.y1}), (std::array{0, 0, 0, -1250}));
     EXPECT_EQ((std::array{tread1.x0, tread1.y0, tread1.x1, tread1.y1}), (std::array{-900, -250, 900, -250}));
 }
