@@ -21,6 +21,7 @@
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
 #include "shell/length_prompt.h"
+#include "shell/move_family_steps.h"
 #include "tools/drawing_tool.h"
 #include "tools/move_tool.h"
 #include "tools/working_file.h"
@@ -385,8 +386,7 @@ void TChild::EvLButtonUp(uint, const TPoint& pointIn) {
     if (mode == 5 || mode == 15) {
         buttonUp();
         if (kind == toolkind::kMove && mode == 15) {
-            client.RestoreTool(RestoreKind);
-            Zoom(1);
+            shell::FinishZoomWindow(*this);
         } else if (kind == toolkind::kCopy && tool()->Count == 1) {
             TAtolibdlg(this, 16000).Execute();
             client.SelectPickTool();
@@ -394,14 +394,8 @@ void TChild::EvLButtonUp(uint, const TPoint& pointIn) {
         } else if (tool()->Kind == toolkind::kCopy) {
             client.ShowGuide("GUIDE: press F1 key for help");
             client.ShowToolName("Pick Tool");
-        } else if (tool()->Kind == toolkind::kErase && ZoomDivisor != 0) {
-            const TDrawingtool* erase = tool();
-            const POINT a =
-                shell::LogicalToPixel(*this, rc, erase->BoxLeft / ZoomDivisor, erase->BoxTop / ZoomDivisor);
-            const POINT b = shell::LogicalToPixel(*this, rc, erase->BoxRight / ZoomDivisor,
-                                                  erase->BoxBottom / ZoomDivisor);
-            client.SelectPickTool();
-            InvalidateRect(TRect(a.x, b.y, b.x, a.y), true);
+        } else if (tool()->Kind == toolkind::kErase) {
+            shell::InvalidateErasedArea(*this, rc);
         }
         return;
     }
@@ -435,6 +429,7 @@ void TChild::EvRButtonDown(uint, const TPoint& pointIn) {
     client.Tool->Window = this;
     auto tool = [&client]() { return client.Tool.get(); };
     auto button2Down = [&] { shell::CallTool(*this, [&](TDC& dc) { tool()->Button2Down(dc, rc, &point); }); };
+    if (shell::RightPressDuringDrag(tool())) return;
 
     const POINT logical = shell::PixelToLogical(*this, rc, point);
     const int32_t roomKind = ObjectList.RoomKindAt(logical.x, logical.y);

@@ -1,6 +1,5 @@
 // The drawing window's plan dialogs by kind. Display mode (11) and overlays (20) are here; the wall
-// construction (4) and door and window (6, 7) dialogs come with the walls and openings and do
-// nothing yet.
+// construction (4), window (6) and door (7) requests have files of their own.
 #include <cstring>
 
 #include "dialogs/overlay_dialogs.h"
@@ -10,11 +9,9 @@
 #include "resources/dialogs/display_templates.h"
 #include "shell/child.h"
 #include "shell/client.h"
+#include "shell/plan_dialog_steps.h"
 
 namespace {
-
-constexpr int32_t kDisplayModeDialog = 11;
-constexpr int32_t kOverlayDialog = 20;
 
 // The display mode without an overlay units digit: what stays when only the working floor shows.
 int32_t PlainDisplayMode(int32_t mode) {
@@ -32,12 +29,25 @@ int32_t PlainDisplayMode(int32_t mode) {
 } // namespace
 
 void TChild::RunPlanDialog(int32_t kind) {
-    if (kind == kDisplayModeDialog) {
+    Client().ShowGuide("GUIDE: Complete the Dialogue Box");
+    if (kind == plandialog::kExternalWall) {
+        shell::RunExternalWallDialogs(*this);
+        return;
+    }
+    if (kind == plandialog::kWindow) {
+        shell::RunWindowDialog(*this);
+        return;
+    }
+    if (kind == plandialog::kDoor) {
+        shell::RunDoorDialogs(*this);
+        return;
+    }
+    if (kind == plandialog::kDisplayMode) {
         TDisplandlg(GetHandle(), kDisplayModeDialogId).Execute();
         Invalidate(true);
         return;
     }
-    if (kind != kOverlayDialog) return;
+    if (kind != plandialog::kOverlays) return;
 
     const int32_t plainMode = PlainDisplayMode(PlanDisplayMode);
     if (TOverdlg(GetHandle(), kOverlayDialogId).Execute() != IDOK) return;

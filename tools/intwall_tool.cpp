@@ -243,6 +243,7 @@ void TIntwallobjtool::DeleteGroup(int32_t index) {
         }
         ObjectList.RemoveAt(i);
     }
+    ObjectList.ForgetSelection();
     if (!tools::SaveWorkingFile()) return;
     const int32_t margin = 3 * ZoomDivisor;
     X0 = minX - margin;

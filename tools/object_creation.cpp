@@ -3,6 +3,7 @@
 // working file.
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include "document/document.h"
 #include "document/program_state.h"
@@ -123,6 +124,12 @@ void TExtwallobjtool::CreateObject(TDC&, TRect&) {
     tools::SaveWorkingFile();
     // Painted by the caller's repaint.
     PointPlaced = 1;
+    // A wall turned round to fit the outline is stored so; the keyed outline goes on from the end
+    // the user keyed, not from where the stored wall ends.
+    if (endsExchanged_) {
+        std::swap(X0, X1);
+        std::swap(Y0, Y1);
+    }
 }
 
 void TIntwallobjtool::CreateObject(TDC& dc, TRect& client) {

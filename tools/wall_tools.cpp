@@ -1,7 +1,6 @@
 #include "tools/wall_tools.h"
 
-// Building, editing and snapping external walls come with the walls subsystem.
-void TExtwallobjtool::Command(int32_t) {}
+// Editing one external wall comes with the wall edits.
 void TExtwallobjtool::Start(int32_t a, int32_t b, int32_t c) {
     DispatchMode(a, b, c);
 }

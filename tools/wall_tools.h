@@ -17,6 +17,26 @@ public:
     // Takes a new identifier, snaps the ends to the floor's walls, reads the wall settings and
     // computes the layer lines (below 1: without the snapping).
     void SnapWallEnds(int32_t snap);
+    // Moves the start (end 1) or the end of a wall made from the outline line at lineIndex out along
+    // the corner's bisector to the outer face.
+    void TrimWallEnd(int32_t lineIndex, int32_t outgoingAngle, int32_t incomingAngle, int32_t end);
+    // PreviousWall and NextWall of the existing wall at wallIndex.
+    void FindTouchingWalls(int32_t wallIndex);
+    // Appends the wall the fields describe and rewrites the working file; refuses a wall starting on
+    // an axis or without length.
+    void AddExternalWall();
+
+    // The layer lines of the wall in the fields (see walls/extwall_outline.h).
+    void ComputeOutline(int32_t startWall, int32_t endWall);
+    void OutlineOrthoFree(int32_t ends);
+    void OutlineObliqueFree(int32_t ends);
+    void OutlineOrthoJoin(int32_t wallIndex, int32_t code);
+    void OutlineObliqueJoin(int32_t wallIndex, int32_t code);
+
+    // Command 7: fits the outline marked on the room layout to its design rooms, then builds its
+    // walls.
+    void PrepareOutlineWalls();
+    void BuildOutlineWalls();
 
     int32_t& DirectionCode() { return PickKind; }     // 1 up, 2 right, 3 down, 4 left
     int32_t& ExtendDirection() { return ChainState; } // command 2's direction
@@ -27,13 +47,23 @@ public:
     int32_t ExtraSetting1 = 0; // carried unchanged into every wall built
     int32_t ExtraSetting2 = 0;
     int32_t ExtraWord = 0;
-    int32_t NextWall = 0; // document indices of the joined walls; NoWallIndex when none
-    int32_t PreviousWall = 0;
+    int32_t NextWall = NoWallIndex; // document indices of the joined walls
+    int32_t PreviousWall = NoWallIndex;
     int32_t LayerEndX[6] = {}; // the two ends of each of the three layer lines
     int32_t LayerEndY[6] = {};
     int32_t WallValue1 = 0; // copied into the wall's value1, value2
     int32_t WallValue2 = 0;
     int32_t AttributeBlock[4] = {};
+
+private:
+    // True when the last SnapWallEnds turned the wall round; a keyed outline still goes on from
+    // the end the user keyed.
+    bool endsExchanged_ = false;
+
+    void ShrinkLimitCommand();
+    void KeyedStartCommand();
+    void CopyFloorBelowCommand();
+    void RecentreCommand();
 };
 
 // Modes and signals of the internal-wall tool.

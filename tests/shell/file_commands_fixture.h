@@ -14,6 +14,7 @@
 #include "document/program_state.h"
 #include "platform/test_script.h"
 #include "resources/dialogs/file_templates.h"
+#include "resources/dialogs/wall_templates.h"
 #include "shell/app.h"
 #include "shell/child.h"
 #include "shell/client.h"
@@ -45,10 +46,17 @@ protected:
                                     {metric ? kNewMetricRadio : kNewImperialRadio, "1"}},
                                    IDOK}});
     }
+    // The construction of external walls answered: cavity brick, secondary lines below.
+    static void AnswerWallConstruction(bool metric = true) {
+        pl::script::AnswerDialog(metric ? kPlanDialogId : kPlanImpDialogId,
+                                 {{{{metric ? kPlanCavity275 : kPlanImpCavity264, "1"}}, IDOK}});
+        pl::script::AnswerDialog(kExtSideDialogId, {{{}, IDOK}});
+    }
 
-    // File New with the dialog answered.
+    // File New with the dialog answered (and, for a drawing starting with walls, the construction).
     void New(const std::string& name, int32_t start = 2, bool metric = true) {
         AnswerNew(name, start, metric);
+        if (start == 2) AnswerWallConstruction(metric);
         client->ProcessCommand(230);
     }
     // File Open with the file dialog answered by a path.

@@ -82,8 +82,10 @@ TEST_F(NewDrawing, NameKeepsOnlyLettersDigitsCommaAndBlankUpTo24) {
 }
 
 TEST_F(NewDrawing, EmptyNameEndsQuietly) {
-    New("");
-    New("   ");
+    AnswerNew("");
+    client->ProcessCommand(230);
+    AnswerNew("   ");
+    client->ProcessCommand(230);
     EXPECT_TRUE(Titles().empty());
     EXPECT_EQ(DrawingState, 0);
     EXPECT_FALSE(dir.Exists("DWGS/.DB0"));
@@ -102,6 +104,7 @@ TEST_F(NewDrawing, ExistingDrawingIsReplacedOnlyWhenTheUserAgrees) {
 
     AnswerNew("SMITH");
     pl::script::AnswerMessageBox(IDYES);
+    AnswerWallConstruction();
     client->ProcessCommand(230);
     EXPECT_EQ(Contents("SMITH"), FloorRecords());
     EXPECT_EQ(Titles(), std::vector<std::string>{"SMITH.PLN"});
@@ -144,6 +147,12 @@ TEST_F(NewDrawing, UnitsQuestionShowsAndStoresTheUnitSystem) {
     again.Execute();
     EXPECT_EQ(MetricUnits, 0);
     EXPECT_EQ(dir.ReadFile("CFG/METRIC.CFG"), "0");
+}
+
+TEST_F(NewDrawing, ForgetsTheSelectionOfTheDrawingBefore) {
+    dir.WriteFile("CFG/TEMP.CFG", "3\n");
+    New("SMITH");
+    EXPECT_EQ(dir.ReadFile("CFG/TEMP.CFG"), "0\n");
 }
 
 } // namespace
