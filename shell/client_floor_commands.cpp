@@ -10,6 +10,7 @@
 #include "platform/message_box.h"
 #include "shell/child.h"
 #include "shell/client.h"
+#include "shell/plan_dialog_steps.h"
 #include "shell/view_switching.h"
 #include "tools/line_tool.h"
 #include "tools/wall_tools.h"
@@ -18,7 +19,6 @@
 namespace {
 
 constexpr int32_t kViewsHelp = 210;
-constexpr int32_t kExtWallPlanDialog = 4;
 constexpr int32_t kCopyWallsOfFloorBelow = 3;
 constexpr int32_t kDimensionsAndArea = 8;
 
@@ -68,7 +68,9 @@ void CopyFloorBelow(TClient& client, const UpperFloor& f) {
     TChild* child = client.ActiveDrawingWindow();
     if (!child) return;
     CurrentView = f.floor;
-    child->RunPlanDialog(kExtWallPlanDialog);
+    child->RunPlanDialog(plandialog::kExternalWall);
+    // A cancelled wall dialog has left the pick tool: the floor stays empty.
+    if (!dynamic_cast<TExtwallobjtool*>(client.Tool.get())) return;
     client.Tool->Kind = toolkind::kExtWall;
     client.Tool->Command(kCopyWallsOfFloorBelow);
     child->InvalidateArea(0);
@@ -85,7 +87,7 @@ void DrawOverFloorBelow(TClient& client, const UpperFloor& f) {
     client.ShowGuide("GUIDE: Draw external wall outline over lower floor view");
     CurrentView = f.floor;
     client.LoadOverlay();
-    if (TChild* child = client.ActiveDrawingWindow()) child->RunPlanDialog(kExtWallPlanDialog);
+    if (TChild* child = client.ActiveDrawingWindow()) child->RunPlanDialog(plandialog::kExternalWall);
 }
 
 void OpenUpperFloor(TClient& client, const UpperFloor& f) {

@@ -8,6 +8,7 @@
 #include "document/program_state.h"
 #include "platform/test_script.h"
 #include "resources/dialogs/file_templates.h"
+#include "resources/dialogs/wall_templates.h"
 #include "shell/view_switching.h"
 #include "tests/shell/drawing_window_fixture.h"
 #include "tools/room_tools.h"
@@ -38,10 +39,15 @@ protected:
         CurrentView = view;
         Open();
     }
+    // A closed 6 m by 4 m outline, clockwise.
     std::vector<std::unique_ptr<TObject>> GroundOutline() {
+        const int32_t x = Cx() - 3000;
+        const int32_t y = Cy() - 2000;
         std::vector<std::unique_ptr<TObject>> o;
-        o.push_back(make::ExtWall(kGroundFloor, Cx(), Cy(), Cx() + 6000, Cy()));
-        o.push_back(make::ExtWall(kGroundFloor, Cx() + 6000, Cy(), Cx() + 6000, Cy() + 4000));
+        o.push_back(make::ExtWall(kGroundFloor, x, y, x, y + 4000));
+        o.push_back(make::ExtWall(kGroundFloor, x, y + 4000, x + 6000, y + 4000));
+        o.push_back(make::ExtWall(kGroundFloor, x + 6000, y + 4000, x + 6000, y));
+        o.push_back(make::ExtWall(kGroundFloor, x + 6000, y, x, y));
         return o;
     }
     int32_t CountOf(int32_t view, int32_t kind) const {
@@ -119,21 +125,38 @@ TEST_F(FloorCommands, SecondFloorNeedsTheFirstFloorDrawn) {
     EXPECT_EQ(CurrentView, kGroundFloor);
 }
 
-TEST_F(FloorCommands, SameOutsideEndsWithThePickToolOnTheNewFloor) {
+TEST_F(FloorCommands, SameOutsideCopiesTheWallsBelowWithDimensionsAndTitle) {
     OpenWith(GroundOutline());
     AnswerMessageBox(IDYES);
+    pl::script::AnswerDialog(kPlanDialogId, {{{{kPlanSolid230, "1"}}, IDOK}});
     client->CmFirstFloor();
     EXPECT_TRUE(ui.LogContains("Will the outside dimensions be the same as the ground floor?"));
     EXPECT_EQ(CurrentView, kFirstFloor);
     EXPECT_STREQ(ObjectList.DrawingTitle, "HOUSE.PL1");
     EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
     EXPECT_EQ(SaveState, 1);
+    ReadBack();
+    EXPECT_EQ(CountOf(kFirstFloor, kExtWall), 4);
+    EXPECT_GT(CountOf(kFirstFloor, kAutoDimensionText), 0);
+    EXPECT_EQ(CountOf(kFirstFloor, kFloorTitle), 1);
+}
+
+TEST_F(FloorCommands, SameOutsideWithTheWallDialogCancelledLeavesTheFloorEmpty) {
+    OpenWith(GroundOutline());
+    AnswerMessageBox(IDYES);
+    pl::script::AnswerDialog(kPlanDialogId, {{{}, IDCANCEL}});
+    client->CmFirstFloor();
+    EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
+    ReadBack();
+    EXPECT_EQ(CountOf(kFirstFloor, kExtWall), 0);
 }
 
 TEST_F(FloorCommands, NewOutsideOverlaysTheFloorBelowForTheWallTool) {
     OpenWith(GroundOutline());
     PlanDisplayMode = 10;
     AnswerMessageBox(IDNO);
+    pl::script::AnswerDialog(kPlanDialogId, {{{{kPlanSolid230, "1"}}, IDOK}});
+    pl::script::AnswerDialog(kExtSideDialogId, {{{}, IDOK}});
     client->CmFirstFloor();
     EXPECT_EQ(CurrentView, kFirstFloor);
     EXPECT_STREQ(ObjectList.DrawingTitle, "HOUSE.PL1");
@@ -176,7 +199,7 @@ TEST_F(FloorCommands, SitePlanAnsweredNoErasesTheOldOne) {
     EXPECT_EQ(CurrentView, kSitePlan);
     ReadBack();
     EXPECT_EQ(CountOf(kSitePlan, kLine), 0);
-    EXPECT_EQ(CountOf(kGroundFloor, kExtWall), 2);
+    EXPECT_EQ(CountOf(kGroundFloor, kExtWall), 4);
 }
 
 TEST_F(FloorCommands, SitePlanAnsweredYesShowsItAsItIs) {
