@@ -83,10 +83,11 @@ void CopyFloorBelow(TClient& client, const UpperFloor& f) {
 // No: the external-wall tool draws a new outline over the floor below.
 void DrawOverFloorBelow(TClient& client, const UpperFloor& f) {
     client.Tool->Kind = toolkind::kExtWall;
-    client.ShowToolName("Wall Outline");
-    client.ShowGuide("GUIDE: Draw external wall outline over lower floor view");
     CurrentView = f.floor;
     client.LoadOverlay();
+    // Opening the window names the pick tool; the wall tool stays current, so it is named after.
+    client.ShowToolName("Wall Outline");
+    client.ShowGuide("GUIDE: Draw external wall outline over lower floor view");
     if (TChild* child = client.ActiveDrawingWindow()) child->RunPlanDialog(plandialog::kExternalWall);
 }
 
