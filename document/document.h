@@ -37,6 +37,8 @@ public:
     void Add(std::unique_ptr<TObject> object);
     // Deletes every object and sets `count` to 0; the room stays.
     void Flush();
+    // Back to the document the program starts with: no objects, the first room, no names.
+    void Reset();
     // The object at an index, or null outside 0 .. count - 1.
     TObject* operator[](int32_t index) const;
     TObject* At(int32_t index) const { return (*this)[index]; }

@@ -22,14 +22,13 @@
 #include "shell/client.h"
 #include "shell/length_prompt.h"
 #include "shell/move_family_steps.h"
+#include "tools/cancelled_line.h"
 #include "tools/drawing_tool.h"
 #include "tools/move_tool.h"
 #include "tools/working_file.h"
 
 namespace {
 
-constexpr int32_t kNone = 30001;
-constexpr int32_t kCancelledLine = 125000;
 constexpr int32_t kOutsideWalls = 10001;
 constexpr int32_t kAngledWall = 1001;
 
@@ -126,7 +125,7 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
         if (mode < 5 || mode == 20 || mode == 21 || mode == 30 || mode == 40 || mode == 50 || mode == 1000 ||
             mode == 29001) {
             buttonDown();
-            if (tool()->Y1 == kNone) {
+            if (tool()->Y1 == kNoObject) {
                 shell::BoxKeepingCursor(*this, "no room selected", "NO SELECTION", MB_OK);
                 client.SelectPickTool();
                 return;
@@ -186,7 +185,7 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
         const int32_t yd = logical.y * ZoomDivisor;
         const int32_t index = ObjectList.FindObject(1, logical.x, logical.y);
         const TObject* picked = ObjectList[index];
-        if (index == kNone || !picked) {
+        if (index == kNoObject || !picked) {
             MessageBox("No valid object selected - please restart", "NO SELECTION", MB_OK);
             CursorBackAt(*this, point);
             return;
@@ -251,7 +250,7 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
 
     if (kind == toolkind::kLine && (mode == 300 || mode == 400 || mode == 500)) {
         buttonDown();
-        if (tool()->Mode == kNone) {
+        if (tool()->Mode == kNoObject) {
             MessageBox("No valid horizontal or vertical line or wall object selected ", "NO SELECTION",
                        MB_OK);
             CursorBackAt(*this, point);
@@ -408,9 +407,9 @@ void TChild::EvLButtonUp(uint, const TPoint& pointIn) {
     if (mode >= 30 && mode <= 37) return;
     if (mode == 50 || mode == 51) {
         buttonUp();
-        if (tool()->Y0 >= kCancelledLine) return;
+        if (tool()->Y0 >= kCancelledLineMark) return;
         RunToolDialog(8);
-        if (tool()->Y0 == kCancelledLine) {
+        if (IsLineCancelled(*tool())) {
             client.SelectPickTool();
             return;
         }
