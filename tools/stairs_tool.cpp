@@ -48,7 +48,7 @@ void TStepobjtool::Start(int32_t width, int32_t stairwell, int32_t flight) {
 StairsStart TStepobjtool::NewStairs(int32_t width, int32_t stairwell, int32_t flight) {
     pl::ScanSettings(ObjectList.ProgramDirectory + "CFG/" + SettingsName(), DefaultSettings(SettingsName()),
                      "%d %d", &RiserHeight, &TreadGoing);
-    if (ObjectList.FindKind(CurrentView + kFloorAboveRecordBase) == NoWallIndex)
+    if (ObjectList.FindKind(CurrentView + kFloorAboveRecordBase) == kNoObject)
         return StairsStart::NoFloorAbove;
     const int32_t storey = StoreyHeight();
     if (RiserHeight <= 0 || TreadGoing <= 0) return StairsStart::NoFlight;
