@@ -102,7 +102,7 @@ int32_t TList::FloorHasObjects(int32_t code) {
 int32_t TList::UpperFloorsUsed() {
     CurrentView = kGroundFloor;
     Flush();
-    (void)ReadDrawingFile(1);
+    (void)ReadDrawingFile(1); // an unreadable file simply has no upper floors
     bool first = false;
     for (int32_t i = 0; i < count; ++i) {
         const TObject* o = (*this)[i];
