@@ -35,14 +35,12 @@ protected:
     }
     // The stair lines of a view in the working file (every test drawing's own line is on view 51 at
     // y = 1000, far from the stairs).
-    std::vector<const TObject*> StairLines(int32_t view) {
-        objects = FileObjects();
-        std::vector<const TObject*> lines;
-        for (const auto& o : objects)
-            if (o->view == view && o->kind == kLine && o->y1 != 1000) lines.push_back(o.get());
+    std::vector<TObject> StairLines(int32_t view) const {
+        std::vector<TObject> lines;
+        for (const auto& o : FileObjects())
+            if (o->view == view && o->kind == kLine && o->y1 != 1000) lines.push_back(*o);
         return lines;
     }
-    std::vector<std::unique_ptr<TObject>> objects;
 };
 
 TEST_F(StairsInput, HalfwayLandingGoesOnTheFloorShownAndItsStairwellAbove) {
@@ -55,10 +53,10 @@ TEST_F(StairsInput, HalfwayLandingGoesOnTheFloorShownAndItsStairwellAbove) {
     const auto above = StairLines(kFirstFloor);
     ASSERT_EQ(below.size(), 11u);
     ASSERT_EQ(above.size(), 11u);
-    const int32_t id = below.front()->id;
-    EXPECT_TRUE(std::all_of(below.begin(), below.end(), [&](const TObject* o) { return o->id == id; }));
-    EXPECT_TRUE(std::all_of(above.begin(), above.end(), [&](const TObject* o) { return o->id == id; }));
-    const TObject& tread1 = *below[6];
+    const int32_t id = below.front().id;
+    EXPECT_TRUE(std::all_of(below.begin(), below.end(), [&](const TObject& o) { return o.id == id; }));
+    EXPECT_TRUE(std::all_of(above.begin(), above.end(), [&](const TObject& o) { return o.id == id; }));
+    const TObject& tread1 = below[6];
     EXPECT_EQ((std::array{tread1.x1, tread1.y1, tread1.x2, tread1.y2}),
               (std::array{p.x - 900, p.y - 250, p.x + 900, p.y - 250}));
     EXPECT_EQ(CurrentView, kGroundFloor) << "the view stays on the floor the stairs were placed on";
