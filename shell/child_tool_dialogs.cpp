@@ -19,6 +19,7 @@
 #include "resources/dialogs/partition_templates.h"
 #include "resources/dialogs/tool_dialog_templates.h"
 #include "shell/child.h"
+#include "shell/child_stairs_start.h"
 #include "shell/client.h"
 #include "tools/cancelled_line.h"
 #include "tools/line_text_file.h"
@@ -144,11 +145,8 @@ void TChild::StartMultilines(int32_t kind) {
         Invalidate(false);
         tool->Count = n;
         if (LayoutGridFlag == 1) RunToolDialog(kRefresh);
-    } else if (kind == kStairsKind) {
-        // The stairs dialogs come with the stairs tool; without an answer there is nothing to start
-        // from, so the command ends as a cancelled dialog does.
-        Invalidate(false);
-        Client().SelectPickTool();
+    } else if (kind == kStairsKind && shell::StartStairs(*this)) {
+        cursor = CursorKeeper(); // where the pointer was when the dialog closed
     }
     cursor.PutBack();
 }

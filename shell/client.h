@@ -131,6 +131,21 @@ public:
     void CmDisplayMode();
     void CmOverlays();
 
+    // Floors and views: each opens its view in a drawing window of its own.
+    void CmGroundFloor();
+    void CmFirstFloor();
+    void CmSecondFloor();
+    void CmSitePlan();
+    void CmRoomLayout();
+    void CmFloorArea();
+    // The automatic dimensions and the area of the floor shown, with the pick tool left current.
+    void AutoDimensions();
+    // Overlays the floor below on the current upper floor and reopens it with the current tool kept.
+    void LoadOverlay();
+
+    // Stairs on the floor shown, with their stairwell on the floor above.
+    void CmStairs();
+
     // Zoom.
     void CmZoomUp();
     void CmNormalSize();

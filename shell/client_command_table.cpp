@@ -73,15 +73,15 @@ const Table& CommandTable() {
         // Views
         {cmd::kDisplayMode, &TClient::CmDisplayMode},
         {cmd::kOverlays, &TClient::CmOverlays},
-        {cmd::kGroundFloor, nullptr},
-        {cmd::kFirstFloor, nullptr},
-        {cmd::kSecondFloor, nullptr},
-        {cmd::kRoomLayout, nullptr},
-        {cmd::kSitePlan, nullptr},
-        {cmd::kFloorArea, nullptr},
+        {cmd::kGroundFloor, &TClient::CmGroundFloor},
+        {cmd::kFirstFloor, &TClient::CmFirstFloor},
+        {cmd::kSecondFloor, &TClient::CmSecondFloor},
+        {cmd::kRoomLayout, &TClient::CmRoomLayout},
+        {cmd::kSitePlan, &TClient::CmSitePlan},
+        {cmd::kFloorArea, &TClient::CmFloorArea},
         // Other
         {cmd::kManualDimension, &TClient::CmManualDimension},
-        {cmd::kStairs, nullptr},
+        {cmd::kStairs, &TClient::CmStairs},
         {cmd::kWindows, nullptr},
         {cmd::kNewRoom, nullptr},
         // Walls and base

@@ -1,7 +1,15 @@
-// The stairs tool: a stairwell outline that follows the pointer until Enter places the flights.
+// The stairs tool: a dotted outline of the stairs' footprint follows the pointer until Enter places
+// the flights on the floor shown and the stairwell on the floor above, as plain lines sharing one
+// identifier.
 #pragma once
 
+#include <string>
+
 #include "tools/line_tool.h"
+#include "tools/stairs_geometry.h"
+
+// Whether the stairs could be prepared, and why not.
+enum class StairsStart { Ready, NoFloorAbove, NoFlight };
 
 class TStepobjtool : public TLineobjtool {
 public:
@@ -9,15 +17,21 @@ public:
 
     void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;
     void Draw(TDC& dc, int32_t flag) override;
+    // Enter places the stairs at the pointer; other keys do nothing.
     void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
-    void Start(int32_t width, int32_t runLength, int32_t flight) override;
+    void Start(int32_t width, int32_t stairwell, int32_t flight) override;
 
-    // Reads the stairs settings and prepares the outline (the step behind Start).
-    void NewStairs(int32_t width, int32_t runLength, int32_t flight);
+    // Reads the riser and going, checks that the floor shown has a floor above and works out the
+    // treads and the run from the storey height (set first). Anything but Ready leaves the tool
+    // unprepared.
+    [[nodiscard]] StairsStart NewStairs(int32_t width, int32_t stairwell, int32_t flight);
+    // Appends one stair line on the current view.
+    void AddLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
 
     int32_t& StoreyHeight() { return Angle; }
-    int32_t& FlightKind() { return Count; }  // 1 halfway return landing, 2 straight flight
-    int32_t& TopTread() { return PickKind; } // 1 top, 2 right, 3 bottom, 4 left of the screen
+    int32_t& FlightKind() { return Count; }
+    int32_t& TopTread() { return PickKind; }
+    int32_t& StairwellLength() { return CursorX; } // a straight flight's opening above; 0 the full run
 
     int32_t StairWidth = 0;
     int32_t RunLength = 0;
@@ -25,4 +39,10 @@ public:
     int32_t PreviewShown = 0;
     int32_t RiserHeight = 0;
     int32_t TreadGoing = 0;
+
+private:
+    void PlaceFlights(int32_t x, int32_t y, int32_t length);
 };
+
+// The message for a refused start (empty for Ready).
+std::string StairsRefusalText(StairsStart start);

@@ -1,0 +1,30 @@
+#include "shell/view_switching.h"
+
+#include "document/objects.h"
+#include "document/program_state.h"
+#include "shell/client.h"
+#include "tools/working_file.h"
+
+namespace {
+
+constexpr int32_t kCentreSitePlan = 59;
+
+} // namespace
+
+namespace shell {
+
+void LeaveSitePlan(TClient& client) {
+    if (CurrentView != kSitePlan) return;
+    client.RestoreTool(toolkind::kPick);
+    client.Tool->Command(kCentreSitePlan);
+    tools::SaveWorkingFile();
+}
+
+int32_t WithoutOverlay(int32_t mode) {
+    const int32_t units = mode % 10;
+    if (units == 2 || units == 4) return mode - units;
+    if (units == 3) return mode - 2;
+    return mode;
+}
+
+} // namespace shell
