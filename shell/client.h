@@ -97,6 +97,10 @@ public:
     void CmExtendInternalWall();
     void CmShortenInternalWall();
 
+    // Doors, windows and wall openings: the dialog, then the tool waits for a wall to be marked.
+    void CmWindows();
+    void CmDoors();
+
     // Editing tools (built with plan editing).
     void CmMoveRotate();
     void CmCopy();
