@@ -68,7 +68,8 @@ void TDialog::Build(const pl::DialogTemplate& dialogTemplate) {
         QWidget* widget = nullptr;
         switch (control.Kind) {
         case ControlKind::GroupBox: {
-            auto* box = new QGroupBox(pl::StaticDisplayText(control.Text), this);
+            // A group box title reads "&&" as one '&' itself, as buttons do.
+            auto* box = new QGroupBox(text, this);
             main->addWidget(box);
             container = new QVBoxLayout(box);
             parentOfControls = box;

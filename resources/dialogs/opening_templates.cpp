@@ -4,9 +4,10 @@
 #include <functional>
 #include <QImage>
 #include <QPainter>
+#include <QPixmap>
 #include <QTransform>
 
-#include "platform/resources.h"
+#include "platform/dialog.h"
 #include "platform/win_types.h"
 
 namespace {
@@ -246,7 +247,7 @@ void RegisterOpeningDialogTemplates() {
     pl::RegisterDialogTemplate(kSlidingDoorDialogId, SlidingDoorDialogTemplate());
     pl::RegisterDialogTemplate(kDoorSwingDialogId, DoorSwingDialogTemplate());
     for (int code = 0; code < 8; ++code) {
-        pl::RegisterIcon(kSwingIcons[code], SwingPicture(kArrangements[code]));
-        pl::RegisterIcon(kSlidingIcons[code], SlidePicture(kArrangements[code]));
+        pl::RegisterDialogIcon(kSwingIcons[code], QPixmap::fromImage(SwingPicture(kArrangements[code])));
+        pl::RegisterDialogIcon(kSlidingIcons[code], QPixmap::fromImage(SlidePicture(kArrangements[code])));
     }
 }
