@@ -39,6 +39,18 @@ void TList::Flush() {
     count = 0;
 }
 
+void TList::Reset() {
+    Flush();
+    items_.clear();
+    items_.resize(kInitialRoom);
+    ProgramDirectory.clear();
+    std::fill(std::begin(DrawingName), std::end(DrawingName), '\0');
+    std::fill(std::begin(DrawingTitle), std::end(DrawingTitle), '\0');
+    std::fill(std::begin(CurrentRoomName), std::end(CurrentRoomName), '\0');
+    std::fill(std::begin(DefaultFontName), std::end(DefaultFontName), '\0');
+    FloorArea = 0.0f;
+}
+
 TObject* TList::operator[](int32_t index) const {
     if (index < 0 || index >= count || index >= Room()) return nullptr;
     return items_[static_cast<size_t>(index)].get();
@@ -58,7 +70,7 @@ int32_t TList::FindKind(int32_t kind) const {
         const TObject* o = (*this)[i];
         if (o && o->kind == kind) return i;
     }
-    return NoWallIndex;
+    return kNoObject;
 }
 
 int32_t TList::RoomKindAt(int32_t x, int32_t y) const {
@@ -78,7 +90,7 @@ int32_t TList::FloorHasObjects(int32_t code) {
         Flush();
         (void)ReadDrawingFile(1); // an unreadable file simply leaves the floor empty
     }
-    if (code == 500 || code == 32100 || code == 32101) return FindKind(code) != NoWallIndex ? 1 : 0;
+    if (code == 500 || code == 32100 || code == 32101) return FindKind(code) != kNoObject ? 1 : 0;
     // The per-floor records say nothing about what a floor holds, wherever they stand in the array.
     for (int32_t i = 0; i < count; ++i) {
         const TObject* o = (*this)[i];
@@ -143,10 +155,10 @@ int32_t TList::FindObject(int32_t mode, int32_t x, int32_t y) const {
                     return i;
             }
         } else {
-            return NoWallIndex;
+            return kNoObject;
         }
     }
-    return NoWallIndex;
+    return kNoObject;
 }
 
 int32_t TList::GetFloorArea() const {

@@ -37,6 +37,8 @@ public:
     void Add(std::unique_ptr<TObject> object);
     // Deletes every object and sets `count` to 0; the room stays.
     void Flush();
+    // Back to the document the program starts with: no objects, the first room, no names.
+    void Reset();
     // The object at an index, or null outside 0 .. count - 1.
     TObject* operator[](int32_t index) const;
     TObject* At(int32_t index) const { return (*this)[index]; }
@@ -72,6 +74,10 @@ public:
     [[nodiscard]] FileResult WriteCopyCfg(int32_t index, int32_t refX, int32_t refY);
     int32_t ReadTempCount() const;
     [[nodiscard]] FileResult WriteTempCount(int32_t n);
+    // Empties the selection list (count 0) once the objects it names are gone or replaced: after a
+    // removal or when another drawing is loaded. The readers skip indices of no object, so a count
+    // that could not be written costs nothing worse than a stale list.
+    void ForgetSelection();
     [[nodiscard]] FileResult SaveLibraryCategory(int32_t group, const char* baseName);
     [[nodiscard]] FileResult SaveLibrary(const char* fileName);
     [[nodiscard]] FileResult InsertLibrary(const char* fileName);

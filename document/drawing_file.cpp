@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "document/document.h"
+#include "document/drawn_extents.h"
 #include "document/program_state.h"
 #include "document/record_format.h"
 #include "platform/file_io.h"
@@ -44,43 +45,6 @@ void NoteReadHeights(const TObject& object) {
         NotePolygonHeights(object);
     }
 }
-
-namespace {
-
-// The extents of what a read file holds, in drawing units.
-struct Extents {
-    int32_t minX = 300000, maxX = 0, minY = 300000, maxY = 0;
-
-    void NoteX(int32_t x) { minX = std::min(minX, x), maxX = std::max(maxX, x); }
-    void NoteY(int32_t y) { minY = std::min(minY, y), maxY = std::max(maxY, y); }
-
-    void Note(const TObject& o) {
-        const int32_t k = o.kind;
-        if (IsTextKind(k)) {
-            NoteX(o.x1), NoteY(o.y1);
-        } else if (IsPolygonKind(k) || k == kMarkerPolygon) {
-            if (const auto* p = dynamic_cast<const TPolyobj*>(&o)) {
-                const int32_t n = std::clamp<int32_t>(p->count, 0, TPolyobj::kMaxPoints);
-                for (int32_t i = 0; i < n; ++i)
-                    NoteX(p->px[i]), NoteY(p->py[i]);
-            }
-        } else if (IsLineKind(k) || k == kExtWall || IsArrowKind(k) || IsDimensionKind(k) || k == kArc ||
-                   (k >= kEllipse && k <= kRoundRect)) {
-            NoteX(o.x1), NoteX(o.x2), NoteY(o.y1), NoteY(o.y2);
-            if (const auto* a = k == kArc ? dynamic_cast<const TArcobj*>(&o) : nullptr)
-                NoteX(a->sx), NoteX(a->ex), NoteY(a->sy), NoteY(a->ey);
-        }
-    }
-
-    void SetPrintExtents() const {
-        const int32_t k = MetricUnits != 0 ? 25 : 24;
-        PrintMinX = minX / k - 10;
-        PrintMaxX = maxX / k + 10;
-        PrintHeight = static_cast<int32_t>((int64_t{maxY} - minY) / k + 10);
-    }
-};
-
-} // namespace
 
 std::string TList::DrawingFilePath(int32_t mode) const {
     switch (mode) {
@@ -140,7 +104,7 @@ FileResult TList::ReadDrawingFile(int32_t mode) {
     if (path.empty() || !pl::ReadTextFile(path, text)) return FileResult::OpenFailed;
 
     StartHeightRange();
-    Extents extents;
+    DrawnExtents extents;
     FileResult result = FileResult::Ok;
     RecordReader reader(text);
     int32_t header[6] = {};

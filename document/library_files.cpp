@@ -43,6 +43,11 @@ FileResult TList::WriteTempCount(int32_t n) {
                                                                         : FileResult::WriteFailed;
 }
 
+void TList::ForgetSelection() {
+    // A failed write leaves the old list, whose readers check every index they take from it.
+    (void)WriteTempCount(0);
+}
+
 FileResult TList::WriteCopyCfg(int32_t index, int32_t refX, int32_t refY) {
     const int32_t n = ReadTempCount();
     // The first line of a new selection replaces the old buffer; later lines are appended.

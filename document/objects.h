@@ -9,7 +9,7 @@
 class TDC;
 
 // "No object" in every index query and search.
-constexpr int32_t NoWallIndex = 30001;
+constexpr int32_t kNoObject = 30001;
 
 // Kind codes (the `kind` field): they select the class when a file is read and the role everywhere else.
 constexpr int32_t kLine = 1;
@@ -51,6 +51,7 @@ constexpr int32_t kGroundFloor = 50;
 constexpr int32_t kFirstFloor = 51;
 constexpr int32_t kSecondFloor = 52;
 constexpr int32_t kFourthLevel = 53;
+constexpr int32_t kFootingPlan = 54;
 constexpr int32_t kSitePlan = 59;
 constexpr int32_t kPrintViewOffset = 1000; // the printed floor's code plus this while a page prints
 

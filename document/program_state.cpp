@@ -1,5 +1,7 @@
 #include "document/program_state.h"
 
+#include "document/document.h"
+
 COLORREF PenColour;
 COLORREF BackgroundColour;
 COLORREF SelectColour;
@@ -34,7 +36,9 @@ int32_t PrintMinX;
 int32_t PrintMaxX;
 int32_t PrintHeight;
 
-void ResetGlobals() {
+namespace {
+
+void ResetProgramState() {
     PenColour = 0;
     BackgroundColour = RGB(255, 255, 255);
     SelectColour = RGB(255, 255, 255);
@@ -70,7 +74,13 @@ void ResetGlobals() {
     PrintHeight = 0;
 }
 
-namespace {
-// The globals hold their start values before main runs.
-const bool kGlobalsStarted = (ResetGlobals(), true);
+// The globals hold their start values before main runs. The document is left alone here: it may not
+// be constructed yet, and its constructor gives it its start state.
+const bool kGlobalsStarted = (ResetProgramState(), true);
+
 } // namespace
+
+void ResetGlobals() {
+    ResetProgramState();
+    ObjectList.Reset();
+}

@@ -63,7 +63,7 @@ extern int32_t KeyEntryPhase;
 extern int32_t LastOutlineEndX;
 extern int32_t LastOutlineEndY;
 
-// Puts every global back to its start value (tests start from a known state).
+// Puts every global and the document back to their start state (tests start from a known state).
 void ResetGlobals();
 
 // Set by the drawing-file writer and readers: the range of point heights of polygons, openings and

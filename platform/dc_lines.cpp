@@ -1,5 +1,6 @@
 // Device context: pens and the line primitives. One-pixel pens are rasterised here with the fixed
-// pixel path; wider pens, and thin pens on a printer, are stroked by the painter with round ends.
+// pixel path; wider pens, and thin pens on a printer, are stroked by the painter: solid ones with
+// round ends, styled ones with flat ends and their pattern stretched to the width.
 #include <algorithm>
 #include <iterator>
 #include <QPainter>
@@ -31,6 +32,20 @@ bool TDC::DrawsPixelwise() const {
     return hairline_ <= 1.0 && DevicePenWidth() <= 1;
 }
 
+namespace {
+
+// A dash pattern in units of the pen's width, each run `unit` device pixels long per pattern step.
+void SetDashes(QPen& pen, const TDashPattern& pattern, double unit, double width) {
+    QList<qreal> dashes;
+    for (int32_t i = 0; i < pattern.count; ++i)
+        dashes.append(pattern.runs[i] * unit / width);
+    pen.setDashPattern(dashes);
+    // Round or square ends would grow into the gaps.
+    pen.setCapStyle(Qt::FlatCap);
+}
+
+} // namespace
+
 void TDC::PreparePen(bool forShape) const {
     const int32_t width = DevicePenWidth();
     QPen pen(ToQColor(pen_.Colour()));
@@ -39,19 +54,22 @@ void TDC::PreparePen(bool forShape) const {
         pen.setWidthF(hairline_);
         const TDashPattern pattern = DashPatternOf(pen_.Style(), patternScale_);
         if (!pattern.IsSolid()) {
-            QList<qreal> dashes;
-            for (int32_t i = 0; i < pattern.count; ++i)
-                dashes.append(pattern.runs[i] / hairline_);
-            pen.setDashPattern(dashes);
-            pen.setCapStyle(Qt::FlatCap);
+            SetDashes(pen, pattern, 1.0, hairline_);
         } else {
             pen.setCapStyle(Qt::SquareCap);
         }
         pen.setJoinStyle(forShape ? Qt::MiterJoin : Qt::RoundJoin);
     } else {
-        // Styled pens wider than a pixel draw solid; no printed line is thinner than the minimum.
-        pen.setWidthF(std::max<double>(width, hairline_));
-        pen.setCapStyle(Qt::RoundCap);
+        // No printed line is thinner than the minimum. A styled pen keeps its style at any width,
+        // its pattern stretched with the width so that dashes stay dashes and dots stay dots.
+        const double drawn = std::max<double>(width, hairline_);
+        pen.setWidthF(drawn);
+        const TDashPattern pattern = DashPatternOf(pen_.Style());
+        if (!pattern.IsSolid()) {
+            SetDashes(pen, pattern, std::max(drawn, patternScale_), drawn);
+        } else {
+            pen.setCapStyle(Qt::RoundCap);
+        }
         pen.setJoinStyle(Qt::RoundJoin);
     }
     painter_->setPen(pen);

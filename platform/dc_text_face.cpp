@@ -55,6 +55,9 @@ QFont BuildFont(const LOGFONT& log, const TMapping& mapping, int32_t& pixelSize)
     QFont font(ShippedFontFamily());
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
     font.setKerning(false);
+    // Hinted outlines with hinted, whole-pixel advances: without antialiasing, outlines snapped to the
+    // grid at unhinted fractional positions leave uneven gaps between the letters of small text.
+    font.setHintingPreference(QFont::PreferFullHinting);
     font.setWeight(NearestWeight(log.lfWeight));
     font.setItalic(log.lfItalic != 0);
     font.setUnderline(log.lfUnderline != 0);

@@ -152,7 +152,7 @@ std::string TDialog::DescribeControls() const {
             value = pl::script::Quote(Latin1(edit->text()));
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             if (!button->isCheckable()) continue;
-            value = button->isChecked() ? "1" : "0";
+            value.assign(1, button->isChecked() ? '1' : '0');
         } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
             QListWidgetItem* item = list->currentItem();
             value = item && item->isSelected() ? pl::script::Quote(Latin1(item->text())) : "none";

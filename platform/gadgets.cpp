@@ -86,7 +86,25 @@ void TTextGadget::SetText(const char* text) {
     Text = next;
     ++Repaints;
     pl::TestLog("TextGadget " + std::to_string(NumChars) + " " + pl::script::Quote(Text));
-    if (LabelWidget) LabelWidget->setText(QString::fromLatin1(Text.c_str()));
+    if (!LabelWidget) return;
+    LabelWidget->setText(QString::fromLatin1(Text.c_str()));
+    Widen(Text);
+}
+
+void TTextGadget::FitTexts(const std::vector<std::string>& samples) {
+    Samples = samples;
+    for (const std::string& sample : Samples)
+        Widen(sample);
+}
+
+void TTextGadget::Widen(const std::string& text) {
+    if (!LabelWidget) return;
+    // The label's own measure of the room the text needs, its frame and indent included.
+    const QString shown = LabelWidget->text();
+    LabelWidget->setText(QString::fromLatin1(text.c_str()));
+    const int needed = LabelWidget->sizeHint().width();
+    LabelWidget->setText(shown);
+    if (needed > LabelWidget->maximumWidth()) LabelWidget->setFixedWidth(needed);
 }
 
 QWidget* TTextGadget::MakeWidget(QWidget* parent, const TGadgetWindowFont* font) {
@@ -96,12 +114,15 @@ QWidget* TTextGadget::MakeWidget(QWidget* parent, const TGadgetWindowFont* font)
     if (BorderStyle == Raised) label->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Qt::Alignment h = Align == Left ? Qt::AlignLeft : Align == Center ? Qt::AlignHCenter : Qt::AlignRight;
     label->setAlignment(h | Qt::AlignVCenter);
-    // Room for the given number of characters; longer text is clipped, never widens the gadget.
-    int width =
+    // Room for the given number of characters at least, and for the samples and the text.
+    const int width =
         label->fontMetrics().averageCharWidth() * static_cast<int>(NumChars) + 2 * label->frameWidth() + 6;
     label->setFixedWidth(width);
     label->setTextFormat(Qt::PlainText);
     LabelWidget = label;
+    for (const std::string& sample : Samples)
+        Widen(sample);
+    Widen(Text);
     return label;
 }
 

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPointer>
 #include <string>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -44,8 +45,9 @@ protected:
     TGadgetWindow* Window = nullptr;
 };
 
-// A text field of a fixed number of characters. SetText repaints only when the text changes; text
-// that does not fit is clipped.
+// A text field at least a number of characters wide. SetText repaints only when the text changes.
+// The field is as wide as the widest of its sample texts, and widens (never narrows) for a longer
+// text it is given, so that no text it shows is cut.
 class TTextGadget : public TGadget {
 public:
     enum TAlign { Left, Center, Right };
@@ -56,6 +58,8 @@ public:
 
     void SetText(const char* text);
     const char* GetText() const { return Text.c_str(); }
+    // The longest texts the gadget will show, so that it is wide enough for them from the start.
+    void FitTexts(const std::vector<std::string>& samples);
     unsigned GetNumChars() const { return NumChars; }
     // How often the shown text has changed (tests use it to see that equal texts cost nothing).
     int RepaintCount() const { return Repaints; }
@@ -64,9 +68,13 @@ public:
     QLabel* Label() const;
 
 private:
+    // Widens the label to take `text` whole.
+    void Widen(const std::string& text);
+
     TAlign Align;
     unsigned NumChars;
     std::string Text;
+    std::vector<std::string> Samples;
     int Repaints = 0;
     QPointer<QLabel> LabelWidget;
 };

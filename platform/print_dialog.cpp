@@ -64,8 +64,19 @@ int TPrintDialog::Execute() {
             result = IDOK;
         }
     }
-    pl::TestLog("Print initial{" + initial +
-                "} answer=" + (result == IDOK ? "{" + Describe(data_) + "}" : "cancel"));
+    // Appended piece by piece: a string put in front of a temporary one trips a false overlap
+    // warning of the optimiser.
+    std::string line = "Print initial{";
+    line += initial;
+    line += "} answer=";
+    if (result == IDOK) {
+        line += '{';
+        line += Describe(data_);
+        line += '}';
+    } else {
+        line += "cancel";
+    }
+    pl::TestLog(line);
     return result;
 }
 

@@ -19,10 +19,13 @@ struct ModalWatch {
     bool TimedOut = false;
 };
 
+inline constexpr const char* kModalWatchName = "pl::whenModal";
+
 template <class T>
 std::shared_ptr<ModalWatch> whenModal(std::function<void(T*)> action, int timeoutMs = 2000) {
     auto watch = std::make_shared<ModalWatch>();
     auto* timer = new QTimer(qApp);
+    timer->setObjectName(kModalWatchName);
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     timer->setInterval(5);
@@ -50,6 +53,15 @@ std::shared_ptr<ModalWatch> whenModal(std::function<void(T*)> action, int timeou
     });
     timer->start();
     return watch;
+}
+
+// Stops every watch still waiting: one armed by an earlier test whose modal never came would
+// otherwise take, or reject, the next test's modal.
+inline void cancelModalWatches() {
+    for (QTimer* timer : qApp->findChildren<QTimer*>(kModalWatchName, Qt::FindDirectChildrenOnly)) {
+        timer->stop();
+        timer->deleteLater();
+    }
 }
 
 } // namespace pl

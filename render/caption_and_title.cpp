@@ -11,7 +11,8 @@
 
 namespace {
 
-constexpr int32_t kNone = 300000;
+// Past any point on a sheet: nothing found below which a text could go.
+constexpr int32_t kNothingBelow = 300000;
 
 std::unique_ptr<TTextobj> CentredText(int32_t view, int32_t kind, int32_t x, int32_t y, const char* text,
                                       const char* font, int32_t weight, int32_t height) {
@@ -26,23 +27,21 @@ int32_t SheetCentreX() {
 } // namespace
 
 void TList::MakeTitleBlock() {
-    // 1.
-    int32_t lowest = kNone;
+    // The title goes under the lowest external wall of the view (of every floor on the site plan).
+    int32_t lowest = kNothingBelow;
     for (int32_t i = 0; i < count; ++i) {
         const TObject* o = At(i);
         if (o == nullptr || o->kind != kExtWall) continue;
         if (CurrentView < kSitePlan && o->view == CurrentView && o->y1 < lowest) lowest = o->y1;
         if (CurrentView == kSitePlan && o->y2 < lowest) lowest = o->y2;
     }
-    // 2.
-    if (lowest == kNone) return;
-    // 3.
+    if (lowest == kNothingBelow) return;
+    // Below the wall by the room the outside dimensions take.
     const render::DimensionOffsets off = render::ReadDimensionOffsets(ProgramDirectory, MetricUnits);
     int32_t y = lowest - (2 * off.offset2 + off.offset3);
     const int32_t x = SheetCentreX();
-    // 4.
     const render::FloorTitles titles = render::ReadFloorTitles(ProgramDirectory);
-    // 5.
+    // A printed page (view code + 1000) gets no title of its own.
     if (CurrentView >= 100) return;
     std::string title;
     switch (CurrentView) {
@@ -55,7 +54,7 @@ void TList::MakeTitleBlock() {
     case kSecondFloor:
         title = titles.titles[2];
         break;
-    case 54:
+    case kFootingPlan:
         title = titles.titles[3];
         break;
     case kSitePlan:
@@ -65,14 +64,13 @@ void TList::MakeTitleBlock() {
     default:
         break;
     }
-    // 6. A title of the same text is replaced; a changed title leaves the older one.
+    // A title of the same text is replaced; a changed title leaves the older one.
     for (int32_t i = count - 1; i >= 0; --i) {
         const auto* t = dynamic_cast<const TTextobj*>(At(i));
         if (t != nullptr && t->kind == kFloorTitle && t->view == CurrentView &&
             pl::lstrcmpA(t->text, title.c_str()) == 0)
             RemoveAt(i);
     }
-    // 7.
     Add(CentredText(CurrentView, kFloorTitle, x, y, title.c_str(), DefaultFontName, DefaultTextWeight,
                     DefaultTextHeight));
     (void)WriteDrawingFile(1);
@@ -80,11 +78,11 @@ void TList::MakeTitleBlock() {
 
 int32_t TList::AddScaleCaption(int32_t scale, int32_t showScale) {
     const int32_t floor = CurrentView - kPrintViewOffset;
-    // 1.
     const render::DimensionOffsets off = render::ReadDimensionOffsets(ProgramDirectory, MetricUnits);
-    int32_t titleY = kNone, wallY = kNone;
+    int32_t titleY = kNothingBelow, wallY = kNothingBelow;
     const TTextobj* anchor = nullptr;
-    // 2. The floor's title, else 3. its lowest plain text or automatic-dimension text.
+    // The caption goes under the floor's title, else under its lowest plain text or automatic-dimension
+    // text, or under its lowest wall when that is lower still.
     for (int32_t i = 0; i < count && anchor == nullptr; ++i) {
         const auto* t = dynamic_cast<const TTextobj*>(At(i));
         if (t != nullptr && t->kind == kFloorTitle && t->view == floor) anchor = t;
@@ -98,7 +96,6 @@ int32_t TList::AddScaleCaption(int32_t scale, int32_t showScale) {
         }
     }
     if (anchor != nullptr) titleY = anchor->y1;
-    // 4.
     for (int32_t i = 0; i < count; ++i) {
         const TObject* o = At(i);
         if (o == nullptr) continue;
@@ -111,17 +108,14 @@ int32_t TList::AddScaleCaption(int32_t scale, int32_t showScale) {
                 if (p->py[k] < wallY) wallY = p->py[k];
         }
     }
-    // 5.
-    if (titleY == kNone && wallY == kNone) return 0;
-    // 6. In single precision, as the offsets are small.
+    if (titleY == kNothingBelow && wallY == kNothingBelow) return 0;
+    // The gap grows with the scale; single precision, as the offsets are small.
     const float perScale = MetricUnits != 0 ? 100.0f : 96.0f;
     const int32_t g =
         static_cast<int32_t>(static_cast<float>(off.offset2) * static_cast<float>(scale) / perScale);
-    // 7.
     const int32_t y = titleY < wallY ? titleY - 2 * g : wallY - (4 * g + off.offset3);
-    // 8.
     const std::string text = showScale == 1 ? pl::Format("scale %d : 1", scale) : std::string();
-    // 9. and 10.
+    // Centred under the anchor text in its font, else on the sheet in the default font.
     const int32_t x = anchor != nullptr ? anchor->x1 : SheetCentreX();
     Add(CentredText(floor, kText, x, y, text.c_str(), anchor != nullptr ? anchor->fontName : DefaultFontName,
                     anchor != nullptr ? anchor->weight : DefaultTextWeight,

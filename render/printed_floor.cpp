@@ -1,9 +1,11 @@
 // The two whole-document painters that do not paint the drawing window: one floor on the printed
 // page (through the screen operations under the page's mapping, pens widened) and the current view
-// into a bitmap (through the print operations, one pixel per 25 mm or per inch).
+// into a bitmap (through the print operations, one pixel per 25 mm or per inch, framed by what the
+// view shows).
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
+#include "render/bitmap_extents.h"
 #include "render/floor_selection.h"
 
 void TList::PaintFloorForPrint(TDC& dc) {
@@ -38,9 +40,11 @@ void TList::PaintFloorForPrint(TDC& dc) {
 
 void TList::PaintToBitmap(TDC& dc) {
     if (CurrentView >= 100) return;
-    const int32_t divisor = MetricUnits != 0 ? 25 : 24;
-    const int32_t yBase = static_cast<int32_t>(static_cast<int64_t>(SheetHeight) * ZoomDivisor / 2);
-    const int32_t yOffset = PrintHeight / 2;
+    const DrawnExtents extents = render::MeasureBitmapView(*this);
+    const int32_t divisor = DrawnExtents::BitmapDivisor();
+    // y is placed from the extents as x is: the top of the drawing half the margin below the top edge.
+    const int32_t yBase = extents.maxY;
+    const int32_t yOffset = DrawnExtents::kHeightMargin / 2;
     const auto paint = [&](TObject& object, int32_t selected) {
         object.PaintForPrint(dc, selected, divisor, yBase, yOffset);
     };

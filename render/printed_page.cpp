@@ -22,6 +22,14 @@ int32_t PrintPenScale(int32_t metric) {
     return metric != 0 ? 4 : 5;
 }
 
+PrintMultipliers PrintMultipliersFor(int32_t metric, int32_t scale, int32_t lineWeight, int32_t textSize) {
+    const double f = (metric != 0 ? 100.0 : 96.0) / scale;
+    const int32_t w = lineWeight == 1 ? 4 : (lineWeight == 3 ? 8 : 6);
+    const int32_t t = textSize == 1 ? 4 : (textSize == 3 ? 8 : 6);
+    // At large scales (1 : 10) the division leaves nothing: pens and texts keep at least their size.
+    return {std::max(static_cast<int32_t>(w / f), 1), std::max(static_cast<int32_t>(t / f), 1)};
+}
+
 } // namespace render
 
 namespace {
@@ -47,6 +55,36 @@ Extents ReadExtents(const std::string& dir) {
     if (pl::fscanf(f, "%ld %ld %ld %ld", &read.minX, &read.maxX, &read.maxY, &read.minY) == 4) e = read;
     pl::fclose(f);
     return e;
+}
+
+// The page's mapping: logical units are drawing units divided by ZoomDivisor, y up, one drawing unit
+// exactly k / scale inches on paper (times the calibration). The ratio of device pixels to logical
+// units is carried in the two extents, the scale multiplied into the window's rather than divided out
+// of the drawing's size, so no extent loses a fraction of a scale unit; the floor is centred.
+struct PageMapping {
+    int32_t windowExt = 1;
+    int32_t viewportExt = 1;
+    POINT windowOrg{};
+    POINT viewportOrg{};
+};
+
+PageMapping MapToPage(const Extents& e, double pixelsPerDrawingUnit, int32_t scale, int32_t pageWidth,
+                      int32_t pageHeight) {
+    const int32_t z = ZoomDivisor != 0 ? ZoomDivisor : 1;
+    const double pixelsPerLogical = pixelsPerDrawingUnit * z; // at 1 : 1
+    // The largest whole multiplier that keeps both extents inside 2^30.
+    constexpr double kLimit = 1073741824.0;
+    const double multiplier = std::max(1.0, std::floor(kLimit / std::max<double>(scale, pixelsPerLogical)));
+    PageMapping m;
+    m.windowExt = static_cast<int32_t>(static_cast<int64_t>(scale) * static_cast<int64_t>(multiplier));
+    m.viewportExt = std::max<int32_t>(1, static_cast<int32_t>(std::llround(pixelsPerLogical * multiplier)));
+    const double ratio = static_cast<double>(m.viewportExt) / m.windowExt;
+    m.windowOrg = {e.minX / z, e.minY / z};
+    const double width = (static_cast<int64_t>(e.maxX / z) - m.windowOrg.x) * ratio;
+    const double height = (static_cast<int64_t>(e.maxY / z) - m.windowOrg.y) * ratio;
+    m.viewportOrg = {static_cast<int32_t>((pageWidth - width) * 0.5),
+                     static_cast<int32_t>((pageHeight + height) * 0.5)};
+    return m;
 }
 
 } // namespace
@@ -99,55 +137,33 @@ void THDPrintout::PrintPage(int, TRect&, unsigned) {
     const int32_t captionAdded = ObjectList.AddScaleCaption(Scale, ShowScale);
     // 6. to 8.
     const int32_t dpi = dc->GetDeviceCaps(LOGPIXELSX);
-    const double f = (MetricUnits != 0 ? 100.0 : 96.0) / Scale;
-    const int32_t w = LineWeight == 1 ? 4 : (LineWeight == 3 ? 8 : 6);
-    const int32_t t = TextSize == 1 ? 4 : (TextSize == 3 ? 8 : 6);
-    PenScale = std::max(static_cast<int32_t>(w / f), 1);
-    TextScale = std::max(static_cast<int32_t>(t / f), 1);
+    const render::PrintMultipliers multipliers =
+        render::PrintMultipliersFor(MetricUnits, Scale, LineWeight, TextSize);
+    PenScale = multipliers.pen;
+    TextScale = multipliers.text;
     // 9.
     const double factor = render::ReadCalibration(ObjectList.ProgramDirectory, MetricUnits).factor;
     // 10.
     ObjectList.ComputeExtents();
     const Extents e = ReadExtents(ObjectList.ProgramDirectory);
     if (!e.Empty()) {
-        // 11. Extents of at least one unit, so a floor of one straight wall still has an area.
-        const int32_t z = ZoomDivisor;
-        const int32_t orgX = e.minX / z, orgY = e.minY / z;
-        const int32_t extX = std::max((e.maxX - e.minX) / z, 1);
-        const int32_t extY = std::max((e.maxY - e.minY) / z, 1);
-        // 12.
-        const double k = render::InchesPerDrawingUnit(MetricUnits);
-        const double pxX = static_cast<double>((static_cast<int64_t>(extX) * z) / Scale) * dpi * factor * k;
-        const double pxY = static_cast<double>((static_cast<int64_t>(extY) * z) / Scale) * dpi * factor * k;
-        int32_t vpX = static_cast<int32_t>(pxX), vpY = static_cast<int32_t>(pxY);
-        int32_t winX = extX, winY = extY;
-        // A floor thinner than a dot in one direction would make that axis decide the isotropic
-        // scale; both axes then take the ratio of the other.
-        if (vpY < 1 && vpX >= 1) {
-            winY = winX;
-            vpY = vpX;
-        } else if (vpX < 1 && vpY >= 1) {
-            winX = winY;
-            vpX = vpY;
-        }
-        if (vpX >= 1 && vpY >= 1) {
-            // 13.
-            SIZE oldWinExt{}, oldVpExt{};
-            POINT oldWinOrg{}, oldVpOrg{};
-            const int32_t oldMode = dc->SetMapMode(MM_ISOTROPIC);
-            dc->SetWindowExtEx(winX, winY, &oldWinExt);
-            dc->SetViewportExtEx(vpX, -vpY, &oldVpExt);
-            dc->SetWindowOrgEx(orgX, orgY, &oldWinOrg);
-            dc->SetViewportOrgEx(static_cast<int32_t>((GetPageSize().cx - pxX) * 0.5),
-                                 static_cast<int32_t>((GetPageSize().cy + pxY) * 0.5), &oldVpOrg);
-            // 14.
-            ObjectList.PaintFloorForPrint(*dc);
-            dc->SetWindowExtEx(oldWinExt.cx, oldWinExt.cy);
-            dc->SetViewportExtEx(oldVpExt.cx, oldVpExt.cy);
-            dc->SetWindowOrgEx(oldWinOrg.x, oldWinOrg.y);
-            dc->SetViewportOrgEx(oldVpOrg.x, oldVpOrg.y);
-            dc->SetMapMode(oldMode);
-        }
+        const PageMapping m = MapToPage(e, dpi * factor * render::InchesPerDrawingUnit(MetricUnits), Scale,
+                                        GetPageSize().cx, GetPageSize().cy);
+        // 13.
+        SIZE oldWinExt{}, oldVpExt{};
+        POINT oldWinOrg{}, oldVpOrg{};
+        const int32_t oldMode = dc->SetMapMode(MM_ISOTROPIC);
+        dc->SetWindowExtEx(m.windowExt, m.windowExt, &oldWinExt);
+        dc->SetViewportExtEx(m.viewportExt, -m.viewportExt, &oldVpExt);
+        dc->SetWindowOrgEx(m.windowOrg.x, m.windowOrg.y, &oldWinOrg);
+        dc->SetViewportOrgEx(m.viewportOrg.x, m.viewportOrg.y, &oldVpOrg);
+        // 14.
+        ObjectList.PaintFloorForPrint(*dc);
+        dc->SetWindowExtEx(oldWinExt.cx, oldWinExt.cy);
+        dc->SetViewportExtEx(oldVpExt.cx, oldVpExt.cy);
+        dc->SetWindowOrgEx(oldWinOrg.x, oldWinOrg.y);
+        dc->SetViewportOrgEx(oldVpOrg.x, oldVpOrg.y);
+        dc->SetMapMode(oldMode);
     }
     SheetWidth = sheetWidth;
     SheetHeight = sheetHeight;

@@ -38,4 +38,12 @@ double InchesPerDrawingUnit(int32_t metric);
 int32_t PrintZoomDivisor(int32_t metric);
 int32_t PrintPenScale(int32_t metric);
 
+// PenScale and TextScale on paper for the chosen scale (the n of 1 : n, above 0), line weight and
+// text size (1, 2 or 3): the weight times n / 100 (n / 96 in feet and inches), truncated, at least 1.
+struct PrintMultipliers {
+    int32_t pen;
+    int32_t text;
+};
+PrintMultipliers PrintMultipliersFor(int32_t metric, int32_t scale, int32_t lineWeight, int32_t textSize);
+
 } // namespace render

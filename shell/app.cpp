@@ -1,6 +1,8 @@
 #include "shell/app.h"
 
 #include <new>
+#include <string>
+#include <vector>
 
 #include "platform/frame_window.h"
 #include "resources/control_bar_layout.h"
@@ -8,6 +10,8 @@
 #include "resources/main_menu.h"
 #include "resources/register_resources.h"
 #include "shell/client.h"
+#include "shell/datum_readout.h"
+#include "tools/tool_names.h"
 
 namespace {
 
@@ -15,6 +19,25 @@ namespace {
 // child window.
 constexpr uint32_t kFrameStyle = 0x12CF0000u;
 constexpr uint32_t kNotChild = 0xBFFFFFFFu;
+
+// The widest texts of the two gadgets: the read-out at six-digit distances in both units and both
+// forms, and the tool names with a two-digit pen width.
+std::vector<std::string> WidestReadouts() {
+    constexpr int32_t kFar = -999999;
+    constexpr int32_t kWithBearing = 4;
+    constexpr int32_t kDistanceOnly = 2;
+    std::vector<std::string> texts{"cursor distance"};
+    for (const bool metric : {true, false})
+        for (const int32_t mode : {kWithBearing, kDistanceOnly})
+            texts.push_back(shell::DatumReadout(kFar, kFar + 1, mode, metric));
+    return texts;
+}
+
+std::vector<std::string> WidestToolNames() {
+    constexpr int32_t kWidestPen = 99;
+    return {"GUIDE: Pick Tool", "Dimension - Manual", PenAndName(kWidestPen, "Multiline"),
+            PenAndName(kWidestPen, "RoundRect"), std::to_string(kWidestPen) + ", LINE dotdash+txt"};
+}
 
 } // namespace
 
@@ -36,6 +59,8 @@ void TAApp::InitMainWindow() {
 
     DistanceGadget = new TTextGadget(0, TGadget::Recessed, TTextGadget::Left, 16, "", nullptr);
     ToolGadget = new TTextGadget(0, TGadget::Recessed, TTextGadget::Left, 10, "", nullptr);
+    DistanceGadget->FitTexts(WidestReadouts());
+    ToolGadget->FitTexts(WidestToolNames());
 
     StatusBar = new TStatusBar(frame, TGadget::Recessed, 0, nullptr);
     StatusBar->Insert(*ToolGadget);

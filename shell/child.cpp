@@ -18,6 +18,7 @@
 #include "platform/window_dc.h"
 #include "resources/default_settings.h"
 #include "shell/client.h"
+#include "shell/move_family_steps.h"
 #include "shell/normal_scale.h"
 #include "tools/drawing_tool.h"
 #include "walls/wall_corner.h"
@@ -116,8 +117,7 @@ void TChild::Paint(TDC& dc, bool, TRect&) {
     if (CurrentView == 0) return;
 
     if (CurrentView >= kGroundFloor) {
-        ObjectList.Flush();
-        (void)ObjectList.ReadDrawingFile(1);
+        shell::ReloadForPaint(tool);
         ObjectList.Paint(dc, client);
 
         const int32_t kind = tool ? tool->Kind : 0;
@@ -137,16 +137,15 @@ void TChild::Paint(TDC& dc, bool, TRect&) {
     }
 
     // Room-layout views.
-    ObjectList.Flush();
-    (void)ObjectList.ReadDrawingFile(1);
+    shell::ReloadForPaint(tool);
     if (CurrentView == kRoomLayout && DatumMode < 4) ExternalRectangleSize(0);
     ObjectList.Paint(dc, client);
     if (LayoutGridFlag == 1 && CurrentView < 49) {
         // The grid lines are painted with the document but never stay in it.
+        const int32_t countBeforeGrid = ObjectList.count;
         ObjectList.MakeLayoutGrid();
         ObjectList.Paint(dc, client);
-        ObjectList.Flush();
-        (void)ObjectList.ReadDrawingFile(1);
+        shell::DropLayoutGrid(countBeforeGrid, tool);
     }
 }
 

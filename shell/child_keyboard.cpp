@@ -21,8 +21,6 @@
 
 namespace {
 
-constexpr int32_t kNone = 30001;
-
 bool IsArrow(uint key) {
     return key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN;
 }
@@ -90,7 +88,7 @@ void SplitWallAtCursor(TChild& window, TRect& rc, const TPoint& cursor) {
     const POINT logical = shell::PixelToLogical(window, rc, cursor);
     const int32_t index = ObjectList.FindObject(1, logical.x, logical.y);
     const TObject* picked = ObjectList[index];
-    if (index == kNone || !picked) {
+    if (index == kNoObject || !picked) {
         shell::BoxKeepingCursor(window, "No valid object selected - please restart", "NO SELECTION", MB_OK);
         return;
     }

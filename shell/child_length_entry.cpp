@@ -16,6 +16,7 @@
 #include "shell/client.h"
 #include "shell/datum_readout.h"
 #include "shell/length_prompt.h"
+#include "tools/cancelled_line.h"
 #include "tools/drawing_tool.h"
 #include "tools/working_file.h"
 
@@ -23,10 +24,8 @@ namespace shell {
 
 namespace {
 
-constexpr int32_t kNone = 30001;
 constexpr int32_t kAreaChanged = 30000;
 constexpr int32_t kLineTextMode = 51;
-constexpr int32_t kCancelledLine = 125000;
 constexpr int32_t kArrowNudge = 50; // StartX of the internal-wall tool while arrows only nudge
 
 bool IsDesignRoom(int32_t kind) {
@@ -153,7 +152,7 @@ void EngagedStep::Arrow() {
     } else if (kind == toolkind::kIntWall && Tool().PointPlaced == 1) {
         window_.StartX = 0;
         Tool().Start(ArrowCode(key_), 0, 0);
-        if (Tool().Y0 == kNone) {
+        if (Tool().Y0 == kNoObject) {
             const char* text =
                 key_ == VK_RIGHT
                     ? "Wrong Arrow key for second line position - re select Internal Wall icon and try again"
@@ -260,7 +259,7 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
 
     if (kind == toolkind::kIntWall)
         InternalWallFollowUp(key);
-    else if (Tool().Mode == kLineTextMode && Tool().Kind == toolkind::kLine && Tool().Y0 < kCancelledLine)
+    else if (Tool().Mode == kLineTextMode && Tool().Kind == toolkind::kLine && Tool().Y0 < kCancelledLineMark)
         LineTextStep();
 
     if (IsOutline(kind)) {
@@ -311,7 +310,7 @@ void EngagedStep::InternalWallFollowUp(uint key) {
             window_.InvalidateRect(TRect(p.x - half, p.y - half, p.x + half, p.y + half), true);
             break;
         }
-        if (tool.Count == kNone) {
+        if (tool.Count == kNoObject) {
             finish();
             ParkCursor();
             return;
@@ -331,7 +330,7 @@ void EngagedStep::LineTextStep() {
     const int32_t endX = Tool().X1;
     const int32_t endY = Tool().Y1;
     window_.RunToolDialog(8);
-    if (Tool().Y0 == kCancelledLine) {
+    if (IsLineCancelled(Tool())) {
         client_.SelectPickTool();
         return;
     }

@@ -21,14 +21,14 @@
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
 #include "shell/length_prompt.h"
+#include "shell/move_family_steps.h"
+#include "tools/cancelled_line.h"
 #include "tools/drawing_tool.h"
 #include "tools/move_tool.h"
 #include "tools/working_file.h"
 
 namespace {
 
-constexpr int32_t kNone = 30001;
-constexpr int32_t kCancelledLine = 125000;
 constexpr int32_t kOutsideWalls = 10001;
 constexpr int32_t kAngledWall = 1001;
 
@@ -125,7 +125,7 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
         if (mode < 5 || mode == 20 || mode == 21 || mode == 30 || mode == 40 || mode == 50 || mode == 1000 ||
             mode == 29001) {
             buttonDown();
-            if (tool()->Y1 == kNone) {
+            if (tool()->Y1 == kNoObject) {
                 shell::BoxKeepingCursor(*this, "no room selected", "NO SELECTION", MB_OK);
                 client.SelectPickTool();
                 return;
@@ -185,7 +185,7 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
         const int32_t yd = logical.y * ZoomDivisor;
         const int32_t index = ObjectList.FindObject(1, logical.x, logical.y);
         const TObject* picked = ObjectList[index];
-        if (index == kNone || !picked) {
+        if (index == kNoObject || !picked) {
             MessageBox("No valid object selected - please restart", "NO SELECTION", MB_OK);
             CursorBackAt(*this, point);
             return;
@@ -250,7 +250,7 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
 
     if (kind == toolkind::kLine && (mode == 300 || mode == 400 || mode == 500)) {
         buttonDown();
-        if (tool()->Mode == kNone) {
+        if (tool()->Mode == kNoObject) {
             MessageBox("No valid horizontal or vertical line or wall object selected ", "NO SELECTION",
                        MB_OK);
             CursorBackAt(*this, point);
@@ -385,8 +385,7 @@ void TChild::EvLButtonUp(uint, const TPoint& pointIn) {
     if (mode == 5 || mode == 15) {
         buttonUp();
         if (kind == toolkind::kMove && mode == 15) {
-            client.RestoreTool(RestoreKind);
-            Zoom(1);
+            shell::FinishZoomWindow(*this);
         } else if (kind == toolkind::kCopy && tool()->Count == 1) {
             TAtolibdlg(this, 16000).Execute();
             client.SelectPickTool();
@@ -394,14 +393,8 @@ void TChild::EvLButtonUp(uint, const TPoint& pointIn) {
         } else if (tool()->Kind == toolkind::kCopy) {
             client.ShowGuide("GUIDE: press F1 key for help");
             client.ShowToolName("Pick Tool");
-        } else if (tool()->Kind == toolkind::kErase && ZoomDivisor != 0) {
-            const TDrawingtool* erase = tool();
-            const POINT a =
-                shell::LogicalToPixel(*this, rc, erase->BoxLeft / ZoomDivisor, erase->BoxTop / ZoomDivisor);
-            const POINT b = shell::LogicalToPixel(*this, rc, erase->BoxRight / ZoomDivisor,
-                                                  erase->BoxBottom / ZoomDivisor);
-            client.SelectPickTool();
-            InvalidateRect(TRect(a.x, b.y, b.x, a.y), true);
+        } else if (tool()->Kind == toolkind::kErase) {
+            shell::InvalidateErasedArea(*this, rc);
         }
         return;
     }
@@ -414,9 +407,9 @@ void TChild::EvLButtonUp(uint, const TPoint& pointIn) {
     if (mode >= 30 && mode <= 37) return;
     if (mode == 50 || mode == 51) {
         buttonUp();
-        if (tool()->Y0 >= kCancelledLine) return;
+        if (tool()->Y0 >= kCancelledLineMark) return;
         RunToolDialog(8);
-        if (tool()->Y0 == kCancelledLine) {
+        if (IsLineCancelled(*tool())) {
             client.SelectPickTool();
             return;
         }
@@ -435,6 +428,7 @@ void TChild::EvRButtonDown(uint, const TPoint& pointIn) {
     client.Tool->Window = this;
     auto tool = [&client]() { return client.Tool.get(); };
     auto button2Down = [&] { shell::CallTool(*this, [&](TDC& dc) { tool()->Button2Down(dc, rc, &point); }); };
+    if (shell::RightPressDuringDrag(tool())) return;
 
     const POINT logical = shell::PixelToLogical(*this, rc, point);
     const int32_t roomKind = ObjectList.RoomKindAt(logical.x, logical.y);

@@ -9,6 +9,7 @@
 #include "platform/bitmap.h"
 #include "platform/file_io.h"
 #include "platform/message_box.h"
+#include "render/bitmap_extents.h"
 #include "shell/child.h"
 #include "shell/client.h"
 #include "shell/drawing_output.h"
@@ -61,9 +62,11 @@ std::string BitmapFilePath(const std::string& programDirectory, const char* draw
 }
 
 void TChild::SaveAsBitmap(int32_t) {
+    // What the view holds now: a keyed object is in the document before any read of the file.
+    const DrawnExtents shown = render::MeasureBitmapView(ObjectList);
     const int32_t width = PrintMaxX - PrintMinX;
     const int32_t height = PrintHeight;
-    if (width < 1 || height < 1 || width > kMaxBitmapSide || height > kMaxBitmapSide ||
+    if (shown.Empty() || width < 1 || height < 1 || width > kMaxBitmapSide || height > kMaxBitmapSide ||
         !ViewHasObjects(CurrentView)) {
         ::MessageBox(GetHandle(), "There is nothing drawn on this view to save as a bitmap", "SAVE AS .BMP",
                      MB_OK | MB_ICONEXCLAMATION);

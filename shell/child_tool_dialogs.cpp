@@ -19,6 +19,7 @@
 #include "resources/dialogs/tool_dialog_templates.h"
 #include "shell/child.h"
 #include "shell/client.h"
+#include "tools/cancelled_line.h"
 #include "tools/line_text_file.h"
 #include "tools/tool_names.h"
 #include "tools/working_file.h"
@@ -31,7 +32,6 @@ constexpr int32_t kPartitionKind = 9;
 constexpr int32_t kMultilineKind = 8;
 constexpr int32_t kStairsKind = 10;
 constexpr int32_t kMultilineMode = 40;
-constexpr int32_t kCancelledLineText = 125000;
 constexpr int32_t kMinLines = 2;
 constexpr int32_t kMaxLines = 100;
 
@@ -99,7 +99,7 @@ void TChild::RunToolDialog(int32_t kind) {
         tools::SaveWorkingFile();
         TLtxtdlg dialog(Client().GetHandle(), kLineTextDialogId);
         if (dialog.Execute() != IDOK) {
-            if (tool) tool->Y0 = kCancelledLineText;
+            if (tool) MarkLineCancelled(*tool);
             return;
         }
         // An empty entry keeps the text the file already holds.

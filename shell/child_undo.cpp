@@ -119,6 +119,7 @@ void TChild::UndoLastObject() {
         AddObject(box, *ObjectList[ObjectList.count - 1], w, h);
         ObjectList.RemoveAt(ObjectList.count - 1);
     }
+    ObjectList.ForgetSelection();
     tools::SaveWorkingFile();
 
     // Nothing contributed (a room or a floor record): the whole window is repainted.

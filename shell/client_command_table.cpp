@@ -51,7 +51,7 @@ const Table& CommandTable() {
         // Edit
         {cmd::kCopy, nullptr},
         {cmd::kPaste, nullptr},
-        {cmd::kMoveRotate, nullptr},
+        {cmd::kMoveRotate, &TClient::CmMoveRotate},
         {cmd::kChangeText, &TClient::CmChangeText},
         {cmd::kAlterRoom, nullptr},
         {cmd::kErase, nullptr},

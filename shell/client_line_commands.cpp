@@ -10,6 +10,7 @@
 #include "platform/message_box.h"
 #include "shell/child.h"
 #include "shell/client.h"
+#include "tools/cancelled_line.h"
 #include "tools/line_tool.h"
 
 namespace {
@@ -39,7 +40,7 @@ void InstallLineTool(TClient& client, int32_t mode, bool withText) {
     tool->Mode = mode;
     tool->PenWidth = PenWidth;
     tool->LineStyle = style;
-    if (withText) tool->Y0 = 125000;
+    if (withText) MarkLineCancelled(*tool);
     client.InstallTool(std::move(tool));
     char name[40];
     std::snprintf(name, sizeof name, withText ? "%d, %s" : "%d,%s", static_cast<int>(PenWidth),

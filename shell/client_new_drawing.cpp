@@ -45,6 +45,7 @@ void TClient::CmFileNew() {
     // A drawing already under this name is the user's work: it is replaced only when they say so.
     if (DrawingExists(name) && !ConfirmReplaceDrawing(*this, name)) return;
     ObjectList.SetDrawingName(name);
+    ObjectList.ForgetSelection();
     const int32_t start = dialog.StartChoice;
 
     Tool.reset();

@@ -78,6 +78,7 @@ void TClient::CmFileOpen() {
         return;
     }
     ObjectList.SetDrawingName(name);
+    ObjectList.ForgetSelection();
     SetDrawingTitle(".PLN");
     DrawingState = 1;
 

@@ -19,10 +19,13 @@ FeetInches SplitWholeInches(int32_t units) {
     return {inches / 12, inches % 12};
 }
 
+// Measured first, so no value is ever cut, however far the pointer is.
 std::string Format(const char* format, auto... values) {
-    char buffer[80];
-    std::snprintf(buffer, sizeof buffer, format, values...);
-    return buffer;
+    const int length = std::snprintf(nullptr, 0, format, values...);
+    if (length <= 0) return {};
+    std::string text(static_cast<size_t>(length), '\0');
+    std::snprintf(text.data(), text.size() + 1, format, values...);
+    return text;
 }
 
 // A remainder in 24ths that is a whole eighth, reduced: 3 -> 1/8, 6 -> 1/4 ... 21 -> 7/8.

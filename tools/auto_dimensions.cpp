@@ -209,11 +209,15 @@ int32_t BearingFromEnds(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
 }
 
 void RemoveAutoDimensions() {
+    bool removed = false;
     for (int32_t i = ObjectList.count - 1; i >= 0; --i) {
         const TObject* o = ObjectList[i];
-        if (o && o->view == CurrentView && (o->kind == kAutoArrow || o->kind == kAutoDimensionText))
+        if (o && o->view == CurrentView && (o->kind == kAutoArrow || o->kind == kAutoDimensionText)) {
             ObjectList.RemoveAt(i);
+            removed = true;
+        }
     }
+    if (removed) ObjectList.ForgetSelection();
 }
 
 void AddArrow(TDrawingtool& tool, int32_t kind, int32_t x, int32_t y, char dir) {

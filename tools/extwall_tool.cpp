@@ -57,11 +57,11 @@ TExtwallobj* ExternalWallAt(int32_t index) {
 
 void TExtwallobjtool::SnapWallEnds(int32_t snap) {
     ObjectId = ++IdCounter;
-    walls::SnappedWalls met{NoWallIndex, NoWallIndex, false};
+    walls::SnappedWalls met{kNoObject, kNoObject, false};
     WithWork(*this, [&](walls::ExtWallWork& w) {
         if (snap <= 0) return;
         met = walls::SnapToWallEnds(w, ObjectList, CurrentView, 3 * ZoomDivisor);
-        if (met.start == NoWallIndex && met.end == NoWallIndex)
+        if (met.start == kNoObject && met.end == kNoObject)
             met.reversed = walls::OrderByDirection(w, DirectionCode());
     });
     endsExchanged_ = met.reversed;

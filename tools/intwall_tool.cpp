@@ -209,7 +209,7 @@ void TIntwallobjtool::PickForDelete(TDC& dc, TRect& client, TPoint* point) {
     X0 = p.x;
     Y0 = p.y;
     const int32_t index =
-        ZoomDivisor != 0 ? ObjectList.FindObject(1, p.x / ZoomDivisor, p.y / ZoomDivisor) : NoWallIndex;
+        ZoomDivisor != 0 ? ObjectList.FindObject(1, p.x / ZoomDivisor, p.y / ZoomDivisor) : kNoObject;
     const TObject* hit = ObjectList[index];
     // Only a partition's group is deleted: an external wall keeps its length in its group, and
     // group 0 would take every ungrouped object with it.
@@ -243,6 +243,7 @@ void TIntwallobjtool::DeleteGroup(int32_t index) {
         }
         ObjectList.RemoveAt(i);
     }
+    ObjectList.ForgetSelection();
     if (!tools::SaveWorkingFile()) return;
     const int32_t margin = 3 * ZoomDivisor;
     X0 = minX - margin;

@@ -11,6 +11,7 @@
 #include "document/program_state.h"
 #include "platform/dc.h"
 #include "platform/virtual_keys.h"
+#include "tools/cancelled_line.h"
 #include "tools/line_tool.h"
 #include "tools/tool_geometry.h"
 
@@ -18,7 +19,6 @@ namespace {
 
 constexpr int32_t kPickFirstMode = 300;
 constexpr int32_t kPickLastMode = 500;
-constexpr int32_t kPickFailed = 30001;
 
 bool IsOutlineKind(int32_t kind) {
     return kind == toolkind::kOutline || kind == toolkind::kExtWall;
@@ -84,7 +84,7 @@ void TLinetool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
         }
         // Index 0 is the first floor record of every drawing, so it doubles as "nothing found".
         if (picked == 0) {
-            Mode = kPickFailed;
+            Mode = kNoObject;
             return;
         }
         CursorX = picked;
@@ -148,7 +148,10 @@ void TLinetool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
     CreateObject(dc, client);
     if (Mode == 51) {
         const bool click = std::abs(X1 - X0) <= 2 * ZoomDivisor && std::abs(Y1 - Y0) <= 2 * ZoomDivisor;
-        Y0 = click ? 125000 : 0;
+        if (click)
+            MarkLineCancelled(*this);
+        else
+            Y0 = 0;
     }
 }
 

@@ -1,9 +1,27 @@
 // The move tool family: drag a rectangle to select, then move, turn, copy to the paste file or
 // erase the selection. The move tool also serves the zoom window and the placing of pasted objects
 // and library symbols.
+//
+// The members are defined by concern:
+//   tools/move_tool.cpp         the slot operations, SetAnchor, SelectAppended
+//   tools/move_tool_drag.cpp    the rubber band, SelectInRect and the zoom window
+//   tools/move_tool_paint.cpp   PaintObject and DrawSelection
+//   tools/move_tool_shift.cpp   MoveSelection
 #pragma once
 
+#include "platform/win_types.h"
 #include "tools/drawing_tool.h"
+
+// States of the family (the tool's Mode).
+namespace movestate {
+constexpr int32_t kIdle = 0;          // waiting for a selection rectangle
+constexpr int32_t kSelected = 2;      // a selection is listed; a click takes the anchor
+constexpr int32_t kMoving = 3;        // every release and arrow key moves the selection
+constexpr int32_t kSelecting = 5;     // a selection rectangle is being dragged
+constexpr int32_t kErased = 9;        // the erase tool after its erase
+constexpr int32_t kZoomWaiting = 10;  // waiting for a zoom rectangle
+constexpr int32_t kZoomDragging = 15; // a zoom rectangle is being dragged
+} // namespace movestate
 
 class TMoveobjtool : public TDrawingtool {
 public:
@@ -12,6 +30,7 @@ public:
     void ButtonDown(TDC& dc, TRect& client, TPoint* point) override;
     void ButtonUp(TDC& dc, TRect& client, TPoint* point) override;
     void Button2Down(TDC& dc, TRect& client, TPoint* point) override;
+    void Button2Up(TDC& dc, TRect& client, TPoint* point) override;
     void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;
     void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
     void ShowLengthLabel(TDC& dc, TRect& client, int32_t firstIndex, int32_t mode) override;
@@ -21,11 +40,31 @@ public:
 
     // Makes the objects appended from firstIndex on the selection (the step behind ShowLengthLabel).
     void SelectAppended(TDC& dc, TRect& client, int32_t firstIndex, int32_t mode);
+    // Lists the objects inside the dragged rectangle as the selection (the point is not used).
+    void SelectInRect(TDC& dc, TRect& client, int32_t x, int32_t y);
+    // The clicked point becomes the anchor that follows the pointer.
+    void SetAnchor(TDC& dc, TRect& client, int32_t x, int32_t y);
+    // Wipes the selection off the window by painting it in the background colour.
+    void DrawSelection(TDC& dc, TRect& client, int32_t x, int32_t y);
+    // Paints one object of the document with a pen of the colour and style given.
+    void PaintObject(TDC& dc, int32_t index, COLORREF paintColour, int32_t penStyle);
+    // Moves the selection by the distance from the anchor to the point and repaints it there.
+    void MoveSelection(TDC& dc, TRect& client, int32_t x, int32_t y);
+    // Turns the selection by 360 - RotationStep degrees about the anchor.
+    void RotateSelection(TDC& dc, TRect& client, int32_t x, int32_t y);
+
+    // True while a selection or zoom rectangle is being dragged.
+    bool DraggingRectangle() const {
+        return Mode == movestate::kSelecting || Mode == movestate::kZoomDragging;
+    }
+    // True once the selection has been changed in memory and not yet written: until Enter writes the
+    // working file, the window repaints from the document rather than from the file.
+    bool MovePending() const { return Changed; }
 
     int32_t& InputFlag() { return PointPlaced; } // keys reach the tool only while 0
+    int32_t& LibraryMode() { return Count; }     // 1 when the copy tool gathers a library item
 
     int32_t ToolView = 0;      // the view the command started on
-    int32_t LibraryMode = 0;   // 1 when the copy tool gathers a library item
     int32_t SelectionMade = 0; // 1 once a selection has been listed
     int32_t RotationStep = 0;  // whole degrees
     int32_t SelMinX = 0;       // the normalised rectangle of the last drag
@@ -39,6 +78,15 @@ public:
     int32_t AnchorY = 0;
     int32_t CurrentX = 0;
     int32_t CurrentY = 0;
+
+protected:
+    // Draws the dotted band from (RefX, RefY) to (x, y), drawing units, by exclusive-or: a second
+    // call with the same corners takes it off again.
+    void DrawBand(TDC& dc, int32_t x, int32_t y);
+
+private:
+    void FinishZoomWindow(const TRect& client, int32_t lx, int32_t ly);
+    bool Changed = false;
 };
 
 class TEraseobjtool : public TMoveobjtool {

@@ -56,7 +56,7 @@ public:
     int32_t NameLength = 0;
     int32_t WidthTextLength = 0;
     int32_t LengthTextLength = 0;
-    int32_t PickedIndex = NoWallIndex; // the picked room in the document; none before the first pick
+    int32_t PickedIndex = kNoObject;   // the picked room in the document; none before the first pick
     int32_t SizeOption = 0;            // 0 none, 2 both sizes, 3 horizontal, 4 vertical
     int32_t TextHeight = 0;
     int32_t PartitionThickness = 0;

@@ -47,8 +47,8 @@ public:
     int32_t ExtraSetting1 = 0; // carried unchanged into every wall built
     int32_t ExtraSetting2 = 0;
     int32_t ExtraWord = 0;
-    int32_t NextWall = NoWallIndex; // document indices of the joined walls
-    int32_t PreviousWall = NoWallIndex;
+    int32_t NextWall = kNoObject; // document indices of the joined walls
+    int32_t PreviousWall = kNoObject;
     int32_t LayerEndX[6] = {}; // the two ends of each of the three layer lines
     int32_t LayerEndY[6] = {};
     int32_t WallValue1 = 0; // copied into the wall's value1, value2
@@ -76,7 +76,7 @@ constexpr int32_t kFinishRooms = 1500;
 constexpr int32_t kDeletePickStep = 3;  // the step value of the key that picks a partition to delete
 constexpr int32_t kEndCapped = 30000;   // FreeLength after an end cap: the chain is finished
 constexpr int32_t kStartMarked = 30000; // Y0 after Start in an edit mode
-constexpr int32_t kRefused = 30001;     // Y0 after a refused key or a pick that found nothing
+constexpr int32_t kRefused = kNoObject; // Y0 after a refused key or a pick that found nothing
 constexpr int32_t kEdited = 4;          // PointPlaced after an end was moved: repaint the box
 } // namespace intwall
 

@@ -35,7 +35,7 @@ public:
     int32_t& DialogOpeningKind() { return BoxLeft; } // left by the door and window dialogs
     int32_t& DialogSpareWord() { return BoxTop; }
 
-    int32_t MarkedWall = 0; // NoWallIndex while none is marked
+    int32_t MarkedWall = 0; // kNoObject while none is marked
     int32_t FloorBase = 0;
     int32_t OpeningWidth = 0;
     int32_t OpeningKind = 0;

@@ -270,7 +270,7 @@ void OutlineObliqueJoin(ExtWallWork& w, TExtwallobj& other, int32_t code) {
 namespace {
 
 TExtwallobj* ExternalWallAt(TList& document, int32_t index) {
-    if (index == NoWallIndex) return nullptr;
+    if (index == kNoObject) return nullptr;
     auto* wall = dynamic_cast<TExtwallobj*>(document[index]);
     return wall && wall->kind == kExtWall ? wall : nullptr;
 }

@@ -56,7 +56,7 @@ void OutlineObliqueJoin(ExtWallWork& w, TExtwallobj& other, int32_t code);
 
 // The layer points of the wall at both ends: an end joined to the wall snapped there (its end on
 // this start, its start on this end, both coordinates equal) is cornered with it, every other end is
-// free. startWall and endWall are document indices or NoWallIndex.
+// free. startWall and endWall are document indices or kNoObject.
 void ComputeOutline(ExtWallWork& w, TList& document, int32_t startWall, int32_t endWall);
 
 } // namespace walls

@@ -43,7 +43,7 @@ int32_t RoundUpFromFiveHundredths(double value) {
 } // namespace
 
 SnappedWalls SnapToWallEnds(ExtWallWork& w, const TList& document, int32_t view, int32_t tolerance) {
-    SnappedWalls met{NoWallIndex, NoWallIndex, false};
+    SnappedWalls met{kNoObject, kNoObject, false};
     for (int32_t i = 0; i < document.count; ++i) {
         const TObject* o = document[i];
         if (!o || o->kind != kExtWall || o->view != view) continue;
@@ -61,11 +61,11 @@ SnappedWalls SnapToWallEnds(ExtWallWork& w, const TList& document, int32_t view,
             met.end = i;
         }
     }
-    if (met.start == NoWallIndex) return met;
+    if (met.start == kNoObject) return met;
     // A start on the start of the wall met there (with any end met on that wall's end) is drawn
     // against the outline's direction: turned round, the new wall leads into that wall.
     const TObject* before = document[met.start];
-    const TObject* after = met.end == NoWallIndex ? nullptr : document[met.end];
+    const TObject* after = met.end == kNoObject ? nullptr : document[met.end];
     const bool startOnStart = before->x1 == w.x1 && before->y1 == w.y1;
     const bool endAgainst = !after || (after->x2 == w.x2 && after->y2 == w.y2);
     if (startOnStart && endAgainst) {
@@ -116,8 +116,8 @@ void FloorHeights(int32_t view, const int32_t heights[4], int32_t& bottom, int32
 
 void FindTouchingWalls(const TList& document, int32_t view, int32_t wallIndex, int32_t& previous,
                        int32_t& next) {
-    previous = NoWallIndex;
-    next = NoWallIndex;
+    previous = kNoObject;
+    next = kNoObject;
     const TObject* wall = document[wallIndex];
     if (!wall) return;
     for (int32_t i = 0; i < document.count; ++i) {

@@ -12,7 +12,7 @@ class TList;
 
 namespace walls {
 
-// The walls met at the new wall's two ends, as document indices (NoWallIndex for none).
+// The walls met at the new wall's two ends, as document indices (kNoObject for none).
 struct SnappedWalls {
     int32_t start;
     int32_t end;

@@ -181,9 +181,9 @@ void ComputeOutline(PartitionDraft& d, TList& doc, int32_t a, int32_t b) {
     const TIntwallobj* wb = PartitionAt(doc, b);
     if (!wa && !wb) {
         if (IsSquareBearing(d.Angle))
-            OutlineOrthoFree(d, doc, kBothEnds, NoWallIndex);
+            OutlineOrthoFree(d, doc, kBothEnds, kNoObject);
         else
-            OutlineObliqueFree(d, doc, kBothEnds, NoWallIndex);
+            OutlineObliqueFree(d, doc, kBothEnds, kNoObject);
     } else if (wa && !wb) {
         if (wa->x2 != d.X0) return;
         FreeEndBeside(d, doc, kEndEnd, a);
@@ -199,7 +199,7 @@ void ComputeOutline(PartitionDraft& d, TList& doc, int32_t a, int32_t b) {
 
 void OutlineOrthoFree(PartitionDraft& d, TList& doc, int32_t ends, int32_t wall) {
     const int32_t t = d.Thickness;
-    if (wall == NoWallIndex) {
+    if (wall == kNoObject) {
         const bool across = d.Angle == 900 || d.Angle == 2700;
         const bool along = d.Angle == 0 || d.Angle == 1800;
         if (across && d.Side == 1) SetFreeEnds(d, ends, {0, t});
@@ -224,7 +224,7 @@ void OutlineObliqueFree(PartitionDraft& d, TList& doc, int32_t ends, int32_t wal
     int32_t c = static_cast<int32_t>(d.Thickness * std::cos(theta) * 10) / 10;
     int32_t s = static_cast<int32_t>(d.Thickness * std::sin(theta) * 10) / 10;
     const int32_t q = QuarterBelow(d.Angle);
-    if (wall == NoWallIndex) {
+    if (wall == kNoObject) {
         // Columns: N below 900, below 1800, below 2700, from 2700.
         static constexpr int8_t kSigns[4][4][2] = {
             {{-1, 1}, {1, 1}, {-1, 1}, {1, 1}},     // side 1

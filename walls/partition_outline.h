@@ -23,7 +23,7 @@ constexpr int32_t kJoinedWallEnd = 10;
 constexpr int32_t kJoinedWallStart = 20;
 
 // a: the partition snapped at the start, b: the one snapped at the end (document indices, or
-// NoWallIndex).
+// kNoObject).
 void ComputeOutline(PartitionDraft& draft, TList& document, int32_t a, int32_t b);
 
 // Free ends of a square partition; with a joined wall the side is taken from that wall.

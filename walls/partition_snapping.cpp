@@ -47,12 +47,12 @@ bool EndsAt(const TIntwallobj* w, int32_t x, int32_t y) {
 // A new partition that starts where a joined wall starts runs the other way, so that the joined
 // wall's end meets the new start as the outline expects.
 void Orient(PartitionDraft& d, const TList& doc, SnappedWalls& walls) {
-    if (walls.AtStart != NoWallIndex && walls.AtEnd == NoWallIndex) {
+    if (walls.AtStart != kNoObject && walls.AtEnd == kNoObject) {
         if (!StartsAt(PartitionAt(doc, walls.AtStart), d.X0, d.Y0)) return;
         Reverse(d);
         walls.AtEnd = walls.AtStart;
-        walls.AtStart = NoWallIndex;
-    } else if (walls.AtStart != NoWallIndex && walls.AtEnd != NoWallIndex) {
+        walls.AtStart = kNoObject;
+    } else if (walls.AtStart != kNoObject && walls.AtEnd != kNoObject) {
         const TIntwallobj* b = PartitionAt(doc, walls.AtEnd);
         if (EndsAt(b, d.X0, d.Y0)) {
             std::swap(walls.AtStart, walls.AtEnd);
@@ -166,8 +166,8 @@ void TrimWallEnds(PartitionDraft& d, const TList& doc, int32_t view, int32_t zoo
     // The previous segment of a chain ends where this one starts: it is joined, not met. It is the
     // last object unless a junction line followed it, so any partition ending here is passed over.
     if (const TObject* last = doc[n - 1]; last && last->x2 == d.X0 && last->y2 == d.Y0) --n;
-    int32_t atStart = NoWallIndex;
-    int32_t atEnd = NoWallIndex;
+    int32_t atStart = kNoObject;
+    int32_t atEnd = kNoObject;
     for (int32_t i = 0; i < n; ++i) {
         const TObject* o = doc[i];
         Faces faces{};
@@ -179,7 +179,7 @@ void TrimWallEnds(PartitionDraft& d, const TList& doc, int32_t view, int32_t zoo
         if (startMet) atStart = i;
         if ((oblique || !startMet) && EndOnWall(d.X1, d.Y1, faces, t)) {
             atEnd = i;
-            d.FreeLength = NoWallIndex;
+            d.FreeLength = kNoObject;
         }
     }
     if (const TObject* s = doc[atStart]) {

@@ -8,10 +8,10 @@
 
 class TList;
 
-// The partitions a new one was snapped to (document indices, NoWallIndex when none).
+// The partitions a new one was snapped to (document indices, kNoObject when none).
 struct SnappedWalls {
-    int32_t AtStart = NoWallIndex;
-    int32_t AtEnd = NoWallIndex;
+    int32_t AtStart = kNoObject;
+    int32_t AtEnd = kNoObject;
 };
 
 // Moves the whole partition so that an end lying within 3 x zoomDivisor (both axes, strictly) of an

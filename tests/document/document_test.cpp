@@ -34,9 +34,9 @@ TEST_F(DocumentArrayTest, RemoveAtClosesTheGap) {
 }
 
 TEST_F(DocumentArrayTest, EmptyDocumentAnswersNone) {
-    EXPECT_EQ(ObjectList.FindKind(kLine), NoWallIndex);
-    EXPECT_EQ(ObjectList.FindObject(1, 0, 0), NoWallIndex);
-    EXPECT_EQ(ObjectList.FindObject(4, 0, 0), NoWallIndex);
+    EXPECT_EQ(ObjectList.FindKind(kLine), kNoObject);
+    EXPECT_EQ(ObjectList.FindObject(1, 0, 0), kNoObject);
+    EXPECT_EQ(ObjectList.FindObject(4, 0, 0), kNoObject);
     EXPECT_EQ(ObjectList.RoomKindAt(0, 0), 0);
     EXPECT_EQ(ObjectList.FloorHasObjects(kGroundFloor), 0);
     EXPECT_EQ(ObjectList.UpperFloorsUsed(), 0);
@@ -68,17 +68,17 @@ TEST_F(DocumentArrayTest, WallPickUsesTheWidenedBoxesStrictly) {
     ObjectList.Add(make::IntWall(0, 0, 1000, 0, 100));
     EXPECT_EQ(ObjectList.FindObject(1, 500, 50), 0);
     EXPECT_EQ(ObjectList.FindObject(1, 500, -150), 0); // near the second face (y = -100)
-    EXPECT_EQ(ObjectList.FindObject(1, 500, 51), NoWallIndex);
-    EXPECT_EQ(ObjectList.FindObject(1, -51, 0), NoWallIndex);
+    EXPECT_EQ(ObjectList.FindObject(1, 500, 51), kNoObject);
+    EXPECT_EQ(ObjectList.FindObject(1, -51, 0), kNoObject);
     EXPECT_EQ(ObjectList.FindObject(1, -50, 0), 0);
     // External wall 275 thick: margin 137 + 1; the inner box is p5-p6 of a four-line wall.
     ObjectList.Flush();
     ObjectList.Add(make::ExtWall(0, 5000, 1000, 5000));
     EXPECT_EQ(ObjectList.FindObject(1, 500, 5000 + 137), 0);
-    EXPECT_EQ(ObjectList.FindObject(1, 500, 5000 + 138), NoWallIndex);
+    EXPECT_EQ(ObjectList.FindObject(1, 500, 5000 + 138), kNoObject);
     EXPECT_EQ(ObjectList.FindObject(1, 500, 5000 - 275 - 137), 0);
-    EXPECT_EQ(ObjectList.FindObject(1, 500, 5000 - 275 - 138), NoWallIndex);
-    EXPECT_EQ(ObjectList.FindObject(7, 500, 5000), NoWallIndex);
+    EXPECT_EQ(ObjectList.FindObject(1, 500, 5000 - 275 - 138), kNoObject);
+    EXPECT_EQ(ObjectList.FindObject(7, 500, 5000), kNoObject);
 }
 
 TEST_F(DocumentArrayTest, TextPickLooksAroundTheAnchor) {
@@ -86,7 +86,7 @@ TEST_F(DocumentArrayTest, TextPickLooksAroundTheAnchor) {
     ObjectList.Add(make::Line(kLine, 0, 0, 1, 1));
     ObjectList.Add(make::Text(kSizeLabel, 1000, 1000, "3600", "Sans"));
     EXPECT_EQ(ObjectList.FindObject(4, 500, 500), 1);
-    EXPECT_EQ(ObjectList.FindObject(4, 550, 500), NoWallIndex); // 1100 - 100 is not below 1000
+    EXPECT_EQ(ObjectList.FindObject(4, 550, 500), kNoObject); // 1100 - 100 is not below 1000
     EXPECT_EQ(ObjectList.FindObject(4, 549, 451), 1);
 }
 

@@ -98,7 +98,7 @@ TEST_F(DrawingTransformTest, RoomsKeepTheirPlaceAndTitlesAreDropped) {
         WriteAndTransform(how);
         EXPECT_EQ(Describe(*ObjectList[0]), room) << how;
     }
-    EXPECT_EQ(ObjectList.FindKind(kFloorTitle), NoWallIndex);
+    EXPECT_EQ(ObjectList.FindKind(kFloorTitle), kNoObject);
 }
 
 TEST_F(DrawingTransformTest, TitlesAreMadeAgainOnlyForFloorsInUseFromTheGroundUp) {

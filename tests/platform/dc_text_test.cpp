@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
+#include <set>
+#include <vector>
 
 #include "platform/dc.h"
 #include "tests/platform/pixel_probe.h"
@@ -170,3 +172,44 @@ TEST(DCText, SelectedFontFollowsAMappingChange) {
 }
 
 } // namespace
+
+namespace {
+
+// Left edges of the ink columns of a row of one repeated letter, drawn unantialiased.
+std::vector<int> LetterStarts(int32_t cell, int32_t weight, const char* text) {
+    QImage image = White(400, 60);
+    {
+        TDC dc(image);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SelectObject(TFont("Arial", cell, 0, 0, 0, weight));
+        dc.TextOut(10, 10, text);
+    }
+    std::vector<int> starts;
+    bool before = false;
+    for (int x = 0; x < image.width(); ++x) {
+        bool inked = false;
+        for (int y = 0; y < image.height() && !inked; ++y)
+            inked = Inked(image, x, y);
+        if (inked && !before) starts.push_back(x);
+        before = inked;
+    }
+    return starts;
+}
+
+} // namespace
+
+// Small screen text keeps every pixel sharp and still spaces its letters evenly: the same letter
+// repeated starts at the same distance each time.
+TEST(DCText, SmallTextIsEvenlySpaced) {
+    for (int32_t cell = 8; cell <= 20; ++cell) {
+        for (const int32_t weight : {FW_NORMAL, FW_BOLD})
+            for (const char* text : {"IIIIIIIIII", "HHHHHHHHHH", "NNNNNNNNNN"}) {
+                const std::vector<int> starts = LetterStarts(cell, weight, text);
+                ASSERT_GE(starts.size(), 2u) << cell << " " << text;
+                std::set<int> steps;
+                for (size_t i = 1; i < starts.size(); ++i)
+                    steps.insert(starts[i] - starts[i - 1]);
+                EXPECT_EQ(steps.size(), 1u) << "cell " << cell << " weight " << weight << " " << text;
+            }
+    }
+}

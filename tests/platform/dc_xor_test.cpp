@@ -233,7 +233,8 @@ TEST(DCLines, DashPatternRestartsAtEveryMove) {
     EXPECT_FALSE(Inked(image, 20, 20));
 }
 
-TEST(DCLines, WideStyledPenDrawsSolidAndScalesWithTheMapping) {
+// A wide styled pen keeps its style: the dots of PS_DOT are three widths long with three-width gaps.
+TEST(DCLines, WideStyledPenKeepsItsPatternScaledToItsWidth) {
     QImage image = White();
     TDC dc(image);
     dc.SetMapMode(MM_ISOTROPIC);
@@ -241,13 +242,18 @@ TEST(DCLines, WideStyledPenDrawsSolidAndScalesWithTheMapping) {
     dc.SetViewportExtEx(200, 200);
     dc.SelectObject(TPen(RGB(0, 0, 0), 5, PS_DOT)); // 10 pixels wide
     dc.MoveTo(10, 50);
-    dc.LineTo(90, 50);
+    dc.LineTo(90, 50); // device x 20 to 180
     int column = 0;
     for (int y = 0; y < 200; ++y)
-        column += Inked(image, 100, y);
+        column += Inked(image, 30, y);
     EXPECT_EQ(column, 10);
-    for (int x = 30; x < 170; ++x)
-        EXPECT_TRUE(Inked(image, x, 100)) << x;
+    int runs = 0, ink = 0;
+    for (int x = 1; x < 200; ++x) {
+        ink += Inked(image, x, 100);
+        runs += Inked(image, x, 100) && !Inked(image, x - 1, 100);
+    }
+    EXPECT_EQ(runs, 3); // 20-50, 80-110, 140-170
+    EXPECT_NEAR(ink, 90, 3);
 }
 
 TEST(DCLines, ReportsWhatItDrew) {

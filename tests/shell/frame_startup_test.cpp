@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QMainWindow>
+#include <string>
 #include <vector>
 
 #include "document/program_state.h"
@@ -12,6 +14,7 @@
 #include "resources/main_menu.h"
 #include "shell/app.h"
 #include "shell/client.h"
+#include "shell/datum_readout.h"
 
 namespace {
 
@@ -41,6 +44,34 @@ TEST_F(FrameStartUp, StartTextsAreTheGuideLineAndCursorDistance) {
     EXPECT_STREQ(app.ToolGadget->GetText(), "");
     EXPECT_EQ(app.DistanceGadget->GetNumChars(), 16u);
     EXPECT_EQ(app.ToolGadget->GetNumChars(), 10u);
+}
+
+// Every text a gadget shows fits it whole: the read-out at six-digit distances in both forms and
+// units, the tool names, and a text longer than any of them, for which the gadget widens.
+TEST_F(FrameStartUp, GadgetsShowTheirLongestTextsWhole) {
+    struct Shown {
+        TTextGadget* gadget;
+        std::string text;
+    };
+    const std::vector<Shown> cases{
+        {app.DistanceGadget, shell::DatumReadout(-289000, -228200, 2, true)},
+        {app.DistanceGadget, shell::DatumReadout(-999999, 999999, 4, true)},
+        {app.DistanceGadget, shell::DatumReadout(-999999, -999999, 4, false)},
+        {app.DistanceGadget, shell::DatumReadout(999999, -999999, 2, false)},
+        {app.ToolGadget, "GUIDE: Pick Tool"},
+        {app.ToolGadget, "10, LINE dotdash+txt"},
+        {app.ToolGadget, "10,RoundRect"},
+        {app.ToolGadget, "a tool name longer than any the program has today"},
+    };
+    for (const Shown& c : cases) {
+        QLabel* label = c.gadget->Label();
+        ASSERT_NE(label, nullptr);
+        const int width = label->maximumWidth();
+        c.gadget->SetText(c.text.c_str());
+        EXPECT_EQ(label->text().toStdString(), c.text);
+        EXPECT_GE(label->maximumWidth(), label->sizeHint().width()) << c.text;
+        EXPECT_GE(label->maximumWidth(), width) << "a gadget never narrows";
+    }
 }
 
 TEST_F(FrameStartUp, TheClientKnowsTheFrameAndItsBars) {

@@ -149,4 +149,10 @@ TEST_F(NewDrawing, UnitsQuestionShowsAndStoresTheUnitSystem) {
     EXPECT_EQ(dir.ReadFile("CFG/METRIC.CFG"), "0");
 }
 
+TEST_F(NewDrawing, ForgetsTheSelectionOfTheDrawingBefore) {
+    dir.WriteFile("CFG/TEMP.CFG", "3\n");
+    New("SMITH");
+    EXPECT_EQ(dir.ReadFile("CFG/TEMP.CFG"), "0\n");
+}
+
 } // namespace

@@ -154,4 +154,11 @@ TEST_F(OpenDrawing, ViewWindowClosesSurplusWindowsAndKeepsOrReplacesTheTool) {
     EXPECT_EQ(client->NumChildren(), 2);
 }
 
+TEST_F(OpenDrawing, ForgetsTheSelectionOfTheDrawingBefore) {
+    MakeSmith();
+    dir.WriteFile("CFG/TEMP.CFG", "3\n");
+    Open(dir.File("DWGS/SMITH.DB0"));
+    EXPECT_EQ(dir.ReadFile("CFG/TEMP.CFG"), "0\n");
+}
+
 } // namespace

@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 
 #include "document/program_state.h"
+#include "platform/gdi_objects.h"
+#include "render/print_settings.h"
 #include "render/printed_page.h"
 #include "tests/shell/drawing_window_fixture.h"
 
@@ -177,6 +179,155 @@ TEST_F(Printing, WithNoDrawingOpenAndTheFileDialogCancelledNothingPrints) {
     EXPECT_EQ(pl::script::Pending(), 0u);
 }
 
+// Drawing units to printed millimetres, and the printed lengths of an external wall's faces.
+class PrintedScale : public Printing {
+protected:
+    static constexpr int kFineDpi = 300;
+
+    // A long horizontal wall and, above it and clear of it, a short vertical one: their outer faces
+    // are the longest dark runs of the page along each axis.
+    void WriteTwoWalls(int32_t longUnits, int32_t shortUnits) {
+        const int32_t left = Cx() - longUnits / 2;
+        auto across = make::ExtWall(kGroundFloor, left, Cy(), left + longUnits, Cy());
+        SetInnerFace(*across, 0, -longUnits / 20);
+        auto up = make::ExtWall(kGroundFloor, Cx(), Cy() + shortUnits, Cx(), Cy() + 2 * shortUnits);
+        SetInnerFace(*up, shortUnits / 5, 0);
+        std::vector<std::unique_ptr<TObject>> objects;
+        objects.push_back(std::move(across));
+        objects.push_back(std::move(up));
+        WriteDrawing(std::move(objects));
+    }
+
+    // Line A a quarter shorter than the outer face at each end, offset by (dx, dy).
+    static void SetInnerFace(TExtwallobj& wall, int32_t dx, int32_t dy) {
+        const int32_t qx = (wall.x2 - wall.x1) / 4, qy = (wall.y2 - wall.y1) / 4;
+        wall.p1x = wall.x1 + qx + dx;
+        wall.p1y = wall.y1 + qy + dy;
+        wall.p2x = wall.x2 - qx + dx;
+        wall.p2y = wall.y2 - qy + dy;
+        wall.thickness1 = std::max(std::abs(dx), std::abs(dy));
+    }
+
+    QImage FineRaster() {
+        const QString stem = QString::fromStdString(dir.File("fine"));
+        QProcess::execute("pdftoppm", {"-r", QString::number(kFineDpi), "-gray", "-singlefile",
+                                       QString::fromStdString(dir.File("plan.pdf")), stem});
+        return QImage(stem + ".pgm");
+    }
+
+    static double FinePixels(double mm) { return mm / kMmPerInch * kFineDpi; }
+
+    // The longest dark run along rows (or columns), and the ink's bounding box.
+    static int LongestRun(const QImage& image, bool alongRows) {
+        const int lines = alongRows ? image.height() : image.width();
+        const int length = alongRows ? image.width() : image.height();
+        int best = 0;
+        for (int i = 0; i < lines; ++i) {
+            int run = 0;
+            for (int j = 0; j < length; ++j) {
+                const QRgb p = alongRows ? image.pixel(j, i) : image.pixel(i, j);
+                run = qGray(p) < 128 ? run + 1 : 0;
+                best = std::max(best, run);
+            }
+        }
+        return best;
+    }
+};
+
+struct ScaleCase {
+    int32_t metric;
+    const char* scale;
+    int32_t longUnits;
+    int32_t shortUnits;
+    friend std::ostream& operator<<(std::ostream& out, const ScaleCase& c) {
+        return out << (c.metric != 0 ? "1 : " : "imperial 1 : ") << c.scale;
+    }
+};
+
+class PrintedScaleCase : public PrintedScale, public ::testing::WithParamInterface<ScaleCase> {};
+
+// Each face prints its exact length at the scale, within the width of the printed pen (which also
+// rounds the ends), and the drawing sits in the middle of the paper.
+TEST_P(PrintedScaleCase, FacesPrintTheirExactLengthCentred) {
+    const ScaleCase c = GetParam();
+    MetricUnits = c.metric;
+    WriteTwoWalls(c.longUnits, c.shortUnits);
+    DrawingState = 2;
+    Open();
+    PrintToPdf();
+    RunPrint({{19504, c.scale}, {19510, "1"}});
+
+    const QImage page = FineRaster();
+    ASSERT_FALSE(page.isNull());
+    const int scale = std::atoi(c.scale);
+    const double mmPerUnit = render::InchesPerDrawingUnit(c.metric) * kMmPerInch / scale;
+    // The medium pen: 6 drawing units per 100 of scale in metric (6 per 96 in feet and inches),
+    // ZoomDivisor units each.
+    const double penMm =
+        6.0 * (c.metric != 0 ? scale / 100.0 : scale / 96.0) * render::PrintZoomDivisor(c.metric) * mmPerUnit;
+    const double pen = FinePixels(penMm) + 1;
+    EXPECT_NEAR(LongestRun(page, true), FinePixels(c.longUnits * mmPerUnit) + pen - 1, pen) << c.scale;
+    EXPECT_NEAR(LongestRun(page, false), FinePixels(c.shortUnits * mmPerUnit) + pen - 1, pen) << c.scale;
+
+    // The extents are centred on the printable page: across, the walls'; upward, from the top of
+    // the short wall down to the room left under the (here empty) scale caption below the walls.
+    QRect ink;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
+    const QRectF printable = client->Printer->GetQPrinter().pageLayout().paintRect(QPageLayout::Millimeter);
+    EXPECT_NEAR(ink.center().x(), FinePixels(printable.center().x()), pen + 2);
+    const render::DimensionOffsets off = render::ReadDimensionOffsets(dir.Path(), c.metric);
+    const auto g = static_cast<int32_t>(static_cast<float>(off.offset2) * static_cast<float>(scale) /
+                                        (c.metric != 0 ? 100.0f : 96.0f));
+    const int32_t captionY = Cy() - (4 * g + off.offset3);
+    const int32_t height = Cy() + 2 * c.shortUnits - (captionY - (4 * off.offset2 + off.offset3));
+    const double topMm = printable.center().y() - height / 2.0 * mmPerUnit;
+    EXPECT_NEAR(ink.top(), FinePixels(topMm) - pen / 2, pen) << c.scale;
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, PrintedScaleCase,
+                         ::testing::Values(ScaleCase{1, "50", 10000, 1000}, ScaleCase{1, "100", 20000, 1000},
+                                           ScaleCase{1, "200", 4000, 2500}, ScaleCase{0, "96", 14400, 1152}));
+
+// A dashed line printed with its widened pen keeps its dashes.
+TEST_F(PrintedScale, ADashedLinePrintsDashed) {
+    MetricUnits = 1;
+    auto wall = make::ExtWall(kGroundFloor, Cx() - 5000, Cy(), Cx() + 5000, Cy());
+    SetInnerFace(*wall, 0, -200);
+    auto dashed = make::Line(kGroundFloor, Cx() - 4000, Cy() + 2000, Cx() + 4000, Cy() + 2000);
+    dashed->penStyle = PS_DASH;
+    std::vector<std::unique_ptr<TObject>> objects;
+    objects.push_back(std::move(wall));
+    objects.push_back(std::move(dashed));
+    WriteDrawing(std::move(objects));
+    DrawingState = 2;
+    Open();
+    PrintToPdf();
+    RunPrint({{19504, "100"}, {19510, "1"}});
+
+    const QImage page = FineRaster();
+    ASSERT_FALSE(page.isNull());
+    // Probe along the middle of the topmost ink, the dashed line 20 mm above the wall: 80 mm of it.
+    int top = -1;
+    for (int y = 0; y < page.height() && top < 0; ++y)
+        for (int x = 0; x < page.width() && top < 0; ++x)
+            if (qGray(page.pixel(x, y)) < 128) top = y;
+    ASSERT_GE(top, 0);
+    const int row = top + 2;
+    int dashes = 0, ink = 0;
+    bool inDash = false;
+    for (int x = 0; x < page.width(); ++x) {
+        const bool dark = qGray(page.pixel(x, row)) < 128;
+        dashes += dark && !inDash;
+        ink += dark;
+        inDash = dark;
+    }
+    EXPECT_GE(dashes, 5);
+    EXPECT_LT(ink, FinePixels(80.0) * 0.9);
+    EXPECT_GT(ink, FinePixels(80.0) * 0.5);
+}
+
 TEST(PrintedPage, PrintValuesByUnits) {
     EXPECT_EQ(render::PrintZoomDivisor(1), 6);
     EXPECT_EQ(render::PrintPenScale(1), 4);
@@ -184,6 +335,19 @@ TEST(PrintedPage, PrintValuesByUnits) {
     EXPECT_EQ(render::PrintPenScale(0), 5);
     EXPECT_DOUBLE_EQ(render::InchesPerDrawingUnit(1), 0.0393710087639866);
     EXPECT_DOUBLE_EQ(render::InchesPerDrawingUnit(0), 1.0 / 24.0);
+}
+
+TEST(PrintedPage, PenAndTextMultipliersAreAtLeastOne) {
+    struct Case {
+        int32_t metric, scale, weight, size, pen, text;
+    };
+    for (const Case c : {Case{1, 100, 2, 2, 6, 6}, Case{1, 50, 2, 2, 3, 3}, Case{1, 200, 2, 2, 12, 12},
+                         Case{1, 500, 1, 1, 20, 20}, Case{0, 96, 2, 3, 6, 8}, Case{1, 10, 1, 3, 1, 1},
+                         Case{1, 1, 3, 3, 1, 1}, Case{0, 10, 2, 1, 1, 1}}) {
+        const render::PrintMultipliers m = render::PrintMultipliersFor(c.metric, c.scale, c.weight, c.size);
+        EXPECT_EQ(m.pen, c.pen) << c.scale;
+        EXPECT_EQ(m.text, c.text) << c.scale;
+    }
 }
 
 } // namespace

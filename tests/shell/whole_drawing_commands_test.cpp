@@ -55,13 +55,14 @@ TEST_F(WholeDrawing, BitmapIsNamedByViewWithA24BitHeaderOfThePrintExtents) {
     CurrentView = kFirstFloor;
     DrawingState = 2;
     Open("HOUSE.PL1");
-    const int32_t width = PrintMaxX - PrintMinX, height = PrintHeight;
-    ASSERT_GT(width, 0);
-    ASSERT_GT(height, 0);
     {
         testsupport::ScriptedUi ui;
         client->CmSaveBitmap();
     }
+    // The first floor alone: its wall's 8000 units across, and the 3200 from the wall up to the
+    // line's highest point.
+    const int32_t width = (Cx() + 4000) / 25 + 10 - ((Cx() - 4000) / 25 - 10);
+    const int32_t height = 3200 / 25 + 10;
     ASSERT_TRUE(dir.Exists("DWGS/HOUSEFST.BMP"));
     const std::string bmp = dir.ReadFile("DWGS/HOUSEFST.BMP");
     ASSERT_GE(bmp.size(), 54u);
@@ -77,6 +78,38 @@ TEST_F(WholeDrawing, BitmapIsNamedByViewWithA24BitHeaderOfThePrintExtents) {
     for (size_t i = 54; i + 2 < bmp.size() && !ink; i += 3)
         ink = static_cast<unsigned char>(bmp[i]) < 100;
     EXPECT_TRUE(ink);
+}
+
+// A 24-bit bitmap's pixel at column x of row y counted from the top (rows are stored bottom up).
+bool DarkAt(const std::string& bmp, int x, int y) {
+    const int32_t width = Int32At(bmp, 18), height = Int32At(bmp, 22);
+    const size_t row = static_cast<size_t>((width * 3 + 3) / 4 * 4);
+    const size_t at = 54 + static_cast<size_t>(height - 1 - y) * row + static_cast<size_t>(x) * 3;
+    return at + 2 < bmp.size() && static_cast<unsigned char>(bmp[at]) < 100;
+}
+
+TEST_F(WholeDrawing, BitmapHoldsTheLinesKeyedSinceTheLastRead) {
+    WriteDrawing({});
+    DrawingState = 2;
+    Open();
+    // Keyed lines are in the document, not yet read back from the file; well above the sheet centre.
+    ObjectList.Add(make::Line(kGroundFloor, Cx() + 2000, Cy() + 5000, Cx() + 6000, Cy() + 5000));
+    ObjectList.Add(make::Line(kGroundFloor, Cx() + 6000, Cy() + 5000, Cx() + 6000, Cy() + 3000));
+    {
+        testsupport::ScriptedUi ui;
+        client->CmSaveBitmap();
+        EXPECT_FALSE(ui.LogContains("nothing drawn")) << ui.Log();
+    }
+    const std::string bmp = dir.ReadFile("DWGS/HOUSEGND.BMP");
+    ASSERT_GE(bmp.size(), 54u);
+    // 4000 by 2000 at 25 units a pixel, with 10 pixels each side across and 5 above and below.
+    EXPECT_EQ(Int32At(bmp, 18), 180);
+    EXPECT_EQ(Int32At(bmp, 22), 90);
+    for (int x = 12; x < 168; x += 4)
+        EXPECT_TRUE(DarkAt(bmp, x, 5)) << x;
+    for (int y = 7; y < 84; y += 4)
+        EXPECT_TRUE(DarkAt(bmp, 170, y)) << y;
+    EXPECT_FALSE(DarkAt(bmp, 90, 45));
 }
 
 TEST_F(WholeDrawing, BitmapNamesByView) {

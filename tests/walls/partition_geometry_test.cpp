@@ -52,7 +52,7 @@ class FreeOutline : public ::testing::TestWithParam<FreeCase> {};
 TEST_P(FreeOutline, OffsetsTheSecondFaceByTheThickness) {
     TList doc;
     PartitionDraft d = GetParam().draft;
-    ComputeOutline(d, doc, NoWallIndex, NoWallIndex);
+    ComputeOutline(d, doc, kNoObject, kNoObject);
     EXPECT_EQ(d.FaceStartX, GetParam().startX);
     EXPECT_EQ(d.FaceStartY, GetParam().startY);
     EXPECT_EQ(d.FaceEndX, GetParam().endX);
@@ -113,7 +113,7 @@ TEST_P(StartOnStart, ReversesThePartitionAndItsBearing) {
     EXPECT_EQ(d.X0, 1000);
     EXPECT_EQ(d.Y0, 2000);
     EXPECT_EQ(d.X1, 0);
-    EXPECT_EQ(walls.AtStart, NoWallIndex);
+    EXPECT_EQ(walls.AtStart, kNoObject);
     EXPECT_EQ(walls.AtEnd, 0);
 }
 
@@ -124,13 +124,13 @@ TEST(EndTrim, ObliqueEndOnAHorizontalWallIsCutAlongItsFace) {
     TList doc;
     AddPartition(doc, -5000, 1000, 5000, 1000, 900, -5000, 1100, 5000, 1100);
     PartitionDraft d = Draft(0, 0, 1000, 1000, 450, 2);
-    ComputeOutline(d, doc, NoWallIndex, NoWallIndex);
+    ComputeOutline(d, doc, kNoObject, kNoObject);
     TrimWallEnds(d, doc, kGroundFloor, kZoom);
     // 100 / sin 45 degrees is 141.4: the second face ends 141 along the met face.
     EXPECT_EQ(d.FaceEndX, 1141);
     EXPECT_EQ(d.FaceEndY, 1000);
     EXPECT_EQ(d.Mode, kEndMet);
-    EXPECT_EQ(d.FreeLength, NoWallIndex);
+    EXPECT_EQ(d.FreeLength, kNoObject);
 }
 
 TEST(EndTrim, PreviousSegmentOfAChainIsNotAWallMet) {

@@ -1,0 +1,60 @@
+#include "shell/move_family_steps.h"
+
+#include "document/document.h"
+#include "shell/child.h"
+#include "shell/child_tool_call.h"
+#include "shell/client.h"
+#include "document/program_state.h"
+#include "tools/move_tool.h"
+
+namespace shell {
+
+namespace {
+
+bool MovePending(const TDrawingtool* tool) {
+    const auto* move = dynamic_cast<const TMoveobjtool*>(tool);
+    return move && move->MovePending();
+}
+
+} // namespace
+
+void ReloadForPaint(const TDrawingtool* tool) {
+    if (MovePending(tool)) return;
+    ObjectList.Flush();
+    // A damaged file has been reported when the drawing was opened; the repaint shows what it read.
+    (void)ObjectList.ReadDrawingFile(1);
+}
+
+void DropLayoutGrid(int32_t countBeforeGrid, const TDrawingtool* tool) {
+    if (!MovePending(tool)) {
+        ReloadForPaint(tool);
+        return;
+    }
+    while (ObjectList.count > countBeforeGrid)
+        ObjectList.RemoveAt(ObjectList.count - 1);
+}
+
+bool RightPressDuringDrag(const TDrawingtool* tool) {
+    const auto* move = dynamic_cast<const TMoveobjtool*>(tool);
+    return move && move->DraggingRectangle();
+}
+
+void FinishZoomWindow(TChild& window) {
+    TClient& client = window.Client();
+    const bool applied = client.Tool->Mode == movestate::kZoomDragging;
+    client.RestoreTool(window.RestoreKind);
+    if (applied) window.Zoom(1);
+}
+
+void InvalidateErasedArea(TChild& window, const TRect& client) {
+    const auto* erase = dynamic_cast<const TMoveobjtool*>(window.Client().Tool.get());
+    if (!erase || ZoomDivisor == 0) return;
+    const POINT a =
+        LogicalToPixel(window, client, erase->SelMinX / ZoomDivisor, erase->SelMinY / ZoomDivisor);
+    const POINT b =
+        LogicalToPixel(window, client, erase->SelMaxX / ZoomDivisor, erase->SelMaxY / ZoomDivisor);
+    window.Client().SelectPickTool();
+    window.InvalidateRect(TRect(a.x, b.y, b.x, a.y), true);
+}
+
+} // namespace shell

@@ -1,0 +1,30 @@
+// The drawing window's steps around the move tool family (move, copy, erase and the zoom window),
+// kept out of the window's handlers so that each handler only calls them.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/geometry.h"
+
+class TChild;
+class TDrawingtool;
+
+namespace shell {
+
+// Before a repaint: the document as the working file holds it, unless a move is pending (moved in
+// memory, not yet locked with Enter), whose objects a reload would put back on screen.
+void ReloadForPaint(const TDrawingtool* tool);
+// After the layout grid was painted with the document: the grid's objects leave it again.
+void DropLayoutGrid(int32_t countBeforeGrid, const TDrawingtool* tool);
+
+// A right-button press while a rectangle is being dragged belongs to the drag: no rotation.
+bool RightPressDuringDrag(const TDrawingtool* tool);
+
+// After the zoom rectangle's release: the tool kept at Zoom up comes back, and the dragged view is
+// applied unless the tool refused a rectangle too small to show.
+void FinishZoomWindow(TChild& window);
+
+// After the erase tool's release: the Pick tool, and a repaint of the rectangle that was erased.
+void InvalidateErasedArea(TChild& window, const TRect& client);
+
+} // namespace shell

@@ -1,0 +1,153 @@
+// Move or Rotate and Zoom up in the drawing window, driven as a user drives them: a dragged
+// rectangle selects, a click takes the reference point, a click or an arrow key moves, Enter locks
+// the move into the working file.
+#include <QCoreApplication>
+#include <QTest>
+
+#include "document/program_state.h"
+#include "platform/cursor.h"
+#include "resources/command_ids.h"
+#include "tests/shell/input_fixture.h"
+#include "tools/move_tool.h"
+
+namespace {
+
+class MoveRotate : public InputTest {
+protected:
+    // A line, a text and a symbol inside the pixel square (150, 100)-(250, 200), and a line outside.
+    void OpenWithObjects() {
+        Open();
+        a = DrawingAt(TPoint(160, 190));
+        b = DrawingAt(TPoint(240, 110));
+        std::vector<std::unique_ptr<TObject>> objects;
+        objects.push_back(inputs::Line(a.x, a.y, b.x, b.y));
+        objects.push_back(std::make_unique<TTextobj>(kGroundFloor, kText, 1, 0, 0, 0, a.x, 0, 900, 0, b.y, 0,
+                                                     0, "DOOR", "Arial", 0, 3, 400, 20));
+        const int32_t px[3] = {a.x, b.x, b.x};
+        const int32_t py[3] = {a.y, a.y, b.y};
+        const int32_t none[4] = {};
+        objects.push_back(std::make_unique<TPolyobj>(kGroundFloor, 500, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, px,
+                                                     py, none, none, 3, 0, 0, 0, 0, 0, 0));
+        const POINT far = DrawingAt(TPoint(400, 150));
+        objects.push_back(inputs::Line(far.x, far.y, far.x + 500, far.y));
+        for (auto& o : objects)
+            ObjectList.Add(std::move(o));
+        ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+        child->Invalidate(true);
+        child->UpdateWindow();
+    }
+
+    void SelectAll() {
+        client->ProcessCommand(cmd::kMoveRotate);
+        Drag(TPoint(150, 100), TPoint(250, 200));
+    }
+
+    // The working file read back whole, each object with its class's own fields.
+    const TList& File() {
+        file.Flush();
+        file.ProgramDirectory = ObjectList.ProgramDirectory;
+        file.SetDrawingName(ObjectList.DrawingName);
+        const int32_t units = MetricUnits, ids = IdCounter;
+        EXPECT_EQ(file.ReadDrawingFile(1), FileResult::Ok);
+        MetricUnits = units;
+        IdCounter = ids;
+        return file;
+    }
+
+    POINT a{}, b{};
+    TList file;
+};
+
+TEST_F(MoveRotate, ClickAndArrowKeyMoveTheSelectionAndEnterLocksIt) {
+    OpenWithObjects();
+    SelectAll();
+    EXPECT_EQ(dir.ReadFile("CFG/TEMP.CFG"), "3\n");
+    EXPECT_EQ(client->Tool->Mode, movestate::kSelected);
+
+    const TPoint anchor(160, 190), to(200, 170);
+    Click(anchor);
+    Click(to);
+    Key(Qt::Key_Right);
+    const POINT start = DrawingAt(anchor);
+    const POINT end = DrawingAt(TPoint(to.x + 1, to.y)); // one pixel at the start-up scale
+    const int32_t dx = end.x - start.x, dy = end.y - start.y;
+    ASSERT_NE(dx, 0);
+    ASSERT_NE(dy, 0);
+    // The pointer sits on the moved reference point.
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    TPoint screen = PixelOf(end.x, end.y);
+    child->ClientToScreen(screen);
+    EXPECT_EQ(cursor.x, screen.x);
+    EXPECT_EQ(cursor.y, screen.y);
+    EXPECT_EQ(File()[3]->x1, a.x) << "nothing is written before Enter";
+
+    Key(Qt::Key_Return);
+    const TList& saved = File();
+    EXPECT_EQ(saved[3]->x1, a.x + dx);
+    EXPECT_EQ(saved[3]->y2, b.y + dy);
+    EXPECT_EQ(saved[4]->x1, a.x + dx);
+    EXPECT_EQ(saved[4]->y1, b.y + dy);
+    const auto* symbol = dynamic_cast<const TPolyobj*>(saved[5]);
+    ASSERT_NE(symbol, nullptr);
+    EXPECT_EQ(symbol->px[2], b.x + dx);
+    EXPECT_EQ(symbol->py[2], b.y + dy);
+    EXPECT_EQ(saved[6]->x1, DrawingAt(TPoint(400, 150)).x) << "the object outside stays";
+    EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
+}
+
+TEST_F(MoveRotate, APendingMoveSurvivesARepaint) {
+    OpenWithObjects();
+    SelectAll();
+    Click(TPoint(160, 190));
+    Click(TPoint(200, 170));
+    const int32_t moved = ObjectList[3]->x1;
+    ASSERT_NE(moved, a.x);
+    child->Invalidate(true);
+    child->UpdateWindow();
+    EXPECT_EQ(ObjectList[3]->x1, moved);
+    EXPECT_TRUE(client->Tool->Kind == toolkind::kMove && client->Tool->Mode == movestate::kMoving);
+}
+
+TEST_F(MoveRotate, RightButtonDuringADragAbandonsItWithoutAPrompt) {
+    OpenWithObjects();
+    client->ProcessCommand(cmd::kMoveRotate);
+    client->Tool->Mode = movestate::kSelecting;
+    QTest::mousePress(View(), Qt::RightButton, {}, QPoint(200, 150));
+    QTest::mouseRelease(View(), Qt::RightButton, {}, QPoint(200, 150));
+    EXPECT_EQ(client->Tool->Mode, movestate::kIdle);
+}
+
+TEST_F(MoveRotate, UndoForgetsTheSelection) {
+    OpenWithObjects();
+    SelectAll();
+    client->ProcessCommand(cmd::kUndo);
+    EXPECT_EQ(dir.ReadFile("CFG/TEMP.CFG"), "0\n");
+}
+
+TEST_F(MoveRotate, ZoomUpShowsTheDraggedArea) {
+    Open();
+    const POINT low = DrawingAt(TPoint(100, 200));
+    const POINT high = DrawingAt(TPoint(300, 100));
+    client->ProcessCommand(cmd::kZoomUp);
+    Drag(TPoint(100, 200), TPoint(300, 100));
+    // The area fills the window's width; the origin snaps to whole scroll steps of 16 pixels.
+    const TRect rc = child->GetClientRect();
+    EXPECT_NEAR(PixelOf(high.x, high.y).x - PixelOf(low.x, low.y).x, rc.right, 2);
+    EXPECT_GE(PixelOf(low.x, low.y).x, 0);
+    EXPECT_LE(PixelOf(low.x, low.y).x, 16);
+    EXPECT_EQ(client->Tool->Kind, toolkind::kLine) << "the tool kept at Zoom up comes back";
+}
+
+TEST_F(MoveRotate, ZoomUpIgnoresAClick) {
+    Open();
+    const int32_t x = ViewExtentX, y = ViewExtentY, ox = ScrollOriginX;
+    client->ProcessCommand(cmd::kZoomUp);
+    Click(TPoint(100, 200));
+    EXPECT_EQ(ViewExtentX, x);
+    EXPECT_EQ(ViewExtentY, y);
+    EXPECT_EQ(ScrollOriginX, ox);
+    EXPECT_EQ(client->Tool->Kind, toolkind::kLine);
+}
+
+} // namespace

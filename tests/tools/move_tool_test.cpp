@@ -1,0 +1,314 @@
+// The move tool on an offscreen image: the selection its rectangle lists, the zoom window, the key
+// step, moving the listed objects and painting one object in a caller's colour.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "document/coordinate_mapping.h"
+#include "document/document.h"
+#include "document/program_state.h"
+#include "platform/dc.h"
+#include "platform/virtual_keys.h"
+#include "tests/platform/pixel_probe.h"
+#include "tests/support/program_directory.h"
+#include "tools/move_tool.h"
+
+namespace {
+
+constexpr int kW = 600, kH = 300;
+
+std::unique_ptr<TLineobj> Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t penWidth = 1) {
+    return std::make_unique<TLineobj>(kGroundFloor, kLine, penWidth, 0, 0, 0, x1, 0, x2, 0, y1, y2, 0, 0, 0);
+}
+
+std::unique_ptr<TTextobj> Text(int32_t x, int32_t y, int32_t weight, int32_t height) {
+    return std::make_unique<TTextobj>(kGroundFloor, kText, 1, 0, 0, 0, x, 0, 900, 0, y, 0, 0, "HHHH", "Arial",
+                                      0, 3, weight, height);
+}
+
+std::unique_ptr<TPolyobj> Square(int32_t x, int32_t y, int32_t side) {
+    const int32_t px[4] = {x, x + side, x + side, x};
+    const int32_t py[4] = {y, y, y + side, y + side};
+    const int32_t ph[4] = {};
+    const int32_t attr[4] = {};
+    return std::make_unique<TPolyobj>(kGroundFloor, 500, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, px, py, ph, attr, 4,
+                                      0, 0, 0, 0, 0, 0);
+}
+
+// One logical unit per pixel, y up from the bottom edge.
+class MoveTool : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetGlobals();
+        ObjectList.Flush();
+        ObjectList.ProgramDirectory = dir.Path();
+        CurrentView = kGroundFloor;
+        ZoomDivisor = 1;
+        ViewExtentX = kW;
+        ViewExtentY = kH;
+        image.fill(Qt::white);
+        SetDrawingMapping(nullptr, dc, client);
+    }
+    void TearDown() override {
+        ObjectList.Flush();
+        ResetGlobals();
+    }
+
+    static TPoint Px(int32_t x, int32_t y) { return TPoint(x, kH - y); }
+
+    void Drag(TMoveobjtool& tool, TPoint from, TPoint to) {
+        tool.ButtonDown(dc, client, &from);
+        tool.MouseMove(dc, client, (from.x + to.x) / 2, (from.y + to.y) / 2);
+        tool.MouseMove(dc, client, to.x, to.y);
+        tool.ButtonUp(dc, client, &to);
+    }
+
+    void List(const std::string& entries, int32_t count) {
+        dir.WriteFile("CFG/COPY.CFG", entries);
+        dir.WriteFile("CFG/TEMP.CFG", std::to_string(count) + "\n");
+    }
+
+    testsupport::ProgramDirectory dir;
+    QImage image{kW, kH, QImage::Format_RGB32};
+    TDC dc{image};
+    TRect client{0, 0, kW, kH};
+};
+
+struct DragCase {
+    int32_t toolKind;
+    POINT from, to;
+    const char* temp;
+    const char* copy; // null: not looked at
+};
+
+class SelectionDrag : public MoveTool, public ::testing::WithParamInterface<DragCase> {};
+
+TEST_P(SelectionDrag, ListsTheObjectsStrictlyInside) {
+    const DragCase& c = GetParam();
+    ObjectList.Add(std::make_unique<TInfoobj>(kGroundFloor, 32000, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+    ObjectList.Add(Line(400, 10, 500, 20));
+    ObjectList.Add(Line(100, 100, 200, 200));
+    dir.WriteFile("CFG/COPY.CFG", "7 7 7\n");
+    std::unique_ptr<TMoveobjtool> tool =
+        c.toolKind == toolkind::kCopy ? std::make_unique<TCopyobjtool>() : std::make_unique<TMoveobjtool>();
+    const QImage before = image.copy();
+
+    Drag(*tool, Px(c.from.x, c.from.y), Px(c.to.x, c.to.y));
+
+    EXPECT_EQ(dir.ReadFile("CFG/TEMP.CFG"), c.temp);
+    if (c.copy) {
+        EXPECT_EQ(dir.ReadFile("CFG/COPY.CFG"), c.copy);
+    }
+    EXPECT_EQ(tool->Mode, movestate::kSelected);
+    EXPECT_EQ(tool->SelectedCount, c.temp[0] - '0');
+    EXPECT_EQ(tool->SelectionMade, 1);
+    EXPECT_EQ(image, before) << "the band leaves nothing behind";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drags, SelectionDrag,
+    ::testing::Values(DragCase{toolkind::kMove, {99, 99}, {201, 201}, "1\n", "2 99 99\n"},
+                      DragCase{toolkind::kMove, {201, 201}, {99, 99}, "1\n", "2 99 99\n"},
+                      DragCase{toolkind::kMove, {201, 99}, {99, 201}, "1\n", "2 99 99\n"},
+                      DragCase{toolkind::kMove, {100, 99}, {201, 201}, "0\n", nullptr},
+                      DragCase{toolkind::kMove, {150, 150}, {150, 150}, "0\n", nullptr},
+                      DragCase{toolkind::kCopy, {201, 201}, {99, 99}, "1\n", "2 150 150\n"},
+                      DragCase{toolkind::kCopy, {0, 0}, {600, 300}, "2\n", "1 300 150\n2 300 150\n"}));
+
+TEST_F(MoveTool, BandIsDottedAndAnAbandonedDragTakesItAlong) {
+    const QImage before = image.copy();
+    TMoveobjtool tool;
+    TPoint from = Px(100, 200);
+    tool.ButtonDown(dc, client, &from);
+    tool.MouseMove(dc, client, 200, 200);
+    tool.MouseMove(dc, client, 300, 250);
+    int inked = 0;
+    for (int x = 100; x < 130; ++x)
+        inked += pixelprobe::Inked(image, x, 100);
+    EXPECT_EQ(inked, 15);
+    tool.Button2Up(dc, client, &from);
+    EXPECT_EQ(image, before);
+}
+
+TEST_F(MoveTool, ZoomWindowBecomesTheViewInTheWindowsProportions) {
+    for (const bool reversed : {false, true}) {
+        ViewExtentX = kW;
+        ViewExtentY = kH;
+        ScrollOriginX = ScrollOriginY = 0;
+        TMoveobjtool tool;
+        tool.Mode = movestate::kZoomWaiting;
+        reversed ? Drag(tool, Px(200, 200), Px(100, 100)) : Drag(tool, Px(100, 100), Px(200, 200));
+        EXPECT_EQ(ViewExtentX, 200);
+        EXPECT_EQ(ViewExtentY, 100);
+        EXPECT_EQ(ScrollOriginX, 100);
+        EXPECT_EQ(ScrollOriginY, 100);
+        EXPECT_NEAR(PenScaleF, 0.3333f, 0.0001f);
+        EXPECT_EQ(tool.Mode, movestate::kZoomDragging);
+    }
+}
+
+TEST_F(MoveTool, ZoomWindowOfAClickOrASliverIsIgnored) {
+    for (const POINT to : {POINT{100, 100}, POINT{101, 180}, POINT{180, 101}}) {
+        TMoveobjtool tool;
+        tool.Mode = movestate::kZoomWaiting;
+        Drag(tool, Px(100, 100), Px(to.x, to.y));
+        EXPECT_EQ(ViewExtentX, kW);
+        EXPECT_EQ(ViewExtentY, kH);
+        EXPECT_EQ(tool.Mode, movestate::kZoomWaiting);
+    }
+}
+
+TEST_F(MoveTool, ArrowKeyStepFollowsThePenScale) {
+    struct {
+        float penScale;
+        int32_t step;
+    } const cases[] = {{5.0f, 1}, {7.5f, 1}, {2.5f, 2}, {1.0f, 5}, {0.0f, 1}};
+    ZoomDivisor = 5;
+    for (const auto& c : cases) {
+        PenScaleF = c.penScale;
+        TMoveobjtool tool;
+        TPoint at(300, 100);
+        tool.KeyDown(dc, client, VK_RIGHT, &at, 0);
+        tool.KeyDown(dc, client, VK_UP, &at, 0);
+        EXPECT_EQ(at, TPoint(300 + c.step, 100 - c.step)) << c.penScale;
+        tool.KeyDown(dc, client, VK_RETURN, &at, 0);
+        EXPECT_EQ(at, TPoint(300 + c.step, 100 - c.step)) << "Enter moves nothing";
+    }
+}
+
+TEST_F(MoveTool, MoveShiftsTheListedObjectsAndPassesOverStaleEntries) {
+    ObjectList.Add(Line(100, 100, 200, 200));
+    ObjectList.Add(Text(50, 60, 400, 10));
+    ObjectList.Add(Line(300, 30, 310, 40));
+    List("0 0 0\n-1 0 0\n99 0 0\n1 0 0\nbroken\n2 0 0\n", 6);
+    TMoveobjtool tool;
+    tool.SetAnchor(dc, client, Px(100, 100).x, Px(100, 100).y);
+    tool.MoveSelection(dc, client, Px(130, 110).x, Px(130, 110).y);
+
+    EXPECT_EQ(ObjectList[0]->x1, 130);
+    EXPECT_EQ(ObjectList[0]->y2, 210);
+    EXPECT_EQ(ObjectList[1]->x1, 80);
+    EXPECT_EQ(ObjectList[1]->y1, 70);
+    EXPECT_EQ(ObjectList[2]->x1, 300) << "after an unreadable line nothing is read";
+    EXPECT_EQ(tool.AnchorX, 130);
+    EXPECT_EQ(tool.AnchorY, 110);
+    EXPECT_TRUE(tool.MovePending());
+}
+
+TEST_F(MoveTool, ReleaseWhileMovingWipesTheOldPlaceAndPaintsTheNew) {
+    ObjectList.Add(Line(100, 100, 100, 200));
+    List("0 0 0\n", 1);
+    TMoveobjtool tool;
+    tool.PaintObject(dc, 0, RGB(0, 0, 0), 0);
+    ASSERT_TRUE(pixelprobe::Inked(image, 100, kH - 150));
+    tool.SetAnchor(dc, client, Px(100, 100).x, Px(100, 100).y);
+    tool.Mode = movestate::kMoving;
+    TPoint to = Px(140, 100);
+    tool.ButtonUp(dc, client, &to);
+    EXPECT_FALSE(pixelprobe::Inked(image, 100, kH - 150));
+    EXPECT_TRUE(pixelprobe::Inked(image, 140, kH - 150));
+}
+
+// Painting in the object's colour, then in the background colour, leaves the background.
+class PaintAndWipe : public MoveTool, public ::testing::WithParamInterface<int> {};
+
+TEST_P(PaintAndWipe, WipeLeavesTheBackground) {
+    switch (GetParam()) {
+    case 0:
+        ObjectList.Add(Line(50, 50, 400, 250, 3));
+        break;
+    case 1:
+        ObjectList.Add(Text(100, 100, 700, 20));
+        break;
+    case 2:
+        ObjectList.Add(Square(100, 100, 80));
+        break;
+    default: {
+        auto arc = std::make_unique<TArcobj>(kGroundFloor, kArc, 1, 0, 0, 0, 100, 0, 300, 0, 250, 50, 0, 300,
+                                             150, 100, 150);
+        ObjectList.Add(std::move(arc));
+    }
+    }
+    TMoveobjtool tool;
+    tool.SelectionMade = 1;
+    tool.PaintObject(dc, 0, RGB(200, 0, 0), 0);
+    ASSERT_GT(pixelprobe::CountInked(image), 0);
+    tool.PaintObject(dc, 0, BackgroundColour, 0);
+    EXPECT_EQ(pixelprobe::CountInked(image), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, PaintAndWipe, ::testing::Range(0, 4));
+
+TEST_F(MoveTool, WipeTakesOffATextAsTheWindowPaintedIt) {
+    TextScale = 3;
+    ObjectList.Add(Text(100, 100, 700, 20));
+    ObjectList[0]->Draw(dc);
+    ASSERT_GT(pixelprobe::CountInked(image), 0);
+    TMoveobjtool tool;
+    tool.PaintObject(dc, 0, BackgroundColour, 0);
+    EXPECT_EQ(pixelprobe::CountInked(image), 0);
+}
+
+TEST_F(MoveTool, TextFromWeight500IsBold) {
+    TMoveobjtool tool;
+    int ink[2] = {};
+    for (const int32_t weight : {499, 500}) {
+        image.fill(Qt::white);
+        ObjectList.Flush();
+        ObjectList.Add(Text(100, 100, weight, 30));
+        tool.PaintObject(dc, 0, RGB(0, 0, 0), 0);
+        ink[weight - 499] = pixelprobe::CountInked(image);
+    }
+    EXPECT_GT(ink[1], ink[0] * 5 / 4);
+}
+
+TEST_F(MoveTool, UnsetTextScaleTakesThePenScaleAndTheSitePlanTriplesIt) {
+    PenScale = 3;
+    TextScale = 0;
+    TMoveobjtool tool;
+    int height[2] = {};
+    for (const int32_t view : {kGroundFloor, kSitePlan}) {
+        CurrentView = view;
+        image.fill(Qt::white);
+        ObjectList.Flush();
+        ObjectList.Add(Text(10, 10, 400, 20));
+        tool.PaintObject(dc, 0, RGB(0, 0, 0), 0);
+        height[view == kSitePlan] = pixelprobe::InkBounds(image).height();
+        EXPECT_EQ(TextScale, 3);
+    }
+    EXPECT_GT(height[0], 30); // 60 units high, the capitals a good half of it
+    EXPECT_LT(height[0], 61);
+    EXPECT_NEAR(height[1], 3 * height[0], 6);
+}
+
+TEST_F(MoveTool, CoordinatesAreDividedTowardZero) {
+    ZoomDivisor = 5;
+    ScrollOriginX = -10; // logical -1 at pixel 9, 1 at pixel 11
+    SetDrawingMapping(nullptr, dc, client);
+    ObjectList.Add(Line(-7, 250, -7, 1000, 0));
+    ObjectList.Add(Line(7, 250, 7, 1000, 0));
+    TMoveobjtool tool;
+    tool.PaintObject(dc, 0, RGB(0, 0, 0), 0);
+    tool.PaintObject(dc, 1, RGB(0, 0, 0), 0);
+    EXPECT_TRUE(pixelprobe::Inked(image, 9, kH - 100));
+    EXPECT_TRUE(pixelprobe::Inked(image, 11, kH - 100));
+    EXPECT_FALSE(pixelprobe::Inked(image, 10, kH - 100));
+}
+
+TEST_F(MoveTool, PolygonIsFilledWithTheBackgroundOnlyOnceASelectionIsListed) {
+    ObjectList.Add(Square(100, 100, 80));
+    for (const int32_t made : {0, 1}) {
+        image.fill(QColor(128, 128, 128));
+        TMoveobjtool tool;
+        tool.SelectionMade = made;
+        tool.PaintObject(dc, 0, RGB(200, 0, 0), 0);
+        EXPECT_EQ(image.pixel(140, kH - 140), made ? 0xFFFFFFFFu : 0xFF808080u);
+        EXPECT_EQ(image.pixel(100, kH - 140), 0xFFC80000u);
+    }
+}
+
+} // namespace
