@@ -172,7 +172,7 @@ void TWindowobjtool::MarkWall(TDC& dc, TRect& client, uint32_t, TPoint* point, i
     const WallMark mark = FindOpeningWall(ObjectList, CurrentView, p.x, p.y, {OpeningKind, OpeningWidth, Mode});
     MarkedWall = mark.index;
     Angle = 0;
-    if (mark.index == NoWallIndex) {
+    if (mark.index == kNoObject) {
         Y0 = kNothingMarked;
         MessageBox(Window ? Window->GetHandle() : nullptr, "No wall marked", "Marking Error - Please Retry", MB_OK);
         RestoreSwingOffsets();

@@ -17,7 +17,7 @@ struct OpeningRequest {
 };
 
 struct WallMark {
-    int32_t index = NoWallIndex; // the wall's place in the document; NoWallIndex when none took it
+    int32_t index = kNoObject; // the wall's place in the document; kNoObject when none took it
     int32_t px = 0;              // the reference point on the wall
     int32_t py = 0;
     int32_t faceSide = 1;

@@ -45,7 +45,7 @@ struct MarkCase {
     const char* name;
     int32_t px, py;
     int32_t kind, mode;
-    int32_t index; // NoWallIndex: refused
+    int32_t index; // kNoObject: refused
     int32_t faceSide, markX, markY;
 };
 
@@ -57,7 +57,7 @@ TEST_P(MarkWall, TakesThePointOnTheFaceThatHoldsOpenings) {
     AddPartition(doc, 1000, 3000, 5000, 3000, 900, 0, 100); // faces y 3000 and 3100
     const WallMark m = FindOpeningWall(doc, kGroundFloor, c.px, c.py, {c.kind, 1200, c.mode});
     EXPECT_EQ(m.index, c.index);
-    if (c.index == NoWallIndex) return;
+    if (c.index == kNoObject) return;
     EXPECT_EQ(m.faceSide, c.faceSide);
     EXPECT_EQ(m.px, c.markX);
     EXPECT_EQ(m.py, c.markY);
@@ -66,22 +66,22 @@ TEST_P(MarkWall, TakesThePointOnTheFaceThatHoldsOpenings) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, MarkWall,
     ::testing::Values(MarkCase{"HalfWidthFromTheEnd", 600, 10, 1, 0, 0, 1, 600, 0},
-                      MarkCase{"OneUnitNearerTheEnd", 599, 10, 1, 0, NoWallIndex, 0, 0, 0},
+                      MarkCase{"OneUnitNearerTheEnd", 599, 10, 1, 0, kNoObject, 0, 0, 0},
                       MarkCase{"BeyondTheDrawnFace", 3000, -137, 1, 0, 0, 1, 3000, 0},
                       MarkCase{"BeyondTheInnerFace", 3000, 275 + 137, 1, 0, 0, 3, 3000, 0},
-                      MarkCase{"OutsideBothBands", 3000, -138, 1, 0, NoWallIndex, 0, 0, 0},
+                      MarkCase{"OutsideBothBands", 3000, -138, 1, 0, kNoObject, 0, 0, 0},
                       MarkCase{"PartitionUpperFaceFromBelow", 3000, 2990, 1, 0, 1, 3, 3000, 3100},
                       MarkCase{"PartitionUpperFaceFromAbove", 3000, 3110, 1, 0, 1, 1, 3000, 3100},
-                      MarkCase{"HingedAcrossAHorizontalWallRefused", 3000, 10, 6, 2, NoWallIndex, 0, 0, 0},
+                      MarkCase{"HingedAcrossAHorizontalWallRefused", 3000, 10, 6, 2, kNoObject, 0, 0, 0},
                       MarkCase{"HingedAlongAHorizontalWall", 4800, 10, 6, 5, 0, 1, 4800, 0},
-                      MarkCase{"HingedNeedsItsWholeWidth", 4801, 10, 6, 5, NoWallIndex, 0, 0, 0}),
+                      MarkCase{"HingedNeedsItsWholeWidth", 4801, 10, 6, 5, kNoObject, 0, 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(OpeningGeometry, TheEarlierOfTwoAcceptingWallsWinsAndOtherViewsAreIgnored) {
     AddHorizontalExtWall(doc, 0, 6000, 0, 900, 10001);
     AddHorizontalExtWall(doc, 0, 6000, 100, 900, 10002);
     EXPECT_EQ(FindOpeningWall(doc, kGroundFloor, 3000, 50, {1, 1200, 0}).wallId, 10001);
-    EXPECT_EQ(FindOpeningWall(doc, kFirstFloor, 3000, 50, {1, 1200, 0}).index, NoWallIndex);
+    EXPECT_EQ(FindOpeningWall(doc, kFirstFloor, 3000, 50, {1, 1200, 0}).index, kNoObject);
 }
 
 Opening Window(int32_t angle) {
