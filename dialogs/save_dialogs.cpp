@@ -27,8 +27,8 @@ void ReportFailure(QWidget* owner, const std::string& text) {
 TSavedlg::TSavedlg(QWidget* parent, int32_t resId) : TDialog(Registered(parent), resId) {}
 
 void TSavedlg::CmOk() {
-    const bool drawing = ObjectList.WriteDrawingFile(1) == FileResult::Ok;
-    const bool copy = drawing && ObjectList.WriteDrawingFile(0) == FileResult::Ok;
+    const bool drawing = ObjectList.WriteDrawingFile(1, pl::Sync::ToDisk) == FileResult::Ok;
+    const bool copy = drawing && ObjectList.WriteDrawingFile(0, pl::Sync::ToDisk) == FileResult::Ok;
     SaveFailed = !(drawing && copy);
     if (!drawing) {
         ReportFailure(this, "The drawing could not be written to " + ObjectList.DrawingFilePath(1) +
@@ -53,7 +53,7 @@ void TSavedlg::CmNo() {
     } else {
         // Without a readable saved copy nothing is known to go back to: the changes stay.
         ObjectList.Flush();
-        (void)ObjectList.ReadDrawingFile(1);
+        (void)ObjectList.ReadDrawingFile(1); // the one message below covers this read as well
         ReportFailure(this, "The saved copy " + ObjectList.DrawingFilePath(0) +
                                 " could not be read.\nThe drawing file keeps the changes.");
     }

@@ -39,6 +39,10 @@ void TList::Flush() {
     count = 0;
 }
 
+void TList::Reserve(int32_t more) {
+    if (more > 0) items_.reserve(static_cast<size_t>(std::max(count, 0)) + static_cast<size_t>(more));
+}
+
 void TList::Reset() {
     Flush();
     items_.clear();
@@ -102,7 +106,7 @@ int32_t TList::FloorHasObjects(int32_t code) {
 int32_t TList::UpperFloorsUsed() {
     CurrentView = kGroundFloor;
     Flush();
-    (void)ReadDrawingFile(1);
+    (void)ReadDrawingFile(1); // an unreadable file simply has no upper floors
     bool first = false;
     for (int32_t i = 0; i < count; ++i) {
         const TObject* o = (*this)[i];

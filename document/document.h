@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "document/objects.h"
+#include "platform/file_io.h"
 
 class TDC;
 
@@ -37,6 +38,8 @@ public:
     void Add(std::unique_ptr<TObject> object);
     // Deletes every object and sets `count` to 0; the room stays.
     void Flush();
+    // Makes ready for `more` objects beyond count, so adding them moves nothing (Room is unchanged).
+    void Reserve(int32_t more);
     // Back to the document the program starts with: no objects, the first room, no names.
     void Reset();
     // The object at an index, or null outside 0 .. count - 1.
@@ -58,7 +61,8 @@ public:
     void Nop() {}
 
     // --- Working drawing file: mode 1 the drawing, 0 the scratch copy, 2 the room code's copy ---
-    [[nodiscard]] FileResult WriteDrawingFile(int32_t mode);
+    // Save, Save As and auto save pass `pl::Sync::ToDisk`; the rewrite after every edit does not.
+    [[nodiscard]] FileResult WriteDrawingFile(int32_t mode, pl::Sync sync = pl::Sync::None);
     [[nodiscard]] FileResult ReadDrawingFile(int32_t mode);
     // Flushes and deletes the working file; a missing file is not an error.
     void ClearDrawingFile();

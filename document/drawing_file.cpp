@@ -6,6 +6,7 @@
 
 #include "document/document.h"
 #include "document/drawn_extents.h"
+#include "document/drawing_name.h"
 #include "document/program_state.h"
 #include "document/record_format.h"
 #include "platform/file_io.h"
@@ -46,9 +47,18 @@ void NoteReadHeights(const TObject& object) {
     }
 }
 
+namespace {
+
+constexpr size_t kShortestRecord = 16; // bytes of the shortest kind line and record
+constexpr int64_t kMostReserved = 1 << 20;
+
+} // namespace
+
 std::string TList::DrawingFilePath(int32_t mode) const {
     switch (mode) {
     case 1:
+        // Whatever asked for it, a name that could reach outside the drawings folder names no file.
+        if (!IsSafeInFolder(DrawingName)) return {};
         return ProgramDirectory + "DWGS/" + DrawingName + ".DB0";
     case 0:
         return ProgramDirectory + "CFG/tmp.cfg";
@@ -72,7 +82,7 @@ int32_t FormatDocument(const TList& list, RecordOrigin origin, std::string& out)
     return written;
 }
 
-FileResult TList::WriteDrawingFile(int32_t mode) {
+FileResult TList::WriteDrawingFile(int32_t mode, pl::Sync sync) {
     const RecordOrigin centre = SheetCentre();
     StartHeightRange();
     const std::string path = DrawingFilePath(mode);
@@ -91,7 +101,7 @@ FileResult TList::WriteDrawingFile(int32_t mode) {
     AppendHeader(header, values);
     const size_t offset = kHeaderRoom - header.size();
     text.replace(offset, header.size(), header);
-    if (!pl::WriteTextFile(path, std::string_view(text).substr(offset))) return FileResult::WriteFailed;
+    if (!pl::WriteTextFile(path, std::string_view(text).substr(offset), sync)) return FileResult::WriteFailed;
     if (count > 0) DrawingState = 2;
     return FileResult::Ok;
 }
@@ -108,14 +118,20 @@ FileResult TList::ReadDrawingFile(int32_t mode) {
     FileResult result = FileResult::Ok;
     RecordReader reader(text);
     int32_t header[6] = {};
-    if (!reader.ReadHeader(header) || header[0] < 0) {
+    if (!reader.ReadHeader(header)) {
         result = FileResult::Damaged;
     } else {
         MetricUnits = header[4];
         IdCounter = header[5];
+        // A negative count reads no records. The count is untrusted: no more objects than the
+        // text could hold records for.
+        Reserve(static_cast<int32_t>(std::max<int64_t>(0, std::min<int64_t>(
+            {header[0], static_cast<int64_t>(text.size() / kShortestRecord), kMostReserved}))));
         for (int32_t i = 0; i < header[0]; ++i) {
             std::unique_ptr<TObject> object;
-            if (reader.Next(centre, object) != RecordReader::Status::Object) {
+            const RecordReader::Status status = reader.Next(centre, object);
+            if (status == RecordReader::Status::Skipped) continue;
+            if (status != RecordReader::Status::Object) {
                 result = FileResult::Damaged;
                 break;
             }
@@ -131,5 +147,5 @@ FileResult TList::ReadDrawingFile(int32_t mode) {
 
 void TList::ClearDrawingFile() {
     Flush();
-    (void)pl::RemoveFile(DrawingFilePath(1));
+    (void)pl::RemoveFile(DrawingFilePath(1)); // a file that stays only holds a drawing the user discarded
 }

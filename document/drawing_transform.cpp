@@ -229,13 +229,15 @@ FileResult TList::ReadTransformed(int32_t how, const char* newName) {
     }
     RecordReader reader(text);
     int32_t header[6] = {};
-    bool damaged = !reader.ReadHeader(header) || header[0] < 0;
+    bool damaged = !reader.ReadHeader(header);
     if (!damaged) {
         MetricUnits = header[4];
         IdCounter = header[5];
         for (int32_t i = 0; i < header[0]; ++i) {
             std::unique_ptr<TObject> object;
-            if (reader.Next({0, 0}, object) != RecordReader::Status::Object) {
+            const RecordReader::Status status = reader.Next({0, 0}, object);
+            if (status == RecordReader::Status::Skipped) continue;
+            if (status != RecordReader::Status::Object) {
                 damaged = true;
                 break;
             }
@@ -253,7 +255,7 @@ FileResult TList::ReadTransformed(int32_t how, const char* newName) {
         return FileResult::Damaged;
     }
     SetDrawingName(newName ? newName : "");
-    const FileResult saved = WriteDrawingFile(1);
+    const FileResult saved = WriteDrawingFile(1, pl::Sync::ToDisk); // a new drawing, saved
     if (!mirror) {
         const int32_t keptView = CurrentView;
         const int32_t codes[3] = {kGroundFloor, kFirstFloor, kSecondFloor};

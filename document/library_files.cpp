@@ -1,6 +1,7 @@
 // The selection buffer (CFG/COPY.CFG with its count in CFG/TEMP.CFG) and the symbol-library files,
 // which hold records like the working file but relative to each entry's reference point.
 #include <algorithm>
+#include <limits>
 #include <string>
 
 #include "document/document.h"
@@ -56,7 +57,8 @@ FileResult TList::WriteCopyCfg(int32_t index, int32_t refX, int32_t refY) {
     if (!text.empty() && text.back() != '\n') text.push_back('\n');
     text += pl::Format("%d %ld %ld\n", index, refX, refY);
     if (!pl::WriteTextFile(CopyCfgPath(*this), text)) return FileResult::WriteFailed;
-    return WriteTempCount(n + 1);
+    // A count at the top of the range (a damaged file) stays there rather than wrapping round.
+    return WriteTempCount(n < std::numeric_limits<int32_t>::max() ? n + 1 : n);
 }
 
 FileResult TList::SaveLibraryCategory(int32_t group, const char* baseName) {
@@ -109,7 +111,7 @@ FileResult TList::InsertLibrary(const char* fileName) {
 
     RecordReader reader(text);
     int32_t header[6] = {};
-    if (!reader.ReadHeader(header) || header[0] < 0) return FileResult::Damaged;
+    if (!reader.ReadHeader(header)) return FileResult::Damaged;
     // An older library must not set the counter back: its identifiers would collide with ours.
     IdCounter = std::max(IdCounter, header[5]);
 
@@ -117,7 +119,9 @@ FileResult TList::InsertLibrary(const char* fileName) {
     FileResult result = FileResult::Ok;
     for (int32_t i = 0; i < header[0]; ++i) {
         std::unique_ptr<TObject> object;
-        if (reader.Next(at, object, RecordKinds::Paste) != RecordReader::Status::Object) {
+        const RecordReader::Status status = reader.Next(at, object, RecordKinds::Paste);
+        if (status == RecordReader::Status::Skipped) continue;
+        if (status != RecordReader::Status::Object) {
             result = FileResult::Damaged;
             break;
         }

@@ -532,6 +532,8 @@ RecordReader::Status RecordReader::Next(RecordOrigin origin, std::unique_ptr<TOb
         if (p.AtEnd()) return Status::End;
         int32_t kind = 0;
         if (!p.ReadInt(kind)) return Status::Damaged;
+        // A kind of no family builds nothing and reads nothing further: the next line is a kind line.
+        if (FamilyOf(kind, kinds) == Family::None) return Status::Skipped;
         made = ReadRecordOf(p, kind, kinds);
         // The record repeats its kind; a different one means the lines have slipped.
         whole = made && p.ok() && made->kind == kind;

@@ -37,7 +37,8 @@ bool AppendRecord(std::string& out, const TObject& object, RecordOrigin origin,
 // field, every point count by the array. Nothing is built from a record that is not whole.
 class RecordReader {
 public:
-    enum class Status { Object, End, Damaged };
+    // `Skipped`: a kind line whose kind has no record in this family; it was read, nothing was built.
+    enum class Status { Object, Skipped, End, Damaged };
 
     explicit RecordReader(std::string_view text) : text_(text) {}
 
@@ -45,7 +46,7 @@ public:
     bool ReadHeader(int32_t values[6]);
 
     // Reads one kind line and its record, adding `origin` to every x and y value. `End` when the
-    // text holds nothing more, `Damaged` for a truncated, malformed or unknown record.
+    // text holds nothing more, `Damaged` for a truncated or malformed record.
     Status Next(RecordOrigin origin, std::unique_ptr<TObject>& object,
                 RecordKinds kinds = RecordKinds::Drawing);
 

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <csignal>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -26,6 +27,7 @@ public:
     std::string target; // the file a rewrite replaces
     std::string temporary;
     bool failed = false;
+    Sync sync = Sync::None;
 
     // Writes the pending output; sets `failed` on any error.
     void Flush() {
@@ -101,7 +103,47 @@ int CreateTemporary(const std::string& target, std::string& temporary) {
     return -1;
 }
 
+// Makes a rename in the folder of `path` lasting.
+bool SyncFolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+// The process number of a temporary named "<name>.~<process>-<counter>" (both all digits), or 0.
+pid_t TemporaryOwner(const std::string& name) {
+    const size_t mark = name.rfind(".~");
+    if (mark == std::string::npos || mark == 0) return 0;
+    const size_t dash = name.find('-', mark + 2);
+    if (dash == std::string::npos) return 0;
+    auto digits = [&](size_t from, size_t to) {
+        if (to <= from || to - from > 9) return false;
+        for (size_t i = from; i < to; ++i)
+            if (name[i] < '0' || name[i] > '9') return false;
+        return true;
+    };
+    if (!digits(mark + 2, dash) || !digits(dash + 1, name.size())) return 0;
+    return static_cast<pid_t>(std::stol(name.substr(mark + 2, dash - mark - 2)));
+}
+
 } // namespace
+
+int RemoveStaleTemporaries(const std::string& folder) {
+    std::string dir = NativePath(folder);
+    if (!dir.empty() && dir.back() != '/') dir += '/';
+    int removed = 0;
+    for (const std::string& name : FindFiles(dir + "*.~*-*")) {
+        const pid_t owner = TemporaryOwner(name);
+        // A temporary of a running process (another copy of the program) is still being written.
+        if (owner <= 0 || owner == ::getpid() || ::kill(owner, 0) == 0 || errno == EPERM) continue;
+        if (::unlink((dir + name).c_str()) == 0) ++removed;
+    }
+    return removed;
+}
 
 std::string NativePath(std::string_view path) {
     std::string native(path);
@@ -152,10 +194,12 @@ int fclose(File* file) {
     if (file->descriptor >= 0) {
         file->Flush();
         ok = !file->failed;
+        if (ok && file->sync == Sync::ToDisk && ::fsync(file->descriptor) != 0) ok = false;
         if (::close(file->descriptor) != 0) ok = false;
         if (file->kind == File::Kind::Rewrite) {
             if (ok && ::rename(file->temporary.c_str(), file->target.c_str()) != 0) ok = false;
             if (!ok) ::unlink(file->temporary.c_str());
+            if (ok && file->sync == Sync::ToDisk) ok = SyncFolderOf(file->target);
         }
     }
     delete file;
@@ -230,9 +274,10 @@ bool ReadTextFile(const std::string& path, std::string& text) {
     return ReadWhole(NativePath(path), text);
 }
 
-bool WriteTextFile(const std::string& path, std::string_view text) {
+bool WriteTextFile(const std::string& path, std::string_view text, Sync sync) {
     File* file = fopen(path, "w");
     if (!file) return false;
+    file->sync = sync;
     file->writer.Put(text);
     return fclose(file) == 0;
 }

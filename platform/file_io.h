@@ -110,9 +110,16 @@ TextWriter& Writer(File* file);
 std::string Format(const char* format, ...);
 std::string VFormat(const char* format, va_list args);
 
-// Whole-file helpers (text as stored; Read folds "\r\n"). WriteTextFile replaces atomically.
+// Whole-file helpers (text as stored; Read folds "\r\n"). WriteTextFile replaces atomically; with
+// `Sync::ToDisk` the new text reaches the disk before the rename and the rename before the return
+// (file, then folder), so a power cut leaves the old file or the new one, never an empty one.
+enum class Sync { None, ToDisk };
 bool ReadTextFile(const std::string& path, std::string& text);
-[[nodiscard]] bool WriteTextFile(const std::string& path, std::string_view text);
+[[nodiscard]] bool WriteTextFile(const std::string& path, std::string_view text, Sync sync = Sync::None);
+
+// Removes what a rewrite killed part-way left beside its target in `folder`: files named
+// "<name>.~<process>-<counter>" whose process is no longer running. Returns how many went.
+int RemoveStaleTemporaries(const std::string& folder);
 
 // Leading blanks, optional sign, digits; 0 when there are none; saturates at the 32-bit limits.
 int32_t atol(const char* text);

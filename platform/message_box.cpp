@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <string>
@@ -66,6 +68,27 @@ QMessageBox::Icon IconOf(uint32_t type) {
     }
 }
 
+// A question with Yes and No but no Cancel has no way out but its buttons: Escape and the close
+// box do nothing, so a stray key can never pick an answer the user did not choose.
+class OnlyButtonsAnswer : public QObject {
+public:
+    explicit OnlyButtonsAnswer(QMessageBox& box) : box_(box) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            return true;
+        if (event->type() == QEvent::Close && !box_.clickedButton()) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QMessageBox& box_;
+};
+
 } // namespace
 
 int MessageBox(QWidget* owner, const char* text, const char* caption, uint32_t type) {
@@ -100,8 +123,13 @@ int MessageBox(QWidget* owner, const char* text, const char* caption, uint32_t t
         box.addButton(choice.button);
     const size_t defaultIndex = (type & MB_DEFBUTTON2) && choices.size() > 1 ? 1 : 0;
     box.setDefaultButton(choices[defaultIndex].button);
-    // Escape and the close box: Cancel where there is one, else the last button (No, or OK).
-    box.setEscapeButton(box.button(choices.back().button));
+    // Escape and the close box: Cancel where there is one, OK on a box with OK alone, nothing on Yes/No.
+    OnlyButtonsAnswer onlyButtons(box);
+    if ((type & 0xF) == MB_YESNO) {
+        box.installEventFilter(&onlyButtons);
+    } else {
+        box.setEscapeButton(box.button(choices.back().button));
+    }
     // A message box takes the mouse: a capture held by a window it disables is cancelled first, or
     // its buttons could not be clicked.
     ReleaseCapture();

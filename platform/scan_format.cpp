@@ -1,5 +1,6 @@
 #include "platform/scan_format.h"
 
+#include <cctype>
 #include <cstring>
 #include <limits>
 
@@ -126,6 +127,18 @@ int CollectTargets(const char* format, va_list args, Target* targets) {
     return count;
 }
 
+namespace {
+
+// True when the format continues with a counted text ("%Nt").
+bool StartsCountedText(const char* p) {
+    if (*p++ != '%' || !std::isdigit(static_cast<unsigned char>(*p))) return false;
+    while (std::isdigit(static_cast<unsigned char>(*p)))
+        ++p;
+    return *p == 't';
+}
+
+} // namespace
+
 int ScanTargets(TextReader& reader, const char* format, const Target* targets, int count) {
     const size_t start = reader.Position();
     int stored = 0;
@@ -135,8 +148,15 @@ int ScanTargets(TextReader& reader, const char* format, const Target* targets, i
     for (const char* p = format; *p;) {
         unsigned char f = static_cast<unsigned char>(*p);
         if (IsSpace(f)) {
-            reader.SkipSpace();
-            ++p;
+            while (IsSpace(static_cast<unsigned char>(*p)))
+                ++p;
+            // Before a counted text, white space in the format is the one separator that ends the
+            // numbers: the text starts right after it, so its own leading blanks survive.
+            if (StartsCountedText(p)) {
+                if (!reader.AtEnd() && IsSpace(reader.Peek())) reader.Get();
+            } else {
+                reader.SkipSpace();
+            }
             continue;
         }
         if (f != '%' || p[1] == '%') {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "document/checked_file.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/file_io.h"
@@ -73,7 +74,7 @@ void TList::MakeTitleBlock() {
     }
     Add(CentredText(CurrentView, kFloorTitle, x, y, title.c_str(), DefaultFontName, DefaultTextWeight,
                     DefaultTextHeight));
-    (void)WriteDrawingFile(1);
+    (void)WriteOrTell(*this, 1); // told; the title is the last thing the step does
 }
 
 int32_t TList::AddScaleCaption(int32_t scale, int32_t showScale) {
@@ -120,6 +121,7 @@ int32_t TList::AddScaleCaption(int32_t scale, int32_t showScale) {
     Add(CentredText(floor, kText, x, y, text.c_str(), anchor != nullptr ? anchor->fontName : DefaultFontName,
                     anchor != nullptr ? anchor->weight : DefaultTextWeight,
                     anchor != nullptr ? anchor->height : DefaultTextHeight));
-    (void)WriteDrawingFile(1);
+    // Told; the page is printed from the document, which holds the caption either way.
+    (void)WriteOrTell(*this, 1);
     return 1;
 }

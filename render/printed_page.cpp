@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "document/checked_file.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
@@ -116,20 +117,20 @@ void THDPrintout::PrintPage(int, TRect&, unsigned) {
     const int32_t unitsBefore = MetricUnits;
     SetPrintValues();
     const int32_t sheetWidth = SheetWidth, sheetHeight = SheetHeight;
-    (void)ObjectList.ReadDrawingFile(1);
-    if (MetricUnits != unitsBefore) {
+    bool readable = ReadOrTell(ObjectList, 1);
+    if (readable && MetricUnits != unitsBefore) {
         // A drawing in the other units: the print values must be those of the drawing's own units,
         // and the coordinates read under the others are off by the sheet centre, so read again.
         SetPrintValues();
         ObjectList.Flush();
-        (void)ObjectList.ReadDrawingFile(1);
+        readable = ReadOrTell(ObjectList, 1);
     }
     // 4. An empty drawing, an unusable scale or no context: a blank page.
     const auto end = [] {
         CurrentView = 100;
         PenScale = MetricUnits == 1 ? ZoomDivisor : 4;
     };
-    if (ObjectList.count == 0 || Scale <= 0 || dc == nullptr) {
+    if (!readable || ObjectList.count == 0 || Scale <= 0 || dc == nullptr) {
         end();
         return;
     }
@@ -170,7 +171,7 @@ void THDPrintout::PrintPage(int, TRect&, unsigned) {
     // 15. The caption lives for this page only.
     if (captionAdded > 0 && ObjectList.count > 0) {
         ObjectList.RemoveAt(ObjectList.count - 1);
-        (void)ObjectList.WriteDrawingFile(1);
+        (void)WriteOrTell(ObjectList, 1); // told; the page is done
     }
     // 16.
     end();

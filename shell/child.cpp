@@ -3,6 +3,7 @@
 // the DATUM reference, the pointer nudge and the one precondition message.
 #include "shell/child.h"
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -52,8 +53,9 @@ constexpr int32_t kPrecondition = 2;
 } // namespace
 
 TChild::TChild(TClient& client, const char* title) : TMDIChild(client, title), ClientWindow(client) {
-    std::strncpy(ObjectList.DrawingTitle, title ? title : "", sizeof ObjectList.DrawingTitle - 1);
-    ObjectList.DrawingTitle[sizeof ObjectList.DrawingTitle - 1] = '\0';
+    // New and Open pass the document's own title: the copy goes through a string, as the two overlap.
+    const std::string caption = title ? title : "";
+    std::snprintf(ObjectList.DrawingTitle, sizeof ObjectList.DrawingTitle, "%s", caption.c_str());
     Scroller = new TScroller(this, 0, 0, 0, 0);
     InitSettings();
     SetCaption(ObjectList.DrawingTitle);

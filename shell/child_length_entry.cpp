@@ -228,9 +228,11 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
     const POINT logical = PixelToLogical(window_, rc_, cursor_);
     const bool keepsInView = kind != toolkind::kBaseChange && kind < toolkind::kDesignRoom;
     const int32_t view = keepsInView ? window_.KeepCursorInView(step, key, logical.x, logical.y) : 0;
+    // A step off the sheet was refused with a warning: the tool never sees it, so nothing is made,
+    // written or drawn.
+    if (view == 2) return;
     KeyDown(key, step);
     if (view == 1) window_.Invalidate(true);
-    if (view == 2) return;
 
     TDrawingtool& tool = Tool();
     if (IsOutline(kind)) {

@@ -1,10 +1,13 @@
 // Two file operations of the drawing window: the current view saved as a 24-bit bitmap beside the
 // drawing, and the whole drawing turned or mirrored in place or into a new drawing.
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "dialogs/manipulate_dialog.h"
+#include "document/checked_file.h"
 #include "document/document.h"
+#include "document/drawing_name.h"
 #include "document/program_state.h"
 #include "platform/bitmap.h"
 #include "platform/file_io.h"
@@ -50,9 +53,11 @@ const char* ViewExtension(int32_t view) {
     return view == kFirstFloor ? ".PL1" : view == kSecondFloor ? ".PL2" : ".PLN";
 }
 
-bool NameIsUsable(const char* name) {
-    const size_t n = std::strlen(name);
-    return n >= 3 && n <= 24 && std::strpbrk(name, "\\/:.") == nullptr;
+// A drawing name of at least three characters, outer blanks removed.
+std::optional<std::string> TurnedDrawingName(const char* typed) {
+    std::optional<std::string> name = DrawingNameFrom(typed);
+    if (name && name->size() < 3) name.reset();
+    return name;
 }
 
 } // namespace
@@ -87,20 +92,21 @@ void TChild::SaveAsBitmap(int32_t) {
 
 void TChild::RotateMirrorDrawings(int32_t) {
     // 1. and 2.
-    (void)ObjectList.WriteDrawingFile(1);
+    if (!WriteOrTell(ObjectList, 1)) return;
     TManipdlg dialog(GetHandle());
     // 3. and 4. Cancel, or a name that cannot be a drawing's, only repaints.
-    if (dialog.Execute() != IDOK || !NameIsUsable(dialog.Name)) {
+    const int answer = dialog.Execute();
+    const std::optional<std::string> name = TurnedDrawingName(dialog.Name);
+    if (answer != IDOK || !name) {
         Invalidate(true);
         return;
     }
-    const bool sameName = std::strcmp(dialog.Name, ObjectList.DrawingName) == 0;
+    const bool sameName = *name == ObjectList.DrawingName;
     if (!sameName) {
         // Another drawing of that name would be replaced whole.
-        const std::string target = ObjectList.ProgramDirectory + "DWGS/" + dialog.Name + ".DB0";
+        const std::string target = ObjectList.ProgramDirectory + "DWGS/" + *name + ".DB0";
         if (pl::FileExists(target)) {
-            const std::string question =
-                std::string("The drawing ") + dialog.Name + " already exists.\nDo you wish to replace it ?";
+            const std::string question = "The drawing " + *name + " already exists.\nDo you wish to replace it ?";
             if (::MessageBox(GetHandle(), question.c_str(), "ROTATE/MIRROR", MB_YESNO | MB_ICONQUESTION) !=
                 IDYES) {
                 Invalidate(true);
@@ -108,9 +114,9 @@ void TChild::RotateMirrorDrawings(int32_t) {
             }
         }
     }
-    // 5. and 6.
-    (void)ObjectList.WriteDrawingFile(1);
-    const FileResult result = ObjectList.ReadTransformed(dialog.Code, dialog.Name);
+    // 5. and 6. A rotate must start from the file as it stands, never from a stale one.
+    if (!WriteOrTell(ObjectList, 1)) return;
+    const FileResult result = ObjectList.ReadTransformed(dialog.Code, name->c_str());
     if (result != FileResult::Ok) {
         ::MessageBox(GetHandle(),
                      result == FileResult::WriteFailed

@@ -4,6 +4,7 @@
 
 #include "dialogs/save_dialogs.h"
 #include "document/document.h"
+#include "document/drawing_name.h"
 #include "platform/message_box.h"
 #include "shell/child.h"
 #include "shell/client.h"
@@ -11,8 +12,8 @@
 
 namespace {
 
-bool WriteWorkingFile(TChild& child) {
-    if (ObjectList.WriteDrawingFile(1) == FileResult::Ok) return true;
+bool WriteWorkingFile(TChild& child, pl::Sync sync = pl::Sync::None) {
+    if (ObjectList.WriteDrawingFile(1, sync) == FileResult::Ok) return true;
     const std::string text = "The drawing could not be written to " + ObjectList.DrawingFilePath(1) + ".";
     MessageBox(child.GetHandle(), text.c_str(), "Save As", MB_OK | MB_ICONEXCLAMATION);
     return false;
@@ -27,11 +28,12 @@ void TChild::SaveDrawingAs() {
 
     TSaveasdlg dialog(GetHandle(), kSaveAsDialogId);
     const int answer = dialog.Execute();
-    const std::string name = dialog.NewName;
-    if (answer != IDOK || !IsClientName(name)) {
+    const std::optional<std::string> typed = DrawingNameFrom(dialog.NewName);
+    if (answer != IDOK || !typed) {
         Invalidate(false);
         return;
     }
+    const std::string& name = *typed;
     // Another drawing of that name is the user's work: it is replaced only when they say so.
     if (name != current && DrawingExists(name) && !ConfirmReplaceDrawing(Client(), name)) {
         Invalidate(false);
@@ -39,7 +41,7 @@ void TChild::SaveDrawingAs() {
     }
 
     ObjectList.SetDrawingName(name);
-    (void)WriteWorkingFile(*this);
+    (void)WriteWorkingFile(*this, pl::Sync::ToDisk); // told; the open drawing keeps its name either way
     ObjectList.SetDrawingName(current);
     Invalidate(false);
 }

@@ -7,6 +7,7 @@
 #include "dialogs/line_text_dialog.h"
 #include "dialogs/partition_dialogs.h"
 #include "dialogs/text_details_dialog.h"
+#include "document/checked_file.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/cursor.h"
@@ -91,7 +92,7 @@ void TChild::RunToolDialog(int32_t kind) {
         CurrentView = view;
         if (written) {
             ObjectList.Flush();
-            (void)ObjectList.ReadDrawingFile(1);
+            (void)ReadOrTell(ObjectList, 1); // the last step: the user is told, nothing follows
         }
         return;
     }

@@ -2,10 +2,12 @@
 
 #include <cstdio>
 
+#include "document/checked_file.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/file_io.h"
 #include "platform/help.h"
+#include "platform/message_box.h"
 #include "platform/module_path.h"
 #include "platform/settings_file.h"
 #include "resources/default_settings.h"
@@ -61,6 +63,12 @@ void TClient::StartUp(const std::string& programDirectory) {
 
     ObjectList.ProgramDirectory = programDirectory;
     pl::SetHelpProgramDirectory(programDirectory);
+    SetFileFailureTeller([](const char* text, const char* caption) {
+        ::MessageBox(nullptr, text, caption, MB_OK | MB_ICONEXCLAMATION);
+    });
+    // What a save cut short by a crash left beside its file is of no use to anyone.
+    pl::RemoveStaleTemporaries(programDirectory + "CFG");
+    pl::RemoveStaleTemporaries(programDirectory + "DWGS");
 
     Tool = std::make_unique<TLineobjtool>();
     Printer = std::make_unique<TPrinter>(GetApplication());

@@ -4,6 +4,7 @@
 
 #include "dialogs/calibration_dialogs.h"
 #include "dialogs/new_drawing_dialog.h"
+#include "document/checked_file.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/colour_dialog.h"
@@ -80,7 +81,7 @@ void TClient::CmCalibratePrinter() {
     const std::string& dir = ObjectList.ProgramDirectory;
     // 2. With a drawing open the drawing window's settings dialogs do the same.
     if (DrawingState >= 2) {
-        if (ObjectList.count > 0 && CurrentView < 100) (void)ObjectList.WriteDrawingFile(1);
+        if (ObjectList.count > 0 && CurrentView < 100 && !WriteOrTell(ObjectList, 1)) return;
         if (TChild* child = ActiveDrawingWindow()) child->RunSettingsDialog(11);
         return;
     }

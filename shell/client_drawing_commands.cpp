@@ -1,6 +1,7 @@
 // The two whole-drawing commands of the File menu: Rotate/Mirror and Save as bitmap.
 #include <memory>
 
+#include "document/checked_file.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/message_box.h"
@@ -31,7 +32,7 @@ void TClient::CmRotateMirror() {
     if (DrawingState <= 1 || CurrentView < kGroundFloor || CurrentView > kFourthLevel) return;
     // 3.
     HelpContextId = kFileHelp;
-    if (SaveState == 2) (void)ObjectList.WriteDrawingFile(1);
+    if (SaveState == 2 && !WriteOrTell(ObjectList, 1)) return;
     if (SaveState == 0) SaveState = 1;
     // 4.
     if (::MessageBox(GetHandle(),

@@ -33,10 +33,10 @@ void ReportFailedWrite(TClient& client, FileResult result, int32_t mode) {
 
 // The working file, then the scratch copy; true when both were written.
 bool WriteBoth(TClient& client) {
-    const FileResult drawing = ObjectList.WriteDrawingFile(1);
+    const FileResult drawing = ObjectList.WriteDrawingFile(1, pl::Sync::ToDisk);
     ReportFailedWrite(client, drawing, 1);
     if (drawing != FileResult::Ok) return false;
-    const FileResult copy = ObjectList.WriteDrawingFile(0);
+    const FileResult copy = ObjectList.WriteDrawingFile(0, pl::Sync::ToDisk);
     ReportFailedWrite(client, copy, 0);
     return copy == FileResult::Ok;
 }
@@ -67,10 +67,8 @@ void TClient::CeAutoSave(TCommandEnabler& ce) {
 
 void TClient::CmAutoSave() {
     SaveState = SaveState == kAutoSaveOn ? kAutoSaveOff : kAutoSaveOn;
-    if (pl::File* file = pl::fopen(ObjectList.ProgramDirectory + "CFG/SAVE.CFG", "w")) {
-        pl::fprintf(file, "%d", SaveState);
-        pl::fclose(file);
-    }
+    if (!pl::WriteTextFile(ObjectList.ProgramDirectory + "CFG/SAVE.CFG", std::to_string(SaveState)))
+        MessageBox("The auto save setting could not be kept in CFG/SAVE.CFG.", "AUTO SAVE", MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool TClient::SaveIfModified() {
@@ -80,7 +78,7 @@ bool TClient::SaveIfModified() {
         if (question.SaveFailed) return false;
         SaveState = 0;
     } else if (SaveState == kAutoSaveOn) {
-        const FileResult result = ObjectList.WriteDrawingFile(1);
+        const FileResult result = ObjectList.WriteDrawingFile(1, pl::Sync::ToDisk);
         ReportFailedWrite(*this, result, 1);
         return result == FileResult::Ok;
     }

@@ -6,6 +6,7 @@
 #include "dialogs/help_context.h"
 #include "dialogs/new_drawing_dialog.h"
 #include "document/document.h"
+#include "document/drawing_name.h"
 #include "document/program_state.h"
 #include "platform/cursor.h"
 #include "platform/gadget_window.h"
@@ -40,8 +41,9 @@ void TClient::CmFileNew() {
     TNewdlg dialog(GetHandle(), kNewDrawingDialogId);
     if (dialog.Execute() != IDOK) return;
 
-    const std::string name = dialog.ClientName;
-    if (!IsClientName(name)) return;
+    const std::optional<std::string> typed = DrawingNameFrom(dialog.ClientName);
+    if (!typed) return;
+    const std::string& name = *typed;
     // A drawing already under this name is the user's work: it is replaced only when they say so.
     if (DrawingExists(name) && !ConfirmReplaceDrawing(*this, name)) return;
     ObjectList.SetDrawingName(name);

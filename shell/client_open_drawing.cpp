@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dialogs/help_context.h"
+#include "document/checked_file.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/file_dialog.h"
@@ -130,7 +131,7 @@ void TClient::CmFileOpen() {
 
     // The document ends holding the working file, whichever window painted last.
     ObjectList.Flush();
-    if (ObjectList.ReadDrawingFile(1) == FileResult::Ok) (void)ObjectList.WriteDrawingFile(0);
+    if (ReadOrTell(ObjectList, 1)) (void)WriteOrTell(ObjectList, 0); // the last step: told, nothing after
 }
 
 void TClient::OpenViewWindow(int32_t flag, const char* extension) {

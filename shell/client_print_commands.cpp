@@ -6,6 +6,7 @@
 
 #include "dialogs/new_drawing_dialog.h"
 #include "dialogs/print_plan_dialog.h"
+#include "document/checked_file.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/file_dialog.h"
@@ -72,7 +73,7 @@ void TClient::CmPrinterSetup() {
 void TClient::CmPrint() {
     // 1.
     HelpContextId = kPrintHelp;
-    if (ObjectList.count > 0 && CurrentView < 100) (void)ObjectList.WriteDrawingFile(1);
+    if (ObjectList.count > 0 && CurrentView < 100 && !WriteOrTell(ObjectList, 1)) return;
     ObjectList.Flush();
     const int32_t viewBefore = CurrentView;
     // 2. Without a drawing to print there is nothing to do, and no window to open.

@@ -1,5 +1,6 @@
 // The Views menu's display mode and overlay commands: both run their dialog on the active drawing
 // window, which repaints or reopens the view.
+#include "document/checked_file.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/message_box.h"
@@ -27,8 +28,7 @@ void TClient::CmDisplayMode() {
 void TClient::CmOverlays() {
     if (DrawingState <= 1 || ObjectList.count == 0) return;
     HelpContextId = kViewsHelp;
-    // The document is what the file held at the last repaint, so a failed rewrite loses nothing.
-    (void)ObjectList.WriteDrawingFile(1);
+    if (!WriteOrTell(ObjectList, 1)) return;
     constexpr int32_t kLayoutOfUpperFloors = 45;
     if (CurrentView == kRoomLayout || CurrentView == kLayoutOfUpperFloors || CurrentView == kSitePlan) {
         MessageBox("You can only use overlays on PLAN views (ground, first & second floors)", "OVERLAYS", MB_OK);

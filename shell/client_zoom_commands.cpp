@@ -2,6 +2,7 @@
 // the other three let the drawing window compute the new view at once.
 #include <memory>
 
+#include "document/checked_file.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/gadget_window.h"
@@ -35,7 +36,7 @@ void TClient::CmZoomUp() {
     TChild* child = ActiveDrawingWindow();
     if (!child) return;
 
-    (void)ObjectList.WriteDrawingFile(1);
+    if (!WriteOrTell(ObjectList, 1)) return;
     child->RestoreKind = Tool->Kind;
     child->DatumMode = 3;
 
@@ -54,14 +55,14 @@ static void ZoomNow(TClient& client, int32_t command, int32_t kind) {
     TChild* child = client.ActiveDrawingWindow();
     if (!child) return;
 
-    (void)ObjectList.WriteDrawingFile(1);
+    if (!WriteOrTell(ObjectList, 1)) return;
     child->RestoreKind = client.Tool->Kind;
 
     if (CurrentView == kSitePlan) {
         // The site plan is centred on the sheet before it is zoomed.
         client.RestoreTool(toolkind::kLine);
         client.Tool->Command(kCentreSitePlan);
-        if (command == cmd::kNormalSize || command == cmd::kFitScreen) (void)ObjectList.WriteDrawingFile(1);
+        if ((command == cmd::kNormalSize || command == cmd::kFitScreen) && !WriteOrTell(ObjectList, 1)) return;
     }
 
     DrawingState = 1;

@@ -78,17 +78,6 @@ void WriteNoOverlays() {
     (void)WriteOverlayFile(ObjectList.ProgramDirectory, OverlayFlags{});
 }
 
-bool IsClientName(std::string_view name) {
-    if (name.empty() || name.size() > 24) return false;
-    bool blankOnly = true;
-    for (const char c : name) {
-        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-        if (!letter && c != ',' && c != ' ') return false;
-        if (c != ' ') blankOnly = false;
-    }
-    return !blankOnly;
-}
-
 bool DrawingExists(std::string_view name) {
     return pl::FileExists(ObjectList.ProgramDirectory + "DWGS/" + std::string(name) + ".DB0");
 }

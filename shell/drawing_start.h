@@ -31,9 +31,6 @@ void WriteZoomState();
 // CFG/OVERLAY.CFG with no floor overlaid.
 void WriteNoOverlays();
 
-// 1 to 24 characters of letters, digits, commas and blanks, not all blanks: a name that can only
-// ever name a file inside the drawings folder.
-bool IsClientName(std::string_view name);
 // Whether DWGS/<name>.DB0 exists under the program directory.
 bool DrawingExists(std::string_view name);
 // Shows the overwrite question for an existing drawing; true when the user allows it.

@@ -27,6 +27,9 @@ COLORREF WindowTextColour() {
     return RGB(c.red(), c.green(), c.blue());
 }
 
+constexpr int32_t kLargestPoints = 1000;
+constexpr int32_t kHeaviestWeight = 1000;
+
 } // namespace
 
 void LoadTextStyle(TClient& client) {
@@ -37,6 +40,9 @@ void LoadTextStyle(TClient& client) {
     // The face is counted by the third field; a longer one is cut to what the document can hold.
     pl::ScanSettings(ObjectList.ProgramDirectory + "CFG/TEXT.CFG", DefaultSettings("TEXT.CFG"), "%d %d %d%3t",
                      &height, &weight, &length, face, static_cast<int>(sizeof face));
+    // A height or weight no font can have is damage: the shipped values stand (their text holds both).
+    if (height < 1 || height > kLargestPoints || weight < 0 || weight > kHeaviestWeight)
+        (void)pl::sscanf(DefaultSettings("TEXT.CFG"), "%d %d", &height, &weight);
     DefaultTextHeight = height;
     DefaultTextWeight = weight;
     std::memcpy(ObjectList.DefaultFontName, face, sizeof face);

@@ -10,28 +10,27 @@ std::string LengthText(int32_t length, int32_t metricUnits) {
         std::snprintf(text, sizeof text, "%d", length);
         return text;
     }
-    // A length that is not a whole eighth of an inch is shown to the nearest eighth: a fraction
-    // such as "0/0" would tell the user nothing.
-    const int64_t magnitude = length < 0 ? -static_cast<int64_t>(length) : length;
-    int64_t wholeInches = magnitude / 24;
-    int64_t eighths = (magnitude % 24 * 8 + 12) / 24;
-    if (eighths == 8) {
-        ++wholeInches;
-        eighths = 0;
-    }
-    const char* sign = length < 0 ? "-" : "";
-    const long long feet = wholeInches / 12;
-    const long long inches = wholeInches % 12;
-    if (eighths == 0) {
-        std::snprintf(text, sizeof text, "%s%lld' %lld''", sign, feet, inches);
+    // Feet, inches and the remainder in 24ths, every division truncating toward zero, so a negative
+    // length prints its parts with their signs. A remainder that is no whole eighth shows as "0/0",
+    // the fraction every size field of the program shows for it.
+    const int32_t wholeInches = length / 24;
+    const int32_t remainder = length % 24;
+    const int32_t feet = wholeInches / 12;
+    const int32_t inches = wholeInches % 12;
+    if (remainder == 0) {
+        std::snprintf(text, sizeof text, "%d' %d''", feet, inches);
     } else {
-        long long numerator = eighths;
-        long long denominator = 8;
-        while (numerator % 2 == 0) {
-            numerator /= 2;
-            denominator /= 2;
+        int32_t numerator = 0;
+        int32_t denominator = 0;
+        if (remainder > 0 && remainder % 3 == 0) {
+            numerator = remainder / 3;
+            denominator = 8;
+            while (numerator % 2 == 0) {
+                numerator /= 2;
+                denominator /= 2;
+            }
         }
-        std::snprintf(text, sizeof text, "%s%lld' %lld %lld/%lld''", sign, feet, inches, numerator, denominator);
+        std::snprintf(text, sizeof text, "%d' %d %d/%d''", feet, inches, numerator, denominator);
     }
     return text;
 }

@@ -6,7 +6,7 @@
 #include <string>
 
 // Length in drawing units (mm when metricUnits is 1, 1/24 inch when 0) as text:
-// metric "2400"; imperial "12' 3''" or "12' 3 1/2''", rounded to the nearest eighth of an inch.
+// metric "2400"; imperial "12' 3''" or "12' 3 1/2''", with "0/0" for a remainder that is no whole eighth.
 std::string LengthText(int32_t length, int32_t metricUnits);
 
 // The same with the drawing's own units (the global MetricUnits).

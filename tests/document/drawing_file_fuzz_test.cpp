@@ -1,12 +1,13 @@
-// A deterministic mutation fuzzer for the drawing-file and library readers: valid files are damaged
-// by bit flips, cuts, insertions and extreme numbers, and every reader must end cleanly on them.
+// A deterministic mutation fuzzer for the drawing-file, library (paste) and selection readers: valid
+// files are damaged by bit flips, cuts, insertions and extreme numbers, and every reader must end
+// cleanly on them.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <random>
 
 #include "document/record_format.h"
 #include "tests/document/document_fixture.h"
+#include "tests/support/mutate.h"
 
 namespace {
 
@@ -29,66 +30,21 @@ protected:
     }
 };
 
-const char* const kEdgeNumbers[] = {"0",          "-1",          "17", "18", "2147483647", "-2147483648",
-                                    "2147483648", "99999999999", "-0", "+5", "x"};
-
-std::string Mutate(std::string text, std::mt19937& rng) {
-    auto pick = [&rng](size_t n) {
-        return n == 0 ? size_t{0} : std::uniform_int_distribution<size_t>(0, n - 1)(rng);
-    };
-    const int rounds = 1 + static_cast<int>(pick(3));
-    for (int r = 0; r < rounds && !text.empty(); ++r) {
-        switch (pick(5)) {
-        case 0: // flip a bit
-            text[pick(text.size())] ^= static_cast<char>(1u << pick(8));
-            break;
-        case 1: // cut the file short
-            text.resize(pick(text.size()));
-            break;
-        case 2: { // insert a few bytes
-            const char bytes[] = {' ', '\n', '-', '9', '\0', 'A', '\r'};
-            text.insert(pick(text.size() + 1), 1 + pick(4), bytes[pick(sizeof(bytes))]);
-            break;
-        }
-        case 3: { // replace a number with an extreme value
-            size_t at = pick(text.size());
-            while (at < text.size() && !std::isdigit(static_cast<unsigned char>(text[at])))
-                ++at;
-            size_t end = at;
-            while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end])))
-                ++end;
-            text.replace(at, end - at, kEdgeNumbers[pick(std::size(kEdgeNumbers))]);
-            break;
-        }
-        default: { // duplicate or drop a line
-            const size_t at = text.find('\n', pick(text.size()));
-            if (at == std::string::npos) break;
-            const size_t next = text.find('\n', at + 1);
-            const std::string line =
-                text.substr(at, next == std::string::npos ? std::string::npos : next - at);
-            if (pick(2)) {
-                text.insert(at, line);
-            } else {
-                text.erase(at, line.size());
-            }
-        }
-        }
-    }
-    return text;
-}
-
 TEST_F(DrawingFileFuzz, ReadersSurviveMutatedFiles) {
     const std::vector<std::string> corpus = Corpus();
     std::mt19937 rng(20261207);
     for (int i = 0; i < 3000; ++i) {
-        const std::string text = Mutate(corpus[static_cast<size_t>(i) % corpus.size()], rng);
+        const std::string text = testsupport::Mutate(corpus[static_cast<size_t>(i) % corpus.size()], rng);
         // In memory: the reader never builds more objects than the text holds records.
         RecordReader reader(text);
         int32_t header[6];
         if (reader.ReadHeader(header)) {
             std::unique_ptr<TObject> object;
             int32_t built = 0;
-            while (reader.Next({Cx(), Cy()}, object, RecordKinds::Paste) == RecordReader::Status::Object) {
+            for (RecordReader::Status status; (status = reader.Next({Cx(), Cy()}, object, RecordKinds::Paste)) ==
+                                                  RecordReader::Status::Object ||
+                                              status == RecordReader::Status::Skipped;) {
+                if (status == RecordReader::Status::Skipped) continue;
                 ASSERT_NE(object, nullptr);
                 if (auto* p = dynamic_cast<TPolyobj*>(object.get())) {
                     ASSERT_LE(p->count, 17);
@@ -114,6 +70,32 @@ TEST_F(DrawingFileFuzz, ReadersSurviveMutatedFiles) {
             (void)ObjectList.ReadTransformed(hows[(i / 50) % 4], "HOUSE");
         }
         ObjectList.Flush();
+    }
+}
+
+// The selection files: the count in CFG/TEMP.CFG and the entries of CFG/COPY.CFG, read when a
+// selection is kept as a library and when it grows.
+TEST_F(DrawingFileFuzz, SelectionFilesSurviveMutation) {
+    for (auto& o : make::OneOfEveryKind(Cx(), Cy()))
+        ObjectList.Add(std::move(o));
+    const int32_t objects = ObjectList.count;
+    std::string copy;
+    for (int32_t i = 0; i < objects; ++i)
+        copy += std::to_string(i) + " " + std::to_string(Cx() + i) + " " + std::to_string(Cy() - i) + "\n";
+    const std::string temp = std::to_string(objects) + "\n";
+    std::mt19937 rng(7);
+    for (int i = 0; i < 150; ++i) {
+        dir.WriteFile("CFG/TEMP.CFG", testsupport::Mutate(temp, rng));
+        dir.WriteFile("CFG/COPY.CFG", testsupport::Mutate(copy, rng));
+        EXPECT_GE(ObjectList.ReadTempCount(), 0);
+        ASSERT_EQ(ObjectList.SaveLibrary("SEL.PLM"), FileResult::Ok);
+        EXPECT_EQ(ObjectList.count, objects);
+        if (i % 3 == 0) (void)ObjectList.WriteCopyCfg(1, 2, 3); // the entries are fuzzed, not the write
+        if (i % 10 == 0) {
+            EXPECT_EQ(ObjectList.InsertLibrary("SEL.PLM"), FileResult::Ok);
+            while (ObjectList.count > objects)
+                ObjectList.RemoveAt(ObjectList.count - 1);
+        }
     }
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "document/drawing_name.h"
 #include "document/record_format.h"
+#include "platform/file_io.h"
 #include "tests/document/document_fixture.h"
 
 namespace {
@@ -158,6 +160,42 @@ TEST_F(DrawingFileTest, ClearDrawingFileEmptiesAndDeletes) {
     ObjectList.ClearDrawingFile(); // a missing file is no error
 }
 
+TEST_F(DrawingFileTest, NameThatCouldLeaveTheDrawingsFolderWritesNothing) {
+    ObjectList.Add(make::Line(kLine, 0, 0, 1, 1));
+    for (const char* name : {"../CFG/CLR", "A/B", "A\\B", "..", "X..Y"}) {
+        ObjectList.SetDrawingName(name);
+        EXPECT_NE(ObjectList.WriteDrawingFile(1), FileResult::Ok) << name;
+    }
+    EXPECT_FALSE(dir.Exists("CFG/CLR.DB0"));
+    EXPECT_FALSE(dir.Exists("DWGS/A/B.DB0"));
+}
+
+struct NameCase {
+    const char* typed;
+    const char* name; // null: refused
+};
+
+class DrawingNameRule : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(DrawingNameRule, TrimsOuterBlanksAndRefusesUnsafeNames) {
+    const std::optional<std::string> name = DrawingNameFrom(GetParam().typed);
+    if (GetParam().name) {
+        ASSERT_TRUE(name.has_value()) << GetParam().typed;
+        EXPECT_EQ(*name, GetParam().name);
+    } else {
+        EXPECT_FALSE(name.has_value()) << GetParam().typed;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, DrawingNameRule,
+    ::testing::Values(NameCase{"HOUSE", "HOUSE"}, NameCase{"  my house ", "my house"}, NameCase{"A,1", "A,1"},
+                      NameCase{"123456789012345678901234", "123456789012345678901234"},
+                      NameCase{"1234567890123456789012345", nullptr}, NameCase{"", nullptr},
+                      NameCase{"   ", nullptr}, NameCase{"*", nullptr}, NameCase{"A*", nullptr},
+                      NameCase{"caf\xe9", nullptr}, NameCase{"../X", nullptr}, NameCase{"A.B", nullptr},
+                      NameCase{"A/B", nullptr}, NameCase{"A\tB", nullptr}));
+
 // ---- Untrusted input ----
 
 std::string LineRecord(int32_t id) {
@@ -178,10 +216,23 @@ TEST_F(DrawingFileTest, HeaderCountingMoreRecordsThanThereAreStopsAtTheEnd) {
     EXPECT_EQ(ObjectList.count, 1);
 }
 
-TEST_F(DrawingFileTest, UnknownKindStopsTheRead) {
-    SetWorkingFile("3 0 0 0 1 5\n" + LineRecord(1) + "12\n12 50 1 0 0 0 0 0 0 0 0 0 0 1 0\n" + LineRecord(3));
-    EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Damaged);
-    EXPECT_EQ(ObjectList.count, 1);
+TEST_F(DrawingFileTest, UnknownKindLineBuildsNothingAndTheReadGoesOn) {
+    for (const char* kind : {"2\n", "10\n", "-7\n"}) {
+        ObjectList.Flush();
+        SetWorkingFile("3 0 0 0 1 5\n" + LineRecord(1) + kind + LineRecord(3));
+        EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok) << kind;
+        ASSERT_EQ(ObjectList.count, 2) << kind;
+        EXPECT_EQ(ObjectList[1]->id, 3) << kind;
+    }
+}
+
+TEST_F(DrawingFileTest, NegativeCountReadsTheHeaderValuesAndNoRecords) {
+    SetWorkingFile("-4 0 0 0 0 9\n" + LineRecord(1));
+    MetricUnits = 1;
+    EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+    EXPECT_EQ(ObjectList.count, 0);
+    EXPECT_EQ(MetricUnits, 0);
+    EXPECT_EQ(IdCounter, 9);
 }
 
 TEST_F(DrawingFileTest, KindLineThatDisagreesWithItsRecordIsDamage) {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "platform/file_io.h"
 #include "tests/support/program_directory.h"
@@ -115,6 +117,11 @@ TEST_F(FileIo, CountedTextIsClampedToItsBuffer) {
     EXPECT_EQ(pl::sscanf("-5 x", "%d %1t", &length, name, static_cast<int>(sizeof name)), 2);
     EXPECT_STREQ(name, "");
     EXPECT_EQ(pl::sscanf("9 abc", "%d %1t", &length, name, static_cast<int>(sizeof name)), 1);
+    // The blank before a counted text is one separator: the text keeps its own leading blanks.
+    EXPECT_EQ(pl::sscanf("2  a", "%d %1t", &length, name, static_cast<int>(sizeof name)), 2);
+    EXPECT_STREQ(name, " a");
+    EXPECT_EQ(pl::sscanf("1 3/n  b", "%d %d/n%2t", &after, &length, name, static_cast<int>(sizeof name)), 3);
+    EXPECT_STREQ(name, "  b");
 }
 
 TEST_F(FileIo, MissingFileAndDirectoryDoNotOpen) {
@@ -210,3 +217,31 @@ TEST_F(FileIo, WholeFileHelpersAndFastReader) {
 }
 
 } // namespace
+
+// A rewrite killed part-way leaves "<name>.~<process>-<counter>" beside its file; only those of a
+// process that has ended are removed, and nothing of any other name.
+TEST_F(FileIo, StaleTemporariesOfEndedProcessesAreRemoved) {
+    const pid_t ended = fork();
+    if (ended == 0) _exit(0);
+    ASSERT_GT(ended, 0);
+    ASSERT_EQ(waitpid(ended, nullptr, 0), ended);
+    const std::string gone = std::to_string(ended);
+    const std::string mine = std::to_string(getpid());
+    const std::pair<std::string, bool> files[] = {
+        {"HOUSE.DB0.~" + gone + "-4", true},  {"tmp.cfg.~" + gone + "-0", true},
+        {"HOUSE.DB0", false},                 {"HOUSE.DB0.~" + mine + "-1", false},
+        {"HOUSE.DB0.~" + gone + "-x", false}, {"HOUSE.DB0.~-4", false},
+        {"notes.~" + gone + "-4.txt", false}, {".~" + gone + "-4", false}};
+    for (const auto& [name, stale] : files)
+        dir.WriteFile("DWGS/" + name, "x");
+    EXPECT_EQ(pl::RemoveStaleTemporaries(dir.Path() + "DWGS"), 2);
+    for (const auto& [name, stale] : files)
+        EXPECT_EQ(dir.Exists("DWGS/" + name), !stale) << name;
+}
+
+TEST_F(FileIo, WriteSyncedToDiskReplacesTheFile) {
+    dir.WriteFile("DWGS/A.DB0", "old");
+    ASSERT_TRUE(pl::WriteTextFile(dir.Path() + "DWGS/A.DB0", "new", pl::Sync::ToDisk));
+    EXPECT_EQ(dir.ReadFile("DWGS/A.DB0"), "new");
+    EXPECT_EQ(pl::FindFiles(dir.Path() + "DWGS/A.DB0*").size(), 1u); // no temporary left
+}

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 
 #include "platform/message_box.h"
 #include "platform/when_modal.h"
@@ -68,7 +69,23 @@ TEST(MessageBox, RealBoxShowsTextCaptionAndButtons) {
     EXPECT_EQ(caption, "TREVALYN");
 }
 
-TEST(MessageBox, EscapeOnYesNoAnswersNo) {
-    pl::whenModal<QMessageBox>([](QMessageBox* box) { box->reject(); });
-    EXPECT_EQ(MessageBox(nullptr, "Really?", "Q", MB_YESNO), IDNO);
+TEST(MessageBox, EscapeAndTheCloseBoxDoNothingOnYesNo) {
+    bool stillOpen = false;
+    pl::whenModal<QMessageBox>([&](QMessageBox* box) {
+        QTest::keyClick(box, Qt::Key_Escape);
+        QTest::keyClick(box->button(QMessageBox::No), Qt::Key_Escape);
+        box->close();
+        QCoreApplication::processEvents();
+        stillOpen = box->isVisible();
+        box->button(QMessageBox::Yes)->click();
+    });
+    EXPECT_EQ(MessageBox(nullptr, "Really?", "Q", MB_YESNO), IDYES);
+    EXPECT_TRUE(stillOpen);
+}
+
+TEST(MessageBox, EscapeAnswersCancelOrOk) {
+    for (const auto& [type, answer] : {std::pair{MB_YESNOCANCEL, IDCANCEL}, {MB_OKCANCEL, IDCANCEL}, {MB_OK, IDOK}}) {
+        pl::whenModal<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+        EXPECT_EQ(MessageBox(nullptr, "Really?", "Q", type), answer);
+    }
 }

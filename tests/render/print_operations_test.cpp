@@ -227,6 +227,17 @@ TEST_F(PrintOperations, TitleOfTheSameTextIsReplacedAndAChangedOneKept) {
     EXPECT_EQ(titles, 2);
 }
 
+TEST_F(PrintOperations, TitlesWithOuterBlanksReadBackAsWritten) {
+    render::FloorTitles titles;
+    titles.titles = {" ground floor plan", "  first ", "second", "", "site plan "};
+    ASSERT_TRUE(render::WriteFloorTitles(dir.Path(), titles));
+    const render::FloorTitles read = render::ReadFloorTitles(dir.Path());
+    EXPECT_EQ(read.titles[0], " ground floor plan");
+    EXPECT_EQ(read.titles[1], "  first ");
+    EXPECT_EQ(read.titles[2], "second");
+    EXPECT_EQ(read.titles[4], "site plan ");
+}
+
 TEST(CalibrationFactor, FollowsTheMeasuredLength) {
     EXPECT_EQ(render::CalibrationFactor(1, 15000), 1.0);
     EXPECT_NEAR(render::CalibrationFactor(1, 15150), 0.99, 1e-12);

@@ -99,13 +99,42 @@ TEST_P(MetricLimit, LengthsOutsideOneTo69999AreRefused) {
     Key(Qt::Key_Return);
     pl::script::AnswerInput(GetParam().first);
     Key(Qt::Key_Down);
-    EXPECT_EQ(FileCount(), kRecords + (GetParam().second ? 1 : 0));
+    // A length the prompt takes makes a line, or meets the sheet's own limit.
+    const bool taken = FileCount() == kRecords + 1 ||
+                       ui.LogContains("Distance would take you outside the programme's total drawing sizes");
+    EXPECT_EQ(taken, GetParam().second);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, MetricLimit,
                          ::testing::Values(std::pair{"69999", true}, std::pair{"1", true},
                                            std::pair{"70000", false}, std::pair{"0", false},
                                            std::pair{"-5", false}, std::pair{"abc", false}));
+
+// A step that would leave the sheet is refused with a warning and changes nothing: the line's first
+// step, the rectangle's second side.
+// The parameter: the rectangle tool, else the line tool.
+class StepOffTheSheet : public InputTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(StepOffTheSheet, IsRefusedAndMakesNothing) {
+    Open();
+    if (GetParam())
+        client->CmRectangle();
+    else
+        client->CmLine();
+    MoveTo(TPoint(150, 150));
+    Key(Qt::Key_Return);
+    if (GetParam()) {
+        pl::script::AnswerInput("2000");
+        Key(Qt::Key_Up);
+    }
+    pl::script::AnswerInput("69999");
+    Key(Qt::Key_Right);
+    EXPECT_TRUE(ui.LogContains("Distance would take you outside the programme's total drawing sizes"));
+    EXPECT_EQ(FileCount(), kRecords);
+    EXPECT_EQ(ObjectList.count, kRecords);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tools, StepOffTheSheet, ::testing::Bool());
 
 TEST_F(KeyedLine, CancelledLengthLeavesTheToolEngaged) {
     Open();

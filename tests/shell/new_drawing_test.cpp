@@ -81,6 +81,12 @@ TEST_F(NewDrawing, NameKeepsOnlyLettersDigitsCommaAndBlankUpTo24) {
     EXPECT_EQ(Titles(), std::vector<std::string>{"ABCDEFGHIJKLMNOPQRSTUVWX.PLN"});
 }
 
+TEST_F(NewDrawing, OuterBlanksAreNoPartOfTheName) {
+    New("  SMITH ");
+    EXPECT_STREQ(ObjectList.DrawingName, "SMITH");
+    EXPECT_TRUE(dir.Exists("DWGS/SMITH.DB0"));
+}
+
 TEST_F(NewDrawing, EmptyNameEndsQuietly) {
     AnswerNew("");
     client->ProcessCommand(230);

@@ -198,8 +198,14 @@ TEST_F(WholeDrawing, NamesThatCannotBeADrawingAreRefused) {
     RotateOrMirror(19003, "AB"); // too short: only repaints
     // The filter drops '.' and '/' as they are typed.
     RotateOrMirror(19003, "../X");
+    RotateOrMirror(19003, "     "); // blanks only
     EXPECT_FALSE(dir.Exists("X.DB0"));
     EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), before);
+    EXPECT_EQ(pl::FindFiles(dir.Path() + "DWGS/*.DB0").size(), 1u);
+    // Outer blanks are no part of the name: the drawing turned into "  NEW " is NEW.
+    RotateOrMirror(19003, "  NEW ");
+    EXPECT_TRUE(dir.Exists("DWGS/NEW.DB0"));
+    EXPECT_STREQ(ObjectList.DrawingName, "NEW");
 }
 
 TEST_F(WholeDrawing, RotateAnsweredNoChangesNothing) {

@@ -1,5 +1,6 @@
 // The zoom commands on a drawing window: the view they compute, the scroll state they leave and what
 // the window then paints; and the invalidation kinds the edits use.
+#include <filesystem>
 #include <QCoreApplication>
 
 #include "document/program_state.h"
@@ -305,6 +306,29 @@ TEST_F(Invalidation, KindZeroRepaintsEverythingLater) {
     child->UpdateWindow();
     EXPECT_TRUE(InkInColumn(rect.right / 2));
     EXPECT_TRUE(InkInColumn(rect.right / 8));
+}
+
+} // namespace
+
+namespace {
+
+// A working file that cannot be written is told once and ends the step: the view stays as it was.
+TEST_F(Zooming, AnUnwritableWorkingFileIsToldAndStopsTheZoom) {
+    WriteDrawing(Rectangle(4000, 2000));
+    std::filesystem::remove(dir.Path() + "DWGS/HOUSE.DB0");
+    std::filesystem::create_directory(dir.Path() + "DWGS/HOUSE.DB0"); // in the way of every rewrite
+    testsupport::ScriptedUi ui;
+    const int32_t extent = ViewExtentX;
+    const float scale = PenScaleF;
+    for (const int32_t command : {cmd::kNormalSize, cmd::kFitScreen, cmd::kHalfSize}) {
+        ASSERT_TRUE(client->ProcessCommand(command));
+        EXPECT_EQ(ViewExtentX, extent);
+        EXPECT_FLOAT_EQ(PenScaleF, scale);
+    }
+    size_t told = 0;
+    for (size_t at = 0; (at = ui.Log().find("could not be written", at)) != std::string::npos; ++at)
+        ++told;
+    EXPECT_EQ(told, 3u);
 }
 
 } // namespace

@@ -1,0 +1,16 @@
+// Reads and writes of the drawing files whose failure the user must hear about. The document shows
+// nothing itself: the shell installs how the user is told, and until then a failure is only returned.
+#pragma once
+
+#include <cstdint>
+
+class TList;
+
+using FileFailureTeller = void (*)(const char* text, const char* caption);
+void SetFileFailureTeller(FileFailureTeller teller);
+
+// Writes the file of that mode; on failure the user is told and the result is false, so the caller
+// stops its step. The file on disk then keeps its previous contents.
+[[nodiscard]] bool WriteOrTell(TList& list, int32_t mode);
+// Reads the file of that mode into the document; an unreadable or damaged file is told and gives false.
+[[nodiscard]] bool ReadOrTell(TList& list, int32_t mode);

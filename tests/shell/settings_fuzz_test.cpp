@@ -1,0 +1,83 @@
+// The mutation fuzz of every settings reader: each settings file, started from its shipped text, is
+// damaged the way the drawing files are, and its reader must end cleanly with usable values.
+#include <functional>
+#include <random>
+
+#include "dialogs/units_file.h"
+#include "document/overlay_file.h"
+#include "document/program_state.h"
+#include "render/print_settings.h"
+#include "resources/command_ids.h"
+#include "resources/default_settings.h"
+#include "shell/client.h"
+#include "shell/colour_settings.h"
+#include "shell/drawing_start.h"
+#include "tests/shell/drawing_window_fixture.h"
+#include "tests/support/mutate.h"
+
+namespace {
+
+class SettingsFuzz : public DrawingWindowTest {
+protected:
+    // Writes a damaged copy of the file's shipped text (or of `start`) in CFG/.
+    void Damage(const char* name, std::string_view start = {}) {
+        const std::string text(start.empty() ? DefaultSettings(name) : start);
+        dir.WriteFile(std::string("CFG/") + name, testsupport::Mutate(text, rng));
+    }
+    std::mt19937 rng{2026};
+};
+
+struct Reader {
+    const char* file;
+    const char* start; // null: the shipped text
+    std::function<void(const std::string&)> read;
+};
+
+TEST_F(SettingsFuzz, ReadersOfTheirOwnFileEndCleanly) {
+    const Reader readers[] = {
+        {"TITLE2D.CFG", nullptr,
+         [](const std::string& d) {
+             for (const std::string& t : render::ReadFloorTitles(d).titles)
+                 EXPECT_LE(t.size(), 24u);
+         }},
+        {"MOFFSET.CFG", nullptr, [](const std::string& d) { (void)render::ReadDimensionOffsets(d, 1); }},
+        {"IOFFSET.CFG", nullptr, [](const std::string& d) { (void)render::ReadDimensionOffsets(d, 0); }},
+        {"PRNTCALM.CFG", nullptr, [](const std::string& d) { (void)render::ReadCalibration(d, 1); }},
+        {"PRNTCALI.CFG", nullptr, [](const std::string& d) { (void)render::ReadCalibration(d, 0); }},
+        {"RMCLR.CFG", nullptr, [](const std::string& d) { (void)shell::ReadRoomColours(d); }},
+        {"LYTGRIDM.CFG", nullptr, [](const std::string& d) { (void)shell::ReadLayoutGrid(d, 1); }},
+        {"LYTGRIDI.CFG", nullptr, [](const std::string& d) { (void)shell::ReadLayoutGrid(d, 0); }},
+        {"METRIC.CFG", nullptr, [](const std::string& d) { (void)ReadMetricSetting(d); }},
+        {"START.CFG", nullptr, [](const std::string& d) { (void)ReadStartSetting(d); }},
+        {"OVERLAY.CFG", "1 1 0 0 1", [](const std::string& d) { (void)ReadOverlayFile(d); }},
+    };
+    for (const Reader& reader : readers) {
+        for (int i = 0; i < 60; ++i) {
+            Damage(reader.file, reader.start ? reader.start : "");
+            reader.read(dir.Path());
+        }
+    }
+}
+
+// The files a drawing window, the text style and the zooms read as they start and work.
+TEST_F(SettingsFuzz, FilesReadByTheDrawingWindowEndCleanly) {
+    const char* const files[] = {"CLR.CFG", "SAVE.CFG", "TEXT.CFG", "SCROLL.CFG", "DWGSIZEM.CFG", "DWGSIZEI.CFG"};
+    for (int i = 0; i < 12; ++i) {
+        for (const char* file : files)
+            Damage(file);
+        Damage("ZOOM.CFG", "2000 1500");
+        Damage("ZSTAT.CFG", "0 2000 1500 100 200 5.000000");
+        MetricUnits = i % 2;
+        DrawingState = 2;
+        Open();
+        LoadTextStyle(*client);
+        EXPECT_LT(std::char_traits<char>::length(ObjectList.DefaultFontName), sizeof ObjectList.DefaultFontName);
+        TClient starting(dir.Path()); // reads CLR.CFG and SAVE.CFG as the program starts
+        EXPECT_TRUE(SaveState == 0 || SaveState == 2);
+        for (const int32_t command : {cmd::kNormalSize, cmd::kHalfSize, cmd::kFitScreen})
+            (void)client->ProcessCommand(command); // the files are fuzzed, not the routing
+        Repaint();
+    }
+}
+
+} // namespace
