@@ -31,9 +31,9 @@ TEST_F(CommandRouting, EveryCommandIsInTheTable) {
 
 TEST_F(CommandRouting, CommandWithoutHandlerIsNotTakenAndShowsDisabled) {
     TClient client(dir.Path());
-    ASSERT_FALSE(TClient::HasHandler(426));
-    EXPECT_FALSE(client.ProcessCommand(426));
-    TCommandEnabler ce(426);
+    ASSERT_FALSE(TClient::HasHandler(310));
+    EXPECT_FALSE(client.ProcessCommand(310));
+    TCommandEnabler ce(310);
     client.EnableCommand(ce);
     EXPECT_FALSE(ce.IsEnabled());
 }
