@@ -1,80 +1,124 @@
 // The window and door dialogs that the Windows and Doors/Openings commands run before the door and
-// window tool starts. They come with the doors and windows; until then each is declared with the
-// members its caller reads and answers every run with Cancel, so the commands drop back to the Pick
-// tool and no settings file changes.
+// window tool starts. The window dialog and the door-type dialog keep their choice in CFG/WIND.CFG and
+// CFG/DOOR.CFG; the follow-up door dialogs refine one field of CFG/DOOR.CFG or only answer the caller.
+// Every dialog checks all its entries before it writes anything; Cancel writes nothing.
 #pragma once
 
 #include <cstdint>
 
-class QWidget;
+#include "platform/dialog.h"
+#include "resources/dialogs/opening_templates.h"
 
-// The shared stand-in: a run that is always cancelled.
-class TPendingopeningdlg {
+class TEdit;
+class TCheckBox;
+class TRadioButton;
+
+class TWindlg : public TDialog {
 public:
-    TPendingopeningdlg(QWidget* parent, int32_t resId) : Parent(parent), ResId(resId) {}
-    virtual ~TPendingopeningdlg() = default;
-    int Execute();
+    TWindlg(QWidget* parent, int32_t resId);
+    void SetupWindow() override;
+    void CmOk() override;
+    void CmHelp() override;
 
-    QWidget* Parent;
-    int32_t ResId;
-};
-
-class TWindlg : public TPendingopeningdlg {
-public:
-    using TPendingopeningdlg::TPendingopeningdlg;
     int32_t WindowKind = 0;
     int32_t SpareWord = 0;
     char Label[31] = {};
     char WidthText[5] = {};
     char HeightText[5] = {};
+
+private:
+    TEdit* Width;
+    TEdit* Height;
+    TRadioButton* Text7;
+    TRadioButton* Text9;
+    TCheckBox* ShowSizes;
+    TCheckBox* ShowCill;
 };
 
-class TExtdoordlg : public TPendingopeningdlg {
+class TExtdoordlg : public TDialog {
 public:
-    using TPendingopeningdlg::TPendingopeningdlg;
+    TExtdoordlg(QWidget* parent, int32_t resId);
+    void SetupWindow() override;
+    void CmOk() override;
+    void CmHelp() override;
+
     int32_t DoorKind = 0;
     int32_t SpareWord = 0;
     char Label[31] = {};
     char WidthText[10] = {};
     char NumberText[5] = {};
+
+private:
+    TEdit* Width;
+    TEdit* Number;
+    TRadioButton* Types[8];
 };
 
-class TDoordlg : public TPendingopeningdlg {
+class TDoordlg : public TDialog {
 public:
-    using TPendingopeningdlg::TPendingopeningdlg;
+    TDoordlg(QWidget* parent, int32_t resId);
+    void SetupWindow() override;
+    void CmOk() override;
+    void CmHelp() override;
+
     int32_t SwingType = 1;
-    int32_t HelpFlag = 0;
+    int32_t HelpFlag = 0; // never set: its help is the door swing page
+
+private:
+    TRadioButton* Swings[8];
 };
 
-class TSdoordlg : public TPendingopeningdlg {
+class TSdoordlg : public TDialog {
 public:
-    using TPendingopeningdlg::TPendingopeningdlg;
+    TSdoordlg(QWidget* parent, int32_t resId);
+    void SetupWindow() override;
+    void CmOk() override;
+    void CmHelp() override;
+
     int32_t SlideType = 1;
     int32_t IntoWall = 0;
+
+private:
+    TCheckBox* IntoWallBox;
+    TRadioButton* Slides[8];
 };
 
-class TRobedlg : public TPendingopeningdlg {
+class TRobedlg : public TDialog {
 public:
-    using TPendingopeningdlg::TPendingopeningdlg;
+    TRobedlg(QWidget* parent, int32_t resId);
+    void SetupWindow() override;
+    void CmOk() override;
+    void CmHelp() override;
+
     int32_t IntoWall = 0;
     char OpeningText[5] = {};
+
+private:
+    TEdit* Opening;
+    TCheckBox* IntoWallBox;
 };
 
-class TEntrydlg : public TPendingopeningdlg {
+class TEntrydlg : public TDialog {
 public:
-    using TPendingopeningdlg::TPendingopeningdlg;
+    TEntrydlg(QWidget* parent, int32_t resId);
+    void SetupWindow() override;
+    void CmOk() override;
+    void CmHelp() override;
+
     char FrameText[6] = {};
+
+private:
+    TEdit* Frame;
+    TRadioButton* Positions[3];
 };
 
-class TFoldingdlg : public TPendingopeningdlg {
+class TFoldingdlg : public TDialog {
 public:
-    using TPendingopeningdlg::TPendingopeningdlg;
-};
+    TFoldingdlg(QWidget* parent, int32_t resId);
+    void SetupWindow() override;
+    void CmOk() override;
+    void CmHelp() override;
 
-inline constexpr int32_t kWindowDialogId = 6500;
-inline constexpr int32_t kExtDoorDialogId = 26500;
-inline constexpr int32_t kDoorSwingDialogId = 10500;
-inline constexpr int32_t kEntryFrameDialogId = 6000;
-inline constexpr int32_t kFoldingDialogId = 26570;
-inline constexpr int32_t kSlidingDoorDialogId = 13000;
-inline constexpr int32_t kRobeDialogId = 26540;
+private:
+    TRadioButton* Hands[3];
+};

@@ -68,7 +68,8 @@ void TDialog::Build(const pl::DialogTemplate& dialogTemplate) {
         QWidget* widget = nullptr;
         switch (control.Kind) {
         case ControlKind::GroupBox: {
-            auto* box = new QGroupBox(pl::StaticDisplayText(control.Text), this);
+            // A group box title reads "&&" as one '&' itself, as buttons do.
+            auto* box = new QGroupBox(text, this);
             main->addWidget(box);
             container = new QVBoxLayout(box);
             parentOfControls = box;
@@ -154,7 +155,11 @@ void TDialog::Build(const pl::DialogTemplate& dialogTemplate) {
             }
             row->addWidget(widget);
         }
-        if (control.Kind != ControlKind::PushButton) previous = control.Kind;
+        // Labels, separators and pictures between radio buttons leave their group open, as the
+        // group flag does: only a group start, a group box or another control ends it.
+        const bool passive = control.Kind == ControlKind::PushButton || control.Kind == ControlKind::Static ||
+                             control.Kind == ControlKind::EtchedLine || control.Kind == ControlKind::Icon;
+        if (!passive) previous = control.Kind;
     }
     main->addStretch(1);
     main->addLayout(buttons);

@@ -31,7 +31,8 @@ struct ControlTemplate {
     ControlKind Kind = ControlKind::Static;
     std::string Text;        // verbatim, odd blanks and all; "&&" shows one '&'
     int32_t Limit = 0;       // edits: text limit counting the terminator (0: none)
-    bool GroupStart = false; // radio buttons: starts a new exclusive group (as WS_GROUP)
+    bool GroupStart = false; // radio buttons: starts a new exclusive group (as WS_GROUP); labels,
+                             // separators and icons between radios do not end a group
     bool SameRow = false;    // placed to the right of the previous control instead of below it
     bool Sorted = false;     // list boxes: keep the strings sorted
     int32_t IconId = 0;      // icons: the picture's resource id

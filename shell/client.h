@@ -97,6 +97,10 @@ public:
     void CmExtendInternalWall();
     void CmShortenInternalWall();
 
+    // Doors, windows and wall openings: the dialog, then the tool waits for a wall to be marked.
+    void CmWindows();
+    void CmDoors();
+
     // External walls: pick one wall of the floor to lengthen, shorten, delete, split or re-type.
     void CmLengthenWall();
     void CmAlterBase();

@@ -82,10 +82,10 @@ const Table& CommandTable() {
         // Other
         {cmd::kManualDimension, &TClient::CmManualDimension},
         {cmd::kStairs, &TClient::CmStairs},
-        {cmd::kWindows, nullptr},
+        {cmd::kWindows, &TClient::CmWindows},
         {cmd::kNewRoom, nullptr},
         // Walls and base
-        {cmd::kDoors, nullptr},
+        {cmd::kDoors, &TClient::CmDoors},
         {cmd::kInternalWall, &TClient::CmInternalWall},
         {cmd::kExtendInternalWall, &TClient::CmExtendInternalWall},
         {cmd::kShortenInternalWall, &TClient::CmShortenInternalWall},

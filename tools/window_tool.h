@@ -3,6 +3,7 @@
 #pragma once
 
 #include "tools/line_tool.h"
+#include "walls/opening.h"
 
 class TWindowobjtool : public TLineobjtool {
 public:
@@ -13,9 +14,17 @@ public:
     void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
     void Start(int32_t a, int32_t b, int32_t c) override;
 
-    // The steps behind KeyDown and Start.
+    // The steps behind KeyDown and Start. LoadSettings: the start-up door width, then what to load
+    // (kLoadWindow or kLoadDoor); MarkWall hands its step to PlaceOpening (kMarkOnly builds nothing).
     void MarkWall(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step);
-    void LoadSettings(int32_t a, int32_t b, int32_t c);
+    void LoadSettings(int32_t startWidth, int32_t what, int32_t unused);
+    void PlaceOpening(TDC& dc, TRect& client, int32_t step);
+
+    static constexpr int32_t kLoadWindow = 1;
+    static constexpr int32_t kLoadDoor = 2;
+    static constexpr int32_t kMarkOnly = 4;
+    // Y0 after MarkWall when no wall took the point.
+    static constexpr int32_t kNothingMarked = 1;
 
     int32_t& FramePosition() { return CursorX; } // doors in an entry frame
     int32_t& PreviewDrawn() { return CursorY; }  // 1 while the preview is on screen
@@ -41,4 +50,15 @@ public:
     int32_t SizeLabelFlag = 0;
     int32_t WorkX = 0;
     int32_t WorkY = 0;
+
+private:
+    void LoadWindow();
+    void LoadDoor(int32_t startWidth);
+    void LoadLevel(int32_t unitValue);
+    void LoadSwing();
+    void RestoreSwingOffsets();
+    void ErasePreview(TDC& dc);
+    void TakeWall(const struct WallMark& mark);
+    Opening Draft() const;
+    void MakeOpeningLabel(Opening& opening);
 };

@@ -3,8 +3,9 @@
 #include <cmath>
 #include <QImage>
 #include <QPainter>
+#include <QPixmap>
 
-#include "platform/resources.h"
+#include "platform/dialog.h"
 #include "platform/win_types.h"
 
 namespace {
@@ -117,7 +118,7 @@ void RegisterPartitionDialogTemplates() {
     pl::RegisterDialogTemplate(kPartitionDialogId, PartitionDialogTemplate());
     pl::RegisterDialogTemplate(kPartitionImpDialogId, PartitionImpDialogTemplate());
     pl::RegisterDialogTemplate(kDoorDefaultsDialogId, DoorDefaultsDialogTemplate());
-    pl::RegisterIcon(kDoorAngleIcon30, DoorAngleIcon(30));
-    pl::RegisterIcon(kDoorAngleIcon60, DoorAngleIcon(60));
-    pl::RegisterIcon(kDoorAngleIcon90, DoorAngleIcon(90));
+    pl::RegisterDialogIcon(kDoorAngleIcon30, QPixmap::fromImage(DoorAngleIcon(30)));
+    pl::RegisterDialogIcon(kDoorAngleIcon60, QPixmap::fromImage(DoorAngleIcon(60)));
+    pl::RegisterDialogIcon(kDoorAngleIcon90, QPixmap::fromImage(DoorAngleIcon(90)));
 }

@@ -31,9 +31,9 @@ TEST_F(CommandRouting, EveryCommandIsInTheTable) {
 
 TEST_F(CommandRouting, CommandWithoutHandlerIsNotTakenAndShowsDisabled) {
     TClient client(dir.Path());
-    ASSERT_FALSE(TClient::HasHandler(373));
-    EXPECT_FALSE(client.ProcessCommand(373));
-    TCommandEnabler ce(373);
+    ASSERT_FALSE(TClient::HasHandler(379));
+    EXPECT_FALSE(client.ProcessCommand(379));
+    TCommandEnabler ce(379);
     client.EnableCommand(ce);
     EXPECT_FALSE(ce.IsEnabled());
 }

@@ -55,6 +55,9 @@ TEST_F(KeyedLine, FeetInchesAndEighthsMakeALine) {
     Open();
     ASSERT_EQ(ZoomDivisor, 6);
     const TPoint at(220, 200);
+    // The previous test may have left the pointer here while the window put the cursor elsewhere: a
+    // move that changes nothing would not reach the window.
+    MoveTo(TPoint(at.x + 1, at.y));
     MoveTo(at);
     Key(Qt::Key_Return);
     const POINT start = DrawingAt(at);
@@ -75,6 +78,7 @@ TEST_F(KeyedLine, FeetInchesAndEighthsMakeALine) {
 TEST_F(KeyedLine, AFractionOverZeroAddsNothing) {
     MetricUnits = 0;
     Open();
+    MoveTo(TPoint(221, 200));
     MoveTo(TPoint(220, 200));
     Key(Qt::Key_Return);
     const POINT start = DrawingAt(TPoint(220, 200));

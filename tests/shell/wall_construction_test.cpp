@@ -70,13 +70,4 @@ TEST_F(WallConstruction, CancelWritesNothingAndLeavesThePickTool) {
     EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
 }
 
-TEST_F(WallConstruction, WindowAndDoorRequestsEndWithThePickToolUntilTheirDialogsExist) {
-    New("SMITH");
-    for (int32_t request : {plandialog::kWindow, plandialog::kDoor}) {
-        client->Tool = std::make_unique<TExtwallobjtool>();
-        ActiveChild().RunPlanDialog(request);
-        EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
-    }
-}
-
 } // namespace

@@ -1,0 +1,168 @@
+// The follow-up door dialogs: the opening width of passing or into-wall sliders, the hand of folding
+// doors and the frame of doors with side panels (each rewrites one part of CFG/DOOR.CFG), and the
+// swing of a hinged door and the arrangement of a sliding one (answers to the caller only).
+#include <algorithm>
+#include <string>
+
+#include "dialogs/dialog_help.h"
+#include "dialogs/opening_dialog_support.h"
+#include "dialogs/opening_dialogs.h"
+#include "document/program_state.h"
+#include "platform/controls.h"
+#include "platform/file_io.h"
+
+using namespace openingdialogs;
+
+namespace {
+
+constexpr int32_t kSliderOverlapMetric = 50;   // neighbouring sliders overlap by 50 mm
+constexpr int32_t kSliderOverlapImperial = 48; // or two inches
+constexpr int32_t kMostFrame = 15000;
+constexpr int32_t kFrameMarginMetric = 1000;
+constexpr int32_t kFrameMarginImperial = 864; // 36 inches
+constexpr int32_t kSwingHelp = 300;
+constexpr int32_t kSwingHelpFlagged = 10135;
+
+// The code 1 to 8 of the first checked picture radio, or `fallback`.
+int32_t CheckedCode(TRadioButton* const (&radios)[8], int32_t fallback) {
+    for (int32_t i = 0; i < 8; ++i)
+        if (radios[i]->GetCheck() == BF_CHECKED) return i + 1;
+    return fallback;
+}
+
+int32_t ForcedFrame(int32_t kind, int32_t frame, int32_t width, int32_t number) {
+    if (kind == 3 || kind == 13) return std::max(frame, (number == 2 ? 4 : 2) * width);
+    if ((kind == 10 || kind == 20) && int64_t{width} * number >= frame)
+        return width * number + (MetricUnits == 1 ? kFrameMarginMetric : kFrameMarginImperial);
+    return frame;
+}
+
+} // namespace
+
+TRobedlg::TRobedlg(QWidget* parent, int32_t resId)
+    : TDialog(parent, WithTemplates(resId)), Opening(SizeEdit(this, kRobeOpening, 5, kLeastSize, kMostSize)),
+      IntoWallBox(new TCheckBox(this, kRobeIntoWall)) {}
+
+void TRobedlg::SetupWindow() {
+    TDialog::SetupWindow();
+    const OpeningSettings s = ReadOpeningSettings(OpeningFile::Door);
+    const int32_t doors = s[5] * s[6];
+    const int32_t opening = MetricUnits == 1 ? doors - (s[6] - 1) * kSliderOverlapMetric
+                                             : (doors - (s[6] - 1) * kSliderOverlapImperial) / kUnitsPerInch;
+    Opening->SetText(std::to_string(opening));
+}
+
+void TRobedlg::CmOk() {
+    if (!Validate()) return;
+    Opening->GetText(OpeningText, sizeof OpeningText);
+    IntoWall = IntoWallBox->GetCheck() == BF_CHECKED ? 1 : 0;
+    OpeningSettings s = ReadOpeningSettings(OpeningFile::Door);
+    s[3] = StoredLength(pl::atoi(OpeningText));
+    if (!Save(this, OpeningFile::Door, s)) return;
+    CloseWindow(IDOK);
+}
+
+void TRobedlg::CmHelp() {
+    dialogs::ShowDialogHelp(this, kOpeningHelpPage, kOpeningHelp);
+}
+
+TFoldingdlg::TFoldingdlg(QWidget* parent, int32_t resId)
+    : TDialog(parent, WithTemplates(resId)), Hands{new TRadioButton(this, kFoldingLeft),
+                                                   new TRadioButton(this, kFoldingRight),
+                                                   new TRadioButton(this, kFoldingCentre)} {}
+
+void TFoldingdlg::SetupWindow() {
+    TDialog::SetupWindow();
+    Hands[0]->Check();
+}
+
+void TFoldingdlg::CmOk() {
+    int32_t hand = 0;
+    if (Hands[0]->GetCheck() == BF_CHECKED)
+        hand = 1;
+    else if (Hands[1]->GetCheck() == BF_CHECKED)
+        hand = 2;
+    OpeningSettings s = ReadOpeningSettings(OpeningFile::Door);
+    s[7] = hand;
+    if (!Save(this, OpeningFile::Door, s)) return;
+    CloseWindow(IDOK);
+}
+
+void TFoldingdlg::CmHelp() {
+    dialogs::ShowDialogHelp(this, kOpeningHelpPage, kOpeningHelp);
+}
+
+TEntrydlg::TEntrydlg(QWidget* parent, int32_t resId)
+    : TDialog(parent, WithTemplates(resId)), Frame(SizeEdit(this, kEntryFrameWidth, 6, kLeastSize, kMostFrame)),
+      Positions{new TRadioButton(this, kEntryFrameLeft), new TRadioButton(this, kEntryFrameRight),
+                new TRadioButton(this, kEntryFrameCentral)} {}
+
+void TEntrydlg::SetupWindow() {
+    TDialog::SetupWindow();
+    const OpeningSettings s = ReadOpeningSettings(OpeningFile::Door);
+    const int32_t kind = s[1];
+    const int32_t frame = kind == 3 || kind == 13 ? 2 * s[5] * s[6] : s[5] * (s[6] + 1);
+    Frame->SetText(std::to_string(ShownLength(frame)));
+    Positions[s[6] > 1 ? 2 : 0]->Check();
+}
+
+void TEntrydlg::CmOk() {
+    if (!Validate()) return;
+    Frame->GetText(FrameText, sizeof FrameText);
+    int32_t position = 0;
+    if (Positions[0]->GetCheck() == BF_CHECKED)
+        position = 1;
+    else if (Positions[1]->GetCheck() == BF_CHECKED)
+        position = 2;
+    OpeningSettings s = ReadOpeningSettings(OpeningFile::Door);
+    const int32_t number = s[6] >= 3 ? 2 : s[6] < 2 ? 1 : s[6];
+    s[3] = ForcedFrame(s[1], StoredLength(pl::atoi(FrameText)), s[5], number);
+    s[6] = number;
+    s[10] = position;
+    if (!Save(this, OpeningFile::Door, s)) return;
+    CloseWindow(IDOK);
+}
+
+void TEntrydlg::CmHelp() {
+    dialogs::ShowDialogHelp(this, kOpeningHelpPage, kOpeningHelp);
+}
+
+TSdoordlg::TSdoordlg(QWidget* parent, int32_t resId)
+    : TDialog(parent, WithTemplates(resId)), IntoWallBox(new TCheckBox(this, kSlidingIntoWall)) {
+    for (int32_t i = 0; i < 8; ++i)
+        Slides[i] = new TRadioButton(this, kSlidingRadios[i]);
+}
+
+void TSdoordlg::SetupWindow() {
+    TDialog::SetupWindow();
+    Slides[0]->Check();
+}
+
+void TSdoordlg::CmOk() {
+    IntoWall = IntoWallBox->GetCheck() == BF_CHECKED ? 1 : 0;
+    SlideType = CheckedCode(Slides, SlideType);
+    CloseWindow(IDOK);
+}
+
+void TSdoordlg::CmHelp() {
+    dialogs::ShowDialogHelp(this, kOpeningHelpPage, kOpeningHelp);
+}
+
+TDoordlg::TDoordlg(QWidget* parent, int32_t resId) : TDialog(parent, WithTemplates(resId)) {
+    for (int32_t i = 0; i < 8; ++i)
+        Swings[i] = new TRadioButton(this, kSwingRadios[i]);
+}
+
+void TDoordlg::SetupWindow() {
+    TDialog::SetupWindow();
+    Swings[0]->Check();
+}
+
+void TDoordlg::CmOk() {
+    SwingType = CheckedCode(Swings, SwingType);
+    CloseWindow(IDOK);
+}
+
+void TDoordlg::CmHelp() {
+    dialogs::ShowDialogHelp(this, kOpeningHelpPage, HelpFlag != 0 ? kSwingHelpFlagged : kSwingHelp);
+}

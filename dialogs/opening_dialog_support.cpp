@@ -1,0 +1,53 @@
+#include "dialogs/opening_dialog_support.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "document/program_state.h"
+#include "platform/controls.h"
+#include "platform/dialog.h"
+#include "platform/message_box.h"
+#include "platform/validators.h"
+#include "resources/dialogs/opening_templates.h"
+
+namespace openingdialogs {
+
+int32_t WithTemplates(int32_t resId) {
+    static const bool registered = [] {
+        RegisterOpeningDialogTemplates();
+        return true;
+    }();
+    (void)registered; // registration happens once, on the first dialog built
+    return resId;
+}
+
+TEdit* SizeEdit(TDialog* dialog, int32_t id, int32_t limit, int32_t least, int32_t most) {
+    auto* edit = new TEdit(dialog, id, limit);
+    edit->SetValidator(new TRangeValidator(least, most));
+    return edit;
+}
+
+int32_t ShownLength(int32_t stored) {
+    return MetricUnits == 0 ? stored / kUnitsPerInch : stored;
+}
+
+int32_t StoredLength(int32_t shown) {
+    return MetricUnits == 0 ? shown * kUnitsPerInch : shown;
+}
+
+void CopyLabel(char (&to)[31], const std::string& from) {
+    const size_t n = std::min(from.size(), sizeof to - 1);
+    std::memcpy(to, from.data(), n);
+    to[n] = 0;
+}
+
+bool Save(TDialog* dialog, OpeningFile file, const OpeningSettings& settings) {
+    if (WriteOpeningSettings(file, settings)) return true;
+    const bool window = file == OpeningFile::Window;
+    MessageBox(dialog, window ? "The window settings could not be saved in CFG/WIND.CFG."
+                              : "The door settings could not be saved in CFG/DOOR.CFG.",
+               window ? "WINDOWS" : "DOORS", MB_OK | MB_ICONEXCLAMATION);
+    return false;
+}
+
+} // namespace openingdialogs

@@ -1,0 +1,32 @@
+// What the window and door dialogs share: their templates, their numeric edits, lengths shown in
+// whole inches in an imperial drawing, and saving a settings file with a message when it fails.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "tools/opening_settings.h"
+
+class TDialog;
+class TEdit;
+
+namespace openingdialogs {
+
+constexpr int32_t kLeastSize = 4;
+constexpr int32_t kMostSize = 9000;
+constexpr int32_t kUnitsPerInch = 24;
+constexpr int32_t kOpeningHelp = 290;
+constexpr const char* kOpeningHelpPage = "tvhelp.chm::/windoor.htm>wind";
+
+// Registers the templates on first use and gives the id back.
+int32_t WithTemplates(int32_t resId);
+TEdit* SizeEdit(TDialog* dialog, int32_t id, int32_t limit, int32_t least, int32_t most);
+// A stored length as the edits show it (whole inches in an imperial drawing), and back.
+int32_t ShownLength(int32_t stored);
+int32_t StoredLength(int32_t shown);
+// Copies a label into a dialog's 31-character member.
+void CopyLabel(char (&to)[31], const std::string& from);
+// Writes the file; false after telling the user, and the dialog stays open.
+bool Save(TDialog* dialog, OpeningFile file, const OpeningSettings& settings);
+
+} // namespace openingdialogs

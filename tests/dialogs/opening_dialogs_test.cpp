@@ -1,0 +1,157 @@
+// The window and door dialogs: what they show from CFG/WIND.CFG and CFG/DOOR.CFG, the files their OK
+// writes byte for byte, and what they refuse before anything is written.
+#include <gtest/gtest.h>
+
+#include "dialogs/opening_dialogs.h"
+#include "document/document.h"
+#include "document/program_state.h"
+#include "platform/test_script.h"
+#include "tests/support/program_directory.h"
+#include "tests/support/scripted_ui.h"
+
+namespace {
+
+using pl::script::DialogStep;
+
+class OpeningDialogs : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetGlobals();
+        MetricUnits = 1;
+        ObjectList.ProgramDirectory = dir.Path();
+    }
+    void TearDown() override { ResetGlobals(); }
+    testsupport::ProgramDirectory dir;
+    testsupport::ScriptedUi ui;
+};
+
+struct DoorTypeCase {
+    const char* name;
+    int32_t metric;
+    int32_t radio;
+    const char* width;
+    const char* number;
+    const char* file;
+};
+
+class DoorType : public OpeningDialogs, public ::testing::WithParamInterface<DoorTypeCase> {};
+
+TEST_P(DoorType, WritesTheKindAndTotal) {
+    const DoorTypeCase& c = GetParam();
+    MetricUnits = c.metric;
+    pl::script::AnswerDialog(kExtDoorDialogId,
+                             {DialogStep{{{kDoorWidthEdit, c.width}, {kDoorNumberEdit, c.number}, {c.radio, "1"}}, IDOK}});
+    TExtdoordlg dialog(nullptr, kExtDoorDialogId);
+    ASSERT_EQ(dialog.Execute(), IDOK);
+    EXPECT_EQ(dir.ReadFile("CFG/DOOR.CFG"), c.file);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DoorType,
+    ::testing::Values(DoorTypeCase{"HingedPair", 1, kDoorHinged, "800", "2", "7 0 1600 1 800 2 0 0 0 0 0 0 "},
+                      DoorTypeCase{"HingedOne", 1, kDoorHinged, "800", "1", "6 0 800 1 800 1 0 0 0 0 0 0 "},
+                      DoorTypeCase{"ImperialSlidingFramed", 0, kDoorSlidingFramed, "30", "3",
+                                   "3 0 2880 24 720 2 0 0 0 0 0 0 "},
+                      DoorTypeCase{"WardrobeOdd", 1, kDoorWardrobe, "600", "3", "24 0 1800 1 600 4 0 0 0 0 0 0 "},
+                      DoorTypeCase{"WardrobeOne", 1, kDoorWardrobe, "600", "1", "24 0 600 1 600 2 0 0 0 0 0 0 "},
+                      DoorTypeCase{"IntoWallFive", 1, kDoorIntoWall, "700", "5", "23 0 1400 1 700 2 0 0 0 0 0 0 "},
+                      DoorTypeCase{"WallOpeningFour", 1, kDoorWallOpening, "900", "4",
+                                   "5 0 900 1 900 1 0 0 0 0 0 0 "}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(OpeningDialogs, AnUnofferedKindIsKeptWithItsLabel) {
+    dir.WriteFile("CFG/DOOR.CFG", "99 0 800 1 800 1 0 0 7 0 0 8 two word");
+    pl::script::AnswerDialog(kExtDoorDialogId, {DialogStep{{}, IDOK}});
+    TExtdoordlg dialog(nullptr, kExtDoorDialogId);
+    ASSERT_EQ(dialog.Execute(), IDOK);
+    EXPECT_EQ(dir.ReadFile("CFG/DOOR.CFG"), "99 0 800 1 800 1 0 0 0 0 0 8 two word");
+}
+
+TEST_F(OpeningDialogs, AWidthOutOfRangeWritesNothing) {
+    const std::string before = dir.ReadFile("CFG/DOOR.CFG");
+    pl::script::AnswerDialog(kExtDoorDialogId, {DialogStep{{{kDoorWidthEdit, "9001"}}, IDOK}, DialogStep{{}, IDCANCEL}});
+    TExtdoordlg dialog(nullptr, kExtDoorDialogId);
+    EXPECT_EQ(dialog.Execute(), IDCANCEL);
+    EXPECT_EQ(dir.ReadFile("CFG/DOOR.CFG"), before);
+}
+
+TEST_F(OpeningDialogs, TheWindowKeepsKindAndLabelAndClearsTheSpareWord) {
+    MetricUnits = 0;
+    dir.WriteFile("CFG/WIND.CFG", "2 870 1152 24 1 7 0 0 0 5 0 9 two words");
+    pl::script::AnswerDialog(kWindowDialogId, {DialogStep{{{kWindowWidth, "36"}}, IDOK}});
+    TWindlg dialog(nullptr, kWindowDialogId);
+    ASSERT_EQ(dialog.Execute(), IDOK);
+    EXPECT_TRUE(ui.LogContains("6501=\"36\"")) << ui.Log(); // 870 shows as whole inches
+    EXPECT_EQ(dir.ReadFile("CFG/WIND.CFG"), "2 864 1152 24 1 7 0 0 0 0 0 9 two words");
+    EXPECT_EQ(dialog.SpareWord, 0);
+}
+
+TEST_F(OpeningDialogs, ALongLabelIsCutToThirtyAndANegativeLengthReadsNone) {
+    dir.WriteFile("CFG/WIND.CFG", "1 1200 1050 1 0 3 0 0 0 0 0 35 ABCDEFGHIJKLMNOPQRSTUVWXYZ123456789");
+    pl::script::AnswerDialog(kWindowDialogId, {DialogStep{{}, IDOK}});
+    TWindlg first(nullptr, kWindowDialogId);
+    ASSERT_EQ(first.Execute(), IDOK);
+    EXPECT_EQ(dir.ReadFile("CFG/WIND.CFG"), "1 1200 1050 1 0 9 0 0 0 0 0 30 ABCDEFGHIJKLMNOPQRSTUVWXYZ1234");
+    dir.WriteFile("CFG/WIND.CFG", "1 1200 1050 1 0 9 0 0 0 0 0 -4 ABC");
+    pl::script::AnswerDialog(kWindowDialogId, {DialogStep{{}, IDOK}});
+    TWindlg second(nullptr, kWindowDialogId);
+    ASSERT_EQ(second.Execute(), IDOK);
+    EXPECT_EQ(dir.ReadFile("CFG/WIND.CFG"), "1 1200 1050 1 0 9 0 0 0 0 0 0 ");
+}
+
+struct FrameCase {
+    const char* name;
+    const char* door;
+    const char* typed;
+    int32_t total;
+    int32_t number;
+};
+
+class EntryFrame : public OpeningDialogs, public ::testing::WithParamInterface<FrameCase> {};
+
+TEST_P(EntryFrame, FrameHoldsItsDoors) {
+    dir.WriteFile("CFG/DOOR.CFG", GetParam().door);
+    pl::script::AnswerDialog(kEntryFrameDialogId, {DialogStep{{{kEntryFrameWidth, GetParam().typed}}, IDOK}});
+    TEntrydlg dialog(nullptr, kEntryFrameDialogId);
+    ASSERT_EQ(dialog.Execute(), IDOK);
+    int total = 0, number = 0;
+    ASSERT_EQ(std::sscanf(dir.ReadFile("CFG/DOOR.CFG").c_str(), "%*d %*d %d %*d %*d %d", &total, &number), 2);
+    EXPECT_EQ(total, GetParam().total);
+    EXPECT_EQ(number, GetParam().number);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Frames, EntryFrame,
+    ::testing::Values(FrameCase{"SlidingPairRaised", "3 0 2800 1 700 2 0 0 0 0 0 0 ", "2000", 2800, 2},
+                      FrameCase{"EntryAsWideAsItsDoor", "10 0 900 1 900 1 0 0 0 0 0 0 ", "900", 1900, 1},
+                      FrameCase{"EntryWiderKept", "10 0 900 1 900 1 0 0 0 0 0 0 ", "2000", 2000, 1},
+                      FrameCase{"FiveDoorsBecomeTwo", "10 0 900 1 300 5 0 0 0 0 0 0 ", "2000", 2000, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(OpeningDialogs, FoldingHandAndRobeOpeningChangeOnlyTheirField) {
+    dir.WriteFile("CFG/DOOR.CFG", "24 0 3200 1 800 4 0 0 0 0 0 5 robes");
+    pl::script::AnswerDialog(kFoldingDialogId, {DialogStep{{{kFoldingRight, "1"}}, IDOK}});
+    TFoldingdlg folding(nullptr, kFoldingDialogId);
+    ASSERT_EQ(folding.Execute(), IDOK);
+    EXPECT_EQ(dir.ReadFile("CFG/DOOR.CFG"), "24 0 3200 1 800 4 2 0 0 0 0 5 robes");
+    pl::script::AnswerDialog(kRobeDialogId, {DialogStep{{}, IDOK}});
+    TRobedlg robe(nullptr, kRobeDialogId);
+    ASSERT_EQ(robe.Execute(), IDOK);
+    EXPECT_TRUE(ui.LogContains("26541=\"3050\"")) << ui.Log();
+    EXPECT_EQ(dir.ReadFile("CFG/DOOR.CFG"), "24 0 3050 1 800 4 2 0 0 0 0 5 robes");
+}
+
+TEST_F(OpeningDialogs, EveryPictureRadioGivesItsOwnCode) {
+    for (int32_t code = 1; code <= 8; ++code) {
+        pl::script::AnswerDialog(kDoorSwingDialogId, {DialogStep{{{kSwingRadios[code - 1], "1"}}, IDOK}});
+        TDoordlg swing(nullptr, kDoorSwingDialogId);
+        ASSERT_EQ(swing.Execute(), IDOK);
+        EXPECT_EQ(swing.SwingType, code);
+        pl::script::AnswerDialog(kSlidingDoorDialogId, {DialogStep{{{kSlidingRadios[code - 1], "1"}}, IDOK}});
+        TSdoordlg slide(nullptr, kSlidingDoorDialogId);
+        ASSERT_EQ(slide.Execute(), IDOK);
+        EXPECT_EQ(slide.SlideType, code);
+    }
+}
+
+} // namespace

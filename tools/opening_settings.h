@@ -1,0 +1,36 @@
+// The window and door settings files, CFG/WIND.CFG and CFG/DOOR.CFG: twelve whole numbers and a free
+// label of at most 30 characters, and the door drawing style of CFG/INTERN.CFG. A missing or short
+// file reads as its shipped default, field by field, and is written back whole.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// Which file: the window settings or the door and opening settings.
+enum class OpeningFile { Window, Door };
+
+struct OpeningSettings {
+    static constexpr int32_t kLabelCapacity = 30;
+    // Values 1 to 12 of the file in their order (value n at index n - 1); value 12 is the label's
+    // length as read, the label itself is kept apart.
+    std::array<int32_t, 12> values{};
+    std::string label;
+
+    int32_t& operator[](int32_t field) { return values[static_cast<size_t>(field - 1)]; }
+    int32_t operator[](int32_t field) const { return values[static_cast<size_t>(field - 1)]; }
+};
+
+OpeningSettings ReadOpeningSettings(OpeningFile file);
+// Writes the twelve values with the label's own length as value 12, each followed by one blank, then
+// the label, with no line end.
+[[nodiscard]] bool WriteOpeningSettings(OpeningFile file, const OpeningSettings& settings);
+
+// The opening angle and thickness code door symbols are drawn with, with the stored sine and cosine.
+struct DoorStyle {
+    int32_t angle = 90;
+    int32_t thickness = 1;
+    double sine = 1.0;
+    double cosine = 0.0;
+};
+DoorStyle ReadDoorStyle();
