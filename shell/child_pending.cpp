@@ -7,15 +7,10 @@
 #include "shell/child.h"
 
 // Settings and plan dialogs.
-void TChild::RunSettingsDialog(int32_t) {}
 void TChild::ExtWallStep() {}
 
 // Files and output.
 
-// Library and paste.
-void TChild::InsertLibrarySymbol(int32_t) {}
-void TChild::StartPaste() {}
-void TChild::StartAddToLibrary() {}
 
 // Room layout.
 void TChild::NewDesignRoom() {}
