@@ -1,6 +1,8 @@
 // The drawing window's library and paste operations: inserting a symbol from a library group with a
 // preview while the list is open, pasting what was last copied, and gathering part of the plan for
 // a new library file. Both insertions end with the new objects selected for the move tool.
+#include <memory>
+
 #include "dialogs/library_list_dialog.h"
 #include "document/checked_file.h"
 #include "document/document.h"
@@ -88,6 +90,8 @@ void TChild::StartAddToLibrary() {
     TClient& client = Client();
     HelpContextId = kLibraryHelp;
     client.RestoreTool(toolkind::kCopy);
-    if (auto* tool = dynamic_cast<TMoveobjtool*>(client.Tool.get())) tool->LibraryMode() = 1;
+    // The gathering needs a copy tool even where the Copy command left the current tool in place.
+    if (!dynamic_cast<TCopyobjtool*>(client.Tool.get())) client.InstallTool(std::make_unique<TCopyobjtool>());
+    static_cast<TCopyobjtool&>(*client.Tool).LibraryMode() = 1;
     client.ShowGuide("GUIDE: click LB just outside one corner and DRAG over new library item");
 }
