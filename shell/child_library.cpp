@@ -54,9 +54,10 @@ void TChild::InsertLibrarySymbol(int32_t group) {
     TClient& client = Client();
     const int32_t savedView = CurrentView;
     const int32_t savedIdCounter = IdCounter;
-    client.ShowGuide("click LB to preview choices in bottom left corner, press ENTER when correct");
     const int32_t savedCount = ObjectList.count;
     client.SelectPickTool();
+    // After the pick tool, whose own guide would replace it while the list is open.
+    client.ShowGuide("click LB to preview choices in bottom left corner, press ENTER when correct");
     // The library page answers F1 while the list is open and after it, whatever the pick tool set.
     HelpContextId = kLibraryHelp;
 
