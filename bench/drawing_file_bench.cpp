@@ -1,5 +1,6 @@
-// Writing and reading back the working drawing file of a large drawing, against a baseline that
-// formats and parses the same numbers with std::to_chars / std::from_chars alone.
+// Writing and reading back the working drawing file, against a baseline that formats and parses
+// the same numbers with std::to_chars / std::from_chars alone: on the bench house and on mixed
+// drawings of 10,000 and 50,000 objects (the reader must stay linear in the count).
 #include <benchmark/benchmark.h>
 
 #include <charconv>
@@ -8,63 +9,22 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/bench_scenes.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "document/record_format.h"
 
 namespace {
 
-constexpr int kObjects = 10000;
+constexpr int64_t kHouse = 0; // a drawing argument of 0 is the bench house, else an object count
 
-void Fill(TList& list) {
-    list.Flush();
-    const int32_t cx = SheetWidth * ZoomDivisor / 2, cy = SheetHeight * ZoomDivisor / 2;
-    for (int i = 0; i < kObjects; ++i) {
-        const int32_t x = cx - 20000 + (i * 37) % 40000, y = cy - 15000 + (i * 91) % 30000;
-        switch (i % 6) {
-        case 0: {
-            auto w = std::make_unique<TExtwallobj>();
-            w->view = 50, w->kind = kExtWall, w->id = 10000 + i, w->group = 4000, w->state = 1;
-            w->x1 = x, w->y1 = y, w->x2 = x + 4000, w->y2 = y, w->aux1 = 25, w->aux2 = 2550;
-            w->thickness1 = 110, w->thickness2 = 55, w->thickness3 = 110, w->direction = 900;
-            w->p1x = x, w->p1y = y - 110, w->p2x = x + 4000, w->p2y = y - 110, w->p3x = x, w->p3y = y - 165;
-            w->p4x = x + 4000, w->p4y = y - 165, w->p5x = x, w->p5y = y - 275, w->p6x = x + 4000;
-            w->p6y = y - 275;
-            list.Add(std::move(w));
-            break;
-        }
-        case 1:
-            list.Add(
-                new TLineobj(50, kOutlineLine, 1, 0, 10000 + i, 0, x, 0, x + 1234, 0, y, y + 567, 0, 900, 0));
-            break;
-        case 2:
-            list.Add(new TTextobj(50, kSizeLabel, 1, 0, 10000 + i, 9, x, 0, 900, 0, y, 0, 0, "3600 x 4200",
-                                  "DejaVu Sans", 0, 6, 400, 250));
-            break;
-        case 3: {
-            int32_t px[8], py[8], ph[8];
-            for (int k = 0; k < 8; ++k)
-                px[k] = x + 100 * k, py[k] = y - 50 * k, ph[k] = 0;
-            list.Add(new TPolyobj(50, 131, 1, 0, 10000 + i, 0, 0, 0, 0, 0, 0, 0, 0, px, py, ph, nullptr, 8, 0,
-                                  0, 0, 0, 0, 0));
-            break;
-        }
-        case 4:
-            list.Add(new TDimensobj(50, kManualDimension, 1, 0, 10000 + i, 0, x, 0, x + 1500, 0, y, y, 0, 1,
-                                    x + 3000, y, x + 1500, y, 900));
-            break;
-        default:
-            list.Add(new TRoomobj(50, kFinishedRoom, 1, 0, 10000 + i, 0, x, 0, x + 3600, 0, y, y - 4200, 0, 2,
-                                  250, 3600, 4200, 0, "living room", "3600", "4200"));
-            break;
-        }
-    }
-}
-
-struct Setup {
-    Setup() {
-        ResetGlobals();
-        SheetWidth = 16000, SheetHeight = 10000, ZoomDivisor = 5;
+// A scratch program directory holding the drawing, and the numbers of its file.
+struct Drawing {
+    explicit Drawing(int64_t which) {
+        if (which == kHouse)
+            bench::BuildHouse();
+        else
+            bench::BuildMixed(static_cast<int32_t>(which));
         std::string pattern = (std::filesystem::temp_directory_path() / "trevalyn-bench-XXXXXX").string();
         if (!mkdtemp(pattern.data())) std::abort();
         dir = pattern + "/";
@@ -72,13 +32,11 @@ struct Setup {
         std::filesystem::create_directories(dir + "CFG");
         ObjectList.ProgramDirectory = dir;
         ObjectList.SetDrawingName("BENCH");
-        Fill(ObjectList);
         if (ObjectList.WriteDrawingFile(1) != FileResult::Ok) std::abort();
-        // The numbers of the file, for the baseline.
         std::string text;
-        RecordOrigin centre{SheetWidth * ZoomDivisor / 2, SheetHeight * ZoomDivisor / 2};
+        const RecordOrigin centre{SheetWidth * ZoomDivisor / 2, SheetHeight * ZoomDivisor / 2};
         for (int32_t i = 0; i < ObjectList.count; ++i)
-            (void)AppendRecord(text, *ObjectList[i], centre);
+            (void)AppendRecord(text, *ObjectList[i], centre); // only its numbers are wanted
         const char* p = text.data();
         const char* end = p + text.size();
         while (p < end) {
@@ -91,44 +49,48 @@ struct Setup {
                 ++p;
             }
         }
+        objects = ObjectList.count;
     }
-    ~Setup() {
+    ~Drawing() {
         ObjectList.Flush();
         std::filesystem::remove_all(dir);
     }
     std::string dir;
     std::vector<int32_t> numbers;
+    int32_t objects = 0;
 };
 
-Setup& Shared() {
-    static Setup setup;
-    return setup;
+Drawing& Use(int64_t which) {
+    static std::unique_ptr<Drawing> current;
+    static int64_t built = -1;
+    if (built != which) {
+        current.reset();
+        current = std::make_unique<Drawing>(which);
+        built = which;
+    }
+    if (ObjectList.WriteDrawingFile(1) != FileResult::Ok) std::abort();
+    return *current;
 }
 
 void BM_WriteDrawingFile(benchmark::State& state) {
-    Shared();
-    Fill(ObjectList);
+    const Drawing& drawing = Use(state.range(0));
     for (auto _ : state) {
         if (ObjectList.WriteDrawingFile(1) != FileResult::Ok) state.SkipWithError("write failed");
     }
-    state.SetItemsProcessed(state.iterations() * kObjects);
+    state.SetItemsProcessed(state.iterations() * drawing.objects);
 }
-BENCHMARK(BM_WriteDrawingFile)->Unit(benchmark::kMillisecond);
 
 void BM_ReadDrawingFile(benchmark::State& state) {
-    Shared();
-    Fill(ObjectList);
-    if (ObjectList.WriteDrawingFile(1) != FileResult::Ok) state.SkipWithError("write failed");
+    const Drawing& drawing = Use(state.range(0));
     for (auto _ : state) {
         ObjectList.Flush();
         if (ObjectList.ReadDrawingFile(1) != FileResult::Ok) state.SkipWithError("read failed");
     }
-    state.SetItemsProcessed(state.iterations() * kObjects);
+    state.SetItemsProcessed(state.iterations() * drawing.objects);
 }
-BENCHMARK(BM_ReadDrawingFile)->Unit(benchmark::kMillisecond);
 
 void BM_BaselineToChars(benchmark::State& state) {
-    const std::vector<int32_t>& numbers = Shared().numbers;
+    const std::vector<int32_t>& numbers = Use(state.range(0)).numbers;
     std::string out;
     for (auto _ : state) {
         out.clear();
@@ -142,10 +104,9 @@ void BM_BaselineToChars(benchmark::State& state) {
     }
     state.counters["numbers"] = static_cast<double>(numbers.size());
 }
-BENCHMARK(BM_BaselineToChars)->Unit(benchmark::kMillisecond);
 
 void BM_BaselineFromChars(benchmark::State& state) {
-    const std::vector<int32_t>& numbers = Shared().numbers;
+    const std::vector<int32_t>& numbers = Use(state.range(0)).numbers;
     std::string text;
     char buf[16];
     for (int32_t v : numbers) {
@@ -162,6 +123,20 @@ void BM_BaselineFromChars(benchmark::State& state) {
         benchmark::DoNotOptimize(parsed.data());
     }
 }
-BENCHMARK(BM_BaselineFromChars)->Unit(benchmark::kMillisecond);
+
+// The reader, the writer and their baselines run side by side on each drawing.
+void Drawings(benchmark::internal::Benchmark* b) {
+    b->ArgName("objects")->Unit(benchmark::kMillisecond);
+}
+
+#define TREVALYN_FILE_BENCHMARKS(drawing)                                                                    \
+    BENCHMARK(BM_WriteDrawingFile)->Apply(Drawings)->Arg(drawing);                                           \
+    BENCHMARK(BM_BaselineToChars)->Apply(Drawings)->Arg(drawing);                                            \
+    BENCHMARK(BM_ReadDrawingFile)->Apply(Drawings)->Arg(drawing);                                            \
+    BENCHMARK(BM_BaselineFromChars)->Apply(Drawings)->Arg(drawing)
+
+TREVALYN_FILE_BENCHMARKS(kHouse);
+TREVALYN_FILE_BENCHMARKS(10000);
+TREVALYN_FILE_BENCHMARKS(50000);
 
 } // namespace

@@ -39,6 +39,10 @@ void TList::Flush() {
     count = 0;
 }
 
+void TList::Reserve(int32_t more) {
+    if (more > 0) items_.reserve(static_cast<size_t>(std::max(count, 0)) + static_cast<size_t>(more));
+}
+
 void TList::Reset() {
     Flush();
     items_.clear();

@@ -38,6 +38,8 @@ public:
     void Add(std::unique_ptr<TObject> object);
     // Deletes every object and sets `count` to 0; the room stays.
     void Flush();
+    // Makes ready for `more` objects beyond count, so adding them moves nothing (Room is unchanged).
+    void Reserve(int32_t more);
     // Back to the document the program starts with: no objects, the first room, no names.
     void Reset();
     // The object at an index, or null outside 0 .. count - 1.

@@ -47,6 +47,13 @@ void NoteReadHeights(const TObject& object) {
     }
 }
 
+namespace {
+
+constexpr size_t kShortestRecord = 16; // bytes of the shortest kind line and record
+constexpr int64_t kMostReserved = 1 << 20;
+
+} // namespace
+
 std::string TList::DrawingFilePath(int32_t mode) const {
     switch (mode) {
     case 1:
@@ -116,7 +123,10 @@ FileResult TList::ReadDrawingFile(int32_t mode) {
     } else {
         MetricUnits = header[4];
         IdCounter = header[5];
-        // A negative count reads no records.
+        // A negative count reads no records. The count is untrusted: no more objects than the
+        // text could hold records for.
+        Reserve(static_cast<int32_t>(std::max<int64_t>(0, std::min<int64_t>(
+            {header[0], static_cast<int64_t>(text.size() / kShortestRecord), kMostReserved}))));
         for (int32_t i = 0; i < header[0]; ++i) {
             std::unique_ptr<TObject> object;
             const RecordReader::Status status = reader.Next(centre, object);

@@ -84,6 +84,8 @@ void TDC::Attach(QPainter* painter) {
     if (painter_ && painter_->isActive()) {
         painter_->save();
         QPaintDevice* device = painter_->device();
+        // Device pixels are the painter's own coordinates only where it adds no transform.
+        painterPlain_ = painter_->transform().isIdentity();
         if (device && device->devType() == QInternal::Image) {
             deviceImage_ = static_cast<QImage*>(device);
             // Pixels are written directly only where the painter adds nothing of its own.
@@ -104,6 +106,9 @@ void TDC::InitState() {
         painter_->setBackgroundMode(Qt::TransparentMode);
         rasterOps_ =
             painter_->paintEngine() && painter_->paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+        const QPaintEngine* engine = painter_->paintEngine();
+        recording_ =
+            engine && (engine->type() == QPaintEngine::Picture || engine->type() >= QPaintEngine::User);
     }
     mapping_ = TMapping(96, 96);
 }
@@ -139,6 +144,12 @@ void TDC::Drawn(const QRect& deviceRect) {
     if (r.isEmpty()) return;
     drawn_ |= r;
     OnDrawn(r);
+}
+
+bool TDC::OutsideClip(const QRect& pixels) const {
+    if (!painterPlain_) return false;
+    const QRect bounds = clipped_ ? clip_.boundingRect().intersected(deviceRect_) : deviceRect_;
+    return !pixels.intersects(bounds);
 }
 
 // Mapping

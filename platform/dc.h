@@ -160,6 +160,8 @@ private:
     void InitState();
     bool Active() const;
     void Drawn(const QRect& deviceRect);
+    // True when no pixel of the rectangle (device pixels) lies inside the clip and the device.
+    bool OutsideClip(const QRect& pixels) const;
     POINT ToDevice(int32_t x, int32_t y) const { return mapping_.ToDevice(x, y); }
     int32_t DevicePenWidth() const;
     bool DrawsPixelwise() const;
@@ -168,6 +170,7 @@ private:
     void PreparePen(bool forShape) const;
     void PrepareBrush() const;
     void StrokeLine(POINT from, POINT to);
+    void WriteSolidLine(POINT from, POINT to);
     void StrokeOutline(std::vector<POINT>& path);
     void PutPixels(const POINT* pixels, size_t count, COLORREF colour, bool useRop);
     bool DrawCurve(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t cornerW, int32_t cornerH,
@@ -180,6 +183,8 @@ private:
     QImage* image_ = nullptr;       // set when pixels can be written directly
     QImage* deviceImage_ = nullptr; // set when the device is an image (GetPixel)
     bool rasterOps_ = false;
+    bool recording_ = false;   // the device records primitives (a picture) rather than pixels
+    bool painterPlain_ = true; // the painter maps device pixels to themselves
     QRegion clip_;
     bool clipped_ = false;
     QRect deviceRect_;

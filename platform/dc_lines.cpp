@@ -3,10 +3,12 @@
 // round ends, styled ones with flat ends and their pattern stretched to the width.
 #include <algorithm>
 #include <iterator>
+#include <QImage>
 #include <QPainter>
 #include <QPolygonF>
 
 #include "platform/dc.h"
+#include "platform/line_spans.h"
 #include "platform/pixel_path.h"
 
 namespace {
@@ -28,8 +30,10 @@ int32_t TDC::DevicePenWidth() const {
     return width < 1 ? 1 : width;
 }
 
+// A device that records primitives rather than pixels (a picture, a custom engine) gets them as
+// the painter's own lines and shapes.
 bool TDC::DrawsPixelwise() const {
-    return hairline_ <= 1.0 && DevicePenWidth() <= 1;
+    return hairline_ <= 1.0 && DevicePenWidth() <= 1 && !recording_;
 }
 
 namespace {
@@ -103,6 +107,10 @@ void TDC::StrokeLine(POINT from, POINT to) {
     if (pen_.Style() == PS_NULL) return;
     if (DrawsPixelwise()) {
         const TDashPattern pattern = DashPatternOf(pen_.Style());
+        if (pattern.IsSolid() && image_ && SpanWritable(from, to)) {
+            WriteSolidLine(from, to);
+            return;
+        }
         const QRect clip = clipped_ ? clip_.boundingRect().intersected(deviceRect_) : deviceRect_;
         pixels_.clear();
         gaps_.clear();
@@ -126,6 +134,24 @@ void TDC::StrokeLine(POINT from, POINT to) {
     Drawn(QRect(QPoint(std::min(from.x, to.x), std::min(from.y, to.y)),
                 QPoint(std::max(from.x, to.x), std::max(from.y, to.y)))
               .adjusted(-reach, -reach, reach, reach));
+}
+
+// A solid one-pixel line on an image: written as spans into the scan lines, clipped to each
+// rectangle of the clip region in turn (they do not overlap, so exclusive-or meets no pixel twice).
+void TDC::WriteSolidLine(POINT from, POINT to) {
+    const TPixelOp op = rop_ == R2_XORPEN      ? TPixelOp::Xor
+                        : rop_ == R2_NOTXORPEN ? TPixelOp::NotXor
+                                               : TPixelOp::Copy;
+    const QRgb rgb = qRgb(GetRValue(pen_.Colour()), GetGValue(pen_.Colour()), GetBValue(pen_.Colour()));
+    const TScanLines lines{image_->bits(), image_->bytesPerLine()};
+    if (!clipped_) {
+        WriteLineSpans(lines, from, to, deviceRect_, rgb, op);
+    } else {
+        for (const QRect& r : clip_)
+            WriteLineSpans(lines, from, to, r.intersected(deviceRect_), rgb, op);
+    }
+    Drawn(QRect(QPoint(std::min(from.x, to.x), std::min(from.y, to.y)),
+                QPoint(std::max(from.x, to.x), std::max(from.y, to.y))));
 }
 
 // The pixels of a whole outline, each touched once, with one dash pattern along it.

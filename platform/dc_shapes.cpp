@@ -52,7 +52,10 @@ bool TDC::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) {
         }
     }
     if (outlined) {
-        if (DrawsPixelwise() && !TooLargeForPixelPath(box, deviceRect_)) {
+        const bool pixelwise = DrawsPixelwise() && !TooLargeForPixelPath(box, deviceRect_);
+        if (pixelwise && OutsideClip(box.Pixels())) {
+            // Nothing of the outline would land inside the clip.
+        } else if (pixelwise) {
             const int32_t r = box.right - 1, b = box.bottom - 1;
             const std::vector<POINT> corners{{box.left, box.top}, {r, box.top}, {r, b}, {box.left, b}};
             std::vector<POINT> path;
@@ -101,7 +104,9 @@ bool TDC::DrawCurve(int32_t left, int32_t top, int32_t right, int32_t bottom, in
             painter_->drawRoundedRect(box.Centres(), cornerW / 2.0, cornerH / 2.0);
     }
     if (outlined) {
-        if (pixelwise) {
+        if (pixelwise && OutsideClip(box.Pixels())) {
+            // Nothing of the outline would land inside the clip.
+        } else if (pixelwise) {
             std::vector<POINT> vertices;
             CurveVertices(left, top, right, bottom, cornerW, cornerH, 0.0, 2.0 * kPi, vertices);
             std::vector<POINT> path;
@@ -142,6 +147,7 @@ bool TDC::Arc(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t 
         sweep += 2.0 * kPi;
     if (std::fabs(sweep - 2.0 * kPi) < 1e-12) sweep = 2.0 * kPi;
     if (DrawsPixelwise() && !TooLargeForPixelPath(box, deviceRect_)) {
+        if (OutsideClip(box.Pixels())) return true; // nothing of it would land inside the clip
         std::vector<POINT> vertices;
         CurveVertices(box.left, box.top, box.right, box.bottom, box.right - box.left, box.bottom - box.top,
                       startAngle, sweep, vertices);
@@ -179,7 +185,9 @@ bool TDC::Polygon(const POINT* points, int32_t count) {
                                                                       outer.right() + 1, outer.bottom() + 1},
                                                                      deviceRect_);
     if (pen_.Style() != PS_NULL) {
-        if (pixelwise) {
+        if (pixelwise && OutsideClip(outer)) {
+            // Nothing of the outline would land inside the clip.
+        } else if (pixelwise) {
             std::vector<POINT> path;
             AppendPathPixels(device, true, false, path);
             StrokeOutline(path);

@@ -2,6 +2,7 @@
 // font; escapement turns the text counter-clockwise on the device and never mirrors it.
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <QPainter>
 #include <QString>
@@ -58,6 +59,13 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
     else if (textAlign_ & TA_BOTTOM)
         baseline = -face.descent;
     const QRect cell(dx, baseline - face.ascent, width, face.ascent + face.descent);
+    // Text that cannot reach the clip is not laid out at all. The margin covers glyphs overhanging
+    // their cell; a turned text may lie anywhere within its length of the reference point.
+    const int32_t margin = face.ascent + face.descent;
+    const int32_t length = face.angle == 0.0 ? 0 : std::abs(dx) + width;
+    if (OutsideClip(cell.translated(ref.x, ref.y)
+                        .adjusted(-margin - length, -margin - length, margin + length, margin + length)))
+        return true;
 
     // Text is copied whatever the raster operation, as the pens' operations do not apply to it.
     ApplyCopy();

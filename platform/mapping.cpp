@@ -3,20 +3,6 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace {
-
-// Device coordinates are kept well inside 32 bits so that spans and rounding never overflow.
-constexpr double kCoordinateLimit = 134217728.0; // 2^27
-
-} // namespace
-
-int32_t RoundToPixel(double value) {
-    if (!(value == value)) return 0;
-    if (value > kCoordinateLimit) value = kCoordinateLimit;
-    if (value < -kCoordinateLimit) value = -kCoordinateLimit;
-    return static_cast<int32_t>(std::floor(value + 0.5));
-}
-
 TMapping::TMapping(int32_t dpiX, int32_t dpiY) : dpiX_(dpiX > 0 ? dpiX : 96), dpiY_(dpiY > 0 ? dpiY : 96) {
     Update();
 }
@@ -124,13 +110,6 @@ void TMapping::Update() {
     scaleY_ = double(viewportExt_.cy) / windowExt_.cy;
     identity_ = windowExt_.cx == viewportExt_.cx && windowExt_.cy == viewportExt_.cy && windowOrg_.x == 0 &&
                 windowOrg_.y == 0 && viewportOrg_.x == 0 && viewportOrg_.y == 0;
-}
-
-POINT TMapping::ToDevice(int32_t x, int32_t y) const {
-    if (identity_) return {x, y};
-    const double dx = double(int64_t(x) - windowOrg_.x) * viewportExt_.cx / windowExt_.cx + viewportOrg_.x;
-    const double dy = double(int64_t(y) - windowOrg_.y) * viewportExt_.cy / windowExt_.cy + viewportOrg_.y;
-    return {RoundToPixel(dx), RoundToPixel(dy)};
 }
 
 void TMapping::ToDevice(double x, double y, double& dx, double& dy) const {

@@ -3,6 +3,7 @@
 // their pixel widths and text stays upright whatever the direction of the axes.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 #include "platform/gdi_objects.h"
@@ -62,5 +63,20 @@ private:
     bool identity_ = true;
 };
 
-// GDI's rounding of a device coordinate.
-int32_t RoundToPixel(double value);
+// Device coordinates are kept well inside 32 bits so that spans and rounding never overflow.
+constexpr double kCoordinateLimit = 134217728.0; // 2^27
+
+// GDI's rounding of a device coordinate. Inline, as every point drawn passes through it.
+inline int32_t RoundToPixel(double value) {
+    if (!(value == value)) return 0;
+    if (value > kCoordinateLimit) value = kCoordinateLimit;
+    if (value < -kCoordinateLimit) value = -kCoordinateLimit;
+    return static_cast<int32_t>(std::floor(value + 0.5));
+}
+
+inline POINT TMapping::ToDevice(int32_t x, int32_t y) const {
+    if (identity_) return {x, y};
+    const double dx = double(int64_t(x) - windowOrg_.x) * viewportExt_.cx / windowExt_.cx + viewportOrg_.x;
+    const double dy = double(int64_t(y) - windowOrg_.y) * viewportExt_.cy / windowExt_.cy + viewportOrg_.y;
+    return {RoundToPixel(dx), RoundToPixel(dy)};
+}

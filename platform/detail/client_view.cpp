@@ -1,5 +1,6 @@
 #include "platform/detail/client_view.h"
 
+#include <algorithm>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -122,12 +123,7 @@ void ClientView::PaintInvalid() {
         return;
     }
     if (region.isEmpty() || !Owner) return;
-    if (erase) {
-        QPainter p(&BackBuffer);
-        QColor background = ToQColor(Owner->GetClassRecord().Background);
-        for (const QRect& r : region)
-            p.fillRect(r, background);
-    }
+    if (erase) EraseRegion(region);
     QRect bounds = region.boundingRect();
     TRect rect(bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1);
     TWindow* owner = Owner;
@@ -136,6 +132,20 @@ void ClientView::PaintInvalid() {
         owner->Paint(dc, erase, rect);
     });
     update(region);
+}
+
+// Fills the region with the background straight into the scan lines: the painter would hand a
+// large fill to worker threads, which only adds waiting to every repaint.
+void ClientView::EraseRegion(const QRegion& region) {
+    const QRgb background = ToQColor(Owner->GetClassRecord().Background).rgb();
+    const QRect buffer = BackBuffer.rect();
+    for (const QRect& area : region) {
+        const QRect r = area.intersected(buffer);
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            QRgb* line = reinterpret_cast<QRgb*>(BackBuffer.scanLine(y));
+            std::fill(line + r.left(), line + r.right() + 1, background);
+        }
+    }
 }
 
 void ClientView::SendSize() {

@@ -55,6 +55,7 @@ protected:
 
 private:
     void Reallocate();
+    void EraseRegion(const QRegion& region);
     void MouseMessage(unsigned message, QMouseEvent* event);
 
     TWindow* Owner;

@@ -1,0 +1,184 @@
+#include "bench/support/bench_scenes.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "document/document.h"
+#include "document/objects.h"
+#include "document/program_state.h"
+
+namespace bench {
+
+namespace {
+
+constexpr int32_t kZoomDivisor = 5;
+constexpr int32_t kCell = 3000; // drawing units (mm) of one room cell
+constexpr int32_t kCellsX = 20;
+constexpr int32_t kCellsY = 12;
+constexpr int32_t kMargin = 200; // logical units around the house on the unmagnified view
+const COLORREF kInk = RGB(0, 0, 0);
+
+void StartDocument() {
+    ResetGlobals();
+    ObjectList.Flush();
+    ZoomDivisor = kZoomDivisor;
+    CurrentView = kGroundFloor;
+    PlanDisplayMode = 0;
+    std::snprintf(ObjectList.DefaultFontName, sizeof ObjectList.DefaultFontName, "%s", "Arial");
+}
+
+void ExtWall(int32_t view, int32_t ax, int32_t ay, int32_t bx, int32_t by, int32_t direction) {
+    const int32_t nx = by > ay ? 1 : (by < ay ? -1 : 0), ny = bx > ax ? -1 : (bx < ax ? 1 : 0);
+    int32_t p[12];
+    const int32_t offsets[3] = {110, 165, 275};
+    for (int32_t k = 0; k < 3; ++k) {
+        p[4 * k] = ax + nx * offsets[k];
+        p[4 * k + 1] = ay + ny * offsets[k];
+        p[4 * k + 2] = bx + nx * offsets[k];
+        p[4 * k + 3] = by + ny * offsets[k];
+    }
+    const int32_t attr[4] = {};
+    ObjectList.Add(new TExtwallobj(view, kExtWall, 2, 0, 0, 0, ax, 0, bx, 0, ay, by, kInk, 110, 55, 110, 0, 0,
+                                   1, direction, p, 0, 0, attr));
+}
+
+void Cell(int32_t view, int32_t x, int32_t y) {
+    const int32_t attr[4] = {};
+    // Partitions along the cell's right and top sides.
+    ObjectList.Add(new TIntwallobj(view, kIntWall, 1, 0, 0, 0, x + kCell, 0, x + kCell, 0, y + kCell, y, kInk,
+                                   100, 0, 0, 0, 0, 1, 1800, x + kCell - 100, 0, y + kCell, x + kCell - 100,
+                                   y, attr, 0, 0));
+    ObjectList.Add(new TIntwallobj(view, kIntWall, 1, 0, 0, 0, x, 0, x + kCell - 100, 0, y + kCell, y + kCell,
+                                   kInk, 100, 0, 0, 0, 0, 1, 900, x, 0, y + kCell - 100, x + kCell - 100,
+                                   y + kCell - 100, attr, 0, 0));
+    // A room with its name and sizes.
+    ObjectList.Add(new TRoomobj(view, kDesignRoom, 1, 0, 0, 0, x + 300, 0, x + 2500, 0, y + 2500, y + 1500,
+                                kInk, 0, 20, 2200, 1000, RGB(230, 240, 255), "BEDROOM", "2.20", "1.00"));
+    // A manual dimension with its two arrows and its length text.
+    ObjectList.Add(new TDimensobj(view, kManualDimension, 1, 0, 0, 0, x + 100, 0, x + 1300, 0, y + 1200,
+                                  y + 1200, kInk, 1, x + 2800, y + 1200, x + 1700, y + 1200, 900));
+    for (int32_t end : {x + 100, x + 2800})
+        ObjectList.Add(new TArrowobj(view, kManualArrow, 1, 0, 0, 0, end, 0, end, 0, y + 1200, y + 1000, kInk,
+                                     end + 50, y + 1150, end - 50, y + 1150, end, y + 900, end, y + 1300));
+    ObjectList.Add(new TTextobj(view, kSizeLabel, 1, 0, 0, 0, x + 1500, 0, 0, 0, y + 1200, 0, kInk, "2700",
+                                "Arial", 0, 6, 400, 10));
+    // Two symbols: an outline and a filled shape.
+    int32_t px[17] = {x + 300, x + 700, x + 700, x + 500, x + 300},
+            py[17] = {y + 300, y + 300, y + 700, y + 900, y + 700};
+    ObjectList.Add(
+        new TPolyobj(view, 140, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, kInk, px, py, py, attr, 5, 0, 0, 0, 0, 0, 0));
+    int32_t qx[17] = {x + 900, x + 1200, x + 1200, x + 900}, qy[17] = {y + 300, y + 300, y + 600, y + 600};
+    ObjectList.Add(new TPolyobj(view, 210, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, kInk, qx, qy, qy, attr, 4, 0, 0, 0,
+                                0, 0, RGB(200, 200, 200)));
+    // A note, a room name label, two lines and a door swing.
+    ObjectList.Add(new TTextobj(view, kDialogText, 1, 0, 0, 0, x + 1500, 0, 0, 0, y + 600, 0, kInk,
+                                "WARDROBE", "Arial", 0, 5, 400, 10));
+    ObjectList.Add(new TTextobj(view, kRoomNameLabel, 1, 0, 0, 0, x + 1500, 0, 0, 0, y + 2700, 0, kInk,
+                                "BED 2", "Arial", 0, 4, 700, 12));
+    for (int32_t k = 0; k < 2; ++k)
+        ObjectList.Add(new TLineobj(view, kLine, 1, 0, 0, 0, x + 1300, 0, x + 2700, 0, y + 400 + 100 * k,
+                                    y + 400 + 100 * k, kInk, 0, 0));
+    ObjectList.Add(new TArcobj(view, kArc, 1, 0, 0, 0, x + 2000, 0, x + 2800, 0, y + 800, y, kInk, x + 2800,
+                               y + 400, x + 2400, y + 800));
+}
+
+void Floor(int32_t view, int32_t cellsY) {
+    for (int32_t cy = 0; cy < cellsY; ++cy)
+        for (int32_t cx = 0; cx < kCellsX; ++cx)
+            Cell(view, cx * kCell, cy * kCell);
+    const int32_t w = kCellsX * kCell, h = cellsY * kCell;
+    for (int32_t k = 0; k < kCellsX; ++k) {
+        ExtWall(view, k * kCell, h, (k + 1) * kCell, h, 900);
+        ExtWall(view, (k + 1) * kCell, 0, k * kCell, 0, 2700);
+    }
+    for (int32_t k = 0; k < cellsY; ++k) {
+        ExtWall(view, 0, k * kCell, 0, (k + 1) * kCell, 0);
+        ExtWall(view, w, (k + 1) * kCell, w, k * kCell, 1800);
+    }
+}
+
+struct Random {
+    uint32_t state = 99;
+    int32_t Below(int32_t n) {
+        state = state * 1664525u + 1013904223u;
+        return static_cast<int32_t>((state >> 8) % static_cast<uint32_t>(n));
+    }
+};
+
+void AddMixed(int32_t i) {
+    const int32_t cx = SheetWidth * ZoomDivisor / 2, cy = SheetHeight * ZoomDivisor / 2;
+    const int32_t x = cx - 20000 + (i * 37) % 40000, y = cy - 15000 + (i * 91) % 30000;
+    switch (i % 6) {
+    case 0: {
+        const int32_t p[12] = {x,        y - 110, x + 4000, y - 110, x,        y - 165,
+                               x + 4000, y - 165, x,        y - 275, x + 4000, y - 275};
+        const int32_t attr[4] = {};
+        ObjectList.Add(new TExtwallobj(50, kExtWall, 2, 0, 10000 + i, 4000, x, 25, x + 4000, 2550, y, y, 0,
+                                       110, 55, 110, 0, 0, 1, 900, p, 0, 0, attr));
+        break;
+    }
+    case 1:
+        ObjectList.Add(
+            new TLineobj(50, kOutlineLine, 1, 0, 10000 + i, 0, x, 0, x + 1234, 0, y, y + 567, 0, 900, 0));
+        break;
+    case 2:
+        ObjectList.Add(new TTextobj(50, kSizeLabel, 1, 0, 10000 + i, 9, x, 0, 900, 0, y, 0, 0, "3600 x 4200",
+                                    "DejaVu Sans", 0, 6, 400, 250));
+        break;
+    case 3: {
+        int32_t px[17], py[17], ph[17] = {};
+        for (int k = 0; k < 8; ++k)
+            px[k] = x + 100 * k, py[k] = y - 50 * k;
+        ObjectList.Add(new TPolyobj(50, 131, 1, 0, 10000 + i, 0, 0, 0, 0, 0, 0, 0, 0, px, py, ph, nullptr, 8,
+                                    0, 0, 0, 0, 0, 0));
+        break;
+    }
+    case 4:
+        ObjectList.Add(new TDimensobj(50, kManualDimension, 1, 0, 10000 + i, 0, x, 0, x + 1500, 0, y, y, 0, 1,
+                                      x + 3000, y, x + 1500, y, 900));
+        break;
+    default:
+        ObjectList.Add(new TRoomobj(50, kFinishedRoom, 1, 0, 10000 + i, 0, x, 0, x + 3600, 0, y, y - 4200, 0,
+                                    2, 250, 3600, 4200, 0, "living room", "3600", "4200"));
+        break;
+    }
+}
+
+} // namespace
+
+void BuildHouse() {
+    StartDocument();
+    Floor(kGroundFloor, kCellsY);
+    Floor(kFirstFloor, kCellsY);
+    Floor(kSecondFloor, kCellsY - 1);
+    while (ObjectList.count < 10000)
+        ObjectList.Add(new TLineobj(40, kLine, 1, 0, 0, 0, 0, 0, 1000, 0, 0, 0, kInk, 0, 0));
+}
+
+void BuildLongLines(int32_t count) {
+    StartDocument();
+    Random random;
+    const int32_t w = kCellsX * kCell, h = kCellsY * kCell;
+    for (int32_t i = 0; i < count; ++i)
+        ObjectList.Add(new TLineobj(kGroundFloor, kLine, 1, 0, 0, 0, random.Below(w), 0, random.Below(w), 0,
+                                    random.Below(h), random.Below(h), kInk, 0, 0));
+}
+
+void BuildMixed(int32_t count) {
+    StartDocument();
+    SheetWidth = 16000, SheetHeight = 10000;
+    for (int32_t i = 0; i < count; ++i)
+        AddMixed(i);
+}
+
+void FrameHouse(int32_t zoom) {
+    const int32_t whole = kCellsX * kCell / kZoomDivisor + 2 * kMargin;
+    ViewExtentX = whole / zoom;
+    ViewExtentY = ViewExtentX * kScreenHeight / kScreenWidth;
+    ScrollOriginX = -kMargin + (whole - ViewExtentX) / 2;
+    ScrollOriginY = -kMargin + (whole * kScreenHeight / kScreenWidth - ViewExtentY) / 2;
+    PenScale = ViewExtentX / kScreenWidth;
+    PenScaleF = static_cast<float>(ViewExtentX) / kScreenWidth;
+}
+
+} // namespace bench

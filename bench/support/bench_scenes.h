@@ -1,0 +1,27 @@
+// The drawings the benchmarks paint, read and edit, built in code so every run sees the same ones.
+#pragma once
+
+#include <cstdint>
+
+namespace bench {
+
+constexpr int32_t kScreenWidth = 1920, kScreenHeight = 1080;
+
+// The bench house: three floors of room cells (partitions, a room, a dimension with arrows and its
+// length, symbols, texts, lines and a door swing in each) inside external walls, padded to 10,000
+// objects with lines on another view; about 3,400 on the ground floor. Replaces the document.
+void BuildHouse();
+
+// `count` lines on the ground floor between random points of the house's area, so most of them
+// cross much of the screen. Replaces the document.
+void BuildLongLines(int32_t count);
+
+// A drawing of `count` objects of the kinds a plan holds most (walls, lines, texts, symbols,
+// dimensions, rooms) spread over the sheet, for reading and writing. Replaces the document.
+void BuildMixed(int32_t count);
+
+// Shows the ground floor's house area on a kScreenWidth x kScreenHeight view, magnified `zoom`
+// times about its centre, without a window (the view globals the painter reads).
+void FrameHouse(int32_t zoom);
+
+} // namespace bench
