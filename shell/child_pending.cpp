@@ -6,9 +6,6 @@
 #include "platform/virtual_keys.h"
 #include "shell/child.h"
 
-// Settings and plan dialogs.
-void TChild::ExtWallStep() {}
-
 // Files and output.
 
 

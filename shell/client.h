@@ -97,6 +97,13 @@ public:
     void CmExtendInternalWall();
     void CmShortenInternalWall();
 
+    // External walls: pick one wall of the floor to lengthen, shorten, delete, split or re-type.
+    void CmLengthenWall();
+    void CmAlterBase();
+    void CmDeleteExternalWall();
+    void CmSplitWall();
+    void CmChangeWallType();
+
     // Editing tools (built with plan editing).
     void CmMoveRotate();
     void CmCopy();
