@@ -6,15 +6,8 @@
 #include "platform/virtual_keys.h"
 #include "shell/child.h"
 
-// Settings and plan dialogs.
-void TChild::RunSettingsDialog(int32_t) {}
-
 // Files and output.
 
-// Library and paste.
-void TChild::InsertLibrarySymbol(int32_t) {}
-void TChild::StartPaste() {}
-void TChild::StartAddToLibrary() {}
 
 // Room layout.
 void TChild::RoomStep() {}

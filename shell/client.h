@@ -163,6 +163,26 @@ public:
     // Shows the colour dialog on one colour setting (1 to 8) and stores the choice.
     void ChooseColour(int32_t which);
 
+    // The Customise commands: with a drawing open the drawing window runs the settings dialogs,
+    // without one the client runs them itself.
+    void CmDefaultDoors();
+    void CmDefaultDimensions();
+    void CmDefaultFont();
+    void CmDefaultColours();
+    void CmDefaultLayoutGrid();
+    void CmInternalArrowStyle();
+    void CmDesignRoomColours();
+    void CmDesignRoomMerge();
+    void CmCentreDrawing();
+    void CmFloorPlanTitles();
+
+    // Symbol libraries: add part of the plan to one, insert a symbol of a group.
+    void CmAddToLibrary();
+    void CmLibraryPlumbing();
+    void CmLibraryElectrical();
+    void CmLibraryFurniture();
+    void CmLibraryMisc();
+
     // Whole-drawing commands.
     void CmRotateMirror();
     void CmSaveBitmap();

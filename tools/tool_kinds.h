@@ -20,6 +20,7 @@ constexpr int32_t kOutline = ::kOutlineLine; // outline lines marked on the room
 constexpr int32_t kMove = 14;
 constexpr int32_t kCopy = 15;
 constexpr int32_t kErase = 19;
+constexpr int32_t kPickQuiet = 20; // the pick tool left by a cancelled library insertion
 constexpr int32_t kPick = 21;
 constexpr int32_t kTextAtClick = ::kDialogText;
 constexpr int32_t kChangeText = 25;

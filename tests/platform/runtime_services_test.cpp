@@ -37,14 +37,15 @@ TEST(Paths, FnsplitAcceptsBothSeparators) {
     EXPECT_EQ(parts.ext, "");
 }
 
+// A folder of the test's own: LIBS/ holds the shipped sample symbols.
 TEST(Paths, FindFilesMatchesWithoutCaseAndSorts) {
     testsupport::ProgramDirectory dir;
     for (const char* name : {"b.PLM", "A.plm", "C.PLM", "d.PLI", "e.PLM.bak"})
-        dir.WriteFile(std::string("LIBS/") + name, "");
-    std::filesystem::create_directories(dir.File("LIBS/F.PLM"));
-    EXPECT_EQ(pl::FindFiles(dir.Path() + "LIBS\\*.PLM"),
+        dir.WriteFile(std::string("SYMBOLS/") + name, "");
+    std::filesystem::create_directories(dir.File("SYMBOLS/F.PLM"));
+    EXPECT_EQ(pl::FindFiles(dir.Path() + "SYMBOLS\\*.PLM"),
               (std::vector<std::string>{"A.plm", "C.PLM", "b.PLM"}));
-    EXPECT_TRUE(pl::FindFiles(dir.Path() + "LIBS\\*.FUM").empty());
+    EXPECT_TRUE(pl::FindFiles(dir.Path() + "SYMBOLS\\*.FUM").empty());
     EXPECT_TRUE(pl::FindFiles(dir.Path() + "NOWHERE\\*.PLM").empty());
 }
 

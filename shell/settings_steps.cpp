@@ -1,0 +1,192 @@
+#include "shell/settings_steps.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "dialogs/calibration_dialogs.h"
+#include "document/document.h"
+#include "document/program_state.h"
+#include "platform/cursor.h"
+#include "platform/file_io.h"
+#include "platform/font_dialog.h"
+#include "platform/gadget_window.h"
+#include "platform/input_dialog.h"
+#include "platform/message_box.h"
+#include "platform/settings_file.h"
+#include "render/print_settings.h"
+#include "resources/default_settings.h"
+#include "shell/client.h"
+#include "shell/colour_settings.h"
+
+namespace shell {
+
+namespace {
+
+constexpr int32_t kUnitsPerInch = 24;
+constexpr int32_t kLeastMergeMillimetres = 50;
+constexpr int32_t kLeastMergeInches = 2;
+constexpr int32_t kLeastGridMillimetres = 250;
+constexpr int32_t kLeastGridInches = 10;
+// The input dialogs take six characters and the terminator.
+constexpr int kNumberBuffer = 7;
+constexpr uint32_t kFontFlags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
+
+// Colour selectors of TClient::ChooseColour.
+constexpr int32_t kBackgroundColour = 2;
+constexpr int32_t kDrawingColour = 3;
+constexpr int32_t kGridColour = 4;
+constexpr int32_t kOverlayColour = 5;
+constexpr int32_t kWetAreaColour = 6;
+constexpr int32_t kBedroomColour = 7;
+constexpr int32_t kOtherRoomColour = 8;
+
+const char* MergeFile(int32_t metric) {
+    return metric != 0 ? "MERGEM.CFG" : "MERGEI.CFG";
+}
+
+void ReportUnsaved(QWidget* owner, const char* what) {
+    const std::string text = std::string("The ") + what + " could not be saved";
+    ::MessageBox(owner, text.c_str(), "SETTINGS", MB_OK | MB_ICONEXCLAMATION);
+}
+
+struct ColourChoice {
+    const char* Message;
+    const char* Caption;
+    const char* Guide;
+    int32_t Selector;
+};
+
+void ChooseAnnounced(TClient& client, const ColourChoice& choice, bool keepCursor) {
+    POINT before{};
+    if (keepCursor) GetCursorPos(&before);
+    ::MessageBox(client.GetHandle(), choice.Message, choice.Caption, MB_OK);
+    if (keepCursor) SetCursorPos(before.x, before.y);
+    client.ShowGuide(choice.Guide);
+    client.ChooseColour(choice.Selector);
+}
+
+// The typed number, 0 when the text is not one.
+int32_t AskNumber(QWidget* parent, const char* title, const char* prompt, int32_t shown, bool& confirmed) {
+    char buffer[kNumberBuffer] = {};
+    std::snprintf(buffer, sizeof buffer, "%d", shown);
+    confirmed = TInputDialog(parent, title, prompt, buffer, sizeof buffer).Execute() == IDOK;
+    return pl::atoi(buffer);
+}
+
+} // namespace
+
+int32_t ReadMergeDistance(const std::string& dir, int32_t metric) {
+    int32_t value = 0;
+    pl::ScanSettings(dir + "CFG/" + MergeFile(metric), DefaultSettings(MergeFile(metric)), "%d", &value);
+    return value;
+}
+
+bool WriteMergeDistance(const std::string& dir, int32_t metric, int32_t value) {
+    return pl::WriteTextFile(dir + "CFG/" + MergeFile(metric), pl::Format("%d\n", value));
+}
+
+bool WriteTextStyle(const std::string& dir) {
+    const char* face = ObjectList.DefaultFontName;
+    return pl::WriteTextFile(dir + "CFG/TEXT.CFG",
+                             pl::Format("%d %d %d%s", DefaultTextHeight, DefaultTextWeight,
+                                        static_cast<int32_t>(std::strlen(face)), face));
+}
+
+bool RunFontSteps(TClient& client, QWidget* parent) {
+    TChooseFontDialog::TData& data = client.FontData;
+    data.Color = client.FontColour;
+    const int32_t keptPointSize = data.PointSize;
+    data.PointSize = DefaultTextHeight * 10;
+    data.LogFont.lfHeight = pl::LogFontHeightForPointSize(data.PointSize);
+    data.LogFont.lfWeight = DefaultTextWeight;
+    static_assert(sizeof data.LogFont.lfFaceName >= sizeof ObjectList.DefaultFontName);
+    std::memcpy(data.LogFont.lfFaceName, ObjectList.DefaultFontName, sizeof ObjectList.DefaultFontName);
+    data.Flags = kFontFlags;
+    if (TChooseFontDialog(parent, data).Execute() != IDOK) {
+        data.PointSize = keptPointSize;
+        return false;
+    }
+    client.FontColour = data.Color;
+    std::memcpy(ObjectList.DefaultFontName, data.LogFont.lfFaceName, sizeof ObjectList.DefaultFontName);
+    ObjectList.DefaultFontName[sizeof ObjectList.DefaultFontName - 1] = '\0';
+    DefaultTextHeight = data.PointSize / 10;
+    DefaultTextWeight = data.LogFont.lfWeight;
+    if (!WriteTextStyle(ObjectList.ProgramDirectory)) ReportUnsaved(parent, "default font");
+    return true;
+}
+
+void RunScreenColourChoices(TClient& client, bool keepCursor) {
+    static constexpr ColourChoice kChoices[] = {
+        {"Select your BACKGROUND COLOUR in the next dialogue box", "BACKGROUND COLOUR",
+         "GUIDE: Select BACKGROUND COLOUR", kBackgroundColour},
+        {"Select your DRAWING COLOUR in the next dialogue box", "DRAWING COLOUR", "GUIDE: Select DRAWING COLOUR",
+         kDrawingColour},
+        {"Select your OVERLAY COLOUR in the next dialogue box", "OVERLAY COLOUR", "GUIDE: Select OVERLAY COLOUR",
+         kOverlayColour},
+    };
+    for (const ColourChoice& choice : kChoices) ChooseAnnounced(client, choice, keepCursor);
+}
+
+void RunRoomColourChoices(TClient& client, const char* lastGuide) {
+    const ColourChoice choices[] = {
+        {"Select your WET AREA ROOM COLOUR in the next dialogue box", "WET AREA ROOM COLOUR",
+         "GUIDE: Select WET AREA ROOM COLOUR", kWetAreaColour},
+        {"Select your BEDROOM COLOUR in the next dialogue box", "BEDROOM COLOUR", "GUIDE: Select BEDROOM COLOUR",
+         kBedroomColour},
+        {"Select your OTHER ROOM COLOUR in the next dialogue box", "OTHER ROOMS COLOUR", lastGuide,
+         kOtherRoomColour},
+    };
+    for (const ColourChoice& choice : choices) ChooseAnnounced(client, choice, false);
+}
+
+void RunCalibrationSteps(TClient& client, QWidget* parent) {
+    const std::string& dir = ObjectList.ProgramDirectory;
+    int32_t entered = 0;
+    if (MetricUnits == 1) {
+        TPrntcalmdlg dialog(parent, dir);
+        if (dialog.Execute() != IDOK) return;
+        entered = pl::atoi(dialog.LengthText);
+    } else {
+        TPrntcalidlg dialog(parent, dir);
+        if (dialog.Execute() != IDOK) return;
+        entered = (pl::atoi(dialog.FeetText) * 12 + pl::atoi(dialog.InchesText)) * kUnitsPerInch;
+    }
+    if (!render::WriteCalibration(dir, MetricUnits, entered)) ReportUnsaved(client.GetHandle(), "printer calibration");
+}
+
+void RunMergeSteps(TClient& client, QWidget* parent, const MergeTexts& texts) {
+    const std::string& dir = ObjectList.ProgramDirectory;
+    const bool metric = MetricUnits == 1;
+    int32_t value = ReadMergeDistance(dir, MetricUnits);
+    if (!metric) value /= kUnitsPerInch;
+    client.ShowGuide(metric ? texts.MetricGuide : "GUIDE: input Merging distance for room alignment");
+    bool confirmed = false;
+    const int32_t typed = metric ? AskNumber(parent, texts.MetricTitle, texts.MetricPrompt, value, confirmed)
+                                 : AskNumber(parent, "Merging Distance", "Inches", value, confirmed);
+    if (confirmed) value = typed;
+    value = metric ? std::max(value, kLeastMergeMillimetres) : std::max(value, kLeastMergeInches) * kUnitsPerInch;
+    if (!WriteMergeDistance(dir, MetricUnits, value)) ReportUnsaved(parent, "merge distance");
+}
+
+void RunLayoutGridSteps(TClient& client, QWidget* parent) {
+    const std::string& dir = ObjectList.ProgramDirectory;
+    LayoutGrid grid = ReadLayoutGrid(dir, MetricUnits);
+    bool confirmed = false;
+    if (MetricUnits == 1) {
+        client.ShowGuide("GUIDE: input Room Layout Grid line spacing");
+        const int32_t typed = AskNumber(parent, "Grid Spacing", "Spacing in millimetres", grid.spacing, confirmed);
+        if (confirmed) grid.spacing = std::max(typed, kLeastGridMillimetres);
+    } else {
+        client.ShowGuide("GUIDE: input Grid line spacing");
+        const int32_t inches = grid.spacing / kUnitsPerInch;
+        const int32_t typed = AskNumber(parent, "Grid Spacing", "Spacing in inches", inches, confirmed);
+        grid.spacing = (confirmed ? std::max(typed, kLeastGridInches) : inches) * kUnitsPerInch;
+    }
+    if (!WriteLayoutGrid(dir, MetricUnits, grid)) ReportUnsaved(parent, "layout grid spacing");
+    client.ShowGuide("GUIDE: Now select Grid line colour");
+    client.ChooseColour(kGridColour);
+}
+
+} // namespace shell
