@@ -90,8 +90,8 @@ const Table& CommandTable() {
         {cmd::kExtendInternalWall, &TClient::CmExtendInternalWall},
         {cmd::kShortenInternalWall, &TClient::CmShortenInternalWall},
         {cmd::kDeleteExternalWall, nullptr},
-        {cmd::kExpandBase, nullptr},
-        {cmd::kShrinkBase, nullptr},
+        {cmd::kExpandBase, &TClient::CmExpandBase},
+        {cmd::kShrinkBase, &TClient::CmShrinkBase},
         {cmd::kSplitWall, nullptr},
         {cmd::kChangeWallType, nullptr},
         // Help

@@ -14,6 +14,8 @@ public:
 
     // The step Start carries out, chosen by the tool's mode.
     void DispatchMode(int32_t a, int32_t b, int32_t c);
+    // Moves the floor-plan base by the amount along the line through (x, y).
+    void ExpandShrinkBase(int32_t amount, int32_t x, int32_t y);
     // Takes a new identifier, snaps the ends to the floor's walls, reads the wall settings and
     // computes the layer lines (below 1: without the snapping).
     void SnapWallEnds(int32_t snap);
