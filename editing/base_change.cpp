@@ -40,10 +40,10 @@ std::optional<FloorExtents> ReadFloorExtents() {
 
 // The nearest external wall on one side of the shrink point: its distance and its coordinate.
 struct Side {
-    int32_t distance = kWallReach;
+    int64_t distance = kWallReach;
     int32_t at = kWallReach;
 
-    void Offer(int32_t d, int32_t c) {
+    void Offer(int64_t d, int32_t c) {
         if (d < distance) distance = d, at = c;
     }
     bool Found() const { return at != kWallReach; }
@@ -60,11 +60,11 @@ WallsAround FindWallsAround(int32_t x, int32_t y) {
         const TObject* o = ObjectList[i];
         if (!o || o->kind != kExtWall || o->view != CurrentView) continue;
         if (o->x1 == o->x2) {
-            if (o->x1 < x) w.left.Offer(x - o->x1, o->x1);
-            if (o->x1 > x) w.right.Offer(o->x1 - x, o->x1);
+            if (o->x1 < x) w.left.Offer(int64_t{x} - o->x1, o->x1);
+            if (o->x1 > x) w.right.Offer(int64_t{o->x1} - x, o->x1);
         } else if (o->y1 == o->y2) {
-            if (o->y1 < y) w.below.Offer(y - o->y1, o->y1);
-            if (o->y1 > y) w.above.Offer(o->y1 - y, o->y1);
+            if (o->y1 < y) w.below.Offer(int64_t{y} - o->y1, o->y1);
+            if (o->y1 > y) w.above.Offer(int64_t{o->y1} - y, o->y1);
         }
     }
     return w;
@@ -156,7 +156,7 @@ bool AnyWouldInvert(const BaseLine& line) {
 void ExtWall(const BaseLine& line, TExtwallobj& w) {
     int32_t& c1 = line.On(w.x1, w.y1);
     int32_t& c2 = line.On(w.x2, w.y2);
-    if (std::min(c1, c2) < line.at && line.at < std::max(c1, c2)) w.group += line.amount;
+    if (std::min(c1, c2) < line.at && line.at < std::max(c1, c2)) AddClamped(w.group, line.amount);
     const bool layered = w.thickness2 > 0;
     if (line.Beyond(c1)) {
         line.Shift(c1);
@@ -201,7 +201,7 @@ void StretchRoom(const BaseLine& line, TRoomobj& r, LengthFormatter text) {
         break;
     }
     int32_t& size = line.AlongY() ? r.value4 : r.value3;
-    size += line.amount;
+    AddClamped(size, line.amount);
     const std::string sizeText = text ? text(size) : std::to_string(size);
     if (line.AlongY())
         r.SetLengthText(sizeText.c_str());

@@ -16,6 +16,12 @@ constexpr int32_t kDown = 3;  // -y, a room's bottom side
 constexpr int32_t kLeft = 4;  // -x
 } // namespace basedir
 
+// A damaged record can hold values near the ends of the range: the sum stays inside it.
+inline void AddClamped(int32_t& value, int64_t delta) {
+    value = static_cast<int32_t>(std::clamp<int64_t>(value + delta, std::numeric_limits<int32_t>::min(),
+                                                     std::numeric_limits<int32_t>::max()));
+}
+
 // How a length is written as text (the drawing's own units); the tools pass theirs in.
 using LengthFormatter = std::string (*)(int32_t length);
 
@@ -32,28 +38,24 @@ struct BaseLine {
     bool Beyond(int32_t c) const { return Positive() ? c > at : c < at; }
     bool Before(int32_t c) const { return Positive() ? c < at : c > at; }
     // Moves a coordinate by the amount, away from the line when expanding.
-    void Shift(int32_t& c) const {
-        const int64_t moved = int64_t{c} + (Positive() ? amount : -int64_t{amount});
-        c = static_cast<int32_t>(
-            std::clamp<int64_t>(moved, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-    }
+    void Shift(int32_t& c) const { AddClamped(c, Positive() ? amount : -int64_t{amount}); }
 };
 
 // A label moves by half the amount, truncated toward zero, the way the base grows.
 inline void MoveLabelAnchor(int32_t& x1, int32_t& y1, int32_t direction, int32_t amount) {
-    const int32_t h = amount / 2;
+    const int64_t h = amount / 2;
     switch (direction) {
     case basedir::kUp:
-        y1 += h;
+        AddClamped(y1, h);
         break;
     case basedir::kRight:
-        x1 += h;
+        AddClamped(x1, h);
         break;
     case basedir::kDown:
-        y1 -= h;
+        AddClamped(y1, -h);
         break;
     case basedir::kLeft:
-        x1 -= h;
+        AddClamped(x1, -h);
         break;
     default:
         break;

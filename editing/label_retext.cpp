@@ -36,7 +36,8 @@ void UpdateDimensionText(int32_t direction, int32_t index, int32_t id, int32_t a
     if (!line || line->kind != kManualDimension) return;
     const bool alongY = direction == basedir::kUp || direction == basedir::kDown;
     const int64_t measure = alongY ? std::llabs(int64_t{line->d1y} - line->y1) : std::llabs(int64_t{line->d1x} - line->x1);
-    const auto length = static_cast<int32_t>(measure + amount);
+    int32_t length = 0;
+    AddClamped(length, measure + amount);
     if (text) label->SetText(text(length).c_str());
     MoveLabelAnchor(label->x1, label->y1, direction, amount);
 }
