@@ -56,19 +56,6 @@ TEST_F(BaseChange, ExpandingStretchesTheCutRoomLineAndDimensionWithTheirTexts) {
     EXPECT_EQ(p.dimText.aux1, 0);
 }
 
-TEST_F(BaseChange, ShrinkingByTheSameAmountGivesThePlanBack) {
-    Outline(0, 0, 9000, 7000);
-    Plan p;
-    ASSERT_TRUE(Change(false, kRight, 300, 4000, 3000));
-    ASSERT_TRUE(Change(true, kRight, 300, 4000, 3000));
-    EXPECT_EQ(p.room.x2, 5000);
-    EXPECT_STREQ(p.room.widthText, "4000");
-    EXPECT_EQ(p.name.x1, 3000);
-    EXPECT_STREQ(p.dimText.text, "4000");
-    EXPECT_EQ(ObjectList[1]->x1, 9000);
-    EXPECT_EQ(ObjectList[0]->group, 9000);
-}
-
 TEST_F(BaseChange, WallsStretchOrMoveWithTheirLayersAndCutShapesStay) {
     TExtwallobj& crossing = Wall(1000, 1000, 9000, 1000, 55);
     TExtwallobj& beyond = Wall(6000, 2000, 6000, 4000, 0);
