@@ -74,6 +74,14 @@ void NoteRealCursor(const TPoint& screenPoint) {
     in.cursorKnown = true;
 }
 
+void ResetInputState() {
+    detail::InputState& in = detail::Input();
+    in.cursorKnown = false;
+    in.pendingWarp.reset();
+    in.capture = nullptr;
+    in.journal.clear();
+}
+
 } // namespace pl
 
 using pl::detail::Input;

@@ -29,4 +29,8 @@ inline bool DestroyCaret() {
 namespace pl {
 // Moves the virtual cursor as a real mouse event would (used by the layer's event handling).
 void NoteRealCursor(const TPoint& screenPoint);
+// Forgets the virtual cursor, the capture and the journal of a press loop, so the next GetCursorPos
+// reads the system pointer again. Tests start from here: a pointer move to where the system pointer
+// already is makes no event, and the cursor an earlier test left behind would stand in for it.
+void ResetInputState();
 } // namespace pl

@@ -27,19 +27,18 @@ void TDimensobj::Draw(TDC& dc) {
 }
 
 void TRoomobj::Draw(TDC& dc) {
-    // 1. On the wall-marking views of the room layout the rooms are left unfilled.
+    // On the wall-marking views of the room layout the rooms are left unfilled.
     const COLORREF fill = CurrentView >= 45 && CurrentView <= 49 ? BackgroundColour : fillColour;
     dc.SelectObject(TBrush(fill));
 
-    // 2. The outline is widened by about one screen pixel to the right and downward.
+    // The outline is widened by about one screen pixel to the right and downward.
     const int32_t d = static_cast<float>(PenScale) == PenScaleF
                           ? PenScale
                           : static_cast<int32_t>(std::floor(PenScaleF + 0.5f));
-    // 3.
     dc.Rectangle(Scr(x1), Scr(y1), Scr(x2) + d, Scr(y2) - d);
     dc.RestoreBrush();
 
-    // 4. to 8. The labels about the centre, formed in drawing units before the division.
+    // The labels about the centre, formed in drawing units before the division.
     const int32_t cx = Scr(render::Saturate(int64_t{x1} + value3 / 2));
     const int32_t cy = Scr(render::Saturate(int64_t{y1} - value4 / 2));
     render::WriteRoomLabels(dc, *this, render::Saturate(int64_t{value2} * ZoomDivisor), cx, cy, -1);

@@ -84,15 +84,15 @@ void TDimensobj::Print(TDC& dc, int32_t divisor, int32_t yBase, int32_t yOffset)
 void TRoomobj::Print(TDC& dc, int32_t divisor, int32_t yBase, int32_t yOffset) {
     const PrintTransform t{divisor, yBase, yOffset};
     const int32_t x0 = t.X(x1), y0 = t.Y(y1), w = t.Len(value3), l = t.Len(value4);
-    // 1. Outline with the pen of the context.
+    // Outline with the pen of the context.
     render::DeviceSegment(dc, x0, y0, x0 + w, y0);
     render::DeviceSegment(dc, x0 + w, y0, x0 + w, y0 + l);
     render::DeviceSegment(dc, x0 + w, y0 + l, x0, y0 + l);
     render::DeviceSegment(dc, x0, y0 + l, x0, y0);
-    // 2. Fill.
+    // Fill.
     dc.SelectObject(TBrush(fillColour));
     dc.Rectangle(x0, y0, x0 + w + 1, y0 + l + 1);
     dc.RestoreBrush();
-    // 3. to 7. The labels about the centre of the divided sizes, running down the page.
+    // The labels about the centre of the divided sizes, running down the page.
     render::WriteRoomLabels(dc, *this, DefaultTextHeight * PenScale, x0 + w / 2, y0 + l / 2, +1);
 }

@@ -111,7 +111,7 @@ bool THDPrintout::HasPage(int pageNumber) {
 
 void THDPrintout::PrintPage(int, TRect&, unsigned) {
     TDC* dc = GetDC();
-    // 1. to 3.
+    // The floor is read afresh for the page, with the print values of its units.
     ObjectList.Flush();
     CurrentView = View;
     const int32_t unitsBefore = MetricUnits;
@@ -125,7 +125,7 @@ void THDPrintout::PrintPage(int, TRect&, unsigned) {
         ObjectList.Flush();
         readable = ReadOrTell(ObjectList, 1);
     }
-    // 4. An empty drawing, an unusable scale or no context: a blank page.
+    // An empty drawing, an unusable scale or no context: a blank page.
     const auto end = [] {
         CurrentView = 100;
         PenScale = MetricUnits == 1 ? ZoomDivisor : 4;
@@ -134,23 +134,22 @@ void THDPrintout::PrintPage(int, TRect&, unsigned) {
         end();
         return;
     }
-    // 5.
     const int32_t captionAdded = ObjectList.AddScaleCaption(Scale, ShowScale);
-    // 6. to 8.
+    // Pens and text grow with the printer's resolution and the chosen scale, weight and size.
     const int32_t dpi = dc->GetDeviceCaps(LOGPIXELSX);
     const render::PrintMultipliers multipliers =
         render::PrintMultipliersFor(MetricUnits, Scale, LineWeight, TextSize);
     PenScale = multipliers.pen;
     TextScale = multipliers.text;
-    // 9.
+    // The printer's own error in length, measured once by the user, corrects every page.
     const double factor = render::ReadCalibration(ObjectList.ProgramDirectory, MetricUnits).factor;
-    // 10.
+    // The page is fitted around the extents of what the floor draws.
     ObjectList.ComputeExtents();
     const Extents e = ReadExtents(ObjectList.ProgramDirectory);
     if (!e.Empty()) {
         const PageMapping m = MapToPage(e, dpi * factor * render::InchesPerDrawingUnit(MetricUnits), Scale,
                                         GetPageSize().cx, GetPageSize().cy);
-        // 13.
+        // The drawing's y grows upward, the page's downward: the viewport turns it over.
         SIZE oldWinExt{}, oldVpExt{};
         POINT oldWinOrg{}, oldVpOrg{};
         const int32_t oldMode = dc->SetMapMode(MM_ISOTROPIC);
@@ -158,7 +157,7 @@ void THDPrintout::PrintPage(int, TRect&, unsigned) {
         dc->SetViewportExtEx(m.viewportExt, -m.viewportExt, &oldVpExt);
         dc->SetWindowOrgEx(m.windowOrg.x, m.windowOrg.y, &oldWinOrg);
         dc->SetViewportOrgEx(m.viewportOrg.x, m.viewportOrg.y, &oldVpOrg);
-        // 14.
+        // The floor is painted once under the page mapping, which is then put back as it was.
         ObjectList.PaintFloorForPrint(*dc);
         dc->SetWindowExtEx(oldWinExt.cx, oldWinExt.cy);
         dc->SetViewportExtEx(oldVpExt.cx, oldVpExt.cy);
@@ -168,11 +167,10 @@ void THDPrintout::PrintPage(int, TRect&, unsigned) {
     }
     SheetWidth = sheetWidth;
     SheetHeight = sheetHeight;
-    // 15. The caption lives for this page only.
+    // The caption lives for this page only.
     if (captionAdded > 0 && ObjectList.count > 0) {
         ObjectList.RemoveAt(ObjectList.count - 1);
         (void)WriteOrTell(ObjectList, 1); // told; the page is done
     }
-    // 16.
     end();
 }

@@ -91,10 +91,10 @@ void TChild::SaveAsBitmap(int32_t) {
 }
 
 void TChild::RotateMirrorDrawings(int32_t) {
-    // 1. and 2.
+    // The turned copies are made from the file, so it must hold every edit first.
     if (!WriteOrTell(ObjectList, 1)) return;
     TManipdlg dialog(GetHandle());
-    // 3. and 4. Cancel, or a name that cannot be a drawing's, only repaints.
+    // Cancel, or a name that cannot be a drawing's, only repaints.
     const int answer = dialog.Execute();
     const std::optional<std::string> name = TurnedDrawingName(dialog.Name);
     if (answer != IDOK || !name) {
@@ -114,7 +114,7 @@ void TChild::RotateMirrorDrawings(int32_t) {
             }
         }
     }
-    // 5. and 6. A rotate must start from the file as it stands, never from a stale one.
+    // A rotate must start from the file as it stands, never from a stale one.
     if (!WriteOrTell(ObjectList, 1)) return;
     const FileResult result = ObjectList.ReadTransformed(dialog.Code, name->c_str());
     if (result != FileResult::Ok) {

@@ -31,10 +31,9 @@ void ReportUnsaved(TClient& client, const char* what) {
 
 void TClient::ChooseColour(int32_t which) {
     if (which < 1 || which > 8) return;
-    // 1.
     HelpContextId = 310;
     const std::string& dir = ObjectList.ProgramDirectory;
-    // 2.
+    // The dialog opens on the colour it changes; the grid and room colours live in their own files.
     shell::LayoutGrid grid;
     std::array<COLORREF, 3> rooms{};
     COLORREF initial = PenColour;
@@ -48,7 +47,7 @@ void TClient::ChooseColour(int32_t which) {
         rooms = shell::ReadRoomColours(dir);
         initial = rooms[which - 6];
     }
-    // 3. Custom colours made in one call are offered in the next, for the whole run.
+    // Custom colours made in one call are offered in the next, for the whole run.
     static TColor customColours[16] = {};
     TChooseColorDialog::TData data;
     data.Flags = CC_RGBINIT;
@@ -57,11 +56,11 @@ void TClient::ChooseColour(int32_t which) {
     const COLORREF colour = TChooseColorDialog(GetHandle(), data).Execute() == IDOK && data.Error == 0
                                 ? data.Color.GetValue()
                                 : initial;
-    // 4.
+    // A cancelled dialog gives back the colour it started from, so nothing changes.
     if (which == 1 || which == 3) PenColour = colour;
     if (which == 2) BackgroundColour = colour;
     if (which == 5) SelectColour = colour;
-    // 5.
+    // The pen colour of choice 1 lasts for this run only; the others are kept for the next.
     if ((which == 3 || which == 5) && !shell::WriteScreenColours(dir)) ReportUnsaved(*this, "colours");
     if (which == 4) {
         grid.colour = colour;
@@ -71,31 +70,27 @@ void TClient::ChooseColour(int32_t which) {
         rooms[which - 6] = colour;
         if (!shell::WriteRoomColours(dir, rooms)) ReportUnsaved(*this, "room colours");
     }
-    // 6.
     Hint(*this, DrawingState < 2 ? "Press FILE/NEW or FILE/OPEN" : "GUIDE: press F1 for context help");
 }
 
 void TClient::CmCalibratePrinter() {
-    // 1.
     HelpContextId = 360;
     const std::string& dir = ObjectList.ProgramDirectory;
-    // 2. With a drawing open the drawing window's settings dialogs do the same.
+    // With a drawing open the drawing window's settings dialogs do the same.
     if (DrawingState >= 2) {
         if (ObjectList.count > 0 && CurrentView < 100 && !WriteOrTell(ObjectList, 1)) return;
         if (TChild* child = ActiveDrawingWindow()) child->RunSettingsDialog(11);
         return;
     }
-    // 3.
+    // The units dialog first: the calibration length is asked for in the units chosen.
     if (TMeasdlg(GetHandle()).Execute() != IDOK) return;
     int32_t entered = 0;
     if (MetricUnits == 1) {
-        // 4.
         Hint(*this, "GUIDE: Enter your scaled size for 15000 m.m. printed at 100:1 scale/landscape");
         TPrntcalmdlg dialog(nullptr, dir);
         if (dialog.Execute() != IDOK) return;
         entered = pl::atoi(dialog.LengthText);
     } else {
-        // 5.
         Hint(*this, "GUIDE: Enter your scaled size for 52 feet printed at 96:1 scale/landscape");
         TPrntcalidlg dialog(GetHandle(), dir);
         if (dialog.Execute() != IDOK) return;

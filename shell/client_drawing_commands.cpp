@@ -23,24 +23,22 @@ void InstallPickTool(TClient& client) {
 } // namespace
 
 void TClient::CmRotateMirror() {
-    // 1.
     if (ObjectList.count == 0) {
         ::MessageBox(GetHandle(), "There is no drawing loaded - use File/Open", "ROTATE/MIRROR", MB_OK);
         return;
     }
-    // 2.
+    // Only the floor plans can be turned.
     if (DrawingState <= 1 || CurrentView < kGroundFloor || CurrentView > kFourthLevel) return;
-    // 3.
     HelpContextId = kFileHelp;
     if (SaveState == 2 && !WriteOrTell(ObjectList, 1)) return;
     if (SaveState == 0) SaveState = 1;
-    // 4.
+    // Every floor is turned together: one left half done would no longer match the others.
     if (::MessageBox(GetHandle(),
                      "All your floors must be completely finished before using this function\n"
                      "Do you wish to continue ?",
                      "DRAWINGS COMPLETED ?", MB_YESNO) != IDYES)
         return;
-    // 5. to 7.
+    // The pick tool first, so no half-made object of another tool is turned with the drawing.
     InstallPickTool(*this);
     TChild* child = ActiveDrawingWindow();
     if (!child) return;
@@ -49,15 +47,13 @@ void TClient::CmRotateMirror() {
 }
 
 void TClient::CmSaveBitmap() {
-    // 1.
     if (DrawingState <= 1 || ObjectList.count <= 1) return;
-    // 2.
     if (CurrentView < kGroundFloor || CurrentView > 59) {
         ::MessageBox(GetHandle(), "This function works on plan views only - not room layouts", "SAVE AS .BMP",
                      MB_OK);
         return;
     }
-    // 3. to 5.
+    // The pick tool first, so no half-made object of another tool is saved in the picture.
     HelpContextId = kFileHelp;
     InstallPickTool(*this);
     if (TChild* child = ActiveDrawingWindow()) child->SaveAsBitmap(0);

@@ -71,23 +71,23 @@ void TClient::CmPrinterSetup() {
 }
 
 void TClient::CmPrint() {
-    // 1.
+    // The pages are printed from the working file, so it must hold every edit first.
     HelpContextId = kPrintHelp;
     if (ObjectList.count > 0 && CurrentView < 100 && !WriteOrTell(ObjectList, 1)) return;
     ObjectList.Flush();
     const int32_t viewBefore = CurrentView;
-    // 2. Without a drawing to print there is nothing to do, and no window to open.
+    // Without a drawing to print there is nothing to do, and no window to open.
     if (ActiveDrawingWindow() == nullptr && !ChooseDrawingToPrint(*this)) {
         CurrentView = viewBefore;
         Hint(*this, "Press FILE/NEW or FILE/OPEN");
         return;
     }
-    // 3. and 4.
+    // While the print dialogs are open the current view is the print set-up (100).
     CurrentView = 100;
     Hint(*this, "IGNORE copies, LANDSCAPE prints along paer length, PORTRAIT across width");
     TPrintDialog::TData& setup = Printer->GetSetup();
     if (TPrintDialog(nullptr, setup).Execute() == IDOK) {
-        // 5. and 6.
+        // The copies and scales of each floor go to the print list, one job a line.
         const std::string listPath = ObjectList.ProgramDirectory + "CFG/PRNTLST.CFG";
         Hint(*this, "GUIDE: you MUST input number of copies to print");
         TTrevprntdlg dialog(GetHandle());
@@ -106,7 +106,7 @@ void TClient::CmPrint() {
                          MB_OK | MB_ICONEXCLAMATION);
             jobs = 0;
         }
-        // 7. and 8.
+        // Each job of the list prints as a page of its own.
         Hint(*this, "GUIDE: LANDSCAPE prints along length of paper, PORTRAIT across width");
         bool failed = false;
         if (pl::File* file = jobs > 0 ? pl::fopen(listPath, "r") : nullptr) {
@@ -127,12 +127,12 @@ void TClient::CmPrint() {
         if (failed)
             ::MessageBox(GetHandle(), "Nothing was printed: the printer or the PDF file could not be opened",
                          "PRINT", MB_OK | MB_ICONEXCLAMATION);
-        // 10. and 11.
+        // The printed text scale must not leak into the screen.
         TextScale = 0;
         Hint(*this, "GUIDE: press F1 key for context help");
         ObjectList.Flush();
     }
-    // 12.
+    // Printing leaves the ground floor on view, in a window of its own.
     CurrentView = kGroundFloor;
     OpenViewWindow(0, ".PLN");
 }

@@ -23,9 +23,6 @@ void InputTest::SetUp() {
 }
 
 void InputTest::TearDown() {
-    // The keyed entry of the line branch lives across tools; the next test starts it afresh.
-    KeyEntryPhase = 1;
-    LastOutlineEndX = LastOutlineEndY = 0;
     ObjectList.Flush();
     ResetGlobals();
 }

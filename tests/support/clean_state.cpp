@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "document/program_state.h"
+#include "platform/cursor.h"
 #include "platform/help.h"
 #include "platform/test_script.h"
 #include "platform/when_modal.h"
@@ -30,6 +31,7 @@ void ResetAllState() {
     pl::CloseHelpWindow();
     pl::cancelModalWatches();
     EndPendingQuit();
+    pl::ResetInputState();
     pl::script::Reset();
     pl::script::Enable(false);
 }
