@@ -114,3 +114,6 @@ private:
 };
 
 extern TList ObjectList;
+
+// The paste file under LIBS/: written by Copy, inserted by Paste like a library.
+inline constexpr const char* kPasteFileName = "PASTE.CFG";

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <string>
+#include <string_view>
 
 #include "document/document.h"
 #include "document/drawing_file.h"
@@ -115,11 +116,17 @@ FileResult TList::InsertLibrary(const char* fileName) {
     // An older library must not set the counter back: its identifiers would collide with ours.
     IdCounter = std::max(IdCounter, header[5]);
 
+    const RecordKinds kinds = std::string_view(fileName ? fileName : "") == kPasteFileName
+                                  ? RecordKinds::Paste
+                                  : RecordKinds::Drawing;
     StartHeightRange();
     FileResult result = FileResult::Ok;
     for (int32_t i = 0; i < header[0]; ++i) {
         std::unique_ptr<TObject> object;
-        const RecordReader::Status status = reader.Next(at, object, RecordKinds::Paste);
+        const RecordReader::Status status = reader.Next(at, object, kinds);
+        // A file that ends before its count (a paste file of an older copy counted objects it
+        // did not write) has given all it holds.
+        if (status == RecordReader::Status::End) break;
         if (status == RecordReader::Status::Skipped) continue;
         if (status != RecordReader::Status::Object) {
             result = FileResult::Damaged;

@@ -155,9 +155,8 @@ enum class Family {
     RoundRect
 };
 
-Family FamilyOf(int32_t k, RecordKinds kinds) {
+Family DrawingFamilyOf(int32_t k) {
     if (IsLineKind(k)) return Family::Line;
-    if (kinds == RecordKinds::Paste && (k == 25 || k == 31)) return Family::Line;
     if (k == kExtWall) return Family::ExtWall;
     if (k == kIntWall) return Family::IntWall;
     if (IsArrowKind(k)) return Family::Arrow;
@@ -169,9 +168,24 @@ Family FamilyOf(int32_t k, RecordKinds kinds) {
     if (IsTextKind(k)) return Family::Text;
     if (k == kArc) return Family::Arc;
     if (k == kEllipse || k == kCircle || k == kRectangle) return Family::Box;
-    if (kinds == RecordKinds::Paste && k == 18) return Family::Box;
     if (k == kRoundRect) return Family::RoundRect;
     return Family::None;
+}
+
+constexpr int32_t kPastedLineKinds[] = {25, 31};
+constexpr int32_t kPastedCircleKind = 18;
+
+Family PasteFamilyOf(int32_t k) {
+    if (k == kPastedLineKinds[0] || k == kPastedLineKinds[1]) return Family::Line;
+    if (k == kPastedCircleKind) return Family::Box;
+    if ((k >= kMarkerLineFirst && k <= kMarkerLineLast) || k == kExtWall || k == kIntWall ||
+        IsRoomRecordKind(k) || IsFloorRecordKind(k))
+        return Family::None;
+    return DrawingFamilyOf(k);
+}
+
+Family FamilyOf(int32_t k, RecordKinds kinds) {
+    return kinds == RecordKinds::Paste ? PasteFamilyOf(k) : DrawingFamilyOf(k);
 }
 
 // Calls the visitor with the object as the class its kind's record describes; false when the object

@@ -18,8 +18,9 @@ struct RecordOrigin {
     int32_t y = 0;
 };
 
-// Which kinds have records. Libraries and the paste file are read with `Paste`: the paste file also
-// carries kinds 25 and 31 as lines and 18 as a circle.
+// Which kinds have records. The working file and the libraries hold `Drawing` records; the paste file
+// holds exactly the kinds Copy writes: the drawing's lines other than the marker lines, and kinds 25
+// and 31 as lines and 18 as a circle, but no walls, rooms or floor records.
 enum class RecordKinds { Drawing, Paste };
 
 // True when objects of this kind have a record (and a kind line) in files of that family.

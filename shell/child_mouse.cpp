@@ -26,11 +26,22 @@
 #include "tools/drawing_tool.h"
 #include "tools/move_tool.h"
 #include "tools/working_file.h"
+#include "walls/extwall_edit.h"
 
 namespace {
 
 constexpr int32_t kOutsideWalls = 10001;
-constexpr int32_t kAngledWall = 1001;
+
+// Tells the user why a lengthen or shorten changed nothing; false when it was carried out.
+bool WallEditRefused(TChild& window, int32_t code) {
+    const char* why = code == walls::walledit::kAngledWall ? "Angled walls cannot be altered"
+                      : code == walls::walledit::kTooShort
+                          ? "The wall is not long enough to shorten by that amount"
+                          : nullptr;
+    if (!why) return false;
+    shell::BoxKeepingCursor(window, why, "NO ACTION", MB_OK | MB_ICONEXCLAMATION);
+    return true;
+}
 
 bool IsDesignRoomKind(int32_t kind) {
     return kind == toolkind::kDesignRoom || kind == toolkind::kReopenedRoom;
@@ -221,11 +232,7 @@ void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
                 amount = *typed;
             }
             tool()->Start(amount, xd, yd);
-            if (tool()->Dragging == kAngledWall) {
-                shell::BoxKeepingCursor(*this, "Angled walls cannot be altered", "NO ACTION",
-                                        MB_OK | MB_ICONEXCLAMATION);
-                return;
-            }
+            if (WallEditRefused(*this, tool()->Dragging)) return;
             InvalidateWallEdit(rc, 1);
         } else if (mode == 4) {
             tool()->Start(0, 0, 0);

@@ -8,7 +8,6 @@
 
 // Settings and plan dialogs.
 void TChild::RunSettingsDialog(int32_t) {}
-void TChild::ExtWallStep() {}
 
 // Files and output.
 

@@ -38,9 +38,9 @@ bool OnRoomLayout() {
     return CurrentView >= kRoomLayout && CurrentView < kGroundFloor;
 }
 
-// The three layers of the chosen construction; false when the user cancelled a dialog.
-bool ChooseConstruction(TChild& window, ExtWallSettings& settings) {
-    TDrawingtool& tool = *window.Client().Tool;
+} // namespace
+
+bool ChooseWallType(TChild& window, ExtWallSettings& settings) {
     const bool metric = MetricUnits != 0;
     int32_t code = 0;
     if (metric) {
@@ -54,7 +54,6 @@ bool ChooseConstruction(TChild& window, ExtWallSettings& settings) {
         code = dialog.WallTypeCode;
         settings.layer1 = dialog.Layer1, settings.layer2 = dialog.Layer2, settings.layer3 = dialog.Layer3;
     }
-    tool.Mode = 0;
     window.Invalidate(false);
     if (code != kCustomWall) return true;
 
@@ -70,6 +69,8 @@ bool ChooseConstruction(TChild& window, ExtWallSettings& settings) {
     return true;
 }
 
+namespace {
+
 // The outward side of the drawn face; asked only of the external-wall tool itself (not while an
 // outline is marked on the room layout, nor while a floor copies the walls below).
 bool ChooseSide(TChild& window) {
@@ -82,7 +83,10 @@ bool ChooseSide(TChild& window) {
     return true;
 }
 
-void SetFloorHeights(ExtWallSettings& settings, const UnitConstants& units) {
+} // namespace
+
+void SetFloorHeights(ExtWallSettings& settings) {
+    const UnitConstants& units = MetricUnits != 0 ? kMetric : kImperial;
     if (CurrentView == kGroundFloor) {
         settings.heights[0] = units.baseLevel;
         settings.heights[1] = units.groundHeight;
@@ -94,6 +98,18 @@ void SetFloorHeights(ExtWallSettings& settings, const UnitConstants& units) {
         settings.heights[3] = units.upperHeight;
     }
 }
+
+bool SaveWallSettings(TChild& window, const ExtWallSettings& settings) {
+    const std::string& dir = ObjectList.ProgramDirectory;
+    if (WriteExtWallSettings(dir, MetricUnits, settings)) return true;
+    const std::string text = "The wall construction could not be saved in " +
+                             ExtWallSettingsPath(dir, MetricUnits) +
+                             ".\nNew walls keep the construction saved before.";
+    MessageBox(window.GetHandle(), text.c_str(), "EXTERNAL WALLS", MB_OK | MB_ICONEXCLAMATION);
+    return false;
+}
+
+namespace {
 
 // On the room layout the outline is marked with the full-window cross-hair from the first move.
 void ReadyLayoutCrosshair(TChild& window, const UnitConstants& units) {
@@ -126,20 +142,20 @@ void RunExternalWallDialogs(TChild& window) {
               "for normal input)"
             : "press ENTER on each house internal corner CLOCKWISE, back at start pt. press ENTER ");
     const UnitConstants& units = MetricUnits != 0 ? kMetric : kImperial;
-    const std::string& dir = ObjectList.ProgramDirectory;
-    ExtWallSettings settings = ReadExtWallSettings(dir, MetricUnits);
+    ExtWallSettings settings = ReadExtWallSettings(ObjectList.ProgramDirectory, MetricUnits);
 
-    if (!ChooseConstruction(window, settings) || !ChooseSide(window)) {
+    if (!ChooseWallType(window, settings)) {
         client.SelectPickTool();
         return;
     }
-    SetFloorHeights(settings, units);
-    if (!WriteExtWallSettings(dir, MetricUnits, settings)) {
-        const std::string text = "The wall construction could not be saved in " +
-                                 ExtWallSettingsPath(dir, MetricUnits) +
-                                 ".\nNew walls keep the construction saved before.";
-        MessageBox(window.GetHandle(), text.c_str(), "EXTERNAL WALLS", MB_OK | MB_ICONEXCLAMATION);
+    client.Tool->Mode = 0;
+    if (!ChooseSide(window)) {
+        client.SelectPickTool();
+        return;
     }
+    SetFloorHeights(settings);
+    // A failed write has been reported; the walls built next use the construction saved before.
+    SaveWallSettings(window, settings);
     if (OnRoomLayout()) ReadyLayoutCrosshair(window, units);
     UpdateFloorRecord(settings);
     tools::SaveWorkingFile();

@@ -97,9 +97,18 @@ public:
     void CmExtendInternalWall();
     void CmShortenInternalWall();
 
-    // Editing tools (built with plan editing).
+    // External walls: pick one wall of the floor to lengthen, shorten, delete, split or re-type.
+    void CmLengthenWall();
+    void CmAlterBase();
+    void CmDeleteExternalWall();
+    void CmSplitWall();
+    void CmChangeWallType();
+
+    // Editing tools: select and move or turn, copy to the paste file, paste, erase.
     void CmMoveRotate();
     void CmCopy();
+    void CmPaste();
+    void CmErase();
 
     // The floor-plan base: an arrow key, the line's place and an amount widen or narrow the floor.
     void CmExpandBase();

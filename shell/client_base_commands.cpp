@@ -4,13 +4,12 @@
 
 #include "document/program_state.h"
 #include "shell/client.h"
+#include "tools/extwall_edit_modes.h"
 #include "tools/wall_tools.h"
 
 namespace {
 
 constexpr int32_t kBaseHelp = 252;
-constexpr int32_t kExpandBaseMode = 8;
-constexpr int32_t kShrinkBaseMode = 9;
 
 // Only a floor plan has a base to change; on any other view the command does nothing.
 void InstallBaseChange(TClient& client, int32_t mode, const char* name, const char* guide) {
@@ -29,11 +28,11 @@ void InstallBaseChange(TClient& client, int32_t mode, const char* name, const ch
 } // namespace
 
 void TClient::CmExpandBase() {
-    InstallBaseChange(*this, kExpandBaseMode, "Enlarge Floor Plan",
+    InstallBaseChange(*this, extwallmode::kExpandBase, "Enlarge Floor Plan",
                       "GUIDE: press ARROW key of direction to expand floor plan");
 }
 
 void TClient::CmShrinkBase() {
-    InstallBaseChange(*this, kShrinkBaseMode, "Shrink Floor Plan",
+    InstallBaseChange(*this, extwallmode::kShrinkBase, "Shrink Floor Plan",
                       "*WARNING* press F1 first if unsure -press ARROW key of direction to shrink floor plan");
 }

@@ -99,8 +99,3 @@ void TExtwallobjtool::RecentreCommand() {
     if (CurrentView == kGroundFloor) CentreDrawing(*this, 1);
     AddExtwallTotals(*this);
 }
-
-// PENDING: turning a marked outline into walls comes with the conversion of the room layout's
-// outline; until then the marked lines stay as they are.
-void TExtwallobjtool::PrepareOutlineWalls() {}
-void TExtwallobjtool::BuildOutlineWalls() {}

@@ -97,9 +97,13 @@ void TExtwallobjtool::FindTouchingWalls(int32_t wallIndex) {
 }
 
 void TExtwallobjtool::AddExternalWall() {
+    if (AppendExternalWall()) tools::SaveWorkingFile();
+}
+
+bool TExtwallobjtool::AppendExternalWall() {
     PenWidth = 1;
     LineStyle = 0;
-    if (X0 == 0 || Y0 == 0 || (X0 == X1 && Y0 == Y1)) return;
+    if (X0 == 0 || Y0 == 0 || (X0 == X1 && Y0 == Y1)) return false;
     int32_t layerPoints[12];
     for (int32_t k = 0; k < 6; ++k) {
         layerPoints[2 * k] = LayerEndX[k];
@@ -110,7 +114,7 @@ void TExtwallobjtool::AddExternalWall() {
         SavedMode, Kind, PenWidth, LineStyle, ObjectId, SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour,
         LayerThickness1, LayerThickness2, LayerThickness3, ExtraSetting1, ExtraSetting2, 1, Angle,
         layerPoints, WallValue1, WallValue2, AttributeBlock));
-    tools::SaveWorkingFile();
+    return true;
 }
 
 void TExtwallobjtool::ComputeOutline(int32_t startWall, int32_t endWall) {

@@ -2,8 +2,8 @@
 
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
-#include "platform/virtual_keys.h"
 #include "document/program_state.h"
+#include "platform/virtual_keys.h"
 #include "tools/tool_geometry.h"
 
 namespace {
@@ -129,15 +129,13 @@ void TMoveobjtool::SelectAppended(TDC&, TRect&, int32_t firstIndex, int32_t) {
     }
 }
 
-// Turning the selection comes with the rotation step of plan editing.
-void TMoveobjtool::RotateSelection(TDC&, TRect&, int32_t, int32_t) {}
-
 // A plain move does nothing more with a fresh selection.
 void TMoveobjtool::ApplySelection(TDC&, TRect&, int32_t, int32_t) {}
 
-void TEraseobjtool::ApplySelection(TDC&, TRect&, int32_t, int32_t) {}
+void TEraseobjtool::ApplySelection(TDC& dc, TRect& client, int32_t x, int32_t y) {
+    EraseSelection(dc, client, x, y);
+}
 
 void TCopyobjtool::ApplySelection(TDC&, TRect&, int32_t, int32_t) {
     WritePasteFile();
 }
-void TCopyobjtool::WritePasteFile() {}

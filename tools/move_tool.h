@@ -7,10 +7,15 @@
 //   tools/move_tool_drag.cpp    the rubber band, SelectInRect and the zoom window
 //   tools/move_tool_paint.cpp   PaintObject and DrawSelection
 //   tools/move_tool_shift.cpp   MoveSelection
+//   tools/move_tool_turn.cpp    RotateSelection
+//   tools/move_tool_copy.cpp    WritePasteFile
+//   tools/move_tool_erase.cpp   EraseSelection
 #pragma once
 
 #include "platform/win_types.h"
 #include "tools/drawing_tool.h"
+
+class TTextobj;
 
 // States of the family (the tool's Mode).
 namespace movestate {
@@ -50,7 +55,8 @@ public:
     void PaintObject(TDC& dc, int32_t index, COLORREF paintColour, int32_t penStyle);
     // Moves the selection by the distance from the anchor to the point and repaints it there.
     void MoveSelection(TDC& dc, TRect& client, int32_t x, int32_t y);
-    // Turns the selection by 360 - RotationStep degrees about the anchor.
+    // Turns the selection by RotationStep degrees clockwise about the anchor and repaints each
+    // object in its own colour.
     void RotateSelection(TDC& dc, TRect& client, int32_t x, int32_t y);
 
     // True while a selection or zoom rectangle is being dragged.
@@ -86,6 +92,8 @@ protected:
 
 private:
     void FinishZoomWindow(const TRect& client, int32_t lx, int32_t ly);
+    // Half the width of a text in its own font, in drawing units.
+    int32_t TextHalfWidth(TDC& dc, const TTextobj& text);
     bool Changed = false;
 };
 
@@ -93,12 +101,16 @@ class TEraseobjtool : public TMoveobjtool {
 public:
     TEraseobjtool() { Kind = toolkind::kErase; }
     void ApplySelection(TDC& dc, TRect& client, int32_t x, int32_t y) override;
+    // Removes the listed objects other than external walls and floor records from the document and
+    // writes the working file once.
+    void EraseSelection(TDC& dc, TRect& client, int32_t x, int32_t y);
 };
 
 class TCopyobjtool : public TMoveobjtool {
 public:
     TCopyobjtool() { Kind = toolkind::kCopy; }
     void ApplySelection(TDC& dc, TRect& client, int32_t x, int32_t y) override;
-    // Writes the selection to the paste file unless it is gathered for a library.
+    // Writes the selection to the paste file, relative to each entry's reference point, unless it is
+    // gathered for a library. A failed write is reported and keeps the previous paste file.
     void WritePasteFile();
 };

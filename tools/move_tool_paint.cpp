@@ -5,11 +5,11 @@
 
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "editing/selection_list.h"
 #include "platform/dc.h"
 #include "render/screen_units.h"
 #include "render/shape_drawing.h"
-#include "document/program_state.h"
 #include "tools/move_tool.h"
 #include "tools/tool_geometry.h"
 
@@ -86,22 +86,30 @@ void PaintDimension(TDC& dc, const TObject& o) {
 // A text in its own font at its anchor, in the paint colour and with no pen. It stands on its base
 // line as the window's painting puts it: standing on the bottom of its cell instead, the wiping pass
 // would miss the descent of the text on the screen and leave its foot behind.
+// The text's own font at the height the window paints it, in logical units.
+TFont TextFont(const TTextobj& text) {
+    const int32_t weight = text.weight < 500 ? FW_NORMAL : FW_BOLD;
+    if (TextScale == 0) TextScale = PenScale;
+    int64_t height = int64_t{text.height} * TextScale;
+    if (CurrentView == kSitePlan) height *= 3;
+    return TFont(text.fontName, render::Saturate(height), 0, text.angle, 0, weight, 0, 0, 0, ANSI_CHARSET,
+                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH);
+}
+
+int32_t HeldTextLength(const TTextobj& text) {
+    return std::clamp(text.textLength, 0, TTextobj::kTextCapacity);
+}
+
 void PaintText(TDC& dc, const TObject& o, COLORREF paintColour) {
     const auto* text = dynamic_cast<const TTextobj*>(&o);
     if (!text) return;
-    const int32_t weight = text->weight < 500 ? FW_NORMAL : FW_BOLD;
-    if (TextScale == 0) TextScale = PenScale;
-    int64_t height = int64_t{text->height} * TextScale;
-    if (CurrentView == kSitePlan) height *= 3;
-    const TFont font(text->fontName, render::Saturate(height), 0, text->angle, 0, weight, 0, 0, 0,
-                     ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH);
+    const TFont font = TextFont(*text);
     uint32_t align = 0;
     if (render::TextAlignment(text->style, text->angle, TA_BASELINE, align)) dc.SetTextAlign(align);
     const TFont oldFont = dc.SelectObject(font);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(paintColour);
-    dc.TextOut(render::Scr(text->x1), render::Scr(text->y1), text->text,
-               std::clamp(text->textLength, 0, TTextobj::kTextCapacity));
+    dc.TextOut(render::Scr(text->x1), render::Scr(text->y1), text->text, HeldTextLength(*text));
     dc.SelectObject(oldFont);
 }
 
@@ -162,6 +170,13 @@ void TMoveobjtool::PaintObject(TDC& dc, int32_t index, COLORREF paintColour, int
     const TPen oldPen = dc.SelectObject(TPen(paintColour, render::Saturate(width), penStyle));
     PaintShape(dc, *o, SelectionMade);
     dc.SelectObject(oldPen);
+}
+
+int32_t TMoveobjtool::TextHalfWidth(TDC& dc, const TTextobj& text) {
+    const TFont oldFont = dc.SelectObject(TextFont(text));
+    const SIZE extent = dc.GetTextExtent(text.text, HeldTextLength(text));
+    dc.SelectObject(oldFont);
+    return render::Saturate(int64_t{extent.cx} * ZoomDivisor / 2);
 }
 
 void TMoveobjtool::DrawSelection(TDC& dc, TRect& client, int32_t x, int32_t y) {

@@ -2,6 +2,9 @@
 // walls, and the internal-wall tool that draws partitions snapped to the walls they meet.
 #pragma once
 
+#include <cstddef>
+#include <vector>
+
 #include "tools/line_tool.h"
 
 class TExtwallobjtool : public TLineobjtool {
@@ -12,8 +15,12 @@ public:
     void Command(int32_t code) override;
     void Start(int32_t a, int32_t b, int32_t c) override;
 
-    // The step Start carries out, chosen by the tool's mode.
+    // The step Start carries out, chosen by the tool's mode (tools/extwall_edit_modes.h).
     void DispatchMode(int32_t a, int32_t b, int32_t c);
+    // Edits the wall at DirectionCode: lengthen or shorten by a at the end nearer (b, c), delete,
+    // split at (b, c), or give it the layers a, b, c. Leaves the wall's extent before the edit in the
+    // box, its face ends after it in X0, Y0, X1, Y1, and a refused end move in Dragging.
+    void EditWall(int32_t a, int32_t b, int32_t c);
     // Moves the floor-plan base by the amount along the line through (x, y).
     void ExpandShrinkBase(int32_t amount, int32_t x, int32_t y);
     // Takes a new identifier, snaps the ends to the floor's walls, reads the wall settings and
@@ -62,6 +69,12 @@ private:
     // the end the user keyed.
     bool endsExchanged_ = false;
 
+    // AddExternalWall without the write; false when the wall is refused.
+    bool AppendExternalWall();
+    void BuildSideWall(const std::vector<int32_t>& sides, size_t at);
+    void MoveWallEnd(int32_t step, int32_t u, int32_t v);
+    void SplitWall(int32_t u, int32_t v);
+    void LoadFaceEnds(int32_t index);
     void ShrinkLimitCommand();
     void KeyedStartCommand();
     void CopyFloorBelowCommand();

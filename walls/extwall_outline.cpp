@@ -267,17 +267,13 @@ void OutlineObliqueJoin(ExtWallWork& w, TExtwallobj& other, int32_t code) {
     StoreLayerPoints(o, other);
 }
 
-namespace {
-
-TExtwallobj* ExternalWallAt(TList& document, int32_t index) {
+TExtwallobj* ExternalWallAt(const TList& document, int32_t index) {
     if (index == kNoObject) return nullptr;
     auto* wall = dynamic_cast<TExtwallobj*>(document[index]);
     return wall && wall->kind == kExtWall ? wall : nullptr;
 }
 
-// Corners one end of the working wall with the wall met there; a corner that folds back leaves both
-// walls with square free ends instead.
-void Join(ExtWallWork& w, TExtwallobj& other, int32_t code) {
+void JoinCorner(ExtWallWork& w, TExtwallobj& other, int32_t code) {
     const bool atStart = code == kJoinStart;
     const int32_t beta = BearingOf(other);
     const int32_t h = atStart ? HalfCorner(beta, w.angle) : HalfCorner(w.angle, beta);
@@ -296,8 +292,6 @@ void Join(ExtWallWork& w, TExtwallobj& other, int32_t code) {
     OutlineObliqueJoin(w, other, atStart ? kJoinOtherEnd : kJoinOtherStart);
 }
 
-} // namespace
-
 void ComputeOutline(ExtWallWork& w, TList& document, int32_t startWall, int32_t endWall) {
     TExtwallobj* before = ExternalWallAt(document, startWall);
     TExtwallobj* after = ExternalWallAt(document, endWall);
@@ -310,8 +304,8 @@ void ComputeOutline(ExtWallWork& w, TList& document, int32_t startWall, int32_t 
         OutlineFree(w, kStartEnd);
     else if (!after)
         OutlineFree(w, kFinishEnd);
-    if (before) Join(w, *before, kJoinStart);
-    if (after) Join(w, *after, kJoinEnd);
+    if (before) JoinCorner(w, *before, kJoinStart);
+    if (after) JoinCorner(w, *after, kJoinEnd);
 }
 
 } // namespace walls

@@ -36,6 +36,9 @@ enum JoinCode : int32_t { kJoinStart = 1, kJoinEnd = 2, kJoinOtherEnd = 10, kJoi
 
 bool IsSquareBearing(int32_t angle);
 
+// The external wall at a document index; null for kNoObject or any other object.
+TExtwallobj* ExternalWallAt(const TList& document, int32_t index);
+
 ExtWallWork LoadWall(const TExtwallobj& wall);
 // Writes the layer points of the work back into the wall (nothing else of it changes).
 void StoreLayerPoints(const ExtWallWork& work, TExtwallobj& wall);
@@ -53,6 +56,11 @@ void OutlineOrthoJoin(ExtWallWork& w, TExtwallobj& other, int32_t code);
 // The corner mitred along its bisector (codes 1, 2, 10, 20); a corner is always the pair 1 then 10,
 // or 2 then 20.
 void OutlineObliqueJoin(ExtWallWork& w, TExtwallobj& other, int32_t code);
+
+// The corner at one end of the working wall (code 1 its start, 2 its end) with the wall met there, for
+// both walls: two square walls by the square join, any other pair by the mitre; a corner that folds
+// back leaves both with square free ends.
+void JoinCorner(ExtWallWork& w, TExtwallobj& other, int32_t code);
 
 // The layer points of the wall at both ends: an end joined to the wall snapped there (its end on
 // this start, its start on this end, both coordinates equal) is cornered with it, every other end is

@@ -102,6 +102,12 @@ TEST_F(LibraryFilesTest, PasteFileKindsAreRead) {
     EXPECT_NE(dynamic_cast<TCircleobj*>(ObjectList[1]), nullptr);
 }
 
+TEST_F(LibraryFilesTest, PasteFileEndingBeforeItsCountGivesWhatItHolds) {
+    dir.WriteFile("LIBS/PASTE.CFG", "3 0 0 0 1 5\n6\n6 50 1 0 0 0 10 0 0 10 0 1 0\n");
+    ASSERT_EQ(ObjectList.InsertLibrary("PASTE.CFG"), FileResult::Ok);
+    EXPECT_EQ(ObjectList.count, 1);
+}
+
 TEST_F(LibraryFilesTest, MissingLibraryInsertsNothing) {
     EXPECT_EQ(ObjectList.InsertLibrary("NONE.PLM"), FileResult::OpenFailed);
     EXPECT_EQ(ObjectList.count, 0);

@@ -1,0 +1,208 @@
+#include "editing/selection_turn.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "document/objects.h"
+
+namespace editing {
+
+namespace {
+
+constexpr int32_t kFullTurn = 3600;   // tenths of a degree
+constexpr int32_t kQuarterTurn = 900; // tenths of a degree
+constexpr int32_t kThreeQuarters = 2700;
+constexpr int32_t kLargestTextStep = 355; // a larger step leaves texts' angle words as they are
+constexpr int32_t kCentred = 1;
+constexpr int32_t kLeftAligned = 3;
+
+int32_t Clamp32(int64_t v) {
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+// Brings a value into range by one full turn at most, as the angle words have always been kept.
+int32_t CorrectOnce(int64_t a, int32_t highest) {
+    if (a > highest) return Clamp32(a - kFullTurn);
+    if (a < 0) return Clamp32(a + kFullTurn);
+    return Clamp32(a);
+}
+
+RepaintPen OwnPen(const TObject& o) {
+    return RepaintPen{true, o.colour, o.penStyle};
+}
+
+void TurnCorners(TObject& o, const SelectionTurn& t) {
+    t.ApplyInPlace(o.x1, o.y1);
+    t.ApplyInPlace(o.x2, o.y2);
+}
+
+void TurnArc(TObject& o, const SelectionTurn& t) {
+    TurnCorners(o, t);
+    if (auto* arc = dynamic_cast<TArcobj*>(&o)) {
+        t.ApplyInPlace(arc->sx, arc->sy);
+        t.ApplyInPlace(arc->ex, arc->ey);
+    }
+}
+
+// All six ends of the further face lines, whether the wall uses them or not.
+void TurnExtWall(TObject& o, const SelectionTurn& t) {
+    TurnCorners(o, t);
+    if (auto* w = dynamic_cast<TExtwallobj*>(&o)) {
+        for (auto [x, y] : {std::pair{&w->p1x, &w->p1y},
+                            {&w->p2x, &w->p2y},
+                            {&w->p3x, &w->p3y},
+                            {&w->p4x, &w->p4y},
+                            {&w->p5x, &w->p5y},
+                            {&w->p6x, &w->p6y}})
+            t.ApplyInPlace(*x, *y);
+    }
+}
+
+// Both faces of an internal wall; like an external wall's direction, its angle word stays.
+void TurnIntWall(TObject& o, const SelectionTurn& t) {
+    TurnCorners(o, t);
+    if (auto* w = dynamic_cast<TIntwallobj*>(&o)) {
+        t.ApplyInPlace(w->q1x, w->q1y);
+        t.ApplyInPlace(w->q2x, w->q2y);
+    }
+}
+
+// The points in use only: a polygon's corner words and heights stay.
+void TurnPolygonPoints(TObject& o, const SelectionTurn& t) {
+    auto* poly = dynamic_cast<TPolyobj*>(&o);
+    if (!poly) return;
+    const int32_t n = std::clamp(poly->count, 0, TPolyobj::kMaxPoints);
+    for (int32_t i = 0; i < n; ++i)
+        t.ApplyInPlace(poly->px[i], poly->py[i]);
+}
+
+void TurnArrow(TObject& o, const SelectionTurn& t) {
+    TurnCorners(o, t);
+    if (auto* a = dynamic_cast<TArrowobj*>(&o)) {
+        for (auto [x, y] :
+             {std::pair{&a->h1x, &a->h1y}, {&a->h2x, &a->h2y}, {&a->h3x, &a->h3y}, {&a->h4x, &a->h4y}})
+            t.ApplyInPlace(*x, *y);
+    }
+}
+
+void TurnDimension(TObject& o, const SelectionTurn& t) {
+    TurnCorners(o, t);
+    if (auto* d = dynamic_cast<TDimensobj*>(&o)) {
+        t.ApplyInPlace(d->d1x, d->d1y);
+        t.ApplyInPlace(d->d2x, d->d2y);
+        const int64_t advanced = int64_t{d->value2} + int64_t{10} * (360 - int64_t{t.Step()});
+        d->value2 = advanced > kFullTurn - 1 ? Clamp32(advanced - kFullTurn) : Clamp32(advanced);
+    }
+}
+
+// A centred horizontal text turns about its left end from now on; then its angle words advance and
+// its anchor turns. Its second point is an angle word, not a position.
+void TurnText(TObject& o, const SelectionTurn& t, int32_t& textStep, const TextHalfWidth& halfWidth) {
+    auto* text = dynamic_cast<TTextobj*>(&o);
+    if (!text) return;
+    if (text->style == kCentred && text->angle == 0) {
+        text->x1 = Clamp32(int64_t{text->x1} - (halfWidth ? halfWidth(*text) : 0));
+        text->style = kLeftAligned;
+    }
+    if (textStep > kLargestTextStep) textStep = 0;
+    text->angle = TurnedTextAngle(text->angle, textStep);
+    text->x2 = TurnedTextWord(text->x2, textStep);
+    t.ApplyInPlace(text->x1, text->y1);
+}
+
+} // namespace
+
+SelectionTurn::SelectionTurn(int32_t stepDegrees, int32_t cx, int32_t cy)
+    : step_(stepDegrees), cx_(cx), cy_(cy) {
+    const int32_t clockwise = ((stepDegrees % 360) + 360) % 360;
+    exactQuarter_ = clockwise % 90 == 0;
+    quarter_ = clockwise / 90;
+    // The drawing's y axis points up: a clockwise step on the screen is a counter-clockwise turn by
+    // the rest of the full circle.
+    const double theta = (360.0 - clockwise) * std::numbers::pi / 180.0;
+    cos_ = std::cos(theta);
+    sin_ = std::sin(theta);
+}
+
+POINT SelectionTurn::Apply(int32_t x, int32_t y) const {
+    const int64_t dx = int64_t{x} - cx_;
+    const int64_t dy = int64_t{y} - cy_;
+    int64_t tx = dx;
+    int64_t ty = dy;
+    if (exactQuarter_) {
+        switch (quarter_) {
+        case 1:
+            tx = dy, ty = -dx;
+            break;
+        case 2:
+            tx = -dx, ty = -dy;
+            break;
+        case 3:
+            tx = -dy, ty = dx;
+            break;
+        default:
+            break;
+        }
+    } else {
+        const double fx = static_cast<double>(dx);
+        const double fy = static_cast<double>(dy);
+        tx = std::llround(fx * cos_ - fy * sin_);
+        ty = std::llround(fx * sin_ + fy * cos_);
+    }
+    return POINT{Clamp32(cx_ + tx), Clamp32(cy_ + ty)};
+}
+
+void SelectionTurn::ApplyInPlace(int32_t& x, int32_t& y) const {
+    const POINT p = Apply(x, y);
+    x = p.x;
+    y = p.y;
+}
+
+int32_t TurnedTextAngle(int32_t angle, int32_t textStep) {
+    const int64_t dT = (360 - int64_t{textStep}) * 10;
+    const int64_t a = angle;
+    // An angle that passes the upright position is turned a further half turn, so that the text
+    // never reads upside down.
+    const int64_t turned = a <= kQuarterTurn && (kFullTurn - dT) + a > kQuarterTurn
+                               ? (kFullTurn - dT) - (kQuarterTurn - a) + kThreeQuarters
+                               : a - dT;
+    return CorrectOnce(turned, kFullTurn - 1);
+}
+
+int32_t TurnedTextWord(int32_t word, int32_t textStep) {
+    const int64_t dT = (360 - int64_t{textStep}) * 10;
+    return CorrectOnce(int64_t{word} - dT, kFullTurn);
+}
+
+RepaintPen TurnObject(TObject& o, const SelectionTurn& t, int32_t& textStep, const TextHalfWidth& halfWidth) {
+    const int32_t kind = o.kind;
+    if (kind == kArc) {
+        TurnArc(o, t);
+    } else if (kind == kExtWall) {
+        TurnExtWall(o, t);
+    } else if (kind == kIntWall) {
+        TurnIntWall(o, t);
+    } else if (IsPolygonKind(kind) || kind == kMarkerPolygon) {
+        TurnPolygonPoints(o, t);
+        const auto* poly = dynamic_cast<const TPolyobj*>(&o);
+        return RepaintPen{true, poly ? static_cast<COLORREF>(poly->p6) : o.colour, o.penStyle};
+    } else if (IsArrowKind(kind)) {
+        TurnArrow(o, t);
+    } else if (IsDimensionKind(kind)) {
+        TurnDimension(o, t);
+    } else if (kind == kOpening) {
+        TurnPolygonPoints(o, t);
+        return RepaintPen{}; // shown again by the next full repaint, as a move leaves it
+    } else if (IsTextKind(kind)) {
+        TurnText(o, t, textStep, halfWidth);
+        return RepaintPen{true, o.colour, 0};
+    } else {
+        TurnCorners(o, t);
+    }
+    return OwnPen(o);
+}
+
+} // namespace editing
