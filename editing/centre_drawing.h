@@ -5,7 +5,18 @@
 #include <cstdint>
 
 class TDrawingtool;
+class TObject;
 
-// mode 59: the site plan's lines, shapes, walls and text anchors make the box; 1 and 2: the external
-// walls only.
+namespace editing {
+
+// Adds (dx, dy) to every coordinate the object's kind stores: all the layer lines of an external
+// wall, both faces of an internal wall, rooms and floor records too. Kinds without coordinates of
+// their own (a new design room, 10) stay.
+void TranslateForCentring(TObject& object, int32_t dx, int32_t dy);
+
+} // namespace editing
+
+// mode 59: the site plan's lines, shapes, walls and text anchors make the box; any other mode (the
+// callers pass 1 and 2): the external walls only. A view where nothing makes the box stays where it
+// is. The tool is not read.
 void CentreDrawing(TDrawingtool& tool, int32_t mode);

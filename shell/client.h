@@ -127,6 +127,10 @@ public:
     void CmMarkExternalWalls();
     void CmLayoutGrid();
 
+    // The floor-plan base: an arrow key, the line's place and an amount widen or narrow the floor.
+    void CmExpandBase();
+    void CmShrinkBase();
+
     // Shows a guide line in the status bar and a text in the tool-name gadget (either may be null).
     void ShowGuide(const char* guide);
     void ShowToolName(const char* name);

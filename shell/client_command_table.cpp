@@ -90,8 +90,8 @@ const Table& CommandTable() {
         {cmd::kExtendInternalWall, &TClient::CmExtendInternalWall},
         {cmd::kShortenInternalWall, &TClient::CmShortenInternalWall},
         {cmd::kDeleteExternalWall, &TClient::CmDeleteExternalWall},
-        {cmd::kExpandBase, nullptr},
-        {cmd::kShrinkBase, nullptr},
+        {cmd::kExpandBase, &TClient::CmExpandBase},
+        {cmd::kShrinkBase, &TClient::CmShrinkBase},
         {cmd::kSplitWall, &TClient::CmSplitWall},
         {cmd::kChangeWallType, &TClient::CmChangeWallType},
         // Help
