@@ -89,8 +89,10 @@ void TChild::StartPaste() {
 
 void TChild::StartAddToLibrary() {
     TClient& client = Client();
-    HelpContextId = kLibraryHelp;
     client.RestoreTool(toolkind::kCopy);
+    // Re-creating the copy tool goes through the Copy command, which sets the editing help; the
+    // gathering belongs to the library page.
+    HelpContextId = kLibraryHelp;
     // The gathering needs a copy tool even where the Copy command left the current tool in place.
     if (!dynamic_cast<TCopyobjtool*>(client.Tool.get())) client.InstallTool(std::make_unique<TCopyobjtool>());
     static_cast<TCopyobjtool&>(*client.Tool).LibraryMode() = 1;
