@@ -44,16 +44,32 @@ std::unique_ptr<TRoomobj> DesignRoom(int32_t x1, int32_t y1, int32_t x2, int32_t
                                       x2 - x1, y1 - y2, 0, "den", "", "");
 }
 
-enum class LeftSide {
-    Wall,
-    SwappedFaces,
-    ShortWall,
-    TwoLineOuter,
-    FourLineOuter,
-    LowOuter,
-    DesignRoom,
-    Nothing
-};
+// What bounds the box on the left.
+using LeftSide = std::unique_ptr<TObject> (*)();
+std::unique_ptr<TObject> LeftWall() {
+    return Upright(1000, 900, 3800, 900);
+}
+std::unique_ptr<TObject> SwappedFaces() {
+    return Upright(900, 1000, 3800, 900);
+}
+std::unique_ptr<TObject> ShortWall() {
+    return Upright(1000, 900, 3000, 1500);
+}
+std::unique_ptr<TObject> TwoLineOuter() {
+    return OuterWall(1200, 3800, 900, false);
+}
+std::unique_ptr<TObject> FourLineOuter() {
+    return OuterWall(1300, 3800, 900, true);
+}
+std::unique_ptr<TObject> LowOuter() {
+    return OuterWall(1000, 2500, 500, false);
+}
+std::unique_ptr<TObject> LeftDesignRoom() {
+    return DesignRoom(0, 3800, 700, 900);
+}
+std::unique_ptr<TObject> Nothing() {
+    return nullptr;
+}
 
 class FixedRoom : public testsupport::CleanStateTest {
 protected:
@@ -74,31 +90,7 @@ protected:
     // The box of partitions 100 thick with inner faces x 1000 / 4600, y 1000 / 3700, its left side
     // as the case asks.
     void Box(LeftSide left, bool withTop = true) {
-        switch (left) {
-        case LeftSide::Wall:
-            ObjectList.Add(Upright(1000, 900, 3800, 900));
-            break;
-        case LeftSide::SwappedFaces:
-            ObjectList.Add(Upright(900, 1000, 3800, 900));
-            break;
-        case LeftSide::ShortWall:
-            ObjectList.Add(Upright(1000, 900, 3000, 1500));
-            break;
-        case LeftSide::TwoLineOuter:
-            ObjectList.Add(OuterWall(1200, 3800, 900, false));
-            break;
-        case LeftSide::FourLineOuter:
-            ObjectList.Add(OuterWall(1300, 3800, 900, true));
-            break;
-        case LeftSide::LowOuter:
-            ObjectList.Add(OuterWall(1000, 2500, 500, false));
-            break;
-        case LeftSide::DesignRoom:
-            ObjectList.Add(DesignRoom(0, 3800, 700, 900));
-            break;
-        case LeftSide::Nothing:
-            break;
-        }
+        if (auto o = left()) ObjectList.Add(std::move(o));
         ObjectList.Add(Upright(4600, 4700, 3800, 900));
         if (withTop) ObjectList.Add(Across(3700, 3800, 900, 4700));
         ObjectList.Add(Across(1000, 900, 900, 4700));
@@ -144,16 +136,16 @@ TEST_P(FreeSpace, ClickMeasuresTheSpaceBetweenTheNearestFaces) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, FreeSpace,
-                         ::testing::Values(FreeCase{LeftSide::Wall, true, "3600 2700", 0},
-                                           FreeCase{LeftSide::SwappedFaces, true, "3600 2700", 0},
-                                           FreeCase{LeftSide::TwoLineOuter, true, "3400 2700", 0},
-                                           FreeCase{LeftSide::FourLineOuter, true, "3300 2700", 0},
-                                           FreeCase{LeftSide::DesignRoom, true, "3800 2700", 0},
-                                           FreeCase{LeftSide::Wall, false, "1 1", 1},
-                                           FreeCase{LeftSide::Nothing, true, "1 1", 1}));
+                         ::testing::Values(FreeCase{LeftWall, true, "3600 2700", 0},
+                                           FreeCase{SwappedFaces, true, "3600 2700", 0},
+                                           FreeCase{TwoLineOuter, true, "3400 2700", 0},
+                                           FreeCase{FourLineOuter, true, "3300 2700", 0},
+                                           FreeCase{LeftDesignRoom, true, "3800 2700", 0},
+                                           FreeCase{LeftWall, false, "1 1", 1},
+                                           FreeCase{Nothing, true, "1 1", 1}));
 
 TEST_F(FixedRoom, ClickRemembersTheNearerCornerAndMidwayCountsAsLeft) {
-    Box(LeftSide::Wall);
+    Box(LeftWall);
     ClickAt(2000, 2000);
     EXPECT_EQ(tool.NearerSideX, fixedroom::kNearerLeft);
     EXPECT_EQ(tool.NearerSideY, fixedroom::kNearerRight); // nearer the bottom
@@ -191,11 +183,11 @@ TEST_P(RoomBuild, GetsPartitionsAndMaskLinesWhereItsSidesAreOpen) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, RoomBuild,
-    ::testing::Values(BuildCase{"FillsTheSpace", LeftSide::Wall, 3600, 2700, 1, 0, 0, 2},
-                      BuildCase{"Smaller", LeftSide::Wall, 3000, 2000, 1, 2, 2, 4},
-                      BuildCase{"MiddleOfShortWall", LeftSide::ShortWall, 3600, 2700, 1, 2, 4, 4},
-                      BuildCase{"LowerPartOfOuterWall", LeftSide::LowOuter, 3600, 2700, 1, 1, 1, 3},
-                      BuildCase{"BesideDesignRoom", LeftSide::DesignRoom, 2000, 2700, 1, 2, 4, 4}),
+    ::testing::Values(BuildCase{"FillsTheSpace", LeftWall, 3600, 2700, 1, 0, 0, 2},
+                      BuildCase{"Smaller", LeftWall, 3000, 2000, 1, 2, 2, 4},
+                      BuildCase{"MiddleOfShortWall", ShortWall, 3600, 2700, 1, 2, 4, 4},
+                      BuildCase{"LowerPartOfOuterWall", LowOuter, 3600, 2700, 1, 1, 1, 3},
+                      BuildCase{"BesideDesignRoom", LeftDesignRoom, 2000, 2700, 1, 2, 4, 4}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FixedRoom, OpenCornerIsClosedByBothFirstFacesAndMasksStopShortOfTheFaces) {
@@ -203,7 +195,7 @@ TEST_F(FixedRoom, OpenCornerIsClosedByBothFirstFacesAndMasksStopShortOfTheFaces)
         SCOPED_TRACE(metric);
         ObjectList.Flush();
         MetricUnits = metric;
-        Box(LeftSide::Wall);
+        Box(LeftWall);
         ClickAt(2000, 2000);
         Build(3000, 2000);
         const int32_t t = metric == 1 ? 100 : 96, k = metric == 1 ? 25 : 24;
@@ -224,19 +216,8 @@ TEST_F(FixedRoom, OpenCornerIsClosedByBothFirstFacesAndMasksStopShortOfTheFaces)
     }
 }
 
-TEST_F(FixedRoom, ShortWallSplitsTheSideIntoTwoPiecesWithConsecutiveIds) {
-    Box(LeftSide::ShortWall);
-    ClickAt(2000, 2000);
-    Build(3600, 2700);
-    const auto walls = Added(kIntWall, 4);
-    ASSERT_EQ(walls.size(), 2u);
-    EXPECT_EQ(walls[1]->id, walls[0]->id + 1);
-    EXPECT_EQ((std::vector<int32_t>{walls[0]->y1, walls[0]->y2, walls[1]->y1, walls[1]->y2}),
-              (std::vector<int32_t>{3700, 3000, 1500, 1000}));
-}
-
 TEST_F(FixedRoom, LabelSitsAtTheCentreFromTheNearerCorner) {
-    Box(LeftSide::Wall);
+    Box(LeftWall);
     ClickAt(4000, 2000); // nearer the right
     Build(3005, 2700);
     const TObject& label = *Added(kRoomNameLabel, 0)[0];

@@ -61,16 +61,15 @@ TEST_F(RoomLabels, BothSizesMakeNameThenWidthPairThenLengthPair) {
     const TTextobj& name = Text(made[0]);
     EXPECT_EQ(name.kind, kRoomNameLabel);
     EXPECT_EQ(name.id, kGroup + 1);
-    EXPECT_EQ(name.x1, 1500); // truncated centre of 1001..2000
-    EXPECT_EQ(name.y1, 2500);
+    EXPECT_EQ((std::vector<int32_t>{name.x1, name.y1}),
+              (std::vector<int32_t>{1500, 2500})); // truncated centre
     EXPECT_STREQ(name.text, "kitchen");
 
     const TTextobj& width = Text(made[1]);
     EXPECT_EQ(width.kind, kSizeLabel);
     EXPECT_EQ(width.id, kGroup + 2);
-    EXPECT_EQ(width.x1, 1500);
-    EXPECT_EQ(width.y1, 3500);
-    EXPECT_EQ(width.height, 9);
+    EXPECT_EQ((std::vector<int32_t>{width.x1, width.y1, width.height}),
+              (std::vector<int32_t>{1500, 3500, 9}));
     const TDimensobj& h = Line(made[2]);
     EXPECT_EQ(h.id, kGroup + 2);
     EXPECT_EQ((std::vector<int32_t>{h.x1, h.y1, h.x2, h.y2, h.d1x, h.d1y, h.d2x, h.d2y, h.value, h.value2}),
@@ -78,9 +77,8 @@ TEST_F(RoomLabels, BothSizesMakeNameThenWidthPairThenLengthPair) {
 
     const TTextobj& length = Text(made[3]);
     EXPECT_EQ(length.id, kGroup + 3);
-    EXPECT_EQ(length.x1, 1501);
-    EXPECT_EQ(length.y1, 2500);
-    EXPECT_EQ(length.angle, 0);
+    EXPECT_EQ((std::vector<int32_t>{length.x1, length.y1, length.angle}),
+              (std::vector<int32_t>{1501, 2500, 0}));
     EXPECT_STREQ(length.text, "3000");
     const TDimensobj& v = Line(made[4]);
     EXPECT_EQ((std::vector<int32_t>{v.x1, v.y1, v.x2, v.y2, v.d1x, v.d1y, v.d2x, v.d2y, v.value2}),
@@ -124,18 +122,6 @@ TEST_F(RoomLabels, CombinedTextStandsBelowTheNameWithTheDropInY2) {
     EXPECT_EQ(combined.id, kGroup + 1);
     EXPECT_EQ(combined.y1, 2500 - 250);
     EXPECT_EQ(combined.y2, 250);
-}
-
-TEST_F(RoomLabels, NamelessRoomStartsItsSizePairTwoAboveTheGroup) {
-    Label("none", 3);
-    EXPECT_EQ(Made()[0]->id, kGroup + 2);
-}
-
-TEST_F(RoomLabels, ParallelTextTurnsOnlyTheLengthLabel) {
-    dir.WriteFile("CFG/MOFFSET.CFG", "500 600 1200 2700 9 9 10");
-    Label("hall", 2);
-    EXPECT_EQ(Text(Made()[1]).angle, 0);
-    EXPECT_EQ(Text(Made()[3]).angle, 2700);
 }
 
 } // namespace
