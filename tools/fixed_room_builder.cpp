@@ -157,22 +157,41 @@ Side EndNeighbour(Side s) {
     return IsVertical(s) ? kBottom : kRight;
 }
 
-bool In(int32_t code, std::initializer_list<int32_t> codes) {
-    return std::find(codes.begin(), codes.end(), code) != codes.end();
+// The part a wall covers when a side's first piece (from the top or left corner) is needed, when its
+// second piece is, and when both are.
+int32_t FirstPieceCode(Side s) {
+    return IsVertical(s) ? kLowerPart : kRightPart;
+}
+int32_t SecondPieceCode(Side s) {
+    return IsVertical(s) ? kUpperPart : kLeftPart;
+}
+int32_t MiddleCode(Side s) {
+    return IsVertical(s) ? kMiddleOfVertical : kMiddleOfHorizontal;
+}
+
+// The part code for an internal or an external wall.
+bool IsPart(int32_t code, int32_t part) {
+    return code == part || code == part * kExternalFactor;
 }
 
 // Whether the side next to a corner already closes that corner.
 bool CornerCovered(const Plan& p, Side s, bool startCorner) {
     const Side n = startCorner ? StartNeighbour(s) : EndNeighbour(s);
     const int32_t c = p.code[n];
-    if (IsVertical(s)) {
-        const bool coversLeftPart = In(c, {kClosed, kLeftPart, kLeftPart * kExternalFactor});
-        const bool coversRightPart = In(c, {kClosed, kRightPart, kRightPart * kExternalFactor});
-        return s == kLeft ? coversLeftPart : coversRightPart;
+    if (c == kClosed) return true;
+    // A vertical side's corner is closed by the part of the top or bottom wall on its own side; a
+    // horizontal side's by the part of the left or right wall at its own height.
+    switch (s) {
+    case kLeft:
+        return IsPart(c, kLeftPart);
+    case kRight:
+        return IsPart(c, kRightPart);
+    case kTop:
+        return IsPart(c, kUpperPart);
+    case kBottom:
+        return IsPart(c, kLowerPart);
     }
-    const bool coversUpper = In(c, {kClosed, kUpperPart, kUpperPart * kExternalFactor});
-    const bool coversLower = In(c, {kClosed, kLowerPart, kLowerPart * kExternalFactor});
-    return s == kTop ? coversUpper : coversLower;
+    return false;
 }
 
 int32_t PieceAngle(Side s, Piece piece) {
@@ -238,11 +257,8 @@ bool Builder::BuildSide(Side s) {
     if (c == kClosed) return true;
     NextId();
     if (c == kFree) return BuildPiece(s, Piece::Whole);
-    const bool v = IsVertical(s);
-    const bool first = In(c, v ? std::initializer_list<int32_t>{kLowerPart, kLowerPart * kExternalFactor}
-                               : std::initializer_list<int32_t>{kRightPart, kRightPart * kExternalFactor});
-    const bool middle = c == (v ? kMiddleOfVertical : kMiddleOfHorizontal);
-    if (first || middle) {
+    const bool middle = c == MiddleCode(s);
+    if (middle || IsPart(c, FirstPieceCode(s))) {
         if (!BuildPiece(s, Piece::First)) return false;
         if (!middle) return true;
         NextId();
@@ -303,10 +319,8 @@ void Builder::MaskAtCorner(Side s, bool startCorner, int32_t at) {
 // External walls have no face line to hide where a partition meets their end.
 void Builder::MaskAtWallEnd(Side s, Piece piece, int32_t at) {
     const int32_t c = p_.code[s];
-    const bool v = IsVertical(s);
-    const int32_t part = v ? (piece == Piece::First ? kLowerPart : kUpperPart)
-                           : (piece == Piece::First ? kRightPart : kLeftPart);
-    if (c == part || c == (v ? kMiddleOfVertical : kMiddleOfHorizontal)) AddMask(s, at);
+    const int32_t part = piece == Piece::First ? FirstPieceCode(s) : SecondPieceCode(s);
+    if (c == part || c == MiddleCode(s)) AddMask(s, at);
 }
 
 void Builder::AddMask(Side s, int32_t at) {
