@@ -92,6 +92,10 @@ TEST_F(FinishRooms, RoomInTheOpenGetsFourPartitionsOfTheFloorsThickness) {
                   (std::vector{kGroundFloor, 10005, 10005, 100, 1}));
     }
     EXPECT_TRUE(OfKind(ObjectList, kLine).empty());
+    const auto labels = OfKind(ObjectList, kRoomNameLabel);
+    ASSERT_EQ(labels.size(), 1u);
+    EXPECT_EQ((std::vector{labels[0]->x1, labels[0]->y1, labels[0]->id, labels[0]->group}),
+              (std::vector{2500, 2500, 10006, 10005}));
     EXPECT_EQ(ObjectList[0]->kind, kFinishedRoom);
     EXPECT_EQ(InFile(kIntWall), 4);
     EXPECT_EQ(InFile(kFinishedRoom), 1);
