@@ -9,25 +9,20 @@
 
 #include "document/document.h"
 #include "document/program_state.h"
+#include "tests/support/clean_state.h"
 #include "tests/support/program_directory.h"
 #include "tools/wall_tools.h"
 
 namespace {
 
-class FinishRooms : public ::testing::Test {
+class FinishRooms : public testsupport::CleanStateTest {
 protected:
     void SetUp() override {
-        ResetGlobals();
-        ObjectList.Flush();
         ObjectList.ProgramDirectory = dir.Path();
         ObjectList.SetDrawingName("HOUSE");
         ZoomDivisor = 5;
         MetricUnits = 1;
         CurrentView = kGroundFloor;
-    }
-    void TearDown() override {
-        ObjectList.Flush();
-        ResetGlobals();
     }
 
     static void Room(int32_t x1, int32_t y1, int32_t x2, int32_t y2, const char* name = "Bed 1",
