@@ -23,7 +23,8 @@ bool CornerMasked(const RoomSide& neighbour) {
     return neighbour.code == kCovered && neighbour.wallKind == kIntWall;
 }
 
-// External walls are drawn solid at their ends, so only an internal wall's end gets a mask line.
+// Where a piece stops at the side's own wall, a mask line hides that wall's face across the joint. The
+// external codes get none; a wall in the middle of a side has no external code, so it is always masked.
 bool WallEndMasked(int32_t code) {
     return OneOf(code, {kLowerCovered, kUpperCovered, kMiddleV, kRightCovered, kLeftCovered, kMiddleH});
 }
