@@ -20,6 +20,7 @@
 //   shell/child_measurement.cpp   MeasurementInput (the manual dimension's Enter steps)
 //   shell/child_floor_area.cpp    AutoDimensionAndArea, ShowBuildingArea, FloorAreaDialog
 //   shell/child_wall_type.cpp     ExtWallStep (a picked external wall's new construction)
+//   shell/child_merge_step.cpp    MergeStep (the repaint after a design-room edit)
 //   shell/child_pending.cpp       every operation whose subsystem is not built yet, as empty bodies
 //                                 (settings and plan dialogs, library and paste, room layout);
 //                                 whoever builds a group moves it out into its own file

@@ -11,8 +11,3 @@
 
 // Room layout.
 void TChild::RoomStep() {}
-// PENDING (placement aids): the repaint of a moved or resized design room's old and new area widened
-// by the merge distance. Until then the whole window is repainted.
-void TChild::MergeStep(TRect&) {
-    Invalidate(true);
-}
