@@ -79,49 +79,23 @@ TEST_P(WallSnap, DroppedRoomEndsInPlace) {
     EXPECT_EQ(room.y1 - room.y2, 4000);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, WallSnap,
-    ::testing::Values(
-        SnapCase{"RightOfRoomOnePartitionApart", {}, {kOther}, At(3030, 4010), 100, 3050, 4000},
-        SnapCase{"LeftOfRoomOnePartitionApart", {}, {kOther}, At(-3030, 4010), 100, -3050, 4000},
-        // An edge already on a wall holds nothing; the far wall pulls even from wholly above.
-        SnapCase{
-            "ExactFitStillMoves", {Vertical(0), Vertical(3020, 20000, 30000)}, {}, At(0, 4000), 50, 20, 4000},
-        SnapCase{"AngledWallNeverPulls",
-                 {{kExtWall, {3300, 0, 3400, 5000}, {3020, 0, 3020, 5000}}},
-                 {},
-                 At(0, 4000),
-                 50,
-                 0,
-                 4000},
-        SnapCase{"AlignedRoomEdgeBeatsAWall", {Vertical(40)}, {kOther}, At(0, 8030), 100, 0, 8050},
-        SnapCase{"WallsNearerOnBoth",
-                 {Vertical(6040), Horizontal(4080)},
-                 {kOther},
-                 At(3030, 4060),
-                 100,
-                 3040,
-                 4080},
-        SnapCase{"RoomsNearerOnBoth",
-                 {Vertical(6080), Horizontal(4130)},
-                 {kOther},
-                 At(3030, 4060),
-                 100,
-                 3050,
-                 4000},
-        SnapCase{"RoomAcrossWallUpDown",
-                 {Vertical(6070), Horizontal(4080)},
-                 {kOther},
-                 At(3030, 4060),
-                 100,
-                 3050,
-                 4080},
-        SnapCase{"PartitionFaceTowardsTheRoom", {Partition(3020, 3070)}, {}, At(0, 4000), 100, 20, 4000},
-        SnapCase{
-            "ListedPartitionIgnored", {Partition(3020, 3070, kMovesWithRoom)}, {}, At(0, 4000), 100, 0, 4000},
-        // Measured to the far face: 20 + 100 is beyond 50.
-        SnapCase{"ThickPartitionOutOfReach", {Partition(3020, 3120)}, {}, At(0, 4000), 50, 0, 4000}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, WallSnap, ::testing::Values(
+    SnapCase{"RightOfRoomOnePartitionApart", {}, {kOther}, At(3030, 4010), 100, 3050, 4000},
+    SnapCase{"LeftOfRoomOnePartitionApart", {}, {kOther}, At(-3030, 4010), 100, -3050, 4000},
+    // An edge already on a wall holds nothing; the far wall pulls even from wholly above.
+    SnapCase{"ExactFitStillMoves", {Vertical(0), Vertical(3020, 20000, 30000)}, {}, At(0, 4000), 50, 20, 4000},
+    SnapCase{"AngledWallNeverPulls", {{kExtWall, {3300, 0, 3400, 5000}, {3020, 0, 3020, 5000}}}, {}, At(0, 4000), 50, 0, 4000},
+    SnapCase{"AlignedRoomEdgeBeatsAWall", {Vertical(40)}, {kOther}, At(0, 8030), 100, 0, 8050},
+    SnapCase{"WallsNearerOnBoth", {Vertical(6040), Horizontal(4080)}, {kOther}, At(3030, 4060), 100, 3040, 4080},
+    SnapCase{"RoomsNearerOnBoth", {Vertical(6080), Horizontal(4130)}, {kOther}, At(3030, 4060), 100, 3050, 4000},
+    SnapCase{"RoomAcrossWallUpDown", {Vertical(6070), Horizontal(4080)}, {kOther}, At(3030, 4060), 100, 3050, 4080},
+    SnapCase{"PartitionFaceTowardsTheRoom", {Partition(3020, 3070)}, {}, At(0, 4000), 100, 20, 4000},
+    SnapCase{"ListedPartitionIgnored", {Partition(3020, 3070, kMovesWithRoom)}, {}, At(0, 4000), 100, 0, 4000},
+    // Measured to the far face: 20 + 100 is beyond 50.
+    SnapCase{"ThickPartitionOutOfReach", {Partition(3020, 3120)}, {}, At(0, 4000), 50, 0, 4000}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 struct BlockCase {
     const char* name;
@@ -149,16 +123,12 @@ std::vector<Box> TwentyRooms() {
     return rooms;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BlockSnap,
-    ::testing::Values(
-        BlockCase{"RightEdge",
-                  {{1000, 4000, 5000, 0}, {5000, 4000, 9000, 0}},
-                  {6030, 9000, 9030, 7000},
-                  6000,
-                  9000},
-        BlockCase{"TieTriesTheLeftEdge", {{1000, 4000, 9000, 0}}, {980, 9000, 9020, 7000}, 1000, 9000},
-        BlockCase{"OnlyTheFirstTwenty", TwentyRooms(), {17030, 9000, 20030, 7000}, 17030, 9000}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, BlockSnap, ::testing::Values(
+    BlockCase{"RightEdge", {{1000, 4000, 5000, 0}, {5000, 4000, 9000, 0}}, {6030, 9000, 9030, 7000}, 6000, 9000},
+    BlockCase{"TieTriesTheLeftEdge", {{1000, 4000, 9000, 0}}, {980, 9000, 9020, 7000}, 1000, 9000},
+    BlockCase{"OnlyTheFirstTwenty", TwentyRooms(), {17030, 9000, 20030, 7000}, 17030, 9000}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 } // namespace

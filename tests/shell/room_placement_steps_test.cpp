@@ -1,6 +1,7 @@
 // The placement aids of the room layout as a user meets them: a room dropped beside another, Max
 // DESIGN Room Size, Rotate Room, and the repaint of only the changed area.
-#include <tuple>
+#include <array>
+#include <string>
 
 #include "document/program_state.h"
 #include "platform/test_script.h"
@@ -35,22 +36,13 @@ protected:
         ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
     }
     TPoint At(int32_t x, int32_t y) const { return PixelOf(anchor.x + x, anchor.y + y); }
-    // The nth design room of the working file, relative to the anchor.
-    TRoomobj FileRoom(size_t nth) const {
-        TList copy;
-        copy.ProgramDirectory = ObjectList.ProgramDirectory;
-        copy.SetDrawingName(ObjectList.DrawingName);
-        const int32_t units = MetricUnits; // reading the file sets the globals of its header
-        const int32_t ids = IdCounter;
-        EXPECT_EQ(copy.ReadDrawingFile(1), FileResult::Ok);
-        MetricUnits = units;
-        IdCounter = ids;
-        std::vector<TRoomobj> rooms;
-        for (int32_t i = 0; i < copy.count; ++i)
-            if (copy[i]->kind == kDesignRoom) rooms.push_back(dynamic_cast<const TRoomobj&>(*copy[i]));
-        TRoomobj r = rooms.at(nth);
-        r.x1 -= anchor.x, r.x2 -= anchor.x, r.y1 -= anchor.y, r.y2 -= anchor.y;
-        return r;
+    // The corners (x1, y1, x2, y2) of the nth design room of the working file, relative to the anchor.
+    std::array<int32_t, 4> FileRoom(size_t nth) const {
+        std::vector<std::array<int32_t, 4>> rooms;
+        for (const auto& o : FileObjects())
+            if (o->kind == kDesignRoom)
+                rooms.push_back({o->x1 - anchor.x, o->y1 - anchor.y, o->x2 - anchor.x, o->y2 - anchor.y});
+        return rooms.at(nth);
     }
 
     POINT anchor{};
@@ -64,9 +56,7 @@ TEST_F(RoomPlacement, LeftDropBesideAnotherRoomKeepsOnePartitionApart) {
     const int32_t x1 = 3030 - (DrawingAt(to).x - DrawingAt(from).x);
     AddRoom(x1, 4010, x1 + 3000, 10);
     Drag(from, to);
-    const TRoomobj room = FileRoom(1);
-    EXPECT_EQ(std::make_tuple(room.x1, room.y1, room.x2, room.value3),
-              std::make_tuple(3050, 4000, 6050, 3000));
+    EXPECT_EQ(FileRoom(1), (std::array<int32_t, 4>{3050, 4000, 6050, 0})); // the size kept
 }
 
 TEST_F(RoomPlacement, MaxRoomSizeMeasuresTheFreeRoomAndMakesIt) {
@@ -85,19 +75,18 @@ TEST_F(RoomPlacement, MaxRoomSizeMeasuresTheFreeRoomAndMakesIt) {
                              {pl::script::DialogStep{{{kMaxRoomDialogId + 1, "study"}}, IDOK}});
     Click(At(1400, 1000));
     EXPECT_EQ(dir.ReadFile("CFG/MAX.CFG"), "700 1920"); // 1800 - 50 - (1000 + 50), 1960 - 40
-    const TRoomobj made = FileRoom(2);
-    EXPECT_EQ(std::make_tuple(made.value3, made.value4), std::make_tuple(700, 1920));
-    EXPECT_STREQ(made.name, "study");
+    const std::array<int32_t, 4> made = FileRoom(2);
+    EXPECT_EQ(made[2] - made[0], 700);
+    EXPECT_EQ(made[1] - made[3], 1920);
 }
 
 TEST_F(RoomPlacement, RotateRoomTurnsOneRoomWithItsTexts) {
     AddRoom(0, 3000, 4000, 0);
     client->CmRotateRoom();
     Click(At(500, 500));
-    const TRoomobj room = FileRoom(0);
-    EXPECT_EQ(std::make_tuple(room.x1, room.y1, room.x2, room.y2), std::make_tuple(500, 3500, 3500, -500));
-    EXPECT_STREQ(room.widthText, "3000");
-    EXPECT_STREQ(room.lengthText, "4000");
+    EXPECT_EQ(FileRoom(0), (std::array<int32_t, 4>{500, 3500, 3500, -500}));
+    const auto& turned = dynamic_cast<const TRoomobj&>(*ObjectList[ObjectList.count - 1]);
+    EXPECT_EQ(std::string(turned.widthText) + "/" + turned.lengthText, "3000/4000");
     EXPECT_EQ(client->Tool->Mode, 0); // another turn needs the command again
 }
 
