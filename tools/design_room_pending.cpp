@@ -4,9 +4,6 @@
 // into a file of its own and deletes it here.
 #include "tools/room_tools.h"
 
-void TDRoomobjtool::Command(int32_t) {}
-void TDRoomobjtool::ListRoomContents() {}
-void TDRoomobjtool::TransformContents(int32_t, int32_t, int32_t) {}
 void TDRoomobjtool::SnapToWalls(TDC&, TRect&, int32_t, int32_t) {}
 void TDRoomobjtool::SnapToRooms(TDC&, TRect&, int32_t, int32_t) {}
 void TDRoomobjtool::MeasureMaxRoom(TDC&, TRect&, int32_t, int32_t) {}
