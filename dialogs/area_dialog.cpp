@@ -23,8 +23,7 @@ std::string AreaText(int64_t area) {
 } // namespace
 
 TAreadlg::TAreadlg(QWidget* parent, int32_t resId)
-    : TDialog(parent, Registered(resId)),
-      Total(new TStatic(this, areadlg::kTotal, areadlg::kTextLimit)),
+    : TDialog(parent, Registered(resId)), Total(new TStatic(this, areadlg::kTotal, areadlg::kTextLimit)),
       Ground(new TStatic(this, areadlg::kGround, areadlg::kTextLimit)),
       First(new TStatic(this, areadlg::kFirst, areadlg::kTextLimit)),
       Second(new TStatic(this, areadlg::kSecond, areadlg::kTextLimit)) {}

@@ -47,7 +47,8 @@ bool PointsInside(const TObject& o, const ContentsBox& box) {
 
 bool IntWallInside(const TObject& o, const ContentsBox& box) {
     const auto* wall = dynamic_cast<const TIntwallobj*>(&o);
-    return CornersInside(o, box) && (!wall || (Inside(box, wall->q1x, wall->q1y) && Inside(box, wall->q2x, wall->q2y)));
+    return CornersInside(o, box) &&
+           (!wall || (Inside(box, wall->q1x, wall->q1y) && Inside(box, wall->q2x, wall->q2y)));
 }
 
 bool DimensionInside(const TObject& o, const ContentsBox& box) {
@@ -66,7 +67,8 @@ bool NeverContent(int32_t kind) {
 }
 
 // The end of an internal wall toward the moving side follows it; a wall along the side moves whole.
-void StretchAcross(int32_t& a1, int32_t& a2, int32_t& face1, int32_t& face2, bool towardLarger, int32_t delta) {
+void StretchAcross(int32_t& a1, int32_t& a2, int32_t& face1, int32_t& face2, bool towardLarger,
+                   int32_t delta) {
     const auto move = [delta](int32_t& v) { v = Clamp32(int64_t{v} + delta); };
     if (a1 == a2) {
         move(a1), move(a2), move(face1), move(face2);
@@ -128,8 +130,8 @@ void TurnPoints(TObject& o, const SelectionTurn& turn) {
 } // namespace
 
 ContentsBox ContentsBoxOf(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-    return ContentsBox{int64_t{x1} - kContentsMargin, int64_t{x2} + kContentsMargin, int64_t{y1} + kContentsMargin,
-                       int64_t{y2} - kContentsMargin};
+    return ContentsBox{int64_t{x1} - kContentsMargin, int64_t{x2} + kContentsMargin,
+                       int64_t{y1} + kContentsMargin, int64_t{y2} - kContentsMargin};
 }
 
 bool IsGeneratedRoomPart(const TObject& o, int32_t group, int32_t view) {
@@ -144,7 +146,8 @@ bool IsRoomContent(const TObject& o, const ContentsBox& box, int32_t view) {
     if (NeverContent(kind)) return false;
     if (kind == kIntWall) return IntWallInside(o, box);
     if (kind == kOpening) return PointsInside(o, box);
-    if (IsPolygonKind(kind) || kind == kMarkerPolygon) return o.view < kFirstNonPlanView && PointsInside(o, box);
+    if (IsPolygonKind(kind) || kind == kMarkerPolygon)
+        return o.view < kFirstNonPlanView && PointsInside(o, box);
     if (IsArrowKind(kind)) return CornersInside(o, box);
     if (IsDimensionKind(kind)) return DimensionInside(o, box);
     if (IsTextKind(kind)) return Inside(box, o.x1, o.y1);

@@ -5,7 +5,9 @@
 pl::DialogTemplate AreaDialogTemplate() {
     using pl::ControlKind;
     using namespace areadlg;
-    const auto label = [](const char* text) { return pl::ControlTemplate{.Kind = ControlKind::Static, .Text = text}; };
+    const auto label = [](const char* text) {
+        return pl::ControlTemplate{.Kind = ControlKind::Static, .Text = text};
+    };
     const auto value = [](int32_t id) {
         return pl::ControlTemplate{.Id = id, .Kind = ControlKind::Static, .Text = " ", .SameRow = true};
     };

@@ -40,8 +40,8 @@ TEST_P(AreaDialog, ShowsEachFloorAndTheTotal) {
     // Something before the records: they are found wherever they stand.
     ObjectList.Add(std::make_unique<TLineobj>());
     for (const auto& [view, area] : c.records)
-        ObjectList.Add(std::make_unique<TInfoobj>(view, view + kFloorRecordBase, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                                  area));
+        ObjectList.Add(
+            std::make_unique<TInfoobj>(view, view + kFloorRecordBase, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, area));
     pl::script::AnswerDialog(kAreaDialogId, {pl::script::DialogStep{{}, IDOK}});
     TAreadlg dialog(nullptr, kAreaDialogId);
     ASSERT_EQ(dialog.Execute(), IDOK);
@@ -58,7 +58,9 @@ INSTANTIATE_TEST_SUITE_P(
         AreaCase{1,
                  {{kGroundFloor, 120}, {kFirstFloor, 95}, {kSecondFloor, 0}, {kFourthLevel, 30}},
                  {"245 sq. metres", "120 sq. metres", "95 sq. metres", "0 sq. metres"}},
-        AreaCase{0, {{kSecondFloor, 40}, {kGroundFloor, 1500}}, {"1540 sq. ft", "1500 sq. ft", "0 sq. ft", "40 sq. ft"}},
+        AreaCase{0,
+                 {{kSecondFloor, 40}, {kGroundFloor, 1500}},
+                 {"1540 sq. ft", "1500 sq. ft", "0 sq. ft", "40 sq. ft"}},
         AreaCase{1, {}, {"0 sq. metres", "0 sq. metres", "0 sq. metres", "0 sq. metres"}},
         // Damaged records do not wrap the total round.
         AreaCase{1,

@@ -27,19 +27,20 @@ std::unique_ptr<TObject> Line(int32_t kind, int32_t x1, int32_t y1, int32_t x2, 
 }
 std::unique_ptr<TObject> Partition(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t group = 7,
                                    int32_t view = kGroundFloor, int32_t dy = 100) {
-    return std::make_unique<TIntwallobj>(view, kIntWall, 1, 0, group, group, x1, 0, x2, 0, y1, y2, 0, 100, 0, 0,
-                                         0, 0, 1, 0, x1, 0, y1 + dy, x2, y2 + dy, kNoAttr, 0, 0);
+    return std::make_unique<TIntwallobj>(view, kIntWall, 1, 0, group, group, x1, 0, x2, 0, y1, y2, 0, 100, 0,
+                                         0, 0, 0, 1, 0, x1, 0, y1 + dy, x2, y2 + dy, kNoAttr, 0, 0);
 }
 std::unique_ptr<TObject> Dimension(int32_t x1, int32_t y1, int32_t x3, int32_t y3, int32_t angle,
                                    int32_t group = 7, int32_t kind = kManualDimension) {
-    return std::make_unique<TDimensobj>(kGroundFloor, kind, 1, 0, group, group, x1, 0, x1 + 10, 0, y1, y1, 0, 1,
-                                        x3, y3, x3 - 10, y3, angle);
+    return std::make_unique<TDimensobj>(kGroundFloor, kind, 1, 0, group, group, x1, 0, x1 + 10, 0, y1, y1, 0,
+                                        1, x3, y3, x3 - 10, y3, angle);
 }
 std::unique_ptr<TObject> Arrow(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-    return std::make_unique<TArrowobj>(kGroundFloor, kManualArrow, 1, 0, 7, 7, x1, 0, x2, 0, y1, y2, 0, x1, y1,
-                                       x1, y1, x2, y2, x2, y2);
+    return std::make_unique<TArrowobj>(kGroundFloor, kManualArrow, 1, 0, 7, 7, x1, 0, x2, 0, y1, y2, 0, x1,
+                                       y1, x1, y1, x2, y2, x2, y2);
 }
-std::unique_ptr<TObject> Room(int32_t kind, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t group = G) {
+std::unique_ptr<TObject> Room(int32_t kind, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                              int32_t group = G) {
     return std::make_unique<TRoomobj>(kGroundFloor, kind, 1, 0, group, group, x1, 0, x2, 0, y1, y2, 0, 2, 10,
                                       x2 - x1, y1 - y2, 0, "Bed 1", "", "");
 }
@@ -58,8 +59,8 @@ std::unique_ptr<TObject> Polygon(int32_t kind, int32_t view, int32_t count, int3
 }
 std::unique_ptr<TObject> ExtWall(int32_t group) {
     const int32_t layers[12] = {};
-    return std::make_unique<TExtwallobj>(kGroundFloor, kExtWall, 1, 0, group, group, 0, 0, 10150, 0, 0, 0, 0, 110,
-                                         0, 0, 0, 0, 1, 900, layers, 0, 0, kNoAttr);
+    return std::make_unique<TExtwallobj>(kGroundFloor, kExtWall, 1, 0, group, group, 0, 0, 10150, 0, 0, 0, 0,
+                                         110, 0, 0, 0, 0, 1, 900, layers, 0, 0, kNoAttr);
 }
 
 // Every coordinate the kind places itself by, in one list: the corners, then an arc's radial points,
@@ -67,7 +68,8 @@ std::unique_ptr<TObject> ExtWall(int32_t group) {
 std::vector<int32_t> Points(const TObject& o) {
     std::vector<int32_t> v{o.x1, o.y1, o.x2, o.y2};
     if (const auto* a = dynamic_cast<const TArcobj*>(&o)) v.insert(v.end(), {a->sx, a->sy, a->ex, a->ey});
-    if (const auto* w = dynamic_cast<const TIntwallobj*>(&o)) v.insert(v.end(), {w->q1x, w->q1y, w->q2x, w->q2y});
+    if (const auto* w = dynamic_cast<const TIntwallobj*>(&o))
+        v.insert(v.end(), {w->q1x, w->q1y, w->q2x, w->q2y});
     if (const auto* d = dynamic_cast<const TDimensobj*>(&o))
         v.insert(v.end(), {d->d1x, d->d1y, d->d2x, d->d2y, d->value2});
     if (const auto* p = dynamic_cast<const TPolyobj*>(&o))
@@ -165,7 +167,8 @@ TEST_F(RoomAlter, ContentsAreWhatLiesStrictlyInsideTheWidenedRoom) {
         {"text by its anchor alone", [] { return Text(3990, 4010); }, true},
         {"line half out", [] { return Line(kLine, 2000, 2000, 4020, 2000); }, false},
         {"arrow half out", [] { return Arrow(2000, 2000, 2000, 900); }, false},
-        {"dimension by corner and third point", [] { return Dimension(1100, 2000, 3900, 2000, 900, 7); }, true},
+        {"dimension by corner and third point", [] { return Dimension(1100, 2000, 3900, 2000, 900, 7); },
+         true},
         {"opening of another floor", [] { return Polygon(kOpening, kFirstFloor, 4, 2000, 2000); }, true},
         {"line of another floor", [] { return Line(kLine, 2000, 2000, 2100, 2000, 7, kFirstFloor); }, false},
         {"symbol without points", [] { return Polygon(500, kGroundFloor, 0, 0, 0); }, true},
@@ -204,32 +207,96 @@ struct TransformCase {
 
 TEST_F(RoomAlter, ContentsFollowTheRoomsTurnsAndSideShifts) {
     const TransformCase cases[] = {
-        {"line turns a quarter clockwise", 2, 0, 0, {0, 1000, 2000, 0}, [] { return Line(kLine, 1000, 500, 2000, 500); },
+        {"line turns a quarter clockwise",
+         2,
+         0,
+         0,
+         {0, 1000, 2000, 0},
+         [] { return Line(kLine, 1000, 500, 2000, 500); },
          {1000, 500, 1000, -500}},
-        {"dimension 2700 turns to 0", 2, 0, 0, {0, 1000, 2000, 0}, [] { return Dimension(1000, 500, 1000, 600, 2700); },
+        {"dimension 2700 turns to 0",
+         2,
+         0,
+         0,
+         {0, 1000, 2000, 0},
+         [] { return Dimension(1000, 500, 1000, 600, 2700); },
          {1000, 500, 1000, 490, 1100, 500, 1100, 510, 0}},
-        {"dimension 900 turns to 1800", 2, 0, 0, {0, 1000, 2000, 0}, [] { return Dimension(1000, 500, 1000, 500, 900); },
+        {"dimension 900 turns to 1800",
+         2,
+         0,
+         0,
+         {0, 1000, 2000, 0},
+         [] { return Dimension(1000, 500, 1000, 500, 900); },
          {1000, 500, 1000, 490, 1000, 500, 1000, 510, 1800}},
-        {"finished room turns", 2, 0, 0, {0, 1000, 2000, 0}, [] { return Room(kFinishedRoom, 900, 600, 1100, 400); },
+        {"finished room turns",
+         2,
+         0,
+         0,
+         {0, 1000, 2000, 0},
+         [] { return Room(kFinishedRoom, 900, 600, 1100, 400); },
          {1100, 600, 900, 400}},
-        {"text turns its anchor, keeps its angle words", 2, 0, 0, {0, 1000, 2000, 0}, [] { return Text(1100, 500); },
+        {"text turns its anchor, keeps its angle words",
+         2,
+         0,
+         0,
+         {0, 1000, 2000, 0},
+         [] { return Text(1100, 500); },
          {1000, 400, 900, 50}},
-        {"rectangle goes out with the right side", 4, 2, 10, {0, 100, 50, 0},
-         [] { return std::make_unique<TRectangleobj>(kGroundFloor, kRectangle, 1, 0, 7, 7, 0, 0, 50, 0, 100, 0, 0); },
+        {"rectangle goes out with the right side",
+         4,
+         2,
+         10,
+         {0, 100, 50, 0},
+         [] {
+             return std::make_unique<TRectangleobj>(kGroundFloor, kRectangle, 1, 0, 7, 7, 0, 0, 50, 0, 100, 0,
+                                                    0);
+         },
          {10, 100, 60, 0}},
-        {"arc goes out with the right side", 4, 2, 10, {0, 100, 50, 0},
-         [] { return std::make_unique<TArcobj>(kGroundFloor, kArc, 1, 0, 7, 7, 0, 0, 50, 0, 100, 0, 0, 0, 50, 50, 100); },
+        {"arc goes out with the right side",
+         4,
+         2,
+         10,
+         {0, 100, 50, 0},
+         [] {
+             return std::make_unique<TArcobj>(kGroundFloor, kArc, 1, 0, 7, 7, 0, 0, 50, 0, 100, 0, 0, 0, 50,
+                                              50, 100);
+         },
          {10, 100, 60, 0, 10, 50, 60, 100}},
-        {"partition across the left side shortens", 3, 4, 10, {0, 100, 100, 0},
-         [] { return Partition(0, 50, 100, 50); }, {10, 50, 100, 50, 10, 150, 100, 150}},
-        {"partition along the left side moves in", 3, 4, 10, {0, 100, 100, 0},
-         [] { return Partition(0, 0, 0, 100, 7, kGroundFloor, 0); }, {10, 0, 10, 100, 10, 0, 10, 100}},
-        {"partition across the top lengthens", 4, 1, 10, {0, 100, 100, 0},
-         [] { return Partition(50, 0, 50, 90, 7, kGroundFloor, 0); }, {50, 0, 50, 100, 50, 0, 50, 100}},
-        {"finished room stays on a side shift", 4, 2, 10, {0, 100, 100, 0},
-         [] { return Room(kFinishedRoom, 10, 90, 20, 80); }, {10, 90, 20, 80}},
-        {"a mode of no meaning changes nothing", 5, 2, 10, {0, 100, 100, 0},
-         [] { return Line(kLine, 10, 10, 20, 20); }, {10, 10, 20, 20}},
+        {"partition across the left side shortens",
+         3,
+         4,
+         10,
+         {0, 100, 100, 0},
+         [] { return Partition(0, 50, 100, 50); },
+         {10, 50, 100, 50, 10, 150, 100, 150}},
+        {"partition along the left side moves in",
+         3,
+         4,
+         10,
+         {0, 100, 100, 0},
+         [] { return Partition(0, 0, 0, 100, 7, kGroundFloor, 0); },
+         {10, 0, 10, 100, 10, 0, 10, 100}},
+        {"partition across the top lengthens",
+         4,
+         1,
+         10,
+         {0, 100, 100, 0},
+         [] { return Partition(50, 0, 50, 90, 7, kGroundFloor, 0); },
+         {50, 0, 50, 100, 50, 0, 50, 100}},
+        {"finished room stays on a side shift",
+         4,
+         2,
+         10,
+         {0, 100, 100, 0},
+         [] { return Room(kFinishedRoom, 10, 90, 20, 80); },
+         {10, 90, 20, 80}},
+        {"a mode of no meaning changes nothing",
+         5,
+         2,
+         10,
+         {0, 100, 100, 0},
+         [] { return Line(kLine, 10, 10, 20, 20); },
+         {10, 10, 20, 20}},
     };
     for (const TransformCase& c : cases) {
         ObjectList.Flush();
@@ -245,9 +312,7 @@ TEST_F(RoomAlter, ContentsFollowTheRoomsTurnsAndSideShifts) {
 TEST_F(RoomAlter, TurnCentreTruncatesTowardZeroAndIsLeftInThePointer) {
     dir.WriteFile("CFG/TEMP.CFG", "1\n");
     dir.WriteFile("CFG/COPY.CFG", "0 0 0\n");
-    const struct {
-        int32_t x1, x2, cx;
-    } cases[] = {{0, 5, 2}, {-5, 0, -3}, {0, 2000, 1000}};
+    const struct { int32_t x1, x2, cx; } cases[] = {{0, 5, 2}, {-5, 0, -3}, {0, 2000, 1000}};
     for (const auto& c : cases) {
         Corners(c.x1, 1001, c.x2, 0);
         tool.TransformContents(2, 0, 0);
