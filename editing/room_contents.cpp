@@ -1,10 +1,11 @@
 #include "editing/room_contents.h"
 
 #include <algorithm>
-#include <limits>
 #include <utility>
 
 #include "document/objects.h"
+#include "document/record_format.h"
+#include "editing/base_line.h"
 #include "editing/selection_shift.h"
 #include "editing/selection_turn.h"
 
@@ -15,17 +16,8 @@ namespace {
 constexpr int32_t kFullTurn = 3600;   // tenths of a degree
 constexpr int32_t kQuarterTurn = 900; // tenths of a degree
 constexpr int32_t kClockwiseQuarter = 90;
-constexpr int32_t kFirstNonPlanView = 100; // printing adds 1000 to a view: such symbols are not the room's
-
-constexpr int32_t kSideTop = 1;
-constexpr int32_t kSideRight = 2;
-constexpr int32_t kSideBottom = 3;
-constexpr int32_t kSideLeft = 4;
-
-int32_t Clamp32(int64_t v) {
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
+// Symbols count on a drawing view only, never on a printed page's (view + 1000).
+constexpr int32_t kFirstNonPlanView = 100;
 
 bool Inside(const ContentsBox& box, int32_t x, int32_t y) {
     return box.left < x && x < box.right && box.bottom < y && y < box.top;
@@ -68,8 +60,8 @@ bool NeverContent(int32_t kind) {
 
 // The end of an internal wall toward the moving side follows it; a wall along the side moves whole.
 void StretchAcross(int32_t& a1, int32_t& a2, int32_t& face1, int32_t& face2, bool towardLarger,
-                   int32_t delta) {
-    const auto move = [delta](int32_t& v) { v = Clamp32(int64_t{v} + delta); };
+                   int64_t delta) {
+    const auto move = [delta](int32_t& v) { AddClamped(v, delta); };
     if (a1 == a2) {
         move(a1), move(a2), move(face1), move(face2);
     } else if ((a1 > a2) == towardLarger) {
@@ -83,17 +75,17 @@ void StretchIntWall(TObject& o, int32_t side, int32_t amount) {
     auto* wall = dynamic_cast<TIntwallobj*>(&o);
     if (!wall) return;
     switch (side) {
-    case kSideTop:
+    case basedir::kUp:
         StretchAcross(o.y1, o.y2, wall->q1y, wall->q2y, true, amount);
         break;
-    case kSideRight:
+    case basedir::kRight:
         StretchAcross(o.x1, o.x2, wall->q1x, wall->q2x, true, amount);
         break;
-    case kSideBottom:
-        StretchAcross(o.y1, o.y2, wall->q1y, wall->q2y, false, Clamp32(-int64_t{amount}));
+    case basedir::kDown:
+        StretchAcross(o.y1, o.y2, wall->q1y, wall->q2y, false, -int64_t{amount});
         break;
-    case kSideLeft:
-        StretchAcross(o.x1, o.x2, wall->q1x, wall->q2x, false, Clamp32(-int64_t{amount}));
+    case basedir::kLeft:
+        StretchAcross(o.x1, o.x2, wall->q1x, wall->q2x, false, -int64_t{amount});
         break;
     default:
         break;
@@ -179,16 +171,16 @@ void ShiftContentSide(TObject& o, int32_t side, int32_t amount) {
         return;
     }
     switch (side) {
-    case kSideTop:
+    case basedir::kUp:
         CarryContent(o, 0, amount);
         break;
-    case kSideRight:
+    case basedir::kRight:
         CarryContent(o, amount, 0);
         break;
-    case kSideBottom:
+    case basedir::kDown:
         CarryContent(o, 0, Clamp32(-int64_t{amount}));
         break;
-    case kSideLeft:
+    case basedir::kLeft:
         CarryContent(o, Clamp32(-int64_t{amount}), 0);
         break;
     default:

@@ -1,11 +1,9 @@
 // Altering a finished room: a click re-opens it as a design room that the design-room tool can move,
 // resize and turn. Its generated parts go (finishing it again rebuilds them) and the objects inside it
 // are listed in the selection buffer so that they travel with it.
-#include <algorithm>
-#include <limits>
-
 #include "document/document.h"
 #include "document/program_state.h"
+#include "document/record_format.h"
 #include "editing/room_contents.h"
 #include "rooms/design_room_modes.h"
 #include "tools/room_tools.h"
@@ -15,11 +13,6 @@ namespace {
 
 // The repaint box reaches this far beyond the contents box.
 constexpr int32_t kRepaintMargin = 100;
-
-int32_t Clamp32(int64_t v) {
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
 
 // Removes the room's generated parts and returns how many of them stood before the room, by which
 // the room's index falls.

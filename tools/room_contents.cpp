@@ -1,22 +1,11 @@
 // The contents of a re-opened finished room follow it: every object listed in the selection buffer is
 // moved, turned or shifted as the room was. The callers write the working file and repaint.
-#include <algorithm>
-#include <limits>
-
-#include "document/document.h"
 #include "editing/room_contents.h"
+#include "document/document.h"
+#include "document/record_format.h"
 #include "editing/selection_list.h"
 #include "rooms/design_room_modes.h"
 #include "tools/room_tools.h"
-
-namespace {
-
-int32_t Clamp32(int64_t v) {
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
-
-} // namespace
 
 void TDRoomobjtool::TransformContents(int32_t mode, int32_t side, int32_t step) {
     using namespace contentsmode;

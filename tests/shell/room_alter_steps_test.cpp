@@ -1,11 +1,9 @@
 // Alter Finished Room as a user meets it: a click re-opens the room, a drag moves it with what lies
-// inside; and the Floor Area command's dialog.
+// inside.
 #include <memory>
 #include <string>
 
 #include "document/program_state.h"
-#include "platform/test_script.h"
-#include "resources/dialogs/area_template.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/room_tools.h"
 
@@ -59,15 +57,6 @@ TEST_F(RoomAlterSteps, ClickReopensTheRoomAndADragTakesTheTextAlong) {
     EXPECT_EQ(room->y2 - corner.y, b.y - a.y);
     EXPECT_EQ(text->x1 - (corner.x + 2000), b.x - a.x);
     EXPECT_EQ(text->y1 - (corner.y + 2000), b.y - a.y);
-}
-
-TEST_F(RoomAlterSteps, FloorAreaShowsTheStoredAreas) {
-    Open();
-    dynamic_cast<TInfoobj&>(*ObjectList[ObjectList.FindKind(kFloorRecord)]).value = 120;
-    pl::script::AnswerDialog(kAreaDialogId, {pl::script::DialogStep{{}, IDOK}});
-    client->CmFloorArea();
-    EXPECT_TRUE(ui.LogContains("\"floor area\"")) << ui.Log();
-    EXPECT_TRUE(ui.LogContains("120 sq. metres")) << ui.Log();
 }
 
 } // namespace
