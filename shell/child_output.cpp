@@ -92,7 +92,7 @@ void TChild::SaveAsBitmap(int32_t) {
 
 void TChild::RotateMirrorDrawings(int32_t) {
     // The turned copies are made from the file, so it must hold every edit first.
-    if (!WriteOrTell(ObjectList, 1)) return;
+    if (!WriteOrTell(ObjectList, filemode::kWorking)) return;
     TManipdlg dialog(GetHandle());
     // Cancel, or a name that cannot be a drawing's, only repaints.
     const int answer = dialog.Execute();
@@ -115,7 +115,7 @@ void TChild::RotateMirrorDrawings(int32_t) {
         }
     }
     // A rotate must start from the file as it stands, never from a stale one.
-    if (!WriteOrTell(ObjectList, 1)) return;
+    if (!WriteOrTell(ObjectList, filemode::kWorking)) return;
     const FileResult result = ObjectList.ReadTransformed(dialog.Code, name->c_str());
     if (result != FileResult::Ok) {
         ::MessageBox(GetHandle(),

@@ -12,6 +12,7 @@
 #include "platform/message_box.h"
 #include "platform/scroller.h"
 #include "platform/settings_file.h"
+#include "platform/virtual_keys.h"
 #include "resources/default_settings.h"
 #include "shell/child.h"
 #include "shell/normal_scale.h"
@@ -159,7 +160,7 @@ int32_t TChild::KeepCursorInView(int32_t step, uint32_t key, int32_t x, int32_t 
     bool refused = false;
     bool scrolled = false;
     switch (key) {
-    case 38: // up
+    case VK_UP:
         if (y + d > SheetHeight) {
             refused = true;
         } else if (y + d > top) {
@@ -168,7 +169,7 @@ int32_t TChild::KeepCursorInView(int32_t step, uint32_t key, int32_t x, int32_t 
             scrolled = true;
         }
         break;
-    case 40: // down
+    case VK_DOWN:
         if (y - d < 0) {
             refused = true;
         } else if (y - d < ScrollOriginY) {
@@ -177,7 +178,7 @@ int32_t TChild::KeepCursorInView(int32_t step, uint32_t key, int32_t x, int32_t 
             scrolled = true;
         }
         break;
-    case 39: // right
+    case VK_RIGHT:
         if (x + d > SheetWidth) {
             refused = true;
         } else if (x + d > right) {
@@ -186,7 +187,7 @@ int32_t TChild::KeepCursorInView(int32_t step, uint32_t key, int32_t x, int32_t 
             scrolled = true;
         }
         break;
-    case 37: // left
+    case VK_LEFT:
         if (x - d < 0) {
             refused = true;
         } else if (x - d < ScrollOriginX) {

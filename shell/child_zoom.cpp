@@ -75,17 +75,17 @@ void TChild::Zoom(int32_t kind) {
     const int32_t yu = std::max(Scroller->YUnit, 1);
 
     switch (kind) {
-    case 1: // the zoom-up drag has set the view already
+    case zoomkind::kAsDragged:
         break;
 
-    case 2: // normal size
+    case zoomkind::kNormal:
         SetNormalScale(CurrentView == kSitePlan);
         ViewExtentX = static_cast<int32_t>(right * PenScaleF);
         ViewExtentY = static_cast<int32_t>(bottom * PenScaleF);
         CentreOnSheet(xu, yu, PenScaleF);
         break;
 
-    case 3: { // shrink by half: one more normal extent, never beyond the sheet
+    case zoomkind::kHalf: {
         int32_t zx = 0, zy = 0;
         pl::File* file = pl::fopen(ObjectList.ProgramDirectory + "CFG\\ZOOM.CFG", "r");
         const int fields = file ? pl::fscanf(file, "%d %d", &zx, &zy) : 0;
@@ -111,7 +111,7 @@ void TChild::Zoom(int32_t kind) {
         break;
     }
 
-    case 4: { // fit on screen
+    case zoomkind::kFit: {
         int32_t minX = 0, maxX = 0, maxY = 0, minY = 0;
         const bool roomLayout = CurrentView < kGroundFloor;
         if (roomLayout) {
@@ -157,7 +157,7 @@ void TChild::Zoom(int32_t kind) {
             PenScaleF = static_cast<float>(ViewExtentX) / right;
             ScrollOriginX = static_cast<int32_t>(minX + xu * PenScaleF);
             ScrollOriginY = static_cast<int32_t>(minY + yu * PenScaleF);
-            DatumMode = 1;
+            DatumMode = datummode::kOff;
         } else {
             FitWithSnapRoom(right, bottom, xu, yu, minX, minY);
         }
@@ -183,17 +183,17 @@ void TChild::Zoom(int32_t kind) {
 void TChild::InvalidateArea(int32_t kind) {
     const TRect client = GetClientRect();
     switch (kind) {
-    case 0:
+    case invalidatekind::kWhole:
         Invalidate(true);
         break;
-    case 3: // the lower two thirds of the left quarter, where library previews appear
+    case invalidatekind::kLibraryStrip:
         InvalidateRect(TRect(0, client.bottom / 3, client.right / 4, client.bottom), true);
         break;
-    case 9:
+    case invalidatekind::kWholeNow:
         Invalidate(true);
         UpdateWindow();
         break;
-    case 15: {
+    case invalidatekind::kToolBox: {
         const TDrawingtool* tool = CurrentTool();
         if (!tool || ZoomDivisor == 0) break;
         TClientDC dc(this);

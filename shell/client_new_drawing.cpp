@@ -70,13 +70,13 @@ void TClient::CmFileNew() {
 
     Tool->Kind = toolkind::kExtWall;
     Tool->PickKind = 1;
-    Tool->Mode = 0;
+    Tool->Mode = toolmode::kIdle;
 
     SetDrawingTitle(extension);
 
     // The saved copy of a new drawing is empty: declining to save it later removes it again.
-    if (ObjectList.WriteDrawingFile(0) != FileResult::Ok) {
-        ReportWriteFailure(*this, ObjectList.DrawingFilePath(0));
+    if (ObjectList.WriteDrawingFile(filemode::kScratch) != FileResult::Ok) {
+        ReportWriteFailure(*this, ObjectList.DrawingFilePath(filemode::kScratch));
         return;
     }
 
@@ -87,8 +87,8 @@ void TClient::CmFileNew() {
     WriteNoOverlays();
 
     SeedFloorRecords(*this);
-    if (ObjectList.WriteDrawingFile(1) != FileResult::Ok) {
-        ReportWriteFailure(*this, ObjectList.DrawingFilePath(1));
+    if (ObjectList.WriteDrawingFile(filemode::kWorking) != FileResult::Ok) {
+        ReportWriteFailure(*this, ObjectList.DrawingFilePath(filemode::kWorking));
         ObjectList.Flush();
         DrawingState = 0;
         CloseChildren();

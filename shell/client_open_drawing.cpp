@@ -99,8 +99,8 @@ void TClient::CmFileOpen() {
 
     const bool groundFloor = HasGroundFloor();
     // The saved copy is the drawing as opened: declining to save later brings exactly this back.
-    if (ObjectList.WriteDrawingFile(0) != FileResult::Ok) {
-        const std::string text = "The saved copy " + ObjectList.DrawingFilePath(0) +
+    if (ObjectList.WriteDrawingFile(filemode::kScratch) != FileResult::Ok) {
+        const std::string text = "The saved copy " + ObjectList.DrawingFilePath(filemode::kScratch) +
                                  " could not be written, so the drawing was not opened.";
         ::MessageBox(GetHandle(), text.c_str(), "Open", MB_OK | MB_ICONEXCLAMATION);
         delete child;
@@ -131,7 +131,8 @@ void TClient::CmFileOpen() {
 
     // The document ends holding the working file, whichever window painted last.
     ObjectList.Flush();
-    if (ReadOrTell(ObjectList, 1)) (void)WriteOrTell(ObjectList, 0); // the last step: told, nothing after
+    if (ReadOrTell(ObjectList, filemode::kWorking))
+        (void)WriteOrTell(ObjectList, filemode::kScratch); // the last step: told, nothing after
 }
 
 void TClient::OpenViewWindow(int32_t flag, const char* extension) {
@@ -157,5 +158,5 @@ void TClient::OpenViewWindow(int32_t flag, const char* extension) {
     ShowToolName("Pick Tool");
     DrawingState = 2;
     child->SetupScrolling();
-    child->InvalidateArea(0);
+    child->InvalidateArea(invalidatekind::kWhole);
 }

@@ -73,7 +73,7 @@ void TClient::CmPrinterSetup() {
 void TClient::CmPrint() {
     // The pages are printed from the working file, so it must hold every edit first.
     HelpContextId = kPrintHelp;
-    if (ObjectList.count > 0 && CurrentView < 100 && !WriteOrTell(ObjectList, 1)) return;
+    if (ObjectList.count > 0 && CurrentView < 100 && !WriteOrTell(ObjectList, filemode::kWorking)) return;
     ObjectList.Flush();
     const int32_t viewBefore = CurrentView;
     // Without a drawing to print there is nothing to do, and no window to open.

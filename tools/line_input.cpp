@@ -12,13 +12,13 @@
 #include "platform/dc.h"
 #include "platform/virtual_keys.h"
 #include "tools/cancelled_line.h"
+#include "tools/centre_aid_modes.h"
+#include "tools/line_modes.h"
 #include "tools/line_tool.h"
 #include "tools/tool_geometry.h"
+#include "tools/wall_tools.h"
 
 namespace {
-
-constexpr int32_t kPickFirstMode = 300;
-constexpr int32_t kPickLastMode = 500;
 
 bool IsOutlineKind(int32_t kind) {
     return kind == toolkind::kOutline || kind == toolkind::kExtWall;
@@ -69,7 +69,7 @@ TLinetool::TLinetool() {
 
 void TLinetool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
     const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);
-    if (Mode >= kPickFirstMode && Mode <= kPickLastMode) {
+    if (Mode >= intwall::kMoveEnd && Mode <= intwall::kShortenEnd) {
         X0 = p.x;
         Y0 = p.y;
         const int32_t t = 10 * ZoomDivisor + 1;
@@ -91,8 +91,8 @@ void TLinetool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
         PickKind = ObjectList[picked]->kind;
         return;
     }
-    if (Mode == 50) Mode = 51;
-    if (Mode < 30) X0 = X1 = Y0 = Y1 = 0;
+    if (Mode == linemode::kLineText) Mode = linemode::kLineTextDrawing;
+    if (Mode < aidmode::kMidpointFirst) X0 = X1 = Y0 = Y1 = 0;
     Dragging = 0;
     if (PressGoesToAid(dc, client, *point)) return;
     if (Kind == toolkind::kLine || Kind == toolkind::kEllipse) {
@@ -106,7 +106,8 @@ void TLinetool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
 
 void TLinetool::MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) {
     if (Dragging != 1) return;
-    const bool crosshairKind = (Kind == toolkind::kBaseChange && Mode > 0) || Kind == toolkind::kOutline;
+    const bool crosshairKind =
+        (Kind == toolkind::kBaseChange && Mode > toolmode::kIdle) || Kind == toolkind::kOutline;
     if (crosshairKind) {
         int32_t lx = 0;
         int32_t ly = 0;
@@ -128,7 +129,7 @@ void TLinetool::MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) {
         ChainState = 2;
         return;
     }
-    KeyEntryPhase = Mode == 41 ? 2 : 1;
+    KeyEntryPhase = Mode == linemode::kMultilineModelEnd ? 2 : 1;
     const POINT p = tools::PixelToDrawing(dc, client, x, y);
     if (p.x == X0 && p.y == Y0) return;
     Draw(dc, 0);
@@ -146,7 +147,7 @@ void TLinetool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
     Y1 = p.y;
     dc.SetROP2(R2_COPYPEN);
     CreateObject(dc, client);
-    if (Mode == 51) {
+    if (Mode == linemode::kLineTextDrawing) {
         const bool click = std::abs(X1 - X0) <= 2 * ZoomDivisor && std::abs(Y1 - Y0) <= 2 * ZoomDivisor;
         if (click)
             MarkLineCancelled(*this);
@@ -228,12 +229,12 @@ int32_t ObliqueAngle(int32_t dx, int32_t dy) {
 } // namespace
 
 void TLinetool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) {
-    if (Mode == 50) Mode = 51;
-    if (Mode == 42) {
+    if (Mode == linemode::kLineText) Mode = linemode::kLineTextDrawing;
+    if (Mode == linemode::kMultilineCopies) {
         const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);
         Dragging = 0;
         MakeMultilineCopies(*this, dc, client, p);
-        Mode = 0;
+        Mode = toolmode::kIdle;
         return;
     }
     PenWidth = ::PenWidth;
@@ -286,7 +287,7 @@ void TLinetool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int
     } else if (key == VK_RETURN && KeyEntryPhase == 2) {
         const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);
         // The band of the multi-line's model follows the pointer until the end is placed.
-        if (Mode == 41 && Dragging == 1) Draw(dc, 0);
+        if (Mode == linemode::kMultilineModelEnd && Dragging == 1) Draw(dc, 0);
         X1 = p.x;
         Y1 = p.y;
         if (outline) {
@@ -335,7 +336,7 @@ void TLinetool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int
             ChainState = 1;
             X0 = X1;
             Y0 = Y1;
-        } else if (Mode == 51) {
+        } else if (Mode == linemode::kLineTextDrawing) {
             X0 = X1;
             Y0 = Y1;
             KeyEntryPhase = 1;
@@ -343,13 +344,13 @@ void TLinetool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int
             KeyEntryPhase = 1;
         }
     }
-    if (Mode == 40) {
-        Mode = 41;
+    if (Mode == linemode::kMultilineModel) {
+        Mode = linemode::kMultilineModelEnd;
         Dragging = 1;
         X1 = X0;
         Y1 = Y0;
-    } else if (Mode == 41) {
-        Mode = 42;
+    } else if (Mode == linemode::kMultilineModelEnd) {
+        Mode = linemode::kMultilineCopies;
         Dragging = 0;
         PointPlaced = 0;
     }

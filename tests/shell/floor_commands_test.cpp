@@ -58,7 +58,7 @@ protected:
     }
     void ReadBack() {
         ObjectList.Flush();
-        ASSERT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     }
     testsupport::ScriptedUi ui;
 };
