@@ -57,7 +57,7 @@ void ResetProgramState() {
     DefaultTextWeight = 400;
     CurrentView = 8;
     HelpContextId = 100;
-    HelpMode = 0;
+    HelpMode = helpmode::kNotChosen;
     DrawingState = 0;
     SaveState = 0;
     PlanDisplayMode = 0;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "document/help_modes.h"
 #include "platform/win_types.h"
 
 // Colours.
@@ -38,7 +39,7 @@ extern int32_t DefaultTextWeight;
 extern int32_t CurrentView;
 
 extern int32_t HelpContextId;
-extern int32_t HelpMode; // 1 HTML help, 2 context help
+extern int32_t HelpMode; // helpmode (help_modes.h)
 
 // Commands act on a drawing only above 1.
 extern int32_t DrawingState;

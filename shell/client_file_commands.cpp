@@ -110,7 +110,7 @@ void TClient::CmExit() {
         if ((SaveState == 1 || SaveState == kAutoSaveOn) && !SaveIfModified()) return;
     }
     ObjectList.Flush();
-    if (HelpMode == 1) {
+    if (HelpMode == helpmode::kPages) {
         HtmlHelpA(nullptr, nullptr, HH_CLOSE_ALL, 0);
         HtmlHelpA(nullptr, nullptr, HH_UNINITIALIZE, HelpCookie);
     }
