@@ -94,6 +94,6 @@ void TChild::StartAddToLibrary() {
     HelpContextId = kLibraryHelp;
     // The gathering needs a copy tool even where the Copy command left the current tool in place.
     if (!dynamic_cast<TCopyobjtool*>(client.Tool.get())) client.InstallTool(std::make_unique<TCopyobjtool>());
-    static_cast<TCopyobjtool&>(*client.Tool).LibraryMode() = 1;
+    static_cast<TCopyobjtool&>(*client.Tool).LibraryMode() = copymode::kForLibrary;
     client.ShowGuide("GUIDE: click LB just outside one corner and DRAG over new library item");
 }
