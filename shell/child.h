@@ -160,6 +160,7 @@ private:
     void CentreOnSheet(int32_t xu, int32_t yu, float s);
     void SetScrollRanges(int32_t xu, int32_t yu, float s);
     void SnapScrollerToOrigin(int32_t xu, int32_t yu, float s);
+    void ApplyZoom(int32_t xu, int32_t yu);
 
     TClient& ClientWindow;
 };
