@@ -33,6 +33,7 @@
 
 #include "platform/geometry.h"
 #include "platform/mdi_child.h"
+#include "shell/cursor_view_results.h"
 #include "shell/datum_modes.h"
 #include "shell/invalidate_kinds.h"
 #include "shell/zoom_kinds.h"
@@ -81,8 +82,7 @@ public:
     void SetupScrolling();
     // Centres the view on the sheet; with repaint 1 also invalidates the whole window.
     void SyncScrollOrigin(int32_t repaint);
-    // Keeps the point moved by an arrow key inside the sheet and the visible area: 0 nothing to do,
-    // 1 the view scrolled, 2 refused (a warning was shown).
+    // Keeps the point moved by an arrow key inside the sheet and the visible area (cursorview).
     int32_t KeepCursorInView(int32_t step, uint32_t key, int32_t x, int32_t y);
     // Moves the screen cursor one pixel in the direction of an arrow key.
     void NudgeCursor(uint32_t key);

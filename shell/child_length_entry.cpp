@@ -243,12 +243,13 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
     const int32_t kind = Tool().Kind;
     const POINT logical = PixelToLogical(window_, rc_, cursor_);
     const bool keepsInView = kind != toolkind::kBaseChange && kind < toolkind::kDesignRoom;
-    const int32_t view = keepsInView ? window_.KeepCursorInView(step, key, logical.x, logical.y) : 0;
+    const int32_t view =
+        keepsInView ? window_.KeepCursorInView(step, key, logical.x, logical.y) : cursorview::kInView;
     // A step off the sheet was refused with a warning: the tool never sees it, so nothing is made,
     // written or drawn.
-    if (view == 2) return;
+    if (view == cursorview::kOffSheet) return;
     KeyDown(key, step);
-    if (view == 1) window_.Invalidate(true);
+    if (view == cursorview::kScrolled) window_.Invalidate(true);
 
     TDrawingtool& tool = Tool();
     if (IsOutline(kind)) {
