@@ -60,7 +60,7 @@ void ResetProgramState() {
     HelpMode = helpmode::kNotChosen;
     DrawingState = 0;
     SaveState = 0;
-    PlanDisplayMode = 0;
+    PlanDisplayMode = displaymode::kPlain;
     LayoutGridFlag = 2;
     PenWidth = 1;
     IdCounter = 1;

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "document/help_modes.h"
+#include "document/plan_display_modes.h"
 #include "platform/win_types.h"
 
 // Colours.
@@ -49,7 +50,7 @@ extern int32_t SaveState;
 
 // Tens digit: walls normal (0-9), cross-hatched (10-19), solid (20-29), hidden (30+).
 // Units digit: 0 everything, 1 dimensions hidden, 2 and 4 other floors overlaid, 3 overlays
-// without dimensions.
+// without dimensions (displaymode, plan_display_modes.h).
 extern int32_t PlanDisplayMode;
 
 extern int32_t LayoutGridFlag;

@@ -420,7 +420,7 @@ void EngagedStep::ClosingTest() {
     }
     ObjectList.MakeTitleBlock();
     if (kind == toolkind::kOutline) window_.ShowBuildingArea(2);
-    PlanDisplayMode = 0;
+    PlanDisplayMode = displaymode::kPlain;
     if (CurrentView == kGroundFloor) window_.SyncScrollOrigin(0);
     window_.Invalidate(true);
 }

@@ -181,6 +181,6 @@ void TClient::LoadOverlay() {
     if (!WriteOverlayFile(ObjectList.ProgramDirectory, flags))
         MessageBox("The overlay settings could not be written to CFG/OVERLAY.CFG.", "OVERLAYS",
                    MB_OK | MB_ICONEXCLAMATION);
-    PlanDisplayMode = shell::kOverlayFloorBelow;
+    PlanDisplayMode = displaymode::kOverlayFloorBelow;
     OpenViewWindow(1, extension);
 }
