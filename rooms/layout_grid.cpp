@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "document/document.h"
+#include "document/drawing_file_modes.h"
 #include "document/program_state.h"
 #include "rooms/design_room.h"
 #include "rooms/room_settings.h"
@@ -65,7 +66,7 @@ void LayoutViewGrid(TList& list) {
     const LayoutBounds bounds = SizeBounds(rooms);
     // From here the list holds only the grid: the rooms must be safe on disk first, so a failed write
     // leaves the view without its grid rather than without its rooms.
-    if (list.WriteDrawingFile(1) != FileResult::Ok) return;
+    if (list.WriteDrawingFile(filemode::kWorking) != FileResult::Ok) return;
     list.Flush();
     FramedGrid(list, bounds, grid);
 }

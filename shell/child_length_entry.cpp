@@ -22,6 +22,7 @@
 #include "tools/extwall_edit_modes.h"
 #include "tools/line_modes.h"
 #include "tools/room_tools.h"
+#include "tools/wall_tools.h"
 #include "tools/working_file.h"
 
 namespace shell {
@@ -413,7 +414,7 @@ void EngagedStep::ClosingTest() {
         SetDistanceGadget(client_, "0");
         client_.RestoreTool(toolkind::kIntWall);
         Tool().Window = &window_;
-        Tool().Mode = toolkind::kIntWall;
+        Tool().Mode = intwall::kFinishRooms;
         Tool().Start(0, 0, 2);
         client_.SelectPickTool();
         Tool().Command(1);

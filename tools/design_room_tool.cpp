@@ -116,7 +116,7 @@ static void MoveContents(TDRoomobjtool& tool) {
 void TDRoomobjtool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
     DropInto(*this);
     if (Mode == kDragSnapped) {
-        Mode = 0;
+        Mode = kIdle;
         SnapToWalls(dc, client, point->x, point->y);
     }
     MoveContents(*this);
@@ -136,7 +136,7 @@ void TDRoomobjtool::Button2Down(TDC& dc, TRect& client, TPoint* point) {
 void TDRoomobjtool::Button2Up(TDC& dc, TRect& client, TPoint* point) {
     DropInto(*this);
     if (Mode == kDragSnapped) {
-        Mode = 0;
+        Mode = kIdle;
         SnapToRooms(dc, client, point->x, point->y);
     }
     MoveContents(*this);
