@@ -31,7 +31,7 @@ TEST_F(KeyedOutline, ClosedRectangleHasEveryCornerJoined) {
     file.ProgramDirectory = ObjectList.ProgramDirectory;
     file.SetDrawingName(ObjectList.DrawingName);
     const int32_t ids = IdCounter;
-    ASSERT_EQ(file.ReadDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(file.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     IdCounter = ids;
     std::vector<const TExtwallobj*> walls;
     for (int32_t i = 0; i < file.count; ++i)
@@ -75,7 +75,7 @@ TEST_F(KeyedOutline, TurnedWallKeepsTheOutlineGoingFromTheKeyedEnd) {
     file.ProgramDirectory = ObjectList.ProgramDirectory;
     file.SetDrawingName(ObjectList.DrawingName);
     const int32_t ids = IdCounter;
-    ASSERT_EQ(file.ReadDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(file.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     IdCounter = ids;
     ASSERT_EQ(file.count, 5);
     const TObject& first = *file[3];

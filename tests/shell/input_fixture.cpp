@@ -32,7 +32,7 @@ void InputTest::Open(std::vector<std::unique_ptr<TObject>> objects) {
     // The window settles the sheet size first; the file is written against that sheet, as every
     // later edit writes it.
     ObjectList.Flush();
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     DrawingState = 2;
     child = new TChild(*client, "HOUSE.PLN");
     ASSERT_TRUE(child->Create());
@@ -43,7 +43,7 @@ void InputTest::Open(std::vector<std::unique_ptr<TObject>> objects) {
             std::make_unique<TInfoobj>(floor, floor + kFloorRecordBase, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
     for (auto& o : objects)
         ObjectList.Add(std::move(o));
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     child->Invalidate(true);
     child->UpdateWindow();
     client->CmLine();
@@ -101,7 +101,7 @@ std::vector<std::unique_ptr<TObject>> InputTest::FileObjects() const {
     copy.SetDrawingName(ObjectList.DrawingName);
     const int32_t units = MetricUnits;
     const int32_t ids = IdCounter;
-    EXPECT_EQ(copy.ReadDrawingFile(1), FileResult::Ok);
+    EXPECT_EQ(copy.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     MetricUnits = units;
     IdCounter = ids;
     std::vector<std::unique_ptr<TObject>> objects;

@@ -23,7 +23,7 @@ std::vector<std::unique_ptr<TObject>> ReadBack() {
     copy.SetDrawingName(ObjectList.DrawingName);
     const int32_t units = MetricUnits;
     const int32_t ids = IdCounter;
-    EXPECT_EQ(copy.ReadDrawingFile(1), FileResult::Ok);
+    EXPECT_EQ(copy.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     MetricUnits = units;
     IdCounter = ids;
     std::vector<std::unique_ptr<TObject>> drawn;
@@ -72,7 +72,7 @@ protected:
     void Draw(std::vector<std::unique_ptr<TObject>> objects) {
         for (auto& o : objects)
             ObjectList.Add(std::move(o));
-        ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
         child->Invalidate(true);
         child->UpdateWindow();
     }

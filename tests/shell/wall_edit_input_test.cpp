@@ -52,7 +52,7 @@ protected:
         copy.ProgramDirectory = ObjectList.ProgramDirectory;
         copy.SetDrawingName(ObjectList.DrawingName);
         const int32_t ids = IdCounter;
-        EXPECT_EQ(copy.ReadDrawingFile(1), FileResult::Ok);
+        EXPECT_EQ(copy.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
         IdCounter = ids;
         std::vector<TExtwallobj> walls;
         for (int32_t i = 0; i < copy.count; ++i)
