@@ -8,7 +8,7 @@
 #include "document/document.h"
 #include "document/program_state.h"
 #include "rooms/fixed_room_settings.h"
-#include "rooms/room_side_codes.h"
+#include "rooms/room_sides.h"
 #include "tools/dimension_settings.h"
 #include "tools/intwall_object.h"
 #include "tools/partition_settings.h"
@@ -124,24 +124,39 @@ Face BoundingFace(int32_t index, Side s, int32_t measured) {
     return f;
 }
 
+// The code of a part an external wall covers (22, 33, 44, 55).
+int32_t ExternalPart(int32_t part) {
+    switch (part) {
+    case kLowerCovered:
+        return kExternalLower;
+    case kUpperCovered:
+        return kExternalUpper;
+    case kRightCovered:
+        return kExternalRight;
+    case kLeftCovered:
+        return kExternalLeft;
+    }
+    return part;
+}
+
 int32_t PartCode(int32_t code, bool external) {
-    return external ? code * kExternalFactor : code;
+    return external ? ExternalPart(code) : code;
 }
 
 int32_t Coverage(const Plan& p, Side s) {
     const Face& f = p.face[s];
     if (p.Edge(s) != f.at || !f.hasExtent) return kFree;
     if (IsVertical(s)) {
-        if (p.yT <= f.hi && p.yB >= f.lo) return kClosed;
-        if (p.yT > f.hi && p.yB < f.lo) return kMiddleOfVertical;
-        if (p.yT > f.hi && p.yB < f.hi) return PartCode(kLowerPart, f.external);
-        if (p.yB < f.lo && p.yT > f.lo) return PartCode(kUpperPart, f.external);
+        if (p.yT <= f.hi && p.yB >= f.lo) return kCovered;
+        if (p.yT > f.hi && p.yB < f.lo) return kMiddleV;
+        if (p.yT > f.hi && p.yB < f.hi) return PartCode(kLowerCovered, f.external);
+        if (p.yB < f.lo && p.yT > f.lo) return PartCode(kUpperCovered, f.external);
         return kFree;
     }
-    if (p.xL >= f.lo && p.xR <= f.hi) return kClosed;
-    if (p.xL < f.lo && p.xR > f.hi) return kMiddleOfHorizontal;
-    if (p.xL < f.lo && p.xR > f.lo) return PartCode(kRightPart, f.external);
-    if (p.xR > f.hi && p.xL < f.hi) return PartCode(kLeftPart, f.external);
+    if (p.xL >= f.lo && p.xR <= f.hi) return kCovered;
+    if (p.xL < f.lo && p.xR > f.hi) return kMiddleH;
+    if (p.xL < f.lo && p.xR > f.lo) return PartCode(kRightCovered, f.external);
+    if (p.xR > f.hi && p.xL < f.hi) return PartCode(kLeftCovered, f.external);
     return kFree;
 }
 
@@ -160,36 +175,36 @@ Side EndNeighbour(Side s) {
 // The part a wall covers when a side's first piece (from the top or left corner) is needed, when its
 // second piece is, and when both are.
 int32_t FirstPieceCode(Side s) {
-    return IsVertical(s) ? kLowerPart : kRightPart;
+    return IsVertical(s) ? kLowerCovered : kRightCovered;
 }
 int32_t SecondPieceCode(Side s) {
-    return IsVertical(s) ? kUpperPart : kLeftPart;
+    return IsVertical(s) ? kUpperCovered : kLeftCovered;
 }
 int32_t MiddleCode(Side s) {
-    return IsVertical(s) ? kMiddleOfVertical : kMiddleOfHorizontal;
+    return IsVertical(s) ? kMiddleV : kMiddleH;
 }
 
 // The part code for an internal or an external wall.
 bool IsPart(int32_t code, int32_t part) {
-    return code == part || code == part * kExternalFactor;
+    return code == part || code == ExternalPart(part);
 }
 
 // Whether the side next to a corner already closes that corner.
 bool CornerCovered(const Plan& p, Side s, bool startCorner) {
     const Side n = startCorner ? StartNeighbour(s) : EndNeighbour(s);
     const int32_t c = p.code[n];
-    if (c == kClosed) return true;
+    if (c == kCovered) return true;
     // A vertical side's corner is closed by the part of the top or bottom wall on its own side; a
     // horizontal side's by the part of the left or right wall at its own height.
     switch (s) {
     case kLeft:
-        return IsPart(c, kLeftPart);
+        return IsPart(c, kLeftCovered);
     case kRight:
-        return IsPart(c, kRightPart);
+        return IsPart(c, kRightCovered);
     case kTop:
-        return IsPart(c, kUpperPart);
+        return IsPart(c, kUpperCovered);
     case kBottom:
-        return IsPart(c, kLowerPart);
+        return IsPart(c, kLowerCovered);
     }
     return false;
 }
@@ -254,7 +269,7 @@ private:
 
 bool Builder::BuildSide(Side s) {
     const int32_t c = p_.code[s];
-    if (c == kClosed) return true;
+    if (c == kCovered) return true;
     NextId();
     if (c == kFree) return BuildPiece(s, Piece::Whole);
     const bool middle = c == MiddleCode(s);
@@ -313,7 +328,7 @@ void Builder::LayOut(Side s, const Span& span) {
 
 void Builder::MaskAtCorner(Side s, bool startCorner, int32_t at) {
     const Side n = startCorner ? StartNeighbour(s) : EndNeighbour(s);
-    if (p_.code[n] == kClosed && p_.face[n].internal) AddMask(s, at);
+    if (p_.code[n] == kCovered && p_.face[n].internal) AddMask(s, at);
 }
 
 // External walls have no face line to hide where a partition meets their end.
