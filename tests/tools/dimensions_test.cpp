@@ -12,9 +12,9 @@
 
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
-#include "platform/dc.h"
 #include "document/program_state.h"
-#include "tests/support/program_directory.h"
+#include "platform/dc.h"
+#include "tests/support/drawing_fixture.h"
 #include "tools/dimensions.h"
 #include "tools/line_modes.h"
 #include "tools/line_tool.h"
@@ -24,23 +24,16 @@ namespace {
 constexpr int32_t kOff = 600;      // the shipped external offset (mm)
 constexpr int32_t kOverall = 1200; // the shipped overall offset (mm)
 
-class Dimensions : public ::testing::Test {
+class Dimensions : public testsupport::DrawingTest {
 protected:
     void SetUp() override {
-        ResetGlobals();
-        ObjectList.Flush();
-        ObjectList.ProgramDirectory = dir.Path();
-        ObjectList.SetDrawingName("HOUSE");
+        DrawingTest::SetUp();
         CurrentView = kGroundFloor;
         MetricUnits = 1;
         ZoomDivisor = 5;
         for (int32_t floor = kGroundFloor; floor <= kSecondFloor; ++floor)
             ObjectList.Add(std::make_unique<TInfoobj>(floor, floor + kFloorRecordBase, 1, 0, 0, 0, 0, 0, 0, 0,
                                                       0, 0, 0, 0));
-    }
-    void TearDown() override {
-        ObjectList.Flush();
-        ResetGlobals();
     }
 
     void Wall(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t length, int32_t bearing,
@@ -77,7 +70,6 @@ protected:
     std::vector<const TTextobj*> Texts() const { return OfKind<TTextobj>(kAutoDimensionText); }
     std::vector<const TArrowobj*> Arrows() const { return OfKind<TArrowobj>(kAutoArrow); }
 
-    testsupport::ProgramDirectory dir;
     QImage image{400, 300, QImage::Format_RGB32};
     TDC dc{image};
     TRect client{0, 0, 400, 300};
