@@ -9,18 +9,12 @@
 #include "platform/cursor.h"
 #include "platform/dc.h"
 #include "platform/detail/client_view.h"
+#include "tests/shell/program_frame.h"
+#include "tests/support/working_file_copy.h"
 #include "tools/line_tool.h"
 
 void InputTest::SetUp() {
-    ResetGlobals();
-    ASSERT_TRUE(app.InitInstance());
-    client = app.Client;
-    ASSERT_NE(client, nullptr);
-    ObjectList.ProgramDirectory = dir.Path();
-    ObjectList.SetDrawingName("HOUSE");
-    ObjectList.Flush();
-    MetricUnits = 1;
-    CurrentView = kGroundFloor;
+    StartProgramFrame(app, client, dir);
 }
 
 void InputTest::TearDown() {
@@ -97,13 +91,7 @@ void InputTest::Drag(const TPoint& from, const TPoint& to) {
 
 std::vector<std::unique_ptr<TObject>> InputTest::FileObjects() const {
     TList copy;
-    copy.ProgramDirectory = ObjectList.ProgramDirectory;
-    copy.SetDrawingName(ObjectList.DrawingName);
-    const int32_t units = MetricUnits;
-    const int32_t ids = IdCounter;
-    EXPECT_EQ(copy.ReadDrawingFile(1), FileResult::Ok);
-    MetricUnits = units;
-    IdCounter = ids;
+    EXPECT_EQ(testsupport::ReadWorkingFileInto(copy), FileResult::Ok);
     std::vector<std::unique_ptr<TObject>> objects;
     // The document is the file's owner here only for the read: take the objects over one by one.
     for (int32_t i = 0; i < copy.count; ++i) {
