@@ -10,6 +10,7 @@
 #include "platform/dc.h"
 #include "platform/detail/client_view.h"
 #include "tests/shell/program_frame.h"
+#include "tests/support/floor_records.h"
 #include "tests/support/working_file_copy.h"
 #include "tools/line_tool.h"
 
@@ -32,9 +33,7 @@ void InputTest::Open(std::vector<std::unique_ptr<TObject>> objects) {
     ASSERT_TRUE(child->Create());
     QCoreApplication::processEvents();
     ObjectList.Flush();
-    for (int32_t floor = kGroundFloor; floor <= kSecondFloor; ++floor)
-        ObjectList.Add(
-            std::make_unique<TInfoobj>(floor, floor + kFloorRecordBase, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+    testsupport::AddStartingFloorRecords(ObjectList);
     for (auto& o : objects)
         ObjectList.Add(std::move(o));
     ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);

@@ -15,6 +15,7 @@
 #include "document/program_state.h"
 #include "platform/dc.h"
 #include "tests/support/drawing_fixture.h"
+#include "tests/support/floor_records.h"
 #include "tools/dimensions.h"
 #include "tools/line_modes.h"
 #include "tools/line_tool.h"
@@ -31,9 +32,7 @@ protected:
         CurrentView = kGroundFloor;
         MetricUnits = 1;
         ZoomDivisor = 5;
-        for (int32_t floor = kGroundFloor; floor <= kSecondFloor; ++floor)
-            ObjectList.Add(std::make_unique<TInfoobj>(floor, floor + kFloorRecordBase, 1, 0, 0, 0, 0, 0, 0, 0,
-                                                      0, 0, 0, 0));
+        testsupport::AddStartingFloorRecords(ObjectList);
     }
 
     void Wall(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t length, int32_t bearing,

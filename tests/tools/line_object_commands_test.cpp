@@ -7,6 +7,7 @@
 
 #include "document/document.h"
 #include "document/program_state.h"
+#include "tests/support/floor_records.h"
 #include "tools/floor_area.h"
 #include "tools/line_tool.h"
 
@@ -20,10 +21,7 @@ protected:
         CurrentView = kGroundFloor;
         MetricUnits = 1;
         ZoomDivisor = 5;
-        // The three floor records every drawing starts with.
-        for (int32_t floor = kGroundFloor; floor <= kSecondFloor; ++floor)
-            ObjectList.Add(std::make_unique<TInfoobj>(floor, floor + kFloorRecordBase, 1, 0, 0, 0, 0, 0, 0, 0,
-                                                      0, 0, 0, 0));
+        testsupport::AddStartingFloorRecords(ObjectList);
     }
     void TearDown() override {
         ObjectList.Flush();
