@@ -16,6 +16,7 @@
 #include "platform/dc.h"
 #include "tests/support/drawing_fixture.h"
 #include "tests/support/floor_records.h"
+#include "tests/support/made_objects.h"
 #include "tools/dimensions.h"
 #include "tools/line_modes.h"
 #include "tools/line_tool.h"
@@ -37,13 +38,7 @@ protected:
 
     void Wall(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t length, int32_t bearing,
               int32_t view = kGroundFloor) {
-        auto w = std::make_unique<TExtwallobj>();
-        w->view = view;
-        w->kind = kExtWall;
-        w->x1 = x1;
-        w->y1 = y1;
-        w->x2 = x2;
-        w->y2 = y2;
+        auto w = testsupport::Made<TExtwallobj>(kExtWall, x1, y1, x2, y2, view);
         w->group = length;
         w->direction = bearing;
         ObjectList.Add(std::move(w));
