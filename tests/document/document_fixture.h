@@ -15,9 +15,7 @@ class DocumentTest : public testsupport::DrawingTest {
 protected:
     void SetUp() override {
         DrawingTest::SetUp();
-        SheetWidth = 16000;
-        SheetHeight = 10000;
-        ZoomDivisor = 5;
+        UseStandardSheet();
         CurrentView = kGroundFloor;
     }
 

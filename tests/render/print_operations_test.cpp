@@ -57,9 +57,7 @@ class PrintOperations : public testsupport::DrawingTest {
 protected:
     void SetUp() override {
         DrawingTest::SetUp();
-        ZoomDivisor = 5;
-        SheetWidth = 16000;
-        SheetHeight = 10000;
+        UseStandardSheet();
     }
 };
 

@@ -1,6 +1,6 @@
 // The base of the fixtures that work on a document: an empty drawing named HOUSE over a private
-// program directory, emptied again after the test. Each fixture sets its own sheet, zoom, view and
-// units after calling SetUp.
+// program directory, emptied again after the test. Each fixture sets its own sheet (most take the
+// standard one), view and units after calling SetUp.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -22,6 +22,13 @@ protected:
     void TearDown() override {
         ObjectList.Flush();
         ResetGlobals();
+    }
+
+    // The sheet most tests draw on: 16000 by 10000 logical units at zoom divisor 5.
+    static void UseStandardSheet() {
+        SheetWidth = 16000;
+        SheetHeight = 10000;
+        ZoomDivisor = 5;
     }
 
     ProgramDirectory dir;

@@ -15,10 +15,8 @@ class WindowTool : public testsupport::DrawingTest {
 protected:
     void SetUp() override {
         DrawingTest::SetUp();
+        UseStandardSheet();
         MetricUnits = 1;
-        ZoomDivisor = 5;
-        SheetWidth = 16000;
-        SheetHeight = 10000;
         CurrentView = kGroundFloor;
         image.fill(Qt::white);
     }
