@@ -30,3 +30,11 @@ constexpr int32_t kNoMoveYet = 0;
 constexpr int32_t kOutlineShown = 1;
 constexpr int32_t kOutside = 10; // the pointer left the client area
 } // namespace dragphase
+
+// What TransformContents does to the contents of a re-opened finished room.
+namespace contentsmode {
+constexpr int32_t kMove = 1;   // by the room's displacement since it was last taken
+constexpr int32_t kTurn = 2;   // a quarter turn clockwise about the room's centre
+constexpr int32_t kShrink = 3; // one side moves in by the step
+constexpr int32_t kGrow = 4;   // ... out
+} // namespace contentsmode

@@ -102,6 +102,18 @@ std::optional<RoomSize> ReadMaxRoom() {
     return s;
 }
 
+bool WriteMaxRoom(const RoomSize& s) {
+    return pl::WriteTextFile(CfgPath("MAX.CFG"), pl::Format("%ld %ld", s.width, s.length));
+}
+
+int32_t ReadRoomMergeDistance(int32_t metricUnits) {
+    const char* name = metricUnits != 0 ? "MERGEM.CFG" : "MERGEI.CFG";
+    int32_t distance = 0;
+    pl::ScanSettings(CfgPath(name), ShippedSettings(name), "%d", &distance);
+    // A hand-edited distance below the command's least would make snapping useless or negative.
+    return std::max(distance, metricUnits != 0 ? 50 : 48);
+}
+
 std::optional<LayoutRect> ReadLayoutRect() {
     std::string text;
     LayoutRect r;

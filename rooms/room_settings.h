@@ -1,6 +1,7 @@
 // The settings files of the room layout: the partition thickness of the room functions per floor
 // (CFG/RMPTNM.CFG, CFG/RMPTNI.CFG), the size-label and colour options of the next design room
-// (CFG/NEWRM.CFG), the design-room fill colours (CFG/RMCLR.CFG), the layout grid (CFG/LYTGRIDM.CFG,
+// (CFG/NEWRM.CFG), the design-room fill colours (CFG/RMCLR.CFG), the merging distance of the snapping
+// (CFG/MERGEM.CFG, CFG/MERGEI.CFG), the layout grid (CFG/LYTGRIDM.CFG,
 // CFG/LYTGRIDI.CFG), the largest free room (CFG/MAX.CFG), the layout's size and bounds
 // (CFG/RECT.CFG, CFG/BOUNDS.CFG) and whether the size report shows (CFG/SIZE.CFG). Readers complete
 // a missing or short file from the shipped defaults; writers replace the file atomically.
@@ -51,6 +52,12 @@ struct RoomSize {
 };
 // The largest free room of the last measuring click; nothing when the file is missing or short.
 std::optional<RoomSize> ReadMaxRoom();
+// Writes "%ld %ld" with no line end.
+[[nodiscard]] bool WriteMaxRoom(const RoomSize& size);
+
+// --- Merging distance of the design-room snapping (CFG/MERGEM.CFG mm, CFG/MERGEI.CFG 1/24 inch) ---
+// At least 50 mm or 48 units, the least the merge-distance command stores.
+int32_t ReadRoomMergeDistance(int32_t metricUnits);
 // Width, length and area of the layout's rectangle; nothing when the file is missing or short.
 struct LayoutRect {
     int32_t width = 0;

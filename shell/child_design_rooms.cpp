@@ -6,7 +6,6 @@
 #include <string>
 
 #include "dialogs/design_room_dialogs.h"
-#include "dialogs/room_partition_dialogs.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "rooms/design_room.h"
@@ -14,20 +13,12 @@
 #include "shell/child.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
+#include "shell/first_room_partition.h"
 #include "tools/room_tools.h"
 
 namespace {
 
-// The first room of a view asks for the thickness its partitions will have.
-void AskPartitionForFirstRoom(TChild& window) {
-    if (HasAnyRoomOn(ObjectList, CurrentView)) return;
-    // The dialog's only result is the settings file it writes; Escape leaves the file as it was.
-    if (MetricUnits == 0)
-        TRmpttnimpdlg(window.GetHandle()).Execute();
-    else
-        TRmpttndlg(window.GetHandle()).Execute();
-    window.Invalidate(false);
-}
+using shell::AskPartitionForFirstRoom;
 
 // The name the room gets, into the document; false when the typed name is too long for a room.
 bool TakeRoomName(const TDesignRoomdlgBase& dialog) {

@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int32_t kAreaDialogId = 17000;
 constexpr int32_t kLayoutGridRefresh = 3;
 // The floor views the dialog is shown on: the three floors, the fourth level and its footing.
 constexpr int32_t kLastAreaView = 54;
@@ -63,7 +62,8 @@ void TChild::ShowBuildingArea(int32_t kind) {
 
 void TChild::FloorAreaDialog() {
     if (CurrentView < kGroundFloor || CurrentView > kLastAreaView) return;
-    TAreadlg dialog(this, kAreaDialogId);
+    TAreadlg dialog(GetHandle(), kAreaDialogId);
+    // OK is the only answer; the dialog changes nothing.
     dialog.Execute();
     if (LayoutGridFlag == 1) RunToolDialog(kLayoutGridRefresh);
 }

@@ -153,6 +153,8 @@ public:
 
     // Stairs on the floor shown, with their stairwell on the floor above.
     void CmStairs();
+    // New Room (fixed): the fixed-room tool waits for a click inside an enclosed area.
+    void CmNewRoom();
 
     // Zoom.
     void CmZoomUp();

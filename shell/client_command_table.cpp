@@ -83,7 +83,7 @@ const Table& CommandTable() {
         {cmd::kManualDimension, &TClient::CmManualDimension},
         {cmd::kStairs, &TClient::CmStairs},
         {cmd::kWindows, &TClient::CmWindows},
-        {cmd::kNewRoom, nullptr},
+        {cmd::kNewRoom, &TClient::CmNewRoom},
         // Walls and base
         {cmd::kDoors, &TClient::CmDoors},
         {cmd::kInternalWall, &TClient::CmInternalWall},

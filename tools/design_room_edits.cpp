@@ -21,11 +21,6 @@ using roommode::kMoveFine;
 constexpr int32_t kOutlineMode = 1;
 constexpr int32_t kWipeMode = 0;
 
-// Contents modes of TransformContents.
-constexpr int32_t kContentsMove = 1;
-constexpr int32_t kContentsShrink = 3;
-constexpr int32_t kContentsGrow = 4;
-
 TRoomobj* RoomAtIndex(int32_t index) {
     return dynamic_cast<TRoomobj*>(ObjectList[index]);
 }
@@ -131,11 +126,11 @@ void TDRoomobjtool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint*, int32
     CornersInto(*this, *room);
     if (Kind == kReopenedRoom && result != RoomKeyResult::Nothing && !KeyRefused) {
         if (Mode == roommode::kEnlarge)
-            TransformContents(kContentsGrow, side, step);
+            TransformContents(contentsmode::kGrow, side, step);
         else if (Mode == roommode::kShrink)
-            TransformContents(kContentsShrink, side, step);
+            TransformContents(contentsmode::kShrink, side, step);
         else
-            TransformContents(kContentsMove, 0, 0);
+            TransformContents(contentsmode::kMove, 0, 0);
     }
     if (Mode == kMoveFine) Draw(dc, kOutlineMode);
 }

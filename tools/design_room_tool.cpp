@@ -101,7 +101,8 @@ static void DropInto(TDRoomobjtool& tool) {
     tool.Dragging = 0;
 }
 
-// A re-opened finished room takes its listed contents along once its final corners are known.
+// A re-opened finished room takes its listed contents along once its final corners are known, also
+// when only the snap moved it (the click that re-opens a room drags nothing).
 static void MoveContents(TDRoomobjtool& tool) {
     const TRoomobj* room = PickedRoom(tool.PickedIndex);
     if (tool.Kind != kReopenedRoom || !room) return;
@@ -109,17 +110,16 @@ static void MoveContents(TDRoomobjtool& tool) {
     tool.RoomY1() = room->y1;
     tool.RoomX2() = room->x2;
     tool.RoomY2() = room->y2;
-    if (ObjectList.ReadTempCount() > 0) tool.TransformContents(1, 0, 0);
+    if (ObjectList.ReadTempCount() > 0) tool.TransformContents(contentsmode::kMove, 0, 0);
 }
 
 void TDRoomobjtool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
-    const bool dragged = Dragging == 1;
     DropInto(*this);
     if (Mode == kDragSnapped) {
         Mode = 0;
         SnapToWalls(dc, client, point->x, point->y);
     }
-    if (dragged) MoveContents(*this);
+    MoveContents(*this);
     // The drawing window writes the working file (and reports a failure) right after this.
 }
 
@@ -134,13 +134,12 @@ void TDRoomobjtool::Button2Down(TDC& dc, TRect& client, TPoint* point) {
 }
 
 void TDRoomobjtool::Button2Up(TDC& dc, TRect& client, TPoint* point) {
-    const bool dragged = Dragging == 1;
     DropInto(*this);
     if (Mode == kDragSnapped) {
         Mode = 0;
         SnapToRooms(dc, client, point->x, point->y);
     }
-    if (dragged) MoveContents(*this);
+    MoveContents(*this);
 }
 
 static void ShiftWorkingRectangle(TDRoomobjtool& tool, int32_t dx, int32_t dy) {

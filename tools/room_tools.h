@@ -1,5 +1,9 @@
 // The room tools: the fixed-room tool that builds a finished room in the free space round a click,
 // and the design-room tool of the room-layout views.
+// The fixed-room tool: tools/fixed_room_measure.cpp (the click and its free space),
+// tools/fixed_room_builder.cpp (partitions, mask lines, name label), tools/fixed_room_dimensions.cpp
+// (size lines and the finished room). The design-room tool: tools/design_room_tool.cpp (picking and
+// dragging), tools/design_room_edits.cpp (new rooms, keys, deleting), tools/design_room_pending.cpp.
 #pragma once
 
 #include "document/objects.h"
@@ -21,7 +25,19 @@ public:
     int32_t RightBound = 0;
     int32_t TopBound = 0;
     int32_t BottomBound = 0;
+
+    // Ours: the free space of the last enclosed click (left, right, top, bottom), the faces a bound
+    // falls back to should its object have gone; and whether BuildRoom got its partitions saved, so
+    // that the size annotations follow only a room that was built.
+    int32_t FreeSpace[4] = {};
+    bool RoomBuilt = false;
 };
+
+// The nearer-side codes of the fixed-room tool.
+namespace fixedroom {
+constexpr int32_t kNearerLeft = 1;  // also nearer the top
+constexpr int32_t kNearerRight = 2; // also nearer the bottom
+} // namespace fixedroom
 
 class TDRoomobjtool : public TLineobjtool {
 public:
@@ -75,8 +91,8 @@ public:
     int32_t NameLength = 0;
     int32_t WidthTextLength = 0;
     int32_t LengthTextLength = 0;
-    int32_t PickedIndex = kNoObject;   // the picked room in the document; none before the first pick
-    int32_t SizeOption = 0;            // 0 none, 2 both sizes, 3 horizontal, 4 vertical
+    int32_t PickedIndex = kNoObject; // the picked room in the document; none before the first pick
+    int32_t SizeOption = 0;          // 0 none, 2 both sizes, 3 horizontal, 4 vertical
     int32_t TextHeight = 0;
     int32_t PartitionThickness = 0;
     int32_t RoomLength = 0; // y extent

@@ -112,7 +112,15 @@ public:
     void DeleteGroup(int32_t index);
     // Turns the view's design rooms into finished rooms with their partitions (1 the rooms of the
     // current view, 2 those of the current floor's layout).
+    // Leaves the rectangle enclosing the finished rooms in the box for the caller to repaint.
     void FinishDesignRooms(int32_t mode);
+    // Gives the room at the index, whose corners are in X0, Y0, X1, Y1, partitions on every part of its
+    // sides that no wall closes, mask lines where they run into internal walls, and its labels.
+    void BuildRoomPartitions(int32_t roomIndex);
+    // Appends the partition laid out in the fields (first face X0, Y0 - X1, Y1; second face in the
+    // Face fields; bearing in Angle) as an internal wall of the current view. Finishing saves once
+    // at its end, so this does not write the working file.
+    void AddPartitionWall();
 
     int32_t& DirectionCode() { return PickKind; } // side of the partition being built
     int32_t& SecondFaceSide() { return CursorX; } // as chosen in the thickness dialog

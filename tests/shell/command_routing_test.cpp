@@ -29,15 +29,6 @@ TEST_F(CommandRouting, EveryCommandIsInTheTable) {
     }
 }
 
-TEST_F(CommandRouting, CommandWithoutHandlerIsNotTakenAndShowsDisabled) {
-    TClient client(dir.Path());
-    ASSERT_FALSE(TClient::HasHandler(379));
-    EXPECT_FALSE(client.ProcessCommand(379));
-    TCommandEnabler ce(379);
-    client.EnableCommand(ce);
-    EXPECT_FALSE(ce.IsEnabled());
-}
-
 TEST_F(CommandRouting, UnknownCommandGoesToTheBase) {
     TClient client(dir.Path());
     TCommandEnabler ce(9999);

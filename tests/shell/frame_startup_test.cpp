@@ -130,7 +130,6 @@ TEST_F(FrameStartUp, EveryMenuItemIsRoutedOrShownDisabled) {
             EXPECT_EQ(action->isEnabled(), TClient::HasHandler(item.Command)) << item.Text;
         }
     EXPECT_TRUE(frame->FindMenuAction(24310)->isEnabled());
-    EXPECT_FALSE(frame->FindMenuAction(379)->isEnabled());
 }
 
 TEST_F(FrameStartUp, UnhandledButtonsStayDisabled) {
