@@ -32,7 +32,7 @@ struct Drawing {
         std::filesystem::create_directories(dir + "CFG");
         ObjectList.ProgramDirectory = dir;
         ObjectList.SetDrawingName("BENCH");
-        if (ObjectList.WriteDrawingFile(1) != FileResult::Ok) std::abort();
+        if (ObjectList.WriteDrawingFile(filemode::kWorking) != FileResult::Ok) std::abort();
         std::string text;
         const RecordOrigin centre{SheetWidth * ZoomDivisor / 2, SheetHeight * ZoomDivisor / 2};
         for (int32_t i = 0; i < ObjectList.count; ++i)
@@ -68,14 +68,15 @@ Drawing& Use(int64_t which) {
         current = std::make_unique<Drawing>(which);
         built = which;
     }
-    if (ObjectList.WriteDrawingFile(1) != FileResult::Ok) std::abort();
+    if (ObjectList.WriteDrawingFile(filemode::kWorking) != FileResult::Ok) std::abort();
     return *current;
 }
 
 void BM_WriteDrawingFile(benchmark::State& state) {
     const Drawing& drawing = Use(state.range(0));
     for (auto _ : state) {
-        if (ObjectList.WriteDrawingFile(1) != FileResult::Ok) state.SkipWithError("write failed");
+        if (ObjectList.WriteDrawingFile(filemode::kWorking) != FileResult::Ok)
+            state.SkipWithError("write failed");
     }
     state.SetItemsProcessed(state.iterations() * drawing.objects);
 }
@@ -84,7 +85,8 @@ void BM_ReadDrawingFile(benchmark::State& state) {
     const Drawing& drawing = Use(state.range(0));
     for (auto _ : state) {
         ObjectList.Flush();
-        if (ObjectList.ReadDrawingFile(1) != FileResult::Ok) state.SkipWithError("read failed");
+        if (ObjectList.ReadDrawingFile(filemode::kWorking) != FileResult::Ok)
+            state.SkipWithError("read failed");
     }
     state.SetItemsProcessed(state.iterations() * drawing.objects);
 }

@@ -67,7 +67,7 @@ public:
         StartDrawing();
         if (!tools::SaveWorkingFile()) std::abort();
         DrawingState = 2;
-        child_->Zoom(4);
+        child_->Zoom(zoomkind::kFit);
         Repaint();
     }
 

@@ -11,7 +11,7 @@
 namespace dialogs {
 
 inline void ShowDialogHelp(QWidget* owner, const char* htmlTopic, int32_t context) {
-    if (HelpMode == 1)
+    if (HelpMode == helpmode::kPages)
         HtmlHelpA(owner, htmlTopic, HH_DISPLAY_TOPIC, 0);
     else
         WinHelpA(owner, "tvwhlp.hlp", HELP_CONTEXT, static_cast<uintptr_t>(context));

@@ -1,6 +1,7 @@
 #include "dialogs/help_commands.h"
 
 #include "dialogs/help_context.h"
+#include "document/help_modes.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ HelpRequest Message(std::string text, std::string caption) {
 
 // The Help menu's fixed topics: a page in the menu's own window type, or a context number.
 HelpRequest MenuTopic(int32_t helpMode, std::string_view page, int32_t context) {
-    return helpMode == 1 ? HtmlTopic(page, kMenuTopicWindow) : WinHelpTopic(context);
+    return helpMode == helpmode::kPages ? HtmlTopic(page, kMenuTopicWindow) : WinHelpTopic(context);
 }
 
 } // namespace
@@ -40,7 +41,7 @@ HelpRequest HelpMenuRequest(HelpMenuCommand command, int32_t helpMode, int32_t h
     case HelpMenuCommand::Intro:
         return MenuTopic(helpMode, kIntroPage, kIntroContext);
     case HelpMenuCommand::Contents:
-        if (helpMode == 1) {
+        if (helpMode == helpmode::kPages) {
             HelpRequest request;
             request.kind = HelpRequest::Kind::HtmlContents;
             request.address = std::string(kHtmlHelpFile);
@@ -51,7 +52,7 @@ HelpRequest HelpMenuRequest(HelpMenuCommand command, int32_t helpMode, int32_t h
             return request;
         }
     case HelpMenuCommand::Search:
-        if (helpMode == 1) {
+        if (helpMode == helpmode::kPages) {
             HelpRequest request = HtmlTopic(kIntroPage, kMenuTopicWindow);
             request.kind = HelpRequest::Kind::HtmlIndex;
             request.keyword = "base";
@@ -75,14 +76,14 @@ HelpRequest HelpMenuRequest(HelpMenuCommand command, int32_t helpMode, int32_t h
 }
 
 HelpRequest PageHelpRequest(int32_t helpMode, int32_t helpContextId) {
-    if (helpMode != 1) return {};
+    if (helpMode != helpmode::kPages) return {};
     return HtmlTopic(HelpPageForContext(helpContextId), kTopicWindow);
 }
 
 HelpRequest KeyHelpRequest(int32_t helpMode, int32_t helpContextId) {
-    return helpMode == 1 ? PageHelpRequest(helpMode, helpContextId) : WinHelpTopic(helpContextId);
+    return helpMode == helpmode::kPages ? PageHelpRequest(helpMode, helpContextId) : WinHelpTopic(helpContextId);
 }
 
 HelpRequest DialogHelpRequest(int32_t helpMode, std::string_view page, int32_t context) {
-    return helpMode == 1 ? HtmlTopic(page, kTopicWindow) : WinHelpTopic(context);
+    return helpMode == helpmode::kPages ? HtmlTopic(page, kTopicWindow) : WinHelpTopic(context);
 }

@@ -1,5 +1,5 @@
 // The help commands of the Help menu, context help and the dialogs' Help buttons. Each decides,
-// from the help system chosen at start-up (HelpMode 1: pages, anything else: context numbers), what
+// from the help system chosen at start-up (helpmode::kPages: pages, anything else: context numbers), what
 // to ask of the help system; ShowHelp then makes that one call.
 #pragma once
 

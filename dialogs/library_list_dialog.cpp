@@ -62,7 +62,7 @@ void TLiblistdlg::EvSelChange(int32_t) {
         const std::string text = "The library file LIBS/" + fileName + " is damaged and was not inserted.";
         MessageBox(this, text.c_str(), "LIBRARY", MB_OK | MB_ICONEXCLAMATION);
     }
-    if (!WriteOrTell(ObjectList, 1)) return;
+    if (!WriteOrTell(ObjectList, filemode::kWorking)) return;
     if (Previewed) Previewed();
 }
 

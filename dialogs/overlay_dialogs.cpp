@@ -12,7 +12,7 @@ namespace {
 
 // Both dialogs share one help page.
 void ShowViewHelp(QWidget* dialog) {
-    if (HelpMode == 1) {
+    if (HelpMode == helpmode::kPages) {
         HtmlHelpA(dialog, "tvhelp.chm::/view.htm>wind", HH_DISPLAY_TOPIC, 0);
     } else {
         WinHelpA(dialog, "tvwhlp.hlp", HELP_CONTEXT, 210);

@@ -24,14 +24,15 @@ TSavedlg::TSavedlg(QWidget* parent, int32_t resId)
     : TDialog(dialogs::WithTemplates<RegisterFileDialogTemplates>(parent), resId) {}
 
 void TSavedlg::CmOk() {
-    const bool drawing = ObjectList.WriteDrawingFile(1, pl::Sync::ToDisk) == FileResult::Ok;
-    const bool copy = drawing && ObjectList.WriteDrawingFile(0, pl::Sync::ToDisk) == FileResult::Ok;
+    const bool drawing = ObjectList.WriteDrawingFile(filemode::kWorking, pl::Sync::ToDisk) == FileResult::Ok;
+    const bool copy =
+        drawing && ObjectList.WriteDrawingFile(filemode::kScratch, pl::Sync::ToDisk) == FileResult::Ok;
     SaveFailed = !(drawing && copy);
     if (!drawing) {
-        ReportFailure(this, "The drawing could not be written to " + ObjectList.DrawingFilePath(1) +
-                                ".\nIt has not been saved.");
+        ReportFailure(this, "The drawing could not be written to " +
+                                ObjectList.DrawingFilePath(filemode::kWorking) + ".\nIt has not been saved.");
     } else if (!copy) {
-        ReportFailure(this, "The saved copy " + ObjectList.DrawingFilePath(0) +
+        ReportFailure(this, "The saved copy " + ObjectList.DrawingFilePath(filemode::kScratch) +
                                 " could not be written.\nThe drawing has not been saved.");
     }
     CloseWindow(IDOK);
@@ -39,19 +40,20 @@ void TSavedlg::CmOk() {
 
 void TSavedlg::CmNo() {
     ObjectList.Flush();
-    const FileResult read = ObjectList.ReadDrawingFile(0);
+    const FileResult read = ObjectList.ReadDrawingFile(filemode::kScratch);
     if (read == FileResult::Ok && ObjectList.count == 0) {
         // Never saved: the drawing had no saved state to go back to.
         ObjectList.ClearDrawingFile();
     } else if (read == FileResult::Ok) {
-        if (ObjectList.WriteDrawingFile(1) != FileResult::Ok)
-            ReportFailure(this, "The drawing file " + ObjectList.DrawingFilePath(1) +
+        if (ObjectList.WriteDrawingFile(filemode::kWorking) != FileResult::Ok)
+            ReportFailure(this, "The drawing file " + ObjectList.DrawingFilePath(filemode::kWorking) +
                                     " could not be put back to its saved state.\nIt keeps the changes.");
     } else {
         // Without a readable saved copy nothing is known to go back to: the changes stay.
         ObjectList.Flush();
-        (void)ObjectList.ReadDrawingFile(1); // the one message below covers this read as well
-        ReportFailure(this, "The saved copy " + ObjectList.DrawingFilePath(0) +
+        (void)ObjectList.ReadDrawingFile(
+            filemode::kWorking); // the one message below covers this read as well
+        ReportFailure(this, "The saved copy " + ObjectList.DrawingFilePath(filemode::kScratch) +
                                 " could not be read.\nThe drawing file keeps the changes.");
     }
     CloseWindow(IDOK);

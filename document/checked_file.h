@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "document/drawing_file_modes.h"
+
 class TList;
 
 using FileFailureTeller = void (*)(const char* text, const char* caption);

@@ -92,7 +92,7 @@ int32_t TList::RoomKindAt(int32_t x, int32_t y) const {
 int32_t TList::FloorHasObjects(int32_t code) {
     if (CurrentView > 100) {
         Flush();
-        (void)ReadDrawingFile(1); // an unreadable file simply leaves the floor empty
+        (void)ReadDrawingFile(filemode::kWorking); // an unreadable file simply leaves the floor empty
     }
     if (code == 500 || code == 32100 || code == 32101) return FindKind(code) != kNoObject ? 1 : 0;
     // The per-floor records say nothing about what a floor holds, wherever they stand in the array.
@@ -106,7 +106,7 @@ int32_t TList::FloorHasObjects(int32_t code) {
 int32_t TList::UpperFloorsUsed() {
     CurrentView = kGroundFloor;
     Flush();
-    (void)ReadDrawingFile(1); // an unreadable file simply has no upper floors
+    (void)ReadDrawingFile(filemode::kWorking); // an unreadable file simply has no upper floors
     bool first = false;
     for (int32_t i = 0; i < count; ++i) {
         const TObject* o = (*this)[i];
@@ -140,11 +140,11 @@ int32_t TList::FindObject(int32_t mode, int32_t x, int32_t y) const {
     for (int32_t i = 0; i < count; ++i) {
         const TObject* o = (*this)[i];
         if (!o || o->view != CurrentView) continue;
-        if (mode == 4) {
+        if (mode == pickmode::kText) {
             const bool text = o->kind == kText || o->kind == kDialogText || (o->kind >= 33 && o->kind <= 37);
             if (text && X - 50 * Z < o->x1 && o->x1 < X + 50 * Z && Y - 50 * Z < o->y1 && o->y1 < Y + 50 * Z)
                 return i;
-        } else if (mode == 1) {
+        } else if (mode == pickmode::kWall) {
             if (const auto* w = dynamic_cast<const TIntwallobj*>(o); w && o->kind == kIntWall) {
                 const int64_t m = w->thickness / 2 + Z;
                 if (InsideWidened(Span(w->x1, w->y1, w->x2, w->y2), m, X, Y) ||

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "document/drawing_file_modes.h"
 #include "document/objects.h"
 #include "platform/file_io.h"
 

@@ -56,13 +56,13 @@ constexpr int64_t kMostReserved = 1 << 20;
 
 std::string TList::DrawingFilePath(int32_t mode) const {
     switch (mode) {
-    case 1:
+    case filemode::kWorking:
         // Whatever asked for it, a name that could reach outside the drawings folder names no file.
         if (!IsSafeInFolder(DrawingName)) return {};
         return ProgramDirectory + "DWGS/" + DrawingName + ".DB0";
-    case 0:
+    case filemode::kScratch:
         return ProgramDirectory + "CFG/tmp.cfg";
-    case 2:
+    case filemode::kRoomLayout:
         return ProgramDirectory + "CFG/inroom.cfg";
     default:
         return {};
@@ -147,5 +147,5 @@ FileResult TList::ReadDrawingFile(int32_t mode) {
 
 void TList::ClearDrawingFile() {
     Flush();
-    (void)pl::RemoveFile(DrawingFilePath(1)); // a file that stays only holds a drawing the user discarded
+    (void)pl::RemoveFile(DrawingFilePath(filemode::kWorking)); // a file that stays only holds a drawing the user discarded
 }

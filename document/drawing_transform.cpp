@@ -223,7 +223,7 @@ FileResult TList::ReadTransformed(int32_t how, const char* newName) {
     Flush();
     StartHeightRange();
     std::string text;
-    if (!pl::ReadTextFile(DrawingFilePath(1), text)) {
+    if (!pl::ReadTextFile(DrawingFilePath(filemode::kWorking), text)) {
         EndHeightRange();
         return FileResult::OpenFailed;
     }
@@ -255,7 +255,7 @@ FileResult TList::ReadTransformed(int32_t how, const char* newName) {
         return FileResult::Damaged;
     }
     SetDrawingName(newName ? newName : "");
-    const FileResult saved = WriteDrawingFile(1, pl::Sync::ToDisk); // a new drawing, saved
+    const FileResult saved = WriteDrawingFile(filemode::kWorking, pl::Sync::ToDisk); // a new drawing, saved
     if (!mirror) {
         const int32_t keptView = CurrentView;
         const int32_t codes[3] = {kGroundFloor, kFirstFloor, kSecondFloor};

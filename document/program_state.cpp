@@ -57,10 +57,10 @@ void ResetProgramState() {
     DefaultTextWeight = 400;
     CurrentView = 8;
     HelpContextId = 100;
-    HelpMode = 0;
+    HelpMode = helpmode::kNotChosen;
     DrawingState = 0;
     SaveState = 0;
-    PlanDisplayMode = 0;
+    PlanDisplayMode = displaymode::kPlain;
     LayoutGridFlag = 2;
     PenWidth = 1;
     IdCounter = 1;

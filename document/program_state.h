@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "document/help_modes.h"
+#include "document/plan_display_modes.h"
 #include "platform/win_types.h"
 
 // Colours.
@@ -38,7 +40,7 @@ extern int32_t DefaultTextWeight;
 extern int32_t CurrentView;
 
 extern int32_t HelpContextId;
-extern int32_t HelpMode; // 1 HTML help, 2 context help
+extern int32_t HelpMode; // helpmode (help_modes.h)
 
 // Commands act on a drawing only above 1.
 extern int32_t DrawingState;
@@ -48,7 +50,7 @@ extern int32_t SaveState;
 
 // Tens digit: walls normal (0-9), cross-hatched (10-19), solid (20-29), hidden (30+).
 // Units digit: 0 everything, 1 dimensions hidden, 2 and 4 other floors overlaid, 3 overlays
-// without dimensions.
+// without dimensions (displaymode, plan_display_modes.h).
 extern int32_t PlanDisplayMode;
 
 extern int32_t LayoutGridFlag;

@@ -110,5 +110,5 @@ void CentreDrawing(TDrawingtool&, int32_t mode) {
         }
     }
     // A failed write has been told; the document in memory keeps the centred floor.
-    (void)WriteOrTell(ObjectList, 1);
+    (void)WriteOrTell(ObjectList, filemode::kWorking);
 }

@@ -74,7 +74,7 @@ void TList::MakeTitleBlock() {
     }
     Add(CentredText(CurrentView, kFloorTitle, x, y, title.c_str(), DefaultFontName, DefaultTextWeight,
                     DefaultTextHeight));
-    (void)WriteOrTell(*this, 1); // told; the title is the last thing the step does
+    (void)WriteOrTell(*this, filemode::kWorking); // told; the title is the last thing the step does
 }
 
 int32_t TList::AddScaleCaption(int32_t scale, int32_t showScale) {
@@ -122,6 +122,6 @@ int32_t TList::AddScaleCaption(int32_t scale, int32_t showScale) {
                     anchor != nullptr ? anchor->weight : DefaultTextWeight,
                     anchor != nullptr ? anchor->height : DefaultTextHeight));
     // Told; the page is printed from the document, which holds the caption either way.
-    (void)WriteOrTell(*this, 1);
+    (void)WriteOrTell(*this, filemode::kWorking);
     return 1;
 }

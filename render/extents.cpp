@@ -73,7 +73,8 @@ void TList::ComputeExtents() {
 
     // The document is filled first, so that the choice between walls and dimensions looks at the
     // drawing that is measured.
-    if (count == 0) (void)ReadDrawingFile(1); // a new drawing has no file yet: it measures as empty
+    if (count == 0)
+        (void)ReadDrawingFile(filemode::kWorking); // a new drawing has no file yet: it measures as empty
 
     bool hasAutoDimensions = false;
     for (int32_t i = 0; i < count && !hasAutoDimensions; ++i) {

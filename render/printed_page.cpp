@@ -117,13 +117,13 @@ void THDPrintout::PrintPage(int, TRect&, unsigned) {
     const int32_t unitsBefore = MetricUnits;
     SetPrintValues();
     const int32_t sheetWidth = SheetWidth, sheetHeight = SheetHeight;
-    bool readable = ReadOrTell(ObjectList, 1);
+    bool readable = ReadOrTell(ObjectList, filemode::kWorking);
     if (readable && MetricUnits != unitsBefore) {
         // A drawing in the other units: the print values must be those of the drawing's own units,
         // and the coordinates read under the others are off by the sheet centre, so read again.
         SetPrintValues();
         ObjectList.Flush();
-        readable = ReadOrTell(ObjectList, 1);
+        readable = ReadOrTell(ObjectList, filemode::kWorking);
     }
     // An empty drawing, an unusable scale or no context: a blank page.
     const auto end = [] {
@@ -170,7 +170,7 @@ void THDPrintout::PrintPage(int, TRect&, unsigned) {
     // The caption lives for this page only.
     if (captionAdded > 0 && ObjectList.count > 0) {
         ObjectList.RemoveAt(ObjectList.count - 1);
-        (void)WriteOrTell(ObjectList, 1); // told; the page is done
+        (void)WriteOrTell(ObjectList, filemode::kWorking); // told; the page is done
     }
     end();
 }

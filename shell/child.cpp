@@ -16,6 +16,7 @@
 #include "platform/message_box.h"
 #include "platform/scroller.h"
 #include "platform/settings_file.h"
+#include "platform/virtual_keys.h"
 #include "platform/window_dc.h"
 #include "resources/default_settings.h"
 #include "shell/client.h"
@@ -42,8 +43,8 @@ void ReadColours() {
 // The working file into the document. Only a damaged file is an error: a missing one simply gives
 // an empty sheet.
 void ReadWorkingFile() {
-    if (ObjectList.ReadDrawingFile(1) == FileResult::Damaged) {
-        throw TXOwl("The drawing file " + ObjectList.DrawingFilePath(1) +
+    if (ObjectList.ReadDrawingFile(filemode::kWorking) == FileResult::Damaged) {
+        throw TXOwl("The drawing file " + ObjectList.DrawingFilePath(filemode::kWorking) +
                     " is damaged: the objects after the damage could not be read.");
     }
 }
@@ -74,7 +75,7 @@ TDrawingtool* TChild::CurrentTool() const {
 void TChild::InitSettings() {
     ReadColours();
     InputDC.reset();
-    DatumMode = 1;
+    DatumMode = datummode::kOff;
     RestoreKind = 0;
     StartX = 0;
     StartY = 0;
@@ -126,21 +127,21 @@ void TChild::Paint(TDC& dc, bool, TRect&) {
         if (kind != toolkind::kIntWall) FindWallCorner(ObjectList, DatumX, DatumY);
         if (kind == toolkind::kExtWall) {
             if (tool->X1 > 0 && tool->Y1 > 0) {
-                DatumMode = 4;
+                DatumMode = datummode::kShownWithBearing;
                 DatumX = tool->X1;
                 DatumY = tool->Y1;
             } else {
-                DatumMode = 1;
+                DatumMode = datummode::kOff;
             }
         } else {
-            DatumMode = 4;
+            DatumMode = datummode::kShownWithBearing;
         }
         return;
     }
 
     // Room-layout views.
     shell::ReloadForPaint(tool);
-    if (CurrentView == kRoomLayout && DatumMode < 4) ExternalRectangleSize(0);
+    if (CurrentView == kRoomLayout && DatumMode < datummode::kShownWithBearing) ExternalRectangleSize(0);
     ObjectList.Paint(dc, client);
     if (LayoutGridFlag == 1 && CurrentView < 49) {
         // The grid lines are painted with the document but never stay in it.
@@ -155,16 +156,16 @@ void TChild::NudgeCursor(uint32_t key) {
     POINT p{};
     GetCursorPos(&p);
     switch (key) {
-    case 37:
+    case VK_LEFT:
         --p.x;
         break;
-    case 38:
+    case VK_UP:
         --p.y;
         break;
-    case 39:
+    case VK_RIGHT:
         ++p.x;
         break;
-    case 40:
+    case VK_DOWN:
         ++p.y;
         break;
     default:
@@ -175,12 +176,12 @@ void TChild::NudgeCursor(uint32_t key) {
 
 void TChild::SetDatum(int32_t kind) {
     if (CurrentView < kGroundFloor) return;
-    if (kind == 1) {
+    if (kind == datummode::kOff) {
         DatumX = 0;
         DatumY = 0;
-        DatumMode = 1;
+        DatumMode = datummode::kOff;
         if (ClientWindow.DistanceGadget) ClientWindow.DistanceGadget->SetText("0");
-    } else if (kind == 3 || kind == 4) {
+    } else if (kind == datummode::kShown || kind == datummode::kShownWithBearing) {
         FindWallCorner(ObjectList, DatumX, DatumY);
         DatumMode = kind;
     }

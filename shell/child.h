@@ -32,6 +32,10 @@
 
 #include "platform/geometry.h"
 #include "platform/mdi_child.h"
+#include "shell/cursor_view_results.h"
+#include "shell/datum_modes.h"
+#include "shell/invalidate_kinds.h"
+#include "shell/zoom_kinds.h"
 
 class TClient;
 class TClientDC;
@@ -54,9 +58,9 @@ public:
     int32_t ScrollRangeY = 0;   // vertical scroll range in scroller units; the origin counts down from it
     float HScrollFactor = 0.0f; // scroll range x 0.01: scroller position to percent scroll bar
     float VScrollFactor = 0.0f;
-    int32_t DatumMode = 1;   // 1 read-out off, 2 waiting for the reference click, 3 and 4 set
-    int32_t RestoreKind = 0; // tool kind to re-create after a zoom
-    int32_t DownScrollX = 0; // scroll origin saved at a left-button press
+    int32_t DatumMode = datummode::kOff; // the DATUM read-out (datum_modes.h)
+    int32_t RestoreKind = 0;             // tool kind to re-create after a zoom
+    int32_t DownScrollX = 0;             // scroll origin saved at a left-button press
     int32_t DownScrollY = 0;
     std::unique_ptr<TClientDC> InputDC; // device context of one tool call; null between calls
 
@@ -77,19 +81,19 @@ public:
     void SetupScrolling();
     // Centres the view on the sheet; with repaint 1 also invalidates the whole window.
     void SyncScrollOrigin(int32_t repaint);
-    // Keeps the point moved by an arrow key inside the sheet and the visible area: 0 nothing to do,
-    // 1 the view scrolled, 2 refused (a warning was shown).
+    // Keeps the point moved by an arrow key inside the sheet and the visible area (cursorview).
     int32_t KeepCursorInView(int32_t step, uint32_t key, int32_t x, int32_t y);
-    // Moves the screen cursor one pixel in the direction of an arrow key (37 to 40).
+    // Moves the screen cursor one pixel in the direction of an arrow key.
     void NudgeCursor(uint32_t key);
 
     // --- Zoom and invalidation ---
-    // 1 apply the zoom-up drag's view, 2 normal size, 3 shrink by half, 4 fit on screen.
+    // kind: zoomkind (zoom_kinds.h).
     void Zoom(int32_t kind);
-    // 0 whole area, 3 lower-left strip, 9 whole area painted at once, 15 the current tool's box.
+    // kind: invalidatekind (invalidate_kinds.h).
     void InvalidateArea(int32_t kind);
 
     // --- DATUM and messages ---
+    // kind: datummode::kOff clears the reference; kShown or kShownWithBearing puts it on a wall corner.
     void SetDatum(int32_t kind);
     // Kind 2: "select a floor plan first", leaving the mouse cursor where it was.
     void ShowPrecondition(int32_t kind);
@@ -155,6 +159,7 @@ private:
     void CentreOnSheet(int32_t xu, int32_t yu, float s);
     void SetScrollRanges(int32_t xu, int32_t yu, float s);
     void SnapScrollerToOrigin(int32_t xu, int32_t yu, float s);
+    void ApplyZoom(int32_t xu, int32_t yu);
 
     TClient& ClientWindow;
 };

@@ -9,6 +9,7 @@
 #include "document/document.h"
 #include "document/program_state.h"
 #include "rooms/design_room.h"
+#include "rooms/design_room_modes.h"
 #include "rooms/room_settings.h"
 #include "shell/child.h"
 #include "shell/child_tool_call.h"
@@ -33,7 +34,7 @@ TDRoomobjtool* DesignRoomTool(TChild& window) {
 }
 
 void AfterRoomStarted(TChild& window, TRect& client) {
-    if (window.DatumMode > 1) window.SetDatum(1);
+    if (window.DatumMode > datummode::kOff) window.SetDatum(datummode::kOff);
     window.DesignRoomClientRect(client);
 }
 
@@ -90,7 +91,7 @@ void TChild::MaxDesignRoom() {
     }
     TDRoomobjtool* tool = DesignRoomTool(*this);
     if (!ok || !tool) return;
-    tool->Mode = 0;
+    tool->Mode = roommode::kIdle;
     tool->Start(width, length, 0);
     DrawingState = 2;
     Client().ShowGuide("place cursor in room, move with LB down (align to Room), RB (align Boundary)");

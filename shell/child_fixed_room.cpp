@@ -22,7 +22,6 @@ namespace {
 
 constexpr int32_t kLongestName = 16;
 constexpr int32_t kRefreshKind = 3; // the tool dialog that refreshes the drawing
-constexpr int32_t kDatumOff = 1;
 // The argument AutoDimension is always called with; the tool does not use it.
 constexpr int32_t kRoomCall = 111;
 
@@ -58,7 +57,7 @@ void RepaintRoomArea(TChild& window, const TRect& client, const TDrawingtool& to
 
 void BuildFixedRoom(TChild& window, TRect& client, TRoomobjtool& tool, const RoomAnswer& room) {
     if (LayoutGridFlag == 1) window.RunToolDialog(kRefreshKind);
-    if (window.DatumMode > 1) window.SetDatum(kDatumOff);
+    if (window.DatumMode > datummode::kOff) window.SetDatum(datummode::kOff);
     const int32_t width = room.width / ZoomDivisor, length = room.length / ZoomDivisor;
     shell::CallTool(window, [&](TDC& dc) {
         tool.BuildRoom(dc, client, width, length);

@@ -15,6 +15,9 @@
 #include "shell/client.h"
 #include "shell/length_prompt.h"
 #include "tools/drawing_tool.h"
+#include "tools/extwall_edit_modes.h"
+#include "tools/line_modes.h"
+#include "tools/move_tool.h"
 #include "tools/shape_tools.h"
 #include "tools/wall_tools.h"
 #include "tools/working_file.h"
@@ -86,7 +89,7 @@ std::optional<int32_t> AskArcHeight(TChild& window, TRect& rc, TPoint& cursor) {
 void SplitWallAtCursor(TChild& window, TRect& rc, const TPoint& cursor) {
     TClient& client = window.Client();
     const POINT logical = shell::PixelToLogical(window, rc, cursor);
-    const int32_t index = ObjectList.FindObject(1, logical.x, logical.y);
+    const int32_t index = ObjectList.FindObject(pickmode::kWall, logical.x, logical.y);
     const TObject* picked = ObjectList[index];
     if (index == kNoObject || !picked) {
         shell::BoxKeepingCursor(window, "No valid object selected - please restart", "NO SELECTION", MB_OK);
@@ -96,7 +99,7 @@ void SplitWallAtCursor(TChild& window, TRect& rc, const TPoint& cursor) {
     client.RestoreTool(kind);
     client.Tool->Window = &window;
     client.Tool->PickKind = index;
-    client.Tool->Mode = 5;
+    client.Tool->Mode = extwallmode::kSplit;
     if (kind != kOutlineLine && kind != kExtWall) {
         client.SelectPickTool();
         return;
@@ -120,89 +123,131 @@ void DeletePartitionAtCursor(TChild& window, TRect& rc, TPoint& cursor) {
     window.Invalidate(true);
 }
 
-void IdleEnter(TChild& window, TRect& rc, TPoint& cursor) {
+// What a shape tool asks before an Enter places its point: the arc's height (the step of the key),
+// the radius of a circle or rounded rectangle (kept in the tool). Nothing when the user cancelled.
+std::optional<int32_t> AskShapeStep(TChild& window, TRect& rc, TPoint& cursor) {
     TClient& client = window.Client();
-    auto tool = [&client]() { return client.Tool.get(); };
-    const int32_t kind = tool()->Kind;
-    const int32_t mode = tool()->Mode;
-    if (kind == toolkind::kBaseChange && tool()->PickKind == 0) return;
-
-    int32_t step = 0;
-    if (kind == toolkind::kArc && HasArcStart(*tool())) {
-        const auto height = AskArcHeight(window, rc, cursor);
-        if (!height) return;
-        step = *height;
-    } else if (kind == toolkind::kCircle) {
+    TDrawingtool& tool = *client.Tool;
+    const int32_t kind = tool.Kind;
+    if (kind == toolkind::kArc && HasArcStart(tool)) return AskArcHeight(window, rc, cursor);
+    if (kind == toolkind::kCircle) {
         const auto radius =
             MetricUnits == 0 ? AskRadius("in inches", "4", 1400) : AskRadius("in millimetres", "100", 32000);
-        if (!radius) return;
-        tool()->Count = MetricUnits == 0 ? *radius * 24 : *radius;
+        if (!radius) return std::nullopt;
+        tool.Count = MetricUnits == 0 ? *radius * 24 : *radius;
     } else if (kind == toolkind::kRectangle) {
         client.ShowGuide("GUIDE: Now use arrow direction keys for horizontal & vertical inputs");
     } else if (kind == toolkind::kRoundRect) {
         const auto radius = MetricUnits == 0 ? AskRadius("in inches", "2", 1400) : AskRadius("", "50", 32000);
-        if (!radius) return;
-        tool()->Count = MetricUnits == 0 ? *radius * 24 : *radius;
+        if (!radius) return std::nullopt;
+        tool.Count = MetricUnits == 0 ? *radius * 24 : *radius;
         client.ShowGuide("GUIDE: Now use arrow direction keys for input");
     }
+    return 0;
+}
 
-    if (kind == toolkind::kOpening) {
-        KeyDownOnTool(window, rc, VK_RETURN, cursor, step);
-        if (tool()->Y0 != 1) tool()->Command(100);
-        client.SelectPickTool();
-        return;
-    }
-    if ((kind == toolkind::kLine && mode == 20) || mode == 21) {
-        tool()->PointPlaced = 0;
-        window.MeasurementInput(cursor);
-        tool()->Mode += 1;
-        return;
-    }
-    if (kind == toolkind::kLine && mode == 42) {
-        KeyDownOnTool(window, rc, VK_RETURN, cursor, step);
-        client.SelectPickTool();
-        return;
-    }
-    if (kind == toolkind::kMove) {
-        if (CurrentView == kSitePlan) HelpContextId = 210;
-        KeyDownOnTool(window, rc, VK_RETURN, cursor, 0);
-        client.SelectPickTool();
-        tools::SaveWorkingFile();
-        window.SetDatum(4);
-        return;
-    }
-    if (kind == toolkind::kIntWallDelete) {
-        DeletePartitionAtCursor(window, rc, cursor);
-        return;
-    }
-    if (kind == toolkind::kExtWallEdit && mode == 5) {
-        SplitWallAtCursor(window, rc, cursor);
-        return;
-    }
+// One Enter of an idle drawing window as its handlers see it.
+struct IdleEnterKey {
+    TChild& window;
+    TRect& rc;
+    TPoint& cursor;
+    int32_t kind;
+    int32_t mode;
+    int32_t step;
 
-    KeyDownOnTool(window, rc, VK_RETURN, cursor, step);
-    TDrawingtool& placed = *tool();
+    TClient& Client() const { return window.Client(); }
+    TDrawingtool* Tool() const { return window.Client().Tool.get(); }
+    void ToTool(int32_t keyStep) { KeyDownOnTool(window, rc, VK_RETURN, cursor, keyStep); }
+};
+
+bool EnterPlacesOpening(IdleEnterKey& enter) {
+    if (enter.kind != toolkind::kOpening) return false;
+    enter.ToTool(enter.step);
+    if (enter.Tool()->Y0 != 1) enter.Tool()->Command(100);
+    enter.Client().SelectPickTool();
+    return true;
+}
+
+// The manual dimension's two points, each followed by its measurement.
+bool EnterGivesDimensionPoint(IdleEnterKey& enter) {
+    if (!((enter.kind == toolkind::kLine && enter.mode == linemode::kManualFirstPoint) ||
+          enter.mode == linemode::kManualSecondPoint))
+        return false;
+    enter.Tool()->PointPlaced = 0;
+    enter.window.MeasurementInput(enter.cursor);
+    enter.Tool()->Mode += 1;
+    return true;
+}
+
+bool EnterDrawsMultilineCopies(IdleEnterKey& enter) {
+    if (enter.kind != toolkind::kLine || enter.mode != linemode::kMultilineCopies) return false;
+    enter.ToTool(enter.step);
+    enter.Client().SelectPickTool();
+    return true;
+}
+
+bool EnterPlacesMovedSelection(IdleEnterKey& enter) {
+    if (enter.kind != toolkind::kMove) return false;
+    if (CurrentView == kSitePlan) HelpContextId = 210;
+    enter.ToTool(0);
+    enter.Client().SelectPickTool();
+    tools::SaveWorkingFile();
+    enter.window.SetDatum(datummode::kShownWithBearing);
+    return true;
+}
+
+bool EnterDeletesPartition(IdleEnterKey& enter) {
+    if (enter.kind != toolkind::kIntWallDelete) return false;
+    DeletePartitionAtCursor(enter.window, enter.rc, enter.cursor);
+    return true;
+}
+
+bool EnterSplitsWall(IdleEnterKey& enter) {
+    if (enter.kind != toolkind::kExtWallEdit || enter.mode != extwallmode::kSplit) return false;
+    SplitWallAtCursor(enter.window, enter.rc, enter.cursor);
+    return true;
+}
+
+// Every other tool takes the Enter as a placed point; the first point of a wall, an outline or the
+// multi-line's model also becomes the DATUM reference.
+void EnterPlacesPoint(IdleEnterKey& enter) {
+    TChild& window = enter.window;
+    const int32_t kind = enter.kind;
+    enter.ToTool(enter.step);
+    TDrawingtool& placed = *enter.Tool();
     placed.PointPlaced = 1;
     if (kind == toolkind::kArc || kind == 18) {
         placed.PointPlaced = 0;
-    } else if (kind == toolkind::kLine && mode == 41) {
+    } else if (kind == toolkind::kLine && enter.mode == linemode::kMultilineModelEnd) {
         window.DatumX = placed.X0;
         window.DatumY = placed.Y0;
-        window.DatumMode = 4;
+        window.DatumMode = datummode::kShownWithBearing;
     } else if (kind == toolkind::kExtWall || kind == toolkind::kOutline) {
         // Only the first Enter of an outline makes its start the DATUM and the start point.
         if (!HasObjectOfKindOnView(kind)) {
             window.DatumX = window.StartX = placed.X0;
             window.DatumY = window.StartY = placed.Y0;
-            window.DatumMode = 4;
+            window.DatumMode = datummode::kShownWithBearing;
         }
     } else if (kind == toolkind::kIntWall) {
         window.DatumX = placed.X0;
         window.DatumY = placed.Y0;
-        window.DatumMode = 4;
+        window.DatumMode = datummode::kShownWithBearing;
         placed.Dragging = 1;
     }
     if (kind == toolkind::kStairs) window.Invalidate(true);
+}
+
+void IdleEnter(TChild& window, TRect& rc, TPoint& cursor) {
+    const TDrawingtool& tool = *window.Client().Tool;
+    if (tool.Kind == toolkind::kBaseChange && tool.PickKind == 0) return;
+    IdleEnterKey enter{window, rc, cursor, tool.Kind, tool.Mode, 0};
+    const auto step = AskShapeStep(window, rc, cursor);
+    if (!step) return;
+    enter.step = *step;
+    if (!(EnterPlacesOpening(enter) || EnterGivesDimensionPoint(enter) || EnterDrawsMultilineCopies(enter) ||
+          EnterPlacesMovedSelection(enter) || EnterDeletesPartition(enter) || EnterSplitsWall(enter)))
+        EnterPlacesPoint(enter);
 }
 
 void IdleKey(TChild& window, TRect& rc, uint key, TPoint& cursor) {
@@ -214,7 +259,7 @@ void IdleKey(TChild& window, TRect& rc, uint key, TPoint& cursor) {
         return;
     }
     if (IsArrow(key)) {
-        if (tool.Kind == toolkind::kMove && tool.Mode == 3) {
+        if (tool.Kind == toolkind::kMove && tool.Mode == movestate::kMoving) {
             window.NudgeCursor(key);
             KeyDownOnTool(window, rc, key, cursor, 0);
         } else if (tool.Kind == toolkind::kBaseChange) {
@@ -222,16 +267,17 @@ void IdleKey(TChild& window, TRect& rc, uint key, TPoint& cursor) {
             tool.PointPlaced = 1;
             tool.Dragging = 1;
             tool.CrosshairStyle = (key == VK_LEFT || key == VK_RIGHT) ? 1 : 2;
-            if (tool.Mode == 8)
+            if (tool.Mode == extwallmode::kExpandBase)
                 client.ShowGuide("GUIDE: move cursor,press ENTER when line is at position to expand from");
-            if (tool.Mode == 9)
+            if (tool.Mode == extwallmode::kShrinkBase)
                 client.ShowGuide("GUIDE: move cursor,press ENTER when line is at position to shrink from");
         } else {
             window.NudgeCursor(key);
         }
         return;
     }
-    if ((key == VK_ADD || key == VK_SUBTRACT) && tool.Kind == toolkind::kMove && tool.Mode == 3) {
+    if ((key == VK_ADD || key == VK_SUBTRACT) && tool.Kind == toolkind::kMove &&
+        tool.Mode == movestate::kMoving) {
         if (window.CheckRotateSelection() == 1) return;
         KeyDownOnTool(window, rc, key, cursor, 1);
     }
@@ -245,7 +291,8 @@ void TChild::EvKeyDown(uint key, uint, uint) {
     TRect rc = GetClientRect();
 
     if (key == VK_F1) {
-        if ((kind == 20 || kind == 21) && CurrentView == kGroundFloor) HelpContextId = 210;
+        if ((kind == toolkind::kPickQuiet || kind == toolkind::kPick) && CurrentView == kGroundFloor)
+            HelpContextId = 210;
         ShowHelp(GetHandle(), KeyHelpRequest(HelpMode, HelpContextId));
         return;
     }
@@ -262,21 +309,21 @@ void TChild::EvKeyDown(uint key, uint, uint) {
     if (key == VK_TAB) {
         if (DrawingState <= 0) return;
         HelpContextId = 350;
-        if (DatumMode != 2) {
+        if (DatumMode != datummode::kAwaitingClick) {
             client.ShowGuide(
                 "DATUM ON - click reference point with Left Btn, click ICON or use TAB key to turn off");
             client.Tool->PointPlaced = 0;
             DatumX = 0;
             DatumY = 0;
-            DatumMode = 2;
+            DatumMode = datummode::kAwaitingClick;
         } else {
             client.ShowGuide("GUIDE: press F1 for help");
-            SetDatum(4);
+            SetDatum(datummode::kShownWithBearing);
         }
         return;
     }
 
-    if (kind == 20 && DatumMode < 2) return;
+    if (kind == toolkind::kPickQuiet && DatumMode < datummode::kAwaitingClick) return;
     const bool quietKind = kind == toolkind::kExtWall || kind == toolkind::kLine ||
                            kind == toolkind::kRectangle || kind == toolkind::kRoundRect ||
                            kind == toolkind::kMove || kind == toolkind::kIntWall;

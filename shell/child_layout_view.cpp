@@ -48,7 +48,7 @@ void TChild::ExternalRectangleSize(int32_t) {
     const LayoutBounds bounds = ReadLayoutBounds();
     DatumX = bounds.minX;
     DatumY = bounds.maxY;
-    DatumMode = 4;
+    DatumMode = datummode::kShownWithBearing;
     if (!SizeReportWanted()) return;
     Client().ShowGuide((MetricUnits == 1 ? MetricReport(*rect) : ImperialReport(*rect)).c_str());
 }
@@ -61,7 +61,7 @@ void TChild::LayoutGridRefresh() {
     }
     const int32_t view = CurrentView;
     TRect client = GetClientRect();
-    if (ObjectList.WriteDrawingFile(1) != FileResult::Ok) {
+    if (ObjectList.WriteDrawingFile(filemode::kWorking) != FileResult::Ok) {
         Invalidate(true);
         return;
     }
@@ -73,5 +73,5 @@ void TChild::LayoutGridRefresh() {
     ObjectList.Flush();
     CurrentView = view;
     // The file was written above; should it not read back, the regular repaint tries again.
-    if (ObjectList.ReadDrawingFile(1) != FileResult::Ok) Invalidate(true);
+    if (ObjectList.ReadDrawingFile(filemode::kWorking) != FileResult::Ok) Invalidate(true);
 }

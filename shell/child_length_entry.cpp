@@ -19,6 +19,8 @@
 #include "shell/length_prompt.h"
 #include "tools/cancelled_line.h"
 #include "tools/drawing_tool.h"
+#include "tools/extwall_edit_modes.h"
+#include "tools/line_modes.h"
 #include "tools/room_tools.h"
 #include "tools/working_file.h"
 
@@ -27,7 +29,6 @@ namespace shell {
 namespace {
 
 constexpr int32_t kAreaChanged = 30000;
-constexpr int32_t kLineTextMode = 51;
 constexpr int32_t kArrowNudge = 50; // StartX of the internal-wall tool while arrows only nudge
 
 bool IsDesignRoom(int32_t kind) {
@@ -59,13 +60,16 @@ const char* PromptTitle(const TDrawingtool& tool) {
     case toolkind::kRoundRect:
         return "ROUNDED RECTANGLE";
     case toolkind::kBaseChange:
-        return tool.Mode == 8 ? "EXPAND BASE BY" : tool.Mode == 9 ? "SHRINK BASE BY" : "LINE";
+        return tool.Mode == extwallmode::kExpandBase   ? "EXPAND BASE BY"
+               : tool.Mode == extwallmode::kShrinkBase ? "SHRINK BASE BY"
+                                                       : "LINE";
     case toolkind::kIntWall:
         return tool.PointPlaced == 4 ? "OPEN UP" : "WALL TO";
     default:
         break;
     }
-    if (IsDesignRoom(tool.Kind) && (tool.Mode == 20 || tool.Mode == 21 || tool.Mode == 55))
+    if (IsDesignRoom(tool.Kind) && (tool.Mode == roommode::kEnlarge || tool.Mode == roommode::kShrink ||
+                                    tool.Mode == roommode::kMoveByStep))
         return "ADJUST ROOM";
     // A design-room tool in another mode has no title of its own; it asks like the line tool.
     return "LINE";
@@ -125,8 +129,10 @@ void EngagedStep::Run() {
         else
             CommonStep(key_, 0);
     } else if (key_ == 0x41 || key_ == VK_NUMPAD1) {
-        if (kind == toolkind::kExtWall && (Tool().Mode == 0 || Tool().Mode == 1)) {
-            Tool().Mode = 1 - Tool().Mode;
+        int32_t& mode = Tool().Mode;
+        if (kind == toolkind::kExtWall &&
+            (mode == extwalldraw::kArrowsDraw || mode == extwalldraw::kArrowsNudge)) {
+            mode = mode == extwalldraw::kArrowsNudge ? extwalldraw::kArrowsDraw : extwalldraw::kArrowsNudge;
             Toggled();
         } else if (kind == toolkind::kIntWall && (window_.StartX == 0 || window_.StartX == kArrowNudge)) {
             window_.StartX = kArrowNudge - window_.StartX;
@@ -141,7 +147,7 @@ void EngagedStep::Run() {
 
 void EngagedStep::Arrow() {
     const int32_t kind = Tool().Kind;
-    const bool nudge = (kind == toolkind::kExtWall && Tool().Mode == 1) ||
+    const bool nudge = (kind == toolkind::kExtWall && Tool().Mode == extwalldraw::kArrowsNudge) ||
                        (kind == toolkind::kIntWall && window_.StartX == kArrowNudge) ||
                        kind == toolkind::kOutline;
     if (nudge) {
@@ -194,7 +200,7 @@ std::optional<int32_t> EngagedStep::AskLength(const char* preset) {
 void EngagedStep::BaseDistance() {
     const POINT logical = PixelToLogical(window_, rc_, cursor_);
     int32_t preset = 0;
-    if (Tool().Mode == 9) {
+    if (Tool().Mode == extwallmode::kShrinkBase) {
         Tool().Count = logical.x;
         Tool().CursorY = logical.y;
         Tool().Command(1);
@@ -237,23 +243,24 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
     const int32_t kind = Tool().Kind;
     const POINT logical = PixelToLogical(window_, rc_, cursor_);
     const bool keepsInView = kind != toolkind::kBaseChange && kind < toolkind::kDesignRoom;
-    const int32_t view = keepsInView ? window_.KeepCursorInView(step, key, logical.x, logical.y) : 0;
+    const int32_t view =
+        keepsInView ? window_.KeepCursorInView(step, key, logical.x, logical.y) : cursorview::kInView;
     // A step off the sheet was refused with a warning: the tool never sees it, so nothing is made,
     // written or drawn.
-    if (view == 2) return;
+    if (view == cursorview::kOffSheet) return;
     KeyDown(key, step);
-    if (view == 1) window_.Invalidate(true);
+    if (view == cursorview::kScrolled) window_.Invalidate(true);
 
     TDrawingtool& tool = Tool();
     if (IsOutline(kind)) {
         window_.DatumX = tool.X1;
         window_.DatumY = tool.Y1;
         window_.Invalidate(true);
-        window_.DatumMode = 4;
+        window_.DatumMode = datummode::kShownWithBearing;
         client_.ShowGuide("Continue - if same details use arrow keys or Enter endpoint - click Extwall icon "
                           "if changing detail");
-    } else if (kind == toolkind::kLine && tool.Mode == 42) {
-        window_.DatumMode = 1;
+    } else if (kind == toolkind::kLine && tool.Mode == linemode::kMultilineCopies) {
+        window_.DatumMode = datummode::kOff;
         SetDistanceGadget(client_, "0");
     } else if (kind == toolkind::kLine) {
         client_.ShowGuide("ENTER start point,then arrow direction (then ENTER/ARROW/INPUT to continue on), "
@@ -261,21 +268,22 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
         tool.PointPlaced = 0;
     } else if (IsDesignRoom(kind)) {
         if (RoomKeyRefused(tool)) {
-            tool.Mode = 0;
+            tool.Mode = roommode::kIdle;
             return;
         }
         tools::SaveWorkingFile();
-        if (tool.Mode == 65) {
+        if (tool.Mode == roommode::kMoveFine) {
             CallTool(window_, [&](TDC& dc) { Tool().Draw(dc, 1); });
         } else {
-            tool.Mode = 0;
+            tool.Mode = roommode::kIdle;
             window_.MergeStep(rc_);
         }
     }
 
     if (kind == toolkind::kIntWall)
         InternalWallFollowUp(key);
-    else if (Tool().Mode == kLineTextMode && Tool().Kind == toolkind::kLine && Tool().Y0 < kCancelledLineMark)
+    else if (Tool().Mode == linemode::kLineTextDrawing && Tool().Kind == toolkind::kLine &&
+             Tool().Y0 < kCancelledLineMark)
         LineTextStep();
 
     if (IsOutline(kind)) {
@@ -295,14 +303,14 @@ void EngagedStep::InternalWallFollowUp(uint key) {
     TDrawingtool& tool = Tool();
     window_.DatumX = tool.X1;
     window_.DatumY = tool.Y1;
-    window_.DatumMode = 4;
+    window_.DatumMode = datummode::kShownWithBearing;
     if (tool.PointPlaced == 1 || tool.PointPlaced == 3 || key == VK_RETURN) tools::SaveWorkingFile();
     if (ZoomDivisor == 0) return;
     if (tool.PointPlaced == 1) {
         auto finish = [this] {
             client_.SelectPickTool();
             client_.ShowToolName("Pick Tool");
-            window_.DatumMode = 1;
+            window_.DatumMode = datummode::kOff;
             window_.StartX = 0;
             SetDistanceGadget(client_, "0");
         };
@@ -337,7 +345,7 @@ void EngagedStep::InternalWallFollowUp(uint key) {
         SetCursorPos(screen.x, screen.y);
         tool.Dragging = 1;
     } else if (tool.PointPlaced == 4) {
-        window_.InvalidateArea(15);
+        window_.InvalidateArea(invalidatekind::kToolBox);
         client_.SelectPickTool();
     }
 }
@@ -352,7 +360,7 @@ void EngagedStep::LineTextStep() {
     }
     CallTool(window_, [&](TDC& dc) { Tool().ShowLengthLabel(dc, rc_, 0, 0); });
     if (CurrentView == kSitePlan) {
-        Tool().Mode = kLineTextMode;
+        Tool().Mode = linemode::kLineTextDrawing;
         Tool().PointPlaced = 1;
         Tool().X0 = endX;
         Tool().Y0 = endY;
@@ -363,7 +371,7 @@ void EngagedStep::LineTextStep() {
 }
 
 void EngagedStep::StartPointReadout() {
-    if (window_.DatumMode != 4) return;
+    if (window_.DatumMode != datummode::kShownWithBearing) return;
     const std::string text =
         shell::StartPointReadout(Tool().X1 - window_.StartX, Tool().Y1 - window_.StartY, MetricUnits == 1);
     if (!text.empty()) client_.ShowGuide(text.c_str());
@@ -391,17 +399,17 @@ void EngagedStep::ClosingTest() {
         Tool().Command(5);
         AutoDimension();
         window_.ShowBuildingArea(2);
-        window_.DatumMode = 1;
+        window_.DatumMode = datummode::kOff;
         SetDistanceGadget(client_, "0");
         client_.SelectPickTool();
     } else {
-        window_.DatumMode = 1;
+        window_.DatumMode = datummode::kOff;
         SetDistanceGadget(client_, "0");
         client_.RestoreTool(toolkind::kExtWall);
         Tool().Window = &window_;
         Tool().Command(7);
         AutoDimension();
-        window_.DatumMode = 1;
+        window_.DatumMode = datummode::kOff;
         SetDistanceGadget(client_, "0");
         client_.RestoreTool(toolkind::kIntWall);
         Tool().Window = &window_;
@@ -412,7 +420,7 @@ void EngagedStep::ClosingTest() {
     }
     ObjectList.MakeTitleBlock();
     if (kind == toolkind::kOutline) window_.ShowBuildingArea(2);
-    PlanDisplayMode = 0;
+    PlanDisplayMode = displaymode::kPlain;
     if (CurrentView == kGroundFloor) window_.SyncScrollOrigin(0);
     window_.Invalidate(true);
 }

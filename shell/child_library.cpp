@@ -18,7 +18,6 @@
 namespace {
 
 constexpr int32_t kLibraryHelp = 330;
-constexpr int32_t kLowerLeftStrip = 3; // InvalidateArea: where library previews appear
 constexpr int32_t kMoveToolKind = 78;  // RestoreTool: a fresh move tool
 
 // Replaces the current tool with a move tool whose selection is every object from firstIndex on.
@@ -43,9 +42,9 @@ void CancelInsertion(TChild& window, int32_t savedCount, int32_t savedView, int3
     IdCounter = savedIdCounter;
     // A selection listed before the insertion may name indices the preview shifted.
     ObjectList.ForgetSelection();
-    if (!WriteOrTell(ObjectList, 1)) return;
+    if (!WriteOrTell(ObjectList, filemode::kWorking)) return;
     window.Client().Tool->Kind = toolkind::kPickQuiet;
-    window.InvalidateArea(kLowerLeftStrip);
+    window.InvalidateArea(invalidatekind::kLibraryStrip);
 }
 
 } // namespace
@@ -62,7 +61,7 @@ void TChild::InsertLibrarySymbol(int32_t group) {
     HelpContextId = kLibraryHelp;
 
     TLiblistdlg dialog(client.GetHandle(), kLibraryListDialogId, group);
-    dialog.Previewed = [this] { InvalidateArea(kLowerLeftStrip); };
+    dialog.Previewed = [this] { InvalidateArea(invalidatekind::kLibraryStrip); };
     if (dialog.Execute() != IDOK) return CancelInsertion(*this, savedCount, savedView, savedIdCounter);
 
     if (!SelectAppendedForMoving(*this, savedCount)) return;
@@ -79,8 +78,8 @@ void TChild::StartPaste() {
         MessageBox("What was copied could not be read back (LIBS/PASTE.CFG is damaged): nothing was pasted.",
                    "PASTE", MB_OK | MB_ICONEXCLAMATION);
     }
-    if (!WriteOrTell(ObjectList, 1)) return;
-    InvalidateArea(kLowerLeftStrip);
+    if (!WriteOrTell(ObjectList, filemode::kWorking)) return;
+    InvalidateArea(invalidatekind::kLibraryStrip);
     TMoveobjtool* tool = SelectAppendedForMoving(*this, firstNew);
     if (!tool) return;
     client.ShowGuide("GUIDE: click LEFT Button on reference point and MOVE,press ENTER to finish");
@@ -95,6 +94,6 @@ void TChild::StartAddToLibrary() {
     HelpContextId = kLibraryHelp;
     // The gathering needs a copy tool even where the Copy command left the current tool in place.
     if (!dynamic_cast<TCopyobjtool*>(client.Tool.get())) client.InstallTool(std::make_unique<TCopyobjtool>());
-    static_cast<TCopyobjtool&>(*client.Tool).LibraryMode() = 1;
+    static_cast<TCopyobjtool&>(*client.Tool).LibraryMode() = copymode::kForLibrary;
     client.ShowGuide("GUIDE: click LB just outside one corner and DRAG over new library item");
 }

@@ -4,6 +4,7 @@
 // re-creating a tool for what was clicked), and afterwards writes the drawing, repaints and guides.
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include "dialogs/atolib_dialog.h"
 #include "document/coordinate_mapping.h"
@@ -24,14 +25,16 @@
 #include "shell/length_prompt.h"
 #include "shell/move_family_steps.h"
 #include "tools/cancelled_line.h"
+#include "tools/centre_aid_modes.h"
 #include "tools/drawing_tool.h"
+#include "tools/extwall_edit_modes.h"
+#include "tools/line_modes.h"
 #include "tools/move_tool.h"
+#include "tools/wall_tools.h"
 #include "tools/working_file.h"
 #include "walls/extwall_edit.h"
 
 namespace {
-
-constexpr int32_t kOutsideWalls = 10001;
 
 // Tells the user why a lengthen or shorten changed nothing; false when it was carried out.
 bool WallEditRefused(TChild& window, int32_t code) {
@@ -56,7 +59,7 @@ void ReportFailedMeasure(TChild& window, TDrawingtool& tool) {
                                 ? "the click was probably outside the external walls"
                                 : "one of the measuring walls was angled",
                             "NO SELECTION", MB_OK);
-    tool.Mode = 0;
+    tool.Mode = roommode::kIdle;
 }
 
 void MarkModified() {
@@ -113,327 +116,482 @@ void ClosingSteps(TChild& window, int32_t entryMode) {
     // next click elsewhere would be taken for this press's end and the view scrolled toward it.
     if (window.Scroller && window.Scroller->IsAutoMode() && LeftButtonHeld()) RunPressLoop(window);
     TClient& client = window.Client();
-    if (entryMode == 55 || entryMode == 65) client.Tool->Mode = 0;
-    if (CurrentView >= 40 && CurrentView <= 49 && (entryMode == 30 || entryMode == 40)) {
+    if (entryMode == roommode::kMoveByStep || entryMode == roommode::kMoveFine)
+        client.Tool->Mode = toolmode::kIdle;
+    const bool roomLayout = CurrentView >= kRoomLayout && CurrentView <= 49;
+    if (roomLayout && (entryMode == roommode::kRotate || entryMode == roommode::kDelete)) {
         tools::SaveWorkingFile();
-        client.Tool->Mode = 0;
+        client.Tool->Mode = toolmode::kIdle;
         window.Invalidate(true);
         if (LayoutGridFlag == 1) window.LayoutGridRefresh();
     }
 }
 
-} // namespace
+// One left press as its handlers see it. The tool is fetched afresh each time, since a handler may
+// re-create it; the logical point is converted once, on first use.
+struct Press {
+    TChild& window;
+    TClient& client;
+    TPoint point;
+    TRect rc;
+    int32_t kind;
+    int32_t mode;
+    bool closing = true; // false: the press ends without the closing steps
+    std::optional<POINT> logical;
 
-void TChild::EvLButtonDown(uint, const TPoint& pointIn) {
-    TClient& client = Client();
-    TPoint point = pointIn;
-    TRect rc = GetClientRect();
-    client.Tool->Window = this;
-    const int32_t kind = client.Tool->Kind;
-    const int32_t mode = client.Tool->Mode;
-    auto tool = [&client]() { return client.Tool.get(); };
-    auto buttonDown = [&] { shell::CallTool(*this, [&](TDC& dc) { tool()->ButtonDown(dc, rc, &point); }); };
+    Press(TChild& w, const TPoint& p)
+        : window(w), client(w.Client()), point(p), rc(w.GetClientRect()), kind(client.Tool->Kind),
+          mode(client.Tool->Mode) {}
 
-    DownScrollX = ScrollOriginX;
-    DownScrollY = ScrollOriginY;
-
-    if ((kind == toolkind::kOpening && (mode < 30 || mode > 37)) || CurrentView == 45) {
-        ClosingSteps(*this, mode);
-        return;
+    TDrawingtool* Tool() const { return client.Tool.get(); }
+    void ButtonDown() {
+        shell::CallTool(window, [&](TDC& dc) { Tool()->ButtonDown(dc, rc, &point); });
     }
+    const POINT& Logical() {
+        if (!logical) logical = shell::PixelToLogical(window, rc, point);
+        return *logical;
+    }
+    // The press is over and the closing steps are skipped.
+    bool Abandon() {
+        closing = false;
+        return true;
+    }
+};
 
-    if (IsDesignRoomKind(kind)) {
-        SetDatum(1);
-        if (tool()->PointPlaced > 0) tool()->PointPlaced = 0;
-        if (mode < 5 || mode == 20 || mode == 21 || mode == 30 || mode == 40 || mode == 50 || mode == 1000 ||
-            mode == 29001) {
-            buttonDown();
-            if (tool()->Y1 == kNoObject) {
-                shell::BoxKeepingCursor(*this, "no room selected", "NO SELECTION", MB_OK);
-                client.SelectPickTool();
-                return;
-            }
-            if (kind == toolkind::kReopenedRoom && mode == roommode::kAlter) {
-                InvalidateArea(15);
-                SetDatum(1);
-            }
-            ReportFailedMeasure(*this, *tool());
-        }
-        if (mode == 55 || mode == 65) tool()->Mode = 0;
-        if (mode == 30 || mode == 40) {
-            tools::SaveWorkingFile();
-            tool()->Mode = 0;
-            MarkModified();
-            MergeStep(rc);
-        }
-        ClosingSteps(*this, mode);
-        return;
-    }
-
-    const POINT logical = shell::PixelToLogical(*this, rc, point);
-    const int32_t roomKind = ObjectList.RoomKindAt(logical.x, logical.y);
-    if (IsDesignRoomKind(roomKind)) {
-        client.RestoreTool(roomKind);
-        SetDatum(1);
-        tool()->Window = this;
-        buttonDown();
-        MarkModified();
-        ClosingSteps(*this, mode);
-        return;
-    }
-
-    if (mode >= 30 && mode <= 38) {
-        shell::CallTool(*this, [&](TDC& dc) {
-            if (mode >= 35)
-                tool()->ThreePointAid(dc, rc, point.x, point.y);
-            else
-                tool()->MidpointAid(dc, rc, point.x, point.y);
-        });
-        ClosingSteps(*this, mode);
-        return;
-    }
-
-    if (DatumMode == 2) {
-        SetDatumAt(*this, logical);
-        ClosingSteps(*this, mode);
-        return;
-    }
-
-    if (kind == toolkind::kExtWallEdit) {
-        const int32_t xd = logical.x * ZoomDivisor;
-        const int32_t yd = logical.y * ZoomDivisor;
-        const int32_t index = ObjectList.FindObject(1, logical.x, logical.y);
-        const TObject* picked = ObjectList[index];
-        if (index == kNoObject || !picked) {
-            MessageBox("No valid object selected - please restart", "NO SELECTION", MB_OK);
-            CursorBackAt(*this, point);
-            return;
-        }
-        client.RestoreTool(picked->kind);
-        tool()->Window = this;
-        tool()->PickKind = index;
-        tool()->Mode = mode;
-        if (picked->kind != kExtWall) {
-            client.SelectPickTool();
-            return;
-        }
-        if (mode == 2 || mode == 3) {
-            client.ShowGuide(mode == 2 ? "GUIDE: input amount to lengthen"
-                                       : "GUIDE: input amount to shorten");
-            int32_t amount = 0;
-            if (MetricUnits == 0) {
-                const auto typed = shell::AskFeetInches(*this, 0);
-                if (!typed || *typed < 1 || *typed >= 300000) {
-                    Invalidate(true);
-                    client.SelectPickTool();
-                    return;
-                }
-                amount = *typed;
-            } else {
-                const auto typed = shell::AskNumber("", "", mode == 2 ? "lengthen" : "shorten", 10);
-                if (!typed) {
-                    Invalidate(true);
-                    client.SelectPickTool();
-                    return;
-                }
-                if (*typed > 300000) return;
-                amount = *typed;
-            }
-            tool()->Start(amount, xd, yd);
-            if (WallEditRefused(*this, tool()->Dragging)) return;
-            InvalidateWallEdit(rc, 1);
-        } else if (mode == 4) {
-            tool()->Start(0, 0, 0);
-            InvalidateWallEdit(rc, 2);
-            client.SelectPickTool();
-            client.ShowGuide("GUIDE: Pick Tool");
-            CursorBackAt(*this, point);
-        } else if (mode == 5) {
-            tool()->Start(0, xd, yd);
-            shell::CallTool(*this, [&](TDC& dc) { tool()->AutoDimension(dc, rc, 0, 0, 0, 111); });
-            Invalidate(true);
-        } else if (mode == 6) {
-            client.ShowGuide("GUIDE: select new wall type");
-            ExtWallStep();
-            InvalidateWallEdit(rc, 1);
-            client.SelectPickTool();
-            client.ShowGuide("GUIDE: Pick Tool");
-        }
-        ClosingSteps(*this, mode);
-        return;
-    }
-
-    if (kind == toolkind::kLine && (mode == 300 || mode == 400 || mode == 500)) {
-        buttonDown();
-        if (tool()->Mode == kNoObject) {
-            MessageBox("No valid horizontal or vertical line or wall object selected ", "NO SELECTION",
-                       MB_OK);
-            CursorBackAt(*this, point);
-            return;
-        }
-        const int32_t pickedKind = tool()->PickKind;
-        const int32_t pickedIndex = tool()->CursorX;
-        client.RestoreTool(pickedKind);
-        tool()->Window = this;
-        tool()->Mode = mode;
-        tool()->CursorX = pickedIndex;
-        tool()->PointPlaced = 1;
-        LeftButtonStep(rc, pickedIndex);
-        client.ShowGuide(mode == 300   ? "select ARROw key direction to MOVE wall / line"
-                         : mode == 400 ? "select ARROw key direction of end to EXTEND"
-                                       : "select ARROw key direction of end to SHORTEN");
-        ClosingSteps(*this, mode);
-        return;
-    }
-
-    if (kind == toolkind::kBaseChange) {
-        ClosingSteps(*this, mode);
-        return;
-    }
-
-    // The general path. Room for 79 characters, the capacity of a text object.
-    char text[80] = "text";
-    if (kind == toolkind::kTextAtClick && RestoreKind == 0 && tool()->PointPlaced == 0) {
-        DestroyCaret();
-        SetCursor(nullptr, IDC_IBEAM);
-    }
-    const bool ignored =
-        ((kind == 20 || kind == 21 || kind == 41 || kind == 60 || kind == 62 || kind == 64) && mode < 30) ||
-        kind == toolkind::kStairs || (mode >= 39 && mode <= 42) || (kind == toolkind::kErase && mode == 9) ||
-        mode == 20 || mode == 21;
-    if (!ignored) {
-        if (kind == toolkind::kText) {
-            tools::SaveWorkingFile();
-            client.ShowGuide("GUIDE: maximum of 80 letters/numbers/spaces");
-            TInputDialog dialog(nullptr, "Text", "Enter text", text, sizeof text);
-            if (dialog.Execute() == IDOK) {
-                shell::CallTool(*this, [&](TDC& dc) { tool()->SetText(dc, rc, &point, text); });
-                tools::SaveWorkingFile();
-            }
-        } else if (!(RestoreKind == 1 && kind == toolkind::kTextAtClick) && kind != toolkind::kOutline) {
-            if (kind == toolkind::kMove || kind == toolkind::kCopy || kind == toolkind::kErase) SetDatum(4);
-            if (kind == toolkind::kLine) SetDatumAt(*this, logical);
-            buttonDown();
-        }
-        if (mode == 1) client.ShowGuide("GUIDE: Selected");
-        // Which tool follows mode 9 is left open; the pen width has always served as the kind, which
-        // with the usual width 1 gives the line tool again.
-        if (mode == 9) client.RestoreTool(::PenWidth);
-        if (kind == toolkind::kFixedRoom) RoomStep();
-    }
-    ClosingSteps(*this, mode);
+// The windows-and-doors tool acts only in the centre-aid modes; the room layout's view 45 ignores
+// every press.
+bool PressIgnoredByOpeningView(Press& press) {
+    return (press.kind == toolkind::kOpening && !aidmode::IsAid(press.mode)) || CurrentView == 45;
 }
 
-void TChild::EvLButtonUp(uint, const TPoint& pointIn) {
-    TClient& client = Client();
-    TPoint point = pointIn;
-    TRect rc = GetClientRect();
-    client.Tool->Window = this;
-    const int32_t kind = client.Tool->Kind;
-    const int32_t mode = client.Tool->Mode;
-    auto tool = [&client]() { return client.Tool.get(); };
-    auto buttonUp = [&] {
-        rc = GetClientRect();
-        shell::CallTool(*this, [&](TDC& dc) { tool()->ButtonUp(dc, rc, &point); });
-    };
+bool DesignRoomTakesPress(int32_t mode) {
+    return mode < roommode::kDragSnapped || mode == roommode::kEnlarge || mode == roommode::kShrink ||
+           mode == roommode::kRotate || mode == roommode::kDelete || mode == roommode::kMove ||
+           mode == roommode::kMeasure || mode == roommode::kAlter;
+}
 
-    if (CurrentView < 49 && (ScrollOriginX != DownScrollX || ScrollOriginY != DownScrollY)) {
-        Invalidate(true);
-        UpdateWindow();
-        tool()->Scrolled = 1;
-    }
-
-    if (IsDesignRoomKind(kind)) {
-        if (mode == 5 || mode == 6) {
-            buttonUp();
-            tools::SaveWorkingFile();
-            MergeStep(rc);
-            tool()->Mode = 0;
-            if (CurrentView < 50) ExternalRectangleSize(0);
-        } else if (mode == 1000) {
-            MaxDesignRoom();
-            tool()->Mode = 0;
-        } else if (kind == 29001 && mode == 29001) {
-            tool()->Mode = 0;
+// The design-room tool's own press: it picks (or re-opens, or measures) a room, and a rotation or
+// deletion is merged at once.
+bool PressWithDesignRoomTool(Press& press) {
+    if (!IsDesignRoomKind(press.kind)) return false;
+    TChild& window = press.window;
+    window.SetDatum(datummode::kOff);
+    if (press.Tool()->PointPlaced > 0) press.Tool()->PointPlaced = 0;
+    if (DesignRoomTakesPress(press.mode)) {
+        press.ButtonDown();
+        if (press.Tool()->Y1 == kNoObject) {
+            shell::BoxKeepingCursor(window, "no room selected", "NO SELECTION", MB_OK);
+            press.client.SelectPickTool();
+            return press.Abandon();
         }
-        return;
+        if (press.kind == toolkind::kReopenedRoom && press.mode == roommode::kAlter) {
+            window.InvalidateArea(invalidatekind::kToolBox);
+            window.SetDatum(datummode::kOff);
+        }
+        ReportFailedMeasure(window, *press.Tool());
     }
-    if (kind > 25 || (kind == toolkind::kOutline && CurrentView == 45)) return;
-
-    if (kind == toolkind::kChangeText) {
-        const POINT logical = shell::PixelToLogical(*this, rc, point);
-        const int32_t index = ObjectList.FindObject(4, logical.x, logical.y);
-        auto* text = dynamic_cast<TTextobj*>(ObjectList[index]);
-        if (index >= 30000 || !text) return;
-        client.ShowGuide("GUIDE: maximum of 24 letters/numbers/spaces");
-        // The whole text can be edited: the field holds 79 characters.
-        char buffer[80] = {};
-        std::snprintf(buffer, sizeof buffer, "%s", text->text);
-        TInputDialog dialog(GetHandle(), "", "", buffer, sizeof buffer);
-        if (dialog.Execute() == IDOK && buffer[0] != '\0') text->SetText(buffer);
+    if (press.mode == roommode::kMoveByStep || press.mode == roommode::kMoveFine)
+        press.Tool()->Mode = roommode::kIdle;
+    if (press.mode == roommode::kRotate || press.mode == roommode::kDelete) {
         tools::SaveWorkingFile();
-        if (ZoomDivisor == 0) return;
-        const POINT anchor = shell::LogicalToPixel(*this, rc, text->x1 / ZoomDivisor, text->y1 / ZoomDivisor);
-        const TRect square(anchor.x - 100, anchor.y - 100, anchor.x + 100, anchor.y + 100);
-        if (square.left > rc.left && square.top > rc.top && square.right < rc.right &&
-            square.bottom < rc.bottom)
-            InvalidateRect(square, true);
-        return;
+        press.Tool()->Mode = roommode::kIdle;
+        MarkModified();
+        window.MergeStep(press.rc);
     }
-    if ((mode >= 39 && mode <= 42) || kind == toolkind::kText || kind == toolkind::kTextAtClick) return;
-    if (kind == 20 || kind == 21) {
-        if (mode == 0) client.ShowToolName("Pick Tool");
-        return;
-    }
-    if (mode <= 0) {
-        if (kind == toolkind::kLine) SetDatum(4);
-        buttonUp();
-        return;
-    }
-    if (kind == toolkind::kMove && (mode == 2 || mode == 3)) {
-        if (mode == 3)
-            buttonUp();
+    return true;
+}
+
+// A press on a design room with any other tool takes the room up with the design-room tool.
+bool PressOnDesignRoom(Press& press) {
+    const int32_t roomKind = ObjectList.RoomKindAt(press.Logical().x, press.Logical().y);
+    if (!IsDesignRoomKind(roomKind)) return false;
+    press.client.RestoreTool(roomKind);
+    press.window.SetDatum(datummode::kOff);
+    press.Tool()->Window = &press.window;
+    press.ButtonDown();
+    MarkModified();
+    return true;
+}
+
+bool PressForCentreAid(Press& press) {
+    if (press.mode < aidmode::kMidpointFirst || press.mode > aidmode::kLastAidPress) return false;
+    shell::CallTool(press.window, [&](TDC& dc) {
+        if (press.mode >= aidmode::kThreePointFirst)
+            press.Tool()->ThreePointAid(dc, press.rc, press.point.x, press.point.y);
         else
-            tool()->Mode = 3;
-        return;
-    }
-    if (mode == 5 || mode == 15) {
-        buttonUp();
-        if (kind == toolkind::kMove && mode == 15) {
-            shell::FinishZoomWindow(*this);
-        } else if (kind == toolkind::kCopy && tool()->Count == 1) {
-            TAtolibdlg(this, 16000).Execute();
-            client.SelectPickTool();
-            Invalidate(true);
-        } else if (tool()->Kind == toolkind::kCopy) {
-            client.ShowGuide("GUIDE: press F1 key for help");
-            client.ShowToolName("Pick Tool");
-        } else if (tool()->Kind == toolkind::kErase) {
-            shell::InvalidateErasedArea(*this, rc);
+            press.Tool()->MidpointAid(dc, press.rc, press.point.x, press.point.y);
+    });
+    return true;
+}
+
+bool PressSetsDatum(Press& press) {
+    if (press.window.DatumMode != datummode::kAwaitingClick) return false;
+    SetDatumAt(press.window, press.Logical());
+    return true;
+}
+
+// Asks how far to lengthen or shorten the wall; nothing when the user cancels or the amount is out
+// of range (a cancel also gives the pick tool back).
+std::optional<int32_t> AskWallEditAmount(Press& press) {
+    const bool lengthen = press.mode == extwallmode::kLengthen;
+    press.client.ShowGuide(lengthen ? "GUIDE: input amount to lengthen" : "GUIDE: input amount to shorten");
+    if (MetricUnits == 0) {
+        const auto typed = shell::AskFeetInches(press.window, 0);
+        if (!typed || *typed < 1 || *typed >= 300000) {
+            press.window.Invalidate(true);
+            press.client.SelectPickTool();
+            return std::nullopt;
         }
-        return;
+        return typed;
     }
-    if (mode == 20 || mode == 21) return;
-    if (mode == 7) {
-        Invalidate(true);
-        client.RestoreTool(tool()->Kind);
-        return;
+    const auto typed = shell::AskNumber("", "", lengthen ? "lengthen" : "shorten", 10);
+    if (!typed) {
+        press.window.Invalidate(true);
+        press.client.SelectPickTool();
+        return std::nullopt;
     }
-    if (mode >= 30 && mode <= 37) return;
-    if (mode == 50 || mode == 51) {
-        buttonUp();
-        if (tool()->Y0 >= kCancelledLineMark) return;
-        RunToolDialog(8);
-        if (IsLineCancelled(*tool())) {
-            client.SelectPickTool();
-            return;
-        }
-        shell::CallTool(*this, [&](TDC& dc) { tool()->ShowLengthLabel(dc, rc, 0, 0); });
+    if (*typed > 300000) return std::nullopt;
+    return typed;
+}
+
+// Lengthen or shorten the picked external wall; false when the edit ended early.
+bool LengthenOrShortenWall(Press& press, int32_t xd, int32_t yd) {
+    const auto amount = AskWallEditAmount(press);
+    if (!amount) return false;
+    press.Tool()->Start(*amount, xd, yd);
+    if (WallEditRefused(press.window, press.Tool()->Dragging)) return false;
+    press.window.InvalidateWallEdit(press.rc, 1);
+    return true;
+}
+
+// Runs the external-wall edit of the mode on the picked wall; false when it ended early.
+bool RunWallEdit(Press& press, int32_t xd, int32_t yd) {
+    TChild& window = press.window;
+    TClient& client = press.client;
+    switch (press.mode) {
+    case extwallmode::kLengthen:
+    case extwallmode::kShorten:
+        return LengthenOrShortenWall(press, xd, yd);
+    case extwallmode::kDelete:
+        press.Tool()->Start(0, 0, 0);
+        window.InvalidateWallEdit(press.rc, 2);
         client.SelectPickTool();
-        tools::SaveWorkingFile();
-        return;
+        client.ShowGuide("GUIDE: Pick Tool");
+        CursorBackAt(window, press.point);
+        return true;
+    case extwallmode::kSplit:
+        press.Tool()->Start(0, xd, yd);
+        shell::CallTool(window, [&](TDC& dc) { press.Tool()->AutoDimension(dc, press.rc, 0, 0, 0, 111); });
+        window.Invalidate(true);
+        return true;
+    case extwallmode::kChangeType:
+        client.ShowGuide("GUIDE: select new wall type");
+        window.ExtWallStep();
+        window.InvalidateWallEdit(press.rc, 1);
+        client.SelectPickTool();
+        client.ShowGuide("GUIDE: Pick Tool");
+        return true;
+    default:
+        return true;
     }
-    if (mode == 11 || mode == 12) client.RestoreTool(RestoreKind);
+}
+
+// The external-wall edit picks the wall under the press and hands it to a tool of its kind.
+bool PressInWallEdit(Press& press) {
+    if (press.kind != toolkind::kExtWallEdit) return false;
+    const POINT logical = press.Logical();
+    const int32_t index = ObjectList.FindObject(pickmode::kWall, logical.x, logical.y);
+    const TObject* picked = ObjectList[index];
+    if (index == kNoObject || !picked) {
+        press.window.MessageBox("No valid object selected - please restart", "NO SELECTION", MB_OK);
+        CursorBackAt(press.window, press.point);
+        return press.Abandon();
+    }
+    press.client.RestoreTool(picked->kind);
+    press.Tool()->Window = &press.window;
+    press.Tool()->PickKind = index;
+    press.Tool()->Mode = press.mode;
+    if (picked->kind != kExtWall) {
+        press.client.SelectPickTool();
+        return press.Abandon();
+    }
+    if (!RunWallEdit(press, logical.x * ZoomDivisor, logical.y * ZoomDivisor)) return press.Abandon();
+    return true;
+}
+
+// The line tool's move, extend and shorten pick a square line or wall whose end the arrow keys
+// then move.
+bool PressPicksEndToEdit(Press& press) {
+    const int32_t mode = press.mode;
+    if (press.kind != toolkind::kLine ||
+        !(mode == intwall::kMoveEnd || mode == intwall::kExtendEnd || mode == intwall::kShortenEnd))
+        return false;
+    press.ButtonDown();
+    if (press.Tool()->Mode == kNoObject) {
+        press.window.MessageBox("No valid horizontal or vertical line or wall object selected ",
+                                "NO SELECTION", MB_OK);
+        CursorBackAt(press.window, press.point);
+        return press.Abandon();
+    }
+    const int32_t pickedKind = press.Tool()->PickKind;
+    const int32_t pickedIndex = press.Tool()->CursorX;
+    press.client.RestoreTool(pickedKind);
+    press.Tool()->Window = &press.window;
+    press.Tool()->Mode = mode;
+    press.Tool()->CursorX = pickedIndex;
+    press.Tool()->PointPlaced = 1;
+    press.window.LeftButtonStep(press.rc, pickedIndex);
+    press.client.ShowGuide(mode == intwall::kMoveEnd     ? "select ARROw key direction to MOVE wall / line"
+                           : mode == intwall::kExtendEnd ? "select ARROw key direction of end to EXTEND"
+                                                         : "select ARROw key direction of end to SHORTEN");
+    return true;
+}
+
+// The base change works by keys alone.
+bool PressOnBaseChange(Press& press) {
+    return press.kind == toolkind::kBaseChange;
+}
+
+// Presses the general path passes over: pick tools and line kinds outside the aids, stairs, the
+// keyboard-only modes, the erase tool after its erase and the manual dimension's points.
+bool GeneralPathIgnores(int32_t kind, int32_t mode) {
+    const bool lineOrPickKind = kind == toolkind::kPickQuiet || kind == toolkind::kPick || kind == 41 ||
+                                kind == 60 || kind == 62 || kind == 64;
+    return (lineOrPickKind && mode < aidmode::kMidpointFirst) || kind == toolkind::kStairs ||
+           linemode::IsKeyboardOnly(mode) || (kind == toolkind::kErase && mode == movestate::kErased) ||
+           mode == linemode::kManualFirstPoint || mode == linemode::kManualSecondPoint;
+}
+
+// A text tool asks for its text at the press.
+void PressPlacesText(Press& press) {
+    // Room for 79 characters, the capacity of a text object.
+    char text[80] = "text";
+    tools::SaveWorkingFile();
+    press.client.ShowGuide("GUIDE: maximum of 80 letters/numbers/spaces");
+    TInputDialog dialog(nullptr, "Text", "Enter text", text, sizeof text);
+    if (dialog.Execute() != IDOK) return;
+    shell::CallTool(press.window, [&](TDC& dc) { press.Tool()->SetText(dc, press.rc, &press.point, text); });
+    tools::SaveWorkingFile();
+}
+
+// Every other tool takes the press itself.
+void PressWithCurrentTool(Press& press) {
+    TChild& window = press.window;
+    const int32_t kind = press.kind;
+    if (kind == toolkind::kTextAtClick && window.RestoreKind == 0 && press.Tool()->PointPlaced == 0) {
+        DestroyCaret();
+        window.SetCursor(nullptr, IDC_IBEAM);
+    }
+    if (GeneralPathIgnores(kind, press.mode)) return;
+    if (kind == toolkind::kText) {
+        PressPlacesText(press);
+    } else if (!(window.RestoreKind == 1 && kind == toolkind::kTextAtClick) && kind != toolkind::kOutline) {
+        if (kind == toolkind::kMove || kind == toolkind::kCopy || kind == toolkind::kErase)
+            window.SetDatum(datummode::kShownWithBearing);
+        if (kind == toolkind::kLine) SetDatumAt(window, press.Logical());
+        press.ButtonDown();
+    }
+    if (press.mode == toolmode::kPicked) press.client.ShowGuide("GUIDE: Selected");
+    // Which tool follows the erase is left open; the pen width has always served as the kind, which
+    // with the usual width 1 gives the line tool again.
+    if (press.mode == movestate::kErased) press.client.RestoreTool(::PenWidth);
+    if (kind == toolkind::kFixedRoom) window.RoomStep();
+}
+
+// One left release as its handlers see it.
+struct Release {
+    TChild& window;
+    TClient& client;
+    TPoint point;
+    TRect rc;
+    int32_t kind;
+    int32_t mode;
+
+    Release(TChild& w, const TPoint& p)
+        : window(w), client(w.Client()), point(p), rc(w.GetClientRect()), kind(client.Tool->Kind),
+          mode(client.Tool->Mode) {}
+
+    TDrawingtool* Tool() const { return client.Tool.get(); }
+    // The tool's release, on a freshly read client rectangle.
+    void ButtonUp() {
+        rc = window.GetClientRect();
+        shell::CallTool(window, [&](TDC& dc) { Tool()->ButtonUp(dc, rc, &point); });
+    }
+};
+
+// A view that scrolled while the button was held is repainted before anything else.
+void RepaintAfterPressScroll(Release& release) {
+    TChild& window = release.window;
+    if (CurrentView >= 49 || (ScrollOriginX == window.DownScrollX && ScrollOriginY == window.DownScrollY))
+        return;
+    window.Invalidate(true);
+    window.UpdateWindow();
+    release.Tool()->Scrolled = 1;
+}
+
+// A dragged design room is dropped and merged; a measurement click gives the largest free room.
+bool ReleaseWithDesignRoomTool(Release& release) {
+    if (!IsDesignRoomKind(release.kind)) return false;
+    const int32_t mode = release.mode;
+    if (mode == roommode::kDragSnapped || mode == roommode::kDragFree) {
+        release.ButtonUp();
+        tools::SaveWorkingFile();
+        release.window.MergeStep(release.rc);
+        release.Tool()->Mode = roommode::kIdle;
+        if (CurrentView < kGroundFloor) release.window.ExternalRectangleSize(0);
+    } else if (mode == roommode::kMeasure) {
+        release.window.MaxDesignRoom();
+        release.Tool()->Mode = roommode::kIdle;
+    } else if (release.kind == toolkind::kReopenedRoom && mode == roommode::kAlter) {
+        release.Tool()->Mode = roommode::kIdle;
+    }
+    return true;
+}
+
+// Kinds above the change-text tool, and outline marking on view 45, do nothing on a release.
+bool ReleaseIgnoredByKind(Release& release) {
+    return release.kind > toolkind::kChangeText || (release.kind == toolkind::kOutline && CurrentView == 45);
+}
+
+// The change-text tool edits the text under the release.
+bool ReleaseChangesText(Release& release) {
+    if (release.kind != toolkind::kChangeText) return false;
+    TChild& window = release.window;
+    const TRect& rc = release.rc;
+    const POINT logical = shell::PixelToLogical(window, rc, release.point);
+    const int32_t index = ObjectList.FindObject(pickmode::kText, logical.x, logical.y);
+    auto* text = dynamic_cast<TTextobj*>(ObjectList[index]);
+    if (index >= 30000 || !text) return true;
+    release.client.ShowGuide("GUIDE: maximum of 24 letters/numbers/spaces");
+    // The whole text can be edited: the field holds 79 characters.
+    char buffer[80] = {};
+    std::snprintf(buffer, sizeof buffer, "%s", text->text);
+    TInputDialog dialog(window.GetHandle(), "", "", buffer, sizeof buffer);
+    if (dialog.Execute() == IDOK && buffer[0] != '\0') text->SetText(buffer);
+    tools::SaveWorkingFile();
+    if (ZoomDivisor == 0) return true;
+    const POINT anchor = shell::LogicalToPixel(window, rc, text->x1 / ZoomDivisor, text->y1 / ZoomDivisor);
+    const TRect square(anchor.x - 100, anchor.y - 100, anchor.x + 100, anchor.y + 100);
+    if (square.left > rc.left && square.top > rc.top && square.right < rc.right && square.bottom < rc.bottom)
+        window.InvalidateRect(square, true);
+    return true;
+}
+
+// The keyboard-only modes and the text tools have nothing to do on a release.
+bool ReleaseIgnoredByMode(Release& release) {
+    return linemode::IsKeyboardOnly(release.mode) || release.kind == toolkind::kText ||
+           release.kind == toolkind::kTextAtClick;
+}
+
+bool ReleaseWithPickTool(Release& release) {
+    if (release.kind != toolkind::kPickQuiet && release.kind != toolkind::kPick) return false;
+    if (release.mode == toolmode::kIdle) release.client.ShowToolName("Pick Tool");
+    return true;
+}
+
+// An idle tool ends its drag; the line tool's end also sets the DATUM reference.
+bool ReleaseInIdleMode(Release& release) {
+    if (release.mode > toolmode::kIdle) return false;
+    if (release.kind == toolkind::kLine) release.window.SetDatum(datummode::kShownWithBearing);
+    release.ButtonUp();
+    return true;
+}
+
+// The move tool moves its selection on every release once the anchor is set.
+bool ReleaseWithMoveTool(Release& release) {
+    if (release.kind != toolkind::kMove ||
+        !(release.mode == movestate::kSelected || release.mode == movestate::kMoving))
+        return false;
+    if (release.mode == movestate::kMoving)
+        release.ButtonUp();
+    else
+        release.Tool()->Mode = movestate::kMoving;
+    return true;
+}
+
+// The end of a selection or zoom rectangle: what follows depends on the tool.
+bool ReleaseEndsRectangle(Release& release) {
+    if (release.mode != movestate::kSelecting && release.mode != movestate::kZoomDragging) return false;
+    TChild& window = release.window;
+    TClient& client = release.client;
+    release.ButtonUp();
+    if (release.kind == toolkind::kMove && release.mode == movestate::kZoomDragging) {
+        shell::FinishZoomWindow(window);
+    } else if (release.kind == toolkind::kCopy && release.Tool()->Count == 1) {
+        TAtolibdlg(&window, 16000).Execute();
+        client.SelectPickTool();
+        window.Invalidate(true);
+    } else if (release.Tool()->Kind == toolkind::kCopy) {
+        client.ShowGuide("GUIDE: press F1 key for help");
+        client.ShowToolName("Pick Tool");
+    } else if (release.Tool()->Kind == toolkind::kErase) {
+        shell::InvalidateErasedArea(window, release.rc);
+    }
+    return true;
+}
+
+// The manual dimension's points and the centre aids are given by presses alone.
+bool ReleaseIgnoredByStep(Release& release) {
+    return release.mode == linemode::kManualFirstPoint || release.mode == linemode::kManualSecondPoint;
+}
+
+bool ReleaseRenewsTool(Release& release) {
+    if (release.mode != toolmode::kRenewOnRelease) return false;
+    release.window.Invalidate(true);
+    release.client.RestoreTool(release.Tool()->Kind);
+    return true;
+}
+
+bool ReleaseInCentreAid(Release& release) {
+    return aidmode::IsAid(release.mode);
+}
+
+// A line drawn with Line + Text asks for its label; a cancelled dialog gives the pick tool back.
+bool ReleaseEndsLineText(Release& release) {
+    if (!linemode::IsLineText(release.mode)) return false;
+    TClient& client = release.client;
+    release.ButtonUp();
+    if (release.Tool()->Y0 >= kCancelledLineMark) return true;
+    release.window.RunToolDialog(8);
+    if (IsLineCancelled(*release.Tool())) {
+        client.SelectPickTool();
+        return true;
+    }
+    shell::CallTool(release.window, [&](TDC& dc) { release.Tool()->ShowLengthLabel(dc, release.rc, 0, 0); });
+    client.SelectPickTool();
+    tools::SaveWorkingFile();
+    return true;
+}
+
+void ReleaseRestoresKeptTool(Release& release) {
+    if (release.mode == toolmode::kRestoreOnRelease || release.mode == toolmode::kRestoreOnReleaseToo)
+        release.client.RestoreTool(release.window.RestoreKind);
+}
+
+} // namespace
+
+void TChild::EvLButtonDown(uint, const TPoint& point) {
+    Press press(*this, point);
+    press.Tool()->Window = this;
+    DownScrollX = ScrollOriginX;
+    DownScrollY = ScrollOriginY;
+    const bool taken = PressIgnoredByOpeningView(press) || PressWithDesignRoomTool(press) ||
+                       PressOnDesignRoom(press) || PressForCentreAid(press) || PressSetsDatum(press) ||
+                       PressInWallEdit(press) || PressPicksEndToEdit(press) || PressOnBaseChange(press);
+    if (!taken) PressWithCurrentTool(press);
+    if (press.closing) ClosingSteps(*this, press.mode);
+}
+
+void TChild::EvLButtonUp(uint, const TPoint& point) {
+    Release release(*this, point);
+    release.Tool()->Window = this;
+    RepaintAfterPressScroll(release);
+    const bool taken =
+        ReleaseWithDesignRoomTool(release) || ReleaseIgnoredByKind(release) || ReleaseChangesText(release) ||
+        ReleaseIgnoredByMode(release) || ReleaseWithPickTool(release) || ReleaseInIdleMode(release) ||
+        ReleaseWithMoveTool(release) || ReleaseEndsRectangle(release) || ReleaseIgnoredByStep(release) ||
+        ReleaseRenewsTool(release) || ReleaseInCentreAid(release) || ReleaseEndsLineText(release);
+    if (!taken) ReleaseRestoresKeptTool(release);
 }
 
 void TChild::EvRButtonDown(uint, const TPoint& pointIn) {
@@ -450,13 +608,15 @@ void TChild::EvRButtonDown(uint, const TPoint& pointIn) {
     if (IsDesignRoomKind(roomKind)) {
         client.RestoreTool(roomKind);
         tool()->Window = this;
-        SetDatum(1);
+        SetDatum(datummode::kOff);
     }
     if (IsDesignRoomKind(tool()->Kind)) {
-        if (tool()->Mode == 55 || tool()->Mode == 65) tool()->Mode = 0;
-        if (tool()->Mode == 0 || tool()->Mode == 50) {
+        TDrawingtool& room = *tool();
+        if (room.Mode == roommode::kMoveByStep || room.Mode == roommode::kMoveFine)
+            room.Mode = roommode::kIdle;
+        if (room.Mode == roommode::kIdle || room.Mode == roommode::kMove) {
             button2Down();
-            if (tool()->Mode == kOutsideWalls) tool()->Mode = 0;
+            if (tool()->Mode == roommode::kOutsideWalls) tool()->Mode = roommode::kIdle;
         }
         return;
     }
@@ -476,9 +636,9 @@ void TChild::EvRButtonDown(uint, const TPoint& pointIn) {
         if (angle != 90 && angle != 180 && angle != 270 && CheckRotateSelection() == 1) return;
     }
     move->RotationStep = angle;
-    move->Mode = 3;
+    move->Mode = movestate::kMoving;
     button2Down();
-    SetDatum(4);
+    SetDatum(datummode::kShownWithBearing);
 }
 
 void TChild::EvRButtonUp(uint, const TPoint& pointIn) {
@@ -486,11 +646,11 @@ void TChild::EvRButtonUp(uint, const TPoint& pointIn) {
     TPoint point = pointIn;
     TRect rc = GetClientRect();
     client.Tool->Window = this;
-    if (client.Tool->Mode != 5 && client.Tool->Mode != 6) return;
+    if (client.Tool->Mode != roommode::kDragSnapped && client.Tool->Mode != roommode::kDragFree) return;
     shell::CallTool(*this, [&](TDC& dc) { client.Tool->Button2Up(dc, rc, &point); });
     tools::SaveWorkingFile();
     MergeStep(rc);
-    client.Tool->Mode = 0;
+    client.Tool->Mode = roommode::kIdle;
     ExternalRectangleSize(0);
 }
 

@@ -39,8 +39,7 @@ const char* ViewSuffix(int32_t view) {
 // Whether the view would show anything: the bitmap of an empty view is refused rather than saved
 // blank. The overlay modes show other floors, so any floor object counts there.
 bool ViewHasObjects(int32_t view) {
-    const int32_t units = PlanDisplayMode % 10;
-    const bool overlays = view != kSitePlan && units >= 2 && units <= 4;
+    const bool overlays = view != kSitePlan && displaymode::ShowsOverlay(PlanDisplayMode);
     for (int32_t i = 0; i < ObjectList.count; ++i) {
         const TObject* o = ObjectList[i];
         if (o == nullptr || o->kind >= kFinishedRoom) continue;
@@ -92,7 +91,7 @@ void TChild::SaveAsBitmap(int32_t) {
 
 void TChild::RotateMirrorDrawings(int32_t) {
     // The turned copies are made from the file, so it must hold every edit first.
-    if (!WriteOrTell(ObjectList, 1)) return;
+    if (!WriteOrTell(ObjectList, filemode::kWorking)) return;
     TManipdlg dialog(GetHandle());
     // Cancel, or a name that cannot be a drawing's, only repaints.
     const int answer = dialog.Execute();
@@ -106,7 +105,8 @@ void TChild::RotateMirrorDrawings(int32_t) {
         // Another drawing of that name would be replaced whole.
         const std::string target = ObjectList.ProgramDirectory + "DWGS/" + *name + ".DB0";
         if (pl::FileExists(target)) {
-            const std::string question = "The drawing " + *name + " already exists.\nDo you wish to replace it ?";
+            const std::string question =
+                "The drawing " + *name + " already exists.\nDo you wish to replace it ?";
             if (::MessageBox(GetHandle(), question.c_str(), "ROTATE/MIRROR", MB_YESNO | MB_ICONQUESTION) !=
                 IDYES) {
                 Invalidate(true);
@@ -115,7 +115,7 @@ void TChild::RotateMirrorDrawings(int32_t) {
         }
     }
     // A rotate must start from the file as it stands, never from a stale one.
-    if (!WriteOrTell(ObjectList, 1)) return;
+    if (!WriteOrTell(ObjectList, filemode::kWorking)) return;
     const FileResult result = ObjectList.ReadTransformed(dialog.Code, name->c_str());
     if (result != FileResult::Ok) {
         ::MessageBox(GetHandle(),

@@ -10,20 +10,15 @@
 #include "shell/child.h"
 #include "shell/client.h"
 #include "shell/plan_dialog_steps.h"
+#include "shell/view_switching.h"
 
 namespace {
 
 // The display mode without an overlay units digit: what stays when only the working floor shows.
+// Hidden walls keep their overlay.
 int32_t PlainDisplayMode(int32_t mode) {
-    switch (mode) {
-    case 0: case 2: case 4: return 0;
-    case 1: case 3: return 1;
-    case 12: case 14: return 10;
-    case 13: return 11;
-    case 22: case 24: return 20;
-    case 23: return 21;
-    default: return mode;
-    }
+    if (mode < displaymode::kWallsNormal || mode >= displaymode::kWallsHidden) return mode;
+    return shell::WithoutOverlay(mode);
 }
 
 } // namespace

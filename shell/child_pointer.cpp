@@ -8,6 +8,7 @@
 #include "platform/cursor.h"
 #include "platform/dc.h"
 #include "platform/gadgets.h"
+#include "rooms/design_room_modes.h"
 #include "shell/child.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
@@ -16,7 +17,7 @@
 #include "tools/working_file.h"
 
 void TChild::EvMouseMove(uint, const TPoint& point) {
-    if (DatumMode < 1) return;
+    if (DatumMode < datummode::kOff) return;
     TClient& client = Client();
     TDrawingtool* tool = client.Tool.get();
     tool->Window = this;
@@ -24,7 +25,7 @@ void TChild::EvMouseMove(uint, const TPoint& point) {
     const bool onlyWhileDragging = tool->Kind == toolkind::kOpening || tool->Kind == toolkind::kStairs;
     if (!onlyWhileDragging || tool->Dragging == 1)
         shell::CallTool(*this, [&](TDC& dc) { tool->MouseMove(dc, rc, point.x, point.y); });
-    if (DatumMode <= 1) return;
+    if (DatumMode <= datummode::kOff) return;
 
     const POINT logical = shell::PixelToLogical(*this, rc, point);
     const int32_t xd = logical.x * ZoomDivisor;
@@ -33,7 +34,8 @@ void TChild::EvMouseMove(uint, const TPoint& point) {
     const auto t = static_cast<int32_t>(PenScaleF * (MetricUnits == 1 ? 5.0f : 6.0f) * 0.5f);
     if (DatumX - t < xd && xd < DatumX + t + 1) DatumX = xd;
     if (DatumY - t < yd && yd < DatumY + t + 1) DatumY = yd;
-    if (DatumMode >= 2 && DatumMode <= 4 && client.DistanceGadget) {
+    if (DatumMode >= datummode::kAwaitingClick && DatumMode <= datummode::kShownWithBearing &&
+        client.DistanceGadget) {
         const std::string text = shell::DatumReadout(xd - DatumX, yd - DatumY, DatumMode, MetricUnits == 1);
         client.DistanceGadget->SetText(text.c_str());
     }
@@ -87,7 +89,7 @@ void TChild::EvKeyUp(uint, uint, uint) {
     TClient& client = Client();
     TDrawingtool& tool = *client.Tool;
     const bool designRoom = tool.Kind == toolkind::kDesignRoom || tool.Kind == toolkind::kReopenedRoom;
-    if (!designRoom || tool.Mode != 65) return;
+    if (!designRoom || tool.Mode != roommode::kMoveFine) return;
     TRect rc = GetClientRect();
     tools::SaveWorkingFile();
     MergeStep(rc);

@@ -13,8 +13,9 @@
 namespace {
 
 bool WriteWorkingFile(TChild& child, pl::Sync sync = pl::Sync::None) {
-    if (ObjectList.WriteDrawingFile(1, sync) == FileResult::Ok) return true;
-    const std::string text = "The drawing could not be written to " + ObjectList.DrawingFilePath(1) + ".";
+    if (ObjectList.WriteDrawingFile(filemode::kWorking, sync) == FileResult::Ok) return true;
+    const std::string text =
+        "The drawing could not be written to " + ObjectList.DrawingFilePath(filemode::kWorking) + ".";
     MessageBox(child.GetHandle(), text.c_str(), "Save As", MB_OK | MB_ICONEXCLAMATION);
     return false;
 }

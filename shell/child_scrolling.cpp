@@ -12,6 +12,7 @@
 #include "platform/message_box.h"
 #include "platform/scroller.h"
 #include "platform/settings_file.h"
+#include "platform/virtual_keys.h"
 #include "resources/default_settings.h"
 #include "shell/child.h"
 #include "shell/normal_scale.h"
@@ -150,79 +151,77 @@ void TChild::EvVScroll(uint scrollCode, uint thumbPos) {
     ScrollOriginY = static_cast<int32_t>((ScrollRangeY - Scroller->YPos) * PenScaleF * Scroller->YUnit);
 }
 
-int32_t TChild::KeepCursorInView(int32_t step, uint32_t key, int32_t x, int32_t y) {
-    const int32_t d = ZoomDivisor != 0 ? step / ZoomDivisor : step;
-    const int32_t right = ScrollOriginX + ViewExtentX;
-    const int32_t top = ScrollOriginY + ViewExtentY;
-    const float m = 5.0f * PenScaleF;
+namespace {
 
-    bool refused = false;
-    bool scrolled = false;
-    switch (key) {
-    case 38: // up
-        if (y + d > SheetHeight) {
-            refused = true;
-        } else if (y + d > top) {
-            ScrollOriginY = static_cast<int32_t>((y + d - top) + m + ScrollOriginY);
-            if (ScrollOriginY + ViewExtentY > SheetHeight) ScrollOriginY = SheetHeight - ViewExtentY;
-            scrolled = true;
-        }
-        break;
-    case 40: // down
-        if (y - d < 0) {
-            refused = true;
-        } else if (y - d < ScrollOriginY) {
-            ScrollOriginY = static_cast<int32_t>((y - d) - m);
-            if (ScrollOriginY < 0) ScrollOriginY = 0;
-            scrolled = true;
-        }
-        break;
-    case 39: // right
-        if (x + d > SheetWidth) {
-            refused = true;
-        } else if (x + d > right) {
-            ScrollOriginX = static_cast<int32_t>((x + d - right) + m + ScrollOriginX);
-            if (ScrollOriginX + ViewExtentX > SheetWidth) ScrollOriginX = SheetWidth - ViewExtentX;
-            scrolled = true;
-        }
-        break;
-    case 37: // left
-        if (x - d < 0) {
-            refused = true;
-        } else if (x - d < ScrollOriginX) {
-            ScrollOriginX = static_cast<int32_t>((x - d) - m);
-            if (ScrollOriginX < 0) ScrollOriginX = 0;
-            scrolled = true;
-        }
-        break;
-    default:
-        return 0;
+// Moves the scroll origin along one axis so that the target stays in sight: a step toward the far
+// edge (forward) scrolls past the view's end by the margin, one toward 0 before its start.
+int32_t FollowAlongAxis(int32_t target, bool forward, int32_t& origin, int32_t extent, int32_t sheet,
+                        float margin) {
+    if (forward) {
+        const int32_t end = origin + extent;
+        if (target > sheet) return cursorview::kOffSheet;
+        if (target <= end) return cursorview::kInView;
+        origin = static_cast<int32_t>((target - end) + margin + origin);
+        if (origin + extent > sheet) origin = sheet - extent;
+        return cursorview::kScrolled;
     }
+    if (target < 0) return cursorview::kOffSheet;
+    if (target >= origin) return cursorview::kInView;
+    origin = static_cast<int32_t>(target - margin);
+    if (origin < 0) origin = 0;
+    return cursorview::kScrolled;
+}
 
-    if (refused) {
-        MessageBox("Distance would take you outside the programme's total drawing sizes", "DRAWING SIZE",
-                   MB_OK | MB_ICONEXCLAMATION);
-        return 2;
-    }
-    if (!scrolled) return 0;
-
-    // The origin snaps to whole scroll steps. Cutting toward zero would snap a scroll to the right or
-    // downward back to where it started and leave the point outside, so those round the other way.
-    const float u = Scroller->XUnit * PenScaleF;
-    const float v = Scroller->YUnit * PenScaleF;
+// The origin snaps to whole scroll steps. Cutting toward zero would snap a scroll to the right or
+// downward back to where it started and leave the point outside, so those round the other way.
+void SnapOriginToScrollSteps(TChild& window, uint32_t key) {
+    TScroller* scroller = window.Scroller;
+    const float u = scroller->XUnit * PenScaleF;
+    const float v = scroller->YUnit * PenScaleF;
     if (u > 0.0f) {
         const float xPos = ScrollOriginX / u;
-        Scroller->XPos = static_cast<int32_t>(key == 39 ? std::ceil(xPos) : xPos);
-        Scroller->XPos = std::clamp(Scroller->XPos, 0, std::max(Scroller->XRange, 0));
+        scroller->XPos = static_cast<int32_t>(key == VK_RIGHT ? std::ceil(xPos) : xPos);
+        scroller->XPos = std::clamp(scroller->XPos, 0, std::max(scroller->XRange, 0));
     }
     if (v > 0.0f) {
-        const float yPos = ScrollRangeY - ScrollOriginY / v;
-        Scroller->YPos = static_cast<int32_t>(key == 40 ? std::ceil(yPos) : yPos);
-        Scroller->YPos = std::clamp(Scroller->YPos, 0, std::max(Scroller->YRange, 0));
+        const float yPos = window.ScrollRangeY - ScrollOriginY / v;
+        scroller->YPos = static_cast<int32_t>(key == VK_DOWN ? std::ceil(yPos) : yPos);
+        scroller->YPos = std::clamp(scroller->YPos, 0, std::max(scroller->YRange, 0));
     }
-    SetScrollPos(SB_HORZ, BarPosition(Scroller->XPos, HScrollFactor), true);
-    SetScrollPos(SB_VERT, BarPosition(Scroller->YPos, VScrollFactor), true);
-    ScrollOriginX = static_cast<int32_t>(Scroller->XPos * PenScaleF * Scroller->XUnit);
-    ScrollOriginY = static_cast<int32_t>((ScrollRangeY - Scroller->YPos) * PenScaleF * Scroller->YUnit);
-    return 1;
+    window.SetScrollPos(SB_HORZ, BarPosition(scroller->XPos, window.HScrollFactor), true);
+    window.SetScrollPos(SB_VERT, BarPosition(scroller->YPos, window.VScrollFactor), true);
+    ScrollOriginX = static_cast<int32_t>(scroller->XPos * PenScaleF * scroller->XUnit);
+    ScrollOriginY =
+        static_cast<int32_t>((window.ScrollRangeY - scroller->YPos) * PenScaleF * scroller->YUnit);
+}
+
+} // namespace
+
+int32_t TChild::KeepCursorInView(int32_t step, uint32_t key, int32_t x, int32_t y) {
+    const int32_t d = ZoomDivisor != 0 ? step / ZoomDivisor : step;
+    const float m = 5.0f * PenScaleF;
+    int32_t result = cursorview::kInView;
+    switch (key) {
+    case VK_UP:
+        result = FollowAlongAxis(y + d, true, ScrollOriginY, ViewExtentY, SheetHeight, m);
+        break;
+    case VK_DOWN:
+        result = FollowAlongAxis(y - d, false, ScrollOriginY, ViewExtentY, SheetHeight, m);
+        break;
+    case VK_RIGHT:
+        result = FollowAlongAxis(x + d, true, ScrollOriginX, ViewExtentX, SheetWidth, m);
+        break;
+    case VK_LEFT:
+        result = FollowAlongAxis(x - d, false, ScrollOriginX, ViewExtentX, SheetWidth, m);
+        break;
+    default:
+        return cursorview::kInView;
+    }
+    if (result == cursorview::kOffSheet) {
+        MessageBox("Distance would take you outside the programme's total drawing sizes", "DRAWING SIZE",
+                   MB_OK | MB_ICONEXCLAMATION);
+        return result;
+    }
+    if (result == cursorview::kScrolled) SnapOriginToScrollSteps(*this, key);
+    return result;
 }

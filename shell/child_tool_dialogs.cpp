@@ -22,6 +22,7 @@
 #include "shell/child_stairs_start.h"
 #include "shell/client.h"
 #include "tools/cancelled_line.h"
+#include "tools/line_modes.h"
 #include "tools/line_text_file.h"
 #include "tools/tool_names.h"
 #include "tools/working_file.h"
@@ -33,7 +34,6 @@ constexpr int32_t kLineTextKind = 8;
 constexpr int32_t kPartitionKind = 9;
 constexpr int32_t kMultilineKind = 8;
 constexpr int32_t kStairsKind = 10;
-constexpr int32_t kMultilineMode = 40;
 constexpr int32_t kMinLines = 2;
 constexpr int32_t kMaxLines = 100;
 
@@ -68,7 +68,7 @@ void RunPartitionDialog(TChild& window) {
     if (client.Tool) client.Tool->CursorX = side;
     client.ShowGuide("GUIDE: select the spacing to and relative position of second line");
     if (MetricUnits == 0) {
-        window.DatumMode = 1;
+        window.DatumMode = datummode::kOff;
         if (client.DistanceGadget) client.DistanceGadget->SetText("0");
     }
 }
@@ -93,7 +93,8 @@ void TChild::RunToolDialog(int32_t kind) {
         CurrentView = view;
         if (written) {
             ObjectList.Flush();
-            (void)ReadOrTell(ObjectList, 1); // the last step: the user is told, nothing follows
+            (void)ReadOrTell(ObjectList,
+                             filemode::kWorking); // the last step: the user is told, nothing follows
         }
         return;
     }
@@ -124,7 +125,7 @@ void TChild::StartMultilines(int32_t kind) {
         Client().ShowGuide(
             "press Enter then arrow key or movecursor,press Enter on line end, press Enter on final "
             "line FIRST endpt");
-        tool->Mode = kMultilineMode;
+        tool->Mode = linemode::kMultilineModel;
         char buffer[17] = "Number of Lines";
         TInputDialog input(GetHandle(), "Number of Lines", "", buffer, sizeof buffer);
         if (input.Execute() != IDOK) {

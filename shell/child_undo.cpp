@@ -75,6 +75,44 @@ void AddObject(RemovalBox& box, const TObject& o, int32_t w, int32_t h) {
     }
 }
 
+// Removes the last object, with the rest of its group on every view (the others in their order, the
+// last object last), and gives the box of what was removed.
+RemovalBox RemoveLastObject(const TObject& candidate, int32_t w, int32_t h) {
+    int32_t group = candidate.group;
+    if (candidate.kind == kLine && candidate.id != group) group = 0;
+    RemovalBox box;
+    if (group != 0) {
+        for (int32_t i = ObjectList.count - 2; i >= 0; --i) {
+            const TObject* o = ObjectList[i];
+            if (!o || o->group != group) continue;
+            AddObject(box, *o, w, h);
+            ObjectList.RemoveAt(i);
+        }
+    }
+    AddObject(box, *ObjectList[ObjectList.count - 1], w, h);
+    ObjectList.RemoveAt(ObjectList.count - 1);
+    return box;
+}
+
+// Repaints what the removal uncovered; nothing contributed (a room or a floor record): the whole
+// window.
+void RepaintRemoved(TChild& window, const TRect& rc, const RemovalBox& box) {
+    if (!box.touched || ZoomDivisor == 0) {
+        window.Invalidate(true);
+        return;
+    }
+    POINT low{};
+    POINT high{};
+    shell::CallTool(window, [&](TDC& dc) {
+        DrawingToClient(nullptr, dc, rc, box.minX / ZoomDivisor, box.minY / ZoomDivisor, &low.x, &low.y);
+        DrawingToClient(nullptr, dc, rc, box.maxX / ZoomDivisor, box.maxY / ZoomDivisor, &high.x, &high.y);
+    });
+    const int32_t m = 3 * ZoomDivisor;
+    const TRect area(std::max(int32_t{0}, low.x - m), std::max(rc.top, high.y - m),
+                     std::min(high.x + m, rc.right), std::min(low.y + m, rc.bottom));
+    window.InvalidateRect(area, true);
+}
+
 } // namespace
 
 void TChild::UndoLastObject() {
@@ -100,41 +138,8 @@ void TChild::UndoLastObject() {
     }
     if (candidate->kind == kExtWall) return;
 
-    int32_t group = candidate->group;
-    if (candidate->kind == kLine && candidate->id != group) group = 0;
-    const int32_t w = rc.right - rc.left;
-    const int32_t h = rc.bottom - rc.top;
-    RemovalBox box;
-    if (group == 0) {
-        AddObject(box, *candidate, w, h);
-        ObjectList.RemoveAt(ObjectList.count - 1);
-    } else {
-        // Every piece of the group on any view, the others in their order, the candidate last.
-        for (int32_t i = ObjectList.count - 2; i >= 0; --i) {
-            const TObject* o = ObjectList[i];
-            if (!o || o->group != group) continue;
-            AddObject(box, *o, w, h);
-            ObjectList.RemoveAt(i);
-        }
-        AddObject(box, *ObjectList[ObjectList.count - 1], w, h);
-        ObjectList.RemoveAt(ObjectList.count - 1);
-    }
+    const RemovalBox box = RemoveLastObject(*candidate, rc.right - rc.left, rc.bottom - rc.top);
     ObjectList.ForgetSelection();
     tools::SaveWorkingFile();
-
-    // Nothing contributed (a room or a floor record): the whole window is repainted.
-    if (!box.touched || ZoomDivisor == 0) {
-        Invalidate(true);
-        return;
-    }
-    POINT low{};
-    POINT high{};
-    shell::CallTool(*this, [&](TDC& dc) {
-        DrawingToClient(nullptr, dc, rc, box.minX / ZoomDivisor, box.minY / ZoomDivisor, &low.x, &low.y);
-        DrawingToClient(nullptr, dc, rc, box.maxX / ZoomDivisor, box.maxY / ZoomDivisor, &high.x, &high.y);
-    });
-    const int32_t m = 3 * ZoomDivisor;
-    const TRect area(std::max(int32_t{0}, low.x - m), std::max(rc.top, high.y - m),
-                     std::min(high.x + m, rc.right), std::min(low.y + m, rc.bottom));
-    InvalidateRect(area, true);
+    RepaintRemoved(*this, rc, box);
 }

@@ -148,7 +148,7 @@ void RunExternalWallDialogs(TChild& window) {
         client.SelectPickTool();
         return;
     }
-    client.Tool->Mode = 0;
+    client.Tool->Mode = toolmode::kIdle;
     if (!ChooseSide(window)) {
         client.SelectPickTool();
         return;

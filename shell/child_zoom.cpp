@@ -4,6 +4,7 @@
 // and the screen in line with them.
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
@@ -60,6 +61,97 @@ void FitWithSnapRoom(int32_t right, int32_t bottom, int32_t xu, int32_t yu, int3
     ScrollOriginY = minY;
 }
 
+// Shrink by half: one more normal extent (the one stored at the last normal zoom, else the
+// window's own), never beyond the sheet.
+void GrowByNormalExtent(int32_t right, int32_t bottom) {
+    int32_t zx = 0, zy = 0;
+    pl::File* file = pl::fopen(ObjectList.ProgramDirectory + "CFG\\ZOOM.CFG", "r");
+    const int fields = file ? pl::fscanf(file, "%d %d", &zx, &zy) : 0;
+    pl::fclose(file);
+    if (fields != 2 || zx <= 0 || zy <= 0) {
+        zx = right * PenScale;
+        zy = bottom * PenScale;
+    }
+    if (PenScaleF < PenScale) {
+        ViewExtentX = zx;
+        ViewExtentY = zy;
+        PenScaleF = static_cast<float>(PenScale);
+    }
+    ViewExtentX += zx;
+    ViewExtentY += zy;
+    if ((SheetWidth - ViewExtentX) / 2 < 0 || (SheetHeight - ViewExtentY) / 2 < 0) {
+        ViewExtentX -= zx;
+        ViewExtentY -= zy;
+    }
+    PenScaleF = static_cast<float>(ViewExtentX) / right;
+}
+
+struct FitBox {
+    int32_t minX = 0, maxX = 0, maxY = 0, minY = 0;
+};
+
+// The box to fit, in logical units: the room layout's bounds with a margin, or the floor's extents.
+// Nothing when the layout has too few rooms to bound or there is nothing drawn (then the window is
+// repainted as it is).
+std::optional<FitBox> BoxToFit(TChild& window, bool roomLayout) {
+    FitBox b;
+    if (roomLayout) {
+        if (ObjectList.ComputeLayoutBounds() < 2) return std::nullopt;
+        if (!ReadFour("BOUNDS.CFG", "%ld %ld %ld %ld\n", b.minX, b.maxY, b.maxX, b.minY))
+            b.minX = kNothingMin;
+    } else {
+        ObjectList.ComputeExtents();
+        if (!ReadFour("EXTENTS.CFG", "%ld %ld %ld %ld", b.minX, b.maxX, b.maxY, b.minY)) b.minX = kNothingMin;
+    }
+    if (NothingToFit(b.minX, b.maxX, b.maxY, b.minY)) {
+        window.Invalidate(true);
+        return std::nullopt;
+    }
+    b.minX /= ZoomDivisor;
+    b.maxX /= ZoomDivisor;
+    b.maxY /= ZoomDivisor;
+    b.minY /= ZoomDivisor;
+    if (roomLayout) {
+        const int32_t m = 10 * ZoomDivisor;
+        b.minX -= m;
+        b.maxX += 2 * m;
+        b.maxY += m;
+        b.minY -= 2 * m;
+    }
+    return b;
+}
+
+// Fit on screen: the view takes the box at the window's proportions; a floor's box is centred on
+// the side that grew. False when there was nothing to fit.
+bool FitOnScreen(TChild& window, int32_t right, int32_t bottom, int32_t xu, int32_t yu) {
+    const bool roomLayout = CurrentView < kGroundFloor;
+    auto box = BoxToFit(window, roomLayout);
+    if (!box) return false;
+    FitBox& b = *box;
+    // A single point or a line along one axis still gets an extent to divide by.
+    ViewExtentX = std::max(b.maxX - b.minX, 1);
+    ViewExtentY = std::max(b.maxY - b.minY, 1);
+    const float a = static_cast<float>(right) / bottom;
+    if (ViewExtentY * a > ViewExtentX) {
+        const int32_t old = ViewExtentX;
+        ViewExtentX = std::max(Nearest(ViewExtentY * a), 1);
+        if (!roomLayout) b.minX -= (ViewExtentX - old) / 2;
+    } else {
+        const int32_t old = ViewExtentY;
+        ViewExtentY = std::max(Nearest(ViewExtentX / a), 1);
+        if (!roomLayout) b.minY -= (ViewExtentY - old) / 2;
+    }
+    if (roomLayout) {
+        PenScaleF = static_cast<float>(ViewExtentX) / right;
+        ScrollOriginX = static_cast<int32_t>(b.minX + xu * PenScaleF);
+        ScrollOriginY = static_cast<int32_t>(b.minY + yu * PenScaleF);
+        window.DatumMode = datummode::kOff;
+    } else {
+        FitWithSnapRoom(right, bottom, xu, yu, b.minX, b.minY);
+    }
+    return true;
+}
+
 } // namespace
 
 void TChild::Zoom(int32_t kind) {
@@ -75,99 +167,32 @@ void TChild::Zoom(int32_t kind) {
     const int32_t yu = std::max(Scroller->YUnit, 1);
 
     switch (kind) {
-    case 1: // the zoom-up drag has set the view already
+    case zoomkind::kAsDragged:
         break;
-
-    case 2: // normal size
+    case zoomkind::kNormal:
         SetNormalScale(CurrentView == kSitePlan);
         ViewExtentX = static_cast<int32_t>(right * PenScaleF);
         ViewExtentY = static_cast<int32_t>(bottom * PenScaleF);
         CentreOnSheet(xu, yu, PenScaleF);
         break;
-
-    case 3: { // shrink by half: one more normal extent, never beyond the sheet
-        int32_t zx = 0, zy = 0;
-        pl::File* file = pl::fopen(ObjectList.ProgramDirectory + "CFG\\ZOOM.CFG", "r");
-        const int fields = file ? pl::fscanf(file, "%d %d", &zx, &zy) : 0;
-        pl::fclose(file);
-        if (fields != 2 || zx <= 0 || zy <= 0) {
-            // Without the stored normal extent the window's own normal extent serves.
-            zx = right * PenScale;
-            zy = bottom * PenScale;
-        }
-        if (PenScaleF < PenScale) {
-            ViewExtentX = zx;
-            ViewExtentY = zy;
-            PenScaleF = static_cast<float>(PenScale);
-        }
-        ViewExtentX += zx;
-        ViewExtentY += zy;
-        if ((SheetWidth - ViewExtentX) / 2 < 0 || (SheetHeight - ViewExtentY) / 2 < 0) {
-            ViewExtentX -= zx;
-            ViewExtentY -= zy;
-        }
-        PenScaleF = static_cast<float>(ViewExtentX) / right;
+    case zoomkind::kHalf:
+        GrowByNormalExtent(right, bottom);
         CentreOnSheet(xu, yu, PenScaleF);
         break;
-    }
-
-    case 4: { // fit on screen
-        int32_t minX = 0, maxX = 0, maxY = 0, minY = 0;
-        const bool roomLayout = CurrentView < kGroundFloor;
-        if (roomLayout) {
-            if (ObjectList.ComputeLayoutBounds() < 2) {
-                DrawingState = 2;
-                return;
-            }
-            if (!ReadFour("BOUNDS.CFG", "%ld %ld %ld %ld\n", minX, maxY, maxX, minY)) minX = kNothingMin;
-        } else {
-            ObjectList.ComputeExtents();
-            if (!ReadFour("EXTENTS.CFG", "%ld %ld %ld %ld", minX, maxX, maxY, minY)) minX = kNothingMin;
-        }
-        if (NothingToFit(minX, maxX, maxY, minY)) {
-            Invalidate(true);
+    case zoomkind::kFit:
+        if (!FitOnScreen(*this, right, bottom, xu, yu)) {
             DrawingState = 2;
             return;
         }
-        minX /= ZoomDivisor;
-        maxX /= ZoomDivisor;
-        maxY /= ZoomDivisor;
-        minY /= ZoomDivisor;
-        if (roomLayout) {
-            const int32_t m = 10 * ZoomDivisor;
-            minX -= m;
-            maxX += 2 * m;
-            maxY += m;
-            minY -= 2 * m;
-        }
-        // A single point or a line along one axis still gets an extent to divide by.
-        ViewExtentX = std::max(maxX - minX, 1);
-        ViewExtentY = std::max(maxY - minY, 1);
-        const float a = static_cast<float>(right) / bottom;
-        if (ViewExtentY * a > ViewExtentX) {
-            const int32_t old = ViewExtentX;
-            ViewExtentX = std::max(Nearest(ViewExtentY * a), 1);
-            if (!roomLayout) minX -= (ViewExtentX - old) / 2;
-        } else {
-            const int32_t old = ViewExtentY;
-            ViewExtentY = std::max(Nearest(ViewExtentX / a), 1);
-            if (!roomLayout) minY -= (ViewExtentY - old) / 2;
-        }
-        if (roomLayout) {
-            PenScaleF = static_cast<float>(ViewExtentX) / right;
-            ScrollOriginX = static_cast<int32_t>(minX + xu * PenScaleF);
-            ScrollOriginY = static_cast<int32_t>(minY + yu * PenScaleF);
-            DatumMode = 1;
-        } else {
-            FitWithSnapRoom(right, bottom, xu, yu, minX, minY);
-        }
         break;
-    }
-
     default:
         return;
     }
+    ApplyZoom(xu, yu);
+}
 
+// Every zoom ends by bringing the scroller, the bars, the tool and the screen in line with the view.
+void TChild::ApplyZoom(int32_t xu, int32_t yu) {
     if (PenScaleF <= 0.0f) PenScaleF = static_cast<float>(std::max(PenScale, 1));
     SetScrollRanges(xu, yu, PenScaleF);
     SnapScrollerToOrigin(xu, yu, PenScaleF);
@@ -183,17 +208,17 @@ void TChild::Zoom(int32_t kind) {
 void TChild::InvalidateArea(int32_t kind) {
     const TRect client = GetClientRect();
     switch (kind) {
-    case 0:
+    case invalidatekind::kWhole:
         Invalidate(true);
         break;
-    case 3: // the lower two thirds of the left quarter, where library previews appear
+    case invalidatekind::kLibraryStrip:
         InvalidateRect(TRect(0, client.bottom / 3, client.right / 4, client.bottom), true);
         break;
-    case 9:
+    case invalidatekind::kWholeNow:
         Invalidate(true);
         UpdateWindow();
         break;
-    case 15: {
+    case invalidatekind::kToolBox: {
         const TDrawingtool* tool = CurrentTool();
         if (!tool || ZoomDivisor == 0) break;
         TClientDC dc(this);

@@ -77,8 +77,8 @@ void TClient::StartUp(const std::string& programDirectory) {
     SetBkgndColor(BackgroundColour);
     ReadSaveState(programDirectory);
 
-    HelpMode = pl::searchpath(kHtmlHelpControl).empty() ? 2 : 1;
-    if (HelpMode == 1) HtmlHelpA(nullptr, nullptr, HH_INITIALIZE, reinterpret_cast<uintptr_t>(&HelpCookie));
+    HelpMode = pl::searchpath(kHtmlHelpControl).empty() ? helpmode::kContextNumbers : helpmode::kPages;
+    if (HelpMode == helpmode::kPages) HtmlHelpA(nullptr, nullptr, HH_INITIALIZE, reinterpret_cast<uintptr_t>(&HelpCookie));
 }
 
 void TClient::SetupWindow() {

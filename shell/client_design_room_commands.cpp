@@ -105,7 +105,7 @@ void MarkingDatum(TChild& child, int32_t rooms) {
             }
         }
     }
-    child.DatumMode = 4;
+    child.DatumMode = datummode::kShownWithBearing;
 }
 
 // The cursor on the first corner spot of the MDI client area, with the outline tool's cross-hair.
@@ -178,8 +178,8 @@ void TClient::CmFinishDesignRooms() {
     InstallTool(std::move(tool));
     Tool->Start(0, 0, 1);
     if (TChild* child = ActiveDrawingWindow()) {
-        child->InvalidateArea(15);
-        child->SetDatum(1);
+        child->InvalidateArea(invalidatekind::kToolBox);
+        child->SetDatum(datummode::kOff);
     }
 }
 
@@ -223,7 +223,7 @@ void TClient::CmMarkExternalWalls() {
             "EXTERNAL WALLS on LAYOUT", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     KeepOnlyLayoutRooms();
-    if (ObjectList.WriteDrawingFile(1) != FileResult::Ok) {
+    if (ObjectList.WriteDrawingFile(filemode::kWorking) != FileResult::Ok) {
         ::MessageBox(GetHandle(), "The drawing could not be written; nothing was removed on disk.",
                      "EXTERNAL WALLS on LAYOUT", MB_OK | MB_ICONEXCLAMATION);
         child->Invalidate(true);
@@ -231,10 +231,10 @@ void TClient::CmMarkExternalWalls() {
     }
     ObjectList.Flush();
     // Just written: a read that fails leaves the repaint to report it.
-    (void)ObjectList.ReadDrawingFile(1);
+    (void)ObjectList.ReadDrawingFile(filemode::kWorking);
     if (CurrentView == kMarkingView) {
         CurrentView = kRoomLayout;
-        child->InvalidateArea(0);
+        child->InvalidateArea(invalidatekind::kWhole);
     }
     HelpContextId = kDesignRoomHelp;
     MarkModified();
@@ -250,7 +250,7 @@ void TClient::CmMarkExternalWalls() {
     if (rooms > 0) MarkingDatum(*child, rooms);
     LayoutGridFlag = 0;
     CurrentView += 5;
-    child->InvalidateArea(9);
+    child->InvalidateArea(invalidatekind::kWholeNow);
     ParkForMarking(*this);
 }
 
@@ -265,6 +265,6 @@ void TClient::CmLayoutGrid() {
     if (outline) Tool->Dragging = 0;
     TChild* child = ActiveDrawingWindow();
     if (!child) return;
-    child->InvalidateArea(9);
+    child->InvalidateArea(invalidatekind::kWholeNow);
     if (outline) ParkForMarking(*this);
 }

@@ -30,7 +30,7 @@ void TClient::CmRotateMirror() {
     // Only the floor plans can be turned.
     if (DrawingState <= 1 || CurrentView < kGroundFloor || CurrentView > kFourthLevel) return;
     HelpContextId = kFileHelp;
-    if (SaveState == 2 && !WriteOrTell(ObjectList, 1)) return;
+    if (SaveState == 2 && !WriteOrTell(ObjectList, filemode::kWorking)) return;
     if (SaveState == 0) SaveState = 1;
     // Every floor is turned together: one left half done would no longer match the others.
     if (::MessageBox(GetHandle(),
@@ -43,7 +43,7 @@ void TClient::CmRotateMirror() {
     TChild* child = ActiveDrawingWindow();
     if (!child) return;
     child->RotateMirrorDrawings(1);
-    child->SetDatum(1);
+    child->SetDatum(datummode::kOff);
 }
 
 void TClient::CmSaveBitmap() {

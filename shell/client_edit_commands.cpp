@@ -10,7 +10,7 @@
 namespace {
 
 constexpr int32_t kEditHelp = 230;
-constexpr int32_t kMoveFamilyDatumMode = 3;
+constexpr int32_t kMoveFamilyDatumMode = datummode::kShown;
 constexpr int32_t kPrintingViews = 100;
 
 } // namespace

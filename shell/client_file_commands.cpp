@@ -33,10 +33,10 @@ void ReportFailedWrite(TClient& client, FileResult result, int32_t mode) {
 
 // The working file, then the scratch copy; true when both were written.
 bool WriteBoth(TClient& client) {
-    const FileResult drawing = ObjectList.WriteDrawingFile(1, pl::Sync::ToDisk);
+    const FileResult drawing = ObjectList.WriteDrawingFile(filemode::kWorking, pl::Sync::ToDisk);
     ReportFailedWrite(client, drawing, 1);
     if (drawing != FileResult::Ok) return false;
-    const FileResult copy = ObjectList.WriteDrawingFile(0, pl::Sync::ToDisk);
+    const FileResult copy = ObjectList.WriteDrawingFile(filemode::kScratch, pl::Sync::ToDisk);
     ReportFailedWrite(client, copy, 0);
     return copy == FileResult::Ok;
 }
@@ -78,7 +78,7 @@ bool TClient::SaveIfModified() {
         if (question.SaveFailed) return false;
         SaveState = 0;
     } else if (SaveState == kAutoSaveOn) {
-        const FileResult result = ObjectList.WriteDrawingFile(1, pl::Sync::ToDisk);
+        const FileResult result = ObjectList.WriteDrawingFile(filemode::kWorking, pl::Sync::ToDisk);
         ReportFailedWrite(*this, result, 1);
         return result == FileResult::Ok;
     }
@@ -110,7 +110,7 @@ void TClient::CmExit() {
         if ((SaveState == 1 || SaveState == kAutoSaveOn) && !SaveIfModified()) return;
     }
     ObjectList.Flush();
-    if (HelpMode == 1) {
+    if (HelpMode == helpmode::kPages) {
         HtmlHelpA(nullptr, nullptr, HH_CLOSE_ALL, 0);
         HtmlHelpA(nullptr, nullptr, HH_UNINITIALIZE, HelpCookie);
     }

@@ -21,7 +21,6 @@ namespace {
 constexpr int32_t kViewsHelp = 210;
 constexpr int32_t kCopyWallsOfFloorBelow = 3;
 constexpr int32_t kDimensionsAndArea = 8;
-constexpr int32_t kWholeWindow = 0;
 
 // What differs between the first and the second floor.
 struct UpperFloor {
@@ -74,7 +73,7 @@ void CopyFloorBelow(TClient& client, const UpperFloor& f) {
     if (!dynamic_cast<TExtwallobjtool*>(client.Tool.get())) return;
     client.Tool->Kind = toolkind::kExtWall;
     client.Tool->Command(kCopyWallsOfFloorBelow);
-    child->InvalidateArea(kWholeWindow);
+    child->InvalidateArea(invalidatekind::kWhole);
     client.AutoDimensions();
     ObjectList.MakeTitleBlock();
     CurrentView = f.floor;
@@ -182,6 +181,6 @@ void TClient::LoadOverlay() {
     if (!WriteOverlayFile(ObjectList.ProgramDirectory, flags))
         MessageBox("The overlay settings could not be written to CFG/OVERLAY.CFG.", "OVERLAYS",
                    MB_OK | MB_ICONEXCLAMATION);
-    PlanDisplayMode = shell::kOverlayFloorBelow;
+    PlanDisplayMode = displaymode::kOverlayFloorBelow;
     OpenViewWindow(1, extension);
 }

@@ -11,16 +11,14 @@
 #include "shell/child.h"
 #include "shell/client.h"
 #include "tools/cancelled_line.h"
+#include "tools/centre_aid_modes.h"
+#include "tools/line_modes.h"
 #include "tools/line_tool.h"
 
 namespace {
 
 constexpr int32_t kLineHelp = 240;
 constexpr int32_t kAidHelp = 350;
-constexpr int32_t kLineTextMode = 50;
-constexpr int32_t kMultilineMode = 40;
-constexpr int32_t kMidpointMode = 30;
-constexpr int32_t kThreePointMode = 35;
 
 const char* StyleWord(int32_t style, bool withText) {
     static const char* const plain[] = {"LINE solid", "LINE dash", "LINE dot", "LINE dotdash"};
@@ -48,7 +46,7 @@ void InstallLineTool(TClient& client, int32_t mode, bool withText) {
     client.ShowToolName(name);
     client.ShowGuide("ENTER start of line, then arrow key direction, OR press LeftButton & DRAG");
     client.SetCursor(nullptr, IDC_CROSS);
-    if (TChild* child = client.ActiveDrawingWindow()) child->DatumMode = 4;
+    if (TChild* child = client.ActiveDrawingWindow()) child->DatumMode = datummode::kShownWithBearing;
 }
 
 } // namespace
@@ -66,18 +64,18 @@ void TClient::CmLine() {
 }
 
 void TClient::CmLineText() {
-    InstallLineTool(*this, kLineTextMode, true);
+    InstallLineTool(*this, linemode::kLineText, true);
 }
 
 void TClient::CmCentre() {
     if (DrawingState <= 1) return;
     HelpContextId = kAidHelp;
-    if (Tool->Mode == kMultilineMode) {
+    if (Tool->Mode == linemode::kMultilineModel) {
         MessageBox("Centre is not available to this function", "CENTRE", MB_OK);
         return;
     }
     Tool->SavedMode = Tool->Mode;
-    Tool->Mode = kMidpointMode;
+    Tool->Mode = aidmode::kMidpointFirst;
     ShowGuide("CENTRE - mark both endpoints with LEFT Button - cursor will move to centre");
 }
 
@@ -85,7 +83,7 @@ void TClient::CmCentreCentre() {
     if (DrawingState <= 1) return;
     HelpContextId = kAidHelp;
     Tool->SavedMode = Tool->Mode;
-    Tool->Mode = kThreePointMode;
+    Tool->Mode = aidmode::kThreePointFirst;
     ShowGuide("CENTRE CENTRE - click any three corners in a CLOCKWISE direction with LEFT Button");
 }
 
@@ -94,15 +92,15 @@ void TClient::CmDatum() {
     HelpContextId = kAidHelp;
     TChild* child = ActiveDrawingWindow();
     if (!child) return;
-    if (child->DatumMode != 2) {
+    if (child->DatumMode != datummode::kAwaitingClick) {
         ShowGuide("DATUM ON - click reference point with Left Btn, click ICON or use TAB key to turn off");
         Tool->PointPlaced = 0;
         Tool->PickKind = 0;
-        Tool->Mode = 0;
-        child->DatumMode = 2;
+        Tool->Mode = toolmode::kIdle;
+        child->DatumMode = datummode::kAwaitingClick;
     } else {
         ShowGuide("GUIDE: press F1 for help");
-        child->SetDatum(4);
+        child->SetDatum(datummode::kShownWithBearing);
     }
 }
 

@@ -31,90 +31,113 @@ void ReportWriteFailure(TClient& client, const std::string& path) {
     MessageBox(client.GetHandle(), text.c_str(), "New drawing", MB_OK | MB_ICONEXCLAMATION);
 }
 
-} // namespace
+// Asks for the new drawing's name; false when the user cancels or declines to replace a drawing of
+// that name. The name becomes the document's and the choice of first tool is given back.
+bool ChooseNewDrawing(TClient& client, int32_t& start) {
+    if (!LeaveCurrentDrawing(client)) return false;
+    if (client.DistanceGadget) client.DistanceGadget->SetText("cursor distance");
+    client.ShowGuide("GUIDE: type up to 24 letters but NO file extension");
 
-void TClient::CmFileNew() {
-    if (!LeaveCurrentDrawing(*this)) return;
-    if (DistanceGadget) DistanceGadget->SetText("cursor distance");
-    ShowGuide("GUIDE: type up to 24 letters but NO file extension");
-
-    TNewdlg dialog(GetHandle(), kNewDrawingDialogId);
-    if (dialog.Execute() != IDOK) return;
+    TNewdlg dialog(client.GetHandle(), kNewDrawingDialogId);
+    if (dialog.Execute() != IDOK) return false;
 
     const std::optional<std::string> typed = DrawingNameFrom(dialog.ClientName);
-    if (!typed) return;
+    if (!typed) return false;
     const std::string& name = *typed;
     // A drawing already under this name is the user's work: it is replaced only when they say so.
-    if (DrawingExists(name) && !ConfirmReplaceDrawing(*this, name)) return;
+    if (DrawingExists(name) && !ConfirmReplaceDrawing(client, name)) return false;
     ObjectList.SetDrawingName(name);
     ObjectList.ForgetSelection();
-    const int32_t start = dialog.StartChoice;
+    start = dialog.StartChoice;
+    return true;
+}
 
-    Tool.reset();
+// The first tool the user chose, on a drawing state reset for a fresh drawing. Gives the extension
+// of the window's title.
+const char* StartFreshDrawing(TClient& client, int32_t start) {
+    client.Tool.reset();
     const char* extension = ".PLN";
     if (start == kStartDesignRooms) {
         extension = ".LYT";
-        Tool = std::make_unique<TDRoomobjtool>();
+        client.Tool = std::make_unique<TDRoomobjtool>();
         LayoutGridFlag = 1;
     } else {
         LayoutGridFlag = 0;
-        Tool = std::make_unique<TExtwallobjtool>();
-        Tool->PointPlaced = 0;
+        client.Tool = std::make_unique<TExtwallobjtool>();
+        client.Tool->PointPlaced = 0;
     }
-    Tool->Colour = PenColour;
+    client.Tool->Colour = PenColour;
 
     ResetDrawingGlobals();
     DrawingState = 0;
     IdCounter = 1;
     if (SaveState == 1) SaveState = 0;
 
-    Tool->Kind = toolkind::kExtWall;
-    Tool->PickKind = 1;
-    Tool->Mode = 0;
+    client.Tool->Kind = toolkind::kExtWall;
+    client.Tool->PickKind = 1;
+    client.Tool->Mode = toolmode::kIdle;
+    return extension;
+}
 
-    SetDrawingTitle(extension);
-
+// Writes the empty saved copy, opens the drawing window and writes the working file with one record
+// per floor. Nothing when a file could not be written (the user has been told).
+TChild* OpenNewDrawingWindow(TClient& client) {
     // The saved copy of a new drawing is empty: declining to save it later removes it again.
-    if (ObjectList.WriteDrawingFile(0) != FileResult::Ok) {
-        ReportWriteFailure(*this, ObjectList.DrawingFilePath(0));
-        return;
+    if (ObjectList.WriteDrawingFile(filemode::kScratch) != FileResult::Ok) {
+        ReportWriteFailure(client, ObjectList.DrawingFilePath(filemode::kScratch));
+        return nullptr;
     }
 
-    auto* child = new TChild(*this, ObjectList.DrawingTitle);
+    auto* child = new TChild(client, ObjectList.DrawingTitle);
     child->Create();
 
-    LoadTextStyle(*this);
+    LoadTextStyle(client);
     WriteNoOverlays();
 
-    SeedFloorRecords(*this);
-    if (ObjectList.WriteDrawingFile(1) != FileResult::Ok) {
-        ReportWriteFailure(*this, ObjectList.DrawingFilePath(1));
+    SeedFloorRecords(client);
+    if (ObjectList.WriteDrawingFile(filemode::kWorking) != FileResult::Ok) {
+        ReportWriteFailure(client, ObjectList.DrawingFilePath(filemode::kWorking));
         ObjectList.Flush();
         DrawingState = 0;
-        CloseChildren();
-        return;
+        client.CloseChildren();
+        return nullptr;
     }
+    return child;
+}
 
-    SetNormalScale();
-
-    child->SetupScrolling();
-    DrawingState = 2;
-
+// The first step of the new drawing: the room layout with a design room, or the ground floor with
+// the external-wall dialog and the cursor near the window's corner.
+void BeginFirstStep(TClient& client, TChild& child, int32_t start) {
     if (start == kStartDesignRooms) {
         CurrentView = kRoomLayout;
-        child->NewDesignRoom();
-        ShowGuide("GUIDE: Assemble your design rooms - add using the Design Room Icon");
-    } else {
-        CurrentView = kGroundFloor;
-        child->RunPlanDialog(kExternalWallDialog);
-        HelpContextId = kExternalWallHelp;
-        const int32_t corner = MetricUnits == 1 ? 25 : 24;
-        TPoint p(corner, corner);
-        ClientToScreen(p);
-        SetCursorPos(p.x, p.y);
-        ShowGuide(
-            "Draw outer line of EXTERNAL walls, press ENTER on start point then use arrow keys for input");
+        child.NewDesignRoom();
+        client.ShowGuide("GUIDE: Assemble your design rooms - add using the Design Room Icon");
+        return;
     }
+    CurrentView = kGroundFloor;
+    child.RunPlanDialog(kExternalWallDialog);
+    HelpContextId = kExternalWallHelp;
+    const int32_t corner = MetricUnits == 1 ? 25 : 24;
+    TPoint p(corner, corner);
+    client.ClientToScreen(p);
+    SetCursorPos(p.x, p.y);
+    client.ShowGuide(
+        "Draw outer line of EXTERNAL walls, press ENTER on start point then use arrow keys for input");
+}
+
+} // namespace
+
+void TClient::CmFileNew() {
+    int32_t start = 0;
+    if (!ChooseNewDrawing(*this, start)) return;
+    SetDrawingTitle(StartFreshDrawing(*this, start));
+    TChild* child = OpenNewDrawingWindow(*this);
+    if (!child) return;
+
+    SetNormalScale();
+    child->SetupScrolling();
+    DrawingState = 2;
+    BeginFirstStep(*this, *child, start);
 
     WriteZoomFiles();
     if (SaveState == 0) SaveState = 1;

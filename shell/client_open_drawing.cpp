@@ -53,67 +53,76 @@ void ReadSaveState() {
     SaveState = stored == 2 ? 2 : 0;
 }
 
-} // namespace
-
-void TClient::CmFileOpen() {
-    if (!LeaveCurrentDrawing(*this)) return;
-    InstallPickTool(*this);
-
-    ResetDrawingGlobals();
-    LayoutGridFlag = 0;
-
-    ShowGuide("GUIDE: select Client name");
-
+// Asks for the drawing to open; the name of the picked file becomes the document's. False when the
+// user cancels or the name cannot be a drawing's.
+bool ChooseDrawingToOpen(TClient& client) {
+    client.ShowGuide("GUIDE: select Client name");
     const std::string initialDir = ObjectList.ProgramDirectory + "DWGS";
     TOpenSaveDialog::TData data(OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST |
                                     OFN_LONGNAMES,
                                 "Plan files(*.DB0)|*.DB0|Allfiles(*.*)||", nullptr, initialDir.c_str(), "");
     // A dialog that reports an error is treated as cancelled.
-    if (TFileOpenDialog(GetHandle(), data).Execute() != IDOK || data.Error != 0) return;
+    if (TFileOpenDialog(client.GetHandle(), data).Execute() != IDOK || data.Error != 0) return false;
 
     // Whatever folder the file was picked in, the drawing is the one of that name in DWGS/.
     const std::string name = pl::fnsplit(data.FileName).name;
     if (name.empty() || name.size() > kMaxNameLength) {
         const std::string text = "\"" + name + "\" cannot be opened: a drawing name has 1 to 24 characters.";
-        ::MessageBox(GetHandle(), text.c_str(), "Open", MB_OK | MB_ICONEXCLAMATION);
-        return;
+        ::MessageBox(client.GetHandle(), text.c_str(), "Open", MB_OK | MB_ICONEXCLAMATION);
+        return false;
     }
     ObjectList.SetDrawingName(name);
     ObjectList.ForgetSelection();
+    return true;
+}
+
+// Builds the drawing window, which reads the working file, and writes the saved copy of the drawing
+// as opened. Nothing when either failed (the user has been told and nothing read is kept).
+std::unique_ptr<TChild> ReadDrawingIntoWindow(TClient& client) {
+    std::unique_ptr<TChild> child;
+    try {
+        child = std::make_unique<TChild>(client, ObjectList.DrawingTitle);
+    } catch (const TXOwl& error) {
+        ::MessageBox(client.GetHandle(), error.what(), "Error", MB_OK | MB_ICONHAND);
+        // What was read of a damaged file must never be written back over it.
+        ObjectList.Flush();
+        DrawingState = 0;
+        return nullptr;
+    }
+    // The saved copy is the drawing as opened: declining to save later brings exactly this back.
+    if (ObjectList.WriteDrawingFile(filemode::kScratch) != FileResult::Ok) {
+        const std::string text = "The saved copy " + ObjectList.DrawingFilePath(filemode::kScratch) +
+                                 " could not be written, so the drawing was not opened.";
+        ::MessageBox(client.GetHandle(), text.c_str(), "Open", MB_OK | MB_ICONEXCLAMATION);
+        child.reset();
+        ObjectList.Flush();
+        DrawingState = 0;
+        return nullptr;
+    }
+    return child;
+}
+
+} // namespace
+
+void TClient::CmFileOpen() {
+    if (!LeaveCurrentDrawing(*this)) return;
+    InstallPickTool(*this);
+    ResetDrawingGlobals();
+    LayoutGridFlag = 0;
+    if (!ChooseDrawingToOpen(*this)) return;
     SetDrawingTitle(".PLN");
     DrawingState = 1;
 
     LoadTextStyle(*this);
     WriteNoOverlays();
 
-    TChild* child = nullptr;
-    try {
-        child = new TChild(*this, ObjectList.DrawingTitle);
-    } catch (const TXOwl& error) {
-        ::MessageBox(GetHandle(), error.what(), "Error", MB_OK | MB_ICONHAND);
-        // What was read of a damaged file must never be written back over it.
-        ObjectList.Flush();
-        DrawingState = 0;
-        return;
-    }
-
+    std::unique_ptr<TChild> read = ReadDrawingIntoWindow(*this);
+    if (!read) return;
     const bool groundFloor = HasGroundFloor();
-    // The saved copy is the drawing as opened: declining to save later brings exactly this back.
-    if (ObjectList.WriteDrawingFile(0) != FileResult::Ok) {
-        const std::string text = "The saved copy " + ObjectList.DrawingFilePath(0) +
-                                 " could not be written, so the drawing was not opened.";
-        ::MessageBox(GetHandle(), text.c_str(), "Open", MB_OK | MB_ICONEXCLAMATION);
-        delete child;
-        ObjectList.Flush();
-        DrawingState = 0;
-        return;
-    }
     ObjectList.Flush();
-
     SetNormalScale();
-
     DrawingState = 2;
-    child->Create();
+    read.release()->Create(); // the frame owns the window from here on
 
     if (DistanceGadget) DistanceGadget->SetText("cursor distance");
     ShowGuide("GUIDE: press F1 for HELP");
@@ -131,7 +140,8 @@ void TClient::CmFileOpen() {
 
     // The document ends holding the working file, whichever window painted last.
     ObjectList.Flush();
-    if (ReadOrTell(ObjectList, 1)) (void)WriteOrTell(ObjectList, 0); // the last step: told, nothing after
+    if (ReadOrTell(ObjectList, filemode::kWorking))
+        (void)WriteOrTell(ObjectList, filemode::kScratch); // the last step: told, nothing after
 }
 
 void TClient::OpenViewWindow(int32_t flag, const char* extension) {
@@ -157,5 +167,5 @@ void TClient::OpenViewWindow(int32_t flag, const char* extension) {
     ShowToolName("Pick Tool");
     DrawingState = 2;
     child->SetupScrolling();
-    child->InvalidateArea(0);
+    child->InvalidateArea(invalidatekind::kWhole);
 }

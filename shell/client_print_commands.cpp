@@ -63,6 +63,65 @@ private:
     QString chosen_;
 };
 
+// Asks for the copies and scale of each floor and writes them to the print list, one job a line.
+// Gives the number of jobs (none when the list could not be written).
+int32_t WritePrintList(TClient& client, const std::string& listPath, TTrevprntdlg& dialog) {
+    Hint(client, "GUIDE: you MUST input number of copies to print");
+    int32_t jobs = 0;
+    std::string list;
+    if (dialog.Execute() == IDOK) {
+        for (int i = 0; i < 4; ++i) {
+            const int32_t copies = pl::atoi(dialog.CopiesText[i]);
+            if (copies <= 0) continue;
+            list += pl::Format("%d %d %d\n", copies, pl::atoi(dialog.ScaleText[i]), kPrintedViews[i]);
+            ++jobs;
+        }
+    }
+    if (!pl::WriteTextFile(listPath, list)) {
+        ::MessageBox(client.GetHandle(), "The print list CFG/PRNTLST.CFG could not be written", "PRINT",
+                     MB_OK | MB_ICONEXCLAMATION);
+        jobs = 0;
+    }
+    return jobs;
+}
+
+// Prints each job of the list as a page of its own; false when the printer (or the PDF file) failed.
+bool PrintJobs(TClient& client, const std::string& listPath, int32_t jobs, const TTrevprntdlg& dialog) {
+    Hint(client, "GUIDE: LANDSCAPE prints along length of paper, PORTRAIT across width");
+    bool failed = false;
+    pl::File* file = jobs > 0 ? pl::fopen(listPath, "r") : nullptr;
+    if (!file) return true;
+    for (int32_t j = 0; j < jobs && !failed; ++j) {
+        int32_t copies = 0, scale = 0, view = 0;
+        if (pl::fscanf(file, "%d %d %d\n", &copies, &scale, &view) != 3) break;
+        if (copies <= 0 || scale <= 0) continue; // nothing sensible can be printed
+        std::string title = std::string(ObjectList.DrawingName) + ".DB0";
+        std::snprintf(ObjectList.DrawingTitle, sizeof ObjectList.DrawingTitle, "%s", title.c_str());
+        THDPrintout printout(ObjectList.DrawingTitle, view, scale, copies, dialog.showScale,
+                             dialog.lineWeight, dialog.textSize, *client.Printer);
+        const PdfFileOfJob pdf(client.Printer->GetQPrinter(), j);
+        failed = !client.Printer->Print(client.GetHandle(), printout, false);
+        ObjectList.Flush();
+    }
+    pl::fclose(file);
+    return !failed;
+}
+
+// The print list dialog and the printing of its jobs, once the printer is chosen.
+void PrintChosenFloors(TClient& client) {
+    const std::string listPath = ObjectList.ProgramDirectory + "CFG/PRNTLST.CFG";
+    TTrevprntdlg dialog(client.GetHandle());
+    const int32_t jobs = WritePrintList(client, listPath, dialog);
+    if (!PrintJobs(client, listPath, jobs, dialog))
+        ::MessageBox(client.GetHandle(),
+                     "Nothing was printed: the printer or the PDF file could not be opened", "PRINT",
+                     MB_OK | MB_ICONEXCLAMATION);
+    // The printed text scale must not leak into the screen.
+    TextScale = 0;
+    Hint(client, "GUIDE: press F1 key for context help");
+    ObjectList.Flush();
+}
+
 } // namespace
 
 void TClient::CmPrinterSetup() {
@@ -73,7 +132,7 @@ void TClient::CmPrinterSetup() {
 void TClient::CmPrint() {
     // The pages are printed from the working file, so it must hold every edit first.
     HelpContextId = kPrintHelp;
-    if (ObjectList.count > 0 && CurrentView < 100 && !WriteOrTell(ObjectList, 1)) return;
+    if (ObjectList.count > 0 && CurrentView < 100 && !WriteOrTell(ObjectList, filemode::kWorking)) return;
     ObjectList.Flush();
     const int32_t viewBefore = CurrentView;
     // Without a drawing to print there is nothing to do, and no window to open.
@@ -86,52 +145,7 @@ void TClient::CmPrint() {
     CurrentView = 100;
     Hint(*this, "IGNORE copies, LANDSCAPE prints along paer length, PORTRAIT across width");
     TPrintDialog::TData& setup = Printer->GetSetup();
-    if (TPrintDialog(nullptr, setup).Execute() == IDOK) {
-        // The copies and scales of each floor go to the print list, one job a line.
-        const std::string listPath = ObjectList.ProgramDirectory + "CFG/PRNTLST.CFG";
-        Hint(*this, "GUIDE: you MUST input number of copies to print");
-        TTrevprntdlg dialog(GetHandle());
-        int32_t jobs = 0;
-        std::string list;
-        if (dialog.Execute() == IDOK) {
-            for (int i = 0; i < 4; ++i) {
-                const int32_t copies = pl::atoi(dialog.CopiesText[i]);
-                if (copies <= 0) continue;
-                list += pl::Format("%d %d %d\n", copies, pl::atoi(dialog.ScaleText[i]), kPrintedViews[i]);
-                ++jobs;
-            }
-        }
-        if (!pl::WriteTextFile(listPath, list)) {
-            ::MessageBox(GetHandle(), "The print list CFG/PRNTLST.CFG could not be written", "PRINT",
-                         MB_OK | MB_ICONEXCLAMATION);
-            jobs = 0;
-        }
-        // Each job of the list prints as a page of its own.
-        Hint(*this, "GUIDE: LANDSCAPE prints along length of paper, PORTRAIT across width");
-        bool failed = false;
-        if (pl::File* file = jobs > 0 ? pl::fopen(listPath, "r") : nullptr) {
-            for (int32_t j = 0; j < jobs && !failed; ++j) {
-                int32_t copies = 0, scale = 0, view = 0;
-                if (pl::fscanf(file, "%d %d %d\n", &copies, &scale, &view) != 3) break;
-                if (copies <= 0 || scale <= 0) continue; // nothing sensible can be printed
-                std::string title = std::string(ObjectList.DrawingName) + ".DB0";
-                std::snprintf(ObjectList.DrawingTitle, sizeof ObjectList.DrawingTitle, "%s", title.c_str());
-                THDPrintout printout(ObjectList.DrawingTitle, view, scale, copies, dialog.showScale,
-                                     dialog.lineWeight, dialog.textSize, *Printer);
-                const PdfFileOfJob pdf(Printer->GetQPrinter(), j);
-                failed = !Printer->Print(GetHandle(), printout, false);
-                ObjectList.Flush();
-            }
-            pl::fclose(file);
-        }
-        if (failed)
-            ::MessageBox(GetHandle(), "Nothing was printed: the printer or the PDF file could not be opened",
-                         "PRINT", MB_OK | MB_ICONEXCLAMATION);
-        // The printed text scale must not leak into the screen.
-        TextScale = 0;
-        Hint(*this, "GUIDE: press F1 key for context help");
-        ObjectList.Flush();
-    }
+    if (TPrintDialog(nullptr, setup).Execute() == IDOK) PrintChosenFloors(*this);
     // Printing leaves the ground floor on view, in a window of its own.
     CurrentView = kGroundFloor;
     OpenViewWindow(0, ".PLN");

@@ -38,7 +38,7 @@ void RunOnDrawing(TClient& client, int32_t kind) {
 
 // The working file holds what the window shows before a dialog may repaint from it.
 bool SaveWorkingFile() {
-    return ObjectList.count == 0 || WriteOrTell(ObjectList, 1);
+    return ObjectList.count == 0 || WriteOrTell(ObjectList, filemode::kWorking);
 }
 
 void AskUnits(TClient& client) {
@@ -69,7 +69,7 @@ void TClient::CmDefaultDimensions() {
 void TClient::CmDefaultFont() {
     HelpContextId = kSettingsHelp;
     if (DrawingState > 0) {
-        if (ObjectList.count > 0 && CurrentView < 100 && !WriteOrTell(ObjectList, 1)) return;
+        if (ObjectList.count > 0 && CurrentView < 100 && !WriteOrTell(ObjectList, filemode::kWorking)) return;
         return RunOnDrawing(*this, kFontKind);
     }
     // At start-up the dialog must show the stored style, not the program's reset values.

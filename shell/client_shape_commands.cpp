@@ -7,6 +7,7 @@
 #include "document/program_state.h"
 #include "shell/child.h"
 #include "shell/client.h"
+#include "tools/line_modes.h"
 #include "tools/line_tool.h"
 #include "tools/shape_tools.h"
 #include "tools/text_tool.h"
@@ -20,7 +21,6 @@ constexpr int32_t kShapeHelp = 241;
 constexpr int32_t kTextHelp = 242;
 constexpr int32_t kEditHelp = 230;
 constexpr int32_t kPenColourHelp = 10400;
-constexpr int32_t kMultilineMode = 40;
 constexpr int32_t kMultilineStart = 8;
 constexpr int32_t kPenColourSettings = 6;
 constexpr int32_t kPenColourChoice = 1;
@@ -33,7 +33,7 @@ void InstallShapeTool(TClient& client, std::unique_ptr<TDrawingtool> tool, int32
     HelpContextId = help;
     if (SaveState == 0) SaveState = 1;
     tool->Kind = kind;
-    tool->Mode = 0;
+    tool->Mode = toolmode::kIdle;
     client.InstallTool(std::move(tool));
     client.ShowToolName(name.c_str());
     if (guide) client.ShowGuide(guide);
@@ -96,7 +96,7 @@ void TClient::CmMultiline() {
     if (!child) return;
     auto tool = std::make_unique<TLineobjtool>();
     tool->Kind = toolkind::kLine;
-    tool->Mode = kMultilineMode;
+    tool->Mode = linemode::kMultilineModel;
     tool->PenWidth = PenWidth;
     InstallTool(std::move(tool));
     ShowToolName(PenAndName(PenWidth, "Multiline").c_str());

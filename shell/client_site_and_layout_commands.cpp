@@ -66,7 +66,7 @@ void TClient::CmSitePlan() {
     InstallPickTool(*this);
     const bool present = ObjectList.FloorHasObjects(kSitePlan) != 0;
     if (!ActiveDrawingWindow()) return;
-    PlanDisplayMode = 0;
+    PlanDisplayMode = displaymode::kPlain;
     if (!present) {
         StartSitePlan(*this);
         return;

@@ -34,37 +34,37 @@ void TClient::SelectPickTool() {
 
 void TClient::RestoreTool(int32_t kind) {
     switch (kind) {
-    case 3:
-        InstallTool(Make<TArcobjtool>(3));
+    case toolkind::kArc:
+        InstallTool(Make<TArcobjtool>(toolkind::kArc));
         return;
-    case 4:
-        InstallTool(Make<TTextobjtool>(4));
+    case toolkind::kText:
+        InstallTool(Make<TTextobjtool>(toolkind::kText));
         return;
-    case 5:
-        InstallTool(Make<TEllipseobjtool>(5));
+    case toolkind::kEllipse:
+        InstallTool(Make<TEllipseobjtool>(toolkind::kEllipse));
         return;
-    case 6:
-        InstallTool(Make<TCircleobjtool>(6));
+    case toolkind::kCircle:
+        InstallTool(Make<TCircleobjtool>(toolkind::kCircle));
         return;
-    case 14:
+    case toolkind::kMove:
         CmMoveRotate();
         return;
-    case 15:
+    case toolkind::kCopy:
         CmCopy();
         return;
-    case 20:
-    case 21:
+    case toolkind::kPickQuiet:
+    case toolkind::kPick:
         InstallTool(Make<TLineobjtool>(toolkind::kPick));
         ShowGuide("GUIDE: pick tool");
         return;
     case 22:
         InstallTool(Make<TLineobjtool>(22));
         return;
-    case 24:
-        InstallTool(Make<TTextobjtool>(24));
+    case toolkind::kTextAtClick:
+        InstallTool(Make<TTextobjtool>(toolkind::kTextAtClick));
         return;
-    case 71:
-        InstallTool(Make<TRoomobjtool>(71));
+    case toolkind::kFixedRoom:
+        InstallTool(Make<TRoomobjtool>(toolkind::kFixedRoom));
         return;
     case 78:
         InstallTool(Make<TMoveobjtool>(toolkind::kMove));
@@ -72,23 +72,23 @@ void TClient::RestoreTool(int32_t kind) {
     case 85:
         InstallTool(Make<TLineobjtool>(toolkind::kLine));
         return;
-    case 999:
-        InstallTool(Make<TLineobjtool>(999));
+    case toolkind::kExtWallEdit:
+        InstallTool(Make<TLineobjtool>(toolkind::kExtWallEdit));
         return;
-    case 1000:
-        InstallTool(Make<TExtwallobjtool>(1000));
+    case toolkind::kExtWall:
+        InstallTool(Make<TExtwallobjtool>(toolkind::kExtWall));
         return;
-    case 1500:
-        InstallTool(Make<TIntwallobjtool>(1500));
+    case toolkind::kIntWall:
+        InstallTool(Make<TIntwallobjtool>(toolkind::kIntWall));
         return;
-    case 2000:
-        InstallTool(Make<TWindowobjtool>(2000));
+    case toolkind::kOpening:
+        InstallTool(Make<TWindowobjtool>(toolkind::kOpening));
         return;
-    case 29000:
-        InstallTool(Make<TDRoomobjtool>(29000));
+    case toolkind::kDesignRoom:
+        InstallTool(Make<TDRoomobjtool>(toolkind::kDesignRoom));
         return;
-    case 29001:
-        InstallTool(Make<TDRoomobjtool>(29001));
+    case toolkind::kReopenedRoom:
+        InstallTool(Make<TDRoomobjtool>(toolkind::kReopenedRoom));
         return;
     default:
         CmLine();

@@ -28,7 +28,7 @@ void TClient::CmDisplayMode() {
 void TClient::CmOverlays() {
     if (DrawingState <= 1 || ObjectList.count == 0) return;
     HelpContextId = kViewsHelp;
-    if (!WriteOrTell(ObjectList, 1)) return;
+    if (!WriteOrTell(ObjectList, filemode::kWorking)) return;
     constexpr int32_t kLayoutOfUpperFloors = 45;
     if (CurrentView == kRoomLayout || CurrentView == kLayoutOfUpperFloors || CurrentView == kSitePlan) {
         MessageBox("You can only use overlays on PLAN views (ground, first & second floors)", "OVERLAYS", MB_OK);

@@ -16,7 +16,6 @@
 namespace {
 
 constexpr int32_t kZoomHelp = 220;
-constexpr int32_t kZoomDragMode = 10;
 constexpr int32_t kCentreSitePlan = 59;
 
 } // namespace
@@ -36,13 +35,13 @@ void TClient::CmZoomUp() {
     TChild* child = ActiveDrawingWindow();
     if (!child) return;
 
-    if (!WriteOrTell(ObjectList, 1)) return;
+    if (!WriteOrTell(ObjectList, filemode::kWorking)) return;
     child->RestoreKind = Tool->Kind;
-    child->DatumMode = 3;
+    child->DatumMode = datummode::kShown;
 
     auto drag = std::make_unique<TMoveobjtool>();
     drag->Kind = toolkind::kMove;
-    drag->Mode = kZoomDragMode;
+    drag->Mode = movestate::kZoomWaiting;
     InstallTool(std::move(drag));
     if (StatusBar)
         StatusBar->SetText("GUIDE: press Left Button, hold down and drag cursor over area to enlarge");
@@ -55,14 +54,14 @@ static void ZoomNow(TClient& client, int32_t command, int32_t kind) {
     TChild* child = client.ActiveDrawingWindow();
     if (!child) return;
 
-    if (!WriteOrTell(ObjectList, 1)) return;
+    if (!WriteOrTell(ObjectList, filemode::kWorking)) return;
     child->RestoreKind = client.Tool->Kind;
 
     if (CurrentView == kSitePlan) {
         // The site plan is centred on the sheet before it is zoomed.
         client.RestoreTool(toolkind::kLine);
         client.Tool->Command(kCentreSitePlan);
-        if ((command == cmd::kNormalSize || command == cmd::kFitScreen) && !WriteOrTell(ObjectList, 1)) return;
+        if ((command == cmd::kNormalSize || command == cmd::kFitScreen) && !WriteOrTell(ObjectList, filemode::kWorking)) return;
     }
 
     DrawingState = 1;
@@ -70,13 +69,13 @@ static void ZoomNow(TClient& client, int32_t command, int32_t kind) {
 }
 
 void TClient::CmNormalSize() {
-    ZoomNow(*this, cmd::kNormalSize, 2);
+    ZoomNow(*this, cmd::kNormalSize, zoomkind::kNormal);
 }
 
 void TClient::CmHalfSize() {
-    ZoomNow(*this, cmd::kHalfSize, 3);
+    ZoomNow(*this, cmd::kHalfSize, zoomkind::kHalf);
 }
 
 void TClient::CmFitScreen() {
-    ZoomNow(*this, cmd::kFitScreen, 4);
+    ZoomNow(*this, cmd::kFitScreen, zoomkind::kFit);
 }

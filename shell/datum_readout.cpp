@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "shell/datum_modes.h"
+
 namespace shell {
 
 namespace {
@@ -76,7 +78,7 @@ float DatumBearing(int32_t dx, int32_t dy) {
 }
 
 std::string DatumReadout(int32_t dx, int32_t dy, int32_t datumMode, bool metric) {
-    const bool withBearing = datumMode == 4;
+    const bool withBearing = datumMode == datummode::kShownWithBearing;
     const double bearing = withBearing ? static_cast<double>(DatumBearing(dx, dy)) : 0.0;
     if (metric) {
         if (withBearing)

@@ -34,7 +34,7 @@ bool LeaveCurrentDrawing(TClient& client) {
 void ResetDrawingGlobals() {
     DefaultTextHeight = 10;
     DefaultTextWeight = 400;
-    PlanDisplayMode = 0;
+    PlanDisplayMode = displaymode::kPlain;
     CurrentView = kGroundFloor;
     HelpContextId = kFileContext;
     PenWidth = 1;

@@ -22,7 +22,7 @@ void ReloadForPaint(const TDrawingtool* tool) {
     if (MovePending(tool)) return;
     ObjectList.Flush();
     // A damaged file has been reported when the drawing was opened; the repaint shows what it read.
-    (void)ObjectList.ReadDrawingFile(1);
+    (void)ObjectList.ReadDrawingFile(filemode::kWorking);
 }
 
 void DropLayoutGrid(int32_t countBeforeGrid, const TDrawingtool* tool) {
@@ -43,7 +43,7 @@ void FinishZoomWindow(TChild& window) {
     TClient& client = window.Client();
     const bool applied = client.Tool->Mode == movestate::kZoomDragging;
     client.RestoreTool(window.RestoreKind);
-    if (applied) window.Zoom(1);
+    if (applied) window.Zoom(zoomkind::kAsDragged);
 }
 
 void InvalidateErasedArea(TChild& window, const TRect& client) {

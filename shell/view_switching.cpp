@@ -21,9 +21,9 @@ void LeaveSitePlan(TClient& client) {
 }
 
 int32_t WithoutOverlay(int32_t mode) {
-    const int32_t units = mode % 10;
-    if (units == 2 || units == 4) return mode - units;
-    if (units == 3) return mode - 2;
+    const int32_t units = displaymode::Units(mode);
+    if (units == displaymode::kOverlay || units == displaymode::kOverlayFloorBelow) return mode - units;
+    if (units == displaymode::kOverlayNoDimensions) return mode - units + displaymode::kNoDimensions;
     return mode;
 }
 

@@ -8,9 +8,6 @@ class TClient;
 
 namespace shell {
 
-// The display mode whose units digit overlays the floor below (with its dimensions).
-constexpr int32_t kOverlayFloorBelow = 4;
-
 // On the site plan: the pick tool re-centres it and the working file is rewritten; elsewhere nothing.
 void LeaveSitePlan(TClient& client);
 

@@ -6,6 +6,7 @@
 
 #include "document/program_state.h"
 #include "platform/win_types.h"
+#include "tools/centre_aid_modes.h"
 #include "tools/drawing_tool.h"
 #include "tools/tool_geometry.h"
 
@@ -46,11 +47,11 @@ std::optional<POINT> AidClick(TDrawingtool& tool, TDC& dc, TRect& client, int32_
 } // namespace
 
 bool TDrawingtool::PressGoesToAid(TDC& dc, TRect& client, const TPoint& point) {
-    if (Mode == 30 || Mode == 31) {
+    if (aidmode::IsMidpoint(Mode)) {
         MidpointAid(dc, client, point.x, point.y);
         return true;
     }
-    if (Mode >= 35 && Mode <= 37) {
+    if (aidmode::IsThreePoint(Mode)) {
         ThreePointAid(dc, client, point.x, point.y);
         return true;
     }
@@ -61,14 +62,14 @@ void TDrawingtool::MidpointAid(TDC& dc, TRect& client, int32_t x, int32_t y) {
     const auto clicked = AidClick(*this, dc, client, x, y);
     if (!clicked) return;
     const POINT p = *clicked;
-    if (Mode == 30) {
+    if (Mode == aidmode::kMidpointFirst) {
         X1 = p.x;
         Y1 = p.y;
-        Mode = 31;
+        Mode = aidmode::kMidpointSecond;
         if (ContinuesShape(Kind)) Dragging = 1;
         return;
     }
-    if (Mode != 31) return;
+    if (Mode != aidmode::kMidpointSecond) return;
     if (ContinuesShape(Kind)) {
         Draw(dc, 0);
         Dragging = 0;
@@ -81,7 +82,7 @@ void TDrawingtool::MidpointAid(TDC& dc, TRect& client, int32_t x, int32_t y) {
     if (ContinuesShape(Kind)) {
         Draw(dc, 0);
         Dragging = 1;
-        Mode = 0;
+        Mode = toolmode::kIdle;
     } else if (KeepsSecondClick(Kind)) {
         Draw(dc, 0);
     } else {
@@ -93,19 +94,19 @@ void TDrawingtool::ThreePointAid(TDC& dc, TRect& client, int32_t x, int32_t y) {
     const auto clicked = AidClick(*this, dc, client, x, y);
     if (!clicked) return;
     const POINT p = *clicked;
-    if (Mode == 35) {
+    if (Mode == aidmode::kThreePointFirst) {
         X0 = p.x;
         Y0 = p.y;
-        Mode = 36;
+        Mode = aidmode::kThreePointSecond;
         return;
     }
-    if (Mode == 36) {
+    if (Mode == aidmode::kThreePointSecond) {
         X1 = p.x;
         Y1 = p.y;
-        Mode = 37;
+        Mode = aidmode::kThreePointThird;
         return;
     }
-    if (Mode != 37) return;
+    if (Mode != aidmode::kThreePointThird) return;
     const int32_t t = 20 * ZoomDivisor;
     const int32_t cx = AxisCentre(X0, X1, p.x, t);
     const int32_t cy = AxisCentre(Y0, Y1, p.y, t);

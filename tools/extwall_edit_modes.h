@@ -20,3 +20,10 @@ constexpr bool IsWallEdit(int32_t mode) {
 }
 
 } // namespace extwallmode
+
+// While an external wall is drawn by keys, the A key switches the arrow keys between drawing a wall
+// of the typed length and only nudging the cursor.
+namespace extwalldraw {
+constexpr int32_t kArrowsDraw = 0;
+constexpr int32_t kArrowsNudge = 1;
+} // namespace extwalldraw

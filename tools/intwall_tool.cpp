@@ -208,8 +208,9 @@ void TIntwallobjtool::PickForDelete(TDC& dc, TRect& client, TPoint* point) {
     const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);
     X0 = p.x;
     Y0 = p.y;
-    const int32_t index =
-        ZoomDivisor != 0 ? ObjectList.FindObject(1, p.x / ZoomDivisor, p.y / ZoomDivisor) : kNoObject;
+    const int32_t index = ZoomDivisor != 0
+                              ? ObjectList.FindObject(pickmode::kWall, p.x / ZoomDivisor, p.y / ZoomDivisor)
+                              : kNoObject;
     const TObject* hit = ObjectList[index];
     // Only a partition's group is deleted: an external wall keeps its length in its group, and
     // group 0 would take every ungrouped object with it.

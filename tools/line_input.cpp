@@ -12,13 +12,13 @@
 #include "platform/dc.h"
 #include "platform/virtual_keys.h"
 #include "tools/cancelled_line.h"
+#include "tools/centre_aid_modes.h"
+#include "tools/line_modes.h"
 #include "tools/line_tool.h"
 #include "tools/tool_geometry.h"
+#include "tools/wall_tools.h"
 
 namespace {
-
-constexpr int32_t kPickFirstMode = 300;
-constexpr int32_t kPickLastMode = 500;
 
 bool IsOutlineKind(int32_t kind) {
     return kind == toolkind::kOutline || kind == toolkind::kExtWall;
@@ -69,7 +69,7 @@ TLinetool::TLinetool() {
 
 void TLinetool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
     const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);
-    if (Mode >= kPickFirstMode && Mode <= kPickLastMode) {
+    if (Mode >= intwall::kMoveEnd && Mode <= intwall::kShortenEnd) {
         X0 = p.x;
         Y0 = p.y;
         const int32_t t = 10 * ZoomDivisor + 1;
@@ -91,8 +91,8 @@ void TLinetool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
         PickKind = ObjectList[picked]->kind;
         return;
     }
-    if (Mode == 50) Mode = 51;
-    if (Mode < 30) X0 = X1 = Y0 = Y1 = 0;
+    if (Mode == linemode::kLineText) Mode = linemode::kLineTextDrawing;
+    if (Mode < aidmode::kMidpointFirst) X0 = X1 = Y0 = Y1 = 0;
     Dragging = 0;
     if (PressGoesToAid(dc, client, *point)) return;
     if (Kind == toolkind::kLine || Kind == toolkind::kEllipse) {
@@ -106,7 +106,8 @@ void TLinetool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
 
 void TLinetool::MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) {
     if (Dragging != 1) return;
-    const bool crosshairKind = (Kind == toolkind::kBaseChange && Mode > 0) || Kind == toolkind::kOutline;
+    const bool crosshairKind =
+        (Kind == toolkind::kBaseChange && Mode > toolmode::kIdle) || Kind == toolkind::kOutline;
     if (crosshairKind) {
         int32_t lx = 0;
         int32_t ly = 0;
@@ -128,7 +129,7 @@ void TLinetool::MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) {
         ChainState = 2;
         return;
     }
-    KeyEntryPhase = Mode == 41 ? 2 : 1;
+    KeyEntryPhase = Mode == linemode::kMultilineModelEnd ? 2 : 1;
     const POINT p = tools::PixelToDrawing(dc, client, x, y);
     if (p.x == X0 && p.y == Y0) return;
     Draw(dc, 0);
@@ -146,7 +147,7 @@ void TLinetool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
     Y1 = p.y;
     dc.SetROP2(R2_COPYPEN);
     CreateObject(dc, client);
-    if (Mode == 51) {
+    if (Mode == linemode::kLineTextDrawing) {
         const bool click = std::abs(X1 - X0) <= 2 * ZoomDivisor && std::abs(Y1 - Y0) <= 2 * ZoomDivisor;
         if (click)
             MarkLineCancelled(*this);
@@ -225,132 +226,164 @@ int32_t ObliqueAngle(int32_t dx, int32_t dy) {
     return 3600 - q;
 }
 
+// The outline tools draw with a pen of width 1; their first key starts the chain.
+void StartOutlineKeys(TLinetool& tool) {
+    ::PenWidth = 1;
+    tool.PenWidth = 1;
+    if (tool.PointPlaced == 0) {
+        KeyEntryPhase = 1;
+        tool.PointPlaced = 1;
+    } else {
+        KeyEntryPhase = 2;
+    }
+}
+
+// An arrow key draws a square segment of the typed length from the first point, which first snaps
+// onto the end of the last object when it lies within a unit of it.
+void ArrowDrawsSegment(TLinetool& tool, TDC& dc, TRect& client, uint32_t key, int32_t step) {
+    if (ObjectList.count > 4) {
+        const TObject* last = ObjectList[ObjectList.count - 1];
+        if (std::abs(tool.X0 - last->x2) < ZoomDivisor) tool.X0 = last->x2;
+        if (std::abs(tool.Y0 - last->y2) < ZoomDivisor) tool.Y0 = last->y2;
+    }
+    tool.SegmentLength = step;
+    tool.X1 = tool.X0;
+    tool.Y1 = tool.Y0;
+    if (key == VK_UP) tool.Y1 = tool.Y0 + step;
+    if (key == VK_DOWN) tool.Y1 = tool.Y0 - step;
+    if (key == VK_LEFT) tool.X1 = tool.X0 - step;
+    if (key == VK_RIGHT) tool.X1 = tool.X0 + step;
+    tool.CursorX = tool.X1 / ZoomDivisor;
+    tool.CursorY = tool.Y1 / ZoomDivisor;
+    if (tool.Kind == toolkind::kExtWall) {
+        LastOutlineEndX = tool.X1;
+        LastOutlineEndY = tool.Y1;
+        tool.Angle = key == VK_UP ? 0 : key == VK_DOWN ? 1800 : key == VK_LEFT ? 2700 : 900;
+    }
+    tool.CreateObject(dc, client);
+    KeyEntryPhase = 2;
+}
+
+// The first Enter of a keyed line gives its start.
+void EnterPlacesStart(TLinetool& tool, TDC& dc, TRect& client, const TPoint& point) {
+    tool.X0 = tool.Y0 = 0;
+    tool.PenWidth = ::PenWidth;
+    tool.Colour = PenColour;
+    const POINT p = tools::PixelToDrawing(dc, client, point.x, point.y);
+    tool.X0 = p.x;
+    tool.Y0 = p.y;
+    if (tool.Kind == 9) {
+        tool.Draw(dc, 0);
+        tool.CreateObject(dc, client);
+    }
+}
+
+// An outline's keyed end within ten units of square becomes square; its length and bearing are kept
+// for the wall built on it.
+void SquareOutlineEnd(TLinetool& tool) {
+    tool.Angle = 0;
+    const int32_t t = 10 * ZoomDivisor;
+    if (std::abs(tool.X1 - tool.X0) < t)
+        tool.X1 = tool.X0;
+    else if (std::abs(tool.Y1 - tool.Y0) < t)
+        tool.Y1 = tool.Y0;
+    const int32_t dx = tool.X1 - tool.X0;
+    const int32_t dy = tool.Y1 - tool.Y0;
+    if (dy == 0 && dx != 0) {
+        tool.Angle = dx > 0 ? 900 : 2700;
+        tool.SegmentLength = std::abs(dx);
+    } else if (dx == 0 && dy != 0) {
+        tool.Angle = dy < 0 ? 1800 : 0;
+        tool.SegmentLength = std::abs(dy);
+    } else if (dx != 0) {
+        tool.SegmentLength =
+            static_cast<int32_t>(std::hypot(static_cast<double>(dx), static_cast<double>(dy)));
+        tool.Angle = ObliqueAngle(dx, dy);
+    }
+    LastOutlineEndX = tool.X1;
+    LastOutlineEndY = tool.Y1;
+}
+
+// The second Enter gives the end and draws the line; the next line starts there.
+void EnterPlacesEnd(TLinetool& tool, TDC& dc, TRect& client, const TPoint& point, bool outline) {
+    const POINT p = tools::PixelToDrawing(dc, client, point.x, point.y);
+    // The band of the multi-line's model follows the pointer until the end is placed.
+    if (tool.Mode == linemode::kMultilineModelEnd && tool.Dragging == 1) tool.Draw(dc, 0);
+    tool.X1 = p.x;
+    tool.Y1 = p.y;
+    if (outline) SquareOutlineEnd(tool);
+    tool.CursorX = tool.X1 / ZoomDivisor;
+    tool.CursorY = tool.Y1 / ZoomDivisor;
+    tool.CreateObject(dc, client);
+    tool.X0 = tool.X1;
+    tool.Y0 = tool.Y1;
+    tool.Angle = 0;
+}
+
+// After the key: the cursor goes to the end just drawn, and the next key starts or continues a line.
+void FollowKeyedPoint(TLinetool& tool, TDC& dc, bool outline) {
+    if (KeyEntryPhase == 1) {
+        if (outline) {
+            tool.CursorX = tool.X0 / ZoomDivisor;
+            tool.CursorY = tool.Y0 / ZoomDivisor;
+            KeyEntryPhase = 2;
+        }
+        return;
+    }
+    if (tool.Kind == toolkind::kExtWall)
+        tools::PutCursorOnDrawingPoint(tool, dc, LastOutlineEndX, LastOutlineEndY);
+    else
+        tools::PutCursorOnDrawingPoint(tool, dc, tool.X1, tool.Y1);
+    if (outline) {
+        KeyEntryPhase = 2;
+        tool.ChainState = 1;
+        tool.X0 = tool.X1;
+        tool.Y0 = tool.Y1;
+    } else if (tool.Mode == linemode::kLineTextDrawing) {
+        tool.X0 = tool.X1;
+        tool.Y0 = tool.Y1;
+        KeyEntryPhase = 1;
+    } else {
+        KeyEntryPhase = 1;
+    }
+}
+
+// The multi-line moves on from its model's start to its end, then to the copies.
+void AdvanceMultiline(TLinetool& tool) {
+    if (tool.Mode == linemode::kMultilineModel) {
+        tool.Mode = linemode::kMultilineModelEnd;
+        tool.Dragging = 1;
+        tool.X1 = tool.X0;
+        tool.Y1 = tool.Y0;
+    } else if (tool.Mode == linemode::kMultilineModelEnd) {
+        tool.Mode = linemode::kMultilineCopies;
+        tool.Dragging = 0;
+        tool.PointPlaced = 0;
+    }
+}
+
 } // namespace
 
 void TLinetool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) {
-    if (Mode == 50) Mode = 51;
-    if (Mode == 42) {
+    if (Mode == linemode::kLineText) Mode = linemode::kLineTextDrawing;
+    if (Mode == linemode::kMultilineCopies) {
         const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);
         Dragging = 0;
         MakeMultilineCopies(*this, dc, client, p);
-        Mode = 0;
+        Mode = toolmode::kIdle;
         return;
     }
     PenWidth = ::PenWidth;
     Colour = PenColour;
     const bool outline = IsOutlineKind(Kind);
-    if (outline) {
-        ::PenWidth = 1;
-        PenWidth = 1;
-        if (PointPlaced == 0) {
-            KeyEntryPhase = 1;
-            PointPlaced = 1;
-        } else {
-            KeyEntryPhase = 2;
-        }
-    }
+    if (outline) StartOutlineKeys(*this);
     const bool arrow = key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT;
-    if (arrow) {
-        if (ObjectList.count > 4) {
-            const TObject* last = ObjectList[ObjectList.count - 1];
-            if (std::abs(X0 - last->x2) < ZoomDivisor) X0 = last->x2;
-            if (std::abs(Y0 - last->y2) < ZoomDivisor) Y0 = last->y2;
-        }
-        SegmentLength = step;
-        X1 = X0;
-        Y1 = Y0;
-        if (key == VK_UP) Y1 = Y0 + step;
-        if (key == VK_DOWN) Y1 = Y0 - step;
-        if (key == VK_LEFT) X1 = X0 - step;
-        if (key == VK_RIGHT) X1 = X0 + step;
-        CursorX = X1 / ZoomDivisor;
-        CursorY = Y1 / ZoomDivisor;
-        if (Kind == toolkind::kExtWall) {
-            LastOutlineEndX = X1;
-            LastOutlineEndY = Y1;
-            Angle = key == VK_UP ? 0 : key == VK_DOWN ? 1800 : key == VK_LEFT ? 2700 : 900;
-        }
-        CreateObject(dc, client);
-        KeyEntryPhase = 2;
-    } else if (key == VK_RETURN && KeyEntryPhase == 1) {
-        X0 = Y0 = 0;
-        PenWidth = ::PenWidth;
-        Colour = PenColour;
-        const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);
-        X0 = p.x;
-        Y0 = p.y;
-        if (Kind == 9) {
-            Draw(dc, 0);
-            CreateObject(dc, client);
-        }
-    } else if (key == VK_RETURN && KeyEntryPhase == 2) {
-        const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);
-        // The band of the multi-line's model follows the pointer until the end is placed.
-        if (Mode == 41 && Dragging == 1) Draw(dc, 0);
-        X1 = p.x;
-        Y1 = p.y;
-        if (outline) {
-            Angle = 0;
-            const int32_t t = 10 * ZoomDivisor;
-            if (std::abs(X1 - X0) < t)
-                X1 = X0;
-            else if (std::abs(Y1 - Y0) < t)
-                Y1 = Y0;
-            const int32_t dx = X1 - X0;
-            const int32_t dy = Y1 - Y0;
-            if (dy == 0 && dx != 0) {
-                Angle = dx > 0 ? 900 : 2700;
-                SegmentLength = std::abs(dx);
-            } else if (dx == 0 && dy != 0) {
-                Angle = dy < 0 ? 1800 : 0;
-                SegmentLength = std::abs(dy);
-            } else if (dx != 0) {
-                SegmentLength =
-                    static_cast<int32_t>(std::hypot(static_cast<double>(dx), static_cast<double>(dy)));
-                Angle = ObliqueAngle(dx, dy);
-            }
-            LastOutlineEndX = X1;
-            LastOutlineEndY = Y1;
-        }
-        CursorX = X1 / ZoomDivisor;
-        CursorY = Y1 / ZoomDivisor;
-        CreateObject(dc, client);
-        X0 = X1;
-        Y0 = Y1;
-        Angle = 0;
-    }
-    if (KeyEntryPhase == 1) {
-        if (outline) {
-            CursorX = X0 / ZoomDivisor;
-            CursorY = Y0 / ZoomDivisor;
-            KeyEntryPhase = 2;
-        }
-    } else {
-        if (Kind == toolkind::kExtWall)
-            tools::PutCursorOnDrawingPoint(*this, dc, LastOutlineEndX, LastOutlineEndY);
-        else
-            tools::PutCursorOnDrawingPoint(*this, dc, X1, Y1);
-        if (outline) {
-            KeyEntryPhase = 2;
-            ChainState = 1;
-            X0 = X1;
-            Y0 = Y1;
-        } else if (Mode == 51) {
-            X0 = X1;
-            Y0 = Y1;
-            KeyEntryPhase = 1;
-        } else {
-            KeyEntryPhase = 1;
-        }
-    }
-    if (Mode == 40) {
-        Mode = 41;
-        Dragging = 1;
-        X1 = X0;
-        Y1 = Y0;
-    } else if (Mode == 41) {
-        Mode = 42;
-        Dragging = 0;
-        PointPlaced = 0;
-    }
+    if (arrow)
+        ArrowDrawsSegment(*this, dc, client, key, step);
+    else if (key == VK_RETURN && KeyEntryPhase == 1)
+        EnterPlacesStart(*this, dc, client, *point);
+    else if (key == VK_RETURN && KeyEntryPhase == 2)
+        EnterPlacesEnd(*this, dc, client, *point, outline);
+    FollowKeyedPoint(*this, dc, outline);
+    AdvanceMultiline(*this);
 }

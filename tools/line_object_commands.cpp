@@ -5,13 +5,11 @@
 #include "document/document.h"
 #include "document/program_state.h"
 #include "editing/centre_drawing.h"
+#include "tools/extwall_edit_modes.h"
 #include "tools/floor_area.h"
 #include "tools/line_tool.h"
 
 namespace {
-
-constexpr int32_t kLengthenMode = 2;
-constexpr int32_t kShortenMode = 3;
 
 // Moves the end `moved` of a segment from `other` outward by amount (inward when negative). A
 // shortening that would reach or pass the other end is refused.
@@ -36,11 +34,11 @@ void TLineobjtool::Command(int32_t code) {
 }
 
 void TLineobjtool::Start(int32_t length, int32_t x, int32_t y) {
-    if (Mode != kLengthenMode && Mode != kShortenMode) return;
+    if (Mode != extwallmode::kLengthen && Mode != extwallmode::kShorten) return;
     // The drawing window stores the picked object's index; "no object" or a stale index does nothing.
     TObject* o = ObjectList[PickKind];
     if (!o) return;
-    const int32_t amount = Mode == kShortenMode ? -length : length;
+    const int32_t amount = Mode == extwallmode::kShorten ? -length : length;
     if (o->x1 == o->x2 && o->y1 != o->y2) {
         // A vertical line: the end nearer to y moves.
         const bool firstNearer =

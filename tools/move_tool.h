@@ -28,6 +28,11 @@ constexpr int32_t kZoomWaiting = 10;  // waiting for a zoom rectangle
 constexpr int32_t kZoomDragging = 15; // a zoom rectangle is being dragged
 } // namespace movestate
 
+// The copy tool's LibraryMode.
+namespace copymode {
+constexpr int32_t kForLibrary = 1; // the copy gathers a library item instead of placing a copy
+} // namespace copymode
+
 class TMoveobjtool : public TDrawingtool {
 public:
     TMoveobjtool() { Kind = toolkind::kMove; }

@@ -12,7 +12,7 @@
 
 void TCopyobjtool::WritePasteFile() {
     // Add to library gathers its selection with this tool; the library dialog takes it from the list.
-    if (LibraryMode() == 1) return;
+    if (LibraryMode() == copymode::kForLibrary) return;
 
     // The header counts the records written, so that a reader never looks for one that is not
     // there: walls, rooms and floor records are not copied.

@@ -39,12 +39,12 @@ void TTexttool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
         PressGoesToAid(dc, client, *point);
         return;
     }
-    if (Kind == toolkind::kTextAtClick && Mode == 0) {
+    if (Kind == toolkind::kTextAtClick && Mode == textmode::kAwaitingClick) {
         const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);
         X0 = p.x;
         Y0 = p.y;
         PointPlaced = 1;
-        Mode = 1;
+        Mode = textmode::kPlaced;
     }
 }
 

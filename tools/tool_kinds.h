@@ -37,3 +37,19 @@ constexpr int32_t kDesignRoom = ::kDesignRoom;
 constexpr int32_t kReopenedRoom = ::kReopenedRoom;
 
 } // namespace toolkind
+
+namespace toolmode {
+// The mode every tool starts in and returns to when a step of its own is over; the other modes
+// belong to each tool's family (line, move, design room, ...).
+constexpr int32_t kIdle = 0;
+constexpr int32_t kPicked = 1;         // a press of the general path picked: the guide says so
+constexpr int32_t kRenewOnRelease = 7; // the release repaints and gives a fresh tool of its kind
+// The release gives back the tool of the kind the window kept (RestoreKind).
+constexpr int32_t kRestoreOnRelease = 11;
+constexpr int32_t kRestoreOnReleaseToo = 12;
+} // namespace toolmode
+
+namespace textmode {
+constexpr int32_t kAwaitingClick = 0; // text at the click: the next press places the anchor
+constexpr int32_t kPlaced = 1;        // ... the anchor is placed: the keys type the text
+} // namespace textmode

@@ -9,14 +9,15 @@
 namespace tools {
 
 bool SaveWorkingFile() {
-    if (ObjectList.WriteDrawingFile(1) == FileResult::Ok) {
+    if (ObjectList.WriteDrawingFile(filemode::kWorking) == FileResult::Ok) {
         // The working file now differs from the saved copy, however the edit was made, so leaving
         // the drawing asks about it (auto save, 2, stays as it is).
         if (SaveState == 0) SaveState = 1;
         return true;
     }
     SaveState = 1;
-    const std::string text = "The drawing could not be written to " + ObjectList.DrawingFilePath(1) +
+    const std::string text = "The drawing could not be written to " +
+                             ObjectList.DrawingFilePath(filemode::kWorking) +
                              ".\nThe file keeps its previous contents.";
     MessageBox(nullptr, text.c_str(), "SAVE FAILED", MB_OK | MB_ICONEXCLAMATION);
     return false;

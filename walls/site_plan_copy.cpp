@@ -24,12 +24,13 @@ void CopyGroundWallsToSitePlan(TList& list) {
         list.Add(std::move(copy));
     }
     // Written also when nothing was copied: the new site plan starts from the file as it stands.
-    if (list.WriteDrawingFile(1) == FileResult::Ok) {
+    if (list.WriteDrawingFile(filemode::kWorking) == FileResult::Ok) {
         if (SaveState == 0) SaveState = 1;
         return;
     }
     SaveState = 1;
-    const std::string text = "The drawing could not be written to " + list.DrawingFilePath(1) +
+    const std::string text = "The drawing could not be written to " +
+                             list.DrawingFilePath(filemode::kWorking) +
                              ".\nThe file keeps its previous contents.";
     MessageBox(nullptr, text.c_str(), "SAVE FAILED", MB_OK | MB_ICONEXCLAMATION);
 }

@@ -35,8 +35,8 @@ TEST_F(DocumentArrayTest, RemoveAtClosesTheGap) {
 
 TEST_F(DocumentArrayTest, EmptyDocumentAnswersNone) {
     EXPECT_EQ(ObjectList.FindKind(kLine), kNoObject);
-    EXPECT_EQ(ObjectList.FindObject(1, 0, 0), kNoObject);
-    EXPECT_EQ(ObjectList.FindObject(4, 0, 0), kNoObject);
+    EXPECT_EQ(ObjectList.FindObject(pickmode::kWall, 0, 0), kNoObject);
+    EXPECT_EQ(ObjectList.FindObject(pickmode::kText, 0, 0), kNoObject);
     EXPECT_EQ(ObjectList.RoomKindAt(0, 0), 0);
     EXPECT_EQ(ObjectList.FloorHasObjects(kGroundFloor), 0);
     EXPECT_EQ(ObjectList.UpperFloorsUsed(), 0);
@@ -66,18 +66,18 @@ TEST_F(DocumentArrayTest, WallPickUsesTheWidenedBoxesStrictly) {
     ZoomDivisor = 1;
     // Internal wall 100 thick: margin 50 + 1 around each face.
     ObjectList.Add(make::IntWall(0, 0, 1000, 0, 100));
-    EXPECT_EQ(ObjectList.FindObject(1, 500, 50), 0);
-    EXPECT_EQ(ObjectList.FindObject(1, 500, -150), 0); // near the second face (y = -100)
-    EXPECT_EQ(ObjectList.FindObject(1, 500, 51), kNoObject);
-    EXPECT_EQ(ObjectList.FindObject(1, -51, 0), kNoObject);
-    EXPECT_EQ(ObjectList.FindObject(1, -50, 0), 0);
+    EXPECT_EQ(ObjectList.FindObject(pickmode::kWall, 500, 50), 0);
+    EXPECT_EQ(ObjectList.FindObject(pickmode::kWall, 500, -150), 0); // near the second face (y = -100)
+    EXPECT_EQ(ObjectList.FindObject(pickmode::kWall, 500, 51), kNoObject);
+    EXPECT_EQ(ObjectList.FindObject(pickmode::kWall, -51, 0), kNoObject);
+    EXPECT_EQ(ObjectList.FindObject(pickmode::kWall, -50, 0), 0);
     // External wall 275 thick: margin 137 + 1; the inner box is p5-p6 of a four-line wall.
     ObjectList.Flush();
     ObjectList.Add(make::ExtWall(0, 5000, 1000, 5000));
-    EXPECT_EQ(ObjectList.FindObject(1, 500, 5000 + 137), 0);
-    EXPECT_EQ(ObjectList.FindObject(1, 500, 5000 + 138), kNoObject);
-    EXPECT_EQ(ObjectList.FindObject(1, 500, 5000 - 275 - 137), 0);
-    EXPECT_EQ(ObjectList.FindObject(1, 500, 5000 - 275 - 138), kNoObject);
+    EXPECT_EQ(ObjectList.FindObject(pickmode::kWall, 500, 5000 + 137), 0);
+    EXPECT_EQ(ObjectList.FindObject(pickmode::kWall, 500, 5000 + 138), kNoObject);
+    EXPECT_EQ(ObjectList.FindObject(pickmode::kWall, 500, 5000 - 275 - 137), 0);
+    EXPECT_EQ(ObjectList.FindObject(pickmode::kWall, 500, 5000 - 275 - 138), kNoObject);
     EXPECT_EQ(ObjectList.FindObject(7, 500, 5000), kNoObject);
 }
 
@@ -85,9 +85,9 @@ TEST_F(DocumentArrayTest, TextPickLooksAroundTheAnchor) {
     ZoomDivisor = 2;
     ObjectList.Add(make::Line(kLine, 0, 0, 1, 1));
     ObjectList.Add(make::Text(kSizeLabel, 1000, 1000, "3600", "Sans"));
-    EXPECT_EQ(ObjectList.FindObject(4, 500, 500), 1);
-    EXPECT_EQ(ObjectList.FindObject(4, 550, 500), kNoObject); // 1100 - 100 is not below 1000
-    EXPECT_EQ(ObjectList.FindObject(4, 549, 451), 1);
+    EXPECT_EQ(ObjectList.FindObject(pickmode::kText, 500, 500), 1);
+    EXPECT_EQ(ObjectList.FindObject(pickmode::kText, 550, 500), kNoObject); // 1100 - 100 is not below 1000
+    EXPECT_EQ(ObjectList.FindObject(pickmode::kText, 549, 451), 1);
 }
 
 TEST_F(DocumentArrayTest, FloorHasObjectsIgnoresFloorRecords) {
@@ -108,7 +108,7 @@ TEST_F(DocumentArrayTest, PrintViewReloadsTheWorkingFileFirst) {
     auto line = make::Line(kLine, 0, 0, 1, 1);
     line->view = kSecondFloor;
     ObjectList.Add(std::move(line));
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     ObjectList.Flush();
     CurrentView = 1050;
     EXPECT_EQ(ObjectList.FloorHasObjects(kSecondFloor), 1);
@@ -121,14 +121,14 @@ TEST_F(DocumentArrayTest, UpperFloorsUsedReadsTheFileAndLeavesTheGroundFloor) {
     auto line = make::Line(kLine, 0, 0, 1, 1);
     line->view = kFirstFloor;
     ObjectList.Add(std::move(line));
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     CurrentView = kSitePlan;
     EXPECT_EQ(ObjectList.UpperFloorsUsed(), 1);
     EXPECT_EQ(CurrentView, kGroundFloor);
     auto upper = make::Line(kLine, 0, 0, 1, 1);
     upper->view = kSecondFloor;
     ObjectList.Add(std::move(upper));
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     EXPECT_EQ(ObjectList.UpperFloorsUsed(), 2);
 }
 

@@ -17,13 +17,13 @@ protected:
         std::vector<std::string> corpus;
         for (auto& o : make::OneOfEveryKind(Cx(), Cy()))
             ObjectList.Add(std::move(o));
-        EXPECT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+        EXPECT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
         corpus.push_back(WorkingFile());
         ObjectList.Flush();
         ObjectList.Add(make::Text(kText, Cx(), Cy(), " x", "F"));
         ObjectList.Add(make::Room(kDesignRoom, 0, 10, 10, 0, "a b"));
         ObjectList.Add(make::Opening(5, 5));
-        EXPECT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+        EXPECT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
         corpus.push_back(WorkingFile());
         ObjectList.Flush();
         return corpus;
@@ -61,7 +61,7 @@ TEST_F(DrawingFileFuzz, ReadersSurviveMutatedFiles) {
         if (i % 10 != 0) continue;
         SetWorkingFile(text);
         ObjectList.Flush();
-        (void)ObjectList.ReadDrawingFile(1);
+        (void)ObjectList.ReadDrawingFile(filemode::kWorking);
         EXPECT_LE(PolyHeightMin, 0);
         dir.WriteFile("LIBS/FUZZ.PLM", text);
         (void)ObjectList.InsertLibrary("FUZZ.PLM");

@@ -15,13 +15,13 @@ TEST_F(DrawingFileTest, WorkedLineExampleIsByteExact) {
     line->x1 = Cx() + 100, line->y1 = Cy() + 200, line->x2 = Cx() + 300, line->y2 = Cy() + 200;
     ObjectList.Add(std::move(line));
     IdCounter = 9;
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     EXPECT_EQ(WorkingFile(), "1 0 0 0 1 9\n1\n1 50 7 0 100 0 300 0 200 200 0 0 0 1 0\n");
 }
 
 TEST_F(DrawingFileTest, TextRecordEndsWithFontNameThenText) {
     ObjectList.Add(make::Text(kText, Cx(), Cy(), "Hall", "Arial"));
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     const std::string file = WorkingFile();
     const std::string tail = " 4 2700 6 5 250 700 ArialHall\n";
     ASSERT_GE(file.size(), tail.size());
@@ -30,21 +30,21 @@ TEST_F(DrawingFileTest, TextRecordEndsWithFontNameThenText) {
 
 TEST_F(DrawingFileTest, EmptyDocumentWritesOnlyTheHeaderAndKeepsDrawingState) {
     DrawingState = 1;
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     EXPECT_EQ(WorkingFile(), "0 0 0 0 1 1\n");
     EXPECT_EQ(DrawingState, 1);
     ObjectList.Add(make::Line(kLine, 0, 0, 1, 1));
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     EXPECT_EQ(DrawingState, 2);
 }
 
 TEST_F(DrawingFileTest, HeaderCountsOnlyTheRecordsWritten) {
     ObjectList.Add(make::Room(kNewRoom, 0, 10, 10, 0, "new"));
     ObjectList.Add(make::Line(kLine, 0, 0, 1, 1));
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     EXPECT_EQ(WorkingFile().substr(0, 2), "1 ");
     ObjectList.Flush();
-    EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+    EXPECT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     ASSERT_EQ(ObjectList.count, 1);
     EXPECT_EQ(ObjectList[0]->kind, kLine);
 }
@@ -63,11 +63,11 @@ TEST_P(RoundTripTest, EveryKindReadsBackWithEveryRecordedField) {
     }
     MetricUnits = 0;
     IdCounter = 4321;
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     ObjectList.Flush();
     MetricUnits = 1;
     IdCounter = 1;
-    ASSERT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     EXPECT_EQ(MetricUnits, 0);
     EXPECT_EQ(IdCounter, 4321);
     ASSERT_EQ(ObjectList.count, static_cast<int32_t>(expected.size()));
@@ -82,9 +82,9 @@ TEST_F(DrawingFileTest, ReadObjectsWithoutPenFieldsGetTheDefaults) {
     auto wall = make::ExtWall(0, 0, 100, 0);
     wall->penWidth = 5, wall->penStyle = 2;
     ObjectList.Add(std::move(wall));
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     ObjectList.Flush();
-    ASSERT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     EXPECT_EQ(ObjectList[0]->penWidth, 1);
     EXPECT_EQ(ObjectList[0]->penStyle, 0);
 }
@@ -96,11 +96,11 @@ TEST_F(DrawingFileTest, HeightRangeAndPrintExtents) {
     ObjectList.Add(make::Polygon(131, 3, Cx(), Cy() - 500));                    // heights -3, 2, 7
     ObjectList.Add(make::Polygon(kMarkerPolygon, 2, Cx() - 100000, Cy()));      // no part in heights
     ObjectList.Add(make::IntWall(Cx() + 90000, Cy(), Cx() + 91000, Cy(), 100)); // no part in extents
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     EXPECT_EQ(PolyHeightMin, -3);
     EXPECT_EQ(PolyHeightMax, 7);
     ObjectList.Flush();
-    ASSERT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     EXPECT_EQ(PolyHeightMin, -3);
     EXPECT_EQ(PolyHeightMax, 2550);
     const int32_t minX = Cx() - 100000, maxX = Cx() + 5000;
@@ -113,7 +113,7 @@ TEST_F(DrawingFileTest, HeightRangeAndPrintExtents) {
 TEST_F(DrawingFileTest, EmptyBodyGivesTheStartExtents) {
     MetricUnits = 0;
     SetWorkingFile("0 0 0 0 0 1\n");
-    ASSERT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     EXPECT_EQ(PrintMinX, 300000 / 24 - 10);
     EXPECT_EQ(PrintMaxX, 10);
     EXPECT_EQ(PrintHeight, -300000 / 24 + 10);
@@ -123,7 +123,7 @@ TEST_F(DrawingFileTest, EmptyBodyGivesTheStartExtents) {
 TEST_F(DrawingFileTest, MissingFileLeavesDocumentAndGlobalsAlone) {
     ObjectList.Add(make::Line(kLine, 0, 0, 1, 1));
     IdCounter = 77;
-    EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::OpenFailed);
+    EXPECT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::OpenFailed);
     EXPECT_EQ(ObjectList.count, 1);
     EXPECT_EQ(IdCounter, 77);
     EXPECT_LE(PolyHeightMin, 0);
@@ -131,29 +131,29 @@ TEST_F(DrawingFileTest, MissingFileLeavesDocumentAndGlobalsAlone) {
 
 TEST_F(DrawingFileTest, ScratchCopiesLiveUnderTheProgramDirectory) {
     ObjectList.Add(make::Line(kLine, 0, 0, 1, 1));
-    ASSERT_EQ(ObjectList.WriteDrawingFile(0), FileResult::Ok);
-    ASSERT_EQ(ObjectList.WriteDrawingFile(2), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kScratch), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kRoomLayout), FileResult::Ok);
     EXPECT_TRUE(dir.Exists("CFG/tmp.cfg"));
     EXPECT_TRUE(dir.Exists("CFG/inroom.cfg"));
     ObjectList.Flush();
-    EXPECT_EQ(ObjectList.ReadDrawingFile(0), FileResult::Ok);
+    EXPECT_EQ(ObjectList.ReadDrawingFile(filemode::kScratch), FileResult::Ok);
     EXPECT_EQ(ObjectList.count, 1);
 }
 
 TEST_F(DrawingFileTest, FailedWriteIsReportedAndKeepsThePreviousFile) {
     ObjectList.Add(make::Line(kLine, 0, 0, 1, 1));
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     const std::string before = WorkingFile();
     ObjectList.ProgramDirectory = dir.Path() + "missing/";
     ObjectList.Add(make::Line(kLine, 2, 2, 3, 3));
-    EXPECT_EQ(ObjectList.WriteDrawingFile(1), FileResult::WriteFailed);
+    EXPECT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::WriteFailed);
     ObjectList.ProgramDirectory = dir.Path();
     EXPECT_EQ(WorkingFile(), before);
 }
 
 TEST_F(DrawingFileTest, ClearDrawingFileEmptiesAndDeletes) {
     ObjectList.Add(make::Line(kLine, 0, 0, 1, 1));
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     ObjectList.ClearDrawingFile();
     EXPECT_EQ(ObjectList.count, 0);
     EXPECT_FALSE(dir.Exists("DWGS/HOUSE.DB0"));
@@ -164,7 +164,7 @@ TEST_F(DrawingFileTest, NameThatCouldLeaveTheDrawingsFolderWritesNothing) {
     ObjectList.Add(make::Line(kLine, 0, 0, 1, 1));
     for (const char* name : {"../CFG/CLR", "A/B", "A\\B", "..", "X..Y"}) {
         ObjectList.SetDrawingName(name);
-        EXPECT_NE(ObjectList.WriteDrawingFile(1), FileResult::Ok) << name;
+        EXPECT_NE(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok) << name;
     }
     EXPECT_FALSE(dir.Exists("CFG/CLR.DB0"));
     EXPECT_FALSE(dir.Exists("DWGS/A/B.DB0"));
@@ -205,14 +205,14 @@ std::string LineRecord(int32_t id) {
 TEST_F(DrawingFileTest, TruncatedRecordKeepsWholeObjectsAndReportsDamage) {
     const std::string full = "2 0 0 0 1 5\n" + LineRecord(1) + LineRecord(2);
     SetWorkingFile(full.substr(0, full.size() - 8));
-    EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Damaged);
+    EXPECT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Damaged);
     ASSERT_EQ(ObjectList.count, 1);
     EXPECT_EQ(ObjectList[0]->id, 1);
 }
 
 TEST_F(DrawingFileTest, HeaderCountingMoreRecordsThanThereAreStopsAtTheEnd) {
     SetWorkingFile("2000000000 0 0 0 1 5\n" + LineRecord(1));
-    EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Damaged);
+    EXPECT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Damaged);
     EXPECT_EQ(ObjectList.count, 1);
 }
 
@@ -220,7 +220,7 @@ TEST_F(DrawingFileTest, UnknownKindLineBuildsNothingAndTheReadGoesOn) {
     for (const char* kind : {"2\n", "10\n", "-7\n"}) {
         ObjectList.Flush();
         SetWorkingFile("3 0 0 0 1 5\n" + LineRecord(1) + kind + LineRecord(3));
-        EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok) << kind;
+        EXPECT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok) << kind;
         ASSERT_EQ(ObjectList.count, 2) << kind;
         EXPECT_EQ(ObjectList[1]->id, 3) << kind;
     }
@@ -229,7 +229,7 @@ TEST_F(DrawingFileTest, UnknownKindLineBuildsNothingAndTheReadGoesOn) {
 TEST_F(DrawingFileTest, NegativeCountReadsTheHeaderValuesAndNoRecords) {
     SetWorkingFile("-4 0 0 0 0 9\n" + LineRecord(1));
     MetricUnits = 1;
-    EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+    EXPECT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     EXPECT_EQ(ObjectList.count, 0);
     EXPECT_EQ(MetricUnits, 0);
     EXPECT_EQ(IdCounter, 9);
@@ -237,19 +237,19 @@ TEST_F(DrawingFileTest, NegativeCountReadsTheHeaderValuesAndNoRecords) {
 
 TEST_F(DrawingFileTest, KindLineThatDisagreesWithItsRecordIsDamage) {
     SetWorkingFile("1 0 0 0 1 5\n1\n1000 50 1 0 0 0 10 0 0 0 0 0 0 1 0\n");
-    EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Damaged);
+    EXPECT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Damaged);
     EXPECT_EQ(ObjectList.count, 0);
 }
 
 TEST_F(DrawingFileTest, NonNumericFieldIsDamage) {
     SetWorkingFile("1 0 0 0 1 5\n1\n1 50 7 0 1x0 0 300 0 200 200 0 0 0 1 0\n");
-    EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Damaged);
+    EXPECT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Damaged);
     EXPECT_EQ(ObjectList.count, 0);
     SetWorkingFile("1 0 0 0 1 5\n1\n1 50 7 0 99999999999 0 300 0 200 200 0 0 0 1 0\n");
-    EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Damaged);
+    EXPECT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Damaged);
     SetWorkingFile("not a drawing");
     IdCounter = 3;
-    EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Damaged);
+    EXPECT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Damaged);
     EXPECT_EQ(IdCounter, 3);
 }
 
@@ -257,7 +257,7 @@ TEST_F(DrawingFileTest, LongStoredStringLengthsAreClampedAndTheSurplusSkipped) {
     const std::string name(30, 'N');
     SetWorkingFile("2 0 0 0 1 5\n29000\n29000 50 1 0 0 10 10 0 100 100 2 0 250 30 1 1 " + name + "ab\n" +
                    LineRecord(2));
-    ASSERT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     ASSERT_EQ(ObjectList.count, 2);
     const auto* room = dynamic_cast<TRoomobj*>(ObjectList[0]);
     ASSERT_NE(room, nullptr);
@@ -270,7 +270,7 @@ TEST_F(DrawingFileTest, LongStoredStringLengthsAreClampedAndTheSurplusSkipped) {
 
 TEST_F(DrawingFileTest, NegativeStringLengthCountsAsZero) {
     SetWorkingFile("1 0 0 0 1 5\n4\n4 50 1 0 0 0 0 0 0 0 -5 0 1 2 10 400 ab\n");
-    ASSERT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     const auto* text = dynamic_cast<TTextobj*>(ObjectList[0]);
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(std::string(text->fontName), "ab");
@@ -279,21 +279,21 @@ TEST_F(DrawingFileTest, NegativeStringLengthCountsAsZero) {
 
 TEST_F(DrawingFileTest, StringsRunningPastTheEndAreDamage) {
     SetWorkingFile("1 0 0 0 1 5\n4\n4 50 1 0 0 0 0 0 0 0 200000 0 1 2 10 400 ab");
-    EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Damaged);
+    EXPECT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Damaged);
     EXPECT_EQ(ObjectList.count, 0);
 }
 
 TEST_F(DrawingFileTest, PolygonPointCountOutsideTheArrayIsDamage) {
     SetWorkingFile("1 0 0 0 1 5\n131\n131 50 1 0 0 0 0 0 18 0 0 0\n");
-    EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Damaged);
+    EXPECT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Damaged);
     SetWorkingFile("1 0 0 0 1 5\n131\n131 50 1 0 0 0 0 0 -1 0 0 0\n");
-    EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Damaged);
+    EXPECT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Damaged);
     EXPECT_EQ(ObjectList.count, 0);
 }
 
 TEST_F(DrawingFileTest, ReaderAcceptsWindowsLineEnds) {
     SetWorkingFile("1 0 0 0 1 5\r\n1\r\n1 50 7 0 100 0 300 0 200 200 0 0 0 1 0\r\n");
-    ASSERT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     EXPECT_EQ(ObjectList[0]->x2, Cx() + 300);
 }
 

@@ -8,7 +8,7 @@ class DrawingTransformTest : public DocumentTest {
 protected:
     // Writes the document, turns or mirrors it through the working file and returns the result.
     void WriteAndTransform(int32_t how) {
-        ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
         ASSERT_EQ(ObjectList.ReadTransformed(how, "TURNED"), FileResult::Ok);
     }
 };

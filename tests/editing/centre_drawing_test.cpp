@@ -55,7 +55,7 @@ TEST_F(Centring, EveryListedKindOfTheFloorMovesByTheOffsetOfTheWallBox) {
     EXPECT_NE(file.find("-4000"), std::string::npos);
     EXPECT_NE(file.find("-2000"), std::string::npos);
     ObjectList.Flush();
-    ASSERT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     EXPECT_EQ(ObjectList[1]->x1, 24000);
     EXPECT_EQ(ObjectList[1]->y2, 17000);
 }

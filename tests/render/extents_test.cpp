@@ -108,7 +108,7 @@ TEST_F(Extents, AnEmptyFloorWithNothingBelowWritesTheStartValues) {
 TEST_F(Extents, AnEmptyDocumentIsFilledFromTheWorkingFile) {
     AddTwoWalls();
     Add(kGroundFloor, kAutoArrow, 400, 5600, 9600, 5600);
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     ObjectList.Flush();
     // Read first, so the automatic dimensions in the file are seen and decide.
     EXPECT_EQ(Computed(), "400 9600 5600 5600");

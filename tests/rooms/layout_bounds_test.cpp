@@ -100,7 +100,7 @@ TEST_F(LayoutBoundsTest, GridFramesTheRoomsAndStoresNoLine) {
     }
     // The rooms were written before the list was emptied, and no grid line was.
     ObjectList.Flush();
-    ASSERT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     EXPECT_EQ(ObjectList.count, 2);
     EXPECT_EQ(ObjectList[0]->kind, kDesignRoom);
 }

@@ -29,7 +29,7 @@ protected:
         room->value3 = room->x2 - room->x1;
         room->SetWidthText(std::to_string(room->value3).c_str());
         ObjectList.Add(std::move(room));
-        ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     }
     void AddWall(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
         auto w = std::make_unique<TExtwallobj>();

@@ -51,7 +51,7 @@ protected:
         copy.SetDrawingName(ObjectList.DrawingName);
         const int32_t units = MetricUnits;
         const int32_t ids = IdCounter;
-        EXPECT_EQ(copy.ReadDrawingFile(1), FileResult::Ok);
+        EXPECT_EQ(copy.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
         MetricUnits = units;
         IdCounter = ids;
         std::vector<TRoomobj> rooms;
@@ -103,7 +103,7 @@ TEST_F(DesignRoomSteps, DraggedRoomFollowsThePointerAndIsSaved) {
     // A room in view: the drag follows the pointer only inside the window.
     const POINT corner = DrawingAt(TPoint(40, child->GetClientRect().bottom - 40));
     ObjectList.Add(Room(corner.x, corner.y + 3000, corner.x + 3000, corner.y));
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     client->CmMoveRoom();
     client->RestoreTool(kDesignRoom); // state 0: a press takes the room for dragging
     const TRoomobj before = FileRooms()[0];

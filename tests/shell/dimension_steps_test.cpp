@@ -128,7 +128,7 @@ TEST_F(DimensionSteps, ClosedOutlineAreaIsReportedStoredAndDimensioned) {
     TList file;
     file.ProgramDirectory = dir.Path();
     file.SetDrawingName("HOUSE");
-    ASSERT_EQ(file.ReadDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(file.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     std::vector<std::string> texts;
     int32_t arrows = 0;
     int32_t area = -1;

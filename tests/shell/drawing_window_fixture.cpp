@@ -31,7 +31,7 @@ void DrawingWindowTest::WriteDrawing(std::vector<std::unique_ptr<TObject>> objec
     ObjectList.Flush();
     for (auto& o : objects)
         ObjectList.Add(std::move(o));
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
 }
 
 void DrawingWindowTest::Repaint() {

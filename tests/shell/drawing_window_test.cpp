@@ -8,6 +8,7 @@
 #include "platform/framework_error.h"
 #include "platform/scroller.h"
 #include "platform/test_script.h"
+#include "platform/virtual_keys.h"
 #include "platform/when_modal.h"
 #include "tests/shell/drawing_window_fixture.h"
 
@@ -158,24 +159,27 @@ TEST_F(DrawingWindow, KeyedPointOnTheSheetEdgeIsAllowedOneMoreIsRefused) {
     Open();
     const int32_t x = SheetWidth - 100;
     ScrollOriginX = SheetWidth - ViewExtentX;
-    EXPECT_EQ(child->KeepCursorInView(100 * ZoomDivisor, 39, x, ScrollOriginY + 10), 0);
-    EXPECT_EQ(child->KeepCursorInView(101 * ZoomDivisor, 39, x, ScrollOriginY + 10), 2);
+    EXPECT_EQ(child->KeepCursorInView(100 * ZoomDivisor, VK_RIGHT, x, ScrollOriginY + 10),
+              cursorview::kInView);
+    EXPECT_EQ(child->KeepCursorInView(101 * ZoomDivisor, VK_RIGHT, x, ScrollOriginY + 10),
+              cursorview::kOffSheet);
     EXPECT_TRUE(ui.LogContains("Distance would take you outside the programme's total drawing sizes"));
-    EXPECT_EQ(child->KeepCursorInView(100 * ZoomDivisor, 41, x, 0), 0);
+    EXPECT_EQ(child->KeepCursorInView(100 * ZoomDivisor, 41, x, 0), cursorview::kInView);
 }
 
 TEST_F(DrawingWindow, KeyedPointPastTheVisibleEdgeScrollsItBackInside) {
     Open();
     const int32_t right = ScrollOriginX + ViewExtentX;
     const int32_t x = right - 10;
-    ASSERT_EQ(child->KeepCursorInView(60 * ZoomDivisor, 39, x, ScrollOriginY + 10), 1);
+    ASSERT_EQ(child->KeepCursorInView(60 * ZoomDivisor, VK_RIGHT, x, ScrollOriginY + 10),
+              cursorview::kScrolled);
     // The point now stands at least the margin inside the new edge, on whole scroll steps.
     EXPECT_GE(ScrollOriginX + ViewExtentX, x + 60);
     EXPECT_EQ(ScrollOriginX % 80, 0);
     EXPECT_EQ(child->Scroller->XPos * 80, ScrollOriginX);
 
     const int32_t bottom = ScrollOriginY;
-    ASSERT_EQ(child->KeepCursorInView(60 * ZoomDivisor, 40, 1000, bottom + 10), 1);
+    ASSERT_EQ(child->KeepCursorInView(60 * ZoomDivisor, VK_DOWN, 1000, bottom + 10), cursorview::kScrolled);
     EXPECT_LE(ScrollOriginY, bottom + 10 - 60);
     EXPECT_EQ((child->ScrollRangeY - child->Scroller->YPos) * 80, ScrollOriginY);
 }
@@ -184,7 +188,8 @@ TEST_F(DrawingWindow, KeyedPointNearTheSheetEdgeStopsTheViewAtTheEdge) {
     Open();
     ScrollOriginX = SheetWidth - ViewExtentX - 5;
     const int32_t x = SheetWidth - 10;
-    ASSERT_EQ(child->KeepCursorInView(10 * ZoomDivisor, 39, x, ScrollOriginY + 10), 1);
+    ASSERT_EQ(child->KeepCursorInView(10 * ZoomDivisor, VK_RIGHT, x, ScrollOriginY + 10),
+              cursorview::kScrolled);
     EXPECT_LE(ScrollOriginX + ViewExtentX, SheetWidth);
 }
 
@@ -205,14 +210,14 @@ TEST_F(DrawingWindow, SetDatumResetsTheReadOutOnFloorsOnly) {
     Open();
     child->DatumX = 7;
     child->DatumMode = 3;
-    child->SetDatum(1);
+    child->SetDatum(datummode::kOff);
     EXPECT_EQ(child->DatumX, 0);
     EXPECT_EQ(child->DatumMode, 1);
     EXPECT_STREQ(app.DistanceGadget->GetText(), "0");
 
     CurrentView = kRoomLayout;
     child->DatumMode = 3;
-    child->SetDatum(1);
+    child->SetDatum(datummode::kOff);
     EXPECT_EQ(child->DatumMode, 3);
 }
 

@@ -72,10 +72,10 @@ protected:
     // rewritten and the drawing counts as modified.
     void Draw(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t view = kGroundFloor) {
         ObjectList.Flush();
-        ASSERT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
         ObjectList.Add(
             std::make_unique<TLineobj>(view, kLine, 1, 0, IdCounter++, 0, x1, 0, x2, 0, y1, y2, 0, 0, 0));
-        ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
         if (SaveState == 0) SaveState = 1;
     }
 

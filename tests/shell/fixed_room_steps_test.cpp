@@ -34,7 +34,7 @@ protected:
         ObjectList.Add(Wall(r, t + 100, r, b - 100, 100, 0));
         ObjectList.Add(Wall(l - 100, t, r + 100, t, 0, 100));
         ObjectList.Add(Wall(l - 100, b, r + 100, b, 0, -100));
-        ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     }
     std::vector<int32_t> FileKinds() const {
         std::vector<int32_t> kinds;

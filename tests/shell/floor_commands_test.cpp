@@ -58,7 +58,7 @@ protected:
     }
     void ReadBack() {
         ObjectList.Flush();
-        ASSERT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     }
     testsupport::ScriptedUi ui;
 };
@@ -163,7 +163,7 @@ TEST_F(FloorCommands, NewOutsideOverlaysTheFloorBelowForTheWallTool) {
     EXPECT_NE(dynamic_cast<TExtwallobjtool*>(client->Tool.get()), nullptr);
     EXPECT_EQ(client->Tool->Kind, toolkind::kExtWall);
     EXPECT_EQ(dir.ReadFile("CFG/OVERLAY.CFG"), "0 1 1 0 0");
-    EXPECT_EQ(PlanDisplayMode, shell::kOverlayFloorBelow);
+    EXPECT_EQ(PlanDisplayMode, displaymode::kOverlayFloorBelow);
     EXPECT_TRUE(ui.LogContains("GUIDE: Draw external wall outline over lower floor view"));
 }
 

@@ -27,7 +27,7 @@ void InputTest::Open(std::vector<std::unique_ptr<TObject>> objects) {
     // The window settles the sheet size first; the file is written against that sheet, as every
     // later edit writes it.
     ObjectList.Flush();
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     DrawingState = 2;
     child = new TChild(*client, "HOUSE.PLN");
     ASSERT_TRUE(child->Create());
@@ -36,7 +36,7 @@ void InputTest::Open(std::vector<std::unique_ptr<TObject>> objects) {
     testsupport::AddStartingFloorRecords(ObjectList);
     for (auto& o : objects)
         ObjectList.Add(std::move(o));
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     child->Invalidate(true);
     child->UpdateWindow();
     client->CmLine();

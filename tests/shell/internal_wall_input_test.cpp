@@ -67,7 +67,7 @@ protected:
     void Draw(std::vector<std::unique_ptr<TObject>> objects) {
         for (auto& o : objects)
             ObjectList.Add(std::move(o));
-        ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
         child->Invalidate(true);
         child->UpdateWindow();
     }

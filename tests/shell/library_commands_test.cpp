@@ -69,7 +69,7 @@ TEST_F(LibraryCommands, PreviewsReplaceEachOtherAndCancelRestoresTheDrawing) {
         EXPECT_EQ(HelpContextId, 330);
         EXPECT_EQ(CurrentView, view);
         ObjectList.Flush();
-        ASSERT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
         EXPECT_EQ(ObjectList.count, c.count);
     }
     TMoveobjtool* tool = MoveTool();
@@ -86,7 +86,7 @@ TEST_F(LibraryCommands, CancelledPreviewLeavesTheWorkingFileByteIdentical) {
     IdCounter += 50; // a library written later than the drawing carries a higher counter
     SaveFirst(12, "LATER.PLM");
     IdCounter -= 50;
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     const std::string before = WorkingFile();
     testsupport::ScriptedUi ui;
     pl::script::AnswerDialog(kLibraryListDialogId, {{{{kLibraryListBoxId, "LATER"}}, IDCANCEL}});

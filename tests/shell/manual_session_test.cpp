@@ -33,13 +33,13 @@ TEST(ManualSession, DISABLED_DrawInAWindowUntilClosed) {
     MetricUnits = 1;
     CurrentView = kGroundFloor;
     ObjectList.Flush();
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     DrawingState = 2;
     auto* child = new TChild(*app.Client, "HOUSE.PLN");
     ASSERT_TRUE(child->Create());
     ObjectList.Flush();
     testsupport::AddStartingFloorRecords(ObjectList);
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     child->Invalidate(true);
     app.Client->CmLine();
 
@@ -53,7 +53,7 @@ TEST(ManualSession, DISABLED_DrawInAWindowUntilClosed) {
     TList check;
     check.ProgramDirectory = ObjectList.ProgramDirectory;
     check.SetDrawingName("HOUSE");
-    (void)check.ReadDrawingFile(1);
+    (void)check.ReadDrawingFile(filemode::kWorking);
     std::printf("working file holds %d objects\n", check.count);
     for (int32_t i = 0; i < check.count; ++i)
         std::printf("  kind %d view %d (%d, %d) - (%d, %d)\n", check[i]->kind, check[i]->view, check[i]->x1,

@@ -32,7 +32,7 @@ protected:
         objects.push_back(inputs::Line(far.x, far.y, far.x + 500, far.y));
         for (auto& o : objects)
             ObjectList.Add(std::move(o));
-        ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
         child->Invalidate(true);
         child->UpdateWindow();
     }
@@ -48,7 +48,7 @@ protected:
         file.ProgramDirectory = ObjectList.ProgramDirectory;
         file.SetDrawingName(ObjectList.DrawingName);
         const int32_t units = MetricUnits, ids = IdCounter;
-        EXPECT_EQ(file.ReadDrawingFile(1), FileResult::Ok);
+        EXPECT_EQ(file.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
         MetricUnits = units;
         IdCounter = ids;
         return file;

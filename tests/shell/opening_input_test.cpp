@@ -31,7 +31,7 @@ protected:
                                                      x + 3000, 0, y - 2000, y - 2000, 0, 100, 0, 0, 0, 0, 1, 2700,
                                                      x - 3000, 0, y - 2100, x + 3000, y - 2100, attr, 0, 0));
         IdCounter = 2;
-        ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
         child->Invalidate(true);
         child->UpdateWindow();
     }
@@ -47,7 +47,7 @@ protected:
         file.ProgramDirectory = ObjectList.ProgramDirectory;
         file.SetDrawingName(ObjectList.DrawingName);
         const int32_t ids = IdCounter;
-        EXPECT_EQ(file.ReadDrawingFile(1), FileResult::Ok);
+        EXPECT_EQ(file.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
         IdCounter = ids;
         std::vector<const TObject*> found;
         for (int32_t i = 0; i < file.count; ++i)

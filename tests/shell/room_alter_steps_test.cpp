@@ -27,7 +27,7 @@ protected:
                                                   ""));
         ObjectList.Add(std::make_unique<TTextobj>(kGroundFloor, kText, 1, 0, 7, 7, c.x + 2000, 0, 900, 0,
                                                   c.y + 2000, 0, 0, "desk", "Sans", 0, 6, 400, 100));
-        ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     }
     // The file's object of the kind (its common fields).
     std::unique_ptr<TObject> FileObject(int32_t kind) const {

@@ -25,7 +25,7 @@ protected:
         ObjectList.Add(std::make_unique<TRoomobj>(kRoomLayout, kDesignRoom, 1, 0, 10002, 10002, anchor.x + x1,
                                                   0, anchor.x + x2, 0, anchor.y + y1, anchor.y + y2, 0, 2, 10,
                                                   x2 - x1, y1 - y2, 0, "room", "", ""));
-        ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     }
     void AddWall(int32_t y) {
         auto w = std::make_unique<TExtwallobj>();
@@ -33,7 +33,7 @@ protected:
         w->x1 = w->p1x = anchor.x, w->x2 = w->p2x = anchor.x + 2800;
         w->y1 = w->p1y = w->y2 = w->p2y = anchor.y + y;
         ObjectList.Add(std::move(w));
-        ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     }
     TPoint At(int32_t x, int32_t y) const { return PixelOf(anchor.x + x, anchor.y + y); }
     // The corners (x1, y1, x2, y2) of the nth design room of the working file, relative to the anchor.

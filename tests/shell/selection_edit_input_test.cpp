@@ -24,7 +24,7 @@ protected:
         ObjectList.Add(inputs::Line(a.x, a.y, b.x, b.y));
         ObjectList.Add(inputs::Line(a.x, b.y - 500, b.x, b.y - 500));
         ObjectList.Add(inputs::Line(far.x, far.y, far.x + 500, far.y));
-        ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     }
     void DragOverLines() { Drag(TPoint(150, 100), TPoint(250, 200)); }
 

@@ -18,7 +18,7 @@ protected:
     void OpenDrawing() {
         WriteDrawing({});
         ObjectList.Add(make::Line(kGroundFloor, Cx(), Cy(), Cx() + 500, Cy()));
-        ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
         DrawingState = 2;
         Open();
     }
@@ -172,16 +172,16 @@ TEST_F(SettingsCommands, EveryKindButTheFontRefreshesOverTheLayoutGrid) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);
         ObjectList.Flush();
-        ASSERT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
         const int32_t inFile = ObjectList.count;
         ObjectList.Add(make::Line(kGroundFloor, Cx(), Cy() + 300, Cx() + 500, Cy() + 300));
         testsupport::ScriptedUi ui;
         c.answer();
         child->RunSettingsDialog(c.kind);
         ObjectList.Flush();
-        ASSERT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
         EXPECT_EQ(ObjectList.count, inFile + (c.refreshes ? 1 : 0));
-        ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     }
 }
 

@@ -27,7 +27,7 @@ protected:
         file.SetDrawingName(ObjectList.DrawingName);
         const int32_t units = MetricUnits;
         const int32_t ids = IdCounter;
-        EXPECT_EQ(file.ReadDrawingFile(1), FileResult::Ok);
+        EXPECT_EQ(file.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
         MetricUnits = units;
         IdCounter = ids;
         static const TObject none;

@@ -24,7 +24,7 @@ TEST_F(WallConstruction, NewMetricDrawingStoresTheConstructionAndTheGroundFloorH
     client->ProcessCommand(230);
 
     EXPECT_EQ(dir.ReadFile("CFG/EXTWALLM.CFG"), "230 0 0 25 2550 2300 2300 7 8 255");
-    ASSERT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     EXPECT_EQ(Record(kGroundFloor).aux1, 25);
     EXPECT_EQ(Record(kGroundFloor).aux2, 2550);
     EXPECT_EQ(client->Tool->Kind, toolkind::kExtWall);

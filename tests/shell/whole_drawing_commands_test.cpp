@@ -32,7 +32,7 @@ protected:
     // Coordinates of the walls and lines in the working file as read back, titles left out.
     std::vector<std::array<int32_t, 5>> Geometry() {
         ObjectList.Flush();
-        EXPECT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+        EXPECT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
         std::vector<std::array<int32_t, 5>> g;
         for (int32_t i = 0; i < ObjectList.count; ++i) {
             const TObject* o = ObjectList[i];

@@ -220,14 +220,14 @@ TEST_F(Zooming, ZoomUpHandsTheViewToTheRectangleDrag) {
     ScrollOriginX = 6000;
     ScrollOriginY = 3000;
     DrawingState = 1;
-    child->Zoom(1);
+    child->Zoom(zoomkind::kAsDragged);
     ExpectScrollStateInLine();
     EXPECT_LE(std::abs(ScrollOriginX - 6000), 16 * PenScaleF);
     EXPECT_EQ(child->RestoreKind, 1);
 
     // Zooming from the drag itself gives the pick tool afterwards.
     child->RestoreKind = 14;
-    child->Zoom(1);
+    child->Zoom(zoomkind::kAsDragged);
     EXPECT_EQ(child->RestoreKind, 21);
 }
 
@@ -249,8 +249,8 @@ TEST_F(Zooming, AWindowWithoutClientAreaSkipsScrollSetUpAndZoom) {
     const int32_t vx = ViewExtentX, ox = ScrollOriginX;
     hidden.SetupScrolling();
     DrawingState = 1;
-    hidden.Zoom(2);
-    hidden.Zoom(4);
+    hidden.Zoom(zoomkind::kNormal);
+    hidden.Zoom(zoomkind::kFit);
     EXPECT_EQ(ViewExtentX, vx);
     EXPECT_EQ(ScrollOriginX, ox);
     EXPECT_EQ(DrawingState, 2);
@@ -273,9 +273,9 @@ protected:
 
 TEST_F(Invalidation, KindThreeRepaintsTheLowerLeftStrip) {
     WriteDrawing({});
-    child->InvalidateArea(9);
+    child->InvalidateArea(invalidatekind::kWholeNow);
     AddLineAcrossTheView();
-    child->InvalidateArea(3);
+    child->InvalidateArea(invalidatekind::kLibraryStrip);
     child->UpdateWindow();
     EXPECT_TRUE(InkInColumn(rect.right / 8));
     EXPECT_FALSE(InkInColumn(rect.right / 2));
@@ -283,7 +283,7 @@ TEST_F(Invalidation, KindThreeRepaintsTheLowerLeftStrip) {
 
 TEST_F(Invalidation, KindFifteenRepaintsTheToolsBox) {
     WriteDrawing({});
-    child->InvalidateArea(9);
+    child->InvalidateArea(invalidatekind::kWholeNow);
     AddLineAcrossTheView();
     TDrawingtool& tool = *client->Tool;
     const int32_t mid = (ScrollOriginX + ViewExtentX / 2) * ZoomDivisor;
@@ -291,7 +291,7 @@ TEST_F(Invalidation, KindFifteenRepaintsTheToolsBox) {
     tool.BoxRight = mid + 500;
     tool.BoxTop = (ScrollOriginY + ViewExtentY) * ZoomDivisor;
     tool.BoxBottom = ScrollOriginY * ZoomDivisor;
-    child->InvalidateArea(15);
+    child->InvalidateArea(invalidatekind::kToolBox);
     child->UpdateWindow();
     EXPECT_TRUE(InkInColumn(PixelOf(mid, 0).x));
     EXPECT_FALSE(InkInColumn(rect.right / 8));
@@ -299,9 +299,9 @@ TEST_F(Invalidation, KindFifteenRepaintsTheToolsBox) {
 
 TEST_F(Invalidation, KindZeroRepaintsEverythingLater) {
     WriteDrawing({});
-    child->InvalidateArea(9);
+    child->InvalidateArea(invalidatekind::kWholeNow);
     AddLineAcrossTheView();
-    child->InvalidateArea(0);
+    child->InvalidateArea(invalidatekind::kWhole);
     EXPECT_FALSE(InkInColumn(rect.right / 2));
     child->UpdateWindow();
     EXPECT_TRUE(InkInColumn(rect.right / 2));

@@ -9,7 +9,7 @@ FileResult ReadWorkingFileInto(TList& copy) {
     copy.SetDrawingName(ObjectList.DrawingName);
     const int32_t units = MetricUnits;
     const int32_t ids = IdCounter;
-    const FileResult read = copy.ReadDrawingFile(1);
+    const FileResult read = copy.ReadDrawingFile(filemode::kWorking);
     MetricUnits = units;
     IdCounter = ids;
     return read;

@@ -111,7 +111,7 @@ TEST_F(Dimensions, ClockwiseRectangleGetsItsTextsOutside) {
     TList copy;
     copy.ProgramDirectory = dir.Path();
     copy.SetDrawingName("HOUSE");
-    ASSERT_EQ(copy.ReadDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(copy.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     EXPECT_EQ(copy.count, ObjectList.count);
 }
 

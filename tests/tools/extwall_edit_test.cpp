@@ -156,7 +156,7 @@ TEST_P(RefusedEndMove, ChangesNothing) {
         Box();
     }
     const int32_t index = ObjectList.count == 1 ? 0 : 1;
-    ASSERT_EQ(ObjectList.WriteDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     const std::string file = dir.ReadFile("DWGS/HOUSE.DB0");
     const Points before = Everything();
     const TExtwallobjtool t = Edit(c.mode, index, c.amount, 3000, 2000);
@@ -185,7 +185,7 @@ TEST_F(WallEdit, DeleteOpensTheOutlineWithSquareEndsAndKeepsOtherObjects) {
     EXPECT_EQ((Points{Wall(1).p1x, Wall(1).p1y}), (Points{4890, 2000}));
     EXPECT_EQ(ObjectList[3]->id, 7);
     ObjectList.Flush();
-    ASSERT_EQ(ObjectList.ReadDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     EXPECT_EQ(ObjectList.count, 4);
 }
 

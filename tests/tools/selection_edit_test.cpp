@@ -141,7 +141,7 @@ TEST_F(SelectionEdit, EraseRemovesTheListedObjectsButNotExternalWalls) {
     TList file;
     file.ProgramDirectory = dir.Path();
     file.SetDrawingName("EDIT");
-    ASSERT_EQ(file.ReadDrawingFile(1), FileResult::Ok);
+    ASSERT_EQ(file.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
     const int32_t kept[] = {0, 1, 5, 6}; // in their old order; the unselected 30001 stays
     for (const TList* list : {&ObjectList, &file}) {
         ASSERT_EQ(list->count, 4);

@@ -31,7 +31,9 @@ protected:
                                                      2000, 2000, 255, 110, 0, 0, 4, 5, 9, 900, points, 6, 8,
                                                      attr));
     }
-    bool FileWritten() const { return std::filesystem::exists(ObjectList.DrawingFilePath(1)); }
+    bool FileWritten() const {
+        return std::filesystem::exists(ObjectList.DrawingFilePath(filemode::kWorking));
+    }
 
     testsupport::ProgramDirectory dir;
 };
