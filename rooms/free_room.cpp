@@ -5,7 +5,7 @@
 
 #include "document/document.h"
 #include "document/objects.h"
-#include "rooms/wide_arithmetic.h"
+#include "document/record_format.h"
 
 namespace {
 
@@ -167,7 +167,7 @@ std::optional<FreeRoomExtent> MeasureFreeRoomExtent(const TList& list, int32_t v
         const TObject* o = list[i];
         if (Examined(o, view) && !WidenBy(ext, *o, x, y)) return std::nullopt;
     }
-    return FreeRoomExtent{Saturated(ext.minX), Saturated(ext.maxX), Saturated(ext.maxY), Saturated(ext.minY)};
+    return FreeRoomExtent{Clamp32(ext.minX), Clamp32(ext.maxX), Clamp32(ext.maxY), Clamp32(ext.minY)};
 }
 
 std::optional<FreeRoomSize> MeasureFreeRoom(const TList& list, int32_t view, int32_t x, int32_t y,
@@ -183,5 +183,5 @@ std::optional<FreeRoomSize> MeasureFreeRoom(const TList& list, int32_t view, int
     if (b.right == kFar) b.right = int64_t{extent.maxX} + t;
     if (b.below == 0) b.below = int64_t{extent.minY} - t;
     if (b.above == kFar) b.above = int64_t{extent.maxY} + t;
-    return FreeRoomSize{Saturated(b.right - b.left), Saturated(b.above - b.below)};
+    return FreeRoomSize{Clamp32(b.right - b.left), Clamp32(b.above - b.below)};
 }

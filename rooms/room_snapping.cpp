@@ -6,7 +6,7 @@
 
 #include "document/document.h"
 #include "document/objects.h"
-#include "rooms/wide_arithmetic.h"
+#include "document/record_format.h"
 
 namespace {
 
@@ -30,19 +30,23 @@ struct AxisPulls {
     Pull upDown;
 };
 
+int64_t Distance(int64_t a, int64_t b) {
+    return a > b ? a - b : b - a;
+}
+
 TRoomobj* RoomAtIndex(TList& list, int32_t index) {
     return dynamic_cast<TRoomobj*>(list[index]);
 }
 
 // Only the position changes: the width and length fields define the room's size.
 void PlaceAcross(TRoomobj& room, int64_t x1) {
-    room.x1 = Saturated(x1);
-    room.x2 = Saturated(x1 + room.value3);
+    room.x1 = Clamp32(x1);
+    room.x2 = Clamp32(x1 + room.value3);
 }
 
 void PlaceUpDown(TRoomobj& room, int64_t y1) {
-    room.y1 = Saturated(y1);
-    room.y2 = Saturated(y1 - room.value4);
+    room.y1 = Clamp32(y1);
+    room.y2 = Clamp32(y1 - room.value4);
 }
 
 // A wall counts only where the room's edge is not already on it, so that an exact fit on one side

@@ -1,14 +1,9 @@
 // The design-room tool's quarter turn of the picked room, with its size texts and, for a re-opened
 // finished room, its listed contents.
 #include "document/document.h"
+#include "rooms/design_room_modes.h"
 #include "rooms/room_turn.h"
 #include "tools/room_tools.h"
-
-namespace {
-
-constexpr int32_t kContentsTurn = 2; // TransformContents: a three-quarter turn about the old centre
-
-} // namespace
 
 void TDRoomobjtool::RotateRoom() {
     auto* room = dynamic_cast<TRoomobj*>(ObjectList[PickedIndex]);
@@ -19,5 +14,6 @@ void TDRoomobjtool::RotateRoom() {
     UpdateSizeText(2);
     UpdateSizeText(1);
     // The contents turn about the working rectangle, which still holds the room as it was picked.
-    if (room->kind == kReopenedRoom && ObjectList.ReadTempCount() > 0) TransformContents(kContentsTurn, 0, 0);
+    if (room->kind == kReopenedRoom && ObjectList.ReadTempCount() > 0)
+        TransformContents(contentsmode::kTurn, 0, 0);
 }
