@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
 #include "dialogs/library_list_dialog.h"
 #include "document/document.h"
@@ -18,19 +19,11 @@ namespace {
 constexpr int32_t kLibraryHelp = 330;
 constexpr int32_t kNameLimit = 25; // 24 characters and the terminator
 
-int32_t WithTemplates(int32_t resId) {
-    static const bool registered = [] {
-        RegisterLibraryDialogTemplates();
-        return true;
-    }();
-    (void)registered; // registration happens once, on first use
-    return resId;
-}
-
 } // namespace
 
 TAtolibdlg::TAtolibdlg(TWindow* parent, int32_t resId)
-    : TDialog(parent ? parent->GetHandle() : nullptr, WithTemplates(resId)),
+    : TDialog(parent ? parent->GetHandle() : nullptr,
+              dialogs::WithTemplates<RegisterLibraryDialogTemplates>(resId)),
       NameEdit(new TEdit(this, kLibraryNameEditId, kNameLimit)),
       Groups{new TRadioButton(this, kPlumbingRadioId), new TRadioButton(this, kElectricalRadioId),
              new TRadioButton(this, kFurnitureRadioId), new TRadioButton(this, kMiscellaneousRadioId)} {

@@ -1,25 +1,16 @@
 #include "dialogs/calibration_dialogs.h"
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
 #include "platform/controls.h"
 #include "platform/file_io.h"
-#include "platform/validators.h"
 #include "render/print_settings.h"
 #include "resources/dialogs/print_templates.h"
 
-namespace {
-
-int32_t Registered(int32_t resId) {
-    RegisterPrintDialogTemplates();
-    return resId;
-}
-
-} // namespace
-
 TPrntcalmdlg::TPrntcalmdlg(QWidget* parent, const std::string& programDirectory, int32_t resId)
-    : TDialog(parent, Registered(resId)), ProgramDirectory(programDirectory) {
-    Length = new TEdit(this, 3201, 7);
-    Length->SetValidator(new TRangeValidator(14000, 16000));
+    : TDialog(parent, dialogs::WithTemplates<RegisterPrintDialogTemplates>(resId)),
+      ProgramDirectory(programDirectory) {
+    Length = dialogs::RangeEdit(this, 3201, 7, 14000, 16000);
 }
 
 void TPrntcalmdlg::SetupWindow() {
@@ -40,11 +31,10 @@ void TPrntcalmdlg::CmHelp() {
 }
 
 TPrntcalidlg::TPrntcalidlg(QWidget* parent, const std::string& programDirectory, int32_t resId)
-    : TDialog(parent, Registered(resId)), ProgramDirectory(programDirectory) {
-    Feet = new TEdit(this, 3302, 4);
-    Feet->SetValidator(new TRangeValidator(40, 60));
-    Inches = new TEdit(this, 3301, 4);
-    Inches->SetValidator(new TRangeValidator(0, 11));
+    : TDialog(parent, dialogs::WithTemplates<RegisterPrintDialogTemplates>(resId)),
+      ProgramDirectory(programDirectory) {
+    Feet = dialogs::RangeEdit(this, 3302, 4, 40, 60);
+    Inches = dialogs::RangeEdit(this, 3301, 4, 0, 11);
 }
 
 void TPrntcalidlg::SetupWindow() {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
 #include "dialogs/fraction_entry.h"
 #include "dialogs/wall_type_dialogs.h"
@@ -9,7 +10,6 @@
 #include "platform/file_io.h"
 #include "platform/message_box.h"
 #include "platform/settings_file.h"
-#include "platform/validators.h"
 #include "resources/default_settings.h"
 #include "resources/dialogs/wall_templates.h"
 
@@ -19,12 +19,6 @@ constexpr const char* kFormat = "%d %d %d %d";
 
 const char* FileName(int32_t metricUnits) {
     return metricUnits == 0 ? "CUSTIMP.CFG" : "CUST.CFG";
-}
-
-TEdit* RangeEdit(TDialog* dialog, int32_t id, int32_t limit, int32_t min, int32_t max) {
-    auto* edit = new TEdit(dialog, id, limit);
-    edit->SetValidator(new TRangeValidator(min, max));
-    return edit;
 }
 
 // Inches edit range, then the fraction edits' (numerator 0 to 7, denominator 0 to 8).
@@ -71,10 +65,11 @@ void TCustomwalldlg::Finish(const CustomWall& wall, int32_t metricUnits) {
 }
 
 TPlancustdlg::TPlancustdlg(QWidget* parent, int32_t resId)
-    : TCustomwalldlg(parent, WithWallTemplates(resId)), Lines(RangeEdit(this, kPlanCustLines, 4, 2, 4)),
-      Total(RangeEdit(this, kPlanCustTotal, 5, 25, 900)),
-      Outside(RangeEdit(this, kPlanCustOutside, 5, 0, 800)),
-      Cavity(RangeEdit(this, kPlanCustCavity, 5, 0, 790)) {}
+    : TCustomwalldlg(parent, WithWallTemplates(resId)),
+      Lines(dialogs::RangeEdit(this, kPlanCustLines, 4, 2, 4)),
+      Total(dialogs::RangeEdit(this, kPlanCustTotal, 5, 25, 900)),
+      Outside(dialogs::RangeEdit(this, kPlanCustOutside, 5, 0, 800)),
+      Cavity(dialogs::RangeEdit(this, kPlanCustCavity, 5, 0, 790)) {}
 
 void TPlancustdlg::SetupWindow() {
     TDialog::SetupWindow();
@@ -96,11 +91,12 @@ void TPlancustdlg::CmOk() {
 }
 
 TPlanimpcustdlg::TPlanimpcustdlg(QWidget* parent, int32_t resId)
-    : TCustomwalldlg(parent, WithWallTemplates(resId)), Lines(RangeEdit(this, kPlanImpCustLines, 4, 2, 4)) {
+    : TCustomwalldlg(parent, WithWallTemplates(resId)),
+      Lines(dialogs::RangeEdit(this, kPlanImpCustLines, 4, 2, 4)) {
     for (int32_t i = 0; i < 3; ++i) {
-        Inches[i] = RangeEdit(this, kInchesIds[i], 5, kInchesRange[i][0], kInchesRange[i][1]);
-        Numerator[i] = RangeEdit(this, kInchesIds[i] + 1, 3, 0, 7);
-        Denominator[i] = RangeEdit(this, kInchesIds[i] + 2, 3, 0, 8);
+        Inches[i] = dialogs::RangeEdit(this, kInchesIds[i], 5, kInchesRange[i][0], kInchesRange[i][1]);
+        Numerator[i] = dialogs::RangeEdit(this, kInchesIds[i] + 1, 3, 0, 7);
+        Denominator[i] = dialogs::RangeEdit(this, kInchesIds[i] + 2, 3, 0, 8);
     }
 }
 

@@ -2,13 +2,13 @@
 
 #include <string>
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
+#include "document/program_state.h"
 #include "platform/controls.h"
 #include "platform/file_io.h"
 #include "platform/message_box.h"
-#include "platform/validators.h"
 #include "resources/dialogs/dimension_templates.h"
-#include "document/program_state.h"
 
 namespace {
 
@@ -16,15 +16,8 @@ constexpr const char* kHelpPage = "tvhelp.chm::/custom.htm>wind";
 constexpr int32_t kHelpContext = 310;
 constexpr int32_t kSizes[2] = {9, 10};
 
-int32_t Registered(int32_t resId) {
-    RegisterDimensionDialogTemplates();
-    return resId;
-}
-
 TEdit* RangeEdit(TDialog* dialog, int32_t id, int32_t limit, OffsetRange range) {
-    auto* edit = new TEdit(dialog, id, limit);
-    edit->SetValidator(new TRangeValidator(range.low, range.high));
-    return edit;
+    return dialogs::RangeEdit(dialog, id, limit, range.low, range.high);
 }
 
 OffsetRange Shown(OffsetRange r, int32_t units) {
@@ -47,7 +40,7 @@ bool Written(TDialog& dialog, bool ok) {
 } // namespace
 
 TOffsetdlgBase::TOffsetdlgBase(QWidget* parent, int32_t resId, const Ids& ids, int32_t metricUnits)
-    : TDialog(parent, Registered(resId)), Metric(metricUnits) {
+    : TDialog(parent, dialogs::WithTemplates<RegisterDimensionDialogTemplates>(resId)), Metric(metricUnits) {
     const OffsetRange ranges[3] = {RoomOffsetRange(metricUnits), ExternalOffsetRange(metricUnits),
                                    OverallOffsetRange(metricUnits)};
     for (int32_t i = 0; i < 3; ++i)
@@ -114,7 +107,8 @@ TOffsetimpdlg::TOffsetimpdlg(QWidget* parent, int32_t resId)
                        {dimdlg::kImpRoomName9, dimdlg::kImpRoomName10}}},
                      0) {}
 
-TArrowdlg::TArrowdlg(QWidget* parent, int32_t resId) : TDialog(parent, Registered(resId)) {
+TArrowdlg::TArrowdlg(QWidget* parent, int32_t resId)
+    : TDialog(parent, dialogs::WithTemplates<RegisterDimensionDialogTemplates>(resId)) {
     Length = RangeEdit(this, dimdlg::kArrowLength, 5, kArrowLengthRange);
     for (int32_t i = 0; i < 4; ++i)
         Styles[i] = new TRadioButton(this, dimdlg::kHeadStyle1 + i);

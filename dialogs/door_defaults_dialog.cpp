@@ -2,11 +2,11 @@
 
 #include <string>
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
 #include "platform/controls.h"
 #include "platform/file_io.h"
 #include "platform/message_box.h"
-#include "platform/validators.h"
 #include "resources/dialogs/partition_templates.h"
 #include "tools/partition_settings.h"
 
@@ -17,28 +17,14 @@ constexpr int32_t kAngles[3] = {30, 60, 90};
 constexpr int32_t kThicknesses[2] = {1, 2};
 constexpr int32_t kUnitsPerInch = 24;
 
-int32_t WithTemplates(int32_t resId) {
-    static const bool registered = [] {
-        RegisterPartitionDialogTemplates();
-        return true;
-    }();
-    (void)registered; // registration happens once, on first use
-    return resId;
-}
-
-TEdit* RangeEdit(TDialog* dialog, int32_t id, int32_t limit, int32_t min, int32_t max) {
-    auto* edit = new TEdit(dialog, id, limit);
-    edit->SetValidator(new TRangeValidator(min, max));
-    return edit;
-}
-
 } // namespace
 
 TConfigdlg::TConfigdlg(QWidget* parent, int32_t resId)
-    : TDialog(parent, WithTemplates(resId)), Millimetres(RangeEdit(this, kDoorSizeMillimetres, 5, 100, 5000)),
-      InchesEdit(RangeEdit(this, kDoorSizeInches, 4, 4, 200)), Angles{new TRadioButton(this, kDoorAngle30),
-                                                                      new TRadioButton(this, kDoorAngle60),
-                                                                      new TRadioButton(this, kDoorAngle90)},
+    : TDialog(parent, dialogs::WithTemplates<RegisterPartitionDialogTemplates>(resId)),
+      Millimetres(dialogs::RangeEdit(this, kDoorSizeMillimetres, 5, 100, 5000)),
+      InchesEdit(dialogs::RangeEdit(this, kDoorSizeInches, 4, 4, 200)),
+      Angles{new TRadioButton(this, kDoorAngle30), new TRadioButton(this, kDoorAngle60),
+             new TRadioButton(this, kDoorAngle90)},
       Thicknesses{new TRadioButton(this, kDoorThin), new TRadioButton(this, kDoorThick)} {}
 
 void TConfigdlg::SetupWindow() {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
 #include "dialogs/opening_dialog_support.h"
 #include "dialogs/opening_dialogs.h"
@@ -40,7 +41,8 @@ int32_t ForcedFrame(int32_t kind, int32_t frame, int32_t width, int32_t number) 
 } // namespace
 
 TRobedlg::TRobedlg(QWidget* parent, int32_t resId)
-    : TDialog(parent, WithTemplates(resId)), Opening(SizeEdit(this, kRobeOpening, 5, kLeastSize, kMostSize)),
+    : TDialog(parent, WithTemplates(resId)),
+      Opening(dialogs::RangeEdit(this, kRobeOpening, 5, kLeastSize, kMostSize)),
       IntoWallBox(new TCheckBox(this, kRobeIntoWall)) {}
 
 void TRobedlg::SetupWindow() {
@@ -93,7 +95,8 @@ void TFoldingdlg::CmHelp() {
 }
 
 TEntrydlg::TEntrydlg(QWidget* parent, int32_t resId)
-    : TDialog(parent, WithTemplates(resId)), Frame(SizeEdit(this, kEntryFrameWidth, 6, kLeastSize, kMostFrame)),
+    : TDialog(parent, WithTemplates(resId)),
+      Frame(dialogs::RangeEdit(this, kEntryFrameWidth, 6, kLeastSize, kMostFrame)),
       Positions{new TRadioButton(this, kEntryFrameLeft), new TRadioButton(this, kEntryFrameRight),
                 new TRadioButton(this, kEntryFrameCentral)} {}
 

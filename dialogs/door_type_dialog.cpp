@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
 #include "dialogs/opening_dialog_support.h"
 #include "dialogs/opening_dialogs.h"
@@ -21,40 +22,65 @@ constexpr int32_t kTypeRadios[8] = {kDoorHinged,     kDoorGarage,  kDoorSlidingF
 // The type radio that shows a stored kind, or -1 for a kind no radio offers.
 int32_t RadioOfKind(int32_t kind) {
     switch (kind) {
-    case 6: case 16: case 7: case 17: return 0;
-    case 9: case 19: return 1;
-    case 3: case 13: return 2;
-    case 5: case 15: return 3;
-    case 10: case 20: return 4;
-    case 21: return 5;
-    case 22: case 23: return 6;
-    case 24: return 7;
-    default: return -1;
+    case 6:
+    case 16:
+    case 7:
+    case 17:
+        return 0;
+    case 9:
+    case 19:
+        return 1;
+    case 3:
+    case 13:
+        return 2;
+    case 5:
+    case 15:
+        return 3;
+    case 10:
+    case 20:
+        return 4;
+    case 21:
+        return 5;
+    case 22:
+    case 23:
+        return 6;
+    case 24:
+        return 7;
+    default:
+        return -1;
     }
 }
 
 // The kind a checked radio gives; the number of doors may change with it.
 int32_t KindOfRadio(int32_t radio, int32_t& number) {
     switch (radio) {
-    case 0: return number == 1 ? 6 : 7;
-    case 1: return 9;
-    case 2: return 3;
-    case 3: return 5;
-    case 4: return 10;
-    case 5: return 21;
+    case 0:
+        return number == 1 ? 6 : 7;
+    case 1:
+        return 9;
+    case 2:
+        return 3;
+    case 3:
+        return 5;
+    case 4:
+        return 10;
+    case 5:
+        return 21;
     case 6:
         if (number == 1) return 22;
         number = 2;
         return 23;
-    default: return 24;
+    default:
+        return 24;
     }
 }
 
 } // namespace
 
 TExtdoordlg::TExtdoordlg(QWidget* parent, int32_t resId)
-    : TDialog(parent, WithTemplates(resId)), Width(SizeEdit(this, kDoorWidthEdit, 5, kLeastSize, kMostSize)),
-      Number(SizeEdit(this, kDoorNumberEdit, 5, 1, kMostDoors)) {
+    : TDialog(parent, WithTemplates(resId)),
+      Width(dialogs::RangeEdit(this, kDoorWidthEdit, 5, kLeastSize, kMostSize)),
+      Number(dialogs::RangeEdit(this, kDoorNumberEdit, 5, 1, kMostDoors)) {
     for (int32_t i = 0; i < 8; ++i)
         Types[i] = new TRadioButton(this, kTypeRadios[i]);
 }

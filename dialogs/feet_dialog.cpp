@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/help_commands.h"
 #include "document/program_state.h"
 #include "platform/controls.h"
-#include "platform/validators.h"
 #include "resources/dialogs/feet_template.h"
 
 namespace {
@@ -16,9 +16,7 @@ int32_t RegisteredTemplate(int32_t resId) {
 }
 
 TEdit* RangeEdit(TDialog* dialog, int32_t id, int32_t limit, int32_t max) {
-    auto* edit = new TEdit(dialog, id, limit);
-    edit->SetValidator(new TRangeValidator(0, max));
-    return edit;
+    return dialogs::RangeEdit(dialog, id, limit, 0, max);
 }
 
 } // namespace

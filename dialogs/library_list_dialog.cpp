@@ -5,6 +5,7 @@
 #include <cstring>
 #include <QString>
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
 #include "document/checked_file.h"
 #include "document/document.h"
@@ -18,17 +19,9 @@ namespace {
 
 constexpr int32_t kLibraryHelp = 330;
 
-int32_t WithTemplates(int32_t resId) {
-    static const bool registered = [] {
-        RegisterLibraryDialogTemplates();
-        return true;
-    }();
-    (void)registered; // registration happens once, on first use
-    return resId;
-}
-
 void RemovePreview(int32_t mark) {
-    while (ObjectList.count > mark) ObjectList.RemoveAt(ObjectList.count - 1);
+    while (ObjectList.count > mark)
+        ObjectList.RemoveAt(ObjectList.count - 1);
 }
 
 } // namespace
@@ -41,7 +34,8 @@ std::string LibraryExtension(int32_t group, int32_t metricUnits) {
 }
 
 TLiblistdlg::TLiblistdlg(QWidget* parent, int32_t resId, int32_t group)
-    : TDialog(parent, WithTemplates(resId)), Group(group), List(new TListBox(this, kLibraryListBoxId)) {}
+    : TDialog(parent, dialogs::WithTemplates<RegisterLibraryDialogTemplates>(resId)), Group(group),
+      List(new TListBox(this, kLibraryListBoxId)) {}
 
 void TLiblistdlg::SetupWindow() {
     TDialog::SetupWindow();
@@ -53,7 +47,8 @@ void TLiblistdlg::SetupWindow() {
         return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) < 0;
     });
     for (const std::string& name : names)
-        if (name.size() > Extension.size()) List->AddString(name.substr(0, name.size() - Extension.size()).c_str());
+        if (name.size() > Extension.size())
+            List->AddString(name.substr(0, name.size() - Extension.size()).c_str());
 }
 
 void TLiblistdlg::EvSelChange(int32_t) {

@@ -1,5 +1,6 @@
 #include "dialogs/line_style_dialog.h"
 
+#include "dialogs/dialog_building.h"
 #include "resources/dialogs/tool_dialog_templates.h"
 
 namespace {
@@ -16,14 +17,10 @@ constexpr StyleChoice kChoices[5] = {{tooldlg::kSolidThin, 1, 0},
                                      {tooldlg::kDottedThin, 1, 2},
                                      {tooldlg::kDotDashThin, 1, 3}};
 
-QWidget* WithTemplates(QWidget* parent) {
-    RegisterToolDialogTemplates();
-    return parent;
-}
-
 } // namespace
 
-TLinedlg::TLinedlg(QWidget* parent, int32_t resId) : TDialog(WithTemplates(parent), resId) {
+TLinedlg::TLinedlg(QWidget* parent, int32_t resId)
+    : TDialog(dialogs::WithTemplates<RegisterToolDialogTemplates>(parent), resId) {
     for (int i = 0; i < 5; ++i)
         Styles[i] = new TRadioButton(this, kChoices[i].Id);
 }

@@ -1,19 +1,12 @@
 #include "dialogs/line_text_dialog.h"
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/help_commands.h"
 #include "document/program_state.h"
 #include "resources/dialogs/tool_dialog_templates.h"
 
-namespace {
-
-QWidget* WithTemplates(QWidget* parent) {
-    RegisterToolDialogTemplates();
-    return parent;
-}
-
-} // namespace
-
-TLtxtdlg::TLtxtdlg(QWidget* parent, int32_t resId) : TDialog(WithTemplates(parent), resId) {
+TLtxtdlg::TLtxtdlg(QWidget* parent, int32_t resId)
+    : TDialog(dialogs::WithTemplates<RegisterToolDialogTemplates>(parent), resId) {
     TextEdit = new TEdit(this, tooldlg::kLineText, kTextCapacity);
     LeftOrAbove = new TRadioButton(this, tooldlg::kLeftOrAbove);
     RightOrBelow = new TRadioButton(this, tooldlg::kRightOrBelow);

@@ -1,5 +1,6 @@
 #include "dialogs/manipulate_dialog.h"
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
 #include "document/document.h"
 #include "platform/controls.h"
@@ -8,16 +9,12 @@
 
 namespace {
 
-int32_t Registered(int32_t resId) {
-    RegisterPrintDialogTemplates();
-    return resId;
-}
-
 constexpr int32_t kCodes[4] = {90, 180, 270, 1};
 
 } // namespace
 
-TManipdlg::TManipdlg(QWidget* parent, int32_t resId) : TDialog(parent, Registered(resId)) {
+TManipdlg::TManipdlg(QWidget* parent, int32_t resId)
+    : TDialog(parent, dialogs::WithTemplates<RegisterPrintDialogTemplates>(resId)) {
     NameEdit = new TEdit(this, 19001, 25);
     // The name becomes a file name: letters, digits, comma and blank only.
     NameEdit->SetValidator(new TFilterValidator("A-Za-z0-9, "));

@@ -1,5 +1,6 @@
 #include "dialogs/new_drawing_dialog.h"
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/help_commands.h"
 #include "dialogs/help_context.h"
 #include "dialogs/units_file.h"
@@ -11,16 +12,11 @@ namespace {
 
 constexpr const char* kFileHelpPage = "file.htm";
 
-// The templates are registered before the first dialog of the group is built, whoever builds it.
-QWidget* Registered(QWidget* parent) {
-    RegisterFileDialogTemplates();
-    return parent;
-}
-
 } // namespace
 
 TNewdlg::TNewdlg(QWidget* parent, int32_t resId)
-    : TDialog(Registered(parent), resId), NameEdit(new TEdit(this, kNewNameEdit, kClientNameLimit)),
+    : TDialog(dialogs::WithTemplates<RegisterFileDialogTemplates>(parent), resId),
+      NameEdit(new TEdit(this, kNewNameEdit, kClientNameLimit)),
       StartRooms(new TRadioButton(this, kStartRoomsRadio)),
       StartWalls(new TRadioButton(this, kStartWallsRadio)), Metric(new TRadioButton(this, kNewMetricRadio)),
       Imperial(new TRadioButton(this, kNewImperialRadio)) {
@@ -69,7 +65,8 @@ void TNewdlg::CmHelp() {
 }
 
 TMeasdlg::TMeasdlg(QWidget* parent, int32_t resId)
-    : TDialog(Registered(parent), resId), Metric(new TRadioButton(this, kUnitsMetricRadio)),
+    : TDialog(dialogs::WithTemplates<RegisterFileDialogTemplates>(parent), resId),
+      Metric(new TRadioButton(this, kUnitsMetricRadio)),
       Imperial(new TRadioButton(this, kUnitsImperialRadio)) {}
 
 void TMeasdlg::SetupWindow() {

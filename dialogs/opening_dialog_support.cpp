@@ -3,28 +3,16 @@
 #include <algorithm>
 #include <cstring>
 
+#include "dialogs/dialog_building.h"
 #include "document/program_state.h"
-#include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/message_box.h"
-#include "platform/validators.h"
 #include "resources/dialogs/opening_templates.h"
 
 namespace openingdialogs {
 
 int32_t WithTemplates(int32_t resId) {
-    static const bool registered = [] {
-        RegisterOpeningDialogTemplates();
-        return true;
-    }();
-    (void)registered; // registration happens once, on the first dialog built
-    return resId;
-}
-
-TEdit* SizeEdit(TDialog* dialog, int32_t id, int32_t limit, int32_t least, int32_t most) {
-    auto* edit = new TEdit(dialog, id, limit);
-    edit->SetValidator(new TRangeValidator(least, most));
-    return edit;
+    return dialogs::WithTemplates<RegisterOpeningDialogTemplates>(resId);
 }
 
 int32_t ShownLength(int32_t stored) {
@@ -44,8 +32,9 @@ void CopyLabel(char (&to)[31], const std::string& from) {
 bool Save(TDialog* dialog, OpeningFile file, const OpeningSettings& settings) {
     if (WriteOpeningSettings(file, settings)) return true;
     const bool window = file == OpeningFile::Window;
-    MessageBox(dialog, window ? "The window settings could not be saved in CFG/WIND.CFG."
-                              : "The door settings could not be saved in CFG/DOOR.CFG.",
+    MessageBox(dialog,
+               window ? "The window settings could not be saved in CFG/WIND.CFG."
+                      : "The door settings could not be saved in CFG/DOOR.CFG.",
                window ? "WINDOWS" : "DOORS", MB_OK | MB_ICONEXCLAMATION);
     return false;
 }

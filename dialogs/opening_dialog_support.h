@@ -1,4 +1,4 @@
-// What the window and door dialogs share: their templates, their numeric edits, lengths shown in
+// What the window and door dialogs share: their templates, lengths shown in
 // whole inches in an imperial drawing, and saving a settings file with a message when it fails.
 #pragma once
 
@@ -20,7 +20,6 @@ constexpr const char* kOpeningHelpPage = "tvhelp.chm::/windoor.htm>wind";
 
 // Registers the templates on first use and gives the id back.
 int32_t WithTemplates(int32_t resId);
-TEdit* SizeEdit(TDialog* dialog, int32_t id, int32_t limit, int32_t least, int32_t most);
 // A stored length as the edits show it (whole inches in an imperial drawing), and back.
 int32_t ShownLength(int32_t stored);
 int32_t StoredLength(int32_t shown);

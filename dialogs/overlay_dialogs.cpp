@@ -1,5 +1,6 @@
 #include "dialogs/overlay_dialogs.h"
 
+#include "dialogs/dialog_building.h"
 #include "document/document.h"
 #include "document/overlay_file.h"
 #include "document/program_state.h"
@@ -8,16 +9,6 @@
 #include "resources/dialogs/display_templates.h"
 
 namespace {
-
-// The dialogs carry their own templates, so they build the same wherever they are opened from.
-int32_t WithTemplates(int32_t resId) {
-    static const bool registered = [] {
-        RegisterDisplayDialogTemplates();
-        return true;
-    }();
-    (void)registered;
-    return resId;
-}
 
 // Both dialogs share one help page.
 void ShowViewHelp(QWidget* dialog) {
@@ -34,7 +25,8 @@ int32_t Checked(const TCheckBox* box) {
 
 } // namespace
 
-TOverdlg::TOverdlg(QWidget* parent, int32_t resId) : TDialog(parent, WithTemplates(resId)) {
+TOverdlg::TOverdlg(QWidget* parent, int32_t resId)
+    : TDialog(parent, dialogs::WithTemplates<RegisterDisplayDialogTemplates>(resId)) {
     Ground = new TCheckBox(this, kOverlayGround);
     First = new TCheckBox(this, kOverlayFirst);
     Second = new TCheckBox(this, kOverlaySecond);
@@ -72,7 +64,8 @@ void TOverdlg::CmHelp() {
     ShowViewHelp(this);
 }
 
-TDisplandlg::TDisplandlg(QWidget* parent, int32_t resId) : TDialog(parent, WithTemplates(resId)) {
+TDisplandlg::TDisplandlg(QWidget* parent, int32_t resId)
+    : TDialog(parent, dialogs::WithTemplates<RegisterDisplayDialogTemplates>(resId)) {
     AllDimensions = new TCheckBox(this, kDisplayAllDimensions);
     Normal = new TRadioButton(this, kDisplayNormal);
     Hatched = new TRadioButton(this, kDisplayHatched);

@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
 #include "dialogs/fraction_entry.h"
 #include "platform/controls.h"
 #include "platform/file_io.h"
 #include "platform/message_box.h"
-#include "platform/validators.h"
 #include "resources/dialogs/partition_templates.h"
 #include "tools/partition_settings.h"
 
@@ -15,21 +15,6 @@ namespace {
 
 constexpr int32_t kPartitionHelp = 253;
 constexpr const char* kPartitionHelpPage = "tvhelp.chm::/intwall.htm>wind";
-
-int32_t WithTemplates(int32_t resId) {
-    static const bool registered = [] {
-        RegisterPartitionDialogTemplates();
-        return true;
-    }();
-    (void)registered; // registration happens once, on first use
-    return resId;
-}
-
-TEdit* RangeEdit(TDialog* dialog, int32_t id, int32_t limit, int32_t min, int32_t max) {
-    auto* edit = new TEdit(dialog, id, limit);
-    edit->SetValidator(new TRangeValidator(min, max));
-    return edit;
-}
 
 // A thickness that could not be stored is told; the dialog stays open so nothing typed is lost.
 bool Stored(TDialog* dialog, int32_t metricUnits, int32_t thickness) {
@@ -61,8 +46,8 @@ int32_t PartitionSideRadios::Side() const {
 }
 
 TDbledlg::TDbledlg(QWidget* parent, int32_t resId)
-    : TDialog(parent, WithTemplates(resId)), Thickness(RangeEdit(this, kPartitionThickness, 5, 25, 900)),
-      Sides(this, kPartitionLeft) {}
+    : TDialog(parent, dialogs::WithTemplates<RegisterPartitionDialogTemplates>(resId)),
+      Thickness(dialogs::RangeEdit(this, kPartitionThickness, 5, 25, 900)), Sides(this, kPartitionLeft) {}
 
 void TDbledlg::SetupWindow() {
     TDialog::SetupWindow();
@@ -84,9 +69,11 @@ void TDbledlg::CmHelp() {
 }
 
 TDbleimpdlg::TDbleimpdlg(QWidget* parent, int32_t resId)
-    : TDialog(parent, WithTemplates(resId)), Inches(RangeEdit(this, kPartitionImpInches, 5, 1, 50)),
-      Numerator(RangeEdit(this, kPartitionImpNumerator, 3, 0, 15)),
-      Denominator(RangeEdit(this, kPartitionImpDenominator, 3, 0, 16)), Sides(this, kPartitionImpLeft) {}
+    : TDialog(parent, dialogs::WithTemplates<RegisterPartitionDialogTemplates>(resId)),
+      Inches(dialogs::RangeEdit(this, kPartitionImpInches, 5, 1, 50)),
+      Numerator(dialogs::RangeEdit(this, kPartitionImpNumerator, 3, 0, 15)),
+      Denominator(dialogs::RangeEdit(this, kPartitionImpDenominator, 3, 0, 16)),
+      Sides(this, kPartitionImpLeft) {}
 
 void TDbleimpdlg::SetupWindow() {
     TDialog::SetupWindow();

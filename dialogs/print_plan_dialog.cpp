@@ -1,21 +1,14 @@
 #include "dialogs/print_plan_dialog.h"
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
 #include "document/program_state.h"
 #include "platform/controls.h"
 #include "platform/validators.h"
 #include "resources/dialogs/print_templates.h"
 
-namespace {
-
-int32_t Registered(int32_t resId) {
-    RegisterPrintDialogTemplates();
-    return resId;
-}
-
-} // namespace
-
-TTrevprntdlg::TTrevprntdlg(QWidget* parent, int32_t resId) : TDialog(parent, Registered(resId)) {
+TTrevprntdlg::TTrevprntdlg(QWidget* parent, int32_t resId)
+    : TDialog(parent, dialogs::WithTemplates<RegisterPrintDialogTemplates>(resId)) {
     const int32_t copyIds[4] = {19501, 19502, 19503, 20006};
     const int32_t scaleIds[4] = {19504, 19505, 19506, 2253};
     for (int i = 0; i < 4; ++i) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/help_commands.h"
 #include "dialogs/help_context.h"
 #include "document/document.h"
@@ -13,18 +14,14 @@ namespace {
 
 constexpr const char* kFileHelpPage = "file.htm";
 
-QWidget* Registered(QWidget* parent) {
-    RegisterFileDialogTemplates();
-    return parent;
-}
-
 void ReportFailure(QWidget* owner, const std::string& text) {
     MessageBox(owner, text.c_str(), "Save", MB_OK | MB_ICONEXCLAMATION);
 }
 
 } // namespace
 
-TSavedlg::TSavedlg(QWidget* parent, int32_t resId) : TDialog(Registered(parent), resId) {}
+TSavedlg::TSavedlg(QWidget* parent, int32_t resId)
+    : TDialog(dialogs::WithTemplates<RegisterFileDialogTemplates>(parent), resId) {}
 
 void TSavedlg::CmOk() {
     const bool drawing = ObjectList.WriteDrawingFile(filemode::kWorking, pl::Sync::ToDisk) == FileResult::Ok;
@@ -63,7 +60,8 @@ void TSavedlg::CmNo() {
 }
 
 TSaveasdlg::TSaveasdlg(QWidget* parent, int32_t resId)
-    : TDialog(Registered(parent), resId), NameEdit(new TEdit(this, kSaveAsNameEdit, kClientNameLimit)) {
+    : TDialog(dialogs::WithTemplates<RegisterFileDialogTemplates>(parent), resId),
+      NameEdit(new TEdit(this, kSaveAsNameEdit, kClientNameLimit)) {
     NameEdit->SetValidator(new TFilterValidator(kClientNameCharacters));
 }
 

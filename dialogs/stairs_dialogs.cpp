@@ -1,9 +1,9 @@
 #include "dialogs/stairs_dialogs.h"
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
 #include "platform/controls.h"
 #include "platform/file_io.h"
-#include "platform/validators.h"
 #include "resources/dialogs/stairs_templates.h"
 
 namespace {
@@ -12,15 +12,9 @@ constexpr const char* kHelpPage = "tvhelp.chm::/other.htm>wind";
 constexpr int32_t kHelpContext = 280;
 constexpr int32_t kUnitsPerInch = 24;
 
-int32_t Registered(int32_t resId) {
-    RegisterStairsDialogTemplates();
-    return resId;
-}
-
+// The stairs dialogs count the characters typed; the edit's limit holds the terminator too.
 TEdit* RangeEdit(TDialog* dialog, int32_t id, int32_t characters, int32_t low, int32_t high) {
-    auto* edit = new TEdit(dialog, id, characters + 1);
-    edit->SetValidator(new TRangeValidator(low, high));
-    return edit;
+    return dialogs::RangeEdit(dialog, id, characters + 1, low, high);
 }
 
 // The first checked radio of a group gives its 1-based position; none leaves the value as it was.
@@ -40,7 +34,8 @@ int32_t FeetAndInches(const char* feet, const char* inches) {
 
 } // namespace
 
-TStrsdlg::TStrsdlg(QWidget* parent, int32_t resId) : TDialog(parent, Registered(resId)) {
+TStrsdlg::TStrsdlg(QWidget* parent, int32_t resId)
+    : TDialog(parent, dialogs::WithTemplates<RegisterStairsDialogTemplates>(resId)) {
     using namespace stairsdlg;
     Width = RangeEdit(this, kWidth, 6, 800, 6000);
     Stairwell = RangeEdit(this, kStairwell, 6, 0, 7500);
@@ -77,7 +72,8 @@ StairsEntry TStrsdlg::Entry() const {
     return {pl::atol(WidthText), pl::atol(StairwellText), pl::atol(StoreyText), FlightKind, TopTread};
 }
 
-TStrsimpdlg::TStrsimpdlg(QWidget* parent, int32_t resId) : TDialog(parent, Registered(resId)) {
+TStrsimpdlg::TStrsimpdlg(QWidget* parent, int32_t resId)
+    : TDialog(parent, dialogs::WithTemplates<RegisterStairsDialogTemplates>(resId)) {
     using namespace stairsdlg;
     Width = RangeEdit(this, kImpWidth, 5, 32, 240);
     StairwellFeet = RangeEdit(this, kImpStairwellFeet, 4, 0, 25);

@@ -2,21 +2,14 @@
 
 #include <string>
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/help_commands.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "resources/dialogs/tool_dialog_templates.h"
 
-namespace {
-
-QWidget* WithTemplates(QWidget* parent) {
-    RegisterToolDialogTemplates();
-    return parent;
-}
-
-} // namespace
-
-TTextdlg::TTextdlg(QWidget* parent, int32_t resId) : TDialog(WithTemplates(parent), resId) {
+TTextdlg::TTextdlg(QWidget* parent, int32_t resId)
+    : TDialog(dialogs::WithTemplates<RegisterToolDialogTemplates>(parent), resId) {
     Centred = new TRadioButton(this, tooldlg::kCentred);
     ToRight = new TRadioButton(this, tooldlg::kToRight);
     Horizontal = new TRadioButton(this, tooldlg::kHorizontal);

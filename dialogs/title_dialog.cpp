@@ -1,5 +1,6 @@
 #include "dialogs/title_dialog.h"
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
 #include "platform/controls.h"
 #include "platform/message_box.h"
@@ -8,11 +9,6 @@
 
 namespace {
 
-int32_t Registered(int32_t resId) {
-    RegisterPrintDialogTemplates();
-    return resId;
-}
-
 // Edits of titles 1, 2, 3 and 5; the footing plan's title is fixed.
 constexpr int32_t kEditIds[4] = {20001, 20002, 20003, 20005};
 constexpr int kTitleIndex[4] = {0, 1, 2, 4};
@@ -20,7 +16,8 @@ constexpr int kTitleIndex[4] = {0, 1, 2, 4};
 } // namespace
 
 TTitle2Ddlg::TTitle2Ddlg(QWidget* parent, const std::string& programDirectory, int32_t resId)
-    : TDialog(parent, Registered(resId)), ProgramDirectory(programDirectory) {
+    : TDialog(parent, dialogs::WithTemplates<RegisterPrintDialogTemplates>(resId)),
+      ProgramDirectory(programDirectory) {
     for (int i = 0; i < 4; ++i)
         Titles[i] = new TEdit(this, kEditIds[i], 25);
 }

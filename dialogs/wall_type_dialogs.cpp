@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
 #include "resources/dialogs/wall_templates.h"
 
@@ -41,12 +42,7 @@ bool Checked(const TCheckBox* box) {
 } // namespace
 
 int32_t WithWallTemplates(int32_t resId) {
-    static const bool registered = [] {
-        RegisterWallDialogTemplates();
-        return true;
-    }();
-    (void)registered; // registration happens once, on the first dialog built
-    return resId;
+    return dialogs::WithTemplates<RegisterWallDialogTemplates>(resId);
 }
 
 TWalltypedlg::TWalltypedlg(QWidget* parent, int32_t resId, std::span<const WallTypeChoice> choices)

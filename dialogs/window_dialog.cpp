@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
 #include "dialogs/opening_dialog_support.h"
 #include "dialogs/opening_dialogs.h"
@@ -13,10 +14,11 @@
 using namespace openingdialogs;
 
 TWindlg::TWindlg(QWidget* parent, int32_t resId)
-    : TDialog(parent, WithTemplates(resId)), Width(SizeEdit(this, kWindowWidth, 5, kLeastSize, kMostSize)),
-      Height(SizeEdit(this, kWindowHeight, 5, kLeastSize, kMostSize)), Text7(new TRadioButton(this, kWindowText7)),
-      Text9(new TRadioButton(this, kWindowText9)), ShowSizes(new TCheckBox(this, kWindowShowSizes)),
-      ShowCill(new TCheckBox(this, kWindowShowCill)) {}
+    : TDialog(parent, WithTemplates(resId)),
+      Width(dialogs::RangeEdit(this, kWindowWidth, 5, kLeastSize, kMostSize)),
+      Height(dialogs::RangeEdit(this, kWindowHeight, 5, kLeastSize, kMostSize)),
+      Text7(new TRadioButton(this, kWindowText7)), Text9(new TRadioButton(this, kWindowText9)),
+      ShowSizes(new TCheckBox(this, kWindowShowSizes)), ShowCill(new TCheckBox(this, kWindowShowCill)) {}
 
 void TWindlg::SetupWindow() {
     TDialog::SetupWindow();

@@ -35,7 +35,8 @@ void UpdateDimensionText(int32_t direction, int32_t index, int32_t id, int32_t a
     const auto* line = dynamic_cast<const TDimensobj*>(ObjectList[index]);
     if (!line || line->kind != kManualDimension) return;
     const bool alongY = direction == basedir::kUp || direction == basedir::kDown;
-    const int64_t measure = alongY ? std::llabs(int64_t{line->d1y} - line->y1) : std::llabs(int64_t{line->d1x} - line->x1);
+    const int64_t measure =
+        alongY ? std::llabs(int64_t{line->d1y} - line->y1) : std::llabs(int64_t{line->d1x} - line->x1);
     int32_t length = 0;
     AddClamped(length, measure + amount);
     if (text) label->SetText(text(length).c_str());

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "document/objects.h"
+#include "editing/object_points.h"
 
 namespace editing {
 
@@ -39,60 +40,21 @@ void TurnCorners(TObject& o, const SelectionTurn& t) {
     t.ApplyInPlace(o.x2, o.y2);
 }
 
-void TurnArc(TObject& o, const SelectionTurn& t) {
+// All six ends of an external wall's layer lines, whether the wall uses them or not; like an external
+// wall's direction, an internal wall's angle word stays.
+void TurnWithOwnPoints(TObject& o, const SelectionTurn& t) {
     TurnCorners(o, t);
-    if (auto* arc = dynamic_cast<TArcobj*>(&o)) {
-        t.ApplyInPlace(arc->sx, arc->sy);
-        t.ApplyInPlace(arc->ex, arc->ey);
-    }
-}
-
-// All six ends of the further face lines, whether the wall uses them or not.
-void TurnExtWall(TObject& o, const SelectionTurn& t) {
-    TurnCorners(o, t);
-    if (auto* w = dynamic_cast<TExtwallobj*>(&o)) {
-        for (auto [x, y] : {std::pair{&w->p1x, &w->p1y},
-                            {&w->p2x, &w->p2y},
-                            {&w->p3x, &w->p3y},
-                            {&w->p4x, &w->p4y},
-                            {&w->p5x, &w->p5y},
-                            {&w->p6x, &w->p6y}})
-            t.ApplyInPlace(*x, *y);
-    }
-}
-
-// Both faces of an internal wall; like an external wall's direction, its angle word stays.
-void TurnIntWall(TObject& o, const SelectionTurn& t) {
-    TurnCorners(o, t);
-    if (auto* w = dynamic_cast<TIntwallobj*>(&o)) {
-        t.ApplyInPlace(w->q1x, w->q1y);
-        t.ApplyInPlace(w->q2x, w->q2y);
-    }
+    ForEachOwnPoint(o, WallLayers::All, [&t](int32_t& x, int32_t& y) { t.ApplyInPlace(x, y); });
 }
 
 // The points in use only: a polygon's corner words and heights stay.
 void TurnPolygonPoints(TObject& o, const SelectionTurn& t) {
-    auto* poly = dynamic_cast<TPolyobj*>(&o);
-    if (!poly) return;
-    const int32_t n = std::clamp(poly->count, 0, TPolyobj::kMaxPoints);
-    for (int32_t i = 0; i < n; ++i)
-        t.ApplyInPlace(poly->px[i], poly->py[i]);
-}
-
-void TurnArrow(TObject& o, const SelectionTurn& t) {
-    TurnCorners(o, t);
-    if (auto* a = dynamic_cast<TArrowobj*>(&o)) {
-        for (auto [x, y] :
-             {std::pair{&a->h1x, &a->h1y}, {&a->h2x, &a->h2y}, {&a->h3x, &a->h3y}, {&a->h4x, &a->h4y}})
-            t.ApplyInPlace(*x, *y);
-    }
+    ForEachOwnPoint(o, WallLayers::All, [&t](int32_t& x, int32_t& y) { t.ApplyInPlace(x, y); });
 }
 
 void TurnDimension(TObject& o, const SelectionTurn& t) {
-    TurnCorners(o, t);
+    TurnWithOwnPoints(o, t);
     if (auto* d = dynamic_cast<TDimensobj*>(&o)) {
-        t.ApplyInPlace(d->d1x, d->d1y);
-        t.ApplyInPlace(d->d2x, d->d2y);
         const int64_t advanced = int64_t{d->value2} + int64_t{10} * (360 - int64_t{t.Step()});
         d->value2 = advanced > kFullTurn - 1 ? Clamp32(advanced - kFullTurn) : Clamp32(advanced);
     }
@@ -179,18 +141,12 @@ int32_t TurnedTextWord(int32_t word, int32_t textStep) {
 
 RepaintPen TurnObject(TObject& o, const SelectionTurn& t, int32_t& textStep, const TextHalfWidth& halfWidth) {
     const int32_t kind = o.kind;
-    if (kind == kArc) {
-        TurnArc(o, t);
-    } else if (kind == kExtWall) {
-        TurnExtWall(o, t);
-    } else if (kind == kIntWall) {
-        TurnIntWall(o, t);
+    if (kind == kArc || kind == kExtWall || kind == kIntWall || IsArrowKind(kind)) {
+        TurnWithOwnPoints(o, t);
     } else if (IsPolygonKind(kind) || kind == kMarkerPolygon) {
         TurnPolygonPoints(o, t);
         const auto* poly = dynamic_cast<const TPolyobj*>(&o);
         return RepaintPen{true, poly ? static_cast<COLORREF>(poly->p6) : o.colour, o.penStyle};
-    } else if (IsArrowKind(kind)) {
-        TurnArrow(o, t);
     } else if (IsDimensionKind(kind)) {
         TurnDimension(o, t);
     } else if (kind == kOpening) {

@@ -48,11 +48,6 @@ template <typename Step> void WithWork(TExtwallobjtool& tool, Step step) {
     Store(w, tool);
 }
 
-TExtwallobj* ExternalWallAt(int32_t index) {
-    auto* wall = dynamic_cast<TExtwallobj*>(ObjectList[index]);
-    return wall && wall->kind == kExtWall ? wall : nullptr;
-}
-
 } // namespace
 
 void TExtwallobjtool::SnapWallEnds(int32_t snap) {
@@ -130,13 +125,13 @@ void TExtwallobjtool::OutlineObliqueFree(int32_t ends) {
 }
 
 void TExtwallobjtool::OutlineOrthoJoin(int32_t wallIndex, int32_t code) {
-    TExtwallobj* other = ExternalWallAt(wallIndex);
+    TExtwallobj* other = walls::ExternalWallAt(ObjectList, wallIndex);
     if (!other) return;
     WithWork(*this, [&](walls::ExtWallWork& w) { walls::OutlineOrthoJoin(w, *other, code); });
 }
 
 void TExtwallobjtool::OutlineObliqueJoin(int32_t wallIndex, int32_t code) {
-    TExtwallobj* other = ExternalWallAt(wallIndex);
+    TExtwallobj* other = walls::ExternalWallAt(ObjectList, wallIndex);
     if (!other) return;
     WithWork(*this, [&](walls::ExtWallWork& w) { walls::OutlineObliqueJoin(w, *other, code); });
 }

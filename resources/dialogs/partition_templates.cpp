@@ -12,13 +12,19 @@ namespace {
 
 using pl::ControlKind;
 
-// The four side radios of both partition dialogs, in the order the dialogs test them.
-std::vector<pl::ControlTemplate> SideRadios(int32_t left, int32_t right, int32_t above, int32_t below) {
+// The end both partition dialogs share: the four side radios, in the order the dialogs test them,
+// and the buttons.
+std::vector<pl::ControlTemplate> SideRadiosAndButtons(int32_t left, int32_t right, int32_t above,
+                                                      int32_t below) {
     return {
         {.Id = left, .Kind = ControlKind::RadioButton, .Text = "LEFT of first line", .GroupStart = true},
         {.Id = right, .Kind = ControlKind::RadioButton, .Text = "RIGHT of first line"},
         {.Id = above, .Kind = ControlKind::RadioButton, .Text = "ABOVE first line"},
         {.Id = below, .Kind = ControlKind::RadioButton, .Text = "BELOW first line"},
+        {.Kind = ControlKind::GroupEnd},
+        {.Id = IDOK, .Kind = ControlKind::PushButton, .Text = "OK"},
+        {.Id = IDCANCEL, .Kind = ControlKind::PushButton, .Text = "Cancel"},
+        {.Id = IDHELP, .Kind = ControlKind::PushButton, .Text = "Help"},
     };
 }
 
@@ -53,13 +59,8 @@ pl::DialogTemplate PartitionDialogTemplate() {
         {.Kind = ControlKind::EtchedLine},
         {.Kind = ControlKind::Static, .Text = "second line to start :-"},
     };
-    Append(box.Controls, SideRadios(kPartitionLeft, kPartitionRight, kPartitionAbove, kPartitionBelow));
-    Append(box.Controls, {
-                             {.Kind = ControlKind::GroupEnd},
-                             {.Id = IDOK, .Kind = ControlKind::PushButton, .Text = "OK"},
-                             {.Id = IDCANCEL, .Kind = ControlKind::PushButton, .Text = "Cancel"},
-                             {.Id = IDHELP, .Kind = ControlKind::PushButton, .Text = "Help"},
-                         });
+    Append(box.Controls,
+           SideRadiosAndButtons(kPartitionLeft, kPartitionRight, kPartitionAbove, kPartitionBelow));
     return box;
 }
 
@@ -75,14 +76,8 @@ pl::DialogTemplate PartitionImpDialogTemplate() {
         {.Id = kPartitionImpDenominator, .Kind = ControlKind::Edit, .Text = "0", .Limit = 3, .SameRow = true},
         {.Kind = ControlKind::GroupBox, .Text = "second line to start :-"},
     };
-    Append(box.Controls,
-           SideRadios(kPartitionImpLeft, kPartitionImpRight, kPartitionImpAbove, kPartitionImpBelow));
-    Append(box.Controls, {
-                             {.Kind = ControlKind::GroupEnd},
-                             {.Id = IDOK, .Kind = ControlKind::PushButton, .Text = "OK"},
-                             {.Id = IDCANCEL, .Kind = ControlKind::PushButton, .Text = "Cancel"},
-                             {.Id = IDHELP, .Kind = ControlKind::PushButton, .Text = "Help"},
-                         });
+    Append(box.Controls, SideRadiosAndButtons(kPartitionImpLeft, kPartitionImpRight, kPartitionImpAbove,
+                                              kPartitionImpBelow));
     return box;
 }
 

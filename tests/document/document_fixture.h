@@ -9,21 +9,15 @@
 
 #include "document/document.h"
 #include "document/program_state.h"
-#include "tests/support/program_directory.h"
+#include "tests/support/drawing_fixture.h"
 
-class DocumentTest : public ::testing::Test {
+class DocumentTest : public testsupport::DrawingTest {
 protected:
     void SetUp() override {
-        ResetGlobals();
-        ObjectList.Flush();
-        ObjectList.ProgramDirectory = dir.Path();
-        ObjectList.SetDrawingName("HOUSE");
-        SheetWidth = 16000;
-        SheetHeight = 10000;
-        ZoomDivisor = 5;
+        DrawingTest::SetUp();
+        UseStandardSheet();
         CurrentView = kGroundFloor;
     }
-    void TearDown() override { ObjectList.Flush(); }
 
     // The sheet centre the files are written relative to.
     int32_t Cx() const { return SheetWidth * ZoomDivisor / 2; }
@@ -31,8 +25,6 @@ protected:
 
     std::string WorkingFile() const { return dir.ReadFile("DWGS/HOUSE.DB0"); }
     void SetWorkingFile(const std::string& text) const { dir.WriteFile("DWGS/HOUSE.DB0", text); }
-
-    testsupport::ProgramDirectory dir;
 };
 
 namespace make {

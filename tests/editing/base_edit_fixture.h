@@ -10,19 +10,14 @@
 #include "document/document.h"
 #include "document/objects.h"
 #include "document/program_state.h"
+#include "tests/support/made_objects.h"
 #include "tests/support/program_directory.h"
 
 namespace basetest {
 
 template <class T = TObject>
 T& Add(int32_t kind, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t view = kGroundFloor) {
-    auto o = std::make_unique<T>();
-    o->view = view;
-    o->kind = kind;
-    o->x1 = x1;
-    o->y1 = y1;
-    o->x2 = x2;
-    o->y2 = y2;
+    auto o = testsupport::Made<T>(kind, x1, y1, x2, y2, view);
     T& added = *o;
     ObjectList.Add(std::move(o));
     return added;
@@ -55,7 +50,8 @@ inline TRoomobj& Room(int32_t left, int32_t top, int32_t right, int32_t bottom, 
     return r;
 }
 
-inline TTextobj& Label(int32_t kind, int32_t x, int32_t y, int32_t id, int32_t group, int32_t view = kGroundFloor) {
+inline TTextobj& Label(int32_t kind, int32_t x, int32_t y, int32_t id, int32_t group,
+                       int32_t view = kGroundFloor) {
     TTextobj& t = Add<TTextobj>(kind, x, y, x, y, view);
     t.id = id;
     t.group = group;

@@ -8,6 +8,7 @@
 #include "document/objects.h"
 #include "editing/selection_rules.h"
 #include "editing/selection_shift.h"
+#include "tests/support/made_objects.h"
 
 namespace {
 
@@ -16,14 +17,7 @@ constexpr int32_t kView = kGroundFloor;
 
 template <class T = TObject>
 std::unique_ptr<T> Of(int32_t kind, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t view = kView) {
-    auto o = std::make_unique<T>();
-    o->view = view;
-    o->kind = kind;
-    o->x1 = x1;
-    o->y1 = y1;
-    o->x2 = x2;
-    o->y2 = y2;
-    return o;
+    return testsupport::Made<T>(kind, x1, y1, x2, y2, view);
 }
 
 std::unique_ptr<TPolyobj> Poly(int32_t kind, std::initializer_list<POINT> points, int32_t view = kView) {

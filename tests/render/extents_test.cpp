@@ -7,23 +7,19 @@
 #include "document/document.h"
 #include "document/objects.h"
 #include "document/program_state.h"
-#include "tests/support/program_directory.h"
+#include "tests/support/drawing_fixture.h"
 
 namespace {
 
-class Extents : public ::testing::Test {
+class Extents : public testsupport::DrawingTest {
 protected:
     void SetUp() override {
-        ResetGlobals();
-        ObjectList.Flush();
-        ObjectList.ProgramDirectory = dir.Path();
-        ObjectList.SetDrawingName("HOUSE");
+        DrawingTest::SetUp();
         MetricUnits = 1;
         ZoomDivisor = 5;
         CurrentView = kGroundFloor;
         PlanDisplayMode = 0;
     }
-    void TearDown() override { ObjectList.Flush(); }
 
     void Add(int32_t view, int32_t kind, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
         std::unique_ptr<TObject> o;
@@ -48,8 +44,6 @@ protected:
         ObjectList.ComputeExtents();
         return dir.ReadFile("CFG/EXTENTS.CFG");
     }
-
-    testsupport::ProgramDirectory dir;
 };
 
 TEST_F(Extents, ExternalWallsGiveTheirRectangle) {

@@ -6,7 +6,7 @@
 #include "platform/dc.h"
 #include "render/print_settings.h"
 #include "tests/render/render_fixture.h"
-#include "tests/support/program_directory.h"
+#include "tests/support/drawing_fixture.h"
 
 using namespace rendertest;
 
@@ -53,22 +53,12 @@ private:
     std::unique_ptr<TDC> dc_;
 };
 
-class PrintOperations : public ::testing::Test {
+class PrintOperations : public testsupport::DrawingTest {
 protected:
     void SetUp() override {
-        ResetGlobals();
-        ObjectList.Flush();
-        ObjectList.ProgramDirectory = dir.Path();
-        ObjectList.SetDrawingName("HOUSE");
-        ZoomDivisor = 5;
-        SheetWidth = 16000;
-        SheetHeight = 10000;
+        DrawingTest::SetUp();
+        UseStandardSheet();
     }
-    void TearDown() override {
-        ObjectList.Flush();
-        ResetGlobals();
-    }
-    testsupport::ProgramDirectory dir;
 };
 
 TEST_F(PrintOperations, PointsArePlacedThroughTheBitmapTransform) {

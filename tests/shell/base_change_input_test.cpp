@@ -6,6 +6,7 @@
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
 #include "tests/shell/input_fixture.h"
+#include "tests/support/working_file_copy.h"
 #include "tools/wall_tools.h"
 
 namespace {
@@ -58,11 +59,7 @@ protected:
     // The working file read into a document of the test's own.
     static Plan FilePlan() {
         TList file;
-        file.ProgramDirectory = ObjectList.ProgramDirectory;
-        file.SetDrawingName(ObjectList.DrawingName);
-        const int32_t ids = IdCounter;
-        EXPECT_EQ(file.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
-        IdCounter = ids;
+        EXPECT_EQ(testsupport::ReadWorkingFileInto(file), FileResult::Ok);
         Plan p{};
         for (int32_t i = 0; i < file.count; ++i) {
             const TObject& o = *file[i];

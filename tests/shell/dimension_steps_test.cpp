@@ -4,12 +4,13 @@
 
 #include <string>
 
+#include "document/program_state.h"
 #include "platform/cursor.h"
 #include "platform/gadgets.h"
 #include "platform/test_script.h"
 #include "resources/dialogs/feet_template.h"
-#include "document/program_state.h"
 #include "tests/shell/input_fixture.h"
+#include "tests/support/made_objects.h"
 #include "tools/line_modes.h"
 
 namespace {
@@ -37,13 +38,7 @@ protected:
 
     static std::unique_ptr<TExtwallobj> Wall(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t length,
                                              int32_t bearing) {
-        auto w = std::make_unique<TExtwallobj>();
-        w->view = kGroundFloor;
-        w->kind = kExtWall;
-        w->x1 = x1;
-        w->y1 = y1;
-        w->x2 = x2;
-        w->y2 = y2;
+        auto w = testsupport::Made<TExtwallobj>(kExtWall, x1, y1, x2, y2);
         w->group = length;
         w->direction = bearing;
         return w;

@@ -8,17 +8,10 @@
 #include "platform/frame_window.h"
 #include "platform/test_script.h"
 #include "render/window_setup.h"
+#include "tests/shell/program_frame.h"
 
 void DrawingWindowTest::SetUp() {
-    ResetGlobals();
-    ASSERT_TRUE(app.InitInstance());
-    client = app.Client;
-    ASSERT_NE(client, nullptr);
-    ObjectList.ProgramDirectory = dir.Path();
-    ObjectList.SetDrawingName("HOUSE");
-    ObjectList.Flush();
-    MetricUnits = 1;
-    CurrentView = kGroundFloor;
+    StartProgramFrame(app, client, dir);
     DrawingState = 0;
 }
 

@@ -5,6 +5,7 @@
 #include "document/program_state.h"
 #include "platform/test_script.h"
 #include "tests/shell/input_fixture.h"
+#include "tests/support/working_file_copy.h"
 #include "tools/wall_tools.h"
 
 namespace {
@@ -28,11 +29,7 @@ TEST_F(KeyedOutline, ClosedRectangleHasEveryCornerJoined) {
 
     // The working file read into a document of the test's own.
     TList file;
-    file.ProgramDirectory = ObjectList.ProgramDirectory;
-    file.SetDrawingName(ObjectList.DrawingName);
-    const int32_t ids = IdCounter;
-    ASSERT_EQ(file.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
-    IdCounter = ids;
+    ASSERT_EQ(testsupport::ReadWorkingFileInto(file), FileResult::Ok);
     std::vector<const TExtwallobj*> walls;
     for (int32_t i = 0; i < file.count; ++i)
         if (const auto* wall = dynamic_cast<const TExtwallobj*>(file[i])) walls.push_back(wall);
@@ -72,11 +69,7 @@ TEST_F(KeyedOutline, TurnedWallKeepsTheOutlineGoingFromTheKeyedEnd) {
     Key(Qt::Key_Up);
 
     TList file;
-    file.ProgramDirectory = ObjectList.ProgramDirectory;
-    file.SetDrawingName(ObjectList.DrawingName);
-    const int32_t ids = IdCounter;
-    ASSERT_EQ(file.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
-    IdCounter = ids;
+    ASSERT_EQ(testsupport::ReadWorkingFileInto(file), FileResult::Ok);
     ASSERT_EQ(file.count, 5);
     const TObject& first = *file[3];
     const TObject& second = *file[4];

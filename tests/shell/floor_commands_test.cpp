@@ -11,6 +11,7 @@
 #include "resources/dialogs/wall_templates.h"
 #include "shell/view_switching.h"
 #include "tests/shell/drawing_window_fixture.h"
+#include "tests/support/floor_records.h"
 #include "tools/room_tools.h"
 #include "tools/wall_tools.h"
 
@@ -31,9 +32,8 @@ class FloorCommands : public DrawingWindowTest {
 protected:
     // A drawing with its floor records and the given objects, open on the ground floor.
     void OpenWith(std::vector<std::unique_ptr<TObject>> objects, int32_t view = kGroundFloor) {
-        for (int32_t floor = kGroundFloor; floor <= kSecondFloor; ++floor)
-            objects.push_back(std::make_unique<TInfoobj>(floor, floor + kFloorRecordBase, 1, 0, 0, 0, 0, 0, 0,
-                                                         0, 0, 0, 0, 0));
+        for (auto& record : testsupport::StartingFloorRecords())
+            objects.push_back(std::move(record));
         WriteDrawing(std::move(objects));
         DrawingState = 2;
         CurrentView = view;

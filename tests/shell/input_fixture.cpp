@@ -9,18 +9,13 @@
 #include "platform/cursor.h"
 #include "platform/dc.h"
 #include "platform/detail/client_view.h"
+#include "tests/shell/program_frame.h"
+#include "tests/support/floor_records.h"
+#include "tests/support/working_file_copy.h"
 #include "tools/line_tool.h"
 
 void InputTest::SetUp() {
-    ResetGlobals();
-    ASSERT_TRUE(app.InitInstance());
-    client = app.Client;
-    ASSERT_NE(client, nullptr);
-    ObjectList.ProgramDirectory = dir.Path();
-    ObjectList.SetDrawingName("HOUSE");
-    ObjectList.Flush();
-    MetricUnits = 1;
-    CurrentView = kGroundFloor;
+    StartProgramFrame(app, client, dir);
 }
 
 void InputTest::TearDown() {
@@ -38,9 +33,7 @@ void InputTest::Open(std::vector<std::unique_ptr<TObject>> objects) {
     ASSERT_TRUE(child->Create());
     QCoreApplication::processEvents();
     ObjectList.Flush();
-    for (int32_t floor = kGroundFloor; floor <= kSecondFloor; ++floor)
-        ObjectList.Add(
-            std::make_unique<TInfoobj>(floor, floor + kFloorRecordBase, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+    testsupport::AddStartingFloorRecords(ObjectList);
     for (auto& o : objects)
         ObjectList.Add(std::move(o));
     ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
@@ -97,13 +90,7 @@ void InputTest::Drag(const TPoint& from, const TPoint& to) {
 
 std::vector<std::unique_ptr<TObject>> InputTest::FileObjects() const {
     TList copy;
-    copy.ProgramDirectory = ObjectList.ProgramDirectory;
-    copy.SetDrawingName(ObjectList.DrawingName);
-    const int32_t units = MetricUnits;
-    const int32_t ids = IdCounter;
-    EXPECT_EQ(copy.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
-    MetricUnits = units;
-    IdCounter = ids;
+    EXPECT_EQ(testsupport::ReadWorkingFileInto(copy), FileResult::Ok);
     std::vector<std::unique_ptr<TObject>> objects;
     // The document is the file's owner here only for the read: take the objects over one by one.
     for (int32_t i = 0; i < copy.count; ++i) {

@@ -8,6 +8,7 @@
 #include "resources/command_ids.h"
 #include "resources/dialogs/partition_templates.h"
 #include "tests/shell/input_fixture.h"
+#include "tests/support/working_file_copy.h"
 #include "tools/wall_tools.h"
 
 namespace {
@@ -19,13 +20,7 @@ constexpr int32_t kRecords = 3;
 // The partitions and lines of the working file, read back with every field.
 std::vector<std::unique_ptr<TObject>> ReadBack() {
     TList copy;
-    copy.ProgramDirectory = ObjectList.ProgramDirectory;
-    copy.SetDrawingName(ObjectList.DrawingName);
-    const int32_t units = MetricUnits;
-    const int32_t ids = IdCounter;
-    EXPECT_EQ(copy.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
-    MetricUnits = units;
-    IdCounter = ids;
+    EXPECT_EQ(testsupport::ReadWorkingFileInto(copy), FileResult::Ok);
     std::vector<std::unique_ptr<TObject>> drawn;
     for (int32_t i = 0; i < copy.count; ++i) {
         if (const auto* w = dynamic_cast<const TIntwallobj*>(copy[i]))

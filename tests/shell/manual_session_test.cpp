@@ -18,6 +18,7 @@
 #include "shell/app.h"
 #include "shell/child.h"
 #include "shell/client.h"
+#include "tests/support/floor_records.h"
 #include "tests/support/program_directory.h"
 
 TEST(ManualSession, DISABLED_DrawInAWindowUntilClosed) {
@@ -37,9 +38,7 @@ TEST(ManualSession, DISABLED_DrawInAWindowUntilClosed) {
     auto* child = new TChild(*app.Client, "HOUSE.PLN");
     ASSERT_TRUE(child->Create());
     ObjectList.Flush();
-    for (int32_t floor = kGroundFloor; floor <= kSecondFloor; ++floor)
-        ObjectList.Add(
-            std::make_unique<TInfoobj>(floor, floor + kFloorRecordBase, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+    testsupport::AddStartingFloorRecords(ObjectList);
     ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     child->Invalidate(true);
     app.Client->CmLine();

@@ -8,6 +8,7 @@
 #include "resources/command_ids.h"
 #include "resources/dialogs/wall_templates.h"
 #include "tests/shell/input_fixture.h"
+#include "tests/support/working_file_copy.h"
 #include "tools/extwall_edit_modes.h"
 #include "tools/wall_tools.h"
 
@@ -49,11 +50,7 @@ protected:
     // The external walls of the working file, read back whole.
     std::vector<TExtwallobj> FileWalls() const {
         TList copy;
-        copy.ProgramDirectory = ObjectList.ProgramDirectory;
-        copy.SetDrawingName(ObjectList.DrawingName);
-        const int32_t ids = IdCounter;
-        EXPECT_EQ(copy.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
-        IdCounter = ids;
+        EXPECT_EQ(testsupport::ReadWorkingFileInto(copy), FileResult::Ok);
         std::vector<TExtwallobj> walls;
         for (int32_t i = 0; i < copy.count; ++i)
             if (const auto* w = dynamic_cast<const TExtwallobj*>(copy[i])) walls.push_back(*w);

@@ -12,9 +12,11 @@
 
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
-#include "platform/dc.h"
 #include "document/program_state.h"
-#include "tests/support/program_directory.h"
+#include "platform/dc.h"
+#include "tests/support/drawing_fixture.h"
+#include "tests/support/floor_records.h"
+#include "tests/support/made_objects.h"
 #include "tools/dimensions.h"
 #include "tools/line_modes.h"
 #include "tools/line_tool.h"
@@ -24,34 +26,19 @@ namespace {
 constexpr int32_t kOff = 600;      // the shipped external offset (mm)
 constexpr int32_t kOverall = 1200; // the shipped overall offset (mm)
 
-class Dimensions : public ::testing::Test {
+class Dimensions : public testsupport::DrawingTest {
 protected:
     void SetUp() override {
-        ResetGlobals();
-        ObjectList.Flush();
-        ObjectList.ProgramDirectory = dir.Path();
-        ObjectList.SetDrawingName("HOUSE");
+        DrawingTest::SetUp();
         CurrentView = kGroundFloor;
         MetricUnits = 1;
         ZoomDivisor = 5;
-        for (int32_t floor = kGroundFloor; floor <= kSecondFloor; ++floor)
-            ObjectList.Add(std::make_unique<TInfoobj>(floor, floor + kFloorRecordBase, 1, 0, 0, 0, 0, 0, 0, 0,
-                                                      0, 0, 0, 0));
-    }
-    void TearDown() override {
-        ObjectList.Flush();
-        ResetGlobals();
+        testsupport::AddStartingFloorRecords(ObjectList);
     }
 
     void Wall(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t length, int32_t bearing,
               int32_t view = kGroundFloor) {
-        auto w = std::make_unique<TExtwallobj>();
-        w->view = view;
-        w->kind = kExtWall;
-        w->x1 = x1;
-        w->y1 = y1;
-        w->x2 = x2;
-        w->y2 = y2;
+        auto w = testsupport::Made<TExtwallobj>(kExtWall, x1, y1, x2, y2, view);
         w->group = length;
         w->direction = bearing;
         ObjectList.Add(std::move(w));
@@ -77,7 +64,6 @@ protected:
     std::vector<const TTextobj*> Texts() const { return OfKind<TTextobj>(kAutoDimensionText); }
     std::vector<const TArrowobj*> Arrows() const { return OfKind<TArrowobj>(kAutoArrow); }
 
-    testsupport::ProgramDirectory dir;
     QImage image{400, 300, QImage::Format_RGB32};
     TDC dc{image};
     TRect client{0, 0, 400, 300};

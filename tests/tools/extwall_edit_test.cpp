@@ -7,7 +7,7 @@
 
 #include "document/document.h"
 #include "document/program_state.h"
-#include "tests/support/program_directory.h"
+#include "tests/tools/extwall_fixture.h"
 #include "tools/extwall_edit_modes.h"
 #include "tools/wall_tools.h"
 #include "walls/extwall_edit.h"
@@ -16,23 +16,8 @@ namespace {
 
 using Points = std::vector<int32_t>;
 
-class WallEdit : public ::testing::Test {
+class WallEdit : public ExtWallToolTest {
 protected:
-    void SetUp() override {
-        ResetGlobals();
-        ObjectList.Flush();
-        ObjectList.ProgramDirectory = dir.Path();
-        ObjectList.SetDrawingName("EDIT");
-        CurrentView = kGroundFloor;
-        MetricUnits = 1;
-        ZoomDivisor = 5;
-        dir.WriteFile("CFG/EXTWALLM.CFG", "110 55 110 25 2550 2400 2400 0 0 0");
-    }
-    void TearDown() override {
-        ObjectList.Flush();
-        ResetGlobals();
-    }
-
     static void Build(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angle) {
         TExtwallobjtool t;
         t.X0 = x1, t.Y0 = y1, t.X1 = x2, t.Y1 = y2;
@@ -75,8 +60,6 @@ protected:
         t.Start(a, b, c);
         return t;
     }
-
-    testsupport::ProgramDirectory dir;
 };
 
 TEST_F(WallEdit, BoxBeforeTheEditSpansTheFaceAndTheInnermostLine) {
@@ -174,12 +157,12 @@ TEST_P(RefusedEndMove, ChangesNothing) {
     }
     const int32_t index = ObjectList.count == 1 ? 0 : 1;
     ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
-    const std::string file = dir.ReadFile("DWGS/EDIT.DB0");
+    const std::string file = dir.ReadFile("DWGS/HOUSE.DB0");
     const Points before = Everything();
     const TExtwallobjtool t = Edit(c.mode, index, c.amount, 3000, 2000);
     EXPECT_EQ(t.Dragging, c.code);
     EXPECT_EQ(Everything(), before);
-    EXPECT_EQ(dir.ReadFile("DWGS/EDIT.DB0"), file);
+    EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), file);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -9,30 +9,15 @@
 
 #include "document/document.h"
 #include "document/program_state.h"
-#include "tests/support/program_directory.h"
+#include "tests/tools/extwall_fixture.h"
 #include "tools/wall_tools.h"
 
 namespace {
 
 using Point = std::pair<int32_t, int32_t>;
 
-class ExtWallTool : public ::testing::Test {
+class ExtWallTool : public ExtWallToolTest {
 protected:
-    void SetUp() override {
-        ResetGlobals();
-        ObjectList.Flush();
-        ObjectList.ProgramDirectory = dir.Path();
-        ObjectList.SetDrawingName("WALLS");
-        CurrentView = kGroundFloor;
-        MetricUnits = 1;
-        ZoomDivisor = 5;
-        dir.WriteFile("CFG/EXTWALLM.CFG", "110 55 110 25 2550 2400 2400 0 0 0");
-    }
-    void TearDown() override {
-        ObjectList.Flush();
-        ResetGlobals();
-    }
-
     // Builds one wall as the keyed outline does and returns it as appended.
     const TExtwallobj& Build(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t angle,
                              int32_t side = 1) {
@@ -52,7 +37,6 @@ protected:
     static Point Start1(const TExtwallobj& w) { return {w.p1x, w.p1y}; }
     static Point End1(const TExtwallobj& w) { return {w.p2x, w.p2y}; }
 
-    testsupport::ProgramDirectory dir;
     TExtwallobjtool tool;
 };
 

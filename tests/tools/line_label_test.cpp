@@ -7,32 +7,25 @@
 #include <memory>
 
 #include "document/document.h"
-#include "platform/dc.h"
 #include "document/program_state.h"
-#include "tests/support/program_directory.h"
+#include "platform/dc.h"
+#include "tests/support/drawing_fixture.h"
 #include "tools/line_modes.h"
 #include "tools/line_text_file.h"
 #include "tools/line_tool.h"
 
 namespace {
 
-class LineLabel : public ::testing::Test {
+class LineLabel : public testsupport::DrawingTest {
 protected:
     void SetUp() override {
-        ResetGlobals();
-        ObjectList.Flush();
-        ObjectList.ProgramDirectory = dir.Path();
-        ObjectList.SetDrawingName("HOUSE");
+        DrawingTest::SetUp();
         std::snprintf(ObjectList.DefaultFontName, sizeof ObjectList.DefaultFontName, "DejaVu Sans");
         CurrentView = kGroundFloor;
         MetricUnits = 1;
         ZoomDivisor = 5;
         image.fill(Qt::white);
         tool.Mode = 51;
-    }
-    void TearDown() override {
-        ObjectList.Flush();
-        ResetGlobals();
     }
 
     void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
@@ -52,7 +45,6 @@ protected:
         return n;
     }
 
-    testsupport::ProgramDirectory dir;
     QImage image{400, 300, QImage::Format_RGB32};
     TDC dc{image};
     TRect client{0, 0, 400, 300};

@@ -7,6 +7,8 @@
 
 #include "document/document.h"
 #include "document/program_state.h"
+#include "tests/support/floor_records.h"
+#include "tests/support/made_objects.h"
 #include "tools/floor_area.h"
 #include "tools/line_tool.h"
 
@@ -20,10 +22,7 @@ protected:
         CurrentView = kGroundFloor;
         MetricUnits = 1;
         ZoomDivisor = 5;
-        // The three floor records every drawing starts with.
-        for (int32_t floor = kGroundFloor; floor <= kSecondFloor; ++floor)
-            ObjectList.Add(std::make_unique<TInfoobj>(floor, floor + kFloorRecordBase, 1, 0, 0, 0, 0, 0, 0, 0,
-                                                      0, 0, 0, 0));
+        testsupport::AddStartingFloorRecords(ObjectList);
     }
     void TearDown() override {
         ObjectList.Flush();
@@ -37,14 +36,7 @@ protected:
     }
 
     void AddWall(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t view = kGroundFloor) {
-        auto wall = std::make_unique<TExtwallobj>();
-        wall->view = view;
-        wall->kind = kExtWall;
-        wall->x1 = x1;
-        wall->y1 = y1;
-        wall->x2 = x2;
-        wall->y2 = y2;
-        ObjectList.Add(std::move(wall));
+        ObjectList.Add(testsupport::Made<TExtwallobj>(kExtWall, x1, y1, x2, y2, view));
     }
 
     // A closed outline through the points, in the order given.

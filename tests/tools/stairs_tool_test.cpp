@@ -12,6 +12,7 @@
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
+#include "tests/support/floor_records.h"
 #include "tests/support/program_directory.h"
 #include "tools/stairs_tool.h"
 
@@ -27,9 +28,7 @@ protected:
         ObjectList.ProgramDirectory = dir.Path();
         MetricUnits = 1;
         CurrentView = kGroundFloor;
-        for (int32_t floor = kGroundFloor; floor <= kSecondFloor; ++floor)
-            ObjectList.Add(std::make_unique<TInfoobj>(floor, floor + kFloorRecordBase, 1, 0, 0, 0, 0, 0, 0, 0,
-                                                      0, 0, 0, 0));
+        testsupport::AddStartingFloorRecords(ObjectList);
         dir.WriteFile("CFG/STAIRSM.CFG", "200 250");
         tool.StoreyHeight() = 2600;
     }

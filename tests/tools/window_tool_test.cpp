@@ -6,30 +6,20 @@
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
-#include "tests/support/program_directory.h"
+#include "tests/support/drawing_fixture.h"
 #include "tools/window_tool.h"
 
 namespace {
 
-class WindowTool : public ::testing::Test {
+class WindowTool : public testsupport::DrawingTest {
 protected:
     void SetUp() override {
-        ResetGlobals();
-        ObjectList.Flush();
-        ObjectList.ProgramDirectory = dir.Path();
-        ObjectList.SetDrawingName("HOUSE");
+        DrawingTest::SetUp();
+        UseStandardSheet();
         MetricUnits = 1;
-        ZoomDivisor = 5;
-        SheetWidth = 16000;
-        SheetHeight = 10000;
         CurrentView = kGroundFloor;
         image.fill(Qt::white);
     }
-    void TearDown() override {
-        ObjectList.Flush();
-        ResetGlobals();
-    }
-    testsupport::ProgramDirectory dir;
     QImage image{400, 300, QImage::Format_RGB32};
     TRect client{0, 0, 400, 300};
 };
@@ -47,7 +37,8 @@ TEST_P(StartUpWidth, IsTheHingedDoorsWidthOnly) {
     TWindowobjtool tool;
     tool.Start(900, TWindowobjtool::kLoadDoor, 0);
     if (GetParam().rewritten) {
-        EXPECT_EQ(dir.ReadFile("CFG/DOOR.CFG"), std::to_string(GetParam().kind) + " 0 1600 1 900 2 0 0 0 0 0 3 abc");
+        EXPECT_EQ(dir.ReadFile("CFG/DOOR.CFG"),
+                  std::to_string(GetParam().kind) + " 0 1600 1 900 2 0 0 0 0 0 3 abc");
         EXPECT_EQ(tool.OpeningWidth, 900);
     } else {
         EXPECT_EQ(dir.ReadFile("CFG/DOOR.CFG"), file);
@@ -75,7 +66,11 @@ TEST_F(WindowTool, ThePreviewMovesOnlyWhenThePointerDoesAndNeverOnTheLayout) {
     tool.OpeningWidth = 2000;
     tool.MouseMove(dc, client, 200, 150);
     const QImage drawn = image.copy();
-    EXPECT_NE(drawn, [] { QImage blank(400, 300, QImage::Format_RGB32); blank.fill(Qt::white); return blank; }());
+    EXPECT_NE(drawn, [] {
+        QImage blank(400, 300, QImage::Format_RGB32);
+        blank.fill(Qt::white);
+        return blank;
+    }());
     tool.MouseMove(dc, client, 200, 150);
     EXPECT_EQ(image, drawn);
     TWindowobjtool layout;
