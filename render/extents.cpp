@@ -6,6 +6,7 @@
 
 #include "document/document.h"
 #include "document/objects.h"
+#include "document/plan_display_modes.h"
 #include "document/program_state.h"
 #include "platform/file_io.h"
 #include "platform/settings_file.h"
@@ -84,7 +85,9 @@ void TList::ComputeExtents() {
 
     const bool sitePlan = CurrentView == kSitePlan || CurrentView == kSitePlan + kPrintViewOffset;
     const int32_t mode = PlanDisplayMode;
-    const bool dimensionsHidden = mode == 1 || mode == 3 || mode == 11 || mode == 13;
+    const bool dimensionsHidden = mode >= displaymode::kPlain && mode < displaymode::kWallsSolid &&
+                                  (displaymode::Units(mode) == displaymode::kNoDimensions ||
+                                   displaymode::Units(mode) == displaymode::kOverlayNoDimensions);
 
     Extents e;
     for (int32_t i = 0; i < count; ++i) {

@@ -7,6 +7,7 @@
 
 #include "document/document.h"
 #include "document/overlay_file.h"
+#include "document/plan_display_modes.h"
 #include "document/program_state.h"
 
 namespace render {
@@ -85,10 +86,11 @@ void OverlayPasses(TList& list, const Paint& paint, const OverlayFlags& flags, c
 
 template <class Paint> void OverlaysWithDimensions(TList& list, const Paint& paint, int32_t mode) {
     const OverlayFlags flags = ReadOverlayFile(list.ProgramDirectory);
-    if (mode == 2 || mode == 12 || mode == 22) ChooseWorkingFloor(flags);
+    if (displaymode::Units(mode) == displaymode::kOverlay) ChooseWorkingFloor(flags);
     if (list.count == 0) return;
-    // Modes 2 and 12 strip the annotation of the overlaid floors; the working floor shows whole.
-    const bool stripOverlaid = mode == 2 || mode == 12;
+    // Overlaying with normal or hatched walls strips the annotation of the overlaid floors; the
+    // working floor shows whole.
+    const bool stripOverlaid = displaymode::Units(mode) == displaymode::kOverlay && mode < displaymode::kWallsSolid;
     OverlayPasses(list, paint, flags, [&](int32_t kind, int32_t, int32_t selected) {
         return stripOverlaid && selected >= 1 &&
                (IsPlainText(kind) || IsLabel(kind) || IsDimensionPart(kind));
@@ -97,7 +99,7 @@ template <class Paint> void OverlaysWithDimensions(TList& list, const Paint& pai
 
 template <class Paint> void OverlaysWithoutDimensions(TList& list, const Paint& paint, int32_t mode) {
     const OverlayFlags flags = ReadOverlayFile(list.ProgramDirectory);
-    if (mode == 3) ChooseWorkingFloor(flags);
+    if (mode == displaymode::kWallsNormal + displaymode::kOverlayNoDimensions) ChooseWorkingFloor(flags);
     if (list.count == 0) return;
     // Every pass drops texts, labels and dimensions; the working floor keeps its title.
     OverlayPasses(list, paint, flags, [&](int32_t kind, int32_t floor, int32_t) {
@@ -113,33 +115,26 @@ template <class Paint> void OverlaysWithoutDimensions(TList& list, const Paint& 
 // one. The overlay modes 2, 12, 22 and 3 may change `CurrentView`, for the commands that follow too.
 template <class Paint> void ForEachFloorObject(TList& list, const Paint& paint) {
     const int32_t view = CurrentView;
-    switch (PlanDisplayMode) {
-    case 0:
-    case 10:
-    case 20:
+    const int32_t mode = PlanDisplayMode;
+    // Hidden walls and unknown modes show nothing here.
+    if (mode < displaymode::kPlain || mode >= displaymode::kWallsHidden) return;
+    switch (displaymode::Units(mode)) {
+    case displaymode::kEverything:
         ForEachChosen(list, paint, 0,
                       [&](const TObject& o) { return o.view == view && ShownOnPlan(o.kind); });
         break;
-    case 1:
-    case 11:
-    case 21:
+    case displaymode::kNoDimensions:
         ForEachChosen(list, paint, 0, [&](const TObject& o) {
             return o.view == view && ShownOnPlan(o.kind) && o.kind != kAutoDimensionText &&
                    o.kind != kSizeLabel && !IsDimensionPart(o.kind);
         });
         break;
-    case 2:
-    case 4:
-    case 12:
-    case 14:
-    case 22:
-    case 24:
-        detail::OverlaysWithDimensions(list, paint, PlanDisplayMode);
+    case displaymode::kOverlay:
+    case displaymode::kOverlayFloorBelow:
+        detail::OverlaysWithDimensions(list, paint, mode);
         break;
-    case 3:
-    case 13:
-    case 23:
-        detail::OverlaysWithoutDimensions(list, paint, PlanDisplayMode);
+    case displaymode::kOverlayNoDimensions:
+        detail::OverlaysWithoutDimensions(list, paint, mode);
         break;
     default:
         break;

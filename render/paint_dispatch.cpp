@@ -2,6 +2,7 @@
 // the wall style (tens digit of PlanDisplayMode), makes the object's pen for that one call and
 // releases it again.
 #include "document/objects.h"
+#include "document/plan_display_modes.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
 #include "render/window_setup.h"
@@ -53,13 +54,13 @@ void Dispatch(TObject& object, TDC& dc, Target target, COLORREF colour, int32_t 
         operation();
         dc.RestoreObjects();
     };
-    if (IsWall(object.kind) && PlanDisplayMode >= 10) {
-        if (PlanDisplayMode < 20) {
+    if (IsWall(object.kind) && PlanDisplayMode >= displaymode::kWallsHatched) {
+        if (PlanDisplayMode < displaymode::kWallsSolid) {
             ops.Hatched(object, dc, selected); // makes its own pens
-        } else if (PlanDisplayMode < 30) {
+        } else if (PlanDisplayMode < displaymode::kWallsHidden) {
             withPen([&] { ops.Solid(object, dc); });
         }
-        return; // 30 and above: walls are not shown
+        return; // hidden walls are not shown
     }
     withPen([&] { ops.Plain(object, dc); });
 }

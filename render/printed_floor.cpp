@@ -3,6 +3,7 @@
 // into a bitmap (through the print operations, one pixel per 25 mm or per inch, framed by what the
 // view shows).
 #include "document/document.h"
+#include "document/plan_display_modes.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
 #include "render/bitmap_extents.h"
@@ -16,17 +17,15 @@ void TList::PaintFloorForPrint(TDC& dc) {
         render::ForEachSitePlanObject(*this, paint);
         return;
     }
-    switch (PlanDisplayMode) {
-    case 0:
-    case 10:
-    case 20:
+    const int32_t mode = PlanDisplayMode;
+    if (mode < displaymode::kPlain || mode >= displaymode::kWallsHidden) return;
+    switch (displaymode::Units(mode)) {
+    case displaymode::kEverything:
         render::ForEachChosen(*this, paint, 0, [&](const TObject& o) {
             return o.view == floor && render::ShownOnPlan(o.kind);
         });
         break;
-    case 1:
-    case 11:
-    case 21:
+    case displaymode::kNoDimensions:
         // Without the automatic dimensions: manual dimensions and size labels still print.
         render::ForEachChosen(*this, paint, 0, [&](const TObject& o) {
             return o.view == floor && render::ShownOnPlan(o.kind) && o.kind != kAutoDimensionText &&
