@@ -3,6 +3,7 @@
 #include "dialogs/dialog_building.h"
 #include "document/document.h"
 #include "document/overlay_file.h"
+#include "document/plan_display_modes.h"
 #include "document/program_state.h"
 #include "platform/help.h"
 #include "platform/message_box.h"
@@ -39,7 +40,9 @@ void TOverdlg::SetupWindow() {
     Ground->SetCheck(flags.ground == 1 ? BF_CHECKED : BF_UNCHECKED);
     First->SetCheck(flags.first == 1 ? BF_CHECKED : BF_UNCHECKED);
     Second->SetCheck(flags.second == 1 ? BF_CHECKED : BF_UNCHECKED);
-    Dimensions->SetCheck(PlanDisplayMode == 0 || PlanDisplayMode == 2 ? BF_CHECKED : BF_UNCHECKED);
+    const bool withDimensions = PlanDisplayMode == displaymode::kPlain ||
+                                PlanDisplayMode == displaymode::kWallsNormal + displaymode::kOverlay;
+    Dimensions->SetCheck(withDimensions ? BF_CHECKED : BF_UNCHECKED);
 }
 
 void TOverdlg::CmOk() {
@@ -56,7 +59,8 @@ void TOverdlg::CmOk() {
                    MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    PlanDisplayMode = Checked(Dimensions) ? 2 : 3;
+    PlanDisplayMode = displaymode::kWallsNormal +
+                      (Checked(Dimensions) ? displaymode::kOverlay : displaymode::kOverlayNoDimensions);
     CloseWindow(IDOK);
 }
 
@@ -75,26 +79,28 @@ TDisplandlg::TDisplandlg(QWidget* parent, int32_t resId)
 void TDisplandlg::SetupWindow() {
     TDialog::SetupWindow();
     const int32_t mode = PlanDisplayMode;
-    const bool allDimensions = mode == 0 || mode == 2 || mode == 10 || mode == 12 || mode == 20 || mode == 22;
+    const int32_t units = displaymode::Units(mode);
+    const bool allDimensions = mode >= displaymode::kPlain && mode < displaymode::kWallsHidden &&
+                               (units == displaymode::kEverything || units == displaymode::kOverlay);
     AllDimensions->SetCheck(allDimensions ? BF_CHECKED : BF_UNCHECKED);
-    if (mode < 10) {
+    if (mode < displaymode::kWallsHatched) {
         Normal->Check();
-    } else if (mode < 20) {
+    } else if (mode < displaymode::kWallsSolid) {
         Hatched->Check();
-    } else if (mode < 30) {
+    } else if (mode < displaymode::kWallsHidden) {
         Solid->Check();
     }
 }
 
 void TDisplandlg::CmOk() {
-    const int32_t d = Checked(AllDimensions) ? 0 : 1;
+    const int32_t d = Checked(AllDimensions) ? displaymode::kEverything : displaymode::kNoDimensions;
     // Any overlay in the units digit is dropped: confirming this dialog turns overlays off.
     if (Checked(Hatched)) {
-        PlanDisplayMode = 10 + d;
+        PlanDisplayMode = displaymode::kWallsHatched + d;
     } else if (Checked(Solid)) {
-        PlanDisplayMode = 20 + d;
+        PlanDisplayMode = displaymode::kWallsSolid + d;
     } else {
-        PlanDisplayMode = d;
+        PlanDisplayMode = displaymode::kWallsNormal + d;
     }
     CloseWindow(IDOK);
 }

@@ -2,6 +2,7 @@
 
 #include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
+#include "document/plan_display_modes.h"
 #include "document/program_state.h"
 #include "platform/controls.h"
 #include "platform/validators.h"
@@ -34,12 +35,15 @@ void TTrevprntdlg::SetupWindow() {
     Scales[3]->SetText(MetricUnits == 1 ? "500" : "480");
     Weights[1]->Check();
     Sizes[1]->Check();
-    if (PlanDisplayMode != 0 && PlanDisplayMode != 10 && PlanDisplayMode != 20) NoDimensions->Check();
-    if (PlanDisplayMode < 10)
+    const int32_t mode = PlanDisplayMode;
+    const bool everything = mode >= displaymode::kPlain && mode < displaymode::kWallsHidden &&
+                            displaymode::Units(mode) == displaymode::kEverything;
+    if (!everything) NoDimensions->Check();
+    if (mode < displaymode::kWallsHatched)
         Walls[0]->Check();
-    else if (PlanDisplayMode < 20)
+    else if (mode < displaymode::kWallsSolid)
         Walls[1]->Check();
-    else if (PlanDisplayMode < 30)
+    else if (mode < displaymode::kWallsHidden)
         Walls[2]->Check();
 }
 
@@ -57,13 +61,15 @@ void TTrevprntdlg::CmOk() {
     if (const int w = firstChecked(Weights)) lineWeight = w;
     if (const int s = firstChecked(Sizes)) textSize = s;
     showScale = 1;
-    PlanDisplayMode = NoDimensions->GetCheck() == BF_CHECKED ? 1 : 0;
+    PlanDisplayMode = displaymode::kWallsNormal + (NoDimensions->GetCheck() == BF_CHECKED
+                                                          ? displaymode::kNoDimensions
+                                                          : displaymode::kEverything);
     if (NoScale->GetCheck() == BF_CHECKED) showScale = 0;
     if (Walls[0]->GetCheck() != BF_CHECKED) {
         if (Walls[1]->GetCheck() == BF_CHECKED)
-            PlanDisplayMode += 10;
+            PlanDisplayMode += displaymode::kWallsHatched;
         else if (Walls[2]->GetCheck() == BF_CHECKED)
-            PlanDisplayMode += 20;
+            PlanDisplayMode += displaymode::kWallsSolid;
     }
     CloseWindow(IDOK);
 }

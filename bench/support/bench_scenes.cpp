@@ -5,6 +5,7 @@
 
 #include "document/document.h"
 #include "document/objects.h"
+#include "document/plan_display_modes.h"
 #include "document/program_state.h"
 
 namespace bench {
@@ -23,7 +24,7 @@ void StartDocument() {
     ObjectList.Flush();
     ZoomDivisor = kZoomDivisor;
     CurrentView = kGroundFloor;
-    PlanDisplayMode = 0;
+    PlanDisplayMode = displaymode::kPlain;
     std::snprintf(ObjectList.DefaultFontName, sizeof ObjectList.DefaultFontName, "%s", "Arial");
 }
 
