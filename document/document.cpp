@@ -90,7 +90,7 @@ int32_t TList::RoomKindAt(int32_t x, int32_t y) const {
 }
 
 int32_t TList::FloorHasObjects(int32_t code) {
-    if (CurrentView > 100) {
+    if (CurrentView > kPrintSetup) {
         Flush();
         (void)ReadDrawingFile(filemode::kWorking); // an unreadable file simply leaves the floor empty
     }

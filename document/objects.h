@@ -47,12 +47,16 @@ constexpr int32_t kFloorRecordBase = 31950;
 
 // View codes (the `view` field and `CurrentView`).
 constexpr int32_t kRoomLayout = 40; // 41 and 42: room layouts of floors 51 and 52
+constexpr int32_t kWallMarking = 45; // the ground-floor layout while its external walls are marked
+constexpr int32_t kLastLayoutView = 49;
 constexpr int32_t kGroundFloor = 50;
 constexpr int32_t kFirstFloor = 51;
 constexpr int32_t kSecondFloor = 52;
 constexpr int32_t kFourthLevel = 53;
 constexpr int32_t kFootingPlan = 54;
+constexpr int32_t kLastFloorView = 58; // the floor views run from kGroundFloor to here
 constexpr int32_t kSitePlan = 59;
+constexpr int32_t kPrintSetup = 100;       // while the print dialogs are open; every view from here on prints
 constexpr int32_t kPrintViewOffset = 1000; // the printed floor's code plus this while a page prints
 
 // Kind families as the file formats group them.

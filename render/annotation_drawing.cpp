@@ -28,7 +28,8 @@ void TDimensobj::Draw(TDC& dc) {
 
 void TRoomobj::Draw(TDC& dc) {
     // On the wall-marking views of the room layout the rooms are left unfilled.
-    const COLORREF fill = CurrentView >= 45 && CurrentView <= 49 ? BackgroundColour : fillColour;
+    const COLORREF fill =
+        CurrentView >= kWallMarking && CurrentView <= kLastLayoutView ? BackgroundColour : fillColour;
     dc.SelectObject(TBrush(fill));
 
     // The outline is widened by about one screen pixel to the right and downward.

@@ -43,7 +43,7 @@ void TList::MakeTitleBlock() {
     const int32_t x = SheetCentreX();
     const render::FloorTitles titles = render::ReadFloorTitles(ProgramDirectory);
     // A printed page (view code + 1000) gets no title of its own.
-    if (CurrentView >= 100) return;
+    if (CurrentView >= kPrintSetup) return;
     std::string title;
     switch (CurrentView) {
     case kGroundFloor:

@@ -68,7 +68,7 @@ int32_t CaptionMargin() {
 
 void TList::ComputeExtents() {
     const int32_t margin = CaptionMargin();
-    const bool printing = CurrentView > 999;
+    const bool printing = CurrentView >= kPrintViewOffset;
     const int32_t floorOnPaper = CurrentView - kPrintViewOffset;
     auto onFloor = [&](const TObject& o) { return o.view == CurrentView || o.view == floorOnPaper; };
 

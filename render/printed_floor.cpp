@@ -10,7 +10,7 @@
 #include "render/floor_selection.h"
 
 void TList::PaintFloorForPrint(TDC& dc) {
-    if (CurrentView <= 99) return;
+    if (CurrentView < kPrintSetup) return;
     const int32_t floor = CurrentView - kPrintViewOffset;
     const auto paint = [&](TObject& object, int32_t) { object.PaintWide(dc); };
     if (floor == kSitePlan) {
@@ -38,7 +38,7 @@ void TList::PaintFloorForPrint(TDC& dc) {
 }
 
 void TList::PaintToBitmap(TDC& dc) {
-    if (CurrentView >= 100) return;
+    if (CurrentView >= kPrintSetup) return;
     const DrawnExtents extents = render::MeasureBitmapView(*this);
     const int32_t divisor = DrawnExtents::BitmapDivisor();
     // y is placed from the extents as x is: the top of the drawing half the margin below the top edge.

@@ -127,7 +127,7 @@ void THDPrintout::PrintPage(int, TRect&, unsigned) {
     }
     // An empty drawing, an unusable scale or no context: a blank page.
     const auto end = [] {
-        CurrentView = 100;
+        CurrentView = kPrintSetup;
         PenScale = MetricUnits == 1 ? ZoomDivisor : 4;
     };
     if (!readable || ObjectList.count == 0 || Scale <= 0 || dc == nullptr) {

@@ -11,12 +11,12 @@ void TList::Paint(TDC& dc, const RECT& client) {
     render::SetUpDrawingWindow(dc, client);
     const auto paint = [&](TObject& object, int32_t selected) { object.Paint(dc, client, selected); };
     const int32_t view = CurrentView;
-    if (view >= 1 && view <= 49) {
+    if (view >= 1 && view <= kLastLayoutView) {
         // Room layout: view 45 (walls being marked) also shows the layout of view 40.
         render::ForEachChosen(*this, paint, 0, [&](const TObject& o) {
             return render::ShownOnPlan(o.kind) && (o.view == view || o.view == view - 5);
         });
-    } else if (view >= kGroundFloor && view <= 58) {
+    } else if (view >= kGroundFloor && view <= kLastFloorView) {
         render::ForEachFloorObject(*this, paint);
     } else if (view == kSitePlan) {
         render::ForEachSitePlanObject(*this, paint);

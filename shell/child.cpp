@@ -107,7 +107,7 @@ void TChild::EvSize(uint sizeType, const TSize& size) {
 
 void TChild::Paint(TDC& dc, bool, TRect&) {
     TRect client = GetClientRect();
-    if (client.right == 0 || CurrentView == 100 || CurrentView > 999) return;
+    if (client.right == 0 || CurrentView == kPrintSetup || CurrentView >= kPrintViewOffset) return;
 
     TDrawingtool* tool = CurrentTool();
     if (DrawingState <= 1) return;
@@ -143,7 +143,7 @@ void TChild::Paint(TDC& dc, bool, TRect&) {
     shell::ReloadForPaint(tool);
     if (CurrentView == kRoomLayout && DatumMode < datummode::kShownWithBearing) ExternalRectangleSize(0);
     ObjectList.Paint(dc, client);
-    if (LayoutGridFlag == 1 && CurrentView < 49) {
+    if (LayoutGridFlag == 1 && CurrentView < kLastLayoutView) {
         // The grid lines are painted with the document but never stay in it.
         const int32_t countBeforeGrid = ObjectList.count;
         ObjectList.MakeLayoutGrid();

@@ -327,7 +327,7 @@ void TChild::EvKeyDown(uint key, uint, uint) {
     const bool quietKind = kind == toolkind::kExtWall || kind == toolkind::kLine ||
                            kind == toolkind::kRectangle || kind == toolkind::kRoundRect ||
                            kind == toolkind::kMove || kind == toolkind::kIntWall;
-    if (!quietKind && CurrentView != 45) client.ShowGuide("GUIDE: press F1 for context help");
+    if (!quietKind && CurrentView != kWallMarking) client.ShowGuide("GUIDE: press F1 for context help");
     TPoint cursor = shell::CursorInClient(*this);
     client.Tool->Window = this;
     if (kind == 2) client.Tool->PointPlaced = 0;

@@ -118,7 +118,7 @@ void ClosingSteps(TChild& window, int32_t entryMode) {
     TClient& client = window.Client();
     if (entryMode == roommode::kMoveByStep || entryMode == roommode::kMoveFine)
         client.Tool->Mode = toolmode::kIdle;
-    const bool roomLayout = CurrentView >= kRoomLayout && CurrentView <= 49;
+    const bool roomLayout = CurrentView >= kRoomLayout && CurrentView <= kLastLayoutView;
     if (roomLayout && (entryMode == roommode::kRotate || entryMode == roommode::kDelete)) {
         tools::SaveWorkingFile();
         client.Tool->Mode = toolmode::kIdle;
@@ -161,7 +161,7 @@ struct Press {
 // The windows-and-doors tool acts only in the centre-aid modes; the room layout's view 45 ignores
 // every press.
 bool PressIgnoredByOpeningView(Press& press) {
-    return (press.kind == toolkind::kOpening && !aidmode::IsAid(press.mode)) || CurrentView == 45;
+    return (press.kind == toolkind::kOpening && !aidmode::IsAid(press.mode)) || CurrentView == kWallMarking;
 }
 
 bool DesignRoomTakesPress(int32_t mode) {
@@ -422,7 +422,8 @@ struct Release {
 // A view that scrolled while the button was held is repainted before anything else.
 void RepaintAfterPressScroll(Release& release) {
     TChild& window = release.window;
-    if (CurrentView >= 49 || (ScrollOriginX == window.DownScrollX && ScrollOriginY == window.DownScrollY))
+    if (CurrentView >= kLastLayoutView ||
+        (ScrollOriginX == window.DownScrollX && ScrollOriginY == window.DownScrollY))
         return;
     window.Invalidate(true);
     window.UpdateWindow();
@@ -450,7 +451,8 @@ bool ReleaseWithDesignRoomTool(Release& release) {
 
 // Kinds above the change-text tool, and outline marking on view 45, do nothing on a release.
 bool ReleaseIgnoredByKind(Release& release) {
-    return release.kind > toolkind::kChangeText || (release.kind == toolkind::kOutline && CurrentView == 45);
+    return release.kind > toolkind::kChangeText ||
+           (release.kind == toolkind::kOutline && CurrentView == kWallMarking);
 }
 
 // The change-text tool edits the text under the release.

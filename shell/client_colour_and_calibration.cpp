@@ -78,7 +78,8 @@ void TClient::CmCalibratePrinter() {
     const std::string& dir = ObjectList.ProgramDirectory;
     // With a drawing open the drawing window's settings dialogs do the same.
     if (DrawingState >= 2) {
-        if (ObjectList.count > 0 && CurrentView < 100 && !WriteOrTell(ObjectList, filemode::kWorking)) return;
+        if (ObjectList.count > 0 && CurrentView < kPrintSetup && !WriteOrTell(ObjectList, filemode::kWorking))
+            return;
         if (TChild* child = ActiveDrawingWindow()) child->RunSettingsDialog(11);
         return;
     }

@@ -48,7 +48,7 @@ void TClient::CmRotateMirror() {
 
 void TClient::CmSaveBitmap() {
     if (DrawingState <= 1 || ObjectList.count <= 1) return;
-    if (CurrentView < kGroundFloor || CurrentView > 59) {
+    if (CurrentView < kGroundFloor || CurrentView > kSitePlan) {
         ::MessageBox(GetHandle(), "This function works on plan views only - not room layouts", "SAVE AS .BMP",
                      MB_OK);
         return;

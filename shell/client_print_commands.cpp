@@ -132,7 +132,8 @@ void TClient::CmPrinterSetup() {
 void TClient::CmPrint() {
     // The pages are printed from the working file, so it must hold every edit first.
     HelpContextId = kPrintHelp;
-    if (ObjectList.count > 0 && CurrentView < 100 && !WriteOrTell(ObjectList, filemode::kWorking)) return;
+    if (ObjectList.count > 0 && CurrentView < kPrintSetup && !WriteOrTell(ObjectList, filemode::kWorking))
+        return;
     ObjectList.Flush();
     const int32_t viewBefore = CurrentView;
     // Without a drawing to print there is nothing to do, and no window to open.
@@ -142,7 +143,7 @@ void TClient::CmPrint() {
         return;
     }
     // While the print dialogs are open the current view is the print set-up (100).
-    CurrentView = 100;
+    CurrentView = kPrintSetup;
     Hint(*this, "IGNORE copies, LANDSCAPE prints along paer length, PORTRAIT across width");
     TPrintDialog::TData& setup = Printer->GetSetup();
     if (TPrintDialog(nullptr, setup).Execute() == IDOK) PrintChosenFloors(*this);

@@ -69,7 +69,8 @@ void TClient::CmDefaultDimensions() {
 void TClient::CmDefaultFont() {
     HelpContextId = kSettingsHelp;
     if (DrawingState > 0) {
-        if (ObjectList.count > 0 && CurrentView < 100 && !WriteOrTell(ObjectList, filemode::kWorking)) return;
+        if (ObjectList.count > 0 && CurrentView < kPrintSetup && !WriteOrTell(ObjectList, filemode::kWorking))
+            return;
         return RunOnDrawing(*this, kFontKind);
     }
     // At start-up the dialog must show the stored style, not the program's reset values.
