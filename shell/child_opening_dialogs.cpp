@@ -9,11 +9,14 @@
 #include "shell/client.h"
 #include "shell/plan_dialog_steps.h"
 #include "tools/window_tool.h"
+#include "walls/opening.h"
 #include "walls/wall_corner.h"
 
 namespace shell {
 
 namespace {
+
+using namespace openingkind;
 
 constexpr int32_t kLoadWindow = 1;
 constexpr int32_t kLoadDoor = 2;
@@ -36,7 +39,7 @@ void DatumAtWallCorner(TChild& window) {
 }
 
 bool IsWallOpening(int32_t kind) {
-    return kind == 5 || kind == 15;
+    return InEitherSeries(kind, kWallOpening);
 }
 
 // One follow-up step of the door request: false when the request ends there.
@@ -71,7 +74,7 @@ bool FrameStep(DoorChoice& c) {
     c.window.Invalidate(false);
     if (TEntrydlg(c.window.GetHandle(), kEntryFrameDialogId).Execute() != IDOK)
         return Cancelled(c.window, true);
-    if ((c.kind == 10 || c.kind == 20) && c.count == 1) return SwingStep(c);
+    if (InEitherSeries(c.kind, kEntryFrame) && c.count == 1) return SwingStep(c);
     return true;
 }
 
@@ -107,22 +110,23 @@ bool DoorFollowUp(DoorChoice c) {
         c.window.Invalidate(false);
         return true;
     }
-    if ((kind == 6 || kind == 16) && c.count == 1) {
+    if (IsHinged(kind) && c.count == 1) {
         c.window.Invalidate(false);
         return SwingStep(c);
     }
-    if (kind == 3 || kind == 10 || kind == 13 || kind == 20) return FrameStep(c);
-    if (kind == 21) return FoldingStep(c);
-    if (kind == 22) return SlidingStep(c);
-    if (kind == 23 || kind == 24) return RobeStep(c);
+    if (InEitherSeries(kind, kSlidingFramed) || InEitherSeries(kind, kEntryFrame)) return FrameStep(c);
+    if (kind == kFolding) return FoldingStep(c);
+    if (kind == kIntoWall) return SlidingStep(c);
+    if (kind == kIntoWallPair || kind == kWardrobe) return RobeStep(c);
     return true;
 }
 
 const char* DoorGuide(int32_t kind, int32_t count) {
-    if (kind == 7 || kind == 10 || kind == 17 || kind == 23 || (kind == 20 && count > 1))
-        return "GUIDE: press ENTER with cursor cross on HINGE side of wall";
+    const bool hingeSide = InEitherSeries(kind, kDoubleDoor) || kind == kEntryFrame ||
+                           kind == kIntoWallPair || (kind == kEntryFrame + kSecondSeries && count > 1);
+    if (hingeSide) return "GUIDE: press ENTER with cursor cross on HINGE side of wall";
     if (IsWallOpening(kind)) return "GUIDE: press ENTER with cursor on either LINE of the wall to open";
-    if (kind == 22) return "GUIDE: ENTER slide side jamb on wall where door will go";
+    if (kind == kIntoWall) return "GUIDE: ENTER slide side jamb on wall where door will go";
     return "GUIDE: press ENTER with cursor on wall";
 }
 

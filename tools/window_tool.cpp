@@ -14,19 +14,22 @@
 
 namespace {
 
+using namespace openingkind;
+
 constexpr int32_t kMostDoors = 10;
 
 // The kinds whose width is the file's total rather than door width times count.
 bool TakesStoredTotal(int32_t kind) {
-    return kind == 3 || kind == 10 || kind == 13 || kind == 20 || kind == 21 || kind == 24;
+    return InEitherSeries(kind, kSlidingFramed) || InEitherSeries(kind, kEntryFrame) || kind == kFolding ||
+           kind == kWardrobe;
 }
 
 bool Swings(int32_t kind) {
-    return kind == 6 || kind == 10 || kind == 16 || kind == 20 || kind == 22;
+    return InEitherSeries(kind, kHingedDoor) || InEitherSeries(kind, kEntryFrame) || kind == kIntoWall;
 }
 
 bool FramedSliding(int32_t kind) {
-    return kind == 3 || kind == 13;
+    return InEitherSeries(kind, kSlidingFramed);
 }
 
 // The floor heights below a floor, each from its floor record; a floor without one counts 0.

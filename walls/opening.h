@@ -21,8 +21,13 @@ constexpr int32_t kIntoWallPair = 23; // two doors sliding into the wall
 constexpr int32_t kWardrobe = 24;     // wardrobe sliders passing each other
 constexpr int32_t kSecondSeries = 10; // 13, 15, 16, ... are 3, 5, 6, ... drawn alike
 
+// The kind k is `base` of either series (3 or 13, 6 or 16, ...).
+constexpr bool InEitherSeries(int32_t k, int32_t base) {
+    return k == base || k == base + kSecondSeries;
+}
+
 constexpr bool IsHinged(int32_t k) {
-    return k == kHingedDoor || k == kHingedDoor + kSecondSeries;
+    return InEitherSeries(k, kHingedDoor);
 }
 } // namespace openingkind
 
