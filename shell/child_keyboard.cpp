@@ -331,7 +331,7 @@ void TChild::EvKeyDown(uint key, uint, uint) {
     TPoint cursor = shell::CursorInClient(*this);
     client.Tool->Window = this;
     if (kind == 2) client.Tool->PointPlaced = 0;
-    if (kind == 20 || (kind == 21 && key == VK_RETURN)) return;
+    if (kind == toolkind::kPickQuiet || (kind == toolkind::kPick && key == VK_RETURN)) return;
     if (CurrentView == kRoomLayout && key == VK_RETURN) return;
 
     const int32_t engaged = client.Tool->PointPlaced;

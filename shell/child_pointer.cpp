@@ -47,7 +47,7 @@ void TChild::EvChar(uint key, uint, uint) {
     client.Tool->Window = this;
     TRect rc = GetClientRect();
     client.ShowGuide("GUIDE: press ENTER once for newline - T W I C E to FINISH");
-    if (key == 13 && RestoreKind == 1) {
+    if (key == '\r' && RestoreKind == 1) {
         DestroyCaret();
         SetCursor(nullptr, IDC_CROSS);
         client.Tool->Kind = 20;
