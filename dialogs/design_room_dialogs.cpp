@@ -94,21 +94,8 @@ void TDesignRoomdlgBase::ShowPreset() {
 }
 
 void TDesignRoomdlgBase::SelectSizeLabels() {
-    switch (static_cast<RoomSizeOption>(ReadNewRoomOptions().sizeOption)) {
-    case RoomSizeOption::None:
-        SizeLabels[0]->Check();
-        break;
-    case RoomSizeOption::BothOld:
-    case RoomSizeOption::Both:
-        SizeLabels[1]->Check();
-        break;
-    case RoomSizeOption::Horizontal:
-        SizeLabels[2]->Check();
-        break;
-    case RoomSizeOption::Vertical:
-        SizeLabels[3]->Check();
-        break;
-    }
+    const int32_t radio = SizeRadioFor(ReadNewRoomOptions().sizeOption);
+    if (radio >= 0) SizeLabels[radio]->Check();
 }
 
 void TDesignRoomdlgBase::CmOk() {
@@ -127,10 +114,9 @@ void TDesignRoomdlgBase::CmOk() {
     NewRoomOptions options{0, 1};
     for (int32_t i = 3; i >= 0; --i)
         if (Colours[i]->GetCheck() == BF_CHECKED) options.colourOption = i + 1;
-    const RoomSizeOption labels[4] = {RoomSizeOption::None, RoomSizeOption::Both, RoomSizeOption::Horizontal,
-                                      RoomSizeOption::Vertical};
     for (int32_t i = 0; i < 4; ++i)
-        if (SizeLabels[i]->GetCheck() == BF_CHECKED) options.sizeOption = static_cast<int32_t>(labels[i]);
+        if (SizeLabels[i]->GetCheck() == BF_CHECKED)
+            options.sizeOption = static_cast<int32_t>(kSizeRadioOptions[i]);
     if (!WriteNewRoomOptions(options)) {
         MessageBox(this, "The settings could not be written to CFG/ and are unchanged.", "SETTINGS",
                    MB_OK | MB_ICONEXCLAMATION);

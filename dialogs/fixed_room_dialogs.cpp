@@ -19,8 +19,6 @@ constexpr int32_t kHelpContext = 270;
 constexpr const char* kNameCharacters = "A-Za-z0-9, ";
 // The colour option a fixed room leaves for the next design room: none chosen.
 constexpr int32_t kNoColourChoice = 0;
-constexpr RoomSizeOption kSizeLineOptions[4] = {RoomSizeOption::None, RoomSizeOption::Both,
-                                                RoomSizeOption::Horizontal, RoomSizeOption::Vertical};
 
 int32_t Registered(int32_t resId) {
     RegisterFixedRoomDialogTemplates();
@@ -64,21 +62,7 @@ void TFixedRoomdlgBase::SetupWindow() {
 }
 
 void TFixedRoomdlgBase::SelectSizeLines() {
-    switch (static_cast<RoomSizeOption>(SizeOption)) {
-    case RoomSizeOption::None:
-        SizeLines[0]->Check();
-        break;
-    case RoomSizeOption::BothOld:
-    case RoomSizeOption::Both:
-        SizeLines[1]->Check();
-        break;
-    case RoomSizeOption::Horizontal:
-        SizeLines[2]->Check();
-        break;
-    case RoomSizeOption::Vertical:
-        SizeLines[3]->Check();
-        break;
-    }
+    if (const int32_t radio = SizeRadioFor(SizeOption); radio >= 0) SizeLines[radio]->Check();
 }
 
 void TFixedRoomdlgBase::CmOk() {
@@ -86,7 +70,7 @@ void TFixedRoomdlgBase::CmOk() {
     Name->GetText(NameText, sizeof NameText);
     ReadSizes();
     for (int32_t i = 3; i >= 0; --i)
-        if (SizeLines[i]->GetCheck() == BF_CHECKED) SizeOption = static_cast<int32_t>(kSizeLineOptions[i]);
+        if (SizeLines[i]->GetCheck() == BF_CHECKED) SizeOption = static_cast<int32_t>(kSizeRadioOptions[i]);
     if (!WriteNewRoomOptions({SizeOption, kNoColourChoice})) {
         MessageBox(this, "The settings could not be written to CFG/ and are unchanged.", "SETTINGS",
                    MB_OK | MB_ICONEXCLAMATION);

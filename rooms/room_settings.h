@@ -26,6 +26,24 @@ int32_t RoomPartitionThickness(int32_t view, int32_t metricUnits, int32_t otherw
 
 // --- Options of the next design room ---
 enum class RoomSizeOption : int32_t { None = 0, BothOld = 1, Both = 2, Horizontal = 3, Vertical = 4 };
+// The four size radios of the room dialogs, in order.
+constexpr RoomSizeOption kSizeRadioOptions[4] = {RoomSizeOption::None, RoomSizeOption::Both,
+                                                 RoomSizeOption::Horizontal, RoomSizeOption::Vertical};
+// The radio (0 to 3) that shows a stored size option; -1 for a value none shows.
+constexpr int32_t SizeRadioFor(int32_t option) {
+    switch (static_cast<RoomSizeOption>(option)) {
+    case RoomSizeOption::None:
+        return 0;
+    case RoomSizeOption::BothOld:
+    case RoomSizeOption::Both:
+        return 1;
+    case RoomSizeOption::Horizontal:
+        return 2;
+    case RoomSizeOption::Vertical:
+        return 3;
+    }
+    return -1;
+}
 enum class RoomColourOption : int32_t { NoChoice = 0, NoColour = 1, WetArea = 2, Bedroom = 3, Other = 4 };
 struct NewRoomOptions {
     int32_t sizeOption = 0;   // a RoomSizeOption
