@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
 #include "platform/controls.h"
 #include "platform/file_io.h"
@@ -16,17 +17,6 @@ namespace {
 constexpr const char* kHelpPage = "tvhelp.chm::/droom.htm>wind";
 constexpr int32_t kHelpContext = 260;
 constexpr const char* kNameCharacters = "A-Za-z0-9, ";
-
-int32_t Registered(int32_t resId) {
-    RegisterRoomDialogTemplates();
-    return resId;
-}
-
-TEdit* RangeEdit(TDialog* dialog, int32_t id, int32_t limit, int32_t low, int32_t high) {
-    auto* edit = new TEdit(dialog, id, limit + 1);
-    edit->SetValidator(new TRangeValidator(low, high));
-    return edit;
-}
 
 struct ImperialRange {
     int32_t limit, low, high;
@@ -43,7 +33,8 @@ int32_t Number(const char* text) {
 
 TDesignRoomdlgBase::TDesignRoomdlgBase(QWidget* parent, int32_t resId, bool metric,
                                        std::optional<std::pair<long, long>> preset)
-    : TDialog(parent, Registered(resId)), Metric(metric), Preset(preset.has_value()) {
+    : TDialog(parent, dialogs::WithTemplates<RegisterRoomDialogTemplates>(resId)), Metric(metric),
+      Preset(preset.has_value()) {
     using namespace roomdlg;
     if (preset) {
         MaxWidth = preset->first;
@@ -52,12 +43,12 @@ TDesignRoomdlgBase::TDesignRoomdlgBase(QWidget* parent, int32_t resId, bool metr
     Name = new TEdit(this, resId + kName, 17);
     Name->SetValidator(new TFilterValidator(kNameCharacters));
     if (Metric) {
-        Sizes[0] = RangeEdit(this, resId + kHorizontal, 6, 100, 150000);
-        Sizes[1] = RangeEdit(this, resId + kVertical, 6, 100, 100000);
+        Sizes[0] = dialogs::RangeEdit(this, resId + kHorizontal, 7, 100, 150000);
+        Sizes[1] = dialogs::RangeEdit(this, resId + kVertical, 7, 100, 100000);
     } else {
         for (int32_t i = 0; i < 8; ++i) {
             const ImperialRange& r = kImperialRanges[i];
-            Sizes[i] = RangeEdit(this, resId + kWidthFeet + i, r.limit, r.low, r.high);
+            Sizes[i] = dialogs::RangeEdit(this, resId + kWidthFeet + i, r.limit + 1, r.low, r.high);
         }
     }
     const int32_t colourFirst = resId + (Metric ? kColourFirst : kImpColourFirst);

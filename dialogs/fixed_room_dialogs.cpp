@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
 #include "platform/controls.h"
 #include "platform/file_io.h"
@@ -20,17 +21,6 @@ constexpr const char* kNameCharacters = "A-Za-z0-9, ";
 // The colour option a fixed room leaves for the next design room: none chosen.
 constexpr int32_t kNoColourChoice = 0;
 
-int32_t Registered(int32_t resId) {
-    RegisterFixedRoomDialogTemplates();
-    return resId;
-}
-
-TEdit* RangeEdit(TDialog* dialog, int32_t id, int32_t limit, int32_t low, int32_t high) {
-    auto* edit = new TEdit(dialog, id, limit + 1);
-    edit->SetValidator(new TRangeValidator(low, high));
-    return edit;
-}
-
 struct ImperialRange {
     int32_t low, high;
 };
@@ -46,7 +36,7 @@ int32_t Number(const char* text) {
 } // namespace
 
 TFixedRoomdlgBase::TFixedRoomdlgBase(QWidget* parent, int32_t resId, int32_t nameId, int32_t sizeFirst)
-    : TDialog(parent, Registered(resId)) {
+    : TDialog(parent, dialogs::WithTemplates<RegisterFixedRoomDialogTemplates>(resId)) {
     Name = new TEdit(this, nameId, sizeof NameText);
     Name->SetValidator(new TFilterValidator(kNameCharacters));
     for (int32_t i = 0; i < 4; ++i)
@@ -85,8 +75,8 @@ void TFixedRoomdlgBase::CmHelp() {
 
 TRoomdlg::TRoomdlg(QWidget* parent, int32_t resId)
     : TFixedRoomdlgBase(parent, resId, fixedroomdlg::kName, fixedroomdlg::kSizeFirst) {
-    Sizes[0] = RangeEdit(this, fixedroomdlg::kHorizontal, 6, 400, 150000);
-    Sizes[1] = RangeEdit(this, fixedroomdlg::kVertical, 6, 400, 100000);
+    Sizes[0] = dialogs::RangeEdit(this, fixedroomdlg::kHorizontal, 7, 400, 150000);
+    Sizes[1] = dialogs::RangeEdit(this, fixedroomdlg::kVertical, 7, 400, 100000);
 }
 
 void TRoomdlg::ShowFreeSize(int32_t width, int32_t height) {
@@ -110,8 +100,8 @@ int32_t TRoomdlg::Length() const {
 TRoomimpdlg::TRoomimpdlg(QWidget* parent, int32_t resId)
     : TFixedRoomdlgBase(parent, resId, fixedroomdlg::kImpName, fixedroomdlg::kImpSizeFirst) {
     for (int32_t i = 0; i < 8; ++i)
-        Sizes[i] = RangeEdit(this, fixedroomdlg::kImpWidthFeet + i, kImperialLimit, kImperialRanges[i].low,
-                             kImperialRanges[i].high);
+        Sizes[i] = dialogs::RangeEdit(this, fixedroomdlg::kImpWidthFeet + i, kImperialLimit + 1,
+                                      kImperialRanges[i].low, kImperialRanges[i].high);
 }
 
 void TRoomimpdlg::ShowFreeSize(int32_t width, int32_t height) {

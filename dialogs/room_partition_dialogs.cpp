@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
 #include "document/program_state.h"
 #include "platform/controls.h"
@@ -16,17 +17,6 @@ namespace {
 
 constexpr const char* kHelpPage = "tvhelp.chm::/droom.htm>wind";
 constexpr int32_t kHelpContext = 260;
-
-int32_t Registered(int32_t resId) {
-    RegisterRoomDialogTemplates();
-    return resId;
-}
-
-TEdit* RangeEdit(TDialog* dialog, int32_t id, int32_t limit, int32_t low, int32_t high) {
-    auto* edit = new TEdit(dialog, id, limit + 1);
-    edit->SetValidator(new TRangeValidator(low, high));
-    return edit;
-}
 
 } // namespace
 
@@ -44,8 +34,9 @@ bool StoreRoomPartition(TDialog& dialog, int32_t metricUnits, int32_t value) {
 
 } // namespace dialogs
 
-TRmpttndlg::TRmpttndlg(QWidget* parent, int32_t resId) : TDialog(parent, Registered(resId)) {
-    Thickness = RangeEdit(this, roomdlg::kThickness, 4, 25, 900);
+TRmpttndlg::TRmpttndlg(QWidget* parent, int32_t resId)
+    : TDialog(parent, dialogs::WithTemplates<RegisterRoomDialogTemplates>(resId)) {
+    Thickness = dialogs::RangeEdit(this, roomdlg::kThickness, 5, 25, 900);
 }
 
 void TRmpttndlg::SetupWindow() {
@@ -69,10 +60,11 @@ void TRmpttndlg::CmHelp() {
     dialogs::ShowDialogHelp(this, kHelpPage, kHelpContext);
 }
 
-TRmpttnimpdlg::TRmpttnimpdlg(QWidget* parent, int32_t resId) : TDialog(parent, Registered(resId)) {
-    Inches = RangeEdit(this, roomdlg::kInches, 4, 1, 30);
-    Numerator = RangeEdit(this, roomdlg::kNumerator, 3, 0, 7);
-    Denominator = RangeEdit(this, roomdlg::kDenominator, 3, 0, 8);
+TRmpttnimpdlg::TRmpttnimpdlg(QWidget* parent, int32_t resId)
+    : TDialog(parent, dialogs::WithTemplates<RegisterRoomDialogTemplates>(resId)) {
+    Inches = dialogs::RangeEdit(this, roomdlg::kInches, 5, 1, 30);
+    Numerator = dialogs::RangeEdit(this, roomdlg::kNumerator, 4, 0, 7);
+    Denominator = dialogs::RangeEdit(this, roomdlg::kDenominator, 4, 0, 8);
 }
 
 void TRmpttnimpdlg::SetupWindow() {
