@@ -5,15 +5,15 @@
 
 #include "platform/dialog.h"
 #include "platform/win_types.h"
+#include "resources/dialogs/template_controls.h"
 
 using pl::ControlKind;
 using pl::ControlTemplate;
 
 namespace {
 
-ControlTemplate Label(const char* text, bool sameRow = false) {
-    return {.Kind = ControlKind::Static, .Text = text, .SameRow = sameRow};
-}
+using templatecontrols::Button;
+using templatecontrols::Label;
 
 ControlTemplate Group(const char* text) {
     return {.Kind = ControlKind::GroupBox, .Text = text};
@@ -29,10 +29,6 @@ ControlTemplate Radio(int32_t id, const char* text, bool groupStart = false, boo
 
 ControlTemplate Edit(int32_t id, int32_t limit) {
     return {.Id = id, .Kind = ControlKind::Edit, .Limit = limit, .SameRow = true};
-}
-
-ControlTemplate Button(int32_t id, const char* text) {
-    return {.Id = id, .Kind = ControlKind::PushButton, .Text = text};
 }
 
 struct OffsetIds {

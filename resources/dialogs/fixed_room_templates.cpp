@@ -1,28 +1,21 @@
 #include "resources/dialogs/fixed_room_templates.h"
 
 #include "platform/win_types.h"
+#include "resources/dialogs/template_controls.h"
 
 using pl::ControlKind;
 using pl::ControlTemplate;
 
 namespace {
 
-constexpr const char* kCaption = "new fixed room";
+using templatecontrols::Button;
+using templatecontrols::Label;
+using templatecontrols::Radio;
 
-ControlTemplate Label(const char* text, bool sameRow = false) {
-    return {.Kind = ControlKind::Static, .Text = text, .SameRow = sameRow};
-}
+constexpr const char* kCaption = "new fixed room";
 
 ControlTemplate Edit(int32_t id, const char* text, int32_t limit, bool sameRow = true) {
     return {.Id = id, .Kind = ControlKind::Edit, .Text = text, .Limit = limit + 1, .SameRow = sameRow};
-}
-
-ControlTemplate Radio(int32_t id, const char* text, bool groupStart = false) {
-    return {.Id = id, .Kind = ControlKind::RadioButton, .Text = text, .GroupStart = groupStart};
-}
-
-ControlTemplate Button(int32_t id, const char* text) {
-    return {.Id = id, .Kind = ControlKind::PushButton, .Text = text};
 }
 
 void AddSizeRadios(pl::DialogTemplate& t, int32_t first, const char* none) {

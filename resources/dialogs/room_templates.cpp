@@ -3,26 +3,19 @@
 #include <string>
 
 #include "platform/win_types.h"
+#include "resources/dialogs/template_controls.h"
 
 using pl::ControlKind;
 using pl::ControlTemplate;
 
 namespace {
 
-ControlTemplate Label(const char* text, bool sameRow = false) {
-    return {.Kind = ControlKind::Static, .Text = text, .SameRow = sameRow};
-}
+using templatecontrols::Button;
+using templatecontrols::Label;
+using templatecontrols::Radio;
 
 ControlTemplate Edit(int32_t id, const char* text, int32_t limit, bool sameRow = true) {
     return {.Id = id, .Kind = ControlKind::Edit, .Text = text, .Limit = limit + 1, .SameRow = sameRow};
-}
-
-ControlTemplate Radio(int32_t id, const char* text, bool groupStart = false) {
-    return {.Id = id, .Kind = ControlKind::RadioButton, .Text = text, .GroupStart = groupStart};
-}
-
-ControlTemplate Button(int32_t id, const char* text) {
-    return {.Id = id, .Kind = ControlKind::PushButton, .Text = text};
 }
 
 void AddRadios(pl::DialogTemplate& t, int32_t colourFirst, int32_t sizeFirst) {

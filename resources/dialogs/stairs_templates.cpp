@@ -3,22 +3,18 @@
 #include <iterator>
 
 #include "platform/win_types.h"
+#include "resources/dialogs/template_controls.h"
 
 using pl::ControlKind;
 using pl::ControlTemplate;
 
 namespace {
 
-ControlTemplate Label(const char* text, bool sameRow = false) {
-    return {.Kind = ControlKind::Static, .Text = text, .SameRow = sameRow};
-}
+using templatecontrols::Label;
+using templatecontrols::Radio;
 
 ControlTemplate Edit(int32_t id, int32_t characters, const char* text) {
     return {.Id = id, .Kind = ControlKind::Edit, .Text = text, .Limit = characters + 1, .SameRow = true};
-}
-
-ControlTemplate Radio(int32_t id, const char* text, bool groupStart = false) {
-    return {.Id = id, .Kind = ControlKind::RadioButton, .Text = text, .GroupStart = groupStart};
 }
 
 struct ChoiceIds {

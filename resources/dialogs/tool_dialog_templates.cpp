@@ -1,6 +1,7 @@
 #include "resources/dialogs/tool_dialog_templates.h"
 
 #include "platform/win_types.h"
+#include "resources/dialogs/template_controls.h"
 
 using pl::ControlKind;
 using pl::ControlTemplate;
@@ -8,24 +9,16 @@ using pl::kNoControlId;
 
 namespace {
 
-ControlTemplate Label(const char* text, bool sameRow = false) {
-    return {.Kind = ControlKind::Static, .Text = text, .SameRow = sameRow};
-}
+using templatecontrols::Button;
+using templatecontrols::Label;
+using templatecontrols::Radio;
 
 ControlTemplate Group(const char* text) {
     return {.Kind = ControlKind::GroupBox, .Text = text};
 }
 
-ControlTemplate Radio(int32_t id, const char* text, bool groupStart = false) {
-    return {.Id = id, .Kind = ControlKind::RadioButton, .Text = text, .GroupStart = groupStart};
-}
-
 ControlTemplate Edit(int32_t id, const char* text, int32_t limit, bool sameRow = false) {
     return {.Id = id, .Kind = ControlKind::Edit, .Text = text, .Limit = limit, .SameRow = sameRow};
-}
-
-ControlTemplate Button(int32_t id, const char* text) {
-    return {.Id = id, .Kind = ControlKind::PushButton, .Text = text};
 }
 
 } // namespace
