@@ -11,7 +11,8 @@ using render::PrintTransform;
 
 namespace {
 
-// The y axis is turned over on the bitmap, so the escapement turns the other way round.
+// The angle the bitmap's anchoring table reads: the y axis is turned over on the bitmap. The text
+// itself turns as on the screen.
 int32_t PrintedAngle(int32_t angle) {
     if (angle == 2700) angle = 900;
     if (angle > 0 && angle < 900) return angle + 2700;

@@ -11,6 +11,7 @@
 #include "document/objects.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
+#include "render/text_turn.h"
 
 namespace render {
 
@@ -80,16 +81,17 @@ inline bool TextAlignment(int32_t style, int32_t angle, uint32_t baseLine, uint3
     }
 }
 
-// A text in its own font at `height` and `escapement`, its own colour over a transparent background.
+// A text in its own font at `height`, turned by its own angle, in its own colour over a transparent
+// background; `alignAngle` is the angle its style's anchoring reads.
 template <class T>
-void DrawTextShape(TDC& dc, const T& t, const TTextobj& text, int32_t height, int32_t escapement,
+void DrawTextShape(TDC& dc, const T& t, const TTextobj& text, int32_t height, int32_t alignAngle,
                    uint32_t baseLine) {
     const int32_t fontWeight = text.weight < 500 ? FW_NORMAL : FW_BOLD;
-    const TFont font(text.fontName, height, 0, escapement, 0, fontWeight, 0, 0, 0, ANSI_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH);
+    const TFont font(text.fontName, height, 0, TextEscapement(text.angle), 0, fontWeight, 0, 0, 0,
+                     ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH);
     dc.SelectObject(font);
     uint32_t align = 0;
-    if (TextAlignment(text.style, escapement, baseLine, align)) dc.SetTextAlign(align);
+    if (TextAlignment(text.style, alignAngle, baseLine, align)) dc.SetTextAlign(align);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(text.colour); // a text keeps its own colour, selected or overlaid
     dc.TextOut(t.X(text.x1), t.Y(text.y1), text.text,

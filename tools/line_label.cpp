@@ -6,9 +6,10 @@
 
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/dc.h"
 #include "platform/gdi_objects.h"
-#include "document/program_state.h"
+#include "render/text_turn.h"
 #include "tools/dimension_settings.h"
 #include "tools/dimension_texts.h"
 #include "tools/line_modes.h"
@@ -51,12 +52,14 @@ LineLie LieOf(const TObject& line) {
     return l;
 }
 
-// The label's font: the default face at the room-dimension text size, turned along the line.
-TFont LabelFont(int32_t textSize, int32_t escapement) {
+// The label's font: the default face at the room-dimension text size, turned along the line as the
+// stored label will be drawn.
+TFont LabelFont(int32_t textSize, int32_t angle) {
     int32_t height = textSize * ZoomDivisor;
     if (CurrentView == kSitePlan && ZoomDivisor < PenScaleF)
         height = static_cast<int32_t>(textSize * PenScaleF);
-    return TFont(ObjectList.DefaultFontName, height, 0, escapement, 0, DefaultTextWeight < 500 ? 400 : 700);
+    return TFont(ObjectList.DefaultFontName, height, 0, render::TextEscapement(angle), 0,
+                 DefaultTextWeight < 500 ? 400 : 700);
 }
 
 struct Placed {

@@ -10,6 +10,7 @@
 #include "platform/dc.h"
 #include "render/screen_units.h"
 #include "render/shape_drawing.h"
+#include "render/text_turn.h"
 #include "tools/move_tool.h"
 #include "tools/tool_geometry.h"
 
@@ -92,8 +93,8 @@ TFont TextFont(const TTextobj& text) {
     if (TextScale == 0) TextScale = PenScale;
     int64_t height = int64_t{text.height} * TextScale;
     if (CurrentView == kSitePlan) height *= 3;
-    return TFont(text.fontName, render::Saturate(height), 0, text.angle, 0, weight, 0, 0, 0, ANSI_CHARSET,
-                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH);
+    return TFont(text.fontName, render::Saturate(height), 0, render::TextEscapement(text.angle), 0, weight, 0,
+                 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH);
 }
 
 int32_t HeldTextLength(const TTextobj& text) {

@@ -7,6 +7,7 @@
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
+#include "render/text_turn.h"
 #include "tools/text_tool.h"
 #include "tools/tool_geometry.h"
 
@@ -108,9 +109,9 @@ void TTexttool::EraseTyped(TDC& dc, TRect& client) {
 
 void TTexttool::Draw(TDC& dc, int32_t) {
     const int32_t weight = DefaultTextWeight < 500 ? FW_NORMAL : FW_BOLD;
-    const TFont font(ObjectList.DefaultFontName, DefaultTextHeight * ZoomDivisor, 0, TextAngle(), 0, weight,
-                     0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                     VARIABLE_PITCH);
+    const TFont font(ObjectList.DefaultFontName, DefaultTextHeight * ZoomDivisor, 0,
+                     render::TextEscapement(TextAngle()), 0, weight, 0, 0, 0, ANSI_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH);
     dc.SelectObject(font);
     TextLength = static_cast<int32_t>(std::strlen(TextBuffer));
     dc.SetTextAlign(AlignmentOfStyle(TextStyle()));
