@@ -3,9 +3,9 @@
 #include <cstdlib>
 
 #include "document/document.h"
+#include "document/program_state.h"
 #include "editing/selection_rules.h"
 #include "platform/dc.h"
-#include "document/program_state.h"
 #include "tools/move_tool.h"
 #include "tools/round_hundredths.h"
 #include "tools/tool_geometry.h"
@@ -28,11 +28,7 @@ void TMoveobjtool::DrawBand(TDC& dc, int32_t x, int32_t y) {
     tools::SelectPreviewPen(dc, PenColour);
     const TBrush oldBrush = dc.GetBrush();
     dc.SelectStockObject(NULL_BRUSH);
-    // The gaps between the dots are left alone; filled with the background colour by exclusive-or
-    // they would turn the band solid.
-    const int32_t oldBkMode = dc.SetBkMode(TRANSPARENT);
     dc.Rectangle(Logical(RefX), Logical(RefY), Logical(x), Logical(y));
-    dc.SetBkMode(oldBkMode);
     dc.SelectObject(oldBrush);
     tools::RestoreCopyPen(dc);
 }

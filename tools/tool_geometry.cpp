@@ -29,6 +29,9 @@ void PutCursorOnDrawingPoint(TDrawingtool& tool, TDC& dc, int32_t x, int32_t y) 
 
 void SelectPreviewPen(TDC& dc, COLORREF colour) {
     dc.SetROP2(R2_XORPEN);
+    // The gaps between the dots are left alone: filled with the background colour by exclusive-or
+    // they would turn every dotted preview solid.
+    dc.SetBkMode(TRANSPARENT);
     dc.SelectObject(TPen((colour ^ BackgroundColour) & 0x00ffffffu, 1, PS_DOT));
 }
 

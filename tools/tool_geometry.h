@@ -22,7 +22,7 @@ void PutCursorOnDrawingPoint(TDrawingtool& tool, TDC& dc, int32_t x, int32_t y);
 // Selects the preview pen: a one-pixel dotted pen drawn by exclusive-or. The pen colour is the
 // tool's colour combined with the background, so that over the empty sheet the band shows in the
 // tool's own colour (a black pen would otherwise leave a white sheet unchanged); a second pass puts
-// every pixel back.
+// every pixel back. The background mode becomes transparent, so the dots keep their gaps.
 void SelectPreviewPen(TDC& dc, COLORREF colour);
 // Back to plain copy drawing with the device context's own pen.
 void RestoreCopyPen(TDC& dc);

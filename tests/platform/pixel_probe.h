@@ -50,4 +50,24 @@ inline QRect InkBounds(const QImage& image) {
     return bounds;
 }
 
+// The row holding the most ink: how many of its pixels are inked and in how many runs.
+struct RowInk {
+    int ink = 0;
+    int runs = 0;
+};
+
+inline RowInk FullestRow(const QImage& image) {
+    RowInk best;
+    for (int y = 0; y < image.height(); ++y) {
+        RowInk row;
+        for (int x = 0; x < image.width(); ++x) {
+            if (!Inked(image, x, y)) continue;
+            ++row.ink;
+            row.runs += x == 0 || !Inked(image, x - 1, y);
+        }
+        if (row.ink > best.ink) best = row;
+    }
+    return best;
+}
+
 } // namespace pixelprobe

@@ -12,6 +12,7 @@
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
+#include "tests/platform/pixel_probe.h"
 #include "tests/support/floor_records.h"
 #include "tests/support/program_directory.h"
 #include "tools/stairs_tool.h"
@@ -163,6 +164,13 @@ TEST_F(StairsOutline, FollowsThePointerLeavingNothingBehind) {
     for (int y = 145; y <= 155; ++y)
         inkAtPointer += image.pixel(250, y) != QColor(Qt::white).rgb();
     EXPECT_GT(inkAtPointer, 0) << "the top tread's edge runs through the pointer";
+}
+
+TEST_F(StairsOutline, IsDotted) {
+    Move(250, 150);
+    const pixelprobe::RowInk edge = pixelprobe::FullestRow(image);
+    ASSERT_GT(edge.ink, 20);
+    EXPECT_GE(edge.runs, edge.ink / 4);
 }
 
 TEST_F(StairsOutline, IsNotRedrawnAtTheSamePoint) {
