@@ -5,7 +5,7 @@
 // The members are defined by concern:
 //   tools/move_tool.cpp         the slot operations, SetAnchor, SelectAppended
 //   tools/move_tool_drag.cpp    the rubber band, SelectInRect and the zoom window
-//   tools/move_tool_paint.cpp   PaintObject and DrawSelection
+//   tools/move_tool_paint.cpp   PaintObject, WipeObject and DrawSelection
 //   tools/move_tool_shift.cpp   MoveSelection
 //   tools/move_tool_turn.cpp    RotateSelection
 //   tools/move_tool_copy.cpp    WritePasteFile
