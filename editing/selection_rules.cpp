@@ -8,7 +8,15 @@ namespace editing {
 
 namespace {
 
+constexpr int32_t kMoveToolKind = 14;
 constexpr int32_t kEraseToolKind = 19; // this tool kind and above also take internal walls
+
+// The house is placed on the site plan by moving its external walls there; each wall is judged by
+// the lower-left end of its first face line.
+bool SitePlanWallInside(const TObject& o, const SelectionBox& box, int32_t toolKind, int32_t view) {
+    return view == kSitePlan && toolKind == kMoveToolKind &&
+           box.StrictlyInside(std::min(o.x1, o.x2), std::min(o.y1, o.y2));
+}
 
 bool CornersInside(const TObject& o, const SelectionBox& box) {
     return box.StrictlyInside(o.x1, o.y1) && box.StrictlyInside(o.x2, o.y2);
@@ -48,8 +56,8 @@ SelectionBox NormalisedBox(int32_t ax, int32_t ay, int32_t bx, int32_t by) {
 bool IsSelected(const TObject& o, const SelectionBox& box, int32_t toolKind, int32_t view) {
     const int32_t kind = o.kind;
     if (o.view != view && kind != kOpening) return false;
-    if (kind == kExtWall || kind == kDesignRoom || kind == kReopenedRoom || IsFloorRecordKind(kind))
-        return false;
+    if (kind == kExtWall) return SitePlanWallInside(o, box, toolKind, view);
+    if (kind == kDesignRoom || kind == kReopenedRoom || IsFloorRecordKind(kind)) return false;
     if (kind == kIntWall) return toolKind >= kEraseToolKind && IntWallInside(o, box);
     if (kind == kOpening || IsPolygonKind(kind) || kind == kMarkerPolygon) return PointsInside(o, box);
     if (IsTextKind(kind)) return box.StrictlyInside(o.x1, o.y1);

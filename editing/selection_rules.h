@@ -23,8 +23,8 @@ SelectionBox NormalisedBox(int32_t ax, int32_t ay, int32_t bx, int32_t by);
 
 // Whether the object is selected by the box for a tool of `toolKind` (14 move, 15 copy, 19 erase)
 // on `view`. Objects of other views are never selected, except openings, which belong to every
-// floor they pass through. External walls, design rooms and floor records are never selected;
-// internal walls only by the erase tool.
+// floor they pass through. Design rooms and floor records are never selected; internal walls only
+// by the erase tool; external walls only by the move tool on the site plan, where the house is placed.
 bool IsSelected(const TObject& object, const SelectionBox& box, int32_t toolKind, int32_t view);
 
 } // namespace editing

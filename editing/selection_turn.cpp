@@ -40,6 +40,24 @@ void TurnCorners(TObject& o, const SelectionTurn& t) {
     t.ApplyInPlace(o.x2, o.y2);
 }
 
+// A circle or ellipse is kept by its level box: a quarter turn turns the box's corners, any other
+// step turns its centre and keeps its width and height, where turning the two corners would squash
+// it toward the turned diagonal.
+void TurnRound(TObject& o, const SelectionTurn& t) {
+    if (t.ExactQuarter()) {
+        TurnCorners(o, t);
+        return;
+    }
+    const int32_t cx = Clamp32((int64_t{o.x1} + o.x2) / 2);
+    const int32_t cy = Clamp32((int64_t{o.y1} + o.y2) / 2);
+    const POINT c = t.Apply(cx, cy);
+    const int64_t dx = int64_t{c.x} - cx, dy = int64_t{c.y} - cy;
+    o.x1 = Clamp32(o.x1 + dx);
+    o.x2 = Clamp32(o.x2 + dx);
+    o.y1 = Clamp32(o.y1 + dy);
+    o.y2 = Clamp32(o.y2 + dy);
+}
+
 // All six ends of an external wall's layer lines, whether the wall uses them or not; like an external
 // wall's direction, an internal wall's angle word stays.
 void TurnWithOwnPoints(TObject& o, const SelectionTurn& t) {
@@ -155,6 +173,8 @@ RepaintPen TurnObject(TObject& o, const SelectionTurn& t, int32_t& textStep, con
     } else if (IsTextKind(kind)) {
         TurnText(o, t, textStep, halfWidth);
         return RepaintPen{true, o.colour, 0};
+    } else if (kind == kEllipse || kind == kCircle) {
+        TurnRound(o, t);
     } else {
         TurnCorners(o, t);
     }

@@ -21,6 +21,8 @@ public:
 
     // A whole number of full turns (a step of 0 or 360, or a cancelled prompt) moves nothing.
     bool MovesNothing() const { return quarter_ == 0 && exactQuarter_; }
+    // The step is a whole number of quarter turns, which keeps a box's sides level and upright.
+    bool ExactQuarter() const { return exactQuarter_; }
     POINT Apply(int32_t x, int32_t y) const;
     void ApplyInPlace(int32_t& x, int32_t& y) const;
 

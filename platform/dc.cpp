@@ -397,8 +397,14 @@ void TDC::ApplyCopy() const {
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
+void TDC::ForceInk(COLORREF colour) {
+    ink_ = colour & 0x00FFFFFFu;
+    inkForced_ = true;
+}
+
 void TDC::PutPixels(const POINT* pixels, size_t count, COLORREF colour, bool useRop) {
     if (count == 0) return;
+    colour = Ink(colour);
     const int32_t rop = useRop ? rop_ : R2_COPYPEN;
     if (image_) {
         const QRgb rgb = ToRgb(colour);

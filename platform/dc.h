@@ -85,6 +85,13 @@ public:
     uint32_t SetTextAlign(uint32_t flags);
     uint32_t GetTextAlign() const { return textAlign_; }
 
+    // While an ink is forced, everything drawn takes that one colour in place of the colours of the
+    // pen, the brush, the text, the background and the pixels: the same drawing code then paints its
+    // marks over again in a single colour, for instance to take them off in the background colour.
+    // Hollow brushes and null pens still leave their pixels alone.
+    void ForceInk(COLORREF colour);
+    void ReleaseInk() { inkForced_ = false; }
+
     // Objects. SelectObject returns the object that was selected. The Restore calls put back the
     // object held before the first SelectObject of that kind since the last restore; stock
     // selections are not recorded, as stock objects are never freed.
@@ -163,6 +170,7 @@ private:
     // True when no pixel of the rectangle (device pixels) lies inside the clip and the device.
     bool OutsideClip(const QRect& pixels) const;
     POINT ToDevice(int32_t x, int32_t y) const { return mapping_.ToDevice(x, y); }
+    COLORREF Ink(COLORREF colour) const { return inkForced_ ? ink_ : colour; }
     int32_t DevicePenWidth() const;
     bool DrawsPixelwise() const;
     void ApplyRop() const;
@@ -195,6 +203,8 @@ private:
     COLORREF bkColour_ = RGB(255, 255, 255);
     COLORREF textColour_ = RGB(0, 0, 0);
     uint32_t textAlign_ = TA_LEFT | TA_TOP;
+    bool inkForced_ = false;
+    COLORREF ink_ = 0;
     TPen pen_;
     TBrush brush_;
     TFont font_;
@@ -213,4 +223,16 @@ private:
     std::vector<POINT> pixels_;
     std::vector<POINT> gaps_;
     mutable std::vector<QPoint> points_;
+};
+
+// Forces an ink on a context for the life of the object.
+class TForcedInk {
+public:
+    TForcedInk(TDC& dc, COLORREF colour) : dc_(dc) { dc_.ForceInk(colour); }
+    ~TForcedInk() { dc_.ReleaseInk(); }
+    TForcedInk(const TForcedInk&) = delete;
+    TForcedInk& operator=(const TForcedInk&) = delete;
+
+private:
+    TDC& dc_;
 };

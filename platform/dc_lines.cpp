@@ -52,7 +52,7 @@ void SetDashes(QPen& pen, const TDashPattern& pattern, double unit, double width
 
 void TDC::PreparePen(bool forShape) const {
     const int32_t width = DevicePenWidth();
-    QPen pen(ToQColor(pen_.Colour()));
+    QPen pen(ToQColor(Ink(pen_.Colour())));
     if (width <= 1) {
         // A thin pen on a printer: at least the printed minimum wide, keeping its dash pattern.
         pen.setWidthF(hairline_);
@@ -84,7 +84,7 @@ void TDC::PrepareBrush() const {
     if (brush_.IsHollow())
         painter_->setBrush(Qt::NoBrush);
     else
-        painter_->setBrush(ToQColor(brush_.Colour()));
+        painter_->setBrush(ToQColor(Ink(brush_.Colour())));
 }
 
 bool TDC::MoveToEx(int32_t x, int32_t y, POINT* old) {
@@ -142,7 +142,8 @@ void TDC::WriteSolidLine(POINT from, POINT to) {
     const TPixelOp op = rop_ == R2_XORPEN      ? TPixelOp::Xor
                         : rop_ == R2_NOTXORPEN ? TPixelOp::NotXor
                                                : TPixelOp::Copy;
-    const QRgb rgb = qRgb(GetRValue(pen_.Colour()), GetGValue(pen_.Colour()), GetBValue(pen_.Colour()));
+    const COLORREF colour = Ink(pen_.Colour());
+    const QRgb rgb = qRgb(GetRValue(colour), GetGValue(colour), GetBValue(colour));
     const TScanLines lines{image_->bits(), image_->bytesPerLine()};
     if (!clipped_) {
         WriteLineSpans(lines, from, to, deviceRect_, rgb, op);

@@ -48,7 +48,7 @@ bool TDC::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) {
             outlined ? box.Pixels().adjusted(1, 1, -1, -1) : box.Pixels().adjusted(0, 0, -1, -1);
         if (!inside.isEmpty()) {
             ApplyRop();
-            painter_->fillRect(inside, ToQColor(brush_.Colour()));
+            painter_->fillRect(inside, ToQColor(Ink(brush_.Colour())));
         }
     }
     if (outlined) {
@@ -215,7 +215,7 @@ bool TDC::FillRect(int32_t left, int32_t top, int32_t right, int32_t bottom, con
     const DeviceBox box = Normalised(ToDevice(left, top), ToDevice(right, bottom));
     if (box.Empty() || brush.IsHollow()) return true;
     ApplyCopy();
-    painter_->fillRect(box.Pixels(), ToQColor(brush.Colour()));
+    painter_->fillRect(box.Pixels(), ToQColor(Ink(brush.Colour())));
     Drawn(box.Pixels());
     return true;
 }

@@ -69,9 +69,9 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
 
     // Text is copied whatever the raster operation, as the pens' operations do not apply to it.
     ApplyCopy();
-    painter_->setPen(ToQColor(textColour_));
+    painter_->setPen(ToQColor(Ink(textColour_)));
     if (face.angle == 0.0) {
-        if (opaque) painter_->fillRect(cell.translated(ref.x, ref.y), ToQColor(bkColour_));
+        if (opaque) painter_->fillRect(cell.translated(ref.x, ref.y), ToQColor(Ink(bkColour_)));
         painter_->drawText(QPoint(ref.x + dx, ref.y + baseline), string);
         Drawn(cell.translated(ref.x, ref.y).adjusted(-2, -2, 2, 2));
         return true;
@@ -81,7 +81,7 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
     turn.rotate(-face.angle);
     painter_->save();
     painter_->setTransform(turn, true);
-    if (opaque) painter_->fillRect(cell, ToQColor(bkColour_));
+    if (opaque) painter_->fillRect(cell, ToQColor(Ink(bkColour_)));
     painter_->drawText(QPoint(dx, baseline), string);
     painter_->restore();
     Drawn(turn.mapRect(QRectF(cell)).toAlignedRect().adjusted(-2, -2, 2, 2));

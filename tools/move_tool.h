@@ -5,7 +5,7 @@
 // The members are defined by concern:
 //   tools/move_tool.cpp         the slot operations, SetAnchor, SelectAppended
 //   tools/move_tool_drag.cpp    the rubber band, SelectInRect and the zoom window
-//   tools/move_tool_paint.cpp   PaintObject and DrawSelection
+//   tools/move_tool_paint.cpp   PaintObject, WipeObject and DrawSelection
 //   tools/move_tool_shift.cpp   MoveSelection
 //   tools/move_tool_turn.cpp    RotateSelection
 //   tools/move_tool_copy.cpp    WritePasteFile
@@ -56,8 +56,10 @@ public:
     void SetAnchor(TDC& dc, TRect& client, int32_t x, int32_t y);
     // Wipes the selection off the window by painting it in the background colour.
     void DrawSelection(TDC& dc, TRect& client, int32_t x, int32_t y);
-    // Paints one object of the document with a pen of the colour and style given.
-    void PaintObject(TDC& dc, int32_t index, COLORREF paintColour, int32_t penStyle);
+    // Paints one object of the document as the window paints it, and the same marks in the
+    // background colour. Rooms, openings and floor records are left to the next full repaint.
+    void PaintObject(TDC& dc, int32_t index);
+    void WipeObject(TDC& dc, int32_t index);
     // Moves the selection by the distance from the anchor to the point and repaints it there.
     void MoveSelection(TDC& dc, TRect& client, int32_t x, int32_t y);
     // Turns the selection by RotationStep degrees clockwise about the anchor and repaints each

@@ -2,9 +2,9 @@
 // point and painted again at its new place; the pointer follows the anchor. The document changes in
 // memory only; Enter writes it.
 #include "document/document.h"
+#include "document/program_state.h"
 #include "editing/selection_list.h"
 #include "editing/selection_shift.h"
-#include "document/program_state.h"
 #include "tools/move_tool.h"
 #include "tools/tool_geometry.h"
 
@@ -25,7 +25,7 @@ void TMoveobjtool::MoveSelection(TDC& dc, TRect& client, int32_t x, int32_t y) {
         if (!o) continue;
         const editing::RepaintPen pen = editing::ShiftObject(*o, dx, dy);
         Changed = true;
-        if (pen.paint) PaintObject(dc, e.index, pen.colour, pen.penStyle);
+        if (pen.paint) PaintObject(dc, e.index);
     }
     tools::PutCursorOnDrawingPoint(*this, dc, AnchorX, AnchorY);
 }

@@ -23,6 +23,6 @@ void TMoveobjtool::RotateSelection(TDC& dc, TRect& client, int32_t x, int32_t y)
         if (!o) continue;
         const editing::RepaintPen pen = editing::TurnObject(*o, turn, RotationStep, halfWidth);
         Changed = true;
-        if (pen.paint) PaintObject(dc, e.index, pen.colour, pen.penStyle);
+        if (pen.paint) PaintObject(dc, e.index);
     }
 }

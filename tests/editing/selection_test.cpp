@@ -101,6 +101,27 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"internal wall for the move tool", [] { return IntWall(150); }, kMove, false},
         RuleCase{"internal wall whose face is outside", [] { return IntWall(300); }, kErase, false}));
 
+struct SitePlanWallCase {
+    int32_t view, toolKind, x1;
+    bool selected;
+};
+
+class SitePlanWalls : public ::testing::TestWithParam<SitePlanWallCase> {};
+
+// The house is moved on the site plan by its external walls, each judged by its lower-left end.
+TEST_P(SitePlanWalls, OnlyTheMoveToolTakesThemThere) {
+    const SitePlanWallCase& c = GetParam();
+    const auto wall = Of<TExtwallobj>(kExtWall, 900, 10, c.x1, 20, c.view);
+    EXPECT_EQ(editing::IsSelected(*wall, kBox, c.toolKind, c.view), c.selected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Views, SitePlanWalls,
+                         ::testing::Values(SitePlanWallCase{kSitePlan, kMove, 10, true},
+                                           SitePlanWallCase{kSitePlan, kMove, 0, false},
+                                           SitePlanWallCase{kSitePlan, 15, 10, false},
+                                           SitePlanWallCase{kSitePlan, kErase, 10, false},
+                                           SitePlanWallCase{kGroundFloor, kMove, 10, false}));
+
 // Shifts by (+10, -20); the fields named move, every other keeps its value.
 constexpr int32_t dx = 10, dy = -20;
 

@@ -68,6 +68,31 @@ TEST(TurnText, StepAbove355LeavesTextAnglesButNotDimensions) {
     EXPECT_EQ(dim.value2, 920);
 }
 
+struct RoundCase {
+    int32_t kind, step;
+    RECT box, expected; // left, top, right, bottom: x1, y1, x2, y2
+};
+
+class TurnRound : public ::testing::TestWithParam<RoundCase> {};
+
+TEST_P(TurnRound, KeepsItsShapeAndTurnsItsCentre) {
+    const RoundCase& c = GetParam();
+    TObject round(kGroundFloor, c.kind, 1, 0, 0, 0, c.box.left, 0, c.box.right, 0, c.box.top, c.box.bottom,
+                  0);
+    int32_t step = c.step;
+    editing::TurnObject(round, editing::SelectionTurn(c.step, 0, 0), step, {});
+    EXPECT_EQ(round.x1, c.expected.left);
+    EXPECT_EQ(round.y1, c.expected.top);
+    EXPECT_EQ(round.x2, c.expected.right);
+    EXPECT_EQ(round.y2, c.expected.bottom);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, TurnRound,
+    ::testing::Values(RoundCase{kCircle, 50, {1000, 1845, 1845, 1000}, {1581, 248, 2426, -597}},
+                      RoundCase{kEllipse, -30, {1000, 1400, 2000, 1000}, {199, 1989, 1199, 1589}},
+                      RoundCase{kEllipse, 90, {1000, 1200, 1800, 1000}, {1200, -1000, 1000, -1800}}));
+
 TEST(TurnObject, KindsTurnTheirOwnPoints) {
     TDimensobj dim;
     dim.kind = kManualDimension;

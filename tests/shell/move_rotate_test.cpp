@@ -4,9 +4,13 @@
 #include <QCoreApplication>
 #include <QTest>
 
+#include <algorithm>
+#include <vector>
+
 #include "document/program_state.h"
 #include "platform/cursor.h"
 #include "resources/command_ids.h"
+#include "tests/shell/drawing_window_fixture.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/move_tool.h"
 
@@ -94,6 +98,48 @@ TEST_F(MoveRotate, ClickAndArrowKeyMoveTheSelectionAndEnterLocksIt) {
     EXPECT_EQ(symbol->py[2], b.y + dy);
     EXPECT_EQ(saved[6]->x1, DrawingAt(TPoint(400, 150)).x) << "the object outside stays";
     EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
+}
+
+TEST_F(MoveRotate, TheHouseMovesOnTheSitePlan) {
+    Open();
+    const POINT low = DrawingAt(TPoint(150, 200)), high = DrawingAt(TPoint(250, 100));
+    ObjectList.Add(make::ExtWall(kGroundFloor, low.x, low.y, low.x, high.y));
+    ObjectList.Add(make::ExtWall(kGroundFloor, low.x, high.y, high.x, high.y));
+    ObjectList.Add(make::ExtWall(kGroundFloor, high.x, high.y, high.x, low.y));
+    ObjectList.Add(make::ExtWall(kGroundFloor, high.x, low.y, low.x, low.y));
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+    SaveState = 0; // nothing to save before the site plan starts
+    client->CmSitePlan();
+    child = client->ActiveDrawingWindow();
+    ASSERT_EQ(CurrentView, kSitePlan);
+    const auto wallsOf = [this](int32_t view) {
+        std::vector<POINT> corners;
+        for (const auto& o : FileObjects())
+            if (o->kind == kExtWall && o->view == view) corners.push_back(POINT{o->x1, o->y1});
+        return corners;
+    };
+    const std::vector<POINT> before = wallsOf(kSitePlan);
+    ASSERT_EQ(before.size(), 4u);
+    const TPoint corner = PixelOf(before[0].x, before[0].y);
+    const TPoint far = PixelOf(before[2].x, before[2].y);
+
+    client->ProcessCommand(cmd::kMoveRotate);
+    Drag(TPoint(std::min(corner.x, far.x) - 20, std::max(corner.y, far.y) + 20),
+         TPoint(std::max(corner.x, far.x) + 20, std::min(corner.y, far.y) - 20));
+    EXPECT_EQ(dir.ReadFile("CFG/TEMP.CFG"), "4\n");
+    Click(corner);
+    Click(TPoint(corner.x + 30, corner.y - 10));
+    Key(Qt::Key_Return);
+
+    const std::vector<POINT> after = wallsOf(kSitePlan);
+    ASSERT_EQ(after.size(), 4u);
+    const POINT moved = DrawingAt(TPoint(corner.x + 30, corner.y - 10));
+    const POINT start = DrawingAt(corner);
+    for (size_t i = 0; i < after.size(); ++i) {
+        EXPECT_EQ(after[i].x - before[i].x, moved.x - start.x);
+        EXPECT_EQ(after[i].y - before[i].y, moved.y - start.y);
+    }
+    EXPECT_EQ(wallsOf(kGroundFloor)[0].x, low.x) << "the ground floor stays";
 }
 
 TEST_F(MoveRotate, APendingMoveSurvivesARepaint) {

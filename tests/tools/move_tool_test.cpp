@@ -5,15 +5,18 @@
 #include <QImage>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
+#include "document/plan_display_modes.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
 #include "platform/virtual_keys.h"
 #include "tests/platform/pixel_probe.h"
+#include "tests/support/made_objects.h"
 #include "tests/support/program_directory.h"
 #include "tools/move_tool.h"
 
@@ -203,7 +206,7 @@ TEST_F(MoveTool, ReleaseWhileMovingWipesTheOldPlaceAndPaintsTheNew) {
     ObjectList.Add(Line(100, 100, 100, 200));
     List("0 0 0\n", 1);
     TMoveobjtool tool;
-    tool.PaintObject(dc, 0, RGB(0, 0, 0), 0);
+    tool.PaintObject(dc, 0);
     ASSERT_TRUE(pixelprobe::Inked(image, 100, kH - 150));
     tool.SetAnchor(dc, client, Px(100, 100).x, Px(100, 100).y);
     tool.Mode = movestate::kMoving;
@@ -235,9 +238,9 @@ TEST_P(PaintAndWipe, WipeLeavesTheBackground) {
     }
     TMoveobjtool tool;
     tool.SelectionMade = 1;
-    tool.PaintObject(dc, 0, RGB(200, 0, 0), 0);
+    tool.PaintObject(dc, 0);
     ASSERT_GT(pixelprobe::CountInked(image), 0);
-    tool.PaintObject(dc, 0, BackgroundColour, 0);
+    tool.WipeObject(dc, 0);
     EXPECT_EQ(pixelprobe::CountInked(image), 0);
 }
 
@@ -249,7 +252,7 @@ TEST_F(MoveTool, WipeTakesOffATextAsTheWindowPaintedIt) {
     ObjectList[0]->Draw(dc);
     ASSERT_GT(pixelprobe::CountInked(image), 0);
     TMoveobjtool tool;
-    tool.PaintObject(dc, 0, BackgroundColour, 0);
+    tool.WipeObject(dc, 0);
     EXPECT_EQ(pixelprobe::CountInked(image), 0);
 }
 
@@ -260,7 +263,7 @@ TEST_F(MoveTool, TextFromWeight500IsBold) {
         image.fill(Qt::white);
         ObjectList.Flush();
         ObjectList.Add(Text(100, 100, weight, 30));
-        tool.PaintObject(dc, 0, RGB(0, 0, 0), 0);
+        tool.PaintObject(dc, 0);
         ink[weight - 499] = pixelprobe::CountInked(image);
     }
     EXPECT_GT(ink[1], ink[0] * 5 / 4);
@@ -276,7 +279,7 @@ TEST_F(MoveTool, UnsetTextScaleTakesThePenScaleAndTheSitePlanTriplesIt) {
         image.fill(Qt::white);
         ObjectList.Flush();
         ObjectList.Add(Text(10, 10, 400, 20));
-        tool.PaintObject(dc, 0, RGB(0, 0, 0), 0);
+        tool.PaintObject(dc, 0);
         height[view == kSitePlan] = pixelprobe::InkBounds(image).height();
         EXPECT_EQ(TextScale, 3);
     }
@@ -292,23 +295,139 @@ TEST_F(MoveTool, CoordinatesAreDividedTowardZero) {
     ObjectList.Add(Line(-7, 250, -7, 1000, 0));
     ObjectList.Add(Line(7, 250, 7, 1000, 0));
     TMoveobjtool tool;
-    tool.PaintObject(dc, 0, RGB(0, 0, 0), 0);
-    tool.PaintObject(dc, 1, RGB(0, 0, 0), 0);
+    tool.PaintObject(dc, 0);
+    tool.PaintObject(dc, 1);
     EXPECT_TRUE(pixelprobe::Inked(image, 9, kH - 100));
     EXPECT_TRUE(pixelprobe::Inked(image, 11, kH - 100));
     EXPECT_FALSE(pixelprobe::Inked(image, 10, kH - 100));
 }
 
-TEST_F(MoveTool, PolygonIsFilledWithTheBackgroundOnlyOnceASelectionIsListed) {
+TEST_F(MoveTool, PolygonIsOutlinedAsTheWindowShowsItWhetherOrNotASelectionIsListed) {
     ObjectList.Add(Square(100, 100, 80));
+    ObjectList[0]->colour = RGB(200, 0, 0);
     for (const int32_t made : {0, 1}) {
         image.fill(QColor(128, 128, 128));
         TMoveobjtool tool;
         tool.SelectionMade = made;
-        tool.PaintObject(dc, 0, RGB(200, 0, 0), 0);
-        EXPECT_EQ(image.pixel(140, kH - 140), made ? 0xFFFFFFFFu : 0xFF808080u);
+        tool.PaintObject(dc, 0);
+        EXPECT_EQ(image.pixel(140, kH - 140), 0xFF808080u) << "what lies inside stays";
         EXPECT_EQ(image.pixel(100, kH - 140), 0xFFC80000u);
     }
 }
+
+// A move wipes the object with the marks the window painted and paints the marks the window would:
+// afterwards the window holds exactly what a full repaint of the moved drawing shows.
+struct MovedKind {
+    const char* name;
+    std::function<std::unique_ptr<TObject>()> make; // drawing units, ZoomDivisor 5
+    int32_t displayMode = displaymode::kPlain;
+};
+
+std::unique_ptr<TObject> Dimension(int32_t orientation, int32_t x1, int32_t y1, int32_t x3, int32_t y3) {
+    // Two pieces, each from a measured end toward the middle.
+    const int32_t mx = (x1 + x3) / 2, my = (y1 + y3) / 2;
+    return std::make_unique<TDimensobj>(kGroundFloor, kAutoDimension, 1, 0, 0, 0, x1, 0, mx, 0, y1, my, 0, 1,
+                                        x3, y3, mx, my, orientation);
+}
+
+std::unique_ptr<TObject> Poly(int32_t kind, COLORREF fill) {
+    const int32_t px[4] = {1000, 1500, 1500, 1000};
+    const int32_t py[4] = {500, 500, 900, 900};
+    const int32_t none[4] = {};
+    return std::make_unique<TPolyobj>(kGroundFloor, kind, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, RGB(0, 0, 200), px,
+                                      py, py, none, 4, 0, 0, 0, 0, 0, fill);
+}
+
+std::unique_ptr<TObject> Wall(int32_t thickness2) {
+    const int32_t layers[12] = {1000, 600, 2000, 600, 1000, 640, 2000, 640, 1000, 680, 2000, 680};
+    const int32_t none[4] = {};
+    return std::make_unique<TExtwallobj>(kGroundFloor, kExtWall, 1, 0, 0, 0, 1000, 0, 2000, 0, 500, 500, 0,
+                                         100, thickness2, 0, 0, 0, 1, 1, layers, 0, 0, none);
+}
+
+class WipeAndRepaint : public MoveTool, public ::testing::WithParamInterface<MovedKind> {};
+
+TEST_P(WipeAndRepaint, LeavesWhatAFullRepaintOfTheMovedDrawingShows) {
+    ZoomDivisor = 5;
+    PlanDisplayMode = GetParam().displayMode;
+    TextScale = 2;
+    ObjectList.Add(GetParam().make());
+    ObjectList.Paint(dc, client);
+    ASSERT_GT(pixelprobe::CountInked(image), 0);
+    List("0 0 0\n", 1);
+    TMoveobjtool tool;
+    tool.SelectionMade = 1;
+    tool.SetAnchor(dc, client, 300, 150);
+    tool.Mode = movestate::kMoving;
+    TPoint to(337, 131);
+    tool.ButtonUp(dc, client, &to);
+    const QImage moved = image.copy();
+
+    image.fill(Qt::white);
+    ObjectList.Paint(dc, client);
+    int differing = 0;
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x)
+            differing += moved.pixel(x, y) != image.pixel(x, y);
+    EXPECT_EQ(differing, 0);
+}
+
+const MovedKind kMovedKinds[] = {
+    MovedKind{"Line", [] { return Line(500, 500, 2000, 1200, 2); }},
+    MovedKind{"DashedLine",
+              [] {
+                  auto l = Line(500, 500, 2000, 500);
+                  l->penStyle = 1;
+                  return l;
+              }},
+    MovedKind{"Arc",
+              [] {
+                  return std::make_unique<TArcobj>(kGroundFloor, kArc, 1, 0, 0, 0, 1000, 0, 1500, 0, 1000,
+                                                   500, 0, 1500, 750, 1000, 750);
+              }},
+    MovedKind{"Text", [] { return Text(1000, 700, 700, 20); }},
+    MovedKind{"CentredText",
+              [] {
+                  return std::make_unique<TTextobj>(kGroundFloor, kText, 1, 0, 0, 0, 1000, 0, 0, 0, 700, 0, 0,
+                                                    "2000", "Arial", 0, 1, 400, 20);
+              }},
+    MovedKind{"Ellipse", [] { return testsupport::Made<TEllipseobj>(kEllipse, 1000, 1000, 1800, 600); }},
+    MovedKind{"Circle", [] { return testsupport::Made<TCircleobj>(kCircle, 1000, 1000, 1400, 600); }},
+    MovedKind{"Rectangle",
+              [] { return testsupport::Made<TRectangleobj>(kRectangle, 1000, 1000, 1800, 600); }},
+    MovedKind{"RoundRect",
+              [] {
+                  return std::make_unique<TRndrectobj>(kGroundFloor, kRoundRect, 1, 0, 0, 0, 1000, 0, 1800, 0,
+                                                       1000, 600, 0, 60);
+              }},
+    MovedKind{"ExtWall", [] { return Wall(0); }},
+    MovedKind{"TwoLayerExtWall", [] { return Wall(40); }},
+    MovedKind{"HatchedExtWall", [] { return Wall(40); }, displaymode::kWallsHatched},
+    MovedKind{"SolidExtWall", [] { return Wall(40); }, displaymode::kWallsSolid},
+    MovedKind{"IntWall",
+              [] {
+                  const int32_t none[4] = {};
+                  return std::make_unique<TIntwallobj>(kGroundFloor, kIntWall, 1, 0, 0, 0, 1000, 0, 2000, 0,
+                                                       500, 500, 0, 50, 0, 0, 0, 0, 1, 1, 1000, 0, 550, 2000,
+                                                       550, none, 0, 0);
+              }},
+    MovedKind{"OutlineSymbol", [] { return Poly(500, RGB(0, 200, 0)); }},
+    MovedKind{"FilledSymbol", [] { return Poly(210, RGB(0, 200, 0)); }},
+    MovedKind{"OpeningPolygon", [] { return Poly(kOpeningPolygon, RGB(0, 200, 0)); }},
+    MovedKind{"Arrow",
+              [] {
+                  return std::make_unique<TArrowobj>(kGroundFloor, kAutoArrow, 1, 0, 0, 0, 1000, 0, 1800, 0,
+                                                     700, 700, 0, 1100, 730, 1100, 670, 1000, 800, 1000, 600);
+              }},
+    MovedKind{"LevelDimension0", [] { return Dimension(900, 1000, 700, 2000, 700); }},
+    MovedKind{"LevelDimension2700", [] { return Dimension(2700, 1000, 700, 2000, 700); }},
+    MovedKind{"UprightDimension0", [] { return Dimension(0, 1200, 400, 1200, 1200); }},
+    MovedKind{"UprightDimension1800", [] { return Dimension(1800, 1200, 400, 1200, 1200); }},
+    MovedKind{"UprightDimension3600", [] { return Dimension(3600, 1200, 400, 1200, 1200); }}};
+
+INSTANTIATE_TEST_SUITE_P(Kinds, WipeAndRepaint, ::testing::ValuesIn(kMovedKinds),
+                         [](const ::testing::TestParamInfo<MovedKind>& info) {
+                             return std::string(info.param.name);
+                         });
 
 } // namespace
