@@ -4,12 +4,12 @@
 
 #include "dialogs/area_dialog.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/mdi_client.h"
 #include "platform/message_box.h"
 #include "shell/child.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
-#include "document/program_state.h"
 #include "tools/line_modes.h"
 #include "tools/working_file.h"
 
@@ -20,11 +20,11 @@ constexpr int32_t kLayoutGridRefresh = 3;
 constexpr int32_t kLastAreaView = 54;
 
 // Stores the document's area in the current floor's record; a view without one (the site plan)
-// keeps it nowhere. Then the working file is rewritten.
-void StoreFloorArea(int32_t area) {
+// keeps it nowhere. Then the working file is rewritten; false when that failed.
+[[nodiscard]] bool StoreFloorArea(int32_t area) {
     const int32_t index = ObjectList.FindKind(CurrentView + kFloorRecordBase);
     if (auto* record = dynamic_cast<TInfoobj*>(ObjectList[index])) record->value = area;
-    tools::SaveWorkingFile();
+    return tools::SaveWorkingFile();
 }
 
 void ReportArea(TChild& window, int32_t area) {
@@ -42,10 +42,11 @@ void TChild::AutoDimensionAndArea(int32_t) {
     TClient& client = Client();
     TRect rc = GetClientRect();
     client.Tool->Command(1);
-    shell::CallTool(*this, [&](TDC& dc) { client.Tool->AutoDimension(dc, rc, 0, 0, 0, 111); });
+    const bool written =
+        shell::CallTool(*this, [&](TDC& dc) { client.Tool->AutoDimension(dc, rc, 0, 0, 0, 111); });
     const int32_t area = ObjectList.GetFloorArea();
-    StoreFloorArea(area);
-    ReportArea(*this, area);
+    // A failed write has been told and ends the step; what was made still reaches the screen.
+    if (written && StoreFloorArea(area)) ReportArea(*this, area);
     Invalidate(true);
 }
 
@@ -54,7 +55,7 @@ void TChild::ShowBuildingArea(int32_t kind) {
     client.ShowGuide("GUIDE: for HELP - press button if showing or press F1 key");
     if (kind != 2) return;
     const int32_t area = ObjectList.GetFloorArea();
-    StoreFloorArea(area);
+    if (!StoreFloorArea(area)) return;
     ReportArea(*this, area);
     client.ShowGuide("GUIDE: Pick drawingtool");
     client.Tool->Kind = toolkind::kPickIdle;

@@ -191,7 +191,7 @@ bool EnterPlacesMovedSelection(IdleEnterKey& enter) {
     if (CurrentView == kSitePlan) HelpContextId = 210;
     enter.ToTool(0);
     enter.Client().SelectPickTool();
-    tools::SaveWorkingFile();
+    if (!tools::SaveWorkingFile()) return true;
     enter.window.SetDatum(datummode::kShownWithBearing);
     return true;
 }

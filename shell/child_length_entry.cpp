@@ -90,8 +90,9 @@ public:
 
 private:
     TDrawingtool& Tool() const { return *client_.Tool; }
-    void KeyDown(uint key, int32_t step) {
-        CallTool(window_, [&](TDC& dc) { Tool().KeyDown(dc, rc_, key, &cursor_, step); });
+    // False when a write of the working file failed during the key (the tool has told the user).
+    bool KeyDown(uint key, int32_t step) {
+        return CallTool(window_, [&](TDC& dc) { Tool().KeyDown(dc, rc_, key, &cursor_, step); });
     }
     void AutoDimension() {
         CallTool(window_, [&](TDC& dc) { Tool().AutoDimension(dc, rc_, 0, 0, 0, 111); });
@@ -249,8 +250,10 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
     // A step off the sheet was refused with a warning: the tool never sees it, so nothing is made,
     // written or drawn.
     if (view == cursorview::kOffSheet) return;
-    KeyDown(key, step);
+    const bool written = KeyDown(key, step);
     if (view == cursorview::kScrolled) window_.Invalidate(true);
+    // The tool's write failed and was told: the step ends with nothing further made or written.
+    if (!written) return;
 
     TDrawingtool& tool = Tool();
     if (IsOutline(kind)) {
@@ -272,7 +275,7 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
             tool.Mode = roommode::kIdle;
             return;
         }
-        tools::SaveWorkingFile();
+        if (!tools::SaveWorkingFile()) return;
         if (tool.Mode == roommode::kMoveFine) {
             CallTool(window_, [&](TDC& dc) { Tool().Draw(dc, 1); });
         } else {
@@ -305,7 +308,8 @@ void EngagedStep::InternalWallFollowUp(uint key) {
     window_.DatumX = tool.X1;
     window_.DatumY = tool.Y1;
     window_.DatumMode = datummode::kShownWithBearing;
-    if (tool.PointPlaced == 1 || tool.PointPlaced == 3 || key == VK_RETURN) tools::SaveWorkingFile();
+    if ((tool.PointPlaced == 1 || tool.PointPlaced == 3 || key == VK_RETURN) && !tools::SaveWorkingFile())
+        return;
     if (ZoomDivisor == 0) return;
     if (tool.PointPlaced == 1) {
         auto finish = [this] {
@@ -368,7 +372,8 @@ void EngagedStep::LineTextStep() {
     } else if (CurrentView < kSitePlan) {
         client_.SelectPickTool();
     }
-    tools::SaveWorkingFile();
+    // The step's last change: a failed write has been told.
+    static_cast<void>(tools::SaveWorkingFile());
 }
 
 void EngagedStep::StartPointReadout() {

@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
+#include "document/program_state.h"
 #include "shell/child.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
-#include "document/program_state.h"
 #include "shell/length_prompt.h"
 #include "tools/line_modes.h"
 #include "tools/line_tool.h"
@@ -31,14 +31,16 @@ void TChild::MeasurementInput(TPoint point) {
     auto* tool = dynamic_cast<TLineobjtool*>(client.Tool.get());
     if (!tool) return;
     TRect rc = GetClientRect();
-    shell::CallTool(*this, [&](TDC& dc) { tool->AutoDimension(dc, rc, point.x, point.y, 1, 122); });
+    if (!shell::CallTool(*this, [&](TDC& dc) { tool->AutoDimension(dc, rc, point.x, point.y, 1, 122); }))
+        return;
     if (tool->Mode != linemode::kManualSecondPoint) return;
 
     const auto measurement = AskMeasurement(*this, tool->MeasuredLength());
     if (!measurement) {
         // The dimension just drawn stays, without a text; it is written now so that the next repaint,
-        // which reads the file back, does not lose it.
-        tools::SaveWorkingFile();
+        // which reads the file back, does not lose it. A failed write has been told; the tool ends
+        // either way.
+        static_cast<void>(tools::SaveWorkingFile());
         client.SelectPickTool();
         return;
     }

@@ -7,16 +7,21 @@
 
 #include "platform/window_dc.h"
 #include "shell/child.h"
+#include "tools/working_file.h"
 
 namespace shell {
 
-template <class Call> void CallTool(TChild& window, Call&& call) {
+// True when no write of the working file failed during the call; when one did, the tool has told the
+// user and the caller's step ends there.
+template <class Call> bool CallTool(TChild& window, Call&& call) {
     struct Release {
         TChild& window;
         ~Release() { window.InputDC.reset(); }
     } release{window};
+    const int failedBefore = tools::FailedWrites();
     window.InputDC = std::make_unique<TClientDC>(&window);
     call(static_cast<TDC&>(*window.InputDC));
+    return tools::FailedWrites() == failedBefore;
 }
 
 // A message box owned by the drawing window after which the mouse cursor is back where it was.

@@ -99,7 +99,11 @@ void TChild::RunToolDialog(int32_t kind) {
         return;
     }
     if (kind == kLineTextKind) {
-        tools::SaveWorkingFile();
+        // A failed write has been told; the line's step ends as if its text were cancelled.
+        if (!tools::SaveWorkingFile()) {
+            if (tool) MarkLineCancelled(*tool);
+            return;
+        }
         TLtxtdlg dialog(Client().GetHandle(), kLineTextDialogId);
         if (dialog.Execute() != IDOK) {
             if (tool) MarkLineCancelled(*tool);
@@ -121,7 +125,11 @@ void TChild::StartMultilines(int32_t kind) {
     CursorKeeper cursor;
     Client().ShowGuide("GUIDE: press Dialogue Box HELP button if you have any queries");
     if (kind == kMultilineKind) {
-        tools::SaveWorkingFile();
+        if (!tools::SaveWorkingFile()) {
+            Client().SelectPickTool();
+            cursor.PutBack();
+            return;
+        }
         Client().ShowGuide(
             "press Enter then arrow key or movecursor,press Enter on line end, press Enter on final "
             "line FIRST endpt");
@@ -177,8 +185,7 @@ int32_t TChild::CheckRotateSelection() {
 
 void TChild::StartText() {
     TDrawingtool* tool = CurrentTool();
-    if (!tool) return;
-    tools::SaveWorkingFile();
+    if (!tool || !tools::SaveWorkingFile()) return;
     TTextdlg dialog(GetHandle(), kTextDetailsDialogId);
     if (dialog.Execute() != IDOK) return;
     int32_t style = dialog.TextAlignment;

@@ -140,6 +140,6 @@ void TChild::UndoLastObject() {
 
     const RemovalBox box = RemoveLastObject(*candidate, rc.right - rc.left, rc.bottom - rc.top);
     ObjectList.ForgetSelection();
-    tools::SaveWorkingFile();
+    if (!tools::SaveWorkingFile()) return;
     RepaintRemoved(*this, rc, box);
 }

@@ -158,7 +158,8 @@ void RunExternalWallDialogs(TChild& window) {
     SaveWallSettings(window, settings);
     if (OnRoomLayout()) ReadyLayoutCrosshair(window, units);
     UpdateFloorRecord(settings);
-    tools::SaveWorkingFile();
+    // The step's last change: a failed write has been told.
+    static_cast<void>(tools::SaveWorkingFile());
 }
 
 } // namespace shell

@@ -21,6 +21,10 @@ void TChild::ExtWallStep() {
     shell::SetFloorHeights(settings);
     // A failed write has been reported; the picked wall still takes the chosen construction.
     shell::SaveWallSettings(*this, settings);
+    const int failedBefore = tools::FailedWrites();
     client.Tool->Start(settings.layer1, settings.layer2, settings.layer3);
-    tools::SaveWorkingFile();
+    // The edit tool has written the retyped wall; a failure there has been told once already.
+    if (tools::FailedWrites() != failedBefore) return;
+    // The step's last change: a failed write has been told.
+    static_cast<void>(tools::SaveWorkingFile());
 }

@@ -49,7 +49,8 @@ void FinishLayoutRooms() {
         o->view = kGroundFloor;
         changed = true;
     }
-    if (changed) tools::SaveWorkingFile();
+    // The step's last change: a failed write has been told, and the floor opens on what memory holds.
+    if (changed) static_cast<void>(tools::SaveWorkingFile());
 }
 
 // The floor already holds a drawing: it opens as it is.
@@ -94,7 +95,7 @@ void DrawOverFloorBelow(TClient& client, const UpperFloor& f) {
 void OpenUpperFloor(TClient& client, const UpperFloor& f) {
     if (DrawingState <= 1) return;
     HelpContextId = kViewsHelp;
-    shell::LeaveSitePlan(client);
+    if (!shell::LeaveSitePlan(client)) return;
     if (SaveState > 0 && !client.SaveIfModified()) return;
     PlanDisplayMode = shell::WithoutOverlay(PlanDisplayMode);
     if (ObjectList.FloorHasObjects(f.below) == 0) {
@@ -141,7 +142,7 @@ void TClient::CmGroundFloor() {
                    "FLOOR PLANS", MB_OK);
         return;
     }
-    shell::LeaveSitePlan(*this);
+    if (!shell::LeaveSitePlan(*this)) return;
     if (SaveState > 0 && !SaveIfModified()) return;
     PlanDisplayMode = shell::WithoutOverlay(PlanDisplayMode);
     if (SaveState > 0 && !SaveIfModified()) return;

@@ -28,7 +28,8 @@ bool IsAnyOf(int32_t kind, std::initializer_list<int32_t> kinds) {
 const char* DoorGuide(int32_t kind) {
     if (IsAnyOf(kind, {3, 13, 21, 24})) return "GUIDE: press enter when cursor is nearer the face wall line";
     if (IsAnyOf(kind, {5, 6, 9, 15, 16, 19})) return "GUIDE: press enter when cursor is between wall lines";
-    if (IsAnyOf(kind, {7, 10, 17, 20})) return "press enter when cursor is near to side of wall doors will hinged on";
+    if (IsAnyOf(kind, {7, 10, 17, 20}))
+        return "press enter when cursor is near to side of wall doors will hinged on";
     if (IsAnyOf(kind, {22, 23}))
         return "press enter when cursor nearer face wall line - if INWALL sliders  mark between lines";
     return nullptr;
@@ -51,7 +52,10 @@ TWindowobjtool* InstallOpeningTool(TClient& client, int32_t dialogKind) {
     // A cancelled dialog has put the Pick tool in its place.
     auto* tool = dynamic_cast<TWindowobjtool*>(client.Tool.get());
     if (!tool || tool->Kind != toolkind::kOpening) return nullptr;
-    tools::SaveWorkingFile();
+    if (!tools::SaveWorkingFile()) {
+        client.SelectPickTool();
+        return nullptr;
+    }
     return tool;
 }
 
@@ -60,7 +64,8 @@ TWindowobjtool* InstallOpeningTool(TClient& client, int32_t dialogKind) {
 void TClient::CmWindows() {
     TWindowobjtool* tool = InstallOpeningTool(*this, plandialog::kWindow);
     if (!tool) return;
-    if (IsAnyOf(tool->OpeningKind, {1, 2, 4, 11, 12})) ShowGuide("GUIDE: move to the window wall position and press enter");
+    if (IsAnyOf(tool->OpeningKind, {1, 2, 4, 11, 12}))
+        ShowGuide("GUIDE: move to the window wall position and press enter");
     tool->Dragging = 1;
 }
 

@@ -36,12 +36,13 @@ void StartSitePlan(TClient& client) {
     client.OpenViewWindow(1, ".STE");
 }
 
-void EraseSitePlan() {
+// False when the working file could not be written (the user has been told).
+bool EraseSitePlan() {
     for (int32_t i = ObjectList.count - 1; i >= 0; --i) {
         const TObject* o = ObjectList[i];
         if (o && o->view == kSitePlan) ObjectList.RemoveAt(i);
     }
-    tools::SaveWorkingFile();
+    return tools::SaveWorkingFile();
 }
 
 // The ground floor's finished rooms go back to the layout as design rooms; false when there were none.
@@ -80,14 +81,14 @@ void TClient::CmSitePlan() {
         OpenViewWindow(0, ".STE");
         return;
     }
-    EraseSitePlan();
+    if (!EraseSitePlan()) return;
     StartSitePlan(*this);
 }
 
 void TClient::CmRoomLayout() {
     if (DrawingState <= 1 || !ActiveDrawingWindow()) return;
     HelpContextId = kLayoutHelp;
-    shell::LeaveSitePlan(*this);
+    if (!shell::LeaveSitePlan(*this)) return;
     if (SaveState > 0 && !SaveIfModified()) return;
     if (!ReopenLayoutRooms()) {
         MessageBox("There was no layout view for this drawing, use FILE/NEW and select 'layout design rooms'",

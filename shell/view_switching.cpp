@@ -13,11 +13,11 @@ constexpr int32_t kCentreSitePlan = 59;
 
 namespace shell {
 
-void LeaveSitePlan(TClient& client) {
-    if (CurrentView != kSitePlan) return;
+bool LeaveSitePlan(TClient& client) {
+    if (CurrentView != kSitePlan) return true;
     client.RestoreTool(toolkind::kPick);
     client.Tool->Command(kCentreSitePlan);
-    tools::SaveWorkingFile();
+    return tools::SaveWorkingFile();
 }
 
 int32_t WithoutOverlay(int32_t mode) {

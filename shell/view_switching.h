@@ -9,7 +9,7 @@ class TClient;
 namespace shell {
 
 // On the site plan: the pick tool re-centres it and the working file is rewritten; elsewhere nothing.
-void LeaveSitePlan(TClient& client);
+[[nodiscard]] bool LeaveSitePlan(TClient& client);
 
 // The display mode without its overlay: the tens digit (wall rendering) stays, a units digit of 2 or
 // 4 becomes 0 and one of 3 becomes 1.

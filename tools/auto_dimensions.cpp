@@ -290,5 +290,6 @@ void AutoDimensionWalls(TDrawingtool& tool, TDC& dc, const RECT& client) {
     }
     if (walls > 4)
         AddDimensionTexts(tool, dc, client, s.overallOffset, s.textOrientation, s.dimensionTextHeight);
-    tools::SaveWorkingFile();
+    // The step's last change: a failed write has been told and ends the caller's step.
+    static_cast<void>(tools::SaveWorkingFile());
 }

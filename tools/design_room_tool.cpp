@@ -214,4 +214,6 @@ void TDRoomobjtool::Draw(TDC& dc, int32_t mode) {
 }
 
 // New rooms come from Start; nothing calls this slot for the design-room tool.
-void TDRoomobjtool::CreateObject(TDC&, TRect&) {}
+bool TDRoomobjtool::CreateObject(TDC&, TRect&) {
+    return true;
+}

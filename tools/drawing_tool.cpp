@@ -11,7 +11,9 @@ void TDrawingtool::BuildRoom(TDC&, TRect&, int32_t, int32_t) {}
 void TDrawingtool::KeyDown(TDC&, TRect&, uint32_t, TPoint*, int32_t) {}
 void TDrawingtool::SetText(TDC&, TRect&, TPoint*, const char*) {}
 void TDrawingtool::Char(TDC&, TRect&, uint32_t) {}
-void TDrawingtool::CreateObject(TDC&, TRect&) {}
+bool TDrawingtool::CreateObject(TDC&, TRect&) {
+    return true;
+}
 void TDrawingtool::AutoDimension(TDC&, TRect&, int32_t, int32_t, int32_t, int32_t) {}
 void TDrawingtool::ShowLengthLabel(TDC&, TRect&, int32_t, int32_t) {}
 void TDrawingtool::Command(int32_t) {}

@@ -29,7 +29,9 @@ public:
     virtual void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step);
     virtual void SetText(TDC& dc, TRect& client, TPoint* point, const char* text);
     virtual void Char(TDC& dc, TRect& client, uint32_t character);
-    virtual void CreateObject(TDC& dc, TRect& client);
+    // Makes the finished shape one drawing object and writes the working file; false when the
+    // write failed, and the step that asked ends there.
+    [[nodiscard]] virtual bool CreateObject(TDC& dc, TRect& client);
     virtual void AutoDimension(TDC& dc, TRect& client, int32_t a, int32_t b, int32_t c, int32_t code);
     virtual void ShowLengthLabel(TDC& dc, TRect& client, int32_t flag, int32_t unused);
     virtual void Command(int32_t code);

@@ -91,7 +91,8 @@ void TExtwallobjtool::CopyFloorBelowCommand() {
         DirectionCode() = DirectionFromEnds(*below);
         SnapWallEnds(1);
         SavedMode = CurrentView;
-        AddExternalWall();
+        // One message for a failed write, and no further wall copied after it.
+        if (!AddExternalWall()) return;
     }
 }
 

@@ -40,14 +40,15 @@ void TExtwallobjtool::EditWall(int32_t a, int32_t b, int32_t c) {
     case extwallmode::kDelete:
         walls::DeleteWall(ObjectList, CurrentView, index);
         ObjectList.ForgetSelection();
-        tools::SaveWorkingFile();
+        // The step's last change: a failed write has been told and ends the caller's step.
+        static_cast<void>(tools::SaveWorkingFile());
         break;
     case extwallmode::kSplit:
         SplitWall(b, c);
         break;
     case extwallmode::kChangeType:
         walls::RetypeWall(ObjectList, CurrentView, index, a, b, c);
-        tools::SaveWorkingFile();
+        if (!tools::SaveWorkingFile()) return;
         LoadFaceEnds(index);
         break;
     default:
@@ -61,7 +62,7 @@ void TExtwallobjtool::MoveWallEnd(int32_t step, int32_t u, int32_t v) {
         walls::MoveNearerEnd(ObjectList, CurrentView, index, step, u, v, Mode == extwallmode::kLengthen);
     // A wall too short for the step stays as it was, and so does the file.
     if (Dragging == walls::walledit::kTooShort) return;
-    tools::SaveWorkingFile();
+    if (!tools::SaveWorkingFile()) return;
     if (Dragging == walls::walledit::kDone) LoadFaceEnds(index);
 }
 
@@ -94,7 +95,8 @@ void TExtwallobjtool::SplitWall(int32_t u, int32_t v) {
     for (int32_t& word : AttributeBlock)
         word = 0;
     ObjectId = ++IdCounter;
-    AddExternalWall();
+    // The step's last change: a failed write has been told and ends the caller's step.
+    static_cast<void>(AddExternalWall());
 }
 
 void TExtwallobjtool::LoadFaceEnds(int32_t index) {

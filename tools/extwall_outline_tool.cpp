@@ -57,7 +57,8 @@ void TExtwallobjtool::BuildOutlineWalls() {
         BuildSideWall(sides, at);
     walls::RemoveMarkedSides(ObjectList, markingView);
     ObjectList.ForgetSelection();
-    tools::SaveWorkingFile();
+    // The step's last change: a failed write has been told and ends the caller's step.
+    static_cast<void>(tools::SaveWorkingFile());
 }
 
 void TExtwallobjtool::BuildSideWall(const std::vector<int32_t>& sides, size_t at) {

@@ -91,8 +91,8 @@ void TExtwallobjtool::FindTouchingWalls(int32_t wallIndex) {
     walls::FindTouchingWalls(ObjectList, CurrentView, wallIndex, PreviousWall, NextWall);
 }
 
-void TExtwallobjtool::AddExternalWall() {
-    if (AppendExternalWall()) tools::SaveWorkingFile();
+bool TExtwallobjtool::AddExternalWall() {
+    return !AppendExternalWall() || tools::SaveWorkingFile();
 }
 
 bool TExtwallobjtool::AppendExternalWall() {

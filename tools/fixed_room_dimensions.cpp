@@ -96,5 +96,5 @@ void TRoomobjtool::AutoDimension(TDC&, TRect&, int32_t sizeOption, int32_t width
     RoomBuilt = false;
     Kind = toolkind::kFixedRoom;
     // A failed save was told to the user; the room stays in the drawing for the next save.
-    tools::SaveWorkingFile();
+    static_cast<void>(tools::SaveWorkingFile());
 }

@@ -109,8 +109,7 @@ void TIntwallobjtool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* poin
         made = ArrowKey(dc, client, key, step, keyEnd);
     else if (key == VK_ADD)
         CapOpenEnd();
-    if (!made) return;
-    HideMetFaces(dc, client);
+    if (!made || !HideMetFaces(dc, client)) return;
     // The next segment starts where this key put the end, before the snapping moved it.
     X0 = keyEnd.x;
     Y0 = keyEnd.y;
@@ -140,8 +139,8 @@ bool TIntwallobjtool::EnterKey(TDC& dc, TRect& client, TPoint* point, POINT& key
     NewSegmentIdentity();
     Angle = EnterBearing(X0, Y0, X1, Y1);
     keyEnd = {X1, Y1};
-    CreateObject(dc, client);
-    return true;
+    // A failed write was told; the step ends with the tool where it stands.
+    return CreateObject(dc, client);
 }
 
 bool TIntwallobjtool::ArrowKey(TDC& dc, TRect& client, uint32_t key, int32_t step, POINT& keyEnd) {
@@ -153,14 +152,14 @@ bool TIntwallobjtool::ArrowKey(TDC& dc, TRect& client, uint32_t key, int32_t ste
     if (key == VK_LEFT) X1 = X0 - step, Angle = 2700;
     if (key == VK_RIGHT) X1 = X0 + step, Angle = 900;
     keyEnd = {X1, Y1};
-    CreateObject(dc, client);
+    if (!CreateObject(dc, client)) return false;
     BandShown = 0;
     return true;
 }
 
 // Where a new partition meets an internal wall, a background-coloured line over the met face hides
 // it between the partition's two faces.
-void TIntwallobjtool::HideMetFaces(TDC& dc, TRect& client) {
+bool TIntwallobjtool::HideMetFaces(TDC& dc, TRect& client) {
     const bool startMet = Mode == kStartMet || Mode == kBothMet;
     const bool endMet = Mode == kEndMet || Mode == kBothMet;
     if (startMet) AddJunction(dc, client, X0, Y0, FaceStartX, FaceStartY);
@@ -170,7 +169,7 @@ void TIntwallobjtool::HideMetFaces(TDC& dc, TRect& client) {
     }
     if (Mode >= kStartMet && Mode <= kBothMet) Mode = intwall::kDrawing;
     // Junction lines are part of the drawing: they reach the file now, not at the next edit.
-    if (startMet || endMet) tools::SaveWorkingFile();
+    return !(startMet || endMet) || tools::SaveWorkingFile();
 }
 
 void TIntwallobjtool::AddJunction(TDC& dc, TRect& client, int32_t& ax, int32_t& ay, int32_t& bx,
@@ -201,7 +200,8 @@ void TIntwallobjtool::CapOpenEnd() {
     BoxTop = Y0 = std::max(wall->y2, wall->q2y) + margin;
     BoxBottom = Y1 = std::min(wall->y2, wall->q2y) - margin;
     FreeLength() = intwall::kEndCapped;
-    tools::SaveWorkingFile();
+    // The step's last change: a failed write has been told and ends the caller's step.
+    static_cast<void>(tools::SaveWorkingFile());
 }
 
 void TIntwallobjtool::PickForDelete(TDC& dc, TRect& client, TPoint* point) {

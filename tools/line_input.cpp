@@ -146,7 +146,7 @@ void TLinetool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
     X1 = p.x;
     Y1 = p.y;
     dc.SetROP2(R2_COPYPEN);
-    CreateObject(dc, client);
+    if (!CreateObject(dc, client)) return;
     if (Mode == linemode::kLineTextDrawing) {
         const bool click = std::abs(X1 - X0) <= 2 * ZoomDivisor && std::abs(Y1 - Y0) <= 2 * ZoomDivisor;
         if (click)
@@ -209,7 +209,8 @@ void MakeMultilineCopies(TLinetool& tool, TDC& dc, TRect& client, POINT p) {
         tool.Y0 = alongY ? ay + shift : ay;
         tool.X1 = tool.X0 + dx;
         tool.Y1 = tool.Y0 + dy;
-        tool.CreateObject(dc, client);
+        // One message for a failed write, and no copy made after it.
+        if (!tool.CreateObject(dc, client)) return;
     }
 }
 
@@ -260,7 +261,7 @@ void ArrowDrawsSegment(TLinetool& tool, TDC& dc, TRect& client, uint32_t key, in
         LastOutlineEndY = tool.Y1;
         tool.Angle = key == VK_UP ? 0 : key == VK_DOWN ? 1800 : key == VK_LEFT ? 2700 : 900;
     }
-    tool.CreateObject(dc, client);
+    if (!tool.CreateObject(dc, client)) return;
     KeyEntryPhase = 2;
 }
 
@@ -274,7 +275,8 @@ void EnterPlacesStart(TLinetool& tool, TDC& dc, TRect& client, const TPoint& poi
     tool.Y0 = p.y;
     if (tool.Kind == 9) {
         tool.Draw(dc, 0);
-        tool.CreateObject(dc, client);
+        // The step's last change: a failed write has been told and ends the caller's step.
+        static_cast<void>(tool.CreateObject(dc, client));
     }
 }
 
@@ -314,7 +316,7 @@ void EnterPlacesEnd(TLinetool& tool, TDC& dc, TRect& client, const TPoint& point
     if (outline) SquareOutlineEnd(tool);
     tool.CursorX = tool.X1 / ZoomDivisor;
     tool.CursorY = tool.Y1 / ZoomDivisor;
-    tool.CreateObject(dc, client);
+    if (!tool.CreateObject(dc, client)) return;
     tool.X0 = tool.X1;
     tool.Y0 = tool.Y1;
     tool.Angle = 0;

@@ -154,7 +154,8 @@ void TextStep(TLineobjtool& tool, TDC& dc, const RECT& client, int32_t orientati
                                   LengthText(tool.MeasuredLength()));
     text->PaintInWindow(dc, client, 0);
     ObjectList.Add(std::move(text));
-    tools::SaveWorkingFile();
+    // The step's last change: a failed write has been told and ends the caller's step.
+    static_cast<void>(tools::SaveWorkingFile());
 }
 
 } // namespace

@@ -16,7 +16,7 @@ void TEraseobjtool::EraseSelection(TDC& dc, TRect& client, int32_t x, int32_t y)
     editing::RemoveListed(ObjectList, *entries);
     // The list's indices would now name other objects.
     ObjectList.ForgetSelection();
-    // A failed write has been reported; the erase stands in memory and goes with the next save.
-    tools::SaveWorkingFile();
+    // A failed write has been told and ends the step: the file keeps the objects.
+    if (!tools::SaveWorkingFile()) return;
     Mode = movestate::kErased;
 }

@@ -24,11 +24,12 @@ int32_t RoundHundredths(double x) {
 
 namespace {
 
-// Shows the new object at once, hands it to the document and rewrites the working file.
-void PaintAppendAndSave(std::unique_ptr<TObject> object, TDC& dc, TRect& client) {
+// Shows the new object at once, hands it to the document and rewrites the working file; false when
+// the write failed.
+bool PaintAppendAndSave(std::unique_ptr<TObject> object, TDC& dc, TRect& client) {
     object->PaintInWindow(dc, client, 0);
     ObjectList.Add(std::move(object));
-    tools::SaveWorkingFile();
+    return tools::SaveWorkingFile();
 }
 
 bool PointsDiffer(const TDrawingtool& t) {
@@ -42,76 +43,85 @@ bool LineGuard(const TDrawingtool& t) {
 
 } // namespace
 
-void TLineobjtool::CreateObject(TDC& dc, TRect& client) {
-    if (!LineGuard(*this)) return;
-    PaintAppendAndSave(std::make_unique<TLineobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
-                                                  SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour, Angle,
-                                                  CursorY),
-                       dc, client);
-    if (Kind == 51) return;
+bool TLineobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (!LineGuard(*this)) return true;
+    if (!PaintAppendAndSave(std::make_unique<TLineobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
+                                                       SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour,
+                                                       Angle, CursorY),
+                            dc, client))
+        return false;
+    if (Kind == 51) return true;
     PointPlaced = (Kind == toolkind::kLine || Kind == toolkind::kOutline) ? 1 : 0;
+    return true;
 }
 
-void TTextobjtool::CreateObject(TDC& dc, TRect& client) {
-    if (TextBuffer[0] == '\0') return;
+bool TTextobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (TextBuffer[0] == '\0') return true;
     SIZE extent{};
     dc.GetTextExtentPoint(TextBuffer, static_cast<int32_t>(std::strlen(TextBuffer)), &extent);
     // A vertical text centred on the clicked point.
     if (TextStyle() == 1 && TextAngle() == 2700) Y0 -= extent.cx / 2;
-    PaintAppendAndSave(std::make_unique<TTextobj>(CurrentView, Kind, 1, 0, ObjectId, SegmentLength, X0, Aux1,
-                                                  X1, 0, Y0, Y1, Colour, TextBuffer,
-                                                  ObjectList.DefaultFontName, TextAngle(), TextStyle(),
-                                                  DefaultTextWeight, DefaultTextHeight),
-                       dc, client);
+    if (!PaintAppendAndSave(std::make_unique<TTextobj>(CurrentView, Kind, 1, 0, ObjectId, SegmentLength, X0,
+                                                       Aux1, X1, 0, Y0, Y1, Colour, TextBuffer,
+                                                       ObjectList.DefaultFontName, TextAngle(), TextStyle(),
+                                                       DefaultTextWeight, DefaultTextHeight),
+                            dc, client))
+        return false;
     PointPlaced = 0;
+    return true;
 }
 
-void TArcobjtool::CreateObject(TDC& dc, TRect& client) {
-    if (!PointsDiffer(*this)) return;
-    PaintAppendAndSave(std::make_unique<TArcobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
-                                                 SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour, ArcStartX,
-                                                 ArcStartY, ArcEndX, ArcEndY),
-                       dc, client);
+bool TArcobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (!PointsDiffer(*this)) return true;
+    return PaintAppendAndSave(std::make_unique<TArcobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
+                                                        SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour,
+                                                        ArcStartX, ArcStartY, ArcEndX, ArcEndY),
+                              dc, client);
 }
 
-void TEllipseobjtool::CreateObject(TDC& dc, TRect& client) {
-    if (!PointsDiffer(*this)) return;
-    PaintAppendAndSave(std::make_unique<TEllipseobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
-                                                     SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour),
-                       dc, client);
+bool TEllipseobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (!PointsDiffer(*this)) return true;
+    if (!PaintAppendAndSave(std::make_unique<TEllipseobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
+                                                          SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour),
+                            dc, client))
+        return false;
     PointPlaced = 0;
+    return true;
 }
 
-void TCircleobjtool::CreateObject(TDC& dc, TRect& client) {
-    if (!PointsDiffer(*this)) return;
+bool TCircleobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (!PointsDiffer(*this)) return true;
     // The keyed small circle of kind 18 is stored as an ordinary circle.
     const int32_t kind = Kind == 18 ? toolkind::kCircle : Kind;
-    PaintAppendAndSave(std::make_unique<TCircleobj>(CurrentView, kind, PenWidth, LineStyle, ObjectId,
-                                                    SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour),
-                       dc, client);
+    if (!PaintAppendAndSave(std::make_unique<TCircleobj>(CurrentView, kind, PenWidth, LineStyle, ObjectId,
+                                                         SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour),
+                            dc, client))
+        return false;
     PointPlaced = 0;
+    return true;
 }
 
-void TRectangleobjtool::CreateObject(TDC& dc, TRect& client) {
-    if (!PointsDiffer(*this)) return;
-    PaintAppendAndSave(std::make_unique<TRectangleobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
-                                                       SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour),
-                       dc, client);
+bool TRectangleobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (!PointsDiffer(*this)) return true;
+    return PaintAppendAndSave(std::make_unique<TRectangleobj>(CurrentView, Kind, PenWidth, LineStyle,
+                                                              ObjectId, SegmentLength, X0, Aux1, X1, Aux2, Y0,
+                                                              Y1, Colour),
+                              dc, client);
 }
 
-void TRndrectobjtool::CreateObject(TDC& dc, TRect& client) {
-    if (!PointsDiffer(*this)) return;
-    PaintAppendAndSave(std::make_unique<TRndrectobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
-                                                     SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour,
-                                                     CornerRadius()),
-                       dc, client);
+bool TRndrectobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (!PointsDiffer(*this)) return true;
+    return PaintAppendAndSave(std::make_unique<TRndrectobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
+                                                            SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour,
+                                                            CornerRadius()),
+                              dc, client);
 }
 
-void TExtwallobjtool::CreateObject(TDC&, TRect&) {
+bool TExtwallobjtool::CreateObject(TDC&, TRect&) {
     SnapWallEnds(1);
     PenWidth = 1;
     LineStyle = 0;
-    if (!LineGuard(*this)) return;
+    if (!LineGuard(*this)) return true;
     int32_t layerPoints[12];
     for (int32_t i = 0; i < 6; ++i) {
         layerPoints[2 * i] = LayerEndX[i];
@@ -121,7 +131,7 @@ void TExtwallobjtool::CreateObject(TDC&, TRect&) {
         CurrentView, Kind, PenWidth, LineStyle, ObjectId, SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour,
         LayerThickness1, LayerThickness2, LayerThickness3, ExtraSetting1, ExtraSetting2, 1, Angle,
         layerPoints, WallValue1, WallValue2, AttributeBlock));
-    tools::SaveWorkingFile();
+    if (!tools::SaveWorkingFile()) return false;
     // Painted by the caller's repaint.
     PointPlaced = 1;
     // A wall turned round to fit the outline is stored so; the keyed outline goes on from the end
@@ -130,20 +140,22 @@ void TExtwallobjtool::CreateObject(TDC&, TRect&) {
         std::swap(X0, X1);
         std::swap(Y0, Y1);
     }
+    return true;
 }
 
-void TIntwallobjtool::CreateObject(TDC& dc, TRect& client) {
+bool TIntwallobjtool::CreateObject(TDC& dc, TRect& client) {
     SnapWallEnds(1);
     PenWidth = 1;
     LineStyle = 0;
-    if (!LineGuard(*this)) return;
+    if (!LineGuard(*this)) return true;
     auto wall = std::make_unique<TIntwallobj>(
         CurrentView, Kind, PenWidth, LineStyle, ObjectId, ObjectId, X0, Aux1, X1, Aux2, Y0, Y1, Colour,
         Thickness, WallSettings[0], WallSettings[1], WallSettings[2], WallSettings[3], 1, Angle, FaceStartX,
         FaceAux, FaceStartY, FaceEndX, FaceEndY, AttributeBlock, WallValue1, WallValue2);
     TObject* shown = wall.get();
     ObjectList.Add(std::move(wall));
-    tools::SaveWorkingFile();
+    if (!tools::SaveWorkingFile()) return false;
     shown->PaintInWindow(dc, client, 0);
     PointPlaced = 1;
+    return true;
 }

@@ -51,7 +51,9 @@ void TWindowobjtool::PlaceOpening(TDC& dc, TRect& client, int32_t step) {
     }
     PenWidth = 1;
     PaintFrom(first, dc, client);
-    tools::SaveWorkingFile();
+    // The step's last change: a failed write has been told and ends the caller's step; the tool
+    // takes its own kind back either way.
+    static_cast<void>(tools::SaveWorkingFile());
     Kind = keptKind;
 }
 

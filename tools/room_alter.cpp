@@ -43,7 +43,7 @@ void TDRoomobjtool::Command(int32_t roomIndex) {
     }
     // A failed write has been reported to the user; the re-opened room stays in the document and
     // reaches the file with the next save, so the listing goes on.
-    tools::SaveWorkingFile();
+    static_cast<void>(tools::SaveWorkingFile());
     Mode = roommode::kIdle;
     ListRoomContents();
 }

@@ -61,7 +61,8 @@ void TTexttool::SetText(TDC& dc, TRect& client, TPoint* point, const char* text)
     TextLength = static_cast<int32_t>(n);
     ++IdCounter;
     SegmentLength = IdCounter;
-    CreateObject(dc, client);
+    // The step's last change: a failed write has been told and ends the caller's step.
+    static_cast<void>(CreateObject(dc, client));
 }
 
 void TTexttool::Char(TDC& dc, TRect& client, uint32_t character) {
@@ -81,7 +82,7 @@ void TTexttool::Char(TDC& dc, TRect& client, uint32_t character) {
         EraseTyped(dc, client);
         Colour = PenColour;
         TextLength = static_cast<int32_t>(std::strlen(TextBuffer));
-        CreateObject(dc, client);
+        if (!CreateObject(dc, client)) return;
         TextLength = 0;
         TypedCount = 0;
         // The next character starts a new text; the one just made must not be created twice.

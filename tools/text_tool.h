@@ -32,5 +32,5 @@ private:
 class TTextobjtool : public TTexttool {
 public:
     TTextobjtool() { Kind = toolkind::kText; }
-    void CreateObject(TDC& dc, TRect& client) override;
+    bool CreateObject(TDC& dc, TRect& client) override;
 };

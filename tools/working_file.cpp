@@ -8,6 +8,14 @@
 
 namespace tools {
 
+namespace {
+int failedWrites = 0;
+} // namespace
+
+int FailedWrites() {
+    return failedWrites;
+}
+
 bool SaveWorkingFile() {
     if (ObjectList.WriteDrawingFile(filemode::kWorking) == FileResult::Ok) {
         // The working file now differs from the saved copy, however the edit was made, so leaving
@@ -16,6 +24,7 @@ bool SaveWorkingFile() {
         return true;
     }
     SaveState = 1;
+    ++failedWrites;
     const std::string text = "The drawing could not be written to " +
                              ObjectList.DrawingFilePath(filemode::kWorking) +
                              ".\nThe file keeps its previous contents.";

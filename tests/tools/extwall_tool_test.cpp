@@ -27,7 +27,7 @@ protected:
             static_cast<int32_t>(std::hypot(static_cast<double>(x2 - x1), static_cast<double>(y2 - y1)));
         tool.DirectionCode() = side;
         tool.SnapWallEnds(1);
-        tool.AddExternalWall();
+        EXPECT_TRUE(tool.AddExternalWall());
         return Wall(ObjectList.count - 1);
     }
     static const TExtwallobj& Wall(int32_t index) {
