@@ -80,6 +80,8 @@ void OpenUpperFloor(TClient& client, const UpperFloor& f) {
     if (DrawingState <= 1) return;
     HelpContextId = kViewsHelp;
     shell::LeaveSitePlan(client);
+    // Refused for want of the floor below, the layout stays as it is.
+    if (ObjectList.FloorHasObjects(f.below) != 0) shell::ReturnLayoutRoomsOnLeaving();
     if (SaveState > 0 && !client.SaveIfModified()) return;
     PlanDisplayMode = shell::WithoutOverlay(PlanDisplayMode);
     if (ObjectList.FloorHasObjects(f.below) == 0) {

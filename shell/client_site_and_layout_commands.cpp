@@ -62,6 +62,7 @@ bool ReopenLayoutRooms() {
 
 void TClient::CmSitePlan() {
     if (DrawingState <= 1) return;
+    shell::ReturnLayoutRoomsOnLeaving();
     if (SaveState > 0 && !SaveIfModified()) return;
     HelpContextId = kViewsHelp;
     InstallPickTool(*this);

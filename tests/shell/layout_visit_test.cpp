@@ -10,7 +10,7 @@
 
 namespace {
 
-enum class Way { GroundFloor, New, Open, Exit };
+enum class Way { GroundFloor, New, Open, Exit, SitePlan, FirstFloor };
 enum class Before { Nothing, Edit, SaveAndEdit };
 
 struct VisitCase {
@@ -22,11 +22,12 @@ struct VisitCase {
 
 class LayoutVisit : public FileCommandsTest, public ::testing::WithParamInterface<VisitCase> {
 protected:
-    // SMITH, saved: an outside wall and one finished room on the ground floor.
+    // SMITH, saved: an outside wall and one finished room on the ground floor, a wall on the first.
     void OpenFinishedDrawing() {
         ObjectList.SetDrawingName("SMITH");
         testsupport::AddStartingFloorRecords(ObjectList);
         ObjectList.Add(make::ExtWall(kGroundFloor, 1000, 1000, 9000, 1000));
+        ObjectList.Add(make::ExtWall(kFirstFloor, 1000, 1000, 9000, 1000));
         auto room = std::make_unique<TRoomobj>();
         room->view = kGroundFloor;
         room->kind = kFinishedRoom;
@@ -68,6 +69,12 @@ TEST_P(LayoutVisit, LeavesTheRoomsFinishedOnDisk) {
     case Way::Exit:
         client->ProcessCommand(cmd::kExit);
         break;
+    case Way::SitePlan:
+        client->ProcessCommand(cmd::kSitePlan);
+        break;
+    case Way::FirstFloor:
+        client->ProcessCommand(cmd::kFirstFloor);
+        break;
     }
     EXPECT_EQ(Count({kGroundFloor, kFinishedRoom}, filemode::kWorking), 1);
     EXPECT_EQ(Count({kRoomLayout, kDesignRoom}, filemode::kWorking), 0);
@@ -79,6 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
                       VisitCase{"New", Way::New, Before::Nothing, 0},
                       VisitCase{"Open", Way::Open, Before::Nothing, 0},
                       VisitCase{"Exit", Way::Exit, Before::Nothing, 0},
+                      VisitCase{"SitePlan", Way::SitePlan, Before::Nothing, 0},
+                      VisitCase{"FirstFloor", Way::FirstFloor, Before::Nothing, 0},
                       VisitCase{"GroundFloorAfterAnEditSaved", Way::GroundFloor, Before::Edit, IDOK},
                       VisitCase{"ExitAfterAnEditDeclined", Way::Exit, Before::Edit, IDNO},
                       VisitCase{"GroundFloorDecliningAnEditAfterASave", Way::GroundFloor, Before::SaveAndEdit,
