@@ -20,7 +20,7 @@ void LeaveSitePlan(TClient& client);
 // designed). False when a write failed (the user was told).
 bool ReturnLayoutRooms();
 
-// The same when leaving the drawing from the room layout; elsewhere nothing.
+// The same while on the room layout, as another view or drawing takes its place; elsewhere nothing.
 void ReturnLayoutRoomsOnLeaving();
 
 // The display mode without its overlay: the tens digit (wall rendering) stays, a units digit of 2 or
