@@ -66,6 +66,12 @@ int32_t RoomPartitionThickness(int32_t view, int32_t metricUnits, int32_t otherw
     return ReadRoomPartitions(metricUnits)[static_cast<size_t>(field)];
 }
 
+int32_t FloorPartitionThickness(int32_t view, int32_t metricUnits) {
+    constexpr size_t kLastField = 2;
+    const int32_t field = PartitionField(view);
+    return ReadRoomPartitions(metricUnits)[field < 0 ? kLastField : static_cast<size_t>(field)];
+}
+
 NewRoomOptions ReadNewRoomOptions() {
     NewRoomOptions o;
     pl::ScanSettings(CfgPath("NEWRM.CFG"), ShippedSettings("NEWRM.CFG"), "%d %d", &o.sizeOption,

@@ -23,6 +23,9 @@ std::array<int32_t, 3> ReadRoomPartitions(int32_t metricUnits);
 [[nodiscard]] bool WriteRoomPartitions(int32_t metricUnits, const std::array<int32_t, 3>& values);
 // The thickness of the view's field, or `otherwise` on a view with no field.
 int32_t RoomPartitionThickness(int32_t view, int32_t metricUnits, int32_t otherwise);
+// The thickness of the partitions rooms get on a floor: the view's field, the last field on a floor
+// with none of its own (the fourth level, the footing plan).
+int32_t FloorPartitionThickness(int32_t view, int32_t metricUnits);
 
 // --- Options of the next design room ---
 enum class RoomSizeOption : int32_t { None = 0, BothOld = 1, Both = 2, Horizontal = 3, Vertical = 4 };

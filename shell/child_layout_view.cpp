@@ -29,12 +29,13 @@ std::string MetricReport(const LayoutRect& r) {
 std::string ImperialReport(const LayoutRect& r) {
     const int32_t wi = r.width / 24;
     const int32_t li = r.length / 24;
-    const auto area = static_cast<float>(static_cast<int64_t>(wi) * li / 144);
+    // Whole inches each way, but the area keeps its fraction of a square foot.
+    const double area = static_cast<double>(static_cast<int64_t>(wi) * li) / 144.0;
     char text[200];
     std::snprintf(text, sizeof text,
                   "width %d ft %d inches,length %d ft %d inches, Internal House Area (Rectangle)%.2f sq.ft, "
                   "click Extwall icon when Layout finished",
-                  wi / 12, wi % 12, li / 12, li % 12, static_cast<double>(area));
+                  wi / 12, wi % 12, li / 12, li % 12, area);
     return text;
 }
 

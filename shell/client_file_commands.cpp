@@ -16,6 +16,7 @@
 #include "platform/message_box.h"
 #include "shell/child.h"
 #include "shell/client.h"
+#include "shell/view_switching.h"
 #include "tools/drawing_tool.h"
 
 namespace {
@@ -105,10 +106,13 @@ void TClient::CmExit() {
         RestoreTool(toolkind::kLine);
         if (Tool && Tool->Kind == toolkind::kLine) Tool->Command(kCentreSitePlan);
     }
+    shell::ReturnLayoutRoomsOnLeaving();
     if (ObjectList.count > 4) {
         // A save that failed keeps the program running, so the user can try again.
         if ((SaveState == 1 || SaveState == kAutoSaveOn) && !SaveIfModified()) return;
     }
+    // Declining brought back the saved copy, which may have been saved on the layout.
+    shell::ReturnLayoutRoomsOnLeaving();
     ObjectList.Flush();
     if (HelpMode == helpmode::kPages) {
         HtmlHelpA(nullptr, nullptr, HH_CLOSE_ALL, 0);

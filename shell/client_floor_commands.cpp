@@ -14,7 +14,6 @@
 #include "shell/view_switching.h"
 #include "tools/line_tool.h"
 #include "tools/wall_tools.h"
-#include "tools/working_file.h"
 
 namespace {
 
@@ -37,21 +36,6 @@ constexpr UpperFloor kFirst{kFirstFloor, kGroundFloor, ".PL1",
 constexpr UpperFloor kSecond{kSecondFloor, kFirstFloor, ".PL2",
                              "You should draw the first floor, then the second floor",
                              "Will the outside dimensions be the same as the first floor?"};
-
-// The layout's design rooms become the ground floor's finished rooms; the file is rewritten when any
-// changed.
-void FinishLayoutRooms() {
-    bool changed = false;
-    for (int32_t i = 0; i < ObjectList.count; ++i) {
-        TObject* o = ObjectList[i];
-        if (!o || o->kind != kDesignRoom || o->view != kRoomLayout) continue;
-        o->kind = kFinishedRoom;
-        o->view = kGroundFloor;
-        changed = true;
-    }
-    // The step's last change: a failed write has been told, and the floor opens on what memory holds.
-    if (changed) static_cast<void>(tools::SaveWorkingFile());
-}
 
 // The floor already holds a drawing: it opens as it is.
 void ShowExistingFloor(TClient& client, const UpperFloor& f) {
@@ -96,6 +80,8 @@ void OpenUpperFloor(TClient& client, const UpperFloor& f) {
     if (DrawingState <= 1) return;
     HelpContextId = kViewsHelp;
     if (!shell::LeaveSitePlan(client)) return;
+    // Refused for want of the floor below, the layout stays as it is.
+    if (ObjectList.FloorHasObjects(f.below) != 0) shell::ReturnLayoutRoomsOnLeaving();
     if (SaveState > 0 && !client.SaveIfModified()) return;
     PlanDisplayMode = shell::WithoutOverlay(PlanDisplayMode);
     if (ObjectList.FloorHasObjects(f.below) == 0) {
@@ -143,10 +129,13 @@ void TClient::CmGroundFloor() {
         return;
     }
     if (!shell::LeaveSitePlan(*this)) return;
+    // The rooms go back before the save question, so whatever is saved holds them on the ground floor.
+    if (!shell::ReturnLayoutRooms()) return;
     if (SaveState > 0 && !SaveIfModified()) return;
     PlanDisplayMode = shell::WithoutOverlay(PlanDisplayMode);
     if (SaveState > 0 && !SaveIfModified()) return;
-    FinishLayoutRooms();
+    // Declining brought back the saved copy, which may have been saved on the layout.
+    if (!shell::ReturnLayoutRooms()) return;
     CurrentView = kGroundFloor;
     OpenViewWindow(0, ".PLN");
     Tool->Kind = toolkind::kPick;

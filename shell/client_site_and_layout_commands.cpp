@@ -3,6 +3,7 @@
 // design rooms, and the floor area shows the areas stored with the floors.
 #include <memory>
 
+#include "document/checked_file.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/message_box.h"
@@ -62,6 +63,7 @@ bool ReopenLayoutRooms() {
 
 void TClient::CmSitePlan() {
     if (DrawingState <= 1) return;
+    shell::ReturnLayoutRoomsOnLeaving();
     if (SaveState > 0 && !SaveIfModified()) return;
     HelpContextId = kViewsHelp;
     InstallPickTool(*this);
@@ -95,7 +97,8 @@ void TClient::CmRoomLayout() {
                    "LAYOUT DESIGN ROOMS", MB_OK);
         return;
     }
-    if (!tools::SaveWorkingFile()) return;
+    // Showing the rooms on the layout changes nothing of the drawing: leaving turns them back.
+    if (!WriteOrTell(ObjectList, filemode::kWorking)) return;
     ObjectList.Flush();
     CurrentView = kRoomLayout;
     OpenViewWindow(0, ".LYT");

@@ -12,6 +12,7 @@
 #include "platform/file_io.h"
 #include "platform/message_box.h"
 #include "shell/client.h"
+#include "shell/view_switching.h"
 
 namespace {
 
@@ -23,7 +24,10 @@ constexpr int32_t kFirstFloorRecord = 32000;
 bool LeaveCurrentDrawing(TClient& client) {
     // A window that refuses to close keeps its drawing exactly as it is.
     if (DrawingState > 1 && !client.CloseChildren()) return false;
+    shell::ReturnLayoutRoomsOnLeaving();
     if (ObjectList.count > 4 && SaveState > 0 && !client.SaveIfModified()) return false;
+    // Declining brought back the saved copy, which may have been saved on the layout.
+    shell::ReturnLayoutRoomsOnLeaving();
     HelpContextId = kFileContext;
     ObjectList.Flush();
     // No window is open and the document is empty: nothing may write it over a drawing now.

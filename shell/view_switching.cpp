@@ -1,5 +1,7 @@
 #include "shell/view_switching.h"
 
+#include "document/checked_file.h"
+#include "document/document.h"
 #include "document/objects.h"
 #include "document/program_state.h"
 #include "shell/client.h"
@@ -18,6 +20,27 @@ bool LeaveSitePlan(TClient& client) {
     client.RestoreTool(toolkind::kPick);
     client.Tool->Command(kCentreSitePlan);
     return tools::SaveWorkingFile();
+}
+
+bool ReturnLayoutRooms() {
+    if (ObjectList.FloorHasObjects(kGroundFloor) == 0) return true;
+    bool changed = false;
+    for (int32_t i = 0; i < ObjectList.count; ++i) {
+        TObject* o = ObjectList[i];
+        if (!o || o->kind != kDesignRoom || o->view != kRoomLayout) continue;
+        o->kind = kFinishedRoom;
+        o->view = kGroundFloor;
+        changed = true;
+    }
+    if (!changed) return true;
+    if (!WriteOrTell(ObjectList, filemode::kWorking)) return false;
+    // Unmodified, the saved copy is this drawing, perhaps saved while on the layout: it gets its rooms
+    // back as well, so declining a later save question cannot bring back the layout rooms.
+    return SaveState == 1 || WriteOrTell(ObjectList, filemode::kScratch);
+}
+
+void ReturnLayoutRoomsOnLeaving() {
+    if (CurrentView == kRoomLayout) (void)ReturnLayoutRooms(); // a failed write has been told
 }
 
 int32_t WithoutOverlay(int32_t mode) {

@@ -8,10 +8,10 @@
 #include "document/document.h"
 #include "document/program_state.h"
 #include "rooms/fixed_room_settings.h"
+#include "rooms/room_settings.h"
 #include "rooms/room_sides.h"
 #include "tools/dimension_settings.h"
 #include "tools/intwall_object.h"
-#include "tools/partition_settings.h"
 #include "tools/room_tools.h"
 
 namespace {
@@ -357,7 +357,8 @@ void LoadPartitionSettings(TRoomobjtool& t) {
     const IntwallSettings s = ReadIntwallSettings();
     t.Aux1 = t.Aux2 = t.FaceAux = s.height;
     std::copy(s.settings.begin(), s.settings.end(), t.WallSettings);
-    t.Thickness = ReadPartitionThickness(MetricUnits == 0 ? 0 : 1);
+    // The floor's room partitions, which the free-space scan has left room for, as finishing builds.
+    t.Thickness = FloorPartitionThickness(CurrentView, MetricUnits);
 }
 
 // The room touches the nearer face on each axis and keeps its size.

@@ -14,8 +14,6 @@ namespace {
 
 constexpr int32_t kFar = 300000;
 constexpr int32_t kNone = 0;
-// Floor 53 has no field of its own in the partition file: it takes the last one.
-constexpr size_t kLastPartitionField = 2;
 
 struct Bound {
     int32_t at;
@@ -111,12 +109,6 @@ void Visit(Search& s, const TObject& o, int32_t t, int32_t i) {
     }
 }
 
-int32_t FreeSpaceThickness() {
-    const int32_t field = PartitionField(CurrentView);
-    const auto values = ReadRoomPartitions(MetricUnits);
-    return values[field < 0 ? kLastPartitionField : static_cast<size_t>(field)];
-}
-
 // Midway counts as nearer the left (top): the room needs a corner to start from.
 int32_t NearerSide(int32_t toFirst, int32_t toSecond) {
     return toFirst <= toSecond ? fixedroom::kNearerLeft : fixedroom::kNearerRight;
@@ -126,7 +118,7 @@ int32_t NearerSide(int32_t toFirst, int32_t toSecond) {
 
 void TRoomobjtool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
     if (Kind != toolkind::kFixedRoom || point == nullptr) return;
-    const int32_t t = FreeSpaceThickness();
+    const int32_t t = FloorPartitionThickness(CurrentView, MetricUnits);
     LeftBound = RightBound = TopBound = BottomBound = 0;
     int32_t lx = 0, ly = 0;
     ClientToDrawing(nullptr, dc, client, point->x, point->y, &lx, &ly);

@@ -41,11 +41,12 @@ void TDRoomobjtool::Command(int32_t roomIndex) {
         // The later steps of the alter road address the room through PickedIndex.
         PickedIndex = roomIndex - RemoveGeneratedParts(roomIndex, room->group, room->view);
     }
-    // A failed write has been reported to the user; the re-opened room stays in the document and
-    // reaches the file with the next save, so the listing goes on.
-    static_cast<void>(tools::SaveWorkingFile());
     Mode = roommode::kIdle;
     ListRoomContents();
+    // Written once, with the carried walls marked: the next repaint reads the file back, and a wall
+    // unmarked there would catch the room when it snaps. A failed write has been reported to the
+    // user; the re-opened room stays in the document and reaches the file with the next save.
+    static_cast<void>(tools::SaveWorkingFile());
 }
 
 void TDRoomobjtool::ListRoomContents() {

@@ -12,15 +12,6 @@
 
 namespace {
 
-// The partition file holds floors 50 to 52; the fourth level and the footing plan take the last.
-constexpr size_t kUpperFloorField = 2;
-
-int32_t FloorPartitionThickness(int32_t view, int32_t metricUnits) {
-    const auto values = ReadRoomPartitions(metricUnits);
-    const int32_t field = PartitionField(view);
-    return values[field < 0 ? kUpperFloorField : static_cast<size_t>(field)];
-}
-
 // A mask line stops one inch or 25 mm short of each partition face.
 int32_t MaskInset(int32_t metricUnits) {
     return metricUnits == 1 ? 25 : 24;

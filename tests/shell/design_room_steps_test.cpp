@@ -215,18 +215,35 @@ TEST_F(DesignRoomSteps, CommandOnTheWrongViewOrFloorIsRefused) {
     }
 }
 
-TEST_F(DesignRoomSteps, ImperialRectangleReportGivesFeetInchesAndSquareFeet) {
+struct ImperialCase {
+    const char* name;
+    int32_t width, length; // of two rooms side by side, in 1/24 inch
+    const char* sizes;
+};
+
+class ImperialReport : public DesignRoomSteps, public ::testing::WithParamInterface<ImperialCase> {};
+
+TEST_P(ImperialReport, GivesFeetInchesAndSquareFeet) {
+    const ImperialCase& c = GetParam();
     MetricUnits = 0;
-    OpenLayout(Objects(Room(0, 2880, 1800, 0), Room(1800, 2880, 3600, 0)));
+    OpenLayout(Objects(Room(0, c.length, 1800, 0), Room(1800, c.length, c.width, 0)));
     child->DatumMode = 1;
     child->ExternalRectangleSize(0);
-    EXPECT_EQ(Guide(),
-              "width 12 ft 6 inches,length 10 ft 0 inches, Internal House Area (Rectangle)125.00 sq.ft, "
-              "click Extwall icon when Layout finished");
+    EXPECT_EQ(Guide(), std::string(c.sizes) + " sq.ft, click Extwall icon when Layout finished");
     EXPECT_EQ(child->DatumMode, 4);
     EXPECT_EQ(child->DatumX, 0);
-    EXPECT_EQ(child->DatumY, 2880);
+    EXPECT_EQ(child->DatumY, c.length);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, ImperialReport,
+    ::testing::Values(ImperialCase{"WholeSquareFeet", 3600, 2880,
+                                   "width 12 ft 6 inches,length 10 ft 0 inches, Internal House Area "
+                                   "(Rectangle)125.00"},
+                      ImperialCase{"FractionOfASquareFoot", 7344, 2832,
+                                   "width 25 ft 6 inches,length 9 ft 10 inches, Internal House Area "
+                                   "(Rectangle)250.75"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DesignRoomSteps, LayoutGridToggles) {
     OpenLayout();

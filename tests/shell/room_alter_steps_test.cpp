@@ -1,6 +1,9 @@
 // Alter Finished Room as a user meets it: a click re-opens the room, a drag moves it with what lies
 // inside.
 #include <memory>
+#include <QCoreApplication>
+#include <QTest>
+#include <QTimer>
 #include <string>
 
 #include "document/program_state.h"
@@ -58,5 +61,52 @@ TEST_F(RoomAlterSteps, ClickReopensTheRoomAndADragTakesTheTextAlong) {
     EXPECT_EQ(text->x1 - (corner.x + 2000), b.x - a.x);
     EXPECT_EQ(text->y1 - (corner.y + 2000), b.y - a.y);
 }
+
+// A wall inside a re-opened room travels with it and never catches it: a press inside the room, a
+// repaint while the button is held (it reads the working file back) and a release where it was
+// pressed leave room and wall where they stood, the wall still marked as carried.
+struct CarriedWallCase {
+    const char* name;
+    int32_t group; // the room's own wall, or a neighbouring room's partition
+};
+
+class CarriedWall : public RoomAlterSteps, public ::testing::WithParamInterface<CarriedWallCase> {
+protected:
+    void PressRepaintRelease(const TPoint& at) {
+        QWidget* view = View();
+        QTest::mouseMove(view, QPoint(at.x, at.y));
+        QTimer::singleShot(0, view, [this, view, at] {
+            child->Invalidate(true);
+            child->UpdateWindow();
+            QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(at.x, at.y));
+        });
+        QTest::mousePress(view, Qt::LeftButton, {}, QPoint(at.x, at.y));
+        QCoreApplication::processEvents();
+    }
+};
+
+TEST_P(CarriedWall, StaysPutAndMarkedThroughAClickWithARepaint) {
+    OpenWithFinishedRoom();
+    const int32_t x = corner.x + 70; // 50 thick, its faces 20 and 70 inside the room's left side
+    ObjectList.Add(std::make_unique<TIntwallobj>(
+        kGroundFloor, kIntWall, 1, 0, 9, GetParam().group, x, 0, x, 0, corner.y + 2500, corner.y + 500, 0, 50,
+        0, 0, 0, 0, 1, 1800, x - 50, 0, corner.y + 2500, x - 50, corner.y + 500, kNoAttr, 0, 0));
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+    client->CmAlterRoom();
+    PressRepaintRelease(PixelOf(corner.x + 2000, corner.y + 1000));
+
+    const auto room = FileObject(kReopenedRoom);
+    const auto wall = FileObject(kIntWall);
+    ASSERT_TRUE(room && wall) << ui.Log();
+    EXPECT_EQ(room->x1, corner.x);
+    EXPECT_EQ(room->y2, corner.y);
+    EXPECT_EQ(wall->x1, x);
+    EXPECT_EQ(wall->aux1, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Walls, CarriedWall,
+                         ::testing::Values(CarriedWallCase{"OwnInternalWall", 7},
+                                           CarriedWallCase{"NeighboursPartition", G + 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

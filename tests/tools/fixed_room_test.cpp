@@ -216,6 +216,40 @@ TEST_F(FixedRoom, OpenCornerIsClosedByBothFirstFacesAndMasksStopShortOfTheFaces)
     }
 }
 
+// The floor's room-partition thickness builds the partitions, whatever Draw Internal Wall is set to,
+// as finishing a room does.
+struct ThicknessCase {
+    int32_t metric;
+    const char* roomFile;
+    const char* roomValues;
+    const char* wallFile;
+    const char* wallValue;
+    int32_t thickness;
+};
+
+class FloorThickness : public FixedRoom, public ::testing::WithParamInterface<ThicknessCase> {};
+
+TEST_P(FloorThickness, BuildsThePartitions) {
+    const ThicknessCase& c = GetParam();
+    MetricUnits = c.metric;
+    dir.WriteFile(std::string("CFG/") + c.roomFile, c.roomValues);
+    dir.WriteFile(std::string("CFG/") + c.wallFile, c.wallValue);
+    Box(LeftWall);
+    ClickAt(2000, 2000);
+    Build(3000, 2000);
+    const auto walls = Added(kIntWall, 4);
+    ASSERT_EQ(walls.size(), 2u);
+    for (const TObject* wall : walls)
+        EXPECT_EQ(dynamic_cast<const TIntwallobj&>(*wall).thickness, c.thickness);
+    EXPECT_EQ(walls[0]->x1, 4000 + c.thickness); // the right partition's outer face
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Units, FloorThickness,
+    ::testing::Values(ThicknessCase{1, "RMPTNM.CFG", "150 100 100", "PTNM.CFG", "100", 150},
+                      ThicknessCase{0, "RMPTNI.CFG", "144 96 96", "PTNI.CFG", "96", 144},
+                      ThicknessCase{1, "RMPTNM.CFG", "100 100 100", "PTNM.CFG", "75", 100}));
+
 TEST_F(FixedRoom, LabelSitsAtTheCentreFromTheNearerCorner) {
     Box(LeftWall);
     ClickAt(4000, 2000); // nearer the right
