@@ -123,6 +123,8 @@ TEST_P(ShakyOutlineStart, FirstWallKeepsItsBearingAndTheHouseCloses) {
     const double bearing = std::atan2(first.x2 - first.x1, first.y2 - first.y1) * 1800 / M_PI;
     EXPECT_NEAR(first.direction, std::fmod(bearing + 3600, 3600), 1);
     const TExtwallobj& top = *walls[walls.size() - 4]; // the 12000 wall keyed first
+    // The closing wall's inner line meets the top wall's at the first corner of the house.
+    EXPECT_EQ(std::pair(walls.back()->p2x, walls.back()->p2y), std::pair(top.p1x, top.p1y));
     for (const TExtwallobj* w : walls) {
         const int32_t xs[6] = {w->p1x, w->p2x, w->p3x, w->p4x, w->p5x, w->p6x};
         const int32_t ys[6] = {w->p1y, w->p2y, w->p3y, w->p4y, w->p5y, w->p6y};
