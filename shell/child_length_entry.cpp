@@ -396,8 +396,20 @@ void EngagedStep::ClosingTest() {
     if (count < 3) return;
     const TObject* last = ObjectList[ObjectList.count - 1];
     auto near = [](int32_t a, int32_t b) { return std::abs(a - b) < ZoomDivisor; };
-    const bool closed = (near(first->x1, last->x2) && near(first->y1, last->y2)) ||
-                        (near(first->x2, last->x1) && near(first->y2, last->y1));
+    auto meetsAnother = [&](int32_t x, int32_t y) {
+        for (int32_t i = 0; i < ObjectList.count; ++i) {
+            const TObject* o = ObjectList[i];
+            if (!o || o == last || o->kind != kind || o->view != CurrentView) continue;
+            if ((near(o->x1, x) && near(o->y1, y)) || (near(o->x2, x) && near(o->y2, y))) return true;
+        }
+        return false;
+    };
+    // Walls may also close on a wall other than the first: a short wall slipped in at the start of
+    // the outline leaves the house's first corner on the wall after it.
+    const bool closed =
+        (near(first->x1, last->x2) && near(first->y1, last->y2)) ||
+        (near(first->x2, last->x1) && near(first->y2, last->y1)) ||
+        (kind == toolkind::kExtWall && meetsAnother(last->x1, last->y1) && meetsAnother(last->x2, last->y2));
     if (!closed) return;
 
     Tool().PointPlaced = 0;

@@ -55,7 +55,7 @@ void TExtwallobjtool::SnapWallEnds(int32_t snap) {
     walls::SnappedWalls met{kNoObject, kNoObject, false};
     WithWork(*this, [&](walls::ExtWallWork& w) {
         if (snap <= 0) return;
-        met = walls::SnapToWallEnds(w, ObjectList, CurrentView, 3 * ZoomDivisor);
+        met = walls::SnapToWallEnds(w, ObjectList, CurrentView, 3 * ZoomDivisor, DirectionCode());
         if (met.start == kNoObject && met.end == kNoObject)
             met.reversed = walls::OrderByDirection(w, DirectionCode());
     });

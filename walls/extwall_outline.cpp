@@ -155,7 +155,11 @@ void OutlineOrthoJoin(ExtWallWork& w, TExtwallobj& other, int32_t code) {
         OrthoFreeEnd(w, atStart);
         return;
     }
-    if (difference != 900 && difference != 2700) return; // folding back: nothing to corner
+    if (difference != 900 && difference != 2700) {
+        // Folding back: nothing to corner, but the end still gets its lines.
+        OrthoFreeEnd(w, atStart);
+        return;
+    }
 
     const int32_t cx = atStart ? w.x1 : w.x2;
     const int32_t cy = atStart ? w.y1 : w.y2;
@@ -285,6 +289,11 @@ void JoinCorner(ExtWallWork& w, TExtwallobj& other, int32_t code) {
         return;
     }
     if (IsSquareBearing(w.angle) && IsSquareBearing(other.direction)) {
+        // The square join moves the other wall's corner points from where they stand: start them
+        // from a free end, whatever corner that end had before.
+        ExtWallWork o = LoadWall(other);
+        OutlineFree(o, atStart ? kFinishEnd : kStartEnd);
+        StoreLayerPoints(o, other);
         OutlineOrthoJoin(w, other, code);
         return;
     }

@@ -51,7 +51,7 @@ void OutlineObliqueFree(ExtWallWork& w, int32_t ends);
 void OutlineFree(ExtWallWork& w, int32_t ends);
 
 // The corner of two square walls (codes 1 and 2). Perpendicular walls meet at their layer lines;
-// walls in line give this wall a free end; walls folding back are left alone.
+// walls in line or folding back give this wall a free end and leave the other alone.
 void OutlineOrthoJoin(ExtWallWork& w, TExtwallobj& other, int32_t code);
 // The corner mitred along its bisector (codes 1, 2, 10, 20); a corner is always the pair 1 then 10,
 // or 2 then 20.

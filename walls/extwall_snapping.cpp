@@ -26,11 +26,47 @@ void MoveWall(ExtWallWork& w, int32_t dx, int32_t dy) {
     w.y2 += dy;
 }
 
-void ReverseWall(ExtWallWork& w, SnappedWalls& walls) {
+void TurnRound(ExtWallWork& w) {
     std::swap(w.x1, w.x2);
     std::swap(w.y1, w.y2);
-    std::swap(walls.start, walls.end);
     w.angle = w.angle < 1800 ? w.angle + 1800 : w.angle - 1800;
+}
+
+bool SharesAnEnd(const TObject& a, const TObject& b) {
+    return (a.x1 == b.x1 && a.y1 == b.y1) || (a.x1 == b.x2 && a.y1 == b.y2) ||
+           (a.x2 == b.x1 && a.y2 == b.y1) || (a.x2 == b.x2 && a.y2 == b.y2);
+}
+
+// A wall of the view that meets no other at either end: only the outward side ordered its ends.
+bool StandsAlone(const TList& document, int32_t view, int32_t index) {
+    const TObject* wall = document[index];
+    for (int32_t i = 0; i < document.count; ++i) {
+        const TObject* o = document[i];
+        if (i == index || !o || o->kind != kExtWall || o->view != view) continue;
+        if (SharesAnEnd(*wall, *o)) return false;
+    }
+    return true;
+}
+
+// How far a wall runs across the outward side: along x when the outside is up or down, along y when
+// it is left or right. The further it runs, the surer its own order of the ends.
+int64_t RunAcrossOutside(const ExtWallWork& w, int32_t directionCode) {
+    const bool sideways = directionCode == 2 || directionCode == 4;
+    return sideways ? std::llabs(static_cast<int64_t>(w.y2) - w.y1)
+                    : std::llabs(static_cast<int64_t>(w.x2) - w.x1);
+}
+
+// Turns a wall of the document round, with square-cut free ends, ready to lead into a new wall.
+void TurnRoundInDocument(TExtwallobj& wall) {
+    ExtWallWork o = LoadWall(wall);
+    TurnRound(o);
+    OutlineFree(o, kBothEnds);
+    wall.x1 = o.x1;
+    wall.y1 = o.y1;
+    wall.x2 = o.x2;
+    wall.y2 = o.y2;
+    wall.direction = o.angle;
+    StoreLayerPoints(o, wall);
 }
 
 // Rounds a non-negative length through hundredths: a fraction of 0.05 or more goes up.
@@ -42,7 +78,8 @@ int32_t RoundUpFromFiveHundredths(double value) {
 
 } // namespace
 
-SnappedWalls SnapToWallEnds(ExtWallWork& w, const TList& document, int32_t view, int32_t tolerance) {
+SnappedWalls SnapToWallEnds(ExtWallWork& w, TList& document, int32_t view, int32_t tolerance,
+                            int32_t directionCode) {
     SnappedWalls met{kNoObject, kNoObject, false};
     for (int32_t i = 0; i < document.count; ++i) {
         const TObject* o = document[i];
@@ -68,36 +105,46 @@ SnappedWalls SnapToWallEnds(ExtWallWork& w, const TList& document, int32_t view,
     const TObject* after = met.end == kNoObject ? nullptr : document[met.end];
     const bool startOnStart = before->x1 == w.x1 && before->y1 == w.y1;
     const bool endAgainst = !after || (after->x2 == w.x2 && after->y2 == w.y2);
-    if (startOnStart && endAgainst) {
-        ReverseWall(w, met);
-        met.reversed = true;
+    if (!startOnStart || !endAgainst) return met;
+    // Unless the wall met is a lone first wall shorter than the new wall's run across the outward
+    // side (a slip of the pointer between two Enters, or a short angled corner): that wall says less
+    // about which way round the outline goes, so it is the one turned round, to lead into the new
+    // wall, and the outline keeps the order the user keys.
+    TExtwallobj* lone = ExternalWallAt(document, met.start);
+    const bool sideKnown = directionCode >= 1 && directionCode <= 4;
+    if (!after && lone && sideKnown && StandsAlone(document, view, met.start)) {
+        if (RunAcrossOutside(w, directionCode) > StraightLength(lone->x1, lone->y1, lone->x2, lone->y2)) {
+            TurnRoundInDocument(*lone);
+            return met;
+        }
     }
+    TurnRound(w);
+    std::swap(met.start, met.end);
+    met.reversed = true;
     return met;
 }
 
 bool OrderByDirection(ExtWallWork& w, int32_t directionCode) {
     bool exchange = false;
-    int32_t bearing = w.angle;
     switch (directionCode) {
     case 1:
-        exchange = w.x1 > w.x2, bearing = 900;
+        exchange = w.x1 > w.x2;
         break;
     case 2:
-        exchange = w.y2 > w.y1, bearing = 1800;
+        exchange = w.y2 > w.y1;
         break;
     case 3:
-        exchange = w.x2 > w.x1, bearing = 2700;
+        exchange = w.x2 > w.x1;
         break;
     case 4:
-        exchange = w.y1 > w.y2, bearing = 0;
+        exchange = w.y1 > w.y2;
         break;
     default:
         return false;
     }
     if (!exchange) return false;
-    std::swap(w.x1, w.x2);
-    std::swap(w.y1, w.y2);
-    w.angle = bearing;
+    // Turned round, the wall keeps its own line: an angled wall stays angled.
+    TurnRound(w);
     return true;
 }
 

@@ -24,12 +24,14 @@ struct SnappedWalls {
 // tests in the order start-start, start-end, end-start, end-end. The wall met by the new start is
 // the start wall, the one met by the new end the end wall (a later wall replacing an earlier one).
 // A new start lying on a wall's start means the new wall runs against the outline: it is reversed
-// so that its end meets that wall's start.
-SnappedWalls SnapToWallEnds(ExtWallWork& w, const TList& document, int32_t view, int32_t tolerance);
+// so that its end meets that wall's start; but a lone wall shorter than the new wall's run across the
+// outward side (directionCode as for OrderByDirection) is turned round instead, in the document.
+SnappedWalls SnapToWallEnds(ExtWallWork& w, TList& document, int32_t view, int32_t tolerance,
+                            int32_t directionCode);
 
 // Orders the ends of a wall that met no other, so that its layer lines lie away from the outward
-// side (1 up, 2 right, 3 down, 4 left); the bearing is set only when the ends are exchanged. True
-// when they were.
+// side (1 up, 2 right, 3 down, 4 left); exchanged ends turn the wall's own bearing round. True when
+// they were.
 bool OrderByDirection(ExtWallWork& w, int32_t directionCode);
 
 // Bottom and top of a wall on `view` from the four storey heights; other views keep them.

@@ -61,9 +61,5 @@ bool FindWallCorner(const TList& document, int32_t view, int32_t zoomDivisor, in
 }
 
 void FindWallCorner(TList& document, int32_t& x, int32_t& y) {
-    int32_t cx = 0;
-    int32_t cy = 0;
-    if (!FindWallCorner(document, CurrentView, ZoomDivisor, cx, cy)) return;
-    x = cx;
-    y = cy;
+    FindWallCorner(document, CurrentView, ZoomDivisor, x, y);
 }

@@ -11,7 +11,6 @@ class TList;
 // Both 0, and false, when there is nothing to measure.
 bool FindWallCorner(const TList& document, int32_t view, int32_t zoomDivisor, int32_t& x, int32_t& y);
 
-// The same on CurrentView at ZoomDivisor for the drawing window, which leaves x and y as they were
-// when there is nothing to measure: a DATUM the user placed on a drawing without walls survives the
-// repaint.
+// The same on CurrentView at ZoomDivisor for the drawing window: (0, 0) when there is nothing to
+// measure, so the reference of walls since erased does not linger.
 void FindWallCorner(TList& document, int32_t& x, int32_t& y);

@@ -221,6 +221,24 @@ TEST_F(DrawingWindow, SetDatumResetsTheReadOutOnFloorsOnly) {
     EXPECT_EQ(child->DatumMode, 3);
 }
 
+// The DATUM reference is the top-left corner of the walls; with the walls erased it is the origin
+// again, not the corner of walls that are gone.
+TEST_F(DrawingWindow, DatumReferenceReturnsToTheOriginOnceTheWallsAreGone) {
+    Open();
+    std::vector<std::unique_ptr<TObject>> walls;
+    walls.push_back(make::ExtWall(kGroundFloor, Cx() - 3001, Cy() + 2003, Cx() + 3000, Cy() + 2003));
+    WriteDrawing(std::move(walls));
+    DrawingState = 2;
+    Repaint();
+    EXPECT_EQ(child->DatumX, (Cx() - 3001) / ZoomDivisor * ZoomDivisor);
+    EXPECT_EQ(child->DatumY, (Cy() + 2003) / ZoomDivisor * ZoomDivisor);
+
+    WriteDrawing(LineAcrossCentre());
+    Repaint();
+    EXPECT_EQ(child->DatumX, 0);
+    EXPECT_EQ(child->DatumY, 0);
+}
+
 TEST_F(DrawingWindow, NudgeMovesThePointerOnePixelForArrowsOnly) {
     Open();
     SetCursorPos(200, 200);

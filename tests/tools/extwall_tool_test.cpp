@@ -155,6 +155,17 @@ TEST_F(ExtWallTool, UnjoinedWallIsOrderedAwayFromItsOutwardSide) {
     EXPECT_EQ(w.direction, 900);
 }
 
+// An angled wall stored square by an older program (bearing 900 on a short diagonal) met end to
+// start still gives the new wall every line at that end, never a point left at 0.
+TEST_F(ExtWallTool, WallMeetingAMisstoredAngledWallGetsAllItsLines) {
+    const int32_t none[12] = {}, attr[4] = {};
+    ObjectList.Add(std::make_unique<TExtwallobj>(kGroundFloor, kExtWall, 1, 0, 1, 70, 1000, 0, 1050, 0, 1000,
+                                                 950, 0, 110, 55, 110, 0, 0, 1, 900, none, 0, 0, attr));
+    const TExtwallobj& w = Build(6000, 1000, 1000, 1000, 2700, 3);
+    EXPECT_EQ(std::vector<int32_t>({w.p2x, w.p2y, w.p4x, w.p4y, w.p6x, w.p6y}),
+              std::vector<int32_t>({1000, 1110, 1000, 1165, 1000, 1275}));
+}
+
 // A wall made from a marked inner-face line: each end moves out along its corner's bisector by the
 // wall's thickness, and the length follows the moved ends.
 TEST_F(ExtWallTool, TrimmedEndsLieOnTheOuterFaceCorners) {
