@@ -1,10 +1,12 @@
 #include "platform/help.h"
 
 #include <cstdio>
+#include <QApplication>
 #include <QFileInfo>
 #include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
+#include <QWindow>
 
 #include "platform/module_path.h"
 #include "platform/test_script.h"
@@ -32,6 +34,18 @@ std::string HexCommand(uint32_t command) {
     return text;
 }
 
+// A modal dialog blocks every other top-level window, the help window too, and its Help button is
+// there to be read while the dialog waits. The window system lets a window through when it belongs to
+// the modal one, so the help window is made a transient of the dialog for as long as that waits: it
+// still stands on its own (the dialog's end does not close it) and is freed again when the dialog goes.
+void BelongToWaitingDialog(QTextBrowser* window) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == window) return;
+    if (!window->windowHandle()) window->winId();
+    QWindow* handle = window->windowHandle();
+    if (handle) handle->setTransientParent(modal ? modal->windowHandle() : nullptr);
+}
+
 // Shows a page in the one help window; a missing page is reported in the window itself.
 // The window stands on its own, so it outlives the dialog whose Help button opened it.
 QTextBrowser* ShowPage(const std::string& page) {
@@ -42,6 +56,10 @@ QTextBrowser* ShowPage(const std::string& page) {
         state.window->setObjectName("help");
         state.window->setOpenLinks(true);
         state.window->resize(640, 480);
+        // A followed link is the page shown now.
+        QObject::connect(state.window, &QTextBrowser::sourceChanged, state.window, [](const QUrl& source) {
+            if (source.isLocalFile()) State().page = source.fileName().toStdString();
+        });
     }
     QTextBrowser* window = state.window;
     window->setWindowTitle("Help");
@@ -56,6 +74,7 @@ QTextBrowser* ShowPage(const std::string& page) {
     state.page = page;
     // A scripted run never shows windows; the page is still loaded so tests can read it.
     if (!pl::script::Enabled()) {
+        BelongToWaitingDialog(window);
         window->show();
         window->raise();
     }

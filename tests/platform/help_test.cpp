@@ -1,8 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <QTextBrowser>
+#include <set>
 
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QWindow>
+
+#include "platform/dialog.h"
+#include "platform/dialog_template.h"
 #include "platform/help.h"
+#include "platform/when_modal.h"
 #include "tests/support/program_directory.h"
 #include "tests/support/scripted_ui.h"
 
@@ -66,5 +75,80 @@ TEST(Help, WinHelpMapsContextsThroughTheProgramsTable) {
     EXPECT_EQ(pl::CurrentHelpPage(), "content.htm");
     EXPECT_TRUE(ui.LogContains("WinHelp \"tvwhlp.hlp\" command=0x1 data=200 page=\"file.htm\""));
     pl::SetWinHelpPageMap(nullptr);
+    pl::CloseHelpWindow();
+}
+
+namespace {
+
+constexpr int32_t kHelpingDialog = 90011;
+
+// A dialog whose Help button opens a page, as every dialog of the program does.
+class HelpingDialog : public TDialog {
+public:
+    HelpingDialog() : TDialog(nullptr, kHelpingDialog) {}
+    void CmHelp() override { HtmlHelpA(this, "tvhelp.chm::/first.htm>wind", HH_DISPLAY_TOPIC, 0); }
+};
+
+// The windows a modal window blocks now: the window system's close box does nothing on them.
+class BlockWatch : public QObject {
+public:
+    BlockWatch() { qApp->installEventFilter(this); }
+    ~BlockWatch() override { qApp->removeEventFilter(this); }
+    bool Blocked(QWidget* widget) const { return blocked_.count(widget->windowHandle()) > 0; }
+    bool eventFilter(QObject* target, QEvent* event) override {
+        if (event->type() == QEvent::WindowBlocked) blocked_.insert(target);
+        if (event->type() == QEvent::WindowUnblocked) blocked_.erase(target);
+        return false;
+    }
+
+private:
+    std::set<QObject*> blocked_;
+};
+
+QPoint InWindow(QWidget* widget, QPoint point) {
+    return widget->mapTo(widget->window(), point);
+}
+
+} // namespace
+
+// The page a dialog's Help button opens scrolls, follows a link and closes while the dialog waits.
+TEST(Help, PageOpenedFromADialogStaysUsableWhileTheDialogWaits) {
+    testsupport::ProgramDirectory dir;
+    dir.WriteFile("help/first.htm",
+                  "<html><body><p><a href=\"second.htm\">Second page</a></p></body></html>");
+    std::string longPage = "<html><body>";
+    for (int line = 0; line < 200; ++line)
+        longPage += "<p>Line " + std::to_string(line) + "</p>";
+    dir.WriteFile("help/second.htm", longPage + "</body></html>");
+    pl::SetHelpProgramDirectory(dir.Path());
+    pl::RegisterDialogTemplate(kHelpingDialog, {"new drawing",
+                                                {{IDOK, pl::ControlKind::PushButton, "OK"},
+                                                 {IDHELP, pl::ControlKind::PushButton, "Help"}}});
+    HelpingDialog dialog;
+    BlockWatch watch;
+    bool followed = false, scrolled = false, closed = false, dialogWaits = false;
+    pl::whenModal<HelpingDialog>([&](HelpingDialog* shown) {
+        shown->findChild<QPushButton*>(QString::number(IDHELP))->click();
+        QTextBrowser* help = pl::HelpWindow();
+        ASSERT_NE(help, nullptr);
+        QWindow* window = help->windowHandle();
+        QTextCursor link(help->document());
+        link.setPosition(help->document()->find("Second page").selectionStart() + 3);
+        QTest::mouseClick(window, Qt::LeftButton, {},
+                          InWindow(help->viewport(), help->cursorRect(link).center()));
+        followed = pl::CurrentHelpPage() == "second.htm";
+        QScrollBar* bar = help->verticalScrollBar();
+        QTest::mouseClick(window, Qt::LeftButton, {},
+                          InWindow(bar, {bar->width() / 2, bar->height() * 3 / 4}));
+        scrolled = bar->value() > 0;
+        closed = !watch.Blocked(help) && help->close();
+        dialogWaits = shown->isVisible();
+        shown->PressButton(IDOK);
+    });
+    EXPECT_EQ(dialog.Execute(), IDOK);
+    EXPECT_TRUE(followed);
+    EXPECT_TRUE(scrolled);
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(dialogWaits);
     pl::CloseHelpWindow();
 }
