@@ -109,6 +109,10 @@ void TDialog::PressButton(int32_t id) {
     Dispatch(id);
 }
 
+bool TDialog::AnswersOnlyByButtons() const {
+    return Control(IDNO) != nullptr && Control(IDCANCEL) == nullptr;
+}
+
 void TDialog::reject() {
     Dispatch(IDCANCEL);
 }
@@ -124,7 +128,7 @@ void TDialog::Dispatch(int32_t id) {
             CmOk();
             break;
         case IDCANCEL:
-            CmCancel();
+            if (!AnswersOnlyByButtons()) CmCancel();
             break;
         case IDNO:
             CmNo();

@@ -40,6 +40,8 @@ public:
 
     // Button handlers. CmOk closes with IDOK through the validators; CmCancel (the Cancel button,
     // Escape and the close box) closes with IDCANCEL; CmNo closes with IDNO; CmHelp does nothing.
+    // A Yes/No question without a Cancel button never reaches CmCancel: there Escape and the close
+    // box do nothing, so a stray key cannot pick an answer the user did not choose.
     virtual void CmOk();
     virtual void CmCancel();
     virtual void CmNo();
@@ -61,7 +63,8 @@ public:
 
     // The control with the given id (its Qt object name is the decimal id); null when absent.
     QWidget* Control(int32_t id) const;
-    // Acts as if the push button id had been clicked (IDCANCEL also works without a Cancel button).
+    // Acts as if the push button id had been clicked (IDCANCEL, as Escape, also works without a Cancel
+    // button, except on a Yes/No question).
     void PressButton(int32_t id);
     // True once CloseWindow/Destroy has ended the dialog.
     bool HasEnded() const { return ended_; }
@@ -81,6 +84,8 @@ private:
     int ExecuteScripted();
     void ApplyScriptedValue(int32_t id, const std::string& value);
     void Dispatch(int32_t id);
+    // A No button and no Cancel button: only the buttons answer.
+    bool AnswersOnlyByButtons() const;
 
     int32_t resId_;
     bool setUp_ = false;

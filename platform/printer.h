@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "platform/print_dialog.h"
 
@@ -29,6 +30,10 @@ public:
     // Each page the printout has is one sheet: the printer's own copy count is not applied on top.
     // False when the dialog was cancelled or the printer (or PDF file) could not be started.
     bool Print(QWidget* parent, TPrintout& printout, bool prompt = false);
+    // Prints the printouts as one job, each one's pages after the pages of the one before: printed
+    // to a PDF file, the file holds them all in this order. False when the printer (or PDF file)
+    // could not be started.
+    bool Print(const std::vector<TPrintout*>& printouts);
 
 private:
     TApplication* Application;

@@ -74,6 +74,12 @@ void TWindow::RegisterClass() {
     ClassRecord = it->second;
 }
 
+void TWindow::SetClassBackground(COLORREF colour) {
+    auto found = ClassRegistry().find(GetClassName());
+    if (found != ClassRegistry().end()) found->second.Background = colour;
+    ClassRecord.Background = colour;
+}
+
 pl::detail::ClientView* TWindow::MakeClientView(QWidget* parent) {
     pl::detail::ClientView* view = nullptr;
     QWidget* pane = pl::detail::MakeClientPane(this, parent, &view);

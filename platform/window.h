@@ -67,6 +67,9 @@ public:
     virtual void GetWindowClass(WNDCLASS& wc) { (void)wc; }
     // The class record in force for this window (after Create).
     const WNDCLASS& GetClassRecord() const { return ClassRecord; }
+    // Changes the class's background, as setting the class's background brush does: windows of the
+    // class made from now on take it, and this window erases with it from its next repaint.
+    void SetClassBackground(COLORREF colour);
 
     // Commands from menus and buttons. ProcessCommand runs a handler and says whether there was one;
     // EnableCommand runs the enabler (or notes the handler) and says whether the window knows the

@@ -115,7 +115,7 @@ int32_t TList::AddScaleCaption(int32_t scale, int32_t showScale) {
     const int32_t g =
         static_cast<int32_t>(static_cast<float>(off.offset2) * static_cast<float>(scale) / perScale);
     const int32_t y = titleY < wallY ? titleY - 2 * g : wallY - (4 * g + off.offset3);
-    const std::string text = showScale == 1 ? pl::Format("scale %d : 1", scale) : std::string();
+    const std::string text = showScale == 1 ? pl::Format("scale 1 : %d", scale) : std::string();
     // Centred under the anchor text in its font, else on the sheet in the default font.
     const int32_t x = anchor != nullptr ? anchor->x1 : SheetCentreX();
     Add(CentredText(floor, kText, x, y, text.c_str(), anchor != nullptr ? anchor->fontName : DefaultFontName,

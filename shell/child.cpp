@@ -87,6 +87,8 @@ void TChild::InitSettings() {
 
 void TChild::SetupWindow() {
     TMDIChild::SetupWindow();
+    // The class keeps the background of the first window made; the colour may have changed since.
+    SetClassBackground(BackgroundColour);
     SetupScrolling();
     SyncScrollOrigin(0);
 }

@@ -91,6 +91,8 @@ void TChild::RunToolDialog(int32_t kind) {
         ObjectList.Paint(*InputDC, client);
         InputDC.reset();
         CurrentView = view;
+        // The grid lines of a layout view go over the document.
+        LayoutGridRefresh();
         if (written) {
             ObjectList.Flush();
             (void)ReadOrTell(ObjectList,

@@ -27,6 +27,16 @@ void ReportUnsaved(TClient& client, const char* what) {
     ::MessageBox(client.GetHandle(), text.c_str(), "SETTINGS", MB_OK | MB_ICONEXCLAMATION);
 }
 
+// A new background shows at once in every open drawing window, so that a wipe drawn in it never
+// leaves a ghost on the old one.
+void ApplyBackground(TClient& client) {
+    client.SetBkgndColor(BackgroundColour);
+    for (TMDIChild* window : client.GetChildren()) {
+        window->SetClassBackground(BackgroundColour);
+        window->Invalidate(true);
+    }
+}
+
 } // namespace
 
 void TClient::ChooseColour(int32_t which) {
@@ -58,7 +68,10 @@ void TClient::ChooseColour(int32_t which) {
                                 : initial;
     // A cancelled dialog gives back the colour it started from, so nothing changes.
     if (which == 1 || which == 3) PenColour = colour;
-    if (which == 2) BackgroundColour = colour;
+    if (which == 2 && colour != BackgroundColour) {
+        BackgroundColour = colour;
+        ApplyBackground(*this);
+    }
     if (which == 5) SelectColour = colour;
     // The pen colour of choice 1 lasts for this run only; the others are kept for the next.
     if ((which == 3 || which == 5) && !shell::WriteScreenColours(dir)) ReportUnsaved(*this, "colours");

@@ -1,8 +1,9 @@
 // File Print and Printer Setup: the floors of a drawing printed to scale, one printout per floor
 // and one page per copy, through the job list CFG/PRNTLST.CFG.
 #include <cstdio>
-#include <QPrinter>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "dialogs/new_drawing_dialog.h"
 #include "dialogs/print_plan_dialog.h"
@@ -44,25 +45,6 @@ bool ChooseDrawingToPrint(TClient& client) {
     return true;
 }
 
-// Printed to a PDF file, every job after the first would replace the file of the one before: each
-// later job gets a file of its own beside it, "plan-2.pdf", "plan-3.pdf" and so on.
-class PdfFileOfJob {
-public:
-    PdfFileOfJob(QPrinter& printer, int32_t job) : printer_(printer), chosen_(printer.outputFileName()) {
-        if (job == 0 || printer.outputFormat() != QPrinter::PdfFormat || chosen_.isEmpty()) return;
-        QString base = chosen_;
-        if (base.endsWith(".pdf", Qt::CaseInsensitive)) base.chop(4);
-        printer.setOutputFileName(base + "-" + QString::number(job + 1) + ".pdf");
-    }
-    ~PdfFileOfJob() { printer_.setOutputFileName(chosen_); }
-    PdfFileOfJob(const PdfFileOfJob&) = delete;
-    PdfFileOfJob& operator=(const PdfFileOfJob&) = delete;
-
-private:
-    QPrinter& printer_;
-    QString chosen_;
-};
-
 // Asks for the copies and scale of each floor and writes them to the print list, one job a line.
 // Gives the number of jobs (none when the list could not be written).
 int32_t WritePrintList(TClient& client, const std::string& listPath, TTrevprntdlg& dialog) {
@@ -85,26 +67,30 @@ int32_t WritePrintList(TClient& client, const std::string& listPath, TTrevprntdl
     return jobs;
 }
 
-// Prints each job of the list as a page of its own; false when the printer (or the PDF file) failed.
+// Prints the jobs of the list as one print job, each copy a page and the jobs in list order, so a
+// PDF file holds every floor; false when the printer (or the PDF file) failed.
 bool PrintJobs(TClient& client, const std::string& listPath, int32_t jobs, const TTrevprntdlg& dialog) {
     Hint(client, "GUIDE: LANDSCAPE prints along length of paper, PORTRAIT across width");
-    bool failed = false;
     pl::File* file = jobs > 0 ? pl::fopen(listPath, "r") : nullptr;
     if (!file) return true;
-    for (int32_t j = 0; j < jobs && !failed; ++j) {
+    const std::string title = std::string(ObjectList.DrawingName) + ".DB0";
+    std::snprintf(ObjectList.DrawingTitle, sizeof ObjectList.DrawingTitle, "%s", title.c_str());
+    std::vector<std::unique_ptr<THDPrintout>> printouts;
+    for (int32_t j = 0; j < jobs; ++j) {
         int32_t copies = 0, scale = 0, view = 0;
         if (pl::fscanf(file, "%d %d %d\n", &copies, &scale, &view) != 3) break;
         if (copies <= 0 || scale <= 0) continue; // nothing sensible can be printed
-        std::string title = std::string(ObjectList.DrawingName) + ".DB0";
-        std::snprintf(ObjectList.DrawingTitle, sizeof ObjectList.DrawingTitle, "%s", title.c_str());
-        THDPrintout printout(ObjectList.DrawingTitle, view, scale, copies, dialog.showScale,
-                             dialog.lineWeight, dialog.textSize, *client.Printer);
-        const PdfFileOfJob pdf(client.Printer->GetQPrinter(), j);
-        failed = !client.Printer->Print(client.GetHandle(), printout, false);
-        ObjectList.Flush();
+        printouts.push_back(std::make_unique<THDPrintout>(ObjectList.DrawingTitle, view, scale, copies,
+                                                          dialog.showScale, dialog.lineWeight,
+                                                          dialog.textSize, *client.Printer));
     }
     pl::fclose(file);
-    return !failed;
+    std::vector<TPrintout*> job;
+    for (const auto& printout : printouts)
+        job.push_back(printout.get());
+    const bool printed = client.Printer->Print(job);
+    ObjectList.Flush();
+    return printed;
 }
 
 // The print list dialog and the printing of its jobs, once the printer is chosen.

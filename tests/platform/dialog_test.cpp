@@ -23,9 +23,10 @@ namespace {
 constexpr int32_t kNoControlId = pl::kNoControlId;
 
 // Test-only templates, in the shape of the program's own.
-constexpr int32_t kLengthDialog = 90001; // one range-checked edit, OK, Cancel
-constexpr int32_t kUnitsDialog = 90002;  // two radio groups, a list box, OK only
-constexpr int32_t kNameDialog = 90003;   // filtered name edit
+constexpr int32_t kLengthDialog = 90001;   // one range-checked edit, OK, Cancel
+constexpr int32_t kUnitsDialog = 90002;    // two radio groups, a list box, OK only
+constexpr int32_t kNameDialog = 90003;     // filtered name edit
+constexpr int32_t kQuestionDialog = 90004; // YES and NO, no Cancel
 
 void RegisterTestTemplates() {
     pl::RegisterDialogTemplate(kLengthDialog, {"measurement",
@@ -49,6 +50,9 @@ void RegisterTestTemplates() {
                                               {IDOK, ControlKind::PushButton, "OK"},
                                               {IDCANCEL, ControlKind::PushButton, "Cancel"},
                                               {IDHELP, ControlKind::PushButton, "Help"}}});
+    pl::RegisterDialogTemplate(
+        kQuestionDialog, {"save drawing changes ?",
+                          {{IDOK, ControlKind::PushButton, "YES"}, {IDNO, ControlKind::PushButton, "NO"}}});
 }
 
 class LengthDialog : public TDialog {
@@ -222,6 +226,21 @@ TEST_F(DialogTest, EscapeAndCloseBoxCancelWithoutCancelButton) {
         UnitsDialog dialog;
         EXPECT_EQ(dialog.Execute(), IDCANCEL);
     }
+}
+
+TEST_F(DialogTest, EscapeAndCloseBoxDoNothingOnAYesNoQuestion) {
+    TDialog dialog(nullptr, kQuestionDialog);
+    bool stillOpen = false;
+    pl::whenModal<TDialog>([&](TDialog* shown) {
+        QTest::keyClick(shown, Qt::Key_Escape);
+        QTest::keyClick(shown->Control(IDNO), Qt::Key_Escape);
+        shown->close();
+        QCoreApplication::processEvents();
+        stillOpen = shown->isVisible();
+        shown->PressButton(IDNO);
+    });
+    EXPECT_EQ(dialog.Execute(), IDNO);
+    EXPECT_TRUE(stillOpen);
 }
 
 TEST_F(DialogTest, EnterPressesOk) {

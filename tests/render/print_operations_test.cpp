@@ -180,7 +180,7 @@ TEST_F(PrintOperations, ScaleCaptionSitsUnderTheTitleAndIsCountedOnce) {
     EXPECT_EQ(caption->y1, 2600); // g = 400 x 50 / 100 = 200 below the title, twice
     EXPECT_EQ(caption->x1, 8000);
     EXPECT_EQ(caption->view, kGroundFloor);
-    EXPECT_STREQ(caption->text, "scale 50 : 1");
+    EXPECT_STREQ(caption->text, "scale 1 : 50");
 
     ASSERT_EQ(ObjectList.AddScaleCaption(50, 0), 1);
     EXPECT_STREQ(dynamic_cast<const TTextobj*>(ObjectList[ObjectList.count - 1])->text, "");

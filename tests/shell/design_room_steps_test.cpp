@@ -2,6 +2,9 @@
 // room, the keyed enlarge and shrink, deleting, the menu's refusals, the building-rectangle report and
 // the marking of the external walls.
 #include <memory>
+#include <QCoreApplication>
+#include <QImage>
+#include <QWidget>
 #include <string>
 
 #include "document/program_state.h"
@@ -252,6 +255,35 @@ TEST_F(DesignRoomSteps, LayoutGridToggles) {
     EXPECT_EQ(LayoutGridFlag, 0);
     client->CmLayoutGrid();
     EXPECT_EQ(LayoutGridFlag, 1);
+}
+
+// The pixels of the shipped grid colour on the window as the screen shows it.
+int GridPixelsOnScreen(QWidget* view) {
+    QCoreApplication::processEvents();
+    const QImage shown = view->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            count += (shown.pixel(x, y) & 0xFFFFFF) == 0xC0C0C0;
+    return count;
+}
+
+TEST_F(DesignRoomSteps, InsertHidesTheLayoutGridAndShowsItAgain) {
+    OpenLayout();
+    // Two rooms in the middle of the window: the grid frames them.
+    const POINT c = DrawingAt(TPoint(View()->width() / 2, View()->height() / 2));
+    ObjectList.Add(Room(c.x - 1800, c.y + 1500, c.x, c.y - 1500));
+    ObjectList.Add(Room(c.x, c.y + 1500, c.x + 1800, c.y - 1500));
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+    LayoutGridFlag = 1;
+    child->Invalidate(true);
+    const int grid = GridPixelsOnScreen(View());
+    ASSERT_GT(grid, 0);
+    Key(Qt::Key_Insert);
+    EXPECT_EQ(GridPixelsOnScreen(View()), 0);
+    Key(Qt::Key_Insert);
+    EXPECT_EQ(GridPixelsOnScreen(View()), grid);
+    EXPECT_EQ(FileCount(), 5); // the grid never stays in the drawing
 }
 
 TEST_F(DesignRoomSteps, MarkingExternalWallsAsksBeforeClearingTheFloors) {

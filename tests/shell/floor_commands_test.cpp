@@ -2,6 +2,10 @@
 // window each opens, the question an empty upper floor asks, what the answers leave, the rooms moved
 // between the layout and the ground floor, and the refusals.
 #include <memory>
+#include <QColor>
+#include <QCoreApplication>
+#include <QImage>
+#include <QWidget>
 #include <vector>
 
 #include "document/overlay_file.h"
@@ -116,6 +120,24 @@ TEST_F(FloorCommands, FirstFloorWithObjectsOpensAtOnce) {
     EXPECT_STREQ(ObjectList.DrawingTitle, "HOUSE.PL1");
     EXPECT_EQ(SaveState, 0);
     EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
+}
+
+TEST_F(FloorCommands, ANewBackgroundShowsAtOnceInTheOpenWindowAndInTheNextOne) {
+    auto objects = GroundOutline();
+    objects.push_back(make::Line(kFirstFloor, Cx(), Cy(), Cx() + 1000, Cy()));
+    OpenWith(std::move(objects));
+    pl::script::AnswerColour(RGB(255, 255, 0));
+    pl::script::CancelColour();
+    pl::script::CancelColour();
+    client->CmDefaultColours();
+    const auto cornerOnScreen = [](TChild* window) {
+        QCoreApplication::processEvents();
+        return QColor(window->GetHandle()->grab().toImage().pixel(2, 2));
+    };
+    EXPECT_EQ(cornerOnScreen(child), QColor(255, 255, 0));
+    client->CmFirstFloor();
+    ASSERT_NE(client->ActiveDrawingWindow(), child);
+    EXPECT_EQ(cornerOnScreen(client->ActiveDrawingWindow()), QColor(255, 255, 0));
 }
 
 TEST_F(FloorCommands, SecondFloorNeedsTheFirstFloorDrawn) {

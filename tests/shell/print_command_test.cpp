@@ -1,8 +1,10 @@
 // File Print end to end: the print and plan dialogs answered by the test, the job list, and the PDF
 // pages measured after rasterising them.
+#include <QFile>
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include "document/program_state.h"
@@ -54,9 +56,12 @@ protected:
         return QImage(prefix + ".png");
     }
 
-    static std::string PdfText(const std::string& path) {
+    // The text of the whole file, or of one page.
+    static std::string PdfText(const std::string& path, int page = 0) {
+        QStringList arguments;
+        if (page > 0) arguments << "-f" << QString::number(page) << "-l" << QString::number(page);
         QProcess p;
-        p.start("pdftotext", {QString::fromStdString(path), "-"});
+        p.start("pdftotext", arguments << QString::fromStdString(path) << "-");
         p.waitForFinished();
         return p.readAllStandardOutput().toStdString();
     }
@@ -68,6 +73,14 @@ protected:
         const std::string info = p.readAllStandardOutput().toStdString();
         const auto at = info.find("Pages:");
         return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
+    }
+
+    // The page objects of the file ("/Type /Page", never the "/Type /Pages" tree above them).
+    static int PdfPageObjects(const std::string& path) {
+        QFile file(QString::fromStdString(path));
+        if (!file.open(QIODevice::ReadOnly)) return -1;
+        return static_cast<int>(
+            QString::fromLatin1(file.readAll()).count(QRegularExpression("/Type\\s*/Page(?!s)")));
     }
 
     // The longest run of dark pixels along any row of the page.
@@ -101,8 +114,9 @@ TEST_F(Printing, WorkedExampleWritesTheJobListAndPrintsEveryCopyAsAPage) {
     RunPrint({{19501, "2"}, {19504, "50"}, {19503, "1"}, {19506, "100"}});
 
     EXPECT_EQ(dir.ReadFile("CFG/PRNTLST.CFG"), "2 50 1050\n1 100 1052\n");
-    EXPECT_EQ(PageCount(dir.File("plan.pdf")), 2);   // two copies of the ground floor
-    EXPECT_EQ(PageCount(dir.File("plan-2.pdf")), 1); // the empty second floor: a blank page
+    // Two copies of the ground floor, then the empty second floor as a blank page, in the one file.
+    EXPECT_EQ(PageCount(dir.File("plan.pdf")), 3);
+    EXPECT_FALSE(dir.Exists("plan-2.pdf"));
     EXPECT_EQ(CurrentView, kGroundFloor);
     EXPECT_EQ(TextScale, 0);
 
@@ -111,10 +125,30 @@ TEST_F(Printing, WorkedExampleWritesTheJobListAndPrintsEveryCopyAsAPage) {
     ASSERT_FALSE(page.isNull());
     EXPECT_NEAR(LongestDarkRun(page), Pixels(200.0), Pixels(2.0));
     const std::string text = PdfText(dir.File("plan.pdf"));
-    EXPECT_NE(text.find("scale 50 : 1"), std::string::npos) << text;
+    EXPECT_NE(text.find("scale 1 : 50"), std::string::npos) << text;
     EXPECT_NE(text.find("oor plan"), std::string::npos) << text;
-    EXPECT_EQ(Raster("plan-2.pdf", 1).isNull(), false);
-    EXPECT_EQ(LongestDarkRun(Raster("plan-2.pdf", 1)), 0);
+    EXPECT_EQ(Raster("plan.pdf", 3).isNull(), false);
+    EXPECT_EQ(LongestDarkRun(Raster("plan.pdf", 3)), 0);
+}
+
+TEST_F(Printing, TheFloorsOfOnePrintGoIntoTheOneFileAPageEachInJobOrder) {
+    WriteTenMetreWall();
+    ObjectList.Add(make::ExtWall(kFirstFloor, Cx() - 2000, Cy(), Cx() + 2000, Cy()));
+    CurrentView = kFirstFloor;
+    ObjectList.MakeTitleBlock();
+    CurrentView = kGroundFloor;
+    DrawingState = 2;
+    Open();
+    PrintToPdf();
+    RunPrint({{19501, "1"}, {19504, "100"}, {19502, "1"}, {19505, "100"}});
+
+    EXPECT_EQ(PdfPageObjects(dir.File("plan.pdf")), 2);
+    const std::string ground = PdfText(dir.File("plan.pdf"), 1), first = PdfText(dir.File("plan.pdf"), 2);
+    // The titles, "ground floor plan" and "first floor plan" (set with ligatures, so "fi" is one letter).
+    EXPECT_NE(ground.find("ground"), std::string::npos) << ground;
+    EXPECT_EQ(ground.find("rst "), std::string::npos) << ground;
+    EXPECT_NE(first.find("rst "), std::string::npos) << first;
+    EXPECT_EQ(first.find("ground"), std::string::npos) << first;
 }
 
 TEST_F(Printing, OneToOneHundredWithACalibrationFactorPrintsCorrectedAndLeavesTheDrawingAsItWas) {

@@ -161,6 +161,15 @@ TEST_F(SaveAndExit, ExitAsksForAModifiedDrawingAndClosesTheFrame) {
     EXPECT_FALSE(frame->MainWidget() && frame->MainWidget()->isVisible());
 }
 
+TEST_F(SaveAndExit, EscapeAtTheExitQuestionLeavesOnlyTheButtonsToAnswer) {
+    New("SMITH");
+    Draw(1000, 1000, 5000, 1000);
+    pl::script::AnswerDialog(kSaveQuestionDialogId, {{{}, IDCANCEL}, {{}, IDNO}});
+    client->ProcessCommand(24310);
+    // Escape left the question open; NO then dropped the unsaved line.
+    EXPECT_FALSE(dir.Exists("DWGS/SMITH.DB0"));
+}
+
 TEST_F(SaveAndExit, CloseBoxEndsThroughExitAndANewDrawingNeverAsks) {
     auto* frame = dynamic_cast<TDecoratedMDIFrame*>(app.GetMainWindow());
     ASSERT_NE(frame, nullptr);
