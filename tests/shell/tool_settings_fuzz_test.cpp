@@ -1,7 +1,7 @@
 // The mutation fuzz of the settings files the tools and their dialogs read: each file, started from
-// its shipped text, is damaged and then read the way the program reads it (the command, its dialogs
-// answered OK, the pointer and Enter), and the step that uses the values runs after. Nothing may
-// crash, and nothing drawn may land outside any sheet.
+// its shipped text, is damaged (every number at an extreme, then random mutations) and read the way
+// the program reads it (the command, its dialogs answered OK, the pointer and Enter), and the step
+// that uses the values runs after. Nothing may crash, and nothing drawn may land outside any sheet.
 #include <cctype>
 #include <cstdlib>
 #include <functional>
@@ -18,7 +18,6 @@
 #include "resources/dialogs/partition_templates.h"
 #include "resources/dialogs/room_templates.h"
 #include "resources/dialogs/stairs_templates.h"
-#include "resources/dialogs/tool_dialog_templates.h"
 #include "resources/dialogs/wall_templates.h"
 #include "rooms/room_settings.h"
 #include "shell/plan_dialog_steps.h"
@@ -48,7 +47,7 @@ void PrintTo(const FileUse& use, std::ostream* out) {
 class SettingsUse : public InputTest, public ::testing::WithParamInterface<FileUse> {
 protected:
     // Walls, a partition and a box of partitions on the ground floor, a line on the first floor, and
-    // two design rooms with a wall on the room layout.
+    // two design rooms on the room layout.
     void OpenScene() {
         MetricUnits = GetParam().metric;
         CurrentView = GetParam().roomLayout ? kRoomLayout : kGroundFloor;
