@@ -141,6 +141,13 @@ LayoutBounds ReadLayoutBounds() {
     LayoutBounds b;
     pl::ScanSettings(CfgPath("BOUNDS.CFG"), ShippedSettings("BOUNDS.CFG"), "%ld %ld %ld %ld\n", &b.minX,
                      &b.maxY, &b.maxX, &b.minY);
+    // The grids are anchored on these: a hand-edited bound beyond any sheet would add a grid line for
+    // every step between it and the window, and overflow on the way. Such a field is read as shipped.
+    constexpr int32_t kReach = 1000000;
+    const LayoutBounds shipped;
+    for (int32_t LayoutBounds::*field :
+         {&LayoutBounds::minX, &LayoutBounds::maxY, &LayoutBounds::maxX, &LayoutBounds::minY})
+        if (b.*field < -kReach || b.*field > kReach) b.*field = shipped.*field;
     return b;
 }
 

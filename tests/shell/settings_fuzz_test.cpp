@@ -14,6 +14,7 @@
 #include "shell/drawing_start.h"
 #include "tests/shell/drawing_window_fixture.h"
 #include "tests/support/mutate.h"
+#include "tools/line_text_file.h"
 
 namespace {
 
@@ -50,6 +51,9 @@ TEST_F(SettingsFuzz, ReadersOfTheirOwnFileEndCleanly) {
         {"METRIC.CFG", nullptr, [](const std::string& d) { (void)ReadMetricSetting(d); }},
         {"START.CFG", nullptr, [](const std::string& d) { (void)ReadStartSetting(d); }},
         {"OVERLAY.CFG", "1 1 0 0 1", [](const std::string& d) { (void)ReadOverlayFile(d); }},
+        // Read by the label of a Line + Text line, right after its dialog has written it.
+        {"LTEXT.CFG", "2 5/nhello",
+         [](const std::string&) { EXPECT_LE(ReadLineTextFile().text.size(), size_t{kLineTextCapacity}); }},
     };
     for (const Reader& reader : readers) {
         for (int i = 0; i < 60; ++i) {
@@ -61,7 +65,8 @@ TEST_F(SettingsFuzz, ReadersOfTheirOwnFileEndCleanly) {
 
 // The files a drawing window, the text style and the zooms read as they start and work.
 TEST_F(SettingsFuzz, FilesReadByTheDrawingWindowEndCleanly) {
-    const char* const files[] = {"CLR.CFG", "SAVE.CFG", "TEXT.CFG", "SCROLL.CFG", "DWGSIZEM.CFG", "DWGSIZEI.CFG"};
+    const char* const files[] = {"CLR.CFG",    "SAVE.CFG",     "TEXT.CFG",
+                                 "SCROLL.CFG", "DWGSIZEM.CFG", "DWGSIZEI.CFG"};
     for (int i = 0; i < 12; ++i) {
         for (const char* file : files)
             Damage(file);
@@ -71,7 +76,8 @@ TEST_F(SettingsFuzz, FilesReadByTheDrawingWindowEndCleanly) {
         DrawingState = 2;
         Open();
         LoadTextStyle(*client);
-        EXPECT_LT(std::char_traits<char>::length(ObjectList.DefaultFontName), sizeof ObjectList.DefaultFontName);
+        EXPECT_LT(std::char_traits<char>::length(ObjectList.DefaultFontName),
+                  sizeof ObjectList.DefaultFontName);
         TClient starting(dir.Path()); // reads CLR.CFG and SAVE.CFG as the program starts
         EXPECT_TRUE(SaveState == 0 || SaveState == 2);
         for (const int32_t command : {cmd::kNormalSize, cmd::kHalfSize, cmd::kFitScreen})
