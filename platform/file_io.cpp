@@ -4,8 +4,9 @@
 
 #include <atomic>
 #include <cerrno>
-#include <cstdio>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -64,7 +65,19 @@ bool ReadWhole(const std::string& nativePath, std::string& text) {
     size_t done = 0;
     bool ok = true;
     for (;;) {
-        if (done == text.size()) text.resize(done + 4096 + done / 2); // the file may have grown
+        // The file may have grown since its size was taken. Most have not: look before making room,
+        // so a whole read does not clear half its size again for nothing.
+        if (done == text.size()) {
+            char probe[4096];
+            const ssize_t n = ::read(fd, probe, sizeof probe);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) ok = false;
+            if (n <= 0) break;
+            text.resize(done + static_cast<size_t>(n) + 4096 + done / 2);
+            std::memcpy(text.data() + done, probe, static_cast<size_t>(n));
+            done += static_cast<size_t>(n);
+            continue;
+        }
         ssize_t n = ::read(fd, text.data() + done, text.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) ok = false;
