@@ -5,6 +5,9 @@
 #include <bit>
 #include <charconv>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 int32_t Clamp32(int64_t v) {
     return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
@@ -408,10 +411,85 @@ inline uint64_t EightDigits(uint64_t bytes) {
     return p + length;
 }
 
-// `n` numbers into `out`; null at the first that is not one.
+// A bit for each of the 32 bytes from `p` that is white space, the first byte's the lowest.
+inline uint32_t SpaceMask(const char* p) {
+#if defined(__SSE2__)
+    uint32_t mask = 0;
+    for (int half = 0; half < 2; ++half) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * half));
+        const __m128i blank = _mm_cmpeq_epi8(bytes, _mm_set1_epi8(' '));
+        const __m128i control = _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8('\t' - 1)),
+                                              _mm_cmplt_epi8(bytes, _mm_set1_epi8('\r' + 1)));
+        mask |= static_cast<uint32_t>(_mm_movemask_epi8(_mm_or_si128(blank, control))) << (16 * half);
+    }
+    return mask;
+#else
+    uint32_t mask = 0;
+    for (int i = 0; i < 32; ++i)
+        mask |= uint32_t{IsSpace(p[i])} << i;
+    return mask;
+#endif
+}
+
+// A token of one to seven characters, ended by white space, that is a plain number (an optional sign
+// and digits), with eight bytes of text from its start; false for any other.
+inline bool TakeToken(const char* token, int32_t length, int32_t& v) {
+    if (length > 7) return false;
+    uint64_t bytes;
+    std::memcpy(&bytes, token, 8);
+    const auto first = static_cast<unsigned char>(bytes);
+    const bool negative = first == '-';
+    const uint64_t sign = negative || first == '+';
+    const uint64_t inToken = (uint64_t{1} << (8 * length)) - 1;
+    if (length <= static_cast<int32_t>(sign) || (NotDigits(bytes) & ~(sign << 7) & inToken) != 0)
+        return false;
+    const auto value = static_cast<int32_t>(EightDigits((bytes & ~(0xFFull * sign)) << (8 * (8 - length))));
+    v = negative ? -value : value;
+    return true;
+}
+
+// `n` numbers into `out`; null at the first that is not one. The text is looked at 32 bytes at a time:
+// where its white space lies gives every token's start and end at once, so the tokens that are plain
+// numbers are read side by side rather than one after another. Any other token, one that runs past the
+// bytes looked at, and the last bytes of the text are read by ParseInt, which decides what they hold.
 const char* ParseInts(const char* p, const char* end, int32_t* out, int32_t n) {
-    for (int32_t i = 0; i < n && p; ++i)
-        p = ParseInt(p, end, out[i]);
+    constexpr int32_t kWindow = 32;
+    int32_t i = 0;
+    while (i < n) {
+        if (end - p < kWindow + 8) {
+            for (; i < n && p; ++i)
+                p = ParseInt(p, end, out[i]);
+            return p;
+        }
+        const uint32_t space = SpaceMask(p);
+        const uint32_t token = ~space;
+        uint32_t starts = token & ~(token << 1);
+        uint32_t ends = space & (token << 1);
+        const char* next = p + kWindow; // where the window after this one begins
+        while (starts) {
+            const int32_t start = std::countr_zero(starts);
+            if (!ends) { // the token goes on past the window
+                if (start == 0) {
+                    next = ParseInt(p, end, out[i++]);
+                    if (!next) return nullptr;
+                } else {
+                    next = p + start;
+                }
+                break;
+            }
+            const int32_t stop = std::countr_zero(ends);
+            if (!TakeToken(p + start, stop - start, out[i])) {
+                next = ParseInt(p + start, end, out[i]);
+                if (!next) return nullptr;
+                ++i;
+                break;
+            }
+            if (++i == n) return p + stop;
+            starts &= starts - 1;
+            ends &= ends - 1;
+        }
+        p = next;
+    }
     return p;
 }
 
