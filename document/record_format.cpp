@@ -347,8 +347,8 @@ bool AppendRecord(std::string& out, const TObject& object, RecordOrigin origin, 
 //
 // A record is read in two passes. The first parses every number the record holds into an array, in
 // one tight loop, and learns whether the record is whole; the second builds the object and hands it
-// the numbers and strings in the family's field order. Nothing is built for a record that is not whole,
-// and no field is looked at twice.
+// the numbers and strings in the family's field order. Nothing is kept from a record that is not whole
+// (one whose numbers are not all there is not even built), and no field is looked at twice.
 
 namespace {
 
