@@ -32,7 +32,7 @@ void TList::Add(std::unique_ptr<TObject> object) {
 
 void TList::AddOwned(OwnedObject object) {
     if (count < 0) count = 0;
-    EnsureRoom(count);
+    if (count >= Room()) EnsureRoom(count);
     items_[static_cast<size_t>(count)] = std::move(object);
     ++count;
 }

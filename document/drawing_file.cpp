@@ -33,8 +33,9 @@ void EndHeightRange() {
 void NotePolygonHeights(const TObject& object) {
     if (const auto* p = dynamic_cast<const TPolyobj*>(&object)) {
         const int32_t n = std::clamp<int32_t>(p->count, 0, TPolyobj::kMaxPoints);
-        for (int32_t i = 0; i < n; ++i)
-            NoteHeight(p->ph[i], p->ph[i]);
+        if (n == 0) return;
+        const auto [low, high] = std::minmax_element(p->ph, p->ph + n);
+        NoteHeight(*low, *high);
     }
 }
 
