@@ -27,8 +27,12 @@ void TList::Add(TObject* object) {
 }
 
 void TList::Add(std::unique_ptr<TObject> object) {
+    AddOwned(OwnedObject(object.release()));
+}
+
+void TList::AddOwned(OwnedObject object) {
     if (count < 0) count = 0;
-    EnsureRoom(count);
+    if (count >= Room()) EnsureRoom(count);
     items_[static_cast<size_t>(count)] = std::move(object);
     ++count;
 }

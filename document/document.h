@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "document/drawing_file_modes.h"
+#include "document/object_pool.h"
 #include "document/objects.h"
 #include "platform/file_io.h"
 
@@ -110,8 +111,10 @@ public:
 
 private:
     void EnsureRoom(int32_t index);
+    void AddOwned(OwnedObject object);
 
-    std::vector<std::unique_ptr<TObject>> items_;
+    ObjectPool pool_; // the objects the readers build; outlives every item
+    std::vector<OwnedObject> items_;
 };
 
 extern TList ObjectList;

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "document/document.h"
-#include "document/drawn_extents.h"
 #include "document/drawing_name.h"
+#include "document/drawn_extents.h"
 #include "document/program_state.h"
 #include "document/record_format.h"
 #include "platform/file_io.h"
@@ -33,8 +33,9 @@ void EndHeightRange() {
 void NotePolygonHeights(const TObject& object) {
     if (const auto* p = dynamic_cast<const TPolyobj*>(&object)) {
         const int32_t n = std::clamp<int32_t>(p->count, 0, TPolyobj::kMaxPoints);
-        for (int32_t i = 0; i < n; ++i)
-            NoteHeight(p->ph[i], p->ph[i]);
+        if (n == 0) return;
+        const auto [low, high] = std::minmax_element(p->ph, p->ph + n);
+        NoteHeight(*low, *high);
     }
 }
 
@@ -125,19 +126,20 @@ FileResult TList::ReadDrawingFile(int32_t mode) {
         IdCounter = header[5];
         // A negative count reads no records. The count is untrusted: no more objects than the
         // text could hold records for.
-        Reserve(static_cast<int32_t>(std::max<int64_t>(0, std::min<int64_t>(
-            {header[0], static_cast<int64_t>(text.size() / kShortestRecord), kMostReserved}))));
+        Reserve(static_cast<int32_t>(std::max<int64_t>(
+            0, std::min<int64_t>(
+                   {header[0], static_cast<int64_t>(text.size() / kShortestRecord), kMostReserved}))));
         for (int32_t i = 0; i < header[0]; ++i) {
-            std::unique_ptr<TObject> object;
-            const RecordReader::Status status = reader.Next(centre, object);
+            TObject* object = nullptr;
+            const RecordReader::Status status = reader.Next(centre, pool_, object);
             if (status == RecordReader::Status::Skipped) continue;
             if (status != RecordReader::Status::Object) {
                 result = FileResult::Damaged;
                 break;
             }
+            AddOwned(OwnedObject(object, ObjectDeleter{&pool_}));
             NoteReadHeights(*object);
             extents.Note(*object);
-            Add(std::move(object));
         }
     }
     EndHeightRange();
@@ -147,5 +149,6 @@ FileResult TList::ReadDrawingFile(int32_t mode) {
 
 void TList::ClearDrawingFile() {
     Flush();
-    (void)pl::RemoveFile(DrawingFilePath(filemode::kWorking)); // a file that stays only holds a drawing the user discarded
+    (void)pl::RemoveFile(
+        DrawingFilePath(filemode::kWorking)); // a file that stays only holds a drawing the user discarded
 }

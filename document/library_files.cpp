@@ -122,8 +122,8 @@ FileResult TList::InsertLibrary(const char* fileName) {
     StartHeightRange();
     FileResult result = FileResult::Ok;
     for (int32_t i = 0; i < header[0]; ++i) {
-        std::unique_ptr<TObject> object;
-        const RecordReader::Status status = reader.Next(at, object, kinds);
+        TObject* object = nullptr;
+        const RecordReader::Status status = reader.Next(at, pool_, object, kinds);
         // A file that ends before its count (a paste file of an older copy counted objects it
         // did not write) has given all it holds.
         if (status == RecordReader::Status::End) break;
@@ -132,9 +132,9 @@ FileResult TList::InsertLibrary(const char* fileName) {
             result = FileResult::Damaged;
             break;
         }
+        AddOwned(OwnedObject(object, ObjectDeleter{&pool_}));
         object->view = CurrentView;
         NoteReadHeights(*object);
-        Add(std::move(object));
     }
     EndHeightRange();
     return result;

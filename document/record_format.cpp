@@ -1,8 +1,13 @@
 #include "document/record_format.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 int32_t Clamp32(int64_t v) {
     return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
@@ -339,32 +344,247 @@ bool AppendRecord(std::string& out, const TObject& object, RecordOrigin origin, 
 }
 
 // ---- Reading ----
+//
+// A record is read in two passes. The first parses every number the record holds into an array, in
+// one tight loop, and learns whether the record is whole; the second builds the object and hands it
+// the numbers and strings in the family's field order. Nothing is kept from a record that is not whole
+// (one whose numbers are not all there is not even built), and no field is looked at twice.
 
-class RecordParser {
+namespace {
+
+// The most numbers a record holds: an opening's head, seventeen points and the attributes.
+constexpr int32_t kMostNumbers = 80;
+
+// A flag in the high bit of each of the eight bytes that is not a decimal digit.
+inline uint64_t NotDigits(uint64_t bytes) {
+    constexpr uint64_t kHigh = 0x8080808080808080ull;
+    const uint64_t low = bytes & ~kHigh;
+    const uint64_t above = (low + 0x4646464646464646ull) & kHigh;  // '9' < byte
+    const uint64_t below = ~(low + 0x5050505050505050ull) & kHigh; // byte < '0'
+    return (bytes & kHigh) | above | below;
+}
+
+// The value of eight digit bytes, the first the most significant.
+inline uint64_t EightDigits(uint64_t bytes) {
+    bytes = (bytes & 0x0F0F0F0F0F0F0F0Full) * 2561 >> 8;
+    bytes = (bytes & 0x00FF00FF00FF00FFull) * 6553601 >> 16;
+    return (bytes & 0x0000FFFF0000FFFFull) * 42949672960001ull >> 32;
+}
+
+// An optionally signed decimal of at most ten digits within the 32-bit range, starting at `p`; null
+// when there is none.
+[[gnu::noinline]] const char* ParseDigits(const char* p, const char* end, int32_t& v) {
+    bool negative = false;
+    if (p < end && (*p == '-' || *p == '+')) negative = *p++ == '-';
+    const char* const digits = p;
+    const char* const limit = end - p > 10 ? p + 10 : end;
+    uint64_t value = 0;
+    while (p < limit) {
+        const unsigned d = static_cast<unsigned char>(*p) - unsigned{'0'};
+        if (d > 9) break;
+        value = value * 10 + d;
+        ++p;
+    }
+    if (p == digits || (p < end && static_cast<unsigned char>(*p) - unsigned{'0'} <= 9)) return nullptr;
+    if (value > (negative ? 2147483648ull : 2147483647ull)) return nullptr;
+    v = negative ? static_cast<int32_t>(0 - value) : static_cast<int32_t>(value);
+    return p;
+}
+
+// The same after any white space. A number of up to seven characters, sign included, with eight bytes
+// of text from its start, as nearly all are, is taken from one load without a test per digit.
+[[gnu::always_inline]] inline const char* ParseInt(const char* p, const char* end, int32_t& v) {
+    while (p < end && IsSpace(*p))
+        ++p;
+    if (end - p < 8) return ParseDigits(p, end, v);
+    uint64_t bytes;
+    std::memcpy(&bytes, p, 8);
+    const auto first = static_cast<unsigned char>(bytes);
+    const bool negative = first == '-';
+    const uint64_t sign = negative || first == '+';
+    const int32_t length = std::countr_zero(NotDigits(bytes) & ~(sign << 7)) / 8; // the sign and digits
+    if (length == 8 || length <= static_cast<int32_t>(sign)) return ParseDigits(p, end, v);
+    // The sign's byte becomes a leading 0; the digits move to the top, behind leading 0s.
+    const uint64_t digits = (bytes & ~(0xFFull * sign)) << (8 * (8 - length));
+    const auto value = static_cast<int32_t>(EightDigits(digits));
+    v = negative ? -value : value;
+    return p + length;
+}
+
+// A bit for each of the 32 bytes from `p` that is white space, the first byte's the lowest.
+inline uint32_t SpaceMask(const char* p) {
+#if defined(__SSE2__)
+    uint32_t mask = 0;
+    for (int half = 0; half < 2; ++half) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * half));
+        const __m128i blank = _mm_cmpeq_epi8(bytes, _mm_set1_epi8(' '));
+        const __m128i control = _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8('\t' - 1)),
+                                              _mm_cmplt_epi8(bytes, _mm_set1_epi8('\r' + 1)));
+        mask |= static_cast<uint32_t>(_mm_movemask_epi8(_mm_or_si128(blank, control))) << (16 * half);
+    }
+    return mask;
+#else
+    uint32_t mask = 0;
+    for (int i = 0; i < 32; ++i)
+        mask |= uint32_t{IsSpace(p[i])} << i;
+    return mask;
+#endif
+}
+
+// A token of one to seven characters, ended by white space, that is a plain number (an optional sign
+// and digits), with eight bytes of text from its start; false for any other.
+inline bool TakeToken(const char* token, int32_t length, int32_t& v) {
+    if (length > 7) return false;
+    uint64_t bytes;
+    std::memcpy(&bytes, token, 8);
+    const auto first = static_cast<unsigned char>(bytes);
+    const bool negative = first == '-';
+    const uint64_t sign = negative || first == '+';
+    const uint64_t inToken = (uint64_t{1} << (8 * length)) - 1;
+    if (length <= static_cast<int32_t>(sign) || (NotDigits(bytes) & ~(sign << 7) & inToken) != 0)
+        return false;
+    const auto value = static_cast<int32_t>(EightDigits((bytes & ~(0xFFull * sign)) << (8 * (8 - length))));
+    v = negative ? -value : value;
+    return true;
+}
+
+// `n` numbers into `out`; null at the first that is not one. The text is looked at 32 bytes at a time:
+// where its white space lies gives every token's start and end at once, so the tokens that are plain
+// numbers are read side by side rather than one after another. Any other token, one that runs past the
+// bytes looked at, and the last bytes of the text are read by ParseInt, which decides what they hold.
+const char* ParseInts(const char* p, const char* end, int32_t* out, int32_t n) {
+    constexpr int32_t kWindow = 32;
+    int32_t i = 0;
+    while (i < n) {
+        if (end - p < kWindow + 8) {
+            for (; i < n && p; ++i)
+                p = ParseInt(p, end, out[i]);
+            return p;
+        }
+        const uint32_t space = SpaceMask(p);
+        const uint32_t token = ~space;
+        uint32_t starts = token & ~(token << 1);
+        uint32_t ends = space & (token << 1);
+        const char* next = p + kWindow; // where the window after this one begins
+        while (starts) {
+            const int32_t start = std::countr_zero(starts);
+            if (!ends) { // the token goes on past the window
+                if (start == 0) {
+                    next = ParseInt(p, end, out[i++]);
+                    if (!next) return nullptr;
+                } else {
+                    next = p + start;
+                }
+                break;
+            }
+            const int32_t stop = std::countr_zero(ends);
+            if (!TakeToken(p + start, stop - start, out[i])) {
+                next = ParseInt(p + start, end, out[i]);
+                if (!next) return nullptr;
+                ++i;
+                break;
+            }
+            if (++i == n) return p + stop;
+            starts &= starts - 1;
+            ends &= ends - 1;
+        }
+        p = next;
+    }
+    return p;
+}
+
+// How many numbers a family's record holds with no points, and which of them is the point count.
+struct Layout {
+    int32_t numbers = 0;
+    int32_t countAt = -1;
+};
+
+class Counter {
 public:
-    RecordParser(RecordReader& reader, RecordOrigin origin)
-        : reader_(reader), cur_(reader.text_.data() + reader.pos_),
-          end_(reader.text_.data() + reader.text_.size()), origin_(origin) {}
-    ~RecordParser() { reader_.pos_ = static_cast<size_t>(cur_ - reader_.text_.data()); }
-    RecordParser(const RecordParser&) = delete;
-    RecordParser& operator=(const RecordParser&) = delete;
+    void I(int32_t&) { ++numbers_; }
+    void X(int32_t&) { ++numbers_; }
+    void Y(int32_t&) { ++numbers_; }
+    void C(COLORREF&) { ++numbers_; }
+    void N(int32_t&) { countAt_ = numbers_++; }
+    void EndLine() {}
+    void Str(char*, int32_t, int32_t&) {}
+    void EndStrings() {}
+
+    Layout Result() const { return {numbers_, countAt_}; }
+
+private:
+    int32_t numbers_ = 0;
+    int32_t countAt_ = -1;
+};
+
+template <class T> Layout LayoutOf(void (*visit)(Counter&, T&)) {
+    T object; // a polygon's count is 0: its record has no points
+    Counter counter;
+    visit(counter, object);
+    return counter.Result();
+}
+
+using Layouts = std::array<Layout, static_cast<size_t>(Family::RoundRect) + 1>;
+
+// Taken from the same visitors that write and fill the records, so the three cannot disagree.
+Layouts CountLayouts() {
+    Layouts all{};
+    auto set = [&all](Family f, Layout l) { all[static_cast<size_t>(f)] = l; };
+    set(Family::Line, LayoutOf<TLineobj>(VisitLine<Counter>));
+    set(Family::ExtWall, LayoutOf<TExtwallobj>(VisitExtWall<Counter>));
+    set(Family::IntWall, LayoutOf<TIntwallobj>(VisitIntWall<Counter>));
+    set(Family::Arrow, LayoutOf<TArrowobj>(VisitArrow<Counter>));
+    set(Family::Dimension, LayoutOf<TDimensobj>(VisitDimension<Counter>));
+    set(Family::Opening, LayoutOf<TOpeningobj>(VisitOpening<Counter>));
+    set(Family::Room, LayoutOf<TRoomobj>(VisitRoom<Counter>));
+    set(Family::Poly, LayoutOf<TPolyobj>(VisitPoly<Counter>));
+    set(Family::Info, LayoutOf<TInfoobj>(VisitInfo<Counter>));
+    set(Family::Text, LayoutOf<TTextobj>(VisitText<Counter>));
+    set(Family::Arc, LayoutOf<TArcobj>(VisitArc<Counter>));
+    set(Family::Box, LayoutOf<TObject>(VisitBox<Counter>));
+    set(Family::RoundRect, LayoutOf<TRndrectobj>(VisitRoundRect<Counter>));
+    return all;
+}
+
+const Layouts kLayouts = CountLayouts();
+
+Layout LayoutFor(Family family) {
+    return kLayouts[static_cast<size_t>(family)];
+}
+
+// Parses the numbers of a record whose kind line has been read: the head up to the point count, then
+// the points the count asks for and the rest. Null when the record is not whole.
+const char* ParseRecordNumbers(const char* p, const char* end, Layout layout, int32_t* out) {
+    const int32_t head = layout.countAt < 0 ? layout.numbers : layout.countAt + 1;
+    p = ParseInts(p, end, out, head);
+    if (!p || layout.countAt < 0) return p;
+    const int32_t count = out[layout.countAt];
+    if (count < 0 || count > TPolyobj::kMaxPoints) return nullptr;
+    const int32_t total = layout.numbers + 3 * count;
+    if (total > kMostNumbers) return nullptr;
+    return ParseInts(p, end, out + head, total - head);
+}
+
+int32_t Offset(int32_t v, int32_t origin) {
+    const int64_t sum = int64_t{v} + origin;
+    return static_cast<int32_t>(std::clamp<int64_t>(sum, INT32_MIN, INT32_MAX));
+}
+
+// Gives an object its record: the numbers already parsed, in field order, then the strings straight
+// from the text.
+class RecordFiller {
+public:
+    RecordFiller(const int32_t* numbers, RecordOrigin origin, const char* cur, const char* end)
+        : next_(numbers), origin_(origin), cur_(cur), end_(end) {}
 
     bool ok() const { return ok_; }
+    const char* Position() const { return cur_; }
 
-    void I(int32_t& v) { ReadInt(v); }
-    void X(int32_t& v) {
-        if (ReadInt(v)) v = Clamp32(int64_t{v} + origin_.x);
-    }
-    void Y(int32_t& v) {
-        if (ReadInt(v)) v = Clamp32(int64_t{v} + origin_.y);
-    }
-    void C(COLORREF& v) {
-        int32_t c = 0;
-        if (ReadInt(c)) v = static_cast<COLORREF>(c);
-    }
-    void N(int32_t& v) {
-        if (ReadInt(v) && (v < 0 || v > TPolyobj::kMaxPoints)) ok_ = false;
-    }
+    void I(int32_t& v) { v = *next_++; }
+    void X(int32_t& v) { v = Offset(*next_++, origin_.x); }
+    void Y(int32_t& v) { v = Offset(*next_++, origin_.y); }
+    void C(COLORREF& v) { v = static_cast<COLORREF>(*next_++); }
+    void N(int32_t& v) { v = *next_++; }
     void EndLine() {}
 
     // Takes exactly the stored number of characters: the first string starts right after the one
@@ -393,54 +613,71 @@ public:
     }
     void EndStrings() {}
 
-    bool AtEnd() {
-        while (cur_ < end_ && IsSpace(*cur_))
-            ++cur_;
-        return cur_ >= end_;
-    }
-
-    // An optionally signed decimal within the 32-bit range; anything else fails the record.
-    bool ReadInt(int32_t& v) {
-        if (!ok_) return false;
-        const char* p = cur_;
-        while (p < end_ && IsSpace(*p))
-            ++p;
-        const char* next = ParseInt(p, end_, v);
-        if (!next) {
-            ok_ = false;
-            return false;
-        }
-        cur_ = next;
-        return true;
-    }
-
-    // An optionally signed decimal of at most ten digits within the 32-bit range; null otherwise.
-    [[gnu::noinline]] static const char* ParseInt(const char* p, const char* end, int32_t& v) {
-        bool negative = false;
-        if (p < end && (*p == '-' || *p == '+')) negative = *p++ == '-';
-        const char* const digits = p;
-        const char* const limit = end - p > 10 ? p + 10 : end;
-        uint64_t value = 0;
-        while (p < limit) {
-            const unsigned d = static_cast<unsigned char>(*p) - unsigned{'0'};
-            if (d > 9) break;
-            value = value * 10 + d;
-            ++p;
-        }
-        if (p == digits || (p < end && static_cast<unsigned char>(*p) - unsigned{'0'} <= 9)) return nullptr;
-        if (value > (negative ? 2147483648ull : 2147483647ull)) return nullptr;
-        v = negative ? static_cast<int32_t>(-static_cast<int64_t>(value)) : static_cast<int32_t>(value);
-        return p;
-    }
-
 private:
-    RecordReader& reader_;
+    const int32_t* next_;
+    RecordOrigin origin_;
     const char* cur_;
     const char* end_;
-    RecordOrigin origin_;
     bool ok_ = true;
     bool separatorTaken_ = false;
 };
+
+// Where the readers' objects are made: on the heap, or in a document's pool.
+struct HeapMaker {
+    template <class T> T* Make() { return new T(); }
+    void Discard(TObject* object) { delete object; }
+};
+
+struct PoolMaker {
+    ObjectPool& pool;
+    template <class T> T* Make() { return pool.Make<T>(); }
+    void Discard(TObject* object) { pool.Destroy(object); }
+};
+
+template <class T, class Maker, class Visit> TObject* Build(Maker& maker, RecordFiller& f, Visit visit) {
+    T* object = maker.template Make<T>();
+    visit(f, *object);
+    return object;
+}
+
+// Builds the object of the kind's class and fills it, without a type test.
+template <class Maker> TObject* BuildRecord(Maker& m, RecordFiller& f, Family family, int32_t kind) {
+    switch (family) {
+    case Family::Line:
+        return Build<TLineobj>(m, f, VisitLine<RecordFiller>);
+    case Family::ExtWall:
+        return Build<TExtwallobj>(m, f, VisitExtWall<RecordFiller>);
+    case Family::IntWall:
+        return Build<TIntwallobj>(m, f, VisitIntWall<RecordFiller>);
+    case Family::Arrow:
+        return Build<TArrowobj>(m, f, VisitArrow<RecordFiller>);
+    case Family::Dimension:
+        return Build<TDimensobj>(m, f, VisitDimension<RecordFiller>);
+    case Family::Opening:
+        return Build<TOpeningobj>(m, f, VisitOpening<RecordFiller>);
+    case Family::Room:
+        return Build<TRoomobj>(m, f, VisitRoom<RecordFiller>);
+    case Family::Poly:
+        return Build<TPolyobj>(m, f, VisitPoly<RecordFiller>);
+    case Family::Info:
+        return Build<TInfoobj>(m, f, VisitInfo<RecordFiller>);
+    case Family::Text:
+        return Build<TTextobj>(m, f, VisitText<RecordFiller>);
+    case Family::Arc:
+        return Build<TArcobj>(m, f, VisitArc<RecordFiller>);
+    case Family::Box:
+        if (kind == kEllipse) return Build<TEllipseobj>(m, f, VisitBox<RecordFiller>);
+        if (kind == kRectangle) return Build<TRectangleobj>(m, f, VisitBox<RecordFiller>);
+        return Build<TCircleobj>(m, f, VisitBox<RecordFiller>);
+    case Family::RoundRect:
+        return Build<TRndrectobj>(m, f, VisitRoundRect<RecordFiller>);
+    case Family::None:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 std::unique_ptr<TObject> MakeObjectForKind(int32_t kind, RecordKinds kinds) {
     switch (FamilyOf(kind, kinds)) {
@@ -479,83 +716,66 @@ std::unique_ptr<TObject> MakeObjectForKind(int32_t kind, RecordKinds kinds) {
 }
 
 bool RecordReader::ReadHeader(int32_t values[6]) {
-    RecordParser p(*this, {});
+    const char* const base = text_.data();
     int32_t v[6] = {};
-    for (int32_t& x : v)
-        p.ReadInt(x);
-    if (!p.ok()) return false;
+    const char* p = ParseInts(base + pos_, base + text_.size(), v, 6);
+    if (!p) return false;
+    pos_ = static_cast<size_t>(p - base);
     std::copy(v, v + 6, values);
     return true;
 }
 
-namespace {
-
-// Builds the object of the kind's class and reads its record into it, without a type test.
-template <class T, class Fn> std::unique_ptr<TObject> ReadAs(RecordParser& p, Fn visit) {
-    auto object = std::make_unique<T>();
-    visit(p, *object);
-    return object;
-}
-
-std::unique_ptr<TObject> ReadRecordOf(RecordParser& p, int32_t kind, RecordKinds kinds) {
-    switch (FamilyOf(kind, kinds)) {
-    case Family::Line:
-        return ReadAs<TLineobj>(p, VisitLine<RecordParser>);
-    case Family::ExtWall:
-        return ReadAs<TExtwallobj>(p, VisitExtWall<RecordParser>);
-    case Family::IntWall:
-        return ReadAs<TIntwallobj>(p, VisitIntWall<RecordParser>);
-    case Family::Arrow:
-        return ReadAs<TArrowobj>(p, VisitArrow<RecordParser>);
-    case Family::Dimension:
-        return ReadAs<TDimensobj>(p, VisitDimension<RecordParser>);
-    case Family::Opening:
-        return ReadAs<TOpeningobj>(p, VisitOpening<RecordParser>);
-    case Family::Room:
-        return ReadAs<TRoomobj>(p, VisitRoom<RecordParser>);
-    case Family::Poly:
-        return ReadAs<TPolyobj>(p, VisitPoly<RecordParser>);
-    case Family::Info:
-        return ReadAs<TInfoobj>(p, VisitInfo<RecordParser>);
-    case Family::Text:
-        return ReadAs<TTextobj>(p, VisitText<RecordParser>);
-    case Family::Arc:
-        return ReadAs<TArcobj>(p, VisitArc<RecordParser>);
-    case Family::Box:
-        if (kind == kEllipse) return ReadAs<TEllipseobj>(p, VisitBox<RecordParser>);
-        if (kind == kRectangle) return ReadAs<TRectangleobj>(p, VisitBox<RecordParser>);
-        return ReadAs<TCircleobj>(p, VisitBox<RecordParser>);
-    case Family::RoundRect:
-        return ReadAs<TRndrectobj>(p, VisitRoundRect<RecordParser>);
-    case Family::None:
-        break;
+template <class Maker>
+RecordReader::Status RecordReader::Read(RecordOrigin origin, RecordKinds kinds, Maker& maker,
+                                        TObject*& object) {
+    object = nullptr;
+    const char* const base = text_.data();
+    const char* const end = base + text_.size();
+    const char* p = base + pos_;
+    while (p < end && IsSpace(*p))
+        ++p;
+    if (p >= end) {
+        pos_ = text_.size();
+        return Status::End;
     }
-    return nullptr;
+    int32_t kind = 0;
+    const char* q = ParseInt(p, end, kind);
+    if (!q) {
+        pos_ = static_cast<size_t>(p - base);
+        return Status::Damaged;
+    }
+    const Family family = FamilyOf(kind, kinds);
+    // A kind of no family builds nothing and reads nothing further: the next line is a kind line.
+    if (family == Family::None) {
+        pos_ = static_cast<size_t>(q - base);
+        return Status::Skipped;
+    }
+    int32_t numbers[kMostNumbers];
+    q = ParseRecordNumbers(q, end, LayoutFor(family), numbers);
+    // The record repeats its kind; a different one means the lines have slipped.
+    if (!q || numbers[0] != kind) return Status::Damaged;
+    RecordFiller filler(numbers, origin, q, end);
+    TObject* made = BuildRecord(maker, filler, family, kind);
+    if (!filler.ok()) {
+        maker.Discard(made);
+        return Status::Damaged;
+    }
+    pos_ = static_cast<size_t>(filler.Position() - base);
+    object = made;
+    return Status::Object;
 }
-
-} // namespace
 
 RecordReader::Status RecordReader::Next(RecordOrigin origin, std::unique_ptr<TObject>& object,
                                         RecordKinds kinds) {
-    object.reset();
-    const size_t start = pos_;
-    std::unique_ptr<TObject> made;
-    bool whole = false;
-    {
-        RecordParser p(*this, origin);
-        if (p.AtEnd()) return Status::End;
-        int32_t kind = 0;
-        if (!p.ReadInt(kind)) return Status::Damaged;
-        // A kind of no family builds nothing and reads nothing further: the next line is a kind line.
-        if (FamilyOf(kind, kinds) == Family::None) return Status::Skipped;
-        made = ReadRecordOf(p, kind, kinds);
-        // The record repeats its kind; a different one means the lines have slipped.
-        whole = made && p.ok() && made->kind == kind;
-    }
-    if (!whole) {
-        pos_ = start;
-        return Status::Damaged;
-    }
-    object = std::move(made);
-    return Status::Object;
+    HeapMaker maker;
+    TObject* made = nullptr;
+    const Status status = Read(origin, kinds, maker, made);
+    object.reset(made);
+    return status;
+}
+
+RecordReader::Status RecordReader::Next(RecordOrigin origin, ObjectPool& pool, TObject*& object,
+                                        RecordKinds kinds) {
+    PoolMaker maker{pool};
+    return Read(origin, kinds, maker, object);
 }

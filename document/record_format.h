@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "document/object_pool.h"
 #include "document/objects.h"
 
 // A value formed in 64 bits, saturated to the 32-bit range every stored value has.
@@ -50,9 +51,14 @@ public:
     // text holds nothing more, `Damaged` for a truncated or malformed record.
     Status Next(RecordOrigin origin, std::unique_ptr<TObject>& object,
                 RecordKinds kinds = RecordKinds::Drawing);
+    // The same, with the object made in `pool`; whoever keeps it ends it there.
+    Status Next(RecordOrigin origin, ObjectPool& pool, TObject*& object,
+                RecordKinds kinds = RecordKinds::Drawing);
 
 private:
-    friend class RecordParser;
+    template <class Maker>
+    Status Read(RecordOrigin origin, RecordKinds kinds, Maker& maker, TObject*& object);
+
     std::string_view text_;
     size_t pos_ = 0;
 };

@@ -2,10 +2,12 @@
 // rewritten by replacing the old file only once the new one is complete.
 #include "platform/file_io.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <cstdio>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -63,18 +65,35 @@ bool ReadWhole(const std::string& nativePath, std::string& text) {
     text.resize(static_cast<size_t>(info.st_size));
     size_t done = 0;
     bool ok = true;
+    bool returns = false; // a carriage return was read
     for (;;) {
-        if (done == text.size()) text.resize(done + 4096 + done / 2); // the file may have grown
-        ssize_t n = ::read(fd, text.data() + done, text.size() - done);
+        // The file may have grown since its size was taken. Most have not: look before making room,
+        // so a whole read does not clear half its size again for nothing.
+        if (done == text.size()) {
+            char probe[4096];
+            const ssize_t n = ::read(fd, probe, sizeof probe);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) ok = false;
+            if (n <= 0) break;
+            text.resize(done + static_cast<size_t>(n) + 4096 + done / 2);
+            std::memcpy(text.data() + done, probe, static_cast<size_t>(n));
+            returns = returns || std::memchr(probe, '\r', static_cast<size_t>(n));
+            done += static_cast<size_t>(n);
+            continue;
+        }
+        // In pieces, each looked at for carriage returns while it is still in the cache.
+        constexpr size_t kPiece = size_t{1} << 17;
+        ssize_t n = ::read(fd, text.data() + done, std::min(text.size() - done, kPiece));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) ok = false;
         if (n <= 0) break;
+        returns = returns || std::memchr(text.data() + done, '\r', static_cast<size_t>(n));
         done += static_cast<size_t>(n);
     }
     ::close(fd);
     text.resize(done);
     // Text mode: "\r\n" reads as "\n".
-    if (ok && text.find('\r') != std::string::npos) {
+    if (ok && returns) {
         size_t out = 0;
         for (size_t i = 0; i < text.size(); ++i) {
             if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
