@@ -71,9 +71,26 @@ void LayoutViewGrid(TList& list) {
     FramedGrid(list, bounds, grid);
 }
 
+// The corner the marking grid runs from: the published bounds when the layout has two rooms or more
+// (only then are they written), else the one room's own top-left corner, as the marking's DATUM.
+LayoutBounds MarkingAnchor(const TList& list) {
+    const TObject* only = nullptr;
+    int32_t rooms = 0;
+    for (int32_t i = 0; i < list.count; ++i) {
+        if (!IsDesignRoom(list[i]) || list[i]->view != kRoomLayout) continue;
+        only = list[i];
+        ++rooms;
+    }
+    if (rooms != 1) return ReadLayoutBounds();
+    LayoutBounds anchor;
+    anchor.minX = only->x1;
+    anchor.maxY = only->y1;
+    return anchor;
+}
+
 void MarkingViewGrid(TList& list) {
     const LayoutGridSettings g = ReadLayoutGridSettings(MetricUnits);
-    const LayoutBounds anchor = ReadLayoutBounds();
+    const LayoutBounds anchor = MarkingAnchor(list);
     const int32_t x0 = anchor.minX;
     const int32_t y0 = anchor.maxY;
     const int32_t z = ZoomDivisor;

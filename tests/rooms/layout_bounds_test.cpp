@@ -127,4 +127,17 @@ TEST_F(LayoutBoundsTest, ManyRoomsAreAllFramed) {
     EXPECT_EQ(ListedLines()[2].x1, 25000);
 }
 
+// With one room the bounds file is never rewritten: the grid runs from the room, not from what the
+// file last held.
+TEST_F(LayoutBoundsTest, MarkingGridOfOneRoomRunsFromTheRoom) {
+    dir.WriteFile("CFG/BOUNDS.CFG", "7000 9000 9500 8000\n");
+    Add(Room(1000, 4000, 3000, 2000));
+    CurrentView = kRoomLayout + 5; // the layout while its external walls are marked
+    ObjectList.MakeLayoutGrid();
+    const std::vector<GridLine> lines = ListedLines();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0].x1, 1000);
+    EXPECT_EQ(lines[1].y1, 4000);
+}
+
 } // namespace
