@@ -371,6 +371,26 @@ inline uint64_t EightDigits(uint64_t bytes) {
     return (bytes & 0x0000FFFF0000FFFFull) * 42949672960001ull >> 32;
 }
 
+// 1 when the first of eight bytes is a sign, else 0.
+inline int32_t SignOf(uint64_t bytes) {
+    const auto first = static_cast<unsigned char>(bytes);
+    return first == '-' || first == '+';
+}
+
+// How many of eight bytes, from the first, are an optional sign and then digits (8 when all are).
+inline int32_t PlainLength(uint64_t bytes) {
+    const uint64_t sign = static_cast<uint64_t>(SignOf(bytes));
+    return std::countr_zero(NotDigits(bytes) & ~(sign << 7)) / 8;
+}
+
+// The value of a plain number of 1 to 7 characters at the start of eight bytes: the sign's byte
+// becomes a leading 0 and the digits move to the top, behind leading 0s.
+inline int32_t PlainValue(uint64_t bytes, int32_t length) {
+    const uint64_t sign = static_cast<uint64_t>(SignOf(bytes));
+    const auto value = static_cast<int32_t>(EightDigits((bytes & ~(0xFFull * sign)) << (8 * (8 - length))));
+    return static_cast<unsigned char>(bytes) == '-' ? -value : value;
+}
+
 // An optionally signed decimal of at most ten digits within the 32-bit range, starting at `p`; null
 // when there is none.
 [[gnu::noinline]] const char* ParseDigits(const char* p, const char* end, int32_t& v) {
@@ -399,15 +419,9 @@ inline uint64_t EightDigits(uint64_t bytes) {
     if (end - p < 8) return ParseDigits(p, end, v);
     uint64_t bytes;
     std::memcpy(&bytes, p, 8);
-    const auto first = static_cast<unsigned char>(bytes);
-    const bool negative = first == '-';
-    const uint64_t sign = negative || first == '+';
-    const int32_t length = std::countr_zero(NotDigits(bytes) & ~(sign << 7)) / 8; // the sign and digits
-    if (length == 8 || length <= static_cast<int32_t>(sign)) return ParseDigits(p, end, v);
-    // The sign's byte becomes a leading 0; the digits move to the top, behind leading 0s.
-    const uint64_t digits = (bytes & ~(0xFFull * sign)) << (8 * (8 - length));
-    const auto value = static_cast<int32_t>(EightDigits(digits));
-    v = negative ? -value : value;
+    const int32_t length = PlainLength(bytes);
+    if (length == 8 || length <= SignOf(bytes)) return ParseDigits(p, end, v);
+    v = PlainValue(bytes, length);
     return p + length;
 }
 
@@ -437,14 +451,8 @@ inline bool TakeToken(const char* token, int32_t length, int32_t& v) {
     if (length > 7) return false;
     uint64_t bytes;
     std::memcpy(&bytes, token, 8);
-    const auto first = static_cast<unsigned char>(bytes);
-    const bool negative = first == '-';
-    const uint64_t sign = negative || first == '+';
-    const uint64_t inToken = (uint64_t{1} << (8 * length)) - 1;
-    if (length <= static_cast<int32_t>(sign) || (NotDigits(bytes) & ~(sign << 7) & inToken) != 0)
-        return false;
-    const auto value = static_cast<int32_t>(EightDigits((bytes & ~(0xFFull * sign)) << (8 * (8 - length))));
-    v = negative ? -value : value;
+    if (length <= SignOf(bytes) || PlainLength(bytes) < length) return false;
+    v = PlainValue(bytes, length);
     return true;
 }
 
