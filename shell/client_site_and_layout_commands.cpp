@@ -46,19 +46,6 @@ bool EraseSitePlan() {
     return tools::SaveWorkingFile();
 }
 
-// The ground floor's finished rooms go back to the layout as design rooms; false when there were none.
-bool ReopenLayoutRooms() {
-    bool changed = false;
-    for (int32_t i = 0; i < ObjectList.count; ++i) {
-        TObject* o = ObjectList[i];
-        if (!o || o->kind != kFinishedRoom || o->view != kGroundFloor) continue;
-        o->kind = kDesignRoom;
-        o->view = kRoomLayout;
-        changed = true;
-    }
-    return changed;
-}
-
 } // namespace
 
 void TClient::CmSitePlan() {
@@ -92,7 +79,8 @@ void TClient::CmRoomLayout() {
     HelpContextId = kLayoutHelp;
     if (!shell::LeaveSitePlan(*this)) return;
     if (SaveState > 0 && !SaveIfModified()) return;
-    if (!ReopenLayoutRooms()) {
+    // The ground floor's finished rooms go back to the layout as design rooms.
+    if (!shell::SwapRooms(kFinishedRoom, kGroundFloor, kDesignRoom, kRoomLayout)) {
         MessageBox("There was no layout view for this drawing, use FILE/NEW and select 'layout design rooms'",
                    "LAYOUT DESIGN ROOMS", MB_OK);
         return;

@@ -24,19 +24,23 @@ bool LeaveSitePlan(TClient& client) {
 
 bool ReturnLayoutRooms() {
     if (ObjectList.FloorHasObjects(kGroundFloor) == 0) return true;
-    bool changed = false;
-    for (int32_t i = 0; i < ObjectList.count; ++i) {
-        TObject* o = ObjectList[i];
-        if (!o || o->kind != kDesignRoom || o->view != kRoomLayout) continue;
-        o->kind = kFinishedRoom;
-        o->view = kGroundFloor;
-        changed = true;
-    }
-    if (!changed) return true;
+    if (!SwapRooms(kDesignRoom, kRoomLayout, kFinishedRoom, kGroundFloor)) return true;
     if (!WriteOrTell(ObjectList, filemode::kWorking)) return false;
     // Unmodified, the saved copy is this drawing, perhaps saved while on the layout: it gets its rooms
     // back as well, so declining a later save question cannot bring back the layout rooms.
     return SaveState == 1 || WriteOrTell(ObjectList, filemode::kScratch);
+}
+
+bool SwapRooms(int32_t fromKind, int32_t fromView, int32_t toKind, int32_t toView) {
+    bool changed = false;
+    for (int32_t i = 0; i < ObjectList.count; ++i) {
+        TObject* o = ObjectList[i];
+        if (!o || o->kind != fromKind || o->view != fromView) continue;
+        o->kind = toKind;
+        o->view = toView;
+        changed = true;
+    }
+    return changed;
 }
 
 void ReturnLayoutRoomsOnLeaving() {

@@ -23,6 +23,9 @@ bool ReturnLayoutRooms();
 // The same while on the room layout, as another view or drawing takes its place; elsewhere nothing.
 void ReturnLayoutRoomsOnLeaving();
 
+// Every room of one kind and view becomes a room of the other, in memory only; false when none was.
+bool SwapRooms(int32_t fromKind, int32_t fromView, int32_t toKind, int32_t toView);
+
 // The display mode without its overlay: the tens digit (wall rendering) stays, a units digit of 2 or
 // 4 becomes 0 and one of 3 becomes 1.
 int32_t WithoutOverlay(int32_t mode);
