@@ -39,8 +39,8 @@ void AttachCompanions() {
     for (const QPointer<QWidget>& companion : companions) {
         if (!companion->windowHandle()) companion->winId();
         QWindow* handle = companion->windowHandle();
-        // A box owned by the companion itself already lets it through; hanging it from its own box
-        // would make a loop.
+        // A box the companion owns blocks it, as any window's own box does; hanging the companion
+        // from it would make a loop.
         if (!handle || (box && handle->isAncestorOf(box, QWindow::IncludeTransients))) continue;
         if (handle != box) handle->setTransientParent(box);
     }
