@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <QColorDialog>
 
+#include "platform/modal_run.h"
 #include "platform/test_script.h"
 
 namespace {
@@ -48,7 +49,7 @@ int TChooseColorDialog::Execute() {
         for (int i = 0; i < 16; ++i)
             QColorDialog::setCustomColor(i, ToQColor(table[i].GetValue()));
         QColorDialog dialog(ToQColor(initial), parent_);
-        if (dialog.exec() == QDialog::Accepted) {
+        if (pl::RunModal(dialog) == QDialog::Accepted) {
             chosen = FromQColor(dialog.selectedColor());
             result = IDOK;
         }

@@ -10,6 +10,7 @@
 
 #include "platform/cursor.h"
 #include "platform/message_box.h"
+#include "platform/modal_run.h"
 #include "platform/test_script.h"
 #include "platform/validators.h"
 
@@ -46,7 +47,7 @@ int TDialog::Execute() {
     // its buttons could not be clicked.
     ReleaseCapture();
     const std::string initial = DescribeControls();
-    const int result = pl::script::Enabled() ? ExecuteScripted() : exec();
+    const int result = pl::script::Enabled() ? ExecuteScripted() : pl::RunModal(*this);
     pl::TestLog("Dialog " + std::to_string(resId_) + " " + pl::script::Quote(Latin1(windowTitle())) +
                 " initial{" + initial + "} final{" + DescribeControls() +
                 "} result=" + std::to_string(result));

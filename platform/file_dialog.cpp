@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "platform/modal_run.h"
 #include "platform/test_script.h"
 #include "platform/win_types.h"
 
@@ -115,7 +116,7 @@ int TFileOpenDialog::Execute() {
         }
         if (!data_.DefExt.empty()) dialog.setDefaultSuffix(QString::fromLatin1(data_.DefExt.c_str()));
         if (data_.Flags & OFN_HIDEREADONLY) dialog.setOption(QFileDialog::ReadOnly, false);
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        if (pl::RunModal(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
             chosen = dialog.selectedFiles().first().toLatin1().toStdString();
             result = IDOK;
         }

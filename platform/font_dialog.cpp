@@ -5,6 +5,7 @@
 #include <cstring>
 #include <QFontDialog>
 
+#include "platform/modal_run.h"
 #include "platform/test_script.h"
 #include "platform/win_types.h"
 
@@ -87,7 +88,7 @@ int TChooseFontDialog::Execute() {
     } else {
         QFontDialog dialog(ToQFont(data_), parent_);
         if (title_) dialog.setWindowTitle(QString::fromLatin1(title_));
-        if (dialog.exec() == QDialog::Accepted) {
+        if (pl::RunModal(dialog) == QDialog::Accepted) {
             StoreQFont(dialog.selectedFont(), data_);
             result = IDOK;
         }

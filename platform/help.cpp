@@ -1,13 +1,12 @@
 #include "platform/help.h"
 
 #include <cstdio>
-#include <QApplication>
 #include <QFileInfo>
 #include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
-#include <QWindow>
 
+#include "platform/modal_run.h"
 #include "platform/module_path.h"
 #include "platform/test_script.h"
 
@@ -34,20 +33,9 @@ std::string HexCommand(uint32_t command) {
     return text;
 }
 
-// A modal dialog blocks every other top-level window, the help window too, and its Help button is
-// there to be read while the dialog waits. The window system lets a window through when it belongs to
-// the modal one, so the help window is made a transient of the dialog for as long as that waits: it
-// still stands on its own (the dialog's end does not close it) and is freed again when the dialog goes.
-void BelongToWaitingDialog(QTextBrowser* window) {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == window) return;
-    if (!window->windowHandle()) window->winId();
-    QWindow* handle = window->windowHandle();
-    if (handle) handle->setTransientParent(modal ? modal->windowHandle() : nullptr);
-}
-
 // Shows a page in the one help window; a missing page is reported in the window itself.
-// The window stands on its own, so it outlives the dialog whose Help button opened it.
+// The window stands on its own: it outlives the dialog whose Help button opened it, and stays
+// usable while that dialog, or any other box, waits: a page is read beside the box it explains.
 QTextBrowser* ShowPage(const std::string& page) {
     HelpState& state = State();
     if (!state.window) {
@@ -74,7 +62,7 @@ QTextBrowser* ShowPage(const std::string& page) {
     state.page = page;
     // A scripted run never shows windows; the page is still loaded so tests can read it.
     if (!pl::script::Enabled()) {
-        BelongToWaitingDialog(window);
+        pl::KeepUsableBesideModalBoxes(window);
         window->show();
         window->raise();
     }

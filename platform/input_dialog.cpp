@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "platform/cursor.h"
+#include "platform/modal_run.h"
 #include "platform/test_script.h"
 #include "platform/win_types.h"
 
@@ -77,7 +78,7 @@ int TInputDialog::Execute() {
             result = IDOK;
         }
     } else {
-        result = exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+        result = pl::RunModal(*this) == QDialog::Accepted ? IDOK : IDCANCEL;
     }
     if (result == IDOK) {
         Store(edit_->text());

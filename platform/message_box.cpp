@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/cursor.h"
+#include "platform/modal_run.h"
 #include "platform/test_script.h"
 #include "platform/win_types.h"
 
@@ -133,7 +134,7 @@ int MessageBox(QWidget* owner, const char* text, const char* caption, uint32_t t
     // A message box takes the mouse: a capture held by a window it disables is cancelled first, or
     // its buttons could not be clicked.
     ReleaseCapture();
-    box.exec();
+    pl::RunModal(box);
     int answer = choices.back().id;
     for (const Choice& choice : choices)
         if (box.clickedButton() == box.button(choice.button)) answer = choice.id;

@@ -5,6 +5,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "platform/modal_run.h"
 #include "platform/test_script.h"
 #include "platform/win_types.h"
 
@@ -52,7 +53,7 @@ int TPrintDialog::Execute() {
         if (!(data_.Flags & PD_NOPAGENUMS)) options |= QAbstractPrintDialog::PrintPageRange;
         if (!(data_.Flags & PD_NOSELECTION)) options |= QAbstractPrintDialog::PrintSelection;
         dialog.setOptions(options);
-        if (dialog.exec() == QDialog::Accepted) {
+        if (pl::RunModal(dialog) == QDialog::Accepted) {
             data_.Copies = printer.copyCount();
             if (printer.printRange() == QPrinter::PageRange) {
                 data_.FromPage = printer.fromPage();
@@ -91,7 +92,7 @@ int TPageSetupDialog::Execute() {
             result = IDOK;
     } else {
         QPageSetupDialog dialog(&data_.GetPrinter(), parent_);
-        if (dialog.exec() == QDialog::Accepted) result = IDOK;
+        if (pl::RunModal(dialog) == QDialog::Accepted) result = IDOK;
     }
     pl::TestLog(std::string("PageSetup answer=") + (result == IDOK ? "ok" : "cancel"));
     return result;

@@ -1,16 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include "platform/dialog.h"
 #include "platform/dialog_template.h"
 #include "platform/help.h"
+#include "platform/input_dialog.h"
+#include "platform/message_box.h"
 #include "platform/when_modal.h"
 #include "tests/support/program_directory.h"
 #include "tests/support/scripted_ui.h"
@@ -151,4 +155,134 @@ TEST(Help, PageOpenedFromADialogStaysUsableWhileTheDialogWaits) {
     EXPECT_TRUE(closed);
     EXPECT_TRUE(dialogWaits);
     pl::CloseHelpWindow();
+}
+
+namespace {
+
+constexpr int32_t kPlainDialog = 90012;
+
+// What the help window refuses now, of a link click, the wheel and its close box ("" when it takes
+// all three), tried through the window system's way in as a person's input arrives.
+std::string RefusedByHelp(const BlockWatch& watch) {
+    QTextBrowser* help = pl::HelpWindow();
+    if (!help) return "no window";
+    std::string refused;
+    QScrollBar* bar = help->verticalScrollBar();
+    bar->setValue(0);
+    QTextCursor link(help->document());
+    link.setPosition(help->document()->find("To the end").selectionStart() + 2);
+    QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {},
+                      InWindow(help->viewport(), help->cursorRect(link).center()));
+    if (bar->value() != bar->maximum()) refused += " link";
+    bar->setValue(0);
+    const QPointF at = InWindow(help->viewport(), {20, 20});
+    QWheelEvent wheel(at, help->mapToGlobal(at.toPoint()), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(help->windowHandle(), &wheel);
+    if (bar->value() == 0) refused += " wheel";
+    if (watch.Blocked(help)) refused += " close";
+    return refused;
+}
+
+// Boxes without a Help button, as the length boxes and most questions are.
+void OpenPlainDialog() {
+    TDialog(nullptr, kPlainDialog).Execute();
+}
+void OpenQuestion() {
+    MessageBox(nullptr, "Save changes?", "Question", MB_YESNO);
+}
+void OpenLengthBox() {
+    char buffer[9] = "0";
+    TInputDialog(nullptr, "LINE", "RIGHT:", buffer, sizeof buffer).Execute();
+}
+
+// Opens the box; while it waits, runs `whileWaiting`, then ends the box.
+void WhileBoxWaits(void (*open)(), std::function<void()> whileWaiting) {
+    pl::whenModal<QDialog>([whileWaiting](QDialog* box) {
+        whileWaiting();
+        box->done(QDialog::Rejected);
+    });
+    open();
+}
+
+class HelpBesideBoxes : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string page = "<html><body><p><a href=\"#end\">To the end</a></p>";
+        for (int line = 0; line < 200; ++line)
+            page += "<p>Line " + std::to_string(line) + "</p>";
+        page += "<p><a name=\"end\">End</a></p></body></html>";
+        dir_.WriteFile("help/long.htm", page);
+        dir_.WriteFile("help/first.htm", page);
+        pl::SetHelpProgramDirectory(dir_.Path());
+        pl::RegisterDialogTemplate(kPlainDialog, {"LINE", {{IDOK, pl::ControlKind::PushButton, "OK"}}});
+        pl::RegisterDialogTemplate(kHelpingDialog, {"new drawing",
+                                                    {{IDOK, pl::ControlKind::PushButton, "OK"},
+                                                     {IDHELP, pl::ControlKind::PushButton, "Help"}}});
+    }
+    void TearDown() override {
+        pl::cancelModalWatches();
+        pl::CloseHelpWindow();
+    }
+    static void OpenPage() { HtmlHelpA(nullptr, "tvhelp.chm::/long.htm>wind", HH_DISPLAY_TOPIC, 0); }
+
+    testsupport::ProgramDirectory dir_;
+    BlockWatch watch_;
+};
+
+struct BoxCase {
+    const char* name;
+    void (*open)();
+};
+void PrintTo(const BoxCase& box, std::ostream* out) {
+    *out << box.name;
+}
+
+class HelpBesideEveryBox : public HelpBesideBoxes, public ::testing::WithParamInterface<BoxCase> {};
+
+} // namespace
+
+// A page opened before the box stays usable while the box waits, and after it.
+TEST_P(HelpBesideEveryBox, PageOpenBeforeTheBoxStaysUsable) {
+    OpenPage();
+    std::string waiting;
+    WhileBoxWaits(GetParam().open, [&] { waiting = RefusedByHelp(watch_); });
+    EXPECT_EQ(waiting, "");
+    EXPECT_EQ(RefusedByHelp(watch_), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Help, HelpBesideEveryBox,
+                         ::testing::Values(BoxCase{"Dialog", OpenPlainDialog},
+                                           BoxCase{"Question", OpenQuestion},
+                                           BoxCase{"LengthBox", OpenLengthBox}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A dialog's Help opens the page, then the dialog opens a box of its own: the page stays usable while
+// the inner box waits and again once only the dialog waits.
+TEST_F(HelpBesideBoxes, PageStaysUsableThroughNestedBoxes) {
+    std::string inner, outer;
+    pl::whenModal<HelpingDialog>([&](HelpingDialog* shown) {
+        shown->findChild<QPushButton*>(QString::number(IDHELP))->click();
+        WhileBoxWaits(OpenLengthBox, [&] { inner = RefusedByHelp(watch_); });
+        outer = RefusedByHelp(watch_);
+        shown->PressButton(IDOK);
+    });
+    HelpingDialog().Execute();
+    EXPECT_EQ(inner, "");
+    EXPECT_EQ(outer, "");
+}
+
+// Closing the page while boxes wait ends nothing else; a page opened again in the outer box is usable.
+TEST_F(HelpBesideBoxes, PageClosedWhileABoxWaitsCanBeOpenedAgain) {
+    OpenPage();
+    std::string reopened = "not reached";
+    WhileBoxWaits(OpenPlainDialog, [&] {
+        WhileBoxWaits(OpenQuestion, [&] {
+            pl::HelpWindow()->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        });
+        OpenPage();
+        reopened = RefusedByHelp(watch_);
+    });
+    EXPECT_EQ(reopened, "");
 }

@@ -1,0 +1,19 @@
+// Every modal box of the layer (dialogs, message boxes, the input dialog, the common dialogs) waits
+// through RunModal. A waiting box blocks every other top-level window; a companion window, such as
+// the help window, is let through: it takes the mouse, the wheel, keys and its close box while any
+// box waits, however many are nested and whenever the companion was opened.
+#pragma once
+
+class QDialog;
+class QWidget;
+
+namespace pl {
+
+// Runs the box's modal loop and returns what QDialog::exec returns.
+int RunModal(QDialog& box);
+
+// Makes a parentless top-level window a companion for as long as it lives; a box already waiting
+// lets it through at once.
+void KeepUsableBesideModalBoxes(QWidget* window);
+
+} // namespace pl
