@@ -1,5 +1,7 @@
 // The drawing window's title names the view it shows: after each Views command, and after the outline
 // marked on the room layout has made the ground-floor plan.
+#include <QMdiSubWindow>
+
 #include <string>
 
 #include "document/program_state.h"
@@ -13,12 +15,12 @@ namespace {
 
 class ViewTitle : public InputTest {
 protected:
-    // The title of the window the user sees once the pending paints ran.
+    // The title on the drawing window's frame once the pending paints ran.
     std::string ShownTitle() const {
         TChild* window = client->ActiveDrawingWindow();
-        if (!window) return "";
+        if (!window || !window->SubWindow()) return "";
         window->UpdateWindow();
-        return window->GetCaption();
+        return window->SubWindow()->windowTitle().toStdString();
     }
 };
 
