@@ -32,14 +32,6 @@ public:
         for (const int key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Return})
             Key(key);
     }
-    void MoveSymbolByAClick() {
-        OpenWith(&AfterTheStep::AddSymbol);
-        client->ProcessCommand(cmd::kMoveRotate);
-        SelectSquare();
-        Click(TPoint(200, 150));
-        Click(TPoint(207, 141));
-        Key(Qt::Key_Return);
-    }
     void TurnSymbol() {
         OpenWith(&AfterTheStep::AddSymbol);
         client->ProcessCommand(cmd::kMoveRotate);
@@ -70,7 +62,6 @@ public:
         client->ProcessCommand(cmd::kWindows);
         EnterAt(PixelOf(wall.x, wall.y - 50));
         ASSERT_GT(ObjectList.count, 6);
-        child->Invalidate(true);
         child->UpdateWindow();
         client->ProcessCommand(cmd::kMoveRotate);
         const TPoint centre = PixelOf(wall.x, wall.y);
@@ -172,7 +163,6 @@ TEST_P(AfterTheStep, LeavesWhatAFullRepaintShows) {
 
 const StepCase kSteps[] = {
     {"CircleMovedByArrowKeysAcrossALine", &AfterTheStep::MoveCircleByArrowKeys},
-    {"SymbolMovedByAClick", &AfterTheStep::MoveSymbolByAClick},
     {"SymbolTurned", &AfterTheStep::TurnSymbol},
     {"SymbolPastedOffALine", &AfterTheStep::PasteSymbolOffALine},
     {"TextErasedAtTheSquaresEdge", &AfterTheStep::EraseTextAtTheSquaresEdge},
