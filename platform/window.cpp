@@ -2,6 +2,7 @@
 
 #include <map>
 #include <QCursor>
+#include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QWidget>
 #include <string>
@@ -120,7 +121,17 @@ void TWindow::Destroy(int) {
 
 void TWindow::SetCaption(const char* title) {
     Title = title ? title : "";
-    if (QWidget* w = GetHandle()) w->window()->setWindowTitle(QString::fromLatin1(Title.c_str()));
+    QWidget* w = GetHandle();
+    if (!w) return;
+    // A window inside the MDI area is titled in its own frame, never in the program's main window.
+    QWidget* framed = w->window();
+    for (QWidget* p = w; p; p = p->parentWidget()) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(p)) {
+            framed = sub;
+            break;
+        }
+    }
+    framed->setWindowTitle(QString::fromLatin1(Title.c_str()));
 }
 
 bool TWindow::ProcessCommand(int32_t) {

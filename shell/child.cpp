@@ -22,6 +22,7 @@
 #include "shell/client.h"
 #include "shell/move_family_steps.h"
 #include "shell/normal_scale.h"
+#include "shell/view_title.h"
 #include "tools/drawing_tool.h"
 #include "walls/wall_corner.h"
 
@@ -120,6 +121,8 @@ void TChild::Paint(TDC& dc, bool, TRect&) {
     }
 
     if (CurrentView == 0) return;
+    // Steps such as marking the outline change the view in place: the title follows what is painted.
+    shell::TitleForView(*this);
 
     if (CurrentView >= kGroundFloor) {
         shell::ReloadForPaint(tool);

@@ -165,6 +165,9 @@ bool EnterPlacesOpening(IdleEnterKey& enter) {
     enter.ToTool(enter.step);
     if (enter.Tool()->Y0 != 1) enter.Tool()->Command(100);
     enter.Client().SelectPickTool();
+    // The preview was drawn by exclusive-or; a repaint under it (a scroll) leaves the tool's own
+    // erase drawing it back. Placed or refused, only a repaint is sure to take it off.
+    enter.window.Invalidate(true);
     return true;
 }
 
@@ -190,6 +193,9 @@ bool EnterPlacesMovedSelection(IdleEnterKey& enter) {
     if (enter.kind != toolkind::kMove) return false;
     if (CurrentView == kSitePlan) HelpContextId = 210;
     enter.ToTool(0);
+    // Each step of the move wiped the selection with whatever lay under it, and openings move
+    // unpainted: the placed selection is shown by a full repaint.
+    enter.window.Invalidate(true);
     enter.Client().SelectPickTool();
     if (!tools::SaveWorkingFile()) return true;
     enter.window.SetDatum(datummode::kShownWithBearing);

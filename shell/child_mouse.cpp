@@ -529,7 +529,7 @@ bool ReleaseEndsRectangle(Release& release) {
         client.ShowGuide("GUIDE: press F1 key for help");
         client.ShowToolName("Pick Tool");
     } else if (release.Tool()->Kind == toolkind::kErase) {
-        shell::InvalidateErasedArea(window, release.rc);
+        shell::RepaintAfterErase(window);
     }
     return true;
 }

@@ -1,10 +1,9 @@
 #include "shell/move_family_steps.h"
 
 #include "document/document.h"
-#include "shell/child.h"
-#include "shell/child_tool_call.h"
-#include "shell/client.h"
 #include "document/program_state.h"
+#include "shell/child.h"
+#include "shell/client.h"
 #include "tools/move_tool.h"
 
 namespace shell {
@@ -46,15 +45,10 @@ void FinishZoomWindow(TChild& window) {
     if (applied) window.Zoom(zoomkind::kAsDragged);
 }
 
-void InvalidateErasedArea(TChild& window, const TRect& client) {
-    const auto* erase = dynamic_cast<const TMoveobjtool*>(window.Client().Tool.get());
-    if (!erase || ZoomDivisor == 0) return;
-    const POINT a =
-        LogicalToPixel(window, client, erase->SelMinX / ZoomDivisor, erase->SelMinY / ZoomDivisor);
-    const POINT b =
-        LogicalToPixel(window, client, erase->SelMaxX / ZoomDivisor, erase->SelMaxY / ZoomDivisor);
+void RepaintAfterErase(TChild& window) {
     window.Client().SelectPickTool();
-    window.InvalidateRect(TRect(a.x, b.y, b.x, a.y), true);
+    // Texts and opening pieces reach beyond the rectangle that listed them by their anchors.
+    window.Invalidate(true);
 }
 
 } // namespace shell

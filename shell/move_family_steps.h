@@ -4,8 +4,6 @@
 
 #include <cstdint>
 
-#include "platform/geometry.h"
-
 class TChild;
 class TDrawingtool;
 
@@ -24,7 +22,7 @@ bool RightPressDuringDrag(const TDrawingtool* tool);
 // applied unless the tool refused a rectangle too small to show.
 void FinishZoomWindow(TChild& window);
 
-// After the erase tool's release: the Pick tool, and a repaint of the rectangle that was erased.
-void InvalidateErasedArea(TChild& window, const TRect& client);
+// After the erase tool's release: the Pick tool, and a repaint of the window.
+void RepaintAfterErase(TChild& window);
 
 } // namespace shell

@@ -1,0 +1,178 @@
+// What the window shows once a move, turn, paste, erase or opening step has ended and the event loop
+// has painted what the step left to paint: exactly what a full repaint shows.
+#include <QTest>
+
+#include <string>
+
+#include "document/program_state.h"
+#include "platform/test_script.h"
+#include "resources/command_ids.h"
+#include "resources/dialogs/opening_templates.h"
+#include "tests/platform/pixel_probe.h"
+#include "tests/shell/input_fixture.h"
+
+namespace {
+
+using pl::script::DialogStep;
+
+class AfterTheStep;
+
+struct StepCase {
+    const char* name;
+    void (AfterTheStep::*step)();
+};
+
+class AfterTheStep : public InputTest, public ::testing::WithParamInterface<StepCase> {
+public:
+    void MoveCircleByArrowKeys() {
+        OpenWith(&AfterTheStep::AddCircle);
+        client->ProcessCommand(cmd::kMoveRotate);
+        SelectSquare();
+        Click(TPoint(200, 150));
+        for (const int key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Return})
+            Key(key);
+    }
+    void TurnSymbol() {
+        OpenWith(&AfterTheStep::AddSymbol);
+        client->ProcessCommand(cmd::kMoveRotate);
+        SelectSquare();
+        pl::script::AnswerInput("30");
+        QTest::mouseClick(View(), Qt::RightButton, {}, QPoint(200, 150));
+        Key(Qt::Key_Return);
+    }
+    void PasteSymbolOffALine() {
+        OpenWith(&AfterTheStep::AddSymbolAndALineWherePastesLand);
+        client->ProcessCommand(cmd::kCopy);
+        SelectSquare();
+        client->ProcessCommand(cmd::kPaste);
+        Click(pasted);
+        Click(TPoint(pasted.x + 30, pasted.y - 40));
+        Key(Qt::Key_Return);
+    }
+    void EraseTextAtTheSquaresEdge() {
+        OpenWith(&AfterTheStep::AddCentredText);
+        client->ProcessCommand(cmd::kErase);
+        SelectSquare();
+    }
+    void MoveWindowAlongItsWall() {
+        OpenWith();
+        pl::script::AnswerDialog(
+            kWindowDialogId,
+            {DialogStep{{{kWindowWidth, "1200"}, {kWindowHeight, "1050"}, {kWindowShowSizes, "1"}}, IDOK}});
+        client->ProcessCommand(cmd::kWindows);
+        EnterAt(PixelOf(wall.x, wall.y - 50));
+        ASSERT_GT(ObjectList.count, 6);
+        child->UpdateWindow();
+        client->ProcessCommand(cmd::kMoveRotate);
+        const TPoint centre = PixelOf(wall.x, wall.y);
+        Drag(TPoint(centre.x - 40, centre.y - 60), TPoint(centre.x + 40, centre.y + 60));
+        Click(centre);
+        Click(TPoint(centre.x + 60, centre.y));
+        Key(Qt::Key_Return);
+    }
+    void RefuseHingedDoorOffTheWall() {
+        OpenWith();
+        pl::script::AnswerDialog(
+            kExtDoorDialogId,
+            {DialogStep{{{kDoorWidthEdit, "800"}, {kDoorNumberEdit, "1"}, {kDoorHinged, "1"}}, IDOK}});
+        pl::script::AnswerDialog(kDoorSwingDialogId, {DialogStep{{{kSwingRadios[1], "1"}}, IDOK}});
+        client->ProcessCommand(cmd::kDoors);
+        // The preview follows the pointer, and the window scrolls under it.
+        MoveTo(TPoint(300, 240));
+        child->EvVScroll(SB_LINEDOWN, 0);
+        child->UpdateWindow();
+        pl::script::AnswerMessageBox(IDOK);
+        EnterAt(TPoint(300, 60));
+        ASSERT_TRUE(ui.LogContains("No wall marked")) << ui.Log();
+    }
+
+protected:
+    // An external wall along x through the pixel row 250, a level line through the pixel row 150
+    // that runs on well past the selection square (150, 100)-(250, 200), and what `add` adds.
+    void OpenWith(void (AfterTheStep::*add)() = nullptr) {
+        Open();
+        wall = DrawingAt(TPoint(300, 250));
+        auto w = std::make_unique<TExtwallobj>();
+        w->view = kGroundFloor, w->kind = kExtWall, w->id = 10001, w->penWidth = 1;
+        w->x1 = wall.x - 4000, w->y1 = wall.y, w->x2 = wall.x + 4000, w->y2 = wall.y;
+        w->thickness1 = 275, w->direction = 900, w->state = 1;
+        w->p1x = wall.x - 4000, w->p1y = wall.y - 275, w->p2x = wall.x + 4000, w->p2y = wall.y - 275;
+        ObjectList.Add(std::move(w));
+        const POINT l = DrawingAt(TPoint(60, 150)), r = DrawingAt(TPoint(340, 150));
+        ObjectList.Add(inputs::Line(l.x, l.y, r.x, r.y));
+        if (add) (this->*add)();
+        IdCounter = 2;
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+        child->Invalidate(true);
+        child->UpdateWindow();
+    }
+    void AddCircle() {
+        const POINT c = DrawingAt(TPoint(200, 150));
+        const int32_t r = DrawingAt(TPoint(230, 150)).x - c.x;
+        ObjectList.Add(std::make_unique<TCircleobj>(kGroundFloor, kCircle, 1, 0, 0, 0, c.x - r, 0, c.x + r, 0,
+                                                    c.y + r, c.y - r, 0));
+    }
+    // A library symbol across the line.
+    void AddSymbol() {
+        const POINT a = DrawingAt(TPoint(170, 170)), b = DrawingAt(TPoint(230, 130));
+        const int32_t px[3] = {a.x, b.x, b.x};
+        const int32_t py[3] = {a.y, a.y, b.y};
+        const int32_t none[4] = {};
+        ObjectList.Add(std::make_unique<TPolyobj>(kGroundFloor, 500, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, px, py,
+                                                  none, none, 3, 0, 0, 0, 0, 0, 0));
+    }
+    // Pastes land one eighth of the view from the left and one sixth from the bottom.
+    void AddSymbolAndALineWherePastesLand() {
+        AddSymbol();
+        pasted = PixelOf((ViewExtentX / 8 + ScrollOriginX) * ZoomDivisor,
+                         (ViewExtentY / 6 + ScrollOriginY) * ZoomDivisor);
+        const POINT l = DrawingAt(TPoint(pasted.x - 80, pasted.y)),
+                    r = DrawingAt(TPoint(pasted.x + 80, pasted.y));
+        ObjectList.Add(inputs::Line(l.x, l.y, r.x, r.y));
+    }
+    // A centred text whose anchor is just inside the square's right edge.
+    void AddCentredText() {
+        const POINT at = DrawingAt(TPoint(245, 130));
+        ObjectList.Add(std::make_unique<TTextobj>(kGroundFloor, kText, 1, 0, 0, 0, at.x, 0, 0, 0, at.y, 0, 0,
+                                                  "WARDROBE", "Arial", 0, 1, 400, 20));
+    }
+    void SelectSquare() { Drag(TPoint(150, 100), TPoint(250, 200)); }
+    void EnterAt(const TPoint& at) {
+        MoveTo(TPoint(at.x + 1, at.y));
+        MoveTo(at);
+        Key(Qt::Key_Return);
+    }
+
+    // Pixels where the window, once its pending paints ran, differs from a full repaint.
+    int DifferenceFromFullRepaint() {
+        child->UpdateWindow();
+        const QImage shown = child->BackBuffer()->copy();
+        child->Invalidate(true);
+        child->UpdateWindow();
+        return pixelprobe::CountDifferent(shown, *child->BackBuffer());
+    }
+
+    POINT wall{};
+    TPoint pasted;
+};
+
+TEST_P(AfterTheStep, LeavesWhatAFullRepaintShows) {
+    (this->*GetParam().step)();
+    EXPECT_EQ(DifferenceFromFullRepaint(), 0);
+}
+
+const StepCase kSteps[] = {
+    {"CircleMovedByArrowKeysAcrossALine", &AfterTheStep::MoveCircleByArrowKeys},
+    {"SymbolTurned", &AfterTheStep::TurnSymbol},
+    {"SymbolPastedOffALine", &AfterTheStep::PasteSymbolOffALine},
+    {"TextErasedAtTheSquaresEdge", &AfterTheStep::EraseTextAtTheSquaresEdge},
+    {"WindowMovedAlongItsWall", &AfterTheStep::MoveWindowAlongItsWall},
+    {"HingedDoorRefusedOffTheWall", &AfterTheStep::RefuseHingedDoorOffTheWall},
+};
+
+INSTANTIATE_TEST_SUITE_P(Steps, AfterTheStep, ::testing::ValuesIn(kSteps),
+                         [](const ::testing::TestParamInfo<StepCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+} // namespace
