@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
+#include "document/dimension_settings.h"
 #include "platform/dialog.h"
-#include "tools/dimension_settings.h"
 
 class TEdit;
 class TRadioButton;

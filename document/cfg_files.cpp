@@ -1,6 +1,9 @@
 #include "document/cfg_files.h"
 
+#include <vector>
+
 #include "document/document.h"
+#include "platform/file_io.h"
 #include "resources/default_settings.h"
 
 std::string CfgPath(std::string_view name) {
@@ -9,4 +12,43 @@ std::string CfgPath(std::string_view name) {
 
 std::string_view ShippedSettings(std::string_view name) {
     return DefaultSettings(name);
+}
+
+namespace {
+
+bool InRange(int32_t value, const FieldRange& range) {
+    return value >= range.low && value <= range.high && (value - range.low) % range.step == 0;
+}
+
+// The whole numbers of a text as far as they go; how many were read.
+size_t ScanNumbers(std::string_view text, std::span<int32_t> values) {
+    pl::TextReader reader(text);
+    size_t n = 0;
+    while (n < values.size() && reader.ReadInt32(values[n]))
+        ++n;
+    return n;
+}
+
+} // namespace
+
+void ReadRangedSettings(std::string_view name, std::span<int32_t> values,
+                        std::span<const FieldRange> ranges) {
+    const std::string_view shipped = ShippedSettings(name);
+    std::vector<int32_t> fallback(values.size());
+    ScanNumbers(shipped, fallback);
+    std::string text;
+    const size_t read = pl::ReadTextFile(CfgPath(name), text) ? ScanNumbers(text, values) : 0;
+    bool rewrite = read < values.size();
+    for (size_t i = 0; i < values.size(); ++i) {
+        if (i < read && InRange(values[i], ranges[i])) continue;
+        values[i] = fallback[i];
+        rewrite = rewrite || i < read;
+    }
+    if (!rewrite) return;
+    std::string whole;
+    for (size_t i = 0; i < values.size(); ++i)
+        whole += (i > 0 ? " " : "") + std::to_string(values[i]);
+    if (!shipped.empty() && shipped.back() == '\n') whole += '\n';
+    // A failed rewrite still leaves the reader in-range values; the next reader falls back again.
+    (void)pl::WriteTextFile(CfgPath(name), whole);
 }

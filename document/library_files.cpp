@@ -9,6 +9,7 @@
 #include "document/drawing_file.h"
 #include "document/program_state.h"
 #include "document/record_format.h"
+#include "document/selection_list.h"
 #include "platform/file_io.h"
 
 namespace {
@@ -22,12 +23,6 @@ std::string TempCfgPath(const TList& list) {
 std::string LibraryPath(const TList& list, const char* name) {
     return list.ProgramDirectory + "LIBS/" + (name ? name : "");
 }
-
-struct SelectionEntry {
-    int32_t index = 0;
-    int32_t refX = 0;
-    int32_t refY = 0;
-};
 
 } // namespace
 
@@ -72,26 +67,19 @@ FileResult TList::SaveLibraryCategory(int32_t group, const char* baseName) {
 }
 
 FileResult TList::SaveLibrary(const char* fileName) {
-    const int32_t n = ReadTempCount();
     const int32_t keptCount = count;
     StartHeightRange();
 
-    // The selection buffer outlives drawings: entries that name no object of this document are
-    // skipped, and the first unreadable line ends the list.
+    // The selection buffer outlives drawings: the reader passes over entries that name no object of
+    // this document and ends the list at the first unreadable line.
     std::string body;
     int32_t written = 0;
-    std::string selection;
-    if (pl::ReadTextFile(CopyCfgPath(*this), selection)) {
-        pl::TextReader reader(selection);
-        for (int32_t i = 0; i < n; ++i) {
-            SelectionEntry e;
-            if (!reader.ReadInt32(e.index) || !reader.ReadInt32(e.refX) || !reader.ReadInt32(e.refY)) break;
-            const TObject* o = (*this)[e.index];
-            if (!o || !AppendRecord(body, *o, {e.refX, e.refY})) continue;
-            ++written;
-            if (o->kind == kOpening || IsPolygonKind(o->kind) || o->kind == kMarkerPolygon)
-                NotePolygonHeights(*o);
-        }
+    for (const SelectionEntry& e : ReadSelectionList(*this).value_or(std::vector<SelectionEntry>{})) {
+        const TObject* o = (*this)[e.index];
+        if (!o || !AppendRecord(body, *o, {e.refX, e.refY})) continue;
+        ++written;
+        if (o->kind == kOpening || IsPolygonKind(o->kind) || o->kind == kMarkerPolygon)
+            NotePolygonHeights(*o);
     }
     EndHeightRange();
     count = keptCount;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "editing/selection_list.h"
+#include "document/selection_list.h"
 
 class TList;
 

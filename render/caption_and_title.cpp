@@ -5,6 +5,7 @@
 #include <string>
 
 #include "document/checked_file.h"
+#include "document/dimension_settings.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/file_io.h"
@@ -38,8 +39,8 @@ void TList::MakeTitleBlock() {
     }
     if (lowest == kNothingBelow) return;
     // Below the wall by the room the outside dimensions take.
-    const render::DimensionOffsets off = render::ReadDimensionOffsets(ProgramDirectory, MetricUnits);
-    int32_t y = lowest - (2 * off.offset2 + off.offset3);
+    const DimensionSettings off = ReadDimensionSettings(MetricUnits);
+    int32_t y = lowest - (2 * off.externalOffset + off.overallOffset);
     const int32_t x = SheetCentreX();
     const render::FloorTitles titles = render::ReadFloorTitles(ProgramDirectory);
     // A printed page (view code + 1000) gets no title of its own.
@@ -79,7 +80,7 @@ void TList::MakeTitleBlock() {
 
 int32_t TList::AddScaleCaption(int32_t scale, int32_t showScale) {
     const int32_t floor = CurrentView - kPrintViewOffset;
-    const render::DimensionOffsets off = render::ReadDimensionOffsets(ProgramDirectory, MetricUnits);
+    const DimensionSettings off = ReadDimensionSettings(MetricUnits);
     int32_t titleY = kNothingBelow, wallY = kNothingBelow;
     const TTextobj* anchor = nullptr;
     // The caption goes under the floor's title, else under its lowest plain text or automatic-dimension
@@ -113,8 +114,8 @@ int32_t TList::AddScaleCaption(int32_t scale, int32_t showScale) {
     // The gap grows with the scale; single precision, as the offsets are small.
     const float perScale = MetricUnits != 0 ? 100.0f : 96.0f;
     const int32_t g =
-        static_cast<int32_t>(static_cast<float>(off.offset2) * static_cast<float>(scale) / perScale);
-    const int32_t y = titleY < wallY ? titleY - 2 * g : wallY - (4 * g + off.offset3);
+        static_cast<int32_t>(static_cast<float>(off.externalOffset) * static_cast<float>(scale) / perScale);
+    const int32_t y = titleY < wallY ? titleY - 2 * g : wallY - (4 * g + off.overallOffset);
     const std::string text = showScale == 1 ? pl::Format("scale 1 : %d", scale) : std::string();
     // Centred under the anchor text in its font, else on the sheet in the default font.
     const int32_t x = anchor != nullptr ? anchor->x1 : SheetCentreX();

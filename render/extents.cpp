@@ -4,13 +4,12 @@
 // the texts with room below the lowest for the scale caption.
 #include <cstdint>
 
+#include "document/dimension_settings.h"
 #include "document/document.h"
 #include "document/objects.h"
 #include "document/plan_display_modes.h"
 #include "document/program_state.h"
 #include "platform/file_io.h"
-#include "platform/settings_file.h"
-#include "resources/default_settings.h"
 
 namespace {
 
@@ -57,11 +56,8 @@ struct Extents {
 // The margin under the lowest printed text: four dimension-arrow offsets and the overall-dimension
 // offset of the dimension settings.
 int32_t CaptionMargin() {
-    const char* name = MetricUnits == 1 ? "MOFFSET.CFG" : "IOFFSET.CFG";
-    int32_t v[7] = {};
-    pl::ScanSettings(ObjectList.ProgramDirectory + "CFG\\" + name, DefaultSettings(name),
-                     "%d %d %d %d %d %d %d", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6]);
-    return v[1] * 4 + v[2];
+    const DimensionSettings s = ReadDimensionSettings(MetricUnits);
+    return s.externalOffset * 4 + s.overallOffset;
 }
 
 } // namespace

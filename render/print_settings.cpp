@@ -46,14 +46,6 @@ bool WriteFloorTitles(const std::string& dir, const FloorTitles& titles) {
     return pl::WriteTextFile(CfgPath(dir, "TITLE2D.CFG"), text);
 }
 
-DimensionOffsets ReadDimensionOffsets(const std::string& dir, int32_t metric) {
-    const char* name = metric != 0 ? "MOFFSET.CFG" : "IOFFSET.CFG";
-    int32_t v[7] = {};
-    pl::ScanSettings(CfgPath(dir, name), DefaultSettings(name), "%d %d %d %d %d %d %d", &v[0], &v[1], &v[2],
-                     &v[3], &v[4], &v[5], &v[6]);
-    return {v[1], v[2]};
-}
-
 std::string CalibrationFilePath(const std::string& dir, int32_t metric) {
     return CfgPath(dir, metric != 0 ? "PRNTCALM.CFG" : "PRNTCALI.CFG");
 }

@@ -1,6 +1,5 @@
-// The small settings files of printing and titles: the floor titles, the dimension offsets the
-// caption and title are placed by, and the printer calibration. Every reader falls back to the
-// shipped defaults field by field and never fails.
+// The small settings files of printing and titles: the floor titles and the printer calibration.
+// Every reader falls back to the shipped defaults field by field and never fails.
 #pragma once
 
 #include <array>
@@ -19,14 +18,6 @@ constexpr const char* kFootingTitle = "footing plan";
 FloorTitles ReadFloorTitles(const std::string& programDirectory);
 // Writes the five titles, each cut to 24 characters, the fourth always "footing plan".
 [[nodiscard]] bool WriteFloorTitles(const std::string& programDirectory, const FloorTitles& titles);
-
-// Values 2 and 3 of CFG/MOFFSET.CFG (metric) or CFG/IOFFSET.CFG: the dimension-arrow offset from the
-// walls and the overall-dimension offset.
-struct DimensionOffsets {
-    int32_t offset2 = 0;
-    int32_t offset3 = 0;
-};
-DimensionOffsets ReadDimensionOffsets(const std::string& programDirectory, int32_t metric);
 
 // CFG/PRNTCALM.CFG (metric) or CFG/PRNTCALI.CFG: the entered test length and the factor.
 struct Calibration {

@@ -42,17 +42,11 @@ int32_t PartitionField(int32_t view) {
 }
 
 std::array<int32_t, 3> ReadRoomPartitions(int32_t metricUnits) {
-    const char* name = PartitionFile(metricUnits);
+    // The ranges of the room-partition dialogs: 25 to 900 mm, 1 to 30 inches.
+    const FieldRange thickness = metricUnits == 1 ? FieldRange{25, 900} : FieldRange{24, 30 * 24};
+    const FieldRange ranges[3] = {thickness, thickness, thickness};
     std::array<int32_t, 3> v{};
-    pl::ScanSettings(CfgPath(name), ShippedSettings(name), "%d %d %d", &v[0], &v[1], &v[2]);
-    // A hand-edited thickness outside the dialogs' range would build nonsense partitions: such a field
-    // is read as shipped.
-    std::array<int32_t, 3> shipped{};
-    pl::sscanf(ShippedSettings(name), "%d %d %d", &shipped[0], &shipped[1], &shipped[2]);
-    const int32_t low = metricUnits == 1 ? 25 : 24;
-    const int32_t high = metricUnits == 1 ? 900 : 30 * 24;
-    for (size_t i = 0; i < v.size(); ++i)
-        if (v[i] < low || v[i] > high) v[i] = shipped[i];
+    ReadRangedSettings(PartitionFile(metricUnits), v, ranges);
     return v;
 }
 

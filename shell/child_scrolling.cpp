@@ -8,6 +8,7 @@
 
 #include "document/document.h"
 #include "document/program_state.h"
+#include "document/sheet_size.h"
 #include "platform/file_io.h"
 #include "platform/message_box.h"
 #include "platform/scroller.h"
@@ -26,10 +27,6 @@ constexpr int32_t kBarScale = 100; // the bars show percent of the scroll range
 int32_t BarPosition(int32_t position, float factor) {
     if (factor <= 0.0f) return 0;
     return static_cast<int32_t>(position / factor);
-}
-
-const char* SheetSizeFile() {
-    return MetricUnits != 0 ? "DWGSIZEM.CFG" : "DWGSIZEI.CFG";
 }
 
 // The sheet height rounded to whole steps of a quarter inch (imperial) or 25 mm (metric).
@@ -52,8 +49,9 @@ void TChild::SetupScrolling() {
     if (xu < 1) xu = 1;
     if (yu < 1) yu = 1;
 
-    const std::string sheetPath = ObjectList.ProgramDirectory + "CFG\\" + SheetSizeFile();
-    pl::ScanSettings(sheetPath, DefaultSettings(SheetSizeFile()), "%ld %ld", &SheetWidth, &SheetHeight);
+    const SheetSize sheet = ReadSheetSize(MetricUnits);
+    SheetWidth = sheet.width;
+    SheetHeight = sheet.height;
 
     Scroller->AutoOrg = false;
     const TRect client = GetClientRect();
@@ -79,10 +77,8 @@ void TChild::SetupScrolling() {
     SetScrollRange(SB_VERT, 0, kBarScale, false);
     SnapScrollerToOrigin(xu, yu, s);
 
-    pl::File* file = pl::fopen(sheetPath, "w");
-    if (!file) return;
-    pl::fprintf(file, "%ld %ld", SheetWidth, SheetHeight);
-    pl::fclose(file);
+    // Only the width is ever used again: a height that could not be stored is fitted anew next time.
+    (void)WriteSheetSize(MetricUnits, {SheetWidth, SheetHeight});
 }
 
 // The view centred on the sheet, one scroll step past the centre so that the snap to whole steps

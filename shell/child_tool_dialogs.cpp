@@ -10,6 +10,7 @@
 #include "document/checked_file.h"
 #include "document/document.h"
 #include "document/program_state.h"
+#include "document/selection_list.h"
 #include "platform/cursor.h"
 #include "platform/file_io.h"
 #include "platform/gadgets.h"
@@ -163,20 +164,13 @@ void TChild::StartMultilines(int32_t kind) {
 }
 
 int32_t TChild::CheckRotateSelection() {
-    const int32_t count = ObjectList.ReadTempCount();
-    pl::File* file = pl::fopen(ObjectList.ProgramDirectory + "CFG/COPY.CFG", "r");
-    if (!file) return 1;
+    const auto entries = ReadSelectionList(ObjectList);
+    if (!entries) return 1;
     bool rectangle = false;
-    for (int32_t i = 0; i < count; ++i) {
-        int32_t index = 0;
-        int32_t x = 0;
-        int32_t y = 0;
-        // The list outlives drawings: stop at the first unreadable line, skip indices of no object.
-        if (pl::fscanf(file, "%d %d %d", &index, &x, &y) != 3) break;
-        const TObject* object = ObjectList[index];
-        if (object && (object->kind == kRectangle || object->kind == kRoundRect)) rectangle = true;
+    for (const SelectionEntry& e : *entries) {
+        const int32_t kind = ObjectList[e.index]->kind;
+        if (kind == kRectangle || kind == kRoundRect) rectangle = true;
     }
-    pl::fclose(file);
     if (!rectangle) return 0;
     CursorKeeper cursor;
     ::MessageBox(GetHandle(), "RECT and RNDRECT objects only rotate in 90, 180 and 270 degree increments",

@@ -10,14 +10,13 @@
 #include "document/checked_file.h"
 #include "document/document.h"
 #include "document/program_state.h"
+#include "document/sheet_size.h"
 #include "platform/file_dialog.h"
 #include "platform/file_io.h"
 #include "platform/gadget_window.h"
 #include "platform/message_box.h"
 #include "platform/print_dialog.h"
-#include "platform/settings_file.h"
 #include "render/printed_page.h"
-#include "resources/default_settings.h"
 #include "shell/child.h"
 #include "shell/client.h"
 
@@ -34,9 +33,9 @@ void Hint(TClient& client, const char* text) {
 bool ChooseDrawingToPrint(TClient& client) {
     const std::string& dir = ObjectList.ProgramDirectory;
     TMeasdlg(client.GetHandle()).Execute();
-    const char* sizeFile = MetricUnits != 0 ? "DWGSIZEM.CFG" : "DWGSIZEI.CFG";
-    pl::ScanSettings(dir + "CFG/" + sizeFile, DefaultSettings(sizeFile), "%ld %ld", &SheetWidth,
-                     &SheetHeight);
+    const SheetSize sheet = ReadSheetSize(MetricUnits);
+    SheetWidth = sheet.width;
+    SheetHeight = sheet.height;
     Hint(client, "GUIDE: Select Drawing NAME");
     TOpenSaveDialog::TData data(OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR,
                                 "Plan files(*.DB0)|*.DB0||", nullptr, (dir + "DWGS").c_str(), nullptr);

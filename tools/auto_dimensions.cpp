@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "document/coordinate_mapping.h"
+#include "document/dimension_settings.h"
 #include "document/document.h"
 #include "document/program_state.h"
-#include "tools/dimension_settings.h"
 #include "tools/dimension_texts.h"
 #include "tools/dimensions.h"
 #include "tools/drawing_tool.h"

@@ -4,8 +4,7 @@
 
 #include "document/document.h"
 #include "document/program_state.h"
-#include "platform/settings_file.h"
-#include "resources/default_settings.h"
+#include "rooms/room_settings.h"
 #include "tools/extwall_settings.h"
 #include "tools/wall_tools.h"
 #include "tools/working_file.h"
@@ -16,13 +15,7 @@ namespace {
 
 // The partition placed between neighbouring rooms (the first value of the room-partition file).
 int32_t RoomPartition() {
-    const char* name = MetricUnits == 0 ? "RMPTNI.CFG" : "RMPTNM.CFG";
-    int32_t partition = 0;
-    int32_t upper = 0;
-    int32_t top = 0;
-    pl::ScanSettings(ObjectList.ProgramDirectory + "CFG/" + name, DefaultSettings(name), "%d %d %d",
-                     &partition, &upper, &top);
-    return partition;
+    return ReadRoomPartitions(MetricUnits)[0];
 }
 
 // How near a room's edge must lie to a side to line it: one inch or 25 mm at the start-up zoom.

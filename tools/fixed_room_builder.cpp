@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <memory>
 
+#include "document/dimension_settings.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "rooms/fixed_room_settings.h"
 #include "rooms/room_settings.h"
 #include "rooms/room_sides.h"
-#include "tools/dimension_settings.h"
 #include "tools/intwall_object.h"
 #include "tools/room_tools.h"
 

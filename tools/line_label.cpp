@@ -5,12 +5,12 @@
 #include <memory>
 
 #include "document/coordinate_mapping.h"
+#include "document/dimension_settings.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
 #include "platform/gdi_objects.h"
 #include "render/text_turn.h"
-#include "tools/dimension_settings.h"
 #include "tools/dimension_texts.h"
 #include "tools/line_modes.h"
 #include "tools/line_text_file.h"

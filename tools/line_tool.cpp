@@ -1,8 +1,8 @@
 #include "tools/line_tool.h"
 
 #include "document/coordinate_mapping.h"
+#include "document/dimension_settings.h"
 #include "document/program_state.h"
-#include "tools/dimension_settings.h"
 #include "tools/dimensions.h"
 #include "tools/line_modes.h"
 

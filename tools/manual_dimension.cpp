@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <memory>
 
+#include "document/dimension_settings.h"
 #include "document/document.h"
 #include "document/program_state.h"
-#include "tools/dimension_settings.h"
 #include "tools/dimension_texts.h"
 #include "tools/dimensions.h"
 #include "tools/length_text.h"

@@ -5,7 +5,7 @@
 #include "document/document.h"
 #include "document/program_state.h"
 #include "document/record_format.h"
-#include "editing/selection_list.h"
+#include "document/selection_list.h"
 #include "platform/file_io.h"
 #include "platform/message_box.h"
 #include "tools/move_tool.h"
@@ -18,8 +18,8 @@ void TCopyobjtool::WritePasteFile() {
     // there: walls, rooms and floor records are not copied.
     std::string body;
     int32_t written = 0;
-    if (const auto entries = editing::ReadSelectionList()) {
-        for (const editing::SelectionEntry& e : *entries) {
+    if (const auto entries = ReadSelectionList(ObjectList)) {
+        for (const SelectionEntry& e : *entries) {
             RefX = e.refX;
             RefY = e.refY;
             const TObject* o = ObjectList[e.index];

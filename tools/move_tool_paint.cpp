@@ -7,7 +7,7 @@
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
 #include "document/program_state.h"
-#include "editing/selection_list.h"
+#include "document/selection_list.h"
 #include "platform/dc.h"
 #include "render/screen_units.h"
 #include "tools/move_tool.h"
@@ -61,9 +61,9 @@ void TMoveobjtool::DrawSelection(TDC& dc, TRect& client, int32_t x, int32_t y) {
     const POINT p = tools::PixelToDrawing(dc, client, x, y);
     CurrentX = p.x;
     CurrentY = p.y;
-    const auto entries = editing::ReadSelectionList();
+    const auto entries = ReadSelectionList(ObjectList);
     if (!entries) return;
-    for (const editing::SelectionEntry& e : *entries) {
+    for (const SelectionEntry& e : *entries) {
         const TObject* o = ObjectList[e.index];
         // The list outlives removals and drawings: an index of no object is passed over.
         if (!o) continue;

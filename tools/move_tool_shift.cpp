@@ -3,7 +3,7 @@
 // memory only; Enter writes it.
 #include "document/document.h"
 #include "document/program_state.h"
-#include "editing/selection_list.h"
+#include "document/selection_list.h"
 #include "editing/selection_shift.h"
 #include "tools/move_tool.h"
 #include "tools/tool_geometry.h"
@@ -17,9 +17,9 @@ void TMoveobjtool::MoveSelection(TDC& dc, TRect& client, int32_t x, int32_t y) {
     AnchorX = CurrentX;
     AnchorY = CurrentY;
 
-    const auto entries = editing::ReadSelectionList();
+    const auto entries = ReadSelectionList(ObjectList);
     if (!entries) return;
-    for (const editing::SelectionEntry& e : *entries) {
+    for (const SelectionEntry& e : *entries) {
         TObject* o = ObjectList[e.index];
         // The list outlives removals and drawings: an index of no object is passed over.
         if (!o) continue;

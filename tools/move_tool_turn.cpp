@@ -3,7 +3,7 @@
 // colour; Enter writes the document.
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
-#include "editing/selection_list.h"
+#include "document/selection_list.h"
 #include "editing/selection_turn.h"
 #include "tools/move_tool.h"
 
@@ -12,12 +12,12 @@ void TMoveobjtool::RotateSelection(TDC& dc, TRect& client, int32_t x, int32_t y)
     if (turn.MovesNothing()) return;
     DrawSelection(dc, client, x, y);
     SetDrawingMapping(nullptr, dc, client);
-    const auto entries = editing::ReadSelectionList();
+    const auto entries = ReadSelectionList(ObjectList);
     if (!entries) return;
     const editing::TextHalfWidth halfWidth = [this, &dc](const TTextobj& text) {
         return TextHalfWidth(dc, text);
     };
-    for (const editing::SelectionEntry& e : *entries) {
+    for (const SelectionEntry& e : *entries) {
         TObject* o = ObjectList[e.index];
         // The same entries as the wipe: an index of no object is passed over.
         if (!o) continue;

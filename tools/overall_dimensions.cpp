@@ -4,9 +4,9 @@
 #include <array>
 #include <cstdlib>
 
+#include "document/dimension_settings.h"
 #include "document/document.h"
 #include "document/program_state.h"
-#include "tools/dimension_settings.h"
 #include "tools/dimension_texts.h"
 #include "tools/dimensions.h"
 #include "tools/drawing_tool.h"

@@ -3,7 +3,7 @@
 #include "editing/room_contents.h"
 #include "document/document.h"
 #include "document/record_format.h"
-#include "editing/selection_list.h"
+#include "document/selection_list.h"
 #include "rooms/design_room_modes.h"
 #include "tools/room_tools.h"
 
@@ -26,9 +26,9 @@ void TDRoomobjtool::TransformContents(int32_t mode, int32_t side, int32_t step) 
     }
     const int32_t amount = mode == kShrink ? Clamp32(-int64_t{step}) : step;
 
-    const auto entries = editing::ReadSelectionList();
+    const auto entries = ReadSelectionList(ObjectList);
     if (!entries) return;
-    for (const editing::SelectionEntry& entry : *entries) {
+    for (const SelectionEntry& entry : *entries) {
         // The list outlives drawings and runs: an index of no object is passed over.
         TObject* o = ObjectList[entry.index];
         if (!o) continue;

@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
+#include "document/dimension_settings.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "rooms/room_settings.h"
-#include "tools/dimension_settings.h"
 #include "tools/dimension_texts.h"
 #include "tools/wall_tools.h"
 

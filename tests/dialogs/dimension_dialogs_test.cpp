@@ -7,13 +7,13 @@
 #include <string>
 
 #include "dialogs/dimension_dialogs.h"
+#include "document/dimension_settings.h"
 #include "document/document.h"
+#include "document/program_state.h"
 #include "platform/test_script.h"
 #include "resources/dialogs/dimension_templates.h"
-#include "document/program_state.h"
 #include "tests/support/program_directory.h"
 #include "tests/support/scripted_ui.h"
-#include "tools/dimension_settings.h"
 
 namespace {
 
@@ -93,7 +93,7 @@ TEST_F(DimensionDialogs, ShortOrBadSettingsFallBackFieldByField) {
     EXPECT_EQ(s.externalOffset, 600); // out of range: the shipped value
     EXPECT_EQ(s.overallOffset, 1200);
     EXPECT_EQ(s.roomNameTextHeight, 10);
-    EXPECT_EQ(dir.ReadFile("CFG/MOFFSET.CFG"), "250 99999 1200 0 9 9 10");
+    EXPECT_EQ(dir.ReadFile("CFG/MOFFSET.CFG"), "250 600 1200 0 9 9 10"); // rewritten whole
 
     dir.WriteFile("CFG/ARROW.CFG", "abc");
     EXPECT_EQ(ReadArrowSettings().length, 288);

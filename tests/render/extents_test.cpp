@@ -118,10 +118,10 @@ TEST_F(Extents, AnEmptyDocumentIsFilledFromTheWorkingFile) {
 TEST_F(Extents, FeetAndInchesReadTheirOwnDimensionSettings) {
     MetricUnits = 0;
     ZoomDivisor = 6;
-    dir.WriteFile("CFG/IOFFSET.CFG", "1 10 7 0 9 9 10");
+    dir.WriteFile("CFG/IOFFSET.CFG", "288 240 192 0 9 9 10");
     Add(kGroundFloor, kText, 5000, 500, 5000, 500);
     CurrentView = kGroundFloor + kPrintViewOffset;
-    EXPECT_EQ(Computed(), "5000 5000 0 " + std::to_string(500 - 47));
+    EXPECT_EQ(Computed(), "5000 5000 0 " + std::to_string(500 - (4 * 240 + 192)));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include "document/dimension_settings.h"
 #include "document/program_state.h"
 #include "platform/gdi_objects.h"
 #include "render/print_settings.h"
@@ -311,11 +312,12 @@ TEST_P(PrintedScaleCase, FacesPrintTheirExactLengthCentred) {
             if (qGray(page.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
     const QRectF printable = client->Printer->GetQPrinter().pageLayout().paintRect(QPageLayout::Millimeter);
     EXPECT_NEAR(ink.center().x(), FinePixels(printable.center().x()), pen + 2);
-    const render::DimensionOffsets off = render::ReadDimensionOffsets(dir.Path(), c.metric);
-    const auto g = static_cast<int32_t>(static_cast<float>(off.offset2) * static_cast<float>(scale) /
+    const DimensionSettings off = ReadDimensionSettings(c.metric);
+    const auto g = static_cast<int32_t>(static_cast<float>(off.externalOffset) * static_cast<float>(scale) /
                                         (c.metric != 0 ? 100.0f : 96.0f));
-    const int32_t captionY = Cy() - (4 * g + off.offset3);
-    const int32_t height = Cy() + 2 * c.shortUnits - (captionY - (4 * off.offset2 + off.offset3));
+    const int32_t captionY = Cy() - (4 * g + off.overallOffset);
+    const int32_t height =
+        Cy() + 2 * c.shortUnits - (captionY - (4 * off.externalOffset + off.overallOffset));
     const double topMm = printable.center().y() - height / 2.0 * mmPerUnit;
     EXPECT_NEAR(ink.top(), FinePixels(topMm) - pen / 2, pen) << c.scale;
 }

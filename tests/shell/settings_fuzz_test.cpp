@@ -41,8 +41,6 @@ TEST_F(SettingsFuzz, ReadersOfTheirOwnFileEndCleanly) {
              for (const std::string& t : render::ReadFloorTitles(d).titles)
                  EXPECT_LE(t.size(), 24u);
          }},
-        {"MOFFSET.CFG", nullptr, [](const std::string& d) { (void)render::ReadDimensionOffsets(d, 1); }},
-        {"IOFFSET.CFG", nullptr, [](const std::string& d) { (void)render::ReadDimensionOffsets(d, 0); }},
         {"PRNTCALM.CFG", nullptr, [](const std::string& d) { (void)render::ReadCalibration(d, 1); }},
         {"PRNTCALI.CFG", nullptr, [](const std::string& d) { (void)render::ReadCalibration(d, 0); }},
         {"RMCLR.CFG", nullptr, [](const std::string& d) { (void)shell::ReadRoomColours(d); }},

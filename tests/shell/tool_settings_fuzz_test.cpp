@@ -2,10 +2,15 @@
 // its shipped text, is damaged (every number at an extreme, then random mutations) and read the way
 // the program reads it (the command, its dialogs answered OK, the pointer and Enter), and the step
 // that uses the values runs after. Nothing may crash, and nothing drawn may land outside any sheet.
+#include <QTest>
+
 #include <cctype>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <random>
+#include <sstream>
+#include <tuple>
 
 #include "dialogs/fixed_room_dialogs.h"
 #include "document/program_state.h"
@@ -13,6 +18,7 @@
 #include "resources/command_ids.h"
 #include "resources/default_settings.h"
 #include "resources/dialogs/feet_template.h"
+#include "resources/dialogs/file_templates.h"
 #include "resources/dialogs/fixed_room_templates.h"
 #include "resources/dialogs/opening_templates.h"
 #include "resources/dialogs/partition_templates.h"
@@ -82,15 +88,28 @@ protected:
         ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
         Repaint();
         roomCentre = PixelOf(a.x + 1500, a.y + 2000);
+        // Clockwise round the two rooms from the lower left.
+        layoutCorners = {PixelOf(a.x, a.y), PixelOf(a.x, a.y + 4000), PixelOf(a.x + 6600, a.y + 4000),
+                         PixelOf(a.x + 6600, a.y)};
         boxInside = PixelOf(l + 400, b + 300);
     }
 
 public:
     using InputTest::Click;
     using InputTest::client;
+    using InputTest::dir;
     using InputTest::Drag;
     using InputTest::Key;
+    using InputTest::Open;
+    using InputTest::View;
 
+    // A new drawing window, set up on the sheet as the file gives it, with the scene's centre at the
+    // same pixel.
+    void Reopen() {
+        Open();
+        const POINT c = DrawingAt(TPoint(300, 250));
+        x = c.x, y = c.y;
+    }
     void Repaint() {
         child->Invalidate(true);
         child->UpdateWindow();
@@ -114,8 +133,11 @@ public:
         Key(qtKey);
     }
     bool Metric() const { return MetricUnits == 1; }
-    // The wall-type dialog with one radio, the side, then two walls keyed from above the wall.
-    void KeyWalls(int32_t metricRadio, int32_t imperialRadio) {
+    // The wall-type dialog with one radio, the side, then walls keyed from above the wall, one for
+    // each arrow (the last of four closes the square), each as long as given in mm or in feet.
+    void KeyWalls(int32_t metricRadio, int32_t imperialRadio,
+                  std::initializer_list<int> arrows = {Qt::Key_Up, Qt::Key_Right}, const char* mm = "2000",
+                  const char* feet = "6") {
         Confirm(Metric() ? kPlanDialogId : kPlanImpDialogId, {{Metric() ? metricRadio : imperialRadio, "1"}});
         if (Metric() ? metricRadio == kPlanCustom : imperialRadio == kPlanImpCustom)
             Confirm(Metric() ? kPlanCustDialogId : kPlanImpCustDialogId);
@@ -123,8 +145,8 @@ public:
         client->RestoreTool(toolkind::kExtWall);
         client->ActiveDrawingWindow()->RunPlanDialog(plandialog::kExternalWall);
         EnterAt(-3000, 3000);
-        KeyedLength(Qt::Key_Up, Metric() ? "2000" : "6");
-        KeyedLength(Qt::Key_Right, Metric() ? "2000" : "6");
+        for (const int arrow : arrows)
+            KeyedLength(arrow, Metric() ? mm : feet);
         Key(Qt::Key_Escape);
     }
     void Door() {
@@ -137,7 +159,39 @@ public:
 
     int32_t x = 0, y = 0;
     TPoint roomCentre, boxInside;
+    std::vector<TPoint> layoutCorners;
+    std::string damagedText; // the text the file was damaged to this round
 };
+
+// The values the dialog editing each file allows, field by field (imperial offsets in whole
+// inches; the sheet, which no dialog edits, within its own bounds). Once a command has read the file
+// it holds nothing else: a value outside reads as shipped and the file is written back whole.
+struct Allowed {
+    int32_t low;
+    int32_t high;
+    int32_t step = 1;
+};
+const std::map<std::string, std::vector<Allowed>> kAllowed = {
+    {"MOFFSET.CFG", {{100, 3000}, {100, 3000}, {100, 5000}, {0, 2700, 2700}, {9, 10}, {9, 10}, {9, 10}}},
+    {"IOFFSET.CFG",
+     {{144, 2880, 24}, {144, 2880, 24}, {144, 5760, 24}, {0, 2700, 2700}, {9, 10}, {9, 10}, {9, 10}}},
+    {"ARROW.CFG", {{5, 5000 * 24}, {1, 4}}},
+    {"RMPTNM.CFG", {{25, 900}, {25, 900}, {25, 900}}},
+    {"RMPTNI.CFG", {{24, 720}, {24, 720}, {24, 720}}},
+    {"DWGSIZEM.CFG", {{4000, 32000}, {1000, 32000}}},
+    {"DWGSIZEI.CFG", {{4000, 32000}, {1000, 32000}}},
+};
+
+void ExpectKeptInRange(SettingsUse& f) {
+    const auto allowed = kAllowed.find(f.GetParam().file);
+    if (allowed == kAllowed.end()) return;
+    std::istringstream text(f.dir.ReadFile(std::string("CFG/") + f.GetParam().file));
+    for (const Allowed& field : allowed->second) {
+        int64_t v = 0;
+        ASSERT_TRUE(text >> v) << "a field is missing";
+        EXPECT_TRUE(v >= field.low && v <= field.high && (v - field.low) % field.step == 0) << v;
+    }
+}
 
 void KeyedWalls(SettingsUse& f) {
     f.KeyWalls(kPlanWalling100, kPlanImpWalling144);
@@ -218,6 +272,52 @@ void FitScreen(SettingsUse& f) {
     f.client->ProcessCommand(cmd::kNormalSize);
 }
 
+// A closed square of walls gets its dimensions, area and title; then the screen is fitted to it.
+void ClosedOutline(SettingsUse& f) {
+    f.KeyWalls(kPlanWalling100, kPlanImpWalling144, {Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left});
+    FitScreen(f);
+}
+// A new window on the sheet, and a 12 m (40') wall keyed across it.
+void LongWall(SettingsUse& f) {
+    f.Reopen();
+    f.KeyWalls(kPlanWalling100, kPlanImpWalling144, {Qt::Key_Right}, "12000", "40");
+    FitScreen(f);
+}
+// Print with no drawing open reads the sheet as it asks for the units and the drawing.
+void PrintAsksForADrawing(SettingsUse& f) {
+    f.client->CloseChildren();
+    f.Confirm(kUnitsDialogId, {{f.Metric() ? kUnitsMetricRadio : kUnitsImperialRadio, "1"}});
+    pl::script::CancelFile();
+    f.client->CmPrint();
+    ExpectKeptInRange(f);
+    f.Reopen(); // a window for the rest of the round
+}
+// The rooms of the layout marked round clockwise become the ground floor's walls.
+void MarkedOutline(SettingsUse& f) {
+    CurrentView = kRoomLayout;
+    pl::script::AnswerMessageBox(IDYES); // the floors hold the walls of the round before
+    f.Confirm(f.Metric() ? kPlanDialogId : kPlanImpDialogId,
+              {{f.Metric() ? kPlanWalling100 : kPlanImpWalling144, "1"}});
+    f.client->CmMarkExternalWalls();
+    for (const TPoint& corner : f.layoutCorners)
+        f.EnterAt(corner);
+    f.EnterAt(f.layoutCorners[0]);
+    CurrentView = kRoomLayout;
+}
+// The selection turned by 45 degrees, by the typed step and the plus key, then locked; the list is
+// damaged after the selecting drag wrote it.
+void TurnSelection(SettingsUse& f) {
+    f.client->ProcessCommand(cmd::kMoveRotate);
+    f.Drag(TPoint(20, 20), TPoint(f.View()->width() - 20, f.View()->height() - 20));
+    f.dir.WriteFile("CFG/TEMP.CFG", "8\n");
+    f.dir.WriteFile("CFG/COPY.CFG", f.damagedText);
+    pl::script::AnswerMessageBox(IDOK); // when the list names a rectangle
+    pl::script::AnswerInput("45");
+    QTest::mouseClick(f.View(), Qt::RightButton, {}, QPoint(150, 150));
+    QTest::keyClick(f.View(), Qt::Key_Plus, Qt::KeypadModifier);
+    f.Key(Qt::Key_Return);
+}
+
 // With one room left the bounds are not rewritten: the marking grid reads what the file holds.
 void MarkingGrid(SettingsUse& f) {
     bool roomLeft = false;
@@ -266,6 +366,16 @@ const FileUse kUses[] = {
     {"RECT.CFG", 1, true, "6600 4000 26400000\n", FitScreen},
     {"SIZE.CFG", 0, true, nullptr, FitScreen},
     {"EXTENTS.CFG", 1, false, "100 9000 9000 100", FitScreen},
+    {"MOFFSET.CFG", 1, false, nullptr, ClosedOutline},
+    {"IOFFSET.CFG", 0, false, nullptr, ClosedOutline},
+    {"DWGSIZEM.CFG", 1, false, nullptr, LongWall},
+    {"DWGSIZEI.CFG", 0, false, nullptr, LongWall},
+    {"DWGSIZEM.CFG", 1, false, nullptr, PrintAsksForADrawing},
+    {"DWGSIZEI.CFG", 0, false, nullptr, PrintAsksForADrawing},
+    {"RMPTNM.CFG", 1, true, nullptr, MarkedOutline},
+    {"RMPTNI.CFG", 0, true, nullptr, MarkedOutline},
+    {"MOFFSET.CFG", 1, false, nullptr, FitScreen},
+    {"COPY.CFG", 1, false, "3 0 0\n4 100 100\n5 0 0\n6 0 0\n7 0 0\n", TurnSelection},
 };
 
 // Every number of the text replaced by one value.
@@ -296,16 +406,26 @@ TEST_P(SettingsUse, DamagedFileGivesUsableValues) {
     for (const std::string& text : damaged) {
         SCOPED_TRACE(text);
         dir.WriteFile(std::string("CFG/") + use.file, text);
+        damagedText = text;
         pl::script::Reset(); // the damaged values may refuse a dialog the answers expected to close
         client->CmLine();
         use.use(*this);
+        ExpectKeptInRange(*this);
         Repaint();
-        // Far beyond any sheet: a value from the file that ran away.
+        // Far beyond any sheet: a value from the file that ran away. A file kept in range also keeps
+        // everything drawn on the sheet the window was set up on.
         constexpr int32_t kFar = 1 << 24;
+        const bool onSheet = kAllowed.count(use.file) > 0;
+        const int64_t wide = int64_t{SheetWidth} * ZoomDivisor, high = int64_t{SheetHeight} * ZoomDivisor;
         for (int32_t k = 0; k < ObjectList.count; ++k) {
             const TObject& o = *ObjectList[k];
             for (const int32_t v : {o.x1, o.x2, o.y1, o.y2})
                 ASSERT_LT(std::abs(int64_t{v}), kFar) << "object " << k << " of kind " << o.kind;
+            if (!onSheet || o.kind >= kFloorRecord) continue;
+            for (const int32_t v : {o.x1, o.x2})
+                ASSERT_TRUE(v >= 0 && v <= wide) << "x " << v << " of object " << k << " of kind " << o.kind;
+            for (const int32_t v : {o.y1, o.y2})
+                ASSERT_TRUE(v >= 0 && v <= high) << "y " << v << " of object " << k << " of kind " << o.kind;
         }
     }
     pl::script::Reset();

@@ -1,7 +1,8 @@
 // The settings that shape dimensions: offsets and text sizes (CFG/MOFFSET.CFG in a metric drawing,
-// CFG/IOFFSET.CFG in an imperial one) and the arrow of manual dimensions (CFG/ARROW.CFG). Readers
-// complete a missing or short file from the shipped defaults and write it back; a value outside the
-// range its dialog allows is taken from the defaults too, so no dimension is built from nonsense.
+// CFG/IOFFSET.CFG in an imperial one) and the arrow of manual dimensions (CFG/ARROW.CFG), for the
+// tools, the title block, the scale caption and the extents alike. Readers complete a missing or
+// short file from the shipped defaults; a value outside the range its dialog allows is taken from the
+// defaults too, and the file is then written back whole, so no dimension is built from nonsense.
 #pragma once
 
 #include <cstdint>
