@@ -1,0 +1,97 @@
+// What Save as bitmap draws, probed on the saved file: a turned text spaced as its level text.
+#include <algorithm>
+#include <cmath>
+#include <QImage>
+#include <QString>
+#include <vector>
+
+#include "document/program_state.h"
+#include "tests/platform/pixel_probe.h"
+#include "tests/shell/drawing_window_fixture.h"
+#include "tests/support/scripted_ui.h"
+
+namespace {
+
+using pixelprobe::Inked;
+
+class BitmapPicture : public DrawingWindowTest {
+protected:
+    // The drawing saved as the ground floor's bitmap and read back.
+    QImage Saved(std::vector<std::unique_ptr<TObject>> objects) {
+        WriteDrawing(std::move(objects));
+        DrawingState = 2;
+        if (!child) Open();
+        testsupport::ScriptedUi ui;
+        client->CmSaveBitmap();
+        return QImage(QString::fromStdString(dir.File("DWGS/HOUSEGND.BMP")))
+            .convertToFormat(QImage::Format_RGB32);
+    }
+
+    static std::unique_ptr<TTextobj> Text(int32_t x, int32_t y, const char* text, int32_t angle,
+                                          int32_t style) {
+        auto t = make::Text(kGroundFloor, x, y);
+        t->kind = kAutoDimensionText;
+        t->SetText(text);
+        t->height = 9;
+        t->angle = angle;
+        t->style = style;
+        return t;
+    }
+};
+
+// Where the ink between the top and bottom 10 rows lies along a direction turned `degrees`
+// clockwise from +x on the picture: the share of it within each pixel of its length, from its start.
+std::vector<double> InkAlong(const QImage& image, double degrees) {
+    const double a = degrees * M_PI / 180.0;
+    std::vector<double> along;
+    for (int y = 10; y < image.height() - 10; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (Inked(image, x, y)) along.push_back(x * std::cos(a) + y * std::sin(a));
+    std::sort(along.begin(), along.end());
+    std::vector<double> share;
+    for (size_t i = 0; i < along.size(); ++i) {
+        const auto at = static_cast<size_t>(along[i] - along[0]);
+        if (share.size() <= at) share.resize(at + 1, 0.0);
+        share[at] += 1.0 / along.size();
+    }
+    return share;
+}
+
+// The most that two texts' ink, laid from their starts, differ in the share lying up to some point.
+double MostApart(const std::vector<double>& a, const std::vector<double>& b) {
+    double ca = 0, cb = 0, most = 0;
+    for (size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
+        ca += i < a.size() ? a[i] : 0, cb += i < b.size() ? b[i] : 0;
+        most = std::max(most, std::abs(ca - cb));
+    }
+    return most;
+}
+
+struct TurnedCase {
+    int32_t angle;  // stored
+    double reading; // the way the text reads on the picture, degrees clockwise from +x
+};
+
+class TurnedTextInBitmap : public BitmapPicture, public ::testing::WithParamInterface<TurnedCase> {};
+
+// The dimension of a 45-degree wall at the small size the bitmap writes it: turned, its letters follow
+// one another along its line as in the level text, not two by two over each other.
+TEST_P(TurnedTextInBitmap, LiesAlongItsLineAsTheLevelText) {
+    const auto saved = [&](int32_t angle) {
+        std::vector<std::unique_ptr<TObject>> o;
+        for (const int32_t y : {Cy() - 3000, Cy() + 3000}) // the bottom and the top
+            o.push_back(make::Line(kGroundFloor, Cx() - 3000, y, Cx() + 3000, y));
+        o.push_back(Text(Cx(), Cy(), "2828", angle, 6));
+        return Saved(std::move(o));
+    };
+    const std::vector<double> level = InkAlong(saved(0), 0);
+    ASSERT_GT(level.size(), 12u);
+    // A letter two pixels out of its place moves about a tenth of the ink.
+    EXPECT_LT(MostApart(InkAlong(saved(GetParam().angle), GetParam().reading), level), 0.08);
+}
+
+INSTANTIATE_TEST_SUITE_P(Angles, TurnedTextInBitmap,
+                         ::testing::Values(TurnedCase{450, 45}, TurnedCase{3150, -45}, TurnedCase{2700, -90},
+                                           TurnedCase{1350, 135}));
+
+} // namespace
