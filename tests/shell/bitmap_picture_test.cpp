@@ -1,4 +1,5 @@
-// What Save as bitmap draws, probed on the saved file: a turned text spaced as its level text.
+// What Save as bitmap draws, probed on the saved file: a turned text spaced as its level text and
+// a window box with straight sides.
 #include <algorithm>
 #include <cmath>
 #include <QImage>
@@ -38,6 +39,16 @@ protected:
         return t;
     }
 };
+
+// The longest run of ink down a column.
+int LongestRun(const QImage& image, int x) {
+    int longest = 0, run = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        run = Inked(image, x, y) ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
 
 // Where the ink between the top and bottom 10 rows lies along a direction turned `degrees`
 // clockwise from +x on the picture: the share of it within each pixel of its length, from its start.
@@ -93,5 +104,39 @@ TEST_P(TurnedTextInBitmap, LiesAlongItsLineAsTheLevelText) {
 INSTANTIATE_TEST_SUITE_P(Angles, TurnedTextInBitmap,
                          ::testing::Values(TurnedCase{450, 45}, TurnedCase{3150, -45}, TurnedCase{2700, -90},
                                            TurnedCase{1350, 135}));
+
+// A window's box on a wall along y and along x, its corners turned into place a unit either side of a
+// pixel's edge: its inner side is one line over the wall's, with nothing beside it inside the box.
+class WindowBoxInBitmap : public BitmapPicture, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(WindowBoxInBitmap, HasStraightSides) {
+    const bool alongY = GetParam();
+    const int32_t x0 = Cx() / 25 * 25, top = Cy() + 4000;
+    // u across the wall from its outer face, v along it; the wall is 275 thick and the box 1200 long.
+    const auto at = [&](int32_t u, int32_t v) {
+        return alongY ? POINT{x0 + u, top - 3000 + v} : POINT{x0 + v, top - 1000 - u};
+    };
+    const POINT c[4] = {at(0, 0), at(0, 1200), at(275, 1200), at(274, 0)};
+    const int32_t xs[4] = {c[0].x, c[1].x, c[2].x, c[3].x}, ys[4] = {c[0].y, c[1].y, c[2].y, c[3].y};
+    const int32_t hs[4] = {}, attr[4] = {};
+    std::vector<std::unique_ptr<TObject>> objects;
+    objects.push_back(make::Line(kGroundFloor, x0 - 500, top, x0 + 500, top)); // the top of the picture
+    const POINT a = at(275, -1000), b = at(275, 2200);
+    objects.push_back(make::Line(kGroundFloor, a.x, a.y, b.x, b.y)); // the wall's inner face
+    objects.push_back(std::make_unique<TPolyobj>(kGroundFloor, kOpeningPolygon, 1, 0, 1, 1, 0, 0, 0, 0, 0, 0,
+                                                 0, xs, ys, hs, attr, 4, 0, 0, 0, 0, 0, BackgroundColour));
+    QImage bmp = Saved(std::move(objects));
+    if (!alongY) bmp = bmp.transformed(QTransform().rotate(90)); // the wall then runs down the columns
+    int inner = 0;
+    for (int x = 1; x < bmp.width() - 1; ++x)
+        if (LongestRun(bmp, x) > LongestRun(bmp, inner)) inner = x;
+    EXPECT_GT(LongestRun(bmp, inner), 100);
+    // Only the box's ends and the line along the top cross the columns beside it.
+    EXPECT_LE(LongestRun(bmp, inner - 1), 1);
+    EXPECT_LE(LongestRun(bmp, inner + 1), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Walls, WindowBoxInBitmap, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "AlongY" : "AlongX"; });
 
 } // namespace
