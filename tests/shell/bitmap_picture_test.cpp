@@ -1,5 +1,5 @@
-// What Save as bitmap draws, probed on the saved file: a turned text spaced as its level text and
-// a window box with straight sides.
+// What Save as bitmap draws, probed on the saved file: a turned text spaced as its level text, a
+// window box with straight sides, and every text inside the frame.
 #include <algorithm>
 #include <cmath>
 #include <QImage>
@@ -138,5 +138,34 @@ TEST_P(WindowBoxInBitmap, HasStraightSides) {
 
 INSTANTIATE_TEST_SUITE_P(Walls, WindowBoxInBitmap, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "AlongY" : "AlongX"; });
+
+struct EdgeCase {
+    const char* name;
+    int32_t dx, dy, angle, style; // the anchor from the centre of a 4000 by 4000 square; the text
+};
+
+class TextAtBitmapEdge : public BitmapPicture, public ::testing::WithParamInterface<EdgeCase> {};
+
+// A text centred on the edge of what the view shows, as the overall dimensions of a house are, lies
+// whole inside the bitmap with room to spare.
+TEST_P(TextAtBitmapEdge, LiesWholeInsideTheFrame) {
+    const EdgeCase c = GetParam();
+    std::vector<std::unique_ptr<TObject>> objects;
+    objects.push_back(make::Line(kGroundFloor, Cx() - 2000, Cy() - 2000, Cx() + 2000, Cy() + 2000));
+    objects.push_back(Text(Cx() + c.dx, Cy() + c.dy, "40' 3 1/2''", c.angle, c.style));
+    const QImage bmp = Saved(std::move(objects));
+    const QRect ink = pixelprobe::InkBounds(bmp);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.left(), 4);
+    EXPECT_GE(ink.top(), 4);
+    EXPECT_LT(ink.right(), bmp.width() - 4);
+    EXPECT_LT(ink.bottom(), bmp.height() - 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Edges, TextAtBitmapEdge,
+                         ::testing::Values(EdgeCase{"Left", -2000, 0, 0, 6}, EdgeCase{"Right", 2000, 0, 0, 6},
+                                           EdgeCase{"Top", 0, 2000, 0, 6}, EdgeCase{"Bottom", 0, -2000, 0, 4},
+                                           EdgeCase{"ReadingUpAtTheTop", 0, 2000, 2700, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
