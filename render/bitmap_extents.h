@@ -8,7 +8,7 @@ class TList;
 
 namespace render {
 
-// Notes every object the bitmap of `CurrentView` paints, a text up to the top of its letters, and
+// Notes every object the bitmap of `CurrentView` paints, a text by the whole box it is drawn in, and
 // sets PrintMinX, PrintMaxX and PrintHeight from the result. Empty when the view shows nothing.
 DrawnExtents MeasureBitmapView(TList& list);
 

@@ -9,19 +9,6 @@
 
 using render::PrintTransform;
 
-namespace {
-
-// The angle the bitmap's anchoring table reads: the y axis is turned over on the bitmap. The text
-// itself turns as on the screen.
-int32_t PrintedAngle(int32_t angle) {
-    if (angle == 2700) angle = 900;
-    if (angle > 0 && angle < 900) return angle + 2700;
-    if (angle > 2700) return angle - 2700;
-    return angle;
-}
-
-} // namespace
-
 void TObject::Print(TDC&, int32_t, int32_t, int32_t) {}
 void TObject::PrintSolid(TDC&, int32_t, int32_t, int32_t) {}
 void TObject::PrintHatched(TDC&, int32_t, int32_t, int32_t, int32_t) {}
@@ -53,8 +40,8 @@ void TRndrectobj::Print(TDC& dc, int32_t divisor, int32_t yBase, int32_t yOffset
 // At its stored height, with the bottom of the text where the screen uses the base line; the
 // object's own angle is never changed.
 void TTextobj::Print(TDC& dc, int32_t divisor, int32_t yBase, int32_t yOffset) {
-    render::DrawTextShape(dc, PrintTransform{divisor, yBase, yOffset}, *this, height, PrintedAngle(angle),
-                          TA_BOTTOM);
+    render::DrawTextShape(dc, PrintTransform{divisor, yBase, yOffset}, *this, height,
+                          render::PrintedAngle(angle), TA_BOTTOM);
 }
 
 void TPolyobj::Print(TDC& dc, int32_t divisor, int32_t yBase, int32_t yOffset) {

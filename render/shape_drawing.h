@@ -81,15 +81,19 @@ inline bool TextAlignment(int32_t style, int32_t angle, uint32_t baseLine, uint3
     }
 }
 
+// A text's own font at `height`, turned by its own angle.
+inline TFont TextFont(const TTextobj& text, int32_t height) {
+    const int32_t fontWeight = text.weight < 500 ? FW_NORMAL : FW_BOLD;
+    return TFont(text.fontName, height, 0, TextEscapement(text.angle), 0, fontWeight, 0, 0, 0, ANSI_CHARSET,
+                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH);
+}
+
 // A text in its own font at `height`, turned by its own angle, in its own colour over a transparent
 // background; `alignAngle` is the angle its style's anchoring reads.
 template <class T>
 void DrawTextShape(TDC& dc, const T& t, const TTextobj& text, int32_t height, int32_t alignAngle,
                    uint32_t baseLine) {
-    const int32_t fontWeight = text.weight < 500 ? FW_NORMAL : FW_BOLD;
-    const TFont font(text.fontName, height, 0, TextEscapement(text.angle), 0, fontWeight, 0, 0, 0,
-                     ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH);
-    dc.SelectObject(font);
+    dc.SelectObject(TextFont(text, height));
     uint32_t align = 0;
     if (TextAlignment(text.style, alignAngle, baseLine, align)) dc.SetTextAlign(align);
     dc.SetBkMode(TRANSPARENT);

@@ -16,4 +16,13 @@ inline int32_t TextEscapement(int32_t angle) {
     return turn < 0 ? turn + 3600 : turn;
 }
 
+// The angle the bitmap's anchoring table reads: the y axis is turned over on the bitmap. The text
+// itself turns as on the screen.
+inline int32_t PrintedAngle(int32_t angle) {
+    if (angle == 2700) angle = 900;
+    if (angle > 0 && angle < 900) return angle + 2700;
+    if (angle > 2700) return angle - 2700;
+    return angle;
+}
+
 } // namespace render
