@@ -70,9 +70,15 @@ void TChild::SaveAsBitmap(int32_t) {
     const DrawnExtents shown = render::MeasureBitmapView(ObjectList);
     const int32_t width = PrintMaxX - PrintMinX;
     const int32_t height = PrintHeight;
-    if (shown.Empty() || width < 1 || height < 1 || width > kMaxBitmapSide || height > kMaxBitmapSide ||
-        !ViewHasObjects(CurrentView)) {
+    if (shown.Empty() || width < 1 || height < 1 || !ViewHasObjects(CurrentView)) {
         ::MessageBox(GetHandle(), "There is nothing drawn on this view to save as a bitmap", "SAVE AS .BMP",
+                     MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    // A drawing spread far off the sheet, or a text of an absurd height read from a damaged file,
+    // would need a picture larger than any program could open.
+    if (width > kMaxBitmapSide || height > kMaxBitmapSide) {
+        ::MessageBox(GetHandle(), "The drawing on this view is too large to save as a bitmap", "SAVE AS .BMP",
                      MB_OK | MB_ICONEXCLAMATION);
         return;
     }

@@ -130,6 +130,19 @@ TEST_F(WholeDrawing, BitmapOfAnEmptyViewIsRefusedWithAMessage) {
     EXPECT_TRUE(ui.LogContains("nothing drawn on this view")) << ui.Log();
 }
 
+TEST_F(WholeDrawing, BitmapTooLargeForAPictureIsRefusedAsSuch) {
+    WriteDrawing({});
+    DrawingState = 2;
+    Open();
+    // 600000 units at 25 a pixel is 24000 pixels across.
+    ObjectList.Add(make::Line(kGroundFloor, Cx() - 300000, Cy(), Cx(), Cy()));
+    ObjectList.Add(make::Line(kGroundFloor, Cx(), Cy(), Cx() + 300000, Cy()));
+    testsupport::ScriptedUi ui;
+    client->CmSaveBitmap();
+    EXPECT_FALSE(dir.Exists("DWGS/HOUSEGND.BMP"));
+    EXPECT_TRUE(ui.LogContains("too large to save as a bitmap")) << ui.Log();
+}
+
 TEST_F(WholeDrawing, BitmapOnARoomLayoutIsRefused) {
     WriteTwoFloors();
     DrawingState = 2;
