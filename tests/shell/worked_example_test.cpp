@@ -20,6 +20,7 @@
 #include "resources/dialogs/partition_templates.h"
 #include "resources/dialogs/print_templates.h"
 #include "resources/dialogs/room_templates.h"
+#include "resources/dialogs/tool_dialog_templates.h"
 #include "resources/dialogs/wall_templates.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/tool_kinds.h"
@@ -88,6 +89,29 @@ protected:
             Arrow(key, length);
         const auto first = Objects(kExtWall);
         return first.empty() ? POINT{} : POINT{first[0].x1, first[0].y1};
+    }
+    // The quick start's building, 12 by 8 metres of cavity brick: its top left corner as stored.
+    POINT NewBuilding() {
+        AnswerNew("SMITH", kStartWallsRadio);
+        pl::script::AnswerDialog(kPlanDialogId, {{{{kPlanCavity275, "1"}}, IDOK}});
+        pl::script::AnswerDialog(kExtSideDialogId, {{{}, IDOK}});
+        Command(cmd::kFileNew);
+        EXPECT_NE(child, nullptr);
+        if (!child) return {};
+        const POINT corner = KeyOutline({{Qt::Key_Right, "12000"},
+                                         {Qt::Key_Down, "8000"},
+                                         {Qt::Key_Left, "12000"},
+                                         {Qt::Key_Up, "8000"}});
+        Settle();
+        return corner;
+    }
+    // The cursor distance box as last shown.
+    std::string ReadOut() const {
+        const std::string log = ui.Log();
+        const size_t at = log.rfind("TextGadget 16 \"");
+        if (at == std::string::npos) return {};
+        const size_t from = at + 15;
+        return log.substr(from, log.find('"', from) - from);
     }
     static void AnswerHingedDoor(const char* width, int32_t swing) {
         pl::script::AnswerDialog(
@@ -254,6 +278,152 @@ TEST_F(WorkedExample, HouseFromItsWalls) {
     EXPECT_EQ(dir.ReadFile("CFG/tmp.cfg"), dir.ReadFile("DWGS/Smith.DB0"));
     PrintGroundFloor();
     EXPECT_TRUE(dir.Exists("plan.pdf"));
+}
+
+TEST_F(WorkedExample, SymbolLibraries) {
+    Play("library.htm");
+    Open();
+    Says("Choose the group in the Libraries menu: Plumbing, Electrical, Furniture or Miscellaneous.");
+    Says("The library files list shows the symbols of that group. Each one you select is shown at the lower "
+         "left of the drawing window");
+    pl::script::AnswerDialog(kLibraryListDialogId, {{{{kLibraryListBoxId, "WC"}}, IDOK}});
+    Command(cmd::kLibraryPlumbing);
+    auto symbol = FileObjects();
+    ASSERT_GT(symbol.size(), 3u);
+    const TObject first = *symbol[3];
+    const TPoint shown = PixelOf(first.x1, first.y1);
+    EXPECT_LT(shown.x, View()->width() / 4);
+    EXPECT_GT(shown.y, View()->height() * 3 / 4);
+
+    Says(
+        "Press OK. As the GUIDE line says (GUIDE: click reference point on library object & click new "
+        "position), click a reference point on the symbol, then click where that point goes, and press Enter "
+        "to leave the symbol there.");
+    EXPECT_TRUE(Shown("GUIDE: click reference point on library object & click new position"));
+    const POINT to = DrawingAt(TPoint(300, 200));
+    ClickAt(first.x1, first.y1);
+    Click(TPoint(300, 200));
+    Key(Qt::Key_Return);
+    const TObject placed = *FileObjects()[3];
+    EXPECT_NEAR(placed.x1, to.x, 50); // two pixels
+    EXPECT_NEAR(placed.y1, to.y, 50);
+
+    Says("Cancel removes the symbol shown and places nothing.");
+    const int32_t count = FileCount();
+    pl::script::AnswerDialog(kLibraryListDialogId, {{{{kLibraryListBoxId, "WC"}}, IDCANCEL}});
+    Command(cmd::kLibraryPlumbing);
+    EXPECT_EQ(FileCount(), count);
+
+    Says("Draw the symbol anywhere on a floor, with lines, shapes and text.");
+    Command(cmd::kLine);
+    const POINT at = DrawingAt(TPoint(400, 300));
+    EnterAt(at.x, at.y);
+    Arrow(Qt::Key_Right, "600");
+    Says("Choose Libraries > ADD to a library and drag a rectangle completely over it.");
+    Says("In the new library file dialog type a name (up to 24 letters, no file extension) and choose the "
+         "group: Plumbing, Electrical, Furniture or Miscellaneous. Press OK.");
+    pl::script::AnswerDialog(kAddToLibraryDialogId,
+                             {{{{kLibraryNameEditId, "BASIN"}, {kPlumbingRadioId, "1"}}, IDOK}});
+    Command(cmd::kAddToLibrary);
+    Settle();
+    Drag(PixelOf(at.x - 500, at.y + 500), PixelOf(at.x + 1100, at.y - 500));
+    EXPECT_TRUE(dir.Exists("LIBS/BASIN.PLM")) << ui.Log();
+
+    Says("The symbol is now offered in that group in every drawing with the same units.");
+    const int32_t drawn = FileCount();
+    pl::script::AnswerDialog(kLibraryListDialogId, {{{{kLibraryListBoxId, "BASIN"}}, IDOK}});
+    Command(cmd::kLibraryPlumbing);
+    EXPECT_EQ(FileCount(), drawn + 1);
+}
+
+TEST_F(WorkedExample, DoorSwingsFitTheirWalls) {
+    Play("windoor.htm");
+    Says("The pictures of the two left-hand columns show a wall running up and down the sheet: they fit the "
+         "vertical walls, such as the side walls of a building. The pictures of the two right-hand columns "
+         "show "
+         "a wall running across: they fit the horizontal walls, such as the front and back walls.");
+    Says("No wall marked (caption Marking Error - Please Retry) means that nothing was placed");
+    Says("OK ends the function");
+    const POINT c = NewBuilding();
+    // Pictures 1 to 4 stand in the two left-hand columns of the dialog, 5 to 8 in the right-hand ones.
+    for (int32_t swing = 1; swing <= 8; ++swing) {
+        for (const bool frontWall : {true, false}) {
+            const int32_t arcs = Count(kArc);
+            const size_t logged = ui.Log().size();
+            AnswerHingedDoor("820", swing);
+            Command(cmd::kDoors);
+            if (frontWall)
+                EnterAt(c.x + 1000 * swing, c.y - 8000 + 137);
+            else
+                EnterAt(c.x + 137, c.y - 900 * swing);
+            const bool fits = frontWall == (swing >= 5);
+            EXPECT_EQ(Count(kArc), arcs + (fits ? 1 : 0))
+                << "swing " << swing << (frontWall ? " front" : " side");
+            const bool refused =
+                ui.Log().find("caption=\"Marking Error - Please Retry\" text=\"No wall marked\"", logged) !=
+                std::string::npos;
+            EXPECT_EQ(refused, !fits) << "swing " << swing;
+            EXPECT_EQ(ToolKind(), toolkind::kPick);
+        }
+    }
+}
+
+TEST_F(WorkedExample, TextAtEachClick) {
+    Play("tools3.htm");
+    Open();
+    Says("Choose Text. The text details dialog shows the current font");
+    pl::script::AnswerDialog(kTextDetailsDialogId, {{{}, IDOK}});
+    Command(cmd::kText);
+    Says("Click the left button where the text goes. A box titled Text asks Enter text, offering the word "
+         "text: type over it and press OK. The text is placed at the click; Cancel places nothing.");
+    const POINT at = DrawingAt(TPoint(200, 200));
+    pl::script::AnswerInput("KITCHEN");
+    ClickAt(at.x, at.y);
+    EXPECT_TRUE(Shown("InputDialog title=\"Text\" prompt=\"Enter text\" initial=\"text\""));
+    ASSERT_EQ(Count(kText), 1);
+    EXPECT_NEAR(Objects(kText)[0].x1, at.x, 50);
+    EXPECT_NEAR(Objects(kText)[0].y1, at.y, 50);
+    pl::script::CancelInput();
+    ClickAt(at.x, at.y - 2000);
+    EXPECT_EQ(Count(kText), 1);
+
+    Says("Each further click asks for another text in the same way, until you choose another function.");
+    pl::script::AnswerInput("HALL");
+    ClickAt(at.x + 3000, at.y);
+    EXPECT_EQ(Count(kText), 2);
+    EXPECT_NE(dir.ReadFile("DWGS/HOUSE.DB0").find("HALL"), std::string::npos);
+}
+
+TEST_F(WorkedExample, DatumSetWithThePickTool) {
+    Play("icon.htm");
+    const POINT c = NewBuilding();
+    ASSERT_EQ(ToolKind(), toolkind::kPick);
+    Says("With the Pick tool current (as it is after a door, a window or a closed outline), press the datum "
+         "button, or the Tab key in the drawing window. The GUIDE line says DATUM ON - click reference "
+         "point.");
+    Key(Qt::Key_Tab);
+    EXPECT_TRUE(Shown("StatusBar \"DATUM ON - click reference point"));
+    Says("Click the left button on the point to measure from, for example a wall corner.");
+    ClickAt(c.x + 2000, c.y - 2000);
+    Says("Move the cursor: the box shows its distance from that point, also after you choose Line.");
+    MoveTo(PixelOf(c.x + 3000, c.y - 2000));
+    EXPECT_EQ(ReadOut().substr(0, 12), "h 1000: v 0 ");
+    Command(cmd::kLine);
+    MoveTo(PixelOf(c.x + 4000, c.y - 2000));
+    EXPECT_EQ(ReadOut().substr(0, 12), "h 2000: v 0 ");
+
+    Says("With the Line tool (or another drawing tool) current, the window puts the datum back on the "
+         "building's corner whenever it redraws, so a datum set then does not hold");
+    Key(Qt::Key_Tab);
+    ClickAt(c.x + 6000, c.y - 4000);
+    Settle();
+    MoveTo(PixelOf(c.x + 7000, c.y - 4000));
+    EXPECT_EQ(ReadOut().substr(0, 17), "h 7000: v -4000 a");
+
+    Says("While you drag a line with the mouse, the box measures from the line's start");
+    Settle();
+    Drag(PixelOf(c.x + 1000, c.y - 5000), PixelOf(c.x + 2500, c.y - 5000));
+    EXPECT_EQ(ReadOut().substr(0, 12), "h 1500: v 0 ");
 }
 
 } // namespace
