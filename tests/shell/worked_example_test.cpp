@@ -113,6 +113,13 @@ protected:
         const size_t from = at + 15;
         return log.substr(from, log.find('"', from) - from);
     }
+    static void AnswerRoom(const char* name, const char* width, const char* length) {
+        const int32_t base = kNewRoomDialogId;
+        pl::script::AnswerDialog(base, {DialogStep{{{base + roomdlg::kName, name},
+                                                    {base + roomdlg::kHorizontal, width},
+                                                    {base + roomdlg::kVertical, length}},
+                                                   IDOK}});
+    }
     static void AnswerHingedDoor(const char* width, int32_t swing) {
         pl::script::AnswerDialog(
             kExtDoorDialogId,
@@ -424,6 +431,105 @@ TEST_F(WorkedExample, DatumSetWithThePickTool) {
     Settle();
     Drag(PixelOf(c.x + 1000, c.y - 5000), PixelOf(c.x + 2500, c.y - 5000));
     EXPECT_EQ(ReadOut().substr(0, 12), "h 1500: v 0 ");
+}
+
+TEST_F(WorkedExample, HouseFromItsRooms) {
+    Play("example2.htm");
+    Says("File > New..., title Jones, choose layout design rooms and metric dimensions, OK. The room layout "
+         "opens.");
+    AnswerNew("Jones", kStartRoomsRadio);
+    Says("Confirm the thickness of the internal walls that the rooms will get.");
+    pl::script::AnswerDialog(kRoomPartitionDialogId, {{{}, IDOK}});
+    Says("The new design room dialog asks for the first room: room name LOUNGE, horizontal size 5000, "
+         "vertical size 4200, OK. The room appears at the lower left of the window.");
+    AnswerRoom("LOUNGE", "5000", "4200");
+    Command(cmd::kFileNew);
+    ASSERT_EQ(CurrentView, kRoomLayout);
+    ASSERT_EQ(Count(kDesignRoom), 1);
+    // Room positions below are taken from the spot where new rooms appear.
+    const TObject lounge = Objects(kDesignRoom)[0];
+    const POINT s{lounge.x1, lounge.y2};
+    const TPoint shown = PixelOf(s.x, s.y);
+    EXPECT_LT(shown.x, View()->width() / 4);
+    EXPECT_GT(shown.y, View()->height() * 3 / 4);
+    Says("There is no grid yet: the layout grid frames the rooms once two of them stand away from that "
+         "new-room spot (Insert switches the grid off and on).");
+    EXPECT_EQ(GridPixelsOnScreen(), 0);
+    Key(Qt::Key_Insert);
+    Key(Qt::Key_Insert);
+    EXPECT_EQ(GridPixelsOnScreen(), 0);
+
+    Says(
+        "Design Rooms > New DESIGN Room for each further room (horizontal by vertical size): KITCHEN 3600 by "
+        "3000, BED 1 3600 by 3400, BATH 2400 by 2000.");
+    Says(
+        "After a new room, press the left button inside a room and drag it against its neighbour. Rooms that "
+        "are dropped close to each other are pulled into line, a partition apart.");
+    Says(
+        "Where the new room lies on an older one, the press takes the older room: drag that one away and the "
+        "new room stays at the lower left.");
+    const auto dragRoom = [&](int32_t x, int32_t y, int32_t dx, int32_t dy) {
+        Settle();
+        Drag(PixelOf(s.x + x, s.y + y), PixelOf(s.x + x + dx, s.y + y + dy));
+    };
+    AnswerRoom("KITCHEN", "3600", "3000");
+    Command(cmd::kNewDesignRoom);
+    dragRoom(4500, 3800, 3600, 0);
+    AnswerRoom("BED 1", "3600", "3400");
+    Command(cmd::kNewDesignRoom);
+    dragRoom(1800, 3200, 0, 3900);
+    AnswerRoom("BATH", "2400", "2000");
+    Command(cmd::kNewDesignRoom);
+    dragRoom(3000, 2500, 3700, 4300);
+    EXPECT_GT(GridPixelsOnScreen(), 0);
+    const auto rooms = Objects(kDesignRoom);
+    ASSERT_EQ(rooms.size(), 4u);
+    EXPECT_EQ(rooms[0].x1, s.x + 3700) << "the lounge is pulled into line a partition away";
+    EXPECT_EQ(rooms[1].y2, s.y + 4300) << "the kitchen sits on the lounge";
+
+    Says(
+        "Expand Room or Shrink Room: click a room, then press the arrow key of the side to move and type the "
+        "distance.");
+    // Expanding makes the group a rectangle, 8700 by 7300.
+    const auto expand = [&](int32_t x, int32_t y, int key, const char* distance) {
+        Command(cmd::kExpandRoom);
+        ClickAt(s.x + x, s.y + y);
+        Arrow(key, distance);
+    };
+    expand(1000, 1000, Qt::Key_Up, "1800");
+    expand(1000, 1000, Qt::Key_Right, "1200");
+    expand(5000, 5000, Qt::Key_Right, "1400");
+    EXPECT_EQ(Objects(kDesignRoom)[3].x2, s.x + 3600);
+    EXPECT_EQ(Objects(kDesignRoom)[3].y1, s.y + 3800);
+    EXPECT_EQ(Objects(kDesignRoom)[1].x2, s.x + 8700);
+
+    Says("Design Rooms > Mark External Walls on LAYOUT; choose the wall construction.");
+    pl::script::AnswerDialog(kPlanDialogId, {{{{kPlanCavity275, "1"}}, IDOK}});
+    Command(cmd::kMarkExternalWalls);
+    Says(
+        "Press Enter on each outside corner of the group of rooms, going clockwise; the arrow keys fine-tune "
+        "the cursor. When you are back at the first corner the outline becomes external walls on the ground "
+        "floor and the rooms are finished with their walls, names and sizes.");
+    for (const POINT corner :
+         {POINT{0, 7300}, POINT{8700, 7300}, POINT{8700, 0}, POINT{0, 0}, POINT{0, 7300}})
+        EnterAt(s.x + corner.x, s.y + corner.y);
+    EXPECT_EQ(CurrentView, kGroundFloor);
+    EXPECT_EQ(Count(kExtWall), 4);
+    EXPECT_EQ(Count(kFinishedRoom), 4);
+    const std::string drawing = dir.ReadFile("DWGS/Jones.DB0");
+    for (const char* name : {"LOUNGE", "KITCHEN", "BED 1", "BATH"})
+        EXPECT_NE(drawing.find(name), std::string::npos) << name;
+    EXPECT_TRUE(Shown("caption=\"External Area\""));
+
+    Says("Put in doors and windows as in Example 1.");
+    // The walls stand on the ground floor's own coordinates, outside the marked corners.
+    TObject front = Objects(kExtWall)[0];
+    for (const TObject& wall : Objects(kExtWall))
+        if (wall.y1 == wall.y2 && wall.y1 < front.y1) front = wall;
+    AnswerHingedDoor("820", 5);
+    Command(cmd::kDoors);
+    EnterAt((front.x1 + front.x2) / 2, front.y1 + 137);
+    EXPECT_EQ(Count(kArc), 1) << ui.Log();
 }
 
 } // namespace
