@@ -13,6 +13,8 @@
 #include "platform/printer.h"
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
+#include "resources/dialogs/display_templates.h"
+#include "resources/dialogs/feet_template.h"
 #include "resources/dialogs/file_templates.h"
 #include "resources/dialogs/fixed_room_templates.h"
 #include "resources/dialogs/library_templates.h"
@@ -20,6 +22,7 @@
 #include "resources/dialogs/partition_templates.h"
 #include "resources/dialogs/print_templates.h"
 #include "resources/dialogs/room_templates.h"
+#include "resources/dialogs/stairs_templates.h"
 #include "resources/dialogs/tool_dialog_templates.h"
 #include "resources/dialogs/wall_templates.h"
 #include "tests/shell/input_fixture.h"
@@ -143,6 +146,12 @@ protected:
         return found;
     }
     int32_t Count(int32_t kind) const { return static_cast<int32_t>(Objects(kind).size()); }
+    int32_t CountOn(int32_t view, int32_t kind) const {
+        int32_t n = 0;
+        for (const TObject& o : Objects(kind))
+            n += o.view == view;
+        return n;
+    }
     bool Shown(const std::string& text) const { return ui.LogContains(text); }
     int32_t ToolKind() const { return client->Tool ? client->Tool->Kind : 0; }
 
@@ -530,6 +539,88 @@ TEST_F(WorkedExample, HouseFromItsRooms) {
     Command(cmd::kDoors);
     EnterAt((front.x1 + front.x2) / 2, front.y1 + 137);
     EXPECT_EQ(Count(kArc), 1) << ui.Log();
+}
+
+TEST_F(WorkedExample, TwoStoreysInFeetAndInches) {
+    Play("example3.htm");
+    Says("File > New..., title Brown, drawing external walls, dimensions in feet & inches, OK. Choose cavity "
+         "brick, 11 inch thick, 4 lines.");
+    pl::script::AnswerDialog(
+        kNewDrawingDialogId,
+        {{{{kNewNameEdit, "Brown"}, {kStartWallsRadio, "1"}, {kNewImperialRadio, "1"}}, IDOK}});
+    pl::script::AnswerDialog(kPlanImpDialogId, {{{{kPlanImpCavity264, "1"}}, IDOK}});
+    pl::script::AnswerDialog(kExtSideDialogId, {{{}, IDOK}});
+    Command(cmd::kFileNew);
+    ASSERT_NE(child, nullptr);
+
+    Says(
+        "Press Enter on the first corner. For each wall press the arrow key; the measurement dialog asks for "
+        "feet, inches and a fraction. For 40 feet 6 1/2 inches type 40, 6, 1 and 2.");
+    Says("Draw four walls: 40' 6 1/2'' right, 28' down, 40' 6 1/2'' left, 28' up. The outline closes.");
+    const auto wall = [&](int key, const char* feet, const char* inches, const char* numerator,
+                          const char* denominator) {
+        pl::script::AnswerDialog(kFeetDialogId, {DialogStep{{{kFeetEditId, feet},
+                                                             {kInchesEditId, inches},
+                                                             {kNumeratorEditId, numerator},
+                                                             {kDenominatorEditId, denominator}},
+                                                            IDOK}});
+        Key(key);
+    };
+    MoveTo(TPoint(101, 100));
+    MoveTo(TPoint(100, 100));
+    Key(Qt::Key_Return);
+    wall(Qt::Key_Right, "40", "6", "1", "2");
+    wall(Qt::Key_Down, "28", "0", "0", "0");
+    wall(Qt::Key_Left, "40", "6", "1", "2");
+    wall(Qt::Key_Up, "28", "0", "0", "0");
+    ASSERT_EQ(CountOn(kGroundFloor, kExtWall), 4) << ui.Log();
+    EXPECT_TRUE(Shown("Total Building Area this floor: 1135 sq. feet"));
+    // Internal walls, doors and windows are played in the first example.
+
+    Says("Views > First Floor. Leaving a floor with changes not yet saved first asks Do you wish to save the "
+         "drawing changes?: answer YES. The question Will the outside dimensions be the same as the ground "
+         "floor? appears: answer Yes. Choose the wall construction of the upper floor; the outside walls of "
+         "the "
+         "ground floor are copied up and dimensioned.");
+    pl::script::AnswerDialog(kSaveQuestionDialogId, {{{}, IDOK}});
+    pl::script::AnswerMessageBox(IDYES);
+    pl::script::AnswerDialog(kPlanImpDialogId, {{{{kPlanImpCavity264, "1"}}, IDOK}});
+    Command(cmd::kFirstFloor);
+    EXPECT_TRUE(Shown("Will the outside dimensions be the same as the ground floor?")) << ui.Log();
+    EXPECT_EQ(CurrentView, kFirstFloor);
+    EXPECT_EQ(CountOn(kFirstFloor, kExtWall), 4);
+    EXPECT_EQ(CountOn(kFirstFloor, kAutoDimensionText), 4);
+    // The other answer, No, and the upper rooms' walls are not played.
+
+    Says(
+        "Views > Ground Floor, then Other > Stairs...: the lower of the two floors must be showing. Give the "
+        "stair sizes and place the stairs.");
+    pl::script::AnswerDialog(kSaveQuestionDialogId, {{{}, IDOK}}); // leaving a floor with changes, as above
+    Command(cmd::kGroundFloor);
+    ASSERT_EQ(CurrentView, kGroundFloor);
+    pl::script::AnswerDialog(kStairsImpDialogId, {{{}, IDOK}});
+    Command(cmd::kStairs);
+    const auto walls = Objects(kExtWall);
+    EnterAt((walls[0].x1 + walls[0].x2) / 2, walls[0].y1 - 4000);
+    EXPECT_GT(CountOn(kGroundFloor, kLine), 0) << "the flight";
+    EXPECT_GT(CountOn(kFirstFloor, kLine), 0) << "the stairwell";
+
+    Says("Views > Show Overlays...: tick ground floor and first floor to see one floor over the other; the "
+         "highest floor ticked is the one you work on.");
+    pl::script::AnswerDialog(kOverlayDialogId, {{{{kOverlayGround, "1"}, {kOverlayFirst, "1"}}, IDOK}});
+    Command(cmd::kOverlays);
+    EXPECT_EQ(CurrentView, kFirstFloor);
+
+    Says("File > Print...: 1 copy of the ground and of the first floor at scale 96 (1/8 inch to the foot).");
+    QPrinter& printer = client->Printer->GetQPrinter();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(dir.File("plan.pdf")));
+    pl::script::AnswerPrint(1);
+    pl::script::AnswerDialog(kPrintPlanDialogId,
+                             {{{{19501, "1"}, {19504, "96"}, {19502, "1"}, {19505, "96"}}, IDOK}});
+    Command(cmd::kPrint);
+    EXPECT_EQ(dir.ReadFile("CFG/PRNTLST.CFG").substr(0, 9), "1 96 1050") << ui.Log();
+    EXPECT_TRUE(dir.Exists("plan.pdf"));
 }
 
 } // namespace
