@@ -623,4 +623,33 @@ TEST_F(WorkedExample, TwoStoreysInFeetAndInches) {
     EXPECT_TRUE(dir.Exists("plan.pdf"));
 }
 
+TEST_F(WorkedExample, InternalWallsByKeys) {
+    Play("intwall.htm");
+    const POINT c = NewBuilding();
+    pl::script::AnswerDialog(kPartitionDialogId, {{{}, IDOK}});
+    Command(cmd::kInternalWall);
+    Says("Put the cursor on the face of a wall where the new wall starts and press Enter. The start snaps "
+         "onto "
+         "the face when the cursor is within 30 mm of it");
+    EnterAt(c.x + 6000, c.y - 275 - 20);
+    Says("Press the arrow key of the direction. The length box (WALL TO, or the measurement dialog in a "
+         "feet-and-inches drawing) suggests the free length up to the next wall face; press OK to run the "
+         "wall "
+         "there, or type another length.");
+    Arrow(Qt::Key_Down, "5000");
+    EXPECT_TRUE(Shown("InputDialog title=\"WALL TO\" prompt=\"DOWN:\" initial=\"7450\"")) << ui.Log();
+    Says("The end of one wall is the start of the next: press another arrow key to go on, for example to "
+         "turn a "
+         "corner.");
+    Arrow(Qt::Key_Right, "2000");
+    const auto walls = Objects(kIntWall);
+    ASSERT_EQ(walls.size(), 2u);
+    EXPECT_EQ(walls[0].y1, c.y - 275);
+    EXPECT_EQ(walls[0].y2, c.y - 275 - 5000);
+    EXPECT_EQ(walls[1].x1, walls[0].x2);
+    EXPECT_EQ(walls[1].x2, walls[0].x2 + 2000);
+
+    // Walls at an angle and closing an end with keypad + are not played.
+}
+
 } // namespace
