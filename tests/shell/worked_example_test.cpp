@@ -32,6 +32,9 @@ namespace {
 
 using pl::script::DialogStep;
 
+// The copies and scale of the ground and first floor in the print plan views dialog.
+constexpr int32_t kGroundCopies = 19501, kFirstCopies = 19502, kGroundScale = 19504, kFirstScale = 19505;
+
 // A page's text as the help window shows it, blanks collapsed.
 QString PageText(const std::string& page) {
     std::ifstream in(std::string(TREVALYN_DATA_DIR) + "/help/" + page, std::ios::binary);
@@ -129,13 +132,14 @@ protected:
             {DialogStep{{{kDoorWidthEdit, width}, {kDoorNumberEdit, "1"}, {kDoorHinged, "1"}}, IDOK}});
         pl::script::AnswerDialog(kDoorSwingDialogId, {DialogStep{{{kSwingRadios[swing - 1], "1"}}, IDOK}});
     }
-    // File Print with one copy of the ground floor at 1:100, printed into a PDF file.
-    void PrintGroundFloor() {
+    // File Print with the print plan views dialog answered (copies and scale of each floor), printed into
+    // a PDF file.
+    void PrintToPdf(std::vector<std::pair<int32_t, std::string>> copiesAndScales) {
         QPrinter& printer = client->Printer->GetQPrinter();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(dir.File("plan.pdf")));
         pl::script::AnswerPrint(1);
-        pl::script::AnswerDialog(kPrintPlanDialogId, {{{{19501, "1"}, {19504, "100"}}, IDOK}});
+        pl::script::AnswerDialog(kPrintPlanDialogId, {{std::move(copiesAndScales), IDOK}});
         Command(cmd::kPrint);
     }
 
@@ -219,7 +223,7 @@ TEST_F(WorkedExample, QuickStart) {
     Says("File > Save, then File > Print... to print the ground floor at 1:100.");
     Command(cmd::kFileSave);
     EXPECT_EQ(dir.ReadFile("CFG/tmp.cfg"), dir.ReadFile("DWGS/SMITH.DB0"));
-    PrintGroundFloor();
+    PrintToPdf({{kGroundCopies, "1"}, {kGroundScale, "100"}});
     EXPECT_TRUE(Shown("Printed")) << ui.Log();
     EXPECT_TRUE(dir.Exists("plan.pdf"));
 }
@@ -292,7 +296,7 @@ TEST_F(WorkedExample, HouseFromItsWalls) {
     Says("File > Save, then File > Print... with 1 copy of the ground floor at scale 100.");
     Command(cmd::kFileSave);
     EXPECT_EQ(dir.ReadFile("CFG/tmp.cfg"), dir.ReadFile("DWGS/Smith.DB0"));
-    PrintGroundFloor();
+    PrintToPdf({{kGroundCopies, "1"}, {kGroundScale, "100"}});
     EXPECT_TRUE(dir.Exists("plan.pdf"));
 }
 
@@ -612,13 +616,7 @@ TEST_F(WorkedExample, TwoStoreysInFeetAndInches) {
     EXPECT_EQ(CurrentView, kFirstFloor);
 
     Says("File > Print...: 1 copy of the ground and of the first floor at scale 96 (1/8 inch to the foot).");
-    QPrinter& printer = client->Printer->GetQPrinter();
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(dir.File("plan.pdf")));
-    pl::script::AnswerPrint(1);
-    pl::script::AnswerDialog(kPrintPlanDialogId,
-                             {{{{19501, "1"}, {19504, "96"}, {19502, "1"}, {19505, "96"}}, IDOK}});
-    Command(cmd::kPrint);
+    PrintToPdf({{kGroundCopies, "1"}, {kGroundScale, "96"}, {kFirstCopies, "1"}, {kFirstScale, "96"}});
     EXPECT_EQ(dir.ReadFile("CFG/PRNTLST.CFG").substr(0, 9), "1 96 1050") << ui.Log();
     EXPECT_TRUE(dir.Exists("plan.pdf"));
 }
