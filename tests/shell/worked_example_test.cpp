@@ -2,6 +2,7 @@
 // dialog answers in the page's order, then what the page promises the user will see. Every step first
 // finds its words in the page, so that an edit of the page that changes a step fails here until the
 // step is played again as the page now tells it.
+#include <algorithm>
 #include <fstream>
 #include <QCoreApplication>
 #include <QPrinter>
@@ -648,6 +649,66 @@ TEST_F(WorkedExample, InternalWallsByKeys) {
     EXPECT_EQ(walls[1].x2, walls[0].x2 + 2000);
 
     // Walls at an angle and closing an end with keypad + are not played.
+}
+
+TEST_F(WorkedExample, ManualDimensionAndStairsOfOneFloor) {
+    Play("other.htm");
+    Open();
+    const POINT a = DrawingAt(TPoint(100, 200));
+    Says("Put the cursor on the first point and press Enter.");
+    Says("Put the cursor on the second point and press Enter.");
+    Says("The measured length is offered in the Measurement box");
+    Says(
+        "type the real measurement if it differs and press OK. The dimension line with arrows and the figure "
+        "is drawn.");
+    const auto dimension = [&](int32_t y, const char* typed) {
+        Command(cmd::kManualDimension);
+        EnterAt(a.x, a.y - y);
+        if (typed)
+            pl::script::AnswerInput(typed);
+        else
+            pl::script::CancelInput();
+        EnterAt(a.x + 4000, a.y - y);
+    };
+    dimension(0, "4010");
+    EXPECT_TRUE(Shown("InputDialog title=\"Measurement\" prompt=\"\" initial=\"4000\"")) << ui.Log();
+    ASSERT_EQ(Count(kSizeLabel), 1);
+    EXPECT_NE(dir.ReadFile("DWGS/HOUSE.DB0").find("4010"), std::string::npos);
+    EXPECT_EQ(Count(kManualDimension), 1);
+
+    Says("Cancel at the last step leaves the dimension line drawn without its figure; Undo removes it.");
+    dimension(2000, nullptr);
+    EXPECT_EQ(Count(kManualDimension), 2);
+    EXPECT_EQ(Count(kSizeLabel), 1);
+    Command(cmd::kUndo);
+    EXPECT_EQ(Count(kManualDimension), 1);
+
+    Says("with one floor only the answer is You only have one floor.");
+    Command(cmd::kStairs);
+    EXPECT_TRUE(Shown("You only have one floor"));
+}
+
+TEST_F(WorkedExample, Multilines) {
+    Play("tools.htm");
+    Open();
+    Says("Type the number of lines (up to 100).");
+    pl::script::AnswerInput("5");
+    Command(cmd::kMultiline);
+    Says("Draw the first line with Enter and an arrow key, or by dragging.");
+    const POINT a = DrawingAt(TPoint(100, 100));
+    EnterAt(a.x, a.y);
+    Arrow(Qt::Key_Right, "3000");
+    Says("Move the cursor to where the last line should lie and press Enter: the other lines are spaced "
+         "evenly "
+         "between.");
+    EnterAt(a.x, a.y - 2000);
+    std::vector<int32_t> rows;
+    for (const TObject& line : Objects(kLine)) {
+        EXPECT_EQ(line.x2 - line.x1, 3000);
+        rows.push_back(a.y - line.y1);
+    }
+    std::sort(rows.begin(), rows.end());
+    EXPECT_EQ(rows, (std::vector<int32_t>{0, 500, 1000, 1500, 2000}));
 }
 
 } // namespace
