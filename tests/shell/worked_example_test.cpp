@@ -711,4 +711,63 @@ TEST_F(WorkedExample, Multilines) {
     EXPECT_EQ(rows, (std::vector<int32_t>{0, 500, 1000, 1500, 2000}));
 }
 
+TEST_F(WorkedExample, ArcByItsHeight) {
+    Play("tools2.htm");
+    Open();
+    Command(cmd::kArc);
+    const POINT a = DrawingAt(TPoint(100, 200));
+    Says("Put the cursor on the first end point and press Enter.");
+    EnterAt(a.x, a.y);
+    Says("Put the cursor on the second end point and press Enter.");
+    Says("Type the ARC HEIGHT: the distance from the line between the end points to the top of the arc");
+    pl::script::AnswerInput("500");
+    EnterAt(a.x + 3000, a.y);
+    EXPECT_EQ(Count(kArc), 1) << ui.Log();
+
+    Says("one clearly off gives the message Endpoint not horizontal or vertical and no arc is drawn.");
+    Command(cmd::kArc);
+    EnterAt(a.x, a.y - 2000);
+    EnterAt(a.x + 3000, a.y - 3000);
+    EXPECT_TRUE(Shown("Endpoint not horizontal or vertical")) << ui.Log();
+    EXPECT_EQ(Count(kArc), 1);
+}
+
+TEST_F(WorkedExample, ZoomUpOnADraggedArea) {
+    Play("zoom.htm");
+    Open();
+    const POINT low = DrawingAt(TPoint(100, 200));
+    const POINT high = DrawingAt(TPoint(300, 100));
+    Says("Choose Zoom > Zoom UP.");
+    Command(cmd::kZoomUp);
+    Says("Press the left mouse button at one corner of the area to enlarge, hold it down and drag over the "
+         "area.");
+    Says("Let go: the area fills the window.");
+    Drag(TPoint(100, 200), TPoint(300, 100));
+    Settle();
+    EXPECT_NEAR(PixelOf(high.x, high.y).x - PixelOf(low.x, low.y).x, child->GetClientRect().right, 2);
+}
+
+TEST_F(WorkedExample, MoveASelection) {
+    Play("edit.htm");
+    Open();
+    const POINT a = DrawingAt(TPoint(150, 150));
+    Command(cmd::kLine);
+    EnterAt(a.x, a.y);
+    Arrow(Qt::Key_Right, "2000");
+    Command(cmd::kMoveRotate);
+    Says("Drag the rectangle over the items.");
+    Settle();
+    Drag(PixelOf(a.x - 500, a.y + 500), PixelOf(a.x + 2500, a.y - 500));
+    Says("Click the left button on a reference point of the selection.");
+    ClickAt(a.x, a.y);
+    Says("Move it with the left button.");
+    ClickAt(a.x + 1000, a.y - 3000);
+    Says("Press Enter to lock it in its new place.");
+    Key(Qt::Key_Return);
+    const auto lines = Objects(kLine);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NEAR(lines[0].x1, a.x + 1000, 50);
+    EXPECT_NEAR(lines[0].y1, a.y - 3000, 50);
+}
+
 } // namespace
