@@ -3,6 +3,7 @@
 // finds its words in the page, so that an edit of the page that changes a step fails here until the
 // step is played again as the page now tells it.
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <QCoreApplication>
 #include <QPrinter>
@@ -768,6 +769,30 @@ TEST_F(WorkedExample, MoveASelection) {
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_NEAR(lines[0].x1, a.x + 1000, 50);
     EXPECT_NEAR(lines[0].y1, a.y - 3000, 50);
+}
+
+TEST_F(WorkedExample, ExpandTheBase) {
+    Play("base.htm");
+    const POINT c = NewBuilding();
+    Says("Choose EXPAND or SHRINK Floorplan Base.");
+    Command(cmd::kExpandBase);
+    Says("Press the arrow key of the direction in which the plan is to grow or shrink (for example the right "
+         "arrow to move the right-hand side).");
+    Key(Qt::Key_Right);
+    Says("Move the cursor: a line follows it across the plan. Press Enter when the line is where the plan "
+         "should be stretched");
+    Says("Type the distance in the EXPAND BASE BY or SHRINK BASE BY box in millimetres");
+    Says("For expanding the box shows 0.");
+    pl::script::AnswerInput("1000");
+    EnterAt(c.x + 6000, c.y - 4000);
+    EXPECT_TRUE(Shown("InputDialog title=\"EXPAND BASE BY\" prompt=\"\" initial=\"0\"")) << ui.Log();
+    // The drawing is centred again on the sheet: the width tells the expansion.
+    int32_t left = INT32_MAX, right = INT32_MIN;
+    for (const TObject& wall : Objects(kExtWall)) {
+        left = std::min({left, wall.x1, wall.x2});
+        right = std::max({right, wall.x1, wall.x2});
+    }
+    EXPECT_EQ(right - left, 13000);
 }
 
 } // namespace
