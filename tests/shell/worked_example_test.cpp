@@ -795,4 +795,25 @@ TEST_F(WorkedExample, ExpandTheBase) {
     EXPECT_EQ(right - left, 13000);
 }
 
+TEST_F(WorkedExample, ExternalWallOutline) {
+    Play("extwall.htm");
+    Says("Put the cursor on the first corner and press Enter.");
+    Says("Press the arrow key of the wall's direction. The length box (LINE, or the measurement dialog in a "
+         "feet-and-inches drawing) shows 0, or, when an end of an external wall lies straight ahead in that "
+         "direction, the free length up to it");
+    Says("Repeat for every wall. The status bar shows the distance from the start point");
+    Says("When a wall ends on the first corner, the outline closes: the walls are joined at their corners, "
+         "dimensions are added on the outside and the building area is shown.");
+    const POINT c = NewBuilding();
+    EXPECT_TRUE(Shown("InputDialog title=\"LINE\" prompt=\"RIGHT:\" initial=\"0\"")) << ui.Log();
+    EXPECT_TRUE(Shown("InputDialog title=\"LINE\" prompt=\"UP:\" initial=\"8000\""));
+    EXPECT_TRUE(Shown("StatusBar \"Distance from START POINT h 12000: v -8000\""));
+    const auto walls = Objects(kExtWall);
+    ASSERT_EQ(walls.size(), 4u);
+    EXPECT_EQ(walls[3].x2, c.x);
+    EXPECT_EQ(walls[3].y2, c.y);
+    EXPECT_EQ(Count(kAutoDimensionText), 4);
+    EXPECT_TRUE(Shown("caption=\"External Area\""));
+}
+
 } // namespace
