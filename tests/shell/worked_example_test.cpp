@@ -816,4 +816,33 @@ TEST_F(WorkedExample, ExternalWallOutline) {
     EXPECT_TRUE(Shown("caption=\"External Area\""));
 }
 
+TEST_F(WorkedExample, FixedRoomMadeAndAltered) {
+    Play("froom.htm");
+    const POINT c = NewBuilding();
+    Says("Open a floor view and choose Other > New Room (fixed).");
+    Command(cmd::kNewRoom);
+    Says("Click the left button inside the space, near the corner the room should be measured from.");
+    Says("For the first room of a floor you are then asked for the thickness of the internal walls the room "
+         "functions build on this floor (Internal wall size for room functions).");
+    Says("The new fixed room dialog shows the measured sizes. Type the room name");
+    Says(
+        "Choose which sizes are shown: show NO sizes, show BOTH sizes with arrows, or only the horizontal or "
+        "the vertical size. Press OK.");
+    pl::script::AnswerDialog(kRoomPartitionDialogId, {{{}, IDOK}});
+    pl::script::AnswerDialog(kFixedRoomDialogId,
+                             {{{{fixedroomdlg::kName, "HALL"}, {fixedroomdlg::kSizeFirst + 1, "1"}}, IDOK}});
+    ClickAt(c.x + 800, c.y - 800);
+    EXPECT_TRUE(Shown("\"new fixed room\" initial{8001=\"room\" 8002=\"11450\" 8003=\"7450\"")) << ui.Log();
+    ASSERT_EQ(Count(kFinishedRoom), 1);
+
+    Says("Choose Edit > Alter Finished Room (or the alter-rooms button) on the floor.");
+    Command(cmd::kAlterRoom);
+    Says("Click the left button on the room. It becomes a design room again");
+    ClickAt(c.x + 3000, c.y - 3000);
+    EXPECT_EQ(Count(kFinishedRoom), 0) << ui.Log();
+    Says("Choose FINISH Design Rooms to fix it again.");
+    Command(cmd::kFinishDesignRooms);
+    EXPECT_EQ(Count(kFinishedRoom), 1) << ui.Log();
+}
+
 } // namespace
