@@ -1,6 +1,7 @@
 #include "tests/shell/input_fixture.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QTest>
 #include <QTimer>
 
@@ -86,6 +87,16 @@ void InputTest::Drag(const TPoint& from, const TPoint& to) {
     });
     QTest::mousePress(view, Qt::LeftButton, {}, QPoint(from.x, from.y));
     QCoreApplication::processEvents();
+}
+
+int InputTest::GridPixelsOnScreen() const {
+    QCoreApplication::processEvents();
+    const QImage shown = View()->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            count += (shown.pixel(x, y) & 0xFFFFFF) == 0xC0C0C0;
+    return count;
 }
 
 std::vector<std::unique_ptr<TObject>> InputTest::FileObjects() const {

@@ -36,6 +36,9 @@ protected:
     void Drag(const TPoint& from, const TPoint& to);
     void Click(const TPoint& at) { Drag(at, at); }
 
+    // The pixels of the shipped layout-grid colour on the window as the screen shows it.
+    int GridPixelsOnScreen() const;
+
     // The objects of the working file as read back from disk.
     std::vector<std::unique_ptr<TObject>> FileObjects() const;
     int32_t FileCount() const { return static_cast<int32_t>(FileObjects().size()); }

@@ -1,0 +1,322 @@
+// The numbered steps of the help pages that explain one function, played as a newcomer plays them and
+// checked against what the page promises; each step's words must still stand in its page.
+#include "tests/shell/help_steps_fixture.h"
+
+namespace {
+
+using namespace helpsteps;
+using HelpSteps = HelpPageSteps;
+
+TEST_F(HelpSteps, DoorSwingsFitTheirWalls) {
+    Play("windoor.htm");
+    Says("The pictures of the two left-hand columns show a wall running up and down the sheet: they fit the "
+         "vertical walls, such as the side walls of a building. The pictures of the two right-hand columns "
+         "show "
+         "a wall running across: they fit the horizontal walls, such as the front and back walls.");
+    Says("No wall marked (caption Marking Error - Please Retry) means that nothing was placed");
+    Says("OK ends the function");
+    const POINT c = NewBuilding();
+    // Pictures 1 to 4 stand in the two left-hand columns of the dialog, 5 to 8 in the right-hand ones.
+    for (int32_t swing = 1; swing <= 8; ++swing) {
+        for (const bool frontWall : {true, false}) {
+            const int32_t arcs = Count(kArc);
+            const size_t logged = ui.Log().size();
+            AnswerHingedDoor("820", swing);
+            Command(cmd::kDoors);
+            if (frontWall)
+                EnterAt(c.x + 1000 * swing, c.y - 8000 + 137);
+            else
+                EnterAt(c.x + 137, c.y - 900 * swing);
+            const bool fits = frontWall == (swing >= 5);
+            EXPECT_EQ(Count(kArc), arcs + (fits ? 1 : 0))
+                << "swing " << swing << (frontWall ? " front" : " side");
+            const bool refused =
+                ui.Log().find("caption=\"Marking Error - Please Retry\" text=\"No wall marked\"", logged) !=
+                std::string::npos;
+            EXPECT_EQ(refused, !fits) << "swing " << swing;
+            EXPECT_EQ(ToolKind(), toolkind::kPick);
+        }
+    }
+}
+
+TEST_F(HelpSteps, TextAtEachClick) {
+    Play("tools3.htm");
+    Open();
+    Says("Choose Text. The text details dialog shows the current font");
+    pl::script::AnswerDialog(kTextDetailsDialogId, {{{}, IDOK}});
+    Command(cmd::kText);
+    Says("Click the left button where the text goes. A box titled Text asks Enter text, offering the word "
+         "text: type over it and press OK. The text is placed at the click; Cancel places nothing.");
+    const POINT at = DrawingAt(TPoint(200, 200));
+    pl::script::AnswerInput("KITCHEN");
+    ClickAt(at.x, at.y);
+    EXPECT_TRUE(Shown("InputDialog title=\"Text\" prompt=\"Enter text\" initial=\"text\""));
+    ASSERT_EQ(Count(kText), 1);
+    EXPECT_NEAR(Objects(kText)[0].x1, at.x, 50);
+    EXPECT_NEAR(Objects(kText)[0].y1, at.y, 50);
+    pl::script::CancelInput();
+    ClickAt(at.x, at.y - 2000);
+    EXPECT_EQ(Count(kText), 1);
+
+    Says("Each further click asks for another text in the same way, until you choose another function.");
+    pl::script::AnswerInput("HALL");
+    ClickAt(at.x + 3000, at.y);
+    EXPECT_EQ(Count(kText), 2);
+    EXPECT_NE(dir.ReadFile("DWGS/HOUSE.DB0").find("HALL"), std::string::npos);
+}
+
+TEST_F(HelpSteps, DatumSetWithThePickTool) {
+    Play("icon.htm");
+    const POINT c = NewBuilding();
+    ASSERT_EQ(ToolKind(), toolkind::kPick);
+    Says("With the Pick tool current (as it is after a door, a window or a closed outline), press the datum "
+         "button, or the Tab key in the drawing window. The GUIDE line says DATUM ON - click reference "
+         "point.");
+    Key(Qt::Key_Tab);
+    EXPECT_TRUE(Shown("StatusBar \"DATUM ON - click reference point"));
+    Says("Click the left button on the point to measure from, for example a wall corner.");
+    ClickAt(c.x + 2000, c.y - 2000);
+    Says("Move the cursor: the box shows its distance from that point, also after you choose Line.");
+    MoveTo(PixelOf(c.x + 3000, c.y - 2000));
+    EXPECT_EQ(ReadOut().substr(0, 12), "h 1000: v 0 ");
+    Command(cmd::kLine);
+    MoveTo(PixelOf(c.x + 4000, c.y - 2000));
+    EXPECT_EQ(ReadOut().substr(0, 12), "h 2000: v 0 ");
+
+    Says("With the Line tool (or another drawing tool) current, the window puts the datum back on the "
+         "building's corner whenever it redraws, so a datum set then does not hold");
+    Key(Qt::Key_Tab);
+    ClickAt(c.x + 6000, c.y - 4000);
+    Settle();
+    MoveTo(PixelOf(c.x + 7000, c.y - 4000));
+    EXPECT_EQ(ReadOut().substr(0, 17), "h 7000: v -4000 a");
+
+    Says("While you drag a line with the mouse, the box measures from the line's start");
+    Settle();
+    Drag(PixelOf(c.x + 1000, c.y - 5000), PixelOf(c.x + 2500, c.y - 5000));
+    EXPECT_EQ(ReadOut().substr(0, 12), "h 1500: v 0 ");
+}
+
+TEST_F(HelpSteps, InternalWallsByKeys) {
+    Play("intwall.htm");
+    const POINT c = NewBuilding();
+    pl::script::AnswerDialog(kPartitionDialogId, {{{}, IDOK}});
+    Command(cmd::kInternalWall);
+    Says("Put the cursor on the face of a wall where the new wall starts and press Enter. The start snaps "
+         "onto "
+         "the face when the cursor is within 30 mm of it");
+    EnterAt(c.x + 6000, c.y - 275 - 20);
+    Says("Press the arrow key of the direction. The length box (WALL TO, or the measurement dialog in a "
+         "feet-and-inches drawing) suggests the free length up to the next wall face; press OK to run the "
+         "wall "
+         "there, or type another length.");
+    Arrow(Qt::Key_Down, "5000");
+    EXPECT_TRUE(Shown("InputDialog title=\"WALL TO\" prompt=\"DOWN:\" initial=\"7450\"")) << ui.Log();
+    Says("The end of one wall is the start of the next: press another arrow key to go on, for example to "
+         "turn a "
+         "corner.");
+    Arrow(Qt::Key_Right, "2000");
+    const auto walls = Objects(kIntWall);
+    ASSERT_EQ(walls.size(), 2u);
+    EXPECT_EQ(walls[0].y1, c.y - 275);
+    EXPECT_EQ(walls[0].y2, c.y - 275 - 5000);
+    EXPECT_EQ(walls[1].x1, walls[0].x2);
+    EXPECT_EQ(walls[1].x2, walls[0].x2 + 2000);
+
+    // Walls at an angle and closing an end with keypad + are not played.
+}
+
+TEST_F(HelpSteps, ManualDimensionAndStairsOfOneFloor) {
+    Play("other.htm");
+    Open();
+    const POINT a = DrawingAt(TPoint(100, 200));
+    Says("Put the cursor on the first point and press Enter.");
+    Says("Put the cursor on the second point and press Enter.");
+    Says("The measured length is offered in the Measurement box");
+    Says(
+        "type the real measurement if it differs and press OK. The dimension line with arrows and the figure "
+        "is drawn.");
+    const auto dimension = [&](int32_t y, const char* typed) {
+        Command(cmd::kManualDimension);
+        EnterAt(a.x, a.y - y);
+        if (typed)
+            pl::script::AnswerInput(typed);
+        else
+            pl::script::CancelInput();
+        EnterAt(a.x + 4000, a.y - y);
+    };
+    dimension(0, "4010");
+    EXPECT_TRUE(Shown("InputDialog title=\"Measurement\" prompt=\"\" initial=\"4000\"")) << ui.Log();
+    ASSERT_EQ(Count(kSizeLabel), 1);
+    EXPECT_NE(dir.ReadFile("DWGS/HOUSE.DB0").find("4010"), std::string::npos);
+    EXPECT_EQ(Count(kManualDimension), 1);
+
+    Says("Cancel at the last step leaves the dimension line drawn without its figure; Undo removes it.");
+    dimension(2000, nullptr);
+    EXPECT_EQ(Count(kManualDimension), 2);
+    EXPECT_EQ(Count(kSizeLabel), 1);
+    Command(cmd::kUndo);
+    EXPECT_EQ(Count(kManualDimension), 1);
+
+    Says("with one floor only the answer is You only have one floor.");
+    Command(cmd::kStairs);
+    EXPECT_TRUE(Shown("You only have one floor"));
+}
+
+TEST_F(HelpSteps, Multilines) {
+    Play("tools.htm");
+    Open();
+    Says("Type the number of lines (up to 100).");
+    pl::script::AnswerInput("5");
+    Command(cmd::kMultiline);
+    Says("Draw the first line with Enter and an arrow key, or by dragging.");
+    const POINT a = DrawingAt(TPoint(100, 100));
+    EnterAt(a.x, a.y);
+    Arrow(Qt::Key_Right, "3000");
+    Says("Move the cursor to where the last line should lie and press Enter: the other lines are spaced "
+         "evenly "
+         "between.");
+    EnterAt(a.x, a.y - 2000);
+    std::vector<int32_t> rows;
+    for (const TObject& line : Objects(kLine)) {
+        EXPECT_EQ(line.x2 - line.x1, 3000);
+        rows.push_back(a.y - line.y1);
+    }
+    std::sort(rows.begin(), rows.end());
+    EXPECT_EQ(rows, (std::vector<int32_t>{0, 500, 1000, 1500, 2000}));
+}
+
+TEST_F(HelpSteps, ArcByItsHeight) {
+    Play("tools2.htm");
+    Open();
+    Command(cmd::kArc);
+    const POINT a = DrawingAt(TPoint(100, 200));
+    Says("Put the cursor on the first end point and press Enter.");
+    EnterAt(a.x, a.y);
+    Says("Put the cursor on the second end point and press Enter.");
+    Says("Type the ARC HEIGHT: the distance from the line between the end points to the top of the arc");
+    pl::script::AnswerInput("500");
+    EnterAt(a.x + 3000, a.y);
+    EXPECT_EQ(Count(kArc), 1) << ui.Log();
+
+    Says("one clearly off gives the message Endpoint not horizontal or vertical and no arc is drawn.");
+    Command(cmd::kArc);
+    EnterAt(a.x, a.y - 2000);
+    EnterAt(a.x + 3000, a.y - 3000);
+    EXPECT_TRUE(Shown("Endpoint not horizontal or vertical")) << ui.Log();
+    EXPECT_EQ(Count(kArc), 1);
+}
+
+TEST_F(HelpSteps, ZoomUpOnADraggedArea) {
+    Play("zoom.htm");
+    Open();
+    const POINT low = DrawingAt(TPoint(100, 200));
+    const POINT high = DrawingAt(TPoint(300, 100));
+    Says("Choose Zoom > Zoom UP.");
+    Command(cmd::kZoomUp);
+    Says("Press the left mouse button at one corner of the area to enlarge, hold it down and drag over the "
+         "area.");
+    Says("Let go: the area fills the window.");
+    Drag(TPoint(100, 200), TPoint(300, 100));
+    Settle();
+    EXPECT_NEAR(PixelOf(high.x, high.y).x - PixelOf(low.x, low.y).x, child->GetClientRect().right, 2);
+}
+
+TEST_F(HelpSteps, MoveASelection) {
+    Play("edit.htm");
+    Open();
+    const POINT a = DrawingAt(TPoint(150, 150));
+    Command(cmd::kLine);
+    EnterAt(a.x, a.y);
+    Arrow(Qt::Key_Right, "2000");
+    Command(cmd::kMoveRotate);
+    Says("Drag the rectangle over the items.");
+    Settle();
+    Drag(PixelOf(a.x - 500, a.y + 500), PixelOf(a.x + 2500, a.y - 500));
+    Says("Click the left button on a reference point of the selection.");
+    ClickAt(a.x, a.y);
+    Says("Move it with the left button.");
+    ClickAt(a.x + 1000, a.y - 3000);
+    Says("Press Enter to lock it in its new place.");
+    Key(Qt::Key_Return);
+    const auto lines = Objects(kLine);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NEAR(lines[0].x1, a.x + 1000, 50);
+    EXPECT_NEAR(lines[0].y1, a.y - 3000, 50);
+}
+
+TEST_F(HelpSteps, ExpandTheBase) {
+    Play("base.htm");
+    const POINT c = NewBuilding();
+    Says("Choose EXPAND or SHRINK Floorplan Base.");
+    Command(cmd::kExpandBase);
+    Says("Press the arrow key of the direction in which the plan is to grow or shrink (for example the right "
+         "arrow to move the right-hand side).");
+    Key(Qt::Key_Right);
+    Says("Move the cursor: a line follows it across the plan. Press Enter when the line is where the plan "
+         "should be stretched");
+    Says("Type the distance in the EXPAND BASE BY or SHRINK BASE BY box in millimetres");
+    Says("For expanding the box shows 0.");
+    pl::script::AnswerInput("1000");
+    EnterAt(c.x + 6000, c.y - 4000);
+    EXPECT_TRUE(Shown("InputDialog title=\"EXPAND BASE BY\" prompt=\"\" initial=\"0\"")) << ui.Log();
+    // The drawing is centred again on the sheet: the width tells the expansion.
+    int32_t left = INT32_MAX, right = INT32_MIN;
+    for (const TObject& wall : Objects(kExtWall)) {
+        left = std::min({left, wall.x1, wall.x2});
+        right = std::max({right, wall.x1, wall.x2});
+    }
+    EXPECT_EQ(right - left, 13000);
+}
+
+TEST_F(HelpSteps, ExternalWallOutline) {
+    Play("extwall.htm");
+    Says("Put the cursor on the first corner and press Enter.");
+    Says("Press the arrow key of the wall's direction. The length box (LINE, or the measurement dialog in a "
+         "feet-and-inches drawing) shows 0, or, when an end of an external wall lies straight ahead in that "
+         "direction, the free length up to it");
+    Says("Repeat for every wall. The status bar shows the distance from the start point");
+    Says("When a wall ends on the first corner, the outline closes: the walls are joined at their corners, "
+         "dimensions are added on the outside and the building area is shown.");
+    const POINT c = NewBuilding();
+    EXPECT_TRUE(Shown("InputDialog title=\"LINE\" prompt=\"RIGHT:\" initial=\"0\"")) << ui.Log();
+    EXPECT_TRUE(Shown("InputDialog title=\"LINE\" prompt=\"UP:\" initial=\"8000\""));
+    EXPECT_TRUE(Shown("StatusBar \"Distance from START POINT h 12000: v -8000\""));
+    const auto walls = Objects(kExtWall);
+    ASSERT_EQ(walls.size(), 4u);
+    EXPECT_EQ(walls[3].x2, c.x);
+    EXPECT_EQ(walls[3].y2, c.y);
+    EXPECT_EQ(Count(kAutoDimensionText), 4);
+    EXPECT_TRUE(Shown("caption=\"External Area\""));
+}
+
+TEST_F(HelpSteps, FixedRoomMadeAndAltered) {
+    Play("froom.htm");
+    const POINT c = NewBuilding();
+    Says("Open a floor view and choose Other > New Room (fixed).");
+    Command(cmd::kNewRoom);
+    Says("Click the left button inside the space, near the corner the room should be measured from.");
+    Says("For the first room of a floor you are then asked for the thickness of the internal walls the room "
+         "functions build on this floor (Internal wall size for room functions).");
+    Says("The new fixed room dialog shows the measured sizes. Type the room name");
+    Says(
+        "Choose which sizes are shown: show NO sizes, show BOTH sizes with arrows, or only the horizontal or "
+        "the vertical size. Press OK.");
+    pl::script::AnswerDialog(kRoomPartitionDialogId, {{{}, IDOK}});
+    pl::script::AnswerDialog(kFixedRoomDialogId,
+                             {{{{fixedroomdlg::kName, "HALL"}, {fixedroomdlg::kSizeFirst + 1, "1"}}, IDOK}});
+    ClickAt(c.x + 800, c.y - 800);
+    EXPECT_TRUE(Shown("\"new fixed room\" initial{8001=\"room\" 8002=\"11450\" 8003=\"7450\"")) << ui.Log();
+    ASSERT_EQ(Count(kFinishedRoom), 1);
+
+    Says("Choose Edit > Alter Finished Room (or the alter-rooms button) on the floor.");
+    Command(cmd::kAlterRoom);
+    Says("Click the left button on the room. It becomes a design room again");
+    ClickAt(c.x + 3000, c.y - 3000);
+    EXPECT_EQ(Count(kFinishedRoom), 0) << ui.Log();
+    Says("Choose FINISH Design Rooms to fix it again.");
+    Command(cmd::kFinishDesignRooms);
+    EXPECT_EQ(Count(kFinishedRoom), 1) << ui.Log();
+}
+
+} // namespace
