@@ -261,8 +261,12 @@ TDecoratedFrame::TDecoratedFrame(TWindow* parent, const char* title, TWindow* cl
 }
 
 TDecoratedFrame::~TDecoratedFrame() {
-    for (TWindow* decoration : Decorations)
+    // Bars torn down after the message bar still take hints away as the pointer leaves their
+    // buttons, so the frame forgets its message bar before that goes.
+    for (TWindow* decoration : Decorations) {
+        if (decoration == MessageBar) MessageBar = nullptr;
         delete decoration;
+    }
 }
 
 void TDecoratedFrame::Insert(TWindow& decoration, TLocation location) {

@@ -197,3 +197,12 @@ TEST_F(FrameTest, StatusTextsAndCursorMovesAreLogged) {
     EXPECT_NE(log[1].find("Pick Tool"), std::string::npos);
     EXPECT_EQ(log[2], "SetCursorPos 12 34");
 }
+
+TEST_F(FrameTest, ClosingWithThePointerOnAButtonTakesTheHintAwaySafely) {
+    // The bar's buttons see the pointer leave while the frame is torn down, after its message bar.
+    QToolButton* button = ButtonOf(App.Button100);
+    QTest::mouseMove(button);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(button->underMouse());
+    App.Frame->MainWidget()->close();
+}
