@@ -91,7 +91,7 @@ void TChild::EvKeyUp(uint, uint, uint) {
     const bool designRoom = tool.Kind == toolkind::kDesignRoom || tool.Kind == toolkind::kReopenedRoom;
     if (!designRoom || tool.Mode != roommode::kMoveFine) return;
     TRect rc = GetClientRect();
-    if (!tools::SaveWorkingFile()) return;
+    if (tools::Failed(tools::SaveWorkingFile())) return;
     MergeStep(rc);
     tool.CursorX = 0;
 }
