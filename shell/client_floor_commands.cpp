@@ -137,12 +137,10 @@ void TClient::CmGroundFloor() {
         return;
     }
     if (tools::Failed(shell::LeaveSitePlan(*this))) return;
-    // The rooms go back before the save question, so whatever is saved holds them on the ground floor.
-    if (!shell::ReturnLayoutRooms()) return;
     if (SaveState > 0 && !SaveIfModified()) return;
     PlanDisplayMode = shell::WithoutOverlay(PlanDisplayMode);
-    if (SaveState > 0 && !SaveIfModified()) return;
-    // Declining brought back the saved copy, which may have been saved on the layout.
+    // After the question, whatever the answer: declining brings back the saved copy, which may have
+    // been saved on the layout, and returning the rooms rewrites an unmodified saved copy as well.
     if (!shell::ReturnLayoutRooms()) return;
     CurrentView = kGroundFloor;
     OpenViewWindow(0, ".PLN");
