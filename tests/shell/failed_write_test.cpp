@@ -2,6 +2,7 @@
 // step makes nothing further in memory.
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -21,7 +22,6 @@
 #include "tools/tool_kinds.h"
 
 namespace {
-
 
 class FailedWrite : public InputTest {
 protected:
@@ -158,7 +158,6 @@ protected:
             Drag(PixelOf(roomX_ + 200, roomY_ + 200), TPoint(300, 200));
             break;
         }
-        Show();
     }
 
     // What the finished step leaves in the file.
@@ -169,10 +168,24 @@ protected:
                                  [&](const auto& o) { return o->view == view && o->kind == kind; });
         };
         switch (GetParam()) {
-        case Step::ClosingWall:
+        case Step::ClosingWall: {
             EXPECT_EQ(count(kGroundFloor, kExtWall), 4);
             EXPECT_GT(count(kGroundFloor, kAutoDimensionText), 0);
+            // A closed outline: every wall end meets the end of another wall.
+            auto meets = [&](const TObject& w, int32_t x, int32_t y) {
+                return std::any_of(file.begin(), file.end(), [&](const auto& o) {
+                    return o.get() != &w && o->kind == kExtWall &&
+                           ((std::abs(o->x1 - x) < 50 && std::abs(o->y1 - y) < 50) ||
+                            (std::abs(o->x2 - x) < 50 && std::abs(o->y2 - y) < 50));
+                });
+            };
+            for (const auto& w : file) {
+                if (w->kind == kExtWall) {
+                    EXPECT_TRUE(meets(*w, w->x1, w->y1) && meets(*w, w->x2, w->y2));
+                }
+            }
             break;
+        }
         case Step::FirstFloor:
             EXPECT_EQ(count(kFirstFloor, kExtWall), 4);
             EXPECT_GT(count(kFirstFloor, kAutoDimensionText), 0);
@@ -232,7 +245,8 @@ TEST_P(FailedStep, LeavesMemoryScreenAndFileAsBeforeAndCanBeDoneAgain) {
     Unblock();
     EXPECT_EQ(Told(), 1);
     EXPECT_EQ(FileBytes(), before);
-    EXPECT_TRUE(MemoryIsTheFile());
+    EXPECT_TRUE(MemoryIsTheFile()); // before any repaint reads the file again
+    Show();
     EXPECT_TRUE(ScreenShowsTheFile());
     EXPECT_EQ(client->Tool->Mode, tool.Mode);
     EXPECT_EQ(client->Tool->PointPlaced, tool.PointPlaced);
