@@ -290,6 +290,8 @@ void IdleKey(TChild& window, TRect& rc, uint key, TPoint& cursor) {
 } // namespace
 
 void TChild::EvKeyDown(uint key, uint, uint) {
+    // One message for a failed write: the rest of the step tries no further write.
+    const tools::WriteWatch step;
     TClient& client = Client();
     const int32_t kind = client.Tool->Kind;
     TRect rc = GetClientRect();

@@ -581,6 +581,8 @@ void ReleaseRestoresKeptTool(Release& release) {
 } // namespace
 
 void TChild::EvLButtonDown(uint, const TPoint& point) {
+    // One message for a failed write: the rest of the step tries no further write.
+    const tools::WriteWatch step;
     Press press(*this, point);
     press.Tool()->Window = this;
     DownScrollX = ScrollOriginX;
@@ -593,6 +595,8 @@ void TChild::EvLButtonDown(uint, const TPoint& point) {
 }
 
 void TChild::EvLButtonUp(uint, const TPoint& point) {
+    // One message for a failed write: the rest of the step tries no further write.
+    const tools::WriteWatch step;
     Release release(*this, point);
     release.Tool()->Window = this;
     RepaintAfterPressScroll(release);
@@ -605,6 +609,8 @@ void TChild::EvLButtonUp(uint, const TPoint& point) {
 }
 
 void TChild::EvRButtonDown(uint, const TPoint& pointIn) {
+    // One message for a failed write: the rest of the step tries no further write.
+    const tools::WriteWatch step;
     TClient& client = Client();
     TPoint point = pointIn;
     TRect rc = GetClientRect();
@@ -652,6 +658,8 @@ void TChild::EvRButtonDown(uint, const TPoint& pointIn) {
 }
 
 void TChild::EvRButtonUp(uint, const TPoint& pointIn) {
+    // One message for a failed write: the rest of the step tries no further write.
+    const tools::WriteWatch step;
     TClient& client = Client();
     TPoint point = pointIn;
     TRect rc = GetClientRect();

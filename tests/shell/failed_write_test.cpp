@@ -2,6 +2,7 @@
 // step makes nothing further in memory.
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <string>
+#include <vector>
 
 #include "document/program_state.h"
 #include "platform/test_script.h"
@@ -79,6 +81,31 @@ TEST_F(FailedWrite, AClosingWallThatCannotBeWrittenBuildsNoDimensions) {
     // Memory is back to the file, which the failed write left without the closing wall; no
     // dimension, area or outline step followed it.
     EXPECT_EQ(ObjectList.count, before);
+}
+
+// The disk fills after the closing wall is written: the outline's dimensions cannot be, the user is
+// told once, and nothing else of the step reaches the file.
+TEST_F(FailedWrite, AStepIsToldOnceWhenItsLaterWritesFail) {
+    dir.WriteFile("CFG/EXTWALLM.CFG", "110 55 110 25 2550 2400 2400 0 0 0");
+    Open();
+    client->RestoreTool(toolkind::kExtWall);
+    client->Tool->PickKind = 1;
+    MoveTo(TPoint(100, 300));
+    Key(Qt::Key_Return);
+    std::vector<std::uintmax_t> sizes;
+    for (const auto& [key, length] :
+         {std::pair{Qt::Key_Up, "3000"}, std::pair{Qt::Key_Right, "5000"}, std::pair{Qt::Key_Down, "3000"}}) {
+        pl::script::AnswerInput(length);
+        Key(key);
+        sizes.push_back(std::filesystem::file_size(ObjectList.DrawingFilePath(filemode::kWorking)));
+    }
+    // Room for one more wall, not for the dimensions.
+    const testsupport::FullDisk full(sizes[2] + 2 * (sizes[2] - sizes[1]));
+    pl::script::AnswerInput("5000");
+    Key(Qt::Key_Left);
+    EXPECT_EQ(Told(), 1);
+    EXPECT_EQ(ObjectList.count, FileCount());
+    EXPECT_FALSE(ui.LogContains("Total Building Area")) << ui.Log();
 }
 
 // A step whose write fails leaves memory, screen and file alike, with the tool where it stood; the

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <csignal>
+#include <cstdint>
 #include <filesystem>
 #include <sys/resource.h>
 
@@ -13,11 +14,12 @@ namespace testsupport {
 
 class FullDisk {
 public:
-    FullDisk() {
+    FullDisk() : FullDisk(std::filesystem::file_size(ObjectList.DrawingFilePath(filemode::kWorking)) / 2) {}
+    // Room for a working file of up to `room` bytes.
+    explicit FullDisk(std::uintmax_t room) {
         getrlimit(RLIMIT_FSIZE, &kept_);
         rlimit limit = kept_;
-        limit.rlim_cur = static_cast<rlim_t>(
-            std::filesystem::file_size(ObjectList.DrawingFilePath(filemode::kWorking)) / 2);
+        limit.rlim_cur = static_cast<rlim_t>(room);
         // Past the limit a write fails instead of ending the process.
         keptSignal_ = std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &limit);
