@@ -17,8 +17,9 @@ std::function<void()> repaintAfterFailure;
 // back: memory, screen and file then agree, and the same keys can do the step again.
 void ReadBackWorkingFile() {
     ObjectList.Flush();
-    // The file was read whole when the drawing was opened and has not been touched since.
-    if (ObjectList.ReadDrawingFile(filemode::kWorking) != FileResult::Ok) return;
+    // A damaged file was reported when the drawing was opened; the document takes what it holds,
+    // as every repaint does.
+    static_cast<void>(ObjectList.ReadDrawingFile(filemode::kWorking));
 }
 } // namespace
 

@@ -6,10 +6,10 @@
 
 namespace tools {
 
-// What the write that ends a step came to. Failed: the user has been told once, and the document
-// has been read back from the working file, which still holds the drawing as it was before the
-// step; the step ends there, changing nothing further and showing no second message.
-// Ok: every write the step made went through, also when it had nothing to write.
+// What the writes of the working file that end a step came to. Ok: every one went through, also
+// when there was nothing to write. Failed: the user has been told once, and the document has been
+// read back from the working file, which still holds the drawing as it was before the step; the
+// step ends there, changing nothing further.
 enum class WriteResult { Ok, Failed };
 
 inline bool Failed(WriteResult result) {
