@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <QCoreApplication>
 #include <QImage>
@@ -29,6 +27,23 @@ class FailedWrite : public InputTest {
 protected:
     void Block() { full_.emplace(); }
     void Unblock() { full_.reset(); }
+    // Three walls of an outline keyed from the Enter; the working file's size after each.
+    std::vector<std::uintmax_t> KeyThreeWalls() {
+        dir.WriteFile("CFG/EXTWALLM.CFG", "110 55 110 25 2550 2400 2400 0 0 0");
+        Open();
+        client->RestoreTool(toolkind::kExtWall);
+        client->Tool->PickKind = 1;
+        MoveTo(TPoint(100, 300));
+        Key(Qt::Key_Return);
+        std::vector<std::uintmax_t> sizes;
+        for (const auto& [key, length] : {std::pair{Qt::Key_Up, "3000"}, std::pair{Qt::Key_Right, "5000"},
+                                          std::pair{Qt::Key_Down, "3000"}}) {
+            pl::script::AnswerInput(length);
+            Key(key);
+            sizes.push_back(std::filesystem::file_size(ObjectList.DrawingFilePath(filemode::kWorking)));
+        }
+        return sizes;
+    }
     int Told() const {
         const std::string log = pl::script::LogText();
         int n = 0;
@@ -61,17 +76,7 @@ TEST_F(FailedWrite, MultiLineCopiesStopAtTheFirstFailedCopy) {
 }
 
 TEST_F(FailedWrite, AClosingWallThatCannotBeWrittenBuildsNoDimensions) {
-    dir.WriteFile("CFG/EXTWALLM.CFG", "110 55 110 25 2550 2400 2400 0 0 0");
-    Open();
-    client->RestoreTool(toolkind::kExtWall);
-    client->Tool->PickKind = 1;
-    MoveTo(TPoint(100, 300));
-    Key(Qt::Key_Return);
-    for (const auto& [key, length] :
-         {std::pair{Qt::Key_Up, "3000"}, std::pair{Qt::Key_Right, "5000"}, std::pair{Qt::Key_Down, "3000"}}) {
-        pl::script::AnswerInput(length);
-        Key(key);
-    }
+    KeyThreeWalls();
     const int32_t before = ObjectList.count;
     Block();
     pl::script::AnswerInput("5000");
@@ -86,19 +91,7 @@ TEST_F(FailedWrite, AClosingWallThatCannotBeWrittenBuildsNoDimensions) {
 // The disk fills after the closing wall is written: the outline's dimensions cannot be, the user is
 // told once, and nothing else of the step reaches the file.
 TEST_F(FailedWrite, AStepIsToldOnceWhenItsLaterWritesFail) {
-    dir.WriteFile("CFG/EXTWALLM.CFG", "110 55 110 25 2550 2400 2400 0 0 0");
-    Open();
-    client->RestoreTool(toolkind::kExtWall);
-    client->Tool->PickKind = 1;
-    MoveTo(TPoint(100, 300));
-    Key(Qt::Key_Return);
-    std::vector<std::uintmax_t> sizes;
-    for (const auto& [key, length] :
-         {std::pair{Qt::Key_Up, "3000"}, std::pair{Qt::Key_Right, "5000"}, std::pair{Qt::Key_Down, "3000"}}) {
-        pl::script::AnswerInput(length);
-        Key(key);
-        sizes.push_back(std::filesystem::file_size(ObjectList.DrawingFilePath(filemode::kWorking)));
-    }
+    const std::vector<std::uintmax_t> sizes = KeyThreeWalls();
     // Room for one more wall, not for the dimensions.
     const testsupport::FullDisk full(sizes[2] + 2 * (sizes[2] - sizes[1]));
     pl::script::AnswerInput("5000");
@@ -117,17 +110,7 @@ protected:
     void SetUpStep() {
         switch (GetParam()) {
         case Step::ClosingWall:
-            dir.WriteFile("CFG/EXTWALLM.CFG", "110 55 110 25 2550 2400 2400 0 0 0");
-            Open();
-            client->RestoreTool(toolkind::kExtWall);
-            client->Tool->PickKind = 1;
-            MoveTo(TPoint(100, 300));
-            Key(Qt::Key_Return);
-            for (const auto& [key, length] : {std::pair{Qt::Key_Up, "3000"}, std::pair{Qt::Key_Right, "5000"},
-                                              std::pair{Qt::Key_Down, "3000"}}) {
-                pl::script::AnswerInput(length);
-                Key(key);
-            }
+            KeyThreeWalls();
             break;
         case Step::FirstFloor: {
             Open();
@@ -252,11 +235,6 @@ protected:
         return true;
     }
 
-    std::string FileBytes() const {
-        std::ifstream in(ObjectList.DrawingFilePath(filemode::kWorking), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
 private:
     QImage shown_;
     int32_t roomX_ = 0;
@@ -265,13 +243,13 @@ private:
 
 TEST_P(FailedStep, LeavesMemoryScreenAndFileAsBeforeAndCanBeDoneAgain) {
     SetUpStep();
-    const std::string before = FileBytes();
+    const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
     const TDrawingtool tool = *client->Tool;
     Block();
     DoStep();
     Unblock();
     EXPECT_EQ(Told(), 1);
-    EXPECT_EQ(FileBytes(), before);
+    EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), before);
     EXPECT_TRUE(MemoryIsTheFile()); // before any repaint reads the file again
     Show();
     EXPECT_TRUE(ScreenShowsTheFile());

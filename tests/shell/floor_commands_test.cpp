@@ -101,31 +101,6 @@ TEST_F(FloorCommands, GroundFloorFinishesTheLayoutRoomsAndRoomLayoutTakesThemBac
     EXPECT_EQ(CountOf(kGroundFloor, kFinishedRoom), 0);
 }
 
-// A modified drawing asks once whether to save; either answer leaves the layout's rooms finished on
-// the ground floor, in the working file and in the saved copy.
-class GroundFloorAnswer : public FloorCommands, public ::testing::WithParamInterface<int> {};
-
-TEST_P(GroundFloorAnswer, AsksOnceAndFinishesTheLayoutRooms) {
-    auto objects = GroundOutline();
-    objects.push_back(Room(kRoomLayout, kDesignRoom));
-    OpenWith(std::move(objects), kRoomLayout);
-    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kScratch), FileResult::Ok);
-    SaveState = 1;
-    pl::script::AnswerDialog(kSaveQuestionDialogId, {{{}, GetParam()}});
-    client->CmGroundFloor();
-    ASSERT_TRUE(ui.LogContains("save drawing changes ?"));
-    EXPECT_EQ(ui.Log().find("save drawing changes ?"), ui.Log().rfind("save drawing changes ?")) << ui.Log();
-    EXPECT_EQ(CurrentView, kGroundFloor);
-    for (const int32_t mode : {filemode::kWorking, filemode::kScratch}) {
-        ObjectList.Flush();
-        ASSERT_EQ(ObjectList.ReadDrawingFile(mode), FileResult::Ok);
-        EXPECT_EQ(CountOf(kGroundFloor, kFinishedRoom), 1) << mode;
-        EXPECT_EQ(CountOf(kRoomLayout, kDesignRoom), 0) << mode;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(YesAndNo, GroundFloorAnswer, ::testing::Values(IDOK, IDNO));
-
 // With the disk full the question still comes first, and a save that fails leaves the rooms where
 // the file holds them.
 TEST_F(FloorCommands, GroundFloorOnAFullDiskAsksFirstAndMovesNothing) {
