@@ -67,7 +67,7 @@ public:
         else
             bench::BuildHouse();
         StartDrawing();
-        if (!tools::SaveWorkingFile()) std::abort();
+        if (tools::Failed(tools::SaveWorkingFile())) std::abort();
         DrawingState = 2;
         child_->Zoom(zoomkind::kFit);
         Repaint();
@@ -155,7 +155,7 @@ void BM_EditToScreen(benchmark::State& state) {
     for (auto _ : state) {
         window.AddLine();
         const Clock::time_point writing = Clock::now();
-        if (!tools::SaveWorkingFile()) state.SkipWithError("write failed");
+        if (tools::Failed(tools::SaveWorkingFile())) state.SkipWithError("write failed");
         const Clock::time_point repainting = Clock::now();
         window.Repaint();
         const Clock::time_point done = Clock::now();
@@ -169,7 +169,7 @@ void BM_EditToScreen(benchmark::State& state) {
         write += Seconds(writing, repainting);
         repaint += Seconds(repainting, done);
         ObjectList.RemoveAt(ObjectList.count - 1);
-        if (!tools::SaveWorkingFile()) state.SkipWithError("write failed");
+        if (tools::Failed(tools::SaveWorkingFile())) state.SkipWithError("write failed");
         state.ResumeTiming();
     }
     ReportClient(state, window);

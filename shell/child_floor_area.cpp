@@ -21,7 +21,7 @@ constexpr int32_t kLastAreaView = 54;
 
 // Stores the document's area in the current floor's record; a view without one (the site plan)
 // keeps it nowhere. Then the working file is rewritten; false when that failed.
-[[nodiscard]] bool StoreFloorArea(int32_t area) {
+[[nodiscard]] tools::WriteResult StoreFloorArea(int32_t area) {
     const int32_t index = ObjectList.FindKind(CurrentView + kFloorRecordBase);
     if (auto* record = dynamic_cast<TInfoobj*>(ObjectList[index])) record->value = area;
     return tools::SaveWorkingFile();
@@ -42,11 +42,11 @@ void TChild::AutoDimensionAndArea(int32_t) {
     TClient& client = Client();
     TRect rc = GetClientRect();
     client.Tool->Command(1);
-    const bool written =
+    const tools::WriteResult written =
         shell::CallTool(*this, [&](TDC& dc) { client.Tool->AutoDimension(dc, rc, 0, 0, 0, 111); });
     const int32_t area = ObjectList.GetFloorArea();
-    // A failed write has been told and ends the step; what was made still reaches the screen.
-    if (written && StoreFloorArea(area)) ReportArea(*this, area);
+    // A failed write has been told and ends the step; the screen shows the file again.
+    if (!tools::Failed(written) && !tools::Failed(StoreFloorArea(area))) ReportArea(*this, area);
     Invalidate(true);
 }
 
@@ -55,7 +55,7 @@ void TChild::ShowBuildingArea(int32_t kind) {
     client.ShowGuide("GUIDE: for HELP - press button if showing or press F1 key");
     if (kind != 2) return;
     const int32_t area = ObjectList.GetFloorArea();
-    if (!StoreFloorArea(area)) return;
+    if (tools::Failed(StoreFloorArea(area))) return;
     ReportArea(*this, area);
     client.ShowGuide("GUIDE: Pick drawingtool");
     client.Tool->Kind = toolkind::kPickIdle;

@@ -28,8 +28,9 @@ bool IsArrow(uint key) {
     return key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN;
 }
 
-void KeyDownOnTool(TChild& window, TRect& rc, uint key, TPoint& cursor, int32_t step) {
-    shell::CallTool(window, [&](TDC& dc) { window.Client().Tool->KeyDown(dc, rc, key, &cursor, step); });
+tools::WriteResult KeyDownOnTool(TChild& window, TRect& rc, uint key, TPoint& cursor, int32_t step) {
+    return shell::CallTool(window,
+                           [&](TDC& dc) { window.Client().Tool->KeyDown(dc, rc, key, &cursor, step); });
 }
 
 bool HasObjectOfKindOnView(int32_t kind) {
@@ -157,12 +158,14 @@ struct IdleEnterKey {
 
     TClient& Client() const { return window.Client(); }
     TDrawingtool* Tool() const { return window.Client().Tool.get(); }
-    void ToTool(int32_t keyStep) { KeyDownOnTool(window, rc, VK_RETURN, cursor, keyStep); }
+    tools::WriteResult ToTool(int32_t keyStep) {
+        return KeyDownOnTool(window, rc, VK_RETURN, cursor, keyStep);
+    }
 };
 
 bool EnterPlacesOpening(IdleEnterKey& enter) {
     if (enter.kind != toolkind::kOpening) return false;
-    enter.ToTool(enter.step);
+    if (tools::Failed(enter.ToTool(enter.step))) return true;
     if (enter.Tool()->Y0 != 1) enter.Tool()->Command(100);
     enter.Client().SelectPickTool();
     // The preview was drawn by exclusive-or; a repaint under it (a scroll) leaves the tool's own
@@ -184,7 +187,8 @@ bool EnterGivesDimensionPoint(IdleEnterKey& enter) {
 
 bool EnterDrawsMultilineCopies(IdleEnterKey& enter) {
     if (enter.kind != toolkind::kLine || enter.mode != linemode::kMultilineCopies) return false;
-    enter.ToTool(enter.step);
+    // Copies that cannot be written leave the tool waiting for the same Enter again.
+    if (tools::Failed(enter.ToTool(enter.step))) return true;
     enter.Client().SelectPickTool();
     return true;
 }
@@ -197,7 +201,7 @@ bool EnterPlacesMovedSelection(IdleEnterKey& enter) {
     // unpainted: the placed selection is shown by a full repaint.
     enter.window.Invalidate(true);
     enter.Client().SelectPickTool();
-    if (!tools::SaveWorkingFile()) return true;
+    if (tools::Failed(tools::SaveWorkingFile())) return true;
     enter.window.SetDatum(datummode::kShownWithBearing);
     return true;
 }
@@ -219,7 +223,7 @@ bool EnterSplitsWall(IdleEnterKey& enter) {
 void EnterPlacesPoint(IdleEnterKey& enter) {
     TChild& window = enter.window;
     const int32_t kind = enter.kind;
-    enter.ToTool(enter.step);
+    if (tools::Failed(enter.ToTool(enter.step))) return;
     TDrawingtool& placed = *enter.Tool();
     placed.PointPlaced = 1;
     if (kind == toolkind::kArc || kind == 18) {
@@ -292,6 +296,8 @@ void IdleKey(TChild& window, TRect& rc, uint key, TPoint& cursor) {
 } // namespace
 
 void TChild::EvKeyDown(uint key, uint, uint) {
+    // One message for a failed write: the rest of the step tries no further write.
+    const tools::WriteWatch step;
     TClient& client = Client();
     const int32_t kind = client.Tool->Kind;
     TRect rc = GetClientRect();

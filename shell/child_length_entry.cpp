@@ -90,8 +90,7 @@ public:
 
 private:
     TDrawingtool& Tool() const { return *client_.Tool; }
-    // False when a write of the working file failed during the key (the tool has told the user).
-    bool KeyDown(uint key, int32_t step) {
+    tools::WriteResult KeyDown(uint key, int32_t step) {
         return CallTool(window_, [&](TDC& dc) { Tool().KeyDown(dc, rc_, key, &cursor_, step); });
     }
     void AutoDimension() {
@@ -250,10 +249,10 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
     // A step off the sheet was refused with a warning: the tool never sees it, so nothing is made,
     // written or drawn.
     if (view == cursorview::kOffSheet) return;
-    const bool written = KeyDown(key, step);
+    const tools::WriteResult written = KeyDown(key, step);
     if (view == cursorview::kScrolled) window_.Invalidate(true);
     // The tool's write failed and was told: the step ends with nothing further made or written.
-    if (!written) return;
+    if (tools::Failed(written)) return;
 
     TDrawingtool& tool = Tool();
     if (IsOutline(kind)) {
@@ -275,7 +274,7 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
             tool.Mode = roommode::kIdle;
             return;
         }
-        if (!tools::SaveWorkingFile()) return;
+        if (tools::Failed(tools::SaveWorkingFile())) return;
         if (tool.Mode == roommode::kMoveFine) {
             CallTool(window_, [&](TDC& dc) { Tool().Draw(dc, 1); });
         } else {
@@ -308,7 +307,8 @@ void EngagedStep::InternalWallFollowUp(uint key) {
     window_.DatumX = tool.X1;
     window_.DatumY = tool.Y1;
     window_.DatumMode = datummode::kShownWithBearing;
-    if ((tool.PointPlaced == 1 || tool.PointPlaced == 3 || key == VK_RETURN) && !tools::SaveWorkingFile())
+    if ((tool.PointPlaced == 1 || tool.PointPlaced == 3 || key == VK_RETURN) &&
+        tools::Failed(tools::SaveWorkingFile()))
         return;
     if (ZoomDivisor == 0) return;
     if (tool.PointPlaced == 1) {

@@ -31,7 +31,8 @@ void TChild::MeasurementInput(TPoint point) {
     auto* tool = dynamic_cast<TLineobjtool*>(client.Tool.get());
     if (!tool) return;
     TRect rc = GetClientRect();
-    if (!shell::CallTool(*this, [&](TDC& dc) { tool->AutoDimension(dc, rc, point.x, point.y, 1, 122); }))
+    if (tools::Failed(
+            shell::CallTool(*this, [&](TDC& dc) { tool->AutoDimension(dc, rc, point.x, point.y, 1, 122); })))
         return;
     if (tool->Mode != linemode::kManualSecondPoint) return;
 

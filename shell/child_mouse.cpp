@@ -120,7 +120,7 @@ void ClosingSteps(TChild& window, int32_t entryMode) {
         client.Tool->Mode = toolmode::kIdle;
     const bool roomLayout = CurrentView >= kRoomLayout && CurrentView <= kLastLayoutView;
     if (roomLayout && (entryMode == roommode::kRotate || entryMode == roommode::kDelete)) {
-        if (!tools::SaveWorkingFile()) return;
+        if (tools::Failed(tools::SaveWorkingFile())) return;
         client.Tool->Mode = toolmode::kIdle;
         window.Invalidate(true);
         if (LayoutGridFlag == 1) window.LayoutGridRefresh();
@@ -193,7 +193,7 @@ bool PressWithDesignRoomTool(Press& press) {
     if (press.mode == roommode::kMoveByStep || press.mode == roommode::kMoveFine)
         press.Tool()->Mode = roommode::kIdle;
     if (press.mode == roommode::kRotate || press.mode == roommode::kDelete) {
-        if (!tools::SaveWorkingFile()) return press.Abandon();
+        if (tools::Failed(tools::SaveWorkingFile())) return press.Abandon();
         press.Tool()->Mode = roommode::kIdle;
         MarkModified();
         window.MergeStep(press.rc);
@@ -366,12 +366,12 @@ bool GeneralPathIgnores(int32_t kind, int32_t mode) {
 void PressPlacesText(Press& press) {
     // Room for 79 characters, the capacity of a text object.
     char text[80] = "text";
-    if (!tools::SaveWorkingFile()) return;
+    if (tools::Failed(tools::SaveWorkingFile())) return;
     press.client.ShowGuide("GUIDE: maximum of 80 letters/numbers/spaces");
     TInputDialog dialog(nullptr, "Text", "Enter text", text, sizeof text);
     if (dialog.Execute() != IDOK) return;
-    if (!shell::CallTool(press.window,
-                         [&](TDC& dc) { press.Tool()->SetText(dc, press.rc, &press.point, text); }))
+    if (tools::Failed(shell::CallTool(
+            press.window, [&](TDC& dc) { press.Tool()->SetText(dc, press.rc, &press.point, text); })))
         return;
     // The step's last change: a failed write has been told.
     static_cast<void>(tools::SaveWorkingFile());
@@ -416,8 +416,7 @@ struct Release {
 
     TDrawingtool* Tool() const { return client.Tool.get(); }
     // The tool's release, on a freshly read client rectangle.
-    // False when a write of the working file failed during it (the tool has told the user).
-    bool ButtonUp() {
+    tools::WriteResult ButtonUp() {
         rc = window.GetClientRect();
         return shell::CallTool(window, [&](TDC& dc) { Tool()->ButtonUp(dc, rc, &point); });
     }
@@ -439,7 +438,13 @@ bool ReleaseWithDesignRoomTool(Release& release) {
     if (!IsDesignRoomKind(release.kind)) return false;
     const int32_t mode = release.mode;
     if (mode == roommode::kDragSnapped || mode == roommode::kDragFree) {
-        if (!release.ButtonUp() || !tools::SaveWorkingFile()) return true;
+        if (tools::Failed(release.ButtonUp())) return true;
+        // A drop that cannot be written leaves the room where the file holds it, and the tool
+        // waits for the next press as it did before this one.
+        if (tools::Failed(tools::SaveWorkingFile())) {
+            release.Tool()->Mode = roommode::kIdle;
+            return true;
+        }
         release.window.MergeStep(release.rc);
         release.Tool()->Mode = roommode::kIdle;
         if (CurrentView < kGroundFloor) release.window.ExternalRectangleSize(0);
@@ -473,7 +478,7 @@ bool ReleaseChangesText(Release& release) {
     std::snprintf(buffer, sizeof buffer, "%s", text->text);
     TInputDialog dialog(window.GetHandle(), "", "", buffer, sizeof buffer);
     if (dialog.Execute() == IDOK && buffer[0] != '\0') text->SetText(buffer);
-    if (!tools::SaveWorkingFile() || ZoomDivisor == 0) return true;
+    if (tools::Failed(tools::SaveWorkingFile()) || ZoomDivisor == 0) return true;
     const POINT anchor = shell::LogicalToPixel(window, rc, text->x1 / ZoomDivisor, text->y1 / ZoomDivisor);
     const TRect square(anchor.x - 100, anchor.y - 100, anchor.x + 100, anchor.y + 100);
     if (square.left > rc.left && square.top > rc.top && square.right < rc.right && square.bottom < rc.bottom)
@@ -576,6 +581,8 @@ void ReleaseRestoresKeptTool(Release& release) {
 } // namespace
 
 void TChild::EvLButtonDown(uint, const TPoint& point) {
+    // One message for a failed write: the rest of the step tries no further write.
+    const tools::WriteWatch step;
     Press press(*this, point);
     press.Tool()->Window = this;
     DownScrollX = ScrollOriginX;
@@ -588,6 +595,8 @@ void TChild::EvLButtonDown(uint, const TPoint& point) {
 }
 
 void TChild::EvLButtonUp(uint, const TPoint& point) {
+    // One message for a failed write: the rest of the step tries no further write.
+    const tools::WriteWatch step;
     Release release(*this, point);
     release.Tool()->Window = this;
     RepaintAfterPressScroll(release);
@@ -600,6 +609,8 @@ void TChild::EvLButtonUp(uint, const TPoint& point) {
 }
 
 void TChild::EvRButtonDown(uint, const TPoint& pointIn) {
+    // One message for a failed write: the rest of the step tries no further write.
+    const tools::WriteWatch step;
     TClient& client = Client();
     TPoint point = pointIn;
     TRect rc = GetClientRect();
@@ -647,13 +658,16 @@ void TChild::EvRButtonDown(uint, const TPoint& pointIn) {
 }
 
 void TChild::EvRButtonUp(uint, const TPoint& pointIn) {
+    // One message for a failed write: the rest of the step tries no further write.
+    const tools::WriteWatch step;
     TClient& client = Client();
     TPoint point = pointIn;
     TRect rc = GetClientRect();
     client.Tool->Window = this;
     if (client.Tool->Mode != roommode::kDragSnapped && client.Tool->Mode != roommode::kDragFree) return;
-    if (!shell::CallTool(*this, [&](TDC& dc) { client.Tool->Button2Up(dc, rc, &point); })) return;
-    if (!tools::SaveWorkingFile()) return;
+    if (tools::Failed(shell::CallTool(*this, [&](TDC& dc) { client.Tool->Button2Up(dc, rc, &point); })))
+        return;
+    if (tools::Failed(tools::SaveWorkingFile())) return;
     MergeStep(rc);
     client.Tool->Mode = roommode::kIdle;
     ExternalRectangleSize(0);

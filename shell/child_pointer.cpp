@@ -42,6 +42,8 @@ void TChild::EvMouseMove(uint, const TPoint& point) {
 }
 
 void TChild::EvChar(uint key, uint, uint) {
+    // One message for a failed write: the rest of the step tries no further write.
+    const tools::WriteWatch step;
     TClient& client = Client();
     if (client.Tool->Kind != toolkind::kTextAtClick) return;
     client.Tool->Window = this;
@@ -86,12 +88,14 @@ void TChild::EvChar(uint key, uint, uint) {
 }
 
 void TChild::EvKeyUp(uint, uint, uint) {
+    // One message for a failed write: the rest of the step tries no further write.
+    const tools::WriteWatch step;
     TClient& client = Client();
     TDrawingtool& tool = *client.Tool;
     const bool designRoom = tool.Kind == toolkind::kDesignRoom || tool.Kind == toolkind::kReopenedRoom;
     if (!designRoom || tool.Mode != roommode::kMoveFine) return;
     TRect rc = GetClientRect();
-    if (!tools::SaveWorkingFile()) return;
+    if (tools::Failed(tools::SaveWorkingFile())) return;
     MergeStep(rc);
     tool.CursorX = 0;
 }

@@ -85,16 +85,16 @@ void TChild::RunToolDialog(int32_t kind) {
             return;
         }
         TRect client = GetClientRect();
-        // Reading back what was written gives the document the painters may have changed; when the
-        // write failed the document in memory is the only copy and stays as it is.
-        const bool written = tools::SaveWorkingFile();
+        // Reading back what was written gives the document the painters may have changed; a failed
+        // write has read the file back already.
+        const tools::WriteResult written = tools::SaveWorkingFile();
         InputDC = std::make_unique<TClientDC>(this);
         ObjectList.Paint(*InputDC, client);
         InputDC.reset();
         CurrentView = view;
         // The grid lines of a layout view go over the document.
         LayoutGridRefresh();
-        if (written) {
+        if (!tools::Failed(written)) {
             ObjectList.Flush();
             (void)ReadOrTell(ObjectList,
                              filemode::kWorking); // the last step: the user is told, nothing follows
@@ -103,7 +103,7 @@ void TChild::RunToolDialog(int32_t kind) {
     }
     if (kind == kLineTextKind) {
         // A failed write has been told; the line's step ends as if its text were cancelled.
-        if (!tools::SaveWorkingFile()) {
+        if (tools::Failed(tools::SaveWorkingFile())) {
             if (tool) MarkLineCancelled(*tool);
             return;
         }
@@ -128,7 +128,7 @@ void TChild::StartMultilines(int32_t kind) {
     CursorKeeper cursor;
     Client().ShowGuide("GUIDE: press Dialogue Box HELP button if you have any queries");
     if (kind == kMultilineKind) {
-        if (!tools::SaveWorkingFile()) {
+        if (tools::Failed(tools::SaveWorkingFile())) {
             Client().SelectPickTool();
             cursor.PutBack();
             return;
@@ -181,7 +181,7 @@ int32_t TChild::CheckRotateSelection() {
 
 void TChild::StartText() {
     TDrawingtool* tool = CurrentTool();
-    if (!tool || !tools::SaveWorkingFile()) return;
+    if (!tool || tools::Failed(tools::SaveWorkingFile())) return;
     TTextdlg dialog(GetHandle(), kTextDetailsDialogId);
     if (dialog.Execute() != IDOK) return;
     int32_t style = dialog.TextAlignment;

@@ -140,6 +140,6 @@ void TChild::UndoLastObject() {
 
     const RemovalBox box = RemoveLastObject(*candidate, rc.right - rc.left, rc.bottom - rc.top);
     ObjectList.ForgetSelection();
-    if (!tools::SaveWorkingFile()) return;
+    if (tools::Failed(tools::SaveWorkingFile())) return;
     RepaintRemoved(*this, rc, box);
 }

@@ -21,10 +21,12 @@ void TChild::ExtWallStep() {
     shell::SetFloorHeights(settings);
     // A failed write has been reported; the picked wall still takes the chosen construction.
     shell::SaveWallSettings(*this, settings);
-    const int failedBefore = tools::FailedWrites();
-    client.Tool->Start(settings.layer1, settings.layer2, settings.layer3);
-    // The edit tool has written the retyped wall; a failure there has been told once already.
-    if (tools::FailedWrites() != failedBefore) return;
+    {
+        const tools::WriteWatch watch;
+        client.Tool->Start(settings.layer1, settings.layer2, settings.layer3);
+        // The edit tool has written the retyped wall; a failure there has been told once already.
+        if (tools::Failed(watch.Result())) return;
+    }
     // The step's last change: a failed write has been told.
     static_cast<void>(tools::SaveWorkingFile());
 }

@@ -11,7 +11,9 @@
 #include "platform/module_path.h"
 #include "platform/settings_file.h"
 #include "resources/default_settings.h"
+#include "shell/child.h"
 #include "tools/line_tool.h"
+#include "tools/working_file.h"
 
 namespace {
 
@@ -54,9 +56,15 @@ TClient::TClient(const std::string& programDirectory) {
     StartUp(programDirectory);
 }
 
-TClient::~TClient() = default;
+TClient::~TClient() {
+    tools::OnFailedWrite({});
+}
 
 void TClient::StartUp(const std::string& programDirectory) {
+    // A failed write has read the document back from the file: the window shows that at once.
+    tools::OnFailedWrite([this] {
+        if (TChild* child = ActiveDrawingWindow()) child->Invalidate(true);
+    });
     Frame = nullptr;
     FontColour = 0;
     FontData.Color = 0;
@@ -78,7 +86,8 @@ void TClient::StartUp(const std::string& programDirectory) {
     ReadSaveState(programDirectory);
 
     HelpMode = pl::searchpath(kHtmlHelpControl).empty() ? helpmode::kContextNumbers : helpmode::kPages;
-    if (HelpMode == helpmode::kPages) HtmlHelpA(nullptr, nullptr, HH_INITIALIZE, reinterpret_cast<uintptr_t>(&HelpCookie));
+    if (HelpMode == helpmode::kPages)
+        HtmlHelpA(nullptr, nullptr, HH_INITIALIZE, reinterpret_cast<uintptr_t>(&HelpCookie));
 }
 
 void TClient::SetupWindow() {

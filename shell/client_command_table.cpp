@@ -5,6 +5,7 @@
 #include "platform/command_enabler.h"
 #include "resources/command_ids.h"
 #include "shell/client.h"
+#include "tools/working_file.h"
 
 namespace {
 
@@ -128,6 +129,8 @@ const Table& CommandTable() {
 } // namespace
 
 bool TClient::ProcessCommand(int32_t id) {
+    // One message for a failed write: the rest of the step tries no further write.
+    const tools::WriteWatch step;
     if (CommandTable().Process(*this, id)) return true;
     return TMDIClient::ProcessCommand(id);
 }

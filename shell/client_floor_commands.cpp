@@ -14,6 +14,7 @@
 #include "shell/view_switching.h"
 #include "tools/line_tool.h"
 #include "tools/wall_tools.h"
+#include "tools/working_file.h"
 
 namespace {
 
@@ -53,11 +54,18 @@ void CopyFloorBelow(TClient& client, const UpperFloor& f) {
     TChild* child = client.ActiveDrawingWindow();
     if (!child) return;
     CurrentView = f.floor;
+    const tools::WriteWatch watch;
     child->RunPlanDialog(plandialog::kExternalWall);
     // A cancelled wall dialog has left the pick tool: the floor stays empty.
     if (!dynamic_cast<TExtwallobjtool*>(client.Tool.get())) return;
     client.Tool->Kind = toolkind::kExtWall;
-    client.Tool->Command(kCopyWallsOfFloorBelow);
+    if (!tools::Failed(watch.Result())) client.Tool->Command(kCopyWallsOfFloorBelow);
+    // A write that failed leaves the floor empty, as the file holds it: no dimensions, area or
+    // title follow.
+    if (tools::Failed(watch.Result())) {
+        client.SelectPickTool();
+        return;
+    }
     child->InvalidateArea(invalidatekind::kWhole);
     client.AutoDimensions();
     ObjectList.MakeTitleBlock();
@@ -79,7 +87,7 @@ void DrawOverFloorBelow(TClient& client, const UpperFloor& f) {
 void OpenUpperFloor(TClient& client, const UpperFloor& f) {
     if (DrawingState <= 1) return;
     HelpContextId = kViewsHelp;
-    if (!shell::LeaveSitePlan(client)) return;
+    if (tools::Failed(shell::LeaveSitePlan(client))) return;
     // Refused for want of the floor below, the layout stays as it is.
     if (ObjectList.FloorHasObjects(f.below) != 0) shell::ReturnLayoutRoomsOnLeaving();
     if (SaveState > 0 && !client.SaveIfModified()) return;
@@ -128,13 +136,11 @@ void TClient::CmGroundFloor() {
                    "FLOOR PLANS", MB_OK);
         return;
     }
-    if (!shell::LeaveSitePlan(*this)) return;
-    // The rooms go back before the save question, so whatever is saved holds them on the ground floor.
-    if (!shell::ReturnLayoutRooms()) return;
+    if (tools::Failed(shell::LeaveSitePlan(*this))) return;
     if (SaveState > 0 && !SaveIfModified()) return;
     PlanDisplayMode = shell::WithoutOverlay(PlanDisplayMode);
-    if (SaveState > 0 && !SaveIfModified()) return;
-    // Declining brought back the saved copy, which may have been saved on the layout.
+    // After the question, whatever the answer: declining brings back the saved copy, which may have
+    // been saved on the layout, and returning the rooms rewrites an unmodified saved copy as well.
     if (!shell::ReturnLayoutRooms()) return;
     CurrentView = kGroundFloor;
     OpenViewWindow(0, ".PLN");

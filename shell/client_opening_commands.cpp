@@ -52,7 +52,7 @@ TWindowobjtool* InstallOpeningTool(TClient& client, int32_t dialogKind) {
     // A cancelled dialog has put the Pick tool in its place.
     auto* tool = dynamic_cast<TWindowobjtool*>(client.Tool.get());
     if (!tool || tool->Kind != toolkind::kOpening) return nullptr;
-    if (!tools::SaveWorkingFile()) {
+    if (tools::Failed(tools::SaveWorkingFile())) {
         client.SelectPickTool();
         return nullptr;
     }

@@ -90,7 +90,8 @@ void TClient::CmChangeText() {
 void TClient::CmMultiline() {
     if (DrawingState <= 1) return;
     HelpContextId = kLineHelp;
-    if (ObjectList.count > 0 && CurrentView < kPrintingViews && SaveState > 1 && !tools::SaveWorkingFile())
+    if (ObjectList.count > 0 && CurrentView < kPrintingViews && SaveState > 1 &&
+        tools::Failed(tools::SaveWorkingFile()))
         return;
     if (SaveState == 0) SaveState = 1;
     TChild* child = ActiveDrawingWindow();

@@ -38,7 +38,7 @@ void StartSitePlan(TClient& client) {
 }
 
 // False when the working file could not be written (the user has been told).
-bool EraseSitePlan() {
+[[nodiscard]] tools::WriteResult EraseSitePlan() {
     for (int32_t i = ObjectList.count - 1; i >= 0; --i) {
         const TObject* o = ObjectList[i];
         if (o && o->view == kSitePlan) ObjectList.RemoveAt(i);
@@ -70,14 +70,14 @@ void TClient::CmSitePlan() {
         OpenViewWindow(0, ".STE");
         return;
     }
-    if (!EraseSitePlan()) return;
+    if (tools::Failed(EraseSitePlan())) return;
     StartSitePlan(*this);
 }
 
 void TClient::CmRoomLayout() {
     if (DrawingState <= 1 || !ActiveDrawingWindow()) return;
     HelpContextId = kLayoutHelp;
-    if (!shell::LeaveSitePlan(*this)) return;
+    if (tools::Failed(shell::LeaveSitePlan(*this))) return;
     if (SaveState > 0 && !SaveIfModified()) return;
     // The ground floor's finished rooms go back to the layout as design rooms.
     if (!shell::SwapRooms(kFinishedRoom, kGroundFloor, kDesignRoom, kRoomLayout)) {

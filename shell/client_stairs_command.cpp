@@ -40,7 +40,7 @@ void TClient::CmStairs() {
         child->ShowPrecondition(kPreconditionView);
         return;
     }
-    if (SaveState > 1 && !tools::SaveWorkingFile()) return;
+    if (SaveState > 1 && tools::Failed(tools::SaveWorkingFile())) return;
     if (SaveState == 0) SaveState = 1;
     InstallTool(std::make_unique<TStepobjtool>());
     ShowToolName("STAIRS/WELLS");

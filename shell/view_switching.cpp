@@ -15,8 +15,8 @@ constexpr int32_t kCentreSitePlan = 59;
 
 namespace shell {
 
-bool LeaveSitePlan(TClient& client) {
-    if (CurrentView != kSitePlan) return true;
+tools::WriteResult LeaveSitePlan(TClient& client) {
+    if (CurrentView != kSitePlan) return tools::WriteResult::Ok;
     client.RestoreTool(toolkind::kPick);
     client.Tool->Command(kCentreSitePlan);
     return tools::SaveWorkingFile();

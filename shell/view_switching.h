@@ -5,12 +5,14 @@
 
 #include <cstdint>
 
+#include "tools/working_file.h"
+
 class TClient;
 
 namespace shell {
 
 // On the site plan: the pick tool re-centres it and the working file is rewritten; elsewhere nothing.
-[[nodiscard]] bool LeaveSitePlan(TClient& client);
+[[nodiscard]] tools::WriteResult LeaveSitePlan(TClient& client);
 
 // The room layout of a finished drawing only shows the ground floor's finished rooms as design rooms
 // for altering: with the ground floor drawn, every design room of the layout becomes a finished room

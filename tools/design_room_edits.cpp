@@ -88,7 +88,7 @@ void TDRoomobjtool::Start(int32_t width, int32_t length, int32_t) {
                                               RoomWidth, RoomLength, FillColour, ObjectList.CurrentRoomName,
                                               WidthText, LengthText));
     // A failed write has been reported to the user; the room stays in the document for the next save.
-    if (!tools::SaveWorkingFile()) return;
+    if (tools::Failed(tools::SaveWorkingFile())) return;
 }
 
 void TDRoomobjtool::UpdateSizeText(int32_t which) {

@@ -214,6 +214,6 @@ void TDRoomobjtool::Draw(TDC& dc, int32_t mode) {
 }
 
 // New rooms come from Start; nothing calls this slot for the design-room tool.
-bool TDRoomobjtool::CreateObject(TDC&, TRect&) {
-    return true;
+tools::WriteResult TDRoomobjtool::CreateObject(TDC&, TRect&) {
+    return tools::WriteResult::Ok;
 }

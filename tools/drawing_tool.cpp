@@ -11,8 +11,8 @@ void TDrawingtool::BuildRoom(TDC&, TRect&, int32_t, int32_t) {}
 void TDrawingtool::KeyDown(TDC&, TRect&, uint32_t, TPoint*, int32_t) {}
 void TDrawingtool::SetText(TDC&, TRect&, TPoint*, const char*) {}
 void TDrawingtool::Char(TDC&, TRect&, uint32_t) {}
-bool TDrawingtool::CreateObject(TDC&, TRect&) {
-    return true;
+tools::WriteResult TDrawingtool::CreateObject(TDC&, TRect&) {
+    return tools::WriteResult::Ok;
 }
 void TDrawingtool::AutoDimension(TDC&, TRect&, int32_t, int32_t, int32_t, int32_t) {}
 void TDrawingtool::ShowLengthLabel(TDC&, TRect&, int32_t, int32_t) {}

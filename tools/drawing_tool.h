@@ -8,6 +8,7 @@
 
 #include "platform/geometry.h"
 #include "tools/tool_kinds.h"
+#include "tools/working_file.h"
 
 class TDC;
 class TWindow;
@@ -29,9 +30,9 @@ public:
     virtual void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step);
     virtual void SetText(TDC& dc, TRect& client, TPoint* point, const char* text);
     virtual void Char(TDC& dc, TRect& client, uint32_t character);
-    // Makes the finished shape one drawing object and writes the working file; false when the
-    // write failed, and the step that asked ends there.
-    [[nodiscard]] virtual bool CreateObject(TDC& dc, TRect& client);
+    // Makes the finished shape one drawing object and writes the working file. A shape too small to
+    // make writes nothing and is Ok; on Failed the step that asked ends there.
+    [[nodiscard]] virtual tools::WriteResult CreateObject(TDC& dc, TRect& client);
     virtual void AutoDimension(TDC& dc, TRect& client, int32_t a, int32_t b, int32_t c, int32_t code);
     virtual void ShowLengthLabel(TDC& dc, TRect& client, int32_t flag, int32_t unused);
     virtual void Command(int32_t code);

@@ -7,6 +7,7 @@
 #include "editing/centre_drawing.h"
 #include "tools/floor_area.h"
 #include "tools/wall_tools.h"
+#include "tools/working_file.h"
 #include "walls/extwall_measure.h"
 
 namespace {
@@ -91,9 +92,11 @@ void TExtwallobjtool::CopyFloorBelowCommand() {
         DirectionCode() = DirectionFromEnds(*below);
         SnapWallEnds(1);
         SavedMode = CurrentView;
-        // One message for a failed write, and no further wall copied after it.
-        if (!AddExternalWall()) return;
+        AppendExternalWall();
     }
+    // The walls reach the file in one write, the step's last change: a failure has been told and
+    // leaves the floor empty, as the file holds it.
+    static_cast<void>(tools::SaveWorkingFile());
 }
 
 void TExtwallobjtool::RecentreCommand() {

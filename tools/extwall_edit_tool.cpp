@@ -48,7 +48,7 @@ void TExtwallobjtool::EditWall(int32_t a, int32_t b, int32_t c) {
         break;
     case extwallmode::kChangeType:
         walls::RetypeWall(ObjectList, CurrentView, index, a, b, c);
-        if (!tools::SaveWorkingFile()) return;
+        if (tools::Failed(tools::SaveWorkingFile())) return;
         LoadFaceEnds(index);
         break;
     default:
@@ -62,7 +62,7 @@ void TExtwallobjtool::MoveWallEnd(int32_t step, int32_t u, int32_t v) {
         walls::MoveNearerEnd(ObjectList, CurrentView, index, step, u, v, Mode == extwallmode::kLengthen);
     // A wall too short for the step stays as it was, and so does the file.
     if (Dragging == walls::walledit::kTooShort) return;
-    if (!tools::SaveWorkingFile()) return;
+    if (tools::Failed(tools::SaveWorkingFile())) return;
     if (Dragging == walls::walledit::kDone) LoadFaceEnds(index);
 }
 

@@ -91,8 +91,9 @@ void TExtwallobjtool::FindTouchingWalls(int32_t wallIndex) {
     walls::FindTouchingWalls(ObjectList, CurrentView, wallIndex, PreviousWall, NextWall);
 }
 
-bool TExtwallobjtool::AddExternalWall() {
-    return !AppendExternalWall() || tools::SaveWorkingFile();
+tools::WriteResult TExtwallobjtool::AddExternalWall() {
+    if (!AppendExternalWall()) return tools::WriteResult::Ok;
+    return tools::SaveWorkingFile();
 }
 
 bool TExtwallobjtool::AppendExternalWall() {

@@ -81,7 +81,7 @@ void TIntwallobjtool::FinishDesignRooms(int32_t mode) {
     }
     // A failed write has been told to the user; the finished rooms stay in the document for the next
     // save.
-    if (!tools::SaveWorkingFile()) return;
+    if (tools::Failed(tools::SaveWorkingFile())) return;
 }
 
 void TIntwallobjtool::AddPartitionWall() {

@@ -285,7 +285,7 @@ bool Builder::BuildPiece(Side s, Piece piece) {
     const Span span = PieceSpan(p_, s, piece);
     LayOut(s, span);
     t_.Angle = PieceAngle(s, piece);
-    if (!CreateIntwallObject(t_)) return false;
+    if (tools::Failed(CreateIntwallObject(t_))) return false;
     if (piece == Piece::Second) {
         MaskAtWallEnd(s, piece, span.from);
         MaskAtCorner(s, false, span.to);

@@ -95,6 +95,6 @@ void TRoomobjtool::AutoDimension(TDC&, TRect&, int32_t sizeOption, int32_t width
     AddFinishedRoom(*this, r, sizeOption, widthText, lengthText);
     RoomBuilt = false;
     Kind = toolkind::kFixedRoom;
-    // A failed save was told to the user; the room stays in the drawing for the next save.
+    // The step's last change: a failed write has been told and the document read back.
     static_cast<void>(tools::SaveWorkingFile());
 }

@@ -21,7 +21,7 @@ void AppendIntwallObject(TIntwallobjtool& t) {
         t.WallValue1, t.WallValue2));
 }
 
-bool CreateIntwallObject(TIntwallobjtool& t) {
+tools::WriteResult CreateIntwallObject(TIntwallobjtool& t) {
     // The builder has trimmed the piece already: no length or overlap test here.
     AppendIntwallObject(t);
     return tools::SaveWorkingFile();

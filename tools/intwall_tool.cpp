@@ -109,7 +109,7 @@ void TIntwallobjtool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* poin
         made = ArrowKey(dc, client, key, step, keyEnd);
     else if (key == VK_ADD)
         CapOpenEnd();
-    if (!made || !HideMetFaces(dc, client)) return;
+    if (!made || tools::Failed(HideMetFaces(dc, client))) return;
     // The next segment starts where this key put the end, before the snapping moved it.
     X0 = keyEnd.x;
     Y0 = keyEnd.y;
@@ -140,7 +140,7 @@ bool TIntwallobjtool::EnterKey(TDC& dc, TRect& client, TPoint* point, POINT& key
     Angle = EnterBearing(X0, Y0, X1, Y1);
     keyEnd = {X1, Y1};
     // A failed write was told; the step ends with the tool where it stands.
-    return CreateObject(dc, client);
+    return !tools::Failed(CreateObject(dc, client));
 }
 
 bool TIntwallobjtool::ArrowKey(TDC& dc, TRect& client, uint32_t key, int32_t step, POINT& keyEnd) {
@@ -152,14 +152,14 @@ bool TIntwallobjtool::ArrowKey(TDC& dc, TRect& client, uint32_t key, int32_t ste
     if (key == VK_LEFT) X1 = X0 - step, Angle = 2700;
     if (key == VK_RIGHT) X1 = X0 + step, Angle = 900;
     keyEnd = {X1, Y1};
-    if (!CreateObject(dc, client)) return false;
+    if (tools::Failed(CreateObject(dc, client))) return false;
     BandShown = 0;
     return true;
 }
 
 // Where a new partition meets an internal wall, a background-coloured line over the met face hides
 // it between the partition's two faces.
-bool TIntwallobjtool::HideMetFaces(TDC& dc, TRect& client) {
+tools::WriteResult TIntwallobjtool::HideMetFaces(TDC& dc, TRect& client) {
     const bool startMet = Mode == kStartMet || Mode == kBothMet;
     const bool endMet = Mode == kEndMet || Mode == kBothMet;
     if (startMet) AddJunction(dc, client, X0, Y0, FaceStartX, FaceStartY);
@@ -169,7 +169,8 @@ bool TIntwallobjtool::HideMetFaces(TDC& dc, TRect& client) {
     }
     if (Mode >= kStartMet && Mode <= kBothMet) Mode = intwall::kDrawing;
     // Junction lines are part of the drawing: they reach the file now, not at the next edit.
-    return !(startMet || endMet) || tools::SaveWorkingFile();
+    if (!startMet && !endMet) return tools::WriteResult::Ok;
+    return tools::SaveWorkingFile();
 }
 
 void TIntwallobjtool::AddJunction(TDC& dc, TRect& client, int32_t& ax, int32_t& ay, int32_t& bx,
@@ -245,7 +246,7 @@ void TIntwallobjtool::DeleteGroup(int32_t index) {
         ObjectList.RemoveAt(i);
     }
     ObjectList.ForgetSelection();
-    if (!tools::SaveWorkingFile()) return;
+    if (tools::Failed(tools::SaveWorkingFile())) return;
     const int32_t margin = 3 * ZoomDivisor;
     X0 = minX - margin;
     X1 = maxX + margin;
@@ -261,7 +262,7 @@ void TIntwallobjtool::LoadWallForEdit(uint32_t key, int32_t step) {
             WidenEditBox(*wall);
         }
     }
-    if (!tools::SaveWorkingFile()) return;
+    if (tools::Failed(tools::SaveWorkingFile())) return;
     PointPlaced = intwall::kEdited;
     Mode = intwall::kDrawing;
 }

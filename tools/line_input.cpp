@@ -146,7 +146,7 @@ void TLinetool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
     X1 = p.x;
     Y1 = p.y;
     dc.SetROP2(R2_COPYPEN);
-    if (!CreateObject(dc, client)) return;
+    if (tools::Failed(CreateObject(dc, client))) return;
     if (Mode == linemode::kLineTextDrawing) {
         const bool click = std::abs(X1 - X0) <= 2 * ZoomDivisor && std::abs(Y1 - Y0) <= 2 * ZoomDivisor;
         if (click)
@@ -210,7 +210,7 @@ void MakeMultilineCopies(TLinetool& tool, TDC& dc, TRect& client, POINT p) {
         tool.X1 = tool.X0 + dx;
         tool.Y1 = tool.Y0 + dy;
         // One message for a failed write, and no copy made after it.
-        if (!tool.CreateObject(dc, client)) return;
+        if (tools::Failed(tool.CreateObject(dc, client))) return;
     }
 }
 
@@ -261,7 +261,7 @@ void ArrowDrawsSegment(TLinetool& tool, TDC& dc, TRect& client, uint32_t key, in
         LastOutlineEndY = tool.Y1;
         tool.Angle = key == VK_UP ? 0 : key == VK_DOWN ? 1800 : key == VK_LEFT ? 2700 : 900;
     }
-    if (!tool.CreateObject(dc, client)) return;
+    if (tools::Failed(tool.CreateObject(dc, client))) return;
     KeyEntryPhase = 2;
 }
 
@@ -316,7 +316,7 @@ void EnterPlacesEnd(TLinetool& tool, TDC& dc, TRect& client, const TPoint& point
     if (outline) SquareOutlineEnd(tool);
     tool.CursorX = tool.X1 / ZoomDivisor;
     tool.CursorY = tool.Y1 / ZoomDivisor;
-    if (!tool.CreateObject(dc, client)) return;
+    if (tools::Failed(tool.CreateObject(dc, client))) return;
     tool.X0 = tool.X1;
     tool.Y0 = tool.Y1;
     tool.Angle = 0;

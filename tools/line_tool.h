@@ -25,7 +25,7 @@ class TLineobjtool : public TLinetool {
 public:
     TLineobjtool() = default;
 
-    bool CreateObject(TDC& dc, TRect& client) override;
+    tools::WriteResult CreateObject(TDC& dc, TRect& client) override;
     void AutoDimension(TDC& dc, TRect& client, int32_t a, int32_t b, int32_t c, int32_t code) override;
     void ShowLengthLabel(TDC& dc, TRect& client, int32_t flag, int32_t unused) override;
     void Command(int32_t code) override;

@@ -17,6 +17,6 @@ void TEraseobjtool::EraseSelection(TDC& dc, TRect& client, int32_t x, int32_t y)
     // The list's indices would now name other objects.
     ObjectList.ForgetSelection();
     // A failed write has been told and ends the step: the file keeps the objects.
-    if (!tools::SaveWorkingFile()) return;
+    if (tools::Failed(tools::SaveWorkingFile())) return;
     Mode = movestate::kErased;
 }

@@ -24,9 +24,8 @@ int32_t RoundHundredths(double x) {
 
 namespace {
 
-// Shows the new object at once, hands it to the document and rewrites the working file; false when
-// the write failed.
-bool PaintAppendAndSave(std::unique_ptr<TObject> object, TDC& dc, TRect& client) {
+// Shows the new object at once, hands it to the document and rewrites the working file.
+tools::WriteResult PaintAppendAndSave(std::unique_ptr<TObject> object, TDC& dc, TRect& client) {
     object->PaintInWindow(dc, client, 0);
     ObjectList.Add(std::move(object));
     return tools::SaveWorkingFile();
@@ -43,85 +42,87 @@ bool LineGuard(const TDrawingtool& t) {
 
 } // namespace
 
-bool TLineobjtool::CreateObject(TDC& dc, TRect& client) {
-    if (!LineGuard(*this)) return true;
-    if (!PaintAppendAndSave(std::make_unique<TLineobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
-                                                       SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour,
-                                                       Angle, CursorY),
-                            dc, client))
-        return false;
-    if (Kind == 51) return true;
+tools::WriteResult TLineobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (!LineGuard(*this)) return tools::WriteResult::Ok;
+    if (tools::Failed(PaintAppendAndSave(std::make_unique<TLineobj>(CurrentView, Kind, PenWidth, LineStyle,
+                                                                    ObjectId, SegmentLength, X0, Aux1, X1,
+                                                                    Aux2, Y0, Y1, Colour, Angle, CursorY),
+                                         dc, client)))
+        return tools::WriteResult::Failed;
+    if (Kind == 51) return tools::WriteResult::Ok;
     PointPlaced = (Kind == toolkind::kLine || Kind == toolkind::kOutline) ? 1 : 0;
-    return true;
+    return tools::WriteResult::Ok;
 }
 
-bool TTextobjtool::CreateObject(TDC& dc, TRect& client) {
-    if (TextBuffer[0] == '\0') return true;
+tools::WriteResult TTextobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (TextBuffer[0] == '\0') return tools::WriteResult::Ok;
     SIZE extent{};
     dc.GetTextExtentPoint(TextBuffer, static_cast<int32_t>(std::strlen(TextBuffer)), &extent);
     // A vertical text centred on the clicked point.
     if (TextStyle() == 1 && TextAngle() == 2700) Y0 -= extent.cx / 2;
-    if (!PaintAppendAndSave(std::make_unique<TTextobj>(CurrentView, Kind, 1, 0, ObjectId, SegmentLength, X0,
-                                                       Aux1, X1, 0, Y0, Y1, Colour, TextBuffer,
-                                                       ObjectList.DefaultFontName, TextAngle(), TextStyle(),
-                                                       DefaultTextWeight, DefaultTextHeight),
-                            dc, client))
-        return false;
+    if (tools::Failed(PaintAppendAndSave(
+            std::make_unique<TTextobj>(CurrentView, Kind, 1, 0, ObjectId, SegmentLength, X0, Aux1, X1, 0, Y0,
+                                       Y1, Colour, TextBuffer, ObjectList.DefaultFontName, TextAngle(),
+                                       TextStyle(), DefaultTextWeight, DefaultTextHeight),
+            dc, client)))
+        return tools::WriteResult::Failed;
     PointPlaced = 0;
-    return true;
+    return tools::WriteResult::Ok;
 }
 
-bool TArcobjtool::CreateObject(TDC& dc, TRect& client) {
-    if (!PointsDiffer(*this)) return true;
+tools::WriteResult TArcobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (!PointsDiffer(*this)) return tools::WriteResult::Ok;
     return PaintAppendAndSave(std::make_unique<TArcobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
                                                         SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour,
                                                         ArcStartX, ArcStartY, ArcEndX, ArcEndY),
                               dc, client);
 }
 
-bool TEllipseobjtool::CreateObject(TDC& dc, TRect& client) {
-    if (!PointsDiffer(*this)) return true;
-    if (!PaintAppendAndSave(std::make_unique<TEllipseobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
-                                                          SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour),
-                            dc, client))
-        return false;
+tools::WriteResult TEllipseobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (!PointsDiffer(*this)) return tools::WriteResult::Ok;
+    if (tools::Failed(PaintAppendAndSave(std::make_unique<TEllipseobj>(CurrentView, Kind, PenWidth, LineStyle,
+                                                                       ObjectId, SegmentLength, X0, Aux1, X1,
+                                                                       Aux2, Y0, Y1, Colour),
+                                         dc, client)))
+        return tools::WriteResult::Failed;
     PointPlaced = 0;
-    return true;
+    return tools::WriteResult::Ok;
 }
 
-bool TCircleobjtool::CreateObject(TDC& dc, TRect& client) {
-    if (!PointsDiffer(*this)) return true;
+tools::WriteResult TCircleobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (!PointsDiffer(*this)) return tools::WriteResult::Ok;
     // The keyed small circle of kind 18 is stored as an ordinary circle.
     const int32_t kind = Kind == 18 ? toolkind::kCircle : Kind;
-    if (!PaintAppendAndSave(std::make_unique<TCircleobj>(CurrentView, kind, PenWidth, LineStyle, ObjectId,
-                                                         SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour),
-                            dc, client))
-        return false;
+    if (tools::Failed(PaintAppendAndSave(std::make_unique<TCircleobj>(CurrentView, kind, PenWidth, LineStyle,
+                                                                      ObjectId, SegmentLength, X0, Aux1, X1,
+                                                                      Aux2, Y0, Y1, Colour),
+                                         dc, client)))
+        return tools::WriteResult::Failed;
     PointPlaced = 0;
-    return true;
+    return tools::WriteResult::Ok;
 }
 
-bool TRectangleobjtool::CreateObject(TDC& dc, TRect& client) {
-    if (!PointsDiffer(*this)) return true;
+tools::WriteResult TRectangleobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (!PointsDiffer(*this)) return tools::WriteResult::Ok;
     return PaintAppendAndSave(std::make_unique<TRectangleobj>(CurrentView, Kind, PenWidth, LineStyle,
                                                               ObjectId, SegmentLength, X0, Aux1, X1, Aux2, Y0,
                                                               Y1, Colour),
                               dc, client);
 }
 
-bool TRndrectobjtool::CreateObject(TDC& dc, TRect& client) {
-    if (!PointsDiffer(*this)) return true;
+tools::WriteResult TRndrectobjtool::CreateObject(TDC& dc, TRect& client) {
+    if (!PointsDiffer(*this)) return tools::WriteResult::Ok;
     return PaintAppendAndSave(std::make_unique<TRndrectobj>(CurrentView, Kind, PenWidth, LineStyle, ObjectId,
                                                             SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour,
                                                             CornerRadius()),
                               dc, client);
 }
 
-bool TExtwallobjtool::CreateObject(TDC&, TRect&) {
+tools::WriteResult TExtwallobjtool::CreateObject(TDC&, TRect&) {
     SnapWallEnds(1);
     PenWidth = 1;
     LineStyle = 0;
-    if (!LineGuard(*this)) return true;
+    if (!LineGuard(*this)) return tools::WriteResult::Ok;
     int32_t layerPoints[12];
     for (int32_t i = 0; i < 6; ++i) {
         layerPoints[2 * i] = LayerEndX[i];
@@ -131,7 +132,7 @@ bool TExtwallobjtool::CreateObject(TDC&, TRect&) {
         CurrentView, Kind, PenWidth, LineStyle, ObjectId, SegmentLength, X0, Aux1, X1, Aux2, Y0, Y1, Colour,
         LayerThickness1, LayerThickness2, LayerThickness3, ExtraSetting1, ExtraSetting2, 1, Angle,
         layerPoints, WallValue1, WallValue2, AttributeBlock));
-    if (!tools::SaveWorkingFile()) return false;
+    if (tools::Failed(tools::SaveWorkingFile())) return tools::WriteResult::Failed;
     // Painted by the caller's repaint.
     PointPlaced = 1;
     // A wall turned round to fit the outline is stored so; the keyed outline goes on from the end
@@ -140,22 +141,22 @@ bool TExtwallobjtool::CreateObject(TDC&, TRect&) {
         std::swap(X0, X1);
         std::swap(Y0, Y1);
     }
-    return true;
+    return tools::WriteResult::Ok;
 }
 
-bool TIntwallobjtool::CreateObject(TDC& dc, TRect& client) {
+tools::WriteResult TIntwallobjtool::CreateObject(TDC& dc, TRect& client) {
     SnapWallEnds(1);
     PenWidth = 1;
     LineStyle = 0;
-    if (!LineGuard(*this)) return true;
+    if (!LineGuard(*this)) return tools::WriteResult::Ok;
     auto wall = std::make_unique<TIntwallobj>(
         CurrentView, Kind, PenWidth, LineStyle, ObjectId, ObjectId, X0, Aux1, X1, Aux2, Y0, Y1, Colour,
         Thickness, WallSettings[0], WallSettings[1], WallSettings[2], WallSettings[3], 1, Angle, FaceStartX,
         FaceAux, FaceStartY, FaceEndX, FaceEndY, AttributeBlock, WallValue1, WallValue2);
     TObject* shown = wall.get();
     ObjectList.Add(std::move(wall));
-    if (!tools::SaveWorkingFile()) return false;
+    if (tools::Failed(tools::SaveWorkingFile())) return tools::WriteResult::Failed;
     shown->PaintInWindow(dc, client, 0);
     PointPlaced = 1;
-    return true;
+    return tools::WriteResult::Ok;
 }

@@ -44,8 +44,8 @@ void TDRoomobjtool::Command(int32_t roomIndex) {
     Mode = roommode::kIdle;
     ListRoomContents();
     // Written once, with the carried walls marked: the next repaint reads the file back, and a wall
-    // unmarked there would catch the room when it snaps. A failed write has been reported to the
-    // user; the re-opened room stays in the document and reaches the file with the next save.
+    // unmarked there would catch the room when it snaps. The step's last change: a failed write has
+    // been told and the document read back.
     static_cast<void>(tools::SaveWorkingFile());
 }
 

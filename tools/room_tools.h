@@ -52,7 +52,7 @@ public:
     void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;
     void Draw(TDC& dc, int32_t flag) override;
     void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
-    bool CreateObject(TDC& dc, TRect& client) override;
+    tools::WriteResult CreateObject(TDC& dc, TRect& client) override;
     // Re-opens the finished room at the index for altering (the finishing of design rooms).
     void Command(int32_t code) override;
     // Makes a new design room of width x length at the new-room spot; a = width, b = length.

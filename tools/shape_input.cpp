@@ -64,7 +64,7 @@ void TRectangletool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point
         if (key == VK_DOWN) Y1 = Y0 - step;
     }
     if (X1 != 0 && Y1 != 0) {
-        if (!CreateObject(dc, client)) return;
+        if (tools::Failed(CreateObject(dc, client))) return;
         PointPlaced = 0;
         X0 = X1 = Y0 = Y1 = 0;
         return;
@@ -113,7 +113,7 @@ void TCircletool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
     // The release point is the last move point, so this pass erases the last preview.
     Draw(dc, 0);
     dc.SetROP2(R2_COPYPEN);
-    if (!CreateObject(dc, client)) return;
+    if (tools::Failed(CreateObject(dc, client))) return;
     CentreX = CentreY = 0;
 }
 
@@ -140,7 +140,7 @@ void TCircletool::KeyDown(TDC& dc, TRect& client, uint32_t, TPoint* point, int32
         X1 = p.x + Count;
         Y0 = p.y - Count;
         Y1 = p.y + Count;
-        if (!CreateObject(dc, client)) return;
+        if (tools::Failed(CreateObject(dc, client))) return;
     }
     Count = 0;
 }
@@ -207,7 +207,7 @@ void TArctool::KeyDown(TDC& dc, TRect& client, uint32_t, TPoint* point, int32_t 
     if (create) {
         ArcEndX = fx;
         ArcEndY = fy;
-        if (!CreateObject(dc, client)) return;
+        if (tools::Failed(CreateObject(dc, client))) return;
     }
     X0 = X1 = Y0 = Y1 = 0;
     ArcStartX = ArcStartY = ArcEndX = ArcEndY = 0;

@@ -13,7 +13,7 @@ public:
 class TRectangleobjtool : public TRectangletool {
 public:
     TRectangleobjtool() { Kind = toolkind::kRectangle; }
-    bool CreateObject(TDC& dc, TRect& client) override;
+    tools::WriteResult CreateObject(TDC& dc, TRect& client) override;
 };
 
 class TRoundrecttool : public TRectangletool {
@@ -26,7 +26,7 @@ public:
 class TRndrectobjtool : public TRoundrecttool {
 public:
     TRndrectobjtool() { Kind = toolkind::kRoundRect; }
-    bool CreateObject(TDC& dc, TRect& client) override;
+    tools::WriteResult CreateObject(TDC& dc, TRect& client) override;
 };
 
 class TCircletool : public TLinetool {
@@ -46,7 +46,7 @@ public:
 class TCircleobjtool : public TCircletool {
 public:
     TCircleobjtool() { Kind = toolkind::kCircle; }
-    bool CreateObject(TDC& dc, TRect& client) override;
+    tools::WriteResult CreateObject(TDC& dc, TRect& client) override;
 };
 
 class TEllipsetool : public TLinetool {
@@ -57,7 +57,7 @@ public:
 class TEllipseobjtool : public TEllipsetool {
 public:
     TEllipseobjtool() { Kind = toolkind::kEllipse; }
-    bool CreateObject(TDC& dc, TRect& client) override;
+    tools::WriteResult CreateObject(TDC& dc, TRect& client) override;
 };
 
 class TArctool : public TLinetool {
@@ -78,5 +78,5 @@ public:
 class TArcobjtool : public TArctool {
 public:
     TArcobjtool() { Kind = toolkind::kArc; }
-    bool CreateObject(TDC& dc, TRect& client) override;
+    tools::WriteResult CreateObject(TDC& dc, TRect& client) override;
 };

@@ -103,14 +103,12 @@ void TStepobjtool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, 
     // the user placed them on.
     const int32_t floor = CurrentView;
     PlaceFlights(at.x, at.y, RunLength);
-    // A failed write ends the step: the floor above gets no stairwell.
-    if (tools::SaveWorkingFile()) {
-        CurrentView = floor + 1;
-        PlaceFlights(at.x, at.y, StairwellLength() > 0 ? StairwellLength() : RunLength);
-        // The last change of the step: a failure has been told, and the view goes back either way.
-        static_cast<void>(tools::SaveWorkingFile());
-    }
+    CurrentView = floor + 1;
+    PlaceFlights(at.x, at.y, StairwellLength() > 0 ? StairwellLength() : RunLength);
     CurrentView = floor;
+    // One write for both floors, the step's last change: a failure has been told and leaves neither
+    // the flights nor the stairwell.
+    static_cast<void>(tools::SaveWorkingFile());
     Kind = toolkind::kStairs;
 }
 

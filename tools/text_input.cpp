@@ -82,7 +82,7 @@ void TTexttool::Char(TDC& dc, TRect& client, uint32_t character) {
         EraseTyped(dc, client);
         Colour = PenColour;
         TextLength = static_cast<int32_t>(std::strlen(TextBuffer));
-        if (!CreateObject(dc, client)) return;
+        if (tools::Failed(CreateObject(dc, client))) return;
         TextLength = 0;
         TypedCount = 0;
         // The next character starts a new text; the one just made must not be created twice.

@@ -32,5 +32,5 @@ private:
 class TTextobjtool : public TTexttool {
 public:
     TTextobjtool() { Kind = toolkind::kText; }
-    bool CreateObject(TDC& dc, TRect& client) override;
+    tools::WriteResult CreateObject(TDC& dc, TRect& client) override;
 };

@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "tools/line_tool.h"
+#include "tools/working_file.h"
 
 class TExtwallobjtool : public TLineobjtool {
 public:
     TExtwallobjtool() { Kind = toolkind::kExtWall; }
 
-    bool CreateObject(TDC& dc, TRect& client) override;
+    tools::WriteResult CreateObject(TDC& dc, TRect& client) override;
     void Command(int32_t code) override;
     void Start(int32_t a, int32_t b, int32_t c) override;
 
@@ -31,10 +32,9 @@ public:
     void TrimWallEnd(int32_t lineIndex, int32_t outgoingAngle, int32_t incomingAngle, int32_t end);
     // PreviousWall and NextWall of the existing wall at wallIndex.
     void FindTouchingWalls(int32_t wallIndex);
-    // Appends the wall the fields describe and rewrites the working file; refuses a wall starting on
-    // an axis or without length.
-    // Appends the tool's wall and writes the working file; false when the write failed.
-    [[nodiscard]] bool AddExternalWall();
+    // Appends the wall the fields describe and rewrites the working file; a wall starting on an axis
+    // or without length is refused, and nothing is written.
+    [[nodiscard]] tools::WriteResult AddExternalWall();
 
     // The layer lines of the wall in the fields (see walls/extwall_outline.h).
     void ComputeOutline(int32_t startWall, int32_t endWall);
@@ -103,7 +103,7 @@ public:
     void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;
     void Draw(TDC& dc, int32_t flag) override;
     void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
-    bool CreateObject(TDC& dc, TRect& client) override;
+    tools::WriteResult CreateObject(TDC& dc, TRect& client) override;
     void Start(int32_t a, int32_t b, int32_t c) override;
     // Snaps the partition's ends to the walls it meets and trims them (below 1: no snapping).
     void SnapWallEnds(int32_t snap);
@@ -151,6 +151,6 @@ private:
     void NewSegmentIdentity();
     void PickForDelete(TDC& dc, TRect& client, TPoint* point);
     void CapOpenEnd();
-    [[nodiscard]] bool HideMetFaces(TDC& dc, TRect& client);
+    [[nodiscard]] tools::WriteResult HideMetFaces(TDC& dc, TRect& client);
     void AddJunction(TDC& dc, TRect& client, int32_t& ax, int32_t& ay, int32_t& bx, int32_t& by);
 };

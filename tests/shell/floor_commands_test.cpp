@@ -16,6 +16,7 @@
 #include "shell/view_switching.h"
 #include "tests/shell/drawing_window_fixture.h"
 #include "tests/support/floor_records.h"
+#include "tests/support/full_disk.h"
 #include "tools/room_tools.h"
 #include "tools/wall_tools.h"
 
@@ -98,6 +99,24 @@ TEST_F(FloorCommands, GroundFloorFinishesTheLayoutRoomsAndRoomLayoutTakesThemBac
     ReadBack();
     EXPECT_EQ(CountOf(kRoomLayout, kDesignRoom), 1);
     EXPECT_EQ(CountOf(kGroundFloor, kFinishedRoom), 0);
+}
+
+// With the disk full the question still comes first, and a save that fails leaves the rooms where
+// the file holds them.
+TEST_F(FloorCommands, GroundFloorOnAFullDiskAsksFirstAndMovesNothing) {
+    auto objects = GroundOutline();
+    objects.push_back(Room(kRoomLayout, kDesignRoom));
+    OpenWith(std::move(objects), kRoomLayout);
+    SaveState = 1;
+    pl::script::AnswerDialog(kSaveQuestionDialogId, {{{}, IDOK}});
+    {
+        const testsupport::FullDisk full;
+        client->CmGroundFloor();
+    }
+    EXPECT_TRUE(ui.LogContains("save drawing changes ?"));
+    EXPECT_EQ(CountOf(kRoomLayout, kDesignRoom), 1);
+    ReadBack();
+    EXPECT_EQ(CountOf(kRoomLayout, kDesignRoom), 1);
 }
 
 TEST_F(FloorCommands, RoomLayoutWithoutFinishedRoomsIsRefused) {

@@ -38,7 +38,7 @@ protected:
         t.X0 = x1, t.Y0 = y1, t.X1 = x2, t.Y1 = y2, t.Angle = angle;
         t.SegmentLength = std::abs(x2 - x1) + std::abs(y2 - y1);
         t.SnapWallEnds(1);
-        ASSERT_TRUE(t.AddExternalWall());
+        ASSERT_EQ(t.AddExternalWall(), tools::WriteResult::Ok);
     }
     // The top wall clicked at a fraction of its length from the left.
     void PickTop(int32_t command, double along) {

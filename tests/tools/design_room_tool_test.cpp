@@ -97,7 +97,7 @@ TEST_F(NewDesignRoom, PartitionLaidOutInAToolBecomesAWallEvenWithCoincidentFaces
     tool.X1 = tool.FaceEndX = 4000;
     tool.Y1 = tool.FaceEndY = 2000;
     tool.Thickness = 100;
-    ASSERT_TRUE(CreateIntwallObject(tool));
+    ASSERT_EQ(CreateIntwallObject(tool), tools::WriteResult::Ok);
     const auto* wall = dynamic_cast<const TIntwallobj*>(ObjectList[ObjectList.count - 1]);
     ASSERT_NE(wall, nullptr);
     EXPECT_EQ(wall->state, 1);

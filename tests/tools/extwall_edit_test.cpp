@@ -25,7 +25,7 @@ protected:
         t.SegmentLength = static_cast<int32_t>(std::hypot(double(x2 - x1), double(y2 - y1)));
         t.DirectionCode() = 0; // no outward side: the ends stay as given
         t.SnapWallEnds(1);
-        ASSERT_TRUE(t.AddExternalWall());
+        ASSERT_EQ(t.AddExternalWall(), tools::WriteResult::Ok);
     }
     // The clockwise box 1000..5000 x 500..2000; its top wall, running right, is index 1.
     static void Box() {

@@ -27,7 +27,7 @@ protected:
             static_cast<int32_t>(std::hypot(static_cast<double>(x2 - x1), static_cast<double>(y2 - y1)));
         tool.DirectionCode() = side;
         tool.SnapWallEnds(1);
-        EXPECT_TRUE(tool.AddExternalWall());
+        EXPECT_EQ(tool.AddExternalWall(), tools::WriteResult::Ok);
         return Wall(ObjectList.count - 1);
     }
     static const TExtwallobj& Wall(int32_t index) {

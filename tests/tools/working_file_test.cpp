@@ -20,14 +20,14 @@ protected:
 TEST_F(WorkingFileTest, AnEditAfterSavingMarksTheDrawingModified) {
     SaveState = 0;
     AddLine();
-    EXPECT_TRUE(tools::SaveWorkingFile());
+    EXPECT_EQ(tools::SaveWorkingFile(), tools::WriteResult::Ok);
     EXPECT_EQ(SaveState, 1);
 }
 
 TEST_F(WorkingFileTest, AutoSaveStaysOnAfterAnEdit) {
     SaveState = 2;
     AddLine();
-    EXPECT_TRUE(tools::SaveWorkingFile());
+    EXPECT_EQ(tools::SaveWorkingFile(), tools::WriteResult::Ok);
     EXPECT_EQ(SaveState, 2);
 }
 
@@ -36,7 +36,7 @@ TEST_F(WorkingFileTest, AFailedWriteIsToldAndLeavesTheDrawingModified) {
     SaveState = 2;
     ObjectList.ProgramDirectory = dir.Path() + "missing/";
     AddLine();
-    EXPECT_FALSE(tools::SaveWorkingFile());
+    EXPECT_EQ(tools::SaveWorkingFile(), tools::WriteResult::Failed);
     ObjectList.ProgramDirectory = dir.Path();
     EXPECT_EQ(SaveState, 1);
     EXPECT_NE(pl::script::LogText().find("SAVE FAILED"), std::string::npos);
