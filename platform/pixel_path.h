@@ -94,5 +94,11 @@ void AppendPathPixels(const std::vector<POINT>& vertices, bool closed, bool thin
 void CurveVertices(double left, double top, double right, double bottom, double cornerW, double cornerH,
                    double t0, double sweep, std::vector<POINT>& out);
 
+// The thinned pixels of such a curve in drawing order, as CurveVertices and AppendPathPixels give
+// them, but for stretches of an ellipse lying wholly more than two pixels outside `keep`, which are
+// left out: the pixels inside keep are the whole curve's.
+void CurvePixels(double left, double top, double right, double bottom, double cornerW, double cornerH,
+                 double t0, double sweep, bool closed, const QRect& keep, std::vector<POINT>& out);
+
 // Sorts and drops repeated pixels, so exclusive-or never hits one twice.
 void RemoveDuplicatePixels(std::vector<POINT>& pixels);
