@@ -86,27 +86,28 @@ TEST(CurvePixels, MatchTheSampledCurveOrLieWithinOnePixelOfTheExactOne) {
         if (same) continue;
         SCOPED_TRACE(testing::Message() << "radii " << curve.rx << " x " << curve.ry << " from " << curve.t0
                                         << " over " << curve.sweep);
+        for (size_t i = 1; i < path.size(); ++i) {
+            ASSERT_LE(std::abs(path[i].x - path[i - 1].x), 1) << "pixel " << i;
+            ASSERT_LE(std::abs(path[i].y - path[i - 1].y), 1) << "pixel " << i;
+        }
+        RemoveDuplicatePixels(path);
+        RemoveDuplicatePixels(oldPath);
+        const auto rowMajor = [](POINT a, POINT b) { return a.y != b.y ? a.y < b.y : a.x < b.x; };
+        // Whether `pixels` holds one of the three pixels from (x - 1, y) to (x + 1, y).
+        const auto holdsNear = [&](const std::vector<POINT>& pixels, int32_t x, int32_t y) {
+            const auto at = std::lower_bound(pixels.begin(), pixels.end(), POINT{x - 1, y}, rowMajor);
+            return at != pixels.end() && at->y == y && at->x <= x + 1;
+        };
         const double cx = left + curve.rx, cy = top + curve.ry;
         double farthest = 0;
-        for (size_t i = 0; i < path.size(); ++i) {
-            farthest = std::max(farthest, DistanceToCurve(path[i], cx, cy, curve.rx, curve.ry));
-            if (i > 0) {
-                ASSERT_LE(std::abs(path[i].x - path[i - 1].x), 1) << "pixel " << i;
-                ASSERT_LE(std::abs(path[i].y - path[i - 1].y), 1) << "pixel " << i;
-            }
-        }
+        for (const POINT& p : path)
+            if (!std::binary_search(oldPath.begin(), oldPath.end(), p, rowMajor))
+                farthest = std::max(farthest, DistanceToCurve(p, cx, cy, curve.rx, curve.ry));
         EXPECT_LE(farthest, 1.0);
-        RemoveDuplicatePixels(path);
-        for (const POINT& p : oldPath) {
-            // The sorted pixels of the rows above, at and below p.
-            const auto near = [&](int32_t dy) {
-                const auto from =
-                    std::lower_bound(path.begin(), path.end(), POINT{p.x - 1, p.y + dy},
-                                     [](POINT a, POINT b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
-                return from != path.end() && from->y == p.y + dy && from->x <= p.x + 1;
-            };
-            ASSERT_TRUE(near(-1) || near(0) || near(1)) << "old pixel " << p.x << "," << p.y << " uncovered";
-        }
+        for (const POINT& p : oldPath)
+            ASSERT_TRUE(holdsNear(path, p.x, p.y - 1) || holdsNear(path, p.x, p.y) ||
+                        holdsNear(path, p.x, p.y + 1))
+                << "old pixel " << p.x << "," << p.y << " has no new one beside it";
     }
 }
 
