@@ -39,9 +39,9 @@ bool TooLargeForPixelPath(const DeviceBox& box, const QRect& device) {
 } // namespace
 
 // Where a one-pixel outline can show: the clip for a solid pen; everywhere for a styled one, whose
-// dashes count every pixel of the whole outline.
+// dashes count every pixel of the whole outline, and on a painter whose transform moves the pixels.
 QRect TDC::OutlineReach() const {
-    if (!DashPatternOf(pen_.Style()).IsSolid())
+    if (!painterPlain_ || !DashPatternOf(pen_.Style()).IsSolid())
         return QRect(std::numeric_limits<int32_t>::min() / 2, std::numeric_limits<int32_t>::min() / 2,
                      std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max());
     return clipped_ ? clip_.boundingRect().intersected(deviceRect_) : deviceRect_;

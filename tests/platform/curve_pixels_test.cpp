@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -7,7 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "platform/dc.h"
 #include "platform/pixel_path.h"
+#include "tests/platform/pixel_probe.h"
 
 namespace {
 
@@ -138,6 +142,45 @@ TEST(CurvePixels, PartShownHasThePixelsOfTheWholeCurve) {
                                      << " in " << part.x() << "," << part.y();
             EXPECT_LE(shown.size(), all.size());
         }
+    }
+}
+
+// A curve reaching far off the device, drawn with a solid or a dotted pen, straight onto the image or
+// through a painter that moves it there, has on the device the pixels it has on a device so large
+// that it lies wholly inside.
+TEST(CurvePixels, DeviceShowsItsPartOfACurveReachingFarOffIt) {
+    struct Row {
+        const char* name;
+        int32_t style;
+        bool turnedPainter;
+    };
+    const Row rows[] = {
+        {"solid", PS_SOLID, false}, {"dotted", PS_DOT, false}, {"moved by the painter", PS_SOLID, true}};
+    constexpr int32_t kShift = 1000;
+    for (const Row& row : rows) {
+        QImage whole = pixelprobe::White(2 * kShift, 2 * kShift);
+        {
+            TDC dc(whole);
+            dc.SelectObject(TPen(RGB(0, 0, 0), 1, row.style));
+            dc.SelectStockObject(NULL_BRUSH);
+            dc.Ellipse(kShift - 700, kShift - 300, kShift + 300, kShift + 140);
+            dc.Arc(kShift - 500, kShift - 900, kShift + 190, kShift + 120, kShift + 190, kShift, kShift,
+                   kShift - 900);
+        }
+        QImage part = pixelprobe::White(200, 150);
+        QPainter painter(&part);
+        if (row.turnedPainter) painter.translate(-kShift, -kShift);
+        {
+            const int32_t at = row.turnedPainter ? kShift : 0;
+            TDC dc(&painter);
+            dc.SelectObject(TPen(RGB(0, 0, 0), 1, row.style));
+            dc.SelectStockObject(NULL_BRUSH);
+            dc.Ellipse(at - 700, at - 300, at + 300, at + 140);
+            dc.Arc(at - 500, at - 900, at + 190, at + 120, at + 190, at, at, at - 900);
+        }
+        painter.end();
+        EXPECT_EQ(pixelprobe::CountDifferent(part, whole.copy(kShift, kShift, 200, 150)), 0) << row.name;
+        EXPECT_GT(pixelprobe::CountInked(part), 80) << row.name;
     }
 }
 
