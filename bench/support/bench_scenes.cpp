@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <memory>
 
 #include "document/document.h"
@@ -152,7 +153,8 @@ int32_t SizeBetween(Random& random, int32_t least, int32_t most) {
     return static_cast<int32_t>(least * std::pow(double(most) / least, u));
 }
 
-// The kinds of the generated scene, a slot each: about one object in eleven a curve.
+// The kinds of the generated scene, taken in turn: lines and texts most, an ellipse or a circle one
+// object in about twelve (870 of 10,000), and as many arcs.
 enum class Made {
     kLine,
     kOutline,
@@ -183,10 +185,11 @@ void AddAnyKind(Random& random, int32_t i) {
     const int32_t half = size / 2;
     const int32_t attr[4] = {};
     constexpr int32_t v = kGroundFloor;
-    switch (kSlots[i % int32_t(std::size(kSlots))]) {
+    const Made made = kSlots[i % int32_t(std::size(kSlots))];
+    switch (made) {
     case Made::kLine:
     case Made::kOutline: {
-        const bool outline = kSlots[i % int32_t(std::size(kSlots))] == Made::kOutline;
+        const bool outline = made == Made::kOutline;
         const int32_t turn = random.Below(3600);
         const double a = turn * 3.14159265358979 / 1800.0;
         ObjectList.Add(new TLineobj(v, outline ? kOutlineLine : kLine, 1, 0, 0, 0, x, 0,
@@ -220,7 +223,7 @@ void AddAnyKind(Random& random, int32_t i) {
         break;
     case Made::kSymbol:
     case Made::kFilled: {
-        const bool filled = kSlots[i % int32_t(std::size(kSlots))] == Made::kFilled;
+        const bool filled = made == Made::kFilled;
         int32_t px[17] = {x, x + size, x + size, x + half, x},
                 py[17] = {y, y, y + size, y + size + half, y + size};
         ObjectList.Add(new TPolyobj(v, filled ? 210 : 140, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, kInk, px, py, py,
@@ -240,7 +243,7 @@ void AddAnyKind(Random& random, int32_t i) {
     case Made::kCircle: {
         // Curves run from a few pixels across to the whole sheet.
         const int32_t across = SizeBetween(random, 760, w);
-        if (kSlots[i % int32_t(std::size(kSlots))] == Made::kCircle) {
+        if (made == Made::kCircle) {
             ObjectList.Add(new TCircleobj(v, kCircle, 1, 0, 0, 0, x - across / 2, 0, x + across / 2, 0,
                                           y + across / 2, y - across / 2, kInk));
         } else {
