@@ -69,7 +69,7 @@ bool TDC::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) {
             const int32_t r = box.right - 1, b = box.bottom - 1;
             const std::vector<POINT> corners{{box.left, box.top}, {r, box.top}, {r, b}, {box.left, b}};
             std::vector<POINT> path;
-            AppendPathPixels(corners, true, false, path);
+            AppendPathPixels(corners, true, false, OutlineReach(), path);
             StrokeOutline(path);
         } else {
             PreparePen(true);
@@ -196,7 +196,7 @@ bool TDC::Polygon(const POINT* points, int32_t count) {
             // Nothing of the outline would land inside the clip.
         } else if (pixelwise) {
             std::vector<POINT> path;
-            AppendPathPixels(device, true, false, path);
+            AppendPathPixels(device, true, false, OutlineReach(), path);
             StrokeOutline(path);
         } else {
             PreparePen(true);

@@ -69,8 +69,9 @@ public:
         out_.push_back(p);
     }
 
-    // The line from `from` to `to` without its end pixel; false when the two are the same.
-    bool AddLine(POINT from, POINT to) {
+    // The line from `from` to `to` without its end pixel, those of its pixels that lie in `keep`;
+    // false when the two ends are the same.
+    bool AddLine(POINT from, POINT to, const QRect& keep = kEverywhere) {
         const int64_t length =
             std::max(std::llabs(int64_t(to.x) - from.x), std::llabs(int64_t(to.y) - from.y));
         if (length == 0) return false;
@@ -79,12 +80,16 @@ public:
             Add(from);
             return true;
         }
-        // A line has one pixel per step along its major axis, and each pixel lands at its own count
-        // from `from`, so the segment runs in drawing order.
-        line_.resize(size_t(length));
-        ForEachLinePixel(from, to, kEverywhere, [&](int32_t x, int32_t y, int64_t k) {
-            line_[size_t(k)] = POINT{x, y};
+        // A line's pixels come from the end with the smaller major coordinate, their counts from
+        // `from` rising or falling, so they are turned to run in drawing order.
+        line_.clear();
+        int64_t firstCount = -1, lastCount = -1;
+        ForEachLinePixel(from, to, keep, [&](int32_t x, int32_t y, int64_t k) {
+            if (firstCount < 0) firstCount = k;
+            lastCount = k;
+            line_.push_back(POINT{x, y});
         });
+        if (lastCount < firstCount) std::reverse(line_.begin(), line_.end());
         for (const POINT& p : line_)
             Add(p);
         return true;
@@ -100,6 +105,11 @@ private:
 } // namespace
 
 void AppendPathPixels(const std::vector<POINT>& vertices, bool closed, bool thin, std::vector<POINT>& out) {
+    AppendPathPixels(vertices, closed, thin, kEverywhere, out);
+}
+
+void AppendPathPixels(const std::vector<POINT>& vertices, bool closed, bool thin, const QRect& keep,
+                      std::vector<POINT>& out) {
     if (vertices.empty()) return;
     TPathPixels path(out, thin);
     bool added = false;
@@ -107,7 +117,7 @@ void AppendPathPixels(const std::vector<POINT>& vertices, bool closed, bool thin
     const size_t segments = closed ? n : n - 1;
     out.reserve(out.size() + segments + 1);
     for (size_t i = 0; i < segments; ++i)
-        added |= path.AddLine(vertices[i], vertices[i + 1 < n ? i + 1 : 0]);
+        added |= path.AddLine(vertices[i], vertices[i + 1 < n ? i + 1 : 0], keep);
     if (!closed) {
         path.Add(vertices.back());
     } else if (!added) {
@@ -171,6 +181,49 @@ public:
         }
     }
 
+    // Appends the pixels of samples first..last (first a multiple of kRestart), as one thinned path
+    // of neighbouring pixels, the sample `dropAt` left out where it falls on `drop`. False, with out
+    // as it was, where two samples are not neighbours.
+    bool AppendNeighbours(int64_t first, int64_t last, int64_t dropAt, POINT drop,
+                          std::vector<POINT>& out) const {
+        const size_t begin = out.size();
+        // Room for every sample and one more: a sample that repeats the pixel before is written
+        // past the path's end and left there.
+        out.resize(begin + size_t(last - first) + 2);
+        POINT* const path = out.data() + begin;
+        size_t n = 0;
+        POINT previous = Pixel(1.0, 0.0);
+        double c = 1.0, s = 0.0;
+        for (int64_t i = first; i <= last; ++i) {
+            if (i % kRestart == 0) {
+                const double t = t0_ + sweep_ * double(i) / double(steps_);
+                c = std::cos(t);
+                s = std::sin(t);
+            }
+            const POINT p = Pixel(c, s);
+            const int32_t dx = p.x - previous.x, dy = p.y - previous.y;
+            if (i > first && (uint32_t(dx + 1) > 2u || uint32_t(dy + 1) > 2u)) {
+                out.resize(begin);
+                return false;
+            }
+            // Without branches on the pixels: a thin path drops the middle pixel of every
+            // L-shaped step.
+            const bool fresh = (i == first) | (dx != 0) | (dy != 0);
+            const bool kept = fresh & !((i == dropAt) & (p.x == drop.x) & (p.y == drop.y));
+            const POINT before = n >= 2 ? path[n - 2] : POINT{p.x + 2, p.y};
+            const bool corner = (uint32_t(before.x - p.x + 1) <= 2u) & (uint32_t(before.y - p.y + 1) <= 2u);
+            n -= size_t(kept & corner);
+            path[n] = p;
+            n += size_t(kept);
+            previous = p;
+            const double turned = c * cd_ - s * sd_;
+            s = s * cd_ + c * sd_;
+            c = turned;
+        }
+        out.resize(begin + n);
+        return true;
+    }
+
 private:
     POINT Pixel(double c, double s) const {
         const double cx = c >= 0 ? rightCentre_ : leftCentre_;
@@ -230,11 +283,15 @@ void CurvePixels(double left, double top, double right, double bottom, double co
         const int64_t runStart = b;
         while (b + 1 < blocks && shown[size_t(b) + 1])
             ++b;
+        const int64_t from = runStart * kBlock, to = std::min(steps, (b + 1) * kBlock);
+        const int64_t dropAt = closed ? steps : -1;
+        if (samples.AppendNeighbours(from, to, dropAt, first, out)) continue;
+        // Samples a pixel apart are joined by the line between them.
         TPathPixels path(out, true);
         POINT last{0, 0};
         bool any = false;
-        samples.Walk(runStart * kBlock, std::min(steps, (b + 1) * kBlock), [&](int64_t i, POINT p) {
-            if (closed && i == steps && p.x == first.x && p.y == first.y) return;
+        samples.Walk(from, to, [&](int64_t i, POINT p) {
+            if (i == dropAt && p.x == first.x && p.y == first.y) return;
             if (any) path.AddLine(last, p);
             last = p;
             any = true;

@@ -77,6 +77,7 @@ std::vector<Curve> Curves() {
 // cover every pixel the old ones did to within one pixel.
 TEST(CurvePixels, MatchTheSampledCurveOrLieWithinOnePixelOfTheExactOne) {
     const double left = 13, top = -7;
+    size_t pixels = 0, oldPixels = 0;
     for (const Curve& curve : Curves()) {
         const double right = left + 2 * curve.rx + 1, bottom = top + 2 * curve.ry + 1;
         const bool whole = curve.sweep >= 2 * kPi;
@@ -85,11 +86,14 @@ TEST(CurvePixels, MatchTheSampledCurveOrLieWithinOnePixelOfTheExactOne) {
                     path);
         AppendPathPixels(SampledVertices(left, top, right, bottom, curve.t0, curve.sweep), whole, true,
                          oldPath);
+        pixels += path.size();
+        oldPixels += oldPath.size();
         const bool same = std::equal(path.begin(), path.end(), oldPath.begin(), oldPath.end(),
                                      [](POINT a, POINT b) { return a.x == b.x && a.y == b.y; });
         if (same) continue;
         SCOPED_TRACE(testing::Message() << "radii " << curve.rx << " x " << curve.ry << " from " << curve.t0
                                         << " over " << curve.sweep);
+        // Thinned as before: steps are diagonal, not L shaped, so hardly a pixel more.
         for (size_t i = 1; i < path.size(); ++i) {
             ASSERT_LE(std::abs(path[i].x - path[i - 1].x), 1) << "pixel " << i;
             ASSERT_LE(std::abs(path[i].y - path[i - 1].y), 1) << "pixel " << i;
@@ -113,6 +117,8 @@ TEST(CurvePixels, MatchTheSampledCurveOrLieWithinOnePixelOfTheExactOne) {
                         holdsNear(path, p.x, p.y + 1))
                 << "old pixel " << p.x << "," << p.y << " has no new one beside it";
     }
+    // Thinned as before: steps are diagonal rather than L shaped, so hardly a pixel more in all.
+    EXPECT_LE(pixels, oldPixels + oldPixels / 100);
 }
 
 // A curve drawn for a part of the device has there exactly the pixels of the whole curve, whether
@@ -145,8 +151,17 @@ TEST(CurvePixels, PartShownHasThePixelsOfTheWholeCurve) {
     }
 }
 
-// A curve reaching far off the device, drawn with a solid or a dotted pen, straight onto the image or
-// through a painter that moves it there, has on the device the pixels it has on a device so large
+// A rectangle and a polygon whose sides run far off the device, and a rounded rectangle, about (at, at).
+void Outlines(TDC& dc, int32_t at) {
+    dc.Rectangle(at - 900, at + 30, at + 170, at + 1400);
+    const POINT corners[] = {
+        {at - 800, at - 600}, {at + 150, at + 20}, {at + 30, at + 700}, {at - 50, at + 90}};
+    dc.Polygon(corners, 4);
+    dc.RoundRect(at - 600, at + 60, at + 120, at + 130, 90, 50);
+}
+
+// A curve or an outline reaching far off the device, drawn with a solid or a dotted pen, straight onto the
+// image or through a painter that moves it there, has on the device the pixels it has on a device so large
 // that it lies wholly inside.
 TEST(CurvePixels, DeviceShowsItsPartOfACurveReachingFarOffIt) {
     struct Row {
@@ -166,6 +181,7 @@ TEST(CurvePixels, DeviceShowsItsPartOfACurveReachingFarOffIt) {
             dc.Ellipse(kShift - 700, kShift - 300, kShift + 300, kShift + 140);
             dc.Arc(kShift - 500, kShift - 900, kShift + 190, kShift + 120, kShift + 190, kShift, kShift,
                    kShift - 900);
+            Outlines(dc, kShift);
         }
         QImage part = pixelprobe::White(200, 150);
         QPainter painter(&part);
@@ -177,6 +193,7 @@ TEST(CurvePixels, DeviceShowsItsPartOfACurveReachingFarOffIt) {
             dc.SelectStockObject(NULL_BRUSH);
             dc.Ellipse(at - 700, at - 300, at + 300, at + 140);
             dc.Arc(at - 500, at - 900, at + 190, at + 120, at + 190, at, at, at - 900);
+            Outlines(dc, at);
         }
         painter.end();
         EXPECT_EQ(pixelprobe::CountDifferent(part, whole.copy(kShift, kShift, 200, 150)), 0) << row.name;
