@@ -2,7 +2,8 @@
 // the floor is painted once through the device context onto a recording device, which keeps each
 // line, text and shape as a painter call, and the calls are replayed onto an image in the same run.
 // Scenes: the bench house, the same house magnified four times (long lines reaching off the
-// screen), and 10,000 random lines across the house's area.
+// screen), 10,000 random lines across the house's area, and 10,000 objects of every kind over it
+// (curves up to the whole view across, texts turned to any angle).
 #include <benchmark/benchmark.h>
 #include <map>
 #include <memory>
@@ -18,7 +19,7 @@
 
 namespace {
 
-enum Scene : int64_t { kHouse, kHouseZoomed, kLongLines };
+enum Scene : int64_t { kHouse, kHouseZoomed, kLongLines, kEveryKind };
 
 constexpr RECT kClient{0, 0, bench::kScreenWidth, bench::kScreenHeight};
 
@@ -27,6 +28,8 @@ void Prepare(int64_t scene, int64_t displayMode) {
     if (scene != built) {
         if (scene == kLongLines)
             bench::BuildLongLines(10000);
+        else if (scene == kEveryKind)
+            bench::BuildEveryKind(10000);
         else
             bench::BuildHouse();
         built = scene;
@@ -88,5 +91,7 @@ BENCHMARK(BM_PaintFloor)->Apply(PairedScenes)->Args({kHouseZoomed, 0});
 BENCHMARK(BM_ReplayOnQPainter)->Apply(PairedScenes)->Args({kHouseZoomed, 0});
 BENCHMARK(BM_PaintFloor)->Apply(PairedScenes)->Args({kLongLines, 0});
 BENCHMARK(BM_ReplayOnQPainter)->Apply(PairedScenes)->Args({kLongLines, 0});
+BENCHMARK(BM_PaintFloor)->Apply(PairedScenes)->Args({kEveryKind, 0});
+BENCHMARK(BM_ReplayOnQPainter)->Apply(PairedScenes)->Args({kEveryKind, 0});
 
 } // namespace

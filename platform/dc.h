@@ -180,6 +180,7 @@ private:
     void StrokeLine(POINT from, POINT to);
     void WriteSolidLine(POINT from, POINT to);
     void StrokeOutline(std::vector<POINT>& path);
+    QRect OutlineReach() const;
     void PutPixels(const POINT* pixels, size_t count, COLORREF colour, bool useRop);
     bool DrawCurve(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t cornerW, int32_t cornerH,
                    bool fill);

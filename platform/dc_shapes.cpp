@@ -2,6 +2,7 @@
 // edge; one-pixel outlines go through the fixed pixel path so that exclusive-or erases them.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <QPainter>
 #include <QPolygon>
 
@@ -37,6 +38,15 @@ bool TooLargeForPixelPath(const DeviceBox& box, const QRect& device) {
 
 } // namespace
 
+// Where a one-pixel outline can show: the clip for a solid pen; everywhere for a styled one, whose
+// dashes count every pixel of the whole outline, and on a painter whose transform moves the pixels.
+QRect TDC::OutlineReach() const {
+    if (!painterPlain_ || !DashPatternOf(pen_.Style()).IsSolid())
+        return QRect(std::numeric_limits<int32_t>::min() / 2, std::numeric_limits<int32_t>::min() / 2,
+                     std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max());
+    return clipped_ ? clip_.boundingRect().intersected(deviceRect_) : deviceRect_;
+}
+
 bool TDC::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     if (!Active()) return false;
     const DeviceBox box = Normalised(ToDevice(left, top), ToDevice(right, bottom));
@@ -59,7 +69,7 @@ bool TDC::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) {
             const int32_t r = box.right - 1, b = box.bottom - 1;
             const std::vector<POINT> corners{{box.left, box.top}, {r, box.top}, {r, b}, {box.left, b}};
             std::vector<POINT> path;
-            AppendPathPixels(corners, true, false, path);
+            AppendPathPixels(corners, true, false, OutlineReach(), path);
             StrokeOutline(path);
         } else {
             PreparePen(true);
@@ -107,10 +117,9 @@ bool TDC::DrawCurve(int32_t left, int32_t top, int32_t right, int32_t bottom, in
         if (pixelwise && OutsideClip(box.Pixels())) {
             // Nothing of the outline would land inside the clip.
         } else if (pixelwise) {
-            std::vector<POINT> vertices;
-            CurveVertices(left, top, right, bottom, cornerW, cornerH, 0.0, 2.0 * kPi, vertices);
             std::vector<POINT> path;
-            AppendPathPixels(vertices, true, true, path);
+            CurvePixels(left, top, right, bottom, cornerW, cornerH, 0.0, 2.0 * kPi, true, OutlineReach(),
+                        path);
             StrokeOutline(path);
         } else {
             PreparePen(true);
@@ -148,11 +157,9 @@ bool TDC::Arc(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t 
     if (std::fabs(sweep - 2.0 * kPi) < 1e-12) sweep = 2.0 * kPi;
     if (DrawsPixelwise() && !TooLargeForPixelPath(box, deviceRect_)) {
         if (OutsideClip(box.Pixels())) return true; // nothing of it would land inside the clip
-        std::vector<POINT> vertices;
-        CurveVertices(box.left, box.top, box.right, box.bottom, box.right - box.left, box.bottom - box.top,
-                      startAngle, sweep, vertices);
         std::vector<POINT> path;
-        AppendPathPixels(vertices, false, true, path);
+        CurvePixels(box.left, box.top, box.right, box.bottom, box.right - box.left, box.bottom - box.top,
+                    startAngle, sweep, false, OutlineReach(), path);
         StrokeOutline(path);
         Drawn(box.Pixels());
         return true;
@@ -189,7 +196,7 @@ bool TDC::Polygon(const POINT* points, int32_t count) {
             // Nothing of the outline would land inside the clip.
         } else if (pixelwise) {
             std::vector<POINT> path;
-            AppendPathPixels(device, true, false, path);
+            AppendPathPixels(device, true, false, OutlineReach(), path);
             StrokeOutline(path);
         } else {
             PreparePen(true);

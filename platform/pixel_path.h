@@ -87,12 +87,23 @@ template <class Visit> int64_t ForEachLinePixel(POINT from, POINT to, const QRec
 // Ordered pixels of a path through the given vertices (consecutive vertices joined by lines). A
 // curve is thinned so that its steps are diagonal rather than L shaped; a polygon keeps its corners.
 void AppendPathPixels(const std::vector<POINT>& vertices, bool closed, bool thin, std::vector<POINT>& out);
+// The same without the pixels of lines between vertices that lie outside `keep` (the vertices of an
+// open path's end, or of a path with no length, are kept wherever they are). Only for a thick path:
+// a thin one would thin the pixels at keep's edge differently.
+void AppendPathPixels(const std::vector<POINT>& vertices, bool closed, bool thin, const QRect& keep,
+                      std::vector<POINT>& out);
 
 // Vertices of the outline of an ellipse whose pixel box is left..right-1, top..bottom-1, with the
 // straight sides of a rounded rectangle when cornerW/cornerH are smaller than the box; or of the
 // part of it from parametric angle t0 over sweep (radians, counter-clockwise on the device).
 void CurveVertices(double left, double top, double right, double bottom, double cornerW, double cornerH,
                    double t0, double sweep, std::vector<POINT>& out);
+
+// The thinned pixels of such a curve in drawing order, as CurveVertices and AppendPathPixels give
+// them, but for stretches of an ellipse lying wholly more than two pixels outside `keep`, which are
+// left out: the pixels inside keep are the whole curve's.
+void CurvePixels(double left, double top, double right, double bottom, double cornerW, double cornerH,
+                 double t0, double sweep, bool closed, const QRect& keep, std::vector<POINT>& out);
 
 // Sorts and drops repeated pixels, so exclusive-or never hits one twice.
 void RemoveDuplicatePixels(std::vector<POINT>& pixels);

@@ -1,6 +1,8 @@
 #include "bench/support/bench_scenes.h"
 
+#include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <memory>
 
 #include "document/document.h"
@@ -145,6 +147,122 @@ void AddMixed(int32_t i) {
     }
 }
 
+// A size spread evenly on a log scale from `least` to `most`, so small and large ones are as common.
+int32_t SizeBetween(Random& random, int32_t least, int32_t most) {
+    const double u = random.Below(1 << 20) / double(1 << 20);
+    return static_cast<int32_t>(least * std::pow(double(most) / least, u));
+}
+
+// The kinds of the generated scene, taken in turn: lines and texts most, an ellipse or a circle one
+// object in about twelve (870 of 10,000), and as many arcs.
+enum class Made {
+    kLine,
+    kOutline,
+    kText,
+    kExtWall,
+    kIntWall,
+    kArrow,
+    kDimension,
+    kSymbol,
+    kFilled,
+    kRoom,
+    kArc,
+    kEllipse,
+    kCircle,
+    kRectangle,
+    kRoundRect
+};
+constexpr Made kSlots[] = {
+    Made::kLine,      Made::kLine,   Made::kLine,      Made::kOutline,   Made::kText,    Made::kText,
+    Made::kText,      Made::kText,   Made::kExtWall,   Made::kIntWall,   Made::kIntWall, Made::kArrow,
+    Made::kDimension, Made::kSymbol, Made::kFilled,    Made::kRoom,      Made::kArc,     Made::kArc,
+    Made::kEllipse,   Made::kCircle, Made::kRectangle, Made::kRoundRect, Made::kLine};
+
+void AddAnyKind(Random& random, int32_t i) {
+    const int32_t w = kCellsX * kCell, h = kCellsY * kCell;
+    const int32_t x = random.Below(w), y = random.Below(h);
+    const int32_t size = SizeBetween(random, 20, w);
+    const int32_t half = size / 2;
+    const int32_t attr[4] = {};
+    constexpr int32_t v = kGroundFloor;
+    const Made made = kSlots[i % int32_t(std::size(kSlots))];
+    switch (made) {
+    case Made::kLine:
+    case Made::kOutline: {
+        const bool outline = made == Made::kOutline;
+        const int32_t turn = random.Below(3600);
+        const double a = turn * 3.14159265358979 / 1800.0;
+        ObjectList.Add(new TLineobj(v, outline ? kOutlineLine : kLine, 1, 0, 0, 0, x, 0,
+                                    x + int32_t(size * std::cos(a)), 0, y, y + int32_t(size * std::sin(a)),
+                                    kInk, outline ? turn : 0, 0));
+        break;
+    }
+    case Made::kText:
+        ObjectList.Add(new TTextobj(v, random.Below(2) ? kText : kDialogText, 1, 0, 0, 0, x, 0, 0, 0, y, 0,
+                                    kInk, random.Below(2) ? "LIVING ROOM" : "3600 x 4200", "Arial",
+                                    random.Below(3600), 1 + random.Below(6), random.Below(2) ? 400 : 700,
+                                    SizeBetween(random, 4, 60)));
+        break;
+    case Made::kExtWall:
+        if (random.Below(2))
+            ExtWall(v, x, y, x + size, y, 900);
+        else
+            ExtWall(v, x, y, x, y + size, 0);
+        break;
+    case Made::kIntWall:
+        ObjectList.Add(new TIntwallobj(v, kIntWall, 1, 0, 0, 0, x, 0, x + size, 0, y, y, kInk, 100, 0, 0, 0,
+                                       0, 1, 900, x, 0, y - 100, x + size, y - 100, attr, 0, 0));
+        break;
+    case Made::kArrow:
+        ObjectList.Add(new TArrowobj(v, kManualArrow, 1, 0, 0, 0, x, 0, x, 0, y, y - size, kInk, x + 50,
+                                     y - 50, x - 50, y - 50, x, y + 100, x, y - size - 100));
+        break;
+    case Made::kDimension:
+        ObjectList.Add(new TDimensobj(v, kManualDimension, 1, 0, 0, 0, x, 0, x + half, 0, y, y, kInk, 1,
+                                      x + size, y, x + half, y, 900));
+        break;
+    case Made::kSymbol:
+    case Made::kFilled: {
+        const bool filled = made == Made::kFilled;
+        int32_t px[17] = {x, x + size, x + size, x + half, x},
+                py[17] = {y, y, y + size, y + size + half, y + size};
+        ObjectList.Add(new TPolyobj(v, filled ? 210 : 140, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, kInk, px, py, py,
+                                    attr, 5, 0, 0, 0, 0, 0, filled ? RGB(200, 200, 200) : 0));
+        break;
+    }
+    case Made::kRoom:
+        ObjectList.Add(new TRoomobj(v, kDesignRoom, 1, 0, 0, 0, x, 0, x + size, 0, y + size, y, kInk, 0, 20,
+                                    size, size, RGB(230, 240, 255), "KITCHEN", "3.60", "4.20"));
+        break;
+    case Made::kArc:
+        ObjectList.Add(new TArcobj(v, kArc, 1, 0, 0, 0, x - half, 0, x + half, 0, y + half, y - half, kInk,
+                                   x + random.Below(size + 1) - half, y + half, x - half,
+                                   y + random.Below(size + 1) - half));
+        break;
+    case Made::kEllipse:
+    case Made::kCircle: {
+        // Curves run from a few pixels across to the whole sheet.
+        const int32_t across = SizeBetween(random, 760, w);
+        if (made == Made::kCircle) {
+            ObjectList.Add(new TCircleobj(v, kCircle, 1, 0, 0, 0, x - across / 2, 0, x + across / 2, 0,
+                                          y + across / 2, y - across / 2, kInk));
+        } else {
+            const int32_t high = SizeBetween(random, 760, h);
+            ObjectList.Add(new TEllipseobj(v, kEllipse, 1, 0, 0, 0, x - across / 2, 0, x + across / 2, 0,
+                                           y + high / 2, y - high / 2, kInk));
+        }
+        break;
+    }
+    case Made::kRectangle:
+        ObjectList.Add(new TRectangleobj(v, kRectangle, 1, 0, 0, 0, x, 0, x + size, 0, y + half, y, kInk));
+        break;
+    case Made::kRoundRect:
+        ObjectList.Add(new TRndrectobj(v, kRoundRect, 1, 0, 0, 0, x, 0, x + size, 0, y + half, y, kInk,
+                                       std::max(10, size / 8)));
+        break;
+    }
+}
+
 } // namespace
 
 void BuildHouse() {
@@ -163,6 +281,13 @@ void BuildLongLines(int32_t count) {
     for (int32_t i = 0; i < count; ++i)
         ObjectList.Add(new TLineobj(kGroundFloor, kLine, 1, 0, 0, 0, random.Below(w), 0, random.Below(w), 0,
                                     random.Below(h), random.Below(h), kInk, 0, 0));
+}
+
+void BuildEveryKind(int32_t count) {
+    StartDocument();
+    Random random;
+    for (int32_t i = 0; i < count; ++i)
+        AddAnyKind(random, i);
 }
 
 void BuildMixed(int32_t count) {

@@ -16,6 +16,12 @@ void BuildHouse();
 // cross much of the screen. Replaces the document.
 void BuildLongLines(int32_t count);
 
+// `count` objects of every kind on the ground floor, at random places over the house's area and of
+// sizes from a few units to the whole of it: lines, texts turned to any angle, walls, arrows,
+// dimensions, symbols, rooms, arcs, ellipses, circles, rectangles and rounded rectangles. Replaces
+// the document.
+void BuildEveryKind(int32_t count);
+
 // A drawing of `count` objects of the kinds a plan holds most (walls, lines, texts, symbols,
 // dimensions, rooms) spread over the sheet, for reading and writing. Replaces the document.
 void BuildMixed(int32_t count);
