@@ -17,9 +17,11 @@ QColor ToQColor(COLORREF colour) {
     return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));
 }
 
-// Above this many pixels a level copy of a turned text costs more memory than its drawing is worth;
-// glyphs that large are placed well enough when turned one by one.
+// Above this many pixels a level copy of a turned text costs more memory than its drawing is worth.
 constexpr int64_t kMostLevelPixels = int64_t{1} << 22;
+// Glyphs turned one by one land up to two pixels off their places: that runs small letters into one
+// another, but is lost in letters this tall, which are drawn turned as they are, at no extra cost.
+constexpr int32_t kTallestLevelText = 40;
 // The share of a device pixel a turned stroke must cover to ink it, out of 255: low enough that a
 // one-pixel stroke turned to any angle stays joined, high enough that it stays thin.
 constexpr int kInkedCover = 80;
@@ -136,9 +138,10 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
     // glyphs, to be drawn at whatever resolution it is played back.
     const int32_t pad = std::max(2, (face.ascent + face.descent) / 3);
     const QColor colour = painter_->pen().color();
-    const QImage level = recording_ ? QImage()
-                                    : LevelText(face.font, string, colour, face.Advance(string), face.ascent,
-                                                face.ascent + face.descent, pad);
+    const QImage level = recording_ || face.ascent + face.descent > kTallestLevelText
+                             ? QImage()
+                             : LevelText(face.font, string, colour, face.Advance(string), face.ascent,
+                                         face.ascent + face.descent, pad);
     QRect box;
     const QImage turned =
         level.isNull()
