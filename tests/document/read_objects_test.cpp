@@ -2,6 +2,8 @@
 // they are removed, added among and read again, every object keeps its own fields.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "document/object_pool.h"
 #include "tests/document/document_fixture.h"
 
@@ -67,6 +69,10 @@ struct Dangling {
     bool reread;
     const char* report;
 };
+
+void PrintTo(const Dangling& dangling, std::ostream* out) {
+    *out << dangling.name;
+}
 
 class DanglingObject : public ReadObjectsTest, public ::testing::WithParamInterface<Dangling> {};
 
