@@ -4,6 +4,8 @@
 #include <array>
 #include <bit>
 #include <charconv>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -352,8 +354,12 @@ bool AppendRecord(std::string& out, const TObject& object, RecordOrigin origin, 
 
 namespace {
 
-// The most numbers a record holds: an opening's head, seventeen points and the attributes.
-constexpr int32_t kMostNumbers = 80;
+// The most numbers a record holds: an opening's head, seventeen points and the attributes. The
+// layouts are checked against it where they are counted.
+constexpr int32_t kMostNumbers = 69;
+
+// The number paths below take eight bytes of text in one load, the first byte the lowest.
+static_assert(std::endian::native == std::endian::little, "the number parser reads text little-endian");
 
 // A flag in the high bit of each of the eight bytes that is not a decimal digit.
 inline uint64_t NotDigits(uint64_t bytes) {
@@ -507,29 +513,62 @@ struct Layout {
     int32_t countAt = -1;
 };
 
+// Counts a record's numbers as its visitor meets them, with the point count (if any) set to `points`.
 class Counter {
 public:
-    void I(int32_t&) { ++numbers_; }
-    void X(int32_t&) { ++numbers_; }
-    void Y(int32_t&) { ++numbers_; }
-    void C(COLORREF&) { ++numbers_; }
-    void N(int32_t&) { countAt_ = numbers_++; }
+    explicit Counter(int32_t points) : points_(points) {}
+
+    void I(int32_t&) { Number(); }
+    void X(int32_t&) { Number(); }
+    void Y(int32_t&) { Number(); }
+    void C(COLORREF&) { Number(); }
+    void N(int32_t& count) {
+        countAt_ = numbers_;
+        count = points_;
+        Number();
+    }
     void EndLine() {}
-    void Str(char*, int32_t, int32_t&) {}
+    void Str(char*, int32_t, int32_t&) { inStrings_ = true; }
     void EndStrings() {}
 
     Layout Result() const { return {numbers_, countAt_}; }
+    bool NumberAfterString() const { return numberAfterString_; }
 
 private:
+    void Number() {
+        ++numbers_;
+        numberAfterString_ = numberAfterString_ || inStrings_;
+    }
+
+    int32_t points_;
     int32_t numbers_ = 0;
     int32_t countAt_ = -1;
+    bool inStrings_ = false;
+    bool numberAfterString_ = false;
 };
 
+// A fault in how the layouts are written, found once at start-up: no file can be read safely.
+[[noreturn]] void LayoutFault(const char* what) {
+    std::fprintf(stderr, "record layouts: %s\n", what);
+    std::abort();
+}
+
 template <class T> Layout LayoutOf(void (*visit)(Counter&, T&)) {
-    T object; // a polygon's count is 0: its record has no points
-    Counter counter;
-    visit(counter, object);
-    return counter.Result();
+    T empty;
+    Counter none(0); // the layout proper: a polygon with no points
+    visit(none, empty);
+    T full;
+    Counter most(TPolyobj::kMaxPoints);
+    visit(most, full);
+    // The reader parses a record's numbers in one pass before it takes the strings that follow them,
+    // and reads every point as three numbers into an array of kMostNumbers.
+    if (none.NumberAfterString() || most.NumberAfterString()) LayoutFault("a number follows a string");
+    const Layout layout = none.Result();
+    const int32_t pointNumbers = most.Result().numbers - layout.numbers;
+    if (pointNumbers != (layout.countAt < 0 ? 0 : 3 * TPolyobj::kMaxPoints))
+        LayoutFault("a point is not three numbers");
+    if (most.Result().numbers > kMostNumbers) LayoutFault("a record holds more than kMostNumbers numbers");
+    return layout;
 }
 
 using Layouts = std::array<Layout, static_cast<size_t>(Family::RoundRect) + 1>;
@@ -551,6 +590,10 @@ Layouts CountLayouts() {
     set(Family::Arc, LayoutOf<TArcobj>(VisitArc<Counter>));
     set(Family::Box, LayoutOf<TObject>(VisitBox<Counter>));
     set(Family::RoundRect, LayoutOf<TRndrectobj>(VisitRoundRect<Counter>));
+    int32_t most = 0;
+    for (const Layout& l : all)
+        most = std::max(most, l.numbers + (l.countAt < 0 ? 0 : 3 * TPolyobj::kMaxPoints));
+    if (most != kMostNumbers) LayoutFault("kMostNumbers is not the size of the largest record");
     return all;
 }
 
@@ -642,85 +685,68 @@ struct PoolMaker {
     void Discard(TObject* object) { pool.Destroy(object); }
 };
 
-template <class T, class Maker, class Visit> TObject* Build(Maker& maker, RecordFiller& f, Visit visit) {
+template <class T, class Maker, class Filler, class Visit>
+TObject* Build(Maker& maker, Filler& f, Visit visit) {
     T* object = maker.template Make<T>();
     visit(f, *object);
     return object;
 }
 
 // Builds the object of the kind's class and fills it, without a type test.
-template <class Maker> TObject* BuildRecord(Maker& m, RecordFiller& f, Family family, int32_t kind) {
+template <class Maker, class Filler> TObject* BuildRecord(Maker& m, Filler& f, Family family, int32_t kind) {
     switch (family) {
     case Family::Line:
-        return Build<TLineobj>(m, f, VisitLine<RecordFiller>);
+        return Build<TLineobj>(m, f, VisitLine<Filler>);
     case Family::ExtWall:
-        return Build<TExtwallobj>(m, f, VisitExtWall<RecordFiller>);
+        return Build<TExtwallobj>(m, f, VisitExtWall<Filler>);
     case Family::IntWall:
-        return Build<TIntwallobj>(m, f, VisitIntWall<RecordFiller>);
+        return Build<TIntwallobj>(m, f, VisitIntWall<Filler>);
     case Family::Arrow:
-        return Build<TArrowobj>(m, f, VisitArrow<RecordFiller>);
+        return Build<TArrowobj>(m, f, VisitArrow<Filler>);
     case Family::Dimension:
-        return Build<TDimensobj>(m, f, VisitDimension<RecordFiller>);
+        return Build<TDimensobj>(m, f, VisitDimension<Filler>);
     case Family::Opening:
-        return Build<TOpeningobj>(m, f, VisitOpening<RecordFiller>);
+        return Build<TOpeningobj>(m, f, VisitOpening<Filler>);
     case Family::Room:
-        return Build<TRoomobj>(m, f, VisitRoom<RecordFiller>);
+        return Build<TRoomobj>(m, f, VisitRoom<Filler>);
     case Family::Poly:
-        return Build<TPolyobj>(m, f, VisitPoly<RecordFiller>);
+        return Build<TPolyobj>(m, f, VisitPoly<Filler>);
     case Family::Info:
-        return Build<TInfoobj>(m, f, VisitInfo<RecordFiller>);
+        return Build<TInfoobj>(m, f, VisitInfo<Filler>);
     case Family::Text:
-        return Build<TTextobj>(m, f, VisitText<RecordFiller>);
+        return Build<TTextobj>(m, f, VisitText<Filler>);
     case Family::Arc:
-        return Build<TArcobj>(m, f, VisitArc<RecordFiller>);
+        return Build<TArcobj>(m, f, VisitArc<Filler>);
     case Family::Box:
-        if (kind == kEllipse) return Build<TEllipseobj>(m, f, VisitBox<RecordFiller>);
-        if (kind == kRectangle) return Build<TRectangleobj>(m, f, VisitBox<RecordFiller>);
-        return Build<TCircleobj>(m, f, VisitBox<RecordFiller>);
+        if (kind == kEllipse) return Build<TEllipseobj>(m, f, VisitBox<Filler>);
+        if (kind == kRectangle) return Build<TRectangleobj>(m, f, VisitBox<Filler>);
+        return Build<TCircleobj>(m, f, VisitBox<Filler>);
     case Family::RoundRect:
-        return Build<TRndrectobj>(m, f, VisitRoundRect<RecordFiller>);
+        return Build<TRndrectobj>(m, f, VisitRoundRect<Filler>);
     case Family::None:
         break;
     }
     return nullptr;
 }
 
+// Leaves every field as the object's constructor set it.
+struct NoFields {
+    void I(int32_t&) {}
+    void X(int32_t&) {}
+    void Y(int32_t&) {}
+    void C(COLORREF&) {}
+    void N(int32_t&) {}
+    void EndLine() {}
+    void Str(char*, int32_t, int32_t&) {}
+    void EndStrings() {}
+};
+
 } // namespace
 
 std::unique_ptr<TObject> MakeObjectForKind(int32_t kind, RecordKinds kinds) {
-    switch (FamilyOf(kind, kinds)) {
-    case Family::Line:
-        return std::make_unique<TLineobj>();
-    case Family::ExtWall:
-        return std::make_unique<TExtwallobj>();
-    case Family::IntWall:
-        return std::make_unique<TIntwallobj>();
-    case Family::Arrow:
-        return std::make_unique<TArrowobj>();
-    case Family::Dimension:
-        return std::make_unique<TDimensobj>();
-    case Family::Opening:
-        return std::make_unique<TOpeningobj>();
-    case Family::Room:
-        return std::make_unique<TRoomobj>();
-    case Family::Poly:
-        return std::make_unique<TPolyobj>();
-    case Family::Info:
-        return std::make_unique<TInfoobj>();
-    case Family::Text:
-        return std::make_unique<TTextobj>();
-    case Family::Arc:
-        return std::make_unique<TArcobj>();
-    case Family::Box:
-        if (kind == kEllipse) return std::make_unique<TEllipseobj>();
-        if (kind == kRectangle) return std::make_unique<TRectangleobj>();
-        return std::make_unique<TCircleobj>();
-    case Family::RoundRect:
-        return std::make_unique<TRndrectobj>();
-    case Family::None:
-        break;
-    }
-    return nullptr;
+    HeapMaker maker;
+    NoFields none;
+    return std::unique_ptr<TObject>(BuildRecord(maker, none, FamilyOf(kind, kinds), kind));
 }
 
 bool RecordReader::ReadHeader(int32_t values[6]) {

@@ -61,6 +61,20 @@ bool EndIn(int32_t ends) {
     return ends == kBothEnds || ends == kFinishEnd;
 }
 
+// True when every line of a square wall stops square at that end, as a free end leaves it: along the
+// wall, each point lies level with the face's end. Straightened lines still do; lines cornered with
+// another wall, and an end with no points yet (they are at 0), do not.
+bool StopsSquare(const ExtWallWork& w, bool atStart) {
+    const bool upright = w.angle == 0 || w.angle == 1800;
+    const int32_t faceEnd = upright ? (atStart ? w.y1 : w.y2) : (atStart ? w.x1 : w.x2);
+    const int32_t lines = w.layer2 > 0 ? 3 : 1;
+    for (int32_t k = 0; k < lines; ++k) {
+        const int32_t e = Entry(k, atStart);
+        if ((upright ? w.layerY[e] : w.layerX[e]) != faceEnd) return false;
+    }
+    return true;
+}
+
 void OrthoFreeEnd(ExtWallWork& w, bool atStart) {
     const int32_t x = atStart ? w.x1 : w.x2;
     const int32_t y = atStart ? w.y1 : w.y2;
@@ -289,11 +303,14 @@ void JoinCorner(ExtWallWork& w, TExtwallobj& other, int32_t code) {
         return;
     }
     if (IsSquareBearing(w.angle) && IsSquareBearing(other.direction)) {
-        // The square join moves the other wall's corner points from where they stand: start them
-        // from a free end, whatever corner that end had before.
+        // The square join moves the other wall's corner points from where they stand. A square-cut
+        // end keeps them, so lines an angled corner at its far end straightened stay parallel to the
+        // face; an end with no points yet, or one cornered with a wall before, starts from a free end.
         ExtWallWork o = LoadWall(other);
-        OutlineFree(o, atStart ? kFinishEnd : kStartEnd);
-        StoreLayerPoints(o, other);
+        if (!StopsSquare(o, !atStart)) {
+            OutlineFree(o, atStart ? kFinishEnd : kStartEnd);
+            StoreLayerPoints(o, other);
+        }
         OutlineOrthoJoin(w, other, code);
         return;
     }

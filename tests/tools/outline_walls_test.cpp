@@ -138,6 +138,21 @@ TEST_F(OutlineWalls, ObliqueSideStillClosesTheOutline) {
     EXPECT_EQ(walls[2]->direction, 1350);
 }
 
+// A wall cornered at an angle at one end and square at the other: every layer line of a wall that
+// runs straight up, down or across runs so too.
+TEST_F(OutlineWalls, StraightWallsKeepTheirLayerLinesParallelBesideAnAngledCorner) {
+    Mark({{10000, 20000}, {16000, 20000}, {18000, 18000}, {18000, 14000}, {10000, 14000}});
+    const auto walls = BuildWalls();
+    ASSERT_EQ(walls.size(), 5u);
+    for (size_t i = 0; i < walls.size(); ++i) {
+        const TExtwallobj& w = *walls[i];
+        if (w.x1 != w.x2 && w.y1 != w.y2) continue;
+        const Points starts = w.x1 == w.x2 ? Points{w.p1x, w.p3x, w.p5x} : Points{w.p1y, w.p3y, w.p5y};
+        const Points ends = w.x1 == w.x2 ? Points{w.p2x, w.p4x, w.p6x} : Points{w.p2y, w.p4y, w.p6y};
+        EXPECT_EQ(starts, ends) << "wall " << i;
+    }
+}
+
 // Only the marked lines are sides, whatever else follows the first of them in the document.
 TEST_F(OutlineWalls, ObjectsAmongTheMarkedLinesAreNotSides) {
     Side(1000, 1000, 1000, 5000);

@@ -1,0 +1,76 @@
+// The numbers of a record as the reader splits and reads them: plain tokens taken eight bytes at a
+// time, longer ones digit by digit, wherever they fall in the text and however its lines end.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "document/record_format.h"
+
+namespace {
+
+using Numbers = std::optional<std::vector<int32_t>>;
+
+struct Tokens {
+    const char* name;
+    std::string text;
+    Numbers read; // nullopt: the header is damaged
+};
+
+void PrintTo(const Tokens& tokens, std::ostream* out) {
+    *out << tokens.name;
+}
+
+// More text after the six numbers, so that they are read as a long file's are.
+const std::string kMore = "\n1000 -1000 1000 -1000 1000 -1000 1000 -1000 1000\n";
+
+Numbers ReadSix(const std::string& text) {
+    RecordReader reader(text);
+    std::vector<int32_t> values(6);
+    if (!reader.ReadHeader(values.data())) return std::nullopt;
+    return values;
+}
+
+class NumberTokens : public ::testing::TestWithParam<Tokens> {};
+
+// Each text read from the start and with blanks put before it, so that every token comes to lie
+// across a 32-byte boundary and, without the text after it, among the last bytes of the file.
+TEST_P(NumberTokens, ReadWhereverTheyLie) {
+    for (size_t lead = 0; lead <= 40; ++lead) {
+        for (const std::string& after : {std::string(), kMore}) {
+            const std::string text = std::string(lead, lead % 2 ? ' ' : '\n') + GetParam().text + after;
+            EXPECT_EQ(ReadSix(text), GetParam().read)
+                << "after " << lead << " blanks, with " << after.size() << " bytes more";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RecordReader, NumberTokens,
+    ::testing::Values(Tokens{"SevenCharacters", "1234567 -123456 +123456 9999999 -000001 0000000",
+                             std::vector<int32_t>{1234567, -123456, 123456, 9999999, -1, 0}},
+                      Tokens{"EightCharacters", "12345678 -1234567 +1234567 99999999 -0000001 00000000",
+                             std::vector<int32_t>{12345678, -1234567, 1234567, 99999999, -1, 0}},
+                      Tokens{"Short", "1 -2 +3 45 -67 0", std::vector<int32_t>{1, -2, 3, 45, -67, 0}},
+                      Tokens{"TheWholeRange", "2147483647 -2147483648 +2147483647 -0 +0 1000000000",
+                             std::vector<int32_t>{INT32_MAX, INT32_MIN, INT32_MAX, 0, 0, 1000000000}},
+                      Tokens{"CarriageReturns", "1\r-22\r333\r+4444\r55555\r-666666\r",
+                             std::vector<int32_t>{1, -22, 333, 4444, 55555, -666666}},
+                      Tokens{"CrLf", "1\r\n-22\r\n333 +4444\r\n55555\r\n\r\n-666666\r\n",
+                             std::vector<int32_t>{1, -22, 333, 4444, 55555, -666666}},
+                      Tokens{"TabsAndFormFeeds", "1\t2\v3\f4 \t 5\n\n6",
+                             std::vector<int32_t>{1, 2, 3, 4, 5, 6}},
+                      Tokens{"LetterInSeven", "1 2 12345a7 4 5 6", std::nullopt},
+                      Tokens{"LetterInEight", "1 2 3 1234567a 5 6", std::nullopt},
+                      Tokens{"SignAlone", "1 2 - 4 5 6", std::nullopt},
+                      Tokens{"TwoSigns", "1 2 3 4 +-5 6", std::nullopt},
+                      Tokens{"RunTogether", "1 2 3 4 12-34", std::vector<int32_t>{1, 2, 3, 4, 12, -34}},
+                      Tokens{"PastTheTop", "1 2147483648 3 4 5 6", std::nullopt},
+                      Tokens{"PastTheBottom", "1 2 3 -2147483649 5 6", std::nullopt},
+                      Tokens{"ElevenDigits", "1 2 3 4 10000000000 6", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
