@@ -1,5 +1,7 @@
 // The numbered steps of the help pages that explain one function, played as a newcomer plays them and
 // checked against what the page promises; each step's words must still stand in its page.
+#include <QTest>
+
 #include "tests/shell/help_steps_fixture.h"
 
 namespace {
@@ -123,7 +125,38 @@ TEST_F(HelpSteps, InternalWallsByKeys) {
     EXPECT_EQ(walls[1].x1, walls[0].x2);
     EXPECT_EQ(walls[1].x2, walls[0].x2 + 2000);
 
-    // Walls at an angle and closing an end with keypad + are not played.
+    Says("For a wall at an angle, press Enter at its end instead of an arrow key.");
+    EnterAt(walls[1].x2 + 2000, walls[1].y2 - 1500);
+    ASSERT_EQ(Count(kIntWall), 3);
+    const TObject angled = Objects(kIntWall)[2];
+    EXPECT_EQ(angled.x1, walls[1].x2);
+    EXPECT_EQ(angled.y1, walls[1].y2);
+    EXPECT_NEAR(angled.x2 - angled.x1, 2000, 50);
+    EXPECT_NEAR(angled.y1 - angled.y2, 1500, 50);
+
+    Says("While a chain is open, every Enter ends a wall at the cursor, joined on to the last one.");
+    EnterAt(c.x + 2000, c.y - 4000);
+    ASSERT_EQ(Count(kIntWall), 4);
+    EXPECT_EQ(Objects(kIntWall)[3].x1, angled.x2);
+    EXPECT_EQ(Objects(kIntWall)[3].y1, angled.y2);
+
+    Says("Press the keypad + key to close the open end of the last wall with a line.");
+    const int32_t lines = Count(kLine);
+    QTest::keyClick(View(), Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_EQ(Count(kLine), lines + 1);
+    Says("The chain, and the function, end when a wall ends on the face of another wall or when you press "
+         "the keypad +: the Pick tool is current again.");
+    EXPECT_EQ(ToolKind(), toolkind::kPick);
+
+    Says("To start a wall somewhere else, choose Draw Internal Wall again.");
+    pl::script::AnswerDialog(kPartitionDialogId, {{{}, IDOK}});
+    Command(cmd::kInternalWall);
+    EnterAt(c.x + 1000, c.y - 275);
+    Arrow(Qt::Key_Down, "7450");
+    ASSERT_EQ(Count(kIntWall), 5);
+    EXPECT_EQ(Objects(kIntWall)[4].x1, c.x + 1000);
+    EXPECT_EQ(Objects(kIntWall)[4].y2, c.y - 8000 + 275);
+    EXPECT_EQ(ToolKind(), toolkind::kPick) << "the wall ended on the face of the back wall";
 }
 
 TEST_F(HelpSteps, ManualDimensionAndStairsOfOneFloor) {
