@@ -81,6 +81,14 @@ TEST_F(HelpSteps, DatumSetWithThePickTool) {
     Says("Move the cursor: the box shows its distance from that point, also after you choose Line.");
     MoveTo(PixelOf(c.x + 3000, c.y - 2000));
     EXPECT_EQ(ReadOut().substr(0, 12), "h 1000: v 0 ");
+    Says("Press the button or Tab again to put the datum back on the corner of the building.");
+    Key(Qt::Key_Tab);
+    Settle();
+    MoveTo(PixelOf(c.x + 3000, c.y - 2000));
+    EXPECT_EQ(ReadOut().substr(0, 16), "h 3000: v -2000 ");
+    // Set again, for the rest of step 3.
+    Key(Qt::Key_Tab);
+    ClickAt(c.x + 2000, c.y - 2000);
     Command(cmd::kLine);
     MoveTo(PixelOf(c.x + 4000, c.y - 2000));
     EXPECT_EQ(ReadOut().substr(0, 12), "h 2000: v 0 ");
