@@ -17,6 +17,8 @@ TEST_F(HelpSteps, DoorSwingsFitTheirWalls) {
          "a wall running across: they fit the horizontal walls, such as the front and back walls.");
     Says("No wall marked (caption Marking Error - Please Retry) means that nothing was placed");
     Says("OK ends the function");
+    Says("Choose Doors/Openings.");
+    Says("Move the cursor onto the wall and press Enter. The GUIDE line says where the cursor must be");
     const POINT c = NewBuilding();
     // Pictures 1 to 4 stand in the two left-hand columns of the dialog, 5 to 8 in the right-hand ones.
     for (int32_t swing = 1; swing <= 8; ++swing) {
@@ -39,6 +41,7 @@ TEST_F(HelpSteps, DoorSwingsFitTheirWalls) {
             EXPECT_EQ(ToolKind(), toolkind::kPick);
         }
     }
+    EXPECT_TRUE(Shown("GUIDE: press ENTER with cursor on wall"));
 }
 
 TEST_F(HelpSteps, TextAtEachClick) {
@@ -358,6 +361,47 @@ TEST_F(HelpSteps, FixedRoomMadeAndAltered) {
     Says("Choose FINISH Design Rooms to fix it again.");
     Command(cmd::kFinishDesignRooms);
     EXPECT_EQ(Count(kFinishedRoom), 1) << ui.Log();
+}
+
+TEST_F(HelpSteps, WindowCutIntoAWall) {
+    Play("windoor.htm");
+    const POINT c = NewBuilding();
+    Says("Choose Windows (Other menu or control bar).");
+    Says("The window dialog asks for the width and height (4 to 9000, in millimetres");
+    pl::script::AnswerDialog(kWindowDialogId, {{{{kWindowWidth, "1500"}, {kWindowHeight, "1000"}}, IDOK}});
+    Command(cmd::kWindows);
+    Says("Move the cursor onto the wall at the window's position and press Enter. The window is cut into the "
+         "wall and drawn with its symbol.");
+    EXPECT_TRUE(Shown("GUIDE: press ENTER with cursor between lines of the wall"));
+    EnterAt(c.x + 4000, c.y - 137);
+    EXPECT_FALSE(Shown("No wall marked"));
+    EXPECT_EQ(Count(kOpeningPolygon), 1) << "the cut";
+    ASSERT_EQ(Count(kOutlineLine), 1) << "the symbol";
+    EXPECT_NEAR(Objects(kOutlineLine)[0].x1 - Objects(kOutlineLine)[0].x2, 1500, 2);
+
+    Says("These values are remembered.");
+    pl::script::AnswerDialog(kWindowDialogId, {{{}, IDCANCEL}});
+    Command(cmd::kWindows);
+    EXPECT_TRUE(Shown("initial{6501=\"1500\" 6502=\"1000\"")) << ui.Log();
+}
+
+TEST_F(HelpSteps, CalibrateThePrinter) {
+    Play("print.htm");
+    Says("Print a plan with a wall of known length: 15000 mm at 1:100 (150 mm on paper)");
+    AnswerNew("SMITH", kStartWallsRadio);
+    pl::script::AnswerDialog(kPlanDialogId, {{{{kPlanCavity275, "1"}}, IDOK}});
+    pl::script::AnswerDialog(kExtSideDialogId, {{{}, IDOK}});
+    Command(cmd::kFileNew);
+    KeyOutline({{Qt::Key_Right, "15000"}});
+    PrintToPdf({{kGroundCopies, "1"}, {kGroundScale, "100"}});
+    EXPECT_TRUE(dir.Exists("plan.pdf"));
+    // Step 2, measuring the printed wall with a ruler, is not played.
+    Says("Choose Customise > Calibrate Printer and enter that length. Every later print is corrected by the "
+         "difference.");
+    pl::script::AnswerDialog(kCalibrateMetricDialogId, {{{{3201, "14800"}}, IDOK}});
+    Command(cmd::kCalibratePrinter);
+    EXPECT_TRUE(Shown("\"printer calibration\" initial{3201=\"15000\"}")) << ui.Log();
+    EXPECT_EQ(dir.ReadFile("CFG/PRNTCALM.CFG"), "14800 1.013333");
 }
 
 } // namespace
