@@ -2,8 +2,6 @@
 // dialog answers in the page's order, then what the page promises the user will see. Every step first
 // finds its words in the page, so that an edit of the page that changes a step fails here until the
 // step is played again as the page now tells it.
-#include <QImage>
-
 #include "tests/shell/help_steps_fixture.h"
 
 namespace {
@@ -409,12 +407,7 @@ TEST_F(WorkedExample, TwoStoreysUpperOutlineOfItsOwn) {
     Command(cmd::kFirstFloor);
     ASSERT_EQ(CurrentView, kFirstFloor);
     EXPECT_TRUE(Shown("GUIDE: Draw external wall outline over lower floor view")) << ui.Log();
-    const QImage shown = View()->grab().toImage();
-    int red = 0;
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-            red += (shown.pixel(x, y) & 0xFFFFFF) == 0xFF0000;
-    EXPECT_GT(red, 1000) << "the ground floor's walls underneath";
+    EXPECT_GT(PixelsOnScreen(0xFF0000), 1000) << "the ground floor's walls underneath, red";
 
     MoveTo(TPoint(101, 100));
     MoveTo(TPoint(100, 100));
