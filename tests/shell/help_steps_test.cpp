@@ -9,6 +9,9 @@ namespace {
 using namespace helpsteps;
 using HelpSteps = HelpPageSteps;
 
+// intro.htm numbers advice on how any function is worked, not steps to play; examples.htm numbers the
+// three examples, which the worked-example tests play.
+
 TEST_F(HelpSteps, DoorSwingsFitTheirWalls) {
     Play("windoor.htm");
     Says("The pictures of the two left-hand columns show a wall running up and down the sheet: they fit the "
@@ -358,9 +361,15 @@ TEST_F(HelpSteps, FixedRoomMadeAndAltered) {
     Says("Click the left button on the room. It becomes a design room again");
     ClickAt(c.x + 3000, c.y - 3000);
     EXPECT_EQ(Count(kFinishedRoom), 0) << ui.Log();
+    Says("Move, expand, shrink or rotate it with the Design Rooms functions.");
+    Command(cmd::kShrinkRoom);
+    ClickAt(c.x + 3000, c.y - 3000);
+    Arrow(Qt::Key_Right, "1450");
     Says("Choose FINISH Design Rooms to fix it again.");
     Command(cmd::kFinishDesignRooms);
-    EXPECT_EQ(Count(kFinishedRoom), 1) << ui.Log();
+    ASSERT_EQ(Count(kFinishedRoom), 1) << ui.Log();
+    const TObject room = Objects(kFinishedRoom)[0];
+    EXPECT_EQ(room.x2 - room.x1, 11450 - 1450) << "fixed again as shrunk";
 }
 
 TEST_F(HelpSteps, WindowCutIntoAWall) {
@@ -402,6 +411,29 @@ TEST_F(HelpSteps, CalibrateThePrinter) {
     Command(cmd::kCalibratePrinter);
     EXPECT_TRUE(Shown("\"printer calibration\" initial{3201=\"15000\"}")) << ui.Log();
     EXPECT_EQ(dir.ReadFile("CFG/PRNTCALM.CFG"), "14800 1.013333");
+}
+
+TEST_F(HelpSteps, StairsBetweenTwoFloors) {
+    Play("other.htm");
+    const POINT c = NewBuilding();
+    pl::script::AnswerDialog(kSaveQuestionDialogId, {{{}, IDOK}});
+    pl::script::AnswerMessageBox(IDYES);
+    pl::script::AnswerDialog(kPlanDialogId, {{{{kPlanCavity275, "1"}}, IDOK}});
+    Command(cmd::kFirstFloor);
+    ASSERT_EQ(CurrentView, kFirstFloor);
+    Says("Show the lower of the two floors.");
+    pl::script::AnswerDialog(kSaveQuestionDialogId, {{{}, IDOK}});
+    Command(cmd::kGroundFloor);
+    ASSERT_EQ(CurrentView, kGroundFloor);
+    Says("Choose Other > Stairs.... The stairs dialog asks for the width of one flight");
+    pl::script::AnswerDialog(kStairsDialogId, {{{{stairsdlg::kStraightFlight, "1"}}, IDOK}});
+    Command(cmd::kStairs);
+    Says("Move the pointer: a dotted outline of the stairs follows it. Press Enter when it is in place.");
+    // The dotted outline is drawn straight onto the window and is not checked.
+    EnterAt(c.x + 4000, c.y - 3000);
+    Says("The flight is drawn on this floor and the stairwell on the floor above.");
+    EXPECT_GT(CountOn(kGroundFloor, kLine), 0) << ui.Log();
+    EXPECT_GT(CountOn(kFirstFloor, kLine), 0);
 }
 
 } // namespace
