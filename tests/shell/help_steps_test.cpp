@@ -1,11 +1,16 @@
 // The numbered steps of the help pages that explain one function, played as a newcomer plays them and
 // checked against what the page promises; each step's words must still stand in its page.
+#include <QTest>
+
 #include "tests/shell/help_steps_fixture.h"
 
 namespace {
 
 using namespace helpsteps;
 using HelpSteps = HelpPageSteps;
+
+// intro.htm numbers advice on how any function is worked, not steps to play; examples.htm numbers the
+// three examples, which the worked-example tests play.
 
 TEST_F(HelpSteps, DoorSwingsFitTheirWalls) {
     Play("windoor.htm");
@@ -15,6 +20,8 @@ TEST_F(HelpSteps, DoorSwingsFitTheirWalls) {
          "a wall running across: they fit the horizontal walls, such as the front and back walls.");
     Says("No wall marked (caption Marking Error - Please Retry) means that nothing was placed");
     Says("OK ends the function");
+    Says("Choose Doors/Openings.");
+    Says("Move the cursor onto the wall and press Enter. The GUIDE line says where the cursor must be");
     const POINT c = NewBuilding();
     // Pictures 1 to 4 stand in the two left-hand columns of the dialog, 5 to 8 in the right-hand ones.
     for (int32_t swing = 1; swing <= 8; ++swing) {
@@ -37,6 +44,7 @@ TEST_F(HelpSteps, DoorSwingsFitTheirWalls) {
             EXPECT_EQ(ToolKind(), toolkind::kPick);
         }
     }
+    EXPECT_TRUE(Shown("GUIDE: press ENTER with cursor on wall"));
 }
 
 TEST_F(HelpSteps, TextAtEachClick) {
@@ -79,6 +87,14 @@ TEST_F(HelpSteps, DatumSetWithThePickTool) {
     Says("Move the cursor: the box shows its distance from that point, also after you choose Line.");
     MoveTo(PixelOf(c.x + 3000, c.y - 2000));
     EXPECT_EQ(ReadOut().substr(0, 12), "h 1000: v 0 ");
+    Says("Press the button or Tab again to put the datum back on the corner of the building.");
+    Key(Qt::Key_Tab);
+    Settle();
+    MoveTo(PixelOf(c.x + 3000, c.y - 2000));
+    EXPECT_EQ(ReadOut().substr(0, 16), "h 3000: v -2000 ");
+    // Set again, for the rest of step 3.
+    Key(Qt::Key_Tab);
+    ClickAt(c.x + 2000, c.y - 2000);
     Command(cmd::kLine);
     MoveTo(PixelOf(c.x + 4000, c.y - 2000));
     EXPECT_EQ(ReadOut().substr(0, 12), "h 2000: v 0 ");
@@ -123,7 +139,38 @@ TEST_F(HelpSteps, InternalWallsByKeys) {
     EXPECT_EQ(walls[1].x1, walls[0].x2);
     EXPECT_EQ(walls[1].x2, walls[0].x2 + 2000);
 
-    // Walls at an angle and closing an end with keypad + are not played.
+    Says("For a wall at an angle, press Enter at its end instead of an arrow key.");
+    EnterAt(walls[1].x2 + 2000, walls[1].y2 - 1500);
+    ASSERT_EQ(Count(kIntWall), 3);
+    const TObject angled = Objects(kIntWall)[2];
+    EXPECT_EQ(angled.x1, walls[1].x2);
+    EXPECT_EQ(angled.y1, walls[1].y2);
+    EXPECT_NEAR(angled.x2 - angled.x1, 2000, 50);
+    EXPECT_NEAR(angled.y1 - angled.y2, 1500, 50);
+
+    Says("While a chain is open, every Enter ends a wall at the cursor, joined on to the last one.");
+    EnterAt(c.x + 2000, c.y - 4000);
+    ASSERT_EQ(Count(kIntWall), 4);
+    EXPECT_EQ(Objects(kIntWall)[3].x1, angled.x2);
+    EXPECT_EQ(Objects(kIntWall)[3].y1, angled.y2);
+
+    Says("Press the keypad + key to close the open end of the last wall with a line.");
+    const int32_t lines = Count(kLine);
+    QTest::keyClick(View(), Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_EQ(Count(kLine), lines + 1);
+    Says("The chain, and the function, end when a wall ends on the face of another wall or when you press "
+         "the keypad +: the Pick tool is current again.");
+    EXPECT_EQ(ToolKind(), toolkind::kPick);
+
+    Says("To start a wall somewhere else, choose Draw Internal Wall again.");
+    pl::script::AnswerDialog(kPartitionDialogId, {{{}, IDOK}});
+    Command(cmd::kInternalWall);
+    EnterAt(c.x + 1000, c.y - 275);
+    Arrow(Qt::Key_Down, "7450");
+    ASSERT_EQ(Count(kIntWall), 5);
+    EXPECT_EQ(Objects(kIntWall)[4].x1, c.x + 1000);
+    EXPECT_EQ(Objects(kIntWall)[4].y2, c.y - 8000 + 275);
+    EXPECT_EQ(ToolKind(), toolkind::kPick) << "the wall ended on the face of the back wall";
 }
 
 TEST_F(HelpSteps, ManualDimensionAndStairsOfOneFloor) {
@@ -314,9 +361,79 @@ TEST_F(HelpSteps, FixedRoomMadeAndAltered) {
     Says("Click the left button on the room. It becomes a design room again");
     ClickAt(c.x + 3000, c.y - 3000);
     EXPECT_EQ(Count(kFinishedRoom), 0) << ui.Log();
+    Says("Move, expand, shrink or rotate it with the Design Rooms functions.");
+    Command(cmd::kShrinkRoom);
+    ClickAt(c.x + 3000, c.y - 3000);
+    Arrow(Qt::Key_Right, "1450");
     Says("Choose FINISH Design Rooms to fix it again.");
     Command(cmd::kFinishDesignRooms);
-    EXPECT_EQ(Count(kFinishedRoom), 1) << ui.Log();
+    ASSERT_EQ(Count(kFinishedRoom), 1) << ui.Log();
+    const TObject room = Objects(kFinishedRoom)[0];
+    EXPECT_EQ(room.x2 - room.x1, 11450 - 1450) << "fixed again as shrunk";
+}
+
+TEST_F(HelpSteps, WindowCutIntoAWall) {
+    Play("windoor.htm");
+    const POINT c = NewBuilding();
+    Says("Choose Windows (Other menu or control bar).");
+    Says("The window dialog asks for the width and height (4 to 9000, in millimetres");
+    pl::script::AnswerDialog(kWindowDialogId, {{{{kWindowWidth, "1500"}, {kWindowHeight, "1000"}}, IDOK}});
+    Command(cmd::kWindows);
+    Says("Move the cursor onto the wall at the window's position and press Enter. The window is cut into the "
+         "wall and drawn with its symbol.");
+    EXPECT_TRUE(Shown("GUIDE: press ENTER with cursor between lines of the wall"));
+    EnterAt(c.x + 4000, c.y - 137);
+    EXPECT_FALSE(Shown("No wall marked"));
+    EXPECT_EQ(Count(kOpeningPolygon), 1) << "the cut";
+    ASSERT_EQ(Count(kOutlineLine), 1) << "the symbol";
+    EXPECT_NEAR(Objects(kOutlineLine)[0].x1 - Objects(kOutlineLine)[0].x2, 1500, 2);
+
+    Says("These values are remembered.");
+    pl::script::AnswerDialog(kWindowDialogId, {{{}, IDCANCEL}});
+    Command(cmd::kWindows);
+    EXPECT_TRUE(Shown("initial{6501=\"1500\" 6502=\"1000\"")) << ui.Log();
+}
+
+TEST_F(HelpSteps, CalibrateThePrinter) {
+    Play("print.htm");
+    Says("Print a plan with a wall of known length: 15000 mm at 1:100 (150 mm on paper)");
+    AnswerNew("SMITH", kStartWallsRadio);
+    pl::script::AnswerDialog(kPlanDialogId, {{{{kPlanCavity275, "1"}}, IDOK}});
+    pl::script::AnswerDialog(kExtSideDialogId, {{{}, IDOK}});
+    Command(cmd::kFileNew);
+    KeyOutline({{Qt::Key_Right, "15000"}});
+    PrintToPdf({{kGroundCopies, "1"}, {kGroundScale, "100"}});
+    EXPECT_TRUE(dir.Exists("plan.pdf"));
+    // Step 2, measuring the printed wall with a ruler, is not played.
+    Says("Choose Customise > Calibrate Printer and enter that length. Every later print is corrected by the "
+         "difference.");
+    pl::script::AnswerDialog(kCalibrateMetricDialogId, {{{{3201, "14800"}}, IDOK}});
+    Command(cmd::kCalibratePrinter);
+    EXPECT_TRUE(Shown("\"printer calibration\" initial{3201=\"15000\"}")) << ui.Log();
+    EXPECT_EQ(dir.ReadFile("CFG/PRNTCALM.CFG"), "14800 1.013333");
+}
+
+TEST_F(HelpSteps, StairsBetweenTwoFloors) {
+    Play("other.htm");
+    const POINT c = NewBuilding();
+    pl::script::AnswerDialog(kSaveQuestionDialogId, {{{}, IDOK}});
+    pl::script::AnswerMessageBox(IDYES);
+    pl::script::AnswerDialog(kPlanDialogId, {{{{kPlanCavity275, "1"}}, IDOK}});
+    Command(cmd::kFirstFloor);
+    ASSERT_EQ(CurrentView, kFirstFloor);
+    Says("Show the lower of the two floors.");
+    pl::script::AnswerDialog(kSaveQuestionDialogId, {{{}, IDOK}});
+    Command(cmd::kGroundFloor);
+    ASSERT_EQ(CurrentView, kGroundFloor);
+    Says("Choose Other > Stairs.... The stairs dialog asks for the width of one flight");
+    pl::script::AnswerDialog(kStairsDialogId, {{{{stairsdlg::kStraightFlight, "1"}}, IDOK}});
+    Command(cmd::kStairs);
+    Says("Move the pointer: a dotted outline of the stairs follows it. Press Enter when it is in place.");
+    // The dotted outline is drawn straight onto the window and is not checked.
+    EnterAt(c.x + 4000, c.y - 3000);
+    Says("The flight is drawn on this floor and the stairwell on the floor above.");
+    EXPECT_GT(CountOn(kGroundFloor, kLine), 0) << ui.Log();
+    EXPECT_GT(CountOn(kFirstFloor, kLine), 0);
 }
 
 } // namespace

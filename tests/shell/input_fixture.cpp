@@ -89,14 +89,18 @@ void InputTest::Drag(const TPoint& from, const TPoint& to) {
     QCoreApplication::processEvents();
 }
 
-int InputTest::GridPixelsOnScreen() const {
+int InputTest::PixelsOnScreen(QRgb colour) const {
     QCoreApplication::processEvents();
     const QImage shown = View()->grab().toImage();
     int count = 0;
     for (int y = 0; y < shown.height(); ++y)
         for (int x = 0; x < shown.width(); ++x)
-            count += (shown.pixel(x, y) & 0xFFFFFF) == 0xC0C0C0;
+            count += (shown.pixel(x, y) & 0xFFFFFF) == colour;
     return count;
+}
+
+int InputTest::GridPixelsOnScreen() const {
+    return PixelsOnScreen(0xC0C0C0);
 }
 
 std::vector<std::unique_ptr<TObject>> InputTest::FileObjects() const {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <QColor>
 #include <vector>
 
 #include "document/document.h"
@@ -36,7 +37,9 @@ protected:
     void Drag(const TPoint& from, const TPoint& to);
     void Click(const TPoint& at) { Drag(at, at); }
 
-    // The pixels of the shipped layout-grid colour on the window as the screen shows it.
+    // The pixels of a colour (0xRRGGBB) on the window as the screen shows it.
+    int PixelsOnScreen(QRgb colour) const;
+    // The pixels of the shipped layout-grid colour.
     int GridPixelsOnScreen() const;
 
     // The objects of the working file as read back from disk.

@@ -7,7 +7,45 @@
 namespace {
 
 using namespace helpsteps;
-using WorkedExample = HelpPageSteps;
+
+// Example 3 keeps its ground floor, section 1, for both answers of section 2.
+class WorkedExample : public HelpPageSteps {
+protected:
+    void Wall(int key, const char* feet, const char* inches, const char* numerator, const char* denominator) {
+        pl::script::AnswerDialog(kFeetDialogId, {DialogStep{{{kFeetEditId, feet},
+                                                             {kInchesEditId, inches},
+                                                             {kNumeratorEditId, numerator},
+                                                             {kDenominatorEditId, denominator}},
+                                                            IDOK}});
+        Key(key);
+    }
+    void GroundFloor() {
+        Play("example3.htm");
+        Says("File > New..., title Brown, drawing external walls, dimensions in feet & inches, OK. Choose "
+             "cavity brick, 11 inch thick, 4 lines.");
+        pl::script::AnswerDialog(
+            kNewDrawingDialogId,
+            {{{{kNewNameEdit, "Brown"}, {kStartWallsRadio, "1"}, {kNewImperialRadio, "1"}}, IDOK}});
+        pl::script::AnswerDialog(kPlanImpDialogId, {{{{kPlanImpCavity264, "1"}}, IDOK}});
+        pl::script::AnswerDialog(kExtSideDialogId, {{{}, IDOK}});
+        Command(cmd::kFileNew);
+        ASSERT_NE(child, nullptr);
+
+        Says(
+            "Press Enter on the first corner. For each wall press the arrow key; the measurement dialog asks "
+            "for feet, inches and a fraction. For 40 feet 6 1/2 inches type 40, 6, 1 and 2.");
+        Says("Draw four walls: 40' 6 1/2'' right, 28' down, 40' 6 1/2'' left, 28' up. The outline closes.");
+        MoveTo(TPoint(101, 100));
+        MoveTo(TPoint(100, 100));
+        Key(Qt::Key_Return);
+        Wall(Qt::Key_Right, "40", "6", "1", "2");
+        Wall(Qt::Key_Down, "28", "0", "0", "0");
+        Wall(Qt::Key_Left, "40", "6", "1", "2");
+        Wall(Qt::Key_Up, "28", "0", "0", "0");
+        ASSERT_EQ(CountOn(kGroundFloor, kExtWall), 4) << ui.Log();
+        EXPECT_TRUE(Shown("Total Building Area this floor: 1135 sq. feet"));
+    }
+};
 
 TEST_F(WorkedExample, QuickStart) {
     Play("qstart.htm");
@@ -302,39 +340,8 @@ TEST_F(WorkedExample, HouseFromItsRooms) {
 }
 
 TEST_F(WorkedExample, TwoStoreysInFeetAndInches) {
-    Play("example3.htm");
-    Says("File > New..., title Brown, drawing external walls, dimensions in feet & inches, OK. Choose cavity "
-         "brick, 11 inch thick, 4 lines.");
-    pl::script::AnswerDialog(
-        kNewDrawingDialogId,
-        {{{{kNewNameEdit, "Brown"}, {kStartWallsRadio, "1"}, {kNewImperialRadio, "1"}}, IDOK}});
-    pl::script::AnswerDialog(kPlanImpDialogId, {{{{kPlanImpCavity264, "1"}}, IDOK}});
-    pl::script::AnswerDialog(kExtSideDialogId, {{{}, IDOK}});
-    Command(cmd::kFileNew);
-    ASSERT_NE(child, nullptr);
-
-    Says(
-        "Press Enter on the first corner. For each wall press the arrow key; the measurement dialog asks for "
-        "feet, inches and a fraction. For 40 feet 6 1/2 inches type 40, 6, 1 and 2.");
-    Says("Draw four walls: 40' 6 1/2'' right, 28' down, 40' 6 1/2'' left, 28' up. The outline closes.");
-    const auto wall = [&](int key, const char* feet, const char* inches, const char* numerator,
-                          const char* denominator) {
-        pl::script::AnswerDialog(kFeetDialogId, {DialogStep{{{kFeetEditId, feet},
-                                                             {kInchesEditId, inches},
-                                                             {kNumeratorEditId, numerator},
-                                                             {kDenominatorEditId, denominator}},
-                                                            IDOK}});
-        Key(key);
-    };
-    MoveTo(TPoint(101, 100));
-    MoveTo(TPoint(100, 100));
-    Key(Qt::Key_Return);
-    wall(Qt::Key_Right, "40", "6", "1", "2");
-    wall(Qt::Key_Down, "28", "0", "0", "0");
-    wall(Qt::Key_Left, "40", "6", "1", "2");
-    wall(Qt::Key_Up, "28", "0", "0", "0");
-    ASSERT_EQ(CountOn(kGroundFloor, kExtWall), 4) << ui.Log();
-    EXPECT_TRUE(Shown("Total Building Area this floor: 1135 sq. feet"));
+    GroundFloor();
+    if (HasFatalFailure()) return;
     // Internal walls, doors and windows are played in the first example.
 
     Says("Views > First Floor. Leaving a floor with changes not yet saved first asks Do you wish to save the "
@@ -350,7 +357,16 @@ TEST_F(WorkedExample, TwoStoreysInFeetAndInches) {
     EXPECT_EQ(CurrentView, kFirstFloor);
     EXPECT_EQ(CountOn(kFirstFloor, kExtWall), 4);
     EXPECT_EQ(CountOn(kFirstFloor, kAutoDimensionText), 4);
-    // The other answer, No, and the upper rooms' walls are not played.
+
+    Says("Add the upper rooms' internal walls.");
+    TObject back{};
+    for (const TObject& w : Objects(kExtWall))
+        if (w.view == kFirstFloor && w.y1 == w.y2 && w.y1 > back.y1) back = w;
+    pl::script::AnswerDialog(kPartitionImpDialogId, {{{}, IDOK}});
+    Command(cmd::kInternalWall);
+    EnterAt(back.x1 + 4000, back.y1 - 264);
+    Wall(Qt::Key_Down, "12", "0", "0", "0");
+    EXPECT_EQ(CountOn(kFirstFloor, kIntWall), 1) << ui.Log();
 
     Says(
         "Views > Ground Floor, then Other > Stairs...: the lower of the two floors must be showing. Give the "
@@ -375,6 +391,33 @@ TEST_F(WorkedExample, TwoStoreysInFeetAndInches) {
     PrintToPdf({{kGroundCopies, "1"}, {kGroundScale, "96"}, {kFirstCopies, "1"}, {kFirstScale, "96"}});
     EXPECT_EQ(dir.ReadFile("CFG/PRNTLST.CFG").substr(0, 9), "1 96 1050") << ui.Log();
     EXPECT_TRUE(dir.Exists("plan.pdf"));
+}
+
+TEST_F(WorkedExample, TwoStoreysUpperOutlineOfItsOwn) {
+    GroundFloor();
+    if (HasFatalFailure()) return;
+    Says(
+        "Answering No instead shows the ground floor underneath in the overlay colour (red unless changed in "
+        "Customise) so that you can draw a different outline over it: choose the wall construction and the "
+        "side of the wall lines, then key the walls as on the ground floor.");
+    pl::script::AnswerDialog(kSaveQuestionDialogId, {{{}, IDOK}});
+    pl::script::AnswerMessageBox(IDNO);
+    pl::script::AnswerDialog(kPlanImpDialogId, {{{{kPlanImpCavity264, "1"}}, IDOK}});
+    pl::script::AnswerDialog(kExtSideDialogId, {{{}, IDOK}});
+    Command(cmd::kFirstFloor);
+    ASSERT_EQ(CurrentView, kFirstFloor);
+    EXPECT_TRUE(Shown("GUIDE: Draw external wall outline over lower floor view")) << ui.Log();
+    EXPECT_GT(PixelsOnScreen(0xFF0000), 1000) << "the ground floor's walls underneath, red";
+
+    MoveTo(TPoint(101, 100));
+    MoveTo(TPoint(100, 100));
+    Key(Qt::Key_Return);
+    Wall(Qt::Key_Right, "20", "0", "0", "0");
+    Wall(Qt::Key_Down, "28", "0", "0", "0");
+    Wall(Qt::Key_Left, "20", "0", "0", "0");
+    Wall(Qt::Key_Up, "28", "0", "0", "0");
+    EXPECT_EQ(CountOn(kFirstFloor, kExtWall), 4) << ui.Log();
+    EXPECT_EQ(CountOn(kGroundFloor, kExtWall), 4);
 }
 
 } // namespace
