@@ -59,7 +59,7 @@ struct Curve {
 // pixel and between two), arcs from every eighth of a turn.
 std::vector<Curve> Curves() {
     std::vector<Curve> curves;
-    for (double r = 1; r <= 30000; r = std::ceil(r * 1.7)) {
+    for (double r = 1; r <= 30000; r = r == 30000 ? 30001 : std::min(30000.0, std::ceil(r * 1.7))) {
         for (double half : {0.0, 0.5}) {
             curves.push_back({r + half, r + half, 0, 2 * kPi});
             curves.push_back({r + half, std::ceil(r / 3) + half, 0, 2 * kPi});
