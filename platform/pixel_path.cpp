@@ -161,24 +161,34 @@ public:
         return Pixel(std::cos(t), std::sin(t));
     }
 
-    // Calls visit(i, pixel) for samples first..last (first a multiple of kRestart) but those that
-    // fall on the pixel of the sample before.
-    template <class Visit> void Walk(int64_t first, int64_t last, Visit&& visit) const {
+    // Calls step(i, pixel) for samples first..last (first a multiple of kRestart) while it returns
+    // true. The unit vector is turned one step at a time and set afresh from its angle every
+    // kRestart samples, so the rounding of the turns cannot build up.
+    template <class Step> bool ForEachSample(int64_t first, int64_t last, Step&& step) const {
         double c = 1.0, s = 0.0;
-        POINT previous{0, 0};
         for (int64_t i = first; i <= last; ++i) {
             if (i % kRestart == 0) {
                 const double t = t0_ + sweep_ * double(i) / double(steps_);
                 c = std::cos(t);
                 s = std::sin(t);
             }
-            const POINT p = Pixel(c, s);
-            if (i == first || p.x != previous.x || p.y != previous.y) visit(i, p);
-            previous = p;
+            if (!step(i, Pixel(c, s))) return false;
             const double turned = c * cd_ - s * sd_;
             s = s * cd_ + c * sd_;
             c = turned;
         }
+        return true;
+    }
+
+    // Calls visit(i, pixel) for samples first..last (first a multiple of kRestart) but those that
+    // fall on the pixel of the sample before.
+    template <class Visit> void Walk(int64_t first, int64_t last, Visit&& visit) const {
+        POINT previous{0, 0};
+        ForEachSample(first, last, [&](int64_t i, POINT p) {
+            if (i == first || p.x != previous.x || p.y != previous.y) visit(i, p);
+            previous = p;
+            return true;
+        });
     }
 
     // Appends the pixels of samples first..last (first a multiple of kRestart), as one thinned path
@@ -193,19 +203,9 @@ public:
         POINT* const path = out.data() + begin;
         size_t n = 0;
         POINT previous = Pixel(1.0, 0.0);
-        double c = 1.0, s = 0.0;
-        for (int64_t i = first; i <= last; ++i) {
-            if (i % kRestart == 0) {
-                const double t = t0_ + sweep_ * double(i) / double(steps_);
-                c = std::cos(t);
-                s = std::sin(t);
-            }
-            const POINT p = Pixel(c, s);
+        const bool neighbours = ForEachSample(first, last, [&](int64_t i, POINT p) {
             const int32_t dx = p.x - previous.x, dy = p.y - previous.y;
-            if (i > first && (uint32_t(dx + 1) > 2u || uint32_t(dy + 1) > 2u)) {
-                out.resize(begin);
-                return false;
-            }
+            if (i > first && (uint32_t(dx + 1) > 2u || uint32_t(dy + 1) > 2u)) return false;
             // Without branches on the pixels: a thin path drops the middle pixel of every
             // L-shaped step.
             const bool fresh = (i == first) | (dx != 0) | (dy != 0);
@@ -216,9 +216,11 @@ public:
             path[n] = p;
             n += size_t(kept);
             previous = p;
-            const double turned = c * cd_ - s * sd_;
-            s = s * cd_ + c * sd_;
-            c = turned;
+            return true;
+        });
+        if (!neighbours) {
+            out.resize(begin);
+            return false;
         }
         out.resize(begin + n);
         return true;
