@@ -11,6 +11,7 @@
 #include "shell/client.h"
 #include "shell/plan_dialog_steps.h"
 #include "shell/view_switching.h"
+#include "shell/view_title.h"
 
 namespace {
 
@@ -50,22 +51,20 @@ void TChild::RunPlanDialog(int32_t kind) {
     // The working floor is the highest ticked floor that holds objects.
     const std::string& dir = ObjectList.ProgramDirectory;
     OverlayFlags flags = ReadOverlayFile(dir);
-    const char* extension = ".PLN";
     if (flags.second == 1 && ObjectList.FloorHasObjects(kSecondFloor) > 0) {
         CurrentView = kSecondFloor;
-        extension = ".PL2";
     } else {
         flags.second = 0;
     }
     if (flags.second == 0 && flags.first == 1) {
         if (ObjectList.FloorHasObjects(kFirstFloor) > 0) {
             CurrentView = kFirstFloor;
-            extension = ".PL1";
         } else {
             flags.first = 0;
         }
     }
     if (flags.second == 0 && flags.first == 0) CurrentView = kGroundFloor;
+    const char* extension = shell::ViewTitleExtension(CurrentView);
 
     std::snprintf(ObjectList.DrawingTitle, sizeof ObjectList.DrawingTitle, "%s%s", ObjectList.DrawingName,
                   extension);

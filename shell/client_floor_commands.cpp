@@ -12,6 +12,7 @@
 #include "shell/client.h"
 #include "shell/plan_dialog_steps.h"
 #include "shell/view_switching.h"
+#include "shell/view_title.h"
 #include "tools/line_tool.h"
 #include "tools/wall_tools.h"
 #include "tools/working_file.h"
@@ -115,14 +116,14 @@ OverlayFlags FloorWithFloorBelow(int32_t view, const char*& extension) {
     extension = "";
     if (view == kFirstFloor) {
         flags.ground = flags.first = 1;
-        extension = ".PL1";
     } else if (view == kSecondFloor) {
         flags.first = flags.second = 1;
-        extension = ".PL2";
     } else if (view == kFourthLevel) {
         flags.fourthLevel = flags.ground = 1;
-        extension = ".SF";
+    } else {
+        return flags;
     }
+    extension = shell::ViewTitleExtension(view);
     return flags;
 }
 
