@@ -100,8 +100,8 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
     const bool right = !centred && (textAlign_ & TA_RIGHT) != 0;
     const bool opaque = bkMode_ == OPAQUE;
     // The width is measured only where it places the text or fills its cell.
-    const int32_t width =
-        (centred || right || opaque) ? face.Advance(string) : int32_t(string.size()) * face.maxWidth;
+    const bool measured = centred || right || opaque;
+    const int32_t width = measured ? face.Advance(string) : int32_t(string.size()) * face.maxWidth;
     const int32_t dx = centred ? -(width / 2) : right ? -width : 0;
     int32_t baseline = face.ascent; // TA_TOP
     if ((textAlign_ & TA_BASELINE) == TA_BASELINE)
@@ -140,8 +140,8 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
     const QColor colour = painter_->pen().color();
     const QImage level = recording_ || face.ascent + face.descent > kTallestLevelText
                              ? QImage()
-                             : LevelText(face.font, string, colour, face.Advance(string), face.ascent,
-                                         face.ascent + face.descent, pad);
+                             : LevelText(face.font, string, colour, measured ? width : face.Advance(string),
+                                         face.ascent, face.ascent + face.descent, pad);
     QRect box;
     const QImage turned =
         level.isNull()
