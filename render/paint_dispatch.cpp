@@ -15,6 +15,12 @@ bool IsWall(int32_t kind) {
     return kind == kExtWall || kind == kIntWall;
 }
 
+// Walls shown cross hatched make their own pens, widened from `penWidth`.
+bool DrawnHatched(const TObject& object) {
+    return IsWall(object.kind) && PlanDisplayMode >= displaymode::kWallsHatched &&
+           PlanDisplayMode < displaymode::kWallsSolid;
+}
+
 // Texts choose their own font and colour; the filled polygons 200 to 249 make their own pen on the
 // screen, and the opening polygon outlines itself with the context's initial pen on paper.
 bool DrawnWithoutPen(int32_t kind, Target target) {
@@ -97,7 +103,10 @@ void TObject::PaintInWindow(TDC& dc, const RECT& client, int32_t selected) {
 
 void TObject::PaintWide(TDC& dc) {
     const int32_t w = penWidth == 2 ? 2 : 1;
-    const PaintTimeWidth width(*this, penStyle == 2 ? w : w * PenScale);
+    // A hatched wall widens its own pens by PenScale, as on the screen; widened here as well, its
+    // outline would reach far past both faces and its hatch strokes would run into one band.
+    const bool widened = penStyle != 2 && !DrawnHatched(*this);
+    const PaintTimeWidth width(*this, widened ? w * PenScale : w);
     Dispatch(*this, dc, Target::Paper, colour, 0, ScreenOperations{});
 }
 

@@ -161,14 +161,15 @@ INSTANTIATE_TEST_SUITE_P(Widths, PaperWidth,
                          ::testing::Values(WideCase{3, 0, 5, 5}, WideCase{2, 0, 5, 10}, WideCase{0, 0, 5, 5},
                                            WideCase{2, 2, 5, 2}, WideCase{7, 2, 5, 1}));
 
-TEST_F(PaintDispatch, PaperHatchedWallsSeeTheWidenedWidthAndNoSelection) {
+// A hatched wall widens its own pens by the pen scale, so on paper it sees the weight alone.
+TEST_F(PaintDispatch, PaperHatchedWallsSeeTheWeightUnwidenedAndNoSelection) {
     PenScale = 3;
     PlanDisplayMode = 10;
     RecordingObject wall = Make(kIntWall);
     Canvas canvas;
     wall.PaintWide(canvas.Dc());
     EXPECT_EQ(wall.calls, "DrawHatched");
-    EXPECT_EQ(wall.widthSeen, 3);
+    EXPECT_EQ(wall.widthSeen, 1);
     EXPECT_EQ(wall.hatchedSelected, 0);
     EXPECT_EQ(wall.penWidth, 3);
 }

@@ -364,6 +364,100 @@ TEST_F(PrintedScale, ADashedLinePrintsDashed) {
     EXPECT_GT(ink, FinePixels(80.0) * 0.5);
 }
 
+// A cross-hatched cavity wall on paper and in the bitmap, drawn as on the screen at the picture's
+// scale: its ink keeps within its faces and each pair of hatch strokes shows as two lines.
+struct HatchCase {
+    const char* scale; // of the printed page; null for the bitmap
+    double unitsPerPixel;
+    double reach; // how far the ink may pass a face, in pixels
+    friend std::ostream& operator<<(std::ostream& out, const HatchCase& c) {
+        return out << (c.scale != nullptr ? std::string("paper 1 : ") + c.scale : "bitmap");
+    }
+};
+
+class HatchedWall : public Printing, public ::testing::WithParamInterface<HatchCase> {
+protected:
+    static constexpr int32_t kOuterLeaf = 100, kThickness = 275, kLength = 10000;
+
+    // Outer face on top, then the outer leaf, a 75 mm cavity and the inner leaf; the inner face drawn
+    // again as a line as wide as its own pen, since the bitmap's frame takes in a wall's outer face
+    // only (a closed outline holds the inner faces) and Save as bitmap wants two objects.
+    void WriteCavityWall() {
+        MetricUnits = 1;
+        const int32_t left = Cx() - kLength / 2, right = left + kLength, top = Cy();
+        auto wall = make::ExtWall(kGroundFloor, left, top, right, top);
+        wall->thickness1 = kOuterLeaf, wall->thickness2 = 75, wall->thickness3 = 100;
+        const auto layer = [&](int32_t& ax, int32_t& ay, int32_t& bx, int32_t& by, int32_t depth) {
+            ax = left, bx = right, ay = by = top - depth;
+        };
+        layer(wall->p1x, wall->p1y, wall->p2x, wall->p2y, kOuterLeaf);
+        layer(wall->p3x, wall->p3y, wall->p4x, wall->p4y, 175);
+        layer(wall->p5x, wall->p5y, wall->p6x, wall->p6y, kThickness);
+        std::vector<std::unique_ptr<TObject>> objects;
+        objects.push_back(std::move(wall));
+        objects.push_back(make::Line(kGroundFloor, left, top - kThickness, left + 2000, top - kThickness));
+        WriteDrawing(std::move(objects));
+        DrawingState = 2;
+        Open();
+    }
+
+    // The printed page at 600 dpi, cut to the band that holds the floor (a whole page is more than
+    // QImage reads), or the saved bitmap; in grey.
+    QImage Picture(const char* scale) {
+        if (scale == nullptr) {
+            PlanDisplayMode = displaymode::kWallsHatched;
+            testsupport::ScriptedUi ui;
+            client->CmSaveBitmap();
+            return QImage(QString::fromStdString(dir.File("DWGS/HOUSEGND.BMP")))
+                .convertToFormat(QImage::Format_Grayscale8);
+        }
+        PrintToPdf();
+        RunPrint({{19504, scale}, {19516, "1"}, {19510, "1"}});
+        const QString stem = QString::fromStdString(dir.File("page"));
+        const auto px = [](double mm) { return QString::number(int(mm / kMmPerInch * 600)); };
+        QProcess::execute("pdftoppm", {"-r", "600", "-gray", "-singlefile", "-y", px(20), "-W", px(297), "-H",
+                                       px(170), QString::fromStdString(dir.File("plan.pdf")), stem});
+        return QImage(stem + ".pgm").convertToFormat(QImage::Format_Grayscale8);
+    }
+};
+
+TEST_P(HatchedWall, InkKeepsWithinTheFacesAndTheHatchStrokesStayApart) {
+    const HatchCase c = GetParam();
+    WriteCavityWall();
+    const QImage picture = Picture(c.scale);
+    const auto dark = [&](int x, int y) { return picture.constScanLine(y)[x] < 128; };
+    QRect ink;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (dark(x, y)) ink |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(ink.isEmpty());
+
+    const double thickness = kThickness / c.unitsPerPixel;
+    const double reach = (ink.height() - thickness) / 2;
+    EXPECT_LE(reach, c.reach) << ink.height() << " rows for " << thickness;
+    EXPECT_GE(reach, -c.reach) << ink.height() << " rows for " << thickness;
+
+    // Half-way through each leaf: a pair of strokes every 140 logical units, 20 or more lines in all.
+    const double face = ink.top() + reach, leaf = kOuterLeaf / 2 / c.unitsPerPixel;
+    for (const double row : {face + leaf, face + thickness - leaf}) {
+        int lines = 0, inked = 0;
+        for (int x = ink.left(); x <= ink.right(); ++x) {
+            lines += dark(x, int(row)) && (x == ink.left() || !dark(x - 1, int(row)));
+            inked += dark(x, int(row));
+        }
+        EXPECT_GE(lines, 20) << row - ink.top();
+        EXPECT_LT(inked, ink.width() * 0.4) << row - ink.top();
+    }
+}
+
+constexpr double kPageMm = 600 / kMmPerInch; // pixels per millimetre of the page
+
+INSTANTIATE_TEST_SUITE_P(PaperAndBitmap, HatchedWall,
+                         ::testing::Values(HatchCase{"100", 100 / kPageMm, 0.3 * kPageMm},
+                                           HatchCase{"50", 50 / kPageMm, 0.3 * kPageMm},
+                                           // 25 mm a pixel: 0.3 mm at 1 : 100 is 1.2 pixels.
+                                           HatchCase{nullptr, 25.0, 1.2}));
+
 TEST(PrintedPage, PrintValuesByUnits) {
     EXPECT_EQ(render::PrintZoomDivisor(1), 6);
     EXPECT_EQ(render::PrintPenScale(1), 4);
