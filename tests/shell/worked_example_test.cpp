@@ -242,12 +242,10 @@ TEST_F(WorkedExample, SymbolLibraries) {
     ClickAt(first.x1, first.y1);
     Click(TPoint(300, 200));
 
-    Says(
-        "Once the reference point is clicked, the keypad + and - keys fine-tune the turn, except on a symbol "
-        "that holds a rectangle, such as the WC of the Plumbing group (its cistern is a rectangle): there "
-        "they only answer RECT and RNDRECT objects only rotate in 90, 180 and 270 degree increments and "
-        "leave "
-        "the symbol as it is.");
+    Says("Once the reference point is clicked, the keypad + and - keys fine-tune the turn, except on a "
+         "symbol that holds a rectangle, such as the WC of the Plumbing group (its cistern is a rectangle): "
+         "there they only answer RECT and RNDRECT objects only rotate in 90, 180 and 270 degree increments "
+         "and leave the symbol as it is.");
     QTest::keyClick(View(), Qt::Key_Plus, Qt::KeypadModifier);
     QTest::keyClick(View(), Qt::Key_Minus, Qt::KeypadModifier);
     EXPECT_TRUE(Shown("RECT and RNDRECT objects only rotate in 90, 180 and 270 degree increments"));
@@ -322,13 +320,10 @@ TEST_F(WorkedExample, HouseFromItsRooms) {
     Says(
         "Design Rooms > New DESIGN Room for each further room (horizontal by vertical size): KITCHEN 3600 by "
         "3000, BED 1 3600 by 3400, BATH 2400 by 2000.");
-    Says(
-        "After a new room, press the left button inside a room and drag it against its neighbour. A room let "
-        "go within the DESIGN Room Merge distance of its neighbour on both axes (100 mm unless you change "
-        "it, "
-        "about 4 pixels at the scale the drawing opens with) is pulled into line, a partition apart; let go "
-        "6 "
-        "pixels off, it stays where you let go.");
+    Says("After a new room, press the left button inside a room and drag it against its neighbour. A room "
+         "let go within the DESIGN Room Merge distance of its neighbour on both axes (100 mm unless you "
+         "change it, about 4 pixels at the scale the drawing opens with) is pulled into line, a partition "
+         "apart; let go 6 pixels off, it stays where you let go.");
     Says(
         "Where the new room lies on an older one, the press takes the older room: drag that one away and the "
         "new room stays at the lower left.");
@@ -361,9 +356,8 @@ TEST_F(WorkedExample, HouseFromItsRooms) {
     EXPECT_EQ(rooms[0].x1, s.x + 3700) << "the lounge is pulled into line a partition away";
     EXPECT_EQ(rooms[1].y2, s.y + 4300) << "the kitchen sits on the lounge";
 
-    Says(
-        "Dragging a room with the right button instead lines it up, within the same distance, with the outer "
-        "edges of the other rooms");
+    Says("Dragging a room with the right button instead lines it up, within the same distance, with the "
+         "outer edges of the other rooms");
     Settle();
     const TPoint bath = PixelOf(s.x + 300, s.y + 300);
     RightDrag(bath, TPoint(bath.x + 3, bath.y));
