@@ -194,6 +194,7 @@ TEST_F(WorkedExample, HouseFromItsWalls) {
     EnterAt(c.x + 10000, c.y - 137);
     EXPECT_GT(static_cast<int32_t>(FileObjects().size()), before);
     EXPECT_FALSE(Shown("No wall marked"));
+    EXPECT_EQ(F1(), "view.htm") << "the Pick tool on the ground floor, as after any window";
 
     Says(
         "Other > New Room (fixed), click inside the left room near its top left corner, confirm the internal "
