@@ -7,14 +7,20 @@
 #include <cstdint>
 #include <fstream>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QString>
+#include <QTest>
 #include <QTextDocumentFragment>
+#include <QTimer>
 #include <sstream>
 
 #include "document/program_state.h"
+#include "platform/help.h"
+#include "platform/input_dialog.h"
 #include "platform/printer.h"
 #include "platform/test_script.h"
+#include "platform/when_modal.h"
 #include "resources/command_ids.h"
 #include "resources/dialogs/display_templates.h"
 #include "resources/dialogs/feet_template.h"
@@ -37,6 +43,7 @@ using pl::script::DialogStep;
 
 // The copies and scale of the ground and first floor in the print plan views dialog.
 constexpr int32_t kGroundCopies = 19501, kFirstCopies = 19502, kGroundScale = 19504, kFirstScale = 19505;
+constexpr int32_t kNoExternalDimensions = 19509;
 
 // A page's text as the help window shows it, blanks collapsed.
 inline QString PageText(const std::string& page) {
@@ -88,6 +95,38 @@ protected:
     void Arrow(int qtKey, const char* length) {
         pl::script::AnswerInput(length);
         Key(qtKey);
+    }
+    // An arrow whose length box waits as it does for a person: F1 is pressed in it, then the length is
+    // typed and the box confirmed with Enter.
+    void ArrowPressingF1InTheBox(int qtKey, const char* length) {
+        pl::script::Enable(false);
+        const auto watch = pl::whenModal<TInputDialog>([length](TInputDialog* box) {
+            auto* edit = box->findChild<QLineEdit*>("edit");
+            QTest::keyClick(edit, Qt::Key_F1);
+            edit->selectAll();
+            QTest::keyClicks(edit, length);
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        Key(qtKey);
+        pl::script::Enable(true);
+        EXPECT_TRUE(watch->Fired);
+    }
+    // Presses the right button at `from`, moves to `to` and lets go there.
+    void RightDrag(const TPoint& from, const TPoint& to) {
+        QWidget* view = View();
+        QTest::mouseMove(view, QPoint(from.x, from.y));
+        QTimer::singleShot(0, view, [view, to] {
+            QTest::mouseMove(view, QPoint(to.x, to.y));
+            QTest::mouseRelease(view, Qt::RightButton, {}, QPoint(to.x, to.y));
+        });
+        QTest::mousePress(view, Qt::RightButton, {}, QPoint(from.x, from.y));
+        QCoreApplication::processEvents();
+    }
+    // F1 in the drawing window: the help page it opened, empty when it opened none.
+    std::string F1() {
+        pl::CloseHelpWindow();
+        Key(Qt::Key_F1);
+        return pl::CurrentHelpPage();
     }
     // Enter at a pixel of the empty sheet, then the walls keyed round; the first corner as stored.
     POINT KeyOutline(std::initializer_list<std::pair<int, const char*>> walls) {

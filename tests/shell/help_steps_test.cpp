@@ -92,6 +92,17 @@ TEST_F(HelpSteps, DatumSetWithThePickTool) {
     Settle();
     MoveTo(PixelOf(c.x + 3000, c.y - 2000));
     EXPECT_EQ(ReadOut().substr(0, 16), "h 3000: v -2000 ");
+
+    Says("A datum set with the Pick tool holds until the whole window is redrawn: Zoom > Back to Normal, for "
+         "example, puts it back on the building's corner as well.");
+    Key(Qt::Key_Tab);
+    ClickAt(c.x + 2000, c.y - 2000);
+    Settle();
+    MoveTo(PixelOf(c.x + 3000, c.y - 2000));
+    EXPECT_EQ(ReadOut().substr(0, 12), "h 1000: v 0 ");
+    Command(cmd::kNormalSize);
+    MoveTo(PixelOf(c.x + 3000, c.y - 2000));
+    EXPECT_EQ(ReadOut().substr(0, 16), "h 3000: v -2000 ");
     // Set again, for the rest of step 3.
     Key(Qt::Key_Tab);
     ClickAt(c.x + 2000, c.y - 2000);

@@ -2,11 +2,23 @@
 // dialog answers in the page's order, then what the page promises the user will see. Every step first
 // finds its words in the page, so that an edit of the page that changes a step fails here until the
 // step is played again as the page now tells it.
+#include <QRect>
+
+#include "document/plan_display_modes.h"
 #include "tests/shell/help_steps_fixture.h"
 
 namespace {
 
 using namespace helpsteps;
+
+// The box around objects from `first` on, in drawing units.
+QRect Extent(const std::vector<std::unique_ptr<TObject>>& objects, size_t first) {
+    QRect box;
+    for (size_t i = first; i < objects.size(); ++i)
+        box |= QRect(QPoint(objects[i]->x1, objects[i]->y1), QPoint(objects[i]->x2, objects[i]->y2))
+                   .normalized();
+    return box;
+}
 
 // Example 3 keeps its ground floor, section 1, for both answers of section 2.
 class WorkedExample : public HelpPageSteps {
@@ -21,15 +33,24 @@ protected:
     }
     void GroundFloor() {
         Play("example3.htm");
-        Says("File > New..., title Brown, drawing external walls, dimensions in feet & inches, OK. Choose "
-             "cavity brick, 11 inch thick, 4 lines.");
+        Says(
+            "File > New..., title Brown, drawing external walls, dimensions in feet & inches, OK. Choose "
+            "cavity brick, 11 inch thick, 4 lines, OK, then in the multi line drawing dialog choose the side "
+            "on which the inner lines lie, OK.");
         pl::script::AnswerDialog(
             kNewDrawingDialogId,
             {{{{kNewNameEdit, "Brown"}, {kStartWallsRadio, "1"}, {kNewImperialRadio, "1"}}, IDOK}});
         pl::script::AnswerDialog(kPlanImpDialogId, {{{{kPlanImpCavity264, "1"}}, IDOK}});
-        pl::script::AnswerDialog(kExtSideDialogId, {{{}, IDOK}});
+        // Its Help button first: the page it opens points to where the dialog is explained.
+        pl::script::AnswerDialog(kExtSideDialogId, {{{}, IDHELP}, {{}, IDOK}});
         Command(cmd::kFileNew);
         ASSERT_NE(child, nullptr);
+        EXPECT_TRUE(Shown("Dialog 4200 \"multi line drawing\"")) << ui.Log();
+        EXPECT_EQ(pl::CurrentHelpPage(), "other.htm");
+        EXPECT_TRUE(PageText("other.htm")
+                        .startsWith("Other menu - dimensions and stairs The Help button of the multi line "
+                                    "drawing dialog opens this page: that dialog is explained below, under "
+                                    "Which side the wall lines lie."));
 
         Says(
             "Press Enter on the first corner. For each wall press the arrow key; the measurement dialog asks "
@@ -61,7 +82,11 @@ TEST_F(WorkedExample, QuickStart) {
     Says("Move the cursor to where the first corner should be and press Enter.");
     Says("Press the right arrow key, type 12000 in the length box and press OK. The first wall is drawn 12 "
          "metres to the right.");
-    KeyOutline({{Qt::Key_Right, "12000"}});
+    Says("In the length box, or in any other box that waits for an answer, F1 opens nothing: answer the box "
+         "first");
+    KeyOutline({});
+    ArrowPressingF1InTheBox(Qt::Key_Right, "12000");
+    EXPECT_EQ(pl::HelpWindow(), nullptr);
     ASSERT_EQ(Count(kExtWall), 1);
     EXPECT_EQ(Objects(kExtWall)[0].x2 - Objects(kExtWall)[0].x1, 12000);
 
@@ -78,15 +103,22 @@ TEST_F(WorkedExample, QuickStart) {
     EXPECT_TRUE(Shown("caption=\"External Area\"")) << ui.Log();
     EXPECT_TRUE(Shown("Total Building Area this floor: 96 sq. metres"));
     EXPECT_EQ(ToolKind(), toolkind::kPick);
+    Says("With the Pick tool current on the ground floor, as after each of steps 5 to 8, it opens the Views "
+         "page.");
+    EXPECT_EQ(F1(), "view.htm");
 
     Says(
         "Walls & Base > Draw Internal Wall: confirm the wall thickness, move the cursor onto the inside face "
         "of an external wall, press Enter, then an arrow key for the direction and type the length.");
     pl::script::AnswerDialog(kPartitionDialogId, {{{}, IDOK}});
     Command(cmd::kInternalWall);
+    Says("Press F1 in the drawing window for help. It opens the page of the function you chose last, for "
+         "example Internal walls while step 6 waits for the start of the wall.");
+    EXPECT_EQ(F1(), "intwall.htm");
     EnterAt(c.x + 6000, c.y - 275);
     Arrow(Qt::Key_Down, "7450");
     EXPECT_EQ(Count(kIntWall), 1);
+    EXPECT_EQ(F1(), "view.htm");
 
     Says("Doors/Openings: choose hinged doors, the door width and the number of doors, OK. The doors dialog "
          "offers the top left swing picture, which fits a side wall: press OK, move the cursor onto the left "
@@ -97,6 +129,7 @@ TEST_F(WorkedExample, QuickStart) {
     EnterAt(c.x + 137, c.y - 4000);
     EXPECT_FALSE(Shown("No wall marked"));
     EXPECT_EQ(Count(kArc), 1) << "the door's swing";
+    EXPECT_EQ(F1(), "view.htm");
 
     Says("For the front or back wall choose a picture of the two right-hand columns instead");
     AnswerHingedDoor("820", 5);
@@ -110,6 +143,7 @@ TEST_F(WorkedExample, QuickStart) {
     PrintToPdf({{kGroundCopies, "1"}, {kGroundScale, "100"}});
     EXPECT_TRUE(Shown("Printed")) << ui.Log();
     EXPECT_TRUE(dir.Exists("plan.pdf"));
+    EXPECT_EQ(F1(), "view.htm");
 }
 
 TEST_F(WorkedExample, HouseFromItsWalls) {
@@ -160,6 +194,7 @@ TEST_F(WorkedExample, HouseFromItsWalls) {
     EnterAt(c.x + 10000, c.y - 137);
     EXPECT_GT(static_cast<int32_t>(FileObjects().size()), before);
     EXPECT_FALSE(Shown("No wall marked"));
+    EXPECT_EQ(F1(), "view.htm") << "the Pick tool on the ground floor, as after any window";
 
     Says(
         "Other > New Room (fixed), click inside the left room near its top left corner, confirm the internal "
@@ -207,10 +242,27 @@ TEST_F(WorkedExample, SymbolLibraries) {
     const POINT to = DrawingAt(TPoint(300, 200));
     ClickAt(first.x1, first.y1);
     Click(TPoint(300, 200));
+
+    Says("Once the reference point is clicked, the keypad + and - keys fine-tune the turn, except on a "
+         "symbol that holds a rectangle, such as the WC of the Plumbing group (its cistern is a rectangle): "
+         "there they only answer RECT and RNDRECT objects only rotate in 90, 180 and 270 degree increments "
+         "and leave the symbol as it is.");
+    QTest::keyClick(View(), Qt::Key_Plus, Qt::KeypadModifier);
+    QTest::keyClick(View(), Qt::Key_Minus, Qt::KeypadModifier);
+    EXPECT_TRUE(Shown("RECT and RNDRECT objects only rotate in 90, 180 and 270 degree increments"));
+    Says("The right mouse button turns it: a box, ROTATE, asks how many degrees clockwise, offering 90.");
+    pl::script::AnswerInput("90");
+    QTest::mouseClick(View(), Qt::RightButton, {}, QPoint(300, 200));
+    EXPECT_TRUE(Shown("InputDialog title=\"ROTATE\" prompt=\"clockwise\" initial=\"90\""));
     Key(Qt::Key_Return);
-    const TObject placed = *FileObjects()[3];
+    const auto turned = FileObjects();
+    const TObject placed = *turned[3];
     EXPECT_NEAR(placed.x1, to.x, 50); // two pixels
     EXPECT_NEAR(placed.y1, to.y, 50);
+    // A quarter turn and nothing more: the symbol's width and depth change places.
+    const QRect before = Extent(symbol, 3), after = Extent(turned, 3);
+    EXPECT_NEAR(after.width(), before.height(), 2);
+    EXPECT_NEAR(after.height(), before.width(), 2);
 
     Says("Cancel removes the symbol shown and places nothing.");
     const int32_t count = FileCount();
@@ -269,9 +321,10 @@ TEST_F(WorkedExample, HouseFromItsRooms) {
     Says(
         "Design Rooms > New DESIGN Room for each further room (horizontal by vertical size): KITCHEN 3600 by "
         "3000, BED 1 3600 by 3400, BATH 2400 by 2000.");
-    Says(
-        "After a new room, press the left button inside a room and drag it against its neighbour. Rooms that "
-        "are dropped close to each other are pulled into line, a partition apart.");
+    Says("After a new room, press the left button inside a room and drag it against its neighbour. A room "
+         "let go within the DESIGN Room Merge distance of its neighbour on both axes (100 mm unless you "
+         "change it, about 4 pixels at the scale the drawing opens with) is pulled into line, a partition "
+         "apart; let go 6 pixels off, it stays where you let go.");
     Says(
         "Where the new room lies on an older one, the press takes the older room: drag that one away and the "
         "new room stays at the lower left.");
@@ -281,7 +334,17 @@ TEST_F(WorkedExample, HouseFromItsRooms) {
     };
     AnswerRoom("KITCHEN", "3600", "3000");
     Command(cmd::kNewDesignRoom);
-    dragRoom(4500, 3800, 3600, 0);
+    EXPECT_NEAR(PixelOf(s.x + 100, s.y).x - shown.x, 4, 1) << "the merge distance on the screen";
+    // The lounge is let go 6 pixels right of the kitchen's right side, then 4 pixels back.
+    Settle();
+    const TPoint taken = PixelOf(s.x + 4500, s.y + 3800);
+    const TPoint sixOff(taken.x + PixelOf(s.x + 3600, s.y).x + 6 - shown.x, taken.y);
+    Drag(taken, sixOff);
+    const int32_t sixOffX = Objects(kDesignRoom)[0].x1;
+    EXPECT_GT(sixOffX, s.x + 3600 + 100) << "not pulled";
+    EXPECT_EQ(sixOffX - s.x, DrawingAt(sixOff).x - DrawingAt(taken).x) << "left where it was let go";
+    Settle();
+    Drag(sixOff, TPoint(sixOff.x - 4, sixOff.y));
     AnswerRoom("BED 1", "3600", "3400");
     Command(cmd::kNewDesignRoom);
     dragRoom(1800, 3200, 0, 3900);
@@ -293,6 +356,13 @@ TEST_F(WorkedExample, HouseFromItsRooms) {
     ASSERT_EQ(rooms.size(), 4u);
     EXPECT_EQ(rooms[0].x1, s.x + 3700) << "the lounge is pulled into line a partition away";
     EXPECT_EQ(rooms[1].y2, s.y + 4300) << "the kitchen sits on the lounge";
+
+    Says("Dragging a room with the right button instead lines it up, within the same distance, with the "
+         "outer edges of the other rooms");
+    Settle();
+    const TPoint bath = PixelOf(s.x + 300, s.y + 300);
+    RightDrag(bath, TPoint(bath.x + 3, bath.y));
+    EXPECT_EQ(Objects(kDesignRoom)[3].x1, s.x) << "back in line with the bedroom's left side";
 
     Says(
         "Expand Room or Shrink Room: click a room, then press the arrow key of the side to move and type the "
@@ -387,10 +457,18 @@ TEST_F(WorkedExample, TwoStoreysInFeetAndInches) {
     Command(cmd::kOverlays);
     EXPECT_EQ(CurrentView, kFirstFloor);
 
-    Says("File > Print...: 1 copy of the ground and of the first floor at scale 96 (1/8 inch to the foot).");
-    PrintToPdf({{kGroundCopies, "1"}, {kGroundScale, "96"}, {kFirstCopies, "1"}, {kFirstScale, "96"}});
+    Says("File > Print...: 1 copy of the ground and of the first floor at scale 96 (1/8 inch to the foot). "
+         "After the overlays the print plan views dialog opens with print NO external dimensions ticked: "
+         "clear it, or both floors print without their dimensions.");
+    PrintToPdf({{kGroundCopies, "1"},
+                {kGroundScale, "96"},
+                {kFirstCopies, "1"},
+                {kFirstScale, "96"},
+                {kNoExternalDimensions, "0"}});
+    EXPECT_TRUE(Shown("19509=1")) << "ticked as the dialog opens";
     EXPECT_EQ(dir.ReadFile("CFG/PRNTLST.CFG").substr(0, 9), "1 96 1050") << ui.Log();
     EXPECT_TRUE(dir.Exists("plan.pdf"));
+    EXPECT_EQ(displaymode::Units(PlanDisplayMode), displaymode::kEverything) << "printed with dimensions";
 }
 
 TEST_F(WorkedExample, TwoStoreysUpperOutlineOfItsOwn) {
