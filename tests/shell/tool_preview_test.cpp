@@ -56,6 +56,29 @@ public:
         MoveTo(TPoint(250, 200));
     }
 
+    // The window's circle following the pointer.
+    void WindowCircle() {
+        pl::script::AnswerDialog(kWindowDialogId, {DialogStep{{{kWindowWidth, "1200"}}, IDOK}});
+        client->ProcessCommand(cmd::kWindows);
+        MoveTo(TPoint(300, 240));
+    }
+    // The band of a multi-line's model line from its keyed start.
+    void MultilineModelBand() {
+        pl::script::AnswerInput("3");
+        client->ProcessCommand(cmd::kMultiline);
+        MoveTo(TPoint(101, 300));
+        MoveTo(TPoint(100, 300));
+        Key(Qt::Key_Return);
+        MoveTo(TPoint(320, 260));
+    }
+    // The cross-hair of Expand Base once its direction is chosen.
+    void ExpandBaseCrosshair() {
+        client->ProcessCommand(cmd::kExpandBase);
+        MoveTo(TPoint(200, 200));
+        Key(Qt::Key_Right);
+        MoveTo(TPoint(320, 260));
+    }
+
 protected:
     // Pixels where the window, once its pending paints ran, differs from a full repaint.
     int DifferenceFromFullRepaint() {
@@ -92,6 +115,11 @@ const PreviewCase kPreviews[] = {
     {"DoorSwingRepaintedDuringTheDrag", &PreviewOfAnEndingTool::DoorSwing, true},
     {"StairsOutline", &PreviewOfAnEndingTool::StairsOutline, false},
     {"StairsOutlineRepaintedDuringTheDrag", &PreviewOfAnEndingTool::StairsOutline, true},
+    {"WindowCircle", &PreviewOfAnEndingTool::WindowCircle, false},
+    {"MultilineModelBand", &PreviewOfAnEndingTool::MultilineModelBand, false},
+    {"MultilineModelBandRepaintedDuringTheDrag", &PreviewOfAnEndingTool::MultilineModelBand, true},
+    {"ExpandBaseCrosshair", &PreviewOfAnEndingTool::ExpandBaseCrosshair, false},
+    {"ExpandBaseCrosshairRepaintedDuringTheDrag", &PreviewOfAnEndingTool::ExpandBaseCrosshair, true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Previews, PreviewOfAnEndingTool, ::testing::ValuesIn(kPreviews),
