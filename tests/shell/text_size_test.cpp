@@ -18,13 +18,11 @@ struct TextSizeCase {
 
 class TextSize : public FileCommandsTest, public ::testing::WithParamInterface<TextSizeCase> {
 protected:
-    // A saved drawing holding one text (and a line, so that the view has something else).
+    // A saved drawing holding one text in the middle of the view its window opens on.
     void MakeDrawingWithText(const std::string& name, bool metric) {
         New(name, 2, metric);
-        // In the middle of the view the new drawing's window shows, as its opened window shows it.
         const int32_t x = (ScrollOriginX + ViewExtentX / 2) * ZoomDivisor;
         const int32_t y = (ScrollOriginY + ViewExtentY / 2) * ZoomDivisor;
-        Draw(x - 2000, y - 500, x + 2000, y - 500);
         ObjectList.Flush();
         ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
         ObjectList.Add(std::make_unique<TTextobj>(kGroundFloor, kText, 1, 0, IdCounter++, 0, x, 0, 0, 0, y, 0,
