@@ -42,7 +42,7 @@ void TRndrectobj::Draw(TDC& dc) {
 }
 
 void TTextobj::Draw(TDC& dc) {
-    if (TextScale == 0) TextScale = PenScale; // kept for every later text until printing resets it
+    if (TextScale == 0) TextScale = PenScale; // kept until the window's scale is set again
     int64_t h = int64_t{height} * TextScale;
     if (CurrentView == kSitePlan) h *= 3;
     render::DrawTextShape(dc, kScreen, *this, render::Saturate(h), angle, TA_BASELINE);

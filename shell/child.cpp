@@ -22,6 +22,7 @@
 #include "shell/client.h"
 #include "shell/move_family_steps.h"
 #include "shell/normal_scale.h"
+#include "shell/tool_preview.h"
 #include "shell/view_title.h"
 #include "tools/drawing_tool.h"
 #include "walls/wall_corner.h"
@@ -127,6 +128,7 @@ void TChild::Paint(TDC& dc, bool, TRect&) {
     if (CurrentView >= kGroundFloor) {
         shell::ReloadForPaint(tool);
         ObjectList.Paint(dc, client);
+        shell::RestoreToolPreview(*this, dc, client);
 
         const int32_t kind = tool ? tool->Kind : 0;
         if (kind != toolkind::kIntWall) FindWallCorner(ObjectList, DatumX, DatumY);
@@ -155,6 +157,7 @@ void TChild::Paint(TDC& dc, bool, TRect&) {
         ObjectList.Paint(dc, client);
         shell::DropLayoutGrid(countBeforeGrid, tool);
     }
+    shell::RestoreToolPreview(*this, dc, client);
 }
 
 void TChild::NudgeCursor(uint32_t key) {

@@ -12,6 +12,7 @@
 #include "platform/settings_file.h"
 #include "resources/default_settings.h"
 #include "shell/child.h"
+#include "shell/tool_preview.h"
 #include "tools/line_tool.h"
 #include "tools/working_file.h"
 
@@ -95,6 +96,8 @@ void TClient::SetupWindow() {
 }
 
 void TClient::InstallTool(std::unique_ptr<TDrawingtool> tool) {
+    // Nothing of a tool that ends may stay on screen after it.
+    if (Tool) shell::WipeToolPreview(*this, *Tool);
     Tool.reset();
     Tool = std::move(tool);
 }

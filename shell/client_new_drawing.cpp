@@ -116,6 +116,9 @@ void BeginFirstStep(TClient& client, TChild& child, int32_t start) {
     }
     CurrentView = kGroundFloor;
     child.RunPlanDialog(kExternalWallDialog);
+    // A cancelled dialog has put the Pick tool in place and named it: the outline's guide and help
+    // would describe a tool that is no longer current.
+    if (client.Tool->Kind != toolkind::kExtWall) return;
     HelpContextId = kExternalWallHelp;
     const int32_t corner = MetricUnits == 1 ? 25 : 24;
     TPoint p(corner, corner);

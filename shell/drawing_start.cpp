@@ -43,6 +43,7 @@ void ResetDrawingGlobals() {
     HelpContextId = kFileContext;
     PenWidth = 1;
     PenScale = 1;
+    TextScale = 0;
     ViewExtentX = 624;
     ViewExtentY = 346;
     ScrollOriginX = 0;

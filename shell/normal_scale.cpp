@@ -11,4 +11,6 @@ void SetNormalScale(bool sitePlan) {
         PenScale = 4;
     }
     PenScaleF = sitePlan ? 3.0f * PenScale : static_cast<float>(PenScale);
+    // The next text takes its size from this scale, not from the drawing or print shown before.
+    TextScale = 0;
 }

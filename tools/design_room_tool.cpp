@@ -184,6 +184,10 @@ void TDRoomobjtool::MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) {
     }
 }
 
+void TDRoomobjtool::RedrawPreview(TDC& dc) {
+    if (Dragging == 1 && DragPhase() == kOutlineShown) Draw(dc, kOutlineMode);
+}
+
 void TDRoomobjtool::Draw(TDC& dc, int32_t mode) {
     if (PickedIndex == kNoObject || ZoomDivisor == 0) return;
     const int32_t z = ZoomDivisor;

@@ -7,6 +7,7 @@ void TDrawingtool::Button2Down(TDC&, TRect&, TPoint*) {}
 void TDrawingtool::Button2Up(TDC&, TRect&, TPoint*) {}
 void TDrawingtool::MouseMove(TDC&, TRect&, int32_t, int32_t) {}
 void TDrawingtool::Draw(TDC&, int32_t) {}
+void TDrawingtool::RedrawPreview(TDC&) {}
 void TDrawingtool::BuildRoom(TDC&, TRect&, int32_t, int32_t) {}
 void TDrawingtool::KeyDown(TDC&, TRect&, uint32_t, TPoint*, int32_t) {}
 void TDrawingtool::SetText(TDC&, TRect&, TPoint*, const char*) {}

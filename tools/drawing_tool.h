@@ -39,6 +39,11 @@ public:
     virtual void Start(int32_t a, int32_t b, int32_t c);
     virtual void MidpointAid(TDC& dc, TRect& client, int32_t x, int32_t y);
     virtual void ThreePointAid(TDC& dc, TRect& client, int32_t x, int32_t y);
+    // Draws once more the preview the tool holds on screen between messages (a band, an outline, a
+    // cross-hair), on a context with the drawing mapping; nothing when none is shown. Previews are
+    // drawn by exclusive-or, so this wipes the preview from the window that shows it, and brings it
+    // back into a window repainted without it, where the next pointer move expects it.
+    virtual void RedrawPreview(TDC& dc);
     // Hands a press to the centre aid whose mode the tool is in (30, 31 CENTRE; 35 to 37 CENTRE
     // CENTRE); false when the tool is in none of them and the press is the tool's own.
     bool PressGoesToAid(TDC& dc, TRect& client, const TPoint& point);

@@ -84,6 +84,10 @@ void TIntwallobjtool::Draw(TDC& dc, int32_t) {
     tools::RestoreCopyPen(dc);
 }
 
+void TIntwallobjtool::RedrawPreview(TDC& dc) {
+    if (BandShown == 1) Draw(dc, 0);
+}
+
 void TIntwallobjtool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) {
     if (step == intwall::kDeletePickStep && Kind == toolkind::kIntWallDelete) {
         PickForDelete(dc, client, point);

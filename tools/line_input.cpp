@@ -104,11 +104,13 @@ void TLinetool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
     }
 }
 
+bool TLinetool::ShowsCrosshair() const {
+    return (Kind == toolkind::kBaseChange && Mode > toolmode::kIdle) || Kind == toolkind::kOutline;
+}
+
 void TLinetool::MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) {
     if (Dragging != 1) return;
-    const bool crosshairKind =
-        (Kind == toolkind::kBaseChange && Mode > toolmode::kIdle) || Kind == toolkind::kOutline;
-    if (crosshairKind) {
+    if (ShowsCrosshair()) {
         int32_t lx = 0;
         int32_t ly = 0;
         ClientToDrawing(nullptr, dc, client, x, y, &lx, &ly);
@@ -162,6 +164,16 @@ void TLinetool::Draw(TDC& dc, int32_t) {
     dc.MoveTo(X0 / ZoomDivisor, Y0 / ZoomDivisor);
     dc.LineTo(X1 / ZoomDivisor, Y1 / ZoomDivisor);
     tools::RestoreCopyPen(dc);
+}
+
+// While dragging, the band (or shape) from the start to the last pointer point is on screen, and
+// the cross-hair once the pointer has drawn it.
+void TLinetool::RedrawPreview(TDC& dc) {
+    if (Dragging != 1) return;
+    if (!ShowsCrosshair())
+        Draw(dc, 0);
+    else if (ChainState == 2)
+        DrawCrosshair(dc, CrosshairStyle);
 }
 
 void TLinetool::DrawCrosshair(TDC& dc, int32_t style) {

@@ -15,10 +15,15 @@ public:
     void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;
     void Draw(TDC& dc, int32_t flag) override;
     void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
+    void RedrawPreview(TDC& dc) override;
 
     // The two operations the line branch adds to the family's table.
     virtual void DrawCrosshair(TDC& dc, int32_t style);
     virtual void Spare();
+
+protected:
+    // The outline and base-change kinds follow the pointer with a cross-hair instead of a band.
+    bool ShowsCrosshair() const;
 };
 
 class TLineobjtool : public TLinetool {

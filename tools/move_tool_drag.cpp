@@ -33,6 +33,10 @@ void TMoveobjtool::DrawBand(TDC& dc, int32_t x, int32_t y) {
     tools::RestoreCopyPen(dc);
 }
 
+void TMoveobjtool::RedrawPreview(TDC& dc) {
+    if (DraggingRectangle()) DrawBand(dc, AnchorX, AnchorY);
+}
+
 void TMoveobjtool::SelectInRect(TDC&, TRect&, int32_t, int32_t) {
     if (CurrentView >= kPrintingViews) return;
     if (ObjectList.WriteTempCount(0) != FileResult::Ok) return;

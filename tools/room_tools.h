@@ -51,6 +51,7 @@ public:
     void Button2Up(TDC& dc, TRect& client, TPoint* point) override;
     void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;
     void Draw(TDC& dc, int32_t flag) override;
+    void RedrawPreview(TDC& dc) override;
     void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
     tools::WriteResult CreateObject(TDC& dc, TRect& client) override;
     // Re-opens the finished room at the index for altering (the finishing of design rooms).

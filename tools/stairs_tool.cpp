@@ -78,6 +78,10 @@ void TStepobjtool::MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) {
     PreviewShown = 1;
 }
 
+void TStepobjtool::RedrawPreview(TDC& dc) {
+    if (Dragging == 1 && PreviewShown == 1) Draw(dc, 0);
+}
+
 void TStepobjtool::Draw(TDC& dc, int32_t) {
     const stairs::Segment box =
         stairs::Footprint({TopTread(), StairWidth, TreadGoing, TreadCount, RunLength}, FlightKind(), X0, Y0);

@@ -17,6 +17,7 @@ public:
 
     void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;
     void Draw(TDC& dc, int32_t flag) override;
+    void RedrawPreview(TDC& dc) override;
     // Enter places the stairs at the pointer; other keys do nothing.
     void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
     void Start(int32_t width, int32_t stairwell, int32_t flight) override;

@@ -74,7 +74,8 @@ void TWindowobjtool::LoadDoor(int32_t startWidth) {
     DoorCount = std::clamp(s[6], 1, kMostDoors);
     SymbolOption = s[7];
     FramePosition() = s[10];
-    OpeningWidth = static_cast<int32_t>(std::clamp<int64_t>(int64_t{DoorWidth} * DoorCount, INT32_MIN, INT32_MAX));
+    OpeningWidth =
+        static_cast<int32_t>(std::clamp<int64_t>(int64_t{DoorWidth} * DoorCount, INT32_MIN, INT32_MAX));
     if (TakesStoredTotal(OpeningKind)) {
         OpeningWidth = s[3];
     } else if (openingkind::IsHinged(OpeningKind)) {
@@ -134,7 +135,7 @@ void TWindowobjtool::Draw(TDC& dc, int32_t) {
             int32_t dx, dy;
         };
         static constexpr int32_t kSigns[9][2] = {{0, 0}, {-1, -1}, {-1, 1}, {1, -1}, {1, 1},
-                                                 {1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
+                                                 {1, 1}, {1, -1},  {-1, 1}, {-1, -1}};
         const int32_t code = SwingCode;
         if (code >= 1 && code <= 8) {
             const bool across = code <= 4; // the wall runs up and down
@@ -160,6 +161,10 @@ void TWindowobjtool::Draw(TDC& dc, int32_t) {
     dc.RestoreObjects();
 }
 
+void TWindowobjtool::RedrawPreview(TDC& dc) {
+    if (Kind == toolkind::kOpening && PreviewDrawn() > 0) Draw(dc, 0);
+}
+
 void TWindowobjtool::ErasePreview(TDC& dc) {
     if (PreviewDrawn() > 0) Draw(dc, 0);
     PreviewDrawn() = 0;
@@ -172,12 +177,14 @@ void TWindowobjtool::MarkWall(TDC& dc, TRect& client, uint32_t, TPoint* point, i
     X0 = WorkX = p.x;
     Y0 = WorkY = p.y;
     dc.SetROP2(R2_COPYPEN);
-    const WallMark mark = FindOpeningWall(ObjectList, CurrentView, p.x, p.y, {OpeningKind, OpeningWidth, Mode});
+    const WallMark mark =
+        FindOpeningWall(ObjectList, CurrentView, p.x, p.y, {OpeningKind, OpeningWidth, Mode});
     MarkedWall = mark.index;
     Angle = 0;
     if (mark.index == kNoObject) {
         Y0 = kNothingMarked;
-        MessageBox(Window ? Window->GetHandle() : nullptr, "No wall marked", "Marking Error - Please Retry", MB_OK);
+        MessageBox(Window ? Window->GetHandle() : nullptr, "No wall marked", "Marking Error - Please Retry",
+                   MB_OK);
         RestoreSwingOffsets();
         return;
     }

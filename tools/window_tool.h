@@ -11,6 +11,7 @@ public:
 
     void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;
     void Draw(TDC& dc, int32_t flag) override;
+    void RedrawPreview(TDC& dc) override;
     void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
     void Start(int32_t a, int32_t b, int32_t c) override;
 

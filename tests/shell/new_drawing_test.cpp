@@ -166,4 +166,24 @@ TEST_F(NewDrawing, ForgetsTheSelectionOfTheDrawingBefore) {
     EXPECT_EQ(dir.ReadFile("CFG/TEMP.CFG"), "0\n");
 }
 
+TEST_F(NewDrawing, EscapeInAWallDialogLeavesThePickToolAndItsGuide) {
+    struct Cancel {
+        const char* name;
+        std::vector<std::pair<int32_t, std::vector<pl::script::DialogStep>>> answers;
+    };
+    const Cancel cancels[] = {
+        {"SMITH", {{kPlanDialogId, {{{}, IDCANCEL}}}}},
+        {"JONES", {{kPlanDialogId, {{{{kPlanCavity275, "1"}}, IDOK}}}, {kExtSideDialogId, {{{}, IDCANCEL}}}}},
+    };
+    for (const Cancel& cancel : cancels) {
+        SCOPED_TRACE(cancel.name);
+        AnswerNew(cancel.name);
+        for (const auto& [id, steps] : cancel.answers)
+            pl::script::AnswerDialog(id, steps);
+        client->ProcessCommand(230);
+        EXPECT_EQ(client->Tool->Kind, 21);
+        EXPECT_EQ(std::string(client->StatusBar->GetText()), "GUIDE: Select a function or drawing tool");
+    }
+}
+
 } // namespace

@@ -1,0 +1,45 @@
+#include "shell/tool_preview.h"
+
+#include "document/coordinate_mapping.h"
+#include "platform/window_dc.h"
+#include "shell/child.h"
+#include "shell/client.h"
+#include "tools/drawing_tool.h"
+
+namespace shell {
+
+namespace {
+
+// The drawing window the tool last drew in, when it is still open.
+TChild* WindowOfTool(TClient& client, const TDrawingtool& tool) {
+    if (!tool.Window) return nullptr;
+    for (TMDIChild* child : client.GetChildren())
+        if (static_cast<TWindow*>(child) == tool.Window) return dynamic_cast<TChild*>(child);
+    return nullptr;
+}
+
+} // namespace
+
+void WipeToolPreview(TClient& client, TDrawingtool& tool) {
+    TChild* window = WindowOfTool(client, tool);
+    if (!window) return;
+    const TRect rc = window->GetClientRect();
+    // Inside a tool call the window's context is in use; a second one would not draw.
+    if (window->InputDC) {
+        SetDrawingMapping(nullptr, *window->InputDC, rc);
+        tool.RedrawPreview(*window->InputDC);
+        return;
+    }
+    TClientDC dc(window);
+    SetDrawingMapping(nullptr, dc, rc);
+    tool.RedrawPreview(dc);
+}
+
+void RestoreToolPreview(TChild& window, TDC& dc, const TRect& client) {
+    TDrawingtool* tool = window.CurrentTool();
+    if (!tool || tool->Window != &window) return;
+    SetDrawingMapping(nullptr, dc, client);
+    tool->RedrawPreview(dc);
+}
+
+} // namespace shell

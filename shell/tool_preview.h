@@ -1,0 +1,20 @@
+// The current tool's preview on the drawing window it was drawn in: wiped when the tool ends, and
+// drawn again by a repaint, which paints only the document, so that what the tool believes to be on
+// screen always is.
+#pragma once
+
+class TChild;
+class TClient;
+class TDC;
+class TDrawingtool;
+class TRect;
+
+namespace shell {
+
+// Takes the preview of a tool that is ending off the window that shows it.
+void WipeToolPreview(TClient& client, TDrawingtool& tool);
+
+// Draws the current tool's preview again over a repaint of the window it belongs to.
+void RestoreToolPreview(TChild& window, TDC& dc, const TRect& client);
+
+} // namespace shell
