@@ -1,5 +1,7 @@
 #include "shell/child_tool_call.h"
 
+#include <typeinfo>
+
 #include "document/coordinate_mapping.h"
 #include "document/program_state.h"
 #include "platform/cursor.h"
@@ -16,7 +18,8 @@ void ToolStand::Restore(TClient& client) const {
     LastOutlineEndX = lastOutlineEndX_;
     LastOutlineEndY = lastOutlineEndY_;
     if (!copy_) return;
-    if (client.Tool && client.Tool.get() == tool_) {
+    // A tool replaced during the step may have been made where the old one stood: the class tells.
+    if (client.Tool && client.Tool.get() == tool_ && typeid(*client.Tool) == typeid(*copy_)) {
         client.Tool->TakeState(*copy_);
         return;
     }
