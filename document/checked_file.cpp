@@ -3,22 +3,28 @@
 #include <string>
 
 #include "document/document.h"
+#include "document/working_file_step.h"
 
 namespace {
 
 FileFailureTeller Teller = nullptr;
 
 void Tell(const std::string& text) {
-    if (Teller) Teller(text.c_str(), "DRAWING FILE");
+    TellFileFailure(text, "DRAWING FILE");
 }
 
 } // namespace
+
+void TellFileFailure(const std::string& text, const char* caption) {
+    if (Teller) Teller(text.c_str(), caption);
+}
 
 void SetFileFailureTeller(FileFailureTeller teller) {
     Teller = teller;
 }
 
 bool WriteOrTell(TList& list, int32_t mode) {
+    if (mode == filemode::kWorking) return WriteWorkingFile(list);
     if (list.WriteDrawingFile(mode) == FileResult::Ok) return true;
     Tell("The drawing could not be written to " + list.DrawingFilePath(mode) +
          ".\nThe file keeps its previous contents.");

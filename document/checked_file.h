@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "document/drawing_file_modes.h"
 
@@ -10,9 +11,12 @@ class TList;
 
 using FileFailureTeller = void (*)(const char* text, const char* caption);
 void SetFileFailureTeller(FileFailureTeller teller);
+// Tells the user of a failed file through the installed teller.
+void TellFileFailure(const std::string& text, const char* caption);
 
 // Writes the file of that mode; on failure the user is told and the result is false, so the caller
-// stops its step. The file on disk then keeps its previous contents.
+// stops its step. The file on disk then keeps its previous contents. The working file is written
+// within the current step (document/working_file_step.h), so a step is told once.
 [[nodiscard]] bool WriteOrTell(TList& list, int32_t mode);
 // Reads the file of that mode into the document; an unreadable or damaged file is told and gives false.
 [[nodiscard]] bool ReadOrTell(TList& list, int32_t mode);

@@ -109,6 +109,6 @@ void CentreDrawing(TDrawingtool&, int32_t mode) {
             if (o && o->view == CurrentView) editing::TranslateForCentring(*o, dx, dy);
         }
     }
-    // A failed write has been told; the document in memory keeps the centred floor.
+    // A failed write has been told and has put the step back, the document with it.
     (void)WriteOrTell(ObjectList, filemode::kWorking);
 }

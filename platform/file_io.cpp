@@ -104,11 +104,16 @@ bool ReadWhole(const std::string& nativePath, std::string& text) {
     return ok;
 }
 
+// A name beside `target` that a crash may leave behind: "<name>.~<process>-<counter>".
+std::string TemporaryName(const std::string& target) {
+    static std::atomic<unsigned> counter{0};
+    return target + ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+}
+
 // Creates a fresh file beside `target` for the new contents.
 int CreateTemporary(const std::string& target, std::string& temporary) {
-    static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = target + ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        temporary = TemporaryName(target);
         int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             // A replaced file keeps its permissions.
@@ -162,6 +167,25 @@ int RemoveStaleTemporaries(const std::string& folder) {
         if (::unlink((dir + name).c_str()) == 0) ++removed;
     }
     return removed;
+}
+
+std::string KeepFileAsItIs(const std::string& path) {
+    const std::string target = NativePath(path);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        // Named as a rewrite's temporary, so what a crash leaves goes at the next start-up.
+        const std::string kept = TemporaryName(target);
+        if (::link(target.c_str(), kept.c_str()) == 0) return kept;
+        if (errno != EEXIST) return {};
+    }
+    return {};
+}
+
+bool PutBackKept(const std::string& kept, const std::string& path) {
+    const std::string target = NativePath(path);
+    const bool ok = ::rename(kept.c_str(), target.c_str()) == 0;
+    // Two names of one file: the rename leaves both, and the kept one goes here.
+    ::unlink(kept.c_str());
+    return ok;
 }
 
 std::string NativePath(std::string_view path) {

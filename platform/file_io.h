@@ -121,6 +121,13 @@ bool ReadTextFile(const std::string& path, std::string& text);
 // "<name>.~<process>-<counter>" whose process is no longer running. Returns how many went.
 int RemoveStaleTemporaries(const std::string& folder);
 
+// A second name beside the file for the file as it stands, so that it can be put back after a
+// rewrite has replaced it: a hard link, which needs no room on the disk. Empty when the file is
+// missing or cannot be linked.
+std::string KeepFileAsItIs(const std::string& path);
+// Puts the kept file back under `path` and drops the kept name; false when it could not go back.
+[[nodiscard]] bool PutBackKept(const std::string& kept, const std::string& path);
+
 // Leading blanks, optional sign, digits; 0 when there are none; saturates at the 32-bit limits.
 int32_t atol(const char* text);
 int32_t atoi(const char* text);

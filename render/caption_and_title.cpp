@@ -122,7 +122,7 @@ int32_t TList::AddScaleCaption(int32_t scale, int32_t showScale) {
     Add(CentredText(floor, kText, x, y, text.c_str(), anchor != nullptr ? anchor->fontName : DefaultFontName,
                     anchor != nullptr ? anchor->weight : DefaultTextWeight,
                     anchor != nullptr ? anchor->height : DefaultTextHeight));
-    // Told; the page is printed from the document, which holds the caption either way.
-    (void)WriteOrTell(*this, filemode::kWorking);
-    return 1;
+    // A failed write has been told and has put the document back without the caption: there is then
+    // none for the page to take away again.
+    return WriteOrTell(*this, filemode::kWorking) ? 1 : 0;
 }

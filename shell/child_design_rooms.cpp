@@ -52,7 +52,8 @@ void TChild::NewDesignRoom() {
         Invalidate(false);
         TDRoomobjtool* tool = DesignRoomTool(*this);
         if (!ok || !tool) return;
-        tool->Start(dialog.Width(), dialog.Length(), 0);
+        if (tools::Failed(shell::CallTool(client, [&] { tool->Start(dialog.Width(), dialog.Length(), 0); })))
+            return;
         client.ShowGuide("GUIDE: place cursor in room, move with LB down (align to Room)");
         DrawingState = 2;
     } else {
@@ -61,7 +62,8 @@ void TChild::NewDesignRoom() {
         TDRoomobjtool* tool = DesignRoomTool(*this);
         if (!tool) return;
         DrawingState = 2;
-        tool->Start(dialog.Width(), dialog.Length(), 0);
+        if (tools::Failed(shell::CallTool(client, [&] { tool->Start(dialog.Width(), dialog.Length(), 0); })))
+            return;
         client.ShowGuide(
             "GUIDE: place cursor in room, move with LB down (align to Room), RB (align Boundary)");
     }
@@ -92,7 +94,7 @@ void TChild::MaxDesignRoom() {
     TDRoomobjtool* tool = DesignRoomTool(*this);
     if (!ok || !tool) return;
     tool->Mode = roommode::kIdle;
-    tool->Start(width, length, 0);
+    if (tools::Failed(shell::CallTool(Client(), [&] { tool->Start(width, length, 0); }))) return;
     DrawingState = 2;
     Client().ShowGuide("place cursor in room, move with LB down (align to Room), RB (align Boundary)");
     AfterRoomStarted(*this, rc);

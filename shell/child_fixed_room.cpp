@@ -59,10 +59,11 @@ void BuildFixedRoom(TChild& window, TRect& client, TRoomobjtool& tool, const Roo
     if (LayoutGridFlag == 1) window.RunToolDialog(kRefreshKind);
     if (window.DatumMode > datummode::kOff) window.SetDatum(datummode::kOff);
     const int32_t width = room.width / ZoomDivisor, length = room.length / ZoomDivisor;
-    shell::CallTool(window, [&](TDC& dc) {
-        tool.BuildRoom(dc, client, width, length);
-        tool.AutoDimension(dc, client, room.sizeOption, width, length, kRoomCall);
-    });
+    if (tools::Failed(shell::CallTool(window, [&](TDC& dc) {
+            tool.BuildRoom(dc, client, width, length);
+            tool.AutoDimension(dc, client, room.sizeOption, width, length, kRoomCall);
+        })))
+        return;
     RepaintRoomArea(window, client, tool);
     window.Client().SelectPickTool();
     window.Client().ShowGuide("GUIDE: Pick Tool");

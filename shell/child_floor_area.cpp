@@ -41,9 +41,10 @@ void ReportArea(TChild& window, int32_t area) {
 void TChild::AutoDimensionAndArea(int32_t) {
     TClient& client = Client();
     TRect rc = GetClientRect();
-    client.Tool->Command(1);
     const tools::WriteResult written =
-        shell::CallTool(*this, [&](TDC& dc) { client.Tool->AutoDimension(dc, rc, 0, 0, 0, 111); });
+        tools::Failed(shell::CallTool(client, [&] { client.Tool->Command(1); }))
+            ? tools::WriteResult::Failed
+            : shell::CallTool(*this, [&](TDC& dc) { client.Tool->AutoDimension(dc, rc, 0, 0, 0, 111); });
     const int32_t area = ObjectList.GetFloorArea();
     // A failed write has been told and ends the step; the screen shows the file again.
     if (!tools::Failed(written) && !tools::Failed(StoreFloorArea(area))) ReportArea(*this, area);

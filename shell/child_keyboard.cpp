@@ -105,8 +105,12 @@ void SplitWallAtCursor(TChild& window, TRect& rc, const TPoint& cursor) {
         client.SelectPickTool();
         return;
     }
-    client.Tool->Start(0, logical.x * ZoomDivisor, logical.y * ZoomDivisor);
-    shell::CallTool(window, [&](TDC& dc) { client.Tool->AutoDimension(dc, rc, 0, 0, 0, 111); });
+    // A split that could not be written ends the step: its dimensions are not tried.
+    if (tools::Failed(shell::CallTool(
+            client, [&] { client.Tool->Start(0, logical.x * ZoomDivisor, logical.y * ZoomDivisor); })) ||
+        tools::Failed(
+            shell::CallTool(window, [&](TDC& dc) { client.Tool->AutoDimension(dc, rc, 0, 0, 0, 111); })))
+        return;
     window.Invalidate(true);
     client.SelectPickTool();
     client.ShowGuide("GUIDE: Pick Tool");
@@ -166,7 +170,9 @@ struct IdleEnterKey {
 bool EnterPlacesOpening(IdleEnterKey& enter) {
     if (enter.kind != toolkind::kOpening) return false;
     if (tools::Failed(enter.ToTool(enter.step))) return true;
-    if (enter.Tool()->Y0 != 1) enter.Tool()->Command(100);
+    if (enter.Tool()->Y0 != 1 &&
+        tools::Failed(shell::CallTool(enter.Client(), [&] { enter.Tool()->Command(100); })))
+        return true;
     enter.Client().SelectPickTool();
     // The preview was drawn by exclusive-or; a repaint under it (a scroll) leaves the tool's own
     // erase drawing it back. Placed or refused, only a repaint is sure to take it off.
@@ -296,8 +302,8 @@ void IdleKey(TChild& window, TRect& rc, uint key, TPoint& cursor) {
 } // namespace
 
 void TChild::EvKeyDown(uint key, uint, uint) {
-    // One message for a failed write: the rest of the step tries no further write.
-    const tools::WriteWatch step;
+    // The key or press is one step: all or nothing in the file, told once, the tool put back.
+    const shell::ToolStep step(Client());
     TClient& client = Client();
     const int32_t kind = client.Tool->Kind;
     TRect rc = GetClientRect();

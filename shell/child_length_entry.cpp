@@ -93,8 +93,15 @@ private:
     tools::WriteResult KeyDown(uint key, int32_t step) {
         return CallTool(window_, [&](TDC& dc) { Tool().KeyDown(dc, rc_, key, &cursor_, step); });
     }
-    void AutoDimension() {
-        CallTool(window_, [&](TDC& dc) { Tool().AutoDimension(dc, rc_, 0, 0, 0, 111); });
+    tools::WriteResult AutoDimension() {
+        return CallTool(window_, [&](TDC& dc) { Tool().AutoDimension(dc, rc_, 0, 0, 0, 111); });
+    }
+    // Start and Command draw nothing; a failed write in them ends the step.
+    tools::WriteResult Start(int32_t a, int32_t b, int32_t c) {
+        return CallTool(client_, [&] { Tool().Start(a, b, c); });
+    }
+    tools::WriteResult Command(int32_t code) {
+        return CallTool(client_, [&] { Tool().Command(code); });
     }
     void Toggled() {
         window_.SetCapture();
@@ -163,12 +170,12 @@ void EngagedStep::Arrow() {
     std::string lengthText = "0";
     if (kind == toolkind::kExtWall) {
         Tool().ChainState = ArrowCode(key_);
-        Tool().Command(2);
+        if (tools::Failed(Command(2))) return;
         lengthText = std::to_string(Tool().Count);
         window_.SetCursor(nullptr, IDC_CROSS);
     } else if (kind == toolkind::kIntWall && Tool().PointPlaced == 1) {
         window_.StartX = 0;
-        Tool().Start(ArrowCode(key_), 0, 0);
+        if (tools::Failed(Start(ArrowCode(key_), 0, 0))) return;
         if (Tool().Y0 == kNoObject) {
             const char* text =
                 key_ == VK_RIGHT
@@ -204,7 +211,7 @@ void EngagedStep::BaseDistance() {
     if (Tool().Mode == extwallmode::kShrinkBase) {
         Tool().Count = logical.x;
         Tool().CursorY = logical.y;
-        Tool().Command(1);
+        if (tools::Failed(Command(1))) return;
         preset = Tool().Count;
     }
     std::optional<int32_t> step;
@@ -224,13 +231,15 @@ void EngagedStep::BaseDistance() {
         window_.Invalidate(true);
         return;
     }
-    Tool().Start(*step, logical.x * ZoomDivisor, logical.y * ZoomDivisor);
+    // The base moves, its walls and dimensions are made and the title follows, all or nothing.
+    if (tools::Failed(Start(*step, logical.x * ZoomDivisor, logical.y * ZoomDivisor))) return;
     Toggled();
-    Tool().Command(5);
-    AutoDimension();
+    if (tools::Failed(Command(5)) || tools::Failed(AutoDimension())) return;
+    const tools::WriteWatch watch;
     const int32_t record = ObjectList.FindKind(CurrentView + kFloorRecordBase);
     if (auto* info = dynamic_cast<TInfoobj*>(ObjectList[record])) info->value = ObjectList.GetFloorArea();
     ObjectList.MakeTitleBlock();
+    if (tools::Failed(watch.Result())) return;
     window_.Invalidate(true);
 }
 
@@ -276,7 +285,8 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
         }
         if (tools::Failed(tools::SaveWorkingFile())) return;
         if (tool.Mode == roommode::kMoveFine) {
-            CallTool(window_, [&](TDC& dc) { Tool().Draw(dc, 1); });
+            // Drawing the room where it now stands writes nothing.
+            static_cast<void>(CallTool(window_, [&](TDC& dc) { Tool().Draw(dc, 1); }));
         } else {
             tool.Mode = roommode::kIdle;
             window_.MergeStep(rc_);
@@ -363,7 +373,7 @@ void EngagedStep::LineTextStep() {
         client_.SelectPickTool();
         return;
     }
-    CallTool(window_, [&](TDC& dc) { Tool().ShowLengthLabel(dc, rc_, 0, 0); });
+    if (tools::Failed(CallTool(window_, [&](TDC& dc) { Tool().ShowLengthLabel(dc, rc_, 0, 0); }))) return;
     if (CurrentView == kSitePlan) {
         Tool().Mode = linemode::kLineTextDrawing;
         Tool().PointPlaced = 1;
@@ -412,11 +422,14 @@ void EngagedStep::ClosingTest() {
         (kind == toolkind::kExtWall && meetsAnother(last->x1, last->y1) && meetsAnother(last->x2, last->y2));
     if (!closed) return;
 
+    const tools::WriteWatch step;
     Tool().PointPlaced = 0;
+    // The outline's walls, dimensions, area and title are one step: a failed write leaves the tool
+    // on the last wall, where the same keys close the outline again.
     if (kind == toolkind::kExtWall) {
-        Tool().Command(5);
-        AutoDimension();
+        if (tools::Failed(Command(5)) || tools::Failed(AutoDimension())) return;
         window_.ShowBuildingArea(2);
+        if (tools::Failed(step.Result())) return;
         window_.DatumMode = datummode::kOff;
         SetDistanceGadget(client_, "0");
         client_.SelectPickTool();
@@ -425,19 +438,19 @@ void EngagedStep::ClosingTest() {
         SetDistanceGadget(client_, "0");
         client_.RestoreTool(toolkind::kExtWall);
         Tool().Window = &window_;
-        Tool().Command(7);
-        AutoDimension();
+        if (tools::Failed(Command(7)) || tools::Failed(AutoDimension())) return;
         window_.DatumMode = datummode::kOff;
         SetDistanceGadget(client_, "0");
         client_.RestoreTool(toolkind::kIntWall);
         Tool().Window = &window_;
         Tool().Mode = intwall::kFinishRooms;
-        Tool().Start(0, 0, 2);
+        if (tools::Failed(Start(0, 0, 2))) return;
         client_.SelectPickTool();
-        Tool().Command(1);
+        if (tools::Failed(Command(1))) return;
     }
     ObjectList.MakeTitleBlock();
     if (kind == toolkind::kOutline) window_.ShowBuildingArea(2);
+    if (tools::Failed(step.Result())) return;
     PlanDisplayMode = displaymode::kPlain;
     if (CurrentView == kGroundFloor) window_.SyncScrollOrigin(0);
     window_.Invalidate(true);

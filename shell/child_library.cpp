@@ -18,7 +18,7 @@
 namespace {
 
 constexpr int32_t kLibraryHelp = 330;
-constexpr int32_t kMoveToolKind = 78;  // RestoreTool: a fresh move tool
+constexpr int32_t kMoveToolKind = 78; // RestoreTool: a fresh move tool
 
 // Replaces the current tool with a move tool whose selection is every object from firstIndex on.
 TMoveobjtool* SelectAppendedForMoving(TChild& window, int32_t firstIndex) {
@@ -29,14 +29,16 @@ TMoveobjtool* SelectAppendedForMoving(TChild& window, int32_t firstIndex) {
     if (!tool) return nullptr;
     tool->Kind = toolkind::kMove;
     tool->Window = &window;
-    shell::CallTool(window, [&](TDC& dc) { tool->SelectAppended(dc, rc, firstIndex, 0); });
+    if (tools::Failed(shell::CallTool(window, [&](TDC& dc) { tool->SelectAppended(dc, rc, firstIndex, 0); })))
+        return nullptr;
     tool->Mode = movestate::kSelected;
     return tool;
 }
 
 // Takes the preview out again and leaves the drawing as it was at entry.
 void CancelInsertion(TChild& window, int32_t savedCount, int32_t savedView, int32_t savedIdCounter) {
-    while (ObjectList.count > savedCount) ObjectList.RemoveAt(ObjectList.count - 1);
+    while (ObjectList.count > savedCount)
+        ObjectList.RemoveAt(ObjectList.count - 1);
     CurrentView = savedView;
     // The preview's identifiers are gone with it: the counter goes back so the file is as before.
     IdCounter = savedIdCounter;
@@ -74,7 +76,8 @@ void TChild::StartPaste() {
     const int32_t firstNew = ObjectList.count;
     // A missing paste file (nothing copied yet) inserts nothing and so selects nothing.
     if (ObjectList.InsertLibrary("PASTE.CFG") == FileResult::Damaged) {
-        while (ObjectList.count > firstNew) ObjectList.RemoveAt(ObjectList.count - 1);
+        while (ObjectList.count > firstNew)
+            ObjectList.RemoveAt(ObjectList.count - 1);
         MessageBox("What was copied could not be read back (LIBS/PASTE.CFG is damaged): nothing was pasted.",
                    "PASTE", MB_OK | MB_ICONEXCLAMATION);
     }

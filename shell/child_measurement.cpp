@@ -47,6 +47,7 @@ void TChild::MeasurementInput(TPoint point) {
     }
     tool->MeasuredLength() = *measurement;
     tool->Mode = linemode::kManualText;
-    shell::CallTool(*this, [&](TDC& dc) { tool->AutoDimension(dc, rc, 0, 0, 0, 122); });
+    if (tools::Failed(shell::CallTool(*this, [&](TDC& dc) { tool->AutoDimension(dc, rc, 0, 0, 0, 122); })))
+        return;
     client.SelectPickTool();
 }

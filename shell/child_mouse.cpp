@@ -144,8 +144,8 @@ struct Press {
           mode(client.Tool->Mode) {}
 
     TDrawingtool* Tool() const { return client.Tool.get(); }
-    void ButtonDown() {
-        shell::CallTool(window, [&](TDC& dc) { Tool()->ButtonDown(dc, rc, &point); });
+    [[nodiscard]] tools::WriteResult ButtonDown() {
+        return shell::CallTool(window, [&](TDC& dc) { Tool()->ButtonDown(dc, rc, &point); });
     }
     const POINT& Logical() {
         if (!logical) logical = shell::PixelToLogical(window, rc, point);
@@ -178,7 +178,7 @@ bool PressWithDesignRoomTool(Press& press) {
     window.SetDatum(datummode::kOff);
     if (press.Tool()->PointPlaced > 0) press.Tool()->PointPlaced = 0;
     if (DesignRoomTakesPress(press.mode)) {
-        press.ButtonDown();
+        if (tools::Failed(press.ButtonDown())) return press.Abandon();
         if (press.Tool()->Y1 == kNoObject) {
             shell::BoxKeepingCursor(window, "no room selected", "NO SELECTION", MB_OK);
             press.client.SelectPickTool();
@@ -208,19 +208,20 @@ bool PressOnDesignRoom(Press& press) {
     press.client.RestoreTool(roomKind);
     press.window.SetDatum(datummode::kOff);
     press.Tool()->Window = &press.window;
-    press.ButtonDown();
+    if (tools::Failed(press.ButtonDown())) return true;
     MarkModified();
     return true;
 }
 
 bool PressForCentreAid(Press& press) {
     if (press.mode < aidmode::kMidpointFirst || press.mode > aidmode::kLastAidPress) return false;
-    shell::CallTool(press.window, [&](TDC& dc) {
+    // The aid's point is the step's last change: a failed write has been told.
+    static_cast<void>(shell::CallTool(press.window, [&](TDC& dc) {
         if (press.mode >= aidmode::kThreePointFirst)
             press.Tool()->ThreePointAid(dc, press.rc, press.point.x, press.point.y);
         else
             press.Tool()->MidpointAid(dc, press.rc, press.point.x, press.point.y);
-    });
+    }));
     return true;
 }
 
@@ -258,7 +259,8 @@ std::optional<int32_t> AskWallEditAmount(Press& press) {
 bool LengthenOrShortenWall(Press& press, int32_t xd, int32_t yd) {
     const auto amount = AskWallEditAmount(press);
     if (!amount) return false;
-    press.Tool()->Start(*amount, xd, yd);
+    if (tools::Failed(shell::CallTool(press.client, [&] { press.Tool()->Start(*amount, xd, yd); })))
+        return false;
     if (WallEditRefused(press.window, press.Tool()->Dragging)) return false;
     press.window.InvalidateWallEdit(press.rc, 1);
     return true;
@@ -273,15 +275,18 @@ bool RunWallEdit(Press& press, int32_t xd, int32_t yd) {
     case extwallmode::kShorten:
         return LengthenOrShortenWall(press, xd, yd);
     case extwallmode::kDelete:
-        press.Tool()->Start(0, 0, 0);
+        if (tools::Failed(shell::CallTool(client, [&] { press.Tool()->Start(0, 0, 0); }))) return false;
         window.InvalidateWallEdit(press.rc, 2);
         client.SelectPickTool();
         client.ShowGuide("GUIDE: Pick Tool");
         CursorBackAt(window, press.point);
         return true;
     case extwallmode::kSplit:
-        press.Tool()->Start(0, xd, yd);
-        shell::CallTool(window, [&](TDC& dc) { press.Tool()->AutoDimension(dc, press.rc, 0, 0, 0, 111); });
+        // A split that could not be written ends the step: its dimensions are not tried.
+        if (tools::Failed(shell::CallTool(client, [&] { press.Tool()->Start(0, xd, yd); })) ||
+            tools::Failed(shell::CallTool(
+                window, [&](TDC& dc) { press.Tool()->AutoDimension(dc, press.rc, 0, 0, 0, 111); })))
+            return false;
         window.Invalidate(true);
         return true;
     case extwallmode::kChangeType:
@@ -326,7 +331,7 @@ bool PressPicksEndToEdit(Press& press) {
     if (press.kind != toolkind::kLine ||
         !(mode == intwall::kMoveEnd || mode == intwall::kExtendEnd || mode == intwall::kShortenEnd))
         return false;
-    press.ButtonDown();
+    if (tools::Failed(press.ButtonDown())) return true;
     if (press.Tool()->Mode == kNoObject) {
         press.window.MessageBox("No valid horizontal or vertical line or wall object selected ",
                                 "NO SELECTION", MB_OK);
@@ -392,7 +397,8 @@ void PressWithCurrentTool(Press& press) {
         if (kind == toolkind::kMove || kind == toolkind::kCopy || kind == toolkind::kErase)
             window.SetDatum(datummode::kShownWithBearing);
         if (kind == toolkind::kLine) SetDatumAt(window, press.Logical());
-        press.ButtonDown();
+        // The press is the step's last change: a failed write has been told.
+        static_cast<void>(press.ButtonDown());
     }
     if (press.mode == toolmode::kPicked) press.client.ShowGuide("GUIDE: Selected");
     // Which tool follows the erase is left open; the pen width has always served as the kind, which
@@ -416,7 +422,7 @@ struct Release {
 
     TDrawingtool* Tool() const { return client.Tool.get(); }
     // The tool's release, on a freshly read client rectangle.
-    tools::WriteResult ButtonUp() {
+    [[nodiscard]] tools::WriteResult ButtonUp() {
         rc = window.GetClientRect();
         return shell::CallTool(window, [&](TDC& dc) { Tool()->ButtonUp(dc, rc, &point); });
     }
@@ -502,7 +508,8 @@ bool ReleaseWithPickTool(Release& release) {
 bool ReleaseInIdleMode(Release& release) {
     if (release.mode > toolmode::kIdle) return false;
     if (release.kind == toolkind::kLine) release.window.SetDatum(datummode::kShownWithBearing);
-    release.ButtonUp();
+    // The release is the step's last change: a failed write has been told.
+    static_cast<void>(release.ButtonUp());
     return true;
 }
 
@@ -512,7 +519,7 @@ bool ReleaseWithMoveTool(Release& release) {
         !(release.mode == movestate::kSelected || release.mode == movestate::kMoving))
         return false;
     if (release.mode == movestate::kMoving)
-        release.ButtonUp();
+        static_cast<void>(release.ButtonUp()); // the step's last change: a failed write has been told
     else
         release.Tool()->Mode = movestate::kMoving;
     return true;
@@ -523,7 +530,7 @@ bool ReleaseEndsRectangle(Release& release) {
     if (release.mode != movestate::kSelecting && release.mode != movestate::kZoomDragging) return false;
     TChild& window = release.window;
     TClient& client = release.client;
-    release.ButtonUp();
+    if (tools::Failed(release.ButtonUp())) return true;
     if (release.kind == toolkind::kMove && release.mode == movestate::kZoomDragging) {
         shell::FinishZoomWindow(window);
     } else if (release.kind == toolkind::kCopy && release.Tool()->Count == 1) {
@@ -559,14 +566,16 @@ bool ReleaseInCentreAid(Release& release) {
 bool ReleaseEndsLineText(Release& release) {
     if (!linemode::IsLineText(release.mode)) return false;
     TClient& client = release.client;
-    release.ButtonUp();
+    if (tools::Failed(release.ButtonUp())) return true;
     if (release.Tool()->Y0 >= kCancelledLineMark) return true;
     release.window.RunToolDialog(8);
     if (IsLineCancelled(*release.Tool())) {
         client.SelectPickTool();
         return true;
     }
-    shell::CallTool(release.window, [&](TDC& dc) { release.Tool()->ShowLengthLabel(dc, release.rc, 0, 0); });
+    if (tools::Failed(shell::CallTool(
+            release.window, [&](TDC& dc) { release.Tool()->ShowLengthLabel(dc, release.rc, 0, 0); })))
+        return true;
     client.SelectPickTool();
     // The step's last change: a failed write has been told.
     static_cast<void>(tools::SaveWorkingFile());
@@ -581,8 +590,8 @@ void ReleaseRestoresKeptTool(Release& release) {
 } // namespace
 
 void TChild::EvLButtonDown(uint, const TPoint& point) {
-    // One message for a failed write: the rest of the step tries no further write.
-    const tools::WriteWatch step;
+    // The key or press is one step: all or nothing in the file, told once, the tool put back.
+    const shell::ToolStep step(Client());
     Press press(*this, point);
     press.Tool()->Window = this;
     DownScrollX = ScrollOriginX;
@@ -595,8 +604,8 @@ void TChild::EvLButtonDown(uint, const TPoint& point) {
 }
 
 void TChild::EvLButtonUp(uint, const TPoint& point) {
-    // One message for a failed write: the rest of the step tries no further write.
-    const tools::WriteWatch step;
+    // The key or press is one step: all or nothing in the file, told once, the tool put back.
+    const shell::ToolStep step(Client());
     Release release(*this, point);
     release.Tool()->Window = this;
     RepaintAfterPressScroll(release);
@@ -609,14 +618,17 @@ void TChild::EvLButtonUp(uint, const TPoint& point) {
 }
 
 void TChild::EvRButtonDown(uint, const TPoint& pointIn) {
-    // One message for a failed write: the rest of the step tries no further write.
-    const tools::WriteWatch step;
+    // The key or press is one step: all or nothing in the file, told once, the tool put back.
+    const shell::ToolStep step(Client());
     TClient& client = Client();
     TPoint point = pointIn;
     TRect rc = GetClientRect();
     client.Tool->Window = this;
     auto tool = [&client]() { return client.Tool.get(); };
-    auto button2Down = [&] { shell::CallTool(*this, [&](TDC& dc) { tool()->Button2Down(dc, rc, &point); }); };
+    // The right press is the step's last change: a failed write has been told.
+    auto button2Down = [&] {
+        static_cast<void>(shell::CallTool(*this, [&](TDC& dc) { tool()->Button2Down(dc, rc, &point); }));
+    };
     if (shell::RightPressDuringDrag(tool())) return;
 
     const POINT logical = shell::PixelToLogical(*this, rc, point);
@@ -658,8 +670,8 @@ void TChild::EvRButtonDown(uint, const TPoint& pointIn) {
 }
 
 void TChild::EvRButtonUp(uint, const TPoint& pointIn) {
-    // One message for a failed write: the rest of the step tries no further write.
-    const tools::WriteWatch step;
+    // The key or press is one step: all or nothing in the file, told once, the tool put back.
+    const shell::ToolStep step(Client());
     TClient& client = Client();
     TPoint point = pointIn;
     TRect rc = GetClientRect();

@@ -6,6 +6,7 @@
 #include "platform/file_io.h"
 #include "platform/message_box.h"
 #include "shell/child.h"
+#include "shell/child_tool_call.h"
 #include "shell/client.h"
 #include "shell/plan_dialog_steps.h"
 #include "tools/window_tool.h"
@@ -143,7 +144,7 @@ void RunWindowDialog(TChild& window) {
     if (IsWallOpening(dialog.WindowKind)) window.Invalidate(false);
     tool->DialogSpareWord() = dialog.SpareWord;
     tool->DialogOpeningKind() = dialog.WindowKind;
-    tool->Start(width, kLoadWindow, 0);
+    if (tools::Failed(CallTool(window.Client(), [&] { tool->Start(width, kLoadWindow, 0); }))) return;
     DatumAtWallCorner(window);
     window.Client().ShowGuide("GUIDE: press ENTER with cursor between lines of the wall");
 }
@@ -160,7 +161,7 @@ void RunDoorDialogs(TChild& window) {
     const int32_t count = pl::atoi(dialog.NumberText);
     if (!DoorFollowUp({window, *tool, kind, width, count})) return;
     tool->DialogOpeningKind() = kind;
-    tool->Start(width, kLoadDoor, 0);
+    if (tools::Failed(CallTool(window.Client(), [&] { tool->Start(width, kLoadDoor, 0); }))) return;
     DatumAtWallCorner(window);
     window.Client().ShowGuide(DoorGuide(kind, count));
 }

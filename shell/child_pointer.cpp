@@ -24,7 +24,9 @@ void TChild::EvMouseMove(uint, const TPoint& point) {
     TRect rc = GetClientRect();
     const bool onlyWhileDragging = tool->Kind == toolkind::kOpening || tool->Kind == toolkind::kStairs;
     if (!onlyWhileDragging || tool->Dragging == 1)
-        shell::CallTool(*this, [&](TDC& dc) { tool->MouseMove(dc, rc, point.x, point.y); });
+        // A move writes nothing the step goes on from: a failed write has been told.
+        static_cast<void>(
+            shell::CallTool(*this, [&](TDC& dc) { tool->MouseMove(dc, rc, point.x, point.y); }));
     if (DatumMode <= datummode::kOff) return;
 
     const POINT logical = shell::PixelToLogical(*this, rc, point);
@@ -42,8 +44,8 @@ void TChild::EvMouseMove(uint, const TPoint& point) {
 }
 
 void TChild::EvChar(uint key, uint, uint) {
-    // One message for a failed write: the rest of the step tries no further write.
-    const tools::WriteWatch step;
+    // The key or press is one step: all or nothing in the file, told once, the tool put back.
+    const shell::ToolStep step(Client());
     TClient& client = Client();
     if (client.Tool->Kind != toolkind::kTextAtClick) return;
     client.Tool->Window = this;
@@ -59,7 +61,7 @@ void TChild::EvChar(uint key, uint, uint) {
         return;
     }
     RestoreKind = 0;
-    shell::CallTool(*this, [&](TDC& dc) { client.Tool->Char(dc, rc, key); });
+    if (tools::Failed(shell::CallTool(*this, [&](TDC& dc) { client.Tool->Char(dc, rc, key); }))) return;
     if (key != 13) return;
 
     const auto* last =
@@ -88,8 +90,8 @@ void TChild::EvChar(uint key, uint, uint) {
 }
 
 void TChild::EvKeyUp(uint, uint, uint) {
-    // One message for a failed write: the rest of the step tries no further write.
-    const tools::WriteWatch step;
+    // The key or press is one step: all or nothing in the file, told once, the tool put back.
+    const shell::ToolStep step(Client());
     TClient& client = Client();
     TDrawingtool& tool = *client.Tool;
     const bool designRoom = tool.Kind == toolkind::kDesignRoom || tool.Kind == toolkind::kReopenedRoom;

@@ -1,5 +1,7 @@
 #include "shell/child_tool_call.h"
 
+#include <typeinfo>
+
 #include "document/coordinate_mapping.h"
 #include "document/program_state.h"
 #include "platform/cursor.h"
@@ -7,17 +9,30 @@
 
 namespace shell {
 
-ToolStand::ToolStand(const TDrawingtool* tool)
-    : tool_(tool), shared_(tool ? *tool : TDrawingtool()), keyEntryPhase_(KeyEntryPhase),
-      lastOutlineEndX_(LastOutlineEndX), lastOutlineEndY_(LastOutlineEndY) {}
+ToolStand::ToolStand(const TClient& client)
+    : tool_(client.Tool.get()), copy_(client.Tool ? client.Tool->Clone() : nullptr),
+      keyEntryPhase_(KeyEntryPhase), lastOutlineEndX_(LastOutlineEndX), lastOutlineEndY_(LastOutlineEndY) {}
 
-void ToolStand::Restore(TDrawingtool* tool) const {
+void ToolStand::Restore(TClient& client) const {
     KeyEntryPhase = keyEntryPhase_;
     LastOutlineEndX = lastOutlineEndX_;
     LastOutlineEndY = lastOutlineEndY_;
-    // A call that installed another tool has left that one where it starts.
-    if (!tool || tool != tool_) return;
-    static_cast<TDrawingtool&>(*tool) = shared_;
+    if (!copy_) return;
+    // A tool replaced during the step may have been made where the old one stood: the class tells.
+    if (client.Tool && client.Tool.get() == tool_ && typeid(*client.Tool) == typeid(*copy_)) {
+        client.Tool->TakeState(*copy_);
+        return;
+    }
+    // The step went on to another tool before its write failed: the one it began with comes back.
+    client.InstallTool(copy_->Clone());
+}
+
+ToolStep::ToolStep(TClient& client) : client_(client) {
+    if (!tools::Failed(watch_.Result()) && watch_.Outermost()) stand_.emplace(client);
+}
+
+ToolStep::~ToolStep() {
+    if (stand_ && tools::Failed(watch_.Result())) stand_->Restore(client_);
 }
 
 int BoxKeepingCursor(TChild& window, const char* text, const char* caption, uint32_t type) {

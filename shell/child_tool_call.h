@@ -4,44 +4,70 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "platform/window_dc.h"
 #include "shell/child.h"
+#include "shell/client.h"
 #include "tools/drawing_tool.h"
 #include "tools/working_file.h"
 
 namespace shell {
 
-// The state a tool shares with the whole family, and the keyed-outline state beside it, as they
-// were before a call: a call whose write failed puts them back, so that the tool stands where it
-// stood and the same keys do the step again.
+// The whole current tool, and the keyed-outline state beside it, as they were before a step: a step
+// whose write failed puts them back, so that the tool stands where it stood and the same keys do
+// the step again.
 class ToolStand {
 public:
-    explicit ToolStand(const TDrawingtool* tool);
-    void Restore(TDrawingtool* tool) const;
+    explicit ToolStand(const TClient& client);
+    void Restore(TClient& client) const;
 
 private:
     const TDrawingtool* tool_;
-    TDrawingtool shared_;
+    std::unique_ptr<TDrawingtool> copy_;
     int32_t keyEntryPhase_;
     int32_t lastOutlineEndX_;
     int32_t lastOutlineEndY_;
 };
 
-// What became of the writes of the working file made during the call. On Failed the tool has told
-// the user, the document is the file again, the tool stands where it stood, and the caller's step
-// ends there; a caller with nothing further to do may leave the result unread.
-template <class Call> tools::WriteResult CallTool(TChild& window, Call&& call) {
+// A step of the user in the shell (a key, a press, a command) while it lives: the working file is
+// written within it all or nothing (document/working_file_step.h), and when it is the user's step
+// and one of its writes failed, it puts the tool back as the step found it when it ends.
+class ToolStep {
+public:
+    explicit ToolStep(TClient& client);
+    ~ToolStep();
+    ToolStep(const ToolStep&) = delete;
+    ToolStep& operator=(const ToolStep&) = delete;
+
+    [[nodiscard]] tools::WriteResult Result() const { return watch_.Result(); }
+
+private:
+    TClient& client_;
+    tools::WriteWatch watch_;
+    std::optional<ToolStand> stand_;
+};
+
+// What became of the writes of the working file made during the call. On Failed the user has been
+// told once, the document is the file again, the step's later writes are not tried, and the caller's
+// step ends there; the tool is put back when the user's step ends.
+template <class Call> [[nodiscard]] tools::WriteResult CallTool(TChild& window, Call&& call) {
     struct Release {
         TChild& window;
         ~Release() { window.InputDC.reset(); }
     } release{window};
-    const tools::WriteWatch watch;
-    const ToolStand stand(window.CurrentTool());
+    const ToolStep step(window.Client());
     window.InputDC = std::make_unique<TClientDC>(&window);
     call(static_cast<TDC&>(*window.InputDC));
-    if (tools::Failed(watch.Result())) stand.Restore(window.CurrentTool());
-    return watch.Result();
+    return step.Result();
+}
+
+// The same for an operation that draws nothing (Start, Command), where no drawing window may be at
+// hand.
+template <class Call> [[nodiscard]] tools::WriteResult CallTool(TClient& client, Call&& call) {
+    const ToolStep step(client);
+    call();
+    return step.Result();
 }
 
 // A message box owned by the drawing window after which the mouse cursor is back where it was.

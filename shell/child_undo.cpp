@@ -103,10 +103,11 @@ void RepaintRemoved(TChild& window, const TRect& rc, const RemovalBox& box) {
     }
     POINT low{};
     POINT high{};
-    shell::CallTool(window, [&](TDC& dc) {
+    {
+        TClientDC dc(&window);
         DrawingToClient(nullptr, dc, rc, box.minX / ZoomDivisor, box.minY / ZoomDivisor, &low.x, &low.y);
         DrawingToClient(nullptr, dc, rc, box.maxX / ZoomDivisor, box.maxY / ZoomDivisor, &high.x, &high.y);
-    });
+    }
     const int32_t m = 3 * ZoomDivisor;
     const TRect area(std::max(int32_t{0}, low.x - m), std::max(rc.top, high.y - m),
                      std::min(high.x + m, rc.right), std::min(low.y + m, rc.bottom));

@@ -4,6 +4,7 @@
 #include "document/document.h"
 #include "document/program_state.h"
 #include "shell/child.h"
+#include "shell/child_tool_call.h"
 #include "shell/client.h"
 #include "shell/plan_dialog_steps.h"
 #include "tools/drawing_tool.h"
@@ -21,12 +22,10 @@ void TChild::ExtWallStep() {
     shell::SetFloorHeights(settings);
     // A failed write has been reported; the picked wall still takes the chosen construction.
     shell::SaveWallSettings(*this, settings);
-    {
-        const tools::WriteWatch watch;
-        client.Tool->Start(settings.layer1, settings.layer2, settings.layer3);
-        // The edit tool has written the retyped wall; a failure there has been told once already.
-        if (tools::Failed(watch.Result())) return;
-    }
+    // The edit tool has written the retyped wall; a failure there has been told once already.
+    if (tools::Failed(shell::CallTool(
+            client, [&] { client.Tool->Start(settings.layer1, settings.layer2, settings.layer3); })))
+        return;
     // The step's last change: a failed write has been told.
     static_cast<void>(tools::SaveWorkingFile());
 }

@@ -58,12 +58,12 @@ TClient::TClient(const std::string& programDirectory) {
 }
 
 TClient::~TClient() {
-    tools::OnFailedWrite({});
+    OnWorkingFileFailure({});
 }
 
 void TClient::StartUp(const std::string& programDirectory) {
     // A failed write has read the document back from the file: the window shows that at once.
-    tools::OnFailedWrite([this] {
+    OnWorkingFileFailure([this] {
         if (TChild* child = ActiveDrawingWindow()) child->Invalidate(true);
     });
     Frame = nullptr;

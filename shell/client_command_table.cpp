@@ -4,8 +4,8 @@
 // where it is written.
 #include "platform/command_enabler.h"
 #include "resources/command_ids.h"
+#include "shell/child_tool_call.h"
 #include "shell/client.h"
-#include "tools/working_file.h"
 
 namespace {
 
@@ -129,8 +129,8 @@ const Table& CommandTable() {
 } // namespace
 
 bool TClient::ProcessCommand(int32_t id) {
-    // One message for a failed write: the rest of the step tries no further write.
-    const tools::WriteWatch step;
+    // The command is one step: all or nothing in the file, told once, the tool put back.
+    const shell::ToolStep step(*this);
     if (CommandTable().Process(*this, id)) return true;
     return TMDIClient::ProcessCommand(id);
 }

@@ -11,6 +11,7 @@
 #include "rooms/design_room_modes.h"
 #include "rooms/room_settings.h"
 #include "shell/child.h"
+#include "shell/child_tool_call.h"
 #include "shell/client.h"
 #include "tools/line_tool.h"
 #include "tools/room_tools.h"
@@ -176,7 +177,7 @@ void TClient::CmFinishDesignRooms() {
     auto tool = std::make_unique<TIntwallobjtool>();
     tool->Mode = intwall::kFinishRooms;
     InstallTool(std::move(tool));
-    Tool->Start(0, 0, 1);
+    if (tools::Failed(shell::CallTool(*this, [&] { Tool->Start(0, 0, 1); }))) return;
     if (TChild* child = ActiveDrawingWindow()) {
         child->InvalidateArea(invalidatekind::kToolBox);
         child->SetDatum(datummode::kOff);

@@ -15,6 +15,7 @@
 #include "platform/help.h"
 #include "platform/message_box.h"
 #include "shell/child.h"
+#include "shell/child_tool_call.h"
 #include "shell/client.h"
 #include "shell/view_switching.h"
 #include "tools/drawing_tool.h"
@@ -69,7 +70,8 @@ void TClient::CeAutoSave(TCommandEnabler& ce) {
 void TClient::CmAutoSave() {
     SaveState = SaveState == kAutoSaveOn ? kAutoSaveOff : kAutoSaveOn;
     if (!pl::WriteTextFile(ObjectList.ProgramDirectory + "CFG/SAVE.CFG", std::to_string(SaveState)))
-        MessageBox("The auto save setting could not be kept in CFG/SAVE.CFG.", "AUTO SAVE", MB_OK | MB_ICONEXCLAMATION);
+        MessageBox("The auto save setting could not be kept in CFG/SAVE.CFG.", "AUTO SAVE",
+                   MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool TClient::SaveIfModified() {
@@ -104,7 +106,9 @@ void TClient::CmFileSaveAs() {
 void TClient::CmExit() {
     if (CurrentView == kSitePlan) {
         RestoreTool(toolkind::kLine);
-        if (Tool && Tool->Kind == toolkind::kLine) Tool->Command(kCentreSitePlan);
+        // Leaving goes on after a failed write: it has been told, and the save question follows.
+        if (Tool && Tool->Kind == toolkind::kLine)
+            static_cast<void>(shell::CallTool(*this, [&] { Tool->Command(kCentreSitePlan); }));
     }
     shell::ReturnLayoutRoomsOnLeaving();
     if (ObjectList.count > 4) {

@@ -9,6 +9,7 @@
 #include "document/program_state.h"
 #include "platform/message_box.h"
 #include "shell/child.h"
+#include "shell/child_tool_call.h"
 #include "shell/client.h"
 #include "shell/plan_dialog_steps.h"
 #include "shell/view_switching.h"
@@ -60,16 +61,20 @@ void CopyFloorBelow(TClient& client, const UpperFloor& f) {
     // A cancelled wall dialog has left the pick tool: the floor stays empty.
     if (!dynamic_cast<TExtwallobjtool*>(client.Tool.get())) return;
     client.Tool->Kind = toolkind::kExtWall;
-    if (!tools::Failed(watch.Result())) client.Tool->Command(kCopyWallsOfFloorBelow);
-    // A write that failed leaves the floor empty, as the file holds it: no dimensions, area or
-    // title follow.
+    if (!tools::Failed(watch.Result()))
+        static_cast<void>(shell::CallTool(client, [&] { client.Tool->Command(kCopyWallsOfFloorBelow); }));
+    // A write that failed leaves the file as before the step: no dimensions, area or title follow.
     if (tools::Failed(watch.Result())) {
         client.SelectPickTool();
         return;
     }
     child->InvalidateArea(invalidatekind::kWhole);
     client.AutoDimensions();
-    ObjectList.MakeTitleBlock();
+    if (!tools::Failed(watch.Result())) ObjectList.MakeTitleBlock();
+    if (tools::Failed(watch.Result())) {
+        client.SelectPickTool();
+        return;
+    }
     CurrentView = f.floor;
     client.SelectPickTool();
 }

@@ -37,7 +37,7 @@ void RunOnDrawing(TClient& client, int32_t kind) {
 }
 
 // The working file holds what the window shows before a dialog may repaint from it.
-bool SaveWorkingFile() {
+[[nodiscard]] bool WriteShownDrawing() {
     return ObjectList.count == 0 || WriteOrTell(ObjectList, filemode::kWorking);
 }
 
@@ -89,7 +89,7 @@ void TClient::CmDefaultColours() {
 void TClient::CmDefaultLayoutGrid() {
     if (!DrawingOpen())
         AskUnits(*this);
-    else if (!SaveWorkingFile())
+    else if (!WriteShownDrawing())
         return;
     HelpContextId = kLayoutGridHelp;
     shell::RunLayoutGridSteps(*this, GetHandle());
@@ -105,13 +105,13 @@ void TClient::CmInternalArrowStyle() {
 void TClient::CmDesignRoomColours() {
     HelpContextId = kSettingsHelp;
     if (!DrawingOpen()) return shell::RunRoomColourChoices(*this, "GUIDE: Select OTHER ROOMS COLOUR");
-    if (SaveWorkingFile()) RunOnDrawing(*this, kRoomColoursKind);
+    if (WriteShownDrawing()) RunOnDrawing(*this, kRoomColoursKind);
 }
 
 void TClient::CmDesignRoomMerge() {
     HelpContextId = kSettingsHelp;
     if (DrawingOpen()) {
-        if (SaveWorkingFile()) RunOnDrawing(*this, kRoomMergeKind);
+        if (WriteShownDrawing()) RunOnDrawing(*this, kRoomMergeKind);
         return;
     }
     AskUnits(*this);

@@ -31,9 +31,15 @@ void InstallPickTool(TClient& client) {
 // A fresh site plan: the ground floor's walls, scaled down by the site plan's view, and its title.
 void StartSitePlan(TClient& client) {
     client.ShowGuide("GUIDE: use EDIT/MOVE ROTATE if you need to alter position of house ");
+    const WorkingFileStep step;
+    const int32_t view = CurrentView;
     CurrentView = kSitePlan;
-    CopyGroundWallsToSitePlan(ObjectList);
-    ObjectList.MakeTitleBlock();
+    if (CopyGroundWallsToSitePlan(ObjectList)) ObjectList.MakeTitleBlock();
+    // Neither the copies nor the title are in the file: the view the user was on stays.
+    if (step.Failed()) {
+        CurrentView = view;
+        return;
+    }
     client.OpenViewWindow(1, ".STE");
 }
 

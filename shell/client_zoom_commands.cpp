@@ -9,6 +9,7 @@
 #include "platform/message_box.h"
 #include "resources/command_ids.h"
 #include "shell/child.h"
+#include "shell/child_tool_call.h"
 #include "shell/client.h"
 #include "shell/drawing_start.h"
 #include "tools/move_tool.h"
@@ -60,8 +61,10 @@ static void ZoomNow(TClient& client, int32_t command, int32_t kind) {
     if (CurrentView == kSitePlan) {
         // The site plan is centred on the sheet before it is zoomed.
         client.RestoreTool(toolkind::kLine);
-        client.Tool->Command(kCentreSitePlan);
-        if ((command == cmd::kNormalSize || command == cmd::kFitScreen) && !WriteOrTell(ObjectList, filemode::kWorking)) return;
+        if (tools::Failed(shell::CallTool(client, [&] { client.Tool->Command(kCentreSitePlan); }))) return;
+        if ((command == cmd::kNormalSize || command == cmd::kFitScreen) &&
+            !WriteOrTell(ObjectList, filemode::kWorking))
+            return;
     }
 
     DrawingState = 1;

@@ -1,4 +1,5 @@
 #include "shell/view_switching.h"
+#include "shell/child_tool_call.h"
 
 #include "document/checked_file.h"
 #include "document/document.h"
@@ -18,7 +19,8 @@ namespace shell {
 tools::WriteResult LeaveSitePlan(TClient& client) {
     if (CurrentView != kSitePlan) return tools::WriteResult::Ok;
     client.RestoreTool(toolkind::kPick);
-    client.Tool->Command(kCentreSitePlan);
+    if (tools::Failed(CallTool(client, [&] { client.Tool->Command(kCentreSitePlan); })))
+        return tools::WriteResult::Failed;
     return tools::SaveWorkingFile();
 }
 

@@ -21,3 +21,11 @@ void TDrawingtool::Command(int32_t) {}
 void TDrawingtool::Start(int32_t, int32_t, int32_t) {}
 
 // The centre aids are in tools/centre_aids.cpp.
+
+std::unique_ptr<TDrawingtool> TDrawingtool::Clone() const {
+    return std::make_unique<TDrawingtool>(*this);
+}
+
+void TDrawingtool::TakeState(const TDrawingtool& copy) {
+    *this = copy;
+}

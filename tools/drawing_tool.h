@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "platform/geometry.h"
 #include "tools/tool_kinds.h"
@@ -12,6 +13,15 @@
 
 class TDC;
 class TWindow;
+
+// The two members by which a tool class is copied whole (see TDrawingtool::Clone).
+#define TOOL_STATE_COPIES(Class)                                                                             \
+    [[nodiscard]] std::unique_ptr<TDrawingtool> Clone() const override {                                     \
+        return std::make_unique<Class>(*this);                                                               \
+    }                                                                                                        \
+    void TakeState(const TDrawingtool& copy) override {                                                      \
+        *this = static_cast<const Class&>(copy);                                                             \
+    }
 
 class TDrawingtool {
 public:
@@ -47,6 +57,12 @@ public:
     // Hands a press to the centre aid whose mode the tool is in (30, 31 CENTRE; 35 to 37 CENTRE
     // CENTRE); false when the tool is in none of them and the press is the tool's own.
     bool PressGoesToAid(TDC& dc, TRect& client, const TPoint& point);
+
+    // A copy of the whole tool in its own class, and the taking back of every field from such a
+    // copy of this tool: a step whose write failed puts the tool back as it stood before the step.
+    // Each tool class gives itself both with TOOL_STATE_COPIES.
+    [[nodiscard]] virtual std::unique_ptr<TDrawingtool> Clone() const;
+    virtual void TakeState(const TDrawingtool& copy);
 
     // Shared state, in this order. Every field but PenWidth starts at 0.
     TWindow* Window = nullptr;  // the drawing window that delivered the current input

@@ -8,6 +8,7 @@
 
 class TLinetool : public TDrawingtool {
 public:
+    TOOL_STATE_COPIES(TLinetool)
     TLinetool();
 
     void ButtonDown(TDC& dc, TRect& client, TPoint* point) override;
@@ -28,6 +29,7 @@ protected:
 
 class TLineobjtool : public TLinetool {
 public:
+    TOOL_STATE_COPIES(TLineobjtool)
     TLineobjtool() = default;
 
     tools::WriteResult CreateObject(TDC& dc, TRect& client) override;

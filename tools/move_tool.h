@@ -35,6 +35,7 @@ constexpr int32_t kForLibrary = 1; // the copy gathers a library item instead of
 
 class TMoveobjtool : public TDrawingtool {
 public:
+    TOOL_STATE_COPIES(TMoveobjtool)
     TMoveobjtool() { Kind = toolkind::kMove; }
 
     void ButtonDown(TDC& dc, TRect& client, TPoint* point) override;
@@ -107,6 +108,7 @@ private:
 
 class TEraseobjtool : public TMoveobjtool {
 public:
+    TOOL_STATE_COPIES(TEraseobjtool)
     TEraseobjtool() { Kind = toolkind::kErase; }
     void ApplySelection(TDC& dc, TRect& client, int32_t x, int32_t y) override;
     // Removes the listed objects other than external walls and floor records from the document and
@@ -116,6 +118,7 @@ public:
 
 class TCopyobjtool : public TMoveobjtool {
 public:
+    TOOL_STATE_COPIES(TCopyobjtool)
     TCopyobjtool() { Kind = toolkind::kCopy; }
     void ApplySelection(TDC& dc, TRect& client, int32_t x, int32_t y) override;
     // Writes the selection to the paste file, relative to each entry's reference point, unless it is

@@ -11,6 +11,7 @@
 
 class TRoomobjtool : public TIntwallobjtool {
 public:
+    TOOL_STATE_COPIES(TRoomobjtool)
     TRoomobjtool() { Kind = toolkind::kFixedRoom; }
 
     void ButtonDown(TDC& dc, TRect& client, TPoint* point) override;
@@ -41,6 +42,7 @@ constexpr int32_t kNearerRight = 2; // also nearer the bottom
 
 class TDRoomobjtool : public TLineobjtool {
 public:
+    TOOL_STATE_COPIES(TDRoomobjtool)
     static constexpr int32_t kSizeTextCapacity = 20;
 
     TDRoomobjtool();

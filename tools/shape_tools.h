@@ -6,18 +6,21 @@
 
 class TRectangletool : public TLinetool {
 public:
+    TOOL_STATE_COPIES(TRectangletool)
     void Draw(TDC& dc, int32_t flag) override;
     void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
 };
 
 class TRectangleobjtool : public TRectangletool {
 public:
+    TOOL_STATE_COPIES(TRectangleobjtool)
     TRectangleobjtool() { Kind = toolkind::kRectangle; }
     tools::WriteResult CreateObject(TDC& dc, TRect& client) override;
 };
 
 class TRoundrecttool : public TRectangletool {
 public:
+    TOOL_STATE_COPIES(TRoundrecttool)
     void Draw(TDC& dc, int32_t flag) override;
     // The corner radius of the rounded rectangle.
     int32_t& CornerRadius() { return Count; }
@@ -25,12 +28,14 @@ public:
 
 class TRndrectobjtool : public TRoundrecttool {
 public:
+    TOOL_STATE_COPIES(TRndrectobjtool)
     TRndrectobjtool() { Kind = toolkind::kRoundRect; }
     tools::WriteResult CreateObject(TDC& dc, TRect& client) override;
 };
 
 class TCircletool : public TLinetool {
 public:
+    TOOL_STATE_COPIES(TCircletool)
     void ButtonDown(TDC& dc, TRect& client, TPoint* point) override;
     void ButtonUp(TDC& dc, TRect& client, TPoint* point) override;
     void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;
@@ -45,23 +50,27 @@ public:
 
 class TCircleobjtool : public TCircletool {
 public:
+    TOOL_STATE_COPIES(TCircleobjtool)
     TCircleobjtool() { Kind = toolkind::kCircle; }
     tools::WriteResult CreateObject(TDC& dc, TRect& client) override;
 };
 
 class TEllipsetool : public TLinetool {
 public:
+    TOOL_STATE_COPIES(TEllipsetool)
     void Draw(TDC& dc, int32_t flag) override;
 };
 
 class TEllipseobjtool : public TEllipsetool {
 public:
+    TOOL_STATE_COPIES(TEllipseobjtool)
     TEllipseobjtool() { Kind = toolkind::kEllipse; }
     tools::WriteResult CreateObject(TDC& dc, TRect& client) override;
 };
 
 class TArctool : public TLinetool {
 public:
+    TOOL_STATE_COPIES(TArctool)
     TArctool();
     void Draw(TDC& dc, int32_t flag) override;
     void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
@@ -77,6 +86,7 @@ public:
 
 class TArcobjtool : public TArctool {
 public:
+    TOOL_STATE_COPIES(TArcobjtool)
     TArcobjtool() { Kind = toolkind::kArc; }
     tools::WriteResult CreateObject(TDC& dc, TRect& client) override;
 };

@@ -13,6 +13,7 @@ enum class StairsStart { Ready, NoFloorAbove, NoFlight };
 
 class TStepobjtool : public TLineobjtool {
 public:
+    TOOL_STATE_COPIES(TStepobjtool)
     TStepobjtool() { Kind = toolkind::kStairs; }
 
     void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;

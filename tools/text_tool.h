@@ -6,6 +6,7 @@
 
 class TTexttool : public TDrawingtool {
 public:
+    TOOL_STATE_COPIES(TTexttool)
     // Room for 79 characters and the terminator.
     static constexpr int32_t kTextCapacity = 80;
 
@@ -31,6 +32,7 @@ private:
 
 class TTextobjtool : public TTexttool {
 public:
+    TOOL_STATE_COPIES(TTextobjtool)
     TTextobjtool() { Kind = toolkind::kText; }
     tools::WriteResult CreateObject(TDC& dc, TRect& client) override;
 };

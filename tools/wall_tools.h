@@ -10,6 +10,7 @@
 
 class TExtwallobjtool : public TLineobjtool {
 public:
+    TOOL_STATE_COPIES(TExtwallobjtool)
     TExtwallobjtool() { Kind = toolkind::kExtWall; }
 
     tools::WriteResult CreateObject(TDC& dc, TRect& client) override;
@@ -98,6 +99,7 @@ constexpr int32_t kEdited = 4;          // PointPlaced after an end was moved: r
 
 class TIntwallobjtool : public TLineobjtool {
 public:
+    TOOL_STATE_COPIES(TIntwallobjtool)
     TIntwallobjtool() { Kind = toolkind::kIntWall; }
 
     void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;

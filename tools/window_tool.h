@@ -7,6 +7,7 @@
 
 class TWindowobjtool : public TLineobjtool {
 public:
+    TOOL_STATE_COPIES(TWindowobjtool)
     TWindowobjtool() { Kind = toolkind::kOpening; }
 
     void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;

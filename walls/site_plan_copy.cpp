@@ -1,14 +1,13 @@
 #include "walls/site_plan_copy.h"
 
 #include <memory>
-#include <string>
 
 #include "document/document.h"
 #include "document/objects.h"
 #include "document/program_state.h"
-#include "platform/message_box.h"
+#include "document/working_file_step.h"
 
-void CopyGroundWallsToSitePlan(TList& list) {
+bool CopyGroundWallsToSitePlan(TList& list) {
     // Only the walls present at the start are visited: the copies themselves are never copied.
     const int32_t n = list.count;
     for (int32_t i = 0; i < n; ++i) {
@@ -24,13 +23,10 @@ void CopyGroundWallsToSitePlan(TList& list) {
         list.Add(std::move(copy));
     }
     // Written also when nothing was copied: the new site plan starts from the file as it stands.
-    if (list.WriteDrawingFile(filemode::kWorking) == FileResult::Ok) {
-        if (SaveState == 0) SaveState = 1;
-        return;
+    if (!WriteWorkingFile(list)) {
+        SaveState = 1;
+        return false;
     }
-    SaveState = 1;
-    const std::string text = "The drawing could not be written to " +
-                             list.DrawingFilePath(filemode::kWorking) +
-                             ".\nThe file keeps its previous contents.";
-    MessageBox(nullptr, text.c_str(), "SAVE FAILED", MB_OK | MB_ICONEXCLAMATION);
+    if (SaveState == 0) SaveState = 1;
+    return true;
 }

@@ -4,5 +4,6 @@
 class TList;
 
 // Appends to the document a site-plan copy of every external wall of the ground floor, then rewrites
-// the working file.
-void CopyGroundWallsToSitePlan(TList& list);
+// the working file. False when the write failed: the user has been told and the document is the file
+// again, without the copies.
+[[nodiscard]] bool CopyGroundWallsToSitePlan(TList& list);

@@ -9,19 +9,28 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 #include "document/program_state.h"
 #include "platform/test_script.h"
+#include "resources/command_ids.h"
 #include "resources/dialogs/file_templates.h"
+#include "resources/dialogs/opening_templates.h"
+#include "resources/dialogs/partition_templates.h"
+#include "resources/dialogs/stairs_templates.h"
+#include "resources/dialogs/tool_dialog_templates.h"
 #include "resources/dialogs/wall_templates.h"
 #include "tests/shell/drawing_window_fixture.h"
 #include "tests/shell/input_fixture.h"
 #include "tests/support/full_disk.h"
 #include "tools/drawing_tool.h"
 #include "tools/tool_kinds.h"
+#include "tools/wall_tools.h"
 
 namespace {
+
+using pl::script::DialogStep;
 
 class FailedWrite : public InputTest {
 protected:
@@ -44,12 +53,13 @@ protected:
         }
         return sizes;
     }
+    // The boxes telling of a drawing file that could not be written, under either caption.
     int Told() const {
         const std::string log = pl::script::LogText();
         int n = 0;
-        for (size_t at = log.find("SAVE FAILED"); at != std::string::npos;
-             at = log.find("SAVE FAILED", at + 1))
-            ++n;
+        for (const char* caption : {"SAVE FAILED", "DRAWING FILE"})
+            for (size_t at = log.find(caption); at != std::string::npos; at = log.find(caption, at + 1))
+                ++n;
         return n;
     }
 
@@ -103,7 +113,20 @@ TEST_F(FailedWrite, AStepIsToldOnceWhenItsLaterWritesFail) {
 
 // A step whose write fails leaves memory, screen and file alike, with the tool where it stood; the
 // same keys with room back then do the step as if it had never failed.
-enum class Step { ClosingWall, FirstFloor, Multilines, MoveDesignRoom };
+enum class Step {
+    ClosingWall,
+    FirstFloor,
+    Multilines,
+    MoveDesignRoom,
+    SitePlan,
+    MeetingPartition,
+    ExpandBase,
+    ShrinkBase,
+    Split,
+    Stairs,
+    Door,
+    Text
+};
 
 class FailedStep : public FailedWrite, public ::testing::WithParamInterface<Step> {
 protected:
@@ -112,7 +135,8 @@ protected:
         case Step::ClosingWall:
             KeyThreeWalls();
             break;
-        case Step::FirstFloor: {
+        case Step::FirstFloor:
+        case Step::SitePlan: {
             Open();
             const POINT c = DrawingAt(TPoint(200, 200));
             for (const auto& [x1, y1, x2, y2] : {std::array{0, 0, 0, 4000}, std::array{0, 4000, 6000, 4000},
@@ -145,8 +169,86 @@ protected:
             client->RestoreTool(kDesignRoom);
             break;
         }
+        case Step::MeetingPartition: {
+            Open();
+            const POINT a = DrawingAt(TPoint(300, 300));
+            const int32_t attr[4] = {};
+            ObjectList.Add(std::make_unique<TIntwallobj>(
+                kGroundFloor, kIntWall, 1, 0, 10005, 10005, a.x - 2000, 0, a.x + 2000, 0, a.y, a.y, 0, 100, 0,
+                0, 0, 0, 1, 900, a.x - 2000, 0, a.y - 100, a.x + 2000, a.y - 100, attr, 0, 0));
+            ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+            pl::script::AnswerDialog(
+                kPartitionDialogId,
+                {DialogStep{{{kPartitionThickness, "100"}, {kPartitionRight, "1"}}, IDOK}});
+            client->ProcessCommand(cmd::kInternalWall);
+            PointAt(TPoint(300, 300));
+            Key(Qt::Key_Return);
+            break;
+        }
+        case Step::ExpandBase:
+        case Step::ShrinkBase:
+            OpenOutline();
+            client->ProcessCommand(GetParam() == Step::ExpandBase ? cmd::kExpandBase : cmd::kShrinkBase);
+            Key(Qt::Key_Right);
+            PointAt(middle_);
+            break;
+        case Step::Split:
+            OpenOutline();
+            client->ProcessCommand(cmd::kSplitWall);
+            PointAt(top_);
+            break;
+        case Step::Stairs:
+            dir.WriteFile("CFG/STAIRSM.CFG", "200 250");
+            Open([] {
+                std::vector<std::unique_ptr<TObject>> objects;
+                objects.push_back(inputs::Line(1000, 1000, 5000, 1000, kFirstFloor));
+                return objects;
+            }());
+            pl::script::AnswerDialog(
+                kStairsDialogId,
+                {DialogStep{{{stairsdlg::kWidth, "900"}, {stairsdlg::kStorey, "2600"}}, IDOK}});
+            client->ProcessCommand(cmd::kStairs);
+            PointAt(TPoint(300, 250));
+            break;
+        case Step::Door:
+            OpenOutline();
+            pl::script::AnswerDialog(
+                kExtDoorDialogId,
+                {DialogStep{{{kDoorWidthEdit, "800"}, {kDoorNumberEdit, "1"}, {kDoorHinged, "1"}}, IDOK}});
+            pl::script::AnswerDialog(kDoorSwingDialogId, {DialogStep{{{kSwingRadios[4], "1"}}, IDOK}});
+            client->ProcessCommand(cmd::kDoors);
+            PointAt(TPoint(top_.x, top_.y + 2));
+            break;
+        case Step::Text:
+            Open();
+            pl::script::AnswerDialog(kTextDetailsDialogId, {DialogStep{{}, IDOK}});
+            client->ProcessCommand(cmd::kText);
+            break;
         }
         Show();
+    }
+
+    // Four walls built as the outline tool builds them, round the middle of the window.
+    void OpenOutline() {
+        Open();
+        const POINT a = DrawingAt(TPoint(150, 350));
+        const POINT c = DrawingAt(TPoint(450, 150));
+        const int32_t l = a.x / 100 * 100, b = a.y / 100 * 100, r = c.x / 100 * 100, t = c.y / 100 * 100;
+        for (const auto& [x1, y1, x2, y2, angle] :
+             {std::array{l, b, l, t, 0}, std::array{l, t, r, t, 900}, std::array{r, t, r, b, 1800},
+              std::array{r, b, l, b, 2700}}) {
+            TExtwallobjtool wall;
+            wall.X0 = x1, wall.Y0 = y1, wall.X1 = x2, wall.Y1 = y2, wall.Angle = angle;
+            wall.SegmentLength = std::abs(x2 - x1) + std::abs(y2 - y1);
+            wall.SnapWallEnds(1);
+            ASSERT_EQ(wall.AddExternalWall(), tools::WriteResult::Ok);
+        }
+        top_ = PixelOf((l + r) / 2 / 100 * 100, t);
+        middle_ = PixelOf((l + r) / 2, (t + b) / 2);
+    }
+    void PointAt(const TPoint& at) {
+        MoveTo(TPoint(at.x + 1, at.y));
+        MoveTo(at);
     }
 
     void DoStep() {
@@ -156,9 +258,35 @@ protected:
             Key(Qt::Key_Left);
             break;
         case Step::FirstFloor:
+            // A failed step leaves the drawing modified: the floor asks about saving it first.
+            if (SaveState > 0) pl::script::AnswerDialog(kSaveQuestionDialogId, {{{}, IDOK}});
             pl::script::AnswerMessageBox(IDYES);
             pl::script::AnswerDialog(kPlanDialogId, {{{{kPlanSolid230, "1"}}, IDOK}});
-            client->CmFirstFloor();
+            client->ProcessCommand(cmd::kFirstFloor);
+            break;
+        case Step::SitePlan:
+            if (SaveState > 0) pl::script::AnswerDialog(kSaveQuestionDialogId, {{{}, IDOK}});
+            client->ProcessCommand(cmd::kSitePlan);
+            break;
+        case Step::MeetingPartition:
+            pl::script::AnswerInput("1000");
+            Key(Qt::Key_Up);
+            break;
+        case Step::ExpandBase:
+        case Step::ShrinkBase:
+            pl::script::AnswerInput("300");
+            Key(Qt::Key_Return);
+            break;
+        case Step::Split:
+        case Step::Stairs:
+        case Step::Door:
+            Key(Qt::Key_Return);
+            break;
+        case Step::Text:
+            pl::script::AnswerInput("KITCHEN");
+            Click(TPoint(200, 200));
+            // A press whose first write failed asks for no text.
+            static_cast<void>(pl::script::TakeIfNext(pl::script::AnswerKind::Input));
             break;
         case Step::Multilines:
             MoveTo(TPoint(100, 100));
@@ -210,6 +338,8 @@ protected:
                                     [&](const auto& o) { return o->kind == kDesignRoom && o->x1 == roomX_; }),
                       0);
             break;
+        default: // the sweep compares the whole file with a step that never failed
+            break;
         }
     }
 
@@ -235,10 +365,61 @@ protected:
         return true;
     }
 
+    // A fresh document and window for the next run of the step, as the test found them.
+    void Restart() {
+        client->CloseChildren();
+        QCoreApplication::processEvents();
+        ObjectList.Flush();
+        ResetGlobals();
+        ObjectList.ProgramDirectory = dir.Path();
+        ObjectList.SetDrawingName("HOUSE");
+        MetricUnits = 1;
+        CurrentView = kGroundFloor;
+        client->SelectPickTool();
+        // The First Floor's wall dialog keeps its answer in the settings the outlines are built from.
+        dir.WriteFile("CFG/EXTWALLM.CFG", "110 55 110 25 2550 2400 2400 0 0 0");
+        SetUpStep();
+        SaveState = 0;
+    }
+
+    // What keys go on from: the tool's class and fields, and the keyed outline's state.
+    std::vector<int64_t> ToolState() const {
+        const TDrawingtool& t = *client->Tool;
+        std::vector<int64_t> s{static_cast<int64_t>(typeid(t).hash_code()),
+                               t.PointPlaced,
+                               t.PickKind,
+                               t.Mode,
+                               t.Kind,
+                               t.Dragging,
+                               t.Count,
+                               t.Angle,
+                               t.ObjectId,
+                               t.SegmentLength,
+                               t.ChainState,
+                               t.X0,
+                               t.Y0,
+                               t.X1,
+                               t.Y1,
+                               t.BoxLeft,
+                               t.BoxRight,
+                               t.BoxTop,
+                               t.BoxBottom,
+                               KeyEntryPhase,
+                               LastOutlineEndX,
+                               LastOutlineEndY};
+        if (const auto* w = dynamic_cast<const TIntwallobjtool*>(&t))
+            s.insert(s.end(), {w->FaceStartX, w->FaceStartY, w->FaceEndX, w->FaceEndY, w->Thickness});
+        if (const auto* w = dynamic_cast<const TExtwallobjtool*>(&t))
+            s.insert(s.end(), {w->NextWall, w->PreviousWall, w->LayerEndX[0], w->LayerEndY[5]});
+        return s;
+    }
+
 private:
     QImage shown_;
     int32_t roomX_ = 0;
     int32_t roomY_ = 0;
+    TPoint top_;
+    TPoint middle_;
 };
 
 TEST_P(FailedStep, LeavesMemoryScreenAndFileAsBeforeAndCanBeDoneAgain) {
@@ -260,16 +441,56 @@ TEST_P(FailedStep, LeavesMemoryScreenAndFileAsBeforeAndCanBeDoneAgain) {
         EXPECT_EQ(std::pair(client->Tool->X0, client->Tool->Y0), std::pair(tool.X0, tool.Y0));
     }
 
-    // The floor asks again whether to save the drawing the failed write left modified.
-    if (GetParam() == Step::FirstFloor) pl::script::AnswerDialog(kSaveQuestionDialogId, {{{}, IDOK}});
     DoStep();
     EXPECT_EQ(Told(), 1);
     ExpectStepDone();
     EXPECT_TRUE(MemoryIsTheFile());
 }
 
+// The disk's room runs from the file's size before the step to its size after it: the step is told
+// at most once and leaves the file as before or as after, never between; memory is the file, a
+// failed step leaves the tool as it stood, and the same keys with room back give the file of a step
+// that never failed.
+TEST_P(FailedStep, EveryRoomLeavesTheStepWholeOrUndoneAndToldOnce) {
+    Restart();
+    const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
+    DoStep();
+    const std::string after = dir.ReadFile("DWGS/HOUSE.DB0");
+    ASSERT_EQ(Told(), 0) << ui.Log();
+    ASSERT_NE(after, before);
+
+    // The bytes at either end, where a step's first and last writes fail, and a stride between.
+    const size_t low = std::min(before.size(), after.size()), high = std::max(before.size(), after.size());
+    const size_t stride = std::max<size_t>(1, (high - low) / 10);
+    for (size_t room = low; room < high; ++room) {
+        if (room >= low + 2 && room + 2 < high && (room - low) % stride != 0) continue;
+        SCOPED_TRACE("room " + std::to_string(room) + " of " + std::to_string(low) + ".." +
+                     std::to_string(high));
+        Restart();
+        ASSERT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), before);
+        const std::vector<int64_t> tool = ToolState();
+        const int told = Told();
+        {
+            const testsupport::FullDisk full(room);
+            DoStep();
+        }
+        const std::string file = dir.ReadFile("DWGS/HOUSE.DB0");
+        EXPECT_TRUE(MemoryIsTheFile());
+        if (file != after) {
+            EXPECT_EQ(file, before) << "a step split in the file";
+            EXPECT_EQ(ToolState(), tool);
+            DoStep();
+            EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), after) << "the same keys with room back";
+        }
+        EXPECT_EQ(Told(), told + (file == after ? 0 : 1));
+        if (HasFailure()) break;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Steps, FailedStep,
                          ::testing::Values(Step::ClosingWall, Step::FirstFloor, Step::Multilines,
-                                           Step::MoveDesignRoom));
+                                           Step::MoveDesignRoom, Step::SitePlan, Step::MeetingPartition,
+                                           Step::ExpandBase, Step::ShrinkBase, Step::Split, Step::Stairs,
+                                           Step::Door, Step::Text));
 
 } // namespace

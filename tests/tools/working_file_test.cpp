@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "document/checked_file.h"
 #include "document/program_state.h"
+#include "platform/message_box.h"
 #include "tests/document/document_fixture.h"
 #include "tests/support/scripted_ui.h"
 
@@ -33,6 +35,8 @@ TEST_F(WorkingFileTest, AutoSaveStaysOnAfterAnEdit) {
 
 TEST_F(WorkingFileTest, AFailedWriteIsToldAndLeavesTheDrawingModified) {
     testsupport::ScriptedUi ui;
+    // As the program installs it at start-up.
+    SetFileFailureTeller([](const char* text, const char* caption) { ::MessageBox(nullptr, text, caption); });
     SaveState = 2;
     ObjectList.ProgramDirectory = dir.Path() + "missing/";
     AddLine();
@@ -40,6 +44,7 @@ TEST_F(WorkingFileTest, AFailedWriteIsToldAndLeavesTheDrawingModified) {
     ObjectList.ProgramDirectory = dir.Path();
     EXPECT_EQ(SaveState, 1);
     EXPECT_NE(pl::script::LogText().find("SAVE FAILED"), std::string::npos);
+    SetFileFailureTeller(nullptr);
 }
 
 } // namespace

@@ -43,7 +43,7 @@ TEST_F(SitePlanCopy, CopiesOnlyTheGroundFloorsExternalWallsBesideWhatIsThere) {
     Wall(kFirstFloor, 11002);
     ObjectList.Add(std::make_unique<TLineobj>(kSitePlan, kLine, 1, 0, 0, 0, 0, 0, 900, 0, 0, 900, 0, 0, 0));
     ObjectList.Add(std::make_unique<TObject>(kGroundFloor, kIntWall, 1, 0, 3, 3, 0, 0, 10, 0, 0, 10, 0));
-    CopyGroundWallsToSitePlan(ObjectList);
+    ASSERT_TRUE(CopyGroundWallsToSitePlan(ObjectList));
     ASSERT_EQ(ObjectList.count, 5);
     EXPECT_EQ(ObjectList[2]->view, kSitePlan); // the plot line drawn before stays
     const auto& copy = dynamic_cast<const TExtwallobj&>(*ObjectList[4]);
@@ -62,7 +62,7 @@ TEST_F(SitePlanCopy, CopiesOnlyTheGroundFloorsExternalWallsBesideWhatIsThere) {
 
 TEST_F(SitePlanCopy, WritesTheFileWhenThereIsNothingToCopy) {
     Wall(kFirstFloor, 11002);
-    CopyGroundWallsToSitePlan(ObjectList);
+    ASSERT_TRUE(CopyGroundWallsToSitePlan(ObjectList));
     EXPECT_EQ(ObjectList.count, 1);
     EXPECT_TRUE(FileWritten());
 }

@@ -1,0 +1,50 @@
+// The one road by which an edit writes the working file. A step of the user (a key, a click, a
+// command) may write the file several times: its walls, then their dimensions, then the floor's
+// title. The step is all or nothing: once one of its writes fails, the file goes back to what it
+// held before the step, the document is read back from it, the user is told once, and no later
+// write of the step is tried, however deep in the step it is asked for.
+#pragma once
+
+#include <functional>
+#include <string>
+
+class TList;
+
+// A step while it lives. Steps nest: the outermost one is the user's step, and an inner one (a
+// tool's operation within a key) only watches it. The outermost keeps the file as it was before
+// the step's first write under a second name, which costs no room on the disk.
+class WorkingFileStep {
+public:
+    WorkingFileStep();
+    ~WorkingFileStep();
+    WorkingFileStep(const WorkingFileStep&) = delete;
+    WorkingFileStep& operator=(const WorkingFileStep&) = delete;
+
+    // True once a write of the user's step has failed, also one made before this watch began.
+    [[nodiscard]] bool Failed() const { return users_->failed_; }
+    // True for the user's step itself, not a watch within it.
+    [[nodiscard]] bool Outermost() const { return users_ == this; }
+
+private:
+    friend bool WriteWorkingFile(TList& list);
+    void KeepFileBefore(const std::string& path);
+    void PutFileBack(const std::string& path);
+
+    WorkingFileStep* outer_;
+    WorkingFileStep* users_; // the outermost step
+    // The user's step alone uses these.
+    bool failed_ = false;
+    bool kept_ = false;    // the file before the step has been kept (or found missing)
+    std::string keptName_; // its second name; empty when it had none
+    bool existedBefore_ = false;
+    TList* list_ = nullptr; // the document the step wrote
+};
+
+// Writes the document to the working file within the current step. False when this or an earlier
+// write of the step failed: the user has been told once, the file holds what it held before the
+// step, and the document has been read back from it. Outside any step a write is a step of its own.
+[[nodiscard]] bool WriteWorkingFile(TList& list);
+
+// Called after a failed step has read the document back, so the window shows the file again; the
+// drawing windows' owner sets it and clears it with an empty function.
+void OnWorkingFileFailure(std::function<void()> repaint);
