@@ -21,8 +21,10 @@ constexpr int32_t kUnitsPerInch = 24;
 
 TConfigdlg::TConfigdlg(QWidget* parent, int32_t resId)
     : TDialog(parent, dialogs::WithTemplates<RegisterPartitionDialogTemplates>(resId)),
-      Millimetres(dialogs::RangeEdit(this, kDoorSizeMillimetres, 5, 100, 5000)),
-      InchesEdit(dialogs::RangeEdit(this, kDoorSizeInches, 4, 4, 200)),
+      Millimetres(dialogs::RangeEdit(this, kDoorSizeMillimetres, 5, kDoorMillimetresRange.low,
+                                     kDoorMillimetresRange.high)),
+      InchesEdit(dialogs::RangeEdit(this, kDoorSizeInches, 4, kDoorImperialRange.low / kUnitsPerInch,
+                                    kDoorImperialRange.high / kUnitsPerInch)),
       Angles{new TRadioButton(this, kDoorAngle30), new TRadioButton(this, kDoorAngle60),
              new TRadioButton(this, kDoorAngle90)},
       Thicknesses{new TRadioButton(this, kDoorThin), new TRadioButton(this, kDoorThick)} {}

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "document/cfg_files.h"
+
 // Which file: the window settings or the door and opening settings.
 enum class OpeningFile { Window, Door };
 
@@ -21,6 +23,17 @@ struct OpeningSettings {
     int32_t operator[](int32_t field) const { return values[static_cast<size_t>(field - 1)]; }
 };
 
+// The sizes, door counts and frames the window and door dialogs take, as typed (millimetres or
+// whole inches).
+inline constexpr FieldRange kOpeningSizeRange{4, 9000};
+inline constexpr int32_t kMostDoors = 10;
+inline constexpr int32_t kMostFrame = 15000;
+
+// Values 1 to 11 of the file as its dialogs write them; value 12 is the label's own length. Lengths
+// are in whichever units were in force when the file was written.
+std::array<FieldRange, 11> OpeningRanges(OpeningFile file);
+
+// A value outside its range reads as shipped, and the file is then written back whole.
 OpeningSettings ReadOpeningSettings(OpeningFile file);
 // Writes the twelve values with the label's own length as value 12, each followed by one blank, then
 // the label, with no line end.
@@ -33,4 +46,9 @@ struct DoorStyle {
     double sine = 1.0;
     double cosine = 0.0;
 };
+// Angle and thickness as the door-defaults dialog offers them.
+inline constexpr FieldRange kDoorAngleRange{30, 90, 30};
+inline constexpr FieldRange kDoorThicknessRange{1, 2};
 DoorStyle ReadDoorStyle();
+// Writes the angle and thickness with the sine and cosine of the angle, as the door symbols read them.
+[[nodiscard]] bool WriteDoorStyle(int32_t swingAngle, int32_t doorThickness);
