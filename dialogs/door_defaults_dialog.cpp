@@ -34,8 +34,7 @@ void TConfigdlg::SetupWindow() {
     const DoorDefaults read = ReadDoorDefaults();
     Millimetres->SetText(std::to_string(read.SizeMillimetres));
     InchesEdit->SetText(std::to_string(read.SizeImperial / kUnitsPerInch));
-    // What the file holds stays when OK finds no radio of a group checked (another angle or
-    // thickness than the dialog offers).
+    // What was read stays when OK finds no radio of a group checked.
     SwingAngle = read.SwingAngle;
     DoorThickness = read.DoorThickness;
     for (int32_t i = 0; i < 3; ++i)

@@ -1,6 +1,7 @@
 // The window and door settings files, CFG/WIND.CFG and CFG/DOOR.CFG: twelve whole numbers and a free
 // label of at most 30 characters, and the door drawing style of CFG/INTERN.CFG. A missing or short
-// file reads as its shipped default, field by field, and is written back whole.
+// file reads as its shipped default, field by field, as does a value outside its range, and the
+// file is written back whole.
 #pragma once
 
 #include <array>

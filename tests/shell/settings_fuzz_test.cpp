@@ -43,13 +43,29 @@ TEST_F(SettingsFuzz, ReadersOfTheirOwnFileEndCleanly) {
              for (const std::string& t : render::ReadFloorTitles().titles)
                  EXPECT_LE(t.size(), 24u);
          }},
-        {"PRNTCALM.CFG", nullptr, [] { (void)render::ReadCalibration(1); }},
-        {"PRNTCALI.CFG", nullptr, [] { (void)render::ReadCalibration(0); }},
+        {"PRNTCALM.CFG", nullptr,
+         [] {
+             const int32_t length = render::ReadCalibration(1).length;
+             EXPECT_TRUE(length >= 14000 && length <= 16000) << length;
+         }},
+        {"PRNTCALI.CFG", nullptr,
+         [] {
+             const int32_t length = render::ReadCalibration(0).length;
+             EXPECT_TRUE(length >= 40 * 288 && length <= 61 * 288 && length % 24 == 0) << length;
+         }},
         {"RMCLR.CFG", nullptr, [] { (void)ReadRoomFillColours(); }},
         {"LYTGRIDM.CFG", nullptr, [] { (void)ReadLayoutGridSettings(1); }},
         {"LYTGRIDI.CFG", nullptr, [] { (void)ReadLayoutGridSettings(0); }},
-        {"METRIC.CFG", nullptr, [] { (void)ReadMetricSetting(); }},
-        {"START.CFG", nullptr, [] { (void)ReadStartSetting(); }},
+        {"METRIC.CFG", nullptr,
+         [] {
+             const int32_t metric = ReadMetricSetting();
+             EXPECT_TRUE(metric == 0 || metric == 1) << metric;
+         }},
+        {"START.CFG", nullptr,
+         [] {
+             const int32_t start = ReadStartSetting();
+             EXPECT_TRUE(start == 1 || start == 2) << start;
+         }},
         {"OVERLAY.CFG", "1 1 0 0 1", [this] { (void)ReadOverlayFile(dir.Path()); }},
         // Read by the label of a Line + Text line, right after its dialog has written it.
         {"LTEXT.CFG", "2 5/nhello",
