@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "document/cfg_files.h"
+#include "document/program_state.h"
 #include "platform/file_io.h"
 #include "platform/settings_file.h"
 
@@ -18,20 +19,23 @@ constexpr double kRadiansPerDegree = 0.017453277777777776;
 
 } // namespace
 
-std::array<FieldRange, 11> OpeningRanges(OpeningFile file) {
+std::array<FieldRange, 11> OpeningRanges(OpeningFile file, int32_t metricUnits) {
     constexpr FieldRange kAny{std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()};
     constexpr FieldRange kFlag{0, 1};
-    constexpr FieldRange kUnit{1, kImperialUnitsPerInch, kImperialUnitsPerInch - 1};
-    // Imperial sizes are stored in 1/24 inch; a total takes up to the most doors of the widest size.
-    constexpr FieldRange kSize{kOpeningSizeRange.low,
-                               kMostDoors * kOpeningSizeRange.high * kImperialUnitsPerInch};
+    // Lengths as the dialogs of the drawing's units store what they take: millimetres, or whole
+    // inches x 24. A file last written in the other units reads as shipped, as its dialog would
+    // refuse what it shows.
+    const int32_t unit = metricUnits == 1 ? 1 : kImperialUnitsPerInch;
+    const FieldRange size{kOpeningSizeRange.low * unit, kOpeningSizeRange.high * unit};
+    const FieldRange unitValue{unit, unit};
     if (file == OpeningFile::Window) {
         // Kind (chosen by no dialog), width, height, unit, sizes shown, label points 7 or 9, cill shown.
-        return {kAny, kSize, kSize, kUnit, kFlag, FieldRange{7, 9, 2}, kFlag, kAny, kAny, kAny, kAny};
+        return {kAny, size, size, unitValue, kFlag, FieldRange{7, 9, 2}, kFlag, kAny, kAny, kAny, kAny};
     }
-    // Kind (one no dialog offers is kept, and checks no type), 0, total width, unit, door width,
-    // number of doors, hand 0 to 2, then words carried along.
-    return {kAny, kAny, kSize, kUnit, kSize, FieldRange{1, kMostDoors}, FieldRange{0, 2},
+    // Kind (one no dialog offers is kept, and checks no type), 0, total width (the most doors of the
+    // widest size), unit, door width, number of doors, hand 0 to 2, then words carried along.
+    const FieldRange total{size.low, kMostDoors * size.high};
+    return {kAny, kAny, total, unitValue, size, FieldRange{1, kMostDoors}, FieldRange{0, 2},
             kAny, kAny, kAny,  kAny};
 }
 
@@ -49,7 +53,7 @@ OpeningSettings ReadOpeningSettings(OpeningFile file) {
     auto& f = fallback;
     (void)pl::sscanf(shipped, "%d %d %d %d %d %d %d %d %d %d %d %d", &f[0], &f[1], &f[2], &f[3], &f[4], &f[5],
                      &f[6], &f[7], &f[8], &f[9], &f[10], &f[11]);
-    const auto ranges = OpeningRanges(file);
+    const auto ranges = OpeningRanges(file, MetricUnits);
     bool damaged = false;
     for (size_t i = 0; i < ranges.size(); ++i) {
         if (ranges[i].Holds(v[i])) continue;

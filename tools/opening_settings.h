@@ -30,11 +30,12 @@ inline constexpr FieldRange kOpeningSizeRange{4, 9000};
 inline constexpr int32_t kMostDoors = 10;
 inline constexpr int32_t kMostFrame = 15000;
 
-// Values 1 to 11 of the file as its dialogs write them; value 12 is the label's own length. Lengths
-// are in whichever units were in force when the file was written.
-std::array<FieldRange, 11> OpeningRanges(OpeningFile file);
+// Values 1 to 11 of the file as its dialogs write them in a drawing of the given units; value 12 is
+// the label's own length.
+std::array<FieldRange, 11> OpeningRanges(OpeningFile file, int32_t metricUnits);
 
-// A value outside its range reads as shipped, and the file is then written back whole.
+// A value outside its range for the units in force reads as shipped, and the file is then written
+// back whole.
 OpeningSettings ReadOpeningSettings(OpeningFile file);
 // Writes the twelve values with the label's own length as value 12, each followed by one blank, then
 // the label, with no line end.
