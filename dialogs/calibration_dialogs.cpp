@@ -10,12 +10,13 @@
 TPrntcalmdlg::TPrntcalmdlg(QWidget* parent, const std::string& programDirectory, int32_t resId)
     : TDialog(parent, dialogs::WithTemplates<RegisterPrintDialogTemplates>(resId)),
       ProgramDirectory(programDirectory) {
-    Length = dialogs::RangeEdit(this, 3201, 7, 14000, 16000);
+    const FieldRange range = render::CalibrationLengthRange(1);
+    Length = dialogs::RangeEdit(this, 3201, 7, range.low, range.high);
 }
 
 void TPrntcalmdlg::SetupWindow() {
     TDialog::SetupWindow();
-    const render::Calibration c = render::ReadCalibration(ProgramDirectory, 1);
+    const render::Calibration c = render::ReadCalibration(1);
     char text[16];
     Length->SetText(pl::ltoa(c.length, text, 10));
 }
@@ -33,13 +34,15 @@ void TPrntcalmdlg::CmHelp() {
 TPrntcalidlg::TPrntcalidlg(QWidget* parent, const std::string& programDirectory, int32_t resId)
     : TDialog(parent, dialogs::WithTemplates<RegisterPrintDialogTemplates>(resId)),
       ProgramDirectory(programDirectory) {
-    Feet = dialogs::RangeEdit(this, 3302, 4, 40, 60);
+    constexpr int32_t kFoot = 12 * kImperialUnitsPerInch;
+    const FieldRange range = render::CalibrationLengthRange(0);
+    Feet = dialogs::RangeEdit(this, 3302, 4, range.low / kFoot, range.high / kFoot);
     Inches = dialogs::RangeEdit(this, 3301, 4, 0, 11);
 }
 
 void TPrntcalidlg::SetupWindow() {
     TDialog::SetupWindow();
-    const render::Calibration c = render::ReadCalibration(ProgramDirectory, 0);
+    const render::Calibration c = render::ReadCalibration(0);
     const int32_t inches = c.length / 24;
     char text[16];
     Feet->SetText(pl::ltoa(inches / 12, text, 10));

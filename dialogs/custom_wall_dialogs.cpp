@@ -9,35 +9,21 @@
 #include "document/document.h"
 #include "platform/file_io.h"
 #include "platform/message_box.h"
-#include "platform/settings_file.h"
-#include "resources/default_settings.h"
 #include "resources/dialogs/wall_templates.h"
 
 namespace {
-
-constexpr const char* kFormat = "%d %d %d %d";
 
 const char* FileName(int32_t metricUnits) {
     return metricUnits == 0 ? "CUSTIMP.CFG" : "CUST.CFG";
 }
 
-// Inches edit range, then the fraction edits' (numerator 0 to 7, denominator 0 to 8).
-constexpr int32_t kInchesRange[3][2] = {{1, 30}, {0, 25}, {0, 20}};
 constexpr int32_t kInchesIds[3] = {kPlanImpCustTotal, kPlanImpCustOutside, kPlanImpCustCavity};
 
+TEdit* EditOf(TDialog* dialog, int32_t id, int textLength, const FieldRange& range, int32_t unit = 1) {
+    return dialogs::RangeEdit(dialog, id, textLength, range.low / unit, range.high / unit);
+}
+
 } // namespace
-
-CustomWall ReadCustomWall(const std::string& dir, int32_t metricUnits) {
-    CustomWall wall;
-    pl::ScanSettings(dir + "CFG/" + FileName(metricUnits), DefaultSettings(FileName(metricUnits)), kFormat,
-                     &wall.lines, &wall.total, &wall.outside, &wall.cavity);
-    return wall;
-}
-
-bool WriteCustomWall(const std::string& dir, int32_t metricUnits, const CustomWall& wall) {
-    return pl::WriteTextFile(dir + "CFG/" + FileName(metricUnits),
-                             pl::Format(kFormat, wall.lines, wall.total, wall.outside, wall.cavity));
-}
 
 void TCustomwalldlg::CmHelp() {
     dialogs::ShowDialogHelp(this, "tvhelp.chm::/extwall.htm>wind", 251);
@@ -45,6 +31,14 @@ void TCustomwalldlg::CmHelp() {
 
 void TCustomwalldlg::Finish(const CustomWall& wall, int32_t metricUnits) {
     const bool fourLines = wall.lines > 2;
+    // The fraction edits can carry a size past its whole-inch range; what the reader would refuse
+    // is not stored.
+    const auto ranges = CustomWallRanges(metricUnits);
+    if (!ranges[1].Holds(wall.total) || !ranges[2].Holds(wall.outside) || !ranges[3].Holds(wall.cavity)) {
+        MessageBox(this, "A size of the wall is larger than the dialog allows.", "CUSTOM WALL",
+                   MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
     if (fourLines && wall.outside + wall.cavity >= wall.total) {
         MessageBox(this,
                    "The outside layer and the cavity together must be less than the total width of the "
@@ -52,7 +46,7 @@ void TCustomwalldlg::Finish(const CustomWall& wall, int32_t metricUnits) {
                    "CUSTOM WALL", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    if (!WriteCustomWall(ObjectList.ProgramDirectory, metricUnits, wall)) {
+    if (!WriteCustomWall(metricUnits, wall)) {
         const std::string text =
             std::string("The custom wall could not be saved in CFG/") + FileName(metricUnits) + ".";
         MessageBox(this, text.c_str(), "CUSTOM WALL", MB_OK | MB_ICONEXCLAMATION);
@@ -66,14 +60,14 @@ void TCustomwalldlg::Finish(const CustomWall& wall, int32_t metricUnits) {
 
 TPlancustdlg::TPlancustdlg(QWidget* parent, int32_t resId)
     : TCustomwalldlg(parent, WithWallTemplates(resId)),
-      Lines(dialogs::RangeEdit(this, kPlanCustLines, 4, 2, 4)),
-      Total(dialogs::RangeEdit(this, kPlanCustTotal, 5, 25, 900)),
-      Outside(dialogs::RangeEdit(this, kPlanCustOutside, 5, 0, 800)),
-      Cavity(dialogs::RangeEdit(this, kPlanCustCavity, 5, 0, 790)) {}
+      Lines(EditOf(this, kPlanCustLines, 4, CustomWallRanges(1)[0])),
+      Total(EditOf(this, kPlanCustTotal, 5, CustomWallRanges(1)[1])),
+      Outside(EditOf(this, kPlanCustOutside, 5, CustomWallRanges(1)[2])),
+      Cavity(EditOf(this, kPlanCustCavity, 5, CustomWallRanges(1)[3])) {}
 
 void TPlancustdlg::SetupWindow() {
     TDialog::SetupWindow();
-    const CustomWall wall = ReadCustomWall(ObjectList.ProgramDirectory, 1);
+    const CustomWall wall = ReadCustomWall(1);
     Lines->SetText(std::to_string(wall.lines));
     Total->SetText(std::to_string(wall.total));
     Outside->SetText(std::to_string(wall.outside));
@@ -92,9 +86,10 @@ void TPlancustdlg::CmOk() {
 
 TPlanimpcustdlg::TPlanimpcustdlg(QWidget* parent, int32_t resId)
     : TCustomwalldlg(parent, WithWallTemplates(resId)),
-      Lines(dialogs::RangeEdit(this, kPlanImpCustLines, 4, 2, 4)) {
+      Lines(EditOf(this, kPlanImpCustLines, 4, CustomWallRanges(0)[0])) {
+    const auto ranges = CustomWallRanges(0);
     for (int32_t i = 0; i < 3; ++i) {
-        Inches[i] = dialogs::RangeEdit(this, kInchesIds[i], 5, kInchesRange[i][0], kInchesRange[i][1]);
+        Inches[i] = EditOf(this, kInchesIds[i], 5, ranges[static_cast<size_t>(i) + 1], kImperialUnitsPerInch);
         Numerator[i] = dialogs::RangeEdit(this, kInchesIds[i] + 1, 3, 0, 7);
         Denominator[i] = dialogs::RangeEdit(this, kInchesIds[i] + 2, 3, 0, 8);
     }
@@ -102,7 +97,7 @@ TPlanimpcustdlg::TPlanimpcustdlg(QWidget* parent, int32_t resId)
 
 void TPlanimpcustdlg::SetupWindow() {
     TDialog::SetupWindow();
-    const CustomWall wall = ReadCustomWall(ObjectList.ProgramDirectory, 0);
+    const CustomWall wall = ReadCustomWall(0);
     Lines->SetText(std::to_string(wall.lines));
     const int32_t lengths[3] = {wall.total, wall.outside, wall.cavity};
     for (int32_t i = 0; i < 3; ++i) {

@@ -1,7 +1,6 @@
 // The custom external wall's sizes: TPlancustdlg in millimetres (CFG/CUST.CFG) and TPlanimpcustdlg in
-// inches and fractions (CFG/CUSTIMP.CFG). Each file holds "%d %d %d %d", no line end: the number of
-// lines, the total thickness, the outside layer and the cavity, in drawing units. The caller reads
-// the three layer thicknesses after OK.
+// inches and fractions (CFG/CUSTIMP.CFG), each editing within the ranges of its file's reader. The
+// caller reads the three layer thicknesses after OK.
 #pragma once
 
 #include <cstdint>
@@ -9,18 +8,7 @@
 
 #include "platform/controls.h"
 #include "platform/dialog.h"
-
-struct CustomWall {
-    int32_t lines = 0;
-    int32_t total = 0;
-    int32_t outside = 0;
-    int32_t cavity = 0;
-};
-
-// Missing or short files are completed from the shipped defaults (and written back whole).
-CustomWall ReadCustomWall(const std::string& programDirectory, int32_t metricUnits);
-[[nodiscard]] bool WriteCustomWall(const std::string& programDirectory, int32_t metricUnits,
-                                   const CustomWall& wall);
+#include "tools/custom_wall_settings.h"
 
 // What both dialogs share: the check that the sizes make a wall, the file, and the layers.
 class TCustomwalldlg : public TDialog {

@@ -21,8 +21,10 @@ constexpr int32_t kUnitsPerInch = 24;
 
 TConfigdlg::TConfigdlg(QWidget* parent, int32_t resId)
     : TDialog(parent, dialogs::WithTemplates<RegisterPartitionDialogTemplates>(resId)),
-      Millimetres(dialogs::RangeEdit(this, kDoorSizeMillimetres, 5, 100, 5000)),
-      InchesEdit(dialogs::RangeEdit(this, kDoorSizeInches, 4, 4, 200)),
+      Millimetres(dialogs::RangeEdit(this, kDoorSizeMillimetres, 5, kDoorMillimetresRange.low,
+                                     kDoorMillimetresRange.high)),
+      InchesEdit(dialogs::RangeEdit(this, kDoorSizeInches, 4, kDoorImperialRange.low / kUnitsPerInch,
+                                    kDoorImperialRange.high / kUnitsPerInch)),
       Angles{new TRadioButton(this, kDoorAngle30), new TRadioButton(this, kDoorAngle60),
              new TRadioButton(this, kDoorAngle90)},
       Thicknesses{new TRadioButton(this, kDoorThin), new TRadioButton(this, kDoorThick)} {}
@@ -32,8 +34,7 @@ void TConfigdlg::SetupWindow() {
     const DoorDefaults read = ReadDoorDefaults();
     Millimetres->SetText(std::to_string(read.SizeMillimetres));
     InchesEdit->SetText(std::to_string(read.SizeImperial / kUnitsPerInch));
-    // What the file holds stays when OK finds no radio of a group checked (another angle or
-    // thickness than the dialog offers).
+    // What was read stays when OK finds no radio of a group checked.
     SwingAngle = read.SwingAngle;
     DoorThickness = read.DoorThickness;
     for (int32_t i = 0; i < 3; ++i)

@@ -18,7 +18,6 @@ namespace {
 
 constexpr int32_t kSliderOverlapMetric = 50;   // neighbouring sliders overlap by 50 mm
 constexpr int32_t kSliderOverlapImperial = 48; // or two inches
-constexpr int32_t kMostFrame = 15000;
 constexpr int32_t kFrameMarginMetric = 1000;
 constexpr int32_t kFrameMarginImperial = 864; // 36 inches
 constexpr int32_t kSwingHelp = 300;

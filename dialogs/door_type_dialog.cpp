@@ -15,7 +15,6 @@ using namespace openingdialogs;
 
 namespace {
 
-constexpr int32_t kMostDoors = 10;
 constexpr int32_t kTypeRadios[8] = {kDoorHinged,     kDoorGarage,  kDoorSlidingFramed, kDoorWallOpening,
                                     kDoorEntryFrame, kDoorFolding, kDoorIntoWall,      kDoorWardrobe};
 

@@ -26,13 +26,12 @@ TNewdlg::TNewdlg(QWidget* parent, int32_t resId)
 void TNewdlg::SetupWindow() {
     TDialog::SetupWindow();
     NameEdit->SetText("client");
-    const std::string& dir = ObjectList.ProgramDirectory;
-    if (ReadMetricSetting(dir) == 1) {
+    if (ReadMetricSetting() == 1) {
         Metric->Check();
     } else {
         Imperial->Check();
     }
-    StartChoice = ReadStartSetting(dir);
+    StartChoice = ReadStartSetting();
     if (StartChoice == 1) {
         StartRooms->Check();
     } else {
@@ -44,19 +43,19 @@ void TNewdlg::CmOk() {
     // A refused name keeps the dialog open and writes no setting.
     if (!Validate()) return;
     NameEdit->GetText(ClientName, sizeof ClientName);
-    const std::string& dir = ObjectList.ProgramDirectory;
     if (Imperial->GetCheck() == BF_CHECKED) {
         MetricUnits = 0;
     } else if (Metric->GetCheck() == BF_CHECKED) {
         MetricUnits = 1;
     }
-    (void)WriteMetricSetting(dir, MetricUnits);
+    // The choice holds for this drawing either way; only the next New's starting radio is lost.
+    (void)WriteMetricSetting(MetricUnits);
     if (StartRooms->GetCheck() == BF_CHECKED) {
         StartChoice = 1;
     } else if (StartWalls->GetCheck() == BF_CHECKED) {
         StartChoice = 2;
     }
-    (void)WriteStartSetting(dir, StartChoice);
+    (void)WriteStartSetting(StartChoice); // as the unit system above
     CloseWindow(IDOK);
 }
 
@@ -71,7 +70,7 @@ TMeasdlg::TMeasdlg(QWidget* parent, int32_t resId)
 
 void TMeasdlg::SetupWindow() {
     TDialog::SetupWindow();
-    if (ReadMetricSetting(ObjectList.ProgramDirectory) == 1) {
+    if (ReadMetricSetting() == 1) {
         Metric->Check();
     } else {
         Imperial->Check();
@@ -84,6 +83,7 @@ void TMeasdlg::CmOk() {
     } else if (Imperial->GetCheck() == BF_CHECKED) {
         MetricUnits = 0;
     }
-    (void)WriteMetricSetting(ObjectList.ProgramDirectory, MetricUnits);
+    // The choice holds for this drawing either way; only the next dialog's starting radio is lost.
+    (void)WriteMetricSetting(MetricUnits);
     CloseWindow(IDOK);
 }

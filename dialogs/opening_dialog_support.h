@@ -12,8 +12,8 @@ class TEdit;
 
 namespace openingdialogs {
 
-constexpr int32_t kLeastSize = 4;
-constexpr int32_t kMostSize = 9000;
+constexpr int32_t kLeastSize = kOpeningSizeRange.low;
+constexpr int32_t kMostSize = kOpeningSizeRange.high;
 constexpr int32_t kUnitsPerInch = 24;
 constexpr int32_t kOpeningHelp = 290;
 constexpr const char* kOpeningHelpPage = "tvhelp.chm::/windoor.htm>wind";

@@ -1,5 +1,6 @@
 #include "dialogs/partition_dialogs.h"
 
+#include <algorithm>
 #include <string>
 
 #include "dialogs/dialog_building.h"
@@ -18,7 +19,9 @@ constexpr const char* kPartitionHelpPage = "tvhelp.chm::/intwall.htm>wind";
 
 // A thickness that could not be stored is told; the dialog stays open so nothing typed is lost.
 bool Stored(TDialog* dialog, int32_t metricUnits, int32_t thickness) {
-    if (WritePartitionThickness(metricUnits, thickness)) return true;
+    // Inches with a fraction can pass the edits and still exceed the thickness the reader takes.
+    const FieldRange range = PartitionThicknessRange(metricUnits);
+    if (WritePartitionThickness(metricUnits, std::clamp(thickness, range.low, range.high))) return true;
     MessageBox(dialog,
                metricUnits == 1 ? "The partition thickness could not be saved in CFG/PTNM.CFG."
                                 : "The partition thickness could not be saved in CFG/PTNI.CFG.",
@@ -47,7 +50,9 @@ int32_t PartitionSideRadios::Side() const {
 
 TDbledlg::TDbledlg(QWidget* parent, int32_t resId)
     : TDialog(parent, dialogs::WithTemplates<RegisterPartitionDialogTemplates>(resId)),
-      Thickness(dialogs::RangeEdit(this, kPartitionThickness, 5, 25, 900)), Sides(this, kPartitionLeft) {}
+      Thickness(dialogs::RangeEdit(this, kPartitionThickness, 5, PartitionThicknessRange(1).low,
+                                   PartitionThicknessRange(1).high)),
+      Sides(this, kPartitionLeft) {}
 
 void TDbledlg::SetupWindow() {
     TDialog::SetupWindow();
@@ -70,7 +75,9 @@ void TDbledlg::CmHelp() {
 
 TDbleimpdlg::TDbleimpdlg(QWidget* parent, int32_t resId)
     : TDialog(parent, dialogs::WithTemplates<RegisterPartitionDialogTemplates>(resId)),
-      Inches(dialogs::RangeEdit(this, kPartitionImpInches, 5, 1, 50)),
+      Inches(dialogs::RangeEdit(this, kPartitionImpInches, 5,
+                                PartitionThicknessRange(0).low / kImperialUnitsPerInch,
+                                PartitionThicknessRange(0).high / kImperialUnitsPerInch)),
       Numerator(dialogs::RangeEdit(this, kPartitionImpNumerator, 3, 0, 15)),
       Denominator(dialogs::RangeEdit(this, kPartitionImpDenominator, 3, 0, 16)),
       Sides(this, kPartitionImpLeft) {}

@@ -23,6 +23,16 @@ constexpr int32_t kHelpContext = 260;
 namespace dialogs {
 
 bool StoreRoomPartition(TDialog& dialog, int32_t metricUnits, int32_t value) {
+    // An inch count with a fraction can pass the edits' own ranges and still be more than the
+    // thickness any reader takes.
+    const FieldRange range = RoomPartitionRange(metricUnits);
+    if (!range.Holds(value)) {
+        MessageBox(&dialog,
+                   metricUnits == 1 ? "The partition thickness must be from 25 to 900 mm."
+                                    : "The partition thickness must be from 1 to 30 inches.",
+                   "SETTINGS", MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
     std::array<int32_t, 3> fields = ReadRoomPartitions(metricUnits);
     const int32_t field = PartitionField(CurrentView);
     if (field >= 0) fields[static_cast<size_t>(field)] = value;
@@ -36,7 +46,8 @@ bool StoreRoomPartition(TDialog& dialog, int32_t metricUnits, int32_t value) {
 
 TRmpttndlg::TRmpttndlg(QWidget* parent, int32_t resId)
     : TDialog(parent, dialogs::WithTemplates<RegisterRoomDialogTemplates>(resId)) {
-    Thickness = dialogs::RangeEdit(this, roomdlg::kThickness, 5, 25, 900);
+    const FieldRange range = RoomPartitionRange(1);
+    Thickness = dialogs::RangeEdit(this, roomdlg::kThickness, 5, range.low, range.high);
 }
 
 void TRmpttndlg::SetupWindow() {
@@ -62,7 +73,9 @@ void TRmpttndlg::CmHelp() {
 
 TRmpttnimpdlg::TRmpttnimpdlg(QWidget* parent, int32_t resId)
     : TDialog(parent, dialogs::WithTemplates<RegisterRoomDialogTemplates>(resId)) {
-    Inches = dialogs::RangeEdit(this, roomdlg::kInches, 5, 1, 30);
+    const FieldRange range = RoomPartitionRange(0);
+    Inches = dialogs::RangeEdit(this, roomdlg::kInches, 5, range.low / kImperialUnitsPerInch,
+                                range.high / kImperialUnitsPerInch);
     Numerator = dialogs::RangeEdit(this, roomdlg::kNumerator, 4, 0, 7);
     Denominator = dialogs::RangeEdit(this, roomdlg::kDenominator, 4, 0, 8);
 }

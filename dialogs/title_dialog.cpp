@@ -24,7 +24,7 @@ TTitle2Ddlg::TTitle2Ddlg(QWidget* parent, const std::string& programDirectory, i
 
 void TTitle2Ddlg::SetupWindow() {
     TDialog::SetupWindow();
-    const render::FloorTitles titles = render::ReadFloorTitles(ProgramDirectory);
+    const render::FloorTitles titles = render::ReadFloorTitles();
     for (int i = 0; i < 4; ++i)
         Titles[i]->SetText(titles.titles[kTitleIndex[i]]);
 }
@@ -37,7 +37,7 @@ void TTitle2Ddlg::CmOk() {
         titles.titles[kTitleIndex[i]] = text;
     }
     titles.titles[3] = render::kFootingTitle;
-    if (!render::WriteFloorTitles(ProgramDirectory, titles)) {
+    if (!render::WriteFloorTitles(titles)) {
         ::MessageBox(this, "The drawing titles could not be saved", "drawing titles",
                      MB_OK | MB_ICONEXCLAMATION);
         return;

@@ -6,8 +6,12 @@
 #include "platform/file_io.h"
 #include "resources/default_settings.h"
 
+std::string CfgPathIn(const std::string& programDirectory, std::string_view name) {
+    return programDirectory + "CFG/" + std::string(name);
+}
+
 std::string CfgPath(std::string_view name) {
-    return ObjectList.ProgramDirectory + "CFG/" + std::string(name);
+    return CfgPathIn(ObjectList.ProgramDirectory, name);
 }
 
 std::string_view ShippedSettings(std::string_view name) {
@@ -15,10 +19,6 @@ std::string_view ShippedSettings(std::string_view name) {
 }
 
 namespace {
-
-bool InRange(int32_t value, const FieldRange& range) {
-    return value >= range.low && value <= range.high && (value - range.low) % range.step == 0;
-}
 
 // The whole numbers of a text as far as they go; how many were read.
 size_t ScanNumbers(std::string_view text, std::span<int32_t> values) {
@@ -31,8 +31,9 @@ size_t ScanNumbers(std::string_view text, std::span<int32_t> values) {
 
 } // namespace
 
-void ReadRangedSettings(std::string_view name, std::span<int32_t> values,
-                        std::span<const FieldRange> ranges) {
+namespace cfg_detail {
+
+void ReadRanged(std::string_view name, std::span<const FieldRange> fields, std::span<int32_t> values) {
     const std::string_view shipped = ShippedSettings(name);
     std::vector<int32_t> fallback(values.size());
     ScanNumbers(shipped, fallback);
@@ -40,7 +41,7 @@ void ReadRangedSettings(std::string_view name, std::span<int32_t> values,
     const size_t read = pl::ReadTextFile(CfgPath(name), text) ? ScanNumbers(text, values) : 0;
     bool rewrite = read < values.size();
     for (size_t i = 0; i < values.size(); ++i) {
-        if (i < read && InRange(values[i], ranges[i])) continue;
+        if (i < read && fields[i].Holds(values[i])) continue;
         values[i] = fallback[i];
         rewrite = rewrite || i < read;
     }
@@ -52,3 +53,13 @@ void ReadRangedSettings(std::string_view name, std::span<int32_t> values,
     // A failed rewrite still leaves the reader in-range values; the next reader falls back again.
     (void)pl::WriteTextFile(CfgPath(name), whole);
 }
+
+bool ReadRecord(std::string_view name, std::span<const FieldRange> fields, std::span<int32_t> values) {
+    std::string text;
+    if (!pl::ReadTextFile(CfgPath(name), text) || ScanNumbers(text, values) < values.size()) return false;
+    for (size_t i = 0; i < values.size(); ++i)
+        if (!fields[i].Holds(values[i])) return false;
+    return true;
+}
+
+} // namespace cfg_detail

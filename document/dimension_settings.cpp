@@ -32,15 +32,14 @@ OffsetRange OverallOffsetRange(int32_t metricUnits) {
 
 DimensionSettings ReadDimensionSettings(int32_t metricUnits) {
     constexpr FieldRange kHeight{9, 10}; // the dialogs offer 9 and 10 points
-    const FieldRange ranges[7] = {FieldOf(RoomOffsetRange(metricUnits), metricUnits),
-                                  FieldOf(ExternalOffsetRange(metricUnits), metricUnits),
-                                  FieldOf(OverallOffsetRange(metricUnits), metricUnits),
-                                  {0, kParallelText, kParallelText},
-                                  kHeight,
-                                  kHeight,
-                                  kHeight};
-    int32_t v[7] = {};
-    ReadRangedSettings(OffsetFileName(metricUnits), v, ranges);
+    const std::array<FieldRange, 7> fields = {FieldOf(RoomOffsetRange(metricUnits), metricUnits),
+                                              FieldOf(ExternalOffsetRange(metricUnits), metricUnits),
+                                              FieldOf(OverallOffsetRange(metricUnits), metricUnits),
+                                              FieldRange{0, kParallelText, kParallelText},
+                                              kHeight,
+                                              kHeight,
+                                              kHeight};
+    const auto v = ReadRangedSettings(OffsetFileName(metricUnits), fields);
     return {v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
 }
 
@@ -53,9 +52,9 @@ bool WriteDimensionSettings(int32_t metricUnits, const DimensionSettings& s) {
 
 ArrowSettings ReadArrowSettings() {
     // The file holds whichever units were in force when it was written: whole inches x 24 at most.
-    const FieldRange ranges[2] = {{kArrowLengthRange.low, kArrowLengthRange.high * 24}, {1, 4}};
-    int32_t v[2] = {};
-    ReadRangedSettings("ARROW.CFG", v, ranges);
+    const auto v = ReadRangedSettings(
+        "ARROW.CFG",
+        std::array{FieldRange{kArrowLengthRange.low, kArrowLengthRange.high * 24}, FieldRange{1, 4}});
     return {v[0], v[1]};
 }
 

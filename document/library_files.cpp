@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "document/cfg_files.h"
 #include "document/document.h"
 #include "document/drawing_file.h"
 #include "document/program_state.h"
@@ -15,10 +16,10 @@
 namespace {
 
 std::string CopyCfgPath(const TList& list) {
-    return list.ProgramDirectory + "CFG/COPY.CFG";
+    return CfgPathIn(list.ProgramDirectory, "COPY.CFG");
 }
 std::string TempCfgPath(const TList& list) {
-    return list.ProgramDirectory + "CFG/TEMP.CFG";
+    return CfgPathIn(list.ProgramDirectory, "TEMP.CFG");
 }
 std::string LibraryPath(const TList& list, const char* name) {
     return list.ProgramDirectory + "LIBS/" + (name ? name : "");

@@ -1,9 +1,10 @@
 #include "document/overlay_file.h"
 
+#include "document/cfg_files.h"
 #include "platform/file_io.h"
 
 std::string OverlayFilePath(const std::string& programDirectory) {
-    return programDirectory + "CFG\\OVERLAY.CFG";
+    return CfgPathIn(programDirectory, "OVERLAY.CFG");
 }
 
 OverlayFlags ReadOverlayFile(const std::string& programDirectory) {

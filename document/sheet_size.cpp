@@ -12,10 +12,9 @@ const char* SheetSizeFile(int32_t metricUnits) {
 } // namespace
 
 SheetSize ReadSheetSize(int32_t metricUnits) {
-    constexpr FieldRange kSide{kLeastSheetSide, kMostSheetSide};
-    const FieldRange ranges[2] = {kSide, kSide};
-    int32_t v[2] = {};
-    ReadRangedSettings(SheetSizeFile(metricUnits), v, ranges);
+    constexpr FieldRange kWidth{kLeastSheetSide, kMostSheetSide};
+    constexpr FieldRange kHeight{kLeastSheetHeight, kMostSheetSide};
+    const auto v = ReadRangedSettings(SheetSizeFile(metricUnits), std::array{kWidth, kHeight});
     return {v[0], v[1]};
 }
 

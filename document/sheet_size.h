@@ -15,6 +15,8 @@ struct SheetSize {
 // and sums and products of sheet sizes stay far inside 32 bits. Both shipped sizes lie inside.
 constexpr int32_t kLeastSheetSide = 4000;
 constexpr int32_t kMostSheetSide = 32000;
+// The height follows the window's shape, so a wide, short window gives a low sheet.
+constexpr int32_t kLeastSheetHeight = 1000;
 
 // A side outside the range reads as shipped, and the file is then rewritten whole.
 SheetSize ReadSheetSize(int32_t metricUnits);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "document/document.h"
+#include "document/extents_file.h"
 #include "document/objects.h"
 #include "document/program_state.h"
 #include "editing/label_retext.h"
@@ -15,26 +16,17 @@ namespace editing {
 
 namespace {
 
-// The extents file's values for a floor with nothing on it.
-constexpr int32_t kExtentsEmptyMin = 200000;
-constexpr int32_t kExtentsEmptyMax = 0;
 // How far the search for the walls round the shrink point reaches; a side with no wall nearer keeps it.
 constexpr int32_t kWallReach = 125000;
 
 // --- Shrink checks ---
 
-struct FloorExtents {
-    int32_t minX = 0, maxX = 0, maxY = 0, minY = 0;
-};
-
-std::optional<FloorExtents> ReadFloorExtents() {
+// The working floor's extents, as the computation writes them to the extents file; nothing when the
+// floor is empty.
+std::optional<ExtentsFile> ReadFloorExtents() {
     ObjectList.ComputeExtents();
-    pl::File* file = pl::fopen(ObjectList.ProgramDirectory + "CFG\\EXTENTS.CFG", "r");
-    if (!file) return std::nullopt;
-    FloorExtents e;
-    const int fields = pl::fscanf(file, "%ld %ld %ld %ld", &e.minX, &e.maxX, &e.maxY, &e.minY);
-    pl::fclose(file);
-    if (fields != 4) return std::nullopt;
+    const ExtentsFile e = ReadExtentsFile();
+    if (e.Empty()) return std::nullopt;
     return e;
 }
 
@@ -73,11 +65,8 @@ WallsAround FindWallsAround(int32_t x, int32_t y) {
 // The line a shrink starts from, or nothing when the shrink is refused. The line moves back so that a
 // wall on the moving side nearer than the amount lands on it.
 std::optional<BaseLine> ShrinkLine(const BaseChange& c) {
-    const std::optional<FloorExtents> e = ReadFloorExtents();
+    const std::optional<ExtentsFile> e = ReadFloorExtents();
     if (!e) return std::nullopt;
-    if (e->minX == kExtentsEmptyMin || e->minY == kExtentsEmptyMin || e->maxX == kExtentsEmptyMax ||
-        e->maxY == kExtentsEmptyMax)
-        return std::nullopt;
     BaseLine line{c.direction, 0, -c.amount};
     const int64_t span = line.AlongY() ? int64_t{e->maxY} - e->minY : int64_t{e->maxX} - e->minX;
     if (span < c.amount) return std::nullopt;

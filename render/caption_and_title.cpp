@@ -42,7 +42,7 @@ void TList::MakeTitleBlock() {
     const DimensionSettings off = ReadDimensionSettings(MetricUnits);
     int32_t y = lowest - (2 * off.externalOffset + off.overallOffset);
     const int32_t x = SheetCentreX();
-    const render::FloorTitles titles = render::ReadFloorTitles(ProgramDirectory);
+    const render::FloorTitles titles = render::ReadFloorTitles();
     // A printed page (view code + 1000) gets no title of its own.
     if (CurrentView >= kPrintSetup) return;
     std::string title;

@@ -6,6 +6,7 @@
 
 #include "document/dimension_settings.h"
 #include "document/document.h"
+#include "document/extents_file.h"
 #include "document/objects.h"
 #include "document/plan_display_modes.h"
 #include "document/program_state.h"
@@ -113,8 +114,6 @@ void TList::ComputeExtents() {
         }
     }
 
-    pl::File* file = pl::fopen(ProgramDirectory + "CFG\\EXTENTS.CFG", "w");
-    if (!file) return;
-    pl::fprintf(file, "%ld %ld %ld %ld", e.minX, e.maxX, e.maxY, e.minY);
-    pl::fclose(file);
+    // Its readers take a file they cannot read for an empty floor, which they refuse to fit or print.
+    (void)WriteExtentsFile({e.minX, e.maxX, e.maxY, e.minY});
 }

@@ -1,17 +1,19 @@
 #include "render/print_settings.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
+#include "document/cfg_files.h"
 #include "platform/file_io.h"
 #include "platform/settings_file.h"
-#include "resources/default_settings.h"
 
 namespace render {
 
 namespace {
 
-std::string CfgPath(const std::string& dir, const char* name) {
-    return dir + "CFG/" + name;
+const char* CalibrationFile(int32_t metric) {
+    return metric != 0 ? "PRNTCALM.CFG" : "PRNTCALI.CFG";
 }
 
 std::string Cut(const std::string& s) {
@@ -20,13 +22,24 @@ std::string Cut(const std::string& s) {
 
 } // namespace
 
-FloorTitles ReadFloorTitles(const std::string& dir) {
+FloorTitles ReadFloorTitles() {
     int32_t n[5] = {};
     char t[5][kTitleCapacity + 1] = {};
-    pl::ScanSettings(CfgPath(dir, "TITLE2D.CFG"), DefaultSettings("TITLE2D.CFG"),
-                     "%d %d %d %d %d %1t%2t%3t%4t%5t", &n[0], &n[1], &n[2], &n[3], &n[4], t[0],
-                     kTitleCapacity + 1, t[1], kTitleCapacity + 1, t[2], kTitleCapacity + 1, t[3],
-                     kTitleCapacity + 1, t[4], kTitleCapacity + 1);
+    const char* format = "%d %d %d %d %d %1t%2t%3t%4t%5t";
+    auto scan = [&](auto&& scanner) {
+        scanner(&n[0], &n[1], &n[2], &n[3], &n[4], t[0], kTitleCapacity + 1, t[1], kTitleCapacity + 1, t[2],
+                kTitleCapacity + 1, t[3], kTitleCapacity + 1, t[4], kTitleCapacity + 1);
+    };
+    scan([&](auto... args) {
+        pl::ScanSettings(CfgPath("TITLE2D.CFG"), ShippedSettings("TITLE2D.CFG"), format, args...);
+    });
+    // Each title is counted by its length: one length beyond what the dialog writes puts every
+    // title after it out of step, so the whole file reads as shipped and is written back.
+    if (std::any_of(std::begin(n), std::end(n),
+                    [](int32_t length) { return length < 0 || length > kTitleCapacity; })) {
+        scan([&](auto... args) { (void)pl::sscanf(ShippedSettings("TITLE2D.CFG"), format, args...); });
+        (void)pl::WriteTextFile(CfgPath("TITLE2D.CFG"), std::string(ShippedSettings("TITLE2D.CFG")));
+    }
     FloorTitles titles;
     for (int i = 0; i < 5; ++i)
         titles.titles[i] =
@@ -34,7 +47,7 @@ FloorTitles ReadFloorTitles(const std::string& dir) {
     return titles;
 }
 
-bool WriteFloorTitles(const std::string& dir, const FloorTitles& titles) {
+bool WriteFloorTitles(const FloorTitles& titles) {
     std::string t[5];
     for (int i = 0; i < 5; ++i)
         t[i] = Cut(titles.titles[i]);
@@ -43,19 +56,39 @@ bool WriteFloorTitles(const std::string& dir, const FloorTitles& titles) {
                                         static_cast<int32_t>(t[1].size()), static_cast<int32_t>(t[2].size()),
                                         static_cast<int32_t>(t[3].size()), static_cast<int32_t>(t[4].size()),
                                         t[0].c_str(), t[1].c_str(), t[2].c_str(), t[3].c_str(), t[4].c_str());
-    return pl::WriteTextFile(CfgPath(dir, "TITLE2D.CFG"), text);
+    return pl::WriteTextFile(CfgPath("TITLE2D.CFG"), text);
 }
 
-std::string CalibrationFilePath(const std::string& dir, int32_t metric) {
-    return CfgPath(dir, metric != 0 ? "PRNTCALM.CFG" : "PRNTCALI.CFG");
+std::string CalibrationFilePath(int32_t metric) {
+    return CfgPath(CalibrationFile(metric));
 }
 
-Calibration ReadCalibration(const std::string& dir, int32_t metric) {
-    const char* name = metric != 0 ? "PRNTCALM.CFG" : "PRNTCALI.CFG";
+FieldRange CalibrationLengthRange(int32_t metric) {
+    // The dialogs: 14000 to 16000 mm, or 40 feet to 60 feet 11 inches.
+    constexpr int32_t kFoot = 12 * kImperialUnitsPerInch;
+    return metric != 0
+               ? FieldRange{14000, 16000}
+               : FieldRange{40 * kFoot, 60 * kFoot + 11 * kImperialUnitsPerInch, kImperialUnitsPerInch};
+}
+
+Calibration ReadCalibration(int32_t metric) {
+    const std::string_view shipped = ShippedSettings(CalibrationFile(metric));
+    Calibration fallback;
+    (void)pl::sscanf(shipped, "%d %lf", &fallback.length, &fallback.factor);
     Calibration c;
-    pl::ScanSettings(CalibrationFilePath(dir, metric), DefaultSettings(name), "%d %lf", &c.length, &c.factor);
-    // A factor that could not correct anything sensibly prints unscaled instead.
-    if (!std::isfinite(c.factor) || c.factor <= 0.0 || c.factor > 10.0) c.factor = 1.0;
+    pl::ScanSettings(CalibrationFilePath(metric), shipped, "%d %lf", &c.length, &c.factor);
+    // The factor follows from a length the dialog takes: one outside what such a length gives (or not
+    // a number) could not correct anything sensibly, and prints as shipped.
+    const FieldRange range = CalibrationLengthRange(metric);
+    const double most = CalibrationFactor(metric, range.low) + 1e-6;
+    const double least = CalibrationFactor(metric, range.high) - 1e-6;
+    const bool lengthDamaged = !range.Holds(c.length);
+    const bool factorDamaged = !(c.factor >= least && c.factor <= most);
+    if (lengthDamaged) c.length = fallback.length;
+    if (factorDamaged) c.factor = fallback.factor;
+    // The values stand whether or not the file could be mended; the next reader falls back again.
+    if (lengthDamaged || factorDamaged)
+        (void)pl::WriteTextFile(CalibrationFilePath(metric), pl::Format("%d %lf", c.length, c.factor));
     return c;
 }
 
@@ -70,8 +103,8 @@ double CalibrationFactor(int32_t metric, int32_t entered) {
     return 1.0 + 2.0 * (expected - entered) * c;
 }
 
-bool WriteCalibration(const std::string& dir, int32_t metric, int32_t entered) {
-    return pl::WriteTextFile(CalibrationFilePath(dir, metric),
+bool WriteCalibration(int32_t metric, int32_t entered) {
+    return pl::WriteTextFile(CalibrationFilePath(metric),
                              pl::Format("%d %lf", entered, CalibrationFactor(metric, entered)));
 }
 

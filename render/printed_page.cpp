@@ -5,6 +5,7 @@
 
 #include "document/checked_file.h"
 #include "document/document.h"
+#include "document/extents_file.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
 #include "platform/file_io.h"
@@ -35,27 +36,10 @@ PrintMultipliers PrintMultipliersFor(int32_t metric, int32_t scale, int32_t line
 
 namespace {
 
-constexpr int32_t kEmptyMin = 200000;
-
 void SetPrintValues() {
     ZoomDivisor = render::PrintZoomDivisor(MetricUnits);
     PenScale = render::PrintPenScale(MetricUnits);
     PenScaleF = static_cast<float>(PenScale);
-}
-
-struct Extents {
-    int32_t minX = kEmptyMin, maxX = 0, maxY = 0, minY = kEmptyMin;
-    bool Empty() const { return minX == kEmptyMin && maxX == 0 && maxY == 0 && minY == kEmptyMin; }
-};
-
-Extents ReadExtents(const std::string& dir) {
-    Extents e;
-    pl::File* f = pl::fopen(dir + "CFG/EXTENTS.CFG", "r");
-    if (f == nullptr) return e;
-    Extents read;
-    if (pl::fscanf(f, "%ld %ld %ld %ld", &read.minX, &read.maxX, &read.maxY, &read.minY) == 4) e = read;
-    pl::fclose(f);
-    return e;
 }
 
 // The page's mapping: logical units are drawing units divided by ZoomDivisor, y up, one drawing unit
@@ -69,7 +53,7 @@ struct PageMapping {
     POINT viewportOrg{};
 };
 
-PageMapping MapToPage(const Extents& e, double pixelsPerDrawingUnit, int32_t scale, int32_t pageWidth,
+PageMapping MapToPage(const ExtentsFile& e, double pixelsPerDrawingUnit, int32_t scale, int32_t pageWidth,
                       int32_t pageHeight) {
     const int32_t z = ZoomDivisor != 0 ? ZoomDivisor : 1;
     const double pixelsPerLogical = pixelsPerDrawingUnit * z; // at 1 : 1
@@ -142,10 +126,10 @@ void THDPrintout::PrintPage(int, TRect&, unsigned) {
     PenScale = multipliers.pen;
     TextScale = multipliers.text;
     // The printer's own error in length, measured once by the user, corrects every page.
-    const double factor = render::ReadCalibration(ObjectList.ProgramDirectory, MetricUnits).factor;
+    const double factor = render::ReadCalibration(MetricUnits).factor;
     // The page is fitted around the extents of what the floor draws.
     ObjectList.ComputeExtents();
-    const Extents e = ReadExtents(ObjectList.ProgramDirectory);
+    const ExtentsFile e = ReadExtentsFile();
     if (!e.Empty()) {
         const PageMapping m = MapToPage(e, dpi * factor * render::InchesPerDrawingUnit(MetricUnits), Scale,
                                         GetPageSize().cx, GetPageSize().cy);

@@ -13,10 +13,12 @@ struct IntwallSettings {
     int32_t height = 0; // every partition's two height words and the name label's moved flag
     std::array<int32_t, 4> settings{};
 };
-// A missing or short file is completed from the shipped default.
+// A missing or short file is completed from the shipped default, as is a value the partitions
+// cannot carry.
 IntwallSettings ReadIntwallSettings();
 
-// The free width and height, drawing units; nothing when the file is missing or short.
+// The free width and height, drawing units; nothing when the file is missing, short or holds a
+// size beyond any sheet.
 std::optional<RoomSize> ReadFreeRoomSize();
 // Writes "%ld %ld" with no line end.
 [[nodiscard]] bool WriteFreeRoomSize(int32_t width, int32_t height);

@@ -6,7 +6,6 @@
 
 #include "document/cfg_files.h"
 #include "platform/file_io.h"
-#include "platform/settings_file.h"
 
 namespace {
 
@@ -18,10 +17,14 @@ const char* GridFile(int32_t metricUnits) {
     return metricUnits == 1 ? "LYTGRIDM.CFG" : "LYTGRIDI.CFG";
 }
 
-// Reads a file that ships with no default as far as it goes; the reader never rewrites it.
-bool ReadPlain(const char* name, std::string& text) {
-    return pl::ReadTextFile(CfgPath(name), text);
+const char* MergeFile(int32_t metricUnits) {
+    return metricUnits != 0 ? "MERGEM.CFG" : "MERGEI.CFG";
 }
+
+// A size or a bound of the room layout: the sheets span at most 192000 drawing units, and 200000
+// marks "no room"; a bound may lie as far off the sheet the other way.
+constexpr FieldRange kLayoutReach{0, 200000};
+constexpr FieldRange kBoundReach{-200000, 200000};
 
 } // namespace
 
@@ -41,13 +44,14 @@ int32_t PartitionField(int32_t view) {
     }
 }
 
+FieldRange RoomPartitionRange(int32_t metricUnits) {
+    // The room-partition dialogs: 25 to 900 mm, 1 to 30 inches.
+    return metricUnits == 1 ? FieldRange{25, 900} : FieldRange{24, 30 * 24};
+}
+
 std::array<int32_t, 3> ReadRoomPartitions(int32_t metricUnits) {
-    // The ranges of the room-partition dialogs: 25 to 900 mm, 1 to 30 inches.
-    const FieldRange thickness = metricUnits == 1 ? FieldRange{25, 900} : FieldRange{24, 30 * 24};
-    const FieldRange ranges[3] = {thickness, thickness, thickness};
-    std::array<int32_t, 3> v{};
-    ReadRangedSettings(PartitionFile(metricUnits), v, ranges);
-    return v;
+    const FieldRange thickness = RoomPartitionRange(metricUnits);
+    return ReadRangedSettings(PartitionFile(metricUnits), std::array{thickness, thickness, thickness});
 }
 
 bool WriteRoomPartitions(int32_t metricUnits, const std::array<int32_t, 3>& v) {
@@ -67,10 +71,8 @@ int32_t FloorPartitionThickness(int32_t view, int32_t metricUnits) {
 }
 
 NewRoomOptions ReadNewRoomOptions() {
-    NewRoomOptions o;
-    pl::ScanSettings(CfgPath("NEWRM.CFG"), ShippedSettings("NEWRM.CFG"), "%d %d", &o.sizeOption,
-                     &o.colourOption);
-    return o;
+    const auto v = ReadRangedSettings("NEWRM.CFG", std::array{FieldRange{0, 4}, FieldRange{0, 4}});
+    return {v[0], v[1]};
 }
 
 bool WriteNewRoomOptions(const NewRoomOptions& o) {
@@ -78,48 +80,62 @@ bool WriteNewRoomOptions(const NewRoomOptions& o) {
 }
 
 std::array<COLORREF, 3> ReadRoomFillColours() {
-    int32_t v[3] = {};
-    pl::ScanSettings(CfgPath("RMCLR.CFG"), ShippedSettings("RMCLR.CFG"), "%ld %ld %ld", &v[0], &v[1], &v[2]);
+    const auto v = ReadRangedSettings("RMCLR.CFG", std::array{kColourRange, kColourRange, kColourRange});
     return {static_cast<COLORREF>(v[0]), static_cast<COLORREF>(v[1]), static_cast<COLORREF>(v[2])};
 }
 
+bool WriteRoomFillColours(const std::array<COLORREF, 3>& c) {
+    return pl::WriteTextFile(CfgPath("RMCLR.CFG"),
+                             pl::Format("%ld %ld %ld\n", static_cast<int32_t>(c[0]),
+                                        static_cast<int32_t>(c[1]), static_cast<int32_t>(c[2])));
+}
+
+FieldRange LayoutGridRange(int32_t metricUnits) {
+    // A spacing below the least would flood the view with lines, and 0 would divide by zero.
+    return metricUnits == 1 ? FieldRange{250, kMostTypedSetting}
+                            : FieldRange{240, kMostTypedSetting * kImperialUnitsPerInch};
+}
+
 LayoutGridSettings ReadLayoutGridSettings(int32_t metricUnits) {
-    const char* name = GridFile(metricUnits);
-    int32_t spacing = 0;
-    int32_t colour = 0;
-    pl::ScanSettings(CfgPath(name), ShippedSettings(name), "%d %ld", &spacing, &colour);
-    // A hand-edited spacing below the dialog's limit would flood the view with lines, and 0 would
-    // divide by zero.
-    const int32_t least = metricUnits == 1 ? 250 : 240;
-    return {std::max(spacing, least), static_cast<COLORREF>(colour)};
+    const auto v =
+        ReadRangedSettings(GridFile(metricUnits), std::array{LayoutGridRange(metricUnits), kColourRange});
+    return {v[0], static_cast<COLORREF>(v[1])};
+}
+
+bool WriteLayoutGridSettings(int32_t metricUnits, const LayoutGridSettings& grid) {
+    return pl::WriteTextFile(CfgPath(GridFile(metricUnits)),
+                             pl::Format("%d %ld\n", grid.spacing, static_cast<int32_t>(grid.colour)));
 }
 
 std::optional<RoomSize> ReadMaxRoom() {
-    std::string text;
-    RoomSize s;
-    if (!ReadPlain("MAX.CFG", text) || pl::sscanf(text, "%ld %ld", &s.width, &s.length) != 2)
-        return std::nullopt;
-    return s;
+    const auto v = ReadRangedRecord("MAX.CFG", std::array{kLayoutReach, kLayoutReach});
+    if (!v) return std::nullopt;
+    return RoomSize{(*v)[0], (*v)[1]};
 }
 
 bool WriteMaxRoom(const RoomSize& s) {
     return pl::WriteTextFile(CfgPath("MAX.CFG"), pl::Format("%ld %ld", s.width, s.length));
 }
 
+FieldRange MergeDistanceRange(int32_t metricUnits) {
+    // Below the least the snapping would be useless or negative.
+    return metricUnits != 0 ? FieldRange{50, kMostTypedSetting}
+                            : FieldRange{48, kMostTypedSetting * kImperialUnitsPerInch};
+}
+
 int32_t ReadRoomMergeDistance(int32_t metricUnits) {
-    const char* name = metricUnits != 0 ? "MERGEM.CFG" : "MERGEI.CFG";
-    int32_t distance = 0;
-    pl::ScanSettings(CfgPath(name), ShippedSettings(name), "%d", &distance);
-    // A hand-edited distance below the command's least would make snapping useless or negative.
-    return std::max(distance, metricUnits != 0 ? 50 : 48);
+    return ReadRangedSettings(MergeFile(metricUnits), std::array{MergeDistanceRange(metricUnits)})[0];
+}
+
+bool WriteRoomMergeDistance(int32_t metricUnits, int32_t distance) {
+    return pl::WriteTextFile(CfgPath(MergeFile(metricUnits)), pl::Format("%d\n", distance));
 }
 
 std::optional<LayoutRect> ReadLayoutRect() {
-    std::string text;
-    LayoutRect r;
-    if (!ReadPlain("RECT.CFG", text) || pl::sscanf(text, "%ld %ld %ld", &r.width, &r.length, &r.area) != 3)
-        return std::nullopt;
-    return r;
+    constexpr FieldRange kArea{0, std::numeric_limits<int32_t>::max()};
+    const auto v = ReadRangedRecord("RECT.CFG", std::array{kLayoutReach, kLayoutReach, kArea});
+    if (!v) return std::nullopt;
+    return LayoutRect{(*v)[0], (*v)[1], (*v)[2]};
 }
 
 bool WriteLayoutRect(int32_t width, int32_t length) {
@@ -132,17 +148,11 @@ bool WriteLayoutRect(int32_t width, int32_t length) {
 }
 
 LayoutBounds ReadLayoutBounds() {
-    LayoutBounds b;
-    pl::ScanSettings(CfgPath("BOUNDS.CFG"), ShippedSettings("BOUNDS.CFG"), "%ld %ld %ld %ld\n", &b.minX,
-                     &b.maxY, &b.maxX, &b.minY);
-    // The grids are anchored on these: a hand-edited bound beyond any sheet would add a grid line for
-    // every step between it and the window, and overflow on the way. Such a field is read as shipped.
-    constexpr int32_t kReach = 1000000;
-    const LayoutBounds shipped;
-    for (int32_t LayoutBounds::*field :
-         {&LayoutBounds::minX, &LayoutBounds::maxY, &LayoutBounds::maxX, &LayoutBounds::minY})
-        if (b.*field < -kReach || b.*field > kReach) b.*field = shipped.*field;
-    return b;
+    // The grids and the fit are anchored on these: a bound beyond any sheet would add a grid line
+    // for every step between it and the window.
+    const auto v =
+        ReadRangedSettings("BOUNDS.CFG", std::array{kBoundReach, kBoundReach, kBoundReach, kBoundReach});
+    return {v[0], v[1], v[2], v[3]};
 }
 
 bool WriteLayoutBounds(const LayoutBounds& b) {
@@ -151,8 +161,7 @@ bool WriteLayoutBounds(const LayoutBounds& b) {
 }
 
 bool SizeReportWanted() {
-    int32_t unused = 0;
-    int32_t show = 0;
-    pl::ScanSettings(CfgPath("SIZE.CFG"), ShippedSettings("SIZE.CFG"), "%d %d", &unused, &show);
-    return show == 0;
+    // The first value is not used; the second is 0 to show the report, 1 not to.
+    constexpr FieldRange kAny{std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()};
+    return ReadRangedSettings("SIZE.CFG", std::array{kAny, FieldRange{0, 1}})[1] == 0;
 }

@@ -4,19 +4,23 @@
 // (CFG/MERGEM.CFG, CFG/MERGEI.CFG), the layout grid (CFG/LYTGRIDM.CFG,
 // CFG/LYTGRIDI.CFG), the largest free room (CFG/MAX.CFG), the layout's size and bounds
 // (CFG/RECT.CFG, CFG/BOUNDS.CFG) and whether the size report shows (CFG/SIZE.CFG). Readers complete
-// a missing or short file from the shipped defaults; writers replace the file atomically.
+// a missing or short file from the shipped defaults, and read a value outside its range as shipped;
+// writers replace the file atomically.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <optional>
 
+#include "document/cfg_files.h"
 #include "platform/win_types.h"
 
 // --- Partition thickness of the room functions ---
 // The field a view uses: 0 for views 40 and 50, 1 for 41 and 51, 2 for 42 and 52; no field (-1)
 // for any other view.
 int32_t PartitionField(int32_t view);
+// The thickness the room-partition dialogs allow, in the file's units (imperial: 1/24 inch).
+FieldRange RoomPartitionRange(int32_t metricUnits);
 // The three values of the unit system's file (metricUnits 1: RMPTNM, else RMPTNI).
 std::array<int32_t, 3> ReadRoomPartitions(int32_t metricUnits);
 // Writes "%d %d %d" with no line end.
@@ -58,27 +62,36 @@ NewRoomOptions ReadNewRoomOptions();
 
 // Fill colours of wet areas, bedrooms and other rooms.
 std::array<COLORREF, 3> ReadRoomFillColours();
+// Writes "%ld %ld %ld\n".
+[[nodiscard]] bool WriteRoomFillColours(const std::array<COLORREF, 3>& colours);
 
 // --- Layout grid: spacing (at least 250 mm or 240 units of 1/24 inch) and colour ---
 struct LayoutGridSettings {
     int32_t spacing = 0;
     COLORREF colour = 0;
 };
+FieldRange LayoutGridRange(int32_t metricUnits);
 LayoutGridSettings ReadLayoutGridSettings(int32_t metricUnits);
+// Writes "%d %ld\n".
+[[nodiscard]] bool WriteLayoutGridSettings(int32_t metricUnits, const LayoutGridSettings& grid);
 
 // --- Measured and published sizes ---
 struct RoomSize {
     int32_t width = 0;
     int32_t length = 0;
 };
-// The largest free room of the last measuring click; nothing when the file is missing or short.
+// The largest free room of the last measuring click; nothing when the file is missing, short or
+// holds a size beyond any sheet.
 std::optional<RoomSize> ReadMaxRoom();
 // Writes "%ld %ld" with no line end.
 [[nodiscard]] bool WriteMaxRoom(const RoomSize& size);
 
 // --- Merging distance of the design-room snapping (CFG/MERGEM.CFG mm, CFG/MERGEI.CFG 1/24 inch) ---
 // At least 50 mm or 48 units, the least the merge-distance command stores.
+FieldRange MergeDistanceRange(int32_t metricUnits);
 int32_t ReadRoomMergeDistance(int32_t metricUnits);
+// Writes "%d\n".
+[[nodiscard]] bool WriteRoomMergeDistance(int32_t metricUnits, int32_t distance);
 // Width, length and area of the layout's rectangle; nothing when the file is missing or short.
 struct LayoutRect {
     int32_t width = 0;

@@ -20,6 +20,7 @@
 #include "platform/window_dc.h"
 #include "resources/default_settings.h"
 #include "shell/client.h"
+#include "shell/colour_settings.h"
 #include "shell/move_family_steps.h"
 #include "shell/normal_scale.h"
 #include "shell/tool_preview.h"
@@ -28,19 +29,6 @@
 #include "walls/wall_corner.h"
 
 namespace {
-
-// Colours of the drawing: background, pen, selection. Whatever the file lacks comes from the shipped
-// default, so a window always has three colours.
-void ReadColours() {
-    int32_t background = static_cast<int32_t>(BackgroundColour);
-    int32_t pen = static_cast<int32_t>(PenColour);
-    int32_t select = static_cast<int32_t>(SelectColour);
-    pl::ScanSettings(ObjectList.ProgramDirectory + "CFG\\CLR.CFG", DefaultSettings("CLR.CFG"),
-                     "%ld %ld %ld\n", &background, &pen, &select);
-    BackgroundColour = static_cast<COLORREF>(background);
-    PenColour = static_cast<COLORREF>(pen);
-    SelectColour = static_cast<COLORREF>(select);
-}
 
 // The working file into the document. Only a damaged file is an error: a missing one simply gives
 // an empty sheet.
@@ -75,7 +63,7 @@ TDrawingtool* TChild::CurrentTool() const {
 }
 
 void TChild::InitSettings() {
-    ReadColours();
+    shell::ReadScreenColours();
     InputDC.reset();
     DatumMode = datummode::kOff;
     RestoreKind = 0;
@@ -96,7 +84,7 @@ void TChild::SetupWindow() {
 }
 
 void TChild::GetWindowClass(WNDCLASS& wc) {
-    ReadColours();
+    shell::ReadScreenColours();
     TMDIChild::GetWindowClass(wc);
     wc.Background = BackgroundColour;
     wc.Cursor = IDC_CROSS;

@@ -3,18 +3,18 @@
 // vertical position counted down from ScrollRangeY because the drawing's y grows upward. The scroll
 // bars run in percent of the ranges.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 
+#include "document/cfg_files.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "document/sheet_size.h"
 #include "platform/file_io.h"
 #include "platform/message_box.h"
 #include "platform/scroller.h"
-#include "platform/settings_file.h"
 #include "platform/virtual_keys.h"
-#include "resources/default_settings.h"
 #include "shell/child.h"
 #include "shell/normal_scale.h"
 
@@ -42,12 +42,10 @@ int32_t RoundToStep(int32_t height) {
 void TChild::SetupScrolling() {
     if (CurrentView != 0 && CurrentView <= 5) return;
 
-    int32_t xu = 0, yu = 0;
-    pl::ScanSettings(ObjectList.ProgramDirectory + "CFG\\SCROLL.CFG", DefaultSettings("SCROLL.CFG"), "%d %d",
-                     &xu, &yu);
-    // A unit of 0 would make every conversion below a division by zero.
-    if (xu < 1) xu = 1;
-    if (yu < 1) yu = 1;
+    // Pixels per scroll step. The view snaps to whole steps, so a long step would push the drawing
+    // off its centre, and a unit of 0 would make every conversion below a division by zero.
+    constexpr FieldRange kStep{1, 32};
+    const auto [xu, yu] = ReadRangedSettings("SCROLL.CFG", std::array{kStep, kStep});
 
     const SheetSize sheet = ReadSheetSize(MetricUnits);
     SheetWidth = sheet.width;
@@ -78,7 +76,10 @@ void TChild::SetupScrolling() {
     SnapScrollerToOrigin(xu, yu, s);
 
     // Only the width is ever used again: a height that could not be stored is fitted anew next time.
-    (void)WriteSheetSize(MetricUnits, {SheetWidth, SheetHeight});
+    // The height is stored within the sheet's range, which a very wide or very tall window leaves, so
+    // that the next reader never takes it for damage.
+    (void)WriteSheetSize(MetricUnits,
+                         {SheetWidth, std::clamp(SheetHeight, kLeastSheetHeight, kMostSheetSide)});
 }
 
 // The view centred on the sheet, one scroll step past the centre so that the snap to whole steps

@@ -100,10 +100,9 @@ void SetFloorHeights(ExtWallSettings& settings) {
 }
 
 bool SaveWallSettings(TChild& window, const ExtWallSettings& settings) {
-    const std::string& dir = ObjectList.ProgramDirectory;
-    if (WriteExtWallSettings(dir, MetricUnits, settings)) return true;
+    if (WriteExtWallSettings(MetricUnits, settings)) return true;
     const std::string text = "The wall construction could not be saved in " +
-                             ExtWallSettingsPath(dir, MetricUnits) +
+                             ExtWallSettingsPath(MetricUnits) +
                              ".\nNew walls keep the construction saved before.";
     MessageBox(window.GetHandle(), text.c_str(), "EXTERNAL WALLS", MB_OK | MB_ICONEXCLAMATION);
     return false;
@@ -142,7 +141,7 @@ void RunExternalWallDialogs(TChild& window) {
               "for normal input)"
             : "press ENTER on each house internal corner CLOCKWISE, back at start pt. press ENTER ");
     const UnitConstants& units = MetricUnits != 0 ? kMetric : kImperial;
-    ExtWallSettings settings = ReadExtWallSettings(ObjectList.ProgramDirectory, MetricUnits);
+    ExtWallSettings settings = ReadExtWallSettings(MetricUnits);
 
     if (!ChooseWallType(window, settings)) {
         client.SelectPickTool();

@@ -13,7 +13,7 @@
 
 void TChild::ExtWallStep() {
     TClient& client = Client();
-    ExtWallSettings settings = ReadExtWallSettings(ObjectList.ProgramDirectory, MetricUnits);
+    ExtWallSettings settings = ReadExtWallSettings(MetricUnits);
     // A cancelled dialog changes nothing: neither the settings file nor the drawing.
     if (!shell::ChooseWallType(*this, settings)) {
         client.SelectPickTool();

@@ -3,15 +3,19 @@
 // PenScaleF (logical units per pixel); every kind ends by bringing the scroller, the bars, the tool
 // and the screen in line with them.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 
+#include "document/cfg_files.h"
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
+#include "document/extents_file.h"
 #include "document/program_state.h"
 #include "platform/file_io.h"
 #include "platform/scroller.h"
 #include "platform/window_dc.h"
+#include "rooms/room_settings.h"
 #include "shell/child.h"
 #include "shell/client.h"
 #include "shell/normal_scale.h"
@@ -26,15 +30,6 @@ constexpr int32_t kNothingMax = 0;
 int32_t Nearest(float v) {
     const auto n = static_cast<int64_t>(100.0 * v);
     return static_cast<int32_t>(n / 100 + (n % 100 > 49 ? 1 : 0));
-}
-
-// Four values of a settings file written by another step. False when the file cannot be read.
-bool ReadFour(const char* name, const char* format, int32_t& a, int32_t& b, int32_t& c, int32_t& d) {
-    pl::File* file = pl::fopen(ObjectList.ProgramDirectory + "CFG\\" + name, "r");
-    if (!file) return false;
-    const int fields = pl::fscanf(file, format, &a, &b, &c, &d);
-    pl::fclose(file);
-    return fields == 4;
 }
 
 bool NothingToFit(int32_t minX, int32_t maxX, int32_t maxY, int32_t minY) {
@@ -64,14 +59,10 @@ void FitWithSnapRoom(int32_t right, int32_t bottom, int32_t xu, int32_t yu, int3
 // Shrink by half: one more normal extent (the one stored at the last normal zoom, else the
 // window's own), never beyond the sheet.
 void GrowByNormalExtent(int32_t right, int32_t bottom) {
-    int32_t zx = 0, zy = 0;
-    pl::File* file = pl::fopen(ObjectList.ProgramDirectory + "CFG\\ZOOM.CFG", "r");
-    const int fields = file ? pl::fscanf(file, "%d %d", &zx, &zy) : 0;
-    pl::fclose(file);
-    if (fields != 2 || zx <= 0 || zy <= 0) {
-        zx = right * PenScale;
-        zy = bottom * PenScale;
-    }
+    constexpr FieldRange kExtent{1, 200000};
+    const auto stored = ReadRangedRecord("ZOOM.CFG", std::array{kExtent, kExtent});
+    int32_t zx = stored ? (*stored)[0] : right * PenScale;
+    int32_t zy = stored ? (*stored)[1] : bottom * PenScale;
     if (PenScaleF < PenScale) {
         ViewExtentX = zx;
         ViewExtentY = zy;
@@ -97,11 +88,12 @@ std::optional<FitBox> BoxToFit(TChild& window, bool roomLayout) {
     FitBox b;
     if (roomLayout) {
         if (ObjectList.ComputeLayoutBounds() < 2) return std::nullopt;
-        if (!ReadFour("BOUNDS.CFG", "%ld %ld %ld %ld\n", b.minX, b.maxY, b.maxX, b.minY))
-            b.minX = kNothingMin;
+        const LayoutBounds bounds = ReadLayoutBounds();
+        b = {bounds.minX, bounds.maxX, bounds.maxY, bounds.minY};
     } else {
         ObjectList.ComputeExtents();
-        if (!ReadFour("EXTENTS.CFG", "%ld %ld %ld %ld", b.minX, b.maxX, b.maxY, b.minY)) b.minX = kNothingMin;
+        const ExtentsFile e = ReadExtentsFile();
+        b = {e.minX, e.maxX, e.maxY, e.minY};
     }
     if (NothingToFit(b.minX, b.maxX, b.maxY, b.minY)) {
         window.Invalidate(true);

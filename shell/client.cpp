@@ -11,7 +11,9 @@
 #include "platform/module_path.h"
 #include "platform/settings_file.h"
 #include "resources/default_settings.h"
+#include "shell/auto_save_setting.h"
 #include "shell/child.h"
+#include "shell/colour_settings.h"
 #include "shell/tool_preview.h"
 #include "tools/line_tool.h"
 #include "tools/working_file.h"
@@ -25,26 +27,6 @@ constexpr const char* kHtmlHelpControl = "\\WINDOWS\\SYSTEM\\HHCtrl.ocx";
 std::string ExecutableDirectory() {
     pl::PathParts parts = pl::fnsplit(pl::GetModuleFileName());
     return parts.drive + parts.dir;
-}
-
-// Colours of the drawing: background, pen, selection. A missing or short file is completed from
-// the shipped default and written back, so the start-up always has three colours.
-void ReadColours(const std::string& programDirectory) {
-    int32_t background = static_cast<int32_t>(BackgroundColour);
-    int32_t pen = static_cast<int32_t>(PenColour);
-    int32_t select = static_cast<int32_t>(SelectColour);
-    pl::ScanSettings(programDirectory + "CFG\\CLR.CFG", DefaultSettings("CLR.CFG"), "%ld %ld %ld\n",
-                     &background, &pen, &select);
-    BackgroundColour = static_cast<COLORREF>(background);
-    PenColour = static_cast<COLORREF>(pen);
-    SelectColour = static_cast<COLORREF>(select);
-}
-
-// Auto save: a stored 2 means on; anything else starts the run with the drawing counted as saved.
-void ReadSaveState(const std::string& programDirectory) {
-    int32_t stored = 1;
-    pl::ScanSettings(programDirectory + "CFG\\SAVE.CFG", DefaultSettings("SAVE.CFG"), "%d", &stored);
-    SaveState = stored == 2 ? 2 : 0;
 }
 
 } // namespace
@@ -82,9 +64,9 @@ void TClient::StartUp(const std::string& programDirectory) {
     Tool = std::make_unique<TLineobjtool>();
     Printer = std::make_unique<TPrinter>(GetApplication());
 
-    ReadColours(programDirectory);
+    shell::ReadScreenColours();
     SetBkgndColor(BackgroundColour);
-    ReadSaveState(programDirectory);
+    SaveState = shell::ReadAutoSave();
 
     HelpMode = pl::searchpath(kHtmlHelpControl).empty() ? helpmode::kContextNumbers : helpmode::kPages;
     if (HelpMode == helpmode::kPages)

@@ -12,6 +12,7 @@
 #include "platform/gadget_window.h"
 #include "platform/message_box.h"
 #include "render/print_settings.h"
+#include "rooms/room_settings.h"
 #include "shell/child.h"
 #include "shell/client.h"
 #include "shell/colour_settings.h"
@@ -42,19 +43,18 @@ void ApplyBackground(TClient& client) {
 void TClient::ChooseColour(int32_t which) {
     if (which < 1 || which > 8) return;
     HelpContextId = 310;
-    const std::string& dir = ObjectList.ProgramDirectory;
     // The dialog opens on the colour it changes; the grid and room colours live in their own files.
-    shell::LayoutGrid grid;
+    LayoutGridSettings grid;
     std::array<COLORREF, 3> rooms{};
     COLORREF initial = PenColour;
     if (which == 2) initial = BackgroundColour;
     if (which == 5) initial = SelectColour;
     if (which == 4) {
-        grid = shell::ReadLayoutGrid(dir, MetricUnits);
+        grid = ReadLayoutGridSettings(MetricUnits);
         initial = grid.colour;
     }
     if (which >= 6) {
-        rooms = shell::ReadRoomColours(dir);
+        rooms = ReadRoomFillColours();
         initial = rooms[which - 6];
     }
     // Custom colours made in one call are offered in the next, for the whole run.
@@ -74,14 +74,14 @@ void TClient::ChooseColour(int32_t which) {
     }
     if (which == 5) SelectColour = colour;
     // The pen colour of choice 1 lasts for this run only; the others are kept for the next.
-    if ((which == 3 || which == 5) && !shell::WriteScreenColours(dir)) ReportUnsaved(*this, "colours");
+    if ((which == 3 || which == 5) && !shell::WriteScreenColours()) ReportUnsaved(*this, "colours");
     if (which == 4) {
         grid.colour = colour;
-        if (!shell::WriteLayoutGrid(dir, MetricUnits, grid)) ReportUnsaved(*this, "layout grid colour");
+        if (!WriteLayoutGridSettings(MetricUnits, grid)) ReportUnsaved(*this, "layout grid colour");
     }
     if (which >= 6) {
         rooms[which - 6] = colour;
-        if (!shell::WriteRoomColours(dir, rooms)) ReportUnsaved(*this, "room colours");
+        if (!WriteRoomFillColours(rooms)) ReportUnsaved(*this, "room colours");
     }
     Hint(*this, DrawingState < 2 ? "Press FILE/NEW or FILE/OPEN" : "GUIDE: press F1 for context help");
 }
@@ -110,5 +110,5 @@ void TClient::CmCalibratePrinter() {
         if (dialog.Execute() != IDOK) return;
         entered = (pl::atoi(dialog.FeetText) * 12 + pl::atoi(dialog.InchesText)) * 24;
     }
-    if (!render::WriteCalibration(dir, MetricUnits, entered)) ReportUnsaved(*this, "printer calibration");
+    if (!render::WriteCalibration(MetricUnits, entered)) ReportUnsaved(*this, "printer calibration");
 }

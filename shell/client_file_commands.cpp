@@ -14,6 +14,7 @@
 #include "platform/gadget_window.h"
 #include "platform/help.h"
 #include "platform/message_box.h"
+#include "shell/auto_save_setting.h"
 #include "shell/child.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
@@ -69,7 +70,7 @@ void TClient::CeAutoSave(TCommandEnabler& ce) {
 
 void TClient::CmAutoSave() {
     SaveState = SaveState == kAutoSaveOn ? kAutoSaveOff : kAutoSaveOn;
-    if (!pl::WriteTextFile(ObjectList.ProgramDirectory + "CFG/SAVE.CFG", std::to_string(SaveState)))
+    if (!shell::WriteAutoSave(SaveState))
         MessageBox("The auto save setting could not be kept in CFG/SAVE.CFG.", "AUTO SAVE",
                    MB_OK | MB_ICONEXCLAMATION);
 }

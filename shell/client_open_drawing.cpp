@@ -15,6 +15,7 @@
 #include "platform/message_box.h"
 #include "platform/settings_file.h"
 #include "resources/default_settings.h"
+#include "shell/auto_save_setting.h"
 #include "shell/child.h"
 #include "shell/client.h"
 #include "shell/drawing_start.h"
@@ -43,14 +44,6 @@ bool HasGroundFloor() {
         if (o && o->kind < kFloorRecordKinds && o->view == kGroundFloor) return true;
     }
     return false;
-}
-
-// Auto save survives a restart; anything else opens the drawing as saved.
-void ReadSaveState() {
-    int32_t stored = 1;
-    pl::ScanSettings(ObjectList.ProgramDirectory + "CFG/SAVE.CFG", DefaultSettings("SAVE.CFG"), "%d",
-                     &stored);
-    SaveState = stored == 2 ? 2 : 0;
 }
 
 // Asks for the drawing to open; the name of the picked file becomes the document's. False when the
@@ -129,7 +122,7 @@ void TClient::CmFileOpen() {
     ShowToolName("GUIDE: Pick Tool");
 
     WriteZoomFiles();
-    ReadSaveState();
+    SaveState = shell::ReadAutoSave();
 
     if (!groundFloor) {
         LayoutGridFlag = 1;

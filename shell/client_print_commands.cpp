@@ -7,6 +7,7 @@
 
 #include "dialogs/new_drawing_dialog.h"
 #include "dialogs/print_plan_dialog.h"
+#include "document/cfg_files.h"
 #include "document/checked_file.h"
 #include "document/document.h"
 #include "document/program_state.h"
@@ -94,7 +95,7 @@ bool PrintJobs(TClient& client, const std::string& listPath, int32_t jobs, const
 
 // The print list dialog and the printing of its jobs, once the printer is chosen.
 void PrintChosenFloors(TClient& client) {
-    const std::string listPath = ObjectList.ProgramDirectory + "CFG/PRNTLST.CFG";
+    const std::string listPath = CfgPath("PRNTLST.CFG");
     TTrevprntdlg dialog(client.GetHandle());
     const int32_t jobs = WritePrintList(client, listPath, dialog);
     if (!PrintJobs(client, listPath, jobs, dialog))

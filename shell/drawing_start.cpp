@@ -5,6 +5,7 @@
 #include <string>
 
 #include "dialogs/help_context.h"
+#include "document/cfg_files.h"
 #include "document/document.h"
 #include "document/objects.h"
 #include "document/overlay_file.h"
@@ -63,20 +64,16 @@ void SeedFloorRecords(TClient&) {
 }
 
 void WriteZoomFiles() {
-    const std::string cfg = ObjectList.ProgramDirectory + "CFG/";
-    if (pl::File* file = pl::fopen(cfg + "ZOOM.CFG", "w")) {
-        pl::fprintf(file, "%d %d", ViewExtentX, ViewExtentY);
-        pl::fclose(file);
-    }
+    // A normal extent that could not be kept makes the half-size zoom take the window's own.
+    (void)pl::WriteTextFile(CfgPath("ZOOM.CFG"), pl::Format("%d %d", ViewExtentX, ViewExtentY));
     WriteZoomState();
 }
 
 void WriteZoomState() {
-    pl::File* file = pl::fopen(ObjectList.ProgramDirectory + "CFG/ZSTAT.CFG", "w");
-    if (!file) return;
-    pl::fprintf(file, "%d %d %d %d %d %f", 0, ViewExtentX, ViewExtentY, ScrollOriginX, ScrollOriginY,
-                static_cast<double>(PenScaleF));
-    pl::fclose(file);
+    // No step of the program reads the zoom state back.
+    (void)pl::WriteTextFile(CfgPath("ZSTAT.CFG"),
+                            pl::Format("%d %d %d %d %d %f", 0, ViewExtentX, ViewExtentY, ScrollOriginX,
+                                       ScrollOriginY, static_cast<double>(PenScaleF)));
 }
 
 void WriteNoOverlays() {

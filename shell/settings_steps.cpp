@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dialogs/calibration_dialogs.h"
+#include "document/cfg_files.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/cursor.h"
@@ -17,18 +18,14 @@
 #include "platform/settings_file.h"
 #include "render/print_settings.h"
 #include "resources/default_settings.h"
+#include "rooms/room_settings.h"
 #include "shell/client.h"
-#include "shell/colour_settings.h"
 
 namespace shell {
 
 namespace {
 
-constexpr int32_t kUnitsPerInch = 24;
-constexpr int32_t kLeastMergeMillimetres = 50;
-constexpr int32_t kLeastMergeInches = 2;
-constexpr int32_t kLeastGridMillimetres = 250;
-constexpr int32_t kLeastGridInches = 10;
+constexpr int32_t kUnitsPerInch = kImperialUnitsPerInch;
 // The input dialogs take six characters and the terminator.
 constexpr int kNumberBuffer = 7;
 constexpr uint32_t kFontFlags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
@@ -41,10 +38,6 @@ constexpr int32_t kOverlayColour = 5;
 constexpr int32_t kWetAreaColour = 6;
 constexpr int32_t kBedroomColour = 7;
 constexpr int32_t kOtherRoomColour = 8;
-
-const char* MergeFile(int32_t metric) {
-    return metric != 0 ? "MERGEM.CFG" : "MERGEI.CFG";
-}
 
 void ReportUnsaved(QWidget* owner, const char* what) {
     const std::string text = std::string("The ") + what + " could not be saved";
@@ -77,19 +70,9 @@ int32_t AskNumber(QWidget* parent, const char* title, const char* prompt, int32_
 
 } // namespace
 
-int32_t ReadMergeDistance(const std::string& dir, int32_t metric) {
-    int32_t value = 0;
-    pl::ScanSettings(dir + "CFG/" + MergeFile(metric), DefaultSettings(MergeFile(metric)), "%d", &value);
-    return value;
-}
-
-bool WriteMergeDistance(const std::string& dir, int32_t metric, int32_t value) {
-    return pl::WriteTextFile(dir + "CFG/" + MergeFile(metric), pl::Format("%d\n", value));
-}
-
-bool WriteTextStyle(const std::string& dir) {
+bool WriteTextStyle() {
     const char* face = ObjectList.DefaultFontName;
-    return pl::WriteTextFile(dir + "CFG/TEXT.CFG",
+    return pl::WriteTextFile(CfgPath("TEXT.CFG"),
                              pl::Format("%d %d %d%s", DefaultTextHeight, DefaultTextWeight,
                                         static_cast<int32_t>(std::strlen(face)), face));
 }
@@ -113,7 +96,7 @@ bool RunFontSteps(TClient& client, QWidget* parent) {
     ObjectList.DefaultFontName[sizeof ObjectList.DefaultFontName - 1] = '\0';
     DefaultTextHeight = data.PointSize / 10;
     DefaultTextWeight = data.LogFont.lfWeight;
-    if (!WriteTextStyle(ObjectList.ProgramDirectory)) ReportUnsaved(parent, "default font");
+    if (!WriteTextStyle()) ReportUnsaved(parent, "default font");
     return true;
 }
 
@@ -121,24 +104,26 @@ void RunScreenColourChoices(TClient& client, bool keepCursor) {
     static constexpr ColourChoice kChoices[] = {
         {"Select your BACKGROUND COLOUR in the next dialogue box", "BACKGROUND COLOUR",
          "GUIDE: Select BACKGROUND COLOUR", kBackgroundColour},
-        {"Select your DRAWING COLOUR in the next dialogue box", "DRAWING COLOUR", "GUIDE: Select DRAWING COLOUR",
-         kDrawingColour},
-        {"Select your OVERLAY COLOUR in the next dialogue box", "OVERLAY COLOUR", "GUIDE: Select OVERLAY COLOUR",
-         kOverlayColour},
+        {"Select your DRAWING COLOUR in the next dialogue box", "DRAWING COLOUR",
+         "GUIDE: Select DRAWING COLOUR", kDrawingColour},
+        {"Select your OVERLAY COLOUR in the next dialogue box", "OVERLAY COLOUR",
+         "GUIDE: Select OVERLAY COLOUR", kOverlayColour},
     };
-    for (const ColourChoice& choice : kChoices) ChooseAnnounced(client, choice, keepCursor);
+    for (const ColourChoice& choice : kChoices)
+        ChooseAnnounced(client, choice, keepCursor);
 }
 
 void RunRoomColourChoices(TClient& client, const char* lastGuide) {
     const ColourChoice choices[] = {
         {"Select your WET AREA ROOM COLOUR in the next dialogue box", "WET AREA ROOM COLOUR",
          "GUIDE: Select WET AREA ROOM COLOUR", kWetAreaColour},
-        {"Select your BEDROOM COLOUR in the next dialogue box", "BEDROOM COLOUR", "GUIDE: Select BEDROOM COLOUR",
-         kBedroomColour},
+        {"Select your BEDROOM COLOUR in the next dialogue box", "BEDROOM COLOUR",
+         "GUIDE: Select BEDROOM COLOUR", kBedroomColour},
         {"Select your OTHER ROOM COLOUR in the next dialogue box", "OTHER ROOMS COLOUR", lastGuide,
          kOtherRoomColour},
     };
-    for (const ColourChoice& choice : choices) ChooseAnnounced(client, choice, false);
+    for (const ColourChoice& choice : choices)
+        ChooseAnnounced(client, choice, false);
 }
 
 void RunCalibrationSteps(TClient& client, QWidget* parent) {
@@ -153,38 +138,44 @@ void RunCalibrationSteps(TClient& client, QWidget* parent) {
         if (dialog.Execute() != IDOK) return;
         entered = (pl::atoi(dialog.FeetText) * 12 + pl::atoi(dialog.InchesText)) * kUnitsPerInch;
     }
-    if (!render::WriteCalibration(dir, MetricUnits, entered)) ReportUnsaved(client.GetHandle(), "printer calibration");
+    if (!render::WriteCalibration(MetricUnits, entered))
+        ReportUnsaved(client.GetHandle(), "printer calibration");
 }
 
 void RunMergeSteps(TClient& client, QWidget* parent, const MergeTexts& texts) {
-    const std::string& dir = ObjectList.ProgramDirectory;
     const bool metric = MetricUnits == 1;
-    int32_t value = ReadMergeDistance(dir, MetricUnits);
+    const FieldRange range = MergeDistanceRange(MetricUnits);
+    int32_t value = ReadRoomMergeDistance(MetricUnits);
     if (!metric) value /= kUnitsPerInch;
     client.ShowGuide(metric ? texts.MetricGuide : "GUIDE: input Merging distance for room alignment");
     bool confirmed = false;
     const int32_t typed = metric ? AskNumber(parent, texts.MetricTitle, texts.MetricPrompt, value, confirmed)
                                  : AskNumber(parent, "Merging Distance", "Inches", value, confirmed);
     if (confirmed) value = typed;
-    value = metric ? std::max(value, kLeastMergeMillimetres) : std::max(value, kLeastMergeInches) * kUnitsPerInch;
-    if (!WriteMergeDistance(dir, MetricUnits, value)) ReportUnsaved(parent, "merge distance");
+    // Stored in range, so the snapping never reads what the command itself wrote as damage.
+    value = metric ? std::clamp(value, range.low, range.high)
+                   : std::clamp(value, range.low / kUnitsPerInch, range.high / kUnitsPerInch) * kUnitsPerInch;
+    if (!WriteRoomMergeDistance(MetricUnits, value)) ReportUnsaved(parent, "merge distance");
 }
 
 void RunLayoutGridSteps(TClient& client, QWidget* parent) {
-    const std::string& dir = ObjectList.ProgramDirectory;
-    LayoutGrid grid = ReadLayoutGrid(dir, MetricUnits);
+    const FieldRange range = LayoutGridRange(MetricUnits);
+    LayoutGridSettings grid = ReadLayoutGridSettings(MetricUnits);
     bool confirmed = false;
     if (MetricUnits == 1) {
         client.ShowGuide("GUIDE: input Room Layout Grid line spacing");
-        const int32_t typed = AskNumber(parent, "Grid Spacing", "Spacing in millimetres", grid.spacing, confirmed);
-        if (confirmed) grid.spacing = std::max(typed, kLeastGridMillimetres);
+        const int32_t typed =
+            AskNumber(parent, "Grid Spacing", "Spacing in millimetres", grid.spacing, confirmed);
+        if (confirmed) grid.spacing = std::clamp(typed, range.low, range.high);
     } else {
         client.ShowGuide("GUIDE: input Grid line spacing");
         const int32_t inches = grid.spacing / kUnitsPerInch;
         const int32_t typed = AskNumber(parent, "Grid Spacing", "Spacing in inches", inches, confirmed);
-        grid.spacing = (confirmed ? std::max(typed, kLeastGridInches) : inches) * kUnitsPerInch;
+        grid.spacing =
+            (confirmed ? std::clamp(typed, range.low / kUnitsPerInch, range.high / kUnitsPerInch) : inches) *
+            kUnitsPerInch;
     }
-    if (!WriteLayoutGrid(dir, MetricUnits, grid)) ReportUnsaved(parent, "layout grid spacing");
+    if (!WriteLayoutGridSettings(MetricUnits, grid)) ReportUnsaved(parent, "layout grid spacing");
     client.ShowGuide("GUIDE: Now select Grid line colour");
     client.ChooseColour(kGridColour);
 }

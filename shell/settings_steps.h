@@ -11,13 +11,8 @@ class TClient;
 
 namespace shell {
 
-// CFG/MERGEM.CFG (millimetres, at least 50) or CFG/MERGEI.CFG (1/24 inch, at least 48). A missing
-// or damaged file reads as the shipped value.
-int32_t ReadMergeDistance(const std::string& programDirectory, int32_t metric);
-[[nodiscard]] bool WriteMergeDistance(const std::string& programDirectory, int32_t metric, int32_t value);
-
 // Writes CFG/TEXT.CFG from DefaultTextHeight, DefaultTextWeight and the document's default font.
-[[nodiscard]] bool WriteTextStyle(const std::string& programDirectory);
+[[nodiscard]] bool WriteTextStyle();
 
 // The font dialog on the default text style. OK stores the choice and TEXT.CFG; Cancel leaves the
 // client's font data as it was. True on OK.
@@ -38,8 +33,8 @@ struct MergeTexts {
     const char* MetricTitle;
     const char* MetricPrompt;
 };
-inline constexpr MergeTexts kDrawingMergeTexts{"GUIDE: Select Merging distance for room alignment", "Merge Distance",
-                                               "Millimetres"};
+inline constexpr MergeTexts kDrawingMergeTexts{"GUIDE: Select Merging distance for room alignment",
+                                               "Merge Distance", "Millimetres"};
 inline constexpr MergeTexts kClientMergeTexts{"GUIDE: input Merging distance for room alignment",
                                               "Merging Distance", "millimetres"};
 // Asks for the merge distance and writes it back, raised to its minimum, also on Cancel.

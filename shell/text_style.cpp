@@ -5,15 +5,16 @@
 #include <QApplication>
 #include <QPalette>
 
+#include "document/cfg_files.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
 #include "platform/file_io.h"
 #include "platform/settings_file.h"
 #include "platform/window_dc.h"
-#include "resources/default_settings.h"
 #include "shell/client.h"
 #include "shell/drawing_start.h"
+#include "shell/settings_steps.h"
 
 namespace {
 
@@ -27,8 +28,9 @@ COLORREF WindowTextColour() {
     return RGB(c.red(), c.green(), c.blue());
 }
 
-constexpr int32_t kLargestPoints = 1000;
-constexpr int32_t kHeaviestWeight = 1000;
+// What the font dialog can give: a point size and a weight from thin to black.
+constexpr FieldRange kPointsRange{1, 1000};
+constexpr FieldRange kWeightRange{0, 1000};
 
 } // namespace
 
@@ -38,15 +40,19 @@ void LoadTextStyle(TClient& client) {
     int32_t length = 0;
     char face[sizeof ObjectList.DefaultFontName] = {};
     // The face is counted by the third field; a longer one is cut to what the document can hold.
-    pl::ScanSettings(ObjectList.ProgramDirectory + "CFG/TEXT.CFG", DefaultSettings("TEXT.CFG"), "%d %d %d%3t",
-                     &height, &weight, &length, face, static_cast<int>(sizeof face));
-    // A height or weight no font can have is damage: the shipped values stand (their text holds both).
-    if (height < 1 || height > kLargestPoints || weight < 0 || weight > kHeaviestWeight)
-        (void)pl::sscanf(DefaultSettings("TEXT.CFG"), "%d %d", &height, &weight);
-    DefaultTextHeight = height;
-    DefaultTextWeight = weight;
+    pl::ScanSettings(CfgPath("TEXT.CFG"), ShippedSettings("TEXT.CFG"), "%d %d %d%3t", &height, &weight,
+                     &length, face, static_cast<int>(sizeof face));
+    // A height or weight no font can have is damage: each reads as shipped, and the file is written
+    // back whole so that no later reader meets it.
+    int32_t shippedHeight = 0, shippedWeight = 0;
+    (void)pl::sscanf(ShippedSettings("TEXT.CFG"), "%d %d", &shippedHeight, &shippedWeight);
+    const bool damaged = !kPointsRange.Holds(height) || !kWeightRange.Holds(weight);
+    DefaultTextHeight = kPointsRange.Holds(height) ? height : shippedHeight;
+    DefaultTextWeight = kWeightRange.Holds(weight) ? weight : shippedWeight;
     std::memcpy(ObjectList.DefaultFontName, face, sizeof face);
     ObjectList.DefaultFontName[sizeof ObjectList.DefaultFontName - 1] = '\0';
+    // A failed rewrite leaves the values in range all the same; the next load falls back again.
+    if (damaged) (void)shell::WriteTextStyle();
 
     int32_t pixelsPerInch = 96;
     {

@@ -36,7 +36,7 @@ void TExtwallobjtool::PrepareOutlineWalls() {
 }
 
 void TExtwallobjtool::BuildOutlineWalls() {
-    const ExtWallSettings s = ReadExtWallSettings(ObjectList.ProgramDirectory, MetricUnits);
+    const ExtWallSettings s = ReadExtWallSettings(MetricUnits);
     LayerThickness1 = s.layer1;
     LayerThickness2 = s.layer2;
     LayerThickness3 = s.layer3;

@@ -1,8 +1,10 @@
 #include "tools/extwall_settings.h"
 
+#include <limits>
+
+#include "document/cfg_files.h"
 #include "platform/file_io.h"
-#include "platform/settings_file.h"
-#include "resources/default_settings.h"
+#include "tools/custom_wall_settings.h"
 
 namespace {
 
@@ -14,22 +16,29 @@ const char* FileName(int32_t metricUnits) {
 
 } // namespace
 
-std::string ExtWallSettingsPath(const std::string& programDirectory, int32_t metricUnits) {
-    return programDirectory + "CFG/" + FileName(metricUnits);
+std::string ExtWallSettingsPath(int32_t metricUnits) {
+    return CfgPath(FileName(metricUnits));
 }
 
-ExtWallSettings ReadExtWallSettings(const std::string& programDirectory, int32_t metricUnits) {
-    ExtWallSettings s;
-    pl::ScanSettings(ExtWallSettingsPath(programDirectory, metricUnits),
-                     DefaultSettings(FileName(metricUnits)), kFormat, &s.layer1, &s.layer2, &s.layer3,
-                     &s.heights[0], &s.heights[1], &s.heights[2], &s.heights[3], &s.setting1, &s.setting2,
-                     &s.colour);
-    return s;
+std::array<FieldRange, 10> ExtWallRanges(int32_t metricUnits) {
+    // The layers as the custom wall gives them: the first is the whole of a two-line wall or the
+    // outside layer of a four-line one, the second the cavity, the third what is left.
+    const auto custom = CustomWallRanges(metricUnits);
+    const FieldRange first{1, custom[1].high}, cavity{0, custom[3].high}, rest{0, custom[1].high};
+    // A storey up to 10 m (400 inches); the two further settings are carried into every wall as they
+    // are, whatever they hold.
+    const FieldRange height{0, metricUnits != 0 ? 10000 : 400 * kImperialUnitsPerInch};
+    constexpr FieldRange kAny{std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()};
+    return {first, cavity, rest, height, height, height, height, kAny, kAny, kColourRange};
 }
 
-bool WriteExtWallSettings(const std::string& programDirectory, int32_t metricUnits,
-                          const ExtWallSettings& s) {
-    return pl::WriteTextFile(ExtWallSettingsPath(programDirectory, metricUnits),
+ExtWallSettings ReadExtWallSettings(int32_t metricUnits) {
+    const auto v = ReadRangedSettings(FileName(metricUnits), ExtWallRanges(metricUnits));
+    return {v[0], v[1], v[2], {v[3], v[4], v[5], v[6]}, v[7], v[8], v[9]};
+}
+
+bool WriteExtWallSettings(int32_t metricUnits, const ExtWallSettings& s) {
+    return pl::WriteTextFile(ExtWallSettingsPath(metricUnits),
                              pl::Format(kFormat, s.layer1, s.layer2, s.layer3, s.heights[0], s.heights[1],
                                         s.heights[2], s.heights[3], s.setting1, s.setting2, s.colour));
 }

@@ -3,8 +3,11 @@
 // every wall, and the walls' colour. One line "%d %d %d %ld %ld %ld %ld %d %d %ld", no line end.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+
+#include "document/cfg_files.h"
 
 struct ExtWallSettings {
     int32_t layer1 = 0;      // face to the second line; the whole thickness of a two-line wall
@@ -16,12 +19,14 @@ struct ExtWallSettings {
     int32_t colour = 0;
 };
 
-std::string ExtWallSettingsPath(const std::string& programDirectory, int32_t metricUnits);
+std::string ExtWallSettingsPath(int32_t metricUnits);
 
-// Reads the file of the unit system; a field the file lacks comes from the shipped default, and a
-// file that lacked any is written back whole.
-ExtWallSettings ReadExtWallSettings(const std::string& programDirectory, int32_t metricUnits);
+// The values each field may hold, in the file's units.
+std::array<FieldRange, 10> ExtWallRanges(int32_t metricUnits);
+
+// Reads the file of the unit system; a field the file lacks or holds outside its range comes from
+// the shipped default, and the file is then written back whole.
+ExtWallSettings ReadExtWallSettings(int32_t metricUnits);
 
 // Replaces the file whole; false when it could not be written (the previous file then stays).
-[[nodiscard]] bool WriteExtWallSettings(const std::string& programDirectory, int32_t metricUnits,
-                                        const ExtWallSettings& settings);
+[[nodiscard]] bool WriteExtWallSettings(int32_t metricUnits, const ExtWallSettings& settings);

@@ -63,7 +63,7 @@ void TExtwallobjtool::SnapWallEnds(int32_t snap) {
     PreviousWall = met.start;
     NextWall = met.end;
 
-    const ExtWallSettings s = ReadExtWallSettings(ObjectList.ProgramDirectory, MetricUnits);
+    const ExtWallSettings s = ReadExtWallSettings(MetricUnits);
     LayerThickness1 = s.layer1;
     LayerThickness2 = s.layer2;
     LayerThickness3 = s.layer3;

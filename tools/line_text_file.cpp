@@ -3,15 +3,14 @@
 #include <cstring>
 #include <string>
 
-#include "document/document.h"
+#include "document/cfg_files.h"
 #include "platform/file_io.h"
 #include "platform/settings_file.h"
-#include "resources/default_settings.h"
 
 namespace {
 
 std::string LineTextPath() {
-    return ObjectList.ProgramDirectory + "CFG/LTEXT.CFG";
+    return CfgPath("LTEXT.CFG");
 }
 
 } // namespace
@@ -25,7 +24,7 @@ LineText ReadLineTextFile() {
     int32_t side = 1;
     int32_t length = 0;
     char text[kLineTextCapacity + 1] = {};
-    pl::ScanSettings(LineTextPath(), DefaultSettings("LTEXT.CFG"), "%d %d/n%2t", &side, &length, text,
+    pl::ScanSettings(LineTextPath(), ShippedSettings("LTEXT.CFG"), "%d %d/n%2t", &side, &length, text,
                      static_cast<int>(sizeof text));
     LineText result;
     result.side = side == 2 ? 2 : 1;

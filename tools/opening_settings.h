@@ -1,11 +1,14 @@
 // The window and door settings files, CFG/WIND.CFG and CFG/DOOR.CFG: twelve whole numbers and a free
 // label of at most 30 characters, and the door drawing style of CFG/INTERN.CFG. A missing or short
-// file reads as its shipped default, field by field, and is written back whole.
+// file reads as its shipped default, field by field, as does a value outside its range, and the
+// file is written back whole.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
+
+#include "document/cfg_files.h"
 
 // Which file: the window settings or the door and opening settings.
 enum class OpeningFile { Window, Door };
@@ -21,6 +24,18 @@ struct OpeningSettings {
     int32_t operator[](int32_t field) const { return values[static_cast<size_t>(field - 1)]; }
 };
 
+// The sizes, door counts and frames the window and door dialogs take, as typed (millimetres or
+// whole inches).
+inline constexpr FieldRange kOpeningSizeRange{4, 9000};
+inline constexpr int32_t kMostDoors = 10;
+inline constexpr int32_t kMostFrame = 15000;
+
+// Values 1 to 11 of the file as its dialogs write them in a drawing of the given units; value 12 is
+// the label's own length.
+std::array<FieldRange, 11> OpeningRanges(OpeningFile file, int32_t metricUnits);
+
+// A value outside its range for the units in force reads as shipped, and the file is then written
+// back whole.
 OpeningSettings ReadOpeningSettings(OpeningFile file);
 // Writes the twelve values with the label's own length as value 12, each followed by one blank, then
 // the label, with no line end.
@@ -33,4 +48,9 @@ struct DoorStyle {
     double sine = 1.0;
     double cosine = 0.0;
 };
+// Angle and thickness as the door-defaults dialog offers them.
+inline constexpr FieldRange kDoorAngleRange{30, 90, 30};
+inline constexpr FieldRange kDoorThicknessRange{1, 2};
 DoorStyle ReadDoorStyle();
+// Writes the angle and thickness with the sine and cosine of the angle, as the door symbols read them.
+[[nodiscard]] bool WriteDoorStyle(int32_t swingAngle, int32_t doorThickness);

@@ -1,13 +1,13 @@
 #include "tools/stairs_tool.h"
 
+#include <array>
 #include <memory>
 
+#include "document/cfg_files.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
-#include "platform/settings_file.h"
 #include "platform/virtual_keys.h"
-#include "resources/default_settings.h"
 #include "tools/tool_geometry.h"
 #include "tools/working_file.h"
 
@@ -17,6 +17,15 @@ namespace {
 constexpr int32_t kFloorAboveRecordBase = kFloorRecordBase + 1;
 // No sheet is this long: a run beyond it comes from a hand-edited settings file.
 constexpr int64_t kLongestRun = 1000000;
+
+// Riser and going: from 100 mm (4 inches) up to the highest storey the stairs dialogs take, and 200
+// to 400 mm (8 to 16 inches). Below them a flight of the highest storey runs off the sheet, or never
+// ends; a riser above the storey leaves no tread and the stairs are refused.
+std::array<FieldRange, 2> StairsRanges(int32_t metricUnits) {
+    if (metricUnits == 1) return {FieldRange{100, 7500}, FieldRange{200, 400}};
+    constexpr int32_t kInch = kImperialUnitsPerInch;
+    return {FieldRange{4 * kInch, (15 * 12 + 11) * kInch}, FieldRange{8 * kInch, 16 * kInch}};
+}
 
 const char* SettingsName() {
     return MetricUnits == 1 ? "STAIRSM.CFG" : "STAIRSI.CFG";
@@ -46,8 +55,9 @@ void TStepobjtool::Start(int32_t width, int32_t stairwell, int32_t flight) {
 }
 
 StairsStart TStepobjtool::NewStairs(int32_t width, int32_t stairwell, int32_t flight) {
-    pl::ScanSettings(ObjectList.ProgramDirectory + "CFG/" + SettingsName(), DefaultSettings(SettingsName()),
-                     "%d %d", &RiserHeight, &TreadGoing);
+    const auto stairs = ReadRangedSettings(SettingsName(), StairsRanges(MetricUnits));
+    RiserHeight = stairs[0];
+    TreadGoing = stairs[1];
     if (ObjectList.FindKind(CurrentView + kFloorAboveRecordBase) == kNoObject)
         return StairsStart::NoFloorAbove;
     const int32_t storey = StoreyHeight();

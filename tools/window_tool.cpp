@@ -16,8 +16,6 @@ namespace {
 
 using namespace openingkind;
 
-constexpr int32_t kMostDoors = 10;
-
 // The kinds whose width is the file's total rather than door width times count.
 bool TakesStoredTotal(int32_t kind) {
     return InEitherSeries(kind, kSlidingFramed) || InEitherSeries(kind, kEntryFrame) || kind == kFolding ||

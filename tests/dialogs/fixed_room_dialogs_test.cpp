@@ -67,6 +67,15 @@ TEST_F(FixedRoomDialogs, OpensWithTheLastSizeLinesAndEmptySizesWithoutAMeasureme
     EXPECT_EQ(dir.ReadFile("CFG/NEWRM.CFG"), "3 1");
 }
 
+TEST_F(FixedRoomDialogs, OptionsNoDialogOffersOpenAsShippedAndAreWrittenBack) {
+    dir.WriteFile("CFG/NEWRM.CFG", "7 9");
+    pl::script::AnswerDialog(kFixedRoomDialogId, {DialogStep{{}, IDCANCEL}});
+    TRoomdlg dialog(nullptr);
+    EXPECT_EQ(dialog.Execute(), IDCANCEL);
+    EXPECT_TRUE(Checked(dialog, kSizeFirst + 1));
+    EXPECT_EQ(dir.ReadFile("CFG/NEWRM.CFG"), "2 1");
+}
+
 TEST_F(FixedRoomDialogs, SizeOutsideItsRangeKeepsTheDialogOpenAndWritesNothing) {
     dir.WriteFile("CFG/ROOM.CFG", "150001 2400");
     dir.WriteFile("CFG/NEWRM.CFG", "2 1");

@@ -39,8 +39,9 @@ class DoorType : public OpeningDialogs, public ::testing::WithParamInterface<Doo
 TEST_P(DoorType, WritesTheKindAndTotal) {
     const DoorTypeCase& c = GetParam();
     MetricUnits = c.metric;
-    pl::script::AnswerDialog(kExtDoorDialogId,
-                             {DialogStep{{{kDoorWidthEdit, c.width}, {kDoorNumberEdit, c.number}, {c.radio, "1"}}, IDOK}});
+    pl::script::AnswerDialog(
+        kExtDoorDialogId,
+        {DialogStep{{{kDoorWidthEdit, c.width}, {kDoorNumberEdit, c.number}, {c.radio, "1"}}, IDOK}});
     TExtdoordlg dialog(nullptr, kExtDoorDialogId);
     ASSERT_EQ(dialog.Execute(), IDOK);
     EXPECT_EQ(dir.ReadFile("CFG/DOOR.CFG"), c.file);
@@ -48,15 +49,15 @@ TEST_P(DoorType, WritesTheKindAndTotal) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, DoorType,
-    ::testing::Values(DoorTypeCase{"HingedPair", 1, kDoorHinged, "800", "2", "7 0 1600 1 800 2 0 0 0 0 0 0 "},
-                      DoorTypeCase{"HingedOne", 1, kDoorHinged, "800", "1", "6 0 800 1 800 1 0 0 0 0 0 0 "},
-                      DoorTypeCase{"ImperialSlidingFramed", 0, kDoorSlidingFramed, "30", "3",
-                                   "3 0 2880 24 720 2 0 0 0 0 0 0 "},
-                      DoorTypeCase{"WardrobeOdd", 1, kDoorWardrobe, "600", "3", "24 0 1800 1 600 4 0 0 0 0 0 0 "},
-                      DoorTypeCase{"WardrobeOne", 1, kDoorWardrobe, "600", "1", "24 0 600 1 600 2 0 0 0 0 0 0 "},
-                      DoorTypeCase{"IntoWallFive", 1, kDoorIntoWall, "700", "5", "23 0 1400 1 700 2 0 0 0 0 0 0 "},
-                      DoorTypeCase{"WallOpeningFour", 1, kDoorWallOpening, "900", "4",
-                                   "5 0 900 1 900 1 0 0 0 0 0 0 "}),
+    ::testing::Values(
+        DoorTypeCase{"HingedPair", 1, kDoorHinged, "800", "2", "7 0 1600 1 800 2 0 0 0 0 0 0 "},
+        DoorTypeCase{"HingedOne", 1, kDoorHinged, "800", "1", "6 0 800 1 800 1 0 0 0 0 0 0 "},
+        DoorTypeCase{"ImperialSlidingFramed", 0, kDoorSlidingFramed, "30", "3",
+                     "3 0 2880 24 720 2 0 0 0 0 0 0 "},
+        DoorTypeCase{"WardrobeOdd", 1, kDoorWardrobe, "600", "3", "24 0 1800 1 600 4 0 0 0 0 0 0 "},
+        DoorTypeCase{"WardrobeOne", 1, kDoorWardrobe, "600", "1", "24 0 600 1 600 2 0 0 0 0 0 0 "},
+        DoorTypeCase{"IntoWallFive", 1, kDoorIntoWall, "700", "5", "23 0 1400 1 700 2 0 0 0 0 0 0 "},
+        DoorTypeCase{"WallOpeningFour", 1, kDoorWallOpening, "900", "4", "5 0 900 1 900 1 0 0 0 0 0 0 "}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(OpeningDialogs, AnUnofferedKindIsKeptWithItsLabel) {
@@ -69,10 +70,20 @@ TEST_F(OpeningDialogs, AnUnofferedKindIsKeptWithItsLabel) {
 
 TEST_F(OpeningDialogs, AWidthOutOfRangeWritesNothing) {
     const std::string before = dir.ReadFile("CFG/DOOR.CFG");
-    pl::script::AnswerDialog(kExtDoorDialogId, {DialogStep{{{kDoorWidthEdit, "9001"}}, IDOK}, DialogStep{{}, IDCANCEL}});
+    pl::script::AnswerDialog(kExtDoorDialogId,
+                             {DialogStep{{{kDoorWidthEdit, "9001"}}, IDOK}, DialogStep{{}, IDCANCEL}});
     TExtdoordlg dialog(nullptr, kExtDoorDialogId);
     EXPECT_EQ(dialog.Execute(), IDCANCEL);
     EXPECT_EQ(dir.ReadFile("CFG/DOOR.CFG"), before);
+}
+
+// Sizes no dialog takes open as shipped, so OK is not refused for what the user never typed.
+TEST_F(OpeningDialogs, SizesNoDialogTakesOpenAsShipped) {
+    dir.WriteFile("CFG/WIND.CFG", "1 99999 -3 1 1 9 0 0 0 0 0 0 ");
+    pl::script::AnswerDialog(kWindowDialogId, {DialogStep{{}, IDOK}});
+    TWindlg dialog(nullptr, kWindowDialogId);
+    ASSERT_EQ(dialog.Execute(), IDOK) << ui.Log();
+    EXPECT_EQ(dir.ReadFile("CFG/WIND.CFG"), "1 1200 1050 1 1 9 0 0 0 0 0 0 ");
 }
 
 TEST_F(OpeningDialogs, TheWindowKeepsKindAndLabelAndClearsTheSpareWord) {

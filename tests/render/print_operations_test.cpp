@@ -205,9 +205,9 @@ TEST_F(PrintOperations, TitleOfTheSameTextIsReplacedAndAChangedOneKept) {
     EXPECT_EQ(title->y1, 5000 - (2 * 400 + 1200));
     EXPECT_EQ(title->x1, 16000 * 5 / 2);
 
-    render::FloorTitles changed = render::ReadFloorTitles(dir.Path());
+    render::FloorTitles changed = render::ReadFloorTitles();
     changed.titles[0] = "GROUND FLOOR";
-    ASSERT_TRUE(render::WriteFloorTitles(dir.Path(), changed));
+    ASSERT_TRUE(render::WriteFloorTitles(changed));
     EXPECT_EQ(dir.ReadFile("CFG/TITLE2D.CFG"),
               "12 16 17 12 9 GROUND FLOORfirst floor plansecond floor planfooting plansite plan\n");
     ObjectList.MakeTitleBlock();
@@ -220,8 +220,8 @@ TEST_F(PrintOperations, TitleOfTheSameTextIsReplacedAndAChangedOneKept) {
 TEST_F(PrintOperations, TitlesWithOuterBlanksReadBackAsWritten) {
     render::FloorTitles titles;
     titles.titles = {" ground floor plan", "  first ", "second", "", "site plan "};
-    ASSERT_TRUE(render::WriteFloorTitles(dir.Path(), titles));
-    const render::FloorTitles read = render::ReadFloorTitles(dir.Path());
+    ASSERT_TRUE(render::WriteFloorTitles(titles));
+    const render::FloorTitles read = render::ReadFloorTitles();
     EXPECT_EQ(read.titles[0], " ground floor plan");
     EXPECT_EQ(read.titles[1], "  first ");
     EXPECT_EQ(read.titles[2], "second");
@@ -237,9 +237,9 @@ TEST(CalibrationFactor, FollowsTheMeasuredLength) {
 
 TEST_F(PrintOperations, UnusableCalibrationFactorReadsAsOne) {
     dir.WriteFile("CFG/PRNTCALM.CFG", "15000 -3");
-    EXPECT_EQ(render::ReadCalibration(dir.Path(), 1).factor, 1.0);
+    EXPECT_EQ(render::ReadCalibration(1).factor, 1.0);
     dir.WriteFile("CFG/PRNTCALM.CFG", "15150 0.990000");
-    EXPECT_DOUBLE_EQ(render::ReadCalibration(dir.Path(), 1).factor, 0.99);
+    EXPECT_DOUBLE_EQ(render::ReadCalibration(1).factor, 0.99);
 }
 
 } // namespace

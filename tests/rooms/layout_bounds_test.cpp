@@ -113,11 +113,11 @@ TEST_F(LayoutBoundsTest, GridSkipsTheRoomAtTheNewRoomSpotAndNeedsTwoRooms) {
     EXPECT_TRUE(ListedLines().empty());
 }
 
-TEST_F(LayoutBoundsTest, GridSpacingFromAHandEditedFileIsKeptAtItsLeast) {
-    dir.WriteFile("CFG/LYTGRIDM.CFG", "0 255\n");
-    EXPECT_EQ(ReadLayoutGridSettings(1).spacing, 250);
+TEST_F(LayoutBoundsTest, GridSpacingBelowItsLeastReadsAsShipped) {
+    dir.WriteFile("CFG/LYTGRIDM.CFG", "249 255\n");
+    EXPECT_EQ(ReadLayoutGridSettings(1).spacing, 1000);
     dir.WriteFile("CFG/LYTGRIDI.CFG", "-5 255\n");
-    EXPECT_EQ(ReadLayoutGridSettings(0).spacing, 240);
+    EXPECT_EQ(ReadLayoutGridSettings(0).spacing, 960);
 }
 
 TEST_F(LayoutBoundsTest, ManyRoomsAreAllFramed) {

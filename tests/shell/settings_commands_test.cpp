@@ -65,7 +65,7 @@ TEST_F(SettingsCommands, MergeDistanceIsRaisedToItsMinimumAndRewrittenOnCancel) 
         {false, true, "1", "96\n", "CFG/MERGEI.CFG", "48\n"},
         {true, true, "30", "100\n", "CFG/MERGEM.CFG", "50\n"},
         {true, true, "abc", "100\n", "CFG/MERGEM.CFG", "50\n"},
-        {true, false, "", "20\n", "CFG/MERGEM.CFG", "50\n"},
+        {true, false, "", "20\n", "CFG/MERGEM.CFG", "100\n"}, // a damaged file shows the shipped value
         {true, false, "", "", "CFG/MERGEM.CFG", "100\n"}, // a missing file shows the shipped value
         {false, false, "", "120\n", "CFG/MERGEI.CFG", "120\n"},
     };

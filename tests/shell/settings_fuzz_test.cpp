@@ -1,16 +1,18 @@
 // The mutation fuzz of every settings reader: each settings file, started from its shipped text, is
 // damaged the way the drawing files are, and its reader must end cleanly with usable values.
 #include <functional>
+#include <QSize>
 #include <random>
 
 #include "dialogs/units_file.h"
 #include "document/overlay_file.h"
 #include "document/program_state.h"
+#include "document/sheet_size.h"
 #include "render/print_settings.h"
 #include "resources/command_ids.h"
 #include "resources/default_settings.h"
+#include "rooms/room_settings.h"
 #include "shell/client.h"
-#include "shell/colour_settings.h"
 #include "shell/drawing_start.h"
 #include "tests/shell/drawing_window_fixture.h"
 #include "tests/support/mutate.h"
@@ -31,32 +33,48 @@ protected:
 struct Reader {
     const char* file;
     const char* start; // null: the shipped text
-    std::function<void(const std::string&)> read;
+    std::function<void()> read;
 };
 
 TEST_F(SettingsFuzz, ReadersOfTheirOwnFileEndCleanly) {
     const Reader readers[] = {
         {"TITLE2D.CFG", nullptr,
-         [](const std::string& d) {
-             for (const std::string& t : render::ReadFloorTitles(d).titles)
+         [] {
+             for (const std::string& t : render::ReadFloorTitles().titles)
                  EXPECT_LE(t.size(), 24u);
          }},
-        {"PRNTCALM.CFG", nullptr, [](const std::string& d) { (void)render::ReadCalibration(d, 1); }},
-        {"PRNTCALI.CFG", nullptr, [](const std::string& d) { (void)render::ReadCalibration(d, 0); }},
-        {"RMCLR.CFG", nullptr, [](const std::string& d) { (void)shell::ReadRoomColours(d); }},
-        {"LYTGRIDM.CFG", nullptr, [](const std::string& d) { (void)shell::ReadLayoutGrid(d, 1); }},
-        {"LYTGRIDI.CFG", nullptr, [](const std::string& d) { (void)shell::ReadLayoutGrid(d, 0); }},
-        {"METRIC.CFG", nullptr, [](const std::string& d) { (void)ReadMetricSetting(d); }},
-        {"START.CFG", nullptr, [](const std::string& d) { (void)ReadStartSetting(d); }},
-        {"OVERLAY.CFG", "1 1 0 0 1", [](const std::string& d) { (void)ReadOverlayFile(d); }},
+        {"PRNTCALM.CFG", nullptr,
+         [] {
+             const int32_t length = render::ReadCalibration(1).length;
+             EXPECT_TRUE(length >= 14000 && length <= 16000) << length;
+         }},
+        {"PRNTCALI.CFG", nullptr,
+         [] {
+             const int32_t length = render::ReadCalibration(0).length;
+             EXPECT_TRUE(length >= 40 * 288 && length <= 61 * 288 && length % 24 == 0) << length;
+         }},
+        {"RMCLR.CFG", nullptr, [] { (void)ReadRoomFillColours(); }},
+        {"LYTGRIDM.CFG", nullptr, [] { (void)ReadLayoutGridSettings(1); }},
+        {"LYTGRIDI.CFG", nullptr, [] { (void)ReadLayoutGridSettings(0); }},
+        {"METRIC.CFG", nullptr,
+         [] {
+             const int32_t metric = ReadMetricSetting();
+             EXPECT_TRUE(metric == 0 || metric == 1) << metric;
+         }},
+        {"START.CFG", nullptr,
+         [] {
+             const int32_t start = ReadStartSetting();
+             EXPECT_TRUE(start == 1 || start == 2) << start;
+         }},
+        {"OVERLAY.CFG", "1 1 0 0 1", [this] { (void)ReadOverlayFile(dir.Path()); }},
         // Read by the label of a Line + Text line, right after its dialog has written it.
         {"LTEXT.CFG", "2 5/nhello",
-         [](const std::string&) { EXPECT_LE(ReadLineTextFile().text.size(), size_t{kLineTextCapacity}); }},
+         [] { EXPECT_LE(ReadLineTextFile().text.size(), size_t{kLineTextCapacity}); }},
     };
     for (const Reader& reader : readers) {
         for (int i = 0; i < 60; ++i) {
             Damage(reader.file, reader.start ? reader.start : "");
-            reader.read(dir.Path());
+            reader.read();
         }
     }
 }
@@ -85,3 +103,21 @@ TEST_F(SettingsFuzz, FilesReadByTheDrawingWindowEndCleanly) {
 }
 
 } // namespace
+
+// A window far wider or taller than the sheet's shape stores a sheet height the next window reads
+// as it stands.
+class SheetHeightWrite : public DrawingWindowTest, public ::testing::WithParamInterface<QSize> {};
+
+TEST_P(SheetHeightWrite, IsReadBackUnchanged) {
+    MetricUnits = 1;
+    Open();
+    child->GetHandle()->resize(GetParam());
+    child->SetupScrolling();
+    const std::string stored = dir.ReadFile("CFG/DWGSIZEM.CFG");
+    const SheetSize read = ReadSheetSize(1);
+    EXPECT_EQ(dir.ReadFile("CFG/DWGSIZEM.CFG"), stored);
+    EXPECT_EQ(read.width, 16000);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, SheetHeightWrite,
+                         ::testing::Values(QSize(1200, 150), QSize(1600, 60), QSize(60, 1200)));

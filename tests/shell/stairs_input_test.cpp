@@ -112,10 +112,10 @@ TEST_P(StairsRefusedInput, EndsWithThePickToolAndNothingPlaced) {
     EXPECT_EQ(CurrentView, GetParam().view);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, StairsRefusedInput,
-                         ::testing::Values(Refusal{"0 250", kGroundFloor, "do not give a flight of stairs"},
-                                           Refusal{"200 250", kSecondFloor,
-                                                   "There is no floor above this one"}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StairsRefusedInput,
+    ::testing::Values(Refusal{"3000 250", kGroundFloor, "do not give a flight of stairs"},
+                      Refusal{"200 250", kSecondFloor, "There is no floor above this one"}));
 
 TEST_F(StairsInput, CancelledDialogLeavesThePickTool) {
     OpenTwoFloors();

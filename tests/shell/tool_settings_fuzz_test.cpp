@@ -2,6 +2,8 @@
 // its shipped text, is damaged (every number at an extreme, then random mutations) and read the way
 // the program reads it (the command, its dialogs answered OK, the pointer and Enter), and the step
 // that uses the values runs after. Nothing may crash, and nothing drawn may land outside any sheet.
+#include <QCoreApplication>
+#include <QImage>
 #include <QTest>
 
 #include <cctype>
@@ -22,10 +24,12 @@
 #include "resources/dialogs/fixed_room_templates.h"
 #include "resources/dialogs/opening_templates.h"
 #include "resources/dialogs/partition_templates.h"
+#include "resources/dialogs/print_templates.h"
 #include "resources/dialogs/room_templates.h"
 #include "resources/dialogs/stairs_templates.h"
 #include "resources/dialogs/wall_templates.h"
 #include "rooms/room_settings.h"
+#include "shell/drawing_start.h"
 #include "shell/plan_dialog_steps.h"
 #include "tests/shell/input_fixture.h"
 #include "tests/support/mutate.h"
@@ -157,6 +161,32 @@ public:
         Key(Qt::Key_Escape);
     }
 
+    // Every external wall of the floor in view shows where it lies on screen: none is drawn in no
+    // colour, at no height or nowhere.
+    void ExpectWallsShow() const {
+        // The colour dialogs let a user pick a pen the colour of the background.
+        if (PenColour == BackgroundColour) return;
+        QCoreApplication::processEvents();
+        const QImage shown = View()->grab().toImage();
+        const QRgb c = BackgroundColour;
+        const QRgb background = qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                                     static_cast<int>((c >> 16) & 0xFF)) &
+                                0xFFFFFF;
+        for (int32_t k = 0; k < ObjectList.count; ++k) {
+            const TObject& o = *ObjectList[k];
+            if (o.kind != kExtWall || o.view != CurrentView) continue;
+            const TPoint mid = PixelOf(static_cast<int32_t>((int64_t{o.x1} + o.x2) / 2),
+                                       static_cast<int32_t>((int64_t{o.y1} + o.y2) / 2));
+            if (!shown.valid(mid.x, mid.y)) continue;
+            bool ink = false;
+            for (int dy = -2; dy <= 2; ++dy)
+                for (int dx = -2; dx <= 2; ++dx)
+                    ink = ink || (shown.valid(mid.x + dx, mid.y + dy) &&
+                                  (shown.pixel(mid.x + dx, mid.y + dy) & 0xFFFFFF) != background);
+            EXPECT_TRUE(ink) << "wall " << k << " does not show at " << mid.x << "," << mid.y;
+        }
+    }
+
     int32_t x = 0, y = 0;
     TPoint roomCentre, boxInside;
     std::vector<TPoint> layoutCorners;
@@ -164,13 +194,16 @@ public:
 };
 
 // The values the dialog editing each file allows, field by field (imperial offsets in whole
-// inches; the sheet, which no dialog edits, within its own bounds). Once a command has read the file
-// it holds nothing else: a value outside reads as shipped and the file is written back whole.
+// inches; imperial wall sizes up to seven eighths past their whole inches), or, for a file no dialog
+// edits, what the program can use. Once a command has read the file it holds nothing else: a value
+// outside reads as shipped and the file is written back whole.
 struct Allowed {
     int32_t low;
     int32_t high;
     int32_t step = 1;
 };
+constexpr Allowed kAny{INT32_MIN, INT32_MAX};
+constexpr Allowed kColour{0, 0xFFFFFF};
 const std::map<std::string, std::vector<Allowed>> kAllowed = {
     {"MOFFSET.CFG", {{100, 3000}, {100, 3000}, {100, 5000}, {0, 2700, 2700}, {9, 10}, {9, 10}, {9, 10}}},
     {"IOFFSET.CFG",
@@ -180,6 +213,34 @@ const std::map<std::string, std::vector<Allowed>> kAllowed = {
     {"RMPTNI.CFG", {{24, 720}, {24, 720}, {24, 720}}},
     {"DWGSIZEM.CFG", {{4000, 32000}, {1000, 32000}}},
     {"DWGSIZEI.CFG", {{4000, 32000}, {1000, 32000}}},
+    {"EXTWALLM.CFG",
+     {{1, 900}, {0, 790}, {0, 900}, {0, 10000}, {0, 10000}, {0, 10000}, {0, 10000}, kAny, kAny, kColour}},
+    {"EXTWALLI.CFG",
+     {{1, 741}, {0, 501}, {0, 741}, {0, 9600}, {0, 9600}, {0, 9600}, {0, 9600}, kAny, kAny, kColour}},
+    {"CUST.CFG", {{2, 4}, {25, 900}, {0, 800}, {0, 790}}},
+    {"CUSTIMP.CFG", {{2, 4}, {24, 741}, {0, 621}, {0, 501}}},
+    {"PTNM.CFG", {{25, 900}}},
+    {"PTNI.CFG", {{24, 1222}}},
+    {"DOORSZE.CFG", {{100, 5000}, {96, 4800}}},
+    {"INTERN.CFG", {{30, 90, 30}, {1, 2}}},
+    {"STAIRSM.CFG", {{100, 7500}, {200, 400}}},
+    {"STAIRSI.CFG", {{96, 4584}, {192, 384}}},
+    {"NEWRM.CFG", {{0, 4}, {0, 4}}},
+    {"MERGEM.CFG", {{50, 999999}}},
+    {"MERGEI.CFG", {{48, 999999 * 24}}},
+    {"RMCLR.CFG", {kColour, kColour, kColour}},
+    {"LYTGRIDM.CFG", {{250, 999999}, kColour}},
+    {"LYTGRIDI.CFG", {{240, 999999 * 24}, kColour}},
+    {"BOUNDS.CFG", {{-200000, 200000}, {-200000, 200000}, {-200000, 200000}, {-200000, 200000}}},
+    {"SIZE.CFG", {kAny, {0, 1}}},
+    {"SCROLL.CFG", {{1, 32}, {1, 32}}},
+    {"CLR.CFG", {kColour, kColour, kColour}},
+    {"SAVE.CFG", {{1, 2}}},
+    {"TEXT.CFG", {{1, 1000}, {0, 1000}}},
+    {"PRNTCALM.CFG", {{14000, 16000}}},
+    {"PRNTCALI.CFG", {{11520, 17544, 24}}},
+    {"WIND.CFG", {kAny, {4, 9000}, {4, 9000}, {1, 1}, {0, 1}, {7, 9, 2}, {0, 1}}},
+    {"DOOR.CFG", {kAny, kAny, {4, 90000}, {1, 1}, {4, 9000}, {1, 10}, {0, 2}}},
 };
 
 void ExpectKeptInRange(SettingsUse& f) {
@@ -189,7 +250,8 @@ void ExpectKeptInRange(SettingsUse& f) {
     for (const Allowed& field : allowed->second) {
         int64_t v = 0;
         ASSERT_TRUE(text >> v) << "a field is missing";
-        EXPECT_TRUE(v >= field.low && v <= field.high && (v - field.low) % field.step == 0) << v;
+        EXPECT_TRUE(v >= field.low && v <= field.high && (v - field.low) % field.step == 0)
+            << v << " in " << f.GetParam().file;
     }
 }
 
@@ -318,6 +380,35 @@ void TurnSelection(SettingsUse& f) {
     f.Key(Qt::Key_Return);
 }
 
+// A new window set up on the sheet (its scroll steps), then a closed outline.
+void ReopenedOutline(SettingsUse& f) {
+    f.Reopen();
+    ClosedOutline(f);
+}
+// The merge distance asked for and left as it was, then a design room moved.
+void MergeThenDesignRoom(SettingsUse& f) {
+    pl::script::CancelInput();
+    f.client->CmDesignRoomMerge();
+    DesignRoom(f);
+}
+// The default text style loaded as a drawing opens, then an outline with its title.
+void TextStyle(SettingsUse& f) {
+    LoadTextStyle(*f.client);
+    ClosedOutline(f);
+}
+// The program started again (screen colours, auto save) and a new drawing window on it.
+void Restart(SettingsUse& f) {
+    TClient starting(f.dir.Path());
+    EXPECT_TRUE(SaveState == 0 || SaveState == 2);
+    f.Reopen();
+    KeyedWalls(f);
+}
+// The printer calibration dialog opens on the stored length and is confirmed.
+void Calibrate(SettingsUse& f) {
+    f.Confirm(f.Metric() ? kCalibrateMetricDialogId : kCalibrateImperialDialogId);
+    f.client->CmCalibratePrinter();
+}
+
 // With one room left the bounds are not rewritten: the marking grid reads what the file holds.
 void MarkingGrid(SettingsUse& f) {
     bool roomLeft = false;
@@ -355,8 +446,8 @@ const FileUse kUses[] = {
     {"RMPTNM.CFG", 1, true, nullptr, DesignRoom},
     {"RMPTNI.CFG", 0, true, nullptr, DesignRoom},
     {"NEWRM.CFG", 1, true, nullptr, DesignRoom},
-    {"MERGEM.CFG", 1, true, nullptr, DesignRoom},
-    {"MERGEI.CFG", 0, true, nullptr, DesignRoom},
+    {"MERGEM.CFG", 1, true, nullptr, MergeThenDesignRoom},
+    {"MERGEI.CFG", 0, true, nullptr, MergeThenDesignRoom},
     {"MAX.CFG", 1, true, "2600 3000", MaxRoom},
     {"MAX.CFG", 0, true, "2600 3000", MaxRoom},
     {"ROOM.CFG", 1, false, "1800 1200", FreeRoomSize},
@@ -376,7 +467,38 @@ const FileUse kUses[] = {
     {"RMPTNI.CFG", 0, true, nullptr, MarkedOutline},
     {"MOFFSET.CFG", 1, false, nullptr, FitScreen},
     {"COPY.CFG", 1, false, "3 0 0\n4 100 100\n5 0 0\n6 0 0\n7 0 0\n", TurnSelection},
+    {"EXTWALLM.CFG", 1, false, nullptr, ClosedOutline},
+    {"EXTWALLM.CFG", 1, false, "110 55 110 25 2550 2147483647 2147483647 2147483647 2147483647 2147483647",
+     ClosedOutline},
+    {"EXTWALLI.CFG", 0, false, nullptr, ClosedOutline},
+    {"SCROLL.CFG", 1, false, nullptr, ReopenedOutline},
+    {"TEXT.CFG", 1, false, nullptr, TextStyle},
+    {"CLR.CFG", 1, false, nullptr, Restart},
+    {"SAVE.CFG", 1, false, nullptr, Restart},
+    {"RMCLR.CFG", 1, true, nullptr, DesignRoom},
+    {"LYTGRIDM.CFG", 1, true, nullptr, MarkingGrid},
+    {"LYTGRIDI.CFG", 0, true, nullptr, MarkingGrid},
+    {"PRNTCALM.CFG", 1, false, nullptr, Calibrate},
+    {"PRNTCALI.CFG", 0, false, nullptr, Calibrate},
 };
+
+// Every number of the text moved by `by`: one past each edge of a range that starts or ends at the
+// shipped value.
+std::string EveryNumberMoved(const std::string& text, int64_t by) {
+    std::string out;
+    for (size_t i = 0; i < text.size();) {
+        size_t end = i;
+        while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end])))
+            ++end;
+        if (end == i) {
+            out += text[i++];
+            continue;
+        }
+        out += std::to_string(std::stoll(text.substr(i, end - i)) + by);
+        i = end;
+    }
+    return out;
+}
 
 // Every number of the text replaced by one value.
 std::string EveryNumber(const std::string& text, const char* value) {
@@ -398,8 +520,11 @@ TEST_P(SettingsUse, DamagedFileGivesUsableValues) {
     OpenScene();
     const std::string start(use.start ? use.start : DefaultSettings(use.file));
     std::vector<std::string> damaged;
+    if (use.start) damaged.push_back(start);
     for (const char* extreme : {"2147483647", "-2147483648", "0", "-1"})
         damaged.push_back(EveryNumber(start, extreme));
+    for (const int64_t by : {-1, 1})
+        damaged.push_back(EveryNumberMoved(start, by));
     std::mt19937 rng(2027);
     for (int i = 0; i < 8; ++i)
         damaged.push_back(testsupport::Mutate(start, rng));
@@ -412,6 +537,7 @@ TEST_P(SettingsUse, DamagedFileGivesUsableValues) {
         use.use(*this);
         ExpectKeptInRange(*this);
         Repaint();
+        ExpectWallsShow();
         // Far beyond any sheet: a value from the file that ran away. A file kept in range also keeps
         // everything drawn on the sheet the window was set up on.
         constexpr int32_t kFar = 1 << 24;

@@ -250,6 +250,20 @@ INSTANTIATE_TEST_SUITE_P(
                       ThicknessCase{0, "RMPTNI.CFG", "144 96 96", "PTNI.CFG", "96", 144},
                       ThicknessCase{1, "RMPTNM.CFG", "100 100 100", "PTNM.CFG", "75", 100}));
 
+// The height word of the partitions file becomes the partitions' and the label's first word, where 1
+// marks the contents of a re-opened room and a moved label: any other value there reads as shipped.
+TEST_F(FixedRoom, PartitionsFileHeightWordOtherThanZeroReadsAsShipped) {
+    dir.WriteFile("CFG/INTWALL.CFG", "0 1 0 0 0 0 0 0 0");
+    Box(LeftWall);
+    ClickAt(2000, 2000);
+    const int32_t before = ObjectList.count;
+    Build(3000, 2000);
+    for (const int32_t kind : {kIntWall, kRoomNameLabel})
+        for (const TObject* o : Added(kind, before))
+            EXPECT_EQ(o->aux1, 0) << "kind " << kind;
+    EXPECT_EQ(dir.ReadFile("CFG/INTWALL.CFG"), "0 0 0 0 0 0 0 0 0");
+}
+
 TEST_F(FixedRoom, LabelSitsAtTheCentreFromTheNearerCorner) {
     Box(LeftWall);
     ClickAt(4000, 2000); // nearer the right

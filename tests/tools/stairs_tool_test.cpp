@@ -78,8 +78,8 @@ TEST_P(StairsRefused, LeavesTheToolUnprepared) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, StairsRefused,
-                         ::testing::Values(Refusal{"0 250", kGroundFloor, StairsStart::NoFlight},
-                                           Refusal{"200 -5", kGroundFloor, StairsStart::NoFlight},
+                         ::testing::Values(Refusal{"3000 250", kGroundFloor, StairsStart::NoFlight},
+                                           Refusal{"7500 400", kGroundFloor, StairsStart::NoFlight},
                                            Refusal{"1400 250", kGroundFloor, StairsStart::NoFlight},
                                            Refusal{"200 250", kSecondFloor, StairsStart::NoFloorAbove}));
 

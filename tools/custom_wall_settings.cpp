@@ -1,0 +1,32 @@
+#include "tools/custom_wall_settings.h"
+
+#include "platform/file_io.h"
+
+namespace {
+
+const char* FileName(int32_t metricUnits) {
+    return metricUnits == 0 ? "CUSTIMP.CFG" : "CUST.CFG";
+}
+
+// Whole inches up to `inches` and seven eighths more.
+constexpr FieldRange Inches(int32_t least, int32_t inches) {
+    return {least, inches * kImperialUnitsPerInch + 21};
+}
+
+} // namespace
+
+std::array<FieldRange, 4> CustomWallRanges(int32_t metricUnits) {
+    constexpr FieldRange kLines{2, 4};
+    if (metricUnits != 0) return {kLines, FieldRange{25, 900}, FieldRange{0, 800}, FieldRange{0, 790}};
+    return {kLines, Inches(kImperialUnitsPerInch, 30), Inches(0, 25), Inches(0, 20)};
+}
+
+CustomWall ReadCustomWall(int32_t metricUnits) {
+    const auto v = ReadRangedSettings(FileName(metricUnits), CustomWallRanges(metricUnits));
+    return {v[0], v[1], v[2], v[3]};
+}
+
+bool WriteCustomWall(int32_t metricUnits, const CustomWall& wall) {
+    return pl::WriteTextFile(CfgPath(FileName(metricUnits)),
+                             pl::Format("%d %d %d %d", wall.lines, wall.total, wall.outside, wall.cavity));
+}
