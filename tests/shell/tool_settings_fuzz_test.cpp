@@ -480,6 +480,7 @@ const FileUse kUses[] = {
     {"LYTGRIDI.CFG", 0, true, nullptr, MarkingGrid},
     {"PRNTCALM.CFG", 1, false, nullptr, Calibrate},
     {"PRNTCALI.CFG", 0, false, nullptr, Calibrate},
+    {"TITLE2D.CFG", 1, false, nullptr, ClosedOutline},
 };
 
 // Every number of the text moved by `by`: one past each edge of a range that starts or ends at the
