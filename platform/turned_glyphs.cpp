@@ -17,7 +17,12 @@ namespace {
 constexpr int32_t kPhases = 4;
 // A glyph that would touch the one before may move this many quarters of a pixel further along.
 constexpr int32_t kShifts = 4;
-constexpr size_t kMostGlyphs = 4096;
+// Turned glyphs kept per face: every printable letter at every fraction of a pixel.
+constexpr size_t kMostGlyphs = 2048;
+// Inkings kept per glyph: enough choice to keep a letter off its neighbour.
+constexpr size_t kMostInkings = 8;
+// Fonts whose level glyphs are kept.
+constexpr size_t kMostFonts = 16;
 constexpr int64_t kMostTextPixels = int64_t{1} << 22;
 // Shares of cover, out of 255, tried in this order: the first gives the truest weight of stroke,
 // the others thicken thin strokes or open small holes where it does not keep the glyph's shape.
@@ -99,138 +104,154 @@ bool Touches(const Mask& glyph, int32_t gw, int32_t gh, const Mask& ink, int32_t
 
 } // namespace
 
-TurnedGlyphs::TurnedGlyphs(const QFont& font, double angle) : font_(font), angle_(angle) {
-    const QFontMetrics metrics(font_);
-    ascent_ = metrics.ascent();
-    pad_ = metrics.height();
-}
+// The level glyphs of one font, shared by its faces at every angle.
+struct TurnedGlyphs::LevelGlyphs {
+    explicit LevelGlyphs(const QFont& font) : font(font), metrics(font), pad(metrics.height()) {}
 
-QImage TurnedGlyphs::LevelGlyph(QChar ch) const {
-    const auto known = levelGlyphs_.constFind(ch);
-    if (known != levelGlyphs_.constEnd()) return *known;
-    const QFontMetrics metrics(font_);
-    QImage level(metrics.horizontalAdvance(ch) + 2 * pad_, metrics.height() + 2 * pad_,
-                 QImage::Format_Alpha8);
-    level.fill(0);
-    {
-        QPainter painter(&level);
-        painter.setFont(font_);
-        painter.setPen(Qt::black);
-        painter.drawText(QPoint(pad_, pad_ + ascent_), QString(ch));
+    const Level& Of(QChar ch) {
+        const auto known = glyphs.find(ch.unicode());
+        if (known != glyphs.end()) return known->second;
+        Level level;
+        level.pixels = QImage(metrics.horizontalAdvance(ch) + 2 * pad, metrics.height() + 2 * pad,
+                              QImage::Format_Alpha8);
+        level.pixels.fill(0);
+        {
+            QPainter painter(&level.pixels);
+            painter.setFont(font);
+            painter.setPen(Qt::black);
+            painter.drawText(QPoint(pad, pad + metrics.ascent()), QString(ch));
+        }
+        level.shape = ShapeOf(Inked(level.pixels, 1), level.pixels.width(), level.pixels.height());
+        level.outline.addText(QPointF(0, 0), font, QString(ch));
+        return glyphs.emplace(ch.unicode(), std::move(level)).first->second;
     }
-    levelGlyphs_.insert(ch, level);
-    return level;
-}
 
-const TurnedGlyphs::Glyph& TurnedGlyphs::GlyphAt(QChar ch, int32_t phaseX, int32_t phaseY) const {
+    // The level glyphs of a font, kept for the few fonts in use at a time.
+    static std::shared_ptr<LevelGlyphs> Of(const QFont& font) {
+        thread_local std::unordered_map<QString, std::shared_ptr<LevelGlyphs>> fonts;
+        const QString key = font.key();
+        const auto known = fonts.find(key);
+        if (known != fonts.end()) return known->second;
+        if (fonts.size() >= kMostFonts) fonts.clear();
+        return fonts.emplace(key, std::make_shared<LevelGlyphs>(font)).first->second;
+    }
+
+    QFont font;
+    QFontMetrics metrics;
+    int32_t pad;
+    std::unordered_map<char16_t, Level> glyphs;
+};
+
+TurnedGlyphs::TurnedGlyphs(const QFont& font, double angle)
+    : font_(font), angle_(angle), level_(angle == 0.0 ? nullptr : LevelGlyphs::Of(font)) {}
+
+TurnedGlyphs::Glyph& TurnedGlyphs::GlyphAt(QChar ch, int32_t phaseX, int32_t phaseY) const {
     const uint32_t key = (uint32_t(ch.unicode()) << 8) | uint32_t(phaseX << 4) | uint32_t(phaseY);
     const auto known = glyphs_.find(key);
     if (known != glyphs_.end()) return known->second;
 
     // Two turnings of the glyph: its outline, and the pixels of its level glyph, whose hinting keeps
     // small gaps (the dot of an "i") that the outline may not.
-    QPainterPath outline;
-    outline.addText(QPointF(0, 0), font_, QString(ch));
+    Glyph glyph;
+    glyph.level = &level_->Of(ch);
+    const QImage& pixels = glyph.level->pixels;
+    const int32_t pad = level_->pad;
     QTransform place;
     place.translate(double(phaseX) / kPhases, double(phaseY) / kPhases);
     place.rotate(-angle_);
-    const QImage level = LevelGlyph(ch);
-    const QTransform placeLevel = QTransform::fromTranslate(-pad_, -pad_ - ascent_) * place;
-    Glyph glyph;
-    glyph.box = (place.map(outline).boundingRect() |
+    const QTransform placeLevel = QTransform::fromTranslate(-pad, -pad - level_->metrics.ascent()) * place;
+    glyph.box = (place.map(glyph.level->outline).boundingRect() |
                  placeLevel.mapRect(
-                     QRectF(pad_ - 2, pad_ - 2, level.width() - 2 * pad_ + 4, level.height() - 2 * pad_ + 4)))
+                     QRectF(pad - 2, pad - 2, pixels.width() - 2 * pad + 4, pixels.height() - 2 * pad + 4)))
                     .toAlignedRect()
                     .adjusted(-1, -1, 1, 1);
     const QTransform toBox = QTransform::fromTranslate(-glyph.box.left(), -glyph.box.top());
-    QImage covers[2];
-    for (QImage& cover : covers) {
+    for (QImage& cover : glyph.covers) {
         cover = QImage(glyph.box.size(), QImage::Format_Alpha8);
         cover.fill(0);
     }
     {
-        QPainter painter(&covers[0]);
+        QPainter painter(&glyph.covers[0]);
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setTransform(place * toBox);
-        painter.fillPath(outline, Qt::black);
+        painter.fillPath(glyph.level->outline, Qt::black);
     }
     {
-        QPainter painter(&covers[1]);
+        QPainter painter(&glyph.covers[1]);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
         painter.setTransform(placeLevel * toBox);
-        painter.drawImage(QPoint(0, 0), level);
+        painter.drawImage(QPoint(0, 0), pixels);
     }
-
-    const Shape want = ShapeOf(Inked(level, 1), level.width(), level.height());
-    int32_t nearest = INT32_MAX;
-    Mask nearestMask;
-    for (const QImage& cover : covers)
-        for (const uint8_t share : kCovers) {
-            Mask mask = Inked(cover, share);
-            const int32_t distance = Distance(ShapeOf(mask, glyph.box.width(), glyph.box.height()), want);
-            if (distance == 0 &&
-                std::find(glyph.inkings.begin(), glyph.inkings.end(), mask) == glyph.inkings.end())
-                glyph.inkings.push_back(mask);
-            if (distance < nearest) nearest = distance, nearestMask = std::move(mask);
-        }
-    // A glyph too small for any inking to keep its shape is inked as near to it as any comes.
-    if (glyph.inkings.empty()) glyph.inkings.push_back(std::move(nearestMask));
+    // Room for every inking kept, so that one handed out stays put while more are found.
+    glyph.inkings.reserve(kMostInkings);
     return glyphs_.emplace(key, std::move(glyph)).first->second;
+}
+
+const TurnedGlyphs::Mask* TurnedGlyphs::Inking(Glyph& glyph, size_t index) const {
+    constexpr int32_t kTries = 2 * int32_t(std::size(kCovers));
+    while (glyph.inkings.size() <= index && glyph.tried < kTries && glyph.inkings.size() < kMostInkings) {
+        const int32_t tried = glyph.tried++;
+        Mask mask = Inked(glyph.covers[tried / int32_t(std::size(kCovers))],
+                          kCovers[tried % int32_t(std::size(kCovers))]);
+        const Shape shape = ShapeOf(mask, glyph.box.width(), glyph.box.height());
+        if (shape == glyph.level->shape) {
+            if (std::find(glyph.inkings.begin(), glyph.inkings.end(), mask) == glyph.inkings.end())
+                glyph.inkings.push_back(std::move(mask));
+        } else if (glyph.nearest.empty() || Distance(shape, glyph.level->shape) < glyph.nearestDistance) {
+            glyph.nearestDistance = Distance(shape, glyph.level->shape);
+            glyph.nearest = std::move(mask);
+        }
+    }
+    if (index < glyph.inkings.size()) return &glyph.inkings[index];
+    // A glyph too small for any inking to keep its shape is inked as near to it as any comes.
+    return index == 0 && glyph.inkings.empty() ? &glyph.nearest : nullptr;
 }
 
 QImage TurnedGlyphs::Draw(const QString& text, QPointF pen, const QTransform& turn, QColor colour,
                           QRect& box) const {
-    // Where each glyph may go: the pixel holding its turned origin, the fraction within it, and the
-    // same a little further along the base line, to keep it off the glyph before.
-    const QFontMetrics metrics(font_);
-    struct Placed {
-        const Glyph* glyph;
-        QPoint at;
-    };
+    if (!level_) return QImage();
     if (glyphs_.size() >= kMostGlyphs) glyphs_.clear();
-    std::vector<std::array<Placed, kShifts>> placed;
-    placed.reserve(size_t(text.size()));
-    box = QRect();
+    // The text's ink lies within its turned cell, widened for overhanging glyphs and moved glyphs.
+    const QFontMetrics& metrics = level_->metrics;
+    const int32_t pad = level_->pad;
+    box = turn.mapRect(QRectF(pen.x() - pad, pen.y() - metrics.ascent() - pad,
+                              metrics.horizontalAdvance(text) + 2 * pad, metrics.height() + 2 * pad))
+              .toAlignedRect();
+    if (box.isEmpty() || int64_t{box.width()} * box.height() > kMostTextPixels) return QImage();
+
+    // Each glyph takes the first inking that keeps it off the glyphs before, at its level place or a
+    // little further along the base line.
+    const int32_t w = box.width(), h = box.height();
+    Mask ink(size_t(w) * size_t(h), 0);
     for (const QChar ch : text) {
-        auto& ways = placed.emplace_back();
-        for (int32_t shift = 0; shift < kShifts; ++shift) {
+        const Glyph* chosenGlyph = nullptr;
+        const Mask* chosen = nullptr;
+        QPoint chosenAt;
+        bool apart = false;
+        for (int32_t shift = 0; shift < kShifts && !apart; ++shift) {
             const QPointF origin = turn.map(pen + QPointF(double(shift) / kPhases, 0));
             int32_t x = int32_t(std::floor(origin.x())), y = int32_t(std::floor(origin.y()));
             int32_t phaseX = int32_t(std::lround((origin.x() - x) * kPhases));
             int32_t phaseY = int32_t(std::lround((origin.y() - y) * kPhases));
             if (phaseX == kPhases) ++x, phaseX = 0;
             if (phaseY == kPhases) ++y, phaseY = 0;
-            const Glyph& glyph = GlyphAt(ch, phaseX, phaseY);
-            ways[size_t(shift)] = {&glyph, QPoint(x, y) + glyph.box.topLeft()};
-            box |= QRect(ways[size_t(shift)].at, glyph.box.size());
+            Glyph& glyph = GlyphAt(ch, phaseX, phaseY);
+            const QPoint at = QPoint(x, y) + glyph.box.topLeft() - box.topLeft();
+            for (size_t index = 0; !apart; ++index) {
+                const Mask* inking = Inking(glyph, index);
+                if (!inking) break;
+                apart = !Touches(*inking, glyph.box.width(), glyph.box.height(), ink, w, h, at);
+                if (apart || !chosen) chosenGlyph = &glyph, chosen = inking, chosenAt = at;
+            }
         }
         pen.rx() += metrics.horizontalAdvance(ch);
-    }
-    if (box.isEmpty() || int64_t{box.width()} * box.height() > kMostTextPixels) return QImage();
-
-    // Each glyph takes the first place and inking that keep it off the glyphs before.
-    const int32_t w = box.width(), h = box.height();
-    Mask ink(size_t(w) * size_t(h), 0);
-    for (const auto& ways : placed) {
-        const Placed* chosenWay = &ways[0];
-        const Mask* chosen = &ways[0].glyph->inkings.front();
-        bool apart = false;
-        for (const Placed& way : ways) {
-            for (const Mask& inking : way.glyph->inkings) {
-                apart = !Touches(inking, way.glyph->box.width(), way.glyph->box.height(), ink, w, h,
-                                 way.at - box.topLeft());
-                if (!apart) continue;
-                chosenWay = &way;
-                chosen = &inking;
-                break;
-            }
-            if (apart) break;
-        }
-        const QPoint at = chosenWay->at - box.topLeft();
-        const int32_t gw = chosenWay->glyph->box.width(), gh = chosenWay->glyph->box.height();
+        const int32_t gw = chosenGlyph->box.width(), gh = chosenGlyph->box.height();
         for (int32_t y = 0; y < gh; ++y)
-            for (int32_t x = 0; x < gw; ++x)
-                if ((*chosen)[size_t(y * gw + x)]) ink[size_t((at.y() + y) * w + at.x() + x)] = 1;
+            for (int32_t x = 0; x < gw; ++x) {
+                const int32_t tx = chosenAt.x() + x, ty = chosenAt.y() + y;
+                if ((*chosen)[size_t(y * gw + x)] && tx >= 0 && ty >= 0 && tx < w && ty < h)
+                    ink[size_t(ty * w + tx)] = 1;
+            }
     }
     QImage image(box.size(), QImage::Format_ARGB32_Premultiplied);
     const QRgb inked = colour.rgb();

@@ -6,9 +6,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <QFont>
 #include <QHash>
 #include <QImage>
+#include <QPainterPath>
 #include <QRect>
 #include <QString>
 #include <QTransform>
@@ -30,22 +32,33 @@ public:
         int32_t holes = 0;
         bool operator==(const Shape&) const = default;
     };
+    // A glyph written level: its pixels, their shape and its outline, alike at every angle.
+    struct Level {
+        QImage pixels; // the glyph's origin at (pad, pad + ascent)
+        Shape shape;
+        QPainterPath outline;
+    };
+    struct LevelGlyphs;
 
 private:
-    // A glyph turned with its origin at one of a few fractions of a pixel: the inked pixels of its
-    // box that keep the level glyph's shape, in the order they are preferred.
+    using Mask = std::vector<uint8_t>;
+    // A glyph turned with its origin at one of a few fractions of a pixel, and the inkings of its box
+    // that keep the level glyph's shape, found as they are asked for, most fitting first.
     struct Glyph {
         QRect box; // from the pixel holding the origin
-        std::vector<std::vector<uint8_t>> inkings;
+        QImage covers[2];
+        const Level* level = nullptr;
+        std::vector<Mask> inkings;
+        int32_t tried = 0;
+        Mask nearest; // the inking nearest the level shape where none keeps it
+        int32_t nearestDistance = 0;
     };
 
-    const Glyph& GlyphAt(QChar ch, int32_t phaseX, int32_t phaseY) const;
-    QImage LevelGlyph(QChar ch) const;
+    Glyph& GlyphAt(QChar ch, int32_t phaseX, int32_t phaseY) const;
+    const Mask* Inking(Glyph& glyph, size_t index) const;
 
     QFont font_;
     double angle_;
+    std::shared_ptr<LevelGlyphs> level_;
     mutable std::unordered_map<uint32_t, Glyph> glyphs_; // elements stay put as it grows
-    int32_t ascent_;
-    int32_t pad_;
-    mutable QHash<QChar, QImage> levelGlyphs_;
 };
