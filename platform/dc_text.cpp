@@ -92,9 +92,9 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
     // glyphs, to be drawn at whatever resolution it is played back.
     QRect box;
     const QImage turned =
-        recording_ || face.ascent + face.descent > kTallestGlyphwiseText
+        recording_ || !face.turned || face.ascent + face.descent > kTallestGlyphwiseText
             ? QImage()
-            : face.turned.Draw(string, QPointF(dx, baseline), turn, painter_->pen().color(), box);
+            : face.turned->Draw(string, QPointF(dx, baseline), turn, painter_->pen().color(), box);
     if (turned.isNull()) {
         painter_->drawText(QPoint(dx, baseline), string);
         painter_->restore();

@@ -84,7 +84,7 @@ QFont BuildFont(const LOGFONT& log, const TMapping& mapping, int32_t& pixelSize)
 TDC::TextFace::TextFace(const LOGFONT& logFont, const TMapping& mapping)
     : log(logFont), scaleX(mapping.ScaleX()), scaleY(mapping.ScaleY()), resolutionY(mapping.ResolutionY()),
       font(BuildFont(logFont, mapping, pixelSize)), metrics(font), angle(logFont.lfEscapement / 10.0),
-      turned(font, angle) {
+      turned(angle == 0.0 ? nullptr : TurnedGlyphs::Shared(font, angle)) {
     ascent = metrics.ascent();
     descent = metrics.descent();
     leading = std::max(0, metrics.leading());

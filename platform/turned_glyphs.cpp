@@ -21,6 +21,8 @@ constexpr int32_t kShifts = 4;
 constexpr size_t kMostGlyphs = 2048;
 // Inkings kept per glyph: enough choice to keep a letter off its neighbour.
 constexpr size_t kMostInkings = 8;
+// Fonts at angles whose turned glyphs are kept: a drawing's turned texts, even at many angles.
+constexpr size_t kMostAngles = 512;
 // Fonts whose level glyphs are kept.
 constexpr size_t kMostFonts = 16;
 constexpr int64_t kMostTextPixels = int64_t{1} << 22;
@@ -45,7 +47,8 @@ Mask Inked(const QImage& cover, uint8_t share) {
 // through a diagonal of ink.
 bool Flood(const Mask& mask, int32_t w, int32_t h, int32_t x0, int32_t y0, Mask& seen) {
     const uint8_t ink = mask[size_t(y0 * w + x0)];
-    std::vector<std::pair<int32_t, int32_t>> stack{{x0, y0}};
+    thread_local std::vector<std::pair<int32_t, int32_t>> stack;
+    stack.assign(1, {x0, y0});
     seen[size_t(y0 * w + x0)] = 1;
     bool closed = true;
     while (!stack.empty()) {
@@ -69,7 +72,8 @@ bool Flood(const Mask& mask, int32_t w, int32_t h, int32_t x0, int32_t y0, Mask&
 }
 
 TurnedGlyphs::Shape ShapeOf(const Mask& mask, int32_t w, int32_t h) {
-    Mask seen(mask.size(), 0);
+    thread_local Mask seen;
+    seen.assign(mask.size(), 0);
     TurnedGlyphs::Shape shape;
     for (int32_t y = 0; y < h; ++y)
         for (int32_t x = 0; x < w; ++x) {
@@ -144,6 +148,15 @@ struct TurnedGlyphs::LevelGlyphs {
 
 TurnedGlyphs::TurnedGlyphs(const QFont& font, double angle)
     : font_(font), angle_(angle), level_(angle == 0.0 ? nullptr : LevelGlyphs::Of(font)) {}
+
+std::shared_ptr<TurnedGlyphs> TurnedGlyphs::Shared(const QFont& font, double angle) {
+    thread_local std::unordered_map<QString, std::shared_ptr<TurnedGlyphs>> shared;
+    const QString key = font.key() + QLatin1Char('@') + QString::number(angle, 'g', 10);
+    const auto known = shared.find(key);
+    if (known != shared.end()) return known->second;
+    if (shared.size() >= kMostAngles) shared.clear();
+    return shared.emplace(key, std::make_shared<TurnedGlyphs>(font, angle)).first->second;
+}
 
 TurnedGlyphs::Glyph& TurnedGlyphs::GlyphAt(QChar ch, int32_t phaseX, int32_t phaseY) const {
     const uint32_t key = (uint32_t(ch.unicode()) << 8) | uint32_t(phaseX << 4) | uint32_t(phaseY);

@@ -21,6 +21,10 @@ class TurnedGlyphs {
 public:
     TurnedGlyphs(const QFont& font, double angle);
 
+    // The turned glyphs of a font at an angle, shared by every face that draws them: turning and
+    // inking glyphs costs far more than drawing them, and a repaint draws the same texts again.
+    static std::shared_ptr<TurnedGlyphs> Shared(const QFont& font, double angle);
+
     // The ink of `text` as an image of `colour`, its pen starting at `pen` (level pixels) and moving
     // on by the level advances, turned onto the device by `turn`; `box` receives the pixels it
     // covers. Null when the text would be too large to be worth it.
