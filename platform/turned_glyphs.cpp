@@ -24,7 +24,7 @@ constexpr size_t kMostInkings = 8;
 // Fonts at angles whose turned glyphs are kept: a drawing's turned texts, even at many angles.
 constexpr size_t kMostAngles = 512;
 // Fonts whose level glyphs are kept.
-constexpr size_t kMostFonts = 16;
+constexpr size_t kMostFonts = 64;
 constexpr int64_t kMostTextPixels = int64_t{1} << 22;
 // Shares of cover, out of 255, tried in this order: the first gives the truest weight of stroke,
 // the others thicken thin strokes or open small holes where it does not keep the glyph's shape.
@@ -33,58 +33,86 @@ constexpr uint8_t kCovers[] = {96, 128, 64, 160, 48, 192, 32, 224};
 using Mask = std::vector<uint8_t>;
 
 Mask Inked(const QImage& cover, uint8_t share) {
-    Mask mask(size_t(cover.width()) * size_t(cover.height()));
-    for (int y = 0; y < cover.height(); ++y) {
+    const int32_t w = cover.width(), h = cover.height();
+    Mask mask(size_t(w) * size_t(h));
+    for (int32_t y = 0; y < h; ++y) {
         const uchar* line = cover.constScanLine(y);
-        for (int x = 0; x < cover.width(); ++x)
-            mask[size_t(y) * size_t(cover.width()) + size_t(x)] = line[x] >= share;
+        uint8_t* out = mask.data() + size_t(y) * size_t(w);
+        for (int32_t x = 0; x < w; ++x)
+            out[x] = line[x] >= share;
     }
     return mask;
 }
 
-// Fills the region of (x, y) whose pixels are `ink`, marking them seen; true when it stays clear of
-// the mask's edge. Ink joins at corners too; clear pixels at edges only, so a hole is never leaked
-// through a diagonal of ink.
-bool Flood(const Mask& mask, int32_t w, int32_t h, int32_t x0, int32_t y0, Mask& seen) {
-    const uint8_t ink = mask[size_t(y0 * w + x0)];
-    thread_local std::vector<std::pair<int32_t, int32_t>> stack;
-    stack.assign(1, {x0, y0});
-    seen[size_t(y0 * w + x0)] = 1;
-    bool closed = true;
-    while (!stack.empty()) {
-        const auto [x, y] = stack.back();
-        stack.pop_back();
-        for (int32_t dy = -1; dy <= 1; ++dy)
-            for (int32_t dx = -1; dx <= 1; ++dx) {
-                if ((dx == 0 && dy == 0) || (!ink && dx != 0 && dy != 0)) continue;
-                const int32_t nx = x + dx, ny = y + dy;
-                if (nx < 0 || ny < 0 || nx >= w || ny >= h) {
-                    closed = false;
-                    continue;
-                }
-                const size_t at = size_t(ny * w + nx);
-                if (seen[at] || mask[at] != ink) continue;
-                seen[at] = 1;
-                stack.emplace_back(nx, ny);
-            }
-    }
-    return closed;
-}
+// Runs of a row of equal pixels, joined into regions as rows follow one another.
+struct Run {
+    int32_t from, to; // first and last column
+    int32_t region;
+    bool ink;
+};
 
+struct Regions {
+    std::vector<int32_t> parent;
+    std::vector<uint8_t> open; // a clear region that reaches the mask's edge
+
+    int32_t Add(bool reachesEdge) {
+        parent.push_back(int32_t(parent.size()));
+        open.push_back(reachesEdge);
+        return parent.back();
+    }
+    int32_t Find(int32_t region) {
+        while (parent[size_t(region)] != region)
+            region = parent[size_t(region)] = parent[size_t(parent[size_t(region)])];
+        return region;
+    }
+    void Join(int32_t a, int32_t b) {
+        a = Find(a), b = Find(b);
+        if (a == b) return;
+        parent[size_t(b)] = a;
+        open[size_t(a)] |= open[size_t(b)];
+    }
+};
+
+// Ink joins at edges or corners, clear pixels at edges only, so a hole never leaks out through a
+// diagonal of ink. The mask is taken row by row in runs, which is far quicker than pixel by pixel.
 TurnedGlyphs::Shape ShapeOf(const Mask& mask, int32_t w, int32_t h) {
-    thread_local Mask seen;
-    seen.assign(mask.size(), 0);
-    TurnedGlyphs::Shape shape;
-    for (int32_t y = 0; y < h; ++y)
-        for (int32_t x = 0; x < w; ++x) {
-            const size_t at = size_t(y * w + x);
-            if (seen[at]) continue;
-            const bool closed = Flood(mask, w, h, x, y, seen);
-            if (mask[at])
-                ++shape.pieces;
-            else
-                shape.holes += closed;
+    thread_local Regions regions;
+    thread_local std::vector<Run> above, row;
+    regions.parent.clear();
+    regions.open.clear();
+    above.clear();
+    thread_local std::vector<uint8_t> isInk;
+    isInk.clear();
+    for (int32_t y = 0; y < h; ++y) {
+        row.clear();
+        const uint8_t* line = mask.data() + size_t(y) * size_t(w);
+        for (int32_t x = 0; x < w;) {
+            const bool ink = line[x] != 0;
+            int32_t end = x;
+            while (end + 1 < w && (line[end + 1] != 0) == ink)
+                ++end;
+            const bool edge = !ink && (x == 0 || end == w - 1 || y == 0 || y == h - 1);
+            row.push_back({x, end, regions.Add(edge), ink});
+            isInk.push_back(ink);
+            x = end + 1;
         }
+        for (const Run& run : row)
+            for (const Run& over : above) {
+                if (over.ink != run.ink) continue;
+                const int32_t reach = run.ink ? 1 : 0;
+                if (over.from <= run.to + reach && over.to >= run.from - reach)
+                    regions.Join(run.region, over.region);
+            }
+        std::swap(above, row);
+    }
+    TurnedGlyphs::Shape shape;
+    for (int32_t region = 0; region < int32_t(regions.parent.size()); ++region) {
+        if (regions.Find(region) != region) continue;
+        if (isInk[size_t(region)])
+            ++shape.pieces;
+        else
+            shape.holes += !regions.open[size_t(region)];
+    }
     return shape;
 }
 
@@ -110,7 +138,7 @@ bool Touches(const Mask& glyph, int32_t gw, int32_t gh, const Mask& ink, int32_t
 
 // The level glyphs of one font, shared by its faces at every angle.
 struct TurnedGlyphs::LevelGlyphs {
-    explicit LevelGlyphs(const QFont& font) : font(font), metrics(font), pad(metrics.height()) {}
+    explicit LevelGlyphs(const QFont& font) : font(font), metrics(font), pad(metrics.height() / 4 + 2) {}
 
     const Level& Of(QChar ch) {
         const auto known = glyphs.find(ch.unicode());
@@ -256,6 +284,8 @@ QImage TurnedGlyphs::Draw(const QString& text, QPointF pen, const QTransform& tu
                 apart = !Touches(*inking, glyph.box.width(), glyph.box.height(), ink, w, h, at);
                 if (apart || !chosen) chosenGlyph = &glyph, chosen = inking, chosenAt = at;
             }
+            // A glyph too small to keep its shape is not worth moving.
+            if (glyph.inkings.empty()) break;
         }
         pen.rx() += metrics.horizontalAdvance(ch);
         const int32_t gw = chosenGlyph->box.width(), gh = chosenGlyph->box.height();
