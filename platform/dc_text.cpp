@@ -93,7 +93,8 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
     // glyphs, to be drawn at whatever resolution it is played back.
     QRect box;
     const QImage turned =
-        recording_ || !face.turned || face.ascent + face.descent > kTallestGlyphwiseText || face.ascent + face.descent < kSmallestGlyphwiseText
+        recording_ || !face.turned || face.ascent + face.descent > kTallestGlyphwiseText ||
+                face.ascent + face.descent < kSmallestGlyphwiseText
             ? QImage()
             : face.turned->Draw(string, QPointF(dx, baseline), turn, painter_->pen().color(), box);
     if (turned.isNull()) {

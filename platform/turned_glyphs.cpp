@@ -207,31 +207,34 @@ TurnedGlyphs::Glyph& TurnedGlyphs::GlyphAt(QChar ch, int32_t phaseX, int32_t pha
                     .toAlignedRect()
                     .adjusted(-1, -1, 1, 1);
     const QTransform toBox = QTransform::fromTranslate(-glyph.box.left(), -glyph.box.top());
-    for (QImage& cover : glyph.covers) {
-        cover = QImage(glyph.box.size(), QImage::Format_Alpha8);
-        cover.fill(0);
-    }
-    {
-        QPainter painter(&glyph.covers[0]);
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setTransform(place * toBox);
-        painter.fillPath(glyph.level->outline, Qt::black);
-    }
-    {
-        QPainter painter(&glyph.covers[1]);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        painter.setTransform(placeLevel * toBox);
-        painter.drawImage(QPoint(0, 0), pixels);
-    }
+    glyph.levelPlace = placeLevel * toBox;
+    glyph.covers[0] = QImage(glyph.box.size(), QImage::Format_Alpha8);
+    glyph.covers[0].fill(0);
+    QPainter painter(&glyph.covers[0]);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setTransform(place * toBox);
+    painter.fillPath(glyph.level->outline, Qt::black);
+    painter.end();
     // Room for every inking kept, so that one handed out stays put while more are found.
     glyph.inkings.reserve(kMostInkings);
     return glyphs_.emplace(key, std::move(glyph)).first->second;
+}
+
+// The level glyph's pixels turned, asked for only where no share of the outline keeps enough.
+void TurnedGlyphs::TurnLevelPixels(Glyph& glyph) {
+    glyph.covers[1] = QImage(glyph.box.size(), QImage::Format_Alpha8);
+    glyph.covers[1].fill(0);
+    QPainter painter(&glyph.covers[1]);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.setTransform(glyph.levelPlace);
+    painter.drawImage(QPoint(0, 0), glyph.level->pixels);
 }
 
 const TurnedGlyphs::Mask* TurnedGlyphs::Inking(Glyph& glyph, size_t index) const {
     constexpr int32_t kTries = 2 * int32_t(std::size(kCovers));
     while (glyph.inkings.size() <= index && glyph.tried < kTries && glyph.inkings.size() < kMostInkings) {
         const int32_t tried = glyph.tried++;
+        if (tried == int32_t(std::size(kCovers))) TurnLevelPixels(glyph);
         Mask mask = Inked(glyph.covers[tried / int32_t(std::size(kCovers))],
                           kCovers[tried % int32_t(std::size(kCovers))]);
         const Shape shape = ShapeOf(mask, glyph.box.width(), glyph.box.height());

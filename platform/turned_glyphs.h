@@ -49,8 +49,9 @@ private:
     // A glyph turned with its origin at one of a few fractions of a pixel, and the inkings of its box
     // that keep the level glyph's shape, found as they are asked for, most fitting first.
     struct Glyph {
-        QRect box; // from the pixel holding the origin
-        QImage covers[2];
+        QRect box;             // from the pixel holding the origin
+        QImage covers[2];      // shares of each pixel the outline covers, and the level pixels turned
+        QTransform levelPlace; // the level pixels onto the box
         const Level* level = nullptr;
         std::vector<Mask> inkings;
         int32_t tried = 0;
@@ -60,6 +61,7 @@ private:
 
     Glyph& GlyphAt(QChar ch, int32_t phaseX, int32_t phaseY) const;
     const Mask* Inking(Glyph& glyph, size_t index) const;
+    static void TurnLevelPixels(Glyph& glyph);
 
     QFont font_;
     double angle_;
