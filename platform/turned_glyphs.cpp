@@ -36,10 +36,10 @@ Mask Inked(const QImage& cover, uint8_t share) {
     const int32_t w = cover.width(), h = cover.height();
     Mask mask(size_t(w) * size_t(h));
     for (int32_t y = 0; y < h; ++y) {
-        const uchar* line = cover.constScanLine(y);
+        const QRgb* line = reinterpret_cast<const QRgb*>(cover.constScanLine(y));
         uint8_t* out = mask.data() + size_t(y) * size_t(w);
         for (int32_t x = 0; x < w; ++x)
-            out[x] = line[x] >= share;
+            out[x] = qAlpha(line[x]) >= share;
     }
     return mask;
 }
@@ -145,7 +145,7 @@ struct TurnedGlyphs::LevelGlyphs {
         if (known != glyphs.end()) return known->second;
         Level level;
         level.pixels = QImage(metrics.horizontalAdvance(ch) + 2 * pad, metrics.height() + 2 * pad,
-                              QImage::Format_Alpha8);
+                              QImage::Format_ARGB32_Premultiplied);
         level.pixels.fill(0);
         {
             QPainter painter(&level.pixels);
@@ -208,7 +208,7 @@ TurnedGlyphs::Glyph& TurnedGlyphs::GlyphAt(QChar ch, int32_t phaseX, int32_t pha
                     .adjusted(-1, -1, 1, 1);
     const QTransform toBox = QTransform::fromTranslate(-glyph.box.left(), -glyph.box.top());
     glyph.levelPlace = placeLevel * toBox;
-    glyph.covers[0] = QImage(glyph.box.size(), QImage::Format_Alpha8);
+    glyph.covers[0] = QImage(glyph.box.size(), QImage::Format_ARGB32_Premultiplied);
     glyph.covers[0].fill(0);
     QPainter painter(&glyph.covers[0]);
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -222,7 +222,7 @@ TurnedGlyphs::Glyph& TurnedGlyphs::GlyphAt(QChar ch, int32_t phaseX, int32_t pha
 
 // The level glyph's pixels turned, asked for only where no share of the outline keeps enough.
 void TurnedGlyphs::TurnLevelPixels(Glyph& glyph) {
-    glyph.covers[1] = QImage(glyph.box.size(), QImage::Format_Alpha8);
+    glyph.covers[1] = QImage(glyph.box.size(), QImage::Format_ARGB32_Premultiplied);
     glyph.covers[1].fill(0);
     QPainter painter(&glyph.covers[1]);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
