@@ -24,7 +24,7 @@ constexpr size_t kMostInkings = 8;
 // Fonts at angles whose turned glyphs are kept: a drawing's turned texts, even at many angles.
 constexpr size_t kMostAngles = 512;
 // Fonts whose level glyphs are kept.
-constexpr size_t kMostFonts = 64;
+constexpr size_t kMostFonts = 256;
 constexpr int64_t kMostTextPixels = int64_t{1} << 22;
 // Shares of cover, out of 255, tried in this order: the first gives the truest weight of stroke,
 // the others thicken thin strokes or open small holes where it does not keep the glyph's shape.
@@ -36,10 +36,10 @@ Mask Inked(const QImage& cover, uint8_t share) {
     const int32_t w = cover.width(), h = cover.height();
     Mask mask(size_t(w) * size_t(h));
     for (int32_t y = 0; y < h; ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(cover.constScanLine(y));
+        const uchar* line = cover.constScanLine(y);
         uint8_t* out = mask.data() + size_t(y) * size_t(w);
         for (int32_t x = 0; x < w; ++x)
-            out[x] = qAlpha(line[x]) >= share;
+            out[x] = line[x] >= share;
     }
     return mask;
 }
@@ -153,7 +153,8 @@ struct TurnedGlyphs::LevelGlyphs {
             painter.setPen(Qt::black);
             painter.drawText(QPoint(pad, pad + metrics.ascent()), QString(ch));
         }
-        level.shape = ShapeOf(Inked(level.pixels, 1), level.pixels.width(), level.pixels.height());
+        level.shape = ShapeOf(Inked(level.pixels.convertToFormat(QImage::Format_Alpha8), 1),
+                              level.pixels.width(), level.pixels.height());
         level.outline.addText(QPointF(0, 0), font, QString(ch));
         return glyphs.emplace(ch.unicode(), std::move(level)).first->second;
     }
@@ -215,6 +216,8 @@ TurnedGlyphs::Glyph& TurnedGlyphs::GlyphAt(QChar ch, int32_t phaseX, int32_t pha
     painter.setTransform(place * toBox);
     painter.fillPath(glyph.level->outline, Qt::black);
     painter.end();
+    // Kept as shares alone: a quarter of the memory, and all that inking reads.
+    glyph.covers[0] = std::move(glyph.covers[0]).convertToFormat(QImage::Format_Alpha8);
     // Room for every inking kept, so that one handed out stays put while more are found.
     glyph.inkings.reserve(kMostInkings);
     return glyphs_.emplace(key, std::move(glyph)).first->second;
@@ -228,6 +231,8 @@ void TurnedGlyphs::TurnLevelPixels(Glyph& glyph) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.setTransform(glyph.levelPlace);
     painter.drawImage(QPoint(0, 0), glyph.level->pixels);
+    painter.end();
+    glyph.covers[1] = std::move(glyph.covers[1]).convertToFormat(QImage::Format_Alpha8);
 }
 
 const TurnedGlyphs::Mask* TurnedGlyphs::Inking(Glyph& glyph, size_t index) const {
