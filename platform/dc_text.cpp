@@ -20,7 +20,6 @@ QColor ToQColor(COLORREF colour) {
 
 // Letters this tall keep their strokes and their spacing when Qt turns them as it draws them.
 constexpr int32_t kTallestGlyphwiseText = 40;
-constexpr int32_t kSmallestGlyphwiseText = 8;
 
 } // namespace
 
@@ -93,8 +92,7 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
     // glyphs, to be drawn at whatever resolution it is played back.
     QRect box;
     const QImage turned =
-        recording_ || !face.turned || face.ascent + face.descent > kTallestGlyphwiseText ||
-                face.ascent + face.descent < kSmallestGlyphwiseText
+        recording_ || !face.turned || face.ascent + face.descent > kTallestGlyphwiseText
             ? QImage()
             : face.turned->Draw(string, QPointF(dx, baseline), turn, painter_->pen().color(), box);
     if (turned.isNull()) {

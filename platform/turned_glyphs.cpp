@@ -17,6 +17,8 @@ namespace {
 constexpr int32_t kPhases = 4;
 // A glyph that would touch the one before may move this many quarters of a pixel further along.
 constexpr int32_t kShifts = 4;
+// Glyphs of fewer pixels are too small for any inking to keep their shapes, so none is sought.
+constexpr int32_t kLeastShapedHeight = 8;
 // Turned glyphs kept per face: every printable letter at every fraction of a pixel.
 constexpr size_t kMostGlyphs = 2048;
 // Inkings kept per glyph: enough choice to keep a letter off its neighbour.
@@ -176,7 +178,8 @@ struct TurnedGlyphs::LevelGlyphs {
 };
 
 TurnedGlyphs::TurnedGlyphs(const QFont& font, double angle)
-    : font_(font), angle_(angle), level_(angle == 0.0 ? nullptr : LevelGlyphs::Of(font)) {}
+    : font_(font), angle_(angle), level_(angle == 0.0 ? nullptr : LevelGlyphs::Of(font)),
+      shaped_(QFontMetrics(font).height() >= kLeastShapedHeight) {}
 
 std::shared_ptr<TurnedGlyphs> TurnedGlyphs::Shared(const QFont& font, double angle) {
     thread_local std::unordered_map<QString, std::shared_ptr<TurnedGlyphs>> shared;
@@ -236,8 +239,8 @@ void TurnedGlyphs::TurnLevelPixels(Glyph& glyph) {
 }
 
 const TurnedGlyphs::Mask* TurnedGlyphs::Inking(Glyph& glyph, size_t index) const {
-    constexpr int32_t kTries = 2 * int32_t(std::size(kCovers));
-    while (glyph.inkings.size() <= index && glyph.tried < kTries && glyph.inkings.size() < kMostInkings) {
+    const int32_t tries = shaped_ ? 2 * int32_t(std::size(kCovers)) : 1;
+    while (glyph.inkings.size() <= index && glyph.tried < tries && glyph.inkings.size() < kMostInkings) {
         const int32_t tried = glyph.tried++;
         if (tried == int32_t(std::size(kCovers))) TurnLevelPixels(glyph);
         Mask mask = Inked(glyph.covers[tried / int32_t(std::size(kCovers))],
@@ -277,7 +280,7 @@ QImage TurnedGlyphs::Draw(const QString& text, QPointF pen, const QTransform& tu
         const Mask* chosen = nullptr;
         QPoint chosenAt;
         bool apart = false;
-        for (int32_t shift = 0; shift < kShifts && !apart; ++shift) {
+        for (int32_t shift = 0; shift < (shaped_ ? kShifts : 1) && !apart; ++shift) {
             const QPointF origin = turn.map(pen + QPointF(double(shift) / kPhases, 0));
             int32_t x = int32_t(std::floor(origin.x())), y = int32_t(std::floor(origin.y()));
             int32_t phaseX = int32_t(std::lround((origin.x() - x) * kPhases));

@@ -66,5 +66,6 @@ private:
     QFont font_;
     double angle_;
     std::shared_ptr<LevelGlyphs> level_;
+    bool shaped_; // tall enough to seek inkings that keep the level shapes
     mutable std::unordered_map<uint32_t, Glyph> glyphs_; // elements stay put as it grows
 };
