@@ -5,6 +5,8 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <mutex>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -164,6 +166,9 @@ struct TurnedGlyphs::LevelGlyphs {
     // The level glyphs of a font, kept for the few fonts in use at a time.
     static std::shared_ptr<LevelGlyphs> Of(const QFont& font) {
         thread_local std::unordered_map<QString, std::shared_ptr<LevelGlyphs>> fonts;
+        // Fonts must not outlive the application's font database, so the main thread's go with it.
+        static std::once_flag registered;
+        std::call_once(registered, [] { qAddPostRoutine([] { fonts.clear(); }); });
         const QString key = font.key();
         const auto known = fonts.find(key);
         if (known != fonts.end()) return known->second;
@@ -183,6 +188,8 @@ TurnedGlyphs::TurnedGlyphs(const QFont& font, double angle)
 
 std::shared_ptr<TurnedGlyphs> TurnedGlyphs::Shared(const QFont& font, double angle) {
     thread_local std::unordered_map<QString, std::shared_ptr<TurnedGlyphs>> shared;
+    static std::once_flag registered;
+    std::call_once(registered, [] { qAddPostRoutine([] { shared.clear(); }); });
     const QString key = font.key() + QLatin1Char('@') + QString::number(angle, 'g', 10);
     const auto known = shared.find(key);
     if (known != shared.end()) return known->second;
