@@ -2,7 +2,6 @@
 #include "platform/turned_glyphs.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <mutex>
@@ -29,6 +28,7 @@ constexpr size_t kMostInkings = 8;
 constexpr size_t kMostAngles = 512;
 // Fonts whose level glyphs are kept.
 constexpr size_t kMostFonts = 256;
+// Above this many pixels a turned text costs more memory than its drawing is worth.
 constexpr int64_t kMostTextPixels = int64_t{1} << 22;
 // Shares of cover, out of 255, tried in this order: the first gives the truest weight of stroke,
 // the others thicken thin strokes or open small holes where it does not keep the glyph's shape.
@@ -183,7 +183,7 @@ struct TurnedGlyphs::LevelGlyphs {
 };
 
 TurnedGlyphs::TurnedGlyphs(const QFont& font, double angle)
-    : font_(font), angle_(angle), level_(angle == 0.0 ? nullptr : LevelGlyphs::Of(font)),
+    : angle_(angle), level_(angle == 0.0 ? nullptr : LevelGlyphs::Of(font)),
       shaped_(QFontMetrics(font).height() >= kLeastShapedHeight) {}
 
 std::shared_ptr<TurnedGlyphs> TurnedGlyphs::Shared(const QFont& font, double angle) {

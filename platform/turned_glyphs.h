@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <memory>
 #include <QFont>
-#include <QHash>
 #include <QImage>
 #include <QPainterPath>
 #include <QRect>
@@ -63,7 +62,6 @@ private:
     const Mask* Inking(Glyph& glyph, size_t index) const;
     static void TurnLevelPixels(Glyph& glyph);
 
-    QFont font_;
     double angle_;
     std::shared_ptr<LevelGlyphs> level_;
     bool shaped_; // tall enough to seek inkings that keep the level shapes
