@@ -2,6 +2,9 @@
 
 #include <QPainter>
 #include <set>
+#include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "platform/dc.h"
@@ -243,7 +246,7 @@ GlyphOwners OwnersOf(const std::string& text, int32_t height, int32_t escapement
     return owners;
 }
 
-// Pieces of a glyph's ink (pixels joined at edges or corners) and holes in it (unlinked pixels
+// Pieces of a glyph's ink (pixels joined at edges or corners) and holes in it (clear pixels
 // joined at edges, closed off from the outside).
 struct Shape {
     int pieces = 0;
