@@ -24,8 +24,9 @@ constexpr int32_t kLeastShapedHeight = 8;
 constexpr size_t kMostGlyphs = 2048;
 // Inkings kept per glyph: enough choice to keep a letter off its neighbour.
 constexpr size_t kMostInkings = 8;
-// Fonts at angles whose turned glyphs are kept: a drawing's turned texts, even at many angles.
-constexpr size_t kMostAngles = 512;
+// Fonts at angles whose turned glyphs are kept: every turned text of a busy drawing, so that a
+// repaint turns no glyph again.
+constexpr size_t kMostAngles = 2048;
 // Fonts whose level glyphs are kept.
 constexpr size_t kMostFonts = 256;
 // Above this many pixels a turned text costs more memory than its drawing is worth.
@@ -125,7 +126,8 @@ int32_t Distance(TurnedGlyphs::Shape a, TurnedGlyphs::Shape b) {
 }
 
 // True when a pixel of the glyph's mask at `at` in the text's ink lies on or beside ink already there.
-bool Touches(const Mask& glyph, int32_t gw, int32_t gh, const Mask& ink, int32_t w, int32_t h, QPoint at) {
+bool Touches(const std::vector<bool>& glyph, int32_t gw, int32_t gh, const Mask& ink, int32_t w, int32_t h,
+             QPoint at) {
     for (int32_t y = 0; y < gh; ++y)
         for (int32_t x = 0; x < gw; ++x) {
             if (!glyph[size_t(y * gw + x)]) continue;
@@ -157,8 +159,8 @@ struct TurnedGlyphs::LevelGlyphs {
             painter.setPen(Qt::black);
             painter.drawText(QPoint(pad, pad + metrics.ascent()), QString(ch));
         }
-        level.shape = ShapeOf(Inked(level.pixels.convertToFormat(QImage::Format_Alpha8), 1),
-                              level.pixels.width(), level.pixels.height());
+        level.pixels = std::move(level.pixels).convertToFormat(QImage::Format_Alpha8);
+        level.shape = ShapeOf(Inked(level.pixels, 1), level.pixels.width(), level.pixels.height());
         level.outline.addText(QPointF(0, 0), font, QString(ch));
         return glyphs.emplace(ch.unicode(), std::move(level)).first->second;
     }
@@ -245,20 +247,21 @@ void TurnedGlyphs::TurnLevelPixels(Glyph& glyph) {
     glyph.covers[1] = std::move(glyph.covers[1]).convertToFormat(QImage::Format_Alpha8);
 }
 
-const TurnedGlyphs::Mask* TurnedGlyphs::Inking(Glyph& glyph, size_t index) const {
+const TurnedGlyphs::Bits* TurnedGlyphs::Inking(Glyph& glyph, size_t index) const {
     const int32_t tries = shaped_ ? 2 * int32_t(std::size(kCovers)) : 1;
     while (glyph.inkings.size() <= index && glyph.tried < tries && glyph.inkings.size() < kMostInkings) {
         const int32_t tried = glyph.tried++;
         if (tried == int32_t(std::size(kCovers))) TurnLevelPixels(glyph);
-        Mask mask = Inked(glyph.covers[tried / int32_t(std::size(kCovers))],
-                          kCovers[tried % int32_t(std::size(kCovers))]);
-        const Shape shape = ShapeOf(mask, glyph.box.width(), glyph.box.height());
+        const Mask inked = Inked(glyph.covers[tried / int32_t(std::size(kCovers))],
+                                 kCovers[tried % int32_t(std::size(kCovers))]);
+        const Shape shape = ShapeOf(inked, glyph.box.width(), glyph.box.height());
+        Bits bits(inked.begin(), inked.end());
         if (shape == glyph.level->shape) {
-            if (std::find(glyph.inkings.begin(), glyph.inkings.end(), mask) == glyph.inkings.end())
-                glyph.inkings.push_back(std::move(mask));
+            if (std::find(glyph.inkings.begin(), glyph.inkings.end(), bits) == glyph.inkings.end())
+                glyph.inkings.push_back(std::move(bits));
         } else if (glyph.nearest.empty() || Distance(shape, glyph.level->shape) < glyph.nearestDistance) {
             glyph.nearestDistance = Distance(shape, glyph.level->shape);
-            glyph.nearest = std::move(mask);
+            glyph.nearest = std::move(bits);
         }
     }
     if (index < glyph.inkings.size()) return &glyph.inkings[index];
@@ -284,7 +287,7 @@ QImage TurnedGlyphs::Draw(const QString& text, QPointF pen, const QTransform& tu
     Mask ink(size_t(w) * size_t(h), 0);
     for (const QChar ch : text) {
         const Glyph* chosenGlyph = nullptr;
-        const Mask* chosen = nullptr;
+        const Bits* chosen = nullptr;
         QPoint chosenAt;
         bool apart = false;
         for (int32_t shift = 0; shift < (shaped_ ? kShifts : 1) && !apart; ++shift) {
@@ -297,7 +300,7 @@ QImage TurnedGlyphs::Draw(const QString& text, QPointF pen, const QTransform& tu
             Glyph& glyph = GlyphAt(ch, phaseX, phaseY);
             const QPoint at = QPoint(x, y) + glyph.box.topLeft() - box.topLeft();
             for (size_t index = 0; !apart; ++index) {
-                const Mask* inking = Inking(glyph, index);
+                const Bits* inking = Inking(glyph, index);
                 if (!inking) break;
                 apart = !Touches(*inking, glyph.box.width(), glyph.box.height(), ink, w, h, at);
                 if (apart || !chosen) chosenGlyph = &glyph, chosen = inking, chosenAt = at;

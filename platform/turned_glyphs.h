@@ -44,7 +44,7 @@ public:
     struct LevelGlyphs;
 
 private:
-    using Mask = std::vector<uint8_t>;
+    using Bits = std::vector<bool>; // an inking, packed: glyphs are kept by the thousand
     // A glyph turned with its origin at one of a few fractions of a pixel, and the inkings of its box
     // that keep the level glyph's shape, found as they are asked for, most fitting first.
     struct Glyph {
@@ -52,14 +52,14 @@ private:
         QImage covers[2];      // shares of each pixel the outline covers, and the level pixels turned
         QTransform levelPlace; // the level pixels onto the box
         const Level* level = nullptr;
-        std::vector<Mask> inkings;
+        std::vector<Bits> inkings;
         int32_t tried = 0;
-        Mask nearest; // the inking nearest the level shape where none keeps it
+        Bits nearest; // the inking nearest the level shape where none keeps it
         int32_t nearestDistance = 0;
     };
 
     Glyph& GlyphAt(QChar ch, int32_t phaseX, int32_t phaseY) const;
-    const Mask* Inking(Glyph& glyph, size_t index) const;
+    const Bits* Inking(Glyph& glyph, size_t index) const;
     static void TurnLevelPixels(Glyph& glyph);
 
     double angle_;
