@@ -309,6 +309,7 @@ QImage TurnedGlyphs::Draw(const QString& text, QPointF pen, const QTransform& tu
             if (glyph.inkings.empty()) break;
         }
         pen.rx() += metrics.horizontalAdvance(ch);
+        if (!chosen) continue;
         const int32_t gw = chosenGlyph->box.width(), gh = chosenGlyph->box.height();
         for (int32_t y = 0; y < gh; ++y)
             for (int32_t x = 0; x < gw; ++x) {
