@@ -6,6 +6,7 @@
 #include <cstring>
 #include <QImage>
 #include <QPainter>
+#include <QPointF>
 #include <QString>
 #include <QTransform>
 
@@ -17,54 +18,8 @@ QColor ToQColor(COLORREF colour) {
     return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));
 }
 
-// Above this many pixels a level copy of a turned text costs more memory than its drawing is worth.
-constexpr int64_t kMostLevelPixels = int64_t{1} << 22;
-// Glyphs turned one by one land up to two pixels off their places: that runs small letters into one
-// another, but is lost in letters this tall, which are drawn turned as they are, at no extra cost.
-constexpr int32_t kTallestLevelText = 40;
-// The share of a device pixel a turned stroke must cover to ink it, out of 255: low enough that a
-// one-pixel stroke turned to any angle stays joined, high enough that it stays thin.
-constexpr int kInkedCover = 80;
-
-// A text written level on a transparent image, `pad` pixels round its cell for overhanging glyphs,
-// its base line `ascent` + `pad` from the top. Null when it would be too large.
-QImage LevelText(const QFont& font, const QString& text, QColor colour, int32_t width, int32_t ascent,
-                 int32_t height, int32_t pad) {
-    const int32_t w = width + 2 * pad, h = height + 2 * pad;
-    if (w < 1 || h < 1 || int64_t{w} * h > kMostLevelPixels) return QImage();
-    QImage level(w, h, QImage::Format_ARGB32_Premultiplied);
-    level.fill(Qt::transparent);
-    QPainter painter(&level);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(font);
-    painter.setPen(colour);
-    painter.drawText(QPoint(pad, pad + ascent), text);
-    return level;
-}
-
-// The level image turned by `place` (image pixels to painter pixels) onto the pixels of `box`, which
-// receives their rectangle: each pixel is of the ink where the turned strokes cover enough of it,
-// and clear elsewhere, so the text stays as sharp as a level one.
-QImage Turned(const QImage& level, const QTransform& place, QColor colour, QRect& box) {
-    box = place.mapRect(QRectF(level.rect())).toAlignedRect();
-    if (box.isEmpty() || int64_t{box.width()} * box.height() > 2 * kMostLevelPixels) return QImage();
-    QImage turned(box.size(), QImage::Format_ARGB32_Premultiplied);
-    turned.fill(Qt::transparent);
-    {
-        QPainter painter(&turned);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        painter.setTransform(place * QTransform::fromTranslate(-box.left(), -box.top()));
-        painter.drawImage(QPoint(0, 0), level);
-    }
-    const QRgb ink = colour.rgb();
-    for (int y = 0; y < turned.height(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(turned.scanLine(y));
-        for (int x = 0; x < turned.width(); ++x)
-            line[x] = qAlpha(line[x]) >= kInkedCover ? ink : 0;
-    }
-    return turned;
-}
+// Letters this tall keep their strokes and their spacing when Qt turns them as it draws them.
+constexpr int32_t kTallestGlyphwiseText = 40;
 
 } // namespace
 
@@ -132,22 +87,14 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
     painter_->save();
     painter_->setTransform(turn, true);
     if (opaque) painter_->fillRect(cell, ToQColor(Ink(bkColour_)));
-    // A turned text is its level text turned. Glyphs turned one by one land up to two pixels off their
-    // places, which runs the letters of a small text into one another: so the text is written level,
-    // spaced as a level text is, and its strokes are turned onto the device. A recorded page keeps its
+    // Small glyphs turned as Qt draws them lose strokes and run into one another, so they are turned
+    // one by one at their level places and inked to keep their shapes. A recorded page keeps its
     // glyphs, to be drawn at whatever resolution it is played back.
-    const int32_t pad = std::max(2, (face.ascent + face.descent) / 3);
-    const QColor colour = painter_->pen().color();
-    const QImage level = recording_ || face.ascent + face.descent > kTallestLevelText
-                             ? QImage()
-                             : LevelText(face.font, string, colour, measured ? width : face.Advance(string),
-                                         face.ascent, face.ascent + face.descent, pad);
     QRect box;
     const QImage turned =
-        level.isNull()
+        recording_ || !face.turned || face.ascent + face.descent > kTallestGlyphwiseText
             ? QImage()
-            : Turned(level, QTransform::fromTranslate(dx - pad, baseline - face.ascent - pad) * turn, colour,
-                     box);
+            : face.turned->Draw(string, QPointF(dx, baseline), turn, painter_->pen().color(), box);
     if (turned.isNull()) {
         painter_->drawText(QPoint(dx, baseline), string);
         painter_->restore();

@@ -83,13 +83,13 @@ QFont BuildFont(const LOGFONT& log, const TMapping& mapping, int32_t& pixelSize)
 
 TDC::TextFace::TextFace(const LOGFONT& logFont, const TMapping& mapping)
     : log(logFont), scaleX(mapping.ScaleX()), scaleY(mapping.ScaleY()), resolutionY(mapping.ResolutionY()),
-      font(BuildFont(logFont, mapping, pixelSize)), metrics(font) {
+      font(BuildFont(logFont, mapping, pixelSize)), metrics(font), angle(logFont.lfEscapement / 10.0),
+      turned(angle == 0.0 ? nullptr : TurnedGlyphs::Shared(font, angle)) {
     ascent = metrics.ascent();
     descent = metrics.descent();
     leading = std::max(0, metrics.leading());
     averageWidth = metrics.averageCharWidth();
     maxWidth = metrics.maxWidth();
-    angle = log.lfEscapement / 10.0;
 }
 
 // The face name takes no part: every face is drawn with the shipped font.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/dc.h"
+#include "platform/turned_glyphs.h"
 
 struct TDC::TextFace {
     TextFace(const LOGFONT& logFont, const TMapping& mapping);
@@ -28,7 +29,8 @@ struct TDC::TextFace {
     int32_t leading = 0;
     int32_t averageWidth = 0;
     int32_t maxWidth = 0;
-    double angle = 0; // degrees, counter-clockwise on the device
+    double angle = 0;                     // degrees, counter-clockwise on the device
+    std::shared_ptr<TurnedGlyphs> turned; // small text at this angle, glyph by glyph; none when level
 
     // True when this face draws the given font under the given mapping.
     bool Matches(const LOGFONT& other, const TMapping& mapping) const;

@@ -2,6 +2,9 @@
 
 #include <QPainter>
 #include <set>
+#include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "platform/dc.h"
@@ -213,3 +216,119 @@ TEST(DCText, SmallTextIsEvenlySpaced) {
             }
     }
 }
+
+namespace {
+
+// Which glyph of a text inks each pixel, -1 for none: the text is written a glyph longer each time
+// and a pixel belongs to the glyph whose writing first inked it.
+struct GlyphOwners {
+    static constexpr int kSide = 240;
+    std::vector<int> owner = std::vector<int>(kSide * kSide, -1);
+    int At(int x, int y) const {
+        return x < 0 || y < 0 || x >= kSide || y >= kSide ? -1 : owner[size_t(y * kSide + x)];
+    }
+};
+
+GlyphOwners OwnersOf(const std::string& text, int32_t height, int32_t escapement) {
+    GlyphOwners owners;
+    for (size_t n = 1; n <= text.size(); ++n) {
+        QImage image = White(GlyphOwners::kSide, GlyphOwners::kSide);
+        TDC dc(image);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetTextAlign(TA_LEFT | TA_BASELINE);
+        dc.SelectObject(TFont("Arial", height, 0, escapement));
+        dc.TextOut(GlyphOwners::kSide / 2, GlyphOwners::kSide / 2, text.substr(0, n));
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (Inked(image, x, y) && owners.At(x, y) < 0)
+                    owners.owner[size_t(y * GlyphOwners::kSide + x)] = int(n - 1);
+    }
+    return owners;
+}
+
+// Pieces of a glyph's ink (pixels joined at edges or corners) and holes in it (clear pixels
+// joined at edges, closed off from the outside).
+struct Shape {
+    int pieces = 0;
+    int holes = 0;
+    bool operator==(const Shape&) const = default;
+};
+
+int Flood(const GlyphOwners& owners, int glyph, bool ink, int x0, int y0, std::vector<char>& seen) {
+    const int side = GlyphOwners::kSide;
+    std::vector<std::pair<int, int>> stack{{x0, y0}};
+    seen[size_t(y0 * side + x0)] = 1;
+    bool reachesEdge = false;
+    while (!stack.empty()) {
+        const auto [x, y] = stack.back();
+        stack.pop_back();
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                if (!ink && dx != 0 && dy != 0) continue;
+                const int nx = x + dx, ny = y + dy;
+                if (nx < 0 || ny < 0 || nx >= side || ny >= side) {
+                    reachesEdge = true;
+                    continue;
+                }
+                if (seen[size_t(ny * side + nx)] || (owners.At(nx, ny) == glyph) != ink) continue;
+                seen[size_t(ny * side + nx)] = 1;
+                stack.emplace_back(nx, ny);
+            }
+    }
+    return reachesEdge ? 0 : 1;
+}
+
+Shape ShapeOf(const GlyphOwners& owners, int glyph) {
+    const int side = GlyphOwners::kSide;
+    std::vector<char> seen(size_t(side * side), 0);
+    Shape shape;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            if (seen[size_t(y * side + x)]) continue;
+            const bool ink = owners.At(x, y) == glyph;
+            const int closed = Flood(owners, glyph, ink, x, y, seen);
+            if (ink)
+                ++shape.pieces;
+            else
+                shape.holes += closed;
+        }
+    return shape;
+}
+
+std::set<std::pair<int, int>> TouchingGlyphs(const GlyphOwners& owners) {
+    std::set<std::pair<int, int>> touching;
+    for (int y = 0; y < GlyphOwners::kSide; ++y)
+        for (int x = 0; x < GlyphOwners::kSide; ++x)
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int a = owners.At(x, y), b = owners.At(x + dx, y + dy);
+                    if (a >= 0 && b > a) touching.emplace(a, b);
+                }
+    return touching;
+}
+
+class SmallTurnedText : public testing::TestWithParam<std::tuple<int32_t, int32_t>> {};
+
+// A small turned text keeps the strokes of its level text whole and its letters as far apart.
+TEST_P(SmallTurnedText, KeepsEachGlyphsShapeAndLettersApart) {
+    const auto [escapement, height] = GetParam();
+    for (const std::string text : {"Ab 2828 xy", "Kitchen"}) {
+        const GlyphOwners level = OwnersOf(text, height, 0);
+        const GlyphOwners turned = OwnersOf(text, height, escapement);
+        for (int glyph = 0; glyph < int(text.size()); ++glyph) {
+            const Shape want = ShapeOf(level, glyph), got = ShapeOf(turned, glyph);
+            EXPECT_EQ(got, want) << "'" << text[size_t(glyph)] << "' of " << text << ": pieces " << got.pieces
+                                 << " holes " << got.holes << " where level " << want.pieces << " "
+                                 << want.holes;
+        }
+        const auto apart = TouchingGlyphs(level);
+        for (const auto& [a, b] : TouchingGlyphs(turned))
+            EXPECT_TRUE(apart.count({a, b}))
+                << "'" << text[size_t(a)] << "' touches '" << text[size_t(b)] << "' of " << text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(DCText, SmallTurnedText,
+                         testing::Combine(testing::Values(300, 450, 1350, 3000), testing::Range(-14, -7)));
+
+} // namespace
