@@ -55,6 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Tokens{"EightCharacters", "12345678 -1234567 +1234567 99999999 -0000001 00000000",
                              std::vector<int32_t>{12345678, -1234567, 1234567, 99999999, -1, 0}},
                       Tokens{"Short", "1 -2 +3 45 -67 0", std::vector<int32_t>{1, -2, 3, 45, -67, 0}},
+                      Tokens{"NinesAfterDigits", "19 -29 +389 4799 -56989 1234569",
+                             std::vector<int32_t>{19, -29, 389, 4799, -56989, 1234569}},
                       Tokens{"TheWholeRange", "2147483647 -2147483648 +2147483647 -0 +0 1000000000",
                              std::vector<int32_t>{INT32_MAX, INT32_MIN, INT32_MAX, 0, 0, 1000000000}},
                       Tokens{"CarriageReturns", "1\r-22\r333\r+4444\r55555\r-666666\r",
