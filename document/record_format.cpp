@@ -431,41 +431,50 @@ inline int32_t PlainValue(uint64_t bytes, int32_t length) {
     return p + length;
 }
 
-// A bit for each of the 32 bytes from `p` that is white space, the first byte's the lowest.
-inline uint32_t SpaceMask(const char* p) {
+// What each of the 32 bytes from `p` is, a bit per byte, the first byte's the lowest.
+struct ByteClasses {
+    uint32_t space = 0;
+    uint32_t digit = 0;
+    uint32_t sign = 0;
+    uint32_t minus = 0;
+};
+
+inline ByteClasses Classify(const char* p) {
+    ByteClasses c;
 #if defined(__SSE2__)
-    uint32_t mask = 0;
     for (int half = 0; half < 2; ++half) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * half));
+        // Bytes from 0x80 compare as negative: neither control characters nor digits.
         const __m128i blank = _mm_cmpeq_epi8(bytes, _mm_set1_epi8(' '));
         const __m128i control = _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8('\t' - 1)),
                                               _mm_cmplt_epi8(bytes, _mm_set1_epi8('\r' + 1)));
-        mask |= static_cast<uint32_t>(_mm_movemask_epi8(_mm_or_si128(blank, control))) << (16 * half);
+        const __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8('0' - 1)),
+                                            _mm_cmplt_epi8(bytes, _mm_set1_epi8('9' + 1)));
+        const __m128i minus = _mm_cmpeq_epi8(bytes, _mm_set1_epi8('-'));
+        const __m128i plus = _mm_cmpeq_epi8(bytes, _mm_set1_epi8('+'));
+        const int shift = 16 * half;
+        c.space |= static_cast<uint32_t>(_mm_movemask_epi8(_mm_or_si128(blank, control))) << shift;
+        c.digit |= static_cast<uint32_t>(_mm_movemask_epi8(digit)) << shift;
+        c.minus |= static_cast<uint32_t>(_mm_movemask_epi8(minus)) << shift;
+        c.sign |= static_cast<uint32_t>(_mm_movemask_epi8(_mm_or_si128(minus, plus))) << shift;
     }
-    return mask;
 #else
-    uint32_t mask = 0;
-    for (int i = 0; i < 32; ++i)
-        mask |= uint32_t{IsSpace(p[i])} << i;
-    return mask;
+    for (int i = 0; i < 32; ++i) {
+        const char b = p[i];
+        c.space |= uint32_t{IsSpace(b)} << i;
+        c.digit |= uint32_t{b >= '0' && b <= '9'} << i;
+        c.minus |= uint32_t{b == '-'} << i;
+        c.sign |= uint32_t{b == '-' || b == '+'} << i;
+    }
 #endif
-}
-
-// A token of one to seven characters, ended by white space, that is a plain number (an optional sign
-// and digits), with eight bytes of text from its start; false for any other.
-inline bool TakeToken(const char* token, int32_t length, int32_t& v) {
-    if (length > 7) return false;
-    uint64_t bytes;
-    std::memcpy(&bytes, token, 8);
-    if (length <= SignOf(bytes) || PlainLength(bytes) < length) return false;
-    v = PlainValue(bytes, length);
-    return true;
+    return c;
 }
 
 // `n` numbers into `out`; null at the first that is not one. The text is looked at 32 bytes at a time:
-// where its white space lies gives every token's start and end at once, so the tokens that are plain
-// numbers are read side by side rather than one after another. Any other token, one that runs past the
-// bytes looked at, and the last bytes of the text are read by ParseInt, which decides what they hold.
+// what its bytes are gives every token's start and end at once, and which tokens are plain numbers
+// (an optional sign and digits), so those of up to eight characters are read side by side, each from
+// one load, without a test per character. Any other token, one that runs past the bytes looked at,
+// and the last bytes of the text are read by ParseInt, which decides what they hold.
 const char* ParseInts(const char* p, const char* end, int32_t* out, int32_t n) {
     constexpr int32_t kWindow = 32;
     int32_t i = 0;
@@ -475,10 +484,13 @@ const char* ParseInts(const char* p, const char* end, int32_t* out, int32_t n) {
                 p = ParseInt(p, end, out[i]);
             return p;
         }
-        const uint32_t space = SpaceMask(p);
-        const uint32_t token = ~space;
+        const ByteClasses c = Classify(p);
+        const uint32_t token = ~c.space;
         uint32_t starts = token & ~(token << 1);
-        uint32_t ends = space & (token << 1);
+        uint32_t ends = c.space & (token << 1);
+        // A byte that is neither a digit nor a sign at a token's start with a digit after it.
+        const uint32_t leadingSigns = c.sign & starts & (c.digit >> 1);
+        const int32_t firstOdd = std::countr_zero(token & ~c.digit & ~leadingSigns);
         const char* next = p + kWindow; // where the window after this one begins
         while (starts) {
             const int32_t start = std::countr_zero(starts);
@@ -492,12 +504,20 @@ const char* ParseInts(const char* p, const char* end, int32_t* out, int32_t n) {
                 break;
             }
             const int32_t stop = std::countr_zero(ends);
-            if (!TakeToken(p + start, stop - start, out[i])) {
+            const int32_t length = stop - start;
+            if (stop > firstOdd || length > 8) {
                 next = ParseInt(p + start, end, out[i]);
                 if (!next) return nullptr;
                 ++i;
                 break;
             }
+            uint64_t bytes;
+            std::memcpy(&bytes, p + start, 8);
+            // The sign's byte becomes a leading 0, and the digits move to the top behind leading 0s.
+            const uint64_t sign = (c.sign >> start) & 1;
+            const uint64_t value = EightDigits((bytes & ~(0xFFull * sign)) << (8 * (8 - length)));
+            const auto negative = static_cast<uint32_t>((c.minus >> start) & 1);
+            out[i] = static_cast<int32_t>((static_cast<uint32_t>(value) ^ (0u - negative)) + negative);
             if (++i == n) return p + stop;
             starts &= starts - 1;
             ends &= ends - 1;
