@@ -38,9 +38,9 @@ private:
     // a bit per byte.
     bool inWindow_ = false;
     const char* window_ = nullptr;
-    uint32_t starts_ = 0;
-    uint32_t ends_ = 0;
-    uint32_t signs_ = 0;
-    uint32_t minus_ = 0;
-    int32_t firstOdd_ = 32; // the first byte in it that stands in no plain number
+    uint64_t starts_ = 0;
+    uint64_t ends_ = 0;
+    uint64_t signs_ = 0;
+    uint64_t minus_ = 0;
+    int32_t firstOdd_ = 64; // the first byte in it that stands in no plain number
 };

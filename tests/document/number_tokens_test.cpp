@@ -37,9 +37,9 @@ Numbers ReadSix(const std::string& text) {
 class NumberTokens : public ::testing::TestWithParam<Tokens> {};
 
 // Each text read from the start and with blanks put before it, so that every token comes to lie
-// across a 32-byte boundary and, without the text after it, among the last bytes of the file.
+// across a 64-byte boundary and, without the text after it, among the last bytes of the file.
 TEST_P(NumberTokens, ReadWhereverTheyLie) {
-    for (size_t lead = 0; lead <= 40; ++lead) {
+    for (size_t lead = 0; lead <= 72; ++lead) {
         for (const std::string& after : {std::string(), kMore}) {
             const std::string text = std::string(lead, lead % 2 ? ' ' : '\n') + GetParam().text + after;
             EXPECT_EQ(ReadSix(text), GetParam().read)
