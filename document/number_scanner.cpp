@@ -194,13 +194,13 @@ bool NumberScanner::Take(int32_t* out, int32_t n) {
                 }
                 break;
             }
-            uint64_t bytes;
-            std::memcpy(&bytes, token, 8);
-            // The sign's byte becomes a leading 0, and the digits move to the top behind leading 0s.
+            // The digits after any sign, moved to the top behind leading 0s.
             const uint64_t sign = (signs >> start) & 1;
-            const uint64_t value = EightDigits((bytes & ~(0xFFull * sign)) << (8 * (8 - (stop - start))));
-            const auto negative = static_cast<uint32_t>((minus >> start) & 1);
-            out[i] = static_cast<int32_t>((static_cast<uint32_t>(value) ^ (0u - negative)) + negative);
+            const uint64_t negative = (minus >> start) & 1;
+            uint64_t bytes;
+            std::memcpy(&bytes, token + sign, 8);
+            const uint64_t value = EightDigits(bytes << (8 * (8 - (stop - start - sign))));
+            out[i] = static_cast<int32_t>((value ^ (0 - negative)) + negative);
             last = window + stop;
             starts &= starts - 1;
             ends &= ends - 1;
