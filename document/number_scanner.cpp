@@ -88,7 +88,6 @@ struct ByteClasses {
     uint64_t space = 0;
     uint64_t digit = 0;
     uint64_t sign = 0;
-    uint64_t minus = 0;
 };
 
 inline ByteClasses Classify(const char* p) {
@@ -103,20 +102,18 @@ inline ByteClasses Classify(const char* p) {
                                               _mm_cmplt_epi8(bytes, _mm_set1_epi8('\r' + 1)));
         const __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8('0' - 1)),
                                             _mm_cmplt_epi8(bytes, _mm_set1_epi8('9' + 1)));
-        const __m128i minus = _mm_cmpeq_epi8(bytes, _mm_set1_epi8('-'));
-        const __m128i plus = _mm_cmpeq_epi8(bytes, _mm_set1_epi8('+'));
+        const __m128i sign = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('-')),
+                                          _mm_cmpeq_epi8(bytes, _mm_set1_epi8('+')));
         const int shift = 16 * half;
         c.space |= static_cast<uint64_t>(_mm_movemask_epi8(_mm_or_si128(blank, control))) << shift;
         c.digit |= static_cast<uint64_t>(_mm_movemask_epi8(digit)) << shift;
-        c.minus |= static_cast<uint64_t>(_mm_movemask_epi8(minus)) << shift;
-        c.sign |= static_cast<uint64_t>(_mm_movemask_epi8(_mm_or_si128(minus, plus))) << shift;
+        c.sign |= static_cast<uint64_t>(_mm_movemask_epi8(sign)) << shift;
     }
 #else
     for (int i = 0; i < kWindow; ++i) {
         const char b = p[i];
         c.space |= uint64_t{NumberScanner::IsSpace(b)} << i;
         c.digit |= uint64_t{b >= '0' && b <= '9'} << i;
-        c.minus |= uint64_t{b == '-'} << i;
         c.sign |= uint64_t{b == '-' || b == '+'} << i;
     }
 #endif
@@ -146,8 +143,6 @@ void NumberScanner::LookAt(const char* p) {
     // A sign stands in a plain number only first, with a digit after it.
     const uint64_t leadingSigns = c.sign & starts_ & (c.digit >> 1);
     firstOdd_ = std::countr_zero(token & ~c.digit & ~leadingSigns);
-    signs_ = c.sign;
-    minus_ = c.minus;
 }
 
 // The text is looked at 64 bytes at a time: what its bytes are gives every token's start and end at
@@ -172,7 +167,6 @@ bool NumberScanner::Take(int32_t* out, int32_t n) {
             LookAt(scanFrom_);
             window = window_, starts = starts_, ends = ends_, inWindow = true;
         }
-        const uint64_t signs = signs_, minus = minus_;
         const int32_t firstOdd = firstOdd_;
         const char* last = nullptr; // the end of the last number taken from the stretch
         while (starts) {
@@ -194,12 +188,14 @@ bool NumberScanner::Take(int32_t* out, int32_t n) {
                 }
                 break;
             }
-            // The digits after any sign, moved to the top behind leading 0s.
-            const uint64_t sign = (signs >> start) & 1;
-            const uint64_t negative = (minus >> start) & 1;
+            // The token is a plain number: a first byte before '0' is its sign. That byte becomes a
+            // leading 0, and the digits move to the top behind leading 0s.
             uint64_t bytes;
-            std::memcpy(&bytes, token + sign, 8);
-            const uint64_t value = EightDigits(bytes << (8 * (8 - (stop - start - sign))));
+            std::memcpy(&bytes, token, 8);
+            const uint64_t first = bytes & 0xFF;
+            const uint64_t sign = first < '0';
+            const uint64_t negative = first == '-';
+            const uint64_t value = EightDigits((bytes & ~(0xFF * sign)) << (8 * (8 - (stop - start))));
             out[i] = static_cast<int32_t>((value ^ (0 - negative)) + negative);
             last = window + stop;
             starts &= starts - 1;

@@ -40,7 +40,5 @@ private:
     const char* window_ = nullptr;
     uint64_t starts_ = 0;
     uint64_t ends_ = 0;
-    uint64_t signs_ = 0;
-    uint64_t minus_ = 0;
     int32_t firstOdd_ = 64; // the first byte in it that stands in no plain number
 };
