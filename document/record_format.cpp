@@ -603,9 +603,9 @@ template <class Maker>
 RecordReader::Status RecordReader::Read(RecordOrigin origin, RecordKinds kinds, Maker& maker,
                                         TObject*& object) {
     object = nullptr;
-    if (numbers_.AtEnd()) return Status::End;
     int32_t kind = 0;
-    if (!numbers_.Take(&kind, 1)) return Status::Damaged;
+    // No kind line: the end of the text, or damage.
+    if (!numbers_.Take(&kind, 1)) return numbers_.AtEnd() ? Status::End : Status::Damaged;
     const Family family = FamilyOf(kind, kinds);
     // A kind of no family builds nothing and reads nothing further: the next line is a kind line.
     if (family == Family::None) return Status::Skipped;
