@@ -2,24 +2,16 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 int32_t Clamp32(int64_t v) {
     return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
 }
 
 namespace {
-
-bool IsSpace(char c) {
-    return c == ' ' || static_cast<unsigned char>(c - '\t') < 5;
-}
 
 // ---- Record layouts. Each visitor sees the fields in file order: I plain, X and Y coordinates,
 // C a colour, N a point count, EndLine a line end, Strings for the length-counted strings. ----
@@ -358,155 +350,6 @@ namespace {
 // layouts are checked against it where they are counted.
 constexpr int32_t kMostNumbers = 69;
 
-// The number paths below take eight bytes of text in one load, the first byte the lowest.
-static_assert(std::endian::native == std::endian::little, "the number parser reads text little-endian");
-
-// A flag in the high bit of each of the eight bytes that is not a decimal digit.
-inline uint64_t NotDigits(uint64_t bytes) {
-    constexpr uint64_t kHigh = 0x8080808080808080ull;
-    const uint64_t low = bytes & ~kHigh;
-    const uint64_t above = (low + 0x4646464646464646ull) & kHigh;  // '9' < byte
-    const uint64_t below = ~(low + 0x5050505050505050ull) & kHigh; // byte < '0'
-    return (bytes & kHigh) | above | below;
-}
-
-// The value of eight digit bytes, the first the most significant.
-inline uint64_t EightDigits(uint64_t bytes) {
-    bytes = (bytes & 0x0F0F0F0F0F0F0F0Full) * 2561 >> 8;
-    bytes = (bytes & 0x00FF00FF00FF00FFull) * 6553601 >> 16;
-    return (bytes & 0x0000FFFF0000FFFFull) * 42949672960001ull >> 32;
-}
-
-// 1 when the first of eight bytes is a sign, else 0.
-inline int32_t SignOf(uint64_t bytes) {
-    const auto first = static_cast<unsigned char>(bytes);
-    return first == '-' || first == '+';
-}
-
-// How many of eight bytes, from the first, are an optional sign and then digits (8 when all are).
-inline int32_t PlainLength(uint64_t bytes) {
-    const uint64_t sign = static_cast<uint64_t>(SignOf(bytes));
-    return std::countr_zero(NotDigits(bytes) & ~(sign << 7)) / 8;
-}
-
-// The value of a plain number of 1 to 7 characters at the start of eight bytes: the sign's byte
-// becomes a leading 0 and the digits move to the top, behind leading 0s.
-inline int32_t PlainValue(uint64_t bytes, int32_t length) {
-    const uint64_t sign = static_cast<uint64_t>(SignOf(bytes));
-    const auto value = static_cast<int32_t>(EightDigits((bytes & ~(0xFFull * sign)) << (8 * (8 - length))));
-    return static_cast<unsigned char>(bytes) == '-' ? -value : value;
-}
-
-// An optionally signed decimal of at most ten digits within the 32-bit range, starting at `p`; null
-// when there is none.
-[[gnu::noinline]] const char* ParseDigits(const char* p, const char* end, int32_t& v) {
-    bool negative = false;
-    if (p < end && (*p == '-' || *p == '+')) negative = *p++ == '-';
-    const char* const digits = p;
-    const char* const limit = end - p > 10 ? p + 10 : end;
-    uint64_t value = 0;
-    while (p < limit) {
-        const unsigned d = static_cast<unsigned char>(*p) - unsigned{'0'};
-        if (d > 9) break;
-        value = value * 10 + d;
-        ++p;
-    }
-    if (p == digits || (p < end && static_cast<unsigned char>(*p) - unsigned{'0'} <= 9)) return nullptr;
-    if (value > (negative ? 2147483648ull : 2147483647ull)) return nullptr;
-    v = negative ? static_cast<int32_t>(0 - value) : static_cast<int32_t>(value);
-    return p;
-}
-
-// The same after any white space. A number of up to seven characters, sign included, with eight bytes
-// of text from its start, as nearly all are, is taken from one load without a test per digit.
-[[gnu::always_inline]] inline const char* ParseInt(const char* p, const char* end, int32_t& v) {
-    while (p < end && IsSpace(*p))
-        ++p;
-    if (end - p < 8) return ParseDigits(p, end, v);
-    uint64_t bytes;
-    std::memcpy(&bytes, p, 8);
-    const int32_t length = PlainLength(bytes);
-    if (length == 8 || length <= SignOf(bytes)) return ParseDigits(p, end, v);
-    v = PlainValue(bytes, length);
-    return p + length;
-}
-
-// A bit for each of the 32 bytes from `p` that is white space, the first byte's the lowest.
-inline uint32_t SpaceMask(const char* p) {
-#if defined(__SSE2__)
-    uint32_t mask = 0;
-    for (int half = 0; half < 2; ++half) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * half));
-        const __m128i blank = _mm_cmpeq_epi8(bytes, _mm_set1_epi8(' '));
-        const __m128i control = _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8('\t' - 1)),
-                                              _mm_cmplt_epi8(bytes, _mm_set1_epi8('\r' + 1)));
-        mask |= static_cast<uint32_t>(_mm_movemask_epi8(_mm_or_si128(blank, control))) << (16 * half);
-    }
-    return mask;
-#else
-    uint32_t mask = 0;
-    for (int i = 0; i < 32; ++i)
-        mask |= uint32_t{IsSpace(p[i])} << i;
-    return mask;
-#endif
-}
-
-// A token of one to seven characters, ended by white space, that is a plain number (an optional sign
-// and digits), with eight bytes of text from its start; false for any other.
-inline bool TakeToken(const char* token, int32_t length, int32_t& v) {
-    if (length > 7) return false;
-    uint64_t bytes;
-    std::memcpy(&bytes, token, 8);
-    if (length <= SignOf(bytes) || PlainLength(bytes) < length) return false;
-    v = PlainValue(bytes, length);
-    return true;
-}
-
-// `n` numbers into `out`; null at the first that is not one. The text is looked at 32 bytes at a time:
-// where its white space lies gives every token's start and end at once, so the tokens that are plain
-// numbers are read side by side rather than one after another. Any other token, one that runs past the
-// bytes looked at, and the last bytes of the text are read by ParseInt, which decides what they hold.
-const char* ParseInts(const char* p, const char* end, int32_t* out, int32_t n) {
-    constexpr int32_t kWindow = 32;
-    int32_t i = 0;
-    while (i < n) {
-        if (end - p < kWindow + 8) {
-            for (; i < n && p; ++i)
-                p = ParseInt(p, end, out[i]);
-            return p;
-        }
-        const uint32_t space = SpaceMask(p);
-        const uint32_t token = ~space;
-        uint32_t starts = token & ~(token << 1);
-        uint32_t ends = space & (token << 1);
-        const char* next = p + kWindow; // where the window after this one begins
-        while (starts) {
-            const int32_t start = std::countr_zero(starts);
-            if (!ends) { // the token goes on past the window
-                if (start == 0) {
-                    next = ParseInt(p, end, out[i++]);
-                    if (!next) return nullptr;
-                } else {
-                    next = p + start;
-                }
-                break;
-            }
-            const int32_t stop = std::countr_zero(ends);
-            if (!TakeToken(p + start, stop - start, out[i])) {
-                next = ParseInt(p + start, end, out[i]);
-                if (!next) return nullptr;
-                ++i;
-                break;
-            }
-            if (++i == n) return p + stop;
-            starts &= starts - 1;
-            ends &= ends - 1;
-        }
-        p = next;
-    }
-    return p;
-}
-
 // How many numbers a family's record holds with no points, and which of them is the point count.
 struct Layout {
     int32_t numbers = 0;
@@ -603,17 +446,17 @@ Layout LayoutFor(Family family) {
     return kLayouts[static_cast<size_t>(family)];
 }
 
-// Parses the numbers of a record whose kind line has been read: the head up to the point count, then
-// the points the count asks for and the rest. Null when the record is not whole.
-const char* ParseRecordNumbers(const char* p, const char* end, Layout layout, int32_t* out) {
+// Takes the numbers of a record whose kind line has been read: the head up to the point count, then
+// the points the count asks for and the rest. False when the record is not whole.
+bool TakeRecordNumbers(NumberScanner& scanner, Layout layout, int32_t* out) {
     const int32_t head = layout.countAt < 0 ? layout.numbers : layout.countAt + 1;
-    p = ParseInts(p, end, out, head);
-    if (!p || layout.countAt < 0) return p;
+    if (!scanner.Take(out, head)) return false;
+    if (layout.countAt < 0) return true;
     const int32_t count = out[layout.countAt];
-    if (count < 0 || count > TPolyobj::kMaxPoints) return nullptr;
+    if (count < 0 || count > TPolyobj::kMaxPoints) return false;
     const int32_t total = layout.numbers + 3 * count;
-    if (total > kMostNumbers) return nullptr;
-    return ParseInts(p, end, out + head, total - head);
+    if (total > kMostNumbers) return false;
+    return scanner.Take(out + head, total - head);
 }
 
 int32_t Offset(int32_t v, int32_t origin) {
@@ -644,7 +487,7 @@ public:
     void Str(char* field, int32_t capacity, int32_t& length) {
         if (!ok_) return;
         if (!separatorTaken_) {
-            if (cur_ >= end_ || !IsSpace(*cur_)) {
+            if (cur_ >= end_ || !NumberScanner::IsSpace(*cur_)) {
                 ok_ = false;
                 return;
             }
@@ -750,11 +593,8 @@ std::unique_ptr<TObject> MakeObjectForKind(int32_t kind, RecordKinds kinds) {
 }
 
 bool RecordReader::ReadHeader(int32_t values[6]) {
-    const char* const base = text_.data();
     int32_t v[6] = {};
-    const char* p = ParseInts(base + pos_, base + text_.size(), v, 6);
-    if (!p) return false;
-    pos_ = static_cast<size_t>(p - base);
+    if (!numbers_.Take(v, 6)) return false;
     std::copy(v, v + 6, values);
     return true;
 }
@@ -763,38 +603,25 @@ template <class Maker>
 RecordReader::Status RecordReader::Read(RecordOrigin origin, RecordKinds kinds, Maker& maker,
                                         TObject*& object) {
     object = nullptr;
-    const char* const base = text_.data();
-    const char* const end = base + text_.size();
-    const char* p = base + pos_;
-    while (p < end && IsSpace(*p))
-        ++p;
-    if (p >= end) {
-        pos_ = text_.size();
-        return Status::End;
-    }
     int32_t kind = 0;
-    const char* q = ParseInt(p, end, kind);
-    if (!q) {
-        pos_ = static_cast<size_t>(p - base);
-        return Status::Damaged;
-    }
+    // No kind line: the end of the text, or damage.
+    if (!numbers_.Take(&kind, 1)) return numbers_.AtEnd() ? Status::End : Status::Damaged;
     const Family family = FamilyOf(kind, kinds);
     // A kind of no family builds nothing and reads nothing further: the next line is a kind line.
-    if (family == Family::None) {
-        pos_ = static_cast<size_t>(q - base);
-        return Status::Skipped;
-    }
+    if (family == Family::None) return Status::Skipped;
     int32_t numbers[kMostNumbers];
-    q = ParseRecordNumbers(q, end, LayoutFor(family), numbers);
     // The record repeats its kind; a different one means the lines have slipped.
-    if (!q || numbers[0] != kind) return Status::Damaged;
-    RecordFiller filler(numbers, origin, q, end);
+    if (!TakeRecordNumbers(numbers_, LayoutFor(family), numbers) || numbers[0] != kind)
+        return Status::Damaged;
+    const char* const afterNumbers = numbers_.Position();
+    RecordFiller filler(numbers, origin, afterNumbers, text_.data() + text_.size());
     TObject* made = BuildRecord(maker, filler, family, kind);
     if (!filler.ok()) {
         maker.Discard(made);
         return Status::Damaged;
     }
-    pos_ = static_cast<size_t>(filler.Position() - base);
+    // The strings after the numbers were read from the text itself.
+    if (filler.Position() != afterNumbers) numbers_.MoveTo(filler.Position());
     object = made;
     return Status::Object;
 }

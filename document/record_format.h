@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "document/number_scanner.h"
 #include "document/object_pool.h"
 #include "document/objects.h"
 
@@ -42,7 +43,7 @@ public:
     // `Skipped`: a kind line whose kind has no record in this family; it was read, nothing was built.
     enum class Status { Object, Skipped, End, Damaged };
 
-    explicit RecordReader(std::string_view text) : text_(text) {}
+    explicit RecordReader(std::string_view text) : text_(text), numbers_(text) {}
 
     // Reads the six header values; false when they are not all there.
     bool ReadHeader(int32_t values[6]);
@@ -60,7 +61,7 @@ private:
     Status Read(RecordOrigin origin, RecordKinds kinds, Maker& maker, TObject*& object);
 
     std::string_view text_;
-    size_t pos_ = 0;
+    NumberScanner numbers_;
 };
 
 // Makes an empty object of the class that carries `kind` in files of that family; null if none.

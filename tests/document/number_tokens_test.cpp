@@ -37,9 +37,9 @@ Numbers ReadSix(const std::string& text) {
 class NumberTokens : public ::testing::TestWithParam<Tokens> {};
 
 // Each text read from the start and with blanks put before it, so that every token comes to lie
-// across a 32-byte boundary and, without the text after it, among the last bytes of the file.
+// across a 64-byte boundary and, without the text after it, among the last bytes of the file.
 TEST_P(NumberTokens, ReadWhereverTheyLie) {
-    for (size_t lead = 0; lead <= 40; ++lead) {
+    for (size_t lead = 0; lead <= 72; ++lead) {
         for (const std::string& after : {std::string(), kMore}) {
             const std::string text = std::string(lead, lead % 2 ? ' ' : '\n') + GetParam().text + after;
             EXPECT_EQ(ReadSix(text), GetParam().read)
@@ -55,6 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Tokens{"EightCharacters", "12345678 -1234567 +1234567 99999999 -0000001 00000000",
                              std::vector<int32_t>{12345678, -1234567, 1234567, 99999999, -1, 0}},
                       Tokens{"Short", "1 -2 +3 45 -67 0", std::vector<int32_t>{1, -2, 3, 45, -67, 0}},
+                      Tokens{"NinesAfterDigits", "19 -29 +389 4799 -56989 1234569",
+                             std::vector<int32_t>{19, -29, 389, 4799, -56989, 1234569}},
                       Tokens{"TheWholeRange", "2147483647 -2147483648 +2147483647 -0 +0 1000000000",
                              std::vector<int32_t>{INT32_MAX, INT32_MIN, INT32_MAX, 0, 0, 1000000000}},
                       Tokens{"CarriageReturns", "1\r-22\r333\r+4444\r55555\r-666666\r",

@@ -1,0 +1,238 @@
+#include "document/number_scanner.h"
+
+#include <bit>
+#include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+// The scan is built twice, once more for processors with the bit and vector instructions of 2013
+// (single-step variable shifts, bit resets, three-operand vector forms), and the one the processor
+// can run is chosen as the program starts. Not under the sanitizers, where speed means nothing.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
+#define TREVALYN_BUILT_TWICE [[gnu::target_clones("default", "arch=x86-64-v3")]]
+#else
+#define TREVALYN_BUILT_TWICE
+#endif
+
+namespace {
+
+constexpr int32_t kWindow = 64; // bytes looked at together
+
+// The number paths below take eight bytes of text in one load, the first byte the lowest.
+static_assert(std::endian::native == std::endian::little, "the number parser reads text little-endian");
+
+// A flag in the high bit of each of the eight bytes that is not a decimal digit.
+inline uint64_t NotDigits(uint64_t bytes) {
+    constexpr uint64_t kHigh = 0x8080808080808080ull;
+    const uint64_t low = bytes & ~kHigh;
+    const uint64_t above = (low + 0x4646464646464646ull) & kHigh;  // '9' < byte
+    const uint64_t below = ~(low + 0x5050505050505050ull) & kHigh; // byte < '0'
+    return (bytes & kHigh) | above | below;
+}
+
+// The value of eight digit bytes, the first the most significant.
+inline uint64_t EightDigits(uint64_t bytes) {
+    bytes = (bytes & 0x0F0F0F0F0F0F0F0Full) * 2561 >> 8;
+    bytes = (bytes & 0x00FF00FF00FF00FFull) * 6553601 >> 16;
+    return (bytes & 0x0000FFFF0000FFFFull) * 42949672960001ull >> 32;
+}
+
+// 1 when the first of eight bytes is a sign, else 0.
+inline int32_t SignOf(uint64_t bytes) {
+    const auto first = static_cast<unsigned char>(bytes);
+    return first == '-' || first == '+';
+}
+
+// How many of eight bytes, from the first, are an optional sign and then digits (8 when all are).
+inline int32_t PlainLength(uint64_t bytes) {
+    const uint64_t sign = static_cast<uint64_t>(SignOf(bytes));
+    return std::countr_zero(NotDigits(bytes) & ~(sign << 7)) / 8;
+}
+
+// The value of a plain number of 1 to 7 characters at the start of eight bytes: the sign's byte
+// becomes a leading 0 and the digits move to the top, behind leading 0s.
+inline int32_t PlainValue(uint64_t bytes, int32_t length) {
+    const uint64_t sign = static_cast<uint64_t>(SignOf(bytes));
+    const auto value = static_cast<int32_t>(EightDigits((bytes & ~(0xFFull * sign)) << (8 * (8 - length))));
+    return static_cast<unsigned char>(bytes) == '-' ? -value : value;
+}
+
+// An optionally signed decimal of at most ten digits within the 32-bit range, starting at `p`; null
+// when there is none.
+[[gnu::noinline]] const char* ParseDigits(const char* p, const char* end, int32_t& v) {
+    bool negative = false;
+    if (p < end && (*p == '-' || *p == '+')) negative = *p++ == '-';
+    const char* const digits = p;
+    const char* const limit = end - p > 10 ? p + 10 : end;
+    uint64_t value = 0;
+    while (p < limit) {
+        const unsigned d = static_cast<unsigned char>(*p) - unsigned{'0'};
+        if (d > 9) break;
+        value = value * 10 + d;
+        ++p;
+    }
+    if (p == digits || (p < end && static_cast<unsigned char>(*p) - unsigned{'0'} <= 9)) return nullptr;
+    if (value > (negative ? 2147483648ull : 2147483647ull)) return nullptr;
+    v = negative ? static_cast<int32_t>(0 - value) : static_cast<int32_t>(value);
+    return p;
+}
+
+// The same after any white space. A number of up to seven characters, sign included, with eight bytes
+// of text from its start, as nearly all are, is taken from one load without a test per digit.
+[[gnu::always_inline]] inline const char* ParseInt(const char* p, const char* end, int32_t& v) {
+    while (p < end && NumberScanner::IsSpace(*p))
+        ++p;
+    if (end - p < 8) return ParseDigits(p, end, v);
+    uint64_t bytes;
+    std::memcpy(&bytes, p, 8);
+    const int32_t length = PlainLength(bytes);
+    if (length == 8 || length <= SignOf(bytes)) return ParseDigits(p, end, v);
+    v = PlainValue(bytes, length);
+    return p + length;
+}
+
+// What each of the 64 bytes from `p` is, a bit per byte, the first byte's the lowest.
+struct ByteClasses {
+    uint64_t space = 0;
+    uint64_t digit = 0;
+    uint64_t sign = 0;
+};
+
+inline ByteClasses Classify(const char* p) {
+    ByteClasses c;
+#if defined(__SSE2__)
+#pragma GCC unroll 4
+    for (int half = 0; half < 4; ++half) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * half));
+        // Bytes from 0x80 compare as negative: neither control characters nor digits.
+        const __m128i blank = _mm_cmpeq_epi8(bytes, _mm_set1_epi8(' '));
+        const __m128i control = _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8('\t' - 1)),
+                                              _mm_cmplt_epi8(bytes, _mm_set1_epi8('\r' + 1)));
+        const __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8('0' - 1)),
+                                            _mm_cmplt_epi8(bytes, _mm_set1_epi8('9' + 1)));
+        const __m128i sign = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('-')),
+                                          _mm_cmpeq_epi8(bytes, _mm_set1_epi8('+')));
+        const int shift = 16 * half;
+        c.space |= static_cast<uint64_t>(_mm_movemask_epi8(_mm_or_si128(blank, control))) << shift;
+        c.digit |= static_cast<uint64_t>(_mm_movemask_epi8(digit)) << shift;
+        c.sign |= static_cast<uint64_t>(_mm_movemask_epi8(sign)) << shift;
+    }
+#else
+    for (int i = 0; i < kWindow; ++i) {
+        const char b = p[i];
+        c.space |= uint64_t{NumberScanner::IsSpace(b)} << i;
+        c.digit |= uint64_t{b >= '0' && b <= '9'} << i;
+        c.sign |= uint64_t{b == '-' || b == '+'} << i;
+    }
+#endif
+    return c;
+}
+
+} // namespace
+
+// Reads each token on its own: near the end of the text, where a stretch cannot be loaded whole.
+bool NumberScanner::TakeOneByOne(int32_t* out, int32_t n) {
+    for (int32_t i = 0; i < n; ++i) {
+        const char* p = ParseInt(scanFrom_, end_, out[i]);
+        if (!p) return false;
+        pos_ = scanFrom_ = p;
+    }
+    return true;
+}
+
+// The tokens of the 64 bytes from `p`, which start no further into a token.
+[[gnu::always_inline]] inline void NumberScanner::LookAt(const char* p) {
+    const ByteClasses c = Classify(p);
+    const uint64_t token = ~c.space;
+    window_ = p;
+    inWindow_ = true;
+    starts_ = token & ~(token << 1);
+    ends_ = c.space & (token << 1);
+    // A sign stands in a plain number only first, with a digit after it.
+    const uint64_t leadingSigns = c.sign & starts_ & (c.digit >> 1);
+    firstOdd_ = std::countr_zero(token & ~c.digit & ~leadingSigns);
+}
+
+// The text is looked at 64 bytes at a time: what its bytes are gives every token's start and end at
+// once, and which tokens are plain numbers (an optional sign and digits), so those of up to eight
+// characters are read side by side, each from one load, without a test per character. A stretch is
+// read on from where the last call stopped, so a record's kind line and its numbers, and the records
+// one after another, share it. Any other token, one that runs past the stretch, and the last bytes of
+// the text are read by ParseInt, which decides what they hold.
+TREVALYN_BUILT_TWICE bool NumberScanner::Take(int32_t* out, int32_t n) {
+    // The stretch is worked on in locals: `out` could alias the members as far as the compiler knows.
+    const char* window = window_;
+    uint64_t starts = starts_, ends = ends_;
+    int32_t i = 0;
+    bool inWindow = inWindow_;
+    const auto keep = [&] { window_ = window, starts_ = starts, ends_ = ends, inWindow_ = inWindow; };
+    while (i < n) {
+        if (!inWindow) {
+            if (end_ - scanFrom_ < kWindow + 8) {
+                inWindow_ = false;
+                return TakeOneByOne(out + i, n - i);
+            }
+            LookAt(scanFrom_);
+            window = window_, starts = starts_, ends = ends_, inWindow = true;
+        }
+        const int32_t firstOdd = firstOdd_;
+        const char* last = nullptr; // the end of the last number taken from the stretch
+        while (starts) {
+            const int32_t start = std::countr_zero(starts);
+            const char* const token = window + start;
+            const int32_t stop = std::countr_zero(ends);
+            // A token that goes on past the stretch, or is no plain number of up to eight characters.
+            if (!ends || stop > firstOdd || stop - start > 8) {
+                if (last) pos_ = last;
+                inWindow = false;
+                scanFrom_ = token;
+                if (ends || start == 0) {
+                    const char* p = ParseInt(token, end_, out[i++]);
+                    if (!p) {
+                        keep();
+                        return false;
+                    }
+                    pos_ = scanFrom_ = p;
+                }
+                break;
+            }
+            // The token is a plain number: a first byte before '0' is its sign. That byte becomes a
+            // leading 0, and the digits move to the top behind leading 0s.
+            uint64_t bytes;
+            std::memcpy(&bytes, token, 8);
+            const uint64_t first = bytes & 0xFF;
+            const uint64_t sign = first < '0';
+            const uint64_t negative = first == '-';
+            const uint64_t value = EightDigits((bytes & ~(0xFF * sign)) << (8 * (8 - (stop - start))));
+            out[i] = static_cast<int32_t>((value ^ (0 - negative)) + negative);
+            last = window + stop;
+            starts &= starts - 1;
+            ends &= ends - 1;
+            if (++i == n) {
+                pos_ = last;
+                keep();
+                return true;
+            }
+        }
+        if (inWindow) { // every token of the stretch is taken
+            if (last) pos_ = last;
+            inWindow = false;
+            scanFrom_ = window + kWindow;
+        }
+    }
+    keep();
+    return true;
+}
+
+bool NumberScanner::AtEnd() {
+    if (inWindow_ && starts_) return false;
+    // Nothing is left in the stretch: look past the white space from where the next one begins.
+    const char* p = inWindow_ ? window_ + kWindow : scanFrom_;
+    while (p < end_ && IsSpace(*p))
+        ++p;
+    if (p >= end_) return true;
+    inWindow_ = false;
+    scanFrom_ = p;
+    return false;
+}
