@@ -8,6 +8,7 @@
 #include "document/document.h"
 #include "document/drawing_name.h"
 #include "document/program_state.h"
+#include "document/working_file_step.h"
 #include "platform/cursor.h"
 #include "platform/gadget_window.h"
 #include "platform/gadgets.h"
@@ -95,8 +96,8 @@ TChild* OpenNewDrawingWindow(TClient& client) {
     WriteNoOverlays();
 
     SeedFloorRecords(client);
-    if (ObjectList.WriteDrawingFile(filemode::kWorking) != FileResult::Ok) {
-        ReportWriteFailure(client, ObjectList.DrawingFilePath(filemode::kWorking));
+    // A working file that could not be written has been told, and a drawing it replaced is back.
+    if (!WriteWorkingFile(ObjectList)) {
         ObjectList.Flush();
         DrawingState = 0;
         client.CloseChildren();
