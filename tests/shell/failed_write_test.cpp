@@ -115,6 +115,33 @@ TEST_F(FailedWrite, AStepIsToldOnceWhenItsLaterWritesFail) {
     EXPECT_FALSE(ui.LogContains("Total Building Area")) << ui.Log();
 }
 
+// A repaint of the layout reads the rooms from the file: it draws the grid over them without writing
+// them first, so a full disk neither hides the grid nor tells of a failure at every repaint.
+TEST_F(FailedWrite, TheLayoutGridIsPaintedOnAFullDiskWithNothingTold) {
+    CurrentView = kRoomLayout;
+    Open();
+    const POINT c = DrawingAt(TPoint(150, 300));
+    for (const int32_t x : {c.x, c.x + 4000})
+        ObjectList.Add(std::make_unique<TRoomobj>(kRoomLayout, kDesignRoom, 1, 0, 10002, 10002, x, 0,
+                                                  x + 3000, 0, c.y + 3000, c.y, 0, 2, 10, 3000, 3000, 0,
+                                                  "room", "", ""));
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+    auto repaint = [&] {
+        child->Invalidate(true);
+        QCoreApplication::processEvents();
+        return child->BackBuffer()->copy();
+    };
+    LayoutGridFlag = 0;
+    const QImage plain = repaint();
+    LayoutGridFlag = 1;
+    Block();
+    const QImage gridded = repaint();
+    Unblock();
+    EXPECT_TRUE(gridded != plain) << "no grid";
+    EXPECT_EQ(Told(), 0);
+    EXPECT_EQ(ObjectList.count, FileCount());
+}
+
 // A step whose write fails leaves memory, screen and file alike, with the tool where it stood; the
 // same keys with room back then do the step as if it had never failed.
 enum class Step {
