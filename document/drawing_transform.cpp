@@ -258,15 +258,9 @@ FileResult TList::ReadTransformed(int32_t how, const char* newName) {
     }
     const std::string openName = DrawingName;
     SetDrawingName(newName ? newName : "");
-    if (!WriteWorkingFile(*this, pl::Sync::ToDisk)) { // a new drawing, saved
-        // Told, and the turned file is as before. The open drawing stays as its own file holds it,
-        // and no title is written after the failure.
-        SetDrawingName(openName);
-        Flush();
-        static_cast<void>(ReadDrawingFile(filemode::kWorking)); // read a moment ago
-        return FileResult::WriteFailed;
-    }
-    if (!mirror) {
+    // The turned drawing and its titles reach the disk all or nothing.
+    const WorkingFileStep step;
+    if (WriteWorkingFile(*this, pl::Sync::ToDisk) && !mirror) { // a new drawing, saved
         const int32_t keptView = CurrentView;
         const int32_t codes[3] = {kGroundFloor, kFirstFloor, kSecondFloor};
         for (int i = 0; i < 3; ++i) {
@@ -275,6 +269,13 @@ FileResult TList::ReadTransformed(int32_t how, const char* newName) {
             MakeTitleBlock();
         }
         CurrentView = keptView;
+    }
+    if (step.Failed()) {
+        // Told, and the turned file is as before: the open drawing stays, as its own file holds it.
+        SetDrawingName(openName);
+        Flush();
+        static_cast<void>(ReadDrawingFile(filemode::kWorking)); // read a moment ago
+        return FileResult::WriteFailed;
     }
     return FileResult::Ok;
 }
