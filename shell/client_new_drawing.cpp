@@ -8,7 +8,6 @@
 #include "document/document.h"
 #include "document/drawing_name.h"
 #include "document/program_state.h"
-#include "document/working_file_step.h"
 #include "platform/cursor.h"
 #include "platform/gadget_window.h"
 #include "platform/gadgets.h"
@@ -96,8 +95,8 @@ TChild* OpenNewDrawingWindow(TClient& client) {
     WriteNoOverlays();
 
     SeedFloorRecords(client);
-    // A working file that could not be written has been told, and a drawing it replaced is back.
-    if (!WriteWorkingFile(ObjectList)) {
+    if (ObjectList.WriteDrawingFile(filemode::kWorking) != FileResult::Ok) {
+        ReportWriteFailure(client, ObjectList.DrawingFilePath(filemode::kWorking));
         ObjectList.Flush();
         DrawingState = 0;
         client.CloseChildren();
