@@ -505,8 +505,9 @@ TEST_P(FailedStep, LeavesMemoryScreenAndFileAsBeforeAndCanBeDoneAgain) {
 
 // The disk's room runs from the file's size before the step to its size after it: the step is told
 // at most once and leaves the file as before or as after, never between; memory is the file, a
-// failed step leaves the tool as it stood, and the same keys with room back give the file of a step
-// that never failed.
+// failed step leaves the tool and the status bar as they stood, and the same keys with room back
+// give the file of a step that never failed. (The First Floor writes every copied wall at once, so
+// room for one of them is the room just below that write.)
 TEST_P(FailedStep, EveryRoomLeavesTheStepWholeOrUndoneAndToldOnce) {
     Restart();
     const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
