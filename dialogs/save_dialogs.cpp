@@ -7,6 +7,7 @@
 #include "dialogs/help_context.h"
 #include "document/document.h"
 #include "document/program_state.h"
+#include "document/working_file_step.h"
 #include "platform/message_box.h"
 #include "platform/validators.h"
 
@@ -24,14 +25,12 @@ TSavedlg::TSavedlg(QWidget* parent, int32_t resId)
     : TDialog(dialogs::WithTemplates<RegisterFileDialogTemplates>(parent), resId) {}
 
 void TSavedlg::CmOk() {
-    const bool drawing = ObjectList.WriteDrawingFile(filemode::kWorking, pl::Sync::ToDisk) == FileResult::Ok;
+    // A working file that could not be written has been told.
+    const bool drawing = WriteWorkingFile(ObjectList, pl::Sync::ToDisk);
     const bool copy =
         drawing && ObjectList.WriteDrawingFile(filemode::kScratch, pl::Sync::ToDisk) == FileResult::Ok;
     SaveFailed = !(drawing && copy);
-    if (!drawing) {
-        ReportFailure(this, "The drawing could not be written to " +
-                                ObjectList.DrawingFilePath(filemode::kWorking) + ".\nIt has not been saved.");
-    } else if (!copy) {
+    if (drawing && !copy) {
         ReportFailure(this, "The saved copy " + ObjectList.DrawingFilePath(filemode::kScratch) +
                                 " could not be written.\nThe drawing has not been saved.");
     }
@@ -45,9 +44,9 @@ void TSavedlg::CmNo() {
         // Never saved: the drawing had no saved state to go back to.
         ObjectList.ClearDrawingFile();
     } else if (read == FileResult::Ok) {
-        if (ObjectList.WriteDrawingFile(filemode::kWorking) != FileResult::Ok)
-            ReportFailure(this, "The drawing file " + ObjectList.DrawingFilePath(filemode::kWorking) +
-                                    " could not be put back to its saved state.\nIt keeps the changes.");
+        // A failed write has been told, and the drawing is read back from the file, which keeps the
+        // changes: memory never shows a saved state the file does not hold.
+        static_cast<void>(WriteWorkingFile(ObjectList));
     } else {
         // Without a readable saved copy nothing is known to go back to: the changes stay.
         ObjectList.Flush();

@@ -1,12 +1,14 @@
 // Turning or mirroring a whole drawing through its working file, and turning one object about a point.
 #include <cmath>
 #include <functional>
+#include <string>
 #include <utility>
 
 #include "document/document.h"
 #include "document/drawing_file.h"
 #include "document/program_state.h"
 #include "document/record_format.h"
+#include "document/working_file_step.h"
 #include "platform/file_io.h"
 
 namespace {
@@ -254,9 +256,11 @@ FileResult TList::ReadTransformed(int32_t how, const char* newName) {
         Flush();
         return FileResult::Damaged;
     }
+    const std::string openName = DrawingName;
     SetDrawingName(newName ? newName : "");
-    const FileResult saved = WriteDrawingFile(filemode::kWorking, pl::Sync::ToDisk); // a new drawing, saved
-    if (!mirror) {
+    // The turned drawing and its titles reach the disk all or nothing.
+    const WorkingFileStep step;
+    if (WriteWorkingFile(*this, pl::Sync::ToDisk) && !mirror) { // a new drawing, saved
         const int32_t keptView = CurrentView;
         const int32_t codes[3] = {kGroundFloor, kFirstFloor, kSecondFloor};
         for (int i = 0; i < 3; ++i) {
@@ -266,7 +270,14 @@ FileResult TList::ReadTransformed(int32_t how, const char* newName) {
         }
         CurrentView = keptView;
     }
-    return saved;
+    if (step.Failed()) {
+        // Told, and the turned file is as before: the open drawing stays, as its own file holds it.
+        SetDrawingName(openName);
+        Flush();
+        static_cast<void>(ReadDrawingFile(filemode::kWorking)); // read a moment ago
+        return FileResult::WriteFailed;
+    }
+    return FileResult::Ok;
 }
 
 void TList::RotateObject(TObject* object, int32_t kind, int32_t angle, int32_t cx, int32_t cy, int32_t mode) {

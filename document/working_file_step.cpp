@@ -11,6 +11,7 @@ namespace {
 
 WorkingFileStep* innermostStep = nullptr;
 std::function<void()> repaintAfterFailure;
+std::function<void()> afterWrite;
 
 // The file holds the drawing as it was before the step, so the document takes it back: memory,
 // screen and file then agree, and the same keys can do the step again.
@@ -34,7 +35,8 @@ WorkingFileStep::WorkingFileStep() : outer_(innermostStep), users_(outer_ ? oute
 WorkingFileStep::~WorkingFileStep() {
     innermostStep = outer_;
     if (!Outermost()) return;
-    if (!keptName_.empty()) static_cast<void>(pl::RemoveFile(keptName_));
+    for (const Kept& kept : kept_)
+        if (!kept.keptName.empty()) static_cast<void>(pl::RemoveFile(kept.keptName));
     // What the step did in memory after its failed write is not in the file either.
     if (failed_ && list_) {
         ReadBack(*list_);
@@ -43,20 +45,23 @@ WorkingFileStep::~WorkingFileStep() {
 }
 
 void WorkingFileStep::KeepFileBefore(const std::string& path) {
-    if (kept_) return;
-    kept_ = true;
-    existedBefore_ = pl::FileExists(path);
-    if (existedBefore_) keptName_ = pl::KeepFileAsItIs(path);
+    for (const Kept& kept : kept_)
+        if (kept.path == path) return;
+    Kept kept{path, {}, pl::FileExists(path)};
+    if (kept.existedBefore) kept.keptName = pl::KeepFileAsItIs(path);
+    kept_.push_back(std::move(kept));
 }
 
-void WorkingFileStep::PutFileBack(const std::string& path) {
-    if (!keptName_.empty()) {
-        // Nothing else can be done when even a rename fails: the user is told below either way.
-        static_cast<void>(pl::PutBackKept(keptName_, path));
-        keptName_.clear();
-    } else if (!existedBefore_ && !path.empty()) {
-        // The step made the file: before it there was none.
-        static_cast<void>(pl::RemoveFile(path));
+void WorkingFileStep::PutFilesBack() {
+    for (Kept& kept : kept_) {
+        if (!kept.keptName.empty()) {
+            // Nothing else can be done when even a rename fails: the user is told below either way.
+            static_cast<void>(pl::PutBackKept(kept.keptName, kept.path));
+            kept.keptName.clear();
+        } else if (!kept.existedBefore && !kept.path.empty()) {
+            // The step made the file: before it there was none.
+            static_cast<void>(pl::RemoveFile(kept.path));
+        }
     }
 }
 
@@ -64,7 +69,11 @@ void OnWorkingFileFailure(std::function<void()> repaint) {
     repaintAfterFailure = std::move(repaint);
 }
 
-bool WriteWorkingFile(TList& list) {
+void OnWorkingFileWritten(std::function<void()> written) {
+    afterWrite = std::move(written);
+}
+
+bool WriteWorkingFile(TList& list, pl::Sync sync) {
     WorkingFileStep* step = innermostStep ? innermostStep->users_ : nullptr;
     if (step && step->failed_) {
         // The step's later writes are not tried: what it made since the failure leaves memory too.
@@ -76,10 +85,13 @@ bool WriteWorkingFile(TList& list) {
         step->list_ = &list;
         step->KeepFileBefore(path);
     }
-    if (list.WriteDrawingFile(filemode::kWorking) == FileResult::Ok) return true;
+    if (list.WriteDrawingFile(filemode::kWorking, sync) == FileResult::Ok) {
+        if (afterWrite) afterWrite();
+        return true;
+    }
     if (step) {
         step->failed_ = true;
-        step->PutFileBack(path);
+        step->PutFilesBack();
     }
     TellFileFailure("The drawing could not be written to " + path +
                         ".\nThe file keeps its previous contents.",

@@ -7,6 +7,9 @@
 
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "platform/file_io.h"
 
 class TList;
 
@@ -26,25 +29,37 @@ public:
     [[nodiscard]] bool Outermost() const { return users_ == this; }
 
 private:
-    friend bool WriteWorkingFile(TList& list);
+    friend bool WriteWorkingFile(TList& list, pl::Sync sync);
     void KeepFileBefore(const std::string& path);
-    void PutFileBack(const std::string& path);
+    void PutFilesBack();
+
+    // A file the step writes, as it was before the step's first write of it.
+    struct Kept {
+        std::string path;
+        std::string keptName; // its second name; empty when it had none
+        bool existedBefore = false;
+    };
 
     WorkingFileStep* outer_;
     WorkingFileStep* users_; // the outermost step
     // The user's step alone uses these.
     bool failed_ = false;
-    bool kept_ = false;    // the file before the step has been kept (or found missing)
-    std::string keptName_; // its second name; empty when it had none
-    bool existedBefore_ = false;
+    // Every file the step wrote: a step that writes a drawing under a new name (a turned copy) puts
+    // that one back too, and never the first one in its place.
+    std::vector<Kept> kept_;
     TList* list_ = nullptr; // the document the step wrote
 };
 
 // Writes the document to the working file within the current step. False when this or an earlier
 // write of the step failed: the user has been told once, the file holds what it held before the
 // step, and the document has been read back from it. Outside any step a write is a step of its own.
-[[nodiscard]] bool WriteWorkingFile(TList& list);
+// A save asks for the file to reach the disk before the call returns.
+[[nodiscard]] bool WriteWorkingFile(TList& list, pl::Sync sync = pl::Sync::None);
 
 // Called after a failed step has read the document back, so the window shows the file again; the
 // drawing windows' owner sets it and clears it with an empty function.
 void OnWorkingFileFailure(std::function<void()> repaint);
+
+// Called after each write of the working file that went through, so a test can learn the sizes the
+// file takes within a step; cleared with an empty function.
+void OnWorkingFileWritten(std::function<void()> written);

@@ -8,7 +8,9 @@
 #include "document/document.h"
 #include "document/drawing_file_modes.h"
 #include "document/program_state.h"
+#include "document/working_file_step.h"
 #include "rooms/design_room.h"
+#include "rooms/layout_grid.h"
 #include "rooms/room_settings.h"
 
 namespace {
@@ -59,14 +61,14 @@ void FramedGrid(TList& list, const LayoutBounds& b, const LayoutGridSettings& g)
         AddGridLine(list, kDotted, c, b.minX, b.maxY - j * s, b.maxX, b.maxY - j * s);
 }
 
-void LayoutViewGrid(TList& list) {
+void LayoutViewGrid(TList& list, bool roomsOnDisk) {
     const std::vector<const TRoomobj*> rooms = RoomsToFrame(list);
     if (rooms.size() <= 1) return;
     const LayoutGridSettings grid = ReadLayoutGridSettings(MetricUnits);
     const LayoutBounds bounds = SizeBounds(rooms);
     // From here the list holds only the grid: the rooms must be safe on disk first, so a failed write
     // leaves the view without its grid rather than without its rooms.
-    if (list.WriteDrawingFile(filemode::kWorking) != FileResult::Ok) return;
+    if (!roomsOnDisk && !WriteWorkingFile(list)) return;
     list.Flush();
     FramedGrid(list, bounds, grid);
 }
@@ -112,11 +114,19 @@ void MarkingViewGrid(TList& list) {
         AddGridLine(list, kDotted, c, wl, y0 + j * s, wr, y0 + j * s);
 }
 
+void MakeGrid(TList& list, bool roomsOnDisk) {
+    if (CurrentView == kRoomLayout)
+        LayoutViewGrid(list, roomsOnDisk);
+    else if (CurrentView == kMarkingView)
+        MarkingViewGrid(list);
+}
+
 } // namespace
 
 void TList::MakeLayoutGrid() {
-    if (CurrentView == kRoomLayout)
-        LayoutViewGrid(*this);
-    else if (CurrentView == kMarkingView)
-        MarkingViewGrid(*this);
+    MakeGrid(*this, false);
+}
+
+void MakeLayoutGridOfFileRooms(TList& list) {
+    MakeGrid(list, true);
 }

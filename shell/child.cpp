@@ -19,6 +19,7 @@
 #include "platform/virtual_keys.h"
 #include "platform/window_dc.h"
 #include "resources/default_settings.h"
+#include "rooms/layout_grid.h"
 #include "shell/client.h"
 #include "shell/colour_settings.h"
 #include "shell/move_family_steps.h"
@@ -114,7 +115,8 @@ void TChild::Paint(TDC& dc, bool, TRect&) {
     shell::TitleForView(*this);
 
     if (CurrentView >= kGroundFloor) {
-        shell::ReloadForPaint(tool);
+        // A pending move is painted as it stands in memory.
+        static_cast<void>(shell::ReloadForPaint(tool));
         ObjectList.Paint(dc, client);
         shell::RestoreToolPreview(*this, dc, client);
 
@@ -135,13 +137,17 @@ void TChild::Paint(TDC& dc, bool, TRect&) {
     }
 
     // Room-layout views.
-    shell::ReloadForPaint(tool);
+    const bool memoryIsTheFile = shell::ReloadForPaint(tool);
     if (CurrentView == kRoomLayout && DatumMode < datummode::kShownWithBearing) ExternalRectangleSize(0);
     ObjectList.Paint(dc, client);
     if (LayoutGridFlag == 1 && CurrentView < kLastLayoutView) {
         // The grid lines are painted with the document but never stay in it.
         const int32_t countBeforeGrid = ObjectList.count;
-        ObjectList.MakeLayoutGrid();
+        // Just read from the file, the rooms need no write: a repaint never tells of a full disk.
+        if (memoryIsTheFile)
+            MakeLayoutGridOfFileRooms(ObjectList);
+        else
+            ObjectList.MakeLayoutGrid();
         ObjectList.Paint(dc, client);
         shell::DropLayoutGrid(countBeforeGrid, tool);
     }

@@ -5,7 +5,9 @@
 
 #include "document/document.h"
 #include "document/program_state.h"
+#include "document/working_file_step.h"
 #include "platform/window_dc.h"
+#include "rooms/layout_grid.h"
 #include "rooms/room_settings.h"
 #include "shell/child.h"
 #include "shell/client.h"
@@ -62,11 +64,9 @@ void TChild::LayoutGridRefresh() {
     }
     const int32_t view = CurrentView;
     TRect client = GetClientRect();
-    if (ObjectList.WriteDrawingFile(filemode::kWorking) != FileResult::Ok) {
-        Invalidate(true);
-        return;
-    }
-    ObjectList.MakeLayoutGrid();
+    // A failed write has been told and has repainted the window from the file.
+    if (!WriteWorkingFile(ObjectList)) return;
+    MakeLayoutGridOfFileRooms(ObjectList);
     {
         TClientDC dc(this);
         ObjectList.Paint(dc, client);

@@ -124,11 +124,10 @@ void TChild::RotateMirrorDrawings(int32_t) {
     if (!WriteOrTell(ObjectList, filemode::kWorking)) return;
     const FileResult result = ObjectList.ReadTransformed(dialog.Code, name->c_str());
     if (result != FileResult::Ok) {
-        ::MessageBox(GetHandle(),
-                     result == FileResult::WriteFailed
-                         ? "The turned drawing could not be saved; the drawing on disk is unchanged"
-                         : "The drawing file could not be read; nothing was turned",
-                     "ROTATE/MIRROR", MB_OK | MB_ICONEXCLAMATION);
+        // A turned drawing that could not be written has been told.
+        if (result != FileResult::WriteFailed)
+            ::MessageBox(GetHandle(), "The drawing file could not be read; nothing was turned",
+                         "ROTATE/MIRROR", MB_OK | MB_ICONEXCLAMATION);
         Invalidate(true);
         return;
     }

@@ -5,6 +5,7 @@
 #include "dialogs/save_dialogs.h"
 #include "document/document.h"
 #include "document/drawing_name.h"
+#include "document/working_file_step.h"
 #include "platform/message_box.h"
 #include "shell/child.h"
 #include "shell/client.h"
@@ -12,8 +13,9 @@
 
 namespace {
 
-bool WriteWorkingFile(TChild& child, pl::Sync sync = pl::Sync::None) {
-    if (ObjectList.WriteDrawingFile(filemode::kWorking, sync) == FileResult::Ok) return true;
+// The drawing under the new name, which is not the working file of the open drawing.
+bool WriteNamedCopy(TChild& child) {
+    if (ObjectList.WriteDrawingFile(filemode::kWorking, pl::Sync::ToDisk) == FileResult::Ok) return true;
     const std::string text =
         "The drawing could not be written to " + ObjectList.DrawingFilePath(filemode::kWorking) + ".";
     MessageBox(child.GetHandle(), text.c_str(), "Save As", MB_OK | MB_ICONEXCLAMATION);
@@ -24,7 +26,7 @@ bool WriteWorkingFile(TChild& child, pl::Sync sync = pl::Sync::None) {
 
 void TChild::SaveDrawingAs() {
     if (ObjectList.count == 0) return;
-    if (!WriteWorkingFile(*this)) return;
+    if (!WriteWorkingFile(ObjectList)) return;
     const std::string current = ObjectList.DrawingName;
 
     TSaveasdlg dialog(GetHandle(), kSaveAsDialogId);
@@ -42,7 +44,7 @@ void TChild::SaveDrawingAs() {
     }
 
     ObjectList.SetDrawingName(name);
-    (void)WriteWorkingFile(*this, pl::Sync::ToDisk); // told; the open drawing keeps its name either way
+    (void)WriteNamedCopy(*this); // told; the open drawing keeps its name either way
     ObjectList.SetDrawingName(current);
     Invalidate(false);
 }

@@ -5,18 +5,25 @@
 #include "document/coordinate_mapping.h"
 #include "document/program_state.h"
 #include "platform/cursor.h"
+#include "platform/gadget_window.h"
+#include "platform/gadgets.h"
 #include "platform/message_box.h"
 
 namespace shell {
 
 ToolStand::ToolStand(const TClient& client)
     : tool_(client.Tool.get()), copy_(client.Tool ? client.Tool->Clone() : nullptr),
-      keyEntryPhase_(KeyEntryPhase), lastOutlineEndX_(LastOutlineEndX), lastOutlineEndY_(LastOutlineEndY) {}
+      keyEntryPhase_(KeyEntryPhase), lastOutlineEndX_(LastOutlineEndX), lastOutlineEndY_(LastOutlineEndY),
+      toolName_(client.ToolGadget ? client.ToolGadget->GetText() : ""),
+      guide_(client.StatusBar ? client.StatusBar->GetText() : "") {}
 
 void ToolStand::Restore(TClient& client) const {
     KeyEntryPhase = keyEntryPhase_;
     LastOutlineEndX = lastOutlineEndX_;
     LastOutlineEndY = lastOutlineEndY_;
+    // The status bar names the tool that stands again, not one the step went on to.
+    client.ShowToolName(toolName_.c_str());
+    client.ShowGuide(guide_.c_str());
     if (!copy_) return;
     // A tool replaced during the step may have been made where the old one stood: the class tells.
     if (client.Tool && client.Tool.get() == tool_ && typeid(*client.Tool) == typeid(*copy_)) {

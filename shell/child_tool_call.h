@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "platform/window_dc.h"
 #include "shell/child.h"
@@ -28,6 +29,9 @@ private:
     int32_t keyEntryPhase_;
     int32_t lastOutlineEndX_;
     int32_t lastOutlineEndY_;
+    // What the status bar said of the tool: its name and the guide line.
+    std::string toolName_;
+    std::string guide_;
 };
 
 // A step of the user in the shell (a key, a press, a command) while it lives: the working file is

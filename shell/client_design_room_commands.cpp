@@ -5,6 +5,7 @@
 
 #include "document/document.h"
 #include "document/program_state.h"
+#include "document/working_file_step.h"
 #include "platform/cursor.h"
 #include "platform/message_box.h"
 #include "rooms/design_room.h"
@@ -224,12 +225,8 @@ void TClient::CmMarkExternalWalls() {
             "EXTERNAL WALLS on LAYOUT", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     KeepOnlyLayoutRooms();
-    if (ObjectList.WriteDrawingFile(filemode::kWorking) != FileResult::Ok) {
-        ::MessageBox(GetHandle(), "The drawing could not be written; nothing was removed on disk.",
-                     "EXTERNAL WALLS on LAYOUT", MB_OK | MB_ICONEXCLAMATION);
-        child->Invalidate(true);
-        return;
-    }
+    // A failed write has been told, and memory holds again what the file still holds.
+    if (!WriteWorkingFile(ObjectList)) return;
     ObjectList.Flush();
     // Just written: a read that fails leaves the repaint to report it.
     (void)ObjectList.ReadDrawingFile(filemode::kWorking);

@@ -9,6 +9,7 @@
 #include "dialogs/save_dialogs.h"
 #include "document/document.h"
 #include "document/program_state.h"
+#include "document/working_file_step.h"
 #include "platform/file_io.h"
 #include "platform/frame_window.h"
 #include "platform/gadget_window.h"
@@ -36,9 +37,8 @@ void ReportFailedWrite(TClient& client, FileResult result, int32_t mode) {
 
 // The working file, then the scratch copy; true when both were written.
 bool WriteBoth(TClient& client) {
-    const FileResult drawing = ObjectList.WriteDrawingFile(filemode::kWorking, pl::Sync::ToDisk);
-    ReportFailedWrite(client, drawing, 1);
-    if (drawing != FileResult::Ok) return false;
+    // A working file that could not be written has been told.
+    if (!WriteWorkingFile(ObjectList, pl::Sync::ToDisk)) return false;
     const FileResult copy = ObjectList.WriteDrawingFile(filemode::kScratch, pl::Sync::ToDisk);
     ReportFailedWrite(client, copy, 0);
     return copy == FileResult::Ok;
@@ -82,9 +82,7 @@ bool TClient::SaveIfModified() {
         if (question.SaveFailed) return false;
         SaveState = 0;
     } else if (SaveState == kAutoSaveOn) {
-        const FileResult result = ObjectList.WriteDrawingFile(filemode::kWorking, pl::Sync::ToDisk);
-        ReportFailedWrite(*this, result, 1);
-        return result == FileResult::Ok;
+        return WriteWorkingFile(ObjectList, pl::Sync::ToDisk);
     }
     return true;
 }

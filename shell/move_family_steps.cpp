@@ -17,18 +17,16 @@ bool MovePending(const TDrawingtool* tool) {
 
 } // namespace
 
-void ReloadForPaint(const TDrawingtool* tool) {
-    if (MovePending(tool)) return;
+bool ReloadForPaint(const TDrawingtool* tool) {
+    if (MovePending(tool)) return false;
     ObjectList.Flush();
     // A damaged file has been reported when the drawing was opened; the repaint shows what it read.
     (void)ObjectList.ReadDrawingFile(filemode::kWorking);
+    return true;
 }
 
 void DropLayoutGrid(int32_t countBeforeGrid, const TDrawingtool* tool) {
-    if (!MovePending(tool)) {
-        ReloadForPaint(tool);
-        return;
-    }
+    if (ReloadForPaint(tool)) return;
     while (ObjectList.count > countBeforeGrid)
         ObjectList.RemoveAt(ObjectList.count - 1);
 }

@@ -10,8 +10,9 @@ class TDrawingtool;
 namespace shell {
 
 // Before a repaint: the document as the working file holds it, unless a move is pending (moved in
-// memory, not yet locked with Enter), whose objects a reload would put back on screen.
-void ReloadForPaint(const TDrawingtool* tool);
+// memory, not yet locked with Enter), whose objects a reload would put back on screen. True when the
+// document was read from the file.
+[[nodiscard]] bool ReloadForPaint(const TDrawingtool* tool);
 // After the layout grid was painted with the document: the grid's objects leave it again.
 void DropLayoutGrid(int32_t countBeforeGrid, const TDrawingtool* tool);
 

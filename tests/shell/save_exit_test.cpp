@@ -7,6 +7,7 @@
 #include "platform/command_enabler.h"
 #include "platform/frame_window.h"
 #include "tests/shell/file_commands_fixture.h"
+#include "tests/support/full_disk.h"
 
 namespace {
 
@@ -130,6 +131,23 @@ TEST_F(SaveAndExit, NoWithAnUnreadableSavedCopyKeepsTheWorkingFile) {
     New("JONES");
     EXPECT_TRUE(ui.LogContains("could not be read"));
     EXPECT_EQ(Contents("SMITH").size(), 5u);
+}
+
+TEST_F(SaveAndExit, NoThatCannotPutTheSavedDrawingBackKeepsTheChangesInMemoryAsInTheFile) {
+    New("SMITH");
+    Draw(1000, 1000, 5000, 1000);
+    client->ProcessCommand(237);
+    Draw(2000, 2000, 2000, 6000);
+    const std::string changed = dir.ReadFile("DWGS/SMITH.DB0");
+    AnswerSaveQuestion(IDNO);
+    {
+        // No room even for the saved drawing, which is shorter than the changed one.
+        const testsupport::FullDisk full(dir.ReadFile("CFG/tmp.cfg").size() / 2);
+        static_cast<void>(client->SaveIfModified());
+    }
+    EXPECT_TRUE(ui.LogContains("could not be written")) << ui.Log();
+    EXPECT_EQ(dir.ReadFile("DWGS/SMITH.DB0"), changed);
+    EXPECT_EQ(static_cast<size_t>(ObjectList.count), Contents("SMITH").size());
 }
 
 TEST_F(SaveAndExit, FailedSaveIsReportedAndTheDrawingStaysModified) {

@@ -1,13 +1,18 @@
 // Save as bitmap and Rotate/Mirror on an open drawing: the bitmap file by view with its header and
 // size, and the working file rewritten by a turn or a mirror.
 #include <cstring>
+#include <filesystem>
 #include <map>
+#include <QCoreApplication>
 #include <QDir>
 
 #include "document/program_state.h"
+#include "document/working_file_step.h"
 #include "platform/file_io.h"
 #include "shell/drawing_output.h"
 #include "tests/shell/drawing_window_fixture.h"
+#include "tests/support/full_disk.h"
+#include "tests/support/scripted_ui.h"
 
 namespace {
 
@@ -200,6 +205,62 @@ TEST_F(WholeDrawing, TurningIntoAnExistingDrawingAsksFirst) {
     EXPECT_TRUE(dir.Exists("DWGS/HOUSE2.DB0"));
     EXPECT_STREQ(ObjectList.DrawingName, "HOUSE2");
     EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), house);
+}
+
+// Turning into another drawing with the disk's room at each size a write of the step needs: the
+// other drawing ends turned whole or as it was, the open one stays, and a failure is told once.
+TEST_F(WholeDrawing, TurningIntoAnotherDrawingOnAFullDiskLeavesItWholeOrAsItWas) {
+    auto restart = [&] {
+        client->CloseChildren();
+        QCoreApplication::processEvents();
+        ObjectList.Flush();
+        ObjectList.SetDrawingName("HOUSE");
+        CurrentView = kGroundFloor;
+        dir.WriteFile("DWGS/OTHER.DB0", "kept");
+        WriteTwoFloors();
+        DrawingState = 2;
+        Open();
+    };
+    auto turn = [&] {
+        pl::script::AnswerMessageBox(IDYES);
+        pl::script::AnswerDialog(19000, {{{{19003, "1"}, {19001, "OTHER"}}, IDOK}});
+        pl::script::AnswerMessageBox(IDYES); // replace it
+        client->ProcessCommand(233);
+        // A step whose first write failed asks nothing further.
+        while (pl::script::TakeIfNext(pl::script::AnswerKind::Dialog) ||
+               pl::script::TakeIfNext(pl::script::AnswerKind::MessageBox)) {
+        }
+    };
+    restart();
+    const auto geometry = Geometry();
+    std::vector<size_t> rooms;
+    {
+        testsupport::ScriptedUi ui;
+        OnWorkingFileWritten([&] {
+            const size_t size = std::filesystem::file_size(ObjectList.DrawingFilePath(filemode::kWorking));
+            rooms.insert(rooms.end(), {size - 1, size});
+        });
+        turn();
+        OnWorkingFileWritten({});
+    }
+    const std::string turned = dir.ReadFile("DWGS/OTHER.DB0");
+    for (const size_t room : rooms) {
+        SCOPED_TRACE("room " + std::to_string(room));
+        restart();
+        testsupport::ScriptedUi ui;
+        {
+            const testsupport::FullDisk full(room);
+            turn();
+        }
+        const std::string other = dir.ReadFile("DWGS/OTHER.DB0");
+        if (other == turned) continue;
+        EXPECT_EQ(other, "kept");
+        const std::string log = ui.Log();
+        EXPECT_NE(log.find("could not"), std::string::npos) << log;
+        EXPECT_EQ(log.find("could not", log.find("could not") + 1), std::string::npos) << log;
+        EXPECT_STREQ(ObjectList.DrawingName, "HOUSE");
+        EXPECT_EQ(Geometry(), geometry);
+    }
 }
 
 TEST_F(WholeDrawing, NamesThatCannotBeADrawingAreRefused) {
