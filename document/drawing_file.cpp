@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "document/cfg_files.h"
 #include "document/document.h"
 #include "document/drawing_name.h"
 #include "document/drawn_extents.h"
@@ -62,9 +63,9 @@ std::string TList::DrawingFilePath(int32_t mode) const {
         if (!IsSafeInFolder(DrawingName)) return {};
         return ProgramDirectory + "DWGS/" + DrawingName + ".DB0";
     case filemode::kScratch:
-        return ProgramDirectory + "CFG/tmp.cfg";
+        return CfgPathIn(ProgramDirectory, "tmp.cfg");
     case filemode::kRoomLayout:
-        return ProgramDirectory + "CFG/inroom.cfg";
+        return CfgPathIn(ProgramDirectory, "inroom.cfg");
     default:
         return {};
     }

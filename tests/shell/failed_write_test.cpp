@@ -160,6 +160,10 @@ enum class Step {
     MarkExternalWalls
 };
 
+constexpr const char* kStepNames[] = {
+    "ClosingWall", "FirstFloor", "Multilines", "MoveDesignRoom", "SitePlan", "MeetingPartition", "ExpandBase",
+    "ShrinkBase",  "Split",      "Stairs",     "Door",           "Text",     "MarkExternalWalls"};
+
 class FailedStep : public FailedWrite, public ::testing::WithParamInterface<Step> {
 protected:
     void SetUpStep() {
@@ -561,6 +565,9 @@ INSTANTIATE_TEST_SUITE_P(Steps, FailedStep,
                          ::testing::Values(Step::ClosingWall, Step::FirstFloor, Step::Multilines,
                                            Step::MoveDesignRoom, Step::SitePlan, Step::MeetingPartition,
                                            Step::ExpandBase, Step::ShrinkBase, Step::Split, Step::Stairs,
-                                           Step::Door, Step::Text, Step::MarkExternalWalls));
+                                           Step::Door, Step::Text, Step::MarkExternalWalls),
+                         [](const ::testing::TestParamInfo<Step>& info) {
+                             return std::string(kStepNames[static_cast<int>(info.param)]);
+                         });
 
 } // namespace
