@@ -527,9 +527,9 @@ TEST_P(F1WithThePickTool, OpensThePageTheHelpPromises) {
     EXPECT_EQ(F1(), row.opens);
 }
 
-constexpr const char* kGroundFloorViews = "While the Pick tool is current on the ground floor (as it is "
-                                          "after a closed outline, a door, a window or "
-                                          "a print) F1 opens the Views page instead.";
+constexpr const char* kGroundFloorViews =
+    "While the Pick tool is current on the ground floor (as it is after a closed outline, a door, a window "
+    "or a print) F1 opens the Views page instead.";
 constexpr const char* kUpperFloorContents =
     "On the first and second floors it does not: once a function has ended there and the Pick tool is "
     "current again (after the outside walls copied up by Views > First Floor or Second Floor, an internal "
