@@ -1,6 +1,10 @@
 // The numbered steps of the help pages that explain one function, played as a newcomer plays them and
 // checked against what the page promises; each step's words must still stand in its page.
+#include <array>
+#include <ostream>
 #include <QTest>
+#include <string>
+#include <vector>
 
 #include "tests/shell/help_steps_fixture.h"
 
@@ -445,6 +449,222 @@ TEST_F(HelpSteps, StairsBetweenTwoFloors) {
     Says("The flight is drawn on this floor and the stairwell on the floor above.");
     EXPECT_GT(CountOn(kGroundFloor, kLine), 0) << ui.Log();
     EXPECT_GT(CountOn(kFirstFloor, kLine), 0);
+}
+
+// What F1 opens with the Pick tool on a floor, after the step that left the Pick tool current, and the
+// words of a page that tell it.
+enum class LastStep { Arrival, InternalWall, Door, Window, ShownAgain };
+
+struct F1Case {
+    const char* name;
+    int32_t floorCommand;
+    LastStep last;
+    std::string opens;
+    std::string page;
+    const char* words;
+};
+
+void PrintTo(const F1Case& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class F1WithThePickTool : public HelpPageSteps, public ::testing::WithParamInterface<F1Case> {
+protected:
+    // The floor reached from the ground floor, each upper one holding the copied walls of the one below.
+    void CopyUp(int32_t floorCommand) {
+        pl::script::AnswerDialog(kSaveQuestionDialogId, {{{}, IDOK}});
+        pl::script::AnswerMessageBox(IDYES);
+        pl::script::AnswerDialog(kPlanDialogId, {{{{kPlanCavity275, "1"}}, IDOK}});
+        Command(floorCommand);
+    }
+    void Reach(int32_t floorCommand) {
+        if (floorCommand != cmd::kGroundFloor) CopyUp(cmd::kFirstFloor);
+        if (floorCommand == cmd::kSecondFloor) CopyUp(cmd::kSecondFloor);
+    }
+    void PlayLastStep(LastStep last, int32_t floorCommand, const POINT& c) {
+        const int32_t objects = FileCount();
+        switch (last) {
+        case LastStep::Arrival:
+            return;
+        case LastStep::InternalWall:
+            pl::script::AnswerDialog(kPartitionDialogId, {{{}, IDOK}});
+            Command(cmd::kInternalWall);
+            EnterAt(c.x + 6000, c.y - 275);
+            Arrow(Qt::Key_Down, "7450");
+            break;
+        case LastStep::Door:
+            AnswerHingedDoor("820", 1);
+            Command(cmd::kDoors);
+            EnterAt(c.x + 137, c.y - 4000);
+            break;
+        case LastStep::Window:
+            pl::script::AnswerDialog(kWindowDialogId,
+                                     {{{{kWindowWidth, "1500"}, {kWindowHeight, "1000"}}, IDOK}});
+            Command(cmd::kWindows);
+            EnterAt(c.x + 3000, c.y - 137);
+            break;
+        case LastStep::ShownAgain:
+            pl::script::AnswerDialog(kSaveQuestionDialogId, {{{}, IDOK}});
+            Command(cmd::kGroundFloor);
+            Command(floorCommand);
+            return;
+        }
+        EXPECT_GT(FileCount(), objects) << ui.Log();
+    }
+};
+
+TEST_P(F1WithThePickTool, OpensThePageTheHelpPromises) {
+    const F1Case& row = GetParam();
+    Play(row.page);
+    Says(row.words);
+    const POINT c = NewBuilding();
+    Reach(row.floorCommand);
+    PlayLastStep(row.last, row.floorCommand, c);
+    ASSERT_EQ(CurrentView, row.floorCommand == cmd::kGroundFloor  ? kGroundFloor
+                           : row.floorCommand == cmd::kFirstFloor ? kFirstFloor
+                                                                  : kSecondFloor);
+    ASSERT_EQ(ToolKind(), toolkind::kPick);
+    EXPECT_EQ(F1(), row.opens);
+}
+
+constexpr const char* kGroundFloorViews =
+    "While the Pick tool is current on the ground floor (as it is after a closed outline, a door, a window "
+    "or a print) F1 opens the Views page instead.";
+constexpr const char* kUpperFloorContents =
+    "On the first and second floors it does not: once a function has ended there and the Pick tool is "
+    "current again (after the outside walls copied up by Views > First Floor or Second Floor, an internal "
+    "wall, a door or a window), F1 opens the Contents page.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Floors, F1WithThePickTool,
+    ::testing::Values(
+        F1Case{"GroundAfterOutline", cmd::kGroundFloor, LastStep::Arrival, "view.htm", "hint.htm",
+               kGroundFloorViews},
+        F1Case{"GroundAfterInternalWall", cmd::kGroundFloor, LastStep::InternalWall, "view.htm", "screen.htm",
+               "with the Pick tool on the ground floor, the Views page;"},
+        F1Case{"GroundAfterDoor", cmd::kGroundFloor, LastStep::Door, "view.htm", "content.htm",
+               "F1 opens the Views page on the ground floor"},
+        F1Case{"FirstAfterCopiedWalls", cmd::kFirstFloor, LastStep::Arrival, "content.htm", "hint.htm",
+               kUpperFloorContents},
+        F1Case{"FirstAfterInternalWall", cmd::kFirstFloor, LastStep::InternalWall, "content.htm",
+               "content.htm",
+               "Once a function has ended and the Pick tool is current again, F1 opens the Views page on the "
+               "ground floor and this page on the first and second floors"},
+        F1Case{"FirstAfterDoor", cmd::kFirstFloor, LastStep::Door, "content.htm", "hint.htm",
+               kUpperFloorContents},
+        F1Case{"FirstAfterWindow", cmd::kFirstFloor, LastStep::Window, "content.htm", "hint.htm",
+               kUpperFloorContents},
+        F1Case{"FirstShownAgain", cmd::kFirstFloor, LastStep::ShownAgain, "view.htm", "hint.htm",
+               "Otherwise it opens the page of the function you chose last there, for example the Views page "
+               "after Views > First Floor shows a floor already drawn."},
+        F1Case{"SecondAfterCopiedWalls", cmd::kSecondFloor, LastStep::Arrival, "content.htm", "screen.htm",
+               "on the first and second floors, once a function has ended there, the Contents page"},
+        F1Case{"SecondAfterInternalWall", cmd::kSecondFloor, LastStep::InternalWall, "content.htm",
+               "hint.htm", kUpperFloorContents}),
+    [](const ::testing::TestParamInfo<F1Case>& info) { return std::string(info.param.name); });
+
+// A room let go beside another, off it by some pixels across and some up: pulled into line a partition
+// apart, or left where it was let go.
+struct RoomDropCase {
+    int32_t across;
+    int32_t up;
+    bool pulled;
+};
+
+void PrintTo(const RoomDropCase& row, std::ostream* out) {
+    *out << row.across << " across, " << row.up << " up";
+}
+
+class RoomLetGoBesideAnother : public HelpPageSteps, public ::testing::WithParamInterface<RoomDropCase> {};
+
+TEST_P(RoomLetGoBesideAnother, IsPulledIntoLineOnlyWhenLessThanTheMergeDistanceOff) {
+    const RoomDropCase& row = GetParam();
+    Play("droom.htm");
+    Says("press the left button inside a room, drag it and let go; it is pulled into line with a wall less "
+         "than the distance set by DESIGN Room Merge off, or with another room less than that distance off "
+         "on both axes (100 mm unless you change it: less than 4 pixels at the scale the drawing opens "
+         "with). Let go that distance off or more, it stays where you let go.");
+    AnswerNew("Jones", kStartRoomsRadio);
+    pl::script::AnswerDialog(kRoomPartitionDialogId, {{{}, IDOK}});
+    AnswerRoom("LOUNGE", "5000", "4200");
+    Command(cmd::kFileNew);
+    ASSERT_EQ(Count(kDesignRoom), 1);
+    const TObject lounge = Objects(kDesignRoom)[0];
+    const POINT s{lounge.x1, lounge.y2};
+    // The kitchen appears on the lounge, at its lower left corner; the lounge is taken outside it.
+    AnswerRoom("KITCHEN", "3600", "3000");
+    Command(cmd::kNewDesignRoom);
+    Settle();
+    const TPoint corner = PixelOf(s.x, s.y);
+    ASSERT_EQ(PixelOf(s.x + 100, s.y).x - corner.x, 4) << "the merge distance on the screen";
+    const TPoint taken = PixelOf(s.x + 4500, s.y + 3800);
+    const TPoint dropped(taken.x + PixelOf(s.x + 3600, s.y).x - corner.x + row.across, taken.y - row.up);
+    Drag(taken, dropped);
+
+    const TObject room = Objects(kDesignRoom)[0];
+    if (row.pulled) {
+        EXPECT_EQ(room.x1, s.x + 3600 + 100) << "a partition right of the kitchen";
+        EXPECT_EQ(room.y2, s.y) << "in line with the kitchen's bottom";
+    } else {
+        EXPECT_EQ(room.x1 - s.x, DrawingAt(dropped).x - DrawingAt(taken).x);
+        EXPECT_EQ(room.y2 - s.y, DrawingAt(dropped).y - DrawingAt(taken).y);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Pixels, RoomLetGoBesideAnother,
+                         ::testing::Values(RoomDropCase{3, 2, true}, RoomDropCase{4, 2, false},
+                                           RoomDropCase{5, 2, false}, RoomDropCase{2, 3, true},
+                                           RoomDropCase{2, 4, false}, RoomDropCase{2, 5, false}));
+
+// The drawn lines of a floor in their order in the file, as their end points.
+std::vector<std::array<int32_t, 4>> LinesOf(const std::vector<TObject>& lines, int32_t view) {
+    std::vector<std::array<int32_t, 4>> found;
+    for (const TObject& line : lines)
+        if (line.view == view) found.push_back({line.x1, line.y1, line.x2, line.y2});
+    return found;
+}
+
+TEST_F(HelpSteps, UndoAfterStairs) {
+    const POINT c = NewBuilding();
+    pl::script::AnswerDialog(kSaveQuestionDialogId, {{{}, IDOK}});
+    pl::script::AnswerMessageBox(IDYES);
+    pl::script::AnswerDialog(kPlanDialogId, {{{{kPlanCavity275, "1"}}, IDOK}});
+    Command(cmd::kFirstFloor);
+    pl::script::AnswerDialog(kSaveQuestionDialogId, {{{}, IDOK}});
+    Command(cmd::kGroundFloor);
+    pl::script::AnswerDialog(kStairsDialogId, {{{{stairsdlg::kStraightFlight, "1"}}, IDOK}});
+    Command(cmd::kStairs);
+    EnterAt(c.x + 4000, c.y - 3000);
+    const int32_t objects = FileCount();
+    ASSERT_GT(CountOn(kFirstFloor, kLine), 5) << ui.Log();
+
+    for (const char* page : {"icon.htm", "edit.htm"}) {
+        Play(page);
+        Says("the stairwell on the floor above is drawn");
+        Says("so on the floor of the flight Undo answers Last object drawn was not on this floor");
+        Says("on the floor above each press takes one line of the stairwell, the last tread line first.");
+    }
+    const size_t logged = ui.Log().size();
+    Command(cmd::kUndo);
+    EXPECT_NE(
+        ui.Log().find(
+            "text=\"Last object drawn was not on this floor - change the view to undo that object\"", logged),
+        std::string::npos)
+        << ui.Log().substr(logged);
+    EXPECT_EQ(FileCount(), objects);
+
+    pl::script::AnswerDialog(kSaveQuestionDialogId, {{{}, IDOK}});
+    Command(cmd::kFirstFloor);
+    ASSERT_EQ(CurrentView, kFirstFloor);
+    const auto flight = LinesOf(Objects(kLine), kGroundFloor);
+    auto stairwell = LinesOf(Objects(kLine), kFirstFloor);
+    for (int press = 1; press <= 5; ++press) {
+        Command(cmd::kUndo);
+        stairwell.pop_back();
+        EXPECT_EQ(LinesOf(Objects(kLine), kFirstFloor), stairwell) << "press " << press;
+        EXPECT_EQ(LinesOf(Objects(kLine), kGroundFloor), flight) << "press " << press;
+        EXPECT_EQ(FileCount(), objects - press);
+    }
 }
 
 } // namespace

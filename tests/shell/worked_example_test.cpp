@@ -322,9 +322,9 @@ TEST_F(WorkedExample, HouseFromItsRooms) {
         "Design Rooms > New DESIGN Room for each further room (horizontal by vertical size): KITCHEN 3600 by "
         "3000, BED 1 3600 by 3400, BATH 2400 by 2000.");
     Says("After a new room, press the left button inside a room and drag it against its neighbour. A room "
-         "let go within the DESIGN Room Merge distance of its neighbour on both axes (100 mm unless you "
-         "change it, about 4 pixels at the scale the drawing opens with) is pulled into line, a partition "
-         "apart; let go 6 pixels off, it stays where you let go.");
+         "let go less than the DESIGN Room Merge distance off its neighbour on both axes (100 mm unless you "
+         "change it: less than 4 pixels at the scale the drawing opens with) is pulled into line, a "
+         "partition apart; let go 4 pixels off or more on either axis, it stays where you let go.");
     Says(
         "Where the new room lies on an older one, the press takes the older room: drag that one away and the "
         "new room stays at the lower left.");
@@ -334,17 +334,18 @@ TEST_F(WorkedExample, HouseFromItsRooms) {
     };
     AnswerRoom("KITCHEN", "3600", "3000");
     Command(cmd::kNewDesignRoom);
-    EXPECT_NEAR(PixelOf(s.x + 100, s.y).x - shown.x, 4, 1) << "the merge distance on the screen";
-    // The lounge is let go 6 pixels right of the kitchen's right side, then 4 pixels back.
+    EXPECT_EQ(PixelOf(s.x + 100, s.y).x - shown.x, 4) << "the merge distance on the screen";
+    // The lounge is let go 5 pixels right of the kitchen's right side, then 2 pixels back.
     Settle();
     const TPoint taken = PixelOf(s.x + 4500, s.y + 3800);
-    const TPoint sixOff(taken.x + PixelOf(s.x + 3600, s.y).x + 6 - shown.x, taken.y);
-    Drag(taken, sixOff);
-    const int32_t sixOffX = Objects(kDesignRoom)[0].x1;
-    EXPECT_GT(sixOffX, s.x + 3600 + 100) << "not pulled";
-    EXPECT_EQ(sixOffX - s.x, DrawingAt(sixOff).x - DrawingAt(taken).x) << "left where it was let go";
+    const TPoint fiveOff(taken.x + PixelOf(s.x + 3600, s.y).x + 5 - shown.x, taken.y);
+    Drag(taken, fiveOff);
+    const int32_t fiveOffX = Objects(kDesignRoom)[0].x1;
+    EXPECT_GT(fiveOffX, s.x + 3600 + 100) << "not pulled";
+    EXPECT_EQ(fiveOffX - s.x, DrawingAt(fiveOff).x - DrawingAt(taken).x) << "left where it was let go";
     Settle();
-    Drag(sixOff, TPoint(sixOff.x - 4, sixOff.y));
+    Drag(fiveOff, TPoint(fiveOff.x - 2, fiveOff.y));
+    EXPECT_EQ(Objects(kDesignRoom)[0].x1, s.x + 3700) << "3 pixels off: pulled";
     AnswerRoom("BED 1", "3600", "3400");
     Command(cmd::kNewDesignRoom);
     dragRoom(1800, 3200, 0, 3900);
@@ -357,8 +358,8 @@ TEST_F(WorkedExample, HouseFromItsRooms) {
     EXPECT_EQ(rooms[0].x1, s.x + 3700) << "the lounge is pulled into line a partition away";
     EXPECT_EQ(rooms[1].y2, s.y + 4300) << "the kitchen sits on the lounge";
 
-    Says("Dragging a room with the right button instead lines it up, within the same distance, with the "
-         "outer edges of the other rooms");
+    Says("Dragging a room with the right button instead lines it up with the outer edges of the other rooms "
+         "when it is let go less than the same distance off them");
     Settle();
     const TPoint bath = PixelOf(s.x + 300, s.y + 300);
     RightDrag(bath, TPoint(bath.x + 3, bath.y));
