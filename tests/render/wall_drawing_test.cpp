@@ -1,5 +1,9 @@
 // Walls in the three styles: the face lines, the hatch strokes inside the wall, the solid band.
+#include <cmath>
+
 #include "tests/render/render_fixture.h"
+#include "walls/door_symbols.h"
+#include "walls/opening_construction.h"
 
 using namespace rendertest;
 
@@ -285,6 +289,111 @@ TEST_F(WallDrawing, HatchPenIsThinnestAtPenScaleOne) {
     EXPECT_GE(runs, 4);
     EXPECT_EQ(canvas.Count(kRed, 60, 130, 340, 130), runs);
 }
+
+// A partition 40 thick through (400, 300) with a doorway 300 wide cut at that point as the door tool
+// cuts it, or with only background lines of its own over the faces there, as a junction leaves them.
+struct DoorwayCase {
+    const char* name;
+    int32_t direction;
+    int32_t mode;
+    int32_t kind; // of the opening; 0 for junction lines, which open no doorway
+};
+
+class PartitionDoorway : public WallDrawing, public ::testing::WithParamInterface<DoorwayCase> {
+protected:
+    static constexpr int32_t kWidth = 300, kThickness = 40, kMargin = 3;
+    static constexpr int32_t kCx = 400, kCy = 300;
+
+    void SetUp() override {
+        ResetForCanvas(2 * kCx, 2 * kCy);
+        const DoorwayCase c = GetParam();
+        const double a = c.direction * 3.14159265358979 / 1800;
+        along_ = {std::sin(a), std::cos(a)};
+        across_ = {along_.y, -along_.x}; // to the second face, on the right going along
+        const POINT start = At(-350, 0), end = At(350, 0), offset = At(0, kThickness);
+        auto wall = MakeIntWall(kGroundFloor, start.x, start.y, end.x, end.y, offset.x - kCx, offset.y - kCy,
+                                kThickness, c.direction, kRed);
+        wall->id = 10002;
+        ObjectList.Add(std::move(wall));
+        if (c.kind == 0) {
+            for (const int32_t v : {0, kThickness}) {
+                const POINT a1 = At(-kWidth / 2, v), b1 = At(kWidth / 2, v);
+                auto mask = MakeLine(kGroundFloor, a1.x, a1.y, b1.x, b1.y, kWhite);
+                mask->id = 10002;
+                ObjectList.Add(std::move(mask));
+            }
+            return;
+        }
+        Opening o;
+        o.kind = c.kind;
+        o.px = kCx, o.py = kCy, o.width = kWidth, o.thickness = kThickness, o.angle = c.direction;
+        o.wallClass = kInternalWallClass, o.wallId = 10002, o.openingId = 10003, o.view = kGroundFloor;
+        // A door that slides into the wall lies along its middle over the pocket beyond the jamb.
+        o.doorWidth = kWidth, o.swingCode = 1, o.intoWall = 1, o.colour = kBlue;
+        BuildOpening(o, ObjectList);
+        MakeOpeningSymbol(o, ObjectList);
+    }
+
+    POINT At(double u, double v) const {
+        return {int32_t(std::lround(kCx + u * along_.x + v * across_.x)),
+                int32_t(std::lround(kCy + u * along_.y + v * across_.y))};
+    }
+
+    // Pixels of the colour (any ink for CLR_INVALID) inside the wall, clear of its faces, from `from`
+    // to `to` along the wall from the doorway's middle.
+    int32_t InkBetween(const Canvas& canvas, COLORREF colour, double from, double to) const {
+        int32_t n = 0;
+        for (int32_t x = 0; x < 2 * kCx; ++x)
+            for (int32_t y = 0; y < 2 * kCy; ++y) {
+                const double u = (x - kCx) * along_.x + (y - kCy) * along_.y;
+                const double v = (x - kCx) * across_.x + (y - kCy) * across_.y;
+                const bool inside = u >= std::min(from, to) && u <= std::max(from, to) && v >= kMargin &&
+                                    v <= kThickness - kMargin;
+                n +=
+                    inside && (colour == CLR_INVALID ? canvas.At(x, y) != kWhite : canvas.At(x, y) == colour);
+            }
+        return n;
+    }
+
+    struct {
+        double x, y;
+    } along_{}, across_{};
+};
+
+TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
+    const DoorwayCase c = GetParam();
+    PlanDisplayMode = c.mode;
+    Canvas canvas(2 * kCx, 2 * kCy);
+    ObjectList.Paint(canvas.Dc(), canvas.Client());
+    const COLORREF wallInk = c.mode == displaymode::kWallsSolid ? kBlack : kRed;
+    const int32_t inDoorway = InkBetween(canvas, wallInk, kMargin - kWidth / 2, kWidth / 2 - kMargin);
+    const int32_t beside = std::min(InkBetween(canvas, wallInk, kWidth / 2 + kMargin, kWidth / 2 + 150),
+                                    InkBetween(canvas, wallInk, -kWidth / 2 - kMargin, -kWidth / 2 - 150));
+    if (c.mode == displaymode::kPlain) {
+        EXPECT_EQ(inDoorway, 0);
+        EXPECT_EQ(beside, 0);
+    } else if (c.kind != 0) {
+        EXPECT_EQ(inDoorway, 0);
+        EXPECT_GT(beside, 20);
+    } else {
+        EXPECT_GT(inDoorway, 20);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Styles, PartitionDoorway,
+    ::testing::Values(DoorwayCase{"AlongXNormal", 900, 0, openingkind::kWallOpening},
+                      DoorwayCase{"AlongXHatched", 900, 10, openingkind::kWallOpening},
+                      DoorwayCase{"AlongXSolid", 900, 20, openingkind::kWallOpening},
+                      DoorwayCase{"AlongYHatched", 1800, 10, openingkind::kWallOpening},
+                      DoorwayCase{"AlongYSolid", 1800, 20, openingkind::kWallOpening},
+                      DoorwayCase{"ObliqueNormal", 450, 0, openingkind::kWallOpening},
+                      DoorwayCase{"ObliqueHatched", 450, 10, openingkind::kWallOpening},
+                      DoorwayCase{"ObliqueSolid", 450, 20, openingkind::kWallOpening},
+                      DoorwayCase{"IntoWallDoorHatched", 900, 10, openingkind::kIntoWall},
+                      DoorwayCase{"IntoWallDoorSolid", 1800, 20, openingkind::kIntoWall},
+                      DoorwayCase{"JunctionHatched", 900, 10, 0}, DoorwayCase{"JunctionSolid", 900, 20, 0}),
+    [](const ::testing::TestParamInfo<DoorwayCase>& info) { return std::string(info.param.name); });
 
 TEST_F(WallDrawing, WallsAtTheEndsOfTheCoordinateRangePaintInBoundedTime) {
     // A damaged record: walls spanning the whole 32-bit range, along x, along y and oblique.
