@@ -27,9 +27,9 @@ protected:
         wall->p1x = x - 4000, wall->p1y = y - 275, wall->p2x = x + 4000, wall->p2y = y - 275;
         ObjectList.Add(std::move(wall));
         const int32_t attr[4] = {};
-        ObjectList.Add(std::make_unique<TIntwallobj>(
-            kGroundFloor, kIntWall, 1, 0, 10002, 10002, x - 3000, 0, x + 3000, 0, y - 2000, y - 2000, 0, 100,
-            0, 0, 0, 0, 1, 2700, x - 3000, 0, y - 2100, x + 3000, y - 2100, attr, 0, 0));
+        ObjectList.Add(std::make_unique<TIntwallobj>(kGroundFloor, kIntWall, 1, 0, 10002, 10002, x - 3000, 0,
+                                                     x + 3000, 0, y - 2000, y - 2000, 0, 100, 0, 0, 0, 0, 1, 2700,
+                                                     x - 3000, 0, y - 2100, x + 3000, y - 2100, attr, 0, 0));
         IdCounter = 2;
         ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
         child->Invalidate(true);
@@ -65,9 +65,9 @@ protected:
 TEST_F(Openings, AWindowWithItsSizesIsCutIntoTheExternalWall) {
     OpenFloor();
     dir.WriteFile("CFG/WIND.CFG", "1 900 900 1 0 9 0 0 0 0 0 0 ");
-    pl::script::AnswerDialog(
-        kWindowDialogId,
-        {DialogStep{{{kWindowWidth, "1200"}, {kWindowHeight, "1050"}, {kWindowShowSizes, "1"}}, IDOK}});
+    pl::script::AnswerDialog(kWindowDialogId, {DialogStep{{{kWindowWidth, "1200"}, {kWindowHeight, "1050"},
+                                                            {kWindowShowSizes, "1"}},
+                                                           IDOK}});
     client->ProcessCommand(cmd::kWindows);
     ASSERT_EQ(client->Tool->Kind, toolkind::kOpening);
     EXPECT_EQ(client->Tool->Dragging, 1);
@@ -85,9 +85,9 @@ TEST_F(Openings, AWindowWithItsSizesIsCutIntoTheExternalWall) {
 
 TEST_F(Openings, AHingedDoorInThePartitionGetsItsLeafAndSwing) {
     OpenFloor();
-    pl::script::AnswerDialog(
-        kExtDoorDialogId,
-        {DialogStep{{{kDoorWidthEdit, "800"}, {kDoorNumberEdit, "1"}, {kDoorHinged, "1"}}, IDOK}});
+    pl::script::AnswerDialog(kExtDoorDialogId, {DialogStep{{{kDoorWidthEdit, "800"}, {kDoorNumberEdit, "1"},
+                                                            {kDoorHinged, "1"}},
+                                                           IDOK}});
     pl::script::AnswerDialog(kDoorSwingDialogId, {DialogStep{{{kSwingRadios[4], "1"}}, IDOK}});
     client->ProcessCommand(cmd::kDoors);
     ASSERT_EQ(client->Tool->Kind, toolkind::kOpening);
@@ -123,44 +123,6 @@ TEST_F(Openings, ACancelledDialogLeavesThePickTool) {
     EXPECT_EQ(dir.ReadFile("CFG/DOOR.CFG"), door);
 }
 
-// A wall opening cut into the partition as the screen shows it once the step has ended: in every
-// wall style no wall ink between the jambs, and in the hatched and solid styles the wall beside the
-// doorway still filled.
-class PartitionOpeningOnScreen : public Openings, public ::testing::WithParamInterface<int32_t> {
-protected:
-    // Pixels not of the background strictly inside the wall's faces, `from` to `to` along it from P.
-    int InkInsideTheWall(int32_t from, int32_t to) {
-        child->UpdateWindow();
-        QCoreApplication::processEvents();
-        const QImage shown = View()->grab().toImage();
-        const TPoint a = PixelOf(x + from, y - 2000), b = PixelOf(x + to, y - 2100);
-        int count = 0;
-        for (int py = std::min(a.y, b.y) + 2; py <= std::max(a.y, b.y) - 2; ++py)
-            for (int px = std::min(a.x, b.x) + 2; px <= std::max(a.x, b.x) - 2; ++px)
-                count += (shown.pixel(px, py) & 0xFFFFFF) != (BackgroundColour & 0xFFFFFF);
-        return count;
-    }
-};
-
-TEST_P(PartitionOpeningOnScreen, LeavesNoWallInkBetweenTheJambs) {
-    OpenFloor();
-    PlanDisplayMode = GetParam();
-    child->Invalidate(true);
-    pl::script::AnswerDialog(kExtDoorDialogId,
-                             {DialogStep{{{kDoorWidthEdit, "1200"}, {kDoorWallOpening, "1"}}, IDOK}});
-    client->ProcessCommand(cmd::kDoors);
-    ASSERT_EQ(client->Tool->Kind, toolkind::kOpening);
-    EnterAt(0, -2000);
-    ASSERT_EQ(FileGroup(10003).size(), 4u) << ui.Log(); // two face gaps and two jambs
-    EXPECT_EQ(InkInsideTheWall(-600, 600), 0);
-    const int beside = InkInsideTheWall(600, 1800);
-    EXPECT_EQ(beside > 0, GetParam() != displaymode::kWallsNormal) << beside;
-}
-
-INSTANTIATE_TEST_SUITE_P(WallStyles, PartitionOpeningOnScreen,
-                         ::testing::Values(displaymode::kWallsNormal, displaymode::kWallsHatched,
-                                           displaymode::kWallsSolid));
-
 struct RobeCase {
     const char* opening;
     bool refused;
@@ -170,16 +132,15 @@ class WardrobeOpening : public Openings, public ::testing::WithParamInterface<Ro
 
 TEST_P(WardrobeOpening, MayNotBeWiderThanItsDoors) {
     OpenFloor();
-    pl::script::AnswerDialog(
-        kExtDoorDialogId,
-        {DialogStep{{{kDoorWidthEdit, "600"}, {kDoorNumberEdit, "2"}, {kDoorWardrobe, "1"}}, IDOK}});
+    pl::script::AnswerDialog(kExtDoorDialogId, {DialogStep{{{kDoorWidthEdit, "600"}, {kDoorNumberEdit, "2"},
+                                                            {kDoorWardrobe, "1"}},
+                                                           IDOK}});
     pl::script::AnswerDialog(kRobeDialogId, {DialogStep{{{kRobeOpening, GetParam().opening}}, IDOK}});
     if (GetParam().refused) pl::script::AnswerMessageBox(IDOK);
     client->ProcessCommand(cmd::kDoors);
     EXPECT_EQ(ui.LogContains("You cannot have an opening bigger"), GetParam().refused) << ui.Log();
 }
 
-INSTANTIATE_TEST_SUITE_P(Widths, WardrobeOpening,
-                         ::testing::Values(RobeCase{"1300", true}, RobeCase{"1200", false}));
+INSTANTIATE_TEST_SUITE_P(Widths, WardrobeOpening, ::testing::Values(RobeCase{"1300", true}, RobeCase{"1200", false}));
 
 } // namespace
