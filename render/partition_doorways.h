@@ -2,7 +2,7 @@
 // lines over in the background between its jambs, which is all the normal style needs; the hatch
 // strokes and the solid band lie between the faces, so they leave that stretch out themselves. The
 // wall's record holds no mark of its openings, so the stretches are found at paint time from the
-// opening's pieces, and drawings stored before keep their look.
+// opening's pieces: drawings stored before show their doorways too, and the file stays as it was.
 #pragma once
 
 #include <cstdint>
