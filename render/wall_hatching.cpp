@@ -2,7 +2,8 @@
 // Walls along x or y get pairs of strokes 15 apart every 140 logical units; oblique walls get
 // vertical strokes every 125 units in x (pairs for the external wall). Drawing the hatch marks the
 // wall's hatch-pattern value 3, which the next save carries. The strokes themselves are shared with
-// the bitmap's print operations, which place the wall their own way and divide the spacings.
+// the bitmap's print operations, which place the wall their own way and divide the spacings. A
+// partition's strokes stop at its doorways, which its openings leave without wall ink.
 #include <algorithm>
 #include <cmath>
 
@@ -109,8 +110,8 @@ void HatchInternalWall(TDC& dc, const HatchPattern& p, const PlacedWall& w) {
         int64_t s = int64_t{xa} + t, e = s + t;
         const int64_t n = StrokeCount(int64_t{xb} - xa - 2 * int64_t{t}, p.step, 1);
         for (int64_t i = 0; i < n; ++i, s += p.Advance(), e += p.Advance()) {
-            Line(dc, s, ya, e, yd);
-            Line(dc, s + p.gap, ya, e + p.gap, yd);
+            w.doorways.Segment(dc, s, ya, e, yd);
+            w.doorways.Segment(dc, s + p.gap, ya, e + p.gap, yd);
         }
     } else if (w.alongY) {
         const int32_t xa = std::min(w.x1, w.q2.x);
@@ -119,8 +120,8 @@ void HatchInternalWall(TDC& dc, const HatchPattern& p, const PlacedWall& w) {
         int64_t s = int64_t{yb} - t, e = s - t;
         const int64_t n = StrokeCount(int64_t{yb} - ye - 2 * int64_t{t}, p.step, 1);
         for (int64_t i = 0; i < n; ++i, s -= p.Advance(), e -= p.Advance()) {
-            Line(dc, xa, s, xc, e);
-            Line(dc, xa, s - p.gap, xc, e - p.gap);
+            w.doorways.Segment(dc, xa, s, xc, e);
+            w.doorways.Segment(dc, xa, s - p.gap, xc, e - p.gap);
         }
     } else if (w.direction != 2700) {
         const ObliqueRow row = RowFor(w.direction, false);
@@ -138,7 +139,7 @@ void HatchInternalWall(TDC& dc, const HatchPattern& p, const PlacedWall& w) {
             for (int64_t i = 0; i < n; ++i) {
                 xs += row.dx * p.oblique;
                 const int64_t yi = Trunc(y);
-                Line(dc, xs, yi, xs, yi - length);
+                w.doorways.Segment(dc, xs, yi, xs, yi - length);
                 y += row.dy * inc;
             }
         }

@@ -7,6 +7,7 @@
 
 #include "document/objects.h"
 #include "platform/dc.h"
+#include "render/partition_doorways.h"
 #include "render/shape_drawing.h"
 
 namespace render {
@@ -26,14 +27,15 @@ template <class T> void DrawWallFaces(TDC& dc, const T& t, const TExtwallobj& w)
     }
 }
 
-// The band between the two faces, filled with the stock black brush whatever the colour or selection.
+// The band between the two faces, filled with the stock black brush whatever the colour or selection,
+// and open across the wall's doorways.
 template <class T> void DrawSolidWall(TDC& dc, const T& t, const TIntwallobj& w) {
     dc.SelectStockObject(BLACK_BRUSH);
     DrawWallFaces(dc, t, w);
     dc.SelectStockObject(BLACK_BRUSH);
     const POINT band[4] = {
         {t.X(w.x1), t.Y(w.y1)}, {t.X(w.x2), t.Y(w.y2)}, {t.X(w.q2x), t.Y(w.q2y)}, {t.X(w.q1x), t.Y(w.q1y)}};
-    dc.Polygon(band, 4);
+    DoorwaysOf(w, t).Band(dc, band);
 }
 
 // The inner face: line A of a single leaf, line C of a cavity wall.
@@ -72,6 +74,7 @@ struct PlacedWall {
     bool alongX = false, alongY = false; // the wall's ends share a y, or an x
     int32_t innerLeafDir = 0;            // +1, -1 or 0 by which way a wall along y runs
     int32_t direction = 0;               // tenths of a degree, never transformed
+    DoorwayCut doorways;                 // of a partition: the hatch leaves them out
 };
 
 template <class T> PlacedWall PlaceWall(const TIntwallobj& w, const T& t, bool casesOnPlacedValues) {
@@ -83,6 +86,7 @@ template <class T> PlacedWall PlaceWall(const TIntwallobj& w, const T& t, bool c
     p.alongX = casesOnPlacedValues ? p.y1 == p.y2 : w.y1 == w.y2;
     p.alongY = casesOnPlacedValues ? p.x1 == p.x2 : w.x1 == w.x2;
     p.direction = w.direction;
+    p.doorways = DoorwaysOf(w, t);
     return p;
 }
 
@@ -103,7 +107,7 @@ template <class T> PlacedWall PlaceWall(const TExtwallobj& w, const T& t, bool c
     return p;
 }
 
-// The strokes inside a wall, drawn with the pen the caller selected.
+// The strokes inside a wall, drawn with the pen the caller selected, none across its doorways.
 void HatchInternalWall(TDC& dc, const HatchPattern& pattern, const PlacedWall& wall);
 // The outer leaf of an external wall, between the outer face and line A.
 void HatchOuterLeaf(TDC& dc, const HatchPattern& pattern, const PlacedWall& wall);

@@ -139,17 +139,21 @@ TEST_F(PaintDispatch, PaintInWindowSetsUpTheWindowFirst) {
 }
 
 // The widened pens of paper and bitmap reach every operation of the one paint, but the object
-// keeps the width its user drew: the working file may be written right after a printed page.
+// keeps the width its user drew: the working file may be written right after a printed page. Walls
+// drawn solid are widened as lines are; only hatched walls widen their own pens.
 struct WideCase {
     int32_t penWidth, penStyle, penScale, expected;
+    int32_t kind = kLine;
+    int32_t mode = 0;
 };
 
 class PaperWidth : public PaintDispatch, public ::testing::WithParamInterface<WideCase> {};
 
 TEST_P(PaperWidth, WidthIsScaledForThePaintOnly) {
     PenScale = GetParam().penScale;
-    RecordingObject line(kGroundFloor, kLine, GetParam().penWidth, GetParam().penStyle, 0, 0, 0, 0, 0, 0, 0,
-                         0, kRed);
+    PlanDisplayMode = GetParam().mode;
+    RecordingObject line(kGroundFloor, GetParam().kind, GetParam().penWidth, GetParam().penStyle, 0, 0, 0, 0,
+                         0, 0, 0, 0, kRed);
     Canvas canvas;
     line.PaintWide(canvas.Dc());
     EXPECT_EQ(line.pen.Width(), GetParam().expected);
@@ -159,7 +163,9 @@ TEST_P(PaperWidth, WidthIsScaledForThePaintOnly) {
 
 INSTANTIATE_TEST_SUITE_P(Widths, PaperWidth,
                          ::testing::Values(WideCase{3, 0, 5, 5}, WideCase{2, 0, 5, 10}, WideCase{0, 0, 5, 5},
-                                           WideCase{2, 2, 5, 2}, WideCase{7, 2, 5, 1}));
+                                           WideCase{2, 2, 5, 2}, WideCase{7, 2, 5, 1},
+                                           WideCase{2, 0, 5, 10, kIntWall, 20},
+                                           WideCase{1, 0, 4, 4, kExtWall, 25}));
 
 // A hatched wall widens its own pens by the pen scale, so on paper it sees the weight alone.
 TEST_F(PaintDispatch, PaperHatchedWallsSeeTheWeightUnwidenedAndNoSelection) {

@@ -1,5 +1,9 @@
 // Walls in the three styles: the face lines, the hatch strokes inside the wall, the solid band.
+#include <cmath>
+
 #include "tests/render/render_fixture.h"
+#include "walls/door_symbols.h"
+#include "walls/opening_construction.h"
 
 using namespace rendertest;
 
@@ -285,6 +289,91 @@ TEST_F(WallDrawing, HatchPenIsThinnestAtPenScaleOne) {
     EXPECT_GE(runs, 4);
     EXPECT_EQ(canvas.Count(kRed, 60, 130, 340, 130), runs);
 }
+
+// A partition 40 thick through (400, 300) with a doorway 300 wide cut at that point as the door tool
+// cuts it, or with only background lines of its own over the faces there, as a junction leaves them,
+// or cut into a parallel wall of the same id (the walls of a room share theirs).
+struct DoorwayCase {
+    const char* name;
+    int32_t direction, mode;
+    int32_t kind;          // of the opening; 0 for junction lines, which open no doorway
+    int32_t elsewhere = 0; // how far the wall the opening is cut into lies from this one
+};
+
+class PartitionDoorway : public WallDrawing, public ::testing::WithParamInterface<DoorwayCase> {
+protected:
+    static constexpr int32_t kWidth = 300, kThickness = 40, kMargin = 3, kCx = 400, kCy = 300;
+
+    // The point u along the wall from the doorway's middle and v across it toward the second face.
+    POINT At(double u, double v) const {
+        return {int32_t(std::lround(kCx + u * ax_ + v * ay_)), int32_t(std::lround(kCy + u * ay_ - v * ax_))};
+    }
+    // Pixels of the colour inside the wall, clear of its faces, from `from` to `to` along it.
+    int32_t InkBetween(const Canvas& canvas, COLORREF colour, double from, double to) const {
+        int32_t n = 0;
+        for (int32_t x = 0; x < 2 * kCx; ++x)
+            for (int32_t y = 0; y < 2 * kCy; ++y) {
+                const double u = (x - kCx) * ax_ + (y - kCy) * ay_, v = (x - kCx) * ay_ - (y - kCy) * ax_;
+                n += u >= from && u <= to && v >= kMargin && v <= kThickness - kMargin &&
+                     canvas.At(x, y) == colour;
+            }
+        return n;
+    }
+    double ax_ = 0, ay_ = 0; // the unit step along the wall
+};
+
+TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
+    const DoorwayCase c = GetParam();
+    ResetForCanvas(2 * kCx, 2 * kCy);
+    ax_ = std::sin(c.direction * 3.14159265358979 / 1800),
+    ay_ = std::cos(c.direction * 3.14159265358979 / 1800);
+    const POINT start = At(-350, 0), end = At(350, 0), second = At(0, kThickness);
+    auto wall = MakeIntWall(kGroundFloor, start.x, start.y, end.x, end.y, second.x - kCx, second.y - kCy,
+                            kThickness, c.direction, kRed);
+    wall->id = 10002;
+    ObjectList.Add(std::move(wall));
+    Opening o;
+    const POINT p = At(0, -c.elsewhere);
+    o.kind = c.kind, o.px = p.x, o.py = p.y, o.width = kWidth, o.thickness = kThickness,
+    o.angle = c.direction;
+    o.wallClass = kInternalWallClass, o.wallId = 10002, o.openingId = 10003, o.view = kGroundFloor;
+    // A door that slides into the wall lies along its middle over the pocket beyond the jamb.
+    o.doorWidth = kWidth, o.swingCode = 1, o.intoWall = 1, o.colour = kBlue;
+    if (c.kind == 0) {
+        for (const int32_t v : {0, kThickness}) {
+            const POINT a = At(-kWidth / 2, v), b = At(kWidth / 2, v);
+            ObjectList.Add(std::make_unique<TLineobj>(kGroundFloor, kLine, 1, 0, 10002, 10002, a.x, 0, b.x, 0,
+                                                      a.y, b.y, kWhite, 0, 0));
+        }
+    } else {
+        BuildOpening(o, ObjectList);
+        MakeOpeningSymbol(o, ObjectList);
+    }
+    PlanDisplayMode = c.mode;
+    Canvas canvas(2 * kCx, 2 * kCy);
+    ObjectList.Paint(canvas.Dc(), canvas.Client());
+    const COLORREF ink = c.mode == displaymode::kWallsSolid ? kBlack : kRed;
+    const int32_t doorway = InkBetween(canvas, ink, kMargin - kWidth / 2, kWidth / 2 - kMargin);
+    const int32_t beside = std::min(InkBetween(canvas, ink, kWidth / 2 + kMargin, kWidth / 2 + 150),
+                                    InkBetween(canvas, ink, -kWidth / 2 - 150, -kWidth / 2 - kMargin));
+    EXPECT_EQ(doorway > 20, c.kind == 0 || c.elsewhere != 0);
+    EXPECT_EQ(beside > 20, c.mode != displaymode::kPlain);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Styles, PartitionDoorway,
+    ::testing::Values(DoorwayCase{"AlongXNormal", 900, 0, openingkind::kWallOpening},
+                      DoorwayCase{"AlongXHatched", 900, 10, openingkind::kWallOpening},
+                      DoorwayCase{"AlongXSolid", 900, 20, openingkind::kWallOpening},
+                      DoorwayCase{"AlongYHatched", 1800, 10, openingkind::kWallOpening},
+                      DoorwayCase{"AlongYSolid", 1800, 20, openingkind::kWallOpening},
+                      DoorwayCase{"ObliqueHatched", 450, 10, openingkind::kWallOpening},
+                      DoorwayCase{"ObliqueSolid", 450, 20, openingkind::kWallOpening},
+                      DoorwayCase{"IntoWallDoorHatched", 900, 10, openingkind::kIntoWall},
+                      DoorwayCase{"IntoWallDoorSolid", 1800, 20, openingkind::kIntoWall},
+                      DoorwayCase{"JunctionHatched", 900, 10, 0}, DoorwayCase{"JunctionSolid", 900, 20, 0},
+                      DoorwayCase{"ParallelWallHatched", 900, 10, openingkind::kWallOpening, 200}),
+    [](const ::testing::TestParamInfo<DoorwayCase>& info) { return std::string(info.param.name); });
 
 TEST_F(WallDrawing, WallsAtTheEndsOfTheCoordinateRangePaintInBoundedTime) {
     // A damaged record: walls spanning the whole 32-bit range, along x, along y and oblique.

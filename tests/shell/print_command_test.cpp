@@ -13,6 +13,7 @@
 #include "render/print_settings.h"
 #include "render/printed_page.h"
 #include "tests/shell/drawing_window_fixture.h"
+#include "walls/opening_construction.h"
 
 namespace {
 
@@ -378,6 +379,7 @@ struct HatchCase {
 class HatchedWall : public Printing, public ::testing::WithParamInterface<HatchCase> {
 protected:
     static constexpr int32_t kOuterLeaf = 100, kThickness = 275, kLength = 10000;
+    static constexpr int32_t kNormalWallsRadio = 19515; // then cross hatched and solid
 
     // Outer face on top, then the outer leaf, a 75 mm cavity and the inner leaf; the inner face drawn
     // again as a line as wide as its own pen, since the bitmap's frame takes in a wall's outer face
@@ -401,18 +403,45 @@ protected:
         Open();
     }
 
+    // A partition as long, 100 thick, with a 900 wide opening cut at its middle as the door tool cuts
+    // it (the faces painted over in the background there and closed by jambs), and a plain external
+    // wall a metre above it, which the page and the bitmap take their frame from.
+    void WritePartitionWithDoorway() {
+        MetricUnits = 1;
+        const int32_t left = Cx() - kLength / 2, right = left + kLength, top = Cy();
+        ObjectList.Flush();
+        auto outer = make::ExtWall(kGroundFloor, left, top + 1000, right, top + 1000);
+        outer->thickness1 = kPartition;
+        outer->p1x = left, outer->p2x = right, outer->p1y = outer->p2y = top + 1000 - kPartition;
+        ObjectList.Add(std::move(outer));
+        const int32_t attr[4] = {};
+        ObjectList.Add(std::make_unique<TIntwallobj>(
+            kGroundFloor, kIntWall, 1, 0, 10002, 10002, left, 0, right, 0, top, top, 0, kPartition, 0, 0, 0,
+            0, 1, 900, left, 0, top - kPartition, right, top - kPartition, attr, 0, 0));
+        Opening o;
+        o.kind = openingkind::kWallOpening;
+        o.px = Cx(), o.py = top, o.width = kDoorway, o.thickness = kPartition, o.angle = 900;
+        o.wallClass = kInternalWallClass, o.wallId = 10002, o.openingId = 10003, o.view = kGroundFloor;
+        BuildOpening(o, ObjectList);
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+        DrawingState = 2;
+        Open();
+    }
+
+    static constexpr int32_t kPartition = 100, kDoorway = 900;
+
     // The printed page at 600 dpi, cut to the band that holds the floor (a whole page is more than
     // QImage reads), or the saved bitmap; in grey.
-    QImage Picture(const char* scale) {
+    QImage Picture(const char* scale, int32_t wallStyle = displaymode::kWallsHatched) {
         if (scale == nullptr) {
-            PlanDisplayMode = displaymode::kWallsHatched;
+            PlanDisplayMode = wallStyle;
             testsupport::ScriptedUi ui;
             client->CmSaveBitmap();
             return QImage(QString::fromStdString(dir.File("DWGS/HOUSEGND.BMP")))
                 .convertToFormat(QImage::Format_Grayscale8);
         }
         PrintToPdf();
-        RunPrint({{19504, scale}, {19516, "1"}, {19510, "1"}});
+        RunPrint({{19504, scale}, {kNormalWallsRadio + wallStyle / 10, "1"}, {19510, "1"}});
         const QString stem = QString::fromStdString(dir.File("page"));
         const auto px = [](double mm) { return QString::number(int(mm / kMmPerInch * 600)); };
         QProcess::execute("pdftoppm", {"-r", "600", "-gray", "-singlefile", "-y", px(20), "-W", px(297), "-H",
@@ -447,6 +476,43 @@ TEST_P(HatchedWall, InkKeepsWithinTheFacesAndTheHatchStrokesStayApart) {
         }
         EXPECT_GE(lines, 20) << row - ink.top();
         EXPECT_LT(inked, ink.width() * 0.4) << row - ink.top();
+    }
+}
+
+// In the hatched and solid styles a doorway in a partition is as clear of ink as in the normal style,
+// and the wall beside it is filled.
+TEST_P(HatchedWall, APartitionDoorwayStaysAsClearAsInTheNormalStyle) {
+    const HatchCase c = GetParam();
+    WritePartitionWithDoorway();
+    const double half = kDoorway / 2 / c.unitsPerPixel, margin = c.reach + 0.5;
+    int clearInNormal = -1;
+    for (const int32_t style :
+         {displaymode::kWallsNormal, displaymode::kWallsHatched, displaymode::kWallsSolid}) {
+        const QImage picture = Picture(c.scale, style);
+        QRect ink;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (picture.constScanLine(y)[x] < 128) ink |= QRect(x, y, 1, 1);
+        ASSERT_FALSE(ink.isEmpty()) << style;
+        // Between the partition's faces (the lowest ink), clear of their pens: across the doorway and
+        // as far again beside it.
+        const double faces = kPartition / c.unitsPerPixel, bottom = ink.bottom() - c.reach;
+        const auto darkIn = [&](double from, double to) {
+            int n = 0;
+            for (int y = int(std::ceil(bottom - faces + margin)); y <= int(bottom - margin); ++y)
+                for (int x = int(std::ceil(ink.center().x() + from)); x <= int(ink.center().x() + to); ++x)
+                    n += picture.constScanLine(y)[x] < 128;
+            return n;
+        };
+        const int doorway = darkIn(margin - half, half - margin);
+        const int beside = darkIn(half + margin, 3 * half);
+        if (style == displaymode::kWallsNormal) {
+            clearInNormal = doorway;
+            EXPECT_EQ(beside, 0);
+        } else {
+            EXPECT_LE(doorway, clearInNormal) << style;
+            EXPECT_GT(beside, clearInNormal + 1) << style;
+        }
     }
 }
 

@@ -1,0 +1,152 @@
+#include "render/partition_doorways.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "document/program_state.h"
+#include "render/screen_units.h"
+
+namespace {
+
+// The pieces of an opening are turned into the wall's direction by whole degrees, so a gap line may
+// lean off a wall whose direction has tenths; past this sine it is some other line.
+constexpr double kMaxLean = 0.1;
+// How far past a face the ends of a gap line may lie: half the wall's thickness, and never less
+// than the rounding of the turned pieces.
+constexpr double kMinMargin = 4.0;
+
+double Cross(double ax, double ay, double bx, double by) {
+    return ax * by - ay * bx;
+}
+
+// Whether the line runs along the wall with both ends between its faces (or just past them).
+bool LiesAlongWall(const TIntwallobj& w, const TObject& line) {
+    const double dx = double(w.x2) - w.x1, dy = double(w.y2) - w.y1;
+    const double ex = double(line.x2) - line.x1, ey = double(line.y2) - line.y1;
+    const double length = std::hypot(dx, dy), lineLength = std::hypot(ex, ey);
+    if (length == 0 || lineLength == 0) return false;
+    if (std::fabs(Cross(dx, dy, ex, ey)) > kMaxLean * length * lineLength) return false;
+    // Signed distances from the first face, positive on the second face's side when it lies there.
+    const auto across = [&](double x, double y) { return Cross(dx, dy, x - w.x1, y - w.y1) / length; };
+    const double second = (across(w.q1x, w.q1y) + across(w.q2x, w.q2y)) / 2;
+    const double margin = std::max(std::fabs(second) / 2, kMinMargin);
+    const double lo = std::min(0.0, second) - margin, hi = std::max(0.0, second) + margin;
+    const double a = across(line.x1, line.y1), b = across(line.x2, line.y2);
+    return a >= lo && a <= hi && b >= lo && b <= hi;
+}
+
+POINT Rounded(double x, double y) {
+    return {render::Saturate(std::llround(x)), render::Saturate(std::llround(y))};
+}
+
+void Line(TDC& dc, POINT a, POINT b) {
+    dc.MoveToEx(a.x, a.y);
+    dc.LineTo(b.x, b.y);
+}
+
+} // namespace
+
+namespace render {
+
+std::vector<FaceGap> FaceGapsOf(const TList& drawing, const TIntwallobj& wall) {
+    std::vector<FaceGap> gaps;
+    for (int32_t i = 0; i < drawing.count; ++i) {
+        const TObject* o = drawing[i];
+        if (o == nullptr || o->kind != kOutlineLine || o->view != wall.view || o->id != wall.id) continue;
+        if (o->colour != BackgroundColour || !LiesAlongWall(wall, *o)) continue;
+        gaps.push_back({{o->x1, o->y1}, {o->x2, o->y2}});
+    }
+    return gaps;
+}
+
+DoorwayCut::DoorwayCut(POINT faceStart, POINT faceEnd, const std::vector<FaceGap>& placedGaps)
+    : start_(faceStart), end_(faceEnd) {
+    if (start_.x == end_.x && start_.y == end_.y) return; // no direction to measure along
+    std::vector<Stretch> stretches;
+    for (const FaceGap& g : placedGaps) {
+        const double a = Fraction(g.a.x, g.a.y), b = Fraction(g.b.x, g.b.y);
+        const double from = std::max(std::min(a, b), 0.0), to = std::min(std::max(a, b), 1.0);
+        if (from < to) stretches.push_back({from, to});
+    }
+    std::sort(stretches.begin(), stretches.end(),
+              [](const Stretch& l, const Stretch& r) { return l.from < r.from; });
+    // The gaps of the two faces of one opening overlap: one stretch each.
+    for (const Stretch& s : stretches) {
+        if (!doorways_.empty() && s.from <= doorways_.back().to)
+            doorways_.back().to = std::max(doorways_.back().to, s.to);
+        else
+            doorways_.push_back(s);
+    }
+}
+
+double DoorwayCut::Fraction(double x, double y) const {
+    const double dx = double(end_.x) - start_.x, dy = double(end_.y) - start_.y;
+    return ((x - start_.x) * dx + (y - start_.y) * dy) / (dx * dx + dy * dy);
+}
+
+std::vector<DoorwayCut::Stretch> DoorwayCut::Kept() const {
+    std::vector<Stretch> kept;
+    double at = 0;
+    for (const Stretch& d : doorways_) {
+        if (d.from > at) kept.push_back({at, d.from});
+        at = d.to;
+    }
+    if (at < 1) kept.push_back({at, 1});
+    return kept;
+}
+
+void DoorwayCut::Segment(TDC& dc, int64_t ax, int64_t ay, int64_t bx, int64_t by) const {
+    if (doorways_.empty()) {
+        dc.MoveToEx(Saturate(ax), Saturate(ay));
+        dc.LineTo(Saturate(bx), Saturate(by));
+        return;
+    }
+    const double ta = Fraction(double(ax), double(ay)), tb = Fraction(double(bx), double(by));
+    const double lo = std::min(ta, tb), hi = std::max(ta, tb);
+    // Only the doorways the segment's span along the wall reaches (a damaged record may hold many).
+    auto d = std::lower_bound(doorways_.begin(), doorways_.end(), lo,
+                              [](const Stretch& s, double t) { return s.to <= t; });
+    if (lo == hi) {
+        // Square to the wall: wholly inside a doorway or wholly outside.
+        if (d == doorways_.end() || d->from >= lo) Line(dc, Rounded(ax, ay), Rounded(bx, by));
+        return;
+    }
+    std::vector<Stretch> cuts; // along the segment: 0 at a, 1 at b
+    for (; d != doorways_.end() && d->from < hi; ++d) {
+        const double u0 = (d->from - ta) / (tb - ta), u1 = (d->to - ta) / (tb - ta);
+        cuts.push_back({std::max(std::min(u0, u1), 0.0), std::min(std::max(u0, u1), 1.0)});
+    }
+    if (ta > tb) std::reverse(cuts.begin(), cuts.end());
+    const auto at = [&](double u) { return Rounded(ax + u * double(bx - ax), ay + u * double(by - ay)); };
+    double from = 0;
+    for (const Stretch& c : cuts) {
+        if (c.from > from) Line(dc, at(from), at(c.from));
+        from = std::max(from, c.to);
+    }
+    if (from < 1) Line(dc, at(from), at(1));
+}
+
+void DoorwayCut::Band(TDC& dc, const POINT band[4]) const {
+    if (doorways_.empty()) {
+        dc.Polygon(band, 4);
+        return;
+    }
+    const POINT p1 = band[0], p2 = band[1], q2 = band[2], q1 = band[3];
+    const double s1 = Fraction(q1.x, q1.y), s2 = Fraction(q2.x, q2.y);
+    const auto first = [&](double f) {
+        return Rounded(p1.x + f * double(p2.x - p1.x), p1.y + f * double(p2.y - p1.y));
+    };
+    // Where the line square to the first face at f meets the second face.
+    const auto second = [&](double f) {
+        if (s1 == s2) return Rounded(q1.x + f * double(p2.x - p1.x), q1.y + f * double(p2.y - p1.y));
+        const double s = (f - s1) / (s2 - s1);
+        return Rounded(q1.x + s * double(q2.x - q1.x), q1.y + s * double(q2.y - q1.y));
+    };
+    for (const Stretch& k : Kept()) {
+        const POINT piece[4] = {k.from == 0 ? p1 : first(k.from), k.to == 1 ? p2 : first(k.to),
+                                k.to == 1 ? q2 : second(k.to), k.from == 0 ? q1 : second(k.from)};
+        dc.Polygon(piece, 4);
+    }
+}
+
+} // namespace render

@@ -1,0 +1,69 @@
+// The doorways of a partition. A door or opening cut into a partition paints the wall's two face
+// lines over in the background between its jambs, which is all the normal style needs; the hatch
+// strokes and the solid band lie between the faces, so they leave that stretch out themselves. The
+// wall's record holds no mark of its openings, so the stretches are found at paint time from the
+// opening's pieces: drawings stored before show their doorways too, and the file stays as it was.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "document/document.h"
+#include "document/objects.h"
+#include "platform/dc.h"
+
+namespace render {
+
+// A face gap of an opening: a line of the wall's own id, in the background colour, along the wall
+// and between its faces. Its ends, in stored units or as placed on the device.
+struct FaceGap {
+    POINT a{};
+    POINT b{};
+};
+
+// Every face gap that the drawing holds for the partition.
+std::vector<FaceGap> FaceGapsOf(const TList& drawing, const TIntwallobj& wall);
+
+// The doorways along a partition's first face as placed on the device, and the drawing of wall
+// ink around them. Without doorways every call draws exactly what it would draw uncut.
+class DoorwayCut {
+public:
+    DoorwayCut() = default;
+    DoorwayCut(POINT faceStart, POINT faceEnd, const std::vector<FaceGap>& placedGaps);
+
+    bool Empty() const { return doorways_.empty(); }
+
+    // The segment (a)-(b) without its parts across a doorway.
+    void Segment(TDC& dc, int64_t ax, int64_t ay, int64_t bx, int64_t by) const;
+    // The band {first face start, first face end, second face end, second face start} filled with the
+    // selected brush and outlined with the selected pen, in one piece between each two doorways.
+    void Band(TDC& dc, const POINT band[4]) const;
+
+private:
+    // A stretch without wall ink, as fractions of the first face: 0 at its start, 1 at its end.
+    struct Stretch {
+        double from;
+        double to;
+    };
+
+    double Fraction(double x, double y) const;
+    // The kept stretches of [0, 1] once the doorways are taken out.
+    std::vector<Stretch> Kept() const;
+
+    POINT start_{};
+    POINT end_{};
+    std::vector<Stretch> doorways_; // in order, apart, inside [0, 1]
+};
+
+// The doorways of a partition placed by the transform of the drawing step.
+template <class T> DoorwayCut DoorwaysOf(const TIntwallobj& wall, const T& t) {
+    std::vector<FaceGap> gaps = FaceGapsOf(ObjectList, wall);
+    if (gaps.empty()) return {};
+    for (FaceGap& g : gaps) {
+        g.a = {t.X(g.a.x), t.Y(g.a.y)};
+        g.b = {t.X(g.b.x), t.Y(g.b.y)};
+    }
+    return DoorwayCut({t.X(wall.x1), t.Y(wall.y1)}, {t.X(wall.x2), t.Y(wall.y2)}, gaps);
+}
+
+} // namespace render
