@@ -96,8 +96,8 @@ TEST_F(DimensionDialogs, ShortOrBadSettingsFallBackFieldByField) {
     EXPECT_EQ(dir.ReadFile("CFG/MOFFSET.CFG"), "250 600 1200 0 9 9 10"); // rewritten whole
 
     dir.WriteFile("CFG/ARROW.CFG", "abc");
-    EXPECT_EQ(ReadArrowSettings().length, 288);
-    EXPECT_EQ(ReadArrowSettings().headStyle, 1);
+    EXPECT_EQ(ReadArrowSettings(1).length, 288);
+    EXPECT_EQ(ReadArrowSettings(1).headStyle, 1);
 }
 
 } // namespace
