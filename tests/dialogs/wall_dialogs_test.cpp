@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         StoredCustomCase{"NoInnerLayer", kPlanCustDialogId, "4 275 200 100", {110, 55, 110}, "4 275 110 55"},
         StoredCustomCase{
-            "ThreeLinesFilled", kPlanCustDialogId, "3 100 100 0", {110, 55, 110}, "4 275 110 55"},
+            "ThreeLinesFilled", kPlanCustDialogId, "3 100 100 0", {110, 55, 110}, "3 275 110 55"},
         StoredCustomCase{
             "TwoLinesKeepTheirSizes", kPlanCustDialogId, "2 275 200 100", {275, 0, 0}, "2 275 200 100"},
         StoredCustomCase{"NoOuterLeaf", kPlanCustDialogId, "4 275 0 0", {0, 0, 275}, "4 275 0 0"},
