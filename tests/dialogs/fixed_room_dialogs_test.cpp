@@ -67,6 +67,27 @@ TEST_F(FixedRoomDialogs, OpensWithTheLastSizeLinesAndEmptySizesWithoutAMeasureme
     EXPECT_EQ(dir.ReadFile("CFG/NEWRM.CFG"), "3 1");
 }
 
+struct FreeSizeCase {
+    const char* stored; // null: no measurement
+    const char* shown;
+};
+
+class StoredFreeSize : public FixedRoomDialogs, public ::testing::WithParamInterface<FreeSizeCase> {};
+
+// The free size is shown only when the file holds both sizes, each one a sheet could hold.
+TEST_P(StoredFreeSize, IsShownOnlyWhenWhole) {
+    if (GetParam().stored) dir.WriteFile("CFG/ROOM.CFG", GetParam().stored);
+    pl::script::AnswerDialog(kFixedRoomDialogId, {DialogStep{{}, IDCANCEL}});
+    TRoomdlg dialog(nullptr);
+    EXPECT_EQ(dialog.Execute(), IDCANCEL);
+    EXPECT_EQ(EditText(dialog, kHorizontal), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(FixedRoomDialogs, StoredFreeSize,
+                         ::testing::Values(FreeSizeCase{nullptr, " "}, FreeSizeCase{"3600 2400", "3600"},
+                                           FreeSizeCase{"3600", " "}, FreeSizeCase{"3600 -1", " "},
+                                           FreeSizeCase{"200001 2400", " "}));
+
 struct UnofferedCase {
     const char* stored;
     const char* mended;
