@@ -8,9 +8,11 @@ const char* FileName(int32_t metricUnits) {
     return metricUnits == 0 ? "CUSTIMP.CFG" : "CUST.CFG";
 }
 
-// Whole inches up to `inches` and seven eighths more.
+// Whole eighths of an inch up to `inches` and seven eighths more: the dialog shows no finer part, so
+// a size between eighths would open as one it then refuses or stores otherwise.
 constexpr FieldRange Inches(int32_t least, int32_t inches) {
-    return {least, inches * kImperialUnitsPerInch + 21};
+    constexpr int32_t kEighth = kImperialUnitsPerInch / 8;
+    return {least, inches * kImperialUnitsPerInch + 7 * kEighth, kEighth};
 }
 
 } // namespace

@@ -133,6 +133,8 @@ INSTANTIATE_TEST_SUITE_P(
             "TwoLinesKeepTheirSizes", kPlanCustDialogId, "2 275 200 100", {275, 0, 0}, "2 275 200 100"},
         StoredCustomCase{"NoOuterLeaf", kPlanCustDialogId, "4 275 0 0", {0, 0, 275}, "4 275 0 0"},
         StoredCustomCase{
+            "ImperialBetweenEighths", kPlanImpCustDialogId, "4 266 216 8", {108, 48, 108}, "4 264 108 48"},
+        StoredCustomCase{
             "ImperialNoInnerLayer", kPlanImpCustDialogId, "4 264 216 48", {108, 48, 108}, "4 264 108 48"}),
     [](const auto& info) { return std::string(info.param.name); });
 
