@@ -28,6 +28,60 @@ bool OfTheAngle(const DoorStyle& style) {
            std::fabs(style.cosine - std::cos(radians)) <= kStoredPlaces;
 }
 
+// Value 4 holds the units the lengths are written in: millimetres, or 1/24 inch.
+constexpr int32_t kUnitField = 4;
+constexpr int32_t kMillimetreUnit = 1;
+
+// The units value of a drawing of the given units.
+int32_t OpeningUnitValue(int32_t metricUnits) {
+    return metricUnits == 1 ? kMillimetreUnit : kImperialUnitsPerInch;
+}
+
+// The kinds each file may hold: those the window tool builds and labels as windows, and those the
+// door dialogs write or group with them.
+bool ListedOpeningKind(OpeningFile file, int32_t kind) {
+    using namespace openingkind;
+    if (file == OpeningFile::Window) {
+        for (const int32_t window : {1, 2, 4})
+            if (InEitherSeries(kind, window)) return true;
+        return false;
+    }
+    for (const int32_t door :
+         {kSlidingFramed, kWallOpening, kHingedDoor, kDoubleDoor, kGarageDoor, kEntryFrame})
+        if (InEitherSeries(kind, door)) return true;
+    return kind == kFolding || kind == kIntoWall || kind == kIntoWallPair || kind == kWardrobe;
+}
+
+// A length written in one units value, in another.
+int32_t LengthInUnits(int32_t length, int32_t fromUnit, int32_t toUnit) {
+    if (fromUnit == toUnit) return length;
+    constexpr double kMillimetresPerInch = 25.4;
+    constexpr int32_t kUnitsPerEighth = kImperialUnitsPerInch / 8;
+    // Millimetres become whole eighths of an inch, which the size labels show exactly; eighths
+    // become the nearest millimetre.
+    const int64_t converted =
+        fromUnit == kMillimetreUnit
+            ? std::llround(static_cast<double>(length) * 8 / kMillimetresPerInch) * kUnitsPerEighth
+            : std::llround(length * kMillimetresPerInch / kImperialUnitsPerInch);
+    return static_cast<int32_t>(std::clamp<int64_t>(converted, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+// The length fields of each file, 1-based: the window's width and height; the door's total and
+// door width.
+std::array<int32_t, 2> LengthFields(OpeningFile file) {
+    return file == OpeningFile::Window ? std::array{2, 3} : std::array{3, 5};
+}
+
+// The lengths of `values`, written in `fromUnit`, in the units of the drawing.
+void IntoDrawingUnits(OpeningFile file, std::array<int32_t, 12>& values, int32_t fromUnit, int32_t toUnit) {
+    for (const int32_t field : LengthFields(file)) {
+        int32_t& length = values[static_cast<size_t>(field - 1)];
+        length = LengthInUnits(length, fromUnit, toUnit);
+    }
+    values[kUnitField - 1] = toUnit;
+}
+
 } // namespace
 
 std::array<FieldRange, 11> OpeningRanges(OpeningFile file, int32_t metricUnits) {
@@ -55,57 +109,6 @@ std::array<FieldRange, 11> OpeningRanges(OpeningFile file, int32_t metricUnits) 
     return {kKind, kZero, total, unitValue, size, FieldRange{1, kMostDoors},
             kSide, kZero, kZero, kSide,     kZero};
 }
-
-int32_t OpeningUnitValue(int32_t metricUnits) {
-    return metricUnits == 1 ? kMillimetreUnit : kImperialUnitsPerInch;
-}
-
-bool ListedOpeningKind(OpeningFile file, int32_t kind) {
-    using namespace openingkind;
-    if (file == OpeningFile::Window) {
-        // The kinds a window is built and labelled as.
-        for (const int32_t window : {1, 2, 4})
-            if (InEitherSeries(kind, window)) return true;
-        return false;
-    }
-    for (const int32_t door :
-         {kSlidingFramed, kWallOpening, kHingedDoor, kDoubleDoor, kGarageDoor, kEntryFrame})
-        if (InEitherSeries(kind, door)) return true;
-    return kind == kFolding || kind == kIntoWall || kind == kIntoWallPair || kind == kWardrobe;
-}
-
-int32_t LengthInUnits(int32_t length, int32_t fromUnit, int32_t toUnit) {
-    if (fromUnit == toUnit) return length;
-    constexpr double kMillimetresPerInch = 25.4;
-    constexpr int32_t kUnitsPerEighth = kImperialUnitsPerInch / 8;
-    // Millimetres become whole eighths of an inch, which the size labels show exactly; eighths
-    // become the nearest millimetre.
-    const int64_t converted =
-        fromUnit == kMillimetreUnit
-            ? std::llround(static_cast<double>(length) * 8 / kMillimetresPerInch) * kUnitsPerEighth
-            : std::llround(length * kMillimetresPerInch / kImperialUnitsPerInch);
-    return static_cast<int32_t>(std::clamp<int64_t>(converted, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
-
-namespace {
-
-// The length fields of each file, 1-based: the window's width and height; the door's total and
-// door width.
-std::array<int32_t, 2> LengthFields(OpeningFile file) {
-    return file == OpeningFile::Window ? std::array{2, 3} : std::array{3, 5};
-}
-
-// The lengths of `values`, written in `fromUnit`, in the units of the drawing.
-void IntoDrawingUnits(OpeningFile file, std::array<int32_t, 12>& values, int32_t fromUnit, int32_t toUnit) {
-    for (const int32_t field : LengthFields(file)) {
-        int32_t& length = values[static_cast<size_t>(field - 1)];
-        length = LengthInUnits(length, fromUnit, toUnit);
-    }
-    values[kUnitField - 1] = toUnit;
-}
-
-} // namespace
 
 OpeningSettings ReadOpeningSettings(OpeningFile file) {
     OpeningSettings s;
@@ -174,10 +177,12 @@ DoorStyle ReadDoorStyle() {
     };
     keep(kDoorAngleRange.Holds(style.angle), style.angle, fallback.angle);
     keep(kDoorThicknessRange.Holds(style.thickness), style.thickness, fallback.thickness);
+    // A sine and cosine not of the angle read as shipped with the angle they belong to.
     if (!OfTheAngle(style)) {
-        keep(false, style.angle, fallback.angle);
+        style.angle = fallback.angle;
         style.sine = fallback.sine;
         style.cosine = fallback.cosine;
+        damaged = true;
     }
     // The values stand for this door whether or not the file could be mended; the next reader
     // falls back again.

@@ -30,20 +30,9 @@ inline constexpr FieldRange kOpeningSizeRange{4, 9000};
 inline constexpr int32_t kMostDoors = 10;
 inline constexpr int32_t kMostFrame = 15000;
 
-// Value 4, the units the file's lengths are written in: millimetres, or 1/24 inch (the value of
-// kImperialUnitsPerInch).
-inline constexpr int32_t kUnitField = 4;
-inline constexpr int32_t kMillimetreUnit = 1;
-// The units value of a drawing of the given units.
-int32_t OpeningUnitValue(int32_t metricUnits);
-
 // Values 1 to 11 of the file as its dialogs write them in a drawing of the given units; value 12 is
 // the label's own length.
 std::array<FieldRange, 11> OpeningRanges(OpeningFile file, int32_t metricUnits);
-// The kinds the window file and the door file may hold.
-bool ListedOpeningKind(OpeningFile file, int32_t kind);
-// A length written in one units value, in another.
-int32_t LengthInUnits(int32_t length, int32_t fromUnit, int32_t toUnit);
 
 // Lengths written in the other units (value 4) are converted to the drawing's. A value outside its
 // range for the units in force, or a kind not listed for the file, reads as shipped, and the file
