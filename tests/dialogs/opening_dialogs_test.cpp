@@ -1,6 +1,7 @@
 // The window and door dialogs: what they show from CFG/WIND.CFG and CFG/DOOR.CFG, the files their OK
 // writes byte for byte, and what they refuse before anything is written.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -81,6 +82,12 @@ TEST_P(StoredOpening, OpensAsTheDrawingsUnitsReadItAndIsMendedOnlyWhenDamaged) {
     MetricUnits = c.metric;
     const char* file = c.window ? "CFG/WIND.CFG" : "CFG/DOOR.CFG";
     dir.WriteFile(file, c.stored);
+    // Every write replaces the file by a new one: a file read as it stands keeps its own.
+    const auto Inode = [&] {
+        struct stat st {};
+        return ::stat((dir.Path() + file).c_str(), &st) == 0 ? st.st_ino : 0;
+    };
+    const auto written = Inode();
     const int32_t id = c.window ? kWindowDialogId : kExtDoorDialogId;
     pl::script::AnswerDialog(id, {DialogStep{{}, IDCANCEL}});
     if (c.window)
@@ -90,6 +97,7 @@ TEST_P(StoredOpening, OpensAsTheDrawingsUnitsReadItAndIsMendedOnlyWhenDamaged) {
     for (const std::string& control : c.shown)
         EXPECT_TRUE(ui.LogContains(control)) << control << "\n" << ui.Log();
     EXPECT_EQ(dir.ReadFile(file), c.kept);
+    EXPECT_EQ(Inode() == written, std::string(c.kept) == c.stored);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, StoredOpening,
