@@ -39,7 +39,7 @@ void TCustomwalldlg::Finish(const CustomWall& wall, int32_t metricUnits) {
                    MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    if (fourLines && wall.outside + wall.cavity >= wall.total) {
+    if (!LeavesAnInnerLayer(wall)) {
         MessageBox(this,
                    "The outside layer and the cavity together must be less than the total width of the "
                    "wall.",

@@ -109,7 +109,8 @@ TOffsetimpdlg::TOffsetimpdlg(QWidget* parent, int32_t resId)
 
 TArrowdlg::TArrowdlg(QWidget* parent, int32_t resId)
     : TDialog(parent, dialogs::WithTemplates<RegisterDimensionDialogTemplates>(resId)) {
-    Length = RangeEdit(this, dimdlg::kArrowLength, 5, kArrowLengthRange);
+    const FieldRange stored = ArrowLengthRange(MetricUnits);
+    Length = RangeEdit(this, dimdlg::kArrowLength, 5, Shown({stored.low, stored.high}, Units()));
     for (int32_t i = 0; i < 4; ++i)
         Styles[i] = new TRadioButton(this, dimdlg::kHeadStyle1 + i);
 }
@@ -120,7 +121,7 @@ int32_t TArrowdlg::Units() const {
 
 void TArrowdlg::SetupWindow() {
     TDialog::SetupWindow();
-    Settings = ReadArrowSettings();
+    Settings = ReadArrowSettings(MetricUnits);
     Length->SetText(std::to_string(Settings.length / Units()));
     Styles[Settings.headStyle - 1]->Check();
 }

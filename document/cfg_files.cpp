@@ -33,7 +33,8 @@ size_t ScanNumbers(std::string_view text, std::span<int32_t> values) {
 
 namespace cfg_detail {
 
-void ReadRanged(std::string_view name, std::span<const FieldRange> fields, std::span<int32_t> values) {
+void ReadRanged(std::string_view name, std::span<const FieldRange> fields, std::span<int32_t> values,
+                const JointRule* rule) {
     const std::string_view shipped = ShippedSettings(name);
     std::vector<int32_t> fallback(values.size());
     ScanNumbers(shipped, fallback);
@@ -44,6 +45,11 @@ void ReadRanged(std::string_view name, std::span<const FieldRange> fields, std::
         if (i < read && fields[i].Holds(values[i])) continue;
         values[i] = fallback[i];
         rewrite = rewrite || i < read;
+    }
+    if (rule && rule->first + rule->count <= values.size() && !rule->holds(values)) {
+        for (size_t i = rule->first; i < rule->first + rule->count; ++i)
+            values[i] = fallback[i];
+        rewrite = true;
     }
     if (!rewrite) return;
     std::string whole;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -36,8 +37,18 @@ inline constexpr int32_t kImperialUnitsPerInch = 24;
 // A colour as the settings files store it: a COLORREF of red, green and blue only.
 inline constexpr FieldRange kColourRange{0, 16777215};
 
+// A rule that binds fields of one record which each hold a value of their own range: when `holds`
+// refuses the values as read, the `count` fields from `first` on read as shipped together, as the
+// dialog that writes them would never have let them stand side by side.
+struct JointRule {
+    size_t first = 0;
+    size_t count = 0;
+    std::function<bool(std::span<const int32_t>)> holds;
+};
+
 namespace cfg_detail {
-void ReadRanged(std::string_view name, std::span<const FieldRange> fields, std::span<int32_t> values);
+void ReadRanged(std::string_view name, std::span<const FieldRange> fields, std::span<int32_t> values,
+                const JointRule* rule = nullptr);
 bool ReadRecord(std::string_view name, std::span<const FieldRange> fields, std::span<int32_t> values);
 } // namespace cfg_detail
 
@@ -48,6 +59,15 @@ template <size_t N>
 std::array<int32_t, N> ReadRangedSettings(std::string_view name, const std::array<FieldRange, N>& fields) {
     std::array<int32_t, N> values{};
     cfg_detail::ReadRanged(name, fields, values);
+    return values;
+}
+
+// As above, and the fields the rule binds read as shipped together when it refuses them.
+template <size_t N>
+std::array<int32_t, N> ReadRangedSettings(std::string_view name, const std::array<FieldRange, N>& fields,
+                                          const JointRule& rule) {
+    std::array<int32_t, N> values{};
+    cfg_detail::ReadRanged(name, fields, values, &rule);
     return values;
 }
 

@@ -50,11 +50,18 @@ bool WriteDimensionSettings(int32_t metricUnits, const DimensionSettings& s) {
     return pl::WriteTextFile(CfgPath(OffsetFileName(metricUnits)), text);
 }
 
-ArrowSettings ReadArrowSettings() {
-    // The file holds whichever units were in force when it was written: whole inches x 24 at most.
-    const auto v = ReadRangedSettings(
-        "ARROW.CFG",
-        std::array{FieldRange{kArrowLengthRange.low, kArrowLengthRange.high * 24}, FieldRange{1, 4}});
+FieldRange ArrowLengthRange(int32_t metricUnits) {
+    // The dialog shows and writes the length in the drawing's own units: millimetres, or whole
+    // inches.
+    const int32_t unit = metricUnits == 1 ? 1 : 24;
+    return {kArrowLengthRange.low * unit, kArrowLengthRange.high * unit, unit};
+}
+
+ArrowSettings ReadArrowSettings(int32_t metricUnits) {
+    // The file holds no units of its own: a length the dialog of this drawing's units could not
+    // have written reads as shipped, which suits both.
+    const auto v =
+        ReadRangedSettings("ARROW.CFG", std::array{ArrowLengthRange(metricUnits), FieldRange{1, 4}});
     return {v[0], v[1]};
 }
 

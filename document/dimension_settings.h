@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "document/cfg_files.h"
+
 struct DimensionSettings {
     int32_t roomOffset = 0;              // room (internal) dimensions from the wall
     int32_t externalOffset = 0;          // external-wall dimensions from the wall
@@ -30,7 +32,8 @@ DimensionSettings ReadDimensionSettings(int32_t metricUnits);
 // Writes the seven values with "%d %d %d %d %d %d %d", no line end, replacing the file atomically.
 [[nodiscard]] bool WriteDimensionSettings(int32_t metricUnits, const DimensionSettings& settings);
 
-ArrowSettings ReadArrowSettings();
+// The arrow as a drawing of the given units reads it (metricUnits 1 millimetres, 0 1/24 inch).
+ArrowSettings ReadArrowSettings(int32_t metricUnits);
 // Writes "%d %d".
 [[nodiscard]] bool WriteArrowSettings(const ArrowSettings& settings);
 
@@ -42,4 +45,7 @@ struct OffsetRange {
 OffsetRange RoomOffsetRange(int32_t metricUnits);
 OffsetRange ExternalOffsetRange(int32_t metricUnits);
 OffsetRange OverallOffsetRange(int32_t metricUnits);
+// The arrow length as its dialog takes it, typed in millimetres or whole inches.
 constexpr OffsetRange kArrowLengthRange{5, 5000};
+// The same in drawing units of the drawing's system.
+FieldRange ArrowLengthRange(int32_t metricUnits);

@@ -71,7 +71,13 @@ int32_t FloorPartitionThickness(int32_t view, int32_t metricUnits) {
 }
 
 NewRoomOptions ReadNewRoomOptions() {
-    const auto v = ReadRangedSettings("NEWRM.CFG", std::array{FieldRange{0, 4}, FieldRange{0, 4}});
+    // The size radios offer no sizes, both, horizontal or vertical; the older "both" is a size of a
+    // room already drawn, no choice for the next one.
+    const JointRule offered{0, 1, [](std::span<const int32_t> v) {
+                                return SizeRadioFor(v[0]) >= 0 &&
+                                       static_cast<RoomSizeOption>(v[0]) != RoomSizeOption::BothOld;
+                            }};
+    const auto v = ReadRangedSettings("NEWRM.CFG", std::array{FieldRange{0, 4}, FieldRange{0, 4}}, offered);
     return {v[0], v[1]};
 }
 

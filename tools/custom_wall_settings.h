@@ -20,6 +20,11 @@ struct CustomWall {
 // fraction of at most seven eighths.
 std::array<FieldRange, 4> CustomWallRanges(int32_t metricUnits);
 
-// A field missing or outside its range reads as shipped, and the file is written back whole.
+// A four-line wall keeps an inner layer: its outside layer and cavity together are less than the
+// whole. A two-line wall has only its whole.
+bool LeavesAnInnerLayer(const CustomWall& wall);
+
+// A field missing or outside its range reads as shipped, as do the sizes of a four-line wall that
+// leaves no inner layer, and the file is written back whole.
 CustomWall ReadCustomWall(int32_t metricUnits);
 [[nodiscard]] bool WriteCustomWall(int32_t metricUnits, const CustomWall& wall);

@@ -22,9 +22,10 @@ std::string ExtWallSettingsPath(int32_t metricUnits) {
 
 std::array<FieldRange, 10> ExtWallRanges(int32_t metricUnits) {
     // The layers as the custom wall gives them: the first is the whole of a two-line wall or the
-    // outside layer of a four-line one, the second the cavity, the third what is left.
+    // outside layer of a four-line one (which may be none), the second the cavity, the third what is
+    // left.
     const auto custom = CustomWallRanges(metricUnits);
-    const FieldRange first{1, custom[1].high}, cavity{0, custom[3].high}, rest{0, custom[1].high};
+    const FieldRange first{0, custom[1].high}, cavity{0, custom[3].high}, rest{0, custom[1].high};
     // A storey up to 10 m (400 inches); the two further settings are carried into every wall as they
     // are, whatever they hold.
     const FieldRange height{0, metricUnits != 0 ? 10000 : 400 * kImperialUnitsPerInch};
@@ -33,7 +34,13 @@ std::array<FieldRange, 10> ExtWallRanges(int32_t metricUnits) {
 }
 
 ExtWallSettings ReadExtWallSettings(int32_t metricUnits) {
-    const auto v = ReadRangedSettings(FileName(metricUnits), ExtWallRanges(metricUnits));
+    // The layers together make the wall, as thick as the custom wall's whole may be.
+    const FieldRange whole = CustomWallRanges(metricUnits)[1];
+    const JointRule layers{0, 3, [whole](std::span<const int32_t> v) {
+                               const int64_t sum = int64_t{v[0]} + v[1] + v[2];
+                               return sum >= whole.low && sum <= whole.high;
+                           }};
+    const auto v = ReadRangedSettings(FileName(metricUnits), ExtWallRanges(metricUnits), layers);
     return {v[0], v[1], v[2], {v[3], v[4], v[5], v[6]}, v[7], v[8], v[9]};
 }
 

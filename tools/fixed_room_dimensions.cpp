@@ -79,7 +79,7 @@ void TRoomobjtool::AutoDimension(TDC&, TRect&, int32_t sizeOption, int32_t width
                  width * ZoomDivisor,
                  length * ZoomDivisor,
                  ReadDimensionSettings(MetricUnits),
-                 ReadArrowSettings()};
+                 ReadArrowSettings(MetricUnits)};
     const std::string widthText = LengthText(r.width, MetricUnits);
     const std::string lengthText = LengthText(r.length, MetricUnits);
     PenWidth = 1;

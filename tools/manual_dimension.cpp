@@ -117,7 +117,7 @@ Built Measure(const TDrawingtool& t, int32_t arrow) {
 }
 
 void SecondPoint(TLineobjtool& tool, TDC& dc, const RECT& client, int32_t x, int32_t y) {
-    const ArrowSettings arrow = ReadArrowSettings();
+    const ArrowSettings arrow = ReadArrowSettings(MetricUnits);
     tool.ObjectId = tool.SegmentLength = ManualDimensionId();
     tool.CrosshairStyle = 0;
     const POINT p = SnappedPoint(tool, dc, client, x, y);

@@ -1,5 +1,6 @@
 #include "tools/opening_settings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -7,6 +8,7 @@
 #include "document/program_state.h"
 #include "platform/file_io.h"
 #include "platform/settings_file.h"
+#include "walls/opening.h"
 
 namespace {
 
@@ -17,26 +19,95 @@ const char* FileName(OpeningFile file) {
 // Degrees to radians as the door symbols have always been drawn: pi taken as 3.14159.
 constexpr double kRadiansPerDegree = 0.017453277777777776;
 
+// The sine and cosine as the file stores them for the angle: six places after the point.
+bool OfTheAngle(const DoorStyle& style) {
+    constexpr double kStoredPlaces = 1e-6;
+    const double radians = style.angle * kRadiansPerDegree;
+    // A value that is not a number fails both comparisons.
+    return std::fabs(style.sine - std::sin(radians)) <= kStoredPlaces &&
+           std::fabs(style.cosine - std::cos(radians)) <= kStoredPlaces;
+}
+
+// Value 4 holds the units the lengths are written in: millimetres, or 1/24 inch.
+constexpr int32_t kUnitField = 4;
+constexpr int32_t kMillimetreUnit = 1;
+
+// The units value of a drawing of the given units.
+int32_t OpeningUnitValue(int32_t metricUnits) {
+    return metricUnits == 1 ? kMillimetreUnit : kImperialUnitsPerInch;
+}
+
+// The kinds each file may hold: those the window tool builds and labels as windows, and those the
+// door dialogs write or group with them.
+bool ListedOpeningKind(OpeningFile file, int32_t kind) {
+    using namespace openingkind;
+    if (file == OpeningFile::Window) {
+        for (const int32_t window : {1, 2, 4})
+            if (InEitherSeries(kind, window)) return true;
+        return false;
+    }
+    for (const int32_t door :
+         {kSlidingFramed, kWallOpening, kHingedDoor, kDoubleDoor, kGarageDoor, kEntryFrame})
+        if (InEitherSeries(kind, door)) return true;
+    return kind == kFolding || kind == kIntoWall || kind == kIntoWallPair || kind == kWardrobe;
+}
+
+// A length written in one units value, in another.
+int32_t LengthInUnits(int32_t length, int32_t fromUnit, int32_t toUnit) {
+    if (fromUnit == toUnit) return length;
+    constexpr double kMillimetresPerInch = 25.4;
+    constexpr int32_t kUnitsPerEighth = kImperialUnitsPerInch / 8;
+    // Millimetres become whole eighths of an inch, which the size labels show exactly; eighths
+    // become the nearest millimetre.
+    const int64_t converted =
+        fromUnit == kMillimetreUnit
+            ? std::llround(static_cast<double>(length) * 8 / kMillimetresPerInch) * kUnitsPerEighth
+            : std::llround(length * kMillimetresPerInch / kImperialUnitsPerInch);
+    return static_cast<int32_t>(std::clamp<int64_t>(converted, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+// The length fields of each file, 1-based: the window's width and height; the door's total and
+// door width.
+std::array<int32_t, 2> LengthFields(OpeningFile file) {
+    return file == OpeningFile::Window ? std::array{2, 3} : std::array{3, 5};
+}
+
+// The lengths of `values`, written in `fromUnit`, in the units of the drawing.
+void IntoDrawingUnits(OpeningFile file, std::array<int32_t, 12>& values, int32_t fromUnit, int32_t toUnit) {
+    for (const int32_t field : LengthFields(file)) {
+        int32_t& length = values[static_cast<size_t>(field - 1)];
+        length = LengthInUnits(length, fromUnit, toUnit);
+    }
+    values[kUnitField - 1] = toUnit;
+}
+
 } // namespace
 
 std::array<FieldRange, 11> OpeningRanges(OpeningFile file, int32_t metricUnits) {
-    constexpr FieldRange kAny{std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()};
     constexpr FieldRange kFlag{0, 1};
+    // Words the dialogs always write as 0: the file keeps them only to write them back.
+    constexpr FieldRange kZero{0, 0};
+    // The kind is checked against the kinds listed for the file (ListedOpeningKind); every kind lies
+    // within this.
+    constexpr FieldRange kKind{1, 24};
     // Lengths as the dialogs of the drawing's units store what they take: millimetres, or whole
-    // inches x 24. A file last written in the other units reads as shipped, as its dialog would
-    // refuse what it shows.
-    const int32_t unit = metricUnits == 1 ? 1 : kImperialUnitsPerInch;
+    // inches x 24. The reader converts a file written in the other units before it checks them.
+    const int32_t unit = OpeningUnitValue(metricUnits);
     const FieldRange size{kOpeningSizeRange.low * unit, kOpeningSizeRange.high * unit};
     const FieldRange unitValue{unit, unit};
     if (file == OpeningFile::Window) {
-        // Kind (chosen by no dialog), width, height, unit, sizes shown, label points 7 or 9, cill shown.
-        return {kAny, size, size, unitValue, kFlag, FieldRange{7, 9, 2}, kFlag, kAny, kAny, kAny, kAny};
+        // Kind, width, height, unit, sizes shown, label points 7 or 9, cill shown, then the words
+        // the window dialog clears (the window tool's hand among them).
+        return {kKind, size, size, unitValue, kFlag, FieldRange{7, 9, 2}, kFlag, kZero, kZero, kZero, kZero};
     }
-    // Kind (one no dialog offers is kept, and checks no type), 0, total width (the most doors of the
-    // widest size), unit, door width, number of doors, hand 0 to 2, then words carried along.
+    // Kind, 0, total width (the most doors of the widest size), unit, door width, number of doors,
+    // folding hand 0 to 2, two words cleared, the doors' place in an entry frame 0 to 2, a word
+    // cleared.
     const FieldRange total{size.low, kMostDoors * size.high};
-    return {kAny, kAny, total, unitValue, size, FieldRange{1, kMostDoors}, FieldRange{0, 2},
-            kAny, kAny, kAny,  kAny};
+    constexpr FieldRange kSide{0, 2};
+    return {kKind, kZero, total, unitValue, size, FieldRange{1, kMostDoors},
+            kSide, kZero, kZero, kSide,     kZero};
 }
 
 OpeningSettings ReadOpeningSettings(OpeningFile file) {
@@ -53,10 +124,23 @@ OpeningSettings ReadOpeningSettings(OpeningFile file) {
     auto& f = fallback;
     (void)pl::sscanf(shipped, "%d %d %d %d %d %d %d %d %d %d %d %d", &f[0], &f[1], &f[2], &f[3], &f[4], &f[5],
                      &f[6], &f[7], &f[8], &f[9], &f[10], &f[11]);
-    const auto ranges = OpeningRanges(file, MetricUnits);
+    // What ships is in millimetres, and reads in either units as it stands.
+    const int32_t unit = OpeningUnitValue(MetricUnits);
+    IntoDrawingUnits(file, fallback, f[kUnitField - 1], unit);
     bool damaged = false;
+    const int32_t written = v[kUnitField - 1];
+    if (written == kMillimetreUnit || written == kImperialUnitsPerInch) {
+        IntoDrawingUnits(file, v, written, unit);
+    } else {
+        // Lengths in no known units are not taken in any.
+        for (const int32_t field : LengthFields(file))
+            v[static_cast<size_t>(field - 1)] = fallback[static_cast<size_t>(field - 1)];
+        v[kUnitField - 1] = unit;
+        damaged = true;
+    }
+    const auto ranges = OpeningRanges(file, MetricUnits);
     for (size_t i = 0; i < ranges.size(); ++i) {
-        if (ranges[i].Holds(v[i])) continue;
+        if (ranges[i].Holds(v[i]) && (i > 0 || ListedOpeningKind(file, v[i]))) continue;
         v[i] = fallback[i];
         damaged = true;
     }
@@ -83,8 +167,8 @@ DoorStyle ReadDoorStyle() {
     pl::ScanSettings(CfgPath("INTERN.CFG"), shipped, kFormat, &style.angle, &style.thickness, &style.sine,
                      &style.cosine);
     // A hand-edited value the door dialog could not have written is read as shipped: the sine and
-    // cosine scale the door's width, so anything beyond one (or not a number) would throw the leaf
-    // off the sheet. The file is then written back whole.
+    // cosine scale the door's width, so a pair that is not the angle's draws a leaf of the wrong
+    // length, or of none. The file is then written back whole.
     bool damaged = false;
     auto keep = [&damaged](bool usable, auto& value, auto shippedValue) {
         if (usable) return;
@@ -93,8 +177,13 @@ DoorStyle ReadDoorStyle() {
     };
     keep(kDoorAngleRange.Holds(style.angle), style.angle, fallback.angle);
     keep(kDoorThicknessRange.Holds(style.thickness), style.thickness, fallback.thickness);
-    keep(std::fabs(style.sine) <= 1.0, style.sine, fallback.sine);
-    keep(std::fabs(style.cosine) <= 1.0, style.cosine, fallback.cosine);
+    // A sine and cosine not of the angle read as shipped with the angle they belong to.
+    if (!OfTheAngle(style)) {
+        style.angle = fallback.angle;
+        style.sine = fallback.sine;
+        style.cosine = fallback.cosine;
+        damaged = true;
+    }
     // The values stand for this door whether or not the file could be mended; the next reader
     // falls back again.
     if (damaged) (void)WriteDoorStyle(style.angle, style.thickness);

@@ -34,8 +34,9 @@ inline constexpr int32_t kMostFrame = 15000;
 // the label's own length.
 std::array<FieldRange, 11> OpeningRanges(OpeningFile file, int32_t metricUnits);
 
-// A value outside its range for the units in force reads as shipped, and the file is then written
-// back whole.
+// Lengths written in the other units (value 4) are converted to the drawing's. A value outside its
+// range for the units in force, or a kind not listed for the file, reads as shipped, and the file
+// is then written back whole.
 OpeningSettings ReadOpeningSettings(OpeningFile file);
 // Writes the twelve values with the label's own length as value 12, each followed by one blank, then
 // the label, with no line end.

@@ -90,7 +90,7 @@ void LabelRoom(TIntwallobjtool& tool, int32_t roomIndex, int32_t xL, int32_t xR,
                        xL + (xR - xL) / 2,
                        yT - (yT - yB) / 2,
                        ReadDimensionSettings(MetricUnits),
-                       ReadArrowSettings()};
+                       ReadArrowSettings(MetricUnits)};
     tool.SegmentLength = tool.ObjectId;
     NextId(tool);
     const int32_t nameId = tool.ObjectId;

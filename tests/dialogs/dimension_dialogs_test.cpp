@@ -86,6 +86,40 @@ TEST_F(DimensionDialogs, ArrowLengthAndHeadStyleAreWritten) {
     EXPECT_EQ(dir.ReadFile("CFG/ARROW.CFG"), "144 2");
 }
 
+struct StoredArrowCase {
+    const char* name;
+    int32_t metric;
+    const char* stored;
+    const char* shown; // the length the dialog opens with
+    const char* kept;
+};
+
+class StoredArrow : public DimensionDialogs, public ::testing::WithParamInterface<StoredArrowCase> {};
+
+// The arrow is read in the range its dialog takes in the drawing's units, so the dialog opens on a
+// length its OK accepts; what it could not have written reads as shipped and is written back.
+TEST_P(StoredArrow, OpensOnALengthItsDialogTakes) {
+    const StoredArrowCase& c = GetParam();
+    MetricUnits = c.metric;
+    dir.WriteFile("CFG/ARROW.CFG", c.stored);
+    pl::script::AnswerDialog(kArrowDialogId, {DialogStep{{}, IDOK}});
+    TArrowdlg dialog(nullptr);
+    ASSERT_EQ(dialog.Execute(), IDOK) << ui.Log();
+    EXPECT_TRUE(ui.LogContains(std::string("26601=\"") + c.shown + "\"")) << ui.Log();
+    EXPECT_EQ(dir.ReadFile("CFG/ARROW.CFG"), c.kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, StoredArrow,
+                         ::testing::Values(StoredArrowCase{"MetricLongest", 1, "5000 2", "5000", "5000 2"},
+                                           StoredArrowCase{"MetricBeyond", 1, "120000 2", "288", "288 2"},
+                                           StoredArrowCase{"MetricShortest", 1, "5 4", "5", "5 4"},
+                                           StoredArrowCase{"MetricTooShort", 1, "4 4", "288", "288 4"},
+                                           StoredArrowCase{"ImperialWholeInches", 0, "4800 3", "200",
+                                                           "4800 3"},
+                                           StoredArrowCase{"ImperialPartInch", 0, "100 3", "12", "288 3"},
+                                           StoredArrowCase{"ImperialTooShort", 0, "96 3", "12", "288 3"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(DimensionDialogs, ShortOrBadSettingsFallBackFieldByField) {
     dir.WriteFile("CFG/MOFFSET.CFG", "250 99999");
     const DimensionSettings s = ReadDimensionSettings(1);
@@ -96,8 +130,8 @@ TEST_F(DimensionDialogs, ShortOrBadSettingsFallBackFieldByField) {
     EXPECT_EQ(dir.ReadFile("CFG/MOFFSET.CFG"), "250 600 1200 0 9 9 10"); // rewritten whole
 
     dir.WriteFile("CFG/ARROW.CFG", "abc");
-    EXPECT_EQ(ReadArrowSettings().length, 288);
-    EXPECT_EQ(ReadArrowSettings().headStyle, 1);
+    EXPECT_EQ(ReadArrowSettings(1).length, 288);
+    EXPECT_EQ(ReadArrowSettings(1).headStyle, 1);
 }
 
 } // namespace

@@ -67,14 +67,48 @@ TEST_F(FixedRoomDialogs, OpensWithTheLastSizeLinesAndEmptySizesWithoutAMeasureme
     EXPECT_EQ(dir.ReadFile("CFG/NEWRM.CFG"), "3 1");
 }
 
-TEST_F(FixedRoomDialogs, OptionsNoDialogOffersOpenAsShippedAndAreWrittenBack) {
-    dir.WriteFile("CFG/NEWRM.CFG", "7 9");
+struct FreeSizeCase {
+    const char* stored; // null: no measurement
+    const char* shown;
+};
+
+class StoredFreeSize : public FixedRoomDialogs, public ::testing::WithParamInterface<FreeSizeCase> {};
+
+// The free size is shown only when the file holds both sizes, each one a sheet could hold.
+TEST_P(StoredFreeSize, IsShownOnlyWhenWhole) {
+    if (GetParam().stored) dir.WriteFile("CFG/ROOM.CFG", GetParam().stored);
+    pl::script::AnswerDialog(kFixedRoomDialogId, {DialogStep{{}, IDCANCEL}});
+    TRoomdlg dialog(nullptr);
+    EXPECT_EQ(dialog.Execute(), IDCANCEL);
+    EXPECT_EQ(EditText(dialog, kHorizontal), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(FixedRoomDialogs, StoredFreeSize,
+                         ::testing::Values(FreeSizeCase{nullptr, " "}, FreeSizeCase{"3600 2400", "3600"},
+                                           FreeSizeCase{"3600", " "}, FreeSizeCase{"3600 -1", " "},
+                                           FreeSizeCase{"200001 2400", " "}));
+
+struct UnofferedCase {
+    const char* stored;
+    const char* mended;
+};
+
+class UnofferedOptions : public FixedRoomDialogs, public ::testing::WithParamInterface<UnofferedCase> {};
+
+// Options no dialog offers, the older "both sizes" of rooms already drawn among them, open as shipped
+// and are written back.
+TEST_P(UnofferedOptions, OpenAsShippedAndAreWrittenBack) {
+    dir.WriteFile("CFG/NEWRM.CFG", GetParam().stored);
     pl::script::AnswerDialog(kFixedRoomDialogId, {DialogStep{{}, IDCANCEL}});
     TRoomdlg dialog(nullptr);
     EXPECT_EQ(dialog.Execute(), IDCANCEL);
     EXPECT_TRUE(Checked(dialog, kSizeFirst + 1));
-    EXPECT_EQ(dir.ReadFile("CFG/NEWRM.CFG"), "2 1");
+    EXPECT_EQ(dir.ReadFile("CFG/NEWRM.CFG"), GetParam().mended);
 }
+
+INSTANTIATE_TEST_SUITE_P(FixedRoomDialogs, UnofferedOptions,
+                         ::testing::Values(UnofferedCase{"7 9", "2 1"}, UnofferedCase{"1 3", "2 3"},
+                                           UnofferedCase{"-1 0", "2 0"}));
 
 TEST_F(FixedRoomDialogs, SizeOutsideItsRangeKeepsTheDialogOpenAndWritesNothing) {
     dir.WriteFile("CFG/ROOM.CFG", "150001 2400");

@@ -166,6 +166,33 @@ TEST_F(PartitionDialogs, DoorStyleNotOfferedReadsAsShipped) {
     EXPECT_EQ(dir.ReadFile("CFG/DOORSZE.CFG"), "820 864");
 }
 
+struct StoredStyleCase {
+    const char* stored;
+    int32_t angle; // the radio the dialog opens with
+    const char* kept;
+};
+
+class StoredDoorStyle : public PartitionDialogs, public ::testing::WithParamInterface<StoredStyleCase> {};
+
+// A sine and cosine that are not the angle's read as shipped with the angle, and the file is written
+// back whole; a style as the dialog writes it stays as it is.
+TEST_P(StoredDoorStyle, OpensOnAnAngleWithItsOwnSineAndCosine) {
+    dir.WriteFile("CFG/INTERN.CFG", GetParam().stored);
+    pl::script::AnswerDialog(kDoorDefaultsDialogId, {DialogStep{{}, IDCANCEL}});
+    TConfigdlg dialog(nullptr, kDoorDefaultsDialogId);
+    EXPECT_EQ(dialog.Execute(), IDCANCEL);
+    EXPECT_TRUE(ui.LogContains(std::to_string(GetParam().angle) + "=1")) << ui.Log();
+    EXPECT_EQ(dir.ReadFile("CFG/INTERN.CFG"), GetParam().kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Styles, StoredDoorStyle,
+    ::testing::Values(StoredStyleCase{"90 1 0 0", kDoorAngle90, "90 1 1.000000 0.000001"},
+                      StoredStyleCase{"60 2 1.000000 0.000001", kDoorAngle90, "90 2 1.000000 0.000001"},
+                      StoredStyleCase{"30 1 0.500000 nan", kDoorAngle90, "90 1 1.000000 0.000001"},
+                      StoredStyleCase{"60 2 0.866025 0.500001", kDoorAngle60, "60 2 0.866025 0.500001"},
+                      StoredStyleCase{"30 1 0.5 0.866026", kDoorAngle30, "30 1 0.5 0.866026"}));
+
 TEST_F(PartitionDialogs, HelpShowsTheInternalWallAndDoorPages) {
     HelpMode = 1;
     pl::script::AnswerDialog(kPartitionImpDialogId, {DialogStep{{}, IDHELP}, DialogStep{{}, IDCANCEL}});

@@ -96,13 +96,13 @@ TEST_F(RoomDialogs, NewRoomWritesSizeLabelsAndColourAndKeepsTheTexts) {
 }
 
 TEST_F(RoomDialogs, NewRoomOpensWithTheLastSizeLabelsAndNoColour) {
-    dir.WriteFile("CFG/NEWRM.CFG", "1 3");
+    dir.WriteFile("CFG/NEWRM.CFG", "4 3");
     pl::script::AnswerDialog(kNewRoomDialogId, {DialogStep{{}, IDCANCEL}});
     TTroomdlg dialog(nullptr);
     EXPECT_EQ(dialog.Execute(), IDCANCEL);
-    EXPECT_TRUE(Checked(dialog, kNewRoomDialogId + roomdlg::kSizeFirst + 1));
+    EXPECT_TRUE(Checked(dialog, kNewRoomDialogId + roomdlg::kSizeFirst + 3));
     EXPECT_TRUE(Checked(dialog, kNewRoomDialogId + roomdlg::kColourFirst));
-    EXPECT_EQ(dir.ReadFile("CFG/NEWRM.CFG"), "1 3");
+    EXPECT_EQ(dir.ReadFile("CFG/NEWRM.CFG"), "4 3");
 }
 
 TEST_F(RoomDialogs, SizeOutOfRangeKeepsTheDialogOpenAndWritesNothing) {

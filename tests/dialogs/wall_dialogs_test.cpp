@@ -99,6 +99,45 @@ TEST_F(WallDialogs, OutOfRangeEntryStoresNothing) {
     EXPECT_EQ(directory_.ReadFile("CFG/CUST.CFG"), "4 275 110 55");
 }
 
+struct StoredCustomCase {
+    const char* name;
+    int32_t resId;
+    const char* stored;
+    std::vector<int32_t> layers; // after OK on what the dialog opened with
+    const char* kept;
+};
+
+class StoredCustom : public WallDialogs, public ::testing::WithParamInterface<StoredCustomCase> {};
+
+// A four-line wall stored with nothing left for its inner layer opens as shipped, so OK is taken on
+// what the dialog shows; a two-line wall has no inner layer to leave.
+TEST_P(StoredCustom, OpensWithSizesOkTakes) {
+    const StoredCustomCase& c = GetParam();
+    const bool metric = c.resId == kPlanCustDialogId;
+    MetricUnits = metric ? 1 : 0;
+    const char* file = metric ? "CFG/CUST.CFG" : "CFG/CUSTIMP.CFG";
+    directory_.WriteFile(file, c.stored);
+    const auto layers = metric ? Run<TPlancustdlg>(c.resId, {{{}, IDOK}, {{}, IDCANCEL}})
+                               : Run<TPlanimpcustdlg>(c.resId, {{{}, IDOK}, {{}, IDCANCEL}});
+    EXPECT_EQ(layers, c.layers) << ui.Log();
+    EXPECT_EQ(directory_.ReadFile(file), c.kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WallDialogs, StoredCustom,
+    ::testing::Values(
+        StoredCustomCase{"NoInnerLayer", kPlanCustDialogId, "4 275 200 100", {110, 55, 110}, "4 275 110 55"},
+        StoredCustomCase{
+            "ThreeLinesFilled", kPlanCustDialogId, "3 100 100 0", {110, 55, 110}, "3 275 110 55"},
+        StoredCustomCase{
+            "TwoLinesKeepTheirSizes", kPlanCustDialogId, "2 275 200 100", {275, 0, 0}, "2 275 200 100"},
+        StoredCustomCase{"NoOuterLeaf", kPlanCustDialogId, "4 275 0 0", {0, 0, 275}, "4 275 0 0"},
+        StoredCustomCase{
+            "ImperialBetweenEighths", kPlanImpCustDialogId, "4 266 216 8", {108, 48, 108}, "4 264 108 48"},
+        StoredCustomCase{
+            "ImperialNoInnerLayer", kPlanImpCustDialogId, "4 264 216 48", {108, 48, 108}, "4 264 108 48"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct FractionCase {
     const char* numerator;
     const char* denominator;

@@ -207,6 +207,26 @@ TEST_F(DrawingWindow, ZeroScrollUnitsAndAnEmptyWindowDivideByNothing) {
     EXPECT_EQ(child->GetScrollPos(SB_HORZ), 0);
 }
 
+struct ScrollStepCase {
+    const char* stored;
+    int32_t xUnit;
+    int32_t yUnit;
+};
+
+class StoredScrollSteps : public DrawingWindow, public ::testing::WithParamInterface<ScrollStepCase> {};
+
+// A step of no pixels or of more than 32 reads as shipped.
+TEST_P(StoredScrollSteps, SetTheScrollerWithinTheirRange) {
+    dir.WriteFile("CFG/SCROLL.CFG", GetParam().stored);
+    Open();
+    EXPECT_EQ(child->Scroller->XUnit, GetParam().xUnit);
+    EXPECT_EQ(child->Scroller->YUnit, GetParam().yUnit);
+}
+
+INSTANTIATE_TEST_SUITE_P(DrawingWindow, StoredScrollSteps,
+                         ::testing::Values(ScrollStepCase{"1 32", 1, 32}, ScrollStepCase{"33 0", 16, 16},
+                                           ScrollStepCase{"64 8", 16, 8}, ScrollStepCase{"-1 64", 16, 16}));
+
 TEST_F(DrawingWindow, SetDatumResetsTheReadOutOnFloorsOnly) {
     Open();
     child->DatumX = 7;

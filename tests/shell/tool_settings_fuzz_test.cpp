@@ -6,7 +6,9 @@
 #include <QImage>
 #include <QTest>
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -201,31 +203,34 @@ struct Allowed {
     int32_t low;
     int32_t high;
     int32_t step = 1;
+    std::vector<int32_t> only = {}; // when not empty, the values the field may hold
 };
 constexpr Allowed kAny{INT32_MIN, INT32_MAX};
 constexpr Allowed kColour{0, 0xFFFFFF};
+const Allowed kWindowKind{1, 14, 1, {1, 2, 4, 11, 12, 14}};
+const Allowed kDoorKind{3, 24, 1, {3, 5, 6, 7, 9, 10, 13, 15, 16, 17, 19, 20, 21, 22, 23, 24}};
 const std::map<std::string, std::vector<Allowed>> kAllowed = {
     {"MOFFSET.CFG", {{100, 3000}, {100, 3000}, {100, 5000}, {0, 2700, 2700}, {9, 10}, {9, 10}, {9, 10}}},
     {"IOFFSET.CFG",
      {{144, 2880, 24}, {144, 2880, 24}, {144, 5760, 24}, {0, 2700, 2700}, {9, 10}, {9, 10}, {9, 10}}},
-    {"ARROW.CFG", {{5, 5000 * 24}, {1, 4}}},
+    {"ARROW.CFG", {{5, 5000}, {1, 4}}},
     {"RMPTNM.CFG", {{25, 900}, {25, 900}, {25, 900}}},
     {"RMPTNI.CFG", {{24, 720}, {24, 720}, {24, 720}}},
     {"DWGSIZEM.CFG", {{4000, 32000}, {1000, 32000}}},
     {"DWGSIZEI.CFG", {{4000, 32000}, {1000, 32000}}},
     {"EXTWALLM.CFG",
-     {{1, 900}, {0, 790}, {0, 900}, {0, 10000}, {0, 10000}, {0, 10000}, {0, 10000}, kAny, kAny, kColour}},
+     {{0, 900}, {0, 790}, {0, 900}, {0, 10000}, {0, 10000}, {0, 10000}, {0, 10000}, kAny, kAny, kColour}},
     {"EXTWALLI.CFG",
-     {{1, 741}, {0, 501}, {0, 741}, {0, 9600}, {0, 9600}, {0, 9600}, {0, 9600}, kAny, kAny, kColour}},
+     {{0, 741}, {0, 501}, {0, 741}, {0, 9600}, {0, 9600}, {0, 9600}, {0, 9600}, kAny, kAny, kColour}},
     {"CUST.CFG", {{2, 4}, {25, 900}, {0, 800}, {0, 790}}},
-    {"CUSTIMP.CFG", {{2, 4}, {24, 741}, {0, 621}, {0, 501}}},
+    {"CUSTIMP.CFG", {{2, 4}, {24, 741, 3}, {0, 621, 3}, {0, 501, 3}}},
     {"PTNM.CFG", {{25, 900}}},
     {"PTNI.CFG", {{24, 1222}}},
     {"DOORSZE.CFG", {{100, 5000}, {96, 4800}}},
     {"INTERN.CFG", {{30, 90, 30}, {1, 2}}},
     {"STAIRSM.CFG", {{100, 7500}, {200, 400}}},
     {"STAIRSI.CFG", {{96, 4584}, {192, 384}}},
-    {"NEWRM.CFG", {{0, 4}, {0, 4}}},
+    {"NEWRM.CFG", {{0, 4, 1, {0, 2, 3, 4}}, {0, 4}}},
     {"MERGEM.CFG", {{50, 999999}}},
     {"MERGEI.CFG", {{48, 999999 * 24}}},
     {"RMCLR.CFG", {kColour, kColour, kColour}},
@@ -239,27 +244,107 @@ const std::map<std::string, std::vector<Allowed>> kAllowed = {
     {"TEXT.CFG", {{1, 1000}, {0, 1000}}},
     {"PRNTCALM.CFG", {{14000, 16000}}},
     {"PRNTCALI.CFG", {{11520, 17544, 24}}},
-    {"WIND.CFG", {kAny, {4, 9000}, {4, 9000}, {1, 1}, {0, 1}, {7, 9, 2}, {0, 1}}},
-    {"DOOR.CFG", {kAny, kAny, {4, 90000}, {1, 1}, {4, 9000}, {1, 10}, {0, 2}}},
+    {"WIND.CFG",
+     {kWindowKind, {4, 9000}, {4, 9000}, {1, 1}, {0, 1}, {7, 9, 2}, {0, 1}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}},
+    {"DOOR.CFG",
+     {kDoorKind, {0, 0}, {4, 90000}, {1, 1}, {4, 9000}, {1, 10}, {0, 2}, {0, 0}, {0, 0}, {0, 2}, {0, 0}}},
+};
+// Files whose lengths a feet-and-inches drawing reads in its own units.
+const std::map<std::string, std::vector<Allowed>> kAllowedImperial = {
+    {"ARROW.CFG", {{120, 120000, 24}, {1, 4}}},
+    {"WIND.CFG",
+     {kWindowKind,
+      {96, 216000},
+      {96, 216000},
+      {24, 24},
+      {0, 1},
+      {7, 9, 2},
+      {0, 1},
+      {0, 0},
+      {0, 0},
+      {0, 0},
+      {0, 0}}},
+    {"DOOR.CFG",
+     {kDoorKind,
+      {0, 0},
+      {96, 2160000},
+      {24, 24},
+      {96, 216000},
+      {1, 10},
+      {0, 2},
+      {0, 0},
+      {0, 0},
+      {0, 2},
+      {0, 0}}},
+};
+
+// What binds fields of one file together, over its numbers as read.
+constexpr double kRadiansPerDegree = 0.017453277777777776;
+const std::map<std::string, std::function<bool(const std::vector<double>&)>> kTogether = {
+    // The layers make a wall as thick as a custom wall may be.
+    {"EXTWALLM.CFG", [](const auto& v) { return v[0] + v[1] + v[2] >= 25 && v[0] + v[1] + v[2] <= 900; }},
+    {"EXTWALLI.CFG", [](const auto& v) { return v[0] + v[1] + v[2] >= 24 && v[0] + v[1] + v[2] <= 741; }},
+    // A four-line custom wall keeps an inner layer.
+    {"CUST.CFG", [](const auto& v) { return v[0] <= 2 || v[2] + v[3] < v[1]; }},
+    {"CUSTIMP.CFG", [](const auto& v) { return v[0] <= 2 || v[2] + v[3] < v[1]; }},
+    // The sine and cosine are the angle's.
+    {"INTERN.CFG",
+     [](const auto& v) {
+         return std::fabs(v[2] - std::sin(v[0] * kRadiansPerDegree)) <= 1e-6 &&
+                std::fabs(v[3] - std::cos(v[0] * kRadiansPerDegree)) <= 1e-6;
+     }},
 };
 
 void ExpectKeptInRange(SettingsUse& f) {
-    const auto allowed = kAllowed.find(f.GetParam().file);
-    if (allowed == kAllowed.end()) return;
-    std::istringstream text(f.dir.ReadFile(std::string("CFG/") + f.GetParam().file));
+    const std::string file = f.GetParam().file;
+    const std::string text = f.dir.ReadFile("CFG/" + file);
+    if (const auto together = kTogether.find(file); together != kTogether.end()) {
+        std::istringstream numbers(text);
+        std::vector<double> v;
+        for (double d = 0; numbers >> d;)
+            v.push_back(d);
+        ASSERT_GE(v.size(), 4u) << "fields are missing";
+        EXPECT_TRUE(together->second(v)) << text;
+    }
+    const bool imperial = !f.Metric() && kAllowedImperial.count(file) > 0;
+    const auto& table = imperial ? kAllowedImperial : kAllowed;
+    const auto allowed = table.find(file);
+    if (allowed == table.end()) return;
+    std::istringstream fields(text);
     for (const Allowed& field : allowed->second) {
         int64_t v = 0;
-        ASSERT_TRUE(text >> v) << "a field is missing";
+        ASSERT_TRUE(fields >> v) << "a field is missing";
         EXPECT_TRUE(v >= field.low && v <= field.high && (v - field.low) % field.step == 0)
-            << v << " in " << f.GetParam().file;
+            << v << " in " << file;
+        if (!field.only.empty()) {
+            EXPECT_NE(std::find(field.only.begin(), field.only.end(), v), field.only.end())
+                << v << " in " << file;
+        }
     }
 }
 
 void KeyedWalls(SettingsUse& f) {
     f.KeyWalls(kPlanWalling100, kPlanImpWalling144);
 }
+// The custom dialog takes what it opens with, and the walls are as thick as it showed.
 void CustomWalls(SettingsUse& f) {
+    const int32_t before = ObjectList.count;
     f.KeyWalls(kPlanCustom, kPlanImpCustom);
+    std::istringstream custom(f.dir.ReadFile(f.Metric() ? "CFG/CUST.CFG" : "CFG/CUSTIMP.CFG"));
+    int32_t lines = 0, total = 0;
+    ASSERT_TRUE(custom >> lines >> total);
+    const std::string log = pl::script::LogText();
+    const size_t at =
+        log.rfind("Dialog " + std::to_string(f.Metric() ? kPlanCustDialogId : kPlanImpCustDialogId));
+    ASSERT_NE(at, std::string::npos);
+    const std::string run = log.substr(at, log.find('\n', at) - at);
+    EXPECT_TRUE(run.ends_with("result=" + std::to_string(IDOK))) << run;
+    for (int32_t k = before; k < ObjectList.count; ++k) {
+        const auto* wall = dynamic_cast<const TExtwallobj*>(ObjectList[k]);
+        if (wall && wall->view == kGroundFloor) {
+            EXPECT_EQ(wall->thickness1 + wall->thickness2 + wall->thickness3, total) << "wall " << k;
+        }
+    }
 }
 void Partition(SettingsUse& f) {
     f.Confirm(f.Metric() ? kPartitionDialogId : kPartitionImpDialogId,
@@ -440,7 +525,14 @@ const FileUse kUses[] = {
     {"INTERN.CFG", 1, false, nullptr, Door},
     {"DOOR.CFG", 1, false, nullptr, Door},
     {"WIND.CFG", 1, false, nullptr, Window},
+    {"WIND.CFG", 0, false, nullptr, Window},
+    {"WIND.CFG", 1, false, "1 864 1032 24 1 9 0 0 0 0 0 0 ", Window},
+    {"DOOR.CFG", 0, false, nullptr, Door},
+    {"INTERN.CFG", 1, false, "90 1 0 0", Door},
+    {"CUST.CFG", 1, false, "4 275 0 0", CustomWalls},
+    {"CUSTIMP.CFG", 0, false, "4 264 216 48", CustomWalls},
     {"ARROW.CFG", 1, false, nullptr, Dimension},
+    {"ARROW.CFG", 0, false, nullptr, Dimension},
     {"STAIRSM.CFG", 1, false, nullptr, Stairs},
     {"STAIRSI.CFG", 0, false, nullptr, Stairs},
     {"RMPTNM.CFG", 1, true, nullptr, DesignRoom},

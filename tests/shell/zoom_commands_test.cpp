@@ -111,6 +111,29 @@ TEST_F(Zooming, ShrinkByHalfWhenZoomedInStartsFromTheNormalExtent) {
     EXPECT_EQ(ViewExtentX, 2 * zx);
 }
 
+struct StoredExtentCase {
+    const char* stored;
+    bool taken; // false: the window's own normal extent is added
+};
+
+class StoredNormalExtent : public Zooming, public ::testing::WithParamInterface<StoredExtentCase> {};
+
+// Shrink by half adds the stored normal extent only when the file holds both sides, each of some
+// size; otherwise the window's own.
+TEST_P(StoredNormalExtent, IsAddedOnlyWhenWhole) {
+    dir.WriteFile("CFG/ZOOM.CFG", GetParam().stored);
+    const int32_t own = rect.right * PenScale;
+    ASSERT_EQ(ViewExtentX, own);
+    ASSERT_TRUE(client->ProcessCommand(cmd::kHalfSize));
+    EXPECT_EQ(ViewExtentX, own + (GetParam().taken ? 3000 : own));
+}
+
+INSTANTIATE_TEST_SUITE_P(Zooming, StoredNormalExtent,
+                         ::testing::Values(StoredExtentCase{"3000 2000", true},
+                                           StoredExtentCase{"3000", false}, StoredExtentCase{"3000 0", false},
+                                           StoredExtentCase{"0 2000", false},
+                                           StoredExtentCase{"3000 200001", false}));
+
 TEST_F(Zooming, FitShowsTheWallsAcrossTheWindow) {
     // Three times as wide as high: wider than any window here, so the width decides.
     WriteDrawing(Rectangle(6000, 2000));

@@ -54,16 +54,43 @@ TEST_F(ExtWallTool, FreeFourLineWallHasItsLinesBelowAndTheFloorHeights) {
     EXPECT_EQ(w.id, IdCounter);
 }
 
-// A short settings file is completed field by field from the shipped default and written back.
-TEST_F(ExtWallTool, ShortSettingsFileFallsBackFieldByField) {
-    dir.WriteFile("CFG/EXTWALLM.CFG", "230 0 0 10");
+struct StoredLayersCase {
+    const char* name;
+    const char* stored;
+    std::vector<int32_t> layers;
+    const char* kept;
+};
+
+class StoredLayers : public ExtWallTool, public ::testing::WithParamInterface<StoredLayersCase> {};
+
+// A short settings file is completed field by field from the shipped default and written back; the
+// layers are taken as the custom wall writes them, and read as shipped together where they would
+// make a wall no dialog gives.
+TEST_P(StoredLayers, BuildTheWallAsTheFileHoldsThem) {
+    dir.WriteFile("CFG/EXTWALLM.CFG", GetParam().stored);
     const TExtwallobj& w = Build(1000, 1000, 6000, 1000, 900);
-    EXPECT_EQ(w.thickness1, 230);
-    EXPECT_EQ(w.thickness2, 0);
+    EXPECT_EQ((std::vector<int32_t>{w.thickness1, w.thickness2, w.thickness3}), GetParam().layers);
     EXPECT_EQ(w.aux1, 10);
     EXPECT_EQ(w.aux2, 2560);
-    EXPECT_EQ(dir.ReadFile("CFG/EXTWALLM.CFG"), "230 0 0 10 2550 2400 2400 0 0 0");
+    EXPECT_EQ(dir.ReadFile("CFG/EXTWALLM.CFG"), GetParam().kept);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    ExtWallTool, StoredLayers,
+    ::testing::Values(StoredLayersCase{"Short", "230 0 0 10", {230, 0, 0}, "230 0 0 10 2550 2400 2400 0 0 0"},
+                      StoredLayersCase{"NoOuterLeaf",
+                                       "0 0 275 10 2550 2400 2400 0 0 0",
+                                       {0, 0, 275},
+                                       "0 0 275 10 2550 2400 2400 0 0 0"},
+                      StoredLayersCase{"ThickerThanAnyWall",
+                                       "500 300 200 10 2550 2400 2400 0 0 0",
+                                       {110, 55, 110},
+                                       "110 55 110 10 2550 2400 2400 0 0 0"},
+                      StoredLayersCase{"NoWallAtAll",
+                                       "0 0 0 10 2550 2400 2400 0 0 0",
+                                       {110, 55, 110},
+                                       "110 55 110 10 2550 2400 2400 0 0 0"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ExtWallTool, ObliqueFreeWallOffsetsAlongItsBearing) {
     dir.WriteFile("CFG/EXTWALLM.CFG", "100 0 0 25 2550 2400 2400 0 0 0");

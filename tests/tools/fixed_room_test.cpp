@@ -248,7 +248,9 @@ INSTANTIATE_TEST_SUITE_P(
     Units, FloorThickness,
     ::testing::Values(ThicknessCase{1, "RMPTNM.CFG", "150 100 100", "PTNM.CFG", "100", 150},
                       ThicknessCase{0, "RMPTNI.CFG", "144 96 96", "PTNI.CFG", "96", 144},
-                      ThicknessCase{1, "RMPTNM.CFG", "100 100 100", "PTNM.CFG", "75", 100}));
+                      ThicknessCase{1, "RMPTNM.CFG", "100 100 100", "PTNM.CFG", "75", 100},
+                      ThicknessCase{0, "RMPTNI.CFG", "720 96 96", "PTNI.CFG", "96", 720},
+                      ThicknessCase{0, "RMPTNI.CFG", "744 96 96", "PTNI.CFG", "96", 96}));
 
 // The height word of the partitions file becomes the partitions' and the label's first word, where 1
 // marks the contents of a re-opened room and a moved label: any other value there reads as shipped.

@@ -83,9 +83,20 @@ TEST_F(WindowTool, ThePreviewMovesOnlyWhenThePointerDoesAndNeverOnTheLayout) {
     EXPECT_EQ(layout.PreviewDrawn(), 0);
 }
 
-TEST_F(WindowTool, AnImperialWindowIsLabelledInFeetAndInches) {
-    MetricUnits = 0;
-    dir.WriteFile("CFG/WIND.CFG", "1 864 1155 24 1 9 0 0 0 0 0 0 ");
+struct LabelCase {
+    const char* name;
+    int32_t metric;
+    const char* stored;
+    const char* label;
+};
+
+class WindowLabel : public WindowTool, public ::testing::WithParamInterface<LabelCase> {};
+
+// The size label is drawn in the drawing's units whichever units the settings were written in, and a
+// kind no window is read as is the shipped one.
+TEST_P(WindowLabel, ShowsTheSizesInTheDrawingsUnits) {
+    MetricUnits = GetParam().metric;
+    dir.WriteFile("CFG/WIND.CFG", GetParam().stored);
     TWindowobjtool tool;
     tool.Start(0, TWindowobjtool::kLoadWindow, 0);
     tool.WorkX = 40000, tool.WorkY = 25000, tool.WallThickness = 264, tool.Angle = 2700;
@@ -96,11 +107,20 @@ TEST_F(WindowTool, AnImperialWindowIsLabelledInFeetAndInches) {
     ASSERT_EQ(ObjectList.count, 3);
     const auto* label = dynamic_cast<const TTextobj*>(ObjectList[2]);
     ASSERT_NE(label, nullptr);
-    EXPECT_STREQ(label->text, "3' 0'' x 4' 0 1/8''");
+    EXPECT_STREQ(label->text, GetParam().label);
     EXPECT_EQ(label->group, 10000 + IdCounter);
-    EXPECT_EQ(label->y1, 25000 - 48);
-    EXPECT_NE(dir.ReadFile("DWGS/HOUSE.DB0").find("3' 0'' x 4' 0 1/8''"), std::string::npos);
+    EXPECT_EQ(label->y1, 25000 - (MetricUnits == 1 ? 50 : 48));
+    EXPECT_NE(dir.ReadFile("DWGS/HOUSE.DB0").find(GetParam().label), std::string::npos);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, WindowLabel,
+    ::testing::Values(
+        LabelCase{"Inches", 0, "1 864 1155 24 1 9 0 0 0 0 0 0 ", "3' 0'' x 4' 0 1/8''"},
+        LabelCase{"ShippedInFeetAndInches", 0, "1 1200 1050 1 1 9 0 0 0 0 0 0 ", "3' 11 1/4'' x 3' 5 3/8''"},
+        LabelCase{"InchesInAMetricDrawing", 1, "1 864 1032 24 1 9 0 0 0 0 0 0 ", "914 w x 1092 h"},
+        LabelCase{"KindOutOfReach", 1, "2147483647 1200 1050 1 1 9 0 0 0 0 0 0 ", "1200 w x 1050 h"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowTool, MarkingOnlyBuildsNothing) {
     TWindowobjtool tool;
