@@ -188,6 +188,149 @@ TEST_F(KeyedLine, MultiLineCopiesSpreadBetweenTheModelAndTheCursor) {
     EXPECT_EQ(client->Tool->Mode, 0);
 }
 
+// Line + Text on the site plan: each labelled line goes on from the end of the last.
+class SitePlanLine : public InputTest {
+protected:
+    struct Ends {
+        int32_t x1, y1, x2, y2;
+        bool operator==(const Ends&) const = default;
+    };
+
+    void OpenSitePlan(bool metric) {
+        MetricUnits = metric ? 1 : 0;
+        CurrentView = kSitePlan;
+        Open();
+        client->CmLineText();
+    }
+    // The answer to the next arrow's length prompt: millimetres, or whole feet.
+    static void NextLength(int32_t amount) {
+        if (MetricUnits == 1) {
+            pl::script::AnswerInput(std::to_string(amount));
+            return;
+        }
+        pl::script::AnswerDialog(kFeetDialogId, {DialogStep{{{kFeetEditId, std::to_string(amount)},
+                                                             {kInchesEditId, "0"},
+                                                             {kNumeratorEditId, "0"},
+                                                             {kDenominatorEditId, "0"}},
+                                                            IDOK}});
+    }
+    static void NextLabel(const char* text) {
+        pl::script::AnswerDialog(2690, {DialogStep{{{2691, text}}, IDOK}});
+    }
+    Ends LastLine() const {
+        const auto objects = FileObjects();
+        for (auto o = objects.rbegin(); o != objects.rend(); ++o)
+            if ((*o)->kind == kLine) return {(*o)->x1, (*o)->y1, (*o)->x2, (*o)->y2};
+        ADD_FAILURE() << "no line in the working file";
+        return {};
+    }
+    std::string Guide() const { return client->StatusBar->GetText(); }
+};
+
+struct ClickCase {
+    const char* name;
+    bool metric;
+    bool click; // a click without a drag comes between the two lines
+};
+
+class LineAfterClick : public SitePlanLine, public ::testing::WithParamInterface<ClickCase> {};
+
+TEST_P(LineAfterClick, GoesOnFromTheLastEndOrWaitsForAStart) {
+    const ClickCase c = GetParam();
+    OpenSitePlan(c.metric);
+    const int32_t first = c.metric ? 6000 : 60;
+    const int32_t second = c.metric ? 2000 : 20;
+    const int32_t secondUnits = c.metric ? second : second * 12 * 24;
+    const TPoint at(150, 150);
+    MoveTo(at);
+    Key(Qt::Key_Return);
+    NextLength(first);
+    NextLabel("ROAD");
+    Key(Qt::Key_Right);
+    const Ends road = LastLine();
+    if (!c.click) {
+        NextLength(second);
+        NextLabel("PATH");
+        Key(Qt::Key_Left);
+        EXPECT_EQ(LastLine(), (Ends{road.x2, road.y2, road.x2 - secondUnits, road.y2}));
+        return;
+    }
+
+    const int32_t before = FileCount();
+    Click(TPoint(300, 100));
+    NextLength(second);
+    Key(Qt::Key_Left);
+    // The click left no point to go on from: nothing is drawn, and the guide asks for a start.
+    EXPECT_EQ(FileCount(), before);
+    EXPECT_EQ(Guide(), "ENTER start of line, then arrow key direction, OR press LeftButton & DRAG");
+    EXPECT_EQ(client->Tool->PointPlaced, 0);
+    // Enter gives the start again; the keyed line is drawn from it and labelled.
+    const TPoint next(200, 300);
+    MoveTo(next);
+    Key(Qt::Key_Return);
+    NextLength(second);
+    NextLabel("PATH");
+    Key(Qt::Key_Left);
+    const POINT start = DrawingAt(next);
+    EXPECT_EQ(LastLine(), (Ends{start.x, start.y, start.x - secondUnits, start.y}));
+}
+
+INSTANTIATE_TEST_SUITE_P(SitePlan, LineAfterClick,
+                         ::testing::Values(ClickCase{"Millimetres", true, false},
+                                           ClickCase{"Feet", false, false},
+                                           ClickCase{"ClickThenMillimetres", true, true},
+                                           ClickCase{"ClickThenFeet", false, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The sheet check of a keyed line goes from where the line starts, wherever the pointer was left.
+struct SheetCase {
+    const char* name;
+    bool endHigh;     // the last line ends high in the window, else low
+    bool pointerAway; // the pointer was left at the other edge of the window
+};
+
+class LineNearTheSheetEdge : public SitePlanLine, public ::testing::WithParamInterface<SheetCase> {};
+
+TEST_P(LineNearTheSheetEdge, IsCheckedFromWhereItStarts) {
+    const SheetCase c = GetParam();
+    OpenSitePlan(true);
+    const int32_t bottom = child->GetClientRect().bottom;
+    const TPoint high(150, 40), low(150, bottom - 40);
+    const TPoint from = c.endHigh ? high : low;
+    const TPoint other = c.endHigh ? low : high;
+    MoveTo(from);
+    Key(Qt::Key_Return);
+    NextLength(1000);
+    NextLabel("ROAD");
+    Key(Qt::Key_Right);
+    const Ends road = LastLine();
+    if (c.pointerAway) MoveTo(other);
+    // Down by a length that reaches the sheet's bottom edge from the higher of the two points only.
+    const int32_t length = (road.y2 + DrawingAt(other).y) / 2;
+    ASSERT_GT(length, 0);
+    ASSERT_LE(length, 69999);
+    ASSERT_EQ(road.y2 >= length, c.endHigh);
+    const int32_t before = FileCount();
+    NextLength(length);
+    if (c.endHigh) NextLabel("PATH");
+    Key(Qt::Key_Down);
+    const bool refused =
+        ui.LogContains("Distance would take you outside the programme's total drawing sizes");
+    EXPECT_EQ(refused, !c.endHigh);
+    if (c.endHigh) {
+        EXPECT_EQ(LastLine(), (Ends{road.x2, road.y2, road.x2, road.y2 - length}));
+    } else {
+        EXPECT_EQ(FileCount(), before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SitePlan, LineNearTheSheetEdge,
+                         ::testing::Values(SheetCase{"InsidePointerOnTheEnd", true, false},
+                                           SheetCase{"InsidePointerBelow", true, true},
+                                           SheetCase{"PastTheSheetPointerOnTheEnd", false, false},
+                                           SheetCase{"PastTheSheetPointerAbove", false, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 class DraggedLine : public InputTest {};
 
 TEST_F(DraggedLine, PressDragAndReleaseMakeALine) {
