@@ -2,6 +2,9 @@
 // reaches the working file.
 #include <QTest>
 
+#include <ostream>
+#include <string>
+
 #include "dialogs/feet_dialog.h"
 #include "document/program_state.h"
 #include "platform/cursor.h"
@@ -233,6 +236,10 @@ struct ClickCase {
     bool click; // a click without a drag comes between the two lines
 };
 
+void PrintTo(const ClickCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class LineAfterClick : public SitePlanLine, public ::testing::WithParamInterface<ClickCase> {};
 
 TEST_P(LineAfterClick, GoesOnFromTheLastEndOrWaitsForAStart) {
@@ -288,6 +295,10 @@ struct SheetCase {
     bool endHigh;     // the last line ends high in the window, else low
     bool pointerAway; // the pointer was left at the other edge of the window
 };
+
+void PrintTo(const SheetCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class LineNearTheSheetEdge : public SitePlanLine, public ::testing::WithParamInterface<SheetCase> {};
 
