@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 
 #include "document/drawing_name.h"
@@ -243,10 +242,6 @@ struct UnitsCase {
     const char* units;
     bool taken; // else the header is damaged
 };
-
-void PrintTo(const UnitsCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class HeaderUnits : public DrawingFileTest, public ::testing::WithParamInterface<UnitsCase> {};
 

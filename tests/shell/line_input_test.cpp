@@ -2,8 +2,9 @@
 // reaches the working file.
 #include <QTest>
 
-#include <ostream>
+#include <array>
 #include <string>
+#include <tuple>
 
 #include "dialogs/feet_dialog.h"
 #include "document/program_state.h"
@@ -194,153 +195,91 @@ TEST_F(KeyedLine, MultiLineCopiesSpreadBetweenTheModelAndTheCursor) {
 // Line + Text on the site plan: each labelled line goes on from the end of the last.
 class SitePlanLine : public InputTest {
 protected:
-    struct Ends {
-        int32_t x1, y1, x2, y2;
-        bool operator==(const Ends&) const = default;
-    };
-
-    void OpenSitePlan(bool metric) {
-        MetricUnits = metric ? 1 : 0;
+    void SetUp() override {
+        InputTest::SetUp();
         CurrentView = kSitePlan;
         Open();
         client->CmLineText();
     }
-    // The answer to the next arrow's length prompt: millimetres, or whole feet.
-    static void NextLength(int32_t amount) {
-        if (MetricUnits == 1) {
-            pl::script::AnswerInput(std::to_string(amount));
-            return;
-        }
-        pl::script::AnswerDialog(kFeetDialogId, {DialogStep{{{kFeetEditId, std::to_string(amount)},
-                                                             {kInchesEditId, "0"},
-                                                             {kNumeratorEditId, "0"},
-                                                             {kDenominatorEditId, "0"}},
-                                                            IDOK}});
+    // A line keyed from the pointer (a start placed by Enter), or from the last line's end, labelled.
+    void KeyedLine(int qtKey, int32_t millimetres, bool label = true) {
+        pl::script::AnswerInput(std::to_string(millimetres));
+        if (label) pl::script::AnswerDialog(2690, {DialogStep{{{2691, "ROAD"}}, IDOK}});
+        Key(qtKey);
     }
-    static void NextLabel(const char* text) {
-        pl::script::AnswerDialog(2690, {DialogStep{{{2691, text}}, IDOK}});
-    }
-    Ends LastLine() const {
+    std::array<int32_t, 4> LastLine() const {
         const auto objects = FileObjects();
         for (auto o = objects.rbegin(); o != objects.rend(); ++o)
             if ((*o)->kind == kLine) return {(*o)->x1, (*o)->y1, (*o)->x2, (*o)->y2};
-        ADD_FAILURE() << "no line in the working file";
         return {};
     }
-    std::string Guide() const { return client->StatusBar->GetText(); }
 };
 
-struct ClickCase {
-    const char* name;
-    bool metric;
-    bool click; // a click without a drag comes between the two lines
-};
-
-void PrintTo(const ClickCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class LineAfterClick : public SitePlanLine, public ::testing::WithParamInterface<ClickCase> {};
+// (a click without a drag comes between the two lines)
+class LineAfterClick : public SitePlanLine, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(LineAfterClick, GoesOnFromTheLastEndOrWaitsForAStart) {
-    const ClickCase c = GetParam();
-    OpenSitePlan(c.metric);
-    const int32_t first = c.metric ? 6000 : 60;
-    const int32_t second = c.metric ? 2000 : 20;
-    const int32_t secondUnits = c.metric ? second : second * 12 * 24;
-    const TPoint at(150, 150);
-    MoveTo(at);
+    MoveTo(TPoint(150, 150));
     Key(Qt::Key_Return);
-    NextLength(first);
-    NextLabel("ROAD");
-    Key(Qt::Key_Right);
-    const Ends road = LastLine();
-    if (!c.click) {
-        NextLength(second);
-        NextLabel("PATH");
-        Key(Qt::Key_Left);
-        EXPECT_EQ(LastLine(), (Ends{road.x2, road.y2, road.x2 - secondUnits, road.y2}));
+    KeyedLine(Qt::Key_Right, 6000);
+    const auto road = LastLine();
+    if (!GetParam()) {
+        KeyedLine(Qt::Key_Left, 2000);
+        EXPECT_EQ(LastLine(), (std::array{road[2], road[3], road[2] - 2000, road[3]}));
         return;
     }
-
     const int32_t before = FileCount();
     Click(TPoint(300, 100));
-    NextLength(second);
-    Key(Qt::Key_Left);
+    KeyedLine(Qt::Key_Left, 2000, false);
     // The click left no point to go on from: nothing is drawn, and the guide asks for a start.
     EXPECT_EQ(FileCount(), before);
-    EXPECT_EQ(Guide(), "ENTER start of line, then arrow key direction, OR press LeftButton & DRAG");
-    EXPECT_EQ(client->Tool->PointPlaced, 0);
-    // Enter gives the start again; the keyed line is drawn from it and labelled.
+    EXPECT_STREQ(client->StatusBar->GetText(),
+                 "ENTER start of line, then arrow key direction, OR press LeftButton & DRAG");
     const TPoint next(200, 300);
     MoveTo(next);
     Key(Qt::Key_Return);
-    NextLength(second);
-    NextLabel("PATH");
-    Key(Qt::Key_Left);
+    KeyedLine(Qt::Key_Left, 2000);
     const POINT start = DrawingAt(next);
-    EXPECT_EQ(LastLine(), (Ends{start.x, start.y, start.x - secondUnits, start.y}));
+    EXPECT_EQ(LastLine(), (std::array{start.x, start.y, start.x - 2000, start.y}));
 }
 
-INSTANTIATE_TEST_SUITE_P(SitePlan, LineAfterClick,
-                         ::testing::Values(ClickCase{"Millimetres", true, false},
-                                           ClickCase{"Feet", false, false},
-                                           ClickCase{"ClickThenMillimetres", true, true},
-                                           ClickCase{"ClickThenFeet", false, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(SitePlan, LineAfterClick, ::testing::Bool(), [](const auto& info) {
+    return std::string(info.param ? "AfterAClick" : "StraightOn");
+});
 
 // The sheet check of a keyed line goes from where the line starts, wherever the pointer was left.
-struct SheetCase {
-    const char* name;
-    bool endHigh;     // the last line ends high in the window, else low
-    bool pointerAway; // the pointer was left at the other edge of the window
-};
-
-void PrintTo(const SheetCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class LineNearTheSheetEdge : public SitePlanLine, public ::testing::WithParamInterface<SheetCase> {};
+// (the last line ends high in the window, else low; the pointer was left at the other edge)
+class LineNearTheSheetEdge : public SitePlanLine,
+                             public ::testing::WithParamInterface<std::tuple<bool, bool>> {};
 
 TEST_P(LineNearTheSheetEdge, IsCheckedFromWhereItStarts) {
-    const SheetCase c = GetParam();
-    OpenSitePlan(true);
-    const int32_t bottom = child->GetClientRect().bottom;
-    const TPoint high(150, 40), low(150, bottom - 40);
-    const TPoint from = c.endHigh ? high : low;
-    const TPoint other = c.endHigh ? low : high;
-    MoveTo(from);
+    const auto [endHigh, pointerAway] = GetParam();
+    const TPoint high(150, 40), low(150, child->GetClientRect().bottom - 40);
+    MoveTo(endHigh ? high : low);
     Key(Qt::Key_Return);
-    NextLength(1000);
-    NextLabel("ROAD");
-    Key(Qt::Key_Right);
-    const Ends road = LastLine();
-    if (c.pointerAway) MoveTo(other);
-    // Down by a length that reaches the sheet's bottom edge from the higher of the two points only.
-    const int32_t length = (road.y2 + DrawingAt(other).y) / 2;
-    ASSERT_GT(length, 0);
+    KeyedLine(Qt::Key_Right, 1000);
+    const auto road = LastLine();
+    if (pointerAway) MoveTo(endHigh ? low : high);
+    // Down by a length that leaves the sheet from the lower of the two edges only.
+    const int32_t length = (road[3] + DrawingAt(endHigh ? low : high).y) / 2;
     ASSERT_LE(length, 69999);
-    ASSERT_EQ(road.y2 >= length, c.endHigh);
+    ASSERT_EQ(road[3] >= length, endHigh);
     const int32_t before = FileCount();
-    NextLength(length);
-    if (c.endHigh) NextLabel("PATH");
-    Key(Qt::Key_Down);
-    const bool refused =
-        ui.LogContains("Distance would take you outside the programme's total drawing sizes");
-    EXPECT_EQ(refused, !c.endHigh);
-    if (c.endHigh) {
-        EXPECT_EQ(LastLine(), (Ends{road.x2, road.y2, road.x2, road.y2 - length}));
+    KeyedLine(Qt::Key_Down, length, endHigh);
+    EXPECT_EQ(ui.LogContains("Distance would take you outside the programme's total drawing sizes"),
+              !endHigh);
+    if (endHigh) {
+        EXPECT_EQ(LastLine(), (std::array{road[2], road[3], road[2], road[3] - length}));
     } else {
         EXPECT_EQ(FileCount(), before);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(SitePlan, LineNearTheSheetEdge,
-                         ::testing::Values(SheetCase{"InsidePointerOnTheEnd", true, false},
-                                           SheetCase{"InsidePointerBelow", true, true},
-                                           SheetCase{"PastTheSheetPointerOnTheEnd", false, false},
-                                           SheetCase{"PastTheSheetPointerAbove", false, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Combine(::testing::Bool(), ::testing::Bool()), [](const auto& info) {
+                             return std::string(std::get<0>(info.param) ? "OnTheSheet" : "PastTheSheet") +
+                                    (std::get<1>(info.param) ? "PointerAway" : "PointerOnTheEnd");
+                         });
 
 class DraggedLine : public InputTest {};
 
