@@ -202,7 +202,7 @@ protected:
         client->CmLineText();
     }
     // A line keyed from the pointer (a start placed by Enter), or from the last line's end, labelled.
-    void KeyedLine(int qtKey, int32_t millimetres, bool label = true) {
+    void KeyLine(int qtKey, int32_t millimetres, bool label = true) {
         pl::script::AnswerInput(std::to_string(millimetres));
         if (label) pl::script::AnswerDialog(2690, {DialogStep{{{2691, "ROAD"}}, IDOK}});
         Key(qtKey);
@@ -221,16 +221,16 @@ class LineAfterClick : public SitePlanLine, public ::testing::WithParamInterface
 TEST_P(LineAfterClick, GoesOnFromTheLastEndOrWaitsForAStart) {
     MoveTo(TPoint(150, 150));
     Key(Qt::Key_Return);
-    KeyedLine(Qt::Key_Right, 6000);
+    KeyLine(Qt::Key_Right, 6000);
     const auto road = LastLine();
     if (!GetParam()) {
-        KeyedLine(Qt::Key_Left, 2000);
+        KeyLine(Qt::Key_Left, 2000);
         EXPECT_EQ(LastLine(), (std::array{road[2], road[3], road[2] - 2000, road[3]}));
         return;
     }
     const int32_t before = FileCount();
     Click(TPoint(300, 100));
-    KeyedLine(Qt::Key_Left, 2000, false);
+    KeyLine(Qt::Key_Left, 2000, false);
     // The click left no point to go on from: nothing is drawn, and the guide asks for a start.
     EXPECT_EQ(FileCount(), before);
     EXPECT_STREQ(client->StatusBar->GetText(),
@@ -238,7 +238,7 @@ TEST_P(LineAfterClick, GoesOnFromTheLastEndOrWaitsForAStart) {
     const TPoint next(200, 300);
     MoveTo(next);
     Key(Qt::Key_Return);
-    KeyedLine(Qt::Key_Left, 2000);
+    KeyLine(Qt::Key_Left, 2000);
     const POINT start = DrawingAt(next);
     EXPECT_EQ(LastLine(), (std::array{start.x, start.y, start.x - 2000, start.y}));
 }
@@ -257,7 +257,7 @@ TEST_P(LineNearTheSheetEdge, IsCheckedFromWhereItStarts) {
     const TPoint high(150, 40), low(150, child->GetClientRect().bottom - 40);
     MoveTo(endHigh ? high : low);
     Key(Qt::Key_Return);
-    KeyedLine(Qt::Key_Right, 1000);
+    KeyLine(Qt::Key_Right, 1000);
     const auto road = LastLine();
     if (pointerAway) MoveTo(endHigh ? low : high);
     // Down by a length that leaves the sheet from the lower of the two edges only.
@@ -265,7 +265,7 @@ TEST_P(LineNearTheSheetEdge, IsCheckedFromWhereItStarts) {
     ASSERT_LE(length, 69999);
     ASSERT_EQ(road[3] >= length, endHigh);
     const int32_t before = FileCount();
-    KeyedLine(Qt::Key_Down, length, endHigh);
+    KeyLine(Qt::Key_Down, length, endHigh);
     EXPECT_EQ(ui.LogContains("Distance would take you outside the programme's total drawing sizes"),
               !endHigh);
     if (endHigh) {
