@@ -53,8 +53,16 @@ namespace {
 
 constexpr size_t kShortestRecord = 16; // bytes of the shortest kind line and record
 constexpr int64_t kMostReserved = 1 << 20;
+constexpr int32_t kUnitsValue = 4; // the header value that says metric (1) or feet and inches (0)
 
 } // namespace
+
+bool ReadDrawingHeader(RecordReader& reader, int32_t header[6]) {
+    if (!reader.ReadHeader(header)) return false;
+    // Some readers take the units as metric when they are 1, others when they are not 0: any other
+    // value would mix the two, so only a damaged header holds one.
+    return header[kUnitsValue] == 0 || header[kUnitsValue] == 1;
+}
 
 std::string TList::DrawingFilePath(int32_t mode) const {
     switch (mode) {
@@ -120,10 +128,10 @@ FileResult TList::ReadDrawingFile(int32_t mode) {
     FileResult result = FileResult::Ok;
     RecordReader reader(text);
     int32_t header[6] = {};
-    if (!reader.ReadHeader(header)) {
+    if (!ReadDrawingHeader(reader, header)) {
         result = FileResult::Damaged;
     } else {
-        MetricUnits = header[4];
+        MetricUnits = header[kUnitsValue];
         IdCounter = header[5];
         // A negative count reads no records. The count is untrusted: no more objects than the
         // text could hold records for.

@@ -19,6 +19,10 @@ void NotePolygonHeights(const TObject& object);
 // External walls by aux1/aux2, polygons and openings by their point heights (markers take no part).
 void NoteReadHeights(const TObject& object);
 
+// Reads the six values of a drawing's header; false when they are not all there, or when the units
+// are neither feet and inches (0) nor metric (1).
+[[nodiscard]] bool ReadDrawingHeader(RecordReader& reader, int32_t header[6]);
+
 // Appends the records of every object of the list that has one, relative to `origin`, and returns
 // how many were written. Point heights of polygons and openings are noted on the way.
 int32_t FormatDocument(const TList& list, RecordOrigin origin, std::string& out);

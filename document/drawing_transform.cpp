@@ -231,7 +231,7 @@ FileResult TList::ReadTransformed(int32_t how, const char* newName) {
     }
     RecordReader reader(text);
     int32_t header[6] = {};
-    bool damaged = !reader.ReadHeader(header);
+    bool damaged = !ReadDrawingHeader(reader, header);
     if (!damaged) {
         MetricUnits = header[4];
         IdCounter = header[5];

@@ -76,6 +76,19 @@ const char* PromptTitle(const TDrawingtool& tool) {
     return "LINE";
 }
 
+// A keyed line is drawn from its first point, not from the pointer, which a dialog's OK click may
+// have moved: the multi-line's copies and a picked wall end's move go from the pointer.
+bool LineMeasuresFromStart(const TDrawingtool& tool) {
+    const bool movesWallEnd = tool.Mode >= intwall::kMoveEnd && tool.Mode <= intwall::kShortenEnd;
+    return tool.Kind == toolkind::kLine && tool.Mode != linemode::kMultilineCopies && !movesWallEnd;
+}
+
+// Where a step starts, in logical units, for the check that it stays on the sheet.
+POINT StepStart(const TDrawingtool& tool, POINT pointer) {
+    if (ZoomDivisor == 0 || !LineMeasuresFromStart(tool)) return pointer;
+    return {tool.X0 / ZoomDivisor, tool.Y0 / ZoomDivisor};
+}
+
 void SetDistanceGadget(TClient& client, const char* text) {
     if (client.DistanceGadget) client.DistanceGadget->SetText(text);
 }
@@ -109,6 +122,8 @@ private:
     }
 
     void Arrow();
+    bool LineHasNoStart() const;
+    void WaitForLineStart();
     std::optional<int32_t> AskLength(const char* preset);
     void BaseDistance();
     void CommonStep(uint key, int32_t step);
@@ -189,7 +204,23 @@ void EngagedStep::Arrow() {
     }
     const auto step = AskLength(lengthText.c_str());
     if (!step) return;
+    if (LineHasNoStart()) {
+        WaitForLineStart();
+        return;
+    }
     CommonStep(key_, *step);
+}
+
+// A line with text whose first point holds the cancelled-line mark (a click that drew nothing) has
+// no start to measure a keyed length from.
+bool EngagedStep::LineHasNoStart() const {
+    return Tool().Kind == toolkind::kLine && linemode::IsLineText(Tool().Mode) && IsLineCancelled(Tool());
+}
+
+// Nothing is drawn; the tool waits for a start as when it was chosen, and the guide asks for one.
+void EngagedStep::WaitForLineStart() {
+    Tool().PointPlaced = 0;
+    client_.ShowLineStartGuide();
 }
 
 // The typed length of one step: whole millimetres from 1 to 69999, or feet and inches below 300000
@@ -251,10 +282,10 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
     } release{window_};
 
     const int32_t kind = Tool().Kind;
-    const POINT logical = PixelToLogical(window_, rc_, cursor_);
+    const POINT from = StepStart(Tool(), PixelToLogical(window_, rc_, cursor_));
     const bool keepsInView = kind != toolkind::kBaseChange && kind < toolkind::kDesignRoom;
     const int32_t view =
-        keepsInView ? window_.KeepCursorInView(step, key, logical.x, logical.y) : cursorview::kInView;
+        keepsInView ? window_.KeepCursorInView(step, key, from.x, from.y) : cursorview::kInView;
     // A step off the sheet was refused with a warning: the tool never sees it, so nothing is made,
     // written or drawn.
     if (view == cursorview::kOffSheet) return;

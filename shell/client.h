@@ -134,6 +134,8 @@ public:
     // Shows a guide line in the status bar and a text in the tool-name gadget (either may be null).
     void ShowGuide(const char* guide);
     void ShowToolName(const char* name);
+    // The line tools' guide while they wait for the start of a line.
+    void ShowLineStartGuide();
 
     // Display mode and overlays.
     void CmDisplayMode();

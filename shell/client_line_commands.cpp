@@ -44,7 +44,7 @@ void InstallLineTool(TClient& client, int32_t mode, bool withText) {
     std::snprintf(name, sizeof name, withText ? "%d, %s" : "%d,%s", static_cast<int>(PenWidth),
                   StyleWord(style, withText));
     client.ShowToolName(name);
-    client.ShowGuide("ENTER start of line, then arrow key direction, OR press LeftButton & DRAG");
+    client.ShowLineStartGuide();
     client.SetCursor(nullptr, IDC_CROSS);
     if (TChild* child = client.ActiveDrawingWindow()) child->DatumMode = datummode::kShownWithBearing;
 }
@@ -57,6 +57,10 @@ void TClient::ShowGuide(const char* guide) {
 
 void TClient::ShowToolName(const char* name) {
     if (ToolGadget) ToolGadget->SetText(name);
+}
+
+void TClient::ShowLineStartGuide() {
+    ShowGuide("ENTER start of line, then arrow key direction, OR press LeftButton & DRAG");
 }
 
 void TClient::CmLine() {

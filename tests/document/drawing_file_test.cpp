@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "document/drawing_name.h"
 #include "document/record_format.h"
 #include "platform/file_io.h"
@@ -234,6 +236,41 @@ TEST_F(DrawingFileTest, NegativeCountReadsTheHeaderValuesAndNoRecords) {
     EXPECT_EQ(MetricUnits, 0);
     EXPECT_EQ(IdCounter, 9);
 }
+
+struct UnitsCase {
+    const char* name;
+    const char* units;
+    bool taken; // else the header is damaged
+};
+
+class HeaderUnits : public DrawingFileTest, public ::testing::WithParamInterface<UnitsCase> {};
+
+// Both readers of the working file take only feet and inches or metric; any other units are
+// damage, which leaves the settings as they were and the file as it is.
+TEST_P(HeaderUnits, AreFeetOrMetricElseDamage) {
+    const std::string file = std::string("1 0 0 0 ") + GetParam().units + " 5\n" + LineRecord(1);
+    SetWorkingFile(file);
+    IdCounter = 3;
+    const int32_t unitsBefore = MetricUnits;
+    const FileResult read = ObjectList.ReadDrawingFile(filemode::kWorking);
+    EXPECT_EQ(read, GetParam().taken ? FileResult::Ok : FileResult::Damaged);
+    EXPECT_EQ(IdCounter, GetParam().taken ? 5 : 3);
+    EXPECT_EQ(MetricUnits, GetParam().taken ? std::stoi(GetParam().units) : unitsBefore);
+
+    ObjectList.Flush();
+    const FileResult turned = ObjectList.ReadTransformed(1, "HOUSE");
+    EXPECT_EQ(turned, GetParam().taken ? FileResult::Ok : FileResult::Damaged);
+    if (!GetParam().taken) {
+        EXPECT_EQ(WorkingFile(), file);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(DrawingFile, HeaderUnits,
+                         ::testing::Values(UnitsCase{"FeetAndInches", "0", true},
+                                           UnitsCase{"Metric", "1", true}, UnitsCase{"Two", "2", false},
+                                           UnitsCase{"MinusOne", "-1", false},
+                                           UnitsCase{"Largest", "2147483647", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DrawingFileTest, KindLineThatDisagreesWithItsRecordIsDamage) {
     SetWorkingFile("1 0 0 0 1 5\n1\n1000 50 1 0 0 0 10 0 0 0 0 0 0 1 0\n");

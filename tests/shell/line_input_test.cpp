@@ -2,6 +2,10 @@
 // reaches the working file.
 #include <QTest>
 
+#include <array>
+#include <string>
+#include <tuple>
+
 #include "dialogs/feet_dialog.h"
 #include "document/program_state.h"
 #include "platform/cursor.h"
@@ -187,6 +191,95 @@ TEST_F(KeyedLine, MultiLineCopiesSpreadBetweenTheModelAndTheCursor) {
     EXPECT_EQ(far.x2 - far.x1, model.x2 - model.x1);
     EXPECT_EQ(client->Tool->Mode, 0);
 }
+
+// Line + Text on the site plan: each labelled line goes on from the end of the last.
+class SitePlanLine : public InputTest {
+protected:
+    void SetUp() override {
+        InputTest::SetUp();
+        CurrentView = kSitePlan;
+        Open();
+        client->CmLineText();
+    }
+    // A line keyed from the pointer (a start placed by Enter), or from the last line's end, labelled.
+    void KeyLine(int qtKey, int32_t millimetres, bool label = true) {
+        pl::script::AnswerInput(std::to_string(millimetres));
+        if (label) pl::script::AnswerDialog(2690, {DialogStep{{{2691, "ROAD"}}, IDOK}});
+        Key(qtKey);
+    }
+    std::array<int32_t, 4> LastLine() const {
+        const auto objects = FileObjects();
+        for (auto o = objects.rbegin(); o != objects.rend(); ++o)
+            if ((*o)->kind == kLine) return {(*o)->x1, (*o)->y1, (*o)->x2, (*o)->y2};
+        return {};
+    }
+};
+
+// (a click without a drag comes between the two lines)
+class LineAfterClick : public SitePlanLine, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(LineAfterClick, GoesOnFromTheLastEndOrWaitsForAStart) {
+    MoveTo(TPoint(150, 150));
+    Key(Qt::Key_Return);
+    KeyLine(Qt::Key_Right, 6000);
+    const auto road = LastLine();
+    if (!GetParam()) {
+        KeyLine(Qt::Key_Left, 2000);
+        EXPECT_EQ(LastLine(), (std::array{road[2], road[3], road[2] - 2000, road[3]}));
+        return;
+    }
+    const int32_t before = FileCount();
+    Click(TPoint(300, 100));
+    KeyLine(Qt::Key_Left, 2000, false);
+    // The click left no point to go on from: nothing is drawn, and the guide asks for a start.
+    EXPECT_EQ(FileCount(), before);
+    EXPECT_STREQ(client->StatusBar->GetText(),
+                 "ENTER start of line, then arrow key direction, OR press LeftButton & DRAG");
+    const TPoint next(200, 300);
+    MoveTo(next);
+    Key(Qt::Key_Return);
+    KeyLine(Qt::Key_Left, 2000);
+    const POINT start = DrawingAt(next);
+    EXPECT_EQ(LastLine(), (std::array{start.x, start.y, start.x - 2000, start.y}));
+}
+
+INSTANTIATE_TEST_SUITE_P(SitePlan, LineAfterClick, ::testing::Bool(), [](const auto& info) {
+    return std::string(info.param ? "AfterAClick" : "StraightOn");
+});
+
+// The sheet check of a keyed line goes from where the line starts, wherever the pointer was left.
+// (the last line ends high in the window, else low; the pointer was left at the other edge)
+class LineNearTheSheetEdge : public SitePlanLine,
+                             public ::testing::WithParamInterface<std::tuple<bool, bool>> {};
+
+TEST_P(LineNearTheSheetEdge, IsCheckedFromWhereItStarts) {
+    const auto [endHigh, pointerAway] = GetParam();
+    const TPoint high(150, 40), low(150, child->GetClientRect().bottom - 40);
+    MoveTo(endHigh ? high : low);
+    Key(Qt::Key_Return);
+    KeyLine(Qt::Key_Right, 1000);
+    const auto road = LastLine();
+    if (pointerAway) MoveTo(endHigh ? low : high);
+    // Down by a length that leaves the sheet from the lower of the two edges only.
+    const int32_t length = (road[3] + DrawingAt(endHigh ? low : high).y) / 2;
+    ASSERT_LE(length, 69999);
+    ASSERT_EQ(road[3] >= length, endHigh);
+    const int32_t before = FileCount();
+    KeyLine(Qt::Key_Down, length, endHigh);
+    EXPECT_EQ(ui.LogContains("Distance would take you outside the programme's total drawing sizes"),
+              !endHigh);
+    if (endHigh) {
+        EXPECT_EQ(LastLine(), (std::array{road[2], road[3], road[2], road[3] - length}));
+    } else {
+        EXPECT_EQ(FileCount(), before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SitePlan, LineNearTheSheetEdge,
+                         ::testing::Combine(::testing::Bool(), ::testing::Bool()), [](const auto& info) {
+                             return std::string(std::get<0>(info.param) ? "OnTheSheet" : "PastTheSheet") +
+                                    (std::get<1>(info.param) ? "PointerAway" : "PointerOnTheEnd");
+                         });
 
 class DraggedLine : public InputTest {};
 
