@@ -9,10 +9,12 @@
 
 #include "document/dimension_settings.h"
 #include "document/program_state.h"
+#include "platform/file_io.h"
 #include "platform/gdi_objects.h"
 #include "render/print_settings.h"
 #include "render/printed_page.h"
 #include "tests/shell/drawing_window_fixture.h"
+#include "tests/support/full_disk.h"
 
 namespace {
 
@@ -215,6 +217,57 @@ TEST_F(Printing, WithNoDrawingOpenAndTheFileDialogCancelledNothingPrints) {
 }
 
 // Drawing units to printed millimetres, and the printed lengths of an external wall's faces.
+// A print whose file the disk cuts short is told once, and leaves the file that was there as it was,
+// or no file where there was none; with room back the same print is written whole.
+struct CutPrintCase {
+    const char* name;
+    bool fileBefore;
+    std::uintmax_t room; // bytes a file may take
+};
+
+class CutPrint : public Printing, public ::testing::WithParamInterface<CutPrintCase> {};
+
+TEST_P(CutPrint, IsToldOnceAndLeavesTheFileThatWasThere) {
+    const CutPrintCase& c = GetParam();
+    WriteTenMetreWall();
+    DrawingState = 2;
+    Open();
+    PrintToPdf();
+    if (c.fileBefore) dir.WriteFile("plan.pdf", "an earlier print");
+    auto print = [&](bool told) {
+        testsupport::ScriptedUi ui;
+        pl::script::AnswerPrint(1);
+        pl::script::AnswerDialog(19500, {{{{19504, "100"}, {19510, "1"}}, IDOK}});
+        if (told) pl::script::AnswerMessageBox(IDOK);
+        client->CmPrint();
+        const std::string log = ui.Log();
+        size_t boxes = 0;
+        for (size_t at = log.find("written whole"); at != std::string::npos;
+             at = log.find("written whole", at + 1))
+            ++boxes;
+        return boxes;
+    };
+    {
+        const testsupport::FullDisk full(c.room);
+        EXPECT_EQ(print(true), 1u);
+    }
+    if (c.fileBefore) {
+        EXPECT_EQ(dir.ReadFile("plan.pdf"), "an earlier print");
+    } else {
+        EXPECT_FALSE(dir.Exists("plan.pdf"));
+    }
+    EXPECT_EQ(pl::FindFiles(dir.File("plan.pdf*")).size(), c.fileBefore ? 1u : 0u);
+
+    EXPECT_EQ(print(false), 0u);
+    EXPECT_EQ(PageCount(dir.File("plan.pdf")), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rooms, CutPrint,
+                         ::testing::Values(CutPrintCase{"Over8KBOfAnEarlierPrint", true, 8192},
+                                           CutPrintCase{"Over4KBOfAnEarlierPrint", true, 4096},
+                                           CutPrintCase{"In8KBWithNoFileBefore", false, 8192}),
+                         [](const ::testing::TestParamInfo<CutPrintCase>& info) { return info.param.name; });
+
 class PrintedScale : public Printing {
 protected:
     static constexpr int kFineDpi = 300;
