@@ -110,8 +110,7 @@ PrintResult TPrinter::Print(const std::vector<TPrintout*>& printouts) {
     }
     if (!beside.empty() && (!ended || !PdfWrittenWhole(QString::fromStdString(beside)) ||
                             !pl::ReplaceFile(beside, chosen.toStdString()))) {
-        // Nothing can be done about a piece that stays: it is named as a temporary and goes at the next
-        // start.
+        // The cut file goes; the one that was there has not been touched.
         static_cast<void>(pl::RemoveFile(beside));
         pl::TestLog("Print failed: the PDF file could not be written whole");
         return PrintResult::NotWritten;

@@ -222,7 +222,8 @@ TEST_F(Printing, WithNoDrawingOpenAndTheFileDialogCancelledNothingPrints) {
 struct CutPrintCase {
     const char* name;
     bool fileBefore;
-    std::uintmax_t room; // bytes a file may take
+    double share; // of the whole file, that the disk has room for
+    int32_t less; // bytes fewer than that
 };
 
 class CutPrint : public Printing, public ::testing::WithParamInterface<CutPrintCase> {};
@@ -233,39 +234,42 @@ TEST_P(CutPrint, IsToldOnceAndLeavesTheFileThatWasThere) {
     DrawingState = 2;
     Open();
     PrintToPdf();
-    if (c.fileBefore) dir.WriteFile("plan.pdf", "an earlier print");
     auto print = [&](bool told) {
         testsupport::ScriptedUi ui;
         pl::script::AnswerPrint(1);
         pl::script::AnswerDialog(19500, {{{{19504, "100"}, {19510, "1"}}, IDOK}});
         if (told) pl::script::AnswerMessageBox(IDOK);
         client->CmPrint();
-        const std::string log = ui.Log();
-        size_t boxes = 0;
-        for (size_t at = log.find("written whole"); at != std::string::npos;
-             at = log.find("written whole", at + 1))
+        const std::string log = ui.Log(), box = "the print could not be written whole";
+        int boxes = 0;
+        for (size_t at = log.find(box); at != std::string::npos; at = log.find(box, at + 1))
             ++boxes;
         return boxes;
     };
+    ASSERT_EQ(print(false), 0);
+    const std::string before = dir.ReadFile("plan.pdf");
+    if (!c.fileBefore) {
+        ASSERT_TRUE(pl::RemoveFile(dir.File("plan.pdf")));
+    }
     {
-        const testsupport::FullDisk full(c.room);
-        EXPECT_EQ(print(true), 1u);
+        const testsupport::FullDisk full(static_cast<std::uintmax_t>(before.size() * c.share) - c.less);
+        EXPECT_EQ(print(true), 1);
     }
     if (c.fileBefore) {
-        EXPECT_EQ(dir.ReadFile("plan.pdf"), "an earlier print");
+        EXPECT_EQ(dir.ReadFile("plan.pdf"), before);
     } else {
         EXPECT_FALSE(dir.Exists("plan.pdf"));
     }
     EXPECT_EQ(pl::FindFiles(dir.File("plan.pdf*")).size(), c.fileBefore ? 1u : 0u);
 
-    EXPECT_EQ(print(false), 0u);
+    EXPECT_EQ(print(false), 0);
     EXPECT_EQ(PageCount(dir.File("plan.pdf")), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rooms, CutPrint,
-                         ::testing::Values(CutPrintCase{"Over8KBOfAnEarlierPrint", true, 8192},
-                                           CutPrintCase{"Over4KBOfAnEarlierPrint", true, 4096},
-                                           CutPrintCase{"In8KBWithNoFileBefore", false, 8192}),
+                         ::testing::Values(CutPrintCase{"ShortOfItsEndOverAnEarlierPrint", true, 1.0, 64},
+                                           CutPrintCase{"HalfOverAnEarlierPrint", true, 0.5, 0},
+                                           CutPrintCase{"HalfWithNoFileBefore", false, 0.5, 0}),
                          [](const ::testing::TestParamInfo<CutPrintCase>& info) { return info.param.name; });
 
 class PrintedScale : public Printing {
