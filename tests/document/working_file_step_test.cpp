@@ -105,8 +105,11 @@ TEST_P(KeptFile, AFailedStepLeavesTheFileItFoundAndTellsWhatItLeft) {
     const KeptFileCase& c = GetParam();
     for (const int32_t y : {0, 50, 100})
         AddLine(y);
-    if (c.fileBefore) ASSERT_TRUE(WriteWorkingFile(ObjectList));
-    else ASSERT_TRUE(pl::RemoveFile(ObjectList.DrawingFilePath(filemode::kWorking)));
+    if (c.fileBefore) {
+        ASSERT_TRUE(WriteWorkingFile(ObjectList));
+    } else {
+        ASSERT_TRUE(pl::RemoveFile(ObjectList.DrawingFilePath(filemode::kWorking)));
+    }
     const std::string before = c.fileBefore ? WorkingFile() : std::string();
     int renames = 0;
     pl::OnFileCall([&](pl::FileCall call, const std::string&, const std::string&) {
