@@ -131,8 +131,8 @@ std::string KeepFileAsItIs(const std::string& path);
 // and the kept name then stays, holding the file as it was.
 [[nodiscard]] bool PutBackKept(const std::string& kept, const std::string& path);
 
-// A fresh name beside `path` for a file that is to replace it once written whole; named as a
-// rewrite's temporary, so what a crash leaves goes at the next start-up.
+// A fresh name beside `path`, as a rewrite's temporary has, for a file that is to replace it once
+// written whole.
 std::string NameBeside(const std::string& path);
 // Renames `from` over `to`; false when the file system refused.
 [[nodiscard]] bool ReplaceFile(const std::string& from, const std::string& to);
