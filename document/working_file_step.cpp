@@ -22,6 +22,17 @@ void ReadBack(TList& list) {
     static_cast<void>(list.ReadDrawingFile(filemode::kWorking));
 }
 
+// What the user is told of a failed step: why, and what the disk holds now.
+std::string FailureText(const std::string& path, bool refused, const std::string& stayed) {
+    std::string text = refused ? "The step was not done: no copy of " + path +
+                                     " could be kept beside it to undo a failed write with (the disk "
+                                     "may be full)."
+                               : "The drawing could not be written to " + path + ".";
+    if (stayed.empty()) return text + "\nThe file keeps its previous contents.";
+    return text +
+           "\nThe file may hold part of the step; the drawing as it was before the step is kept as:" + stayed;
+}
+
 void Repaint() {
     if (repaintAfterFailure) repaintAfterFailure();
 }
@@ -44,25 +55,33 @@ WorkingFileStep::~WorkingFileStep() {
     }
 }
 
-void WorkingFileStep::KeepFileBefore(const std::string& path) {
+bool WorkingFileStep::KeepFileBefore(const std::string& path) {
     for (const Kept& kept : kept_)
-        if (kept.path == path) return;
+        if (kept.path == path) return true;
     Kept kept{path, {}, pl::FileExists(path)};
-    if (kept.existedBefore) kept.keptName = pl::KeepFileAsItIs(path);
+    if (kept.existedBefore) {
+        kept.keptName = pl::KeepFileAsItIs(path);
+        // A write that failed could not be undone: the step must not begin it.
+        if (kept.keptName.empty()) return false;
+    }
     kept_.push_back(std::move(kept));
+    return true;
 }
 
-void WorkingFileStep::PutFilesBack() {
+std::string WorkingFileStep::PutFilesBack() {
+    failed_ = true;
+    std::string stayed;
     for (Kept& kept : kept_) {
         if (!kept.keptName.empty()) {
-            // Nothing else can be done when even a rename fails: the user is told below either way.
-            static_cast<void>(pl::PutBackKept(kept.keptName, kept.path));
+            if (!pl::PutBackKept(kept.keptName, kept.path)) stayed += "\n" + kept.keptName;
+            // Back or not, the kept name is no longer the step's to remove.
             kept.keptName.clear();
         } else if (!kept.existedBefore && !kept.path.empty()) {
             // The step made the file: before it there was none.
             static_cast<void>(pl::RemoveFile(kept.path));
         }
     }
+    return stayed;
 }
 
 void OnWorkingFileFailure(std::function<void()> repaint) {
@@ -81,21 +100,17 @@ bool WriteWorkingFile(TList& list, pl::Sync sync) {
         return false;
     }
     const std::string path = list.DrawingFilePath(filemode::kWorking);
+    bool refused = false;
     if (step) {
         step->list_ = &list;
-        step->KeepFileBefore(path);
+        refused = !step->KeepFileBefore(path);
     }
-    if (list.WriteDrawingFile(filemode::kWorking, sync) == FileResult::Ok) {
+    if (!refused && list.WriteDrawingFile(filemode::kWorking, sync) == FileResult::Ok) {
         if (afterWrite) afterWrite();
         return true;
     }
-    if (step) {
-        step->failed_ = true;
-        step->PutFilesBack();
-    }
-    TellFileFailure("The drawing could not be written to " + path +
-                        ".\nThe file keeps its previous contents.",
-                    "SAVE FAILED");
+    const std::string stayed = step ? step->PutFilesBack() : std::string();
+    TellFileFailure(FailureText(path, refused, stayed), "SAVE FAILED");
     ReadBack(list);
     Repaint();
     return false;

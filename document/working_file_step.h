@@ -15,7 +15,8 @@ class TList;
 
 // A step while it lives. Steps nest: the outermost one is the user's step, and an inner one (a
 // tool's operation within a key) only watches it. The outermost keeps the file as it was before
-// the step's first write under a second name, which costs no room on the disk.
+// the step's first write under a second name, which costs no room on the disk (or, where the file
+// system makes no hard links, a copy, which does).
 class WorkingFileStep {
 public:
     WorkingFileStep();
@@ -30,8 +31,11 @@ public:
 
 private:
     friend bool WriteWorkingFile(TList& list, pl::Sync sync);
-    void KeepFileBefore(const std::string& path);
-    void PutFilesBack();
+    // False when the file stands and could not be kept: the step then writes nothing.
+    [[nodiscard]] bool KeepFileBefore(const std::string& path);
+    // Marks the step failed and puts back every file it wrote; the kept names that could not go
+    // back, which stay on the disk holding their files as they were.
+    std::string PutFilesBack();
 
     // A file the step writes, as it was before the step's first write of it.
     struct Kept {

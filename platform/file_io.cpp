@@ -9,9 +9,11 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 #include "platform/scan_format.h"
 
@@ -104,6 +106,21 @@ bool ReadWhole(const std::string& nativePath, std::string& text) {
     return ok;
 }
 
+std::function<int(FileCall, const std::string&, const std::string&)> fileCallAnswer;
+
+// The call as the file system answers it, or as a test has it refuse: 0, or -1 with errno set.
+int Refused(FileCall call, const std::string& from, const std::string& to) {
+    const int error = fileCallAnswer ? fileCallAnswer(call, from, to) : 0;
+    if (error != 0) errno = error;
+    return error;
+}
+int Link(const std::string& from, const std::string& to) {
+    return Refused(FileCall::Link, from, to) != 0 ? -1 : ::link(from.c_str(), to.c_str());
+}
+int Rename(const std::string& from, const std::string& to) {
+    return Refused(FileCall::Rename, from, to) != 0 ? -1 : ::rename(from.c_str(), to.c_str());
+}
+
 // A name beside `target` that a crash may leave behind: "<name>.~<process>-<counter>".
 std::string TemporaryName(const std::string& target) {
     static std::atomic<unsigned> counter{0};
@@ -125,6 +142,35 @@ int CreateTemporary(const std::string& target, std::string& temporary) {
         if (errno != EEXIST) return -1;
     }
     return -1;
+}
+
+// Copies `target` byte for byte to a fresh temporary beside it; the temporary's name, or empty when
+// the copy could not be made whole.
+std::string CopyBeside(const std::string& target) {
+    const int from = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
+    if (from < 0) return {};
+    std::string copy;
+    const int to = CreateTemporary(target, copy);
+    bool ok = to >= 0;
+    char buffer[1 << 16];
+    while (ok) {
+        const ssize_t n = ::read(from, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        for (ssize_t done = 0; ok && done < n;) {
+            const ssize_t m = ::write(to, buffer + done, static_cast<size_t>(n - done));
+            if (m < 0 && errno == EINTR) continue;
+            ok = m > 0;
+            if (ok) done += m;
+        }
+    }
+    ::close(from);
+    if (to >= 0 && ::close(to) != 0) ok = false;
+    if (!ok && to >= 0) ::unlink(copy.c_str());
+    return ok ? copy : std::string();
 }
 
 // Makes a rename in the folder of `path` lasting.
@@ -174,18 +220,32 @@ std::string KeepFileAsItIs(const std::string& path) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         // Named as a rewrite's temporary, so what a crash leaves goes at the next start-up.
         const std::string kept = TemporaryName(target);
-        if (::link(target.c_str(), kept.c_str()) == 0) return kept;
-        if (errno != EEXIST) return {};
+        if (Link(target, kept) == 0) return kept;
+        if (errno != EEXIST) break;
     }
-    return {};
+    // No link on this file system (or none to be had): a copy keeps the file as well, given room.
+    return CopyBeside(target);
 }
 
 bool PutBackKept(const std::string& kept, const std::string& path) {
     const std::string target = NativePath(path);
-    const bool ok = ::rename(kept.c_str(), target.c_str()) == 0;
-    // Two names of one file: the rename leaves both, and the kept one goes here.
+    // The kept name may hold the only copy of the file as it was: it stays until that is back.
+    if (Rename(kept, target) != 0) return false;
+    // Two names of one file (no rewrite replaced it): the rename leaves both, and the kept one goes here.
     ::unlink(kept.c_str());
-    return ok;
+    return true;
+}
+
+std::string NameBeside(const std::string& path) {
+    return TemporaryName(NativePath(path));
+}
+
+bool ReplaceFile(const std::string& from, const std::string& to) {
+    return Rename(NativePath(from), NativePath(to)) == 0;
+}
+
+void OnFileCall(std::function<int(FileCall call, const std::string& from, const std::string& to)> answer) {
+    fileCallAnswer = std::move(answer);
 }
 
 std::string NativePath(std::string_view path) {
@@ -240,7 +300,7 @@ int fclose(File* file) {
         if (ok && file->sync == Sync::ToDisk && ::fsync(file->descriptor) != 0) ok = false;
         if (::close(file->descriptor) != 0) ok = false;
         if (file->kind == File::Kind::Rewrite) {
-            if (ok && ::rename(file->temporary.c_str(), file->target.c_str()) != 0) ok = false;
+            if (ok && Rename(file->temporary, file->target) != 0) ok = false;
             if (!ok) ::unlink(file->temporary.c_str());
             if (ok && file->sync == Sync::ToDisk) ok = SyncFolderOf(file->target);
         }

@@ -19,6 +19,7 @@
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -122,11 +123,26 @@ bool ReadTextFile(const std::string& path, std::string& text);
 int RemoveStaleTemporaries(const std::string& folder);
 
 // A second name beside the file for the file as it stands, so that it can be put back after a
-// rewrite has replaced it: a hard link, which needs no room on the disk. Empty when the file is
-// missing or cannot be linked.
+// rewrite has replaced it: a hard link, which needs no room on the disk, or where the file system
+// makes none (FAT sticks, some network shares) a copy, which needs room as large as the file. Empty
+// when the file is missing or neither can be made.
 std::string KeepFileAsItIs(const std::string& path);
-// Puts the kept file back under `path` and drops the kept name; false when it could not go back.
+// Puts the kept file back under `path` and drops the kept name; false when it could not go back,
+// and the kept name then stays, holding the file as it was.
 [[nodiscard]] bool PutBackKept(const std::string& kept, const std::string& path);
+
+// A fresh name beside `path`, as a rewrite's temporary has, for a file that is to replace it once
+// written whole.
+std::string NameBeside(const std::string& path);
+// Renames `from` over `to`; false when the file system refused.
+[[nodiscard]] bool ReplaceFile(const std::string& from, const std::string& to);
+
+// The links and renames the layer makes, as a test may have a file system refuse them.
+enum class FileCall { Link, Rename };
+// While set, asked before every link and rename the layer makes, with the call and its two names:
+// it answers the error the call is to fail with, or 0 to let it go through. An empty function
+// clears it.
+void OnFileCall(std::function<int(FileCall call, const std::string& from, const std::string& to)> answer);
 
 // Leading blanks, optional sign, digits; 0 when there are none; saturates at the 32-bit limits.
 int32_t atol(const char* text);

@@ -13,6 +13,13 @@ class QWidget;
 class TApplication;
 class TPrintout;
 
+// What became of a print job.
+enum class PrintResult {
+    Printed,
+    NotStarted, // the printer, or the PDF file, could not be opened
+    NotWritten  // the PDF file could not be written whole; a file of its name keeps what it held
+};
+
 class TPrinter {
 public:
     explicit TPrinter(TApplication* application = nullptr);
@@ -28,12 +35,12 @@ public:
     void Setup(QWidget* parent);
     // Prints the printout's pages on the chosen printer, after the print dialog when prompt is true.
     // Each page the printout has is one sheet: the printer's own copy count is not applied on top.
-    // False when the dialog was cancelled or the printer (or PDF file) could not be started.
+    // False when the dialog was cancelled or the job was not printed whole.
     bool Print(QWidget* parent, TPrintout& printout, bool prompt = false);
     // Prints the printouts as one job, each one's pages after the pages of the one before: printed
-    // to a PDF file, the file holds them all in this order. False when the printer (or PDF file)
-    // could not be started.
-    bool Print(const std::vector<TPrintout*>& printouts);
+    // to a PDF file, the file holds them all in this order. The file is written beside and takes
+    // the place of the one that was there only once it is whole.
+    [[nodiscard]] PrintResult Print(const std::vector<TPrintout*>& printouts);
 
 private:
     TApplication* Application;

@@ -1,8 +1,10 @@
 // The print loop of the printer object: the printout's pages on a printer device context.
 #include <algorithm>
+#include <QFile>
 #include <QPainter>
 #include <QPrinter>
 
+#include "platform/file_io.h"
 #include "platform/print_dialog.h"
 #include "platform/printer.h"
 #include "platform/printer_dc.h"
@@ -24,7 +26,7 @@ bool TPrinter::Print(QWidget* parent, TPrintout& printout, bool prompt) {
         data.MaxPage = maxPage;
         if (TPrintDialog(parent, data).Execute() != IDOK) return false;
     }
-    return Print({&printout});
+    return Print(std::vector<TPrintout*>{&printout}) == PrintResult::Printed;
 }
 
 namespace {
@@ -47,26 +49,12 @@ void PrintPages(TPrinterDC& dc, const TSize& pageSize, TPrintout& printout, bool
     printout.EndDocument();
     printout.EndPrinting();
     printout.SetPrintParams(nullptr, pageSize);
-    pl::TestLog("Printed " + printout.GetTitle());
 }
 
-} // namespace
-
-bool TPrinter::Print(const std::vector<TPrintout*>& printouts) {
-    if (printouts.empty()) return true;
-    QPrinter& printer = GetQPrinter();
-    printer.setCopyCount(1);
-    printer.setDocName(QString::fromStdString(printouts.front()->GetTitle()));
-    if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty()) {
-        pl::TestLog("Print failed: no printer and no PDF file chosen");
-        return false;
-    }
-
+// Every page of the job on the printer; false when the printer could not be started.
+bool PrintJob(QPrinter& printer, const std::vector<TPrintout*>& printouts, bool& ended) {
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        pl::TestLog("Print failed: the printer could not be started");
-        return false;
-    }
+    if (!painter.begin(&printer)) return false;
     {
         TPrinterDC dc(printer, &painter);
         const TSize pageSize(dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
@@ -74,6 +62,64 @@ bool TPrinter::Print(const std::vector<TPrintout*>& printouts) {
         for (TPrintout* printout : printouts)
             PrintPages(dc, pageSize, *printout, firstSheet);
     } // the context puts the painter back before the job ends
-    painter.end();
+    ended = painter.end();
     return true;
+}
+
+// A PDF file ends with the place of its cross-reference table and the end mark, and that place
+// holds the table: a file the disk cut short has neither, and one that lost a piece on the way
+// finds something else there.
+bool PdfWrittenWhole(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const qint64 size = file.size();
+    constexpr qint64 kTail = 64;
+    if (!file.seek(std::max<qint64>(0, size - kTail))) return false;
+    const QByteArray tail = file.readAll().trimmed();
+    const qsizetype mark = tail.lastIndexOf("startxref");
+    if (!tail.endsWith("%%EOF") || mark < 0) return false;
+    const qsizetype from = mark + qsizetype(sizeof "startxref") - 1;
+    bool number = false;
+    const qint64 table = tail.mid(from, tail.size() - 5 - from).trimmed().toLongLong(&number);
+    return number && table >= 0 && table < size && file.seek(table) && file.read(4) == "xref";
+}
+
+} // namespace
+
+PrintResult TPrinter::Print(const std::vector<TPrintout*>& printouts) {
+    if (printouts.empty()) return PrintResult::Printed;
+    QPrinter& printer = GetQPrinter();
+    printer.setCopyCount(1);
+    printer.setDocName(QString::fromStdString(printouts.front()->GetTitle()));
+    const QString chosen = printer.outputFileName();
+    if (printer.outputFormat() == QPrinter::PdfFormat && chosen.isEmpty()) {
+        pl::TestLog("Print failed: no printer and no PDF file chosen");
+        return PrintResult::NotStarted;
+    }
+
+    // A job printed to a file is written beside it, so one cut short leaves the file that was there.
+    const std::string beside = chosen.isEmpty() ? std::string() : pl::NameBeside(chosen.toStdString());
+    if (!chosen.isEmpty()) printer.setOutputFileName(QString::fromStdString(beside));
+    bool ended = false;
+    const bool started = PrintJob(printer, printouts, ended);
+    if (!chosen.isEmpty()) printer.setOutputFileName(chosen);
+    if (!started) {
+        if (!beside.empty()) static_cast<void>(pl::RemoveFile(beside)); // a failed start may leave it empty
+        pl::TestLog("Print failed: the printer could not be started");
+        return PrintResult::NotStarted;
+    }
+    if (!beside.empty() && (!ended || !PdfWrittenWhole(QString::fromStdString(beside)) ||
+                            !pl::ReplaceFile(beside, chosen.toStdString()))) {
+        // The cut file goes; the one that was there has not been touched.
+        static_cast<void>(pl::RemoveFile(beside));
+        pl::TestLog("Print failed: the PDF file could not be written whole");
+        return PrintResult::NotWritten;
+    }
+    if (!ended) {
+        pl::TestLog("Print failed: the printer did not take the whole job");
+        return PrintResult::NotWritten;
+    }
+    for (const TPrintout* printout : printouts)
+        pl::TestLog("Printed " + printout->GetTitle());
+    return PrintResult::Printed;
 }

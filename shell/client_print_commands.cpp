@@ -17,6 +17,7 @@
 #include "platform/gadget_window.h"
 #include "platform/message_box.h"
 #include "platform/print_dialog.h"
+#include "platform/printer.h"
 #include "render/printed_page.h"
 #include "shell/child.h"
 #include "shell/client.h"
@@ -68,11 +69,12 @@ int32_t WritePrintList(TClient& client, const std::string& listPath, TTrevprntdl
 }
 
 // Prints the jobs of the list as one print job, each copy a page and the jobs in list order, so a
-// PDF file holds every floor; false when the printer (or the PDF file) failed.
-bool PrintJobs(TClient& client, const std::string& listPath, int32_t jobs, const TTrevprntdlg& dialog) {
+// PDF file holds every floor.
+PrintResult PrintJobs(TClient& client, const std::string& listPath, int32_t jobs,
+                      const TTrevprntdlg& dialog) {
     Hint(client, "GUIDE: LANDSCAPE prints along length of paper, PORTRAIT across width");
     pl::File* file = jobs > 0 ? pl::fopen(listPath, "r") : nullptr;
-    if (!file) return true;
+    if (!file) return PrintResult::Printed; // no job asked for
     const std::string title = std::string(ObjectList.DrawingName) + ".DB0";
     std::snprintf(ObjectList.DrawingTitle, sizeof ObjectList.DrawingTitle, "%s", title.c_str());
     std::vector<std::unique_ptr<THDPrintout>> printouts;
@@ -88,7 +90,7 @@ bool PrintJobs(TClient& client, const std::string& listPath, int32_t jobs, const
     std::vector<TPrintout*> job;
     for (const auto& printout : printouts)
         job.push_back(printout.get());
-    const bool printed = client.Printer->Print(job);
+    const PrintResult printed = client.Printer->Print(job);
     ObjectList.Flush();
     return printed;
 }
@@ -98,10 +100,21 @@ void PrintChosenFloors(TClient& client) {
     const std::string listPath = CfgPath("PRNTLST.CFG");
     TTrevprntdlg dialog(client.GetHandle());
     const int32_t jobs = WritePrintList(client, listPath, dialog);
-    if (!PrintJobs(client, listPath, jobs, dialog))
+    switch (PrintJobs(client, listPath, jobs, dialog)) {
+    case PrintResult::Printed:
+        break;
+    case PrintResult::NotStarted:
         ::MessageBox(client.GetHandle(),
                      "Nothing was printed: the printer or the PDF file could not be opened", "PRINT",
                      MB_OK | MB_ICONEXCLAMATION);
+        break;
+    case PrintResult::NotWritten:
+        ::MessageBox(client.GetHandle(),
+                     "Nothing was printed: the print could not be written whole (the disk may be full).\n"
+                     "A PDF file already of that name keeps its previous contents.",
+                     "PRINT", MB_OK | MB_ICONEXCLAMATION);
+        break;
+    }
     // The printed text scale must not leak into the screen.
     TextScale = 0;
     Hint(client, "GUIDE: press F1 key for context help");

@@ -1,9 +1,14 @@
 #include "document/working_file_step.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "document/checked_file.h"
+#include "platform/file_io.h"
 #include "platform/message_box.h"
 #include "tests/document/document_fixture.h"
 #include "tests/support/full_disk.h"
@@ -67,5 +72,91 @@ TEST_F(WorkingFileStepTest, AFailedWriteUndoesTheWholeStepAndNothingLaterLands) 
     for (const auto& entry : std::filesystem::directory_iterator(dir.Path() + "DWGS"))
         EXPECT_EQ(entry.path().string().find(".~"), std::string::npos) << entry.path();
 }
+
+// How the file system treats the file before a step, and what a failed step leaves.
+struct KeptFileCase {
+    const char* name;
+    bool fileBefore;   // the working file stands when the step begins
+    bool links;        // the file system makes hard links
+    bool roomForACopy; // the disk has room for a copy of the file as it stands
+    bool putsBack;     // the kept file can be renamed back
+};
+
+class KeptFile : public WorkingFileStepTest, public ::testing::WithParamInterface<KeptFileCase> {
+protected:
+    void TearDown() override {
+        pl::OnFileCall({});
+        WorkingFileStepTest::TearDown();
+    }
+    // The files a step left beside the working file, with their contents.
+    std::vector<std::string> LeftBeside() const {
+        std::vector<std::string> left;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.Path() + "DWGS"))
+            if (entry.path().string().find(".~") != std::string::npos)
+                left.push_back(dir.ReadFile("DWGS/" + entry.path().filename().string()));
+        return left;
+    }
+};
+
+// A step removes a line and writes, then adds two and finds the disk full. A file that stood is put
+// back, kept by a link or, where none can be made, by a copy; with neither, the step writes nothing.
+// A file the step made is gone. A kept file that cannot go back stays, and the box says where.
+TEST_P(KeptFile, AFailedStepLeavesTheFileItFoundAndTellsWhatItLeft) {
+    const KeptFileCase& c = GetParam();
+    for (const int32_t y : {0, 50, 100})
+        AddLine(y);
+    if (c.fileBefore) {
+        ASSERT_TRUE(WriteWorkingFile(ObjectList));
+    } else {
+        ASSERT_TRUE(pl::RemoveFile(ObjectList.DrawingFilePath(filemode::kWorking)));
+    }
+    const std::string before = c.fileBefore ? WorkingFile() : std::string();
+    int renames = 0;
+    pl::OnFileCall([&](pl::FileCall call, const std::string&, const std::string&) {
+        if (call == pl::FileCall::Link) return c.links ? 0 : EPERM;
+        // The step's first write goes through; what follows is the putting back.
+        return ++renames > 1 && !c.putsBack ? EIO : 0;
+    });
+    std::string half;
+    {
+        std::optional<testsupport::FullDisk> full;
+        if (!c.roomForACopy) full.emplace(before.size() - 1);
+        const WorkingFileStep step;
+        ObjectList.RemoveAt(ObjectList.count - 1);
+        // The smaller file would fit: only the step's refusal keeps it off the disk.
+        EXPECT_EQ(WriteWorkingFile(ObjectList), c.roomForACopy);
+        half = dir.Exists("DWGS/HOUSE.DB0") ? WorkingFile() : std::string();
+        full.reset();
+        full.emplace(half.size());
+        AddLine(200);
+        AddLine(300);
+        EXPECT_FALSE(WriteWorkingFile(ObjectList));
+    }
+    EXPECT_EQ(Told(), 1);
+    const std::string log = pl::script::LogText();
+    if (!c.fileBefore) {
+        EXPECT_FALSE(dir.Exists("DWGS/HOUSE.DB0"));
+        EXPECT_TRUE(LeftBeside().empty());
+    } else if (!c.putsBack) {
+        EXPECT_EQ(WorkingFile(), half);
+        EXPECT_EQ(LeftBeside(), std::vector<std::string>{before});
+        EXPECT_EQ(log.find("keeps its previous contents"), std::string::npos) << log;
+        EXPECT_NE(log.find("kept as"), std::string::npos) << log;
+    } else {
+        EXPECT_EQ(WorkingFile(), before);
+        EXPECT_TRUE(LeftBeside().empty());
+        EXPECT_NE(log.find("keeps its previous contents"), std::string::npos) << log;
+        EXPECT_EQ(log.find("not done") != std::string::npos, !c.roomForACopy) << log;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(FileSystems, KeptFile,
+                         ::testing::Values(KeptFileCase{"Linked", true, true, true, true},
+                                           KeptFileCase{"Copied", true, false, true, true},
+                                           KeptFileCase{"NoRoomForACopy", true, false, false, true},
+                                           KeptFileCase{"MadeByTheStep", false, true, true, true},
+                                           KeptFileCase{"LinkCannotGoBack", true, true, true, false},
+                                           KeptFileCase{"CopyCannotGoBack", true, false, true, false}),
+                         [](const ::testing::TestParamInfo<KeptFileCase>& info) { return info.param.name; });
 
 } // namespace

@@ -2,6 +2,7 @@
 // step makes nothing further in memory.
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -15,6 +16,7 @@
 
 #include "document/program_state.h"
 #include "document/working_file_step.h"
+#include "platform/file_io.h"
 #include "platform/gadget_window.h"
 #include "platform/gadgets.h"
 #include "platform/test_script.h"
@@ -474,6 +476,58 @@ protected:
         return {client->ToolGadget->GetText(), client->StatusBar->GetText()};
     }
 
+    // The step at every room its writes part the disk's room into (see the tests below).
+    void SweepRooms() {
+        Restart();
+        const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
+        // The working file's size at each write of the step: with room for it that write goes through,
+        // with a byte less it fails, so these sizes part every room into classes that behave alike.
+        // Below the file's size there is no room for a copy of it either.
+        std::vector<size_t> rooms{before.size() - 1, before.size()};
+        {
+            OnWorkingFileWritten([&] {
+                const size_t size =
+                    std::filesystem::file_size(ObjectList.DrawingFilePath(filemode::kWorking));
+                rooms.insert(rooms.end(), {size - 1, size});
+            });
+            const struct Unwatch {
+                ~Unwatch() { OnWorkingFileWritten({}); }
+            } unwatch;
+            DoStep();
+        }
+        const std::string after = dir.ReadFile("DWGS/HOUSE.DB0");
+        ASSERT_EQ(Told(), 0) << ui.Log();
+        ASSERT_NE(after, before);
+        rooms.push_back(after.size());
+        std::sort(rooms.begin(), rooms.end());
+        rooms.erase(std::unique(rooms.begin(), rooms.end()), rooms.end());
+
+        for (const size_t room : rooms) {
+            SCOPED_TRACE("room " + std::to_string(room) + " for " + std::to_string(before.size()) +
+                         " bytes before, " + std::to_string(after.size()) + " after");
+            Restart();
+            ASSERT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), before);
+            const std::vector<int64_t> tool = ToolState();
+            const auto status = ToolStatus();
+            const int told = Told();
+            {
+                const testsupport::FullDisk full(room);
+                DoStep();
+            }
+            const std::string file = dir.ReadFile("DWGS/HOUSE.DB0");
+            EXPECT_TRUE(MemoryIsTheFile());
+            if (file != after) {
+                EXPECT_EQ(file, before) << "a step split in the file";
+                EXPECT_EQ(ToolState(), tool);
+                EXPECT_EQ(ToolStatus(), status);
+                DoStep();
+                EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), after) << "the same keys with room back";
+            }
+            EXPECT_EQ(Told(), told + (file == after ? 0 : 1));
+            if (HasFailure()) break;
+        }
+    }
+
 private:
     QImage shown_;
     int32_t roomX_ = 0;
@@ -513,52 +567,19 @@ TEST_P(FailedStep, LeavesMemoryScreenAndFileAsBeforeAndCanBeDoneAgain) {
 // give the file of a step that never failed. (The First Floor writes every copied wall at once, so
 // room for one of them is the room just below that write.)
 TEST_P(FailedStep, EveryRoomLeavesTheStepWholeOrUndoneAndToldOnce) {
-    Restart();
-    const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
-    // The working file's size at each write of the step: with room for it that write goes through,
-    // with a byte less it fails, so these sizes part every room into classes that behave alike.
-    std::vector<size_t> rooms{before.size()};
-    {
-        OnWorkingFileWritten([&] {
-            const size_t size = std::filesystem::file_size(ObjectList.DrawingFilePath(filemode::kWorking));
-            rooms.insert(rooms.end(), {size - 1, size});
-        });
-        const struct Unwatch {
-            ~Unwatch() { OnWorkingFileWritten({}); }
-        } unwatch;
-        DoStep();
-    }
-    const std::string after = dir.ReadFile("DWGS/HOUSE.DB0");
-    ASSERT_EQ(Told(), 0) << ui.Log();
-    ASSERT_NE(after, before);
-    rooms.push_back(after.size());
-    std::sort(rooms.begin(), rooms.end());
-    rooms.erase(std::unique(rooms.begin(), rooms.end()), rooms.end());
+    SweepRooms();
+}
 
-    for (const size_t room : rooms) {
-        SCOPED_TRACE("room " + std::to_string(room) + " for " + std::to_string(before.size()) +
-                     " bytes before, " + std::to_string(after.size()) + " after");
-        Restart();
-        ASSERT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), before);
-        const std::vector<int64_t> tool = ToolState();
-        const auto status = ToolStatus();
-        const int told = Told();
-        {
-            const testsupport::FullDisk full(room);
-            DoStep();
-        }
-        const std::string file = dir.ReadFile("DWGS/HOUSE.DB0");
-        EXPECT_TRUE(MemoryIsTheFile());
-        if (file != after) {
-            EXPECT_EQ(file, before) << "a step split in the file";
-            EXPECT_EQ(ToolState(), tool);
-            EXPECT_EQ(ToolStatus(), status);
-            DoStep();
-            EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), after) << "the same keys with room back";
-        }
-        EXPECT_EQ(Told(), told + (file == after ? 0 : 1));
-        if (HasFailure()) break;
-    }
+// Where the file system makes no hard link (FAT sticks, some network shares), the file before the
+// step is kept as a copy; with no room for that either, the step is refused before it writes.
+TEST_P(FailedStep, WithoutHardLinksEveryRoomLeavesTheStepWholeOrUndoneAndToldOnce) {
+    pl::OnFileCall([](pl::FileCall call, const std::string&, const std::string&) {
+        return call == pl::FileCall::Link ? EPERM : 0;
+    });
+    const struct Unrefuse {
+        ~Unrefuse() { pl::OnFileCall({}); }
+    } unrefuse;
+    SweepRooms();
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, FailedStep,

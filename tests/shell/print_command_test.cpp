@@ -9,10 +9,12 @@
 
 #include "document/dimension_settings.h"
 #include "document/program_state.h"
+#include "platform/file_io.h"
 #include "platform/gdi_objects.h"
 #include "render/print_settings.h"
 #include "render/printed_page.h"
 #include "tests/shell/drawing_window_fixture.h"
+#include "tests/support/full_disk.h"
 #include "walls/opening_construction.h"
 
 namespace {
@@ -216,6 +218,61 @@ TEST_F(Printing, WithNoDrawingOpenAndTheFileDialogCancelledNothingPrints) {
 }
 
 // Drawing units to printed millimetres, and the printed lengths of an external wall's faces.
+// A print whose file the disk cuts short is told once, and leaves the file that was there as it was,
+// or no file where there was none; with room back the same print is written whole.
+struct CutPrintCase {
+    const char* name;
+    bool fileBefore;
+    double share; // of the whole file, that the disk has room for
+    int32_t less; // bytes fewer than that
+};
+
+class CutPrint : public Printing, public ::testing::WithParamInterface<CutPrintCase> {};
+
+TEST_P(CutPrint, IsToldOnceAndLeavesTheFileThatWasThere) {
+    const CutPrintCase& c = GetParam();
+    WriteTenMetreWall();
+    DrawingState = 2;
+    Open();
+    PrintToPdf();
+    auto print = [&](bool told) {
+        testsupport::ScriptedUi ui;
+        pl::script::AnswerPrint(1);
+        pl::script::AnswerDialog(19500, {{{{19504, "100"}, {19510, "1"}}, IDOK}});
+        if (told) pl::script::AnswerMessageBox(IDOK);
+        client->CmPrint();
+        const std::string log = ui.Log(), box = "the print could not be written whole";
+        int boxes = 0;
+        for (size_t at = log.find(box); at != std::string::npos; at = log.find(box, at + 1))
+            ++boxes;
+        return boxes;
+    };
+    ASSERT_EQ(print(false), 0);
+    const std::string before = dir.ReadFile("plan.pdf");
+    if (!c.fileBefore) {
+        ASSERT_TRUE(pl::RemoveFile(dir.File("plan.pdf")));
+    }
+    {
+        const testsupport::FullDisk full(static_cast<std::uintmax_t>(before.size() * c.share) - c.less);
+        EXPECT_EQ(print(true), 1);
+    }
+    if (c.fileBefore) {
+        EXPECT_EQ(dir.ReadFile("plan.pdf"), before);
+    } else {
+        EXPECT_FALSE(dir.Exists("plan.pdf"));
+    }
+    EXPECT_EQ(pl::FindFiles(dir.File("plan.pdf*")).size(), c.fileBefore ? 1u : 0u);
+
+    EXPECT_EQ(print(false), 0);
+    EXPECT_EQ(PageCount(dir.File("plan.pdf")), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rooms, CutPrint,
+                         ::testing::Values(CutPrintCase{"ShortOfItsEndOverAnEarlierPrint", true, 1.0, 64},
+                                           CutPrintCase{"HalfOverAnEarlierPrint", true, 0.5, 0},
+                                           CutPrintCase{"HalfWithNoFileBefore", false, 0.5, 0}),
+                         [](const ::testing::TestParamInfo<CutPrintCase>& info) { return info.param.name; });
+
 class PrintedScale : public Printing {
 protected:
     static constexpr int kFineDpi = 300;

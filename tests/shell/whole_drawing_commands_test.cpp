@@ -208,15 +208,22 @@ TEST_F(WholeDrawing, TurningIntoAnExistingDrawingAsksFirst) {
 }
 
 // Turning into another drawing with the disk's room at each size a write of the step needs: the
-// other drawing ends turned whole or as it was, the open one stays, and a failure is told once.
-TEST_F(WholeDrawing, TurningIntoAnotherDrawingOnAFullDiskLeavesItWholeOrAsItWas) {
+// other drawing ends turned whole or as it was (none, where there was none), the open one stays, and
+// a failure is told once.
+class TurningOnAFullDisk : public WholeDrawing, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(TurningOnAFullDisk, LeavesTheOtherDrawingWholeOrAsItWas) {
+    const bool otherBefore = GetParam();
     auto restart = [&] {
         client->CloseChildren();
         QCoreApplication::processEvents();
         ObjectList.Flush();
         ObjectList.SetDrawingName("HOUSE");
         CurrentView = kGroundFloor;
-        dir.WriteFile("DWGS/OTHER.DB0", "kept");
+        if (otherBefore)
+            dir.WriteFile("DWGS/OTHER.DB0", "kept");
+        else
+            static_cast<void>(pl::RemoveFile(dir.File("DWGS/OTHER.DB0")));
         WriteTwoFloors();
         DrawingState = 2;
         Open();
@@ -224,7 +231,7 @@ TEST_F(WholeDrawing, TurningIntoAnotherDrawingOnAFullDiskLeavesItWholeOrAsItWas)
     auto turn = [&] {
         pl::script::AnswerMessageBox(IDYES);
         pl::script::AnswerDialog(19000, {{{{19003, "1"}, {19001, "OTHER"}}, IDOK}});
-        pl::script::AnswerMessageBox(IDYES); // replace it
+        if (otherBefore) pl::script::AnswerMessageBox(IDYES); // replace it
         client->ProcessCommand(233);
         // A step whose first write failed asks nothing further.
         while (pl::script::TakeIfNext(pl::script::AnswerKind::Dialog) ||
@@ -254,7 +261,11 @@ TEST_F(WholeDrawing, TurningIntoAnotherDrawingOnAFullDiskLeavesItWholeOrAsItWas)
         }
         const std::string other = dir.ReadFile("DWGS/OTHER.DB0");
         if (other == turned) continue;
-        EXPECT_EQ(other, "kept");
+        if (otherBefore) {
+            EXPECT_EQ(other, "kept");
+        } else {
+            EXPECT_FALSE(dir.Exists("DWGS/OTHER.DB0"));
+        }
         const std::string log = ui.Log();
         EXPECT_NE(log.find("could not"), std::string::npos) << log;
         EXPECT_EQ(log.find("could not", log.find("could not") + 1), std::string::npos) << log;
@@ -262,6 +273,11 @@ TEST_F(WholeDrawing, TurningIntoAnotherDrawingOnAFullDiskLeavesItWholeOrAsItWas)
         EXPECT_EQ(Geometry(), geometry);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(OtherDrawing, TurningOnAFullDisk, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "Replaced" : "New");
+                         });
 
 TEST_F(WholeDrawing, NamesThatCannotBeADrawingAreRefused) {
     WriteTwoFloors();
