@@ -1,6 +1,7 @@
 // A tool's preview (band, outline, cross-hair, typed letters, a selection moved but not placed) never
 // outlives the tool: another command chosen while it shows, after a full repaint and a further move
 // during the drag, leaves what a full repaint shows.
+#include <QCoreApplication>
 #include <QImage>
 #include <QTest>
 #include <QTimer>
@@ -97,6 +98,7 @@ public:
             QTest::mouseRelease(View(), Qt::LeftButton, {}, QPoint(340, 280));
         });
         QTest::mousePress(View(), Qt::LeftButton, {}, QPoint(150, 100));
+        QCoreApplication::processEvents();
     }
     // A design room dragged by the right button: its outline follows the pointer.
     void DesignRoomOutline() {
