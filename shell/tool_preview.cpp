@@ -23,6 +23,10 @@ TChild* WindowOfTool(TClient& client, const TDrawingtool& tool) {
 void WipeToolPreview(TClient& client, TDrawingtool& tool) {
     TChild* window = WindowOfTool(client, tool);
     if (!window) return;
+    if (tool.EndingNeedsRepaint()) {
+        window->Invalidate(true);
+        return;
+    }
     const TRect rc = window->GetClientRect();
     // Inside a tool call the window's context is in use; a second one would not draw.
     if (window->InputDC) {

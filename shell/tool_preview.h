@@ -1,6 +1,6 @@
-// The current tool's preview on the drawing window it was drawn in: wiped when the tool ends, and
-// drawn again by a repaint, which paints only the document, so that what the tool believes to be on
-// screen always is.
+// The current tool's preview on the drawing window it was drawn in: wiped when the tool ends (or the
+// window repainted whole, when only that takes it off), and drawn again by a repaint, which paints
+// only the document, so that what the tool believes to be on screen always is.
 #pragma once
 
 class TChild;

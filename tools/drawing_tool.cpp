@@ -8,6 +8,9 @@ void TDrawingtool::Button2Up(TDC&, TRect&, TPoint*) {}
 void TDrawingtool::MouseMove(TDC&, TRect&, int32_t, int32_t) {}
 void TDrawingtool::Draw(TDC&, int32_t) {}
 void TDrawingtool::RedrawPreview(TDC&) {}
+bool TDrawingtool::EndingNeedsRepaint() const {
+    return false;
+}
 void TDrawingtool::BuildRoom(TDC&, TRect&, int32_t, int32_t) {}
 void TDrawingtool::KeyDown(TDC&, TRect&, uint32_t, TPoint*, int32_t) {}
 void TDrawingtool::SetText(TDC&, TRect&, TPoint*, const char*) {}

@@ -52,8 +52,13 @@ public:
     // Draws once more the preview the tool holds on screen between messages (a band, an outline, a
     // cross-hair), on a context with the drawing mapping; nothing when none is shown. Previews are
     // drawn by exclusive-or, so this wipes the preview from the window that shows it, and brings it
-    // back into a window repainted without it, where the next pointer move expects it.
+    // back into a window repainted without it, where the next pointer move expects it. What a tool
+    // shows in ink only comes back by it, over a repaint (see EndingNeedsRepaint).
     virtual void RedrawPreview(TDC& dc);
+    // True while the window shows work of the tool that the working file does not hold and that no
+    // second drawing takes off: letters typed in ink, a selection moved but not placed. The window is
+    // repainted whole when such a tool ends.
+    [[nodiscard]] virtual bool EndingNeedsRepaint() const;
     // Hands a press to the centre aid whose mode the tool is in (30, 31 CENTRE; 35 to 37 CENTRE
     // CENTRE); false when the tool is in none of them and the press is the tool's own.
     bool PressGoesToAid(TDC& dc, TRect& client, const TPoint& point);

@@ -75,6 +75,8 @@ public:
     // True once the selection has been changed in memory and not yet written: until Enter writes the
     // working file, the window repaints from the document rather than from the file.
     bool MovePending() const { return Changed; }
+    // A pending move is dropped with the tool: the repaint shows the objects where the file has them.
+    [[nodiscard]] bool EndingNeedsRepaint() const override { return MovePending(); }
 
     int32_t& InputFlag() { return PointPlaced; } // keys reach the tool only while 0
     int32_t& LibraryMode() { return Count; }     // 1 when the copy tool gathers a library item

@@ -99,6 +99,14 @@ void TTexttool::Char(TDC& dc, TRect& client, uint32_t character) {
     Draw(dc, 0);
 }
 
+void TTexttool::RedrawPreview(TDC& dc) {
+    if (TypedCount <= 0) return;
+    // The line spacing stays the one the first key fixed, whatever the scale of the repaint.
+    const int32_t lineHeight = TextHeight();
+    Draw(dc, 0);
+    TextHeight() = lineHeight;
+}
+
 // Draws the typed text once more in the background colour, which takes it off the window.
 void TTexttool::EraseTyped(TDC& dc, TRect& client) {
     SetDrawingMapping(nullptr, dc, client);

@@ -16,6 +16,9 @@ public:
     void Draw(TDC& dc, int32_t flag) override;
     void SetText(TDC& dc, TRect& client, TPoint* point, const char* text) override;
     void Char(TDC& dc, TRect& client, uint32_t character) override;
+    // The typed letters, drawn in ink: only a repaint takes them off.
+    void RedrawPreview(TDC& dc) override;
+    [[nodiscard]] bool EndingNeedsRepaint() const override { return TypedCount > 0; }
 
     int32_t& TextStyle() { return CursorX; }    // alignment style 1 to 6
     int32_t& TextAngle() { return PickKind; }   // 0 or 2700

@@ -1,14 +1,21 @@
-// A tool's preview (band, outline, cross-hair) never outlives the tool: another command chosen while
-// it shows, after a full repaint and a further move during the drag, leaves what a full repaint shows.
+// A tool's preview (band, outline, cross-hair, typed letters, a selection moved but not placed) never
+// outlives the tool: another command chosen while it shows, after a full repaint and a further move
+// during the drag, leaves what a full repaint shows.
+#include <QCoreApplication>
+#include <QImage>
 #include <QTest>
+#include <QTimer>
 
 #include <string>
 
+#include "document/program_state.h"
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
+#include "resources/dialogs/library_templates.h"
 #include "resources/dialogs/opening_templates.h"
 #include "resources/dialogs/partition_templates.h"
 #include "resources/dialogs/stairs_templates.h"
+#include "resources/dialogs/tool_dialog_templates.h"
 #include "tests/platform/pixel_probe.h"
 #include "tests/shell/input_fixture.h"
 
@@ -21,6 +28,9 @@ class PreviewOfAnEndingTool;
 struct PreviewCase {
     const char* name;
     void (PreviewOfAnEndingTool::*start)();
+    int32_t view = kGroundFloor;
+    // Lets go of a button the row still holds when the test is over.
+    void (PreviewOfAnEndingTool::*letGo)() = nullptr;
 };
 
 class PreviewOfAnEndingTool : public InputTest, public ::testing::WithParamInterface<PreviewCase> {
@@ -55,31 +65,104 @@ public:
         client->ProcessCommand(cmd::kExpandBase);
         Key(Qt::Key_Right);
     }
+    // Letters typed to the right of a click are drawn in ink until Enter makes them a text.
+    void TypedText() {
+        pl::script::AnswerDialog(kTextDetailsDialogId, {DialogStep{{{tooldlg::kToRight, "1"}}, IDOK}});
+        client->ProcessCommand(cmd::kText);
+        Click(TPoint(180, 220));
+        QTest::keyClicks(View(), "ABCDEF");
+    }
+    void LibrarySymbolMoved() {
+        pl::script::AnswerDialog(kLibraryListDialogId, {DialogStep{{{kLibraryListBoxId, "WC"}}, IDOK}});
+        client->ProcessCommand(cmd::kLibraryPlumbing);
+        MoveByClicks();
+    }
+    void SelectionMoved() {
+        AddLineToMove();
+        client->ProcessCommand(cmd::kMoveRotate);
+        Drag(TPoint(150, 100), TPoint(250, 200));
+        MoveByClicks();
+    }
+    void PasteMoved() {
+        AddLineToMove();
+        client->ProcessCommand(cmd::kCopy);
+        Drag(TPoint(150, 100), TPoint(250, 200));
+        client->ProcessCommand(cmd::kPaste);
+        MoveByClicks();
+    }
+    // The selection rectangle: the window runs the rest while the left button is held.
+    void MoveToolBand() {
+        client->ProcessCommand(cmd::kMoveRotate);
+        QTimer::singleShot(0, View(), [this] {
+            RepaintMoveAndChooseLine();
+            QTest::mouseRelease(View(), Qt::LeftButton, {}, QPoint(340, 280));
+        });
+        QTest::mousePress(View(), Qt::LeftButton, {}, QPoint(150, 100));
+        QCoreApplication::processEvents();
+    }
+    // A design room dragged by the right button: its outline follows the pointer.
+    void DesignRoomOutline() {
+        const POINT low = DrawingAt(TPoint(150, 250)), high = DrawingAt(TPoint(300, 120));
+        ObjectList.Add(std::make_unique<TRoomobj>(kRoomLayout, kDesignRoom, 1, 0, 10002, 10002, low.x, 0,
+                                                  high.x, 0, high.y, low.y, 0, 2, 10, high.x - low.x,
+                                                  high.y - low.y, 0, "room", "", ""));
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+        child->Invalidate(true);
+        child->UpdateWindow();
+        QTest::mousePress(View(), Qt::RightButton, {}, QPoint(170, 230));
+    }
+    void LetGoOfRight() { QTest::mouseRelease(View(), Qt::RightButton, {}, QPoint(340, 280)); }
 
 protected:
+    // Also after a failed expectation: a button left down would reach the next test's moves.
+    void TearDown() override {
+        if (GetParam().letGo) (this->*GetParam().letGo)();
+        InputTest::TearDown();
+    }
     void EnterAt(const TPoint& at) {
         MoveTo(TPoint(at.x + 1, at.y));
         MoveTo(at);
         Key(Qt::Key_Return);
     }
+    // With the preview shown: a move, a full repaint, a further move, then another command.
+    void RepaintMoveAndChooseLine() {
+        MoveTo(TPoint(320, 260));
+        child->Invalidate(true);
+        child->UpdateWindow();
+        repainted = child->BackBuffer()->copy();
+        MoveTo(TPoint(340, 280));
+        client->ProcessCommand(cmd::kLine);
+        child->UpdateWindow();
+        shown = child->BackBuffer()->copy();
+    }
+    // A ground-floor line across the pixel square (150, 100)-(250, 200).
+    void AddLineToMove() {
+        const POINT a = DrawingAt(TPoint(160, 190)), b = DrawingAt(TPoint(240, 110));
+        ObjectList.Add(inputs::Line(a.x, a.y, b.x, b.y));
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+        child->Invalidate(true);
+        child->UpdateWindow();
+    }
+    // The selection's reference point and its new place, clicked; no Enter places it.
+    void MoveByClicks() {
+        Click(TPoint(160, 190));
+        Click(TPoint(230, 150));
+    }
+
+    QImage repainted; // the full repaint during the drag
+    QImage shown;     // the window once the other command is chosen
 };
 
 TEST_P(PreviewOfAnEndingTool, GoesWithTheToolWhenAnotherCommandIsChosen) {
     // Something on the floor above, for the stairs.
     std::vector<std::unique_ptr<TObject>> objects;
     objects.push_back(inputs::Line(1000, 1000, 5000, 1000, kFirstFloor));
+    CurrentView = GetParam().view;
     Open(std::move(objects));
     (this->*GetParam().start)();
-    MoveTo(TPoint(320, 260));
-    child->Invalidate(true);
-    child->UpdateWindow();
-    const QImage repainted = child->BackBuffer()->copy();
-    MoveTo(TPoint(340, 280));
-    client->ProcessCommand(cmd::kLine);
-    child->UpdateWindow();
-    EXPECT_GT(pixelprobe::CountDifferent(repainted, *child->BackBuffer()), 0) << "no preview was shown";
+    if (shown.isNull()) RepaintMoveAndChooseLine();
+    EXPECT_GT(pixelprobe::CountDifferent(repainted, shown), 0) << "no preview was shown";
 
-    const QImage shown = child->BackBuffer()->copy();
     child->Invalidate(true);
     child->UpdateWindow();
     EXPECT_EQ(pixelprobe::CountDifferent(shown, *child->BackBuffer()), 0);
@@ -91,6 +174,13 @@ const PreviewCase kPreviews[] = {
     {"StairsOutline", &PreviewOfAnEndingTool::StairsOutline},
     {"MultilineModelBand", &PreviewOfAnEndingTool::MultilineModelBand},
     {"ExpandBaseCrosshair", &PreviewOfAnEndingTool::ExpandBaseCrosshair},
+    {"TypedText", &PreviewOfAnEndingTool::TypedText},
+    {"LibrarySymbolMoved", &PreviewOfAnEndingTool::LibrarySymbolMoved},
+    {"SelectionMoved", &PreviewOfAnEndingTool::SelectionMoved},
+    {"PasteMoved", &PreviewOfAnEndingTool::PasteMoved},
+    {"MoveToolBand", &PreviewOfAnEndingTool::MoveToolBand},
+    {"DesignRoomOutline", &PreviewOfAnEndingTool::DesignRoomOutline, kRoomLayout,
+     &PreviewOfAnEndingTool::LetGoOfRight},
 };
 
 INSTANTIATE_TEST_SUITE_P(Previews, PreviewOfAnEndingTool, ::testing::ValuesIn(kPreviews),
