@@ -555,8 +555,10 @@ protected:
                                t.BoxBottom,
                                KeyEntryPhase,
                                LastOutlineEndX,
-                               LastOutlineEndY,
-                               CurrentView};
+                               LastOutlineEndY};
+        // The view the keys go to. The First Floor opens the floor's window before its first write:
+        // the user stays there, on the floor as empty as the file holds it.
+        if (GetParam() != Step::FirstFloor) s.push_back(CurrentView);
         if (const auto* w = dynamic_cast<const TIntwallobjtool*>(&t))
             s.insert(s.end(), {w->FaceStartX, w->FaceStartY, w->FaceEndX, w->FaceEndY, w->Thickness});
         if (const auto* w = dynamic_cast<const TExtwallobjtool*>(&t))
