@@ -5,8 +5,10 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <typeinfo>
+#include <vector>
 
 #include "tools/drawing_tool.h"
 #include "tools/line_tool.h"
@@ -24,6 +26,10 @@ struct ToolClass {
     const char* name;
     std::function<std::unique_ptr<TDrawingtool>()> make;
 };
+
+void PrintTo(const ToolClass& tool, std::ostream* out) {
+    *out << tool.name;
+}
 
 template <class T> ToolClass Of(const char* name) {
     return {name, [] { return std::unique_ptr<TDrawingtool>(std::make_unique<T>()); }};
