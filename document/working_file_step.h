@@ -58,8 +58,8 @@ private:
 
 // Writes the document to the working file within the current step. False when this or an earlier
 // write of the step failed: the user has been told once, the file holds what it held before the
-// step, and the document is back to what memory held before the step. Outside any step a write is a step of
-// its own. A save asks for the file to reach the disk before the call returns.
+// step, and the document is back to what memory held before the step. Outside any step a write is
+// a step of its own. A save asks for the file to reach the disk before the call returns.
 [[nodiscard]] bool WriteWorkingFile(TList& list, pl::Sync sync = pl::Sync::None);
 
 // Called after a failed step has put the document back, so the window shows it again; the

@@ -610,10 +610,11 @@ TEST_P(FailedStep, LeavesMemoryScreenAndFileAsBeforeAndCanBeDoneAgain) {
 }
 
 // The disk's room runs from the file's size before the step to its size after it: the step is told
-// at most once and leaves the file as before or as after, never between; memory is the file, a
-// failed step leaves the tool and the status bar as they stood, and the same keys with room back
-// give the file of a step that never failed. (The First Floor writes every copied wall at once, so
-// room for one of them is the room just below that write.)
+// at most once and leaves the file as before or as after, never between; a failed step leaves
+// memory as it found it (the file, but for a selection moved or turned and waiting for Enter), the
+// tool and the status bar as they stood, and the same keys with room back give the file of a step
+// that never failed. (The First Floor writes every copied wall at once, so room for one of them is
+// the room just below that write.)
 TEST_P(FailedStep, EveryRoomLeavesTheStepWholeOrUndoneAndToldOnce) {
     Restart();
     const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
