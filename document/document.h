@@ -14,6 +14,7 @@
 #include "platform/file_io.h"
 
 class TDC;
+struct RecordOrigin;
 
 // The outcome of a file operation. A caller must look at it: a failed write means the file on disk
 // is still the previous one, a damaged read means the objects read so far are in the document.
@@ -66,6 +67,9 @@ public:
     // Save, Save As and auto save pass `pl::Sync::ToDisk`; the rewrite after every edit does not.
     [[nodiscard]] FileResult WriteDrawingFile(int32_t mode, pl::Sync sync = pl::Sync::None);
     [[nodiscard]] FileResult ReadDrawingFile(int32_t mode);
+    // Appends the objects of a working file's text, header and records, with `origin` added to every
+    // x and y, and takes the header's units and identifier counter. The text is untrusted.
+    [[nodiscard]] FileResult ReadDrawingText(std::string_view text, const RecordOrigin& origin);
     // Flushes and deletes the working file; a missing file is not an error.
     void ClearDrawingFile();
     // The path of a mode's file (empty for an unknown mode).

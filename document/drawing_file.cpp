@@ -117,12 +117,14 @@ FileResult TList::WriteDrawingFile(int32_t mode, pl::Sync sync) {
 }
 
 FileResult TList::ReadDrawingFile(int32_t mode) {
-    const RecordOrigin centre = SheetCentre();
     const std::string path = DrawingFilePath(mode);
     static std::string text; // kept between the reads of every repaint
     // An unreadable file leaves the document and every global as they were.
     if (path.empty() || !pl::ReadTextFile(path, text)) return FileResult::OpenFailed;
+    return ReadDrawingText(text, SheetCentre());
+}
 
+FileResult TList::ReadDrawingText(std::string_view text, const RecordOrigin& centre) {
     StartHeightRange();
     DrawnExtents extents;
     FileResult result = FileResult::Ok;

@@ -214,6 +214,9 @@ bool TurnObject(TObject& o, int32_t how, RecordOrigin c) {
 } // namespace
 
 FileResult TList::ReadTransformed(int32_t how, const char* newName) {
+    // The turned drawing and its titles reach the disk all or nothing; the step begins before the
+    // open drawing leaves memory, which a failed step puts back.
+    const WorkingFileStep step;
     const RecordOrigin centre = SheetCentre();
     const bool mirror = how == 1;
     int32_t floors[3] = {0, 0, 0};
@@ -258,8 +261,6 @@ FileResult TList::ReadTransformed(int32_t how, const char* newName) {
     }
     const std::string openName = DrawingName;
     SetDrawingName(newName ? newName : "");
-    // The turned drawing and its titles reach the disk all or nothing.
-    const WorkingFileStep step;
     if (WriteWorkingFile(*this, pl::Sync::ToDisk) && !mirror) { // a new drawing, saved
         const int32_t keptView = CurrentView;
         const int32_t codes[3] = {kGroundFloor, kFirstFloor, kSecondFloor};

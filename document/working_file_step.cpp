@@ -13,8 +13,8 @@ WorkingFileStep* innermostStep = nullptr;
 std::function<void()> repaintAfterFailure;
 std::function<void()> afterWrite;
 
-// The file holds the drawing as it was before the step, so the document takes it back: memory,
-// screen and file then agree, and the same keys can do the step again.
+// Outside a step, or for a document the step did not keep, the file holds the drawing as it was
+// before the write, so the document takes it back: memory, screen and file then agree.
 void ReadBack(TList& list) {
     list.Flush();
     // A damaged file was reported when the drawing was opened; the document takes what it holds,
@@ -41,6 +41,7 @@ void Repaint() {
 
 WorkingFileStep::WorkingFileStep() : outer_(innermostStep), users_(outer_ ? outer_->users_ : this) {
     innermostStep = this;
+    if (Outermost()) memoryBefore_.emplace(ObjectList);
 }
 
 WorkingFileStep::~WorkingFileStep() {
@@ -48,11 +49,21 @@ WorkingFileStep::~WorkingFileStep() {
     if (!Outermost()) return;
     for (const Kept& kept : kept_)
         if (!kept.keptName.empty()) static_cast<void>(pl::RemoveFile(kept.keptName));
-    // What the step did in memory after its failed write is not in the file either.
+    // What the step did in memory after its failed write is undone too, and so is a repaint's
+    // reading of the file while the user was told.
     if (failed_ && list_) {
-        ReadBack(*list_);
+        PutMemoryBack(*list_);
         Repaint();
     }
+}
+
+// Memory as the step found it: the same keys then do the step again, and a move or turn waiting
+// for Enter still waits, as the user left it.
+void WorkingFileStep::PutMemoryBack(TList& list) const {
+    if (memoryBefore_ && &list == &ObjectList)
+        memoryBefore_->PutBack(list);
+    else
+        ReadBack(list);
 }
 
 bool WorkingFileStep::KeepFileBefore(const std::string& path) {
@@ -96,7 +107,7 @@ bool WriteWorkingFile(TList& list, pl::Sync sync) {
     WorkingFileStep* step = innermostStep ? innermostStep->users_ : nullptr;
     if (step && step->failed_) {
         // The step's later writes are not tried: what it made since the failure leaves memory too.
-        ReadBack(list);
+        step->PutMemoryBack(list);
         return false;
     }
     const std::string path = list.DrawingFilePath(filemode::kWorking);
@@ -111,7 +122,10 @@ bool WriteWorkingFile(TList& list, pl::Sync sync) {
     }
     const std::string stayed = step ? step->PutFilesBack() : std::string();
     TellFileFailure(FailureText(path, refused, stayed), "SAVE FAILED");
-    ReadBack(list);
+    if (step)
+        step->PutMemoryBack(list);
+    else
+        ReadBack(list);
     Repaint();
     return false;
 }

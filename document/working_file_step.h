@@ -1,14 +1,17 @@
 // The one road by which an edit writes the working file. A step of the user (a key, a click, a
 // command) may write the file several times: its walls, then their dimensions, then the floor's
 // title. The step is all or nothing: once one of its writes fails, the file goes back to what it
-// held before the step, the document is read back from it, the user is told once, and no later
-// write of the step is tried, however deep in the step it is asked for.
+// held before the step, the document goes back to what memory held before the step (edits waiting
+// for Enter included, which the file never held), the user is told once, and no later write of the
+// step is tried, however deep in the step it is asked for.
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "document/kept_document.h"
 #include "platform/file_io.h"
 
 class TList;
@@ -16,7 +19,8 @@ class TList;
 // A step while it lives. Steps nest: the outermost one is the user's step, and an inner one (a
 // tool's operation within a key) only watches it. The outermost keeps the file as it was before
 // the step's first write under a second name, which costs no room on the disk (or, where the file
-// system makes no hard links, a copy, which does).
+// system makes no hard links, a copy, which does), and the document as memory held it when the
+// step began.
 class WorkingFileStep {
 public:
     WorkingFileStep();
@@ -36,6 +40,7 @@ private:
     // Marks the step failed and puts back every file it wrote; the kept names that could not go
     // back, which stay on the disk holding their files as they were.
     std::string PutFilesBack();
+    void PutMemoryBack(TList& list) const;
 
     // A file the step writes, as it was before the step's first write of it.
     struct Kept {
@@ -51,16 +56,17 @@ private:
     // Every file the step wrote: a step that writes a drawing under a new name (a turned copy) puts
     // that one back too, and never the first one in its place.
     std::vector<Kept> kept_;
-    TList* list_ = nullptr; // the document the step wrote
+    TList* list_ = nullptr;                    // the document the step wrote
+    std::optional<KeptDocument> memoryBefore_; // the document, ObjectList, as the step found it
 };
 
 // Writes the document to the working file within the current step. False when this or an earlier
 // write of the step failed: the user has been told once, the file holds what it held before the
-// step, and the document has been read back from it. Outside any step a write is a step of its own.
-// A save asks for the file to reach the disk before the call returns.
+// step, and the document is back to what memory held before the step. Outside any step a write is
+// a step of its own. A save asks for the file to reach the disk before the call returns.
 [[nodiscard]] bool WriteWorkingFile(TList& list, pl::Sync sync = pl::Sync::None);
 
-// Called after a failed step has read the document back, so the window shows the file again; the
+// Called after a failed step has put the document back, so the window shows it again; the
 // drawing windows' owner sets it and clears it with an empty function.
 void OnWorkingFileFailure(std::function<void()> repaint);
 

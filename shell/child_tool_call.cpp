@@ -1,7 +1,5 @@
 #include "shell/child_tool_call.h"
 
-#include <typeinfo>
-
 #include "document/coordinate_mapping.h"
 #include "document/program_state.h"
 #include "platform/cursor.h"
@@ -25,11 +23,9 @@ void ToolStand::Restore(TClient& client) const {
     client.ShowToolName(toolName_.c_str());
     client.ShowGuide(guide_.c_str());
     if (!copy_) return;
-    // A tool replaced during the step may have been made where the old one stood: the class tells.
-    if (client.Tool && client.Tool.get() == tool_ && typeid(*client.Tool) == typeid(*copy_)) {
-        client.Tool->TakeState(*copy_);
-        return;
-    }
+    // A tool replaced during the step may have been made where the old one stood: it takes the
+    // state back only when it is of the class the copy is of.
+    if (client.Tool && client.Tool.get() == tool_ && client.Tool->TakeState(*copy_)) return;
     // The step went on to another tool before its write failed: the one it began with comes back.
     client.InstallTool(copy_->Clone());
 }

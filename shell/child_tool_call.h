@@ -53,8 +53,8 @@ private:
 };
 
 // What became of the writes of the working file made during the call. On Failed the user has been
-// told once, the document is the file again, the step's later writes are not tried, and the caller's
-// step ends there; the tool is put back when the user's step ends.
+// told once, the document is as the step found it, the step's later writes are not tried, and the
+// caller's step ends there; the tool is put back when the user's step ends.
 template <class Call> [[nodiscard]] tools::WriteResult CallTool(TChild& window, Call&& call) {
     struct Release {
         TChild& window;

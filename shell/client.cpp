@@ -44,7 +44,7 @@ TClient::~TClient() {
 }
 
 void TClient::StartUp(const std::string& programDirectory) {
-    // A failed write has read the document back from the file: the window shows that at once.
+    // A failed write has put the document back as the step found it: the window shows that at once.
     OnWorkingFileFailure([this] {
         if (TChild* child = ActiveDrawingWindow()) child->Invalidate(true);
     });

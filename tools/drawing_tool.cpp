@@ -29,6 +29,8 @@ std::unique_ptr<TDrawingtool> TDrawingtool::Clone() const {
     return std::make_unique<TDrawingtool>(*this);
 }
 
-void TDrawingtool::TakeState(const TDrawingtool& copy) {
+bool TDrawingtool::TakeState(const TDrawingtool& copy) {
+    if (typeid(*this) != typeid(TDrawingtool) || typeid(copy) != typeid(TDrawingtool)) return false;
     *this = copy;
+    return true;
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <typeinfo>
 
 #include "platform/geometry.h"
 #include "tools/tool_kinds.h"
@@ -19,8 +20,10 @@ class TWindow;
     [[nodiscard]] std::unique_ptr<TDrawingtool> Clone() const override {                                     \
         return std::make_unique<Class>(*this);                                                               \
     }                                                                                                        \
-    void TakeState(const TDrawingtool& copy) override {                                                      \
+    [[nodiscard]] bool TakeState(const TDrawingtool& copy) override {                                        \
+        if (typeid(*this) != typeid(Class) || typeid(copy) != typeid(Class)) return false;                   \
         *this = static_cast<const Class&>(copy);                                                             \
+        return true;                                                                                         \
     }
 
 class TDrawingtool {
@@ -65,9 +68,10 @@ public:
 
     // A copy of the whole tool in its own class, and the taking back of every field from such a
     // copy of this tool: a step whose write failed puts the tool back as it stood before the step.
-    // Each tool class gives itself both with TOOL_STATE_COPIES.
+    // Each tool class gives itself both with TOOL_STATE_COPIES. A copy of another class is refused,
+    // changing nothing: a tool made during the step where the old one stood is not the old one.
     [[nodiscard]] virtual std::unique_ptr<TDrawingtool> Clone() const;
-    virtual void TakeState(const TDrawingtool& copy);
+    [[nodiscard]] virtual bool TakeState(const TDrawingtool& copy);
 
     // Shared state, in this order. Every field but PenWidth starts at 0.
     TWindow* Window = nullptr;  // the drawing window that delivered the current input

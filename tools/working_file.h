@@ -7,9 +7,9 @@
 namespace tools {
 
 // What the writes of the working file that end a step came to. Ok: every one went through, also
-// when there was nothing to write. Failed: the user has been told once, and the document has been
-// read back from the working file, which holds the drawing as it was before the step; the step ends
-// there, changing nothing further.
+// when there was nothing to write. Failed: the user has been told once, the working file holds the
+// drawing as it was before the step and the document is back to what memory held before it; the
+// step ends there, changing nothing further.
 enum class WriteResult { Ok, Failed };
 
 inline bool Failed(WriteResult result) {

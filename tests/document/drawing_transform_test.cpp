@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/document/document_fixture.h"
+#include "tests/support/full_disk.h"
 
 namespace {
 
@@ -164,6 +165,20 @@ TEST_F(DrawingTransformTest, DamagedWorkingFileIsNotOverwritten) {
     SetWorkingFile("3 0 0 0 1 5\n1\n1 50 7 0 100 0 300 0 200 200 0 0 0 1 0\n");
     EXPECT_EQ(ObjectList.ReadTransformed(180, "HOUSE"), FileResult::Damaged);
     EXPECT_EQ(WorkingFile(), "3 0 0 0 1 5\n1\n1 50 7 0 100 0 300 0 200 200 0 0 0 1 0\n");
+}
+
+// A turned drawing that cannot be written leaves the open drawing in memory, as it was before.
+TEST_F(DrawingTransformTest, AFailedTurnLeavesTheOpenDrawingInMemory) {
+    ObjectList.Add(make::Line(kLine, Cx() + 100, Cy(), Cx() + 200, Cy()));
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+    {
+        const testsupport::FullDisk full(WorkingFile().size() / 2);
+        EXPECT_EQ(ObjectList.ReadTransformed(180, "TURNED"), FileResult::WriteFailed);
+    }
+    EXPECT_EQ(std::string(ObjectList.DrawingName), "HOUSE");
+    ASSERT_EQ(ObjectList.count, 1);
+    EXPECT_EQ(ObjectList[0]->x1, Cx() + 100);
+    EXPECT_FALSE(dir.Exists("DWGS/TURNED.DB0"));
 }
 
 class RotateObjectTest : public DocumentTest {};

@@ -64,6 +64,8 @@ TEST_F(WorkingFileStepTest, AFailedWriteUndoesTheWholeStepAndNothingLaterLands) 
         AddLine(300);
         EXPECT_FALSE(WriteWorkingFile(ObjectList));
         EXPECT_TRUE(step.Failed());
+        // What the step makes in memory after its last write goes when the step ends.
+        AddLine(400);
     }
     EXPECT_EQ(WorkingFile(), before);
     EXPECT_EQ(ObjectList.count, 2);
