@@ -74,8 +74,8 @@ void Dispatch(TObject& object, TDC& dc, Target target, COLORREF colour, int32_t 
     withPen([&] { ops.Plain(object, dc); });
 }
 
-// A partition painted by the pass's operations below, which hand it the pass's doorways; any other
-// object (or anything else of the partition's kind) runs its own drawing operation.
+// The object as a partition, which the operations below hand the pass's doorways; null for any other
+// object, which runs its own drawing operation.
 TIntwallobj* AsPartition(TObject& object) {
     return object.kind == kIntWall ? dynamic_cast<TIntwallobj*>(&object) : nullptr;
 }
