@@ -1,10 +1,13 @@
 // The one painting entry of every drawing object: chooses the drawing operation from the kind and
 // the wall style (tens digit of PlanDisplayMode), makes the object's pen for that one call and
 // releases it again.
+#include "render/paint_dispatch.h"
+
 #include "document/objects.h"
 #include "document/plan_display_modes.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
+#include "render/partition_painting.h"
 #include "render/window_setup.h"
 
 namespace {
@@ -71,49 +74,97 @@ void Dispatch(TObject& object, TDC& dc, Target target, COLORREF colour, int32_t 
     withPen([&] { ops.Plain(object, dc); });
 }
 
+// The object as a partition, which the operations below hand the pass's doorways; null for any other
+// object, which runs its own drawing operation.
+TIntwallobj* AsPartition(TObject& object) {
+    return object.kind == kIntWall ? dynamic_cast<TIntwallobj*>(&object) : nullptr;
+}
+
 struct ScreenOperations {
+    const render::FaceGapIndex* doorways;
     void Plain(TObject& o, TDC& dc) const { o.Draw(dc); }
-    void Solid(TObject& o, TDC& dc) const { o.DrawSolid(dc); }
-    void Hatched(TObject& o, TDC& dc, int32_t selected) const { o.DrawHatched(dc, selected); }
+    void Solid(TObject& o, TDC& dc) const {
+        if (const TIntwallobj* wall = AsPartition(o))
+            render::DrawSolidPartition(dc, *wall, doorways);
+        else
+            o.DrawSolid(dc);
+    }
+    void Hatched(TObject& o, TDC& dc, int32_t selected) const {
+        if (TIntwallobj* wall = AsPartition(o))
+            render::DrawHatchedPartition(dc, *wall, selected, doorways);
+        else
+            o.DrawHatched(dc, selected);
+    }
 };
 
 // The print operations place the points themselves, with the bitmap's divisor and offsets.
 struct PrintOperations {
     int32_t divisor, yBase, yOffset;
+    const render::FaceGapIndex* doorways;
     void Plain(TObject& o, TDC& dc) const { o.Print(dc, divisor, yBase, yOffset); }
-    void Solid(TObject& o, TDC& dc) const { o.PrintSolid(dc, divisor, yBase, yOffset); }
-    void Hatched(TObject& o, TDC& dc, int32_t) const { o.PrintHatched(dc, 0, divisor, yBase, yOffset); }
+    void Solid(TObject& o, TDC& dc) const {
+        if (const TIntwallobj* wall = AsPartition(o))
+            render::PrintSolidPartition(dc, *wall, divisor, yBase, yOffset, doorways);
+        else
+            o.PrintSolid(dc, divisor, yBase, yOffset);
+    }
+    void Hatched(TObject& o, TDC& dc, int32_t) const {
+        if (TIntwallobj* wall = AsPartition(o))
+            render::PrintHatchedPartition(dc, *wall, 0, divisor, yBase, yOffset, doorways);
+        else
+            o.PrintHatched(dc, 0, divisor, yBase, yOffset);
+    }
 };
-
-void PaintOnScreen(TObject& object, TDC& dc, int32_t selected) {
-    const COLORREF colour = selected >= 1 ? SelectColour : object.colour;
-    Dispatch(object, dc, Target::Screen, colour, selected, ScreenOperations{});
-}
 
 } // namespace
 
+namespace render {
+
+std::optional<FaceGapIndex> DoorwaysForWallStyle(const TList& drawing) {
+    if (PlanDisplayMode < displaymode::kWallsHatched || PlanDisplayMode >= displaymode::kWallsHidden)
+        return {};
+    return FaceGapIndex(drawing);
+}
+
+void PaintOnScreen(TObject& object, TDC& dc, int32_t selected, const FaceGapIndex* doorways) {
+    const COLORREF colour = selected >= 1 ? SelectColour : object.colour;
+    Dispatch(object, dc, Target::Screen, colour, selected, ScreenOperations{doorways});
+}
+
+void PaintOnPaper(TObject& object, TDC& dc, const FaceGapIndex* doorways) {
+    const int32_t w = object.penWidth == 2 ? 2 : 1;
+    // A hatched wall widens its own pens by PenScale, as on the screen; widened here as well, its
+    // outline would reach far past both faces and its hatch strokes would run into one band.
+    const bool widened = object.penStyle != 2 && !DrawnHatched(object);
+    const PaintTimeWidth width(object, widened ? w * PenScale : w);
+    Dispatch(object, dc, Target::Paper, object.colour, 0, ScreenOperations{doorways});
+}
+
+void PaintInBitmap(TObject& object, TDC& dc, int32_t divisor, int32_t yBase, int32_t yOffset,
+                   const FaceGapIndex* doorways) {
+    int32_t adjusted = object.penWidth;
+    if (adjusted > 2 && ZoomDivisor != 0) adjusted /= ZoomDivisor;
+    if (object.penStyle == 2) adjusted = 1;
+    const PaintTimeWidth width(object, adjusted);
+    Dispatch(object, dc, Target::Bitmap, object.colour, 0,
+             PrintOperations{divisor, yBase, yOffset, doorways});
+}
+
+} // namespace render
+
 void TObject::Paint(TDC& dc, const RECT&, int32_t selected) {
-    PaintOnScreen(*this, dc, selected);
+    render::PaintOnScreen(*this, dc, selected, nullptr);
 }
 
 void TObject::PaintInWindow(TDC& dc, const RECT& client, int32_t selected) {
     render::SetUpDrawingWindow(dc, client);
-    PaintOnScreen(*this, dc, selected);
+    render::PaintOnScreen(*this, dc, selected, nullptr);
 }
 
 void TObject::PaintWide(TDC& dc) {
-    const int32_t w = penWidth == 2 ? 2 : 1;
-    // A hatched wall widens its own pens by PenScale, as on the screen; widened here as well, its
-    // outline would reach far past both faces and its hatch strokes would run into one band.
-    const bool widened = penStyle != 2 && !DrawnHatched(*this);
-    const PaintTimeWidth width(*this, widened ? w * PenScale : w);
-    Dispatch(*this, dc, Target::Paper, colour, 0, ScreenOperations{});
+    render::PaintOnPaper(*this, dc, nullptr);
 }
 
 void TObject::PaintForPrint(TDC& dc, int32_t, int32_t divisor, int32_t yBase, int32_t yOffset) {
-    int32_t adjusted = penWidth;
-    if (adjusted > 2 && ZoomDivisor != 0) adjusted /= ZoomDivisor;
-    if (penStyle == 2) adjusted = 1;
-    const PaintTimeWidth width(*this, adjusted);
-    Dispatch(*this, dc, Target::Bitmap, colour, 0, PrintOperations{divisor, yBase, yOffset});
+    render::PaintInBitmap(*this, dc, divisor, yBase, yOffset, nullptr);
 }

@@ -19,10 +19,15 @@ double Cross(double ax, double ay, double bx, double by) {
     return ax * by - ay * bx;
 }
 
+// A line that may be the face gap of some wall's opening: its id and view still have to be the wall's.
+bool MayBeFaceGap(const TObject& o) {
+    return o.kind == kOutlineLine && o.colour == BackgroundColour;
+}
+
 // Whether the line runs along the wall with both ends between its faces (or just past them).
-bool LiesAlongWall(const TIntwallobj& w, const TObject& line) {
+bool LiesAlongWall(const TIntwallobj& w, const render::FaceGap& line) {
     const double dx = double(w.x2) - w.x1, dy = double(w.y2) - w.y1;
-    const double ex = double(line.x2) - line.x1, ey = double(line.y2) - line.y1;
+    const double ex = double(line.b.x) - line.a.x, ey = double(line.b.y) - line.a.y;
     const double length = std::hypot(dx, dy), lineLength = std::hypot(ex, ey);
     if (length == 0 || lineLength == 0) return false;
     if (std::fabs(Cross(dx, dy, ex, ey)) > kMaxLean * length * lineLength) return false;
@@ -31,7 +36,7 @@ bool LiesAlongWall(const TIntwallobj& w, const TObject& line) {
     const double second = (across(w.q1x, w.q1y) + across(w.q2x, w.q2y)) / 2;
     const double margin = std::max(std::fabs(second) / 2, kMinMargin);
     const double lo = std::min(0.0, second) - margin, hi = std::max(0.0, second) + margin;
-    const double a = across(line.x1, line.y1), b = across(line.x2, line.y2);
+    const double a = across(line.a.x, line.a.y), b = across(line.b.x, line.b.y);
     return a >= lo && a <= hi && b >= lo && b <= hi;
 }
 
@@ -52,9 +57,32 @@ std::vector<FaceGap> FaceGapsOf(const TList& drawing, const TIntwallobj& wall) {
     std::vector<FaceGap> gaps;
     for (int32_t i = 0; i < drawing.count; ++i) {
         const TObject* o = drawing[i];
-        if (o == nullptr || o->kind != kOutlineLine || o->view != wall.view || o->id != wall.id) continue;
-        if (o->colour != BackgroundColour || !LiesAlongWall(wall, *o)) continue;
-        gaps.push_back({{o->x1, o->y1}, {o->x2, o->y2}});
+        if (o == nullptr || !MayBeFaceGap(*o) || o->view != wall.view || o->id != wall.id) continue;
+        const FaceGap gap{{o->x1, o->y1}, {o->x2, o->y2}};
+        if (LiesAlongWall(wall, gap)) gaps.push_back(gap);
+    }
+    return gaps;
+}
+
+FaceGapIndex::FaceGapIndex(const TList& drawing) {
+    for (int32_t i = 0; i < drawing.count; ++i) {
+        const TObject* o = drawing[i];
+        if (o != nullptr && MayBeFaceGap(*o))
+            candidates_.push_back({o->view, o->id, {{o->x1, o->y1}, {o->x2, o->y2}}});
+    }
+    std::stable_sort(candidates_.begin(), candidates_.end(), [](const Candidate& l, const Candidate& r) {
+        return l.view != r.view ? l.view < r.view : l.id < r.id;
+    });
+}
+
+std::vector<FaceGap> FaceGapIndex::Of(const TIntwallobj& wall) const {
+    const auto before = [](const Candidate& c, const TIntwallobj& w) {
+        return c.view != w.view ? c.view < w.view : c.id < w.id;
+    };
+    std::vector<FaceGap> gaps;
+    for (auto c = std::lower_bound(candidates_.begin(), candidates_.end(), wall, before);
+         c != candidates_.end() && c->view == wall.view && c->id == wall.id; ++c) {
+        if (LiesAlongWall(wall, c->gap)) gaps.push_back(c->gap);
     }
     return gaps;
 }

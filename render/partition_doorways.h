@@ -24,6 +24,25 @@ struct FaceGap {
 // Every face gap that the drawing holds for the partition.
 std::vector<FaceGap> FaceGapsOf(const TList& drawing, const TIntwallobj& wall);
 
+// The face-gap lines of a whole drawing, gathered in one pass and grouped by wall id and view, so
+// that a paint of many partitions does not search the drawing once for each of them. It holds copies
+// of the lines' ends, never the objects, and lives for one paint.
+class FaceGapIndex {
+public:
+    explicit FaceGapIndex(const TList& drawing);
+
+    // What FaceGapsOf finds for the partition in the drawing the index was gathered from.
+    std::vector<FaceGap> Of(const TIntwallobj& wall) const;
+
+private:
+    struct Candidate {
+        int32_t view;
+        int32_t id;
+        FaceGap gap;
+    };
+    std::vector<Candidate> candidates_; // by view, then id; in document order within each
+};
+
 // The doorways along a partition's first face as placed on the device, and the drawing of wall
 // ink around them. Without doorways every call draws exactly what it would draw uncut.
 class DoorwayCut {
@@ -55,9 +74,10 @@ private:
     std::vector<Stretch> doorways_; // in order, apart, inside [0, 1]
 };
 
-// The doorways of a partition placed by the transform of the drawing step.
-template <class T> DoorwayCut DoorwaysOf(const TIntwallobj& wall, const T& t) {
-    std::vector<FaceGap> gaps = FaceGapsOf(ObjectList, wall);
+// The doorways of a partition placed by the transform of the drawing step, looked up in the index of
+// the paint pass, or found in the drawing where the partition is painted on its own (`index` null).
+template <class T> DoorwayCut DoorwaysOf(const TIntwallobj& wall, const T& t, const FaceGapIndex* index) {
+    std::vector<FaceGap> gaps = index != nullptr ? index->Of(wall) : FaceGapsOf(ObjectList, wall);
     if (gaps.empty()) return {};
     for (FaceGap& g : gaps) {
         g.a = {t.X(g.a.x), t.Y(g.a.y)};

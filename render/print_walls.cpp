@@ -5,6 +5,7 @@
 #include "document/objects.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
+#include "render/partition_painting.h"
 #include "render/print_transform.h"
 #include "render/wall_shapes.h"
 
@@ -25,7 +26,7 @@ void TExtwallobj::Print(TDC& dc, int32_t divisor, int32_t yBase, int32_t yOffset
 }
 
 void TIntwallobj::PrintSolid(TDC& dc, int32_t divisor, int32_t yBase, int32_t yOffset) {
-    render::DrawSolidWall(dc, PrintTransform{divisor, yBase, yOffset}, *this);
+    render::PrintSolidPartition(dc, *this, divisor, yBase, yOffset, nullptr);
 }
 
 void TExtwallobj::PrintSolid(TDC& dc, int32_t divisor, int32_t yBase, int32_t yOffset) {
@@ -33,15 +34,7 @@ void TExtwallobj::PrintSolid(TDC& dc, int32_t divisor, int32_t yBase, int32_t yO
 }
 
 void TIntwallobj::PrintHatched(TDC& dc, int32_t selected, int32_t divisor, int32_t yBase, int32_t yOffset) {
-    const PrintTransform t{divisor, yBase, yOffset};
-    const COLORREF c = selected >= 1 ? SelectColour : colour;
-    dc.SelectObject(TPen(c, penWidth, penStyle));
-    Print(dc, divisor, yBase, yOffset);
-    dc.RestoreObjects();
-    dc.SelectObject(TPen(c, penWidth, PS_SOLID));
-    setting3 = kHatchPattern;
-    render::HatchInternalWall(dc, render::PrintHatchPattern(), render::PlaceWall(*this, t, true));
-    dc.RestoreObjects();
+    render::PrintHatchedPartition(dc, *this, selected, divisor, yBase, yOffset, nullptr);
 }
 
 void TExtwallobj::PrintHatched(TDC& dc, int32_t selected, int32_t divisor, int32_t yBase, int32_t yOffset) {
@@ -59,5 +52,23 @@ void TExtwallobj::PrintHatched(TDC& dc, int32_t selected, int32_t divisor, int32
         setting2 = kHatchPattern;
         render::HatchInnerLeaf(dc, pattern, placed);
     }
+    dc.RestoreObjects();
+}
+
+void render::PrintSolidPartition(TDC& dc, const TIntwallobj& wall, int32_t divisor, int32_t yBase,
+                                 int32_t yOffset, const FaceGapIndex* doorways) {
+    DrawSolidWall(dc, PrintTransform{divisor, yBase, yOffset}, wall, doorways);
+}
+
+void render::PrintHatchedPartition(TDC& dc, TIntwallobj& wall, int32_t selected, int32_t divisor,
+                                   int32_t yBase, int32_t yOffset, const FaceGapIndex* doorways) {
+    const PrintTransform t{divisor, yBase, yOffset};
+    const COLORREF c = selected >= 1 ? SelectColour : wall.colour;
+    dc.SelectObject(TPen(c, wall.penWidth, wall.penStyle));
+    wall.Print(dc, divisor, yBase, yOffset);
+    dc.RestoreObjects();
+    dc.SelectObject(TPen(c, wall.penWidth, PS_SOLID));
+    wall.setting3 = kHatchPattern;
+    HatchInternalWall(dc, PrintHatchPattern(), PlaceWall(wall, t, true, doorways));
     dc.RestoreObjects();
 }

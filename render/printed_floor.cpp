@@ -8,11 +8,15 @@
 #include "platform/dc.h"
 #include "render/bitmap_extents.h"
 #include "render/floor_selection.h"
+#include "render/paint_dispatch.h"
 
 void TList::PaintFloorForPrint(TDC& dc) {
     if (CurrentView < kPrintSetup) return;
     const int32_t floor = CurrentView - kPrintViewOffset;
-    const auto paint = [&](TObject& object, int32_t) { object.PaintWide(dc); };
+    const std::optional<render::FaceGapIndex> doorways = render::DoorwaysForWallStyle(*this);
+    const auto paint = [&](TObject& object, int32_t) {
+        render::PaintOnPaper(object, dc, doorways ? &*doorways : nullptr);
+    };
     if (floor == kSitePlan) {
         render::ForEachSitePlanObject(*this, paint);
         return;
@@ -44,8 +48,9 @@ void TList::PaintToBitmap(TDC& dc) {
     // y is placed from the extents as x is: the top of the drawing half the margin below the top edge.
     const int32_t yBase = extents.maxY;
     const int32_t yOffset = DrawnExtents::kHeightMargin / 2;
-    const auto paint = [&](TObject& object, int32_t selected) {
-        object.PaintForPrint(dc, selected, divisor, yBase, yOffset);
+    const std::optional<render::FaceGapIndex> doorways = render::DoorwaysForWallStyle(*this);
+    const auto paint = [&](TObject& object, int32_t) {
+        render::PaintInBitmap(object, dc, divisor, yBase, yOffset, doorways ? &*doorways : nullptr);
     };
     // The room-layout rule of the drawing window does not apply: every other view is a floor here.
     if (CurrentView == kSitePlan) {

@@ -5,11 +5,15 @@
 #include "document/program_state.h"
 #include "platform/dc.h"
 #include "render/floor_selection.h"
+#include "render/paint_dispatch.h"
 #include "render/window_setup.h"
 
 void TList::Paint(TDC& dc, const RECT& client) {
     render::SetUpDrawingWindow(dc, client);
-    const auto paint = [&](TObject& object, int32_t selected) { object.Paint(dc, client, selected); };
+    const std::optional<render::FaceGapIndex> doorways = render::DoorwaysForWallStyle(*this);
+    const auto paint = [&](TObject& object, int32_t selected) {
+        render::PaintOnScreen(object, dc, selected, doorways ? &*doorways : nullptr);
+    };
     const int32_t view = CurrentView;
     if (view >= 1 && view <= kLastLayoutView) {
         // Room layout: view 45 (walls being marked) also shows the layout of view 40.

@@ -2,6 +2,7 @@
 // for the solid style a band filled with the stock black brush whatever the colour or selection.
 #include "document/objects.h"
 #include "platform/dc.h"
+#include "render/partition_painting.h"
 #include "render/screen_units.h"
 #include "render/wall_shapes.h"
 
@@ -20,9 +21,13 @@ void TExtwallobj::Draw(TDC& dc) {
 }
 
 void TIntwallobj::DrawSolid(TDC& dc) {
-    render::DrawSolidWall(dc, kScreen, *this);
+    render::DrawSolidPartition(dc, *this, nullptr);
 }
 
 void TExtwallobj::DrawSolid(TDC& dc) {
     render::DrawSolidWall(dc, kScreen, *this);
+}
+
+void render::DrawSolidPartition(TDC& dc, const TIntwallobj& wall, const FaceGapIndex* doorways) {
+    DrawSolidWall(dc, kScreen, wall, doorways);
 }

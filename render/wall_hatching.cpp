@@ -10,6 +10,7 @@
 #include "document/objects.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
+#include "render/partition_painting.h"
 #include "render/screen_units.h"
 #include "render/wall_shapes.h"
 
@@ -223,14 +224,19 @@ void HatchPen(TDC& dc, COLORREF c, int32_t penWidth) {
 } // namespace
 
 void TIntwallobj::DrawHatched(TDC& dc, int32_t selected) {
-    const COLORREF c = selected >= 1 ? SelectColour : colour;
-    OuterPen(dc, c, penWidth * PenScale, penStyle);
-    Draw(dc);
+    render::DrawHatchedPartition(dc, *this, selected, nullptr);
+}
+
+void render::DrawHatchedPartition(TDC& dc, TIntwallobj& wall, int32_t selected,
+                                  const FaceGapIndex* doorways) {
+    const COLORREF c = selected >= 1 ? SelectColour : wall.colour;
+    OuterPen(dc, c, wall.penWidth * PenScale, wall.penStyle);
+    wall.Draw(dc);
     dc.RestoreObjects();
-    HatchPen(dc, c, penWidth);
-    setting3 = kHatchPattern;
+    HatchPen(dc, c, wall.penWidth);
+    wall.setting3 = kHatchPattern;
     // The cases are decided on the stored values, the strokes placed on the screen's.
-    render::HatchInternalWall(dc, render::ScreenHatchPattern(), render::PlaceWall(*this, kScreen, false));
+    HatchInternalWall(dc, ScreenHatchPattern(), PlaceWall(wall, kScreen, false, doorways));
     dc.RestoreObjects();
 }
 

@@ -28,14 +28,15 @@ template <class T> void DrawWallFaces(TDC& dc, const T& t, const TExtwallobj& w)
 }
 
 // The band between the two faces, filled with the stock black brush whatever the colour or selection,
-// and open across the wall's doorways.
-template <class T> void DrawSolidWall(TDC& dc, const T& t, const TIntwallobj& w) {
+// and open across the wall's doorways (looked up as DoorwaysOf does).
+template <class T>
+void DrawSolidWall(TDC& dc, const T& t, const TIntwallobj& w, const FaceGapIndex* doorways) {
     dc.SelectStockObject(BLACK_BRUSH);
     DrawWallFaces(dc, t, w);
     dc.SelectStockObject(BLACK_BRUSH);
     const POINT band[4] = {
         {t.X(w.x1), t.Y(w.y1)}, {t.X(w.x2), t.Y(w.y2)}, {t.X(w.q2x), t.Y(w.q2y)}, {t.X(w.q1x), t.Y(w.q1y)}};
-    DoorwaysOf(w, t).Band(dc, band);
+    DoorwaysOf(w, t, doorways).Band(dc, band);
 }
 
 // The inner face: line A of a single leaf, line C of a cavity wall.
@@ -77,7 +78,10 @@ struct PlacedWall {
     DoorwayCut doorways;                 // of a partition: the hatch leaves them out
 };
 
-template <class T> PlacedWall PlaceWall(const TIntwallobj& w, const T& t, bool casesOnPlacedValues) {
+// The doorways are looked up as DoorwaysOf does.
+template <class T>
+PlacedWall PlaceWall(const TIntwallobj& w, const T& t, bool casesOnPlacedValues,
+                     const FaceGapIndex* doorways) {
     PlacedWall p;
     p.t1 = t.Len(w.thickness);
     p.x1 = t.X(w.x1), p.y1 = t.Y(w.y1), p.x2 = t.X(w.x2), p.y2 = t.Y(w.y2);
@@ -86,7 +90,7 @@ template <class T> PlacedWall PlaceWall(const TIntwallobj& w, const T& t, bool c
     p.alongX = casesOnPlacedValues ? p.y1 == p.y2 : w.y1 == w.y2;
     p.alongY = casesOnPlacedValues ? p.x1 == p.x2 : w.x1 == w.x2;
     p.direction = w.direction;
-    p.doorways = DoorwaysOf(w, t);
+    p.doorways = DoorwaysOf(w, t, doorways);
     return p;
 }
 

@@ -292,12 +292,19 @@ TEST_F(WallDrawing, HatchPenIsThinnestAtPenScaleOne) {
 
 // A partition 40 thick through (400, 300) with a doorway 300 wide cut at that point as the door tool
 // cuts it, or with only background lines of its own over the faces there, as a junction leaves them,
-// or cut into a parallel wall of the same id (the walls of a room share theirs).
+// or cut into a parallel wall of the same id (the walls of a room share theirs), into a wall of
+// another id there, or into the wall of the same id and place on another floor.
 struct DoorwayCase {
     const char* name;
     int32_t direction, mode;
     int32_t kind;          // of the opening; 0 for junction lines, which open no doorway
     int32_t elsewhere = 0; // how far the wall the opening is cut into lies from this one
+    int32_t wallId = 10002;
+    int32_t view = kGroundFloor;
+
+    bool CutsThisWall() const {
+        return kind != 0 && elsewhere == 0 && wallId == 10002 && view == kGroundFloor;
+    }
 };
 
 class PartitionDoorway : public WallDrawing, public ::testing::WithParamInterface<DoorwayCase> {
@@ -336,7 +343,7 @@ TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
     const POINT p = At(0, -c.elsewhere);
     o.kind = c.kind, o.px = p.x, o.py = p.y, o.width = kWidth, o.thickness = kThickness,
     o.angle = c.direction;
-    o.wallClass = kInternalWallClass, o.wallId = 10002, o.openingId = 10003, o.view = kGroundFloor;
+    o.wallClass = kInternalWallClass, o.wallId = c.wallId, o.openingId = 10003, o.view = c.view;
     // A door that slides into the wall lies along its middle over the pocket beyond the jamb.
     o.doorWidth = kWidth, o.swingCode = 1, o.intoWall = 1, o.colour = kBlue;
     if (c.kind == 0) {
@@ -356,7 +363,7 @@ TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
     const int32_t doorway = InkBetween(canvas, ink, kMargin - kWidth / 2, kWidth / 2 - kMargin);
     const int32_t beside = std::min(InkBetween(canvas, ink, kWidth / 2 + kMargin, kWidth / 2 + 150),
                                     InkBetween(canvas, ink, -kWidth / 2 - 150, -kWidth / 2 - kMargin));
-    EXPECT_EQ(doorway > 20, c.kind == 0 || c.elsewhere != 0);
+    EXPECT_EQ(doorway > 20, !c.CutsThisWall());
     EXPECT_EQ(beside > 20, c.mode != displaymode::kPlain);
 }
 
@@ -372,7 +379,10 @@ INSTANTIATE_TEST_SUITE_P(
                       DoorwayCase{"IntoWallDoorHatched", 900, 10, openingkind::kIntoWall},
                       DoorwayCase{"IntoWallDoorSolid", 1800, 20, openingkind::kIntoWall},
                       DoorwayCase{"JunctionHatched", 900, 10, 0}, DoorwayCase{"JunctionSolid", 900, 20, 0},
-                      DoorwayCase{"ParallelWallHatched", 900, 10, openingkind::kWallOpening, 200}),
+                      DoorwayCase{"ParallelWallHatched", 900, 10, openingkind::kWallOpening, 200},
+                      DoorwayCase{"OtherWallsIdSolid", 900, 20, openingkind::kWallOpening, 0, 10004},
+                      DoorwayCase{"OtherFloorHatched", 900, 10, openingkind::kWallOpening, 0, 10002,
+                                  kFirstFloor}),
     [](const ::testing::TestParamInfo<DoorwayCase>& info) { return std::string(info.param.name); });
 
 TEST_F(WallDrawing, WallsAtTheEndsOfTheCoordinateRangePaintInBoundedTime) {
