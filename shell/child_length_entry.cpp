@@ -76,16 +76,41 @@ const char* PromptTitle(const TDrawingtool& tool) {
     return "LINE";
 }
 
+// The move, extend or shorten of a wall or line end picked with a click.
+bool MovesPickedWallEnd(const TDrawingtool& tool) {
+    return tool.Mode >= intwall::kMoveEnd && tool.Mode <= intwall::kShortenEnd;
+}
+
 // A keyed line is drawn from its first point, not from the pointer, which a dialog's OK click may
 // have moved: the multi-line's copies and a picked wall end's move go from the pointer.
 bool LineMeasuresFromStart(const TDrawingtool& tool) {
-    const bool movesWallEnd = tool.Mode >= intwall::kMoveEnd && tool.Mode <= intwall::kShortenEnd;
-    return tool.Kind == toolkind::kLine && tool.Mode != linemode::kMultilineCopies && !movesWallEnd;
+    return tool.Kind == toolkind::kLine && tool.Mode != linemode::kMultilineCopies &&
+           !MovesPickedWallEnd(tool);
+}
+
+// A rectangle's sides go from the corner placed with Enter, and an ellipse keyed by arrows from its
+// placed point, wherever the pointer was moved since.
+bool ShapeMeasuresFromCorner(const TDrawingtool& tool) {
+    return tool.Kind == toolkind::kRectangle || tool.Kind == toolkind::kRoundRect ||
+           tool.Kind == toolkind::kEllipse;
+}
+
+// An outline goes on from the end of its last wall (or its start, snapped onto a wall end near it).
+bool OutlineMeasuresFromLastEnd(const TDrawingtool& tool) {
+    return tool.Kind == toolkind::kExtWall;
+}
+
+// A chain of partitions goes on from the end of the last one, or from its start snapped onto the
+// face it begins on. Once an end was moved the arrows draw nothing, and the pointer stays the measure.
+bool PartitionMeasuresFromLastEnd(const TDrawingtool& tool) {
+    return tool.Kind == toolkind::kIntWall && tool.PointPlaced == 1 && !MovesPickedWallEnd(tool);
 }
 
 // Where a step starts, in logical units, for the check that it stays on the sheet.
 POINT StepStart(const TDrawingtool& tool, POINT pointer) {
-    if (ZoomDivisor == 0 || !LineMeasuresFromStart(tool)) return pointer;
+    const bool fromToolsPoint = LineMeasuresFromStart(tool) || ShapeMeasuresFromCorner(tool) ||
+                                OutlineMeasuresFromLastEnd(tool) || PartitionMeasuresFromLastEnd(tool);
+    if (ZoomDivisor == 0 || !fromToolsPoint) return pointer;
     return {tool.X0 / ZoomDivisor, tool.Y0 / ZoomDivisor};
 }
 

@@ -2,6 +2,7 @@
 // reaches the working file.
 #include <QTest>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <tuple>
@@ -12,7 +13,9 @@
 #include "platform/gadget_window.h"
 #include "platform/gadgets.h"
 #include "platform/test_script.h"
+#include "resources/command_ids.h"
 #include "resources/dialogs/feet_template.h"
+#include "resources/dialogs/partition_templates.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/line_tool.h"
 
@@ -279,6 +282,79 @@ INSTANTIATE_TEST_SUITE_P(SitePlan, LineNearTheSheetEdge,
                          ::testing::Combine(::testing::Bool(), ::testing::Bool()), [](const auto& info) {
                              return std::string(std::get<0>(info.param) ? "OnTheSheet" : "PastTheSheet") +
                                     (std::get<1>(info.param) ? "PointerAway" : "PointerOnTheEnd");
+                         });
+
+// The other tools that key a step from a point of their own (a rectangle's corner, the end of the
+// last wall): the sheet check goes from that point too, wherever the pointer was left.
+struct OwnPointTool {
+    const char* name;
+    void (*choose)(TClient&);
+    bool across; // a first step to the right comes before the one checked (a side, a wall)
+};
+
+const OwnPointTool kOwnPointTools[] = {
+    {"Rectangle", [](TClient& c) { c.CmRectangle(); }, true},
+    {"RoundedRectangle",
+     [](TClient& c) {
+         c.CmRoundRect();
+         pl::script::AnswerInput("50"); // the corner radius, asked at the Enter
+     },
+     true},
+    // A keyed ellipse is made by its one arrow.
+    {"Ellipse", [](TClient& c) { c.CmEllipse(); }, false},
+    {"ExternalWall",
+     [](TClient& c) {
+         c.RestoreTool(toolkind::kExtWall);
+         c.Tool->PickKind = 1;
+     },
+     true},
+    {"InternalWall",
+     [](TClient& c) {
+         pl::script::AnswerDialog(kPartitionDialogId,
+                                  {DialogStep{{{kPartitionThickness, "100"}, {kPartitionBelow, "1"}}, IDOK}});
+         c.ProcessCommand(cmd::kInternalWall);
+     },
+     true},
+};
+
+// (the step starts high in the window and the pointer was left low, else the reverse)
+class StepNearTheSheetEdge : public InputTest,
+                             public ::testing::WithParamInterface<std::tuple<OwnPointTool, bool>> {};
+
+TEST_P(StepNearTheSheetEdge, IsCheckedFromWhereItStarts) {
+    const auto [tool, startHigh] = GetParam();
+    Open();
+    tool.choose(*client);
+    const TPoint high(150, 40), low(150, child->GetClientRect().bottom - 40);
+    MoveTo(startHigh ? high : low);
+    Key(Qt::Key_Return);
+    // The step checked starts at the height of the Enter.
+    if (tool.across) {
+        pl::script::AnswerInput("1000");
+        Key(Qt::Key_Right);
+    }
+    const int32_t start = DrawingAt(startHigh ? high : low).y;
+    MoveTo(startHigh ? low : high);
+    // Down by a length that leaves the sheet from the lower of the two points only.
+    const int32_t length = (start + DrawingAt(startHigh ? low : high).y) / 2;
+    ASSERT_EQ(start >= length, startHigh);
+    const int32_t before = FileCount();
+    pl::script::AnswerInput(std::to_string(length));
+    Key(Qt::Key_Down);
+    EXPECT_EQ(ui.LogContains("Distance would take you outside the programme's total drawing sizes"),
+              !startHigh);
+    const auto objects = FileObjects();
+    ASSERT_EQ(static_cast<int32_t>(objects.size()) > before, startHigh);
+    if (startHigh) {
+        EXPECT_EQ(std::min(objects[before]->y1, objects[before]->y2), start - length);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(OwnPoint, StepNearTheSheetEdge,
+                         ::testing::Combine(::testing::ValuesIn(kOwnPointTools), ::testing::Bool()),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) ? "OnTheSheet" : "PastTheSheet");
                          });
 
 class DraggedLine : public InputTest {};
