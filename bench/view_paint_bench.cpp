@@ -5,7 +5,7 @@
 // screen), 10,000 random lines across the house's area, and 10,000 objects of every kind over it
 // (curves up to the whole view across, texts turned to any angle). Thousands of small texts, each
 // at its own angle, repaint beside their level twins once their first paint has turned the glyphs;
-// the process's resident memory is reported with them.
+// the process's resident memory and the bytes the kept turned glyphs take are reported with them.
 #include <benchmark/benchmark.h>
 #include <fstream>
 #include <map>

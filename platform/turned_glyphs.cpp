@@ -19,11 +19,14 @@ namespace {
 // turned copies of a glyph to keep.
 constexpr int32_t kPhases = 4;
 // Places a glyph may take, in quarters of a pixel along and across its base line from its level
-// place, in this order, where it would touch the one before or cannot keep its shape: a little
-// further along, then a little off the line, where no eye sees it.
-constexpr QPoint kShiftsTried[] = {{0, 0},  {1, 0},  {2, 0},  {3, 0},  {0, 1}, {0, -1}, {1, 1},
-                                   {1, -1}, {2, 1},  {2, -1}, {-1, 0}, {0, 2}, {0, -2}, {4, 0},
-                                   {3, 1},  {3, -1}, {4, 1},  {4, -1}, {5, 0}, {6, 0}};
+// place, where it would touch the one before or cannot keep its shape: the nearest first, and
+// further along the line before back.
+constexpr QPoint kShiftsTried[] = {{0, 0},  {1, 0},  {0, 1},  {0, -1},  {1, 1},   {1, -1}, {2, 0},   {0, 2},
+                                   {0, -2}, {-1, 0}, {2, 1},  {2, -1},  {1, 2},   {1, -2}, {-1, 1},  {-1, -1},
+                                   {-2, 0}, {2, 2},  {2, -2}, {-1, 2},  {-1, -2}, {-2, 1}, {-2, -1}, {3, 0},
+                                   {3, 1},  {3, -1}, {-2, 2}, {-2, -2}, {3, 2},   {3, -2}, {4, 0},   {4, 1},
+                                   {4, -1}, {4, 2},  {4, -2}, {5, 0},   {5, 1},   {5, -1}, {5, 2},   {5, -2},
+                                   {6, 0},  {6, 1},  {6, -1}, {6, 2},   {6, -2}};
 // Glyphs of fewer pixels are too small for any inking to keep their shapes, so none is sought.
 constexpr int32_t kLeastShapedHeight = 6;
 // Inkings kept per glyph: enough choice to keep a letter off its neighbour.

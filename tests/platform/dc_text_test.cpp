@@ -380,7 +380,7 @@ INSTANTIATE_TEST_SUITE_P(DCText, SmallTurnedText,
 INSTANTIATE_TEST_SUITE_P(Cells, SmallTurnedText,
                          testing::Combine(testing::Values(150, 300, 450, 600, 1200, 1500, 2100, 2550, 3150,
                                                           3300),
-                                          testing::Range(9, 17)));
+                                          testing::Range(8, 17)));
 
 // A text written at `escapement` about (120, 120), TA_LEFT | TA_BASELINE.
 QImage TextAt(const std::string& text, int32_t height, int32_t escapement) {
