@@ -20,7 +20,8 @@
 #define TREVALYN_HAS_ASAN 0
 #endif
 #if defined(__SANITIZE_ADDRESS__) || TREVALYN_HAS_ASAN
-#include <sanitizer/allocator_interface.h>
+// The address sanitizer's own count of the bytes its allocator has handed out and not taken back.
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #else
 #include <malloc.h>
 #endif
