@@ -27,8 +27,10 @@ constexpr QPoint kShiftsTried[] = {{0, 0},  {1, 0},  {0, 1},  {0, -1},  {1, 1}, 
                                    {3, 1},  {3, -1}, {-2, 2}, {-2, -2}, {3, 2},   {3, -2}, {4, 0},   {4, 1},
                                    {4, -1}, {4, 2},  {4, -2}, {5, 0},   {5, 1},   {5, -1}, {5, 2},   {5, -2},
                                    {6, 0},  {6, 1},  {6, -1}, {6, 2},   {6, -2}};
+// The first places tried for a glyph whose shape none of them keeps: past them none is likely to.
+constexpr int32_t kShiftsForShape = 12;
 // Glyphs of fewer pixels are too small for any inking to keep their shapes, so none is sought.
-constexpr int32_t kLeastShapedHeight = 6;
+constexpr int32_t kLeastShapedHeight = 7;
 // Inkings kept per glyph: enough choice to keep a letter off its neighbour.
 constexpr int32_t kMostInkings = 8;
 // Fonts whose level glyphs are kept, and the bytes those may take: the few sizes of a drawing at
@@ -303,9 +305,17 @@ const TurnedGlyphs::Level& TurnedGlyphs::LevelOf(QChar ch) const {
 struct TurnedGlyphs::Covers {
     QRect box;
     QImage outline;
-    QImage levelPixels;
-    Mask carried;
     Mask carriedHoles; // where the level glyph's holes are carried
+    const QImage* pixels = nullptr;
+    QTransform levelToBox;
+
+    // The later ways, made when first asked for: most glyphs keep their shapes from the outline.
+    const QImage& LevelPixels() const;
+    const Mask& Carried() const;
+
+private:
+    mutable QImage levelPixels_;
+    mutable Mask carried_;
 };
 
 namespace {
@@ -361,32 +371,43 @@ TurnedGlyphs::Covers TurnedGlyphs::CoversOf(QChar ch, double angle, int32_t phas
                      .toAlignedRect()
                      .adjusted(-1, -1, 1, 1);
     const QTransform toBox = QTransform::fromTranslate(-covers.box.left(), -covers.box.top());
-    for (QImage* cover : {&covers.outline, &covers.levelPixels}) {
-        *cover = QImage(covers.box.size(), QImage::Format_ARGB32_Premultiplied);
-        cover->fill(0);
-    }
+    covers.pixels = &pixels;
+    covers.levelToBox = placeLevel * toBox;
+    covers.outline = QImage(covers.box.size(), QImage::Format_ARGB32_Premultiplied);
+    covers.outline.fill(0);
     QPainter painter(&covers.outline);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setTransform(place * toBox);
     painter.fillPath(level.outline, Qt::black);
     painter.end();
-    painter.begin(&covers.levelPixels);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.setTransform(placeLevel * toBox);
-    painter.drawImage(QPoint(0, 0), pixels);
-    painter.end();
     // Kept as shares alone: all that inking reads.
     covers.outline = std::move(covers.outline).convertToFormat(QImage::Format_Alpha8);
-    covers.levelPixels = std::move(covers.levelPixels).convertToFormat(QImage::Format_Alpha8);
-    covers.carried = Carried(pixels, placeLevel * toBox, covers.box.size());
-    covers.carriedHoles.assign(covers.carried.size(), 0);
+    covers.carriedHoles.assign(size_t(covers.box.width()) * size_t(covers.box.height()), 0);
     for (const QPoint hole : level.holes) {
-        const QPointF centre = (placeLevel * toBox).map(QPointF(hole) + QPointF(0.5, 0.5));
+        const QPointF centre = covers.levelToBox.map(QPointF(hole) + QPointF(0.5, 0.5));
         const QPoint to(int32_t(std::floor(centre.x())), int32_t(std::floor(centre.y())));
         if (covers.box.translated(-covers.box.topLeft()).contains(to))
             covers.carriedHoles[size_t(to.y() * covers.box.width() + to.x())] = 1;
     }
     return covers;
+}
+
+const QImage& TurnedGlyphs::Covers::LevelPixels() const {
+    if (!levelPixels_.isNull()) return levelPixels_;
+    levelPixels_ = QImage(box.size(), QImage::Format_ARGB32_Premultiplied);
+    levelPixels_.fill(0);
+    QPainter painter(&levelPixels_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.setTransform(levelToBox);
+    painter.drawImage(QPoint(0, 0), *pixels);
+    painter.end();
+    levelPixels_ = std::move(levelPixels_).convertToFormat(QImage::Format_Alpha8);
+    return levelPixels_;
+}
+
+const Mask& TurnedGlyphs::Covers::Carried() const {
+    if (carried_.empty()) carried_ = ::Carried(*pixels, levelToBox, box.size());
+    return carried_;
 }
 
 // Takes the glyph's next way of inking, and where that way finds no inking that keeps the level
@@ -432,10 +453,10 @@ void TurnedGlyphs::FindInkings(TurnedGlyph& glyph, const Level& level, const Cov
     };
     while (glyph.stage < (shaped_ ? kStages : 1) && !trueFound) {
         if (glyph.stage == 2)
-            consider(covers.carried);
+            consider(covers.Carried());
         else
             for (int32_t tried = 0; tried < tries; ++tried)
-                consider(Inked(glyph.stage == 0 ? covers.outline : covers.levelPixels, kCovers[tried]));
+                consider(Inked(glyph.stage == 0 ? covers.outline : covers.LevelPixels(), kCovers[tried]));
         ++glyph.stage;
     }
     // Inkings that keep the shape, the true weights first; where none does, a letter of about its
@@ -567,6 +588,7 @@ QImage TurnedGlyphs::DrawGlyphByGlyph(const QString& text, double angle, QPointF
         const TurnedGlyph* chosenGlyph = nullptr;
         int32_t chosen = 0, chosenRank = 4;
         QPoint chosenAt;
+        int32_t tried = 0;
         for (const QPoint shift : kShiftsTried) {
             const QPointF origin = turn.map(pen + QPointF(shift) / kPhases);
             int32_t x = int32_t(std::floor(origin.x())), y = int32_t(std::floor(origin.y()));
@@ -582,8 +604,9 @@ QImage TurnedGlyphs::DrawGlyphByGlyph(const QString& text, double angle, QPointF
                     (glyph.nearest ? 2 : 0) + (Touches(glyph, index, near, w, h, at) ? 1 : 0);
                 if (rank < chosenRank) chosenGlyph = &glyph, chosen = index, chosenAt = at, chosenRank = rank;
             }
-            // Glyphs too small to keep their shapes are not worth moving.
-            if (chosenRank == 0 || !shaped_) break;
+            // Glyphs too small to keep their shapes are not worth moving, nor far where nothing keeps
+            // one's shape near its place.
+            if (chosenRank == 0 || !shaped_ || (chosenRank >= 2 && ++tried >= kShiftsForShape)) break;
         }
         pen.rx() += metrics_.horizontalAdvance(ch);
         if (!chosenGlyph) continue;
