@@ -3,12 +3,16 @@
 // line, text and shape as a painter call, and the calls are replayed onto an image in the same run.
 // Scenes: the bench house, the same house magnified four times (long lines reaching off the
 // screen), 10,000 random lines across the house's area, and 10,000 objects of every kind over it
-// (curves up to the whole view across, texts turned to any angle).
+// (curves up to the whole view across, texts turned to any angle). Thousands of small texts, each
+// at its own angle, repaint beside their level twins once their first paint has turned the glyphs;
+// the process's resident memory and the bytes the kept turned glyphs take are reported with them.
 #include <benchmark/benchmark.h>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <QImage>
 #include <QPainter>
+#include <unistd.h>
 #include <utility>
 
 #include "bench/support/bench_scenes.h"
@@ -16,23 +20,34 @@
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
+#include "platform/turned_glyph_cache.h"
 
 namespace {
 
-enum Scene : int64_t { kHouse, kHouseZoomed, kLongLines, kEveryKind };
+enum Scene : int64_t { kHouse, kHouseZoomed, kLongLines, kEveryKind, kTurnedTexts, kLevelTexts };
 
 constexpr RECT kClient{0, 0, bench::kScreenWidth, bench::kScreenHeight};
 
-void Prepare(int64_t scene, int64_t displayMode) {
-    static int64_t built = -1;
-    if (scene != built) {
+// Resident memory of the process in megabytes.
+double ResidentMegabytes() {
+    std::ifstream status("/proc/self/statm");
+    long pages = 0, resident = 0;
+    status >> pages >> resident;
+    return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+void Prepare(int64_t scene, int64_t displayMode, int64_t count = 0) {
+    static std::pair<int64_t, int64_t> built{-1, 0};
+    if (std::pair(scene, count) != built) {
         if (scene == kLongLines)
             bench::BuildLongLines(10000);
         else if (scene == kEveryKind)
             bench::BuildEveryKind(10000);
+        else if (scene == kTurnedTexts || scene == kLevelTexts)
+            bench::BuildTexts(int32_t(count), scene == kTurnedTexts);
         else
             bench::BuildHouse();
-        built = scene;
+        built = {scene, count};
     }
     bench::FrameHouse(scene == kHouseZoomed ? 4 : 1);
     PlanDisplayMode = static_cast<int32_t>(displayMode);
@@ -64,6 +79,24 @@ void BM_PaintFloor(benchmark::State& state) {
     state.counters["objects"] = ObjectList.count;
 }
 
+// A repaint of many small texts, after the first paint has drawn every one of them.
+void BM_PaintTexts(benchmark::State& state) {
+    Prepare(state.range(0), 0, state.range(1));
+    QImage image(bench::kScreenWidth, bench::kScreenHeight, QImage::Format_RGB32);
+    auto paint = [&] {
+        image.fill(Qt::white);
+        TextScale = 0;
+        TDC dc(image);
+        ObjectList.Paint(dc, kClient);
+    };
+    paint();
+    for (auto _ : state)
+        paint();
+    state.counters["texts"] = ObjectList.count;
+    state.counters["resident_MB"] = ResidentMegabytes();
+    state.counters["glyphs_MB"] = double(TurnedGlyphCache::OfThread().Bytes()) / (1024.0 * 1024.0);
+}
+
 void BM_ReplayOnQPainter(benchmark::State& state) {
     const bench::RecordingDevice& recording = Recorded(state.range(0), state.range(1));
     QImage image(bench::kScreenWidth, bench::kScreenHeight, QImage::Format_RGB32);
@@ -93,5 +126,15 @@ BENCHMARK(BM_PaintFloor)->Apply(PairedScenes)->Args({kLongLines, 0});
 BENCHMARK(BM_ReplayOnQPainter)->Apply(PairedScenes)->Args({kLongLines, 0});
 BENCHMARK(BM_PaintFloor)->Apply(PairedScenes)->Args({kEveryKind, 0});
 BENCHMARK(BM_ReplayOnQPainter)->Apply(PairedScenes)->Args({kEveryKind, 0});
+
+void TextScenes(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"scene", "texts"});
+    b->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedTexts, 3600});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelTexts, 3600});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedTexts, 10000});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelTexts, 10000});
 
 } // namespace

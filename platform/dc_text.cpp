@@ -46,6 +46,7 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
     const QString string = TextOf(text, len);
     if (string.isEmpty()) return true;
     const TextFace& face = Face();
+    const double angle = font_.GetLogFont().lfEscapement / 10.0; // degrees, counter-clockwise on the device
     if (!fontOnPainter_) {
         painter_->setFont(face.font);
         fontOnPainter_ = true;
@@ -67,7 +68,7 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
     // Text that cannot reach the clip is not laid out at all. The margin covers glyphs overhanging
     // their cell; a turned text may lie anywhere within its length of the reference point.
     const int32_t margin = face.ascent + face.descent;
-    const int32_t length = face.angle == 0.0 ? 0 : std::abs(dx) + width;
+    const int32_t length = angle == 0.0 ? 0 : std::abs(dx) + width;
     if (OutsideClip(cell.translated(ref.x, ref.y)
                         .adjusted(-margin - length, -margin - length, margin + length, margin + length)))
         return true;
@@ -75,7 +76,7 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
     // Text is copied whatever the raster operation, as the pens' operations do not apply to it.
     ApplyCopy();
     painter_->setPen(ToQColor(Ink(textColour_)));
-    if (face.angle == 0.0) {
+    if (angle == 0.0) {
         if (opaque) painter_->fillRect(cell.translated(ref.x, ref.y), ToQColor(Ink(bkColour_)));
         painter_->drawText(QPoint(ref.x + dx, ref.y + baseline), string);
         Drawn(cell.translated(ref.x, ref.y).adjusted(-2, -2, 2, 2));
@@ -83,18 +84,19 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
     }
     QTransform turn;
     turn.translate(ref.x, ref.y);
-    turn.rotate(-face.angle);
+    turn.rotate(-angle);
     painter_->save();
     painter_->setTransform(turn, true);
     if (opaque) painter_->fillRect(cell, ToQColor(Ink(bkColour_)));
     // Small glyphs turned as Qt draws them lose strokes and run into one another, so they are turned
-    // one by one at their level places and inked to keep their shapes. A recorded page keeps its
-    // glyphs, to be drawn at whatever resolution it is played back.
+    // one by one at their level places and inked to keep their shapes, or at a quarter turn are the
+    // level text's pixels turned. A recorded page keeps its glyphs, to be drawn at whatever
+    // resolution it is played back.
     QRect box;
-    const QImage turned =
-        recording_ || !face.turned || face.ascent + face.descent > kTallestGlyphwiseText
-            ? QImage()
-            : face.turned->Draw(string, QPointF(dx, baseline), turn, painter_->pen().color(), box);
+    const QImage turned = recording_ || face.ascent + face.descent > kTallestGlyphwiseText
+                              ? QImage()
+                              : face.Turned().Draw(string, angle, QPoint(dx, baseline), QPoint(ref.x, ref.y),
+                                                   painter_->pen().color(), box);
     if (turned.isNull()) {
         painter_->drawText(QPoint(dx, baseline), string);
         painter_->restore();

@@ -83,8 +83,7 @@ QFont BuildFont(const LOGFONT& log, const TMapping& mapping, int32_t& pixelSize)
 
 TDC::TextFace::TextFace(const LOGFONT& logFont, const TMapping& mapping)
     : log(logFont), scaleX(mapping.ScaleX()), scaleY(mapping.ScaleY()), resolutionY(mapping.ResolutionY()),
-      font(BuildFont(logFont, mapping, pixelSize)), metrics(font), angle(logFont.lfEscapement / 10.0),
-      turned(angle == 0.0 ? nullptr : TurnedGlyphs::Shared(font, angle)) {
+      font(BuildFont(logFont, mapping, pixelSize)), metrics(font) {
     ascent = metrics.ascent();
     descent = metrics.descent();
     leading = std::max(0, metrics.leading());
@@ -95,13 +94,16 @@ TDC::TextFace::TextFace(const LOGFONT& logFont, const TMapping& mapping)
 // The face name takes no part: every face is drawn with the shipped font.
 bool TDC::TextFace::Matches(const LOGFONT& other, const TMapping& mapping) const {
     return mapping.ScaleX() == scaleX && mapping.ScaleY() == scaleY && mapping.ResolutionY() == resolutionY &&
-           other.lfHeight == log.lfHeight && other.lfWidth == log.lfWidth &&
-           other.lfEscapement == log.lfEscapement && other.lfOrientation == log.lfOrientation &&
-           other.lfWeight == log.lfWeight && other.lfItalic == log.lfItalic &&
-           other.lfUnderline == log.lfUnderline && other.lfStrikeOut == log.lfStrikeOut &&
-           other.lfCharSet == log.lfCharSet && other.lfOutPrecision == log.lfOutPrecision &&
-           other.lfClipPrecision == log.lfClipPrecision && other.lfQuality == log.lfQuality &&
-           other.lfPitchAndFamily == log.lfPitchAndFamily;
+           other.lfHeight == log.lfHeight && other.lfWidth == log.lfWidth && other.lfWeight == log.lfWeight &&
+           other.lfItalic == log.lfItalic && other.lfUnderline == log.lfUnderline &&
+           other.lfStrikeOut == log.lfStrikeOut && other.lfCharSet == log.lfCharSet &&
+           other.lfOutPrecision == log.lfOutPrecision && other.lfClipPrecision == log.lfClipPrecision &&
+           other.lfQuality == log.lfQuality && other.lfPitchAndFamily == log.lfPitchAndFamily;
+}
+
+const TurnedGlyphs& TDC::TextFace::Turned() const {
+    if (!turned_) turned_ = TurnedGlyphs::Shared(font);
+    return *turned_;
 }
 
 int32_t TDC::TextFace::Advance(const QString& text) const {

@@ -29,11 +29,12 @@ struct TDC::TextFace {
     int32_t leading = 0;
     int32_t averageWidth = 0;
     int32_t maxWidth = 0;
-    double angle = 0;                     // degrees, counter-clockwise on the device
-    std::shared_ptr<TurnedGlyphs> turned; // small text at this angle, glyph by glyph; none when level
 
-    // True when this face draws the given font under the given mapping.
+    // True when this face draws the given font under the given mapping. The font's angle takes no
+    // part: a drawing may turn each of its texts its own way, all with one face.
     bool Matches(const LOGFONT& other, const TMapping& mapping) const;
+    // The face's glyphs for small turned text, found on first use.
+    const TurnedGlyphs& Turned() const;
     // Advance of a text in device pixels. Drawings repeat their labels and sizes, so measured
     // texts are remembered rather than shaped again.
     int32_t Advance(const QString& text) const;
@@ -47,4 +48,5 @@ private:
     static std::vector<std::shared_ptr<const TextFace>>& Cached();
 
     mutable QHash<QString, int32_t> advances_;
+    mutable std::shared_ptr<TurnedGlyphs> turned_;
 };

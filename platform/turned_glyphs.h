@@ -1,13 +1,15 @@
-// The glyphs of one small font turned to an angle (internal to the layer). Turning the pixels of a
+// The glyphs of one small font turned to any angle (internal to the layer). Turning the pixels of a
 // level text, or filling turned outlines at any one share of cover, breaks the thin strokes of
 // some letters and runs others together; so each glyph is turned on its own, placed where the level
-// text places it, and inked at the share of cover that keeps its strokes joined and its holes open
-// as the level glyph has them, without touching the letter before it.
+// text places it, and inked at the share of cover that keeps its strokes joined, its holes open and
+// the weight of its ink as the level glyph has them, without touching the letter before it. A
+// quarter turn needs none of this: the level text's own pixels turn onto whole pixels.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainterPath>
 #include <QRect>
@@ -16,18 +18,21 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/turned_glyph_cache.h"
+
 class TurnedGlyphs {
 public:
-    TurnedGlyphs(const QFont& font, double angle);
+    explicit TurnedGlyphs(const QFont& font);
 
-    // The turned glyphs of a font at an angle, shared by every face that draws them: turning and
-    // inking glyphs costs far more than drawing them, and a repaint draws the same texts again.
-    static std::shared_ptr<TurnedGlyphs> Shared(const QFont& font, double angle);
+    // The turned glyphs of a font, shared by every face that draws with it at any angle.
+    static std::shared_ptr<TurnedGlyphs> Shared(const QFont& font);
 
-    // The ink of `text` as an image of `colour`, its pen starting at `pen` (level pixels) and moving
-    // on by the level advances, turned onto the device by `turn`; `box` receives the pixels it
-    // covers. Null when the text would be too large to be worth it.
-    QImage Draw(const QString& text, QPointF pen, const QTransform& turn, QColor colour, QRect& box) const;
+    // The ink of `text` turned `angle` degrees counter-clockwise about `reference` as an image of
+    // `colour`, its pen starting at `pen` (level pixels from the reference point) and moving on by the
+    // level advances; `box` receives the pixels it covers. A text is inked alike wherever it lies.
+    // Null when the text would be too large to be worth it.
+    QImage Draw(const QString& text, double angle, QPoint pen, QPoint reference, QColor colour,
+                QRect& box) const;
 
     // Pieces of ink (joined at edges or corners) and closed holes (joined at edges) of a mask.
     struct Shape {
@@ -35,35 +40,36 @@ public:
         int32_t holes = 0;
         bool operator==(const Shape&) const = default;
     };
-    // A glyph written level: its pixels, their shape and its outline, alike at every angle.
+    // A glyph written level: its pixels, how many are inked, their shape, the clear pixels of its
+    // holes and its outline.
     struct Level {
         QImage pixels; // the glyph's origin at (pad, pad + ascent)
+        int32_t ink = 0;
         Shape shape;
+        std::vector<QPoint> holes;
         QPainterPath outline;
     };
-    struct LevelGlyphs;
 
 private:
-    using Bits = std::vector<bool>; // an inking, packed: glyphs are kept by the thousand
-    // A glyph turned with its origin at one of a few fractions of a pixel, and the inkings of its box
-    // that keep the level glyph's shape, found as they are asked for, most fitting first.
-    struct Glyph {
-        QRect box;             // from the pixel holding the origin
-        QImage covers[2];      // shares of each pixel the outline covers, and the level pixels turned
-        QTransform levelPlace; // the level pixels onto the box
-        const Level* level = nullptr;
-        std::vector<Bits> inkings;
-        int32_t tried = 0;
-        Bits nearest; // the inking nearest the level shape where none keeps it
-        int32_t nearestDistance = 0;
-    };
+    struct Covers;
 
-    Glyph& GlyphAt(QChar ch, int32_t phaseX, int32_t phaseY) const;
-    const Bits* Inking(Glyph& glyph, size_t index) const;
-    static void TurnLevelPixels(Glyph& glyph);
+    const Level& LevelOf(QChar ch) const;
+    TurnedGlyph& GlyphAt(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
+    Covers CoversOf(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
+    void FindInkings(TurnedGlyph& glyph, const Level& level, const Covers& covers) const;
+    bool Inking(TurnedGlyph& glyph, QChar ch, double angle, int32_t phaseX, int32_t phaseY,
+                int32_t index) const;
+    QImage DrawQuarterTurned(const QString& text, double angle, QPoint pen, QColor colour, QRect& box) const;
+    QImage DrawGlyphByGlyph(const QString& text, double angle, QPointF pen, QColor colour, QRect& box,
+                            TurnedText& kept) const;
 
-    double angle_;
-    std::shared_ptr<LevelGlyphs> level_;
-    bool shaped_; // tall enough to seek inkings that keep the level shapes
-    mutable std::unordered_map<uint32_t, Glyph> glyphs_; // elements stay put as it grows
+    QFont font_;
+    QFontMetrics metrics_;
+    int32_t pad_;
+    bool shaped_;     // tall enough to seek inkings that keep the level shapes
+    uint64_t number_; // names this font's glyphs in the cache
+    mutable size_t levelBytes_ = 0;
+    mutable std::unordered_map<char16_t, Level> levels_; // elements stay put as it grows
+
+    friend class TurnedGlyphFonts;
 };

@@ -290,6 +290,21 @@ void BuildEveryKind(int32_t count) {
         AddAnyKind(random, i);
 }
 
+void BuildTexts(int32_t count, bool turned) {
+    StartDocument();
+    static const char* const kLabels[] = {"Kitchen", "3600 x 4200", "Bedroom 2",
+                                          "WC",      "12000",       "Living room"};
+    Random random;
+    const int32_t w = kCellsX * kCell, h = kCellsY * kCell;
+    for (int32_t i = 0; i < count; ++i) {
+        const int32_t escapement = turned ? 1 + i % 3599 : 0;
+        const int32_t size = 10 + (i / 3599 + i) % 7;
+        ObjectList.Add(new TTextobj(kGroundFloor, kText, 1, 0, 0, 0, random.Below(w), 0, 0, 0,
+                                    random.Below(h), 0, kInk, kLabels[i % int32_t(std::size(kLabels))],
+                                    "Arial", escapement, 1 + random.Below(6), 400, size));
+    }
+}
+
 void BuildMixed(int32_t count) {
     StartDocument();
     SheetWidth = 16000, SheetHeight = 10000;

@@ -22,6 +22,11 @@ void BuildLongLines(int32_t count);
 // the document.
 void BuildEveryKind(int32_t count);
 
+// `count` small texts (room names, sizes and lengths of 10 to 16 pixels) spread over the house's
+// area, each at its own angle when `turned` (a whole turn in tenths of a degree, then again at
+// another size) and all level otherwise, so the two paint side by side. Replaces the document.
+void BuildTexts(int32_t count, bool turned);
+
 // A drawing of `count` objects of the kinds a plan holds most (walls, lines, texts, symbols,
 // dimensions, rooms) spread over the sheet, for reading and writing. Replaces the document.
 void BuildMixed(int32_t count);

@@ -8,7 +8,23 @@
 #include <vector>
 
 #include "platform/dc.h"
+#include "platform/turned_glyph_cache.h"
 #include "tests/platform/pixel_probe.h"
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TREVALYN_HAS_ASAN 1
+#endif
+#endif
+#ifndef TREVALYN_HAS_ASAN
+#define TREVALYN_HAS_ASAN 0
+#endif
+#if defined(__SANITIZE_ADDRESS__) || TREVALYN_HAS_ASAN
+// The address sanitizer's own count of the bytes its allocator has handed out and not taken back.
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
+#else
+#include <malloc.h>
+#endif
 
 using namespace pixelprobe;
 
@@ -246,18 +262,28 @@ GlyphOwners OwnersOf(const std::string& text, int32_t height, int32_t escapement
     return owners;
 }
 
-// Pieces of a glyph's ink (pixels joined at edges or corners) and holes in it (clear pixels
-// joined at edges, closed off from the outside).
+// What a glyph's ink is: how many pixels it holds, how many pieces they make (joined at edges or
+// corners) and how many holes they leave (clear pixels joined at edges, closed off from the outside).
 struct Shape {
     int pieces = 0;
     int holes = 0;
     bool operator==(const Shape&) const = default;
 };
 
-int Flood(const GlyphOwners& owners, int glyph, bool ink, int x0, int y0, std::vector<char>& seen) {
-    const int side = GlyphOwners::kSide;
+struct GlyphInk {
+    int pixels = 0;
+    Shape shape;
+};
+
+// Marks the region of `ink` (or clear) pixels joined to (x0, y0) within `box`; true when it reaches
+// the box's edge, which lies a pixel clear of the glyph all round.
+bool Flood(const GlyphOwners& owners, int glyph, bool ink, const QRect& box, int x0, int y0,
+           std::vector<char>& seen) {
     std::vector<std::pair<int, int>> stack{{x0, y0}};
-    seen[size_t(y0 * side + x0)] = 1;
+    auto at = [&](int x, int y) -> char& {
+        return seen[size_t((y - box.top()) * box.width() + x - box.left())];
+    };
+    at(x0, y0) = 1;
     bool reachesEdge = false;
     while (!stack.empty()) {
         const auto [x, y] = stack.back();
@@ -266,33 +292,38 @@ int Flood(const GlyphOwners& owners, int glyph, bool ink, int x0, int y0, std::v
             for (int dx = -1; dx <= 1; ++dx) {
                 if (!ink && dx != 0 && dy != 0) continue;
                 const int nx = x + dx, ny = y + dy;
-                if (nx < 0 || ny < 0 || nx >= side || ny >= side) {
+                if (!box.contains(nx, ny)) {
                     reachesEdge = true;
                     continue;
                 }
-                if (seen[size_t(ny * side + nx)] || (owners.At(nx, ny) == glyph) != ink) continue;
-                seen[size_t(ny * side + nx)] = 1;
+                if (at(nx, ny) || (owners.At(nx, ny) == glyph) != ink) continue;
+                at(nx, ny) = 1;
                 stack.emplace_back(nx, ny);
             }
     }
-    return reachesEdge ? 0 : 1;
+    return reachesEdge;
 }
 
-Shape ShapeOf(const GlyphOwners& owners, int glyph) {
-    const int side = GlyphOwners::kSide;
-    std::vector<char> seen(size_t(side * side), 0);
-    Shape shape;
-    for (int y = 0; y < side; ++y)
-        for (int x = 0; x < side; ++x) {
-            if (seen[size_t(y * side + x)]) continue;
-            const bool ink = owners.At(x, y) == glyph;
-            const int closed = Flood(owners, glyph, ink, x, y, seen);
-            if (ink)
-                ++shape.pieces;
+GlyphInk InkOf(const GlyphOwners& owners, int glyph) {
+    GlyphInk ink;
+    QRect box;
+    for (int y = 0; y < GlyphOwners::kSide; ++y)
+        for (int x = 0; x < GlyphOwners::kSide; ++x)
+            if (owners.At(x, y) == glyph) ++ink.pixels, box |= QRect(x, y, 1, 1);
+    if (ink.pixels == 0) return ink;
+    box.adjust(-1, -1, 1, 1);
+    std::vector<char> seen(size_t(box.width() * box.height()), 0);
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x) {
+            if (seen[size_t((y - box.top()) * box.width() + x - box.left())]) continue;
+            const bool inked = owners.At(x, y) == glyph;
+            const bool open = Flood(owners, glyph, inked, box, x, y, seen);
+            if (inked)
+                ++ink.shape.pieces;
             else
-                shape.holes += closed;
+                ink.shape.holes += !open;
         }
-    return shape;
+    return ink;
 }
 
 std::set<std::pair<int, int>> TouchingGlyphs(const GlyphOwners& owners) {
@@ -307,19 +338,35 @@ std::set<std::pair<int, int>> TouchingGlyphs(const GlyphOwners& owners) {
     return touching;
 }
 
+// The labels a plan writes small: room names, sizes, lengths in feet and inches, and letters that
+// run into one another or lose strokes when turned carelessly.
+const std::string kSmallLabels[] = {"Ab 2828 xy", "Kitchen",     "Bedroom 2", "WC",
+                                    "12000",      "40' 6 1/2\"", "agWg"};
+
+// A turned glyph keeps most of its level glyph's ink and comes to no more than a bold stroke of it
+// would, so a letter neither shrinks to a dot nor swells into a blob.
+constexpr double kLeastInkShare = 0.6;
+constexpr double kMostInkShare = 1.8;
+
 class SmallTurnedText : public testing::TestWithParam<std::tuple<int32_t, int32_t>> {};
 
-// A small turned text keeps the strokes of its level text whole and its letters as far apart.
-TEST_P(SmallTurnedText, KeepsEachGlyphsShapeAndLettersApart) {
+// A small turned text keeps the strokes of its level text whole, their weight, and its letters as
+// far apart.
+TEST_P(SmallTurnedText, KeepsEachGlyphsShapeInkAndLettersApart) {
     const auto [escapement, height] = GetParam();
-    for (const std::string text : {"Ab 2828 xy", "Kitchen"}) {
+    for (const std::string& text : kSmallLabels) {
         const GlyphOwners level = OwnersOf(text, height, 0);
         const GlyphOwners turned = OwnersOf(text, height, escapement);
         for (int glyph = 0; glyph < int(text.size()); ++glyph) {
-            const Shape want = ShapeOf(level, glyph), got = ShapeOf(turned, glyph);
-            EXPECT_EQ(got, want) << "'" << text[size_t(glyph)] << "' of " << text << ": pieces " << got.pieces
-                                 << " holes " << got.holes << " where level " << want.pieces << " "
-                                 << want.holes;
+            const GlyphInk want = InkOf(level, glyph), got = InkOf(turned, glyph);
+            const std::string which = "'" + text.substr(size_t(glyph), 1) + "' of " + text;
+            EXPECT_EQ(got.shape, want.shape)
+                << which << ": pieces " << got.shape.pieces << " holes " << got.shape.holes << " where level "
+                << want.shape.pieces << " " << want.shape.holes;
+            EXPECT_GE(got.pixels, kLeastInkShare * want.pixels)
+                << which << ": " << got.pixels << " of " << want.pixels << " pixels";
+            EXPECT_LE(got.pixels, kMostInkShare * want.pixels)
+                << which << ": " << got.pixels << " of " << want.pixels << " pixels";
         }
         const auto apart = TouchingGlyphs(level);
         for (const auto& [a, b] : TouchingGlyphs(turned))
@@ -328,7 +375,104 @@ TEST_P(SmallTurnedText, KeepsEachGlyphsShapeAndLettersApart) {
     }
 }
 
+// Character heights (negative) and cells (positive) of the small sizes a plan writes its labels in.
 INSTANTIATE_TEST_SUITE_P(DCText, SmallTurnedText,
                          testing::Combine(testing::Values(300, 450, 1350, 3000), testing::Range(-14, -7)));
+INSTANTIATE_TEST_SUITE_P(Cells, SmallTurnedText,
+                         testing::Combine(testing::Values(150, 300, 450, 600, 1200, 1500, 2100, 2550, 3150,
+                                                          3300),
+                                          testing::Range(8, 17)));
+
+// A text written at `escapement` about (120, 120), TA_LEFT | TA_BASELINE.
+QImage TextAt(const std::string& text, int32_t height, int32_t escapement) {
+    QImage image = White(GlyphOwners::kSide, GlyphOwners::kSide);
+    TDC dc(image);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextAlign(TA_LEFT | TA_BASELINE);
+    dc.SelectObject(TFont("Arial", height, 0, escapement));
+    dc.TextOut(GlyphOwners::kSide / 2, GlyphOwners::kSide / 2, text);
+    return image;
+}
+
+class QuarterTurnedText : public testing::TestWithParam<std::tuple<int32_t, int32_t>> {};
+
+// A text turned a quarter, a half or three quarters is its level text's pixels turned about the
+// reference point, pixel for pixel: a narrow room's size label reads as clearly as a wide one's.
+TEST_P(QuarterTurnedText, IsTheLevelTextTurnedExactly) {
+    const auto [escapement, height] = GetParam();
+    const int c = GlyphOwners::kSide / 2;
+    for (const std::string& text : kSmallLabels) {
+        const QImage level = TextAt(text, height, 0), turned = TextAt(text, height, escapement);
+        QImage want = White(GlyphOwners::kSide, GlyphOwners::kSide);
+        for (int y = 0; y < level.height(); ++y)
+            for (int x = 0; x < level.width(); ++x) {
+                if (!Inked(level, x, y)) continue;
+                // The pixel square from (u, v) to (u + 1, v + 1) about the reference point, turned.
+                const int u = x - c, v = y - c;
+                const QPoint to = escapement == 900    ? QPoint(c + v, c - u - 1)
+                                  : escapement == 1800 ? QPoint(c - u - 1, c - v - 1)
+                                                       : QPoint(c - v - 1, c + u);
+                want.setPixel(to, level.pixel(x, y));
+            }
+        EXPECT_GT(CountInked(want), 10) << text;
+        EXPECT_EQ(CountDifferent(turned, want), 0) << text << " at " << escapement / 10 << " degrees";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(DCText, QuarterTurnedText,
+                         testing::Combine(testing::Values(900, 1800, 2700, -900),
+                                          testing::Values(-14, -11, -8, 8, 10, 12, 14, 16)));
+
+// Heap bytes in use, as the allocator counts them.
+size_t HeapInUse() {
+#if defined(__SANITIZE_ADDRESS__) || TREVALYN_HAS_ASAN
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+#endif
+}
+
+// Texts of 36-pixel cells, the largest drawn glyph by glyph, each at its own angle.
+std::vector<QImage> LargeTurnedTexts() {
+    std::vector<QImage> images;
+    for (int32_t escapement = 1; escapement <= 200; ++escapement) {
+        QImage image = White(GlyphOwners::kSide, GlyphOwners::kSide);
+        TDC dc(image);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetTextAlign(TA_CENTER | TA_BASELINE);
+        dc.SelectObject(TFont("Arial", 36, 0, escapement * 17));
+        dc.TextOut(GlyphOwners::kSide / 2, GlyphOwners::kSide / 2, "Kitchen 12000");
+        images.push_back(std::move(image));
+    }
+    return images;
+}
+
+class TurnedGlyphKeeping : public testing::TestWithParam<size_t> {
+protected:
+    void TearDown() override { TurnedGlyphCache::OfThread().SetBound(TurnedGlyphCache::kDefaultBound); }
+};
+
+// The glyphs kept for repaints take no more memory than their bound, however many angles a drawing
+// turns its texts to, and a text whose glyphs were let go is drawn again exactly as before.
+TEST_P(TurnedGlyphKeeping, HoldsItsBoundAndDrawsAlike) {
+    const size_t bound = GetParam();
+    const std::vector<QImage> fresh = LargeTurnedTexts();
+    TurnedGlyphCache::OfThread().SetBound(bound);
+    TurnedGlyphCache::OfThread().Clear();
+    const size_t before = HeapInUse();
+    for (int pass = 0; pass < 2; ++pass) {
+        const std::vector<QImage> again = LargeTurnedTexts();
+        for (size_t text = 0; text < fresh.size(); ++text)
+            ASSERT_EQ(CountDifferent(again[text], fresh[text]), 0) << "pass " << pass << ", text " << text;
+    }
+    const size_t after = HeapInUse();
+    // Unbounded, these texts keep some five megabytes.
+    EXPECT_LT(after, before + std::min(bound, size_t{1} << 30) + (size_t{1} << 19))
+        << (after - before) / 1024 << " KB kept";
+}
+
+INSTANTIATE_TEST_SUITE_P(DCText, TurnedGlyphKeeping,
+                         testing::Values(size_t{0}, size_t{64} << 10, TurnedGlyphCache::kDefaultBound));
 
 } // namespace
