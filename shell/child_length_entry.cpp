@@ -121,17 +121,15 @@ struct StepPath {
     uint key;
 };
 
-// An extended or shortened wall's end goes from where it stands, and a shortened one goes back
-// against the arrow: the check follows that end. A step that moves no end leaves the pointer the
-// measure.
+// The sheet check goes from where the step starts, the way its key points; for an extended or
+// shortened wall it follows the end that moves, from where it stands, and a shortened end goes back
+// against the arrow. A step that moves no end of the picked wall keeps the pointer the measure.
 StepPath SheetCheckPath(const TDrawingtool& tool, POINT pointer, uint key, int32_t step) {
     const auto* partitions = dynamic_cast<const TIntwallobjtool*>(&tool);
     const auto travel =
         partitions && ZoomDivisor != 0 ? partitions->EditedEndTravel(key, step) : std::nullopt;
     if (!travel) return {StepStart(tool, pointer), key};
-    const POINT from{travel->from.x / ZoomDivisor, travel->from.y / ZoomDivisor};
-    if (travel->to.x != travel->from.x) return {from, travel->to.x > travel->from.x ? VK_RIGHT : VK_LEFT};
-    return {from, travel->to.y > travel->from.y ? VK_UP : VK_DOWN};
+    return {{travel->from.x / ZoomDivisor, travel->from.y / ZoomDivisor}, travel->towards};
 }
 
 void SetDistanceGadget(TClient& client, const char* text) {

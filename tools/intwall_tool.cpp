@@ -349,7 +349,7 @@ std::optional<TIntwallobjtool::EndTravel> TIntwallobjtool::EditedEndTravel(uint3
     const auto shift = ShiftOfEnd(*wall, key, Mode == intwall::kShortenEnd ? -step : step);
     if (!shift) return std::nullopt;
     const POINT from = shift->startMoves ? POINT{wall->x1, wall->y1} : POINT{wall->x2, wall->y2};
-    const POINT to =
-        shift->horizontal ? POINT{from.x + shift->by, from.y} : POINT{from.x, from.y + shift->by};
-    return EndTravel{from, to};
+    const bool greater = shift->by > 0;
+    const uint32_t towards = shift->horizontal ? (greater ? VK_RIGHT : VK_LEFT) : (greater ? VK_UP : VK_DOWN);
+    return EndTravel{from, towards};
 }
