@@ -82,7 +82,8 @@ bool MovesPickedWallEnd(const TDrawingtool& tool) {
 }
 
 // A keyed line is drawn from its first point, not from the pointer, which a dialog's OK click may
-// have moved: the multi-line's copies and a picked wall end's move go from the pointer.
+// have moved: the multi-line's copies go from the pointer, and so does the step after a line was
+// picked for an end edit, which leaves the line as it is.
 bool LineMeasuresFromStart(const TDrawingtool& tool) {
     return tool.Kind == toolkind::kLine && tool.Mode != linemode::kMultilineCopies &&
            !MovesPickedWallEnd(tool);
@@ -112,6 +113,23 @@ POINT StepStart(const TDrawingtool& tool, POINT pointer) {
                                 OutlineMeasuresFromLastEnd(tool) || PartitionMeasuresFromLastEnd(tool);
     if (ZoomDivisor == 0 || !fromToolsPoint) return pointer;
     return {tool.X0 / ZoomDivisor, tool.Y0 / ZoomDivisor};
+}
+
+// The start of the sheet check, and the arrow key of the way it goes from there.
+struct StepPath {
+    POINT from;
+    uint key;
+};
+
+// The sheet check goes from where the step starts, the way its key points; for an extended or
+// shortened wall it follows the end that moves, from where it stands, and a shortened end goes back
+// against the arrow. A step that moves no end of the picked wall keeps the pointer the measure.
+StepPath SheetCheckPath(const TDrawingtool& tool, POINT pointer, uint key, int32_t step) {
+    const auto* partitions = dynamic_cast<const TIntwallobjtool*>(&tool);
+    const auto travel =
+        partitions && ZoomDivisor != 0 ? partitions->EditedEndTravel(key, step) : std::nullopt;
+    if (!travel) return {StepStart(tool, pointer), key};
+    return {{travel->from.x / ZoomDivisor, travel->from.y / ZoomDivisor}, travel->towards};
 }
 
 void SetDistanceGadget(TClient& client, const char* text) {
@@ -307,10 +325,10 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
     } release{window_};
 
     const int32_t kind = Tool().Kind;
-    const POINT from = StepStart(Tool(), PixelToLogical(window_, rc_, cursor_));
+    const StepPath path = SheetCheckPath(Tool(), PixelToLogical(window_, rc_, cursor_), key, step);
     const bool keepsInView = kind != toolkind::kBaseChange && kind < toolkind::kDesignRoom;
-    const int32_t view =
-        keepsInView ? window_.KeepCursorInView(step, key, from.x, from.y) : cursorview::kInView;
+    const int32_t view = keepsInView ? window_.KeepCursorInView(step, path.key, path.from.x, path.from.y)
+                                     : cursorview::kInView;
     // A step off the sheet was refused with a warning: the tool never sees it, so nothing is made,
     // written or drawn.
     if (view == cursorview::kOffSheet) return;

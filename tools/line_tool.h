@@ -40,6 +40,7 @@ public:
 
     // In the internal-wall pick modes (300, 400, 500): the document index of the picked line or wall.
     int32_t& PickIndex() { return CursorX; }
+    int32_t PickIndex() const { return CursorX; }
     // The manual-dimension tool's typed measurement.
     int32_t& MeasuredLength() { return BoxLeft; }
 };

@@ -285,11 +285,14 @@ INSTANTIATE_TEST_SUITE_P(SitePlan, LineNearTheSheetEdge,
                          });
 
 // The other tools that key a step from a point of their own (a rectangle's corner, the end of the
-// last wall): the sheet check goes from that point too, wherever the pointer was left.
+// last wall, the end of a picked wall): the sheet check goes from that point too, wherever the
+// pointer was left.
 struct OwnPointTool {
     const char* name;
     void (*choose)(TClient&);
-    bool across; // a first step to the right comes before the one checked (a side, a wall)
+    bool across;           // a first step to the right comes before the one checked (a side, a wall)
+    int32_t editsEnd = 0;  // the command that edits the lower end of a partition picked by a click
+    bool shortens = false; // the end goes back up its wall, so it can never leave the sheet
 };
 
 const OwnPointTool kOwnPointTools[] = {
@@ -315,7 +318,17 @@ const OwnPointTool kOwnPointTools[] = {
          c.ProcessCommand(cmd::kInternalWall);
      },
      true},
+    {"ExtendedWallEnd", nullptr, false, cmd::kExtendInternalWall},
+    {"ShortenedWallEnd", nullptr, false, cmd::kShortenInternalWall, true},
 };
+
+std::vector<std::tuple<OwnPointTool, bool>> OwnPointSteps() {
+    std::vector<std::tuple<OwnPointTool, bool>> steps;
+    for (const OwnPointTool& tool : kOwnPointTools)
+        for (const bool startHigh : {false, true})
+            if (startHigh || !tool.shortens) steps.emplace_back(tool, startHigh);
+    return steps;
+}
 
 // (the step starts high in the window and the pointer was left low, else the reverse)
 class StepNearTheSheetEdge : public InputTest,
@@ -324,34 +337,52 @@ class StepNearTheSheetEdge : public InputTest,
 TEST_P(StepNearTheSheetEdge, IsCheckedFromWhereItStarts) {
     const auto [tool, startHigh] = GetParam();
     Open();
-    tool.choose(*client);
     const TPoint high(150, 40), low(150, child->GetClientRect().bottom - 40);
-    MoveTo(startHigh ? high : low);
-    Key(Qt::Key_Return);
-    // The step checked starts at the height of the Enter.
-    if (tool.across) {
-        pl::script::AnswerInput("1000");
-        Key(Qt::Key_Right);
-    }
-    const int32_t start = DrawingAt(startHigh ? high : low).y;
-    MoveTo(startHigh ? low : high);
+    const TPoint at = startHigh ? high : low, away = startHigh ? low : high;
+    const int32_t start = DrawingAt(at).y;
     // Down by a length that leaves the sheet from the lower of the two points only.
-    const int32_t length = (start + DrawingAt(startHigh ? low : high).y) / 2;
+    const int32_t length = (start + DrawingAt(away).y) / 2;
     ASSERT_EQ(start >= length, startHigh);
+    // The lowest point the step reaches.
+    int32_t reached = start - length;
+    if (tool.editsEnd) {
+        // A partition up from its lower end: an extension takes that end from the start down, and a
+        // shortening from the length below the start back up to it.
+        const int32_t x = DrawingAt(at).x, lower = tool.shortens ? start - length : start;
+        if (tool.shortens) reached = start;
+        const int32_t attr[4] = {};
+        ObjectList.Add(std::make_unique<TIntwallobj>(kGroundFloor, kIntWall, 1, 0, 10005, 10005, x, 0, x, 0,
+                                                     lower, start + 1000, 0, 100, 0, 0, 0, 0, 1, 0, x + 100,
+                                                     0, lower, x + 100, start + 1000, attr, 0, 0));
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+        client->ProcessCommand(tool.editsEnd);
+        Click(PixelOf(x, start + 500));
+    } else {
+        tool.choose(*client);
+        MoveTo(at);
+        Key(Qt::Key_Return);
+        // The step checked starts at the height of the Enter.
+        if (tool.across) {
+            pl::script::AnswerInput("1000");
+            Key(Qt::Key_Right);
+        }
+    }
+    MoveTo(away);
     const int32_t before = FileCount();
     pl::script::AnswerInput(std::to_string(length));
     Key(Qt::Key_Down);
     EXPECT_EQ(ui.LogContains("Distance would take you outside the programme's total drawing sizes"),
               !startHigh);
     const auto objects = FileObjects();
-    ASSERT_EQ(static_cast<int32_t>(objects.size()) > before, startHigh);
-    if (startHigh) {
-        EXPECT_EQ(std::min(objects[before]->y1, objects[before]->y2), start - length);
+    if (!startHigh) {
+        EXPECT_EQ(static_cast<int32_t>(objects.size()), before);
     }
+    EXPECT_EQ(std::any_of(objects.begin(), objects.end(),
+                          [&](const auto& o) { return std::min(o->y1, o->y2) == reached; }),
+              startHigh);
 }
 
-INSTANTIATE_TEST_SUITE_P(OwnPoint, StepNearTheSheetEdge,
-                         ::testing::Combine(::testing::ValuesIn(kOwnPointTools), ::testing::Bool()),
+INSTANTIATE_TEST_SUITE_P(OwnPoint, StepNearTheSheetEdge, ::testing::ValuesIn(OwnPointSteps()),
                          [](const auto& info) {
                              return std::string(std::get<0>(info.param).name) +
                                     (std::get<1>(info.param) ? "OnTheSheet" : "PastTheSheet");
