@@ -103,21 +103,22 @@ TEST_P(StoredArrow, OpensOnALengthItsDialogTakes) {
     MetricUnits = c.metric;
     dir.WriteFile("CFG/ARROW.CFG", c.stored);
     pl::script::AnswerDialog(kArrowDialogId, {DialogStep{{}, IDOK}});
-    TArrowdlg dialog(nullptr);
-    ASSERT_EQ(dialog.Execute(), IDOK) << ui.Log();
+    ASSERT_EQ(TArrowdlg(nullptr).Execute(), IDOK) << ui.Log();
     EXPECT_TRUE(ui.LogContains(std::string("26601=\"") + c.shown + "\"")) << ui.Log();
     EXPECT_EQ(dir.ReadFile("CFG/ARROW.CFG"), c.kept);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lengths, StoredArrow,
-                         ::testing::Values(StoredArrowCase{"MetricLongest", 1, "5000 2", "5000", "5000 2"},
-                                           StoredArrowCase{"MetricBeyond", 1, "120000 2", "288", "288 2"},
-                                           StoredArrowCase{"MetricShortest", 1, "5 4", "5", "5 4"},
-                                           StoredArrowCase{"MetricTooShort", 1, "4 4", "288", "288 4"},
-                                           StoredArrowCase{"ImperialWholeInches", 0, "4800 3", "200",
-                                                           "4800 3"},
-                                           StoredArrowCase{"ImperialPartInch", 0, "100 3", "12", "288 3"},
-                                           StoredArrowCase{"ImperialTooShort", 0, "96 3", "12", "288 3"}),
+const StoredArrowCase kStoredArrows[] = {
+    {"MetricLongest", 1, "5000 2", "5000", "5000 2"},
+    {"MetricBeyond", 1, "120000 2", "288", "288 2"},
+    {"MetricShortest", 1, "5 4", "5", "5 4"},
+    {"MetricTooShort", 1, "4 4", "288", "288 4"},
+    {"ImperialWholeInches", 0, "4800 3", "200", "4800 3"},
+    {"ImperialPartInch", 0, "100 3", "12", "288 3"},
+    {"ImperialTooShort", 0, "96 3", "12", "288 3"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Lengths, StoredArrow, ::testing::ValuesIn(kStoredArrows),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DimensionDialogs, ShortOrBadSettingsFallBackFieldByField) {
