@@ -108,17 +108,15 @@ TEST_P(StoredArrow, OpensOnALengthItsDialogTakes) {
     EXPECT_EQ(dir.ReadFile("CFG/ARROW.CFG"), c.kept);
 }
 
-const StoredArrowCase kStoredArrows[] = {
-    {"MetricLongest", 1, "5000 2", "5000", "5000 2"},
-    {"MetricBeyond", 1, "120000 2", "288", "288 2"},
-    {"MetricShortest", 1, "5 4", "5", "5 4"},
-    {"MetricTooShort", 1, "4 4", "288", "288 4"},
-    {"ImperialWholeInches", 0, "4800 3", "200", "4800 3"},
-    {"ImperialPartInch", 0, "100 3", "12", "288 3"},
-    {"ImperialTooShort", 0, "96 3", "12", "288 3"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Lengths, StoredArrow, ::testing::ValuesIn(kStoredArrows),
+INSTANTIATE_TEST_SUITE_P(Lengths, StoredArrow,
+                         ::testing::Values(StoredArrowCase{"MetricLongest", 1, "5000 2", "5000", "5000 2"},
+                                           StoredArrowCase{"MetricBeyond", 1, "120000 2", "288", "288 2"},
+                                           StoredArrowCase{"MetricShortest", 1, "5 4", "5", "5 4"},
+                                           StoredArrowCase{"MetricTooShort", 1, "4 4", "288", "288 4"},
+                                           StoredArrowCase{"ImperialWholeInches", 0, "4800 3", "200",
+                                                           "4800 3"},
+                                           StoredArrowCase{"ImperialPartInch", 0, "100 3", "12", "288 3"},
+                                           StoredArrowCase{"ImperialTooShort", 0, "96 3", "12", "288 3"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DimensionDialogs, ShortOrBadSettingsFallBackFieldByField) {

@@ -1,7 +1,6 @@
 // The numbered steps of the help pages that explain one function, played as a newcomer plays them and
 // checked against what the page promises; each step's words must still stand in its page.
 #include <array>
-#include <ostream>
 #include <QTest>
 #include <string>
 #include <vector>
@@ -567,10 +566,6 @@ struct RoomDropCase {
     bool pulled;
 };
 
-void PrintTo(const RoomDropCase& row, std::ostream* out) {
-    *out << row.across << " across, " << row.up << " up";
-}
-
 class RoomLetGoBesideAnother : public HelpPageSteps, public ::testing::WithParamInterface<RoomDropCase> {};
 
 TEST_P(RoomLetGoBesideAnother, IsPulledIntoLineOnlyWhenLessThanTheMergeDistanceOff) {
@@ -597,20 +592,20 @@ TEST_P(RoomLetGoBesideAnother, IsPulledIntoLineOnlyWhenLessThanTheMergeDistanceO
     const TPoint dropped(taken.x + PixelOf(s.x + 3600, s.y).x - corner.x + row.across, taken.y - row.up);
     Drag(taken, dropped);
 
+    // Pulled: a partition right of the kitchen, in line with its bottom; else where it was let go.
     const TObject room = Objects(kDesignRoom)[0];
-    if (row.pulled) {
-        EXPECT_EQ(room.x1, s.x + 3600 + 100) << "a partition right of the kitchen";
-        EXPECT_EQ(room.y2, s.y) << "in line with the kitchen's bottom";
-    } else {
-        EXPECT_EQ(room.x1 - s.x, DrawingAt(dropped).x - DrawingAt(taken).x);
-        EXPECT_EQ(room.y2 - s.y, DrawingAt(dropped).y - DrawingAt(taken).y);
-    }
+    EXPECT_EQ(room.x1 - s.x, row.pulled ? 3600 + 100 : DrawingAt(dropped).x - DrawingAt(taken).x);
+    EXPECT_EQ(room.y2 - s.y, row.pulled ? 0 : DrawingAt(dropped).y - DrawingAt(taken).y);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pixels, RoomLetGoBesideAnother,
                          ::testing::Values(RoomDropCase{3, 2, true}, RoomDropCase{4, 2, false},
                                            RoomDropCase{5, 2, false}, RoomDropCase{2, 3, true},
-                                           RoomDropCase{2, 4, false}, RoomDropCase{2, 5, false}));
+                                           RoomDropCase{2, 4, false}, RoomDropCase{2, 5, false}),
+                         [](const auto& info) {
+                             return std::to_string(info.param.across) + "Across" +
+                                    std::to_string(info.param.up) + "Up";
+                         });
 
 // The drawn lines of a floor in their order in the file, as their end points.
 std::vector<std::array<int32_t, 4>> LinesOf(const std::vector<TObject>& lines, int32_t view) {
