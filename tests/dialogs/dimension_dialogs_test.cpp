@@ -103,8 +103,7 @@ TEST_P(StoredArrow, OpensOnALengthItsDialogTakes) {
     MetricUnits = c.metric;
     dir.WriteFile("CFG/ARROW.CFG", c.stored);
     pl::script::AnswerDialog(kArrowDialogId, {DialogStep{{}, IDOK}});
-    TArrowdlg dialog(nullptr);
-    ASSERT_EQ(dialog.Execute(), IDOK) << ui.Log();
+    ASSERT_EQ(TArrowdlg(nullptr).Execute(), IDOK) << ui.Log();
     EXPECT_TRUE(ui.LogContains(std::string("26601=\"") + c.shown + "\"")) << ui.Log();
     EXPECT_EQ(dir.ReadFile("CFG/ARROW.CFG"), c.kept);
 }

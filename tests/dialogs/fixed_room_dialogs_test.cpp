@@ -67,48 +67,37 @@ TEST_F(FixedRoomDialogs, OpensWithTheLastSizeLinesAndEmptySizesWithoutAMeasureme
     EXPECT_EQ(dir.ReadFile("CFG/NEWRM.CFG"), "3 1");
 }
 
-struct FreeSizeCase {
-    const char* stored; // null: no measurement
+struct StoredRoomCase {
+    const char* room; // CFG/ROOM.CFG, the measured free size; null: no measurement
     const char* shown;
+    const char* options = "2 1"; // CFG/NEWRM.CFG
+    const char* mended = "2 1";
 };
 
-class StoredFreeSize : public FixedRoomDialogs, public ::testing::WithParamInterface<FreeSizeCase> {};
+class StoredRoomFiles : public FixedRoomDialogs, public ::testing::WithParamInterface<StoredRoomCase> {};
 
-// The free size is shown only when the file holds both sizes, each one a sheet could hold.
-TEST_P(StoredFreeSize, IsShownOnlyWhenWhole) {
-    if (GetParam().stored) dir.WriteFile("CFG/ROOM.CFG", GetParam().stored);
+// The free size is shown only when the file holds both sizes, each one a sheet could hold. Options no
+// dialog offers, the older "both sizes" of rooms already drawn among them, open as shipped and are
+// written back.
+TEST_P(StoredRoomFiles, ShowOnlyAWholeFreeSizeAndOfferedOptions) {
+    const StoredRoomCase& c = GetParam();
+    if (c.room) dir.WriteFile("CFG/ROOM.CFG", c.room);
+    dir.WriteFile("CFG/NEWRM.CFG", c.options);
     pl::script::AnswerDialog(kFixedRoomDialogId, {DialogStep{{}, IDCANCEL}});
     TRoomdlg dialog(nullptr);
     EXPECT_EQ(dialog.Execute(), IDCANCEL);
-    EXPECT_EQ(EditText(dialog, kHorizontal), GetParam().shown);
-}
-
-INSTANTIATE_TEST_SUITE_P(FixedRoomDialogs, StoredFreeSize,
-                         ::testing::Values(FreeSizeCase{nullptr, " "}, FreeSizeCase{"3600 2400", "3600"},
-                                           FreeSizeCase{"3600", " "}, FreeSizeCase{"3600 -1", " "},
-                                           FreeSizeCase{"200001 2400", " "}));
-
-struct UnofferedCase {
-    const char* stored;
-    const char* mended;
-};
-
-class UnofferedOptions : public FixedRoomDialogs, public ::testing::WithParamInterface<UnofferedCase> {};
-
-// Options no dialog offers, the older "both sizes" of rooms already drawn among them, open as shipped
-// and are written back.
-TEST_P(UnofferedOptions, OpenAsShippedAndAreWrittenBack) {
-    dir.WriteFile("CFG/NEWRM.CFG", GetParam().stored);
-    pl::script::AnswerDialog(kFixedRoomDialogId, {DialogStep{{}, IDCANCEL}});
-    TRoomdlg dialog(nullptr);
-    EXPECT_EQ(dialog.Execute(), IDCANCEL);
+    EXPECT_EQ(EditText(dialog, kHorizontal), c.shown);
     EXPECT_TRUE(Checked(dialog, kSizeFirst + 1));
-    EXPECT_EQ(dir.ReadFile("CFG/NEWRM.CFG"), GetParam().mended);
+    EXPECT_EQ(dir.ReadFile("CFG/NEWRM.CFG"), c.mended);
 }
 
-INSTANTIATE_TEST_SUITE_P(FixedRoomDialogs, UnofferedOptions,
-                         ::testing::Values(UnofferedCase{"7 9", "2 1"}, UnofferedCase{"1 3", "2 3"},
-                                           UnofferedCase{"-1 0", "2 0"}));
+INSTANTIATE_TEST_SUITE_P(FixedRoomDialogs, StoredRoomFiles,
+                         ::testing::Values(StoredRoomCase{nullptr, " "}, StoredRoomCase{"3600 2400", "3600"},
+                                           StoredRoomCase{"3600", " "}, StoredRoomCase{"3600 -1", " "},
+                                           StoredRoomCase{"200001 2400", " "},
+                                           StoredRoomCase{nullptr, " ", "7 9", "2 1"},
+                                           StoredRoomCase{nullptr, " ", "1 3", "2 3"},
+                                           StoredRoomCase{nullptr, " ", "-1 0", "2 0"}));
 
 TEST_F(FixedRoomDialogs, SizeOutsideItsRangeKeepsTheDialogOpenAndWritesNothing) {
     dir.WriteFile("CFG/ROOM.CFG", "150001 2400");

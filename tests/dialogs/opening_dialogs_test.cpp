@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <sstream>
 #include <string>
-#include <vector>
 
 #include "dialogs/opening_dialogs.h"
 #include "document/document.h"
@@ -69,8 +69,8 @@ struct StoredOpeningCase {
     int32_t metric;
     bool window;
     const char* stored;
-    std::vector<std::string> shown; // controls the dialog opens with, as logged
-    const char* kept;               // the file once the dialog is cancelled
+    const char* shown;            // controls the dialog opens with, as logged, one after another
+    const char* mended = nullptr; // the file once the dialog is cancelled; none: as stored
 };
 
 class StoredOpening : public OpeningDialogs, public ::testing::WithParamInterface<StoredOpeningCase> {};
@@ -80,7 +80,7 @@ class StoredOpening : public OpeningDialogs, public ::testing::WithParamInterfac
 TEST_P(StoredOpening, OpensAsTheDrawingsUnitsReadItAndIsMendedOnlyWhenDamaged) {
     const StoredOpeningCase& c = GetParam();
     MetricUnits = c.metric;
-    const char* file = c.window ? "CFG/WIND.CFG" : "CFG/DOOR.CFG";
+    const std::string file = c.window ? "CFG/WIND.CFG" : "CFG/DOOR.CFG";
     dir.WriteFile(file, c.stored);
     // Every write replaces the file by a new one: a file read as it stands keeps its own.
     const auto Inode = [&] {
@@ -90,89 +90,37 @@ TEST_P(StoredOpening, OpensAsTheDrawingsUnitsReadItAndIsMendedOnlyWhenDamaged) {
     const auto written = Inode();
     const int32_t id = c.window ? kWindowDialogId : kExtDoorDialogId;
     pl::script::AnswerDialog(id, {DialogStep{{}, IDCANCEL}});
-    if (c.window)
-        EXPECT_EQ(TWindlg(nullptr, id).Execute(), IDCANCEL);
-    else
-        EXPECT_EQ(TExtdoordlg(nullptr, id).Execute(), IDCANCEL);
-    for (const std::string& control : c.shown)
+    EXPECT_EQ(c.window ? TWindlg(nullptr, id).Execute() : TExtdoordlg(nullptr, id).Execute(), IDCANCEL);
+    std::istringstream shown(c.shown);
+    for (std::string control; shown >> control;)
         EXPECT_TRUE(ui.LogContains(control)) << control << "\n" << ui.Log();
-    EXPECT_EQ(dir.ReadFile(file), c.kept);
-    EXPECT_EQ(Inode() == written, std::string(c.kept) == c.stored);
+    EXPECT_EQ(dir.ReadFile(file), c.mended ? c.mended : c.stored);
+    EXPECT_EQ(Inode() == written, c.mended == nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, StoredOpening,
-                         ::testing::Values(StoredOpeningCase{"ShippedInFeetAndInches",
-                                                             0,
-                                                             true,
-                                                             "1 1200 1050 1 1 9 0 0 0 0 0 0 ",
-                                                             {"6501=\"47\"", "6502=\"41\""},
-                                                             "1 1200 1050 1 1 9 0 0 0 0 0 0 "},
-                                           StoredOpeningCase{"InchesInAMetricDrawing",
-                                                             1,
-                                                             true,
-                                                             "1 864 1032 24 1 9 0 0 0 0 0 4 sill",
-                                                             {"6501=\"914\"", "6502=\"1092\""},
-                                                             "1 864 1032 24 1 9 0 0 0 0 0 4 sill"},
-                                           StoredOpeningCase{"KindAndCarriedWordsOutOfReach",
-                                                             1,
-                                                             true,
-                                                             "2147483647 1200 1050 1 1 9 0 5 -1 3 7 0 ",
-                                                             {"6501=\"1200\""},
-                                                             "1 1200 1050 1 1 9 0 0 0 0 0 0 "},
-                                           StoredOpeningCase{"DoorKindInTheWindowFile",
-                                                             1,
-                                                             true,
-                                                             "6 900 900 1 1 9 0 0 0 0 0 0 ",
-                                                             {"6501=\"900\""},
-                                                             "1 900 900 1 1 9 0 0 0 0 0 0 "},
-                                           StoredOpeningCase{"LabelPointsEight",
-                                                             1,
-                                                             true,
-                                                             "1 1200 1050 1 1 8 0 0 0 0 0 0 ",
-                                                             {"6507=1"},
-                                                             "1 1200 1050 1 1 9 0 0 0 0 0 0 "},
-                                           StoredOpeningCase{"UnitsOfNeither",
-                                                             0,
-                                                             true,
-                                                             "1 900 900 7 1 9 0 0 0 0 0 0 ",
-                                                             {"6501=\"47\""},
-                                                             "1 1134 993 24 1 9 0 0 0 0 0 0 "},
-                                           StoredOpeningCase{"SecondSeriesWindowKept",
-                                                             1,
-                                                             true,
-                                                             "12 900 600 1 0 7 1 0 0 0 0 3 abc",
-                                                             {"6501=\"900\"", "6502=\"600\"", "6506=1"},
-                                                             "12 900 600 1 0 7 1 0 0 0 0 3 abc"},
-                                           StoredOpeningCase{"UnlistedDoorKind",
-                                                             1,
-                                                             false,
-                                                             "99 0 800 1 800 1 0 0 7 0 0 8 two word",
-                                                             {"26501=\"800\"", "26505=1"},
-                                                             "6 0 800 1 800 1 0 0 0 0 0 8 two word"},
-                                           StoredOpeningCase{"DoorWordsOutOfReach",
-                                                             1,
-                                                             false,
-                                                             "21 2147483647 2400 1 800 3 3 5 5 -1 9 0 ",
-                                                             {"26523=1"},
-                                                             "21 0 2400 1 800 3 0 0 0 0 0 0 "},
-                                           StoredOpeningCase{"DoorMillimetresInFeetAndInches",
-                                                             0,
-                                                             false,
-                                                             "6 0 820 1 820 1 0 0 0 0 0 0 ",
-                                                             {"26501=\"32\""},
-                                                             "6 0 820 1 820 1 0 0 0 0 0 0 "},
-                                           StoredOpeningCase{"DoorInchesInAMetricDrawing",
-                                                             1,
-                                                             false,
-                                                             "7 0 2304 24 1152 2 0 0 0 0 0 0 ",
-                                                             {"26501=\"1219\"", "26504=\"2\""},
-                                                             "7 0 2304 24 1152 2 0 0 0 0 0 0 "},
-                                           StoredOpeningCase{"SecondSeriesDoorKept",
-                                                             1,
-                                                             false,
-                                                             "16 0 800 1 800 1 0 0 0 2 0 0 ",
-                                                             {"26505=1"},
-                                                             "16 0 800 1 800 1 0 0 0 2 0 0 "}),
+const StoredOpeningCase kStoredOpenings[] = {
+    {"ShippedInFeetAndInches", 0, true, "1 1200 1050 1 1 9 0 0 0 0 0 0 ", "6501=\"47\" 6502=\"41\""},
+    {"InchesInAMetricDrawing", 1, true, "1 864 1032 24 1 9 0 0 0 0 0 4 sill", "6501=\"914\" 6502=\"1092\""},
+    {"KindAndCarriedWordsOutOfReach", 1, true, "2147483647 1200 1050 1 1 9 0 5 -1 3 7 0 ", "6501=\"1200\"",
+     "1 1200 1050 1 1 9 0 0 0 0 0 0 "},
+    {"DoorKindInTheWindowFile", 1, true, "6 900 900 1 1 9 0 0 0 0 0 0 ", "6501=\"900\"",
+     "1 900 900 1 1 9 0 0 0 0 0 0 "},
+    {"LabelPointsEight", 1, true, "1 1200 1050 1 1 8 0 0 0 0 0 0 ", "6507=1",
+     "1 1200 1050 1 1 9 0 0 0 0 0 0 "},
+    {"UnitsOfNeither", 0, true, "1 900 900 7 1 9 0 0 0 0 0 0 ", "6501=\"47\"",
+     "1 1134 993 24 1 9 0 0 0 0 0 0 "},
+    {"SecondSeriesWindowKept", 1, true, "12 900 600 1 0 7 1 0 0 0 0 3 abc",
+     "6501=\"900\" 6502=\"600\" 6506=1"},
+    {"UnlistedDoorKind", 1, false, "99 0 800 1 800 1 0 0 7 0 0 8 two word", "26501=\"800\" 26505=1",
+     "6 0 800 1 800 1 0 0 0 0 0 8 two word"},
+    {"DoorWordsOutOfReach", 1, false, "21 2147483647 2400 1 800 3 3 5 5 -1 9 0 ", "26523=1",
+     "21 0 2400 1 800 3 0 0 0 0 0 0 "},
+    {"DoorMillimetresInFeetAndInches", 0, false, "6 0 820 1 820 1 0 0 0 0 0 0 ", "26501=\"32\""},
+    {"DoorInchesInAMetricDrawing", 1, false, "7 0 2304 24 1152 2 0 0 0 0 0 0 ", "26501=\"1219\" 26504=\"2\""},
+    {"SecondSeriesDoorKept", 1, false, "16 0 800 1 800 1 0 0 0 2 0 0 ", "26505=1"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Files, StoredOpening, ::testing::ValuesIn(kStoredOpenings),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // OK on a file whose kind is not listed for doors writes the kind the shipped one gives, with the

@@ -179,8 +179,7 @@ class StoredDoorStyle : public PartitionDialogs, public ::testing::WithParamInte
 TEST_P(StoredDoorStyle, OpensOnAnAngleWithItsOwnSineAndCosine) {
     dir.WriteFile("CFG/INTERN.CFG", GetParam().stored);
     pl::script::AnswerDialog(kDoorDefaultsDialogId, {DialogStep{{}, IDCANCEL}});
-    TConfigdlg dialog(nullptr, kDoorDefaultsDialogId);
-    EXPECT_EQ(dialog.Execute(), IDCANCEL);
+    EXPECT_EQ(TConfigdlg(nullptr, kDoorDefaultsDialogId).Execute(), IDCANCEL);
     EXPECT_TRUE(ui.LogContains(std::to_string(GetParam().angle) + "=1")) << ui.Log();
     EXPECT_EQ(dir.ReadFile("CFG/INTERN.CFG"), GetParam().kept);
 }

@@ -114,7 +114,7 @@ class StoredCustom : public WallDialogs, public ::testing::WithParamInterface<St
 TEST_P(StoredCustom, OpensWithSizesOkTakes) {
     const StoredCustomCase& c = GetParam();
     const bool metric = c.resId == kPlanCustDialogId;
-    MetricUnits = metric ? 1 : 0;
+    MetricUnits = metric;
     const char* file = metric ? "CFG/CUST.CFG" : "CFG/CUSTIMP.CFG";
     directory_.WriteFile(file, c.stored);
     const auto layers = metric ? Run<TPlancustdlg>(c.resId, {{{}, IDOK}, {{}, IDCANCEL}})
@@ -123,20 +123,17 @@ TEST_P(StoredCustom, OpensWithSizesOkTakes) {
     EXPECT_EQ(directory_.ReadFile(file), c.kept);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WallDialogs, StoredCustom,
-    ::testing::Values(
-        StoredCustomCase{"NoInnerLayer", kPlanCustDialogId, "4 275 200 100", {110, 55, 110}, "4 275 110 55"},
-        StoredCustomCase{
-            "ThreeLinesFilled", kPlanCustDialogId, "3 100 100 0", {110, 55, 110}, "3 275 110 55"},
-        StoredCustomCase{
-            "TwoLinesKeepTheirSizes", kPlanCustDialogId, "2 275 200 100", {275, 0, 0}, "2 275 200 100"},
-        StoredCustomCase{"NoOuterLeaf", kPlanCustDialogId, "4 275 0 0", {0, 0, 275}, "4 275 0 0"},
-        StoredCustomCase{
-            "ImperialBetweenEighths", kPlanImpCustDialogId, "4 266 216 8", {108, 48, 108}, "4 264 108 48"},
-        StoredCustomCase{
-            "ImperialNoInnerLayer", kPlanImpCustDialogId, "4 264 216 48", {108, 48, 108}, "4 264 108 48"}),
-    [](const auto& info) { return std::string(info.param.name); });
+const StoredCustomCase kStoredCustoms[] = {
+    {"NoInnerLayer", kPlanCustDialogId, "4 275 200 100", {110, 55, 110}, "4 275 110 55"},
+    {"ThreeLinesFilled", kPlanCustDialogId, "3 100 100 0", {110, 55, 110}, "3 275 110 55"},
+    {"TwoLinesKeepTheirSizes", kPlanCustDialogId, "2 275 200 100", {275, 0, 0}, "2 275 200 100"},
+    {"NoOuterLeaf", kPlanCustDialogId, "4 275 0 0", {0, 0, 275}, "4 275 0 0"},
+    {"ImperialBetweenEighths", kPlanImpCustDialogId, "4 266 216 8", {108, 48, 108}, "4 264 108 48"},
+    {"ImperialNoInnerLayer", kPlanImpCustDialogId, "4 264 216 48", {108, 48, 108}, "4 264 108 48"},
+};
+
+INSTANTIATE_TEST_SUITE_P(WallDialogs, StoredCustom, ::testing::ValuesIn(kStoredCustoms),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct FractionCase {
     const char* numerator;

@@ -248,19 +248,19 @@ class HeaderUnits : public DrawingFileTest, public ::testing::WithParamInterface
 // Both readers of the working file take only feet and inches or metric; any other units are
 // damage, which leaves the settings as they were and the file as it is.
 TEST_P(HeaderUnits, AreFeetOrMetricElseDamage) {
-    const std::string file = std::string("1 0 0 0 ") + GetParam().units + " 5\n" + LineRecord(1);
+    const UnitsCase& c = GetParam();
+    const std::string file = std::string("1 0 0 0 ") + c.units + " 5\n" + LineRecord(1);
     SetWorkingFile(file);
     IdCounter = 3;
     const int32_t unitsBefore = MetricUnits;
-    const FileResult read = ObjectList.ReadDrawingFile(filemode::kWorking);
-    EXPECT_EQ(read, GetParam().taken ? FileResult::Ok : FileResult::Damaged);
-    EXPECT_EQ(IdCounter, GetParam().taken ? 5 : 3);
-    EXPECT_EQ(MetricUnits, GetParam().taken ? std::stoi(GetParam().units) : unitsBefore);
+    const FileResult result = c.taken ? FileResult::Ok : FileResult::Damaged;
+    EXPECT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), result);
+    EXPECT_EQ(IdCounter, c.taken ? 5 : 3);
+    EXPECT_EQ(MetricUnits, c.taken ? std::stoi(c.units) : unitsBefore);
 
     ObjectList.Flush();
-    const FileResult turned = ObjectList.ReadTransformed(1, "HOUSE");
-    EXPECT_EQ(turned, GetParam().taken ? FileResult::Ok : FileResult::Damaged);
-    if (!GetParam().taken) {
+    EXPECT_EQ(ObjectList.ReadTransformed(1, "HOUSE"), result);
+    if (!c.taken) {
         EXPECT_EQ(WorkingFile(), file);
     }
 }

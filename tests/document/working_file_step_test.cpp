@@ -25,6 +25,7 @@ protected:
     }
     void TearDown() override {
         SetFileFailureTeller(nullptr);
+        pl::OnFileCall({});
         DocumentTest::TearDown();
     }
     void AddLine(int32_t y) { ObjectList.Add(make::Line(kLine, Cx(), Cy() + y, Cx() + 1000, Cy() + y)); }
@@ -86,10 +87,6 @@ struct KeptFileCase {
 
 class KeptFile : public WorkingFileStepTest, public ::testing::WithParamInterface<KeptFileCase> {
 protected:
-    void TearDown() override {
-        pl::OnFileCall({});
-        WorkingFileStepTest::TearDown();
-    }
     // The files a step left beside the working file, with their contents.
     std::vector<std::string> LeftBeside() const {
         std::vector<std::string> left;

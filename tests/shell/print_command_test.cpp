@@ -217,7 +217,6 @@ TEST_F(Printing, WithNoDrawingOpenAndTheFileDialogCancelledNothingPrints) {
     EXPECT_EQ(pl::script::Pending(), 0u);
 }
 
-// Drawing units to printed millimetres, and the printed lengths of an external wall's faces.
 // A print whose file the disk cuts short is told once, and leaves the file that was there as it was,
 // or no file where there was none; with room back the same print is written whole.
 struct CutPrintCase {
@@ -258,8 +257,6 @@ TEST_P(CutPrint, IsToldOnceAndLeavesTheFileThatWasThere) {
     }
     if (c.fileBefore) {
         EXPECT_EQ(dir.ReadFile("plan.pdf"), before);
-    } else {
-        EXPECT_FALSE(dir.Exists("plan.pdf"));
     }
     EXPECT_EQ(pl::FindFiles(dir.File("plan.pdf*")).size(), c.fileBefore ? 1u : 0u);
 
@@ -273,6 +270,7 @@ INSTANTIATE_TEST_SUITE_P(Rooms, CutPrint,
                                            CutPrintCase{"HalfWithNoFileBefore", false, 0.5, 0}),
                          [](const ::testing::TestParamInfo<CutPrintCase>& info) { return info.param.name; });
 
+// Drawing units to printed millimetres, and the printed lengths of an external wall's faces.
 class PrintedScale : public Printing {
 protected:
     static constexpr int kFineDpi = 300;

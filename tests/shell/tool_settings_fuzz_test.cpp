@@ -207,6 +207,7 @@ struct Allowed {
 };
 constexpr Allowed kAny{INT32_MIN, INT32_MAX};
 constexpr Allowed kColour{0, 0xFFFFFF};
+const Allowed k0{0, 0};
 const Allowed kWindowKind{1, 14, 1, {1, 2, 4, 11, 12, 14}};
 const Allowed kDoorKind{3, 24, 1, {3, 5, 6, 7, 9, 10, 13, 15, 16, 17, 19, 20, 21, 22, 23, 24}};
 const std::map<std::string, std::vector<Allowed>> kAllowed = {
@@ -244,38 +245,15 @@ const std::map<std::string, std::vector<Allowed>> kAllowed = {
     {"TEXT.CFG", {{1, 1000}, {0, 1000}}},
     {"PRNTCALM.CFG", {{14000, 16000}}},
     {"PRNTCALI.CFG", {{11520, 17544, 24}}},
-    {"WIND.CFG",
-     {kWindowKind, {4, 9000}, {4, 9000}, {1, 1}, {0, 1}, {7, 9, 2}, {0, 1}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}},
-    {"DOOR.CFG",
-     {kDoorKind, {0, 0}, {4, 90000}, {1, 1}, {4, 9000}, {1, 10}, {0, 2}, {0, 0}, {0, 0}, {0, 2}, {0, 0}}},
+    {"WIND.CFG", {kWindowKind, {4, 9000}, {4, 9000}, {1, 1}, {0, 1}, {7, 9, 2}, {0, 1}, k0, k0, k0, k0}},
+    {"DOOR.CFG", {kDoorKind, k0, {4, 90000}, {1, 1}, {4, 9000}, {1, 10}, {0, 2}, k0, k0, {0, 2}, k0}},
 };
 // Files whose lengths a feet-and-inches drawing reads in its own units.
 const std::map<std::string, std::vector<Allowed>> kAllowedImperial = {
     {"ARROW.CFG", {{120, 120000, 24}, {1, 4}}},
     {"WIND.CFG",
-     {kWindowKind,
-      {96, 216000},
-      {96, 216000},
-      {24, 24},
-      {0, 1},
-      {7, 9, 2},
-      {0, 1},
-      {0, 0},
-      {0, 0},
-      {0, 0},
-      {0, 0}}},
-    {"DOOR.CFG",
-     {kDoorKind,
-      {0, 0},
-      {96, 2160000},
-      {24, 24},
-      {96, 216000},
-      {1, 10},
-      {0, 2},
-      {0, 0},
-      {0, 0},
-      {0, 2},
-      {0, 0}}},
+     {kWindowKind, {96, 216000}, {96, 216000}, {24, 24}, {0, 1}, {7, 9, 2}, {0, 1}, k0, k0, k0, k0}},
+    {"DOOR.CFG", {kDoorKind, k0, {96, 2160000}, {24, 24}, {96, 216000}, {1, 10}, {0, 2}, k0, k0, {0, 2}, k0}},
 };
 
 // What binds fields of one file together, over its numbers as read.
@@ -306,8 +284,7 @@ void ExpectKeptInRange(SettingsUse& f) {
         ASSERT_GE(v.size(), 4u) << "fields are missing";
         EXPECT_TRUE(together->second(v)) << text;
     }
-    const bool imperial = !f.Metric() && kAllowedImperial.count(file) > 0;
-    const auto& table = imperial ? kAllowedImperial : kAllowed;
+    const auto& table = !f.Metric() && kAllowedImperial.count(file) > 0 ? kAllowedImperial : kAllowed;
     const auto allowed = table.find(file);
     if (allowed == table.end()) return;
     std::istringstream fields(text);

@@ -275,9 +275,7 @@ TEST_P(TurningOnAFullDisk, LeavesTheOtherDrawingWholeOrAsItWas) {
 }
 
 INSTANTIATE_TEST_SUITE_P(OtherDrawing, TurningOnAFullDisk, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool>& info) {
-                             return std::string(info.param ? "Replaced" : "New");
-                         });
+                         [](const auto& info) { return std::string(info.param ? "Replaced" : "New"); });
 
 TEST_F(WholeDrawing, NamesThatCannotBeADrawingAreRefused) {
     WriteTwoFloors();

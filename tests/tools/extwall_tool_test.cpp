@@ -58,7 +58,7 @@ struct StoredLayersCase {
     const char* name;
     const char* stored;
     std::vector<int32_t> layers;
-    const char* kept;
+    const char* kept = "110 55 110 10 2550 2400 2400 0 0 0"; // the shipped layers
 };
 
 class StoredLayers : public ExtWallTool, public ::testing::WithParamInterface<StoredLayersCase> {};
@@ -75,22 +75,15 @@ TEST_P(StoredLayers, BuildTheWallAsTheFileHoldsThem) {
     EXPECT_EQ(dir.ReadFile("CFG/EXTWALLM.CFG"), GetParam().kept);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ExtWallTool, StoredLayers,
-    ::testing::Values(StoredLayersCase{"Short", "230 0 0 10", {230, 0, 0}, "230 0 0 10 2550 2400 2400 0 0 0"},
-                      StoredLayersCase{"NoOuterLeaf",
-                                       "0 0 275 10 2550 2400 2400 0 0 0",
-                                       {0, 0, 275},
-                                       "0 0 275 10 2550 2400 2400 0 0 0"},
-                      StoredLayersCase{"ThickerThanAnyWall",
-                                       "500 300 200 10 2550 2400 2400 0 0 0",
-                                       {110, 55, 110},
-                                       "110 55 110 10 2550 2400 2400 0 0 0"},
-                      StoredLayersCase{"NoWallAtAll",
-                                       "0 0 0 10 2550 2400 2400 0 0 0",
-                                       {110, 55, 110},
-                                       "110 55 110 10 2550 2400 2400 0 0 0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+const StoredLayersCase kStoredLayers[] = {
+    {"Short", "230 0 0 10", {230, 0, 0}, "230 0 0 10 2550 2400 2400 0 0 0"},
+    {"NoOuterLeaf", "0 0 275 10 2550 2400 2400 0 0 0", {0, 0, 275}, "0 0 275 10 2550 2400 2400 0 0 0"},
+    {"ThickerThanAnyWall", "500 300 200 10 2550 2400 2400 0 0 0", {110, 55, 110}},
+    {"NoWallAtAll", "0 0 0 10 2550 2400 2400 0 0 0", {110, 55, 110}},
+};
+
+INSTANTIATE_TEST_SUITE_P(ExtWallTool, StoredLayers, ::testing::ValuesIn(kStoredLayers),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ExtWallTool, ObliqueFreeWallOffsetsAlongItsBearing) {
     dir.WriteFile("CFG/EXTWALLM.CFG", "100 0 0 25 2550 2400 2400 0 0 0");

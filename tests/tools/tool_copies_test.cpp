@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <memory>
-#include <ostream>
 #include <string>
 #include <typeinfo>
 #include <vector>
@@ -26,10 +25,6 @@ struct ToolClass {
     const char* name;
     std::function<std::unique_ptr<TDrawingtool>()> make;
 };
-
-void PrintTo(const ToolClass& tool, std::ostream* out) {
-    *out << tool.name;
-}
 
 template <class T> ToolClass Of(const char* name) {
     return {name, [] { return std::unique_ptr<TDrawingtool>(std::make_unique<T>()); }};
@@ -65,16 +60,11 @@ TEST_P(ToolCopies, ACopyIsOfItsOwnClassAndPutsTheToolBack) {
 TEST_P(ToolCopies, ACopyOfAnotherClassIsRefusedAndChangesNothing) {
     const auto tool = GetParam().make();
     MoveOn(*tool, 3);
-    const bool line = typeid(*tool) == typeid(TLineobjtool);
-    std::unique_ptr<TDrawingtool> other;
-    if (line)
-        other = std::make_unique<TDrawingtool>();
-    else
-        other = std::make_unique<TLineobjtool>();
+    std::unique_ptr<TDrawingtool> other = std::make_unique<TLineobjtool>();
+    if (typeid(*tool) == typeid(*other)) other = std::make_unique<TDrawingtool>();
     const std::vector<int32_t> before = Shared(*tool);
     EXPECT_FALSE(tool->TakeState(*other));
     EXPECT_EQ(Shared(*tool), before);
-    EXPECT_NE(typeid(*tool), typeid(*other));
 }
 
 INSTANTIATE_TEST_SUITE_P(
