@@ -39,9 +39,10 @@ void Repaint() {
 
 } // namespace
 
-WorkingFileStep::WorkingFileStep() : outer_(innermostStep), users_(outer_ ? outer_->users_ : this) {
+WorkingFileStep::WorkingFileStep(Memory memory)
+    : outer_(innermostStep), users_(outer_ ? outer_->users_ : this) {
     innermostStep = this;
-    if (Outermost()) memoryBefore_.emplace(ObjectList);
+    if (Outermost() && memory == Memory::AheadOfTheFile) memoryBefore_.emplace(ObjectList);
 }
 
 WorkingFileStep::~WorkingFileStep() {

@@ -19,11 +19,16 @@ class TList;
 // A step while it lives. Steps nest: the outermost one is the user's step, and an inner one (a
 // tool's operation within a key) only watches it. The outermost keeps the file as it was before
 // the step's first write under a second name, which costs no room on the disk (or, where the file
-// system makes no hard links, a copy, which does), and the document as memory held it when the
-// step began.
+// system makes no hard links, a copy, which does). Memory then goes back by reading that file,
+// unless the step began with memory ahead of the file: only then is the document kept in memory
+// too, so that an ordinary key or click does not format the whole drawing once more.
 class WorkingFileStep {
 public:
-    WorkingFileStep();
+    // Whether the document in memory may hold edits the working file does not when the step begins
+    // (a selection moved or turned and waiting for Enter). Only the user's step's own counts.
+    enum class Memory { AsTheFile, AheadOfTheFile };
+
+    explicit WorkingFileStep(Memory memory = Memory::AsTheFile);
     ~WorkingFileStep();
     WorkingFileStep(const WorkingFileStep&) = delete;
     WorkingFileStep& operator=(const WorkingFileStep&) = delete;
@@ -57,7 +62,7 @@ private:
     // that one back too, and never the first one in its place.
     std::vector<Kept> kept_;
     TList* list_ = nullptr;                    // the document the step wrote
-    std::optional<KeptDocument> memoryBefore_; // the document, ObjectList, as the step found it
+    std::optional<KeptDocument> memoryBefore_; // ObjectList as the step found it, when ahead of the file
 };
 
 // Writes the document to the working file within the current step. False when this or an earlier

@@ -30,7 +30,16 @@ void ToolStand::Restore(TClient& client) const {
     client.InstallTool(copy_->Clone());
 }
 
-ToolStep::ToolStep(TClient& client) : client_(client) {
+namespace {
+
+WorkingFileStep::Memory MemoryAtStart(const TClient& client) {
+    return client.Tool && client.Tool->HoldsUnwrittenEdits() ? WorkingFileStep::Memory::AheadOfTheFile
+                                                             : WorkingFileStep::Memory::AsTheFile;
+}
+
+} // namespace
+
+ToolStep::ToolStep(TClient& client) : client_(client), watch_(MemoryAtStart(client)) {
     if (!tools::Failed(watch_.Result()) && watch_.Outermost()) stand_.emplace(client);
 }
 

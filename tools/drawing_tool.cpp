@@ -11,6 +11,9 @@ void TDrawingtool::RedrawPreview(TDC&) {}
 bool TDrawingtool::EndingNeedsRepaint() const {
     return false;
 }
+bool TDrawingtool::HoldsUnwrittenEdits() const {
+    return false;
+}
 void TDrawingtool::BuildRoom(TDC&, TRect&, int32_t, int32_t) {}
 void TDrawingtool::KeyDown(TDC&, TRect&, uint32_t, TPoint*, int32_t) {}
 void TDrawingtool::SetText(TDC&, TRect&, TPoint*, const char*) {}

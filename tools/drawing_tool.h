@@ -62,6 +62,9 @@ public:
     // second drawing takes off: letters typed in ink, a selection moved but not placed. The window is
     // repainted whole when such a tool ends.
     [[nodiscard]] virtual bool EndingNeedsRepaint() const;
+    // True while the document in memory holds edits of the tool that the working file does not (a
+    // selection moved or turned and not yet placed): a step that fails must put those back as well.
+    [[nodiscard]] virtual bool HoldsUnwrittenEdits() const;
     // Hands a press to the centre aid whose mode the tool is in (30, 31 CENTRE; 35 to 37 CENTRE
     // CENTRE); false when the tool is in none of them and the press is the tool's own.
     bool PressGoesToAid(TDC& dc, TRect& client, const TPoint& point);

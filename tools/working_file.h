@@ -25,6 +25,8 @@ inline bool Failed(WriteResult result) {
 // an edit to one learns through this what became of the tool's writes.
 class WriteWatch {
 public:
+    explicit WriteWatch(WorkingFileStep::Memory memory = WorkingFileStep::Memory::AsTheFile)
+        : step_(memory) {}
     [[nodiscard]] WriteResult Result() const {
         return step_.Failed() ? WriteResult::Failed : WriteResult::Ok;
     }
