@@ -19,6 +19,22 @@
 
 namespace pl {
 
+namespace {
+
+// Writes all `size` bytes, however many calls it takes; false on any error.
+bool WriteAll(int descriptor, const char* data, size_t size) {
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::write(descriptor, data + done, size - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
 class File {
 public:
     enum class Kind { Read, Rewrite, Append };
@@ -36,16 +52,7 @@ public:
     // Writes the pending output; sets `failed` on any error.
     void Flush() {
         const std::string& pending = writer.Text();
-        size_t done = 0;
-        while (!failed && done < pending.size()) {
-            ssize_t n = ::write(descriptor, pending.data() + done, pending.size() - done);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) {
-                failed = true;
-                break;
-            }
-            done += static_cast<size_t>(n);
-        }
+        if (!failed) failed = !WriteAll(descriptor, pending.data(), pending.size());
         writer.Clear();
     }
     void FlushWhenLarge() {
@@ -160,12 +167,7 @@ std::string CopyBeside(const std::string& target) {
             ok = n == 0;
             break;
         }
-        for (ssize_t done = 0; ok && done < n;) {
-            const ssize_t m = ::write(to, buffer + done, static_cast<size_t>(n - done));
-            if (m < 0 && errno == EINTR) continue;
-            ok = m > 0;
-            if (ok) done += m;
-        }
+        ok = WriteAll(to, buffer, static_cast<size_t>(n));
     }
     ::close(from);
     if (to >= 0 && ::close(to) != 0) ok = false;

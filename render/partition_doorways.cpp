@@ -53,17 +53,6 @@ void Line(TDC& dc, POINT a, POINT b) {
 
 namespace render {
 
-std::vector<FaceGap> FaceGapsOf(const TList& drawing, const TIntwallobj& wall) {
-    std::vector<FaceGap> gaps;
-    for (int32_t i = 0; i < drawing.count; ++i) {
-        const TObject* o = drawing[i];
-        if (o == nullptr || !MayBeFaceGap(*o) || o->view != wall.view || o->id != wall.id) continue;
-        const FaceGap gap{{o->x1, o->y1}, {o->x2, o->y2}};
-        if (LiesAlongWall(wall, gap)) gaps.push_back(gap);
-    }
-    return gaps;
-}
-
 FaceGapIndex::FaceGapIndex(const TList& drawing) {
     for (int32_t i = 0; i < drawing.count; ++i) {
         const TObject* o = drawing[i];

@@ -21,9 +21,6 @@ struct FaceGap {
     POINT b{};
 };
 
-// Every face gap that the drawing holds for the partition.
-std::vector<FaceGap> FaceGapsOf(const TList& drawing, const TIntwallobj& wall);
-
 // The face-gap lines of a whole drawing, gathered in one pass and grouped by wall id and view, so
 // that a paint of many partitions does not search the drawing once for each of them. It holds copies
 // of the lines' ends, never the objects, and lives for one paint.
@@ -31,7 +28,7 @@ class FaceGapIndex {
 public:
     explicit FaceGapIndex(const TList& drawing);
 
-    // What FaceGapsOf finds for the partition in the drawing the index was gathered from.
+    // Every face gap of the partition in the drawing the index was gathered from.
     std::vector<FaceGap> Of(const TIntwallobj& wall) const;
 
 private:
@@ -77,7 +74,7 @@ private:
 // The doorways of a partition placed by the transform of the drawing step, looked up in the index of
 // the paint pass, or found in the drawing where the partition is painted on its own (`index` null).
 template <class T> DoorwayCut DoorwaysOf(const TIntwallobj& wall, const T& t, const FaceGapIndex* index) {
-    std::vector<FaceGap> gaps = index != nullptr ? index->Of(wall) : FaceGapsOf(ObjectList, wall);
+    std::vector<FaceGap> gaps = index != nullptr ? index->Of(wall) : FaceGapIndex(ObjectList).Of(wall);
     if (gaps.empty()) return {};
     for (FaceGap& g : gaps) {
         g.a = {t.X(g.a.x), t.Y(g.a.y)};
