@@ -77,6 +77,8 @@ public:
     bool MovePending() const { return Changed; }
     // A pending move is dropped with the tool: the repaint shows the objects where the file has them.
     [[nodiscard]] bool EndingNeedsRepaint() const override { return MovePending(); }
+    // A move or turn waiting for Enter is in memory alone: a failed step keeps it there.
+    [[nodiscard]] bool HoldsUnwrittenEdits() const override { return MovePending(); }
 
     int32_t& InputFlag() { return PointPlaced; } // keys reach the tool only while 0
     int32_t& LibraryMode() { return Count; }     // 1 when the copy tool gathers a library item
