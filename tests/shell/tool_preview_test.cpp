@@ -1,6 +1,7 @@
 // A tool's preview (band, outline, cross-hair, typed letters, a selection moved but not placed) never
 // outlives the tool: another command chosen while it shows, after a full repaint and a further move
-// during the drag, leaves what a full repaint shows.
+// during the drag, leaves what a full repaint shows. A command that keeps the tool keeps what waits
+// for Enter, shown as a full repaint shows it.
 #include <QCoreApplication>
 #include <QImage>
 #include <QTest>
