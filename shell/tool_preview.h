@@ -15,8 +15,8 @@ namespace shell {
 void WipeToolPreview(TClient& client, TDrawingtool& tool);
 
 // After a command that leaves current a tool whose edits wait for Enter (a selection moved, a paste
-// or a symbol being placed): each move wiped whatever lay under the selection, and a command may
-// have written the file in the meantime; the window is repainted whole from memory, which holds them.
+// or a symbol being placed): its moves wiped whatever lay under the selection, which a command such
+// as Save paints nowhere back; the window is repainted whole from memory, which holds the edits.
 void RepaintWhatWaits(TClient& client);
 
 // Draws the current tool's preview again over a repaint of the window it belongs to.
