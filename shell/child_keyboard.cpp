@@ -201,7 +201,8 @@ bool EnterDrawsMultilineCopies(IdleEnterKey& enter) {
 
 bool EnterPlacesMovedSelection(IdleEnterKey& enter) {
     if (enter.kind != toolkind::kMove) return false;
-    if (CurrentView == kSitePlan) HelpContextId = 210;
+    // The Pick tool that follows brings its own topic: F1 then opens the contents, on the site plan as
+    // on the upper floors.
     enter.ToTool(0);
     // Each step of the move wiped the selection with whatever lay under it, and openings move
     // unpainted: the placed selection is shown by a full repaint.

@@ -6,6 +6,7 @@
 #include "resources/command_ids.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
+#include "shell/tool_preview.h"
 
 namespace {
 
@@ -131,8 +132,9 @@ const Table& CommandTable() {
 bool TClient::ProcessCommand(int32_t id) {
     // The command is one step: all or nothing in the file, told once, the tool put back.
     const shell::ToolStep step(*this);
-    if (CommandTable().Process(*this, id)) return true;
-    return TMDIClient::ProcessCommand(id);
+    const bool handled = CommandTable().Process(*this, id) || TMDIClient::ProcessCommand(id);
+    shell::RepaintWhatWaits(*this);
+    return handled;
 }
 
 bool TClient::EnableCommand(TCommandEnabler& ce) {

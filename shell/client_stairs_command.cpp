@@ -17,8 +17,12 @@ constexpr int32_t kPreconditionView = 2;
 constexpr int32_t kStairsStart = 10;
 
 // Whether the drawing has a floor above the ground floor. The check reloads the document and leaves
-// the ground floor current; the stairs go on the floor shown, so the view is put back.
-bool HasUpperFloor() {
+// the ground floor current; the stairs go on the floor shown, so the view is put back. While the
+// tool holds edits waiting for Enter (a selection moved, a paste or a symbol being placed), the file
+// lacks them and a reload would drop them: memory, which holds the whole drawing, is asked instead.
+bool HasUpperFloor(const TDrawingtool* tool) {
+    if (tool && tool->HoldsUnwrittenEdits())
+        return ObjectList.FloorHasObjects(kFirstFloor) != 0 || ObjectList.FloorHasObjects(kSecondFloor) != 0;
     const int32_t view = CurrentView;
     const bool used = ObjectList.UpperFloorsUsed() != 0;
     CurrentView = view;
@@ -30,7 +34,7 @@ bool HasUpperFloor() {
 void TClient::CmStairs() {
     if (DrawingState <= 1) return;
     HelpContextId = kStairsHelp;
-    if (!HasUpperFloor()) {
+    if (!HasUpperFloor(Tool.get())) {
         MessageBox("You only have one floor", "STAIRS", MB_OK);
         return;
     }

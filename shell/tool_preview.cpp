@@ -39,6 +39,11 @@ void WipeToolPreview(TClient& client, TDrawingtool& tool) {
     tool.RedrawPreview(dc);
 }
 
+void RepaintWhatWaits(TClient& client) {
+    if (!client.Tool || !client.Tool->HoldsUnwrittenEdits()) return;
+    if (TChild* window = WindowOfTool(client, *client.Tool)) window->Invalidate(true);
+}
+
 void RestoreToolPreview(TChild& window, TDC& dc, const TRect& client) {
     TDrawingtool* tool = window.CurrentTool();
     if (!tool || tool->Window != &window) return;

@@ -14,6 +14,11 @@ namespace shell {
 // Takes the preview of a tool that is ending off the window that shows it.
 void WipeToolPreview(TClient& client, TDrawingtool& tool);
 
+// After a command that leaves current a tool whose edits wait for Enter (a selection moved, a paste
+// or a symbol being placed): its moves wiped whatever lay under the selection, which a command such
+// as Save paints nowhere back; the window is repainted whole from memory, which holds the edits.
+void RepaintWhatWaits(TClient& client);
+
 // Draws the current tool's preview again over a repaint of the window it belongs to.
 void RestoreToolPreview(TChild& window, TDC& dc, const TRect& client);
 

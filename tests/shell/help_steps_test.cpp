@@ -452,7 +452,7 @@ TEST_F(HelpSteps, StairsBetweenTwoFloors) {
 
 // What F1 opens with the Pick tool on a floor, after the step that left the Pick tool current, and the
 // words of a page that tell it.
-enum class LastStep { Arrival, InternalWall, Door, Window, ShownAgain };
+enum class LastStep { Arrival, InternalWall, Door, Window, ShownAgain, Moved };
 
 struct F1Case {
     const char* name;
@@ -473,6 +473,10 @@ protected:
         Command(floorCommand);
     }
     void Reach(int32_t floorCommand) {
+        if (floorCommand == cmd::kSitePlan) {
+            pl::script::AnswerDialog(kSaveQuestionDialogId, {{{}, IDOK}});
+            return Command(cmd::kSitePlan);
+        }
         if (floorCommand != cmd::kGroundFloor) CopyUp(cmd::kFirstFloor);
         if (floorCommand == cmd::kSecondFloor) CopyUp(cmd::kSecondFloor);
     }
@@ -503,6 +507,13 @@ protected:
             Command(cmd::kGroundFloor);
             Command(floorCommand);
             return;
+        case LastStep::Moved: // everything on the sheet, moved a few pixels
+            Command(cmd::kMoveRotate);
+            Drag(TPoint(1, 1), TPoint(600, 400));
+            Click(TPoint(300, 200));
+            Click(TPoint(305, 200));
+            Key(Qt::Key_Return);
+            return;
         }
         EXPECT_GT(FileCount(), objects) << ui.Log();
     }
@@ -517,6 +528,7 @@ TEST_P(F1WithThePickTool, OpensThePageTheHelpPromises) {
     PlayLastStep(row.last, row.floorCommand, c);
     ASSERT_EQ(CurrentView, row.floorCommand == cmd::kGroundFloor  ? kGroundFloor
                            : row.floorCommand == cmd::kFirstFloor ? kFirstFloor
+                           : row.floorCommand == cmd::kSitePlan   ? kSitePlan
                                                                   : kSecondFloor);
     ASSERT_EQ(ToolKind(), toolkind::kPick);
     EXPECT_EQ(F1(), row.opens);
@@ -555,7 +567,11 @@ INSTANTIATE_TEST_SUITE_P(
         F1Case{"SecondAfterCopiedWalls", cmd::kSecondFloor, LastStep::Arrival, "content.htm", "screen.htm",
                "on the first and second floors, once a function has ended there, the Contents page"},
         F1Case{"SecondAfterInternalWall", cmd::kSecondFloor, LastStep::InternalWall, "content.htm",
-               "hint.htm", kUpperFloorContents}),
+               "hint.htm", kUpperFloorContents},
+        F1Case{
+            "SitePlanAfterMove", cmd::kSitePlan, LastStep::Moved, "content.htm", "hint.htm",
+            "The site plan is the same: once a selection moved there, a paste or a library symbol is placed "
+            "with Enter, F1 opens the Contents page."}),
     [](const ::testing::TestParamInfo<F1Case>& info) { return std::string(info.param.name); });
 
 // A room let go beside another, off it by some pixels across and some up: pulled into line a partition

@@ -1,6 +1,7 @@
 // A tool's preview (band, outline, cross-hair, typed letters, a selection moved but not placed) never
 // outlives the tool: another command chosen while it shows, after a full repaint and a further move
-// during the drag, leaves what a full repaint shows.
+// during the drag, leaves what a full repaint shows. A command that keeps the tool keeps what waits
+// for Enter, shown as a full repaint shows it.
 #include <QCoreApplication>
 #include <QImage>
 #include <QTest>
@@ -31,6 +32,8 @@ struct PreviewCase {
     int32_t view = kGroundFloor;
     // Lets go of a button the row still holds when the test is over.
     void (PreviewOfAnEndingTool::*letGo)() = nullptr;
+    // Instead of Tools > Line, a command that leaves the tool current, on a drawing of one floor.
+    int32_t keepingCommand = 0;
 };
 
 class PreviewOfAnEndingTool : public InputTest, public ::testing::WithParamInterface<PreviewCase> {
@@ -158,16 +161,32 @@ TEST_P(PreviewOfAnEndingTool, GoesWithTheToolWhenAnotherCommandIsChosen) {
     std::vector<std::unique_ptr<TObject>> objects;
     objects.push_back(inputs::Line(1000, 1000, 5000, 1000, kFirstFloor));
     CurrentView = GetParam().view;
-    Open(std::move(objects));
+    const int32_t keeping = GetParam().keepingCommand;
+    Open(keeping ? decltype(objects){} : std::move(objects));
     (this->*GetParam().start)();
+    std::string unplaced;
+    if (keeping) {
+        // Again after Tools > Line: a second paste or symbol comes in over the first and wipes it.
+        client->ProcessCommand(cmd::kLine);
+        child->UpdateWindow();
+        (this->*GetParam().start)();
+        unplaced = dir.ReadFile("DWGS/HOUSE.DB0");
+        client->ProcessCommand(keeping);
+        child->UpdateWindow();
+        shown = child->BackBuffer()->copy();
+    }
     if (shown.isNull()) RepaintMoveAndChooseLine();
-    EXPECT_GT(pixelprobe::CountDifferent(repainted, shown), 0) << "no preview was shown";
+    EXPECT_TRUE(keeping || pixelprobe::CountDifferent(repainted, shown) > 0) << "no preview was shown";
 
     child->Invalidate(true);
     child->UpdateWindow();
     EXPECT_EQ(pixelprobe::CountDifferent(shown, *child->BackBuffer()), 0);
+    if (!keeping) return;
+    Key(Qt::Key_Return);
+    EXPECT_NE(dir.ReadFile("DWGS/HOUSE.DB0"), unplaced) << "what waited for Enter is lost";
 }
 
+using Preview = PreviewOfAnEndingTool;
 const PreviewCase kPreviews[] = {
     {"InternalWallBand", &PreviewOfAnEndingTool::InternalWallBand},
     {"DoorSwing", &PreviewOfAnEndingTool::DoorSwing},
@@ -179,6 +198,12 @@ const PreviewCase kPreviews[] = {
     {"SelectionMoved", &PreviewOfAnEndingTool::SelectionMoved},
     {"PasteMoved", &PreviewOfAnEndingTool::PasteMoved},
     {"MoveToolBand", &PreviewOfAnEndingTool::MoveToolBand},
+    {"SelectionMovedThenSave", &Preview::SelectionMoved, kGroundFloor, nullptr, cmd::kFileSave},
+    {"PasteMovedThenSave", &Preview::PasteMoved, kGroundFloor, nullptr, cmd::kFileSave},
+    {"LibrarySymbolMovedThenSave", &Preview::LibrarySymbolMoved, kGroundFloor, nullptr, cmd::kFileSave},
+    {"SelectionMovedThenStairs", &Preview::SelectionMoved, kGroundFloor, nullptr, cmd::kStairs},
+    {"PasteMovedThenStairs", &Preview::PasteMoved, kGroundFloor, nullptr, cmd::kStairs},
+    {"LibrarySymbolMovedThenStairs", &Preview::LibrarySymbolMoved, kGroundFloor, nullptr, cmd::kStairs},
     {"DesignRoomOutline", &PreviewOfAnEndingTool::DesignRoomOutline, kRoomLayout,
      &PreviewOfAnEndingTool::LetGoOfRight},
 };
