@@ -141,6 +141,15 @@ public:
         child->UpdateWindow();
         QTest::mousePress(View(), Qt::RightButton, {}, QPoint(170, 230));
     }
+    // Move Design Room, the room taken by a click and moved one step by an arrow and a length.
+    void DesignRoomMovedByStep() {
+        DesignRoomOutline();
+        LetGoOfRight();
+        client->ProcessCommand(cmd::kMoveRoom);
+        Click(TPoint(170, 230));
+        pl::script::AnswerInput("500");
+        Key(Qt::Key_Right);
+    }
     void LetGoOfRight() { QTest::mouseRelease(View(), Qt::RightButton, {}, QPoint(340, 280)); }
 
 protected:
@@ -207,6 +216,7 @@ const PreviewCase kHeldUnseen[] = {
     {"LabelledLineKeyed", &PreviewOfAnEndingTool::LabelledLineKeyed, kSitePlan},
     {"DimensionFromItsFirstPoint", &PreviewOfAnEndingTool::DimensionFromItsFirstPoint},
     {"RectangleFromItsFirstCorner", &PreviewOfAnEndingTool::RectangleFromItsFirstCorner},
+    {"DesignRoomMovedByStep", &PreviewOfAnEndingTool::DesignRoomMovedByStep, kRoomLayout},
 };
 
 TEST_P(PreviewOfAnEndingTool, GoesWithTheToolWhenAnotherCommandIsChosen) {
@@ -266,7 +276,8 @@ TEST_P(PreviewOfAnEndingTool, IsKeptOrEndedWholeByEveryZoomAndScroll) {
             if (o.view != CurrentView || o.kind >= kFloorRecord) continue;
             EXPECT_TRUE(o.x1 >= low.x && o.x1 <= high.x && o.y1 >= low.y && o.y1 <= high.y) << o.kind;
             const auto* text = dynamic_cast<const TTextobj*>(&o);
-            typed = typed || (text && std::string(text->text).rfind("ABCDEF", 0) == 0 && o.x1 == click.x);
+            typed = typed || (text && std::string(text->text).rfind("ABCDEF", 0) == 0 && o.x1 == click.x &&
+                              o.y1 == click.y);
         }
         EXPECT_TRUE(typed);
     }
