@@ -236,9 +236,9 @@ TEST_P(PreviewOfAnEndingTool, GoesWithTheToolWhenAnotherCommandIsChosen) {
     EXPECT_EQ(pixelprobe::CountDifferent(shown, *child->BackBuffer()), 0);
 }
 
-// Each zoom and either scroll bar, chosen while the tool holds something, keeps it or ends it whole:
-// the window shows what a full repaint shows, and letters, Enter and Enter again afterwards write
-// nothing where the user gave no point; letters typed at a click end as a text there.
+// Each zoom and either scroll bar, chosen while the tool holds something, keeps it or ends it
+// whole: the window shows what a full repaint shows, and letters, Enter and Enter again afterwards
+// write nothing where the user gave no point; letters typed at a click end as a text there.
 TEST_P(PreviewOfAnEndingTool, IsKeptOrEndedWholeByEveryZoomAndScroll) {
     // A button held down leaves no menu to choose.
     if (GetParam().letGo || GetParam().start == &PreviewOfAnEndingTool::MoveToolBand) GTEST_SKIP();
