@@ -19,18 +19,15 @@ namespace {
 constexpr int32_t kZoomHelp = 220;
 constexpr int32_t kCentreSitePlan = 59;
 
-// A zoom gives a fresh tool, so letters typed to the right of a click first become the text they
-// are, where the user clicked, as Enter ends them. The tool then waits for a new click: it keeps no
-// point to type at, since a zoom that leaves it in place would otherwise type over the text just
-// made. False when the text could not be written: the user has been told, and the zoom goes no
+// A zoom gives a fresh tool, which waits for a click before it takes any typing; so letters typed
+// to the right of a click first become the text they are, where the user clicked, as Enter ends
+// them. False when the text could not be written: the user has been told, and the zoom goes no
 // further.
 [[nodiscard]] bool EndTypedText(TClient& client, TChild& child) {
     TDrawingtool& tool = *client.Tool;
     if (tool.Kind != toolkind::kTextAtClick) return true;
     TRect rc = child.GetClientRect();
-    if (tools::Failed(shell::CallTool(child, [&](TDC& dc) { tool.Char(dc, rc, '\r'); }))) return false;
-    tool.Mode = textmode::kAwaitingClick;
-    return true;
+    return !tools::Failed(shell::CallTool(child, [&](TDC& dc) { tool.Char(dc, rc, '\r'); }));
 }
 
 } // namespace
