@@ -298,11 +298,14 @@ const PreviewCase kPreviews[] = {
      &PreviewOfAnEndingTool::LetGoOfRight},
 };
 
-std::string RowName(const ::testing::TestParamInfo<PreviewCase>& info) {
-    return info.param.name;
-}
+INSTANTIATE_TEST_SUITE_P(Previews, PreviewOfAnEndingTool, ::testing::ValuesIn(kPreviews),
+                         [](const ::testing::TestParamInfo<PreviewCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
-INSTANTIATE_TEST_SUITE_P(Previews, PreviewOfAnEndingTool, ::testing::ValuesIn(kPreviews), RowName);
-INSTANTIATE_TEST_SUITE_P(HeldUnseen, PreviewOfAnEndingTool, ::testing::ValuesIn(kHeldUnseen), RowName);
+INSTANTIATE_TEST_SUITE_P(HeldUnseen, PreviewOfAnEndingTool, ::testing::ValuesIn(kHeldUnseen),
+                         [](const ::testing::TestParamInfo<PreviewCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 } // namespace
