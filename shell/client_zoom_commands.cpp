@@ -19,6 +19,17 @@ namespace {
 constexpr int32_t kZoomHelp = 220;
 constexpr int32_t kCentreSitePlan = 59;
 
+// A zoom gives a fresh tool, which waits for a click before it takes any typing; so letters typed
+// to the right of a click first become the text they are, where the user clicked, as Enter ends
+// them. False when the text could not be written: the user has been told, and the zoom goes no
+// further.
+[[nodiscard]] bool EndTypedText(TClient& client, TChild& child) {
+    TDrawingtool& tool = *client.Tool;
+    if (tool.Kind != toolkind::kTextAtClick) return true;
+    TRect rc = child.GetClientRect();
+    return !tools::Failed(shell::CallTool(child, [&](TDC& dc) { tool.Char(dc, rc, '\r'); }));
+}
+
 } // namespace
 
 TChild* TClient::ActiveDrawingWindow() const {
@@ -34,7 +45,7 @@ void TClient::CmZoomUp() {
     WriteZoomState();
     HelpContextId = kZoomHelp;
     TChild* child = ActiveDrawingWindow();
-    if (!child) return;
+    if (!child || !EndTypedText(*this, *child)) return;
 
     if (!WriteOrTell(ObjectList, filemode::kWorking)) return;
     child->RestoreKind = Tool->Kind;
@@ -53,7 +64,7 @@ static void ZoomNow(TClient& client, int32_t command, int32_t kind) {
     if (DrawingState <= 1) return;
     HelpContextId = kZoomHelp;
     TChild* child = client.ActiveDrawingWindow();
-    if (!child) return;
+    if (!child || !EndTypedText(client, *child)) return;
 
     if (!WriteOrTell(ObjectList, filemode::kWorking)) return;
     child->RestoreKind = client.Tool->Kind;

@@ -66,6 +66,9 @@ void TTexttool::SetText(TDC& dc, TRect& client, TPoint* point, const char* text)
 }
 
 void TTexttool::Char(TDC& dc, TRect& client, uint32_t character) {
+    // Before the click that places it a text has nowhere to go: the letters would land at the
+    // sheet's corner, off screen.
+    if (Mode == textmode::kAwaitingClick) return;
     if (character == kBackspace) {
         // Nothing typed: nothing to take back.
         if (TypedCount <= 0) return;

@@ -162,6 +162,7 @@ enum class Step {
     Stairs,
     Door,
     Text,
+    ZoomedText,
     MarkExternalWalls,
     MultilineModel,
     MoveByKeys,
@@ -172,10 +173,10 @@ enum class Step {
 };
 
 constexpr const char* kStepNames[] = {
-    "ClosingWall",       "FirstFloor",     "Multilines", "MoveDesignRoom", "SitePlan", "MeetingPartition",
-    "ExpandBase",        "ShrinkBase",     "Split",      "Stairs",         "Door",     "Text",
-    "MarkExternalWalls", "MultilineModel", "MoveByKeys", "MoveByDrag",     "Turn",     "Paste",
-    "LibrarySymbol"};
+    "ClosingWall", "FirstFloor",        "Multilines",     "MoveDesignRoom", "SitePlan",   "MeetingPartition",
+    "ExpandBase",  "ShrinkBase",        "Split",          "Stairs",         "Door",       "Text",
+    "ZoomedText",  "MarkExternalWalls", "MultilineModel", "MoveByKeys",     "MoveByDrag", "Turn",
+    "Paste",       "LibrarySymbol"};
 
 class FailedStep : public FailedWrite, public ::testing::WithParamInterface<Step> {
 protected:
@@ -272,6 +273,13 @@ protected:
             Open();
             pl::script::AnswerDialog(kTextDetailsDialogId, {DialogStep{{}, IDOK}});
             client->ProcessCommand(cmd::kText);
+            break;
+        case Step::ZoomedText:
+            Open();
+            pl::script::AnswerDialog(kTextDetailsDialogId, {DialogStep{{{tooldlg::kToRight, "1"}}, IDOK}});
+            client->ProcessCommand(cmd::kText);
+            Click(TPoint(200, 200));
+            QTest::keyClicks(View(), "ABC");
             break;
         case Step::MultilineModel:
             Open();
@@ -412,6 +420,9 @@ protected:
         case Step::Paste:
         case Step::LibrarySymbol:
             Key(Qt::Key_Return);
+            break;
+        case Step::ZoomedText:
+            client->ProcessCommand(cmd::kNormalSize);
             break;
         case Step::Text:
             pl::script::AnswerInput("KITCHEN");
@@ -686,7 +697,7 @@ INSTANTIATE_TEST_SUITE_P(Steps, FailedStep,
                          ::testing::Values(Step::ClosingWall, Step::FirstFloor, Step::Multilines,
                                            Step::MoveDesignRoom, Step::SitePlan, Step::MeetingPartition,
                                            Step::ExpandBase, Step::ShrinkBase, Step::Split, Step::Stairs,
-                                           Step::Door, Step::Text, Step::MarkExternalWalls,
+                                           Step::Door, Step::Text, Step::ZoomedText, Step::MarkExternalWalls,
                                            Step::MultilineModel, Step::MoveByKeys, Step::MoveByDrag,
                                            Step::Turn, Step::Paste, Step::LibrarySymbol),
                          [](const ::testing::TestParamInfo<Step>& info) {

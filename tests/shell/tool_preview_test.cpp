@@ -4,12 +4,14 @@
 // for Enter, shown as a full repaint shows it.
 #include <QCoreApplication>
 #include <QImage>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
 #include <string>
 
 #include "document/program_state.h"
+#include "platform/detail/client_view.h"
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
 #include "resources/dialogs/library_templates.h"
@@ -18,7 +20,9 @@
 #include "resources/dialogs/stairs_templates.h"
 #include "resources/dialogs/tool_dialog_templates.h"
 #include "tests/platform/pixel_probe.h"
+#include "tests/shell/drawing_window_fixture.h"
 #include "tests/shell/input_fixture.h"
+#include "tests/support/working_file_copy.h"
 
 namespace {
 
@@ -75,6 +79,32 @@ public:
         Click(TPoint(180, 220));
         QTest::keyClicks(View(), "ABCDEF");
     }
+    void OutlineKeyed() {
+        dir.WriteFile("CFG/EXTWALLM.CFG", "110 55 110 25 2550 2400 2400 0 0 0");
+        client->RestoreTool(toolkind::kExtWall);
+        client->Tool->PickKind = 1;
+        EnterAt(TPoint(100, 300));
+        pl::script::AnswerInput("3000");
+        Key(Qt::Key_Up);
+    }
+    void LabelledLineKeyed() {
+        client->CmLineText();
+        EnterAt(TPoint(150, 150));
+        pl::script::AnswerInput("6000");
+        pl::script::AnswerDialog(2690, {DialogStep{{{2691, "ROAD"}}, IDOK}});
+        Key(Qt::Key_Right);
+        // The label of a line the next Enter may go on with.
+        pl::script::AnswerDialog(2690, {DialogStep{{}, IDCANCEL}});
+    }
+    void DimensionFromItsFirstPoint() {
+        client->ProcessCommand(cmd::kManualDimension);
+        EnterAt(TPoint(150, 150));
+    }
+    void RectangleFromItsFirstCorner() {
+        client->ProcessCommand(cmd::kRectangle);
+        EnterAt(TPoint(150, 150));
+        MoveTo(TPoint(250, 200));
+    }
     void LibrarySymbolMoved() {
         pl::script::AnswerDialog(kLibraryListDialogId, {DialogStep{{{kLibraryListBoxId, "WC"}}, IDOK}});
         client->ProcessCommand(cmd::kLibraryPlumbing);
@@ -114,18 +144,45 @@ public:
         child->UpdateWindow();
         QTest::mousePress(View(), Qt::RightButton, {}, QPoint(170, 230));
     }
+    // Move Design Room, the room taken by a click and moved one step by an arrow and a length.
+    void DesignRoomMovedByStep() {
+        DesignRoomOutline();
+        LetGoOfRight();
+        client->ProcessCommand(cmd::kMoveRoom);
+        Click(TPoint(170, 230));
+        pl::script::AnswerInput("500");
+        Key(Qt::Key_Right);
+    }
     void LetGoOfRight() { QTest::mouseRelease(View(), Qt::RightButton, {}, QPoint(340, 280)); }
 
 protected:
     // Also after a failed expectation: a button left down would reach the next test's moves.
     void TearDown() override {
-        if (GetParam().letGo) (this->*GetParam().letGo)();
+        if (GetParam().letGo && child) (this->*GetParam().letGo)();
         InputTest::TearDown();
     }
     void EnterAt(const TPoint& at) {
         MoveTo(TPoint(at.x + 1, at.y));
         MoveTo(at);
         Key(Qt::Key_Return);
+    }
+    // The row's tool in a fresh window, as the test began, with a floor to fit the view to.
+    void Restart() {
+        client->CloseChildren();
+        QCoreApplication::processEvents();
+        ResetGlobals();
+        ObjectList.ProgramDirectory = dir.Path();
+        MetricUnits = 1;
+        CurrentView = GetParam().view;
+        std::vector<std::unique_ptr<TObject>> objects;
+        objects.push_back(inputs::Line(1000, 1000, 5000, 1000, kFirstFloor));
+        Open(std::move(objects));
+        const POINT a = DrawingAt(TPoint(20, 20)), b = DrawingAt(TPoint(400, 20));
+        ObjectList.Add(make::ExtWall(CurrentView, a.x, a.y, b.x, b.y));
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+        child->Invalidate(true);
+        child->UpdateWindow();
+        (this->*GetParam().start)();
     }
     // With the preview shown: a move, a full repaint, a further move, then another command.
     void RepaintMoveAndChooseLine() {
@@ -156,7 +213,18 @@ protected:
     QImage shown;     // the window once the other command is chosen
 };
 
+// Tools that hold something without drawing it: swept only against the zooms and scroll bars.
+const PreviewCase kHeldUnseen[] = {
+    {"OutlineKeyed", &PreviewOfAnEndingTool::OutlineKeyed},
+    {"LabelledLineKeyed", &PreviewOfAnEndingTool::LabelledLineKeyed, kSitePlan},
+    {"DimensionFromItsFirstPoint", &PreviewOfAnEndingTool::DimensionFromItsFirstPoint},
+    {"RectangleFromItsFirstCorner", &PreviewOfAnEndingTool::RectangleFromItsFirstCorner},
+    {"DesignRoomMovedByStep", &PreviewOfAnEndingTool::DesignRoomMovedByStep, kRoomLayout},
+};
+
 TEST_P(PreviewOfAnEndingTool, GoesWithTheToolWhenAnotherCommandIsChosen) {
+    for (const PreviewCase& unseen : kHeldUnseen)
+        if (unseen.start == GetParam().start) GTEST_SKIP();
     // Something on the floor above, for the stairs.
     std::vector<std::unique_ptr<TObject>> objects;
     objects.push_back(inputs::Line(1000, 1000, 5000, 1000, kFirstFloor));
@@ -186,6 +254,54 @@ TEST_P(PreviewOfAnEndingTool, GoesWithTheToolWhenAnotherCommandIsChosen) {
     EXPECT_NE(dir.ReadFile("DWGS/HOUSE.DB0"), unplaced) << "what waited for Enter is lost";
 }
 
+// Each zoom and either scroll bar, chosen while the tool holds something, keeps it or ends it
+// whole: the window shows what a full repaint shows, and letters, Enter and Enter again afterwards
+// write nothing where the user gave no point; letters typed at a click end as a text there.
+TEST_P(PreviewOfAnEndingTool, IsKeptOrEndedWholeByEveryZoomAndScroll) {
+    // A button held down leaves no menu to choose; a row with a command of its own repeats its start.
+    if (GetParam().letGo || GetParam().start == &PreviewOfAnEndingTool::MoveToolBand || GetParam().keepingCommand)
+        GTEST_SKIP();
+    for (const int way :
+         {cmd::kZoomUp, cmd::kNormalSize, cmd::kHalfSize, cmd::kFitScreen, SB_HORZ, SB_VERT}) {
+        SCOPED_TRACE(way);
+        Restart();
+        const POINT low = DrawingAt(TPoint(0, child->GetClientRect().bottom)),
+                    high = DrawingAt(TPoint(child->GetClientRect().right, 0)),
+                    click = DrawingAt(TPoint(180, 220));
+        if (way == SB_HORZ || way == SB_VERT)
+            child->View()->Bar(way)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        else
+            client->ProcessCommand(way);
+        if (way == cmd::kZoomUp) Drag(TPoint(100, 100), TPoint(300, 250));
+        QCoreApplication::processEvents();
+        shown = child->BackBuffer()->copy();
+        child->Invalidate(true);
+        child->UpdateWindow();
+        EXPECT_EQ(pixelprobe::CountDifferent(shown, *child->BackBuffer()), 0);
+        // Enter may ask for a step of a tool that holds on: it is cancelled.
+        pl::script::CancelInput();
+        pl::script::CancelInput();
+        QTest::keyClicks(View(), "DE");
+        Key(Qt::Key_Return);
+        Key(Qt::Key_Return);
+        while (pl::script::TakeIfNext(pl::script::AnswerKind::Input) ||
+               pl::script::TakeIfNext(pl::script::AnswerKind::Dialog)) {
+        }
+        TList file;
+        ASSERT_EQ(testsupport::ReadWorkingFileInto(file), FileResult::Ok);
+        bool typed = GetParam().start != &PreviewOfAnEndingTool::TypedText;
+        for (int32_t i = 0; i < file.count; ++i) {
+            const TObject& o = *file[i];
+            if (o.view != CurrentView || o.kind >= kFloorRecord) continue;
+            EXPECT_TRUE(o.x1 >= low.x && o.x1 <= high.x && o.y1 >= low.y && o.y1 <= high.y) << o.kind;
+            const auto* text = dynamic_cast<const TTextobj*>(&o);
+            typed = typed || (text && std::string(text->text).rfind("ABCDEF", 0) == 0 && o.x1 == click.x &&
+                              o.y1 == click.y);
+        }
+        EXPECT_TRUE(typed);
+    }
+}
+
 using Preview = PreviewOfAnEndingTool;
 const PreviewCase kPreviews[] = {
     {"InternalWallBand", &PreviewOfAnEndingTool::InternalWallBand},
@@ -209,6 +325,11 @@ const PreviewCase kPreviews[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Previews, PreviewOfAnEndingTool, ::testing::ValuesIn(kPreviews),
+                         [](const ::testing::TestParamInfo<PreviewCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+INSTANTIATE_TEST_SUITE_P(HeldUnseen, PreviewOfAnEndingTool, ::testing::ValuesIn(kHeldUnseen),
                          [](const ::testing::TestParamInfo<PreviewCase>& info) {
                              return std::string(info.param.name);
                          });

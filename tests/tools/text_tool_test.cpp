@@ -24,6 +24,7 @@ protected:
         CurrentView = kGroundFloor;
         tool.Kind = toolkind::kTextAtClick;
         tool.TextStyle() = 2;
+        tool.Mode = textmode::kPlaced; // as the click that places the text leaves it
     }
     void TearDown() override {
         ObjectList.Flush();
@@ -47,6 +48,7 @@ protected:
 };
 
 TEST_F(TextTool, ClickFixesThePositionForTyping) {
+    tool.Mode = textmode::kAwaitingClick; // as the Text command leaves it
     TPoint at(100, 150);
     tool.ButtonDown(dc, client, &at);
     EXPECT_EQ(tool.Mode, 1);
