@@ -293,6 +293,10 @@ struct OwnPointTool {
     bool across;           // a first step to the right comes before the one checked (a side, a wall)
     int32_t editsEnd = 0;  // the command that edits the lower end of a partition picked by a click
     bool shortens = false; // the end goes back up its wall, so it can never leave the sheet
+    // What the end edit picks: a partition whose end the key moves, or one it cannot move or a line,
+    // whose edit moves no end: it is never told of the sheet, wherever the pointer is, and changes
+    // nothing.
+    enum class Picked { Moving, Line, AsLongAsTheStep, ShorterThanTheStep, Across } picked = Picked::Moving;
 };
 
 const OwnPointTool kOwnPointTools[] = {
@@ -320,13 +324,22 @@ const OwnPointTool kOwnPointTools[] = {
      true},
     {"ExtendedWallEnd", nullptr, false, cmd::kExtendInternalWall},
     {"ShortenedWallEnd", nullptr, false, cmd::kShortenInternalWall, true},
+    {"ExtendedLineEnd", nullptr, false, cmd::kExtendInternalWall, false, OwnPointTool::Picked::Line},
+    {"ShortenedLineEnd", nullptr, false, cmd::kShortenInternalWall, true, OwnPointTool::Picked::Line},
+    {"WallShortenedByItsLength", nullptr, false, cmd::kShortenInternalWall, true,
+     OwnPointTool::Picked::AsLongAsTheStep},
+    {"WallShortenedPastItsLength", nullptr, false, cmd::kShortenInternalWall, true,
+     OwnPointTool::Picked::ShorterThanTheStep},
+    {"WallExtendedAcrossItself", nullptr, false, cmd::kExtendInternalWall, false,
+     OwnPointTool::Picked::Across},
 };
 
 std::vector<std::tuple<OwnPointTool, bool>> OwnPointSteps() {
     std::vector<std::tuple<OwnPointTool, bool>> steps;
     for (const OwnPointTool& tool : kOwnPointTools)
         for (const bool startHigh : {false, true})
-            if (startHigh || !tool.shortens) steps.emplace_back(tool, startHigh);
+            if (startHigh || !tool.shortens || tool.picked != OwnPointTool::Picked::Moving)
+                steps.emplace_back(tool, startHigh);
     return steps;
 }
 
@@ -348,15 +361,27 @@ TEST_P(StepNearTheSheetEdge, IsCheckedFromWhereItStarts) {
     if (tool.editsEnd) {
         // A partition up from its lower end: an extension takes that end from the start down, and a
         // shortening from the length below the start back up to it.
-        const int32_t x = DrawingAt(at).x, lower = tool.shortens ? start - length : start;
+        using enum OwnPointTool::Picked;
+        const bool moves = tool.picked == Moving;
+        const int32_t x = DrawingAt(at).x, lower = tool.shortens && moves ? start - length : start;
         if (tool.shortens) reached = start;
+        const int32_t top = tool.picked == AsLongAsTheStep      ? start + length
+                            : tool.picked == ShorterThanTheStep ? start + length / 2
+                                                                : start + 1000;
         const int32_t attr[4] = {};
-        ObjectList.Add(std::make_unique<TIntwallobj>(kGroundFloor, kIntWall, 1, 0, 10005, 10005, x, 0, x, 0,
-                                                     lower, start + 1000, 0, 100, 0, 0, 0, 0, 1, 0, x + 100,
-                                                     0, lower, x + 100, start + 1000, attr, 0, 0));
+        if (tool.picked == Line)
+            ObjectList.Add(inputs::Line(x, lower, x, top));
+        else if (tool.picked == Across)
+            ObjectList.Add(std::make_unique<TIntwallobj>(
+                kGroundFloor, kIntWall, 1, 0, 10005, 10005, x - 1000, 0, x + 1000, 0, start, start, 0, 100, 0,
+                0, 0, 0, 1, 900, x - 1000, 0, start + 100, x + 1000, start + 100, attr, 0, 0));
+        else
+            ObjectList.Add(std::make_unique<TIntwallobj>(kGroundFloor, kIntWall, 1, 0, 10005, 10005, x, 0, x,
+                                                         0, lower, top, 0, 100, 0, 0, 0, 0, 1, 0, x + 100, 0,
+                                                         lower, x + 100, top, attr, 0, 0));
         ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
         client->ProcessCommand(tool.editsEnd);
-        Click(PixelOf(x, start + 500));
+        Click(PixelOf(x, tool.picked == Across ? start : start + 500));
     } else {
         tool.choose(*client);
         MoveTo(at);
@@ -369,10 +394,16 @@ TEST_P(StepNearTheSheetEdge, IsCheckedFromWhereItStarts) {
     }
     MoveTo(away);
     const int32_t before = FileCount();
+    const std::string file = dir.ReadFile("DWGS/HOUSE.DB0");
     pl::script::AnswerInput(std::to_string(length));
     Key(Qt::Key_Down);
-    EXPECT_EQ(ui.LogContains("Distance would take you outside the programme's total drawing sizes"),
-              !startHigh);
+    const bool told = ui.LogContains("Distance would take you outside the programme's total drawing sizes");
+    if (tool.picked != OwnPointTool::Picked::Moving) {
+        EXPECT_FALSE(told);
+        EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), file);
+        return;
+    }
+    EXPECT_EQ(told, !startHigh);
     const auto objects = FileObjects();
     if (!startHigh) {
         EXPECT_EQ(static_cast<int32_t>(objects.size()), before);
