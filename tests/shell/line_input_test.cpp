@@ -375,10 +375,14 @@ TEST_P(StepNearTheSheetEdge, IsCheckedFromWhereItStarts) {
             ObjectList.Add(std::make_unique<TIntwallobj>(
                 kGroundFloor, kIntWall, 1, 0, 10005, 10005, x - 1000, 0, x + 1000, 0, start, start, 0, 100, 0,
                 0, 0, 0, 1, 900, x - 1000, 0, start + 100, x + 1000, start + 100, attr, 0, 0));
-        else
+        else if (moves)
             ObjectList.Add(std::make_unique<TIntwallobj>(kGroundFloor, kIntWall, 1, 0, 10005, 10005, x, 0, x,
                                                          0, lower, top, 0, 100, 0, 0, 0, 0, 1, 0, x + 100, 0,
                                                          lower, x + 100, top, attr, 0, 0));
+        else // drawn down from its upper end
+            ObjectList.Add(std::make_unique<TIntwallobj>(kGroundFloor, kIntWall, 1, 0, 10005, 10005, x, 0, x,
+                                                         0, top, lower, 0, 100, 0, 0, 0, 0, 1, 1800, x + 100,
+                                                         0, top, x + 100, lower, attr, 0, 0));
         ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
         client->ProcessCommand(tool.editsEnd);
         Click(PixelOf(x, tool.picked == Across ? start : start + 500));
