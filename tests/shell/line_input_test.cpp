@@ -293,9 +293,8 @@ struct OwnPointTool {
     bool across;           // a first step to the right comes before the one checked (a side, a wall)
     int32_t editsEnd = 0;  // the command that edits the lower end of a partition picked by a click
     bool shortens = false; // the end goes back up its wall, so it can never leave the sheet
-    // What the end edit picks: a partition whose end the key moves, or one it cannot move or a line,
-    // whose edit moves no end: it is never told of the sheet, wherever the pointer is, and changes
-    // nothing.
+    // A partition whose end the key moves, or a line or partition whose edit moves no end (drawn
+    // down from its upper end, or level): never told of the sheet, wherever the pointer is.
     enum class Picked { Moving, Line, AsLongAsTheStep, ShorterThanTheStep, Across } picked = Picked::Moving;
 };
 
@@ -362,27 +361,23 @@ TEST_P(StepNearTheSheetEdge, IsCheckedFromWhereItStarts) {
         // A partition up from its lower end: an extension takes that end from the start down, and a
         // shortening from the length below the start back up to it.
         using enum OwnPointTool::Picked;
-        const bool moves = tool.picked == Moving;
-        const int32_t x = DrawingAt(at).x, lower = tool.shortens && moves ? start - length : start;
+        const int32_t x = DrawingAt(at).x,
+                      lower = tool.shortens && tool.picked == Moving ? start - length : start;
         if (tool.shortens) reached = start;
         const int32_t top = tool.picked == AsLongAsTheStep      ? start + length
                             : tool.picked == ShorterThanTheStep ? start + length / 2
                                                                 : start + 1000;
-        const int32_t attr[4] = {};
+        // Its ends; the second face of a partition lies 100 to the right, or above a level one.
+        std::array e{x, lower, x, top};
+        if (tool.picked == Across) e = {x - 1000, start, x + 1000, start};
+        if (tool.picked == AsLongAsTheStep || tool.picked == ShorterThanTheStep) e = {x, top, x, lower};
+        const int32_t attr[4] = {}, r = e[1] == e[3] ? 0 : 100, u = 100 - r;
         if (tool.picked == Line)
-            ObjectList.Add(inputs::Line(x, lower, x, top));
-        else if (tool.picked == Across)
+            ObjectList.Add(inputs::Line(e[0], e[1], e[2], e[3]));
+        else
             ObjectList.Add(std::make_unique<TIntwallobj>(
-                kGroundFloor, kIntWall, 1, 0, 10005, 10005, x - 1000, 0, x + 1000, 0, start, start, 0, 100, 0,
-                0, 0, 0, 1, 900, x - 1000, 0, start + 100, x + 1000, start + 100, attr, 0, 0));
-        else if (moves)
-            ObjectList.Add(std::make_unique<TIntwallobj>(kGroundFloor, kIntWall, 1, 0, 10005, 10005, x, 0, x,
-                                                         0, lower, top, 0, 100, 0, 0, 0, 0, 1, 0, x + 100, 0,
-                                                         lower, x + 100, top, attr, 0, 0));
-        else // drawn down from its upper end
-            ObjectList.Add(std::make_unique<TIntwallobj>(kGroundFloor, kIntWall, 1, 0, 10005, 10005, x, 0, x,
-                                                         0, top, lower, 0, 100, 0, 0, 0, 0, 1, 1800, x + 100,
-                                                         0, top, x + 100, lower, attr, 0, 0));
+                kGroundFloor, kIntWall, 1, 0, 10005, 10005, e[0], 0, e[2], 0, e[1], e[3], 0, 100, 0, 0, 0, 0,
+                1, 0, e[0] + r, 0, e[1] + u, e[2] + r, e[3] + u, attr, 0, 0));
         ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
         client->ProcessCommand(tool.editsEnd);
         Click(PixelOf(x, tool.picked == Across ? start : start + 500));
