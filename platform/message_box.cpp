@@ -29,6 +29,7 @@ void LogBox(const char* text, const std::string& caption, uint32_t type, int ans
 
 int Scripted(const char* text, const std::string& caption, uint32_t type) {
     using namespace pl::script;
+    pl::CountScriptedBox();
     const uint32_t buttons = type & 0xF;
     int answer = IDCANCEL;
     if (buttons == MB_OK) {

@@ -13,6 +13,7 @@ namespace {
 struct ModalState {
     std::vector<QPointer<QDialog>> waiting; // innermost last
     std::vector<QPointer<QWidget>> companions;
+    unsigned shown = 0;
 };
 
 ModalState& State() {
@@ -61,7 +62,16 @@ public:
 
 namespace pl {
 
+unsigned ModalBoxesShown() {
+    return State().shown;
+}
+
+void CountScriptedBox() {
+    ++State().shown;
+}
+
 int RunModal(QDialog& box) {
+    ++State().shown;
     std::vector<QPointer<QDialog>>& waiting = State().waiting;
     waiting.emplace_back(&box);
     // Removed from the box when it goes out of scope.

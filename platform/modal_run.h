@@ -12,6 +12,13 @@ namespace pl {
 // Runs the box's modal loop and returns what QDialog::exec returns.
 int RunModal(QDialog& box);
 
+// How many modal boxes the layer has put up, message boxes a test script answered included. A key
+// pressed before a box came and released after it went belongs to the box: its release is no key of
+// the window that took its press.
+unsigned ModalBoxesShown();
+// Counts a box a test script answered, which never waits through RunModal.
+void CountScriptedBox();
+
 // Makes a parentless top-level window a companion for as long as it lives; a box already waiting
 // lets it through at once.
 void KeepUsableBesideModalBoxes(QWidget* window);

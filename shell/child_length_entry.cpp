@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "document/document.h"
@@ -82,8 +83,8 @@ bool MovesPickedWallEnd(const TDrawingtool& tool) {
 }
 
 // A keyed line is drawn from its first point, not from the pointer, which a dialog's OK click may
-// have moved: the multi-line's copies go from the pointer, and so does the step after a line was
-// picked for an end edit, which leaves the line as it is.
+// have moved: the multi-line's copies go from the pointer, and the step after a line was picked for
+// an end edit, which leaves the line as it is, draws from no first point.
 bool LineMeasuresFromStart(const TDrawingtool& tool) {
     return tool.Kind == toolkind::kLine && tool.Mode != linemode::kMultilineCopies &&
            !MovesPickedWallEnd(tool);
@@ -107,12 +108,16 @@ bool PartitionMeasuresFromLastEnd(const TDrawingtool& tool) {
     return tool.Kind == toolkind::kIntWall && tool.PointPlaced == 1 && !MovesPickedWallEnd(tool);
 }
 
-// Where a step starts, in logical units, for the check that it stays on the sheet.
-POINT StepStart(const TDrawingtool& tool, POINT pointer) {
+// Where a step starts, in logical units, for the check that it stays on the sheet. An edit of a
+// picked end that moves no end (a line's, which the line tool never moves, a partition's shortened
+// by its length or more, extended across itself, or moved) leaves nothing to check: it is never
+// refused by where the pointer happens to be.
+std::optional<POINT> StepStart(const TDrawingtool& tool, POINT pointer) {
     const bool fromToolsPoint = LineMeasuresFromStart(tool) || ShapeMeasuresFromCorner(tool) ||
                                 OutlineMeasuresFromLastEnd(tool) || PartitionMeasuresFromLastEnd(tool);
-    if (ZoomDivisor == 0 || !fromToolsPoint) return pointer;
-    return {tool.X0 / ZoomDivisor, tool.Y0 / ZoomDivisor};
+    if (fromToolsPoint && ZoomDivisor != 0) return POINT{tool.X0 / ZoomDivisor, tool.Y0 / ZoomDivisor};
+    if (MovesPickedWallEnd(tool)) return std::nullopt;
+    return pointer;
 }
 
 // The start of the sheet check, and the arrow key of the way it goes from there.
@@ -123,13 +128,16 @@ struct StepPath {
 
 // The sheet check goes from where the step starts, the way its key points; for an extended or
 // shortened wall it follows the end that moves, from where it stands, and a shortened end goes back
-// against the arrow. A step that moves no end of the picked wall keeps the pointer the measure.
-StepPath SheetCheckPath(const TDrawingtool& tool, POINT pointer, uint key, int32_t step) {
+// against the arrow. Nothing when the step has nothing to check.
+std::optional<StepPath> SheetCheckPath(const TDrawingtool& tool, POINT pointer, uint key, int32_t step) {
     const auto* partitions = dynamic_cast<const TIntwallobjtool*>(&tool);
     const auto travel =
         partitions && ZoomDivisor != 0 ? partitions->EditedEndTravel(key, step) : std::nullopt;
-    if (!travel) return {StepStart(tool, pointer), key};
-    return {{travel->from.x / ZoomDivisor, travel->from.y / ZoomDivisor}, travel->towards};
+    if (travel)
+        return StepPath{{travel->from.x / ZoomDivisor, travel->from.y / ZoomDivisor}, travel->towards};
+    const auto from = StepStart(tool, pointer);
+    if (!from) return std::nullopt;
+    return StepPath{*from, key};
 }
 
 void SetDistanceGadget(TClient& client, const char* text) {
@@ -325,9 +333,9 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
     } release{window_};
 
     const int32_t kind = Tool().Kind;
-    const StepPath path = SheetCheckPath(Tool(), PixelToLogical(window_, rc_, cursor_), key, step);
-    const bool keepsInView = kind != toolkind::kBaseChange && kind < toolkind::kDesignRoom;
-    const int32_t view = keepsInView ? window_.KeepCursorInView(step, path.key, path.from.x, path.from.y)
+    const auto path = SheetCheckPath(Tool(), PixelToLogical(window_, rc_, cursor_), key, step);
+    const bool keepsInView = path && kind != toolkind::kBaseChange && kind < toolkind::kDesignRoom;
+    const int32_t view = keepsInView ? window_.KeepCursorInView(step, path->key, path->from.x, path->from.y)
                                      : cursorview::kInView;
     // A step off the sheet was refused with a warning: the tool never sees it, so nothing is made,
     // written or drawn.

@@ -11,6 +11,7 @@
 #include "platform/detail/guard.h"
 #include "platform/detail/input_state.h"
 #include "platform/message_loop.h"
+#include "platform/modal_run.h"
 #include "platform/virtual_keys.h"
 #include "platform/window.h"
 #include "platform/window_dc.h"
@@ -258,6 +259,7 @@ void ClientView::keyPressEvent(QKeyEvent* event) {
     event->accept();
     if (!Owner) return;
     TWindow* owner = Owner;
+    HeldKeys.insert(event->key(), pl::ModalBoxesShown());
     uint vk = pl::VirtualKeyFromQt(event->key(), event->modifiers());
     uint flags = KeyFlags(event, false);
     if (vk) {
@@ -284,6 +286,12 @@ void ClientView::keyPressEvent(QKeyEvent* event) {
 void ClientView::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
     if (!Owner || event->isAutoRepeat()) return;
+    // The release of a key that closed a box (the box goes at the press, so its release comes
+    // here), or of a key whose press put up a box, ends a key of that box, not of the window.
+    const auto held = HeldKeys.constFind(event->key());
+    const bool pressedHere = held != HeldKeys.cend() && held.value() == pl::ModalBoxesShown();
+    HeldKeys.remove(event->key());
+    if (!pressedHere) return;
     TWindow* owner = Owner;
     uint vk = pl::VirtualKeyFromQt(event->key(), event->modifiers());
     if (!vk) return;

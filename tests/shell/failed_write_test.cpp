@@ -21,6 +21,7 @@
 #include "platform/gadget_window.h"
 #include "platform/gadgets.h"
 #include "platform/test_script.h"
+#include "platform/window_dc.h"
 #include "resources/command_ids.h"
 #include "resources/dialogs/file_templates.h"
 #include "resources/dialogs/library_templates.h"
@@ -154,6 +155,9 @@ enum class Step {
     FirstFloor,
     Multilines,
     MoveDesignRoom,
+    FineMoveReturn,
+    FineMoveEscape,
+    FineMoveClick,
     SitePlan,
     MeetingPartition,
     ExpandBase,
@@ -169,14 +173,16 @@ enum class Step {
     MoveByDrag,
     Turn,
     Paste,
-    LibrarySymbol
+    LibrarySymbol,
+    MoveInFeet
 };
 
+// Named in the order of the steps above.
 constexpr const char* kStepNames[] = {
-    "ClosingWall", "FirstFloor",        "Multilines",     "MoveDesignRoom", "SitePlan",   "MeetingPartition",
-    "ExpandBase",  "ShrinkBase",        "Split",          "Stairs",         "Door",       "Text",
-    "ZoomedText",  "MarkExternalWalls", "MultilineModel", "MoveByKeys",     "MoveByDrag", "Turn",
-    "Paste",       "LibrarySymbol"};
+    "ClosingWall", "FirstFloor", "Multilines", "MoveDesignRoom", "FineMoveReturn", "FineMoveEscape",
+    "FineMoveClick", "SitePlan", "MeetingPartition", "ExpandBase", "ShrinkBase", "Split", "Stairs",
+    "Door", "Text", "ZoomedText", "MarkExternalWalls", "MultilineModel", "MoveByKeys", "MoveByDrag",
+    "Turn", "Paste", "LibrarySymbol", "MoveInFeet"};
 
 class FailedStep : public FailedWrite, public ::testing::WithParamInterface<Step> {
 protected:
@@ -205,7 +211,10 @@ protected:
             MoveTo(TPoint(400, 300));
             Key(Qt::Key_Return);
             break;
-        case Step::MoveDesignRoom: {
+        case Step::MoveDesignRoom:
+        case Step::FineMoveReturn:
+        case Step::FineMoveEscape:
+        case Step::FineMoveClick: {
             CurrentView = kRoomLayout;
             Open();
             const POINT c = DrawingAt(TPoint(100, 300));
@@ -216,7 +225,17 @@ protected:
                                                       "room", "", ""));
             ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
             client->CmMoveRoom();
-            client->RestoreTool(kDesignRoom);
+            if (GetParam() == Step::MoveDesignRoom) {
+                client->RestoreTool(kDesignRoom);
+                break;
+            }
+            {
+                // The room picked for fine moves, as a right press on it in Move Room leaves it.
+                TPoint at = PixelOf(c.x + 200, c.y + 200);
+                TRect rc = child->GetClientRect();
+                TClientDC dc(child);
+                client->Tool->Button2Down(dc, rc, &at);
+            }
             break;
         }
         case Step::MeetingPartition: {
@@ -289,6 +308,9 @@ protected:
             Key(Qt::Key_Return);
             MoveTo(TPoint(400, 300));
             break;
+        case Step::MoveInFeet:
+            MetricUnits = 0;
+            [[fallthrough]];
         case Step::MoveByKeys:
             SelectThreeLines();
             Click(TPoint(160, 150));
@@ -415,6 +437,7 @@ protected:
         case Step::Door:
         case Step::MultilineModel:
         case Step::MoveByKeys:
+        case Step::MoveInFeet:
         case Step::MoveByDrag:
         case Step::Turn:
         case Step::Paste:
@@ -437,6 +460,17 @@ protected:
         case Step::MoveDesignRoom:
             Drag(PixelOf(roomX_ + 200, roomY_ + 200), TPoint(300, 200));
             break;
+        case Step::FineMoveReturn:
+        case Step::FineMoveEscape:
+        case Step::FineMoveClick: {
+            const int told = Told();
+            Key(Qt::Key_Right);
+            // The key that closed a box goes down in the box, which goes at once, and comes up in the
+            // drawing window; a click ends in the box.
+            if (Told() == told || GetParam() == Step::FineMoveClick) break;
+            QTest::keyRelease(View(), GetParam() == Step::FineMoveReturn ? Qt::Key_Return : Qt::Key_Escape);
+            break;
+        }
         case Step::MarkExternalWalls:
             pl::script::AnswerMessageBox(IDYES);
             pl::script::AnswerDialog(kPlanDialogId, {{{{kPlanSolid230, "1"}}, IDOK}});
@@ -564,7 +598,8 @@ protected:
                                t.BoxBottom,
                                KeyEntryPhase,
                                LastOutlineEndX,
-                               LastOutlineEndY};
+                               LastOutlineEndY,
+                               MetricUnits};
         // The view the keys go to. The First Floor opens the floor's window before its first write:
         // the user stays there, on the floor as empty as the file holds it.
         if (GetParam() != Step::FirstFloor) s.push_back(CurrentView);
@@ -663,6 +698,7 @@ TEST_P(FailedStep, LeavesMemoryScreenAndFileAsBeforeAndCanBeDoneAgain) {
     // A press picks the room afresh; keyed steps go on from the tool's point.
     if (GetParam() != Step::MoveDesignRoom) {
         EXPECT_EQ(std::pair(client->Tool->X0, client->Tool->Y0), std::pair(tool.X0, tool.Y0));
+        EXPECT_EQ(MetricUnits, GetParam() == Step::MoveInFeet ? 0 : 1);
     }
 
     DoStep();
@@ -695,11 +731,12 @@ TEST_P(FailedStep, WithoutHardLinksEveryRoomLeavesTheStepWholeOrUndoneAndToldOnc
 
 INSTANTIATE_TEST_SUITE_P(Steps, FailedStep,
                          ::testing::Values(Step::ClosingWall, Step::FirstFloor, Step::Multilines,
-                                           Step::MoveDesignRoom, Step::SitePlan, Step::MeetingPartition,
+                                           Step::MoveDesignRoom, Step::FineMoveReturn, Step::FineMoveEscape,
+                                           Step::FineMoveClick, Step::SitePlan, Step::MeetingPartition,
                                            Step::ExpandBase, Step::ShrinkBase, Step::Split, Step::Stairs,
                                            Step::Door, Step::Text, Step::ZoomedText, Step::MarkExternalWalls,
                                            Step::MultilineModel, Step::MoveByKeys, Step::MoveByDrag,
-                                           Step::Turn, Step::Paste, Step::LibrarySymbol),
+                                           Step::Turn, Step::Paste, Step::LibrarySymbol, Step::MoveInFeet),
                          [](const ::testing::TestParamInfo<Step>& info) {
                              return std::string(kStepNames[static_cast<int>(info.param)]);
                          });

@@ -293,6 +293,9 @@ struct OwnPointTool {
     bool across;           // a first step to the right comes before the one checked (a side, a wall)
     int32_t editsEnd = 0;  // the command that edits the lower end of a partition picked by a click
     bool shortens = false; // the end goes back up its wall, so it can never leave the sheet
+    // A partition whose end the key moves, or a line or partition whose edit moves no end (drawn
+    // down from its upper end, or level): never told of the sheet, wherever the pointer is.
+    enum class Picked { Moving, Line, AsLongAsTheStep, ShorterThanTheStep, Across } picked = Picked::Moving;
 };
 
 const OwnPointTool kOwnPointTools[] = {
@@ -320,13 +323,22 @@ const OwnPointTool kOwnPointTools[] = {
      true},
     {"ExtendedWallEnd", nullptr, false, cmd::kExtendInternalWall},
     {"ShortenedWallEnd", nullptr, false, cmd::kShortenInternalWall, true},
+    {"ExtendedLineEnd", nullptr, false, cmd::kExtendInternalWall, false, OwnPointTool::Picked::Line},
+    {"ShortenedLineEnd", nullptr, false, cmd::kShortenInternalWall, true, OwnPointTool::Picked::Line},
+    {"WallShortenedByItsLength", nullptr, false, cmd::kShortenInternalWall, true,
+     OwnPointTool::Picked::AsLongAsTheStep},
+    {"WallShortenedPastItsLength", nullptr, false, cmd::kShortenInternalWall, true,
+     OwnPointTool::Picked::ShorterThanTheStep},
+    {"WallExtendedAcrossItself", nullptr, false, cmd::kExtendInternalWall, false,
+     OwnPointTool::Picked::Across},
 };
 
 std::vector<std::tuple<OwnPointTool, bool>> OwnPointSteps() {
     std::vector<std::tuple<OwnPointTool, bool>> steps;
     for (const OwnPointTool& tool : kOwnPointTools)
         for (const bool startHigh : {false, true})
-            if (startHigh || !tool.shortens) steps.emplace_back(tool, startHigh);
+            if (startHigh || !tool.shortens || tool.picked != OwnPointTool::Picked::Moving)
+                steps.emplace_back(tool, startHigh);
     return steps;
 }
 
@@ -348,15 +360,27 @@ TEST_P(StepNearTheSheetEdge, IsCheckedFromWhereItStarts) {
     if (tool.editsEnd) {
         // A partition up from its lower end: an extension takes that end from the start down, and a
         // shortening from the length below the start back up to it.
-        const int32_t x = DrawingAt(at).x, lower = tool.shortens ? start - length : start;
+        using enum OwnPointTool::Picked;
+        const int32_t x = DrawingAt(at).x,
+                      lower = tool.shortens && tool.picked == Moving ? start - length : start;
         if (tool.shortens) reached = start;
-        const int32_t attr[4] = {};
-        ObjectList.Add(std::make_unique<TIntwallobj>(kGroundFloor, kIntWall, 1, 0, 10005, 10005, x, 0, x, 0,
-                                                     lower, start + 1000, 0, 100, 0, 0, 0, 0, 1, 0, x + 100,
-                                                     0, lower, x + 100, start + 1000, attr, 0, 0));
+        const int32_t top = tool.picked == AsLongAsTheStep      ? start + length
+                            : tool.picked == ShorterThanTheStep ? start + length / 2
+                                                                : start + 1000;
+        // Its ends; the second face of a partition lies 100 to the right, or above a level one.
+        std::array e{x, lower, x, top};
+        if (tool.picked == Across) e = {x - 1000, start, x + 1000, start};
+        if (tool.picked == AsLongAsTheStep || tool.picked == ShorterThanTheStep) e = {x, top, x, lower};
+        const int32_t attr[4] = {}, r = e[1] == e[3] ? 0 : 100, u = 100 - r;
+        if (tool.picked == Line)
+            ObjectList.Add(inputs::Line(e[0], e[1], e[2], e[3]));
+        else
+            ObjectList.Add(std::make_unique<TIntwallobj>(
+                kGroundFloor, kIntWall, 1, 0, 10005, 10005, e[0], 0, e[2], 0, e[1], e[3], 0, 100, 0, 0, 0, 0,
+                1, 0, e[0] + r, 0, e[1] + u, e[2] + r, e[3] + u, attr, 0, 0));
         ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
         client->ProcessCommand(tool.editsEnd);
-        Click(PixelOf(x, start + 500));
+        Click(PixelOf(x, tool.picked == Across ? start : start + 500));
     } else {
         tool.choose(*client);
         MoveTo(at);
@@ -369,10 +393,16 @@ TEST_P(StepNearTheSheetEdge, IsCheckedFromWhereItStarts) {
     }
     MoveTo(away);
     const int32_t before = FileCount();
+    const std::string file = dir.ReadFile("DWGS/HOUSE.DB0");
     pl::script::AnswerInput(std::to_string(length));
     Key(Qt::Key_Down);
-    EXPECT_EQ(ui.LogContains("Distance would take you outside the programme's total drawing sizes"),
-              !startHigh);
+    const bool told = ui.LogContains("Distance would take you outside the programme's total drawing sizes");
+    if (tool.picked != OwnPointTool::Picked::Moving) {
+        EXPECT_FALSE(told);
+        EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), file);
+        return;
+    }
+    EXPECT_EQ(told, !startHigh);
     const auto objects = FileObjects();
     if (!startHigh) {
         EXPECT_EQ(static_cast<int32_t>(objects.size()), before);
