@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -11,7 +12,9 @@
 #include <QImage>
 #include <QTest>
 #include <string>
+#include <sys/wait.h>
 #include <typeinfo>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -680,6 +683,37 @@ TEST_P(FailedStep, WithoutHardLinksEveryRoomLeavesTheStepWholeOrUndoneAndToldOnc
         ~Unrefuse() { pl::OnFileCall({}); }
     } unrefuse;
     SweepRooms();
+}
+
+// The program killed after the first write of the step that changed the file, on a file system with hard
+// links and on one without: the next start puts the file back as it was before the step, with
+// nothing left beside it, and says so once.
+TEST_P(FailedStep, KilledInTheMiddleGoesBackAtTheNextStart) {
+    for (const int link : {0, EPERM}) {
+        Restart();
+        const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
+        const int told = Told();
+        const pid_t killed = fork();
+        if (killed == 0) {
+            pl::OnFileCall([link](pl::FileCall call, const std::string&, const std::string&) {
+                return call == pl::FileCall::Link ? link : 0;
+            });
+            OnWorkingFileWritten([&] {
+                if (dir.ReadFile("DWGS/HOUSE.DB0") != before) ::kill(::getpid(), SIGKILL);
+            });
+            DoStep();
+            _exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(killed, &status, 0), killed);
+        ASSERT_TRUE(WIFSIGNALED(status));
+        ASSERT_NE(dir.ReadFile("DWGS/HOUSE.DB0"), before);
+        const TClient next(dir.Path());
+        EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), before);
+        EXPECT_EQ(pl::FindFiles(dir.Path() + "DWGS/HOUSE.DB0.*"), std::vector<std::string>{});
+        EXPECT_EQ(Told(), told + 1);
+    }
+    EXPECT_TRUE(ui.LogContains("HOUSE went back")) << ui.Log();
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, FailedStep,
