@@ -263,7 +263,7 @@ std::string KeepFileAsItIs(const std::string& path) {
     if (copy.empty()) return {};
     const std::string kept = copy + std::string(kKeptMark);
     if (Rename(copy, kept) == 0) return kept;
-    ::unlink(copy.c_str());
+    ::unlink(copy.c_str()); // else a start after a crash removes it
     return {};
 }
 
@@ -273,6 +273,7 @@ std::string KeepForGood(const std::string& kept) {
     for (int n = 1; n < 1000; ++n) {
         const std::string lasting = kept.substr(0, mark) + std::string(kLastingMark) + std::to_string(n);
         if (Link(kept, lasting) == 0) {
+            // A kept name that stayed as well would only be put back over the file at a later start.
             ::unlink(kept.c_str());
             return lasting;
         }

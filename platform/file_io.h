@@ -136,7 +136,7 @@ std::string KeepFileAsItIs(const std::string& path);
 std::vector<std::string> PutBackKeptOfEndedProcesses(const std::string& folder);
 // Gives a kept file that is to stay a lasting name beside its file, "<name>.before-step-<n>", which
 // nothing of the layer removes, replaces or puts back. The name the file has then: the kept one
-// when no other could be given.
+// when no other could be given, which a later start puts back as a step's that never ended.
 std::string KeepForGood(const std::string& kept);
 
 // A fresh name beside `path`, as a rewrite's temporary has, for a file that is to replace it once
