@@ -85,7 +85,8 @@ std::string WorkingFileStep::PutFilesBack() {
     std::string stayed;
     for (Kept& kept : kept_) {
         if (!kept.keptName.empty()) {
-            if (!pl::PutBackKept(kept.keptName, kept.path)) stayed += "\n" + kept.keptName;
+            // The box names the file as it was: it takes a name no start removes or puts back.
+            if (!pl::PutBackKept(kept.keptName, kept.path)) stayed += "\n" + pl::KeepForGood(kept.keptName);
             // Back or not, the kept name is no longer the step's to remove.
             kept.keptName.clear();
         } else if (!kept.existedBefore && !kept.path.empty()) {
@@ -94,6 +95,16 @@ std::string WorkingFileStep::PutFilesBack() {
         }
     }
     return stayed;
+}
+
+void PutBackStepsCutShort(const std::string& programDirectory) {
+    std::string text;
+    for (const std::string& file : pl::PutBackKeptOfEndedProcesses(programDirectory + "DWGS")) {
+        if (!text.empty()) text += "\n";
+        text += pl::fnsplit(file).name +
+                " went back to how it was before its last step: the program ended before that step was done.";
+    }
+    if (!text.empty()) TellFileFailure(text, "DRAWING FILE");
 }
 
 void OnWorkingFileFailure(std::function<void()> repaint) {

@@ -115,7 +115,8 @@ bool ReadWhole(const std::string& nativePath, std::string& text) {
 
 std::function<int(FileCall, const std::string&, const std::string&)> fileCallAnswer;
 
-// The call as the file system answers it, or as a test has it refuse: 0, or -1 with errno set.
+// The error a test has the call refuse with, which errno then holds; 0 when the call is to go to
+// the file system.
 int Refused(FileCall call, const std::string& from, const std::string& to) {
     const int error = fileCallAnswer ? fileCallAnswer(call, from, to) : 0;
     if (error != 0) errno = error;
@@ -133,6 +134,14 @@ std::string TemporaryName(const std::string& target) {
     static std::atomic<unsigned> counter{0};
     return target + ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
 }
+
+// What ends the name of a file kept as it was, "<name>.~<process>-<counter>.kept": unlike a
+// temporary it holds a whole file, which a start after a crash puts back rather than removes.
+constexpr std::string_view kKeptMark = ".kept";
+
+// The first free name "<name>.before-step-<n>" beside `target` is a file's for good: nothing of the
+// layer removes or replaces it.
+constexpr std::string_view kLastingMark = ".before-step-";
 
 // Creates a fresh file beside `target` for the new contents.
 int CreateTemporary(const std::string& target, std::string& temporary) {
@@ -202,31 +211,79 @@ pid_t TemporaryOwner(const std::string& name) {
     return static_cast<pid_t>(std::stol(name.substr(mark + 2, dash - mark - 2)));
 }
 
+// True when the process that named a temporary has ended. One still running (another copy of the
+// program) may be writing it, or be in the middle of the step it was kept for.
+bool OwnerEnded(const std::string& name) {
+    const pid_t owner = TemporaryOwner(name);
+    return owner > 0 && owner != ::getpid() && ::kill(owner, 0) != 0 && errno != EPERM;
+}
+
+// The folder as a prefix of the names in it.
+std::string FolderPrefix(const std::string& folder) {
+    std::string dir = NativePath(folder);
+    if (!dir.empty() && dir.back() != '/') dir += '/';
+    return dir;
+}
+
 } // namespace
 
 int RemoveStaleTemporaries(const std::string& folder) {
-    std::string dir = NativePath(folder);
-    if (!dir.empty() && dir.back() != '/') dir += '/';
+    const std::string dir = FolderPrefix(folder);
     int removed = 0;
-    for (const std::string& name : FindFiles(dir + "*.~*-*")) {
-        const pid_t owner = TemporaryOwner(name);
-        // A temporary of a running process (another copy of the program) is still being written.
-        if (owner <= 0 || owner == ::getpid() || ::kill(owner, 0) == 0 || errno == EPERM) continue;
-        if (::unlink((dir + name).c_str()) == 0) ++removed;
-    }
+    for (const std::string& name : FindFiles(dir + "*.~*-*"))
+        if (OwnerEnded(name) && ::unlink((dir + name).c_str()) == 0) ++removed;
     return removed;
+}
+
+std::vector<std::string> PutBackKeptOfEndedProcesses(const std::string& folder) {
+    const std::string dir = FolderPrefix(folder);
+    std::vector<std::string> back;
+    for (const std::string& name : FindFiles(dir + "*.~*-*" + std::string(kKeptMark))) {
+        const std::string temporary = name.substr(0, name.size() - kKeptMark.size());
+        if (!OwnerEnded(temporary)) continue;
+        const std::string target = dir + temporary.substr(0, temporary.rfind(".~"));
+        // One that cannot go back now stays, for the next start to try again.
+        if (PutBackKept(dir + name, target) && (back.empty() || back.back() != target))
+            back.push_back(target);
+    }
+    return back;
 }
 
 std::string KeepFileAsItIs(const std::string& path) {
     const std::string target = NativePath(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        // Named as a rewrite's temporary, so what a crash leaves goes at the next start-up.
-        const std::string kept = TemporaryName(target);
+        const std::string kept = TemporaryName(target) + std::string(kKeptMark);
         if (Link(target, kept) == 0) return kept;
         if (errno != EEXIST) break;
     }
-    // No link on this file system (or none to be had): a copy keeps the file as well, given room.
-    return CopyBeside(target);
+    // No link on this file system (or none to be had): a copy keeps the file as well, given room. It
+    // takes the kept name only once whole, so that a crash while it is made leaves a temporary,
+    // which goes, and never half a file that a start would put back.
+    const std::string copy = CopyBeside(target);
+    if (copy.empty()) return {};
+    const std::string kept = copy + std::string(kKeptMark);
+    if (Rename(copy, kept) == 0) return kept;
+    ::unlink(copy.c_str()); // else a start after a crash removes it
+    return {};
+}
+
+std::string KeepForGood(const std::string& kept) {
+    const size_t mark = kept.rfind(".~");
+    if (mark == std::string::npos) return kept;
+    for (int n = 1; n < 1000; ++n) {
+        const std::string lasting = kept.substr(0, mark) + std::string(kLastingMark) + std::to_string(n);
+        if (Link(kept, lasting) == 0) {
+            // A kept name that stayed as well would only be put back over the file at a later start.
+            ::unlink(kept.c_str());
+            return lasting;
+        }
+        if (errno == EEXIST) continue;
+        // No link on this file system: a rename gives the name, where no file kept before has it.
+        struct stat info {};
+        if (::lstat(lasting.c_str(), &info) == 0) continue;
+        return Rename(kept, lasting) == 0 ? lasting : kept;
+    }
+    return kept;
 }
 
 bool PutBackKept(const std::string& kept, const std::string& path) {

@@ -125,11 +125,19 @@ int RemoveStaleTemporaries(const std::string& folder);
 // A second name beside the file for the file as it stands, so that it can be put back after a
 // rewrite has replaced it: a hard link, which needs no room on the disk, or where the file system
 // makes none (FAT sticks, some network shares) a copy, which needs room as large as the file. Empty
-// when the file is missing or neither can be made.
+// when the file is missing or neither can be made. The name, "<name>.~<process>-<counter>.kept",
+// tells a later start which file it was kept for and which process kept it.
 std::string KeepFileAsItIs(const std::string& path);
 // Puts the kept file back under `path` and drops the kept name; false when it could not go back,
 // and the kept name then stays, holding the file as it was.
 [[nodiscard]] bool PutBackKept(const std::string& kept, const std::string& path);
+// Puts back in `folder` every file kept by a process no longer running, which never got to put it
+// back or drop it, in place of the file it was kept for. Returns the paths of the files put back.
+std::vector<std::string> PutBackKeptOfEndedProcesses(const std::string& folder);
+// Gives a kept file that is to stay a lasting name beside its file, "<name>.before-step-<n>", which
+// nothing of the layer removes, replaces or puts back. The name the file has then: the kept one
+// when no other could be given, which a later start puts back as a step's that never ended.
+std::string KeepForGood(const std::string& kept);
 
 // A fresh name beside `path`, as a rewrite's temporary has, for a file that is to replace it once
 // written whole.

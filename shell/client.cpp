@@ -5,6 +5,7 @@
 #include "document/checked_file.h"
 #include "document/document.h"
 #include "document/program_state.h"
+#include "document/working_file_step.h"
 #include "platform/file_io.h"
 #include "platform/help.h"
 #include "platform/message_box.h"
@@ -60,6 +61,8 @@ void TClient::StartUp(const std::string& programDirectory) {
     // What a save cut short by a crash left beside its file is of no use to anyone.
     pl::RemoveStaleTemporaries(programDirectory + "CFG");
     pl::RemoveStaleTemporaries(programDirectory + "DWGS");
+    // A step is all or nothing across a crash too: what one cut short wrote of it goes.
+    PutBackStepsCutShort(programDirectory);
 
     Tool = std::make_unique<TLineobjtool>();
     Printer = std::make_unique<TPrinter>(GetApplication());

@@ -219,7 +219,8 @@ TEST_F(FileIo, WholeFileHelpersAndFastReader) {
 } // namespace
 
 // A rewrite killed part-way leaves "<name>.~<process>-<counter>" beside its file; only those of a
-// process that has ended are removed, and nothing of any other name.
+// process that has ended are removed, and nothing of any other name. A file kept by an ended
+// process goes back in place of its file; one kept by a running process, or for good, stays.
 TEST_F(FileIo, StaleTemporariesOfEndedProcessesAreRemoved) {
     const pid_t ended = fork();
     if (ended == 0) _exit(0);
@@ -227,14 +228,20 @@ TEST_F(FileIo, StaleTemporariesOfEndedProcessesAreRemoved) {
     ASSERT_EQ(waitpid(ended, nullptr, 0), ended);
     const std::string gone = std::to_string(ended);
     const std::string mine = std::to_string(getpid());
+    const std::string running = std::to_string(getppid());
     const std::pair<std::string, bool> files[] = {
         {"HOUSE.DB0.~" + gone + "-4", true},  {"tmp.cfg.~" + gone + "-0", true},
         {"HOUSE.DB0", false},                 {"HOUSE.DB0.~" + mine + "-1", false},
         {"HOUSE.DB0.~" + gone + "-x", false}, {"HOUSE.DB0.~-4", false},
-        {"notes.~" + gone + "-4.txt", false}, {".~" + gone + "-4", false}};
+        {"notes.~" + gone + "-4.txt", false}, {".~" + gone + "-4", false},
+        {"A.~" + gone + "-2.kept", true},     {"A.~" + running + "-2.kept", false},
+        {"A.~" + mine + "-2.kept", false},    {"A.before-step-1", false}};
     for (const auto& [name, stale] : files)
-        dir.WriteFile("DWGS/" + name, "x");
+        dir.WriteFile("DWGS/" + name, name);
     EXPECT_EQ(pl::RemoveStaleTemporaries(dir.Path() + "DWGS"), 2);
+    EXPECT_EQ(pl::PutBackKeptOfEndedProcesses(dir.Path() + "DWGS"),
+              std::vector<std::string>{dir.Path() + "DWGS/A"});
+    EXPECT_EQ(dir.ReadFile("DWGS/A"), "A.~" + gone + "-2.kept");
     for (const auto& [name, stale] : files)
         EXPECT_EQ(dir.Exists("DWGS/" + name), !stale) << name;
 }

@@ -11,7 +11,9 @@
 #include <QImage>
 #include <QTest>
 #include <string>
+#include <sys/wait.h>
 #include <typeinfo>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -727,6 +729,33 @@ TEST_P(FailedStep, WithoutHardLinksEveryRoomLeavesTheStepWholeOrUndoneAndToldOnc
         ~Unrefuse() { pl::OnFileCall({}); }
     } unrefuse;
     SweepRooms();
+}
+
+// The program killed after the step's first write that changed the file, with hard links and without:
+// the next start puts the file back as before the step, leaves nothing beside it and says so once.
+TEST_P(FailedStep, KilledInTheMiddleGoesBackAtTheNextStart) {
+    for (const int link : {0, EPERM}) {
+        Restart();
+        const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
+        const int told = Told();
+        const pid_t killed = fork();
+        if (killed == 0) {
+            pl::OnFileCall(
+                [link](pl::FileCall call, auto&, auto&) { return call == pl::FileCall::Link ? link : 0; });
+            OnWorkingFileWritten([&] {
+                if (dir.ReadFile("DWGS/HOUSE.DB0") != before) ::kill(::getpid(), SIGKILL);
+            });
+            DoStep();
+            _exit(0);
+        }
+        ASSERT_EQ(waitpid(killed, nullptr, 0), killed);
+        ASSERT_NE(dir.ReadFile("DWGS/HOUSE.DB0"), before);
+        const TClient next(dir.Path());
+        EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), before);
+        EXPECT_TRUE(pl::FindFiles(dir.Path() + "DWGS/HOUSE.DB0.*").empty());
+        EXPECT_EQ(Told(), told + 1);
+    }
+    EXPECT_TRUE(ui.LogContains("HOUSE went back")) << ui.Log();
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, FailedStep,
