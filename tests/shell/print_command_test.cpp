@@ -549,18 +549,18 @@ TEST_P(HatchedWall, APartitionDoorwayStaysAsClearAsInTheNormalStyle) {
             for (int x = 0; x < picture.width(); ++x)
                 if (picture.constScanLine(y)[x] < 128) ink |= QRect(x, y, 1, 1);
         ASSERT_FALSE(ink.isEmpty()) << style;
-        // Between the partition's faces (the lowest ink), clear of their pens: across the doorway and
-        // as far again beside it.
+        // From `past` outside one of the partition's faces (the lowest ink) to as far outside the
+        // other: across the doorway with the faces' pens, and as far again beside it clear of them.
         const double faces = kPartition / c.unitsPerPixel, bottom = ink.bottom() - c.reach;
-        const auto darkIn = [&](double from, double to) {
+        const auto darkIn = [&](double from, double to, double past) {
             int n = 0;
-            for (int y = int(std::ceil(bottom - faces + margin)); y <= int(bottom - margin); ++y)
+            for (int y = int(std::ceil(bottom - faces - past)); y <= int(bottom + past); ++y)
                 for (int x = int(std::ceil(ink.center().x() + from)); x <= int(ink.center().x() + to); ++x)
                     n += picture.constScanLine(y)[x] < 128;
             return n;
         };
-        const int doorway = darkIn(margin - half, half - margin);
-        const int beside = darkIn(half + margin, 3 * half);
+        const int doorway = darkIn(margin - half, half - margin, margin);
+        const int beside = darkIn(half + margin, 3 * half, -margin);
         if (style == displaymode::kWallsNormal) {
             clearInNormal = doorway;
             EXPECT_EQ(beside, 0);
