@@ -33,13 +33,10 @@ public:
 
     // The printer set-up dialog (paper, orientation); the choice stays in this object.
     void Setup(QWidget* parent);
-    // Prints the printout's pages on the chosen printer, after the print dialog when prompt is true.
-    // Each page the printout has is one sheet: the printer's own copy count is not applied on top.
-    // False when the dialog was cancelled or the job was not printed whole.
-    bool Print(QWidget* parent, TPrintout& printout, bool prompt = false);
     // Prints the printouts as one job, each one's pages after the pages of the one before: printed
-    // to a PDF file, the file holds them all in this order. The file is written beside and takes
-    // the place of the one that was there only once it is whole.
+    // to a PDF file, the file holds them all in this order. Each page a printout has is one sheet: the
+    // printer's own copy count is not applied on top. The file is written beside and takes the place
+    // of the one that was there only once it is whole.
     [[nodiscard]] PrintResult Print(const std::vector<TPrintout*>& printouts);
 
 private:

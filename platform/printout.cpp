@@ -17,18 +17,6 @@ void TPrinter::Setup(QWidget* parent) {
     dialog.Execute();
 }
 
-bool TPrinter::Print(QWidget* parent, TPrintout& printout, bool prompt) {
-    if (prompt) {
-        TPrintDialog::TData& data = GetSetup();
-        int minPage = 1, maxPage = 1, fromPage = 1, toPage = 1;
-        printout.GetDialogInfo(minPage, maxPage, fromPage, toPage);
-        data.MinPage = minPage;
-        data.MaxPage = maxPage;
-        if (TPrintDialog(parent, data).Execute() != IDOK) return false;
-    }
-    return Print(std::vector<TPrintout*>{&printout}) == PrintResult::Printed;
-}
-
 namespace {
 
 // The printout's pages after the sheets already printed in the job.
@@ -69,19 +57,26 @@ bool PrintJob(QPrinter& printer, const std::vector<TPrintout*>& printouts, bool&
 // A PDF file ends with the place of its cross-reference table and the end mark, and that place
 // holds the table: a file the disk cut short has neither, and one that lost a piece on the way
 // finds something else there.
+constexpr QByteArrayView kPlaceKeyword = "startxref"; // the place follows it
+constexpr QByteArrayView kEndMark = "%%EOF";
+constexpr QByteArrayView kTableKeyword = "xref"; // the table begins with it
+// The keyword, the place and the end mark fit in this many bytes at the end, with the line ends
+// and blanks a writer puts between them.
+constexpr qint64 kTail = 64;
+
 bool PdfWrittenWhole(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return false;
     const qint64 size = file.size();
-    constexpr qint64 kTail = 64;
     if (!file.seek(std::max<qint64>(0, size - kTail))) return false;
     const QByteArray tail = file.readAll().trimmed();
-    const qsizetype mark = tail.lastIndexOf("startxref");
-    if (!tail.endsWith("%%EOF") || mark < 0) return false;
-    const qsizetype from = mark + qsizetype(sizeof "startxref") - 1;
+    const qsizetype mark = tail.lastIndexOf(kPlaceKeyword);
+    if (!tail.endsWith(kEndMark) || mark < 0) return false;
+    const qsizetype from = mark + kPlaceKeyword.size();
     bool number = false;
-    const qint64 table = tail.mid(from, tail.size() - 5 - from).trimmed().toLongLong(&number);
-    return number && table >= 0 && table < size && file.seek(table) && file.read(4) == "xref";
+    const qint64 table = tail.mid(from, tail.size() - kEndMark.size() - from).trimmed().toLongLong(&number);
+    return number && table >= 0 && table < size && file.seek(table) &&
+           file.read(kTableKeyword.size()) == kTableKeyword;
 }
 
 } // namespace

@@ -96,6 +96,21 @@ DoorwayCut::DoorwayCut(POINT faceStart, POINT faceEnd, const std::vector<FaceGap
     }
 }
 
+DoorwayCut DoorwayCut::Widened(double reach) const {
+    DoorwayCut wider = *this;
+    if (doorways_.empty() || reach <= 0) return wider;
+    const double f = reach / std::hypot(double(end_.x) - start_.x, double(end_.y) - start_.y);
+    wider.doorways_.clear();
+    for (const Stretch& d : doorways_) {
+        const Stretch s{std::max(d.from - f, 0.0), std::min(d.to + f, 1.0)};
+        if (!wider.doorways_.empty() && s.from <= wider.doorways_.back().to)
+            wider.doorways_.back().to = s.to;
+        else
+            wider.doorways_.push_back(s);
+    }
+    return wider;
+}
+
 double DoorwayCut::Fraction(double x, double y) const {
     const double dx = double(end_.x) - start_.x, dy = double(end_.y) - start_.y;
     return ((x - start_.x) * dx + (y - start_.y) * dy) / (dx * dx + dy * dy);

@@ -48,6 +48,9 @@ public:
     DoorwayCut(POINT faceStart, POINT faceEnd, const std::vector<FaceGap>& placedGaps);
 
     bool Empty() const { return doorways_.empty(); }
+    // The same doorways, each `reach` wider at both jambs along the first face: the cut for a pen whose
+    // round ends reach that far past the ends of its segments, so that they stop at the jambs.
+    DoorwayCut Widened(double reach) const;
 
     // The segment (a)-(b) without its parts across a doorway.
     void Segment(TDC& dc, int64_t ax, int64_t ay, int64_t bx, int64_t by) const;

@@ -64,11 +64,12 @@ void render::PrintHatchedPartition(TDC& dc, TIntwallobj& wall, int32_t selected,
                                    int32_t yBase, int32_t yOffset, const FaceGapIndex* doorways) {
     const PrintTransform t{divisor, yBase, yOffset};
     const COLORREF c = selected >= 1 ? SelectColour : wall.colour;
+    const PlacedWall placed = PlaceWall(wall, t, true, doorways);
     dc.SelectObject(TPen(c, wall.penWidth, wall.penStyle));
-    wall.Print(dc, divisor, yBase, yOffset);
+    DrawPartitionFaces(dc, placed, wall.penWidth);
     dc.RestoreObjects();
     dc.SelectObject(TPen(c, wall.penWidth, PS_SOLID));
     wall.setting3 = kHatchPattern;
-    HatchInternalWall(dc, PrintHatchPattern(), PlaceWall(wall, t, true, doorways));
+    HatchInternalWall(dc, PrintHatchPattern(), placed, wall.penWidth);
     dc.RestoreObjects();
 }

@@ -3,7 +3,7 @@
 // vertical strokes every 125 units in x (pairs for the external wall). Drawing the hatch marks the
 // wall's hatch-pattern value 3, which the next save carries. The strokes themselves are shared with
 // the bitmap's print operations, which place the wall their own way and divide the spacings. A
-// partition's strokes stop at its doorways, which its openings leave without wall ink.
+// partition's faces and strokes stop at its doorways, which its openings leave without wall ink.
 #include <algorithm>
 #include <cmath>
 
@@ -102,7 +102,15 @@ HatchPattern PrintHatchPattern() {
     return {15 / z, std::max(140 / z, 1), std::max(125 / z, 1)};
 }
 
-void HatchInternalWall(TDC& dc, const HatchPattern& p, const PlacedWall& w) {
+void DrawPartitionFaces(TDC& dc, const PlacedWall& w, int32_t penWidth) {
+    const DoorwayCut doorways = w.doorways.Widened(penWidth / 2.0);
+    doorways.Segment(dc, w.x1, w.y1, w.x2, w.y2);
+    doorways.Segment(dc, w.q1.x, w.q1.y, w.q2.x, w.q2.y);
+}
+
+void HatchInternalWall(TDC& dc, const HatchPattern& p, const PlacedWall& placed, int32_t penWidth) {
+    PlacedWall w = placed;
+    w.doorways = placed.doorways.Widened(penWidth / 2.0);
     const int32_t t = w.t1;
     if (w.alongX) {
         const int32_t xa = std::min(w.x1, w.x2), xb = std::max(w.x1, w.x2);
@@ -213,12 +221,13 @@ namespace {
 
 constexpr render::ScreenTransform kScreen{};
 
-void OuterPen(TDC& dc, COLORREF c, int32_t width, int32_t style) {
+void SelectPen(TDC& dc, COLORREF c, int32_t width, int32_t style) {
     dc.SelectObject(TPen(c, width, style));
 }
 
-void HatchPen(TDC& dc, COLORREF c, int32_t penWidth) {
-    dc.SelectObject(TPen(c, penWidth * (PenScale / 2), PS_SOLID));
+// The strokes are drawn thinner than the faces, whose pen is widened by PenScale.
+int32_t HatchPenWidth(int32_t penWidth) {
+    return penWidth * (PenScale / 2);
 }
 
 } // namespace
@@ -230,22 +239,27 @@ void TIntwallobj::DrawHatched(TDC& dc, int32_t selected) {
 void render::DrawHatchedPartition(TDC& dc, TIntwallobj& wall, int32_t selected,
                                   const FaceGapIndex* doorways) {
     const COLORREF c = selected >= 1 ? SelectColour : wall.colour;
-    OuterPen(dc, c, wall.penWidth * PenScale, wall.penStyle);
-    wall.Draw(dc);
-    dc.RestoreObjects();
-    HatchPen(dc, c, wall.penWidth);
-    wall.setting3 = kHatchPattern;
     // The cases are decided on the stored values, the strokes placed on the screen's.
-    HatchInternalWall(dc, ScreenHatchPattern(), PlaceWall(wall, kScreen, false, doorways));
+    const PlacedWall placed = PlaceWall(wall, kScreen, false, doorways);
+    // The faces' pen is wider than the background lines of a doorway once the view is zoomed up, so
+    // the faces leave the doorways out themselves, as the strokes do.
+    const int32_t faceWidth = wall.penWidth * PenScale;
+    SelectPen(dc, c, faceWidth, wall.penStyle);
+    DrawPartitionFaces(dc, placed, faceWidth);
+    dc.RestoreObjects();
+    const int32_t hatchWidth = HatchPenWidth(wall.penWidth);
+    SelectPen(dc, c, hatchWidth, PS_SOLID);
+    wall.setting3 = kHatchPattern;
+    HatchInternalWall(dc, ScreenHatchPattern(), placed, hatchWidth);
     dc.RestoreObjects();
 }
 
 void TExtwallobj::DrawHatched(TDC& dc, int32_t selected) {
     const COLORREF c = selected >= 1 ? SelectColour : colour;
-    OuterPen(dc, c, penWidth * PenScale, PS_SOLID);
+    SelectPen(dc, c, penWidth * PenScale, PS_SOLID);
     Draw(dc);
     dc.RestoreObjects();
-    HatchPen(dc, c, penWidth);
+    SelectPen(dc, c, HatchPenWidth(penWidth), PS_SOLID);
     setting1 = kHatchPattern;
     const HatchPattern pattern = render::ScreenHatchPattern();
     const PlacedWall placed = render::PlaceWall(*this, kScreen, false);

@@ -111,8 +111,12 @@ template <class T> PlacedWall PlaceWall(const TExtwallobj& w, const T& t, bool c
     return p;
 }
 
-// The strokes inside a wall, drawn with the pen the caller selected, none across its doorways.
-void HatchInternalWall(TDC& dc, const HatchPattern& pattern, const PlacedWall& wall);
+// The two faces of a partition, drawn with the pen the caller selected, `penWidth` wide (its round
+// ends reach half that past a segment's end): none across its doorways, whatever the pen's width.
+void DrawPartitionFaces(TDC& dc, const PlacedWall& wall, int32_t penWidth);
+// The strokes inside a wall, drawn with the pen the caller selected, `penWidth` wide, none across its
+// doorways.
+void HatchInternalWall(TDC& dc, const HatchPattern& pattern, const PlacedWall& wall, int32_t penWidth);
 // The outer leaf of an external wall, between the outer face and line A.
 void HatchOuterLeaf(TDC& dc, const HatchPattern& pattern, const PlacedWall& wall);
 // The inner leaf of a cavity wall, between lines B and C.

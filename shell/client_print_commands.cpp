@@ -18,6 +18,7 @@
 #include "platform/message_box.h"
 #include "platform/print_dialog.h"
 #include "platform/printer.h"
+#include "platform/test_script.h"
 #include "render/printed_page.h"
 #include "shell/child.h"
 #include "shell/client.h"
@@ -61,6 +62,8 @@ int32_t WritePrintList(TClient& client, const std::string& listPath, TTrevprntdl
         }
     }
     if (!pl::WriteTextFile(listPath, list)) {
+        // Logged as the printer logs a print it could not make, since nothing is printed.
+        pl::TestLog("Print failed: the print list could not be written");
         ::MessageBox(client.GetHandle(), "The print list CFG/PRNTLST.CFG could not be written", "PRINT",
                      MB_OK | MB_ICONEXCLAMATION);
         jobs = 0;

@@ -42,7 +42,7 @@ int32_t OpeningUnitValue(int32_t metricUnits) {
 bool ListedOpeningKind(OpeningFile file, int32_t kind) {
     using namespace openingkind;
     if (file == OpeningFile::Window) {
-        for (const int32_t window : {1, 2, 4})
+        for (const int32_t window : {kWindow, kWindowAlike, kUnlinedWindow})
             if (InEitherSeries(kind, window)) return true;
         return false;
     }

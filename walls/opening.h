@@ -9,7 +9,10 @@
 
 // Opening kinds (the first value of the window and door settings files).
 namespace openingkind {
+constexpr int32_t kWindow = 1;        // a window drawn with a line along the wall's middle; 11 the same
+constexpr int32_t kWindowAlike = 2;   // drawn as kWindow; 12 the same
 constexpr int32_t kSlidingFramed = 3; // sliding door(s) with side frames; 13 the same
+constexpr int32_t kUnlinedWindow = 4; // a window without the middle line; 14 the same
 constexpr int32_t kWallOpening = 5;   // 15 the same
 constexpr int32_t kHingedDoor = 6;    // one hinged door; 16 the same
 constexpr int32_t kDoubleDoor = 7;    // two hinged doors meeting in the middle; 17 the same

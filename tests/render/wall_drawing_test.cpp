@@ -1,5 +1,8 @@
 // Walls in the three styles: the face lines, the hatch strokes inside the wall, the solid band.
+#include <chrono>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "tests/render/render_fixture.h"
 #include "walls/door_symbols.h"
@@ -293,14 +296,17 @@ TEST_F(WallDrawing, HatchPenIsThinnestAtPenScaleOne) {
 // A partition 40 thick through (400, 300) with a doorway 300 wide cut at that point as the door tool
 // cuts it, or with only background lines of its own over the faces there, as a junction leaves them,
 // or cut into a parallel wall of the same id (the walls of a room share theirs), into a wall of
-// another id there, or into the wall of the same id and place on another floor.
+// another id there, or into the wall of the same id and place on another floor. Sizes are logical
+// units, a pixel each or zoomed to so many millimetres a pixel at the metric normal scale.
 struct DoorwayCase {
-    const char* name;
+    std::string name;
     int32_t direction, mode;
     int32_t kind;          // of the opening; 0 for junction lines, which open no doorway
     int32_t elsewhere = 0; // how far the wall the opening is cut into lies from this one
     int32_t wallId = 10002;
     int32_t view = kGroundFloor;
+    double mmPerPixel = 0;
+    bool alone = false; // painted on its own, without the opening's pieces, as the move tool paints it
 
     bool CutsThisWall() const {
         return kind != 0 && elsewhere == 0 && wallId == 10002 && view == kGroundFloor;
@@ -311,18 +317,24 @@ class PartitionDoorway : public WallDrawing, public ::testing::WithParamInterfac
 protected:
     static constexpr int32_t kWidth = 300, kThickness = 40, kMargin = 3, kCx = 400, kCy = 300;
 
-    // The point u along the wall from the doorway's middle and v across it toward the second face.
+    // The stored point u along the wall from the doorway's middle and v across it toward the second
+    // face.
     POINT At(double u, double v) const {
-        return {int32_t(std::lround(kCx + u * ax_ + v * ay_)), int32_t(std::lround(kCy + u * ay_ - v * ax_))};
+        return {int32_t(std::lround(kCx + u * ax_ + v * ay_)) * ZoomDivisor,
+                int32_t(std::lround(kCy + u * ay_ - v * ax_)) * ZoomDivisor};
     }
-    // Pixels of the colour inside the wall, clear of its faces, from `from` to `to` along it.
-    int32_t InkBetween(const Canvas& canvas, COLORREF colour, double from, double to) const {
+    // Pixels of the colour (CLR_INVALID: any ink) from `from` to `to` along the wall and from `nearSide`
+    // to `farSide` across it, by default inside the wall clear of its faces.
+    int32_t InkBetween(const Canvas& canvas, COLORREF colour, double from, double to,
+                       double nearSide = kMargin, double farSide = kThickness - kMargin) const {
         int32_t n = 0;
         for (int32_t x = 0; x < 2 * kCx; ++x)
             for (int32_t y = 0; y < 2 * kCy; ++y) {
-                const double u = (x - kCx) * ax_ + (y - kCy) * ay_, v = (x - kCx) * ay_ - (y - kCy) * ax_;
-                n += u >= from && u <= to && v >= kMargin && v <= kThickness - kMargin &&
-                     canvas.At(x, y) == colour;
+                const double lx = ScrollOriginX + x * PenScaleF - kCx,
+                             ly = ScrollOriginY + y * PenScaleF - kCy;
+                const double u = lx * ax_ + ly * ay_, v = lx * ay_ - ly * ax_;
+                n += u >= from && u <= to && v >= nearSide && v <= farSide &&
+                     (colour == CLR_INVALID ? canvas.At(x, y) != kWhite : canvas.At(x, y) == colour);
             }
         return n;
     }
@@ -332,20 +344,26 @@ protected:
 TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
     const DoorwayCase c = GetParam();
     ResetForCanvas(2 * kCx, 2 * kCy);
+    if (c.mmPerPixel > 0) {
+        ZoomDivisor = PenScale = 5;
+        PenScaleF = float(c.mmPerPixel / ZoomDivisor);
+        ViewExtentX = int32_t(2 * kCx * PenScaleF), ViewExtentY = int32_t(2 * kCy * PenScaleF);
+        ScrollOriginX = kCx - ViewExtentX / 2, ScrollOriginY = kCy - ViewExtentY / 2;
+    }
     ax_ = std::sin(c.direction * 3.14159265358979 / 1800),
     ay_ = std::cos(c.direction * 3.14159265358979 / 1800);
-    const POINT start = At(-350, 0), end = At(350, 0), second = At(0, kThickness);
-    auto wall = MakeIntWall(kGroundFloor, start.x, start.y, end.x, end.y, second.x - kCx, second.y - kCy,
-                            kThickness, c.direction, kRed);
+    const POINT start = At(-350, 0), end = At(350, 0), second = At(0, kThickness), middle = At(0, 0);
+    auto wall = MakeIntWall(kGroundFloor, start.x, start.y, end.x, end.y, second.x - middle.x,
+                            second.y - middle.y, kThickness * ZoomDivisor, c.direction, kRed);
     wall->id = 10002;
     ObjectList.Add(std::move(wall));
     Opening o;
     const POINT p = At(0, -c.elsewhere);
-    o.kind = c.kind, o.px = p.x, o.py = p.y, o.width = kWidth, o.thickness = kThickness,
-    o.angle = c.direction;
+    o.kind = c.kind, o.px = p.x, o.py = p.y, o.width = kWidth * ZoomDivisor,
+    o.thickness = kThickness * ZoomDivisor, o.angle = c.direction;
     o.wallClass = kInternalWallClass, o.wallId = c.wallId, o.openingId = 10003, o.view = c.view;
     // A door that slides into the wall lies along its middle over the pocket beyond the jamb.
-    o.doorWidth = kWidth, o.swingCode = 1, o.intoWall = 1, o.colour = kBlue;
+    o.doorWidth = o.width, o.swingCode = 1, o.intoWall = 1, o.colour = kBlue;
     if (c.kind == 0) {
         for (const int32_t v : {0, kThickness}) {
             const POINT a = At(-kWidth / 2, v), b = At(kWidth / 2, v);
@@ -356,34 +374,72 @@ TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
         BuildOpening(o, ObjectList);
         MakeOpeningSymbol(o, ObjectList);
     }
-    PlanDisplayMode = c.mode;
-    Canvas canvas(2 * kCx, 2 * kCy);
-    ObjectList.Paint(canvas.Dc(), canvas.Client());
+    const auto painted = [&](int32_t mode) {
+        PlanDisplayMode = mode;
+        auto canvas = std::make_unique<Canvas>(2 * kCx, 2 * kCy);
+        canvas->SetUpWindow();
+        c.alone ? ObjectList[0]->Paint(canvas->Dc(), canvas->Client(), 0)
+                : ObjectList.Paint(canvas->Dc(), canvas->Client());
+        return canvas;
+    };
+    const auto canvas = painted(c.mode), normal = painted(displaymode::kWallsNormal);
+    // Clear of the jambs' pens.
+    const double m = c.mmPerPixel > 0 ? 2 * PenScaleF : kMargin, half = kWidth / 2;
     const COLORREF ink = c.mode == displaymode::kWallsSolid ? kBlack : kRed;
-    const int32_t doorway = InkBetween(canvas, ink, kMargin - kWidth / 2, kWidth / 2 - kMargin);
-    const int32_t beside = std::min(InkBetween(canvas, ink, kWidth / 2 + kMargin, kWidth / 2 + 150),
-                                    InkBetween(canvas, ink, -kWidth / 2 - 150, -kWidth / 2 - kMargin));
+    const int32_t doorway = InkBetween(*canvas, ink, m - half, half - m);
+    const int32_t beside = std::min(InkBetween(*canvas, ink, half + m, half + 150),
+                                    InkBetween(*canvas, ink, -half - 150, -half - m));
     EXPECT_EQ(doorway > 20, !c.CutsThisWall());
-    EXPECT_EQ(beside > 20, c.mode != displaymode::kPlain);
+    EXPECT_EQ(beside > 20 || c.mmPerPixel > 0, c.mode != displaymode::kPlain);
+    // Faces and all, a doorway holds no more ink than in the normal style; the wall beside it more.
+    const auto all = [&](const Canvas& on, double from, double to) {
+        return InkBetween(on, CLR_INVALID, from, to, -kThickness / 2, 1.5 * kThickness);
+    };
+    if (c.CutsThisWall()) {
+        EXPECT_LE(all(*canvas, m - half, half - m), all(*normal, m - half, half - m));
+    }
+    EXPECT_EQ(all(*canvas, half + m, half + 150) > all(*normal, half + m, half + 150),
+              c.mode != displaymode::kPlain);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Styles, PartitionDoorway,
-    ::testing::Values(DoorwayCase{"AlongXNormal", 900, 0, openingkind::kWallOpening},
-                      DoorwayCase{"AlongXHatched", 900, 10, openingkind::kWallOpening},
-                      DoorwayCase{"AlongXSolid", 900, 20, openingkind::kWallOpening},
-                      DoorwayCase{"AlongYHatched", 1800, 10, openingkind::kWallOpening},
-                      DoorwayCase{"AlongYSolid", 1800, 20, openingkind::kWallOpening},
-                      DoorwayCase{"ObliqueHatched", 450, 10, openingkind::kWallOpening},
-                      DoorwayCase{"ObliqueSolid", 450, 20, openingkind::kWallOpening},
-                      DoorwayCase{"IntoWallDoorHatched", 900, 10, openingkind::kIntoWall},
-                      DoorwayCase{"IntoWallDoorSolid", 1800, 20, openingkind::kIntoWall},
-                      DoorwayCase{"JunctionHatched", 900, 10, 0}, DoorwayCase{"JunctionSolid", 900, 20, 0},
-                      DoorwayCase{"ParallelWallHatched", 900, 10, openingkind::kWallOpening, 200},
-                      DoorwayCase{"OtherWallsIdSolid", 900, 20, openingkind::kWallOpening, 0, 10004},
-                      DoorwayCase{"OtherFloorHatched", 900, 10, openingkind::kWallOpening, 0, 10002,
-                                  kFirstFloor}),
-    [](const ::testing::TestParamInfo<DoorwayCase>& info) { return std::string(info.param.name); });
+    ::testing::Values(
+        DoorwayCase{"AlongXNormal", 900, 0, openingkind::kWallOpening},
+        DoorwayCase{"AlongXHatched", 900, 10, openingkind::kWallOpening},
+        DoorwayCase{"AlongXSolid", 900, 20, openingkind::kWallOpening},
+        DoorwayCase{"AlongYHatched", 1800, 10, openingkind::kWallOpening},
+        DoorwayCase{"AlongYSolid", 1800, 20, openingkind::kWallOpening},
+        DoorwayCase{"ObliqueHatched", 450, 10, openingkind::kWallOpening},
+        DoorwayCase{"ObliqueSolid", 450, 20, openingkind::kWallOpening},
+        DoorwayCase{"IntoWallDoorHatched", 900, 10, openingkind::kIntoWall},
+        DoorwayCase{"IntoWallDoorSolid", 1800, 20, openingkind::kIntoWall},
+        DoorwayCase{"JunctionHatched", 900, 10, 0}, DoorwayCase{"JunctionSolid", 900, 20, 0},
+        DoorwayCase{"ParallelWallHatched", 900, 10, openingkind::kWallOpening, 200},
+        DoorwayCase{"OtherWallsIdSolid", 900, 20, openingkind::kWallOpening, 0, 10004},
+        DoorwayCase{"OtherFloorHatched", 900, 10, openingkind::kWallOpening, 0, 10002, kFirstFloor},
+        DoorwayCase{"AloneHatched", 900, 10, openingkind::kWallOpening, 0, 10002, kGroundFloor, 0, true},
+        DoorwayCase{"AloneObliqueSolid", 450, 20, openingkind::kHingedDoor, 0, 10002, kGroundFloor, 0, true}),
+    [](const ::testing::TestParamInfo<DoorwayCase>& info) { return info.param.name; });
+
+// Shrunk by half, normal, zoomed up once and twice: openings, hinged and sliding doors along y,
+// oblique and along x.
+std::vector<DoorwayCase> AtEachZoom() {
+    std::vector<DoorwayCase> rows;
+    for (const auto& [zoom, mm] :
+         {std::pair{"ShrunkByHalf", 50.0}, {"Normal", 25.0}, {"Up", 9.0}, {"UpTwice", 3.0}})
+        for (const auto& [name, kind] : {std::pair{"Opening", openingkind::kWallOpening},
+                                         {"Hinged", openingkind::kHingedDoor},
+                                         {"Sliding", openingkind::kIntoWall}})
+            for (const int32_t d : {0, 450, 900})
+                for (const auto& [style, mode] : {std::pair{"Hatched", 10}, {"Solid", 20}})
+                    rows.push_back({zoom + (name + std::to_string(d / 10)) + style, d, mode, kind, 0, 10002,
+                                    kGroundFloor, mm});
+    return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(Zooms, PartitionDoorway, ::testing::ValuesIn(AtEachZoom()),
+                         [](const ::testing::TestParamInfo<DoorwayCase>& info) { return info.param.name; });
 
 TEST_F(WallDrawing, WallsAtTheEndsOfTheCoordinateRangePaintInBoundedTime) {
     // A damaged record: walls spanning the whole 32-bit range, along x, along y and oblique.
@@ -393,10 +449,12 @@ TEST_F(WallDrawing, WallsAtTheEndsOfTheCoordinateRangePaintInBoundedTime) {
     auto alongY = MakeIntWall(kGroundFloor, 150, hi, 150, lo, 40, 0, 40, 1800, kRed);
     auto oblique = MakeIntWall(kGroundFloor, lo, lo, hi, hi, 40, -40, 40, 450, kRed);
     auto outer = MakeExtWall(kGroundFloor, lo, 200, hi, 200, 30, 20, 30, 900, kBlue);
+    const auto start = std::chrono::steady_clock::now();
     for (TObject* wall :
          std::initializer_list<TObject*>{alongX.get(), alongY.get(), oblique.get(), outer.get()})
         Painted(*wall);
-    SUCCEED();
+    // Every stroke of these walls would take the paint a quarter of a minute.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
 }
 
 } // namespace

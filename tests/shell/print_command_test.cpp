@@ -222,8 +222,9 @@ TEST_F(Printing, WithNoDrawingOpenAndTheFileDialogCancelledNothingPrints) {
 struct CutPrintCase {
     const char* name;
     bool fileBefore;
-    double share; // of the whole file, that the disk has room for
-    int32_t less; // bytes fewer than that
+    double share;             // of the whole file, that the disk has room for
+    int32_t less;             // bytes fewer than that
+    bool listBlocked = false; // a folder takes the print list's name
 };
 
 class CutPrint : public Printing, public ::testing::WithParamInterface<CutPrintCase> {};
@@ -240,7 +241,8 @@ TEST_P(CutPrint, IsToldOnceAndLeavesTheFileThatWasThere) {
         pl::script::AnswerDialog(19500, {{{{19504, "100"}, {19510, "1"}}, IDOK}});
         if (told) pl::script::AnswerMessageBox(IDOK);
         client->CmPrint();
-        const std::string log = ui.Log(), box = "the print could not be written whole";
+        const std::string log = ui.Log(), box = "MessageBox caption=\"PRINT\"";
+        EXPECT_EQ(log.find("Print failed") != std::string::npos, told) << log;
         int boxes = 0;
         for (size_t at = log.find(box); at != std::string::npos; at = log.find(box, at + 1))
             ++boxes;
@@ -251,9 +253,16 @@ TEST_P(CutPrint, IsToldOnceAndLeavesTheFileThatWasThere) {
     if (!c.fileBefore) {
         ASSERT_TRUE(pl::RemoveFile(dir.File("plan.pdf")));
     }
+    const std::filesystem::path list = dir.File("CFG/PRNTLST.CFG");
+    if (c.listBlocked) {
+        ASSERT_TRUE(std::filesystem::remove(list) && std::filesystem::create_directory(list));
+    }
     {
         const testsupport::FullDisk full(static_cast<std::uintmax_t>(before.size() * c.share) - c.less);
         EXPECT_EQ(print(true), 1);
+    }
+    if (c.listBlocked) {
+        EXPECT_TRUE(std::filesystem::remove(list));
     }
     if (c.fileBefore) {
         EXPECT_EQ(dir.ReadFile("plan.pdf"), before);
@@ -267,7 +276,8 @@ TEST_P(CutPrint, IsToldOnceAndLeavesTheFileThatWasThere) {
 INSTANTIATE_TEST_SUITE_P(Rooms, CutPrint,
                          ::testing::Values(CutPrintCase{"ShortOfItsEndOverAnEarlierPrint", true, 1.0, 64},
                                            CutPrintCase{"HalfOverAnEarlierPrint", true, 0.5, 0},
-                                           CutPrintCase{"HalfWithNoFileBefore", false, 0.5, 0}),
+                                           CutPrintCase{"HalfWithNoFileBefore", false, 0.5, 0},
+                                           CutPrintCase{"PrintListNotWritable", true, 2.0, 0, true}),
                          [](const ::testing::TestParamInfo<CutPrintCase>& info) { return info.param.name; });
 
 // Drawing units to printed millimetres, and the printed lengths of an external wall's faces.
@@ -549,18 +559,18 @@ TEST_P(HatchedWall, APartitionDoorwayStaysAsClearAsInTheNormalStyle) {
             for (int x = 0; x < picture.width(); ++x)
                 if (picture.constScanLine(y)[x] < 128) ink |= QRect(x, y, 1, 1);
         ASSERT_FALSE(ink.isEmpty()) << style;
-        // Between the partition's faces (the lowest ink), clear of their pens: across the doorway and
-        // as far again beside it.
+        // From `past` outside one of the partition's faces (the lowest ink) to as far outside the
+        // other: across the doorway with the faces' pens, and as far again beside it clear of them.
         const double faces = kPartition / c.unitsPerPixel, bottom = ink.bottom() - c.reach;
-        const auto darkIn = [&](double from, double to) {
+        const auto darkIn = [&](double from, double to, double past) {
             int n = 0;
-            for (int y = int(std::ceil(bottom - faces + margin)); y <= int(bottom - margin); ++y)
+            for (int y = int(std::ceil(bottom - faces - past)); y <= int(bottom + past); ++y)
                 for (int x = int(std::ceil(ink.center().x() + from)); x <= int(ink.center().x() + to); ++x)
                     n += picture.constScanLine(y)[x] < 128;
             return n;
         };
-        const int doorway = darkIn(margin - half, half - margin);
-        const int beside = darkIn(half + margin, 3 * half);
+        const int doorway = darkIn(margin - half, half - margin, margin);
+        const int beside = darkIn(half + margin, 3 * half, -margin);
         if (style == displaymode::kWallsNormal) {
             clearInNormal = doorway;
             EXPECT_EQ(beside, 0);
