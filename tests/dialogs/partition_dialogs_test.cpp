@@ -134,6 +134,17 @@ TEST_F(PartitionDialogs, DoorSizesAreWrittenInBothUnits) {
     EXPECT_EQ(dir.ReadFile("CFG/DOORSZE.CFG"), "900 864");
 }
 
+TEST_F(PartitionDialogs, EscapeAfterARefusedSizeClosesOnceToldAndKeepsTheFile) {
+    dir.WriteFile("CFG/DOORSZE.CFG", "820 864");
+    pl::script::AnswerDialog(kDoorDefaultsDialogId,
+                             {DialogStep{{{kDoorSizeMillimetres, "9"}}, IDOK}, DialogStep{{}, IDCANCEL}});
+    EXPECT_EQ(TConfigdlg(nullptr, kDoorDefaultsDialogId).Execute(), IDCANCEL);
+    const std::string log = ui.Log();
+    EXPECT_EQ(log.find("Please enter a value from 100 to 5000"), log.rfind("Please enter a value from"))
+        << log;
+    EXPECT_EQ(dir.ReadFile("CFG/DOORSZE.CFG"), "820 864");
+}
+
 struct StyleCase {
     int32_t angle;
     int32_t thickness;
