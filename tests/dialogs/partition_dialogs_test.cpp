@@ -139,9 +139,7 @@ TEST_F(PartitionDialogs, EscapeAfterARefusedSizeClosesOnceToldAndKeepsTheFile) {
     pl::script::AnswerDialog(kDoorDefaultsDialogId,
                              {DialogStep{{{kDoorSizeMillimetres, "9"}}, IDOK}, DialogStep{{}, IDCANCEL}});
     EXPECT_EQ(TConfigdlg(nullptr, kDoorDefaultsDialogId).Execute(), IDCANCEL);
-    const std::string log = ui.Log();
-    EXPECT_EQ(log.find("Please enter a value from 100 to 5000"), log.rfind("Please enter a value from"))
-        << log;
+    EXPECT_EQ(ui.Log().find("value from 100"), ui.Log().rfind("value from")) << ui.Log();
     EXPECT_EQ(dir.ReadFile("CFG/DOORSZE.CFG"), "820 864");
 }
 
