@@ -80,10 +80,11 @@ void TDialog::FocusOpeningField() {
     // As the platform's own dialogs open: the field the program gave the focus, else the first tab
     // stop, has its offered text selected, so that what the user types replaces the offer instead of
     // being added to it.
-    QWidget* field = focusWidget() ? focusWidget() : FirstTabStop();
-    if (!field) return;
-    field->setFocus(Qt::TabFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
+    // Where that is no edit field, the platform's own choice stands.
+    auto* edit = qobject_cast<QLineEdit*>(focusWidget() ? focusWidget() : FirstTabStop());
+    if (!edit) return;
+    edit->setFocus(Qt::TabFocusReason);
+    edit->selectAll();
 }
 
 void TDialog::CmOk() {

@@ -83,7 +83,7 @@ private:
     void Build(const pl::DialogTemplate& dialogTemplate);
     // The first control the Tab key stops at; null when none takes the focus.
     QWidget* FirstTabStop() const;
-    // Gives the opening field the focus, its offered text selected.
+    // Gives the edit field the dialog opens on the focus, its offered text selected.
     void FocusOpeningField();
     int ExecuteScripted();
     // The scripted user's keyboard: the control typing goes to, and a move of the focus to another
