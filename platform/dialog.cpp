@@ -79,8 +79,7 @@ QWidget* TDialog::FirstTabStop() const {
 void TDialog::FocusOpeningField() {
     // As the platform's own dialogs open: the field the program gave the focus, else the first tab
     // stop, has its offered text selected, so that what the user types replaces the offer instead of
-    // being added to it.
-    // Where that is no edit field, the platform's own choice stands.
+    // being added to it. Where that is no edit field, the platform's own choice stands.
     auto* edit = qobject_cast<QLineEdit*>(focusWidget() ? focusWidget() : FirstTabStop());
     if (!edit) return;
     edit->setFocus(Qt::TabFocusReason);
