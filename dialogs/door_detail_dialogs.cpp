@@ -48,9 +48,8 @@ void TRobedlg::SetupWindow() {
     TDialog::SetupWindow();
     const OpeningSettings s = ReadOpeningSettings(OpeningFile::Door);
     const int32_t doors = s[5] * s[6];
-    const int32_t opening = MetricUnits == 1 ? doors - (s[6] - 1) * kSliderOverlapMetric
-                                             : (doors - (s[6] - 1) * kSliderOverlapImperial) / kUnitsPerInch;
-    Opening->SetText(std::to_string(opening));
+    const int32_t overlap = MetricUnits == 1 ? kSliderOverlapMetric : kSliderOverlapImperial;
+    Opening->SetText(std::to_string(ShownLength(doors - (s[6] - 1) * overlap)));
 }
 
 void TRobedlg::CmOk() {

@@ -1,6 +1,7 @@
 #include "dialogs/opening_dialog_support.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "dialogs/dialog_building.h"
@@ -16,7 +17,10 @@ int32_t WithTemplates(int32_t resId) {
 }
 
 int32_t ShownLength(int32_t stored) {
-    return MetricUnits == 0 ? stored / kUnitsPerInch : stored;
+    // The nearest whole inch: a size read in eighths, as millimetres convert, is offered as the inch
+    // it is closest to rather than cut to the one below.
+    if (MetricUnits != 0) return stored;
+    return static_cast<int32_t>(std::lround(static_cast<double>(stored) / kUnitsPerInch));
 }
 
 int32_t StoredLength(int32_t shown) {

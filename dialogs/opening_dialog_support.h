@@ -20,7 +20,7 @@ constexpr const char* kOpeningHelpPage = "tvhelp.chm::/windoor.htm>wind";
 
 // Registers the templates on first use and gives the id back.
 int32_t WithTemplates(int32_t resId);
-// A stored length as the edits show it (whole inches in an imperial drawing), and back.
+// A stored length as the edits show it (the nearest whole inch in an imperial drawing), and back.
 int32_t ShownLength(int32_t stored);
 int32_t StoredLength(int32_t shown);
 // Copies a label into a dialog's 31-character member.

@@ -3,6 +3,8 @@
 #include <exception>
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,6 +29,14 @@ pl::DialogTemplate MissingTemplate(int32_t resId) {
     return stand_in;
 }
 
+// Shown with its dialog: neither the control nor a box holding it was hidden by the program (before
+// the dialog shows, every control still counts as hidden).
+bool ShownWith(const QWidget* widget, const QWidget* dialog) {
+    for (; widget && widget != dialog; widget = widget->parentWidget())
+        if (widget->isHidden() && widget->testAttribute(Qt::WA_WState_ExplicitShowHide)) return false;
+    return widget == dialog;
+}
+
 } // namespace
 
 TDialog::TDialog(QWidget* parent, int32_t resId) : QDialog(parent), resId_(resId) {
@@ -46,6 +56,7 @@ int TDialog::Execute() {
     // A modal dialog takes the mouse: a capture held by a window it disables is cancelled first, or
     // its buttons could not be clicked.
     ReleaseCapture();
+    FocusOpeningField();
     const std::string initial = DescribeControls();
     const int result = pl::script::Enabled() ? ExecuteScripted() : pl::RunModal(*this);
     pl::TestLog("Dialog " + std::to_string(resId_) + " " + pl::script::Quote(Latin1(windowTitle())) +
@@ -55,6 +66,25 @@ int TDialog::Execute() {
 }
 
 void TDialog::SetupWindow() {}
+
+QWidget* TDialog::FirstTabStop() const {
+    for (QWidget* widget = nextInFocusChain(); widget && widget != this;
+         widget = widget->nextInFocusChain()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled() && ShownWith(widget, this))
+            return widget;
+    }
+    return nullptr;
+}
+
+void TDialog::FocusOpeningField() {
+    // As the platform's own dialogs open: the field the program gave the focus, else the first tab
+    // stop, has its offered text selected, so that what the user types replaces the offer instead of
+    // being added to it. Where that is no edit field, the platform's own choice stands.
+    auto* edit = qobject_cast<QLineEdit*>(focusWidget() ? focusWidget() : FirstTabStop());
+    if (!edit) return;
+    edit->setFocus(Qt::TabFocusReason);
+    edit->selectAll();
+}
 
 void TDialog::CmOk() {
     CloseWindow(IDOK);
@@ -200,6 +230,8 @@ int TDialog::ExecuteScripted() {
                 RecordError("dialog " + what + ": button " + std::to_string(step.Button) + " is disabled");
                 continue;
             }
+            // Clicked with the mouse: the button takes the focus before the dialog answers.
+            MoveScriptedFocus(button, Qt::MouseFocusReason);
         }
         PressButton(step.Button);
         pl::TestLog("Dialog " + std::to_string(resId_) + " pressed " + std::to_string(step.Button) + " -> " +
@@ -211,6 +243,26 @@ int TDialog::ExecuteScripted() {
         Destroy(IDCANCEL);
     }
     return result();
+}
+
+QWidget* TDialog::ScriptedFocus() const {
+    return focusWidget() ? focusWidget() : FirstTabStop();
+}
+
+void TDialog::MoveScriptedFocus(QWidget* to, Qt::FocusReason reason) {
+    QWidget* from = ScriptedFocus();
+    const Qt::FocusPolicy taking = reason == Qt::MouseFocusReason ? Qt::ClickFocus : Qt::TabFocus;
+    if (from == to || !(to->focusPolicy() & taking)) return;
+    // The dialog is not shown while a script answers it, so Qt sends no focus events of its own: the
+    // controls get the ones the move would bring (an edit field loses its selection as it is left and
+    // selects its text as Tab enters it).
+    if (from) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QCoreApplication::sendEvent(from, &out);
+    }
+    to->setFocus(reason);
+    QFocusEvent in(QEvent::FocusIn, reason);
+    QCoreApplication::sendEvent(to, &in);
 }
 
 void TDialog::ApplyScriptedValue(int32_t id, const std::string& value) {
@@ -226,13 +278,17 @@ void TDialog::ApplyScriptedValue(int32_t id, const std::string& value) {
         return;
     }
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        // Typed as a user types: the validator and the length limit drop what they refuse.
-        edit->selectAll();
-        edit->del();
+        // Typed as a user types, into the field as the dialog leaves it: the focused field as it
+        // stands, another one reached by Tab. The validator and the length limit drop what they
+        // refuse; no text at all is the Delete key.
+        MoveScriptedFocus(edit, Qt::TabFocusReason);
+        if (value.empty()) edit->del();
         for (char c : value)
             edit->insert(QString(QChar(static_cast<unsigned char>(c))));
         return;
     }
+    // Anything else is clicked, and takes the focus as it is.
+    MoveScriptedFocus(widget, Qt::MouseFocusReason);
     if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isCheckable()) {
         const bool check = value == "1";
         if (button->isChecked() == check) return;

@@ -81,7 +81,15 @@ protected:
 
 private:
     void Build(const pl::DialogTemplate& dialogTemplate);
+    // The first control the Tab key stops at; null when none takes the focus.
+    QWidget* FirstTabStop() const;
+    // Gives the edit field the dialog opens on the focus, its offered text selected.
+    void FocusOpeningField();
     int ExecuteScripted();
+    // The scripted user's keyboard: the control typing goes to, and a move of the focus to another
+    // control by Tab or by a click, with the focus events the control would get.
+    QWidget* ScriptedFocus() const;
+    void MoveScriptedFocus(QWidget* to, Qt::FocusReason reason);
     void ApplyScriptedValue(int32_t id, const std::string& value);
     void Dispatch(int32_t id);
     // A No button and no Cancel button: only the buttons answer.

@@ -72,8 +72,8 @@ int TInputDialog::Execute() {
         auto scripted = Take(AnswerKind::Input, Quote(windowTitle().toLatin1().toStdString()) + " " +
                                                     Quote(prompt_->text().toLatin1().toStdString()));
         if (scripted && scripted->Button != IDCANCEL) {
-            // Typed into the edit, so the length limit applies as for a user.
-            edit_->selectAll();
+            // Typed into the edit as it opens, its offer selected, so the length limit applies as for
+            // a user.
             edit_->insert(QString::fromLatin1(scripted->Text.c_str()));
             result = IDOK;
         }

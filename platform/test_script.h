@@ -31,9 +31,12 @@ void Reset();
 enum class AnswerKind { MessageBox, Input, Dialog, File, Colour, Font, Print, PageSetup };
 const char* KindName(AnswerKind kind);
 
-// One attempt at a dialog: the control values to set, then the button to press. Values: edit text
-// (typed character by character through the validator and the length limit), "1"/"0" for check boxes
-// and radio buttons, the string to select in a list box ("" clears the selection).
+// One attempt at a dialog: the control values to set, in the user's order, then the button to press.
+// Values: edit text, typed character by character through the validator and the length limit into
+// the field as the dialog leaves it (the focused field as it stands, another reached by Tab, which
+// selects its text; "" presses Delete); "1"/"0" for check boxes and radio buttons, the string to
+// select in a list box ("" clears the selection). Those controls and a pressed button take the focus
+// as a click gives it.
 struct DialogStep {
     std::vector<std::pair<int32_t, std::string>> Values;
     int32_t Button = IDOK;

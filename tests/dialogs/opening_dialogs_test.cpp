@@ -116,6 +116,9 @@ const StoredOpeningCase kStoredOpenings[] = {
     {"DoorWordsOutOfReach", 1, false, "21 2147483647 2400 1 800 3 3 5 5 -1 9 0 ", "26523=1",
      "21 0 2400 1 800 3 0 0 0 0 0 0 "},
     {"DoorMillimetresInFeetAndInches", 0, false, "6 0 820 1 820 1 0 0 0 0 0 0 ", "26501=\"32\""},
+    {"WindowMillimetresToTheNearestInch", 0, true, "1 1190 1050 1 1 9 0 0 0 0 0 0 ",
+     "6501=\"47\" 6502=\"41\""},
+    {"DoorMillimetresToTheNearestInch", 0, false, "6 0 810 1 810 1 0 0 0 0 0 0 ", "26501=\"32\""},
     {"DoorInchesInAMetricDrawing", 1, false, "7 0 2304 24 1152 2 0 0 0 0 0 0 ", "26501=\"1219\" 26504=\"2\""},
     {"SecondSeriesDoorKept", 1, false, "16 0 800 1 800 1 0 0 0 2 0 0 ", "26505=1"},
 };

@@ -134,6 +134,15 @@ TEST_F(PartitionDialogs, DoorSizesAreWrittenInBothUnits) {
     EXPECT_EQ(dir.ReadFile("CFG/DOORSZE.CFG"), "900 864");
 }
 
+TEST_F(PartitionDialogs, EscapeAfterARefusedSizeClosesOnceToldAndKeepsTheFile) {
+    dir.WriteFile("CFG/DOORSZE.CFG", "820 864");
+    pl::script::AnswerDialog(kDoorDefaultsDialogId,
+                             {DialogStep{{{kDoorSizeMillimetres, "9"}}, IDOK}, DialogStep{{}, IDCANCEL}});
+    EXPECT_EQ(TConfigdlg(nullptr, kDoorDefaultsDialogId).Execute(), IDCANCEL);
+    EXPECT_EQ(ui.Log().find("value from 100"), ui.Log().rfind("value from")) << ui.Log();
+    EXPECT_EQ(dir.ReadFile("CFG/DOORSZE.CFG"), "820 864");
+}
+
 struct StyleCase {
     int32_t angle;
     int32_t thickness;

@@ -182,6 +182,26 @@ TEST_F(DialogTest, RefusedOkShowsTheMessageAndKeepsTheFieldFocused) {
     EXPECT_EQ(dialog.Text, "250");
 }
 
+TEST_F(DialogTest, TypingReplacesTheOfferOfAFieldOpenedOnOrTabbedIntoNotOneClickedInto) {
+    LengthDialog dialog;
+    dialog.Edit->SetText("24");
+    std::string typed;
+    pl::whenModal<LengthDialog>([&](LengthDialog* shown) {
+        auto* edit = shown->findChild<QLineEdit*>("101");
+        // Typed as the field opens, after a click into it, then after Tab and Shift+Tab back into it.
+        for (const bool click : {false, true, false}) {
+            if (click) QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(3, edit->height() / 2));
+            QTest::keyClicks(QApplication::focusWidget(), click ? "1" : "3");
+            typed += edit->text().toStdString() + " ";
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(dialog.Execute(), IDOK);
+    EXPECT_EQ(typed, "3 13 3 ");
+}
+
 TEST_F(DialogTest, FilterValidatorDropsCharactersAsTyped) {
     TDialog dialog(nullptr, kNameDialog);
     TEdit name(&dialog, 301, 25);
