@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -180,6 +181,38 @@ TEST_F(DialogTest, RefusedOkShowsTheMessageAndKeepsTheFieldFocused) {
     EXPECT_TRUE(stillOpen);
     EXPECT_TRUE(fieldFocused);
     EXPECT_EQ(dialog.Text, "250");
+}
+
+// A held key repeats into the focused window: the Return that put a refusal up, or the key that
+// closed it, neither answers the refusal unseen nor reaches the dialog behind it.
+TEST_F(DialogTest, AHeldKeyAnswersOnlyTheBoxItWentDownIn) {
+    const auto repeat = [](Qt::Key key) {
+        QCoreApplication::processEvents();
+        QKeyEvent held(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QWidget* focused = QApplication::focusWidget();
+        QApplication::sendEvent(focused ? focused : QApplication::activeModalWidget(), &held);
+    };
+    for (const Qt::Key closing : {Qt::Key_Return, Qt::Key_Escape}) {
+        LengthDialog dialog;
+        bool stayed = false;
+        pl::whenModal<LengthDialog>([&](LengthDialog* shown) {
+            QTest::keyClicks(QApplication::focusWidget(), "400");
+            pl::whenModal<QMessageBox>([&](QMessageBox* box) {
+                repeat(Qt::Key_Return);
+                stayed = box->isVisible();
+                pl::whenModal<QMessageBox>(
+                    [](QMessageBox* again) { again->button(QMessageBox::Ok)->click(); });
+                if (stayed) QTest::keyPress(box, closing);
+            });
+            QTest::keyPress(QApplication::focusWidget(), Qt::Key_Return);
+            repeat(closing);
+            stayed = stayed && shown->isVisible();
+            if (shown->isVisible()) QTest::keyClick(shown, Qt::Key_Escape);
+        });
+        EXPECT_EQ(dialog.Execute(), IDCANCEL);
+        pl::cancelModalWatches();
+        EXPECT_TRUE(stayed) << closing;
+    }
 }
 
 TEST_F(DialogTest, TypingReplacesTheOfferOfAFieldOpenedOnOrTabbedIntoNotOneClickedInto) {
