@@ -231,13 +231,9 @@ protected:
                 client->RestoreTool(kDesignRoom);
                 break;
             }
-            {
-                // The room picked for fine moves, as a right press on it in Move Room leaves it.
-                TPoint at = PixelOf(c.x + 200, c.y + 200);
-                TRect rc = child->GetClientRect();
-                TClientDC dc(child);
-                client->Tool->Button2Down(dc, rc, &at);
-            }
+            // A right click on the room in Move Room picks it for fine moves.
+            const TPoint at = PixelOf(c.x + 200, c.y + 200);
+            QTest::mouseClick(View(), Qt::RightButton, {}, QPoint(at.x, at.y));
             break;
         }
         case Step::MeetingPartition: {
