@@ -1,7 +1,9 @@
 // Every modal box of the layer (dialogs, message boxes, the input dialog, the common dialogs) waits
 // through RunModal. A waiting box blocks every other top-level window; a companion window, such as
 // the help window, is let through: it takes the mouse, the wheel, keys and its close box while any
-// box waits, however many are nested and whenever the companion was opened.
+// box waits, however many are nested and whenever the companion was opened. A key held down answers
+// only the box it went down in: its repeats neither answer a box it put up nor reach the box behind
+// one it closed.
 #pragma once
 
 class QDialog;

@@ -634,7 +634,9 @@ void TChild::EvRButtonDown(uint, const TPoint& pointIn) {
     const POINT logical = shell::PixelToLogical(*this, rc, point);
     const int32_t roomKind = ObjectList.RoomKindAt(logical.x, logical.y);
     if (IsDesignRoomKind(roomKind)) {
-        client.RestoreTool(roomKind);
+        // Move Room waits for the right press that starts the fine move on the room: a fresh tool
+        // would only drag it.
+        if (tool()->Kind != roomKind || tool()->Mode != roommode::kMove) client.RestoreTool(roomKind);
         tool()->Window = this;
         SetDatum(datummode::kOff);
     }

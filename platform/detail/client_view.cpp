@@ -259,7 +259,14 @@ void ClientView::keyPressEvent(QKeyEvent* event) {
     event->accept();
     if (!Owner) return;
     TWindow* owner = Owner;
-    HeldKeys.insert(event->key(), pl::ModalBoxesShown());
+    // A held key repeats here only while no box has come since it went down here: the repeats of a
+    // key that closed a box, or whose press put one up, are keys of that box.
+    if (event->isAutoRepeat()) {
+        const auto held = HeldKeys.constFind(event->key());
+        if (held == HeldKeys.cend() || held.value() != pl::ModalBoxesShown()) return;
+    } else {
+        HeldKeys.insert(event->key(), pl::ModalBoxesShown());
+    }
     uint vk = pl::VirtualKeyFromQt(event->key(), event->modifiers());
     uint flags = KeyFlags(event, false);
     if (vk) {

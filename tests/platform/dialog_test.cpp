@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -180,6 +181,35 @@ TEST_F(DialogTest, RefusedOkShowsTheMessageAndKeepsTheFieldFocused) {
     EXPECT_TRUE(stillOpen);
     EXPECT_TRUE(fieldFocused);
     EXPECT_EQ(dialog.Text, "250");
+}
+
+// A held key repeats into the focused window: the Return that put a refusal up, or that closed it,
+// neither answers the refusal unseen nor presses OK again behind it.
+TEST_F(DialogTest, AHeldReturnAnswersOnlyTheBoxItWentDownIn) {
+    const auto held = [] {
+        QCoreApplication::processEvents();
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QWidget* focused = QApplication::focusWidget();
+        QApplication::sendEvent(focused ? focused : QApplication::activeModalWidget(), &repeat);
+    };
+    LengthDialog dialog;
+    int stayed = 0;
+    pl::whenModal<LengthDialog>([&](LengthDialog* shown) {
+        QTest::keyClicks(QApplication::focusWidget(), "400");
+        pl::whenModal<QMessageBox>([&](QMessageBox* box) {
+            held();
+            stayed += box->isVisible();
+            pl::whenModal<QMessageBox>([](QMessageBox* next) { next->button(QMessageBox::Ok)->click(); });
+            QTest::keyPress(box, Qt::Key_Return);
+        });
+        QTest::keyPress(QApplication::focusWidget(), Qt::Key_Return);
+        held();
+        stayed += shown->isVisible();
+        QTest::keyClick(shown, Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialog.Execute(), IDCANCEL);
+    pl::cancelModalWatches();
+    EXPECT_EQ(stayed, 2);
 }
 
 TEST_F(DialogTest, TypingReplacesTheOfferOfAFieldOpenedOnOrTabbedIntoNotOneClickedInto) {

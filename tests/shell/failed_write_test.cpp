@@ -9,6 +9,7 @@
 #include <optional>
 #include <QCoreApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QTest>
 #include <string>
 #include <sys/wait.h>
@@ -231,13 +232,9 @@ protected:
                 client->RestoreTool(kDesignRoom);
                 break;
             }
-            {
-                // The room picked for fine moves, as a right press on it in Move Room leaves it.
-                TPoint at = PixelOf(c.x + 200, c.y + 200);
-                TRect rc = child->GetClientRect();
-                TClientDC dc(child);
-                client->Tool->Button2Down(dc, rc, &at);
-            }
+            // A right click on the room in Move Room picks it for fine moves.
+            const TPoint at = PixelOf(c.x + 200, c.y + 200);
+            QTest::mouseClick(View(), Qt::RightButton, {}, QPoint(at.x, at.y));
             break;
         }
         case Step::MeetingPartition: {
@@ -470,7 +467,11 @@ protected:
             // The key that closed a box goes down in the box, which goes at once, and comes up in the
             // drawing window; a click ends in the box.
             if (Told() == told || GetParam() == Step::FineMoveClick) break;
-            QTest::keyRelease(View(), GetParam() == Step::FineMoveReturn ? Qt::Key_Return : Qt::Key_Escape);
+            const Qt::Key closing = GetParam() == Step::FineMoveReturn ? Qt::Key_Return : Qt::Key_Escape;
+            // Held a moment, it repeats into the drawing window before it comes up.
+            QKeyEvent repeat(QEvent::KeyPress, closing, Qt::NoModifier, QString(), true);
+            QCoreApplication::sendEvent(View(), &repeat);
+            QTest::keyRelease(View(), closing);
             break;
         }
         case Step::MarkExternalWalls:
