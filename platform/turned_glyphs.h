@@ -18,6 +18,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/glyph_ink.h"
 #include "platform/turned_glyph_cache.h"
 
 class TurnedGlyphs {
@@ -34,12 +35,7 @@ public:
     QImage Draw(const QString& text, double angle, QPoint pen, QPoint reference, QColor colour,
                 QRect& box) const;
 
-    // Pieces of ink (joined at edges or corners) and closed holes (joined at edges) of a mask.
-    struct Shape {
-        int32_t pieces = 0;
-        int32_t holes = 0;
-        bool operator==(const Shape&) const = default;
-    };
+    using Shape = glyph_ink::Shape;
     // A glyph written level: its pixels, how many are inked, their shape, the clear pixels of its
     // holes and its outline.
     struct Level {
@@ -52,6 +48,10 @@ public:
 
 private:
     struct Covers;
+
+    // Glyph origins are placed to a quarter of a pixel: closer than the eye sees, and few enough
+    // turned copies of a glyph to keep.
+    static constexpr int32_t kPhases = 4;
 
     const Level& LevelOf(QChar ch) const;
     TurnedGlyph& GlyphAt(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
