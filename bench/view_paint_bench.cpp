@@ -24,7 +24,18 @@
 
 namespace {
 
-enum Scene : int64_t { kHouse, kHouseZoomed, kLongLines, kEveryKind, kTurnedTexts, kLevelTexts };
+enum Scene : int64_t {
+    kHouse,
+    kHouseZoomed,
+    kLongLines,
+    kEveryKind,
+    kTurnedTexts,
+    kLevelTexts,
+    kTurnedSmallTexts, // 8 to 30 pixels
+    kLevelSmallTexts,
+    kTurnedNotes, // 60 letters of 30 to 40 pixels
+    kLevelNotes
+};
 
 constexpr RECT kClient{0, 0, bench::kScreenWidth, bench::kScreenHeight};
 
@@ -45,6 +56,10 @@ void Prepare(int64_t scene, int64_t displayMode, int64_t count = 0) {
             bench::BuildEveryKind(10000);
         else if (scene == kTurnedTexts || scene == kLevelTexts)
             bench::BuildTexts(int32_t(count), scene == kTurnedTexts);
+        else if (scene == kTurnedSmallTexts || scene == kLevelSmallTexts)
+            bench::BuildSizedTexts(int32_t(count), 8, 30, 0, scene == kTurnedSmallTexts);
+        else if (scene == kTurnedNotes || scene == kLevelNotes)
+            bench::BuildSizedTexts(int32_t(count), 30, 40, 60, scene == kTurnedNotes);
         else
             bench::BuildHouse();
         built = {scene, count};
@@ -97,6 +112,23 @@ void BM_PaintTexts(benchmark::State& state) {
     state.counters["glyphs_MB"] = double(TurnedGlyphCache::OfThread().Bytes()) / (1024.0 * 1024.0);
 }
 
+// The first paint of a drawing with nothing kept from an earlier one: every turned glyph is inked
+// anew. Run in a fresh process it is the first paint a user waits for.
+void BM_FirstPaint(benchmark::State& state) {
+    Prepare(state.range(0), 0, state.range(1));
+    QImage image(bench::kScreenWidth, bench::kScreenHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        state.PauseTiming();
+        TurnedGlyphCache::OfThread().Clear();
+        image.fill(Qt::white);
+        state.ResumeTiming();
+        TextScale = 0;
+        TDC dc(image);
+        ObjectList.Paint(dc, kClient);
+    }
+    state.counters["objects"] = ObjectList.count;
+}
+
 void BM_ReplayOnQPainter(benchmark::State& state) {
     const bench::RecordingDevice& recording = Recorded(state.range(0), state.range(1));
     QImage image(bench::kScreenWidth, bench::kScreenHeight, QImage::Format_RGB32);
@@ -136,5 +168,21 @@ BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedTexts, 3600});
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelTexts, 3600});
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedTexts, 10000});
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelTexts, 10000});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedSmallTexts, 10000});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelSmallTexts, 10000});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 2000});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelNotes, 2000});
+
+// A first paint each, timed once: a user waits for it once.
+void FirstPaints(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"scene", "objects"});
+    b->Unit(benchmark::kMillisecond);
+    b->Iterations(1);
+}
+
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kEveryKind, 10000});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedTexts, 3600});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedTexts, 10000});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedSmallTexts, 10000});
 
 } // namespace
