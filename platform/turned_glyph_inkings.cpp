@@ -24,23 +24,51 @@ constexpr int32_t kSmallHole = 3;
 // Shares of cover, out of 255, tried in this order: the first gives the truest weight of stroke,
 // the others thicken thin strokes or open small holes where it does not keep the glyph's shape.
 constexpr uint8_t kCovers[] = {96, 128, 64, 160, 48, 192, 32, 224};
+constexpr int32_t kCoverCount = int32_t(std::size(kCovers));
 // Ways of inking a glyph: its turned outline; its level pixels turned, whose hinting keeps small
 // gaps (the dot of an "i") that the outline may not; and its level pixels each carried to the pixel
 // its centre turns into, joined to those it touched, which keeps thin strokes thin and whole.
-constexpr int32_t kStages = 3;
+constexpr int32_t kOutline = 0, kLevelPixels = 1, kCarried = 2;
+// The stages of the search: the plain inking, then each way in turn.
+constexpr int8_t kPlainStage = 0, kOutlineStage = 1;
 // An inking found, and how well it keeps the level glyph.
 struct Candidate {
     Mask mask;
     int32_t distance; // from the level shape
     int32_t weight;   // WeightClass
+    uint8_t recipe;
 };
 
-void Pack(const Mask& mask, TurnedGlyph& glyph) {
+// Ways of mending an inking, in a recipe's top bits.
+constexpr uint8_t kFilled = 1, kCarved = 2;
+
+void Pack(const Mask& mask, uint8_t recipe, TurnedGlyph& glyph) {
     const size_t words = glyph.Words(), at = glyph.bits.size();
     glyph.bits.resize(at + words, 0);
     for (size_t bit = 0; bit < mask.size(); ++bit)
         if (mask[bit]) glyph.bits[at + bit / 64] |= uint64_t{1} << (bit % 64);
-    ++glyph.inkings;
+    glyph.choice.recipes[size_t(glyph.choice.inkings++)] = recipe;
+}
+
+// Fills the holes a mask has beyond the level glyph's, the smallest first; false, and the mask
+// partly filled, where one of them is not small.
+bool FillSmallHoles(Mask& mask, Shape shape, Shape levelShape, int32_t w, int32_t h) {
+    auto holes = HolesOf(mask, w, h);
+    std::stable_sort(holes.begin(), holes.end(),
+                     [](const auto& a, const auto& b) { return a.size() < b.size(); });
+    const size_t extra = size_t(shape.holes - levelShape.holes);
+    bool small = true;
+    for (size_t hole = 0; hole < extra && small; ++hole) {
+        small = holes[hole].size() <= size_t(kSmallHole);
+        for (const int32_t at : holes[hole])
+            mask[size_t(at)] = 1;
+    }
+    return small;
+}
+
+void Carve(Mask& mask, const Mask& carriedHoles) {
+    for (size_t at = 0; at < mask.size(); ++at)
+        if (carriedHoles[at]) mask[at] = 0;
 }
 
 bool SameInking(const TurnedGlyph& glyph, int32_t inking, const Mask& mask) {
@@ -154,54 +182,70 @@ const Mask& TurnedGlyphs::Covers::Carried() const {
     return carried_;
 }
 
+// The inking a recipe names, made from the glyph's turnings.
+Mask TurnedGlyphs::MaskOf(uint8_t recipe, const Level& level, const Covers& covers) const {
+    const int32_t way = recipe & 3, mend = recipe >> 5;
+    Mask mask = way == kCarried ? covers.Carried()
+                                : Inked(way == kOutline ? covers.outline : covers.LevelPixels(),
+                                        kCovers[(recipe >> 2) & 7]);
+    if (mend == kFilled)
+        FillSmallHoles(mask, ShapeOf(mask, covers.box.width(), covers.box.height()), level.shape,
+                       covers.box.width(), covers.box.height());
+    else if (mend == kCarved)
+        Carve(mask, covers.carriedHoles);
+    return mask;
+}
+
 // Takes the glyph's next way of inking, and where that way finds no inking that keeps the level
-// glyph's shape at its true weight, the ways after it too. The inkings that keep the shape follow
-// those kept already, the true weights first; where none keeps it at all, the one inking is the
-// nearest of every way.
+// glyph's shape at its true weight, the ways after it too. The first way is the plain inking of the
+// outline alone, taken when it keeps the shape at its true weight: most glyphs need no more. The
+// inkings that keep the shape follow those kept already, the true weights first; where none keeps
+// it at all, the one inking is the nearest of every way.
 void TurnedGlyphs::FindInkings(TurnedGlyph& glyph, const Level& level, const Covers& covers) const {
     const int32_t w = glyph.box.width(), h = glyph.box.height();
-    const int32_t tries = shaped_ ? int32_t(std::size(kCovers)) : 1;
+    GlyphChoice& choice = glyph.choice;
+    if (choice.stage == kPlainStage) {
+        ++choice.stage;
+        Mask plain = Inked(covers.outline, kCovers[0]);
+        if (Distance(ShapeOf(plain, w, h), level.shape) == 0 && WeightClass(InkOf(plain), level.ink) == 0) {
+            Pack(plain, kOutline, glyph);
+            return;
+        }
+    }
     std::vector<Candidate> found;
     bool trueFound = false;
-    auto add = [&](Mask mask, Shape shape) {
+    auto add = [&](Mask mask, Shape shape, uint8_t recipe) {
         const int32_t distance = Distance(shape, level.shape);
         const int32_t weight = WeightClass(InkOf(mask), level.ink);
         trueFound |= distance == 0 && weight == 0;
-        found.push_back({std::move(mask), distance, weight});
+        found.push_back({std::move(mask), distance, weight, recipe});
     };
     // An inking whose holes alone are amiss is mended as well: a hole too many, as where the strokes
     // of a "W" close off a corner, is filled when it is small; a hole closed up is opened where the
     // level glyph's hole is carried.
-    auto consider = [&](Mask mask) {
+    auto consider = [&](Mask mask, uint8_t recipe) {
         const Shape shape = ShapeOf(mask, w, h);
         if (shape.pieces == level.shape.pieces && shape.holes > level.shape.holes) {
             Mask filled = mask;
-            auto holes = HolesOf(mask, w, h);
-            std::stable_sort(holes.begin(), holes.end(),
-                             [](const auto& a, const auto& b) { return a.size() < b.size(); });
-            const size_t extra = size_t(shape.holes - level.shape.holes);
-            bool small = true;
-            for (size_t hole = 0; hole < extra && small; ++hole) {
-                small = holes[hole].size() <= size_t(kSmallHole);
-                for (const int32_t at : holes[hole])
-                    filled[size_t(at)] = 1;
-            }
-            if (small) add(filled, ShapeOf(filled, w, h));
+            if (FillSmallHoles(filled, shape, level.shape, w, h))
+                add(std::move(filled), ShapeOf(filled, w, h), uint8_t(recipe | kFilled << 5));
         } else if (shape.holes < level.shape.holes) {
             Mask carved = mask;
-            for (size_t at = 0; at < carved.size(); ++at)
-                if (covers.carriedHoles[at]) carved[at] = 0;
-            if (carved != mask) add(carved, ShapeOf(carved, w, h));
+            Carve(carved, covers.carriedHoles);
+            if (carved != mask) add(std::move(carved), ShapeOf(carved, w, h), uint8_t(recipe | kCarved << 5));
         }
-        add(std::move(mask), shape);
+        add(std::move(mask), shape, recipe);
     };
-    while (glyph.stage < (shaped_ ? kStages : 1) && !trueFound) {
-        if (glyph.stage == 2)
-            consider(covers.Carried());
+    // Each stage past the plain one is a way at one share of cover, the search stopping at the
+    // first that keeps the shape at its true weight.
+    while (choice.stage < LastStage() && !trueFound) {
+        const int32_t step = choice.stage - kOutlineStage, way = step / kCoverCount, tried = step % kCoverCount;
+        if (way == kCarried)
+            consider(covers.Carried(), kCarried);
         else
-            for (int32_t tried = 0; tried < tries; ++tried)
-                consider(Inked(glyph.stage == 0 ? covers.outline : covers.LevelPixels(), kCovers[tried]));
-        ++glyph.stage;
+            consider(Inked(way == kOutline ? covers.outline : covers.LevelPixels(), kCovers[tried]),
+                     uint8_t(way | tried << 2));
+        ++choice.stage;
     }
     // Inkings that keep the shape, the true weights first; where none does, a letter of about its
     // weight with a stroke joined or a hole closed reads better than a dot or a blob.
@@ -210,31 +254,50 @@ void TurnedGlyphs::FindInkings(TurnedGlyph& glyph, const Level& level, const Cov
                std::tuple(b.weight > 1, b.distance, b.weight);
     });
     for (const Candidate& candidate : found) {
-        if (glyph.inkings >= kMostInkings || candidate.distance != 0 || candidate.weight > 1) break;
+        if (choice.inkings >= kMostInkings || candidate.distance != 0 || candidate.weight > 1) break;
         bool known = false;
-        for (int32_t inking = 0; inking < glyph.inkings && !known; ++inking)
+        for (int32_t inking = 0; inking < choice.inkings && !known; ++inking)
             known = SameInking(glyph, inking, candidate.mask);
-        if (!known) Pack(candidate.mask, glyph);
+        if (!known) Pack(candidate.mask, candidate.recipe, glyph);
     }
     // A glyph too small for any inking to keep its shape is inked as near to it as any comes.
-    if (glyph.inkings == 0 && glyph.stage == (shaped_ ? kStages : 1) && !found.empty()) {
-        Pack(found.front().mask, glyph);
-        glyph.nearest = true;
+    if (choice.inkings == 0 && choice.stage == LastStage() && !found.empty()) {
+        Pack(found.front().mask, found.front().recipe, glyph);
+        choice.nearest = true;
     }
 }
 
-TurnedGlyph& TurnedGlyphs::GlyphAt(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const {
-    TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
+TurnedGlyphCache::Key TurnedGlyphs::KeyOf(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const {
     uint64_t angleBits = 0;
     std::memcpy(&angleBits, &angle, sizeof angleBits);
-    const TurnedGlyphCache::Key key{number_, angleBits,
-                                    (uint32_t(ch.unicode()) << 8) | uint32_t(phaseX << 4) | uint32_t(phaseY)};
+    return {number_, angleBits, (uint32_t(ch.unicode()) << 8) | uint32_t(phaseX << 4) | uint32_t(phaseY)};
+}
+
+int32_t TurnedGlyphs::LastStage() const {
+    return kOutlineStage + (shaped_ ? kCarried * kCoverCount + 1 : 1);
+}
+
+// A glyph let go is made again from what its search chose, exactly as it was, without searching.
+TurnedGlyph& TurnedGlyphs::GlyphAt(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const {
+    TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
+    const TurnedGlyphCache::Key key = KeyOf(ch, angle, phaseX, phaseY);
     if (TurnedGlyph* known = cache.Find(key)) return *known;
     const Covers covers = CoversOf(ch, angle, phaseX, phaseY);
+    const Level& level = LevelOf(ch);
     TurnedGlyph glyph;
     glyph.box = covers.box;
-    while (glyph.inkings == 0 && glyph.stage < (shaped_ ? kStages : 1))
-        FindInkings(glyph, LevelOf(ch), covers);
+    if (const GlyphChoice* chosen = cache.FindChoice(key)) {
+        glyph.choice = *chosen;
+        glyph.choice.inkings = 0;
+        glyph.bits.reserve(glyph.Words() * size_t(chosen->inkings));
+        for (int32_t inking = 0; inking < chosen->inkings; ++inking)
+            Pack(MaskOf(chosen->recipes[inking], level, covers), chosen->recipes[inking], glyph);
+    } else {
+        glyph.choice.stage = int8_t(shaped_ ? kPlainStage : kOutlineStage);
+        while (glyph.choice.inkings == 0 && glyph.choice.stage < LastStage())
+            FindInkings(glyph, level, covers);
+        cache.KeepChoice(key, glyph.choice);
+    }
     glyph.bits.shrink_to_fit();
     return cache.Add(key, std::move(glyph));
 }
@@ -242,13 +305,16 @@ TurnedGlyph& TurnedGlyphs::GlyphAt(QChar ch, double angle, int32_t phaseX, int32
 // True when the glyph has an inking `index`, found now if need be; the first one it always has.
 bool TurnedGlyphs::Inking(TurnedGlyph& glyph, QChar ch, double angle, int32_t phaseX, int32_t phaseY,
                           int32_t index) const {
-    if (index < glyph.inkings) return true;
-    if (glyph.nearest || glyph.inkings >= kMostInkings || glyph.stage >= (shaped_ ? kStages : 1))
-        return false;
+    GlyphChoice& choice = glyph.choice;
+    if (index < choice.inkings) return true;
+    if (choice.nearest || choice.inkings >= kMostInkings || choice.stage >= LastStage()) return false;
+    TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
     const size_t before = TurnedGlyphCache::BytesOf(glyph);
-    while (index >= glyph.inkings && glyph.stage < kStages && glyph.inkings < kMostInkings)
-        FindInkings(glyph, LevelOf(ch), CoversOf(ch, angle, phaseX, phaseY));
+    const Covers covers = CoversOf(ch, angle, phaseX, phaseY);
+    while (index >= choice.inkings && choice.stage < LastStage() && choice.inkings < kMostInkings)
+        FindInkings(glyph, LevelOf(ch), covers);
     glyph.bits.shrink_to_fit();
-    TurnedGlyphCache::OfThread().Grew(glyph, before);
-    return index < glyph.inkings;
+    cache.Grew(glyph, before);
+    cache.KeepChoice(KeyOf(ch, angle, phaseX, phaseY), choice);
+    return index < choice.inkings;
 }

@@ -42,10 +42,6 @@ bool Touches(const TurnedGlyph& glyph, int32_t inking, const Mask& near, int32_t
     });
 }
 
-bool QuarterTurn(double angle) {
-    return std::fmod(angle, 90.0) == 0.0;
-}
-
 } // namespace
 
 TurnedGlyphs::TurnedGlyphs(const QFont& font)
@@ -79,60 +75,73 @@ QImage TurnedGlyphs::DrawQuarterTurned(const QString& text, double angle, QPoint
     return image.transformed(turn);
 }
 
-QImage TurnedGlyphs::Draw(const QString& text, double angle, QPoint pen, QPoint reference, QColor colour,
-                          QRect& box) const {
-    QImage image;
-    if (QuarterTurn(angle)) {
-        image = DrawQuarterTurned(text, angle, pen, colour, box);
-        box.translate(reference);
-        return image;
-    }
+bool TurnedGlyphs::QuarterTurn(double angle) {
+    return std::fmod(angle, 90.0) == 0.0;
+}
+
+const TurnedText* TurnedGlyphs::Ink(const QString& text, double angle, QPoint pen) const {
     TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
     uint64_t angleBits = 0;
     std::memcpy(&angleBits, &angle, sizeof angleBits);
-    TurnedGlyphCache::TextKey key{number_, angleBits, pen, text};
-    if (const TurnedText* known = cache.Find(key)) {
-        box = known->box;
-        image = QImage(box.size(), QImage::Format_ARGB32_Premultiplied);
-        image.fill(0);
-        const QRgb inked = colour.rgb();
-        const size_t width = size_t(box.width());
-        for (size_t word = 0; word < known->bits.size(); ++word)
-            for (uint64_t left = known->bits[word]; left != 0; left &= left - 1) {
-                const size_t bit = word * 64 + size_t(__builtin_ctzll(left));
-                reinterpret_cast<QRgb*>(image.scanLine(int32_t(bit / width)))[bit % width] = inked;
-            }
-    } else {
-        TurnedText kept;
-        image = DrawGlyphByGlyph(text, angle, pen, colour, box, kept);
-        if (!image.isNull()) cache.Add(std::move(key), std::move(kept));
-        cache.Trim();
-    }
-    box.translate(reference);
-    return image;
+    const TurnedGlyphCache::TextKey key{number_, angleBits, pen, text};
+    if (const TurnedText* known = cache.Find(key)) return known;
+    thread_local TurnedText made;
+    if (!InkGlyphByGlyph(text, angle, pen, made)) return nullptr;
+    // The glyphs sought for it go first; the text is kept while the bound has room.
+    cache.Trim();
+    const TurnedText* kept = cache.Add(key, made);
+    return kept ? kept : &made;
 }
 
+namespace {
+
+// The pixels of a glyph's inking that lie in the text's box, cropped to their bounds, as a piece of
+// the text's ink.
+void AddPiece(const TurnedGlyph& glyph, int32_t inking, QPoint at, TurnedText& ink) {
+    const QRect inBox = QRect(QPoint(0, 0), ink.box.size());
+    QRect bounds;
+    glyph.AnyInked(inking, [&](int32_t x, int32_t y) {
+        if (inBox.contains(at.x() + x, at.y() + y)) bounds |= QRect(x, y, 1, 1);
+        return false;
+    });
+    if (bounds.isEmpty()) return;
+    const TurnedText::Piece piece{int16_t(ink.box.left() + at.x() + bounds.left()),
+                                  int16_t(ink.box.top() + at.y() + bounds.top()), int16_t(bounds.width()),
+                                  int16_t(bounds.height()), uint32_t(ink.bits.size())};
+    const size_t width = size_t(bounds.width());
+    ink.bits.resize(ink.bits.size() + (width * size_t(bounds.height()) + 63) / 64, 0);
+    uint64_t* bits = ink.bits.data() + piece.word;
+    glyph.AnyInked(inking, [&](int32_t x, int32_t y) {
+        if (!inBox.contains(at.x() + x, at.y() + y)) return false;
+        const size_t bit = size_t(y - bounds.top()) * width + size_t(x - bounds.left());
+        bits[bit / 64] |= uint64_t{1} << (bit % 64);
+        return false;
+    });
+    ink.pieces.push_back(piece);
+}
+
+} // namespace
+
 // Each glyph takes the first inking that keeps its shape off the glyphs before, at its level place
-// or a little moved; `kept` receives the text's ink.
-QImage TurnedGlyphs::DrawGlyphByGlyph(const QString& text, double angle, QPointF pen, QColor colour,
-                                      QRect& box, TurnedText& kept) const {
+// or a little moved.
+bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pen, TurnedText& ink) const {
     // The text's ink lies within its turned cell, widened for overhanging glyphs and moved glyphs.
     const QTransform turn = QTransform().rotate(-angle);
-    box = turn.mapRect(QRectF(pen.x() - pad_, pen.y() - metrics_.ascent() - pad_,
-                              metrics_.horizontalAdvance(text) + 2 * pad_, metrics_.height() + 2 * pad_))
-              .toAlignedRect();
-    if (box.isEmpty() || int64_t{box.width()} * box.height() > kMostTextPixels) return QImage();
-    kept.box = box;
-    kept.bits.assign((size_t(box.width()) * size_t(box.height()) + 63) / 64, 0);
+    const QRect box =
+        turn.mapRect(QRectF(pen.x() - pad_, pen.y() - metrics_.ascent() - pad_,
+                            metrics_.horizontalAdvance(text) + 2 * pad_, metrics_.height() + 2 * pad_))
+            .toAlignedRect();
+    if (box.isEmpty() || int64_t{box.width()} * box.height() > kMostTextPixels) return false;
+    ink.box = box;
+    ink.pieces.clear();
+    ink.bits.clear();
 
-    // The glyphs stay put until the cache is trimmed, after the text is drawn.
+    // The glyphs stay put until the cache is trimmed, after the text is inked. The pixels on or
+    // beside ink are marked in a mask kept clear between texts, as clearing a long turned text's
+    // whole box would cost more than inking it.
     const int32_t w = box.width(), h = box.height();
-    QImage image(box.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(0);
-    const QRgb inked = colour.rgb();
-    uchar* const pixels = image.bits();
-    const qsizetype stride = image.bytesPerLine();
-    Mask near(size_t(w) * size_t(h), 0);
+    thread_local Mask near;
+    if (near.size() < size_t(w) * size_t(h)) near.assign(size_t(w) * size_t(h), 0);
     for (const QChar ch : text) {
         // How good a pick is: kept shape and apart, kept shape, nearest shape and apart, nearest.
         const TurnedGlyph* chosenGlyph = nullptr;
@@ -151,7 +160,7 @@ QImage TurnedGlyphs::DrawGlyphByGlyph(const QString& text, double angle, QPointF
             for (int32_t index = 0; chosenRank > 0 && Inking(glyph, ch, angle, phaseX, phaseY, index);
                  ++index) {
                 const int32_t rank =
-                    (glyph.nearest ? 2 : 0) + (Touches(glyph, index, near, w, h, at) ? 1 : 0);
+                    (glyph.choice.nearest ? 2 : 0) + (Touches(glyph, index, near, w, h, at) ? 1 : 0);
                 if (rank < chosenRank) chosenGlyph = &glyph, chosen = index, chosenAt = at, chosenRank = rank;
             }
             // Glyphs too small to keep their shapes are not worth moving, nor far where nothing keeps
@@ -160,17 +169,22 @@ QImage TurnedGlyphs::DrawGlyphByGlyph(const QString& text, double angle, QPointF
         }
         pen.rx() += metrics_.horizontalAdvance(ch);
         if (!chosenGlyph) continue;
+        AddPiece(*chosenGlyph, chosen, chosenAt, ink);
         chosenGlyph->AnyInked(chosen, [&](int32_t x, int32_t y) {
             const int32_t tx = chosenAt.x() + x, ty = chosenAt.y() + y;
             if (tx < 0 || ty < 0 || tx >= w || ty >= h) return false;
-            reinterpret_cast<QRgb*>(pixels + ty * stride)[tx] = inked;
-            const size_t bit = size_t(ty) * size_t(w) + size_t(tx);
-            kept.bits[bit / 64] |= uint64_t{1} << (bit % 64);
             for (int32_t ny = std::max(0, ty - 1); ny <= std::min(h - 1, ty + 1); ++ny)
                 for (int32_t nx = std::max(0, tx - 1); nx <= std::min(w - 1, tx + 1); ++nx)
                     near[size_t(ny * w + nx)] = 1;
             return false;
         });
     }
-    return image;
+    for (const TurnedText::Piece& piece : ink.pieces) {
+        const QRect marked =
+            QRect(piece.x - box.left() - 1, piece.y - box.top() - 1, piece.w + 2, piece.h + 2)
+                .intersected(QRect(0, 0, w, h));
+        for (int32_t y = marked.top(); y <= marked.bottom(); ++y)
+            std::fill_n(near.begin() + ptrdiff_t(y) * w + marked.left(), marked.width(), uint8_t{0});
+    }
+    return true;
 }

@@ -28,12 +28,17 @@ public:
     // The turned glyphs of a font, shared by every face that draws with it at any angle.
     static std::shared_ptr<TurnedGlyphs> Shared(const QFont& font);
 
-    // The ink of `text` turned `angle` degrees counter-clockwise about `reference` as an image of
-    // `colour`, its pen starting at `pen` (level pixels from the reference point) and moving on by the
-    // level advances; `box` receives the pixels it covers. A text is inked alike wherever it lies.
-    // Null when the text would be too large to be worth it.
-    QImage Draw(const QString& text, double angle, QPoint pen, QPoint reference, QColor colour,
-                QRect& box) const;
+    // True at a quarter, half or three quarters of a turn, where the level text turns exactly.
+    static bool QuarterTurn(double angle);
+    // The level text drawn at a quarter turn `angle` degrees counter-clockwise about the reference
+    // point, its pen starting at `pen` (level pixels from the reference point), as an image of
+    // `colour`; `box` receives the pixels it covers about the reference point. Null when the text
+    // would be too large to be worth it.
+    QImage DrawQuarterTurned(const QString& text, double angle, QPoint pen, QColor colour, QRect& box) const;
+    // The ink of `text` at any other angle, its glyphs at their level places moved on by the level
+    // advances. A text is inked alike wherever it lies. Null when the text would be too large to be
+    // worth it; otherwise it stays put until the next text is inked.
+    const TurnedText* Ink(const QString& text, double angle, QPoint pen) const;
 
     using Shape = glyph_ink::Shape;
     // A glyph written level: its pixels, how many are inked, their shape, the clear pixels of its
@@ -54,14 +59,16 @@ private:
     static constexpr int32_t kPhases = 4;
 
     const Level& LevelOf(QChar ch) const;
+    TurnedGlyphCache::Key KeyOf(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
     TurnedGlyph& GlyphAt(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
     Covers CoversOf(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
+    // The stage past the last of the search, fewer for glyphs too small to keep their shapes.
+    int32_t LastStage() const;
     void FindInkings(TurnedGlyph& glyph, const Level& level, const Covers& covers) const;
+    glyph_ink::Mask MaskOf(uint8_t recipe, const Level& level, const Covers& covers) const;
     bool Inking(TurnedGlyph& glyph, QChar ch, double angle, int32_t phaseX, int32_t phaseY,
                 int32_t index) const;
-    QImage DrawQuarterTurned(const QString& text, double angle, QPoint pen, QColor colour, QRect& box) const;
-    QImage DrawGlyphByGlyph(const QString& text, double angle, QPointF pen, QColor colour, QRect& box,
-                            TurnedText& kept) const;
+    bool InkGlyphByGlyph(const QString& text, double angle, QPointF pen, TurnedText& ink) const;
 
     QFont font_;
     QFontMetrics metrics_;
