@@ -164,6 +164,17 @@ TurnedGlyphs::Covers TurnedGlyphs::CoversOf(QChar ch, double angle, int32_t phas
     return covers;
 }
 
+// A glyph whose first inking touches the glyph before seeks more at once, so the turnings it was
+// first inked from are kept until another glyph's are made.
+const TurnedGlyphs::Covers& TurnedGlyphs::CoversAt(const TurnedGlyphCache::Key& key, QChar ch, double angle,
+                                                   int32_t phaseX, int32_t phaseY) const {
+    if (!lastCovers_ || !(lastCoversKey_ == key)) {
+        lastCovers_ = std::make_shared<Covers>(CoversOf(ch, angle, phaseX, phaseY));
+        lastCoversKey_ = key;
+    }
+    return *lastCovers_;
+}
+
 const QImage& TurnedGlyphs::Covers::LevelPixels() const {
     if (!levelPixels_.isNull()) return levelPixels_;
     levelPixels_ = QImage(box.size(), QImage::Format_ARGB32_Premultiplied);
@@ -239,7 +250,8 @@ void TurnedGlyphs::FindInkings(TurnedGlyph& glyph, const Level& level, const Cov
     // Each stage past the plain one is a way at one share of cover, the search stopping at the
     // first that keeps the shape at its true weight.
     while (choice.stage < LastStage() && !trueFound) {
-        const int32_t step = choice.stage - kOutlineStage, way = step / kCoverCount, tried = step % kCoverCount;
+        const int32_t step = choice.stage - kOutlineStage, way = step / kCoverCount,
+                      tried = step % kCoverCount;
         if (way == kCarried)
             consider(covers.Carried(), kCarried);
         else
@@ -282,7 +294,7 @@ TurnedGlyph& TurnedGlyphs::GlyphAt(QChar ch, double angle, int32_t phaseX, int32
     TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
     const TurnedGlyphCache::Key key = KeyOf(ch, angle, phaseX, phaseY);
     if (TurnedGlyph* known = cache.Find(key)) return *known;
-    const Covers covers = CoversOf(ch, angle, phaseX, phaseY);
+    const Covers& covers = CoversAt(key, ch, angle, phaseX, phaseY);
     const Level& level = LevelOf(ch);
     TurnedGlyph glyph;
     glyph.box = covers.box;
@@ -310,11 +322,12 @@ bool TurnedGlyphs::Inking(TurnedGlyph& glyph, QChar ch, double angle, int32_t ph
     if (choice.nearest || choice.inkings >= kMostInkings || choice.stage >= LastStage()) return false;
     TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
     const size_t before = TurnedGlyphCache::BytesOf(glyph);
-    const Covers covers = CoversOf(ch, angle, phaseX, phaseY);
+    const TurnedGlyphCache::Key key = KeyOf(ch, angle, phaseX, phaseY);
+    const Covers& covers = CoversAt(key, ch, angle, phaseX, phaseY);
     while (index >= choice.inkings && choice.stage < LastStage() && choice.inkings < kMostInkings)
         FindInkings(glyph, LevelOf(ch), covers);
     glyph.bits.shrink_to_fit();
     cache.Grew(glyph, before);
-    cache.KeepChoice(KeyOf(ch, angle, phaseX, phaseY), choice);
+    cache.KeepChoice(key, choice);
     return index < choice.inkings;
 }

@@ -62,6 +62,8 @@ private:
     TurnedGlyphCache::Key KeyOf(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
     TurnedGlyph& GlyphAt(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
     Covers CoversOf(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
+    const Covers& CoversAt(const TurnedGlyphCache::Key& key, QChar ch, double angle, int32_t phaseX,
+                           int32_t phaseY) const;
     // The stage past the last of the search, fewer for glyphs too small to keep their shapes.
     int32_t LastStage() const;
     void FindInkings(TurnedGlyph& glyph, const Level& level, const Covers& covers) const;
@@ -77,6 +79,8 @@ private:
     uint64_t number_; // names this font's glyphs in the cache
     mutable size_t levelBytes_ = 0;
     mutable std::unordered_map<char16_t, Level> levels_; // elements stay put as it grows
+    mutable std::shared_ptr<const Covers> lastCovers_;   // the turnings last made
+    mutable TurnedGlyphCache::Key lastCoversKey_{};
 
     friend class TurnedGlyphFonts;
 };
