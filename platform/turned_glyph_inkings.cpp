@@ -218,8 +218,10 @@ void TurnedGlyphs::FindInkings(TurnedGlyph& glyph, const Level& level, const Cov
     if (choice.stage == kPlainStage) {
         ++choice.stage;
         Mask plain = Inked(covers.outline, kCovers[0]);
-        if (Distance(ShapeOf(plain, w, h), level.shape) == 0 && WeightClass(InkOf(plain), level.ink) == 0) {
+        if (WeightClass(InkOf(plain), level.ink) == 0 && Distance(ShapeOf(plain, w, h), level.shape) == 0) {
             Pack(plain, kOutline, glyph);
+            // The outline's first share of cover would find the plain inking again, and nothing more.
+            ++choice.stage;
             return;
         }
     }
