@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 namespace glyph_ink {
@@ -24,27 +25,39 @@ struct Run {
     bool ink;
 };
 
-struct Regions {
-    std::vector<int32_t> parent;
-    std::vector<uint8_t> open; // a clear region that reaches the mask's edge
-
-    int32_t Add(bool reachesEdge) {
-        parent.push_back(int32_t(parent.size()));
-        open.push_back(reachesEdge);
-        return parent.back();
-    }
-    int32_t Find(int32_t region) {
-        while (parent[size_t(region)] != region)
-            region = parent[size_t(region)] = parent[size_t(parent[size_t(region)])];
-        return region;
-    }
-    void Join(int32_t a, int32_t b) {
-        a = Find(a), b = Find(b);
-        if (a == b) return;
-        parent[size_t(b)] = a;
-        open[size_t(a)] |= open[size_t(b)];
-    }
+// Regions joined by their runs, each pointing towards the one that stands for it.
+struct Region {
+    int32_t parent;
+    bool open; // a clear region that reaches the mask's edge
+    bool ink;
 };
+
+int32_t Find(std::vector<Region>& regions, int32_t region) {
+    while (regions[size_t(region)].parent != region)
+        region = regions[size_t(region)].parent = regions[size_t(regions[size_t(region)].parent)].parent;
+    return region;
+}
+
+void Join(std::vector<Region>& regions, int32_t a, int32_t b) {
+    a = Find(regions, a), b = Find(regions, b);
+    if (a == b) return;
+    regions[size_t(b)].parent = a;
+    regions[size_t(a)].open |= regions[size_t(b)].open;
+}
+
+// The last column of the run of `ink` pixels from `x` along a row of `w`, eight pixels at a time.
+int32_t RunEnd(const uint8_t* line, int32_t x, int32_t w, bool ink) {
+    const uint64_t same = ink ? 0x0101010101010101ull : 0;
+    int32_t at = x + 1;
+    for (; at + 8 <= w; at += 8) {
+        uint64_t eight;
+        std::memcpy(&eight, line + at, sizeof eight);
+        if (const uint64_t differ = eight ^ same) return at + __builtin_ctzll(differ) / 8 - 1;
+    }
+    while (at < w && (line[at] != 0) == ink)
+        ++at;
+    return at - 1;
+}
 
 // Marks the pixels of a line from a to b, joined at edges or corners.
 void MarkLine(Mask& mask, int32_t w, int32_t h, QPoint a, QPoint b) {
@@ -73,42 +86,48 @@ Mask Inked(const QImage& cover, uint8_t share) {
 // Ink joins at edges or corners, clear pixels at edges only, so a hole never leaks out through a
 // diagonal of ink. The mask is taken row by row in runs, which is far quicker than pixel by pixel.
 Shape ShapeOf(const Mask& mask, int32_t w, int32_t h) {
-    thread_local Regions regions;
+    int32_t ink = 0;
+    return ShapeOf(mask, w, h, ink);
+}
+
+Shape ShapeOf(const Mask& mask, int32_t w, int32_t h, int32_t& ink) {
+    thread_local std::vector<Region> regions;
     thread_local std::vector<Run> above, row;
-    regions.parent.clear();
-    regions.open.clear();
+    regions.clear();
     above.clear();
-    thread_local std::vector<uint8_t> isInk;
-    isInk.clear();
+    ink = 0;
     for (int32_t y = 0; y < h; ++y) {
         row.clear();
         const uint8_t* line = mask.data() + size_t(y) * size_t(w);
+        // The runs of both rows lie in order along them, so each run meets the runs above from the
+        // first that reaches its column.
+        size_t first = 0;
         for (int32_t x = 0; x < w;) {
-            const bool ink = line[x] != 0;
-            int32_t end = x;
-            while (end + 1 < w && (line[end + 1] != 0) == ink)
-                ++end;
-            const bool edge = !ink && (x == 0 || end == w - 1 || y == 0 || y == h - 1);
-            row.push_back({x, end, regions.Add(edge), ink});
-            isInk.push_back(ink);
+            const bool inked = line[x] != 0;
+            const int32_t end = RunEnd(line, x, w, inked);
+            const int32_t region = int32_t(regions.size());
+            regions.push_back({region, !inked && (x == 0 || end == w - 1 || y == 0 || y == h - 1), inked});
+            const int32_t reach = inked ? 1 : 0;
+            while (first < above.size() && above[first].to < x - 1)
+                ++first;
+            for (size_t at = first; at < above.size() && above[at].from <= end + 1; ++at) {
+                const Run& over = above[at];
+                if (over.ink == inked && over.from <= end + reach && over.to >= x - reach)
+                    Join(regions, region, over.region);
+            }
+            row.push_back({x, end, region, inked});
+            if (inked) ink += end - x + 1;
             x = end + 1;
         }
-        for (const Run& run : row)
-            for (const Run& over : above) {
-                if (over.ink != run.ink) continue;
-                const int32_t reach = run.ink ? 1 : 0;
-                if (over.from <= run.to + reach && over.to >= run.from - reach)
-                    regions.Join(run.region, over.region);
-            }
         std::swap(above, row);
     }
     Shape shape;
-    for (int32_t region = 0; region < int32_t(regions.parent.size()); ++region) {
-        if (regions.Find(region) != region) continue;
-        if (isInk[size_t(region)])
+    for (int32_t region = 0; region < int32_t(regions.size()); ++region) {
+        if (Find(regions, region) != region) continue;
+        if (regions[size_t(region)].ink)
             ++shape.pieces;
         else
-            shape.holes += !regions.open[size_t(region)];
+            shape.holes += !regions[size_t(region)].open;
     }
     return shape;
 }

@@ -24,6 +24,8 @@ struct Shape {
 // The pixels of an image of shares of cover (Format_Alpha8) covered at least `share` out of 255.
 Mask Inked(const QImage& cover, uint8_t share);
 Shape ShapeOf(const Mask& mask, int32_t w, int32_t h);
+// The same, `ink` receiving how many pixels are inked.
+Shape ShapeOf(const Mask& mask, int32_t w, int32_t h, int32_t& ink);
 // How many pieces and holes two shapes differ by.
 int32_t Distance(Shape a, Shape b);
 int32_t InkOf(const Mask& mask);

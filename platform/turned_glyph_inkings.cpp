@@ -218,7 +218,8 @@ void TurnedGlyphs::FindInkings(TurnedGlyph& glyph, const Level& level, const Cov
     if (choice.stage == kPlainStage) {
         ++choice.stage;
         Mask plain = Inked(covers.outline, kCovers[0]);
-        if (WeightClass(InkOf(plain), level.ink) == 0 && Distance(ShapeOf(plain, w, h), level.shape) == 0) {
+        int32_t ink = 0;
+        if (Distance(ShapeOf(plain, w, h, ink), level.shape) == 0 && WeightClass(ink, level.ink) == 0) {
             Pack(plain, kOutline, glyph);
             // The outline's first share of cover would find the plain inking again, and nothing more.
             ++choice.stage;
@@ -227,27 +228,33 @@ void TurnedGlyphs::FindInkings(TurnedGlyph& glyph, const Level& level, const Cov
     }
     std::vector<Candidate> found;
     bool trueFound = false;
-    auto add = [&](Mask mask, Shape shape, uint8_t recipe) {
+    auto add = [&](Mask mask, uint8_t recipe) {
+        int32_t ink = 0;
+        const Shape shape = ShapeOf(mask, w, h, ink);
         const int32_t distance = Distance(shape, level.shape);
-        const int32_t weight = WeightClass(InkOf(mask), level.ink);
+        const int32_t weight = WeightClass(ink, level.ink);
         trueFound |= distance == 0 && weight == 0;
         found.push_back({std::move(mask), distance, weight, recipe});
+        return shape;
     };
     // An inking whose holes alone are amiss is mended as well: a hole too many, as where the strokes
     // of a "W" close off a corner, is filled when it is small; a hole closed up is opened where the
-    // level glyph's hole is carried.
+    // level glyph's hole is carried. The mended inkings go before the one they were mended from.
     auto consider = [&](Mask mask, uint8_t recipe) {
-        const Shape shape = ShapeOf(mask, w, h);
+        const size_t at = found.size();
+        const Shape shape = add(std::move(mask), recipe);
+        const Mask& added = found[at].mask;
         if (shape.pieces == level.shape.pieces && shape.holes > level.shape.holes) {
-            Mask filled = mask;
+            Mask filled = added;
             if (FillSmallHoles(filled, shape, level.shape, w, h))
-                add(std::move(filled), ShapeOf(filled, w, h), uint8_t(recipe | kFilled << 5));
+                add(std::move(filled), uint8_t(recipe | kFilled << 5));
         } else if (shape.holes < level.shape.holes) {
-            Mask carved = mask;
+            Mask carved = added;
             Carve(carved, covers.carriedHoles);
-            if (carved != mask) add(std::move(carved), ShapeOf(carved, w, h), uint8_t(recipe | kCarved << 5));
+            if (carved != added) add(std::move(carved), uint8_t(recipe | kCarved << 5));
         }
-        add(std::move(mask), shape, recipe);
+        if (found.size() > at + 1)
+            std::rotate(found.begin() + ptrdiff_t(at), found.begin() + ptrdiff_t(at) + 1, found.end());
     };
     // Each stage past the plain one is a way at one share of cover, the search stopping at the
     // first that keeps the shape at its true weight.
