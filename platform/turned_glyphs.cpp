@@ -30,15 +30,21 @@ constexpr QPoint kShiftsTried[] = {{0, 0},  {1, 0},  {0, 1},  {0, -1},  {1, 1}, 
 constexpr int32_t kShiftsForShape = 12;
 // Glyphs of fewer pixels are too small for any inking to keep their shapes, so none is sought.
 constexpr int32_t kLeastShapedHeight = 7;
+// The share of cover at which a level glyph's pixel is inked when the text is drawn.
+constexpr uint8_t kLevelInk = 128;
 // Above this many pixels a turned text costs more memory than its drawing is worth.
 constexpr int64_t kMostTextPixels = int64_t{1} << 22;
 
-// True when a pixel of the glyph's inking at `at` in the text falls on or beside ink already there,
-// `near` marking the pixels on or beside it.
-bool Touches(const TurnedGlyph& glyph, int32_t inking, const Mask& near, int32_t w, int32_t h, QPoint at) {
+// How near ink already in a text a pixel lies.
+constexpr uint8_t kBesideInk = 1, kOnInk = 2;
+
+// True when a pixel of the glyph's inking at `at` in the text falls at least `reach` near ink
+// already there, `near` marking how near each pixel lies.
+bool Touches(const TurnedGlyph& glyph, int32_t inking, const Mask& near, int32_t w, int32_t h, QPoint at,
+             uint8_t reach) {
     return glyph.AnyInked(inking, [&](int32_t x, int32_t y) {
         const int32_t tx = at.x() + x, ty = at.y() + y;
-        return tx >= 0 && ty >= 0 && tx < w && ty < h && near[size_t(ty * w + tx)];
+        return tx >= 0 && ty >= 0 && tx < w && ty < h && near[size_t(ty * w + tx)] >= reach;
     });
 }
 
@@ -73,6 +79,26 @@ QImage TurnedGlyphs::DrawQuarterTurned(const QString& text, double angle, QPoint
         painter.drawText(pen - level.topLeft(), text);
     }
     return image.transformed(turn);
+}
+
+bool TurnedGlyphs::LevelTouches(QChar first, QChar second) const {
+    const uint32_t pair = uint32_t(first.unicode()) << 16 | second.unicode();
+    const auto known = touching_.find(pair);
+    if (known != touching_.end()) return known->second;
+    const QImage& a = LevelOf(first).pixels;
+    const QImage& b = LevelOf(second).pixels;
+    const int32_t along = metrics_.horizontalAdvance(first);
+    bool touches = false;
+    for (int32_t y = 0; y < b.height() && !touches; ++y)
+        for (int32_t x = 0; x < b.width() && !touches; ++x) {
+            if (b.constScanLine(y)[x] < kLevelInk) continue;
+            for (int32_t ny = std::max(0, y - 1); ny <= std::min(a.height() - 1, y + 1) && !touches; ++ny)
+                for (int32_t nx = std::max(0, x + along - 1); nx <= std::min(a.width() - 1, x + along + 1);
+                     ++nx)
+                    if (a.constScanLine(ny)[nx] >= kLevelInk) touches = true;
+        }
+    touching_.emplace(pair, touches);
+    return touches;
 }
 
 bool TurnedGlyphs::QuarterTurn(double angle) {
@@ -142,8 +168,12 @@ bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pe
     const int32_t w = box.width(), h = box.height();
     thread_local Mask near;
     if (near.size() < size_t(w) * size_t(h)) near.assign(size_t(w) * size_t(h), 0);
+    QChar before;
     for (const QChar ch : text) {
-        // How good a pick is: kept shape and apart, kept shape, nearest shape and apart, nearest.
+        // How good a pick is: kept shape and apart, kept shape, nearest shape and apart, nearest. A
+        // glyph whose level glyph touches the one before is apart when it only keeps off its ink.
+        const uint8_t reach = !before.isNull() && LevelTouches(before, ch) ? kOnInk : kBesideInk;
+        before = ch;
         const TurnedGlyph* chosenGlyph = nullptr;
         int32_t chosen = 0, chosenRank = 4;
         QPoint chosenAt;
@@ -160,7 +190,7 @@ bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pe
             for (int32_t index = 0; chosenRank > 0 && Inking(glyph, ch, angle, phaseX, phaseY, index);
                  ++index) {
                 const int32_t rank =
-                    (glyph.choice.nearest ? 2 : 0) + (Touches(glyph, index, near, w, h, at) ? 1 : 0);
+                    (glyph.choice.nearest ? 2 : 0) + (Touches(glyph, index, near, w, h, at, reach) ? 1 : 0);
                 if (rank < chosenRank) chosenGlyph = &glyph, chosen = index, chosenAt = at, chosenRank = rank;
             }
             // Glyphs too small to keep their shapes are not worth moving, nor far where nothing keeps
@@ -175,7 +205,8 @@ bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pe
             if (tx < 0 || ty < 0 || tx >= w || ty >= h) return false;
             for (int32_t ny = std::max(0, ty - 1); ny <= std::min(h - 1, ty + 1); ++ny)
                 for (int32_t nx = std::max(0, tx - 1); nx <= std::min(w - 1, tx + 1); ++nx)
-                    near[size_t(ny * w + nx)] = 1;
+                    near[size_t(ny * w + nx)] = std::max(near[size_t(ny * w + nx)], kBesideInk);
+            near[size_t(ty * w + tx)] = kOnInk;
             return false;
         });
     }

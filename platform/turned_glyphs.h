@@ -59,6 +59,8 @@ private:
     static constexpr int32_t kPhases = 4;
 
     const Level& LevelOf(QChar ch) const;
+    // True when the level glyph of `second` written after `first` touches it.
+    bool LevelTouches(QChar first, QChar second) const;
     TurnedGlyphCache::Key KeyOf(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
     TurnedGlyph& GlyphAt(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
     Covers CoversOf(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
@@ -78,8 +80,9 @@ private:
     bool shaped_;     // tall enough to seek inkings that keep the level shapes
     uint64_t number_; // names this font's glyphs in the cache
     mutable size_t levelBytes_ = 0;
-    mutable std::unordered_map<char16_t, Level> levels_; // elements stay put as it grows
-    mutable std::shared_ptr<const Covers> lastCovers_;   // the turnings last made
+    mutable std::unordered_map<char16_t, Level> levels_;  // elements stay put as it grows
+    mutable std::unordered_map<uint32_t, bool> touching_; // by pair of characters
+    mutable std::shared_ptr<const Covers> lastCovers_;    // the turnings last made
     mutable TurnedGlyphCache::Key lastCoversKey_{};
 
     friend class TurnedGlyphFonts;
