@@ -3,6 +3,7 @@
 #include "platform/turned_glyph_cache.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <QHashFunctions>
 #include <utility>
 
@@ -11,7 +12,7 @@ namespace {
 // What a map spends beside what it keeps: its node's link, key and hash, a bucket, and the
 // allocator's header on the node and on the bits.
 constexpr size_t kEntryOverhead = sizeof(void*) + sizeof(size_t) + sizeof(void*) + 2 * 16;
-// The glyphs' choices may take this share of the bound: some hundred thousand glyphs' at the
+// The glyphs' choices take this share of the bound: some three hundred thousand glyphs' at the
 // default bound, beside the texts.
 constexpr size_t kChoiceShare = 4;
 
@@ -116,9 +117,19 @@ const TurnedText* TurnedGlyphCache::Find(const TextKey& key) {
     return entry ? &entry->kept : nullptr;
 }
 
-const GlyphChoice* TurnedGlyphCache::FindChoice(const Key& key) {
-    const auto* entry = choices_.Find(key, ++drawn_);
-    return entry ? &entry->kept : nullptr;
+void TurnedGlyphCache::FreeSlots::operator()(ChoiceSlot* table) const {
+    std::free(table);
+}
+
+TurnedGlyphCache::ChoiceSlot* TurnedGlyphCache::SlotOf(const Key& key) {
+    if (!choices_) {
+        choiceSlots_ = bound_ / kChoiceShare / sizeof(ChoiceSlot);
+        if (choiceSlots_ == 0) return nullptr;
+        choices_.reset(static_cast<ChoiceSlot*>(std::calloc(choiceSlots_, sizeof(ChoiceSlot))));
+        if (!choices_) return nullptr;
+        bytes_ += choiceSlots_ * sizeof(ChoiceSlot);
+    }
+    return choices_.get() + KeyHash()(key) % choiceSlots_;
 }
 
 TurnedGlyph& TurnedGlyphCache::Add(const Key& key, TurnedGlyph glyph) {
@@ -137,21 +148,13 @@ const TurnedText* TurnedGlyphCache::Add(const TextKey& key, TurnedText& text) {
     return &texts_.Add(key, std::move(text), bytes, ++drawn_).kept;
 }
 
+const GlyphChoice* TurnedGlyphCache::FindChoice(const Key& key) {
+    const ChoiceSlot* slot = SlotOf(key);
+    return slot && slot->kept && slot->key == key ? &slot->choice : nullptr;
+}
+
 void TurnedGlyphCache::KeepChoice(const Key& key, const GlyphChoice& choice) {
-    constexpr size_t bytes = sizeof(Key) + sizeof(KeptList<Key, GlyphChoice>::Entry) + kEntryOverhead - 16;
-    if (auto* known = choices_.Find(key, ++drawn_)) {
-        known->kept = choice;
-        return;
-    }
-    choices_.Add(key, choice, bytes, drawn_);
-    bytes_ += bytes;
-    choiceBytes_ += bytes;
-    // The choices take a share of the bound of their own, so that texts never crowd them out.
-    while (choiceBytes_ > bound_ / kChoiceShare) {
-        const size_t gone = choices_.DropEarliest();
-        bytes_ -= gone;
-        choiceBytes_ -= gone;
-    }
+    if (ChoiceSlot* slot = SlotOf(key)) *slot = {key, choice, true};
 }
 
 void TurnedGlyphCache::Grew(const TurnedGlyph& glyph, size_t bytesBefore) {
@@ -171,22 +174,19 @@ void TurnedGlyphCache::Trim() {
     // A bound lowered below what the paint has drawn lets go of that too.
     while (bytes_ > bound_ && texts_.Earliest())
         bytes_ -= texts_.DropEarliest();
-    while (bytes_ > bound_ && choices_.Earliest()) {
-        const size_t gone = choices_.DropEarliest();
-        bytes_ -= gone;
-        choiceBytes_ -= gone;
-    }
 }
 
 void TurnedGlyphCache::Clear() {
     glyphs_.Clear();
     texts_.Clear();
-    choices_.Clear();
-    bytes_ = choiceBytes_ = 0;
+    choices_.reset();
+    bytes_ = 0;
 }
 
 size_t TurnedGlyphCache::SetBound(size_t bytes) {
     const size_t before = bound_;
+    if (choices_) bytes_ -= choiceSlots_ * sizeof(ChoiceSlot);
+    choices_.reset();
     bound_ = bytes;
     Trim();
     return before;

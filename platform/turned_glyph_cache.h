@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <QRect>
 #include <QString>
 #include <unordered_map>
@@ -99,7 +100,8 @@ public:
 
     // A paint begins: what it draws is kept before anything drawn earlier.
     void BeginPaint();
-    // The glyph, text or choice kept under `key`, now the latest drawn; null when none is.
+    // The glyph or text kept under `key`, now the latest drawn, or the choice kept for the glyph;
+    // null when none is.
     TurnedGlyph* Find(const Key& key);
     const TurnedText* Find(const TextKey& key);
     const GlyphChoice* FindChoice(const Key& key);
@@ -112,7 +114,7 @@ public:
     void KeepChoice(const Key& key, const GlyphChoice& choice);
     // To be told when a kept glyph gained inkings.
     void Grew(const TurnedGlyph& glyph, size_t bytesBefore);
-    // Lets go of glyphs, then of texts and choices drawn longest ago, until the rest fits the bound.
+    // Lets go of glyphs, then of texts drawn longest ago, until the rest fits the bound.
     void Trim();
     void Clear();
 
@@ -160,12 +162,26 @@ private:
     // Lets go of what may go until `more` bytes fit the bound; false when they do not.
     bool RoomFor(size_t more);
 
+    // The choices in a table of a share of the bound, each in the slot its key's hash names and
+    // replacing the one there: a few bytes each, and no order of drawing to keep, so a drawing
+    // that turns more glyphs than the table holds still finds most of them in it. Its pages are
+    // taken from the system as they are first written.
+    struct ChoiceSlot {
+        Key key;
+        GlyphChoice choice;
+        bool kept;
+    };
+    struct FreeSlots {
+        void operator()(ChoiceSlot* table) const;
+    };
+    ChoiceSlot* SlotOf(const Key& key);
+
     KeptList<Key, TurnedGlyph> glyphs_;
     KeptList<TextKey, TurnedText> texts_;
-    KeptList<Key, GlyphChoice> choices_;
+    std::unique_ptr<ChoiceSlot, FreeSlots> choices_;
+    size_t choiceSlots_ = 0;
     uint64_t drawn_ = 0;
     uint64_t paintBegan_ = 0; // the count of draws when the paint began
     size_t bytes_ = 0;
-    size_t choiceBytes_ = 0;
     size_t bound_ = kDefaultBound;
 };
