@@ -94,9 +94,12 @@ void BM_PaintFloor(benchmark::State& state) {
     state.counters["objects"] = ObjectList.count;
 }
 
-// A repaint of many small texts, after the first paint has drawn every one of them.
+// A repaint of many small texts, after the first paint has drawn every one of them, with the
+// turned glyphs kept within a bound of the given megabytes.
 void BM_PaintTexts(benchmark::State& state) {
     Prepare(state.range(0), 0, state.range(1));
+    TurnedGlyphCache& kept = TurnedGlyphCache::OfThread();
+    const size_t bound = kept.SetBound(size_t(state.range(2)) << 20);
     QImage image(bench::kScreenWidth, bench::kScreenHeight, QImage::Format_RGB32);
     auto paint = [&] {
         image.fill(Qt::white);
@@ -109,7 +112,8 @@ void BM_PaintTexts(benchmark::State& state) {
         paint();
     state.counters["texts"] = ObjectList.count;
     state.counters["resident_MB"] = ResidentMegabytes();
-    state.counters["glyphs_MB"] = double(TurnedGlyphCache::OfThread().Bytes()) / (1024.0 * 1024.0);
+    state.counters["glyphs_MB"] = double(kept.Bytes()) / (1024.0 * 1024.0);
+    kept.SetBound(bound);
 }
 
 // The first paint of a drawing with nothing kept from an earlier one: every turned glyph is inked
@@ -159,19 +163,24 @@ BENCHMARK(BM_ReplayOnQPainter)->Apply(PairedScenes)->Args({kLongLines, 0});
 BENCHMARK(BM_PaintFloor)->Apply(PairedScenes)->Args({kEveryKind, 0});
 BENCHMARK(BM_ReplayOnQPainter)->Apply(PairedScenes)->Args({kEveryKind, 0});
 
+constexpr int64_t kBoundMB = int64_t{TurnedGlyphCache::kDefaultBound >> 20};
+
 void TextScenes(benchmark::internal::Benchmark* b) {
-    b->ArgNames({"scene", "texts"});
+    b->ArgNames({"scene", "texts", "bound_MB"});
     b->Unit(benchmark::kMillisecond);
 }
 
-BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedTexts, 3600});
-BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelTexts, 3600});
-BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedTexts, 10000});
-BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelTexts, 10000});
-BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedSmallTexts, 10000});
-BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelSmallTexts, 10000});
-BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 2000});
-BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelNotes, 2000});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedTexts, 3600, kBoundMB});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelTexts, 3600, kBoundMB});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedTexts, 10000, kBoundMB});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelTexts, 10000, kBoundMB});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedSmallTexts, 10000, kBoundMB});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelSmallTexts, 10000, kBoundMB});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 2000, kBoundMB});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelNotes, 2000, kBoundMB});
+// Past the bound: a paint keeps what it drew first and draws the rest from the glyphs' choices.
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedSmallTexts, 10000, 4});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 2000, 2});
 
 // A first paint each, timed once: a user waits for it once.
 void FirstPaints(benchmark::internal::Benchmark* b) {

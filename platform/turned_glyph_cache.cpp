@@ -157,8 +157,12 @@ void TurnedGlyphCache::KeepChoice(const Key& key, const GlyphChoice& choice) {
     if (ChoiceSlot* slot = SlotOf(key)) *slot = {key, choice, true};
 }
 
-void TurnedGlyphCache::Grew(const TurnedGlyph& glyph, size_t bytesBefore) {
-    bytes_ = bytes_ - bytesBefore + BytesOf(glyph);
+void TurnedGlyphCache::Grew(const Key& key) {
+    if (auto* entry = glyphs_.Find(key, drawn_)) {
+        const size_t bytes = BytesOf(entry->kept);
+        bytes_ = bytes_ - entry->bytes + bytes;
+        entry->bytes = bytes;
+    }
 }
 
 bool TurnedGlyphCache::RoomFor(size_t more) {

@@ -112,8 +112,8 @@ public:
     // before the paint began; null, and `text` left as it was, when it has not.
     const TurnedText* Add(const TextKey& key, TurnedText& text);
     void KeepChoice(const Key& key, const GlyphChoice& choice);
-    // To be told when a kept glyph gained inkings.
-    void Grew(const TurnedGlyph& glyph, size_t bytesBefore);
+    // To be told when the glyph kept under `key` gained inkings.
+    void Grew(const Key& key);
     // Lets go of glyphs, then of texts drawn longest ago, until the rest fits the bound.
     void Trim();
     void Clear();

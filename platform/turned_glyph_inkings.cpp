@@ -330,13 +330,12 @@ bool TurnedGlyphs::Inking(TurnedGlyph& glyph, QChar ch, double angle, int32_t ph
     if (index < choice.inkings) return true;
     if (choice.nearest || choice.inkings >= kMostInkings || choice.stage >= LastStage()) return false;
     TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
-    const size_t before = TurnedGlyphCache::BytesOf(glyph);
     const TurnedGlyphCache::Key key = KeyOf(ch, angle, phaseX, phaseY);
     const Covers& covers = CoversAt(key, ch, angle, phaseX, phaseY);
     while (index >= choice.inkings && choice.stage < LastStage() && choice.inkings < kMostInkings)
         FindInkings(glyph, LevelOf(ch), covers);
     glyph.bits.shrink_to_fit();
-    cache.Grew(glyph, before);
+    cache.Grew(key);
     cache.KeepChoice(key, choice);
     return index < choice.inkings;
 }
