@@ -2,8 +2,10 @@
 // level text, or filling turned outlines at any one share of cover, breaks the thin strokes of
 // some letters and runs others together; so each glyph is turned on its own, placed where the level
 // text places it, and inked at the share of cover that keeps its strokes joined, its holes open and
-// the weight of its ink as the level glyph has them, without touching the letter before it. A
-// quarter turn needs none of this: the level text's own pixels turn onto whole pixels.
+// the weight of its ink as the level glyph has them, without touching the letters before it where
+// the level letters stand apart. The plain inking is taken where it does all this, as it does for
+// most glyphs; others are sought further. A quarter turn needs none of this: the level text's own
+// pixels turn onto whole pixels.
 #pragma once
 
 #include <cstdint>
