@@ -186,14 +186,19 @@ private:
                    bool fill);
     const TextFace& Face() const;
     QString TextOf(const char* text, int32_t len) const;
+    // Draws a small text turned glyph by glyph, or at a quarter turn its level pixels turned, with
+    // its reference point at `ref`; false when it is too large for that. `box` receives its pixels.
+    bool DrawTurnedGlyphs(const TextFace& face, const QString& text, double angle, QPoint pen, QPoint ref,
+                          QRect& box);
 
     QPainter* painter_ = nullptr;
     std::unique_ptr<QPainter> ownedPainter_;
     QImage* image_ = nullptr;       // set when pixels can be written directly
     QImage* deviceImage_ = nullptr; // set when the device is an image (GetPixel)
     bool rasterOps_ = false;
-    bool recording_ = false;   // the device records primitives (a picture) rather than pixels
-    bool painterPlain_ = true; // the painter maps device pixels to themselves
+    bool recording_ = false;        // the device records primitives (a picture) rather than pixels
+    bool painterPlain_ = true;      // the painter maps device pixels to themselves
+    bool turnedPaintBegun_ = false; // the kept turned texts have been told this paint began
     QRegion clip_;
     bool clipped_ = false;
     QRect deviceRect_;

@@ -85,27 +85,61 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
     QTransform turn;
     turn.translate(ref.x, ref.y);
     turn.rotate(-angle);
-    painter_->save();
-    painter_->setTransform(turn, true);
-    if (opaque) painter_->fillRect(cell, ToQColor(Ink(bkColour_)));
+    if (opaque) {
+        painter_->save();
+        painter_->setTransform(turn, true);
+        painter_->fillRect(cell, ToQColor(Ink(bkColour_)));
+        painter_->restore();
+    }
     // Small glyphs turned as Qt draws them lose strokes and run into one another, so they are turned
     // one by one at their level places and inked to keep their shapes, or at a quarter turn are the
     // level text's pixels turned. A recorded page keeps its glyphs, to be drawn at whatever
     // resolution it is played back.
     QRect box;
-    const QImage turned = recording_ || face.ascent + face.descent > kTallestGlyphwiseText
-                              ? QImage()
-                              : face.Turned().Draw(string, angle, QPoint(dx, baseline), QPoint(ref.x, ref.y),
-                                                   painter_->pen().color(), box);
-    if (turned.isNull()) {
-        painter_->drawText(QPoint(dx, baseline), string);
-        painter_->restore();
-        Drawn(turn.mapRect(QRectF(cell)).toAlignedRect().adjusted(-2, -2, 2, 2));
+    if (!recording_ && face.ascent + face.descent <= kTallestGlyphwiseText &&
+        DrawTurnedGlyphs(face, string, angle, QPoint(dx, baseline), QPoint(ref.x, ref.y), box)) {
+        Drawn(box | turn.mapRect(QRectF(cell)).toAlignedRect());
         return true;
     }
+    painter_->save();
+    painter_->setTransform(turn, true);
+    painter_->drawText(QPoint(dx, baseline), string);
     painter_->restore();
-    painter_->drawImage(box.topLeft(), turned);
-    Drawn(box | turn.mapRect(QRectF(cell)).toAlignedRect());
+    Drawn(turn.mapRect(QRectF(cell)).toAlignedRect().adjusted(-2, -2, 2, 2));
+    return true;
+}
+
+bool TDC::DrawTurnedGlyphs(const TextFace& face, const QString& text, double angle, QPoint pen, QPoint ref,
+                           QRect& box) {
+    const QColor colour = ToQColor(Ink(textColour_));
+    if (TurnedGlyphs::QuarterTurn(angle)) {
+        const QImage turned = face.Turned().DrawQuarterTurned(text, angle, pen, colour, box);
+        if (turned.isNull()) return false;
+        box.translate(ref);
+        painter_->drawImage(box.topLeft(), turned);
+        return true;
+    }
+    if (!turnedPaintBegun_) {
+        TurnedGlyphCache::OfThread().BeginPaint();
+        turnedPaintBegun_ = true;
+    }
+    const TurnedText* ink = face.Turned().Ink(text, angle, pen);
+    if (!ink) return false;
+    box = ink->box.translated(ref);
+    // The ink is written straight into an image; any other device is given it as an image.
+    if (image_) {
+        pixels_.clear();
+        ink->ForEachInked([&](int32_t x, int32_t y) { pixels_.push_back({ref.x() + x, ref.y() + y}); });
+        PutPixels(pixels_.data(), pixels_.size(), textColour_, false);
+        return true;
+    }
+    QImage image(box.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(0);
+    const QRgb inked = colour.rgb();
+    ink->ForEachInked([&](int32_t x, int32_t y) {
+        reinterpret_cast<QRgb*>(image.scanLine(y - ink->box.top()))[x - ink->box.left()] = inked;
+    });
+    painter_->drawImage(box.topLeft(), image);
     return true;
 }
 

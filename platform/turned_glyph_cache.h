@@ -1,26 +1,40 @@
 // The turned glyphs and texts kept for repaints (internal to the layer). Finding how to ink a small
 // turned glyph costs far more than drawing it, and a repaint draws the same texts again, so each
-// glyph drawn is kept (its box and its inkings, a bit a pixel, and nothing it was found from), and
-// so is each text's ink. What is kept is bounded in bytes, not in fonts or angles, since a drawing
-// may turn every text its own way; past the bound what was drawn longest ago goes first. A glyph or
-// text let go is found again exactly as it was, so what the cache holds never changes what is drawn.
+// text drawn is kept as the ink of its glyphs where they lie, a bit a pixel; so is each glyph
+// turned (its box and its inkings, and nothing they were found from) while texts are sought; and
+// apart from both, what each glyph's search chose, in a few bytes from which its inkings are made
+// again without searching. What is kept is bounded in bytes, not in fonts or angles, since a
+// drawing may turn every text its own way. Past the bound what was drawn longest ago goes first,
+// but never a text drawn since the paint began: a paint that needs more than the bound keeps what
+// it drew first rather than letting each text go just before the next paint draws it again. A
+// glyph or text let go is made again exactly as it was, so what the cache holds never changes
+// what is drawn.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <QRect>
 #include <QString>
 #include <unordered_map>
 #include <vector>
+
+// What the search for a glyph's inkings chose.
+struct GlyphChoice {
+    static constexpr int32_t kMostInkings = 8; // enough choice to keep a letter off its neighbour
+
+    int8_t stage = 0;                   // stages of the search gone through
+    int8_t inkings = 0;                 // how many inkings keep the level shape
+    bool nearest = false;               // the one inking comes nearest the level shape but does not keep it
+    uint8_t recipes[kMostInkings] = {}; // how each is made: its way, share of cover and mending
+};
 
 // A glyph turned with its origin at one fraction of a pixel, and the inkings of its box that keep
 // the level glyph's shape, most fitting first.
 struct TurnedGlyph {
     QRect box;                  // from the pixel holding the origin
     std::vector<uint64_t> bits; // the inkings one after another, row by row, each Words() long
-    int32_t inkings = 0;        // how many of them
-    int32_t stage = 0;          // ways of inking tried so far
-    bool nearest = false;       // the one inking comes nearest the level shape but does not keep it
+    GlyphChoice choice;
 
     size_t Words() const { return (size_t(box.width()) * size_t(box.height()) + 63) / 64; }
     // Calls `visit(x, y)` for each inked pixel of an inking, row by row, until it returns true;
@@ -37,10 +51,29 @@ struct TurnedGlyph {
     }
 };
 
-// A text's ink turned about its reference point.
+// A text's ink turned about its reference point: the inking of each of its glyphs where it lies.
 struct TurnedText {
-    QRect box;                  // about the reference point
-    std::vector<uint64_t> bits; // row by row
+    struct Piece {
+        int16_t x, y;  // about the reference point
+        int16_t w, h;  // the glyph's box
+        uint32_t word; // where its bits begin, row by row
+    };
+    QRect box; // about the reference point
+    std::vector<Piece> pieces;
+    std::vector<uint64_t> bits;
+
+    // Calls `visit(x, y)` for each inked pixel about the reference point, row by row of each piece.
+    template <class Visit> void ForEachInked(Visit visit) const {
+        for (const Piece& piece : pieces) {
+            const size_t words = (size_t(piece.w) * size_t(piece.h) + 63) / 64, width = size_t(piece.w);
+            const uint64_t* word = bits.data() + piece.word;
+            for (size_t at = 0; at < words; ++at)
+                for (uint64_t left = word[at]; left != 0; left &= left - 1) {
+                    const size_t bit = at * 64 + size_t(__builtin_ctzll(left));
+                    visit(piece.x + int32_t(bit % width), piece.y + int32_t(bit / width));
+                }
+        }
+    }
 };
 
 class TurnedGlyphCache {
@@ -59,22 +92,29 @@ public:
         bool operator==(const TextKey&) const = default;
     };
 
-    // A few tens of megabytes: the glyphs of some ten thousand small texts each at its own angle.
+    // A few tens of megabytes: the texts of a busy drawing each at its own angle.
     static constexpr size_t kDefaultBound = size_t{48} << 20;
 
     // The cache of the calling thread, which owns its fonts.
     static TurnedGlyphCache& OfThread();
 
-    // The glyph or text kept under `key`, now the latest drawn; null when none is.
+    // A paint begins: what it draws is kept before anything drawn earlier.
+    void BeginPaint();
+    // The glyph or text kept under `key`, now the latest drawn, or the choice kept for the glyph;
+    // null when none is.
     TurnedGlyph* Find(const Key& key);
     const TurnedText* Find(const TextKey& key);
+    const GlyphChoice* FindChoice(const Key& key);
     // Keeps `glyph` under `key` as the latest drawn. It and every glyph found stay put until the next
-    // Trim.
+    // Trim or text added.
     TurnedGlyph& Add(const Key& key, TurnedGlyph glyph);
-    void Add(const TextKey& key, TurnedText text);
-    // To be told when a kept glyph gained inkings.
-    void Grew(const TurnedGlyph& glyph, size_t bytesBefore);
-    // Lets go of what was drawn longest ago until the rest fits the bound.
+    // Takes `text` to keep under `key` when the bound has room for it, letting go of what was drawn
+    // before the paint began; null, and `text` left as it was, when it has not.
+    const TurnedText* Add(const TextKey& key, TurnedText& text);
+    void KeepChoice(const Key& key, const GlyphChoice& choice);
+    // To be told when the glyph kept under `key` gained inkings.
+    void Grew(const Key& key);
+    // Lets go of glyphs, then of texts drawn longest ago, until the rest fits the bound.
     void Trim();
     void Clear();
 
@@ -84,19 +124,64 @@ public:
     static size_t BytesOf(const TurnedGlyph& glyph);
 
 private:
-    template <class Kept> struct Entry {
-        Kept kept;
-        uint64_t drawn = 0; // when last drawn, by the cache's count of draws
-    };
     struct KeyHash {
         size_t operator()(const Key& key) const;
         size_t operator()(const TextKey& key) const;
     };
-    static size_t BytesOf(const TextKey& key, const TurnedText& text);
 
-    std::unordered_map<Key, Entry<TurnedGlyph>, KeyHash> glyphs_; // elements stay put as it grows
-    std::unordered_map<TextKey, Entry<TurnedText>, KeyHash> texts_;
+    // Things kept by key, each with its bytes, linked from the earliest drawn to the latest.
+    template <class K, class T> class KeptList {
+    public:
+        struct Entry {
+            T kept;
+            size_t bytes = 0;
+            uint64_t drawn = 0; // when last drawn, by the cache's count of draws
+            const K* key = nullptr;
+            Entry* earlier = nullptr;
+            Entry* later = nullptr;
+        };
+        // The entry under `key`, now drawn at `drawn`; null when none is.
+        Entry* Find(const K& key, uint64_t drawn);
+        // Keeps `kept` under `key`, replacing what was there, as drawn at `drawn`.
+        Entry& Add(const K& key, T kept, size_t bytes, uint64_t drawn);
+        const Entry* Earliest() const { return earliest_; }
+        // Lets go of the earliest drawn and returns its bytes.
+        size_t DropEarliest();
+        void Clear();
+
+    private:
+        void Unlink(Entry& entry);
+        void LinkLatest(Entry& entry);
+
+        std::unordered_map<K, Entry, KeyHash> map_; // elements stay put as it grows
+        Entry* latest_ = nullptr;
+        Entry* earliest_ = nullptr;
+    };
+
+    static size_t BytesOf(const TextKey& key, size_t pieces, size_t words);
+    // Lets go of what may go until `more` bytes fit the bound; false when they do not.
+    bool RoomFor(size_t more);
+
+    // The choices in a table of a share of the bound, each in the slot its key's hash names and
+    // replacing the one there: a few bytes each, and no order of drawing to keep, so a drawing
+    // that turns more glyphs than the table holds still finds most of them in it. Its pages are
+    // taken from the system as they are first written.
+    struct ChoiceSlot {
+        Key key;
+        GlyphChoice choice;
+        bool kept;
+    };
+    struct FreeSlots {
+        void operator()(ChoiceSlot* table) const;
+    };
+    ChoiceSlot* SlotOf(const Key& key);
+
+    KeptList<Key, TurnedGlyph> glyphs_;
+    KeptList<TextKey, TurnedText> texts_;
+    std::unique_ptr<ChoiceSlot, FreeSlots> choices_;
+    size_t choiceSlots_ = 0;
     uint64_t drawn_ = 0;
+    uint64_t paintBegan_ = 0; // the count of draws when the paint began
     size_t bytes_ = 0;
     size_t bound_ = kDefaultBound;
 };

@@ -2,8 +2,10 @@
 // level text, or filling turned outlines at any one share of cover, breaks the thin strokes of
 // some letters and runs others together; so each glyph is turned on its own, placed where the level
 // text places it, and inked at the share of cover that keeps its strokes joined, its holes open and
-// the weight of its ink as the level glyph has them, without touching the letter before it. A
-// quarter turn needs none of this: the level text's own pixels turn onto whole pixels.
+// the weight of its ink as the level glyph has them, without touching the letters before it where
+// the level letters stand apart. The plain inking is taken where it does all this, as it does for
+// most glyphs; others are sought further. A quarter turn needs none of this: the level text's own
+// pixels turn onto whole pixels.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +20,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/glyph_ink.h"
 #include "platform/turned_glyph_cache.h"
 
 class TurnedGlyphs {
@@ -27,19 +30,19 @@ public:
     // The turned glyphs of a font, shared by every face that draws with it at any angle.
     static std::shared_ptr<TurnedGlyphs> Shared(const QFont& font);
 
-    // The ink of `text` turned `angle` degrees counter-clockwise about `reference` as an image of
-    // `colour`, its pen starting at `pen` (level pixels from the reference point) and moving on by the
-    // level advances; `box` receives the pixels it covers. A text is inked alike wherever it lies.
-    // Null when the text would be too large to be worth it.
-    QImage Draw(const QString& text, double angle, QPoint pen, QPoint reference, QColor colour,
-                QRect& box) const;
+    // True at a quarter, half or three quarters of a turn, where the level text turns exactly.
+    static bool QuarterTurn(double angle);
+    // The level text drawn at a quarter turn `angle` degrees counter-clockwise about the reference
+    // point, its pen starting at `pen` (level pixels from the reference point), as an image of
+    // `colour`; `box` receives the pixels it covers about the reference point. Null when the text
+    // would be too large to be worth it.
+    QImage DrawQuarterTurned(const QString& text, double angle, QPoint pen, QColor colour, QRect& box) const;
+    // The ink of `text` at any other angle, its glyphs at their level places moved on by the level
+    // advances. A text is inked alike wherever it lies. Null when the text would be too large to be
+    // worth it; otherwise it stays put until the next text is inked.
+    const TurnedText* Ink(const QString& text, double angle, QPoint pen) const;
 
-    // Pieces of ink (joined at edges or corners) and closed holes (joined at edges) of a mask.
-    struct Shape {
-        int32_t pieces = 0;
-        int32_t holes = 0;
-        bool operator==(const Shape&) const = default;
-    };
+    using Shape = glyph_ink::Shape;
     // A glyph written level: its pixels, how many are inked, their shape, the clear pixels of its
     // holes and its outline.
     struct Level {
@@ -53,15 +56,25 @@ public:
 private:
     struct Covers;
 
+    // Glyph origins are placed to a quarter of a pixel: closer than the eye sees, and few enough
+    // turned copies of a glyph to keep.
+    static constexpr int32_t kPhases = 4;
+
     const Level& LevelOf(QChar ch) const;
+    // True when the level glyph of `second` written after `first` touches it.
+    bool LevelTouches(QChar first, QChar second) const;
+    TurnedGlyphCache::Key KeyOf(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
     TurnedGlyph& GlyphAt(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
     Covers CoversOf(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
+    const Covers& CoversAt(const TurnedGlyphCache::Key& key, QChar ch, double angle, int32_t phaseX,
+                           int32_t phaseY) const;
+    // The stage past the last of the search, fewer for glyphs too small to keep their shapes.
+    int32_t LastStage() const;
     void FindInkings(TurnedGlyph& glyph, const Level& level, const Covers& covers) const;
+    glyph_ink::Mask MaskOf(uint8_t recipe, const Level& level, const Covers& covers) const;
     bool Inking(TurnedGlyph& glyph, QChar ch, double angle, int32_t phaseX, int32_t phaseY,
                 int32_t index) const;
-    QImage DrawQuarterTurned(const QString& text, double angle, QPoint pen, QColor colour, QRect& box) const;
-    QImage DrawGlyphByGlyph(const QString& text, double angle, QPointF pen, QColor colour, QRect& box,
-                            TurnedText& kept) const;
+    bool InkGlyphByGlyph(const QString& text, double angle, QPointF pen, TurnedText& ink) const;
 
     QFont font_;
     QFontMetrics metrics_;
@@ -69,7 +82,10 @@ private:
     bool shaped_;     // tall enough to seek inkings that keep the level shapes
     uint64_t number_; // names this font's glyphs in the cache
     mutable size_t levelBytes_ = 0;
-    mutable std::unordered_map<char16_t, Level> levels_; // elements stay put as it grows
+    mutable std::unordered_map<char16_t, Level> levels_;  // elements stay put as it grows
+    mutable std::unordered_map<uint32_t, bool> touching_; // by pair of characters
+    mutable std::shared_ptr<const Covers> lastCovers_;    // the turnings last made
+    mutable TurnedGlyphCache::Key lastCoversKey_{};
 
     friend class TurnedGlyphFonts;
 };

@@ -305,6 +305,30 @@ void BuildTexts(int32_t count, bool turned) {
     }
 }
 
+void BuildSizedTexts(int32_t count, int32_t least, int32_t most, int32_t letters, bool turned) {
+    StartDocument();
+    static const char* const kLabels[] = {"Kitchen", "3600 x 4200", "Bedroom 2",
+                                          "WC",      "12000",       "Living room"};
+    static const char kNotes[] = "Oak floor on battens, skirting 120 mm, walls in lime plaster with a "
+                                 "matt finish; ceiling 2400 above the finished floor, two sockets a wall.";
+    Random random;
+    const int32_t w = kCellsX * kCell, h = kCellsY * kCell;
+    char note[TTextobj::kTextCapacity + 1] = {};
+    for (int32_t i = 0; i < count; ++i) {
+        const int32_t escapement = turned ? 1 + i % 3599 : 0;
+        const int32_t size = least + (i / 3599 + i) % (most - least + 1);
+        const char* text = kLabels[i % int32_t(std::size(kLabels))];
+        if (letters > 0) {
+            const int32_t from = (i * 7) % int32_t(sizeof kNotes - 1 - size_t(letters));
+            std::snprintf(note, sizeof note, "%.*s", letters, kNotes + from);
+            text = note;
+        }
+        ObjectList.Add(new TTextobj(kGroundFloor, kText, 1, 0, 0, 0, random.Below(w), 0, 0, 0,
+                                    random.Below(h), 0, kInk, text, "Arial", escapement, 1 + random.Below(6),
+                                    400, size));
+    }
+}
+
 void BuildMixed(int32_t count) {
     StartDocument();
     SheetWidth = 16000, SheetHeight = 10000;

@@ -1,0 +1,200 @@
+// The ink of a small glyph: its pieces and holes, found row by row in runs, and its weight.
+#include "platform/glyph_ink.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+namespace glyph_ink {
+
+namespace {
+
+// The ink a turned glyph may take against its level glyph's. A thin stroke along a diagonal holds
+// fewer pixels than along a row, so turning changes a glyph's count by up to about a half either
+// way; inkings within the first range keep its weight, those within the second still read as
+// the same letter, and past them a letter shrinks to a dot or swells into a blob.
+constexpr double kTrueInk[] = {0.75, 1.5};
+constexpr double kFairInk[] = {0.6, 1.8};
+
+// Runs of a row of equal pixels, joined into regions as rows follow one another.
+struct Run {
+    int32_t from, to; // first and last column
+    int32_t region;
+    bool ink;
+};
+
+// Regions joined by their runs, each pointing towards the one that stands for it.
+struct Region {
+    int32_t parent;
+    bool open; // a clear region that reaches the mask's edge
+    bool ink;
+};
+
+int32_t Find(std::vector<Region>& regions, int32_t region) {
+    while (regions[size_t(region)].parent != region)
+        region = regions[size_t(region)].parent = regions[size_t(regions[size_t(region)].parent)].parent;
+    return region;
+}
+
+void Join(std::vector<Region>& regions, int32_t a, int32_t b) {
+    a = Find(regions, a), b = Find(regions, b);
+    if (a == b) return;
+    regions[size_t(b)].parent = a;
+    regions[size_t(a)].open |= regions[size_t(b)].open;
+}
+
+// The last column of the run of `ink` pixels from `x` along a row of `w`, eight pixels at a time.
+int32_t RunEnd(const uint8_t* line, int32_t x, int32_t w, bool ink) {
+    const uint64_t same = ink ? 0x0101010101010101ull : 0;
+    int32_t at = x + 1;
+    for (; at + 8 <= w; at += 8) {
+        uint64_t eight;
+        std::memcpy(&eight, line + at, sizeof eight);
+        if (const uint64_t differ = eight ^ same) return at + __builtin_ctzll(differ) / 8 - 1;
+    }
+    while (at < w && (line[at] != 0) == ink)
+        ++at;
+    return at - 1;
+}
+
+// Marks the pixels of a line from a to b, joined at edges or corners.
+void MarkLine(Mask& mask, int32_t w, int32_t h, QPoint a, QPoint b) {
+    const int32_t steps = std::max(std::abs(b.x() - a.x()), std::abs(b.y() - a.y()));
+    for (int32_t step = 0; step <= steps; ++step) {
+        const int32_t x = a.x() + (steps ? int32_t(std::lround(double(b.x() - a.x()) * step / steps)) : 0);
+        const int32_t y = a.y() + (steps ? int32_t(std::lround(double(b.y() - a.y()) * step / steps)) : 0);
+        if (x >= 0 && y >= 0 && x < w && y < h) mask[size_t(y * w + x)] = 1;
+    }
+}
+
+} // namespace
+
+Mask Inked(const QImage& cover, uint8_t share) {
+    const int32_t w = cover.width(), h = cover.height();
+    Mask mask(size_t(w) * size_t(h));
+    for (int32_t y = 0; y < h; ++y) {
+        const uchar* line = cover.constScanLine(y);
+        uint8_t* out = mask.data() + size_t(y) * size_t(w);
+        for (int32_t x = 0; x < w; ++x)
+            out[x] = line[x] >= share;
+    }
+    return mask;
+}
+
+// Ink joins at edges or corners, clear pixels at edges only, so a hole never leaks out through a
+// diagonal of ink. The mask is taken row by row in runs, which is far quicker than pixel by pixel.
+Shape ShapeOf(const Mask& mask, int32_t w, int32_t h) {
+    int32_t ink = 0;
+    return ShapeOf(mask, w, h, ink);
+}
+
+Shape ShapeOf(const Mask& mask, int32_t w, int32_t h, int32_t& ink) {
+    thread_local std::vector<Region> regions;
+    thread_local std::vector<Run> above, row;
+    regions.clear();
+    above.clear();
+    ink = 0;
+    for (int32_t y = 0; y < h; ++y) {
+        row.clear();
+        const uint8_t* line = mask.data() + size_t(y) * size_t(w);
+        // The runs of both rows lie in order along them, so each run meets the runs above from the
+        // first that reaches its column.
+        size_t first = 0;
+        for (int32_t x = 0; x < w;) {
+            const bool inked = line[x] != 0;
+            const int32_t end = RunEnd(line, x, w, inked);
+            const int32_t region = int32_t(regions.size());
+            regions.push_back({region, !inked && (x == 0 || end == w - 1 || y == 0 || y == h - 1), inked});
+            const int32_t reach = inked ? 1 : 0;
+            while (first < above.size() && above[first].to < x - 1)
+                ++first;
+            for (size_t at = first; at < above.size() && above[at].from <= end + 1; ++at) {
+                const Run& over = above[at];
+                if (over.ink == inked && over.from <= end + reach && over.to >= x - reach)
+                    Join(regions, region, over.region);
+            }
+            row.push_back({x, end, region, inked});
+            if (inked) ink += end - x + 1;
+            x = end + 1;
+        }
+        std::swap(above, row);
+    }
+    Shape shape;
+    for (int32_t region = 0; region < int32_t(regions.size()); ++region) {
+        if (Find(regions, region) != region) continue;
+        if (regions[size_t(region)].ink)
+            ++shape.pieces;
+        else
+            shape.holes += !regions[size_t(region)].open;
+    }
+    return shape;
+}
+
+int32_t Distance(Shape a, Shape b) {
+    return std::abs(a.pieces - b.pieces) + std::abs(a.holes - b.holes);
+}
+
+int32_t InkOf(const Mask& mask) {
+    return int32_t(std::count(mask.begin(), mask.end(), uint8_t{1}));
+}
+
+std::vector<std::vector<int32_t>> HolesOf(const Mask& mask, int32_t w, int32_t h) {
+    std::vector<std::vector<int32_t>> holes;
+    std::vector<uint8_t> seen(mask.size(), 0);
+    std::vector<int32_t> stack;
+    for (int32_t start = 0; start < w * h; ++start) {
+        if (mask[size_t(start)] || seen[size_t(start)]) continue;
+        std::vector<int32_t> region;
+        bool open = false;
+        stack.assign(1, start);
+        seen[size_t(start)] = 1;
+        while (!stack.empty()) {
+            const int32_t at = stack.back();
+            stack.pop_back();
+            region.push_back(at);
+            const int32_t x = at % w, y = at / w;
+            open |= x == 0 || y == 0 || x == w - 1 || y == h - 1;
+            for (const int32_t next :
+                 {x > 0 ? at - 1 : -1, x < w - 1 ? at + 1 : -1, y > 0 ? at - w : -1, y < h - 1 ? at + w : -1})
+                if (next >= 0 && !mask[size_t(next)] && !seen[size_t(next)]) {
+                    seen[size_t(next)] = 1;
+                    stack.push_back(next);
+                }
+        }
+        if (!open) holes.push_back(std::move(region));
+    }
+    return holes;
+}
+
+int32_t WeightClass(int32_t ink, int32_t levelInk) {
+    const double share = levelInk > 0 ? double(ink) / levelInk : (ink == 0 ? 1.0 : 2.0);
+    if (share >= kTrueInk[0] && share <= kTrueInk[1]) return 0;
+    return share >= kFairInk[0] && share <= kFairInk[1] ? 1 : 2;
+}
+
+Mask Carried(const QImage& pixels, const QTransform& place, QSize size) {
+    const int32_t w = size.width(), h = size.height();
+    Mask mask(size_t(w) * size_t(h), 0);
+    auto inked = [&](int32_t x, int32_t y) {
+        return x >= 0 && y >= 0 && x < pixels.width() && y < pixels.height() &&
+               pixels.constScanLine(y)[x] != 0;
+    };
+    auto carried = [&](int32_t x, int32_t y) {
+        const QPointF centre = place.map(QPointF(x + 0.5, y + 0.5));
+        return QPoint(int32_t(std::floor(centre.x())), int32_t(std::floor(centre.y())));
+    };
+    for (int32_t y = 0; y < pixels.height(); ++y)
+        for (int32_t x = 0; x < pixels.width(); ++x) {
+            if (!inked(x, y)) continue;
+            const QPoint from = carried(x, y);
+            MarkLine(mask, w, h, from, from);
+            for (const QPoint next :
+                 {QPoint(x + 1, y), QPoint(x - 1, y + 1), QPoint(x, y + 1), QPoint(x + 1, y + 1)})
+                if (inked(next.x(), next.y())) MarkLine(mask, w, h, from, carried(next.x(), next.y()));
+        }
+    return mask;
+}
+
+} // namespace glyph_ink

@@ -1,0 +1,41 @@
+// The ink of a small glyph as a mask of pixels (internal to the layer): how many pixels it inks,
+// the pieces and holes they make, and how its weight compares with a level glyph's. The turned
+// glyphs judge each way of inking a glyph by these.
+#pragma once
+
+#include <cstdint>
+#include <QImage>
+#include <QSize>
+#include <QTransform>
+#include <vector>
+
+namespace glyph_ink {
+
+// A pixel a byte, row by row: 1 where inked.
+using Mask = std::vector<uint8_t>;
+
+// Pieces of ink (joined at edges or corners) and closed holes (joined at edges) of a mask.
+struct Shape {
+    int32_t pieces = 0;
+    int32_t holes = 0;
+    bool operator==(const Shape&) const = default;
+};
+
+// The pixels of an image of shares of cover (Format_Alpha8) covered at least `share` out of 255.
+Mask Inked(const QImage& cover, uint8_t share);
+Shape ShapeOf(const Mask& mask, int32_t w, int32_t h);
+// The same, `ink` receiving how many pixels are inked.
+Shape ShapeOf(const Mask& mask, int32_t w, int32_t h, int32_t& ink);
+// How many pieces and holes two shapes differ by.
+int32_t Distance(Shape a, Shape b);
+int32_t InkOf(const Mask& mask);
+// The clear regions (joined at edges) of a mask that do not reach its edge, each as its pixels.
+std::vector<std::vector<int32_t>> HolesOf(const Mask& mask, int32_t w, int32_t h);
+// Each inked level pixel of `pixels` carried by `place` to the pixel its centre turns into, and
+// joined by a line to the carried pixels of the inked pixels beside it, in a mask of `size`.
+Mask Carried(const QImage& pixels, const QTransform& place, QSize size);
+// 0 where `ink` pixels keep the weight of a level glyph of `levelInk`, 1 where they still read as
+// the same letter, 2 where they do not.
+int32_t WeightClass(int32_t ink, int32_t levelInk);
+
+} // namespace glyph_ink

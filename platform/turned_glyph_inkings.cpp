@@ -1,0 +1,341 @@
+// The ways of inking a small turned glyph, sought until one keeps the shape and the weight of its
+// level glyph.
+#include "platform/turned_glyphs.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <QPainter>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "platform/glyph_ink.h"
+
+using namespace glyph_ink;
+
+namespace {
+
+// Inkings kept per glyph: enough choice to keep a letter off its neighbour.
+constexpr int32_t kMostInkings = 8;
+// Holes of at most this many pixels where the level glyph has none are corners closed off by
+// thickened strokes, and are filled.
+constexpr int32_t kSmallHole = 3;
+// Shares of cover, out of 255, tried in this order: the first gives the truest weight of stroke,
+// the others thicken thin strokes or open small holes where it does not keep the glyph's shape.
+constexpr uint8_t kCovers[] = {96, 128, 64, 160, 48, 192, 32, 224};
+constexpr int32_t kCoverCount = int32_t(std::size(kCovers));
+// Ways of inking a glyph: its turned outline; its level pixels turned, whose hinting keeps small
+// gaps (the dot of an "i") that the outline may not; and its level pixels each carried to the pixel
+// its centre turns into, joined to those it touched, which keeps thin strokes thin and whole.
+constexpr int32_t kOutline = 0, kLevelPixels = 1, kCarried = 2;
+// The stages of the search: the plain inking, then each way in turn.
+constexpr int8_t kPlainStage = 0, kOutlineStage = 1;
+// An inking found, and how well it keeps the level glyph.
+struct Candidate {
+    Mask mask;
+    int32_t distance; // from the level shape
+    int32_t weight;   // WeightClass
+    uint8_t recipe;
+};
+
+// Ways of mending an inking, in a recipe's top bits.
+constexpr uint8_t kFilled = 1, kCarved = 2;
+
+void Pack(const Mask& mask, uint8_t recipe, TurnedGlyph& glyph) {
+    const size_t words = glyph.Words(), at = glyph.bits.size();
+    glyph.bits.resize(at + words, 0);
+    for (size_t bit = 0; bit < mask.size(); ++bit)
+        if (mask[bit]) glyph.bits[at + bit / 64] |= uint64_t{1} << (bit % 64);
+    glyph.choice.recipes[size_t(glyph.choice.inkings++)] = recipe;
+}
+
+// Fills the holes a mask has beyond the level glyph's, the smallest first; false, and the mask
+// partly filled, where one of them is not small.
+bool FillSmallHoles(Mask& mask, Shape shape, Shape levelShape, int32_t w, int32_t h) {
+    auto holes = HolesOf(mask, w, h);
+    std::stable_sort(holes.begin(), holes.end(),
+                     [](const auto& a, const auto& b) { return a.size() < b.size(); });
+    const size_t extra = size_t(shape.holes - levelShape.holes);
+    bool small = true;
+    for (size_t hole = 0; hole < extra && small; ++hole) {
+        small = holes[hole].size() <= size_t(kSmallHole);
+        for (const int32_t at : holes[hole])
+            mask[size_t(at)] = 1;
+    }
+    return small;
+}
+
+void Carve(Mask& mask, const Mask& carriedHoles) {
+    for (size_t at = 0; at < mask.size(); ++at)
+        if (carriedHoles[at]) mask[at] = 0;
+}
+
+bool SameInking(const TurnedGlyph& glyph, int32_t inking, const Mask& mask) {
+    const size_t words = glyph.Words();
+    for (size_t word = 0; word < words; ++word) {
+        uint64_t packed = 0;
+        for (size_t bit = word * 64; bit < std::min(mask.size(), word * 64 + 64); ++bit)
+            packed |= uint64_t(mask[bit] != 0) << (bit % 64);
+        if (packed != glyph.bits[size_t(inking) * words + word]) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+const TurnedGlyphs::Level& TurnedGlyphs::LevelOf(QChar ch) const {
+    const auto known = levels_.find(ch.unicode());
+    if (known != levels_.end()) return known->second;
+    Level level;
+    level.pixels = QImage(metrics_.horizontalAdvance(ch) + 2 * pad_, metrics_.height() + 2 * pad_,
+                          QImage::Format_ARGB32_Premultiplied);
+    level.pixels.fill(0);
+    {
+        QPainter painter(&level.pixels);
+        painter.setFont(font_);
+        painter.setPen(Qt::black);
+        painter.drawText(QPoint(pad_, pad_ + metrics_.ascent()), QString(ch));
+    }
+    level.pixels = std::move(level.pixels).convertToFormat(QImage::Format_Alpha8);
+    const Mask inked = Inked(level.pixels, 1);
+    const int32_t w = level.pixels.width();
+    level.ink = InkOf(inked);
+    level.shape = ShapeOf(inked, w, level.pixels.height());
+    for (const auto& hole : HolesOf(inked, w, level.pixels.height()))
+        for (const int32_t at : hole)
+            level.holes.emplace_back(at % w, at / w);
+    level.outline.addText(QPointF(0, 0), font_, QString(ch));
+    levelBytes_ += sizeof(Level) + size_t(level.pixels.sizeInBytes()) + level.holes.size() * sizeof(QPoint) +
+                   size_t(level.outline.elementCount()) * (sizeof(QPainterPath::Element) + 8);
+    return levels_.emplace(ch.unicode(), std::move(level)).first->second;
+}
+
+// The two turnings of a glyph its inkings are found from: the shares of each pixel its outline
+// covers, and its level pixels turned.
+struct TurnedGlyphs::Covers {
+    QRect box;
+    QImage outline;
+    Mask carriedHoles; // where the level glyph's holes are carried
+    const QImage* pixels = nullptr;
+    QTransform levelToBox;
+
+    // The later ways, made when first asked for: most glyphs keep their shapes from the outline.
+    const QImage& LevelPixels() const;
+    const Mask& Carried() const;
+
+private:
+    mutable QImage levelPixels_;
+    mutable Mask carried_;
+};
+
+TurnedGlyphs::Covers TurnedGlyphs::CoversOf(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const {
+    const Level& level = LevelOf(ch);
+    const QImage& pixels = level.pixels;
+    QTransform place;
+    place.translate(double(phaseX) / kPhases, double(phaseY) / kPhases);
+    place.rotate(-angle);
+    const QTransform placeLevel = QTransform::fromTranslate(-pad_, -pad_ - metrics_.ascent()) * place;
+    Covers covers;
+    covers.box = (place.map(level.outline).boundingRect() |
+                  placeLevel.mapRect(QRectF(pad_ - 2, pad_ - 2, pixels.width() - 2 * pad_ + 4,
+                                            pixels.height() - 2 * pad_ + 4)))
+                     .toAlignedRect()
+                     .adjusted(-1, -1, 1, 1);
+    const QTransform toBox = QTransform::fromTranslate(-covers.box.left(), -covers.box.top());
+    covers.pixels = &pixels;
+    covers.levelToBox = placeLevel * toBox;
+    covers.outline = QImage(covers.box.size(), QImage::Format_ARGB32_Premultiplied);
+    covers.outline.fill(0);
+    QPainter painter(&covers.outline);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setTransform(place * toBox);
+    painter.fillPath(level.outline, Qt::black);
+    painter.end();
+    // Kept as shares alone: all that inking reads.
+    covers.outline = std::move(covers.outline).convertToFormat(QImage::Format_Alpha8);
+    covers.carriedHoles.assign(size_t(covers.box.width()) * size_t(covers.box.height()), 0);
+    for (const QPoint hole : level.holes) {
+        const QPointF centre = covers.levelToBox.map(QPointF(hole) + QPointF(0.5, 0.5));
+        const QPoint to(int32_t(std::floor(centre.x())), int32_t(std::floor(centre.y())));
+        if (covers.box.translated(-covers.box.topLeft()).contains(to))
+            covers.carriedHoles[size_t(to.y() * covers.box.width() + to.x())] = 1;
+    }
+    return covers;
+}
+
+// A glyph whose first inking touches the glyph before seeks more at once, so the turnings it was
+// first inked from are kept until another glyph's are made.
+const TurnedGlyphs::Covers& TurnedGlyphs::CoversAt(const TurnedGlyphCache::Key& key, QChar ch, double angle,
+                                                   int32_t phaseX, int32_t phaseY) const {
+    if (!lastCovers_ || !(lastCoversKey_ == key)) {
+        lastCovers_ = std::make_shared<Covers>(CoversOf(ch, angle, phaseX, phaseY));
+        lastCoversKey_ = key;
+    }
+    return *lastCovers_;
+}
+
+const QImage& TurnedGlyphs::Covers::LevelPixels() const {
+    if (!levelPixels_.isNull()) return levelPixels_;
+    levelPixels_ = QImage(box.size(), QImage::Format_ARGB32_Premultiplied);
+    levelPixels_.fill(0);
+    QPainter painter(&levelPixels_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.setTransform(levelToBox);
+    painter.drawImage(QPoint(0, 0), *pixels);
+    painter.end();
+    levelPixels_ = std::move(levelPixels_).convertToFormat(QImage::Format_Alpha8);
+    return levelPixels_;
+}
+
+const Mask& TurnedGlyphs::Covers::Carried() const {
+    if (carried_.empty()) carried_ = glyph_ink::Carried(*pixels, levelToBox, box.size());
+    return carried_;
+}
+
+// The inking a recipe names, made from the glyph's turnings.
+Mask TurnedGlyphs::MaskOf(uint8_t recipe, const Level& level, const Covers& covers) const {
+    const int32_t way = recipe & 3, mend = recipe >> 5;
+    Mask mask = way == kCarried ? covers.Carried()
+                                : Inked(way == kOutline ? covers.outline : covers.LevelPixels(),
+                                        kCovers[(recipe >> 2) & 7]);
+    if (mend == kFilled)
+        FillSmallHoles(mask, ShapeOf(mask, covers.box.width(), covers.box.height()), level.shape,
+                       covers.box.width(), covers.box.height());
+    else if (mend == kCarved)
+        Carve(mask, covers.carriedHoles);
+    return mask;
+}
+
+// Takes the glyph's next way of inking, and where that way finds no inking that keeps the level
+// glyph's shape at its true weight, the ways after it too. The first way is the plain inking of the
+// outline alone, taken when it keeps the shape at its true weight: most glyphs need no more. The
+// inkings that keep the shape follow those kept already, the true weights first; where none keeps
+// it at all, the one inking is the nearest of every way.
+void TurnedGlyphs::FindInkings(TurnedGlyph& glyph, const Level& level, const Covers& covers) const {
+    const int32_t w = glyph.box.width(), h = glyph.box.height();
+    GlyphChoice& choice = glyph.choice;
+    if (choice.stage == kPlainStage) {
+        ++choice.stage;
+        Mask plain = Inked(covers.outline, kCovers[0]);
+        int32_t ink = 0;
+        if (Distance(ShapeOf(plain, w, h, ink), level.shape) == 0 && WeightClass(ink, level.ink) == 0) {
+            Pack(plain, kOutline, glyph);
+            // The outline's first share of cover would find the plain inking again, and nothing more.
+            ++choice.stage;
+            return;
+        }
+    }
+    std::vector<Candidate> found;
+    bool trueFound = false;
+    auto add = [&](Mask mask, uint8_t recipe) {
+        int32_t ink = 0;
+        const Shape shape = ShapeOf(mask, w, h, ink);
+        const int32_t distance = Distance(shape, level.shape);
+        const int32_t weight = WeightClass(ink, level.ink);
+        trueFound |= distance == 0 && weight == 0;
+        found.push_back({std::move(mask), distance, weight, recipe});
+        return shape;
+    };
+    // An inking whose holes alone are amiss is mended as well: a hole too many, as where the strokes
+    // of a "W" close off a corner, is filled when it is small; a hole closed up is opened where the
+    // level glyph's hole is carried. The mended inkings go before the one they were mended from.
+    auto consider = [&](Mask mask, uint8_t recipe) {
+        const size_t at = found.size();
+        const Shape shape = add(std::move(mask), recipe);
+        const Mask& added = found[at].mask;
+        if (shape.pieces == level.shape.pieces && shape.holes > level.shape.holes) {
+            Mask filled = added;
+            if (FillSmallHoles(filled, shape, level.shape, w, h))
+                add(std::move(filled), uint8_t(recipe | kFilled << 5));
+        } else if (shape.holes < level.shape.holes) {
+            Mask carved = added;
+            Carve(carved, covers.carriedHoles);
+            if (carved != added) add(std::move(carved), uint8_t(recipe | kCarved << 5));
+        }
+        if (found.size() > at + 1)
+            std::rotate(found.begin() + ptrdiff_t(at), found.begin() + ptrdiff_t(at) + 1, found.end());
+    };
+    // Each stage past the plain one is a way at one share of cover, the search stopping at the
+    // first that keeps the shape at its true weight.
+    while (choice.stage < LastStage() && !trueFound) {
+        const int32_t step = choice.stage - kOutlineStage, way = step / kCoverCount,
+                      tried = step % kCoverCount;
+        if (way == kCarried)
+            consider(covers.Carried(), kCarried);
+        else
+            consider(Inked(way == kOutline ? covers.outline : covers.LevelPixels(), kCovers[tried]),
+                     uint8_t(way | tried << 2));
+        ++choice.stage;
+    }
+    // Inkings that keep the shape, the true weights first; where none does, a letter of about its
+    // weight with a stroke joined or a hole closed reads better than a dot or a blob.
+    std::stable_sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) {
+        return std::tuple(a.weight > 1, a.distance, a.weight) <
+               std::tuple(b.weight > 1, b.distance, b.weight);
+    });
+    for (const Candidate& candidate : found) {
+        if (choice.inkings >= kMostInkings || candidate.distance != 0 || candidate.weight > 1) break;
+        bool known = false;
+        for (int32_t inking = 0; inking < choice.inkings && !known; ++inking)
+            known = SameInking(glyph, inking, candidate.mask);
+        if (!known) Pack(candidate.mask, candidate.recipe, glyph);
+    }
+    // A glyph too small for any inking to keep its shape is inked as near to it as any comes.
+    if (choice.inkings == 0 && choice.stage == LastStage() && !found.empty()) {
+        Pack(found.front().mask, found.front().recipe, glyph);
+        choice.nearest = true;
+    }
+}
+
+TurnedGlyphCache::Key TurnedGlyphs::KeyOf(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const {
+    uint64_t angleBits = 0;
+    std::memcpy(&angleBits, &angle, sizeof angleBits);
+    return {number_, angleBits, (uint32_t(ch.unicode()) << 8) | uint32_t(phaseX << 4) | uint32_t(phaseY)};
+}
+
+int32_t TurnedGlyphs::LastStage() const {
+    return kOutlineStage + (shaped_ ? kCarried * kCoverCount + 1 : 1);
+}
+
+// A glyph let go is made again from what its search chose, exactly as it was, without searching.
+TurnedGlyph& TurnedGlyphs::GlyphAt(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const {
+    TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
+    const TurnedGlyphCache::Key key = KeyOf(ch, angle, phaseX, phaseY);
+    if (TurnedGlyph* known = cache.Find(key)) return *known;
+    const Covers& covers = CoversAt(key, ch, angle, phaseX, phaseY);
+    const Level& level = LevelOf(ch);
+    TurnedGlyph glyph;
+    glyph.box = covers.box;
+    if (const GlyphChoice* chosen = cache.FindChoice(key)) {
+        glyph.choice = *chosen;
+        glyph.choice.inkings = 0;
+        glyph.bits.reserve(glyph.Words() * size_t(chosen->inkings));
+        for (int32_t inking = 0; inking < chosen->inkings; ++inking)
+            Pack(MaskOf(chosen->recipes[inking], level, covers), chosen->recipes[inking], glyph);
+    } else {
+        glyph.choice.stage = int8_t(shaped_ ? kPlainStage : kOutlineStage);
+        while (glyph.choice.inkings == 0 && glyph.choice.stage < LastStage())
+            FindInkings(glyph, level, covers);
+        cache.KeepChoice(key, glyph.choice);
+    }
+    glyph.bits.shrink_to_fit();
+    return cache.Add(key, std::move(glyph));
+}
+
+// True when the glyph has an inking `index`, found now if need be; the first one it always has.
+bool TurnedGlyphs::Inking(TurnedGlyph& glyph, QChar ch, double angle, int32_t phaseX, int32_t phaseY,
+                          int32_t index) const {
+    GlyphChoice& choice = glyph.choice;
+    if (index < choice.inkings) return true;
+    if (choice.nearest || choice.inkings >= kMostInkings || choice.stage >= LastStage()) return false;
+    TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
+    const TurnedGlyphCache::Key key = KeyOf(ch, angle, phaseX, phaseY);
+    const Covers& covers = CoversAt(key, ch, angle, phaseX, phaseY);
+    while (index >= choice.inkings && choice.stage < LastStage() && choice.inkings < kMostInkings)
+        FindInkings(glyph, LevelOf(ch), covers);
+    glyph.bits.shrink_to_fit();
+    cache.Grew(key);
+    cache.KeepChoice(key, choice);
+    return index < choice.inkings;
+}
