@@ -154,6 +154,12 @@ Shape ShapeByWords(const Mask& mask, int32_t w, int32_t h, int32_t& ink) {
 
 void OrBits(const Mask& mask, uint64_t* words) {
     size_t at = 0;
+    for (; at + 64 <= mask.size(); at += 64) {
+        uint64_t word = 0;
+        for (size_t eight = 0; eight < 64; eight += 8)
+            word |= uint64_t{EightBits(mask.data() + at + eight)} << eight;
+        words[at / 64] |= word;
+    }
     for (; at + 8 <= mask.size(); at += 8)
         words[at / 64] |= uint64_t{EightBits(mask.data() + at)} << (at % 64);
     for (; at < mask.size(); ++at)
@@ -242,11 +248,14 @@ int32_t InkOf(const Mask& mask) {
 
 std::vector<std::vector<int32_t>> HolesOf(const Mask& mask, int32_t w, int32_t h) {
     std::vector<std::vector<int32_t>> holes;
-    std::vector<uint8_t> seen(mask.size(), 0);
-    std::vector<int32_t> stack;
+    // Kept between masks: the clear region outside a glyph is most of its box, and growing a new
+    // list for it each time would cost more than the flood.
+    thread_local std::vector<uint8_t> seen;
+    thread_local std::vector<int32_t> stack, region;
+    seen.assign(mask.size(), 0);
     for (int32_t start = 0; start < w * h; ++start) {
         if (mask[size_t(start)] || seen[size_t(start)]) continue;
-        std::vector<int32_t> region;
+        region.clear();
         bool open = false;
         stack.assign(1, start);
         seen[size_t(start)] = 1;
@@ -263,7 +272,7 @@ std::vector<std::vector<int32_t>> HolesOf(const Mask& mask, int32_t w, int32_t h
                     stack.push_back(next);
                 }
         }
-        if (!open) holes.push_back(std::move(region));
+        if (!open) holes.push_back(region);
     }
     return holes;
 }
