@@ -246,34 +246,63 @@ int32_t InkOf(const Mask& mask) {
     return int32_t(std::count(mask.begin(), mask.end(), uint8_t{1}));
 }
 
+// Each clear pixel takes the region of the clear pixel left of it or above it, joining the two
+// where both are clear, in one pass; a second gathers each region's pixels. Holes come in the
+// order of their first pixels, row by row, each hole's pixels row by row.
 std::vector<std::vector<int32_t>> HolesOf(const Mask& mask, int32_t w, int32_t h) {
-    std::vector<std::vector<int32_t>> holes;
-    // Kept between masks: the clear region outside a glyph is most of its box, and growing a new
-    // list for it each time would cost more than the flood.
-    thread_local std::vector<uint8_t> seen;
-    thread_local std::vector<int32_t> stack, region;
-    seen.assign(mask.size(), 0);
-    for (int32_t start = 0; start < w * h; ++start) {
-        if (mask[size_t(start)] || seen[size_t(start)]) continue;
-        region.clear();
-        bool open = false;
-        stack.assign(1, start);
-        seen[size_t(start)] = 1;
-        while (!stack.empty()) {
-            const int32_t at = stack.back();
-            stack.pop_back();
-            region.push_back(at);
-            const int32_t x = at % w, y = at / w;
-            open |= x == 0 || y == 0 || x == w - 1 || y == h - 1;
-            for (const int32_t next :
-                 {x > 0 ? at - 1 : -1, x < w - 1 ? at + 1 : -1, y > 0 ? at - w : -1, y < h - 1 ? at + w : -1})
-                if (next >= 0 && !mask[size_t(next)] && !seen[size_t(next)]) {
-                    seen[size_t(next)] = 1;
-                    stack.push_back(next);
-                }
+    thread_local std::vector<int32_t> label, parent, first, size;
+    thread_local std::vector<uint8_t> open;
+    label.assign(mask.size(), -1);
+    parent.clear();
+    auto find = [&](int32_t region) {
+        while (parent[size_t(region)] != region)
+            region = parent[size_t(region)] = parent[size_t(parent[size_t(region)])];
+        return region;
+    };
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = 0; x < w; ++x) {
+            const int32_t at = y * w + x;
+            if (mask[size_t(at)]) continue;
+            const int32_t left = x > 0 ? label[size_t(at - 1)] : -1, up = y > 0 ? label[size_t(at - w)] : -1;
+            int32_t region = left >= 0 ? left : up;
+            if (region < 0) {
+                region = int32_t(parent.size());
+                parent.push_back(region);
+            } else if (left >= 0 && up >= 0) {
+                const int32_t a = find(left), b = find(up);
+                // The region seen first stands for both, so each is named by its first pixel.
+                if (a != b) parent[size_t(std::max(a, b))] = std::min(a, b);
+            }
+            label[size_t(at)] = region;
         }
-        if (!open) holes.push_back(region);
-    }
+    const size_t regions = parent.size();
+    first.assign(regions, -1);
+    size.assign(regions, 0);
+    open.assign(regions, 0);
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = 0; x < w; ++x) {
+            const int32_t at = y * w + x;
+            if (label[size_t(at)] < 0) continue;
+            const int32_t root = find(label[size_t(at)]);
+            label[size_t(at)] = root;
+            if (first[size_t(root)] < 0) first[size_t(root)] = at;
+            ++size[size_t(root)];
+            open[size_t(root)] |= x == 0 || y == 0 || x == w - 1 || y == h - 1;
+        }
+    std::vector<std::vector<int32_t>> holes;
+    thread_local std::vector<int32_t> holeOf;
+    holeOf.assign(regions, -1);
+    // Roots come in the order of their first pixels, as a region is made when its first pixel is met
+    // and a join keeps the earlier.
+    for (size_t region = 0; region < regions; ++region)
+        if (first[region] >= 0 && !open[region]) {
+            holeOf[region] = int32_t(holes.size());
+            holes.emplace_back().reserve(size_t(size[region]));
+        }
+    if (holes.empty()) return holes;
+    for (int32_t at = 0; at < w * h; ++at)
+        if (label[size_t(at)] >= 0 && holeOf[size_t(label[size_t(at)])] >= 0)
+            holes[size_t(holeOf[size_t(label[size_t(at)])])].push_back(at);
     return holes;
 }
 
