@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <QImage>
 #include <QSize>
 #include <QTransform>
@@ -23,6 +24,16 @@ struct Shape {
 
 // The pixels of an image of shares of cover (Format_Alpha8) covered at least `share` out of 255.
 Mask Inked(const QImage& cover, uint8_t share);
+// Eight pixels of a mask as the bits of a byte, the first the lowest.
+inline uint8_t EightBits(const uint8_t* bytes) {
+    uint64_t eight;
+    std::memcpy(&eight, bytes, sizeof eight);
+    // The top bit of each byte that is not 0, then the eight gathered into one byte.
+    eight = (((eight & 0x7f7f7f7f7f7f7f7full) + 0x7f7f7f7f7f7f7f7full) | eight) & 0x8080808080808080ull;
+    return uint8_t(((eight >> 7) * 0x0102040810204080ull) >> 56);
+}
+// Sets bit i % 64 of word i / 64 of `words` for each inked pixel i of a mask.
+void OrBits(const Mask& mask, uint64_t* words);
 Shape ShapeOf(const Mask& mask, int32_t w, int32_t h);
 // The same, `ink` receiving how many pixels are inked.
 Shape ShapeOf(const Mask& mask, int32_t w, int32_t h, int32_t& ink);

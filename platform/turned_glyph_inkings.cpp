@@ -45,8 +45,7 @@ constexpr uint8_t kFilled = 1, kCarved = 2;
 void Pack(const Mask& mask, uint8_t recipe, TurnedGlyph& glyph) {
     const size_t words = glyph.Words(), at = glyph.bits.size();
     glyph.bits.resize(at + words, 0);
-    for (size_t bit = 0; bit < mask.size(); ++bit)
-        if (mask[bit]) glyph.bits[at + bit / 64] |= uint64_t{1} << (bit % 64);
+    OrBits(mask, glyph.bits.data() + at);
     glyph.choice.recipes[size_t(glyph.choice.inkings++)] = recipe;
 }
 
@@ -73,13 +72,10 @@ void Carve(Mask& mask, const Mask& carriedHoles) {
 
 bool SameInking(const TurnedGlyph& glyph, int32_t inking, const Mask& mask) {
     const size_t words = glyph.Words();
-    for (size_t word = 0; word < words; ++word) {
-        uint64_t packed = 0;
-        for (size_t bit = word * 64; bit < std::min(mask.size(), word * 64 + 64); ++bit)
-            packed |= uint64_t(mask[bit] != 0) << (bit % 64);
-        if (packed != glyph.bits[size_t(inking) * words + word]) return false;
-    }
-    return true;
+    thread_local std::vector<uint64_t> packed;
+    packed.assign(words, 0);
+    OrBits(mask, packed.data());
+    return std::equal(packed.begin(), packed.end(), glyph.bits.begin() + ptrdiff_t(size_t(inking) * words));
 }
 
 } // namespace
