@@ -55,6 +55,9 @@ bool FillSmallHoles(Mask& mask, Shape shape, Shape levelShape, int32_t w, int32_
     auto holes = HolesOf(mask, w, h);
     std::stable_sort(holes.begin(), holes.end(),
                      [](const auto& a, const auto& b) { return a.size() < b.size(); });
+    // The holes found and the holes counted agree; were they ever not to, the inking is refused
+    // rather than read past the list.
+    if (shape.holes < levelShape.holes || holes.size() < size_t(shape.holes - levelShape.holes)) return false;
     const size_t extra = size_t(shape.holes - levelShape.holes);
     bool small = true;
     for (size_t hole = 0; hole < extra && small; ++hole) {

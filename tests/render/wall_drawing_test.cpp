@@ -450,8 +450,10 @@ TEST_F(WallDrawing, WallsAtTheEndsOfTheCoordinateRangeShowTheirPartInTheWindow) 
     auto alongY = MakeIntWall(kGroundFloor, 150, hi, 150, lo, 40, 0, 40, 1800, kRed);
     auto oblique = MakeIntWall(kGroundFloor, lo, lo, hi, hi, 40, -40, 40, 450, kRed);
     auto outer = MakeExtWall(kGroundFloor, lo, 200, hi, 200, 30, 20, 30, 900, kBlue);
-    for (const auto& [wall, colour] : {std::pair<TObject*, COLORREF>{alongX.get(), kRed}, {alongY.get(), kRed},
-                                       {oblique.get(), kRed}, {outer.get(), kBlue}})
+    for (const auto& [wall, colour] : {std::pair<TObject*, COLORREF>{alongX.get(), kRed},
+                                       {alongY.get(), kRed},
+                                       {oblique.get(), kRed},
+                                       {outer.get(), kBlue}})
         EXPECT_GT(Painted(*wall)->CountAll(colour), 0) << wall->x1 << " " << wall->y1;
 }
 

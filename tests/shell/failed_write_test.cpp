@@ -181,11 +181,30 @@ enum class Step {
 };
 
 // Named in the order of the steps above.
-constexpr const char* kStepNames[] = {
-    "ClosingWall", "FirstFloor", "Multilines", "MoveDesignRoom", "FineMoveReturn", "FineMoveEscape",
-    "FineMoveClick", "SitePlan", "MeetingPartition", "ExpandBase", "ShrinkBase", "Split", "Stairs",
-    "Door", "Text", "ZoomedText", "MarkExternalWalls", "MultilineModel", "MoveByKeys", "MoveByDrag",
-    "Turn", "Paste", "LibrarySymbol", "MoveInFeet"};
+constexpr const char* kStepNames[] = {"ClosingWall",
+                                      "FirstFloor",
+                                      "Multilines",
+                                      "MoveDesignRoom",
+                                      "FineMoveReturn",
+                                      "FineMoveEscape",
+                                      "FineMoveClick",
+                                      "SitePlan",
+                                      "MeetingPartition",
+                                      "ExpandBase",
+                                      "ShrinkBase",
+                                      "Split",
+                                      "Stairs",
+                                      "Door",
+                                      "Text",
+                                      "ZoomedText",
+                                      "MarkExternalWalls",
+                                      "MultilineModel",
+                                      "MoveByKeys",
+                                      "MoveByDrag",
+                                      "Turn",
+                                      "Paste",
+                                      "LibrarySymbol",
+                                      "MoveInFeet"};
 
 class FailedStep : public FailedWrite, public ::testing::WithParamInterface<Step> {
 protected:

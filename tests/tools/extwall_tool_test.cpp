@@ -78,7 +78,9 @@ TEST_P(StoredLayers, BuildTheWallAsTheFileHoldsThem) {
 const StoredLayersCase kStoredLayers[] = {
     {"Short", "230 0 0 10", {230, 0, 0}, "230 0 0 10 2550 2400 2400 0 0 0"},
     {"NoOuterLeaf", "0 0 275 10 2550 2400 2400 0 0 0", {0, 0, 275}, "0 0 275 10 2550 2400 2400 0 0 0"},
-    {"AsThickAsTheThickestWall", "500 300 100 10 2550 2400 2400 0 0 0", {500, 300, 100},
+    {"AsThickAsTheThickestWall",
+     "500 300 100 10 2550 2400 2400 0 0 0",
+     {500, 300, 100},
      "500 300 100 10 2550 2400 2400 0 0 0"},
     {"ThickerThanAnyWall", "500 300 200 10 2550 2400 2400 0 0 0", {110, 55, 110}},
     {"NoWallAtAll", "0 0 0 10 2550 2400 2400 0 0 0", {110, 55, 110}},
