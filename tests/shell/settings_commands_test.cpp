@@ -148,6 +148,14 @@ TEST_F(SettingsCommands, FloorPlanTitlesMarkTheDrawingModifiedEvenWhenCancelled)
     EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), before);
 }
 
+TEST_F(SettingsCommands, FloorPlanTitleTypedReplacesTheOfferedTitle) {
+    OpenDrawing();
+    testsupport::ScriptedUi ui;
+    pl::script::AnswerDialog(20000, {{{{20001, "cellar"}}, IDOK}});
+    client->CmFloorPlanTitles();
+    EXPECT_EQ(dir.ReadFile("CFG/TITLE2D.CFG").rfind("6 16 17 12 9 cellarfirst floor plan", 0), 0u);
+}
+
 // With the layout grid showing, every kind but the font paints the document over the window at once,
 // which goes through the working file: an object only in memory reaches the file.
 TEST_F(SettingsCommands, EveryKindButTheFontRefreshesOverTheLayoutGrid) {
