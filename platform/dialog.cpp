@@ -76,11 +76,15 @@ QWidget* TDialog::FirstTabStop() const {
     return nullptr;
 }
 
+QWidget* TDialog::FocusedControl() const {
+    return focusWidget() ? focusWidget() : FirstTabStop();
+}
+
 void TDialog::FocusOpeningField() {
     // As the platform's own dialogs open: the field the program gave the focus, else the first tab
     // stop, has its offered text selected, so that what the user types replaces the offer instead of
     // being added to it. Where that is no edit field, the platform's own choice stands.
-    auto* edit = qobject_cast<QLineEdit*>(focusWidget() ? focusWidget() : FirstTabStop());
+    auto* edit = qobject_cast<QLineEdit*>(FocusedControl());
     if (!edit) return;
     edit->setFocus(Qt::TabFocusReason);
     edit->selectAll();
@@ -245,12 +249,8 @@ int TDialog::ExecuteScripted() {
     return result();
 }
 
-QWidget* TDialog::ScriptedFocus() const {
-    return focusWidget() ? focusWidget() : FirstTabStop();
-}
-
 void TDialog::MoveScriptedFocus(QWidget* to, Qt::FocusReason reason) {
-    QWidget* from = ScriptedFocus();
+    QWidget* from = FocusedControl();
     const Qt::FocusPolicy taking = reason == Qt::MouseFocusReason ? Qt::ClickFocus : Qt::TabFocus;
     if (from == to || !(to->focusPolicy() & taking)) return;
     // The dialog is not shown while a script answers it, so Qt sends no focus events of its own: the

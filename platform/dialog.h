@@ -83,12 +83,13 @@ private:
     void Build(const pl::DialogTemplate& dialogTemplate);
     // The first control the Tab key stops at; null when none takes the focus.
     QWidget* FirstTabStop() const;
+    // The control typing goes to: the focused one, else the first tab stop.
+    QWidget* FocusedControl() const;
     // Gives the edit field the dialog opens on the focus, its offered text selected.
     void FocusOpeningField();
     int ExecuteScripted();
-    // The scripted user's keyboard: the control typing goes to, and a move of the focus to another
-    // control by Tab or by a click, with the focus events the control would get.
-    QWidget* ScriptedFocus() const;
+    // The scripted user's move of the focus to another control by Tab or by a click, with the focus
+    // events the control would get.
     void MoveScriptedFocus(QWidget* to, Qt::FocusReason reason);
     void ApplyScriptedValue(int32_t id, const std::string& value);
     void Dispatch(int32_t id);

@@ -29,6 +29,17 @@ struct GlyphChoice {
     uint8_t recipes[kMostInkings] = {}; // how each is made: its way, share of cover and mending
 };
 
+// Calls `visit(x, y)` for each set bit of a row-by-row mask `width` wide held in `words` words, until
+// it returns true; true when it did.
+template <class Visit> bool AnySetBit(const uint64_t* word, size_t words, size_t width, Visit visit) {
+    for (size_t at = 0; at < words; ++at)
+        for (uint64_t left = word[at]; left != 0; left &= left - 1) {
+            const size_t bit = at * 64 + size_t(__builtin_ctzll(left));
+            if (visit(int32_t(bit % width), int32_t(bit / width))) return true;
+        }
+    return false;
+}
+
 // A glyph turned with its origin at one fraction of a pixel, and the inkings of its box that keep
 // the level glyph's shape, most fitting first.
 struct TurnedGlyph {
@@ -40,14 +51,8 @@ struct TurnedGlyph {
     // Calls `visit(x, y)` for each inked pixel of an inking, row by row, until it returns true;
     // true when it did.
     template <class Visit> bool AnyInked(int32_t inking, Visit visit) const {
-        const size_t words = Words(), width = size_t(box.width());
-        const uint64_t* word = bits.data() + size_t(inking) * words;
-        for (size_t at = 0; at < words; ++at)
-            for (uint64_t left = word[at]; left != 0; left &= left - 1) {
-                const size_t bit = at * 64 + size_t(__builtin_ctzll(left));
-                if (visit(int32_t(bit % width), int32_t(bit / width))) return true;
-            }
-        return false;
+        const size_t words = Words();
+        return AnySetBit(bits.data() + size_t(inking) * words, words, size_t(box.width()), visit);
     }
 };
 
@@ -65,13 +70,11 @@ struct TurnedText {
     // Calls `visit(x, y)` for each inked pixel about the reference point, row by row of each piece.
     template <class Visit> void ForEachInked(Visit visit) const {
         for (const Piece& piece : pieces) {
-            const size_t words = (size_t(piece.w) * size_t(piece.h) + 63) / 64, width = size_t(piece.w);
-            const uint64_t* word = bits.data() + piece.word;
-            for (size_t at = 0; at < words; ++at)
-                for (uint64_t left = word[at]; left != 0; left &= left - 1) {
-                    const size_t bit = at * 64 + size_t(__builtin_ctzll(left));
-                    visit(piece.x + int32_t(bit % width), piece.y + int32_t(bit / width));
-                }
+            const size_t words = (size_t(piece.w) * size_t(piece.h) + 63) / 64;
+            AnySetBit(bits.data() + piece.word, words, size_t(piece.w), [&](int32_t x, int32_t y) {
+                visit(piece.x + x, piece.y + y);
+                return false;
+            });
         }
     }
 };
