@@ -47,7 +47,7 @@ TRobedlg::TRobedlg(QWidget* parent, int32_t resId)
 void TRobedlg::SetupWindow() {
     TDialog::SetupWindow();
     const OpeningSettings s = ReadOpeningSettings(OpeningFile::Door);
-    const int32_t doors = s[5] * s[6];
+    const double doors = s.Unrounded(5) * s[6];
     const int32_t overlap = MetricUnits == 1 ? kSliderOverlapMetric : kSliderOverlapImperial;
     Opening->SetText(std::to_string(ShownLength(doors - (s[6] - 1) * overlap)));
 }
@@ -102,7 +102,7 @@ void TEntrydlg::SetupWindow() {
     TDialog::SetupWindow();
     const OpeningSettings s = ReadOpeningSettings(OpeningFile::Door);
     const int32_t kind = s[1];
-    const int32_t frame = kind == 3 || kind == 13 ? 2 * s[5] * s[6] : s[5] * (s[6] + 1);
+    const double frame = kind == 3 || kind == 13 ? 2 * s.Unrounded(5) * s[6] : s.Unrounded(5) * (s[6] + 1);
     Frame->SetText(std::to_string(ShownLength(frame)));
     Positions[s[6] > 1 ? 2 : 0]->Check();
 }

@@ -91,7 +91,7 @@ void TExtdoordlg::SetupWindow() {
     SpareWord = s[9];
     CopyLabel(Label, s.label);
     if (const int32_t radio = RadioOfKind(DoorKind); radio >= 0) Types[radio]->Check();
-    Width->SetText(std::to_string(ShownLength(s[5])));
+    Width->SetText(std::to_string(ShownLength(s.Unrounded(5))));
     Number->SetText(std::to_string(s[6]));
 }
 

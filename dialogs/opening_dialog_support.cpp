@@ -16,11 +16,11 @@ int32_t WithTemplates(int32_t resId) {
     return dialogs::WithTemplates<RegisterOpeningDialogTemplates>(resId);
 }
 
-int32_t ShownLength(int32_t stored) {
-    // The nearest whole inch: a size read in eighths, as millimetres convert, is offered as the inch
-    // it is closest to rather than cut to the one below.
-    if (MetricUnits != 0) return stored;
-    return static_cast<int32_t>(std::lround(static_cast<double>(stored) / kUnitsPerInch));
+int32_t ShownLength(double length) {
+    // Rounded once, from the length as read: a size converted from millimetres is offered as the
+    // inch it is closest to, not as the inch closest to the eighth it was kept as.
+    const double shown = MetricUnits != 0 ? length : length / kUnitsPerInch;
+    return static_cast<int32_t>(std::lround(shown));
 }
 
 int32_t StoredLength(int32_t shown) {

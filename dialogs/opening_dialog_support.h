@@ -20,8 +20,9 @@ constexpr const char* kOpeningHelpPage = "tvhelp.chm::/windoor.htm>wind";
 
 // Registers the templates on first use and gives the id back.
 int32_t WithTemplates(int32_t resId);
-// A stored length as the edits show it (the nearest whole inch in an imperial drawing), and back.
-int32_t ShownLength(int32_t stored);
+// A length as read (`OpeningSettings::unrounded`) as the edits show it: the nearest millimetre, or
+// the nearest whole inch in an imperial drawing; and a shown length as stored.
+int32_t ShownLength(double length);
 int32_t StoredLength(int32_t shown);
 // Copies a label into a dialog's 31-character member.
 void CopyLabel(char (&to)[31], const std::string& from);

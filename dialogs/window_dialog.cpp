@@ -29,8 +29,8 @@ void TWindlg::SetupWindow() {
     if (s[5] == 1) ShowSizes->Check();
     if (s[7] == 1) ShowCill->Check();
     (s[6] == 7 ? Text7 : Text9)->Check();
-    Width->SetText(std::to_string(ShownLength(s[2])));
-    Height->SetText(std::to_string(ShownLength(s[3])));
+    Width->SetText(std::to_string(ShownLength(s.Unrounded(2))));
+    Height->SetText(std::to_string(ShownLength(s.Unrounded(3))));
 }
 
 void TWindlg::CmOk() {

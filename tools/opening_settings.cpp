@@ -52,19 +52,23 @@ bool ListedOpeningKind(OpeningFile file, int32_t kind) {
     return kind == kFolding || kind == kIntoWall || kind == kIntoWallPair || kind == kWardrobe;
 }
 
-// A length written in one units value, in another.
-int32_t LengthInUnits(int32_t length, int32_t fromUnit, int32_t toUnit) {
-    if (fromUnit == toUnit) return length;
+// A length written in one units value, in another, before any rounding.
+double LengthInUnits(int32_t length, int32_t fromUnit, int32_t toUnit) {
     constexpr double kMillimetresPerInch = 25.4;
+    if (fromUnit == toUnit) return length;
+    return fromUnit == kMillimetreUnit ? length * kImperialUnitsPerInch / kMillimetresPerInch
+                                       : length * kMillimetresPerInch / kImperialUnitsPerInch;
+}
+
+// A converted length as the file keeps it: whole eighths of an inch, which the size labels show
+// exactly, or the nearest millimetre.
+int32_t KeptLength(double converted, int32_t toUnit) {
     constexpr int32_t kUnitsPerEighth = kImperialUnitsPerInch / 8;
-    // Millimetres become whole eighths of an inch, which the size labels show exactly; eighths
-    // become the nearest millimetre.
-    const int64_t converted =
-        fromUnit == kMillimetreUnit
-            ? std::llround(static_cast<double>(length) * 8 / kMillimetresPerInch) * kUnitsPerEighth
-            : std::llround(length * kMillimetresPerInch / kImperialUnitsPerInch);
-    return static_cast<int32_t>(std::clamp<int64_t>(converted, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    const int64_t kept = toUnit == kMillimetreUnit
+                             ? std::llround(converted)
+                             : std::llround(converted / kUnitsPerEighth) * kUnitsPerEighth;
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(kept, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 // The length fields of each file, 1-based: the window's width and height; the door's total and
@@ -73,13 +77,14 @@ std::array<int32_t, 2> LengthFields(OpeningFile file) {
     return file == OpeningFile::Window ? std::array{2, 3} : std::array{3, 5};
 }
 
-// The lengths of `values`, written in `fromUnit`, in the units of the drawing.
-void IntoDrawingUnits(OpeningFile file, std::array<int32_t, 12>& values, int32_t fromUnit, int32_t toUnit) {
+// The lengths of `s`, written in `fromUnit`, in the units of the drawing.
+void IntoDrawingUnits(OpeningFile file, OpeningSettings& s, int32_t fromUnit, int32_t toUnit) {
     for (const int32_t field : LengthFields(file)) {
-        int32_t& length = values[static_cast<size_t>(field - 1)];
-        length = LengthInUnits(length, fromUnit, toUnit);
+        const size_t i = static_cast<size_t>(field - 1);
+        s.unrounded[i] = LengthInUnits(s.values[i], fromUnit, toUnit);
+        if (fromUnit != toUnit) s.values[i] = KeptLength(s.unrounded[i], toUnit);
     }
-    values[kUnitField - 1] = toUnit;
+    s.values[kUnitField - 1] = toUnit;
 }
 
 } // namespace
@@ -120,28 +125,32 @@ OpeningSettings ReadOpeningSettings(OpeningFile file) {
     pl::ScanSettings(CfgPath(FileName(file)), shipped, format, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5],
                      &v[6], &v[7], &v[8], &v[9], &v[10], &v[11], label, static_cast<int>(sizeof label));
     s.label = label;
-    std::array<int32_t, 12> fallback{};
-    auto& f = fallback;
+    OpeningSettings fallback;
+    auto& f = fallback.values;
     (void)pl::sscanf(shipped, "%d %d %d %d %d %d %d %d %d %d %d %d", &f[0], &f[1], &f[2], &f[3], &f[4], &f[5],
                      &f[6], &f[7], &f[8], &f[9], &f[10], &f[11]);
     // What ships is in millimetres, and reads in either units as it stands.
     const int32_t unit = OpeningUnitValue(MetricUnits);
     IntoDrawingUnits(file, fallback, f[kUnitField - 1], unit);
+    const auto asShipped = [&](size_t i) {
+        v[i] = f[i];
+        s.unrounded[i] = fallback.unrounded[i];
+    };
     bool damaged = false;
     const int32_t written = v[kUnitField - 1];
     if (written == kMillimetreUnit || written == kImperialUnitsPerInch) {
-        IntoDrawingUnits(file, v, written, unit);
+        IntoDrawingUnits(file, s, written, unit);
     } else {
         // Lengths in no known units are not taken in any.
         for (const int32_t field : LengthFields(file))
-            v[static_cast<size_t>(field - 1)] = fallback[static_cast<size_t>(field - 1)];
+            asShipped(static_cast<size_t>(field - 1));
         v[kUnitField - 1] = unit;
         damaged = true;
     }
     const auto ranges = OpeningRanges(file, MetricUnits);
     for (size_t i = 0; i < ranges.size(); ++i) {
         if (ranges[i].Holds(v[i]) && (i > 0 || ListedOpeningKind(file, v[i]))) continue;
-        v[i] = fallback[i];
+        asShipped(i);
         damaged = true;
     }
     // The values stand for this opening whether or not the file could be mended.

@@ -19,9 +19,13 @@ struct OpeningSettings {
     // length as read, the label itself is kept apart.
     std::array<int32_t, 12> values{};
     std::string label;
+    // The lengths as read, in the drawing's units before they are rounded to what the file keeps:
+    // a dialog rounds a converted size once, from these, to what it shows.
+    std::array<double, 12> unrounded{};
 
     int32_t& operator[](int32_t field) { return values[static_cast<size_t>(field - 1)]; }
     int32_t operator[](int32_t field) const { return values[static_cast<size_t>(field - 1)]; }
+    double Unrounded(int32_t field) const { return unrounded[static_cast<size_t>(field - 1)]; }
 };
 
 // The sizes, door counts and frames the window and door dialogs take, as typed (millimetres or

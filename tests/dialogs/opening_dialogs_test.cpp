@@ -71,6 +71,7 @@ struct StoredOpeningCase {
     const char* stored;
     const char* shown;            // controls the dialog opens with, as logged, one after another
     const char* mended = nullptr; // the file once the dialog is cancelled; none: as stored
+    int32_t dialog = 0;           // a door dialog other than the door type
 };
 
 class StoredOpening : public OpeningDialogs, public ::testing::WithParamInterface<StoredOpeningCase> {};
@@ -88,9 +89,14 @@ TEST_P(StoredOpening, OpensAsTheDrawingsUnitsReadItAndIsMendedOnlyWhenDamaged) {
         return ::stat((dir.Path() + file).c_str(), &st) == 0 ? st.st_ino : 0;
     };
     const auto written = Inode();
-    const int32_t id = c.window ? kWindowDialogId : kExtDoorDialogId;
+    const int32_t id = c.dialog ? c.dialog : c.window ? kWindowDialogId : kExtDoorDialogId;
     pl::script::AnswerDialog(id, {DialogStep{{}, IDCANCEL}});
-    EXPECT_EQ(c.window ? TWindlg(nullptr, id).Execute() : TExtdoordlg(nullptr, id).Execute(), IDCANCEL);
+    if (c.dialog == kRobeDialogId)
+        EXPECT_EQ(TRobedlg(nullptr, id).Execute(), IDCANCEL);
+    else if (c.dialog == kEntryFrameDialogId)
+        EXPECT_EQ(TEntrydlg(nullptr, id).Execute(), IDCANCEL);
+    else
+        EXPECT_EQ(c.window ? TWindlg(nullptr, id).Execute() : TExtdoordlg(nullptr, id).Execute(), IDCANCEL);
     std::istringstream shown(c.shown);
     for (std::string control; shown >> control;)
         EXPECT_TRUE(ui.LogContains(control)) << control << "\n" << ui.Log();
@@ -121,6 +127,15 @@ const StoredOpeningCase kStoredOpenings[] = {
     {"DoorMillimetresToTheNearestInch", 0, false, "6 0 810 1 810 1 0 0 0 0 0 0 ", "26501=\"32\""},
     {"DoorInchesInAMetricDrawing", 1, false, "7 0 2304 24 1152 2 0 0 0 0 0 0 ", "26501=\"1219\" 26504=\"2\""},
     {"SecondSeriesDoorKept", 1, false, "16 0 800 1 800 1 0 0 0 2 0 0 ", "26505=1"},
+    {"UnlinedWindowKept", 1, true, "4 900 600 1 1 9 0 0 0 0 0 0 ", "6501=\"900\""},
+    {"SecondSeriesUnlinedWindowKept", 0, true, "14 864 576 24 1 9 0 0 0 0 0 0 ", "6501=\"36\""},
+    // Millimetres are offered as the inch nearest to them, not to the eighth they convert to.
+    {"WindowMillimetresRoundedOnce", 0, true, "1 1205 2400 1 1 9 0 0 0 0 0 0 ", "6501=\"47\" 6502=\"94\""},
+    {"DoorMillimetresRoundedOnce", 0, false, "6 0 1205 1 1205 1 0 0 0 0 0 0 ", "26501=\"47\""},
+    {"RobeOpeningRoundedOnce", 0, false, "24 0 1460 1 730 2 0 0 0 0 0 0 ", "26541=\"55\"", nullptr,
+     kRobeDialogId},
+    {"EntryFrameRoundedOnce", 0, false, "10 0 730 1 730 1 0 0 0 0 0 0 ", "6001=\"57\"", nullptr,
+     kEntryFrameDialogId},
 };
 
 INSTANTIATE_TEST_SUITE_P(Files, StoredOpening, ::testing::ValuesIn(kStoredOpenings),
