@@ -48,18 +48,18 @@ bool ChooseDrawingToPrint(TClient& client) {
 }
 
 // Asks for the copies and scale of each floor and writes them to the print list, one job a line.
-// Gives the number of jobs (none when the list could not be written).
+// Gives the number of jobs (none when the dialog was cancelled or the list could not be written).
 int32_t WritePrintList(TClient& client, const std::string& listPath, TTrevprntdlg& dialog) {
     Hint(client, "GUIDE: you MUST input number of copies to print");
+    // A cancelled print leaves the list as it was: there is nothing to write, nor to tell.
+    if (dialog.Execute() != IDOK) return 0;
     int32_t jobs = 0;
     std::string list;
-    if (dialog.Execute() == IDOK) {
-        for (int i = 0; i < 4; ++i) {
-            const int32_t copies = pl::atoi(dialog.CopiesText[i]);
-            if (copies <= 0) continue;
-            list += pl::Format("%d %d %d\n", copies, pl::atoi(dialog.ScaleText[i]), kPrintedViews[i]);
-            ++jobs;
-        }
+    for (int i = 0; i < 4; ++i) {
+        const int32_t copies = pl::atoi(dialog.CopiesText[i]);
+        if (copies <= 0) continue;
+        list += pl::Format("%d %d %d\n", copies, pl::atoi(dialog.ScaleText[i]), kPrintedViews[i]);
+        ++jobs;
     }
     if (!pl::WriteTextFile(listPath, list)) {
         // Logged as the printer logs a print it could not make, since nothing is printed.

@@ -225,6 +225,7 @@ struct CutPrintCase {
     double share;             // of the whole file, that the disk has room for
     int32_t less;             // bytes fewer than that
     bool listBlocked = false; // a folder takes the print list's name
+    bool cancelled = false;   // the print plan views dialog is cancelled: nothing to tell
 };
 
 class CutPrint : public Printing, public ::testing::WithParamInterface<CutPrintCase> {};
@@ -235,10 +236,10 @@ TEST_P(CutPrint, IsToldOnceAndLeavesTheFileThatWasThere) {
     DrawingState = 2;
     Open();
     PrintToPdf();
-    auto print = [&](bool told) {
+    auto print = [&](bool told, bool cancel = false) {
         testsupport::ScriptedUi ui;
         pl::script::AnswerPrint(1);
-        pl::script::AnswerDialog(19500, {{{{19504, "100"}, {19510, "1"}}, IDOK}});
+        pl::script::AnswerDialog(19500, {{{{19504, "100"}, {19510, "1"}}, cancel ? IDCANCEL : IDOK}});
         if (told) pl::script::AnswerMessageBox(IDOK);
         client->CmPrint();
         const std::string log = ui.Log(), box = "MessageBox caption=\"PRINT\"";
@@ -259,7 +260,7 @@ TEST_P(CutPrint, IsToldOnceAndLeavesTheFileThatWasThere) {
     }
     {
         const testsupport::FullDisk full(static_cast<std::uintmax_t>(before.size() * c.share) - c.less);
-        EXPECT_EQ(print(true), 1);
+        EXPECT_EQ(print(!c.cancelled, c.cancelled), c.cancelled ? 0 : 1);
     }
     if (c.listBlocked) {
         EXPECT_TRUE(std::filesystem::remove(list));
@@ -277,7 +278,9 @@ INSTANTIATE_TEST_SUITE_P(Rooms, CutPrint,
                          ::testing::Values(CutPrintCase{"ShortOfItsEndOverAnEarlierPrint", true, 1.0, 64},
                                            CutPrintCase{"HalfOverAnEarlierPrint", true, 0.5, 0},
                                            CutPrintCase{"HalfWithNoFileBefore", false, 0.5, 0},
-                                           CutPrintCase{"PrintListNotWritable", true, 2.0, 0, true}),
+                                           CutPrintCase{"PrintListNotWritable", true, 2.0, 0, true},
+                                           CutPrintCase{"PrintListNotWritableAndCancelled", true, 2.0, 0,
+                                                        true, true}),
                          [](const ::testing::TestParamInfo<CutPrintCase>& info) { return info.param.name; });
 
 // Drawing units to printed millimetres, and the printed lengths of an external wall's faces.
