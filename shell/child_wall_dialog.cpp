@@ -101,8 +101,8 @@ void SetFloorHeights(ExtWallSettings& settings) {
 
 bool SaveWallSettings(TChild& window, const ExtWallSettings& settings) {
     if (WriteExtWallSettings(MetricUnits, settings)) return true;
-    const std::string text = "The wall construction could not be saved in " +
-                             ExtWallSettingsPath(MetricUnits) +
+    const std::string text = std::string("The wall construction could not be saved in CFG/") +
+                             ExtWallSettingsName(MetricUnits) +
                              ".\nNew walls keep the construction saved before.";
     MessageBox(window.GetHandle(), text.c_str(), "EXTERNAL WALLS", MB_OK | MB_ICONEXCLAMATION);
     return false;

@@ -10,14 +10,10 @@ namespace {
 
 constexpr const char* kFormat = "%d %d %d %ld %ld %ld %ld %d %d %ld";
 
-const char* FileName(int32_t metricUnits) {
-    return metricUnits == 0 ? "EXTWALLI.CFG" : "EXTWALLM.CFG";
-}
-
 } // namespace
 
-std::string ExtWallSettingsPath(int32_t metricUnits) {
-    return CfgPath(FileName(metricUnits));
+const char* ExtWallSettingsName(int32_t metricUnits) {
+    return metricUnits == 0 ? "EXTWALLI.CFG" : "EXTWALLM.CFG";
 }
 
 std::array<FieldRange, 10> ExtWallRanges(int32_t metricUnits) {
@@ -40,12 +36,12 @@ ExtWallSettings ReadExtWallSettings(int32_t metricUnits) {
                                const int64_t sum = int64_t{v[0]} + v[1] + v[2];
                                return sum >= whole.low && sum <= whole.high;
                            }};
-    const auto v = ReadRangedSettings(FileName(metricUnits), ExtWallRanges(metricUnits), layers);
+    const auto v = ReadRangedSettings(ExtWallSettingsName(metricUnits), ExtWallRanges(metricUnits), layers);
     return {v[0], v[1], v[2], {v[3], v[4], v[5], v[6]}, v[7], v[8], v[9]};
 }
 
 bool WriteExtWallSettings(int32_t metricUnits, const ExtWallSettings& s) {
-    return pl::WriteTextFile(ExtWallSettingsPath(metricUnits),
+    return pl::WriteTextFile(CfgPath(ExtWallSettingsName(metricUnits)),
                              pl::Format(kFormat, s.layer1, s.layer2, s.layer3, s.heights[0], s.heights[1],
                                         s.heights[2], s.heights[3], s.setting1, s.setting2, s.colour));
 }

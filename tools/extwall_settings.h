@@ -19,7 +19,8 @@ struct ExtWallSettings {
     int32_t colour = 0;
 };
 
-std::string ExtWallSettingsPath(int32_t metricUnits);
+// The file's name in CFG/, as the user is told of it.
+const char* ExtWallSettingsName(int32_t metricUnits);
 
 // The values each field may hold, in the file's units.
 std::array<FieldRange, 10> ExtWallRanges(int32_t metricUnits);

@@ -31,9 +31,8 @@ void TCopyobjtool::WritePasteFile() {
     AppendHeader(text, header);
     text += body;
 
-    const std::string path = ObjectList.ProgramDirectory + "LIBS/" + kPasteFileName;
-    if (pl::WriteTextFile(path, text)) return;
-    const std::string message =
-        "The copy could not be written to " + path + ".\nPaste inserts the previous copy.";
+    if (pl::WriteTextFile(ObjectList.ProgramDirectory + "LIBS/" + kPasteFileName, text)) return;
+    const std::string message = std::string("The copy could not be written to LIBS/") + kPasteFileName +
+                                ".\nPaste inserts the previous copy.";
     MessageBox(nullptr, message.c_str(), "COPY", MB_OK | MB_ICONEXCLAMATION);
 }

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <filesystem>
 
 #include "document/program_state.h"
 #include "platform/test_script.h"
@@ -60,6 +61,12 @@ TEST_F(SelectionEditInput, CopyWritesThePasteFileAndLeavesTheDrawingUnmodified) 
     DragOverLines();
     EXPECT_EQ(dir.ReadFile("LIBS/PASTE.CFG").substr(0, 10), "2 0 0 0 1 ");
     EXPECT_EQ(SaveState, 0);
+    ASSERT_TRUE(std::filesystem::remove(dir.File("LIBS/PASTE.CFG")) &&
+                std::filesystem::create_directory(dir.File("LIBS/PASTE.CFG")));
+    pl::script::AnswerMessageBox(IDOK);
+    client->ProcessCommand(cmd::kCopy);
+    DragOverLines();
+    EXPECT_TRUE(ui.LogContains("could not be written to LIBS/PASTE.CFG.")) << ui.Log();
 }
 
 TEST_F(SelectionEditInput, EraseByDragRemovesTheObjectsAndReturnsToThePickTool) {

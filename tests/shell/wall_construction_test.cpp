@@ -1,5 +1,7 @@
 // The drawing window's external-wall construction request: the dialogs File New runs, the settings
 // file and the floor record they leave, the floors and tools that ask no side, and Cancel.
+#include <filesystem>
+
 #include "dialogs/wall_type_dialogs.h"
 #include "shell/plan_dialog_steps.h"
 #include "tests/shell/file_commands_fixture.h"
@@ -43,6 +45,17 @@ TEST_F(WallConstruction, FirstFloorInInchesGetsNoBaseAndTheUpperHeight) {
     EXPECT_EQ(Record(kFirstFloor).aux1, 0);
     EXPECT_EQ(Record(kFirstFloor).aux2, 2328);
     EXPECT_EQ(client->Tool->PickKind, 4);
+}
+
+TEST_F(WallConstruction, AnUnsavedConstructionNamesItsFileInCfg) {
+    New("SMITH", 2, false);
+    ASSERT_TRUE(std::filesystem::remove(dir.File("CFG/EXTWALLI.CFG")) &&
+                std::filesystem::create_directory(dir.File("CFG/EXTWALLI.CFG")));
+    pl::script::AnswerDialog(kPlanImpDialogId, {{{{kPlanImpWalling144, "1"}}, IDOK}});
+    pl::script::AnswerDialog(kExtSideDialogId, {{{}, IDOK}});
+    pl::script::AnswerMessageBox(IDOK);
+    ActiveChild().RunPlanDialog(plandialog::kExternalWall);
+    EXPECT_TRUE(ui.LogContains("could not be saved in CFG/EXTWALLI.CFG.")) << ui.Log();
 }
 
 class SideAsked : public WallConstruction, public ::testing::WithParamInterface<int32_t> {};
