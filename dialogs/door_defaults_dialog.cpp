@@ -4,6 +4,7 @@
 
 #include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
+#include "dialogs/fraction_entry.h"
 #include "platform/controls.h"
 #include "platform/file_io.h"
 #include "platform/message_box.h"
@@ -33,7 +34,7 @@ void TConfigdlg::SetupWindow() {
     TDialog::SetupWindow();
     const DoorDefaults read = ReadDoorDefaults();
     Millimetres->SetText(std::to_string(read.SizeMillimetres));
-    InchesEdit->SetText(std::to_string(read.SizeImperial / kUnitsPerInch));
+    InchesEdit->SetText(std::to_string(NearestWholeInches(read.SizeImperial)));
     // What was read stays when OK finds no radio of a group checked.
     SwingAngle = read.SwingAngle;
     DoorThickness = read.DoorThickness;

@@ -1,5 +1,6 @@
 #include "dialogs/fraction_entry.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 
@@ -55,4 +56,8 @@ InchesAndFraction InchesAndFractionOf(int32_t length) {
         shown.Denominator /= 2;
     }
     return shown;
+}
+
+int32_t NearestWholeInches(int32_t length) {
+    return static_cast<int32_t>(std::lround(static_cast<double>(length) / kUnitsPerInch));
 }

@@ -26,3 +26,7 @@ struct InchesAndFraction {
 };
 
 InchesAndFraction InchesAndFractionOf(int32_t length);
+
+// A stored length as the whole inches an edit offers: the nearest inch, a half going up, so that a
+// size between inches opens as the one it is closest to rather than the one below it.
+int32_t NearestWholeInches(int32_t length);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dialogs/calibration_dialogs.h"
+#include "dialogs/fraction_entry.h"
 #include "document/cfg_files.h"
 #include "document/document.h"
 #include "document/program_state.h"
@@ -146,7 +147,7 @@ void RunMergeSteps(TClient& client, QWidget* parent, const MergeTexts& texts) {
     const bool metric = MetricUnits == 1;
     const FieldRange range = MergeDistanceRange(MetricUnits);
     int32_t value = ReadRoomMergeDistance(MetricUnits);
-    if (!metric) value /= kUnitsPerInch;
+    if (!metric) value = NearestWholeInches(value);
     client.ShowGuide(metric ? texts.MetricGuide : "GUIDE: input Merging distance for room alignment");
     bool confirmed = false;
     const int32_t typed = metric ? AskNumber(parent, texts.MetricTitle, texts.MetricPrompt, value, confirmed)
@@ -169,7 +170,7 @@ void RunLayoutGridSteps(TClient& client, QWidget* parent) {
         if (confirmed) grid.spacing = std::clamp(typed, range.low, range.high);
     } else {
         client.ShowGuide("GUIDE: input Grid line spacing");
-        const int32_t inches = grid.spacing / kUnitsPerInch;
+        const int32_t inches = NearestWholeInches(grid.spacing);
         const int32_t typed = AskNumber(parent, "Grid Spacing", "Spacing in inches", inches, confirmed);
         grid.spacing =
             (confirmed ? std::clamp(typed, range.low / kUnitsPerInch, range.high / kUnitsPerInch) : inches) *

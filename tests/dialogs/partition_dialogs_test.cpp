@@ -109,22 +109,26 @@ INSTANTIATE_TEST_SUITE_P(Fractions, PartitionInches,
 struct ShownCase {
     const char* stored;
     const char* shown;
+    const char* file = "CFG/PTNI.CFG"; // or the door sizes, which the door defaults offer
 };
 
 class PartitionInchesShown : public PartitionDialogs, public ::testing::WithParamInterface<ShownCase> {};
 
 TEST_P(PartitionInchesShown, SplitsTheStoredThickness) {
-    dir.WriteFile("CFG/PTNI.CFG", GetParam().stored);
+    dir.WriteFile(GetParam().file, GetParam().stored);
     pl::script::AnswerDialog(kPartitionImpDialogId, {DialogStep{{}, IDCANCEL}});
     TDbleimpdlg dialog(nullptr, kPartitionImpDialogId);
     dialog.Execute();
+    pl::script::AnswerDialog(kDoorDefaultsDialogId, {DialogStep{{}, IDCANCEL}});
+    TConfigdlg(nullptr, kDoorDefaultsDialogId).Execute();
     EXPECT_TRUE(ui.LogContains(GetParam().shown)) << ui.Log();
 }
 
 INSTANTIATE_TEST_SUITE_P(Stored, PartitionInchesShown,
                          ::testing::Values(ShownCase{"105", "7505=\"4\" 7506=\"3\" 7507=\"8\""},
                                            ShownCase{"97", "7505=\"4\" 7506=\"0\" 7507=\"0\""},
-                                           ShownCase{"96", "7505=\"4\" 7506=\"0\" 7507=\"0\""}));
+                                           ShownCase{"96", "7505=\"4\" 7506=\"0\" 7507=\"0\""},
+                                           ShownCase{"820 790", "5411=\"33\"", "CFG/DOORSZE.CFG"}));
 
 TEST_F(PartitionDialogs, DoorSizesAreWrittenInBothUnits) {
     pl::script::AnswerDialog(kDoorDefaultsDialogId,
