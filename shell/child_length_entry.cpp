@@ -22,6 +22,7 @@
 #include "tools/drawing_tool.h"
 #include "tools/extwall_edit_modes.h"
 #include "tools/line_modes.h"
+#include "tools/line_tool.h"
 #include "tools/room_tools.h"
 #include "tools/wall_tools.h"
 #include "tools/working_file.h"
@@ -84,7 +85,7 @@ bool MovesPickedWallEnd(const TDrawingtool& tool) {
 
 // A keyed line is drawn from its first point, not from the pointer, which a dialog's OK click may
 // have moved: the multi-line's copies go from the pointer, and the step after a line was picked for
-// an end edit, which leaves the line as it is, draws from no first point.
+// an end edit moves that line's end, not a line from a first point.
 bool LineMeasuresFromStart(const TDrawingtool& tool) {
     return tool.Kind == toolkind::kLine && tool.Mode != linemode::kMultilineCopies &&
            !MovesPickedWallEnd(tool);
@@ -109,9 +110,9 @@ bool PartitionMeasuresFromLastEnd(const TDrawingtool& tool) {
 }
 
 // Where a step starts, in logical units, for the check that it stays on the sheet. An edit of a
-// picked end that moves no end (a line's, which the line tool never moves, a partition's shortened
-// by its length or more, extended across itself, or moved) leaves nothing to check: it is never
-// refused by where the pointer happens to be.
+// picked end that moves no end (a line or partition shortened by its length or more, extended
+// across itself, or moved) leaves nothing to check: it is never refused by where the pointer
+// happens to be.
 std::optional<POINT> StepStart(const TDrawingtool& tool, POINT pointer) {
     const bool fromToolsPoint = LineMeasuresFromStart(tool) || ShapeMeasuresFromCorner(tool) ||
                                 OutlineMeasuresFromLastEnd(tool) || PartitionMeasuresFromLastEnd(tool);
@@ -127,12 +128,11 @@ struct StepPath {
 };
 
 // The sheet check goes from where the step starts, the way its key points; for an extended or
-// shortened wall it follows the end that moves, from where it stands, and a shortened end goes back
-// against the arrow. Nothing when the step has nothing to check.
+// shortened line or wall it follows the end that moves, from where it stands, and a shortened end
+// goes back against the arrow. Nothing when the step has nothing to check.
 std::optional<StepPath> SheetCheckPath(const TDrawingtool& tool, POINT pointer, uint key, int32_t step) {
-    const auto* partitions = dynamic_cast<const TIntwallobjtool*>(&tool);
-    const auto travel =
-        partitions && ZoomDivisor != 0 ? partitions->EditedEndTravel(key, step) : std::nullopt;
+    const auto* picks = dynamic_cast<const TLineobjtool*>(&tool);
+    const auto travel = picks && ZoomDivisor != 0 ? picks->EditedEndTravel(key, step) : std::nullopt;
     if (travel)
         return StepPath{{travel->from.x / ZoomDivisor, travel->from.y / ZoomDivisor}, travel->towards};
     const auto from = StepStart(tool, pointer);
@@ -183,6 +183,7 @@ private:
     void StartPointReadout();
     void ClosingTest();
     void ParkCursor();
+    void ShowPickedWhole();
 
     TChild& window_;
     TClient& client_;
@@ -254,7 +255,10 @@ void EngagedStep::Arrow() {
         lengthText = std::to_string(Tool().Count);
     }
     const auto step = AskLength(lengthText.c_str());
-    if (!step) return;
+    if (!step) {
+        ShowPickedWhole();
+        return;
+    }
     if (LineHasNoStart()) {
         WaitForLineStart();
         return;
@@ -339,7 +343,10 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
                                      : cursorview::kInView;
     // A step off the sheet was refused with a warning: the tool never sees it, so nothing is made,
     // written or drawn.
-    if (view == cursorview::kOffSheet) return;
+    if (view == cursorview::kOffSheet) {
+        ShowPickedWhole();
+        return;
+    }
     const tools::WriteResult written = KeyDown(key, step);
     if (view == cursorview::kScrolled) window_.Invalidate(true);
     // The tool's write failed and was told: the step ends with nothing further made or written.
@@ -356,6 +363,11 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
     } else if (kind == toolkind::kLine && tool.Mode == linemode::kMultilineCopies) {
         window_.DatumMode = datummode::kOff;
         SetDistanceGadget(client_, "0");
+    } else if (kind == toolkind::kLine && tool.PointPlaced == intwall::kEdited) {
+        // The picked line's end was moved: the line is drawn whole where it now stands.
+        window_.InvalidateArea(invalidatekind::kToolBox);
+        client_.SelectPickTool();
+        return;
     } else if (kind == toolkind::kLine) {
         client_.ShowGuide("ENTER start point,then arrow direction (then ENTER/ARROW/INPUT to continue on), "
                           "OR press LeftButton & DRAG");
@@ -385,6 +397,12 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
         StartPointReadout();
         ClosingTest();
     }
+}
+
+// An edit of a picked line's or wall's end that was refused or cancelled: the pick blanked the
+// line or wall, which is drawn whole again; the tool still waits for the arrow key.
+void EngagedStep::ShowPickedWhole() {
+    if (MovesPickedWallEnd(Tool())) window_.Invalidate(true);
 }
 
 // The client centre on the screen: where the cursor waits when internal walls are finished.

@@ -325,12 +325,15 @@ bool PressInWallEdit(Press& press) {
 }
 
 // The line tool's move, extend and shorten pick a square line or wall whose end the arrow keys
-// then move.
+// then move: a partition is handed to a tool of its kind, a line stays with the line tool. A click
+// while a pick waits picks again.
 bool PressPicksEndToEdit(Press& press) {
     const int32_t mode = press.mode;
     if (press.kind != toolkind::kLine ||
         !(mode == intwall::kMoveEnd || mode == intwall::kExtendEnd || mode == intwall::kShortenEnd))
         return false;
+    // The line or wall picked before is drawn whole again, whatever this click finds.
+    if (press.Tool()->EndingNeedsRepaint()) press.window.Invalidate(true);
     if (tools::Failed(press.ButtonDown())) return true;
     if (press.Tool()->Mode == kNoObject) {
         press.window.MessageBox("No valid horizontal or vertical line or wall object selected ",
@@ -340,11 +343,15 @@ bool PressPicksEndToEdit(Press& press) {
     }
     const int32_t pickedKind = press.Tool()->PickKind;
     const int32_t pickedIndex = press.Tool()->CursorX;
-    press.client.RestoreTool(pickedKind);
-    press.Tool()->Window = &press.window;
-    press.Tool()->Mode = mode;
-    press.Tool()->CursorX = pickedIndex;
+    if (pickedKind != press.Tool()->Kind) {
+        press.client.RestoreTool(pickedKind);
+        press.Tool()->Window = &press.window;
+        press.Tool()->Mode = mode;
+        press.Tool()->CursorX = pickedIndex;
+    }
     press.Tool()->PointPlaced = 1;
+    // A repaint still to come would draw the picked object whole over its blanking.
+    press.window.UpdateWindow();
     press.window.LeftButtonStep(press.rc, pickedIndex);
     press.client.ShowGuide(mode == intwall::kMoveEnd     ? "select ARROw key direction to MOVE wall / line"
                            : mode == intwall::kExtendEnd ? "select ARROw key direction of end to EXTEND"

@@ -11,6 +11,7 @@
 #include "document/program_state.h"
 #include "platform/dc.h"
 #include "platform/virtual_keys.h"
+#include "tools/picked_end.h"
 #include "tools/tool_geometry.h"
 #include "tools/wall_tools.h"
 #include "tools/working_file.h"
@@ -301,55 +302,11 @@ void TIntwallobjtool::WidenEditBox(const TIntwallobj& wall) {
     }
 }
 
-namespace {
-
-// Which end of a wall an arrow key moves, and by how much along the wall's axis.
-struct EndShift {
-    bool horizontal;
-    bool startMoves;
-    int32_t by;
-};
-
-// Only square walls move, and only along their own axis: the end the arrow points to moves out by
-// a positive amount and back by a negative one. A wall is never shortened to nothing or reversed.
-std::optional<EndShift> ShiftOfEnd(const TIntwallobj& wall, uint32_t key, int32_t amount) {
-    const bool horizontal = wall.y1 == wall.y2;
-    const bool vertical = wall.x1 == wall.x2;
-    if (horizontal == vertical) return std::nullopt;
-    const int32_t a = horizontal ? wall.x1 : wall.y1;
-    const int32_t b = horizontal ? wall.x2 : wall.y2;
-    const bool towardsGreater = horizontal ? key == VK_RIGHT : key == VK_UP;
-    const bool towardsLesser = horizontal ? key == VK_LEFT : key == VK_DOWN;
-    if (!towardsGreater && !towardsLesser) return std::nullopt;
-    const int32_t by = towardsGreater ? amount : -amount;
-    const bool startMoves = towardsGreater ? a > b : a < b;
-    int64_t length = static_cast<int64_t>(b) - a;
-    length += startMoves ? -int64_t{by} : int64_t{by};
-    if (length == 0 || (length > 0) != (b > a)) return std::nullopt;
-    return EndShift{horizontal, startMoves, by};
-}
-
-} // namespace
-
 void TIntwallobjtool::MoveEditedEnd(TIntwallobj& wall, uint32_t key, int32_t amount) {
-    const auto shift = ShiftOfEnd(wall, key, amount);
+    const auto shift = tools::ShiftOfEnd(wall, key, amount);
     if (!shift) return;
-    int32_t& end =
-        shift->horizontal ? (shift->startMoves ? wall.x1 : wall.x2) : (shift->startMoves ? wall.y1 : wall.y2);
     int32_t& face = shift->horizontal ? (shift->startMoves ? wall.q1x : wall.q2x)
                                       : (shift->startMoves ? wall.q1y : wall.q2y);
-    end += shift->by;
+    tools::ShiftedEnd(wall, *shift) += shift->by;
     face += shift->by;
-}
-
-std::optional<TIntwallobjtool::EndTravel> TIntwallobjtool::EditedEndTravel(uint32_t key, int32_t step) const {
-    if (Mode != intwall::kExtendEnd && Mode != intwall::kShortenEnd) return std::nullopt;
-    const auto* wall = dynamic_cast<const TIntwallobj*>(ObjectList[PickIndex()]);
-    if (!wall || wall->kind != kIntWall) return std::nullopt;
-    const auto shift = ShiftOfEnd(*wall, key, Mode == intwall::kShortenEnd ? -step : step);
-    if (!shift) return std::nullopt;
-    const POINT from = shift->startMoves ? POINT{wall->x1, wall->y1} : POINT{wall->x2, wall->y2};
-    const bool greater = shift->by > 0;
-    const uint32_t towards = shift->horizontal ? (greater ? VK_RIGHT : VK_LEFT) : (greater ? VK_UP : VK_DOWN);
-    return EndTravel{from, towards};
 }

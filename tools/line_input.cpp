@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
@@ -15,8 +16,10 @@
 #include "tools/centre_aid_modes.h"
 #include "tools/line_modes.h"
 #include "tools/line_tool.h"
+#include "tools/picked_end.h"
 #include "tools/tool_geometry.h"
 #include "tools/wall_tools.h"
+#include "tools/working_file.h"
 
 namespace {
 
@@ -376,9 +379,46 @@ void AdvanceMultiline(TLinetool& tool) {
     }
 }
 
+// Drawing units the repaint box of an edited line reaches beyond its ends and either side of it.
+constexpr int32_t kEditBoxMargin = 100;
+
+// Takes the line's ends into the tool's repaint box.
+void WidenBoxToLine(TLinetool& tool, const TObject& line) {
+    tool.BoxLeft = std::min({tool.BoxLeft, line.x1 - kEditBoxMargin, line.x2 - kEditBoxMargin});
+    tool.BoxRight = std::max({tool.BoxRight, line.x1 + kEditBoxMargin, line.x2 + kEditBoxMargin});
+    tool.BoxTop = std::max({tool.BoxTop, line.y1 + kEditBoxMargin, line.y2 + kEditBoxMargin});
+    tool.BoxBottom = std::min({tool.BoxBottom, line.y1 - kEditBoxMargin, line.y2 - kEditBoxMargin});
+}
+
+// The picked square line's end goes by the arrow key as the edit says, out along the arrow or back
+// against it; a move leaves the line where it is. The box about the line before and after is left
+// for the repaint that draws it whole.
+void EditPickedLineEnd(TLinetool& tool, uint32_t key, int32_t step) {
+    TObject* line = ObjectList[tool.CursorX];
+    const int32_t mode = tool.Mode;
+    tool.Mode = toolmode::kIdle;
+    tool.PointPlaced = intwall::kEdited;
+    if (!line || line->kind != kLine) return;
+    tool.BoxLeft = tool.BoxRight = line->x1;
+    tool.BoxTop = tool.BoxBottom = line->y1;
+    WidenBoxToLine(tool, *line);
+    const auto shift = mode == intwall::kMoveEnd
+                           ? std::nullopt
+                           : tools::ShiftOfEnd(*line, key, mode == intwall::kShortenEnd ? -step : step);
+    if (!shift) return;
+    tools::ShiftedEnd(*line, *shift) += shift->by;
+    WidenBoxToLine(tool, *line);
+    // The step's last change: a failed write has been told and ends the caller's step.
+    static_cast<void>(tools::SaveWorkingFile());
+}
+
 } // namespace
 
 void TLinetool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) {
+    if (Mode >= intwall::kMoveEnd && Mode <= intwall::kShortenEnd) {
+        EditPickedLineEnd(*this, key, step);
+        return;
+    }
     if (Mode == linemode::kLineText) Mode = linemode::kLineTextDrawing;
     if (Mode == linemode::kMultilineCopies) {
         const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);

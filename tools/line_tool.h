@@ -3,6 +3,9 @@
 // and stairs tool builds on TLineobjtool.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "document/program_state.h"
 #include "tools/drawing_tool.h"
 
@@ -41,6 +44,20 @@ public:
     // In the internal-wall pick modes (300, 400, 500): the document index of the picked line or wall.
     int32_t& PickIndex() { return CursorX; }
     int32_t PickIndex() const { return CursorX; }
+    // The way the next arrow key's step takes the picked line's or wall's end in the extend and
+    // shorten modes: where the end stands, in drawing units, and the arrow key of the way it goes,
+    // which is the one pressed for an extension and its opposite for a shortening. Nothing when no
+    // end would move.
+    struct EndTravel {
+        POINT from;
+        uint32_t towards;
+    };
+    [[nodiscard]] std::optional<EndTravel> EditedEndTravel(uint32_t key, int32_t step) const;
+    // The picked object while it is a line or a partition, else nothing.
+    [[nodiscard]] const TObject* PickedForEndEdit() const;
+    // A line or wall picked for an edit of its end is blanked on screen until the edit is made: a
+    // tool ending before that leaves the window to be repainted whole.
+    [[nodiscard]] bool EndingNeedsRepaint() const override;
     // The manual-dimension tool's typed measurement.
     int32_t& MeasuredLength() { return BoxLeft; }
 };

@@ -113,14 +113,6 @@ public:
     void SnapWallEnds(int32_t snap);
     // Moves one end of the wall at PickIndex by the arrow key, as the edit mode says.
     void LoadWallForEdit(uint32_t key, int32_t step);
-    // The way the next arrow key's step takes the picked wall's end in the extend and shorten modes:
-    // where the end stands, in drawing units, and the arrow key of the way it goes, which is the one
-    // pressed for an extension and its opposite for a shortening. Nothing when no end would move.
-    struct EndTravel {
-        POINT from;
-        uint32_t towards;
-    };
-    std::optional<EndTravel> EditedEndTravel(uint32_t key, int32_t step) const;
     // Deletes every object of the view sharing the group of the object at the index.
     void DeleteGroup(int32_t index);
     // Turns the view's design rooms into finished rooms with their partitions (1 the rooms of the

@@ -200,30 +200,38 @@ TEST_F(InternalWalls, StartOnAPartitionFaceHidesThatFaceBetweenTheNewFaces) {
     EXPECT_EQ(junction.group, Partitions(objects)[1]->group);
 }
 
+// (the command, where the right end goes, and a line picked in the partition's place)
 class WallEndEdit : public InternalWalls,
-                    public ::testing::WithParamInterface<std::pair<int32_t, int32_t>> {};
+                    public ::testing::WithParamInterface<std::tuple<int32_t, int32_t, bool>> {};
 
 TEST_P(WallEndEdit, RightArrowMovesTheRightEndOfBothFaces) {
+    const auto [command, rightEnd, line] = GetParam();
     Open();
     const POINT a = DrawingAt(TPoint(100, 300));
     std::vector<std::unique_ptr<TObject>> drawn;
-    drawn.push_back(Partition(a.x, a.y, a.x + 2000, a.y, 900, a.x, a.y + 100, a.x + 2000, a.y + 100, 10005));
+    drawn.push_back(
+        line ? std::unique_ptr<TObject>(inputs::Line(a.x, a.y, a.x + 2000, a.y))
+             : Partition(a.x, a.y, a.x + 2000, a.y, 900, a.x, a.y + 100, a.x + 2000, a.y + 100, 10005));
     Draw(std::move(drawn));
-    client->ProcessCommand(GetParam().first);
+    client->ProcessCommand(command);
     Click(PixelOf(a.x + 1000, a.y));
     pl::script::AnswerInput("500");
     Key(Qt::Key_Right);
     const auto objects = ReadBack();
-    const auto walls = Partitions(objects);
-    ASSERT_EQ(walls.size(), 1u);
-    EXPECT_EQ(walls[0]->x2, a.x + GetParam().second);
-    EXPECT_EQ(walls[0]->q2x, a.x + GetParam().second);
-    EXPECT_EQ(walls[0]->x1, a.x);
+    ASSERT_EQ(objects.size(), size_t{kRecords + 1});
+    const TObject& edited = *objects.back();
+    EXPECT_EQ(edited.kind, line ? kLine : kIntWall);
+    EXPECT_EQ(edited.x2, a.x + rightEnd);
+    EXPECT_EQ(line ? edited.x2 : static_cast<const TIntwallobj&>(edited).q2x, a.x + rightEnd);
+    EXPECT_EQ(edited.x1, a.x);
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, WallEndEdit,
-                         ::testing::Values(std::pair{cmd::kExtendInternalWall, 2500},
-                                           std::pair{cmd::kShortenInternalWall, 1500}));
+                         ::testing::Values(std::tuple{cmd::kExtendInternalWall, 2500, false},
+                                           std::tuple{cmd::kShortenInternalWall, 1500, false},
+                                           std::tuple{cmd::kExtendInternalWall, 2500, true},
+                                           std::tuple{cmd::kShortenInternalWall, 1500, true},
+                                           std::tuple{cmd::kMoveInternalWall, 2000, true}));
 
 TEST_F(InternalWalls, DeletePickRemovesThePartitionsGroupOnly) {
     Open();

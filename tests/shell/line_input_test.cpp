@@ -293,9 +293,10 @@ struct OwnPointTool {
     bool across;           // a first step to the right comes before the one checked (a side, a wall)
     int32_t editsEnd = 0;  // the command that edits the lower end of a partition picked by a click
     bool shortens = false; // the end goes back up its wall, so it can never leave the sheet
-    // A partition whose end the key moves, or a line or partition whose edit moves no end (drawn
-    // down from its upper end, or level): never told of the sheet, wherever the pointer is.
-    enum class Picked { Moving, Line, AsLongAsTheStep, ShorterThanTheStep, Across } picked = Picked::Moving;
+    // A partition whose end the key moves, or one whose edit moves no end (drawn down from its upper
+    // end, or level): never told of the sheet, wherever the pointer is.
+    enum class Picked { Moving, AsLongAsTheStep, ShorterThanTheStep, Across } picked = Picked::Moving;
+    bool line = false; // a line is picked in the partition's place
 };
 
 const OwnPointTool kOwnPointTools[] = {
@@ -323,8 +324,10 @@ const OwnPointTool kOwnPointTools[] = {
      true},
     {"ExtendedWallEnd", nullptr, false, cmd::kExtendInternalWall},
     {"ShortenedWallEnd", nullptr, false, cmd::kShortenInternalWall, true},
-    {"ExtendedLineEnd", nullptr, false, cmd::kExtendInternalWall, false, OwnPointTool::Picked::Line},
-    {"ShortenedLineEnd", nullptr, false, cmd::kShortenInternalWall, true, OwnPointTool::Picked::Line},
+    {"ExtendedLineEnd", nullptr, false, cmd::kExtendInternalWall, false, OwnPointTool::Picked::Moving, true},
+    {"ShortenedLineEnd", nullptr, false, cmd::kShortenInternalWall, true, OwnPointTool::Picked::Moving, true},
+    {"LineShortenedPastItsLength", nullptr, false, cmd::kShortenInternalWall, true,
+     OwnPointTool::Picked::ShorterThanTheStep, true},
     {"WallShortenedByItsLength", nullptr, false, cmd::kShortenInternalWall, true,
      OwnPointTool::Picked::AsLongAsTheStep},
     {"WallShortenedPastItsLength", nullptr, false, cmd::kShortenInternalWall, true,
@@ -372,7 +375,7 @@ TEST_P(StepNearTheSheetEdge, IsCheckedFromWhereItStarts) {
         if (tool.picked == Across) e = {x - 1000, start, x + 1000, start};
         if (tool.picked == AsLongAsTheStep || tool.picked == ShorterThanTheStep) e = {x, top, x, lower};
         const int32_t attr[4] = {}, r = e[1] == e[3] ? 0 : 100, u = 100 - r;
-        if (tool.picked == Line)
+        if (tool.line)
             ObjectList.Add(inputs::Line(e[0], e[1], e[2], e[3]));
         else
             ObjectList.Add(std::make_unique<TIntwallobj>(

@@ -85,8 +85,39 @@ public:
         EnterAt(TPoint(300, 60));
         ASSERT_TRUE(ui.LogContains("No wall marked")) << ui.Log();
     }
+    // A line or partition up the pixel column 100 from row 220 to row 180, picked by the command
+    // (then the level line, at `repick`) and given the key (none: Tools > Line follows) and the
+    // length (0 cancels the box, -1 leaves the sheet).
+    void EditPickedEnd(bool line, int32_t command, int key, int32_t length, TPoint repick = {}) {
+        OpenWith(line ? &AfterTheStep::AddUpright<true> : &AfterTheStep::AddUpright<false>);
+        client->ProcessCommand(command);
+        Click(TPoint(100, 200));
+        ASSERT_EQ(client->Tool->PointPlaced, 1);
+        if (repick.x) Click(repick);
+        if (!key) return static_cast<void>(client->ProcessCommand(cmd::kLine));
+        if (length < 0) length = DrawingAt(TPoint(100, 220)).y + 1000;
+        length == 0 ? pl::script::CancelInput() : pl::script::AnswerInput(std::to_string(length));
+        Key(key);
+    }
+    void ExtendLine() { EditPickedEnd(true, cmd::kExtendInternalWall, Qt::Key_Down, 500); }
+    void ExtendWallOffTheSheet() { EditPickedEnd(false, cmd::kExtendInternalWall, Qt::Key_Down, -1); }
+    void ShortenWallPastItsLength() { EditPickedEnd(false, cmd::kShortenInternalWall, Qt::Key_Up, 9000); }
+    void ExtendWallAcrossItself() { EditPickedEnd(false, cmd::kExtendInternalWall, Qt::Key_Left, 500); }
+    void CancelWallLength() { EditPickedEnd(false, cmd::kExtendInternalWall, Qt::Key_Up, 0); }
+    void ChooseLineAfterWallPick() { EditPickedEnd(false, cmd::kShortenInternalWall, 0, 0); }
+    void ExtendLevelLinePickedNext() {
+        EditPickedEnd(true, cmd::kExtendInternalWall, Qt::Key_Right, 500, {200, 150});
+    }
 
 protected:
+    template <bool line> void AddUpright() {
+        const POINT a = DrawingAt(TPoint(100, 220)), b = DrawingAt(TPoint(100, 180));
+        const int32_t attr[4] = {};
+        ObjectList.Add(line ? std::unique_ptr<TObject>(inputs::Line(a.x, a.y, b.x, b.y))
+                            : std::make_unique<TIntwallobj>(kGroundFloor, kIntWall, 1, 0, 10005, 10005, a.x,
+                                                            0, b.x, 0, a.y, b.y, 0, 100, 0, 0, 0, 0, 1, 0,
+                                                            a.x + 100, 0, a.y, b.x + 100, b.y, attr, 0, 0));
+    }
     // An external wall along x through the pixel row 250, a level line through the pixel row 150
     // that runs on well past the selection square (150, 100)-(250, 200), and what `add` adds.
     void OpenWith(void (AfterTheStep::*add)() = nullptr) {
@@ -168,6 +199,13 @@ const StepCase kSteps[] = {
     {"TextErasedAtTheSquaresEdge", &AfterTheStep::EraseTextAtTheSquaresEdge},
     {"WindowMovedAlongItsWall", &AfterTheStep::MoveWindowAlongItsWall},
     {"HingedDoorRefusedOffTheWall", &AfterTheStep::RefuseHingedDoorOffTheWall},
+    {"LineEndExtended", &AfterTheStep::ExtendLine},
+    {"WallEndRefusedOffTheSheet", &AfterTheStep::ExtendWallOffTheSheet},
+    {"WallShortenedPastItsLength", &AfterTheStep::ShortenWallPastItsLength},
+    {"WallExtendedAcrossItself", &AfterTheStep::ExtendWallAcrossItself},
+    {"WallEndLengthCancelled", &AfterTheStep::CancelWallLength},
+    {"WallEndEditEndedByTheLineCommand", &AfterTheStep::ChooseLineAfterWallPick},
+    {"LineEndExtendedAfterAnotherPick", &AfterTheStep::ExtendLevelLinePickedNext},
 };
 
 INSTANTIATE_TEST_SUITE_P(Steps, AfterTheStep, ::testing::ValuesIn(kSteps),
