@@ -116,6 +116,7 @@ void BM_PaintTexts(benchmark::State& state) {
     state.counters["texts"] = ObjectList.count;
     state.counters["resident_MB"] = ResidentMegabytes();
     state.counters["glyphs_MB"] = double(kept.Bytes()) / (1024.0 * 1024.0);
+    state.counters["choices_MB"] = double(kept.ChoiceBytes()) / (1024.0 * 1024.0);
     kept.SetBound(bound);
 }
 
@@ -181,6 +182,11 @@ BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedSmallTexts, 10000, kBo
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelSmallTexts, 10000, kBoundMB});
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 2000, kBoundMB});
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelNotes, 2000, kBoundMB});
+// More notes than the bound keeps: most are drawn again each repaint from their glyphs' choices.
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 10000, kBoundMB});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelNotes, 10000, kBoundMB});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 20000, kBoundMB});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelNotes, 20000, kBoundMB});
 // Past the bound: a paint keeps what it drew first and draws the rest from the glyphs' choices.
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedSmallTexts, 10000, 4});
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 2000, 2});
