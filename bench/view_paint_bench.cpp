@@ -5,8 +5,9 @@
 // screen), 10,000 random lines across the house's area, and 10,000 objects of every kind over it
 // (curves up to the whole view across, texts turned to any angle). Thousands of small texts and of
 // long notes, each at its own angle, repaint beside their level twins once their first paint has
-// turned the glyphs, within the default bound of kept glyphs and past a small one; the process's
-// resident memory and the bytes the kept turned glyphs take are reported with them. First paints,
+// turned the glyphs, within the default bound of kept glyphs and past a small one, and so do more
+// notes than the default bound holds; the process's resident memory, the bytes the kept turned
+// glyphs take and the bytes of their choices beside the bound are reported with them. First paints,
 // with nothing kept, are timed once each: run alone in a fresh process, one is what a user waits
 // for on opening a drawing.
 #include <benchmark/benchmark.h>
