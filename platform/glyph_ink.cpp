@@ -25,23 +25,24 @@ struct Run {
     bool ink;
 };
 
-// Regions joined by their runs, each pointing towards the one that stands for it.
+// Regions joined by their runs.
 struct Region {
-    int32_t parent;
     bool open; // a clear region that reaches the mask's edge
     bool ink;
 };
 
-int32_t Find(std::vector<Region>& regions, int32_t region) {
-    while (regions[size_t(region)].parent != region)
-        region = regions[size_t(region)].parent = regions[size_t(regions[size_t(region)].parent)].parent;
+// The region that stands for `region`, each region pointing at `parent` towards it; every region
+// passed is pointed two steps on, so that the next look up the same way is half as long.
+int32_t Root(int32_t* parent, int32_t region) {
+    while (parent[region] != region)
+        region = parent[region] = parent[parent[region]];
     return region;
 }
 
-void Join(std::vector<Region>& regions, int32_t a, int32_t b) {
-    a = Find(regions, a), b = Find(regions, b);
+void Join(std::vector<Region>& regions, std::vector<int32_t>& parent, int32_t a, int32_t b) {
+    a = Root(parent.data(), a), b = Root(parent.data(), b);
     if (a == b) return;
-    regions[size_t(b)].parent = a;
+    parent[size_t(b)] = a;
     regions[size_t(a)].open |= regions[size_t(b)].open;
 }
 
@@ -119,11 +120,6 @@ Shape ShapeByWords(const Mask& mask, int32_t w, int32_t h, int32_t& ink) {
     int32_t parent[kWordRows * (kWordWidth / 2 + 1)];
     InkRun above[kWordWidth / 2 + 1], row[kWordWidth / 2 + 1];
     int32_t aboveCount = 0, regions = 0, pieces = 0;
-    auto find = [&](int32_t region) {
-        while (parent[region] != region)
-            region = parent[region] = parent[parent[region]];
-        return region;
-    };
     for (int32_t y = 1; y <= h; ++y) {
         int32_t count = 0, first = 0;
         for (uint64_t left = rows[y]; left != 0;) {
@@ -136,7 +132,7 @@ Shape ShapeByWords(const Mask& mask, int32_t w, int32_t h, int32_t& ink) {
             while (first < aboveCount && above[first].to < from - 1)
                 ++first;
             for (int32_t at = first; at < aboveCount && above[at].from <= to + 1; ++at) {
-                const int32_t over = find(above[at].region), mine = find(region);
+                const int32_t over = Root(parent, above[at].region), mine = Root(parent, region);
                 if (over != mine) parent[mine] = over, --pieces;
             }
             row[count++] = {from, to, region};
@@ -192,8 +188,10 @@ namespace {
 // The general way, for masks too wide or tall to take a row in a word.
 Shape ShapeByRuns(const Mask& mask, int32_t w, int32_t h, int32_t& ink) {
     thread_local std::vector<Region> regions;
+    thread_local std::vector<int32_t> parent;
     thread_local std::vector<Run> above, row;
     regions.clear();
+    parent.clear();
     above.clear();
     ink = 0;
     for (int32_t y = 0; y < h; ++y) {
@@ -206,14 +204,15 @@ Shape ShapeByRuns(const Mask& mask, int32_t w, int32_t h, int32_t& ink) {
             const bool inked = line[x] != 0;
             const int32_t end = RunEnd(line, x, w, inked);
             const int32_t region = int32_t(regions.size());
-            regions.push_back({region, !inked && (x == 0 || end == w - 1 || y == 0 || y == h - 1), inked});
+            regions.push_back({!inked && (x == 0 || end == w - 1 || y == 0 || y == h - 1), inked});
+            parent.push_back(region);
             const int32_t reach = inked ? 1 : 0;
             while (first < above.size() && above[first].to < x - 1)
                 ++first;
             for (size_t at = first; at < above.size() && above[at].from <= end + 1; ++at) {
                 const Run& over = above[at];
                 if (over.ink == inked && over.from <= end + reach && over.to >= x - reach)
-                    Join(regions, region, over.region);
+                    Join(regions, parent, region, over.region);
             }
             row.push_back({x, end, region, inked});
             if (inked) ink += end - x + 1;
@@ -223,7 +222,7 @@ Shape ShapeByRuns(const Mask& mask, int32_t w, int32_t h, int32_t& ink) {
     }
     Shape shape;
     for (int32_t region = 0; region < int32_t(regions.size()); ++region) {
-        if (Find(regions, region) != region) continue;
+        if (Root(parent.data(), region) != region) continue;
         if (regions[size_t(region)].ink)
             ++shape.pieces;
         else
@@ -254,11 +253,6 @@ std::vector<std::vector<int32_t>> HolesOf(const Mask& mask, int32_t w, int32_t h
     thread_local std::vector<uint8_t> open;
     label.assign(mask.size(), -1);
     parent.clear();
-    auto find = [&](int32_t region) {
-        while (parent[size_t(region)] != region)
-            region = parent[size_t(region)] = parent[size_t(parent[size_t(region)])];
-        return region;
-    };
     for (int32_t y = 0; y < h; ++y)
         for (int32_t x = 0; x < w; ++x) {
             const int32_t at = y * w + x;
@@ -269,7 +263,7 @@ std::vector<std::vector<int32_t>> HolesOf(const Mask& mask, int32_t w, int32_t h
                 region = int32_t(parent.size());
                 parent.push_back(region);
             } else if (left >= 0 && up >= 0) {
-                const int32_t a = find(left), b = find(up);
+                const int32_t a = Root(parent.data(), left), b = Root(parent.data(), up);
                 // The region seen first stands for both, so each is named by its first pixel.
                 if (a != b) parent[size_t(std::max(a, b))] = std::min(a, b);
             }
@@ -283,7 +277,7 @@ std::vector<std::vector<int32_t>> HolesOf(const Mask& mask, int32_t w, int32_t h
         for (int32_t x = 0; x < w; ++x) {
             const int32_t at = y * w + x;
             if (label[size_t(at)] < 0) continue;
-            const int32_t root = find(label[size_t(at)]);
+            const int32_t root = Root(parent.data(), label[size_t(at)]);
             label[size_t(at)] = root;
             if (first[size_t(root)] < 0) first[size_t(root)] = at;
             ++size[size_t(root)];

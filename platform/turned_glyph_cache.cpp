@@ -1,9 +1,8 @@
 // The turned glyphs and texts kept for repaints, bounded in bytes, the least recently drawn let go
-// first but never a text drawn since the paint began.
+// first but never a text drawn since the paint began; and the choices of every glyph searched.
 #include "platform/turned_glyph_cache.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <QHashFunctions>
 #include <utility>
 
@@ -12,9 +11,33 @@ namespace {
 // What a map spends beside what it keeps: its node's link, key and hash, a bucket, and the
 // allocator's header on the node and on the bits.
 constexpr size_t kEntryOverhead = sizeof(void*) + sizeof(size_t) + sizeof(void*) + 2 * 16;
-// The glyphs' choices take this share of the bound: some three hundred thousand glyphs' at the
-// default bound, beside the texts.
-constexpr size_t kChoiceShare = 4;
+// A choice in a word: its glyph in the top bits, so that the words of a font and angle go in the
+// order of their glyphs, then its stage, whether its inking is the nearest, how many inkings it has
+// and the recipes of the first few. A second word holds the glyph and the recipes past those.
+constexpr int32_t kGlyphShift = 40, kStageShift = 35, kNearestShift = 34, kInkingsShift = 30;
+constexpr int32_t kRecipeBits = 7, kRecipesInAWord = 4;
+constexpr uint64_t kGlyphs = uint64_t{1} << (64 - kGlyphShift);
+constexpr int32_t kStages = 1 << (kGlyphShift - kStageShift), kRecipes = 1 << kRecipeBits;
+// What a map spends on a font's or an angle's choices beside the words: its node and bucket.
+constexpr size_t kChoicesOverhead = sizeof(uint64_t) + kEntryOverhead;
+
+uint64_t RecipesWord(const GlyphChoice& choice, int32_t first) {
+    uint64_t word = 0;
+    for (int32_t at = first; at < std::min<int32_t>(choice.inkings, first + kRecipesInAWord); ++at)
+        word |= uint64_t{choice.recipes[at]} << ((at - first) * kRecipeBits);
+    return word;
+}
+
+void TakeRecipes(uint64_t word, int32_t first, GlyphChoice& choice) {
+    for (int32_t at = first; at < std::min<int32_t>(choice.inkings, first + kRecipesInAWord); ++at)
+        choice.recipes[at] = uint8_t(word >> ((at - first) * kRecipeBits) & (kRecipes - 1));
+}
+
+// The word of `glyph` among `words`; null when it has none.
+const uint64_t* WordOf(const std::vector<uint64_t>& words, uint64_t glyph) {
+    const auto at = std::lower_bound(words.begin(), words.end(), glyph << kGlyphShift);
+    return at != words.end() && *at >> kGlyphShift == glyph ? &*at : nullptr;
+}
 
 uint64_t Mixed(uint64_t h, uint64_t value) {
     h ^= value + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
@@ -50,9 +73,8 @@ typename TurnedGlyphCache::KeptList<K, T>::Entry* TurnedGlyphCache::KeptList<K, 
 template <class K, class T>
 typename TurnedGlyphCache::KeptList<K, T>::Entry&
 TurnedGlyphCache::KeptList<K, T>::Add(const K& key, T kept, size_t bytes, uint64_t drawn) {
-    const auto [at, added] = map_.try_emplace(key);
+    const auto at = map_.try_emplace(key).first;
     Entry& entry = at->second;
-    if (!added) Unlink(entry);
     entry.kept = std::move(kept);
     entry.bytes = bytes;
     entry.drawn = drawn;
@@ -117,24 +139,8 @@ const TurnedText* TurnedGlyphCache::Find(const TextKey& key) {
     return entry ? &entry->kept : nullptr;
 }
 
-void TurnedGlyphCache::FreeSlots::operator()(ChoiceSlot* table) const {
-    std::free(table);
-}
-
-TurnedGlyphCache::ChoiceSlot* TurnedGlyphCache::SlotOf(const Key& key) {
-    if (!choices_) {
-        choiceSlots_ = bound_ / kChoiceShare / sizeof(ChoiceSlot);
-        if (choiceSlots_ == 0) return nullptr;
-        choices_.reset(static_cast<ChoiceSlot*>(std::calloc(choiceSlots_, sizeof(ChoiceSlot))));
-        if (!choices_) return nullptr;
-        bytes_ += choiceSlots_ * sizeof(ChoiceSlot);
-    }
-    return choices_.get() + KeyHash()(key) % choiceSlots_;
-}
-
 TurnedGlyph& TurnedGlyphCache::Add(const Key& key, TurnedGlyph glyph) {
     const size_t bytes = BytesOf(glyph);
-    if (auto* known = glyphs_.Find(key, drawn_)) bytes_ -= known->bytes;
     bytes_ += bytes;
     return glyphs_.Add(key, std::move(glyph), bytes, ++drawn_).kept;
 }
@@ -148,13 +154,77 @@ const TurnedText* TurnedGlyphCache::Add(const TextKey& key, TurnedText& text) {
     return &texts_.Add(key, std::move(text), bytes, ++drawn_).kept;
 }
 
+TurnedGlyphCache::Choices* TurnedGlyphCache::ChoicesOf(const Key& key, bool make) {
+    if (lastChoices_ && lastFont_ == key.font && lastAngle_ == key.angle) return lastChoices_;
+    auto font = choices_.find(key.font);
+    if (font == choices_.end()) {
+        if (!make) return nullptr;
+        font = choices_.try_emplace(key.font).first;
+        choiceBytes_ += sizeof(font->second) + kChoicesOverhead;
+    }
+    auto angle = font->second.find(key.angle);
+    if (angle == font->second.end()) {
+        if (!make) return nullptr;
+        angle = font->second.try_emplace(key.angle).first;
+        choiceBytes_ += sizeof(Choices) + kChoicesOverhead;
+    }
+    lastFont_ = key.font, lastAngle_ = key.angle;
+    return lastChoices_ = &angle->second;
+}
+
+void TurnedGlyphCache::KeepWord(std::vector<uint64_t>& words, uint64_t word) {
+    const auto at = std::lower_bound(words.begin(), words.end(), word >> kGlyphShift << kGlyphShift);
+    if (at != words.end() && *at >> kGlyphShift == word >> kGlyphShift) {
+        *at = word;
+        return;
+    }
+    const size_t capacity = words.capacity();
+    words.insert(at, word);
+    choiceBytes_ += (words.capacity() - capacity) * sizeof(uint64_t);
+}
+
 const GlyphChoice* TurnedGlyphCache::FindChoice(const Key& key) {
-    const ChoiceSlot* slot = SlotOf(key);
-    return slot && slot->kept && slot->key == key ? &slot->choice : nullptr;
+    const Choices* choices = ChoicesOf(key, false);
+    const uint64_t* first = choices ? WordOf(choices->first, key.glyph) : nullptr;
+    if (!first) return nullptr;
+    found_ = GlyphChoice();
+    found_.stage = int8_t(*first >> kStageShift & (kStages - 1));
+    found_.nearest = (*first >> kNearestShift & 1) != 0;
+    found_.inkings = int8_t(*first >> kInkingsShift & 15);
+    TakeRecipes(*first, 0, found_);
+    if (found_.inkings > kRecipesInAWord) {
+        const uint64_t* more = WordOf(choices->more, key.glyph);
+        if (!more) return nullptr;
+        TakeRecipes(*more, kRecipesInAWord, found_);
+    }
+    return &found_;
 }
 
 void TurnedGlyphCache::KeepChoice(const Key& key, const GlyphChoice& choice) {
-    if (ChoiceSlot* slot = SlotOf(key)) *slot = {key, choice, true};
+    // A choice that does not fit its words is not kept: the glyph is searched again.
+    if (key.glyph >= kGlyphs || choice.stage < 0 || choice.stage >= kStages || choice.inkings < 0 ||
+        choice.inkings > GlyphChoice::kMostInkings ||
+        std::any_of(choice.recipes, choice.recipes + choice.inkings, [](uint8_t r) { return r >= kRecipes; }))
+        return;
+    Choices& choices = *ChoicesOf(key, true);
+    const uint64_t glyph = uint64_t{key.glyph} << kGlyphShift;
+    if (!WordOf(choices.first, key.glyph)) ++searches_;
+    KeepWord(choices.first, glyph | uint64_t(choice.stage) << kStageShift |
+                                uint64_t(choice.nearest) << kNearestShift |
+                                uint64_t(choice.inkings) << kInkingsShift | RecipesWord(choice, 0));
+    if (choice.inkings > kRecipesInAWord)
+        KeepWord(choices.more, glyph | RecipesWord(choice, kRecipesInAWord));
+}
+
+void TurnedGlyphCache::ForgetFont(uint64_t font) {
+    const auto gone = choices_.find(font);
+    if (gone == choices_.end()) return;
+    choiceBytes_ -= sizeof(gone->second) + kChoicesOverhead;
+    for (const auto& angle : gone->second)
+        choiceBytes_ -= sizeof(Choices) + kChoicesOverhead +
+                        (angle.second.first.capacity() + angle.second.more.capacity()) * sizeof(uint64_t);
+    choices_.erase(gone);
+    lastChoices_ = nullptr;
 }
 
 void TurnedGlyphCache::Grew(const Key& key) {
@@ -183,14 +253,14 @@ void TurnedGlyphCache::Trim() {
 void TurnedGlyphCache::Clear() {
     glyphs_.Clear();
     texts_.Clear();
-    choices_.reset();
+    choices_.clear();
+    lastChoices_ = nullptr;
+    choiceBytes_ = 0;
     bytes_ = 0;
 }
 
 size_t TurnedGlyphCache::SetBound(size_t bytes) {
     const size_t before = bound_;
-    if (choices_) bytes_ -= choiceSlots_ * sizeof(ChoiceSlot);
-    choices_.reset();
     bound_ = bytes;
     Trim();
     return before;

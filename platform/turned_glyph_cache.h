@@ -1,19 +1,19 @@
 // The turned glyphs and texts kept for repaints (internal to the layer). Finding how to ink a small
 // turned glyph costs far more than drawing it, and a repaint draws the same texts again, so each
 // text drawn is kept as the ink of its glyphs where they lie, a bit a pixel; so is each glyph
-// turned (its box and its inkings, and nothing they were found from) while texts are sought; and
-// apart from both, what each glyph's search chose, in a few bytes from which its inkings are made
-// again without searching. What is kept is bounded in bytes, not in fonts or angles, since a
-// drawing may turn every text its own way. Past the bound what was drawn longest ago goes first,
-// but never a text drawn since the paint began: a paint that needs more than the bound keeps what
-// it drew first rather than letting each text go just before the next paint draws it again. A
-// glyph or text let go is made again exactly as it was, so what the cache holds never changes
-// what is drawn.
+// turned (its box and its inkings, and nothing they were found from) while texts are sought. The
+// texts and glyphs are bounded in bytes, not in fonts or angles, since a drawing may turn every
+// text its own way. Past the bound what was drawn longest ago goes first, but never a text drawn
+// since the paint began: a paint that needs more than the bound keeps what it drew first rather
+// than letting each text go just before the next paint draws it again. A glyph or text let go is
+// made again exactly as it was, so what the cache holds never changes what is drawn. Apart from
+// both, and outside the bound, what each glyph's search chose is kept in a few bytes for as long
+// as its font is, whatever the drawing turns: its inkings are made again from it without
+// searching, so a drawing of more texts than the bound holds repaints without searching again.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <QRect>
 #include <QString>
 #include <unordered_map>
@@ -23,10 +23,10 @@
 struct GlyphChoice {
     static constexpr int32_t kMostInkings = 8; // enough choice to keep a letter off its neighbour
 
-    int8_t stage = 0;                   // stages of the search gone through
+    int8_t stage = 0;                   // stages of the search gone through, under 32
     int8_t inkings = 0;                 // how many inkings keep the level shape
     bool nearest = false;               // the one inking comes nearest the level shape but does not keep it
-    uint8_t recipes[kMostInkings] = {}; // how each is made: its way, share of cover and mending
+    uint8_t recipes[kMostInkings] = {}; // how each is made: its way, share of cover and mending, under 128
 };
 
 // Calls `visit(x, y)` for each set bit of a row-by-row mask `width` wide held in `words` words, until
@@ -84,7 +84,7 @@ public:
     struct Key {
         uint64_t font;  // the number of the font's turned glyphs, never given twice
         uint64_t angle; // the angle's bits
-        uint32_t glyph; // the character and the fractions of a pixel its origin lies at
+        uint32_t glyph; // the character and the fractions of a pixel its origin lies at, in 24 bits
         bool operator==(const Key&) const = default;
     };
     struct TextKey {
@@ -103,18 +103,21 @@ public:
 
     // A paint begins: what it draws is kept before anything drawn earlier.
     void BeginPaint();
-    // The glyph or text kept under `key`, now the latest drawn, or the choice kept for the glyph;
-    // null when none is.
+    // The glyph or text kept under `key`, now the latest drawn; null when none is.
     TurnedGlyph* Find(const Key& key);
     const TurnedText* Find(const TextKey& key);
+    // The choice kept for the glyph, until the next call; null when none is.
     const GlyphChoice* FindChoice(const Key& key);
-    // Keeps `glyph` under `key` as the latest drawn. It and every glyph found stay put until the next
-    // Trim or text added.
+    // Keeps `glyph` under `key`, where none is kept, as the latest drawn. It and every glyph found
+    // stay put until the next Trim or text added.
     TurnedGlyph& Add(const Key& key, TurnedGlyph glyph);
-    // Takes `text` to keep under `key` when the bound has room for it, letting go of what was drawn
-    // before the paint began; null, and `text` left as it was, when it has not.
+    // Takes `text` to keep under `key`, where none is kept, when the bound has room for it, letting
+    // go of what was drawn before the paint began; null, and `text` left as it was, when it has not.
     const TurnedText* Add(const TextKey& key, TurnedText& text);
+    // Keeps what the search for the glyph chose, replacing what it chose before.
     void KeepChoice(const Key& key, const GlyphChoice& choice);
+    // Lets go of the choices of a font no longer drawn with.
+    void ForgetFont(uint64_t font);
     // To be told when the glyph kept under `key` gained inkings.
     void Grew(const Key& key);
     // Lets go of glyphs, then of texts drawn longest ago, until the rest fits the bound.
@@ -122,6 +125,10 @@ public:
     void Clear();
 
     size_t Bytes() const { return bytes_; }
+    // The bytes of the choices kept, beside the bound.
+    size_t ChoiceBytes() const { return choiceBytes_; }
+    // How many glyphs had no choice kept when their search chose: each was searched from the start.
+    uint64_t Searches() const { return searches_; }
     // Sets the bound and returns the one before; tests fill a small one.
     size_t SetBound(size_t bytes);
     static size_t BytesOf(const TurnedGlyph& glyph);
@@ -145,7 +152,7 @@ private:
         };
         // The entry under `key`, now drawn at `drawn`; null when none is.
         Entry* Find(const K& key, uint64_t drawn);
-        // Keeps `kept` under `key`, replacing what was there, as drawn at `drawn`.
+        // Keeps `kept` under `key`, where nothing is, as drawn at `drawn`.
         Entry& Add(const K& key, T kept, size_t bytes, uint64_t drawn);
         const Entry* Earliest() const { return earliest_; }
         // Lets go of the earliest drawn and returns its bytes.
@@ -165,24 +172,28 @@ private:
     // Lets go of what may go until `more` bytes fit the bound; false when they do not.
     bool RoomFor(size_t more);
 
-    // The choices in a table of a share of the bound, each in the slot its key's hash names and
-    // replacing the one there: a few bytes each, and no order of drawing to keep, so a drawing
-    // that turns more glyphs than the table holds still finds most of them in it. Its pages are
-    // taken from the system as they are first written.
-    struct ChoiceSlot {
-        Key key;
-        GlyphChoice choice;
-        bool kept;
+    // The choices of the glyphs of one font at one angle, a word each in the order of their glyphs,
+    // and a second word for those with more inkings than the first holds: a few thousand at most,
+    // found by halving and added in place.
+    struct Choices {
+        std::vector<uint64_t> first;
+        std::vector<uint64_t> more;
     };
-    struct FreeSlots {
-        void operator()(ChoiceSlot* table) const;
-    };
-    ChoiceSlot* SlotOf(const Key& key);
+    // The choices of the font and angle of `key`, made when `make`; null when none are and not
+    // `make`.
+    Choices* ChoicesOf(const Key& key, bool make);
+    // Keeps `word` in place of the word of its glyph in `words`, or adds it.
+    void KeepWord(std::vector<uint64_t>& words, uint64_t word);
 
     KeptList<Key, TurnedGlyph> glyphs_;
     KeptList<TextKey, TurnedText> texts_;
-    std::unique_ptr<ChoiceSlot, FreeSlots> choices_;
-    size_t choiceSlots_ = 0;
+    // By font, then by angle.
+    std::unordered_map<uint64_t, std::unordered_map<uint64_t, Choices>> choices_;
+    Choices* lastChoices_ = nullptr; // the last looked up, as the glyphs of a text follow one another
+    uint64_t lastFont_ = 0, lastAngle_ = 0;
+    GlyphChoice found_;
+    size_t choiceBytes_ = 0;
+    uint64_t searches_ = 0;
     uint64_t drawn_ = 0;
     uint64_t paintBegan_ = 0; // the count of draws when the paint began
     size_t bytes_ = 0;

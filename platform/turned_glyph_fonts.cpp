@@ -42,6 +42,7 @@ std::shared_ptr<TurnedGlyphs> TurnedGlyphFonts::Of(const QFont& font) {
         bytes += kept->levelBytes_;
     while (fonts.size() > 1 && (fonts.size() > kMostFonts || bytes > kMostLevelBytes)) {
         bytes -= fonts.back()->levelBytes_;
+        TurnedGlyphCache::OfThread().ForgetFont(fonts.back()->number_);
         fonts.pop_back();
     }
     return fonts.front();

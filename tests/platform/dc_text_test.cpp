@@ -454,17 +454,24 @@ protected:
 };
 
 // The glyphs kept for repaints take no more memory than their bound, however many angles a drawing
-// turns its texts to, and a text whose glyphs were let go is drawn again exactly as before.
+// turns its texts to, and a text whose glyphs were let go is drawn again exactly as before, from
+// what their search chose: however small the bound, no glyph is searched twice.
 TEST_P(TurnedGlyphKeeping, HoldsItsBoundAndDrawsAlike) {
     const size_t bound = GetParam();
     const std::vector<QImage> fresh = LargeTurnedTexts();
     TurnedGlyphCache::OfThread().SetBound(bound);
     TurnedGlyphCache::OfThread().Clear();
     const size_t before = HeapInUse();
+    uint64_t searched = 0;
     for (int pass = 0; pass < 2; ++pass) {
         const std::vector<QImage> again = LargeTurnedTexts();
         for (size_t text = 0; text < fresh.size(); ++text)
             ASSERT_EQ(CountDifferent(again[text], fresh[text]), 0) << "pass " << pass << ", text " << text;
+        const uint64_t now = TurnedGlyphCache::OfThread().Searches();
+        if (pass == 1) {
+            EXPECT_EQ(now, searched) << now - searched << " glyphs searched again";
+        }
+        searched = now;
     }
     const size_t after = HeapInUse();
     // Unbounded, these texts keep some five megabytes.
