@@ -13,7 +13,7 @@ constexpr render::ScreenTransform kScreen{};
 } // namespace
 
 void TIntwallobj::Draw(TDC& dc) {
-    render::DrawWallFaces(dc, kScreen, *this);
+    render::DrawPartition(dc, *this, nullptr);
 }
 
 void TExtwallobj::Draw(TDC& dc) {
@@ -26,6 +26,10 @@ void TIntwallobj::DrawSolid(TDC& dc) {
 
 void TExtwallobj::DrawSolid(TDC& dc) {
     render::DrawSolidWall(dc, kScreen, *this);
+}
+
+void render::DrawPartition(TDC& dc, const TIntwallobj& wall, const FaceGapIndex* doorways) {
+    DrawPartitionFaces(dc, kScreen, wall, DoorwaysOf(wall, kScreen, doorways), wall.penWidth);
 }
 
 void render::DrawSolidPartition(TDC& dc, const TIntwallobj& wall, const FaceGapIndex* doorways) {
