@@ -1,5 +1,6 @@
 // Screen drawing of walls, normal and solid: the face lines with the pen the dispatch selected, and
-// for the solid style a band filled with the stock black brush whatever the colour or selection.
+// for the solid style a band filled with the stock black brush whatever the colour or selection. A
+// partition's faces and band stop at its doorways.
 #include "document/objects.h"
 #include "platform/dc.h"
 #include "render/partition_painting.h"
