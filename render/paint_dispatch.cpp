@@ -82,7 +82,12 @@ TIntwallobj* AsPartition(TObject& object) {
 
 struct ScreenOperations {
     const render::FaceGapIndex* doorways;
-    void Plain(TObject& o, TDC& dc) const { o.Draw(dc); }
+    void Plain(TObject& o, TDC& dc) const {
+        if (const TIntwallobj* wall = AsPartition(o))
+            render::DrawPartition(dc, *wall, doorways);
+        else
+            o.Draw(dc);
+    }
     void Solid(TObject& o, TDC& dc) const {
         if (const TIntwallobj* wall = AsPartition(o))
             render::DrawSolidPartition(dc, *wall, doorways);
@@ -101,7 +106,12 @@ struct ScreenOperations {
 struct PrintOperations {
     int32_t divisor, yBase, yOffset;
     const render::FaceGapIndex* doorways;
-    void Plain(TObject& o, TDC& dc) const { o.Print(dc, divisor, yBase, yOffset); }
+    void Plain(TObject& o, TDC& dc) const {
+        if (const TIntwallobj* wall = AsPartition(o))
+            render::PrintPartition(dc, *wall, divisor, yBase, yOffset, doorways);
+        else
+            o.Print(dc, divisor, yBase, yOffset);
+    }
     void Solid(TObject& o, TDC& dc) const {
         if (const TIntwallobj* wall = AsPartition(o))
             render::PrintSolidPartition(dc, *wall, divisor, yBase, yOffset, doorways);
@@ -121,8 +131,7 @@ struct PrintOperations {
 namespace render {
 
 std::optional<FaceGapIndex> DoorwaysForWallStyle(const TList& drawing) {
-    if (PlanDisplayMode < displaymode::kWallsHatched || PlanDisplayMode >= displaymode::kWallsHidden)
-        return {};
+    if (PlanDisplayMode >= displaymode::kWallsHidden) return {};
     return FaceGapIndex(drawing);
 }
 

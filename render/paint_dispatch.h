@@ -13,8 +13,8 @@
 
 namespace render {
 
-// The face gaps of the drawing when the wall style leaves doorways open (hatched and solid); none in
-// the other styles, whose walls never look for them.
+// The face gaps of the drawing when the wall style shows walls, whose doorways every style leaves
+// open; none when the walls are hidden.
 std::optional<FaceGapIndex> DoorwaysForWallStyle(const TList& drawing);
 
 // Each paints as the TObject operation of the same target, with the pass's doorways (null: each

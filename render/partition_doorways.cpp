@@ -88,12 +88,8 @@ DoorwayCut::DoorwayCut(POINT faceStart, POINT faceEnd, const std::vector<FaceGap
     std::sort(stretches.begin(), stretches.end(),
               [](const Stretch& l, const Stretch& r) { return l.from < r.from; });
     // The gaps of the two faces of one opening overlap: one stretch each.
-    for (const Stretch& s : stretches) {
-        if (!doorways_.empty() && s.from <= doorways_.back().to)
-            doorways_.back().to = std::max(doorways_.back().to, s.to);
-        else
-            doorways_.push_back(s);
-    }
+    for (const Stretch& s : stretches)
+        Add(s);
 }
 
 DoorwayCut DoorwayCut::Widened(double reach) const {
@@ -101,14 +97,16 @@ DoorwayCut DoorwayCut::Widened(double reach) const {
     if (doorways_.empty() || reach <= 0) return wider;
     const double f = reach / std::hypot(double(end_.x) - start_.x, double(end_.y) - start_.y);
     wider.doorways_.clear();
-    for (const Stretch& d : doorways_) {
-        const Stretch s{std::max(d.from - f, 0.0), std::min(d.to + f, 1.0)};
-        if (!wider.doorways_.empty() && s.from <= wider.doorways_.back().to)
-            wider.doorways_.back().to = s.to;
-        else
-            wider.doorways_.push_back(s);
-    }
+    for (const Stretch& d : doorways_)
+        wider.Add({std::max(d.from - f, 0.0), std::min(d.to + f, 1.0)});
     return wider;
+}
+
+void DoorwayCut::Add(Stretch s) {
+    if (!doorways_.empty() && s.from <= doorways_.back().to)
+        doorways_.back().to = std::max(doorways_.back().to, s.to);
+    else
+        doorways_.push_back(s);
 }
 
 double DoorwayCut::Fraction(double x, double y) const {
@@ -156,6 +154,12 @@ void DoorwayCut::Segment(TDC& dc, int64_t ax, int64_t ay, int64_t bx, int64_t by
         from = std::max(from, c.to);
     }
     if (from < 1) Line(dc, at(from), at(1));
+}
+
+void DoorwayCut::Faces(TDC& dc, POINT a, POINT b, POINT qa, POINT qb, int32_t penWidth) const {
+    const DoorwayCut cut = Widened(penWidth / 2.0);
+    cut.Segment(dc, a.x, a.y, b.x, b.y);
+    cut.Segment(dc, qa.x, qa.y, qb.x, qb.y);
 }
 
 void DoorwayCut::Band(TDC& dc, const POINT band[4]) const {

@@ -1,7 +1,8 @@
-// The doorways of a partition. A door or opening cut into a partition paints the wall's two face
-// lines over in the background between its jambs, which is all the normal style needs; the hatch
-// strokes and the solid band lie between the faces, so they leave that stretch out themselves. The
-// wall's record holds no mark of its openings, so the stretches are found at paint time from the
+// The doorways of a partition. A door or opening cut into a partition marks its stretch with lines
+// in the background colour over the wall's two faces, but a line of the background drawn over a face
+// only hides it where the two fall on the same pixels, which a turned wall or a wide pen defeats; so
+// the faces, the hatch strokes and the solid band leave that stretch out themselves, in every style.
+// The wall's record holds no mark of its openings, so the stretches are found at paint time from the
 // opening's pieces: drawings stored before show their doorways too, and the file stays as it was.
 #pragma once
 
@@ -54,6 +55,9 @@ public:
 
     // The segment (a)-(b) without its parts across a doorway.
     void Segment(TDC& dc, int64_t ax, int64_t ay, int64_t bx, int64_t by) const;
+    // The first face (a)-(b) and the second (qa)-(qb), drawn with the selected pen, `penWidth` wide, whose
+    // round ends reach half that past a segment's end: none across a doorway, each reaching its jambs.
+    void Faces(TDC& dc, POINT a, POINT b, POINT qa, POINT qb, int32_t penWidth) const;
     // The band {first face start, first face end, second face end, second face start} filled with the
     // selected brush and outlined with the selected pen, in one piece between each two doorways.
     void Band(TDC& dc, const POINT band[4]) const;
@@ -66,6 +70,8 @@ private:
     };
 
     double Fraction(double x, double y) const;
+    // Appends a stretch that starts no earlier than the last one, joined with it where they overlap.
+    void Add(Stretch s);
     // The kept stretches of [0, 1] once the doorways are taken out.
     std::vector<Stretch> Kept() const;
 

@@ -18,7 +18,7 @@ constexpr int32_t kHatchPattern = 3;
 } // namespace
 
 void TIntwallobj::Print(TDC& dc, int32_t divisor, int32_t yBase, int32_t yOffset) {
-    render::DrawWallFaces(dc, PrintTransform{divisor, yBase, yOffset}, *this);
+    render::PrintPartition(dc, *this, divisor, yBase, yOffset, nullptr);
 }
 
 void TExtwallobj::Print(TDC& dc, int32_t divisor, int32_t yBase, int32_t yOffset) {
@@ -53,6 +53,12 @@ void TExtwallobj::PrintHatched(TDC& dc, int32_t selected, int32_t divisor, int32
         render::HatchInnerLeaf(dc, pattern, placed);
     }
     dc.RestoreObjects();
+}
+
+void render::PrintPartition(TDC& dc, const TIntwallobj& wall, int32_t divisor, int32_t yBase, int32_t yOffset,
+                            const FaceGapIndex* doorways) {
+    const PrintTransform t{divisor, yBase, yOffset};
+    DrawPartitionFaces(dc, t, wall, DoorwaysOf(wall, t, doorways), wall.penWidth);
 }
 
 void render::PrintSolidPartition(TDC& dc, const TIntwallobj& wall, int32_t divisor, int32_t yBase,

@@ -102,12 +102,6 @@ HatchPattern PrintHatchPattern() {
     return {15 / z, std::max(140 / z, 1), std::max(125 / z, 1)};
 }
 
-void DrawPartitionFaces(TDC& dc, const PlacedWall& w, int32_t penWidth) {
-    const DoorwayCut doorways = w.doorways.Widened(penWidth / 2.0);
-    doorways.Segment(dc, w.x1, w.y1, w.x2, w.y2);
-    doorways.Segment(dc, w.q1.x, w.q1.y, w.q2.x, w.q2.y);
-}
-
 void HatchInternalWall(TDC& dc, const HatchPattern& p, const PlacedWall& placed, int32_t penWidth) {
     PlacedWall w = placed;
     w.doorways = placed.doorways.Widened(penWidth / 2.0);
@@ -241,8 +235,6 @@ void render::DrawHatchedPartition(TDC& dc, TIntwallobj& wall, int32_t selected,
     const COLORREF c = selected >= 1 ? SelectColour : wall.colour;
     // The cases are decided on the stored values, the strokes placed on the screen's.
     const PlacedWall placed = PlaceWall(wall, kScreen, false, doorways);
-    // The faces' pen is wider than the background lines of a doorway once the view is zoomed up, so
-    // the faces leave the doorways out themselves, as the strokes do.
     const int32_t faceWidth = wall.penWidth * PenScale;
     SelectPen(dc, c, faceWidth, wall.penStyle);
     DrawPartitionFaces(dc, placed, faceWidth);

@@ -12,9 +12,13 @@
 
 namespace render {
 
-template <class T> void DrawWallFaces(TDC& dc, const T& t, const TIntwallobj& w) {
-    DrawSegment(dc, t, w.x1, w.y1, w.x2, w.y2);
-    DrawSegment(dc, t, w.q1x, w.q1y, w.q2x, w.q2y);
+// The two faces of a partition with the pen the caller selected, `penWidth` wide, none across its
+// doorways.
+template <class T>
+void DrawPartitionFaces(TDC& dc, const T& t, const TIntwallobj& w, const DoorwayCut& doorways,
+                        int32_t penWidth) {
+    doorways.Faces(dc, {t.X(w.x1), t.Y(w.y1)}, {t.X(w.x2), t.Y(w.y2)}, {t.X(w.q1x), t.Y(w.q1y)},
+                   {t.X(w.q2x), t.Y(w.q2y)}, penWidth);
 }
 
 // The outer face and line A, and lines B and C of a cavity wall.
@@ -27,16 +31,18 @@ template <class T> void DrawWallFaces(TDC& dc, const T& t, const TExtwallobj& w)
     }
 }
 
-// The band between the two faces, filled with the stock black brush whatever the colour or selection,
-// and open across the wall's doorways (looked up as DoorwaysOf does).
+// The faces with the pen the caller selected, the object's width, and the band between them, filled
+// with the stock black brush whatever the colour or selection; both open across the wall's doorways
+// (looked up as DoorwaysOf does).
 template <class T>
 void DrawSolidWall(TDC& dc, const T& t, const TIntwallobj& w, const FaceGapIndex* doorways) {
+    const DoorwayCut cut = DoorwaysOf(w, t, doorways);
     dc.SelectStockObject(BLACK_BRUSH);
-    DrawWallFaces(dc, t, w);
+    DrawPartitionFaces(dc, t, w, cut, w.penWidth);
     dc.SelectStockObject(BLACK_BRUSH);
     const POINT band[4] = {
         {t.X(w.x1), t.Y(w.y1)}, {t.X(w.x2), t.Y(w.y2)}, {t.X(w.q2x), t.Y(w.q2y)}, {t.X(w.q1x), t.Y(w.q1y)}};
-    DoorwaysOf(w, t, doorways).Band(dc, band);
+    cut.Band(dc, band);
 }
 
 // The inner face: line A of a single leaf, line C of a cavity wall.
@@ -111,9 +117,10 @@ template <class T> PlacedWall PlaceWall(const TExtwallobj& w, const T& t, bool c
     return p;
 }
 
-// The two faces of a partition, drawn with the pen the caller selected, `penWidth` wide (its round
-// ends reach half that past a segment's end): none across its doorways, whatever the pen's width.
-void DrawPartitionFaces(TDC& dc, const PlacedWall& wall, int32_t penWidth);
+// The two faces of a partition as placed, as DrawPartitionFaces above.
+inline void DrawPartitionFaces(TDC& dc, const PlacedWall& w, int32_t penWidth) {
+    w.doorways.Faces(dc, {w.x1, w.y1}, {w.x2, w.y2}, w.q1, w.q2, penWidth);
+}
 // The strokes inside a wall, drawn with the pen the caller selected, `penWidth` wide, none across its
 // doorways.
 void HatchInternalWall(TDC& dc, const HatchPattern& pattern, const PlacedWall& wall, int32_t penWidth);
