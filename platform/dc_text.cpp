@@ -5,12 +5,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPointF>
 #include <QString>
 #include <QTransform>
 
 #include "platform/dc_text_face.h"
+#include "platform/glyph_ink.h"
 
 namespace {
 
@@ -20,6 +22,11 @@ QColor ToQColor(COLORREF colour) {
 
 // Letters this tall keep their strokes and their spacing when Qt turns them as it draws them.
 constexpr int32_t kTallestGlyphwiseText = 40;
+// Where the strokes of a letter taller than that meet or cross, Qt's unsmoothed fill of its turned
+// outline may leave a clear pixel or two inside the ink, which no level letter of its size has.
+constexpr int32_t kMostStrokeGap = 3;
+// Above this many pixels a turned text is drawn by Qt as it is.
+constexpr int64_t kMostOutlinePixels = int64_t{1} << 22;
 
 } // namespace
 
@@ -101,6 +108,11 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
         Drawn(box | turn.mapRect(QRectF(cell)).toAlignedRect());
         return true;
     }
+    if (!recording_ &&
+        DrawTurnedOutline(face, string, angle, QPoint(dx, baseline), QPoint(ref.x, ref.y), box)) {
+        Drawn(box.adjusted(-2, -2, 2, 2));
+        return true;
+    }
     painter_->save();
     painter_->setTransform(turn, true);
     painter_->drawText(QPoint(dx, baseline), string);
@@ -140,6 +152,60 @@ bool TDC::DrawTurnedGlyphs(const TextFace& face, const QString& text, double ang
         reinterpret_cast<QRgb*>(image.scanLine(y - ink->box.top()))[x - ink->box.left()] = inked;
     });
     painter_->drawImage(box.topLeft(), image);
+    return true;
+}
+
+// The text is filled as Qt fills it, into a mask of what can be seen of it; a clear region of the
+// mask as small as a gap between strokes is inked where the level text has no hole that small.
+bool TDC::DrawTurnedOutline(const TextFace& face, const QString& text, double angle, QPoint pen, QPoint ref,
+                            QRect& box) {
+    const int32_t height = face.ascent + face.descent, pad = height / 4 + 2;
+    const QRectF level(pen.x() - pad, pen.y() - face.ascent - pad, face.Advance(text) + 2 * pad,
+                       height + 2 * pad);
+    box = QTransform().rotate(-angle).mapRect(level).toAlignedRect().translated(ref);
+    // Only pixels are mended: a painter that scales or turns what it is given, or writes to paper or
+    // a file rather than pixels, draws the text from its outlines itself.
+    const QPaintEngine* engine = painter_->paintEngine();
+    if (!painterPlain_ || !engine || engine->type() != QPaintEngine::Raster) return false;
+    const QRect seen = box & (clipped_ ? clip_.boundingRect() & deviceRect_ : deviceRect_);
+    if (seen.isEmpty()) return true;
+    if (int64_t{seen.width()} * seen.height() > kMostOutlinePixels) return false;
+    QImage cover(seen.size(), QImage::Format_Alpha8);
+    cover.fill(0);
+    {
+        QPainter painter(&cover);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(face.font);
+        painter.setPen(Qt::black);
+        painter.translate(ref - seen.topLeft());
+        painter.rotate(-angle);
+        painter.drawText(pen, text);
+    }
+    const int32_t w = seen.width(), h = seen.height();
+    glyph_ink::Mask mask = glyph_ink::Inked(cover, 1);
+    const TextFace::Holes levelHoles = face.LevelHoles(text);
+    // A text seen whole with no more holes than its level text has none amiss; one cut by the clip
+    // may have lost holes of its own, so its holes are looked at one by one.
+    const int32_t holes = glyph_ink::ShapeOf(mask, w, h).holes;
+    if (holes > 0 && (seen != box || holes > levelHoles.count))
+        for (const auto& hole : glyph_ink::HolesOf(mask, w, h))
+            if (int32_t(hole.size()) <= kMostStrokeGap && int32_t(hole.size()) < levelHoles.smallest)
+                for (const int32_t at : hole)
+                    mask[size_t(at)] = 1;
+    pixels_.clear();
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = 0; x < w; ++x)
+            if (mask[size_t(y * w + x)]) pixels_.push_back({seen.left() + x, seen.top() + y});
+    if (image_) {
+        PutPixels(pixels_.data(), pixels_.size(), textColour_, false);
+        return true;
+    }
+    QImage image(seen.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(0);
+    const QRgb inked = ToQColor(Ink(textColour_)).rgb();
+    for (const POINT p : pixels_)
+        reinterpret_cast<QRgb*>(image.scanLine(p.y - seen.top()))[p.x - seen.left()] = inked;
+    painter_->drawImage(seen.topLeft(), image);
     return true;
 }
 
