@@ -246,9 +246,11 @@ bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pe
     // before it; a text it lays out otherwise (two letters drawn as one glyph, or advances not of
     // whole pixels) has its letters kept apart as its level layout draws them.
     thread_local std::vector<uint8_t> touches;
+    thread_local std::vector<int32_t> advances;
+    advances.clear();
     int32_t letterByLetter = 0;
     for (const QChar ch : text)
-        letterByLetter += metrics_.horizontalAdvance(ch);
+        letterByLetter += advances.emplace_back(metrics_.horizontalAdvance(ch));
     const bool laidOut = letterByLetter != advance;
     if (laidOut) LayOut(text, touches);
     QChar before;
@@ -283,7 +285,7 @@ bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pe
             // one's shape near its place.
             if (chosenRank == 0 || !shaped_ || (chosenRank >= 2 && ++tried >= kShiftsForShape)) break;
         }
-        pen.rx() += metrics_.horizontalAdvance(ch);
+        pen.rx() += advances[size_t(letter)];
         if (!chosenGlyph) continue;
         AddPiece(*chosenGlyph, chosen, chosenAt, ink);
         chosenGlyph->AnyInked(chosen, [&](int32_t x, int32_t y) {
