@@ -190,10 +190,9 @@ private:
     // its reference point at `ref`; false when it is too large for that. `box` receives its pixels.
     bool DrawTurnedGlyphs(const TextFace& face, const QString& text, double angle, QPoint pen, QPoint ref,
                           QRect& box);
-    // Draws a larger text turned as Qt fills its outlines, the clear pixels that fill leaves where
-    // strokes meet filled; false when too much of it would be seen for that. `box` receives its pixels.
-    bool DrawTurnedOutline(const TextFace& face, const QString& text, double angle, QPoint pen, QPoint ref,
-                           QRect& box);
+    // Inks the clear pixels Qt leaves where the strokes of a larger turned text meet, the text drawn
+    // with its pen at `pen` about its reference point `ref`.
+    void MendTurnedOutline(const TextFace& face, const QString& text, double angle, QPoint pen, QPoint ref);
 
     QPainter* painter_ = nullptr;
     std::unique_ptr<QPainter> ownedPainter_;

@@ -4,16 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <mutex>
 #include <QCoreApplication>
 #include <QFontMetricsF>
-#include <QImage>
-#include <QPainter>
 #include <vector>
 
 #include "platform/font_face.h"
-#include "platform/glyph_ink.h"
 
 namespace {
 
@@ -117,30 +113,6 @@ int32_t TDC::TextFace::Advance(const QString& text) const {
     const int32_t advance = metrics.horizontalAdvance(text);
     advances_.insert(text, advance);
     return advance;
-}
-
-// Drawings repeat their labels, so each text's holes are found once.
-TDC::TextFace::Holes TDC::TextFace::LevelHoles(const QString& text) const {
-    const auto known = levelHoles_.constFind(text);
-    if (known != levelHoles_.constEnd()) return *known;
-    if (levelHoles_.size() >= kCachedAdvances) levelHoles_.clear();
-    const int32_t pad = (ascent + descent) / 4 + 2;
-    QImage level(Advance(text) + 2 * pad, ascent + descent + 2 * pad, QImage::Format_Alpha8);
-    level.fill(0);
-    {
-        QPainter painter(&level);
-        painter.setRenderHint(QPainter::TextAntialiasing, false);
-        painter.setFont(font);
-        painter.setPen(Qt::black);
-        painter.drawText(QPoint(pad, pad + ascent), text);
-    }
-    Holes holes{0, std::numeric_limits<int32_t>::max()};
-    for (const auto& hole : glyph_ink::HolesOf(glyph_ink::Inked(level, 1), level.width(), level.height())) {
-        ++holes.count;
-        holes.smallest = std::min(holes.smallest, int32_t(hole.size()));
-    }
-    levelHoles_.insert(text, holes);
-    return holes;
 }
 
 std::vector<std::shared_ptr<const TDC::TextFace>>& TDC::TextFace::Cached() {

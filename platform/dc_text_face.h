@@ -38,12 +38,6 @@ struct TDC::TextFace {
     // Advance of a text in device pixels. Drawings repeat their labels and sizes, so measured
     // texts are remembered rather than shaped again.
     int32_t Advance(const QString& text) const;
-    // The holes of the level text: how many, and the fewest pixels any holds.
-    struct Holes {
-        int32_t count = 0;
-        int32_t smallest = 0;
-    };
-    Holes LevelHoles(const QString& text) const;
 
     // The shared face of a font under a mapping, built on first use. The cache is per thread, as
     // Qt's fonts are, holds a few dozen faces and drops the least recently used.
@@ -54,6 +48,5 @@ private:
     static std::vector<std::shared_ptr<const TextFace>>& Cached();
 
     mutable QHash<QString, int32_t> advances_;
-    mutable QHash<QString, Holes> levelHoles_;
     mutable std::shared_ptr<TurnedGlyphs> turned_;
 };
