@@ -90,11 +90,12 @@ private:
     bool shaped_;     // tall enough to seek inkings that keep the level shapes
     uint64_t number_; // names this font's glyphs in the cache
     mutable size_t levelBytes_ = 0;
-    mutable std::unordered_map<char16_t, Level> levels_;        // elements stay put as it grows
-    mutable std::unordered_map<uint32_t, bool> touching_;       // by pair of characters
-    mutable std::unordered_map<uint64_t, bool> glyphsTouching_; // by pair of glyphs and their places
-    mutable std::shared_ptr<const Covers> lastCovers_;          // the turnings last made
+    mutable std::unordered_map<char16_t, Level> levels_;  // elements stay put as it grows
+    mutable std::unordered_map<uint32_t, bool> touching_; // by pair of characters
+    mutable std::shared_ptr<const Covers> lastCovers_;    // the turnings last made
     mutable TurnedGlyphCache::Key lastCoversKey_{};
+    // By pair of glyphs and their places.
+    mutable std::unordered_map<uint64_t, bool> glyphsTouching_;
 
     friend class TurnedGlyphFonts;
 };
