@@ -190,6 +190,9 @@ private:
     // its reference point at `ref`; false when it is too large for that. `box` receives its pixels.
     bool DrawTurnedGlyphs(const TextFace& face, const QString& text, double angle, QPoint pen, QPoint ref,
                           QRect& box);
+    // Inks the clear pixels Qt leaves where the strokes of a larger turned text meet, the text drawn
+    // with its pen at `pen` about its reference point `ref`.
+    void MendTurnedOutline(const TextFace& face, const QString& text, double angle, QPoint pen, QPoint ref);
 
     QPainter* painter_ = nullptr;
     std::unique_ptr<QPainter> ownedPainter_;

@@ -6,7 +6,9 @@
 #include <atomic>
 #include <cmath>
 #include <cstring>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QTextLayout>
 #include <utility>
 #include <vector>
 
@@ -101,6 +103,78 @@ bool TurnedGlyphs::LevelTouches(QChar first, QChar second) const {
     return touches;
 }
 
+void TurnedGlyphs::LayOut(const QString& text, std::vector<uint8_t>& touches) const {
+    QTextLayout layout(text, font_);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    struct Placed {
+        double x;
+        quint32 glyph;
+        QRawFont font;
+    };
+    std::vector<Placed> glyphs;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype at = 0; at < indexes.size() && at < positions.size(); ++at)
+            glyphs.push_back({positions[at].x(), indexes[at], run.rawFont()});
+    }
+    std::stable_sort(glyphs.begin(), glyphs.end(),
+                     [](const Placed& a, const Placed& b) { return a.x < b.x; });
+    // Each letter belongs to the last glyph starting at or before it: the letters after the first of
+    // a glyph drawn for several are placed within it.
+    touches.assign(size_t(text.size()), 0);
+    size_t glyph = 0, before = 0;
+    for (qsizetype letter = 0; letter < text.size(); ++letter) {
+        const double start = line.cursorToX(int(letter));
+        while (glyph + 1 < glyphs.size() && glyphs[glyph + 1].x <= start + 1e-3)
+            ++glyph;
+        if (letter > 0 && !glyphs.empty())
+            touches[size_t(letter)] =
+                glyph == before || GlyphsTouch(glyphs[before].font, glyphs[before].glyph, glyphs[glyph].glyph,
+                                               glyphs[before].x - std::floor(glyphs[before].x),
+                                               glyphs[glyph].x - glyphs[before].x);
+        before = glyph;
+    }
+}
+
+bool TurnedGlyphs::GlyphsTouch(const QRawFont& font, quint32 first, quint32 second, double from,
+                               double along) const {
+    const uint64_t key = uint64_t(first & 0xFFFF) << 48 | uint64_t(second & 0xFFFF) << 32 |
+                         uint64_t(std::lround(from * 64) & 0x3F) << 24 |
+                         uint64_t(std::lround(along * 64) & 0xFFFFFF);
+    const auto known = glyphsTouching_.find(key);
+    if (known != glyphsTouching_.end()) return known->second;
+    const QSize size(int32_t(std::ceil(along)) + 2 * metrics_.maxWidth() + 2 * pad_,
+                     metrics_.height() + 2 * pad_);
+    auto drawn = [&](quint32 glyph, double x) {
+        QImage image(size, QImage::Format_Alpha8);
+        image.fill(0);
+        QGlyphRun run;
+        run.setRawFont(font);
+        run.setGlyphIndexes({glyph});
+        run.setPositions({QPointF(0, 0)});
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setPen(Qt::black);
+        painter.drawGlyphRun(QPointF(pad_ + metrics_.maxWidth() + x, pad_ + metrics_.ascent()), run);
+        painter.end();
+        return image;
+    };
+    const QImage a = drawn(first, from), b = drawn(second, from + along);
+    bool touches = false;
+    for (int32_t y = 0; y < b.height() && !touches; ++y)
+        for (int32_t x = 0; x < b.width() && !touches; ++x) {
+            if (b.constScanLine(y)[x] < kLevelInk) continue;
+            for (int32_t ny = std::max(0, y - 1); ny <= std::min(a.height() - 1, y + 1) && !touches; ++ny)
+                for (int32_t nx = std::max(0, x - 1); nx <= std::min(a.width() - 1, x + 1); ++nx)
+                    if (a.constScanLine(ny)[nx] >= kLevelInk) touches = true;
+        }
+    glyphsTouching_.emplace(key, touches);
+    return touches;
+}
+
 bool TurnedGlyphs::QuarterTurn(double angle) {
     return std::fmod(angle, 90.0) == 0.0;
 }
@@ -153,10 +227,10 @@ void AddPiece(const TurnedGlyph& glyph, int32_t inking, QPoint at, TurnedText& i
 bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pen, TurnedText& ink) const {
     // The text's ink lies within its turned cell, widened for overhanging glyphs and moved glyphs.
     const QTransform turn = QTransform().rotate(-angle);
-    const QRect box =
-        turn.mapRect(QRectF(pen.x() - pad_, pen.y() - metrics_.ascent() - pad_,
-                            metrics_.horizontalAdvance(text) + 2 * pad_, metrics_.height() + 2 * pad_))
-            .toAlignedRect();
+    const int32_t advance = metrics_.horizontalAdvance(text);
+    const QRect box = turn.mapRect(QRectF(pen.x() - pad_, pen.y() - metrics_.ascent() - pad_,
+                                          advance + 2 * pad_, metrics_.height() + 2 * pad_))
+                          .toAlignedRect();
     if (box.isEmpty() || int64_t{box.width()} * box.height() > kMostTextPixels) return false;
     ink.box = box;
     ink.pieces.clear();
@@ -168,11 +242,25 @@ bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pe
     const int32_t w = box.width(), h = box.height();
     thread_local Mask near;
     if (near.size() < size_t(w) * size_t(h)) near.assign(size_t(w) * size_t(h), 0);
+    // Qt lays most texts out letter by letter, each letter at the whole-pixel advances of those
+    // before it; a text it lays out otherwise (two letters drawn as one glyph, or advances not of
+    // whole pixels) has its letters kept apart as its level layout draws them.
+    thread_local std::vector<uint8_t> touches;
+    thread_local std::vector<int32_t> advances;
+    advances.clear();
+    int32_t letterByLetter = 0;
+    for (const QChar ch : text)
+        letterByLetter += advances.emplace_back(metrics_.horizontalAdvance(ch));
+    const bool laidOut = letterByLetter != advance;
+    if (laidOut) LayOut(text, touches);
     QChar before;
-    for (const QChar ch : text) {
+    for (qsizetype letter = 0; letter < text.size(); ++letter) {
+        const QChar ch = text[letter];
         // How good a pick is: kept shape and apart, kept shape, nearest shape and apart, nearest. A
         // glyph whose level glyph touches the one before is apart when it only keeps off its ink.
-        const uint8_t reach = !before.isNull() && LevelTouches(before, ch) ? kOnInk : kBesideInk;
+        const bool touching =
+            letter > 0 && (laidOut ? touches[size_t(letter)] != 0 : LevelTouches(before, ch));
+        const uint8_t reach = touching ? kOnInk : kBesideInk;
         before = ch;
         const TurnedGlyph* chosenGlyph = nullptr;
         int32_t chosen = 0, chosenRank = 4;
@@ -197,7 +285,7 @@ bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pe
             // one's shape near its place.
             if (chosenRank == 0 || !shaped_ || (chosenRank >= 2 && ++tried >= kShiftsForShape)) break;
         }
-        pen.rx() += metrics_.horizontalAdvance(ch);
+        pen.rx() += advances[size_t(letter)];
         if (!chosenGlyph) continue;
         AddPiece(*chosenGlyph, chosen, chosenAt, ink);
         chosenGlyph->AnyInked(chosen, [&](int32_t x, int32_t y) {

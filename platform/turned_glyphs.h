@@ -14,6 +14,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainterPath>
+#include <QRawFont>
 #include <QRect>
 #include <QString>
 #include <QTransform>
@@ -61,8 +62,15 @@ private:
     static constexpr int32_t kPhases = 4;
 
     const Level& LevelOf(QChar ch) const;
-    // True when the level glyph of `second` written after `first` touches it.
+    // True when the level glyph of `second` written after `first` touches it, the two laid out letter
+    // by letter.
     bool LevelTouches(QChar first, QChar second) const;
+    // Whether the level text as drawn has each letter touch the one before, for a text Qt lays out
+    // otherwise than letter by letter.
+    void LayOut(const QString& text, std::vector<uint8_t>& touches) const;
+    // True when glyph `second` of `font` drawn `along` pixels after glyph `first`, itself `from`
+    // pixels from a whole pixel, touches it.
+    bool GlyphsTouch(const QRawFont& font, quint32 first, quint32 second, double from, double along) const;
     TurnedGlyphCache::Key KeyOf(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
     TurnedGlyph& GlyphAt(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
     Covers CoversOf(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
@@ -86,6 +94,8 @@ private:
     mutable std::unordered_map<uint32_t, bool> touching_; // by pair of characters
     mutable std::shared_ptr<const Covers> lastCovers_;    // the turnings last made
     mutable TurnedGlyphCache::Key lastCoversKey_{};
+    // By pair of glyphs and their places.
+    mutable std::unordered_map<uint64_t, bool> glyphsTouching_;
 
     friend class TurnedGlyphFonts;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <QPainter>
 #include <set>
 #include <string>
@@ -245,14 +246,15 @@ struct GlyphOwners {
     }
 };
 
-GlyphOwners OwnersOf(const std::string& text, int32_t height, int32_t escapement) {
+GlyphOwners OwnersOf(const std::string& text, int32_t height, int32_t escapement,
+                     int32_t weight = FW_NORMAL) {
     GlyphOwners owners;
     for (size_t n = 1; n <= text.size(); ++n) {
         QImage image = White(GlyphOwners::kSide, GlyphOwners::kSide);
         TDC dc(image);
         dc.SetBkMode(TRANSPARENT);
         dc.SetTextAlign(TA_LEFT | TA_BASELINE);
-        dc.SelectObject(TFont("Arial", height, 0, escapement));
+        dc.SelectObject(TFont("Arial", height, 0, escapement, 0, weight));
         dc.TextOut(GlyphOwners::kSide / 2, GlyphOwners::kSide / 2, text.substr(0, n));
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -342,22 +344,32 @@ std::set<std::pair<int, int>> TouchingGlyphs(const GlyphOwners& owners) {
 // run into one another or lose strokes when turned carelessly.
 const std::string kSmallLabels[] = {"Ab 2828 xy", "Kitchen",     "Bedroom 2", "WC",
                                     "12000",      "40' 6 1/2\"", "agWg"};
+// Labels the level text draws with two letters as one glyph: their letters are only kept apart.
+const std::string kJoinedLabels[] = {"fifl"};
+// Letters too tall to be turned glyph by glyph whose strokes meet or cross at narrow angles.
+const std::string kLargeLetters[] = {"w", "4", "M"};
+constexpr int32_t kTallestSmallText = 40;
 
 // A turned glyph keeps most of its level glyph's ink and comes to no more than a bold stroke of it
 // would, so a letter neither shrinks to a dot nor swells into a blob.
 constexpr double kLeastInkShare = 0.6;
 constexpr double kMostInkShare = 1.8;
 
-class SmallTurnedText : public testing::TestWithParam<std::tuple<int32_t, int32_t>> {};
+class SmallTurnedText : public testing::TestWithParam<std::tuple<int32_t, int32_t, int32_t>> {};
 
 // A small turned text keeps the strokes of its level text whole, their weight, and its letters as
-// far apart.
+// far apart; so does a large one.
 TEST_P(SmallTurnedText, KeepsEachGlyphsShapeInkAndLettersApart) {
-    const auto [escapement, height] = GetParam();
-    for (const std::string& text : kSmallLabels) {
-        const GlyphOwners level = OwnersOf(text, height, 0);
-        const GlyphOwners turned = OwnersOf(text, height, escapement);
-        for (int glyph = 0; glyph < int(text.size()); ++glyph) {
+    const auto [escapement, height, weight] = GetParam();
+    std::vector<std::string> texts(std::begin(kSmallLabels), std::end(kSmallLabels));
+    texts.insert(texts.end(), std::begin(kJoinedLabels), std::end(kJoinedLabels));
+    if (height > kTallestSmallText) texts.assign(std::begin(kLargeLetters), std::end(kLargeLetters));
+    for (const std::string& text : texts) {
+        const GlyphOwners level = OwnersOf(text, height, 0, weight);
+        const GlyphOwners turned = OwnersOf(text, height, escapement, weight);
+        const bool joined =
+            std::find(std::begin(kJoinedLabels), std::end(kJoinedLabels), text) != std::end(kJoinedLabels);
+        for (int glyph = 0; glyph < int(text.size()) && !joined; ++glyph) {
             const GlyphInk want = InkOf(level, glyph), got = InkOf(turned, glyph);
             const std::string which = "'" + text.substr(size_t(glyph), 1) + "' of " + text;
             EXPECT_EQ(got.shape, want.shape)
@@ -377,11 +389,20 @@ TEST_P(SmallTurnedText, KeepsEachGlyphsShapeInkAndLettersApart) {
 
 // Character heights (negative) and cells (positive) of the small sizes a plan writes its labels in.
 INSTANTIATE_TEST_SUITE_P(DCText, SmallTurnedText,
-                         testing::Combine(testing::Values(300, 450, 1350, 3000), testing::Range(-14, -7)));
+                         testing::Combine(testing::Values(300, 450, 1350, 3000), testing::Range(-14, -7),
+                                          testing::Values(FW_NORMAL)));
 INSTANTIATE_TEST_SUITE_P(Cells, SmallTurnedText,
                          testing::Combine(testing::Values(150, 300, 450, 600, 1200, 1500, 2100, 2550, 3150,
                                                           3300),
-                                          testing::Range(8, 17)));
+                                          testing::Range(8, 17), testing::Values(FW_NORMAL)));
+// Where "fi" and "fl" are each drawn as one glyph, the "i" keeps off the next "f".
+INSTANTIATE_TEST_SUITE_P(Joined, SmallTurnedText,
+                         testing::Combine(testing::Values(1380, 2625, 3126), testing::Values(8, 9),
+                                          testing::Values(FW_NORMAL)));
+// Letters above the glyphwise size, drawn by Qt, show no clear pixel where their strokes meet.
+INSTANTIATE_TEST_SUITE_P(Large, SmallTurnedText,
+                         testing::Combine(testing::Values(595, 3160), testing::Values(42),
+                                          testing::Values(FW_NORMAL, FW_BOLD)));
 
 // A text written at `escapement` about (120, 120), TA_LEFT | TA_BASELINE.
 QImage TextAt(const std::string& text, int32_t height, int32_t escapement) {
