@@ -7,6 +7,7 @@
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
 #include "shell/tool_preview.h"
+#include "tools/working_file.h"
 
 namespace {
 
@@ -132,7 +133,11 @@ const Table& CommandTable() {
 bool TClient::ProcessCommand(int32_t id) {
     // The command is one step: all or nothing in the file, told once, the tool put back.
     const shell::ToolStep step(*this);
+    if (tools::Failed(shell::PlaceWhatWaits(*this))) return HasHandler(id);
+    const uint32_t installedBefore = ToolsInstalled;
     const bool handled = CommandTable().Process(*this, id) || TMDIClient::ProcessCommand(id);
+    // A tool the command made has its dialogs' settings now, and has taken nothing from the user.
+    if (ToolsInstalled != installedBefore && Tool) ToolAsChosen = Tool->Clone();
     shell::RepaintWhatWaits(*this);
     return handled;
 }
