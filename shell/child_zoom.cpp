@@ -177,7 +177,8 @@ void TChild::Zoom(int32_t kind) {
     case zoomkind::kFit:
         if (!FitOnScreen(*this, right, bottom, xu, yu)) {
             DrawingState = 2;
-            ZoomedTool.reset();
+            // The view stays, but what the tool held has been ended as for any zoom: it starts afresh.
+            GiveBackZoomedTool(true);
             return;
         }
         break;

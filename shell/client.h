@@ -49,8 +49,8 @@ public:
     void SelectPickTool();
     // The current tool as the user chose it: of its class and kind, with every setting its command
     // and dialogs gave it and nothing it has taken since (no point, no typing). Null for the move
-    // family, the pick tool, and a tool that is no longer the one its command made; RestoreTool
-    // then makes one by kind.
+    // and copy tools, the pick tool, and a tool that is no longer the one its command made;
+    // RestoreTool then makes one by kind.
     [[nodiscard]] std::unique_ptr<TDrawingtool> FreshCurrentTool() const;
 
     // Command handlers (one file per concern).

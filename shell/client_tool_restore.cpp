@@ -36,8 +36,9 @@ void TClient::SelectPickTool() {
 std::unique_ptr<TDrawingtool> TClient::FreshCurrentTool() const {
     if (!Tool || !ToolAsChosen || typeid(*Tool) != typeid(*ToolAsChosen) || Tool->Kind != ToolAsChosen->Kind)
         return nullptr;
-    if (dynamic_cast<const TMoveobjtool*>(Tool.get()) || Tool->Kind == toolkind::kPick ||
-        Tool->Kind == toolkind::kPickQuiet)
+    const int32_t kind = Tool->Kind;
+    if (kind == toolkind::kMove || kind == toolkind::kCopy || kind == toolkind::kPick ||
+        kind == toolkind::kPickQuiet)
         return nullptr;
     auto fresh = ToolAsChosen->Clone();
     // The line-style dialog sets the tool in use.

@@ -123,6 +123,10 @@ public:
         MoveTo(TPoint(250, 200));
     }
     void EllipseFromItsFirstPoint() { ShapeFromItsFirstPoint(cmd::kEllipse); }
+    void EraseChosen() {
+        client->ProcessCommand(cmd::kErase);
+        KeepChosen();
+    }
     void ShapeFromItsFirstPoint(int32_t command) {
         client->ProcessCommand(command);
         KeepChosen();
@@ -249,6 +253,7 @@ const PreviewCase kHeldUnseen[] = {
     {"DesignRoomMovedByStep", &PreviewOfAnEndingTool::DesignRoomMovedByStep, kRoomLayout},
     {"RoundRectFromItsFirstCorner", &PreviewOfAnEndingTool::RoundRectFromItsFirstCorner},
     {"EllipseFromItsFirstPoint", &PreviewOfAnEndingTool::EllipseFromItsFirstPoint},
+    {"EraseChosen", &PreviewOfAnEndingTool::EraseChosen},
     {"DimensionOnTheSitePlanFromItsFirstPoint", &PreviewOfAnEndingTool::DimensionFromItsFirstPoint,
      kSitePlan},
 };
