@@ -2,6 +2,7 @@
 // order, with its handler and, for three of them, an enabler. An entry whose handler is still null
 // is not handled yet: its menu item and button stay disabled. Each command's handler is filled in
 // where it is written.
+#include "document/document.h"
 #include "platform/command_enabler.h"
 #include "resources/command_ids.h"
 #include "shell/child_tool_call.h"
@@ -135,9 +136,12 @@ bool TClient::ProcessCommand(int32_t id) {
     const shell::ToolStep step(*this);
     if (tools::Failed(shell::PlaceWhatWaits(*this))) return HasHandler(id);
     const uint32_t installedBefore = ToolsInstalled;
+    const int32_t objectsBefore = ObjectList.count;
     const bool handled = CommandTable().Process(*this, id) || TMDIClient::ProcessCommand(id);
-    // A tool the command made has its dialogs' settings now, and has taken nothing from the user.
-    if (ToolsInstalled != installedBefore && Tool) ToolAsChosen = Tool->Clone();
+    // A tool the command made has its dialogs' settings now; one that has already made something
+    // (a new design room) stays as it was when installed.
+    if (ToolsInstalled != installedBefore && ObjectList.count == objectsBefore && Tool)
+        ToolAsChosen = Tool->Clone();
     shell::RepaintWhatWaits(*this);
     return handled;
 }
