@@ -8,7 +8,7 @@
 //                                 SetDatum, ShowPrecondition
 //   shell/child_scrolling.cpp     SetupScrolling, SyncScrollOrigin, EvHScroll, EvVScroll,
 //                                 KeepCursorInView and the scroll steps they share with Zoom
-//   shell/child_zoom.cpp          Zoom, InvalidateArea
+//   shell/child_zoom.cpp          Zoom, InvalidateArea, GiveBackZoomedTool
 //   shell/child_mouse.cpp         the mouse buttons, LeftButtonStep, InvalidateWallEdit
 //   shell/child_pointer.cpp       EvMouseMove, EvChar, EvKeyUp
 //   shell/child_keyboard.cpp      EvKeyDown (keyed lengths in child_length_entry.cpp)
@@ -63,6 +63,8 @@ public:
     int32_t DownScrollX = 0;             // scroll origin saved at a left-button press
     int32_t DownScrollY = 0;
     std::unique_ptr<TClientDC> InputDC; // device context of one tool call; null between calls
+    // The user's tool, fresh, that a zoom gives back (else one of RestoreKind is made).
+    std::unique_ptr<TDrawingtool> ZoomedTool;
 
     // --- Window class and set-up ---
     void InitSettings();
@@ -91,6 +93,9 @@ public:
     void Zoom(int32_t kind);
     // kind: invalidatekind (invalidate_kinds.h).
     void InvalidateArea(int32_t kind);
+    // Installs the tool kept when the zoom began (a copy, unless the zoom is over); false when none
+    // was kept.
+    bool GiveBackZoomedTool(bool zoomOver);
 
     // --- DATUM and messages ---
     // kind: datummode::kOff clears the reference; kShown or kShownWithBearing puts it on a wall corner.

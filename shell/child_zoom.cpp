@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <utility>
 
 #include "document/cfg_files.h"
 #include "document/coordinate_mapping.h"
@@ -153,6 +155,7 @@ void TChild::Zoom(int32_t kind) {
     // A minimised window has no area to zoom into; the zoom waits for the next command.
     if (right <= 0 || bottom <= 0) {
         DrawingState = 2;
+        ZoomedTool.reset();
         return;
     }
     const int32_t xu = std::max(Scroller->XUnit, 1);
@@ -174,10 +177,13 @@ void TChild::Zoom(int32_t kind) {
     case zoomkind::kFit:
         if (!FitOnScreen(*this, right, bottom, xu, yu)) {
             DrawingState = 2;
+            // The view stays, but what the tool held has been ended as for any zoom: it starts afresh.
+            GiveBackZoomedTool(true);
             return;
         }
         break;
     default:
+        ZoomedTool.reset();
         return;
     }
     ApplyZoom(xu, yu);
@@ -193,8 +199,15 @@ void TChild::ApplyZoom(int32_t xu, int32_t yu) {
     if (TDrawingtool* tool = CurrentTool()) tool->Window = this;
     Invalidate(true);
 
+    if (GiveBackZoomedTool(true)) return;
     if (RestoreKind == toolkind::kMove) RestoreKind = toolkind::kPick;
     ClientWindow.RestoreTool(RestoreKind);
+}
+
+bool TChild::GiveBackZoomedTool(bool zoomOver) {
+    if (!ZoomedTool) return false;
+    ClientWindow.InstallTool(zoomOver ? std::move(ZoomedTool) : ZoomedTool->Clone());
+    return true;
 }
 
 void TChild::InvalidateArea(int32_t kind) {

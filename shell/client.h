@@ -47,6 +47,11 @@ public:
     void RestoreTool(int32_t kind);
     // Installs the pick tool.
     void SelectPickTool();
+    // The current tool as the user chose it: of its class and kind, with every setting its command
+    // and dialogs gave it and nothing it has taken since (no point, no typing). Null for the move
+    // and copy tools, the pick tool, and a tool that is no longer the one its command made;
+    // RestoreTool then makes one by kind.
+    [[nodiscard]] std::unique_ptr<TDrawingtool> FreshCurrentTool() const;
 
     // Command handlers (one file per concern).
     void CmExit();
@@ -218,4 +223,8 @@ public:
 
 private:
     void StartUp(const std::string& programDirectory);
+
+    // The current tool as installed, then as the command that installed it left it.
+    std::unique_ptr<TDrawingtool> ToolAsChosen;
+    uint32_t ToolsInstalled = 0; // counts installations, so a command knows it made a new tool
 };

@@ -2,11 +2,13 @@
 // order, with its handler and, for three of them, an enabler. An entry whose handler is still null
 // is not handled yet: its menu item and button stay disabled. Each command's handler is filled in
 // where it is written.
+#include "document/document.h"
 #include "platform/command_enabler.h"
 #include "resources/command_ids.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
 #include "shell/tool_preview.h"
+#include "tools/working_file.h"
 
 namespace {
 
@@ -132,7 +134,14 @@ const Table& CommandTable() {
 bool TClient::ProcessCommand(int32_t id) {
     // The command is one step: all or nothing in the file, told once, the tool put back.
     const shell::ToolStep step(*this);
+    if (tools::Failed(shell::PlaceWhatWaits(*this))) return HasHandler(id);
+    const uint32_t installedBefore = ToolsInstalled;
+    const int32_t objectsBefore = ObjectList.count;
     const bool handled = CommandTable().Process(*this, id) || TMDIClient::ProcessCommand(id);
+    // A tool the command made has its dialogs' settings now; one that has already made something
+    // (a new design room) stays as it was when installed.
+    if (ToolsInstalled != installedBefore && ObjectList.count == objectsBefore && Tool)
+        ToolAsChosen = Tool->Clone();
     shell::RepaintWhatWaits(*this);
     return handled;
 }

@@ -1,7 +1,8 @@
-// Replacing the current tool outside the menu commands: a fresh tool for a kind code, or the neutral
-// Pick tool. The drawing window's handlers use these whenever a step ends, is cancelled or must
-// start over with a clean tool.
+// Replacing the current tool outside the menu commands: a fresh tool for a kind code, the neutral
+// Pick tool, or the user's own tool made fresh. The drawing window's handlers use these whenever a
+// step ends, is cancelled or must start over with a clean tool.
 #include <memory>
+#include <typeinfo>
 
 #include "document/program_state.h"
 #include "shell/client.h"
@@ -32,6 +33,20 @@ void TClient::SelectPickTool() {
     HelpContextId = kPickHelp;
 }
 
+std::unique_ptr<TDrawingtool> TClient::FreshCurrentTool() const {
+    if (!Tool || !ToolAsChosen || typeid(*Tool) != typeid(*ToolAsChosen) || Tool->Kind != ToolAsChosen->Kind)
+        return nullptr;
+    const int32_t kind = Tool->Kind;
+    if (kind == toolkind::kMove || kind == toolkind::kCopy || kind == toolkind::kPick ||
+        kind == toolkind::kPickQuiet)
+        return nullptr;
+    auto fresh = ToolAsChosen->Clone();
+    // The line-style dialog sets the tool in use.
+    fresh->LineStyle = Tool->LineStyle;
+    fresh->PenWidth = Tool->PenWidth;
+    return fresh;
+}
+
 void TClient::RestoreTool(int32_t kind) {
     switch (kind) {
     case toolkind::kArc:
@@ -45,6 +60,12 @@ void TClient::RestoreTool(int32_t kind) {
         return;
     case toolkind::kCircle:
         InstallTool(Make<TCircleobjtool>(toolkind::kCircle));
+        return;
+    case toolkind::kRectangle:
+        InstallTool(Make<TRectangleobjtool>(toolkind::kRectangle));
+        return;
+    case toolkind::kRoundRect:
+        InstallTool(Make<TRndrectobjtool>(toolkind::kRoundRect));
         return;
     case toolkind::kMove:
         CmMoveRotate();

@@ -49,6 +49,7 @@ void TClient::CmZoomUp() {
 
     if (!WriteOrTell(ObjectList, filemode::kWorking)) return;
     child->RestoreKind = Tool->Kind;
+    child->ZoomedTool = FreshCurrentTool();
     child->DatumMode = datummode::kShown;
 
     auto drag = std::make_unique<TMoveobjtool>();
@@ -68,6 +69,7 @@ static void ZoomNow(TClient& client, int32_t command, int32_t kind) {
 
     if (!WriteOrTell(ObjectList, filemode::kWorking)) return;
     child->RestoreKind = client.Tool->Kind;
+    child->ZoomedTool = client.FreshCurrentTool();
 
     if (CurrentView == kSitePlan) {
         // The site plan is centred on the sheet before it is zoomed.

@@ -39,7 +39,7 @@ bool RightPressDuringDrag(const TDrawingtool* tool) {
 void FinishZoomWindow(TChild& window) {
     TClient& client = window.Client();
     const bool applied = client.Tool->Mode == movestate::kZoomDragging;
-    client.RestoreTool(window.RestoreKind);
+    if (!window.GiveBackZoomedTool(!applied)) client.RestoreTool(window.RestoreKind);
     if (applied) window.Zoom(zoomkind::kAsDragged);
 }
 

@@ -1,10 +1,12 @@
 #include "shell/tool_preview.h"
 
 #include "document/coordinate_mapping.h"
+#include "document/program_state.h"
 #include "platform/window_dc.h"
 #include "shell/child.h"
 #include "shell/client.h"
 #include "tools/drawing_tool.h"
+#include "tools/working_file.h"
 
 namespace shell {
 
@@ -42,6 +44,12 @@ void WipeToolPreview(TClient& client, TDrawingtool& tool) {
 void RepaintWhatWaits(TClient& client) {
     if (!client.Tool || !client.Tool->HoldsUnwrittenEdits()) return;
     if (TChild* window = WindowOfTool(client, *client.Tool)) window->Invalidate(true);
+}
+
+tools::WriteResult PlaceWhatWaits(TClient& client) {
+    if (DrawingState <= 1 || !client.Tool || !client.Tool->EndingPlacesEdits()) return tools::WriteResult::Ok;
+    if (!WindowOfTool(client, *client.Tool)) return tools::WriteResult::Ok;
+    return tools::SaveWorkingFile();
 }
 
 void RestoreToolPreview(TChild& window, TDC& dc, const TRect& client) {

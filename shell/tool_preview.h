@@ -3,6 +3,8 @@
 // only the document, so that what the tool believes to be on screen always is.
 #pragma once
 
+#include "tools/working_file.h"
+
 class TChild;
 class TClient;
 class TDC;
@@ -18,6 +20,11 @@ void WipeToolPreview(TClient& client, TDrawingtool& tool);
 // or a symbol being placed): its moves wiped whatever lay under the selection, which a command such
 // as Save paints nowhere back; the window is repainted whole from memory, which holds the edits.
 void RepaintWhatWaits(TClient& client);
+
+// Before a command: a paste or symbol that waits for Enter is written where the user put it, as
+// Enter would write it, so that a command that ends the tool, or reads the drawing back, finds it
+// there. The tool keeps waiting for Enter. Failed: the user has been told and the step ends there.
+[[nodiscard]] tools::WriteResult PlaceWhatWaits(TClient& client);
 
 // Draws the current tool's preview again over a repaint of the window it belongs to.
 void RestoreToolPreview(TChild& window, TDC& dc, const TRect& client);

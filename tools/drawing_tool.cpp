@@ -14,6 +14,9 @@ bool TDrawingtool::EndingNeedsRepaint() const {
 bool TDrawingtool::HoldsUnwrittenEdits() const {
     return false;
 }
+bool TDrawingtool::EndingPlacesEdits() const {
+    return false;
+}
 void TDrawingtool::BuildRoom(TDC&, TRect&, int32_t, int32_t) {}
 void TDrawingtool::KeyDown(TDC&, TRect&, uint32_t, TPoint*, int32_t) {}
 void TDrawingtool::SetText(TDC&, TRect&, TPoint*, const char*) {}

@@ -65,6 +65,10 @@ public:
     // True while the document in memory holds edits of the tool that the working file does not (a
     // selection moved or turned and not yet placed): a step that fails must put those back as well.
     [[nodiscard]] virtual bool HoldsUnwrittenEdits() const;
+    // True while such edits are objects the tool brought into the drawing (a paste, a library
+    // symbol) and moved where the user wants them: however the tool ends, they stay there, as Enter
+    // leaves them, rather than going back to where they first came in.
+    [[nodiscard]] virtual bool EndingPlacesEdits() const;
     // Hands a press to the centre aid whose mode the tool is in (30, 31 CENTRE; 35 to 37 CENTRE
     // CENTRE); false when the tool is in none of them and the press is the tool's own.
     bool PressGoesToAid(TDC& dc, TRect& client, const TPoint& point);

@@ -121,6 +121,7 @@ void TMoveobjtool::SetAnchor(TDC& dc, TRect& client, int32_t x, int32_t y) {
 void TMoveobjtool::SelectAppended(TDC&, TRect&, int32_t firstIndex, int32_t) {
     SelectedCount = 0;
     SelectionMade = 1;
+    SelectionBroughtIn = true;
     if (ObjectList.WriteTempCount(0) != FileResult::Ok) return;
     for (int32_t i = firstIndex < 0 ? 0 : firstIndex; i < ObjectList.count; ++i) {
         // A list that could not be written further holds what was written, with its count.

@@ -79,6 +79,8 @@ public:
     [[nodiscard]] bool EndingNeedsRepaint() const override { return MovePending(); }
     // A move or turn waiting for Enter is in memory alone: a failed step keeps it there.
     [[nodiscard]] bool HoldsUnwrittenEdits() const override { return MovePending(); }
+    // A paste or symbol moved and not yet placed.
+    [[nodiscard]] bool EndingPlacesEdits() const override { return MovePending() && SelectionBroughtIn; }
 
     int32_t& InputFlag() { return PointPlaced; } // keys reach the tool only while 0
     int32_t& LibraryMode() { return Count; }     // 1 when the copy tool gathers a library item
@@ -97,6 +99,7 @@ public:
     int32_t AnchorY = 0;
     int32_t CurrentX = 0;
     int32_t CurrentY = 0;
+    bool SelectionBroughtIn = false; // the selection is what a paste or a library symbol appended
 
 protected:
     // Draws the dotted band from (RefX, RefY) to (x, y), drawing units, by exclusive-or: a second

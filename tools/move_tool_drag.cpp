@@ -39,6 +39,7 @@ void TMoveobjtool::RedrawPreview(TDC& dc) {
 
 void TMoveobjtool::SelectInRect(TDC&, TRect&, int32_t, int32_t) {
     if (CurrentView >= kPrintingViews) return;
+    SelectionBroughtIn = false;
     if (ObjectList.WriteTempCount(0) != FileResult::Ok) return;
 
     const editing::SelectionBox box = editing::NormalisedBox(RefX, RefY, AnchorX, AnchorY);

@@ -156,6 +156,11 @@ TEST_F(KeyboardPrompts, RestoreToolBuildsByKind) {
     EXPECT_EQ(client->Tool->Kind, toolkind::kMove);
     client->RestoreTool(85);
     EXPECT_EQ(client->Tool->Kind, toolkind::kLine);
+    // The rectangles have tools of their own, never the Line command's.
+    for (const int32_t kind : {toolkind::kRectangle, toolkind::kRoundRect}) {
+        client->RestoreTool(kind);
+        EXPECT_EQ(client->Tool->Kind, kind);
+    }
     client->RestoreTool(20);
     EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
     DrawingState = 1;

@@ -10,12 +10,14 @@
 
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "document/program_state.h"
 #include "platform/detail/client_view.h"
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
+#include "resources/command_texts.h"
 #include "resources/dialogs/library_templates.h"
 #include "resources/dialogs/opening_templates.h"
 #include "resources/dialogs/partition_templates.h"
@@ -25,6 +27,7 @@
 #include "tests/shell/drawing_window_fixture.h"
 #include "tests/shell/input_fixture.h"
 #include "tests/support/working_file_copy.h"
+#include "tools/move_tool.h"
 
 namespace {
 
@@ -40,6 +43,8 @@ struct PreviewCase {
     void (PreviewOfAnEndingTool::*letGo)() = nullptr;
     // Instead of Tools > Line, a command that leaves the tool current, on a drawing of one floor.
     int32_t keepingCommand = 0;
+    // A paste or symbol, placed where the user put it however the tool ends.
+    bool stays = false;
 };
 
 class PreviewOfAnEndingTool : public InputTest, public ::testing::WithParamInterface<PreviewCase> {
@@ -49,6 +54,7 @@ public:
         pl::script::AnswerDialog(kPartitionDialogId,
                                  {DialogStep{{{kPartitionThickness, "100"}, {kPartitionRight, "1"}}, IDOK}});
         client->ProcessCommand(cmd::kInternalWall);
+        KeepChosen();
         EnterAt(TPoint(200, 100));
         pl::script::AnswerInput("1000");
         Key(Qt::Key_Down);
@@ -59,25 +65,31 @@ public:
             {DialogStep{{{kDoorWidthEdit, "800"}, {kDoorNumberEdit, "1"}, {kDoorHinged, "1"}}, IDOK}});
         pl::script::AnswerDialog(kDoorSwingDialogId, {DialogStep{{{kSwingRadios[1], "1"}}, IDOK}});
         client->ProcessCommand(cmd::kDoors);
+        KeepChosen();
     }
     void StairsOutline() {
         pl::script::AnswerDialog(
             kStairsDialogId, {DialogStep{{{stairsdlg::kWidth, "900"}, {stairsdlg::kStorey, "2600"}}, IDOK}});
-        client->CmStairs();
+        client->ProcessCommand(cmd::kStairs);
+        KeepChosen();
     }
     void MultilineModelBand() {
         pl::script::AnswerInput("3");
         client->ProcessCommand(cmd::kMultiline);
+        KeepChosen();
         EnterAt(TPoint(100, 300));
     }
     void ExpandBaseCrosshair() {
         client->ProcessCommand(cmd::kExpandBase);
+        KeepChosen();
         Key(Qt::Key_Right);
     }
-    // Letters typed to the right of a click are drawn in ink until Enter makes them a text.
+    // Letters typed to the right of a click, down the sheet, are drawn in ink until Enter makes them a text.
     void TypedText() {
-        pl::script::AnswerDialog(kTextDetailsDialogId, {DialogStep{{{tooldlg::kToRight, "1"}}, IDOK}});
+        pl::script::AnswerDialog(kTextDetailsDialogId,
+                                 {DialogStep{{{tooldlg::kToRight, "1"}, {tooldlg::kVertical, "1"}}, IDOK}});
         client->ProcessCommand(cmd::kText);
+        KeepChosen();
         Click(TPoint(180, 220));
         QTest::keyClicks(View(), "ABCDEF");
     }
@@ -90,7 +102,10 @@ public:
         Key(Qt::Key_Up);
     }
     void LabelledLineKeyed() {
-        client->CmLineText();
+        pl::script::AnswerDialog(kLineStyleDialogId, {DialogStep{{{tooldlg::kDashedThin, "1"}}, IDOK}});
+        client->ProcessCommand(cmd::kToolLineStyle);
+        client->ProcessCommand(cmd::kLineText);
+        KeepChosen();
         EnterAt(TPoint(150, 150));
         pl::script::AnswerInput("6000");
         pl::script::AnswerDialog(2690, {DialogStep{{{2691, "ROAD"}}, IDOK}});
@@ -98,14 +113,25 @@ public:
         // The label of a line the next Enter may go on with.
         pl::script::AnswerDialog(2690, {DialogStep{{}, IDCANCEL}});
     }
-    void DimensionFromItsFirstPoint() {
-        client->ProcessCommand(cmd::kManualDimension);
-        EnterAt(TPoint(150, 150));
-    }
+    void DimensionFromItsFirstPoint() { ShapeFromItsFirstPoint(cmd::kManualDimension); }
     void RectangleFromItsFirstCorner() {
-        client->ProcessCommand(cmd::kRectangle);
-        EnterAt(TPoint(150, 150));
+        ShapeFromItsFirstPoint(cmd::kRectangle);
         MoveTo(TPoint(250, 200));
+    }
+    void RoundRectFromItsFirstCorner() {
+        pl::script::AnswerInput("50");
+        ShapeFromItsFirstPoint(cmd::kRoundRect);
+        MoveTo(TPoint(250, 200));
+    }
+    void EllipseFromItsFirstPoint() { ShapeFromItsFirstPoint(cmd::kEllipse); }
+    void EraseChosen() {
+        client->ProcessCommand(cmd::kErase);
+        KeepChosen();
+    }
+    void ShapeFromItsFirstPoint(int32_t command) {
+        client->ProcessCommand(command);
+        KeepChosen();
+        EnterAt(TPoint(150, 150));
     }
     void LibrarySymbolMoved() {
         pl::script::AnswerDialog(kLibraryListDialogId, {DialogStep{{{kLibraryListBoxId, "WC"}}, IDOK}});
@@ -158,6 +184,10 @@ public:
     void LetGoOfRight() { QTest::mouseRelease(View(), Qt::RightButton, {}, QPoint(340, 280)); }
 
 protected:
+    // The tool as its command left it: what a zoom gives back.
+    void KeepChosen() { chosen = client->Tool->Clone(); }
+    std::unique_ptr<TDrawingtool> chosen;
+
     // Also after a failed expectation: a button left down would reach the next test's moves.
     void TearDown() override {
         if (GetParam().letGo && child) (this->*GetParam().letGo)();
@@ -222,6 +252,11 @@ const PreviewCase kHeldUnseen[] = {
     {"DimensionFromItsFirstPoint", &PreviewOfAnEndingTool::DimensionFromItsFirstPoint},
     {"RectangleFromItsFirstCorner", &PreviewOfAnEndingTool::RectangleFromItsFirstCorner},
     {"DesignRoomMovedByStep", &PreviewOfAnEndingTool::DesignRoomMovedByStep, kRoomLayout},
+    {"RoundRectFromItsFirstCorner", &PreviewOfAnEndingTool::RoundRectFromItsFirstCorner},
+    {"EllipseFromItsFirstPoint", &PreviewOfAnEndingTool::EllipseFromItsFirstPoint},
+    {"EraseChosen", &PreviewOfAnEndingTool::EraseChosen},
+    {"DimensionOnTheSitePlanFromItsFirstPoint", &PreviewOfAnEndingTool::DimensionFromItsFirstPoint,
+     kSitePlan},
 };
 
 TEST_P(PreviewOfAnEndingTool, GoesWithTheToolWhenAnotherCommandIsChosen) {
@@ -244,7 +279,8 @@ TEST_P(PreviewOfAnEndingTool, GoesWithTheToolWhenAnotherCommandIsChosen) {
         shown = child->BackBuffer()->copy();
     }
     if (shown.isNull()) RepaintMoveAndChooseLine();
-    EXPECT_TRUE(keeping || pixelprobe::CountDifferent(repainted, shown) > 0) << "no preview was shown";
+    // A paste or symbol stays where the user put it.
+    EXPECT_EQ(keeping || pixelprobe::CountDifferent(repainted, shown) > 0, !GetParam().stays) << "preview";
 
     child->Invalidate(true);
     child->UpdateWindow();
@@ -260,23 +296,47 @@ TEST_P(PreviewOfAnEndingTool, GoesWithTheToolWhenAnotherCommandIsChosen) {
 class HeldAcrossAZoom : public PreviewOfAnEndingTool {};
 
 TEST_P(HeldAcrossAZoom, IsKeptOrEndedWholeByEveryZoomAndScroll) {
-    for (const int way :
-         {cmd::kZoomUp, cmd::kNormalSize, cmd::kHalfSize, cmd::kFitScreen, SB_HORZ, SB_VERT}) {
+    std::vector<int32_t> ways{cmd::kZoomUp,    cmd::kNormalSize, cmd::kHalfSize,
+                              cmd::kFitScreen, SB_HORZ,          SB_VERT};
+    // A paste or symbol waits through every other command too (Undo takes its last object away).
+    for (const res::CommandText& c : res::CommandTexts())
+        if (GetParam().stays && TClient::HasHandler(c.Id) && c.Id != cmd::kExit && c.Id != cmd::kUndo)
+            ways.push_back(c.Id);
+    for (size_t n = 0; n < ways.size(); ++n) {
+        const int32_t way = ways[n];
         SCOPED_TRACE(way);
         Restart();
         const POINT low = DrawingAt(TPoint(0, child->GetClientRect().bottom)),
                     high = DrawingAt(TPoint(child->GetClientRect().right, 0)),
                     click = DrawingAt(TPoint(180, 220));
+        std::vector<POINT> placed; // where the user put what waits
+        const int32_t waiting =
+            GetParam().stays ? static_cast<TMoveobjtool&>(*client->Tool).SelectedCount : 0;
+        for (int32_t i = ObjectList.count - waiting; i < ObjectList.count; ++i)
+            placed.push_back({ObjectList[i]->x1, ObjectList[i]->y1});
         if (way == SB_HORZ || way == SB_VERT)
             child->View()->Bar(way)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         else
             client->ProcessCommand(way);
         if (way == cmd::kZoomUp) Drag(TPoint(100, 100), TPoint(300, 250));
         QCoreApplication::processEvents();
+        // A dialog the command opened was closed unanswered, as Cancel closes it.
+        if (GetParam().stays) pl::script::Reset();
+        if (!(child = client->ActiveDrawingWindow())) continue;
         shown = child->BackBuffer()->copy();
         child->Invalidate(true);
         child->UpdateWindow();
         EXPECT_EQ(pixelprobe::CountDifferent(shown, *child->BackBuffer()), 0);
+        // The user's tool again, fresh: of its class and kind, with every setting it was given.
+        const auto settings = [](const TDrawingtool& t) {
+            return std::tuple(std::string(typeid(t).name()), t.Kind, t.Mode, t.LineStyle, t.Count, t.CursorX,
+                              t.PickKind, t.Dragging);
+        };
+        if (chosen && way != SB_HORZ && way != SB_VERT) {
+            EXPECT_EQ(settings(*client->Tool), settings(*chosen));
+        }
+        // Keys and Enter at the point where the user clicked before the zoom.
+        MoveTo(PixelOf(click.x, click.y));
         // Enter may ask for a step of a tool that holds on: it is cancelled.
         pl::script::CancelInput();
         pl::script::CancelInput();
@@ -291,13 +351,16 @@ TEST_P(HeldAcrossAZoom, IsKeptOrEndedWholeByEveryZoomAndScroll) {
         bool typed = GetParam().start != &PreviewOfAnEndingTool::TypedText;
         for (int32_t i = 0; i < file.count; ++i) {
             const TObject& o = *file[i];
+            std::erase_if(placed, [&](const POINT& p) { return p.x == o.x1 && p.y == o.y1; });
             if (o.view != CurrentView || o.kind >= kFloorRecord) continue;
-            EXPECT_TRUE(o.x1 >= low.x && o.x1 <= high.x && o.y1 >= low.y && o.y1 <= high.y) << o.kind;
+            EXPECT_TRUE(n >= 6 || (o.x1 >= low.x && o.x1 <= high.x && o.y1 >= low.y && o.y1 <= high.y))
+                << o.kind;
             const auto* text = dynamic_cast<const TTextobj*>(&o);
             typed = typed || (text && std::string(text->text).rfind("ABCDEF", 0) == 0 && o.x1 == click.x &&
                               o.y1 == click.y);
         }
         EXPECT_TRUE(typed);
+        EXPECT_TRUE(placed.empty()) << "not where the user put it";
     }
 }
 
@@ -309,9 +372,9 @@ const PreviewCase kPreviews[] = {
     {"MultilineModelBand", &PreviewOfAnEndingTool::MultilineModelBand},
     {"ExpandBaseCrosshair", &PreviewOfAnEndingTool::ExpandBaseCrosshair},
     {"TypedText", &PreviewOfAnEndingTool::TypedText},
-    {"LibrarySymbolMoved", &PreviewOfAnEndingTool::LibrarySymbolMoved},
+    {"LibrarySymbolMoved", &Preview::LibrarySymbolMoved, kGroundFloor, nullptr, 0, true},
     {"SelectionMoved", &PreviewOfAnEndingTool::SelectionMoved},
-    {"PasteMoved", &PreviewOfAnEndingTool::PasteMoved},
+    {"PasteMoved", &Preview::PasteMoved, kGroundFloor, nullptr, 0, true},
     {"MoveToolBand", &PreviewOfAnEndingTool::MoveToolBand},
     {"SelectionMovedThenSave", &Preview::SelectionMoved, kGroundFloor, nullptr, cmd::kFileSave},
     {"PasteMovedThenSave", &Preview::PasteMoved, kGroundFloor, nullptr, cmd::kFileSave},
