@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <csignal>
 #include <cstdint>
 #include <filesystem>
@@ -225,13 +226,14 @@ TEST_F(FileIo, WholeFileHelpersAndFastReader) {
 // for good, or with no lock behind its number (an earlier version's, or one a box named), stays.
 TEST_F(FileIo, StaleTemporariesOfEndedProcessesAreRemoved) {
     const std::string d = dir.Path() + "DWGS/";
-    for (const char* name : {"A", "D"})
+    for (const char* name : {"A", "D", "G"})
         dir.WriteFile("DWGS/" + std::string(name), name + std::string(" as it was"));
     const pid_t ended = fork();
     if (ended == 0) {
         const bool ok = !pl::KeepFileAsItIs(d + "A").empty() && pl::WriteTextFile(d + "A", "part") &&
                         !pl::KeepFileAsItIs(d + "D").empty() && !pl::MarkFileMade(d + "E").empty() &&
-                        pl::WriteTextFile(d + "E", "part") && !pl::MarkFileMade(d + "F").empty();
+                        pl::WriteTextFile(d + "E", "part") && !pl::MarkFileMade(d + "F").empty() &&
+                        !pl::KeepFileAsItIs(d + "G").empty() && pl::WriteTextFile(d + "G", "part");
         _exit(ok ? 0 : 1);
     }
     int status = 1;
@@ -260,12 +262,20 @@ TEST_F(FileIo, StaleTemporariesOfEndedProcessesAreRemoved) {
     for (const auto& [name, stale] : files)
         dir.WriteFile("DWGS/" + name, name);
     EXPECT_EQ(pl::RemoveStaleTemporaries(d), 3);
-    EXPECT_EQ(pl::PutBackKeptOfEndedProcesses(d),
-              (std::vector<pl::StepCutShort>{{d + "A", ""}, {d + "E", ""}}));
+    // One that cannot go back now is kept for good, not left for a start after work saved since.
+    pl::OnFileCall(
+        [&](pl::FileCall, const std::string&, const std::string& to) { return to == d + "G" ? EIO : 0; });
+    EXPECT_EQ(
+        pl::PutBackKeptOfEndedProcesses(d),
+        (std::vector<pl::StepCutShort>{{d + "A", ""}, {d + "E", ""}, {d + "G", d + "G.before-step-1"}}));
+    pl::OnFileCall({});
+    EXPECT_EQ(dir.ReadFile("DWGS/G.before-step-1"), "G as it was");
     EXPECT_EQ(dir.ReadFile("DWGS/A"), "A as it was");
     EXPECT_EQ(dir.ReadFile("DWGS/D"), "D as it was");
     EXPECT_FALSE(dir.Exists("DWGS/E") || dir.Exists("DWGS/F"));
-    EXPECT_TRUE(pl::FindFiles(d + "?.~" + std::to_string(number) + "-*").empty());
+    // Nothing of the program that ended stays, its lock file included.
+    for (const char* left : {"?.~%d-*", "*~%d.*"})
+        EXPECT_TRUE(pl::FindFiles(d + pl::Format(left, number)).empty()) << left;
     EXPECT_TRUE(dir.Exists("DWGS/" + mine.substr(d.size())));
     EXPECT_EQ(pl::fclose(writing), 0);
     for (const auto& [name, stale] : files)
