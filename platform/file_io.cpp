@@ -274,8 +274,8 @@ ssize_t ReadUpTo(int descriptor, char* data, size_t size) {
 bool SameBytes(const std::string& a, const std::string& b) {
     const int fa = ::open(a.c_str(), O_RDONLY | O_CLOEXEC);
     const int fb = ::open(b.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat ia {
-    }, ib{};
+    struct stat ia {};
+    struct stat ib {};
     bool same =
         fa >= 0 && fb >= 0 && ::fstat(fa, &ia) == 0 && ::fstat(fb, &ib) == 0 && ia.st_size == ib.st_size;
     char pa[1 << 15], pb[sizeof pa];

@@ -36,8 +36,8 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 
 // True while `descriptor` is the file that `path` names.
 bool StillNamed(int descriptor, const std::string& path) {
-    struct stat opened {
-    }, named{};
+    struct stat opened {};
+    struct stat named {};
     return ::fstat(descriptor, &opened) == 0 && ::stat(path.c_str(), &named) == 0 && SameFile(opened, named);
 }
 
