@@ -21,9 +21,9 @@ class TList;
 // the step's first write under a second name, which costs no room on the disk (or, where the file
 // system makes no hard links, a copy, which does), and marks a file it makes; should the program
 // end before the step does, the next start puts the one back and removes the other
-// (PutBackStepsCutShort). Memory then goes back by reading that file,
-// unless the step began with memory ahead of the file: only then is the document kept in memory
-// too, so that an ordinary key or click does not format the whole drawing once more.
+// (PutBackStepsCutShort). Memory then goes back by reading that file, unless the step began with
+// memory ahead of the file: only then is the document kept in memory too, so that an ordinary key
+// or click does not format the whole drawing once more.
 class WorkingFileStep {
 public:
     // Whether the document in memory may hold edits the working file does not when the step begins
@@ -75,8 +75,8 @@ private:
 
 // At start: every working file in the program's drawings folder that a step of a program no longer
 // running left part-written goes back to what it held before that step (one the step made goes),
-// and the user is told once which drawings went back. A step in another copy of the program still running is
-// left alone.
+// and the user is told once which drawings went back. A step in another copy of the program still
+// running is left alone.
 void PutBackStepsCutShort(const std::string& programDirectory);
 
 // Called after a failed step has put the document back, so the window shows it again; the
