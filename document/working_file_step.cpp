@@ -49,7 +49,7 @@ WorkingFileStep::~WorkingFileStep() {
     innermostStep = outer_;
     if (!Outermost()) return;
     for (const Kept& kept : kept_)
-        if (!kept.keptName.empty()) static_cast<void>(pl::RemoveFile(kept.keptName));
+        if (!kept.keptName.empty()) pl::DropKept(kept.keptName);
     // What the step did in memory after its failed write is undone too, and so is a repaint's
     // reading of the file while the user was told.
     if (failed_ && list_) {
@@ -71,11 +71,10 @@ bool WorkingFileStep::KeepFileBefore(const std::string& path) {
     for (const Kept& kept : kept_)
         if (kept.path == path) return true;
     Kept kept{path, {}, pl::FileExists(path)};
-    if (kept.existedBefore) {
-        kept.keptName = pl::KeepFileAsItIs(path);
-        // A write that failed could not be undone: the step must not begin it.
-        if (kept.keptName.empty()) return false;
-    }
+    // The mark of a file the step makes removes it at the next start, should the program end first.
+    kept.keptName = kept.existedBefore ? pl::KeepFileAsItIs(path) : pl::MarkFileMade(path);
+    // A write that failed could not be undone: the step must not begin it.
+    if (kept.keptName.empty()) return false;
     kept_.push_back(std::move(kept));
     return true;
 }
@@ -84,12 +83,12 @@ std::string WorkingFileStep::PutFilesBack() {
     failed_ = true;
     std::string stayed;
     for (Kept& kept : kept_) {
-        if (!kept.keptName.empty()) {
+        if (kept.existedBefore) {
             // The box names the file as it was: it takes a name no start removes or puts back.
             if (!pl::PutBackKept(kept.keptName, kept.path)) stayed += "\n" + pl::KeepForGood(kept.keptName);
             // Back or not, the kept name is no longer the step's to remove.
             kept.keptName.clear();
-        } else if (!kept.existedBefore && !kept.path.empty()) {
+        } else {
             // The step made the file: before it there was none.
             static_cast<void>(pl::RemoveFile(kept.path));
         }
@@ -99,10 +98,19 @@ std::string WorkingFileStep::PutFilesBack() {
 
 void PutBackStepsCutShort(const std::string& programDirectory) {
     std::string text;
-    for (const std::string& file : pl::PutBackKeptOfEndedProcesses(programDirectory + "DWGS")) {
+    for (const pl::StepCutShort& file : pl::PutBackKeptOfEndedProcesses(programDirectory + "DWGS")) {
         if (!text.empty()) text += "\n";
-        text += pl::fnsplit(file).name +
-                " went back to how it was before its last step: the program ended before that step was done.";
+        const std::string name = pl::fnsplit(file.path).name;
+        if (!file.keptAs.empty())
+            text += name +
+                    " could not go back to how it was before its last step, which the program ended "
+                    "before it was done; the drawing as it was is kept as:\n" +
+                    file.keptAs;
+        else if (!pl::FileExists(file.path))
+            text += name + " was removed: the program ended before the step that made it was done.";
+        else
+            text += name + " went back to how it was before its last step: the program ended before that "
+                           "step was done.";
     }
     if (!text.empty()) TellFileFailure(text, "DRAWING FILE");
 }

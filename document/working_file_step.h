@@ -19,10 +19,11 @@ class TList;
 // A step while it lives. Steps nest: the outermost one is the user's step, and an inner one (a
 // tool's operation within a key) only watches it. The outermost keeps the file as it was before
 // the step's first write under a second name, which costs no room on the disk (or, where the file
-// system makes no hard links, a copy, which does); should the program end before the step does,
-// the next start puts it back (PutBackStepsCutShort). Memory then goes back by reading that file,
-// unless the step began with memory ahead of the file: only then is the document kept in memory
-// too, so that an ordinary key or click does not format the whole drawing once more.
+// system makes no hard links, a copy, which does), and marks a file it makes; should the program
+// end before the step does, the next start puts the one back and removes the other
+// (PutBackStepsCutShort). Memory then goes back by reading that file, unless the step began with
+// memory ahead of the file: only then is the document kept in memory too, so that an ordinary key
+// or click does not format the whole drawing once more.
 class WorkingFileStep {
 public:
     // Whether the document in memory may hold edits the working file does not when the step begins
@@ -51,7 +52,7 @@ private:
     // A file the step writes, as it was before the step's first write of it.
     struct Kept {
         std::string path;
-        std::string keptName; // its second name; empty when it had none
+        std::string keptName; // its second name, or for a file the step makes the mark of that
         bool existedBefore = false;
     };
 
@@ -73,8 +74,9 @@ private:
 [[nodiscard]] bool WriteWorkingFile(TList& list, pl::Sync sync = pl::Sync::None);
 
 // At start: every working file in the program's drawings folder that a step of a program no longer
-// running left part-written goes back to what it held before that step, and the user is told once
-// which drawings went back. A step in another copy of the program still running is left alone.
+// running left part-written goes back to what it held before that step (one the step made goes),
+// and the user is told once which drawings went back. A step in another copy of the program still
+// running is left alone.
 void PutBackStepsCutShort(const std::string& programDirectory);
 
 // Called after a failed step has put the document back, so the window shows it again; the

@@ -5,16 +5,18 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
+#include <map>
+#include <memory>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
+#include "platform/detail/run_lock.h"
 #include "platform/scan_format.h"
 
 namespace pl {
@@ -129,15 +131,26 @@ int Rename(const std::string& from, const std::string& to) {
     return Refused(FileCall::Rename, from, to) != 0 ? -1 : ::rename(from.c_str(), to.c_str());
 }
 
-// A name beside `target` that a crash may leave behind: "<name>.~<process>-<counter>".
-std::string TemporaryName(const std::string& target) {
-    static std::atomic<unsigned> counter{0};
-    return target + ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+// The folder of `path` as a prefix of the names in it; empty for the current folder.
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-// What ends the name of a file kept as it was, "<name>.~<process>-<counter>.kept": unlike a
+// A name beside `target` that a crash may leave behind: "<name>.~<number>-<counter>", the number
+// being this program's in the folder (detail/run_lock.h).
+std::string TemporaryName(const std::string& target) {
+    static std::atomic<unsigned> counter{0};
+    return target + ".~" + std::to_string(detail::RunNumber(FolderOf(target))) + "-" +
+           std::to_string(counter++);
+}
+
+// What ends the name of a file kept as it was, "<name>.~<number>-<counter>.kept": unlike a
 // temporary it holds a whole file, which a start after a crash puts back rather than removes.
 constexpr std::string_view kKeptMark = ".kept";
+// What ends the name of the empty mark "<name>.~<number>-<counter>.made" beside a file a step makes:
+// a start after a crash removes the file the step never finished.
+constexpr std::string_view kMadeMark = ".made";
 
 // The first free name "<name>.before-step-<n>" beside `target` is a file's for good: nothing of the
 // layer removes or replaces it.
@@ -195,27 +208,86 @@ bool SyncFolderOf(const std::string& path) {
     return ok;
 }
 
-// The process number of a temporary named "<name>.~<process>-<counter>" (both all digits), or 0.
-pid_t TemporaryOwner(const std::string& name) {
+// The number of a temporary named "<name>.~<number>-<counter>" (both all digits); false for any
+// other name.
+bool TemporaryNumber(const std::string& name, unsigned& number) {
     const size_t mark = name.rfind(".~");
-    if (mark == std::string::npos || mark == 0) return 0;
+    if (mark == std::string::npos || mark == 0) return false;
     const size_t dash = name.find('-', mark + 2);
-    if (dash == std::string::npos) return 0;
+    if (dash == std::string::npos) return false;
     auto digits = [&](size_t from, size_t to) {
         if (to <= from || to - from > 9) return false;
         for (size_t i = from; i < to; ++i)
             if (name[i] < '0' || name[i] > '9') return false;
         return true;
     };
-    if (!digits(mark + 2, dash) || !digits(dash + 1, name.size())) return 0;
-    return static_cast<pid_t>(std::stol(name.substr(mark + 2, dash - mark - 2)));
+    if (!digits(mark + 2, dash) || !digits(dash + 1, name.size())) return false;
+    number = static_cast<unsigned>(std::stoul(name.substr(mark + 2, dash - mark - 2)));
+    return true;
 }
 
-// True when the process that named a temporary has ended. One still running (another copy of the
-// program) may be writing it, or be in the middle of the step it was kept for.
-bool OwnerEnded(const std::string& name) {
-    const pid_t owner = TemporaryOwner(name);
-    return owner > 0 && owner != ::getpid() && ::kill(owner, 0) != 0 && errno != EPERM;
+// How the programs of the numbers met in one folder stand, each judged once; those that ended stay
+// locked until the judges go.
+class Judges {
+public:
+    explicit Judges(std::string dir) : dir_(std::move(dir)) {}
+    detail::Run Of(unsigned number) {
+        auto& judge = judges_[number];
+        if (!judge) judge = std::make_unique<detail::RunJudge>(dir_, number);
+        return judge->State();
+    }
+    std::vector<unsigned> Ended() const {
+        std::vector<unsigned> ended;
+        for (const auto& [number, judge] : judges_)
+            if (judge->State() == detail::Run::Ended) ended.push_back(number);
+        return ended;
+    }
+
+private:
+    std::string dir_;
+    std::map<unsigned, std::unique_ptr<detail::RunJudge>> judges_;
+};
+
+// No start is to put back or remove by its number a kept file whose name stays: its number retires.
+void Retire(const std::string& kept) {
+    unsigned number = 0;
+    const std::string name = kept.ends_with(kKeptMark)   ? kept.substr(0, kept.size() - kKeptMark.size())
+                             : kept.ends_with(kMadeMark) ? kept.substr(0, kept.size() - kMadeMark.size())
+                                                         : kept;
+    if (TemporaryNumber(name, number)) detail::RetireRun(FolderOf(name), number);
+}
+
+// Reads `size` bytes, fewer only where the file ends; -1 on an error.
+ssize_t ReadUpTo(int descriptor, char* data, size_t size) {
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::read(descriptor, data + done, size - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return -1;
+        if (n == 0) break;
+        done += static_cast<size_t>(n);
+    }
+    return static_cast<ssize_t>(done);
+}
+
+// True when the two files hold the same bytes.
+bool SameBytes(const std::string& a, const std::string& b) {
+    const int fa = ::open(a.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fb = ::open(b.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat ia {};
+    struct stat ib {};
+    bool same =
+        fa >= 0 && fb >= 0 && ::fstat(fa, &ia) == 0 && ::fstat(fb, &ib) == 0 && ia.st_size == ib.st_size;
+    char pa[1 << 15], pb[sizeof pa];
+    while (same) {
+        const ssize_t na = ReadUpTo(fa, pa, sizeof pa);
+        same =
+            na >= 0 && ReadUpTo(fb, pb, sizeof pb) == na && std::memcmp(pa, pb, static_cast<size_t>(na)) == 0;
+        if (na <= 0) break;
+    }
+    if (fa >= 0) ::close(fa);
+    if (fb >= 0) ::close(fb);
+    return same;
 }
 
 // The folder as a prefix of the names in it.
@@ -229,24 +301,72 @@ std::string FolderPrefix(const std::string& folder) {
 
 int RemoveStaleTemporaries(const std::string& folder) {
     const std::string dir = FolderPrefix(folder);
+    Judges judges(dir);
     int removed = 0;
-    for (const std::string& name : FindFiles(dir + "*.~*-*"))
-        if (OwnerEnded(name) && ::unlink((dir + name).c_str()) == 0) ++removed;
+    for (const std::string& name : FindFiles(dir + "*.~*-*")) {
+        unsigned number = 0;
+        if (TemporaryNumber(name, number) && judges.Of(number) != detail::Run::Going &&
+            ::unlink((dir + name).c_str()) == 0)
+            ++removed;
+    }
+    // The lock file of a program that ended goes with the last file carrying its number.
+    for (const unsigned number : judges.Ended())
+        if (FindFiles(dir + "*.~" + std::to_string(number) + "-*").empty()) detail::RetireRun(dir, number);
     return removed;
 }
 
-std::vector<std::string> PutBackKeptOfEndedProcesses(const std::string& folder) {
+std::vector<StepCutShort> PutBackKeptOfEndedProcesses(const std::string& folder) {
     const std::string dir = FolderPrefix(folder);
-    std::vector<std::string> back;
-    for (const std::string& name : FindFiles(dir + "*.~*-*" + std::string(kKeptMark))) {
-        const std::string temporary = name.substr(0, name.size() - kKeptMark.size());
-        if (!OwnerEnded(temporary)) continue;
-        const std::string target = dir + temporary.substr(0, temporary.rfind(".~"));
-        // One that cannot go back now stays, for the next start to try again.
-        if (PutBackKept(dir + name, target) && (back.empty() || back.back() != target))
-            back.push_back(target);
+    Judges judges(dir);
+    std::vector<StepCutShort> back;
+    for (const std::string& name : FindFiles(dir + "*.~*-*.*")) {
+        const bool made = name.ends_with(kMadeMark);
+        const size_t mark = made ? kMadeMark.size() : kKeptMark.size();
+        unsigned number = 0;
+        if ((!made && !name.ends_with(kKeptMark)) ||
+            !TemporaryNumber(name.substr(0, name.size() - mark), number) ||
+            judges.Of(number) != detail::Run::Ended)
+            continue;
+        const std::string kept = dir + name;
+        const std::string target = kept.substr(0, kept.rfind(".~"));
+        StepCutShort cut{target, {}};
+        if (made ? !FileExists(target) : SameBytes(kept, target)) {
+            // The step had not written the file yet: nothing goes back, and nothing is to be told.
+            ::unlink(kept.c_str());
+            continue;
+        }
+        if (made) {
+            // The step made the file and never finished it: before the step there was none.
+            if (!RemoveFile(target)) continue;
+            ::unlink(kept.c_str());
+        } else if (!PutBackKept(kept, target)) {
+            cut.keptAs = KeepForGood(kept);
+        }
+        if (back.empty() || back.back().path != target) back.push_back(cut);
     }
+    // What such a program left and could not go back stays as it is: no later start puts it back over
+    // what has been written since.
+    for (const unsigned number : judges.Ended())
+        detail::RetireRun(dir, number);
     return back;
+}
+
+std::string MarkFileMade(const std::string& path) {
+    const std::string target = NativePath(path);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string mark = TemporaryName(target) + std::string(kMadeMark);
+        const int fd = ::open(mark.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            return mark;
+        }
+        if (errno != EEXIST) break;
+    }
+    return {};
+}
+
+void DropKept(const std::string& kept) {
+    if (!RemoveFile(kept)) Retire(kept);
 }
 
 std::string KeepFileAsItIs(const std::string& path) {
@@ -281,8 +401,11 @@ std::string KeepForGood(const std::string& kept) {
         // No link on this file system: a rename gives the name, where no file kept before has it.
         struct stat info {};
         if (::lstat(lasting.c_str(), &info) == 0) continue;
-        return Rename(kept, lasting) == 0 ? lasting : kept;
+        if (Rename(kept, lasting) == 0) return lasting;
+        break;
     }
+    // The box names the kept name, which is then no step's: no start puts it back over later work.
+    Retire(kept);
     return kept;
 }
 

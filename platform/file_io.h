@@ -118,25 +118,44 @@ enum class Sync { None, ToDisk };
 bool ReadTextFile(const std::string& path, std::string& text);
 [[nodiscard]] bool WriteTextFile(const std::string& path, std::string_view text, Sync sync = Sync::None);
 
+// The temporaries and kept files below are named "<name>.~<number>-<counter>", by a number the
+// program holds in the folder for its life under a lock the system lets go when the program ends:
+// a later start judges by that lock whether the program still runs, never by a process number.
+
 // Removes what a rewrite killed part-way left beside its target in `folder`: files named
-// "<name>.~<process>-<counter>" whose process is no longer running. Returns how many went.
+// "<name>.~<number>-<counter>" whose program is no longer running. Returns how many went.
 int RemoveStaleTemporaries(const std::string& folder);
 
 // A second name beside the file for the file as it stands, so that it can be put back after a
 // rewrite has replaced it: a hard link, which needs no room on the disk, or where the file system
 // makes none (FAT sticks, some network shares) a copy, which needs room as large as the file. Empty
-// when the file is missing or neither can be made. The name, "<name>.~<process>-<counter>.kept",
-// tells a later start which file it was kept for and which process kept it.
+// when the file is missing or neither can be made. The name, "<name>.~<number>-<counter>.kept",
+// tells a later start which file it was kept for and which program kept it.
 std::string KeepFileAsItIs(const std::string& path);
+// For a file that does not stand yet: an empty mark beside it, "<name>.~<number>-<counter>.made", by
+// which a later start removes the file should the program end before the step making it does. Empty
+// when no mark can be made.
+std::string MarkFileMade(const std::string& path);
+// Drops a kept name (or a mark) once its step has ended. One that stays all the same is no step's
+// any more: no start puts it back.
+void DropKept(const std::string& kept);
 // Puts the kept file back under `path` and drops the kept name; false when it could not go back,
 // and the kept name then stays, holding the file as it was.
 [[nodiscard]] bool PutBackKept(const std::string& kept, const std::string& path);
-// Puts back in `folder` every file kept by a process no longer running, which never got to put it
-// back or drop it, in place of the file it was kept for. Returns the paths of the files put back.
-std::vector<std::string> PutBackKeptOfEndedProcesses(const std::string& folder);
+// What a start did with a file a step cut short had written.
+struct StepCutShort {
+    std::string path;   // the file: back as before the step, or gone where the step made it
+    std::string keptAs; // when it could not go back: the name that holds it as it was
+    bool operator==(const StepCutShort&) const = default;
+};
+// Puts back in `folder` every file kept by a program no longer running, which never got to put it
+// back or drop it, in place of the file it was kept for, and removes every file such a program made
+// and never finished. A file the step had not written yet is left without a word. What cannot go
+// back is kept for good, and no later start puts it back over what is written since.
+std::vector<StepCutShort> PutBackKeptOfEndedProcesses(const std::string& folder);
 // Gives a kept file that is to stay a lasting name beside its file, "<name>.before-step-<n>", which
-// nothing of the layer removes, replaces or puts back. The name the file has then: the kept one
-// when no other could be given, which a later start puts back as a step's that never ended.
+// nothing of the layer removes, replaces or puts back. The name the file has then: the kept one when
+// no other could be given, which is then no step's either, so that no start puts it back.
 std::string KeepForGood(const std::string& kept);
 
 // A fresh name beside `path`, as a rewrite's temporary has, for a file that is to replace it once

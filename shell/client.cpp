@@ -59,8 +59,8 @@ void TClient::StartUp(const std::string& programDirectory) {
         ::MessageBox(nullptr, text, caption, MB_OK | MB_ICONEXCLAMATION);
     });
     // What a save cut short by a crash left beside its file is of no use to anyone.
-    pl::RemoveStaleTemporaries(programDirectory + "CFG");
-    pl::RemoveStaleTemporaries(programDirectory + "DWGS");
+    for (const char* folder : {"CFG", "DWGS", "LIBS"})
+        pl::RemoveStaleTemporaries(programDirectory + folder);
     // A step is all or nothing across a crash too: what one cut short wrote of it goes.
     PutBackStepsCutShort(programDirectory);
 

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 #include "document/checked_file.h"
@@ -83,6 +85,7 @@ struct KeptFileCase {
     bool links;        // the file system makes hard links
     bool roomForACopy; // the disk has room for a copy of the file as it stands
     bool putsBack;     // the kept file can be renamed back
+    bool lasting;      // the kept file can be given a lasting name
 };
 
 class KeptFile : public WorkingFileStepTest, public ::testing::WithParamInterface<KeptFileCase> {
@@ -100,7 +103,8 @@ protected:
 // A step removes a line and writes, then adds two and finds the disk full. A file that stood is put
 // back, kept by a link or, where none can be made, by a copy; with neither, the step writes nothing.
 // A file the step made is gone. A kept file that cannot go back stays under a lasting name, which
-// the box gives.
+// the box gives; where none can be given, under its kept name, which then stays through the end of
+// the program and a start after work saved since.
 TEST_P(KeptFile, AFailedStepLeavesTheFileItFoundAndTellsWhatItLeft) {
     const KeptFileCase& c = GetParam();
     for (const int32_t y : {0, 50, 100})
@@ -111,8 +115,23 @@ TEST_P(KeptFile, AFailedStepLeavesTheFileItFoundAndTellsWhatItLeft) {
         ASSERT_TRUE(pl::RemoveFile(ObjectList.DrawingFilePath(filemode::kWorking)));
     }
     const std::string before = c.fileBefore ? WorkingFile() : std::string();
+    if (const pid_t program = c.lasting ? 0 : fork(); program > 0) {
+        int status = 1;
+        ASSERT_EQ(waitpid(program, &status, 0), program);
+        ASSERT_EQ(status, 0);
+        AddLine(400);
+        ASSERT_TRUE(WriteWorkingFile(ObjectList));
+        const std::string later = WorkingFile();
+        PutBackStepsCutShort(dir.Path());
+        EXPECT_EQ(WorkingFile(), later);
+        EXPECT_EQ(LeftBeside(), std::vector<std::string>{before});
+        EXPECT_EQ(pl::script::LogText().find("DRAWING FILE"), std::string::npos) << pl::script::LogText();
+        return;
+    }
     int renames = 0;
     pl::OnFileCall([&](pl::FileCall call, const std::string&, const std::string& to) {
+        if (to.find(".before-step-") != std::string::npos && !c.lasting)
+            return call == pl::FileCall::Link ? EPERM : EIO;
         if (call == pl::FileCall::Link) return c.links ? 0 : EPERM;
         // The step's first write goes through; what follows is the putting back.
         return to.ends_with("/HOUSE.DB0") && ++renames > 1 && !c.putsBack ? EIO : 0;
@@ -141,23 +160,25 @@ TEST_P(KeptFile, AFailedStepLeavesTheFileItFoundAndTellsWhatItLeft) {
         EXPECT_EQ(WorkingFile(), half);
         EXPECT_EQ(LeftBeside(), std::vector<std::string>{before});
         EXPECT_EQ(log.find("keeps its previous contents"), std::string::npos) << log;
-        EXPECT_NE(log.find("kept as:\\n" + dir.Path() + "DWGS/HOUSE.DB0.before-step-1"), std::string::npos)
-            << log;
+        const std::string stays = c.lasting ? ".before-step-1" : ".~";
+        EXPECT_NE(log.find("kept as:\\n" + dir.Path() + "DWGS/HOUSE.DB0" + stays), std::string::npos) << log;
     } else {
         EXPECT_EQ(WorkingFile(), before);
         EXPECT_TRUE(LeftBeside().empty());
         EXPECT_NE(log.find("keeps its previous contents"), std::string::npos) << log;
         EXPECT_EQ(log.find("not done") != std::string::npos, !c.roomForACopy) << log;
     }
+    if (!c.lasting) _exit(HasFailure() ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(FileSystems, KeptFile,
-                         ::testing::Values(KeptFileCase{"Linked", true, true, true, true},
-                                           KeptFileCase{"Copied", true, false, true, true},
-                                           KeptFileCase{"NoRoomForACopy", true, false, false, true},
-                                           KeptFileCase{"MadeByTheStep", false, true, true, true},
-                                           KeptFileCase{"LinkCannotGoBack", true, true, true, false},
-                                           KeptFileCase{"CopyCannotGoBack", true, false, true, false}),
+                         ::testing::Values(KeptFileCase{"Linked", true, true, true, true, true},
+                                           KeptFileCase{"Copied", true, false, true, true, true},
+                                           KeptFileCase{"NoRoomForACopy", true, false, false, true, true},
+                                           KeptFileCase{"MadeByTheStep", false, true, true, true, true},
+                                           KeptFileCase{"LinkCannotGoBack", true, true, true, false, true},
+                                           KeptFileCase{"CopyCannotGoBack", true, false, true, false, true},
+                                           KeptFileCase{"NoLastingName", true, false, true, false, false}),
                          [](const ::testing::TestParamInfo<KeptFileCase>& info) { return info.param.name; });
 
 } // namespace

@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <csignal>
 #include <cstdint>
 #include <filesystem>
@@ -218,30 +219,65 @@ TEST_F(FileIo, WholeFileHelpersAndFastReader) {
 
 } // namespace
 
-// A rewrite killed part-way leaves "<name>.~<process>-<counter>" beside its file; only those of a
-// process that has ended are removed, and nothing of any other name. A file kept by an ended
-// process goes back in place of its file; one kept by a running process, or for good, stays.
+// A rewrite killed part-way leaves "<name>.~<number>-<counter>" beside its file; only those of a
+// program that has ended go, and nothing of any other name. A program is judged by the lock it held,
+// never by a live process that has its number. A file kept by a program that ended goes back in place
+// of its file (silently where that changes no byte), and one it made goes; one kept by this program,
+// for good, or with no lock behind its number (an earlier version's, or one a box named), stays.
 TEST_F(FileIo, StaleTemporariesOfEndedProcessesAreRemoved) {
+    const std::string d = dir.Path() + "DWGS/";
+    for (const char* name : {"A", "D", "G"})
+        dir.WriteFile("DWGS/" + std::string(name), name + std::string(" as it was"));
     const pid_t ended = fork();
-    if (ended == 0) _exit(0);
-    ASSERT_GT(ended, 0);
-    ASSERT_EQ(waitpid(ended, nullptr, 0), ended);
+    if (ended == 0) {
+        const bool ok = !pl::KeepFileAsItIs(d + "A").empty() && pl::WriteTextFile(d + "A", "part") &&
+                        !pl::KeepFileAsItIs(d + "D").empty() && !pl::MarkFileMade(d + "E").empty() &&
+                        pl::WriteTextFile(d + "E", "part") && !pl::MarkFileMade(d + "F").empty() &&
+                        !pl::KeepFileAsItIs(d + "G").empty() && pl::WriteTextFile(d + "G", "part");
+        _exit(ok ? 0 : 1);
+    }
+    int status = 1;
+    ASSERT_EQ(waitpid(ended, &status, 0), ended);
+    ASSERT_EQ(status, 0);
+    const std::vector<std::string> kept = pl::FindFiles(d + "A.~*.kept");
+    ASSERT_EQ(kept.size(), 1u);
+    const pid_t number = std::stoi(kept[0].substr(3));
+    ASSERT_TRUE(::kill(number, 0) == 0 || errno == EPERM) << kept[0] << ": no live process has its number";
+    dir.WriteFile("DWGS/B", "B");
+    const std::string mine = pl::KeepFileAsItIs(d + "B");
+    pl::File* writing = pl::fopen(d + "C", "w");
     const std::string gone = std::to_string(ended);
-    const std::string mine = std::to_string(getpid());
     const std::string running = std::to_string(getppid());
-    const std::pair<std::string, bool> files[] = {
-        {"HOUSE.DB0.~" + gone + "-4", true},  {"tmp.cfg.~" + gone + "-0", true},
-        {"HOUSE.DB0", false},                 {"HOUSE.DB0.~" + mine + "-1", false},
-        {"HOUSE.DB0.~" + gone + "-x", false}, {"HOUSE.DB0.~-4", false},
-        {"notes.~" + gone + "-4.txt", false}, {".~" + gone + "-4", false},
-        {"A.~" + gone + "-2.kept", true},     {"A.~" + running + "-2.kept", false},
-        {"A.~" + mine + "-2.kept", false},    {"A.before-step-1", false}};
+    const std::pair<std::string, bool> files[] = {{"HOUSE.DB0.~" + gone + "-4", true},
+                                                  {"tmp.cfg.~" + running + "-0", true},
+                                                  {"HOUSE.DB0", false},
+                                                  {"HOUSE.DB0.~" + std::to_string(getpid()) + "-1", true},
+                                                  {"HOUSE.DB0.~" + gone + "-x", false},
+                                                  {"HOUSE.DB0.~-4", false},
+                                                  {"notes.~" + gone + "-4.txt", false},
+                                                  {".~" + gone + "-4", false},
+                                                  {"A.~" + gone + "-2.kept", false},
+                                                  {"A.~" + running + "-2.kept", false},
+                                                  {"A.before-step-1", false}};
     for (const auto& [name, stale] : files)
         dir.WriteFile("DWGS/" + name, name);
-    EXPECT_EQ(pl::RemoveStaleTemporaries(dir.Path() + "DWGS"), 2);
-    EXPECT_EQ(pl::PutBackKeptOfEndedProcesses(dir.Path() + "DWGS"),
-              std::vector<std::string>{dir.Path() + "DWGS/A"});
-    EXPECT_EQ(dir.ReadFile("DWGS/A"), "A.~" + gone + "-2.kept");
+    EXPECT_EQ(pl::RemoveStaleTemporaries(d), 3);
+    // One that cannot go back now is kept for good, not left for a start after work saved since.
+    pl::OnFileCall(
+        [&](pl::FileCall, const std::string&, const std::string& to) { return to == d + "G" ? EIO : 0; });
+    EXPECT_EQ(
+        pl::PutBackKeptOfEndedProcesses(d),
+        (std::vector<pl::StepCutShort>{{d + "A", ""}, {d + "E", ""}, {d + "G", d + "G.before-step-1"}}));
+    pl::OnFileCall({});
+    EXPECT_EQ(dir.ReadFile("DWGS/G.before-step-1"), "G as it was");
+    EXPECT_EQ(dir.ReadFile("DWGS/A"), "A as it was");
+    EXPECT_EQ(dir.ReadFile("DWGS/D"), "D as it was");
+    EXPECT_FALSE(dir.Exists("DWGS/E") || dir.Exists("DWGS/F"));
+    // Nothing of the program that ended stays, its lock file included.
+    for (const char* left : {"?.~%d-*", "*~%d.*"})
+        EXPECT_TRUE(pl::FindFiles(d + pl::Format(left, number)).empty()) << left;
+    EXPECT_TRUE(dir.Exists("DWGS/" + mine.substr(d.size())));
+    EXPECT_EQ(pl::fclose(writing), 0);
     for (const auto& [name, stale] : files)
         EXPECT_EQ(dir.Exists("DWGS/" + name), !stale) << name;
 }

@@ -745,8 +745,9 @@ TEST_P(FailedStep, WithoutHardLinksEveryRoomLeavesTheStepWholeOrUndoneAndToldOnc
     SweepRooms();
 }
 
-// The program killed after the step's first write that changed the file, with hard links and without:
-// the next start puts the file back as before the step, leaves nothing beside it and says so once.
+// The program killed after the step's first write that changed the file, with hard links and without,
+// and while it writes the copy buffer: the next start puts the file back as before the step, leaves
+// nothing beside it nor beside the buffer, and says so once.
 TEST_P(FailedStep, KilledInTheMiddleGoesBackAtTheNextStart) {
     for (const int link : {0, EPERM}) {
         Restart();
@@ -759,6 +760,7 @@ TEST_P(FailedStep, KilledInTheMiddleGoesBackAtTheNextStart) {
             OnWorkingFileWritten([&] {
                 if (dir.ReadFile("DWGS/HOUSE.DB0") != before) ::kill(::getpid(), SIGKILL);
             });
+            if (pl::File* paste = pl::fopen(dir.Path() + "LIBS\\PASTE.CFG", "w")) pl::fprintf(paste, "1\n");
             DoStep();
             _exit(0);
         }
@@ -767,6 +769,7 @@ TEST_P(FailedStep, KilledInTheMiddleGoesBackAtTheNextStart) {
         const TClient next(dir.Path());
         EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), before);
         EXPECT_TRUE(pl::FindFiles(dir.Path() + "DWGS/HOUSE.DB0.*").empty());
+        EXPECT_TRUE(pl::FindFiles(dir.Path() + "LIBS/PASTE.CFG.*").empty());
         EXPECT_EQ(Told(), told + 1);
     }
     EXPECT_TRUE(ui.LogContains("HOUSE went back")) << ui.Log();

@@ -1,10 +1,13 @@
 // Save as bitmap and Rotate/Mirror on an open drawing: the bitmap file by view with its header and
 // size, and the working file rewritten by a turn or a mirror.
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <map>
 #include <QCoreApplication>
 #include <QDir>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "document/program_state.h"
 #include "document/working_file_step.h"
@@ -272,6 +275,26 @@ TEST_P(TurningOnAFullDisk, LeavesTheOtherDrawingWholeOrAsItWas) {
         EXPECT_STREQ(ObjectList.DrawingName, "HOUSE");
         EXPECT_EQ(Geometry(), geometry);
     }
+    // The program killed once the turned drawing is written, before its titles are: the next start
+    // leaves the other drawing as it was (none, where there was none), and says so.
+    restart();
+    if (const pid_t killed = fork(); killed == 0) {
+        OnWorkingFileWritten([] {
+            if (ObjectList.DrawingFilePath(filemode::kWorking).ends_with("OTHER.DB0"))
+                ::kill(::getpid(), SIGKILL);
+        });
+        const testsupport::ScriptedUi answers;
+        turn();
+        _exit(0);
+    } else {
+        ASSERT_EQ(waitpid(killed, nullptr, 0), killed);
+    }
+    ASSERT_NE(dir.ReadFile("DWGS/OTHER.DB0"), otherBefore ? "kept" : "");
+    testsupport::ScriptedUi ui;
+    const TClient next(dir.Path());
+    EXPECT_EQ(dir.Exists("DWGS/OTHER.DB0") ? dir.ReadFile("DWGS/OTHER.DB0") : "", otherBefore ? "kept" : "");
+    EXPECT_TRUE(pl::FindFiles(dir.Path() + "DWGS/OTHER.DB0.*").empty());
+    EXPECT_TRUE(ui.LogContains(otherBefore ? "OTHER went back" : "OTHER was removed")) << ui.Log();
 }
 
 INSTANTIATE_TEST_SUITE_P(OtherDrawing, TurningOnAFullDisk, ::testing::Bool(),

@@ -1,0 +1,180 @@
+#include "platform/detail/run_lock.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <mutex>
+#include <set>
+#include <string>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+#include "platform/file_io.h"
+
+namespace pl::detail {
+
+namespace {
+
+std::string LockName(const std::string& dir, unsigned number) {
+    return dir + "~" + std::to_string(number) + ".lock";
+}
+
+// The digits of `name` from `from` up to the byte `end`, as a number; 0 when there are none, or
+// anything else, or too many.
+unsigned NumberAt(const std::string& name, size_t from, char end) {
+    unsigned number = 0;
+    size_t at = from;
+    for (; at < name.size() && at - from < 9 && name[at] >= '0' && name[at] <= '9'; ++at)
+        number = number * 10 + static_cast<unsigned>(name[at] - '0');
+    return at > from && at < name.size() && name[at] == end ? number : 0;
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// True while `descriptor` is the file that `path` names.
+bool StillNamed(int descriptor, const std::string& path) {
+    struct stat opened {};
+    struct stat named {};
+    return ::fstat(descriptor, &opened) == 0 && ::stat(path.c_str(), &named) == 0 && SameFile(opened, named);
+}
+
+// A lock this program holds in a folder.
+struct Held {
+    struct stat folder;
+    std::string path;
+    unsigned number;
+    int descriptor;
+};
+
+// The program's locks. A child made by fork inherits them but is a program of its own: it takes its
+// own numbers, and leaves the parent's lock files be when it ends.
+class Locks {
+public:
+    ~Locks() {
+        if (owner_ != ::getpid()) return;
+        for (const Held& held : held_) {
+            ::unlink(held.path.c_str());
+            ::close(held.descriptor);
+        }
+    }
+    std::vector<Held>& Mine() {
+        if (owner_ != ::getpid()) {
+            for (const Held& held : held_)
+                ::close(held.descriptor); // the lock stays the parent's, which holds it too
+            held_.clear();
+            owner_ = ::getpid();
+        }
+        return held_;
+    }
+    std::mutex mutex;
+
+private:
+    pid_t owner_ = ::getpid();
+    std::vector<Held> held_;
+};
+
+Locks& locks() {
+    static Locks all;
+    return all;
+}
+
+bool FolderInfo(const std::string& dir, struct stat& info) {
+    return ::stat(dir.empty() ? "." : dir.c_str(), &info) == 0;
+}
+
+// Drops the locks whose file is gone or replaced (a folder removed, or the number retired).
+void DropLost(std::vector<Held>& held) {
+    std::erase_if(held, [](const Held& h) {
+        if (StillNamed(h.descriptor, h.path)) return false;
+        ::close(h.descriptor);
+        return true;
+    });
+}
+
+// The numbers some file in `dir` already carries, as a lock file or in its name.
+std::set<unsigned> NumbersTaken(const std::string& dir) {
+    std::set<unsigned> taken;
+    for (const std::string& name : FindFiles(dir + "*~*")) {
+        if (name.front() == '~') taken.insert(NumberAt(name, 1, '.'));
+        for (size_t mark = name.find(".~"); mark != std::string::npos; mark = name.find(".~", mark + 1))
+            taken.insert(NumberAt(name, mark + 2, '-'));
+    }
+    return taken;
+}
+
+} // namespace
+
+unsigned RunNumber(const std::string& dir) {
+    struct stat folder {};
+    if (!FolderInfo(dir, folder)) return 0;
+    const std::lock_guard guard(locks().mutex);
+    std::vector<Held>& held = locks().Mine();
+    for (const Held& h : held)
+        if (SameFile(h.folder, folder) && StillNamed(h.descriptor, h.path)) return h.number;
+    DropLost(held);
+    const std::set<unsigned> taken = NumbersTaken(dir);
+    for (unsigned number = 1; number < 1000; ++number) {
+        if (taken.contains(number)) continue;
+        const std::string path = LockName(dir, number);
+        const int descriptor = ::open(path.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor < 0) {
+            if (errno == EEXIST) continue;
+            return 0;
+        }
+        // A start judging the number may have taken the fresh file's lock first, and removes it. Where
+        // the file system locks nothing the number is held by its file alone.
+        if ((::flock(descriptor, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) ||
+            !StillNamed(descriptor, path)) {
+            ::close(descriptor);
+            continue;
+        }
+        held.push_back({folder, path, number, descriptor});
+        return number;
+    }
+    return 0;
+}
+
+RunJudge::RunJudge(const std::string& dir, unsigned number) {
+    struct stat folder {};
+    if (!FolderInfo(dir, folder)) return;
+    {
+        // This program's own lock is never opened a second time: where locks are kept per process
+        // (some network shares), closing that descriptor would let it go.
+        const std::lock_guard guard(locks().mutex);
+        for (const Held& h : locks().Mine())
+            if (h.number == number && SameFile(h.folder, folder)) return;
+    }
+    const std::string path = LockName(dir, number);
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        descriptor_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (descriptor_ < 0) {
+            if (errno == ENOENT) state_ = Run::Unlocked;
+            return;
+        }
+        // Where the file system cannot lock, nothing tells whether the program still runs.
+        if (::flock(descriptor_, LOCK_EX | LOCK_NB) != 0) return;
+        if (StillNamed(descriptor_, path)) {
+            state_ = Run::Ended;
+            return;
+        }
+        // Another start removed the lock file meanwhile, and a program may have taken the number anew.
+        ::close(descriptor_);
+        descriptor_ = -1;
+    }
+}
+
+RunJudge::~RunJudge() {
+    if (descriptor_ >= 0) ::close(descriptor_);
+}
+
+void RetireRun(const std::string& dir, unsigned number) {
+    const std::string path = LockName(dir, number);
+    ::unlink(path.c_str());
+    const std::lock_guard guard(locks().mutex);
+    DropLost(locks().Mine());
+}
+
+} // namespace pl::detail
