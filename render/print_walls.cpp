@@ -1,7 +1,8 @@
 // The print operations of walls for the bitmap export: the face lines, the solid band and the
 // cross-hatching, every point placed through the bitmap transform. The hatching follows the screen's
-// cases, decided on the transformed values (y runs downward there), with the pattern spacings divided
-// by ZoomDivisor. Pens are the object's width as the caller adjusted it, never widened here.
+// cases, decided on the transformed values and on the wall's direction turned over with them (y runs
+// downward there), with the pattern spacings divided by ZoomDivisor. Pens are the object's width as the
+// caller adjusted it, never widened here.
 #include "document/objects.h"
 #include "document/program_state.h"
 #include "platform/dc.h"

@@ -2,8 +2,10 @@
 // Walls along x or y get pairs of strokes 15 apart every 140 logical units; oblique walls get
 // vertical strokes every 125 units in x (pairs for the external wall). Drawing the hatch marks the
 // wall's hatch-pattern value 3, which the next save carries. The strokes themselves are shared with
-// the bitmap's print operations, which place the wall their own way and divide the spacings. A
-// partition's faces and strokes stop at its doorways, which its openings leave without wall ink.
+// the bitmap's print operations, which place the wall their own way and divide the spacings. An
+// oblique stroke runs from one face or layer line to the other and stands only where both reach, so
+// none passes a face or an end. A partition's faces and strokes stop at its doorways, which its
+// openings leave without wall ink.
 #include <algorithm>
 #include <cmath>
 
@@ -63,28 +65,44 @@ void ApplyMTest(int64_t& n, int32_t ys, int32_t length, double inc) {
     if (static_cast<int64_t>(ys) - m < length) --n;
 }
 
-// Oblique strokes of an external wall leaf from (xs, ys) toward xe.
-void ExternalObliqueStrokes(TDC& dc, const HatchPattern& p, int32_t d, int64_t xs, int32_t ys, int32_t xe,
-                            int32_t tt) {
+// The stretch of x two parallel lines share: a vertical stroke outside it would stand past the end
+// of one of them, outside the wall.
+struct Span {
+    int64_t lo, hi;
+    bool Holds(int64_t x) const { return x >= lo && x <= hi; }
+};
+
+Span Shared(POINT a, POINT b, POINT c, POINT e) {
+    return {std::max<int64_t>(std::min(a.x, b.x), std::min(c.x, e.x)),
+            std::min<int64_t>(std::max(a.x, b.x), std::max(c.x, e.x))};
+}
+
+// Oblique strokes of an external wall leaf, in pairs, from its first line (from)-(to) across to its
+// second (farFrom)-(farTo), on whichever side that lies: the layers lie to the right of the wall's
+// run, which is below it in some directions and above it in others.
+void ExternalObliqueStrokes(TDC& dc, const HatchPattern& p, int32_t d, POINT from, POINT to, POINT farFrom,
+                            POINT farTo, int32_t tt) {
     const ObliqueRow row = RowFor(d, true);
     const double sinA = std::sin(row.a);
     if (std::fabs(sinA) < kMinSine) return;
     const int32_t length = Trunc(tt / sinA);
-    const int32_t dp = Trunc(sinA * (p.gap / sinA));
     const double inc = p.oblique / sinA * std::cos(row.a);
-    int64_t n = StrokeCount(row.dx > 0 ? xe - xs : xs - xe, p.oblique, 0);
+    int64_t xs = from.x;
+    const int32_t ys = from.y;
+    int64_t n = StrokeCount(row.dx > 0 ? int64_t{to.x} - xs : xs - to.x, p.oblique, 0);
     if (row.mTest) ApplyMTest(n, ys, length, inc);
-    // The pair's second stroke sits one gap further along x and dp up or down the slope; the first
-    // stroke of the lowest-direction row starts dp below the slope, the others dp above it.
-    const int32_t shift = d < 900 || d >= 2700 ? dp : -dp;
-    const int64_t strokeLength = row.dx < 0 && row.dy < 0 ? int64_t{length} : -int64_t{length};
-    double y = ys + row.dy * inc + (d < 900 ? -dp : dp);
+    // The rise of the lines over one unit of x, and so the second stroke of a pair a gap further on.
+    const double slope = row.dy * inc / (row.dx * p.oblique);
+    const double pairShift = row.dy * inc * p.gap / p.oblique;
+    const bool farBelow = farFrom.y < ys + (static_cast<double>(farFrom.x) - xs) * slope;
+    const int64_t strokeLength = farBelow ? -int64_t{length} : int64_t{length};
+    const Span span = Shared(from, to, farFrom, farTo);
+    double y = ys + row.dy * inc;
     for (int64_t i = 0; i < n; ++i) {
         xs += row.dx * p.oblique;
-        const int64_t yi = Trunc(y);
-        Line(dc, xs, yi, xs, yi + strokeLength);
         const int64_t x2nd = xs + row.dx * p.gap;
-        Line(dc, x2nd, yi + shift, x2nd, yi + shift + strokeLength);
+        if (span.Holds(xs)) Line(dc, xs, Trunc(y), xs, Trunc(y) + strokeLength);
+        if (span.Holds(x2nd)) Line(dc, x2nd, Trunc(y + pairShift), x2nd, Trunc(y + pairShift) + strokeLength);
         y += row.dy * inc;
     }
 }
@@ -138,11 +156,12 @@ void HatchInternalWall(TDC& dc, const HatchPattern& p, const PlacedWall& placed,
             const double inc = p.oblique / sinA * std::cos(row.a);
             int64_t n = StrokeCount(row.dx > 0 ? w.x2 - xs : xs - w.x2, p.oblique, 0);
             if (row.mTest) ApplyMTest(n, ys, length, inc);
+            const Span span = Shared({w.x1, w.y1}, {w.x2, w.y2}, w.q1, w.q2);
             double y = ys + row.dy * inc;
             for (int64_t i = 0; i < n; ++i) {
                 xs += row.dx * p.oblique;
                 const int64_t yi = Trunc(y);
-                w.doorways.Segment(dc, xs, yi, xs, yi - length);
+                if (span.Holds(xs)) w.doorways.Segment(dc, xs, yi, xs, yi - length);
                 y += row.dy * inc;
             }
         }
@@ -175,7 +194,7 @@ void HatchOuterLeaf(TDC& dc, const HatchPattern& p, const PlacedWall& w) {
             }
         }
     } else {
-        ExternalObliqueStrokes(dc, p, w.direction, w.x1, w.y1, w.x2, t1);
+        ExternalObliqueStrokes(dc, p, w.direction, {w.x1, w.y1}, {w.x2, w.y2}, w.p1, w.p2, t1);
     }
 }
 
@@ -205,7 +224,7 @@ void HatchInnerLeaf(TDC& dc, const HatchPattern& p, const PlacedWall& w) {
             }
         }
     } else {
-        ExternalObliqueStrokes(dc, p, w.direction, w.p3.x, w.p3.y, w.p4.x, t3);
+        ExternalObliqueStrokes(dc, p, w.direction, w.p3, w.p4, w.p5, w.p6, t3);
     }
 }
 

@@ -76,13 +76,19 @@ HatchPattern PrintHatchPattern();
 struct PlacedWall {
     int32_t t1 = 0, t2 = 0, t3 = 0; // thickness (internal) or the three layers (external)
     int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    POINT q1{}, q2{};                    // second face of an internal wall
-    POINT p2{}, p3{}, p4{}, p5{}, p6{};  // layer-line ends of an external wall
-    bool alongX = false, alongY = false; // the wall's ends share a y, or an x
-    int32_t innerLeafDir = 0;            // +1, -1 or 0 by which way a wall along y runs
-    int32_t direction = 0;               // tenths of a degree, never transformed
-    DoorwayCut doorways;                 // of a partition: the hatch leaves them out
+    POINT q1{}, q2{};                         // second face of an internal wall
+    POINT p1{}, p2{}, p3{}, p4{}, p5{}, p6{}; // layer-line ends of an external wall
+    bool alongX = false, alongY = false;      // the wall's ends share a y, or an x
+    int32_t innerLeafDir = 0;                 // +1, -1 or 0 by which way a wall along y runs
+    int32_t direction = 0;                    // tenths of a degree, as the wall runs on the device
+    DoorwayCut doorways;                      // of a partition: the hatch leaves them out
 };
+
+// A bearing as it runs where y is turned the other way, as in the bitmap: a wall rising to the right
+// in the drawing falls to the right there, and its oblique strokes must step down with it.
+inline int32_t TurnedOver(int32_t direction) {
+    return static_cast<int32_t>(((1800 - int64_t{direction}) % 3600 + 3600) % 3600);
+}
 
 // The doorways are looked up as DoorwaysOf does.
 template <class T>
@@ -95,7 +101,7 @@ PlacedWall PlaceWall(const TIntwallobj& w, const T& t, bool casesOnPlacedValues,
     p.q2 = {t.X(w.q2x), t.Y(w.q2y)};
     p.alongX = casesOnPlacedValues ? p.y1 == p.y2 : w.y1 == w.y2;
     p.alongY = casesOnPlacedValues ? p.x1 == p.x2 : w.x1 == w.x2;
-    p.direction = w.direction;
+    p.direction = casesOnPlacedValues ? TurnedOver(w.direction) : w.direction;
     p.doorways = DoorwaysOf(w, t, doorways);
     return p;
 }
@@ -104,6 +110,7 @@ template <class T> PlacedWall PlaceWall(const TExtwallobj& w, const T& t, bool c
     PlacedWall p;
     p.t1 = t.Len(w.thickness1), p.t2 = t.Len(w.thickness2), p.t3 = t.Len(w.thickness3);
     p.x1 = t.X(w.x1), p.y1 = t.Y(w.y1), p.x2 = t.X(w.x2), p.y2 = t.Y(w.y2);
+    p.p1 = {t.X(w.p1x), t.Y(w.p1y)};
     p.p2 = {t.X(w.p2x), t.Y(w.p2y)};
     p.p3 = {t.X(w.p3x), t.Y(w.p3y)};
     p.p4 = {t.X(w.p4x), t.Y(w.p4y)};
@@ -113,7 +120,7 @@ template <class T> PlacedWall PlaceWall(const TExtwallobj& w, const T& t, bool c
     p.alongY = casesOnPlacedValues ? p.x1 == p.x2 : w.x1 == w.x2;
     const int32_t ya = casesOnPlacedValues ? p.y1 : w.y1, yb = casesOnPlacedValues ? p.y2 : w.y2;
     p.innerLeafDir = ya > yb ? 1 : (ya < yb ? -1 : 0);
-    p.direction = w.direction;
+    p.direction = casesOnPlacedValues ? TurnedOver(w.direction) : w.direction;
     return p;
 }
 

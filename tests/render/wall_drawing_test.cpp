@@ -1,6 +1,7 @@
 // Walls in the three styles: the face lines, the hatch strokes inside the wall, the solid band.
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -257,7 +258,44 @@ TEST_P(ObliqueHatch, InternalWallGetsStrokes) {
     EXPECT_GT(hatched->CountAll(kRed), normal->CountAll(kRed) + 20);
 }
 
-INSTANTIATE_TEST_SUITE_P(Quarters, ObliqueHatch, ::testing::Values(450, 1350, 2250, 3150));
+// A partition hatched from either face and a cavity wall, on the screen and in the bitmap (y turned
+// over, a pixel a unit): strokes in the leaves, none past a face or an end.
+TEST_P(ObliqueHatch, StrokesKeepInsideTheWall) {
+    const double r = GetParam() * 3.14159265358979 / 1800, ax = std::sin(r), ay = std::cos(r);
+    ResetForCanvas(600, 600, 0, 1700);
+    PlanDisplayMode = 10;
+    for (const int32_t side : {1, -1}) {
+        int32_t p[16], attr[4] = {}; // the ends of the outer face and of the three layer lines beyond it
+        for (int32_t k = 0; k < 16; k += 2) {
+            const double u = k % 4 ? 260 : -260, v = side * 13 * (k / 4);
+            std::tie(p[k], p[k + 1]) = std::pair(int32_t(std::lround(300 + u * ax + v * ay)),
+                                                 int32_t(std::lround(2000 + u * ay - v * ax)));
+        }
+        TExtwallobj cavity(kGroundFloor, kExtWall, 1, 0, 0, 0, p[0], 0, p[2], 0, p[1], p[3], kRed, 13, 13, 13,
+                           0, 0, 1, GetParam(), p + 4, 0, 0, attr);
+        auto partition = MakeIntWall(kGroundFloor, p[0], p[1], p[2], p[3], p[12] - p[0], p[13] - p[1], 39,
+                                     GetParam(), kRed);
+        for (TObject* wall : {static_cast<TObject*>(partition.get()), static_cast<TObject*>(&cavity)})
+            for (const bool bitmap : {false, true}) {
+                Canvas canvas(600, 600, 0, 1700);
+                bitmap ? wall->PaintForPrint(canvas.Dc(), 0, 1, 2300, 0)
+                       : wall->PaintInWindow(canvas.Dc(), canvas.Client(), 0);
+                int32_t outside = 0, inLeaves = 0;
+                for (int32_t x = 0; x < 600; ++x)
+                    for (int32_t y = 1700; y < 2300; ++y) {
+                        const double u = (x - 300) * ax + (y - 2000) * ay,
+                                     v = side * ((x - 300) * ay - (y - 2000) * ax);
+                        outside += canvas.At(x, y) == kRed && (v < -1.5 || v > 40.5 || std::fabs(u) > 261.5);
+                        inLeaves += canvas.At(x, y) == kRed && std::fabs(std::fabs(v - 19.5) - 13) < 4;
+                    }
+                EXPECT_TRUE(outside == 0 && inLeaves > 0) << wall->kind << " bitmap " << bitmap << side;
+            }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Quarters, ObliqueHatch,
+                         ::testing::Values(450, 1350, 2250, 3150, 300, 600, 1200, 1500, 2100, 2400, 3000,
+                                           3300));
 
 TEST_F(WallDrawing, NearlyVerticalObliqueWallDoesNotOverflow) {
     PlanDisplayMode = 10;
