@@ -1,15 +1,14 @@
 #include "platform/modal_run.h"
 
 #include <algorithm>
-#include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
-#include <QHash>
-#include <QKeyEvent>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
 #include <vector>
+
+#include "platform/held_keys.h"
 
 namespace {
 
@@ -61,49 +60,15 @@ public:
     }
 };
 
-// Where and when each key last went down: the window that took the press, and how many boxes had
-// come up by then.
-struct KeyDown {
-    QPointer<QWidget> window;
-    unsigned boxesShown = 0;
-};
+} // namespace
+
+namespace pl {
 
 bool IsWaitingBox(const QWidget* window) {
     const std::vector<QPointer<QDialog>>& waiting = State().waiting;
     return std::any_of(waiting.begin(), waiting.end(),
                        [window](const QPointer<QDialog>& box) { return box && box == window; });
 }
-
-// A held key repeats into whatever window has the focus. A waiting box takes the repeats of a key
-// only when the key went down in it and no other box has come up since: the Return that put a
-// refusal up, or the Return or Escape that closed it, held a moment too long, would otherwise
-// answer the refusal unseen, press the dialog's OK again behind it, or cancel the dialog too, over
-// and over while the key is down.
-class HeldKeysStayWithTheirBox : public QObject {
-public:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
-            return QObject::eventFilter(watched, event);
-        const auto* key = static_cast<QKeyEvent*>(event);
-        QWidget* window = static_cast<QWidget*>(watched)->window();
-        if (!key->isAutoRepeat()) {
-            down_.insert(key->key(), {window, State().shown});
-            return QObject::eventFilter(watched, event);
-        }
-        if (!IsWaitingBox(window)) return QObject::eventFilter(watched, event);
-        const auto found = down_.constFind(key->key());
-        const bool pressedHere =
-            found != down_.cend() && found->window == window && found->boxesShown == State().shown;
-        return !pressedHere;
-    }
-
-private:
-    QHash<int, KeyDown> down_;
-};
-
-} // namespace
-
-namespace pl {
 
 unsigned ModalBoxesShown() {
     return State().shown;
@@ -114,14 +79,13 @@ void CountScriptedBox() {
 }
 
 int RunModal(QDialog& box) {
+    KeepHeldKeysWithTheirWindow();
     ++State().shown;
     std::vector<QPointer<QDialog>>& waiting = State().waiting;
     waiting.emplace_back(&box);
-    // Both filters are removed when they go out of scope.
+    // The filter is removed when it goes out of scope.
     AttachWhenShown attach;
     box.installEventFilter(&attach);
-    HeldKeysStayWithTheirBox heldKeys;
-    qApp->installEventFilter(&heldKeys);
     const int result = box.exec();
     waiting.erase(std::remove_if(waiting.begin(), waiting.end(),
                                  [&box](const QPointer<QDialog>& entry) { return !entry || entry == &box; }),

@@ -2,8 +2,7 @@
 // through RunModal. A waiting box blocks every other top-level window; a companion window, such as
 // the help window, is let through: it takes the mouse, the wheel, keys and its close box while any
 // box waits, however many are nested and whenever the companion was opened. A key held down answers
-// only the box it went down in: its repeats neither answer a box it put up nor reach the box behind
-// one it closed.
+// only the box it went down in (platform/held_keys.h).
 #pragma once
 
 class QDialog;
@@ -13,6 +12,9 @@ namespace pl {
 
 // Runs the box's modal loop and returns what QDialog::exec returns.
 int RunModal(QDialog& box);
+
+// True while the window is a box waiting through RunModal.
+bool IsWaitingBox(const QWidget* window);
 
 // How many modal boxes the layer has put up, message boxes a test script answered included. A key
 // pressed before a box came and released after it went belongs to the box: its release is no key of

@@ -10,8 +10,8 @@
 #include "platform/cursor.h"
 #include "platform/detail/guard.h"
 #include "platform/detail/input_state.h"
+#include "platform/held_keys.h"
 #include "platform/message_loop.h"
-#include "platform/modal_run.h"
 #include "platform/virtual_keys.h"
 #include "platform/window.h"
 #include "platform/window_dc.h"
@@ -71,6 +71,7 @@ ClientView::ClientView(TWindow* owner, QWidget* parent) : QWidget(parent), Owner
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     EnsureCursorTracking();
+    pl::KeepHeldKeysWithTheirWindow();
     Reallocate();
 }
 
@@ -258,15 +259,9 @@ void ClientView::mouseMoveEvent(QMouseEvent* event) {
 void ClientView::keyPressEvent(QKeyEvent* event) {
     event->accept();
     if (!Owner) return;
+    // The repeats of a key that closed a box, or whose press put one up, never come here
+    // (platform/held_keys.h).
     TWindow* owner = Owner;
-    // A held key repeats here only while no box has come since it went down here: the repeats of a
-    // key that closed a box, or whose press put one up, are keys of that box.
-    if (event->isAutoRepeat()) {
-        const auto held = HeldKeys.constFind(event->key());
-        if (held == HeldKeys.cend() || held.value() != pl::ModalBoxesShown()) return;
-    } else {
-        HeldKeys.insert(event->key(), pl::ModalBoxesShown());
-    }
     uint vk = pl::VirtualKeyFromQt(event->key(), event->modifiers());
     uint flags = KeyFlags(event, false);
     if (vk) {
@@ -292,13 +287,9 @@ void ClientView::keyPressEvent(QKeyEvent* event) {
 
 void ClientView::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
-    if (!Owner || event->isAutoRepeat()) return;
     // The release of a key that closed a box (the box goes at the press, so its release comes
-    // here), or of a key whose press put up a box, ends a key of that box, not of the window.
-    const auto held = HeldKeys.constFind(event->key());
-    const bool pressedHere = held != HeldKeys.cend() && held.value() == pl::ModalBoxesShown();
-    HeldKeys.remove(event->key());
-    if (!pressedHere) return;
+    // here), or of a key whose press put up a box, ends a key of that box and never comes here.
+    if (!Owner || event->isAutoRepeat()) return;
     TWindow* owner = Owner;
     uint vk = pl::VirtualKeyFromQt(event->key(), event->modifiers());
     if (!vk) return;

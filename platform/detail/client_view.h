@@ -2,7 +2,6 @@
 // invalid region, and turns Qt's input events into the window's messages.
 #pragma once
 
-#include <QHash>
 #include <QImage>
 #include <QRegion>
 #include <QWidget>
@@ -71,9 +70,6 @@ private:
     QScrollBar* VBar = nullptr;
     int HPos = 0;
     int VPos = 0;
-    // The keys whose press went to the window and not yet their release, each with the count of
-    // modal boxes put up before the press was handled.
-    QHash<int, unsigned> HeldKeys;
 };
 
 // A client view with its two scroll bars (hidden unless the window's style asks for them).

@@ -15,6 +15,7 @@
 #include "platform/test_script.h"
 #include "platform/validators.h"
 #include "platform/when_modal.h"
+#include "tests/support/held_key.h"
 #include "tests/support/scripted_ui.h"
 
 using pl::ControlKind;
@@ -184,32 +185,43 @@ TEST_F(DialogTest, RefusedOkShowsTheMessageAndKeepsTheFieldFocused) {
 }
 
 // A held key repeats into the focused window: the Return that put a refusal up, or that closed it,
-// neither answers the refusal unseen nor presses OK again behind it.
+// neither answers the refusal unseen nor presses OK again behind it, also once the refusal was
+// answered with the mouse; the Return or Escape that closed a dialog leaves the next one alone.
 TEST_F(DialogTest, AHeldReturnAnswersOnlyTheBoxItWentDownIn) {
-    const auto held = [] {
-        QCoreApplication::processEvents();
-        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
-        QWidget* focused = QApplication::focusWidget();
-        QApplication::sendEvent(focused ? focused : QApplication::activeModalWidget(), &repeat);
-    };
     LengthDialog dialog;
     int stayed = 0;
     pl::whenModal<LengthDialog>([&](LengthDialog* shown) {
-        QTest::keyClicks(QApplication::focusWidget(), "400");
-        pl::whenModal<QMessageBox>([&](QMessageBox* box) {
-            held();
-            stayed += box->isVisible();
-            pl::whenModal<QMessageBox>([](QMessageBox* next) { next->button(QMessageBox::Ok)->click(); });
-            QTest::keyPress(box, Qt::Key_Return);
-        });
-        QTest::keyPress(QApplication::focusWidget(), Qt::Key_Return);
-        held();
-        stayed += shown->isVisible();
+        auto* edit = shown->findChild<QLineEdit*>("101");
+        // The refusal answered by the held Return, then by a click while the Return is still down.
+        for (const bool click : {false, true}) {
+            edit->setText("400");
+            pl::whenModal<QMessageBox>([&](QMessageBox* box) {
+                testsupport::HoldKey(box, Qt::Key_Return);
+                stayed += box->isVisible();
+                click ? box->button(QMessageBox::Ok)->click() : QTest::keyPress(box, Qt::Key_Return);
+            });
+            QTest::keyPress(edit, Qt::Key_Return);
+            edit->setText("250"); // a repeat that reached the dialog now would close it
+            testsupport::HoldKey(edit, Qt::Key_Return);
+            stayed += shown->isVisible();
+        }
         QTest::keyClick(shown, Qt::Key_Escape);
     });
     EXPECT_EQ(dialog.Execute(), IDCANCEL);
+    EXPECT_EQ(dialog.Writes, 0);
+    for (const Qt::Key closing : {Qt::Key_Return, Qt::Key_Escape}) {
+        LengthDialog first, next;
+        pl::whenModal<LengthDialog>([&](LengthDialog* shown) { QTest::keyPress(shown, closing); });
+        EXPECT_EQ(first.Execute(), closing == Qt::Key_Return ? IDOK : IDCANCEL);
+        pl::whenModal<LengthDialog>([&](LengthDialog* shown) {
+            testsupport::HoldKey(shown->findChild<QLineEdit*>("101"), closing);
+            stayed += shown->isVisible();
+            QTest::keyClick(shown, Qt::Key_Escape);
+        });
+        EXPECT_EQ(next.Execute(), IDCANCEL);
+    }
     pl::cancelModalWatches();
-    EXPECT_EQ(stayed, 2);
+    EXPECT_EQ(stayed, 6);
 }
 
 TEST_F(DialogTest, TypingReplacesTheOfferOfAFieldOpenedOnOrTabbedIntoNotOneClickedInto) {
@@ -218,15 +230,17 @@ TEST_F(DialogTest, TypingReplacesTheOfferOfAFieldOpenedOnOrTabbedIntoNotOneClick
     std::string typed;
     pl::whenModal<LengthDialog>([&](LengthDialog* shown) {
         auto* edit = shown->findChild<QLineEdit*>("101");
+        // Tab selects as the focus moves, which it does only once the dialog has the focus.
+        EXPECT_TRUE(QTest::qWaitFor([edit] { return edit->hasFocus(); }, 10000));
         // Typed as the field opens, after a click into it, then after Tab and Shift+Tab back into it.
         for (const bool click : {false, true, false}) {
             if (click) QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(3, edit->height() / 2));
-            QTest::keyClicks(QApplication::focusWidget(), click ? "1" : "3");
+            QTest::keyClicks(edit, click ? "1" : "3");
             typed += edit->text().toStdString() + " ";
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+            QTest::keyClick(edit, Qt::Key_Tab);
+            QTest::keyClick(shown->findChild<QPushButton*>("1"), Qt::Key_Backtab);
         }
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(edit, Qt::Key_Return);
     });
     EXPECT_EQ(dialog.Execute(), IDOK);
     EXPECT_EQ(typed, "3 13 3 ");

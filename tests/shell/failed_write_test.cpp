@@ -9,7 +9,6 @@
 #include <optional>
 #include <QCoreApplication>
 #include <QImage>
-#include <QKeyEvent>
 #include <QTest>
 #include <string>
 #include <sys/wait.h>
@@ -36,6 +35,7 @@
 #include "tests/shell/drawing_window_fixture.h"
 #include "tests/shell/input_fixture.h"
 #include "tests/support/full_disk.h"
+#include "tests/support/held_key.h"
 #include "tools/drawing_tool.h"
 #include "tools/move_tool.h"
 #include "tools/tool_kinds.h"
@@ -482,8 +482,7 @@ protected:
             if (Told() == told || GetParam() == Step::FineMoveClick) break;
             const Qt::Key closing = GetParam() == Step::FineMoveReturn ? Qt::Key_Return : Qt::Key_Escape;
             // Held a moment, it repeats into the drawing window before it comes up.
-            QKeyEvent repeat(QEvent::KeyPress, closing, Qt::NoModifier, QString(), true);
-            QCoreApplication::sendEvent(View(), &repeat);
+            testsupport::HoldKey(View(), closing);
             QTest::keyRelease(View(), closing);
             break;
         }
