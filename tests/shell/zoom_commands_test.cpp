@@ -9,6 +9,7 @@
 #include "resources/command_ids.h"
 #include "tests/shell/drawing_window_fixture.h"
 #include "tools/drawing_tool.h"
+#include "tools/line_modes.h"
 
 namespace {
 
@@ -74,6 +75,17 @@ TEST_F(Zooming, NormalSizeOnTheSitePlanShowsThreeTimesTheArea) {
     EXPECT_FLOAT_EQ(PenScaleF, 15.0f);
     EXPECT_EQ(ViewExtentX, rect.right * 15);
     EXPECT_EQ(ViewExtentY, rect.bottom * 15);
+}
+
+TEST_F(Zooming, ASitePlanCentredAfreshEndsThePointsHeld) {
+    CurrentView = kSitePlan;
+    std::vector<std::unique_ptr<TObject>> wall;
+    wall.push_back(make::ExtWall(kSitePlan, Cx(), Cy(), Cx() + 4000, Cy()));
+    WriteDrawing(std::move(wall));
+    ASSERT_TRUE(client->ProcessCommand(cmd::kManualDimension));
+    client->Tool->Mode = linemode::kManualSecondPoint; // a first point, which the drawing moves from under
+    ASSERT_TRUE(client->ProcessCommand(cmd::kNormalSize));
+    EXPECT_EQ(client->Tool->Mode, linemode::kManualFirstPoint);
 }
 
 TEST_F(Zooming, ShrinkByHalfAddsNormalExtentsUntilTheSheetIsFull) {
