@@ -324,7 +324,8 @@ TEST_P(PreviewOfAnEndingTool, GoesWithTheToolWhenAnotherCommandIsChosen) {
 
 // Each zoom and either scroll bar, chosen while the tool holds something, keeps it or ends it
 // whole: the window shows what a full repaint shows, and letters, Enter and Enter again afterwards
-// write nothing where the user gave no point; letters typed at a click end as a text there.
+// write nothing where the user gave no point; letters typed at a click end as a text there; keys
+// that finish what a tool held make what they make with no zoom.
 class HeldAcrossAZoom : public PreviewOfAnEndingTool {};
 constexpr int32_t kZoomUpByAClick = -1; // a click too small to zoom to
 
