@@ -63,7 +63,7 @@ public:
     int32_t DownScrollX = 0;             // scroll origin saved at a left-button press
     int32_t DownScrollY = 0;
     std::unique_ptr<TClientDC> InputDC; // device context of one tool call; null between calls
-    // The user's tool, fresh, that a zoom gives back (else one of RestoreKind is made).
+    // The user's tool, holding what it held, that a zoom gives back (else one of RestoreKind is made).
     std::unique_ptr<TDrawingtool> ZoomedTool;
 
     // --- Window class and set-up ---

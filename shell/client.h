@@ -47,11 +47,13 @@ public:
     void RestoreTool(int32_t kind);
     // Installs the pick tool.
     void SelectPickTool();
-    // The current tool as the user chose it: of its class and kind, with every setting its command
-    // and dialogs gave it and nothing it has taken since (no point, no typing). Null for the move
+    // The user's tool for a zoom to give back: of its class and kind, with every setting its command
+    // and dialogs gave it and holding what the user gave it so far (a first point, a length typed),
+    // so the user goes on where they were; when the zoom has ended what it held (letters typed, now
+    // a text), as it was chosen, taking nothing until the user gives it a point. Null for the move
     // and copy tools, the pick tool, and a tool that is no longer the one its command made;
     // RestoreTool then makes one by kind.
-    [[nodiscard]] std::unique_ptr<TDrawingtool> FreshCurrentTool() const;
+    [[nodiscard]] std::unique_ptr<TDrawingtool> ZoomedCurrentTool(bool heldEnded) const;
 
     // Command handlers (one file per concern).
     void CmExit();

@@ -33,13 +33,16 @@ void TClient::SelectPickTool() {
     HelpContextId = kPickHelp;
 }
 
-std::unique_ptr<TDrawingtool> TClient::FreshCurrentTool() const {
+std::unique_ptr<TDrawingtool> TClient::ZoomedCurrentTool(bool heldEnded) const {
     if (!Tool || !ToolAsChosen || typeid(*Tool) != typeid(*ToolAsChosen) || Tool->Kind != ToolAsChosen->Kind)
         return nullptr;
     const int32_t kind = Tool->Kind;
     if (kind == toolkind::kMove || kind == toolkind::kCopy || kind == toolkind::kPick ||
         kind == toolkind::kPickQuiet)
         return nullptr;
+    // Everything the tool holds is in drawing units, which no zoom changes, and its preview is drawn
+    // again over the repaint that follows, as over any repaint.
+    if (!heldEnded) return Tool->Clone();
     auto fresh = ToolAsChosen->Clone();
     // The line-style dialog sets the tool in use.
     fresh->LineStyle = Tool->LineStyle;

@@ -19,15 +19,29 @@ namespace {
 constexpr int32_t kZoomHelp = 220;
 constexpr int32_t kCentreSitePlan = 59;
 
-// A zoom gives a fresh tool, which waits for a click before it takes any typing; so letters typed
-// to the right of a click first become the text they are, where the user clicked, as Enter ends
-// them. False when the text could not be written: the user has been told, and the zoom goes no
-// further.
-[[nodiscard]] bool EndTypedText(TClient& client, TChild& child) {
+// The tool goes into the zoom holding what the user gave it, and comes back so after it. Letters
+// typed to the right of a click alone are ended first, as the text they are, where the user clicked
+// (as Enter ends them): the text tool then comes back waiting for a click before it takes any
+// typing. False when the text or the drawing could not be written: the user has been told, and the
+// zoom goes no further.
+[[nodiscard]] bool TakeToolIntoZoom(TClient& client, TChild* child) {
+    if (!child) return false;
     TDrawingtool& tool = *client.Tool;
-    if (tool.Kind != toolkind::kTextAtClick) return true;
-    TRect rc = child.GetClientRect();
-    return !tools::Failed(shell::CallTool(child, [&](TDC& dc) { tool.Char(dc, rc, '\r'); }));
+    const bool typing = tool.Kind == toolkind::kTextAtClick;
+    TRect rc = child->GetClientRect();
+    if (typing && tools::Failed(shell::CallTool(*child, [&](TDC& dc) { tool.Char(dc, rc, '\r'); })))
+        return false;
+    if (!WriteOrTell(ObjectList, filemode::kWorking)) return false;
+    child->RestoreKind = tool.Kind;
+    child->ZoomedTool = client.ZoomedCurrentTool(typing);
+    return true;
+}
+
+// Where the view's first object stands: centring moves every object of the view alike.
+POINT FirstPointOfView() {
+    for (int32_t i = 0; i < ObjectList.count; ++i)
+        if (const TObject* o = ObjectList[i]; o && o->view == CurrentView) return {o->x1, o->y1};
+    return {};
 }
 
 } // namespace
@@ -45,11 +59,7 @@ void TClient::CmZoomUp() {
     WriteZoomState();
     HelpContextId = kZoomHelp;
     TChild* child = ActiveDrawingWindow();
-    if (!child || !EndTypedText(*this, *child)) return;
-
-    if (!WriteOrTell(ObjectList, filemode::kWorking)) return;
-    child->RestoreKind = Tool->Kind;
-    child->ZoomedTool = FreshCurrentTool();
+    if (!TakeToolIntoZoom(*this, child)) return;
     child->DatumMode = datummode::kShown;
 
     auto drag = std::make_unique<TMoveobjtool>();
@@ -65,16 +75,18 @@ static void ZoomNow(TClient& client, int32_t command, int32_t kind) {
     if (DrawingState <= 1) return;
     HelpContextId = kZoomHelp;
     TChild* child = client.ActiveDrawingWindow();
-    if (!child || !EndTypedText(client, *child)) return;
-
-    if (!WriteOrTell(ObjectList, filemode::kWorking)) return;
-    child->RestoreKind = client.Tool->Kind;
-    child->ZoomedTool = client.FreshCurrentTool();
+    if (!TakeToolIntoZoom(client, child)) return;
 
     if (CurrentView == kSitePlan) {
-        // The site plan is centred on the sheet before it is zoomed.
+        // The site plan is centred on the sheet before it is zoomed. A drawing that moves for it
+        // moves from under the points the tool held, which are then ended: the tool comes back as
+        // chosen.
+        auto ended = client.ZoomedCurrentTool(true);
+        const POINT before = FirstPointOfView();
         client.RestoreTool(toolkind::kLine);
         if (tools::Failed(shell::CallTool(client, [&] { client.Tool->Command(kCentreSitePlan); }))) return;
+        if (const POINT after = FirstPointOfView(); after.x != before.x || after.y != before.y)
+            child->ZoomedTool = std::move(ended);
         if ((command == cmd::kNormalSize || command == cmd::kFitScreen) &&
             !WriteOrTell(ObjectList, filemode::kWorking))
             return;

@@ -40,7 +40,10 @@ void FinishZoomWindow(TChild& window) {
     TClient& client = window.Client();
     const bool applied = client.Tool->Mode == movestate::kZoomDragging;
     if (!window.GiveBackZoomedTool(!applied)) client.RestoreTool(window.RestoreKind);
-    if (applied) window.Zoom(zoomkind::kAsDragged);
+    if (applied)
+        window.Zoom(zoomkind::kAsDragged);
+    else
+        window.Invalidate(true); // the preview the user's tool holds, taken off for the drag
 }
 
 void RepaintAfterErase(TChild& window) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "document/program_state.h"
+#include "editing/centre_drawing.h"
 #include "platform/detail/client_view.h"
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
@@ -113,15 +114,31 @@ public:
         // The label of a line the next Enter may go on with.
         pl::script::AnswerDialog(2690, {DialogStep{{}, IDCANCEL}});
     }
-    void DimensionFromItsFirstPoint() { ShapeFromItsFirstPoint(cmd::kManualDimension); }
-    void RectangleFromItsFirstCorner() {
-        ShapeFromItsFirstPoint(cmd::kRectangle);
-        MoveTo(TPoint(250, 200));
+    // With a wall whose face the second point snaps onto, whatever the zoom.
+    void DimensionFromItsFirstPoint() {
+        AddWall(TPoint(260, 0), TPoint(260, 700));
+        wall = {ObjectList[ObjectList.count - 1]->x1, DrawingAt(TPoint(150, 150)).y};
+        ShapeFromItsFirstPoint(cmd::kManualDimension);
     }
+    void RectangleFromItsFirstCorner() { ShapeWithAWidth(cmd::kRectangle); }
     void RoundRectFromItsFirstCorner() {
         pl::script::AnswerInput("50");
-        ShapeFromItsFirstPoint(cmd::kRoundRect);
+        ShapeWithAWidth(cmd::kRoundRect);
+    }
+    void ShapeWithAWidth(int32_t command) {
+        ShapeFromItsFirstPoint(command);
+        pl::script::AnswerInput("2000");
+        Key(Qt::Key_Right);
         MoveTo(TPoint(250, 200));
+    }
+    void Up1500() {
+        pl::script::AnswerInput("1500");
+        Key(Qt::Key_Up);
+    }
+    void EnterAtTheWall() {
+        MoveTo(PixelOf(wall.x, wall.y));
+        pl::script::AnswerInput("3000");
+        Key(Qt::Key_Return);
     }
     void EllipseFromItsFirstPoint() { ShapeFromItsFirstPoint(cmd::kEllipse); }
     void EraseChosen() {
@@ -132,6 +149,8 @@ public:
         client->ProcessCommand(command);
         KeepChosen();
         EnterAt(TPoint(150, 150));
+        finish = command == cmd::kManualDimension ? &PreviewOfAnEndingTool::EnterAtTheWall
+                                                  : &PreviewOfAnEndingTool::Up1500;
     }
     void LibrarySymbolMoved() {
         pl::script::AnswerDialog(kLibraryListDialogId, {DialogStep{{{kLibraryListBoxId, "WC"}}, IDOK}});
@@ -209,12 +228,22 @@ protected:
         std::vector<std::unique_ptr<TObject>> objects;
         objects.push_back(inputs::Line(1000, 1000, 5000, 1000, kFirstFloor));
         Open(std::move(objects));
-        const POINT a = DrawingAt(TPoint(20, 20)), b = DrawingAt(TPoint(400, 20));
+        AddWall(TPoint(20, 20), TPoint(400, 20));
+        (this->*GetParam().start)();
+    }
+    void AddWall(const TPoint& from, const TPoint& to) {
+        const POINT a = DrawingAt(from), b = DrawingAt(to);
         ObjectList.Add(make::ExtWall(CurrentView, a.x, a.y, b.x, b.y));
+        // The site plan as the program shows it, centred on the sheet.
+        if (CurrentView == kSitePlan) CentreDrawing(*client->Tool, kSitePlan);
         ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
         child->Invalidate(true);
         child->UpdateWindow();
-        (this->*GetParam().start)();
+    }
+    // The file the row's finishing keys leave.
+    std::string Finished() {
+        (this->*finish)();
+        return dir.ReadFile("DWGS/" + std::string(ObjectList.DrawingName) + ".DB0");
     }
     // With the preview shown: a move, a full repaint, a further move, then another command.
     void RepaintMoveAndChooseLine() {
@@ -243,6 +272,9 @@ protected:
 
     QImage repainted; // the full repaint during the drag
     QImage shown;     // the window once the other command is chosen
+    POINT wall{};     // a point on the face of the last wall added
+    // Keys that finish what the tool holds: after any zoom or scroll they make what they make with none.
+    void (PreviewOfAnEndingTool::*finish)() = nullptr;
 };
 
 // Tools that hold something without drawing it: swept against the zooms and scroll bars.
@@ -292,20 +324,28 @@ TEST_P(PreviewOfAnEndingTool, GoesWithTheToolWhenAnotherCommandIsChosen) {
 
 // Each zoom and either scroll bar, chosen while the tool holds something, keeps it or ends it
 // whole: the window shows what a full repaint shows, and letters, Enter and Enter again afterwards
-// write nothing where the user gave no point; letters typed at a click end as a text there.
+// write nothing where the user gave no point; letters typed at a click end as a text there; keys
+// that finish what a tool held make what they make with no zoom.
 class HeldAcrossAZoom : public PreviewOfAnEndingTool {};
+constexpr int32_t kZoomUpByAClick = -1; // a click too small to zoom to
 
 TEST_P(HeldAcrossAZoom, IsKeptOrEndedWholeByEveryZoomAndScroll) {
-    std::vector<int32_t> ways{cmd::kZoomUp,    cmd::kNormalSize, cmd::kHalfSize,
-                              cmd::kFitScreen, SB_HORZ,          SB_VERT};
+    std::vector<int32_t> ways{cmd::kZoomUp, cmd::kNormalSize, cmd::kHalfSize, cmd::kFitScreen,
+                              SB_HORZ,      SB_VERT,          kZoomUpByAClick};
     // A paste or symbol waits through every other command too (Undo takes its last object away).
     for (const res::CommandText& c : res::CommandTexts())
         if (GetParam().stays && TClient::HasHandler(c.Id) && c.Id != cmd::kExit && c.Id != cmd::kUndo)
             ways.push_back(c.Id);
+    std::string unzoomed; // what the row's finishing keys make with no zoom
     for (size_t n = 0; n < ways.size(); ++n) {
         const int32_t way = ways[n];
         SCOPED_TRACE(way);
         Restart();
+        if (finish && unzoomed.empty()) {
+            unzoomed = Finished();
+            Restart();
+        }
+        const auto found = client->Tool->Clone();
         const POINT low = DrawingAt(TPoint(0, child->GetClientRect().bottom)),
                     high = DrawingAt(TPoint(child->GetClientRect().right, 0)),
                     click = DrawingAt(TPoint(180, 220));
@@ -317,8 +357,9 @@ TEST_P(HeldAcrossAZoom, IsKeptOrEndedWholeByEveryZoomAndScroll) {
         if (way == SB_HORZ || way == SB_VERT)
             child->View()->Bar(way)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         else
-            client->ProcessCommand(way);
+            client->ProcessCommand(way == kZoomUpByAClick ? cmd::kZoomUp : way);
         if (way == cmd::kZoomUp) Drag(TPoint(100, 100), TPoint(300, 250));
+        if (way == kZoomUpByAClick) Click(TPoint(200, 200));
         QCoreApplication::processEvents();
         // A dialog the command opened was closed unanswered, as Cancel closes it.
         if (GetParam().stays) pl::script::Reset();
@@ -327,13 +368,18 @@ TEST_P(HeldAcrossAZoom, IsKeptOrEndedWholeByEveryZoomAndScroll) {
         child->Invalidate(true);
         child->UpdateWindow();
         EXPECT_EQ(pixelprobe::CountDifferent(shown, *child->BackBuffer()), 0);
-        // The user's tool again, fresh: of its class and kind, with every setting it was given.
+        // The user's tool again: of its class and kind, with every setting it was given, holding what
+        // it held or having ended it whole.
         const auto settings = [](const TDrawingtool& t) {
             return std::tuple(std::string(typeid(t).name()), t.Kind, t.Mode, t.LineStyle, t.Count, t.CursorX,
                               t.PickKind, t.Dragging);
         };
         if (chosen && way != SB_HORZ && way != SB_VERT) {
-            EXPECT_EQ(settings(*client->Tool), settings(*chosen));
+            const auto now = settings(*client->Tool);
+            EXPECT_TRUE(now == settings(*found) || now == settings(*chosen));
+        }
+        if (finish) {
+            EXPECT_EQ(Finished(), unzoomed) << "what the tool held";
         }
         // Keys and Enter at the point where the user clicked before the zoom.
         MoveTo(PixelOf(click.x, click.y));

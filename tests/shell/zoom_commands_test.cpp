@@ -9,6 +9,7 @@
 #include "resources/command_ids.h"
 #include "tests/shell/drawing_window_fixture.h"
 #include "tools/drawing_tool.h"
+#include "tools/line_modes.h"
 
 namespace {
 
@@ -74,6 +75,17 @@ TEST_F(Zooming, NormalSizeOnTheSitePlanShowsThreeTimesTheArea) {
     EXPECT_FLOAT_EQ(PenScaleF, 15.0f);
     EXPECT_EQ(ViewExtentX, rect.right * 15);
     EXPECT_EQ(ViewExtentY, rect.bottom * 15);
+}
+
+TEST_F(Zooming, ASitePlanCentredAfreshEndsThePointsHeld) {
+    CurrentView = kSitePlan;
+    std::vector<std::unique_ptr<TObject>> wall;
+    wall.push_back(make::ExtWall(kSitePlan, Cx(), Cy(), Cx() + 4000, Cy()));
+    WriteDrawing(std::move(wall));
+    ASSERT_TRUE(client->ProcessCommand(cmd::kManualDimension));
+    client->Tool->Mode = linemode::kManualSecondPoint; // a first point, which the drawing moves from under
+    ASSERT_TRUE(client->ProcessCommand(cmd::kNormalSize));
+    EXPECT_EQ(client->Tool->Mode, linemode::kManualFirstPoint);
 }
 
 TEST_F(Zooming, ShrinkByHalfAddsNormalExtentsUntilTheSheetIsFull) {
@@ -186,9 +198,9 @@ TEST_F(Zooming, FitOfAnEmptyFloorLeavesTheZoom) {
     const int32_t vx = ViewExtentX, ox = ScrollOriginX;
     const float s = PenScaleF;
     ASSERT_TRUE(client->ProcessCommand(cmd::kRectangle));
-    client->Tool->PointPlaced = 1; // a first corner, which the zoom ends as any zoom does
+    client->Tool->PointPlaced = 1; // a first corner, which the zoom keeps as any zoom does
     ASSERT_TRUE(client->ProcessCommand(cmd::kFitScreen));
-    EXPECT_EQ(client->Tool->PointPlaced, 0);
+    EXPECT_EQ(client->Tool->PointPlaced, 1);
     EXPECT_EQ(dir.ReadFile("CFG/EXTENTS.CFG"), "200000 0 0 200000");
     EXPECT_EQ(ViewExtentX, vx);
     EXPECT_EQ(ScrollOriginX, ox);
