@@ -128,6 +128,60 @@ private:
     mutable Mask carried_;
 };
 
+namespace {
+
+// True when `outline` placed by `place` lies well within `box`, as a glyph's outline does within its
+// level pixels: then its bounds need not be found, which costs more than filling it.
+bool OutlineWithin(const QPainterPath& outline, const QTransform& place, const QRectF& box) {
+    // A curve lies within the bounds of its control points; a hair inside the box's edges leaves
+    // room for the rounding of points found along it.
+    constexpr double kHair = 1e-6;
+    const double left = box.x() + kHair, right = box.x() + box.width() - kHair;
+    const double top = box.y() + kHair, bottom = box.y() + box.height() - kHair;
+    const int32_t count = int32_t(outline.elementCount());
+    if (count < 2 || box.width() <= 0 || box.height() <= 0) return false;
+    const QPointF first = place.map(QPointF(outline.elementAt(0).x, outline.elementAt(0).y));
+    bool spread = false;
+    for (int32_t at = 0; at < count; ++at) {
+        const QPainterPath::Element element = outline.elementAt(at);
+        const QPointF point = place.map(QPointF(element.x, element.y));
+        if (point.x() < left || point.x() > right || point.y() < top || point.y() > bottom) return false;
+        spread |= point != first;
+    }
+    // An outline all in one point has bounds of no size, which a union passes over.
+    return spread;
+}
+
+} // namespace
+
+// The outline is filled on one canvas kept with its painter from glyph to glyph: a painter begun
+// for each glyph grows its buffers anew, which costs more than the filling. What the canvas held
+// is cleared first, so each glyph's shares are those of a canvas of its own.
+QImage TurnedGlyphs::FillOutline(const QPainterPath& outline, const QTransform& place, QSize size) const {
+    if (canvas_.width() < size.width() || canvas_.height() < size.height()) {
+        canvasPainter_.reset();
+        canvas_ = QImage(size.expandedTo(canvas_.size()), QImage::Format_ARGB32_Premultiplied);
+        canvas_.fill(0);
+        canvasPainter_ = std::make_unique<QPainter>(&canvas_);
+        canvasPainter_->setRenderHint(QPainter::Antialiasing, true);
+    }
+    uchar* const bits = canvas_.bits();
+    const qsizetype line = canvas_.bytesPerLine();
+    for (int32_t y = 0; y < size.height(); ++y)
+        std::memset(bits + y * line, 0, size_t(size.width()) * sizeof(QRgb));
+    canvasPainter_->setTransform(place);
+    canvasPainter_->fillPath(outline, Qt::black);
+    // Kept as shares alone: all that inking reads.
+    QImage shares(size, QImage::Format_Alpha8);
+    for (int32_t y = 0; y < size.height(); ++y) {
+        const QRgb* from = reinterpret_cast<const QRgb*>(bits + y * line);
+        uchar* to = shares.scanLine(y);
+        for (int32_t x = 0; x < size.width(); ++x)
+            to[x] = uchar(qAlpha(from[x]));
+    }
+    return shares;
+}
+
 TurnedGlyphs::Covers TurnedGlyphs::CoversOf(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const {
     const Level& level = LevelOf(ch);
     const QImage& pixels = level.pixels;
@@ -136,23 +190,18 @@ TurnedGlyphs::Covers TurnedGlyphs::CoversOf(QChar ch, double angle, int32_t phas
     place.rotate(-angle);
     const QTransform placeLevel = QTransform::fromTranslate(-pad_, -pad_ - metrics_.ascent()) * place;
     Covers covers;
-    covers.box = (place.map(level.outline).boundingRect() |
-                  placeLevel.mapRect(QRectF(pad_ - 2, pad_ - 2, pixels.width() - 2 * pad_ + 4,
-                                            pixels.height() - 2 * pad_ + 4)))
-                     .toAlignedRect()
-                     .adjusted(-1, -1, 1, 1);
+    const QRectF levelBox = placeLevel.mapRect(
+        QRectF(pad_ - 2, pad_ - 2, pixels.width() - 2 * pad_ + 4, pixels.height() - 2 * pad_ + 4));
+    // Bounds within the level box leave its union with them as its union with itself.
+    covers.box =
+        (OutlineWithin(level.outline, place, levelBox) ? levelBox | levelBox
+                                                       : place.map(level.outline).boundingRect() | levelBox)
+            .toAlignedRect()
+            .adjusted(-1, -1, 1, 1);
     const QTransform toBox = QTransform::fromTranslate(-covers.box.left(), -covers.box.top());
     covers.pixels = &pixels;
     covers.levelToBox = placeLevel * toBox;
-    covers.outline = QImage(covers.box.size(), QImage::Format_ARGB32_Premultiplied);
-    covers.outline.fill(0);
-    QPainter painter(&covers.outline);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setTransform(place * toBox);
-    painter.fillPath(level.outline, Qt::black);
-    painter.end();
-    // Kept as shares alone: all that inking reads.
-    covers.outline = std::move(covers.outline).convertToFormat(QImage::Format_Alpha8);
+    covers.outline = FillOutline(level.outline, place * toBox, covers.box.size());
     covers.carriedHoles.assign(size_t(covers.box.width()) * size_t(covers.box.height()), 0);
     for (const QPoint hole : level.holes) {
         const QPointF centre = covers.levelToBox.map(QPointF(hole) + QPointF(0.5, 0.5));
