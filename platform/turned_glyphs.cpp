@@ -198,13 +198,18 @@ namespace {
 // The pixels of a glyph's inking that lie in the text's box, cropped to their bounds, as a piece of
 // the text's ink.
 void AddPiece(const TurnedGlyph& glyph, int32_t inking, QPoint at, TurnedText& ink) {
-    const QRect inBox = QRect(QPoint(0, 0), ink.box.size());
-    QRect bounds;
+    const int32_t w = ink.box.width(), h = ink.box.height();
+    auto inBox = [&](int32_t x, int32_t y) {
+        return at.x() + x >= 0 && at.y() + y >= 0 && at.x() + x < w && at.y() + y < h;
+    };
+    int32_t left = w, top = h, right = -1, bottom = -1;
     glyph.AnyInked(inking, [&](int32_t x, int32_t y) {
-        if (inBox.contains(at.x() + x, at.y() + y)) bounds |= QRect(x, y, 1, 1);
+        if (inBox(x, y))
+            left = std::min(left, x), top = std::min(top, y), right = std::max(right, x), bottom = y;
         return false;
     });
-    if (bounds.isEmpty()) return;
+    if (right < left) return;
+    const QRect bounds(QPoint(left, top), QPoint(right, bottom));
     const TurnedText::Piece piece{int16_t(ink.box.left() + at.x() + bounds.left()),
                                   int16_t(ink.box.top() + at.y() + bounds.top()), int16_t(bounds.width()),
                                   int16_t(bounds.height()), uint32_t(ink.bits.size())};
@@ -212,7 +217,7 @@ void AddPiece(const TurnedGlyph& glyph, int32_t inking, QPoint at, TurnedText& i
     ink.bits.resize(ink.bits.size() + (width * size_t(bounds.height()) + 63) / 64, 0);
     uint64_t* bits = ink.bits.data() + piece.word;
     glyph.AnyInked(inking, [&](int32_t x, int32_t y) {
-        if (!inBox.contains(at.x() + x, at.y() + y)) return false;
+        if (!inBox(x, y)) return false;
         const size_t bit = size_t(y - bounds.top()) * width + size_t(x - bounds.left());
         bits[bit / 64] |= uint64_t{1} << (bit % 64);
         return false;
