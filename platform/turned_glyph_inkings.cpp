@@ -115,17 +115,20 @@ const TurnedGlyphs::Level& TurnedGlyphs::LevelOf(QChar ch) const {
 struct TurnedGlyphs::Covers {
     QRect box;
     QImage outline;
-    Mask carriedHoles; // where the level glyph's holes are carried
     const QImage* pixels = nullptr;
+    const std::vector<QPoint>* holes = nullptr; // the level glyph's
     QTransform levelToBox;
 
     // The later ways, made when first asked for: most glyphs keep their shapes from the outline.
     const QImage& LevelPixels() const;
     const Mask& Carried() const;
+    // Where the level glyph's holes are carried, to mend inkings that close them.
+    const Mask& CarriedHoles() const;
 
 private:
     mutable QImage levelPixels_;
     mutable Mask carried_;
+    mutable Mask carriedHoles_;
 };
 
 namespace {
@@ -140,11 +143,16 @@ bool OutlineWithin(const QPainterPath& outline, const QTransform& place, const Q
     const double top = box.y() + kHair, bottom = box.y() + box.height() - kHair;
     const int32_t count = int32_t(outline.elementCount());
     if (count < 2 || box.width() <= 0 || box.height() <= 0) return false;
-    const QPointF first = place.map(QPointF(outline.elementAt(0).x, outline.elementAt(0).y));
+    if (place.type() > QTransform::TxShear) return false;
+    // Mapped here rather than by the transform, to the same points within a rounding.
+    auto map = [&](const QPainterPath::Element& e) {
+        return QPointF(place.m11() * e.x + place.m21() * e.y + place.dx(),
+                       place.m12() * e.x + place.m22() * e.y + place.dy());
+    };
+    const QPointF first = map(outline.elementAt(0));
     bool spread = false;
     for (int32_t at = 0; at < count; ++at) {
-        const QPainterPath::Element element = outline.elementAt(at);
-        const QPointF point = place.map(QPointF(element.x, element.y));
+        const QPointF point = map(outline.elementAt(at));
         if (point.x() < left || point.x() > right || point.y() < top || point.y() > bottom) return false;
         spread |= point != first;
     }
@@ -165,19 +173,17 @@ QImage TurnedGlyphs::FillOutline(const QPainterPath& outline, const QTransform& 
         canvasPainter_ = std::make_unique<QPainter>(&canvas_);
         canvasPainter_->setRenderHint(QPainter::Antialiasing, true);
     }
-    uchar* const bits = canvas_.bits();
-    const qsizetype line = canvas_.bytesPerLine();
-    for (int32_t y = 0; y < size.height(); ++y)
-        std::memset(bits + y * line, 0, size_t(size.width()) * sizeof(QRgb));
     canvasPainter_->setTransform(place);
     canvasPainter_->fillPath(outline, Qt::black);
-    // Kept as shares alone: all that inking reads.
+    // Kept as shares alone: all that inking reads. The canvas is left clear for the next glyph.
+    uchar* const bits = canvas_.bits();
+    const qsizetype line = canvas_.bytesPerLine();
     QImage shares(size, QImage::Format_Alpha8);
     for (int32_t y = 0; y < size.height(); ++y) {
-        const QRgb* from = reinterpret_cast<const QRgb*>(bits + y * line);
+        QRgb* from = reinterpret_cast<QRgb*>(bits + y * line);
         uchar* to = shares.scanLine(y);
         for (int32_t x = 0; x < size.width(); ++x)
-            to[x] = uchar(qAlpha(from[x]));
+            to[x] = uchar(qAlpha(from[x])), from[x] = 0;
     }
     return shares;
 }
@@ -202,13 +208,7 @@ TurnedGlyphs::Covers TurnedGlyphs::CoversOf(QChar ch, double angle, int32_t phas
     covers.pixels = &pixels;
     covers.levelToBox = placeLevel * toBox;
     covers.outline = FillOutline(level.outline, place * toBox, covers.box.size());
-    covers.carriedHoles.assign(size_t(covers.box.width()) * size_t(covers.box.height()), 0);
-    for (const QPoint hole : level.holes) {
-        const QPointF centre = covers.levelToBox.map(QPointF(hole) + QPointF(0.5, 0.5));
-        const QPoint to(int32_t(std::floor(centre.x())), int32_t(std::floor(centre.y())));
-        if (covers.box.translated(-covers.box.topLeft()).contains(to))
-            covers.carriedHoles[size_t(to.y() * covers.box.width() + to.x())] = 1;
-    }
+    covers.holes = &level.holes;
     return covers;
 }
 
@@ -236,6 +236,18 @@ const QImage& TurnedGlyphs::Covers::LevelPixels() const {
     return levelPixels_;
 }
 
+const Mask& TurnedGlyphs::Covers::CarriedHoles() const {
+    if (!carriedHoles_.empty()) return carriedHoles_;
+    carriedHoles_.assign(size_t(box.width()) * size_t(box.height()), 0);
+    for (const QPoint hole : *holes) {
+        const QPointF centre = levelToBox.map(QPointF(hole) + QPointF(0.5, 0.5));
+        const QPoint to(int32_t(std::floor(centre.x())), int32_t(std::floor(centre.y())));
+        if (box.translated(-box.topLeft()).contains(to))
+            carriedHoles_[size_t(to.y() * box.width() + to.x())] = 1;
+    }
+    return carriedHoles_;
+}
+
 const Mask& TurnedGlyphs::Covers::Carried() const {
     if (carried_.empty()) carried_ = glyph_ink::Carried(*pixels, levelToBox, box.size());
     return carried_;
@@ -251,7 +263,7 @@ Mask TurnedGlyphs::MaskOf(uint8_t recipe, const Level& level, const Covers& cove
         FillSmallHoles(mask, ShapeOf(mask, covers.box.width(), covers.box.height()), level.shape,
                        covers.box.width(), covers.box.height());
     else if (mend == kCarved)
-        Carve(mask, covers.carriedHoles);
+        Carve(mask, covers.CarriedHoles());
     return mask;
 }
 
@@ -298,7 +310,7 @@ void TurnedGlyphs::FindInkings(TurnedGlyph& glyph, const Level& level, const Cov
                 add(std::move(filled), uint8_t(recipe | kFilled << 5));
         } else if (shape.holes < level.shape.holes) {
             Mask carved = added;
-            Carve(carved, covers.carriedHoles);
+            Carve(carved, covers.CarriedHoles());
             if (carved != added) add(std::move(carved), uint8_t(recipe | kCarved << 5));
         }
         if (found.size() > at + 1)
