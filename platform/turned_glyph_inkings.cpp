@@ -179,11 +179,14 @@ QImage TurnedGlyphs::FillOutline(const QPainterPath& outline, const QTransform& 
     uchar* const bits = canvas_.bits();
     const qsizetype line = canvas_.bytesPerLine();
     QImage shares(size, QImage::Format_Alpha8);
+    uchar* const shared = shares.bits();
+    const qsizetype sharesLine = shares.bytesPerLine();
     for (int32_t y = 0; y < size.height(); ++y) {
-        QRgb* from = reinterpret_cast<QRgb*>(bits + y * line);
-        uchar* to = shares.scanLine(y);
+        QRgb* __restrict from = reinterpret_cast<QRgb*>(bits + y * line);
+        uchar* __restrict to = shared + y * sharesLine;
         for (int32_t x = 0; x < size.width(); ++x)
-            to[x] = uchar(qAlpha(from[x])), from[x] = 0;
+            to[x] = uchar(qAlpha(from[x]));
+        std::memset(from, 0, size_t(size.width()) * sizeof(QRgb));
     }
     return shares;
 }

@@ -96,7 +96,8 @@ private:
     mutable std::unordered_map<char16_t, Level> levels_;  // elements stay put as it grows
     mutable std::unordered_map<uint32_t, bool> touching_; // by pair of characters
     mutable std::shared_ptr<const Covers> lastCovers_;    // the turnings last made
-    mutable QImage canvas_;                               // outlines are filled on, before its painter
+    // The canvas outlines are filled on, and its painter, which ends before it goes.
+    mutable QImage canvas_;
     mutable std::unique_ptr<QPainter> canvasPainter_;
     mutable TurnedGlyphCache::Key lastCoversKey_{};
     // By pair of glyphs and their places.
