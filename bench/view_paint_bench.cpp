@@ -192,6 +192,8 @@ BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 10000, kBoundMB
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelNotes, 10000, kBoundMB});
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 20000, kBoundMB});
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelNotes, 20000, kBoundMB});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 40000, kBoundMB});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelNotes, 40000, kBoundMB});
 // Past the bound: a paint keeps what it drew first and draws the rest from the glyphs' choices.
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedSmallTexts, 10000, 4});
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 2000, 2});

@@ -115,18 +115,81 @@ const TurnedGlyphs::Level& TurnedGlyphs::LevelOf(QChar ch) const {
 struct TurnedGlyphs::Covers {
     QRect box;
     QImage outline;
-    Mask carriedHoles; // where the level glyph's holes are carried
     const QImage* pixels = nullptr;
+    const std::vector<QPoint>* holes = nullptr; // the level glyph's
     QTransform levelToBox;
 
     // The later ways, made when first asked for: most glyphs keep their shapes from the outline.
     const QImage& LevelPixels() const;
     const Mask& Carried() const;
+    // Where the level glyph's holes are carried, to mend inkings that close them.
+    const Mask& CarriedHoles() const;
 
 private:
     mutable QImage levelPixels_;
     mutable Mask carried_;
+    mutable Mask carriedHoles_;
 };
+
+namespace {
+
+// True when `outline` placed by `place` lies well within `box`, as a glyph's outline does within its
+// level pixels: then its bounds need not be found, which costs more than filling it.
+bool OutlineWithin(const QPainterPath& outline, const QTransform& place, const QRectF& box) {
+    // A curve lies within the bounds of its control points; a hair inside the box's edges leaves
+    // room for the rounding of points found along it.
+    constexpr double kHair = 1e-6;
+    const double left = box.x() + kHair, right = box.x() + box.width() - kHair;
+    const double top = box.y() + kHair, bottom = box.y() + box.height() - kHair;
+    const int32_t count = int32_t(outline.elementCount());
+    if (count < 2 || box.width() <= 0 || box.height() <= 0) return false;
+    if (place.type() > QTransform::TxShear) return false;
+    // Mapped here rather than by the transform, to the same points within a rounding.
+    auto map = [&](const QPainterPath::Element& e) {
+        return QPointF(place.m11() * e.x + place.m21() * e.y + place.dx(),
+                       place.m12() * e.x + place.m22() * e.y + place.dy());
+    };
+    const QPointF first = map(outline.elementAt(0));
+    bool spread = false;
+    for (int32_t at = 0; at < count; ++at) {
+        const QPointF point = map(outline.elementAt(at));
+        if (point.x() < left || point.x() > right || point.y() < top || point.y() > bottom) return false;
+        spread |= point != first;
+    }
+    // An outline all in one point has bounds of no size, which a union passes over.
+    return spread;
+}
+
+} // namespace
+
+// The outline is filled on one canvas kept with its painter from glyph to glyph: a painter begun
+// for each glyph grows its buffers anew, which costs more than the filling. What the canvas held
+// is cleared first, so each glyph's shares are those of a canvas of its own.
+QImage TurnedGlyphs::FillOutline(const QPainterPath& outline, const QTransform& place, QSize size) const {
+    if (canvas_.width() < size.width() || canvas_.height() < size.height()) {
+        canvasPainter_.reset();
+        canvas_ = QImage(size.expandedTo(canvas_.size()), QImage::Format_ARGB32_Premultiplied);
+        canvas_.fill(0);
+        canvasPainter_ = std::make_unique<QPainter>(&canvas_);
+        canvasPainter_->setRenderHint(QPainter::Antialiasing, true);
+    }
+    canvasPainter_->setTransform(place);
+    canvasPainter_->fillPath(outline, Qt::black);
+    // Kept as shares alone: all that inking reads. The canvas is left clear for the next glyph.
+    uchar* const bits = canvas_.bits();
+    const qsizetype line = canvas_.bytesPerLine();
+    QImage shares(size, QImage::Format_Alpha8);
+    uchar* const shared = shares.bits();
+    const qsizetype sharesLine = shares.bytesPerLine();
+    for (int32_t y = 0; y < size.height(); ++y) {
+        QRgb* __restrict from = reinterpret_cast<QRgb*>(bits + y * line);
+        uchar* __restrict to = shared + y * sharesLine;
+        for (int32_t x = 0; x < size.width(); ++x)
+            to[x] = uchar(qAlpha(from[x]));
+        std::memset(from, 0, size_t(size.width()) * sizeof(QRgb));
+    }
+    return shares;
+}
 
 TurnedGlyphs::Covers TurnedGlyphs::CoversOf(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const {
     const Level& level = LevelOf(ch);
@@ -136,30 +199,19 @@ TurnedGlyphs::Covers TurnedGlyphs::CoversOf(QChar ch, double angle, int32_t phas
     place.rotate(-angle);
     const QTransform placeLevel = QTransform::fromTranslate(-pad_, -pad_ - metrics_.ascent()) * place;
     Covers covers;
-    covers.box = (place.map(level.outline).boundingRect() |
-                  placeLevel.mapRect(QRectF(pad_ - 2, pad_ - 2, pixels.width() - 2 * pad_ + 4,
-                                            pixels.height() - 2 * pad_ + 4)))
-                     .toAlignedRect()
-                     .adjusted(-1, -1, 1, 1);
+    const QRectF levelBox = placeLevel.mapRect(
+        QRectF(pad_ - 2, pad_ - 2, pixels.width() - 2 * pad_ + 4, pixels.height() - 2 * pad_ + 4));
+    // Bounds within the level box leave its union with them as its union with itself.
+    covers.box =
+        (OutlineWithin(level.outline, place, levelBox) ? levelBox | levelBox
+                                                       : place.map(level.outline).boundingRect() | levelBox)
+            .toAlignedRect()
+            .adjusted(-1, -1, 1, 1);
     const QTransform toBox = QTransform::fromTranslate(-covers.box.left(), -covers.box.top());
     covers.pixels = &pixels;
     covers.levelToBox = placeLevel * toBox;
-    covers.outline = QImage(covers.box.size(), QImage::Format_ARGB32_Premultiplied);
-    covers.outline.fill(0);
-    QPainter painter(&covers.outline);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setTransform(place * toBox);
-    painter.fillPath(level.outline, Qt::black);
-    painter.end();
-    // Kept as shares alone: all that inking reads.
-    covers.outline = std::move(covers.outline).convertToFormat(QImage::Format_Alpha8);
-    covers.carriedHoles.assign(size_t(covers.box.width()) * size_t(covers.box.height()), 0);
-    for (const QPoint hole : level.holes) {
-        const QPointF centre = covers.levelToBox.map(QPointF(hole) + QPointF(0.5, 0.5));
-        const QPoint to(int32_t(std::floor(centre.x())), int32_t(std::floor(centre.y())));
-        if (covers.box.translated(-covers.box.topLeft()).contains(to))
-            covers.carriedHoles[size_t(to.y() * covers.box.width() + to.x())] = 1;
-    }
+    covers.outline = FillOutline(level.outline, place * toBox, covers.box.size());
+    covers.holes = &level.holes;
     return covers;
 }
 
@@ -187,6 +239,18 @@ const QImage& TurnedGlyphs::Covers::LevelPixels() const {
     return levelPixels_;
 }
 
+const Mask& TurnedGlyphs::Covers::CarriedHoles() const {
+    if (!carriedHoles_.empty()) return carriedHoles_;
+    carriedHoles_.assign(size_t(box.width()) * size_t(box.height()), 0);
+    for (const QPoint hole : *holes) {
+        const QPointF centre = levelToBox.map(QPointF(hole) + QPointF(0.5, 0.5));
+        const QPoint to(int32_t(std::floor(centre.x())), int32_t(std::floor(centre.y())));
+        if (box.translated(-box.topLeft()).contains(to))
+            carriedHoles_[size_t(to.y() * box.width() + to.x())] = 1;
+    }
+    return carriedHoles_;
+}
+
 const Mask& TurnedGlyphs::Covers::Carried() const {
     if (carried_.empty()) carried_ = glyph_ink::Carried(*pixels, levelToBox, box.size());
     return carried_;
@@ -202,7 +266,7 @@ Mask TurnedGlyphs::MaskOf(uint8_t recipe, const Level& level, const Covers& cove
         FillSmallHoles(mask, ShapeOf(mask, covers.box.width(), covers.box.height()), level.shape,
                        covers.box.width(), covers.box.height());
     else if (mend == kCarved)
-        Carve(mask, covers.carriedHoles);
+        Carve(mask, covers.CarriedHoles());
     return mask;
 }
 
@@ -249,7 +313,7 @@ void TurnedGlyphs::FindInkings(TurnedGlyph& glyph, const Level& level, const Cov
                 add(std::move(filled), uint8_t(recipe | kFilled << 5));
         } else if (shape.holes < level.shape.holes) {
             Mask carved = added;
-            Carve(carved, covers.carriedHoles);
+            Carve(carved, covers.CarriedHoles());
             if (carved != added) add(std::move(carved), uint8_t(recipe | kCarved << 5));
         }
         if (found.size() > at + 1)

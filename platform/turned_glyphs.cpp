@@ -15,8 +15,6 @@
 #include "platform/glyph_ink.h"
 #include "platform/turned_glyph_fonts.h"
 
-using glyph_ink::Mask;
-
 namespace {
 
 // Places a glyph may take, in quarters of a pixel along and across its base line from its level
@@ -40,13 +38,57 @@ constexpr int64_t kMostTextPixels = int64_t{1} << 22;
 // How near ink already in a text a pixel lies.
 constexpr uint8_t kBesideInk = 1, kOnInk = 2;
 
+// The pixels of a text already inked, a bit a pixel row by row: small enough to stay at hand
+// while a long text is inked, and each marked with one bit rather than with the pixels beside it,
+// which are looked at instead. Kept clear between texts, as clearing a long turned text's whole
+// box would cost more than inking it.
+class NearInk {
+public:
+    void Start(int32_t w, int32_t h) {
+        w_ = w, h_ = h, stride_ = (size_t(w) + 63) / 64;
+        if (on_.size() < stride_ * size_t(h)) on_.assign(stride_ * size_t(h), 0);
+    }
+    // True when the pixel lies at least `reach` near ink: on it, or on or beside it.
+    bool Near(int32_t x, int32_t y, uint8_t reach) const {
+        if (reach == kOnInk) return AnyOn(y, x, x);
+        const int32_t from = std::max(0, x - 1), to = std::min(w_ - 1, x + 1);
+        for (int32_t ny = std::max(0, y - 1); ny <= std::min(h_ - 1, y + 1); ++ny)
+            if (AnyOn(ny, from, to)) return true;
+        return false;
+    }
+    void Mark(int32_t x, int32_t y) { on_[size_t(y) * stride_ + size_t(x) / 64] |= uint64_t{1} << (x % 64); }
+    // Clears the marks within `rect`, and perhaps others of its rows.
+    void Clear(const QRect& rect) {
+        for (int32_t y = rect.top(); y <= rect.bottom(); ++y) {
+            const size_t row = size_t(y) * stride_;
+            std::fill(on_.begin() + ptrdiff_t(row + size_t(rect.left()) / 64),
+                      on_.begin() + ptrdiff_t(row + size_t(rect.right()) / 64 + 1), 0);
+        }
+    }
+    int32_t Width() const { return w_; }
+    int32_t Height() const { return h_; }
+
+private:
+    // True when any pixel from `from` to `to` of row `y`, at most a word apart, is inked.
+    bool AnyOn(int32_t y, int32_t from, int32_t to) const {
+        const uint64_t* row = on_.data() + size_t(y) * stride_;
+        const uint64_t first = row[from / 64] >> (from % 64);
+        if (from / 64 == to / 64) return (first & ((uint64_t{2} << (to - from)) - 1)) != 0;
+        return first != 0 || (row[to / 64] & ((uint64_t{2} << (to % 64)) - 1)) != 0;
+    }
+
+    std::vector<uint64_t> on_;
+    size_t stride_ = 0;
+    int32_t w_ = 0, h_ = 0;
+};
+
 // True when a pixel of the glyph's inking at `at` in the text falls at least `reach` near ink
-// already there, `near` marking how near each pixel lies.
-bool Touches(const TurnedGlyph& glyph, int32_t inking, const Mask& near, int32_t w, int32_t h, QPoint at,
-             uint8_t reach) {
+// already there.
+bool Touches(const TurnedGlyph& glyph, int32_t inking, const NearInk& near, QPoint at, uint8_t reach) {
+    const int32_t w = near.Width(), h = near.Height();
     return glyph.AnyInked(inking, [&](int32_t x, int32_t y) {
         const int32_t tx = at.x() + x, ty = at.y() + y;
-        return tx >= 0 && ty >= 0 && tx < w && ty < h && near[size_t(ty * w + tx)] >= reach;
+        return tx >= 0 && ty >= 0 && tx < w && ty < h && near.Near(tx, ty, reach);
     });
 }
 
@@ -198,13 +240,18 @@ namespace {
 // The pixels of a glyph's inking that lie in the text's box, cropped to their bounds, as a piece of
 // the text's ink.
 void AddPiece(const TurnedGlyph& glyph, int32_t inking, QPoint at, TurnedText& ink) {
-    const QRect inBox = QRect(QPoint(0, 0), ink.box.size());
-    QRect bounds;
+    const int32_t w = ink.box.width(), h = ink.box.height();
+    auto inBox = [&](int32_t x, int32_t y) {
+        return at.x() + x >= 0 && at.y() + y >= 0 && at.x() + x < w && at.y() + y < h;
+    };
+    int32_t left = w, top = h, right = -1, bottom = -1;
     glyph.AnyInked(inking, [&](int32_t x, int32_t y) {
-        if (inBox.contains(at.x() + x, at.y() + y)) bounds |= QRect(x, y, 1, 1);
+        if (inBox(x, y))
+            left = std::min(left, x), top = std::min(top, y), right = std::max(right, x), bottom = y;
         return false;
     });
-    if (bounds.isEmpty()) return;
+    if (right < left) return;
+    const QRect bounds(QPoint(left, top), QPoint(right, bottom));
     const TurnedText::Piece piece{int16_t(ink.box.left() + at.x() + bounds.left()),
                                   int16_t(ink.box.top() + at.y() + bounds.top()), int16_t(bounds.width()),
                                   int16_t(bounds.height()), uint32_t(ink.bits.size())};
@@ -212,7 +259,7 @@ void AddPiece(const TurnedGlyph& glyph, int32_t inking, QPoint at, TurnedText& i
     ink.bits.resize(ink.bits.size() + (width * size_t(bounds.height()) + 63) / 64, 0);
     uint64_t* bits = ink.bits.data() + piece.word;
     glyph.AnyInked(inking, [&](int32_t x, int32_t y) {
-        if (!inBox.contains(at.x() + x, at.y() + y)) return false;
+        if (!inBox(x, y)) return false;
         const size_t bit = size_t(y - bounds.top()) * width + size_t(x - bounds.left());
         bits[bit / 64] |= uint64_t{1} << (bit % 64);
         return false;
@@ -236,12 +283,10 @@ bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pe
     ink.pieces.clear();
     ink.bits.clear();
 
-    // The glyphs stay put until the cache is trimmed, after the text is inked. The pixels on or
-    // beside ink are marked in a mask kept clear between texts, as clearing a long turned text's
-    // whole box would cost more than inking it.
+    // The glyphs stay put until the cache is trimmed, after the text is inked.
     const int32_t w = box.width(), h = box.height();
-    thread_local Mask near;
-    if (near.size() < size_t(w) * size_t(h)) near.assign(size_t(w) * size_t(h), 0);
+    thread_local NearInk near;
+    near.Start(w, h);
     // Qt lays most texts out letter by letter, each letter at the whole-pixel advances of those
     // before it; a text it lays out otherwise (two letters drawn as one glyph, or advances not of
     // whole pixels) has its letters kept apart as its level layout draws them.
@@ -278,7 +323,7 @@ bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pe
             for (int32_t index = 0; chosenRank > 0 && Inking(glyph, ch, angle, phaseX, phaseY, index);
                  ++index) {
                 const int32_t rank =
-                    (glyph.choice.nearest ? 2 : 0) + (Touches(glyph, index, near, w, h, at, reach) ? 1 : 0);
+                    (glyph.choice.nearest ? 2 : 0) + (Touches(glyph, index, near, at, reach) ? 1 : 0);
                 if (rank < chosenRank) chosenGlyph = &glyph, chosen = index, chosenAt = at, chosenRank = rank;
             }
             // Glyphs too small to keep their shapes are not worth moving, nor far where nothing keeps
@@ -290,11 +335,7 @@ bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pe
         AddPiece(*chosenGlyph, chosen, chosenAt, ink);
         chosenGlyph->AnyInked(chosen, [&](int32_t x, int32_t y) {
             const int32_t tx = chosenAt.x() + x, ty = chosenAt.y() + y;
-            if (tx < 0 || ty < 0 || tx >= w || ty >= h) return false;
-            for (int32_t ny = std::max(0, ty - 1); ny <= std::min(h - 1, ty + 1); ++ny)
-                for (int32_t nx = std::max(0, tx - 1); nx <= std::min(w - 1, tx + 1); ++nx)
-                    near[size_t(ny * w + nx)] = std::max(near[size_t(ny * w + nx)], kBesideInk);
-            near[size_t(ty * w + tx)] = kOnInk;
+            if (tx >= 0 && ty >= 0 && tx < w && ty < h) near.Mark(tx, ty);
             return false;
         });
     }
@@ -302,8 +343,7 @@ bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pe
         const QRect marked =
             QRect(piece.x - box.left() - 1, piece.y - box.top() - 1, piece.w + 2, piece.h + 2)
                 .intersected(QRect(0, 0, w, h));
-        for (int32_t y = marked.top(); y <= marked.bottom(); ++y)
-            std::fill_n(near.begin() + ptrdiff_t(y) * w + marked.left(), marked.width(), uint8_t{0});
+        near.Clear(marked);
     }
     return true;
 }

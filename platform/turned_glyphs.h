@@ -13,6 +13,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 #include <QPainterPath>
 #include <QRawFont>
 #include <QRect>
@@ -73,6 +74,8 @@ private:
     bool GlyphsTouch(const QRawFont& font, quint32 first, quint32 second, double from, double along) const;
     TurnedGlyphCache::Key KeyOf(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
     TurnedGlyph& GlyphAt(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
+    // The shares of each pixel of a box of `size` that `outline` placed by `place` covers.
+    QImage FillOutline(const QPainterPath& outline, const QTransform& place, QSize size) const;
     Covers CoversOf(QChar ch, double angle, int32_t phaseX, int32_t phaseY) const;
     const Covers& CoversAt(const TurnedGlyphCache::Key& key, QChar ch, double angle, int32_t phaseX,
                            int32_t phaseY) const;
@@ -93,6 +96,9 @@ private:
     mutable std::unordered_map<char16_t, Level> levels_;  // elements stay put as it grows
     mutable std::unordered_map<uint32_t, bool> touching_; // by pair of characters
     mutable std::shared_ptr<const Covers> lastCovers_;    // the turnings last made
+    // The canvas outlines are filled on, and its painter, which ends before it goes.
+    mutable QImage canvas_;
+    mutable std::unique_ptr<QPainter> canvasPainter_;
     mutable TurnedGlyphCache::Key lastCoversKey_{};
     // By pair of glyphs and their places.
     mutable std::unordered_map<uint64_t, bool> glyphsTouching_;
