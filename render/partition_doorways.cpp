@@ -44,11 +44,11 @@ bool LiesAlongWall(const TIntwallobj& w, const render::FaceGap& line) {
 // half in y.
 constexpr double kRoundedReach = 0.71;
 
-// How far past a doorway a face's cut reaches for a pen `penWidth` wide, whose round ends reach half
-// that past a segment's end: half the pen, so that the face stops at the jamb. A pen of two rounding
-// reaches or more is cut a rounding reach less, so that a rounded end never falls short of the jamb
-// (which on paper, where a unit is over a pixel, would leave a white gap) and still reaches no more
-// than half a pen past it, under the jamb's own ink where the jamb is as wide.
+// How much wider than its doorway a face is cut for a pen `penWidth` wide, whose round ends reach half
+// that past a segment's end: half the pen, so that the face stops at the jamb. A pen whose half is two
+// rounding reaches or more is cut a rounding reach less, so that an end rounded to whole units never
+// falls short of the jamb (on paper, where a unit spans more than a pixel, that leaves a white gap) yet
+// reaches no more than half a pen past it, under the ink of a jamb as wide.
 double FaceCutReach(int32_t penWidth) {
     const double half = penWidth / 2.0;
     return half >= 2 * kRoundedReach ? half - kRoundedReach : half;
@@ -199,7 +199,10 @@ void DoorwayCut::Band(TDC& dc, const POINT band[4], int32_t penWidth) const {
     // The outline reaches half its pen past the cut, under the jamb's ink where the jamb is as wide;
     // a pen wide enough for it is cut a rounding reach wider, so that a rounded corner does not carry
     // the outline past that ink.
-    if (penWidth / 2.0 >= kRoundedReach) return Widened(kRoundedReach).Band(dc, band, 0);
+    if (penWidth / 2.0 >= kRoundedReach) {
+        Widened(kRoundedReach).Band(dc, band, 0);
+        return;
+    }
     const POINT p1 = band[0], p2 = band[1], q2 = band[2], q1 = band[3];
     const double s1 = Fraction(q1.x, q1.y), s2 = Fraction(q2.x, q2.y);
     const auto first = [&](double f) {
