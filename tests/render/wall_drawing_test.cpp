@@ -467,7 +467,7 @@ TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
         BuildOpening(o, ObjectList);
     }
     const QImage canvas = Painted(c.mode), normal = Painted(displaymode::kWallsNormal);
-    // Clear of the jambs' pens: on paper a pixel past their half width, elsewhere two pixels.
+    // Clear of the jambs' pens: on paper two pixels past half their width, elsewhere two pixels.
     const double m = c.print > 0        ? PenScale / 2.0 + 2 * perPixel_
                      : c.mmPerPixel > 0 ? 2 * perPixel_
                                         : kMargin,
@@ -501,9 +501,9 @@ TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
                 << v << " " << from;
     // Faces and all, a doorway holds no more ink than in the normal style; the wall beside it more, at
     // every scale.
-    const auto all = [&](const QImage& on) {
-        return [&](double from, double to) {
-            return InkBetween(on, CLR_INVALID, from, to, -kThickness / 2, 1.5 * kThickness);
+    const auto all = [this](const QImage& on) {
+        return [this, picture = &on](double from, double to) {
+            return InkBetween(*picture, CLR_INVALID, from, to, -kThickness / 2, 1.5 * kThickness);
         };
     };
     if (c.CutsThisWall()) {
