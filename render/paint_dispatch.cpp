@@ -49,6 +49,11 @@ private:
     int32_t saved_;
 };
 
+// Half a pen `width` device or logical units wide, in stored units of which `divisor` make one of those.
+double HalfPenStored(int32_t width, int32_t divisor) {
+    return width / 2.0 * (divisor == 0 ? 1 : divisor);
+}
+
 // Runs the operation the kind and wall style call for, with the object's pen selected where the
 // operation expects one. `Ops` supplies Plain, Solid and Hatched for the target.
 template <class Ops>
@@ -137,6 +142,7 @@ std::optional<FaceGapIndex> DoorwaysForWallStyle(const TList& drawing) {
 
 void PaintOnScreen(TObject& object, TDC& dc, int32_t selected, const FaceGapIndex* doorways) {
     const COLORREF colour = selected >= 1 ? SelectColour : object.colour;
+    const FaceGapDrawnIn drawnIn(object, HalfPenStored(object.penWidth, ZoomDivisor));
     Dispatch(object, dc, Target::Screen, colour, selected, ScreenOperations{doorways});
 }
 
@@ -146,6 +152,7 @@ void PaintOnPaper(TObject& object, TDC& dc, const FaceGapIndex* doorways) {
     // outline would reach far past both faces and its hatch strokes would run into one band.
     const bool widened = object.penStyle != 2 && !DrawnHatched(object);
     const PaintTimeWidth width(object, widened ? w * PenScale : w);
+    const FaceGapDrawnIn drawnIn(object, HalfPenStored(object.penWidth, ZoomDivisor));
     Dispatch(object, dc, Target::Paper, object.colour, 0, ScreenOperations{doorways});
 }
 
@@ -155,6 +162,7 @@ void PaintInBitmap(TObject& object, TDC& dc, int32_t divisor, int32_t yBase, int
     if (adjusted > 2 && ZoomDivisor != 0) adjusted /= ZoomDivisor;
     if (object.penStyle == 2) adjusted = 1;
     const PaintTimeWidth width(object, adjusted);
+    const FaceGapDrawnIn drawnIn(object, HalfPenStored(adjusted, divisor));
     Dispatch(object, dc, Target::Bitmap, object.colour, 0,
              PrintOperations{divisor, yBase, yOffset, doorways});
 }

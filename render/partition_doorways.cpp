@@ -40,6 +40,20 @@ bool LiesAlongWall(const TIntwallobj& w, const render::FaceGap& line) {
     return a >= lo && a <= hi && b >= lo && b <= hi;
 }
 
+// How far along the wall a cut's end can move as it is rounded to whole units: half a unit in x and
+// half in y.
+constexpr double kRoundedReach = 0.71;
+
+// How much wider than its doorway a face is cut for a pen `penWidth` wide, whose round ends reach half
+// that past a segment's end: half the pen, so that the face stops at the jamb. A pen whose half is two
+// rounding reaches or more is cut a rounding reach less, so that an end rounded to whole units never
+// falls short of the jamb (on paper, where a unit spans more than a pixel, that leaves a white gap) yet
+// reaches no more than half a pen past it, under the ink of a jamb as wide.
+double FaceCutReach(int32_t penWidth) {
+    const double half = penWidth / 2.0;
+    return half >= 2 * kRoundedReach ? half - kRoundedReach : half;
+}
+
 POINT Rounded(double x, double y) {
     return {render::Saturate(std::llround(x)), render::Saturate(std::llround(y))};
 }
@@ -52,6 +66,21 @@ void Line(TDC& dc, POINT a, POINT b) {
 } // namespace
 
 namespace render {
+
+FaceGapDrawnIn::FaceGapDrawnIn(TObject& object, double reach)
+    : object_(object), a_{object.x1, object.y1}, b_{object.x2, object.y2} {
+    if (!MayBeFaceGap(object) || reach <= 0) return;
+    const double dx = double(b_.x) - a_.x, dy = double(b_.y) - a_.y, length = std::hypot(dx, dy);
+    if (length == 0) return;
+    // A line no longer than its pen shrinks to its middle.
+    const double f = std::min(reach / length, 0.5);
+    const POINT a = Rounded(a_.x + f * dx, a_.y + f * dy), b = Rounded(b_.x - f * dx, b_.y - f * dy);
+    object.x1 = a.x, object.y1 = a.y, object.x2 = b.x, object.y2 = b.y;
+}
+
+FaceGapDrawnIn::~FaceGapDrawnIn() {
+    object_.x1 = a_.x, object_.y1 = a_.y, object_.x2 = b_.x, object_.y2 = b_.y;
+}
 
 FaceGapIndex::FaceGapIndex(const TList& drawing) {
     for (int32_t i = 0; i < drawing.count; ++i) {
@@ -157,14 +186,21 @@ void DoorwayCut::Segment(TDC& dc, int64_t ax, int64_t ay, int64_t bx, int64_t by
 }
 
 void DoorwayCut::Faces(TDC& dc, POINT a, POINT b, POINT qa, POINT qb, int32_t penWidth) const {
-    const DoorwayCut cut = Widened(penWidth / 2.0);
+    const DoorwayCut cut = Widened(FaceCutReach(penWidth));
     cut.Segment(dc, a.x, a.y, b.x, b.y);
     cut.Segment(dc, qa.x, qa.y, qb.x, qb.y);
 }
 
-void DoorwayCut::Band(TDC& dc, const POINT band[4]) const {
+void DoorwayCut::Band(TDC& dc, const POINT band[4], int32_t penWidth) const {
     if (doorways_.empty()) {
         dc.Polygon(band, 4);
+        return;
+    }
+    // The outline reaches half its pen past the cut, under the jamb's ink where the jamb is as wide;
+    // a pen wide enough for it is cut a rounding reach wider, so that a rounded corner does not carry
+    // the outline past that ink.
+    if (penWidth / 2.0 >= kRoundedReach) {
+        Widened(kRoundedReach).Band(dc, band, 0);
         return;
     }
     const POINT p1 = band[0], p2 = band[1], q2 = band[2], q1 = band[3];

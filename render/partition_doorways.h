@@ -22,6 +22,22 @@ struct FaceGap {
     POINT b{};
 };
 
+// A face-gap line drawn in by `reach` stored units at both ends for as long as it lives: its pen's round
+// ends reach that far past them, and would wipe a face's end beyond the jamb's ink (the faces leave
+// their doorways out themselves, so nothing of the wall is left for it to hide there). Any other
+// object is left as it is.
+class FaceGapDrawnIn {
+public:
+    FaceGapDrawnIn(TObject& object, double reach);
+    ~FaceGapDrawnIn();
+    FaceGapDrawnIn(const FaceGapDrawnIn&) = delete;
+    FaceGapDrawnIn& operator=(const FaceGapDrawnIn&) = delete;
+
+private:
+    TObject& object_;
+    POINT a_, b_;
+};
+
 // The face-gap lines of a whole drawing, gathered in one pass and grouped by wall id and view, so
 // that a paint of many partitions does not search the drawing once for each of them. It holds copies
 // of the lines' ends, never the objects, and lives for one paint.
@@ -59,8 +75,9 @@ public:
     // round ends reach half that past a segment's end: none across a doorway, each reaching its jambs.
     void Faces(TDC& dc, POINT a, POINT b, POINT qa, POINT qb, int32_t penWidth) const;
     // The band {first face start, first face end, second face end, second face start} filled with the
-    // selected brush and outlined with the selected pen, in one piece between each two doorways.
-    void Band(TDC& dc, const POINT band[4]) const;
+    // selected brush and outlined with the selected pen, `penWidth` wide, in one piece between each two
+    // doorways.
+    void Band(TDC& dc, const POINT band[4], int32_t penWidth) const;
 
 private:
     // A stretch without wall ink, as fractions of the first face: 0 at its start, 1 at its end.

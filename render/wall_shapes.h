@@ -42,7 +42,7 @@ void DrawSolidWall(TDC& dc, const T& t, const TIntwallobj& w, const FaceGapIndex
     dc.SelectStockObject(BLACK_BRUSH);
     const POINT band[4] = {
         {t.X(w.x1), t.Y(w.y1)}, {t.X(w.x2), t.Y(w.y2)}, {t.X(w.q2x), t.Y(w.q2y)}, {t.X(w.q1x), t.Y(w.q1y)}};
-    cut.Band(dc, band);
+    cut.Band(dc, band, w.penWidth);
 }
 
 // The inner face: line A of a single leaf, line C of a cavity wall.

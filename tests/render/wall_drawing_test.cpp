@@ -5,6 +5,9 @@
 #include <utility>
 #include <vector>
 
+#include "document/drawn_extents.h"
+#include "render/bitmap_extents.h"
+#include "render/printed_page.h"
 #include "tests/render/render_fixture.h"
 #include "walls/door_symbols.h"
 #include "walls/opening_construction.h"
@@ -335,7 +338,10 @@ TEST_F(WallDrawing, HatchPenIsThinnestAtPenScaleOne) {
 // cuts it, or with only background lines of its own over the faces there, as a junction leaves them,
 // or cut into a parallel wall of the same id (the walls of a room share theirs), into a wall of
 // another id there, or into the wall of the same id and place on another floor. Sizes are logical
-// units, a pixel each or zoomed to so many millimetres a pixel at the metric normal scale.
+// units, a pixel each or zoomed to so many millimetres a pixel at the metric normal scale; on paper
+// and in the bitmap, as the page or the bitmap places them.
+constexpr int32_t kBitmap = -1;
+
 struct DoorwayCase {
     std::string name;
     int32_t direction, mode;
@@ -346,6 +352,8 @@ struct DoorwayCase {
     double mmPerPixel = 0;
     bool alone = false; // painted on its own, without the opening's pieces, as the move tool paints it
     int32_t shift = 0;  // stored units added to every x and y, which the rounding of each point meets
+    int32_t print = 0;  // printed at 1 : print on a 600 dpi page, or saved as the bitmap (kBitmap)
+    int32_t inner = 0;  // the width of a narrower opening cut again within the doorway
 
     bool CutsThisWall() const {
         return kind != 0 && elsewhere == 0 && wallId == 10002 && view == kGroundFloor;
@@ -354,7 +362,7 @@ struct DoorwayCase {
 
 class PartitionDoorway : public WallDrawing, public ::testing::WithParamInterface<DoorwayCase> {
 protected:
-    static constexpr int32_t kWidth = 300, kThickness = 40, kMargin = 3, kCx = 400, kCy = 300;
+    static constexpr int32_t kWidth = 300, kThickness = 40, kMargin = 3, kCx = 400, kCy = 300, kSeen = 320;
 
     // The stored point u along the wall from the doorway's middle and v across it toward the second
     // face.
@@ -362,31 +370,72 @@ protected:
         return {int32_t(std::lround(kCx + u * ax_ + v * ay_)) * ZoomDivisor + GetParam().shift,
                 int32_t(std::lround(kCy + u * ay_ - v * ax_)) * ZoomDivisor + GetParam().shift};
     }
+    // The floor on the screen, or as a page prints it, or as Save as bitmap paints it (y turned over),
+    // its frame, which takes in the opening's pieces but not the partition, moved well into the image.
+    QImage Painted(int32_t mode) {
+        const DoorwayCase& c = GetParam();
+        PlanDisplayMode = mode;
+        Canvas canvas(int32_t(std::lround(ViewExtentX / PenScaleF)),
+                      int32_t(std::lround(ViewExtentY / PenScaleF)));
+        if (c.print == kBitmap) {
+            const DrawnExtents e = render::MeasureBitmapView(ObjectList);
+            const int32_t d = DrawnExtents::BitmapDivisor(), top = DrawnExtents::kHeightMargin / 2 + 100;
+            canvas.Dc().SetViewportOrgEx(100, 100);
+            ObjectList.PaintToBitmap(canvas.Dc());
+            left_ = (PrintMinX - 100.0) * d / ZoomDivisor, perPixel_ = double(d) / ZoomDivisor;
+            bottom_ = (e.maxY + double(top - canvas.Image().height()) * d) / ZoomDivisor;
+            return canvas.Image().copy();
+        }
+        canvas.SetUpWindow();
+        CurrentView = c.print > 0 ? kPrintViewOffset + kGroundFloor : kGroundFloor;
+        c.print > 0 ? ObjectList.PaintFloorForPrint(canvas.Dc())
+        : c.alone   ? ObjectList[0]->Paint(canvas.Dc(), canvas.Client(), 0)
+                    : ObjectList.Paint(canvas.Dc(), canvas.Client());
+        left_ = ScrollOriginX, bottom_ = ScrollOriginY, perPixel_ = PenScaleF;
+        return canvas.Image().copy();
+    }
+
     // Pixels of the colour (CLR_INVALID: any ink) from `from` to `to` along the wall and from `nearSide`
     // to `farSide` across it, by default inside the wall clear of its faces.
-    int32_t InkBetween(const Canvas& canvas, COLORREF colour, double from, double to,
-                       double nearSide = kMargin, double farSide = kThickness - kMargin) const {
+    int32_t InkBetween(const QImage& on, COLORREF colour, double from, double to, double nearSide = kMargin,
+                       double farSide = kThickness - kMargin) const {
+        double x0 = on.width(), x1 = 0, y0 = on.height(), y1 = 0; // the stretch's box of pixels
+        for (const double u : {from, to})
+            for (const double v : {nearSide, farSide}) {
+                const double x = (kCx + u * ax_ + v * ay_ - left_) / perPixel_,
+                             y = (kCy + u * ay_ - v * ax_ - bottom_) / perPixel_;
+                x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
+            }
         int32_t n = 0;
-        for (int32_t x = 0; x < 2 * kCx; ++x)
-            for (int32_t y = 0; y < 2 * kCy; ++y) {
-                const double lx = ScrollOriginX + x * PenScaleF - kCx,
-                             ly = ScrollOriginY + y * PenScaleF - kCy;
+        const int32_t h = on.height();
+        for (int32_t x = std::max(0, int32_t(x0) - 1); x <= std::min(on.width() - 1, int32_t(x1) + 1); ++x)
+            for (int32_t y = std::max(1, int32_t(y0) - 1); y <= std::min(h, int32_t(y1) + 1); ++y) {
+                const double lx = left_ + x * perPixel_ - kCx, ly = bottom_ + y * perPixel_ - kCy;
                 const double u = lx * ax_ + ly * ay_, v = lx * ay_ - ly * ax_;
-                n += u >= from && u <= to && v >= nearSide && v <= farSide &&
-                     (colour == CLR_INVALID ? canvas.At(x, y) != kWhite : canvas.At(x, y) == colour);
+                if (u < from || u > to || v < nearSide || v > farSide) continue;
+                const QRgb p = on.pixel(x, h - y);
+                const COLORREF at = RGB(qRed(p), qGreen(p), qBlue(p));
+                n += colour == CLR_INVALID ? at != kWhite : at == colour;
             }
         return n;
     }
     double ax_ = 0, ay_ = 0; // the unit step along the wall
+    // The logical point of the pictures' bottom-left pixel, and the logical units a pixel spans.
+    double left_ = 0, bottom_ = 0, perPixel_ = 1;
 };
 
 TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
     const DoorwayCase c = GetParam();
     ResetForCanvas(2 * kCx, 2 * kCy);
     if (c.mmPerPixel > 0) {
-        ZoomDivisor = PenScale = 5;
+        // On paper at the print values, a page wide enough for the wall beside the doorway at any angle.
+        const bool paper = c.print > 0;
+        MetricUnits = 1;
+        ZoomDivisor = paper ? render::PrintZoomDivisor(1) : 5;
+        PenScale = paper ? render::PrintMultipliersFor(1, c.print, 2, 2).pen : 5;
         PenScaleF = float(c.mmPerPixel / ZoomDivisor);
-        ViewExtentX = int32_t(2 * kCx * PenScaleF), ViewExtentY = int32_t(2 * kCy * PenScaleF);
+        ViewExtentX = paper ? 2 * kSeen : int32_t(2 * kCx * PenScaleF);
+        ViewExtentY = paper ? 2 * kSeen : int32_t(2 * kCy * PenScaleF);
         ScrollOriginX = kCx - ViewExtentX / 2, ScrollOriginY = kCy - ViewExtentY / 2;
     }
     ax_ = std::sin(c.direction * 3.14159265358979 / 1800),
@@ -413,41 +462,54 @@ TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
         BuildOpening(o, ObjectList);
         MakeOpeningSymbol(o, ObjectList);
     }
-    const auto painted = [&](int32_t mode) {
-        PlanDisplayMode = mode;
-        auto canvas = std::make_unique<Canvas>(2 * kCx, 2 * kCy);
-        canvas->SetUpWindow();
-        c.alone ? ObjectList[0]->Paint(canvas->Dc(), canvas->Client(), 0)
-                : ObjectList.Paint(canvas->Dc(), canvas->Client());
-        return canvas;
-    };
-    const auto canvas = painted(c.mode), normal = painted(displaymode::kWallsNormal);
-    // Clear of the jambs' pens.
-    const double m = c.mmPerPixel > 0 ? 2 * PenScaleF : kMargin, half = kWidth / 2;
+    if (c.inner > 0) {
+        o.width = c.inner * ZoomDivisor, o.openingId = 10004;
+        BuildOpening(o, ObjectList);
+    }
+    const QImage canvas = Painted(c.mode), normal = Painted(displaymode::kWallsNormal);
+    // Clear of the jambs' pens: on paper two pixels past half their width, elsewhere two pixels.
+    const double m = c.print > 0        ? PenScale / 2.0 + 2 * perPixel_
+                     : c.mmPerPixel > 0 ? 2 * perPixel_
+                                        : kMargin,
+                 half = kWidth / 2;
     const COLORREF ink = c.mode == displaymode::kWallsSolid ? kBlack : kRed;
     // Wall ink across the doorway, the faces (the wall's colour in every style) and all.
     const auto across = [&](COLORREF on) {
-        return InkBetween(*canvas, on, m - half, half - m, -m, kThickness + m);
+        return InkBetween(canvas, on, m - half, half - m, -m, kThickness + m);
     };
     EXPECT_EQ(across(kRed) + across(kBlack) > 0, !c.CutsThisWall());
-    // Where the scale leaves room between the faces, the band or strokes go on beside the doorway.
+    // Beside the doorway, on its two sides together, the band or strokes go on (oblique strokes stand
+    // 125 units apart in x, over 150 units along a wall at 45 degrees, so one side may hold none): where
+    // the scale leaves room between the faces, inside them.
+    const auto beside = [&](const auto& count) {
+        return count(half + m, half + 150) + count(-half - 150, -half - m);
+    };
     const double clear = std::max(m, double(kMargin));
-    const int32_t beside = InkBetween(*canvas, ink, half + m, half + 150, clear, kThickness - clear);
-    EXPECT_TRUE(kThickness <= 2 * clear || (beside > 0) == (c.mode != displaymode::kPlain)) << beside;
+    const int32_t inside = beside(
+        [&](double from, double to) { return InkBetween(canvas, ink, from, to, clear, kThickness - clear); });
+    EXPECT_TRUE(kThickness <= 2 * clear || (inside > 0) == (c.mode != displaymode::kPlain)) << inside;
     // The faces reach the jambs.
-    EXPECT_GT(std::min(InkBetween(*canvas, kRed, half + m, half + 2 * m, -m, m / 2),
-                       InkBetween(*canvas, kRed, -half - 2 * m, -half - m, -m, m / 2)),
+    EXPECT_GT(std::min(InkBetween(canvas, kRed, half + m, half + 2 * m, -m, m / 2),
+                       InkBetween(canvas, kRed, -half - 2 * m, -half - m, -m, m / 2)),
               0);
-    // Faces and all, a doorway holds no more ink than in the normal style; the wall beside it more.
-    const auto all = [&](const Canvas& on, double from, double to) {
-        return InkBetween(on, CLR_INVALID, from, to, -kThickness / 2, 1.5 * kThickness);
+    // On paper, where faces and jambs are as wide, no pixel along a face's middle is left white between
+    // the jamb's ink and the face's.
+    for (const double v : {0.0, double(kThickness)})
+        for (const double from : {half, -half - 2.0 * PenScale})
+            EXPECT_TRUE(c.print <= 0 || InkBetween(canvas, kWhite, from, from + 2.0 * PenScale,
+                                                   v - PenScale / 4.0, v + PenScale / 4.0) == 0)
+                << v << " " << from;
+    // Faces and all, a doorway holds no more ink than in the normal style; the wall beside it more, at
+    // every scale.
+    const auto all = [this](const QImage& on) {
+        return [this, picture = &on](double from, double to) {
+            return InkBetween(*picture, CLR_INVALID, from, to, -kThickness / 2, 1.5 * kThickness);
+        };
     };
     if (c.CutsThisWall()) {
-        EXPECT_LE(all(*canvas, m - half, half - m), all(*normal, m - half, half - m));
+        EXPECT_LE(all(canvas)(m - half, half - m), all(normal)(m - half, half - m));
     }
-    EXPECT_TRUE(kThickness <= 2 * clear ||
-                (all(*canvas, half + m, half + 150) > all(*normal, half + m, half + 150)) ==
-                    (c.mode != displaymode::kPlain));
+    EXPECT_EQ(beside(all(canvas)) > beside(all(normal)), c.mode != displaymode::kPlain);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -468,7 +530,10 @@ INSTANTIATE_TEST_SUITE_P(
         DoorwayCase{"OtherFloorHatched", 900, 10, openingkind::kWallOpening, 0, 10002, kFirstFloor},
         DoorwayCase{"AloneHatched", 900, 10, openingkind::kWallOpening, 0, 10002, kGroundFloor, 0, true},
         DoorwayCase{"AloneObliqueNormal", 450, 0, openingkind::kHingedDoor, 0, 10002, kGroundFloor, 0, true},
-        DoorwayCase{"AloneObliqueSolid", 450, 20, openingkind::kHingedDoor, 0, 10002, kGroundFloor, 0, true}),
+        DoorwayCase{"AloneObliqueSolid", 450, 20, openingkind::kHingedDoor, 0, 10002, kGroundFloor, 0, true},
+        DoorwayCase{"NestedHatched", 450, 10, openingkind::kWallOpening, 0, 10002, kGroundFloor, 0, false, 0,
+                    0, 100}),
+
     [](const ::testing::TestParamInfo<DoorwayCase>& info) { return info.param.name; });
 
 // Shrunk by half, normal, zoomed up once and twice: openings, hinged and sliding doors along y,
@@ -490,6 +555,22 @@ std::vector<DoorwayCase> AtEachZoom() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Zooms, PartitionDoorway, ::testing::ValuesIn(AtEachZoom()),
+                         [](const ::testing::TestParamInfo<DoorwayCase>& info) { return info.param.name; });
+
+// Printed at 1 : 100 and 1 : 50 at angles in every quarter and square, and saved as the bitmap, where
+// the turned pieces of an opening miss the faces' pixels.
+std::vector<DoorwayCase> OnPaperAndInTheBitmap() {
+    std::vector<DoorwayCase> rows;
+    for (const auto& [where, print] : {std::pair{"Paper100", 100}, {"Paper50", 50}, {"Bitmap", kBitmap}})
+        for (const int32_t d : {450, 900, 1030, 2330, 3030})
+            for (const auto& [style, mode] : {std::pair{"Normal", 0}, {"Hatched", 10}, {"Solid", 20}})
+                rows.push_back({where + ("Opening" + std::to_string(d / 10)) + style, d, mode,
+                                openingkind::kWallOpening, 0, 10002, kGroundFloor,
+                                print > 0 ? print * 25.4 / 600 : 25.0, false, 0, print});
+    return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(Printed, PartitionDoorway, ::testing::ValuesIn(OnPaperAndInTheBitmap()),
                          [](const ::testing::TestParamInfo<DoorwayCase>& info) { return info.param.name; });
 
 TEST_F(WallDrawing, WallsAtTheEndsOfTheCoordinateRangeShowTheirPartInTheWindow) {
