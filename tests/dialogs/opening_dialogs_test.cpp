@@ -79,6 +79,8 @@ struct StoredOpeningCase {
     int32_t dialog = 0;           // a dialog other than the window or the door type
     int32_t answer = IDCANCEL;    // OK too leaves a size the user did not change as it was
     const char* file = nullptr;   // the settings file of a dialog that is not for an opening
+    int32_t edit = 0;             // an edit the user types into, and what
+    const char* typed = nullptr;
 };
 
 int32_t RunDialog(int32_t id) {
@@ -118,7 +120,9 @@ TEST_P(StoredOpening, OpensAsTheDrawingsUnitsReadItAndIsMendedOnlyWhenDamaged) {
     };
     const auto written = Inode();
     const int32_t id = c.dialog ? c.dialog : c.window ? kWindowDialogId : kExtDoorDialogId;
-    pl::script::AnswerDialog(id, {DialogStep{{}, c.answer}});
+    std::vector<std::pair<int32_t, std::string>> typed;
+    if (c.typed) typed.emplace_back(c.edit, c.typed);
+    pl::script::AnswerDialog(id, {DialogStep{typed, c.answer}});
     EXPECT_EQ(RunDialog(id), c.answer) << ui.Log();
     std::istringstream shown(c.shown);
     for (std::string control; shown >> control;)
@@ -172,6 +176,9 @@ const StoredOpeningCase kStoredOpenings[] = {
     // OK on sizes the user left as offered writes them as they were stored, in their own units.
     {"WindowMillimetresKeptByOk", 0, true, "1 790 790 1 1 9 0 0 0 0 0 0 ", "6501=\"31\"", nullptr, 0, IDOK},
     {"SmallWindowKeptByOk", 0, true, "1 100 1050 1 1 9 0 0 0 0 0 0 ", "6501=\"4\"", nullptr, 0, IDOK},
+    // A size typed puts the file in the drawing's units, the other size as read and within reach.
+    {"SmallHeightConvertedWithATypedWidth", 0, true, "1 1200 100 1 1 9 0 0 0 0 0 0 ", "6502=\"4\"",
+     "1 864 96 24 1 9 0 0 0 0 0 0 ", 0, IDOK, nullptr, kWindowWidth, "36"},
     {"WindowInchesKeptByOk", 1, true, "1 870 1036 24 1 9 0 0 0 0 0 0 ", "6501=\"921\"", nullptr, 0, IDOK},
     {"DoorMillimetresKeptByOk", 0, false, "6 0 100 1 100 1 0 0 0 0 0 0 ", "26501=\"4\"", nullptr, 0, IDOK},
     {"RobeMillimetresKeptByOk", 0, false, "24 0 1460 1 730 2 0 0 0 0 0 0 ", "26541=\"55\"",
