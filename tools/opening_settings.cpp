@@ -77,8 +77,8 @@ std::array<int32_t, 2> LengthFields(OpeningFile file) {
     return file == OpeningFile::Window ? std::array{2, 3} : std::array{3, 5};
 }
 
-// The lengths of `s`, written in `fromUnit`, in the units of the drawing.
-void IntoDrawingUnits(OpeningFile file, OpeningSettings& s, int32_t fromUnit, int32_t toUnit) {
+// The lengths of `s`, written in `fromUnit`, in `toUnit`, with what they were before any rounding.
+void IntoUnits(OpeningFile file, OpeningSettings& s, int32_t fromUnit, int32_t toUnit) {
     for (const int32_t field : LengthFields(file)) {
         const size_t i = static_cast<size_t>(field - 1);
         s.unrounded[i] = LengthInUnits(s.values[i], fromUnit, toUnit);
@@ -96,8 +96,8 @@ std::array<FieldRange, 11> OpeningRanges(OpeningFile file, int32_t metricUnits) 
     // The kind is checked against the kinds listed for the file (ListedOpeningKind); every kind lies
     // within this.
     constexpr FieldRange kKind{1, 24};
-    // Lengths as the dialogs of the drawing's units store what they take: millimetres, or whole
-    // inches x 24. The reader converts a file written in the other units before it checks them.
+    // Lengths as the dialogs of the given units store what they take: millimetres, or whole inches
+    // x 24. The reader checks a file in the units it was written in, before it converts it.
     const int32_t unit = OpeningUnitValue(metricUnits);
     const FieldRange size{kOpeningSizeRange.low * unit, kOpeningSizeRange.high * unit};
     const FieldRange unitValue{unit, unit};
@@ -141,7 +141,7 @@ OpeningSettings ReadOpeningSettings(OpeningFile file) {
     auto& f = fallback.values;
     (void)pl::sscanf(shipped, "%d %d %d %d %d %d %d %d %d %d %d %d", &f[0], &f[1], &f[2], &f[3], &f[4], &f[5],
                      &f[6], &f[7], &f[8], &f[9], &f[10], &f[11]);
-    IntoDrawingUnits(file, fallback, f[kUnitField - 1], written);
+    IntoUnits(file, fallback, f[kUnitField - 1], written);
     const auto ranges = OpeningRanges(file, written == kMillimetreUnit ? 1 : 0);
     for (size_t i = 0; i < ranges.size(); ++i) {
         if (ranges[i].Holds(v[i]) && (i > 0 || ListedOpeningKind(file, v[i]))) continue;
@@ -149,7 +149,7 @@ OpeningSettings ReadOpeningSettings(OpeningFile file) {
         damaged = true;
     }
     s.stored = v;
-    IntoDrawingUnits(file, s, written, unit);
+    IntoUnits(file, s, written, unit);
     // The values stand for this opening whether or not the file could be mended.
     if (damaged) (void)WriteOpeningSettings(file, s.AsStored());
     return s;
