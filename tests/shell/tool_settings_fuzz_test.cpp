@@ -284,16 +284,12 @@ void ExpectKeptInRange(SettingsUse& f) {
         ASSERT_GE(v.size(), 4u) << "fields are missing";
         EXPECT_TRUE(together->second(v)) << text;
     }
-    // WIND and DOOR keep their lengths in the units their fourth value names: a size the user left as
-    // offered stays in the units it was stored in.
-    bool imperial = !f.Metric();
-    if (file == "WIND.CFG" || file == "DOOR.CFG") {
-        std::istringstream values(text);
-        int64_t unit = 0;
-        for (int i = 0; i < 4; ++i)
-            values >> unit;
-        imperial = unit == 24;
-    }
+    // WIND and DOOR keep their lengths in the units their fourth value names.
+    std::istringstream values(text);
+    int64_t unit = 0;
+    for (int i = 0; i < 4; ++i)
+        values >> unit;
+    const bool imperial = file == "WIND.CFG" || file == "DOOR.CFG" ? unit == 24 : !f.Metric();
     const auto& table = imperial && kAllowedImperial.count(file) > 0 ? kAllowedImperial : kAllowed;
     const auto allowed = table.find(file);
     if (allowed == table.end()) return;
