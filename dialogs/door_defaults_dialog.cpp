@@ -35,6 +35,8 @@ void TConfigdlg::SetupWindow() {
     const DoorDefaults read = ReadDoorDefaults();
     Millimetres->SetText(std::to_string(read.SizeMillimetres));
     InchesEdit->SetText(std::to_string(NearestWholeInches(read.SizeImperial)));
+    StoredInches = read.SizeImperial;
+    InchesOffer.Remember({InchesEdit});
     // What was read stays when OK finds no radio of a group checked.
     SwingAngle = read.SwingAngle;
     DoorThickness = read.DoorThickness;
@@ -52,8 +54,9 @@ void TConfigdlg::CmOk() {
         if (Angles[i]->GetCheck() == BF_CHECKED) SwingAngle = kAngles[i];
     for (int32_t i = 1; i >= 0; --i)
         if (Thicknesses[i]->GetCheck() == BF_CHECKED) DoorThickness = kThicknesses[i];
-    const bool written = WriteDoorSize(pl::atoi(MillimetreText), pl::atoi(InchText) * kUnitsPerInch) &&
-                         WriteDoorStyle(SwingAngle, DoorThickness);
+    const int32_t inches = InchesOffer.Untouched() ? StoredInches : pl::atoi(InchText) * kUnitsPerInch;
+    const bool written =
+        WriteDoorSize(pl::atoi(MillimetreText), inches) && WriteDoorStyle(SwingAngle, DoorThickness);
     if (!written) {
         MessageBox(this, "The door settings could not be saved in CFG/DOORSZE.CFG and CFG/INTERN.CFG.",
                    "DOOR STYLES", MB_OK | MB_ICONEXCLAMATION);

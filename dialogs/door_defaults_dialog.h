@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "dialogs/offered_texts.h"
 #include "platform/dialog.h"
 
 class TEdit;
@@ -28,4 +29,6 @@ private:
     TEdit* InchesEdit;
     TRadioButton* Angles[3];
     TRadioButton* Thicknesses[2];
+    int32_t StoredInches = 0; // 1/24 inch, as read
+    dialogs::OfferedTexts InchesOffer;
 };

@@ -30,10 +30,25 @@ int32_t CheckedCode(TRadioButton* const (&radios)[8], int32_t fallback) {
     return fallback;
 }
 
-int32_t ForcedFrame(int32_t kind, int32_t frame, int32_t width, int32_t number) {
+// Whether the lengths of `s` are in millimetres: the file's own units where they were kept.
+bool InMillimetres(const OpeningSettings& s) {
+    return s[4] == 1;
+}
+
+// The opening passing sliders leave, in the units of their width.
+template <typename Length> Length RobeOpening(Length width, int32_t number, bool metric) {
+    return width * number - (number - 1) * (metric ? kSliderOverlapMetric : kSliderOverlapImperial);
+}
+
+// The frame the entry dialog offers for its doors, in the units of their width.
+template <typename Length> Length OfferedFrame(int32_t kind, Length width, int32_t number) {
+    return kind == 3 || kind == 13 ? 2 * width * number : width * (number + 1);
+}
+
+int32_t ForcedFrame(int32_t kind, int32_t frame, int32_t width, int32_t number, bool metric) {
     if (kind == 3 || kind == 13) return std::max(frame, (number == 2 ? 4 : 2) * width);
     if ((kind == 10 || kind == 20) && int64_t{width} * number >= frame)
-        return width * number + (MetricUnits == 1 ? kFrameMarginMetric : kFrameMarginImperial);
+        return width * number + (metric ? kFrameMarginMetric : kFrameMarginImperial);
     return frame;
 }
 
@@ -46,18 +61,18 @@ TRobedlg::TRobedlg(QWidget* parent, int32_t resId)
 
 void TRobedlg::SetupWindow() {
     TDialog::SetupWindow();
-    const OpeningSettings s = ReadOpeningSettings(OpeningFile::Door);
-    const double doors = s.Unrounded(5) * s[6];
-    const int32_t overlap = MetricUnits == 1 ? kSliderOverlapMetric : kSliderOverlapImperial;
-    Opening->SetText(std::to_string(ShownLength(doors - (s[6] - 1) * overlap)));
+    Read = ReadOpeningSettings(OpeningFile::Door);
+    Opening->SetText(std::to_string(ShownLength(RobeOpening(Read.Unrounded(5), Read[6], MetricUnits == 1))));
+    Offer.Remember({Opening});
 }
 
 void TRobedlg::CmOk() {
     if (!Validate()) return;
     Opening->GetText(OpeningText, sizeof OpeningText);
     IntoWall = IntoWallBox->GetCheck() == BF_CHECKED ? 1 : 0;
-    OpeningSettings s = ReadOpeningSettings(OpeningFile::Door);
-    s[3] = StoredLength(pl::atoi(OpeningText));
+    OpeningSettings s = WrittenBack(OpeningFile::Door, Read, Offer.Untouched());
+    s[3] =
+        Offer.Untouched() ? RobeOpening(s[5], s[6], InMillimetres(s)) : StoredLength(pl::atoi(OpeningText));
     if (!Save(this, OpeningFile::Door, s)) return;
     CloseWindow(IDOK);
 }
@@ -100,11 +115,11 @@ TEntrydlg::TEntrydlg(QWidget* parent, int32_t resId)
 
 void TEntrydlg::SetupWindow() {
     TDialog::SetupWindow();
-    const OpeningSettings s = ReadOpeningSettings(OpeningFile::Door);
-    const int32_t kind = s[1];
-    const double frame = kind == 3 || kind == 13 ? 2 * s.Unrounded(5) * s[6] : s.Unrounded(5) * (s[6] + 1);
-    Frame->SetText(std::to_string(ShownLength(frame)));
-    Positions[s[6] > 1 ? 2 : 0]->Check();
+    Read = ReadOpeningSettings(OpeningFile::Door);
+    Frame->SetText(
+        std::to_string(ShownLength(OfferedFrame(Read[1], Read.Unrounded(5), Read[6]), kMostFrame)));
+    Positions[Read[6] > 1 ? 2 : 0]->Check();
+    Offer.Remember({Frame});
 }
 
 void TEntrydlg::CmOk() {
@@ -115,9 +130,11 @@ void TEntrydlg::CmOk() {
         position = 1;
     else if (Positions[1]->GetCheck() == BF_CHECKED)
         position = 2;
-    OpeningSettings s = ReadOpeningSettings(OpeningFile::Door);
+    OpeningSettings s = WrittenBack(OpeningFile::Door, Read, Offer.Untouched());
     const int32_t number = s[6] >= 3 ? 2 : s[6] < 2 ? 1 : s[6];
-    s[3] = ForcedFrame(s[1], StoredLength(pl::atoi(FrameText)), s[5], number);
+    const int32_t frame =
+        Offer.Untouched() ? OfferedFrame(s[1], s[5], s[6]) : StoredLength(pl::atoi(FrameText));
+    s[3] = ForcedFrame(s[1], frame, s[5], number, InMillimetres(s));
     s[6] = number;
     s[10] = position;
     if (!Save(this, OpeningFile::Door, s)) return;

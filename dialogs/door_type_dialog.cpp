@@ -86,13 +86,15 @@ TExtdoordlg::TExtdoordlg(QWidget* parent, int32_t resId)
 
 void TExtdoordlg::SetupWindow() {
     TDialog::SetupWindow();
-    const OpeningSettings s = ReadOpeningSettings(OpeningFile::Door);
+    Read = ReadOpeningSettings(OpeningFile::Door);
+    const OpeningSettings& s = Read;
     DoorKind = s[1];
     SpareWord = s[9];
     CopyLabel(Label, s.label);
     if (const int32_t radio = RadioOfKind(DoorKind); radio >= 0) Types[radio]->Check();
     Width->SetText(std::to_string(ShownLength(s.Unrounded(5))));
     Number->SetText(std::to_string(s[6]));
+    WidthOffer.Remember({Width});
 }
 
 void TExtdoordlg::CmOk() {
@@ -108,7 +110,10 @@ void TExtdoordlg::CmOk() {
         break;
     }
     if (DoorKind == 5 || DoorKind == 15) number = 1;
-    width = StoredLength(width);
+    // The sizes go in the units of the width: the file's own while the user left it as offered.
+    OpeningSettings s = WrittenBack(OpeningFile::Door, Read, WidthOffer.Untouched());
+    DoorWidth = WidthOffer.Untouched() ? Read[5] : StoredLength(width);
+    width = WidthOffer.Untouched() ? s[5] : DoorWidth;
     int32_t total = width * number;
     if (DoorKind == 3 || DoorKind == 13) {
         number = std::min(number, 2);
@@ -118,10 +123,11 @@ void TExtdoordlg::CmOk() {
         if (number < 2) number = 2;
         if (number % 2 == 1) number += 1;
     }
-    OpeningSettings s;
+    // The hand and the place in a frame are asked anew by the dialogs that follow.
+    for (int32_t field = 7; field <= 11; ++field)
+        s[field] = 0;
     s[1] = DoorKind;
     s[3] = total;
-    s[4] = StoredLength(1);
     s[5] = width;
     s[6] = number;
     s[9] = SpareWord;

@@ -58,6 +58,6 @@ InchesAndFraction InchesAndFractionOf(int32_t length) {
     return shown;
 }
 
-int32_t NearestWholeInches(int32_t length) {
-    return static_cast<int32_t>(std::lround(static_cast<double>(length) / kUnitsPerInch));
+int32_t NearestWholeInches(double length) {
+    return static_cast<int32_t>(std::lround(length / kUnitsPerInch));
 }

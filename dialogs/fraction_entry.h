@@ -27,6 +27,7 @@ struct InchesAndFraction {
 
 InchesAndFraction InchesAndFractionOf(int32_t length);
 
-// A stored length as the whole inches an edit offers: the nearest inch, a half going up, so that a
-// size between inches opens as the one it is closest to rather than the one below it.
-int32_t NearestWholeInches(int32_t length);
+// A length in 1/24 inch, stored or converted, as the whole inches an edit offers: the nearest inch,
+// a half going up, so that a size between inches opens as the one it is closest to rather than the
+// one below it. Rounded once, from the length as it is, never from a rounded copy of it.
+int32_t NearestWholeInches(double length);

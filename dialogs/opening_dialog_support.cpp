@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "dialogs/dialog_building.h"
+#include "dialogs/fraction_entry.h"
 #include "document/program_state.h"
 #include "platform/dialog.h"
 #include "platform/message_box.h"
@@ -16,15 +17,26 @@ int32_t WithTemplates(int32_t resId) {
     return dialogs::WithTemplates<RegisterOpeningDialogTemplates>(resId);
 }
 
-int32_t ShownLength(double length) {
+int32_t ShownLength(double length, int32_t most) {
     // Rounded once, from the length as read: a size converted from millimetres is offered as the
     // inch it is closest to, not as the inch closest to the eighth it was kept as.
-    const double shown = MetricUnits != 0 ? length : length / kUnitsPerInch;
-    return static_cast<int32_t>(std::lround(shown));
+    const int32_t shown =
+        MetricUnits != 0 ? static_cast<int32_t>(std::lround(length)) : NearestWholeInches(length);
+    return std::clamp(shown, kLeastSize, most);
 }
 
 int32_t StoredLength(int32_t shown) {
     return MetricUnits == 0 ? shown * kUnitsPerInch : shown;
+}
+
+OpeningSettings WrittenBack(OpeningFile file, const OpeningSettings& read, bool sizesUntouched) {
+    if (sizesUntouched) return read.AsStored();
+    // A size converted from the other units can lie just outside what this drawing's dialogs take.
+    OpeningSettings s = read;
+    const auto ranges = OpeningRanges(file, MetricUnits);
+    for (size_t i = 0; i < ranges.size(); ++i)
+        s.values[i] = std::clamp(s.values[i], ranges[i].low, ranges[i].high);
+    return s;
 }
 
 void CopyLabel(char (&to)[31], const std::string& from) {

@@ -6,8 +6,10 @@
 
 #include <cstdint>
 
+#include "dialogs/offered_texts.h"
 #include "platform/dialog.h"
 #include "resources/dialogs/opening_templates.h"
+#include "tools/opening_settings.h"
 
 class TEdit;
 class TCheckBox;
@@ -33,6 +35,8 @@ private:
     TRadioButton* Text9;
     TCheckBox* ShowSizes;
     TCheckBox* ShowCill;
+    OpeningSettings Read;
+    dialogs::OfferedTexts WidthOffer, HeightOffer;
 };
 
 class TExtdoordlg : public TDialog {
@@ -47,11 +51,16 @@ public:
     char Label[31] = {};
     char WidthText[10] = {};
     char NumberText[5] = {};
+    // The width of each door in the drawing's units, as the door tool takes it: the stored width
+    // where the user left the offer as it was.
+    int32_t DoorWidth = 0;
 
 private:
     TEdit* Width;
     TEdit* Number;
     TRadioButton* Types[8];
+    OpeningSettings Read;
+    dialogs::OfferedTexts WidthOffer;
 };
 
 class TDoordlg : public TDialog {
@@ -96,6 +105,8 @@ public:
 private:
     TEdit* Opening;
     TCheckBox* IntoWallBox;
+    OpeningSettings Read;
+    dialogs::OfferedTexts Offer;
 };
 
 class TEntrydlg : public TDialog {
@@ -110,6 +121,8 @@ public:
 private:
     TEdit* Frame;
     TRadioButton* Positions[3];
+    OpeningSettings Read;
+    dialogs::OfferedTexts Offer;
 };
 
 class TFoldingdlg : public TDialog {

@@ -84,12 +84,14 @@ TDbleimpdlg::TDbleimpdlg(QWidget* parent, int32_t resId)
 
 void TDbleimpdlg::SetupWindow() {
     TDialog::SetupWindow();
-    const InchesAndFraction shown = InchesAndFractionOf(ReadPartitionThickness(0));
+    StoredThickness = ReadPartitionThickness(0);
+    const InchesAndFraction shown = InchesAndFractionOf(StoredThickness);
     Inches->SetText(std::to_string(shown.Inches));
     if (shown.HasFraction) {
         Numerator->SetText(std::to_string(shown.Numerator));
         Denominator->SetText(std::to_string(shown.Denominator));
     }
+    Offer.Remember({Inches, Numerator, Denominator});
     Sides.CheckLeft();
 }
 
@@ -99,7 +101,11 @@ void TDbleimpdlg::CmOk() {
     Numerator->GetText(NumeratorText, sizeof NumeratorText);
     Denominator->GetText(DenominatorText, sizeof DenominatorText);
     SideCode = Sides.Side();
-    if (!Stored(this, 0, LengthFromInchesAndFraction(InchesText, NumeratorText, DenominatorText))) return;
+    // A thickness finer than the eighths the edits show is kept while the user leaves it as offered.
+    const int32_t thickness = Offer.Untouched()
+                                  ? StoredThickness
+                                  : LengthFromInchesAndFraction(InchesText, NumeratorText, DenominatorText);
+    if (!Stored(this, 0, thickness)) return;
     CloseWindow(IDOK);
 }
 

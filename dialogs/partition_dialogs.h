@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "dialogs/offered_texts.h"
 #include "platform/dialog.h"
 
 class TEdit;
@@ -57,4 +58,6 @@ private:
     TEdit* Numerator;
     TEdit* Denominator;
     PartitionSideRadios Sides;
+    int32_t StoredThickness = 0; // 1/24 inch, as read
+    dialogs::OfferedTexts Offer;
 };

@@ -88,11 +88,14 @@ void TRmpttnimpdlg::SetupWindow() {
         return;
     }
     const int32_t v = ReadRoomPartitions(0)[static_cast<size_t>(field)];
+    StoredThickness = v;
     Inches->SetText(std::to_string(v / 24));
     const FeetInches fraction = SplitFeetInches(v % 24);
-    if (!fraction.hasRemainder) return;
-    Numerator->SetText(std::to_string(fraction.numerator));
-    Denominator->SetText(std::to_string(fraction.denominator));
+    if (fraction.hasRemainder) {
+        Numerator->SetText(std::to_string(fraction.numerator));
+        Denominator->SetText(std::to_string(fraction.denominator));
+    }
+    Offer.Remember({Inches, Numerator, Denominator});
 }
 
 void TRmpttnimpdlg::CmOk() {
@@ -100,8 +103,10 @@ void TRmpttnimpdlg::CmOk() {
     Inches->GetText(InchesText, sizeof InchesText);
     Numerator->GetText(NumeratorText, sizeof NumeratorText);
     Denominator->GetText(DenominatorText, sizeof DenominatorText);
-    const int32_t v =
-        FeetInchesUnits(0, pl::atol(InchesText), pl::atol(NumeratorText), pl::atol(DenominatorText));
+    // A thickness finer than the eighths the edits show is kept while the user leaves it as offered.
+    const int32_t v = Offer.Untouched() ? StoredThickness
+                                        : FeetInchesUnits(0, pl::atol(InchesText), pl::atol(NumeratorText),
+                                                          pl::atol(DenominatorText));
     if (!dialogs::StoreRoomPartition(*this, 0, v)) return;
     CloseWindow(IDOK);
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "dialogs/offered_texts.h"
 #include "platform/dialog.h"
 
 class TEdit;
@@ -37,6 +38,8 @@ private:
     TEdit* Inches;
     TEdit* Numerator;
     TEdit* Denominator;
+    int32_t StoredThickness = 0; // 1/24 inch, as read
+    dialogs::OfferedTexts Offer;
 };
 
 namespace dialogs {

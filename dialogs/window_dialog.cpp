@@ -22,7 +22,8 @@ TWindlg::TWindlg(QWidget* parent, int32_t resId)
 
 void TWindlg::SetupWindow() {
     TDialog::SetupWindow();
-    const OpeningSettings s = ReadOpeningSettings(OpeningFile::Window);
+    Read = ReadOpeningSettings(OpeningFile::Window);
+    const OpeningSettings& s = Read;
     WindowKind = s[1];
     SpareWord = s[10];
     CopyLabel(Label, s.label);
@@ -31,6 +32,8 @@ void TWindlg::SetupWindow() {
     (s[6] == 7 ? Text7 : Text9)->Check();
     Width->SetText(std::to_string(ShownLength(s.Unrounded(2))));
     Height->SetText(std::to_string(ShownLength(s.Unrounded(3))));
+    WidthOffer.Remember({Width});
+    HeightOffer.Remember({Height});
 }
 
 void TWindlg::CmOk() {
@@ -38,11 +41,11 @@ void TWindlg::CmOk() {
     SpareWord = 0;
     Width->GetText(WidthText, sizeof WidthText);
     Height->GetText(HeightText, sizeof HeightText);
-    OpeningSettings s;
+    OpeningSettings s =
+        WrittenBack(OpeningFile::Window, Read, WidthOffer.Untouched() && HeightOffer.Untouched());
     s[1] = WindowKind;
-    s[2] = StoredLength(pl::atoi(WidthText));
-    s[3] = StoredLength(pl::atoi(HeightText));
-    s[4] = StoredLength(1);
+    if (!WidthOffer.Untouched()) s[2] = StoredLength(pl::atoi(WidthText));
+    if (!HeightOffer.Untouched()) s[3] = StoredLength(pl::atoi(HeightText));
     s[5] = ShowSizes->GetCheck() == BF_CHECKED ? 1 : 0;
     s[6] = Text7->GetCheck() == BF_CHECKED ? 7 : 9;
     s[7] = ShowCill->GetCheck() == BF_CHECKED ? 1 : 0;

@@ -48,10 +48,25 @@ public:
         else if (!IsRepeat(*key, held))
             held = {receiver->window(), pl::ModalBoxesShown(), held.releasedAt};
         const bool own = held.window == receiver->window() && held.boxesShown == pl::ModalBoxesShown();
-        return !own && KeepsHeldKeysApart(receiver);
+        if (!own && KeepsHeldKeysApart(receiver)) return true;
+        if (type == QEvent::KeyPress && !key->isAutoRepeat() && IsRepeat(*key, held)) {
+            // The press of a release-and-press pair goes on marked, as the repeat it is, also in the
+            // window the key went down in: a check box held by Space then toggles once, as on a
+            // single press, not once for every pair.
+            SendMarked(receiver, *key);
+            return true;
+        }
+        return false;
     }
 
 private:
+    static void SendMarked(QWidget* receiver, const QKeyEvent& key) {
+        QKeyEvent repeat(QEvent::KeyPress, key.key(), key.modifiers(), key.nativeScanCode(),
+                         key.nativeVirtualKey(), key.nativeModifiers(), key.text(), true, key.count());
+        repeat.setTimestamp(key.timestamp());
+        QApplication::sendEvent(receiver, &repeat);
+    }
+
     QHash<int, HeldKey> keys_;
 };
 

@@ -4,7 +4,8 @@
 // truly comes up, its repeats and its release reach neither a box it did not go down in nor the
 // drawing window it left for a box. The Return that put a refusal up, or that closed a box or a
 // dialog, held a moment too long, would otherwise answer the next box unseen, press OK again behind
-// it, or reach the drawing window, over and over while the key is down.
+// it, or reach the drawing window, over and over while the key is down. In the window the key went
+// down in, its unmarked pairs are repeats as the marked ones are: a held Space presses a button once.
 #pragma once
 
 namespace pl {

@@ -157,7 +157,7 @@ void RunDoorDialogs(TChild& window) {
         return;
     }
     const int32_t kind = dialog.DoorKind;
-    const int32_t width = TypedLength(dialog.WidthText);
+    const int32_t width = dialog.DoorWidth;
     const int32_t count = pl::atoi(dialog.NumberText);
     if (!DoorFollowUp({window, *tool, kind, width, count})) return;
     tool->DialogOpeningKind() = kind;

@@ -146,16 +146,20 @@ void RunCalibrationSteps(TClient& client, QWidget* parent) {
 void RunMergeSteps(TClient& client, QWidget* parent, const MergeTexts& texts) {
     const bool metric = MetricUnits == 1;
     const FieldRange range = MergeDistanceRange(MetricUnits);
-    int32_t value = ReadRoomMergeDistance(MetricUnits);
-    if (!metric) value = NearestWholeInches(value);
+    const int32_t stored = ReadRoomMergeDistance(MetricUnits);
+    const int32_t offered = metric ? stored : NearestWholeInches(stored);
     client.ShowGuide(metric ? texts.MetricGuide : "GUIDE: input Merging distance for room alignment");
     bool confirmed = false;
-    const int32_t typed = metric ? AskNumber(parent, texts.MetricTitle, texts.MetricPrompt, value, confirmed)
-                                 : AskNumber(parent, "Merging Distance", "Inches", value, confirmed);
-    if (confirmed) value = typed;
-    // Stored in range, so the snapping never reads what the command itself wrote as damage.
-    value = metric ? std::clamp(value, range.low, range.high)
-                   : std::clamp(value, range.low / kUnitsPerInch, range.high / kUnitsPerInch) * kUnitsPerInch;
+    const int32_t typed = metric
+                              ? AskNumber(parent, texts.MetricTitle, texts.MetricPrompt, offered, confirmed)
+                              : AskNumber(parent, "Merging Distance", "Inches", offered, confirmed);
+    // A distance left as offered stays as it was stored, finer than the whole inches shown; one typed is
+    // stored in range, so the snapping never reads what the command itself wrote as damage.
+    int32_t value = stored;
+    if (confirmed && typed != offered)
+        value =
+            metric ? std::clamp(typed, range.low, range.high)
+                   : std::clamp(typed, range.low / kUnitsPerInch, range.high / kUnitsPerInch) * kUnitsPerInch;
     if (!WriteRoomMergeDistance(MetricUnits, value)) ReportUnsaved(parent, "merge distance");
 }
 
@@ -170,11 +174,12 @@ void RunLayoutGridSteps(TClient& client, QWidget* parent) {
         if (confirmed) grid.spacing = std::clamp(typed, range.low, range.high);
     } else {
         client.ShowGuide("GUIDE: input Grid line spacing");
+        // A spacing left as offered stays as it was stored, finer than the whole inches shown.
         const int32_t inches = NearestWholeInches(grid.spacing);
         const int32_t typed = AskNumber(parent, "Grid Spacing", "Spacing in inches", inches, confirmed);
-        grid.spacing =
-            (confirmed ? std::clamp(typed, range.low / kUnitsPerInch, range.high / kUnitsPerInch) : inches) *
-            kUnitsPerInch;
+        if (confirmed && typed != inches)
+            grid.spacing =
+                std::clamp(typed, range.low / kUnitsPerInch, range.high / kUnitsPerInch) * kUnitsPerInch;
     }
     if (!WriteLayoutGridSettings(MetricUnits, grid)) ReportUnsaved(parent, "layout grid spacing");
     client.ShowGuide("GUIDE: Now select Grid line colour");

@@ -77,8 +77,8 @@ std::array<int32_t, 2> LengthFields(OpeningFile file) {
     return file == OpeningFile::Window ? std::array{2, 3} : std::array{3, 5};
 }
 
-// The lengths of `s`, written in `fromUnit`, in the units of the drawing.
-void IntoDrawingUnits(OpeningFile file, OpeningSettings& s, int32_t fromUnit, int32_t toUnit) {
+// The lengths of `s`, written in `fromUnit`, in `toUnit`, with what they were before any rounding.
+void IntoUnits(OpeningFile file, OpeningSettings& s, int32_t fromUnit, int32_t toUnit) {
     for (const int32_t field : LengthFields(file)) {
         const size_t i = static_cast<size_t>(field - 1);
         s.unrounded[i] = LengthInUnits(s.values[i], fromUnit, toUnit);
@@ -96,8 +96,8 @@ std::array<FieldRange, 11> OpeningRanges(OpeningFile file, int32_t metricUnits) 
     // The kind is checked against the kinds listed for the file (ListedOpeningKind); every kind lies
     // within this.
     constexpr FieldRange kKind{1, 24};
-    // Lengths as the dialogs of the drawing's units store what they take: millimetres, or whole
-    // inches x 24. The reader converts a file written in the other units before it checks them.
+    // Lengths as the dialogs of the given units store what they take: millimetres, or whole inches
+    // x 24. The reader checks a file in the units it was written in, before it converts it.
     const int32_t unit = OpeningUnitValue(metricUnits);
     const FieldRange size{kOpeningSizeRange.low * unit, kOpeningSizeRange.high * unit};
     const FieldRange unitValue{unit, unit};
@@ -125,36 +125,33 @@ OpeningSettings ReadOpeningSettings(OpeningFile file) {
     pl::ScanSettings(CfgPath(FileName(file)), shipped, format, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5],
                      &v[6], &v[7], &v[8], &v[9], &v[10], &v[11], label, static_cast<int>(sizeof label));
     s.label = label;
+    const int32_t unit = OpeningUnitValue(MetricUnits);
+    bool damaged = false;
+    // Lengths in no known units are not taken in any: they read as shipped in the drawing's.
+    int32_t written = v[kUnitField - 1];
+    if (written != kMillimetreUnit && written != kImperialUnitsPerInch) {
+        written = unit;
+        v[kUnitField - 1] = unit;
+        for (const int32_t field : LengthFields(file))
+            v[static_cast<size_t>(field - 1)] = std::numeric_limits<int32_t>::min();
+    }
+    // What ships is in millimetres; a value is checked, and mended, in the units it was written in,
+    // so that a size the dialogs of those units take is never lost to a rounding on the way.
     OpeningSettings fallback;
     auto& f = fallback.values;
     (void)pl::sscanf(shipped, "%d %d %d %d %d %d %d %d %d %d %d %d", &f[0], &f[1], &f[2], &f[3], &f[4], &f[5],
                      &f[6], &f[7], &f[8], &f[9], &f[10], &f[11]);
-    // What ships is in millimetres, and reads in either units as it stands.
-    const int32_t unit = OpeningUnitValue(MetricUnits);
-    IntoDrawingUnits(file, fallback, f[kUnitField - 1], unit);
-    const auto asShipped = [&](size_t i) {
-        v[i] = f[i];
-        s.unrounded[i] = fallback.unrounded[i];
-    };
-    bool damaged = false;
-    const int32_t written = v[kUnitField - 1];
-    if (written == kMillimetreUnit || written == kImperialUnitsPerInch) {
-        IntoDrawingUnits(file, s, written, unit);
-    } else {
-        // Lengths in no known units are not taken in any.
-        for (const int32_t field : LengthFields(file))
-            asShipped(static_cast<size_t>(field - 1));
-        v[kUnitField - 1] = unit;
-        damaged = true;
-    }
-    const auto ranges = OpeningRanges(file, MetricUnits);
+    IntoUnits(file, fallback, f[kUnitField - 1], written);
+    const auto ranges = OpeningRanges(file, written == kMillimetreUnit ? 1 : 0);
     for (size_t i = 0; i < ranges.size(); ++i) {
         if (ranges[i].Holds(v[i]) && (i > 0 || ListedOpeningKind(file, v[i]))) continue;
-        asShipped(i);
+        v[i] = f[i];
         damaged = true;
     }
+    s.stored = v;
+    IntoUnits(file, s, written, unit);
     // The values stand for this opening whether or not the file could be mended.
-    if (damaged) (void)WriteOpeningSettings(file, s);
+    if (damaged) (void)WriteOpeningSettings(file, s.AsStored());
     return s;
 }
 

@@ -22,10 +22,19 @@ struct OpeningSettings {
     // The lengths as read, in the drawing's units before they are rounded to what the file keeps:
     // a dialog rounds a converted size once, from these, to what it shows.
     std::array<double, 12> unrounded{};
+    // The values as the file holds them once mended, lengths in the units it was written in (value
+    // 4): what a dialog writes back for the sizes the user left as they were offered.
+    std::array<int32_t, 12> stored{};
 
     int32_t& operator[](int32_t field) { return values[static_cast<size_t>(field - 1)]; }
     int32_t operator[](int32_t field) const { return values[static_cast<size_t>(field - 1)]; }
     double Unrounded(int32_t field) const { return unrounded[static_cast<size_t>(field - 1)]; }
+    // The same settings with the file's own lengths and units value.
+    OpeningSettings AsStored() const {
+        OpeningSettings s = *this;
+        s.values = stored;
+        return s;
+    }
 };
 
 // The sizes, door counts and frames the window and door dialogs take, as typed (millimetres or
@@ -39,8 +48,8 @@ inline constexpr int32_t kMostFrame = 15000;
 std::array<FieldRange, 11> OpeningRanges(OpeningFile file, int32_t metricUnits);
 
 // Lengths written in the other units (value 4) are converted to the drawing's. A value outside its
-// range for the units in force, or a kind not listed for the file, reads as shipped, and the file
-// is then written back whole.
+// range for the units it was written in, or a kind not listed for the file, reads as shipped, and
+// the file is then written back whole, its lengths kept in their own units.
 OpeningSettings ReadOpeningSettings(OpeningFile file);
 // Writes the twelve values with the label's own length as value 12, each followed by one blank, then
 // the label, with no line end.

@@ -77,11 +77,14 @@ void TWindowobjtool::LoadDoor(int32_t startWidth) {
     if (TakesStoredTotal(OpeningKind)) {
         OpeningWidth = s[3];
     } else if (openingkind::IsHinged(OpeningKind)) {
-        // A hinged door is as wide as the dialog said; the file remembers it as the door width.
+        // A hinged door is as wide as the dialog said; the file remembers it as the door width. The
+        // dialog has mostly written it already, perhaps in the other units: that file stays as it is.
         OpeningWidth = startWidth;
-        s[5] = startWidth;
-        if (!WriteOpeningSettings(OpeningFile::Door, s))
-            MessageBox(nullptr, "The door width could not be saved in CFG/DOOR.CFG.", "DOORS", MB_OK);
+        if (s[5] != startWidth) {
+            s[5] = startWidth;
+            if (!WriteOpeningSettings(OpeningFile::Door, s))
+                MessageBox(nullptr, "The door width could not be saved in CFG/DOOR.CFG.", "DOORS", MB_OK);
+        }
     }
     LoadLevel(s[4]);
 }

@@ -3,13 +3,19 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <map>
 #include <sstream>
 #include <string>
 
+#include "dialogs/door_defaults_dialog.h"
 #include "dialogs/opening_dialogs.h"
+#include "dialogs/partition_dialogs.h"
+#include "dialogs/room_partition_dialogs.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/test_script.h"
+#include "resources/dialogs/partition_templates.h"
+#include "resources/dialogs/room_templates.h"
 #include "tests/support/program_directory.h"
 #include "tests/support/scripted_ui.h"
 
@@ -70,18 +76,33 @@ struct StoredOpeningCase {
     bool window;
     const char* stored;
     const char* shown;            // controls the dialog opens with, as logged, one after another
-    const char* mended = nullptr; // the file once the dialog is cancelled; none: as stored
-    int32_t dialog = 0;           // a door dialog other than the door type
+    const char* mended = nullptr; // the file once the dialog is answered; none: as stored
+    int32_t dialog = 0;           // a dialog other than the window or the door type
+    int32_t answer = IDCANCEL;    // OK too leaves a size the user did not change as it was
+    const char* file = nullptr;   // the settings file of a dialog that is not for an opening
+    std::vector<std::pair<int32_t, std::string>> typed = {};
 };
+
+template <typename Dialog> int32_t Run(int32_t id) {
+    return Dialog(nullptr, id).Execute();
+}
+const std::map<int32_t, int32_t (*)(int32_t)> kRun = {{kWindowDialogId, Run<TWindlg>},
+                                                      {kExtDoorDialogId, Run<TExtdoordlg>},
+                                                      {kRobeDialogId, Run<TRobedlg>},
+                                                      {kEntryFrameDialogId, Run<TEntrydlg>},
+                                                      {kDoorDefaultsDialogId, Run<TConfigdlg>},
+                                                      {kPartitionImpDialogId, Run<TDbleimpdlg>},
+                                                      {kRoomPartitionImpDialogId, Run<TRmpttnimpdlg>}};
 
 class StoredOpening : public OpeningDialogs, public ::testing::WithParamInterface<StoredOpeningCase> {};
 
 // A file written in the other units opens converted and is left as it is; a kind or word no dialog
-// writes opens as shipped, and the file is written back whole in the drawing's units.
+// writes opens as shipped, and the file is written back whole. OK keeps every size left as offered.
 TEST_P(StoredOpening, OpensAsTheDrawingsUnitsReadItAndIsMendedOnlyWhenDamaged) {
     const StoredOpeningCase& c = GetParam();
     MetricUnits = c.metric;
-    const std::string file = c.window ? "CFG/WIND.CFG" : "CFG/DOOR.CFG";
+    CurrentView = kGroundFloor;
+    const std::string file = c.file ? c.file : c.window ? "CFG/WIND.CFG" : "CFG/DOOR.CFG";
     dir.WriteFile(file, c.stored);
     // Every write replaces the file by a new one: a file read as it stands keeps its own.
     const auto Inode = [&] {
@@ -90,18 +111,13 @@ TEST_P(StoredOpening, OpensAsTheDrawingsUnitsReadItAndIsMendedOnlyWhenDamaged) {
     };
     const auto written = Inode();
     const int32_t id = c.dialog ? c.dialog : c.window ? kWindowDialogId : kExtDoorDialogId;
-    pl::script::AnswerDialog(id, {DialogStep{{}, IDCANCEL}});
-    if (c.dialog == kRobeDialogId)
-        EXPECT_EQ(TRobedlg(nullptr, id).Execute(), IDCANCEL);
-    else if (c.dialog == kEntryFrameDialogId)
-        EXPECT_EQ(TEntrydlg(nullptr, id).Execute(), IDCANCEL);
-    else
-        EXPECT_EQ(c.window ? TWindlg(nullptr, id).Execute() : TExtdoordlg(nullptr, id).Execute(), IDCANCEL);
+    pl::script::AnswerDialog(id, {DialogStep{c.typed, c.answer}});
+    EXPECT_EQ(kRun.at(id)(id), c.answer) << ui.Log();
     std::istringstream shown(c.shown);
     for (std::string control; shown >> control;)
         EXPECT_TRUE(ui.LogContains(control)) << control << "\n" << ui.Log();
     EXPECT_EQ(dir.ReadFile(file), c.mended ? c.mended : c.stored);
-    EXPECT_EQ(Inode() == written, c.mended == nullptr);
+    EXPECT_TRUE(c.answer == IDOK || (Inode() == written) == (c.mended == nullptr));
 }
 
 const StoredOpeningCase kStoredOpenings[] = {
@@ -136,6 +152,35 @@ const StoredOpeningCase kStoredOpenings[] = {
      kRobeDialogId},
     {"EntryFrameRoundedOnce", 0, false, "10 0 730 1 730 1 0 0 0 0 0 0 ", "6001=\"57\"", nullptr,
      kEntryFrameDialogId},
+    {"SlidingFrameRoundedOnce", 0, false, "3 0 1460 1 730 1 0 0 0 0 0 0 ", "6001=\"57\"", nullptr,
+     kEntryFrameDialogId},
+    {"SecondSeriesSlidingFrameRoundedOnce", 0, false, "13 0 1460 1 730 1 0 0 0 1 0 0 ", "6001=\"57\"",
+     nullptr, kEntryFrameDialogId},
+    {"SmallWindowMillimetres", 0, true, "1 100 1050 1 1 9 0 0 0 0 0 0 ", "6501=\"4\" 6502=\"41\""},
+    {"SmallDoorMillimetres", 0, false, "6 0 100 1 100 1 0 0 0 0 0 0 ", "26501=\"4\""},
+    {"TinyWindowMillimetres", 0, true, "1 4 1050 1 1 9 0 0 0 0 0 0 ", "6501=\"4\""},
+    {"WindowMillimetresKeptByOk", 0, true, "1 790 790 1 1 9 0 0 0 0 0 0 ", "6501=\"31\"", nullptr, 0, IDOK},
+    {"SmallHeightConvertedWithATypedWidth",
+     0,
+     true,
+     "1 1200 100 1 1 9 0 0 0 0 0 0 ",
+     "6502=\"4\"",
+     "1 864 96 24 1 9 0 0 0 0 0 0 ",
+     0,
+     IDOK,
+     nullptr,
+     {{kWindowWidth, "36"}}},
+    {"DoorMillimetresKeptByOk", 0, false, "6 0 100 1 100 1 0 0 0 0 0 0 ", "26501=\"4\"", nullptr, 0, IDOK},
+    {"RobeMillimetresKeptByOk", 0, false, "24 0 1460 1 730 2 0 0 0 0 0 0 ", "26541=\"55\"",
+     "24 0 1410 1 730 2 0 0 0 0 0 0 ", kRobeDialogId, IDOK},
+    {"SlidingFrameKeptByOk", 0, false, "3 0 1460 1 730 1 0 0 0 1 0 0 ", "6001=\"57\"", nullptr,
+     kEntryFrameDialogId, IDOK},
+    {"DoorInchesKeptByOk", 1, false, "820 790", "5411=\"33\"", nullptr, kDoorDefaultsDialogId, IDOK,
+     "CFG/DOORSZE.CFG"},
+    {"PartitionFinerThanEighthsKeptByOk", 0, false, "97", "7505=\"4\"", nullptr, kPartitionImpDialogId, IDOK,
+     "CFG/PTNI.CFG"},
+    {"RoomPartitionFinerThanEighthsKeptByOk", 0, false, "97 97 97", "21501=\"4\"", nullptr,
+     kRoomPartitionImpDialogId, IDOK, "CFG/RMPTNI.CFG"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Files, StoredOpening, ::testing::ValuesIn(kStoredOpenings),
@@ -176,7 +221,7 @@ TEST_F(OpeningDialogs, TheWindowKeepsKindAndLabelAndClearsTheSpareWord) {
     TWindlg dialog(nullptr, kWindowDialogId);
     ASSERT_EQ(dialog.Execute(), IDOK);
     EXPECT_TRUE(ui.LogContains("6501=\"36\"")) << ui.Log(); // 870 shows as whole inches
-    EXPECT_EQ(dir.ReadFile("CFG/WIND.CFG"), "2 864 1152 24 1 7 0 0 0 0 0 9 two words");
+    EXPECT_EQ(dir.ReadFile("CFG/WIND.CFG"), "2 870 1152 24 1 7 0 0 0 0 0 9 two words");
     EXPECT_EQ(dialog.SpareWord, 0);
 }
 

@@ -175,8 +175,8 @@ TEST_F(PartitionDialogs, DoorStyleNotOfferedReadsAsShipped) {
     TConfigdlg dialog(nullptr, kDoorDefaultsDialogId);
     ASSERT_EQ(dialog.Execute(), IDOK);
     EXPECT_EQ(dir.ReadFile("CFG/INTERN.CFG").substr(0, 5), "90 1 ");
-    // 870 is 36 inches and a quarter: the whole inches are shown and written back.
-    EXPECT_EQ(dir.ReadFile("CFG/DOORSZE.CFG"), "820 864");
+    // 870 is 36 inches and a quarter: the whole inches are shown, and left as offered it stays.
+    EXPECT_EQ(dir.ReadFile("CFG/DOORSZE.CFG"), "820 870");
 }
 
 struct StoredStyleCase {

@@ -224,6 +224,24 @@ TEST_F(DialogTest, AHeldReturnAnswersOnlyTheBoxItWentDownIn) {
     EXPECT_EQ(stayed, 6);
 }
 
+// However many release-and-press pairs the system gives for a held Space, the check box it went down
+// on toggles once, as on a single press.
+TEST_F(DialogTest, AHeldSpaceTogglesACheckBoxOnce) {
+    for (const int pairs : {0, 1, 2, 5}) {
+        UnitsDialog dialog;
+        pl::whenModal<UnitsDialog>([&](UnitsDialog* shown) {
+            auto* box = shown->findChild<QAbstractButton*>("205");
+            QTest::keyPress(box, Qt::Key_Space);
+            for (int i = 0; i < pairs; ++i)
+                testsupport::HoldKey(box, Qt::Key_Space);
+            QTest::keyRelease(box, Qt::Key_Space);
+            EXPECT_TRUE(box->isChecked()) << pairs << " pairs";
+            QTest::keyClick(shown, Qt::Key_Escape);
+        });
+        dialog.Execute();
+    }
+}
+
 TEST_F(DialogTest, TypingReplacesTheOfferOfAFieldOpenedOnOrTabbedIntoNotOneClickedInto) {
     LengthDialog dialog;
     dialog.Edit->SetText("24");

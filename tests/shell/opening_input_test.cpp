@@ -6,6 +6,7 @@
 #include "resources/command_ids.h"
 #include "resources/dialogs/opening_templates.h"
 #include "tests/shell/input_fixture.h"
+#include "tools/window_tool.h"
 #include "tools/tool_kinds.h"
 
 namespace {
@@ -121,6 +122,18 @@ TEST_F(Openings, ACancelledDialogLeavesThePickTool) {
     client->ProcessCommand(cmd::kDoors);
     EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
     EXPECT_EQ(dir.ReadFile("CFG/DOOR.CFG"), door);
+}
+
+// A door width left as offered stays in the file as it was stored, and the door is as wide as stored.
+TEST_F(Openings, ADoorLeftAsOfferedKeepsItsStoredWidth) {
+    MetricUnits = 0;
+    OpenFloor();
+    dir.WriteFile("CFG/DOOR.CFG", "6 0 820 1 820 1 0 0 0 0 0 0 ");
+    pl::script::AnswerDialog(kExtDoorDialogId, {DialogStep{{}, IDOK}});
+    pl::script::AnswerDialog(kDoorSwingDialogId, {DialogStep{{}, IDOK}});
+    client->ProcessCommand(cmd::kDoors);
+    EXPECT_EQ(dir.ReadFile("CFG/DOOR.CFG"), "6 0 820 1 820 1 0 0 0 0 0 0 ");
+    EXPECT_EQ(dynamic_cast<TWindowobjtool&>(*client->Tool).OpeningWidth, 774); // 32 1/4"
 }
 
 struct RobeCase {

@@ -66,9 +66,10 @@ TEST_F(SettingsCommands, MergeDistanceIsRaisedToItsMinimumAndRewrittenOnCancel) 
         {true, true, "30", "100\n", "CFG/MERGEM.CFG", "50\n"},
         {true, true, "abc", "100\n", "CFG/MERGEM.CFG", "50\n"},
         {true, false, "", "20\n", "CFG/MERGEM.CFG", "100\n"}, // a damaged file shows the shipped value
-        {true, false, "", "", "CFG/MERGEM.CFG", "100\n"}, // a missing file shows the shipped value
+        {true, false, "", "", "CFG/MERGEM.CFG", "100\n"},     // a missing file shows the shipped value
         {false, false, "", "120\n", "CFG/MERGEI.CFG", "120\n"},
-        {false, false, "", "110\n", "CFG/MERGEI.CFG", "120\n"}, // 4 inches and 7/12 are offered as 5
+        {false, false, "", "110\n", "CFG/MERGEI.CFG", "110\n"}, // 4 inches and 7/12 are offered as 5
+        {false, true, "50", "1205\n", "CFG/MERGEI.CFG", "1205\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.file) + " " + c.typed + " over " + c.stored);
@@ -93,10 +94,13 @@ TEST_F(SettingsCommands, LayoutGridSpacingKeepsItsColour) {
         const char* expected;
     };
     const Case cases[] = {
-        {false, true, "6", "960 255\n", "240 255\n"},   {false, true, "12", "960 255\n", "288 255\n"},
-        {false, false, "", "250 255\n", "240 255\n"},   {true, true, "100", "1000 255\n", "250 255\n"},
+        {false, true, "6", "960 255\n", "240 255\n"},
+        {false, true, "12", "960 255\n", "288 255\n"},
+        {false, false, "", "250 255\n", "250 255\n"},
+        {true, true, "100", "1000 255\n", "250 255\n"},
         {true, true, "1200", "1000 255\n", "1200 255\n"},
-        {false, false, "", "950 255\n", "960 255\n"}, // 39 inches and 7/12 are offered as 40
+        {false, false, "", "950 255\n", "950 255\n"}, // 39 inches and 7/12 are offered as 40
+        {false, true, "40", "950 255\n", "950 255\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.typed) + " over " + c.stored);

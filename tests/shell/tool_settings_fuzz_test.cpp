@@ -284,7 +284,13 @@ void ExpectKeptInRange(SettingsUse& f) {
         ASSERT_GE(v.size(), 4u) << "fields are missing";
         EXPECT_TRUE(together->second(v)) << text;
     }
-    const auto& table = !f.Metric() && kAllowedImperial.count(file) > 0 ? kAllowedImperial : kAllowed;
+    // WIND and DOOR keep their lengths in the units their fourth value names.
+    std::istringstream values(text);
+    int64_t unit = 0;
+    for (int i = 0; i < 4; ++i)
+        values >> unit;
+    const bool imperial = file == "WIND.CFG" || file == "DOOR.CFG" ? unit == 24 : !f.Metric();
+    const auto& table = imperial && kAllowedImperial.count(file) > 0 ? kAllowedImperial : kAllowed;
     const auto allowed = table.find(file);
     if (allowed == table.end()) return;
     std::istringstream fields(text);
