@@ -29,12 +29,6 @@ public:
         return entry->second;
     }
 
-    // The new number of an identifier that was one of the old group numbers; others stay.
-    int32_t IdFor(int32_t id) const {
-        const auto entry = renumbered_.find(id);
-        return entry == renumbered_.end() ? id : entry->second;
-    }
-
 private:
     int32_t Fresh() {
         const int64_t base = FloorIdBase(CurrentView);
@@ -57,11 +51,18 @@ private:
 
 void GiveInsertedOwnGroups(TList& list, int32_t first) {
     FreshGroups groups(list, first);
+    // A piece whose identifier is its group owns that number: a partition, a room, a loose piece's 0.
+    std::unordered_set<int32_t> owners;
     for (int32_t i = first; i < list.count; ++i) {
-        if (TObject* o = list[i]; o && GroupFieldIsGroup(o->kind)) o->group = groups.For(o->group);
+        if (const TObject* o = list[i]; o && GroupFieldIsGroup(o->kind) && o->id == o->group)
+            owners.insert(o->id);
     }
-    // Identifiers after every group has its number: a door's pieces may come before their wall.
     for (int32_t i = first; i < list.count; ++i) {
-        if (TObject* o = list[i]; o && GroupFieldIsGroup(o->kind)) o->id = groups.IdFor(o->id);
+        TObject* o = list[i];
+        if (!o || !GroupFieldIsGroup(o->kind)) continue;
+        // An identifier naming an owner follows it to its new number, so a door still names its
+        // partition; a loose piece takes its new group as identifier too.
+        if (owners.count(o->id) && (o->id != 0 || o->group == 0)) o->id = groups.For(o->id);
+        o->group = groups.For(o->group);
     }
 }
