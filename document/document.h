@@ -90,6 +90,8 @@ public:
     void ForgetSelection();
     [[nodiscard]] FileResult SaveLibraryCategory(int32_t group, const char* baseName);
     [[nodiscard]] FileResult SaveLibrary(const char* fileName);
+    // Appends a library entry or the paste file at the insert point on the current view; what it
+    // inserts takes group numbers of its own (document/inserted_groups.h).
     [[nodiscard]] FileResult InsertLibrary(const char* fileName);
 
     // --- Operations of rendering and of the room layout, defined with those subsystems ---

@@ -8,6 +8,7 @@
 #include "document/cfg_files.h"
 #include "document/document.h"
 #include "document/drawing_file.h"
+#include "document/inserted_groups.h"
 #include "document/program_state.h"
 #include "document/record_format.h"
 #include "document/selection_list.h"
@@ -109,6 +110,7 @@ FileResult TList::InsertLibrary(const char* fileName) {
                                   ? RecordKinds::Paste
                                   : RecordKinds::Drawing;
     StartHeightRange();
+    const int32_t first = count;
     FileResult result = FileResult::Ok;
     for (int32_t i = 0; i < header[0]; ++i) {
         TObject* object = nullptr;
@@ -126,5 +128,6 @@ FileResult TList::InsertLibrary(const char* fileName) {
         NoteReadHeights(*object);
     }
     EndHeightRange();
+    GiveInsertedOwnGroups(*this, first);
     return result;
 }

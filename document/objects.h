@@ -90,6 +90,13 @@ int32_t FloorIdBase(int32_t view);
 int32_t NextCompositeId();                  // advances IdCounter and returns it
 int32_t NextFloorCompositeId(int32_t view); // FloorIdBase(view) + the advanced IdCounter
 
+// Whether an object of this kind carries a composite's number in its group field. An external wall
+// keeps its face length there, and a length can equal any composite's number (10000 + n): an external
+// wall never belongs to a group.
+constexpr bool GroupFieldIsGroup(int32_t kind) {
+    return kind != kExtWall;
+}
+
 class TObject {
 public:
     TObject();
@@ -133,6 +140,11 @@ public:
     int32_t y2 = 0; // texts: a plain value; room name labels: the offset a whole-drawing turn applies
     COLORREF colour = 0;
 };
+
+// Whether o is a piece of the composite numbered `group`; group 0 ties nothing together.
+inline bool InGroup(const TObject& o, int32_t group) {
+    return group != 0 && o.group == group && GroupFieldIsGroup(o.kind);
+}
 
 // Kinds 1, 11, 41 to 99, 27001 to 27004.
 class TLineobj : public TObject {

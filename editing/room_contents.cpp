@@ -127,7 +127,7 @@ ContentsBox ContentsBoxOf(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
 }
 
 bool IsGeneratedRoomPart(const TObject& o, int32_t group, int32_t view) {
-    if (o.group != group || o.view != view) return false;
+    if (!InGroup(o, group) || o.view != view) return false;
     const int32_t k = o.kind;
     return k == kLine || k == kSizeLabel || k == kRoomNameLabel || k == kIntWall || k == kManualDimension;
 }

@@ -14,6 +14,7 @@
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
 #include "shell/length_prompt.h"
+#include "shell/wall_edit_steps.h"
 #include "tools/drawing_tool.h"
 #include "tools/extwall_edit_modes.h"
 #include "tools/line_modes.h"
@@ -105,12 +106,7 @@ void SplitWallAtCursor(TChild& window, TRect& rc, const TPoint& cursor) {
         client.SelectPickTool();
         return;
     }
-    // A split that could not be written ends the step: its dimensions are not tried.
-    if (tools::Failed(shell::CallTool(
-            client, [&] { client.Tool->Start(0, logical.x * ZoomDivisor, logical.y * ZoomDivisor); })) ||
-        tools::Failed(
-            shell::CallTool(window, [&](TDC& dc) { client.Tool->AutoDimension(dc, rc, 0, 0, 0, 111); })))
-        return;
+    if (!shell::SplitPickedWall(window, rc, logical.x * ZoomDivisor, logical.y * ZoomDivisor)) return;
     window.Invalidate(true);
     client.SelectPickTool();
     client.ShowGuide("GUIDE: Pick Tool");

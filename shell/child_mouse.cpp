@@ -24,6 +24,7 @@
 #include "shell/client.h"
 #include "shell/length_prompt.h"
 #include "shell/move_family_steps.h"
+#include "shell/wall_edit_steps.h"
 #include "tools/cancelled_line.h"
 #include "tools/centre_aid_modes.h"
 #include "tools/drawing_tool.h"
@@ -32,20 +33,8 @@
 #include "tools/move_tool.h"
 #include "tools/wall_tools.h"
 #include "tools/working_file.h"
-#include "walls/extwall_edit.h"
 
 namespace {
-
-// Tells the user why a lengthen or shorten changed nothing; false when it was carried out.
-bool WallEditRefused(TChild& window, int32_t code) {
-    const char* why = code == walls::walledit::kAngledWall ? "Angled walls cannot be altered"
-                      : code == walls::walledit::kTooShort
-                          ? "The wall is not long enough to shorten by that amount"
-                          : nullptr;
-    if (!why) return false;
-    shell::BoxKeepingCursor(window, why, "NO ACTION", MB_OK | MB_ICONEXCLAMATION);
-    return true;
-}
 
 bool IsDesignRoomKind(int32_t kind) {
     return kind == toolkind::kDesignRoom || kind == toolkind::kReopenedRoom;
@@ -261,7 +250,7 @@ bool LengthenOrShortenWall(Press& press, int32_t xd, int32_t yd) {
     if (!amount) return false;
     if (tools::Failed(shell::CallTool(press.client, [&] { press.Tool()->Start(*amount, xd, yd); })))
         return false;
-    if (WallEditRefused(press.window, press.Tool()->Dragging)) return false;
+    if (shell::WallEditRefused(press.window, press.Tool()->Dragging)) return false;
     press.window.InvalidateWallEdit(press.rc, 1);
     return true;
 }
@@ -282,11 +271,7 @@ bool RunWallEdit(Press& press, int32_t xd, int32_t yd) {
         CursorBackAt(window, press.point);
         return true;
     case extwallmode::kSplit:
-        // A split that could not be written ends the step: its dimensions are not tried.
-        if (tools::Failed(shell::CallTool(client, [&] { press.Tool()->Start(0, xd, yd); })) ||
-            tools::Failed(shell::CallTool(
-                window, [&](TDC& dc) { press.Tool()->AutoDimension(dc, press.rc, 0, 0, 0, 111); })))
-            return false;
+        if (!shell::SplitPickedWall(window, press.rc, xd, yd)) return false;
         window.Invalidate(true);
         return true;
     case extwallmode::kChangeType:

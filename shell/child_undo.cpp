@@ -61,12 +61,6 @@ void AddObject(RemovalBox& box, const TObject& o, int32_t w, int32_t h) {
         }
         return;
     }
-    // An external wall goes only with a whole group; its two ends bound what it covered.
-    if (o.kind == kExtWall) {
-        box.Add(o.x1, o.y1);
-        box.Add(o.x2, o.y2);
-        return;
-    }
     const bool polygon = (o.kind >= 100 && o.kind < kAutoArrow && o.kind != 1001) || o.kind == kMarkerPolygon;
     if (const auto* poly = dynamic_cast<const TPolyobj*>(&o); poly && polygon) {
         const int32_t n = std::clamp(poly->count, int32_t{0}, TPolyobj::kMaxPoints);
@@ -76,7 +70,8 @@ void AddObject(RemovalBox& box, const TObject& o, int32_t w, int32_t h) {
 }
 
 // Removes the last object, with the rest of its group on every view (the others in their order, the
-// last object last), and gives the box of what was removed.
+// last object last), and gives the box of what was removed. External walls are never undone, not even
+// when their length equals the group's number.
 RemovalBox RemoveLastObject(const TObject& candidate, int32_t w, int32_t h) {
     int32_t group = candidate.group;
     if (candidate.kind == kLine && candidate.id != group) group = 0;
@@ -84,7 +79,7 @@ RemovalBox RemoveLastObject(const TObject& candidate, int32_t w, int32_t h) {
     if (group != 0) {
         for (int32_t i = ObjectList.count - 2; i >= 0; --i) {
             const TObject* o = ObjectList[i];
-            if (!o || o->group != group) continue;
+            if (!o || !InGroup(*o, group)) continue;
             AddObject(box, *o, w, h);
             ObjectList.RemoveAt(i);
         }

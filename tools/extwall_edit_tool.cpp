@@ -69,7 +69,8 @@ void TExtwallobjtool::MoveWallEnd(int32_t step, int32_t u, int32_t v) {
 void TExtwallobjtool::SplitWall(int32_t u, int32_t v) {
     auto* wall = walls::ExternalWallAt(ObjectList, DirectionCode());
     walls::SecondHalf half{};
-    if (!wall || !walls::SplitWall(*wall, u, v, half)) return;
+    Dragging = wall ? walls::SplitWall(*wall, u, v, half) : walls::walledit::kNoSplit;
+    if (Dragging != walls::walledit::kDone) return;
     X0 = half.wall.x1;
     Y0 = half.wall.y1;
     X1 = half.wall.x2;

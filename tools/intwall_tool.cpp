@@ -242,7 +242,7 @@ void TIntwallobjtool::DeleteGroup(int32_t index) {
     };
     for (int32_t i = ObjectList.count - 1; i >= 0; --i) {
         const TObject* o = ObjectList[i];
-        if (!o || o->group != group || o->view != CurrentView) continue;
+        if (!o || !InGroup(*o, group) || o->view != CurrentView) continue;
         take(o->x1, o->y1);
         take(o->x2, o->y2);
         if (const auto* w = dynamic_cast<const TIntwallobj*>(o); w && w->q1x > 0) {

@@ -22,7 +22,7 @@ public:
     void DispatchMode(int32_t a, int32_t b, int32_t c);
     // Edits the wall at DirectionCode: lengthen or shorten by a at the end nearer (b, c), delete,
     // split at (b, c), or give it the layers a, b, c. Leaves the wall's extent before the edit in the
-    // box, its face ends after it in X0, Y0, X1, Y1, and a refused end move in Dragging.
+    // box, its face ends after it in X0, Y0, X1, Y1, and a refused end move or split in Dragging.
     void EditWall(int32_t a, int32_t b, int32_t c);
     // Moves the floor-plan base by the amount along the line through (x, y).
     void ExpandShrinkBase(int32_t amount, int32_t x, int32_t y);

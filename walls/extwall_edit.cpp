@@ -142,14 +142,14 @@ void RetypeWall(TList& document, int32_t view, int32_t index, int32_t layer1, in
     StoreLayerPoints(w, *wall);
 }
 
-bool SplitWall(TExtwallobj& wall, int32_t u, int32_t v, SecondHalf& half) {
+int32_t SplitWall(TExtwallobj& wall, int32_t u, int32_t v, SecondHalf& half) {
     const bool horizontal = IsHorizontal(wall);
-    if (!horizontal && !IsVertical(wall)) return false;
+    if (!horizontal && !IsVertical(wall)) return walledit::kAngledWall;
     const ExtWallWork whole = LoadWall(wall);
     const int32_t a = horizontal ? whole.x1 : whole.y1;
     const int32_t b = horizontal ? whole.x2 : whole.y2;
     const int32_t cut = horizontal ? u : v;
-    if (cut <= std::min(a, b) || cut >= std::max(a, b)) return false;
+    if (cut <= std::min(a, b) || cut >= std::max(a, b)) return walledit::kNoSplit;
 
     // The wall keeps the part with the smaller coordinate: its start part when it runs right or up,
     // its end part when it runs left or down. The second half holds the rest.
@@ -169,13 +169,13 @@ bool SplitWall(TExtwallobj& wall, int32_t u, int32_t v, SecondHalf& half) {
     }
     // The document takes no wall starting on an axis or without length: test before cutting, so a
     // refused half leaves the wall whole.
-    if (rest.x1 == 0 || rest.y1 == 0 || (rest.x1 == rest.x2 && rest.y1 == rest.y2)) return false;
+    if (rest.x1 == 0 || rest.y1 == 0 || (rest.x1 == rest.x2 && rest.y1 == rest.y2)) return walledit::kNoSplit;
 
     half.wall = rest;
     half.length = std::abs(keepsStart ? b - cut : a - cut);
     wall.group -= half.length;
     StoreFace(kept, wall);
-    return true;
+    return walledit::kDone;
 }
 
 } // namespace walls

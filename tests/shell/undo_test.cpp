@@ -1,7 +1,9 @@
 // Undo in the drawing window: the last object goes (with its group), five times in a row; the sixth
 // only suggests the erase tool.
 #include "document/program_state.h"
+#include "platform/test_script.h"
 #include "resources/command_ids.h"
+#include "resources/dialogs/library_templates.h"
 #include "tests/shell/input_fixture.h"
 
 namespace {
@@ -107,5 +109,44 @@ TEST_F(Undo, ADrawnLineCanBeUndone) {
     PressUndo();
     EXPECT_EQ(FileCount(), kRecords);
 }
+
+// Undo after a paste or an inserted symbol takes back that insertion alone: the copied door, the
+// first insertion and an external wall whose length equals the new group's number all stay.
+class UndoAfterInsert : public Undo,
+                        public ::testing::WithParamInterface<std::tuple<std::string, int32_t>> {};
+
+TEST_P(UndoAfterInsert, TakesBackThatInsertionAlone) {
+    const auto [name, metric] = GetParam();
+    MetricUnits = metric;
+    std::vector<std::unique_ptr<TObject>> door;
+    for (int32_t x : {10000, 12000, 14000})
+        door.push_back(GroupedLine(x, 10201, 10201));
+    Open(std::move(door));
+    ASSERT_EQ(ObjectList.WriteTempCount(0), FileResult::Ok);
+    for (int32_t i = kRecords; i < kRecords + 3; ++i)
+        ASSERT_EQ(ObjectList.WriteCopyCfg(i, 10000, 20000), FileResult::Ok);
+    for (const char* file : {"PASTE.CFG", "DOOR.PLM"})
+        ASSERT_EQ(ObjectList.SaveLibrary(file), FileResult::Ok);
+    const auto insert = [&] {
+        if (name == "PASTE") return child->StartPaste();
+        pl::script::AnswerDialog(kLibraryListDialogId, {{{{kLibraryListBoxId, name}}, IDOK}});
+        client->ProcessCommand(name == "POWERPOINT" ? cmd::kLibraryElectrical : cmd::kLibraryPlumbing);
+    };
+    insert();
+    auto wall = std::make_unique<TExtwallobj>();
+    wall->view = kGroundFloor, wall->kind = kExtWall, wall->group = 10001 + IdCounter;
+    wall->x1 = wall->y1 = wall->y2 = 10000, wall->x2 = wall->x1 + wall->group;
+    ObjectList.Add(std::move(wall));
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+    const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
+    insert();
+    PressUndo();
+    const std::string after = dir.ReadFile("DWGS/HOUSE.DB0");
+    EXPECT_EQ(after.substr(after.find('\n')), before.substr(before.find('\n')));
+}
+
+INSTANTIATE_TEST_SUITE_P(Inserts, UndoAfterInsert,
+                         ::testing::Values(std::tuple{"PASTE", 1}, std::tuple{"DOOR", 1}, std::tuple{"WC", 1},
+                                           std::tuple{"WC", 0}, std::tuple{"POWERPOINT", 1}));
 
 } // namespace

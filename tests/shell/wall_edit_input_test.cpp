@@ -134,6 +134,17 @@ TEST_F(WallEditInput, SplitByEnterAtTheCursorAddsTheSecondHalf) {
     EXPECT_EQ(walls[1].x2, c.x);
     EXPECT_EQ(walls[4].x1, c.x);
     EXPECT_EQ(walls[4].x2, right);
+    // Again where it was split, by Enter and by a click: nothing to split, nothing written.
+    const std::string split = dir.ReadFile("DWGS/HOUSE.DB0");
+    for (bool click : {false, true}) {
+        const size_t told = ui.Log().size();
+        pl::script::AnswerMessageBox(IDOK);
+        client->ProcessCommand(cmd::kSplitWall);
+        click ? Click(at) : Key(Qt::Key_Return);
+        EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), split);
+        EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
+        EXPECT_NE(ui.Log().find("The wall cannot be split at its end", told), std::string::npos) << ui.Log();
+    }
 }
 
 TEST_F(WallEditInput, ChangeTypeFromTheDialogRebuildsTheWall) {
