@@ -105,6 +105,7 @@ void TIntwallobjtool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* poin
     LineStyle = 0;
     WallGroup() = 0;
     ChainState = 0;
+    FirstOfChain = CursorY == 0;
     CursorY = 0;
     std::fill(std::begin(AttributeBlock), std::end(AttributeBlock), 0);
     POINT keyEnd{};

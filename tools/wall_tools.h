@@ -134,6 +134,8 @@ public:
     int32_t& WallGroup() { return SegmentLength; }
 
     int32_t BandShown = 0; // 1 once the rubber band has been drawn
+    // No segment made yet since the start point: the new segment's side is the one the user chose.
+    bool FirstOfChain = true;
     int32_t Thickness = 0; // partition thickness, drawing units
     int32_t WallSettings[4] = {};
     int32_t SpareWord = 0;

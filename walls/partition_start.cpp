@@ -39,6 +39,14 @@ bool StrictlyBetween(int32_t v, int32_t a, int32_t b) {
     return v > std::min(a, b) && v < std::max(a, b);
 }
 
+// Whether the face's span (a, b) reaches into the partition's band from v across, open at both
+// ends; with no width, whether it strictly contains v.
+bool SpanMeetsBand(int32_t v, int32_t across, int32_t a, int32_t b) {
+    if (across == 0) return StrictlyBetween(v, a, b);
+    return std::max(std::min(a, b), std::min(v, v + across)) <
+           std::min(std::max(a, b), std::max(v, v + across));
+}
+
 bool WithinWidened(int32_t v, int32_t a, int32_t b, int32_t margin) {
     return v > std::min(a, b) - margin && v < std::max(a, b) + margin;
 }
@@ -133,8 +141,15 @@ bool RunsAlongThickness(int32_t side, int32_t direction) {
     return false;
 }
 
+int32_t WidthAcross(int32_t side, int32_t direction, int32_t thickness) {
+    const bool known = side >= kDirectionUp && side <= kDirectionLeft && direction >= kDirectionUp &&
+                       direction <= kDirectionLeft;
+    if (!known || RunsAlongThickness(side, direction)) return 0;
+    return side == kDirectionUp || side == kDirectionRight ? thickness : -thickness;
+}
+
 FreeSpan MeasureFreeLength(const TList& document, int32_t view, int32_t zoomDivisor, int32_t x, int32_t y,
-                           int32_t direction) {
+                           int32_t direction, int32_t across) {
     FreeSpan result;
     Nearest nearest(x, y, direction, 2 * zoomDivisor);
     for (int32_t i = 0; i < document.count; ++i) {
@@ -144,10 +159,10 @@ FreeSpan MeasureFreeLength(const TList& document, int32_t view, int32_t zoomDivi
         result.LastBearing = a;
         if (a == 0 || a == 1800) {
             for (const Face& f : FacesOf(*o))
-                if (f.ax == f.bx && StrictlyBetween(y, f.ay, f.by)) nearest.OfferX(f.ax);
+                if (f.ax == f.bx && SpanMeetsBand(y, across, f.ay, f.by)) nearest.OfferX(f.ax);
         } else if (a == 900 || a == 2700) {
             for (const Face& f : FacesOf(*o))
-                if (f.ay == f.by && StrictlyBetween(x, f.ax, f.bx)) nearest.OfferY(f.ay);
+                if (f.ay == f.by && SpanMeetsBand(x, across, f.ax, f.bx)) nearest.OfferY(f.ay);
         } else if (const auto* w = dynamic_cast<const TIntwallobj*>(o); w && o->kind == kIntWall) {
             OfferOblique(nearest, *w, x, y, direction);
         }

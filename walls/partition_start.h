@@ -27,6 +27,13 @@ struct FreeSpan {
     int32_t LastBearing = 0;       // bearing of the last wall examined
 };
 
-// The distance from (x, y) in the direction to the next wall face of the view.
+// The distance from (x, y) in the direction to the next wall face of the view that the partition
+// meets. across is the partition's signed width beside the line it runs on (positive toward greater
+// coordinates); a face ending at that line counts only on the partition's side of it. With across 0
+// the side is not known, and only a face reaching past the line on both sides counts.
 FreeSpan MeasureFreeLength(const TList& document, int32_t view, int32_t zoomDivisor, int32_t x, int32_t y,
-                           int32_t direction);
+                           int32_t direction, int32_t across = 0);
+
+// The signed width beside a segment keyed in the direction with its second face on the side (a
+// direction code); 0 when the side runs along the segment.
+int32_t WidthAcross(int32_t side, int32_t direction, int32_t thickness);

@@ -6,10 +6,14 @@
 #include "platform/gadgets.h"
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
+#include "resources/dialogs/feet_template.h"
+#include "resources/dialogs/file_templates.h"
 #include "resources/dialogs/partition_templates.h"
+#include "resources/dialogs/wall_templates.h"
 #include "tests/shell/input_fixture.h"
 #include "tests/support/working_file_copy.h"
 #include "tools/wall_tools.h"
+#include "walls/partition_start.h"
 
 namespace {
 
@@ -267,5 +271,200 @@ TEST_F(InternalWalls, DeletePickOnAnExternalWallDeletesNothing) {
     EXPECT_EQ(FileCount(), kRecords + 2);
     EXPECT_TRUE(ui.LogContains("No internal wall selected"));
 }
+
+// The inner faces of an L-shaped house keyed after File New, and the inner corner of the L.
+struct LHouse {
+    int32_t left, top, right, bottom, cornerX, cornerY, thickness;
+};
+
+// (the partition's start, the arrow, its side, where it stops, and a partition BELOW from the left
+// wall to the corner drawn first)
+struct LHouseRow {
+    const char* name;
+    POINT (*start)(const LHouse&);
+    int qtKey;
+    int32_t side; // a direction code
+    int32_t (*stop)(const LHouse&);
+    bool firstBelow = false;
+    bool hidesFirstFace = false; // it meets the first partition's face
+    bool twice = false;          // the same partition is keyed over itself before
+};
+
+POINT LeftAtCorner(const LHouse& h) {
+    return {h.left, h.cornerY};
+}
+POINT TopAtCorner(const LHouse& h) {
+    return {h.cornerX, h.top};
+}
+POINT RightAtCorner(const LHouse& h) {
+    return {h.right, h.cornerY};
+}
+POINT BottomAtCorner(const LHouse& h) {
+    return {h.cornerX, h.bottom};
+}
+
+void PrintTo(const LHouseRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+const LHouseRow kLHouseRows[] = {
+    {"RightBelowToTheCorner", LeftAtCorner, Qt::Key_Right, kDirectionDown,
+     [](const LHouse& h) { return h.cornerX; }},
+    {"RightAboveToTheRightWall", LeftAtCorner, Qt::Key_Right, kDirectionUp,
+     [](const LHouse& h) { return h.right; }},
+    {"DownRightToTheCorner", TopAtCorner, Qt::Key_Down, kDirectionRight,
+     [](const LHouse& h) { return h.cornerY; }},
+    {"DownLeftToTheBottomWall", TopAtCorner, Qt::Key_Down, kDirectionLeft,
+     [](const LHouse& h) { return h.bottom; }},
+    {"LeftAboveToTheLeftWall", RightAtCorner, Qt::Key_Left, kDirectionUp,
+     [](const LHouse& h) { return h.left; }},
+    {"UpLeftToTheTopWall", BottomAtCorner, Qt::Key_Up, kDirectionLeft, [](const LHouse& h) { return h.top; }},
+    {"DownRightToTheFirstPartitionsEnd", TopAtCorner, Qt::Key_Down, kDirectionRight,
+     [](const LHouse& h) { return h.cornerY; }, true},
+    {"UpLeftToTheFirstPartition", BottomAtCorner, Qt::Key_Up, kDirectionLeft,
+     [](const LHouse& h) { return h.cornerY - h.thickness; }, true, true},
+    {"UpLeftFromTheFirstPartitionsEnd",
+     [](const LHouse& h) {
+         return POINT{h.cornerX, h.cornerY};
+     },
+     Qt::Key_Up, kDirectionLeft, [](const LHouse& h) { return h.top; }, true},
+    {"DownLeftOverTheSamePartition", TopAtCorner, Qt::Key_Down, kDirectionLeft,
+     [](const LHouse& h) { return h.bottom; }, false, false, true},
+};
+
+class LShapedHouse : public InternalWalls, public ::testing::WithParamInterface<std::tuple<LHouseRow, bool>> {
+protected:
+    // File New in the units, cavity walls, and the L keyed from its top left corner.
+    LHouse KeyHouse(bool metric) {
+        pl::script::AnswerDialog(kNewDrawingDialogId, {{{{kNewNameEdit, "HOUSE"},
+                                                         {kStartWallsRadio, "1"},
+                                                         {metric ? kNewMetricRadio : kNewImperialRadio, "1"}},
+                                                        IDOK}});
+        if (metric)
+            pl::script::AnswerDialog(kPlanDialogId, {{{{kPlanCavity275, "1"}}, IDOK}});
+        else
+            pl::script::AnswerDialog(kPlanImpDialogId, {{{{kPlanImpCavity264, "1"}}, IDOK}});
+        pl::script::AnswerDialog(kExtSideDialogId, {{{}, IDOK}});
+        client->ProcessCommand(cmd::kFileNew);
+        child = client->ActiveDrawingWindow();
+        EXPECT_NE(child, nullptr);
+        MoveTo(TPoint(100, 100));
+        Key(Qt::Key_Return);
+        const std::pair<int, const char*> sides[] = {
+            {Qt::Key_Right, metric ? "12000" : "40"}, {Qt::Key_Down, metric ? "5000" : "16"},
+            {Qt::Key_Left, metric ? "5000" : "16"},   {Qt::Key_Down, metric ? "4000" : "14"},
+            {Qt::Key_Left, metric ? "7000" : "24"},   {Qt::Key_Up, metric ? "9000" : "30"}};
+        for (const auto& [key, length] : sides) {
+            Length(metric, length);
+            Key(key);
+        }
+        TList file;
+        EXPECT_EQ(testsupport::ReadWorkingFileInto(file), FileResult::Ok);
+        std::vector<const TExtwallobj*> walls;
+        for (int32_t i = 0; i < file.count; ++i)
+            if (const auto* w = dynamic_cast<const TExtwallobj*>(file[i])) walls.push_back(w);
+        EXPECT_EQ(walls.size(), 6u);
+        if (walls.size() != 6u) return {};
+        return {walls[0]->p5x, walls[0]->p5y, walls[1]->p5x,    walls[4]->p5y,
+                walls[2]->p6x, walls[2]->p6y, metric ? 100 : 96};
+    }
+    void Length(bool metric, const char* length) {
+        if (metric)
+            pl::script::AnswerInput(length);
+        else
+            pl::script::AnswerDialog(kFeetDialogId, {DialogStep{{{kFeetEditId, length}}, IDOK}});
+    }
+    void StartWallsOn(bool metric, int32_t side) {
+        const int32_t metricRadios[] = {kPartitionAbove, kPartitionRight, kPartitionBelow, kPartitionLeft};
+        const int32_t imperialRadios[] = {kPartitionImpAbove, kPartitionImpRight, kPartitionImpBelow,
+                                          kPartitionImpLeft};
+        const int32_t radio = (metric ? metricRadios : imperialRadios)[side - 1];
+        pl::script::AnswerDialog(
+            metric ? kPartitionDialogId : kPartitionImpDialogId,
+            {DialogStep{
+                {{metric ? kPartitionThickness : kPartitionImpInches, metric ? "100" : "4"}, {radio, "1"}},
+                IDOK}});
+        client->ProcessCommand(cmd::kInternalWall);
+    }
+    // Draw Internal Wall, Enter at the row's start, and its arrow with the length that reaches its stop
+    // (in feet and inches, OK on the length offered), which it gives back.
+    int32_t KeyPartition(const LHouseRow& row, bool metric, const LHouse& h) {
+        StartWallsOn(metric, row.side);
+        const POINT start = row.start(h);
+        EnterAt(PixelOf(start.x, start.y));
+        const bool level = row.qtKey == Qt::Key_Right || row.qtKey == Qt::Key_Left;
+        const int32_t length = std::abs(row.stop(h) - (level ? start.x : start.y));
+        if (metric)
+            pl::script::AnswerInput(std::to_string(length));
+        else
+            pl::script::AnswerDialog(kFeetDialogId, {DialogStep{{}, IDOK}});
+        Key(row.qtKey);
+        return length;
+    }
+};
+
+// The partition lies on the side chosen, from its start to the first wall face it meets, which the
+// length offered reaches; its second face runs as far as its first, and what was drawn before stays.
+TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) {
+    const auto [row, metric] = GetParam();
+    const LHouse h = KeyHouse(metric);
+    ASSERT_NE(h.thickness, 0);
+    if (row.firstBelow) {
+        StartWallsOn(metric, kDirectionDown);
+        EnterAt(PixelOf(h.left, h.cornerY));
+        const int32_t length = h.cornerX - h.left;
+        if (metric)
+            pl::script::AnswerInput(std::to_string(length));
+        else
+            pl::script::AnswerDialog(kFeetDialogId,
+                                     {DialogStep{{{kFeetEditId, std::to_string(length / 288)},
+                                                  {kInchesEditId, std::to_string(length % 288 / 24)}},
+                                                 IDOK}});
+        Key(Qt::Key_Right);
+    }
+    if (row.twice) {
+        KeyPartition(row, metric, h);
+        Key(Qt::Key_Escape);
+        Key(Qt::Key_Escape);
+    }
+    std::vector<TIntwallobj> kept;
+    for (const TIntwallobj* w : Partitions(ReadBack()))
+        kept.push_back(*w);
+    const int32_t length = KeyPartition(row, metric, h);
+    if (metric) {
+        EXPECT_TRUE(ui.LogContains("initial=\"" + std::to_string(length) + "\""));
+    }
+
+    const auto objects = ReadBack();
+    const auto walls = Partitions(objects);
+    ASSERT_EQ(walls.size(), kept.size() + 1);
+    for (size_t i = 0; i < kept.size(); ++i)
+        EXPECT_EQ(std::tuple(walls[i]->q1x, walls[i]->q1y, walls[i]->q2x, walls[i]->q2y),
+                  std::tuple(kept[i].q1x, kept[i].q1y, kept[i].q2x, kept[i].q2y));
+    const TIntwallobj& w = *walls.back();
+    const POINT start = row.start(h);
+    const bool level = row.qtKey == Qt::Key_Right || row.qtKey == Qt::Key_Left;
+    const int32_t stop = row.stop(h);
+    const POINT end = level ? POINT{stop, start.y} : POINT{start.x, stop};
+    EXPECT_EQ(std::tuple(w.x1, w.y1, w.x2, w.y2), std::tuple(start.x, start.y, end.x, end.y));
+    const int32_t t = h.thickness;
+    const POINT off = row.side == kDirectionUp      ? POINT{0, t}
+                      : row.side == kDirectionDown  ? POINT{0, -t}
+                      : row.side == kDirectionRight ? POINT{t, 0}
+                                                    : POINT{-t, 0};
+    EXPECT_EQ(std::tuple(w.q1x, w.q1y, w.q2x, w.q2y),
+              std::tuple(start.x + off.x, start.y + off.y, end.x + off.x, end.y + off.y));
+    // Lines in the paper's colour hide a partition's face met between the new faces, and nothing else.
+    EXPECT_EQ(std::count_if(objects.begin(), objects.end(),
+                            [](const auto& o) { return o->kind == kLine && o->colour == BackgroundColour; }),
+              row.hidesFirstFace ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Partitions, LShapedHouse,
+                         ::testing::Combine(::testing::ValuesIn(kLHouseRows), ::testing::Bool()),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) ? "Metric" : "Imperial");
+                         });
 
 } // namespace
