@@ -83,6 +83,18 @@ TEST(JoinedOutline, RightAngleJoinIsMitredAndMovesTheJoinedFace) {
     EXPECT_EQ(up->q1y, 0);
 }
 
+// Ends that only touch (an end on the other's end) turn no corner: each keeps its own face.
+TEST(JoinedOutline, EndOnAnEndIsNotJoined) {
+    TList doc;
+    TIntwallobj* level = AddPartition(doc, 0, 0, 3000, 0, 900, 0, -100, 3000, -100);
+    PartitionDraft d = Draft(3000, 2000, 3000, 0, 1800, 2);
+    const SnappedWalls walls = SnapPartitionEnds(d, doc, kGroundFloor, kZoom);
+    ComputeOutline(d, doc, walls.AtStart, walls.AtEnd);
+    EXPECT_EQ(std::tuple(d.FaceStartX, d.FaceStartY, d.FaceEndX, d.FaceEndY),
+              std::tuple(3100, 2000, 3100, 0));
+    EXPECT_EQ(std::tuple(level->q2x, level->q2y), std::tuple(3000, -100));
+}
+
 class EndSnap : public ::testing::TestWithParam<std::pair<int32_t, bool>> {};
 
 TEST_P(EndSnap, MovesTheWholePartitionOnlyWithinThreeZoomSteps) {
