@@ -109,19 +109,20 @@ bool PartitionMeasuresFromLastEnd(const TDrawingtool& tool) {
     return tool.Kind == toolkind::kIntWall && tool.PointPlaced == 1 && !MovesPickedWallEnd(tool);
 }
 
-// Where a step starts, in logical units, for the check that it stays on the sheet. An edit of a
+// Where a step starts, in drawing units, for the check that it stays on the sheet. An edit of a
 // picked end that moves no end (a line or partition shortened by its length or more, extended
 // across itself, or moved) leaves nothing to check: it is never refused by where the pointer
 // happens to be.
 std::optional<POINT> StepStart(const TDrawingtool& tool, POINT pointer) {
     const bool fromToolsPoint = LineMeasuresFromStart(tool) || ShapeMeasuresFromCorner(tool) ||
                                 OutlineMeasuresFromLastEnd(tool) || PartitionMeasuresFromLastEnd(tool);
-    if (fromToolsPoint && ZoomDivisor != 0) return POINT{tool.X0 / ZoomDivisor, tool.Y0 / ZoomDivisor};
+    if (fromToolsPoint) return POINT{tool.X0, tool.Y0};
     if (MovesPickedWallEnd(tool)) return std::nullopt;
-    return pointer;
+    const int32_t z = ZoomDivisor > 0 ? ZoomDivisor : 1;
+    return POINT{pointer.x * z, pointer.y * z};
 }
 
-// The start of the sheet check, and the arrow key of the way it goes from there.
+// The start of the sheet check in drawing units, and the arrow key of the way it goes from there.
 struct StepPath {
     POINT from;
     uint key;
@@ -132,9 +133,8 @@ struct StepPath {
 // goes back against the arrow. Nothing when the step has nothing to check.
 std::optional<StepPath> SheetCheckPath(const TDrawingtool& tool, POINT pointer, uint key, int32_t step) {
     const auto* picks = dynamic_cast<const TLineobjtool*>(&tool);
-    const auto travel = picks && ZoomDivisor != 0 ? picks->EditedEndTravel(key, step) : std::nullopt;
-    if (travel)
-        return StepPath{{travel->from.x / ZoomDivisor, travel->from.y / ZoomDivisor}, travel->towards};
+    const auto travel = picks ? picks->EditedEndTravel(key, step) : std::nullopt;
+    if (travel) return StepPath{travel->from, travel->towards};
     const auto from = StepStart(tool, pointer);
     if (!from) return std::nullopt;
     return StepPath{*from, key};
