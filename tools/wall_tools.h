@@ -153,7 +153,6 @@ private:
     bool ArrowKey(TDC& dc, TRect& client, uint32_t key, int32_t step, POINT& keyEnd);
     void LoadEditedWall(const TIntwallobj& wall);
     void MoveEditedEnd(TIntwallobj& wall, uint32_t key, int32_t amount);
-    void WidenEditBox(const TIntwallobj& wall);
     void NewSegmentIdentity();
     void PickForDelete(TDC& dc, TRect& client, TPoint* point);
     void CapOpenEnd();
