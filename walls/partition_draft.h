@@ -23,6 +23,8 @@ struct PartitionDraft {
     // The first segment of a chain: its side is the one the user chose, and a join that would put the
     // second face on the other side is not made.
     bool SideChosen = false;
+    // Set when the start lies on the end of a partition that the side chosen kept it from joining.
+    bool StartLeftUnjoined = false;
     int32_t FaceStartX = 0; // second face
     int32_t FaceStartY = 0;
     int32_t FaceEndX = 0;

@@ -209,8 +209,11 @@ void ComputeOutline(PartitionDraft& d, TList& doc, int32_t a, int32_t b) {
     FreeEnds(d, doc, kBothEnds);
     // The side chosen for a new chain stands: a wall whose chain would turn it is not joined.
     if (d.SideChosen) {
-        if (!JoinKeepsTheSide(d, doc, a)) a = kNoObject;
-        if (!JoinKeepsTheSide(d, doc, b)) b = kNoObject;
+        for (int32_t* wall : {&a, &b}) {
+            if (JoinKeepsTheSide(d, doc, *wall)) continue;
+            if (EndsAtStart(*PartitionAt(doc, *wall), d)) d.StartLeftUnjoined = true;
+            *wall = kNoObject;
+        }
     }
     const TIntwallobj* wa = PartitionAt(doc, a);
     const TIntwallobj* wb = PartitionAt(doc, b);

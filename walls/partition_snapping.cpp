@@ -195,14 +195,17 @@ void TrimWallEnds(PartitionDraft& d, const TList& doc, int32_t view, int32_t zoo
     int32_t n = doc.count;
     // The previous segment of a chain ends where this one starts: it is joined, not met. It is the
     // last object unless a junction line followed it, so any partition ending here is passed over.
-    if (const TObject* last = doc[n - 1]; last && last->x2 == d.X0 && last->y2 == d.Y0) --n;
+    // A partition whose end the new one starts on without joining it (the side chosen would not turn
+    // with it) is met there like any other wall.
+    const bool previousJoined = !d.StartLeftUnjoined;
+    if (const TObject* last = doc[n - 1]; previousJoined && last && last->x2 == d.X0 && last->y2 == d.Y0) --n;
     int32_t atStart = kNoObject;
     int32_t atEnd = kNoObject;
     for (int32_t i = 0; i < n; ++i) {
         const TObject* o = doc[i];
         Faces faces{};
         if (!o || o->view != view || !FacesOf(*o, faces)) continue;
-        if (o->kind == kIntWall && o->x2 == d.X0 && o->y2 == d.Y0) continue;
+        if (previousJoined && o->kind == kIntWall && o->x2 == d.X0 && o->y2 == d.Y0) continue;
         const bool oblique = faces.ay != faces.by && faces.ax != faces.bx;
         const bool startMet = EndOnWall({d.X0, d.Y0, d.FaceStartX, d.FaceStartY}, faces, t);
         // A square face takes one end only, the start first; an oblique one is tested for both.

@@ -327,7 +327,7 @@ const LHouseRow kLHouseRows[] = {
      [](const LHouse& h) {
          return POINT{h.cornerX, h.cornerY};
      },
-     Qt::Key_Up, kDirectionLeft, [](const LHouse& h) { return h.top; }, true},
+     Qt::Key_Up, kDirectionLeft, [](const LHouse& h) { return h.top; }, true, true},
     {"DownLeftOverTheSamePartition", TopAtCorner, Qt::Key_Down, kDirectionLeft,
      [](const LHouse& h) { return h.bottom; }, false, false, true},
 };
