@@ -272,191 +272,139 @@ TEST_F(InternalWalls, DeletePickOnAnExternalWallDeletesNothing) {
     EXPECT_TRUE(ui.LogContains("No internal wall selected"));
 }
 
-// The inner faces of an L-shaped house keyed after File New, and the inner corner of the L.
+// The inner faces of an L-shaped house keyed after File New, the inner corner of the L, and the
+// second face of a partition BELOW from the left wall to the corner.
 struct LHouse {
-    int32_t left, top, right, bottom, cornerX, cornerY, thickness;
+    int32_t left, top, right, bottom, cornerX, cornerY, belowCorner;
 };
 
-// (the partition's start, the arrow, its side, where it stops, and a partition BELOW from the left
-// wall to the corner drawn first)
+// The partition keyed from (startX, startY) by the arrow, its side (a direction code), the face it
+// stops at; a partition BELOW to the corner drawn first (and so a face of it hidden), or the same
+// partition keyed over itself before.
 struct LHouseRow {
     const char* name;
-    POINT (*start)(const LHouse&);
+    int32_t LHouse::*startX;
+    int32_t LHouse::*startY;
     int qtKey;
-    int32_t side; // a direction code
-    int32_t (*stop)(const LHouse&);
-    bool firstBelow = false;
-    bool hidesFirstFace = false; // it meets the first partition's face
-    bool twice = false;          // the same partition is keyed over itself before
+    int32_t side;
+    int32_t LHouse::*stop;
+    bool firstBelow = false, hidesFirstFace = false, twice = false;
 };
-
-POINT LeftAtCorner(const LHouse& h) {
-    return {h.left, h.cornerY};
-}
-POINT TopAtCorner(const LHouse& h) {
-    return {h.cornerX, h.top};
-}
-POINT RightAtCorner(const LHouse& h) {
-    return {h.right, h.cornerY};
-}
-POINT BottomAtCorner(const LHouse& h) {
-    return {h.cornerX, h.bottom};
-}
 
 void PrintTo(const LHouseRow& row, std::ostream* os) {
     *os << row.name;
 }
 
+using H = LHouse;
 const LHouseRow kLHouseRows[] = {
-    {"RightBelowToTheCorner", LeftAtCorner, Qt::Key_Right, kDirectionDown,
-     [](const LHouse& h) { return h.cornerX; }},
-    {"RightAboveToTheRightWall", LeftAtCorner, Qt::Key_Right, kDirectionUp,
-     [](const LHouse& h) { return h.right; }},
-    {"DownRightToTheCorner", TopAtCorner, Qt::Key_Down, kDirectionRight,
-     [](const LHouse& h) { return h.cornerY; }},
-    {"DownLeftToTheBottomWall", TopAtCorner, Qt::Key_Down, kDirectionLeft,
-     [](const LHouse& h) { return h.bottom; }},
-    {"LeftAboveToTheLeftWall", RightAtCorner, Qt::Key_Left, kDirectionUp,
-     [](const LHouse& h) { return h.left; }},
-    {"UpLeftToTheTopWall", BottomAtCorner, Qt::Key_Up, kDirectionLeft, [](const LHouse& h) { return h.top; }},
-    {"DownRightToTheFirstPartitionsEnd", TopAtCorner, Qt::Key_Down, kDirectionRight,
-     [](const LHouse& h) { return h.cornerY; }, true},
-    {"UpLeftToTheFirstPartition", BottomAtCorner, Qt::Key_Up, kDirectionLeft,
-     [](const LHouse& h) { return h.cornerY - h.thickness; }, true, true},
-    {"UpLeftFromTheFirstPartitionsEnd",
-     [](const LHouse& h) {
-         return POINT{h.cornerX, h.cornerY};
-     },
-     Qt::Key_Up, kDirectionLeft, [](const LHouse& h) { return h.top; }, true, true},
-    {"DownLeftOverTheSamePartition", TopAtCorner, Qt::Key_Down, kDirectionLeft,
-     [](const LHouse& h) { return h.bottom; }, false, false, true},
+    {"RightBelowToTheCorner", &H::left, &H::cornerY, Qt::Key_Right, kDirectionDown, &H::cornerX},
+    {"RightAboveToTheRightWall", &H::left, &H::cornerY, Qt::Key_Right, kDirectionUp, &H::right},
+    {"DownRightToTheCorner", &H::cornerX, &H::top, Qt::Key_Down, kDirectionRight, &H::cornerY},
+    {"DownLeftToTheBottomWall", &H::cornerX, &H::top, Qt::Key_Down, kDirectionLeft, &H::bottom},
+    {"LeftAboveToTheLeftWall", &H::right, &H::cornerY, Qt::Key_Left, kDirectionUp, &H::left},
+    {"UpLeftToTheTopWall", &H::cornerX, &H::bottom, Qt::Key_Up, kDirectionLeft, &H::top},
+    {"DownRightToTheFirstPartitionsEnd", &H::cornerX, &H::top, Qt::Key_Down, kDirectionRight, &H::cornerY,
+     true},
+    {"UpLeftToTheFirstPartition", &H::cornerX, &H::bottom, Qt::Key_Up, kDirectionLeft, &H::belowCorner, true,
+     true},
+    {"UpLeftFromTheFirstPartitionsEnd", &H::cornerX, &H::cornerY, Qt::Key_Up, kDirectionLeft, &H::top, true,
+     true},
+    {"DownLeftOverTheSamePartition", &H::cornerX, &H::top, Qt::Key_Down, kDirectionLeft, &H::bottom, false,
+     false, true},
 };
 
 class LShapedHouse : public InternalWalls, public ::testing::WithParamInterface<std::tuple<LHouseRow, bool>> {
 protected:
-    // File New in the units, cavity walls, and the L keyed from its top left corner.
-    LHouse KeyHouse(bool metric) {
-        pl::script::AnswerDialog(kNewDrawingDialogId, {{{{kNewNameEdit, "HOUSE"},
-                                                         {kStartWallsRadio, "1"},
-                                                         {metric ? kNewMetricRadio : kNewImperialRadio, "1"}},
-                                                        IDOK}});
-        if (metric)
-            pl::script::AnswerDialog(kPlanDialogId, {{{{kPlanCavity275, "1"}}, IDOK}});
-        else
-            pl::script::AnswerDialog(kPlanImpDialogId, {{{{kPlanImpCavity264, "1"}}, IDOK}});
+    bool metric = std::get<1>(GetParam());
+    int32_t thickness = metric ? 100 : 96;
+
+    // A length typed in the drawing's units; in feet and inches 0 takes the length offered.
+    void Length(int32_t units) {
+        if (metric) return pl::script::AnswerInput(std::to_string(units));
+        std::vector<std::pair<int32_t, std::string>> fields;
+        if (units)
+            fields = {{kFeetEditId, std::to_string(units / 288)},
+                      {kInchesEditId, std::to_string(units % 288 / 24)}};
+        pl::script::AnswerDialog(kFeetDialogId, {DialogStep{fields, IDOK}});
+    }
+    // File New, cavity walls, and the L keyed from its top left corner.
+    LHouse KeyHouse() {
+        pl::script::AnswerDialog(
+            kNewDrawingDialogId,
+            {{{{kStartWallsRadio, "1"}, {metric ? kNewMetricRadio : kNewImperialRadio, "1"}}, IDOK}});
+        pl::script::AnswerDialog(metric ? kPlanDialogId : kPlanImpDialogId,
+                                 {{{{metric ? kPlanCavity275 : kPlanImpCavity264, "1"}}, IDOK}});
         pl::script::AnswerDialog(kExtSideDialogId, {{{}, IDOK}});
         client->ProcessCommand(cmd::kFileNew);
         child = client->ActiveDrawingWindow();
-        EXPECT_NE(child, nullptr);
         MoveTo(TPoint(100, 100));
         Key(Qt::Key_Return);
-        const std::pair<int, const char*> sides[] = {
-            {Qt::Key_Right, metric ? "12000" : "40"}, {Qt::Key_Down, metric ? "5000" : "16"},
-            {Qt::Key_Left, metric ? "5000" : "16"},   {Qt::Key_Down, metric ? "4000" : "14"},
-            {Qt::Key_Left, metric ? "7000" : "24"},   {Qt::Key_Up, metric ? "9000" : "30"}};
-        for (const auto& [key, length] : sides) {
-            Length(metric, length);
+        for (const auto& [key, mm, ft] : {std::tuple{Qt::Key_Right, 12000, 40},
+                                          {Qt::Key_Down, 5000, 16},
+                                          {Qt::Key_Left, 5000, 16},
+                                          {Qt::Key_Down, 4000, 14},
+                                          {Qt::Key_Left, 7000, 24},
+                                          {Qt::Key_Up, 9000, 30}}) {
+            Length(metric ? mm : ft * 288);
             Key(key);
         }
         TList file;
         EXPECT_EQ(testsupport::ReadWorkingFileInto(file), FileResult::Ok);
-        std::vector<const TExtwallobj*> walls;
+        std::vector<const TExtwallobj*> w;
         for (int32_t i = 0; i < file.count; ++i)
-            if (const auto* w = dynamic_cast<const TExtwallobj*>(file[i])) walls.push_back(w);
-        EXPECT_EQ(walls.size(), 6u);
-        if (walls.size() != 6u) return {};
-        return {walls[0]->p5x, walls[0]->p5y, walls[1]->p5x,    walls[4]->p5y,
-                walls[2]->p6x, walls[2]->p6y, metric ? 100 : 96};
+            if (const auto* wall = dynamic_cast<const TExtwallobj*>(file[i])) w.push_back(wall);
+        if (w.size() != 6u) return {};
+        return {w[0]->p5x, w[0]->p5y, w[1]->p5x, w[4]->p5y, w[2]->p6x, w[2]->p6y, w[2]->p6y - thickness};
     }
-    void Length(bool metric, const char* length) {
-        if (metric)
-            pl::script::AnswerInput(length);
-        else
-            pl::script::AnswerDialog(kFeetDialogId, {DialogStep{{{kFeetEditId, length}}, IDOK}});
-    }
-    void StartWallsOn(bool metric, int32_t side) {
-        const int32_t metricRadios[] = {kPartitionAbove, kPartitionRight, kPartitionBelow, kPartitionLeft};
-        const int32_t imperialRadios[] = {kPartitionImpAbove, kPartitionImpRight, kPartitionImpBelow,
-                                          kPartitionImpLeft};
-        const int32_t radio = (metric ? metricRadios : imperialRadios)[side - 1];
+    // Draw Internal Wall on the side, Enter at the start, and the arrow with the length (in feet and
+    // inches, when offered, OK on the length offered).
+    void KeyPartition(POINT start, int qtKey, int32_t side, int32_t length, bool offered) {
+        const int32_t radios[2][4] = {
+            {kPartitionImpAbove, kPartitionImpRight, kPartitionImpBelow, kPartitionImpLeft},
+            {kPartitionAbove, kPartitionRight, kPartitionBelow, kPartitionLeft}};
         pl::script::AnswerDialog(
             metric ? kPartitionDialogId : kPartitionImpDialogId,
-            {DialogStep{
-                {{metric ? kPartitionThickness : kPartitionImpInches, metric ? "100" : "4"}, {radio, "1"}},
-                IDOK}});
+            {DialogStep{{{metric ? kPartitionThickness : kPartitionImpInches, metric ? "100" : "4"},
+                         {radios[metric][side - 1], "1"}},
+                        IDOK}});
         client->ProcessCommand(cmd::kInternalWall);
-    }
-    // Draw Internal Wall, Enter at the row's start, and its arrow with the length that reaches its stop
-    // (in feet and inches, OK on the length offered), which it gives back.
-    int32_t KeyPartition(const LHouseRow& row, bool metric, const LHouse& h) {
-        StartWallsOn(metric, row.side);
-        const POINT start = row.start(h);
         EnterAt(PixelOf(start.x, start.y));
-        const bool level = row.qtKey == Qt::Key_Right || row.qtKey == Qt::Key_Left;
-        const int32_t length = std::abs(row.stop(h) - (level ? start.x : start.y));
-        if (metric)
-            pl::script::AnswerInput(std::to_string(length));
-        else
-            pl::script::AnswerDialog(kFeetDialogId, {DialogStep{{}, IDOK}});
-        Key(row.qtKey);
-        return length;
+        Length(offered && !metric ? 0 : length);
+        Key(qtKey);
     }
 };
 
 // The partition lies on the side chosen, from its start to the first wall face it meets, which the
-// length offered reaches; its second face runs as far as its first, and what was drawn before stays.
+// length offered reaches; its faces run equally far, and what was drawn before stays as it was.
 TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) {
-    const auto [row, metric] = GetParam();
-    const LHouse h = KeyHouse(metric);
-    ASSERT_NE(h.thickness, 0);
-    if (row.firstBelow) {
-        StartWallsOn(metric, kDirectionDown);
-        EnterAt(PixelOf(h.left, h.cornerY));
-        const int32_t length = h.cornerX - h.left;
-        if (metric)
-            pl::script::AnswerInput(std::to_string(length));
-        else
-            pl::script::AnswerDialog(kFeetDialogId,
-                                     {DialogStep{{{kFeetEditId, std::to_string(length / 288)},
-                                                  {kInchesEditId, std::to_string(length % 288 / 24)}},
-                                                 IDOK}});
-        Key(Qt::Key_Right);
-    }
-    if (row.twice) {
-        KeyPartition(row, metric, h);
-        Key(Qt::Key_Escape);
-        Key(Qt::Key_Escape);
-    }
-    std::vector<TIntwallobj> kept;
-    for (const TIntwallobj* w : Partitions(ReadBack()))
-        kept.push_back(*w);
-    const int32_t length = KeyPartition(row, metric, h);
-    if (metric) {
-        EXPECT_TRUE(ui.LogContains("initial=\"" + std::to_string(length) + "\""));
-    }
+    const LHouseRow& row = std::get<0>(GetParam());
+    const LHouse h = KeyHouse();
+    if (row.firstBelow)
+        KeyPartition({h.left, h.cornerY}, Qt::Key_Right, kDirectionDown, h.cornerX - h.left, false);
+    const POINT start{h.*row.startX, h.*row.startY};
+    const bool level = row.qtKey == Qt::Key_Right || row.qtKey == Qt::Key_Left;
+    const POINT end = level ? POINT{h.*row.stop, start.y} : POINT{start.x, h.*row.stop};
+    const int32_t length = std::abs(end.x - start.x) + std::abs(end.y - start.y);
+    if (row.twice) KeyPartition(start, row.qtKey, row.side, length, true);
+    const auto kept = ReadBack();
+    KeyPartition(start, row.qtKey, row.side, length, true);
+    EXPECT_TRUE(!metric || ui.LogContains("initial=\"" + std::to_string(length) + "\""));
 
     const auto objects = ReadBack();
-    const auto walls = Partitions(objects);
-    ASSERT_EQ(walls.size(), kept.size() + 1);
-    for (size_t i = 0; i < kept.size(); ++i)
+    const auto walls = Partitions(objects), before = Partitions(kept);
+    ASSERT_EQ(walls.size(), before.size() + 1);
+    for (size_t i = 0; i < before.size(); ++i)
         EXPECT_EQ(std::tuple(walls[i]->q1x, walls[i]->q1y, walls[i]->q2x, walls[i]->q2y),
-                  std::tuple(kept[i].q1x, kept[i].q1y, kept[i].q2x, kept[i].q2y));
+                  std::tuple(before[i]->q1x, before[i]->q1y, before[i]->q2x, before[i]->q2y));
     const TIntwallobj& w = *walls.back();
-    const POINT start = row.start(h);
-    const bool level = row.qtKey == Qt::Key_Right || row.qtKey == Qt::Key_Left;
-    const int32_t stop = row.stop(h);
-    const POINT end = level ? POINT{stop, start.y} : POINT{start.x, stop};
     EXPECT_EQ(std::tuple(w.x1, w.y1, w.x2, w.y2), std::tuple(start.x, start.y, end.x, end.y));
-    const int32_t t = h.thickness;
-    const POINT off = row.side == kDirectionUp      ? POINT{0, t}
-                      : row.side == kDirectionDown  ? POINT{0, -t}
-                      : row.side == kDirectionRight ? POINT{t, 0}
-                                                    : POINT{-t, 0};
+    const int32_t dx = row.side == kDirectionRight ? thickness : row.side == kDirectionLeft ? -thickness : 0;
+    const int32_t dy = row.side == kDirectionUp ? thickness : row.side == kDirectionDown ? -thickness : 0;
     EXPECT_EQ(std::tuple(w.q1x, w.q1y, w.q2x, w.q2y),
-              std::tuple(start.x + off.x, start.y + off.y, end.x + off.x, end.y + off.y));
+              std::tuple(start.x + dx, start.y + dy, end.x + dx, end.y + dy));
     // Lines in the paper's colour hide a partition's face met between the new faces, and nothing else.
-    EXPECT_EQ(std::count_if(objects.begin(), objects.end(),
-                            [](const auto& o) { return o->kind == kLine && o->colour == BackgroundColour; }),
+    EXPECT_EQ(std::ranges::count_if(
+                  objects, [](const auto& o) { return o->kind == kLine && o->colour == BackgroundColour; }),
               row.hidesFirstFace ? 1 : 0);
 }
 
