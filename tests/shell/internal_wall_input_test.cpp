@@ -278,22 +278,17 @@ struct LHouse {
     int32_t left, top, right, bottom, cornerX, cornerY, belowCorner;
 };
 
-// The partition keyed from (startX, startY) by the arrow, its side (a direction code), the face it
-// stops at; a partition BELOW to the corner drawn first (and so a face of it hidden), or the same
-// partition keyed over itself before.
+// A partition keyed from (startX, startY) by the arrow, its side (a direction code) and the face it
+// stops at; a partition BELOW to the corner drawn first (a face of it hidden), or the same partition
+// keyed over itself before.
 struct LHouseRow {
     const char* name;
-    int32_t LHouse::*startX;
-    int32_t LHouse::*startY;
+    int32_t LHouse::*startX, LHouse::*startY;
     int qtKey;
     int32_t side;
     int32_t LHouse::*stop;
     bool firstBelow = false, hidesFirstFace = false, twice = false;
 };
-
-void PrintTo(const LHouseRow& row, std::ostream* os) {
-    *os << row.name;
-}
 
 using H = LHouse;
 const LHouseRow kLHouseRows[] = {
@@ -303,42 +298,37 @@ const LHouseRow kLHouseRows[] = {
     {"DownLeftToTheBottomWall", &H::cornerX, &H::top, Qt::Key_Down, kDirectionLeft, &H::bottom},
     {"LeftAboveToTheLeftWall", &H::right, &H::cornerY, Qt::Key_Left, kDirectionUp, &H::left},
     {"UpLeftToTheTopWall", &H::cornerX, &H::bottom, Qt::Key_Up, kDirectionLeft, &H::top},
-    {"DownRightToTheFirstPartitionsEnd", &H::cornerX, &H::top, Qt::Key_Down, kDirectionRight, &H::cornerY,
+    {"DownRightToTheFirstsEnd", &H::cornerX, &H::top, Qt::Key_Down, kDirectionRight, &H::cornerY, true},
+    {"UpLeftToTheFirst", &H::cornerX, &H::bottom, Qt::Key_Up, kDirectionLeft, &H::belowCorner, true, true},
+    {"UpLeftFromTheFirstsEnd", &H::cornerX, &H::cornerY, Qt::Key_Up, kDirectionLeft, &H::top, true, true},
+    {"DownLeftOverItself", &H::cornerX, &H::top, Qt::Key_Down, kDirectionLeft, &H::bottom, false, false,
      true},
-    {"UpLeftToTheFirstPartition", &H::cornerX, &H::bottom, Qt::Key_Up, kDirectionLeft, &H::belowCorner, true,
-     true},
-    {"UpLeftFromTheFirstPartitionsEnd", &H::cornerX, &H::cornerY, Qt::Key_Up, kDirectionLeft, &H::top, true,
-     true},
-    {"DownLeftOverTheSamePartition", &H::cornerX, &H::top, Qt::Key_Down, kDirectionLeft, &H::bottom, false,
-     false, true},
 };
 
 class LShapedHouse : public InternalWalls, public ::testing::WithParamInterface<std::tuple<LHouseRow, bool>> {
 protected:
-    bool metric = std::get<1>(GetParam());
-    int32_t thickness = metric ? 100 : 96;
+    const bool metric = std::get<1>(GetParam());
+    const int32_t thickness = metric ? 100 : 96;
 
-    // A length typed in the drawing's units; in feet and inches 0 takes the length offered.
+    // A length typed in the drawing's units; in feet and inches, 0 takes the length offered.
     void Length(int32_t units) {
         if (metric) return pl::script::AnswerInput(std::to_string(units));
         std::vector<std::pair<int32_t, std::string>> fields;
         if (units)
             fields = {{kFeetEditId, std::to_string(units / 288)},
                       {kInchesEditId, std::to_string(units % 288 / 24)}};
-        pl::script::AnswerDialog(kFeetDialogId, {DialogStep{fields, IDOK}});
+        pl::script::AnswerDialog(kFeetDialogId, {DialogStep{fields}});
     }
-    // File New, cavity walls, and the L keyed from its top left corner.
+    // File New with cavity walls, and the L keyed from its top left corner.
     LHouse KeyHouse() {
-        pl::script::AnswerDialog(
-            kNewDrawingDialogId,
-            {{{{kStartWallsRadio, "1"}, {metric ? kNewMetricRadio : kNewImperialRadio, "1"}}, IDOK}});
+        pl::script::AnswerDialog(kNewDrawingDialogId,
+                                 {{{{metric ? kNewMetricRadio : kNewImperialRadio, "1"}}}});
         pl::script::AnswerDialog(metric ? kPlanDialogId : kPlanImpDialogId,
-                                 {{{{metric ? kPlanCavity275 : kPlanImpCavity264, "1"}}, IDOK}});
-        pl::script::AnswerDialog(kExtSideDialogId, {{{}, IDOK}});
+                                 {{{{metric ? kPlanCavity275 : kPlanImpCavity264, "1"}}}});
+        pl::script::AnswerDialog(kExtSideDialogId, {{}});
         client->ProcessCommand(cmd::kFileNew);
         child = client->ActiveDrawingWindow();
-        MoveTo(TPoint(100, 100));
-        Key(Qt::Key_Return);
+        EnterAt(TPoint(100, 100));
         for (const auto& [key, mm, ft] : {std::tuple{Qt::Key_Right, 12000, 40},
                                           {Qt::Key_Down, 5000, 16},
                                           {Qt::Key_Left, 5000, 16},
@@ -357,16 +347,13 @@ protected:
         return {w[0]->p5x, w[0]->p5y, w[1]->p5x, w[4]->p5y, w[2]->p6x, w[2]->p6y, w[2]->p6y - thickness};
     }
     // Draw Internal Wall on the side, Enter at the start, and the arrow with the length (in feet and
-    // inches, when offered, OK on the length offered).
+    // inches the one offered, when asked). The imperial dialog's identifiers are the metric one's + 500.
     void KeyPartition(POINT start, int qtKey, int32_t side, int32_t length, bool offered) {
-        const int32_t radios[2][4] = {
-            {kPartitionImpAbove, kPartitionImpRight, kPartitionImpBelow, kPartitionImpLeft},
-            {kPartitionAbove, kPartitionRight, kPartitionBelow, kPartitionLeft}};
-        pl::script::AnswerDialog(
-            metric ? kPartitionDialogId : kPartitionImpDialogId,
-            {DialogStep{{{metric ? kPartitionThickness : kPartitionImpInches, metric ? "100" : "4"},
-                         {radios[metric][side - 1], "1"}},
-                        IDOK}});
+        const int32_t imperial = metric ? 0 : 500,
+                      radios[] = {kPartitionAbove, kPartitionRight, kPartitionBelow, kPartitionLeft};
+        pl::script::AnswerDialog(kPartitionDialogId + imperial,
+                                 {DialogStep{{{kPartitionThickness + imperial, metric ? "100" : "4"},
+                                              {radios[side - 1] + imperial, "1"}}}});
         client->ProcessCommand(cmd::kInternalWall);
         EnterAt(PixelOf(start.x, start.y));
         Length(offered && !metric ? 0 : length);
