@@ -263,9 +263,7 @@ void TIntwallobjtool::DeleteGroup(int32_t index) {
 void TIntwallobjtool::LoadWallForEdit(uint32_t key, int32_t step) {
     if (auto* wall = dynamic_cast<TIntwallobj*>(ObjectList[PickIndex()]); wall && wall->kind == kIntWall) {
         LoadEditedWall(*wall);
-        if (Mode != intwall::kMoveEnd) {
-            MoveEditedEnd(*wall, key, Mode == intwall::kShortenEnd ? -step : step);
-        }
+        if (Mode != intwall::kMoveEnd) MoveEditedEnd(*wall, key, Mode == intwall::kShortenEnd ? -step : step);
     }
     if (tools::Failed(tools::SaveWorkingFile())) return;
     PointPlaced = intwall::kEdited;
