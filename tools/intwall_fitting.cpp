@@ -70,10 +70,15 @@ void TIntwallobjtool::Start(int32_t direction, int32_t, int32_t mode) {
         Y0 = intwall::kRefused;
         return;
     }
-    // A chain's first segment lies on the side the user chose; later ones turn with the chain.
+    // A chain's first segment lies on the side the user chose; later ones turn from the last segment,
+    // which the measure passes over.
+    const int32_t thickness = ReadPartitionThickness(MetricUnits);
+    const int32_t previous = CursorY == 0 ? kNoObject : LastPartition(ObjectList, CurrentView);
     const int32_t across =
-        CursorY == 0 ? WidthAcross(SecondFaceSide(), direction, ReadPartitionThickness(MetricUnits)) : 0;
-    const FreeSpan free = MeasureFreeLength(ObjectList, CurrentView, ZoomDivisor, X0, Y0, direction, across);
+        previous == kNoObject ? WidthAcross(SecondFaceSide(), direction, thickness)
+                              : ChainWidthAcross(ObjectList, previous, X0, Y0, CursorY, direction, thickness);
+    const FreeSpan free =
+        MeasureFreeLength(ObjectList, CurrentView, ZoomDivisor, X0, Y0, direction, across, previous);
     Angle = free.LastBearing;
     if (free.Length) FreeLength() = *free.Length;
     Dragging = 0;

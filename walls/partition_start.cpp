@@ -7,6 +7,7 @@
 
 #include "document/document.h"
 #include "walls/partition_draft.h"
+#include "walls/partition_outline.h"
 
 namespace {
 
@@ -148,13 +149,34 @@ int32_t WidthAcross(int32_t side, int32_t direction, int32_t thickness) {
     return side == kDirectionUp || side == kDirectionRight ? thickness : -thickness;
 }
 
+int32_t ChainWidthAcross(TList& document, int32_t previous, int32_t x, int32_t y, int32_t side,
+                         int32_t direction, int32_t thickness) {
+    if (direction < kDirectionUp || direction > kDirectionLeft) return 0;
+    const bool upright = direction == kDirectionUp || direction == kDirectionDown;
+    PartitionDraft d;
+    d.X0 = d.X1 = d.FaceStartX = x;
+    d.Y0 = d.Y1 = d.FaceStartY = y;
+    (upright ? d.Y1 : d.X1) += direction == kDirectionUp || direction == kDirectionRight ? 1 : -1;
+    d.Angle = (direction - 1) * 900;
+    d.Side = side;
+    d.Thickness = thickness;
+    OutlineOrthoFree(d, document, kStartEnd, previous);
+    return upright ? d.FaceStartX - x : d.FaceStartY - y;
+}
+
+int32_t LastPartition(const TList& document, int32_t view) {
+    for (int32_t i = document.count - 1; i >= 0; --i)
+        if (const TIntwallobj* w = PartitionAt(document, i); w && w->view == view) return i;
+    return kNoObject;
+}
+
 FreeSpan MeasureFreeLength(const TList& document, int32_t view, int32_t zoomDivisor, int32_t x, int32_t y,
-                           int32_t direction, int32_t across) {
+                           int32_t direction, int32_t across, int32_t passOver) {
     FreeSpan result;
     Nearest nearest(x, y, direction, 2 * zoomDivisor);
     for (int32_t i = 0; i < document.count; ++i) {
         const TObject* o = document[i];
-        if (!o || o->view != view || (o->kind != kExtWall && o->kind != kIntWall)) continue;
+        if (!o || i == passOver || o->view != view || (o->kind != kExtWall && o->kind != kIntWall)) continue;
         const int32_t a = BearingOf(*o);
         result.LastBearing = a;
         if (a == 0 || a == 1800) {

@@ -199,6 +199,21 @@ TEST(FreeLengthTo, NextFaceBeyondTheClearance) {
     EXPECT_FALSE(MeasureFreeLength(doc, kGroundFloor, kZoom, 1000, 1000, kDirectionUp).Length);
 }
 
+// Down from the end of a partition whose second face is below, a chain's next segment lies to the
+// left: its length passes over that partition and over a face ending on its line to the right.
+TEST(FreeLengthTo, AChainsNextSegmentMeetsFacesOnItsOwnSide) {
+    TList doc;
+    AddPartition(doc, 0, 5000, 3000, 5000, 900, 0, 4900, 3000, 4900);
+    AddPartition(doc, 3000, 3000, 6000, 3000, 900, 3000, 3100, 6000, 3100);
+    AddPartition(doc, 0, 1000, 3000, 1000, 900, 0, 1100, 3000, 1100);
+    const int32_t across = ChainWidthAcross(doc, 0, 3000, 5000, kDirectionDown, kDirectionDown, 100);
+    EXPECT_EQ(across, -100);
+    EXPECT_EQ(MeasureFreeLength(doc, kGroundFloor, kZoom, 3000, 5000, kDirectionDown, across, 0).Length,
+              3900);
+    EXPECT_EQ(MeasureFreeLength(doc, kGroundFloor, kZoom, 3000, 5000, kDirectionDown, -across, 0).Length,
+              1900);
+}
+
 TEST(WallCorner, LShapeTakesTheFirstWallThatIsBothLeftmostAndTopmost) {
     TList doc;
     AddExtWall(doc, kGroundFloor, 1003, 9004, 6000, 9004);
