@@ -83,7 +83,8 @@ public:
     void SetupScrolling();
     // Centres the view on the sheet; with repaint 1 also invalidates the whole window.
     void SyncScrollOrigin(int32_t repaint);
-    // Keeps the point moved by an arrow key inside the sheet and the visible area (cursorview).
+    // Keeps the point (x, y) moved by an arrow key by the step, all in drawing units, inside the sheet
+    // and the visible area (cursorview).
     int32_t KeepCursorInView(int32_t step, uint32_t key, int32_t x, int32_t y);
     // Moves the screen cursor one pixel in the direction of an arrow key.
     void NudgeCursor(uint32_t key);

@@ -78,8 +78,8 @@ const char* PromptTitle(const TDrawingtool& tool) {
     return "LINE";
 }
 
-// The move, extend or shorten of a wall or line end picked with a click.
-bool MovesPickedWallEnd(const TDrawingtool& tool) {
+// The move, extend or shorten of the end of a line or partition picked with a click.
+bool EditsPickedEnd(const TDrawingtool& tool) {
     return tool.Mode >= intwall::kMoveEnd && tool.Mode <= intwall::kShortenEnd;
 }
 
@@ -87,8 +87,7 @@ bool MovesPickedWallEnd(const TDrawingtool& tool) {
 // have moved: the multi-line's copies go from the pointer, and the step after a line was picked for
 // an end edit moves that line's end, not a line from a first point.
 bool LineMeasuresFromStart(const TDrawingtool& tool) {
-    return tool.Kind == toolkind::kLine && tool.Mode != linemode::kMultilineCopies &&
-           !MovesPickedWallEnd(tool);
+    return tool.Kind == toolkind::kLine && tool.Mode != linemode::kMultilineCopies && !EditsPickedEnd(tool);
 }
 
 // A rectangle's sides go from the corner placed with Enter, and an ellipse keyed by arrows from its
@@ -106,22 +105,23 @@ bool OutlineMeasuresFromLastEnd(const TDrawingtool& tool) {
 // A chain of partitions goes on from the end of the last one, or from its start snapped onto the
 // face it begins on. Once an end was moved the arrows draw nothing, and the pointer stays the measure.
 bool PartitionMeasuresFromLastEnd(const TDrawingtool& tool) {
-    return tool.Kind == toolkind::kIntWall && tool.PointPlaced == 1 && !MovesPickedWallEnd(tool);
+    return tool.Kind == toolkind::kIntWall && tool.PointPlaced == 1 && !EditsPickedEnd(tool);
 }
 
-// Where a step starts, in logical units, for the check that it stays on the sheet. An edit of a
+// Where a step starts, in drawing units, for the check that it stays on the sheet. An edit of a
 // picked end that moves no end (a line or partition shortened by its length or more, extended
 // across itself, or moved) leaves nothing to check: it is never refused by where the pointer
 // happens to be.
 std::optional<POINT> StepStart(const TDrawingtool& tool, POINT pointer) {
     const bool fromToolsPoint = LineMeasuresFromStart(tool) || ShapeMeasuresFromCorner(tool) ||
                                 OutlineMeasuresFromLastEnd(tool) || PartitionMeasuresFromLastEnd(tool);
-    if (fromToolsPoint && ZoomDivisor != 0) return POINT{tool.X0 / ZoomDivisor, tool.Y0 / ZoomDivisor};
-    if (MovesPickedWallEnd(tool)) return std::nullopt;
-    return pointer;
+    if (fromToolsPoint) return POINT{tool.X0, tool.Y0};
+    if (EditsPickedEnd(tool)) return std::nullopt;
+    const int32_t z = ZoomDivisor > 0 ? ZoomDivisor : 1;
+    return POINT{pointer.x * z, pointer.y * z};
 }
 
-// The start of the sheet check, and the arrow key of the way it goes from there.
+// The start of the sheet check in drawing units, and the arrow key of the way it goes from there.
 struct StepPath {
     POINT from;
     uint key;
@@ -132,9 +132,8 @@ struct StepPath {
 // goes back against the arrow. Nothing when the step has nothing to check.
 std::optional<StepPath> SheetCheckPath(const TDrawingtool& tool, POINT pointer, uint key, int32_t step) {
     const auto* picks = dynamic_cast<const TLineobjtool*>(&tool);
-    const auto travel = picks && ZoomDivisor != 0 ? picks->EditedEndTravel(key, step) : std::nullopt;
-    if (travel)
-        return StepPath{{travel->from.x / ZoomDivisor, travel->from.y / ZoomDivisor}, travel->towards};
+    const auto travel = picks ? picks->EditedEndTravel(key, step) : std::nullopt;
+    if (travel) return StepPath{travel->from, travel->towards};
     const auto from = StepStart(tool, pointer);
     if (!from) return std::nullopt;
     return StepPath{*from, key};
@@ -402,7 +401,7 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
 // An edit of a picked line's or wall's end that was refused or cancelled: the pick blanked the
 // line or wall, which is drawn whole again; the tool still waits for the arrow key.
 void EngagedStep::ShowPickedWhole() {
-    if (MovesPickedWallEnd(Tool())) window_.Invalidate(true);
+    if (EditsPickedEnd(Tool())) window_.Invalidate(true);
 }
 
 // The client centre on the screen: where the cursor waits when internal walls are finished.

@@ -150,19 +150,18 @@ void TChild::EvVScroll(uint scrollCode, uint thumbPos) {
 
 namespace {
 
-// Moves the scroll origin along one axis so that the target stays in sight: a step toward the far
-// edge (forward) scrolls past the view's end by the margin, one toward 0 before its start.
+// Moves the scroll origin along one axis so that the target (in logical units, on the sheet) stays in
+// sight: a step toward the far edge (forward) scrolls past the view's end by the margin, one toward 0
+// before its start.
 int32_t FollowAlongAxis(int32_t target, bool forward, int32_t& origin, int32_t extent, int32_t sheet,
                         float margin) {
     if (forward) {
         const int32_t end = origin + extent;
-        if (target > sheet) return cursorview::kOffSheet;
         if (target <= end) return cursorview::kInView;
         origin = static_cast<int32_t>((target - end) + margin + origin);
         if (origin + extent > sheet) origin = sheet - extent;
         return cursorview::kScrolled;
     }
-    if (target < 0) return cursorview::kOffSheet;
     if (target >= origin) return cursorview::kInView;
     origin = static_cast<int32_t>(target - margin);
     if (origin < 0) origin = 0;
@@ -195,24 +194,19 @@ void SnapOriginToScrollSteps(TChild& window, uint32_t key) {
 } // namespace
 
 int32_t TChild::KeepCursorInView(int32_t step, uint32_t key, int32_t x, int32_t y) {
-    const int32_t d = ZoomDivisor != 0 ? step / ZoomDivisor : step;
-    const float m = 5.0f * PenScaleF;
-    int32_t result = cursorview::kInView;
-    switch (key) {
-    case VK_UP:
-        result = FollowAlongAxis(y + d, true, ScrollOriginY, ViewExtentY, SheetHeight, m);
-        break;
-    case VK_DOWN:
-        result = FollowAlongAxis(y - d, false, ScrollOriginY, ViewExtentY, SheetHeight, m);
-        break;
-    case VK_RIGHT:
-        result = FollowAlongAxis(x + d, true, ScrollOriginX, ViewExtentX, SheetWidth, m);
-        break;
-    case VK_LEFT:
-        result = FollowAlongAxis(x - d, false, ScrollOriginX, ViewExtentX, SheetWidth, m);
-        break;
-    default:
-        return cursorview::kInView;
+    const int32_t z = ZoomDivisor > 0 ? ZoomDivisor : 1;
+    const bool level = key == VK_RIGHT || key == VK_LEFT;
+    const bool forward = key == VK_RIGHT || key == VK_UP;
+    if (!level && key != VK_UP && key != VK_DOWN) return cursorview::kInView;
+    // The sheet check is exact, in drawing units: a point a zoom unit or less past the edge is off it.
+    const int64_t target = int64_t{level ? x : y} + (forward ? int64_t{step} : -int64_t{step});
+    const int64_t sheet = int64_t{level ? SheetWidth : SheetHeight} * z;
+    int32_t result = cursorview::kOffSheet;
+    if (target >= 0 && target <= sheet) {
+        const auto logical = static_cast<int32_t>(target / z);
+        const float m = 5.0f * PenScaleF;
+        result = level ? FollowAlongAxis(logical, forward, ScrollOriginX, ViewExtentX, SheetWidth, m)
+                       : FollowAlongAxis(logical, forward, ScrollOriginY, ViewExtentY, SheetHeight, m);
     }
     if (result == cursorview::kOffSheet) {
         MessageBox("Distance would take you outside the programme's total drawing sizes", "DRAWING SIZE",

@@ -18,6 +18,7 @@ PartitionDraft DraftOf(const TIntwallobjtool& t) {
     d.Angle = t.Angle;
     d.Thickness = t.Thickness;
     d.Side = t.PickKind;
+    d.SideChosen = t.FirstOfChain;
     d.FaceStartX = t.FaceStartX, d.FaceStartY = t.FaceStartY;
     d.FaceEndX = t.FaceEndX, d.FaceEndY = t.FaceEndY;
     d.Mode = t.Mode;
@@ -69,7 +70,15 @@ void TIntwallobjtool::Start(int32_t direction, int32_t, int32_t mode) {
         Y0 = intwall::kRefused;
         return;
     }
-    const FreeSpan free = MeasureFreeLength(ObjectList, CurrentView, ZoomDivisor, X0, Y0, direction);
+    // A chain's first segment lies on the side the user chose; later ones turn from the last segment,
+    // which the measure passes over.
+    const int32_t thickness = ReadPartitionThickness(MetricUnits);
+    const int32_t previous = CursorY == 0 ? kNoObject : LastPartition(ObjectList, CurrentView);
+    const int32_t across =
+        previous == kNoObject ? WidthAcross(SecondFaceSide(), direction, thickness)
+                              : ChainWidthAcross(ObjectList, previous, X0, Y0, CursorY, direction, thickness);
+    const FreeSpan free =
+        MeasureFreeLength(ObjectList, CurrentView, ZoomDivisor, X0, Y0, direction, across, previous);
     Angle = free.LastBearing;
     if (free.Length) FreeLength() = *free.Length;
     Dragging = 0;

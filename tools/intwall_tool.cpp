@@ -24,7 +24,6 @@ namespace {
 constexpr int32_t kEndCapMarginPixels = 15;
 constexpr int32_t kJunctionStepMetric = 25;
 constexpr int32_t kJunctionStepImperial = 24;
-constexpr int32_t kEditBoxMargin = 100;
 constexpr int32_t kFarMinimum = 300000;
 
 bool IsArrowKey(uint32_t key) {
@@ -105,6 +104,7 @@ void TIntwallobjtool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* poin
     LineStyle = 0;
     WallGroup() = 0;
     ChainState = 0;
+    FirstOfChain = CursorY == 0;
     CursorY = 0;
     std::fill(std::begin(AttributeBlock), std::end(AttributeBlock), 0);
     POINT keyEnd{};
@@ -263,10 +263,7 @@ void TIntwallobjtool::DeleteGroup(int32_t index) {
 void TIntwallobjtool::LoadWallForEdit(uint32_t key, int32_t step) {
     if (auto* wall = dynamic_cast<TIntwallobj*>(ObjectList[PickIndex()]); wall && wall->kind == kIntWall) {
         LoadEditedWall(*wall);
-        if (Mode != intwall::kMoveEnd) {
-            MoveEditedEnd(*wall, key, Mode == intwall::kShortenEnd ? -step : step);
-            WidenEditBox(*wall);
-        }
+        if (Mode != intwall::kMoveEnd) MoveEditedEnd(*wall, key, Mode == intwall::kShortenEnd ? -step : step);
     }
     if (tools::Failed(tools::SaveWorkingFile())) return;
     PointPlaced = intwall::kEdited;
@@ -278,27 +275,15 @@ void TIntwallobjtool::LoadEditedWall(const TIntwallobj& wall) {
     X0 = wall.x1, Y0 = wall.y1, X1 = wall.x2, Y1 = wall.y2;
     FaceStartX = wall.q1x, FaceStartY = wall.q1y, FaceEndX = wall.q2x, FaceEndY = wall.q2y;
     if (Y0 == Y1) {
-        BoxLeft = std::min(X0, X1) - kEditBoxMargin;
-        BoxRight = std::max(X0, X1) + kEditBoxMargin;
-        BoxTop = std::max(Y0, FaceStartY) + kEditBoxMargin;
-        BoxBottom = std::min(Y0, FaceStartY) - kEditBoxMargin;
+        BoxLeft = std::min(X0, X1) - tools::kEditBoxMargin;
+        BoxRight = std::max(X0, X1) + tools::kEditBoxMargin;
+        BoxTop = std::max(Y0, FaceStartY) + tools::kEditBoxMargin;
+        BoxBottom = std::min(Y0, FaceStartY) - tools::kEditBoxMargin;
     } else if (X0 == X1) {
-        BoxTop = std::max(Y0, Y1) + kEditBoxMargin;
-        BoxBottom = std::min(Y0, Y1) - kEditBoxMargin;
-        BoxLeft = std::min(X0, FaceStartX) - kEditBoxMargin;
-        BoxRight = std::max(X0, FaceStartX) + kEditBoxMargin;
-    }
-}
-
-// An extended wall reaches beyond the box of the wall before the edit: the box takes in the new
-// ends too, so the repaint shows all of it.
-void TIntwallobjtool::WidenEditBox(const TIntwallobj& wall) {
-    if (wall.y1 == wall.y2) {
-        BoxLeft = std::min(BoxLeft, std::min(wall.x1, wall.x2) - kEditBoxMargin);
-        BoxRight = std::max(BoxRight, std::max(wall.x1, wall.x2) + kEditBoxMargin);
-    } else if (wall.x1 == wall.x2) {
-        BoxTop = std::max(BoxTop, std::max(wall.y1, wall.y2) + kEditBoxMargin);
-        BoxBottom = std::min(BoxBottom, std::min(wall.y1, wall.y2) - kEditBoxMargin);
+        BoxTop = std::max(Y0, Y1) + tools::kEditBoxMargin;
+        BoxBottom = std::min(Y0, Y1) - tools::kEditBoxMargin;
+        BoxLeft = std::min(X0, FaceStartX) - tools::kEditBoxMargin;
+        BoxRight = std::max(X0, FaceStartX) + tools::kEditBoxMargin;
     }
 }
 
@@ -309,4 +294,7 @@ void TIntwallobjtool::MoveEditedEnd(TIntwallobj& wall, uint32_t key, int32_t amo
                                       : (shift->startMoves ? wall.q1y : wall.q2y);
     tools::ShiftedEnd(wall, *shift) += shift->by;
     face += shift->by;
+    // An extended wall reaches beyond the box of the wall before the edit: the box takes in the new
+    // ends too, so the repaint shows all of it.
+    tools::WidenBoxToLine(*this, wall);
 }

@@ -379,44 +379,33 @@ void AdvanceMultiline(TLinetool& tool) {
     }
 }
 
-// Drawing units the repaint box of an edited line reaches beyond its ends and either side of it.
-constexpr int32_t kEditBoxMargin = 100;
-
-// Takes the line's ends into the tool's repaint box.
-void WidenBoxToLine(TLinetool& tool, const TObject& line) {
-    tool.BoxLeft = std::min({tool.BoxLeft, line.x1 - kEditBoxMargin, line.x2 - kEditBoxMargin});
-    tool.BoxRight = std::max({tool.BoxRight, line.x1 + kEditBoxMargin, line.x2 + kEditBoxMargin});
-    tool.BoxTop = std::max({tool.BoxTop, line.y1 + kEditBoxMargin, line.y2 + kEditBoxMargin});
-    tool.BoxBottom = std::min({tool.BoxBottom, line.y1 - kEditBoxMargin, line.y2 - kEditBoxMargin});
-}
-
 // The picked square line's end goes by the arrow key as the edit says, out along the arrow or back
 // against it; a move leaves the line where it is. The box about the line before and after is left
-// for the repaint that draws it whole.
-void EditPickedLineEnd(TLinetool& tool, uint32_t key, int32_t step) {
+// for the repaint that draws it whole. True when the end moved.
+bool MovePickedLineEnd(TLinetool& tool, uint32_t key, int32_t step) {
     TObject* line = ObjectList[tool.CursorX];
     const int32_t mode = tool.Mode;
     tool.Mode = toolmode::kIdle;
     tool.PointPlaced = intwall::kEdited;
-    if (!line || line->kind != kLine) return;
+    if (!line || line->kind != kLine) return false;
     tool.BoxLeft = tool.BoxRight = line->x1;
     tool.BoxTop = tool.BoxBottom = line->y1;
-    WidenBoxToLine(tool, *line);
+    tools::WidenBoxToLine(tool, *line);
     const auto shift = mode == intwall::kMoveEnd
                            ? std::nullopt
                            : tools::ShiftOfEnd(*line, key, mode == intwall::kShortenEnd ? -step : step);
-    if (!shift) return;
+    if (!shift) return false;
     tools::ShiftedEnd(*line, *shift) += shift->by;
-    WidenBoxToLine(tool, *line);
-    // The step's last change: a failed write has been told and ends the caller's step.
-    static_cast<void>(tools::SaveWorkingFile());
+    tools::WidenBoxToLine(tool, *line);
+    return true;
 }
 
 } // namespace
 
 void TLinetool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) {
     if (Mode >= intwall::kMoveEnd && Mode <= intwall::kShortenEnd) {
-        EditPickedLineEnd(*this, key, step);
+        // The step's last change: a failed write has been told and ends the caller's step.
+        if (MovePickedLineEnd(*this, key, step)) static_cast<void>(tools::SaveWorkingFile());
         return;
     }
     if (Mode == linemode::kLineText) Mode = linemode::kLineTextDrawing;

@@ -8,7 +8,7 @@
 
 // Line input, the rubber band, keyed lines and the cross-hair are in tools/line_input.cpp; object
 // creation in tools/object_creation.cpp; the line label in tools/line_label.cpp; Command and Start in
-// tools/line_object_commands.cpp.
+// tools/line_object_commands.cpp; the members for the pick of an end to edit in tools/picked_end.cpp.
 
 // In the manual-dimension modes the operation takes the window position (x, y) as the next point of
 // the dimension; otherwise it rebuilds the automatic dimensions of the view.

@@ -1,5 +1,7 @@
 #include "tools/picked_end.h"
 
+#include <algorithm>
+
 #include "document/document.h"
 #include "platform/virtual_keys.h"
 #include "tools/line_tool.h"
@@ -27,6 +29,13 @@ std::optional<EndShift> ShiftOfEnd(const TObject& picked, uint32_t key, int32_t 
 int32_t& ShiftedEnd(TObject& picked, const EndShift& shift) {
     if (shift.horizontal) return shift.startMoves ? picked.x1 : picked.x2;
     return shift.startMoves ? picked.y1 : picked.y2;
+}
+
+void WidenBoxToLine(TDrawingtool& tool, const TObject& picked) {
+    tool.BoxLeft = std::min({tool.BoxLeft, picked.x1 - kEditBoxMargin, picked.x2 - kEditBoxMargin});
+    tool.BoxRight = std::max({tool.BoxRight, picked.x1 + kEditBoxMargin, picked.x2 + kEditBoxMargin});
+    tool.BoxTop = std::max({tool.BoxTop, picked.y1 + kEditBoxMargin, picked.y2 + kEditBoxMargin});
+    tool.BoxBottom = std::min({tool.BoxBottom, picked.y1 - kEditBoxMargin, picked.y2 - kEditBoxMargin});
 }
 
 } // namespace tools

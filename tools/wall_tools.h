@@ -134,6 +134,8 @@ public:
     int32_t& WallGroup() { return SegmentLength; }
 
     int32_t BandShown = 0; // 1 once the rubber band has been drawn
+    // No segment made yet since the start point: the new segment's side is the one the user chose.
+    bool FirstOfChain = true;
     int32_t Thickness = 0; // partition thickness, drawing units
     int32_t WallSettings[4] = {};
     int32_t SpareWord = 0;
@@ -151,7 +153,6 @@ private:
     bool ArrowKey(TDC& dc, TRect& client, uint32_t key, int32_t step, POINT& keyEnd);
     void LoadEditedWall(const TIntwallobj& wall);
     void MoveEditedEnd(TIntwallobj& wall, uint32_t key, int32_t amount);
-    void WidenEditBox(const TIntwallobj& wall);
     void NewSegmentIdentity();
     void PickForDelete(TDC& dc, TRect& client, TPoint* point);
     void CapOpenEnd();

@@ -20,6 +20,11 @@ struct PartitionDraft {
     // Side of the second face: 1 above, 2 right, 3 below, 4 left. A join may replace it by 1 or 3
     // taken from the wall joined, so a chain keeps its second face on one side.
     int32_t Side = 0;
+    // The first segment of a chain: its side is the one the user chose, and a join that would put the
+    // second face on the other side is not made.
+    bool SideChosen = false;
+    // Set when the start lies on the end of a partition that the side chosen kept it from joining.
+    bool StartLeftUnjoined = false;
     int32_t FaceStartX = 0; // second face
     int32_t FaceStartY = 0;
     int32_t FaceEndX = 0;

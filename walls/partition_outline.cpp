@@ -71,14 +71,41 @@ void JoinEitherWay(PartitionDraft& d, TList& doc, int32_t wall, int32_t code, in
     OutlineObliqueJoin(d, doc, wall, wallCode);
 }
 
+// A joined wall continues the new partition at its start when the wall's first face ends there, or
+// at its end when the wall's first face starts there; ends that merely touch are not joined.
+bool EndsAtStart(const TIntwallobj& w, const PartitionDraft& d) {
+    return w.x2 == d.X0 && w.y2 == d.Y0;
+}
+
+bool StartsAtEnd(const TIntwallobj& w, const PartitionDraft& d) {
+    return w.x1 == d.X1 && w.y1 == d.Y1;
+}
+
 void OutlineBothSnapped(PartitionDraft& d, TList& doc, int32_t a, int32_t b) {
     const TIntwallobj* wa = PartitionAt(doc, a);
     const TIntwallobj* wb = PartitionAt(doc, b);
     if (!wa || !wb) return;
-    if (wa->x2 == d.X0) JoinStart(d, doc, a);
-    if (wb->x1 == d.X1) JoinEnd(d, doc, b);
-    if (wb->x2 == d.X0) JoinEitherWay(d, doc, b, kJoinAtStart, kJoinedWallEnd);
-    if (wa->x1 == d.X1) JoinEitherWay(d, doc, a, kJoinAtEnd, kJoinedWallStart);
+    const bool aAtStart = EndsAtStart(*wa, d), bAtEnd = StartsAtEnd(*wb, d);
+    const bool bAtStart = EndsAtStart(*wb, d), aAtEnd = StartsAtEnd(*wa, d);
+    if (aAtStart) JoinStart(d, doc, a);
+    if (bAtEnd) JoinEnd(d, doc, b);
+    if (bAtStart) JoinEitherWay(d, doc, b, kJoinAtStart, kJoinedWallEnd);
+    if (aAtEnd) JoinEitherWay(d, doc, a, kJoinAtEnd, kJoinedWallStart);
+}
+
+void FreeEnds(PartitionDraft& d, TList& doc, int32_t ends) {
+    if (IsSquareBearing(d.Angle))
+        OutlineOrthoFree(d, doc, ends, kNoObject);
+    else
+        OutlineObliqueFree(d, doc, ends, kNoObject);
+}
+
+// Whether the side a chain takes from the wall keeps the second face where the draft has it.
+bool JoinKeepsTheSide(const PartitionDraft& d, TList& doc, int32_t wall) {
+    if (!PartitionAt(doc, wall)) return true;
+    PartitionDraft chained = d;
+    FreeEndBeside(chained, doc, kBothEnds, wall);
+    return chained.FaceStartX == d.FaceStartX && chained.FaceStartY == d.FaceStartY;
 }
 
 // Offsets of a free square end beside a joined square wall, by the wall's bearing (rows) and the new
@@ -177,22 +204,28 @@ TIntwallobj* PartitionAt(const TList& document, int32_t index) {
 }
 
 void ComputeOutline(PartitionDraft& d, TList& doc, int32_t a, int32_t b) {
+    // Every end first takes the plain offset on the draft's side; a join replaces it. No end keeps a
+    // face point from an earlier partition, or none at all.
+    FreeEnds(d, doc, kBothEnds);
+    // The side chosen for a new chain stands: a wall whose chain would turn it is not joined.
+    if (d.SideChosen) {
+        for (int32_t* wall : {&a, &b}) {
+            if (JoinKeepsTheSide(d, doc, *wall)) continue;
+            if (EndsAtStart(*PartitionAt(doc, *wall), d)) d.StartLeftUnjoined = true;
+            *wall = kNoObject;
+        }
+    }
     const TIntwallobj* wa = PartitionAt(doc, a);
     const TIntwallobj* wb = PartitionAt(doc, b);
-    if (!wa && !wb) {
-        if (IsSquareBearing(d.Angle))
-            OutlineOrthoFree(d, doc, kBothEnds, kNoObject);
-        else
-            OutlineObliqueFree(d, doc, kBothEnds, kNoObject);
-    } else if (wa && !wb) {
-        if (wa->x2 != d.X0) return;
+    if (wa && !wb) {
+        if (!EndsAtStart(*wa, d)) return;
         FreeEndBeside(d, doc, kEndEnd, a);
         JoinStart(d, doc, a);
     } else if (wb && !wa) {
-        if (wb->x1 != d.X1) return;
+        if (!StartsAtEnd(*wb, d)) return;
         FreeEndBeside(d, doc, kStartEnd, b);
         JoinEnd(d, doc, b);
-    } else {
+    } else if (wa && wb) {
         OutlineBothSnapped(d, doc, a, b);
     }
 }

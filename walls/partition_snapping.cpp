@@ -44,11 +44,17 @@ bool EndsAt(const TIntwallobj* w, int32_t x, int32_t y) {
     return w && w->x2 == x && w->y2 == y;
 }
 
+// A partition along the joined wall's line (over it, or on in line with it) turns no corner there.
+bool AlongWall(const PartitionDraft& d, const TIntwallobj* w) {
+    return w && (d.Angle - w->direction) % 1800 == 0;
+}
+
 // A new partition that starts where a joined wall starts runs the other way, so that the joined
-// wall's end meets the new start as the outline expects.
+// wall's end meets the new start as the outline expects; one keyed along the wall is kept as keyed.
 void Orient(PartitionDraft& d, const TList& doc, SnappedWalls& walls) {
     if (walls.AtStart != kNoObject && walls.AtEnd == kNoObject) {
-        if (!StartsAt(PartitionAt(doc, walls.AtStart), d.X0, d.Y0)) return;
+        const TIntwallobj* a = PartitionAt(doc, walls.AtStart);
+        if (!StartsAt(a, d.X0, d.Y0) || AlongWall(d, a)) return;
         Reverse(d);
         walls.AtEnd = walls.AtStart;
         walls.AtStart = kNoObject;
@@ -56,7 +62,7 @@ void Orient(PartitionDraft& d, const TList& doc, SnappedWalls& walls) {
         const TIntwallobj* b = PartitionAt(doc, walls.AtEnd);
         if (EndsAt(b, d.X0, d.Y0)) {
             std::swap(walls.AtStart, walls.AtEnd);
-        } else if (StartsAt(b, d.X0, d.Y0)) {
+        } else if (StartsAt(b, d.X0, d.Y0) && !AlongWall(d, b)) {
             Reverse(d);
             std::swap(walls.AtStart, walls.AtEnd);
         }
@@ -95,6 +101,11 @@ bool InSpan(int32_t v, int32_t a, int32_t b, int32_t t) {
     return v > std::min(a, b) - t && v < std::max(a, b) + t;
 }
 
+// An end of the new partition: its first-face point and its second-face point.
+struct Cap {
+    int32_t x, y, fx, fy;
+};
+
 // Whether the point lies on the straight face from (ax, ay) to (bx, by): along a horizontal or
 // vertical face within its span widened by t and within t across it; along an oblique face inside
 // its box and within t of the face's height at the point's x.
@@ -106,10 +117,29 @@ bool OnFace(int32_t x, int32_t y, int32_t ax, int32_t ay, int32_t bx, int32_t by
     return std::abs(y - (ay + rise)) < t;
 }
 
+bool OpenSpansOverlap(int32_t a, int32_t b, int32_t c, int32_t d) {
+    return std::max(std::min(a, b), std::min(c, d)) < std::min(std::max(a, b), std::max(c, d));
+}
+
+// A square end's cap (from the first face's end to the second's) meets a square face only lying along
+// it and overlapping it: a partition beside the face's end merely touches it, and one running along
+// the face's line (over a partition, say) meets nothing there.
+bool CapMeetsFace(const Cap& cap, int32_t ax, int32_t ay, int32_t bx, int32_t by) {
+    const bool level = cap.y == cap.fy && cap.x != cap.fx;
+    const bool upright = cap.x == cap.fx && cap.y != cap.fy;
+    if (ay == by && (level || upright)) return level && OpenSpansOverlap(cap.x, cap.fx, ax, bx);
+    if (ax == bx && (level || upright)) return upright && OpenSpansOverlap(cap.y, cap.fy, ay, by);
+    return true;
+}
+
+bool MeetsFace(const Cap& cap, int32_t ax, int32_t ay, int32_t bx, int32_t by, int32_t t) {
+    return OnFace(cap.x, cap.y, ax, ay, bx, by, t) && CapMeetsFace(cap, ax, ay, bx, by);
+}
+
 // An end meets the wall on its first face, or else on its second.
-bool EndOnWall(int32_t x, int32_t y, const Faces& f, int32_t t) {
-    if (OnFace(x, y, f.ax, f.ay, f.bx, f.by, t)) return true;
-    return f.hasSecond && OnFace(x, y, f.cx, f.cy, f.ex, f.ey, t);
+bool EndOnWall(const Cap& cap, const Faces& f, int32_t t) {
+    if (MeetsFace(cap, f.ax, f.ay, f.bx, f.by, t)) return true;
+    return f.hasSecond && MeetsFace(cap, f.cx, f.cy, f.ex, f.ey, t);
 }
 
 // Signs of the trimmed end by the met wall's bearing and the angle between the two: the axis on
@@ -165,19 +195,22 @@ void TrimWallEnds(PartitionDraft& d, const TList& doc, int32_t view, int32_t zoo
     int32_t n = doc.count;
     // The previous segment of a chain ends where this one starts: it is joined, not met. It is the
     // last object unless a junction line followed it, so any partition ending here is passed over.
-    if (const TObject* last = doc[n - 1]; last && last->x2 == d.X0 && last->y2 == d.Y0) --n;
+    // A partition whose end the new one starts on without joining it (the side chosen would not turn
+    // with it) is met there like any other wall.
+    const bool previousJoined = !d.StartLeftUnjoined;
+    if (const TObject* last = doc[n - 1]; previousJoined && last && last->x2 == d.X0 && last->y2 == d.Y0) --n;
     int32_t atStart = kNoObject;
     int32_t atEnd = kNoObject;
     for (int32_t i = 0; i < n; ++i) {
         const TObject* o = doc[i];
         Faces faces{};
         if (!o || o->view != view || !FacesOf(*o, faces)) continue;
-        if (o->kind == kIntWall && o->x2 == d.X0 && o->y2 == d.Y0) continue;
+        if (previousJoined && o->kind == kIntWall && o->x2 == d.X0 && o->y2 == d.Y0) continue;
         const bool oblique = faces.ay != faces.by && faces.ax != faces.bx;
-        const bool startMet = EndOnWall(d.X0, d.Y0, faces, t);
+        const bool startMet = EndOnWall({d.X0, d.Y0, d.FaceStartX, d.FaceStartY}, faces, t);
         // A square face takes one end only, the start first; an oblique one is tested for both.
         if (startMet) atStart = i;
-        if ((oblique || !startMet) && EndOnWall(d.X1, d.Y1, faces, t)) {
+        if ((oblique || !startMet) && EndOnWall({d.X1, d.Y1, d.FaceEndX, d.FaceEndY}, faces, t)) {
             atEnd = i;
             d.FreeLength = kNoObject;
         }

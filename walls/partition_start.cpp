@@ -7,6 +7,7 @@
 
 #include "document/document.h"
 #include "walls/partition_draft.h"
+#include "walls/partition_outline.h"
 
 namespace {
 
@@ -37,6 +38,14 @@ int32_t BearingOf(const TObject& o) {
 
 bool StrictlyBetween(int32_t v, int32_t a, int32_t b) {
     return v > std::min(a, b) && v < std::max(a, b);
+}
+
+// Whether the face's span (a, b) reaches into the partition's band from v across, open at both
+// ends; with no width, whether it strictly contains v.
+bool SpanMeetsBand(int32_t v, int32_t across, int32_t a, int32_t b) {
+    if (across == 0) return StrictlyBetween(v, a, b);
+    return std::max(std::min(a, b), std::min(v, v + across)) <
+           std::min(std::max(a, b), std::max(v, v + across));
 }
 
 bool WithinWidened(int32_t v, int32_t a, int32_t b, int32_t margin) {
@@ -133,21 +142,49 @@ bool RunsAlongThickness(int32_t side, int32_t direction) {
     return false;
 }
 
+int32_t WidthAcross(int32_t side, int32_t direction, int32_t thickness) {
+    const bool known = side >= kDirectionUp && side <= kDirectionLeft && direction >= kDirectionUp &&
+                       direction <= kDirectionLeft;
+    if (!known || RunsAlongThickness(side, direction)) return 0;
+    return side == kDirectionUp || side == kDirectionRight ? thickness : -thickness;
+}
+
+int32_t ChainWidthAcross(TList& document, int32_t previous, int32_t x, int32_t y, int32_t side,
+                         int32_t direction, int32_t thickness) {
+    if (direction < kDirectionUp || direction > kDirectionLeft) return 0;
+    const bool upright = direction == kDirectionUp || direction == kDirectionDown;
+    PartitionDraft d;
+    d.X0 = d.X1 = d.FaceStartX = x;
+    d.Y0 = d.Y1 = d.FaceStartY = y;
+    (upright ? d.Y1 : d.X1) += direction == kDirectionUp || direction == kDirectionRight ? 1 : -1;
+    d.Angle = (direction - 1) * 900;
+    d.Side = side;
+    d.Thickness = thickness;
+    OutlineOrthoFree(d, document, kStartEnd, previous);
+    return upright ? d.FaceStartX - x : d.FaceStartY - y;
+}
+
+int32_t LastPartition(const TList& document, int32_t view) {
+    for (int32_t i = document.count - 1; i >= 0; --i)
+        if (const TIntwallobj* w = PartitionAt(document, i); w && w->view == view) return i;
+    return kNoObject;
+}
+
 FreeSpan MeasureFreeLength(const TList& document, int32_t view, int32_t zoomDivisor, int32_t x, int32_t y,
-                           int32_t direction) {
+                           int32_t direction, int32_t across, int32_t passOver) {
     FreeSpan result;
     Nearest nearest(x, y, direction, 2 * zoomDivisor);
     for (int32_t i = 0; i < document.count; ++i) {
         const TObject* o = document[i];
-        if (!o || o->view != view || (o->kind != kExtWall && o->kind != kIntWall)) continue;
+        if (!o || i == passOver || o->view != view || (o->kind != kExtWall && o->kind != kIntWall)) continue;
         const int32_t a = BearingOf(*o);
         result.LastBearing = a;
         if (a == 0 || a == 1800) {
             for (const Face& f : FacesOf(*o))
-                if (f.ax == f.bx && StrictlyBetween(y, f.ay, f.by)) nearest.OfferX(f.ax);
+                if (f.ax == f.bx && SpanMeetsBand(y, across, f.ay, f.by)) nearest.OfferX(f.ax);
         } else if (a == 900 || a == 2700) {
             for (const Face& f : FacesOf(*o))
-                if (f.ay == f.by && StrictlyBetween(x, f.ax, f.bx)) nearest.OfferY(f.ay);
+                if (f.ay == f.by && SpanMeetsBand(x, across, f.ax, f.bx)) nearest.OfferY(f.ay);
         } else if (const auto* w = dynamic_cast<const TIntwallobj*>(o); w && o->kind == kIntWall) {
             OfferOblique(nearest, *w, x, y, direction);
         }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "document/objects.h"
+
 class TList;
 
 // Direction codes of a keyed segment (and the sides of a second face): up, right, down, left.
@@ -27,6 +29,22 @@ struct FreeSpan {
     int32_t LastBearing = 0;       // bearing of the last wall examined
 };
 
-// The distance from (x, y) in the direction to the next wall face of the view.
+// The distance from (x, y) in the direction to the next wall face of the view that the partition
+// meets, passing over the partition at passOver (the chain's last segment, which it turns from). across is
+// the partition's signed width beside the line it runs on (positive toward greater coordinates); a face
+// ending at that line counts only on the partition's side of it. With across 0 the side is not known, and
+// only a face reaching past the line on both sides counts.
 FreeSpan MeasureFreeLength(const TList& document, int32_t view, int32_t zoomDivisor, int32_t x, int32_t y,
-                           int32_t direction);
+                           int32_t direction, int32_t across = 0, int32_t passOver = kNoObject);
+
+// The signed width beside a segment keyed in the direction with its second face on the side (a
+// direction code); 0 when the side runs along the segment.
+int32_t WidthAcross(int32_t side, int32_t direction, int32_t thickness);
+
+// The same for a segment going on from the end (x, y) of a chain whose last segment is the partition
+// at the index: its second face turns with that partition's, as the segment's outline will take it.
+int32_t ChainWidthAcross(TList& document, int32_t previous, int32_t x, int32_t y, int32_t side,
+                         int32_t direction, int32_t thickness);
+
+// The index of the view's last partition, or kNoObject.
+int32_t LastPartition(const TList& document, int32_t view);

@@ -159,19 +159,22 @@ TEST_F(DrawingWindow, KeyedPointOnTheSheetEdgeIsAllowedOneMoreIsRefused) {
     Open();
     const int32_t x = SheetWidth - 100;
     ScrollOriginX = SheetWidth - ViewExtentX;
-    EXPECT_EQ(child->KeepCursorInView(100 * ZoomDivisor, VK_RIGHT, x, ScrollOriginY + 10),
+    EXPECT_EQ(child->KeepCursorInView(100 * ZoomDivisor, VK_RIGHT, x * ZoomDivisor,
+                                      (ScrollOriginY + 10) * ZoomDivisor),
               cursorview::kInView);
-    EXPECT_EQ(child->KeepCursorInView(101 * ZoomDivisor, VK_RIGHT, x, ScrollOriginY + 10),
+    EXPECT_EQ(child->KeepCursorInView(101 * ZoomDivisor, VK_RIGHT, x * ZoomDivisor,
+                                      (ScrollOriginY + 10) * ZoomDivisor),
               cursorview::kOffSheet);
     EXPECT_TRUE(ui.LogContains("Distance would take you outside the programme's total drawing sizes"));
-    EXPECT_EQ(child->KeepCursorInView(100 * ZoomDivisor, 41, x, 0), cursorview::kInView);
+    EXPECT_EQ(child->KeepCursorInView(100 * ZoomDivisor, 41, x * ZoomDivisor, 0), cursorview::kInView);
 }
 
 TEST_F(DrawingWindow, KeyedPointPastTheVisibleEdgeScrollsItBackInside) {
     Open();
     const int32_t right = ScrollOriginX + ViewExtentX;
     const int32_t x = right - 10;
-    ASSERT_EQ(child->KeepCursorInView(60 * ZoomDivisor, VK_RIGHT, x, ScrollOriginY + 10),
+    ASSERT_EQ(child->KeepCursorInView(60 * ZoomDivisor, VK_RIGHT, x * ZoomDivisor,
+                                      (ScrollOriginY + 10) * ZoomDivisor),
               cursorview::kScrolled);
     // The point now stands at least the margin inside the new edge, on whole scroll steps.
     EXPECT_GE(ScrollOriginX + ViewExtentX, x + 60);
@@ -179,7 +182,9 @@ TEST_F(DrawingWindow, KeyedPointPastTheVisibleEdgeScrollsItBackInside) {
     EXPECT_EQ(child->Scroller->XPos * 80, ScrollOriginX);
 
     const int32_t bottom = ScrollOriginY;
-    ASSERT_EQ(child->KeepCursorInView(60 * ZoomDivisor, VK_DOWN, 1000, bottom + 10), cursorview::kScrolled);
+    ASSERT_EQ(
+        child->KeepCursorInView(60 * ZoomDivisor, VK_DOWN, 1000 * ZoomDivisor, (bottom + 10) * ZoomDivisor),
+        cursorview::kScrolled);
     EXPECT_LE(ScrollOriginY, bottom + 10 - 60);
     EXPECT_EQ((child->ScrollRangeY - child->Scroller->YPos) * 80, ScrollOriginY);
 }
@@ -188,7 +193,8 @@ TEST_F(DrawingWindow, KeyedPointNearTheSheetEdgeStopsTheViewAtTheEdge) {
     Open();
     ScrollOriginX = SheetWidth - ViewExtentX - 5;
     const int32_t x = SheetWidth - 10;
-    ASSERT_EQ(child->KeepCursorInView(10 * ZoomDivisor, VK_RIGHT, x, ScrollOriginY + 10),
+    ASSERT_EQ(child->KeepCursorInView(10 * ZoomDivisor, VK_RIGHT, x * ZoomDivisor,
+                                      (ScrollOriginY + 10) * ZoomDivisor),
               cursorview::kScrolled);
     EXPECT_LE(ScrollOriginX + ViewExtentX, SheetWidth);
 }

@@ -6,10 +6,14 @@
 #include "platform/gadgets.h"
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
+#include "resources/dialogs/feet_template.h"
+#include "resources/dialogs/file_templates.h"
 #include "resources/dialogs/partition_templates.h"
+#include "resources/dialogs/wall_templates.h"
 #include "tests/shell/input_fixture.h"
 #include "tests/support/working_file_copy.h"
 #include "tools/wall_tools.h"
+#include "walls/partition_start.h"
 
 namespace {
 
@@ -271,5 +275,135 @@ TEST_F(InternalWalls, DeletePickOnAnExternalWallDeletesNothing) {
     EXPECT_EQ(FileCount(), kRecords + 2);
     EXPECT_TRUE(ui.LogContains("No internal wall selected"));
 }
+
+// The inner faces of an L-shaped house keyed after File New, the inner corner of the L, and the
+// second face of a partition BELOW from the left wall to the corner.
+struct LHouse {
+    int32_t left, top, right, bottom, cornerX, cornerY, belowCorner;
+};
+
+// A partition keyed from (startX, startY) by the arrow, its side (a direction code) and the face it
+// stops at; a partition BELOW to the corner drawn first (a face of it hidden), or the same partition
+// keyed over itself before.
+struct LHouseRow {
+    const char* name;
+    int32_t LHouse::*startX, LHouse::*startY;
+    int qtKey;
+    int32_t side;
+    int32_t LHouse::*stop;
+    bool firstBelow = false, hidesFirstFace = false, twice = false;
+};
+
+using H = LHouse;
+const LHouseRow kLHouseRows[] = {
+    {"RightBelowToTheCorner", &H::left, &H::cornerY, Qt::Key_Right, kDirectionDown, &H::cornerX},
+    {"RightAboveToTheRightWall", &H::left, &H::cornerY, Qt::Key_Right, kDirectionUp, &H::right},
+    {"DownRightToTheCorner", &H::cornerX, &H::top, Qt::Key_Down, kDirectionRight, &H::cornerY},
+    {"DownLeftToTheBottomWall", &H::cornerX, &H::top, Qt::Key_Down, kDirectionLeft, &H::bottom},
+    {"LeftAboveToTheLeftWall", &H::right, &H::cornerY, Qt::Key_Left, kDirectionUp, &H::left},
+    {"UpLeftToTheTopWall", &H::cornerX, &H::bottom, Qt::Key_Up, kDirectionLeft, &H::top},
+    {"DownRightToTheFirstsEnd", &H::cornerX, &H::top, Qt::Key_Down, kDirectionRight, &H::cornerY, true},
+    {"UpLeftToTheFirst", &H::cornerX, &H::bottom, Qt::Key_Up, kDirectionLeft, &H::belowCorner, true, true},
+    {"UpLeftFromTheFirstsEnd", &H::cornerX, &H::cornerY, Qt::Key_Up, kDirectionLeft, &H::top, true, true},
+    {"DownLeftOverItself", &H::cornerX, &H::top, Qt::Key_Down, kDirectionLeft, &H::bottom, false, false,
+     true},
+};
+
+class LShapedHouse : public InternalWalls, public ::testing::WithParamInterface<std::tuple<LHouseRow, bool>> {
+protected:
+    const bool metric = std::get<1>(GetParam());
+    const int32_t thickness = metric ? 100 : 96;
+
+    // A length typed in the drawing's units; in feet and inches, 0 takes the length offered.
+    void Length(int32_t units) {
+        if (metric) return pl::script::AnswerInput(std::to_string(units));
+        std::vector<std::pair<int32_t, std::string>> fields;
+        if (units)
+            fields = {{kFeetEditId, std::to_string(units / 288)},
+                      {kInchesEditId, std::to_string(units % 288 / 24)}};
+        pl::script::AnswerDialog(kFeetDialogId, {DialogStep{fields}});
+    }
+    // File New with cavity walls, and the L keyed from its top left corner.
+    LHouse KeyHouse() {
+        pl::script::AnswerDialog(kNewDrawingDialogId,
+                                 {{{{metric ? kNewMetricRadio : kNewImperialRadio, "1"}}}});
+        pl::script::AnswerDialog(metric ? kPlanDialogId : kPlanImpDialogId,
+                                 {{{{metric ? kPlanCavity275 : kPlanImpCavity264, "1"}}}});
+        pl::script::AnswerDialog(kExtSideDialogId, {{}});
+        client->ProcessCommand(cmd::kFileNew);
+        child = client->ActiveDrawingWindow();
+        EnterAt(TPoint(100, 100));
+        for (const auto& [key, mm, ft] : {std::tuple{Qt::Key_Right, 12000, 40},
+                                          {Qt::Key_Down, 5000, 16},
+                                          {Qt::Key_Left, 5000, 16},
+                                          {Qt::Key_Down, 4000, 14},
+                                          {Qt::Key_Left, 7000, 24},
+                                          {Qt::Key_Up, 9000, 30}}) {
+            Length(metric ? mm : ft * 288);
+            Key(key);
+        }
+        TList file;
+        EXPECT_EQ(testsupport::ReadWorkingFileInto(file), FileResult::Ok);
+        std::vector<const TExtwallobj*> w;
+        for (int32_t i = 0; i < file.count; ++i)
+            if (const auto* wall = dynamic_cast<const TExtwallobj*>(file[i])) w.push_back(wall);
+        if (w.size() != 6u) return {};
+        return {w[0]->p5x, w[0]->p5y, w[1]->p5x, w[4]->p5y, w[2]->p6x, w[2]->p6y, w[2]->p6y - thickness};
+    }
+    // Draw Internal Wall on the side, Enter at the start, and the arrow with the length (in feet and
+    // inches the one offered, when asked). The imperial dialog's identifiers are the metric one's + 500.
+    void KeyPartition(POINT start, int qtKey, int32_t side, int32_t length, bool offered) {
+        const int32_t imperial = metric ? 0 : 500,
+                      radios[] = {kPartitionAbove, kPartitionRight, kPartitionBelow, kPartitionLeft};
+        pl::script::AnswerDialog(kPartitionDialogId + imperial,
+                                 {DialogStep{{{kPartitionThickness + imperial, metric ? "100" : "4"},
+                                              {radios[side - 1] + imperial, "1"}}}});
+        client->ProcessCommand(cmd::kInternalWall);
+        EnterAt(PixelOf(start.x, start.y));
+        Length(offered && !metric ? 0 : length);
+        Key(qtKey);
+    }
+};
+
+// The partition lies on the side chosen, from its start to the first wall face it meets, which the
+// length offered reaches; its faces run equally far, and what was drawn before stays as it was.
+TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) {
+    const LHouseRow& row = std::get<0>(GetParam());
+    const LHouse h = KeyHouse();
+    if (row.firstBelow)
+        KeyPartition({h.left, h.cornerY}, Qt::Key_Right, kDirectionDown, h.cornerX - h.left, false);
+    const POINT start{h.*row.startX, h.*row.startY};
+    const bool level = row.qtKey == Qt::Key_Right || row.qtKey == Qt::Key_Left;
+    const POINT end = level ? POINT{h.*row.stop, start.y} : POINT{start.x, h.*row.stop};
+    const int32_t length = std::abs(end.x - start.x) + std::abs(end.y - start.y);
+    if (row.twice) KeyPartition(start, row.qtKey, row.side, length, true);
+    const auto kept = ReadBack();
+    KeyPartition(start, row.qtKey, row.side, length, true);
+    EXPECT_TRUE(!metric || ui.LogContains("initial=\"" + std::to_string(length) + "\""));
+
+    const auto objects = ReadBack();
+    const auto walls = Partitions(objects), before = Partitions(kept);
+    ASSERT_EQ(walls.size(), before.size() + 1);
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(std::tuple(walls[i]->q1x, walls[i]->q1y, walls[i]->q2x, walls[i]->q2y),
+                  std::tuple(before[i]->q1x, before[i]->q1y, before[i]->q2x, before[i]->q2y));
+    const TIntwallobj& w = *walls.back();
+    EXPECT_EQ(std::tuple(w.x1, w.y1, w.x2, w.y2), std::tuple(start.x, start.y, end.x, end.y));
+    const int32_t dx = row.side == kDirectionRight ? thickness : row.side == kDirectionLeft ? -thickness : 0;
+    const int32_t dy = row.side == kDirectionUp ? thickness : row.side == kDirectionDown ? -thickness : 0;
+    EXPECT_EQ(std::tuple(w.q1x, w.q1y, w.q2x, w.q2y),
+              std::tuple(start.x + dx, start.y + dy, end.x + dx, end.y + dy));
+    // Lines in the paper's colour hide a partition's face met between the new faces, and nothing else.
+    EXPECT_EQ(std::ranges::count_if(
+                  objects, [](const auto& o) { return o->kind == kLine && o->colour == BackgroundColour; }),
+              row.hidesFirstFace ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Partitions, LShapedHouse,
+                         ::testing::Combine(::testing::ValuesIn(kLHouseRows), ::testing::Bool()),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) ? "Metric" : "Imperial");
+                         });
 
 } // namespace

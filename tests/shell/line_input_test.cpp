@@ -336,27 +336,39 @@ const OwnPointTool kOwnPointTools[] = {
      OwnPointTool::Picked::Across},
 };
 
-std::vector<std::tuple<OwnPointTool, bool>> OwnPointSteps() {
-    std::vector<std::tuple<OwnPointTool, bool>> steps;
+// Steps to the sheet's lower edge exactly, and the least length that can be typed past it (1 mm, 1/8
+// inch: less than a zoom unit), in the units.
+enum class ToTheEdge { No, Metric, Imperial };
+
+std::vector<std::tuple<OwnPointTool, bool, ToTheEdge>> OwnPointSteps() {
+    std::vector<std::tuple<OwnPointTool, bool, ToTheEdge>> steps;
     for (const OwnPointTool& tool : kOwnPointTools)
-        for (const bool startHigh : {false, true})
+        for (const bool startHigh : {false, true}) {
             if (startHigh || !tool.shortens || tool.picked != OwnPointTool::Picked::Moving)
-                steps.emplace_back(tool, startHigh);
+                steps.emplace_back(tool, startHigh, ToTheEdge::No);
+            if (tool.shortens || tool.picked != OwnPointTool::Picked::Moving) continue;
+            steps.emplace_back(tool, startHigh, ToTheEdge::Metric);
+            if (tool.editsEnd) steps.emplace_back(tool, startHigh, ToTheEdge::Imperial);
+        }
     return steps;
 }
 
-// (the step starts high in the window and the pointer was left low, else the reverse)
+// (the step starts high in the window and the pointer was left low, else the reverse; or the step
+// ends on the sheet's edge, else past it)
 class StepNearTheSheetEdge : public InputTest,
-                             public ::testing::WithParamInterface<std::tuple<OwnPointTool, bool>> {};
+                             public ::testing::WithParamInterface<std::tuple<OwnPointTool, bool, ToTheEdge>> {
+};
 
 TEST_P(StepNearTheSheetEdge, IsCheckedFromWhereItStarts) {
-    const auto [tool, startHigh] = GetParam();
+    const auto [tool, startHigh, edge] = GetParam();
+    if (edge == ToTheEdge::Imperial) MetricUnits = 0;
     Open();
     const TPoint high(150, 40), low(150, child->GetClientRect().bottom - 40);
     const TPoint at = startHigh ? high : low, away = startHigh ? low : high;
     const int32_t start = DrawingAt(at).y;
     // Down by a length that leaves the sheet from the lower of the two points only.
-    const int32_t length = (start + DrawingAt(away).y) / 2;
+    int32_t length = (start + DrawingAt(away).y) / 2;
+    if (edge != ToTheEdge::No) length = start + (startHigh ? 0 : edge == ToTheEdge::Metric ? 1 : 3);
     ASSERT_EQ(start >= length, startHigh);
     // The lowest point the step reaches.
     int32_t reached = start - length;
@@ -397,7 +409,14 @@ TEST_P(StepNearTheSheetEdge, IsCheckedFromWhereItStarts) {
     MoveTo(away);
     const int32_t before = FileCount();
     const std::string file = dir.ReadFile("DWGS/HOUSE.DB0");
-    pl::script::AnswerInput(std::to_string(length));
+    if (MetricUnits == 1)
+        pl::script::AnswerInput(std::to_string(length));
+    else
+        pl::script::AnswerDialog(kFeetDialogId,
+                                 {DialogStep{{{kFeetEditId, std::to_string(length / 288)},
+                                              {kInchesEditId, std::to_string(length % 288 / 24)},
+                                              {kNumeratorEditId, std::to_string(length % 24 / 3)},
+                                              {kDenominatorEditId, "8"}}}});
     Key(Qt::Key_Down);
     const bool told = ui.LogContains("Distance would take you outside the programme's total drawing sizes");
     if (tool.picked != OwnPointTool::Picked::Moving) {
@@ -417,8 +436,12 @@ TEST_P(StepNearTheSheetEdge, IsCheckedFromWhereItStarts) {
 
 INSTANTIATE_TEST_SUITE_P(OwnPoint, StepNearTheSheetEdge, ::testing::ValuesIn(OwnPointSteps()),
                          [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) +
-                                    (std::get<1>(info.param) ? "OnTheSheet" : "PastTheSheet");
+                             const ToTheEdge edge = std::get<2>(info.param);
+                             const std::string name = std::get<0>(info.param).name;
+                             if (edge == ToTheEdge::No)
+                                 return name + (std::get<1>(info.param) ? "OnTheSheet" : "PastTheSheet");
+                             return name + (std::get<1>(info.param) ? "OnTheEdge" : "PastTheEdge") +
+                                    (edge == ToTheEdge::Metric ? "Metric" : "Imperial");
                          });
 
 class DraggedLine : public InputTest {};

@@ -83,6 +83,18 @@ TEST(JoinedOutline, RightAngleJoinIsMitredAndMovesTheJoinedFace) {
     EXPECT_EQ(up->q1y, 0);
 }
 
+// Ends that only touch (an end on the other's end) turn no corner: each keeps its own face.
+TEST(JoinedOutline, EndOnAnEndIsNotJoined) {
+    TList doc;
+    TIntwallobj* level = AddPartition(doc, 0, 0, 3000, 0, 900, 0, -100, 3000, -100);
+    PartitionDraft d = Draft(3000, 2000, 3000, 0, 1800, 2);
+    const SnappedWalls walls = SnapPartitionEnds(d, doc, kGroundFloor, kZoom);
+    ComputeOutline(d, doc, walls.AtStart, walls.AtEnd);
+    EXPECT_EQ(std::tuple(d.FaceStartX, d.FaceStartY, d.FaceEndX, d.FaceEndY),
+              std::tuple(3100, 2000, 3100, 0));
+    EXPECT_EQ(std::tuple(level->q2x, level->q2y), std::tuple(3000, -100));
+}
+
 class EndSnap : public ::testing::TestWithParam<std::pair<int32_t, bool>> {};
 
 TEST_P(EndSnap, MovesTheWholePartitionOnlyWithinThreeZoomSteps) {
@@ -185,6 +197,21 @@ TEST(FreeLengthTo, NextFaceBeyondTheClearance) {
     EXPECT_EQ(MeasureFreeLength(doc, kGroundFloor, kZoom, 1000, 1000, kDirectionRight).Length, 3000);
     EXPECT_EQ(MeasureFreeLength(doc, kGroundFloor, kZoom, 1000, 1000, kDirectionLeft).Length, 100);
     EXPECT_FALSE(MeasureFreeLength(doc, kGroundFloor, kZoom, 1000, 1000, kDirectionUp).Length);
+}
+
+// Down from the end of a partition whose second face is below, a chain's next segment lies to the
+// left: its length passes over that partition and over a face ending on its line to the right.
+TEST(FreeLengthTo, AChainsNextSegmentMeetsFacesOnItsOwnSide) {
+    TList doc;
+    AddPartition(doc, 0, 5000, 3000, 5000, 900, 0, 4900, 3000, 4900);
+    AddPartition(doc, 3000, 3000, 6000, 3000, 900, 3000, 3100, 6000, 3100);
+    AddPartition(doc, 0, 1000, 3000, 1000, 900, 0, 1100, 3000, 1100);
+    const int32_t across = ChainWidthAcross(doc, 0, 3000, 5000, kDirectionDown, kDirectionDown, 100);
+    EXPECT_EQ(across, -100);
+    EXPECT_EQ(MeasureFreeLength(doc, kGroundFloor, kZoom, 3000, 5000, kDirectionDown, across, 0).Length,
+              3900);
+    EXPECT_EQ(MeasureFreeLength(doc, kGroundFloor, kZoom, 3000, 5000, kDirectionDown, -across, 0).Length,
+              1900);
 }
 
 TEST(WallCorner, LShapeTakesTheFirstWallThatIsBothLeftmostAndTopmost) {
