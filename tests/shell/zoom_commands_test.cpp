@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <QCoreApplication>
 #include <QTest>
+#include <QTimer>
 
 #include "document/program_state.h"
 #include "platform/detail/client_view.h"
@@ -256,6 +257,30 @@ TEST_F(Zooming, ZoomUpHandsTheViewToTheRectangleDrag) {
     EXPECT_EQ(app.ToolGadget->GetText(), name);
     EXPECT_EQ(app.StatusBar->GetText(), guide);
     EXPECT_EQ(HelpContextId, help);
+}
+
+// A command or a key chosen while Zoom UP waits for its rectangle ends the wait: the next drag is
+// the tool's, and the view stays.
+TEST_F(Zooming, ZoomUpGivesWayToACommandOrAKey) {
+    for (const bool byKey : {false, true}) {
+        SCOPED_TRACE(byKey);
+        ASSERT_TRUE(client->ProcessCommand(cmd::kZoomUp));
+        if (byKey)
+            QTest::keyClick(child->View(), Qt::Key_Right);
+        else
+            ASSERT_TRUE(client->ProcessCommand(cmd::kRectangle));
+        EXPECT_STRNE(app.StatusBar->GetText(),
+                     "GUIDE: press Left Button, hold down and drag cursor over area to enlarge");
+        const float scale = PenScaleF;
+        // The tool's press waits for the release while the button is held.
+        QTimer::singleShot(0, child->View(), [this] {
+            QTest::mouseMove(child->View(), QPoint(200, 160));
+            QTest::mouseRelease(child->View(), Qt::LeftButton, {}, QPoint(200, 160));
+        });
+        QTest::mousePress(child->View(), Qt::LeftButton, {}, QPoint(100, 100));
+        QCoreApplication::processEvents();
+        EXPECT_FLOAT_EQ(PenScaleF, scale);
+    }
 }
 
 TEST_F(Zooming, CommandsWaitForAnOpenDrawing) {
