@@ -53,6 +53,8 @@ struct PreviewCase {
     bool stays = false;
     // The command whose tool the row holds, chosen with its dialogs closed as Cancel closes them.
     int32_t command = 0;
+    // Nothing drawn on the view: nothing to fit, nothing to centre.
+    bool bare = false;
 };
 
 class PreviewOfAnEndingTool : public InputTest, public ::testing::WithParamInterface<PreviewCase> {
@@ -227,7 +229,7 @@ protected:
         std::vector<std::unique_ptr<TObject>> objects;
         objects.push_back(inputs::Line(1000, 1000, 5000, 1000, kFirstFloor));
         Open(std::move(objects));
-        AddWall(TPoint(20, 20), TPoint(400, 20));
+        if (!GetParam().bare) AddWall(TPoint(20, 20), TPoint(400, 20));
         (this->*GetParam().start)();
     }
     void AddWall(const TPoint& from, const TPoint& to) {
@@ -295,6 +297,14 @@ const PreviewCase kHeldUnseen[] = {
     {"EraseChosen", &PreviewOfAnEndingTool::EraseChosen},
     {"DimensionOnTheSitePlanFromItsFirstPoint", &PreviewOfAnEndingTool::DimensionFromItsFirstPoint,
      kSitePlan},
+    {"RectangleOnTheSitePlan", &PreviewOfAnEndingTool::RectangleFromItsFirstCorner, kSitePlan},
+    {.name = "RectangleOnAnEmptySitePlan",
+     .start = &PreviewOfAnEndingTool::RectangleFromItsFirstCorner,
+     .view = kSitePlan,
+     .bare = true},
+    {.name = "EllipseOnAnEmptyFloor",
+     .start = &PreviewOfAnEndingTool::EllipseFromItsFirstPoint,
+     .bare = true},
 };
 
 TEST_P(PreviewOfAnEndingTool, GoesWithTheToolWhenAnotherCommandIsChosen) {

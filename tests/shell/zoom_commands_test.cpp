@@ -10,10 +10,8 @@
 #include "platform/gadget_window.h"
 #include "platform/gadgets.h"
 #include "platform/scroller.h"
-#include "platform/test_script.h"
 #include "resources/command_ids.h"
 #include "tests/shell/drawing_window_fixture.h"
-#include "tests/shell/input_fixture.h"
 #include "tests/support/full_disk.h"
 #include "tools/drawing_tool.h"
 #include "tools/line_modes.h"
@@ -388,86 +386,5 @@ TEST_F(Zooming, AnUnwritableWorkingFileStopsOnlyTheZoomThatMovesTheDrawing) {
         EXPECT_EQ(ObjectList[ObjectList.count - 1]->x1, Cx() + 3000) << "the drawing moved in memory";
     }
 }
-
-} // namespace
-
-namespace {
-
-struct BegunShapeCase {
-    int32_t view;
-    int32_t zoom;
-    bool empty; // nothing drawn on the view: nothing to fit, nothing to centre
-};
-
-class ShapeBegunBeforeAZoom : public InputTest, public ::testing::WithParamInterface<BegunShapeCase> {
-protected:
-    void Keyed(const char* length, int key) {
-        pl::script::AnswerInput(length);
-        Key(key);
-        static_cast<void>(pl::script::TakeIfNext(pl::script::AnswerKind::Input));
-    }
-    // Where the view's first object stands: the site plan's centring moves every object alike.
-    static POINT FirstPointOfView() {
-        for (int32_t i = 0; i < ObjectList.count; ++i)
-            if (const TObject* o = ObjectList[i]; o && o->view == CurrentView && o->kind < kFloorRecord)
-                return {o->x1, o->y1};
-        return {};
-    }
-    std::vector<std::unique_ptr<TObject>> Rectangles() const {
-        std::vector<std::unique_ptr<TObject>> found = FileObjects();
-        std::erase_if(found, [](const auto& o) { return o->kind != kRectangle; });
-        return found;
-    }
-};
-
-// Rectangle, Enter, Right 2000, a zoom, Up 1500: the rectangle keyed, where the user keyed it on the
-// drawing (moved with it where the site plan was centred), the tool's name and guide shown all
-// through. Another zoom, which moves the drawing again, and Up 1500 with no new point: nothing more;
-// no point an earlier zoom held comes back.
-TEST_P(ShapeBegunBeforeAZoom, MakesWhatTheKeysGiveWhereTheUserGaveIt) {
-    CurrentView = GetParam().view;
-    Open();
-    if (!GetParam().empty) {
-        const POINT a = DrawingAt(TPoint(250, 60)), b = DrawingAt(TPoint(330, 60));
-        ObjectList.Add(inputs::Line(a.x, a.y, b.x, b.y, CurrentView));
-        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
-    }
-    client->ProcessCommand(cmd::kRectangle);
-    MoveTo(TPoint(150, 150));
-    const POINT corner = DrawingAt(TPoint(150, 150));
-    Key(Qt::Key_Return);
-    Keyed("2000", Qt::Key_Right);
-    const std::string name = client->ToolGadget->GetText(), guide = client->StatusBar->GetText();
-    const POINT before = FirstPointOfView();
-    client->ProcessCommand(GetParam().zoom);
-    EXPECT_EQ(client->ToolGadget->GetText(), name);
-    EXPECT_EQ(client->StatusBar->GetText(), guide);
-    const POINT after = FirstPointOfView();
-    Keyed("1500", Qt::Key_Up);
-    const POINT given{corner.x + after.x - before.x, corner.y + after.y - before.y};
-    auto made = Rectangles();
-    ASSERT_EQ(made.size(), 1u);
-    const TObject& r = *made[0];
-    EXPECT_EQ(std::min(r.x1, r.x2), given.x);
-    EXPECT_EQ(std::abs(r.x2 - r.x1), 2000);
-    EXPECT_EQ(std::min(r.y1, r.y2), given.y);
-    EXPECT_EQ(std::abs(r.y2 - r.y1), 1500);
-
-    client->ProcessCommand(GetParam().zoom);
-    EXPECT_EQ(client->ToolGadget->GetText(), name);
-    Keyed("1500", Qt::Key_Up);
-    EXPECT_EQ(Rectangles().size(), 1u);
-}
-
-INSTANTIATE_TEST_SUITE_P(Zooming, ShapeBegunBeforeAZoom,
-                         ::testing::Values(BegunShapeCase{kSitePlan, cmd::kNormalSize, false},
-                                           BegunShapeCase{kSitePlan, cmd::kHalfSize, false},
-                                           BegunShapeCase{kSitePlan, cmd::kFitScreen, false},
-                                           BegunShapeCase{kSitePlan, cmd::kFitScreen, true},
-                                           BegunShapeCase{kSitePlan, cmd::kNormalSize, true},
-                                           BegunShapeCase{kGroundFloor, cmd::kNormalSize, false},
-                                           BegunShapeCase{kGroundFloor, cmd::kHalfSize, false},
-                                           BegunShapeCase{kGroundFloor, cmd::kFitScreen, false},
-                                           BegunShapeCase{kGroundFloor, cmd::kFitScreen, true}));
 
 } // namespace
