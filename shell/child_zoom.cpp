@@ -207,6 +207,8 @@ void TChild::EndZoomWait() {
     if (!ZoomWait) return;
     const auto drag = std::move(ZoomWait);
     drag->HandBack(ClientWindow);
+    // A rectangle given up while dragged leaves its band to a repaint.
+    if (drag->Dragging()) Invalidate(true);
 }
 
 void TChild::ReleaseZoomDrag(const TPoint& point) {
