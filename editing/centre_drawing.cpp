@@ -90,25 +90,31 @@ void TranslateForCentring(TObject& o, int32_t dx, int32_t dy) {
 
 } // namespace editing
 
-void CentreDrawing(TDrawingtool&, int32_t mode) {
-    editing::Range xs;
-    editing::Range ys;
+namespace editing {
+
+CentringShift CentreViewInMemory(int32_t mode) {
+    Range xs;
+    Range ys;
     for (int32_t i = 0; i < ObjectList.count; ++i) {
         const TObject* o = ObjectList[i];
-        if (o && o->view == CurrentView) editing::NoteForBox(*o, mode, xs, ys);
+        if (o && o->view == CurrentView) NoteForBox(*o, mode, xs, ys);
     }
-    // Nothing to centre on: the floor stays where it is rather than jumping by the box's start values,
-    // and is still written, since the callers' edits are saved here.
-    if (xs.seen && ys.seen) {
-        const int32_t cx = SheetWidth * ZoomDivisor / 2;
-        const int32_t cy = SheetHeight * ZoomDivisor / 2;
-        const int32_t dx = xs.OffsetTo(cx);
-        const int32_t dy = ys.OffsetTo(cy);
-        for (int32_t i = 0; i < ObjectList.count; ++i) {
-            TObject* o = ObjectList[i];
-            if (o && o->view == CurrentView) editing::TranslateForCentring(*o, dx, dy);
-        }
+    // Nothing to centre on: the floor stays where it is rather than jumping by the box's start values.
+    if (!xs.seen || !ys.seen) return {};
+    const CentringShift shift{xs.OffsetTo(SheetWidth * ZoomDivisor / 2),
+                              ys.OffsetTo(SheetHeight * ZoomDivisor / 2)};
+    for (int32_t i = 0; i < ObjectList.count; ++i) {
+        TObject* o = ObjectList[i];
+        if (o && o->view == CurrentView) TranslateForCentring(*o, shift.dx, shift.dy);
     }
-    // A failed write has been told and has put the step back, the document with it.
+    return shift;
+}
+
+} // namespace editing
+
+void CentreDrawing(TDrawingtool&, int32_t mode) {
+    editing::CentreViewInMemory(mode);
+    // Written even when nothing moved, since the callers' edits are saved here. A failed write has
+    // been told and has put the step back, the document with it.
     (void)WriteOrTell(ObjectList, filemode::kWorking);
 }

@@ -14,6 +14,16 @@ namespace editing {
 // their own (a new design room, 10) stay.
 void TranslateForCentring(TObject& object, int32_t dx, int32_t dy);
 
+struct CentringShift {
+    int32_t dx = 0;
+    int32_t dy = 0;
+};
+
+// Moves every object of the current view so that its box (as for CentreDrawing's mode) lies on the
+// centre of the sheet, in memory alone, and gives the shift it made: nothing when no object makes
+// the box.
+CentringShift CentreViewInMemory(int32_t mode);
+
 } // namespace editing
 
 // mode 59: the site plan's lines, shapes, walls and text anchors make the box; any other mode (the

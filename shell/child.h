@@ -8,7 +8,7 @@
 //                                 SetDatum, ShowPrecondition
 //   shell/child_scrolling.cpp     SetupScrolling, SyncScrollOrigin, EvHScroll, EvVScroll,
 //                                 KeepCursorInView and the scroll steps they share with Zoom
-//   shell/child_zoom.cpp          Zoom, InvalidateArea, GiveBackZoomedTool
+//   shell/child_zoom.cpp          Zoom, InvalidateArea, the Zoom UP rectangle's steps, ShiftHeld
 //   shell/child_mouse.cpp         the mouse buttons, LeftButtonStep, InvalidateWallEdit
 //   shell/child_pointer.cpp       EvMouseMove, EvChar, EvKeyUp
 //   shell/child_keyboard.cpp      EvKeyDown (keyed lengths in child_length_entry.cpp)
@@ -35,6 +35,7 @@
 #include "shell/cursor_view_results.h"
 #include "shell/datum_modes.h"
 #include "shell/invalidate_kinds.h"
+#include "shell/zoom_drag.h"
 #include "shell/zoom_kinds.h"
 
 class TClient;
@@ -59,12 +60,12 @@ public:
     float HScrollFactor = 0.0f; // scroll range x 0.01: scroller position to percent scroll bar
     float VScrollFactor = 0.0f;
     int32_t DatumMode = datummode::kOff; // the DATUM read-out (datum_modes.h)
-    int32_t RestoreKind = 0;             // tool kind to re-create after a zoom
+    int32_t RestoreKind = 0;             // 1 once Enter ended a line of a text typed at a click
     int32_t DownScrollX = 0;             // scroll origin saved at a left-button press
     int32_t DownScrollY = 0;
     std::unique_ptr<TClientDC> InputDC; // device context of one tool call; null between calls
-    // The user's tool, holding what it held, that a zoom gives back (else one of RestoreKind is made).
-    std::unique_ptr<TDrawingtool> ZoomedTool;
+    // The rectangle Zoom UP waits for, or drags; null when no zoom waits.
+    std::unique_ptr<shell::ZoomDrag> ZoomWait;
 
     // --- Window class and set-up ---
     void InitSettings();
@@ -94,9 +95,15 @@ public:
     void Zoom(int32_t kind);
     // kind: invalidatekind (invalidate_kinds.h).
     void InvalidateArea(int32_t kind);
-    // Installs the tool kept when the zoom began (a copy, unless the zoom is over); false when none
-    // was kept.
-    bool GiveBackZoomedTool(bool zoomOver);
+    // Zoom UP: the next left drag over the view becomes the view, the current tool kept as it is.
+    void WaitForZoomDrag();
+    // A Zoom UP still waiting for its rectangle is given up: the status bar speaks of the tool again.
+    void EndZoomWait();
+    // The left release that ends the Zoom UP rectangle: the view it shows, unless it is too small.
+    void ReleaseZoomDrag(const TPoint& point);
+    // The drawing of the view has moved by (dx, dy) drawing units: the points the current tool and
+    // the window hold on it (the DATUM reference, a keyed chain's end) move with it.
+    void ShiftHeld(int32_t dx, int32_t dy);
 
     // --- DATUM and messages ---
     // kind: datummode::kOff clears the reference; kShown or kShownWithBearing puts it on a wall corner.

@@ -176,10 +176,11 @@ bool EnterPlacesOpening(IdleEnterKey& enter) {
     return true;
 }
 
-// The manual dimension's two points, each followed by its measurement.
+// The manual dimension's two points, each followed by its measurement. Only the line tool has these
+// modes: another tool's mode of the same number (a design room being shrunk) makes no dimension.
 bool EnterGivesDimensionPoint(IdleEnterKey& enter) {
-    if (!((enter.kind == toolkind::kLine && enter.mode == linemode::kManualFirstPoint) ||
-          enter.mode == linemode::kManualSecondPoint))
+    if (enter.kind != toolkind::kLine ||
+        !(enter.mode == linemode::kManualFirstPoint || enter.mode == linemode::kManualSecondPoint))
         return false;
     enter.Tool()->PointPlaced = 0;
     enter.window.MeasurementInput(enter.cursor);
@@ -311,6 +312,8 @@ void TChild::EvKeyDown(uint key, uint, uint) {
         ShowHelp(GetHandle(), KeyHelpRequest(HelpMode, HelpContextId));
         return;
     }
+    // A Zoom UP still waiting for its rectangle gives way to the key.
+    EndZoomWait();
     if (key == VK_INSERT) {
         if (LayoutGridFlag == 1) {
             LayoutGridFlag = 0;
@@ -339,9 +342,11 @@ void TChild::EvKeyDown(uint key, uint, uint) {
     }
 
     if (kind == toolkind::kPickQuiet && DatumMode < datummode::kAwaitingClick) return;
+    // The text typed at a click keeps its own guide, which its letters show.
     const bool quietKind = kind == toolkind::kExtWall || kind == toolkind::kLine ||
                            kind == toolkind::kRectangle || kind == toolkind::kRoundRect ||
-                           kind == toolkind::kMove || kind == toolkind::kIntWall;
+                           kind == toolkind::kMove || kind == toolkind::kIntWall ||
+                           kind == toolkind::kTextAtClick;
     if (!quietKind && CurrentView != kWallMarking) client.ShowGuide("GUIDE: press F1 for context help");
     TPoint cursor = shell::CursorInClient(*this);
     client.Tool->Window = this;

@@ -517,15 +517,13 @@ bool ReleaseWithMoveTool(Release& release) {
     return true;
 }
 
-// The end of a selection or zoom rectangle: what follows depends on the tool.
+// The end of a selection rectangle: what follows depends on the tool.
 bool ReleaseEndsRectangle(Release& release) {
-    if (release.mode != movestate::kSelecting && release.mode != movestate::kZoomDragging) return false;
+    if (release.mode != movestate::kSelecting) return false;
     TChild& window = release.window;
     TClient& client = release.client;
     if (tools::Failed(release.ButtonUp())) return true;
-    if (release.kind == toolkind::kMove && release.mode == movestate::kZoomDragging) {
-        shell::FinishZoomWindow(window);
-    } else if (release.kind == toolkind::kCopy && release.Tool()->Count == 1) {
+    if (release.kind == toolkind::kCopy && release.Tool()->Count == 1) {
         TAtolibdlg(&window, 16000).Execute();
         client.SelectPickTool();
         window.Invalidate(true);
@@ -582,6 +580,11 @@ void ReleaseRestoresKeptTool(Release& release) {
 } // namespace
 
 void TChild::EvLButtonDown(uint, const TPoint& point) {
+    // The Zoom UP rectangle takes the button; the tool never sees it.
+    if (ZoomWait) {
+        ZoomWait->Press(*this, point);
+        return;
+    }
     // The key or press is one step: all or nothing in the file, told once, the tool put back.
     const shell::ToolStep step(Client());
     Press press(*this, point);
@@ -596,6 +599,10 @@ void TChild::EvLButtonDown(uint, const TPoint& point) {
 }
 
 void TChild::EvLButtonUp(uint, const TPoint& point) {
+    if (ZoomWait) {
+        ReleaseZoomDrag(point);
+        return;
+    }
     // The key or press is one step: all or nothing in the file, told once, the tool put back.
     const shell::ToolStep step(Client());
     Release release(*this, point);
@@ -621,7 +628,7 @@ void TChild::EvRButtonDown(uint, const TPoint& pointIn) {
     auto button2Down = [&] {
         static_cast<void>(shell::CallTool(*this, [&](TDC& dc) { tool()->Button2Down(dc, rc, &point); }));
     };
-    if (shell::RightPressDuringDrag(tool())) return;
+    if (ZoomWait || shell::RightPressDuringDrag(tool())) return;
 
     const POINT logical = shell::PixelToLogical(*this, rc, point);
     const int32_t roomKind = ObjectList.RoomKindAt(logical.x, logical.y);

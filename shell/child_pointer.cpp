@@ -23,7 +23,10 @@ void TChild::EvMouseMove(uint, const TPoint& point) {
     tool->Window = this;
     TRect rc = GetClientRect();
     const bool onlyWhileDragging = tool->Kind == toolkind::kOpening || tool->Kind == toolkind::kStairs;
-    if (!onlyWhileDragging || tool->Dragging == 1)
+    // The Zoom UP rectangle's band follows the pointer, the tool's preview stays where it was.
+    if (ZoomWait)
+        ZoomWait->Move(*this, point);
+    else if (!onlyWhileDragging || tool->Dragging == 1)
         // A move writes nothing the step goes on from: a failed write has been told.
         static_cast<void>(
             shell::CallTool(*this, [&](TDC& dc) { tool->MouseMove(dc, rc, point.x, point.y); }));

@@ -1,7 +1,8 @@
 // Zoom of the drawing window and the invalidation requests of the edits. A zoom is the pair
 // ViewExtentX, ViewExtentY (the window extent of the screen mapping), the scroll origin and
-// PenScaleF (logical units per pixel); every kind ends by bringing the scroller, the bars, the tool
-// and the screen in line with them.
+// PenScaleF (logical units per pixel); every kind ends by bringing the scroller, the bars and the
+// screen in line with them. A zoom changes the view and nothing else: the current tool stays, the
+// same tool holding what it held, since all it holds is in drawing units.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -155,7 +156,6 @@ void TChild::Zoom(int32_t kind) {
     // A minimised window has no area to zoom into; the zoom waits for the next command.
     if (right <= 0 || bottom <= 0) {
         DrawingState = 2;
-        ZoomedTool.reset();
         return;
     }
     const int32_t xu = std::max(Scroller->XUnit, 1);
@@ -175,21 +175,20 @@ void TChild::Zoom(int32_t kind) {
         CentreOnSheet(xu, yu, PenScaleF);
         break;
     case zoomkind::kFit:
+        // Nothing to fit: the view stays as it is.
         if (!FitOnScreen(*this, right, bottom, xu, yu)) {
             DrawingState = 2;
-            // The view stays, but what the tool held has been ended as for any zoom: it starts afresh.
-            GiveBackZoomedTool(true);
             return;
         }
         break;
     default:
-        ZoomedTool.reset();
         return;
     }
     ApplyZoom(xu, yu);
 }
 
-// Every zoom ends by bringing the scroller, the bars, the tool and the screen in line with the view.
+// Every zoom ends by bringing the scroller, the bars and the screen in line with the view; the
+// repaint draws the tool's preview again at the new scale.
 void TChild::ApplyZoom(int32_t xu, int32_t yu) {
     if (PenScaleF <= 0.0f) PenScaleF = static_cast<float>(std::max(PenScale, 1));
     SetScrollRanges(xu, yu, PenScaleF);
@@ -198,16 +197,39 @@ void TChild::ApplyZoom(int32_t xu, int32_t yu) {
     DrawingState = 2;
     if (TDrawingtool* tool = CurrentTool()) tool->Window = this;
     Invalidate(true);
-
-    if (GiveBackZoomedTool(true)) return;
-    if (RestoreKind == toolkind::kMove) RestoreKind = toolkind::kPick;
-    ClientWindow.RestoreTool(RestoreKind);
 }
 
-bool TChild::GiveBackZoomedTool(bool zoomOver) {
-    if (!ZoomedTool) return false;
-    ClientWindow.InstallTool(zoomOver ? std::move(ZoomedTool) : ZoomedTool->Clone());
-    return true;
+void TChild::WaitForZoomDrag() {
+    ZoomWait = std::make_unique<shell::ZoomDrag>(ClientWindow);
+}
+
+void TChild::EndZoomWait() {
+    if (!ZoomWait) return;
+    const auto drag = std::move(ZoomWait);
+    drag->HandBack(ClientWindow);
+    // A rectangle given up while dragged leaves its band to a repaint.
+    if (drag->Dragging()) Invalidate(true);
+}
+
+void TChild::ReleaseZoomDrag(const TPoint& point) {
+    // A release without the drag's press (the button went down before Zoom UP) leaves it waiting.
+    if (!ZoomWait || !ZoomWait->Dragging()) return;
+    const bool applied = ZoomWait->Release(*this, point);
+    EndZoomWait();
+    if (applied)
+        Zoom(zoomkind::kAsDragged);
+    else
+        Invalidate(true); // what a click's band leaves, off the tool's preview too
+}
+
+void TChild::ShiftHeld(int32_t dx, int32_t dy) {
+    if (TDrawingtool* tool = CurrentTool()) tool->ShiftHeld(dx, dy);
+    DatumX += dx;
+    DatumY += dy;
+    StartX += dx;
+    StartY += dy;
+    LastOutlineEndX += dx;
+    LastOutlineEndY += dy;
 }
 
 void TChild::InvalidateArea(int32_t kind) {

@@ -84,7 +84,5 @@ void TClient::InstallTool(std::unique_ptr<TDrawingtool> tool) {
     // Nothing of a tool that ends may stay on screen after it.
     if (Tool) shell::WipeToolPreview(*this, *Tool);
     Tool.reset();
-    ToolAsChosen = tool ? tool->Clone() : nullptr;
-    ++ToolsInstalled;
     Tool = std::move(tool);
 }

@@ -47,13 +47,6 @@ public:
     void RestoreTool(int32_t kind);
     // Installs the pick tool.
     void SelectPickTool();
-    // The user's tool for a zoom to give back: of its class and kind, with every setting its command
-    // and dialogs gave it and holding what the user gave it so far (a first point, a length typed),
-    // so the user goes on where they were; when the zoom has ended what it held (letters typed, now
-    // a text), as it was chosen, taking nothing until the user gives it a point. Null for the move
-    // and copy tools, the pick tool, and a tool that is no longer the one its command made;
-    // RestoreTool then makes one by kind.
-    [[nodiscard]] std::unique_ptr<TDrawingtool> ZoomedCurrentTool(bool heldEnded) const;
 
     // Command handlers (one file per concern).
     void CmExit();
@@ -225,8 +218,6 @@ public:
 
 private:
     void StartUp(const std::string& programDirectory);
-
-    // The current tool as installed, then as the command that installed it left it.
-    std::unique_ptr<TDrawingtool> ToolAsChosen;
-    uint32_t ToolsInstalled = 0; // counts installations, so a command knows it made a new tool
+    // The command's handler, from the client's own table or the base's; false when neither has one.
+    bool DispatchCommand(int32_t id);
 };

@@ -132,18 +132,18 @@ const Table& CommandTable() {
 } // namespace
 
 bool TClient::ProcessCommand(int32_t id) {
+    // A Zoom UP still waiting for its rectangle gives way to whatever the user chose instead.
+    if (TChild* child = ActiveDrawingWindow()) child->EndZoomWait();
     // The command is one step: all or nothing in the file, told once, the tool put back.
     const shell::ToolStep step(*this);
     if (tools::Failed(shell::PlaceWhatWaits(*this))) return HasHandler(id);
-    const uint32_t installedBefore = ToolsInstalled;
-    const int32_t objectsBefore = ObjectList.count;
-    const bool handled = CommandTable().Process(*this, id) || TMDIClient::ProcessCommand(id);
-    // A tool the command made has its dialogs' settings now; one that has already made something
-    // (a new design room) stays as it was when installed.
-    if (ToolsInstalled != installedBefore && ObjectList.count == objectsBefore && Tool)
-        ToolAsChosen = Tool->Clone();
+    const bool handled = DispatchCommand(id);
     shell::RepaintWhatWaits(*this);
     return handled;
+}
+
+bool TClient::DispatchCommand(int32_t id) {
+    return CommandTable().Process(*this, id) || TMDIClient::ProcessCommand(id);
 }
 
 bool TClient::EnableCommand(TCommandEnabler& ce) {

@@ -2,7 +2,6 @@
 // Pick tool, or the user's own tool made fresh. The drawing window's handlers use these whenever a
 // step ends, is cancelled or must start over with a clean tool.
 #include <memory>
-#include <typeinfo>
 
 #include "document/program_state.h"
 #include "shell/client.h"
@@ -31,23 +30,6 @@ void TClient::SelectPickTool() {
     ShowToolName("Pick Tool");
     ShowGuide("GUIDE: Select a function or drawing tool");
     HelpContextId = kPickHelp;
-}
-
-std::unique_ptr<TDrawingtool> TClient::ZoomedCurrentTool(bool heldEnded) const {
-    if (!Tool || !ToolAsChosen || typeid(*Tool) != typeid(*ToolAsChosen) || Tool->Kind != ToolAsChosen->Kind)
-        return nullptr;
-    const int32_t kind = Tool->Kind;
-    if (kind == toolkind::kMove || kind == toolkind::kCopy || kind == toolkind::kPick ||
-        kind == toolkind::kPickQuiet)
-        return nullptr;
-    // Everything the tool holds is in drawing units, which no zoom changes, and its preview is drawn
-    // again over the repaint that follows, as over any repaint.
-    if (!heldEnded) return Tool->Clone();
-    auto fresh = ToolAsChosen->Clone();
-    // The line-style dialog sets the tool in use.
-    fresh->LineStyle = Tool->LineStyle;
-    fresh->PenWidth = Tool->PenWidth;
-    return fresh;
 }
 
 void TClient::RestoreTool(int32_t kind) {

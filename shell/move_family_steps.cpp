@@ -36,16 +36,6 @@ bool RightPressDuringDrag(const TDrawingtool* tool) {
     return move && move->DraggingRectangle();
 }
 
-void FinishZoomWindow(TChild& window) {
-    TClient& client = window.Client();
-    const bool applied = client.Tool->Mode == movestate::kZoomDragging;
-    if (!window.GiveBackZoomedTool(!applied)) client.RestoreTool(window.RestoreKind);
-    if (applied)
-        window.Zoom(zoomkind::kAsDragged);
-    else
-        window.Invalidate(true); // the preview the user's tool holds, taken off for the drag
-}
-
 void RepaintAfterErase(TChild& window) {
     window.Client().SelectPickTool();
     // Texts and opening pieces reach beyond the rectangle that listed them by their anchors.

@@ -1,4 +1,4 @@
-// The drawing window's steps around the move tool family (move, copy, erase and the zoom window),
+// The drawing window's steps around the move tool family (move, copy and erase),
 // kept out of the window's handlers so that each handler only calls them.
 #pragma once
 
@@ -18,10 +18,6 @@ void DropLayoutGrid(int32_t countBeforeGrid, const TDrawingtool* tool);
 
 // A right-button press while a rectangle is being dragged belongs to the drag: no rotation.
 bool RightPressDuringDrag(const TDrawingtool* tool);
-
-// After the zoom rectangle's release: the tool kept at Zoom up comes back, and the dragged view is
-// applied unless the tool refused a rectangle too small to show.
-void FinishZoomWindow(TChild& window);
 
 // After the erase tool's release: the Pick tool, and a repaint of the window.
 void RepaintAfterErase(TChild& window);

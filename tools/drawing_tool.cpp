@@ -1,5 +1,18 @@
 #include "tools/drawing_tool.h"
 
+#include "tools/cancelled_line.h"
+
+namespace {
+
+// A y that holds a mark rather than a point ("no object", a line left without its label) stays.
+void ShiftPoint(int32_t& x, int32_t& y, int32_t dx, int32_t dy) {
+    if (y == kNoObject || y == kCancelledLineMark) return;
+    x += dx;
+    y += dy;
+}
+
+} // namespace
+
 // The base leaves these operations empty: a tool that does not override one ignores that input.
 void TDrawingtool::ButtonDown(TDC&, TRect&, TPoint*) {}
 void TDrawingtool::ButtonUp(TDC&, TRect&, TPoint*) {}
@@ -30,6 +43,11 @@ void TDrawingtool::Command(int32_t) {}
 void TDrawingtool::Start(int32_t, int32_t, int32_t) {}
 
 // The centre aids are in tools/centre_aids.cpp.
+
+void TDrawingtool::ShiftHeld(int32_t dx, int32_t dy) {
+    ShiftPoint(X0, Y0, dx, dy);
+    ShiftPoint(X1, Y1, dx, dy);
+}
 
 std::unique_ptr<TDrawingtool> TDrawingtool::Clone() const {
     return std::make_unique<TDrawingtool>(*this);

@@ -72,6 +72,10 @@ public:
     // Hands a press to the centre aid whose mode the tool is in (30, 31 CENTRE; 35 to 37 CENTRE
     // CENTRE); false when the tool is in none of them and the press is the tool's own.
     bool PressGoesToAid(TDC& dc, TRect& client, const TPoint& point);
+    // The drawing under the tool has moved by (dx, dy) drawing units (the site plan centred on the
+    // sheet by a zoom): the points the tool holds on it move alike, so that what it makes of them
+    // lands where the user gave them. The base moves the start and end points.
+    virtual void ShiftHeld(int32_t dx, int32_t dy);
 
     // A copy of the whole tool in its own class, and the taking back of every field from such a
     // copy of this tool: a step whose write failed puts the tool back as it stood before the step.

@@ -111,6 +111,14 @@ void TMoveobjtool::ShowLengthLabel(TDC& dc, TRect& client, int32_t firstIndex, i
     SelectAppended(dc, client, firstIndex, mode);
 }
 
+void TMoveobjtool::ShiftHeld(int32_t dx, int32_t dy) {
+    TDrawingtool::ShiftHeld(dx, dy);
+    for (int32_t* x : {&SelMinX, &SelMaxX, &RefX, &AnchorX, &CurrentX})
+        *x += dx;
+    for (int32_t* y : {&SelMinY, &SelMaxY, &RefY, &AnchorY, &CurrentY})
+        *y += dy;
+}
+
 void TMoveobjtool::SetAnchor(TDC& dc, TRect& client, int32_t x, int32_t y) {
     const POINT p = tools::PixelToDrawing(dc, client, x, y);
     AnchorX = p.x;

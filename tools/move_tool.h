@@ -46,6 +46,8 @@ public:
     void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
     void ShowLengthLabel(TDC& dc, TRect& client, int32_t firstIndex, int32_t mode) override;
     void RedrawPreview(TDC& dc) override;
+    // The selection's objects are in the document, which moves them itself; the tool's points follow.
+    void ShiftHeld(int32_t dx, int32_t dy) override;
 
     // The operation the move branch adds to the family's table: what happens to a fresh selection.
     virtual void ApplySelection(TDC& dc, TRect& client, int32_t x, int32_t y);

@@ -41,6 +41,7 @@ public:
     void MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) override;
     void Draw(TDC& dc, int32_t flag) override;
     void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
+    void ShiftHeld(int32_t dx, int32_t dy) override;
     // The radius of a keyed circle.
     int32_t& Radius() { return Count; }
 
@@ -74,6 +75,7 @@ public:
     TArctool();
     void Draw(TDC& dc, int32_t flag) override;
     void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
+    void ShiftHeld(int32_t dx, int32_t dy) override;
 
     int32_t ArcStartX = 0; // the arc's start; scratch while the two keyed points are ordered
     int32_t ArcStartY = 0;

@@ -287,8 +287,8 @@ void ClientView::keyPressEvent(QKeyEvent* event) {
 
 void ClientView::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
-    // The release of a key that closed a box (the box goes at the press, so its release comes
-    // here), or of a key whose press put up a box, ends a key of that box and never comes here.
+    // The release of a key that closed a box, or whose press put one up, belongs to that box: the
+    // application's key filter takes it before this handler (platform/held_keys.h).
     if (!Owner || event->isAutoRepeat()) return;
     TWindow* owner = Owner;
     uint vk = pl::VirtualKeyFromQt(event->key(), event->modifiers());

@@ -124,6 +124,29 @@ TEST_F(FailedWrite, AStepIsToldOnceWhenItsLaterWritesFail) {
     EXPECT_FALSE(ui.LogContains("Total Building Area")) << ui.Log();
 }
 
+// A command chosen while a paste waits for Enter places it first; a placement that cannot be
+// written is told once and the command goes no further: no dialog of it, the paste still waiting.
+TEST_F(FailedWrite, APasteThatCannotBePlacedStopsTheCommandChosen) {
+    Open();
+    const POINT a = DrawingAt(TPoint(160, 190)), b = DrawingAt(TPoint(240, 110));
+    ObjectList.Add(inputs::Line(a.x, a.y, b.x, b.y));
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+    client->ProcessCommand(cmd::kCopy);
+    Drag(TPoint(150, 100), TPoint(250, 200));
+    client->ProcessCommand(cmd::kPaste);
+    Click(TPoint(160, 190));
+    Click(TPoint(230, 150));
+    const TDrawingtool* paste = client->Tool.get();
+    pl::script::AnswerDialog(kLineStyleDialogId, {DialogStep{{}, IDCANCEL}});
+    Block();
+    client->ProcessCommand(cmd::kToolLineStyle);
+    Unblock();
+    EXPECT_EQ(Told(), 1);
+    EXPECT_EQ(pl::script::Pending(), 1u) << "the command's dialog was asked";
+    EXPECT_EQ(client->Tool.get(), paste);
+    pl::script::Reset();
+}
+
 // A repaint of the layout reads the rooms from the file: it draws the grid over them without writing
 // them first, so a full disk neither hides the grid nor tells of a failure at every repaint.
 TEST_F(FailedWrite, TheLayoutGridIsPaintedOnAFullDiskWithNothingTold) {
@@ -319,6 +342,8 @@ protected:
             client->ProcessCommand(cmd::kText);
             Click(TPoint(200, 200));
             QTest::keyClicks(View(), "ABC");
+            // The text and its click are kept across the zoom: Enter then makes the text there.
+            client->ProcessCommand(cmd::kNormalSize);
             break;
         case Step::MoveInFeet:
             MetricUnits = 0;
@@ -457,7 +482,7 @@ protected:
             Key(Qt::Key_Return);
             break;
         case Step::ZoomedText:
-            client->ProcessCommand(cmd::kNormalSize);
+            Key(Qt::Key_Return);
             break;
         case Step::Text:
             pl::script::AnswerInput("KITCHEN");

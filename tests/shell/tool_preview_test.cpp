@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+#include <deque>
 #include <iterator>
 #include <string>
 #include <tuple>
@@ -16,6 +18,8 @@
 #include "document/program_state.h"
 #include "editing/centre_drawing.h"
 #include "platform/detail/client_view.h"
+#include "platform/gadget_window.h"
+#include "platform/gadgets.h"
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
 #include "resources/command_texts.h"
@@ -24,6 +28,7 @@
 #include "resources/dialogs/partition_templates.h"
 #include "resources/dialogs/stairs_templates.h"
 #include "resources/dialogs/tool_dialog_templates.h"
+#include "resources/main_menu.h"
 #include "tests/platform/pixel_probe.h"
 #include "tests/shell/drawing_window_fixture.h"
 #include "tests/shell/input_fixture.h"
@@ -46,6 +51,10 @@ struct PreviewCase {
     int32_t keepingCommand = 0;
     // A paste or symbol, placed where the user put it however the tool ends.
     bool stays = false;
+    // The command whose tool the row holds, chosen with its dialogs closed as Cancel closes them.
+    int32_t command = 0;
+    // Nothing drawn on the view: nothing to fit, nothing to centre.
+    bool bare = false;
 };
 
 class PreviewOfAnEndingTool : public InputTest, public ::testing::WithParamInterface<PreviewCase> {
@@ -55,7 +64,6 @@ public:
         pl::script::AnswerDialog(kPartitionDialogId,
                                  {DialogStep{{{kPartitionThickness, "100"}, {kPartitionRight, "1"}}, IDOK}});
         client->ProcessCommand(cmd::kInternalWall);
-        KeepChosen();
         EnterAt(TPoint(200, 100));
         pl::script::AnswerInput("1000");
         Key(Qt::Key_Down);
@@ -66,31 +74,28 @@ public:
             {DialogStep{{{kDoorWidthEdit, "800"}, {kDoorNumberEdit, "1"}, {kDoorHinged, "1"}}, IDOK}});
         pl::script::AnswerDialog(kDoorSwingDialogId, {DialogStep{{{kSwingRadios[1], "1"}}, IDOK}});
         client->ProcessCommand(cmd::kDoors);
-        KeepChosen();
     }
     void StairsOutline() {
         pl::script::AnswerDialog(
             kStairsDialogId, {DialogStep{{{stairsdlg::kWidth, "900"}, {stairsdlg::kStorey, "2600"}}, IDOK}});
         client->ProcessCommand(cmd::kStairs);
-        KeepChosen();
     }
     void MultilineModelBand() {
         pl::script::AnswerInput("3");
         client->ProcessCommand(cmd::kMultiline);
-        KeepChosen();
         EnterAt(TPoint(100, 300));
     }
     void ExpandBaseCrosshair() {
         client->ProcessCommand(cmd::kExpandBase);
-        KeepChosen();
         Key(Qt::Key_Right);
     }
     // Letters typed to the right of a click, down the sheet, are drawn in ink until Enter makes them a text.
-    void TypedText() {
+    void TypedText() { TypedTextIn(tooldlg::kVertical); }
+    void TypedLevelText() { TypedTextIn(tooldlg::kHorizontal); }
+    void TypedTextIn(int32_t direction) {
         pl::script::AnswerDialog(kTextDetailsDialogId,
-                                 {DialogStep{{{tooldlg::kToRight, "1"}, {tooldlg::kVertical, "1"}}, IDOK}});
+                                 {DialogStep{{{tooldlg::kToRight, "1"}, {direction, "1"}}, IDOK}});
         client->ProcessCommand(cmd::kText);
-        KeepChosen();
         Click(TPoint(180, 220));
         QTest::keyClicks(View(), "ABCDEF");
     }
@@ -106,7 +111,6 @@ public:
         pl::script::AnswerDialog(kLineStyleDialogId, {DialogStep{{{tooldlg::kDashedThin, "1"}}, IDOK}});
         client->ProcessCommand(cmd::kToolLineStyle);
         client->ProcessCommand(cmd::kLineText);
-        KeepChosen();
         EnterAt(TPoint(150, 150));
         pl::script::AnswerInput("6000");
         pl::script::AnswerDialog(2690, {DialogStep{{{2691, "ROAD"}}, IDOK}});
@@ -141,13 +145,9 @@ public:
         Key(Qt::Key_Return);
     }
     void EllipseFromItsFirstPoint() { ShapeFromItsFirstPoint(cmd::kEllipse); }
-    void EraseChosen() {
-        client->ProcessCommand(cmd::kErase);
-        KeepChosen();
-    }
+    void EraseChosen() { client->ProcessCommand(cmd::kErase); }
     void ShapeFromItsFirstPoint(int32_t command) {
         client->ProcessCommand(command);
-        KeepChosen();
         EnterAt(TPoint(150, 150));
         finish = command == cmd::kManualDimension ? &PreviewOfAnEndingTool::EnterAtTheWall
                                                   : &PreviewOfAnEndingTool::Up1500;
@@ -202,11 +202,14 @@ public:
     }
     void LetGoOfRight() { QTest::mouseRelease(View(), Qt::RightButton, {}, QPoint(340, 280)); }
 
-protected:
-    // The tool as its command left it: what a zoom gives back.
-    void KeepChosen() { chosen = client->Tool->Clone(); }
-    std::unique_ptr<TDrawingtool> chosen;
+    // The tool of the row's command, on a drawing of a wall and a line; its dialogs are closed
+    // unanswered, as Cancel closes them.
+    void ChosenByItsCommand() {
+        client->ProcessCommand(GetParam().command);
+        pl::script::Reset();
+    }
 
+protected:
     // Also after a failed expectation: a button left down would reach the next test's moves.
     void TearDown() override {
         if (GetParam().letGo && child) (this->*GetParam().letGo)();
@@ -228,7 +231,7 @@ protected:
         std::vector<std::unique_ptr<TObject>> objects;
         objects.push_back(inputs::Line(1000, 1000, 5000, 1000, kFirstFloor));
         Open(std::move(objects));
-        AddWall(TPoint(20, 20), TPoint(400, 20));
+        if (!GetParam().bare) AddWall(TPoint(20, 20), TPoint(400, 20));
         (this->*GetParam().start)();
     }
     void AddWall(const TPoint& from, const TPoint& to) {
@@ -255,6 +258,13 @@ protected:
         client->ProcessCommand(cmd::kLine);
         child->UpdateWindow();
         shown = child->BackBuffer()->copy();
+    }
+    // Where the view's first object stands.
+    static POINT FirstPointOfView() {
+        for (int32_t i = 0; i < ObjectList.count; ++i)
+            if (const TObject* o = ObjectList[i]; o && o->view == CurrentView && o->kind < kFloorRecord)
+                return {o->x1, o->y1};
+        return {};
     }
     // A ground-floor line across the pixel square (150, 100)-(250, 200).
     void AddLineToMove() {
@@ -289,6 +299,14 @@ const PreviewCase kHeldUnseen[] = {
     {"EraseChosen", &PreviewOfAnEndingTool::EraseChosen},
     {"DimensionOnTheSitePlanFromItsFirstPoint", &PreviewOfAnEndingTool::DimensionFromItsFirstPoint,
      kSitePlan},
+    {"RectangleOnTheSitePlan", &PreviewOfAnEndingTool::RectangleFromItsFirstCorner, kSitePlan},
+    {.name = "RectangleOnAnEmptySitePlan",
+     .start = &PreviewOfAnEndingTool::RectangleFromItsFirstCorner,
+     .view = kSitePlan,
+     .bare = true},
+    {.name = "EllipseOnAnEmptyFloor",
+     .start = &PreviewOfAnEndingTool::EllipseFromItsFirstPoint,
+     .bare = true},
 };
 
 TEST_P(PreviewOfAnEndingTool, GoesWithTheToolWhenAnotherCommandIsChosen) {
@@ -322,16 +340,19 @@ TEST_P(PreviewOfAnEndingTool, GoesWithTheToolWhenAnotherCommandIsChosen) {
     EXPECT_NE(dir.ReadFile("DWGS/HOUSE.DB0"), unplaced) << "what waited for Enter is lost";
 }
 
-// Each zoom and either scroll bar, chosen while the tool holds something, keeps it or ends it
-// whole: the window shows what a full repaint shows, and letters, Enter and Enter again afterwards
-// write nothing where the user gave no point; letters typed at a click end as a text there; keys
-// that finish what a tool held make what they make with no zoom.
+// Each zoom and either scroll bar, chosen while the tool holds something, changes the view and
+// nothing else: the same tool stays current with every setting and point it held, its name and guide
+// on the status bar; the window shows what a full repaint shows; letters, Enter and Enter again
+// afterwards write nothing where the user gave no point; letters typed at a click before the zoom
+// and after it make one text there; keys that finish what a tool held make what they make with no
+// zoom.
 class HeldAcrossAZoom : public PreviewOfAnEndingTool {};
 constexpr int32_t kZoomUpByAClick = -1; // a click too small to zoom to
 
-TEST_P(HeldAcrossAZoom, IsKeptOrEndedWholeByEveryZoomAndScroll) {
-    std::vector<int32_t> ways{cmd::kZoomUp, cmd::kNormalSize, cmd::kHalfSize, cmd::kFitScreen,
-                              SB_HORZ,      SB_VERT,          kZoomUpByAClick};
+TEST_P(HeldAcrossAZoom, IsKeptWholeByEveryZoomAndScroll) {
+    const std::vector<int32_t> zooms{cmd::kZoomUp, cmd::kNormalSize, cmd::kHalfSize, cmd::kFitScreen,
+                                     SB_HORZ,      SB_VERT,          kZoomUpByAClick};
+    std::vector<int32_t> ways = zooms;
     // A paste or symbol waits through every other command too (Undo takes its last object away).
     for (const res::CommandText& c : res::CommandTexts())
         if (GetParam().stays && TClient::HasHandler(c.Id) && c.Id != cmd::kExit && c.Id != cmd::kUndo)
@@ -339,13 +360,25 @@ TEST_P(HeldAcrossAZoom, IsKeptOrEndedWholeByEveryZoomAndScroll) {
     std::string unzoomed; // what the row's finishing keys make with no zoom
     for (size_t n = 0; n < ways.size(); ++n) {
         const int32_t way = ways[n];
+        const bool zoom = n < zooms.size();
         SCOPED_TRACE(way);
         Restart();
         if (finish && unzoomed.empty()) {
             unzoomed = Finished();
             Restart();
         }
-        const auto found = client->Tool->Clone();
+        // Everything the tool holds, with what the status bar says of it.
+        const auto held = [this](const TDrawingtool& t) {
+            return std::tuple(std::string(typeid(t).name()), t.Kind, t.Mode, t.LineStyle, t.PenWidth, t.Count,
+                              t.CursorX, t.PickKind, t.Dragging, t.PointPlaced, t.X0, t.Y0, t.X1, t.Y1,
+                              std::string(client->ToolGadget->GetText()),
+                              std::string(client->StatusBar->GetText()));
+        };
+        const TDrawingtool* tool = client->Tool.get();
+        const auto found = held(*tool);
+        // The site plan's centring moves the drawing, and what the tool holds on it, alike.
+        const POINT before = FirstPointOfView();
+        const int32_t view = CurrentView;
         const POINT low = DrawingAt(TPoint(0, child->GetClientRect().bottom)),
                     high = DrawingAt(TPoint(child->GetClientRect().right, 0)),
                     click = DrawingAt(TPoint(180, 220));
@@ -358,8 +391,10 @@ TEST_P(HeldAcrossAZoom, IsKeptOrEndedWholeByEveryZoomAndScroll) {
             child->View()->Bar(way)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         else
             client->ProcessCommand(way == kZoomUpByAClick ? cmd::kZoomUp : way);
-        if (way == cmd::kZoomUp) Drag(TPoint(100, 100), TPoint(300, 250));
-        if (way == kZoomUpByAClick) Click(TPoint(200, 200));
+        // A room layout refuses Zoom UP: no rectangle follows.
+        const bool zoomsUp = CurrentView >= kGroundFloor;
+        if (way == cmd::kZoomUp && zoomsUp) Drag(TPoint(100, 100), TPoint(300, 250));
+        if (way == kZoomUpByAClick && zoomsUp) Click(TPoint(200, 200));
         QCoreApplication::processEvents();
         // A dialog the command opened was closed unanswered, as Cancel closes it.
         if (GetParam().stays) pl::script::Reset();
@@ -368,15 +403,12 @@ TEST_P(HeldAcrossAZoom, IsKeptOrEndedWholeByEveryZoomAndScroll) {
         child->Invalidate(true);
         child->UpdateWindow();
         EXPECT_EQ(pixelprobe::CountDifferent(shown, *child->BackBuffer()), 0);
-        // The user's tool again: of its class and kind, with every setting it was given, holding what
-        // it held or having ended it whole.
-        const auto settings = [](const TDrawingtool& t) {
-            return std::tuple(std::string(typeid(t).name()), t.Kind, t.Mode, t.LineStyle, t.Count, t.CursorX,
-                              t.PickKind, t.Dragging);
-        };
-        if (chosen && way != SB_HORZ && way != SB_VERT) {
-            const auto now = settings(*client->Tool);
-            EXPECT_TRUE(now == settings(*found) || now == settings(*chosen));
+        if (zoom) {
+            EXPECT_EQ(client->Tool.get(), tool) << "the tool was replaced";
+            const POINT after = FirstPointOfView();
+            client->Tool->ShiftHeld(before.x - after.x, before.y - after.y);
+            EXPECT_EQ(held(*client->Tool), found);
+            client->Tool->ShiftHeld(after.x - before.x, after.y - before.y);
         }
         if (finish) {
             EXPECT_EQ(Finished(), unzoomed) << "what the tool held";
@@ -392,18 +424,22 @@ TEST_P(HeldAcrossAZoom, IsKeptOrEndedWholeByEveryZoomAndScroll) {
         while (pl::script::TakeIfNext(pl::script::AnswerKind::Input) ||
                pl::script::TakeIfNext(pl::script::AnswerKind::Dialog)) {
         }
+        if (GetParam().command) pl::script::Reset();
         TList file;
         ASSERT_EQ(testsupport::ReadWorkingFileInto(file), FileResult::Ok);
-        bool typed = GetParam().start != &PreviewOfAnEndingTool::TypedText;
+        bool typed = GetParam().start != &PreviewOfAnEndingTool::TypedText &&
+                     GetParam().start != &PreviewOfAnEndingTool::TypedLevelText;
         for (int32_t i = 0; i < file.count; ++i) {
             const TObject& o = *file[i];
             std::erase_if(placed, [&](const POINT& p) { return p.x == o.x1 && p.y == o.y1; });
             if (o.view != CurrentView || o.kind >= kFloorRecord) continue;
-            EXPECT_TRUE(n >= 6 || (o.x1 >= low.x && o.x1 <= high.x && o.y1 >= low.y && o.y1 <= high.y))
+            // What a command that opens another view shows lies elsewhere.
+            EXPECT_TRUE(view != CurrentView ||
+                        (o.x1 >= low.x && o.x1 <= high.x && o.y1 >= low.y && o.y1 <= high.y))
                 << o.kind;
             const auto* text = dynamic_cast<const TTextobj*>(&o);
-            typed = typed || (text && std::string(text->text).rfind("ABCDEF", 0) == 0 && o.x1 == click.x &&
-                              o.y1 == click.y);
+            typed = typed ||
+                    (text && std::string(text->text) == "ABCDEFDE" && o.x1 == click.x && o.y1 == click.y);
         }
         EXPECT_TRUE(typed);
         EXPECT_TRUE(placed.empty()) << "not where the user put it";
@@ -418,6 +454,7 @@ const PreviewCase kPreviews[] = {
     {"MultilineModelBand", &PreviewOfAnEndingTool::MultilineModelBand},
     {"ExpandBaseCrosshair", &PreviewOfAnEndingTool::ExpandBaseCrosshair},
     {"TypedText", &PreviewOfAnEndingTool::TypedText},
+    {"TypedLevelText", &PreviewOfAnEndingTool::TypedLevelText},
     {"LibrarySymbolMoved", &Preview::LibrarySymbolMoved, kGroundFloor, nullptr, 0, true},
     {"SelectionMoved", &PreviewOfAnEndingTool::SelectionMoved},
     {"PasteMoved", &Preview::PasteMoved, kGroundFloor, nullptr, 0, true},
@@ -437,15 +474,37 @@ INSTANTIATE_TEST_SUITE_P(Previews, PreviewOfAnEndingTool, ::testing::ValuesIn(kP
                              return std::string(info.param.name);
                          });
 
+// The menus whose commands choose a tool for the floor plan and the site plan.
+bool ChoosesATool(const std::string& caption) {
+    return caption == "Edit" || caption == "Tools" || caption == "Walls && Base" || caption == "Other" ||
+           caption == "Libraries";
+}
+
 // The previews' tools, less those that hold a button down (which leaves no menu to choose) and those
-// with a command of their own (which repeat another row's start), and the tools that hold something
-// unseen.
+// with a command of their own (which repeat another row's start); the tools that hold something
+// unseen; and every tool of the menus as its command leaves it, on a floor and on the site plan.
 std::vector<PreviewCase> HeldAcrossAZoomCases() {
     std::vector<PreviewCase> cases;
     for (const PreviewCase& row : kPreviews)
         if (!row.letGo && row.start != &PreviewOfAnEndingTool::MoveToolBand && !row.keepingCommand)
             cases.push_back(row);
     cases.insert(cases.end(), std::begin(kHeldUnseen), std::end(kHeldUnseen));
+    static std::deque<std::string> names; // the rows keep pointers into it
+    for (const res::MenuPopup& popup : res::MainMenu()) {
+        if (!ChoosesATool(popup.Caption)) continue;
+        for (const res::MenuItem& item : popup.Items) {
+            if (!item.Command || !TClient::HasHandler(item.Command)) continue;
+            for (const int32_t view : {kGroundFloor, kSitePlan}) {
+                names.push_back("Chosen" + std::to_string(item.Command) +
+                                (view == kSitePlan ? "OnTheSitePlan" : ""));
+                PreviewCase row{names.back().c_str(), &PreviewOfAnEndingTool::ChosenByItsCommand, view};
+                row.command = item.Command;
+                if (std::none_of(cases.begin(), cases.end(),
+                                 [&](const PreviewCase& c) { return names.back() == c.name; }))
+                    cases.push_back(row);
+            }
+        }
+    }
     return cases;
 }
 

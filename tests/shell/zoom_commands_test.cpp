@@ -2,12 +2,17 @@
 // the window then paints; and the invalidation kinds the edits use.
 #include <filesystem>
 #include <QCoreApplication>
+#include <QTest>
+#include <QTimer>
 
 #include "document/program_state.h"
+#include "platform/detail/client_view.h"
 #include "platform/gadget_window.h"
+#include "platform/gadgets.h"
 #include "platform/scroller.h"
 #include "resources/command_ids.h"
 #include "tests/shell/drawing_window_fixture.h"
+#include "tests/support/full_disk.h"
 #include "tools/drawing_tool.h"
 #include "tools/line_modes.h"
 
@@ -56,9 +61,10 @@ TEST_F(Zooming, NormalSizeCentresTheNormalExtentAndRepaints) {
     WriteDrawing(Rectangle(4000, 2000));
     PenScaleF = 9.0f;
     ViewExtentX = 123;
+    const int32_t help = HelpContextId;
     ASSERT_TRUE(client->ProcessCommand(cmd::kNormalSize));
-    // The zoom's last step re-creates the line tool through the Line command, whose help topic stays.
-    EXPECT_EQ(HelpContextId, 240);
+    // The zoom changes the view only: F1 still tells of the tool.
+    EXPECT_EQ(HelpContextId, help);
     EXPECT_FLOAT_EQ(PenScaleF, 5.0f);
     EXPECT_EQ(ViewExtentX, rect.right * 5);
     EXPECT_EQ(ViewExtentY, rect.bottom * 5);
@@ -75,17 +81,6 @@ TEST_F(Zooming, NormalSizeOnTheSitePlanShowsThreeTimesTheArea) {
     EXPECT_FLOAT_EQ(PenScaleF, 15.0f);
     EXPECT_EQ(ViewExtentX, rect.right * 15);
     EXPECT_EQ(ViewExtentY, rect.bottom * 15);
-}
-
-TEST_F(Zooming, ASitePlanCentredAfreshEndsThePointsHeld) {
-    CurrentView = kSitePlan;
-    std::vector<std::unique_ptr<TObject>> wall;
-    wall.push_back(make::ExtWall(kSitePlan, Cx(), Cy(), Cx() + 4000, Cy()));
-    WriteDrawing(std::move(wall));
-    ASSERT_TRUE(client->ProcessCommand(cmd::kManualDimension));
-    client->Tool->Mode = linemode::kManualSecondPoint; // a first point, which the drawing moves from under
-    ASSERT_TRUE(client->ProcessCommand(cmd::kNormalSize));
-    EXPECT_EQ(client->Tool->Mode, linemode::kManualFirstPoint);
 }
 
 TEST_F(Zooming, ShrinkByHalfAddsNormalExtentsUntilTheSheetIsFull) {
@@ -197,10 +192,7 @@ TEST_F(Zooming, FitOfAnEmptyFloorLeavesTheZoom) {
     WriteDrawing({});
     const int32_t vx = ViewExtentX, ox = ScrollOriginX;
     const float s = PenScaleF;
-    ASSERT_TRUE(client->ProcessCommand(cmd::kRectangle));
-    client->Tool->PointPlaced = 1; // a first corner, which the zoom keeps as any zoom does
     ASSERT_TRUE(client->ProcessCommand(cmd::kFitScreen));
-    EXPECT_EQ(client->Tool->PointPlaced, 1);
     EXPECT_EQ(dir.ReadFile("CFG/EXTENTS.CFG"), "200000 0 0 200000");
     EXPECT_EQ(ViewExtentX, vx);
     EXPECT_EQ(ScrollOriginX, ox);
@@ -237,11 +229,11 @@ TEST_F(Zooming, ZoomUpRefusesOnTheRoomLayout) {
 }
 
 TEST_F(Zooming, ZoomUpHandsTheViewToTheRectangleDrag) {
-    client->Tool->Kind = 1;
+    ASSERT_TRUE(client->ProcessCommand(cmd::kRectangle));
+    const TDrawingtool* tool = client->Tool.get();
+    const std::string name = app.ToolGadget->GetText(), guide = app.StatusBar->GetText();
+    const int32_t help = HelpContextId;
     ASSERT_TRUE(client->ProcessCommand(cmd::kZoomUp));
-    EXPECT_EQ(client->Tool->Kind, 14);
-    EXPECT_EQ(client->Tool->Mode, 10);
-    EXPECT_EQ(child->RestoreKind, 1);
     EXPECT_EQ(child->DatumMode, 3);
     EXPECT_EQ(HelpContextId, 220);
     EXPECT_STREQ(app.StatusBar->GetText(),
@@ -251,22 +243,42 @@ TEST_F(Zooming, ZoomUpHandsTheViewToTheRectangleDrag) {
                   ScrollOriginY, static_cast<double>(PenScaleF));
     EXPECT_EQ(dir.ReadFile("CFG/ZSTAT.CFG"), expected);
 
-    // The drag sets the view; kind 1 brings the scroll state in line with it.
-    ViewExtentX = 800;
-    ViewExtentY = static_cast<int32_t>(800.0f * rect.bottom / rect.right);
-    PenScaleF = 800.0f / rect.right;
-    ScrollOriginX = 6000;
-    ScrollOriginY = 3000;
-    DrawingState = 1;
-    child->Zoom(zoomkind::kAsDragged);
+    // The drag sets the view and brings the scroll state in line with it; the tool that waited
+    // through it is the user's, named and guided as before.
+    const float scale = PenScaleF;
+    QTest::mousePress(child->View(), Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(child->View(), QPoint(200, 160));
+    QTest::mouseRelease(child->View(), Qt::LeftButton, {}, QPoint(200, 160));
+    EXPECT_NEAR(PenScaleF, scale * 100 / rect.right, 0.2f);
     ExpectScrollStateInLine();
-    EXPECT_LE(std::abs(ScrollOriginX - 6000), 16 * PenScaleF);
-    EXPECT_EQ(child->RestoreKind, 1);
+    EXPECT_EQ(client->Tool.get(), tool);
+    EXPECT_EQ(app.ToolGadget->GetText(), name);
+    EXPECT_EQ(app.StatusBar->GetText(), guide);
+    EXPECT_EQ(HelpContextId, help);
+}
 
-    // Zooming from the drag itself gives the pick tool afterwards.
-    child->RestoreKind = 14;
-    child->Zoom(zoomkind::kAsDragged);
-    EXPECT_EQ(child->RestoreKind, 21);
+// A command or a key chosen while Zoom UP waits for its rectangle ends the wait: the next drag is
+// the tool's, and the view stays.
+TEST_F(Zooming, ZoomUpGivesWayToACommandOrAKey) {
+    for (const bool byKey : {false, true}) {
+        SCOPED_TRACE(byKey);
+        ASSERT_TRUE(client->ProcessCommand(cmd::kZoomUp));
+        if (byKey)
+            QTest::keyClick(child->View(), Qt::Key_Right);
+        else
+            ASSERT_TRUE(client->ProcessCommand(cmd::kRectangle));
+        EXPECT_STRNE(app.StatusBar->GetText(),
+                     "GUIDE: press Left Button, hold down and drag cursor over area to enlarge");
+        const float scale = PenScaleF;
+        // The tool's press waits for the release while the button is held.
+        QTimer::singleShot(0, child->View(), [this] {
+            QTest::mouseMove(child->View(), QPoint(200, 160));
+            QTest::mouseRelease(child->View(), Qt::LeftButton, {}, QPoint(200, 160));
+        });
+        QTest::mousePress(child->View(), Qt::LeftButton, {}, QPoint(100, 100));
+        QCoreApplication::processEvents();
+        EXPECT_FLOAT_EQ(PenScaleF, scale);
+    }
 }
 
 TEST_F(Zooming, CommandsWaitForAnOpenDrawing) {
@@ -350,23 +362,29 @@ TEST_F(Invalidation, KindZeroRepaintsEverythingLater) {
 
 namespace {
 
-// A working file that cannot be written is told once and ends the step: the view stays as it was.
-TEST_F(Zooming, AnUnwritableWorkingFileIsToldAndStopsTheZoom) {
-    WriteDrawing(Rectangle(4000, 2000));
-    std::filesystem::remove(dir.Path() + "DWGS/HOUSE.DB0");
-    std::filesystem::create_directory(dir.Path() + "DWGS/HOUSE.DB0"); // in the way of every rewrite
-    testsupport::ScriptedUi ui;
-    const int32_t extent = ViewExtentX;
-    const float scale = PenScaleF;
-    for (const int32_t command : {cmd::kNormalSize, cmd::kFitScreen, cmd::kHalfSize}) {
-        ASSERT_TRUE(client->ProcessCommand(command));
-        EXPECT_EQ(ViewExtentX, extent);
-        EXPECT_FLOAT_EQ(PenScaleF, scale);
+// A zoom writes the working file only where it moves the drawing, the site plan centred on the
+// sheet: a file that cannot be written then is told once and ends the step, the view as it was. On a
+// floor the zoom writes nothing and goes ahead.
+TEST_F(Zooming, AnUnwritableWorkingFileStopsOnlyTheZoomThatMovesTheDrawing) {
+    for (const int32_t view : {kSitePlan, kGroundFloor}) {
+        SCOPED_TRACE(view);
+        CurrentView = view;
+        std::vector<std::unique_ptr<TObject>> wall;
+        wall.push_back(make::ExtWall(view, Cx() + 3000, Cy() + 1000, Cx() + 7000, Cy() + 1000));
+        WriteDrawing(std::move(wall));
+        testsupport::ScriptedUi ui;
+        const testsupport::FullDisk full;
+        for (const int32_t command : {cmd::kFitScreen, cmd::kHalfSize, cmd::kNormalSize}) {
+            const int32_t extent = ViewExtentX;
+            ASSERT_TRUE(client->ProcessCommand(command));
+            EXPECT_EQ(ViewExtentX == extent, view == kSitePlan) << command;
+        }
+        size_t told = 0;
+        for (size_t at = 0; (at = ui.Log().find("could not be written", at)) != std::string::npos; ++at)
+            ++told;
+        EXPECT_EQ(told, view == kSitePlan ? 3u : 0u);
+        EXPECT_EQ(ObjectList[ObjectList.count - 1]->x1, Cx() + 3000) << "the drawing moved in memory";
     }
-    size_t told = 0;
-    for (size_t at = 0; (at = ui.Log().find("could not be written", at)) != std::string::npos; ++at)
-        ++told;
-    EXPECT_EQ(told, 3u);
 }
 
 } // namespace
