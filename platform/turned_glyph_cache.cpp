@@ -125,6 +125,15 @@ size_t TurnedGlyphCache::BytesOf(const TextKey& key, size_t pieces, size_t words
            words * sizeof(uint64_t);
 }
 
+size_t TurnedGlyphCache::MendBytesOf(const TextKey& key, const std::vector<QPoint>& mends) {
+    return sizeof(TextKey) + sizeof(mends) + kEntryOverhead + 16 +
+           size_t(key.text.capacity()) * sizeof(QChar) + mends.capacity() * sizeof(QPoint);
+}
+
+size_t TurnedGlyphCache::LevelBytesOf(const QString& text) {
+    return sizeof(QString) + sizeof(int32_t) + kEntryOverhead + 16 + size_t(text.capacity()) * sizeof(QChar);
+}
+
 void TurnedGlyphCache::BeginPaint() {
     paintBegan_ = drawn_;
 }
@@ -216,7 +225,47 @@ void TurnedGlyphCache::KeepChoice(const Key& key, const GlyphChoice& choice) {
         KeepWord(choices.more, glyph | RecipesWord(choice, kRecipesInAWord));
 }
 
+const std::vector<QPoint>* TurnedGlyphCache::FindMends(const TextKey& key) const {
+    const auto font = mends_.find(key.font);
+    if (font == mends_.end()) return nullptr;
+    const auto known = font->second.texts.find(key);
+    return known != font->second.texts.end() ? &known->second : nullptr;
+}
+
+TurnedGlyphCache::Mends& TurnedGlyphCache::MendsOf(uint64_t font) {
+    const auto [mends, added] = mends_.try_emplace(font);
+    if (added) choiceBytes_ += sizeof(Mends) + kChoicesOverhead;
+    return mends->second;
+}
+
+const std::vector<QPoint>& TurnedGlyphCache::KeepMends(const TextKey& key, std::vector<QPoint> mends) {
+    mends.shrink_to_fit();
+    const auto [kept, added] = MendsOf(key.font).texts.try_emplace(key, std::move(mends));
+    if (added) choiceBytes_ += MendBytesOf(kept->first, kept->second);
+    return kept->second;
+}
+
+const int32_t* TurnedGlyphCache::FindLevelHoles(uint64_t font, const QString& text) const {
+    const auto mends = mends_.find(font);
+    if (mends == mends_.end()) return nullptr;
+    const auto known = mends->second.levelHoles.find(text);
+    return known != mends->second.levelHoles.end() ? &known->second : nullptr;
+}
+
+int32_t TurnedGlyphCache::KeepLevelHoles(uint64_t font, const QString& text, int32_t holes) {
+    if (MendsOf(font).levelHoles.try_emplace(text, holes).second) choiceBytes_ += LevelBytesOf(text);
+    return holes;
+}
+
 void TurnedGlyphCache::ForgetFont(uint64_t font) {
+    if (const auto mended = mends_.find(font); mended != mends_.end()) {
+        choiceBytes_ -= sizeof(Mends) + kChoicesOverhead;
+        for (const auto& [key, mends] : mended->second.texts)
+            choiceBytes_ -= MendBytesOf(key, mends);
+        for (const auto& level : mended->second.levelHoles)
+            choiceBytes_ -= LevelBytesOf(level.first);
+        mends_.erase(mended);
+    }
     const auto gone = choices_.find(font);
     if (gone == choices_.end()) return;
     choiceBytes_ -= sizeof(gone->second) + kChoicesOverhead;
@@ -254,6 +303,7 @@ void TurnedGlyphCache::Clear() {
     glyphs_.Clear();
     texts_.Clear();
     choices_.clear();
+    mends_.clear();
     lastChoices_ = nullptr;
     choiceBytes_ = 0;
     bytes_ = 0;

@@ -10,6 +10,7 @@
 // both, and outside the bound, what each glyph's search chose is kept in a few bytes for as long
 // as its font is, whatever the drawing turns: its inkings are made again from it without
 // searching, so a drawing of more texts than the bound holds repaints without searching again.
+// So are the mends found for each text too large to turn glyph by glyph.
 #pragma once
 
 #include <cstddef>
@@ -116,7 +117,16 @@ public:
     const TurnedText* Add(const TextKey& key, TurnedText& text);
     // Keeps what the search for the glyph chose, replacing what it chose before.
     void KeepChoice(const Key& key, const GlyphChoice& choice);
-    // Lets go of the choices of a font no longer drawn with.
+    // The clear pixels mending found to ink in the text kept under `key`, about its reference
+    // point; null when the text was never mended.
+    const std::vector<QPoint>* FindMends(const TextKey& key) const;
+    // Keeps what mending found for the text under `key`, with the choices of its font.
+    const std::vector<QPoint>& KeepMends(const TextKey& key, std::vector<QPoint> mends);
+    // The holes of the level text `text` of `font` that mending compared its turned texts with;
+    // null when it compared none.
+    const int32_t* FindLevelHoles(uint64_t font, const QString& text) const;
+    int32_t KeepLevelHoles(uint64_t font, const QString& text, int32_t holes);
+    // Lets go of the choices and mends of a font no longer drawn with.
     void ForgetFont(uint64_t font);
     // To be told when the glyph kept under `key` gained inkings.
     void Grew(const Key& key);
@@ -125,7 +135,7 @@ public:
     void Clear();
 
     size_t Bytes() const { return bytes_; }
-    // The bytes of the choices kept, beside the bound.
+    // The bytes of the choices and mends kept, beside the bound.
     size_t ChoiceBytes() const { return choiceBytes_; }
     // How many glyphs had no choice kept when their search chose: each was searched from the start.
     uint64_t Searches() const { return searches_; }
@@ -169,6 +179,8 @@ private:
     };
 
     static size_t BytesOf(const TextKey& key, size_t pieces, size_t words);
+    static size_t MendBytesOf(const TextKey& key, const std::vector<QPoint>& mends);
+    static size_t LevelBytesOf(const QString& text);
     // Lets go of what may go until `more` bytes fit the bound; false when they do not.
     bool RoomFor(size_t more);
 
@@ -189,6 +201,14 @@ private:
     KeptList<TextKey, TurnedText> texts_;
     // By font, then by angle.
     std::unordered_map<uint64_t, std::unordered_map<uint64_t, Choices>> choices_;
+    // What mending found for the texts of one font, and the holes of their level texts.
+    struct Mends {
+        std::unordered_map<TextKey, std::vector<QPoint>, KeyHash> texts;
+        std::unordered_map<QString, int32_t> levelHoles;
+    };
+    // The mends of a font, made when none are.
+    Mends& MendsOf(uint64_t font);
+    std::unordered_map<uint64_t, Mends> mends_; // by font
     Choices* lastChoices_ = nullptr; // the last looked up, as the glyphs of a text follow one another
     uint64_t lastFont_ = 0, lastAngle_ = 0;
     GlyphChoice found_;

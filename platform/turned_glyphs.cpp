@@ -221,11 +221,15 @@ bool TurnedGlyphs::QuarterTurn(double angle) {
     return std::fmod(angle, 90.0) == 0.0;
 }
 
-const TurnedText* TurnedGlyphs::Ink(const QString& text, double angle, QPoint pen) const {
-    TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
+TurnedGlyphCache::TextKey TurnedGlyphs::TextKeyOf(const QString& text, double angle, QPoint pen) const {
     uint64_t angleBits = 0;
     std::memcpy(&angleBits, &angle, sizeof angleBits);
-    const TurnedGlyphCache::TextKey key{number_, angleBits, pen, text};
+    return {number_, angleBits, pen, text};
+}
+
+const TurnedText* TurnedGlyphs::Ink(const QString& text, double angle, QPoint pen) const {
+    TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
+    const TurnedGlyphCache::TextKey key = TextKeyOf(text, angle, pen);
     if (const TurnedText* known = cache.Find(key)) return known;
     thread_local TurnedText made;
     if (!InkGlyphByGlyph(text, angle, pen, made)) return nullptr;

@@ -43,6 +43,8 @@ public:
     // advances. A text is inked alike wherever it lies. Null when the text would be too large to be
     // worth it; otherwise it stays put until the next text is inked.
     const TurnedText* Ink(const QString& text, double angle, QPoint pen) const;
+    // What names `text` drawn with this font at `angle` from `pen` among the kept texts.
+    TurnedGlyphCache::TextKey TextKeyOf(const QString& text, double angle, QPoint pen) const;
 
     using Shape = glyph_ink::Shape;
     // A glyph written level: its pixels, how many are inked, their shape, the clear pixels of its
