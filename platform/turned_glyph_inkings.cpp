@@ -51,7 +51,7 @@ void Pack(const Mask& mask, uint8_t recipe, TurnedGlyph& glyph) {
 
 // Fills the holes a mask has beyond the level glyph's, the smallest first; false, and the mask
 // partly filled, where one of them is not small.
-bool FillSmallHoles(Mask& mask, Shape shape, Shape levelShape, int32_t w, int32_t h) {
+bool FillHolesPastLevel(Mask& mask, Shape shape, Shape levelShape, int32_t w, int32_t h) {
     auto holes = HolesOf(mask, w, h);
     std::stable_sort(holes.begin(), holes.end(),
                      [](const auto& a, const auto& b) { return a.size() < b.size(); });
@@ -263,8 +263,8 @@ Mask TurnedGlyphs::MaskOf(uint8_t recipe, const Level& level, const Covers& cove
                                 : Inked(way == kOutline ? covers.outline : covers.LevelPixels(),
                                         kCovers[(recipe >> 2) & 7]);
     if (mend == kFilled)
-        FillSmallHoles(mask, ShapeOf(mask, covers.box.width(), covers.box.height()), level.shape,
-                       covers.box.width(), covers.box.height());
+        FillHolesPastLevel(mask, ShapeOf(mask, covers.box.width(), covers.box.height()), level.shape,
+                           covers.box.width(), covers.box.height());
     else if (mend == kCarved)
         Carve(mask, covers.CarriedHoles());
     return mask;
@@ -309,7 +309,7 @@ void TurnedGlyphs::FindInkings(TurnedGlyph& glyph, const Level& level, const Cov
         const Mask& added = found[at].mask;
         if (shape.pieces == level.shape.pieces && shape.holes > level.shape.holes) {
             Mask filled = added;
-            if (FillSmallHoles(filled, shape, level.shape, w, h))
+            if (FillHolesPastLevel(filled, shape, level.shape, w, h))
                 add(std::move(filled), uint8_t(recipe | kFilled << 5));
         } else if (shape.holes < level.shape.holes) {
             Mask carved = added;

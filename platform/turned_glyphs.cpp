@@ -92,6 +92,20 @@ bool Touches(const TurnedGlyph& glyph, int32_t inking, const NearInk& near, QPoi
     });
 }
 
+// True when an inked pixel of the level glyph `second` lies on or beside one of `first`, pixel x of
+// `second` lying on pixel x + `along` of `first`.
+bool InkTouches(const QImage& first, const QImage& second, int32_t along) {
+    for (int32_t y = 0; y < second.height(); ++y)
+        for (int32_t x = 0; x < second.width(); ++x) {
+            if (second.constScanLine(y)[x] < kLevelInk) continue;
+            for (int32_t ny = std::max(0, y - 1); ny <= std::min(first.height() - 1, y + 1); ++ny)
+                for (int32_t nx = std::max(0, x + along - 1);
+                     nx <= std::min(first.width() - 1, x + along + 1); ++nx)
+                    if (first.constScanLine(ny)[nx] >= kLevelInk) return true;
+        }
+    return false;
+}
+
 } // namespace
 
 TurnedGlyphs::TurnedGlyphs(const QFont& font)
@@ -129,18 +143,8 @@ bool TurnedGlyphs::LevelTouches(QChar first, QChar second) const {
     const uint32_t pair = uint32_t(first.unicode()) << 16 | second.unicode();
     const auto known = touching_.find(pair);
     if (known != touching_.end()) return known->second;
-    const QImage& a = LevelOf(first).pixels;
-    const QImage& b = LevelOf(second).pixels;
-    const int32_t along = metrics_.horizontalAdvance(first);
-    bool touches = false;
-    for (int32_t y = 0; y < b.height() && !touches; ++y)
-        for (int32_t x = 0; x < b.width() && !touches; ++x) {
-            if (b.constScanLine(y)[x] < kLevelInk) continue;
-            for (int32_t ny = std::max(0, y - 1); ny <= std::min(a.height() - 1, y + 1) && !touches; ++ny)
-                for (int32_t nx = std::max(0, x + along - 1); nx <= std::min(a.width() - 1, x + along + 1);
-                     ++nx)
-                    if (a.constScanLine(ny)[nx] >= kLevelInk) touches = true;
-        }
+    const bool touches =
+        InkTouches(LevelOf(first).pixels, LevelOf(second).pixels, metrics_.horizontalAdvance(first));
     touching_.emplace(pair, touches);
     return touches;
 }
@@ -204,15 +208,7 @@ bool TurnedGlyphs::GlyphsTouch(const QRawFont& font, quint32 first, quint32 seco
         painter.end();
         return image;
     };
-    const QImage a = drawn(first, from), b = drawn(second, from + along);
-    bool touches = false;
-    for (int32_t y = 0; y < b.height() && !touches; ++y)
-        for (int32_t x = 0; x < b.width() && !touches; ++x) {
-            if (b.constScanLine(y)[x] < kLevelInk) continue;
-            for (int32_t ny = std::max(0, y - 1); ny <= std::min(a.height() - 1, y + 1) && !touches; ++ny)
-                for (int32_t nx = std::max(0, x - 1); nx <= std::min(a.width() - 1, x + 1); ++nx)
-                    if (a.constScanLine(ny)[nx] >= kLevelInk) touches = true;
-        }
+    const bool touches = InkTouches(drawn(first, from), drawn(second, from + along), 0);
     glyphsTouching_.emplace(key, touches);
     return touches;
 }
