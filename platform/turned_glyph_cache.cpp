@@ -125,9 +125,9 @@ size_t TurnedGlyphCache::BytesOf(const TextKey& key, size_t pieces, size_t words
            words * sizeof(uint64_t);
 }
 
-size_t TurnedGlyphCache::MendBytesOf(const TextKey& key, const std::vector<QPoint>& mends) {
-    return sizeof(TextKey) + sizeof(mends) + kEntryOverhead + 16 +
-           size_t(key.text.capacity()) * sizeof(QChar) + mends.capacity() * sizeof(QPoint);
+size_t TurnedGlyphCache::ChoiceBytesOf(const TextKey& key, size_t bytes) {
+    return sizeof(TextKey) + sizeof(std::vector<QPoint>) + kEntryOverhead + 16 +
+           size_t(key.text.capacity()) * sizeof(QChar) + bytes;
 }
 
 size_t TurnedGlyphCache::LevelBytesOf(const QString& text) {
@@ -226,45 +226,59 @@ void TurnedGlyphCache::KeepChoice(const Key& key, const GlyphChoice& choice) {
 }
 
 const std::vector<QPoint>* TurnedGlyphCache::FindMends(const TextKey& key) const {
-    const auto font = mends_.find(key.font);
-    if (font == mends_.end()) return nullptr;
-    const auto known = font->second.texts.find(key);
-    return known != font->second.texts.end() ? &known->second : nullptr;
+    const auto font = textChoices_.find(key.font);
+    if (font == textChoices_.end()) return nullptr;
+    const auto known = font->second.mends.find(key);
+    return known != font->second.mends.end() ? &known->second : nullptr;
 }
 
-TurnedGlyphCache::Mends& TurnedGlyphCache::MendsOf(uint64_t font) {
-    const auto [mends, added] = mends_.try_emplace(font);
-    if (added) choiceBytes_ += sizeof(Mends) + kChoicesOverhead;
-    return mends->second;
+TurnedGlyphCache::TextChoices& TurnedGlyphCache::TextChoicesOf(uint64_t font) {
+    const auto [choices, added] = textChoices_.try_emplace(font);
+    if (added) choiceBytes_ += sizeof(TextChoices) + kChoicesOverhead;
+    return choices->second;
 }
 
 const std::vector<QPoint>& TurnedGlyphCache::KeepMends(const TextKey& key, std::vector<QPoint> mends) {
     mends.shrink_to_fit();
-    const auto [kept, added] = MendsOf(key.font).texts.try_emplace(key, std::move(mends));
-    if (added) choiceBytes_ += MendBytesOf(kept->first, kept->second);
+    const auto [kept, added] = TextChoicesOf(key.font).mends.try_emplace(key, std::move(mends));
+    if (added) choiceBytes_ += ChoiceBytesOf(kept->first, kept->second.capacity() * sizeof(QPoint));
     return kept->second;
 }
 
+const std::vector<uint16_t>* TurnedGlyphCache::FindPlaces(const TextKey& key) const {
+    const auto font = textChoices_.find(key.font);
+    if (font == textChoices_.end()) return nullptr;
+    const auto known = font->second.places.find(key);
+    return known != font->second.places.end() ? &known->second : nullptr;
+}
+
+void TurnedGlyphCache::KeepPlaces(const TextKey& key, const std::vector<uint16_t>& places) {
+    const auto [kept, added] = TextChoicesOf(key.font).places.try_emplace(key, places);
+    if (added) choiceBytes_ += ChoiceBytesOf(kept->first, kept->second.capacity() * sizeof(uint16_t));
+}
+
 const int32_t* TurnedGlyphCache::FindLevelHoles(uint64_t font, const QString& text) const {
-    const auto mends = mends_.find(font);
-    if (mends == mends_.end()) return nullptr;
-    const auto known = mends->second.levelHoles.find(text);
-    return known != mends->second.levelHoles.end() ? &known->second : nullptr;
+    const auto choices = textChoices_.find(font);
+    if (choices == textChoices_.end()) return nullptr;
+    const auto known = choices->second.levelHoles.find(text);
+    return known != choices->second.levelHoles.end() ? &known->second : nullptr;
 }
 
 int32_t TurnedGlyphCache::KeepLevelHoles(uint64_t font, const QString& text, int32_t holes) {
-    if (MendsOf(font).levelHoles.try_emplace(text, holes).second) choiceBytes_ += LevelBytesOf(text);
+    if (TextChoicesOf(font).levelHoles.try_emplace(text, holes).second) choiceBytes_ += LevelBytesOf(text);
     return holes;
 }
 
 void TurnedGlyphCache::ForgetFont(uint64_t font) {
-    if (const auto mended = mends_.find(font); mended != mends_.end()) {
-        choiceBytes_ -= sizeof(Mends) + kChoicesOverhead;
-        for (const auto& [key, mends] : mended->second.texts)
-            choiceBytes_ -= MendBytesOf(key, mends);
-        for (const auto& level : mended->second.levelHoles)
+    if (const auto texts = textChoices_.find(font); texts != textChoices_.end()) {
+        choiceBytes_ -= sizeof(TextChoices) + kChoicesOverhead;
+        for (const auto& [key, mends] : texts->second.mends)
+            choiceBytes_ -= ChoiceBytesOf(key, mends.capacity() * sizeof(QPoint));
+        for (const auto& [key, places] : texts->second.places)
+            choiceBytes_ -= ChoiceBytesOf(key, places.capacity() * sizeof(uint16_t));
+        for (const auto& level : texts->second.levelHoles)
             choiceBytes_ -= LevelBytesOf(level.first);
-        mends_.erase(mended);
+        textChoices_.erase(texts);
     }
     const auto gone = choices_.find(font);
     if (gone == choices_.end()) return;
@@ -303,7 +317,7 @@ void TurnedGlyphCache::Clear() {
     glyphs_.Clear();
     texts_.Clear();
     choices_.clear();
-    mends_.clear();
+    textChoices_.clear();
     lastChoices_ = nullptr;
     choiceBytes_ = 0;
     bytes_ = 0;

@@ -31,12 +31,16 @@ struct GlyphChoice {
 };
 
 // Calls `visit(x, y)` for each set bit of a row-by-row mask `width` wide held in `words` words, until
-// it returns true; true when it did.
+// it returns true; true when it did. The bits come in order, so each one's row is found from the
+// last one's rather than by dividing.
 template <class Visit> bool AnySetBit(const uint64_t* word, size_t words, size_t width, Visit visit) {
+    size_t row = 0, rowStart = 0;
     for (size_t at = 0; at < words; ++at)
         for (uint64_t left = word[at]; left != 0; left &= left - 1) {
             const size_t bit = at * 64 + size_t(__builtin_ctzll(left));
-            if (visit(int32_t(bit % width), int32_t(bit / width))) return true;
+            while (bit >= rowStart + width)
+                ++row, rowStart += width;
+            if (visit(int32_t(bit - rowStart), int32_t(row))) return true;
         }
     return false;
 }
@@ -122,6 +126,10 @@ public:
     const std::vector<QPoint>* FindMends(const TextKey& key) const;
     // Keeps what mending found for the text under `key`, with the choices of its font.
     const std::vector<QPoint>& KeepMends(const TextKey& key, std::vector<QPoint> mends);
+    // Where each letter of the text kept under `key` was placed and which of its glyph's inkings it
+    // took, as its inking chose them; null when it was never inked.
+    const std::vector<uint16_t>* FindPlaces(const TextKey& key) const;
+    void KeepPlaces(const TextKey& key, const std::vector<uint16_t>& places);
     // The holes of the level text `text` of `font` that mending compared its turned texts with;
     // null when it compared none.
     const int32_t* FindLevelHoles(uint64_t font, const QString& text) const;
@@ -179,7 +187,8 @@ private:
     };
 
     static size_t BytesOf(const TextKey& key, size_t pieces, size_t words);
-    static size_t MendBytesOf(const TextKey& key, const std::vector<QPoint>& mends);
+    // The bytes of a choice of `bytes` kept for the text under `key`.
+    static size_t ChoiceBytesOf(const TextKey& key, size_t bytes);
     static size_t LevelBytesOf(const QString& text);
     // Lets go of what may go until `more` bytes fit the bound; false when they do not.
     bool RoomFor(size_t more);
@@ -201,14 +210,16 @@ private:
     KeptList<TextKey, TurnedText> texts_;
     // By font, then by angle.
     std::unordered_map<uint64_t, std::unordered_map<uint64_t, Choices>> choices_;
-    // What mending found for the texts of one font, and the holes of their level texts.
-    struct Mends {
-        std::unordered_map<TextKey, std::vector<QPoint>, KeyHash> texts;
+    // What was decided for the texts of one font: the mends of those too large to turn glyph by
+    // glyph and the holes of their level texts, and the places of the others' letters.
+    struct TextChoices {
+        std::unordered_map<TextKey, std::vector<QPoint>, KeyHash> mends;
         std::unordered_map<QString, int32_t> levelHoles;
+        std::unordered_map<TextKey, std::vector<uint16_t>, KeyHash> places;
     };
-    // The mends of a font, made when none are.
-    Mends& MendsOf(uint64_t font);
-    std::unordered_map<uint64_t, Mends> mends_; // by font
+    // The text choices of a font, made when none are.
+    TextChoices& TextChoicesOf(uint64_t font);
+    std::unordered_map<uint64_t, TextChoices> textChoices_; // by font
     Choices* lastChoices_ = nullptr; // the last looked up, as the glyphs of a text follow one another
     uint64_t lastFont_ = 0, lastAngle_ = 0;
     GlyphChoice found_;

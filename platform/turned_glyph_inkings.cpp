@@ -386,6 +386,19 @@ TurnedGlyph& TurnedGlyphs::GlyphAt(QChar ch, double angle, int32_t phaseX, int32
     return cache.Add(key, std::move(glyph));
 }
 
+bool TurnedGlyphs::InkingOf(const TurnedGlyphCache::Key& key, QChar ch, double angle, int32_t phaseX,
+                            int32_t phaseY, int32_t index, TurnedGlyph& glyph) const {
+    const GlyphChoice* chosen = TurnedGlyphCache::OfThread().FindChoice(key);
+    if (!chosen || index >= chosen->inkings) return false;
+    const uint8_t recipe = chosen->recipes[index];
+    const Covers& covers = CoversAt(key, ch, angle, phaseX, phaseY);
+    glyph.box = covers.box;
+    glyph.bits.clear();
+    glyph.choice = GlyphChoice();
+    Pack(MaskOf(recipe, LevelOf(ch), covers), recipe, glyph);
+    return true;
+}
+
 // True when the glyph has an inking `index`, found now if need be; the first one it always has.
 bool TurnedGlyphs::Inking(TurnedGlyph& glyph, QChar ch, double angle, int32_t phaseX, int32_t phaseY,
                           int32_t index) const {

@@ -228,7 +228,12 @@ const TurnedText* TurnedGlyphs::Ink(const QString& text, double angle, QPoint pe
     const TurnedGlyphCache::TextKey key = TextKeyOf(text, angle, pen);
     if (const TurnedText* known = cache.Find(key)) return known;
     thread_local TurnedText made;
-    if (!InkGlyphByGlyph(text, angle, pen, made)) return nullptr;
+    thread_local std::vector<uint16_t> places;
+    const std::vector<uint16_t>* placed = cache.FindPlaces(key);
+    if (!placed || !InkAtPlaces(text, angle, pen, *placed, made)) {
+        if (!InkGlyphByGlyph(text, angle, pen, made, places)) return nullptr;
+        cache.KeepPlaces(key, places);
+    }
     // The glyphs sought for it go first; the text is kept while the bound has room.
     cache.Trim();
     const TurnedText* kept = cache.Add(key, made);
@@ -269,11 +274,9 @@ void AddPiece(const TurnedGlyph& glyph, int32_t inking, QPoint at, TurnedText& i
 
 } // namespace
 
-// Each glyph takes the first inking that keeps its shape off the glyphs before, at its level place
-// or a little moved.
-bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pen, TurnedText& ink) const {
-    // The text's ink lies within its turned cell, widened for overhanging glyphs and moved glyphs.
-    const QTransform turn = QTransform().rotate(-angle);
+// The text's ink lies within its turned cell, widened for overhanging glyphs and moved glyphs; false
+// when the text is too large to be worth inking.
+bool TurnedGlyphs::StartInk(const QString& text, const QTransform& turn, QPointF pen, TurnedText& ink) const {
     const int32_t advance = metrics_.horizontalAdvance(text);
     const QRect box = turn.mapRect(QRectF(pen.x() - pad_, pen.y() - metrics_.ascent() - pad_,
                                           advance + 2 * pad_, metrics_.height() + 2 * pad_))
@@ -282,6 +285,53 @@ bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pe
     ink.box = box;
     ink.pieces.clear();
     ink.bits.clear();
+    return true;
+}
+
+// Where a glyph whose level origin is `origin` lies turned: the pixel holding its origin and the
+// fraction of a pixel its origin lies at.
+TurnedGlyphs::Placed TurnedGlyphs::PlaceOf(QPointF origin) {
+    Placed placed{int32_t(std::floor(origin.x())), int32_t(std::floor(origin.y())), 0, 0};
+    placed.phaseX = int32_t(std::lround((origin.x() - placed.x) * kPhases));
+    placed.phaseY = int32_t(std::lround((origin.y() - placed.y) * kPhases));
+    if (placed.phaseX == kPhases) ++placed.x, placed.phaseX = 0;
+    if (placed.phaseY == kPhases) ++placed.y, placed.phaseY = 0;
+    return placed;
+}
+
+// A text inked before is inked again from where its letters went and which inkings they took, each
+// letter's one inking made from its glyph's choice: nothing is sought, checked for touching or laid
+// out again. False, and the text left to be inked afresh, where a choice is not kept.
+bool TurnedGlyphs::InkAtPlaces(const QString& text, double angle, QPointF pen,
+                               const std::vector<uint16_t>& places, TurnedText& ink) const {
+    const QTransform turn = QTransform().rotate(-angle);
+    if (places.size() != size_t(text.size()) || !StartInk(text, turn, pen, ink)) return false;
+    thread_local TurnedGlyph made;
+    for (qsizetype letter = 0; letter < text.size(); ++letter) {
+        const QChar ch = text[letter];
+        const uint16_t place = places[size_t(letter)];
+        if (place != kUnplaced) {
+            const int32_t inking = place & (GlyphChoice::kMostInkings - 1);
+            const Placed at =
+                PlaceOf(turn.map(pen + QPointF(kShiftsTried[place / GlyphChoice::kMostInkings]) / kPhases));
+            const TurnedGlyphCache::Key key = KeyOf(ch, angle, at.phaseX, at.phaseY);
+            if (!InkingOf(key, ch, angle, at.phaseX, at.phaseY, inking, made)) return false;
+            AddPiece(made, 0, QPoint(at.x, at.y) + made.box.topLeft() - ink.box.topLeft(), ink);
+        }
+        pen.rx() += metrics_.horizontalAdvance(ch);
+    }
+    return true;
+}
+
+// Each glyph takes the first inking that keeps its shape off the glyphs before, at its level place
+// or a little moved; `places` receives where each went and which inking it took.
+bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pen, TurnedText& ink,
+                                   std::vector<uint16_t>& places) const {
+    const QTransform turn = QTransform().rotate(-angle);
+    const int32_t advance = metrics_.horizontalAdvance(text);
+    if (!StartInk(text, turn, pen, ink)) return false;
+    const QRect box = ink.box;
+    places.assign(size_t(text.size()), kUnplaced);
 
     // The glyphs stay put until the cache is trimmed, after the text is inked.
     const int32_t w = box.width(), h = box.height();
@@ -311,20 +361,19 @@ bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pe
         int32_t chosen = 0, chosenRank = 4;
         QPoint chosenAt;
         int32_t tried = 0;
-        for (const QPoint shift : kShiftsTried) {
-            const QPointF origin = turn.map(pen + QPointF(shift) / kPhases);
-            int32_t x = int32_t(std::floor(origin.x())), y = int32_t(std::floor(origin.y()));
-            int32_t phaseX = int32_t(std::lround((origin.x() - x) * kPhases));
-            int32_t phaseY = int32_t(std::lround((origin.y() - y) * kPhases));
-            if (phaseX == kPhases) ++x, phaseX = 0;
-            if (phaseY == kPhases) ++y, phaseY = 0;
+        for (size_t shift = 0; shift < std::size(kShiftsTried); ++shift) {
+            const Placed placed = PlaceOf(turn.map(pen + QPointF(kShiftsTried[shift]) / kPhases));
+            const int32_t phaseX = placed.phaseX, phaseY = placed.phaseY;
             TurnedGlyph& glyph = GlyphAt(ch, angle, phaseX, phaseY);
-            const QPoint at = QPoint(x, y) + glyph.box.topLeft() - box.topLeft();
+            const QPoint at = QPoint(placed.x, placed.y) + glyph.box.topLeft() - box.topLeft();
             for (int32_t index = 0; chosenRank > 0 && Inking(glyph, ch, angle, phaseX, phaseY, index);
                  ++index) {
                 const int32_t rank =
                     (glyph.choice.nearest ? 2 : 0) + (Touches(glyph, index, near, at, reach) ? 1 : 0);
-                if (rank < chosenRank) chosenGlyph = &glyph, chosen = index, chosenAt = at, chosenRank = rank;
+                if (rank < chosenRank) {
+                    chosenGlyph = &glyph, chosen = index, chosenAt = at, chosenRank = rank;
+                    places[size_t(letter)] = uint16_t(shift * GlyphChoice::kMostInkings + size_t(index));
+                }
             }
             // Glyphs too small to keep their shapes are not worth moving, nor far where nothing keeps
             // one's shape near its place.

@@ -87,7 +87,22 @@ private:
     glyph_ink::Mask MaskOf(uint8_t recipe, const Level& level, const Covers& covers) const;
     bool Inking(TurnedGlyph& glyph, QChar ch, double angle, int32_t phaseX, int32_t phaseY,
                 int32_t index) const;
-    bool InkGlyphByGlyph(const QString& text, double angle, QPointF pen, TurnedText& ink) const;
+    // A glyph's place in a text: the pixel holding its origin and the fraction of a pixel it lies at.
+    struct Placed {
+        int32_t x, y, phaseX, phaseY;
+    };
+    // A text's letter that took no inking.
+    static constexpr uint16_t kUnplaced = 0xFFFF;
+    static Placed PlaceOf(QPointF origin);
+    bool StartInk(const QString& text, const QTransform& turn, QPointF pen, TurnedText& ink) const;
+    // Makes `glyph` the glyph under `key` with only its inking `index`, from its kept choice; false
+    // when no choice is kept.
+    bool InkingOf(const TurnedGlyphCache::Key& key, QChar ch, double angle, int32_t phaseX, int32_t phaseY,
+                  int32_t index, TurnedGlyph& glyph) const;
+    bool InkAtPlaces(const QString& text, double angle, QPointF pen, const std::vector<uint16_t>& places,
+                     TurnedText& ink) const;
+    bool InkGlyphByGlyph(const QString& text, double angle, QPointF pen, TurnedText& ink,
+                         std::vector<uint16_t>& places) const;
 
     QFont font_;
     QFontMetrics metrics_;
