@@ -25,7 +25,7 @@
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
-#include "platform/turned_glyph_cache.h"
+#include "platform/glyphs/turned_glyph_cache.h"
 
 namespace {
 

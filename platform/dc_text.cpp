@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "platform/dc_text_face.h"
-#include "platform/glyph_ink.h"
-#include "platform/turned_glyph_cache.h"
+#include "platform/glyphs/glyph_ink.h"
+#include "platform/glyphs/turned_glyph_cache.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 
 #include "platform/dc.h"
 #include "platform/font_face.h"
-#include "platform/glyph_ink.h"
-#include "platform/turned_glyph_cache.h"
-#include "platform/turned_glyphs.h"
+#include "platform/glyphs/glyph_ink.h"
+#include "platform/glyphs/turned_glyph_cache.h"
+#include "platform/glyphs/turned_glyphs.h"
 #include "tests/platform/pixel_probe.h"
 
 #if defined(__has_feature)

@@ -22,8 +22,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/glyph_ink.h"
-#include "platform/turned_glyph_cache.h"
+#include "platform/glyphs/glyph_ink.h"
+#include "platform/glyphs/turned_glyph_cache.h"
 
 class TurnedGlyphs {
 public:

@@ -1,6 +1,6 @@
 // The ways of inking a small turned glyph, sought until one keeps the shape and the weight of its
 // level glyph.
-#include "platform/turned_glyphs.h"
+#include "platform/glyphs/turned_glyphs.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/glyph_ink.h"
+#include "platform/glyphs/glyph_ink.h"
 
 using namespace glyph_ink;
 

@@ -1,6 +1,6 @@
 // Small turned glyphs inked so that they keep the shape and the weight of their level glyphs,
 // placed one by one where the level text places them.
-#include "platform/turned_glyphs.h"
+#include "platform/glyphs/turned_glyphs.h"
 
 #include <algorithm>
 #include <atomic>
@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/glyph_ink.h"
-#include "platform/turned_glyph_fonts.h"
+#include "platform/glyphs/glyph_ink.h"
+#include "platform/glyphs/turned_glyph_fonts.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The turned glyphs and texts kept for repaints, bounded in bytes, the least recently drawn let go
 // first but never a text drawn since the paint began; and the choices of every glyph searched.
-#include "platform/turned_glyph_cache.h"
+#include "platform/glyphs/turned_glyph_cache.h"
 
 #include <algorithm>
 #include <QHashFunctions>
