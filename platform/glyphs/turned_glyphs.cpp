@@ -274,10 +274,8 @@ void AddPiece(const TurnedGlyph& glyph, int32_t inking, QPoint at, TurnedText& i
 
 } // namespace
 
-// The text's ink lies within its turned cell, widened for overhanging glyphs and moved glyphs; false
-// when the text is too large to be worth inking.
-bool TurnedGlyphs::StartInk(const QString& text, const QTransform& turn, QPointF pen, TurnedText& ink) const {
-    const int32_t advance = metrics_.horizontalAdvance(text);
+// The text's ink lies within its turned cell, widened for overhanging glyphs and moved glyphs.
+bool TurnedGlyphs::StartInk(int32_t advance, const QTransform& turn, QPointF pen, TurnedText& ink) const {
     const QRect box = turn.mapRect(QRectF(pen.x() - pad_, pen.y() - metrics_.ascent() - pad_,
                                           advance + 2 * pad_, metrics_.height() + 2 * pad_))
                           .toAlignedRect();
@@ -305,7 +303,8 @@ TurnedGlyphs::Placed TurnedGlyphs::PlaceOf(QPointF origin) {
 bool TurnedGlyphs::InkAtPlaces(const QString& text, double angle, QPointF pen,
                                const std::vector<uint16_t>& places, TurnedText& ink) const {
     const QTransform turn = QTransform().rotate(-angle);
-    if (places.size() != size_t(text.size()) || !StartInk(text, turn, pen, ink)) return false;
+    if (places.size() != size_t(text.size()) || !StartInk(metrics_.horizontalAdvance(text), turn, pen, ink))
+        return false;
     thread_local TurnedGlyph made;
     for (qsizetype letter = 0; letter < text.size(); ++letter) {
         const QChar ch = text[letter];
@@ -329,7 +328,7 @@ bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pe
                                    std::vector<uint16_t>& places) const {
     const QTransform turn = QTransform().rotate(-angle);
     const int32_t advance = metrics_.horizontalAdvance(text);
-    if (!StartInk(text, turn, pen, ink)) return false;
+    if (!StartInk(advance, turn, pen, ink)) return false;
     const QRect box = ink.box;
     places.assign(size_t(text.size()), kUnplaced);
 

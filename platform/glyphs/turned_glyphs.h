@@ -94,7 +94,8 @@ private:
     // A text's letter that took no inking.
     static constexpr uint16_t kUnplaced = 0xFFFF;
     static Placed PlaceOf(QPointF origin);
-    bool StartInk(const QString& text, const QTransform& turn, QPointF pen, TurnedText& ink) const;
+    // Starts the ink of a text `advance` pixels long; false when it is too large to be worth inking.
+    bool StartInk(int32_t advance, const QTransform& turn, QPointF pen, TurnedText& ink) const;
     // Makes `glyph` the glyph under `key` with only its inking `index`, from its kept choice; false
     // when no choice is kept.
     bool InkingOf(const TurnedGlyphCache::Key& key, QChar ch, double angle, int32_t phaseX, int32_t phaseY,
