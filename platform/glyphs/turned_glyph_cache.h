@@ -10,7 +10,9 @@
 // both, and outside the bound, what each glyph's search chose is kept in a few bytes for as long
 // as its font is, whatever the drawing turns: its inkings are made again from it without
 // searching, so a drawing of more texts than the bound holds repaints without searching again.
-// So are the mends found for each text too large to turn glyph by glyph.
+// So are where each letter of a text went and which inking it took, so that a text let go is inked
+// again with one inking a letter and nothing sought, checked or laid out; and the mends found for
+// each text too large to turn glyph by glyph.
 #pragma once
 
 #include <cstddef>
@@ -134,7 +136,7 @@ public:
     // null when it compared none.
     const int32_t* FindLevelHoles(uint64_t font, const QString& text) const;
     int32_t KeepLevelHoles(uint64_t font, const QString& text, int32_t holes);
-    // Lets go of the choices and mends of a font no longer drawn with.
+    // Lets go of the choices, places and mends of a font no longer drawn with.
     void ForgetFont(uint64_t font);
     // To be told when the glyph kept under `key` gained inkings.
     void Grew(const Key& key);
@@ -143,7 +145,7 @@ public:
     void Clear();
 
     size_t Bytes() const { return bytes_; }
-    // The bytes of the choices and mends kept, beside the bound.
+    // The bytes of the choices, places and mends kept, beside the bound.
     size_t ChoiceBytes() const { return choiceBytes_; }
     // How many glyphs had no choice kept when their search chose: each was searched from the start.
     uint64_t Searches() const { return searches_; }
