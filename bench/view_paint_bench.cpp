@@ -205,8 +205,6 @@ BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelNotes, 40000, kBoundMB}
 // Notes that share few glyphs: past the bound each letter is made again from its choice.
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedVariedNotes, 20000, kBoundMB});
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelVariedNotes, 20000, kBoundMB});
-BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedVariedNotes, 40000, kBoundMB});
-BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelVariedNotes, 40000, kBoundMB});
 // Texts too large to turn glyph by glyph, whose mends are kept.
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedLargeTexts, 4500, kBoundMB});
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelLargeTexts, 4500, kBoundMB});
