@@ -8,9 +8,9 @@
 // turned the glyphs, within the default bound of kept glyphs and past a small one, and so do more
 // notes than the default bound holds; the process's resident memory, the bytes the kept turned
 // glyphs take, the bytes of their choices beside the bound and the glyphs a repaint searched again
-// are reported with them. First paints,
-// with nothing kept, are timed once each: run alone in a fresh process, one is what a user waits
-// for on opening a drawing.
+// are reported with them; so do notes of different letters, which share few glyphs, and texts too
+// large to turn glyph by glyph, whose mends are kept. First paints, with nothing kept, are timed
+// once each: run alone in a fresh process, one is what a user waits for on opening a drawing.
 #include <benchmark/benchmark.h>
 #include <fstream>
 #include <map>
@@ -25,7 +25,7 @@
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
-#include "platform/turned_glyph_cache.h"
+#include "platform/glyphs/turned_glyph_cache.h"
 
 namespace {
 
@@ -39,7 +39,11 @@ enum Scene : int64_t {
     kTurnedSmallTexts, // 8 to 30 pixels
     kLevelSmallTexts,
     kTurnedNotes, // 60 letters of 30 to 40 pixels
-    kLevelNotes
+    kLevelNotes,
+    kTurnedLargeTexts, // 41 to 60 pixels, turned as Qt turns them and mended
+    kLevelLargeTexts,
+    kTurnedVariedNotes, // 60 different letters of 30 to 40 pixels
+    kLevelVariedNotes
 };
 
 constexpr RECT kClient{0, 0, bench::kScreenWidth, bench::kScreenHeight};
@@ -65,6 +69,10 @@ void Prepare(int64_t scene, int64_t displayMode, int64_t count = 0) {
             bench::BuildSizedTexts(int32_t(count), 8, 30, 0, scene == kTurnedSmallTexts);
         else if (scene == kTurnedNotes || scene == kLevelNotes)
             bench::BuildSizedTexts(int32_t(count), 30, 40, 60, scene == kTurnedNotes);
+        else if (scene == kTurnedLargeTexts || scene == kLevelLargeTexts)
+            bench::BuildSizedTexts(int32_t(count), 41, 60, 0, scene == kTurnedLargeTexts);
+        else if (scene == kTurnedVariedNotes || scene == kLevelVariedNotes)
+            bench::BuildSizedTexts(int32_t(count), 30, 40, 60, scene == kTurnedVariedNotes, true);
         else
             bench::BuildHouse();
         built = {scene, count};
@@ -194,6 +202,14 @@ BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 20000, kBoundMB
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelNotes, 20000, kBoundMB});
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 40000, kBoundMB});
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelNotes, 40000, kBoundMB});
+// Notes that share few glyphs: past the bound each letter is made again from its choice.
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedVariedNotes, 20000, kBoundMB});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelVariedNotes, 20000, kBoundMB});
+// Texts too large to turn glyph by glyph, whose mends are kept.
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedLargeTexts, 4500, kBoundMB});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelLargeTexts, 4500, kBoundMB});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedLargeTexts, 12000, kBoundMB});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelLargeTexts, 12000, kBoundMB});
 // Past the bound: a paint keeps what it drew first and draws the rest from the glyphs' choices.
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedSmallTexts, 10000, 4});
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 2000, 2});
@@ -209,5 +225,10 @@ BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kEveryKind, 10000});
 BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedTexts, 3600});
 BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedTexts, 10000});
 BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedSmallTexts, 10000});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedLargeTexts, 300});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedLargeTexts, 1000});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kLevelLargeTexts, 1000});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedLargeTexts, 4000});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kLevelLargeTexts, 4000});
 
 } // namespace

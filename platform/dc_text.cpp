@@ -4,17 +4,18 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPointF>
 #include <QString>
 #include <QTransform>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/dc_text_face.h"
-#include "platform/glyph_ink.h"
+#include "platform/glyphs/glyph_ink.h"
+#include "platform/glyphs/turned_glyph_cache.h"
 
 namespace {
 
@@ -29,68 +30,68 @@ constexpr int32_t kTallestGlyphwiseText = 40;
 constexpr int32_t kMostStrokeGap = 3;
 // Above this many pixels a turned text is left as Qt draws it.
 constexpr int64_t kMostOutlinePixels = int64_t{1} << 22;
-// Texts whose mends are kept for repaints.
-constexpr size_t kKeptMends = 4096;
 
-// Inks the clear regions of at most `most` pixels that the ink of a mask closes in. Every pixel of
-// such a region lies in a short clear run of its row with ink at both ends; the region is grown from
-// the first pixel of each such run through its clear neighbours, and given up past `most` pixels or
-// at the mask's edge, so the mask is read a row at a time and little more.
-void FillSmallHoles(glyph_ink::Mask& mask, int32_t w, int32_t h, int32_t most) {
-    constexpr uint8_t kClear = 0, kInk = 1, kGrown = 2;
-    std::vector<int32_t> region;
+// The pixels of the clear regions of at most `most` pixels, joined at edges, that the ink of a cover
+// closes in (a pixel is inked where any share of it is covered), row by row. Such a region's first
+// pixel has ink on its left and begins a clear run of at most `most` pixels that ends in ink, so the
+// cover is read a row at a time, eight clear pixels at once, and regions are grown only from such
+// runs, each given up past `most` pixels or at the cover's edge.
+std::vector<QPoint> SmallHolesOf(const QImage& cover, int32_t most) {
+    const int32_t w = cover.width(), h = cover.height();
+    auto clear = [&](QPoint at) { return cover.constScanLine(at.y())[at.x()] == 0; };
+    std::vector<QPoint> holes, region;
+    auto grow = [&](QPoint first) {
+        if (std::find(holes.begin(), holes.end(), first) != holes.end()) return;
+        region.assign(1, first);
+        for (size_t next = 0; next < region.size(); ++next) {
+            const QPoint at = region[next];
+            if (at.x() == 0 || at.y() == 0 || at.x() == w - 1 || at.y() == h - 1) return;
+            for (const QPoint beside :
+                 {at - QPoint(1, 0), at + QPoint(1, 0), at - QPoint(0, 1), at + QPoint(0, 1)})
+                if (clear(beside) && std::find(region.begin(), region.end(), beside) == region.end())
+                    region.push_back(beside);
+            if (int32_t(region.size()) > most) return;
+        }
+        holes.insert(holes.end(), region.begin(), region.end());
+    };
     for (int32_t y = 1; y + 1 < h; ++y) {
-        const uint8_t* row = mask.data() + size_t(y) * size_t(w);
-        for (int32_t x = 1; x + 1 < w; ++x) {
-            if (row[x] != kClear || row[x - 1] != kInk) continue;
-            int32_t end = x;
-            while (end + 1 < w && row[end] == kClear && end - x < most)
-                ++end;
-            if (row[end] != kInk) continue;
-            region.assign(1, y * w + x);
-            mask[size_t(y * w + x)] = kGrown;
-            bool closed = true;
-            for (size_t next = 0; next < region.size() && closed; ++next) {
-                const int32_t at = region[next], ax = at % w, ay = at / w;
-                if (ax == 0 || ay == 0 || ax == w - 1 || ay == h - 1) {
-                    closed = false;
-                    break;
-                }
-                for (const int32_t beside : {at - 1, at + 1, at - w, at + w})
-                    if (mask[size_t(beside)] == kClear) {
-                        mask[size_t(beside)] = kGrown;
-                        region.push_back(beside);
-                    }
-                closed = int32_t(region.size()) <= most;
+        const uchar* row = cover.constScanLine(y);
+        int32_t lastInk = -w; // the last inked pixel of the row so far
+        for (int32_t x = 0; x < w; x += 8) {
+            // Most of a turned text's box is clear.
+            uint64_t words[4];
+            while (x + 32 <= w) {
+                std::memcpy(words, row + x, sizeof words);
+                if ((words[0] | words[1] | words[2] | words[3]) != 0) break;
+                x += 32;
             }
-            for (const int32_t at : region)
-                mask[size_t(at)] = closed ? kInk : kClear;
+            uint8_t inked = 0; // a bit a pixel of the eight from x, the first the lowest
+            if (x + 8 <= w) {
+                inked = glyph_ink::EightBits(row + x);
+            } else {
+                for (int32_t at = x; at < w; ++at)
+                    inked |= uint8_t((row[at] != 0) << (at - x));
+            }
+            if (inked == 0) continue;
+            // Each run of ink that begins here ends a clear run begun after the ink before it.
+            for (uint32_t starts = inked & ~(uint32_t(inked) << 1 | (lastInk == x - 1 ? 1u : 0u)) & 0xFF;
+                 starts != 0; starts &= starts - 1) {
+                const int32_t start = x + __builtin_ctz(starts);
+                const uint32_t before = inked & ((1u << (start - x)) - 1);
+                const int32_t inkBefore = before ? x + 31 - __builtin_clz(before) : lastInk;
+                if (inkBefore >= 0 && start - inkBefore - 1 <= most) grow(QPoint(inkBefore + 1, y));
+            }
+            lastInk = x + 31 - __builtin_clz(uint32_t(inked));
         }
     }
+    std::sort(holes.begin(), holes.end(),
+              [](QPoint a, QPoint b) { return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x()); });
+    return holes;
 }
 
-// A turned text as a font draws it: the font by what its face was built from.
-struct TurnedTextKey {
-    int32_t pixelSize, weight, stretch;
-    bool italic, underline, strikeOut;
-    uint64_t angle; // the angle's bits
-    QPoint pen;
-    QString text;
-    bool operator==(const TurnedTextKey&) const = default;
-};
-
-struct TurnedTextKeyHash {
-    size_t operator()(const TurnedTextKey& key) const {
-        const size_t h = qHashMulti(0, key.pixelSize, key.weight, key.stretch, key.italic, key.underline,
-                                    key.strikeOut, key.angle, key.pen.x(), key.pen.y());
-        return qHash(key.text, h);
-    }
-};
-
-// The mask of `text` drawn by Qt with `font` turned `angle` degrees about the point `at` of a mask
-// of `size`, its pen at `pen` about that point.
-glyph_ink::Mask DrawnMask(const QFont& font, const QString& text, double angle, QPoint pen, QPoint at,
-                          QSize size) {
+// The shares of cover of `text` drawn by Qt with `font` turned `angle` degrees about the point `at`
+// of an image of `size`, its pen at `pen` about that point.
+QImage DrawnCover(const QFont& font, const QString& text, double angle, QPoint pen, QPoint at, QSize size) {
     QImage cover(size, QImage::Format_Alpha8);
     cover.fill(0);
     QPainter painter(&cover);
@@ -101,33 +102,41 @@ glyph_ink::Mask DrawnMask(const QFont& font, const QString& text, double angle, 
     painter.rotate(-angle);
     painter.drawText(pen, text);
     painter.end();
-    return glyph_ink::Inked(cover, 1);
+    return cover;
+}
+
+// The holes of the level text Qt draws with `font`, mended turned texts being compared with it; as
+// many as any text has where it closes small holes of its own, which its turned text keeps.
+int32_t LevelHolesOf(const QFont& font, int32_t ascent, int32_t height, int32_t advance,
+                     const QString& text) {
+    const int32_t pad = height / 4 + 2;
+    const QRect level(-pad, -ascent - pad, advance + 2 * pad, height + 2 * pad);
+    const QImage cover = DrawnCover(font, text, 0.0, QPoint(), -level.topLeft(), level.size());
+    if (!SmallHolesOf(cover, kMostStrokeGap).empty()) return std::numeric_limits<int32_t>::max();
+    return glyph_ink::ShapeOf(glyph_ink::Inked(cover, 1), level.width(), level.height()).holes;
 }
 
 // The clear pixels, about the reference point, that Qt leaves inside the strokes of a turned text:
-// its clear regions of a few pixels, where it has more holes than its level text and the level
-// text has none as small.
+// its clear regions of a few pixels, where it has more holes than its level text (`levelHoles()`)
+// and the level text has none as small. Most turned texts have no such region, and need no more.
+template <class LevelHoles>
 std::vector<QPoint> MendsOf(const QFont& font, int32_t ascent, int32_t height, int32_t advance,
-                            const QString& text, double angle, QPoint pen) {
+                            const QString& text, double angle, QPoint pen, LevelHoles levelHoles) {
     const int32_t pad = height / 4 + 2;
     const QRect level(pen.x() - pad, pen.y() - ascent - pad, advance + 2 * pad, height + 2 * pad);
     const QRect box = QTransform().rotate(-angle).mapRect(QRectF(level)).toAlignedRect();
     if (box.isEmpty() || int64_t{box.width()} * box.height() > kMostOutlinePixels) return {};
-    const int32_t w = box.width(), h = box.height();
-    const glyph_ink::Mask turned = DrawnMask(font, text, angle, pen, -box.topLeft(), box.size());
-    const int32_t holes = glyph_ink::ShapeOf(turned, w, h).holes;
-    if (holes == 0) return {};
-    glyph_ink::Mask levelMask = DrawnMask(font, text, 0.0, pen, -level.topLeft(), level.size());
-    if (glyph_ink::ShapeOf(levelMask, level.width(), level.height()).holes >= holes) return {};
-    const glyph_ink::Mask levelBefore = levelMask;
-    FillSmallHoles(levelMask, level.width(), level.height(), kMostStrokeGap);
-    if (levelMask != levelBefore) return {};
-    glyph_ink::Mask mended = turned;
-    FillSmallHoles(mended, w, h, kMostStrokeGap);
-    std::vector<QPoint> mends;
-    for (int32_t at = 0; at < w * h; ++at)
-        if (mended[size_t(at)] != turned[size_t(at)])
-            mends.emplace_back(box.left() + at % w, box.top() + at / w);
+    const QImage turned = DrawnCover(font, text, angle, pen, -box.topLeft(), box.size());
+    std::vector<QPoint> mends = SmallHolesOf(turned, kMostStrokeGap);
+    if (mends.empty()) return {};
+    // The turned text has a hole at least, so its holes are counted only where the level text has.
+    const int32_t levelHolesCount = levelHoles();
+    if (levelHolesCount == std::numeric_limits<int32_t>::max()) return {};
+    if (levelHolesCount > 0 &&
+        glyph_ink::ShapeOf(glyph_ink::Inked(turned, 1), box.width(), box.height()).holes <= levelHolesCount)
+        return {};
+    for (QPoint& at : mends)
+        at += box.topLeft();
     return mends;
 }
 
@@ -254,34 +263,30 @@ bool TDC::DrawTurnedGlyphs(const TextFace& face, const QString& text, double ang
     return true;
 }
 
-// Finding the mends costs several times drawing the text, so those of the texts drawn are kept.
+// Finding the mends costs about as much as drawing the text, so those of the texts drawn are kept
+// with the choices of their font.
 void TDC::MendTurnedOutline(const TextFace& face, const QString& text, double angle, QPoint pen, QPoint ref) {
     // Only pixels are mended, where the painter draws onto device pixels as they are.
     const QPaintEngine* engine = painter_->paintEngine();
     if (!painterPlain_ || !engine || engine->type() != QPaintEngine::Raster) return;
-    thread_local std::unordered_map<TurnedTextKey, std::vector<QPoint>, TurnedTextKeyHash> kept;
-    uint64_t angleBits = 0;
-    std::memcpy(&angleBits, &angle, sizeof angleBits);
-    const QFont& font = face.font;
-    TurnedTextKey key{font.pixelSize(),
-                      font.weight(),
-                      font.stretch(),
-                      font.italic(),
-                      font.underline(),
-                      font.strikeOut(),
-                      angleBits,
-                      pen,
-                      text};
-    auto known = kept.find(key);
-    if (known == kept.end()) {
-        if (kept.size() >= kKeptMends) kept.clear();
-        std::vector<QPoint> mends =
-            MendsOf(font, face.ascent, face.ascent + face.descent, face.Advance(text), text, angle, pen);
-        known = kept.emplace(std::move(key), std::move(mends)).first;
+    TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
+    const TurnedGlyphCache::TextKey key = face.Turned().TextKeyOf(text, angle, pen);
+    const std::vector<QPoint>* mends = cache.FindMends(key);
+    if (!mends) {
+        const int32_t height = face.ascent + face.descent, advance = face.Advance(text);
+        // The level text is the same at every angle.
+        auto levelHoles = [&] {
+            const int32_t* known = cache.FindLevelHoles(key.font, text);
+            return known ? *known
+                         : cache.KeepLevelHoles(key.font, text,
+                                                LevelHolesOf(face.font, face.ascent, height, advance, text));
+        };
+        mends = &cache.KeepMends(
+            key, MendsOf(face.font, face.ascent, height, advance, text, angle, pen, levelHoles));
     }
-    if (known->second.empty()) return;
+    if (mends->empty()) return;
     pixels_.clear();
-    for (const QPoint at : known->second)
+    for (const QPoint at : *mends)
         pixels_.push_back({ref.x() + at.x(), ref.y() + at.y()});
     PutPixels(pixels_.data(), pixels_.size(), textColour_, false);
 }

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/dc.h"
-#include "platform/turned_glyphs.h"
+#include "platform/glyphs/turned_glyphs.h"
 
 struct TDC::TextFace {
     TextFace(const LOGFONT& logFont, const TMapping& mapping);

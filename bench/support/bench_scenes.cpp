@@ -305,8 +305,10 @@ void BuildTexts(int32_t count, bool turned) {
     }
 }
 
-void BuildSizedTexts(int32_t count, int32_t least, int32_t most, int32_t letters, bool turned) {
+void BuildSizedTexts(int32_t count, int32_t least, int32_t most, int32_t letters, bool turned, bool varied) {
     StartDocument();
+    static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    constexpr int32_t kAlphabetSize = int32_t(sizeof kAlphabet - 1);
     static const char* const kLabels[] = {"Kitchen", "3600 x 4200", "Bedroom 2",
                                           "WC",      "12000",       "Living room"};
     static const char kNotes[] = "Oak floor on battens, skirting 120 mm, walls in lime plaster with a "
@@ -321,6 +323,8 @@ void BuildSizedTexts(int32_t count, int32_t least, int32_t most, int32_t letters
         if (letters > 0) {
             const int32_t from = (i * 7) % int32_t(sizeof kNotes - 1 - size_t(letters));
             std::snprintf(note, sizeof note, "%.*s", letters, kNotes + from);
+            for (int32_t at = 0; varied && at < letters; ++at)
+                note[at] = kAlphabet[(i + at) % kAlphabetSize];
             text = note;
         }
         ObjectList.Add(new TTextobj(kGroundFloor, kText, 1, 0, 0, 0, random.Below(w), 0, 0, 0,

@@ -30,8 +30,10 @@ void BuildTexts(int32_t count, bool turned);
 // `count` texts of `least` to `most` pixels spread over the house's area: room names, sizes and
 // lengths when `letters` is 0, else notes of that many letters. Each is at its own angle when
 // `turned` (a whole turn in tenths of a degree, then again at another size) and all are level
-// otherwise. Replaces the document.
-void BuildSizedTexts(int32_t count, int32_t least, int32_t most, int32_t letters, bool turned);
+// otherwise. A `varied` note holds as many different letters, so that notes share few glyphs.
+// Replaces the document.
+void BuildSizedTexts(int32_t count, int32_t least, int32_t most, int32_t letters, bool turned,
+                     bool varied = false);
 
 // A drawing of `count` objects of the kinds a plan holds most (walls, lines, texts, symbols,
 // dimensions, rooms) spread over the sheet, for reading and writing. Replaces the document.

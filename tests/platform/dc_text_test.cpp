@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <QPainter>
+#include <random>
 #include <set>
 #include <string>
 #include <tuple>
@@ -9,7 +10,10 @@
 #include <vector>
 
 #include "platform/dc.h"
-#include "platform/turned_glyph_cache.h"
+#include "platform/font_face.h"
+#include "platform/glyphs/glyph_ink.h"
+#include "platform/glyphs/turned_glyph_cache.h"
+#include "platform/glyphs/turned_glyphs.h"
 #include "tests/platform/pixel_probe.h"
 
 #if defined(__has_feature)
@@ -454,18 +458,23 @@ size_t HeapInUse() {
 #endif
 }
 
-// Texts of 36-pixel cells, the largest drawn glyph by glyph, each at its own angle.
+// Texts of 36-pixel cells, the largest drawn glyph by glyph, each at its own angle; and labels of
+// 8-pixel cells, whose glyphs take more inkings to keep off one another.
 std::vector<QImage> LargeTurnedTexts() {
     std::vector<QImage> images;
-    for (int32_t escapement = 1; escapement <= 200; ++escapement) {
+    auto draw = [&](int32_t height, int32_t escapement, const char* text) {
         QImage image = White(GlyphOwners::kSide, GlyphOwners::kSide);
         TDC dc(image);
         dc.SetBkMode(TRANSPARENT);
         dc.SetTextAlign(TA_CENTER | TA_BASELINE);
-        dc.SelectObject(TFont("Arial", 36, 0, escapement * 17));
-        dc.TextOut(GlyphOwners::kSide / 2, GlyphOwners::kSide / 2, "Kitchen 12000");
+        dc.SelectObject(TFont("Arial", height, 0, escapement));
+        dc.TextOut(GlyphOwners::kSide / 2, GlyphOwners::kSide / 2, text);
         images.push_back(std::move(image));
-    }
+    };
+    for (int32_t escapement = 1; escapement <= 200; ++escapement)
+        draw(36, escapement * 17, "Kitchen 12000");
+    for (int32_t escapement = 7; escapement < 3600; escapement += 53)
+        draw(8, escapement, "Ab 2828 xy");
     return images;
 }
 
@@ -498,6 +507,110 @@ TEST_P(TurnedGlyphKeeping, HoldsItsBoundAndDrawsAlike) {
     // Unbounded, these texts keep some five megabytes.
     EXPECT_LT(after, before + std::min(bound, size_t{1} << 30) + (size_t{1} << 19))
         << (after - before) / 1024 << " KB kept";
+}
+
+// A font no longer drawn with takes what its turned glyphs chose and what its texts' mending found
+// with it, so a drawing seen at ever more scales keeps only those of the fonts it draws with.
+TEST(DCText, ChoicesGoWithTheFontsLetGo) {
+    TurnedGlyphCache& kept = TurnedGlyphCache::OfThread();
+    kept.Clear();
+    // As many fonts as are kept: each of the sizes upright or italic, plain or bold.
+    auto drawInFonts = [](uint8_t italic) {
+        for (int32_t height = 10; height < 74; height += 2)
+            for (const int32_t weight : {FW_NORMAL, FW_BOLD}) {
+                QImage image = White(GlyphOwners::kSide, GlyphOwners::kSide);
+                TDC dc(image);
+                dc.SetBkMode(TRANSPARENT);
+                dc.SelectObject(TFont("Arial", height, 0, 300, 0, weight, italic));
+                dc.TextOut(20, GlyphOwners::kSide / 2, "Kitchen 4");
+            }
+    };
+    drawInFonts(0);
+    const size_t upright = kept.ChoiceBytes();
+    drawInFonts(1);
+    EXPECT_LT(kept.ChoiceBytes(), upright + upright / 2)
+        << kept.ChoiceBytes() / 1024 << " KB of choices kept after " << upright / 1024 << " KB";
+}
+
+// The pixels a turned text's ink holds in each of its pieces, a set a glyph.
+std::vector<std::set<std::pair<int, int>>> PiecesOf(const TurnedText& ink) {
+    std::vector<std::set<std::pair<int, int>>> pieces;
+    for (const TurnedText::Piece& piece : ink.pieces) {
+        TurnedText alone = ink;
+        alone.pieces.assign(1, piece);
+        pieces.emplace_back();
+        alone.ForEachInked([&](int32_t x, int32_t y) { pieces.back().emplace(x, y); });
+    }
+    return pieces;
+}
+
+// A letter whose level glyph touches the one before keeps only off that one's ink: it is inked and
+// placed as it would be alone wherever its ink alone lies off the ink before.
+TEST(DCText, ALetterTouchingTheOneBeforeLevelKeepsOnlyOffItsInk) {
+    int32_t kept = 0;
+    for (const int32_t pixels : {8, 9, 10, 11, 12}) {
+        QFont font(ShippedFontFamily());
+        font.setStyleStrategy(QFont::NoAntialias);
+        font.setKerning(false);
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        const std::shared_ptr<TurnedGlyphs> glyphs = TurnedGlyphs::Shared(font);
+        for (const QString pair : {"rt", "ry", "LT", "ff", "rv", "tt", "Ty", "yj", "rf", "kx"}) {
+            // Level, the letters touch where any inked pixel of the second lies on or beside the first's.
+            auto level = [&](int32_t x, const QString& letter) {
+                QImage image(4 * pixels, 3 * pixels, QImage::Format_Alpha8);
+                image.fill(0);
+                QPainter painter(&image);
+                painter.setFont(font);
+                painter.drawText(QPoint(pixels + x, 2 * pixels), letter);
+                return image;
+            };
+            const QImage first = level(0, pair.left(1)),
+                         second = level(metrics.horizontalAdvance(pair[0]), pair.mid(1));
+            bool touching = false;
+            for (int y = 1; y + 1 < first.height(); ++y)
+                for (int x = 1; x + 1 < first.width(); ++x)
+                    for (int n = 0; n < 9 && second.constScanLine(y)[x] != 0; ++n)
+                        touching |= first.constScanLine(y + n / 3 - 1)[x + n % 3 - 1] != 0;
+            if (!touching) continue;
+            for (double angle = 7.3; angle < 360; angle += 23.9) {
+                const auto both = PiecesOf(*glyphs->Ink(pair, angle, QPoint()));
+                const auto alone =
+                    PiecesOf(*glyphs->Ink(pair.mid(1), angle, QPoint(metrics.horizontalAdvance(pair[0]), 0)));
+                ASSERT_TRUE(both.size() == 2 && alone.size() == 1);
+                if (std::any_of(alone[0].begin(), alone[0].end(),
+                                [&](const auto& at) { return both[0].count(at); }))
+                    continue;
+                ++kept;
+                EXPECT_EQ(both[1], alone[0])
+                    << pair.toStdString() << " at " << pixels << " pixels, " << angle << " degrees";
+            }
+        }
+    }
+    EXPECT_GT(kept, 20);
+}
+
+// A mask's pieces and holes count alike whether its rows fit a word or are counted run by run: a
+// figure counted alone, then padded past a word's width and past its rows.
+TEST(DCText, GlyphInkShapesAlikeInMasksOfAnySize) {
+    std::mt19937 random(53);
+    for (int32_t figure = 0; figure < 2000; ++figure) {
+        const int32_t w = 8 + int32_t(random() % 50), h = 8 + int32_t(random() % 50);
+        const uint32_t density = 30 + random() % 40;
+        glyph_ink::Mask mask(size_t(w * h));
+        for (uint8_t& pixel : mask)
+            pixel = random() % 100 < density;
+        const glyph_ink::Shape shape = glyph_ink::ShapeOf(mask, w, h);
+        for (const auto& [wide, tall] : {std::pair(w + 70, h), std::pair(w, h + 130)}) {
+            glyph_ink::Mask padded(size_t(wide * tall), 0);
+            for (int32_t y = 0; y < h; ++y)
+                std::copy_n(mask.begin() + y * w, w, padded.begin() + y * wide);
+            const glyph_ink::Shape got = glyph_ink::ShapeOf(padded, wide, tall);
+            EXPECT_TRUE(got == shape)
+                << "figure " << figure << " in " << wide << " x " << tall << ": pieces " << got.pieces
+                << " holes " << got.holes << " where " << shape.pieces << " " << shape.holes;
+        }
+    }
 }
 
 // Nothing kept; a few glyphs; texts let go while their glyphs' choices are found again; all kept.

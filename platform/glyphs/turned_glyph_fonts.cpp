@@ -1,13 +1,13 @@
 // The turned glyphs of the fonts in use.
-#include "platform/turned_glyph_fonts.h"
+#include "platform/glyphs/turned_glyph_fonts.h"
 
 #include <algorithm>
 #include <mutex>
 #include <QCoreApplication>
 #include <vector>
 
-#include "platform/turned_glyph_cache.h"
-#include "platform/turned_glyphs.h"
+#include "platform/glyphs/turned_glyph_cache.h"
+#include "platform/glyphs/turned_glyphs.h"
 
 namespace {
 

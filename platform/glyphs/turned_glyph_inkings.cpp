@@ -1,6 +1,6 @@
 // The ways of inking a small turned glyph, sought until one keeps the shape and the weight of its
 // level glyph.
-#include "platform/turned_glyphs.h"
+#include "platform/glyphs/turned_glyphs.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/glyph_ink.h"
+#include "platform/glyphs/glyph_ink.h"
 
 using namespace glyph_ink;
 
@@ -51,7 +51,7 @@ void Pack(const Mask& mask, uint8_t recipe, TurnedGlyph& glyph) {
 
 // Fills the holes a mask has beyond the level glyph's, the smallest first; false, and the mask
 // partly filled, where one of them is not small.
-bool FillSmallHoles(Mask& mask, Shape shape, Shape levelShape, int32_t w, int32_t h) {
+bool FillHolesPastLevel(Mask& mask, Shape shape, Shape levelShape, int32_t w, int32_t h) {
     auto holes = HolesOf(mask, w, h);
     std::stable_sort(holes.begin(), holes.end(),
                      [](const auto& a, const auto& b) { return a.size() < b.size(); });
@@ -263,8 +263,8 @@ Mask TurnedGlyphs::MaskOf(uint8_t recipe, const Level& level, const Covers& cove
                                 : Inked(way == kOutline ? covers.outline : covers.LevelPixels(),
                                         kCovers[(recipe >> 2) & 7]);
     if (mend == kFilled)
-        FillSmallHoles(mask, ShapeOf(mask, covers.box.width(), covers.box.height()), level.shape,
-                       covers.box.width(), covers.box.height());
+        FillHolesPastLevel(mask, ShapeOf(mask, covers.box.width(), covers.box.height()), level.shape,
+                           covers.box.width(), covers.box.height());
     else if (mend == kCarved)
         Carve(mask, covers.CarriedHoles());
     return mask;
@@ -309,7 +309,7 @@ void TurnedGlyphs::FindInkings(TurnedGlyph& glyph, const Level& level, const Cov
         const Mask& added = found[at].mask;
         if (shape.pieces == level.shape.pieces && shape.holes > level.shape.holes) {
             Mask filled = added;
-            if (FillSmallHoles(filled, shape, level.shape, w, h))
+            if (FillHolesPastLevel(filled, shape, level.shape, w, h))
                 add(std::move(filled), uint8_t(recipe | kFilled << 5));
         } else if (shape.holes < level.shape.holes) {
             Mask carved = added;
@@ -384,6 +384,19 @@ TurnedGlyph& TurnedGlyphs::GlyphAt(QChar ch, double angle, int32_t phaseX, int32
     }
     glyph.bits.shrink_to_fit();
     return cache.Add(key, std::move(glyph));
+}
+
+bool TurnedGlyphs::InkingOf(const TurnedGlyphCache::Key& key, QChar ch, double angle, int32_t phaseX,
+                            int32_t phaseY, int32_t index, TurnedGlyph& glyph) const {
+    const GlyphChoice* chosen = TurnedGlyphCache::OfThread().FindChoice(key);
+    if (!chosen || index >= chosen->inkings) return false;
+    const uint8_t recipe = chosen->recipes[index];
+    const Covers& covers = CoversAt(key, ch, angle, phaseX, phaseY);
+    glyph.box = covers.box;
+    glyph.bits.clear();
+    glyph.choice = GlyphChoice();
+    Pack(MaskOf(recipe, LevelOf(ch), covers), recipe, glyph);
+    return true;
 }
 
 // True when the glyph has an inking `index`, found now if need be; the first one it always has.

@@ -22,8 +22,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/glyph_ink.h"
-#include "platform/turned_glyph_cache.h"
+#include "platform/glyphs/glyph_ink.h"
+#include "platform/glyphs/turned_glyph_cache.h"
 
 class TurnedGlyphs {
 public:
@@ -43,6 +43,8 @@ public:
     // advances. A text is inked alike wherever it lies. Null when the text would be too large to be
     // worth it; otherwise it stays put until the next text is inked.
     const TurnedText* Ink(const QString& text, double angle, QPoint pen) const;
+    // What names `text` drawn with this font at `angle` from `pen` among the kept texts.
+    TurnedGlyphCache::TextKey TextKeyOf(const QString& text, double angle, QPoint pen) const;
 
     using Shape = glyph_ink::Shape;
     // A glyph written level: its pixels, how many are inked, their shape, the clear pixels of its
@@ -85,7 +87,23 @@ private:
     glyph_ink::Mask MaskOf(uint8_t recipe, const Level& level, const Covers& covers) const;
     bool Inking(TurnedGlyph& glyph, QChar ch, double angle, int32_t phaseX, int32_t phaseY,
                 int32_t index) const;
-    bool InkGlyphByGlyph(const QString& text, double angle, QPointF pen, TurnedText& ink) const;
+    // A glyph's place in a text: the pixel holding its origin and the fraction of a pixel it lies at.
+    struct Placed {
+        int32_t x, y, phaseX, phaseY;
+    };
+    // A text's letter that took no inking.
+    static constexpr uint16_t kUnplaced = 0xFFFF;
+    static Placed PlaceOf(QPointF origin);
+    // Starts the ink of a text `advance` pixels long; false when it is too large to be worth inking.
+    bool StartInk(int32_t advance, const QTransform& turn, QPointF pen, TurnedText& ink) const;
+    // Makes `glyph` the glyph under `key` with only its inking `index`, from its kept choice; false
+    // when no choice is kept.
+    bool InkingOf(const TurnedGlyphCache::Key& key, QChar ch, double angle, int32_t phaseX, int32_t phaseY,
+                  int32_t index, TurnedGlyph& glyph) const;
+    bool InkAtPlaces(const QString& text, double angle, QPointF pen, const std::vector<uint16_t>& places,
+                     TurnedText& ink) const;
+    bool InkGlyphByGlyph(const QString& text, double angle, QPointF pen, TurnedText& ink,
+                         std::vector<uint16_t>& places) const;
 
     QFont font_;
     QFontMetrics metrics_;

@@ -1,5 +1,5 @@
 // The ink of a small glyph: its pieces and holes, found row by row in runs, and its weight.
-#include "platform/glyph_ink.h"
+#include "platform/glyphs/glyph_ink.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 // The turned glyphs and texts kept for repaints, bounded in bytes, the least recently drawn let go
 // first but never a text drawn since the paint began; and the choices of every glyph searched.
-#include "platform/turned_glyph_cache.h"
+#include "platform/glyphs/turned_glyph_cache.h"
 
 #include <algorithm>
 #include <QHashFunctions>
@@ -125,6 +125,15 @@ size_t TurnedGlyphCache::BytesOf(const TextKey& key, size_t pieces, size_t words
            words * sizeof(uint64_t);
 }
 
+size_t TurnedGlyphCache::ChoiceBytesOf(const TextKey& key, size_t bytes) {
+    return sizeof(TextKey) + sizeof(std::vector<QPoint>) + kEntryOverhead + 16 +
+           size_t(key.text.capacity()) * sizeof(QChar) + bytes;
+}
+
+size_t TurnedGlyphCache::LevelBytesOf(const QString& text) {
+    return sizeof(QString) + sizeof(int32_t) + kEntryOverhead + 16 + size_t(text.capacity()) * sizeof(QChar);
+}
+
 void TurnedGlyphCache::BeginPaint() {
     paintBegan_ = drawn_;
 }
@@ -216,7 +225,61 @@ void TurnedGlyphCache::KeepChoice(const Key& key, const GlyphChoice& choice) {
         KeepWord(choices.more, glyph | RecipesWord(choice, kRecipesInAWord));
 }
 
+const std::vector<QPoint>* TurnedGlyphCache::FindMends(const TextKey& key) const {
+    const auto font = textChoices_.find(key.font);
+    if (font == textChoices_.end()) return nullptr;
+    const auto known = font->second.mends.find(key);
+    return known != font->second.mends.end() ? &known->second : nullptr;
+}
+
+TurnedGlyphCache::TextChoices& TurnedGlyphCache::TextChoicesOf(uint64_t font) {
+    const auto [choices, added] = textChoices_.try_emplace(font);
+    if (added) choiceBytes_ += sizeof(TextChoices) + kChoicesOverhead;
+    return choices->second;
+}
+
+const std::vector<QPoint>& TurnedGlyphCache::KeepMends(const TextKey& key, std::vector<QPoint> mends) {
+    mends.shrink_to_fit();
+    const auto [kept, added] = TextChoicesOf(key.font).mends.try_emplace(key, std::move(mends));
+    if (added) choiceBytes_ += ChoiceBytesOf(kept->first, kept->second.capacity() * sizeof(QPoint));
+    return kept->second;
+}
+
+const std::vector<uint16_t>* TurnedGlyphCache::FindPlaces(const TextKey& key) const {
+    const auto font = textChoices_.find(key.font);
+    if (font == textChoices_.end()) return nullptr;
+    const auto known = font->second.places.find(key);
+    return known != font->second.places.end() ? &known->second : nullptr;
+}
+
+void TurnedGlyphCache::KeepPlaces(const TextKey& key, const std::vector<uint16_t>& places) {
+    const auto [kept, added] = TextChoicesOf(key.font).places.try_emplace(key, places);
+    if (added) choiceBytes_ += ChoiceBytesOf(kept->first, kept->second.capacity() * sizeof(uint16_t));
+}
+
+const int32_t* TurnedGlyphCache::FindLevelHoles(uint64_t font, const QString& text) const {
+    const auto choices = textChoices_.find(font);
+    if (choices == textChoices_.end()) return nullptr;
+    const auto known = choices->second.levelHoles.find(text);
+    return known != choices->second.levelHoles.end() ? &known->second : nullptr;
+}
+
+int32_t TurnedGlyphCache::KeepLevelHoles(uint64_t font, const QString& text, int32_t holes) {
+    if (TextChoicesOf(font).levelHoles.try_emplace(text, holes).second) choiceBytes_ += LevelBytesOf(text);
+    return holes;
+}
+
 void TurnedGlyphCache::ForgetFont(uint64_t font) {
+    if (const auto texts = textChoices_.find(font); texts != textChoices_.end()) {
+        choiceBytes_ -= sizeof(TextChoices) + kChoicesOverhead;
+        for (const auto& [key, mends] : texts->second.mends)
+            choiceBytes_ -= ChoiceBytesOf(key, mends.capacity() * sizeof(QPoint));
+        for (const auto& [key, places] : texts->second.places)
+            choiceBytes_ -= ChoiceBytesOf(key, places.capacity() * sizeof(uint16_t));
+        for (const auto& level : texts->second.levelHoles)
+            choiceBytes_ -= LevelBytesOf(level.first);
+        textChoices_.erase(texts);
+    }
     const auto gone = choices_.find(font);
     if (gone == choices_.end()) return;
     choiceBytes_ -= sizeof(gone->second) + kChoicesOverhead;
@@ -254,6 +317,7 @@ void TurnedGlyphCache::Clear() {
     glyphs_.Clear();
     texts_.Clear();
     choices_.clear();
+    textChoices_.clear();
     lastChoices_ = nullptr;
     choiceBytes_ = 0;
     bytes_ = 0;

@@ -10,6 +10,9 @@
 // both, and outside the bound, what each glyph's search chose is kept in a few bytes for as long
 // as its font is, whatever the drawing turns: its inkings are made again from it without
 // searching, so a drawing of more texts than the bound holds repaints without searching again.
+// So are where each letter of a text went and which inking it took, so that a text let go is inked
+// again with one inking a letter and nothing sought, checked or laid out; and the mends found for
+// each text too large to turn glyph by glyph.
 #pragma once
 
 #include <cstddef>
@@ -30,12 +33,16 @@ struct GlyphChoice {
 };
 
 // Calls `visit(x, y)` for each set bit of a row-by-row mask `width` wide held in `words` words, until
-// it returns true; true when it did.
+// it returns true; true when it did. The bits come in order, so each one's row is found from the
+// last one's rather than by dividing.
 template <class Visit> bool AnySetBit(const uint64_t* word, size_t words, size_t width, Visit visit) {
+    size_t row = 0, rowStart = 0;
     for (size_t at = 0; at < words; ++at)
         for (uint64_t left = word[at]; left != 0; left &= left - 1) {
             const size_t bit = at * 64 + size_t(__builtin_ctzll(left));
-            if (visit(int32_t(bit % width), int32_t(bit / width))) return true;
+            while (bit >= rowStart + width)
+                ++row, rowStart += width;
+            if (visit(int32_t(bit - rowStart), int32_t(row))) return true;
         }
     return false;
 }
@@ -116,7 +123,20 @@ public:
     const TurnedText* Add(const TextKey& key, TurnedText& text);
     // Keeps what the search for the glyph chose, replacing what it chose before.
     void KeepChoice(const Key& key, const GlyphChoice& choice);
-    // Lets go of the choices of a font no longer drawn with.
+    // The clear pixels mending found to ink in the text kept under `key`, about its reference
+    // point; null when the text was never mended.
+    const std::vector<QPoint>* FindMends(const TextKey& key) const;
+    // Keeps what mending found for the text under `key`, with the choices of its font.
+    const std::vector<QPoint>& KeepMends(const TextKey& key, std::vector<QPoint> mends);
+    // Where each letter of the text kept under `key` was placed and which of its glyph's inkings it
+    // took, as its inking chose them; null when it was never inked.
+    const std::vector<uint16_t>* FindPlaces(const TextKey& key) const;
+    void KeepPlaces(const TextKey& key, const std::vector<uint16_t>& places);
+    // The holes of the level text `text` of `font` that mending compared its turned texts with;
+    // null when it compared none.
+    const int32_t* FindLevelHoles(uint64_t font, const QString& text) const;
+    int32_t KeepLevelHoles(uint64_t font, const QString& text, int32_t holes);
+    // Lets go of the choices, places and mends of a font no longer drawn with.
     void ForgetFont(uint64_t font);
     // To be told when the glyph kept under `key` gained inkings.
     void Grew(const Key& key);
@@ -125,7 +145,7 @@ public:
     void Clear();
 
     size_t Bytes() const { return bytes_; }
-    // The bytes of the choices kept, beside the bound.
+    // The bytes of the choices, places and mends kept, beside the bound.
     size_t ChoiceBytes() const { return choiceBytes_; }
     // How many glyphs had no choice kept when their search chose: each was searched from the start.
     uint64_t Searches() const { return searches_; }
@@ -169,6 +189,9 @@ private:
     };
 
     static size_t BytesOf(const TextKey& key, size_t pieces, size_t words);
+    // The bytes of a choice of `bytes` kept for the text under `key`.
+    static size_t ChoiceBytesOf(const TextKey& key, size_t bytes);
+    static size_t LevelBytesOf(const QString& text);
     // Lets go of what may go until `more` bytes fit the bound; false when they do not.
     bool RoomFor(size_t more);
 
@@ -189,6 +212,16 @@ private:
     KeptList<TextKey, TurnedText> texts_;
     // By font, then by angle.
     std::unordered_map<uint64_t, std::unordered_map<uint64_t, Choices>> choices_;
+    // What was decided for the texts of one font: the mends of those too large to turn glyph by
+    // glyph and the holes of their level texts, and the places of the others' letters.
+    struct TextChoices {
+        std::unordered_map<TextKey, std::vector<QPoint>, KeyHash> mends;
+        std::unordered_map<QString, int32_t> levelHoles;
+        std::unordered_map<TextKey, std::vector<uint16_t>, KeyHash> places;
+    };
+    // The text choices of a font, made when none are.
+    TextChoices& TextChoicesOf(uint64_t font);
+    std::unordered_map<uint64_t, TextChoices> textChoices_; // by font
     Choices* lastChoices_ = nullptr; // the last looked up, as the glyphs of a text follow one another
     uint64_t lastFont_ = 0, lastAngle_ = 0;
     GlyphChoice found_;

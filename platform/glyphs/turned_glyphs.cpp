@@ -1,6 +1,6 @@
 // Small turned glyphs inked so that they keep the shape and the weight of their level glyphs,
 // placed one by one where the level text places them.
-#include "platform/turned_glyphs.h"
+#include "platform/glyphs/turned_glyphs.h"
 
 #include <algorithm>
 #include <atomic>
@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/glyph_ink.h"
-#include "platform/turned_glyph_fonts.h"
+#include "platform/glyphs/glyph_ink.h"
+#include "platform/glyphs/turned_glyph_fonts.h"
 
 namespace {
 
@@ -92,6 +92,20 @@ bool Touches(const TurnedGlyph& glyph, int32_t inking, const NearInk& near, QPoi
     });
 }
 
+// True when an inked pixel of the level glyph `second` lies on or beside one of `first`, pixel x of
+// `second` lying on pixel x + `along` of `first`.
+bool InkTouches(const QImage& first, const QImage& second, int32_t along) {
+    for (int32_t y = 0; y < second.height(); ++y)
+        for (int32_t x = 0; x < second.width(); ++x) {
+            if (second.constScanLine(y)[x] < kLevelInk) continue;
+            for (int32_t ny = std::max(0, y - 1); ny <= std::min(first.height() - 1, y + 1); ++ny)
+                for (int32_t nx = std::max(0, x + along - 1);
+                     nx <= std::min(first.width() - 1, x + along + 1); ++nx)
+                    if (first.constScanLine(ny)[nx] >= kLevelInk) return true;
+        }
+    return false;
+}
+
 } // namespace
 
 TurnedGlyphs::TurnedGlyphs(const QFont& font)
@@ -129,18 +143,8 @@ bool TurnedGlyphs::LevelTouches(QChar first, QChar second) const {
     const uint32_t pair = uint32_t(first.unicode()) << 16 | second.unicode();
     const auto known = touching_.find(pair);
     if (known != touching_.end()) return known->second;
-    const QImage& a = LevelOf(first).pixels;
-    const QImage& b = LevelOf(second).pixels;
-    const int32_t along = metrics_.horizontalAdvance(first);
-    bool touches = false;
-    for (int32_t y = 0; y < b.height() && !touches; ++y)
-        for (int32_t x = 0; x < b.width() && !touches; ++x) {
-            if (b.constScanLine(y)[x] < kLevelInk) continue;
-            for (int32_t ny = std::max(0, y - 1); ny <= std::min(a.height() - 1, y + 1) && !touches; ++ny)
-                for (int32_t nx = std::max(0, x + along - 1); nx <= std::min(a.width() - 1, x + along + 1);
-                     ++nx)
-                    if (a.constScanLine(ny)[nx] >= kLevelInk) touches = true;
-        }
+    const bool touches =
+        InkTouches(LevelOf(first).pixels, LevelOf(second).pixels, metrics_.horizontalAdvance(first));
     touching_.emplace(pair, touches);
     return touches;
 }
@@ -204,15 +208,7 @@ bool TurnedGlyphs::GlyphsTouch(const QRawFont& font, quint32 first, quint32 seco
         painter.end();
         return image;
     };
-    const QImage a = drawn(first, from), b = drawn(second, from + along);
-    bool touches = false;
-    for (int32_t y = 0; y < b.height() && !touches; ++y)
-        for (int32_t x = 0; x < b.width() && !touches; ++x) {
-            if (b.constScanLine(y)[x] < kLevelInk) continue;
-            for (int32_t ny = std::max(0, y - 1); ny <= std::min(a.height() - 1, y + 1) && !touches; ++ny)
-                for (int32_t nx = std::max(0, x - 1); nx <= std::min(a.width() - 1, x + 1); ++nx)
-                    if (a.constScanLine(ny)[nx] >= kLevelInk) touches = true;
-        }
+    const bool touches = InkTouches(drawn(first, from), drawn(second, from + along), 0);
     glyphsTouching_.emplace(key, touches);
     return touches;
 }
@@ -221,14 +217,23 @@ bool TurnedGlyphs::QuarterTurn(double angle) {
     return std::fmod(angle, 90.0) == 0.0;
 }
 
-const TurnedText* TurnedGlyphs::Ink(const QString& text, double angle, QPoint pen) const {
-    TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
+TurnedGlyphCache::TextKey TurnedGlyphs::TextKeyOf(const QString& text, double angle, QPoint pen) const {
     uint64_t angleBits = 0;
     std::memcpy(&angleBits, &angle, sizeof angleBits);
-    const TurnedGlyphCache::TextKey key{number_, angleBits, pen, text};
+    return {number_, angleBits, pen, text};
+}
+
+const TurnedText* TurnedGlyphs::Ink(const QString& text, double angle, QPoint pen) const {
+    TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
+    const TurnedGlyphCache::TextKey key = TextKeyOf(text, angle, pen);
     if (const TurnedText* known = cache.Find(key)) return known;
     thread_local TurnedText made;
-    if (!InkGlyphByGlyph(text, angle, pen, made)) return nullptr;
+    thread_local std::vector<uint16_t> places;
+    const std::vector<uint16_t>* placed = cache.FindPlaces(key);
+    if (!placed || !InkAtPlaces(text, angle, pen, *placed, made)) {
+        if (!InkGlyphByGlyph(text, angle, pen, made, places)) return nullptr;
+        cache.KeepPlaces(key, places);
+    }
     // The glyphs sought for it go first; the text is kept while the bound has room.
     cache.Trim();
     const TurnedText* kept = cache.Add(key, made);
@@ -269,12 +274,8 @@ void AddPiece(const TurnedGlyph& glyph, int32_t inking, QPoint at, TurnedText& i
 
 } // namespace
 
-// Each glyph takes the first inking that keeps its shape off the glyphs before, at its level place
-// or a little moved.
-bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pen, TurnedText& ink) const {
-    // The text's ink lies within its turned cell, widened for overhanging glyphs and moved glyphs.
-    const QTransform turn = QTransform().rotate(-angle);
-    const int32_t advance = metrics_.horizontalAdvance(text);
+// The text's ink lies within its turned cell, widened for overhanging glyphs and moved glyphs.
+bool TurnedGlyphs::StartInk(int32_t advance, const QTransform& turn, QPointF pen, TurnedText& ink) const {
     const QRect box = turn.mapRect(QRectF(pen.x() - pad_, pen.y() - metrics_.ascent() - pad_,
                                           advance + 2 * pad_, metrics_.height() + 2 * pad_))
                           .toAlignedRect();
@@ -282,6 +283,54 @@ bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pe
     ink.box = box;
     ink.pieces.clear();
     ink.bits.clear();
+    return true;
+}
+
+// Where a glyph whose level origin is `origin` lies turned: the pixel holding its origin and the
+// fraction of a pixel its origin lies at.
+TurnedGlyphs::Placed TurnedGlyphs::PlaceOf(QPointF origin) {
+    Placed placed{int32_t(std::floor(origin.x())), int32_t(std::floor(origin.y())), 0, 0};
+    placed.phaseX = int32_t(std::lround((origin.x() - placed.x) * kPhases));
+    placed.phaseY = int32_t(std::lround((origin.y() - placed.y) * kPhases));
+    if (placed.phaseX == kPhases) ++placed.x, placed.phaseX = 0;
+    if (placed.phaseY == kPhases) ++placed.y, placed.phaseY = 0;
+    return placed;
+}
+
+// A text inked before is inked again from where its letters went and which inkings they took, each
+// letter's one inking made from its glyph's choice: nothing is sought, checked for touching or laid
+// out again. False, and the text left to be inked afresh, where a choice is not kept.
+bool TurnedGlyphs::InkAtPlaces(const QString& text, double angle, QPointF pen,
+                               const std::vector<uint16_t>& places, TurnedText& ink) const {
+    const QTransform turn = QTransform().rotate(-angle);
+    if (places.size() != size_t(text.size()) || !StartInk(metrics_.horizontalAdvance(text), turn, pen, ink))
+        return false;
+    thread_local TurnedGlyph made;
+    for (qsizetype letter = 0; letter < text.size(); ++letter) {
+        const QChar ch = text[letter];
+        const uint16_t place = places[size_t(letter)];
+        if (place != kUnplaced) {
+            const int32_t inking = place & (GlyphChoice::kMostInkings - 1);
+            const Placed at =
+                PlaceOf(turn.map(pen + QPointF(kShiftsTried[place / GlyphChoice::kMostInkings]) / kPhases));
+            const TurnedGlyphCache::Key key = KeyOf(ch, angle, at.phaseX, at.phaseY);
+            if (!InkingOf(key, ch, angle, at.phaseX, at.phaseY, inking, made)) return false;
+            AddPiece(made, 0, QPoint(at.x, at.y) + made.box.topLeft() - ink.box.topLeft(), ink);
+        }
+        pen.rx() += metrics_.horizontalAdvance(ch);
+    }
+    return true;
+}
+
+// Each glyph takes the first inking that keeps its shape off the glyphs before, at its level place
+// or a little moved; `places` receives where each went and which inking it took.
+bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pen, TurnedText& ink,
+                                   std::vector<uint16_t>& places) const {
+    const QTransform turn = QTransform().rotate(-angle);
+    const int32_t advance = metrics_.horizontalAdvance(text);
+    if (!StartInk(advance, turn, pen, ink)) return false;
+    const QRect box = ink.box;
+    places.assign(size_t(text.size()), kUnplaced);
 
     // The glyphs stay put until the cache is trimmed, after the text is inked.
     const int32_t w = box.width(), h = box.height();
@@ -311,20 +360,19 @@ bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pe
         int32_t chosen = 0, chosenRank = 4;
         QPoint chosenAt;
         int32_t tried = 0;
-        for (const QPoint shift : kShiftsTried) {
-            const QPointF origin = turn.map(pen + QPointF(shift) / kPhases);
-            int32_t x = int32_t(std::floor(origin.x())), y = int32_t(std::floor(origin.y()));
-            int32_t phaseX = int32_t(std::lround((origin.x() - x) * kPhases));
-            int32_t phaseY = int32_t(std::lround((origin.y() - y) * kPhases));
-            if (phaseX == kPhases) ++x, phaseX = 0;
-            if (phaseY == kPhases) ++y, phaseY = 0;
+        for (size_t shift = 0; shift < std::size(kShiftsTried); ++shift) {
+            const Placed placed = PlaceOf(turn.map(pen + QPointF(kShiftsTried[shift]) / kPhases));
+            const int32_t phaseX = placed.phaseX, phaseY = placed.phaseY;
             TurnedGlyph& glyph = GlyphAt(ch, angle, phaseX, phaseY);
-            const QPoint at = QPoint(x, y) + glyph.box.topLeft() - box.topLeft();
+            const QPoint at = QPoint(placed.x, placed.y) + glyph.box.topLeft() - box.topLeft();
             for (int32_t index = 0; chosenRank > 0 && Inking(glyph, ch, angle, phaseX, phaseY, index);
                  ++index) {
                 const int32_t rank =
                     (glyph.choice.nearest ? 2 : 0) + (Touches(glyph, index, near, at, reach) ? 1 : 0);
-                if (rank < chosenRank) chosenGlyph = &glyph, chosen = index, chosenAt = at, chosenRank = rank;
+                if (rank < chosenRank) {
+                    chosenGlyph = &glyph, chosen = index, chosenAt = at, chosenRank = rank;
+                    places[size_t(letter)] = uint16_t(shift * GlyphChoice::kMostInkings + size_t(index));
+                }
             }
             // Glyphs too small to keep their shapes are not worth moving, nor far where nothing keeps
             // one's shape near its place.
