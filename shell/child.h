@@ -62,6 +62,7 @@ public:
     int32_t RestoreKind = 0;             // tool kind to re-create after a zoom
     int32_t DownScrollX = 0;             // scroll origin saved at a left-button press
     int32_t DownScrollY = 0;
+    bool PressPassedOver = false;       // the left press was nothing: so is its release
     std::unique_ptr<TClientDC> InputDC; // device context of one tool call; null between calls
     // The user's tool, holding what it held, that a zoom gives back (else one of RestoreKind is made).
     std::unique_ptr<TDrawingtool> ZoomedTool;

@@ -13,6 +13,7 @@
 #include "shell/child_length_entry.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
+#include "shell/keyed_start.h"
 #include "shell/length_prompt.h"
 #include "tools/drawing_tool.h"
 #include "tools/extwall_edit_modes.h"
@@ -253,6 +254,7 @@ void EnterPlacesPoint(IdleEnterKey& enter) {
         placed.Dragging = 1;
     }
     if (kind == toolkind::kStairs) window.Invalidate(true);
+    shell::MarkKeyedStart(placed);
 }
 
 void IdleEnter(TChild& window, TRect& rc, TPoint& cursor) {

@@ -50,7 +50,8 @@ void TMoveobjtool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
     else
         FinishZoomWindow(client, ZoomDivisor == 0 ? p.x : p.x / ZoomDivisor,
                          ZoomDivisor == 0 ? p.y : p.y / ZoomDivisor);
-    if (Kind == toolkind::kCopy || Kind == toolkind::kErase) ApplySelection(dc, client, 0, 0);
+    if ((Kind == toolkind::kCopy || Kind == toolkind::kErase) && Mode == movestate::kSelected)
+        ApplySelection(dc, client, 0, 0);
 }
 
 void TMoveobjtool::Button2Down(TDC& dc, TRect& client, TPoint* point) {

@@ -15,6 +15,10 @@
 #include "platform/win_types.h"
 #include "tools/drawing_tool.h"
 
+namespace editing {
+struct SelectionBox;
+} // namespace editing
+
 class TTextobj;
 
 // States of the family (the tool's Mode).
@@ -52,8 +56,10 @@ public:
 
     // Makes the objects appended from firstIndex on the selection (the step behind ShowLengthLabel).
     void SelectAppended(TDC& dc, TRect& client, int32_t firstIndex, int32_t mode);
-    // Lists the objects inside the dragged rectangle as the selection (the point is not used).
+    // Lists the objects inside the dragged rectangle as the selection (the point is not used); a
+    // rectangle round none of them lists nothing and leaves the tool waiting for the drag (Mode idle).
     void SelectInRect(TDC& dc, TRect& client, int32_t x, int32_t y);
+    [[nodiscard]] bool SelectsAny(const editing::SelectionBox& box) const;
     // The clicked point becomes the anchor that follows the pointer.
     void SetAnchor(TDC& dc, TRect& client, int32_t x, int32_t y);
     // Wipes the selection off the window by painting it in the background colour.
