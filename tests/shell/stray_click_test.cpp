@@ -23,8 +23,8 @@ namespace {
 
 enum class Stage { Chosen, AfterEnter, AfterPick };
 enum class Stray { None, OnPaper, OnObject, DoubleClick, SmallDrag };
-// Where the stage begins: as the row has it, or at the press by an Enter or a click.
-enum class Start { AsTheStage, Enter, Click };
+// Where the stage begins: as the row has it, or at the press by an Enter or by the press itself.
+enum class Start { AsTheStage, Enter, Press };
 
 struct StrayRow {
     int32_t command;
@@ -43,6 +43,12 @@ bool LeavesTheDrawing(int32_t id) {
     return id == cmd::kExit || id == cmd::kFileOpen || id == cmd::kPrint || id == cmd::kPrinterSetup ||
            id == cmd::kRoomLayout || id == cmd::kSitePlan || id == cmd::kFirstFloor ||
            id == cmd::kSecondFloor || id == cmd::kGroundFloor;
+}
+
+bool NamesTheLeftButton(const std::string& guide) {
+    for (const char* words : {"Left Button", "LEFT Button", "LEFT BUTTON", "LeftButton", "click"})
+        if (guide.find(words) != std::string::npos) return true;
+    return false;
 }
 
 class StrayPress : public InputTest, public ::testing::WithParamInterface<StrayRow> {
@@ -109,7 +115,8 @@ protected:
         }
     }
     // The row's command and stage, the press, then the keys a user goes on with; the working file
-    // they leave. `startAtPress` begins the stage at the press instead, by an Enter or a click.
+    // and the guide they leave. `startAtPress` begins the stage at the press instead, by an Enter or
+    // by the press itself.
     std::string Run(Stray stray, const TPoint& at, Start startAtPress = Start::AsTheStage) {
         Restart();
         made = false;
@@ -125,13 +132,17 @@ protected:
         const TPoint start = atPress ? at : stage == Stage::AfterPick ? kOnPartition : kEnterAt;
         if (atPress ? startAtPress == Start::Enter && stage != Stage::Chosen : stage == Stage::AfterEnter)
             EnterAt(start);
-        if (atPress ? startAtPress == Start::Click : stage == Stage::AfterPick) Click(start);
+        if (atPress && startAtPress == Start::Press) Press(stray, at);
+        if (!atPress && stage == Stage::AfterPick) Click(start);
         const std::string before = WorkingFile();
+        asked = NamesTheLeftButton(client->StatusBar->GetText());
         if (!atPress) {
             MoveTo(at);
             Press(stray, at);
         }
         made = WorkingFile() != before;
+        // What the guide says the tool goes on from.
+        const std::string guide = client->StatusBar->GetText();
         const auto arrow = [&](const char* length, int key) {
             pl::script::AnswerInput(length);
             Key(key);
@@ -147,7 +158,7 @@ protected:
         CheckNoCornerPoint();
         EXPECT_EQ(dir.ReadFile("LIBS/PASTE.CFG"), kCopied) << "what was copied is kept";
         pl::script::Reset();
-        return WorkingFile();
+        return guide + "\n" + WorkingFile();
     }
     std::string WorkingFile() { return dir.ReadFile("DWGS/" + std::string(ObjectList.DrawingName) + ".DB0"); }
     // No object holds a point at the sheet's corner (drawing point 0, 0), where a tool's cleared point
@@ -160,7 +171,8 @@ protected:
     }
 
     static constexpr const char* kCopied = "1 2 3 4 1 9\n";
-    bool made = false; // the press itself changed the file
+    bool made = false;  // the press itself changed the file
+    bool asked = false; // the guide before the press asked for the left button
 };
 
 TEST_P(StrayPress, IsWhatTheGuideNamesOrNothing) {
@@ -169,11 +181,11 @@ TEST_P(StrayPress, IsWhatTheGuideNamesOrNothing) {
         SCOPED_TRACE(static_cast<int>(stray));
         const TPoint at = stray == Stray::OnObject ? kOnLine : kPaper;
         const std::string pressed = Run(stray, at);
-        // The press may make what the guide asks of it (a drag draws, a click places): the guard on
-        // the sheet's corner has looked at what it made.
-        if (made || pressed == control) continue;
+        // The press may be, or make, what the guide asks of it (a drag draws, a click places or marks):
+        // the guard on the sheet's corner has looked at what it made.
+        if (made || asked || pressed == control) continue;
         // Else the press was a new start, and the keys went on from it.
-        if (pressed == Run(Stray::None, at, Start::Enter) || pressed == Run(Stray::None, at, Start::Click))
+        if (pressed == Run(Stray::None, at, Start::Enter) || pressed == Run(stray, at, Start::Press))
             continue;
         EXPECT_EQ(pressed, control) << "the press is neither nothing nor a new start";
     }
