@@ -669,6 +669,10 @@ void TChild::EvRButtonDown(uint, const TPoint& pointIn) {
     // The right press is the step's last change: a failed write has been told.
     auto button2Down = [&] {
         static_cast<void>(shell::CallTool(*this, [&](TDC& dc) { tool()->Button2Down(dc, rc, &point); }));
+        auto* turned = dynamic_cast<TMoveobjtool*>(tool());
+        if (turned && std::exchange(turned->TurnRefused, false))
+            MessageBox("Distance would take you outside the programme's total drawing sizes", "DRAWING SIZE",
+                       MB_OK | MB_ICONEXCLAMATION);
     };
     if (shell::RightPressDuringDrag(tool())) return;
 

@@ -73,6 +73,9 @@ public:
     // Turns the selection by RotationStep degrees clockwise about the anchor and repaints each
     // object in its own colour.
     void RotateSelection(TDC& dc, TRect& client, int32_t x, int32_t y);
+    // True when turning the selection by RotationStep about the anchor would carry a point of it past
+    // the sheet's edge.
+    [[nodiscard]] bool TurnLeavesSheet() const;
 
     // True while a selection or zoom rectangle is being dragged.
     bool DraggingRectangle() const {
@@ -94,7 +97,9 @@ public:
     int32_t ToolView = 0;      // the view the command started on
     int32_t SelectionMade = 0; // 1 once a selection has been listed
     int32_t RotationStep = 0;  // whole degrees
-    int32_t SelMinX = 0;       // the normalised rectangle of the last drag
+    // The last right press would have turned the selection past the sheet's edge: nothing was turned.
+    bool TurnRefused = false;
+    int32_t SelMinX = 0; // the normalised rectangle of the last drag
     int32_t SelMaxX = 0;
     int32_t SelMinY = 0;
     int32_t SelMaxY = 0;
