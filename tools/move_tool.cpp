@@ -58,6 +58,9 @@ void TMoveobjtool::Button2Down(TDC& dc, TRect& client, TPoint* point) {
     const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);
     AnchorX = p.x;
     AnchorY = p.y;
+    // A turn that would carry an object past the sheet's edge is refused, as a keyed step is.
+    TurnRefused = TurnLeavesSheet();
+    if (TurnRefused) return;
     RotateSelection(dc, client, point->x, point->y);
 }
 
