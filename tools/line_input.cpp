@@ -437,6 +437,10 @@ void TLinetool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int
     Colour = PenColour;
     const bool outline = IsOutlineKind(Kind);
     if (outline) StartOutlineKeys(*this);
+    // A tool that holds no point takes Enter as its start, whatever phase an earlier tool's keys
+    // left: else the end would be stored from the cleared point at the sheet's corner.
+    else if (key == VK_RETURN && PointPlaced == 0 && Mode == toolmode::kIdle)
+        KeyEntryPhase = 1;
     const bool arrow = key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT;
     if (arrow)
         ArrowDrawsSegment(*this, dc, client, key, step);
