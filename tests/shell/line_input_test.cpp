@@ -453,6 +453,19 @@ TEST_F(DraggedLine, AClickWithoutDragMakesNothing) {
     EXPECT_EQ(FileCount(), kRecords);
 }
 
+// A click after Enter is a new start that drew nothing: no keyed line goes from it or from the point
+// Enter gave, and the guide asks for a start.
+TEST_F(DraggedLine, AClickAfterEnterLeavesNoStart) {
+    Open();
+    MoveTo(TPoint(120, 240));
+    Key(Qt::Key_Return);
+    Click(TPoint(300, 100));
+    EXPECT_STREQ(client->StatusBar->GetText(),
+                 "ENTER start of line, then arrow key direction, OR press LeftButton & DRAG");
+    Key(Qt::Key_Right);
+    EXPECT_EQ(FileCount(), kRecords);
+}
+
 // The click is the reference while the line is dragged; the repaint after the line puts the
 // reference back on the walls' corner.
 TEST_F(DraggedLine, TheClickSetsTheDatumReference) {
