@@ -15,6 +15,7 @@
 #include "shell/client.h"
 #include "shell/keyed_start.h"
 #include "shell/length_prompt.h"
+#include "shell/move_family_steps.h"
 #include "tools/drawing_tool.h"
 #include "tools/extwall_edit_modes.h"
 #include "tools/line_modes.h"
@@ -281,6 +282,7 @@ void IdleKey(TChild& window, TRect& rc, uint key, TPoint& cursor) {
         if (tool.Kind == toolkind::kMove && tool.Mode == movestate::kMoving) {
             window.NudgeCursor(key);
             KeyDownOnTool(window, rc, key, cursor, 0);
+            shell::TellIfLeftSheet(window);
         } else if (tool.Kind == toolkind::kBaseChange) {
             tool.PickKind = key == VK_UP ? 1 : key == VK_RIGHT ? 2 : key == VK_DOWN ? 3 : 4;
             tool.PointPlaced = 1;

@@ -551,9 +551,10 @@ bool ReleaseWithMoveTool(Release& release) {
     if (release.kind != toolkind::kMove ||
         !(release.mode == movestate::kSelected || release.mode == movestate::kMoving))
         return false;
-    if (release.mode == movestate::kMoving)
+    if (release.mode == movestate::kMoving) {
         static_cast<void>(release.ButtonUp()); // the step's last change: a failed write has been told
-    else
+        shell::TellIfLeftSheet(release.window);
+    } else
         release.Tool()->Mode = movestate::kMoving;
     return true;
 }
@@ -669,10 +670,7 @@ void TChild::EvRButtonDown(uint, const TPoint& pointIn) {
     // The right press is the step's last change: a failed write has been told.
     auto button2Down = [&] {
         static_cast<void>(shell::CallTool(*this, [&](TDC& dc) { tool()->Button2Down(dc, rc, &point); }));
-        auto* turned = dynamic_cast<TMoveobjtool*>(tool());
-        if (turned && std::exchange(turned->TurnRefused, false))
-            MessageBox("Distance would take you outside the programme's total drawing sizes", "DRAWING SIZE",
-                       MB_OK | MB_ICONEXCLAMATION);
+        shell::TellIfLeftSheet(*this);
     };
     if (shell::RightPressDuringDrag(tool())) return;
 

@@ -23,6 +23,10 @@ bool RightPressDuringDrag(const TDrawingtool* tool);
 // applied unless the tool refused a rectangle too small to show.
 void FinishZoomWindow(TChild& window);
 
+// After a press or key of the move tool: the sheet message when it refused to carry the selection
+// past the sheet's edge.
+void TellIfLeftSheet(TChild& window);
+
 // After the erase tool's release: the Pick tool, and a repaint of the window.
 void RepaintAfterErase(TChild& window);
 

@@ -34,6 +34,9 @@ void TMoveobjtool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
 
 void TMoveobjtool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
     if (Mode == movestate::kMoving) {
+        // A move that would carry an object past the sheet's edge is refused, as a keyed step is.
+        LeftSheet = ShiftLeavesSheet(dc, client, point->x, point->y);
+        if (LeftSheet) return;
         DrawSelection(dc, client, point->x, point->y);
         MoveSelection(dc, client, point->x, point->y);
         return;
@@ -59,8 +62,8 @@ void TMoveobjtool::Button2Down(TDC& dc, TRect& client, TPoint* point) {
     AnchorX = p.x;
     AnchorY = p.y;
     // A turn that would carry an object past the sheet's edge is refused, as a keyed step is.
-    TurnRefused = TurnLeavesSheet();
-    if (TurnRefused) return;
+    LeftSheet = TurnLeavesSheet();
+    if (LeftSheet) return;
     RotateSelection(dc, client, point->x, point->y);
 }
 
@@ -107,6 +110,8 @@ void TMoveobjtool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, 
     default:
         return; // Enter locks the move in the window; other keys do nothing
     }
+    LeftSheet = ShiftLeavesSheet(dc, client, point->x, point->y);
+    if (LeftSheet) return;
     DrawSelection(dc, client, point->x, point->y);
     MoveSelection(dc, client, point->x, point->y);
 }

@@ -76,6 +76,8 @@ public:
     // True when turning the selection by RotationStep about the anchor would carry a point of it past
     // the sheet's edge.
     [[nodiscard]] bool TurnLeavesSheet() const;
+    // The same for moving the anchor to the client point (x, y).
+    [[nodiscard]] bool ShiftLeavesSheet(TDC& dc, TRect& client, int32_t x, int32_t y) const;
 
     // True while a selection or zoom rectangle is being dragged.
     bool DraggingRectangle() const {
@@ -97,8 +99,8 @@ public:
     int32_t ToolView = 0;      // the view the command started on
     int32_t SelectionMade = 0; // 1 once a selection has been listed
     int32_t RotationStep = 0;  // whole degrees
-    // The last right press would have turned the selection past the sheet's edge: nothing was turned.
-    bool TurnRefused = false;
+    // The last press or key would have carried the selection past the sheet's edge: nothing moved.
+    bool LeftSheet = false;
     int32_t SelMinX = 0; // the normalised rectangle of the last drag
     int32_t SelMaxX = 0;
     int32_t SelMinY = 0;

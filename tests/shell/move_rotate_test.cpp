@@ -204,11 +204,10 @@ TEST_F(MoveRotate, ZoomUpIgnoresAClick) {
     EXPECT_EQ(client->Tool->Kind, toolkind::kLine);
 }
 
-} // namespace
-
-// A right press turns the selection about the point pressed, by the degrees typed; a turn that would
-// carry a point of it past the sheet's edge is refused with the sheet message and turns nothing.
-// (where the press is, the degrees, whether the turn leaves the sheet)
+// A right press turns the selection about the point pressed, by the degrees typed (none: a click on
+// the selection and a click at the point move it there); a turn or move that would carry a point of it
+// past the sheet's edge is refused with the sheet message and changes nothing.
+// (where the press is, the degrees, whether the step leaves the sheet)
 class TurnAboutAPress : public MoveRotate,
                         public ::testing::WithParamInterface<std::tuple<TPoint, const char*, bool>> {};
 
@@ -217,9 +216,14 @@ TEST_P(TurnAboutAPress, StaysOnTheSheetOrIsRefused) {
     OpenWithObjects(true);
     SelectAll();
     const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
-    pl::script::AnswerInput(degrees);
-    QTest::mousePress(View(), Qt::RightButton, {}, QPoint(at.x, at.y));
-    QTest::mouseRelease(View(), Qt::RightButton, {}, QPoint(at.x, at.y));
+    if (degrees) {
+        pl::script::AnswerInput(degrees);
+        QTest::mousePress(View(), Qt::RightButton, {}, QPoint(at.x, at.y));
+        QTest::mouseRelease(View(), Qt::RightButton, {}, QPoint(at.x, at.y));
+    } else {
+        Click(TPoint(200, 150));
+        Click(at);
+    }
     Key(Qt::Key_Return);
     EXPECT_EQ(ui.LogContains("Distance would take you outside the programme's total drawing sizes"), leaves);
     EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0") == before, leaves);
@@ -233,9 +237,11 @@ TEST_P(TurnAboutAPress, StaysOnTheSheetOrIsRefused) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(RightPress, TurnAboutAPress,
-                         ::testing::Values(std::tuple{TPoint(200, 150), "90", false},
-                                           std::tuple{TPoint(200, 150), "45", false},
-                                           std::tuple{TPoint(200, 2), "180", true},
-                                           std::tuple{TPoint(200, 2), "135", true},
-                                           std::tuple{TPoint(2, 150), "180", true}));
+INSTANTIATE_TEST_SUITE_P(
+    RightPress, TurnAboutAPress,
+    ::testing::Values(std::tuple{TPoint(200, 150), "90", false}, std::tuple{TPoint(200, 150), "45", false},
+                      std::tuple{TPoint(200, 2), "180", true}, std::tuple{TPoint(200, 2), "135", true},
+                      std::tuple{TPoint(2, 150), "180", true}, std::tuple{TPoint(260, 250), nullptr, false},
+                      std::tuple{TPoint(200, 2), nullptr, true}, std::tuple{TPoint(5, 150), nullptr, true}));
+
+} // namespace
