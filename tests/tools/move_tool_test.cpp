@@ -53,6 +53,9 @@ protected:
         ZoomDivisor = 1;
         ViewExtentX = kW;
         ViewExtentY = kH;
+        // The sheet is the window: a move or turn that leaves it is refused.
+        SheetWidth = kW;
+        SheetHeight = kH;
         image.fill(Qt::white);
         SetDrawingMapping(nullptr, dc, client);
     }
