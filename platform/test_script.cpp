@@ -11,6 +11,7 @@ struct ScriptState {
     bool enabledChecked = false;
     bool enabled = false;
     std::deque<script::Answer> queue;
+    bool defaults = false;
     std::vector<std::string> errors;
     std::vector<std::string> log;
 };
@@ -56,6 +57,7 @@ bool Enabled() {
 }
 
 void Reset() {
+    State().defaults = false;
     State().queue.clear();
     State().errors.clear();
     State().log.clear();
@@ -193,8 +195,19 @@ std::string LogText() {
     return text;
 }
 
+void AnswerRestWithDefaults(bool on) {
+    State().defaults = on;
+}
+
 std::optional<Answer> Take(AnswerKind kind, const std::string& what) {
     std::deque<Answer>& queue = State().queue;
+    if (State().defaults && (queue.empty() || queue.front().Kind != kind)) {
+        if (kind != AnswerKind::Dialog) return std::nullopt;
+        Answer ok;
+        ok.Kind = kind;
+        ok.Steps = {DialogStep{}};
+        return ok;
+    }
     if (queue.empty()) {
         RecordError(std::string("no scripted answer for the ") + KindName(kind) + " " + what);
         return std::nullopt;

@@ -71,6 +71,11 @@ void AnswerPrint(int32_t copies, int32_t fromPage = 1, int32_t toPage = 1);
 void CancelPrint();
 void AnswerPageSetup(bool ok);
 
+// While on (until Reset), a modal call that finds no answer of its kind next takes its default, with
+// no error: a dialog is closed by OK with the values it opened with, any other call is cancelled
+// (a message box with more than OK answers Cancel or No). For tables that drive every command.
+void AnswerRestWithDefaults(bool on);
+
 // Answers not yet taken.
 std::size_t Pending();
 // Missing or mismatched answers and other script failures, one line each.

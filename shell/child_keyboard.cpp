@@ -13,7 +13,9 @@
 #include "shell/child_length_entry.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
+#include "shell/keyed_start.h"
 #include "shell/length_prompt.h"
+#include "shell/move_family_steps.h"
 #include "shell/wall_edit_steps.h"
 #include "tools/drawing_tool.h"
 #include "tools/extwall_edit_modes.h"
@@ -250,6 +252,7 @@ void EnterPlacesPoint(IdleEnterKey& enter) {
         placed.Dragging = 1;
     }
     if (kind == toolkind::kStairs) window.Invalidate(true);
+    shell::MarkKeyedStart(placed);
 }
 
 void IdleEnter(TChild& window, TRect& rc, TPoint& cursor) {
@@ -276,6 +279,7 @@ void IdleKey(TChild& window, TRect& rc, uint key, TPoint& cursor) {
         if (tool.Kind == toolkind::kMove && tool.Mode == movestate::kMoving) {
             window.NudgeCursor(key);
             KeyDownOnTool(window, rc, key, cursor, 0);
+            shell::TellIfLeftSheet(window);
         } else if (tool.Kind == toolkind::kBaseChange) {
             tool.PickKind = key == VK_UP ? 1 : key == VK_RIGHT ? 2 : key == VK_DOWN ? 3 : 4;
             tool.PointPlaced = 1;

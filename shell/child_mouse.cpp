@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 #include "dialogs/atolib_dialog.h"
 #include "document/coordinate_mapping.h"
@@ -22,6 +23,7 @@
 #include "shell/child.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
+#include "shell/keyed_start.h"
 #include "shell/length_prompt.h"
 #include "shell/move_family_steps.h"
 #include "shell/wall_edit_steps.h"
@@ -286,6 +288,20 @@ bool RunWallEdit(Press& press, int32_t xd, int32_t yd) {
     }
 }
 
+// While the tool goes on by keys from a point Enter gave, a press (a click, a double click, a drag of
+// a few pixels) is nothing: the guide and the DATUM speak of that point, and the next keys draw from
+// it as they would with no press. Its release is passed over as well.
+bool PressWhileKeysAwaited(Press& press) {
+    TDrawingtool& tool = *press.Tool();
+    if (tool.KeyedStart == 0) return false;
+    if (!shell::WaitsForKeyedStep(tool)) {
+        tool.KeyedStart = 0;
+        return false;
+    }
+    press.window.PressPassedOver = true;
+    return press.Abandon();
+}
+
 // The external-wall edit picks the wall under the press and hands it to a tool of its kind.
 bool PressInWallEdit(Press& press) {
     if (press.kind != toolkind::kExtWallEdit) return false;
@@ -311,19 +327,26 @@ bool PressInWallEdit(Press& press) {
 
 // The line tool's move, extend and shorten pick a square line or wall whose end the arrow keys
 // then move: a partition is handed to a tool of its kind, a line stays with the line tool. A click
-// while a pick waits picks again.
+// while a pick waits picks again; one that finds nothing leaves the pick held as it was.
 bool PressPicksEndToEdit(Press& press) {
     const int32_t mode = press.mode;
-    if (press.kind != toolkind::kLine ||
+    if (!(press.kind == toolkind::kLine || press.kind == toolkind::kIntWall) ||
         !(mode == intwall::kMoveEnd || mode == intwall::kExtendEnd || mode == intwall::kShortenEnd))
         return false;
+    const auto held = press.Tool()->Clone();
     // The line or wall picked before is drawn whole again, whatever this click finds.
     if (press.Tool()->EndingNeedsRepaint()) press.window.Invalidate(true);
     if (tools::Failed(press.ButtonDown())) return true;
     if (press.Tool()->Mode == kNoObject) {
+        // The copy is of this very tool, so it is always taken back.
+        static_cast<void>(press.Tool()->TakeState(*held));
         press.window.MessageBox("No valid horizontal or vertical line or wall object selected ",
                                 "NO SELECTION", MB_OK);
         CursorBackAt(press.window, press.point);
+        if (held->PointPlaced == 1) {
+            press.window.UpdateWindow();
+            press.window.LeftButtonStep(press.rc, held->CursorX);
+        }
         return press.Abandon();
     }
     const int32_t pickedKind = press.Tool()->PickKind;
@@ -502,6 +525,9 @@ bool ReleaseInIdleMode(Release& release) {
     if (release.kind == toolkind::kLine) release.window.SetDatum(datummode::kShownWithBearing);
     // The release is the step's last change: a failed write has been told.
     static_cast<void>(release.ButtonUp());
+    // A click of the line tool drew nothing and ended any chain of keyed lines: a start is asked for.
+    if (release.kind == toolkind::kLine && release.Tool()->PointPlaced == 0)
+        release.client.ShowLineStartGuide();
     return true;
 }
 
@@ -510,9 +536,10 @@ bool ReleaseWithMoveTool(Release& release) {
     if (release.kind != toolkind::kMove ||
         !(release.mode == movestate::kSelected || release.mode == movestate::kMoving))
         return false;
-    if (release.mode == movestate::kMoving)
+    if (release.mode == movestate::kMoving) {
         static_cast<void>(release.ButtonUp()); // the step's last change: a failed write has been told
-    else
+        shell::TellIfLeftSheet(release.window);
+    } else
         release.Tool()->Mode = movestate::kMoving;
     return true;
 }
@@ -523,6 +550,12 @@ bool ReleaseEndsRectangle(Release& release) {
     TChild& window = release.window;
     TClient& client = release.client;
     if (tools::Failed(release.ButtonUp())) return true;
+    if (release.Tool()->Mode == movestate::kIdle) {
+        shell::BoxKeepingCursor(window, "Nothing selected - drag a rectangle round the objects",
+                                "NO SELECTION", MB_OK);
+        client.ShowGuide("GUIDE: drag a rectangle round the objects");
+        return true;
+    }
     if (release.kind == toolkind::kCopy && release.Tool()->Count == 1) {
         TAtolibdlg(&window, 16000).Execute();
         client.SelectPickTool();
@@ -593,7 +626,8 @@ void TChild::EvLButtonDown(uint, const TPoint& point) {
     DownScrollY = ScrollOriginY;
     const bool taken = PressIgnoredByOpeningView(press) || PressWithDesignRoomTool(press) ||
                        PressOnDesignRoom(press) || PressForCentreAid(press) || PressSetsDatum(press) ||
-                       PressInWallEdit(press) || PressPicksEndToEdit(press) || PressOnBaseChange(press);
+                       PressWhileKeysAwaited(press) || PressInWallEdit(press) || PressPicksEndToEdit(press) ||
+                       PressOnBaseChange(press);
     if (!taken) PressWithCurrentTool(press);
     if (press.closing) ClosingSteps(*this, press.mode);
 }
@@ -607,6 +641,7 @@ void TChild::EvLButtonUp(uint, const TPoint& point) {
     const shell::ToolStep step(Client());
     Release release(*this, point);
     release.Tool()->Window = this;
+    if (std::exchange(PressPassedOver, false)) return;
     RepaintAfterPressScroll(release);
     const bool taken =
         ReleaseWithDesignRoomTool(release) || ReleaseIgnoredByKind(release) || ReleaseChangesText(release) ||
@@ -627,6 +662,7 @@ void TChild::EvRButtonDown(uint, const TPoint& pointIn) {
     // The right press is the step's last change: a failed write has been told.
     auto button2Down = [&] {
         static_cast<void>(shell::CallTool(*this, [&](TDC& dc) { tool()->Button2Down(dc, rc, &point); }));
+        shell::TellIfLeftSheet(*this);
     };
     if (ZoomWait || shell::RightPressDuringDrag(tool())) return;
 

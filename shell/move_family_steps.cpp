@@ -1,7 +1,10 @@
 #include "shell/move_family_steps.h"
 
+#include <utility>
+
 #include "document/document.h"
 #include "document/program_state.h"
+#include "platform/message_box.h"
 #include "shell/child.h"
 #include "shell/client.h"
 #include "tools/move_tool.h"
@@ -40,6 +43,13 @@ void RepaintAfterErase(TChild& window) {
     window.Client().SelectPickTool();
     // Texts and opening pieces reach beyond the rectangle that listed them by their anchors.
     window.Invalidate(true);
+}
+
+void TellIfLeftSheet(TChild& window) {
+    auto* move = dynamic_cast<TMoveobjtool*>(window.Client().Tool.get());
+    if (!move || !std::exchange(move->LeftSheet, false)) return;
+    window.MessageBox("Distance would take you outside the programme's total drawing sizes", "DRAWING SIZE",
+                      MB_OK | MB_ICONEXCLAMATION);
 }
 
 } // namespace shell

@@ -19,6 +19,10 @@ void DropLayoutGrid(int32_t countBeforeGrid, const TDrawingtool* tool);
 // A right-button press while a rectangle is being dragged belongs to the drag: no rotation.
 bool RightPressDuringDrag(const TDrawingtool* tool);
 
+// After a press or key of the move tool: the sheet message when it refused to carry the selection
+// past the sheet's edge.
+void TellIfLeftSheet(TChild& window);
+
 // After the erase tool's release: the Pick tool, and a repaint of the window.
 void RepaintAfterErase(TChild& window);
 

@@ -114,4 +114,7 @@ public:
     int32_t BoxTop = 0;
     int32_t BoxBottom = 0;
     int32_t Scrolled = 0; // 1 when the view scrolled during the last drag
+    // 1 once Enter gave the point the tool holds: the arrow keys go on from it, and a press of the
+    // left button while it is held is passed over (see TChild::EvLButtonDown).
+    int32_t KeyedStart = 0;
 };

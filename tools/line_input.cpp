@@ -151,7 +151,13 @@ void TLinetool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
     X1 = p.x;
     Y1 = p.y;
     dc.SetROP2(R2_COPYPEN);
+    const int32_t objects = ObjectList.count;
     if (tools::Failed(CreateObject(dc, client))) return;
+    if (Kind == toolkind::kLine && Mode == toolmode::kIdle && ObjectList.count == objects) {
+        // A click drew no line: it began afresh, and left no point for the keys to go on from.
+        PointPlaced = 0;
+        X0 = X1 = Y0 = Y1 = 0;
+    }
     if (Mode == linemode::kLineTextDrawing) {
         const bool click = std::abs(X1 - X0) <= 2 * ZoomDivisor && std::abs(Y1 - Y0) <= 2 * ZoomDivisor;
         if (click)
@@ -420,6 +426,10 @@ void TLinetool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int
     Colour = PenColour;
     const bool outline = IsOutlineKind(Kind);
     if (outline) StartOutlineKeys(*this);
+    // A tool that holds no point takes Enter as its start, whatever phase an earlier tool's keys
+    // left: else the end would be stored from the cleared point at the sheet's corner.
+    else if (key == VK_RETURN && PointPlaced == 0 && Mode == toolmode::kIdle)
+        KeyEntryPhase = 1;
     const bool arrow = key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT;
     if (arrow)
         ArrowDrawsSegment(*this, dc, client, key, step);

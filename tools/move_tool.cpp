@@ -34,6 +34,9 @@ void TMoveobjtool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
 
 void TMoveobjtool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
     if (Mode == movestate::kMoving) {
+        // A move that would carry an object past the sheet's edge is refused, as a keyed step is.
+        LeftSheet = ShiftLeavesSheet(dc, client, point->x, point->y);
+        if (LeftSheet) return;
         DrawSelection(dc, client, point->x, point->y);
         MoveSelection(dc, client, point->x, point->y);
         return;
@@ -50,13 +53,17 @@ void TMoveobjtool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
     else
         FinishZoomWindow(client, ZoomDivisor == 0 ? p.x : p.x / ZoomDivisor,
                          ZoomDivisor == 0 ? p.y : p.y / ZoomDivisor);
-    if (Kind == toolkind::kCopy || Kind == toolkind::kErase) ApplySelection(dc, client, 0, 0);
+    if ((Kind == toolkind::kCopy || Kind == toolkind::kErase) && Mode == movestate::kSelected)
+        ApplySelection(dc, client, 0, 0);
 }
 
 void TMoveobjtool::Button2Down(TDC& dc, TRect& client, TPoint* point) {
     const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);
     AnchorX = p.x;
     AnchorY = p.y;
+    // A turn that would carry an object past the sheet's edge is refused, as a keyed step is.
+    LeftSheet = TurnLeavesSheet();
+    if (LeftSheet) return;
     RotateSelection(dc, client, point->x, point->y);
 }
 
@@ -103,6 +110,8 @@ void TMoveobjtool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, 
     default:
         return; // Enter locks the move in the window; other keys do nothing
     }
+    LeftSheet = ShiftLeavesSheet(dc, client, point->x, point->y);
+    if (LeftSheet) return;
     DrawSelection(dc, client, point->x, point->y);
     MoveSelection(dc, client, point->x, point->y);
 }

@@ -15,6 +15,10 @@
 #include "platform/win_types.h"
 #include "tools/drawing_tool.h"
 
+namespace editing {
+struct SelectionBox;
+} // namespace editing
+
 class TTextobj;
 
 // States of the family (the tool's Mode).
@@ -54,8 +58,10 @@ public:
 
     // Makes the objects appended from firstIndex on the selection (the step behind ShowLengthLabel).
     void SelectAppended(TDC& dc, TRect& client, int32_t firstIndex, int32_t mode);
-    // Lists the objects inside the dragged rectangle as the selection (the point is not used).
+    // Lists the objects inside the dragged rectangle as the selection (the point is not used); a
+    // rectangle round none of them lists nothing and leaves the tool waiting for the drag (Mode idle).
     void SelectInRect(TDC& dc, TRect& client, int32_t x, int32_t y);
+    [[nodiscard]] bool SelectsAny(const editing::SelectionBox& box) const;
     // The clicked point becomes the anchor that follows the pointer.
     void SetAnchor(TDC& dc, TRect& client, int32_t x, int32_t y);
     // Wipes the selection off the window by painting it in the background colour.
@@ -69,6 +75,11 @@ public:
     // Turns the selection by RotationStep degrees clockwise about the anchor and repaints each
     // object in its own colour.
     void RotateSelection(TDC& dc, TRect& client, int32_t x, int32_t y);
+    // True when turning the selection by RotationStep about the anchor would carry a point of it past
+    // the sheet's edge.
+    [[nodiscard]] bool TurnLeavesSheet() const;
+    // The same for moving the anchor to the client point (x, y).
+    [[nodiscard]] bool ShiftLeavesSheet(TDC& dc, TRect& client, int32_t x, int32_t y) const;
 
     // True while a selection or zoom rectangle is being dragged.
     bool DraggingRectangle() const {
@@ -90,7 +101,9 @@ public:
     int32_t ToolView = 0;      // the view the command started on
     int32_t SelectionMade = 0; // 1 once a selection has been listed
     int32_t RotationStep = 0;  // whole degrees
-    int32_t SelMinX = 0;       // the normalised rectangle of the last drag
+    // The last press or key would have carried the selection past the sheet's edge: nothing moved.
+    bool LeftSheet = false;
+    int32_t SelMinX = 0; // the normalised rectangle of the last drag
     int32_t SelMaxX = 0;
     int32_t SelMinY = 0;
     int32_t SelMaxY = 0;

@@ -37,12 +37,25 @@ void TMoveobjtool::RedrawPreview(TDC& dc) {
     if (DraggingRectangle()) DrawBand(dc, AnchorX, AnchorY);
 }
 
+bool TMoveobjtool::SelectsAny(const editing::SelectionBox& box) const {
+    for (int32_t i = 0; i < ObjectList.count; ++i)
+        if (const TObject* o = ObjectList[i]; o && editing::IsSelected(*o, box, Kind, CurrentView))
+            return true;
+    return false;
+}
+
 void TMoveobjtool::SelectInRect(TDC&, TRect&, int32_t, int32_t) {
     if (CurrentView >= kPrintingViews) return;
+    const editing::SelectionBox box = editing::NormalisedBox(RefX, RefY, AnchorX, AnchorY);
+    // A rectangle round nothing (a click, a few pixels) leaves the earlier selection, and what was
+    // copied, as they were: the tool waits for the drag again.
+    if (!SelectsAny(box)) {
+        Mode = movestate::kIdle;
+        return;
+    }
     SelectionBroughtIn = false;
     if (ObjectList.WriteTempCount(0) != FileResult::Ok) return;
 
-    const editing::SelectionBox box = editing::NormalisedBox(RefX, RefY, AnchorX, AnchorY);
     SelMinX = box.minX;
     SelMaxX = box.maxX;
     SelMinY = box.minY;

@@ -2,6 +2,7 @@
 // point and painted again at its new place; the pointer follows the anchor. The document changes in
 // memory only; Enter writes it.
 #include "document/document.h"
+#include "document/drawn_extents.h"
 #include "document/program_state.h"
 #include "document/selection_list.h"
 #include "editing/selection_shift.h"
@@ -28,4 +29,17 @@ void TMoveobjtool::MoveSelection(TDC& dc, TRect& client, int32_t x, int32_t y) {
         if (pen.paint) PaintObject(dc, e.index);
     }
     tools::PutCursorOnDrawingPoint(*this, dc, AnchorX, AnchorY);
+}
+
+bool TMoveobjtool::ShiftLeavesSheet(TDC& dc, TRect& client, int32_t x, int32_t y) const {
+    const POINT p = tools::PixelToDrawing(dc, client, x, y);
+    const int64_t dx = int64_t{p.x} - AnchorX, dy = int64_t{p.y} - AnchorY;
+    const auto entries = ReadSelectionList(ObjectList);
+    if (!entries) return false;
+    DrawnExtents moved;
+    for (const SelectionEntry& e : *entries)
+        if (const TObject* o = ObjectList[e.index]) moved.Note(*o);
+    return !moved.Empty() && (moved.minX + dx < 0 || moved.minY + dy < 0 ||
+                              moved.maxX + dx > int64_t{SheetWidth} * ZoomDivisor ||
+                              moved.maxY + dy > int64_t{SheetHeight} * ZoomDivisor);
 }

@@ -218,22 +218,26 @@ protected:
     }
 };
 
-// (a click without a drag comes between the two lines)
-class LineAfterClick : public SitePlanLine, public ::testing::WithParamInterface<bool> {};
+// (a click without a drag comes between the two lines; the lines are labelled by Line + Text, or
+// drawn by Line)
+class LineAfterClick : public SitePlanLine, public ::testing::WithParamInterface<std::tuple<bool, bool>> {};
 
 TEST_P(LineAfterClick, GoesOnFromTheLastEndOrWaitsForAStart) {
+    const auto [afterAClick, labelled] = GetParam();
+    if (!labelled) client->CmLine();
     MoveTo(TPoint(150, 150));
     Key(Qt::Key_Return);
-    KeyLine(Qt::Key_Right, 6000);
+    KeyLine(Qt::Key_Right, 6000, labelled);
     const auto road = LastLine();
-    if (!GetParam()) {
-        KeyLine(Qt::Key_Left, 2000);
+    if (!afterAClick) {
+        KeyLine(Qt::Key_Left, 2000, labelled);
         EXPECT_EQ(LastLine(), (std::array{road[2], road[3], road[2] - 2000, road[3]}));
         return;
     }
     const int32_t before = FileCount();
     Click(TPoint(300, 100));
-    KeyLine(Qt::Key_Left, 2000, false);
+    // A plain line with no start asks for no length.
+    labelled ? KeyLine(Qt::Key_Left, 2000, false) : Key(Qt::Key_Left);
     // The click left no point to go on from: nothing is drawn, and the guide asks for a start.
     EXPECT_EQ(FileCount(), before);
     EXPECT_STREQ(client->StatusBar->GetText(),
@@ -241,14 +245,18 @@ TEST_P(LineAfterClick, GoesOnFromTheLastEndOrWaitsForAStart) {
     const TPoint next(200, 300);
     MoveTo(next);
     Key(Qt::Key_Return);
-    KeyLine(Qt::Key_Left, 2000);
+    KeyLine(Qt::Key_Left, 2000, labelled);
     const POINT start = DrawingAt(next);
     EXPECT_EQ(LastLine(), (std::array{start.x, start.y, start.x - 2000, start.y}));
 }
 
-INSTANTIATE_TEST_SUITE_P(SitePlan, LineAfterClick, ::testing::Bool(), [](const auto& info) {
-    return std::string(info.param ? "AfterAClick" : "StraightOn");
-});
+INSTANTIATE_TEST_SUITE_P(SitePlan, LineAfterClick,
+                         ::testing::Values(std::tuple{false, true}, std::tuple{true, true},
+                                           std::tuple{true, false}),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param) ? "AfterAClick" : "StraightOn") +
+                                    (std::get<1>(info.param) ? "" : "Unlabelled");
+                         });
 
 // The sheet check of a keyed line goes from where the line starts, wherever the pointer was left.
 // (the last line ends high in the window, else low; the pointer was left at the other edge)
@@ -465,6 +473,19 @@ TEST_F(DraggedLine, PressDragAndReleaseMakeALine) {
 TEST_F(DraggedLine, AClickWithoutDragMakesNothing) {
     Open();
     Click(TPoint(200, 200));
+    EXPECT_EQ(FileCount(), kRecords);
+}
+
+// A click after Enter is a new start that drew nothing: no keyed line goes from it or from the point
+// Enter gave, and the guide asks for a start.
+TEST_F(DraggedLine, AClickAfterEnterLeavesNoStart) {
+    Open();
+    MoveTo(TPoint(120, 240));
+    Key(Qt::Key_Return);
+    Click(TPoint(300, 100));
+    EXPECT_STREQ(client->StatusBar->GetText(),
+                 "ENTER start of line, then arrow key direction, OR press LeftButton & DRAG");
+    Key(Qt::Key_Right);
     EXPECT_EQ(FileCount(), kRecords);
 }
 

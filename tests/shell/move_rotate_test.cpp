@@ -2,13 +2,18 @@
 // rectangle selects, a click takes the reference point, a click or an arrow key moves, Enter locks
 // the move into the working file.
 #include <QCoreApplication>
+#include <QScrollBar>
 #include <QTest>
 
 #include <algorithm>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "document/program_state.h"
 #include "platform/cursor.h"
+#include "platform/detail/client_view.h"
+#include "platform/test_script.h"
 #include "resources/command_ids.h"
 #include "tests/shell/drawing_window_fixture.h"
 #include "tests/shell/input_fixture.h"
@@ -19,8 +24,11 @@ namespace {
 class MoveRotate : public InputTest {
 protected:
     // A line, a text and a symbol inside the pixel square (150, 100)-(250, 200), and a line outside.
-    void OpenWithObjects() {
+    void OpenWithObjects(bool atTheSheetsTopLeft = false) {
         Open();
+        for (int bar : {SB_HORZ, SB_VERT})
+            if (atTheSheetsTopLeft) child->View()->Bar(bar)->triggerAction(QAbstractSlider::SliderToMinimum);
+        QCoreApplication::processEvents();
         a = DrawingAt(TPoint(160, 190));
         b = DrawingAt(TPoint(240, 110));
         std::vector<std::unique_ptr<TObject>> objects;
@@ -195,5 +203,45 @@ TEST_F(MoveRotate, ZoomUpIgnoresAClick) {
     EXPECT_EQ(ScrollOriginX, ox);
     EXPECT_EQ(client->Tool->Kind, toolkind::kLine);
 }
+
+// A right press turns the selection about the point pressed, by the degrees typed (none: a click on
+// the selection and a click at the point move it there); a turn or move that would carry a point of it
+// past the sheet's edge is refused with the sheet message and changes nothing.
+// (where the press is, the degrees, whether the step leaves the sheet)
+class TurnAboutAPress : public MoveRotate,
+                        public ::testing::WithParamInterface<std::tuple<TPoint, const char*, bool>> {};
+
+TEST_P(TurnAboutAPress, StaysOnTheSheetOrIsRefused) {
+    const auto [at, degrees, leaves] = GetParam();
+    OpenWithObjects(true);
+    SelectAll();
+    const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
+    if (degrees) {
+        pl::script::AnswerInput(degrees);
+        QTest::mousePress(View(), Qt::RightButton, {}, QPoint(at.x, at.y));
+        QTest::mouseRelease(View(), Qt::RightButton, {}, QPoint(at.x, at.y));
+    } else {
+        Click(TPoint(200, 150));
+        Click(at);
+    }
+    Key(Qt::Key_Return);
+    EXPECT_EQ(ui.LogContains("Distance would take you outside the programme's total drawing sizes"), leaves);
+    EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0") == before, leaves);
+    for (int32_t i = 0; i < ObjectList.count; ++i) {
+        const TObject* o = ObjectList[i];
+        if (!o || o->kind != kLine) continue;
+        for (int32_t v : {o->x1, o->x2})
+            EXPECT_TRUE(v >= 0 && v <= SheetWidth * ZoomDivisor) << v;
+        for (int32_t v : {o->y1, o->y2})
+            EXPECT_TRUE(v >= 0 && v <= SheetHeight * ZoomDivisor) << v;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RightPress, TurnAboutAPress,
+    ::testing::Values(std::tuple{TPoint(200, 150), "90", false}, std::tuple{TPoint(200, 150), "45", false},
+                      std::tuple{TPoint(200, 2), "180", true}, std::tuple{TPoint(200, 2), "135", true},
+                      std::tuple{TPoint(2, 150), "180", true}, std::tuple{TPoint(260, 250), nullptr, false},
+                      std::tuple{TPoint(200, 2), nullptr, true}, std::tuple{TPoint(5, 150), nullptr, true}));
 
 } // namespace

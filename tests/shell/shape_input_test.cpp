@@ -8,6 +8,7 @@
 #include "document/program_state.h"
 #include "platform/cursor.h"
 #include "platform/test_script.h"
+#include "resources/command_ids.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/shape_tools.h"
 #include "tools/text_tool.h"
@@ -336,5 +337,34 @@ TEST_F(ShapeInput, ClickedTextFromTheInputBoxIsCentred) {
     EXPECT_EQ(text.style, 1);
     EXPECT_EQ(text.x1, DrawingAt(at).x);
 }
+
+} // namespace
+
+namespace {
+
+// Enter after a chain of keyed outline sides, with a tool that holds no point, places its start and
+// stores nothing: no object runs from the sheet's corner. (the tool chosen next)
+class EnterAfterAnOutline : public InputTest, public ::testing::WithParamInterface<int32_t> {};
+
+TEST_P(EnterAfterAnOutline, PlacesAStartAndStoresNothing) {
+    Open();
+    dir.WriteFile("CFG/EXTWALLM.CFG", "110 55 110 25 2550 2400 2400 0 0 0");
+    client->RestoreTool(toolkind::kExtWall);
+    client->Tool->PickKind = 1;
+    MoveTo(TPoint(100, 300));
+    Key(Qt::Key_Return);
+    pl::script::AnswerInput("3000");
+    Key(Qt::Key_Up);
+    const int32_t outline = FileCount();
+    client->ProcessCommand(GetParam());
+    MoveTo(TPoint(250, 200));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(FileCount(), outline);
+    for (const auto& o : FileObjects())
+        EXPECT_FALSE(o->kind == kEllipse || o->kind == kLine)
+            << o->kind << " from " << o->x1 << ", " << o->y1;
+}
+
+INSTANTIATE_TEST_SUITE_P(ToolChosenNext, EnterAfterAnOutline, ::testing::Values(cmd::kEllipse, cmd::kLine));
 
 } // namespace

@@ -1,5 +1,6 @@
 // What the window shows once a move, turn, paste, erase or opening step has ended and the event loop
 // has painted what the step left to paint: exactly what a full repaint shows.
+#include <QCoreApplication>
 #include <QTest>
 
 #include <string>
@@ -105,6 +106,18 @@ public:
     void ExtendWallAcrossItself() { EditPickedEnd(false, cmd::kExtendInternalWall, Qt::Key_Left, 500); }
     void CancelWallLength() { EditPickedEnd(false, cmd::kExtendInternalWall, Qt::Key_Up, 0); }
     void ChooseLineAfterWallPick() { EditPickedEnd(false, cmd::kShortenInternalWall, 0, 0); }
+    void ExtendWallAfterAMissedPick() {
+        EditPickedEnd(false, cmd::kExtendInternalWall, Qt::Key_Down, 500, {300, 60});
+    }
+    void ExtendLevelLineAfterAWallPick() {
+        EditPickedEnd(false, cmd::kExtendInternalWall, Qt::Key_Right, 500, {200, 150});
+    }
+    // The pick is shown blanked until the edit ends (its pixels differ from a full repaint).
+    void PickBlanked(bool line) {
+        OpenWith(line ? &AfterTheStep::AddUpright<true> : &AfterTheStep::AddUpright<false>);
+        client->ProcessCommand(cmd::kExtendInternalWall);
+        Click(TPoint(100, 200));
+    }
     void ExtendLevelLinePickedNext() {
         EditPickedEnd(true, cmd::kExtendInternalWall, Qt::Key_Right, 500, {200, 150});
     }
@@ -206,7 +219,21 @@ const StepCase kSteps[] = {
     {"WallEndLengthCancelled", &AfterTheStep::CancelWallLength},
     {"WallEndEditEndedByTheLineCommand", &AfterTheStep::ChooseLineAfterWallPick},
     {"LineEndExtendedAfterAnotherPick", &AfterTheStep::ExtendLevelLinePickedNext},
+    {"WallEndExtendedAfterAMissedPick", &AfterTheStep::ExtendWallAfterAMissedPick},
+    {"LineEndExtendedAfterAWallPick", &AfterTheStep::ExtendLevelLineAfterAWallPick},
 };
+
+class PickShown : public AfterTheStep {};
+
+TEST_F(PickShown, BlankedWhileTheEditWaitsForItsKey) {
+    for (bool line : {true, false}) {
+        SCOPED_TRACE(line);
+        PickBlanked(line);
+        EXPECT_GT(DifferenceFromFullRepaint(), 0);
+        client->CloseChildren();
+        QCoreApplication::processEvents();
+    }
+}
 
 INSTANTIATE_TEST_SUITE_P(Steps, AfterTheStep, ::testing::ValuesIn(kSteps),
                          [](const ::testing::TestParamInfo<StepCase>& info) {

@@ -1,0 +1,19 @@
+// The stage in which a tool goes on by keys from a point that Enter gave it: the arrows and typed
+// lengths draw from that point, and the left button has no part in it.
+#pragma once
+
+#include <cstdint>
+
+class TDrawingtool;
+
+namespace shell {
+
+// Marks the point the tool now holds as given by Enter, for the tools whose arrows go on from it
+// (outlines, walls and partitions, rectangles, ellipses, arcs). A tool that took the Enter as
+// the whole of its step (a circle, a text, a room) holds no such point.
+void MarkKeyedStart(TDrawingtool& tool);
+
+// True while the tool still holds a point Enter gave and waits for the keys that go on from it.
+[[nodiscard]] bool WaitsForKeyedStep(const TDrawingtool& tool);
+
+} // namespace shell

@@ -1,0 +1,206 @@
+// A press of the left button where the tool waits for something else: a click on the paper, a click
+// on an object, a double click or a drag of a few pixels, made in each waiting stage of every command
+// of the command table, in both units. Each is checked against the same keys with no press: the press
+// is what the guide names (a pick, or a new start at the press) or nothing, no object is stored at the
+// sheet's corner, and the paste file keeps what was copied.
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "document/program_state.h"
+#include "document/sheet_corner.h"
+#include "platform/test_script.h"
+#include "resources/command_ids.h"
+#include "resources/command_texts.h"
+#include "tests/shell/input_fixture.h"
+
+namespace {
+
+enum class Stage { Chosen, AfterEnter, AfterPick };
+enum class Stray { None, OnPaper, OnObject, DoubleClick, SmallDrag };
+// Where the stage begins: as the row has it, or at the press by an Enter or by the press itself.
+enum class Start { AsTheStage, Enter, Press };
+
+struct StrayRow {
+    int32_t command;
+    int32_t metric;
+    Stage stage;
+};
+
+std::string RowName(const ::testing::TestParamInfo<StrayRow>& info) {
+    static const char* stages[] = {"Chosen", "AfterEnter", "AfterPick"};
+    return "Command" + std::to_string(info.param.command) + (info.param.metric ? "Metric" : "Imperial") +
+           stages[static_cast<int>(info.param.stage)];
+}
+
+// Commands that leave the drawing window or the program, or open no tool: nothing waits in them.
+bool LeavesTheDrawing(int32_t id) {
+    return id == cmd::kExit || id == cmd::kFileOpen || id == cmd::kPrint || id == cmd::kPrinterSetup ||
+           id == cmd::kRoomLayout || id == cmd::kSitePlan || id == cmd::kFirstFloor ||
+           id == cmd::kSecondFloor || id == cmd::kGroundFloor;
+}
+
+bool NamesTheLeftButton(const std::string& guide) {
+    for (const char* words : {"Left Button", "LEFT Button", "LEFT BUTTON", "LeftButton", "click"})
+        if (guide.find(words) != std::string::npos) return true;
+    return false;
+}
+
+class StrayPress : public InputTest, public ::testing::WithParamInterface<StrayRow> {
+protected:
+    // Pixels of the fixture's drawing: the paper is empty about kPaper, a line crosses kOnLine.
+    static constexpr TPoint kEnterAt{200, 200};
+    static constexpr TPoint kPaper{260, 120};
+    static constexpr TPoint kOnLine{120, 150};
+    static constexpr TPoint kOnPartition{100, 240};
+
+    void Restart() {
+        if (child) client->CloseChildren();
+        QCoreApplication::processEvents();
+        pl::script::Reset();
+        ResetGlobals();
+        ObjectList.ProgramDirectory = dir.Path();
+        // The drawing File > New begins in each run.
+        for (const auto& entry : std::filesystem::directory_iterator(dir.Path() + "/DWGS"))
+            if (entry.path().stem() == "client") std::filesystem::remove(entry.path());
+        MetricUnits = GetParam().metric;
+        CurrentView = kGroundFloor;
+        Open();
+        const POINT l = DrawingAt(TPoint(60, 150)), r = DrawingAt(TPoint(180, 150));
+        ObjectList.Add(inputs::Line(l.x, l.y, r.x, r.y));
+        // A partition up the pixel column 100, for the tools that pick one.
+        const POINT a = DrawingAt(TPoint(100, 270)), b = DrawingAt(TPoint(100, 230));
+        const int32_t attr[4] = {};
+        ObjectList.Add(std::make_unique<TIntwallobj>(kGroundFloor, kIntWall, 1, 0, 10005, 10005, a.x, 0, b.x,
+                                                     0, a.y, b.y, 0, 100, 0, 0, 0, 0, 1, 0, a.x + 100, 0, a.y,
+                                                     b.x + 100, b.y, attr, 0, 0));
+        IdCounter = 2;
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+        child->Invalidate(true);
+        child->UpdateWindow();
+        dir.WriteFile("LIBS/PASTE.CFG", kCopied);
+        pl::script::AnswerRestWithDefaults(true);
+    }
+    void EnterAt(const TPoint& at) {
+        MoveTo(TPoint(at.x + 1, at.y));
+        MoveTo(at);
+        Key(Qt::Key_Return);
+    }
+    void Press(Stray stray, const TPoint& at) {
+        switch (stray) {
+        case Stray::None:
+            return;
+        case Stray::DoubleClick: {
+            // As the window system delivers it: the second press comes as the double click.
+            Click(at);
+            QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(at.x, at.y),
+                               View()->mapToGlobal(QPointF(at.x, at.y)), Qt::LeftButton, Qt::LeftButton, {});
+            QTimer::singleShot(0, View(), [this, at] {
+                QTest::mouseRelease(View(), Qt::LeftButton, {}, QPoint(at.x, at.y));
+            });
+            QCoreApplication::sendEvent(View(), &second);
+            QCoreApplication::processEvents();
+            return;
+        }
+        case Stray::SmallDrag:
+            Drag(at, TPoint(at.x + 3, at.y + 2));
+            return;
+        default:
+            Click(at);
+        }
+    }
+    // The row's command and stage, the press, then the keys a user goes on with; the working file
+    // and the guide they leave. `startAtPress` begins the stage at the press instead, by an Enter or
+    // by the press itself.
+    std::string Run(Stray stray, const TPoint& at, Start startAtPress = Start::AsTheStage) {
+        Restart();
+        made = false;
+        client->ProcessCommand(GetParam().command);
+        // File > New opens a window of its own on the drawing it begins, with the outline's tool.
+        child = client->ActiveDrawingWindow();
+        if (!child) {
+            ADD_FAILURE() << "no drawing window after the command";
+            return {};
+        }
+        const Stage stage = GetParam().stage;
+        const bool atPress = startAtPress != Start::AsTheStage;
+        const TPoint start = atPress ? at : stage == Stage::AfterPick ? kOnPartition : kEnterAt;
+        if (atPress ? startAtPress == Start::Enter && stage != Stage::Chosen : stage == Stage::AfterEnter)
+            EnterAt(start);
+        if (atPress && startAtPress == Start::Press) Press(stray, at);
+        if (!atPress && stage == Stage::AfterPick) Click(start);
+        const std::string before = WorkingFile();
+        asked = NamesTheLeftButton(client->StatusBar->GetText());
+        if (!atPress) {
+            MoveTo(at);
+            Press(stray, at);
+        }
+        made = WorkingFile() != before;
+        // What the guide says the tool goes on from.
+        const std::string guide = client->StatusBar->GetText();
+        const auto arrow = [&](const char* length, int key) {
+            pl::script::AnswerInput(length);
+            Key(key);
+        };
+        // Down first: the partition's first line goes down from where its second line lies by default.
+        arrow("1500", Qt::Key_Down);
+        arrow("2000", Qt::Key_Right);
+        arrow("1500", Qt::Key_Up);
+        arrow("2000", Qt::Key_Left);
+        // An arc's second point, level with its first.
+        pl::script::AnswerInput("600");
+        EnterAt(TPoint(start.x + 80, start.y));
+        CheckNoCornerPoint();
+        EXPECT_EQ(dir.ReadFile("LIBS/PASTE.CFG"), kCopied) << "what was copied is kept";
+        pl::script::Reset();
+        return guide + "\n" + WorkingFile();
+    }
+    std::string WorkingFile() { return dir.ReadFile("DWGS/" + std::string(ObjectList.DrawingName) + ".DB0"); }
+    // No object holds a point at the sheet's corner (drawing point 0, 0), where a tool's cleared point
+    // lies: no user gives it.
+    void CheckNoCornerPoint() {
+        for (int32_t i = 0; i < ObjectList.count; ++i) {
+            const TObject* o = ObjectList[i];
+            EXPECT_FALSE(o && HoldsSheetCornerPoint(*o)) << "object " << i << " kind " << (o ? o->kind : 0);
+        }
+    }
+
+    static constexpr const char* kCopied = "1 2 3 4 1 9\n";
+    bool made = false;  // the press itself changed the file
+    bool asked = false; // the guide before the press asked for the left button
+};
+
+TEST_P(StrayPress, IsWhatTheGuideNamesOrNothing) {
+    const std::string control = Run(Stray::None, kPaper);
+    for (Stray stray : {Stray::OnPaper, Stray::OnObject, Stray::DoubleClick, Stray::SmallDrag}) {
+        SCOPED_TRACE(static_cast<int>(stray));
+        const TPoint at = stray == Stray::OnObject ? kOnLine : kPaper;
+        const std::string pressed = Run(stray, at);
+        // The press may be, or make, what the guide asks of it (a drag draws, a click places or marks):
+        // the guard on the sheet's corner has looked at what it made.
+        if (made || asked || pressed == control) continue;
+        // Else the press was a new start, and the keys went on from it.
+        if (pressed == Run(Stray::None, at, Start::Enter) || pressed == Run(stray, at, Start::Press))
+            continue;
+        EXPECT_EQ(pressed, control) << "the press is neither nothing nor a new start";
+    }
+}
+
+std::vector<StrayRow> Rows() {
+    std::vector<StrayRow> rows;
+    for (const res::CommandText& c : res::CommandTexts())
+        if (TClient::HasHandler(c.Id) && !LeavesTheDrawing(c.Id))
+            for (int32_t metric : {1, 0})
+                for (Stage stage : {Stage::Chosen, Stage::AfterEnter, Stage::AfterPick})
+                    rows.push_back({c.Id, metric, stage});
+    return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCommand, StrayPress, ::testing::ValuesIn(Rows()), RowName);
+
+} // namespace
