@@ -266,7 +266,7 @@ TEST_F(FileIo, StaleTemporariesOfEndedProcessesAreRemoved) {
     pl::OnFileCall(
         [&](pl::FileCall, const std::string&, const std::string& to) { return to == d + "G" ? EIO : 0; });
     EXPECT_EQ(
-        pl::PutBackKeptOfEndedProcesses(d),
+        pl::UndoStepsOfEndedRuns(d),
         (std::vector<pl::StepCutShort>{{d + "A", ""}, {d + "E", ""}, {d + "G", d + "G.before-step-1"}}));
     pl::OnFileCall({});
     EXPECT_EQ(dir.ReadFile("DWGS/G.before-step-1"), "G as it was");
