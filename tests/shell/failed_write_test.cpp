@@ -750,10 +750,10 @@ TEST_P(FailedStep, WithoutHardLinksEveryRoomLeavesTheStepWholeOrUndoneAndToldOnc
 // program, running all along, is later work that no start puts back over; a start that cannot write
 // DWGS/ says so and changes nothing, and the user's next write settles what was kept.
 TEST_P(FailedStep, KilledInTheMiddleGoesBackAtTheNextStart) {
-    enum class After { Nothing, LaterWrite, ReadOnlyStart };
-    for (const auto& [link, after] :
-         {std::pair{0, After::Nothing}, std::pair{EPERM, After::Nothing}, std::pair{0, After::LaterWrite},
-          std::pair{EPERM, After::LaterWrite}, std::pair{0, After::ReadOnlyStart}}) {
+    enum class After { Nothing, LaterWrite, ReadOnlyStart, NoGoingBack };
+    for (const auto& [link, after] : {std::pair{0, After::Nothing}, std::pair{EPERM, After::Nothing},
+                                      std::pair{0, After::LaterWrite}, std::pair{EPERM, After::LaterWrite},
+                                      std::pair{0, After::ReadOnlyStart}, std::pair{0, After::NoGoingBack}}) {
         SCOPED_TRACE(static_cast<int>(after) * 100 + link);
         Restart();
         const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
@@ -790,6 +790,25 @@ TEST_P(FailedStep, KilledInTheMiddleGoesBackAtTheNextStart) {
             EXPECT_TRUE(ui.LogContains("the folder " + dir.Path() + "DWGS/ cannot be written")) << ui.Log();
             EXPECT_FALSE(ui.LogContains("kept as")) << ui.Log();
             ASSERT_TRUE(pl::WriteTextFile(house, half));
+        }
+        if (after == After::NoGoingBack) {
+            pl::OnFileCall([&](pl::FileCall call, const std::string&, const std::string& to) {
+                return call == pl::FileCall::Rename && to == house ? EIO : 0;
+            });
+            {
+                const TClient next(dir.Path());
+                pl::OnFileCall({});
+            }
+            EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), half);
+            EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0.before-step-1"), before);
+            EXPECT_TRUE(
+                ui.LogContains("HOUSE could not go back to how it was before its last step, which the "
+                               "program ended before it was done; the drawing as it was is kept as:\\n" +
+                               house + ".before-step-1"))
+                << ui.Log();
+            EXPECT_EQ(pl::FindFiles(house + ".*"), std::vector<std::string>{"HOUSE.DB0.before-step-1"});
+            ASSERT_TRUE(pl::RemoveFile(house + ".before-step-1"));
+            continue;
         }
         const TClient next(dir.Path());
         EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), after == After::Nothing ? before : half);
