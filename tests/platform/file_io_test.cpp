@@ -300,6 +300,8 @@ TEST_F(FileIo, EveryRunHasALockOfItsOwnAndLocksGoWithTheirRuns) {
     for (const char* name : {"C", "D", "E", "F"})
         dir.WriteFile("DWGS/" + std::string(name), name + std::string(" before"));
     dir.WriteFile("DWGS/C.~1001-5.kept", "C leftover");
+    // This program wrote G last; another keeps it for a step and ends before writing it.
+    ASSERT_TRUE(pl::WriteTextFile(d + "G", "G before"));
     int ready[2], end[2];
     ASSERT_EQ(::pipe(ready), 0);
     ASSERT_EQ(::pipe(end), 0);
@@ -311,11 +313,12 @@ TEST_F(FileIo, EveryRunHasALockOfItsOwnAndLocksGoWithTheirRuns) {
         bool ok = !kept.empty() && pl::WriteTextFile(d + "D", "D later");
         pl::DropKept(kept);
         ok = ok && !pl::KeepFileAsItIs(d + "E").empty() && pl::WriteTextFile(d + "E", "E part");
-        _exit(ok ? 0 : 1);
+        _exit(ok && !pl::KeepFileAsItIs(d + "G").empty() ? 0 : 1);
     }
     int status = 1;
     ASSERT_GT(wait(&status), 0);
     ASSERT_EQ(status, 0);
+    ASSERT_TRUE(pl::WriteTextFile(d + "G", "G later"));
     const pid_t live = fork();
     if (live == 0) {
         ::close(end[1]);
@@ -336,10 +339,11 @@ TEST_F(FileIo, EveryRunHasALockOfItsOwnAndLocksGoWithTheirRuns) {
     EXPECT_EQ(dir.ReadFile("DWGS/D"), "D later");
     EXPECT_EQ(dir.ReadFile("DWGS/E"), "E before");
     EXPECT_EQ(dir.ReadFile("DWGS/F"), "F part");
-    EXPECT_EQ(pl::FindFiles(d + "~*.lock").size(), 1u); // the live program's
+    EXPECT_EQ(dir.ReadFile("DWGS/G"), "G later");
+    EXPECT_EQ(pl::FindFiles(d + "~*.lock").size(), 2u); // the live program's and this one's
     ::close(end[1]);
     ASSERT_EQ(waitpid(live, &status, 0), live);
     EXPECT_EQ(pl::UndoStepsOfEndedRuns(d), (std::vector<pl::StepCutShort>{{d + "F", ""}}));
-    EXPECT_TRUE(pl::FindFiles(d + "~*.lock").empty());
+    EXPECT_EQ(pl::FindFiles(d + "~*.lock").size(), 1u);
     EXPECT_EQ(pl::FindFiles(d + "C.*"), std::vector<std::string>{"C.~1001-5.kept"});
 }
