@@ -517,7 +517,10 @@ std::string KeepFileAsItIs(const std::string& path) {
     const std::string target = NativePath(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string temporary = TemporaryName(target);
-        if (temporary.empty()) return FailedWith(errno), std::string();
+        if (temporary.empty()) {
+            FailedWith(errno);
+            return {};
+        }
         const std::string kept = temporary + std::string(kKeptMark);
         if (Link(target, kept) == 0) {
             NoteLink(target, kept);
