@@ -4,6 +4,7 @@
 
 #include "document/document.h"
 #include "document/working_file_step.h"
+#include "platform/file_io.h"
 
 namespace {
 
@@ -23,11 +24,24 @@ void SetFileFailureTeller(FileFailureTeller teller) {
     Teller = teller;
 }
 
+std::string WhyNotWritten(const std::string& path) {
+    switch (pl::LastWriteFault()) {
+    case pl::WriteFault::NotWritable: {
+        const pl::PathParts parts = pl::fnsplit(pl::NativePath(path));
+        return " (the folder " + parts.drive + parts.dir + " cannot be written)";
+    }
+    case pl::WriteFault::DiskFull:
+        return " (the disk may be full)";
+    default:
+        return "";
+    }
+}
+
 bool WriteOrTell(TList& list, int32_t mode) {
     if (mode == filemode::kWorking) return WriteWorkingFile(list);
     if (list.WriteDrawingFile(mode) == FileResult::Ok) return true;
     Tell("The drawing could not be written to " + list.DrawingFilePath(mode) +
-         ".\nThe file keeps its previous contents.");
+         WhyNotWritten(list.DrawingFilePath(mode)) + ".\nThe file keeps its previous contents.");
     return false;
 }
 

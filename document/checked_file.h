@@ -13,6 +13,9 @@ using FileFailureTeller = void (*)(const char* text, const char* caption);
 void SetFileFailureTeller(FileFailureTeller teller);
 // Tells the user of a failed file through the installed teller.
 void TellFileFailure(const std::string& text, const char* caption);
+// Why a write of `path` just failed, as words to follow the name in a message: " (the folder …
+// cannot be written)", " (the disk may be full)", or nothing where the system said neither.
+std::string WhyNotWritten(const std::string& path);
 
 // Writes the file of that mode; on failure the user is told and the result is false, so the caller
 // stops its step. The file on disk then keeps its previous contents. The working file is written

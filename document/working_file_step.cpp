@@ -23,11 +23,12 @@ void ReadBack(TList& list) {
 }
 
 // What the user is told of a failed step: why, and what the disk holds now.
-std::string FailureText(const std::string& path, bool refused, const std::string& stayed) {
+std::string FailureText(const std::string& path, bool refused, const std::string& why,
+                        const std::string& stayed) {
     std::string text = refused ? "The step was not done: no copy of " + path +
-                                     " could be kept beside it to undo a failed write with (the disk "
-                                     "may be full)."
-                               : "The drawing could not be written to " + path + ".";
+                                     " could be kept beside it to undo a failed write with" +
+                                     (why.empty() ? " (the disk may be full)" : why) + "."
+                               : "The drawing could not be written to " + path + why + ".";
     if (stayed.empty()) return text + "\nThe file keeps its previous contents.";
     return text +
            "\nThe file may hold part of the step; the drawing as it was before the step is kept as:" + stayed;
@@ -98,10 +99,15 @@ std::string WorkingFileStep::PutFilesBack() {
 
 void PutBackStepsCutShort(const std::string& programDirectory) {
     std::string text;
-    for (const pl::StepCutShort& file : pl::PutBackKeptOfEndedProcesses(programDirectory + "DWGS")) {
+    for (const pl::StepCutShort& file : pl::UndoStepsOfEndedRuns(programDirectory + "DWGS")) {
         if (!text.empty()) text += "\n";
         const std::string name = pl::fnsplit(file.path).name;
-        if (!file.keptAs.empty())
+        if (file.notWritable)
+            text += name +
+                    " could not go back to how it was before its last step, which the program ended "
+                    "before it was done: the folder " +
+                    programDirectory + "DWGS/ cannot be written.";
+        else if (!file.keptAs.empty())
             text += name +
                     " could not go back to how it was before its last step, which the program ended "
                     "before it was done; the drawing as it was is kept as:\n" +
@@ -140,8 +146,10 @@ bool WriteWorkingFile(TList& list, pl::Sync sync) {
         if (afterWrite) afterWrite();
         return true;
     }
+    // Why, before putting the files back can fail for reasons of its own.
+    const std::string why = WhyNotWritten(path);
     const std::string stayed = step ? step->PutFilesBack() : std::string();
-    TellFileFailure(FailureText(path, refused, stayed), "SAVE FAILED");
+    TellFileFailure(FailureText(path, refused, why, stayed), "SAVE FAILED");
     if (step)
         step->PutMemoryBack(list);
     else

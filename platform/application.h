@@ -29,7 +29,8 @@ public:
     // InitMainWindow, then creates and shows the main window by nCmdShow (SW_SHOWMINIMIZED stays
     // minimised, everything else is shown maximised). Run calls it; tests may call it alone.
     virtual bool InitInstance();
-    // InitInstance, then the event loop until the main window closes; returns the exit code.
+    // InitInstance, then the event loop until the main window closes or the system asks the program
+    // to end (SIGTERM), which ends it as closing does; returns the exit code.
     virtual int Run();
 
     void SetMainWindow(TFrameWindow* window); // the application owns it from now on

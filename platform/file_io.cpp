@@ -11,10 +11,15 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
+#include <optional>
+#include <set>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "platform/detail/run_lock.h"
 #include "platform/scan_format.h"
@@ -23,13 +28,22 @@ namespace pl {
 
 namespace {
 
+// The error the system gave the layer's last write, keep or rename that failed.
+thread_local int lastWriteError = 0;
+
+// Notes `error` as why a write failed; false, for the failing call to return.
+bool FailedWith(int error) {
+    lastWriteError = error;
+    return false;
+}
+
 // Writes all `size` bytes, however many calls it takes; false on any error.
 bool WriteAll(int descriptor, const char* data, size_t size) {
     size_t done = 0;
     while (done < size) {
         const ssize_t n = ::write(descriptor, data + done, size - done);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
+        if (n <= 0) return FailedWith(n < 0 ? errno : EIO);
         done += static_cast<size_t>(n);
     }
     return true;
@@ -50,6 +64,11 @@ public:
     std::string temporary;
     bool failed = false;
     Sync sync = Sync::None;
+    // The rewrite's own file, as written whole: what it will be under the target's name.
+    struct stat written {};
+    // The target may have been written, or kept for a step, by another program since this one last
+    // wrote it: what a step of an ended run kept of it is settled before it is replaced.
+    bool lookBeside = false;
 
     // Writes the pending output; sets `failed` on any error.
     void Flush() {
@@ -130,6 +149,15 @@ int Link(const std::string& from, const std::string& to) {
 int Rename(const std::string& from, const std::string& to) {
     return Refused(FileCall::Rename, from, to) != 0 ? -1 : ::rename(from.c_str(), to.c_str());
 }
+// Creates `path`, which must not stand yet, for writing.
+int Create(const std::string& path) {
+    return Refused(FileCall::Create, path, path) != 0
+               ? -1
+               : ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+int Unlink(const std::string& path) {
+    return Refused(FileCall::Remove, path, path) != 0 ? -1 : ::unlink(path.c_str());
+}
 
 // The folder of `path` as a prefix of the names in it; empty for the current folder.
 std::string FolderOf(const std::string& path) {
@@ -138,11 +166,13 @@ std::string FolderOf(const std::string& path) {
 }
 
 // A name beside `target` that a crash may leave behind: "<name>.~<number>-<counter>", the number
-// being this program's in the folder (detail/run_lock.h).
+// being this program's in the folder (detail/run_lock.h). Empty, with errno saying why, where the
+// program can hold no number there.
 std::string TemporaryName(const std::string& target) {
     static std::atomic<unsigned> counter{0};
-    return target + ".~" + std::to_string(detail::RunNumber(FolderOf(target))) + "-" +
-           std::to_string(counter++);
+    const unsigned number = detail::RunNumber(FolderOf(target));
+    if (number == 0) return {};
+    return target + ".~" + std::to_string(number) + "-" + std::to_string(counter++);
 }
 
 // What ends the name of a file kept as it was, "<name>.~<number>-<counter>.kept": unlike a
@@ -156,20 +186,21 @@ constexpr std::string_view kMadeMark = ".made";
 // layer removes or replaces it.
 constexpr std::string_view kLastingMark = ".before-step-";
 
-// Creates a fresh file beside `target` for the new contents.
-int CreateTemporary(const std::string& target, std::string& temporary) {
+// Creates a fresh file beside `target` for the new contents, with the permissions of `standing`,
+// the file it is to replace, where there is one.
+int CreateTemporary(const std::string& target, std::string& temporary, const struct stat* standing) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = TemporaryName(target);
-        int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (temporary.empty()) break;
+        int fd = Create(temporary);
         if (fd >= 0) {
             // A replaced file keeps its permissions.
-            struct stat info {};
-            if (::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode))
-                ::fchmod(fd, info.st_mode & 07777);
+            if (standing && S_ISREG(standing->st_mode)) ::fchmod(fd, standing->st_mode & 07777);
             return fd;
         }
-        if (errno != EEXIST) return -1;
+        if (errno != EEXIST) break;
     }
+    FailedWith(errno);
     return -1;
 }
 
@@ -177,22 +208,26 @@ int CreateTemporary(const std::string& target, std::string& temporary) {
 // the copy could not be made whole.
 std::string CopyBeside(const std::string& target) {
     const int from = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
-    if (from < 0) return {};
+    if (from < 0) {
+        FailedWith(errno);
+        return {};
+    }
+    struct stat standing {};
     std::string copy;
-    const int to = CreateTemporary(target, copy);
+    const int to = CreateTemporary(target, copy, ::fstat(from, &standing) == 0 ? &standing : nullptr);
     bool ok = to >= 0;
     char buffer[1 << 16];
     while (ok) {
         const ssize_t n = ::read(from, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
-            ok = n == 0;
+            ok = n == 0 || FailedWith(errno);
             break;
         }
         ok = WriteAll(to, buffer, static_cast<size_t>(n));
     }
     ::close(from);
-    if (to >= 0 && ::close(to) != 0) ok = false;
+    if (to >= 0 && ::close(to) != 0) ok = FailedWith(errno);
     if (!ok && to >= 0) ::unlink(copy.c_str());
     return ok ? copy : std::string();
 }
@@ -208,22 +243,11 @@ bool SyncFolderOf(const std::string& path) {
     return ok;
 }
 
-// The number of a temporary named "<name>.~<number>-<counter>" (both all digits); false for any
-// other name.
-bool TemporaryNumber(const std::string& name, unsigned& number) {
-    const size_t mark = name.rfind(".~");
-    if (mark == std::string::npos || mark == 0) return false;
-    const size_t dash = name.find('-', mark + 2);
-    if (dash == std::string::npos) return false;
-    auto digits = [&](size_t from, size_t to) {
-        if (to <= from || to - from > 9) return false;
-        for (size_t i = from; i < to; ++i)
-            if (name[i] < '0' || name[i] > '9') return false;
-        return true;
-    };
-    if (!digits(mark + 2, dash) || !digits(dash + 1, name.size())) return false;
-    number = static_cast<unsigned>(std::stoul(name.substr(mark + 2, dash - mark - 2)));
-    return true;
+// The number of a temporary named "<name>.~<number>-<counter>"; nothing for any other name.
+std::optional<unsigned> TemporaryNumber(const std::string& name) {
+    const std::optional<detail::RunName> run = detail::ReadRunName(name);
+    if (!run || run->kind != detail::RunName::Kind::Temporary) return std::nullopt;
+    return run->number;
 }
 
 // How the programs of the numbers met in one folder stand, each judged once; those that ended stay
@@ -236,6 +260,11 @@ public:
         if (!judge) judge = std::make_unique<detail::RunJudge>(dir_, number);
         return judge->State();
     }
+    bool Mine(unsigned number) {
+        Of(number);
+        return judges_[number]->Mine();
+    }
+    bool Judged(unsigned number) const { return judges_.contains(number); }
     std::vector<unsigned> Ended() const {
         std::vector<unsigned> ended;
         for (const auto& [number, judge] : judges_)
@@ -250,11 +279,9 @@ private:
 
 // No start is to put back or remove by its number a kept file whose name stays: its number retires.
 void Retire(const std::string& kept) {
-    unsigned number = 0;
-    const std::string name = kept.ends_with(kKeptMark)   ? kept.substr(0, kept.size() - kKeptMark.size())
-                             : kept.ends_with(kMadeMark) ? kept.substr(0, kept.size() - kMadeMark.size())
-                                                         : kept;
-    if (TemporaryNumber(name, number)) detail::RetireRun(FolderOf(name), number);
+    const std::string folder = FolderOf(kept);
+    if (const std::optional<detail::RunName> run = detail::ReadRunName(kept.substr(folder.size())))
+        detail::RetireRun(folder, run->number);
 }
 
 // Reads `size` bytes, fewer only where the file ends; -1 on an error.
@@ -297,6 +324,98 @@ std::string FolderPrefix(const std::string& folder) {
     return dir;
 }
 
+// What this program last left under a name it rewrote: the file, and the kept names its steps gave
+// that file since. A rewrite that finds another file there, or that file with more names, looks
+// first for what a step of an ended run kept of it.
+struct Left {
+    struct stat file;
+    std::vector<std::string> links;
+};
+
+class LeftFiles {
+public:
+    // True when `standing`, what `target` names now, is the file this program left there.
+    bool AsLeft(const std::string& target, const struct stat& standing) {
+        const std::lock_guard guard(mutex_);
+        const auto left = byName_.find(target);
+        if (left == byName_.end()) return false;
+        const struct stat& file = left->second.file;
+        return file.st_dev == standing.st_dev && file.st_ino == standing.st_ino &&
+               file.st_size == standing.st_size && file.st_mtim.tv_sec == standing.st_mtim.tv_sec &&
+               file.st_mtim.tv_nsec == standing.st_mtim.tv_nsec &&
+               standing.st_nlink == 1 + left->second.links.size();
+    }
+    void Wrote(const std::string& target, const struct stat& file) {
+        const std::lock_guard guard(mutex_);
+        if (file.st_ino == 0)
+            byName_.erase(target);
+        else
+            byName_[target] = Left{file, {}};
+    }
+    // Nothing is known of what `target` names: its next rewrite looks beside it.
+    void Forget(const std::string& target) {
+        const std::lock_guard guard(mutex_);
+        byName_.erase(target);
+    }
+    void Linked(const std::string& target, const std::string& kept) {
+        const std::lock_guard guard(mutex_);
+        if (const auto left = byName_.find(target); left != byName_.end()) left->second.links.push_back(kept);
+    }
+    void Unlinked(const std::string& target, const std::string& kept) {
+        const std::lock_guard guard(mutex_);
+        if (const auto left = byName_.find(target); left != byName_.end())
+            std::erase(left->second.links, kept);
+    }
+
+private:
+    std::mutex mutex_;
+    std::unordered_map<std::string, Left> byName_;
+};
+
+LeftFiles& leftFiles() {
+    static LeftFiles left;
+    return left;
+}
+
+// The file a kept name or mark stands beside; empty for any other name.
+std::string KeptFor(const std::string& kept) {
+    const std::string folder = FolderOf(kept);
+    const std::optional<detail::RunName> run = detail::ReadRunName(kept.substr(folder.size()));
+    return run && run->kind != detail::RunName::Kind::Lock ? kept.substr(0, folder.size() + run->fileEnd)
+                                                           : std::string();
+}
+
+void NoteLink(const std::string& target, const std::string& kept) {
+    leftFiles().Linked(target, kept);
+}
+void ForgetLink(const std::string& kept) {
+    leftFiles().Unlinked(KeptFor(kept), kept);
+}
+void ForgetName(const std::string& kept) {
+    leftFiles().Forget(KeptFor(kept));
+}
+
+// Before `target` is written whole: what a step of a run that ended kept of it goes, and so does
+// the mark by which such a step made it. The new contents are later work, which no start may put
+// back over or remove as half a step. False when a step of another run still going keeps the file
+// too, so that the next rewrite looks again.
+bool SettleBeside(const std::string& target) {
+    const std::string dir = FolderOf(target);
+    const std::string name = target.substr(dir.size());
+    Judges judges(dir);
+    bool settled = true;
+    for (const std::string& beside : FindFiles(target + ".~*-*.*")) {
+        const std::optional<detail::RunName> run = detail::ReadRunName(beside);
+        if (!run || run->kind == detail::RunName::Kind::Temporary || run->fileEnd != name.size() ||
+            !beside.starts_with(name) || judges.Mine(run->number))
+            continue;
+        const detail::Run state = judges.Of(run->number);
+        if (state == detail::Run::Ended) static_cast<void>(Unlink(dir + beside));
+        if (state == detail::Run::Going) settled = false;
+    }
+    return settled;
+}
+
 } // namespace
 
 int RemoveStaleTemporaries(const std::string& folder) {
@@ -304,76 +423,109 @@ int RemoveStaleTemporaries(const std::string& folder) {
     Judges judges(dir);
     int removed = 0;
     for (const std::string& name : FindFiles(dir + "*.~*-*")) {
-        unsigned number = 0;
-        if (TemporaryNumber(name, number) && judges.Of(number) != detail::Run::Going &&
-            ::unlink((dir + name).c_str()) == 0)
+        const std::optional<unsigned> number = TemporaryNumber(name);
+        if (number && judges.Of(*number) != detail::Run::Going && ::unlink((dir + name).c_str()) == 0)
             ++removed;
     }
-    // The lock file of a program that ended goes with the last file carrying its number.
-    for (const unsigned number : judges.Ended())
-        if (FindFiles(dir + "*.~" + std::to_string(number) + "-*").empty()) detail::RetireRun(dir, number);
+    // Every lock of a run that ended goes, once no file carries its number: one whose files a start
+    // is still to see to stays until they are seen to.
+    std::set<unsigned> carried;
+    std::vector<unsigned> locked;
+    for (const std::string& name : FindFiles(dir + "*~*"))
+        if (const std::optional<detail::RunName> run = detail::ReadRunName(name))
+            (run->kind == detail::RunName::Kind::Lock ? locked.push_back(run->number)
+                                                      : static_cast<void>(carried.insert(run->number)));
+    for (const unsigned number : locked) {
+        if (carried.contains(number)) continue;
+        // Judged one at a time, so that however many there are, they never hold more than a lock.
+        const bool ended = judges.Judged(number)
+                               ? judges.Of(number) == detail::Run::Ended
+                               : detail::RunJudge(dir, number).State() == detail::Run::Ended;
+        if (ended) detail::RetireRun(dir, number);
+    }
     return removed;
 }
 
-std::vector<StepCutShort> PutBackKeptOfEndedProcesses(const std::string& folder) {
+std::vector<StepCutShort> UndoStepsOfEndedRuns(const std::string& folder) {
     const std::string dir = FolderPrefix(folder);
     Judges judges(dir);
     std::vector<StepCutShort> back;
+    std::set<unsigned> unsettled;
     for (const std::string& name : FindFiles(dir + "*.~*-*.*")) {
-        const bool made = name.ends_with(kMadeMark);
-        const size_t mark = made ? kMadeMark.size() : kKeptMark.size();
-        unsigned number = 0;
-        if ((!made && !name.ends_with(kKeptMark)) ||
-            !TemporaryNumber(name.substr(0, name.size() - mark), number) ||
-            judges.Of(number) != detail::Run::Ended)
+        const std::optional<detail::RunName> run = detail::ReadRunName(name);
+        if (!run || (run->kind != detail::RunName::Kind::Kept && run->kind != detail::RunName::Kind::Made) ||
+            judges.Of(run->number) != detail::Run::Ended)
             continue;
+        const bool made = run->kind == detail::RunName::Kind::Made;
         const std::string kept = dir + name;
-        const std::string target = kept.substr(0, kept.rfind(".~"));
+        const std::string target = dir + name.substr(0, run->fileEnd);
         StepCutShort cut{target, {}};
         if (made ? !FileExists(target) : SameBytes(kept, target)) {
             // The step had not written the file yet: nothing goes back, and nothing is to be told.
-            ::unlink(kept.c_str());
+            static_cast<void>(Unlink(kept));
             continue;
         }
-        if (made) {
+        const bool done =
+            made ? Unlink(target) == 0 || errno == ENOENT || FailedWith(errno) : PutBackKept(kept, target);
+        if (!done && LastWriteFault() == WriteFault::NotWritable) {
+            // Nothing can be settled where nothing can be written: all stays for a start that can, or
+            // for the next whole write of the file, which is later work.
+            cut.notWritable = true;
+            unsettled.insert(run->number);
+        } else if (!done && made) {
+            continue;
+        } else if (made) {
             // The step made the file and never finished it: before the step there was none.
-            if (!RemoveFile(target)) continue;
-            ::unlink(kept.c_str());
-        } else if (!PutBackKept(kept, target)) {
+            static_cast<void>(Unlink(kept));
+        } else if (!done) {
             cut.keptAs = KeepForGood(kept);
         }
         if (back.empty() || back.back().path != target) back.push_back(cut);
     }
-    // What such a program left and could not go back stays as it is: no later start puts it back over
+    // What such a run left and could not go back stays as it is: no later start puts it back over
     // what has been written since.
     for (const unsigned number : judges.Ended())
-        detail::RetireRun(dir, number);
+        if (!unsettled.contains(number)) detail::RetireRun(dir, number);
     return back;
 }
 
 std::string MarkFileMade(const std::string& path) {
     const std::string target = NativePath(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string mark = TemporaryName(target) + std::string(kMadeMark);
-        const int fd = ::open(mark.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const std::string temporary = TemporaryName(target);
+        if (temporary.empty()) break;
+        const std::string mark = temporary + std::string(kMadeMark);
+        const int fd = Create(mark);
         if (fd >= 0) {
             ::close(fd);
             return mark;
         }
         if (errno != EEXIST) break;
     }
+    FailedWith(errno);
     return {};
 }
 
 void DropKept(const std::string& kept) {
-    if (!RemoveFile(kept)) Retire(kept);
+    if (Unlink(kept) == 0 || errno == ENOENT)
+        ForgetLink(kept);
+    else
+        Retire(kept);
 }
 
 std::string KeepFileAsItIs(const std::string& path) {
     const std::string target = NativePath(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string kept = TemporaryName(target) + std::string(kKeptMark);
-        if (Link(target, kept) == 0) return kept;
+        const std::string temporary = TemporaryName(target);
+        if (temporary.empty()) {
+            FailedWith(errno);
+            return {};
+        }
+        const std::string kept = temporary + std::string(kKeptMark);
+        if (Link(target, kept) == 0) {
+            NoteLink(target, kept);
+            return kept;
+        }
         if (errno != EEXIST) break;
     }
     // No link on this file system (or none to be had): a copy keeps the file as well, given room. It
@@ -383,11 +535,13 @@ std::string KeepFileAsItIs(const std::string& path) {
     if (copy.empty()) return {};
     const std::string kept = copy + std::string(kKeptMark);
     if (Rename(copy, kept) == 0) return kept;
+    FailedWith(errno);
     ::unlink(copy.c_str()); // else a start after a crash removes it
     return {};
 }
 
 std::string KeepForGood(const std::string& kept) {
+    ForgetName(kept);
     const size_t mark = kept.rfind(".~");
     if (mark == std::string::npos) return kept;
     for (int n = 1; n < 1000; ++n) {
@@ -411,8 +565,9 @@ std::string KeepForGood(const std::string& kept) {
 
 bool PutBackKept(const std::string& kept, const std::string& path) {
     const std::string target = NativePath(path);
+    ForgetName(kept);
     // The kept name may hold the only copy of the file as it was: it stays until that is back.
-    if (Rename(kept, target) != 0) return false;
+    if (Rename(kept, target) != 0) return FailedWith(errno);
     // Two names of one file (no rewrite replaced it): the rename leaves both, and the kept one goes here.
     ::unlink(kept.c_str());
     return true;
@@ -424,6 +579,21 @@ std::string NameBeside(const std::string& path) {
 
 bool ReplaceFile(const std::string& from, const std::string& to) {
     return Rename(NativePath(from), NativePath(to)) == 0;
+}
+
+WriteFault LastWriteFault() {
+    switch (lastWriteError) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return WriteFault::NotWritable;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return WriteFault::DiskFull;
+    default:
+        return WriteFault::Other;
+    }
 }
 
 void OnFileCall(std::function<int(FileCall call, const std::string& from, const std::string& to)> answer) {
@@ -455,16 +625,20 @@ File* fopen(const std::string& path, const char* mode) {
         file->kind = File::Kind::Append;
         file->target = native;
         file->descriptor = ::open(native.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+        if (file->descriptor < 0) FailedWith(errno);
     } else if (mode[0] == 'w') {
         file->kind = File::Kind::Rewrite;
         file->target = native;
         struct stat info {};
+        const bool stands = ::stat(native.c_str(), &info) == 0;
         // A directory in the way cannot be replaced; say so now rather than at the close.
-        if (::stat(native.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        if (stands && S_ISDIR(info.st_mode)) {
+            FailedWith(EISDIR);
             delete file;
             return nullptr;
         }
-        file->descriptor = CreateTemporary(native, file->temporary);
+        file->descriptor = CreateTemporary(native, file->temporary, stands ? &info : nullptr);
+        file->lookBeside = !stands || !leftFiles().AsLeft(native, info);
     }
     if (file->descriptor < 0) {
         delete file;
@@ -479,12 +653,20 @@ int fclose(File* file) {
     if (file->descriptor >= 0) {
         file->Flush();
         ok = !file->failed;
-        if (ok && file->sync == Sync::ToDisk && ::fsync(file->descriptor) != 0) ok = false;
-        if (::close(file->descriptor) != 0) ok = false;
+        if (ok && file->sync == Sync::ToDisk && ::fsync(file->descriptor) != 0) ok = FailedWith(errno);
+        // Its number alone could be the one of a file gone since, given to another's new file.
+        if (file->kind == File::Kind::Rewrite && ::fstat(file->descriptor, &file->written) != 0)
+            file->written = {};
+        if (::close(file->descriptor) != 0) ok = FailedWith(errno);
         if (file->kind == File::Kind::Rewrite) {
-            if (ok && Rename(file->temporary, file->target) != 0) ok = false;
+            const bool settled = !ok || !file->lookBeside || SettleBeside(file->target);
+            if (ok && Rename(file->temporary, file->target) != 0) ok = FailedWith(errno);
             if (!ok) ::unlink(file->temporary.c_str());
-            if (ok && file->sync == Sync::ToDisk) ok = SyncFolderOf(file->target);
+            if (ok && settled)
+                leftFiles().Wrote(file->target, file->written);
+            else
+                leftFiles().Forget(file->target);
+            if (ok && file->sync == Sync::ToDisk) ok = SyncFolderOf(file->target) || FailedWith(errno);
         }
     }
     delete file;

@@ -85,7 +85,11 @@ class File;
 File* fopen(const std::string& path, const char* mode);
 // Ends the file. For a rewrite: flushes, and renames the temporary over the target. Returns 0 on
 // success, EOF on any failure (write error, full disk, failed rename); the old file is then
-// untouched and the temporary removed. Null is accepted and reports EOF.
+// untouched and the temporary removed. Null is accepted and reports EOF. A rewrite is later work
+// than any step of a program that ended before it: what such a step kept of the target, or the
+// mark by which it made it, goes before the target is replaced, so that no start puts it back
+// over the new contents. Only a rewrite that finds the target other than this program left it
+// looks for them.
 int fclose(File* file);
 // Abandons a rewrite: the temporary is removed and the target left as it was.
 void fdiscard(File* file);
@@ -123,8 +127,15 @@ bool ReadTextFile(const std::string& path, std::string& text);
 // a later start judges by that lock whether the program still runs, never by a process number.
 
 // Removes what a rewrite killed part-way left beside its target in `folder`: files named
-// "<name>.~<number>-<counter>" whose program is no longer running. Returns how many went.
+// "<name>.~<number>-<counter>" whose program is no longer running. Returns how many went. The lock
+// of every program that ended goes too, once no file there carries its number.
 int RemoveStaleTemporaries(const std::string& folder);
+
+// Why the layer's last write, keep or rename that failed did, from the error the system gave: the
+// folder or file cannot be written (EACCES, EPERM, EROFS), the disk is full (ENOSPC, EDQUOT, or a
+// file-size limit), or something else.
+enum class WriteFault { Other, NotWritable, DiskFull };
+WriteFault LastWriteFault();
 
 // A second name beside the file for the file as it stands, so that it can be put back after a
 // rewrite has replaced it: a hard link, which needs no room on the disk, or where the file system
@@ -146,13 +157,17 @@ void DropKept(const std::string& kept);
 struct StepCutShort {
     std::string path;   // the file: back as before the step, or gone where the step made it
     std::string keptAs; // when it could not go back: the name that holds it as it was
+    // When nothing could be done, the folder being one that cannot be written: all stays as it was.
+    bool notWritable = false;
     bool operator==(const StepCutShort&) const = default;
 };
-// Puts back in `folder` every file kept by a program no longer running, which never got to put it
-// back or drop it, in place of the file it was kept for, and removes every file such a program made
-// and never finished. A file the step had not written yet is left without a word. What cannot go
-// back is kept for good, and no later start puts it back over what is written since.
-std::vector<StepCutShort> PutBackKeptOfEndedProcesses(const std::string& folder);
+// Undoes in `folder` what every step of a run that ended left half done: each file such a step
+// kept goes back in place of the file it was kept for, each file it made and never finished goes,
+// and the run's number retires. A file the step had not written yet is left without a word. What
+// cannot go back is kept for good, and no later start puts it back over what is written since;
+// where the folder cannot be written nothing changes, and a later whole write of the file settles
+// what was kept of it.
+std::vector<StepCutShort> UndoStepsOfEndedRuns(const std::string& folder);
 // Gives a kept file that is to stay a lasting name beside its file, "<name>.before-step-<n>", which
 // nothing of the layer removes, replaces or puts back. The name the file has then: the kept one when
 // no other could be given, which is then no step's either, so that no start puts it back.
@@ -164,9 +179,11 @@ std::string NameBeside(const std::string& path);
 // Renames `from` over `to`; false when the file system refused.
 [[nodiscard]] bool ReplaceFile(const std::string& from, const std::string& to);
 
-// The links and renames the layer makes, as a test may have a file system refuse them.
-enum class FileCall { Link, Rename };
-// While set, asked before every link and rename the layer makes, with the call and its two names:
+// The links, renames, files made beside others and removals of the layer's own names, as a test
+// may have a file system refuse them (a folder that cannot be written, a file system without links).
+enum class FileCall { Link, Rename, Create, Remove };
+// While set, asked before every such call the layer makes, with the call and its two names (the
+// same name twice for Create and Remove):
 // it answers the error the call is to fail with, or 0 to let it go through. An empty function
 // clears it.
 void OnFileCall(std::function<int(FileCall call, const std::string& from, const std::string& to)> answer);

@@ -84,8 +84,9 @@ std::unique_ptr<TChild> ReadDrawingIntoWindow(TClient& client) {
     }
     // The saved copy is the drawing as opened: declining to save later brings exactly this back.
     if (ObjectList.WriteDrawingFile(filemode::kScratch) != FileResult::Ok) {
-        const std::string text = "The saved copy " + ObjectList.DrawingFilePath(filemode::kScratch) +
-                                 " could not be written, so the drawing was not opened.";
+        const std::string path = ObjectList.DrawingFilePath(filemode::kScratch);
+        const std::string text = "The saved copy " + path + " could not be written" + WhyNotWritten(path) +
+                                 ", so the drawing was not opened.";
         ::MessageBox(client.GetHandle(), text.c_str(), "Open", MB_OK | MB_ICONEXCLAMATION);
         child.reset();
         ObjectList.Flush();

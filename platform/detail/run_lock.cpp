@@ -3,11 +3,14 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 #include "platform/file_io.h"
@@ -20,14 +23,15 @@ std::string LockName(const std::string& dir, unsigned number) {
     return dir + "~" + std::to_string(number) + ".lock";
 }
 
-// The digits of `name` from `from` up to the byte `end`, as a number; 0 when there are none, or
-// anything else, or too many.
-unsigned NumberAt(const std::string& name, size_t from, char end) {
+// The number `digits` spells, where it has one to nine digits and nothing else.
+std::optional<unsigned> Digits(std::string_view digits) {
+    if (digits.empty() || digits.size() > 9) return std::nullopt;
     unsigned number = 0;
-    size_t at = from;
-    for (; at < name.size() && at - from < 9 && name[at] >= '0' && name[at] <= '9'; ++at)
-        number = number * 10 + static_cast<unsigned>(name[at] - '0');
-    return at > from && at < name.size() && name[at] == end ? number : 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+        number = number * 10 + static_cast<unsigned>(c - '0');
+    }
+    return number;
 }
 
 bool SameFile(const struct stat& a, const struct stat& b) {
@@ -97,15 +101,36 @@ void DropLost(std::vector<Held>& held) {
 // The numbers some file in `dir` already carries, as a lock file or in its name.
 std::set<unsigned> NumbersTaken(const std::string& dir) {
     std::set<unsigned> taken;
-    for (const std::string& name : FindFiles(dir + "*~*")) {
-        if (name.front() == '~') taken.insert(NumberAt(name, 1, '.'));
-        for (size_t mark = name.find(".~"); mark != std::string::npos; mark = name.find(".~", mark + 1))
-            taken.insert(NumberAt(name, mark + 2, '-'));
-    }
+    for (const std::string& name : FindFiles(dir + "*~*"))
+        if (const std::optional<RunName> run = ReadRunName(name)) taken.insert(run->number);
     return taken;
 }
 
 } // namespace
+
+std::optional<RunName> ReadRunName(std::string_view name) {
+    constexpr std::string_view kLock = ".lock";
+    if (name.starts_with('~') && name.ends_with(kLock)) {
+        const std::optional<unsigned> number = Digits(name.substr(1, name.size() - 1 - kLock.size()));
+        if (!number) return std::nullopt;
+        return RunName{RunName::Kind::Lock, *number, 0};
+    }
+    RunName::Kind kind = RunName::Kind::Temporary;
+    for (const auto& [mark, marked] : {std::pair{std::string_view(".kept"), RunName::Kind::Kept},
+                                       std::pair{std::string_view(".made"), RunName::Kind::Made}})
+        if (name.ends_with(mark)) {
+            kind = marked;
+            name.remove_suffix(mark.size());
+            break;
+        }
+    const size_t mark = name.rfind(".~");
+    if (mark == std::string_view::npos || mark == 0) return std::nullopt;
+    const size_t dash = name.find('-', mark + 2);
+    if (dash == std::string_view::npos) return std::nullopt;
+    const std::optional<unsigned> number = Digits(name.substr(mark + 2, dash - mark - 2));
+    if (!number || !Digits(name.substr(dash + 1))) return std::nullopt;
+    return RunName{kind, *number, mark};
+}
 
 unsigned RunNumber(const std::string& dir) {
     struct stat folder {};
@@ -116,7 +141,10 @@ unsigned RunNumber(const std::string& dir) {
         if (SameFile(h.folder, folder) && StillNamed(h.descriptor, h.path)) return h.number;
     DropLost(held);
     const std::set<unsigned> taken = NumbersTaken(dir);
-    for (unsigned number = 1; number < 1000; ++number) {
+    // No number is too large to take: the locks of runs that ended go at a start, however many they
+    // are, and until then a run takes the first number past theirs.
+    constexpr unsigned kNumbers = 999'999'999;
+    for (unsigned number = 1; number <= kNumbers; ++number) {
         if (taken.contains(number)) continue;
         const std::string path = LockName(dir, number);
         const int descriptor = ::open(path.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -134,6 +162,7 @@ unsigned RunNumber(const std::string& dir) {
         held.push_back({folder, path, number, descriptor});
         return number;
     }
+    errno = ENOSPC;
     return 0;
 }
 
@@ -145,7 +174,10 @@ RunJudge::RunJudge(const std::string& dir, unsigned number) {
         // (some network shares), closing that descriptor would let it go.
         const std::lock_guard guard(locks().mutex);
         for (const Held& h : locks().Mine())
-            if (h.number == number && SameFile(h.folder, folder)) return;
+            if (h.number == number && SameFile(h.folder, folder)) {
+                mine_ = true;
+                return;
+            }
     }
     const std::string path = LockName(dir, number);
     for (int attempt = 0; attempt < 10; ++attempt) {

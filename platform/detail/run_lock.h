@@ -8,12 +8,32 @@
 // without its lock file has no step that can still be cut short: what carries it belongs to no step.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace pl::detail {
 
+// What a name in a folder the program writes says of the run that gave it.
+struct RunName {
+    enum class Kind {
+        Lock,      // "~<number>.lock"
+        Temporary, // "<file>.~<number>-<counter>"
+        Kept,      // "<file>.~<number>-<counter>.kept"
+        Made,      // "<file>.~<number>-<counter>.made"
+    };
+    Kind kind;
+    unsigned number;
+    size_t fileEnd; // the length of the name of the file it stands beside; 0 for a lock
+};
+// Reads a name of the kinds above, its number and counter of one to nine digits each; nothing for
+// any other name.
+std::optional<RunName> ReadRunName(std::string_view name);
+
 // This program's number in the folder `dir` (a prefix ending in '/', or empty for the current
-// folder); 0, which no lock file ever holds, when the folder takes no lock file.
+// folder), with its lock taken there when it had none; 0 when no lock file can be made there
+// (errno says why), as a folder that cannot be written: nothing is then to be named by a number.
 unsigned RunNumber(const std::string& dir);
 
 // How the program that named files by a number in a folder stands.
@@ -33,10 +53,13 @@ public:
     RunJudge& operator=(const RunJudge&) = delete;
 
     Run State() const { return state_; }
+    // True for this program's own number there.
+    bool Mine() const { return mine_; }
 
 private:
     int descriptor_ = -1;
     Run state_ = Run::Going;
+    bool mine_ = false;
 };
 
 // From now on no start puts back or removes by the number anything that still carries it: its lock

@@ -72,9 +72,12 @@ typename TurnedGlyphCache::KeptList<K, T>::Entry* TurnedGlyphCache::KeptList<K, 
 
 template <class K, class T>
 typename TurnedGlyphCache::KeptList<K, T>::Entry&
-TurnedGlyphCache::KeptList<K, T>::Add(const K& key, T kept, size_t bytes, uint64_t drawn) {
-    const auto at = map_.try_emplace(key).first;
+TurnedGlyphCache::KeptList<K, T>::Add(const K& key, T kept, size_t bytes, uint64_t drawn, size_t& replaced) {
+    const auto [at, fresh] = map_.try_emplace(key);
     Entry& entry = at->second;
+    // What was kept under the key goes: linked twice, the list would run in a circle.
+    replaced = fresh ? 0 : entry.bytes;
+    if (!fresh) Unlink(entry);
     entry.kept = std::move(kept);
     entry.bytes = bytes;
     entry.drawn = drawn;
@@ -150,8 +153,10 @@ const TurnedText* TurnedGlyphCache::Find(const TextKey& key) {
 
 TurnedGlyph& TurnedGlyphCache::Add(const Key& key, TurnedGlyph glyph) {
     const size_t bytes = BytesOf(glyph);
-    bytes_ += bytes;
-    return glyphs_.Add(key, std::move(glyph), bytes, ++drawn_).kept;
+    size_t replaced = 0;
+    TurnedGlyph& kept = glyphs_.Add(key, std::move(glyph), bytes, ++drawn_, replaced).kept;
+    bytes_ += bytes - replaced;
+    return kept;
 }
 
 const TurnedText* TurnedGlyphCache::Add(const TextKey& key, TurnedText& text) {
@@ -159,8 +164,10 @@ const TurnedText* TurnedGlyphCache::Add(const TextKey& key, TurnedText& text) {
     if (!RoomFor(bytes)) return nullptr;
     text.pieces.shrink_to_fit();
     text.bits.shrink_to_fit();
-    bytes_ += bytes;
-    return &texts_.Add(key, std::move(text), bytes, ++drawn_).kept;
+    size_t replaced = 0;
+    const TurnedText* kept = &texts_.Add(key, std::move(text), bytes, ++drawn_, replaced).kept;
+    bytes_ += bytes - replaced;
+    return kept;
 }
 
 TurnedGlyphCache::Choices* TurnedGlyphCache::ChoicesOf(const Key& key, bool make) {

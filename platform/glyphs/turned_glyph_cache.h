@@ -172,8 +172,9 @@ private:
         };
         // The entry under `key`, now drawn at `drawn`; null when none is.
         Entry* Find(const K& key, uint64_t drawn);
-        // Keeps `kept` under `key`, where nothing is, as drawn at `drawn`.
-        Entry& Add(const K& key, T kept, size_t bytes, uint64_t drawn);
+        // Keeps `kept` under `key`, as drawn at `drawn`, in place of anything kept there before, whose
+        // bytes `replaced` takes (0 where nothing was).
+        Entry& Add(const K& key, T kept, size_t bytes, uint64_t drawn, size_t& replaced);
         const Entry* Earliest() const { return earliest_; }
         // Lets go of the earliest drawn and returns its bytes.
         size_t DropEarliest();

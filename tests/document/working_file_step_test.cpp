@@ -81,11 +81,12 @@ TEST_F(WorkingFileStepTest, AFailedWriteUndoesTheWholeStepAndNothingLaterLands) 
 // How the file system treats the file before a step, and what a failed step leaves.
 struct KeptFileCase {
     const char* name;
-    bool fileBefore;   // the working file stands when the step begins
-    bool links;        // the file system makes hard links
-    bool roomForACopy; // the disk has room for a copy of the file as it stands
-    bool putsBack;     // the kept file can be renamed back
-    bool lasting;      // the kept file can be given a lasting name
+    bool fileBefore;      // the working file stands when the step begins
+    bool links;           // the file system makes hard links
+    bool roomForACopy;    // the disk has room for a copy of the file as it stands
+    bool putsBack;        // the kept file can be renamed back
+    bool lasting;         // the kept file can be given a lasting name
+    bool writable = true; // the folder can be written
 };
 
 class KeptFile : public WorkingFileStepTest, public ::testing::WithParamInterface<KeptFileCase> {
@@ -130,6 +131,7 @@ TEST_P(KeptFile, AFailedStepLeavesTheFileItFoundAndTellsWhatItLeft) {
     }
     int renames = 0;
     pl::OnFileCall([&](pl::FileCall call, const std::string&, const std::string& to) {
+        if (!c.writable && call != pl::FileCall::Rename) return EACCES;
         if (to.find(".before-step-") != std::string::npos && !c.lasting)
             return call == pl::FileCall::Link ? EPERM : EIO;
         if (call == pl::FileCall::Link) return c.links ? 0 : EPERM;
@@ -167,6 +169,8 @@ TEST_P(KeptFile, AFailedStepLeavesTheFileItFoundAndTellsWhatItLeft) {
         EXPECT_TRUE(LeftBeside().empty());
         EXPECT_NE(log.find("keeps its previous contents"), std::string::npos) << log;
         EXPECT_EQ(log.find("not done") != std::string::npos, !c.roomForACopy) << log;
+        EXPECT_EQ(log.find("(the disk may be full)") != std::string::npos, c.writable) << log;
+        EXPECT_EQ(log.find(dir.Path() + "DWGS/ cannot be written") != std::string::npos, !c.writable) << log;
     }
     if (!c.lasting) _exit(HasFailure() ? 1 : 0);
 }
@@ -178,7 +182,9 @@ INSTANTIATE_TEST_SUITE_P(FileSystems, KeptFile,
                                            KeptFileCase{"MadeByTheStep", false, true, true, true, true},
                                            KeptFileCase{"LinkCannotGoBack", true, true, true, false, true},
                                            KeptFileCase{"CopyCannotGoBack", true, false, true, false, true},
-                                           KeptFileCase{"NoLastingName", true, false, true, false, false}),
+                                           KeptFileCase{"NoLastingName", true, false, true, false, false},
+                                           KeptFileCase{"FolderNotWritable", true, true, false, true, true,
+                                                        false}),
                          [](const ::testing::TestParamInfo<KeptFileCase>& info) { return info.param.name; });
 
 } // namespace

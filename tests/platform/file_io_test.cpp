@@ -266,7 +266,7 @@ TEST_F(FileIo, StaleTemporariesOfEndedProcessesAreRemoved) {
     pl::OnFileCall(
         [&](pl::FileCall, const std::string&, const std::string& to) { return to == d + "G" ? EIO : 0; });
     EXPECT_EQ(
-        pl::PutBackKeptOfEndedProcesses(d),
+        pl::UndoStepsOfEndedRuns(d),
         (std::vector<pl::StepCutShort>{{d + "A", ""}, {d + "E", ""}, {d + "G", d + "G.before-step-1"}}));
     pl::OnFileCall({});
     EXPECT_EQ(dir.ReadFile("DWGS/G.before-step-1"), "G as it was");
@@ -287,4 +287,63 @@ TEST_F(FileIo, WriteSyncedToDiskReplacesTheFile) {
     ASSERT_TRUE(pl::WriteTextFile(dir.Path() + "DWGS/A.DB0", "new", pl::Sync::ToDisk));
     EXPECT_EQ(dir.ReadFile("DWGS/A.DB0"), "new");
     EXPECT_EQ(pl::FindFiles(dir.Path() + "DWGS/A.DB0*").size(), 1u); // no temporary left
+}
+
+// A run always takes a number and a lock of its own, whatever leftovers carry: past a thousand locks
+// of runs that ended, never a number a leftover kept file carries, and a fresh one once its own is
+// retired, as it is when a kept name cannot be dropped. A start leaves a live program's files be,
+// judged by the lock it holds, and removes every lock of a run that ended.
+TEST_F(FileIo, EveryRunHasALockOfItsOwnAndLocksGoWithTheirRuns) {
+    const std::string d = dir.Path() + "DWGS/";
+    for (int number = 1; number <= 1000; ++number)
+        dir.WriteFile("DWGS/~" + std::to_string(number) + ".lock", "");
+    for (const char* name : {"C", "D", "E", "F"})
+        dir.WriteFile("DWGS/" + std::string(name), name + std::string(" before"));
+    dir.WriteFile("DWGS/C.~1001-5.kept", "C leftover");
+    // This program wrote G last; another keeps it for a step and ends before writing it.
+    ASSERT_TRUE(pl::WriteTextFile(d + "G", "G before"));
+    int ready[2], end[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(end), 0);
+    if (fork() == 0) {
+        pl::OnFileCall([&](pl::FileCall call, const std::string& from, const std::string&) {
+            return call == pl::FileCall::Remove && from.starts_with(d + "D.") ? EACCES : 0;
+        });
+        const std::string kept = pl::KeepFileAsItIs(d + "D");
+        bool ok = !kept.empty() && pl::WriteTextFile(d + "D", "D later");
+        pl::DropKept(kept);
+        ok = ok && !pl::KeepFileAsItIs(d + "E").empty() && pl::WriteTextFile(d + "E", "E part");
+        _exit(ok && !pl::KeepFileAsItIs(d + "G").empty() ? 0 : 1);
+    }
+    int status = 1;
+    ASSERT_GT(wait(&status), 0);
+    ASSERT_EQ(status, 0);
+    ASSERT_TRUE(pl::WriteTextFile(d + "G", "G later"));
+    const pid_t live = fork();
+    if (live == 0) {
+        ::close(end[1]);
+        const bool ok = !pl::KeepFileAsItIs(d + "F").empty() && pl::WriteTextFile(d + "F", "F part");
+        char byte = ok ? 1 : 0;
+        static_cast<void>(::write(ready[1], &byte, 1));
+        static_cast<void>(::read(end[0], &byte, 1));
+        _exit(0);
+    }
+    ::close(ready[1]);
+    ::close(end[0]);
+    char started = 0;
+    ASSERT_EQ(::read(ready[0], &started, 1), 1);
+    ASSERT_EQ(started, 1);
+    pl::RemoveStaleTemporaries(d);
+    EXPECT_EQ(pl::UndoStepsOfEndedRuns(d), (std::vector<pl::StepCutShort>{{d + "E", ""}}));
+    EXPECT_EQ(dir.ReadFile("DWGS/C"), "C before");
+    EXPECT_EQ(dir.ReadFile("DWGS/D"), "D later");
+    EXPECT_EQ(dir.ReadFile("DWGS/E"), "E before");
+    EXPECT_EQ(dir.ReadFile("DWGS/F"), "F part");
+    EXPECT_EQ(dir.ReadFile("DWGS/G"), "G later");
+    EXPECT_EQ(pl::FindFiles(d + "~*.lock").size(), 2u); // the live program's and this one's
+    ::close(end[1]);
+    ASSERT_EQ(waitpid(live, &status, 0), live);
+    EXPECT_EQ(pl::UndoStepsOfEndedRuns(d), (std::vector<pl::StepCutShort>{{d + "F", ""}}));
+    EXPECT_EQ(pl::FindFiles(d + "~*.lock").size(), 1u);
+    EXPECT_EQ(pl::FindFiles(d + "C.*"), std::vector<std::string>{"C.~1001-5.kept"});
 }

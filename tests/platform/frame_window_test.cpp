@@ -9,6 +9,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <csignal>
+
 #include "platform/cursor.h"
 #include "platform/test_script.h"
 #include "tests/platform/window_fixture.h"
@@ -155,6 +157,14 @@ TEST(Application, CloseWindowEndsRunAndMinimisedRequestIsKept) {
     });
     EXPECT_EQ(app.Run(), 0);
     EXPECT_TRUE(minimised);
+}
+
+// The system's request to end (SIGTERM, as at a logout) ends Run as Exit does, so that the program
+// returns from its main and lets go of its locks as after Exit, rather than dying where it stands.
+TEST(Application, TerminateEndsRunAsExitDoes) {
+    windowtest::TestApp app;
+    QTimer::singleShot(0, [] { ::raise(SIGTERM); });
+    EXPECT_EQ(app.Run(), 0);
 }
 
 TEST_F(FrameTest, CloseChildrenAsksEveryChildFirst) {

@@ -771,9 +771,15 @@ TEST_P(FailedStep, WithoutHardLinksEveryRoomLeavesTheStepWholeOrUndoneAndToldOnc
 
 // The program killed after the step's first write that changed the file, with hard links and without,
 // and while it writes the copy buffer: the next start puts the file back as before the step, leaves
-// nothing beside it nor beside the buffer, and says so once.
+// nothing beside it nor beside the buffer, and says so once. A whole write after the kill by this
+// program, running all along, is later work that no start puts back over; a start that cannot write
+// DWGS/ says so and changes nothing, and the user's next write settles what was kept.
 TEST_P(FailedStep, KilledInTheMiddleGoesBackAtTheNextStart) {
-    for (const int link : {0, EPERM}) {
+    enum class After { Nothing, LaterWrite, ReadOnlyStart, NoGoingBack };
+    for (const auto& [link, after] : {std::pair{0, After::Nothing}, std::pair{EPERM, After::Nothing},
+                                      std::pair{0, After::LaterWrite}, std::pair{EPERM, After::LaterWrite},
+                                      std::pair{0, After::ReadOnlyStart}, std::pair{0, After::NoGoingBack}}) {
+        SCOPED_TRACE(static_cast<int>(after) * 100 + link);
         Restart();
         const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
         const int told = Told();
@@ -789,12 +795,51 @@ TEST_P(FailedStep, KilledInTheMiddleGoesBackAtTheNextStart) {
             _exit(0);
         }
         ASSERT_EQ(waitpid(killed, nullptr, 0), killed);
-        ASSERT_NE(dir.ReadFile("DWGS/HOUSE.DB0"), before);
+        const std::string half = dir.ReadFile("DWGS/HOUSE.DB0");
+        ASSERT_NE(half, before);
+        const std::string house = dir.Path() + "DWGS/HOUSE.DB0";
+        if (after == After::LaterWrite) {
+            ASSERT_TRUE(pl::WriteTextFile(house, half));
+        }
+        if (after == After::ReadOnlyStart) {
+            pl::OnFileCall([&](pl::FileCall, const std::string&, const std::string& to) {
+                return to.starts_with(dir.Path() + "DWGS/") ? EACCES : 0;
+            });
+            {
+                const TClient next(dir.Path());
+                pl::OnFileCall({});
+            }
+            EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), half);
+            EXPECT_EQ(pl::FindFiles(house + ".*.kept").size(), 1u);
+            EXPECT_EQ(Told(), told + 1);
+            EXPECT_TRUE(ui.LogContains("the folder " + dir.Path() + "DWGS/ cannot be written")) << ui.Log();
+            EXPECT_FALSE(ui.LogContains("kept as")) << ui.Log();
+            ASSERT_TRUE(pl::WriteTextFile(house, half));
+        }
+        if (after == After::NoGoingBack) {
+            pl::OnFileCall([&](pl::FileCall call, const std::string&, const std::string& to) {
+                return call == pl::FileCall::Rename && to == house ? EIO : 0;
+            });
+            {
+                const TClient next(dir.Path());
+                pl::OnFileCall({});
+            }
+            EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), half);
+            EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0.before-step-1"), before);
+            EXPECT_TRUE(
+                ui.LogContains("HOUSE could not go back to how it was before its last step, which the "
+                               "program ended before it was done; the drawing as it was is kept as:\\n" +
+                               house + ".before-step-1"))
+                << ui.Log();
+            EXPECT_EQ(pl::FindFiles(house + ".*"), std::vector<std::string>{"HOUSE.DB0.before-step-1"});
+            ASSERT_TRUE(pl::RemoveFile(house + ".before-step-1"));
+            continue;
+        }
         const TClient next(dir.Path());
-        EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), before);
-        EXPECT_TRUE(pl::FindFiles(dir.Path() + "DWGS/HOUSE.DB0.*").empty());
+        EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), after == After::Nothing ? before : half);
+        EXPECT_TRUE(pl::FindFiles(house + ".*").empty());
         EXPECT_TRUE(pl::FindFiles(dir.Path() + "LIBS/PASTE.CFG.*").empty());
-        EXPECT_EQ(Told(), told + 1);
+        EXPECT_EQ(Told(), told + (after == After::LaterWrite ? 0 : 1));
     }
     EXPECT_TRUE(ui.LogContains("HOUSE went back")) << ui.Log();
 }

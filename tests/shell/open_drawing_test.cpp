@@ -1,5 +1,7 @@
 // File Open: which file opens, the windows it opens, the saved copy it leaves, the text style it
 // loads, and the refusals that change nothing.
+#include <cerrno>
+
 #include "platform/dc.h"
 #include "platform/file_io.h"
 #include "platform/window_dc.h"
@@ -100,6 +102,17 @@ TEST_F(OpenDrawing, CancelledOrRefusedDialogOpensNothingAndSaveThenWritesNothing
     dir.WriteFile("DWGS/" + longName + ".DB0", "0 0 0 0 1 1\n");
     Open(dir.File("DWGS/" + longName + ".DB0"));
     EXPECT_TRUE(ui.LogContains("a drawing name has 1 to 24 characters"));
+    EXPECT_TRUE(Titles().empty());
+
+    // A program folder that cannot be written opens nothing, and says so.
+    pl::OnFileCall([&](pl::FileCall, const std::string&, const std::string& to) {
+        return to.starts_with(dir.Path() + "CFG/") ? EROFS : 0;
+    });
+    Open(dir.File("DWGS/SMITH.DB0"));
+    pl::OnFileCall({});
+    EXPECT_TRUE(
+        ui.LogContains("could not be written (the folder " + dir.Path() + "CFG/ cannot be written), so"))
+        << ui.Log();
     EXPECT_TRUE(Titles().empty());
 }
 
