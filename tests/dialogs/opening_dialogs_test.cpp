@@ -120,6 +120,8 @@ TEST_P(StoredOpening, OpensAsTheDrawingsUnitsReadItAndIsMendedOnlyWhenDamaged) {
     EXPECT_TRUE(c.answer == IDOK || (Inode() == written) == (c.mended == nullptr));
 }
 
+const std::vector<std::pair<int32_t, std::string>> kWidthTyped36 = {{kWindowWidth, "36"}};
+
 const StoredOpeningCase kStoredOpenings[] = {
     {"ShippedInFeetAndInches", 0, true, "1 1200 1050 1 1 9 0 0 0 0 0 0 ", "6501=\"47\" 6502=\"41\""},
     {"InchesInAMetricDrawing", 1, true, "1 864 1032 24 1 9 0 0 0 0 0 4 sill", "6501=\"914\" 6502=\"1092\""},
@@ -160,16 +162,8 @@ const StoredOpeningCase kStoredOpenings[] = {
     {"SmallDoorMillimetres", 0, false, "6 0 100 1 100 1 0 0 0 0 0 0 ", "26501=\"4\""},
     {"TinyWindowMillimetres", 0, true, "1 4 1050 1 1 9 0 0 0 0 0 0 ", "6501=\"4\""},
     {"WindowMillimetresKeptByOk", 0, true, "1 790 790 1 1 9 0 0 0 0 0 0 ", "6501=\"31\"", nullptr, 0, IDOK},
-    {"SmallHeightConvertedWithATypedWidth",
-     0,
-     true,
-     "1 1200 100 1 1 9 0 0 0 0 0 0 ",
-     "6502=\"4\"",
-     "1 864 96 24 1 9 0 0 0 0 0 0 ",
-     0,
-     IDOK,
-     nullptr,
-     {{kWindowWidth, "36"}}},
+    {"SmallHeightConvertedWithATypedWidth", 0, true, "1 1200 100 1 1 9 0 0 0 0 0 0 ", "6502=\"4\"",
+     "1 864 96 24 1 9 0 0 0 0 0 0 ", 0, IDOK, nullptr, kWidthTyped36},
     {"DoorMillimetresKeptByOk", 0, false, "6 0 100 1 100 1 0 0 0 0 0 0 ", "26501=\"4\"", nullptr, 0, IDOK},
     {"RobeMillimetresKeptByOk", 0, false, "24 0 1460 1 730 2 0 0 0 0 0 0 ", "26541=\"55\"",
      "24 0 1410 1 730 2 0 0 0 0 0 0 ", kRobeDialogId, IDOK},

@@ -338,10 +338,9 @@ TEST_F(WallDrawing, HatchPenIsThinnestAtPenScaleOne) {
 // cuts it, or with only background lines of its own over the faces there, as a junction leaves them,
 // or cut into a parallel wall of the same id (the walls of a room share theirs), into a wall of
 // another id there, or into the wall of the same id and place on another floor. Sizes are logical
-// units, a pixel each or zoomed to so many millimetres a pixel at the metric normal scale; on paper
-// and in the bitmap, as the page or the bitmap places them.
+// units, a pixel each or zoomed to so many millimetres a pixel at the metric normal scale, or as the
+// page or the bitmap places them.
 constexpr int32_t kBitmap = -1;
-
 struct DoorwayCase {
     std::string name;
     int32_t direction, mode;
@@ -478,15 +477,14 @@ TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
         return InkBetween(canvas, on, m - half, half - m, -m, kThickness + m);
     };
     EXPECT_EQ(across(kRed) + across(kBlack) > 0, !c.CutsThisWall());
-    // Beside the doorway, on its two sides together, the band or strokes go on (oblique strokes stand
-    // 125 units apart in x, over 150 units along a wall at 45 degrees, so one side may hold none): where
-    // the scale leaves room between the faces, inside them.
-    const auto beside = [&](const auto& count) {
-        return count(half + m, half + 150) + count(-half - 150, -half - m);
+    // Beside the doorway, both sides together (oblique strokes stand over 150 units apart along a wall at
+    // 45 degrees), the band or strokes go on inside the faces where the scale leaves room between them.
+    const auto beside = [&](const QImage& on, COLORREF colour, double nearSide, double farSide) {
+        return InkBetween(on, colour, half + m, half + 150, nearSide, farSide) +
+               InkBetween(on, colour, -half - 150, -half - m, nearSide, farSide);
     };
     const double clear = std::max(m, double(kMargin));
-    const int32_t inside = beside(
-        [&](double from, double to) { return InkBetween(canvas, ink, from, to, clear, kThickness - clear); });
+    const int32_t inside = beside(canvas, ink, clear, kThickness - clear);
     EXPECT_TRUE(kThickness <= 2 * clear || (inside > 0) == (c.mode != displaymode::kPlain)) << inside;
     // The faces reach the jambs.
     EXPECT_GT(std::min(InkBetween(canvas, kRed, half + m, half + 2 * m, -m, m / 2),
@@ -499,17 +497,14 @@ TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
             EXPECT_TRUE(c.print <= 0 || InkBetween(canvas, kWhite, from, from + 2.0 * PenScale,
                                                    v - PenScale / 4.0, v + PenScale / 4.0) == 0)
                 << v << " " << from;
-    // Faces and all, a doorway holds no more ink than in the normal style; the wall beside it more, at
-    // every scale.
-    const auto all = [this](const QImage& on) {
-        return [this, picture = &on](double from, double to) {
-            return InkBetween(*picture, CLR_INVALID, from, to, -kThickness / 2, 1.5 * kThickness);
-        };
-    };
+    // Faces and all, a doorway holds no more ink than in the normal style, the wall beside it more.
+    const double out = -kThickness / 2.0, far = 1.5 * kThickness;
     if (c.CutsThisWall()) {
-        EXPECT_LE(all(canvas)(m - half, half - m), all(normal)(m - half, half - m));
+        EXPECT_LE(InkBetween(canvas, CLR_INVALID, m - half, half - m, out, far),
+                  InkBetween(normal, CLR_INVALID, m - half, half - m, out, far));
     }
-    EXPECT_EQ(beside(all(canvas)) > beside(all(normal)), c.mode != displaymode::kPlain);
+    EXPECT_EQ(beside(canvas, CLR_INVALID, out, far) > beside(normal, CLR_INVALID, out, far),
+              c.mode != displaymode::kPlain);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -533,11 +528,11 @@ INSTANTIATE_TEST_SUITE_P(
         DoorwayCase{"AloneObliqueSolid", 450, 20, openingkind::kHingedDoor, 0, 10002, kGroundFloor, 0, true},
         DoorwayCase{"NestedHatched", 450, 10, openingkind::kWallOpening, 0, 10002, kGroundFloor, 0, false, 0,
                     0, 100}),
-
     [](const ::testing::TestParamInfo<DoorwayCase>& info) { return info.param.name; });
 
 // Shrunk by half, normal, zoomed up once and twice: openings, hinged and sliding doors along y,
-// oblique and along x.
+// oblique and along x. Printed at 1 : 100 and 1 : 50 at angles in every quarter and square, and saved
+// as the bitmap, where the turned pieces of an opening miss the faces' pixels.
 std::vector<DoorwayCase> AtEachZoom() {
     std::vector<DoorwayCase> rows;
     for (const auto& [zoom, mm] :
@@ -551,16 +546,6 @@ std::vector<DoorwayCase> AtEachZoom() {
                     rows.push_back({zoom + (name + std::to_string(d / 10)) + style +
                                         (at ? "At" + std::to_string(at) : ""),
                                     d, mode, kind, 0, 10002, kGroundFloor, mm, false, at});
-    return rows;
-}
-
-INSTANTIATE_TEST_SUITE_P(Zooms, PartitionDoorway, ::testing::ValuesIn(AtEachZoom()),
-                         [](const ::testing::TestParamInfo<DoorwayCase>& info) { return info.param.name; });
-
-// Printed at 1 : 100 and 1 : 50 at angles in every quarter and square, and saved as the bitmap, where
-// the turned pieces of an opening miss the faces' pixels.
-std::vector<DoorwayCase> OnPaperAndInTheBitmap() {
-    std::vector<DoorwayCase> rows;
     for (const auto& [where, print] : {std::pair{"Paper100", 100}, {"Paper50", 50}, {"Bitmap", kBitmap}})
         for (const int32_t d : {450, 900, 1030, 2330, 3030})
             for (const auto& [style, mode] : {std::pair{"Normal", 0}, {"Hatched", 10}, {"Solid", 20}})
@@ -570,7 +555,7 @@ std::vector<DoorwayCase> OnPaperAndInTheBitmap() {
     return rows;
 }
 
-INSTANTIATE_TEST_SUITE_P(Printed, PartitionDoorway, ::testing::ValuesIn(OnPaperAndInTheBitmap()),
+INSTANTIATE_TEST_SUITE_P(Zooms, PartitionDoorway, ::testing::ValuesIn(AtEachZoom()),
                          [](const ::testing::TestParamInfo<DoorwayCase>& info) { return info.param.name; });
 
 TEST_F(WallDrawing, WallsAtTheEndsOfTheCoordinateRangeShowTheirPartInTheWindow) {
