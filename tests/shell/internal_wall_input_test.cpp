@@ -282,9 +282,8 @@ struct LHouse {
     int32_t left, top, right, bottom, cornerX, cornerY, belowCorner;
 };
 
-// A partition keyed from (startX, startY) by the arrow, its side (a direction code) and the face it
-// stops at; a partition BELOW to the corner drawn first (a face of it hidden), or the same partition
-// keyed over itself before.
+// A partition keyed from (startX, startY) by the arrow on its side (a direction code) to the face it
+// stops at; drawn before: a partition BELOW to the corner (a face of it hidden), or the same one.
 struct LHouseRow {
     const char* name;
     int32_t LHouse::*startX, LHouse::*startY;
@@ -317,11 +316,11 @@ protected:
     // A length typed in the drawing's units; in feet and inches, 0 takes the length offered.
     void Length(int32_t units) {
         if (metric) return pl::script::AnswerInput(std::to_string(units));
-        std::vector<std::pair<int32_t, std::string>> fields;
+        DialogStep step;
         if (units)
-            fields = {{kFeetEditId, std::to_string(units / 288)},
-                      {kInchesEditId, std::to_string(units % 288 / 24)}};
-        pl::script::AnswerDialog(kFeetDialogId, {DialogStep{fields}});
+            step.Values = {{kFeetEditId, std::to_string(units / 288)},
+                           {kInchesEditId, std::to_string(units % 288 / 24)}};
+        pl::script::AnswerDialog(kFeetDialogId, {step});
     }
     // File New with cavity walls, and the L keyed from its top left corner.
     LHouse KeyHouse() {
@@ -333,14 +332,12 @@ protected:
         client->ProcessCommand(cmd::kFileNew);
         child = client->ActiveDrawingWindow();
         EnterAt(TPoint(100, 100));
-        for (const auto& [key, mm, ft] : {std::tuple{Qt::Key_Right, 12000, 40},
-                                          {Qt::Key_Down, 5000, 16},
-                                          {Qt::Key_Left, 5000, 16},
-                                          {Qt::Key_Down, 4000, 14},
-                                          {Qt::Key_Left, 7000, 24},
-                                          {Qt::Key_Up, 9000, 30}}) {
-            Length(metric ? mm : ft * 288);
-            Key(key);
+        const int keys[] = {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left,
+                            Qt::Key_Down,  Qt::Key_Left, Qt::Key_Up};
+        const int32_t mm[] = {12000, 5000, 5000, 4000, 7000, 9000}, ft[] = {40, 16, 16, 14, 24, 30};
+        for (int i = 0; i < 6; ++i) {
+            Length(metric ? mm[i] : ft[i] * 288);
+            Key(keys[i]);
         }
         TList file;
         EXPECT_EQ(testsupport::ReadWorkingFileInto(file), FileResult::Ok);
@@ -373,8 +370,9 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
     if (row.firstBelow)
         KeyPartition({h.left, h.cornerY}, Qt::Key_Right, kDirectionDown, h.cornerX - h.left, false);
     const POINT start{h.*row.startX, h.*row.startY};
-    const bool level = row.qtKey == Qt::Key_Right || row.qtKey == Qt::Key_Left;
-    const POINT end = level ? POINT{h.*row.stop, start.y} : POINT{start.x, h.*row.stop};
+    const int32_t dx = row.side == kDirectionRight ? thickness : row.side == kDirectionLeft ? -thickness : 0;
+    const int32_t dy = row.side == kDirectionUp ? thickness : row.side == kDirectionDown ? -thickness : 0;
+    const POINT end = dy ? POINT{h.*row.stop, start.y} : POINT{start.x, h.*row.stop};
     const int32_t length = std::abs(end.x - start.x) + std::abs(end.y - start.y);
     if (row.twice) KeyPartition(start, row.qtKey, row.side, length, true);
     const auto kept = ReadBack();
@@ -383,16 +381,13 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
 
     const auto objects = ReadBack();
     const auto walls = Partitions(objects), before = Partitions(kept);
+    const auto faces = [](const TIntwallobj* w) { return std::tuple(w->q1x, w->q1y, w->q2x, w->q2y); };
     ASSERT_EQ(walls.size(), before.size() + 1);
     for (size_t i = 0; i < before.size(); ++i)
-        EXPECT_EQ(std::tuple(walls[i]->q1x, walls[i]->q1y, walls[i]->q2x, walls[i]->q2y),
-                  std::tuple(before[i]->q1x, before[i]->q1y, before[i]->q2x, before[i]->q2y));
-    const TIntwallobj& w = *walls.back();
-    EXPECT_EQ(std::tuple(w.x1, w.y1, w.x2, w.y2), std::tuple(start.x, start.y, end.x, end.y));
-    const int32_t dx = row.side == kDirectionRight ? thickness : row.side == kDirectionLeft ? -thickness : 0;
-    const int32_t dy = row.side == kDirectionUp ? thickness : row.side == kDirectionDown ? -thickness : 0;
-    EXPECT_EQ(std::tuple(w.q1x, w.q1y, w.q2x, w.q2y),
-              std::tuple(start.x + dx, start.y + dy, end.x + dx, end.y + dy));
+        EXPECT_EQ(faces(walls[i]), faces(before[i]));
+    const TIntwallobj* w = walls.back();
+    EXPECT_EQ(std::tuple(w->x1, w->y1, w->x2, w->y2), std::tuple(start.x, start.y, end.x, end.y));
+    EXPECT_EQ(faces(w), std::tuple(start.x + dx, start.y + dy, end.x + dx, end.y + dy));
     // Lines in the paper's colour hide a partition's face met between the new faces, and nothing else.
     EXPECT_EQ(std::ranges::count_if(
                   objects, [](const auto& o) { return o->kind == kLine && o->colour == BackgroundColour; }),
@@ -401,9 +396,9 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
 
 INSTANTIATE_TEST_SUITE_P(Partitions, LShapedHouse,
                          ::testing::Combine(::testing::ValuesIn(kLHouseRows), ::testing::Bool()),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) +
-                                    (std::get<1>(info.param) ? "Metric" : "Imperial");
+                         [](const auto& i) {
+                             return std::get<0>(i.param).name +
+                                    std::string(std::get<1>(i.param) ? "Metric" : "Imperial");
                          });
 
 } // namespace

@@ -29,6 +29,7 @@ const TObject& LastOf(const std::vector<std::unique_ptr<TObject>>& objects) {
 
 // The three floor records File New seeds come first in every drawing.
 constexpr int32_t kRecords = 3;
+constexpr char kAsksForAStart[] = "ENTER start of line, then arrow key direction, OR press LeftButton & DRAG";
 
 class KeyedLine : public InputTest {};
 
@@ -218,8 +219,7 @@ protected:
     }
 };
 
-// (a click without a drag comes between the two lines; the lines are labelled by Line + Text, or
-// drawn by Line)
+// (a click without a drag comes between the two lines; Line + Text labels them, else plain Line)
 class LineAfterClick : public SitePlanLine, public ::testing::WithParamInterface<std::tuple<bool, bool>> {};
 
 TEST_P(LineAfterClick, GoesOnFromTheLastEndOrWaitsForAStart) {
@@ -240,8 +240,7 @@ TEST_P(LineAfterClick, GoesOnFromTheLastEndOrWaitsForAStart) {
     labelled ? KeyLine(Qt::Key_Left, 2000, false) : Key(Qt::Key_Left);
     // The click left no point to go on from: nothing is drawn, and the guide asks for a start.
     EXPECT_EQ(FileCount(), before);
-    EXPECT_STREQ(client->StatusBar->GetText(),
-                 "ENTER start of line, then arrow key direction, OR press LeftButton & DRAG");
+    EXPECT_STREQ(client->StatusBar->GetText(), kAsksForAStart);
     const TPoint next(200, 300);
     MoveTo(next);
     Key(Qt::Key_Return);
@@ -347,6 +346,7 @@ const OwnPointTool kOwnPointTools[] = {
 // Steps to the sheet's lower edge exactly, and the least length that can be typed past it (1 mm, 1/8
 // inch: less than a zoom unit), in the units.
 enum class ToTheEdge { No, Metric, Imperial };
+const char* const kToTheEdgeNames[] = {"TheSheet", "TheEdgeMetric", "TheEdgeImperial"};
 
 std::vector<std::tuple<OwnPointTool, bool, ToTheEdge>> OwnPointSteps() {
     std::vector<std::tuple<OwnPointTool, bool, ToTheEdge>> steps;
@@ -444,12 +444,9 @@ TEST_P(StepNearTheSheetEdge, IsCheckedFromWhereItStarts) {
 
 INSTANTIATE_TEST_SUITE_P(OwnPoint, StepNearTheSheetEdge, ::testing::ValuesIn(OwnPointSteps()),
                          [](const auto& info) {
-                             const ToTheEdge edge = std::get<2>(info.param);
-                             const std::string name = std::get<0>(info.param).name;
-                             if (edge == ToTheEdge::No)
-                                 return name + (std::get<1>(info.param) ? "OnTheSheet" : "PastTheSheet");
-                             return name + (std::get<1>(info.param) ? "OnTheEdge" : "PastTheEdge") +
-                                    (edge == ToTheEdge::Metric ? "Metric" : "Imperial");
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) ? "On" : "Past") +
+                                    kToTheEdgeNames[static_cast<int>(std::get<2>(info.param))];
                          });
 
 class DraggedLine : public InputTest {};
@@ -483,8 +480,7 @@ TEST_F(DraggedLine, AClickAfterEnterLeavesNoStart) {
     MoveTo(TPoint(120, 240));
     Key(Qt::Key_Return);
     Click(TPoint(300, 100));
-    EXPECT_STREQ(client->StatusBar->GetText(),
-                 "ENTER start of line, then arrow key direction, OR press LeftButton & DRAG");
+    EXPECT_STREQ(client->StatusBar->GetText(), kAsksForAStart);
     Key(Qt::Key_Right);
     EXPECT_EQ(FileCount(), kRecords);
 }

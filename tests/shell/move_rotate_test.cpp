@@ -204,10 +204,9 @@ TEST_F(MoveRotate, ZoomUpIgnoresAClick) {
     EXPECT_EQ(client->Tool->Kind, toolkind::kLine);
 }
 
-// A right press turns the selection about the point pressed, by the degrees typed (none: a click on
-// the selection and a click at the point move it there); a turn or move that would carry a point of it
-// past the sheet's edge is refused with the sheet message and changes nothing.
-// (where the press is, the degrees, whether the step leaves the sheet)
+// A right press turns the selection about the point pressed by the degrees typed (none: a click on it
+// and a click at the point move it there); a turn or move carrying a point of it past the sheet's edge
+// is refused with the sheet message and changes nothing. (press, degrees, whether it leaves the sheet)
 class TurnAboutAPress : public MoveRotate,
                         public ::testing::WithParamInterface<std::tuple<TPoint, const char*, bool>> {};
 
@@ -218,8 +217,7 @@ TEST_P(TurnAboutAPress, StaysOnTheSheetOrIsRefused) {
     const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
     if (degrees) {
         pl::script::AnswerInput(degrees);
-        QTest::mousePress(View(), Qt::RightButton, {}, QPoint(at.x, at.y));
-        QTest::mouseRelease(View(), Qt::RightButton, {}, QPoint(at.x, at.y));
+        QTest::mouseClick(View(), Qt::RightButton, {}, QPoint(at.x, at.y));
     } else {
         Click(TPoint(200, 150));
         Click(at);
@@ -227,14 +225,13 @@ TEST_P(TurnAboutAPress, StaysOnTheSheetOrIsRefused) {
     Key(Qt::Key_Return);
     EXPECT_EQ(ui.LogContains("Distance would take you outside the programme's total drawing sizes"), leaves);
     EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0") == before, leaves);
-    for (int32_t i = 0; i < ObjectList.count; ++i) {
-        const TObject* o = ObjectList[i];
-        if (!o || o->kind != kLine) continue;
-        for (int32_t v : {o->x1, o->x2})
-            EXPECT_TRUE(v >= 0 && v <= SheetWidth * ZoomDivisor) << v;
-        for (int32_t v : {o->y1, o->y2})
-            EXPECT_TRUE(v >= 0 && v <= SheetHeight * ZoomDivisor) << v;
-    }
+    const auto on = [](int32_t v, int32_t sheet) { return v >= 0 && v <= sheet * ZoomDivisor; };
+    for (int32_t i = 0; i < ObjectList.count; ++i)
+        if (const TObject* o = ObjectList[i]; o && o->kind == kLine) {
+            EXPECT_TRUE(on(o->x1, SheetWidth) && on(o->x2, SheetWidth) && on(o->y1, SheetHeight) &&
+                        on(o->y2, SheetHeight))
+                << o->x1 << ", " << o->y1 << " to " << o->x2 << ", " << o->y2;
+        }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -338,10 +338,6 @@ TEST_F(ShapeInput, ClickedTextFromTheInputBoxIsCentred) {
     EXPECT_EQ(text.x1, DrawingAt(at).x);
 }
 
-} // namespace
-
-namespace {
-
 // Enter after a chain of keyed outline sides, with a tool that holds no point, places its start and
 // stores nothing: no object runs from the sheet's corner. (the tool chosen next)
 class EnterAfterAnOutline : public InputTest, public ::testing::WithParamInterface<int32_t> {};

@@ -206,12 +206,10 @@ TEST(FreeLengthTo, AChainsNextSegmentMeetsFacesOnItsOwnSide) {
     AddPartition(doc, 0, 5000, 3000, 5000, 900, 0, 4900, 3000, 4900);
     AddPartition(doc, 3000, 3000, 6000, 3000, 900, 3000, 3100, 6000, 3100);
     AddPartition(doc, 0, 1000, 3000, 1000, 900, 0, 1100, 3000, 1100);
-    const int32_t across = ChainWidthAcross(doc, 0, 3000, 5000, kDirectionDown, kDirectionDown, 100);
-    EXPECT_EQ(across, -100);
-    EXPECT_EQ(MeasureFreeLength(doc, kGroundFloor, kZoom, 3000, 5000, kDirectionDown, across, 0).Length,
-              3900);
-    EXPECT_EQ(MeasureFreeLength(doc, kGroundFloor, kZoom, 3000, 5000, kDirectionDown, -across, 0).Length,
-              1900);
+    const int32_t w = ChainWidthAcross(doc, 0, 3000, 5000, kDirectionDown, kDirectionDown, 100);
+    EXPECT_EQ(w, -100);
+    EXPECT_EQ(MeasureFreeLength(doc, kGroundFloor, kZoom, 3000, 5000, kDirectionDown, w, 0).Length, 3900);
+    EXPECT_EQ(MeasureFreeLength(doc, kGroundFloor, kZoom, 3000, 5000, kDirectionDown, -w, 0).Length, 1900);
 }
 
 TEST(WallCorner, LShapeTakesTheFirstWallThatIsBothLeftmostAndTopmost) {
