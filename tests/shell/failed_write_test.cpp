@@ -798,32 +798,29 @@ TEST_P(FailedStep, KilledInTheMiddleGoesBackAtTheNextStart) {
         const std::string half = dir.ReadFile("DWGS/HOUSE.DB0");
         ASSERT_NE(half, before);
         const std::string house = dir.Path() + "DWGS/HOUSE.DB0";
-        if (after == After::LaterWrite) {
-            ASSERT_TRUE(pl::WriteTextFile(house, half));
-        }
+        // A start with the file calls refused as `refuse` says; refused no more once it has started.
+        const auto startRefused = [&](const auto& refuse) {
+            pl::OnFileCall(refuse);
+            const TClient next(dir.Path());
+            pl::OnFileCall({});
+        };
         if (after == After::ReadOnlyStart) {
-            pl::OnFileCall([&](pl::FileCall, const std::string&, const std::string& to) {
+            startRefused([&](pl::FileCall, const std::string&, const std::string& to) {
                 return to.starts_with(dir.Path() + "DWGS/") ? EACCES : 0;
             });
-            {
-                const TClient next(dir.Path());
-                pl::OnFileCall({});
-            }
             EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), half);
             EXPECT_EQ(pl::FindFiles(house + ".*.kept").size(), 1u);
             EXPECT_EQ(Told(), told + 1);
             EXPECT_TRUE(ui.LogContains("the folder " + dir.Path() + "DWGS/ cannot be written")) << ui.Log();
             EXPECT_FALSE(ui.LogContains("kept as")) << ui.Log();
+        }
+        if (after == After::LaterWrite || after == After::ReadOnlyStart) {
             ASSERT_TRUE(pl::WriteTextFile(house, half));
         }
         if (after == After::NoGoingBack) {
-            pl::OnFileCall([&](pl::FileCall call, const std::string&, const std::string& to) {
+            startRefused([&](pl::FileCall call, const std::string&, const std::string& to) {
                 return call == pl::FileCall::Rename && to == house ? EIO : 0;
             });
-            {
-                const TClient next(dir.Path());
-                pl::OnFileCall({});
-            }
             EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), half);
             EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0.before-step-1"), before);
             EXPECT_TRUE(

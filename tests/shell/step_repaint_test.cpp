@@ -90,9 +90,7 @@ public:
     // (then the level line, at `repick`) and given the key (none: Tools > Line follows) and the
     // length (0 cancels the box, -1 leaves the sheet).
     void EditPickedEnd(bool line, int32_t command, int key, int32_t length, TPoint repick = {}) {
-        OpenWith(line ? &AfterTheStep::AddUpright<true> : &AfterTheStep::AddUpright<false>);
-        client->ProcessCommand(command);
-        Click(TPoint(100, 200));
+        PickUpright(line, command);
         ASSERT_EQ(client->Tool->PointPlaced, 1);
         if (repick.x) Click(repick);
         if (!key) return static_cast<void>(client->ProcessCommand(cmd::kLine));
@@ -112,10 +110,9 @@ public:
     void ExtendLevelLineAfterAWallPick() {
         EditPickedEnd(false, cmd::kExtendInternalWall, Qt::Key_Right, 500, {200, 150});
     }
-    // The pick is shown blanked until the edit ends (its pixels differ from a full repaint).
-    void PickBlanked(bool line) {
+    void PickUpright(bool line, int32_t command) {
         OpenWith(line ? &AfterTheStep::AddUpright<true> : &AfterTheStep::AddUpright<false>);
-        client->ProcessCommand(cmd::kExtendInternalWall);
+        client->ProcessCommand(command);
         Click(TPoint(100, 200));
     }
     void ExtendLevelLinePickedNext() {
@@ -225,10 +222,11 @@ const StepCase kSteps[] = {
 
 class PickShown : public AfterTheStep {};
 
+// The pick is shown blanked until the edit ends (its pixels differ from a full repaint).
 TEST_F(PickShown, BlankedWhileTheEditWaitsForItsKey) {
     for (bool line : {true, false}) {
         SCOPED_TRACE(line);
-        PickBlanked(line);
+        PickUpright(line, cmd::kExtendInternalWall);
         EXPECT_GT(DifferenceFromFullRepaint(), 0);
         client->CloseChildren();
         QCoreApplication::processEvents();

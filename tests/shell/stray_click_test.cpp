@@ -143,15 +143,12 @@ protected:
         made = WorkingFile() != before;
         // What the guide says the tool goes on from.
         const std::string guide = client->StatusBar->GetText();
-        const auto arrow = [&](const char* length, int key) {
+        // Down first: the partition's first line goes down from where its second line lies by default.
+        for (const auto& [length, key] : {std::pair{"1500", Qt::Key_Down}, std::pair{"2000", Qt::Key_Right},
+                                          std::pair{"1500", Qt::Key_Up}, std::pair{"2000", Qt::Key_Left}}) {
             pl::script::AnswerInput(length);
             Key(key);
-        };
-        // Down first: the partition's first line goes down from where its second line lies by default.
-        arrow("1500", Qt::Key_Down);
-        arrow("2000", Qt::Key_Right);
-        arrow("1500", Qt::Key_Up);
-        arrow("2000", Qt::Key_Left);
+        }
         // An arc's second point, level with its first.
         pl::script::AnswerInput("600");
         EnterAt(TPoint(start.x + 80, start.y));

@@ -360,7 +360,6 @@ TEST_P(HeldAcrossAZoom, IsKeptWholeByEveryZoomAndScroll) {
     std::string unzoomed; // what the row's finishing keys make with no zoom
     for (size_t n = 0; n < ways.size(); ++n) {
         const int32_t way = ways[n];
-        const bool zoom = n < zooms.size();
         SCOPED_TRACE(way);
         Restart();
         if (finish && unzoomed.empty()) {
@@ -403,7 +402,7 @@ TEST_P(HeldAcrossAZoom, IsKeptWholeByEveryZoomAndScroll) {
         child->Invalidate(true);
         child->UpdateWindow();
         EXPECT_EQ(pixelprobe::CountDifferent(shown, *child->BackBuffer()), 0);
-        if (zoom) {
+        if (n < zooms.size()) {
             EXPECT_EQ(client->Tool.get(), tool) << "the tool was replaced";
             const POINT after = FirstPointOfView();
             client->Tool->ShiftHeld(before.x - after.x, before.y - after.y);
@@ -499,8 +498,7 @@ std::vector<PreviewCase> HeldAcrossAZoomCases() {
                                 (view == kSitePlan ? "OnTheSitePlan" : ""));
                 PreviewCase row{names.back().c_str(), &PreviewOfAnEndingTool::ChosenByItsCommand, view};
                 row.command = item.Command;
-                if (std::none_of(cases.begin(), cases.end(),
-                                 [&](const PreviewCase& c) { return names.back() == c.name; }))
+                if (std::ranges::none_of(cases, [&](const PreviewCase& c) { return names.back() == c.name; }))
                     cases.push_back(row);
             }
         }
