@@ -237,6 +237,109 @@ Shape ShapeOf(const Mask& mask, int32_t w, int32_t h, int32_t& ink) {
     return w <= kWordWidth && h <= kWordRows ? ShapeByWords(mask, w, h, ink) : ShapeByRuns(mask, w, h, ink);
 }
 
+namespace {
+
+// The runs of ink of a mask of bits, row by row, each joined to the runs above that reach within a
+// column of it. Runs joined by their links make a graph whose runs less links is the mask's Euler
+// number, pieces less holes, so a link between runs already of one piece closes a hole: the holes
+// are counted without looking at a clear pixel.
+class BitRuns {
+public:
+    explicit BitRuns(int32_t w) {
+        // A row holds at most a run every other column.
+        const size_t most = size_t(w) / 2 + 1;
+        if (aboveBuffer_.size() < most) aboveBuffer_.resize(most), rowBuffer_.resize(most);
+        above_ = aboveBuffer_.data(), row_ = rowBuffer_.data(), parent_ = parentBuffer_.data();
+    }
+
+    // The runs of a row of `words` words, the last masked by `last`. A run may cross from word to
+    // word; `open` is where the run reaching the end of the word before began, or -1.
+    void Row(const uint64_t* line, int32_t words, uint64_t last) {
+        count_ = 0, first_ = 0;
+        int32_t open = -1;
+        for (int32_t at = 0; at < words; ++at) {
+            uint64_t word = line[at] & (at + 1 < words ? ~uint64_t{0} : last);
+            const int32_t column = at * 64;
+            if (open >= 0) {
+                if (word == ~uint64_t{0}) continue;
+                Link(open, column + __builtin_ctzll(~word) - 1);
+                open = -1;
+                word &= word + 1;
+            }
+            while (word != 0) {
+                // Adding the lowest bit carries through the run, leaving the bit past its end.
+                const uint64_t past = word + (word & (0 - word));
+                if (past == 0) {
+                    open = column + __builtin_ctzll(word);
+                    break;
+                }
+                Link(column + __builtin_ctzll(word), column + __builtin_ctzll(past) - 1);
+                word &= past;
+            }
+        }
+        if (open >= 0) Link(open, words * 64 - 1);
+        std::swap(above_, row_);
+        aboveCount_ = count_;
+    }
+
+    Shape shape;
+
+private:
+    struct InkRun {
+        int32_t from, to, region;
+    };
+
+    // A run of this row from column `from` to `to` joins each run above that reaches within a column
+    // of it, taking the first one's region as its own.
+    void Link(int32_t from, int32_t to) {
+        while (first_ < aboveCount_ && above_[first_].to < from - 1)
+            ++first_;
+        int32_t mine = -1;
+        for (int32_t at = first_; at < aboveCount_ && above_[at].from <= to + 1; ++at) {
+            const int32_t over = Root(parent_, above_[at].region);
+            if (mine < 0)
+                mine = over;
+            else if (over == mine)
+                ++shape.holes;
+            else
+                parent_[mine] = over, mine = over, --shape.pieces;
+        }
+        if (mine < 0) {
+            if (size_t(regions_) == parentBuffer_.size()) {
+                parentBuffer_.resize(std::max(size_t{256}, parentBuffer_.size() * 2));
+                parent_ = parentBuffer_.data();
+            }
+            mine = regions_++;
+            parent_[mine] = mine;
+            ++shape.pieces;
+        }
+        row_[count_++] = {from, to, mine};
+    }
+
+    // Kept from call to call, so that shaping allocates only while masks grow.
+    static thread_local std::vector<int32_t> parentBuffer_;
+    static thread_local std::vector<InkRun> aboveBuffer_, rowBuffer_;
+    InkRun *above_, *row_;
+    int32_t* parent_;
+    int32_t regions_ = 0, count_ = 0, aboveCount_ = 0, first_ = 0;
+};
+
+thread_local std::vector<int32_t> BitRuns::parentBuffer_;
+thread_local std::vector<BitRuns::InkRun> BitRuns::aboveBuffer_, BitRuns::rowBuffer_;
+
+} // namespace
+
+Shape ShapeOf(const BitRows& mask) {
+    if (mask.words == nullptr || mask.w <= 0 || mask.h <= 0) return {};
+    const int32_t words = (mask.w - 1) / 64 + 1;
+    if (mask.stride < words) return {};
+    const uint64_t last = ~uint64_t{0} >> ((64 - mask.w % 64) % 64);
+    BitRuns runs(mask.w);
+    for (int32_t y = 0; y < mask.h; ++y)
+        runs.Row(mask.words + size_t(y) * size_t(mask.stride), words, last);
+    return runs.shape;
+}
+
 int32_t Distance(Shape a, Shape b) {
     return std::abs(a.pieces - b.pieces) + std::abs(a.holes - b.holes);
 }
