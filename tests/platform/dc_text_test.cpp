@@ -583,9 +583,17 @@ TEST(DCText, ALetterTouchingTheOneBeforeLevelKeepsOnlyOffItsInk) {
     EXPECT_GT(kept, 20);
 }
 
-// A mask's pieces and holes count alike whether its rows fit a word or are counted run by run: a
-// figure counted alone, then padded past a word's width and past its rows.
+// A mask's pieces and holes count alike whether its rows fit a word or are counted run by run, as
+// bytes or as bits: a figure counted alone, then padded past a word's width and past its rows, and
+// figures of every width to 300 whose runs cross from word to word and join at a word's edge.
 TEST(DCText, GlyphInkShapesAlikeInMasksOfAnySize) {
+    const auto shapeOfBits = [](const glyph_ink::Mask& mask, int32_t w, int32_t h, int32_t stride) {
+        std::vector<uint64_t> words(size_t(stride * h), 0);
+        for (int32_t at = 0; at < w * h; ++at)
+            words[size_t(at / w * stride + at % w / 64)] |= uint64_t{mask[size_t(at)]} << (at % w % 64);
+        const glyph_ink::Shape shape = glyph_ink::ShapeOf(glyph_ink::BitRows{words.data(), stride, w, h});
+        return std::pair(shape.pieces, shape.holes);
+    };
     std::mt19937 random(53);
     for (int32_t figure = 0; figure < 2000; ++figure) {
         const int32_t w = 8 + int32_t(random() % 50), h = 8 + int32_t(random() % 50);
@@ -601,8 +609,22 @@ TEST(DCText, GlyphInkShapesAlikeInMasksOfAnySize) {
             const glyph_ink::Shape got = glyph_ink::ShapeOf(padded, wide, tall);
             EXPECT_EQ(std::pair(got.pieces, got.holes), std::pair(shape.pieces, shape.holes))
                 << "figure " << figure << " in " << wide << " x " << tall << ", pieces and holes";
+            EXPECT_EQ(shapeOfBits(padded, wide, tall, 2), std::pair(shape.pieces, shape.holes))
+                << "figure " << figure << " in " << wide << " x " << tall << ", as bits";
         }
     }
+    for (int32_t w = 1; w <= 300; ++w)
+        for (const uint32_t density : {3u, 12u, 50u, 85u, 100u})
+            for (int32_t figure = 0; figure < 4; ++figure) {
+                const int32_t h = 1 + int32_t(random() % 30);
+                glyph_ink::Mask mask(size_t(w * h));
+                for (uint8_t& pixel : mask)
+                    pixel = random() % 100 < density;
+                const glyph_ink::Shape shape = glyph_ink::ShapeOf(mask, w, h);
+                EXPECT_EQ(shapeOfBits(mask, w, h, (w + 63) / 64 + figure % 2),
+                          std::pair(shape.pieces, shape.holes))
+                    << w << " x " << h << " at " << density << "%, figure " << figure << ", as bits";
+            }
 }
 
 // Nothing kept; a few glyphs; texts let go while their glyphs' choices are found again; all kept.
