@@ -1,4 +1,5 @@
-// The device context against raw QPainter: 10,000 short lines and 1,000 texts into a full-HD image.
+// The device context against raw QPainter: 10,000 short lines and 1,000 texts into a full-HD image;
+// and the shape of a large glyph mask counted from bytes and from bits.
 #include <benchmark/benchmark.h>
 #include <cstdint>
 #include <QFont>
@@ -9,6 +10,7 @@
 
 #include "platform/dc.h"
 #include "platform/font_face.h"
+#include "platform/glyphs/glyph_ink.h"
 
 namespace {
 
@@ -116,5 +118,30 @@ void BM_XorLinesThroughQPainter(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_XorLinesThroughQPainter)->Unit(benchmark::kMillisecond);
+
+// The pieces and holes of a 400 x 300 mask of about 15% ink in rings, 12 runs a row, as bytes (the
+// general way) and as bits.
+void BM_GlyphInkShape(benchmark::State& state) {
+    QImage cover(400, 300, QImage::Format_Alpha8);
+    cover.fill(0);
+    QPainter painter(&cover);
+    painter.setPen(QPen(Qt::black, 3));
+    uint32_t seed = 7;
+    const auto next = [&](int32_t n) {
+        return int32_t(((seed = seed * 1664525u + 1013904223u) >> 8) % uint32_t(n));
+    };
+    for (int i = 0; i < 60; ++i)
+        painter.drawEllipse(next(380), next(280), 10 + next(60), 10 + next(60));
+    painter.end();
+    const glyph_ink::Mask mask = glyph_ink::Inked(cover, 128);
+    std::vector<uint64_t> bits(7 * 300, 0);
+    for (int32_t at = 0; at < 400 * 300; ++at)
+        bits[size_t(at / 400 * 7 + at % 400 / 64)] |= uint64_t{mask[size_t(at)]} << (at % 400 % 64);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(state.range(0)
+                                     ? glyph_ink::ShapeOf(glyph_ink::BitRows{bits.data(), 7, 400, 300})
+                                     : glyph_ink::ShapeOf(mask, 400, 300));
+}
+BENCHMARK(BM_GlyphInkShape)->ArgName("bits")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace

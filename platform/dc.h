@@ -230,6 +230,7 @@ private:
     mutable std::shared_ptr<const TextFace> face_;
     mutable bool fontOnPainter_ = false;
     std::vector<POINT> pixels_;
+    std::vector<uint32_t> cover_; // a larger turned text drawn alone, clear between texts
     std::vector<POINT> gaps_;
     mutable std::vector<QPoint> points_;
 };

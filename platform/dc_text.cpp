@@ -5,6 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
@@ -31,14 +34,81 @@ constexpr int32_t kMostStrokeGap = 3;
 // Above this many pixels a turned text is left as Qt draws it.
 constexpr int64_t kMostOutlinePixels = int64_t{1} << 22;
 
-// The pixels of the clear regions of at most `most` pixels, joined at edges, that the ink of a cover
-// closes in (a pixel is inked where any share of it is covered), row by row. Such a region's first
-// pixel has ink on its left and begins a clear run of at most `most` pixels that ends in ink, so the
-// cover is read a row at a time, eight clear pixels at once, and regions are grown only from such
-// runs, each given up past `most` pixels or at the cover's edge.
-std::vector<QPoint> SmallHolesOf(const QImage& cover, int32_t most) {
-    const int32_t w = cover.width(), h = cover.height();
-    auto clear = [&](QPoint at) { return cover.constScanLine(at.y())[at.x()] == 0; };
+// A turned text's ink a bit a pixel, pixel x of row y at bit x % 64 of word y * stride + x / 64.
+struct InkBits {
+    std::vector<uint64_t> words;
+    int32_t stride = 0, w = 0, h = 0;
+    bool Clear(QPoint at) const {
+        return ((words[size_t(at.y() * stride + at.x() / 64)] >> (at.x() % 64)) & 1) == 0;
+    }
+    glyph_ink::BitRows Rows() const { return {words.data(), stride, w, h}; }
+};
+
+// Sets a bit of `bits` for each pixel of `row` (of `w`) that is not clear, and clears the pixel.
+void GatherInk(uint32_t* row, int32_t w, uint64_t* bits) {
+    int32_t x = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    for (; x + 16 <= w; x += 16) {
+        __m128i* at = reinterpret_cast<__m128i*>(row + x);
+        const __m128i a = _mm_loadu_si128(at), b = _mm_loadu_si128(at + 1);
+        const __m128i c = _mm_loadu_si128(at + 2), d = _mm_loadu_si128(at + 3);
+        // Most of a turned text's box is clear.
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d)), zero)) ==
+            0xFFFF)
+            continue;
+        auto clear = [&](__m128i four) {
+            return _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(four, zero)));
+        };
+        const uint32_t inked = ~uint32_t(clear(a) | clear(b) << 4 | clear(c) << 8 | clear(d) << 12) & 0xFFFF;
+        bits[x / 64] |= uint64_t{inked} << (x % 64);
+        for (int32_t four = 0; four < 4; ++four)
+            _mm_storeu_si128(at + four, zero);
+    }
+#endif
+    for (; x < w; ++x)
+        if (row[x] != 0) {
+            bits[x / 64] |= uint64_t{1} << (x % 64);
+            row[x] = 0;
+        }
+}
+
+// The pixels `text` inks drawn by Qt with `font` turned `angle` degrees, its pen at `pen`, in the
+// box `box` about that point, gathered as bits into `ink`: drawn into `pixels`, which is kept clear
+// between texts, as only the pixels Qt inks are cleared behind it.
+void DrawInk(const QFont& font, const QString& text, double angle, QPoint pen, QRect box,
+             std::vector<uint32_t>& pixels, InkBits& ink) {
+    // Past this many pixels the image is let go after each text.
+    constexpr size_t kKeptPixels = size_t{1} << 20;
+    // Rows are whole runs of 16 pixels, which are gathered at once; the pixels past the box's width
+    // are never drawn.
+    const int32_t w = box.width(), h = box.height(), span = (w + 15) / 16 * 16;
+    if (pixels.size() < size_t(span) * size_t(h)) pixels.resize(size_t(span) * size_t(h), 0);
+    {
+        QImage cover(reinterpret_cast<uchar*>(pixels.data()), w, h, qsizetype(span) * 4,
+                     QImage::Format_RGB32);
+        QPainter painter(&cover);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.translate(-box.topLeft());
+        painter.rotate(-angle);
+        painter.drawText(pen, text);
+    }
+    ink.w = w, ink.h = h, ink.stride = (span + 63) / 64;
+    ink.words.assign(size_t(ink.stride) * size_t(h), 0);
+    for (int32_t y = 0; y < h; ++y)
+        GatherInk(pixels.data() + size_t(y) * size_t(span), span,
+                  ink.words.data() + size_t(y) * size_t(ink.stride));
+    if (pixels.size() > kKeptPixels) std::vector<uint32_t>().swap(pixels);
+}
+
+// The pixels of the clear regions of at most `most` pixels, joined at edges, that the ink of a text
+// closes in, row by row. Such a region's first pixel has ink on its left and begins a clear run of
+// at most `most` pixels that ends in ink, so the ink is read a word of a row at a time, and regions
+// are grown only from such runs, each given up past `most` pixels or at the ink's edge.
+std::vector<QPoint> SmallHolesOf(const InkBits& ink, int32_t most) {
+    const int32_t w = ink.w, h = ink.h;
     std::vector<QPoint> holes, region;
     auto grow = [&](QPoint first) {
         if (std::find(holes.begin(), holes.end(), first) != holes.end()) return;
@@ -48,40 +118,28 @@ std::vector<QPoint> SmallHolesOf(const QImage& cover, int32_t most) {
             if (at.x() == 0 || at.y() == 0 || at.x() == w - 1 || at.y() == h - 1) return;
             for (const QPoint beside :
                  {at - QPoint(1, 0), at + QPoint(1, 0), at - QPoint(0, 1), at + QPoint(0, 1)})
-                if (clear(beside) && std::find(region.begin(), region.end(), beside) == region.end())
+                if (ink.Clear(beside) && std::find(region.begin(), region.end(), beside) == region.end())
                     region.push_back(beside);
             if (int32_t(region.size()) > most) return;
         }
         holes.insert(holes.end(), region.begin(), region.end());
     };
     for (int32_t y = 1; y + 1 < h; ++y) {
-        const uchar* row = cover.constScanLine(y);
+        const uint64_t* row = ink.words.data() + size_t(y) * size_t(ink.stride);
         int32_t lastInk = -w; // the last inked pixel of the row so far
-        for (int32_t x = 0; x < w; x += 8) {
-            // Most of a turned text's box is clear.
-            uint64_t words[4];
-            while (x + 32 <= w) {
-                std::memcpy(words, row + x, sizeof words);
-                if ((words[0] | words[1] | words[2] | words[3]) != 0) break;
-                x += 32;
-            }
-            uint8_t inked = 0; // a bit a pixel of the eight from x, the first the lowest
-            if (x + 8 <= w) {
-                inked = glyph_ink::EightBits(row + x);
-            } else {
-                for (int32_t at = x; at < w; ++at)
-                    inked |= uint8_t((row[at] != 0) << (at - x));
-            }
+        for (int32_t at = 0; at < ink.stride; ++at) {
+            const uint64_t inked = row[at]; // a bit a pixel of the 64 from x, the first the lowest
             if (inked == 0) continue;
+            const int32_t x = at * 64;
             // Each run of ink that begins here ends a clear run begun after the ink before it.
-            for (uint32_t starts = inked & ~(uint32_t(inked) << 1 | (lastInk == x - 1 ? 1u : 0u)) & 0xFF;
-                 starts != 0; starts &= starts - 1) {
-                const int32_t start = x + __builtin_ctz(starts);
-                const uint32_t before = inked & ((1u << (start - x)) - 1);
-                const int32_t inkBefore = before ? x + 31 - __builtin_clz(before) : lastInk;
+            for (uint64_t starts = inked & ~(inked << 1 | (lastInk == x - 1 ? 1u : 0u)); starts != 0;
+                 starts &= starts - 1) {
+                const int32_t start = x + __builtin_ctzll(starts);
+                const uint64_t before = inked & ((uint64_t{1} << (start - x)) - 1);
+                const int32_t inkBefore = before ? x + 63 - __builtin_clzll(before) : lastInk;
                 if (inkBefore >= 0 && start - inkBefore - 1 <= most) grow(QPoint(inkBefore + 1, y));
             }
-            lastInk = x + 31 - __builtin_clz(uint32_t(inked));
+            lastInk = x + 63 - __builtin_clzll(inked);
         }
     }
     std::sort(holes.begin(), holes.end(),
@@ -89,54 +147,46 @@ std::vector<QPoint> SmallHolesOf(const QImage& cover, int32_t most) {
     return holes;
 }
 
-// The shares of cover of `text` drawn by Qt with `font` turned `angle` degrees about the point `at`
-// of an image of `size`, its pen at `pen` about that point.
-QImage DrawnCover(const QFont& font, const QString& text, double angle, QPoint pen, QPoint at, QSize size) {
-    QImage cover(size, QImage::Format_Alpha8);
-    cover.fill(0);
-    QPainter painter(&cover);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.translate(at);
-    painter.rotate(-angle);
-    painter.drawText(pen, text);
-    painter.end();
-    return cover;
+// The box, about the reference point, of the pixels of `text` turned `angle` degrees with its pen at
+// `pen`, with room for glyphs that overhang their cells; empty where it is too large to be mended.
+QRect TurnedBox(int32_t ascent, int32_t height, int32_t advance, double angle, QPoint pen) {
+    const int32_t pad = height / 4 + 2;
+    const QRect level(pen.x() - pad, pen.y() - ascent - pad, advance + 2 * pad, height + 2 * pad);
+    const QRect box = QTransform().rotate(-angle).mapRect(QRectF(level)).toAlignedRect();
+    if (box.isEmpty() || int64_t{box.width()} * box.height() > kMostOutlinePixels) return QRect();
+    return box;
+}
+
+int32_t HolesOf(const InkBits& ink) {
+    return glyph_ink::ShapeOf(ink.Rows()).holes;
 }
 
 // The holes of the level text Qt draws with `font`, mended turned texts being compared with it; as
 // many as any text has where it closes small holes of its own, which its turned text keeps.
-int32_t LevelHolesOf(const QFont& font, int32_t ascent, int32_t height, int32_t advance,
-                     const QString& text) {
-    const int32_t pad = height / 4 + 2;
-    const QRect level(-pad, -ascent - pad, advance + 2 * pad, height + 2 * pad);
-    const QImage cover = DrawnCover(font, text, 0.0, QPoint(), -level.topLeft(), level.size());
-    if (!SmallHolesOf(cover, kMostStrokeGap).empty()) return std::numeric_limits<int32_t>::max();
-    return glyph_ink::ShapeOf(glyph_ink::Inked(cover, 1), level.width(), level.height()).holes;
+int32_t LevelHolesOf(const QFont& font, int32_t ascent, int32_t height, int32_t advance, const QString& text,
+                     std::vector<uint32_t>& pixels) {
+    const QRect level = TurnedBox(ascent, height, advance, 0.0, QPoint());
+    if (level.isEmpty()) return std::numeric_limits<int32_t>::max();
+    thread_local InkBits ink;
+    DrawInk(font, text, 0.0, QPoint(), level, pixels, ink);
+    if (!SmallHolesOf(ink, kMostStrokeGap).empty()) return std::numeric_limits<int32_t>::max();
+    return HolesOf(ink);
 }
 
-// The clear pixels, about the reference point, that Qt leaves inside the strokes of a turned text:
-// its clear regions of a few pixels, where it has more holes than its level text (`levelHoles()`)
-// and the level text has none as small. Most turned texts have no such region, and need no more.
+// The clear pixels, about the reference point, that Qt leaves inside the strokes of a turned text
+// whose ink, its box's top left at `topLeft`, is `ink`: its clear regions of a few pixels, where it
+// has more holes than its level text (`levelHoles()`) and the level text has none as small. Most
+// turned texts have no such region, and need no more.
 template <class LevelHoles>
-std::vector<QPoint> MendsOf(const QFont& font, int32_t ascent, int32_t height, int32_t advance,
-                            const QString& text, double angle, QPoint pen, LevelHoles levelHoles) {
-    const int32_t pad = height / 4 + 2;
-    const QRect level(pen.x() - pad, pen.y() - ascent - pad, advance + 2 * pad, height + 2 * pad);
-    const QRect box = QTransform().rotate(-angle).mapRect(QRectF(level)).toAlignedRect();
-    if (box.isEmpty() || int64_t{box.width()} * box.height() > kMostOutlinePixels) return {};
-    const QImage turned = DrawnCover(font, text, angle, pen, -box.topLeft(), box.size());
-    std::vector<QPoint> mends = SmallHolesOf(turned, kMostStrokeGap);
+std::vector<QPoint> MendsOf(const InkBits& ink, QPoint topLeft, LevelHoles levelHoles) {
+    std::vector<QPoint> mends = SmallHolesOf(ink, kMostStrokeGap);
     if (mends.empty()) return {};
     // The turned text has a hole at least, so its holes are counted only where the level text has.
     const int32_t levelHolesCount = levelHoles();
     if (levelHolesCount == std::numeric_limits<int32_t>::max()) return {};
-    if (levelHolesCount > 0 &&
-        glyph_ink::ShapeOf(glyph_ink::Inked(turned, 1), box.width(), box.height()).holes <= levelHolesCount)
-        return {};
+    if (levelHolesCount > 0 && HolesOf(ink) <= levelHolesCount) return {};
     for (QPoint& at : mends)
-        at += box.topLeft();
+        at += topLeft;
     return mends;
 }
 
@@ -274,15 +324,19 @@ void TDC::MendTurnedOutline(const TextFace& face, const QString& text, double an
     const std::vector<QPoint>* mends = cache.FindMends(key);
     if (!mends) {
         const int32_t height = face.ascent + face.descent, advance = face.Advance(text);
+        const QRect box = TurnedBox(face.ascent, height, advance, angle, pen);
+        thread_local InkBits ink;
+        if (!box.isEmpty()) DrawInk(face.font, text, angle, pen, box, cover_, ink);
         // The level text is the same at every angle.
         auto levelHoles = [&] {
             const int32_t* known = cache.FindLevelHoles(key.font, text);
             return known ? *known
-                         : cache.KeepLevelHoles(key.font, text,
-                                                LevelHolesOf(face.font, face.ascent, height, advance, text));
+                         : cache.KeepLevelHoles(
+                               key.font, text,
+                               LevelHolesOf(face.font, face.ascent, height, advance, text, cover_));
         };
-        mends = &cache.KeepMends(
-            key, MendsOf(face.font, face.ascent, height, advance, text, angle, pen, levelHoles));
+        mends = &cache.KeepMends(key, box.isEmpty() ? std::vector<QPoint>()
+                                                    : MendsOf(ink, box.topLeft(), levelHoles));
     }
     if (mends->empty()) return;
     pixels_.clear();

@@ -237,6 +237,102 @@ Shape ShapeOf(const Mask& mask, int32_t w, int32_t h, int32_t& ink) {
     return w <= kWordWidth && h <= kWordRows ? ShapeByWords(mask, w, h, ink) : ShapeByRuns(mask, w, h, ink);
 }
 
+namespace {
+
+// A run of ink along a row of bits; a row's runs end with one past every column.
+struct InkRun {
+    int32_t from, end; // first column and the column past its last
+    int32_t region;
+};
+constexpr InkRun kRowEnd = {INT32_MAX, INT32_MAX, 0};
+
+// The runs of ink of a row of `words` words, the last masked by `last`, in order along it, with
+// kRowEnd after them; returns how many. A run may cross from word to word: `open` is where the run
+// reaching the end of the word before began.
+int32_t RunsOf(const uint64_t* line, int32_t words, uint64_t last, InkRun* runs) {
+    InkRun* run = runs;
+    int32_t open = -1;
+    const auto take = [&](uint64_t word, int32_t column) {
+        if (open >= 0) {
+            if (word == ~uint64_t{0}) return;
+            run->from = open, run->end = column + __builtin_ctzll(~word), ++run;
+            open = -1;
+            word &= word + 1;
+        }
+        while (word != 0) {
+            // Adding the lowest bit carries through the run, leaving the bit past its end.
+            const uint64_t past = word + (word & (0 - word));
+            if (past == 0) {
+                open = column + __builtin_ctzll(word);
+                return;
+            }
+            run->from = column + __builtin_ctzll(word), run->end = column + __builtin_ctzll(past), ++run;
+            word &= past;
+        }
+    };
+    int32_t at = 0;
+    for (; at + 1 < words; ++at)
+        if (line[at] != 0 || open >= 0) take(line[at], at * 64);
+    take(line[at] & last, at * 64);
+    if (open >= 0) run->from = open, run->end = words * 64, ++run;
+    *run = kRowEnd;
+    return int32_t(run - runs);
+}
+
+} // namespace
+
+// Each run of ink joins the runs above that reach within a column of it, taking the first one's
+// region as its own. Runs joined by their links make a graph whose runs less links is the mask's
+// Euler number, pieces less holes, so each link between runs already of one piece closes a hole:
+// the holes are counted without looking at a clear pixel.
+Shape ShapeOf(const BitRows& mask) {
+    if (mask.words == nullptr || mask.w <= 0 || mask.h <= 0) return {};
+    const int32_t words = (mask.w - 1) / 64 + 1;
+    if (mask.stride < words) return {};
+    const uint64_t last = ~uint64_t{0} >> ((64 - mask.w % 64) % 64);
+    // Kept from call to call, so that shaping allocates only while masks grow. A row holds at most
+    // a run every other column.
+    thread_local std::vector<InkRun> aboveRuns, rowRuns;
+    thread_local std::vector<int32_t> parents;
+    const size_t most = size_t(mask.w) / 2 + 2;
+    if (aboveRuns.size() < most) aboveRuns.resize(most), rowRuns.resize(most);
+    InkRun *above = aboveRuns.data(), *row = rowRuns.data();
+    above[0] = kRowEnd;
+    int32_t regions = 0, joins = 0, holes = 0;
+    for (int32_t y = 0; y < mask.h; ++y) {
+        const int32_t count = RunsOf(mask.words + size_t(y) * size_t(mask.stride), words, last, row);
+        if (parents.size() < size_t(regions) + size_t(count))
+            parents.resize(std::max(parents.size() * 2, size_t(regions) + size_t(count)));
+        int32_t* parent = parents.data();
+        // The runs of both rows lie in order along them, so each run meets the runs above from the
+        // last that the run before it met. A run takes the region of the first it meets as it
+        // stands, the root looked up only when a second joins it.
+        const InkRun* first = above;
+        for (InkRun* run = row; run != row + count; ++run) {
+            while (first->end < run->from)
+                ++first;
+            if (first->from > run->end) {
+                parent[regions] = regions;
+                run->region = regions++;
+                continue;
+            }
+            int32_t mine = first->region;
+            for (++first; first->from <= run->end; ++first) {
+                const int32_t a = Root(parent, mine), b = Root(parent, first->region);
+                if (a == b)
+                    ++holes;
+                else
+                    parent[a] = b, ++joins;
+                mine = b;
+            }
+            --first;
+            run->region = mine;
+        }
+        std::swap(above, row);
+    }
+    return Shape{regions - joins, holes};
+}
+
 int32_t Distance(Shape a, Shape b) {
     return std::abs(a.pieces - b.pieces) + std::abs(a.holes - b.holes);
 }

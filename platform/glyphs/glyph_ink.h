@@ -22,6 +22,14 @@ struct Shape {
     bool operator==(const Shape&) const = default;
 };
 
+// A mask as bits: pixel x of row y is bit x % 64 of words[y * stride + x / 64]; bits at or past
+// column w are clear.
+struct BitRows {
+    const uint64_t* words = nullptr;
+    int32_t stride = 0; // words a row, at least (w + 63) / 64
+    int32_t w = 0, h = 0;
+};
+
 // The pixels of an image of shares of cover (Format_Alpha8) covered at least `share` out of 255.
 Mask Inked(const QImage& cover, uint8_t share);
 // Eight pixels of a mask as the bits of a byte, the first the lowest.
@@ -37,6 +45,8 @@ void OrBits(const Mask& mask, uint64_t* words);
 Shape ShapeOf(const Mask& mask, int32_t w, int32_t h);
 // The same, `ink` receiving how many pixels are inked.
 Shape ShapeOf(const Mask& mask, int32_t w, int32_t h, int32_t& ink);
+// The pieces and holes of a mask of bits, exactly as ShapeOf counts them for the same pixels.
+Shape ShapeOf(const BitRows& mask);
 // How many pieces and holes two shapes differ by.
 int32_t Distance(Shape a, Shape b);
 int32_t InkOf(const Mask& mask);

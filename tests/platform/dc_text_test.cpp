@@ -464,15 +464,31 @@ size_t HeapInUse() {
 #endif
 }
 
-// Texts of 36-pixel cells, the largest drawn glyph by glyph, each at its own angle; and labels of
-// 8-pixel cells, whose glyphs take more inkings to keep off one another.
-std::vector<QImage> LargeTurnedTexts() {
+// Texts of 36-pixel cells, the largest drawn glyph by glyph, each at its own angle; labels of
+// 8-pixel cells, whose glyphs take more inkings to keep off one another; and larger letters, drawn
+// by Qt and mended, in each style, two to a context in the order given, as a drawing's are.
+std::vector<QImage> LargeTurnedTexts(bool reversed = false) {
     std::vector<QImage> images;
     for (int32_t escapement = 1; escapement <= 200; ++escapement)
         images.push_back(
             DrawnText("Kitchen 12000", TFont("Arial", 36, 0, escapement * 17), TA_CENTER | TA_BASELINE));
     for (int32_t escapement = 7; escapement < 3600; escapement += 53)
         images.push_back(DrawnText("Ab 2828 xy", TFont("Arial", 8, 0, escapement), TA_CENTER | TA_BASELINE));
+    for (int32_t escapement = 13, row = 0; escapement < 3600; escapement += 163, ++row) {
+        QImage image = White(GlyphOwners::kSide, GlyphOwners::kSide);
+        TDC dc(image);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetTextAlign(TA_CENTER | TA_BASELINE);
+        const TFont fonts[] = {TFont("Arial", row % 2 ? 90 : 50, 0, escapement, 0,
+                                     row % 3 ? FW_NORMAL : FW_BOLD, row % 4 == 2, row % 5 == 2, row % 7 == 3),
+                               TFont("Arial", 44, 0, 3600 - escapement)};
+        for (int32_t text = 0; text < 2; ++text) {
+            dc.SelectObject(fonts[text ^ int32_t(reversed)]);
+            dc.TextOut(120, 120 + 30 * (text ^ int32_t(reversed)),
+                       text ^ int32_t(reversed) ? "WC 4M" : "Kitchen 12000");
+        }
+        images.push_back(image);
+    }
     return images;
 }
 
@@ -486,13 +502,16 @@ protected:
 // what their search chose: however small the bound, no glyph is searched twice.
 TEST_P(TurnedGlyphKeeping, HoldsItsBoundAndDrawsAlike) {
     const size_t bound = GetParam();
+    // What mending a larger text finds is kept, so these are mended from what was kept; those drawn
+    // again below find it afresh, at first in the other order.
+    LargeTurnedTexts();
     const std::vector<QImage> fresh = LargeTurnedTexts();
     TurnedGlyphCache::OfThread().SetBound(bound);
     TurnedGlyphCache::OfThread().Clear();
     const size_t before = HeapInUse();
     uint64_t searched = 0;
     for (int pass = 0; pass < 2; ++pass) {
-        const std::vector<QImage> again = LargeTurnedTexts();
+        const std::vector<QImage> again = LargeTurnedTexts(pass == 0);
         for (size_t text = 0; text < fresh.size(); ++text)
             ASSERT_EQ(CountDifferent(again[text], fresh[text]), 0) << "pass " << pass << ", text " << text;
         const uint64_t now = TurnedGlyphCache::OfThread().Searches();
@@ -583,9 +602,17 @@ TEST(DCText, ALetterTouchingTheOneBeforeLevelKeepsOnlyOffItsInk) {
     EXPECT_GT(kept, 20);
 }
 
-// A mask's pieces and holes count alike whether its rows fit a word or are counted run by run: a
-// figure counted alone, then padded past a word's width and past its rows.
+// A mask's pieces and holes count alike whether its rows fit a word or are counted run by run, as
+// bytes or as bits: a figure counted alone, then padded past a word's width and past its rows, and
+// figures of every width to 300 whose runs cross from word to word and join at a word's edge.
 TEST(DCText, GlyphInkShapesAlikeInMasksOfAnySize) {
+    const auto shapeOfBits = [](const glyph_ink::Mask& mask, int32_t w, int32_t h, int32_t stride) {
+        std::vector<uint64_t> words(size_t(stride * h), 0);
+        for (int32_t at = 0; at < w * h; ++at)
+            words[size_t(at / w * stride + at % w / 64)] |= uint64_t{mask[size_t(at)]} << (at % w % 64);
+        const glyph_ink::Shape shape = glyph_ink::ShapeOf(glyph_ink::BitRows{words.data(), stride, w, h});
+        return std::pair(shape.pieces, shape.holes);
+    };
     std::mt19937 random(53);
     for (int32_t figure = 0; figure < 2000; ++figure) {
         const int32_t w = 8 + int32_t(random() % 50), h = 8 + int32_t(random() % 50);
@@ -601,8 +628,22 @@ TEST(DCText, GlyphInkShapesAlikeInMasksOfAnySize) {
             const glyph_ink::Shape got = glyph_ink::ShapeOf(padded, wide, tall);
             EXPECT_EQ(std::pair(got.pieces, got.holes), std::pair(shape.pieces, shape.holes))
                 << "figure " << figure << " in " << wide << " x " << tall << ", pieces and holes";
+            EXPECT_EQ(shapeOfBits(padded, wide, tall, 2), std::pair(shape.pieces, shape.holes))
+                << "figure " << figure << " in " << wide << " x " << tall << ", as bits";
         }
     }
+    for (int32_t w = 1; w <= 300; ++w)
+        for (const uint32_t density : {3u, 12u, 50u, 85u, 100u})
+            for (int32_t figure = 0; figure < 4; ++figure) {
+                const int32_t h = 1 + int32_t(random() % 30);
+                glyph_ink::Mask mask(size_t(w * h));
+                for (uint8_t& pixel : mask)
+                    pixel = random() % 100 < density;
+                const glyph_ink::Shape shape = glyph_ink::ShapeOf(mask, w, h);
+                EXPECT_EQ(shapeOfBits(mask, w, h, (w + 63) / 64 + figure % 2),
+                          std::pair(shape.pieces, shape.holes))
+                    << w << " x " << h << " at " << density << "%, figure " << figure << ", as bits";
+            }
 }
 
 // Nothing kept; a few glyphs; texts let go while their glyphs' choices are found again; all kept.
