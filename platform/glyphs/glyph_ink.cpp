@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <utility>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace glyph_ink {
 
@@ -162,13 +165,25 @@ void OrBits(const Mask& mask, uint64_t* words) {
         words[at / 64] |= uint64_t(mask[at] != 0) << (at % 64);
 }
 
+// Sixteen shares at once where the processor has the means: a glyph made again from its choice
+// is inked from its shares each time.
 Mask Inked(const QImage& cover, uint8_t share) {
     const int32_t w = cover.width(), h = cover.height();
     Mask mask(size_t(w) * size_t(h));
     for (int32_t y = 0; y < h; ++y) {
         const uchar* line = cover.constScanLine(y);
         uint8_t* out = mask.data() + size_t(y) * size_t(w);
-        for (int32_t x = 0; x < w; ++x)
+        int32_t x = 0;
+#if defined(__SSE2__)
+        const __m128i least = _mm_set1_epi8(char(share)), one = _mm_set1_epi8(1);
+        for (; x + 16 <= w; x += 16) {
+            const __m128i shares = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + x));
+            // A share is at least the least where it is the larger of the two.
+            const __m128i inked = _mm_cmpeq_epi8(_mm_max_epu8(shares, least), shares);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), _mm_and_si128(inked, one));
+        }
+#endif
+        for (; x < w; ++x)
             out[x] = line[x] >= share;
     }
     return mask;

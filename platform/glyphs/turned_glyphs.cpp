@@ -242,20 +242,43 @@ const TurnedText* TurnedGlyphs::Ink(const QString& text, double angle, QPoint pe
 
 namespace {
 
+// Bits `pos` to `pos + n` of a mask of bits, the first the lowest, `n` at most 64.
+uint64_t BitsAt(const uint64_t* words, size_t pos, size_t n) {
+    const size_t word = pos / 64, shift = pos % 64;
+    uint64_t bits = words[word] >> shift;
+    if (shift != 0 && shift + n > 64) bits |= words[word + 1] << (64 - shift);
+    return n == 64 ? bits : bits & ((uint64_t{1} << n) - 1);
+}
+
+void SetBitsAt(uint64_t* words, size_t pos, uint64_t bits, size_t n) {
+    const size_t word = pos / 64, shift = pos % 64;
+    words[word] |= bits << shift;
+    if (shift != 0 && shift + n > 64) words[word + 1] |= bits >> (64 - shift);
+}
+
 // The pixels of a glyph's inking that lie in the text's box, cropped to their bounds, as a piece of
-// the text's ink.
+// the text's ink: taken a row of up to 64 pixels at a time, as a text let go is made again from its
+// glyphs' pieces on every paint.
 void AddPiece(const TurnedGlyph& glyph, int32_t inking, QPoint at, TurnedText& ink) {
-    const int32_t w = ink.box.width(), h = ink.box.height();
-    auto inBox = [&](int32_t x, int32_t y) {
-        return at.x() + x >= 0 && at.y() + y >= 0 && at.x() + x < w && at.y() + y < h;
+    const int32_t gw = glyph.box.width();
+    // The glyph's columns and rows within the text's box, the last of each excluded.
+    const int32_t x0 = std::max(0, -at.x()), x1 = std::min(gw, ink.box.width() - at.x());
+    const int32_t y0 = std::max(0, -at.y()), y1 = std::min(glyph.box.height(), ink.box.height() - at.y());
+    if (x0 >= x1 || y0 >= y1) return;
+    const uint64_t* from = glyph.bits.data() + size_t(inking) * glyph.Words();
+    auto rowBits = [&](int32_t y, int32_t x, int32_t end) {
+        return BitsAt(from, size_t(y) * size_t(gw) + size_t(x), size_t(std::min(64, end - x)));
     };
-    int32_t left = w, top = h, right = -1, bottom = -1;
-    glyph.AnyInked(inking, [&](int32_t x, int32_t y) {
-        if (inBox(x, y))
-            left = std::min(left, x), top = std::min(top, y), right = std::max(right, x), bottom = y;
-        return false;
-    });
-    if (right < left) return;
+    int32_t left = x1, top = -1, right = -1, bottom = -1;
+    for (int32_t y = y0; y < y1; ++y)
+        for (int32_t x = x0; x < x1; x += 64)
+            if (const uint64_t bits = rowBits(y, x, x1)) {
+                left = std::min(left, x + __builtin_ctzll(bits));
+                right = std::max(right, x + 63 - __builtin_clzll(bits));
+                if (top < 0) top = y;
+                bottom = y;
+            }
+    if (right < 0) return;
     const QRect bounds(QPoint(left, top), QPoint(right, bottom));
     const TurnedText::Piece piece{int16_t(ink.box.left() + at.x() + bounds.left()),
                                   int16_t(ink.box.top() + at.y() + bounds.top()), int16_t(bounds.width()),
@@ -263,12 +286,10 @@ void AddPiece(const TurnedGlyph& glyph, int32_t inking, QPoint at, TurnedText& i
     const size_t width = size_t(bounds.width());
     ink.bits.resize(ink.bits.size() + (width * size_t(bounds.height()) + 63) / 64, 0);
     uint64_t* bits = ink.bits.data() + piece.word;
-    glyph.AnyInked(inking, [&](int32_t x, int32_t y) {
-        if (!inBox(x, y)) return false;
-        const size_t bit = size_t(y - bounds.top()) * width + size_t(x - bounds.left());
-        bits[bit / 64] |= uint64_t{1} << (bit % 64);
-        return false;
-    });
+    for (int32_t y = top; y <= bottom; ++y)
+        for (int32_t x = left; x <= right; x += 64)
+            SetBitsAt(bits, size_t(y - top) * width + size_t(x - left), rowBits(y, x, right + 1),
+                      size_t(std::min(64, right + 1 - x)));
     ink.pieces.push_back(piece);
 }
 
