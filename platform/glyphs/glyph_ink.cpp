@@ -356,58 +356,63 @@ int32_t InkOf(const Mask& mask) {
     return int32_t(std::count(mask.begin(), mask.end(), uint8_t{1}));
 }
 
-// Each clear pixel takes the region of the clear pixel left of it or above it, joining the two
-// where both are clear, in one pass; a second gathers each region's pixels. Holes come in the
-// order of their first pixels, row by row, each hole's pixels row by row.
+// The clear runs of each row take the region of the runs above that they meet, joining those, so
+// the work goes by runs rather than by pixels: a glyph made again from its choice may look for its
+// holes each time. The runs are then read in order, so holes come in the order of their first
+// pixels, row by row, and each hole's pixels row by row.
 std::vector<std::vector<int32_t>> HolesOf(const Mask& mask, int32_t w, int32_t h) {
-    thread_local std::vector<int32_t> label, parent, first, size;
+    struct ClearRun {
+        int32_t y, from, end; // pixels from `from` to before `end` of row `y`
+    };
+    thread_local std::vector<ClearRun> runs;
+    thread_local std::vector<int32_t> parent, holeOf;
     thread_local std::vector<uint8_t> open;
-    label.assign(mask.size(), -1);
+    runs.clear();
     parent.clear();
-    for (int32_t y = 0; y < h; ++y)
-        for (int32_t x = 0; x < w; ++x) {
-            const int32_t at = y * w + x;
-            if (mask[size_t(at)]) continue;
-            const int32_t left = x > 0 ? label[size_t(at - 1)] : -1, up = y > 0 ? label[size_t(at - w)] : -1;
-            int32_t region = left >= 0 ? left : up;
-            if (region < 0) {
-                region = int32_t(parent.size());
-                parent.push_back(region);
-            } else if (left >= 0 && up >= 0) {
-                const int32_t a = Root(parent.data(), left), b = Root(parent.data(), up);
-                // The region seen first stands for both, so each is named by its first pixel.
+    size_t above = 0, aboveEnd = 0; // the runs of the row above
+    for (int32_t y = 0; y < h; ++y) {
+        const uint8_t* row = mask.data() + size_t(y) * size_t(w);
+        const size_t first = runs.size();
+        for (int32_t x = 0; x < w;) {
+            while (x < w && row[x])
+                ++x;
+            if (x == w) break;
+            const int32_t from = x;
+            while (x < w && !row[x])
+                ++x;
+            runs.push_back({y, from, x});
+            const int32_t region = int32_t(parent.size());
+            parent.push_back(region);
+            // Runs above that share a column with this one are joined to it at an edge.
+            while (above < aboveEnd && runs[above].end <= from)
+                ++above;
+            for (size_t at = above; at < aboveEnd && runs[at].from < x; ++at) {
+                const int32_t a = Root(parent.data(), int32_t(at)), b = Root(parent.data(), region);
                 if (a != b) parent[size_t(std::max(a, b))] = std::min(a, b);
             }
-            label[size_t(at)] = region;
         }
-    const size_t regions = parent.size();
-    first.assign(regions, -1);
-    size.assign(regions, 0);
-    open.assign(regions, 0);
-    for (int32_t y = 0; y < h; ++y)
-        for (int32_t x = 0; x < w; ++x) {
-            const int32_t at = y * w + x;
-            if (label[size_t(at)] < 0) continue;
-            const int32_t root = Root(parent.data(), label[size_t(at)]);
-            label[size_t(at)] = root;
-            if (first[size_t(root)] < 0) first[size_t(root)] = at;
-            ++size[size_t(root)];
-            open[size_t(root)] |= x == 0 || y == 0 || x == w - 1 || y == h - 1;
-        }
+        above = first, aboveEnd = runs.size();
+    }
+    open.assign(runs.size(), 0);
+    for (size_t at = 0; at < runs.size(); ++at) {
+        const ClearRun& run = runs[at];
+        if (run.y == 0 || run.y == h - 1 || run.from == 0 || run.end == w)
+            open[size_t(Root(parent.data(), int32_t(at)))] = 1;
+    }
     std::vector<std::vector<int32_t>> holes;
-    thread_local std::vector<int32_t> holeOf;
-    holeOf.assign(regions, -1);
-    // Roots come in the order of their first pixels, as a region is made when its first pixel is met
-    // and a join keeps the earlier.
-    for (size_t region = 0; region < regions; ++region)
-        if (first[region] >= 0 && !open[region]) {
-            holeOf[region] = int32_t(holes.size());
-            holes.emplace_back().reserve(size_t(size[region]));
+    holeOf.assign(runs.size(), -1);
+    for (size_t at = 0; at < runs.size(); ++at) {
+        const ClearRun& run = runs[at];
+        const int32_t root = Root(parent.data(), int32_t(at));
+        if (open[size_t(root)]) continue;
+        if (holeOf[size_t(root)] < 0) {
+            holeOf[size_t(root)] = int32_t(holes.size());
+            holes.emplace_back();
         }
-    if (holes.empty()) return holes;
-    for (int32_t at = 0; at < w * h; ++at)
-        if (label[size_t(at)] >= 0 && holeOf[size_t(label[size_t(at)])] >= 0)
-            holes[size_t(holeOf[size_t(label[size_t(at)])])].push_back(at);
+        std::vector<int32_t>& hole = holes[size_t(holeOf[size_t(root)])];
+        for (int32_t x = run.from; x < run.end; ++x)
+            hole.push_back(run.y * w + x);
+    }
     return holes;
 }
 

@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <QPainter>
 #include <tuple>
 #include <utility>
@@ -184,7 +187,20 @@ QImage TurnedGlyphs::FillOutline(const QPainterPath& outline, const QTransform& 
     for (int32_t y = 0; y < size.height(); ++y) {
         QRgb* __restrict from = reinterpret_cast<QRgb*>(bits + y * line);
         uchar* __restrict to = shared + y * sharesLine;
-        for (int32_t x = 0; x < size.width(); ++x)
+        int32_t x = 0;
+#if defined(__SSE2__)
+        // Sixteen shares at a time: each glyph made again from its choice is filled anew.
+        for (; x + 16 <= size.width(); x += 16) {
+            __m128i* four = reinterpret_cast<__m128i*>(from + x);
+            const __m128i a = _mm_srli_epi32(_mm_loadu_si128(four), 24);
+            const __m128i b = _mm_srli_epi32(_mm_loadu_si128(four + 1), 24);
+            const __m128i c = _mm_srli_epi32(_mm_loadu_si128(four + 2), 24);
+            const __m128i d = _mm_srli_epi32(_mm_loadu_si128(four + 3), 24);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(to + x),
+                             _mm_packus_epi16(_mm_packs_epi32(a, b), _mm_packs_epi32(c, d)));
+        }
+#endif
+        for (; x < size.width(); ++x)
             to[x] = uchar(qAlpha(from[x]));
         std::memset(from, 0, size_t(size.width()) * sizeof(QRgb));
     }

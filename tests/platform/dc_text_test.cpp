@@ -602,9 +602,37 @@ TEST(DCText, ALetterTouchingTheOneBeforeLevelKeepsOnlyOffItsInk) {
     EXPECT_GT(kept, 20);
 }
 
+// The clear regions joined at edges that do not reach the mask's edge, found by flooding from each
+// clear pixel in turn: each hole's pixels in order, the holes in the order of their first pixels.
+std::vector<std::vector<int32_t>> HolesByFlooding(const glyph_ink::Mask& mask, int32_t w, int32_t h) {
+    std::vector<uint8_t> seen(mask.size(), 0);
+    std::vector<std::vector<int32_t>> holes;
+    for (int32_t start = 0; start < w * h; ++start) {
+        if (mask[size_t(start)] || seen[size_t(start)]) continue;
+        std::vector<int32_t> region{start};
+        seen[size_t(start)] = 1;
+        bool open = false;
+        for (size_t next = 0; next < region.size(); ++next) {
+            const int32_t x = region[next] % w, y = region[next] / w;
+            open |= x == 0 || y == 0 || x == w - 1 || y == h - 1;
+            for (const auto& [dx, dy] : {std::pair(-1, 0), std::pair(1, 0), std::pair(0, -1), std::pair(0, 1)}) {
+                const int32_t at = (y + dy) * w + x + dx;
+                if (x + dx < 0 || y + dy < 0 || x + dx >= w || y + dy >= h || mask[size_t(at)] || seen[size_t(at)])
+                    continue;
+                seen[size_t(at)] = 1;
+                region.push_back(at);
+            }
+        }
+        std::sort(region.begin(), region.end());
+        if (!open) holes.push_back(std::move(region));
+    }
+    return holes;
+}
+
 // A mask's pieces and holes count alike whether its rows fit a word or are counted run by run, as
 // bytes or as bits: a figure counted alone, then padded past a word's width and past its rows, and
-// figures of every width to 300 whose runs cross from word to word and join at a word's edge.
+// figures of every width to 300 whose runs cross from word to word and join at a word's edge. Its
+// holes, each with its pixels, are those that flooding finds.
 TEST(DCText, GlyphInkShapesAlikeInMasksOfAnySize) {
     const auto shapeOfBits = [](const glyph_ink::Mask& mask, int32_t w, int32_t h, int32_t stride) {
         std::vector<uint64_t> words(size_t(stride * h), 0);
@@ -621,6 +649,7 @@ TEST(DCText, GlyphInkShapesAlikeInMasksOfAnySize) {
         for (uint8_t& pixel : mask)
             pixel = random() % 100 < density;
         const glyph_ink::Shape shape = glyph_ink::ShapeOf(mask, w, h);
+        EXPECT_EQ(glyph_ink::HolesOf(mask, w, h), HolesByFlooding(mask, w, h)) << "figure " << figure << ", holes";
         for (const auto& [wide, tall] : {std::pair(w + 70, h), std::pair(w, h + 130)}) {
             glyph_ink::Mask padded(size_t(wide * tall), 0);
             for (int32_t y = 0; y < h; ++y)
@@ -643,6 +672,9 @@ TEST(DCText, GlyphInkShapesAlikeInMasksOfAnySize) {
                 EXPECT_EQ(shapeOfBits(mask, w, h, (w + 63) / 64 + figure % 2),
                           std::pair(shape.pieces, shape.holes))
                     << w << " x " << h << " at " << density << "%, figure " << figure << ", as bits";
+                const auto holes = glyph_ink::HolesOf(mask, w, h);
+                EXPECT_EQ(holes, HolesByFlooding(mask, w, h)) << w << " x " << h << " at " << density << "%, holes";
+                EXPECT_EQ(int32_t(holes.size()), shape.holes) << w << " x " << h << " at " << density << "%";
             }
 }
 
