@@ -189,6 +189,29 @@ Mask Inked(const QImage& cover, uint8_t share) {
     return mask;
 }
 
+void OrInkedBits(const QImage& cover, uint8_t share, uint64_t* words) {
+    const int32_t w = cover.width(), h = cover.height();
+    auto set = [words](size_t at, uint64_t bits) {
+        words[at / 64] |= bits << (at % 64);
+        if (at % 64 > 48) words[at / 64 + 1] |= bits >> (64 - at % 64);
+    };
+    for (int32_t y = 0; y < h; ++y) {
+        const uchar* line = cover.constScanLine(y);
+        const size_t row = size_t(y) * size_t(w);
+        int32_t x = 0;
+#if defined(__SSE2__)
+        const __m128i least = _mm_set1_epi8(char(share));
+        for (; x + 16 <= w; x += 16) {
+            const __m128i shares = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + x));
+            const __m128i inked = _mm_cmpeq_epi8(_mm_max_epu8(shares, least), shares);
+            if (const uint32_t bits = uint32_t(_mm_movemask_epi8(inked))) set(row + size_t(x), bits);
+        }
+#endif
+        for (; x < w; ++x)
+            if (line[x] >= share) set(row + size_t(x), 1);
+    }
+}
+
 // Ink joins at edges or corners, clear pixels at edges only, so a hole never leaks out through a
 // diagonal of ink. The mask is taken row by row, in words where its rows fit them and in runs of
 // bytes otherwise, both far quicker than pixel by pixel: the search for a turned glyph's inkings

@@ -42,6 +42,8 @@ inline uint8_t EightBits(const uint8_t* bytes) {
 }
 // Sets bit i % 64 of word i / 64 of `words` for each inked pixel i of a mask.
 void OrBits(const Mask& mask, uint64_t* words);
+// The same as OrBits of Inked(cover, share), without the mask between.
+void OrInkedBits(const QImage& cover, uint8_t share, uint64_t* words);
 Shape ShapeOf(const Mask& mask, int32_t w, int32_t h);
 // The same, `ink` receiving how many pixels are inked.
 Shape ShapeOf(const Mask& mask, int32_t w, int32_t h, int32_t& ink);

@@ -411,6 +411,15 @@ bool TurnedGlyphs::InkingOf(const TurnedGlyphCache::Key& key, QChar ch, double a
     glyph.box = covers.box;
     glyph.bits.clear();
     glyph.choice = GlyphChoice();
+    // Most inkings are shares of cover alone, unmended, and go straight into bits.
+    const int32_t way = recipe & 3;
+    if (recipe >> 5 == 0 && way != kCarried) {
+        glyph.bits.assign(glyph.Words(), 0);
+        OrInkedBits(way == kOutline ? covers.outline : covers.LevelPixels(), kCovers[(recipe >> 2) & 7],
+                    glyph.bits.data());
+        glyph.choice.recipes[size_t(glyph.choice.inkings++)] = recipe;
+        return true;
+    }
     Pack(MaskOf(recipe, LevelOf(ch), covers), recipe, glyph);
     return true;
 }

@@ -678,6 +678,25 @@ TEST(DCText, GlyphInkShapesAlikeInMasksOfAnySize) {
             }
 }
 
+// Shares of cover read straight into bits give the bits of their mask, whatever the width of a row
+// and wherever it falls across words.
+TEST(DCText, GlyphInkBitsAreTheBitsOfTheMask) {
+    std::mt19937 random(59);
+    for (int32_t w = 1; w <= 100; ++w)
+        for (const uint8_t share : {uint8_t{1}, uint8_t{96}, uint8_t{128}, uint8_t{224}, uint8_t{255}}) {
+            const int32_t h = 1 + int32_t(random() % 20);
+            QImage cover(w, h, QImage::Format_Alpha8);
+            for (int32_t y = 0; y < h; ++y)
+                for (int32_t x = 0; x < w; ++x)
+                    cover.scanLine(y)[x] = uchar(random() % 256);
+            const size_t words = (size_t(w) * size_t(h) + 63) / 64;
+            std::vector<uint64_t> fromMask(words, 0), straight(words, 0);
+            glyph_ink::OrBits(glyph_ink::Inked(cover, share), fromMask.data());
+            glyph_ink::OrInkedBits(cover, share, straight.data());
+            EXPECT_EQ(straight, fromMask) << w << " x " << h << " at " << int32_t(share);
+        }
+}
+
 // Nothing kept; a few glyphs; texts let go while their glyphs' choices are found again; all kept.
 INSTANTIATE_TEST_SUITE_P(DCText, TurnedGlyphKeeping,
                          testing::Values(size_t{0}, size_t{64} << 10, size_t{256} << 10,
