@@ -45,6 +45,17 @@ struct Candidate {
 // Ways of mending an inking, in a recipe's top bits.
 constexpr uint8_t kFilled = 1, kCarved = 2;
 
+// What a recipe names: its way of inking, its share of cover and its mending.
+struct Recipe {
+    int32_t way;
+    uint8_t share;
+    int32_t mend;
+};
+
+Recipe RecipeOf(uint8_t recipe) {
+    return {recipe & 3, kCovers[(recipe >> 2) & 7], recipe >> 5};
+}
+
 void Pack(const Mask& mask, uint8_t recipe, TurnedGlyph& glyph) {
     const size_t words = glyph.Words(), at = glyph.bits.size();
     glyph.bits.resize(at + words, 0);
@@ -274,10 +285,9 @@ const Mask& TurnedGlyphs::Covers::Carried() const {
 
 // The inking a recipe names, made from the glyph's turnings.
 Mask TurnedGlyphs::MaskOf(uint8_t recipe, const Level& level, const Covers& covers) const {
-    const int32_t way = recipe & 3, mend = recipe >> 5;
+    const auto [way, share, mend] = RecipeOf(recipe);
     Mask mask = way == kCarried ? covers.Carried()
-                                : Inked(way == kOutline ? covers.outline : covers.LevelPixels(),
-                                        kCovers[(recipe >> 2) & 7]);
+                                : Inked(way == kOutline ? covers.outline : covers.LevelPixels(), share);
     if (mend == kFilled)
         FillHolesPastLevel(mask, ShapeOf(mask, covers.box.width(), covers.box.height()), level.shape,
                            covers.box.width(), covers.box.height());
@@ -412,11 +422,10 @@ bool TurnedGlyphs::InkingOf(const TurnedGlyphCache::Key& key, QChar ch, double a
     glyph.bits.clear();
     glyph.choice = GlyphChoice();
     // Most inkings are shares of cover alone, unmended, and go straight into bits.
-    const int32_t way = recipe & 3;
-    if (recipe >> 5 == 0 && way != kCarried) {
+    const auto [way, share, mend] = RecipeOf(recipe);
+    if (mend == 0 && way != kCarried) {
         glyph.bits.assign(glyph.Words(), 0);
-        OrInkedBits(way == kOutline ? covers.outline : covers.LevelPixels(), kCovers[(recipe >> 2) & 7],
-                    glyph.bits.data());
+        OrInkedBits(way == kOutline ? covers.outline : covers.LevelPixels(), share, glyph.bits.data());
         glyph.choice.recipes[size_t(glyph.choice.inkings++)] = recipe;
         return true;
     }
