@@ -283,9 +283,18 @@ const Mask& TurnedGlyphs::Covers::Carried() const {
     return carried_;
 }
 
-// The inking a recipe names, made from the glyph's turnings.
-Mask TurnedGlyphs::MaskOf(uint8_t recipe, const Level& level, const Covers& covers) const {
+// Adds to the glyph's inkings the one a recipe names, made from the glyph's turnings. Most inkings
+// are shares of cover alone, unmended, and go straight into bits with no mask of bytes between.
+void TurnedGlyphs::AddInking(uint8_t recipe, const Level& level, const Covers& covers,
+                             TurnedGlyph& glyph) const {
     const auto [way, share, mend] = RecipeOf(recipe);
+    if (mend == 0 && way != kCarried) {
+        const size_t words = glyph.Words(), at = glyph.bits.size();
+        glyph.bits.resize(at + words, 0);
+        OrInkedBits(way == kOutline ? covers.outline : covers.LevelPixels(), share, glyph.bits.data() + at);
+        glyph.choice.recipes[size_t(glyph.choice.inkings++)] = recipe;
+        return;
+    }
     Mask mask = way == kCarried ? covers.Carried()
                                 : Inked(way == kOutline ? covers.outline : covers.LevelPixels(), share);
     if (mend == kFilled)
@@ -293,7 +302,7 @@ Mask TurnedGlyphs::MaskOf(uint8_t recipe, const Level& level, const Covers& cove
                            covers.box.width(), covers.box.height());
     else if (mend == kCarved)
         Carve(mask, covers.CarriedHoles());
-    return mask;
+    Pack(mask, recipe, glyph);
 }
 
 // Takes the glyph's next way of inking, and where that way finds no inking that keeps the level
@@ -401,7 +410,7 @@ TurnedGlyph& TurnedGlyphs::GlyphAt(QChar ch, double angle, int32_t phaseX, int32
         glyph.choice.inkings = 0;
         glyph.bits.reserve(glyph.Words() * size_t(chosen->inkings));
         for (int32_t inking = 0; inking < chosen->inkings; ++inking)
-            Pack(MaskOf(chosen->recipes[inking], level, covers), chosen->recipes[inking], glyph);
+            AddInking(chosen->recipes[inking], level, covers, glyph);
     } else {
         glyph.choice.stage = int8_t(shaped_ ? kPlainStage : kOutlineStage);
         while (glyph.choice.inkings == 0 && glyph.choice.stage < LastStage())
@@ -421,15 +430,7 @@ bool TurnedGlyphs::InkingOf(const TurnedGlyphCache::Key& key, QChar ch, double a
     glyph.box = covers.box;
     glyph.bits.clear();
     glyph.choice = GlyphChoice();
-    // Most inkings are shares of cover alone, unmended, and go straight into bits.
-    const auto [way, share, mend] = RecipeOf(recipe);
-    if (mend == 0 && way != kCarried) {
-        glyph.bits.assign(glyph.Words(), 0);
-        OrInkedBits(way == kOutline ? covers.outline : covers.LevelPixels(), share, glyph.bits.data());
-        glyph.choice.recipes[size_t(glyph.choice.inkings++)] = recipe;
-        return true;
-    }
-    Pack(MaskOf(recipe, LevelOf(ch), covers), recipe, glyph);
+    AddInking(recipe, LevelOf(ch), covers, glyph);
     return true;
 }
 

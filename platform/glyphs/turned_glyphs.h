@@ -84,7 +84,7 @@ private:
     // The stage past the last of the search, fewer for glyphs too small to keep their shapes.
     int32_t LastStage() const;
     void FindInkings(TurnedGlyph& glyph, const Level& level, const Covers& covers) const;
-    glyph_ink::Mask MaskOf(uint8_t recipe, const Level& level, const Covers& covers) const;
+    void AddInking(uint8_t recipe, const Level& level, const Covers& covers, TurnedGlyph& glyph) const;
     bool Inking(TurnedGlyph& glyph, QChar ch, double angle, int32_t phaseX, int32_t phaseY,
                 int32_t index) const;
     // A glyph's place in a text: the pixel holding its origin and the fraction of a pixel it lies at.
