@@ -165,6 +165,19 @@ void OrBits(const Mask& mask, uint64_t* words) {
         words[at / 64] |= uint64_t(mask[at] != 0) << (at % 64);
 }
 
+#if defined(__SSE2__)
+namespace {
+
+// All ones in each of sixteen bytes from `shares` that is at least the least: a byte is at least
+// another where it is the larger of the two.
+__m128i AtLeast(const uchar* shares, __m128i least) {
+    const __m128i sixteen = _mm_loadu_si128(reinterpret_cast<const __m128i*>(shares));
+    return _mm_cmpeq_epi8(_mm_max_epu8(sixteen, least), sixteen);
+}
+
+} // namespace
+#endif
+
 // Sixteen shares at once where the processor has the means: a glyph made again from its choice
 // is inked from its shares each time.
 Mask Inked(const QImage& cover, uint8_t share) {
@@ -176,12 +189,9 @@ Mask Inked(const QImage& cover, uint8_t share) {
         int32_t x = 0;
 #if defined(__SSE2__)
         const __m128i least = _mm_set1_epi8(char(share)), one = _mm_set1_epi8(1);
-        for (; x + 16 <= w; x += 16) {
-            const __m128i shares = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + x));
-            // A share is at least the least where it is the larger of the two.
-            const __m128i inked = _mm_cmpeq_epi8(_mm_max_epu8(shares, least), shares);
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), _mm_and_si128(inked, one));
-        }
+        for (; x + 16 <= w; x += 16)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x),
+                             _mm_and_si128(AtLeast(line + x, least), one));
 #endif
         for (; x < w; ++x)
             out[x] = line[x] >= share;
@@ -201,11 +211,9 @@ void OrInkedBits(const QImage& cover, uint8_t share, uint64_t* words) {
         int32_t x = 0;
 #if defined(__SSE2__)
         const __m128i least = _mm_set1_epi8(char(share));
-        for (; x + 16 <= w; x += 16) {
-            const __m128i shares = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + x));
-            const __m128i inked = _mm_cmpeq_epi8(_mm_max_epu8(shares, least), shares);
-            if (const uint32_t bits = uint32_t(_mm_movemask_epi8(inked))) set(row + size_t(x), bits);
-        }
+        for (; x + 16 <= w; x += 16)
+            if (const uint32_t bits = uint32_t(_mm_movemask_epi8(AtLeast(line + x, least))))
+                set(row + size_t(x), bits);
 #endif
         for (; x < w; ++x)
             if (line[x] >= share) set(row + size_t(x), 1);

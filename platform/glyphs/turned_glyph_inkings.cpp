@@ -56,11 +56,16 @@ Recipe RecipeOf(uint8_t recipe) {
     return {recipe & 3, kCovers[(recipe >> 2) & 7], recipe >> 5};
 }
 
-void Pack(const Mask& mask, uint8_t recipe, TurnedGlyph& glyph) {
+// Adds a clear inking made by `recipe` to the glyph's and returns its words.
+uint64_t* NewInking(uint8_t recipe, TurnedGlyph& glyph) {
     const size_t words = glyph.Words(), at = glyph.bits.size();
     glyph.bits.resize(at + words, 0);
-    OrBits(mask, glyph.bits.data() + at);
     glyph.choice.recipes[size_t(glyph.choice.inkings++)] = recipe;
+    return glyph.bits.data() + at;
+}
+
+void Pack(const Mask& mask, uint8_t recipe, TurnedGlyph& glyph) {
+    OrBits(mask, NewInking(recipe, glyph));
 }
 
 // Fills the holes a mask has beyond the level glyph's, the smallest first; false, and the mask
@@ -289,10 +294,7 @@ void TurnedGlyphs::AddInking(uint8_t recipe, const Level& level, const Covers& c
                              TurnedGlyph& glyph) const {
     const auto [way, share, mend] = RecipeOf(recipe);
     if (mend == 0 && way != kCarried) {
-        const size_t words = glyph.Words(), at = glyph.bits.size();
-        glyph.bits.resize(at + words, 0);
-        OrInkedBits(way == kOutline ? covers.outline : covers.LevelPixels(), share, glyph.bits.data() + at);
-        glyph.choice.recipes[size_t(glyph.choice.inkings++)] = recipe;
+        OrInkedBits(way == kOutline ? covers.outline : covers.LevelPixels(), share, NewInking(recipe, glyph));
         return;
     }
     Mask mask = way == kCarried ? covers.Carried()
