@@ -87,7 +87,9 @@ void GatherInk(uint32_t* row, int32_t w, uint64_t* bits) {
 // The pixels `text` inks drawn by Qt with `font` turned `angle` degrees, its pen at `pen`, in the
 // box `box` about that point, gathered as bits into `ink`: drawn into `pixels`, which is kept clear
 // between texts, as only the pixels Qt inks are cleared behind it. The text is drawn as its glyphs
-// `laidOut` where they are given.
+// `laidOut` where they are given, from Qt's glyph cache; Qt then inks the same pixels in any format
+// of 32-bit pixels, and those of 30-bit colour are written through the cache, where its own format's
+// bypass it, to be read again straight away.
 void DrawInk(const QFont& font, const QString& text, const QList<QGlyphRun>* laidOut, double angle,
              QPoint pen, QRect box, std::vector<uint32_t>& pixels, InkBits& ink) {
     // Past this many pixels the image is let go after each text.
@@ -98,7 +100,7 @@ void DrawInk(const QFont& font, const QString& text, const QList<QGlyphRun>* lai
     if (pixels.size() < size_t(span) * size_t(h)) pixels.resize(size_t(span) * size_t(h), 0);
     {
         QImage cover(reinterpret_cast<uchar*>(pixels.data()), w, h, qsizetype(span) * 4,
-                     QImage::Format_RGB32);
+                     laidOut ? QImage::Format_BGR30 : QImage::Format_RGB32);
         QPainter painter(&cover);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(font);
@@ -175,12 +177,12 @@ int32_t HolesOf(const InkBits& ink) {
 
 // The holes of the level text Qt draws with `font`, mended turned texts being compared with it; as
 // many as any text has where it closes small holes of its own, which its turned text keeps.
-int32_t LevelHolesOf(const QFont& font, int32_t ascent, int32_t height, int32_t advance, const QString& text,
-                     std::vector<uint32_t>& pixels) {
+int32_t LevelHolesOf(const QFont& font, const QList<QGlyphRun>* laidOut, int32_t ascent, int32_t height,
+                     int32_t advance, const QString& text, std::vector<uint32_t>& pixels) {
     const QRect level = TurnedBox(ascent, height, advance, 0.0, QPoint());
     if (level.isEmpty()) return std::numeric_limits<int32_t>::max();
     thread_local InkBits ink;
-    DrawInk(font, text, nullptr, 0.0, QPoint(), level, pixels, ink);
+    DrawInk(font, text, laidOut, 0.0, QPoint(), level, pixels, ink);
     if (!SmallHolesOf(ink, kMostStrokeGap).empty()) return std::numeric_limits<int32_t>::max();
     return HolesOf(ink);
 }
@@ -284,7 +286,7 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
     }
     painter_->save();
     painter_->setTransform(turn, true);
-    DrawText(*painter_, QPoint(dx, baseline), string, DrawsPixels() ? face.LaidOutTurned(string) : nullptr);
+    DrawText(*painter_, QPoint(dx, baseline), string, DrawsPixels() ? face.LaidOut(string) : nullptr);
     painter_->restore();
     if (!recording_) MendTurnedOutline(face, string, angle, QPoint(dx, baseline), QPoint(ref.x, ref.y));
     Drawn(turn.mapRect(QRectF(cell)).toAlignedRect().adjusted(-2, -2, 2, 2));
@@ -342,14 +344,14 @@ void TDC::MendTurnedOutline(const TextFace& face, const QString& text, double an
         const int32_t height = face.ascent + face.descent, advance = face.Advance(text);
         const QRect box = TurnedBox(face.ascent, height, advance, angle, pen);
         thread_local InkBits ink;
-        if (!box.isEmpty()) DrawInk(face.font, text, face.LaidOutTurned(text), angle, pen, box, cover_, ink);
+        if (!box.isEmpty()) DrawInk(face.font, text, face.LaidOut(text), angle, pen, box, cover_, ink);
         // The level text is the same at every angle.
         auto levelHoles = [&] {
             const int32_t* known = cache.FindLevelHoles(key.font, text);
             return known ? *known
-                         : cache.KeepLevelHoles(
-                               key.font, text,
-                               LevelHolesOf(face.font, face.ascent, height, advance, text, cover_));
+                         : cache.KeepLevelHoles(key.font, text,
+                                                LevelHolesOf(face.font, face.LaidOut(text), face.ascent,
+                                                             height, advance, text, cover_));
         };
         mends = &cache.KeepMends(key, box.isEmpty() ? std::vector<QPoint>()
                                                     : MendsOf(ink, box.topLeft(), levelHoles));

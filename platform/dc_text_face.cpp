@@ -17,8 +17,9 @@ namespace {
 constexpr size_t kCachedFaces = 32;
 constexpr qsizetype kCachedAdvances = 1024;
 constexpr qsizetype kCachedLayouts = 256;
-// Below this pixel size Qt draws turned glyphs from its cache, where a text's glyph runs and its
-// drawText ink the same pixels; larger glyphs are filled as outlines, which the two place apart.
+// Below this pixel size Qt draws glyphs from its cache, level or turned, where a text's glyph runs and
+// its drawText ink the same pixels; larger turned glyphs are filled as outlines, which the two place
+// apart.
 constexpr int32_t kSmallestFilledGlyph = 64;
 
 int32_t CellHeight(const QFont& font, int32_t pixelSize) {
@@ -120,7 +121,7 @@ int32_t TDC::TextFace::Advance(const QString& text) const {
     return advance;
 }
 
-const QList<QGlyphRun>* TDC::TextFace::LaidOutTurned(const QString& text) const {
+const QList<QGlyphRun>* TDC::TextFace::LaidOut(const QString& text) const {
     // Decorations are drawn by drawText alone.
     if (pixelSize >= kSmallestFilledGlyph || font.underline() || font.strikeOut()) return nullptr;
     const auto known = laidOut_.constFind(text);
