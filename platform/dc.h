@@ -193,6 +193,8 @@ private:
     // Inks the clear pixels Qt leaves where the strokes of a larger turned text meet, the text drawn
     // with its pen at `pen` about its reference point `ref`.
     void MendTurnedOutline(const TextFace& face, const QString& text, double angle, QPoint pen, QPoint ref);
+    // True where the painter draws onto device pixels as they are.
+    bool DrawsPixels() const;
 
     QPainter* painter_ = nullptr;
     std::unique_ptr<QPainter> ownedPainter_;

@@ -8,7 +8,9 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#include <QGlyphRun>
 #include <QImage>
+#include <QList>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPointF>
@@ -33,6 +35,15 @@ constexpr int32_t kTallestGlyphwiseText = 40;
 constexpr int32_t kMostStrokeGap = 3;
 // Above this many pixels a turned text is left as Qt draws it.
 constexpr int64_t kMostOutlinePixels = int64_t{1} << 22;
+
+void DrawText(QPainter& painter, QPoint pen, const QString& text, const QList<QGlyphRun>* laidOut) {
+    if (!laidOut) {
+        painter.drawText(pen, text);
+        return;
+    }
+    for (const QGlyphRun& run : *laidOut)
+        painter.drawGlyphRun(pen, run);
+}
 
 // A turned text's ink a bit a pixel, pixel x of row y at bit x % 64 of word y * stride + x / 64.
 struct InkBits {
@@ -75,9 +86,12 @@ void GatherInk(uint32_t* row, int32_t w, uint64_t* bits) {
 
 // The pixels `text` inks drawn by Qt with `font` turned `angle` degrees, its pen at `pen`, in the
 // box `box` about that point, gathered as bits into `ink`: drawn into `pixels`, which is kept clear
-// between texts, as only the pixels Qt inks are cleared behind it.
-void DrawInk(const QFont& font, const QString& text, double angle, QPoint pen, QRect box,
-             std::vector<uint32_t>& pixels, InkBits& ink) {
+// between texts, as only the pixels Qt inks are cleared behind it. The text is drawn as its glyphs
+// `laidOut` where they are given, from Qt's glyph cache; Qt then inks the same pixels in any format
+// of 32-bit pixels, and those of 30-bit colour are written through the cache, where its own format's
+// bypass it, to be read again straight away.
+void DrawInk(const QFont& font, const QString& text, const QList<QGlyphRun>* laidOut, double angle,
+             QPoint pen, QRect box, std::vector<uint32_t>& pixels, InkBits& ink) {
     // Past this many pixels the image is let go after each text.
     constexpr size_t kKeptPixels = size_t{1} << 20;
     // Rows are whole runs of 16 pixels, which are gathered at once; the pixels past the box's width
@@ -86,14 +100,14 @@ void DrawInk(const QFont& font, const QString& text, double angle, QPoint pen, Q
     if (pixels.size() < size_t(span) * size_t(h)) pixels.resize(size_t(span) * size_t(h), 0);
     {
         QImage cover(reinterpret_cast<uchar*>(pixels.data()), w, h, qsizetype(span) * 4,
-                     QImage::Format_RGB32);
+                     laidOut ? QImage::Format_BGR30 : QImage::Format_RGB32);
         QPainter painter(&cover);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(font);
         painter.setPen(Qt::white);
         painter.translate(-box.topLeft());
         painter.rotate(-angle);
-        painter.drawText(pen, text);
+        DrawText(painter, pen, text, laidOut);
     }
     ink.w = w, ink.h = h, ink.stride = (span + 63) / 64;
     ink.words.assign(size_t(ink.stride) * size_t(h), 0);
@@ -163,12 +177,12 @@ int32_t HolesOf(const InkBits& ink) {
 
 // The holes of the level text Qt draws with `font`, mended turned texts being compared with it; as
 // many as any text has where it closes small holes of its own, which its turned text keeps.
-int32_t LevelHolesOf(const QFont& font, int32_t ascent, int32_t height, int32_t advance, const QString& text,
-                     std::vector<uint32_t>& pixels) {
+int32_t LevelHolesOf(const QFont& font, const QList<QGlyphRun>* laidOut, int32_t ascent, int32_t height,
+                     int32_t advance, const QString& text, std::vector<uint32_t>& pixels) {
     const QRect level = TurnedBox(ascent, height, advance, 0.0, QPoint());
     if (level.isEmpty()) return std::numeric_limits<int32_t>::max();
     thread_local InkBits ink;
-    DrawInk(font, text, 0.0, QPoint(), level, pixels, ink);
+    DrawInk(font, text, laidOut, 0.0, QPoint(), level, pixels, ink);
     if (!SmallHolesOf(ink, kMostStrokeGap).empty()) return std::numeric_limits<int32_t>::max();
     return HolesOf(ink);
 }
@@ -272,7 +286,7 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
     }
     painter_->save();
     painter_->setTransform(turn, true);
-    painter_->drawText(QPoint(dx, baseline), string);
+    DrawText(*painter_, QPoint(dx, baseline), string, DrawsPixels() ? face.LaidOut(string) : nullptr);
     painter_->restore();
     if (!recording_) MendTurnedOutline(face, string, angle, QPoint(dx, baseline), QPoint(ref.x, ref.y));
     Drawn(turn.mapRect(QRectF(cell)).toAlignedRect().adjusted(-2, -2, 2, 2));
@@ -313,12 +327,16 @@ bool TDC::DrawTurnedGlyphs(const TextFace& face, const QString& text, double ang
     return true;
 }
 
+bool TDC::DrawsPixels() const {
+    const QPaintEngine* engine = painter_->paintEngine();
+    return painterPlain_ && engine && engine->type() == QPaintEngine::Raster;
+}
+
 // Finding the mends costs about as much as drawing the text, so those of the texts drawn are kept
 // with the choices of their font.
 void TDC::MendTurnedOutline(const TextFace& face, const QString& text, double angle, QPoint pen, QPoint ref) {
-    // Only pixels are mended, where the painter draws onto device pixels as they are.
-    const QPaintEngine* engine = painter_->paintEngine();
-    if (!painterPlain_ || !engine || engine->type() != QPaintEngine::Raster) return;
+    // Only pixels are mended.
+    if (!DrawsPixels()) return;
     TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
     const TurnedGlyphCache::TextKey key = face.Turned().TextKeyOf(text, angle, pen);
     const std::vector<QPoint>* mends = cache.FindMends(key);
@@ -326,14 +344,14 @@ void TDC::MendTurnedOutline(const TextFace& face, const QString& text, double an
         const int32_t height = face.ascent + face.descent, advance = face.Advance(text);
         const QRect box = TurnedBox(face.ascent, height, advance, angle, pen);
         thread_local InkBits ink;
-        if (!box.isEmpty()) DrawInk(face.font, text, angle, pen, box, cover_, ink);
+        if (!box.isEmpty()) DrawInk(face.font, text, face.LaidOut(text), angle, pen, box, cover_, ink);
         // The level text is the same at every angle.
         auto levelHoles = [&] {
             const int32_t* known = cache.FindLevelHoles(key.font, text);
             return known ? *known
-                         : cache.KeepLevelHoles(
-                               key.font, text,
-                               LevelHolesOf(face.font, face.ascent, height, advance, text, cover_));
+                         : cache.KeepLevelHoles(key.font, text,
+                                                LevelHolesOf(face.font, face.LaidOut(text), face.ascent,
+                                                             height, advance, text, cover_));
         };
         mends = &cache.KeepMends(key, box.isEmpty() ? std::vector<QPoint>()
                                                     : MendsOf(ink, box.topLeft(), levelHoles));

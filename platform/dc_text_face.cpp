@@ -7,6 +7,7 @@
 #include <mutex>
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QTextLayout>
 #include <vector>
 
 #include "platform/font_face.h"
@@ -15,6 +16,11 @@ namespace {
 
 constexpr size_t kCachedFaces = 32;
 constexpr qsizetype kCachedAdvances = 1024;
+constexpr qsizetype kCachedLayouts = 256;
+// Below this pixel size Qt draws glyphs from its cache, level or turned, where a text's glyph runs and
+// its drawText ink the same pixels; larger turned glyphs are filled as outlines, which the two place
+// apart.
+constexpr int32_t kSmallestFilledGlyph = 64;
 
 int32_t CellHeight(const QFont& font, int32_t pixelSize) {
     QFont sized(font);
@@ -113,6 +119,27 @@ int32_t TDC::TextFace::Advance(const QString& text) const {
     const int32_t advance = metrics.horizontalAdvance(text);
     advances_.insert(text, advance);
     return advance;
+}
+
+const QList<QGlyphRun>* TDC::TextFace::LaidOut(const QString& text) const {
+    // Decorations are drawn by drawText alone.
+    if (pixelSize >= kSmallestFilledGlyph || font.underline() || font.strikeOut()) return nullptr;
+    const auto known = laidOut_.constFind(text);
+    if (known != laidOut_.constEnd()) return &*known;
+    if (laidOut_.size() >= kCachedLayouts) laidOut_.clear();
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    QList<QGlyphRun> runs = line.isValid() ? line.glyphRuns() : QList<QGlyphRun>();
+    const qreal baseline = line.isValid() ? line.ascent() : 0.0;
+    for (QGlyphRun& run : runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& at : positions)
+            at.ry() -= baseline;
+        run.setPositions(positions);
+    }
+    return &*laidOut_.insert(text, std::move(runs));
 }
 
 std::vector<std::shared_ptr<const TDC::TextFace>>& TDC::TextFace::Cached() {

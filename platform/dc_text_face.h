@@ -7,7 +7,9 @@
 #include <memory>
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <vector>
 
@@ -38,6 +40,12 @@ struct TDC::TextFace {
     // Advance of a text in device pixels. Drawings repeat their labels and sizes, so measured
     // texts are remembered rather than shaped again.
     int32_t Advance(const QString& text) const;
+    // The glyphs of a text laid out as drawText lays it out, its baseline at y = 0 and its pen at
+    // x = 0, to be drawn as glyph runs in its place where they ink the same pixels on a raster
+    // device, level or turned; null where only drawText does. Qt lays a text out anew at every
+    // drawText; laid-out texts are remembered as advances are, so a label drawn at many angles is
+    // laid out once.
+    const QList<QGlyphRun>* LaidOut(const QString& text) const;
 
     // The shared face of a font under a mapping, built on first use. The cache is per thread, as
     // Qt's fonts are, holds a few dozen faces and drops the least recently used.
@@ -48,5 +56,6 @@ private:
     static std::vector<std::shared_ptr<const TextFace>>& Cached();
 
     mutable QHash<QString, int32_t> advances_;
+    mutable QHash<QString, QList<QGlyphRun>> laidOut_;
     mutable std::shared_ptr<TurnedGlyphs> turned_;
 };
