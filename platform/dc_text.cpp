@@ -87,9 +87,9 @@ void GatherInk(uint32_t* row, int32_t w, uint64_t* bits) {
 // The pixels `text` inks drawn by Qt with `font` turned `angle` degrees, its pen at `pen`, in the
 // box `box` about that point, gathered as bits into `ink`: drawn into `pixels`, which is kept clear
 // between texts, as only the pixels Qt inks are cleared behind it. The text is drawn as its glyphs
-// `laidOut` where they are given, from Qt's glyph cache; Qt then inks the same pixels in any format
-// of 32-bit pixels, and those of 30-bit colour are written through the cache, where its own format's
-// bypass it, to be read again straight away.
+// `laidOut` where they are given. Qt blits those from its glyph cache and inks the same pixels in
+// any format of 32-bit pixels; it writes 30-bit colour through the processor's cache but RGB32 past
+// it, and the pixels are read back at once.
 void DrawInk(const QFont& font, const QString& text, const QList<QGlyphRun>* laidOut, double angle,
              QPoint pen, QRect box, std::vector<uint32_t>& pixels, InkBits& ink) {
     // Past this many pixels the image is let go after each text.
