@@ -22,6 +22,15 @@ constexpr qsizetype kCachedLayouts = 256;
 // apart.
 constexpr int32_t kSmallestFilledGlyph = 64;
 
+// What `make` gives for `text`, remembered in `kept`, which is emptied once it holds `most`.
+template <class Value, class Make>
+const Value& Remembered(QHash<QString, Value>& kept, qsizetype most, const QString& text, Make make) {
+    const auto known = kept.constFind(text);
+    if (known != kept.constEnd()) return *known;
+    if (kept.size() >= most) kept.clear();
+    return *kept.insert(text, make());
+}
+
 int32_t CellHeight(const QFont& font, int32_t pixelSize) {
     QFont sized(font);
     sized.setPixelSize(pixelSize);
@@ -113,33 +122,27 @@ const TurnedGlyphs& TDC::TextFace::Turned() const {
 }
 
 int32_t TDC::TextFace::Advance(const QString& text) const {
-    const auto known = advances_.constFind(text);
-    if (known != advances_.constEnd()) return *known;
-    if (advances_.size() >= kCachedAdvances) advances_.clear();
-    const int32_t advance = metrics.horizontalAdvance(text);
-    advances_.insert(text, advance);
-    return advance;
+    return Remembered(advances_, kCachedAdvances, text, [&] { return metrics.horizontalAdvance(text); });
 }
 
 const QList<QGlyphRun>* TDC::TextFace::LaidOut(const QString& text) const {
     // Decorations are drawn by drawText alone.
     if (pixelSize >= kSmallestFilledGlyph || font.underline() || font.strikeOut()) return nullptr;
-    const auto known = laidOut_.constFind(text);
-    if (known != laidOut_.constEnd()) return &*known;
-    if (laidOut_.size() >= kCachedLayouts) laidOut_.clear();
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    layout.endLayout();
-    QList<QGlyphRun> runs = line.isValid() ? line.glyphRuns() : QList<QGlyphRun>();
-    const qreal baseline = line.isValid() ? line.ascent() : 0.0;
-    for (QGlyphRun& run : runs) {
-        QList<QPointF> positions = run.positions();
-        for (QPointF& at : positions)
-            at.ry() -= baseline;
-        run.setPositions(positions);
-    }
-    return &*laidOut_.insert(text, std::move(runs));
+    return &Remembered(laidOut_, kCachedLayouts, text, [&] {
+        QTextLayout layout(text, font);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        QList<QGlyphRun> runs = line.isValid() ? line.glyphRuns() : QList<QGlyphRun>();
+        const qreal baseline = line.isValid() ? line.ascent() : 0.0;
+        for (QGlyphRun& run : runs) {
+            QList<QPointF> positions = run.positions();
+            for (QPointF& at : positions)
+                at.ry() -= baseline;
+            run.setPositions(positions);
+        }
+        return runs;
+    });
 }
 
 std::vector<std::shared_ptr<const TDC::TextFace>>& TDC::TextFace::Cached() {
