@@ -52,9 +52,6 @@ void DrawText(QPainter& painter, QPoint pen, const QString& text, const QList<QG
 struct InkBits {
     std::vector<uint64_t> words;
     int32_t stride = 0, w = 0, h = 0;
-    bool Clear(QPoint at) const {
-        return ((words[size_t(at.y() * stride + at.x() / 64)] >> (at.x() % 64)) & 1) == 0;
-    }
     glyph_ink::BitRows Rows() const { return {words.data(), stride, w, h}; }
 };
 
@@ -174,50 +171,6 @@ void DrawInk(const QFont& font, const QString& text, const QList<QGlyphRun>* lai
     if (pixels.size() > kKeptPixels) std::vector<uint32_t>().swap(pixels);
 }
 
-// The pixels of the clear regions of at most `most` pixels, joined at edges, that the ink of a text
-// closes in, row by row. Such a region's first pixel has ink on its left and begins a clear run of
-// at most `most` pixels that ends in ink, so the ink is read a word of a row at a time, and regions
-// are grown only from such runs, each given up past `most` pixels or at the ink's edge.
-std::vector<QPoint> SmallHolesOf(const InkBits& ink, int32_t most) {
-    const int32_t w = ink.w, h = ink.h;
-    std::vector<QPoint> holes, region;
-    auto grow = [&](QPoint first) {
-        if (std::find(holes.begin(), holes.end(), first) != holes.end()) return;
-        region.assign(1, first);
-        for (size_t next = 0; next < region.size(); ++next) {
-            const QPoint at = region[next];
-            if (at.x() == 0 || at.y() == 0 || at.x() == w - 1 || at.y() == h - 1) return;
-            for (const QPoint beside :
-                 {at - QPoint(1, 0), at + QPoint(1, 0), at - QPoint(0, 1), at + QPoint(0, 1)})
-                if (ink.Clear(beside) && std::find(region.begin(), region.end(), beside) == region.end())
-                    region.push_back(beside);
-            if (int32_t(region.size()) > most) return;
-        }
-        holes.insert(holes.end(), region.begin(), region.end());
-    };
-    for (int32_t y = 1; y + 1 < h; ++y) {
-        const uint64_t* row = ink.words.data() + size_t(y) * size_t(ink.stride);
-        int32_t lastInk = -w; // the last inked pixel of the row so far
-        for (int32_t at = 0; at < ink.stride; ++at) {
-            const uint64_t inked = row[at]; // a bit a pixel of the 64 from x, the first the lowest
-            if (inked == 0) continue;
-            const int32_t x = at * 64;
-            // Each run of ink that begins here ends a clear run begun after the ink before it.
-            for (uint64_t starts = inked & ~(inked << 1 | (lastInk == x - 1 ? 1u : 0u)); starts != 0;
-                 starts &= starts - 1) {
-                const int32_t start = x + __builtin_ctzll(starts);
-                const uint64_t before = inked & ((uint64_t{1} << (start - x)) - 1);
-                const int32_t inkBefore = before ? x + 63 - __builtin_clzll(before) : lastInk;
-                if (inkBefore >= 0 && start - inkBefore - 1 <= most) grow(QPoint(inkBefore + 1, y));
-            }
-            lastInk = x + 63 - __builtin_clzll(inked);
-        }
-    }
-    std::sort(holes.begin(), holes.end(),
-              [](QPoint a, QPoint b) { return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x()); });
-    return holes;
-}
-
 // The box, about the reference point, of the pixels of `text` turned `angle` degrees with its pen at
 // `pen`, with room for glyphs that overhang their cells; empty where it is too large to be mended.
 QRect TurnedBox(int32_t ascent, int32_t height, int32_t advance, double angle, QPoint pen) {
@@ -240,7 +193,8 @@ int32_t LevelHolesOf(const QFont& font, const QList<QGlyphRun>* laidOut, int32_t
     if (level.isEmpty()) return std::numeric_limits<int32_t>::max();
     thread_local InkBits ink;
     DrawInk(font, text, laidOut, 0.0, QPoint(), level, pixels, ink);
-    if (!SmallHolesOf(ink, kMostStrokeGap).empty()) return std::numeric_limits<int32_t>::max();
+    if (!glyph_ink::SmallHolesOf(ink.Rows(), kMostStrokeGap).empty())
+        return std::numeric_limits<int32_t>::max();
     return HolesOf(ink);
 }
 
@@ -250,7 +204,7 @@ int32_t LevelHolesOf(const QFont& font, const QList<QGlyphRun>* laidOut, int32_t
 // turned texts have no such region, and need no more.
 template <class LevelHoles>
 std::vector<QPoint> MendsOf(const InkBits& ink, QPoint topLeft, LevelHoles levelHoles) {
-    std::vector<QPoint> mends = SmallHolesOf(ink, kMostStrokeGap);
+    std::vector<QPoint> mends = glyph_ink::SmallHolesOf(ink.Rows(), kMostStrokeGap);
     if (mends.empty()) return {};
     // The turned text has a hole at least, so its holes are counted only where the level text has.
     const int32_t levelHolesCount = levelHoles();

@@ -447,6 +447,54 @@ std::vector<std::vector<int32_t>> HolesOf(const Mask& mask, int32_t w, int32_t h
     return holes;
 }
 
+// A region's first pixel has ink on its left and begins a clear run of at most `most` pixels that
+// ends in ink, so the ink is read a word of a row at a time, and regions are grown only from such
+// runs, each given up past `most` pixels or at the mask's edge.
+std::vector<QPoint> SmallHolesOf(const BitRows& mask, int32_t most) {
+    const int32_t w = mask.w, h = mask.h;
+    if (mask.words == nullptr || w <= 0 || h <= 0 || mask.stride < (w + 63) / 64) return {};
+    auto clear = [&](QPoint at) {
+        const uint64_t word = mask.words[size_t(at.y()) * size_t(mask.stride) + size_t(at.x() / 64)];
+        return ((word >> (at.x() % 64)) & 1) == 0;
+    };
+    std::vector<QPoint> holes, region;
+    auto grow = [&](QPoint first) {
+        if (std::find(holes.begin(), holes.end(), first) != holes.end()) return;
+        region.assign(1, first);
+        for (size_t next = 0; next < region.size(); ++next) {
+            const QPoint at = region[next];
+            if (at.x() == 0 || at.y() == 0 || at.x() == w - 1 || at.y() == h - 1) return;
+            for (const QPoint beside :
+                 {at - QPoint(1, 0), at + QPoint(1, 0), at - QPoint(0, 1), at + QPoint(0, 1)})
+                if (clear(beside) && std::find(region.begin(), region.end(), beside) == region.end())
+                    region.push_back(beside);
+            if (int32_t(region.size()) > most) return;
+        }
+        holes.insert(holes.end(), region.begin(), region.end());
+    };
+    for (int32_t y = 1; y + 1 < h; ++y) {
+        const uint64_t* row = mask.words + size_t(y) * size_t(mask.stride);
+        int32_t lastInk = -w; // the last inked pixel of the row so far
+        for (int32_t at = 0; at < mask.stride; ++at) {
+            const uint64_t inked = row[at]; // a bit a pixel of the 64 from x, the first the lowest
+            if (inked == 0) continue;
+            const int32_t x = at * 64;
+            // Each run of ink that begins here ends a clear run begun after the ink before it.
+            for (uint64_t starts = inked & ~(inked << 1 | (lastInk == x - 1 ? 1u : 0u)); starts != 0;
+                 starts &= starts - 1) {
+                const int32_t start = x + __builtin_ctzll(starts);
+                const uint64_t before = inked & ((uint64_t{1} << (start - x)) - 1);
+                const int32_t inkBefore = before ? x + 63 - __builtin_clzll(before) : lastInk;
+                if (inkBefore >= 0 && start - inkBefore - 1 <= most) grow(QPoint(inkBefore + 1, y));
+            }
+            lastInk = x + 63 - __builtin_clzll(inked);
+        }
+    }
+    std::sort(holes.begin(), holes.end(),
+              [](QPoint a, QPoint b) { return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x()); });
+    return holes;
+}
+
 int32_t WeightClass(int32_t ink, int32_t levelInk) {
     const double share = levelInk > 0 ? double(ink) / levelInk : (ink == 0 ? 1.0 : 2.0);
     if (share >= kTrueInk[0] && share <= kTrueInk[1]) return 0;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <QImage>
+#include <QPoint>
 #include <QSize>
 #include <QTransform>
 #include <vector>
@@ -54,6 +55,9 @@ int32_t Distance(Shape a, Shape b);
 int32_t InkOf(const Mask& mask);
 // The clear regions (joined at edges) of a mask that do not reach its edge, each as its pixels.
 std::vector<std::vector<int32_t>> HolesOf(const Mask& mask, int32_t w, int32_t h);
+// The pixels of the clear regions of at most `most` pixels, joined at edges, that do not reach the
+// edge of a mask of bits, row by row.
+std::vector<QPoint> SmallHolesOf(const BitRows& mask, int32_t most);
 // Each inked level pixel of `pixels` carried by `place` to the pixel its centre turns into, and
 // joined by a line to the carried pixels of the inked pixels beside it, in a mask of `size`.
 Mask Carried(const QImage& pixels, const QTransform& place, QSize size);

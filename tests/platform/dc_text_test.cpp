@@ -653,9 +653,11 @@ std::vector<std::vector<int32_t>> HolesByFlooding(const glyph_ink::Mask& mask, i
         for (size_t next = 0; next < region.size(); ++next) {
             const int32_t x = region[next] % w, y = region[next] / w;
             open |= x == 0 || y == 0 || x == w - 1 || y == h - 1;
-            for (const auto& [dx, dy] : {std::pair(-1, 0), std::pair(1, 0), std::pair(0, -1), std::pair(0, 1)}) {
+            for (const auto& [dx, dy] :
+                 {std::pair(-1, 0), std::pair(1, 0), std::pair(0, -1), std::pair(0, 1)}) {
                 const int32_t at = (y + dy) * w + x + dx;
-                if (x + dx < 0 || y + dy < 0 || x + dx >= w || y + dy >= h || mask[size_t(at)] || seen[size_t(at)])
+                if (x + dx < 0 || y + dy < 0 || x + dx >= w || y + dy >= h || mask[size_t(at)] ||
+                    seen[size_t(at)])
                     continue;
                 seen[size_t(at)] = 1;
                 region.push_back(at);
@@ -667,15 +669,34 @@ std::vector<std::vector<int32_t>> HolesByFlooding(const glyph_ink::Mask& mask, i
     return holes;
 }
 
+// A mask's rows as bits, `stride` words a row.
+std::vector<uint64_t> BitsOf(const glyph_ink::Mask& mask, int32_t w, int32_t h, int32_t stride) {
+    std::vector<uint64_t> words(size_t(stride * h), 0);
+    for (int32_t at = 0; at < w * h; ++at)
+        words[size_t(at / w * stride + at % w / 64)] |= uint64_t{mask[size_t(at)]} << (at % w % 64);
+    return words;
+}
+
+// The pixels of the holes flooding finds of at most `most` pixels, row by row.
+std::vector<QPoint> SmallHolesByFlooding(const glyph_ink::Mask& mask, int32_t w, int32_t h, int32_t most) {
+    std::vector<QPoint> pixels;
+    for (const auto& hole : HolesByFlooding(mask, w, h))
+        if (int32_t(hole.size()) <= most)
+            for (const int32_t at : hole)
+                pixels.emplace_back(at % w, at / w);
+    std::sort(pixels.begin(), pixels.end(),
+              [](QPoint a, QPoint b) { return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x()); });
+    return pixels;
+}
+
 // A mask's pieces and holes count alike whether its rows fit a word or are counted run by run, as
 // bytes or as bits: a figure counted alone, then padded past a word's width and past its rows, and
 // figures of every width to 300 whose runs cross from word to word and join at a word's edge. Its
-// holes, each with its pixels, are those that flooding finds.
+// holes, each with its pixels, are those that flooding finds, and so are its small holes read from
+// bits.
 TEST(DCText, GlyphInkShapesAlikeInMasksOfAnySize) {
     const auto shapeOfBits = [](const glyph_ink::Mask& mask, int32_t w, int32_t h, int32_t stride) {
-        std::vector<uint64_t> words(size_t(stride * h), 0);
-        for (int32_t at = 0; at < w * h; ++at)
-            words[size_t(at / w * stride + at % w / 64)] |= uint64_t{mask[size_t(at)]} << (at % w % 64);
+        const std::vector<uint64_t> words = BitsOf(mask, w, h, stride);
         const glyph_ink::Shape shape = glyph_ink::ShapeOf(glyph_ink::BitRows{words.data(), stride, w, h});
         return std::pair(shape.pieces, shape.holes);
     };
@@ -687,7 +708,8 @@ TEST(DCText, GlyphInkShapesAlikeInMasksOfAnySize) {
         for (uint8_t& pixel : mask)
             pixel = random() % 100 < density;
         const glyph_ink::Shape shape = glyph_ink::ShapeOf(mask, w, h);
-        EXPECT_EQ(glyph_ink::HolesOf(mask, w, h), HolesByFlooding(mask, w, h)) << "figure " << figure << ", holes";
+        EXPECT_EQ(glyph_ink::HolesOf(mask, w, h), HolesByFlooding(mask, w, h))
+            << "figure " << figure << ", holes";
         for (const auto& [wide, tall] : {std::pair(w + 70, h), std::pair(w, h + 130)}) {
             glyph_ink::Mask padded(size_t(wide * tall), 0);
             for (int32_t y = 0; y < h; ++y)
@@ -711,8 +733,16 @@ TEST(DCText, GlyphInkShapesAlikeInMasksOfAnySize) {
                           std::pair(shape.pieces, shape.holes))
                     << w << " x " << h << " at " << density << "%, figure " << figure << ", as bits";
                 const auto holes = glyph_ink::HolesOf(mask, w, h);
-                EXPECT_EQ(holes, HolesByFlooding(mask, w, h)) << w << " x " << h << " at " << density << "%, holes";
+                EXPECT_EQ(holes, HolesByFlooding(mask, w, h))
+                    << w << " x " << h << " at " << density << "%, holes";
                 EXPECT_EQ(int32_t(holes.size()), shape.holes) << w << " x " << h << " at " << density << "%";
+                const int32_t stride = (w + 63) / 64 + figure % 2;
+                const std::vector<uint64_t> words = BitsOf(mask, w, h, stride);
+                for (const int32_t most : {1, 3, 8})
+                    EXPECT_EQ(glyph_ink::SmallHolesOf(glyph_ink::BitRows{words.data(), stride, w, h}, most),
+                              SmallHolesByFlooding(mask, w, h, most))
+                        << w << " x " << h << " at " << density << "%, holes of " << most
+                        << " pixels at most";
             }
 }
 
