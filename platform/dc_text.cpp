@@ -91,12 +91,12 @@ __attribute__((target("avx2"), always_inline)) inline uint32_t InkedOfEight(__m2
     return ~uint32_t(_mm256_movemask_ps(_mm256_castsi256_ps(clear))) & 0xFF;
 }
 
-// GatherRow 32 pixels at a time, for processors that have the wider registers.
+// GatherRow 32 pixels at a time, for processors that have the wider registers; `w` is a multiple of
+// 32, as the scratch's rows are.
 __attribute__((target("avx2"), always_inline)) inline void GatherRowWide(uint32_t* row, int32_t w,
                                                                          uint64_t* bits) {
     const __m256i zero = _mm256_setzero_si256();
-    int32_t x = 0;
-    for (; x + 32 <= w; x += 32) {
+    for (int32_t x = 0; x < w; x += 32) {
         __m256i* at = reinterpret_cast<__m256i*>(row + x);
         const __m256i a = _mm256_loadu_si256(at), b = _mm256_loadu_si256(at + 1);
         const __m256i c = _mm256_loadu_si256(at + 2), d = _mm256_loadu_si256(at + 3);
@@ -108,11 +108,6 @@ __attribute__((target("avx2"), always_inline)) inline void GatherRowWide(uint32_
         for (int32_t eight = 0; eight < 4; ++eight)
             _mm256_storeu_si256(at + eight, zero);
     }
-    for (; x < w; ++x)
-        if (row[x] != 0) {
-            bits[x / 64] |= uint64_t{1} << (x % 64);
-            row[x] = 0;
-        }
 }
 #endif
 
