@@ -6,8 +6,11 @@
 
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "document/coordinate_mapping.h"
@@ -177,6 +180,71 @@ TEST_F(Dimensions, FourWallsGetNoOverallDimension) {
     Run();
     EXPECT_EQ(Texts().size(), 4u);
 }
+
+// Outlines keyed clockwise from their top left corner (an arrow and a length in millimetres or feet)
+// and the overall dimensions they get: figure, bearing, distance between the arrows. The wall of a U's
+// notch lies within the right side yet reaches as low as it: the side still measures its span.
+struct OverallCase {
+    const char* name;
+    int32_t metric;
+    const char* moves;
+    struct Overall {
+        std::string text;
+        int32_t bearing, span;
+    };
+    std::vector<Overall> overall;
+};
+
+class OverallDimension : public Dimensions, public ::testing::WithParamInterface<OverallCase> {};
+
+TEST_P(OverallDimension, ReadsTheDistanceBetweenItsArrows) {
+    const OverallCase& c = GetParam();
+    MetricUnits = c.metric;
+    std::istringstream moves(c.moves);
+    int32_t x = 1000, y = 20000, length = 0;
+    char arrow = 0;
+    size_t walls = 0;
+    for (; moves >> arrow >> length; ++walls) {
+        length *= c.metric ? 1 : 288;
+        const int32_t nx = x + (arrow == 'R' ? length : arrow == 'L' ? -length : 0);
+        const int32_t ny = y + (arrow == 'U' ? length : arrow == 'D' ? -length : 0);
+        Wall(x, y, nx, ny, length, arrow == 'U' ? 0 : arrow == 'R' ? 900 : arrow == 'D' ? 1800 : 2700);
+        x = nx, y = ny;
+    }
+    Run();
+    const auto texts = Texts();
+    const auto arrows = Arrows();
+    const size_t n = c.overall.size();
+    ASSERT_EQ(texts.size(), walls + n);
+    ASSERT_EQ(arrows.size(), 2 * (walls + n));
+    for (size_t i = 0; i < n; ++i) {
+        const TTextobj& t = *texts[walls + i];
+        const TArrowobj &a = *arrows[2 * (walls + i)], &b = *arrows[2 * (walls + i) + 1];
+        EXPECT_EQ(std::tuple(std::string(t.text), t.x2, std::abs(a.x1 - b.x1) + std::abs(a.y1 - b.y1)),
+                  std::tuple(c.overall[i].text, c.overall[i].bearing, c.overall[i].span))
+            << "overall dimension " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outlines, OverallDimension,
+    ::testing::Values(OverallCase{"MetricU",
+                                  1,
+                                  "R12000 D9000 L4000 U5000 L4000 D5000 L4000 U9000",
+                                  {{"9000", 1800, 9000}, {"12000", 2700, 12000}}},
+                      OverallCase{"ImperialU",
+                                  0,
+                                  "R40 D30 L13 U17 L14 D17 L13 U30",
+                                  {{"30' 0''", 1800, 30 * 288}, {"40' 0''", 2700, 40 * 288}}},
+                      OverallCase{"MetricL",
+                                  1,
+                                  "R12000 D5000 L5000 D4000 L7000 U9000",
+                                  {{"9000", 1800, 9000}, {"12000", 2700, 12000}}},
+                      OverallCase{"MetricT",
+                                  1,
+                                  "R12000 D4000 L4000 D5000 L4000 U5000 L4000 U4000",
+                                  {{"9000", 1800, 9000}, {"12000", 2700, 12000}, {"9000", 0, 9000}}}),
+    [](const auto& i) { return std::string(i.param.name); });
 
 struct AngledCase {
     TPoint from, to;
