@@ -4,7 +4,9 @@
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
 #include "resources/dialogs/library_templates.h"
+#include "resources/dialogs/partition_templates.h"
 #include "tests/shell/input_fixture.h"
+#include "tests/support/made_objects.h"
 
 namespace {
 
@@ -110,20 +112,67 @@ TEST_F(Undo, ADrawnLineCanBeUndone) {
     EXPECT_EQ(FileCount(), kRecords);
 }
 
-// Undo after a paste or an inserted symbol takes back that insertion alone: the copied door, the
-// first insertion and an external wall whose length equals the new group's number all stay.
+// A line keyed as long as the number of the group the next partition takes keeps that length in its
+// group field, no group: Undo of the partition, on either floor, leaves the line.
+class UndoBesideAKeyedLine : public Undo, public ::testing::WithParamInterface<int32_t> {
+protected:
+    void EnterAt(const TPoint& at) {
+        MoveTo(TPoint(at.x + 1, at.y));
+        MoveTo(at);
+        Key(Qt::Key_Return);
+    }
+};
+
+TEST_P(UndoBesideAKeyedLine, TakesThePartitionAndLeavesTheLine) {
+    Open();
+    CurrentView = GetParam();
+    const int32_t length = FloorIdBase(CurrentView) + IdCounter + 1;
+    client->ProcessCommand(cmd::kLine);
+    EnterAt(TPoint(60, 200));
+    pl::script::AnswerInput(std::to_string(length));
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Escape);
+    const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
+    pl::script::AnswerDialog(kPartitionDialogId,
+                             {{{{kPartitionThickness, "100"}, {kPartitionAbove, "1"}}, IDOK}});
+    client->ProcessCommand(cmd::kInternalWall);
+    EnterAt(TPoint(100, 100));
+    pl::script::AnswerInput("2000");
+    Key(Qt::Key_Right);
+    const auto drawn = FileObjects();
+    ASSERT_EQ(drawn.back()->kind, kIntWall);
+    ASSERT_EQ(drawn.back()->group, length);
+    PressUndo();
+    const std::string after = dir.ReadFile("DWGS/HOUSE.DB0");
+    EXPECT_EQ(after.substr(after.find('\n')), before.substr(before.find('\n')));
+}
+
+INSTANTIATE_TEST_SUITE_P(Floors, UndoBesideAKeyedLine, ::testing::Values(kGroundFloor, kFirstFloor));
+
+// Undo after a paste or an inserted symbol takes back that insertion whole and alone: the copied
+// pieces, the first insertion and an external wall whose length equals the new group's number stay.
 class UndoAfterInsert : public Undo,
                         public ::testing::WithParamInterface<std::tuple<std::string, int32_t>> {};
 
 TEST_P(UndoAfterInsert, TakesBackThatInsertionAlone) {
     const auto [name, metric] = GetParam();
     MetricUnits = metric;
-    std::vector<std::unique_ptr<TObject>> door;
+    // A door, and the pieces of a symbol as the tools make them: a text, a rectangle and a manual
+    // dimension with its arrow and text.
+    std::vector<std::unique_ptr<TObject>> copied;
     for (int32_t x : {10000, 12000, 14000})
-        door.push_back(GroupedLine(x, 10201, 10201));
-    Open(std::move(door));
+        copied.push_back(GroupedLine(x, 10201, 10201));
+    copied.push_back(std::make_unique<TTextobj>(kGroundFloor, kText, 1, 0, 0, 7, 16000, 0, 0, 0, 20000, 0, 0,
+                                                "MULTI", "Arial", 0, 6, 400, 100));
+    copied.push_back(testsupport::Made<TRectangleobj>(kRectangle, 17000, 21000, 18000, 20000));
+    copied.push_back(testsupport::Made<TDimensobj>(kManualDimension, 10000, 19000, 10200, 19000));
+    copied.push_back(testsupport::Made<TArrowobj>(kManualArrow, 10000, 19000, 10200, 19000));
+    for (int32_t i = 0; i < 2; ++i)
+        copied.end()[-1 - i]->id = copied.end()[-1 - i]->group = 9;
+    const auto pieces = static_cast<int32_t>(copied.size());
+    Open(std::move(copied));
     ASSERT_EQ(ObjectList.WriteTempCount(0), FileResult::Ok);
-    for (int32_t i = kRecords; i < kRecords + 3; ++i)
+    for (int32_t i = kRecords; i < kRecords + pieces; ++i)
         ASSERT_EQ(ObjectList.WriteCopyCfg(i, 10000, 20000), FileResult::Ok);
     for (const char* file : {"PASTE.CFG", "DOOR.PLM"})
         ASSERT_EQ(ObjectList.SaveLibrary(file), FileResult::Ok);
