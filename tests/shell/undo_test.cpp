@@ -157,8 +157,8 @@ class UndoAfterInsert : public Undo,
 TEST_P(UndoAfterInsert, TakesBackThatInsertionAlone) {
     const auto [name, metric] = GetParam();
     MetricUnits = metric;
-    // A door, and the pieces of a symbol as the tools make them: a text, a rectangle and a manual
-    // dimension with its arrow and text.
+    // A door, and the pieces of a symbol as the tools make them: a text, a rectangle, a manual
+    // dimension with its arrow, and a stair line.
     std::vector<std::unique_ptr<TObject>> copied;
     for (int32_t x : {10000, 12000, 14000})
         copied.push_back(GroupedLine(x, 10201, 10201));
@@ -169,6 +169,7 @@ TEST_P(UndoAfterInsert, TakesBackThatInsertionAlone) {
     copied.push_back(testsupport::Made<TArrowobj>(kManualArrow, 10000, 19000, 10200, 19000));
     for (int32_t i = 0; i < 2; ++i)
         copied.end()[-1 - i]->id = copied.end()[-1 - i]->group = 9;
+    copied.push_back(GroupedLine(18000, 0, 5)); // a stair line: the stairs' identifier, no group
     const auto pieces = static_cast<int32_t>(copied.size());
     Open(std::move(copied));
     ASSERT_EQ(ObjectList.WriteTempCount(0), FileResult::Ok);
