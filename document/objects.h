@@ -46,7 +46,7 @@ constexpr int32_t kFloorRecord = 32000; // kinds 32000 and above; floor f has ki
 constexpr int32_t kFloorRecordBase = 31950;
 
 // View codes (the `view` field and `CurrentView`).
-constexpr int32_t kRoomLayout = 40;  // 41 and 42: room layouts of floors 51 and 52
+constexpr int32_t kRoomLayout = 40; // 41 and 42: room layouts of floors 51 and 52
 constexpr int32_t kWallMarking = 45; // the ground-floor layout while its external walls are marked
 constexpr int32_t kLastLayoutView = 49;
 constexpr int32_t kGroundFloor = 50;

@@ -108,22 +108,6 @@ TEST_F(LibraryCommands, EachPasteSelectsOnlyItsOwnCopy) {
     }
 }
 
-// An external wall keeps its face length in its group field: an inserted one still measures it.
-TEST_F(LibraryCommands, AnInsertedExternalWallKeepsItsLength) {
-    OpenDrawing(1);
-    auto wall = std::make_unique<TExtwallobj>();
-    wall->view = kGroundFloor, wall->kind = kExtWall, wall->group = 10011, wall->direction = 900;
-    wall->x1 = wall->y1 = wall->y2 = Cy(), wall->x2 = Cy() + 10011;
-    ObjectList.Add(std::move(wall));
-    SaveFirst(2, "WALL.PLM");
-    testsupport::ScriptedUi ui;
-    pl::script::AnswerDialog(kLibraryListDialogId, {{{{kLibraryListBoxId, "WALL"}}, IDOK}});
-    client->CmLibraryPlumbing();
-    ASSERT_EQ(ObjectList.count, 4);
-    EXPECT_EQ(ObjectList[3]->kind, kExtWall);
-    EXPECT_EQ(ObjectList[3]->group, 10011);
-}
-
 TEST_F(LibraryCommands, AddToLibraryGathersWithTheCopyToolInLibraryMode) {
     OpenDrawing(3);
     client->CmAddToLibrary();
