@@ -1,7 +1,6 @@
 #include "document/inserted_groups.h"
 
 #include <limits>
-#include <unordered_map>
 #include <unordered_set>
 
 #include "document/document.h"
@@ -10,59 +9,43 @@
 
 namespace {
 
-class FreshGroups {
-public:
-    FreshGroups(const TList& list, int32_t first) {
-        used_.insert(0); // 0 means "no group"
-        for (int32_t i = 0; i < first && i < list.count; ++i) {
-            const TObject* o = list[i];
-            if (!o) continue;
-            used_.insert(o->id);
-            if (GroupFieldIsGroup(o->kind)) used_.insert(o->group);
-        }
+// The first number after IdCounter (on the current floor's base) that no object before `first`
+// uses as identifier or group.
+int32_t FreshGroup(const TList& list, int32_t first) {
+    std::unordered_set<int32_t> used{0}; // 0 means "no group"
+    for (int32_t i = 0; i < first && i < list.count; ++i) {
+        const TObject* o = list[i];
+        if (!o) continue;
+        used.insert(o->id);
+        if (HoldsGroup(*o)) used.insert(o->group);
     }
-
-    // The new number of an old group, the same for every piece that had it.
-    int32_t For(int32_t old) {
-        const auto [entry, added] = renumbered_.try_emplace(old, 0);
-        if (added) entry->second = Fresh();
-        return entry->second;
+    const int64_t base = FloorIdBase(CurrentView);
+    while (int64_t{IdCounter} + 1 + base <= std::numeric_limits<int32_t>::max()) {
+        const int32_t g = static_cast<int32_t>(base + NextCompositeId());
+        if (!used.count(g)) return g;
     }
-
-private:
-    int32_t Fresh() {
-        const int64_t base = FloorIdBase(CurrentView);
-        while (int64_t{IdCounter} + 1 + base <= std::numeric_limits<int32_t>::max()) {
-            const int32_t g = static_cast<int32_t>(base + NextCompositeId());
-            if (used_.insert(g).second) return g;
-        }
-        // A counter at the top of its range (a damaged file put it there): the lowest free number.
-        int32_t g = 1;
-        while (!used_.insert(g).second)
-            ++g;
-        return g;
-    }
-
-    std::unordered_set<int32_t> used_;
-    std::unordered_map<int32_t, int32_t> renumbered_;
-};
+    // A counter at the top of its range (a damaged file put it there): the lowest free number.
+    int32_t g = 1;
+    while (used.count(g))
+        ++g;
+    return g;
+}
 
 } // namespace
 
 void GiveInsertedOwnGroups(TList& list, int32_t first) {
-    FreshGroups groups(list, first);
-    // A piece whose identifier is its group owns that number: a partition, a room, a loose piece's 0.
-    std::unordered_set<int32_t> owners;
+    if (first >= list.count) return;
+    const int32_t group = FreshGroup(list, first);
+    std::unordered_set<int32_t> owners{0};
     for (int32_t i = first; i < list.count; ++i) {
-        if (const TObject* o = list[i]; o && GroupFieldIsGroup(o->kind) && o->id == o->group)
-            owners.insert(o->id);
+        if (const TObject* o = list[i]; o && HoldsGroup(*o) && o->id == o->group) owners.insert(o->id);
     }
     for (int32_t i = first; i < list.count; ++i) {
         TObject* o = list[i];
-        if (!o || !GroupFieldIsGroup(o->kind)) continue;
-        // An identifier naming an owner follows it to its new number, so a door still names its
-        // partition; a loose piece takes its new group as identifier too.
-        if (owners.count(o->id) && (o->id != 0 || o->group == 0)) o->id = groups.For(o->id);
-        o->group = groups.For(o->group);
+        if (!o || !KindCarriesGroups(o->kind)) continue;
+        // A plain line whose identifier differs from its group is taken back alone: it takes the
+        // group as identifier, as a piece of an owner does.
+        if (owners.count(o->id) || o->kind == kLine) o->id = group;
+        o->group = group;
     }
 }

@@ -90,13 +90,6 @@ int32_t FloorIdBase(int32_t view);
 int32_t NextCompositeId();                  // advances IdCounter and returns it
 int32_t NextFloorCompositeId(int32_t view); // FloorIdBase(view) + the advanced IdCounter
 
-// Whether an object of this kind carries a composite's number in its group field. An external wall
-// keeps its face length there, and a length can equal any composite's number (10000 + n): an external
-// wall never belongs to a group.
-constexpr bool GroupFieldIsGroup(int32_t kind) {
-    return kind != kExtWall;
-}
-
 class TObject {
 public:
     TObject();
@@ -141,10 +134,17 @@ public:
     COLORREF colour = 0;
 };
 
+// What the group field holds, read from the record layout of each kind (defined with the layouts).
+// Whether objects of this kind can carry a composite's number there: an external wall keeps its face
+// length in it and a floor record nothing, and a length can equal any composite's number (10000 + n),
+// so neither ever belongs to a group.
+bool KindCarriesGroups(int32_t kind);
+// Whether o's group field holds a composite's number. A line is a piece of a composite only when it
+// carries an identifier (its composite's, or that of the wall its opening stands in); a line drawn on
+// its own has none, and its group field keeps the length of the segment last keyed.
+bool HoldsGroup(const TObject& o);
 // Whether o is a piece of the composite numbered `group`; group 0 ties nothing together.
-inline bool InGroup(const TObject& o, int32_t group) {
-    return group != 0 && o.group == group && GroupFieldIsGroup(o.kind);
-}
+bool InGroup(const TObject& o, int32_t group);
 
 // Kinds 1, 11, 41 to 99, 27001 to 27004.
 class TLineobj : public TObject {

@@ -187,6 +187,28 @@ Family FamilyOf(int32_t k, RecordKinds kinds) {
     return kinds == RecordKinds::Paste ? PasteFamilyOf(k) : DrawingFamilyOf(k);
 }
 
+bool GroupFieldCarriesGroups(Family family) {
+    switch (family) {
+    case Family::Line:
+    case Family::IntWall:
+    case Family::Arrow:
+    case Family::Dimension:
+    case Family::Opening:
+    case Family::Room:
+    case Family::Poly:
+    case Family::Text:
+    case Family::Arc:
+    case Family::Box:
+    case Family::RoundRect:
+        return true;
+    case Family::ExtWall: // the wall's face length
+    case Family::Info:    // a floor record: nothing
+    case Family::None:
+        return false;
+    }
+    return false;
+}
+
 // Calls the visitor with the object as the class its kind's record describes; false when the object
 // is not of that class (or the kind has no record).
 template <class V> bool VisitObject(V& v, TObject& o, Family family) {
@@ -290,6 +312,19 @@ int32_t HeldLength(const char* s, int32_t capacity) {
 }
 
 } // namespace
+
+bool KindCarriesGroups(int32_t kind) {
+    return GroupFieldCarriesGroups(DrawingFamilyOf(kind)) || GroupFieldCarriesGroups(PasteFamilyOf(kind));
+}
+
+bool HoldsGroup(const TObject& o) {
+    const bool line = DrawingFamilyOf(o.kind) == Family::Line || PasteFamilyOf(o.kind) == Family::Line;
+    return KindCarriesGroups(o.kind) && (!line || o.id != 0);
+}
+
+bool InGroup(const TObject& o, int32_t group) {
+    return group != 0 && o.group == group && HoldsGroup(o);
+}
 
 bool HasRecord(int32_t kind, RecordKinds kinds) {
     return FamilyOf(kind, kinds) != Family::None;

@@ -1,8 +1,8 @@
 // The overall dimensions of a building of more than four external walls: each side's run of walls
-// gets one dimension outside the wall dimensions, whose text is the sum of the walls along it.
+// gets one dimension outside the wall dimensions, whose text is the length between its arrows.
 #include <algorithm>
 #include <array>
-#include <cstdlib>
+#include <cstdint>
 
 #include "document/dimension_settings.h"
 #include "document/document.h"
@@ -16,40 +16,28 @@ namespace {
 
 enum Side { kTop, kRight, kBottom, kLeft };
 
-// The walls of one side along its axis: the span they cover, how many and their summed lengths.
+// The walls of one side along its axis: the span they cover and how many. A wall reaching as low
+// (or as high) as the run stretches it, even one lying mostly inside it, such as the wall of a U's
+// notch beside the side it lies within: so the span, not a sum of lengths, is what the side measures.
 struct Run {
     int32_t low = 300000;
     int32_t high = 0;
     int32_t count = 0;
-    int64_t sum = 0;
 
-    void Take(int32_t lo, int32_t hi, int32_t contribution) {
+    void Take(int32_t lo, int32_t hi) {
         if (lo <= low && hi >= high) {
             low = lo;
             high = hi;
             count = 1;
-            sum = contribution;
         } else if (lo <= low && hi <= high) {
             low = lo;
             ++count;
-            sum += contribution;
         } else if (hi >= high && lo >= low) {
             high = hi;
             ++count;
-            sum += contribution;
         }
     }
 };
-
-bool IsSquareBearing(int32_t b) {
-    return b == 0 || b == 900 || b == 1800 || b == 2700;
-}
-
-// Square walls count their stored length, angled ones what they cover along the side.
-int32_t Contribution(const TExtwallobj& w, bool alongX) {
-    if (IsSquareBearing(w.direction)) return w.group;
-    return alongX ? std::abs(w.x2 - w.x1) : std::abs(w.y2 - w.y1);
-}
 
 struct Outline {
     std::array<Run, 4> runs;
@@ -63,10 +51,10 @@ Outline CollectRuns() {
         if (!w || w->kind != kExtWall || w->view != CurrentView) continue;
         const int32_t loX = std::min(w->x1, w->x2), hiX = std::max(w->x1, w->x2);
         const int32_t loY = std::min(w->y1, w->y2), hiY = std::max(w->y1, w->y2);
-        if (w->x1 < w->x2) o.runs[kTop].Take(loX, hiX, Contribution(*w, true));
-        if (w->x2 < w->x1) o.runs[kBottom].Take(loX, hiX, Contribution(*w, true));
-        if (w->y2 < w->y1) o.runs[kRight].Take(loY, hiY, Contribution(*w, false));
-        if (w->y1 < w->y2) o.runs[kLeft].Take(loY, hiY, Contribution(*w, false));
+        if (w->x1 < w->x2) o.runs[kTop].Take(loX, hiX);
+        if (w->x2 < w->x1) o.runs[kBottom].Take(loX, hiX);
+        if (w->y2 < w->y1) o.runs[kRight].Take(loY, hiY);
+        if (w->y1 < w->y2) o.runs[kLeft].Take(loY, hiY);
         o.minX = std::min(o.minX, loX);
         o.maxX = std::max(o.maxX, hiX);
         o.minY = std::min(o.minY, loY);
@@ -113,8 +101,10 @@ void AddOverall(TDrawingtool& tool, Side side, const Run& run, int32_t at, int32
         text.angle = parallel ? kParallelText : 0;
         text.style = side == kRight && parallel ? 4 : 6;
     }
-    const int32_t total = static_cast<int32_t>(std::clamp<int64_t>(run.sum, INT32_MIN, INT32_MAX));
-    ObjectList.Add(MakeDimensionText(text, LengthText(total)));
+    // The figure is the distance between the two arrows.
+    const int64_t span = int64_t{run.high} - run.low;
+    ObjectList.Add(
+        MakeDimensionText(text, LengthText(static_cast<int32_t>(std::min<int64_t>(span, INT32_MAX)))));
 }
 
 } // namespace

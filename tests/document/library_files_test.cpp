@@ -66,6 +66,17 @@ TEST_F(LibraryFilesTest, SymbolRoundTripLandsOnTheInsertPoint) {
     EXPECT_EQ(PolyHeightMin, -3);
 }
 
+// An external wall keeps its face length in its group field: inserted, it still measures it.
+TEST_F(LibraryFilesTest, AnInsertedExternalWallKeepsItsLength) {
+    ObjectList.Add(make::ExtWall(5000, 6000, 15011, 6000));
+    ObjectList[0]->group = 10011;
+    ASSERT_EQ(ObjectList.WriteTempCount(0), FileResult::Ok);
+    ASSERT_EQ(ObjectList.WriteCopyCfg(0, 5000, 6000), FileResult::Ok);
+    ASSERT_EQ(ObjectList.SaveLibrary("WALL.PLM"), FileResult::Ok);
+    ASSERT_EQ(ObjectList.InsertLibrary("WALL.PLM"), FileResult::Ok);
+    EXPECT_EQ(ObjectList[1]->group, 10011);
+}
+
 TEST_F(LibraryFilesTest, ImperialExtensionsAndUnknownGroups) {
     MetricUnits = 0;
     ASSERT_EQ(ObjectList.WriteTempCount(0), FileResult::Ok);

@@ -245,16 +245,20 @@ TEST_F(InternalWalls, DeletePickRemovesThePartitionsGroupOnly) {
     drawn.push_back(std::make_unique<TLineobj>(kGroundFloor, kLine, 1, 0, 10005, 10005, a.x + 2000, 0,
                                                a.x + 2000, 0, a.y, a.y + 100, 0, 0, 0));
     drawn.push_back(inputs::Line(a.x, a.y - 1000, a.x + 500, a.y - 1000));
-    // An external wall 10,005 long keeps that length in its group field: it is no piece of 10005.
+    // An external wall 10,005 long, and a line keyed 10,005 long, keep that length in their group
+    // fields: they are no pieces of 10005.
     drawn.push_back(std::make_unique<TExtwallobj>());
     drawn.back()->kind = kExtWall, drawn.back()->group = 10005, drawn.back()->view = kGroundFloor;
+    drawn.push_back(inputs::Line(a.x, a.y - 2000, a.x + 10005, a.y - 2000));
+    drawn.back()->group = 10005;
     Draw(std::move(drawn));
     client->ProcessCommand(cmd::kDeleteInternalWall);
     EnterAt(PixelOf(a.x + 1000, a.y));
     const auto left = ReadBack();
-    ASSERT_EQ(left.size(), size_t{kRecords + 2});
+    ASSERT_EQ(left.size(), size_t{kRecords + 3});
     EXPECT_EQ(left[kRecords]->group, 0);
-    EXPECT_EQ(left.back()->kind, kExtWall);
+    EXPECT_EQ(left[kRecords + 1]->kind, kExtWall);
+    EXPECT_EQ(left.back()->group, 10005);
 }
 
 TEST_F(InternalWalls, DeletePickOnAnExternalWallDeletesNothing) {

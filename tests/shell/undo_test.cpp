@@ -1,9 +1,11 @@
 // Undo in the drawing window: the last object goes (with its group), five times in a row; the sixth
 // only suggests the erase tool.
 #include "document/program_state.h"
+#include "document/record_format.h"
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
 #include "resources/dialogs/library_templates.h"
+#include "resources/dialogs/partition_templates.h"
 #include "tests/shell/input_fixture.h"
 
 namespace {
@@ -26,6 +28,11 @@ protected:
         Open(std::move(lines));
     }
     void PressUndo() { ASSERT_TRUE(client->ProcessCommand(cmd::kUndo)); }
+    // The working file after its header line.
+    std::string Body() const {
+        const std::string file = dir.ReadFile("DWGS/HOUSE.DB0");
+        return file.substr(file.find('\n'));
+    }
 };
 
 TEST_F(Undo, FiveInARowThenTheSixthIsRefusedAndTheSeventhWorks) {
@@ -110,20 +117,63 @@ TEST_F(Undo, ADrawnLineCanBeUndone) {
     EXPECT_EQ(FileCount(), kRecords);
 }
 
-// Undo after a paste or an inserted symbol takes back that insertion alone: the copied door, the
-// first insertion and an external wall whose length equals the new group's number all stay.
+// A line keyed as long as the number of the group the next partition takes keeps that length in its
+// group field, no group: Undo of the partition, on either floor, leaves the line.
+class UndoBesideAKeyedLine : public Undo, public ::testing::WithParamInterface<int32_t> {};
+
+TEST_P(UndoBesideAKeyedLine, TakesThePartitionAndLeavesTheLine) {
+    Open();
+    CurrentView = GetParam();
+    const int32_t length = FloorIdBase(CurrentView) + IdCounter + 1;
+    client->ProcessCommand(cmd::kLine);
+    MoveTo(TPoint(60, 200));
+    Key(Qt::Key_Return);
+    pl::script::AnswerInput(std::to_string(length));
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Escape);
+    const std::string before = Body();
+    pl::script::AnswerDialog(kPartitionDialogId,
+                             {{{{kPartitionThickness, "100"}, {kPartitionAbove, "1"}}, IDOK}});
+    client->ProcessCommand(cmd::kInternalWall);
+    MoveTo(TPoint(100, 100));
+    Key(Qt::Key_Return);
+    pl::script::AnswerInput("2000");
+    Key(Qt::Key_Right);
+    const auto drawn = FileObjects();
+    ASSERT_EQ(std::pair(drawn.back()->kind, drawn.back()->group), std::pair(kIntWall, length));
+    PressUndo();
+    EXPECT_EQ(Body(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Floors, UndoBesideAKeyedLine, ::testing::Values(kGroundFloor, kFirstFloor));
+
+// Undo after a paste or an inserted symbol takes back that insertion whole and alone: the copied
+// pieces, the first insertion and an external wall whose length equals the new group's number stay.
 class UndoAfterInsert : public Undo,
                         public ::testing::WithParamInterface<std::tuple<std::string, int32_t>> {};
 
 TEST_P(UndoAfterInsert, TakesBackThatInsertionAlone) {
     const auto [name, metric] = GetParam();
     MetricUnits = metric;
-    std::vector<std::unique_ptr<TObject>> door;
+    // A door, and the pieces of a symbol as the tools make them: a text (group 7), a rectangle (none),
+    // a manual dimension and its arrow (identifier and group 9), a stair line (the stairs' identifier).
+    std::vector<std::unique_ptr<TObject>> copied;
     for (int32_t x : {10000, 12000, 14000})
-        door.push_back(GroupedLine(x, 10201, 10201));
-    Open(std::move(door));
+        copied.push_back(GroupedLine(x, 10201, 10201));
+    for (const auto& [kind, id, group] : {std::tuple{kText, 0, 7},
+                                          {kRectangle, 0, 0},
+                                          {kManualDimension, 9, 9},
+                                          {kManualArrow, 9, 9},
+                                          {kLine, 5, 0}}) {
+        copied.push_back(MakeObjectForKind(kind));
+        auto& o = *copied.back();
+        o.view = kGroundFloor, o.kind = kind, o.id = id, o.group = group, o.x1 = o.y1 = 20000,
+        o.x2 = o.y2 = 20500;
+    }
+    const auto pieces = static_cast<int32_t>(copied.size());
+    Open(std::move(copied));
     ASSERT_EQ(ObjectList.WriteTempCount(0), FileResult::Ok);
-    for (int32_t i = kRecords; i < kRecords + 3; ++i)
+    for (int32_t i = kRecords; i < kRecords + pieces; ++i)
         ASSERT_EQ(ObjectList.WriteCopyCfg(i, 10000, 20000), FileResult::Ok);
     for (const char* file : {"PASTE.CFG", "DOOR.PLM"})
         ASSERT_EQ(ObjectList.SaveLibrary(file), FileResult::Ok);
@@ -138,11 +188,10 @@ TEST_P(UndoAfterInsert, TakesBackThatInsertionAlone) {
     wall->x1 = wall->y1 = wall->y2 = 10000, wall->x2 = wall->x1 + wall->group;
     ObjectList.Add(std::move(wall));
     ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
-    const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
+    const std::string before = Body();
     insert();
     PressUndo();
-    const std::string after = dir.ReadFile("DWGS/HOUSE.DB0");
-    EXPECT_EQ(after.substr(after.find('\n')), before.substr(before.find('\n')));
+    EXPECT_EQ(Body(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Inserts, UndoAfterInsert,

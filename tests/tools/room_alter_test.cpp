@@ -100,23 +100,26 @@ TEST_F(RoomAlter, ReopeningRemovesOnlyTheRoomsGeneratedPartsOnItsFloor) {
     const int32_t attr[4] = {};
     ObjectList.Add(std::make_unique<TExtwallobj>(kGroundFloor, kExtWall, 1, 0, G, G, 0, 0, 10150, 0, 0, 0, 0,
                                                  110, 0, 0, 0, 0, 1, 900, kNone, 0, 0, attr));
+    // A line keyed as long as G, drawn on its own: its group field holds that length.
+    ObjectList.Add(std::make_unique<TLineobj>(kGroundFloor, kLine, 1, 0, 0, G, 5000, 0, 5000 + G, 0, 6000,
+                                              6000, 0, 0, 0));
     ObjectList.Add(Wall(1000, 4000, 1000, 1000, 0, G));
     ObjectList.Add(Line(kLine, 975, 2000, 1025, 2000, G)); // mask line
     ObjectList.Add(Wall(1000, 4000, 4000, 4000, 0, G, kFirstFloor));
     ObjectList.Add(Room(kFinishedRoom, 1000, 4000, 4000, 1000));
     ObjectList.Add(Wall(2000, 3000, 2000, 1500)); // the user's partition inside the room
     ObjectList.Add(Dim(1000, 3700, 900, G));      // the last object
-    tool.PickedIndex = 4;
+    tool.PickedIndex = 5;
     tool.Command(tool.PickedIndex);
 
     std::vector<int32_t> kinds;
     for (int32_t i = 0; i < ObjectList.count; ++i)
         kinds.push_back(ObjectList[i]->kind);
-    EXPECT_EQ(kinds, (std::vector<int32_t>{kExtWall, kIntWall, kReopenedRoom, kIntWall}));
-    EXPECT_EQ(tool.PickedIndex, 2);
+    EXPECT_EQ(kinds, (std::vector<int32_t>{kExtWall, kLine, kIntWall, kReopenedRoom, kIntWall}));
+    EXPECT_EQ(tool.PickedIndex, 3);
     EXPECT_EQ(tool.Mode, 0);
-    EXPECT_EQ(dir.ReadFile("CFG/COPY.CFG"), "3 1000 4000\n");
-    EXPECT_EQ(ObjectList[3]->aux1, 1); // carried walls are passed over by the snap
+    EXPECT_EQ(dir.ReadFile("CFG/COPY.CFG"), "4 1000 4000\n");
+    EXPECT_EQ(ObjectList[4]->aux1, 1); // carried walls are passed over by the snap
     EXPECT_NE(dir.ReadFile("DWGS/HOUSE.DB0").find("29001"), std::string::npos);
     EXPECT_EQ(std::vector<int32_t>({tool.BoxLeft, tool.BoxTop, tool.BoxRight, tool.BoxBottom}),
               std::vector<int32_t>({887, 4113, 4113, 887}));
