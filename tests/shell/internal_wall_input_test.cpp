@@ -546,7 +546,9 @@ TEST_P(InnerCorner, OffersTheFreeLengthAndRefusesAPartitionInsideAWallKeepingThe
     EXPECT_TRUE(
         ui.LogContains("The internal wall would lie inside an external wall - it has not been drawn"));
     EXPECT_EQ(ReadBack().size(), kept.size());
-    // The tool stands as before the key: the arrow away from the walls starts at the corner.
+    // The tool stands as before the key: at the start of a chain, and the arrow away from the walls
+    // starts at the corner.
+    EXPECT_EQ(client->Tool->CursorY, 0);
     const std::map<int, int> back{
         {Qt::Key_Down, Qt::Key_Up}, {Qt::Key_Right, Qt::Key_Left}, {Qt::Key_Left, Qt::Key_Right}};
     Length(metric ? 500 : 480);
@@ -563,5 +565,33 @@ INSTANTIATE_TEST_SUITE_P(Partitions, InnerCorner,
                              return std::get<0>(i.param).name +
                                     std::string(std::get<1>(i.param) ? "Metric" : "Imperial");
                          });
+
+class JoinAtAWall : public KeyedHouse, public ::testing::WithParamInterface<bool> {
+protected:
+    JoinAtAWall() : KeyedHouse(GetParam()) {}
+};
+
+// A partition down to the bottom wall with its second face left; one BELOW from its end to the right
+// would join it, mitred, inside the wall. It is offered 0 and refused, and the first keeps its faces.
+TEST_P(JoinAtAWall, AJoinInsideTheWallIsRefusedAndThePartitionJoinedKeepsItsFaces) {
+    const auto walls = KeyOutline(kLShape);
+    ASSERT_EQ(walls.size(), 6u);
+    const POINT top{walls[0].p5x + (metric ? 3000 : 10 * 288), walls[0].p5y};
+    KeyPartition(top, Qt::Key_Down, kDirectionLeft, top.y - walls[4].p5y, true);
+    const auto kept = ReadBack();
+    ASSERT_EQ(Partitions(kept).size(), 1u);
+    KeyPartition({top.x, walls[4].p5y}, Qt::Key_Right, kDirectionDown, metric ? 2000 : 6 * 288, false, true);
+    EXPECT_TRUE(Offered(0)) << LastOffer();
+    EXPECT_TRUE(
+        ui.LogContains("The internal wall would lie inside an external wall - it has not been drawn"));
+    const auto objects = ReadBack();
+    const auto after = Partitions(objects);
+    ASSERT_EQ(objects.size(), kept.size());
+    const auto faces = [](const TIntwallobj* w) { return std::tuple(w->q1x, w->q1y, w->q2x, w->q2y); };
+    EXPECT_EQ(faces(after[0]), faces(Partitions(kept)[0]));
+}
+
+INSTANTIATE_TEST_SUITE_P(Partitions, JoinAtAWall, ::testing::Bool(),
+                         [](const auto& i) { return std::string(i.param ? "Metric" : "Imperial"); });
 
 } // namespace
