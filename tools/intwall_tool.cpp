@@ -98,6 +98,7 @@ void TIntwallobjtool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* poin
         LoadWallForEdit(key, step);
         return;
     }
+    RefusedInsideWall = false;
     const auto before = Clone();
     Dragging = 0;
     PenWidth = 1;
@@ -118,7 +119,7 @@ void TIntwallobjtool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* poin
         CapOpenEnd();
     // A partition refused for lying inside a wall was never made: the tool stands as before the key.
     if (RefusedInsideWall) {
-        (void)TakeState(*before);
+        static_cast<void>(TakeState(*before));
         return;
     }
     if (!made || tools::Failed(HideMetFaces(dc, client))) return;
