@@ -102,8 +102,8 @@ struct OnAnEndCase {
     const char* name;
     std::array<int32_t, 9> wall; // first face, bearing, second face
     PartitionDraft draft;
-    std::array<int32_t, 6> faces; // the new first-face start, the new second face
-    std::array<int32_t, 2> wallFaceEnd;
+    std::array<int32_t, 6> faces;    // the new first-face start, the new second face
+    std::array<int32_t, 4> wallFace; // the other's second face after
 };
 
 PartitionDraft Chosen(PartitionDraft d) {
@@ -121,7 +121,7 @@ TEST_P(OnAnEnd, TurnsTheCornerOnlyWhereItWouldTouchTheEndAlone) {
     const SnappedWalls walls = SnapPartitionEnds(d, doc, kGroundFloor, kZoom);
     ComputeOutline(d, doc, walls.AtStart, walls.AtEnd);
     EXPECT_EQ((std::array{d.X0, d.Y0, d.FaceStartX, d.FaceStartY, d.FaceEndX, d.FaceEndY}), GetParam().faces);
-    EXPECT_EQ((std::array{first->q2x, first->q2y}), GetParam().wallFaceEnd);
+    EXPECT_EQ((std::array{first->q1x, first->q1y, first->q2x, first->q2y}), GetParam().wallFace);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -132,18 +132,25 @@ INSTANTIATE_TEST_SUITE_P(
                     {10000, 10000, 10000, 13000, 0, 10100, 10000, 10100, 13000},
                     Chosen(Draft(10010, 13010, 12010, 13010, 900, 1)),
                     {10000, 13000, 10100, 12900, 12000, 12900},
-                    {10100, 12900}},
+                    {10100, 10000, 10100, 12900}},
         // Right with its second face below; LEFT up from its end stands on its first face.
         OnAnEndCase{"StartStandingOnTheFace",
                     {0, 0, 3000, 0, 900, 0, -100, 3000, -100},
                     Chosen(Draft(3000, 0, 3000, 2000, 0, 4)),
                     {3000, 0, 2900, 0, 2900, 2000},
-                    {3000, -100}},
+                    {0, -100, 3000, -100}},
+        // LEFT down from the start of a partition right with its face below: turned round, its end meets
+        // that start and turns the corner there.
+        OnAnEndCase{"StartOnTheStartBesideIt",
+                    {10000, 13000, 12000, 13000, 900, 10000, 12900, 12000, 12900},
+                    Chosen(Draft(10000, 13000, 10000, 10000, 1800, 4)),
+                    {10000, 10000, 10100, 10000, 10100, 12900},
+                    {10100, 12900, 12000, 12900}},
         OnAnEndCase{"EndOnTheEnd",
                     {0, 0, 3000, 0, 900, 0, -100, 3000, -100},
                     Chosen(Draft(3000, 2000, 3000, 0, 1800, 2)),
                     {3000, 2000, 3100, 2000, 3100, 0},
-                    {3000, -100}}),
+                    {0, -100, 3000, -100}}),
     [](const auto& info) { return info.param.name; });
 
 class EndSnap : public ::testing::TestWithParam<std::tuple<int32_t, int32_t, bool>> {};
