@@ -1,11 +1,14 @@
 // The internal-wall tool's hand-over to the wall geometry: fitting a new partition to the walls it
 // meets before it is made, and preparing a keyed segment at its start.
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "document/document.h"
 #include "document/program_state.h"
 #include "tools/partition_settings.h"
 #include "tools/wall_tools.h"
+#include "walls/partition_in_wall.h"
 #include "walls/partition_outline.h"
 #include "walls/partition_snapping.h"
 #include "walls/partition_start.h"
@@ -39,19 +42,30 @@ void TakeDraft(TIntwallobjtool& t, const PartitionDraft& d) {
 
 } // namespace
 
-void TIntwallobjtool::SnapWallEnds(int32_t snap) {
+bool TIntwallobjtool::SnapWallEnds(int32_t snap) {
     PartitionDraft draft = DraftOf(*this);
     SnappedWalls walls;
     if (snap > 0) walls = SnapPartitionEnds(draft, ObjectList, CurrentView, ZoomDivisor);
     draft.Thickness = ReadPartitionThickness(MetricUnits);
+    // The outline re-corners the partitions joined; a refused partition leaves them as they were.
+    std::vector<std::pair<TIntwallobj*, TIntwallobj>> joined;
+    for (const int32_t wall : {walls.AtStart, walls.AtEnd})
+        if (TIntwallobj* w = PartitionAt(ObjectList, wall)) joined.emplace_back(w, *w);
+    ComputeOutline(draft, ObjectList, walls.AtStart, walls.AtEnd);
+    if (StartsInsideWall(ObjectList, CurrentView, draft.X0, draft.Y0, draft.FaceStartX, draft.FaceStartY,
+                         draft.X1, draft.Y1)) {
+        for (auto& [w, before] : joined)
+            *w = before;
+        return false;
+    }
     std::fill(std::begin(WallSettings), std::end(WallSettings), 0);
     FaceAux = 0;
     Aux1 = 0;
     Aux2 = 0;
     SavedMode = CurrentView;
-    ComputeOutline(draft, ObjectList, walls.AtStart, walls.AtEnd);
     TrimWallEnds(draft, ObjectList, CurrentView, ZoomDivisor);
     TakeDraft(*this, draft);
+    return true;
 }
 
 void TIntwallobjtool::Start(int32_t direction, int32_t, int32_t mode) {
@@ -70,15 +84,8 @@ void TIntwallobjtool::Start(int32_t direction, int32_t, int32_t mode) {
         Y0 = intwall::kRefused;
         return;
     }
-    // A chain's first segment lies on the side the user chose; later ones turn from the last segment,
-    // which the measure passes over.
-    const int32_t thickness = ReadPartitionThickness(MetricUnits);
-    const int32_t previous = CursorY == 0 ? kNoObject : LastPartition(ObjectList, CurrentView);
-    const int32_t across =
-        previous == kNoObject ? WidthAcross(SecondFaceSide(), direction, thickness)
-                              : ChainWidthAcross(ObjectList, previous, X0, Y0, CursorY, direction, thickness);
-    const FreeSpan free =
-        MeasureFreeLength(ObjectList, CurrentView, ZoomDivisor, X0, Y0, direction, across, previous);
+    const FreeSpan free = MeasureSegmentStart(ObjectList, CurrentView, ZoomDivisor, X0, Y0, direction,
+                                              SecondFaceSide(), CursorY, ReadPartitionThickness(MetricUnits));
     Angle = free.LastBearing;
     if (free.Length) FreeLength() = *free.Length;
     Dragging = 0;

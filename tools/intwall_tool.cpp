@@ -98,6 +98,8 @@ void TIntwallobjtool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* poin
         LoadWallForEdit(key, step);
         return;
     }
+    RefusedInsideWall = false;
+    const auto before = Clone();
     Dragging = 0;
     PenWidth = 1;
     Colour = PenColour;
@@ -115,6 +117,11 @@ void TIntwallobjtool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* poin
         made = ArrowKey(dc, client, key, step, keyEnd);
     else if (key == VK_ADD)
         CapOpenEnd();
+    // A partition refused for lying inside a wall was never made: the tool stands as before the key.
+    if (RefusedInsideWall) {
+        static_cast<void>(TakeState(*before));
+        return;
+    }
     if (!made || tools::Failed(HideMetFaces(dc, client))) return;
     // The next segment starts where this key put the end, before the snapping moved it.
     X0 = keyEnd.x;

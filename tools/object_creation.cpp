@@ -8,6 +8,8 @@
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
+#include "platform/message_box.h"
+#include "platform/window.h"
 #include "tools/line_tool.h"
 #include "tools/round_hundredths.h"
 #include "tools/shape_tools.h"
@@ -145,7 +147,13 @@ tools::WriteResult TExtwallobjtool::CreateObject(TDC&, TRect&) {
 }
 
 tools::WriteResult TIntwallobjtool::CreateObject(TDC& dc, TRect& client) {
-    SnapWallEnds(1);
+    if (!SnapWallEnds(1)) {
+        RefusedInsideWall = true;
+        MessageBox(Window ? Window->GetHandle() : nullptr,
+                   "The internal wall would lie inside an external wall - it has not been drawn",
+                   "INTERNAL WALL", MB_OK);
+        return tools::WriteResult::Ok;
+    }
     PenWidth = 1;
     LineStyle = 0;
     if (!LineGuard(*this)) return tools::WriteResult::Ok;

@@ -109,8 +109,9 @@ public:
     void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
     tools::WriteResult CreateObject(TDC& dc, TRect& client) override;
     void Start(int32_t a, int32_t b, int32_t c) override;
-    // Snaps the partition's ends to the walls it meets and trims them (below 1: no snapping).
-    void SnapWallEnds(int32_t snap);
+    // Snaps the partition's ends to the walls it meets and trims them (below 1: no snapping). False,
+    // with the tool and the drawing as they were, for a partition that would lie inside an external wall.
+    [[nodiscard]] bool SnapWallEnds(int32_t snap);
     // Moves one end of the wall at PickIndex by the arrow key, as the edit mode says.
     void LoadWallForEdit(uint32_t key, int32_t step);
     // Deletes every object of the view sharing the group of the object at the index.
@@ -136,6 +137,8 @@ public:
     int32_t BandShown = 0; // 1 once the rubber band has been drawn
     // No segment made yet since the start point: the new segment's side is the one the user chose.
     bool FirstOfChain = true;
+    // Set by a partition refused for lying inside an external wall: the key that made it changes nothing.
+    bool RefusedInsideWall = false;
     int32_t Thickness = 0; // partition thickness, drawing units
     int32_t WallSettings[4] = {};
     int32_t SpareWord = 0;

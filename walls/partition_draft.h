@@ -57,3 +57,7 @@ constexpr int32_t FoldedBearing(int32_t bearing) {
 
 // The partition (kind 1500) at an index, or null for any other object or no object.
 TIntwallobj* PartitionAt(const TList& document, int32_t index);
+
+// Whether the partition's first face starts, or ends, exactly at the point (false for no partition).
+bool StartsAt(const TIntwallobj* wall, int32_t x, int32_t y);
+bool EndsAt(const TIntwallobj* wall, int32_t x, int32_t y);

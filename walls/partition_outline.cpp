@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "document/document.h"
+#include "walls/partition_snapping.h"
 
 namespace {
 
@@ -73,20 +74,12 @@ void JoinEitherWay(PartitionDraft& d, TList& doc, int32_t wall, int32_t code, in
 
 // A joined wall continues the new partition at its start when the wall's first face ends there, or
 // at its end when the wall's first face starts there; ends that merely touch are not joined.
-bool EndsAtStart(const TIntwallobj& w, const PartitionDraft& d) {
-    return w.x2 == d.X0 && w.y2 == d.Y0;
-}
-
-bool StartsAtEnd(const TIntwallobj& w, const PartitionDraft& d) {
-    return w.x1 == d.X1 && w.y1 == d.Y1;
-}
-
 void OutlineBothSnapped(PartitionDraft& d, TList& doc, int32_t a, int32_t b) {
     const TIntwallobj* wa = PartitionAt(doc, a);
     const TIntwallobj* wb = PartitionAt(doc, b);
     if (!wa || !wb) return;
-    const bool aAtStart = EndsAtStart(*wa, d), bAtEnd = StartsAtEnd(*wb, d);
-    const bool bAtStart = EndsAtStart(*wb, d), aAtEnd = StartsAtEnd(*wa, d);
+    const bool aAtStart = EndsAt(wa, d.X0, d.Y0), bAtEnd = StartsAt(wb, d.X1, d.Y1);
+    const bool bAtStart = EndsAt(wb, d.X0, d.Y0), aAtEnd = StartsAt(wa, d.X1, d.Y1);
     if (aAtStart) JoinStart(d, doc, a);
     if (bAtEnd) JoinEnd(d, doc, b);
     if (bAtStart) JoinEitherWay(d, doc, b, kJoinAtStart, kJoinedWallEnd);
@@ -106,6 +99,17 @@ bool JoinKeepsTheSide(const PartitionDraft& d, TList& doc, int32_t wall) {
     PartitionDraft chained = d;
     FreeEndBeside(chained, doc, kBothEnds, wall);
     return chained.FaceStartX == d.FaceStartX && chained.FaceStartY == d.FaceStartY;
+}
+
+// Whether the new partition, on the side chosen, would only touch the joined wall's end corner to
+// corner (its end standing on no face of that wall), so that the chain turns the corner with it.
+bool TurnsTheCorner(const PartitionDraft& d, TList& doc, int32_t wall) {
+    const TIntwallobj* w = PartitionAt(doc, wall);
+    // The joint is exact after the snap: the end lies on the wall's face with no tolerance.
+    constexpr int32_t kExact = 1;
+    if (EndsAt(w, d.X0, d.Y0)) return !EndMeetsWall(*w, d.X0, d.Y0, d.FaceStartX, d.FaceStartY, kExact);
+    if (StartsAt(w, d.X1, d.Y1)) return !EndMeetsWall(*w, d.X1, d.Y1, d.FaceEndX, d.FaceEndY, kExact);
+    return false;
 }
 
 // Offsets of a free square end beside a joined square wall, by the wall's bearing (rows) and the new
@@ -203,26 +207,36 @@ TIntwallobj* PartitionAt(const TList& document, int32_t index) {
     return dynamic_cast<TIntwallobj*>(o);
 }
 
+bool StartsAt(const TIntwallobj* w, int32_t x, int32_t y) {
+    return w && w->x1 == x && w->y1 == y;
+}
+
+bool EndsAt(const TIntwallobj* w, int32_t x, int32_t y) {
+    return w && w->x2 == x && w->y2 == y;
+}
+
 void ComputeOutline(PartitionDraft& d, TList& doc, int32_t a, int32_t b) {
     // Every end first takes the plain offset on the draft's side; a join replaces it. No end keeps a
     // face point from an earlier partition, or none at all.
     FreeEnds(d, doc, kBothEnds);
-    // The side chosen for a new chain stands: a wall whose chain would turn it is not joined.
+    // The side chosen for a new chain stands where the partition stands on a face of the wall it
+    // would join: it meets that wall there as any other. Where it would only touch the wall's end
+    // corner to corner, it turns the corner with the wall, mitred, on the wall's side.
     if (d.SideChosen) {
         for (int32_t* wall : {&a, &b}) {
-            if (JoinKeepsTheSide(d, doc, *wall)) continue;
-            if (EndsAtStart(*PartitionAt(doc, *wall), d)) d.StartLeftUnjoined = true;
+            if (JoinKeepsTheSide(d, doc, *wall) || TurnsTheCorner(d, doc, *wall)) continue;
+            if (EndsAt(PartitionAt(doc, *wall), d.X0, d.Y0)) d.StartLeftUnjoined = true;
             *wall = kNoObject;
         }
     }
     const TIntwallobj* wa = PartitionAt(doc, a);
     const TIntwallobj* wb = PartitionAt(doc, b);
     if (wa && !wb) {
-        if (!EndsAtStart(*wa, d)) return;
+        if (!EndsAt(wa, d.X0, d.Y0)) return;
         FreeEndBeside(d, doc, kEndEnd, a);
         JoinStart(d, doc, a);
     } else if (wb && !wa) {
-        if (!StartsAtEnd(*wb, d)) return;
+        if (!StartsAt(wb, d.X1, d.Y1)) return;
         FreeEndBeside(d, doc, kStartEnd, b);
         JoinEnd(d, doc, b);
     } else if (wa && wb) {

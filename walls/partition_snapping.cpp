@@ -36,14 +36,6 @@ bool SnapShift(const PartitionDraft& d, const TIntwallobj& w, int32_t t, int32_t
     return false;
 }
 
-bool StartsAt(const TIntwallobj* w, int32_t x, int32_t y) {
-    return w && w->x1 == x && w->y1 == y;
-}
-
-bool EndsAt(const TIntwallobj* w, int32_t x, int32_t y) {
-    return w && w->x2 == x && w->y2 == y;
-}
-
 // A partition along the joined wall's line (over it, or on in line with it) turns no corner there.
 bool AlongWall(const PartitionDraft& d, const TIntwallobj* w) {
     return w && (d.Angle - w->direction) % 1800 == 0;
@@ -223,6 +215,11 @@ void TrimWallEnds(PartitionDraft& d, const TList& doc, int32_t view, int32_t zoo
         if (e->kind == kIntWall) d.Mode = d.Mode == kStartMet ? kBothMet : kEndMet;
         if (!IsSquareBearing(d.Angle) || !IsSquareBearing(Bearing(*e))) TrimWallEnd(d, doc, atEnd, 2);
     }
+}
+
+bool EndMeetsWall(const TObject& wall, int32_t x, int32_t y, int32_t fx, int32_t fy, int32_t tolerance) {
+    Faces faces{};
+    return FacesOf(wall, faces) && EndOnWall({x, y, fx, fy}, faces, tolerance);
 }
 
 void TrimWallEnd(PartitionDraft& d, const TList& doc, int32_t wall, int32_t end) {

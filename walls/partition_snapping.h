@@ -25,6 +25,11 @@ SnappedWalls SnapPartitionEnds(PartitionDraft& draft, const TList& document, int
 // angle.
 void TrimWallEnds(PartitionDraft& draft, const TList& document, int32_t view, int32_t zoomDivisor);
 
+// Whether the end of a partition whose first face ends at (x, y) and second face at (fx, fy) meets the
+// wall (a partition or an external wall) on one of its faces: it lies on the face within the tolerance,
+// and a square end meets a square face only lying along it.
+bool EndMeetsWall(const TObject& wall, int32_t x, int32_t y, int32_t fx, int32_t fy, int32_t tolerance);
+
 // Slides the second face's end (end 1 the start, 2 the end) along the face of the wall at the index
 // so that the partition's thickness is kept across the angle. A wall parallel to the partition
 // leaves the face as it is.

@@ -7,6 +7,7 @@
 
 #include "document/document.h"
 #include "walls/partition_draft.h"
+#include "walls/partition_in_wall.h"
 #include "walls/partition_outline.h"
 
 namespace {
@@ -164,10 +165,33 @@ int32_t ChainWidthAcross(TList& document, int32_t previous, int32_t x, int32_t y
     return upright ? d.FaceStartX - x : d.FaceStartY - y;
 }
 
-int32_t LastPartition(const TList& document, int32_t view) {
-    for (int32_t i = document.count - 1; i >= 0; --i)
-        if (const TIntwallobj* w = PartitionAt(document, i); w && w->view == view) return i;
+int32_t ChainPrevious(const TList& document, int32_t view, int32_t zoomDivisor, int32_t x, int32_t y) {
+    // A segment moved onto another partition's end when it was made ends a little off the point its
+    // key put the next start at.
+    const int32_t t = 3 * zoomDivisor;
+    for (int32_t i = document.count - 1; i >= 0; --i) {
+        const TIntwallobj* w = PartitionAt(document, i);
+        if (!w || w->view != view) continue;
+        return std::abs(w->x2 - x) < t && std::abs(w->y2 - y) < t ? i : kNoObject;
+    }
     return kNoObject;
+}
+
+FreeSpan MeasureSegmentStart(TList& document, int32_t view, int32_t zoomDivisor, int32_t x, int32_t y,
+                             int32_t direction, int32_t side, int32_t chainSide, int32_t thickness) {
+    const int32_t previous = chainSide == 0 ? kNoObject : ChainPrevious(document, view, zoomDivisor, x, y);
+    const int32_t across = previous == kNoObject
+                               ? WidthAcross(chainSide == 0 ? side : chainSide, direction, thickness)
+                               : ChainWidthAcross(document, previous, x, y, chainSide, direction, thickness);
+    FreeSpan free = MeasureFreeLength(document, view, zoomDivisor, x, y, direction, across, previous);
+    // Beside the line, toward the wall at an inner corner, the partition would lie inside the wall.
+    const bool upright = direction == kDirectionUp || direction == kDirectionDown;
+    const int32_t ahead = direction == kDirectionUp || direction == kDirectionRight ? 1000 : -1000;
+    if (across != 0 &&
+        StartsInsideWall(document, view, x, y, upright ? x + across : x, upright ? y : y + across,
+                         upright ? x : x + ahead, upright ? y + ahead : y))
+        free.Length = 0;
+    return free;
 }
 
 FreeSpan MeasureFreeLength(const TList& document, int32_t view, int32_t zoomDivisor, int32_t x, int32_t y,

@@ -46,5 +46,12 @@ int32_t WidthAcross(int32_t side, int32_t direction, int32_t thickness);
 int32_t ChainWidthAcross(TList& document, int32_t previous, int32_t x, int32_t y, int32_t side,
                          int32_t direction, int32_t thickness);
 
-// The index of the view's last partition, or kNoObject.
-int32_t LastPartition(const TList& document, int32_t view);
+// The partition a chain's next segment turns from: the view's last partition, when its first face ends
+// at the start (x, y) or within the snap tolerance (3 x zoomDivisor) of it; else kNoObject.
+int32_t ChainPrevious(const TList& document, int32_t view, int32_t zoomDivisor, int32_t x, int32_t y);
+
+// A keyed segment from (x, y) in the direction: a chain's first segment (chainSide 0) lies on the side
+// chosen, a later one turns from the segment before it (chainSide the side code of its chain). The free
+// length to the first wall face it meets; 0 when it would run into an external wall at once.
+FreeSpan MeasureSegmentStart(TList& document, int32_t view, int32_t zoomDivisor, int32_t x, int32_t y,
+                             int32_t direction, int32_t side, int32_t chainSide, int32_t thickness);

@@ -2,6 +2,8 @@
 // and checking what reaches the working file.
 #include <QTest>
 
+#include <map>
+
 #include "document/program_state.h"
 #include "platform/gadgets.h"
 #include "platform/test_script.h"
@@ -42,6 +44,10 @@ std::vector<const TIntwallobj*> Partitions(const std::vector<std::unique_ptr<TOb
     for (const auto& o : objects)
         if (o->kind == kIntWall) walls.push_back(static_cast<const TIntwallobj*>(o.get()));
     return walls;
+}
+
+std::tuple<int32_t, int32_t, int32_t, int32_t> SecondFace(const TIntwallobj* w) {
+    return {w->q1x, w->q1y, w->q2x, w->q2y};
 }
 
 std::unique_ptr<TIntwallobj> Partition(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t bearing,
@@ -280,8 +286,108 @@ TEST_F(InternalWalls, DeletePickOnAnExternalWallDeletesNothing) {
     EXPECT_TRUE(ui.LogContains("No internal wall selected"));
 }
 
-// The inner faces of an L-shaped house keyed after File New, the inner corner of the L, and the
-// second face of a partition BELOW from the left wall to the corner.
+// A house keyed after File New with cavity walls from its top left corner: the arrows and the sides'
+// lengths in millimetres and in feet.
+struct HouseShape {
+    std::vector<int> keys;
+    std::vector<int32_t> mm, ft;
+};
+const HouseShape kLShape{{Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up},
+                         {12000, 5000, 5000, 4000, 7000, 9000},
+                         {40, 16, 16, 14, 24, 30}};
+
+// Houses keyed in either unit, and partitions keyed in them.
+class KeyedHouse : public InternalWalls {
+protected:
+    explicit KeyedHouse(bool metricUnits) : metric(metricUnits), thickness(metricUnits ? 100 : 96) {}
+    const bool metric;
+    const int32_t thickness;
+
+    // A length typed in the drawing's units; in feet and inches, 0 takes the length offered.
+    void Length(int32_t units) {
+        if (metric) return pl::script::AnswerInput(std::to_string(units));
+        DialogStep step;
+        if (units)
+            step.Values = {{kFeetEditId, std::to_string(units / 288)},
+                           {kInchesEditId, std::to_string(units % 288 / 24)}};
+        pl::script::AnswerDialog(kFeetDialogId, {step});
+    }
+    // File New with cavity walls and the house keyed from the top left; its external walls as stored.
+    std::vector<TExtwallobj> KeyOutline(const HouseShape& shape) {
+        pl::script::AnswerDialog(kNewDrawingDialogId,
+                                 {{{{metric ? kNewMetricRadio : kNewImperialRadio, "1"}}}});
+        pl::script::AnswerDialog(metric ? kPlanDialogId : kPlanImpDialogId,
+                                 {{{{metric ? kPlanCavity275 : kPlanImpCavity264, "1"}}}});
+        pl::script::AnswerDialog(kExtSideDialogId, {{}});
+        client->ProcessCommand(cmd::kFileNew);
+        child = client->ActiveDrawingWindow();
+        EnterAt(TPoint(100, 100));
+        for (size_t i = 0; i < shape.keys.size(); ++i) {
+            Length(metric ? shape.mm[i] : shape.ft[i] * 288);
+            Key(shape.keys[i]);
+        }
+        TList file;
+        EXPECT_EQ(testsupport::ReadWorkingFileInto(file), FileResult::Ok);
+        std::vector<TExtwallobj> walls;
+        for (int32_t i = 0; i < file.count; ++i)
+            if (const auto* wall = dynamic_cast<const TExtwallobj*>(file[i])) walls.push_back(*wall);
+        EXPECT_EQ(walls.size(), shape.keys.size());
+        return walls;
+    }
+    // Draw Internal Wall on the side, Enter at the start, and the arrow with the length (in feet and
+    // inches the one offered, when asked), and OK on a refusal. The imperial dialog's identifiers are the
+    // metric one's + 500.
+    void KeyPartition(POINT start, int qtKey, int32_t side, int32_t length, bool offered,
+                      bool refused = false) {
+        const int32_t imperial = metric ? 0 : 500,
+                      radios[] = {kPartitionAbove, kPartitionRight, kPartitionBelow, kPartitionLeft};
+        pl::script::AnswerDialog(kPartitionDialogId + imperial,
+                                 {DialogStep{{{kPartitionThickness + imperial, metric ? "100" : "4"},
+                                              {radios[side - 1] + imperial, "1"}}}});
+        client->ProcessCommand(cmd::kInternalWall);
+        EnterAt(PixelOf(start.x, start.y));
+        Length(offered && !metric ? 0 : length);
+        if (refused) pl::script::AnswerMessageBox(IDOK);
+        Key(qtKey);
+    }
+    // The box the last length was asked in, as the log shows it.
+    std::string LastOffer() const {
+        const std::string log = ui.Log();
+        const auto at = log.rfind(metric ? "InputDialog" : "Dialog 9500 \"measurement\" initial{");
+        return at == std::string::npos ? std::string() : log.substr(at, log.find('\n', at) - at);
+    }
+    bool Offered(int32_t length) const {
+        const std::string offer = metric ? "initial=\"" + std::to_string(length) + "\""
+                                         : "initial{9501=\"" + std::to_string(length / 288) + "\" 9502=\"" +
+                                               std::to_string(length % 288 / 24) + "\"";
+        return LastOffer().find(offer) != std::string::npos;
+    }
+    // Offered nothing, refused with a message: the drawing stands as it was.
+    void ExpectRefused(const std::vector<std::unique_ptr<TObject>>& kept) {
+        EXPECT_TRUE(Offered(0)) << LastOffer();
+        EXPECT_TRUE(
+            ui.LogContains("The internal wall would lie inside an external wall - it has not been drawn"));
+        const auto objects = ReadBack();
+        ASSERT_EQ(objects.size(), kept.size());
+        const auto after = Partitions(objects), before = Partitions(kept);
+        for (size_t i = 0; i < before.size(); ++i)
+            EXPECT_EQ(SecondFace(after[i]), SecondFace(before[i]));
+    }
+    // The partition keyed from the start lies on the side chosen, reaching the stop, which the length
+    // offered reaches; its faces run equally far.
+    void ExpectPartitionToStop(const TIntwallobj& w, POINT start, int32_t side, int32_t stop) {
+        const int32_t dx = side == kDirectionRight ? thickness : side == kDirectionLeft ? -thickness : 0;
+        const int32_t dy = side == kDirectionUp ? thickness : side == kDirectionDown ? -thickness : 0;
+        const POINT end = dy ? POINT{stop, start.y} : POINT{start.x, stop};
+        const int32_t length = std::abs(end.x - start.x) + std::abs(end.y - start.y);
+        EXPECT_TRUE(Offered(length)) << LastOffer();
+        EXPECT_EQ(std::tuple(w.x1, w.y1, w.x2, w.y2), std::tuple(start.x, start.y, end.x, end.y));
+        EXPECT_EQ(SecondFace(&w), std::tuple(start.x + dx, start.y + dy, end.x + dx, end.y + dy));
+    }
+};
+
+// The inner faces of an L-shaped house, the inner corner of the L, and the second face of a partition
+// BELOW from the left wall to the corner.
 struct LHouse {
     int32_t left, top, right, bottom, cornerX, cornerY, belowCorner;
 };
@@ -312,57 +418,14 @@ const LHouseRow kLHouseRows[] = {
      true},
 };
 
-class LShapedHouse : public InternalWalls, public ::testing::WithParamInterface<std::tuple<LHouseRow, bool>> {
+class LShapedHouse : public KeyedHouse, public ::testing::WithParamInterface<std::tuple<LHouseRow, bool>> {
 protected:
-    const bool metric = std::get<1>(GetParam());
-    const int32_t thickness = metric ? 100 : 96;
+    LShapedHouse() : KeyedHouse(std::get<1>(GetParam())) {}
 
-    // A length typed in the drawing's units; in feet and inches, 0 takes the length offered.
-    void Length(int32_t units) {
-        if (metric) return pl::script::AnswerInput(std::to_string(units));
-        DialogStep step;
-        if (units)
-            step.Values = {{kFeetEditId, std::to_string(units / 288)},
-                           {kInchesEditId, std::to_string(units % 288 / 24)}};
-        pl::script::AnswerDialog(kFeetDialogId, {step});
-    }
-    // File New with cavity walls, and the L keyed from its top left corner.
     LHouse KeyHouse() {
-        pl::script::AnswerDialog(kNewDrawingDialogId,
-                                 {{{{metric ? kNewMetricRadio : kNewImperialRadio, "1"}}}});
-        pl::script::AnswerDialog(metric ? kPlanDialogId : kPlanImpDialogId,
-                                 {{{{metric ? kPlanCavity275 : kPlanImpCavity264, "1"}}}});
-        pl::script::AnswerDialog(kExtSideDialogId, {{}});
-        client->ProcessCommand(cmd::kFileNew);
-        child = client->ActiveDrawingWindow();
-        EnterAt(TPoint(100, 100));
-        const int keys[] = {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left,
-                            Qt::Key_Down,  Qt::Key_Left, Qt::Key_Up};
-        const int32_t mm[] = {12000, 5000, 5000, 4000, 7000, 9000}, ft[] = {40, 16, 16, 14, 24, 30};
-        for (int i = 0; i < 6; ++i) {
-            Length(metric ? mm[i] : ft[i] * 288);
-            Key(keys[i]);
-        }
-        TList file;
-        EXPECT_EQ(testsupport::ReadWorkingFileInto(file), FileResult::Ok);
-        std::vector<const TExtwallobj*> w;
-        for (int32_t i = 0; i < file.count; ++i)
-            if (const auto* wall = dynamic_cast<const TExtwallobj*>(file[i])) w.push_back(wall);
+        const auto w = KeyOutline(kLShape);
         if (w.size() != 6u) return {};
-        return {w[0]->p5x, w[0]->p5y, w[1]->p5x, w[4]->p5y, w[2]->p6x, w[2]->p6y, w[2]->p6y - thickness};
-    }
-    // Draw Internal Wall on the side, Enter at the start, and the arrow with the length (in feet and
-    // inches the one offered, when asked). The imperial dialog's identifiers are the metric one's + 500.
-    void KeyPartition(POINT start, int qtKey, int32_t side, int32_t length, bool offered) {
-        const int32_t imperial = metric ? 0 : 500,
-                      radios[] = {kPartitionAbove, kPartitionRight, kPartitionBelow, kPartitionLeft};
-        pl::script::AnswerDialog(kPartitionDialogId + imperial,
-                                 {DialogStep{{{kPartitionThickness + imperial, metric ? "100" : "4"},
-                                              {radios[side - 1] + imperial, "1"}}}});
-        client->ProcessCommand(cmd::kInternalWall);
-        EnterAt(PixelOf(start.x, start.y));
-        Length(offered && !metric ? 0 : length);
-        Key(qtKey);
+        return {w[0].p5x, w[0].p5y, w[1].p5x, w[4].p5y, w[2].p6x, w[2].p6y, w[2].p6y - thickness};
     }
 };
 
@@ -374,24 +437,18 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
     if (row.firstBelow)
         KeyPartition({h.left, h.cornerY}, Qt::Key_Right, kDirectionDown, h.cornerX - h.left, false);
     const POINT start{h.*row.startX, h.*row.startY};
-    const int32_t dx = row.side == kDirectionRight ? thickness : row.side == kDirectionLeft ? -thickness : 0;
-    const int32_t dy = row.side == kDirectionUp ? thickness : row.side == kDirectionDown ? -thickness : 0;
-    const POINT end = dy ? POINT{h.*row.stop, start.y} : POINT{start.x, h.*row.stop};
-    const int32_t length = std::abs(end.x - start.x) + std::abs(end.y - start.y);
+    const int32_t length =
+        std::abs(h.*row.stop - (row.qtKey == Qt::Key_Left || row.qtKey == Qt::Key_Right ? start.x : start.y));
     if (row.twice) KeyPartition(start, row.qtKey, row.side, length, true);
     const auto kept = ReadBack();
     KeyPartition(start, row.qtKey, row.side, length, true);
-    EXPECT_TRUE(!metric || ui.LogContains("initial=\"" + std::to_string(length) + "\""));
 
     const auto objects = ReadBack();
     const auto walls = Partitions(objects), before = Partitions(kept);
-    const auto faces = [](const TIntwallobj* w) { return std::tuple(w->q1x, w->q1y, w->q2x, w->q2y); };
     ASSERT_EQ(walls.size(), before.size() + 1);
     for (size_t i = 0; i < before.size(); ++i)
-        EXPECT_EQ(faces(walls[i]), faces(before[i]));
-    const TIntwallobj* w = walls.back();
-    EXPECT_EQ(std::tuple(w->x1, w->y1, w->x2, w->y2), std::tuple(start.x, start.y, end.x, end.y));
-    EXPECT_EQ(faces(w), std::tuple(start.x + dx, start.y + dy, end.x + dx, end.y + dy));
+        EXPECT_EQ(SecondFace(walls[i]), SecondFace(before[i]));
+    ExpectPartitionToStop(*walls.back(), start, row.side, h.*row.stop);
     // Lines in the paper's colour hide a partition's face met between the new faces, and nothing else.
     EXPECT_EQ(std::ranges::count_if(
                   objects, [](const auto& o) { return o->kind == kLine && o->colour == BackgroundColour; }),
@@ -404,5 +461,114 @@ INSTANTIATE_TEST_SUITE_P(Partitions, LShapedHouse,
                              return std::get<0>(i.param).name +
                                     std::string(std::get<1>(i.param) ? "Metric" : "Imperial");
                          });
+
+// T and U houses: a stem below the middle of a wide top; a notch in the middle of the bottom.
+const HouseShape kTShape{{Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up,
+                          Qt::Key_Left, Qt::Key_Up},
+                         {12000, 4000, 4000, 5000, 4000, 5000, 4000, 4000},
+                         {40, 14, 13, 16, 14, 16, 13, 14}};
+const HouseShape kUShape{{Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down,
+                          Qt::Key_Left, Qt::Key_Up},
+                         {12000, 9000, 4000, 5000, 4000, 5000, 4000, 9000},
+                         {40, 30, 13, 17, 14, 17, 13, 30}};
+
+// A partition keyed from an inner corner of a house (the inner end of the wall `corner`) by the arrow
+// with its second face on the side; it stops at the inner face of the wall `stop`, or lies inside a
+// wall (stop -1).
+struct CornerRow {
+    const char* name;
+    const HouseShape* shape;
+    size_t corner;
+    int qtKey;
+    int32_t side;
+    int stop;
+};
+
+const CornerRow kCornerRows[] = {
+    {"LDownRight", &kLShape, 2, Qt::Key_Down, kDirectionRight, -1},
+    {"LDownLeft", &kLShape, 2, Qt::Key_Down, kDirectionLeft, 4},
+    {"LRightBelow", &kLShape, 2, Qt::Key_Right, kDirectionDown, -1},
+    {"LRightAbove", &kLShape, 2, Qt::Key_Right, kDirectionUp, 1},
+    {"TRightOfStemDownRight", &kTShape, 2, Qt::Key_Down, kDirectionRight, -1},
+    {"TRightOfStemDownLeft", &kTShape, 2, Qt::Key_Down, kDirectionLeft, 4},
+    {"TRightOfStemRightBelow", &kTShape, 2, Qt::Key_Right, kDirectionDown, -1},
+    {"TRightOfStemRightAbove", &kTShape, 2, Qt::Key_Right, kDirectionUp, 1},
+    {"TLeftOfStemDownLeft", &kTShape, 5, Qt::Key_Down, kDirectionLeft, -1},
+    {"TLeftOfStemDownRight", &kTShape, 5, Qt::Key_Down, kDirectionRight, 4},
+    {"TLeftOfStemLeftBelow", &kTShape, 5, Qt::Key_Left, kDirectionDown, -1},
+    {"TLeftOfStemLeftAbove", &kTShape, 5, Qt::Key_Left, kDirectionUp, 7},
+    {"URightOfNotchDownLeft", &kUShape, 3, Qt::Key_Down, kDirectionLeft, -1},
+    {"URightOfNotchDownRight", &kUShape, 3, Qt::Key_Down, kDirectionRight, 2},
+    {"URightOfNotchLeftBelow", &kUShape, 3, Qt::Key_Left, kDirectionDown, -1},
+    {"URightOfNotchLeftAbove", &kUShape, 3, Qt::Key_Left, kDirectionUp, 7},
+    {"ULeftOfNotchDownRight", &kUShape, 4, Qt::Key_Down, kDirectionRight, -1},
+    {"ULeftOfNotchDownLeft", &kUShape, 4, Qt::Key_Down, kDirectionLeft, 6},
+    {"ULeftOfNotchRightBelow", &kUShape, 4, Qt::Key_Right, kDirectionDown, -1},
+    {"ULeftOfNotchRightAbove", &kUShape, 4, Qt::Key_Right, kDirectionUp, 1},
+};
+
+class InnerCorner : public KeyedHouse, public ::testing::WithParamInterface<std::tuple<CornerRow, bool>> {
+protected:
+    InnerCorner() : KeyedHouse(std::get<1>(GetParam())) {}
+};
+
+// Toward the walls at an inner corner nothing is free: the box offers 0 and a length typed is refused
+// with a message, nothing stored, the start kept; away from them the partition reaches the first face
+// it meets.
+TEST_P(InnerCorner, OffersTheFreeLengthAndRefusesAPartitionInsideAWallKeepingTheStart) {
+    const CornerRow& row = std::get<0>(GetParam());
+    const auto walls = KeyOutline(*row.shape);
+    ASSERT_EQ(walls.size(), row.shape->keys.size());
+    const POINT start{walls[row.corner].p6x, walls[row.corner].p6y};
+    const bool across = row.qtKey == Qt::Key_Left || row.qtKey == Qt::Key_Right;
+    const int32_t stop = row.stop < 0 ? 0 : across ? walls[row.stop].p5x : walls[row.stop].p5y;
+    if (row.stop >= 0) {
+        KeyPartition(start, row.qtKey, row.side, std::abs(stop - (across ? start.x : start.y)), true);
+    } else {
+        const auto kept = ReadBack();
+        KeyPartition(start, row.qtKey, row.side, metric ? 2000 : 6 * 288, false, true);
+        ExpectRefused(kept);
+        // The tool stands as before the key, at the start of a chain: the arrow away from the walls
+        // starts at the corner.
+        EXPECT_EQ(client->Tool->CursorY, 0);
+        const std::map<int, int> back{
+            {Qt::Key_Down, Qt::Key_Up}, {Qt::Key_Right, Qt::Key_Left}, {Qt::Key_Left, Qt::Key_Right}};
+        Length(metric ? 500 : 480);
+        Key(back.at(row.qtKey));
+    }
+    const auto objects = ReadBack();
+    const auto built = Partitions(objects);
+    ASSERT_EQ(built.size(), 1u);
+    if (row.stop >= 0) ExpectPartitionToStop(*built[0], start, row.side, stop);
+    EXPECT_EQ(std::tuple(built[0]->x1, built[0]->y1), std::tuple(start.x, start.y));
+}
+
+INSTANTIATE_TEST_SUITE_P(Partitions, InnerCorner,
+                         ::testing::Combine(::testing::ValuesIn(kCornerRows), ::testing::Bool()),
+                         [](const auto& i) {
+                             return std::get<0>(i.param).name +
+                                    std::string(std::get<1>(i.param) ? "Metric" : "Imperial");
+                         });
+
+class JoinAtAWall : public KeyedHouse, public ::testing::WithParamInterface<bool> {
+protected:
+    JoinAtAWall() : KeyedHouse(GetParam()) {}
+};
+
+// A partition down to the bottom wall with its second face left; one BELOW from its end to the right
+// would join it, mitred, inside the wall. It is offered 0 and refused, and the first keeps its faces.
+TEST_P(JoinAtAWall, AJoinInsideTheWallIsRefusedAndThePartitionJoinedKeepsItsFaces) {
+    const auto walls = KeyOutline(kLShape);
+    ASSERT_EQ(walls.size(), 6u);
+    const POINT top{walls[0].p5x + (metric ? 3000 : 10 * 288), walls[0].p5y};
+    KeyPartition(top, Qt::Key_Down, kDirectionLeft, top.y - walls[4].p5y, true);
+    const auto kept = ReadBack();
+    ASSERT_EQ(Partitions(kept).size(), 1u);
+    KeyPartition({top.x, walls[4].p5y}, Qt::Key_Right, kDirectionDown, metric ? 2000 : 6 * 288, false, true);
+    ExpectRefused(kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(Partitions, JoinAtAWall, ::testing::Bool(),
+                         [](const auto& i) { return std::string(i.param ? "Metric" : "Imperial"); });
 
 } // namespace

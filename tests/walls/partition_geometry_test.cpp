@@ -2,6 +2,7 @@
 // that meet a wall at an angle, the start on a wall face, the free length, and the building corner.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 
 #include "document/document.h"
@@ -95,24 +96,83 @@ TEST(JoinedOutline, EndOnAnEndIsNotJoined) {
     EXPECT_EQ(std::tuple(level->q2x, level->q2y), std::tuple(3000, -100));
 }
 
-class EndSnap : public ::testing::TestWithParam<std::pair<int32_t, bool>> {};
+// A new chain's partition (its side chosen) whose start or end lies on another partition's end: the
+// faces of the new one and the other's second-face end.
+struct OnAnEndCase {
+    const char* name;
+    std::array<int32_t, 9> wall; // first face, bearing, second face
+    PartitionDraft draft;
+    std::array<int32_t, 6> faces;    // the new first-face start, the new second face
+    std::array<int32_t, 4> wallFace; // the other's second face after
+};
+
+PartitionDraft Chosen(PartitionDraft d) {
+    d.SideChosen = true;
+    return d;
+}
+
+class OnAnEnd : public ::testing::TestWithParam<OnAnEndCase> {};
+
+TEST_P(OnAnEnd, TurnsTheCornerOnlyWhereItWouldTouchTheEndAlone) {
+    TList doc;
+    const auto& w = GetParam().wall;
+    TIntwallobj* first = AddPartition(doc, w[0], w[1], w[2], w[3], w[4], w[5], w[6], w[7], w[8]);
+    PartitionDraft d = GetParam().draft;
+    const SnappedWalls walls = SnapPartitionEnds(d, doc, kGroundFloor, kZoom);
+    ComputeOutline(d, doc, walls.AtStart, walls.AtEnd);
+    EXPECT_EQ((std::array{d.X0, d.Y0, d.FaceStartX, d.FaceStartY, d.FaceEndX, d.FaceEndY}), GetParam().faces);
+    EXPECT_EQ((std::array{first->q1x, first->q1y, first->q2x, first->q2y}), GetParam().wallFace);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Partitions, OnAnEnd,
+    ::testing::Values(
+        // Up 3000 with its second face right; ABOVE from 10 off its end: moved onto it and mitred below.
+        OnAnEndCase{"StartNearTheEndBesideIt",
+                    {10000, 10000, 10000, 13000, 0, 10100, 10000, 10100, 13000},
+                    Chosen(Draft(10010, 13010, 12010, 13010, 900, 1)),
+                    {10000, 13000, 10100, 12900, 12000, 12900},
+                    {10100, 10000, 10100, 12900}},
+        // Right with its second face below; LEFT up from its end stands on its first face.
+        OnAnEndCase{"StartStandingOnTheFace",
+                    {0, 0, 3000, 0, 900, 0, -100, 3000, -100},
+                    Chosen(Draft(3000, 0, 3000, 2000, 0, 4)),
+                    {3000, 0, 2900, 0, 2900, 2000},
+                    {0, -100, 3000, -100}},
+        // LEFT down from the start of a partition right with its face below: turned round, its end meets
+        // that start and turns the corner there.
+        OnAnEndCase{"StartOnTheStartBesideIt",
+                    {10000, 13000, 12000, 13000, 900, 10000, 12900, 12000, 12900},
+                    Chosen(Draft(10000, 13000, 10000, 10000, 1800, 4)),
+                    {10000, 10000, 10100, 10000, 10100, 12900},
+                    {10100, 12900, 12000, 12900}},
+        OnAnEndCase{"EndOnTheEnd",
+                    {0, 0, 3000, 0, 900, 0, -100, 3000, -100},
+                    Chosen(Draft(3000, 2000, 3000, 0, 1800, 2)),
+                    {3000, 2000, 3100, 2000, 3100, 0},
+                    {0, -100, 3000, -100}}),
+    [](const auto& info) { return info.param.name; });
+
+class EndSnap : public ::testing::TestWithParam<std::tuple<int32_t, int32_t, bool>> {};
 
 TEST_P(EndSnap, MovesTheWholePartitionOnlyWithinThreeZoomSteps) {
     TList doc;
     AddPartition(doc, 0, 0, 0, 3000, 0, -100, 0, -100, 3000);
-    const int32_t off = GetParam().first;
-    PartitionDraft d = Draft(off, 3000 + off, 2000 + off, 3000 + off, 900, 1);
+    const auto [dx, dy, snapped] = GetParam();
+    PartitionDraft d = Draft(dx, 3000 + dy, 2000 + dx, 3000 + dy, 900, 1);
     SnapPartitionEnds(d, doc, kGroundFloor, kZoom);
-    const bool snapped = GetParam().second;
-    EXPECT_EQ(d.X0, snapped ? 0 : off);
-    EXPECT_EQ(d.Y0, snapped ? 3000 : 3000 + off);
+    EXPECT_EQ(d.X0, snapped ? 0 : dx);
+    EXPECT_EQ(d.Y0, snapped ? 3000 : 3000 + dy);
     EXPECT_EQ(d.X1 - d.X0, 2000);
     EXPECT_EQ(d.Y1 - d.Y0, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Offsets, EndSnap,
-                         ::testing::Values(std::pair{2 * kZoom, true}, std::pair{-2 * kZoom, true},
-                                           std::pair{3 * kZoom, false}));
+                         ::testing::Values(std::tuple{2 * kZoom, 2 * kZoom, true},
+                                           std::tuple{-2 * kZoom, -2 * kZoom, true},
+                                           std::tuple{3 * kZoom, 3 * kZoom, false},
+                                           std::tuple{3 * kZoom, 0, false},
+                                           std::tuple{0, -3 * kZoom, false}));
 
 class StartOnStart : public ::testing::TestWithParam<std::pair<int32_t, int32_t>> {};
 
@@ -143,6 +203,16 @@ TEST(EndTrim, ObliqueEndOnAHorizontalWallIsCutAlongItsFace) {
     EXPECT_EQ(d.FaceEndY, 1000);
     EXPECT_EQ(d.Mode, kEndMet);
     EXPECT_EQ(d.FreeLength, kNoObject);
+}
+
+TEST(EndTrim, SquareEndOnASquareWallKeepsItsComputedFace) {
+    TList doc;
+    AddPartition(doc, -5000, 1000, 5000, 1000, 900, -5000, 1100, 5000, 1100);
+    PartitionDraft d = Draft(0, 0, 0, 1000, 0, 2);
+    ComputeOutline(d, doc, kNoObject, kNoObject);
+    TrimWallEnds(d, doc, kGroundFloor, kZoom);
+    EXPECT_EQ(std::tuple(d.FaceStartX, d.FaceStartY, d.FaceEndX, d.FaceEndY), std::tuple(100, 0, 100, 1000));
+    EXPECT_EQ(d.Mode, kEndMet);
 }
 
 TEST(EndTrim, PreviousSegmentOfAChainIsNotAWallMet) {
@@ -210,6 +280,15 @@ TEST(FreeLengthTo, AChainsNextSegmentMeetsFacesOnItsOwnSide) {
     EXPECT_EQ(w, -100);
     EXPECT_EQ(MeasureFreeLength(doc, kGroundFloor, kZoom, 3000, 5000, kDirectionDown, w, 0).Length, 3900);
     EXPECT_EQ(MeasureFreeLength(doc, kGroundFloor, kZoom, 3000, 5000, kDirectionDown, -w, 0).Length, 1900);
+}
+
+// Inside a chain whose side is 2, Right from (12000, 12000) toward a partition face at x 15000 that is
+// not the segment the chain turns from.
+TEST(FreeLengthTo, AChainsSegmentPassesOverOnlyTheSegmentItTurnsFrom) {
+    TList doc;
+    AddPartition(doc, 15000, 10000, 15000, 14000, 0, 15100, 10000, 15100, 14000);
+    EXPECT_EQ(MeasureSegmentStart(doc, kGroundFloor, kZoom, 12000, 12000, kDirectionRight, 2, 2, 100).Length,
+              3000);
 }
 
 TEST(WallCorner, LShapeTakesTheFirstWallThatIsBothLeftmostAndTopmost) {
