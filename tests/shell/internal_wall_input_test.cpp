@@ -308,9 +308,12 @@ const LHouseRow kLHouseRows[] = {
      true},
 };
 
-class LShapedHouse : public InternalWalls, public ::testing::WithParamInterface<std::tuple<LHouseRow, bool>> {
+class LShapedHouse : public InternalWalls,
+                     public ::testing::WithParamInterface<std::tuple<LHouseRow, bool, bool>> {
 protected:
     const bool metric = std::get<1>(GetParam());
+    // A start refused with the wrong arrow comes first: what follows is as without it.
+    const bool refusedFirst = std::get<2>(GetParam());
     const int32_t thickness = metric ? 100 : 96;
 
     // A length typed in the drawing's units; in feet and inches, 0 takes the length offered.
@@ -347,15 +350,19 @@ protected:
         if (w.size() != 6u) return {};
         return {w[0]->p5x, w[0]->p5y, w[1]->p5x, w[4]->p5y, w[2]->p6x, w[2]->p6y, w[2]->p6y - thickness};
     }
-    // Draw Internal Wall on the side, Enter at the start, and the arrow with the length (in feet and
-    // inches the one offered, when asked). The imperial dialog's identifiers are the metric one's + 500.
-    void KeyPartition(POINT start, int qtKey, int32_t side, int32_t length, bool offered) {
+    // Draw Internal Wall on the side (a direction code).
+    void StartSide(int32_t side) {
         const int32_t imperial = metric ? 0 : 500,
                       radios[] = {kPartitionAbove, kPartitionRight, kPartitionBelow, kPartitionLeft};
         pl::script::AnswerDialog(kPartitionDialogId + imperial,
                                  {DialogStep{{{kPartitionThickness + imperial, metric ? "100" : "4"},
                                               {radios[side - 1] + imperial, "1"}}}});
         client->ProcessCommand(cmd::kInternalWall);
+    }
+    // Draw Internal Wall on the side, Enter at the start, and the arrow with the length (in feet and
+    // inches the one offered, when asked). The imperial dialog's identifiers are the metric one's + 500.
+    void KeyPartition(POINT start, int qtKey, int32_t side, int32_t length, bool offered) {
+        StartSide(side);
         EnterAt(PixelOf(start.x, start.y));
         Length(offered && !metric ? 0 : length);
         Key(qtKey);
@@ -367,6 +374,14 @@ protected:
 TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) {
     const LHouseRow& row = std::get<0>(GetParam());
     const LHouse h = KeyHouse();
+    if (refusedFirst) {
+        // ABOVE on the top inner face, then Down: the arrow is refused.
+        StartSide(kDirectionUp);
+        EnterAt(PixelOf(h.cornerX, h.top));
+        pl::script::AnswerMessageBox(IDOK);
+        Key(Qt::Key_Down);
+        ASSERT_TRUE(ui.LogContains("Wrong Arrow key for second line position"));
+    }
     if (row.firstBelow)
         KeyPartition({h.left, h.cornerY}, Qt::Key_Right, kDirectionDown, h.cornerX - h.left, false);
     const POINT start{h.*row.startX, h.*row.startY};
@@ -395,10 +410,12 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
 }
 
 INSTANTIATE_TEST_SUITE_P(Partitions, LShapedHouse,
-                         ::testing::Combine(::testing::ValuesIn(kLHouseRows), ::testing::Bool()),
+                         ::testing::Combine(::testing::ValuesIn(kLHouseRows), ::testing::Bool(),
+                                            ::testing::Bool()),
                          [](const auto& i) {
                              return std::get<0>(i.param).name +
-                                    std::string(std::get<1>(i.param) ? "Metric" : "Imperial");
+                                    std::string(std::get<1>(i.param) ? "Metric" : "Imperial") +
+                                    std::string(std::get<2>(i.param) ? "AfterARefusedStart" : "");
                          });
 
 } // namespace

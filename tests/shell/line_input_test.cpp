@@ -495,6 +495,29 @@ TEST_F(DraggedLine, TheClickSetsTheDatumReference) {
     EXPECT_TRUE(std::string(client->DistanceGadget->GetText()).starts_with("h " + dx + ": v 0 "));
 }
 
+// A drag of a few pixels (a drawn short line, or none) leaves the tool as it was: the next Enter places
+// a start and the arrow after it asks for the length and draws, as with no drag before them.
+class SmallDragThenKeyedLine : public InputTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(SmallDragThenKeyedLine, DrawsAsWithoutTheDrag) {
+    Open();
+    const int pixels = GetParam();
+    if (pixels > 0) Drag(TPoint(300, 100), TPoint(300 + pixels, 100));
+    const int32_t before = FileCount();
+    const TPoint at(200, 150);
+    MoveTo(at);
+    Key(Qt::Key_Return);
+    pl::script::AnswerInput("2500");
+    Key(Qt::Key_Right);
+    const auto objects = FileObjects();
+    ASSERT_EQ(objects.size(), size_t(before + 1));
+    const POINT start = DrawingAt(at);
+    EXPECT_EQ(std::tuple(LastOf(objects).x1, LastOf(objects).y1, LastOf(objects).x2, LastOf(objects).y2),
+              std::tuple(start.x, start.y, start.x + 2500, start.y));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pixels, SmallDragThenKeyedLine, ::testing::Values(0, 1, 3, 8, 20));
+
 class CentreAids : public InputTest {};
 
 TEST_F(CentreAids, CentreFindsTheMiddleOfTwoClicksAndResumesTheTool) {
