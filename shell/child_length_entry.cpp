@@ -172,6 +172,7 @@ private:
     }
 
     void Arrow();
+    void ForgetRefusedStart();
     bool LineHasNoStart() const;
     void WaitForLineStart();
     std::optional<int32_t> AskLength(const char* preset);
@@ -249,6 +250,7 @@ void EngagedStep::Arrow() {
                     : "Wrong Arrow key for second line position - re select internal wall icon and try again";
             BoxKeepingCursor(window_, text, key_ == VK_DOWN ? "INTERNAL WALLS" : "INTERNAL WALL", MB_OK);
             client_.SelectPickTool();
+            ForgetRefusedStart();
             return;
         }
         lengthText = std::to_string(Tool().Count);
@@ -263,6 +265,16 @@ void EngagedStep::Arrow() {
         return;
     }
     CommonStep(key_, *step);
+}
+
+// The refused start leaves nothing behind: the DATUM the next start is placed by reads from where
+// it did before Enter gave this one.
+void EngagedStep::ForgetRefusedStart() {
+    const TChild::Datum& before = window_.DatumBeforeStart;
+    window_.DatumX = before.x;
+    window_.DatumY = before.y;
+    window_.DatumMode = before.mode;
+    window_.ShowDatumReadout(CursorInClient(window_));
 }
 
 // A line with text whose first point holds the cancelled-line mark (a click that drew nothing) has

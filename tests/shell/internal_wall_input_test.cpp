@@ -314,6 +314,7 @@ protected:
     const bool metric = std::get<1>(GetParam());
     // A start refused with the wrong arrow comes first: what follows is as without it.
     const bool refusedFirst = std::get<2>(GetParam());
+    std::string readout; // the DATUM read-out where the last partition started
     const int32_t thickness = metric ? 100 : 96;
 
     // A length typed in the drawing's units; in feet and inches, 0 takes the length offered.
@@ -359,11 +360,20 @@ protected:
                                               {radios[side - 1] + imperial, "1"}}}});
         client->ProcessCommand(cmd::kInternalWall);
     }
+    // The DATUM read-out with the pointer at the point, once the window has been repainted.
+    std::string ReadoutAt(POINT at) {
+        child->Invalidate(true);
+        child->UpdateWindow();
+        MoveTo(PixelOf(at.x + 1, at.y));
+        MoveTo(PixelOf(at.x, at.y));
+        return client->DistanceGadget->GetText();
+    }
     // Draw Internal Wall on the side, Enter at the start, and the arrow with the length (in feet and
     // inches the one offered, when asked). The imperial dialog's identifiers are the metric one's + 500.
     void KeyPartition(POINT start, int qtKey, int32_t side, int32_t length, bool offered) {
         StartSide(side);
-        EnterAt(PixelOf(start.x, start.y));
+        readout = ReadoutAt(start);
+        Key(Qt::Key_Return);
         Length(offered && !metric ? 0 : length);
         Key(qtKey);
     }
@@ -374,14 +384,6 @@ protected:
 TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) {
     const LHouseRow& row = std::get<0>(GetParam());
     const LHouse h = KeyHouse();
-    if (refusedFirst) {
-        // ABOVE on the top inner face, then Down: the arrow is refused.
-        StartSide(kDirectionUp);
-        EnterAt(PixelOf(h.cornerX, h.top));
-        pl::script::AnswerMessageBox(IDOK);
-        Key(Qt::Key_Down);
-        ASSERT_TRUE(ui.LogContains("Wrong Arrow key for second line position"));
-    }
     if (row.firstBelow)
         KeyPartition({h.left, h.cornerY}, Qt::Key_Right, kDirectionDown, h.cornerX - h.left, false);
     const POINT start{h.*row.startX, h.*row.startY};
@@ -391,7 +393,17 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
     const int32_t length = std::abs(end.x - start.x) + std::abs(end.y - start.y);
     if (row.twice) KeyPartition(start, row.qtKey, row.side, length, true);
     const auto kept = ReadBack();
+    const std::string datum = ReadoutAt(start);
+    if (refusedFirst) {
+        // ABOVE on the top inner face, then Down: the arrow is refused.
+        StartSide(kDirectionUp);
+        EnterAt(PixelOf(h.cornerX, h.top));
+        pl::script::AnswerMessageBox(IDOK);
+        Key(Qt::Key_Down);
+        ASSERT_TRUE(ui.LogContains("Wrong Arrow key for second line position"));
+    }
     KeyPartition(start, row.qtKey, row.side, length, true);
+    EXPECT_EQ(readout, datum) << "the DATUM reads from where it did before";
     EXPECT_TRUE(!metric || ui.LogContains("initial=\"" + std::to_string(length) + "\""));
 
     const auto objects = ReadBack();
