@@ -364,4 +364,5 @@ void TChild::EvKeyDown(uint key, uint, uint) {
         IdleKey(*this, rc, key, cursor);
     else if (engaged == 1 || engaged == 4)
         shell::EngagedKey(*this, key, cursor, rc);
+    shell::ForgetEndedKeyedStart(*client.Tool);
 }

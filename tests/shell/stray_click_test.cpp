@@ -4,10 +4,12 @@
 // is what the guide names (a pick, or a new start at the press) or nothing, no object is stored at the
 // sheet's corner, and the paste file keeps what was copied.
 #include <QCoreApplication>
+#include <QImage>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -43,6 +45,18 @@ bool LeavesTheDrawing(int32_t id) {
     return id == cmd::kExit || id == cmd::kFileOpen || id == cmd::kPrint || id == cmd::kPrinterSetup ||
            id == cmd::kRoomLayout || id == cmd::kSitePlan || id == cmd::kFirstFloor ||
            id == cmd::kSecondFloor || id == cmd::kGroundFloor;
+}
+
+// The tools that go on by keys from the point Enter gave them: once it is given, a press is nothing.
+bool GoesOnByKeys(int32_t kind) {
+    return kind == toolkind::kOutline || kind == toolkind::kExtWall || kind == toolkind::kIntWall ||
+           kind == toolkind::kRectangle || kind == toolkind::kRoundRect || kind == toolkind::kEllipse ||
+           kind == toolkind::kArc;
+}
+
+// Where a tool stands and the point it goes on from (its other end follows the pointer).
+std::array<int32_t, 5> Held(const TDrawingtool& tool) {
+    return {tool.Kind, tool.Mode, tool.PointPlaced, tool.X0, tool.Y0};
 }
 
 bool NamesTheLeftButton(const std::string& guide) {
@@ -136,9 +150,18 @@ protected:
         if (!atPress && stage == Stage::AfterPick) Click(start);
         const std::string before = WorkingFile();
         asked = NamesTheLeftButton(client->StatusBar->GetText());
+        nothing = !atPress && stage == Stage::AfterEnter && GoesOnByKeys(client->Tool->Kind);
         if (!atPress) {
             MoveTo(at);
+            const auto held = Held(*client->Tool);
+            const QImage shown = Screen();
             Press(stray, at);
+            if (nothing) {
+                // A band that follows the pointer comes back with it.
+                MoveTo(at);
+                EXPECT_EQ(Held(*client->Tool), held) << "the press moved no point the tool holds";
+                EXPECT_TRUE(Screen() == shown) << "the press drew nothing";
+            }
         }
         made = WorkingFile() != before;
         // What the guide says the tool goes on from.
@@ -157,6 +180,10 @@ protected:
         pl::script::Reset();
         return guide + "\n" + WorkingFile();
     }
+    QImage Screen() const {
+        QCoreApplication::processEvents();
+        return View()->grab().toImage();
+    }
     std::string WorkingFile() { return dir.ReadFile("DWGS/" + std::string(ObjectList.DrawingName) + ".DB0"); }
     // No object holds a point at the sheet's corner (drawing point 0, 0), where a tool's cleared point
     // lies: no user gives it.
@@ -168,8 +195,9 @@ protected:
     }
 
     static constexpr const char* kCopied = "1 2 3 4 1 9\n";
-    bool made = false;  // the press itself changed the file
-    bool asked = false; // the guide before the press asked for the left button
+    bool made = false;    // the press itself changed the file
+    bool asked = false;   // the guide before the press asked for the left button
+    bool nothing = false; // the tool goes on by keys from a point Enter gave: the press is nothing
 };
 
 TEST_P(StrayPress, IsWhatTheGuideNamesOrNothing) {
@@ -178,6 +206,11 @@ TEST_P(StrayPress, IsWhatTheGuideNamesOrNothing) {
         SCOPED_TRACE(static_cast<int>(stray));
         const TPoint at = stray == Stray::OnObject ? kOnLine : kPaper;
         const std::string pressed = Run(stray, at);
+        if (nothing) {
+            EXPECT_FALSE(made) << "the press wrote nothing";
+            EXPECT_EQ(pressed, control) << "the keys went on from the point Enter gave";
+            continue;
+        }
         // The press may be, or make, what the guide asks of it (a drag draws, a click places or marks):
         // the guard on the sheet's corner has looked at what it made.
         if (made || asked || pressed == control) continue;
