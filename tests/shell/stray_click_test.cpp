@@ -19,6 +19,7 @@
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
 #include "resources/command_texts.h"
+#include "resources/dialogs/feet_template.h"
 #include "tests/shell/input_fixture.h"
 
 namespace {
@@ -146,6 +147,7 @@ protected:
         const TPoint start = atPress ? at : stage == Stage::AfterPick ? kOnPartition : kEnterAt;
         if (atPress ? startAtPress == Start::Enter && stage != Stage::Chosen : stage == Stage::AfterEnter)
             EnterAt(start);
+        if (refuseFirst && stage == Stage::AfterEnter) RefusedStep();
         if (atPress && startAtPress == Start::Press) Press(stray, at);
         if (!atPress && stage == Stage::AfterPick) Click(start);
         const std::string before = WorkingFile();
@@ -184,6 +186,15 @@ protected:
         QCoreApplication::processEvents();
         return View()->grab().toImage();
     }
+    // A step far to the left, past the sheet's edge: refused where the tool checks it.
+    void RefusedStep() {
+        if (GetParam().metric)
+            pl::script::AnswerInput("69999");
+        else
+            pl::script::AnswerDialog(kFeetDialogId, {{{{kFeetEditId, "300"}, {kInchesEditId, "0"}}, IDOK}});
+        Key(Qt::Key_Left);
+        refused = ui.LogContains("Distance would take you outside the programme's total drawing sizes");
+    }
     std::string WorkingFile() { return dir.ReadFile("DWGS/" + std::string(ObjectList.DrawingName) + ".DB0"); }
     // No object holds a point at the sheet's corner (drawing point 0, 0), where a tool's cleared point
     // lies: no user gives it.
@@ -195,9 +206,11 @@ protected:
     }
 
     static constexpr const char* kCopied = "1 2 3 4 1 9\n";
-    bool made = false;    // the press itself changed the file
-    bool asked = false;   // the guide before the press asked for the left button
-    bool nothing = false; // the tool goes on by keys from a point Enter gave: the press is nothing
+    bool made = false;        // the press itself changed the file
+    bool asked = false;       // the guide before the press asked for the left button
+    bool nothing = false;     // the tool goes on by keys from a point Enter gave: the press is nothing
+    bool refuseFirst = false; // a step refused at the sheet's edge comes before the press
+    bool refused = false;     // ... and it was refused
 };
 
 TEST_P(StrayPress, IsWhatTheGuideNamesOrNothing) {
@@ -206,6 +219,14 @@ TEST_P(StrayPress, IsWhatTheGuideNamesOrNothing) {
         SCOPED_TRACE(static_cast<int>(stray));
         const TPoint at = stray == Stray::OnObject ? kOnLine : kPaper;
         const std::string pressed = Run(stray, at);
+        if (GetParam().stage == Stage::AfterEnter) {
+            refuseFirst = true;
+            const std::string afterRefusal = Run(stray, at);
+            refuseFirst = false;
+            if (refused) {
+                EXPECT_EQ(afterRefusal, pressed) << "the refused step changed what followed";
+            }
+        }
         if (nothing) {
             EXPECT_FALSE(made) << "the press wrote nothing";
             EXPECT_EQ(pressed, control) << "the keys went on from the point Enter gave";
