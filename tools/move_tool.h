@@ -82,7 +82,7 @@ public:
     [[nodiscard]] bool ShiftLeavesSheet(TDC& dc, TRect& client, int32_t x, int32_t y) const;
 
     // True when the drawing point (x, y) lies within `margin` drawing units of the rectangle the
-    // selection's stored points cover.
+    // selection's stored points cover (or when the selection cannot say where it lies).
     [[nodiscard]] bool NearSelection(int32_t x, int32_t y, int32_t margin) const;
     // True while the tool waits for a library symbol's reference point and the drawing point
     // (x, y), `margin` drawing units of leeway allowed, is not on the symbol: such a click is nothing.

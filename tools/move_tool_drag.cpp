@@ -48,12 +48,14 @@ bool TMoveobjtool::SelectsAny(const editing::SelectionBox& box) const {
 
 bool TMoveobjtool::NearSelection(int32_t x, int32_t y, int32_t margin) const {
     const auto entries = ReadSelectionList(ObjectList);
-    if (!entries) return false;
     DrawnExtents covered;
-    for (const SelectionEntry& e : *entries)
-        if (const TObject* o = ObjectList[e.index]) covered.Note(*o);
-    return !covered.Empty() && x >= covered.minX - margin && x <= covered.maxX + margin &&
-           y >= covered.minY - margin && y <= covered.maxY + margin;
+    if (entries)
+        for (const SelectionEntry& e : *entries)
+            if (const TObject* o = ObjectList[e.index]) covered.Note(*o);
+    // A selection whose list cannot be read, or which covers no point, cannot tell a click on it from
+    // one beside it: every click counts as on it.
+    return covered.Empty() || (x >= covered.minX - margin && x <= covered.maxX + margin &&
+                               y >= covered.minY - margin && y <= covered.maxY + margin);
 }
 
 void TMoveobjtool::SelectInRect(TDC&, TRect&, int32_t, int32_t) {

@@ -351,15 +351,6 @@ protected:
         if (w.size() != 6u) return {};
         return {w[0]->p5x, w[0]->p5y, w[1]->p5x, w[4]->p5y, w[2]->p6x, w[2]->p6y, w[2]->p6y - thickness};
     }
-    // Draw Internal Wall on the side (a direction code).
-    void StartSide(int32_t side) {
-        const int32_t imperial = metric ? 0 : 500,
-                      radios[] = {kPartitionAbove, kPartitionRight, kPartitionBelow, kPartitionLeft};
-        pl::script::AnswerDialog(kPartitionDialogId + imperial,
-                                 {DialogStep{{{kPartitionThickness + imperial, metric ? "100" : "4"},
-                                              {radios[side - 1] + imperial, "1"}}}});
-        client->ProcessCommand(cmd::kInternalWall);
-    }
     // The DATUM read-out with the pointer at the point, once the window has been repainted.
     std::string ReadoutAt(POINT at) {
         child->Invalidate(true);
@@ -369,12 +360,19 @@ protected:
         return client->DistanceGadget->GetText();
     }
     // Draw Internal Wall on the side, Enter at the start, and the arrow with the length (in feet and
-    // inches the one offered, when asked). The imperial dialog's identifiers are the metric one's + 500.
-    void KeyPartition(POINT start, int qtKey, int32_t side, int32_t length, bool offered) {
-        StartSide(side);
+    // inches the one offered, when asked), or refused. The imperial dialog's identifiers are the metric
+    // one's + 500.
+    void KeyPartition(POINT start, int qtKey, int32_t side, int32_t length, bool offered,
+                      bool refused = false) {
+        const int32_t imperial = metric ? 0 : 500,
+                      radios[] = {kPartitionAbove, kPartitionRight, kPartitionBelow, kPartitionLeft};
+        pl::script::AnswerDialog(kPartitionDialogId + imperial,
+                                 {DialogStep{{{kPartitionThickness + imperial, metric ? "100" : "4"},
+                                              {radios[side - 1] + imperial, "1"}}}});
+        client->ProcessCommand(cmd::kInternalWall);
         readout = ReadoutAt(start);
         Key(Qt::Key_Return);
-        Length(offered && !metric ? 0 : length);
+        refused ? pl::script::AnswerMessageBox(IDOK) : Length(offered && !metric ? 0 : length);
         Key(qtKey);
     }
 };
@@ -394,14 +392,9 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
     if (row.twice) KeyPartition(start, row.qtKey, row.side, length, true);
     const auto kept = ReadBack();
     const std::string datum = ReadoutAt(start);
-    if (refusedFirst) {
-        // ABOVE on the top inner face, then Down: the arrow is refused.
-        StartSide(kDirectionUp);
-        EnterAt(PixelOf(h.cornerX, h.top));
-        pl::script::AnswerMessageBox(IDOK);
-        Key(Qt::Key_Down);
-        ASSERT_TRUE(ui.LogContains("Wrong Arrow key for second line position"));
-    }
+    // ABOVE on the top inner face, then Down: the arrow is refused.
+    if (refusedFirst) KeyPartition({h.cornerX, h.top}, Qt::Key_Down, kDirectionUp, 0, false, true);
+    ASSERT_EQ(ui.LogContains("Wrong Arrow key for second line position"), refusedFirst);
     KeyPartition(start, row.qtKey, row.side, length, true);
     EXPECT_EQ(readout, datum) << "the DATUM reads from where it did before";
     EXPECT_TRUE(!metric || ui.LogContains("initial=\"" + std::to_string(length) + "\""));
