@@ -242,8 +242,12 @@ void EngagedStep::Arrow() {
         window_.SetCursor(nullptr, IDC_CROSS);
     } else if (kind == toolkind::kIntWall && Tool().PointPlaced == 1) {
         window_.StartX = 0;
+        const auto held = Tool().Clone();
         if (tools::Failed(Start(ArrowCode(key_), 0, 0))) return;
         if (Tool().Y0 == kNoObject) {
+            // The refusal changed the start the band is drawn from: the tool as it stood takes its
+            // band off when it ends. The copy is of this very tool, so it is always taken back.
+            static_cast<void>(Tool().TakeState(*held));
             const char* text =
                 key_ == VK_RIGHT
                     ? "Wrong Arrow key for second line position - re select Internal Wall icon and try again"

@@ -1,5 +1,6 @@
 // Drawing, editing and deleting partitions in the drawing window by keys and clicks, as a user does,
 // and checking what reaches the working file.
+#include <QImage>
 #include <QTest>
 
 #include "document/program_state.h"
@@ -372,6 +373,8 @@ protected:
         client->ProcessCommand(cmd::kInternalWall);
         readout = ReadoutAt(start);
         Key(Qt::Key_Return);
+        // The band follows the pointer from the start.
+        if (refused) MoveTo(PixelOf(start.x - 2000, start.y - 2000));
         refused ? pl::script::AnswerMessageBox(IDOK) : Length(offered && !metric ? 0 : length);
         Key(qtKey);
     }
@@ -395,6 +398,8 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
     // ABOVE on the top inner face, then Down: the arrow is refused.
     if (refusedFirst) KeyPartition({h.cornerX, h.top}, Qt::Key_Down, kDirectionUp, 0, false, true);
     ASSERT_EQ(ui.LogContains("Wrong Arrow key for second line position"), refusedFirst);
+    const QImage shown = View()->grab().toImage();
+    EXPECT_TRUE(ReadoutAt(start) == datum && View()->grab().toImage() == shown) << "as a full repaint shows";
     KeyPartition(start, row.qtKey, row.side, length, true);
     EXPECT_EQ(readout, datum) << "the DATUM reads from where it did before";
     EXPECT_TRUE(!metric || ui.LogContains("initial=\"" + std::to_string(length) + "\""));
