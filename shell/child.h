@@ -63,7 +63,12 @@ public:
     int32_t RestoreKind = 0;             // 1 once Enter ended a line of a text typed at a click
     int32_t DownScrollX = 0;             // scroll origin saved at a left-button press
     int32_t DownScrollY = 0;
-    bool PressPassedOver = false;       // the left press was nothing: so is its release
+    bool PressPassedOver = false; // the left press was nothing: so is its release
+    // The DATUM as it stood before Enter gave a partition its start, which a refused first arrow
+    // puts back.
+    struct Datum {
+        int32_t x = 0, y = 0, mode = datummode::kOff;
+    } DatumBeforeStart;
     std::unique_ptr<TClientDC> InputDC; // device context of one tool call; null between calls
     // The rectangle Zoom UP waits for, or drags; null when no zoom waits.
     std::unique_ptr<shell::ZoomDrag> ZoomWait;
@@ -109,6 +114,8 @@ public:
     // --- DATUM and messages ---
     // kind: datummode::kOff clears the reference; kShown or kShownWithBearing puts it on a wall corner.
     void SetDatum(int32_t kind);
+    // The cursor-distance gadget shows the client point's distance from the DATUM reference.
+    void ShowDatumReadout(const TPoint& point);
     // Kind 2: "select a floor plan first", leaving the mouse cursor where it was.
     void ShowPrecondition(int32_t kind);
 

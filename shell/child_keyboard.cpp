@@ -246,6 +246,7 @@ void EnterPlacesPoint(IdleEnterKey& enter) {
             window.DatumMode = datummode::kShownWithBearing;
         }
     } else if (kind == toolkind::kIntWall) {
+        window.DatumBeforeStart = {window.DatumX, window.DatumY, window.DatumMode};
         window.DatumX = placed.X0;
         window.DatumY = placed.Y0;
         window.DatumMode = datummode::kShownWithBearing;
@@ -363,4 +364,5 @@ void TChild::EvKeyDown(uint key, uint, uint) {
         IdleKey(*this, rc, key, cursor);
     else if (engaged == 1 || engaged == 4)
         shell::EngagedKey(*this, key, cursor, rc);
+    shell::ForgetEndedKeyedStart(*client.Tool);
 }

@@ -172,6 +172,7 @@ private:
     }
 
     void Arrow();
+    void ForgetRefusedStart();
     bool LineHasNoStart() const;
     void WaitForLineStart();
     std::optional<int32_t> AskLength(const char* preset);
@@ -241,14 +242,19 @@ void EngagedStep::Arrow() {
         window_.SetCursor(nullptr, IDC_CROSS);
     } else if (kind == toolkind::kIntWall && Tool().PointPlaced == 1) {
         window_.StartX = 0;
+        const auto held = Tool().Clone();
         if (tools::Failed(Start(ArrowCode(key_), 0, 0))) return;
         if (Tool().Y0 == kNoObject) {
+            // The refusal changed the start the band is drawn from: the tool as it stood takes its
+            // band off when it ends. The copy is of this very tool, so it is always taken back.
+            static_cast<void>(Tool().TakeState(*held));
             const char* text =
                 key_ == VK_RIGHT
                     ? "Wrong Arrow key for second line position - re select Internal Wall icon and try again"
                     : "Wrong Arrow key for second line position - re select internal wall icon and try again";
             BoxKeepingCursor(window_, text, key_ == VK_DOWN ? "INTERNAL WALLS" : "INTERNAL WALL", MB_OK);
             client_.SelectPickTool();
+            ForgetRefusedStart();
             return;
         }
         lengthText = std::to_string(Tool().Count);
@@ -263,6 +269,16 @@ void EngagedStep::Arrow() {
         return;
     }
     CommonStep(key_, *step);
+}
+
+// The refused start leaves nothing behind: the DATUM the next start is placed by reads from where
+// it did before Enter gave this one.
+void EngagedStep::ForgetRefusedStart() {
+    const TChild::Datum& before = window_.DatumBeforeStart;
+    window_.DatumX = before.x;
+    window_.DatumY = before.y;
+    window_.DatumMode = before.mode;
+    window_.ShowDatumReadout(CursorInClient(window_));
 }
 
 // A line with text whose first point holds the cancelled-line mark (a click that drew nothing) has

@@ -66,7 +66,9 @@ void TChild::InsertLibrarySymbol(int32_t group) {
     dialog.Previewed = [this] { InvalidateArea(invalidatekind::kLibraryStrip); };
     if (dialog.Execute() != IDOK) return CancelInsertion(*this, savedCount, savedView, savedIdCounter);
 
-    if (!SelectAppendedForMoving(*this, savedCount)) return;
+    TMoveobjtool* tool = SelectAppendedForMoving(*this, savedCount);
+    if (!tool) return;
+    tool->SymbolFromLibrary = true;
     client.ShowGuide("GUIDE: click reference point on library object & click new position");
     HelpContextId = kLibraryHelp;
 }

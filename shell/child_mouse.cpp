@@ -38,6 +38,9 @@
 
 namespace {
 
+// The pixels round a library symbol within which a click still takes its reference point.
+constexpr float kSymbolLeewayPixels = 3.0f;
+
 bool IsDesignRoomKind(int32_t kind) {
     return kind == toolkind::kDesignRoom || kind == toolkind::kReopenedRoom;
 }
@@ -51,6 +54,11 @@ void ReportFailedMeasure(TChild& window, TDrawingtool& tool) {
                                 : "one of the measuring walls was angled",
                             "NO SELECTION", MB_OK);
     tool.Mode = roommode::kIdle;
+}
+
+// The move tool waits for the drag that selects: a right press has nothing to turn.
+bool NothingSelected(const TMoveobjtool& move) {
+    return move.Mode == movestate::kIdle || move.SelectedCount == 0;
 }
 
 void MarkModified() {
@@ -367,6 +375,18 @@ bool PressPicksEndToEdit(Press& press) {
     return true;
 }
 
+// A library symbol's reference point is a click on the symbol; a click elsewhere is nothing, and its
+// release with it: the tool still waits for the reference point.
+bool PressOffLibrarySymbol(Press& press) {
+    const auto* move = dynamic_cast<const TMoveobjtool*>(press.Tool());
+    if (!move || press.kind != toolkind::kMove) return false;
+    const int32_t z = ZoomDivisor > 0 ? ZoomDivisor : 1;
+    const auto leeway = static_cast<int32_t>(PenScaleF * kSymbolLeewayPixels) * z;
+    if (!move->ClickOffSymbol(press.Logical().x * z, press.Logical().y * z, leeway)) return false;
+    press.window.PressPassedOver = true;
+    return press.Abandon();
+}
+
 // The base change works by keys alone.
 bool PressOnBaseChange(Press& press) {
     return press.kind == toolkind::kBaseChange;
@@ -627,7 +647,7 @@ void TChild::EvLButtonDown(uint, const TPoint& point) {
     const bool taken = PressIgnoredByOpeningView(press) || PressWithDesignRoomTool(press) ||
                        PressOnDesignRoom(press) || PressForCentreAid(press) || PressSetsDatum(press) ||
                        PressWhileKeysAwaited(press) || PressInWallEdit(press) || PressPicksEndToEdit(press) ||
-                       PressOnBaseChange(press);
+                       PressOnBaseChange(press) || PressOffLibrarySymbol(press);
     if (!taken) PressWithCurrentTool(press);
     if (press.closing) ClosingSteps(*this, press.mode);
 }
@@ -687,10 +707,27 @@ void TChild::EvRButtonDown(uint, const TPoint& pointIn) {
     }
     auto* move = dynamic_cast<TMoveobjtool*>(tool());
     if (tool()->Kind != toolkind::kMove || !move) return;
+    // A turn refused at the sheet's edge leaves the tool as it stood before the right press: the
+    // reference point, the step and the stage the next click goes on from.
+    const auto held = move->Clone();
+    auto turned = [&] {
+        static_cast<void>(shell::CallTool(*this, [&](TDC& dc) { move->Button2Down(dc, rc, &point); }));
+        const bool refused = move->LeftSheet;
+        if (refused) static_cast<void>(move->TakeState(*held)); // a copy of this very tool
+        move->LeftSheet = refused;
+        shell::TellIfLeftSheet(*this);
+        return !refused;
+    };
     const TObject* last = ObjectList.count > 0 ? ObjectList[ObjectList.count - 1] : nullptr;
     if (last && last->kind == kMarkerLineFirst) {
         move->RotationStep = 90;
-        button2Down();
+        turned();
+        return;
+    }
+    if (NothingSelected(*move)) {
+        shell::BoxKeepingCursor(*this, "Nothing selected - drag a rectangle round the objects",
+                                "NO SELECTION", MB_OK);
+        client.ShowGuide("GUIDE: drag a rectangle round the objects");
         return;
     }
     client.ShowGuide("input degrees to rotate,then if needed, use + - keys to finetune. press Enter to Lock");
@@ -702,8 +739,7 @@ void TChild::EvRButtonDown(uint, const TPoint& pointIn) {
     }
     move->RotationStep = angle;
     move->Mode = movestate::kMoving;
-    button2Down();
-    SetDatum(datummode::kShownWithBearing);
+    if (turned()) SetDatum(datummode::kShownWithBearing);
 }
 
 void TChild::EvRButtonUp(uint, const TPoint& pointIn) {

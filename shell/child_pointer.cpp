@@ -39,11 +39,18 @@ void TChild::EvMouseMove(uint, const TPoint& point) {
     const auto t = static_cast<int32_t>(PenScaleF * (MetricUnits == 1 ? 5.0f : 6.0f) * 0.5f);
     if (DatumX - t < xd && xd < DatumX + t + 1) DatumX = xd;
     if (DatumY - t < yd && yd < DatumY + t + 1) DatumY = yd;
-    if (DatumMode >= datummode::kAwaitingClick && DatumMode <= datummode::kShownWithBearing &&
-        client.DistanceGadget) {
-        const std::string text = shell::DatumReadout(xd - DatumX, yd - DatumY, DatumMode, MetricUnits == 1);
-        client.DistanceGadget->SetText(text.c_str());
-    }
+    ShowDatumReadout(point);
+}
+
+void TChild::ShowDatumReadout(const TPoint& point) {
+    TClient& client = Client();
+    if (DatumMode < datummode::kAwaitingClick || DatumMode > datummode::kShownWithBearing ||
+        !client.DistanceGadget)
+        return;
+    const POINT logical = shell::PixelToLogical(*this, GetClientRect(), point);
+    const std::string text = shell::DatumReadout(
+        logical.x * ZoomDivisor - DatumX, logical.y * ZoomDivisor - DatumY, DatumMode, MetricUnits == 1);
+    client.DistanceGadget->SetText(text.c_str());
 }
 
 void TChild::EvChar(uint key, uint, uint) {

@@ -32,4 +32,8 @@ bool WaitsForKeyedStep(const TDrawingtool& tool) {
     return tool.PointPlaced != 0 || HoldsArcStart(tool);
 }
 
+void ForgetEndedKeyedStart(TDrawingtool& tool) {
+    if (!WaitsForKeyedStep(tool)) tool.KeyedStart = 0;
+}
+
 } // namespace shell

@@ -16,4 +16,8 @@ void MarkKeyedStart(TDrawingtool& tool);
 // True while the tool still holds a point Enter gave and waits for the keys that go on from it.
 [[nodiscard]] bool WaitsForKeyedStep(const TDrawingtool& tool);
 
+// A key ended the chain of keyed steps (the shape was made, the outline closed): the mark goes with
+// it, and a later press is the tool's own again.
+void ForgetEndedKeyedStart(TDrawingtool& tool);
+
 } // namespace shell

@@ -151,10 +151,10 @@ void TLinetool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
     X1 = p.x;
     Y1 = p.y;
     dc.SetROP2(R2_COPYPEN);
-    const int32_t objects = ObjectList.count;
     if (tools::Failed(CreateObject(dc, client))) return;
-    if (Kind == toolkind::kLine && Mode == toolmode::kIdle && ObjectList.count == objects) {
-        // A click drew no line: it began afresh, and left no point for the keys to go on from.
+    if (Kind == toolkind::kLine && Mode == toolmode::kIdle) {
+        // A drag drew its line whole, a click drew none: either began afresh, and leaves no point for
+        // the keys to go on from. The next Enter is a start, as after a keyed line.
         PointPlaced = 0;
         X0 = X1 = Y0 = Y1 = 0;
     }

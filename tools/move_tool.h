@@ -81,6 +81,15 @@ public:
     // The same for moving the anchor to the client point (x, y).
     [[nodiscard]] bool ShiftLeavesSheet(TDC& dc, TRect& client, int32_t x, int32_t y) const;
 
+    // True when the drawing point (x, y) lies within `margin` drawing units of the rectangle the
+    // selection's stored points cover (or when the selection cannot say where it lies).
+    [[nodiscard]] bool NearSelection(int32_t x, int32_t y, int32_t margin) const;
+    // True while the tool waits for a library symbol's reference point and the drawing point
+    // (x, y), `margin` drawing units of leeway allowed, is not on the symbol: such a click is nothing.
+    [[nodiscard]] bool ClickOffSymbol(int32_t x, int32_t y, int32_t margin) const {
+        return SymbolFromLibrary && Mode == movestate::kSelected && !NearSelection(x, y, margin);
+    }
+
     // True while a selection or zoom rectangle is being dragged.
     bool DraggingRectangle() const {
         return Mode == movestate::kSelecting || Mode == movestate::kZoomDragging;
@@ -115,6 +124,8 @@ public:
     int32_t CurrentX = 0;
     int32_t CurrentY = 0;
     bool SelectionBroughtIn = false; // the selection is what a paste or a library symbol appended
+    // The selection is a library symbol, whose reference point is clicked on the symbol itself.
+    bool SymbolFromLibrary = false;
 
 protected:
     // Draws the dotted band from (RefX, RefY) to (x, y), drawing units, by exclusive-or: a second

@@ -3,7 +3,9 @@
 #include <cstdlib>
 
 #include "document/document.h"
+#include "document/drawn_extents.h"
 #include "document/program_state.h"
+#include "document/selection_list.h"
 #include "editing/selection_rules.h"
 #include "platform/dc.h"
 #include "tools/move_tool.h"
@@ -42,6 +44,18 @@ bool TMoveobjtool::SelectsAny(const editing::SelectionBox& box) const {
         if (const TObject* o = ObjectList[i]; o && editing::IsSelected(*o, box, Kind, CurrentView))
             return true;
     return false;
+}
+
+bool TMoveobjtool::NearSelection(int32_t x, int32_t y, int32_t margin) const {
+    const auto entries = ReadSelectionList(ObjectList);
+    DrawnExtents covered;
+    if (entries)
+        for (const SelectionEntry& e : *entries)
+            if (const TObject* o = ObjectList[e.index]) covered.Note(*o);
+    // A selection whose list cannot be read, or which covers no point, cannot tell a click on it from
+    // one beside it: every click counts as on it.
+    return covered.Empty() || (x >= covered.minX - margin && x <= covered.maxX + margin &&
+                               y >= covered.minY - margin && y <= covered.maxY + margin);
 }
 
 void TMoveobjtool::SelectInRect(TDC&, TRect&, int32_t, int32_t) {

@@ -381,7 +381,9 @@ protected:
             ASSERT_EQ(ObjectList.SaveLibrary("SINK.PLM"), FileResult::Ok);
             pl::script::AnswerDialog(kLibraryListDialogId, {{{{kLibraryListBoxId, "SINK"}}, IDOK}});
             client->ProcessCommand(cmd::kLibraryPlumbing);
-            Click(TPoint(160, 150));
+            // The reference point is clicked on the symbol, at the start of its first line.
+            const TObject& line = *ObjectList[ObjectList.count - 3];
+            Click(PixelOf(line.x1, line.y1));
             Click(TPoint(220, 250));
             break;
         }

@@ -1,5 +1,6 @@
 // Drawing, editing and deleting partitions in the drawing window by keys and clicks, as a user does,
 // and checking what reaches the working file.
+#include <QImage>
 #include <QTest>
 
 #include <map>
@@ -334,20 +335,38 @@ protected:
         EXPECT_EQ(walls.size(), shape.keys.size());
         return walls;
     }
+    std::string readout; // the DATUM read-out where the last partition started
+    // The DATUM read-out with the pointer at the point, once the window has been repainted.
+    std::string ReadoutAt(POINT at) {
+        child->Invalidate(true);
+        child->UpdateWindow();
+        MoveTo(PixelOf(at.x + 1, at.y));
+        MoveTo(PixelOf(at.x, at.y));
+        return client->DistanceGadget->GetText();
+    }
+    // What refuses a keyed partition: nothing, the length typed, or the arrow before any length.
+    enum class Refusal { None, Length, Arrow };
     // Draw Internal Wall on the side, Enter at the start, and the arrow with the length (in feet and
     // inches the one offered, when asked), and OK on a refusal. The imperial dialog's identifiers are the
     // metric one's + 500.
     void KeyPartition(POINT start, int qtKey, int32_t side, int32_t length, bool offered,
-                      bool refused = false) {
+                      Refusal refusal = Refusal::None) {
         const int32_t imperial = metric ? 0 : 500,
                       radios[] = {kPartitionAbove, kPartitionRight, kPartitionBelow, kPartitionLeft};
         pl::script::AnswerDialog(kPartitionDialogId + imperial,
                                  {DialogStep{{{kPartitionThickness + imperial, metric ? "100" : "4"},
                                               {radios[side - 1] + imperial, "1"}}}});
         client->ProcessCommand(cmd::kInternalWall);
-        EnterAt(PixelOf(start.x, start.y));
-        Length(offered && !metric ? 0 : length);
-        if (refused) pl::script::AnswerMessageBox(IDOK);
+        readout = ReadoutAt(start);
+        Key(Qt::Key_Return);
+        if (refusal == Refusal::Arrow) {
+            // The band follows the pointer from the start.
+            MoveTo(PixelOf(start.x - 2000, start.y - 2000));
+            pl::script::AnswerMessageBox(IDOK);
+        } else {
+            Length(offered && !metric ? 0 : length);
+            if (refusal == Refusal::Length) pl::script::AnswerMessageBox(IDOK);
+        }
         Key(qtKey);
     }
     // The box the last length was asked in, as the log shows it.
@@ -418,9 +437,12 @@ const LHouseRow kLHouseRows[] = {
      true},
 };
 
-class LShapedHouse : public KeyedHouse, public ::testing::WithParamInterface<std::tuple<LHouseRow, bool>> {
+class LShapedHouse : public KeyedHouse,
+                     public ::testing::WithParamInterface<std::tuple<LHouseRow, bool, bool>> {
 protected:
     LShapedHouse() : KeyedHouse(std::get<1>(GetParam())) {}
+    // A start refused with the wrong arrow comes first: what follows is as without it.
+    const bool refusedFirst = std::get<2>(GetParam());
 
     LHouse KeyHouse() {
         const auto w = KeyOutline(kLShape);
@@ -441,7 +463,15 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
         std::abs(h.*row.stop - (row.qtKey == Qt::Key_Left || row.qtKey == Qt::Key_Right ? start.x : start.y));
     if (row.twice) KeyPartition(start, row.qtKey, row.side, length, true);
     const auto kept = ReadBack();
+    const std::string datum = ReadoutAt(start);
+    // ABOVE on the top inner face, then Down: the arrow is refused.
+    if (refusedFirst) KeyPartition({h.cornerX, h.top}, Qt::Key_Down, kDirectionUp, 0, false, Refusal::Arrow);
+    ASSERT_EQ(ui.LogContains("Wrong Arrow key for second line position"), refusedFirst);
+    const QImage shown = View()->grab().toImage();
+    EXPECT_TRUE(ReadoutAt(start) == datum && View()->grab().toImage() == shown) << "as a full repaint shows";
     KeyPartition(start, row.qtKey, row.side, length, true);
+    EXPECT_EQ(readout, datum) << "the DATUM reads from where it did before";
+    EXPECT_TRUE(!metric || ui.LogContains("initial=\"" + std::to_string(length) + "\""));
 
     const auto objects = ReadBack();
     const auto walls = Partitions(objects), before = Partitions(kept);
@@ -456,10 +486,12 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
 }
 
 INSTANTIATE_TEST_SUITE_P(Partitions, LShapedHouse,
-                         ::testing::Combine(::testing::ValuesIn(kLHouseRows), ::testing::Bool()),
+                         ::testing::Combine(::testing::ValuesIn(kLHouseRows), ::testing::Bool(),
+                                            ::testing::Bool()),
                          [](const auto& i) {
                              return std::get<0>(i.param).name +
-                                    std::string(std::get<1>(i.param) ? "Metric" : "Imperial");
+                                    std::string(std::get<1>(i.param) ? "Metric" : "Imperial") +
+                                    std::string(std::get<2>(i.param) ? "AfterARefusedStart" : "");
                          });
 
 // T and U houses: a stem below the middle of a wide top; a notch in the middle of the bottom.
@@ -526,7 +558,7 @@ TEST_P(InnerCorner, OffersTheFreeLengthAndRefusesAPartitionInsideAWallKeepingThe
         KeyPartition(start, row.qtKey, row.side, std::abs(stop - (across ? start.x : start.y)), true);
     } else {
         const auto kept = ReadBack();
-        KeyPartition(start, row.qtKey, row.side, metric ? 2000 : 6 * 288, false, true);
+        KeyPartition(start, row.qtKey, row.side, metric ? 2000 : 6 * 288, false, Refusal::Length);
         ExpectRefused(kept);
         // The tool stands as before the key, at the start of a chain: the arrow away from the walls
         // starts at the corner.
@@ -564,7 +596,8 @@ TEST_P(JoinAtAWall, AJoinInsideTheWallIsRefusedAndThePartitionJoinedKeepsItsFace
     KeyPartition(top, Qt::Key_Down, kDirectionLeft, top.y - walls[4].p5y, true);
     const auto kept = ReadBack();
     ASSERT_EQ(Partitions(kept).size(), 1u);
-    KeyPartition({top.x, walls[4].p5y}, Qt::Key_Right, kDirectionDown, metric ? 2000 : 6 * 288, false, true);
+    KeyPartition({top.x, walls[4].p5y}, Qt::Key_Right, kDirectionDown, metric ? 2000 : 6 * 288, false,
+                 Refusal::Length);
     ExpectRefused(kept);
 }
 

@@ -6,8 +6,10 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "document/program_state.h"
@@ -15,6 +17,7 @@
 #include "platform/detail/client_view.h"
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
+#include "resources/dialogs/library_templates.h"
 #include "tests/shell/drawing_window_fixture.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/move_tool.h"
@@ -240,5 +243,61 @@ INSTANTIATE_TEST_SUITE_P(
                       std::tuple{TPoint(200, 2), "180", true}, std::tuple{TPoint(200, 2), "135", true},
                       std::tuple{TPoint(2, 150), "180", true}, std::tuple{TPoint(260, 250), nullptr, false},
                       std::tuple{TPoint(200, 2), nullptr, true}, std::tuple{TPoint(5, 150), nullptr, true}));
+
+// Nothing before a move changes it: a turn refused at the sheet's edge (before or after the reference
+// click), a click off the library symbol whose reference is asked for, a right click before anything
+// is selected. The selection goes from the reference click to the next click; the rest stays.
+enum class Before { Nothing, RefusedTurn, RefusedTurnAfterReference, PaperClick, ObjectClick, RightClick };
+
+class BeforeAMove : public MoveRotate,
+                    public ::testing::WithParamInterface<std::tuple<Before, bool, bool>> {};
+
+TEST_P(BeforeAMove, IsNothingToIt) {
+    const auto [before, symbol, metric] = GetParam();
+    if (symbol ? before == Before::RightClick : before == Before::PaperClick || before == Before::ObjectClick)
+        GTEST_SKIP() << "a symbol is selected at once; a plain move takes any click as its reference";
+    MetricUnits = metric;
+    OpenWithObjects(true);
+    const size_t first = symbol ? FileObjects().size() : 3, end = symbol ? SIZE_MAX : 6;
+    TPoint reference(160, 190);
+    if (symbol) {
+        pl::script::AnswerDialog(kLibraryListDialogId, {{{{kLibraryListBoxId, "WC"}}, IDOK}});
+        client->ProcessCommand(cmd::kLibraryPlumbing);
+        reference = PixelOf(ObjectList[first]->x1, ObjectList[first]->y1);
+    } else {
+        client->ProcessCommand(cmd::kMoveRotate);
+        if (before == Before::RightClick) QTest::mouseClick(View(), Qt::RightButton, {}, QPoint(300, 250));
+        Drag(TPoint(150, 100), TPoint(250, 200));
+    }
+    const auto was = FileObjects();
+    const bool refused = before == Before::RefusedTurn || before == Before::RefusedTurnAfterReference;
+    if (before == Before::RefusedTurnAfterReference) Click(reference);
+    if (refused)
+        pl::script::AnswerInput("180"), QTest::mouseClick(View(), Qt::RightButton, {}, QPoint(200, 2));
+    if (before == Before::PaperClick || before == Before::ObjectClick)
+        Click(before == Before::PaperClick ? TPoint(450, 250) : TPoint(420, 150));
+    if (before != Before::RefusedTurnAfterReference) Click(reference);
+    Click(TPoint(300, 220));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(ui.LogContains("outside the programme's total drawing sizes"), refused);
+    EXPECT_EQ(ui.LogContains("Nothing selected - drag a rectangle"), before == Before::RightClick);
+    const auto now = FileObjects();
+    ASSERT_EQ(now.size(), was.size());
+    const POINT from = DrawingAt(reference), to = DrawingAt(TPoint(300, 220));
+    for (size_t i = 3; i < now.size(); ++i) {
+        const bool moved = i >= first && i < end;
+        if (IsPolygonKind(now[i]->kind)) continue;
+        EXPECT_EQ(std::pair(now[i]->x1 - was[i]->x1, now[i]->y1 - was[i]->y1),
+                  moved ? std::pair(to.x - from.x, to.y - from.y) : std::pair(0, 0))
+            << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SymbolOrSelectionInBothUnits, BeforeAMove,
+                         ::testing::Combine(::testing::Values(Before::Nothing, Before::RefusedTurn,
+                                                              Before::RefusedTurnAfterReference,
+                                                              Before::PaperClick, Before::ObjectClick,
+                                                              Before::RightClick),
+                                            ::testing::Bool(), ::testing::Bool()));
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <tuple>
 
 #include "document/program_state.h"
 #include "platform/cursor.h"
@@ -167,6 +168,22 @@ TEST_F(ShapeInput, DraggedEllipseFillsTheBox) {
     EXPECT_EQ(e.y1, a.y);
     EXPECT_EQ(e.x2, b.x);
     EXPECT_EQ(e.y2, b.y);
+}
+
+// Once a keyed ellipse is made, the tool waits for a start as when it was chosen: each drag draws.
+TEST_F(ShapeInput, DragsAfterAKeyedEllipseDrawTheirEllipses) {
+    Open();
+    client->CmEllipse();
+    MoveTo(TPoint(100, 300));
+    Key(Qt::Key_Return);
+    pl::script::AnswerInput("1000");
+    Key(Qt::Key_Right);
+    for (const int y : {200, 120}) {
+        Drag(TPoint(150, y), TPoint(300, y - 50));
+        const TObject& e = Last();
+        EXPECT_EQ(std::tuple(e.kind, e.x1, e.y2),
+                  std::tuple(kEllipse, DrawingAt(TPoint(150, y)).x, DrawingAt(TPoint(300, y - 50)).y));
+    }
 }
 
 // Two level points and a height: the box spans the chord and the height either side of it.

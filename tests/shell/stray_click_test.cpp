@@ -4,12 +4,14 @@
 // is what the guide names (a pick, or a new start at the press) or nothing, no object is stored at the
 // sheet's corner, and the paste file keeps what was copied.
 #include <QCoreApplication>
+#include <QImage>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "document/program_state.h"
@@ -43,6 +45,14 @@ bool LeavesTheDrawing(int32_t id) {
     return id == cmd::kExit || id == cmd::kFileOpen || id == cmd::kPrint || id == cmd::kPrinterSetup ||
            id == cmd::kRoomLayout || id == cmd::kSitePlan || id == cmd::kFirstFloor ||
            id == cmd::kSecondFloor || id == cmd::kGroundFloor;
+}
+
+// The tools that go on by keys from the point Enter gave them: once it is given, a press is nothing.
+bool GoesOnByKeys(int32_t kind) {
+    for (int32_t k : {toolkind::kOutline, toolkind::kExtWall, toolkind::kIntWall, toolkind::kRectangle,
+                      toolkind::kRoundRect, toolkind::kEllipse, toolkind::kArc})
+        if (kind == k) return true;
+    return false;
 }
 
 bool NamesTheLeftButton(const std::string& guide) {
@@ -136,9 +146,20 @@ protected:
         if (!atPress && stage == Stage::AfterPick) Click(start);
         const std::string before = WorkingFile();
         asked = NamesTheLeftButton(client->StatusBar->GetText());
+        nothing = !atPress && stage == Stage::AfterEnter && GoesOnByKeys(client->Tool->Kind);
         if (!atPress) {
             MoveTo(at);
+            // Where the tool stands, the point it goes on from, and the screen (a band that follows the
+            // pointer comes back with it).
+            const auto held = [this] {
+                const TDrawingtool& t = *client->Tool;
+                QCoreApplication::processEvents();
+                return std::tuple(t.Kind, t.Mode, t.PointPlaced, t.X0, t.Y0, View()->grab().toImage());
+            };
+            const auto stood = held();
             Press(stray, at);
+            MoveTo(at);
+            EXPECT_TRUE(!nothing || held() == stood) << "the press moved a point the tool holds, or drew";
         }
         made = WorkingFile() != before;
         // What the guide says the tool goes on from.
@@ -168,8 +189,9 @@ protected:
     }
 
     static constexpr const char* kCopied = "1 2 3 4 1 9\n";
-    bool made = false;  // the press itself changed the file
-    bool asked = false; // the guide before the press asked for the left button
+    bool made = false;    // the press itself changed the file
+    bool asked = false;   // the guide before the press asked for the left button
+    bool nothing = false; // the tool goes on by keys from a point Enter gave: the press is nothing
 };
 
 TEST_P(StrayPress, IsWhatTheGuideNamesOrNothing) {
@@ -178,6 +200,11 @@ TEST_P(StrayPress, IsWhatTheGuideNamesOrNothing) {
         SCOPED_TRACE(static_cast<int>(stray));
         const TPoint at = stray == Stray::OnObject ? kOnLine : kPaper;
         const std::string pressed = Run(stray, at);
+        if (nothing) {
+            EXPECT_FALSE(made) << "the press wrote nothing";
+            EXPECT_EQ(pressed, control) << "the keys went on from the point Enter gave";
+            continue;
+        }
         // The press may be, or make, what the guide asks of it (a drag draws, a click places or marks):
         // the guard on the sheet's corner has looked at what it made.
         if (made || asked || pressed == control) continue;

@@ -155,7 +155,10 @@ public:
     void LibrarySymbolMoved() {
         pl::script::AnswerDialog(kLibraryListDialogId, {DialogStep{{{kLibraryListBoxId, "WC"}}, IDOK}});
         client->ProcessCommand(cmd::kLibraryPlumbing);
-        MoveByClicks();
+        // The reference point is clicked on the symbol, a point of its last piece.
+        const TObject& piece = *ObjectList[ObjectList.count - 1];
+        Click(PixelOf(piece.x1, piece.y1));
+        Click(TPoint(230, 150));
     }
     void SelectionMoved() {
         AddLineToMove();
