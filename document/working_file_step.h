@@ -42,6 +42,9 @@ public:
 
 private:
     friend bool WriteWorkingFile(TList& list, pl::Sync sync);
+    friend bool SaveWorkingFile(TList& list, const char* how);
+    // The write of both: a failure told in words about saving where `saving` says what was asked.
+    static bool WriteWithin(TList& list, pl::Sync sync, const char* saving);
     // False when the file stands and could not be kept: the step then writes nothing.
     [[nodiscard]] bool KeepFileBefore(const std::string& path);
     // Marks the step failed and puts back every file it wrote; the kept names that could not go
@@ -72,6 +75,9 @@ private:
 // step, and the document is back to what memory held before the step. Outside any step a write is
 // a step of its own. A save asks for the file to reach the disk before the call returns.
 [[nodiscard]] bool WriteWorkingFile(TList& list, pl::Sync sync = pl::Sync::None);
+// A save of the drawing: the working file written as above, reaching the disk before the call
+// returns; a failure is told as the drawing not `how` ("saved", "saved under a new name"), with why.
+[[nodiscard]] bool SaveWorkingFile(TList& list, const char* how = "saved");
 
 // At start: every working file in the program's drawings folder that a step of a program no longer
 // running left part-written goes back to what it held before that step (one the step made goes),

@@ -1,11 +1,16 @@
 // Saving and leaving a drawing: Save, Save As, auto save, the save question and Exit, with the
 // failures that must never cost the user saved work.
+#include <cerrno>
 #include <filesystem>
+#include <optional>
 #include <QCoreApplication>
 #include <QMainWindow>
+#include <regex>
 
 #include "platform/command_enabler.h"
+#include "platform/file_io.h"
 #include "platform/frame_window.h"
+#include "resources/command_ids.h"
 #include "tests/shell/file_commands_fixture.h"
 #include "tests/support/full_disk.h"
 
@@ -210,5 +215,148 @@ TEST_F(SaveAndExit, CloseBoxAsksAboutChanges) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(dir.Exists("DWGS/SMITH.DB0"));
 }
+
+// Where a drawing's save fails: DWGS/ or CFG/ that cannot be written, or a disk with no room for the
+// drawing.
+enum class Cause { NotWritable, SettingsNotWritable, DiskFull };
+
+struct LeavingCase {
+    const char* name;
+    int32_t command; // 0: the frame's close box
+    Cause cause;
+};
+
+class SaveFailures : public SaveAndExit {
+protected:
+    // Every file call in the folder refused as a folder that cannot be written refuses it.
+    void Refuse(const std::string& folder) {
+        pl::OnFileCall(
+            [folder = dir.Path() + folder](pl::FileCall, const std::string&, const std::string& to) {
+                return to.starts_with(folder) ? EACCES : 0;
+            });
+    }
+    // The cause in place for a drawing of `size` bytes, until `Undo`.
+    void Fail(Cause cause, std::uintmax_t size) {
+        if (cause == Cause::DiskFull)
+            full_.emplace(size / 2);
+        else
+            Refuse(cause == Cause::NotWritable ? "DWGS/" : "CFG/");
+    }
+    void Undo() {
+        full_.reset();
+        pl::OnFileCall({});
+    }
+    // The words that name the cause in the box.
+    std::string Why(Cause cause) const {
+        if (cause == Cause::DiskFull) return "(the disk may be full)";
+        return "(the folder " + dir.Path() + (cause == Cause::NotWritable ? "DWGS/" : "CFG/") +
+               " cannot be written)";
+    }
+    void TearDown() override {
+        Undo();
+        SaveAndExit::TearDown();
+    }
+
+private:
+    std::optional<testsupport::FullDisk> full_;
+};
+
+class FailedSave : public SaveFailures, public ::testing::WithParamInterface<LeavingCase> {};
+
+// YES to the save question, and the save fails: the user is told once why, in words about saving,
+// and the command stops as Cancel would: the drawing stays open in its window, modified, and nothing
+// of the command follows.
+TEST_P(FailedSave, StopsTheCommandThatAskedForIt) {
+    const LeavingCase& c = GetParam();
+    auto* frame = dynamic_cast<TDecoratedMDIFrame*>(app.GetMainWindow());
+    ASSERT_NE(frame, nullptr);
+    New("SMITH");
+    Draw(1000, 1000, 5000, 1000);
+    Draw(1000, 1000, 1000, 5000);
+    const std::string before = dir.ReadFile("DWGS/SMITH.DB0");
+    AnswerSaveQuestion(IDOK);
+    AnswerNew("JONES");
+    pl::script::AnswerFile(dir.File("DWGS/SMITH.DB0"));
+    Fail(c.cause, before.size());
+    if (c.command != 0)
+        client->ProcessCommand(c.command);
+    else
+        frame->MainWidget()->close();
+    QCoreApplication::processEvents();
+    Undo();
+    EXPECT_EQ(pl::script::Pending(), 2u) << "a dialog of the command was asked";
+    EXPECT_TRUE(ui.LogContains("The drawing has not been saved: the drawing file " + dir.Path() +
+                               "DWGS/SMITH.DB0 could not be written " + Why(c.cause)))
+        << ui.Log();
+    EXPECT_EQ(Titles(), std::vector<std::string>{"SMITH.PLN"});
+    EXPECT_TRUE(frame->MainWidget() && frame->MainWidget()->isVisible());
+    EXPECT_EQ(ObjectList.count, 6);
+    EXPECT_EQ(SaveState, 1);
+    EXPECT_EQ(dir.ReadFile("DWGS/SMITH.DB0"), before);
+    pl::script::Reset();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, FailedSave,
+    ::testing::Values(LeavingCase{"NewNotWritable", cmd::kFileNew, Cause::NotWritable},
+                      LeavingCase{"NewDiskFull", cmd::kFileNew, Cause::DiskFull},
+                      LeavingCase{"OpenNotWritable", cmd::kFileOpen, Cause::NotWritable},
+                      LeavingCase{"OpenDiskFull", cmd::kFileOpen, Cause::DiskFull},
+                      LeavingCase{"ExitNotWritable", cmd::kExit, Cause::NotWritable},
+                      LeavingCase{"ExitDiskFull", cmd::kExit, Cause::DiskFull},
+                      LeavingCase{"CloseBoxNotWritable", 0, Cause::NotWritable},
+                      LeavingCase{"CloseBoxDiskFull", 0, Cause::DiskFull},
+                      LeavingCase{"SitePlanNotWritable", cmd::kSitePlan, Cause::NotWritable},
+                      LeavingCase{"FirstFloorDiskFull", cmd::kFirstFloor, Cause::DiskFull},
+                      LeavingCase{"GroundFloorNotWritable", cmd::kGroundFloor, Cause::NotWritable}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Save and Save As that fail name the file and the cause, in words about saving; Save As says so
+// before it asks for a name, also with nothing changed since the drawing was opened.
+struct SaveCase {
+    const char* name;
+    int32_t command;
+    bool changed;
+    Cause cause;
+    const char* told; // what the box says up to the cause
+};
+
+class SaveFailure : public SaveFailures, public ::testing::WithParamInterface<SaveCase> {};
+
+TEST_P(SaveFailure, NamesItsCause) {
+    const SaveCase& c = GetParam();
+    New("SMITH");
+    Draw(1000, 1000, 5000, 1000);
+    if (!c.changed) client->ProcessCommand(cmd::kFileSave);
+    ASSERT_EQ(SaveState, c.changed ? 1 : 0);
+    AnswerSaveAs("COPY");
+    Fail(c.cause, dir.ReadFile("DWGS/SMITH.DB0").size());
+    client->ProcessCommand(c.command);
+    Undo();
+    EXPECT_EQ(pl::script::Pending(), 1u) << "the name was asked for";
+    const std::string told = std::string(c.told) + " " + Why(c.cause) + ".";
+    EXPECT_TRUE(ui.LogContains(std::regex_replace(told, std::regex("<dir>"), dir.Path()))) << ui.Log();
+    EXPECT_EQ(ui.Log().find("not done"), std::string::npos) << ui.Log();
+    EXPECT_FALSE(dir.Exists("DWGS/COPY.DB0"));
+    pl::script::Reset();
+}
+
+constexpr const char* kDrawingNotSaved =
+    "The drawing has not been saved: the drawing file <dir>DWGS/SMITH.DB0 could not be written";
+constexpr const char* kCopyNotSaved =
+    "The drawing has not been saved: its saved copy <dir>CFG/tmp.cfg could not be written";
+constexpr const char* kNotSavedAs = "The drawing has not been saved under a new name: the drawing file "
+                                    "<dir>DWGS/SMITH.DB0 could not be written";
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, SaveFailure,
+    ::testing::Values(
+        SaveCase{"SaveNotWritable", cmd::kFileSave, true, Cause::NotWritable, kDrawingNotSaved},
+        SaveCase{"SaveDiskFull", cmd::kFileSave, true, Cause::DiskFull, kDrawingNotSaved},
+        SaveCase{"SaveCopyNotWritable", cmd::kFileSave, true, Cause::SettingsNotWritable, kCopyNotSaved},
+        SaveCase{"SaveAsChangedNotWritable", cmd::kFileSaveAs, true, Cause::NotWritable, kDrawingNotSaved},
+        SaveCase{"SaveAsNotWritable", cmd::kFileSaveAs, false, Cause::NotWritable, kNotSavedAs},
+        SaveCase{"SaveAsDiskFull", cmd::kFileSaveAs, false, Cause::DiskFull, kNotSavedAs}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
