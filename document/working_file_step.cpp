@@ -91,6 +91,13 @@ bool WorkingFileStep::KeepFileBefore(const std::string& path) {
 
 std::string WorkingFileStep::PutFilesBack() {
     failed_ = true;
+    for (const auto& [path, text] : settings_) {
+        // Written back as well as the disk allows: readers of these files trust nothing in them.
+        if (text)
+            static_cast<void>(pl::WriteTextFile(path, *text));
+        else
+            static_cast<void>(pl::RemoveFile(path));
+    }
     std::string stayed;
     for (Kept& kept : kept_) {
         if (kept.existedBefore) {
@@ -165,6 +172,25 @@ bool WorkingFileStep::WriteWithin(TList& list, pl::Sync sync, const char* saving
         ReadBack(list);
     Repaint();
     return false;
+}
+
+void KeepSettingsForStep(const std::string& path) {
+    WorkingFileStep* step = innermostStep ? innermostStep->users_ : nullptr;
+    if (!step) return;
+    for (const auto& [kept, text] : step->settings_)
+        if (kept == path) return;
+    std::string text;
+    step->settings_.emplace_back(path, pl::ReadTextFile(path, text) ? std::optional(std::move(text))
+                                                                    : std::nullopt);
+}
+
+void FailStep(const std::string& text) {
+    WorkingFileStep* step = innermostStep ? innermostStep->users_ : nullptr;
+    if (step && step->failed_) return;
+    const std::string stayed = step ? step->PutFilesBack() : std::string();
+    TellFileFailure(stayed.empty() ? text : FailureText(text, stayed), "SAVE FAILED");
+    if (step && step->list_) step->PutMemoryBack(*step->list_);
+    Repaint();
 }
 
 bool WriteWorkingFile(TList& list, pl::Sync sync) {
