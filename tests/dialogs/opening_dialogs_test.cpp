@@ -121,6 +121,8 @@ TEST_P(StoredOpening, OpensAsTheDrawingsUnitsReadItAndIsMendedOnlyWhenDamaged) {
 }
 
 const std::vector<std::pair<int32_t, std::string>> kWidthTyped36 = {{kWindowWidth, "36"}};
+const std::vector<std::pair<int32_t, std::string>> kHeightTyped40 = {{kWindowHeight, "40"}};
+const std::vector<std::pair<int32_t, std::string>> kRobeTyped1100 = {{kRobeOpening, "1100"}};
 
 const StoredOpeningCase kStoredOpenings[] = {
     {"ShippedInFeetAndInches", 0, true, "1 1200 1050 1 1 9 0 0 0 0 0 0 ", "6501=\"47\" 6502=\"41\""},
@@ -171,39 +173,10 @@ const StoredOpeningCase kStoredOpenings[] = {
      kEntryFrameDialogId, IDOK},
     {"EntryFrameKeptByOk", 0, false, "10 0 1460 1 730 1 0 0 0 0 0 0 ", "6001=\"57\"",
      "10 0 1460 1 730 1 0 0 0 1 0 0 ", kEntryFrameDialogId, IDOK},
-    {"WindowHeightTypedAlone",
-     0,
-     true,
-     "1 1200 1050 1 1 9 0 0 0 0 0 0 ",
-     "6501=\"47\" 6502=\"41\"",
-     "1 1134 960 24 1 9 0 0 0 0 0 0 ",
-     0,
-     IDOK,
-     nullptr,
-     {{kWindowHeight, "40"}}},
-    {"RobeOpeningTyped",
-     1,
-     false,
-     "24 0 1200 1 600 2 0 0 0 0 0 0 ",
-     "26541=\"1150\"",
-     "24 0 1100 1 600 2 0 0 0 0 0 0 ",
-     kRobeDialogId,
-     IDOK,
-     nullptr,
-     {{kRobeOpening, "1100"}}},
-    {"RobeOpeningTypedInInches",
-     0,
-     false,
-     "24 0 1640 1 820 2 0 0 0 0 0 0 ",
-     "26541=\"63\"",
-     "24 0 1440 24 774 2 0 0 0 0 0 0 ",
-     kRobeDialogId,
-     IDOK,
-     nullptr,
-     {{kRobeOpening, "60"}}},
-    // The shipped door as a wardrobe of one door in feet and inches: the offer is taken as stored.
-    {"RobeShippedOfferKeptByOk", 0, false, "24 0 1640 1 820 2 0 0 0 0 0 0 ", "26541=\"63\"",
-     "24 0 1590 1 820 2 0 0 0 0 0 0 ", kRobeDialogId, IDOK},
+    {"WindowHeightTypedAlone", 0, true, "1 1200 1050 1 1 9 0 0 0 0 0 0 ", "6501=\"47\" 6502=\"41\"",
+     "1 1134 960 24 1 9 0 0 0 0 0 0 ", 0, IDOK, nullptr, kHeightTyped40},
+    {"RobeOpeningTyped", 1, false, "24 0 1200 1 600 2 0 0 0 0 0 0 ", "26541=\"1150\"",
+     "24 0 1100 1 600 2 0 0 0 0 0 0 ", kRobeDialogId, IDOK, nullptr, kRobeTyped1100},
     {"DoorInchesKeptByOk", 1, false, "820 790", "5411=\"33\"", nullptr, kDoorDefaultsDialogId, IDOK,
      "CFG/DOORSZE.CFG"},
     {"PartitionFinerThanEighthsKeptByOk", 0, false, "97", "7505=\"4\"", nullptr, kPartitionImpDialogId, IDOK,

@@ -1,14 +1,9 @@
 // File New: the drawing written on disk, the settings it leaves, the window and tool it starts, the
 // dialog's choices and name filter, and the questions that keep existing work.
-#include <cerrno>
-#include <optional>
-
 #include "dialogs/new_drawing_dialog.h"
 #include "platform/cursor.h"
-#include "platform/file_io.h"
 #include "resources/dialogs/room_templates.h"
 #include "tests/shell/file_commands_fixture.h"
-#include "tests/support/full_disk.h"
 
 namespace {
 
@@ -190,48 +185,5 @@ TEST_F(NewDrawing, EscapeInAWallDialogLeavesThePickToolAndItsGuide) {
         EXPECT_EQ(std::string(client->StatusBar->GetText()), "GUIDE: Select a function or drawing tool");
     }
 }
-
-// A new drawing whose files cannot be written is not started, and the box says which file and why.
-struct UnwrittenCase {
-    const char* name;
-    const char* refused; // the folder whose file calls are refused; none: a disk with no room
-    const char* told;    // what follows "The new drawing NEWD was not started: ", <dir> the program's
-};
-
-class NewNotWritten : public NewDrawing, public ::testing::WithParamInterface<UnwrittenCase> {};
-
-TEST_P(NewNotWritten, NamesTheFileAndWhy) {
-    const UnwrittenCase& c = GetParam();
-    AnswerNew("NEWD");
-    std::optional<testsupport::FullDisk> full;
-    if (c.refused)
-        pl::OnFileCall([folder = dir.Path() + c.refused](pl::FileCall, auto&, const std::string& to) {
-            return to.starts_with(folder) ? EACCES : 0;
-        });
-    else
-        full.emplace(8); // less than an empty drawing's header
-    client->ProcessCommand(230);
-    full.reset();
-    pl::OnFileCall({});
-    std::string told = "The new drawing NEWD was not started: " + std::string(c.told);
-    for (size_t at; (at = told.find("<dir>")) != std::string::npos;)
-        told.replace(at, 5, dir.Path());
-    EXPECT_TRUE(ui.LogContains(told)) << ui.Log();
-    EXPECT_TRUE(Titles().empty());
-    EXPECT_EQ(DrawingState, 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Causes, NewNotWritten,
-    ::testing::Values(
-        UnwrittenCase{"Drawings", "DWGS/",
-                      "its drawing file <dir>DWGS/NEWD.DB0 could not be written (the folder "
-                      "<dir>DWGS/ cannot be written)."},
-        UnwrittenCase{"Settings", "CFG/",
-                      "its saved copy <dir>CFG/tmp.cfg could not be written (the folder <dir>CFG/ "
-                      "cannot be written)."},
-        UnwrittenCase{"DiskFull", nullptr,
-                      "its saved copy <dir>CFG/tmp.cfg could not be written (the disk may be full)."}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

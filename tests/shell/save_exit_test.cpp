@@ -5,7 +5,6 @@
 #include <optional>
 #include <QCoreApplication>
 #include <QMainWindow>
-#include <regex>
 
 #include "platform/command_enabler.h"
 #include "platform/file_io.h"
@@ -216,147 +215,75 @@ TEST_F(SaveAndExit, CloseBoxAsksAboutChanges) {
     EXPECT_FALSE(dir.Exists("DWGS/SMITH.DB0"));
 }
 
-// Where a drawing's save fails: DWGS/ or CFG/ that cannot be written, or a disk with no room for the
-// drawing.
-enum class Cause { NotWritable, SettingsNotWritable, DiskFull };
-
-struct LeavingCase {
+// A failed write names its file and why, in words about what the user asked for; a save that fails
+// stops the command that asked for it (0: the frame's close box) as Cancel would, the drawing open.
+enum class Drawing { None, Changed, Saved };
+struct FailureCase {
     const char* name;
-    int32_t command; // 0: the frame's close box
-    Cause cause;
-};
-
-class SaveFailures : public SaveAndExit {
-protected:
-    // Every file call in the folder refused as a folder that cannot be written refuses it.
-    void Refuse(const std::string& folder) {
-        pl::OnFileCall(
-            [folder = dir.Path() + folder](pl::FileCall, const std::string&, const std::string& to) {
-                return to.starts_with(folder) ? EACCES : 0;
-            });
-    }
-    // The cause in place for a drawing of `size` bytes, until `Undo`.
-    void Fail(Cause cause, std::uintmax_t size) {
-        if (cause == Cause::DiskFull)
-            full_.emplace(size / 2);
-        else
-            Refuse(cause == Cause::NotWritable ? "DWGS/" : "CFG/");
-    }
-    void Undo() {
-        full_.reset();
-        pl::OnFileCall({});
-    }
-    // The words that name the cause in the box.
-    std::string Why(Cause cause) const {
-        if (cause == Cause::DiskFull) return "(the disk may be full)";
-        return "(the folder " + dir.Path() + (cause == Cause::NotWritable ? "DWGS/" : "CFG/") +
-               " cannot be written)";
-    }
-    void TearDown() override {
-        Undo();
-        SaveAndExit::TearDown();
-    }
-
-private:
-    std::optional<testsupport::FullDisk> full_;
-};
-
-class FailedSave : public SaveFailures, public ::testing::WithParamInterface<LeavingCase> {};
-
-// YES to the save question, and the save fails: the user is told once why, in words about saving,
-// and the command stops as Cancel would: the drawing stays open in its window, modified, and nothing
-// of the command follows.
-TEST_P(FailedSave, StopsTheCommandThatAskedForIt) {
-    const LeavingCase& c = GetParam();
-    auto* frame = dynamic_cast<TDecoratedMDIFrame*>(app.GetMainWindow());
-    ASSERT_NE(frame, nullptr);
-    New("SMITH");
-    Draw(1000, 1000, 5000, 1000);
-    Draw(1000, 1000, 1000, 5000);
-    const std::string before = dir.ReadFile("DWGS/SMITH.DB0");
-    AnswerSaveQuestion(IDOK);
-    AnswerNew("JONES");
-    pl::script::AnswerFile(dir.File("DWGS/SMITH.DB0"));
-    Fail(c.cause, before.size());
-    if (c.command != 0)
-        client->ProcessCommand(c.command);
-    else
-        frame->MainWidget()->close();
-    QCoreApplication::processEvents();
-    Undo();
-    EXPECT_EQ(pl::script::Pending(), 2u) << "a dialog of the command was asked";
-    EXPECT_TRUE(ui.LogContains("The drawing has not been saved: the drawing file " + dir.Path() +
-                               "DWGS/SMITH.DB0 could not be written " + Why(c.cause)))
-        << ui.Log();
-    EXPECT_EQ(Titles(), std::vector<std::string>{"SMITH.PLN"});
-    EXPECT_TRUE(frame->MainWidget() && frame->MainWidget()->isVisible());
-    EXPECT_EQ(ObjectList.count, 6);
-    EXPECT_EQ(SaveState, 1);
-    EXPECT_EQ(dir.ReadFile("DWGS/SMITH.DB0"), before);
-    pl::script::Reset();
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Commands, FailedSave,
-    ::testing::Values(LeavingCase{"NewNotWritable", cmd::kFileNew, Cause::NotWritable},
-                      LeavingCase{"NewDiskFull", cmd::kFileNew, Cause::DiskFull},
-                      LeavingCase{"OpenNotWritable", cmd::kFileOpen, Cause::NotWritable},
-                      LeavingCase{"OpenDiskFull", cmd::kFileOpen, Cause::DiskFull},
-                      LeavingCase{"ExitNotWritable", cmd::kExit, Cause::NotWritable},
-                      LeavingCase{"ExitDiskFull", cmd::kExit, Cause::DiskFull},
-                      LeavingCase{"CloseBoxNotWritable", 0, Cause::NotWritable},
-                      LeavingCase{"CloseBoxDiskFull", 0, Cause::DiskFull},
-                      LeavingCase{"SitePlanNotWritable", cmd::kSitePlan, Cause::NotWritable},
-                      LeavingCase{"FirstFloorDiskFull", cmd::kFirstFloor, Cause::DiskFull},
-                      LeavingCase{"GroundFloorNotWritable", cmd::kGroundFloor, Cause::NotWritable}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// Save and Save As that fail name the file and the cause, in words about saving; Save As says so
-// before it asks for a name, also with nothing changed since the drawing was opened.
-struct SaveCase {
-    const char* name;
+    Drawing drawing;
     int32_t command;
-    bool changed;
-    Cause cause;
-    const char* told; // what the box says up to the cause
+    const char* refused; // the folder that cannot be written; none: a disk without room
+    const char* told;    // what the box says before " <file> could not be written (<why>)."
+    const char* file;    // in the program's folder
 };
 
-class SaveFailure : public SaveFailures, public ::testing::WithParamInterface<SaveCase> {};
+class WriteFailure : public SaveAndExit, public ::testing::WithParamInterface<FailureCase> {};
 
-TEST_P(SaveFailure, NamesItsCause) {
-    const SaveCase& c = GetParam();
-    New("SMITH");
-    Draw(1000, 1000, 5000, 1000);
-    if (!c.changed) client->ProcessCommand(cmd::kFileSave);
-    ASSERT_EQ(SaveState, c.changed ? 1 : 0);
-    AnswerSaveAs("COPY");
-    Fail(c.cause, dir.ReadFile("DWGS/SMITH.DB0").size());
-    client->ProcessCommand(c.command);
-    Undo();
-    EXPECT_EQ(pl::script::Pending(), 1u) << "the name was asked for";
-    const std::string told = std::string(c.told) + " " + Why(c.cause) + ".";
-    EXPECT_TRUE(ui.LogContains(std::regex_replace(told, std::regex("<dir>"), dir.Path()))) << ui.Log();
-    EXPECT_EQ(ui.Log().find("not done"), std::string::npos) << ui.Log();
-    EXPECT_FALSE(dir.Exists("DWGS/COPY.DB0"));
+TEST_P(WriteFailure, StopsTheCommandAndNamesItsCause) {
+    const FailureCase& c = GetParam();
+    if (c.drawing != Drawing::None) New("SMITH"), Draw(1000, 1000, 5000, 1000);
+    if (c.drawing == Drawing::Saved) client->ProcessCommand(cmd::kFileSave);
+    const std::string before = c.drawing == Drawing::None ? "" : dir.ReadFile("DWGS/SMITH.DB0");
+    const auto titles = Titles();
+    if (c.drawing != Drawing::None) AnswerSaveQuestion(IDOK);
+    AnswerNew("NEWD"), AnswerSaveAs("COPY");
+    pl::script::AnswerFile(dir.File("DWGS/SMITH.DB0"));
+    std::optional<testsupport::FullDisk> full;
+    if (!c.refused) full.emplace(std::max<size_t>(before.size() / 2, 8));
+    pl::OnFileCall([&](pl::FileCall, auto&, const std::string& to) {
+        return c.refused && to.starts_with(dir.Path() + c.refused) ? EACCES : 0;
+    });
+    if (c.command == 0)
+        dynamic_cast<TDecoratedMDIFrame&>(*app.GetMainWindow()).MainWidget()->close();
+    else
+        client->ProcessCommand(c.command);
+    QCoreApplication::processEvents();
+    pl::OnFileCall({}), full.reset();
+    const std::string why =
+        c.refused ? "the folder " + dir.Path() + c.refused + " cannot be written" : "the disk may be full";
+    EXPECT_TRUE(ui.LogContains(std::string(c.told) + " " + dir.Path() + c.file + " could not be written (" +
+                               why + ")."))
+        << ui.Log();
+    EXPECT_EQ(Titles(), titles);
+    EXPECT_EQ(c.drawing == Drawing::None ? "" : dir.ReadFile("DWGS/SMITH.DB0"), before);
     pl::script::Reset();
 }
 
-constexpr const char* kDrawingNotSaved =
-    "The drawing has not been saved: the drawing file <dir>DWGS/SMITH.DB0 could not be written";
-constexpr const char* kCopyNotSaved =
-    "The drawing has not been saved: its saved copy <dir>CFG/tmp.cfg could not be written";
-constexpr const char* kNotSavedAs = "The drawing has not been saved under a new name: the drawing file "
-                                    "<dir>DWGS/SMITH.DB0 could not be written";
+constexpr const char* kNotSaved = "The drawing has not been saved: the drawing file";
+constexpr const char* kNotSavedAs = "The drawing has not been saved under a new name: the drawing file";
+constexpr const char* kNotStarted = "The new drawing NEWD was not started: its saved copy";
 
 INSTANTIATE_TEST_SUITE_P(
-    Commands, SaveFailure,
+    Commands, WriteFailure,
     ::testing::Values(
-        SaveCase{"SaveNotWritable", cmd::kFileSave, true, Cause::NotWritable, kDrawingNotSaved},
-        SaveCase{"SaveDiskFull", cmd::kFileSave, true, Cause::DiskFull, kDrawingNotSaved},
-        SaveCase{"SaveCopyNotWritable", cmd::kFileSave, true, Cause::SettingsNotWritable, kCopyNotSaved},
-        SaveCase{"SaveAsChangedNotWritable", cmd::kFileSaveAs, true, Cause::NotWritable, kDrawingNotSaved},
-        SaveCase{"SaveAsNotWritable", cmd::kFileSaveAs, false, Cause::NotWritable, kNotSavedAs},
-        SaveCase{"SaveAsDiskFull", cmd::kFileSaveAs, false, Cause::DiskFull, kNotSavedAs}),
+        FailureCase{"New", Drawing::Changed, cmd::kFileNew, "DWGS/", kNotSaved, "DWGS/SMITH.DB0"},
+        FailureCase{"NewDiskFull", Drawing::Changed, cmd::kFileNew, nullptr, kNotSaved, "DWGS/SMITH.DB0"},
+        FailureCase{"Open", Drawing::Changed, cmd::kFileOpen, "DWGS/", kNotSaved, "DWGS/SMITH.DB0"},
+        FailureCase{"ExitDiskFull", Drawing::Changed, cmd::kExit, nullptr, kNotSaved, "DWGS/SMITH.DB0"},
+        FailureCase{"CloseBox", Drawing::Changed, 0, "DWGS/", kNotSaved, "DWGS/SMITH.DB0"},
+        FailureCase{"SitePlan", Drawing::Changed, cmd::kSitePlan, "DWGS/", kNotSaved, "DWGS/SMITH.DB0"},
+        FailureCase{"FirstFloorDiskFull", Drawing::Changed, cmd::kFirstFloor, nullptr, kNotSaved,
+                    "DWGS/SMITH.DB0"},
+        FailureCase{"Save", Drawing::Changed, cmd::kFileSave, "DWGS/", kNotSaved, "DWGS/SMITH.DB0"},
+        FailureCase{"SaveCopy", Drawing::Changed, cmd::kFileSave, "CFG/",
+                    "The drawing has not been saved: its saved copy", "CFG/tmp.cfg"},
+        FailureCase{"SaveAs", Drawing::Saved, cmd::kFileSaveAs, "DWGS/", kNotSavedAs, "DWGS/SMITH.DB0"},
+        FailureCase{"SaveAsDiskFull", Drawing::Saved, cmd::kFileSaveAs, nullptr, kNotSavedAs,
+                    "DWGS/SMITH.DB0"},
+        FailureCase{"NewDrawing", Drawing::None, cmd::kFileNew, "DWGS/",
+                    "The new drawing NEWD was not started: its drawing file", "DWGS/NEWD.DB0"},
+        FailureCase{"NewSavedCopy", Drawing::None, cmd::kFileNew, "CFG/", kNotStarted, "CFG/tmp.cfg"},
+        FailureCase{"NewDrawingDiskFull", Drawing::None, cmd::kFileNew, nullptr, kNotStarted, "CFG/tmp.cfg"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
