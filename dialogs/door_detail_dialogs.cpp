@@ -11,6 +11,7 @@
 #include "document/program_state.h"
 #include "platform/controls.h"
 #include "platform/file_io.h"
+#include "platform/message_box.h"
 
 using namespace openingdialogs;
 
@@ -70,6 +71,16 @@ void TRobedlg::CmOk() {
     if (!Validate()) return;
     Opening->GetText(OpeningText, sizeof OpeningText);
     IntoWall = IntoWallBox->GetCheck() == BF_CHECKED ? 1 : 0;
+    // Sliders passing each other: the opening may not be wider than the doors the door dialog wrote
+    // together. The opening offered is one they make, and is taken as it stands; a refusal writes
+    // nothing and ends the request.
+    if (!Offer.Untouched() && int64_t{Read[5]} * Read[6] < StoredLength(pl::atoi(OpeningText))) {
+        MessageBox(this,
+                   "You cannot have an opening bigger than the sum of the door widths - reselect door icon",
+                   "WARDROBE TYPE SLIDING DOORS", MB_OK);
+        CloseWindow(IDCANCEL);
+        return;
+    }
     OpeningSettings s = WrittenBack(OpeningFile::Door, Read, Offer.Untouched());
     s[3] =
         Offer.Untouched() ? RobeOpening(s[5], s[6], InMillimetres(s)) : StoredLength(pl::atoi(OpeningText));

@@ -5,6 +5,7 @@
 #include "dialogs/dialog_building.h"
 #include "dialogs/help_commands.h"
 #include "dialogs/help_context.h"
+#include "document/checked_file.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "document/working_file_step.h"
@@ -26,14 +27,13 @@ TSavedlg::TSavedlg(QWidget* parent, int32_t resId)
 
 void TSavedlg::CmOk() {
     // A working file that could not be written has been told.
-    const bool drawing = WriteWorkingFile(ObjectList, pl::Sync::ToDisk);
+    const bool drawing = SaveWorkingFile(ObjectList);
     const bool copy =
         drawing && ObjectList.WriteDrawingFile(filemode::kScratch, pl::Sync::ToDisk) == FileResult::Ok;
     SaveFailed = !(drawing && copy);
-    if (drawing && !copy) {
-        ReportFailure(this, "The saved copy " + ObjectList.DrawingFilePath(filemode::kScratch) +
-                                " could not be written.\nThe drawing has not been saved.");
-    }
+    if (drawing && !copy)
+        ReportFailure(
+            this, NotSavedText("saved", "its saved copy", ObjectList.DrawingFilePath(filemode::kScratch)));
     CloseWindow(IDOK);
 }
 

@@ -37,6 +37,11 @@ std::string WhyNotWritten(const std::string& path) {
     }
 }
 
+std::string NotSavedText(const std::string& how, const std::string& what, const std::string& path) {
+    return "The drawing has not been " + how + ": " + what + " " + path + " could not be written" +
+           WhyNotWritten(path) + ".";
+}
+
 bool WriteOrTell(TList& list, int32_t mode) {
     if (mode == filemode::kWorking) return WriteWorkingFile(list);
     if (list.WriteDrawingFile(mode) == FileResult::Ok) return true;

@@ -16,6 +16,10 @@ void TellFileFailure(const std::string& text, const char* caption);
 // Why a write of `path` just failed, as words to follow the name in a message: " (the folder …
 // cannot be written)", " (the disk may be full)", or nothing where the system said neither.
 std::string WhyNotWritten(const std::string& path);
+// What the user hears of a save that failed on writing `path`, just now: "The drawing has not been
+// <how>: <what> <path> could not be written (why)." `what` names the file for the user ("the drawing
+// file", "its saved copy").
+std::string NotSavedText(const std::string& how, const std::string& what, const std::string& path);
 
 // Writes the file of that mode; on failure the user is told and the result is false, so the caller
 // stops its step. The file on disk then keeps its previous contents. The working file is written

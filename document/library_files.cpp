@@ -12,6 +12,7 @@
 #include "document/program_state.h"
 #include "document/record_format.h"
 #include "document/selection_list.h"
+#include "document/working_file_step.h"
 #include "platform/file_io.h"
 
 namespace {
@@ -38,6 +39,7 @@ int32_t TList::ReadTempCount() const {
 }
 
 FileResult TList::WriteTempCount(int32_t n) {
+    KeepSettingsForStep(TempCfgPath(*this));
     return pl::WriteTextFile(TempCfgPath(*this), pl::Format("%d\n", n)) ? FileResult::Ok
                                                                         : FileResult::WriteFailed;
 }
@@ -54,6 +56,7 @@ FileResult TList::WriteCopyCfg(int32_t index, int32_t refX, int32_t refY) {
     if (n != 0) (void)pl::ReadTextFile(CopyCfgPath(*this), text);
     if (!text.empty() && text.back() != '\n') text.push_back('\n');
     text += pl::Format("%d %ld %ld\n", index, refX, refY);
+    KeepSettingsForStep(CopyCfgPath(*this));
     if (!pl::WriteTextFile(CopyCfgPath(*this), text)) return FileResult::WriteFailed;
     // A count at the top of the range (a damaged file) stays there rather than wrapping round.
     return WriteTempCount(n < std::numeric_limits<int32_t>::max() ? n + 1 : n);

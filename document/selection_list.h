@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 class TList;
@@ -19,3 +20,9 @@ struct SelectionEntry {
 // whose index names no place in the list's objects is passed over. Nothing when CFG/COPY.CFG
 // cannot be opened.
 std::optional<std::vector<SelectionEntry>> ReadSelectionList(const TList& list);
+
+// Writes the whole list as the selection: the entries to CFG/COPY.CFG, then their count to
+// CFG/TEMP.CFG, both kept for the user's step to put back should it fail. False when either could
+// not be written, `why` then naming the file and the cause for the user: the caller fails the step.
+[[nodiscard]] bool WriteSelectionList(const TList& list, const std::vector<SelectionEntry>& entries,
+                                      std::string& why);

@@ -22,15 +22,24 @@ void ReadBack(TList& list) {
     static_cast<void>(list.ReadDrawingFile(filemode::kWorking));
 }
 
-// What the user is told of a failed step: why, and what the disk holds now.
-std::string FailureText(const std::string& path, bool refused, const std::string& why,
-                        const std::string& stayed) {
-    std::string text = refused ? "The step was not done: no copy of " + path +
-                                     " could be kept beside it to undo a failed write with" +
-                                     (why.empty() ? " (the disk may be full)" : why) + "."
-                               : "The drawing could not be written to " + path + why + ".";
-    if (stayed.empty()) return text + "\nThe file keeps its previous contents.";
-    return text +
+// The first line of what the user is told of a failed step: what failed, and why. A save says so in
+// words about saving: a folder that cannot be written, or a full disk, is what the user must hear of
+// there, not the copy the step could not keep.
+std::string FailureHead(const std::string& path, bool refused, const char* saving) {
+    const std::string why = WhyNotWritten(path);
+    if (saving && (!refused || !why.empty())) return NotSavedText(saving, "the drawing file", path);
+    if (refused)
+        return (saving ? "The drawing has not been " + std::string(saving) + ": no copy of "
+                       : std::string("The step was not done: no copy of ")) +
+               path + " could be kept beside it to undo a failed write with" +
+               (why.empty() ? " (the disk may be full)" : why) + ".";
+    return "The drawing could not be written to " + path + why + ".";
+}
+
+// What the disk holds now: the file as before, or part of the step and the name of the file as it was.
+std::string FailureText(const std::string& head, const std::string& stayed) {
+    if (stayed.empty()) return head + "\nThe file keeps its previous contents.";
+    return head +
            "\nThe file may hold part of the step; the drawing as it was before the step is kept as:" + stayed;
 }
 
@@ -82,6 +91,13 @@ bool WorkingFileStep::KeepFileBefore(const std::string& path) {
 
 std::string WorkingFileStep::PutFilesBack() {
     failed_ = true;
+    for (const auto& [path, text] : settings_) {
+        // Written back as well as the disk allows: readers of these files trust nothing in them.
+        if (text)
+            static_cast<void>(pl::WriteTextFile(path, *text));
+        else
+            static_cast<void>(pl::RemoveFile(path));
+    }
     std::string stayed;
     for (Kept& kept : kept_) {
         if (kept.existedBefore) {
@@ -129,7 +145,7 @@ void OnWorkingFileWritten(std::function<void()> written) {
     afterWrite = std::move(written);
 }
 
-bool WriteWorkingFile(TList& list, pl::Sync sync) {
+bool WorkingFileStep::WriteWithin(TList& list, pl::Sync sync, const char* saving) {
     WorkingFileStep* step = innermostStep ? innermostStep->users_ : nullptr;
     if (step && step->failed_) {
         // The step's later writes are not tried: what it made since the failure leaves memory too.
@@ -147,13 +163,40 @@ bool WriteWorkingFile(TList& list, pl::Sync sync) {
         return true;
     }
     // Why, before putting the files back can fail for reasons of its own.
-    const std::string why = WhyNotWritten(path);
+    const std::string head = FailureHead(path, refused, saving);
     const std::string stayed = step ? step->PutFilesBack() : std::string();
-    TellFileFailure(FailureText(path, refused, why, stayed), "SAVE FAILED");
+    TellFileFailure(FailureText(head, stayed), "SAVE FAILED");
     if (step)
         step->PutMemoryBack(list);
     else
         ReadBack(list);
     Repaint();
     return false;
+}
+
+void KeepSettingsForStep(const std::string& path) {
+    WorkingFileStep* step = innermostStep ? innermostStep->users_ : nullptr;
+    if (!step) return;
+    for (const auto& [kept, text] : step->settings_)
+        if (kept == path) return;
+    std::string text;
+    step->settings_.emplace_back(path, pl::ReadTextFile(path, text) ? std::optional(std::move(text))
+                                                                    : std::nullopt);
+}
+
+void FailStep(const std::string& text) {
+    WorkingFileStep* step = innermostStep ? innermostStep->users_ : nullptr;
+    if (step && step->failed_) return;
+    const std::string stayed = step ? step->PutFilesBack() : std::string();
+    TellFileFailure(stayed.empty() ? text : FailureText(text, stayed), "SAVE FAILED");
+    if (step && step->list_) step->PutMemoryBack(*step->list_);
+    Repaint();
+}
+
+bool WriteWorkingFile(TList& list, pl::Sync sync) {
+    return WorkingFileStep::WriteWithin(list, sync, nullptr);
+}
+
+bool SaveWorkingFile(TList& list, const char* how) {
+    return WorkingFileStep::WriteWithin(list, pl::Sync::ToDisk, how);
 }

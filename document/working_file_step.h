@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "document/kept_document.h"
@@ -42,6 +43,11 @@ public:
 
 private:
     friend bool WriteWorkingFile(TList& list, pl::Sync sync);
+    friend bool SaveWorkingFile(TList& list, const char* how);
+    friend void FailStep(const std::string& text);
+    friend void KeepSettingsForStep(const std::string& path);
+    // The write of both: a failure told in words about saving where `saving` says what was asked.
+    static bool WriteWithin(TList& list, pl::Sync sync, const char* saving);
     // False when the file stands and could not be kept: the step then writes nothing.
     [[nodiscard]] bool KeepFileBefore(const std::string& path);
     // Marks the step failed and puts back every file it wrote; the kept names that could not go
@@ -63,6 +69,9 @@ private:
     // Every file the step wrote: a step that writes a drawing under a new name (a turned copy) puts
     // that one back too, and never the first one in its place.
     std::vector<Kept> kept_;
+    // The small settings files the step wrote, with their text before it (none: the file did not
+    // stand): they are written back should the step fail.
+    std::vector<std::pair<std::string, std::optional<std::string>>> settings_;
     TList* list_ = nullptr;                    // the document the step wrote
     std::optional<KeptDocument> memoryBefore_; // ObjectList as the step found it, when ahead of the file
 };
@@ -72,6 +81,19 @@ private:
 // step, and the document is back to what memory held before the step. Outside any step a write is
 // a step of its own. A save asks for the file to reach the disk before the call returns.
 [[nodiscard]] bool WriteWorkingFile(TList& list, pl::Sync sync = pl::Sync::None);
+// A save of the drawing: the working file written as above, reaching the disk before the call
+// returns; a failure is told as the drawing not `how` ("saved", "saved under a new name"), with why.
+[[nodiscard]] bool SaveWorkingFile(TList& list, const char* how = "saved");
+
+// A write of the step other than the working file's failed: the step fails as if that one had. The
+// user is told `text` once (nothing more where the step has failed already), the working file goes
+// back to what it held before the step, and so does the document; no later write of the step is tried.
+void FailStep(const std::string& text);
+
+// A small settings file the user's step is about to write (the selection list): its text as it stands
+// is kept in memory, and written back should the step fail (a file that did not stand goes). A crash
+// leaves what the step wrote of it, which every reader of it takes as untrusted. Nothing outside a step.
+void KeepSettingsForStep(const std::string& path);
 
 // At start: every working file in the program's drawings folder that a step of a program no longer
 // running left part-written goes back to what it held before that step (one the step made goes),

@@ -31,6 +31,11 @@ namespace {
 // The error the system gave the layer's last write, keep or rename that failed.
 thread_local int lastWriteError = 0;
 
+// A write, keep or rename begins: what an earlier one met is no reason of its own.
+void BeginWrite() {
+    lastWriteError = 0;
+}
+
 // Notes `error` as why a write failed; false, for the failing call to return.
 bool FailedWith(int error) {
     lastWriteError = error;
@@ -465,6 +470,7 @@ std::vector<StepCutShort> UndoStepsOfEndedRuns(const std::string& folder) {
             static_cast<void>(Unlink(kept));
             continue;
         }
+        BeginWrite();
         const bool done =
             made ? Unlink(target) == 0 || errno == ENOENT || FailedWith(errno) : PutBackKept(kept, target);
         if (!done && LastWriteFault() == WriteFault::NotWritable) {
@@ -490,6 +496,7 @@ std::vector<StepCutShort> UndoStepsOfEndedRuns(const std::string& folder) {
 }
 
 std::string MarkFileMade(const std::string& path) {
+    BeginWrite();
     const std::string target = NativePath(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string temporary = TemporaryName(target);
@@ -514,6 +521,7 @@ void DropKept(const std::string& kept) {
 }
 
 std::string KeepFileAsItIs(const std::string& path) {
+    BeginWrite();
     const std::string target = NativePath(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string temporary = TemporaryName(target);
@@ -564,6 +572,7 @@ std::string KeepForGood(const std::string& kept) {
 }
 
 bool PutBackKept(const std::string& kept, const std::string& path) {
+    BeginWrite();
     const std::string target = NativePath(path);
     ForgetName(kept);
     // The kept name may hold the only copy of the file as it was: it stays until that is back.
@@ -578,7 +587,8 @@ std::string NameBeside(const std::string& path) {
 }
 
 bool ReplaceFile(const std::string& from, const std::string& to) {
-    return Rename(NativePath(from), NativePath(to)) == 0;
+    BeginWrite();
+    return Rename(NativePath(from), NativePath(to)) == 0 || FailedWith(errno);
 }
 
 WriteFault LastWriteFault() {
@@ -610,6 +620,7 @@ std::string NativePath(std::string_view path) {
 
 File* fopen(const std::string& path, const char* mode) {
     if (!mode || !*mode) return nullptr;
+    if (mode[0] != 'r') BeginWrite();
     std::string native = NativePath(path);
     auto file = new File();
     if (mode[0] == 'r') {

@@ -131,9 +131,10 @@ bool ReadTextFile(const std::string& path, std::string& text);
 // of every program that ended goes too, once no file there carries its number.
 int RemoveStaleTemporaries(const std::string& folder);
 
-// Why the layer's last write, keep or rename that failed did, from the error the system gave: the
-// folder or file cannot be written (EACCES, EPERM, EROFS), the disk is full (ENOSPC, EDQUOT, or a
-// file-size limit), or something else.
+// Why the layer's last write, keep or rename failed, from the error the system gave: the folder or
+// file cannot be written (EACCES, EPERM, EROFS), the disk is full (ENOSPC, EDQUOT, or a file-size
+// limit), or something else. Each write, keep or rename starts without a reason, so one that went
+// through, or failed for a reason of its own, never reports an earlier one's.
 enum class WriteFault { Other, NotWritable, DiskFull };
 WriteFault LastWriteFault();
 

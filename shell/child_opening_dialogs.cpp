@@ -4,7 +4,6 @@
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/file_io.h"
-#include "platform/message_box.h"
 #include "shell/child.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
@@ -48,7 +47,6 @@ struct DoorChoice {
     TChild& window;
     TWindowobjtool& tool;
     int32_t kind;
-    int32_t width;
     int32_t count;
 };
 
@@ -93,16 +91,12 @@ bool SlidingStep(DoorChoice& c) {
     return true;
 }
 
-// Sliders passing each other: the opening may not be wider than the doors together.
+// Sliders passing each other: the dialog refuses an opening wider than the doors together.
 bool RobeStep(DoorChoice& c) {
     TRobedlg dialog(c.window.GetHandle(), kRobeDialogId);
     if (dialog.Execute() != IDOK) return Cancelled(c.window, true);
     c.tool.PickKind = dialog.IntoWall;
-    if (static_cast<int64_t>(c.width) * c.count >= TypedLength(dialog.OpeningText)) return true;
-    MessageBox(c.window.GetHandle(),
-               "You cannot have an opening bigger than the sum of the door widths - reselect door icon",
-               "WARDROBE TYPE SLIDING DOORS", MB_OK);
-    return false;
+    return true;
 }
 
 bool DoorFollowUp(DoorChoice c) {
@@ -159,7 +153,7 @@ void RunDoorDialogs(TChild& window) {
     const int32_t kind = dialog.DoorKind;
     const int32_t width = dialog.DoorWidth;
     const int32_t count = pl::atoi(dialog.NumberText);
-    if (!DoorFollowUp({window, *tool, kind, width, count})) return;
+    if (!DoorFollowUp({window, *tool, kind, count})) return;
     tool->DialogOpeningKind() = kind;
     if (tools::Failed(CallTool(window.Client(), [&] { tool->Start(width, kLoadDoor, 0); }))) return;
     DatumAtWallCorner(window);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "dialogs/save_dialogs.h"
+#include "document/checked_file.h"
 #include "document/document.h"
 #include "document/drawing_name.h"
 #include "document/working_file_step.h"
@@ -13,11 +14,13 @@
 
 namespace {
 
+constexpr const char* kSavedAs = "saved under a new name";
+
 // The drawing under the new name, which is not the working file of the open drawing.
 bool WriteNamedCopy(TChild& child) {
     if (ObjectList.WriteDrawingFile(filemode::kWorking, pl::Sync::ToDisk) == FileResult::Ok) return true;
     const std::string text =
-        "The drawing could not be written to " + ObjectList.DrawingFilePath(filemode::kWorking) + ".";
+        NotSavedText(kSavedAs, "the file", ObjectList.DrawingFilePath(filemode::kWorking));
     MessageBox(child.GetHandle(), text.c_str(), "Save As", MB_OK | MB_ICONEXCLAMATION);
     return false;
 }
@@ -26,7 +29,7 @@ bool WriteNamedCopy(TChild& child) {
 
 void TChild::SaveDrawingAs() {
     if (ObjectList.count == 0) return;
-    if (!WriteWorkingFile(ObjectList)) return;
+    if (!SaveWorkingFile(ObjectList, kSavedAs)) return;
     const std::string current = ObjectList.DrawingName;
 
     TSaveasdlg dialog(GetHandle(), kSaveAsDialogId);

@@ -7,6 +7,7 @@
 
 #include "dialogs/help_context.h"
 #include "dialogs/save_dialogs.h"
+#include "document/checked_file.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "document/working_file_step.h"
@@ -28,20 +29,15 @@ constexpr int32_t kCentreSitePlan = 59;
 constexpr int32_t kAutoSaveOn = 2;
 constexpr int32_t kAutoSaveOff = 1;
 
-void ReportFailedWrite(TClient& client, FileResult result, int32_t mode) {
-    if (result == FileResult::Ok) return;
-    const std::string text = "The drawing could not be written to " + ObjectList.DrawingFilePath(mode) +
-                             ".\nIt has not been saved.";
-    MessageBox(client.GetHandle(), text.c_str(), "Save", MB_OK | MB_ICONEXCLAMATION);
-}
-
 // The working file, then the scratch copy; true when both were written.
 bool WriteBoth(TClient& client) {
     // A working file that could not be written has been told.
-    if (!WriteWorkingFile(ObjectList, pl::Sync::ToDisk)) return false;
-    const FileResult copy = ObjectList.WriteDrawingFile(filemode::kScratch, pl::Sync::ToDisk);
-    ReportFailedWrite(client, copy, 0);
-    return copy == FileResult::Ok;
+    if (!SaveWorkingFile(ObjectList)) return false;
+    if (ObjectList.WriteDrawingFile(filemode::kScratch, pl::Sync::ToDisk) == FileResult::Ok) return true;
+    const std::string text =
+        NotSavedText("saved", "its saved copy", ObjectList.DrawingFilePath(filemode::kScratch));
+    MessageBox(client.GetHandle(), text.c_str(), "Save", MB_OK | MB_ICONEXCLAMATION);
+    return false;
 }
 
 } // namespace
@@ -82,7 +78,7 @@ bool TClient::SaveIfModified() {
         if (question.SaveFailed) return false;
         SaveState = 0;
     } else if (SaveState == kAutoSaveOn) {
-        return WriteWorkingFile(ObjectList, pl::Sync::ToDisk);
+        return SaveWorkingFile(ObjectList);
     }
     return true;
 }

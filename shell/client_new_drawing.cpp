@@ -5,6 +5,7 @@
 
 #include "dialogs/help_context.h"
 #include "dialogs/new_drawing_dialog.h"
+#include "document/checked_file.h"
 #include "document/document.h"
 #include "document/drawing_name.h"
 #include "document/program_state.h"
@@ -25,9 +26,11 @@ constexpr int32_t kStartDesignRooms = 1;
 constexpr int32_t kExternalWallDialog = 4;
 constexpr int32_t kExternalWallHelp = 251;
 
-void ReportWriteFailure(TClient& client, const std::string& path) {
-    const std::string text =
-        "The drawing file " + path + " could not be written.\nThe new drawing was not started.";
+// `what` names the file for the user: the drawing file, or its saved copy.
+void ReportWriteFailure(TClient& client, const char* what, const std::string& path) {
+    const std::string text = "The new drawing " + std::string(ObjectList.DrawingName) +
+                             " was not started: " + what + " " + path + " could not be written" +
+                             WhyNotWritten(path) + ".";
     MessageBox(client.GetHandle(), text.c_str(), "New drawing", MB_OK | MB_ICONEXCLAMATION);
 }
 
@@ -84,7 +87,7 @@ const char* StartFreshDrawing(TClient& client, int32_t start) {
 TChild* OpenNewDrawingWindow(TClient& client) {
     // The saved copy of a new drawing is empty: declining to save it later removes it again.
     if (ObjectList.WriteDrawingFile(filemode::kScratch) != FileResult::Ok) {
-        ReportWriteFailure(client, ObjectList.DrawingFilePath(filemode::kScratch));
+        ReportWriteFailure(client, "its saved copy", ObjectList.DrawingFilePath(filemode::kScratch));
         return nullptr;
     }
 
@@ -96,7 +99,7 @@ TChild* OpenNewDrawingWindow(TClient& client) {
 
     SeedFloorRecords(client);
     if (ObjectList.WriteDrawingFile(filemode::kWorking) != FileResult::Ok) {
-        ReportWriteFailure(client, ObjectList.DrawingFilePath(filemode::kWorking));
+        ReportWriteFailure(client, "its drawing file", ObjectList.DrawingFilePath(filemode::kWorking));
         ObjectList.Flush();
         DrawingState = 0;
         client.CloseChildren();

@@ -23,12 +23,14 @@ constexpr int32_t kFirstFloorRecord = 32000;
 } // namespace
 
 bool LeaveCurrentDrawing(TClient& client) {
-    // A window that refuses to close keeps its drawing exactly as it is.
-    if (DrawingState > 1 && !client.CloseChildren()) return false;
     shell::ReturnLayoutRoomsOnLeaving();
+    // A save that failed has been told and stops the command as Cancel would: the drawing stays
+    // open in its window, for the user to try again.
     if (ObjectList.count > 4 && SaveState > 0 && !client.SaveIfModified()) return false;
     // Declining brought back the saved copy, which may have been saved on the layout.
     shell::ReturnLayoutRoomsOnLeaving();
+    // A window that refuses to close keeps its drawing exactly as it is.
+    if (DrawingState > 1 && !client.CloseChildren()) return false;
     HelpContextId = kFileContext;
     ObjectList.Flush();
     // No window is open and the document is empty: nothing may write it over a drawing now.

@@ -2,6 +2,7 @@
 // relative to the rectangle's centre, in the records of the library files. Paste reads them back.
 #include <string>
 
+#include "document/checked_file.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "document/record_format.h"
@@ -31,8 +32,9 @@ void TCopyobjtool::WritePasteFile() {
     AppendHeader(text, header);
     text += body;
 
-    if (pl::WriteTextFile(ObjectList.ProgramDirectory + "LIBS/" + kPasteFileName, text)) return;
+    const std::string path = ObjectList.ProgramDirectory + "LIBS/" + kPasteFileName;
+    if (pl::WriteTextFile(path, text)) return;
     const std::string message = std::string("The copy could not be written to LIBS/") + kPasteFileName +
-                                ".\nPaste inserts the previous copy.";
+                                WhyNotWritten(path) + ".\nPaste inserts the previous copy.";
     MessageBox(nullptr, message.c_str(), "COPY", MB_OK | MB_ICONEXCLAMATION);
 }

@@ -1,11 +1,14 @@
 // The rectangle drag of the move tool family: the rubber band, the selection it makes and the zoom
 // window it sets.
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "document/document.h"
 #include "document/drawn_extents.h"
 #include "document/program_state.h"
 #include "document/selection_list.h"
+#include "document/working_file_step.h"
 #include "editing/selection_rules.h"
 #include "platform/dc.h"
 #include "tools/move_tool.h"
@@ -68,7 +71,6 @@ void TMoveobjtool::SelectInRect(TDC&, TRect&, int32_t, int32_t) {
         return;
     }
     SelectionBroughtIn = false;
-    if (ObjectList.WriteTempCount(0) != FileResult::Ok) return;
 
     SelMinX = box.minX;
     SelMaxX = box.maxX;
@@ -84,13 +86,18 @@ void TMoveobjtool::SelectInRect(TDC&, TRect&, int32_t, int32_t) {
         RefY += (AnchorY - RefY) / 2;
     }
 
+    std::vector<SelectionEntry> entries;
     for (int32_t i = 0; i < ObjectList.count; ++i) {
         const TObject* o = ObjectList[i];
-        if (!o || !editing::IsSelected(*o, box, Kind, CurrentView)) continue;
-        // A list that could not be written further holds what was written, with its count.
-        if (ObjectList.WriteCopyCfg(i, RefX, RefY) != FileResult::Ok) break;
-        ++SelectedCount;
+        if (o && editing::IsSelected(*o, box, Kind, CurrentView)) entries.push_back({i, RefX, RefY});
     }
+    // A selection is written whole or not at all: a failure ends the step, told, and the tool and the
+    // earlier selection stand as they were.
+    if (std::string why; !WriteSelectionList(ObjectList, entries, why)) {
+        FailStep("The step was not done: " + why + ".\nThe selection stays as it was.");
+        return;
+    }
+    SelectedCount += static_cast<int32_t>(entries.size());
     Mode = movestate::kSelected;
     InputFlag() = 0;
     SelectionMade = 1;

@@ -121,6 +121,8 @@ TEST_P(StoredOpening, OpensAsTheDrawingsUnitsReadItAndIsMendedOnlyWhenDamaged) {
 }
 
 const std::vector<std::pair<int32_t, std::string>> kWidthTyped36 = {{kWindowWidth, "36"}};
+const std::vector<std::pair<int32_t, std::string>> kHeightTyped40 = {{kWindowHeight, "40"}};
+const std::vector<std::pair<int32_t, std::string>> kRobeTyped1100 = {{kRobeOpening, "1100"}};
 
 const StoredOpeningCase kStoredOpenings[] = {
     {"ShippedInFeetAndInches", 0, true, "1 1200 1050 1 1 9 0 0 0 0 0 0 ", "6501=\"47\" 6502=\"41\""},
@@ -169,6 +171,12 @@ const StoredOpeningCase kStoredOpenings[] = {
      "24 0 1410 1 730 2 0 0 0 0 0 0 ", kRobeDialogId, IDOK},
     {"SlidingFrameKeptByOk", 0, false, "3 0 1460 1 730 1 0 0 0 1 0 0 ", "6001=\"57\"", nullptr,
      kEntryFrameDialogId, IDOK},
+    {"EntryFrameKeptByOk", 0, false, "10 0 1460 1 730 1 0 0 0 0 0 0 ", "6001=\"57\"",
+     "10 0 1460 1 730 1 0 0 0 1 0 0 ", kEntryFrameDialogId, IDOK},
+    {"WindowHeightTypedAlone", 0, true, "1 1200 1050 1 1 9 0 0 0 0 0 0 ", "6501=\"47\" 6502=\"41\"",
+     "1 1134 960 24 1 9 0 0 0 0 0 0 ", 0, IDOK, nullptr, kHeightTyped40},
+    {"RobeOpeningTyped", 1, false, "24 0 1200 1 600 2 0 0 0 0 0 0 ", "26541=\"1150\"",
+     "24 0 1100 1 600 2 0 0 0 0 0 0 ", kRobeDialogId, IDOK, nullptr, kRobeTyped1100},
     {"DoorInchesKeptByOk", 1, false, "820 790", "5411=\"33\"", nullptr, kDoorDefaultsDialogId, IDOK,
      "CFG/DOORSZE.CFG"},
     {"PartitionFinerThanEighthsKeptByOk", 0, false, "97", "7505=\"4\"", nullptr, kPartitionImpDialogId, IDOK,

@@ -197,6 +197,26 @@ TEST_F(FileIo, FailedRenameKeepsWhatIsThereAndIsReported) {
     EXPECT_TRUE(pl::FindFiles(dir.Path() + "DWGS\\*.DB0*").empty());
 }
 
+// After a write refused as one to a folder that cannot be written, a write or a rename that goes
+// through, or fails for another reason (the error given), never reports the refusal.
+class WriteFaults : public FileIo, public ::testing::WithParamInterface<std::pair<bool, int>> {};
+
+TEST_P(WriteFaults, AreEachWritesOwn) {
+    const auto [rename, error] = GetParam();
+    dir.WriteFile("CFG/A.CFG", "a");
+    pl::OnFileCall([](pl::FileCall call, auto&, auto&) { return call == pl::FileCall::Create ? EACCES : 0; });
+    ASSERT_FALSE(pl::WriteTextFile(Cfg("A.CFG"), "b"));
+    pl::OnFileCall([&](pl::FileCall call, auto&, auto&) { return call == pl::FileCall::Rename ? error : 0; });
+    EXPECT_EQ(rename ? pl::ReplaceFile(Cfg("A.CFG"), Cfg("B.CFG")) : pl::WriteTextFile(Cfg("A.CFG"), "c"),
+              error == 0);
+    pl::OnFileCall({});
+    EXPECT_EQ(pl::LastWriteFault(), error == ENOSPC ? pl::WriteFault::DiskFull : pl::WriteFault::Other);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sequences, WriteFaults,
+                         ::testing::Values(std::pair{false, 0}, std::pair{false, ENOSPC}, std::pair{true, 0},
+                                           std::pair{true, EIO}));
+
 TEST_F(FileIo, WholeFileHelpersAndFastReader) {
     ASSERT_TRUE(pl::WriteTextFile(Cfg("W.CFG"), "3\r\n-7 x line two\n"));
     pl::File* in = pl::fopen(Cfg("W.CFG"), "r");

@@ -195,6 +195,7 @@ enum class Step {
     ZoomedText,
     MarkExternalWalls,
     MultilineModel,
+    EraseByDrag,
     MoveByKeys,
     MoveByDrag,
     Turn,
@@ -222,6 +223,7 @@ constexpr const char* kStepNames[] = {"ClosingWall",
                                       "ZoomedText",
                                       "MarkExternalWalls",
                                       "MultilineModel",
+                                      "EraseByDrag",
                                       "MoveByKeys",
                                       "MoveByDrag",
                                       "Turn",
@@ -358,6 +360,13 @@ protected:
             SelectThreeLines();
             Click(TPoint(160, 150));
             Drag(TPoint(180, 160), TPoint(230, 120));
+            break;
+        case Step::EraseByDrag:
+            // Copied first: the selection the failed erase must leave as it stands.
+            OpenThreeLines();
+            client->ProcessCommand(cmd::kCopy);
+            Drag(TPoint(150, 100), TPoint(250, 200));
+            client->ProcessCommand(cmd::kErase);
             break;
         case Step::Turn:
             SelectThreeLines();
@@ -498,6 +507,9 @@ protected:
             break;
         case Step::MoveDesignRoom:
             Drag(PixelOf(roomX_ + 200, roomY_ + 200), TPoint(300, 200));
+            break;
+        case Step::EraseByDrag:
+            Drag(TPoint(150, 100), TPoint(250, 200));
             break;
         case Step::FineMoveReturn:
         case Step::FineMoveEscape:
@@ -658,6 +670,11 @@ protected:
         return {client->ToolGadget->GetText(), client->StatusBar->GetText()};
     }
 
+    // The selection list: its count, and its entries.
+    std::pair<std::string, std::string> Selection() const {
+        return {dir.ReadFile("CFG/TEMP.CFG"), dir.ReadFile("CFG/COPY.CFG")};
+    }
+
     // The step at every room its writes part the disk's room into (see the tests below).
     void SweepRooms() {
         Restart();
@@ -665,7 +682,8 @@ protected:
         // The working file's size at each write of the step: with room for it that write goes through,
         // with a byte less it fails, so these sizes part every room into classes that behave alike.
         // Below the file's size there is no room for a copy of it either.
-        std::vector<size_t> rooms{before.size() - 1, before.size()};
+        // No room at all fails every write of the step, the small settings files' included.
+        std::vector<size_t> rooms{0, before.size() - 1, before.size()};
         {
             OnWorkingFileWritten([&] {
                 const size_t size =
@@ -692,6 +710,7 @@ protected:
             const std::vector<int64_t> tool = ToolState();
             const auto status = ToolStatus();
             const auto memory = Memory();
+            const auto selection = Selection();
             const int told = Told();
             {
                 const testsupport::FullDisk full(room);
@@ -705,6 +724,7 @@ protected:
                 EXPECT_EQ(Memory(), memory) << "memory as the step found it";
                 EXPECT_EQ(ToolState(), tool);
                 EXPECT_EQ(ToolStatus(), status);
+                EXPECT_EQ(Selection(), selection);
                 DoStep();
                 EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), after) << "the same keys with room back";
             }
@@ -849,8 +869,9 @@ INSTANTIATE_TEST_SUITE_P(Steps, FailedStep,
                                            Step::FineMoveClick, Step::SitePlan, Step::MeetingPartition,
                                            Step::ExpandBase, Step::ShrinkBase, Step::Split, Step::Stairs,
                                            Step::Door, Step::Text, Step::ZoomedText, Step::MarkExternalWalls,
-                                           Step::MultilineModel, Step::MoveByKeys, Step::MoveByDrag,
-                                           Step::Turn, Step::Paste, Step::LibrarySymbol, Step::MoveInFeet),
+                                           Step::MultilineModel, Step::EraseByDrag, Step::MoveByKeys,
+                                           Step::MoveByDrag, Step::Turn, Step::Paste, Step::LibrarySymbol,
+                                           Step::MoveInFeet),
                          [](const ::testing::TestParamInfo<Step>& info) {
                              return std::string(kStepNames[static_cast<int>(info.param)]);
                          });

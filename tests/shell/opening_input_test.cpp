@@ -6,8 +6,8 @@
 #include "resources/command_ids.h"
 #include "resources/dialogs/opening_templates.h"
 #include "tests/shell/input_fixture.h"
-#include "tools/window_tool.h"
 #include "tools/tool_kinds.h"
+#include "tools/window_tool.h"
 
 namespace {
 
@@ -28,9 +28,9 @@ protected:
         wall->p1x = x - 4000, wall->p1y = y - 275, wall->p2x = x + 4000, wall->p2y = y - 275;
         ObjectList.Add(std::move(wall));
         const int32_t attr[4] = {};
-        ObjectList.Add(std::make_unique<TIntwallobj>(kGroundFloor, kIntWall, 1, 0, 10002, 10002, x - 3000, 0,
-                                                     x + 3000, 0, y - 2000, y - 2000, 0, 100, 0, 0, 0, 0, 1, 2700,
-                                                     x - 3000, 0, y - 2100, x + 3000, y - 2100, attr, 0, 0));
+        ObjectList.Add(std::make_unique<TIntwallobj>(
+            kGroundFloor, kIntWall, 1, 0, 10002, 10002, x - 3000, 0, x + 3000, 0, y - 2000, y - 2000, 0, 100,
+            0, 0, 0, 0, 1, 2700, x - 3000, 0, y - 2100, x + 3000, y - 2100, attr, 0, 0));
         IdCounter = 2;
         ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
         child->Invalidate(true);
@@ -66,9 +66,9 @@ protected:
 TEST_F(Openings, AWindowWithItsSizesIsCutIntoTheExternalWall) {
     OpenFloor();
     dir.WriteFile("CFG/WIND.CFG", "1 900 900 1 0 9 0 0 0 0 0 0 ");
-    pl::script::AnswerDialog(kWindowDialogId, {DialogStep{{{kWindowWidth, "1200"}, {kWindowHeight, "1050"},
-                                                            {kWindowShowSizes, "1"}},
-                                                           IDOK}});
+    pl::script::AnswerDialog(
+        kWindowDialogId,
+        {DialogStep{{{kWindowWidth, "1200"}, {kWindowHeight, "1050"}, {kWindowShowSizes, "1"}}, IDOK}});
     client->ProcessCommand(cmd::kWindows);
     ASSERT_EQ(client->Tool->Kind, toolkind::kOpening);
     EXPECT_EQ(client->Tool->Dragging, 1);
@@ -86,9 +86,9 @@ TEST_F(Openings, AWindowWithItsSizesIsCutIntoTheExternalWall) {
 
 TEST_F(Openings, AHingedDoorInThePartitionGetsItsLeafAndSwing) {
     OpenFloor();
-    pl::script::AnswerDialog(kExtDoorDialogId, {DialogStep{{{kDoorWidthEdit, "800"}, {kDoorNumberEdit, "1"},
-                                                            {kDoorHinged, "1"}},
-                                                           IDOK}});
+    pl::script::AnswerDialog(
+        kExtDoorDialogId,
+        {DialogStep{{{kDoorWidthEdit, "800"}, {kDoorNumberEdit, "1"}, {kDoorHinged, "1"}}, IDOK}});
     pl::script::AnswerDialog(kDoorSwingDialogId, {DialogStep{{{kSwingRadios[4], "1"}}, IDOK}});
     client->ProcessCommand(cmd::kDoors);
     ASSERT_EQ(client->Tool->Kind, toolkind::kOpening);
@@ -137,23 +137,38 @@ TEST_F(Openings, ADoorLeftAsOfferedKeepsItsStoredWidth) {
 }
 
 struct RobeCase {
-    const char* opening;
+    const char* opening; // typed in the wardrobe box; none: as offered
     bool refused;
+    int32_t metric = 1;
+    const char* width = "600"; // none: as offered, from the shipped door
+    const char* number = "2";
+    const char* file = "24 0 1200 1 600 2 0 0 0 0 0 0 "; // DOOR.CFG after the request
 };
 
 class WardrobeOpening : public Openings, public ::testing::WithParamInterface<RobeCase> {};
 
+// A refusal writes nothing and ends the request; the opening offered is taken as it stands.
 TEST_P(WardrobeOpening, MayNotBeWiderThanItsDoors) {
+    const RobeCase& c = GetParam();
+    MetricUnits = c.metric;
     OpenFloor();
-    pl::script::AnswerDialog(kExtDoorDialogId, {DialogStep{{{kDoorWidthEdit, "600"}, {kDoorNumberEdit, "2"},
-                                                            {kDoorWardrobe, "1"}},
-                                                           IDOK}});
-    pl::script::AnswerDialog(kRobeDialogId, {DialogStep{{{kRobeOpening, GetParam().opening}}, IDOK}});
-    if (GetParam().refused) pl::script::AnswerMessageBox(IDOK);
+    std::vector<std::pair<int32_t, std::string>> door{{kDoorNumberEdit, c.number}, {kDoorWardrobe, "1"}};
+    if (c.width) door.emplace_back(kDoorWidthEdit, c.width);
+    pl::script::AnswerDialog(kExtDoorDialogId, {DialogStep{door, IDOK}});
+    pl::script::AnswerDialog(
+        kRobeDialogId,
+        {DialogStep{c.opening ? decltype(door){{kRobeOpening, c.opening}} : decltype(door){}, IDOK}});
+    if (c.refused) pl::script::AnswerMessageBox(IDOK);
     client->ProcessCommand(cmd::kDoors);
-    EXPECT_EQ(ui.LogContains("You cannot have an opening bigger"), GetParam().refused) << ui.Log();
+    EXPECT_EQ(ui.LogContains("You cannot have an opening bigger"), c.refused) << ui.Log();
+    EXPECT_EQ(dir.ReadFile("CFG/DOOR.CFG"), c.file);
+    EXPECT_EQ(client->Tool->Kind, c.refused ? toolkind::kPick : toolkind::kOpening);
 }
 
-INSTANTIATE_TEST_SUITE_P(Widths, WardrobeOpening, ::testing::Values(RobeCase{"1300", true}, RobeCase{"1200", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Widths, WardrobeOpening,
+    ::testing::Values(RobeCase{"1300", true}, RobeCase{"1200", false},
+                      RobeCase{nullptr, false, 0, nullptr, "1", "24 0 1590 1 820 2 0 0 0 0 0 0 "},
+                      RobeCase{"65", true, 0, nullptr, "1", "24 0 820 1 820 2 0 0 0 0 0 0 "}));
 
 } // namespace

@@ -1,11 +1,15 @@
 // Saving and leaving a drawing: Save, Save As, auto save, the save question and Exit, with the
 // failures that must never cost the user saved work.
+#include <cerrno>
 #include <filesystem>
+#include <optional>
 #include <QCoreApplication>
 #include <QMainWindow>
 
 #include "platform/command_enabler.h"
+#include "platform/file_io.h"
 #include "platform/frame_window.h"
+#include "resources/command_ids.h"
 #include "tests/shell/file_commands_fixture.h"
 #include "tests/support/full_disk.h"
 
@@ -210,5 +214,76 @@ TEST_F(SaveAndExit, CloseBoxAsksAboutChanges) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(dir.Exists("DWGS/SMITH.DB0"));
 }
+
+// A failed write names its file and why, in words about what the user asked for; a save that fails
+// stops the command that asked for it (0: the frame's close box) as Cancel would, the drawing open.
+enum class Drawing { None, Changed, Saved };
+struct FailureCase {
+    const char* name;
+    Drawing drawing;
+    int32_t command;
+    const char* refused; // the folder that cannot be written; none: a disk without room
+    const char* told;    // what the box says before " <file> could not be written (<why>)."
+    const char* file;    // in the program's folder
+};
+
+class WriteFailure : public SaveAndExit, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(WriteFailure, StopsTheCommandAndNamesItsCause) {
+    const FailureCase& c = GetParam();
+    if (c.drawing != Drawing::None) New("SMITH"), Draw(1000, 1000, 5000, 1000);
+    if (c.drawing == Drawing::Saved) client->ProcessCommand(cmd::kFileSave);
+    const std::string before = c.drawing == Drawing::None ? "" : dir.ReadFile("DWGS/SMITH.DB0");
+    const auto titles = Titles();
+    if (c.drawing != Drawing::None) AnswerSaveQuestion(IDOK);
+    AnswerNew("NEWD"), AnswerSaveAs("COPY");
+    pl::script::AnswerFile(dir.File("DWGS/SMITH.DB0"));
+    std::optional<testsupport::FullDisk> full;
+    if (!c.refused) full.emplace(std::max<size_t>(before.size() / 2, 8));
+    pl::OnFileCall([&](pl::FileCall, auto&, const std::string& to) {
+        return c.refused && to.starts_with(dir.Path() + c.refused) ? EACCES : 0;
+    });
+    if (c.command == 0)
+        dynamic_cast<TDecoratedMDIFrame&>(*app.GetMainWindow()).MainWidget()->close();
+    else
+        client->ProcessCommand(c.command);
+    QCoreApplication::processEvents();
+    pl::OnFileCall({}), full.reset();
+    const std::string why =
+        c.refused ? "the folder " + dir.Path() + c.refused + " cannot be written" : "the disk may be full";
+    EXPECT_TRUE(ui.LogContains(std::string(c.told) + " " + dir.Path() + c.file + " could not be written (" +
+                               why + ")."))
+        << ui.Log();
+    EXPECT_EQ(Titles(), titles);
+    EXPECT_EQ(c.drawing == Drawing::None ? "" : dir.ReadFile("DWGS/SMITH.DB0"), before);
+    pl::script::Reset();
+}
+
+constexpr const char* kNotSaved = "The drawing has not been saved: the drawing file";
+constexpr const char* kNotSavedAs = "The drawing has not been saved under a new name: the drawing file";
+constexpr const char* kNotStarted = "The new drawing NEWD was not started: its saved copy";
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, WriteFailure,
+    ::testing::Values(
+        FailureCase{"New", Drawing::Changed, cmd::kFileNew, "DWGS/", kNotSaved, "DWGS/SMITH.DB0"},
+        FailureCase{"NewDiskFull", Drawing::Changed, cmd::kFileNew, nullptr, kNotSaved, "DWGS/SMITH.DB0"},
+        FailureCase{"Open", Drawing::Changed, cmd::kFileOpen, "DWGS/", kNotSaved, "DWGS/SMITH.DB0"},
+        FailureCase{"ExitDiskFull", Drawing::Changed, cmd::kExit, nullptr, kNotSaved, "DWGS/SMITH.DB0"},
+        FailureCase{"CloseBox", Drawing::Changed, 0, "DWGS/", kNotSaved, "DWGS/SMITH.DB0"},
+        FailureCase{"SitePlan", Drawing::Changed, cmd::kSitePlan, "DWGS/", kNotSaved, "DWGS/SMITH.DB0"},
+        FailureCase{"FirstFloorDiskFull", Drawing::Changed, cmd::kFirstFloor, nullptr, kNotSaved,
+                    "DWGS/SMITH.DB0"},
+        FailureCase{"Save", Drawing::Changed, cmd::kFileSave, "DWGS/", kNotSaved, "DWGS/SMITH.DB0"},
+        FailureCase{"SaveCopy", Drawing::Changed, cmd::kFileSave, "CFG/",
+                    "The drawing has not been saved: its saved copy", "CFG/tmp.cfg"},
+        FailureCase{"SaveAs", Drawing::Saved, cmd::kFileSaveAs, "DWGS/", kNotSavedAs, "DWGS/SMITH.DB0"},
+        FailureCase{"SaveAsDiskFull", Drawing::Saved, cmd::kFileSaveAs, nullptr, kNotSavedAs,
+                    "DWGS/SMITH.DB0"},
+        FailureCase{"NewDrawing", Drawing::None, cmd::kFileNew, "DWGS/",
+                    "The new drawing NEWD was not started: its drawing file", "DWGS/NEWD.DB0"},
+        FailureCase{"NewSavedCopy", Drawing::None, cmd::kFileNew, "CFG/", kNotStarted, "CFG/tmp.cfg"},
+        FailureCase{"NewDrawingDiskFull", Drawing::None, cmd::kFileNew, nullptr, kNotStarted, "CFG/tmp.cfg"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

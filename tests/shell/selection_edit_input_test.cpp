@@ -3,10 +3,12 @@
 // Copy and Erase/Delete act on the dragged rectangle.
 #include <QTest>
 
+#include <cerrno>
 #include <cmath>
 #include <filesystem>
 
 #include "document/program_state.h"
+#include "platform/file_io.h"
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
 #include "tests/shell/input_fixture.h"
@@ -67,6 +69,18 @@ TEST_F(SelectionEditInput, CopyWritesThePasteFileAndLeavesTheDrawingUnmodified) 
     client->ProcessCommand(cmd::kCopy);
     DragOverLines();
     EXPECT_TRUE(ui.LogContains("could not be written to LIBS/PASTE.CFG.")) << ui.Log();
+    // A folder that cannot be written is named.
+    ASSERT_TRUE(std::filesystem::remove(dir.File("LIBS/PASTE.CFG")));
+    pl::OnFileCall([libs = dir.Path() + "LIBS/"](pl::FileCall, auto&, const std::string& to) {
+        return to.starts_with(libs) ? EACCES : 0;
+    });
+    pl::script::AnswerMessageBox(IDOK);
+    client->ProcessCommand(cmd::kCopy);
+    DragOverLines();
+    pl::OnFileCall({});
+    EXPECT_TRUE(ui.LogContains("The copy could not be written to LIBS/PASTE.CFG (the folder " + dir.Path() +
+                               "LIBS/ cannot be written).\\nPaste inserts the previous copy."))
+        << ui.Log();
 }
 
 TEST_F(SelectionEditInput, EraseByDragRemovesTheObjectsAndReturnsToThePickTool) {
