@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <QHashFunctions>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -110,6 +111,19 @@ template <class K, class T> void TurnedGlyphCache::KeptList<K, T>::LinkLatest(En
     entry.later = nullptr;
     (latest_ ? latest_->later : earliest_) = &entry;
     latest_ = &entry;
+}
+
+size_t TurnedGlyphCache::BoundFor(uint64_t memory) {
+    if (memory == 0) return kUnknownMachineBound;
+    return size_t(std::min<uint64_t>(kMostBound, memory / kShareOfMachine));
+}
+
+size_t TurnedGlyphCache::DefaultBound() {
+    static const size_t bound = [] {
+        const long pages = sysconf(_SC_PHYS_PAGES), pageBytes = sysconf(_SC_PAGESIZE);
+        return BoundFor(pages > 0 && pageBytes > 0 ? uint64_t(pages) * uint64_t(pageBytes) : 0);
+    }();
+    return bound;
 }
 
 TurnedGlyphCache& TurnedGlyphCache::OfThread() {

@@ -102,8 +102,16 @@ public:
         bool operator==(const TextKey&) const = default;
     };
 
-    // A few tens of megabytes: the texts of a busy drawing each at its own angle.
-    static constexpr size_t kDefaultBound = size_t{48} << 20;
+    // What a drawing program may keep of what it draws: a sixteenth of the machine's memory, and
+    // never more than a few hundred megabytes, which hold 40,000 long notes each at its own angle.
+    static constexpr size_t kMostBound = size_t{256} << 20;
+    static constexpr uint64_t kShareOfMachine = 16;
+    // Where the machine's memory is not known: a few tens of megabytes, the texts of a busy drawing.
+    static constexpr size_t kUnknownMachineBound = size_t{48} << 20;
+    // The bound on a machine of `memory` bytes, 0 where that is not known.
+    static size_t BoundFor(uint64_t memory);
+    // The bound on this machine, which every thread's cache starts with.
+    static size_t DefaultBound();
 
     // The cache of the calling thread, which owns its fonts.
     static TurnedGlyphCache& OfThread();
@@ -231,5 +239,5 @@ private:
     uint64_t drawn_ = 0;
     uint64_t paintBegan_ = 0; // the count of draws when the paint began
     size_t bytes_ = 0;
-    size_t bound_ = kDefaultBound;
+    size_t bound_ = DefaultBound();
 };
