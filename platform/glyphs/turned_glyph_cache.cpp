@@ -170,6 +170,7 @@ TurnedGlyph& TurnedGlyphCache::Add(const Key& key, TurnedGlyph glyph) {
     size_t replaced = 0;
     TurnedGlyph& kept = glyphs_.Add(key, std::move(glyph), bytes, ++drawn_, replaced).kept;
     bytes_ += bytes - replaced;
+    glyphBytes_ += bytes - replaced;
     return kept;
 }
 
@@ -315,19 +316,28 @@ void TurnedGlyphCache::Grew(const Key& key) {
     if (auto* entry = glyphs_.Find(key, drawn_)) {
         const size_t bytes = BytesOf(entry->kept);
         bytes_ = bytes_ - entry->bytes + bytes;
+        glyphBytes_ = glyphBytes_ - entry->bytes + bytes;
         entry->bytes = bytes;
     }
 }
 
+void TurnedGlyphCache::DropEarliestGlyph() {
+    const size_t bytes = glyphs_.DropEarliest();
+    bytes_ -= bytes;
+    glyphBytes_ -= bytes;
+}
+
 bool TurnedGlyphCache::RoomFor(size_t more) {
     while (bytes_ + more > bound_ && glyphs_.Earliest())
-        bytes_ -= glyphs_.DropEarliest();
+        DropEarliestGlyph();
     while (bytes_ + more > bound_ && texts_.Earliest() && texts_.Earliest()->drawn <= paintBegan_)
         bytes_ -= texts_.DropEarliest();
     return bytes_ + more <= bound_;
 }
 
 void TurnedGlyphCache::Trim() {
+    while (glyphBytes_ > kMostGlyphBytes && glyphs_.Earliest())
+        DropEarliestGlyph();
     if (RoomFor(0)) return;
     // A bound lowered below what the paint has drawn lets go of that too.
     while (bytes_ > bound_ && texts_.Earliest())
@@ -342,6 +352,7 @@ void TurnedGlyphCache::Clear() {
     lastChoices_ = nullptr;
     choiceBytes_ = 0;
     bytes_ = 0;
+    glyphBytes_ = 0;
 }
 
 size_t TurnedGlyphCache::SetBound(size_t bytes) {

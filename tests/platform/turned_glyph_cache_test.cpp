@@ -103,4 +103,24 @@ INSTANTIATE_TEST_SUITE_P(
                     Keeping{"NothingIsKeptUnderNoBound", 0, "aA|b", ""}),
     [](const testing::TestParamInfo<Keeping>& info) { return std::string(info.param.name); });
 
+// Under a bound of many texts the glyphs turned keep to their own few tens of megabytes, the
+// earliest drawn let go first.
+TEST(DCText, TurnedGlyphsKeepToTheirShareOfALargeBound) {
+    TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
+    cache.Clear();
+    cache.SetBound(TurnedGlyphCache::kMostBound);
+    const size_t each = TurnedGlyphCache::kMostGlyphBytes / 8;
+    for (char name = 'A'; name <= 'L'; ++name) {
+        TurnedGlyph glyph;
+        glyph.bits.assign(each / sizeof(uint64_t), 1);
+        cache.Add(GlyphKeyOf(name), std::move(glyph));
+        cache.Trim();
+    }
+    EXPECT_LE(cache.Bytes(), TurnedGlyphCache::kMostGlyphBytes);
+    EXPECT_EQ(cache.Find(GlyphKeyOf('E')), nullptr);
+    EXPECT_NE(cache.Find(GlyphKeyOf('F')), nullptr);
+    cache.SetBound(TurnedGlyphCache::DefaultBound());
+    cache.Clear();
+}
+
 } // namespace
