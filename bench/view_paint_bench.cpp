@@ -16,6 +16,7 @@
 #include <benchmark/benchmark.h>
 #include <ctime>
 #include <fstream>
+#include <malloc.h>
 #include <map>
 #include <memory>
 #include <QImage>
@@ -155,8 +156,16 @@ double QtDrawTextMilliseconds(int64_t scene, int64_t count, int64_t repaints) {
 // turned glyphs kept within a bound of the given megabytes.
 void BM_PaintTexts(benchmark::State& state) {
     const int64_t scene = state.range(0);
-    Prepare(scene, 0, state.range(1));
     TurnedGlyphCache& kept = TurnedGlyphCache::OfThread();
+    // What another scene kept goes, and the heap gives back what it freed, so that the memory
+    // reported is this scene's; the same scene under a smaller bound keeps what fits.
+    static std::pair<int64_t, int64_t> last{-1, 0};
+    if (std::pair(scene, state.range(1)) != last) {
+        kept.SetBound(kept.SetBound(0));
+        last = {scene, state.range(1)};
+    }
+    Prepare(scene, 0, state.range(1));
+    malloc_trim(0);
     const size_t bound = kept.SetBound(size_t(state.range(2)) << 20);
     QImage image(bench::kScreenWidth, bench::kScreenHeight, QImage::Format_RGB32);
     auto paint = [&] {
