@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <QHashFunctions>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -112,6 +113,19 @@ template <class K, class T> void TurnedGlyphCache::KeptList<K, T>::LinkLatest(En
     latest_ = &entry;
 }
 
+size_t TurnedGlyphCache::BoundFor(uint64_t memory) {
+    if (memory == 0) return kUnknownMachineBound;
+    return size_t(std::min<uint64_t>(kMostBound, memory / kShareOfMachine));
+}
+
+size_t TurnedGlyphCache::DefaultBound() {
+    static const size_t bound = [] {
+        const long pages = sysconf(_SC_PHYS_PAGES), pageBytes = sysconf(_SC_PAGESIZE);
+        return BoundFor(pages > 0 && pageBytes > 0 ? uint64_t(pages) * uint64_t(pageBytes) : 0);
+    }();
+    return bound;
+}
+
 TurnedGlyphCache& TurnedGlyphCache::OfThread() {
     thread_local TurnedGlyphCache cache;
     return cache;
@@ -156,6 +170,7 @@ TurnedGlyph& TurnedGlyphCache::Add(const Key& key, TurnedGlyph glyph) {
     size_t replaced = 0;
     TurnedGlyph& kept = glyphs_.Add(key, std::move(glyph), bytes, ++drawn_, replaced).kept;
     bytes_ += bytes - replaced;
+    glyphBytes_ += bytes - replaced;
     return kept;
 }
 
@@ -301,19 +316,28 @@ void TurnedGlyphCache::Grew(const Key& key) {
     if (auto* entry = glyphs_.Find(key, drawn_)) {
         const size_t bytes = BytesOf(entry->kept);
         bytes_ = bytes_ - entry->bytes + bytes;
+        glyphBytes_ = glyphBytes_ - entry->bytes + bytes;
         entry->bytes = bytes;
     }
 }
 
+void TurnedGlyphCache::DropEarliestGlyph() {
+    const size_t bytes = glyphs_.DropEarliest();
+    bytes_ -= bytes;
+    glyphBytes_ -= bytes;
+}
+
 bool TurnedGlyphCache::RoomFor(size_t more) {
     while (bytes_ + more > bound_ && glyphs_.Earliest())
-        bytes_ -= glyphs_.DropEarliest();
+        DropEarliestGlyph();
     while (bytes_ + more > bound_ && texts_.Earliest() && texts_.Earliest()->drawn <= paintBegan_)
         bytes_ -= texts_.DropEarliest();
     return bytes_ + more <= bound_;
 }
 
 void TurnedGlyphCache::Trim() {
+    while (glyphBytes_ > kMostGlyphBytes && glyphs_.Earliest())
+        DropEarliestGlyph();
     if (RoomFor(0)) return;
     // A bound lowered below what the paint has drawn lets go of that too.
     while (bytes_ > bound_ && texts_.Earliest())
@@ -328,6 +352,7 @@ void TurnedGlyphCache::Clear() {
     lastChoices_ = nullptr;
     choiceBytes_ = 0;
     bytes_ = 0;
+    glyphBytes_ = 0;
 }
 
 size_t TurnedGlyphCache::SetBound(size_t bytes) {

@@ -102,8 +102,19 @@ public:
         bool operator==(const TextKey&) const = default;
     };
 
-    // A few tens of megabytes: the texts of a busy drawing each at its own angle.
-    static constexpr size_t kDefaultBound = size_t{48} << 20;
+    // What a drawing program may keep of what it draws: a sixteenth of the machine's memory, and
+    // never more than a few hundred megabytes, which hold 40,000 long notes each at its own angle.
+    static constexpr size_t kMostBound = size_t{256} << 20;
+    static constexpr uint64_t kShareOfMachine = 16;
+    // The glyphs turned while texts are sought serve the texts drawn next at the same angles: a few
+    // tens of megabytes of them serve as well as more, whatever the bound.
+    static constexpr size_t kMostGlyphBytes = size_t{48} << 20;
+    // Where the machine's memory is not known: a few tens of megabytes, the texts of a busy drawing.
+    static constexpr size_t kUnknownMachineBound = size_t{48} << 20;
+    // The bound on a machine of `memory` bytes, 0 where that is not known.
+    static size_t BoundFor(uint64_t memory);
+    // The bound on this machine, which every thread's cache starts with.
+    static size_t DefaultBound();
 
     // The cache of the calling thread, which owns its fonts.
     static TurnedGlyphCache& OfThread();
@@ -140,7 +151,8 @@ public:
     void ForgetFont(uint64_t font);
     // To be told when the glyph kept under `key` gained inkings.
     void Grew(const Key& key);
-    // Lets go of glyphs, then of texts drawn longest ago, until the rest fits the bound.
+    // Lets go of glyphs past their own share, then of glyphs and texts drawn longest ago, until the
+    // rest fits the bound.
     void Trim();
     void Clear();
 
@@ -193,6 +205,7 @@ private:
     // The bytes of a choice of `bytes` kept for the text under `key`.
     static size_t ChoiceBytesOf(const TextKey& key, size_t bytes);
     static size_t LevelBytesOf(const QString& text);
+    void DropEarliestGlyph();
     // Lets go of what may go until `more` bytes fit the bound; false when they do not.
     bool RoomFor(size_t more);
 
@@ -231,5 +244,6 @@ private:
     uint64_t drawn_ = 0;
     uint64_t paintBegan_ = 0; // the count of draws when the paint began
     size_t bytes_ = 0;
-    size_t bound_ = kDefaultBound;
+    size_t glyphBytes_ = 0; // of bytes_
+    size_t bound_ = DefaultBound();
 };

@@ -326,17 +326,29 @@ bool TurnedGlyphs::InkAtPlaces(const QString& text, double angle, QPointF pen,
     const QTransform turn = QTransform().rotate(-angle);
     if (places.size() != size_t(text.size()) || !StartInk(metrics_.horizontalAdvance(text), turn, pen, ink))
         return false;
-    thread_local TurnedGlyph made;
+    // A letter the text holds again at the same fraction of a pixel takes the inking made for it
+    // before; a letter with no ink at all (a space) makes none. The inkings' words are used again
+    // from text to text.
+    thread_local std::vector<TurnedGlyph> made;
+    thread_local std::vector<uint32_t> madeFor; // each one's glyph and inking
+    madeFor.clear();
     for (qsizetype letter = 0; letter < text.size(); ++letter) {
         const QChar ch = text[letter];
         const uint16_t place = places[size_t(letter)];
-        if (place != kUnplaced) {
+        if (place != kUnplaced && !LevelOf(ch).Blank()) {
             const int32_t inking = place & (GlyphChoice::kMostInkings - 1);
             const Placed at =
                 PlaceOf(turn.map(pen + QPointF(kShiftsTried[place / GlyphChoice::kMostInkings]) / kPhases));
             const TurnedGlyphCache::Key key = KeyOf(ch, angle, at.phaseX, at.phaseY);
-            if (!InkingOf(key, ch, angle, at.phaseX, at.phaseY, inking, made)) return false;
-            AddPiece(made, 0, QPoint(at.x, at.y) + made.box.topLeft() - ink.box.topLeft(), ink);
+            const uint32_t id = key.glyph * GlyphChoice::kMostInkings + uint32_t(inking);
+            const size_t known = size_t(std::find(madeFor.begin(), madeFor.end(), id) - madeFor.begin());
+            if (known == madeFor.size()) {
+                if (made.size() == known) made.emplace_back();
+                if (!InkingOf(key, ch, angle, at.phaseX, at.phaseY, inking, made[known])) return false;
+                madeFor.push_back(id);
+            }
+            const TurnedGlyph& glyph = made[known];
+            AddPiece(glyph, 0, QPoint(at.x, at.y) + glyph.box.topLeft() - ink.box.topLeft(), ink);
         }
         pen.rx() += metrics_.horizontalAdvance(ch);
     }

@@ -55,6 +55,8 @@ public:
         Shape shape;
         std::vector<QPoint> holes;
         QPainterPath outline;
+        // No way of inking the glyph inks a pixel.
+        bool Blank() const { return ink == 0 && outline.isEmpty(); }
     };
 
 private:

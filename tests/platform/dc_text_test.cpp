@@ -494,7 +494,7 @@ std::vector<QImage> LargeTurnedTexts(bool reversed = false) {
 
 class TurnedGlyphKeeping : public testing::TestWithParam<size_t> {
 protected:
-    void TearDown() override { TurnedGlyphCache::OfThread().SetBound(TurnedGlyphCache::kDefaultBound); }
+    void TearDown() override { TurnedGlyphCache::OfThread().SetBound(TurnedGlyphCache::DefaultBound()); }
 };
 
 // The glyphs kept for repaints take no more memory than their bound, however many angles a drawing
@@ -768,6 +768,6 @@ TEST(DCText, GlyphInkBitsAreTheBitsOfTheMask) {
 // Nothing kept; a few glyphs; texts let go while their glyphs' choices are found again; all kept.
 INSTANTIATE_TEST_SUITE_P(DCText, TurnedGlyphKeeping,
                          testing::Values(size_t{0}, size_t{64} << 10, size_t{256} << 10,
-                                         TurnedGlyphCache::kDefaultBound));
+                                         TurnedGlyphCache::DefaultBound()));
 
 } // namespace
