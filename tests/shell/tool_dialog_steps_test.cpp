@@ -1,9 +1,14 @@
 // The drawing window's tool steps and the shape commands: line text, number of lines, text placing,
 // the tool's line style and its gadget, the rotate check, and what a cancelled dialog leaves.
+#include <QLineEdit>
+#include <QTest>
+
 #include "document/program_state.h"
 #include "platform/file_io.h"
 #include "platform/gadgets.h"
+#include "platform/input_dialog.h"
 #include "platform/test_script.h"
+#include "platform/when_modal.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/text_tool.h"
 
@@ -51,6 +56,20 @@ TEST_F(ToolSteps, MultilinesTakeTheNumberOfLines) {
     EXPECT_EQ(client->Tool->Mode, 40);
     EXPECT_EQ(client->Tool->Count, 3);
     EXPECT_EQ(Gadget(), "1,Multiline");
+}
+
+// The box offers a count it takes: Enter alone starts the tool, with nothing refused.
+TEST_F(ToolSteps, MultilinesStartOnTheOfferedNumberOfLines) {
+    Open();
+    pl::script::Enable(false);
+    const auto box = pl::whenModal<TInputDialog>(
+        [](TInputDialog* shown) { QTest::keyClick(shown->findChild<QLineEdit*>("edit"), Qt::Key_Return); });
+    client->CmMultiline();
+    pl::script::Enable(true);
+    EXPECT_TRUE(box->Fired);
+    EXPECT_EQ(client->Tool->Mode, 40);
+    EXPECT_EQ(client->Tool->Count, 2);
+    EXPECT_FALSE(ui.LogContains("Number of Lines must be from 2 to 100"));
 }
 
 class MultilineRefusal : public ToolSteps, public ::testing::WithParamInterface<const char*> {};
