@@ -62,10 +62,12 @@ TEST_F(ToolSteps, MultilinesTakeTheNumberOfLines) {
 TEST_F(ToolSteps, MultilinesStartOnTheOfferedNumberOfLines) {
     Open();
     pl::script::Enable(false);
-    const auto box = pl::whenModal<TInputDialog>(
-        [](TInputDialog* shown) { QTest::keyClick(shown->findChild<QLineEdit*>("edit"), Qt::Key_Return); });
+    const auto box = pl::whenModal<TInputDialog>([](TInputDialog* shown) {
+        // A refusal after it is told through the script, not left open.
+        pl::script::Enable(true);
+        QTest::keyClick(shown->findChild<QLineEdit*>("edit"), Qt::Key_Return);
+    });
     client->CmMultiline();
-    pl::script::Enable(true);
     EXPECT_TRUE(box->Fired);
     EXPECT_EQ(client->Tool->Mode, 40);
     EXPECT_EQ(client->Tool->Count, 2);
