@@ -325,6 +325,7 @@ void TChild::EvKeyDown(uint key, uint, uint) {
     // Escape gives up what the tool holds: it ends as a choice of the Pick tool ends it, and nothing
     // it showed or moved stays on screen or in memory.
     if (key == VK_ESCAPE) {
+        TextLineEnded = false;
         client.SelectPickTool();
         return;
     }

@@ -69,7 +69,7 @@ protected:
 
     std::vector<POINT> OpenSitePlanOfAHouse();
     std::vector<POINT> WallsOf(int32_t view) const;
-    void MoveTheHouse(const std::vector<POINT>& walls, int dx);
+    void MoveTheHouse(const std::vector<POINT>& walls, const TPoint& by);
 
     POINT a{}, b{};
     int32_t groundCornerX = 0;
@@ -138,8 +138,8 @@ std::vector<POINT> MoveRotate::WallsOf(int32_t view) const {
     return corners;
 }
 
-// The site plan's house selected, its corner clicked and a click `dx` pixels to the right.
-void MoveRotate::MoveTheHouse(const std::vector<POINT>& walls, int dx) {
+// The site plan's house selected, its corner clicked and a click `by` pixels from it.
+void MoveRotate::MoveTheHouse(const std::vector<POINT>& walls, const TPoint& by) {
     const TPoint corner = PixelOf(walls[0].x, walls[0].y);
     const TPoint far = PixelOf(walls[2].x, walls[2].y);
     client->ProcessCommand(cmd::kMoveRotate);
@@ -147,21 +147,14 @@ void MoveRotate::MoveTheHouse(const std::vector<POINT>& walls, int dx) {
          TPoint(std::max(corner.x, far.x) + 20, std::min(corner.y, far.y) - 20));
     EXPECT_EQ(dir.ReadFile("CFG/TEMP.CFG"), "4\n");
     Click(corner);
-    Click(TPoint(corner.x + dx, corner.y));
+    Click(TPoint(corner.x + by.x, corner.y + by.y));
 }
 
 TEST_F(MoveRotate, TheHouseMovesOnTheSitePlan) {
     const std::vector<POINT> before = OpenSitePlanOfAHouse();
     ASSERT_EQ(before.size(), 4u);
     const TPoint corner = PixelOf(before[0].x, before[0].y);
-    const TPoint far = PixelOf(before[2].x, before[2].y);
-
-    client->ProcessCommand(cmd::kMoveRotate);
-    Drag(TPoint(std::min(corner.x, far.x) - 20, std::max(corner.y, far.y) + 20),
-         TPoint(std::max(corner.x, far.x) + 20, std::min(corner.y, far.y) - 20));
-    EXPECT_EQ(dir.ReadFile("CFG/TEMP.CFG"), "4\n");
-    Click(corner);
-    Click(TPoint(corner.x + 30, corner.y - 10));
+    MoveTheHouse(before, TPoint(30, -10));
     Key(Qt::Key_Return);
 
     const std::vector<POINT> after = WallsOf(kSitePlan);
@@ -261,7 +254,7 @@ TEST_P(CancelledMoveOnTheSitePlan, NeverReachesTheFile) {
         return offsets;
     };
     const std::vector<int32_t> placed = fromLabel();
-    MoveTheHouse(before, 100);
+    MoveTheHouse(before, TPoint(100, 0));
     if (zoomBefore) client->ProcessCommand(zoomBefore);
     Key(Qt::Key_Escape);
     if (zoomAfter) client->ProcessCommand(zoomAfter);
