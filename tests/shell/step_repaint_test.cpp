@@ -11,6 +11,7 @@
 #include "resources/command_ids.h"
 #include "resources/dialogs/opening_templates.h"
 #include "resources/dialogs/partition_templates.h"
+#include "resources/main_menu.h"
 #include "tests/platform/pixel_probe.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/tool_kinds.h"
@@ -269,6 +270,33 @@ TEST_F(AfterTheStep, ALinePickedAfterAPartitionKeepsTheCommandsNameAndGuide) {
     EXPECT_EQ(client->Tool->Kind, toolkind::kLine);
     EXPECT_STREQ(client->ToolGadget->GetText(), "Extend");
     EXPECT_STREQ(client->StatusBar->GetText(), "select ARROw key direction of end to EXTEND");
+}
+
+// Escape in every tool of the menus that choose one, chosen (its dialogs answered as offered), given a
+// point by Enter and a pointer move, leaves the window as a full repaint shows it.
+class EscapeInEveryTool : public AfterTheStep {};
+
+TEST_F(EscapeInEveryTool, LeavesWhatAFullRepaintShows) {
+    for (const res::MenuPopup& popup : res::MainMenu()) {
+        const std::string caption = popup.Caption;
+        if (caption != "Edit" && caption != "Tools" && caption != "Walls && Base" && caption != "Other" &&
+            caption != "Libraries")
+            continue;
+        for (const res::MenuItem& item : popup.Items) {
+            if (!item.Command || !TClient::HasHandler(item.Command)) continue;
+            SCOPED_TRACE(item.Command);
+            OpenWith();
+            pl::script::AnswerRestWithDefaults(true);
+            client->ProcessCommand(item.Command);
+            EnterAt(TPoint(120, 80));
+            MoveTo(TPoint(300, 220));
+            Key(Qt::Key_Escape);
+            EXPECT_EQ(DifferenceFromFullRepaint(), 0);
+            pl::script::Reset();
+            client->CloseChildren();
+            QCoreApplication::processEvents();
+        }
+    }
 }
 
 class PickShown : public AfterTheStep {};
