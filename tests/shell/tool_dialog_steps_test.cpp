@@ -137,6 +137,20 @@ TEST_F(ToolSteps, TextStartShowsTheGuidesAsWritten) {
         "click LEFT button on TEXT starting point - then type away - press Enter when finished "));
 }
 
+// Escape after a line of a text typed at a click ends that text: the next text starts at its own click.
+TEST_F(ToolSteps, TextAfterAnEscapedTextStartsAtItsClick) {
+    Open();
+    for (const char* typed : {"AB", "XY"}) {
+        pl::script::AnswerDialog(2300, {DialogStep{{{2302, "1"}, {2303, "1"}}, IDOK}});
+        client->CmText();
+        Click(typed[0] == 'A' ? TPoint(100, 100) : TPoint(200, 200));
+        QTest::keyClicks(View(), typed);
+        Key(Qt::Key_Return);
+        Key(Qt::Key_Escape);
+    }
+    EXPECT_NE(dir.ReadFile("DWGS/HOUSE.DB0").find("XY"), std::string::npos);
+}
+
 TEST_F(ToolSteps, CancelledTextDetailsLeaveTheFreshTextTool) {
     Open();
     pl::script::AnswerDialog(2300, {DialogStep{{{2304, "1"}}, IDCANCEL}});
