@@ -67,7 +67,7 @@ void TChild::InitSettings() {
     shell::ReadScreenColours();
     InputDC.reset();
     DatumMode = datummode::kOff;
-    RestoreKind = 0;
+    TextLineEnded = false;
     StartX = 0;
     StartY = 0;
     ObjectList.Flush();

@@ -60,7 +60,7 @@ public:
     float HScrollFactor = 0.0f; // scroll range x 0.01: scroller position to percent scroll bar
     float VScrollFactor = 0.0f;
     int32_t DatumMode = datummode::kOff; // the DATUM read-out (datum_modes.h)
-    int32_t RestoreKind = 0;             // 1 once Enter ended a line of a text typed at a click
+    bool TextLineEnded = false;          // Enter ended a line of a text typed at a click: a second ends it
     int32_t DownScrollX = 0;             // scroll origin saved at a left-button press
     int32_t DownScrollY = 0;
     bool PressPassedOver = false; // the left press was nothing: so is its release

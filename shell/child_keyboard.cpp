@@ -203,11 +203,12 @@ bool EnterPlacesMovedSelection(IdleEnterKey& enter) {
     // The Pick tool that follows brings its own topic: F1 then opens the contents, on the site plan as
     // on the upper floors.
     enter.ToTool(0);
+    // The move is written before the tool ends: a move tool ending without its edits written drops them.
+    if (tools::Failed(tools::SaveWorkingFile())) return true;
     // Each step of the move wiped the selection with whatever lay under it, and openings move
     // unpainted: the placed selection is shown by a full repaint.
     enter.window.Invalidate(true);
     enter.Client().SelectPickTool();
-    if (tools::Failed(tools::SaveWorkingFile())) return true;
     enter.window.SetDatum(datummode::kShownWithBearing);
     return true;
 }
@@ -311,14 +312,24 @@ void TChild::EvKeyDown(uint key, uint, uint) {
     const int32_t kind = client.Tool->Kind;
     TRect rc = GetClientRect();
 
+    // F1 is asked about what the window waits for: while Zoom UP waits, that is the zoom, and the
+    // wait goes on.
     if (key == VK_F1) {
-        if ((kind == toolkind::kPickQuiet || kind == toolkind::kPick) && CurrentView == kGroundFloor)
+        if ((kind == toolkind::kPickQuiet || kind == toolkind::kPick) && CurrentView == kGroundFloor &&
+            !ZoomWait)
             HelpContextId = 210;
         ShowHelp(GetHandle(), KeyHelpRequest(HelpMode, HelpContextId));
         return;
     }
     // A Zoom UP still waiting for its rectangle gives way to the key.
     EndZoomWait();
+    // Escape gives up what the tool holds: it ends as a choice of the Pick tool ends it, and nothing
+    // it showed or moved stays on screen or in memory.
+    if (key == VK_ESCAPE) {
+        TextLineEnded = false;
+        client.SelectPickTool();
+        return;
+    }
     if (key == VK_INSERT) {
         if (LayoutGridFlag == 1) {
             LayoutGridFlag = 0;

@@ -242,6 +242,9 @@ void EngagedStep::Arrow() {
         window_.SetCursor(nullptr, IDC_CROSS);
     } else if (kind == toolkind::kIntWall && Tool().PointPlaced == 1) {
         window_.StartX = 0;
+        // The arrow moves the chain's end, which the pointer's band is drawn from.
+        if (auto* wall = dynamic_cast<TIntwallobjtool*>(&Tool()))
+            static_cast<void>(CallTool(window_, [&](TDC& dc) { wall->TakeBandOff(dc, rc_); }));
         const auto held = Tool().Clone();
         if (tools::Failed(Start(ArrowCode(key_), 0, 0))) return;
         if (Tool().Y0 == kNoObject) {

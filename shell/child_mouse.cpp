@@ -360,7 +360,9 @@ bool PressPicksEndToEdit(Press& press) {
     const int32_t pickedKind = press.Tool()->PickKind;
     const int32_t pickedIndex = press.Tool()->CursorX;
     if (pickedKind != press.Tool()->Kind) {
-        press.client.RestoreTool(pickedKind);
+        // The picked object's own tool takes the edit over; the status bar and the help still speak
+        // of the command that picks.
+        press.client.RestoreTool(pickedKind == toolkind::kLine ? toolkind::kLineQuiet : pickedKind);
         press.Tool()->Window = &press.window;
         press.Tool()->Mode = mode;
         press.Tool()->CursorX = pickedIndex;
@@ -421,14 +423,14 @@ void PressPlacesText(Press& press) {
 void PressWithCurrentTool(Press& press) {
     TChild& window = press.window;
     const int32_t kind = press.kind;
-    if (kind == toolkind::kTextAtClick && window.RestoreKind == 0 && press.Tool()->PointPlaced == 0) {
+    if (kind == toolkind::kTextAtClick && !window.TextLineEnded && press.Tool()->PointPlaced == 0) {
         DestroyCaret();
         window.SetCursor(nullptr, IDC_IBEAM);
     }
     if (GeneralPathIgnores(kind, press.mode)) return;
     if (kind == toolkind::kText) {
         PressPlacesText(press);
-    } else if (!(window.RestoreKind == 1 && kind == toolkind::kTextAtClick) && kind != toolkind::kOutline) {
+    } else if (!(window.TextLineEnded && kind == toolkind::kTextAtClick) && kind != toolkind::kOutline) {
         if (kind == toolkind::kMove || kind == toolkind::kCopy || kind == toolkind::kErase)
             window.SetDatum(datummode::kShownWithBearing);
         if (kind == toolkind::kLine) SetDatumAt(window, press.Logical());
@@ -625,11 +627,6 @@ bool ReleaseEndsLineText(Release& release) {
     return true;
 }
 
-void ReleaseRestoresKeptTool(Release& release) {
-    if (release.mode == toolmode::kRestoreOnRelease || release.mode == toolmode::kRestoreOnReleaseToo)
-        release.client.RestoreTool(release.window.RestoreKind);
-}
-
 } // namespace
 
 void TChild::EvLButtonDown(uint, const TPoint& point) {
@@ -663,12 +660,12 @@ void TChild::EvLButtonUp(uint, const TPoint& point) {
     release.Tool()->Window = this;
     if (std::exchange(PressPassedOver, false)) return;
     RepaintAfterPressScroll(release);
-    const bool taken =
+    // The first handler that takes the release ends it; one none takes does nothing.
+    static_cast<void>(
         ReleaseWithDesignRoomTool(release) || ReleaseIgnoredByKind(release) || ReleaseChangesText(release) ||
         ReleaseIgnoredByMode(release) || ReleaseWithPickTool(release) || ReleaseInIdleMode(release) ||
         ReleaseWithMoveTool(release) || ReleaseEndsRectangle(release) || ReleaseIgnoredByStep(release) ||
-        ReleaseRenewsTool(release) || ReleaseInCentreAid(release) || ReleaseEndsLineText(release);
-    if (!taken) ReleaseRestoresKeptTool(release);
+        ReleaseRenewsTool(release) || ReleaseInCentreAid(release) || ReleaseEndsLineText(release));
 }
 
 void TChild::EvRButtonDown(uint, const TPoint& pointIn) {

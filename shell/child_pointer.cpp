@@ -61,16 +61,16 @@ void TChild::EvChar(uint key, uint, uint) {
     client.Tool->Window = this;
     TRect rc = GetClientRect();
     client.ShowGuide("GUIDE: press ENTER once for newline - T W I C E to FINISH");
-    if (key == '\r' && RestoreKind == 1) {
+    if (key == '\r' && TextLineEnded) {
         DestroyCaret();
         SetCursor(nullptr, IDC_CROSS);
         client.Tool->Kind = 20;
         client.ShowToolName("None");
         client.ShowGuide("GUIDE: select tool or function");
-        RestoreKind = 0;
+        TextLineEnded = false;
         return;
     }
-    RestoreKind = 0;
+    TextLineEnded = false;
     if (tools::Failed(shell::CallTool(*this, [&](TDC& dc) { client.Tool->Char(dc, rc, key); }))) return;
     if (key != 13) return;
 
@@ -85,7 +85,7 @@ void TChild::EvChar(uint key, uint, uint) {
         client.ShowGuide("GUIDE: select tool or function");
         return;
     }
-    RestoreKind = 1;
+    TextLineEnded = true;
     TDrawingtool& tool = *client.Tool;
     tool.PickKind = last->angle;
     tool.CursorX = last->style;

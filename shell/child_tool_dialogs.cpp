@@ -1,6 +1,7 @@
 // The drawing window's steps that serve the drawing tools: the refresh and the dialogs a tool needs
 // before it starts (line text, partition side), the start of the multi-line and stairs tools, the
 // check before a selection is rotated, the text placement start and the tool's line style.
+#include <cstdio>
 #include <cstdlib>
 
 #include "dialogs/line_style_dialog.h"
@@ -137,7 +138,9 @@ void TChild::StartMultilines(int32_t kind) {
             "press Enter then arrow key or movecursor,press Enter on line end, press Enter on final "
             "line FIRST endpt");
         tool->Mode = linemode::kMultilineModel;
-        char buffer[17] = "Number of Lines";
+        // The box offers the fewest lines it takes, so that Enter alone starts the tool.
+        char buffer[17] = {};
+        std::snprintf(buffer, sizeof buffer, "%d", kMinLines);
         TInputDialog input(GetHandle(), "Number of Lines", "", buffer, sizeof buffer);
         if (input.Execute() != IDOK) {
             Invalidate(true);

@@ -214,12 +214,13 @@ void TChild::EndZoomWait() {
 void TChild::ReleaseZoomDrag(const TPoint& point) {
     // A release without the drag's press (the button went down before Zoom UP) leaves it waiting.
     if (!ZoomWait || !ZoomWait->Dragging()) return;
-    const bool applied = ZoomWait->Release(*this, point);
-    EndZoomWait();
-    if (applied)
-        Zoom(zoomkind::kAsDragged);
-    else
+    // A click or a sliver is no rectangle: Zoom UP goes on waiting for one, and the next drag is its.
+    if (!ZoomWait->Release(*this, point)) {
         Invalidate(true); // what a click's band leaves, off the tool's preview too
+        return;
+    }
+    EndZoomWait();
+    Zoom(zoomkind::kAsDragged);
 }
 
 void TChild::ShiftHeld(int32_t dx, int32_t dy) {

@@ -15,6 +15,7 @@
 #include "shell/auto_save_setting.h"
 #include "shell/child.h"
 #include "shell/colour_settings.h"
+#include "shell/move_family_steps.h"
 #include "shell/tool_preview.h"
 #include "tools/line_tool.h"
 #include "tools/working_file.h"
@@ -81,8 +82,12 @@ void TClient::SetupWindow() {
 }
 
 void TClient::InstallTool(std::unique_ptr<TDrawingtool> tool) {
-    // Nothing of a tool that ends may stay on screen after it.
-    if (Tool) shell::WipeToolPreview(*this, *Tool);
+    if (Tool) {
+        // Nothing of a tool that ends may stay on screen after it, nor in memory: what it moved and
+        // was waiting for Enter goes back at once, so that no later write takes it to the file.
+        shell::WipeToolPreview(*this, *Tool);
+        if (Tool->HoldsUnwrittenEdits() && !Tool->EndingPlacesEdits()) shell::DropUnwrittenEdits();
+    }
     Tool.reset();
     Tool = std::move(tool);
 }

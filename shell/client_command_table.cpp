@@ -2,6 +2,9 @@
 // order, with its handler and, for three of them, an enabler. An entry whose handler is still null
 // is not handled yet: its menu item and button stay disabled. Each command's handler is filled in
 // where it is written.
+#include <algorithm>
+#include <iterator>
+
 #include "document/document.h"
 #include "platform/command_enabler.h"
 #include "resources/command_ids.h"
@@ -129,11 +132,20 @@ const Table& CommandTable() {
     return table;
 }
 
+// The Help menu's commands.
+bool IsHelpCommand(int32_t id) {
+    constexpr int32_t kHelpMenu[] = {cmd::kHelpContents, cmd::kQuickStart, cmd::kHints,
+                                     cmd::kHowTo,        cmd::kAbout,      cmd::kExamples,
+                                     cmd::kContextHelp,  cmd::kHelpSearch, cmd::kHelpIntro};
+    return std::find(std::begin(kHelpMenu), std::end(kHelpMenu), id) != std::end(kHelpMenu);
+}
+
 } // namespace
 
 bool TClient::ProcessCommand(int32_t id) {
-    // A Zoom UP still waiting for its rectangle gives way to whatever the user chose instead.
-    if (TChild* child = ActiveDrawingWindow()) child->EndZoomWait();
+    // A Zoom UP still waiting for its rectangle gives way to whatever the user chose instead; help
+    // is asked about the wait itself and leaves it waiting.
+    if (TChild* child = ActiveDrawingWindow(); child && !IsHelpCommand(id)) child->EndZoomWait();
     // The command is one step: all or nothing in the file, told once, the tool put back.
     const shell::ToolStep step(*this);
     if (tools::Failed(shell::PlaceWhatWaits(*this))) return HasHandler(id);

@@ -75,7 +75,7 @@ void TClient::RestoreTool(int32_t kind) {
     case 78:
         InstallTool(Make<TMoveobjtool>(toolkind::kMove));
         return;
-    case 85:
+    case toolkind::kLineQuiet:
         InstallTool(Make<TLineobjtool>(toolkind::kLine));
         return;
     case toolkind::kExtWallEdit:

@@ -2,6 +2,8 @@
 // current, the same tool holding what it held, with its name and guide on the status bar. Zoom UP
 // waits for a rectangle dragged over the view; the other three let the drawing window compute the
 // new view at once.
+#include <optional>
+
 #include "document/checked_file.h"
 #include "document/document.h"
 #include "document/program_state.h"
@@ -17,17 +19,27 @@ namespace {
 
 constexpr int32_t kZoomHelp = 220;
 
-// The site plan is centred on the sheet before it is zoomed. A drawing that moves for it takes the
-// points the tool and the window hold on it along. False when the moved drawing could not be
-// written: the user has been told, the drawing stands where it stood and the zoom goes no further.
-[[nodiscard]] bool CentreSitePlan(TClient& client, TChild& child) {
+// The site plan moved onto the centre of the sheet and written, when it moved. Nothing when it could
+// not be written: the user has been told, and the drawing stands where it stood.
+[[nodiscard]] std::optional<editing::CentringShift> CentreAndWrite(TClient& client) {
     editing::CentringShift shift;
-    const auto centred = shell::CallTool(client, [&] {
+    const auto written = shell::CallTool(client, [&] {
         shift = editing::CentreViewInMemory(kSitePlan);
         if (shift.dx != 0 || shift.dy != 0) static_cast<void>(WriteOrTell(ObjectList, filemode::kWorking));
     });
-    if (tools::Failed(centred)) return false;
-    child.ShiftHeld(shift.dx, shift.dy);
+    if (tools::Failed(written)) return std::nullopt;
+    return shift;
+}
+
+// The site plan is centred on the sheet before it is zoomed, and the points the tool and the window
+// hold on it go along. Edits waiting for Enter are in memory alone, and a centring would write them:
+// the drawing then stays where it is. False when the moved drawing could not be written; the zoom
+// goes no further.
+[[nodiscard]] bool CentreSitePlan(TClient& client, TChild& child) {
+    if (client.Tool && client.Tool->HoldsUnwrittenEdits()) return true;
+    const auto shift = CentreAndWrite(client);
+    if (!shift) return false;
+    child.ShiftHeld(shift->dx, shift->dy);
     return true;
 }
 

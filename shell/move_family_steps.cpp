@@ -22,10 +22,14 @@ bool MovePending(const TDrawingtool* tool) {
 
 bool ReloadForPaint(const TDrawingtool* tool) {
     if (MovePending(tool)) return false;
-    ObjectList.Flush();
-    // A damaged file has been reported when the drawing was opened; the repaint shows what it read.
-    (void)ObjectList.ReadDrawingFile(filemode::kWorking);
+    DropUnwrittenEdits();
     return true;
+}
+
+void DropUnwrittenEdits() {
+    ObjectList.Flush();
+    // A damaged file has been reported when the drawing was opened; memory holds what was read.
+    (void)ObjectList.ReadDrawingFile(filemode::kWorking);
 }
 
 void DropLayoutGrid(int32_t countBeforeGrid, const TDrawingtool* tool) {

@@ -13,6 +13,9 @@ namespace shell {
 // memory, not yet locked with Enter), whose objects a reload would put back on screen. True when the
 // document was read from the file.
 [[nodiscard]] bool ReloadForPaint(const TDrawingtool* tool);
+// The document as the working file holds it again: what a tool ending without Enter had moved in
+// memory is dropped.
+void DropUnwrittenEdits();
 // After the layout grid was painted with the document: the grid's objects leave it again.
 void DropLayoutGrid(int32_t countBeforeGrid, const TDrawingtool* tool);
 

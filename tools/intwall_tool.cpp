@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "document/coordinate_mapping.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
@@ -87,6 +88,13 @@ void TIntwallobjtool::Draw(TDC& dc, int32_t) {
 
 void TIntwallobjtool::RedrawPreview(TDC& dc) {
     if (BandShown == 1) Draw(dc, 0);
+}
+
+void TIntwallobjtool::TakeBandOff(TDC& dc, const TRect& client) {
+    if (BandShown != 1) return;
+    SetDrawingMapping(nullptr, dc, client);
+    Draw(dc, 0);
+    BandShown = 0;
 }
 
 void TIntwallobjtool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) {

@@ -21,12 +21,12 @@ int32_t KeyStep() {
 } // namespace
 
 void TMoveobjtool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
-    if (Mode == movestate::kIdle || Mode == movestate::kZoomWaiting) {
+    if (Mode == movestate::kIdle) {
         SelectedCount = 0;
         const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);
         RefX = AnchorX = p.x;
         RefY = AnchorY = p.y;
-        Mode = Mode == movestate::kIdle ? movestate::kSelecting : movestate::kZoomDragging;
+        Mode = movestate::kSelecting;
     } else if (Mode == movestate::kSelected && SelectedCount > 0 && Kind == toolkind::kMove) {
         SetAnchor(dc, client, point->x, point->y);
     }
@@ -48,11 +48,7 @@ void TMoveobjtool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
     DrawBand(dc, AnchorX, AnchorY);
     AnchorX = p.x;
     AnchorY = p.y;
-    if (Mode == movestate::kSelecting)
-        SelectInRect(dc, client, point->x, point->y);
-    else
-        FinishZoomWindow(client, ZoomDivisor == 0 ? p.x : p.x / ZoomDivisor,
-                         ZoomDivisor == 0 ? p.y : p.y / ZoomDivisor);
+    SelectInRect(dc, client, point->x, point->y);
     if ((Kind == toolkind::kCopy || Kind == toolkind::kErase) && Mode == movestate::kSelected)
         ApplySelection(dc, client, 0, 0);
 }

@@ -1,10 +1,9 @@
 // The move tool family: drag a rectangle to select, then move, turn, copy to the paste file or
-// erase the selection. The move tool also serves the zoom window and the placing of pasted objects
-// and library symbols.
+// erase the selection. The move tool also serves the placing of pasted objects and library symbols.
 //
 // The members are defined by concern:
 //   tools/move_tool.cpp         the slot operations, SetAnchor, SelectAppended
-//   tools/move_tool_drag.cpp    the rubber band, SelectInRect and the zoom window
+//   tools/move_tool_drag.cpp    the rubber band and SelectInRect
 //   tools/move_tool_paint.cpp   PaintObject, WipeObject and DrawSelection
 //   tools/move_tool_shift.cpp   MoveSelection
 //   tools/move_tool_turn.cpp    RotateSelection
@@ -23,13 +22,11 @@ class TTextobj;
 
 // States of the family (the tool's Mode).
 namespace movestate {
-constexpr int32_t kIdle = 0;          // waiting for a selection rectangle
-constexpr int32_t kSelected = 2;      // a selection is listed; a click takes the anchor
-constexpr int32_t kMoving = 3;        // every release and arrow key moves the selection
-constexpr int32_t kSelecting = 5;     // a selection rectangle is being dragged
-constexpr int32_t kErased = 9;        // the erase tool after its erase
-constexpr int32_t kZoomWaiting = 10;  // waiting for a zoom rectangle
-constexpr int32_t kZoomDragging = 15; // a zoom rectangle is being dragged
+constexpr int32_t kIdle = 0;      // waiting for a selection rectangle
+constexpr int32_t kSelected = 2;  // a selection is listed; a click takes the anchor
+constexpr int32_t kMoving = 3;    // every release and arrow key moves the selection
+constexpr int32_t kSelecting = 5; // a selection rectangle is being dragged
+constexpr int32_t kErased = 9;    // the erase tool after its erase
 } // namespace movestate
 
 // The copy tool's LibraryMode.
@@ -90,10 +87,8 @@ public:
         return SymbolFromLibrary && Mode == movestate::kSelected && !NearSelection(x, y, margin);
     }
 
-    // True while a selection or zoom rectangle is being dragged.
-    bool DraggingRectangle() const {
-        return Mode == movestate::kSelecting || Mode == movestate::kZoomDragging;
-    }
+    // True while a selection rectangle is being dragged.
+    bool DraggingRectangle() const { return Mode == movestate::kSelecting; }
     // True once the selection has been changed in memory and not yet written: until Enter writes the
     // working file, the window repaints from the document rather than from the file.
     bool MovePending() const { return Changed; }
@@ -133,7 +128,6 @@ protected:
     void DrawBand(TDC& dc, int32_t x, int32_t y);
 
 private:
-    void FinishZoomWindow(const TRect& client, int32_t lx, int32_t ly);
     // Half the width of a text in its own font, in drawing units.
     int32_t TextHalfWidth(TDC& dc, const TTextobj& text);
     bool Changed = false;

@@ -1,6 +1,4 @@
-// The rectangle drag of the move tool family: the rubber band, the selection it makes and the zoom
-// window it sets.
-#include <cstdlib>
+// The rectangle drag of the move tool family: the rubber band and the selection it makes.
 #include <string>
 #include <vector>
 
@@ -12,30 +10,18 @@
 #include "editing/selection_rules.h"
 #include "platform/dc.h"
 #include "tools/move_tool.h"
-#include "tools/round_hundredths.h"
 #include "tools/tool_geometry.h"
 
 namespace {
 
 constexpr int32_t kPrintingViews = 100;
-constexpr int32_t kSmallestZoom = 2; // logical units on each axis; a click is not a zoom rectangle
-
-int32_t Logical(int32_t drawing) {
-    return ZoomDivisor == 0 ? drawing : drawing / ZoomDivisor;
-}
 
 } // namespace
 
 void TMoveobjtool::DrawBand(TDC& dc, int32_t x, int32_t y) {
     // A band of no size is never drawn, so the first pointer move, which takes off the band that
     // the press did not draw, leaves nothing behind.
-    if (x == RefX && y == RefY) return;
-    tools::SelectPreviewPen(dc, PenColour);
-    const TBrush oldBrush = dc.GetBrush();
-    dc.SelectStockObject(NULL_BRUSH);
-    dc.Rectangle(Logical(RefX), Logical(RefY), Logical(x), Logical(y));
-    dc.SelectObject(oldBrush);
-    tools::RestoreCopyPen(dc);
+    tools::DrawDottedBand(dc, POINT{RefX, RefY}, POINT{x, y});
 }
 
 void TMoveobjtool::RedrawPreview(TDC& dc) {
@@ -101,30 +87,4 @@ void TMoveobjtool::SelectInRect(TDC&, TRect&, int32_t, int32_t) {
     Mode = movestate::kSelected;
     InputFlag() = 0;
     SelectionMade = 1;
-}
-
-// The dragged rectangle, from (RefX, RefY) to (lx, ly) in logical units, becomes the view, widened
-// on one axis to the window's proportions.
-void TMoveobjtool::FinishZoomWindow(const TRect& client, int32_t lx, int32_t ly) {
-    const int32_t ox = Logical(RefX);
-    const int32_t oy = Logical(RefY);
-    // A click or a sliver would give a view of no size; the view stays as it was.
-    if (std::abs(lx - ox) < kSmallestZoom || std::abs(ly - oy) < kSmallestZoom || client.right <= 0 ||
-        client.bottom <= 0) {
-        Mode = movestate::kZoomWaiting;
-        return;
-    }
-    ViewExtentX = AnchorX > RefX ? lx - ox : ox - lx;
-    ScrollOriginX = AnchorX > RefX ? ox : lx;
-    ViewExtentY = AnchorY > RefY ? ly - oy : oy - ly;
-    ScrollOriginY = AnchorY > RefY ? oy : ly;
-
-    const float r = static_cast<float>(client.right) / static_cast<float>(client.bottom);
-    const auto w = static_cast<float>(ViewExtentX);
-    const auto h = static_cast<float>(ViewExtentY);
-    if (h * r > w)
-        ViewExtentX = RoundHundredths(h * r);
-    else
-        ViewExtentY = RoundHundredths(w / r);
-    PenScaleF = static_cast<float>(ViewExtentX) / static_cast<float>(client.right);
 }

@@ -40,4 +40,15 @@ void RestoreCopyPen(TDC& dc) {
     dc.SetROP2(R2_COPYPEN);
 }
 
+void DrawDottedBand(TDC& dc, const POINT& from, const POINT& to) {
+    if (to.x == from.x && to.y == from.y) return;
+    const auto logical = [](int32_t drawing) { return ZoomDivisor == 0 ? drawing : drawing / ZoomDivisor; };
+    SelectPreviewPen(dc, PenColour);
+    const TBrush oldBrush = dc.GetBrush();
+    dc.SelectStockObject(NULL_BRUSH);
+    dc.Rectangle(logical(from.x), logical(from.y), logical(to.x), logical(to.y));
+    dc.SelectObject(oldBrush);
+    RestoreCopyPen(dc);
+}
+
 } // namespace tools

@@ -26,5 +26,9 @@ void PutCursorOnDrawingPoint(TDrawingtool& tool, TDC& dc, int32_t x, int32_t y);
 void SelectPreviewPen(TDC& dc, COLORREF colour);
 // Back to plain copy drawing with the device context's own pen.
 void RestoreCopyPen(TDC& dc);
+// The dotted rectangle of a dragged band from one corner to the other, drawing units, by
+// exclusive-or in the preview pen: a second call with the same corners takes it off again. A band of
+// no size is never drawn.
+void DrawDottedBand(TDC& dc, const POINT& from, const POINT& to);
 
 } // namespace tools

@@ -35,6 +35,8 @@ constexpr int32_t kIntWall = ::kIntWall;
 constexpr int32_t kOpening = 2000;
 constexpr int32_t kDesignRoom = ::kDesignRoom;
 constexpr int32_t kReopenedRoom = ::kReopenedRoom;
+// Asked of TClient::RestoreTool: a line tool made without the Line command's name, guide and help.
+constexpr int32_t kLineQuiet = 85;
 
 } // namespace toolkind
 
@@ -44,9 +46,6 @@ namespace toolmode {
 constexpr int32_t kIdle = 0;
 constexpr int32_t kPicked = 1;         // a press of the general path picked: the guide says so
 constexpr int32_t kRenewOnRelease = 7; // the release repaints and gives a fresh tool of its kind
-// The release gives back the tool of the kind the window kept (RestoreKind).
-constexpr int32_t kRestoreOnRelease = 11;
-constexpr int32_t kRestoreOnReleaseToo = 12;
 } // namespace toolmode
 
 namespace textmode {

@@ -127,6 +127,9 @@ public:
     // Face fields; bearing in Angle) as an internal wall of the current view. Finishing saves once
     // at its end, so this does not write the working file.
     void AddPartitionWall();
+    // Takes the rubber band from the chain's end to the pointer off the window, before a step moves
+    // the end it was drawn from; the next pointer move draws it afresh.
+    void TakeBandOff(TDC& dc, const TRect& client);
 
     int32_t& DirectionCode() { return PickKind; } // side of the partition being built
     int32_t& SecondFaceSide() { return CursorX; } // as chosen in the thickness dialog

@@ -283,6 +283,26 @@ TEST_F(HelpSteps, ZoomUpOnADraggedArea) {
     EXPECT_NEAR(PixelOf(high.x, high.y).x - PixelOf(low.x, low.y).x, child->GetClientRect().right, 2);
 }
 
+// Help asked while Zoom UP waits is about the zoom, by F1 or by Help > Context Help, with the Pick
+// tool on the ground floor or a drawing tool; the wait goes on, and the drag after it zooms.
+TEST_F(HelpSteps, HelpWhileZoomUpWaitsShowsTheZoomsPage) {
+    Open();
+    for (const int32_t tool : {cmd::kRectangle, 0}) {
+        SCOPED_TRACE(tool);
+        tool ? Command(tool) : client->SelectPickTool();
+        const std::string toolsPage = F1();
+        Command(cmd::kZoomUp);
+        EXPECT_EQ(F1(), "zoom.htm");
+        pl::CloseHelpWindow();
+        Command(cmd::kContextHelp);
+        EXPECT_EQ(pl::CurrentHelpPage(), "zoom.htm");
+        const float scale = PenScaleF;
+        Drag(TPoint(100, 200), TPoint(300, 100));
+        EXPECT_LT(PenScaleF, scale) << "the wait was ended";
+        EXPECT_EQ(F1(), toolsPage);
+    }
+}
+
 TEST_F(HelpSteps, MoveASelection) {
     Play("edit.htm");
     Open();

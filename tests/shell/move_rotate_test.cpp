@@ -69,7 +69,12 @@ protected:
         return file;
     }
 
+    std::vector<POINT> OpenSitePlanOfAHouse();
+    std::vector<POINT> WallsOf(int32_t view) const;
+    void MoveTheHouse(const std::vector<POINT>& walls, const TPoint& by);
+
     POINT a{}, b{};
+    int32_t groundCornerX = 0;
     TList file;
 };
 
@@ -111,38 +116,50 @@ TEST_F(MoveRotate, ClickAndArrowKeyMoveTheSelectionAndEnterLocksIt) {
     EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
 }
 
-TEST_F(MoveRotate, TheHouseMovesOnTheSitePlan) {
+// The ground floor's house, then the site plan drawn from it: its walls as the file holds them.
+std::vector<POINT> MoveRotate::OpenSitePlanOfAHouse() {
     Open();
     const POINT low = DrawingAt(TPoint(150, 200)), high = DrawingAt(TPoint(250, 100));
+    groundCornerX = low.x;
     ObjectList.Add(make::ExtWall(kGroundFloor, low.x, low.y, low.x, high.y));
     ObjectList.Add(make::ExtWall(kGroundFloor, low.x, high.y, high.x, high.y));
     ObjectList.Add(make::ExtWall(kGroundFloor, high.x, high.y, high.x, low.y));
     ObjectList.Add(make::ExtWall(kGroundFloor, high.x, low.y, low.x, low.y));
-    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+    EXPECT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     SaveState = 0; // nothing to save before the site plan starts
     client->CmSitePlan();
     child = client->ActiveDrawingWindow();
-    ASSERT_EQ(CurrentView, kSitePlan);
-    const auto wallsOf = [this](int32_t view) {
-        std::vector<POINT> corners;
-        for (const auto& o : FileObjects())
-            if (o->kind == kExtWall && o->view == view) corners.push_back(POINT{o->x1, o->y1});
-        return corners;
-    };
-    const std::vector<POINT> before = wallsOf(kSitePlan);
-    ASSERT_EQ(before.size(), 4u);
-    const TPoint corner = PixelOf(before[0].x, before[0].y);
-    const TPoint far = PixelOf(before[2].x, before[2].y);
+    EXPECT_EQ(CurrentView, kSitePlan);
+    return WallsOf(kSitePlan);
+}
 
+std::vector<POINT> MoveRotate::WallsOf(int32_t view) const {
+    std::vector<POINT> corners;
+    for (const auto& o : FileObjects())
+        if (o->kind == kExtWall && o->view == view) corners.push_back(POINT{o->x1, o->y1});
+    return corners;
+}
+
+// The site plan's house selected, its corner clicked and a click `by` pixels from it.
+void MoveRotate::MoveTheHouse(const std::vector<POINT>& walls, const TPoint& by) {
+    const TPoint corner = PixelOf(walls[0].x, walls[0].y);
+    const TPoint far = PixelOf(walls[2].x, walls[2].y);
     client->ProcessCommand(cmd::kMoveRotate);
     Drag(TPoint(std::min(corner.x, far.x) - 20, std::max(corner.y, far.y) + 20),
          TPoint(std::max(corner.x, far.x) + 20, std::min(corner.y, far.y) - 20));
     EXPECT_EQ(dir.ReadFile("CFG/TEMP.CFG"), "4\n");
     Click(corner);
-    Click(TPoint(corner.x + 30, corner.y - 10));
+    Click(TPoint(corner.x + by.x, corner.y + by.y));
+}
+
+TEST_F(MoveRotate, TheHouseMovesOnTheSitePlan) {
+    const std::vector<POINT> before = OpenSitePlanOfAHouse();
+    ASSERT_EQ(before.size(), 4u);
+    const TPoint corner = PixelOf(before[0].x, before[0].y);
+    MoveTheHouse(before, TPoint(30, -10));
     Key(Qt::Key_Return);
 
-    const std::vector<POINT> after = wallsOf(kSitePlan);
+    const std::vector<POINT> after = WallsOf(kSitePlan);
     ASSERT_EQ(after.size(), 4u);
     const POINT moved = DrawingAt(TPoint(corner.x + 30, corner.y - 10));
     const POINT start = DrawingAt(corner);
@@ -150,7 +167,7 @@ TEST_F(MoveRotate, TheHouseMovesOnTheSitePlan) {
         EXPECT_EQ(after[i].x - before[i].x, moved.x - start.x);
         EXPECT_EQ(after[i].y - before[i].y, moved.y - start.y);
     }
-    EXPECT_EQ(wallsOf(kGroundFloor)[0].x, low.x) << "the ground floor stays";
+    EXPECT_EQ(WallsOf(kGroundFloor)[0].x, groundCornerX) << "the ground floor stays";
 }
 
 TEST_F(MoveRotate, APendingMoveSurvivesARepaint) {
@@ -196,16 +213,63 @@ TEST_F(MoveRotate, ZoomUpShowsTheDraggedArea) {
     EXPECT_EQ(client->Tool->Kind, toolkind::kLine) << "the tool kept at Zoom up comes back";
 }
 
+// A click is no rectangle: the view stays and Zoom UP goes on waiting, so the drag after it is the
+// zoom's and draws no line.
 TEST_F(MoveRotate, ZoomUpIgnoresAClick) {
     Open();
     const int32_t x = ViewExtentX, y = ViewExtentY, ox = ScrollOriginX;
+    const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
     client->ProcessCommand(cmd::kZoomUp);
     Click(TPoint(100, 200));
     EXPECT_EQ(ViewExtentX, x);
     EXPECT_EQ(ViewExtentY, y);
     EXPECT_EQ(ScrollOriginX, ox);
+    const POINT low = DrawingAt(TPoint(100, 200)), high = DrawingAt(TPoint(300, 100));
+    Drag(TPoint(100, 200), TPoint(300, 100));
+    EXPECT_NEAR(PixelOf(high.x, high.y).x - PixelOf(low.x, low.y).x, child->GetClientRect().right, 2);
+    EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), before) << "the drag drew";
     EXPECT_EQ(client->Tool->Kind, toolkind::kLine);
 }
+
+// A move given up by Escape never reaches the file, whatever zoom (and the site plan's centring with
+// it) comes before the Escape or after it. (zoom before, zoom after; 0 for none)
+class CancelledMoveOnTheSitePlan : public MoveRotate,
+                                   public ::testing::WithParamInterface<std::pair<int32_t, int32_t>> {};
+
+TEST_P(CancelledMoveOnTheSitePlan, NeverReachesTheFile) {
+    const auto [zoomBefore, zoomAfter] = GetParam();
+    const std::vector<POINT> before = OpenSitePlanOfAHouse();
+    ASSERT_EQ(before.size(), 4u);
+    // A label away from the house, which the centring moves with it and the move leaves.
+    const TPoint far = PixelOf(before[0].x, before[0].y);
+    const POINT label = DrawingAt(TPoint(far.x - 60, far.y + 40));
+    ObjectList.Add(std::make_unique<TTextobj>(kSitePlan, kText, 1, 0, 0, 0, label.x, 0, 900, 0, label.y, 0, 0,
+                                              "site plan", "Arial", 0, 3, 400, 20));
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+    const auto fromLabel = [this] {
+        std::vector<int32_t> offsets;
+        int32_t labelX = 0;
+        for (const auto& o : FileObjects())
+            if (o->view == kSitePlan && o->kind == kText) labelX = o->x1;
+        for (const POINT& w : WallsOf(kSitePlan))
+            offsets.push_back(w.x - labelX);
+        return offsets;
+    };
+    const std::vector<int32_t> placed = fromLabel();
+    MoveTheHouse(before, TPoint(100, 0));
+    if (zoomBefore) client->ProcessCommand(zoomBefore);
+    Key(Qt::Key_Escape);
+    if (zoomAfter) client->ProcessCommand(zoomAfter);
+    client->ProcessCommand(cmd::kNormalSize);
+    EXPECT_EQ(fromLabel(), placed);
+    EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zooms, CancelledMoveOnTheSitePlan,
+                         ::testing::Values(std::pair{0, 0}, std::pair{0, cmd::kHalfSize},
+                                           std::pair{0, cmd::kFitScreen}, std::pair{cmd::kNormalSize, 0},
+                                           std::pair{cmd::kHalfSize, cmd::kFitScreen},
+                                           std::pair{cmd::kFitScreen, cmd::kHalfSize}));
 
 // A right press turns the selection about the point pressed by the degrees typed (none: a click on it
 // and a click at the point move it there); a turn or move carrying a point of it past the sheet's edge

@@ -6,11 +6,15 @@
 #include <string>
 
 #include "document/program_state.h"
+#include "platform/gadgets.h"
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
 #include "resources/dialogs/opening_templates.h"
+#include "resources/dialogs/partition_templates.h"
+#include "resources/main_menu.h"
 #include "tests/platform/pixel_probe.h"
 #include "tests/shell/input_fixture.h"
+#include "tools/tool_kinds.h"
 
 namespace {
 
@@ -109,6 +113,40 @@ public:
     }
     void ExtendLevelLineAfterAWallPick() {
         EditPickedEnd(false, cmd::kExtendInternalWall, Qt::Key_Right, 500, {200, 150});
+    }
+    // A circle moved by a click, then given up by Escape: the file never had the move.
+    void MoveCircleThenEscape() {
+        OpenWith(&AfterTheStep::AddCircle);
+        const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
+        client->ProcessCommand(cmd::kMoveRotate);
+        SelectSquare();
+        Click(TPoint(200, 150));
+        Click(TPoint(300, 150));
+        Key(Qt::Key_Escape);
+        EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), before);
+    }
+    // A partition keyed down from a point, the pointer having drawn its band elsewhere first.
+    void KeyPartitionAfterItsBand() {
+        OpenWith();
+        pl::script::AnswerDialog(kPartitionDialogId, {DialogStep{{{kPartitionThickness, "100"}}, IDOK}});
+        client->ProcessCommand(cmd::kInternalWall);
+        EnterAt(TPoint(200, 60));
+        MoveTo(TPoint(320, 210));
+        pl::script::AnswerInput("2000");
+        Key(Qt::Key_Down);
+    }
+    void KeyPartitionThenEscapeTwice() {
+        KeyPartitionAfterItsBand();
+        Key(Qt::Key_Escape);
+        Key(Qt::Key_Escape);
+    }
+    // A partition picked to extend, a click on paper that finds nothing, then Escape twice.
+    void GiveUpPartitionPickByEscape() {
+        PickUpright(false, cmd::kExtendInternalWall);
+        pl::script::AnswerMessageBox(IDOK);
+        Click(TPoint(300, 60));
+        Key(Qt::Key_Escape);
+        Key(Qt::Key_Escape);
     }
     void PickUpright(bool line, int32_t command) {
         OpenWith(line ? &AfterTheStep::AddUpright<true> : &AfterTheStep::AddUpright<false>);
@@ -218,7 +256,48 @@ const StepCase kSteps[] = {
     {"LineEndExtendedAfterAnotherPick", &AfterTheStep::ExtendLevelLinePickedNext},
     {"WallEndExtendedAfterAMissedPick", &AfterTheStep::ExtendWallAfterAMissedPick},
     {"LineEndExtendedAfterAWallPick", &AfterTheStep::ExtendLevelLineAfterAWallPick},
+    {"CircleMoveGivenUpByEscape", &AfterTheStep::MoveCircleThenEscape},
+    {"PartitionKeyedAfterItsBand", &AfterTheStep::KeyPartitionAfterItsBand},
+    {"PartitionChainGivenUpByEscape", &AfterTheStep::KeyPartitionThenEscapeTwice},
+    {"PartitionPickGivenUpByEscape", &AfterTheStep::GiveUpPartitionPickByEscape},
 };
+
+// A line clicked after a partition was picked is taken up by the same command: the status bar still
+// names the command and its guide, not the Line tool's.
+TEST_F(AfterTheStep, ALinePickedAfterAPartitionKeepsTheCommandsNameAndGuide) {
+    PickUpright(false, cmd::kExtendInternalWall);
+    Click(TPoint(200, 150));
+    EXPECT_EQ(client->Tool->Kind, toolkind::kLine);
+    EXPECT_STREQ(client->ToolGadget->GetText(), "Extend");
+    EXPECT_STREQ(client->StatusBar->GetText(), "select ARROw key direction of end to EXTEND");
+}
+
+// Escape in every tool of the menus that choose one, chosen (its dialogs answered as offered), given a
+// point by Enter and a pointer move, leaves the window as a full repaint shows it.
+class EscapeInEveryTool : public AfterTheStep {};
+
+TEST_F(EscapeInEveryTool, LeavesWhatAFullRepaintShows) {
+    for (const res::MenuPopup& popup : res::MainMenu()) {
+        const std::string caption = popup.Caption;
+        if (caption != "Edit" && caption != "Tools" && caption != "Walls && Base" && caption != "Other" &&
+            caption != "Libraries")
+            continue;
+        for (const res::MenuItem& item : popup.Items) {
+            if (!item.Command || !TClient::HasHandler(item.Command)) continue;
+            SCOPED_TRACE(item.Command);
+            OpenWith();
+            pl::script::AnswerRestWithDefaults(true);
+            client->ProcessCommand(item.Command);
+            EnterAt(TPoint(120, 80));
+            MoveTo(TPoint(300, 220));
+            Key(Qt::Key_Escape);
+            EXPECT_EQ(DifferenceFromFullRepaint(), 0);
+            pl::script::Reset();
+            client->CloseChildren();
+            QCoreApplication::processEvents();
+        }
+    }
+}
 
 class PickShown : public AfterTheStep {};
 

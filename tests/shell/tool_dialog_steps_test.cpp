@@ -1,9 +1,14 @@
 // The drawing window's tool steps and the shape commands: line text, number of lines, text placing,
 // the tool's line style and its gadget, the rotate check, and what a cancelled dialog leaves.
+#include <QLineEdit>
+#include <QTest>
+
 #include "document/program_state.h"
 #include "platform/file_io.h"
 #include "platform/gadgets.h"
+#include "platform/input_dialog.h"
 #include "platform/test_script.h"
+#include "platform/when_modal.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/text_tool.h"
 
@@ -51,6 +56,22 @@ TEST_F(ToolSteps, MultilinesTakeTheNumberOfLines) {
     EXPECT_EQ(client->Tool->Mode, 40);
     EXPECT_EQ(client->Tool->Count, 3);
     EXPECT_EQ(Gadget(), "1,Multiline");
+}
+
+// The box offers a count it takes: Enter alone starts the tool, with nothing refused.
+TEST_F(ToolSteps, MultilinesStartOnTheOfferedNumberOfLines) {
+    Open();
+    pl::script::Enable(false);
+    const auto box = pl::whenModal<TInputDialog>([](TInputDialog* shown) {
+        // A refusal after it is told through the script, not left open.
+        pl::script::Enable(true);
+        QTest::keyClick(shown->findChild<QLineEdit*>("edit"), Qt::Key_Return);
+    });
+    client->CmMultiline();
+    EXPECT_TRUE(box->Fired);
+    EXPECT_EQ(client->Tool->Mode, 40);
+    EXPECT_EQ(client->Tool->Count, 2);
+    EXPECT_FALSE(ui.LogContains("Number of Lines must be from 2 to 100"));
 }
 
 class MultilineRefusal : public ToolSteps, public ::testing::WithParamInterface<const char*> {};
@@ -114,6 +135,20 @@ TEST_F(ToolSteps, TextStartShowsTheGuidesAsWritten) {
     client->CmText();
     EXPECT_TRUE(ui.LogContains(
         "click LEFT button on TEXT starting point - then type away - press Enter when finished "));
+}
+
+// Escape after a line of a text typed at a click ends that text: the next text starts at its own click.
+TEST_F(ToolSteps, TextAfterAnEscapedTextStartsAtItsClick) {
+    Open();
+    for (const char* typed : {"AB", "XY"}) {
+        pl::script::AnswerDialog(2300, {DialogStep{{{2302, "1"}, {2303, "1"}}, IDOK}});
+        client->CmText();
+        Click(typed[0] == 'A' ? TPoint(100, 100) : TPoint(200, 200));
+        QTest::keyClicks(View(), typed);
+        Key(Qt::Key_Return);
+        Key(Qt::Key_Escape);
+    }
+    EXPECT_NE(dir.ReadFile("DWGS/HOUSE.DB0").find("XY"), std::string::npos);
 }
 
 TEST_F(ToolSteps, CancelledTextDetailsLeaveTheFreshTextTool) {

@@ -55,6 +55,9 @@ struct PreviewCase {
     int32_t command = 0;
     // Nothing drawn on the view: nothing to fit, nothing to centre.
     bool bare = false;
+    // A site plan left where it was drawn: the first zoom centres it, and what the tool holds, on the
+    // sheet.
+    bool offCentre = false;
 };
 
 class PreviewOfAnEndingTool : public InputTest, public ::testing::WithParamInterface<PreviewCase> {
@@ -241,7 +244,7 @@ protected:
         const POINT a = DrawingAt(from), b = DrawingAt(to);
         ObjectList.Add(make::ExtWall(CurrentView, a.x, a.y, b.x, b.y));
         // The site plan as the program shows it, centred on the sheet.
-        if (CurrentView == kSitePlan) CentreDrawing(*client->Tool, kSitePlan);
+        if (CurrentView == kSitePlan && !GetParam().offCentre) CentreDrawing(*client->Tool, kSitePlan);
         ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
         child->Invalidate(true);
         child->UpdateWindow();
@@ -249,7 +252,19 @@ protected:
     // The file the row's finishing keys leave.
     std::string Finished() {
         (this->*finish)();
-        return dir.ReadFile("DWGS/" + std::string(ObjectList.DrawingName) + ".DB0");
+        if (!GetParam().offCentre)
+            return dir.ReadFile("DWGS/" + std::string(ObjectList.DrawingName) + ".DB0");
+        // Where the drawing lies on the sheet is the centring's: what was made is told from the wall.
+        TList file;
+        EXPECT_EQ(testsupport::ReadWorkingFileInto(file), FileResult::Ok);
+        std::string made;
+        const POINT wall = FirstPointOfView();
+        for (int32_t i = 0; i < file.count; ++i)
+            if (const TObject* o = file[i]; o->view == CurrentView)
+                for (const int32_t v :
+                     {o->kind, o->x1 - wall.x, o->y1 - wall.y, o->x2 - wall.x, o->y2 - wall.y})
+                    made += std::to_string(v) + " ";
+        return made;
     }
     // With the preview shown: a move, a full repaint, a further move, then another command.
     void RepaintMoveAndChooseLine() {
@@ -310,6 +325,14 @@ const PreviewCase kHeldUnseen[] = {
     {.name = "EllipseOnAnEmptyFloor",
      .start = &PreviewOfAnEndingTool::EllipseFromItsFirstPoint,
      .bare = true},
+    {.name = "RectangleOnAnOffCentreSitePlan",
+     .start = &PreviewOfAnEndingTool::RectangleFromItsFirstCorner,
+     .view = kSitePlan,
+     .offCentre = true},
+    {.name = "EllipseOnAnOffCentreSitePlan",
+     .start = &PreviewOfAnEndingTool::EllipseFromItsFirstPoint,
+     .view = kSitePlan,
+     .offCentre = true},
 };
 
 TEST_P(PreviewOfAnEndingTool, GoesWithTheToolWhenAnotherCommandIsChosen) {
@@ -396,7 +419,13 @@ TEST_P(HeldAcrossAZoom, IsKeptWholeByEveryZoomAndScroll) {
         // A room layout refuses Zoom UP: no rectangle follows.
         const bool zoomsUp = CurrentView >= kGroundFloor;
         if (way == cmd::kZoomUp && zoomsUp) Drag(TPoint(100, 100), TPoint(300, 250));
-        if (way == kZoomUpByAClick && zoomsUp) Click(TPoint(200, 200));
+        if (way == kZoomUpByAClick && zoomsUp) {
+            // A click is no rectangle: Zoom UP goes on waiting, until the next command or key.
+            Click(TPoint(200, 200));
+            EXPECT_STREQ(client->StatusBar->GetText(),
+                         "GUIDE: press Left Button, hold down and drag cursor over area to enlarge");
+            child->EndZoomWait();
+        }
         QCoreApplication::processEvents();
         // A dialog the command opened was closed unanswered, as Cancel closes it.
         if (GetParam().stays) pl::script::Reset();

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QTest>
 #include <QTimer>
+#include <tuple>
 
 #include "document/program_state.h"
 #include "platform/detail/client_view.h"
@@ -256,6 +257,38 @@ TEST_F(Zooming, ZoomUpHandsTheViewToTheRectangleDrag) {
     EXPECT_EQ(app.StatusBar->GetText(), guide);
     EXPECT_EQ(HelpContextId, help);
 }
+
+// The dragged rectangle becomes the view at the window's proportions, whichever corner the drag
+// starts from; a click or a line of no width leaves the view as it was, and Zoom UP waiting for a
+// rectangle. (from, to, whether it is shown)
+class ZoomRectangle : public Zooming,
+                      public ::testing::WithParamInterface<std::tuple<QPoint, QPoint, bool>> {};
+
+TEST_P(ZoomRectangle, BecomesTheViewOrLeavesZoomUpWaiting) {
+    const auto [from, to, shown] = GetParam();
+    const float scale = PenScaleF;
+    const int32_t extent = ViewExtentX, origin = ScrollOriginX;
+    ASSERT_TRUE(client->ProcessCommand(cmd::kZoomUp));
+    QTest::mousePress(child->View(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(child->View(), to);
+    QTest::mouseRelease(child->View(), Qt::LeftButton, {}, to);
+    if (shown) {
+        EXPECT_NEAR(PenScaleF, scale * 100 / rect.right, 0.2f);
+        ExpectScrollStateInLine();
+        return;
+    }
+    EXPECT_EQ(ViewExtentX, extent);
+    EXPECT_EQ(ScrollOriginX, origin);
+    EXPECT_STREQ(app.StatusBar->GetText(),
+                 "GUIDE: press Left Button, hold down and drag cursor over area to enlarge");
+}
+
+INSTANTIATE_TEST_SUITE_P(Drags, ZoomRectangle,
+                         ::testing::Values(std::tuple{QPoint(100, 100), QPoint(200, 160), true},
+                                           std::tuple{QPoint(200, 160), QPoint(100, 100), true},
+                                           std::tuple{QPoint(100, 100), QPoint(100, 100), false},
+                                           std::tuple{QPoint(100, 100), QPoint(100, 180), false},
+                                           std::tuple{QPoint(100, 100), QPoint(180, 100), false}));
 
 // A command or a key chosen while Zoom UP waits for its rectangle ends the wait: the next drag is
 // the tool's, and the view stays.

@@ -142,34 +142,6 @@ TEST_F(MoveTool, BandIsDottedAndAnAbandonedDragTakesItAlong) {
     EXPECT_EQ(image, before);
 }
 
-TEST_F(MoveTool, ZoomWindowBecomesTheViewInTheWindowsProportions) {
-    for (const bool reversed : {false, true}) {
-        ViewExtentX = kW;
-        ViewExtentY = kH;
-        ScrollOriginX = ScrollOriginY = 0;
-        TMoveobjtool tool;
-        tool.Mode = movestate::kZoomWaiting;
-        reversed ? Drag(tool, Px(200, 200), Px(100, 100)) : Drag(tool, Px(100, 100), Px(200, 200));
-        EXPECT_EQ(ViewExtentX, 200);
-        EXPECT_EQ(ViewExtentY, 100);
-        EXPECT_EQ(ScrollOriginX, 100);
-        EXPECT_EQ(ScrollOriginY, 100);
-        EXPECT_NEAR(PenScaleF, 0.3333f, 0.0001f);
-        EXPECT_EQ(tool.Mode, movestate::kZoomDragging);
-    }
-}
-
-TEST_F(MoveTool, ZoomWindowOfAClickOrASliverIsIgnored) {
-    for (const POINT to : {POINT{100, 100}, POINT{101, 180}, POINT{180, 101}}) {
-        TMoveobjtool tool;
-        tool.Mode = movestate::kZoomWaiting;
-        Drag(tool, Px(100, 100), Px(to.x, to.y));
-        EXPECT_EQ(ViewExtentX, kW);
-        EXPECT_EQ(ViewExtentY, kH);
-        EXPECT_EQ(tool.Mode, movestate::kZoomWaiting);
-    }
-}
-
 TEST_F(MoveTool, ArrowKeyStepFollowsThePenScale) {
     struct {
         float penScale;
