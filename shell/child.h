@@ -29,6 +29,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "platform/geometry.h"
 #include "platform/mdi_child.h"
@@ -63,7 +64,10 @@ public:
     int32_t RestoreKind = 0;             // 1 once Enter ended a line of a text typed at a click
     int32_t DownScrollX = 0;             // scroll origin saved at a left-button press
     int32_t DownScrollY = 0;
-    bool PressPassedOver = false;       // the left press was nothing: so is its release
+    bool PressPassedOver = false; // the left press was nothing: so is its release
+    // The pointer's last place in the drawing area, in client pixels: a key's point while the pointer
+    // is over the toolbar, the frame or another window.
+    std::optional<TPoint> PointerInArea;
     std::unique_ptr<TClientDC> InputDC; // device context of one tool call; null between calls
     // The rectangle Zoom UP waits for, or drags; null when no zoom waits.
     std::unique_ptr<shell::ZoomDrag> ZoomWait;
