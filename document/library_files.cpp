@@ -94,13 +94,9 @@ FileResult TList::SaveLibrary(const char* fileName) {
 }
 
 FileResult TList::InsertLibrary(const char* fileName) {
-    // One eighth of the visible width from the left, one sixth of the height from the bottom; where
-    // the view shows what lies past the sheet there, the nearest point of the sheet.
-    const auto onSheet = [](int64_t v, int32_t side) {
-        return static_cast<int32_t>(std::clamp<int64_t>(v * ZoomDivisor, 0, int64_t{side} * ZoomDivisor));
-    };
-    const RecordOrigin at{onSheet(int64_t{ViewExtentX} / 8 + ScrollOriginX, SheetWidth),
-                          onSheet(int64_t{ViewExtentY} / 6 + ScrollOriginY, SheetHeight)};
+    // One eighth of the visible width from the left, one sixth of the height from the bottom.
+    const RecordOrigin at{static_cast<int32_t>((int64_t{ViewExtentX} / 8 + ScrollOriginX) * ZoomDivisor),
+                          static_cast<int32_t>((int64_t{ViewExtentY} / 6 + ScrollOriginY) * ZoomDivisor)};
     std::string text;
     if (!pl::ReadTextFile(LibraryPath(*this, fileName), text)) return FileResult::OpenFailed;
 

@@ -36,9 +36,6 @@ protected:
         ZoomDivisor = 1;
         ViewExtentX = 600;
         ViewExtentY = 300;
-        // The view lies on the sheet.
-        SheetWidth = 16000;
-        SheetHeight = 10000;
         SetDrawingMapping(nullptr, dc, client);
     }
     void List(const std::vector<std::string>& entries) {
