@@ -10,6 +10,7 @@
 #include "document/drawn_extents.h"
 #include "document/program_state.h"
 #include "document/record_format.h"
+#include "document/working_file_step.h"
 #include "platform/file_io.h"
 
 RecordOrigin SheetCentre() {
@@ -113,6 +114,7 @@ FileResult TList::WriteDrawingFile(int32_t mode, pl::Sync sync) {
     text.replace(offset, header.size(), header);
     if (!pl::WriteTextFile(path, std::string_view(text).substr(offset), sync)) return FileResult::WriteFailed;
     if (count > 0) DrawingState = 2;
+    if (mode == filemode::kWorking) NoteWorkingFileHolds(*this);
     return FileResult::Ok;
 }
 
@@ -121,7 +123,9 @@ FileResult TList::ReadDrawingFile(int32_t mode) {
     static std::string text; // kept between the reads of every repaint
     // An unreadable file leaves the document and every global as they were.
     if (path.empty() || !pl::ReadTextFile(path, text)) return FileResult::OpenFailed;
-    return ReadDrawingText(text, SheetCentre());
+    const FileResult result = ReadDrawingText(text, SheetCentre());
+    if (mode == filemode::kWorking) NoteWorkingFileHolds(*this);
+    return result;
 }
 
 FileResult TList::ReadDrawingText(std::string_view text, const RecordOrigin& centre) {

@@ -8,6 +8,7 @@
 #include "document/drawing_file.h"
 #include "document/program_state.h"
 #include "document/record_format.h"
+#include "document/sheet_edge.h"
 #include "document/working_file_step.h"
 #include "platform/file_io.h"
 
@@ -235,6 +236,8 @@ FileResult TList::ReadTransformed(int32_t how, const char* newName) {
     RecordReader reader(text);
     int32_t header[6] = {};
     bool damaged = !ReadDrawingHeader(reader, header);
+    // A drawing that held objects past the sheet may keep them turned; the turn may add none.
+    int32_t pastSheet = 0;
     if (!damaged) {
         MetricUnits = header[4];
         IdCounter = header[5];
@@ -246,6 +249,7 @@ FileResult TList::ReadTransformed(int32_t how, const char* newName) {
                 damaged = true;
                 break;
             }
+            pastSheet += StoredOnSheet(*object) ? 0 : 1;
             const bool keep =
                 mirror ? (MirrorObject(*object, centre), true) : TurnObject(*object, how, centre);
             if (!keep) continue;
@@ -261,6 +265,7 @@ FileResult TList::ReadTransformed(int32_t how, const char* newName) {
     }
     const std::string openName = DrawingName;
     SetDrawingName(newName ? newName : "");
+    NotePastSheetInWorkingFile(pastSheet);
     if (WriteWorkingFile(*this, pl::Sync::ToDisk) && !mirror) { // a new drawing, saved
         const int32_t keptView = CurrentView;
         const int32_t codes[3] = {kGroundFloor, kFirstFloor, kSecondFloor};

@@ -5,6 +5,7 @@
 
 #include "document/checked_file.h"
 #include "document/document.h"
+#include "document/sheet_edge.h"
 #include "platform/file_io.h"
 
 namespace {
@@ -12,6 +13,9 @@ namespace {
 WorkingFileStep* innermostStep = nullptr;
 std::function<void()> repaintAfterFailure;
 std::function<void()> afterWrite;
+// The objects past the sheet in the working file as the drawing window's document last read or
+// wrote it.
+int32_t pastSheetInFile = 0;
 
 // Outside a step, or for a document the step did not keep, the file holds the drawing as it was
 // before the write, so the document takes it back: memory, screen and file then agree.
@@ -113,6 +117,16 @@ std::string WorkingFileStep::PutFilesBack() {
     return stayed;
 }
 
+bool WorkingFileStep::AddsPastSheet(int32_t pastSheet) {
+    if (pastSheet <= pastSheetInFile) return false;
+    list_ = &ObjectList;
+    static_cast<void>(PutFilesBack());
+    TellFileFailure(kPastSheetText, kPastSheetCaption);
+    PutMemoryBack(ObjectList);
+    Repaint();
+    return true;
+}
+
 void PutBackStepsCutShort(const std::string& programDirectory) {
     std::string text;
     for (const pl::StepCutShort& file : pl::UndoStepsOfEndedRuns(programDirectory + "DWGS")) {
@@ -137,6 +151,14 @@ void PutBackStepsCutShort(const std::string& programDirectory) {
     if (!text.empty()) TellFileFailure(text, "DRAWING FILE");
 }
 
+void NoteWorkingFileHolds(const TList& list) {
+    if (&list == &ObjectList) pastSheetInFile = CountPastSheet(list);
+}
+
+void NotePastSheetInWorkingFile(int32_t count) {
+    pastSheetInFile = count;
+}
+
 void OnWorkingFileFailure(std::function<void()> repaint) {
     repaintAfterFailure = std::move(repaint);
 }
@@ -154,6 +176,9 @@ bool WorkingFileStep::WriteWithin(TList& list, pl::Sync sync, const char* saving
     }
     const std::string path = list.DrawingFilePath(filemode::kWorking);
     bool refused = false;
+    // Only the drawing window's document is held to the sheet; a copy written elsewhere is not.
+    const int32_t pastSheet = &list == &ObjectList ? CountPastSheet(list) : 0;
+    if (step && step->AddsPastSheet(pastSheet)) return false;
     if (step) {
         step->list_ = &list;
         refused = !step->KeepFileBefore(path);

@@ -48,6 +48,8 @@ private:
     friend void KeepSettingsForStep(const std::string& path);
     // The write of both: a failure told in words about saving where `saving` says what was asked.
     static bool WriteWithin(TList& list, pl::Sync sync, const char* saving);
+    // Refuses the step when its document holds more objects past the sheet than the working file.
+    [[nodiscard]] bool AddsPastSheet(int32_t pastSheet);
     // False when the file stands and could not be kept: the step then writes nothing.
     [[nodiscard]] bool KeepFileBefore(const std::string& path);
     // Marks the step failed and puts back every file it wrote; the kept names that could not go
@@ -76,9 +78,10 @@ private:
     std::optional<KeptDocument> memoryBefore_; // ObjectList as the step found it, when ahead of the file
 };
 
-// Writes the document to the working file within the current step. False when this or an earlier
-// write of the step failed: the user has been told once, the file holds what it held before the
-// step, and the document is back to what memory held before the step. Outside any step a write is
+// Writes the document to the working file within the current step. A step that would store a point
+// past the sheet is refused as a failed one is, told with the sheet message. False when this or an
+// earlier write of the step failed or was refused: the user has been told once, the file holds what it held
+// before the step, and the document is back to what memory held before the step. Outside any step a write is
 // a step of its own. A save asks for the file to reach the disk before the call returns.
 [[nodiscard]] bool WriteWorkingFile(TList& list, pl::Sync sync = pl::Sync::None);
 // A save of the drawing: the working file written as above, reaching the disk before the call
@@ -100,6 +103,13 @@ void KeepSettingsForStep(const std::string& path);
 // and the user is told once which drawings went back. A step in another copy of the program still
 // running is left alone.
 void PutBackStepsCutShort(const std::string& programDirectory);
+
+// Notes what the working file just read into the drawing window's document, or written from it,
+// holds past the sheet: a step's write may add nothing there. A drawing stored before may hold some;
+// a step that moves one keeps the count as it was.
+void NoteWorkingFileHolds(const TList& list);
+// The same for a working file read object by object: how many of its objects lie past the sheet.
+void NotePastSheetInWorkingFile(int32_t count);
 
 // Called after a failed step has put the document back, so the window shows it again; the
 // drawing windows' owner sets it and clears it with an empty function.

@@ -11,7 +11,7 @@ struct ScriptState {
     bool enabledChecked = false;
     bool enabled = false;
     std::deque<script::Answer> queue;
-    bool defaults = false;
+    script::MissingAnswer missing = nullptr;
     std::vector<std::string> errors;
     std::vector<std::string> log;
 };
@@ -57,7 +57,7 @@ bool Enabled() {
 }
 
 void Reset() {
-    State().defaults = false;
+    State().missing = nullptr;
     State().queue.clear();
     State().errors.clear();
     State().log.clear();
@@ -195,19 +195,13 @@ std::string LogText() {
     return text;
 }
 
-void AnswerRestWithDefaults(bool on) {
-    State().defaults = on;
+void AnswerMissingWith(MissingAnswer answer) {
+    State().missing = answer;
 }
 
 std::optional<Answer> Take(AnswerKind kind, const std::string& what) {
     std::deque<Answer>& queue = State().queue;
-    if (State().defaults && (queue.empty() || queue.front().Kind != kind)) {
-        if (kind != AnswerKind::Dialog) return std::nullopt;
-        Answer ok;
-        ok.Kind = kind;
-        ok.Steps = {DialogStep{}};
-        return ok;
-    }
+    if (State().missing && (queue.empty() || queue.front().Kind != kind)) return State().missing(kind);
     if (queue.empty()) {
         RecordError(std::string("no scripted answer for the ") + KindName(kind) + " " + what);
         return std::nullopt;

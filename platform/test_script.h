@@ -71,10 +71,10 @@ void AnswerPrint(int32_t copies, int32_t fromPage = 1, int32_t toPage = 1);
 void CancelPrint();
 void AnswerPageSetup(bool ok);
 
-// While on (until Reset), a modal call that finds no answer of its kind next takes its default, with
-// no error: a dialog is closed by OK with the values it opened with, any other call is cancelled
-// (a message box with more than OK answers Cancel or No). For tables that drive every command.
-void AnswerRestWithDefaults(bool on);
+// Until Reset, a modal call that finds no answer of its kind next asks this function instead of
+// recording an error; its empty result answers Cancel. For tables that drive every command.
+using MissingAnswer = std::optional<Answer> (*)(AnswerKind kind);
+void AnswerMissingWith(MissingAnswer answer);
 
 // Answers not yet taken.
 std::size_t Pending();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "document/program_state.h"
 #include "render/screen_units.h"
@@ -62,6 +63,54 @@ void Line(TDC& dc, POINT a, POINT b) {
     dc.MoveToEx(a.x, a.y);
     dc.LineTo(b.x, b.y);
 }
+
+// How many times finer than the context's own the units of a cut's ends are. Where a unit of a
+// window spans several pixels (zoomed up far), an end rounded to whole units stops up to most of a
+// unit short of its jamb or runs as far past it; there the ends are placed in units this much finer,
+// to the pixel, as paper places them, and a cut reaches exactly half its pen past a doorway.
+constexpr int32_t kFiner = 8;
+
+int32_t FinerFactor(const TDC& dc) {
+    // Paper places its ends finely already and keeps its own units.
+    if (dc.GetDeviceCaps(TECHNOLOGY) != DT_RASDISPLAY || dc.GetMapMode() != MM_ISOTROPIC) return 1;
+    POINT p[2] = {{0, 0}, {1000, 1000}};
+    if (!dc.LPtoDP(p, 2)) return 1;
+    return std::max(std::abs(p[1].x - p[0].x), std::abs(p[1].y - p[0].y)) > 1000 ? kFiner : 1;
+}
+
+// While it lives, the context's units are `k` times finer and the selected pen as much wider, so
+// that what it draws keeps its size.
+class FinerUnits {
+public:
+    FinerUnits(TDC& dc, int32_t k) : dc_(dc), k_(k) {
+        if (k_ == 1) return;
+        ext_ = dc.GetWindowExt(), org_ = dc.GetWindowOrg(), viewport_ = dc.GetViewportExt();
+        dc.SetWindowExtEx(ext_.cx * k_, ext_.cy * k_);
+        dc.SetViewportExtEx(viewport_.cx, viewport_.cy);
+        dc.SetWindowOrgEx(org_.x * k_, org_.y * k_);
+        const TPen& pen = dc.GetPen();
+        pen_ = dc.SelectObject(TPen(pen.Colour(), pen.Width() * k_, pen.Style()));
+    }
+    ~FinerUnits() {
+        if (k_ == 1) return;
+        dc_.SelectObject(pen_);
+        dc_.SetWindowExtEx(ext_.cx, ext_.cy);
+        dc_.SetViewportExtEx(viewport_.cx, viewport_.cy);
+        dc_.SetWindowOrgEx(org_.x, org_.y);
+    }
+    FinerUnits(const FinerUnits&) = delete;
+    FinerUnits& operator=(const FinerUnits&) = delete;
+
+    // A point in the context's own units, placed in the finer ones.
+    POINT At(double x, double y) const { return Rounded(x * k_, y * k_); }
+
+private:
+    TDC& dc_;
+    int32_t k_;
+    SIZE ext_{}, viewport_{};
+    POINT org_{};
+    TPen pen_;
+};
 
 } // namespace
 
@@ -165,9 +214,11 @@ void DoorwayCut::Segment(TDC& dc, int64_t ax, int64_t ay, int64_t bx, int64_t by
     // Only the doorways the segment's span along the wall reaches (a damaged record may hold many).
     auto d = std::lower_bound(doorways_.begin(), doorways_.end(), lo,
                               [](const Stretch& s, double t) { return s.to <= t; });
+    const FinerUnits finer(dc, FinerFactor(dc));
     if (lo == hi) {
         // Square to the wall: wholly inside a doorway or wholly outside.
-        if (d == doorways_.end() || d->from >= lo) Line(dc, Rounded(ax, ay), Rounded(bx, by));
+        if (d == doorways_.end() || d->from >= lo)
+            Line(dc, finer.At(double(ax), double(ay)), finer.At(double(bx), double(by)));
         return;
     }
     std::vector<Stretch> cuts; // along the segment: 0 at a, 1 at b
@@ -176,7 +227,7 @@ void DoorwayCut::Segment(TDC& dc, int64_t ax, int64_t ay, int64_t bx, int64_t by
         cuts.push_back({std::max(std::min(u0, u1), 0.0), std::min(std::max(u0, u1), 1.0)});
     }
     if (ta > tb) std::reverse(cuts.begin(), cuts.end());
-    const auto at = [&](double u) { return Rounded(ax + u * double(bx - ax), ay + u * double(by - ay)); };
+    const auto at = [&](double u) { return finer.At(ax + u * double(bx - ax), ay + u * double(by - ay)); };
     double from = 0;
     for (const Stretch& c : cuts) {
         if (c.from > from) Line(dc, at(from), at(c.from));
@@ -186,7 +237,7 @@ void DoorwayCut::Segment(TDC& dc, int64_t ax, int64_t ay, int64_t bx, int64_t by
 }
 
 void DoorwayCut::Faces(TDC& dc, POINT a, POINT b, POINT qa, POINT qb, int32_t penWidth) const {
-    const DoorwayCut cut = Widened(FaceCutReach(penWidth));
+    const DoorwayCut cut = Widened(FinerFactor(dc) > 1 ? penWidth / 2.0 : FaceCutReach(penWidth));
     cut.Segment(dc, a.x, a.y, b.x, b.y);
     cut.Segment(dc, qa.x, qa.y, qb.x, qb.y);
 }
@@ -196,27 +247,32 @@ void DoorwayCut::Band(TDC& dc, const POINT band[4], int32_t penWidth) const {
         dc.Polygon(band, 4);
         return;
     }
-    // The outline reaches half its pen past the cut, under the jamb's ink where the jamb is as wide;
-    // a pen wide enough for it is cut a rounding reach wider, so that a rounded corner does not carry
-    // the outline past that ink.
-    if (penWidth / 2.0 >= kRoundedReach) {
-        Widened(kRoundedReach).Band(dc, band, 0);
+    // The outline reaches half its pen past the cut. Where the ends are placed to the pixel, the cut is
+    // that much wider, so that the outline stops at the jamb. Elsewhere it stops under the jamb's ink
+    // where the jamb is as wide, and a pen wide enough for it is cut a rounding reach wider, so that a
+    // rounded corner does not carry the outline past that ink.
+    const bool toThePixel = FinerFactor(dc) > 1;
+    if (penWidth > 0 && (toThePixel || penWidth / 2.0 >= kRoundedReach)) {
+        Widened(toThePixel ? penWidth / 2.0 : kRoundedReach).Band(dc, band, 0);
         return;
     }
     const POINT p1 = band[0], p2 = band[1], q2 = band[2], q1 = band[3];
     const double s1 = Fraction(q1.x, q1.y), s2 = Fraction(q2.x, q2.y);
+    const FinerUnits finer(dc, FinerFactor(dc));
     const auto first = [&](double f) {
-        return Rounded(p1.x + f * double(p2.x - p1.x), p1.y + f * double(p2.y - p1.y));
+        return finer.At(p1.x + f * double(p2.x - p1.x), p1.y + f * double(p2.y - p1.y));
     };
     // Where the line square to the first face at f meets the second face.
     const auto second = [&](double f) {
-        if (s1 == s2) return Rounded(q1.x + f * double(p2.x - p1.x), q1.y + f * double(p2.y - p1.y));
+        if (s1 == s2) return finer.At(q1.x + f * double(p2.x - p1.x), q1.y + f * double(p2.y - p1.y));
         const double s = (f - s1) / (s2 - s1);
-        return Rounded(q1.x + s * double(q2.x - q1.x), q1.y + s * double(q2.y - q1.y));
+        return finer.At(q1.x + s * double(q2.x - q1.x), q1.y + s * double(q2.y - q1.y));
     };
+    const auto corner = [&](POINT p) { return finer.At(p.x, p.y); };
     for (const Stretch& k : Kept()) {
-        const POINT piece[4] = {k.from == 0 ? p1 : first(k.from), k.to == 1 ? p2 : first(k.to),
-                                k.to == 1 ? q2 : second(k.to), k.from == 0 ? q1 : second(k.from)};
+        const POINT piece[4] = {k.from == 0 ? corner(p1) : first(k.from),
+                                k.to == 1 ? corner(p2) : first(k.to), k.to == 1 ? corner(q2) : second(k.to),
+                                k.from == 0 ? corner(q1) : second(k.from)};
         dc.Polygon(piece, 4);
     }
 }

@@ -18,6 +18,8 @@
 #include "platform/settings_file.h"
 #include "platform/virtual_keys.h"
 #include "platform/window_dc.h"
+#include "render/past_sheet.h"
+#include "render/window_setup.h"
 #include "resources/default_settings.h"
 #include "rooms/layout_grid.h"
 #include "shell/client.h"
@@ -113,6 +115,8 @@ void TChild::Paint(TDC& dc, bool, TRect&) {
     if (CurrentView == 0) return;
     // Steps such as marking the outline change the view in place: the title follows what is painted.
     shell::TitleForView(*this);
+    render::SetUpDrawingWindow(dc, client);
+    render::PaintPastSheet(dc);
 
     if (CurrentView >= kGroundFloor) {
         // A pending move is painted as it stands in memory.

@@ -29,6 +29,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "platform/geometry.h"
 #include "platform/mdi_child.h"
@@ -69,6 +70,9 @@ public:
     struct Datum {
         int32_t x = 0, y = 0, mode = datummode::kOff;
     } DatumBeforeStart;
+    // The pointer's last place in the drawing area, in client pixels: a key's point while the pointer
+    // is over the toolbar, the frame or another window.
+    std::optional<TPoint> PointerInArea;
     std::unique_ptr<TClientDC> InputDC; // device context of one tool call; null between calls
     // The rectangle Zoom UP waits for, or drags; null when no zoom waits.
     std::unique_ptr<shell::ZoomDrag> ZoomWait;

@@ -226,6 +226,7 @@ bool PressForCentreAid(Press& press) {
 
 bool PressSetsDatum(Press& press) {
     if (press.window.DatumMode != datummode::kAwaitingClick) return false;
+    if (shell::RefusedPastSheet(press.window, press.rc, press.point)) return true;
     SetDatumAt(press.window, press.Logical());
     return true;
 }
@@ -428,6 +429,9 @@ void PressWithCurrentTool(Press& press) {
         window.SetCursor(nullptr, IDC_IBEAM);
     }
     if (GeneralPathIgnores(kind, press.mode)) return;
+    // A drag round objects may start anywhere; every other press gives the tool its point.
+    const bool dragsRound = kind == toolkind::kMove || kind == toolkind::kCopy || kind == toolkind::kErase;
+    if (!dragsRound && shell::RefusedPastSheet(window, press.rc, press.point)) return;
     if (kind == toolkind::kText) {
         PressPlacesText(press);
     } else if (!(window.TextLineEnded && kind == toolkind::kTextAtClick) && kind != toolkind::kOutline) {

@@ -22,6 +22,7 @@ void TChild::EvMouseMove(uint, const TPoint& point) {
     TDrawingtool* tool = client.Tool.get();
     tool->Window = this;
     TRect rc = GetClientRect();
+    if (point.x >= 0 && point.y >= 0 && point.x < rc.right && point.y < rc.bottom) PointerInArea = point;
     const bool onlyWhileDragging = tool->Kind == toolkind::kOpening || tool->Kind == toolkind::kStairs;
     // The Zoom UP rectangle's band follows the pointer, the tool's preview stays where it was.
     if (ZoomWait)

@@ -1,7 +1,10 @@
 #include "shell/child_tool_call.h"
 
+#include <algorithm>
+
 #include "document/coordinate_mapping.h"
 #include "document/program_state.h"
+#include "document/sheet_edge.h"
 #include "platform/cursor.h"
 #include "platform/gadget_window.h"
 #include "platform/gadgets.h"
@@ -74,7 +77,21 @@ TPoint CursorInClient(TChild& window) {
     GetCursorPos(&screen);
     TPoint p(screen.x, screen.y);
     window.ScreenToClient(p);
-    return p;
+    const TRect area = window.GetClientRect();
+    if (p.x >= area.left && p.x < area.right && p.y >= area.top && p.y < area.bottom) {
+        window.PointerInArea = p;
+        return p;
+    }
+    if (window.PointerInArea) return *window.PointerInArea;
+    return TPoint(std::clamp(p.x, area.left, std::max(area.left, area.right - 1)),
+                  std::clamp(p.y, area.top, std::max(area.top, area.bottom - 1)));
+}
+
+bool RefusedPastSheet(TChild& window, const TRect& client, const TPoint& pixel) {
+    const POINT logical = PixelToLogical(window, client, pixel);
+    if (OnSheet(int64_t{logical.x} * ZoomDivisor, int64_t{logical.y} * ZoomDivisor)) return false;
+    BoxKeepingCursor(window, kPastSheetText, kPastSheetCaption, MB_OK | MB_ICONEXCLAMATION);
+    return true;
 }
 
 } // namespace shell

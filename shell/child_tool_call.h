@@ -83,7 +83,13 @@ POINT PixelToLogical(TChild& window, const TRect& client, const TPoint& pixel);
 // A logical point to client pixels.
 POINT LogicalToPixel(TChild& window, const TRect& client, int32_t x, int32_t y);
 
-// The mouse cursor in client pixels of the window.
+// The point a key takes from the mouse cursor, in client pixels of the window: the cursor where it
+// lies in the drawing area, else where it last lay there (kept as a place outside the window is),
+// else the area's pixel nearest to it.
 TPoint CursorInClient(TChild& window);
+
+// A point given by the pointer past the sheet's edge is refused with the sheet message; true when
+// it was, and the step then goes no further.
+[[nodiscard]] bool RefusedPastSheet(TChild& window, const TRect& client, const TPoint& pixel);
 
 } // namespace shell

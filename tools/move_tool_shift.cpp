@@ -5,6 +5,7 @@
 #include "document/drawn_extents.h"
 #include "document/program_state.h"
 #include "document/selection_list.h"
+#include "document/sheet_edge.h"
 #include "editing/selection_shift.h"
 #include "tools/move_tool.h"
 #include "tools/tool_geometry.h"
@@ -39,7 +40,5 @@ bool TMoveobjtool::ShiftLeavesSheet(TDC& dc, TRect& client, int32_t x, int32_t y
     DrawnExtents moved;
     for (const SelectionEntry& e : *entries)
         if (const TObject* o = ObjectList[e.index]) moved.Note(*o);
-    return !moved.Empty() && (moved.minX + dx < 0 || moved.minY + dy < 0 ||
-                              moved.maxX + dx > int64_t{SheetWidth} * ZoomDivisor ||
-                              moved.maxY + dy > int64_t{SheetHeight} * ZoomDivisor);
+    return !OnSheet(moved, dx, dy);
 }

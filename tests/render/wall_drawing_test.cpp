@@ -1,4 +1,5 @@
 // Walls in the three styles: the face lines, the hatch strokes inside the wall, the solid band.
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <tuple>
@@ -433,8 +434,9 @@ TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
         ZoomDivisor = paper ? render::PrintZoomDivisor(1) : 5;
         PenScale = paper ? render::PrintMultipliersFor(1, c.print, 2, 2).pen : 5;
         PenScaleF = float(c.mmPerPixel / ZoomDivisor);
-        ViewExtentX = paper ? 2 * kSeen : int32_t(2 * kCx * PenScaleF);
-        ViewExtentY = paper ? 2 * kSeen : int32_t(2 * kCy * PenScaleF);
+        // Zoomed up far, the window is as large as it takes to show the wall beside the doorway.
+        ViewExtentX = paper ? 2 * kSeen : std::max(int32_t(2 * kCx * PenScaleF), 2 * kSeen);
+        ViewExtentY = paper ? 2 * kSeen : std::max(int32_t(2 * kCy * PenScaleF), 2 * kSeen);
         ScrollOriginX = kCx - ViewExtentX / 2, ScrollOriginY = kCy - ViewExtentY / 2;
     }
     ax_ = std::sin(c.direction * 3.14159265358979 / 1800),
@@ -466,11 +468,13 @@ TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
         BuildOpening(o, ObjectList);
     }
     const QImage canvas = Painted(c.mode), normal = Painted(displaymode::kWallsNormal);
-    // Clear of the jambs' pens: on paper two pixels past half their width, elsewhere two pixels.
-    const double m = c.print > 0        ? PenScale / 2.0 + 2 * perPixel_
-                     : c.mmPerPixel > 0 ? 2 * perPixel_
-                                        : kMargin,
-                 half = kWidth / 2;
+    // Clear of the jambs' pens: on paper two pixels past half their width, elsewhere two pixels. Wall
+    // ink is looked for no less than a unit clear of them on the screen, which places the opening's
+    // pieces, its jambs among them, to whole units.
+    const double nearJamb = c.print > 0        ? PenScale / 2.0 + 2 * perPixel_
+                            : c.mmPerPixel > 0 ? 2 * perPixel_
+                                               : kMargin,
+                 m = c.print == 0 && c.mmPerPixel > 0 ? std::max(nearJamb, 1.0) : nearJamb, half = kWidth / 2;
     const COLORREF ink = c.mode == displaymode::kWallsSolid ? kBlack : kRed;
     // Wall ink across the doorway, the faces (the wall's colour in every style) and all.
     const auto across = [&](COLORREF on) {
@@ -487,8 +491,9 @@ TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
     const int32_t inside = beside(canvas, ink, clear, kThickness - clear);
     EXPECT_TRUE(kThickness <= 2 * clear || (inside > 0) == (c.mode != displaymode::kPlain)) << inside;
     // The faces reach the jambs.
-    EXPECT_GT(std::min(InkBetween(canvas, kRed, half + m, half + 2 * m, -m, m / 2),
-                       InkBetween(canvas, kRed, -half - 2 * m, -half - m, -m, m / 2)),
+    const double n = nearJamb;
+    EXPECT_GT(std::min(InkBetween(canvas, kRed, half + n, half + 2 * n, -n, n / 2),
+                       InkBetween(canvas, kRed, -half - 2 * n, -half - n, -n, n / 2)),
               0);
     // On paper, where faces and jambs are as wide, no pixel along a face's middle is left white between
     // the jamb's ink and the face's.
@@ -546,6 +551,13 @@ std::vector<DoorwayCase> AtEachZoom() {
                     rows.push_back({zoom + (name + std::to_string(d / 10)) + style +
                                         (at ? "At" + std::to_string(at) : ""),
                                     d, mode, kind, 0, 10002, kGroundFloor, mm, false, at});
+    // Zoomed up to 1.64 mm a pixel, where a unit spans three pixels: oblique doorways in every quarter.
+    // A wall at 17 degrees has no hatch stroke within reach of its doorway to look for.
+    for (const int32_t d : {170, 450, 1030, 1350, 2330, 2400})
+        for (const auto& [style, mode] : {std::pair{"Normal", 0}, {"Hatched", 10}, {"Solid", 20}})
+            if (d != 170 || mode != 10)
+                rows.push_back({"UpToThreePixelsAUnitOpening" + std::to_string(d / 10) + style, d, mode,
+                                openingkind::kWallOpening, 0, 10002, kGroundFloor, 1.64});
     for (const auto& [where, print] : {std::pair{"Paper100", 100}, {"Paper50", 50}, {"Bitmap", kBitmap}})
         for (const int32_t d : {450, 900, 1030, 2330, 3030})
             for (const auto& [style, mode] : {std::pair{"Normal", 0}, {"Hatched", 10}, {"Solid", 20}})

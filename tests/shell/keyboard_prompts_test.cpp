@@ -20,6 +20,8 @@ class RadiusPrompt : public InputTest,
 TEST_P(RadiusPrompt, OnlyRadiiFromOneToTheLimitAreTaken) {
     const auto [metric, typed, expected] = GetParam();
     MetricUnits = metric;
+    // The widest sheet: the largest circle the prompt takes lies on it.
+    dir.WriteFile(metric != 0 ? "CFG/DWGSIZEM.CFG" : "CFG/DWGSIZEI.CFG", "32000 20000");
     Open();
     client->RestoreTool(toolkind::kCircle);
     MoveTo(TPoint(200, 200));

@@ -14,6 +14,7 @@
 #include "resources/main_menu.h"
 #include "tests/platform/pixel_probe.h"
 #include "tests/shell/input_fixture.h"
+#include "tests/support/default_answers.h"
 #include "tools/tool_kinds.h"
 
 namespace {
@@ -286,7 +287,7 @@ TEST_F(EscapeInEveryTool, LeavesWhatAFullRepaintShows) {
             if (!item.Command || !TClient::HasHandler(item.Command)) continue;
             SCOPED_TRACE(item.Command);
             OpenWith();
-            pl::script::AnswerRestWithDefaults(true);
+            testsupport::AnswerRestWithDefaults();
             client->ProcessCommand(item.Command);
             EnterAt(TPoint(120, 80));
             MoveTo(TPoint(300, 220));

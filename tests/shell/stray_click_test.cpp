@@ -15,11 +15,12 @@
 #include <vector>
 
 #include "document/program_state.h"
-#include "document/sheet_corner.h"
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
 #include "resources/command_texts.h"
 #include "tests/shell/input_fixture.h"
+#include "tests/support/default_answers.h"
+#include "tests/support/sheet_corner.h"
 
 namespace {
 
@@ -94,7 +95,7 @@ protected:
         child->Invalidate(true);
         child->UpdateWindow();
         dir.WriteFile("LIBS/PASTE.CFG", kCopied);
-        pl::script::AnswerRestWithDefaults(true);
+        testsupport::AnswerRestWithDefaults();
     }
     void EnterAt(const TPoint& at) {
         MoveTo(TPoint(at.x + 1, at.y));

@@ -1,4 +1,4 @@
-#include "document/sheet_corner.h"
+#include "tests/support/sheet_corner.h"
 
 namespace {
 
