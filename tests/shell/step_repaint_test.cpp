@@ -268,8 +268,7 @@ TEST_F(AfterTheStep, ALinePickedAfterAPartitionKeepsTheCommandsNameAndGuide) {
     EXPECT_STREQ(client->StatusBar->GetText(), "select ARROw key direction of end to EXTEND");
 }
 
-// Each tool of the menus that choose one, its dialogs answered as offered, given a point by Enter and
-// a pointer move.
+// Each tool the menus choose, its dialogs answered as offered, given a point by Enter and a pointer move.
 TEST_F(AfterTheStep, EscapeInEveryToolLeavesWhatAFullRepaintShows) {
     for (const res::MenuPopup& popup : res::MainMenu()) {
         if (!QStringList{"Edit", "Tools", "Walls && Base", "Other", "Libraries"}.contains(popup.Caption))
