@@ -27,27 +27,22 @@ TEST(DCText, TurnedTextsAndGlyphsAreLetGoInOrder) {
         {"Glyphs keep to their share of a larger bound", 40, "ABCDEFGH", "BCDEFGH"}};
     TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
     const size_t unit = size_t{6} << 20;
-    auto text = [](char name) { return TurnedGlyphCache::TextKey{1, 0, QPoint(), QString(QChar(name))}; };
-    auto glyph = [](char name) { return TurnedGlyphCache::Key{1, 0, uint32_t(name)}; };
-    auto found = [&](char name) {
-        return std::islower(name) ? !!cache.Find(text(name)) : !!cache.Find(glyph(name));
-    };
+    auto filled = [&](auto made) { return made.bits.assign(unit / 8, 1), made; };
+    auto text = [](char c) { return TurnedGlyphCache::TextKey{1, 0, QPoint(), QString(QChar(c))}; };
+    auto glyph = [](char c) { return TurnedGlyphCache::Key{1, 0, uint32_t(c)}; };
+    auto found = [&](char c) { return std::islower(c) ? !!cache.Find(text(c)) : !!cache.Find(glyph(c)); };
     for (const auto& [name, bound, drawn, kept] : rows) {
         cache.Clear();
         cache.SetBound(bound * unit + unit / 2);
         cache.BeginPaint();
-        for (const char letter : std::string(drawn)) {
-            TurnedText made;
-            TurnedGlyph turned;
-            made.bits.assign(unit / 8, 1), turned.bits.assign(unit / 8, 1);
-            if (letter == '|') cache.BeginPaint();
-            if (std::islower(letter) && !found(letter)) cache.Add(text(letter), made);
-            if (std::isupper(letter) && !found(letter))
-                cache.Add(glyph(letter), std::move(turned)), cache.Trim();
+        for (const char c : std::string(drawn)) {
+            TurnedText made = filled(TurnedText{});
+            if (c == '|') cache.BeginPaint();
+            if (std::islower(c) && !found(c)) cache.Add(text(c), made);
+            if (std::isupper(c) && !found(c)) cache.Add(glyph(c), filled(TurnedGlyph{})), cache.Trim();
         }
-        std::string left;
-        for (const char letter : std::string("abcABCDEFGH"))
-            if (found(letter)) left += letter;
+        std::string left = "abcABCDEFGH";
+        std::erase_if(left, [&](char c) { return !found(c); });
         EXPECT_EQ(left, kept) << name;
     }
     cache.SetBound(TurnedGlyphCache::DefaultBound());

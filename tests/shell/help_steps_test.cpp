@@ -283,8 +283,7 @@ TEST_F(HelpSteps, ZoomUpOnADraggedArea) {
     EXPECT_NEAR(PixelOf(high.x, high.y).x - PixelOf(low.x, low.y).x, child->GetClientRect().right, 2);
 }
 
-// Help asked while Zoom UP waits is about the zoom, by F1 or by Help > Context Help, with the Pick
-// tool on the ground floor or a drawing tool; the wait goes on, and the drag after it zooms.
+// Help while Zoom UP waits, by F1 or Help > Context Help, from Pick or a drawing tool, is about the zoom.
 TEST_F(HelpSteps, HelpWhileZoomUpWaitsShowsTheZoomsPage) {
     Open();
     for (const int32_t tool : {cmd::kRectangle, 0}) {

@@ -1,6 +1,7 @@
 // What the window shows once a move, turn, paste, erase or opening step has ended and the event loop
 // has painted what the step left to paint: exactly what a full repaint shows.
 #include <QCoreApplication>
+#include <QStringList>
 #include <QTest>
 
 #include <string>
@@ -26,6 +27,7 @@ class AfterTheStep;
 struct StepCase {
     const char* name;
     void (AfterTheStep::*step)();
+    int escapes = 0; // Escapes pressed after the step
 };
 
 class AfterTheStep : public InputTest, public ::testing::WithParamInterface<StepCase> {
@@ -115,7 +117,6 @@ public:
     void ExtendLevelLineAfterAWallPick() {
         EditPickedEnd(false, cmd::kExtendInternalWall, Qt::Key_Right, 500, {200, 150});
     }
-    // A circle moved by a click, then given up by Escape: the file never had the move.
     void MoveCircleThenEscape() {
         OpenWith(&AfterTheStep::AddCircle);
         const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
@@ -136,18 +137,11 @@ public:
         pl::script::AnswerInput("2000");
         Key(Qt::Key_Down);
     }
-    void KeyPartitionThenEscapeTwice() {
-        KeyPartitionAfterItsBand();
-        Key(Qt::Key_Escape);
-        Key(Qt::Key_Escape);
-    }
-    // A partition picked to extend, a click on paper that finds nothing, then Escape twice.
-    void GiveUpPartitionPickByEscape() {
+    // A partition picked to extend, then a click on paper that finds nothing.
+    void MissAfterAPartitionPick() {
         PickUpright(false, cmd::kExtendInternalWall);
         pl::script::AnswerMessageBox(IDOK);
         Click(TPoint(300, 60));
-        Key(Qt::Key_Escape);
-        Key(Qt::Key_Escape);
     }
     void PickUpright(bool line, int32_t command) {
         OpenWith(line ? &AfterTheStep::AddUpright<true> : &AfterTheStep::AddUpright<false>);
@@ -238,6 +232,8 @@ protected:
 
 TEST_P(AfterTheStep, LeavesWhatAFullRepaintShows) {
     (this->*GetParam().step)();
+    for (int i = 0; i < GetParam().escapes; ++i)
+        Key(Qt::Key_Escape);
     EXPECT_EQ(DifferenceFromFullRepaint(), 0);
 }
 
@@ -259,12 +255,11 @@ const StepCase kSteps[] = {
     {"LineEndExtendedAfterAWallPick", &AfterTheStep::ExtendLevelLineAfterAWallPick},
     {"CircleMoveGivenUpByEscape", &AfterTheStep::MoveCircleThenEscape},
     {"PartitionKeyedAfterItsBand", &AfterTheStep::KeyPartitionAfterItsBand},
-    {"PartitionChainGivenUpByEscape", &AfterTheStep::KeyPartitionThenEscapeTwice},
-    {"PartitionPickGivenUpByEscape", &AfterTheStep::GiveUpPartitionPickByEscape},
+    {"PartitionChainGivenUpByEscape", &AfterTheStep::KeyPartitionAfterItsBand, 2},
+    {"PartitionPickGivenUpByEscape", &AfterTheStep::MissAfterAPartitionPick, 2},
 };
 
-// A line clicked after a partition was picked is taken up by the same command: the status bar still
-// names the command and its guide, not the Line tool's.
+// A line clicked after a partition was picked is taken up by the same command, named and guided as such.
 TEST_F(AfterTheStep, ALinePickedAfterAPartitionKeepsTheCommandsNameAndGuide) {
     PickUpright(false, cmd::kExtendInternalWall);
     Click(TPoint(200, 150));
@@ -273,15 +268,10 @@ TEST_F(AfterTheStep, ALinePickedAfterAPartitionKeepsTheCommandsNameAndGuide) {
     EXPECT_STREQ(client->StatusBar->GetText(), "select ARROw key direction of end to EXTEND");
 }
 
-// Escape in every tool of the menus that choose one, chosen (its dialogs answered as offered), given a
-// point by Enter and a pointer move, leaves the window as a full repaint shows it.
-class EscapeInEveryTool : public AfterTheStep {};
-
-TEST_F(EscapeInEveryTool, LeavesWhatAFullRepaintShows) {
+// Each tool the menus choose, its dialogs answered as offered, given a point by Enter and a pointer move.
+TEST_F(AfterTheStep, EscapeInEveryToolLeavesWhatAFullRepaintShows) {
     for (const res::MenuPopup& popup : res::MainMenu()) {
-        const std::string caption = popup.Caption;
-        if (caption != "Edit" && caption != "Tools" && caption != "Walls && Base" && caption != "Other" &&
-            caption != "Libraries")
+        if (!QStringList{"Edit", "Tools", "Walls && Base", "Other", "Libraries"}.contains(popup.Caption))
             continue;
         for (const res::MenuItem& item : popup.Items) {
             if (!item.Command || !TClient::HasHandler(item.Command)) continue;

@@ -69,8 +69,7 @@ TEST_F(ToolSteps, MultilinesStartOnTheOfferedNumberOfLines) {
     });
     client->CmMultiline();
     EXPECT_TRUE(box->Fired);
-    EXPECT_EQ(client->Tool->Mode, 40);
-    EXPECT_EQ(client->Tool->Count, 2);
+    EXPECT_EQ(std::pair(client->Tool->Mode, client->Tool->Count), std::pair(40, 2));
     EXPECT_FALSE(ui.LogContains("Number of Lines must be from 2 to 100"));
 }
 

@@ -19,6 +19,8 @@
 
 namespace {
 
+const char* const kZoomGuide = "GUIDE: press Left Button, hold down and drag cursor over area to enlarge";
+
 class Zooming : public DrawingWindowTest {
 protected:
     void SetUp() override {
@@ -237,8 +239,7 @@ TEST_F(Zooming, ZoomUpHandsTheViewToTheRectangleDrag) {
     ASSERT_TRUE(client->ProcessCommand(cmd::kZoomUp));
     EXPECT_EQ(child->DatumMode, 3);
     EXPECT_EQ(HelpContextId, 220);
-    EXPECT_STREQ(app.StatusBar->GetText(),
-                 "GUIDE: press Left Button, hold down and drag cursor over area to enlarge");
+    EXPECT_STREQ(app.StatusBar->GetText(), kZoomGuide);
     char expected[128];
     std::snprintf(expected, sizeof expected, "0 %d %d %d %d %f", ViewExtentX, ViewExtentY, ScrollOriginX,
                   ScrollOriginY, static_cast<double>(PenScaleF));
@@ -258,37 +259,33 @@ TEST_F(Zooming, ZoomUpHandsTheViewToTheRectangleDrag) {
     EXPECT_EQ(HelpContextId, help);
 }
 
-// The dragged rectangle becomes the view at the window's proportions, whichever corner the drag
-// starts from; a click or a line of no width leaves the view as it was, and Zoom UP waiting for a
-// rectangle. (from, to, whether it is shown)
-class ZoomRectangle : public Zooming,
-                      public ::testing::WithParamInterface<std::tuple<QPoint, QPoint, bool>> {};
+// The dragged rectangle becomes the view at the window's proportions from either corner; a click or a
+// line of no width leaves the view as it was, and Zoom UP waiting. (from, to, whether it zooms)
+using ZoomDrag = std::tuple<QPoint, QPoint, bool>;
+class ZoomRectangle : public Zooming, public ::testing::WithParamInterface<ZoomDrag> {};
 
 TEST_P(ZoomRectangle, BecomesTheViewOrLeavesZoomUpWaiting) {
-    const auto [from, to, shown] = GetParam();
+    const auto [from, to, zooms] = GetParam();
     const float scale = PenScaleF;
     const int32_t extent = ViewExtentX, origin = ScrollOriginX;
     ASSERT_TRUE(client->ProcessCommand(cmd::kZoomUp));
     QTest::mousePress(child->View(), Qt::LeftButton, {}, from);
     QTest::mouseMove(child->View(), to);
     QTest::mouseRelease(child->View(), Qt::LeftButton, {}, to);
-    if (shown) {
+    if (zooms) {
         EXPECT_NEAR(PenScaleF, scale * 100 / rect.right, 0.2f);
-        ExpectScrollStateInLine();
-        return;
+        return ExpectScrollStateInLine();
     }
-    EXPECT_EQ(ViewExtentX, extent);
-    EXPECT_EQ(ScrollOriginX, origin);
-    EXPECT_STREQ(app.StatusBar->GetText(),
-                 "GUIDE: press Left Button, hold down and drag cursor over area to enlarge");
+    EXPECT_EQ(std::pair(ViewExtentX, ScrollOriginX), std::pair(extent, origin));
+    EXPECT_STREQ(app.StatusBar->GetText(), kZoomGuide);
 }
 
 INSTANTIATE_TEST_SUITE_P(Drags, ZoomRectangle,
-                         ::testing::Values(std::tuple{QPoint(100, 100), QPoint(200, 160), true},
-                                           std::tuple{QPoint(200, 160), QPoint(100, 100), true},
-                                           std::tuple{QPoint(100, 100), QPoint(100, 100), false},
-                                           std::tuple{QPoint(100, 100), QPoint(100, 180), false},
-                                           std::tuple{QPoint(100, 100), QPoint(180, 100), false}));
+                         ::testing::Values(ZoomDrag{{100, 100}, {200, 160}, true},
+                                           ZoomDrag{{200, 160}, {100, 100}, true},
+                                           ZoomDrag{{100, 100}, {100, 100}, false},
+                                           ZoomDrag{{100, 100}, {100, 180}, false},
+                                           ZoomDrag{{100, 100}, {180, 100}, false}));
 
 // A command or a key chosen while Zoom UP waits for its rectangle ends the wait: the next drag is
 // the tool's, and the view stays.
@@ -300,8 +297,7 @@ TEST_F(Zooming, ZoomUpGivesWayToACommandOrAKey) {
             QTest::keyClick(child->View(), Qt::Key_Right);
         else
             ASSERT_TRUE(client->ProcessCommand(cmd::kRectangle));
-        EXPECT_STRNE(app.StatusBar->GetText(),
-                     "GUIDE: press Left Button, hold down and drag cursor over area to enlarge");
+        EXPECT_STRNE(app.StatusBar->GetText(), kZoomGuide);
         const float scale = PenScaleF;
         // The tool's press waits for the release while the button is held.
         QTimer::singleShot(0, child->View(), [this] {
