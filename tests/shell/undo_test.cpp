@@ -28,6 +28,11 @@ protected:
         Open(std::move(lines));
     }
     void PressUndo() { ASSERT_TRUE(client->ProcessCommand(cmd::kUndo)); }
+    // Starts the tool of `command` at `at` by Enter and keys a segment of `length` to the right.
+    void KeyRight(int32_t command, TPoint at, int32_t length) {
+        client->ProcessCommand(command), MoveTo(at), Key(Qt::Key_Return);
+        pl::script::AnswerInput(std::to_string(length)), Key(Qt::Key_Right);
+    }
     std::string Body() const { // the working file after its header line
         const std::string file = dir.ReadFile("DWGS/HOUSE.DB0");
         return file.substr(file.find('\n'));
@@ -118,14 +123,7 @@ TEST_F(Undo, ADrawnLineCanBeUndone) {
 
 // A line keyed as long as the number of the group the next partition takes keeps that length in its
 // group field, no group: Undo of the partition, on either floor, leaves the line.
-class UndoBesideAKeyedLine : public Undo, public ::testing::WithParamInterface<int32_t> {
-protected:
-    // Starts the tool of `command` at `at` by Enter and keys a segment of `length` to the right.
-    void KeyRight(int32_t command, TPoint at, int32_t length) {
-        client->ProcessCommand(command), MoveTo(at), Key(Qt::Key_Return);
-        pl::script::AnswerInput(std::to_string(length)), Key(Qt::Key_Right);
-    }
-};
+class UndoBesideAKeyedLine : public Undo, public ::testing::WithParamInterface<int32_t> {};
 
 TEST_P(UndoBesideAKeyedLine, TakesThePartitionAndLeavesTheLine) {
     Open();
@@ -164,10 +162,9 @@ TEST_P(UndoAfterInsert, TakesBackThatInsertionAlone) {
         o.view = kGroundFloor, o.kind = kind, o.id = id, o.group = group, o.x1 = o.y1 = 20000,
         o.x2 = o.y2 = 20500;
     }
-    const auto pieces = static_cast<int32_t>(copied.size());
     Open(std::move(copied));
     ASSERT_EQ(ObjectList.WriteTempCount(0), FileResult::Ok);
-    for (int32_t i = kRecords; i < kRecords + pieces; ++i)
+    for (int32_t i = kRecords; i < ObjectList.count; ++i)
         ASSERT_EQ(ObjectList.WriteCopyCfg(i, 10000, 20000), FileResult::Ok);
     for (const char* file : {"PASTE.CFG", "DOOR.PLM"})
         ASSERT_EQ(ObjectList.SaveLibrary(file), FileResult::Ok);
