@@ -361,25 +361,18 @@ protected:
             Click(TPoint(160, 150));
             Drag(TPoint(180, 160), TPoint(230, 120));
             break;
-        case Step::EraseByDrag:
-            // Copied first: the selection the failed erase must leave as it stands.
-            OpenThreeLines();
-            client->ProcessCommand(cmd::kCopy);
-            Drag(TPoint(150, 100), TPoint(250, 200));
-            client->ProcessCommand(cmd::kErase);
-            break;
         case Step::Turn:
             SelectThreeLines();
             pl::script::AnswerInput("90");
             QTest::mouseClick(View(), Qt::RightButton, {}, QPoint(200, 150));
             break;
         case Step::Paste:
+        case Step::EraseByDrag: // copied first: the selection a failed erase must leave as it stands
             OpenThreeLines();
             client->ProcessCommand(cmd::kCopy);
             Drag(TPoint(150, 100), TPoint(250, 200));
-            client->ProcessCommand(cmd::kPaste);
-            Click(TPoint(160, 150));
-            Click(TPoint(220, 250));
+            client->ProcessCommand(GetParam() == Step::Paste ? cmd::kPaste : cmd::kErase);
+            if (GetParam() == Step::Paste) Click(TPoint(160, 150)), Click(TPoint(220, 250));
             break;
         case Step::LibrarySymbol: {
             OpenThreeLines();
@@ -391,8 +384,7 @@ protected:
             pl::script::AnswerDialog(kLibraryListDialogId, {{{{kLibraryListBoxId, "SINK"}}, IDOK}});
             client->ProcessCommand(cmd::kLibraryPlumbing);
             // The reference point is clicked on the symbol, at the start of its first line.
-            const TObject& line = *ObjectList[ObjectList.count - 3];
-            Click(PixelOf(line.x1, line.y1));
+            Click(PixelOf(ObjectList[ObjectList.count - 3]->x1, ObjectList[ObjectList.count - 3]->y1));
             Click(TPoint(220, 250));
             break;
         }
@@ -671,9 +663,7 @@ protected:
     }
 
     // The selection list: its count, and its entries.
-    std::pair<std::string, std::string> Selection() const {
-        return {dir.ReadFile("CFG/TEMP.CFG"), dir.ReadFile("CFG/COPY.CFG")};
-    }
+    auto Selection() const { return std::pair(dir.ReadFile("CFG/TEMP.CFG"), dir.ReadFile("CFG/COPY.CFG")); }
 
     // The step at every room its writes part the disk's room into (see the tests below).
     void SweepRooms() {

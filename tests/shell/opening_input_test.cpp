@@ -152,12 +152,11 @@ TEST_P(WardrobeOpening, MayNotBeWiderThanItsDoors) {
     const RobeCase& c = GetParam();
     MetricUnits = c.metric;
     OpenFloor();
-    std::vector<std::pair<int32_t, std::string>> door{{kDoorNumberEdit, c.number}, {kDoorWardrobe, "1"}};
-    if (c.width) door.emplace_back(kDoorWidthEdit, c.width);
-    pl::script::AnswerDialog(kExtDoorDialogId, {DialogStep{door, IDOK}});
-    pl::script::AnswerDialog(
-        kRobeDialogId,
-        {DialogStep{c.opening ? decltype(door){{kRobeOpening, c.opening}} : decltype(door){}, IDOK}});
+    DialogStep door{{{kDoorNumberEdit, c.number}, {kDoorWardrobe, "1"}}}, robe;
+    if (c.width) door.Values.emplace_back(kDoorWidthEdit, c.width);
+    if (c.opening) robe.Values.emplace_back(kRobeOpening, c.opening);
+    pl::script::AnswerDialog(kExtDoorDialogId, {door});
+    pl::script::AnswerDialog(kRobeDialogId, {robe});
     if (c.refused) pl::script::AnswerMessageBox(IDOK);
     client->ProcessCommand(cmd::kDoors);
     EXPECT_EQ(ui.LogContains("You cannot have an opening bigger"), c.refused) << ui.Log();

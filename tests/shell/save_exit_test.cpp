@@ -218,35 +218,36 @@ TEST_F(SaveAndExit, CloseBoxAsksAboutChanges) {
 // A failed write names its file and why, in words about what the user asked for; a save that fails
 // stops the command that asked for it (0: the frame's close box) as Cancel would, the drawing open.
 enum class Drawing { None, Changed, Saved };
+constexpr const char* kNotSaved = "The drawing has not been saved: the drawing file";
+constexpr const char* kNotSavedAs = "The drawing has not been saved under a new name: the drawing file";
+constexpr const char* kNotStarted = "The new drawing NEWD was not started: its saved copy";
 struct FailureCase {
     const char* name;
     Drawing drawing;
     int32_t command;
-    const char* refused; // the folder that cannot be written; none: a disk without room
-    const char* told;    // what the box says before " <file> could not be written (<why>)."
-    const char* file;    // in the program's folder
+    const char* refused;          // the folder that cannot be written; none: a disk without room
+    const char* told = kNotSaved; // what the box says before " <file> could not be written (<why>)."
+    const char* file = "DWGS/SMITH.DB0";
 };
 
 class WriteFailure : public SaveAndExit, public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(WriteFailure, StopsTheCommandAndNamesItsCause) {
     const FailureCase& c = GetParam();
-    if (c.drawing != Drawing::None) New("SMITH"), Draw(1000, 1000, 5000, 1000);
+    const bool open = c.drawing != Drawing::None;
+    if (open) New("SMITH"), Draw(1000, 1000, 5000, 1000);
     if (c.drawing == Drawing::Saved) client->ProcessCommand(cmd::kFileSave);
-    const std::string before = c.drawing == Drawing::None ? "" : dir.ReadFile("DWGS/SMITH.DB0");
+    const std::string before = open ? dir.ReadFile("DWGS/SMITH.DB0") : "";
     const auto titles = Titles();
-    if (c.drawing != Drawing::None) AnswerSaveQuestion(IDOK);
-    AnswerNew("NEWD"), AnswerSaveAs("COPY");
-    pl::script::AnswerFile(dir.File("DWGS/SMITH.DB0"));
+    if (open) AnswerSaveQuestion(IDOK);
+    AnswerNew("NEWD"), AnswerSaveAs("COPY"), pl::script::AnswerFile(dir.File("DWGS/SMITH.DB0"));
     std::optional<testsupport::FullDisk> full;
     if (!c.refused) full.emplace(std::max<size_t>(before.size() / 2, 8));
     pl::OnFileCall([&](pl::FileCall, auto&, const std::string& to) {
         return c.refused && to.starts_with(dir.Path() + c.refused) ? EACCES : 0;
     });
-    if (c.command == 0)
-        dynamic_cast<TDecoratedMDIFrame&>(*app.GetMainWindow()).MainWidget()->close();
-    else
-        client->ProcessCommand(c.command);
+    auto& frame = dynamic_cast<TDecoratedMDIFrame&>(*app.GetMainWindow());
+    static_cast<void>(c.command ? client->ProcessCommand(c.command) : frame.MainWidget()->close());
     QCoreApplication::processEvents();
     pl::OnFileCall({}), full.reset();
     const std::string why =
@@ -255,35 +256,29 @@ TEST_P(WriteFailure, StopsTheCommandAndNamesItsCause) {
                                why + ")."))
         << ui.Log();
     EXPECT_EQ(Titles(), titles);
-    EXPECT_EQ(c.drawing == Drawing::None ? "" : dir.ReadFile("DWGS/SMITH.DB0"), before);
+    EXPECT_EQ(open ? dir.ReadFile("DWGS/SMITH.DB0") : "", before);
     pl::script::Reset();
 }
 
-constexpr const char* kNotSaved = "The drawing has not been saved: the drawing file";
-constexpr const char* kNotSavedAs = "The drawing has not been saved under a new name: the drawing file";
-constexpr const char* kNotStarted = "The new drawing NEWD was not started: its saved copy";
-
-INSTANTIATE_TEST_SUITE_P(
-    Commands, WriteFailure,
-    ::testing::Values(
-        FailureCase{"New", Drawing::Changed, cmd::kFileNew, "DWGS/", kNotSaved, "DWGS/SMITH.DB0"},
-        FailureCase{"NewDiskFull", Drawing::Changed, cmd::kFileNew, nullptr, kNotSaved, "DWGS/SMITH.DB0"},
-        FailureCase{"Open", Drawing::Changed, cmd::kFileOpen, "DWGS/", kNotSaved, "DWGS/SMITH.DB0"},
-        FailureCase{"ExitDiskFull", Drawing::Changed, cmd::kExit, nullptr, kNotSaved, "DWGS/SMITH.DB0"},
-        FailureCase{"CloseBox", Drawing::Changed, 0, "DWGS/", kNotSaved, "DWGS/SMITH.DB0"},
-        FailureCase{"SitePlan", Drawing::Changed, cmd::kSitePlan, "DWGS/", kNotSaved, "DWGS/SMITH.DB0"},
-        FailureCase{"FirstFloorDiskFull", Drawing::Changed, cmd::kFirstFloor, nullptr, kNotSaved,
-                    "DWGS/SMITH.DB0"},
-        FailureCase{"Save", Drawing::Changed, cmd::kFileSave, "DWGS/", kNotSaved, "DWGS/SMITH.DB0"},
-        FailureCase{"SaveCopy", Drawing::Changed, cmd::kFileSave, "CFG/",
-                    "The drawing has not been saved: its saved copy", "CFG/tmp.cfg"},
-        FailureCase{"SaveAs", Drawing::Saved, cmd::kFileSaveAs, "DWGS/", kNotSavedAs, "DWGS/SMITH.DB0"},
-        FailureCase{"SaveAsDiskFull", Drawing::Saved, cmd::kFileSaveAs, nullptr, kNotSavedAs,
-                    "DWGS/SMITH.DB0"},
-        FailureCase{"NewDrawing", Drawing::None, cmd::kFileNew, "DWGS/",
-                    "The new drawing NEWD was not started: its drawing file", "DWGS/NEWD.DB0"},
-        FailureCase{"NewSavedCopy", Drawing::None, cmd::kFileNew, "CFG/", kNotStarted, "CFG/tmp.cfg"},
-        FailureCase{"NewDrawingDiskFull", Drawing::None, cmd::kFileNew, nullptr, kNotStarted, "CFG/tmp.cfg"}),
-    [](const auto& info) { return std::string(info.param.name); });
+const FailureCase kFailures[] = {
+    {"New", Drawing::Changed, cmd::kFileNew, "DWGS/"},
+    {"NewDiskFull", Drawing::Changed, cmd::kFileNew, nullptr},
+    {"Open", Drawing::Changed, cmd::kFileOpen, "DWGS/"},
+    {"ExitDiskFull", Drawing::Changed, cmd::kExit, nullptr},
+    {"CloseBox", Drawing::Changed, 0, "DWGS/"},
+    {"SitePlan", Drawing::Changed, cmd::kSitePlan, "DWGS/"},
+    {"FirstFloorDiskFull", Drawing::Changed, cmd::kFirstFloor, nullptr},
+    {"Save", Drawing::Changed, cmd::kFileSave, "DWGS/"},
+    {"SaveCopy", Drawing::Changed, cmd::kFileSave, "CFG/", "The drawing has not been saved: its saved copy",
+     "CFG/tmp.cfg"},
+    {"SaveAs", Drawing::Saved, cmd::kFileSaveAs, "DWGS/", kNotSavedAs},
+    {"SaveAsDiskFull", Drawing::Saved, cmd::kFileSaveAs, nullptr, kNotSavedAs},
+    {"NewDrawing", Drawing::None, cmd::kFileNew, "DWGS/",
+     "The new drawing NEWD was not started: its drawing file", "DWGS/NEWD.DB0"},
+    {"NewSavedCopy", Drawing::None, cmd::kFileNew, "CFG/", kNotStarted, "CFG/tmp.cfg"},
+    {"NewDrawingDiskFull", Drawing::None, cmd::kFileNew, nullptr, kNotStarted, "CFG/tmp.cfg"},
+};
+INSTANTIATE_TEST_SUITE_P(Commands, WriteFailure, ::testing::ValuesIn(kFailures),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -71,15 +71,13 @@ TEST_F(SelectionEditInput, CopyWritesThePasteFileAndLeavesTheDrawingUnmodified) 
     EXPECT_TRUE(ui.LogContains("could not be written to LIBS/PASTE.CFG.")) << ui.Log();
     // A folder that cannot be written is named.
     ASSERT_TRUE(std::filesystem::remove(dir.File("LIBS/PASTE.CFG")));
-    pl::OnFileCall([libs = dir.Path() + "LIBS/"](pl::FileCall, auto&, const std::string& to) {
-        return to.starts_with(libs) ? EACCES : 0;
-    });
-    pl::script::AnswerMessageBox(IDOK);
-    client->ProcessCommand(cmd::kCopy);
-    DragOverLines();
+    const std::string libs = dir.Path() + "LIBS/";
+    pl::OnFileCall(
+        [&](pl::FileCall, auto&, const std::string& to) { return to.starts_with(libs) ? EACCES : 0; });
+    pl::script::AnswerMessageBox(IDOK), client->ProcessCommand(cmd::kCopy), DragOverLines();
     pl::OnFileCall({});
-    EXPECT_TRUE(ui.LogContains("The copy could not be written to LIBS/PASTE.CFG (the folder " + dir.Path() +
-                               "LIBS/ cannot be written).\\nPaste inserts the previous copy."))
+    EXPECT_TRUE(ui.LogContains("The copy could not be written to LIBS/PASTE.CFG (the folder " + libs +
+                               " cannot be written).\\nPaste inserts the previous copy."))
         << ui.Log();
 }
 

@@ -28,8 +28,12 @@ protected:
         Open(std::move(lines));
     }
     void PressUndo() { ASSERT_TRUE(client->ProcessCommand(cmd::kUndo)); }
-    // The working file after its header line.
-    std::string Body() const {
+    // Starts the tool of `command` at `at` by Enter and keys a segment of `length` to the right.
+    void KeyRight(int32_t command, TPoint at, int32_t length) {
+        client->ProcessCommand(command), MoveTo(at), Key(Qt::Key_Return);
+        pl::script::AnswerInput(std::to_string(length)), Key(Qt::Key_Right);
+    }
+    std::string Body() const { // the working file after its header line
         const std::string file = dir.ReadFile("DWGS/HOUSE.DB0");
         return file.substr(file.find('\n'));
     }
@@ -125,22 +129,13 @@ TEST_P(UndoBesideAKeyedLine, TakesThePartitionAndLeavesTheLine) {
     Open();
     CurrentView = GetParam();
     const int32_t length = FloorIdBase(CurrentView) + IdCounter + 1;
-    client->ProcessCommand(cmd::kLine);
-    MoveTo(TPoint(60, 200));
-    Key(Qt::Key_Return);
-    pl::script::AnswerInput(std::to_string(length));
-    Key(Qt::Key_Right);
+    KeyRight(cmd::kLine, TPoint(60, 200), length);
     Key(Qt::Key_Escape);
     const std::string before = Body();
     pl::script::AnswerDialog(kPartitionDialogId,
                              {{{{kPartitionThickness, "100"}, {kPartitionAbove, "1"}}, IDOK}});
-    client->ProcessCommand(cmd::kInternalWall);
-    MoveTo(TPoint(100, 100));
-    Key(Qt::Key_Return);
-    pl::script::AnswerInput("2000");
-    Key(Qt::Key_Right);
-    const auto drawn = FileObjects();
-    ASSERT_EQ(std::pair(drawn.back()->kind, drawn.back()->group), std::pair(kIntWall, length));
+    KeyRight(cmd::kInternalWall, TPoint(100, 100), 2000);
+    ASSERT_EQ(FileObjects().back()->group, length) << "the partition's group";
     PressUndo();
     EXPECT_EQ(Body(), before);
 }
@@ -160,20 +155,16 @@ TEST_P(UndoAfterInsert, TakesBackThatInsertionAlone) {
     std::vector<std::unique_ptr<TObject>> copied;
     for (int32_t x : {10000, 12000, 14000})
         copied.push_back(GroupedLine(x, 10201, 10201));
-    for (const auto& [kind, id, group] : {std::tuple{kText, 0, 7},
-                                          {kRectangle, 0, 0},
-                                          {kManualDimension, 9, 9},
-                                          {kManualArrow, 9, 9},
-                                          {kLine, 5, 0}}) {
-        copied.push_back(MakeObjectForKind(kind));
-        auto& o = *copied.back();
+    constexpr std::tuple<int32_t, int32_t, int32_t> kPieces[] = {
+        {kText, 0, 7}, {kRectangle, 0, 0}, {kManualDimension, 9, 9}, {kManualArrow, 9, 9}, {kLine, 5, 0}};
+    for (const auto& [kind, id, group] : kPieces) {
+        auto& o = *copied.emplace_back(MakeObjectForKind(kind));
         o.view = kGroundFloor, o.kind = kind, o.id = id, o.group = group, o.x1 = o.y1 = 20000,
         o.x2 = o.y2 = 20500;
     }
-    const auto pieces = static_cast<int32_t>(copied.size());
     Open(std::move(copied));
     ASSERT_EQ(ObjectList.WriteTempCount(0), FileResult::Ok);
-    for (int32_t i = kRecords; i < kRecords + pieces; ++i)
+    for (int32_t i = kRecords; i < ObjectList.count; ++i)
         ASSERT_EQ(ObjectList.WriteCopyCfg(i, 10000, 20000), FileResult::Ok);
     for (const char* file : {"PASTE.CFG", "DOOR.PLM"})
         ASSERT_EQ(ObjectList.SaveLibrary(file), FileResult::Ok);

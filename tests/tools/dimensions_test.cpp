@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstdlib>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -185,37 +184,34 @@ TEST_F(Dimensions, FourWallsGetNoOverallDimension) {
 // Outlines keyed clockwise from the top left (an arrow and a length in millimetres or feet) and the
 // figures of their overall dimensions. A U's notch wall lies within its right side, yet reaches as low
 // as it: the side still reads the 9000 (30') between its arrows, not 14000 (47').
-class OverallDimension : public Dimensions,
-                         public ::testing::WithParamInterface<std::tuple<int32_t, const char*, const char*>> {
-};
+using Outline = std::tuple<int32_t, const char*, const char*>;
+class OverallDimension : public Dimensions, public ::testing::WithParamInterface<Outline> {};
 
 TEST_P(OverallDimension, ReadsTheDistanceBetweenItsArrows) {
     const auto [metric, moves, figures] = GetParam();
     MetricUnits = metric;
     std::istringstream in(moves);
     int32_t x = 1000, y = 20000, length = 0;
-    size_t walls = 0;
-    for (char arrow = 0; in >> arrow >> length; ++walls) {
-        const auto bearing = static_cast<int32_t>(std::string_view("URDL").find(arrow) * 900);
+    for (char arrow = 0; in >> arrow >> length;) {
         length *= metric ? 1 : 288;
-        const int32_t dx = bearing == 900 ? length : bearing == 2700 ? -length : 0;
-        const int32_t dy = bearing == 0 ? length : bearing == 1800 ? -length : 0;
-        Wall(x, y, x + dx, y + dy, length, bearing);
+        const int32_t dx = ((arrow == 'R') - (arrow == 'L')) * length,
+                      dy = ((arrow == 'U') - (arrow == 'D')) * length;
+        Wall(x, y, x + dx, y + dy, length, static_cast<int32_t>(std::string_view("URDL").find(arrow) * 900));
         x += dx, y += dy;
     }
     Run();
     std::string read;
-    for (size_t i = walls; i < Texts().size(); ++i)
+    for (size_t i = OfKind<TExtwallobj>(kExtWall).size(); i < Texts().size(); ++i)
         read += Texts()[i]->text + std::string(";");
     EXPECT_EQ(read, figures);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Outlines, OverallDimension,
-    ::testing::Values(std::tuple{1, "R12000 D9000 L4000 U5000 L4000 D5000 L4000 U9000", "9000;12000;"},
-                      std::tuple{0, "R40 D30 L13 U17 L14 D17 L13 U30", "30' 0'';40' 0'';"},
-                      std::tuple{1, "R12000 D5000 L5000 D4000 L7000 U9000", "9000;12000;"},
-                      std::tuple{1, "R12000 D4000 L4000 D5000 L4000 U5000 L4000 U4000", "9000;12000;9000;"}));
+    ::testing::Values(Outline{1, "R12000 D9000 L4000 U5000 L4000 D5000 L4000 U9000", "9000;12000;"},
+                      Outline{0, "R40 D30 L13 U17 L14 D17 L13 U30", "30' 0'';40' 0'';"},
+                      Outline{1, "R12000 D5000 L5000 D4000 L7000 U9000", "9000;12000;"},
+                      Outline{1, "R12000 D4000 L4000 D5000 L4000 U5000 L4000 U4000", "9000;12000;9000;"}));
 
 struct AngledCase {
     TPoint from, to;
