@@ -378,8 +378,10 @@ protected:
         if (last.find(offer) != std::string::npos) return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure() << last;
     }
-    // Offered nothing, refused with a message: the drawing stands as it was.
-    void ExpectRefused(const std::vector<std::unique_ptr<TObject>>& kept) {
+    // A partition keyed where the box offers nothing is refused with a message: the drawing stands as it was.
+    void KeyRefused(POINT start, int qtKey, int32_t side) {
+        const auto kept = ReadBack();
+        KeyPartition(start, qtKey, side, metric ? 2000 : 6 * 288, false, Refusal::Length);
         EXPECT_TRUE(Offered(0));
         EXPECT_TRUE(
             ui.LogContains("The internal wall would lie inside an external wall - it has not been drawn"));
@@ -533,14 +535,10 @@ TEST_P(InnerCorner, OffersTheFreeLengthAndRefusesAPartitionInsideAWallKeepingThe
     if (!toward) {
         KeyPartition(start, row.qtKey, row.away, std::abs(stop - (across ? start.x : start.y)), true);
     } else {
-        const auto kept = ReadBack();
-        KeyPartition(start, row.qtKey, row.toward, metric ? 2000 : 6 * 288, false, Refusal::Length);
-        ExpectRefused(kept);
+        KeyRefused(start, row.qtKey, row.toward);
         EXPECT_EQ(client->Tool->CursorY, 0);
         Length(metric ? 500 : 480);
-        Key(row.qtKey == Qt::Key_Down   ? Qt::Key_Up
-            : row.qtKey == Qt::Key_Left ? Qt::Key_Right
-                                        : Qt::Key_Left);
+        Key(across ? Qt::Key_Left + Qt::Key_Right - row.qtKey : Qt::Key_Up); // the arrow away
     }
     const auto objects = ReadBack();
     const auto built = Partitions(objects);
@@ -573,11 +571,8 @@ TEST_P(JoinAtAWall, AJoinInsideTheWallIsRefusedAndThePartitionJoinedKeepsItsFace
     const auto walls = KeyOutline(kLShape);
     const POINT top{walls[0].p5x + (metric ? 3000 : 10 * 288), walls[0].p5y};
     KeyPartition(top, Qt::Key_Down, kDirectionLeft, top.y - walls[4].p5y, true);
-    const auto kept = ReadBack();
-    ASSERT_EQ(Partitions(kept).size(), 1u);
-    KeyPartition({top.x, walls[4].p5y}, Qt::Key_Right, kDirectionDown, metric ? 2000 : 6 * 288, false,
-                 Refusal::Length);
-    ExpectRefused(kept);
+    ASSERT_EQ(Partitions(ReadBack()).size(), 1u);
+    KeyRefused({top.x, walls[4].p5y}, Qt::Key_Right, kDirectionDown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Partitions, JoinAtAWall, ::testing::Bool(),
