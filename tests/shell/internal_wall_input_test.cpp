@@ -3,8 +3,6 @@
 #include <QImage>
 #include <QTest>
 
-#include <map>
-
 #include "document/program_state.h"
 #include "platform/gadgets.h"
 #include "platform/test_script.h"
@@ -287,15 +285,13 @@ TEST_F(InternalWalls, DeletePickOnAnExternalWallDeletesNothing) {
     EXPECT_TRUE(ui.LogContains("No internal wall selected"));
 }
 
-// A house keyed after File New with cavity walls from its top left corner: the arrows and the sides'
-// lengths in millimetres and in feet.
+// A house keyed after File New with cavity walls from its top left corner: the arrows (Right, Down,
+// Left, Up) and the sides' lengths in millimetres and in feet.
 struct HouseShape {
-    std::vector<int> keys;
+    std::string arrows;
     std::vector<int32_t> mm, ft;
 };
-const HouseShape kLShape{{Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up},
-                         {12000, 5000, 5000, 4000, 7000, 9000},
-                         {40, 16, 16, 14, 24, 30}};
+const HouseShape kLShape{"RDLDLU", {12000, 5000, 5000, 4000, 7000, 9000}, {40, 16, 16, 14, 24, 30}};
 
 // Houses keyed in either unit, and partitions keyed in them.
 class KeyedHouse : public InternalWalls {
@@ -323,16 +319,18 @@ protected:
         client->ProcessCommand(cmd::kFileNew);
         child = client->ActiveDrawingWindow();
         EnterAt(TPoint(100, 100));
-        for (size_t i = 0; i < shape.keys.size(); ++i) {
+        for (size_t i = 0; i < shape.arrows.size(); ++i) {
             Length(metric ? shape.mm[i] : shape.ft[i] * 288);
-            Key(shape.keys[i]);
+            const char a = shape.arrows[i];
+            Key(a == 'R' ? Qt::Key_Right : a == 'D' ? Qt::Key_Down : a == 'L' ? Qt::Key_Left : Qt::Key_Up);
         }
         TList file;
         EXPECT_EQ(testsupport::ReadWorkingFileInto(file), FileResult::Ok);
         std::vector<TExtwallobj> walls;
         for (int32_t i = 0; i < file.count; ++i)
             if (const auto* wall = dynamic_cast<const TExtwallobj*>(file[i])) walls.push_back(*wall);
-        EXPECT_EQ(walls.size(), shape.keys.size());
+        EXPECT_EQ(walls.size(), shape.arrows.size());
+        walls.resize(shape.arrows.size());
         return walls;
     }
     std::string readout; // the DATUM read-out where the last partition started
@@ -369,21 +367,22 @@ protected:
         }
         Key(qtKey);
     }
-    // The box the last length was asked in, as the log shows it.
-    std::string LastOffer() const {
-        const std::string log = ui.Log();
-        const auto at = log.rfind(metric ? "InputDialog" : "Dialog 9500 \"measurement\" initial{");
-        return at == std::string::npos ? std::string() : log.substr(at, log.find('\n', at) - at);
-    }
-    bool Offered(int32_t length) const {
+    // Whether the box the last length was asked in offered the length, as the log shows it.
+    ::testing::AssertionResult Offered(int32_t length) const {
         const std::string offer = metric ? "initial=\"" + std::to_string(length) + "\""
                                          : "initial{9501=\"" + std::to_string(length / 288) + "\" 9502=\"" +
                                                std::to_string(length % 288 / 24) + "\"";
-        return LastOffer().find(offer) != std::string::npos;
+        const std::string log = ui.Log();
+        const auto at = log.rfind(metric ? "InputDialog" : "Dialog 9500 \"measurement\" initial{");
+        const std::string last = at == std::string::npos ? "" : log.substr(at, log.find('\n', at) - at);
+        if (last.find(offer) != std::string::npos) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << last;
     }
-    // Offered nothing, refused with a message: the drawing stands as it was.
-    void ExpectRefused(const std::vector<std::unique_ptr<TObject>>& kept) {
-        EXPECT_TRUE(Offered(0)) << LastOffer();
+    // A partition keyed where the box offers nothing is refused with a message: the drawing stands as it was.
+    void KeyRefused(POINT start, int qtKey, int32_t side) {
+        const auto kept = ReadBack();
+        KeyPartition(start, qtKey, side, metric ? 2000 : 6 * 288, false, Refusal::Length);
+        EXPECT_TRUE(Offered(0));
         EXPECT_TRUE(
             ui.LogContains("The internal wall would lie inside an external wall - it has not been drawn"));
         const auto objects = ReadBack();
@@ -392,14 +391,13 @@ protected:
         for (size_t i = 0; i < before.size(); ++i)
             EXPECT_EQ(SecondFace(after[i]), SecondFace(before[i]));
     }
-    // The partition keyed from the start lies on the side chosen, reaching the stop, which the length
-    // offered reaches; its faces run equally far.
+    // The partition keyed lies on the side chosen from the start to the stop, the length offered.
     void ExpectPartitionToStop(const TIntwallobj& w, POINT start, int32_t side, int32_t stop) {
         const int32_t dx = side == kDirectionRight ? thickness : side == kDirectionLeft ? -thickness : 0;
         const int32_t dy = side == kDirectionUp ? thickness : side == kDirectionDown ? -thickness : 0;
         const POINT end = dy ? POINT{stop, start.y} : POINT{start.x, stop};
         const int32_t length = std::abs(end.x - start.x) + std::abs(end.y - start.y);
-        EXPECT_TRUE(Offered(length)) << LastOffer();
+        EXPECT_TRUE(Offered(length));
         EXPECT_EQ(std::tuple(w.x1, w.y1, w.x2, w.y2), std::tuple(start.x, start.y, end.x, end.y));
         EXPECT_EQ(SecondFace(&w), std::tuple(start.x + dx, start.y + dy, end.x + dx, end.y + dy));
     }
@@ -446,7 +444,6 @@ protected:
 
     LHouse KeyHouse() {
         const auto w = KeyOutline(kLShape);
-        if (w.size() != 6u) return {};
         return {w[0].p5x, w[0].p5y, w[1].p5x, w[4].p5y, w[2].p6x, w[2].p6y, w[2].p6y - thickness};
     }
 };
@@ -471,7 +468,6 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
     EXPECT_TRUE(ReadoutAt(start) == datum && View()->grab().toImage() == shown) << "as a full repaint shows";
     KeyPartition(start, row.qtKey, row.side, length, true);
     EXPECT_EQ(readout, datum) << "the DATUM reads from where it did before";
-    EXPECT_TRUE(!metric || ui.LogContains("initial=\"" + std::to_string(length) + "\""));
 
     const auto objects = ReadBack();
     const auto walls = Partitions(objects), before = Partitions(kept);
@@ -495,92 +491,74 @@ INSTANTIATE_TEST_SUITE_P(Partitions, LShapedHouse,
                          });
 
 // T and U houses: a stem below the middle of a wide top; a notch in the middle of the bottom.
-const HouseShape kTShape{{Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up,
-                          Qt::Key_Left, Qt::Key_Up},
-                         {12000, 4000, 4000, 5000, 4000, 5000, 4000, 4000},
-                         {40, 14, 13, 16, 14, 16, 13, 14}};
-const HouseShape kUShape{{Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down,
-                          Qt::Key_Left, Qt::Key_Up},
-                         {12000, 9000, 4000, 5000, 4000, 5000, 4000, 9000},
-                         {40, 30, 13, 17, 14, 17, 13, 30}};
+const HouseShape kTShape{
+    "RDLDLULU", {12000, 4000, 4000, 5000, 4000, 5000, 4000, 4000}, {40, 14, 13, 16, 14, 16, 13, 14}};
+const HouseShape kUShape{
+    "RDLULDLU", {12000, 9000, 4000, 5000, 4000, 5000, 4000, 9000}, {40, 30, 13, 17, 14, 17, 13, 30}};
 
-// A partition keyed from an inner corner of a house (the inner end of the wall `corner`) by the arrow
-// with its second face on the side; it stops at the inner face of the wall `stop`, or lies inside a
-// wall (stop -1).
+// Partitions keyed from the inner end of the wall `corner` by the arrow: with their second face on the
+// side toward the walls they would lie inside one; on the side away they stop at the wall `stop`.
 struct CornerRow {
     const char* name;
     const HouseShape* shape;
-    size_t corner;
-    int qtKey;
-    int32_t side;
-    int stop;
+    int corner, qtKey, toward, away, stop;
 };
 
 const CornerRow kCornerRows[] = {
-    {"LDownRight", &kLShape, 2, Qt::Key_Down, kDirectionRight, -1},
-    {"LDownLeft", &kLShape, 2, Qt::Key_Down, kDirectionLeft, 4},
-    {"LRightBelow", &kLShape, 2, Qt::Key_Right, kDirectionDown, -1},
-    {"LRightAbove", &kLShape, 2, Qt::Key_Right, kDirectionUp, 1},
-    {"TRightOfStemDownRight", &kTShape, 2, Qt::Key_Down, kDirectionRight, -1},
-    {"TRightOfStemDownLeft", &kTShape, 2, Qt::Key_Down, kDirectionLeft, 4},
-    {"TRightOfStemRightBelow", &kTShape, 2, Qt::Key_Right, kDirectionDown, -1},
-    {"TRightOfStemRightAbove", &kTShape, 2, Qt::Key_Right, kDirectionUp, 1},
-    {"TLeftOfStemDownLeft", &kTShape, 5, Qt::Key_Down, kDirectionLeft, -1},
-    {"TLeftOfStemDownRight", &kTShape, 5, Qt::Key_Down, kDirectionRight, 4},
-    {"TLeftOfStemLeftBelow", &kTShape, 5, Qt::Key_Left, kDirectionDown, -1},
-    {"TLeftOfStemLeftAbove", &kTShape, 5, Qt::Key_Left, kDirectionUp, 7},
-    {"URightOfNotchDownLeft", &kUShape, 3, Qt::Key_Down, kDirectionLeft, -1},
-    {"URightOfNotchDownRight", &kUShape, 3, Qt::Key_Down, kDirectionRight, 2},
-    {"URightOfNotchLeftBelow", &kUShape, 3, Qt::Key_Left, kDirectionDown, -1},
-    {"URightOfNotchLeftAbove", &kUShape, 3, Qt::Key_Left, kDirectionUp, 7},
-    {"ULeftOfNotchDownRight", &kUShape, 4, Qt::Key_Down, kDirectionRight, -1},
-    {"ULeftOfNotchDownLeft", &kUShape, 4, Qt::Key_Down, kDirectionLeft, 6},
-    {"ULeftOfNotchRightBelow", &kUShape, 4, Qt::Key_Right, kDirectionDown, -1},
-    {"ULeftOfNotchRightAbove", &kUShape, 4, Qt::Key_Right, kDirectionUp, 1},
+    {"LDown", &kLShape, 2, Qt::Key_Down, kDirectionRight, kDirectionLeft, 4},
+    {"LRight", &kLShape, 2, Qt::Key_Right, kDirectionDown, kDirectionUp, 1},
+    {"TRightOfStemDown", &kTShape, 2, Qt::Key_Down, kDirectionRight, kDirectionLeft, 4},
+    {"TRightOfStemRight", &kTShape, 2, Qt::Key_Right, kDirectionDown, kDirectionUp, 1},
+    {"TLeftOfStemDown", &kTShape, 5, Qt::Key_Down, kDirectionLeft, kDirectionRight, 4},
+    {"TLeftOfStemLeft", &kTShape, 5, Qt::Key_Left, kDirectionDown, kDirectionUp, 7},
+    {"URightOfNotchDown", &kUShape, 3, Qt::Key_Down, kDirectionLeft, kDirectionRight, 2},
+    {"URightOfNotchLeft", &kUShape, 3, Qt::Key_Left, kDirectionDown, kDirectionUp, 7},
+    {"ULeftOfNotchDown", &kUShape, 4, Qt::Key_Down, kDirectionRight, kDirectionLeft, 6},
+    {"ULeftOfNotchRight", &kUShape, 4, Qt::Key_Right, kDirectionDown, kDirectionUp, 1},
 };
 
-class InnerCorner : public KeyedHouse, public ::testing::WithParamInterface<std::tuple<CornerRow, bool>> {
+class InnerCorner : public KeyedHouse,
+                    public ::testing::WithParamInterface<std::tuple<CornerRow, bool, bool>> {
 protected:
-    InnerCorner() : KeyedHouse(std::get<1>(GetParam())) {}
+    InnerCorner() : KeyedHouse(std::get<2>(GetParam())) {}
 };
 
-// Toward the walls at an inner corner nothing is free: the box offers 0 and a length typed is refused
-// with a message, nothing stored, the start kept; away from them the partition reaches the first face
-// it meets.
+// Toward the walls the box offers 0 and a length is refused, the tool left at the chain's start, so the
+// arrow away starts at the corner; away from them the partition reaches the first face it meets.
 TEST_P(InnerCorner, OffersTheFreeLengthAndRefusesAPartitionInsideAWallKeepingTheStart) {
     const CornerRow& row = std::get<0>(GetParam());
+    const bool toward = std::get<1>(GetParam());
     const auto walls = KeyOutline(*row.shape);
-    ASSERT_EQ(walls.size(), row.shape->keys.size());
     const POINT start{walls[row.corner].p6x, walls[row.corner].p6y};
     const bool across = row.qtKey == Qt::Key_Left || row.qtKey == Qt::Key_Right;
-    const int32_t stop = row.stop < 0 ? 0 : across ? walls[row.stop].p5x : walls[row.stop].p5y;
-    if (row.stop >= 0) {
-        KeyPartition(start, row.qtKey, row.side, std::abs(stop - (across ? start.x : start.y)), true);
+    const int32_t stop = across ? walls[row.stop].p5x : walls[row.stop].p5y;
+    if (!toward) {
+        KeyPartition(start, row.qtKey, row.away, std::abs(stop - (across ? start.x : start.y)), true);
     } else {
-        const auto kept = ReadBack();
-        KeyPartition(start, row.qtKey, row.side, metric ? 2000 : 6 * 288, false, Refusal::Length);
-        ExpectRefused(kept);
-        // The tool stands as before the key, at the start of a chain: the arrow away from the walls
-        // starts at the corner.
+        KeyRefused(start, row.qtKey, row.toward);
         EXPECT_EQ(client->Tool->CursorY, 0);
-        const std::map<int, int> back{
-            {Qt::Key_Down, Qt::Key_Up}, {Qt::Key_Right, Qt::Key_Left}, {Qt::Key_Left, Qt::Key_Right}};
         Length(metric ? 500 : 480);
-        Key(back.at(row.qtKey));
+        Key(across ? Qt::Key_Left + Qt::Key_Right - row.qtKey : Qt::Key_Up); // the arrow away
     }
     const auto objects = ReadBack();
     const auto built = Partitions(objects);
     ASSERT_EQ(built.size(), 1u);
-    if (row.stop >= 0) ExpectPartitionToStop(*built[0], start, row.side, stop);
+    if (!toward) ExpectPartitionToStop(*built[0], start, row.away, stop);
     EXPECT_EQ(std::tuple(built[0]->x1, built[0]->y1), std::tuple(start.x, start.y));
 }
 
+// The row's name, the side's and the units'.
+std::string CornerName(const ::testing::TestParamInfo<std::tuple<CornerRow, bool, bool>>& info) {
+    const auto& [row, toward, metric] = info.param;
+    const char* sides[] = {"Above", "Right", "Below", "Left"};
+    return row.name + std::string(sides[(toward ? row.toward : row.away) - 1]) +
+           (metric ? "Metric" : "Imperial");
+}
+
 INSTANTIATE_TEST_SUITE_P(Partitions, InnerCorner,
-                         ::testing::Combine(::testing::ValuesIn(kCornerRows), ::testing::Bool()),
-                         [](const auto& i) {
-                             return std::get<0>(i.param).name +
-                                    std::string(std::get<1>(i.param) ? "Metric" : "Imperial");
-                         });
+                         ::testing::Combine(::testing::ValuesIn(kCornerRows), ::testing::Bool(),
+                                            ::testing::Bool()),
+                         CornerName);
 
 class JoinAtAWall : public KeyedHouse, public ::testing::WithParamInterface<bool> {
 protected:
@@ -591,14 +569,10 @@ protected:
 // would join it, mitred, inside the wall. It is offered 0 and refused, and the first keeps its faces.
 TEST_P(JoinAtAWall, AJoinInsideTheWallIsRefusedAndThePartitionJoinedKeepsItsFaces) {
     const auto walls = KeyOutline(kLShape);
-    ASSERT_EQ(walls.size(), 6u);
     const POINT top{walls[0].p5x + (metric ? 3000 : 10 * 288), walls[0].p5y};
     KeyPartition(top, Qt::Key_Down, kDirectionLeft, top.y - walls[4].p5y, true);
-    const auto kept = ReadBack();
-    ASSERT_EQ(Partitions(kept).size(), 1u);
-    KeyPartition({top.x, walls[4].p5y}, Qt::Key_Right, kDirectionDown, metric ? 2000 : 6 * 288, false,
-                 Refusal::Length);
-    ExpectRefused(kept);
+    ASSERT_EQ(Partitions(ReadBack()).size(), 1u);
+    KeyRefused({top.x, walls[4].p5y}, Qt::Key_Right, kDirectionDown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Partitions, JoinAtAWall, ::testing::Bool(),

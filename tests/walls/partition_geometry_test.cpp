@@ -96,62 +96,36 @@ TEST(JoinedOutline, EndOnAnEndIsNotJoined) {
     EXPECT_EQ(std::tuple(level->q2x, level->q2y), std::tuple(3000, -100));
 }
 
-// A new chain's partition (its side chosen) whose start or end lies on another partition's end: the
-// faces of the new one and the other's second-face end.
-struct OnAnEndCase {
-    const char* name;
-    std::array<int32_t, 9> wall; // first face, bearing, second face
-    PartitionDraft draft;
-    std::array<int32_t, 6> faces;    // the new first-face start, the new second face
-    std::array<int32_t, 4> wallFace; // the other's second face after
-};
-
-PartitionDraft Chosen(PartitionDraft d) {
-    d.SideChosen = true;
-    return d;
+// A new chain's partition, its side chosen, starting or ending on another partition's end. From the
+// other's first face, bearing and second face and the new one's draft: the new one's start and second
+// face, and the other's second face after.
+TEST(OnAnEnd, TurnsTheCornerOnlyWhereItWouldTouchTheEndAlone) {
+    const auto expect = [](const char* name, std::array<int32_t, 9> w, std::array<int32_t, 6> r,
+                           std::array<int32_t, 6> faces, std::array<int32_t, 4> otherFace) {
+        SCOPED_TRACE(name);
+        TList doc;
+        TIntwallobj* other = std::apply([&](auto... v) { return AddPartition(doc, v...); }, w);
+        PartitionDraft d = Draft(r[0], r[1], r[2], r[3], r[4], r[5]);
+        d.SideChosen = true;
+        const SnappedWalls walls = SnapPartitionEnds(d, doc, kGroundFloor, kZoom);
+        ComputeOutline(d, doc, walls.AtStart, walls.AtEnd);
+        EXPECT_EQ((std::array{d.X0, d.Y0, d.FaceStartX, d.FaceStartY, d.FaceEndX, d.FaceEndY}), faces);
+        EXPECT_EQ((std::array{other->q1x, other->q1y, other->q2x, other->q2y}), otherFace);
+    };
+    // Up with its face right; ABOVE from 10 off its end: moved onto it and mitred below.
+    expect("StartNearTheEndBesideIt", {10000, 10000, 10000, 13000, 0, 10100, 10000, 10100, 13000},
+           {10010, 13010, 12010, 13010, 900, 1}, {10000, 13000, 10100, 12900, 12000, 12900},
+           {10100, 10000, 10100, 12900});
+    // Right with its face below; LEFT up from its end stands on its first face.
+    expect("StartStandingOnTheFace", {0, 0, 3000, 0, 900, 0, -100, 3000, -100}, {3000, 0, 3000, 2000, 0, 4},
+           {3000, 0, 2900, 0, 2900, 2000}, {0, -100, 3000, -100});
+    // LEFT down from the start of one right with its face below: turned round, its end turns the corner.
+    expect("StartOnTheStartBesideIt", {10000, 13000, 12000, 13000, 900, 10000, 12900, 12000, 12900},
+           {10000, 13000, 10000, 10000, 1800, 4}, {10000, 10000, 10100, 10000, 10100, 12900},
+           {10100, 12900, 12000, 12900});
+    expect("EndOnTheEnd", {0, 0, 3000, 0, 900, 0, -100, 3000, -100}, {3000, 2000, 3000, 0, 1800, 2},
+           {3000, 2000, 3100, 2000, 3100, 0}, {0, -100, 3000, -100});
 }
-
-class OnAnEnd : public ::testing::TestWithParam<OnAnEndCase> {};
-
-TEST_P(OnAnEnd, TurnsTheCornerOnlyWhereItWouldTouchTheEndAlone) {
-    TList doc;
-    const auto& w = GetParam().wall;
-    TIntwallobj* first = AddPartition(doc, w[0], w[1], w[2], w[3], w[4], w[5], w[6], w[7], w[8]);
-    PartitionDraft d = GetParam().draft;
-    const SnappedWalls walls = SnapPartitionEnds(d, doc, kGroundFloor, kZoom);
-    ComputeOutline(d, doc, walls.AtStart, walls.AtEnd);
-    EXPECT_EQ((std::array{d.X0, d.Y0, d.FaceStartX, d.FaceStartY, d.FaceEndX, d.FaceEndY}), GetParam().faces);
-    EXPECT_EQ((std::array{first->q1x, first->q1y, first->q2x, first->q2y}), GetParam().wallFace);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Partitions, OnAnEnd,
-    ::testing::Values(
-        // Up 3000 with its second face right; ABOVE from 10 off its end: moved onto it and mitred below.
-        OnAnEndCase{"StartNearTheEndBesideIt",
-                    {10000, 10000, 10000, 13000, 0, 10100, 10000, 10100, 13000},
-                    Chosen(Draft(10010, 13010, 12010, 13010, 900, 1)),
-                    {10000, 13000, 10100, 12900, 12000, 12900},
-                    {10100, 10000, 10100, 12900}},
-        // Right with its second face below; LEFT up from its end stands on its first face.
-        OnAnEndCase{"StartStandingOnTheFace",
-                    {0, 0, 3000, 0, 900, 0, -100, 3000, -100},
-                    Chosen(Draft(3000, 0, 3000, 2000, 0, 4)),
-                    {3000, 0, 2900, 0, 2900, 2000},
-                    {0, -100, 3000, -100}},
-        // LEFT down from the start of a partition right with its face below: turned round, its end meets
-        // that start and turns the corner there.
-        OnAnEndCase{"StartOnTheStartBesideIt",
-                    {10000, 13000, 12000, 13000, 900, 10000, 12900, 12000, 12900},
-                    Chosen(Draft(10000, 13000, 10000, 10000, 1800, 4)),
-                    {10000, 10000, 10100, 10000, 10100, 12900},
-                    {10100, 12900, 12000, 12900}},
-        OnAnEndCase{"EndOnTheEnd",
-                    {0, 0, 3000, 0, 900, 0, -100, 3000, -100},
-                    Chosen(Draft(3000, 2000, 3000, 0, 1800, 2)),
-                    {3000, 2000, 3100, 2000, 3100, 0},
-                    {0, -100, 3000, -100}}),
-    [](const auto& info) { return info.param.name; });
 
 class EndSnap : public ::testing::TestWithParam<std::tuple<int32_t, int32_t, bool>> {};
 
@@ -282,8 +256,7 @@ TEST(FreeLengthTo, AChainsNextSegmentMeetsFacesOnItsOwnSide) {
     EXPECT_EQ(MeasureFreeLength(doc, kGroundFloor, kZoom, 3000, 5000, kDirectionDown, -w, 0).Length, 1900);
 }
 
-// Inside a chain whose side is 2, Right from (12000, 12000) toward a partition face at x 15000 that is
-// not the segment the chain turns from.
+// Inside a chain on side 2, Right from (12000, 12000) toward a face at x 15000 not the one turned from.
 TEST(FreeLengthTo, AChainsSegmentPassesOverOnlyTheSegmentItTurnsFrom) {
     TList doc;
     AddPartition(doc, 15000, 10000, 15000, 14000, 0, 15100, 10000, 15100, 14000);
