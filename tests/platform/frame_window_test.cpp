@@ -10,10 +10,17 @@
 #include <QToolButton>
 
 #include <csignal>
+#include <cstdlib>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 #include "platform/cursor.h"
+#include "platform/file_io.h"
 #include "platform/test_script.h"
 #include "tests/platform/window_fixture.h"
+#include "tests/support/program_directory.h"
 
 using windowtest::FrameTest;
 
@@ -160,11 +167,36 @@ TEST(Application, CloseWindowEndsRunAndMinimisedRequestIsKept) {
 }
 
 // The system's request to end (SIGTERM, as at a logout) ends Run as Exit does, so that the program
-// returns from its main and lets go of its locks as after Exit, rather than dying where it stands.
+// returns from its main and lets go of its locks as after Exit, rather than dying where it stands: a
+// program that wrote a file and kept it for a step (which ends first) leaves the folder, when it has
+// ended, with that file and no lock or name of its own beside it, whichever way it was asked to end.
 TEST(Application, TerminateEndsRunAsExitDoes) {
-    windowtest::TestApp app;
-    QTimer::singleShot(0, [] { ::raise(SIGTERM); });
-    EXPECT_EQ(app.Run(), 0);
+    for (const bool terminated : {false, true}) {
+        SCOPED_TRACE(terminated ? "SIGTERM" : "Exit");
+        const testsupport::ProgramDirectory dir;
+        const std::string file = dir.Path() + "DWGS/HOUSE.DB0";
+        const pid_t program = ::fork();
+        if (program == 0) {
+            windowtest::TestApp app;
+            QTimer::singleShot(0, [&] {
+                const bool written = pl::WriteTextFile(file, "drawing");
+                const std::string kept = pl::KeepFileAsItIs(file);
+                if (terminated)
+                    ::raise(SIGTERM);
+                else
+                    app.Frame->CloseWindow(0);
+                pl::DropKept(kept);
+                if (!written || kept.empty()) std::_Exit(2);
+            });
+            // Returning from main ends the program as exit does, locks and all.
+            std::exit(app.Run());
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(program, &status, 0), program);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), "drawing");
+        EXPECT_EQ(pl::FindFiles(dir.Path() + "DWGS/*~*"), std::vector<std::string>{});
+    }
 }
 
 TEST_F(FrameTest, CloseChildrenAsksEveryChildFirst) {
