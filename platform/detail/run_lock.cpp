@@ -117,7 +117,8 @@ std::optional<RunName> ReadRunName(std::string_view name) {
     }
     RunName::Kind kind = RunName::Kind::Temporary;
     for (const auto& [mark, marked] : {std::pair{std::string_view(".kept"), RunName::Kind::Kept},
-                                       std::pair{std::string_view(".made"), RunName::Kind::Made}})
+                                       std::pair{std::string_view(".made"), RunName::Kind::Made},
+                                       std::pair{std::string_view(".left"), RunName::Kind::Record}})
         if (name.ends_with(mark)) {
             kind = marked;
             name.remove_suffix(mark.size());

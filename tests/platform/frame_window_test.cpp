@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -166,30 +167,56 @@ TEST(Application, CloseWindowEndsRunAndMinimisedRequestIsKept) {
     EXPECT_TRUE(minimised);
 }
 
+namespace {
+
+// The program of the test below, in a process of its own: it writes a file, keeps it for a step,
+// is asked to end (by SIGTERM or as by Exit) while the step is open, ends the step, and returns from
+// Run to end as main does, locks and all.
+[[noreturn]] void RunProgramAskedToEnd(const std::string& file, bool terminated) {
+    windowtest::TestApp app;
+    QTimer::singleShot(0, [&] {
+        const bool written = pl::WriteTextFile(file, "drawing");
+        const std::string kept = pl::KeepFileAsItIs(file);
+        if (terminated)
+            ::raise(SIGTERM);
+        else
+            app.Frame->CloseWindow(0);
+        pl::DropKept(kept);
+        if (!written || kept.empty()) std::_Exit(2);
+    });
+    std::exit(app.Run());
+}
+
+} // namespace
+
 // The system's request to end (SIGTERM, as at a logout) ends Run as Exit does, so that the program
 // returns from its main and lets go of its locks as after Exit, rather than dying where it stands: a
 // program that wrote a file and kept it for a step (which ends first) leaves the folder, when it has
 // ended, with that file and no lock or name of its own beside it, whichever way it was asked to end.
+// The program is this test in a fresh process, which shares no threads' state with this one.
 TEST(Application, TerminateEndsRunAsExitDoes) {
+    if (const char* file = std::getenv("TREVALYN_TEST_FILE"))
+        RunProgramAskedToEnd(file, std::getenv("TREVALYN_TEST_TERMINATED") != nullptr);
     for (const bool terminated : {false, true}) {
         SCOPED_TRACE(terminated ? "SIGTERM" : "Exit");
         const testsupport::ProgramDirectory dir;
-        const std::string file = dir.Path() + "DWGS/HOUSE.DB0";
+        std::string fileVariable = "TREVALYN_TEST_FILE=" + dir.Path() + "DWGS/HOUSE.DB0";
+        std::vector<char*> environment;
+        for (char** e = environ; *e; ++e)
+            environment.push_back(*e);
+        environment.push_back(fileVariable.data());
+        std::string terminatedVariable = "TREVALYN_TEST_TERMINATED=1";
+        if (terminated) environment.push_back(terminatedVariable.data());
+        environment.push_back(nullptr);
+        std::string filter = "--gtest_filter=Application.TerminateEndsRunAsExitDoes";
+        std::string name = "tests_platform";
+        char* const arguments[] = {name.data(), filter.data(), nullptr};
         const pid_t program = ::fork();
         if (program == 0) {
-            windowtest::TestApp app;
-            QTimer::singleShot(0, [&] {
-                const bool written = pl::WriteTextFile(file, "drawing");
-                const std::string kept = pl::KeepFileAsItIs(file);
-                if (terminated)
-                    ::raise(SIGTERM);
-                else
-                    app.Frame->CloseWindow(0);
-                pl::DropKept(kept);
-                if (!written || kept.empty()) std::_Exit(2);
-            });
-            // Returning from main ends the program as exit does, locks and all.
-            std::exit(app.Run());
+            const int quiet = ::open("/dev/null", O_WRONLY);
+            ::dup2(quiet, STDOUT_FILENO);
+            ::execve("/proc/self/exe", arguments, environment.data());
+            ::_exit(127);
         }
         int status = 0;
         ASSERT_EQ(::waitpid(program, &status, 0), program);
