@@ -3,6 +3,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -11,11 +12,7 @@
 
 #include <csignal>
 #include <cstdlib>
-#include <fcntl.h>
 #include <string>
-#include <string_view>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 #include "platform/cursor.h"
@@ -201,28 +198,19 @@ TEST(Application, TerminateEndsRunAsExitDoes) {
     for (const bool terminated : {false, true}) {
         SCOPED_TRACE(terminated ? "SIGTERM" : "Exit");
         const testsupport::ProgramDirectory dir;
-        std::string fileVariable = "TREVALYN_TEST_FILE=" + dir.Path() + "DWGS/HOUSE.DB0";
-        std::vector<char*> environment;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TREVALYN_TEST_FILE", QString::fromStdString(dir.Path() + "DWGS/HOUSE.DB0"));
+        if (terminated) environment.insert("TREVALYN_TEST_TERMINATED", "1");
         // The program runs the one test whole, whatever share of the tests this process runs.
-        for (char** e = environ; *e; ++e)
-            if (!std::string_view(*e).starts_with("GTEST_")) environment.push_back(*e);
-        environment.push_back(fileVariable.data());
-        std::string terminatedVariable = "TREVALYN_TEST_TERMINATED=1";
-        if (terminated) environment.push_back(terminatedVariable.data());
-        environment.push_back(nullptr);
-        std::string filter = "--gtest_filter=Application.TerminateEndsRunAsExitDoes";
-        std::string name = "tests_platform";
-        char* const arguments[] = {name.data(), filter.data(), nullptr};
-        const pid_t program = ::fork();
-        if (program == 0) {
-            const int quiet = ::open("/dev/null", O_WRONLY);
-            ::dup2(quiet, STDOUT_FILENO);
-            ::execve("/proc/self/exe", arguments, environment.data());
-            ::_exit(127);
-        }
-        int status = 0;
-        ASSERT_EQ(::waitpid(program, &status, 0), program);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        for (const char* share : {"GTEST_TOTAL_SHARDS", "GTEST_SHARD_INDEX"})
+            environment.remove(share);
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QCoreApplication::applicationFilePath(),
+                      {"--gtest_filter=Application.TerminateEndsRunAsExitDoes"});
+        ASSERT_TRUE(program.waitForFinished(-1));
+        EXPECT_TRUE(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0)
+            << program.exitCode();
         EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), "drawing");
         EXPECT_EQ(pl::FindFiles(dir.Path() + "DWGS/*~*"), std::vector<std::string>{});
     }
