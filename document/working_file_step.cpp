@@ -137,6 +137,11 @@ void PutBackStepsCutShort(const std::string& programDirectory) {
                     " could not go back to how it was before its last step, which the program ended "
                     "before it was done: the folder " +
                     programDirectory + "DWGS/ cannot be written.";
+        else if (file.laterWork)
+            text += name +
+                    " was not put back: it was written after a step that the program ended before it was "
+                    "done, and keeps that later work. The drawing as it was before that step is kept as:\n" +
+                    file.keptAs;
         else if (!file.keptAs.empty())
             text += name +
                     " could not go back to how it was before its last step, which the program ended "

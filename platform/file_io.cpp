@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "platform/detail/run_lock.h"
+#include "platform/detail/step_record.h"
 #include "platform/scan_format.h"
 
 namespace pl {
@@ -187,6 +188,9 @@ constexpr std::string_view kKeptMark = ".kept";
 // a start after a crash removes the file the step never finished.
 constexpr std::string_view kMadeMark = ".made";
 
+// What ends the name of the record of what a step wrote of the file (detail/step_record.h).
+constexpr std::string_view kRecordMark = ".left";
+
 // The first free name "<name>.before-step-<n>" beside `target` is a file's for good: nothing of the
 // layer removes or replaces it.
 constexpr std::string_view kLastingMark = ".before-step-";
@@ -210,14 +214,13 @@ int CreateTemporary(const std::string& target, std::string& temporary, const str
 }
 
 // Copies `target` byte for byte to a fresh temporary beside it; the temporary's name, or empty when
-// the copy could not be made whole.
-std::string CopyBeside(const std::string& target) {
+// the copy could not be made whole. `standing` is then the file copied.
+std::string CopyBeside(const std::string& target, struct stat& standing) {
     const int from = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
     if (from < 0) {
         FailedWith(errno);
         return {};
     }
-    struct stat standing {};
     std::string copy;
     const int to = CreateTemporary(target, copy, ::fstat(from, &standing) == 0 ? &standing : nullptr);
     bool ok = to >= 0;
@@ -400,6 +403,76 @@ void ForgetName(const std::string& kept) {
     leftFiles().Forget(KeptFor(kept));
 }
 
+// The files this program's steps keep, by the file: the record beside what was kept of it (or beside
+// the mark of a file the step makes), and the state the step's last write left the file in, or the
+// file as it was kept before any write; none for a file made and not written yet.
+struct StepFile {
+    std::string record;
+    std::optional<detail::FileState> left;
+};
+
+class StepFiles {
+public:
+    void Keep(const std::string& target, StepFile file) {
+        const std::lock_guard guard(mutex_);
+        byName_[target] = std::move(file);
+    }
+    std::optional<StepFile> Of(const std::string& target) {
+        const std::lock_guard guard(mutex_);
+        const auto file = byName_.find(target);
+        return file == byName_.end() ? std::nullopt : std::optional(file->second);
+    }
+    void Wrote(const std::string& target, const detail::FileState& state) {
+        const std::lock_guard guard(mutex_);
+        if (const auto file = byName_.find(target); file != byName_.end()) file->second.left = state;
+    }
+    // The step is done with what it kept: its record goes. A kept name of another run (seen to at a
+    // start) leaves this program's own steps be.
+    void Drop(const std::string& kept) {
+        const std::string record = detail::RecordName(kept);
+        ::unlink(record.c_str());
+        const std::lock_guard guard(mutex_);
+        if (const auto file = byName_.find(KeptFor(kept));
+            file != byName_.end() && file->second.record == record)
+            byName_.erase(file);
+    }
+
+private:
+    std::mutex mutex_;
+    std::unordered_map<std::string, StepFile> byName_;
+};
+
+StepFiles& stepFiles() {
+    static StepFiles steps;
+    return steps;
+}
+
+// Replaces the record `record` whole with `states`; false, with the error noted, when it cannot.
+bool WriteRecord(const std::string& record, const std::vector<detail::FileState>& states, Sync sync) {
+    std::string temporary;
+    const int fd = CreateTemporary(record, temporary, nullptr);
+    if (fd < 0) return false;
+    const std::string text = detail::RecordText(states);
+    bool ok = WriteAll(fd, text.data(), text.size());
+    if (ok && sync == Sync::ToDisk && ::fsync(fd) != 0) ok = FailedWith(errno);
+    if (::close(fd) != 0 && ok) ok = FailedWith(errno);
+    if (ok && Rename(temporary, record) != 0) ok = FailedWith(errno);
+    if (!ok) ::unlink(temporary.c_str());
+    return ok;
+}
+
+// Before a rewrite of a file a step keeps lands: the record then holds both the file as the step's
+// last write left it and the file this write leaves, so that wherever the program is killed, the
+// file is found in a state the record holds.
+bool RecordStepWrite(const std::string& target, const struct stat& written, Sync sync) {
+    const std::optional<StepFile> step = stepFiles().Of(target);
+    if (!step) return true;
+    std::vector<detail::FileState> states;
+    if (step->left) states.push_back(*step->left);
+    states.push_back(detail::StateOf(written));
+    return WriteRecord(step->record, states, sync);
+}
+
 // Before `target` is written whole: what a step of a run that ended kept of it goes, and so does
 // the mark by which such a step made it. The new contents are later work, which no start may put
 // back over or remove as half a step. False when a step of another run still going keeps the file
@@ -419,6 +492,74 @@ bool SettleBeside(const std::string& target) {
         if (state == detail::Run::Going) settled = false;
     }
     return settled;
+}
+
+// The states a step of an ended run may have left a file in, from its record; without one (killed
+// before the step's first write), the file as it was kept, which the file is only where a link kept
+// it and nothing has written it since.
+std::vector<detail::FileState> LeftStates(const std::string& keptOrMark, bool made) {
+    std::string text;
+    if (ReadTextFile(detail::RecordName(keptOrMark), text))
+        if (std::optional<std::vector<detail::FileState>> states = detail::ReadRecord(text)) return *states;
+    struct stat kept {};
+    if (made || ::lstat(keptOrMark.c_str(), &kept) != 0) return {};
+    return {detail::StateOf(kept)};
+}
+
+// True when `target` is the file exactly as the step left it: the same file, size and time.
+bool AsTheStepLeftIt(const std::string& target, const std::vector<detail::FileState>& states) {
+    struct stat standing {};
+    return ::lstat(target.c_str(), &standing) == 0 &&
+           std::find(states.begin(), states.end(), detail::StateOf(standing)) != states.end();
+}
+
+// What a start does with what a step of an ended run kept of a file, or with its mark of a file it
+// made.
+enum class Settling {
+    Drop,       // nothing to undo: the file is what was kept, or was made by no one or by later work
+    PutBack,    // the file is as the step left it, half done: what was kept goes back in its place
+    RemoveMade, // the step made the file and left it half done: it goes
+    KeepLater,  // the file was written since, by another copy of the program or by this one: it is
+                // later work, and stays; what was kept stays beside it under a lasting name
+};
+
+Settling Decide(bool made, const std::string& kept, const std::string& target) {
+    const bool asLeft = AsTheStepLeftIt(target, LeftStates(kept, made));
+    if (made) return asLeft ? Settling::RemoveMade : Settling::Drop;
+    if (SameBytes(kept, target)) return Settling::Drop;
+    return asLeft ? Settling::PutBack : Settling::KeepLater;
+}
+
+// Does what was decided; what the user is to be told of it, if anything.
+std::optional<StepCutShort> Settle(Settling settling, const std::string& kept, const std::string& target) {
+    BeginWrite();
+    StepCutShort cut{target, {}};
+    switch (settling) {
+    case Settling::Drop:
+        DropKept(kept);
+        return std::nullopt;
+    case Settling::RemoveMade:
+        if (Unlink(target) == 0 || errno == ENOENT) {
+            DropKept(kept);
+            return cut;
+        }
+        // Where nothing can be written all stays for a start that can; else the file stays unfinished.
+        FailedWith(errno);
+        cut.notWritable = LastWriteFault() == WriteFault::NotWritable;
+        return cut.notWritable ? std::optional(cut) : std::nullopt;
+    case Settling::PutBack:
+        if (PutBackKept(kept, target)) return cut;
+        // Nothing can be settled where nothing can be written: all stays for a start that can, or for
+        // the next whole write of the file, which is later work.
+        cut.notWritable = LastWriteFault() == WriteFault::NotWritable;
+        if (!cut.notWritable) cut.keptAs = KeepForGood(kept);
+        return cut;
+    case Settling::KeepLater:
+        cut.keptAs = KeepForGood(kept);
+        cut.laterWork = true;
+        return cut;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -456,37 +597,29 @@ std::vector<StepCutShort> UndoStepsOfEndedRuns(const std::string& folder) {
     Judges judges(dir);
     std::vector<StepCutShort> back;
     std::set<unsigned> unsettled;
+    std::vector<std::string> records;
     for (const std::string& name : FindFiles(dir + "*.~*-*.*")) {
         const std::optional<detail::RunName> run = detail::ReadRunName(name);
-        if (!run || (run->kind != detail::RunName::Kind::Kept && run->kind != detail::RunName::Kind::Made) ||
-            judges.Of(run->number) != detail::Run::Ended)
+        if (!run || run->kind == detail::RunName::Kind::Lock ||
+            run->kind == detail::RunName::Kind::Temporary || judges.Of(run->number) != detail::Run::Ended)
             continue;
+        if (run->kind == detail::RunName::Kind::Record) {
+            records.push_back(dir + name);
+            continue;
+        }
         const bool made = run->kind == detail::RunName::Kind::Made;
         const std::string kept = dir + name;
         const std::string target = dir + name.substr(0, run->fileEnd);
-        StepCutShort cut{target, {}};
-        if (made ? !FileExists(target) : SameBytes(kept, target)) {
-            // The step had not written the file yet: nothing goes back, and nothing is to be told.
-            static_cast<void>(Unlink(kept));
-            continue;
-        }
-        BeginWrite();
-        const bool done =
-            made ? Unlink(target) == 0 || errno == ENOENT || FailedWith(errno) : PutBackKept(kept, target);
-        if (!done && LastWriteFault() == WriteFault::NotWritable) {
-            // Nothing can be settled where nothing can be written: all stays for a start that can, or
-            // for the next whole write of the file, which is later work.
-            cut.notWritable = true;
-            unsettled.insert(run->number);
-        } else if (!done && made) {
-            continue;
-        } else if (made) {
-            // The step made the file and never finished it: before the step there was none.
-            static_cast<void>(Unlink(kept));
-        } else if (!done) {
-            cut.keptAs = KeepForGood(kept);
-        }
-        if (back.empty() || back.back().path != target) back.push_back(cut);
+        const std::optional<StepCutShort> cut = Settle(Decide(made, kept, target), kept, target);
+        if (!cut) continue;
+        if (cut->notWritable) unsettled.insert(run->number);
+        if (back.empty() || back.back().path != target) back.push_back(*cut);
+    }
+    // A record whose kept file or mark went, with a start killed between the two, goes too.
+    for (const std::string& record : records) {
+        const std::string stem = record.substr(0, record.size() - kRecordMark.size());
+        if (!FileExists(stem + std::string(kKeptMark)) && !FileExists(stem + std::string(kMadeMark)))
+            ::unlink(record.c_str());
     }
     // What such a run left and could not go back stays as it is: no later start puts it back over
     // what has been written since.
@@ -505,6 +638,7 @@ std::string MarkFileMade(const std::string& path) {
         const int fd = Create(mark);
         if (fd >= 0) {
             ::close(fd);
+            stepFiles().Keep(target, {detail::RecordName(mark), std::nullopt});
             return mark;
         }
         if (errno != EEXIST) break;
@@ -518,6 +652,7 @@ void DropKept(const std::string& kept) {
         ForgetLink(kept);
     else
         Retire(kept);
+    stepFiles().Drop(kept);
 }
 
 std::string KeepFileAsItIs(const std::string& path) {
@@ -530,8 +665,12 @@ std::string KeepFileAsItIs(const std::string& path) {
             return {};
         }
         const std::string kept = temporary + std::string(kKeptMark);
+        struct stat linked {};
         if (Link(target, kept) == 0) {
             NoteLink(target, kept);
+            // The kept name is the file as it stood.
+            if (::lstat(kept.c_str(), &linked) == 0)
+                stepFiles().Keep(target, {detail::RecordName(kept), detail::StateOf(linked)});
             return kept;
         }
         if (errno != EEXIST) break;
@@ -539,10 +678,14 @@ std::string KeepFileAsItIs(const std::string& path) {
     // No link on this file system (or none to be had): a copy keeps the file as well, given room. It
     // takes the kept name only once whole, so that a crash while it is made leaves a temporary,
     // which goes, and never half a file that a start would put back.
-    const std::string copy = CopyBeside(target);
+    struct stat copied {};
+    const std::string copy = CopyBeside(target, copied);
     if (copy.empty()) return {};
     const std::string kept = copy + std::string(kKeptMark);
-    if (Rename(copy, kept) == 0) return kept;
+    if (Rename(copy, kept) == 0) {
+        stepFiles().Keep(target, {detail::RecordName(kept), detail::StateOf(copied)});
+        return kept;
+    }
     FailedWith(errno);
     ::unlink(copy.c_str()); // else a start after a crash removes it
     return {};
@@ -550,6 +693,7 @@ std::string KeepFileAsItIs(const std::string& path) {
 
 std::string KeepForGood(const std::string& kept) {
     ForgetName(kept);
+    stepFiles().Drop(kept);
     const size_t mark = kept.rfind(".~");
     if (mark == std::string::npos) return kept;
     for (int n = 1; n < 1000; ++n) {
@@ -579,6 +723,7 @@ bool PutBackKept(const std::string& kept, const std::string& path) {
     if (Rename(kept, target) != 0) return FailedWith(errno);
     // Two names of one file (no rewrite replaced it): the rename leaves both, and the kept one goes here.
     ::unlink(kept.c_str());
+    stepFiles().Drop(kept);
     return true;
 }
 
@@ -671,8 +816,10 @@ int fclose(File* file) {
         if (::close(file->descriptor) != 0) ok = FailedWith(errno);
         if (file->kind == File::Kind::Rewrite) {
             const bool settled = !ok || !file->lookBeside || SettleBeside(file->target);
+            if (ok) ok = RecordStepWrite(file->target, file->written, file->sync);
             if (ok && Rename(file->temporary, file->target) != 0) ok = FailedWith(errno);
             if (!ok) ::unlink(file->temporary.c_str());
+            if (ok) stepFiles().Wrote(file->target, detail::StateOf(file->written));
             if (ok && settled)
                 leftFiles().Wrote(file->target, file->written);
             else

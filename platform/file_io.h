@@ -142,11 +142,13 @@ WriteFault LastWriteFault();
 // rewrite has replaced it: a hard link, which needs no room on the disk, or where the file system
 // makes none (FAT sticks, some network shares) a copy, which needs room as large as the file. Empty
 // when the file is missing or neither can be made. The name, "<name>.~<number>-<counter>.kept",
-// tells a later start which file it was kept for and which program kept it.
+// tells a later start which file it was kept for and which program kept it. Until the kept name is
+// dropped, each rewrite of the file records beside it, before it lands, what it leaves
+// (detail/step_record.h); a record that cannot be written fails the rewrite.
 std::string KeepFileAsItIs(const std::string& path);
 // For a file that does not stand yet: an empty mark beside it, "<name>.~<number>-<counter>.made", by
-// which a later start removes the file should the program end before the step making it does. Empty
-// when no mark can be made.
+// which a later start removes the file should the program end before the step making it does, as
+// that step left it (recorded as for a kept file). Empty when no mark can be made.
 std::string MarkFileMade(const std::string& path);
 // Drops a kept name (or a mark) once its step has ended. One that stays all the same is no step's
 // any more: no start puts it back.
@@ -158,16 +160,21 @@ void DropKept(const std::string& kept);
 struct StepCutShort {
     std::string path;   // the file: back as before the step, or gone where the step made it
     std::string keptAs; // when it could not go back: the name that holds it as it was
+    // When it was written since the step (by another copy of the program, or by this one): it stays
+    // as written, and `keptAs` holds it as it was before the step.
+    bool laterWork = false;
     // When nothing could be done, the folder being one that cannot be written: all stays as it was.
     bool notWritable = false;
     bool operator==(const StepCutShort&) const = default;
 };
-// Undoes in `folder` what every step of a run that ended left half done: each file such a step
-// kept goes back in place of the file it was kept for, each file it made and never finished goes,
-// and the run's number retires. A file the step had not written yet is left without a word. What
-// cannot go back is kept for good, and no later start puts it back over what is written since;
-// where the folder cannot be written nothing changes, and a later whole write of the file settles
-// what was kept of it.
+// Undoes in `folder` what every step of a run that ended left half done: where the file is exactly
+// as such a step's last write left it (the same file, size and time, as the step recorded them),
+// what the step kept goes back in its place, or the file goes where the step made it; the run's
+// number then retires. A file the step had not written yet is left without a word. A file written
+// since, by any copy of the program, is later work and is never replaced: what was kept of it goes
+// where it holds the same bytes, and is otherwise kept for good and told. What cannot go back is
+// kept for good too, and no later start puts it back over what is written since; where the folder
+// cannot be written nothing changes, and a later whole write of the file settles what was kept of it.
 std::vector<StepCutShort> UndoStepsOfEndedRuns(const std::string& folder);
 // Gives a kept file that is to stay a lasting name beside its file, "<name>.before-step-<n>", which
 // nothing of the layer removes, replaces or puts back. The name the file has then: the kept one when

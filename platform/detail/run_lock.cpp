@@ -117,7 +117,8 @@ std::optional<RunName> ReadRunName(std::string_view name) {
     }
     RunName::Kind kind = RunName::Kind::Temporary;
     for (const auto& [mark, marked] : {std::pair{std::string_view(".kept"), RunName::Kind::Kept},
-                                       std::pair{std::string_view(".made"), RunName::Kind::Made}})
+                                       std::pair{std::string_view(".made"), RunName::Kind::Made},
+                                       std::pair{std::string_view(".left"), RunName::Kind::Record}})
         if (name.ends_with(mark)) {
             kind = marked;
             name.remove_suffix(mark.size());
@@ -141,8 +142,10 @@ unsigned RunNumber(const std::string& dir) {
         if (SameFile(h.folder, folder) && StillNamed(h.descriptor, h.path)) return h.number;
     DropLost(held);
     const std::set<unsigned> taken = NumbersTaken(dir);
-    // No number is too large to take: the locks of runs that ended go at a start, however many they
-    // are, and until then a run takes the first number past theirs.
+    // The locks of runs that ended go at a start, however many they are, and until then a run takes
+    // the first number past theirs. Numbers have at most nine digits, as names are read back: only a
+    // folder where every one of them is carried has none to give, and the run then writes nothing
+    // there, told as a full disk.
     constexpr unsigned kNumbers = 999'999'999;
     for (unsigned number = 1; number <= kNumbers; ++number) {
         if (taken.contains(number)) continue;

@@ -22,6 +22,7 @@ struct RunName {
         Temporary, // "<file>.~<number>-<counter>"
         Kept,      // "<file>.~<number>-<counter>.kept"
         Made,      // "<file>.~<number>-<counter>.made"
+        Record,    // "<file>.~<number>-<counter>.left", what a step left of the file (step_record.h)
     };
     Kind kind;
     unsigned number;

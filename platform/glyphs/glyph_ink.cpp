@@ -203,7 +203,10 @@ void OrInkedBits(const QImage& cover, uint8_t share, uint64_t* words) {
     const int32_t w = cover.width(), h = cover.height();
     auto set = [words](size_t at, uint64_t bits) {
         words[at / 64] |= bits << (at % 64);
-        if (at % 64 > 48) words[at / 64 + 1] |= bits >> (64 - at % 64);
+        // The word after is touched only when bits carry into it: past the row's last pixel there may
+        // be no word at all.
+        if (at % 64 > 48)
+            if (const uint64_t carried = bits >> (64 - at % 64)) words[at / 64 + 1] |= carried;
     };
     for (int32_t y = 0; y < h; ++y) {
         const uchar* line = cover.constScanLine(y);

@@ -3,6 +3,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -10,10 +11,15 @@
 #include <QToolButton>
 
 #include <csignal>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "platform/cursor.h"
+#include "platform/file_io.h"
 #include "platform/test_script.h"
 #include "tests/platform/window_fixture.h"
+#include "tests/support/program_directory.h"
 
 using windowtest::FrameTest;
 
@@ -159,12 +165,55 @@ TEST(Application, CloseWindowEndsRunAndMinimisedRequestIsKept) {
     EXPECT_TRUE(minimised);
 }
 
-// The system's request to end (SIGTERM, as at a logout) ends Run as Exit does, so that the program
-// returns from its main and lets go of its locks as after Exit, rather than dying where it stands.
-TEST(Application, TerminateEndsRunAsExitDoes) {
+namespace {
+
+// The program of the test below, in a process of its own: it writes a file, keeps it for a step,
+// is asked to end (by SIGTERM or as by Exit) while the step is open, ends the step, and returns from
+// Run to end as main does, locks and all.
+[[noreturn]] void RunProgramAskedToEnd(const std::string& file, bool terminated) {
     windowtest::TestApp app;
-    QTimer::singleShot(0, [] { ::raise(SIGTERM); });
-    EXPECT_EQ(app.Run(), 0);
+    QTimer::singleShot(0, [&] {
+        const bool written = pl::WriteTextFile(file, "drawing");
+        const std::string kept = pl::KeepFileAsItIs(file);
+        if (terminated)
+            ::raise(SIGTERM);
+        else
+            app.Frame->CloseWindow(0);
+        pl::DropKept(kept);
+        if (!written || kept.empty()) std::_Exit(2);
+    });
+    std::exit(app.Run());
+}
+
+} // namespace
+
+// The system's request to end (SIGTERM, as at a logout) ends Run as Exit does, so that the program
+// returns from its main and lets go of its locks as after Exit, rather than dying where it stands: a
+// program that wrote a file and kept it for a step (which ends first) leaves the folder, when it has
+// ended, with that file and no lock or name of its own beside it, whichever way it was asked to end.
+// The program is this test in a fresh process, which shares no threads' state with this one.
+TEST(Application, TerminateEndsRunAsExitDoes) {
+    if (const char* file = std::getenv("TREVALYN_TEST_FILE"))
+        RunProgramAskedToEnd(file, std::getenv("TREVALYN_TEST_TERMINATED") != nullptr);
+    for (const bool terminated : {false, true}) {
+        SCOPED_TRACE(terminated ? "SIGTERM" : "Exit");
+        const testsupport::ProgramDirectory dir;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TREVALYN_TEST_FILE", QString::fromStdString(dir.Path() + "DWGS/HOUSE.DB0"));
+        if (terminated) environment.insert("TREVALYN_TEST_TERMINATED", "1");
+        // The program runs the one test whole, whatever share of the tests this process runs.
+        for (const char* share : {"GTEST_TOTAL_SHARDS", "GTEST_SHARD_INDEX"})
+            environment.remove(share);
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QCoreApplication::applicationFilePath(),
+                      {"--gtest_filter=Application.TerminateEndsRunAsExitDoes"});
+        ASSERT_TRUE(program.waitForFinished(-1));
+        EXPECT_TRUE(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0)
+            << program.exitCode();
+        EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), "drawing");
+        EXPECT_EQ(pl::FindFiles(dir.Path() + "DWGS/*~*"), std::vector<std::string>{});
+    }
 }
 
 TEST_F(FrameTest, CloseChildrenAsksEveryChildFirst) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -781,35 +782,74 @@ TEST_P(FailedStep, WithoutHardLinksEveryRoomLeavesTheStepWholeOrUndoneAndToldOnc
     SweepRooms();
 }
 
-// The program killed after the step's first write that changed the file, with hard links and without,
-// and while it writes the copy buffer: the next start puts the file back as before the step, leaves
-// nothing beside it nor beside the buffer, and says so once. A whole write after the kill by this
-// program, running all along, is later work that no start puts back over; a start that cannot write
-// DWGS/ says so and changes nothing, and the user's next write settles what was kept.
+// The program killed before the step's first write, after its first write that changed the file, or
+// at the step's end after its last write, with hard links and without, and while it writes the copy
+// buffer: the next start puts the file back as before the step, leaves nothing beside it nor beside
+// the buffer, and says so once where the file had changed. A whole write by another copy of the
+// program, running all along, made after the kill or while the step was still open, is later work
+// that no start puts back over: what was kept then goes, or stays under a lasting name that the box
+// names without telling of a put-back. A start that cannot write DWGS/ says so and changes nothing,
+// and the user's next write settles what was kept.
 TEST_P(FailedStep, KilledInTheMiddleGoesBackAtTheNextStart) {
-    enum class After { Nothing, LaterWrite, ReadOnlyStart, NoGoingBack };
-    for (const auto& [link, after] : {std::pair{0, After::Nothing}, std::pair{EPERM, After::Nothing},
-                                      std::pair{0, After::LaterWrite}, std::pair{EPERM, After::LaterWrite},
-                                      std::pair{0, After::ReadOnlyStart}, std::pair{0, After::NoGoingBack}}) {
-        SCOPED_TRACE(static_cast<int>(after) * 100 + link);
+    // Before a later write is before the step's second write, or at its end where it writes once.
+    enum class Kill { BeforeFirstWrite, AfterFirstChange, BeforeLaterWrite, AtStepEnd };
+    enum class After { Nothing, LaterWrite, ReadOnlyStart, NoGoingBack, WriteDuringStep };
+    struct Row {
+        Kill kill;
+        int link;
+        After after;
+    };
+    std::vector<Row> rows{{Kill::AfterFirstChange, 0, After::ReadOnlyStart},
+                          {Kill::AfterFirstChange, 0, After::NoGoingBack}};
+    for (const Kill kill :
+         {Kill::BeforeFirstWrite, Kill::AfterFirstChange, Kill::BeforeLaterWrite, Kill::AtStepEnd})
+        for (const int link : {0, EPERM})
+            for (const After after : {After::Nothing, After::LaterWrite, After::WriteDuringStep})
+                rows.push_back({kill, link, after});
+    const std::string house = dir.Path() + "DWGS/HOUSE.DB0";
+    for (const auto& [kill, link, after] : rows) {
+        SCOPED_TRACE(static_cast<int>(kill) * 1000 + static_cast<int>(after) * 100 + link);
         Restart();
         const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
         const int told = Told();
+        const size_t logged = ui.Log().size();
         const pid_t killed = fork();
         if (killed == 0) {
-            pl::OnFileCall(
-                [link](pl::FileCall call, auto&, auto&) { return call == pl::FileCall::Link ? link : 0; });
+            // Stopped where it is to be killed, so that another copy may write meanwhile.
+            int writes = 0;
+            pl::OnFileCall([&](pl::FileCall call, const std::string& from, const std::string& to) {
+                const bool write = call == pl::FileCall::Rename && to == house;
+                writes += write ? 1 : 0;
+                const bool end =
+                    call == pl::FileCall::Remove && from.starts_with(house + ".~") && from.ends_with(".kept");
+                if ((kill == Kill::BeforeFirstWrite && write) ||
+                    (kill == Kill::BeforeLaterWrite && write && writes == 2) ||
+                    ((kill == Kill::AtStepEnd || kill == Kill::BeforeLaterWrite) && end))
+                    ::raise(SIGSTOP);
+                return call == pl::FileCall::Link ? link : 0;
+            });
             OnWorkingFileWritten([&] {
-                if (dir.ReadFile("DWGS/HOUSE.DB0") != before) ::kill(::getpid(), SIGKILL);
+                if (kill == Kill::AfterFirstChange && dir.ReadFile("DWGS/HOUSE.DB0") != before)
+                    ::raise(SIGSTOP);
             });
             if (pl::File* paste = pl::fopen(dir.Path() + "LIBS\\PASTE.CFG", "w")) pl::fprintf(paste, "1\n");
             DoStep();
             _exit(0);
         }
+        int status = 0;
+        ASSERT_EQ(waitpid(killed, &status, WUNTRACED), killed);
+        ASSERT_TRUE(WIFSTOPPED(status)) << "the step never came to where it is killed";
+        const std::string later = dir.ReadFile("DWGS/HOUSE.DB0") + "\n";
+        if (after == After::WriteDuringStep) {
+            ASSERT_TRUE(pl::WriteTextFile(house, later));
+        }
+        ::kill(killed, SIGKILL);
         ASSERT_EQ(waitpid(killed, nullptr, 0), killed);
         const std::string half = dir.ReadFile("DWGS/HOUSE.DB0");
-        ASSERT_NE(half, before);
-        const std::string house = dir.Path() + "DWGS/HOUSE.DB0";
+        const bool changed = half != before;
+        if (kill == Kill::AfterFirstChange) {
+            ASSERT_TRUE(changed);
+        }
         // A start with the file calls refused as `refuse` says; refused no more once it has started.
         const auto startRefused = [&](const auto& refuse) {
             pl::OnFileCall(refuse);
@@ -827,7 +867,7 @@ TEST_P(FailedStep, KilledInTheMiddleGoesBackAtTheNextStart) {
             EXPECT_FALSE(ui.LogContains("kept as")) << ui.Log();
         }
         if (after == After::LaterWrite || after == After::ReadOnlyStart) {
-            ASSERT_TRUE(pl::WriteTextFile(house, half));
+            ASSERT_TRUE(pl::WriteTextFile(house, later));
         }
         if (after == After::NoGoingBack) {
             startRefused([&](pl::FileCall call, const std::string&, const std::string& to) {
@@ -844,11 +884,30 @@ TEST_P(FailedStep, KilledInTheMiddleGoesBackAtTheNextStart) {
             ASSERT_TRUE(pl::RemoveFile(house + ".before-step-1"));
             continue;
         }
-        const TClient next(dir.Path());
-        EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), after == After::Nothing ? before : half);
-        EXPECT_TRUE(pl::FindFiles(house + ".*").empty());
+        const bool laterWork = after != After::Nothing;
+        // Every later start leaves the file as the first left it.
+        for (int start = 0; start < 2; ++start) {
+            const TClient next(dir.Path());
+            EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), laterWork ? later : before) << start;
+        }
+        // Later work keeps what was kept of the file only where it differs, under a lasting name.
+        const std::vector<std::string> beside = pl::FindFiles(house + ".*");
+        EXPECT_EQ(beside.size(), after == After::WriteDuringStep ? 1u : beside.size());
+        if (!beside.empty()) {
+            ASSERT_TRUE(laterWork);
+            EXPECT_EQ(beside, std::vector<std::string>{"HOUSE.DB0.before-step-1"});
+            EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0.before-step-1"), before);
+            EXPECT_TRUE(ui.LogContains("HOUSE was not put back: it was written after a step that the program "
+                                       "ended before it was done, and keeps that later work. The drawing as "
+                                       "it was before that step is kept as:\\n" +
+                                       house + ".before-step-1"))
+                << ui.Log();
+            ASSERT_TRUE(pl::RemoveFile(house + ".before-step-1"));
+        }
         EXPECT_TRUE(pl::FindFiles(dir.Path() + "LIBS/PASTE.CFG.*").empty());
-        EXPECT_EQ(Told(), told + (after == After::LaterWrite ? 0 : 1));
+        EXPECT_EQ(ui.Log().find("HOUSE went back", logged) != std::string::npos, !laterWork && changed);
+        EXPECT_EQ(Told(), told + (after == After::ReadOnlyStart ? 1 : 0) + (!laterWork && changed ? 1 : 0) +
+                              static_cast<int>(beside.size()));
     }
     EXPECT_TRUE(ui.LogContains("HOUSE went back")) << ui.Log();
 }

@@ -276,25 +276,50 @@ TEST_P(TurningOnAFullDisk, LeavesTheOtherDrawingWholeOrAsItWas) {
         EXPECT_EQ(Geometry(), geometry);
     }
     // The program killed once the turned drawing is written, before its titles are: the next start
-    // leaves the other drawing as it was (none, where there was none), and says so.
-    restart();
-    if (const pid_t killed = fork(); killed == 0) {
-        OnWorkingFileWritten([] {
-            if (ObjectList.DrawingFilePath(filemode::kWorking).ends_with("OTHER.DB0"))
-                ::kill(::getpid(), SIGKILL);
-        });
-        const testsupport::ScriptedUi answers;
-        turn();
-        _exit(0);
-    } else {
-        ASSERT_EQ(waitpid(killed, nullptr, 0), killed);
+    // leaves the other drawing as it was (none, where there was none), and says so. Where another copy
+    // of the program wrote the other drawing since, while the step was open or after the kill, that is
+    // later work, which stays, and no box tells of a drawing that went back or was removed.
+    enum class Writer { None, DuringStep, AfterKill };
+    for (const Writer writer : {Writer::None, Writer::DuringStep, Writer::AfterKill}) {
+        SCOPED_TRACE(static_cast<int>(writer));
+        restart();
+        if (const pid_t killed = fork(); killed == 0) {
+            OnWorkingFileWritten([] {
+                if (ObjectList.DrawingFilePath(filemode::kWorking).ends_with("OTHER.DB0")) ::raise(SIGSTOP);
+            });
+            const testsupport::ScriptedUi answers;
+            turn();
+            _exit(0);
+        } else {
+            int status = 0;
+            ASSERT_EQ(waitpid(killed, &status, WUNTRACED), killed);
+            ASSERT_TRUE(WIFSTOPPED(status));
+            if (writer == Writer::DuringStep) {
+                ASSERT_TRUE(pl::WriteTextFile(dir.Path() + "DWGS/OTHER.DB0", "later"));
+            }
+            ::kill(killed, SIGKILL);
+            ASSERT_EQ(waitpid(killed, nullptr, 0), killed);
+        }
+        ASSERT_NE(dir.ReadFile("DWGS/OTHER.DB0"), otherBefore ? "kept" : "");
+        if (writer == Writer::AfterKill) {
+            ASSERT_TRUE(pl::WriteTextFile(dir.Path() + "DWGS/OTHER.DB0", "later"));
+        }
+        testsupport::ScriptedUi ui;
+        const TClient next(dir.Path());
+        const std::string was = otherBefore ? "kept" : "";
+        EXPECT_EQ(dir.Exists("DWGS/OTHER.DB0") ? dir.ReadFile("DWGS/OTHER.DB0") : "",
+                  writer == Writer::None ? was : "later");
+        EXPECT_EQ(ui.LogContains(otherBefore ? "OTHER went back" : "OTHER was removed"),
+                  writer == Writer::None)
+            << ui.Log();
+        // What was kept of a drawing replaced stays beside the later work, and the box names it.
+        const bool keptBeside = writer == Writer::DuringStep && otherBefore;
+        EXPECT_EQ(pl::FindFiles(dir.Path() + "DWGS/OTHER.DB0.*"),
+                  keptBeside ? std::vector<std::string>{"OTHER.DB0.before-step-1"}
+                             : std::vector<std::string>{});
+        EXPECT_EQ(ui.LogContains("OTHER was not put back"), keptBeside) << ui.Log();
+        static_cast<void>(pl::RemoveFile(dir.Path() + "DWGS/OTHER.DB0.before-step-1"));
     }
-    ASSERT_NE(dir.ReadFile("DWGS/OTHER.DB0"), otherBefore ? "kept" : "");
-    testsupport::ScriptedUi ui;
-    const TClient next(dir.Path());
-    EXPECT_EQ(dir.Exists("DWGS/OTHER.DB0") ? dir.ReadFile("DWGS/OTHER.DB0") : "", otherBefore ? "kept" : "");
-    EXPECT_TRUE(pl::FindFiles(dir.Path() + "DWGS/OTHER.DB0.*").empty());
-    EXPECT_TRUE(ui.LogContains(otherBefore ? "OTHER went back" : "OTHER was removed")) << ui.Log();
 }
 
 INSTANTIATE_TEST_SUITE_P(OtherDrawing, TurningOnAFullDisk, ::testing::Bool(),

@@ -1,0 +1,39 @@
+// What a step wrote of a file, recorded beside the file it kept of it, so that a start after the
+// program ended can tell the file as that step left it from a file written since by anyone.
+//
+// The record, "<name>.~<number>-<counter>.left" beside "<name>.~<number>-<counter>.kept" (or beside
+// the mark ".made"), holds the states the step may have left the file in: the one its last write
+// left (or the file as it was kept, before any write), and the one the write under way leaves. It is
+// replaced whole before each write of the file lands, so a program killed at any moment leaves the
+// file in one of them, unless another has written it since.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <sys/stat.h>
+#include <vector>
+
+namespace pl::detail {
+
+// A file as the system tells it apart: which file it is, its size and the time it was last written.
+// A rewrite gives a file another identity, whoever writes it, with or without hard links.
+struct FileState {
+    uint64_t device = 0;
+    uint64_t inode = 0;
+    int64_t size = 0;
+    int64_t seconds = 0;
+    int64_t nanoseconds = 0;
+    bool operator==(const FileState&) const = default;
+};
+FileState StateOf(const struct stat& info);
+
+// The record's name beside a kept name or a mark.
+std::string RecordName(const std::string& keptOrMark);
+
+// The record's text, and the states read back from one; nothing for a text that is not a record.
+std::string RecordText(const std::vector<FileState>& states);
+std::optional<std::vector<FileState>> ReadRecord(std::string_view text);
+
+} // namespace pl::detail
