@@ -70,7 +70,7 @@ protected:
     }
 
     // The ground floor's house, then the site plan drawn from it: its walls as the file holds them.
-    std::vector<POINT> OpenSitePlanOfAHouse() {
+    std::vector<TPoint> OpenSitePlanOfAHouse() {
         Open();
         const POINT low = DrawingAt(TPoint(150, 200)), high = DrawingAt(TPoint(250, 100));
         groundCornerX = low.x;
@@ -85,14 +85,15 @@ protected:
         EXPECT_EQ(CurrentView, kSitePlan);
         return WallsOf(kSitePlan);
     }
-    std::vector<POINT> WallsOf(int32_t view) const {
-        std::vector<POINT> corners;
+    // Where each of the view's walls starts in the file, measured from `from`.
+    std::vector<TPoint> WallsOf(int32_t view, const TPoint& from = {}) const {
+        std::vector<TPoint> corners;
         for (const auto& o : FileObjects())
-            if (o->kind == kExtWall && o->view == view) corners.push_back(POINT{o->x1, o->y1});
+            if (o->kind == kExtWall && o->view == view) corners.emplace_back(o->x1 - from.x, o->y1 - from.y);
         return corners;
     }
     // The site plan's house selected, its corner clicked and a click `by` pixels from it.
-    void MoveTheHouse(const std::vector<POINT>& walls, const TPoint& by) {
+    void MoveTheHouse(const std::vector<TPoint>& walls, const TPoint& by) {
         const TPoint corner = PixelOf(walls[0].x, walls[0].y), far = PixelOf(walls[2].x, walls[2].y);
         client->ProcessCommand(cmd::kMoveRotate);
         Drag(TPoint(std::min(corner.x, far.x) - 20, std::max(corner.y, far.y) + 20),
@@ -146,13 +147,13 @@ TEST_F(MoveRotate, ClickAndArrowKeyMoveTheSelectionAndEnterLocksIt) {
 }
 
 TEST_F(MoveRotate, TheHouseMovesOnTheSitePlan) {
-    const std::vector<POINT> before = OpenSitePlanOfAHouse();
+    const std::vector<TPoint> before = OpenSitePlanOfAHouse();
     ASSERT_EQ(before.size(), 4u);
     const TPoint corner = PixelOf(before[0].x, before[0].y);
     MoveTheHouse(before, TPoint(30, -10));
     Key(Qt::Key_Return);
 
-    const std::vector<POINT> after = WallsOf(kSitePlan);
+    const std::vector<TPoint> after = WallsOf(kSitePlan);
     ASSERT_EQ(after.size(), 4u);
     const POINT moved = DrawingAt(TPoint(corner.x + 30, corner.y - 10));
     const POINT start = DrawingAt(corner);
@@ -228,20 +229,17 @@ using Zooms = std::pair<int32_t, int32_t>; // before the Escape, after it; 0 for
 class CancelledMoveOnTheSitePlan : public MoveRotate, public ::testing::WithParamInterface<Zooms> {};
 
 TEST_P(CancelledMoveOnTheSitePlan, NeverReachesTheFile) {
-    const std::vector<POINT> before = OpenSitePlanOfAHouse();
+    const std::vector<TPoint> before = OpenSitePlanOfAHouse();
     ASSERT_EQ(before.size(), 4u);
     const TPoint corner = PixelOf(before[0].x, before[0].y);
     const POINT mark = DrawingAt(TPoint(corner.x - 60, corner.y + 40));
     ObjectList.Add(inputs::Line(mark.x, mark.y, mark.x + 500, mark.y, kSitePlan));
     ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     const auto fromMark = [this] {
-        std::vector<int32_t> x;
-        const int32_t markX = FileObjects().back()->x1;
-        for (const POINT& w : WallsOf(kSitePlan))
-            x.push_back(w.x - markX);
-        return x;
+        const auto objects = FileObjects();
+        return WallsOf(kSitePlan, TPoint(objects.back()->x1, objects.back()->y1));
     };
-    const std::vector<int32_t> placed = fromMark();
+    const std::vector<TPoint> placed = fromMark();
     MoveTheHouse(before, TPoint(100, 0));
     if (GetParam().first) client->ProcessCommand(GetParam().first);
     Key(Qt::Key_Escape);
