@@ -252,12 +252,10 @@ protected:
         if (!GetParam().offCentre)
             return dir.ReadFile("DWGS/" + std::string(ObjectList.DrawingName) + ".DB0");
         // Where the drawing lies on the sheet is the centring's: what was made is told from the wall.
-        TList file;
-        EXPECT_EQ(testsupport::ReadWorkingFileInto(file), FileResult::Ok);
         std::string made;
         const auto [x, y] = FirstPointOfView();
-        for (int32_t i = 0; i < file.count; ++i)
-            if (const TObject* o = file[i]; o->view == CurrentView)
+        for (const auto& o : FileObjects())
+            if (o->view == CurrentView)
                 for (const int32_t v : {o->kind, o->x1 - x, o->y1 - y, o->x2 - x, o->y2 - y})
                     made += std::to_string(v) + " ";
         return made;
