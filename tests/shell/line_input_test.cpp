@@ -495,8 +495,7 @@ TEST_F(DraggedLine, TheClickSetsTheDatumReference) {
     EXPECT_TRUE(std::string(client->DistanceGadget->GetText()).starts_with("h " + dx + ": v 0 "));
 }
 
-// A drag of a few pixels (which draws its short line) leaves the tool waiting for a start: Enter places
-// it and the arrow after it asks for the length, as with no drag.
+// A drag of a few pixels (which draws its short line) leaves the tool waiting for a start, as no drag.
 class SmallDragThenKeyedLine : public InputTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(SmallDragThenKeyedLine, DrawsAsWithoutTheDrag) {
@@ -506,11 +505,10 @@ TEST_P(SmallDragThenKeyedLine, DrawsAsWithoutTheDrag) {
     Key(Qt::Key_Return);
     pl::script::AnswerInput("2500");
     Key(Qt::Key_Right);
-    const POINT start = DrawingAt(TPoint(200, 150));
+    const POINT s = DrawingAt(TPoint(200, 150));
     const auto objects = FileObjects();
     const TObject& line = LastOf(objects);
-    EXPECT_EQ(std::tuple(line.x1, line.y1, line.x2, line.y2),
-              std::tuple(start.x, start.y, start.x + 2500, start.y));
+    EXPECT_EQ(std::tuple(line.x1, line.y1, line.x2, line.y2), std::tuple(s.x, s.y, s.x + 2500, s.y));
 }
 
 INSTANTIATE_TEST_SUITE_P(Pixels, SmallDragThenKeyedLine, ::testing::Values(0, 1, 3, 8, 20));

@@ -55,8 +55,7 @@ struct PreviewCase {
     int32_t command = 0;
     // Nothing drawn on the view: nothing to fit, nothing to centre.
     bool bare = false;
-    // A site plan left where it was drawn: the first zoom centres it, and what the tool holds, on the
-    // sheet.
+    // A site plan left where drawn: the first zoom centres it, and what the tool holds, on the sheet.
     bool offCentre = false;
 };
 
@@ -158,9 +157,7 @@ public:
     void LibrarySymbolMoved() {
         pl::script::AnswerDialog(kLibraryListDialogId, {DialogStep{{{kLibraryListBoxId, "WC"}}, IDOK}});
         client->ProcessCommand(cmd::kLibraryPlumbing);
-        // The reference point is clicked on the symbol, a point of its last piece.
-        const TObject& piece = *ObjectList[ObjectList.count - 1];
-        Click(PixelOf(piece.x1, piece.y1));
+        Click(PixelOf(ObjectList[ObjectList.count - 1]->x1, ObjectList[ObjectList.count - 1]->y1));
         Click(TPoint(230, 150));
     }
     void SelectionMoved() {
@@ -255,14 +252,11 @@ protected:
         if (!GetParam().offCentre)
             return dir.ReadFile("DWGS/" + std::string(ObjectList.DrawingName) + ".DB0");
         // Where the drawing lies on the sheet is the centring's: what was made is told from the wall.
-        TList file;
-        EXPECT_EQ(testsupport::ReadWorkingFileInto(file), FileResult::Ok);
         std::string made;
-        const POINT wall = FirstPointOfView();
-        for (int32_t i = 0; i < file.count; ++i)
-            if (const TObject* o = file[i]; o->view == CurrentView)
-                for (const int32_t v :
-                     {o->kind, o->x1 - wall.x, o->y1 - wall.y, o->x2 - wall.x, o->y2 - wall.y})
+        const auto [x, y] = FirstPointOfView();
+        for (const auto& o : FileObjects())
+            if (o->view == CurrentView)
+                for (const int32_t v : {o->kind, o->x1 - x, o->y1 - y, o->x2 - x, o->y2 - y})
                     made += std::to_string(v) + " ";
         return made;
     }
@@ -420,8 +414,7 @@ TEST_P(HeldAcrossAZoom, IsKeptWholeByEveryZoomAndScroll) {
         const bool zoomsUp = CurrentView >= kGroundFloor;
         if (way == cmd::kZoomUp && zoomsUp) Drag(TPoint(100, 100), TPoint(300, 250));
         if (way == kZoomUpByAClick && zoomsUp) {
-            // A click is no rectangle: Zoom UP goes on waiting, until the next command or key.
-            Click(TPoint(200, 200));
+            Click(TPoint(200, 200)); // no rectangle: Zoom UP waits on, until the next command or key
             EXPECT_STREQ(client->StatusBar->GetText(),
                          "GUIDE: press Left Button, hold down and drag cursor over area to enlarge");
             child->EndZoomWait();
