@@ -40,48 +40,33 @@ TEST_P(PastSheet, StoresNothingAndSaysSo) {
     ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     child->Invalidate(true);
     child->UpdateWindow();
-    const TPoint past = PixelOf(-1000, -1000);
-    if (road == Road::Paste || road == Road::Turn) {
-        client->ProcessCommand(road == Road::Paste ? cmd::kCopy : cmd::kMoveRotate);
-        Drag(PixelOf(500, 2500), PixelOf(3500, 500));
-    }
-    switch (road) {
-    case Road::EnterCircle:
-    case Road::EnterLine:
-        client->ProcessCommand(road == Road::EnterLine ? cmd::kLine : cmd::kCircle);
-        MoveTo(past);
-        Key(Qt::Key_Return);
-        Key(Qt::Key_Right);
-        break;
-    case Road::ClickText:
-        pl::script::AnswerDialog(kTextDetailsDialogId, {DialogStep{{}, IDOK}});
-        client->ProcessCommand(cmd::kText);
-        Click(past);
-        break;
-    case Road::DatumClick:
-        Key(Qt::Key_Tab);
-        Click(past);
-        break;
-    case Road::DragCircleOut:
-        client->ProcessCommand(cmd::kCircle);
-        Drag(PixelOf(1000, 1000), past);
-        break;
-    case Road::Paste:
-        client->ProcessCommand(cmd::kPaste);
-        break;
-    case Road::Symbol:
+    if (road == Road::ClickText) pl::script::AnswerDialog(kTextDetailsDialogId, {DialogStep{{}, IDOK}});
+    if (road == Road::Symbol) {
         ASSERT_EQ(ObjectList.WriteTempCount(0), FileResult::Ok);
         for (int32_t i = ObjectList.count - 3; i < ObjectList.count; ++i)
             ASSERT_EQ(ObjectList.WriteCopyCfg(i, 3000, 2000), FileResult::Ok);
         ASSERT_EQ(ObjectList.SaveLibrary("SINK.PLM"), FileResult::Ok);
         pl::script::AnswerDialog(kLibraryListDialogId, {{{{kLibraryListBoxId, "SINK"}}, IDOK}});
-        client->ProcessCommand(cmd::kLibraryPlumbing);
-        break;
-    case Road::Turn:
-        pl::script::AnswerInput("90");
-        QTest::mouseClick(View(), Qt::RightButton, {}, QPoint(PixelOf(1000, 1000).x, PixelOf(1000, 1000).y));
-        break;
     }
+    // Each road's command, the datum's a key of its own; then the pointer's steps in order.
+    constexpr int32_t kCommands[] = {
+        cmd::kCircle,          cmd::kLine,      cmd::kText, 0, cmd::kCircle, cmd::kCopy,
+        cmd::kLibraryPlumbing, cmd::kMoveRotate};
+    if (road == Road::DatumClick) Key(Qt::Key_Tab);
+    if (road != Road::DatumClick) client->ProcessCommand(kCommands[static_cast<int>(road)]);
+    const TPoint past = PixelOf(-1000, -1000);
+    if (road <= Road::EnterLine) {
+        MoveTo(past);
+        Key(Qt::Key_Return);
+        Key(Qt::Key_Right);
+    }
+    if (road == Road::ClickText || road == Road::DatumClick) Click(past);
+    if (road == Road::DragCircleOut) Drag(PixelOf(1000, 1000), past);
+    if (road == Road::Paste || road == Road::Turn) Drag(PixelOf(500, 2500), PixelOf(3500, 500));
+    if (road == Road::Paste) client->ProcessCommand(cmd::kPaste);
+    if (road == Road::Turn) pl::script::AnswerInput("90");
+    if (road == Road::Turn)
+        QTest::mouseClick(View(), Qt::RightButton, {}, QPoint(PixelOf(1000, 1000).x, PixelOf(1000, 1000).y));
     for (const int32_t x : {3000, 1000})
         if (road == Road::Paste || road == Road::Symbol) Click(PixelOf(x, 2000));
     if (road >= Road::Paste) Key(Qt::Key_Return);

@@ -24,6 +24,7 @@
 
 namespace {
 
+namespace tk = toolkind;
 enum class Stage { Chosen, AfterEnter, AfterPick };
 enum class Stray { None, OnPaper, OnObject, DoubleClick, SmallDrag };
 // Where the stage begins: as the row has it, or at the press by an Enter or by the press itself.
@@ -46,13 +47,6 @@ bool LeavesTheDrawing(int32_t id) {
     return id == cmd::kExit || id == cmd::kFileOpen || id == cmd::kPrint || id == cmd::kPrinterSetup ||
            id == cmd::kRoomLayout || id == cmd::kSitePlan || id == cmd::kFirstFloor ||
            id == cmd::kSecondFloor || id == cmd::kGroundFloor;
-}
-
-// The tools that go on by keys from the point Enter gave them: once it is given, a press is nothing.
-bool GoesOnByKeys(int32_t kind) {
-    namespace tk = toolkind;
-    return kind == tk::kOutline || kind == tk::kExtWall || kind == tk::kIntWall || kind == tk::kRectangle ||
-           kind == tk::kRoundRect || kind == tk::kEllipse || kind == tk::kArc;
 }
 
 bool NamesTheLeftButton(const std::string& guide) {
@@ -146,7 +140,11 @@ protected:
         if (!atPress && stage == Stage::AfterPick) Click(start);
         const std::string before = WorkingFile();
         asked = NamesTheLeftButton(client->StatusBar->GetText());
-        nothing = !atPress && stage == Stage::AfterEnter && GoesOnByKeys(client->Tool->Kind);
+        // The tools that go on by keys from the point Enter gave them: once it is given, a press is nothing.
+        const int32_t k = client->Tool->Kind;
+        nothing = !atPress && stage == Stage::AfterEnter &&
+                  (k == tk::kOutline || k == tk::kExtWall || k == tk::kIntWall || k == tk::kRectangle ||
+                   k == tk::kRoundRect || k == tk::kEllipse || k == tk::kArc);
         if (!atPress) {
             MoveTo(at);
             // The tool's stage, its point and the screen (a band following the pointer comes back with it).
