@@ -428,8 +428,7 @@ TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
     const DoorwayCase c = GetParam();
     ResetForCanvas(2 * kCx, 2 * kCy);
     if (c.mmPerPixel > 0) {
-        // On paper at the print values, a page (zoomed up far, a window) wide enough for the wall beside
-        // the doorway at any angle.
+        // A page at the print values (zoomed up, a window) showing the wall by the doorway at any angle.
         const bool paper = c.print > 0;
         MetricUnits = 1;
         ZoomDivisor = paper ? render::PrintZoomDivisor(1) : 5;
