@@ -428,13 +428,12 @@ TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
     const DoorwayCase c = GetParam();
     ResetForCanvas(2 * kCx, 2 * kCy);
     if (c.mmPerPixel > 0) {
-        // On paper at the print values, a page wide enough for the wall beside the doorway at any angle.
+        // A page at the print values (zoomed up, a window) showing the wall by the doorway at any angle.
         const bool paper = c.print > 0;
         MetricUnits = 1;
         ZoomDivisor = paper ? render::PrintZoomDivisor(1) : 5;
         PenScale = paper ? render::PrintMultipliersFor(1, c.print, 2, 2).pen : 5;
         PenScaleF = float(c.mmPerPixel / ZoomDivisor);
-        // Zoomed up far, the window is as large as it takes to show the wall beside the doorway.
         ViewExtentX = paper ? 2 * kSeen : std::max(int32_t(2 * kCx * PenScaleF), 2 * kSeen);
         ViewExtentY = paper ? 2 * kSeen : std::max(int32_t(2 * kCy * PenScaleF), 2 * kSeen);
         ScrollOriginX = kCx - ViewExtentX / 2, ScrollOriginY = kCy - ViewExtentY / 2;
@@ -468,13 +467,12 @@ TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
         BuildOpening(o, ObjectList);
     }
     const QImage canvas = Painted(c.mode), normal = Painted(displaymode::kWallsNormal);
-    // Clear of the jambs' pens: on paper two pixels past half their width, elsewhere two pixels. Wall
-    // ink is looked for no less than a unit clear of them on the screen, which places the opening's
-    // pieces, its jambs among them, to whole units.
-    const double nearJamb = c.print > 0        ? PenScale / 2.0 + 2 * perPixel_
-                            : c.mmPerPixel > 0 ? 2 * perPixel_
-                                               : kMargin,
-                 m = c.print == 0 && c.mmPerPixel > 0 ? std::max(nearJamb, 1.0) : nearJamb, half = kWidth / 2;
+    // Clear of the jambs' pens: on paper two pixels past half their width, elsewhere two pixels; wall ink
+    // is sought a unit clear at least on the screen, which places an opening's pieces to whole units.
+    const double j = c.print > 0        ? PenScale / 2.0 + 2 * perPixel_
+                     : c.mmPerPixel > 0 ? 2 * perPixel_
+                                        : kMargin,
+                 m = c.print == 0 && c.mmPerPixel > 0 ? std::max(j, 1.0) : j, half = kWidth / 2;
     const COLORREF ink = c.mode == displaymode::kWallsSolid ? kBlack : kRed;
     // Wall ink across the doorway, the faces (the wall's colour in every style) and all.
     const auto across = [&](COLORREF on) {
@@ -491,9 +489,8 @@ TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
     const int32_t inside = beside(canvas, ink, clear, kThickness - clear);
     EXPECT_TRUE(kThickness <= 2 * clear || (inside > 0) == (c.mode != displaymode::kPlain)) << inside;
     // The faces reach the jambs.
-    const double n = nearJamb;
-    EXPECT_GT(std::min(InkBetween(canvas, kRed, half + n, half + 2 * n, -n, n / 2),
-                       InkBetween(canvas, kRed, -half - 2 * n, -half - n, -n, n / 2)),
+    EXPECT_GT(std::min(InkBetween(canvas, kRed, half + j, half + 2 * j, -j, j / 2),
+                       InkBetween(canvas, kRed, -half - 2 * j, -half - j, -j, j / 2)),
               0);
     // On paper, where faces and jambs are as wide, no pixel along a face's middle is left white between
     // the jamb's ink and the face's.
@@ -551,8 +548,7 @@ std::vector<DoorwayCase> AtEachZoom() {
                     rows.push_back({zoom + (name + std::to_string(d / 10)) + style +
                                         (at ? "At" + std::to_string(at) : ""),
                                     d, mode, kind, 0, 10002, kGroundFloor, mm, false, at});
-    // Zoomed up to 1.64 mm a pixel, where a unit spans three pixels: oblique doorways in every quarter.
-    // A wall at 17 degrees has no hatch stroke within reach of its doorway to look for.
+    // Up to 1.64 mm a pixel, a unit three pixels, oblique in every quarter (at 17 degrees no hatch is near).
     for (const int32_t d : {170, 450, 1030, 1350, 2330, 2400})
         for (const auto& [style, mode] : {std::pair{"Normal", 0}, {"Hatched", 10}, {"Solid", 20}})
             if (d != 170 || mode != 10)
