@@ -11,6 +11,7 @@
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
 #include "document/program_state.h"
+#include "document/selection_list.h"
 #include "platform/application.h"
 #include "platform/cursor.h"
 #include "platform/dc.h"
@@ -56,9 +57,11 @@ void ReportFailedMeasure(TChild& window, TDrawingtool& tool) {
     tool.Mode = roommode::kIdle;
 }
 
-// The move tool waits for the drag that selects: a right press has nothing to turn.
-bool NothingSelected(const TMoveobjtool& move) {
-    return move.Mode == movestate::kIdle || move.SelectedCount == 0;
+// A right press turns the selection list, whichever operation left it (a copy, an earlier move):
+// only where none left one, or the last selection held nothing, is there nothing to turn.
+bool NothingSelected() {
+    const auto listed = ReadSelectionList(ObjectList);
+    return !listed || listed->empty();
 }
 
 void MarkModified() {
@@ -725,7 +728,7 @@ void TChild::EvRButtonDown(uint, const TPoint& pointIn) {
         turned();
         return;
     }
-    if (NothingSelected(*move)) {
+    if (NothingSelected()) {
         shell::BoxKeepingCursor(*this, "Nothing selected - drag a rectangle round the objects",
                                 "NO SELECTION", MB_OK);
         client.ShowGuide("GUIDE: drag a rectangle round the objects");
