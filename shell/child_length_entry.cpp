@@ -265,6 +265,8 @@ void EngagedStep::Arrow() {
     const auto step = AskLength(lengthText.c_str());
     if (!step) {
         ShowPickedWhole();
+        // A partition's length box given nothing to draw (0 offered, or cancelled) stored nothing.
+        if (kind == toolkind::kIntWall && Tool().PointPlaced == 1) ForgetRefusedStart();
         return;
     }
     if (LineHasNoStart()) {
@@ -274,13 +276,16 @@ void EngagedStep::Arrow() {
     CommonStep(key_, *step);
 }
 
-// The refused start leaves nothing behind: the DATUM the next start is placed by reads from where
-// it did before Enter gave this one.
+// A start that stored nothing leaves nothing behind: the DATUM the next start is placed by reads from
+// where it did before Enter gave this one (or, in a chain, from the end of the last partition stored).
 void EngagedStep::ForgetRefusedStart() {
     const TChild::Datum& before = window_.DatumBeforeStart;
     window_.DatumX = before.x;
     window_.DatumY = before.y;
-    window_.DatumMode = before.mode;
+    // The feet-and-inches thickness box only hides the read-out (the next repaint shows it again):
+    // a reference it hid goes on measuring.
+    const bool hidden = before.mode == datummode::kOff && (before.x != 0 || before.y != 0);
+    window_.DatumMode = hidden ? datummode::kShownWithBearing : before.mode;
     window_.ShowDatumReadout(CursorInClient(window_));
 }
 
@@ -432,9 +437,14 @@ void EngagedStep::ParkCursor() {
 
 void EngagedStep::InternalWallFollowUp(uint key) {
     TDrawingtool& tool = Tool();
-    window_.DatumX = tool.X1;
-    window_.DatumY = tool.Y1;
-    window_.DatumMode = datummode::kShownWithBearing;
+    if (const auto* wall = dynamic_cast<const TIntwallobjtool*>(&tool); wall && wall->RefusedInsideWall) {
+        ForgetRefusedStart();
+    } else {
+        window_.DatumX = tool.X1;
+        window_.DatumY = tool.Y1;
+        window_.DatumMode = datummode::kShownWithBearing;
+        window_.DatumBeforeStart = {window_.DatumX, window_.DatumY, window_.DatumMode};
+    }
     if ((tool.PointPlaced == 1 || tool.PointPlaced == 3 || key == VK_RETURN) &&
         tools::Failed(tools::SaveWorkingFile()))
         return;

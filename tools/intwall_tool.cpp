@@ -125,9 +125,11 @@ void TIntwallobjtool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* poin
         made = ArrowKey(dc, client, key, step, keyEnd);
     else if (key == VK_ADD)
         CapOpenEnd();
-    // A partition refused for lying inside a wall was never made: the tool stands as before the key.
+    // A partition refused for lying inside a wall was never made: the tool stands as before the key,
+    // and says so to the window, whose DATUM goes back too.
     if (RefusedInsideWall) {
         static_cast<void>(TakeState(*before));
+        RefusedInsideWall = true;
         return;
     }
     if (!made || tools::Failed(HideMetFaces(dc, client))) return;

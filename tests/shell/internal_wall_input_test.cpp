@@ -342,8 +342,9 @@ protected:
         MoveTo(PixelOf(at.x, at.y));
         return client->DistanceGadget->GetText();
     }
-    // What refuses a keyed partition: nothing, the length typed, or the arrow before any length.
-    enum class Refusal { None, Length, Arrow };
+    // What refuses a keyed partition: nothing, the length typed, the arrow before any length, the length
+    // box cancelled, or an Enter at an end below the start.
+    enum class Refusal { None, Length, Arrow, Cancel, EnterTwice };
     // Draw Internal Wall on the side, Enter at the start, and the arrow with the length (in feet and
     // inches the one offered, when asked), and OK on a refusal. The imperial dialog's identifiers are the
     // metric one's + 500.
@@ -354,13 +355,15 @@ protected:
         pl::script::AnswerDialog(kPartitionDialogId + imperial,
                                  {DialogStep{{{kPartitionThickness + imperial, metric ? "100" : "4"},
                                               {radios[side - 1] + imperial, "1"}}}});
-        client->ProcessCommand(cmd::kInternalWall);
         readout = ReadoutAt(start);
+        client->ProcessCommand(cmd::kInternalWall);
         Key(Qt::Key_Return);
-        if (refusal == Refusal::Arrow) {
+        if (refusal == Refusal::Arrow || refusal == Refusal::EnterTwice) {
             // The band follows the pointer from the start.
-            MoveTo(PixelOf(start.x - 2000, start.y - 2000));
+            MoveTo(PixelOf(start.x - (refusal == Refusal::Arrow ? 2000 : 0), start.y - 2000));
             pl::script::AnswerMessageBox(IDOK);
+        } else if (refusal == Refusal::Cancel) {
+            metric ? pl::script::CancelInput() : pl::script::AnswerDialog(kFeetDialogId, {{{}, IDCANCEL}});
         } else {
             Length(offered && !metric ? 0 : length);
             if (refusal == Refusal::Length) pl::script::AnswerMessageBox(IDOK);
@@ -435,12 +438,29 @@ const LHouseRow kLHouseRows[] = {
      true},
 };
 
+// A start that stores nothing, before the partition: ABOVE on the top inner face and Down, the wrong
+// arrow; RIGHT at the top right inner corner and Down, where the box offers 0: OK on it, a length
+// typed, the box cancelled; RIGHT there and Enter below it.
+enum class First { Nothing, WrongArrow, ZeroOffered, LengthTyped, Cancelled, EnterBelow };
+
 class LShapedHouse : public KeyedHouse,
-                     public ::testing::WithParamInterface<std::tuple<LHouseRow, bool, bool>> {
+                     public ::testing::WithParamInterface<std::tuple<LHouseRow, bool, First>> {
 protected:
     LShapedHouse() : KeyedHouse(std::get<1>(GetParam())) {}
-    // A start refused with the wrong arrow comes first: what follows is as without it.
-    const bool refusedFirst = std::get<2>(GetParam());
+    // What follows a start that stored nothing is as without it.
+    const First first = std::get<2>(GetParam());
+    void RefuseAStart(const LHouse& h) {
+        using enum Refusal;
+        const Refusal refusal[] = {None, Arrow, None, Length, Cancel, EnterTwice};
+        const bool arrow = first == First::WrongArrow, zero = first == First::ZeroOffered;
+        KeyPartition({arrow ? h.cornerX : h.right, h.top},
+                     first == First::EnterBelow ? Qt::Key_Return : Qt::Key_Down,
+                     arrow ? kDirectionUp : kDirectionRight,
+                     zero     ? 0
+                     : metric ? 2000
+                              : 6 * 288,
+                     false, refusal[static_cast<int>(first)]);
+    }
 
     LHouse KeyHouse() {
         const auto w = KeyOutline(kLShape);
@@ -460,12 +480,17 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
         std::abs(h.*row.stop - (row.qtKey == Qt::Key_Left || row.qtKey == Qt::Key_Right ? start.x : start.y));
     if (row.twice) KeyPartition(start, row.qtKey, row.side, length, true);
     const auto kept = ReadBack();
-    const std::string datum = ReadoutAt(start);
-    // ABOVE on the top inner face, then Down: the arrow is refused.
-    if (refusedFirst) KeyPartition({h.cornerX, h.top}, Qt::Key_Down, kDirectionUp, 0, false, Refusal::Arrow);
-    ASSERT_EQ(ui.LogContains("Wrong Arrow key for second line position"), refusedFirst);
+    const std::string datum = ReadoutAt(start), aside = ReadoutAt({start.x - 1000, start.y + 500});
+    if (first != First::Nothing) RefuseAStart(h);
+    ASSERT_EQ(ui.LogContains("Wrong Arrow key for second line position"), first == First::WrongArrow);
+    ASSERT_EQ(Partitions(ReadBack()).size(), Partitions(kept).size());
+    MoveTo(PixelOf(start.x - 999, start.y + 500)), MoveTo(PixelOf(start.x - 1000, start.y + 500));
+    EXPECT_EQ(client->DistanceGadget->GetText(), aside) << "the read-out follows the pointer";
+    // A start still held shows its band from there; one given up leaves the screen as a repaint shows it.
     const QImage shown = View()->grab().toImage();
-    EXPECT_TRUE(ReadoutAt(start) == datum && View()->grab().toImage() == shown) << "as a full repaint shows";
+    const bool held = client->Tool->Kind == toolkind::kIntWall;
+    EXPECT_TRUE(ReadoutAt(start) == datum && (held || View()->grab().toImage() == shown))
+        << "as a repaint shows";
     KeyPartition(start, row.qtKey, row.side, length, true);
     EXPECT_EQ(readout, datum) << "the DATUM reads from where it did before";
 
@@ -481,14 +506,24 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
               row.hidesFirstFace ? 1 : 0);
 }
 
+// The row's name, the units' and what came first.
+std::string LHouseName(const ::testing::TestParamInfo<std::tuple<LHouseRow, bool, First>>& info) {
+    const auto& [row, metric, first] = info.param;
+    const char* after[] = {"",
+                           "AfterARefusedStart",
+                           "AfterZeroOffered",
+                           "AfterALengthRefused",
+                           "AfterACancelledLength",
+                           "AfterAnEnterRefused"};
+    return row.name + std::string(metric ? "Metric" : "Imperial") + after[static_cast<int>(first)];
+}
+
 INSTANTIATE_TEST_SUITE_P(Partitions, LShapedHouse,
                          ::testing::Combine(::testing::ValuesIn(kLHouseRows), ::testing::Bool(),
-                                            ::testing::Bool()),
-                         [](const auto& i) {
-                             return std::get<0>(i.param).name +
-                                    std::string(std::get<1>(i.param) ? "Metric" : "Imperial") +
-                                    std::string(std::get<2>(i.param) ? "AfterARefusedStart" : "");
-                         });
+                                            ::testing::Values(First::Nothing, First::WrongArrow,
+                                                              First::ZeroOffered, First::LengthTyped,
+                                                              First::Cancelled, First::EnterBelow)),
+                         LHouseName);
 
 // T and U houses: a stem below the middle of a wide top; a notch in the middle of the bottom.
 const HouseShape kTShape{
