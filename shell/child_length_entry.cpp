@@ -178,7 +178,7 @@ private:
     std::optional<int32_t> AskLength(const char* preset);
     void BaseDistance();
     void CommonStep(uint key, int32_t step);
-    void InternalWallFollowUp(uint key);
+    void InternalWallFollowUp(uint key, bool stored);
     void LineTextStep();
     void StartPointReadout();
     void ClosingTest();
@@ -370,6 +370,7 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
         ShowPickedWhole();
         return;
     }
+    const int32_t objectsBefore = ObjectList.count;
     const tools::WriteResult written = KeyDown(key, step);
     if (view == cursorview::kScrolled) window_.Invalidate(true);
     // The tool's write failed and was told: the step ends with nothing further made or written.
@@ -411,7 +412,7 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
     }
 
     if (kind == toolkind::kIntWall)
-        InternalWallFollowUp(key);
+        InternalWallFollowUp(key, ObjectList.count > objectsBefore);
     else if (Tool().Mode == linemode::kLineTextDrawing && Tool().Kind == toolkind::kLine &&
              Tool().Y0 < kCancelledLineMark)
         LineTextStep();
@@ -435,7 +436,7 @@ void EngagedStep::ParkCursor() {
     SetCursorPos(centre.x, centre.y);
 }
 
-void EngagedStep::InternalWallFollowUp(uint key) {
+void EngagedStep::InternalWallFollowUp(uint key, bool stored) {
     TDrawingtool& tool = Tool();
     if (const auto* wall = dynamic_cast<const TIntwallobjtool*>(&tool); wall && wall->RefusedInsideWall) {
         ForgetRefusedStart();
@@ -443,7 +444,8 @@ void EngagedStep::InternalWallFollowUp(uint key) {
         window_.DatumX = tool.X1;
         window_.DatumY = tool.Y1;
         window_.DatumMode = datummode::kShownWithBearing;
-        window_.DatumBeforeStart = {window_.DatumX, window_.DatumY, window_.DatumMode};
+        // The next segment of the chain starts where this one ended.
+        if (stored) window_.DatumBeforeStart = {window_.DatumX, window_.DatumY, window_.DatumMode};
     }
     if ((tool.PointPlaced == 1 || tool.PointPlaced == 3 || key == VK_RETURN) &&
         tools::Failed(tools::SaveWorkingFile()))
