@@ -334,17 +334,15 @@ protected:
         return walls;
     }
     std::string readout; // the DATUM read-out where the last partition started
-    // The DATUM read-out with the pointer at the point, once the window has been repainted.
-    std::string ReadoutAt(POINT at) {
-        child->Invalidate(true);
-        child->UpdateWindow();
+    // The DATUM read-out with the pointer at the point, once the window has been repainted (if asked).
+    std::string ReadoutAt(POINT at, bool repaint = true) {
+        if (repaint) child->Invalidate(true), child->UpdateWindow();
         MoveTo(PixelOf(at.x + 1, at.y));
         MoveTo(PixelOf(at.x, at.y));
         return client->DistanceGadget->GetText();
     }
-    // What refuses a keyed partition: nothing, the length typed, the arrow before any length, the length
-    // box cancelled, or an Enter at an end below the start.
-    enum class Refusal { None, Length, Arrow, Cancel, EnterTwice };
+    // What refuses a keyed partition: nothing, the length typed, or the arrow before any length.
+    enum class Refusal { None, Length, Arrow };
     // Draw Internal Wall on the side, Enter at the start, and the arrow with the length (in feet and
     // inches the one offered, when asked), and OK on a refusal. The imperial dialog's identifiers are the
     // metric one's + 500.
@@ -358,12 +356,10 @@ protected:
         readout = ReadoutAt(start);
         client->ProcessCommand(cmd::kInternalWall);
         Key(Qt::Key_Return);
-        if (refusal == Refusal::Arrow || refusal == Refusal::EnterTwice) {
+        if (refusal == Refusal::Arrow) {
             // The band follows the pointer from the start.
-            MoveTo(PixelOf(start.x - (refusal == Refusal::Arrow ? 2000 : 0), start.y - 2000));
+            MoveTo(PixelOf(start.x - 2000, start.y - 2000));
             pl::script::AnswerMessageBox(IDOK);
-        } else if (refusal == Refusal::Cancel) {
-            metric ? pl::script::CancelInput() : pl::script::AnswerDialog(kFeetDialogId, {{{}, IDCANCEL}});
         } else {
             Length(offered && !metric ? 0 : length);
             if (refusal == Refusal::Length) pl::script::AnswerMessageBox(IDOK);
@@ -438,29 +434,12 @@ const LHouseRow kLHouseRows[] = {
      true},
 };
 
-// A start that stores nothing, before the partition: ABOVE on the top inner face and Down, the wrong
-// arrow; RIGHT at the top right inner corner and Down, where the box offers 0: OK on it, a length
-// typed, the box cancelled; RIGHT there and Enter below it.
-enum class First { Nothing, WrongArrow, ZeroOffered, LengthTyped, Cancelled, EnterBelow };
-
 class LShapedHouse : public KeyedHouse,
-                     public ::testing::WithParamInterface<std::tuple<LHouseRow, bool, First>> {
+                     public ::testing::WithParamInterface<std::tuple<LHouseRow, bool, bool>> {
 protected:
     LShapedHouse() : KeyedHouse(std::get<1>(GetParam())) {}
-    // What follows a start that stored nothing is as without it.
-    const First first = std::get<2>(GetParam());
-    void RefuseAStart(const LHouse& h) {
-        using enum Refusal;
-        const Refusal refusal[] = {None, Arrow, None, Length, Cancel, EnterTwice};
-        const bool arrow = first == First::WrongArrow, zero = first == First::ZeroOffered;
-        KeyPartition({arrow ? h.cornerX : h.right, h.top},
-                     first == First::EnterBelow ? Qt::Key_Return : Qt::Key_Down,
-                     arrow ? kDirectionUp : kDirectionRight,
-                     zero     ? 0
-                     : metric ? 2000
-                              : 6 * 288,
-                     false, refusal[static_cast<int>(first)]);
-    }
+    // A start refused with the wrong arrow comes first: what follows is as without it.
+    const bool refusedFirst = std::get<2>(GetParam());
 
     LHouse KeyHouse() {
         const auto w = KeyOutline(kLShape);
@@ -480,17 +459,13 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
         std::abs(h.*row.stop - (row.qtKey == Qt::Key_Left || row.qtKey == Qt::Key_Right ? start.x : start.y));
     if (row.twice) KeyPartition(start, row.qtKey, row.side, length, true);
     const auto kept = ReadBack();
-    const std::string datum = ReadoutAt(start), aside = ReadoutAt({start.x - 1000, start.y + 500});
-    if (first != First::Nothing) RefuseAStart(h);
-    ASSERT_EQ(ui.LogContains("Wrong Arrow key for second line position"), first == First::WrongArrow);
-    ASSERT_EQ(Partitions(ReadBack()).size(), Partitions(kept).size());
-    MoveTo(PixelOf(start.x - 999, start.y + 500)), MoveTo(PixelOf(start.x - 1000, start.y + 500));
-    EXPECT_EQ(client->DistanceGadget->GetText(), aside) << "the read-out follows the pointer";
-    // A start still held shows its band from there; one given up leaves the screen as a repaint shows it.
+    const std::string datum = ReadoutAt(start);
+    // ABOVE on the top inner face, then Down: the arrow is refused.
+    if (refusedFirst) KeyPartition({h.cornerX, h.top}, Qt::Key_Down, kDirectionUp, 0, false, Refusal::Arrow);
+    ASSERT_EQ(ui.LogContains("Wrong Arrow key for second line position"), refusedFirst);
+    EXPECT_EQ(ReadoutAt(start, false), datum) << "the DATUM reads from where it did before, unrepainted";
     const QImage shown = View()->grab().toImage();
-    const bool held = client->Tool->Kind == toolkind::kIntWall;
-    EXPECT_TRUE(ReadoutAt(start) == datum && (held || View()->grab().toImage() == shown))
-        << "as a repaint shows";
+    EXPECT_TRUE(ReadoutAt(start) == datum && View()->grab().toImage() == shown) << "as a full repaint shows";
     KeyPartition(start, row.qtKey, row.side, length, true);
     EXPECT_EQ(readout, datum) << "the DATUM reads from where it did before";
 
@@ -506,24 +481,14 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
               row.hidesFirstFace ? 1 : 0);
 }
 
-// The row's name, the units' and what came first.
-std::string LHouseName(const ::testing::TestParamInfo<std::tuple<LHouseRow, bool, First>>& info) {
-    const auto& [row, metric, first] = info.param;
-    const char* after[] = {"",
-                           "AfterARefusedStart",
-                           "AfterZeroOffered",
-                           "AfterALengthRefused",
-                           "AfterACancelledLength",
-                           "AfterAnEnterRefused"};
-    return row.name + std::string(metric ? "Metric" : "Imperial") + after[static_cast<int>(first)];
-}
-
 INSTANTIATE_TEST_SUITE_P(Partitions, LShapedHouse,
                          ::testing::Combine(::testing::ValuesIn(kLHouseRows), ::testing::Bool(),
-                                            ::testing::Values(First::Nothing, First::WrongArrow,
-                                                              First::ZeroOffered, First::LengthTyped,
-                                                              First::Cancelled, First::EnterBelow)),
-                         LHouseName);
+                                            ::testing::Bool()),
+                         [](const auto& i) {
+                             return std::get<0>(i.param).name +
+                                    std::string(std::get<1>(i.param) ? "Metric" : "Imperial") +
+                                    std::string(std::get<2>(i.param) ? "AfterARefusedStart" : "");
+                         });
 
 // T and U houses: a stem below the middle of a wide top; a notch in the middle of the bottom.
 const HouseShape kTShape{
@@ -570,7 +535,10 @@ TEST_P(InnerCorner, OffersTheFreeLengthAndRefusesAPartitionInsideAWallKeepingThe
     if (!toward) {
         KeyPartition(start, row.qtKey, row.away, std::abs(stop - (across ? start.x : start.y)), true);
     } else {
+        KeyPartition(start, row.qtKey, row.toward, 0, true); // OK on the 0 offered: nothing is stored
+        EXPECT_EQ(ReadoutAt(start, false), readout) << "the DATUM reads from where it did before the start";
         KeyRefused(start, row.qtKey, row.toward);
+        EXPECT_EQ(ReadoutAt(start, false), readout) << "the same after a length refused";
         EXPECT_EQ(client->Tool->CursorY, 0);
         Length(metric ? 500 : 480);
         Key(across ? Qt::Key_Left + Qt::Key_Right - row.qtKey : Qt::Key_Up); // the arrow away
