@@ -193,6 +193,21 @@ TEST_F(MoveRotate, UndoForgetsTheSelection) {
     EXPECT_EQ(dir.ReadFile("CFG/TEMP.CFG"), "0\n");
 }
 
+// Edit > Copy round a line and a circle, then Move or Rotate: a right click turns both about it.
+TEST_F(MoveRotate, ARightClickTurnsWhatACopyListed) {
+    OpenWithObjects();
+    const POINT c = DrawingAt({200, 150}), r = DrawingAt({230, 120}), p = DrawingAt({300, 250});
+    ObjectList.Add(
+        std::make_unique<TCircleobj>(kGroundFloor, kCircle, 1, 0, 0, 0, c.x, 0, r.x, 0, c.y, r.y, 0));
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+    client->ProcessCommand(cmd::kCopy), Drag(TPoint(150, 100), TPoint(250, 200));
+    client->ProcessCommand(cmd::kMoveRotate);
+    pl::script::AnswerInput("90"), QTest::mouseClick(View(), Qt::RightButton, {}, QPoint(300, 250));
+    Key(Qt::Key_Return);
+    for (const auto& [i, x, y] : {std::tuple(3, a.x, a.y), std::tuple(7, c.x, c.y)})
+        EXPECT_EQ(std::pair(File()[i]->x1, File()[i]->y1), std::pair(p.x + y - p.y, p.y - x + p.x)) << i;
+}
+
 TEST_F(MoveRotate, ZoomUpShowsTheDraggedArea) {
     Open();
     const POINT low = DrawingAt(TPoint(100, 200));
@@ -337,33 +352,5 @@ TEST_P(BeforeAMove, IsNothingToIt) {
 INSTANTIATE_TEST_SUITE_P(SymbolOrSelectionInBothUnits, BeforeAMove,
                          ::testing::Combine(::testing::Range(0, kRightClick + 1), ::testing::Bool(),
                                             ::testing::Bool()));
-
-// A right click right after Move or Rotate turns, about the click, the selection list an earlier
-// operation left: a copy's or a move's drag round a line and a circle. Where none left one it says
-// NO SELECTION. (the command whose drag left the list, or none)
-class RightClickAfterMoveOrRotate : public MoveRotate, public ::testing::WithParamInterface<int32_t> {};
-
-TEST_P(RightClickAfterMoveOrRotate, TurnsTheListLeftBeforeAboutTheClick) {
-    OpenWithObjects();
-    const POINT c = DrawingAt(TPoint(200, 150)), r = DrawingAt(TPoint(230, 120)), p = DrawingAt({300, 250});
-    ObjectList.Add(
-        std::make_unique<TCircleobj>(kGroundFloor, kCircle, 1, 0, 0, 0, c.x, 0, r.x, 0, c.y, r.y, 0));
-    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
-    if (GetParam()) client->ProcessCommand(GetParam()), Drag(TPoint(150, 100), TPoint(250, 200));
-    client->ProcessCommand(cmd::kMoveRotate);
-    if (GetParam()) pl::script::AnswerInput("90"); // no box opens where there is nothing to turn
-    QTest::mouseClick(View(), Qt::RightButton, {}, QPoint(300, 250));
-    Key(Qt::Key_Return);
-    const auto now = FileObjects();
-    const auto turned = [&](int32_t x, int32_t y) {
-        return GetParam() ? POINT{p.x + y - p.y, p.y - x + p.x} : POINT{x, y};
-    };
-    EXPECT_EQ(std::pair(now[3]->x1, now[3]->y1), std::pair(turned(a.x, a.y).x, turned(a.x, a.y).y));
-    EXPECT_EQ(std::pair(now[7]->x1, now[7]->y1), std::pair(turned(c.x, c.y).x, turned(c.x, c.y).y));
-    EXPECT_EQ(ui.LogContains("Nothing selected - drag a rectangle"), !GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(EarlierOperations, RightClickAfterMoveOrRotate,
-                         ::testing::Values(0, cmd::kCopy, cmd::kMoveRotate));
 
 } // namespace
