@@ -23,6 +23,9 @@
 
 namespace {
 
+// How far a click may slip, in pixels either way, and still be a click.
+constexpr int32_t kClickSlipPixels = 20;
+
 bool IsOutlineKind(int32_t kind) {
     return kind == toolkind::kOutline || kind == toolkind::kExtWall;
 }
@@ -151,6 +154,14 @@ void TLinetool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
     X1 = p.x;
     Y1 = p.y;
     dc.SetROP2(R2_COPYPEN);
+    // While the keys go on from a start Enter gave, a click (or one that slipped a few pixels) is a
+    // new start at the press: nothing is drawn, and the next arrow key draws from there.
+    if (Kind == toolkind::kLine && Mode == toolmode::kIdle && PointPlaced == 1 &&
+        NearPress(dc, client, *point)) {
+        X1 = X0;
+        Y1 = Y0;
+        return;
+    }
     if (tools::Failed(CreateObject(dc, client))) return;
     if (Kind == toolkind::kLine && Mode == toolmode::kIdle) {
         // A drag drew its line whole, a click drew none: either began afresh, and leaves no point for
@@ -165,6 +176,13 @@ void TLinetool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
         else
             Y0 = 0;
     }
+}
+
+bool TLinetool::NearPress(TDC& dc, const RECT& client, const TPoint& release) const {
+    const POINT at = tools::PixelToDrawing(dc, client, release.x, release.y);
+    const POINT slip =
+        tools::PixelToDrawing(dc, client, release.x + kClickSlipPixels, release.y + kClickSlipPixels);
+    return std::abs(at.x - X0) <= std::abs(slip.x - at.x) && std::abs(at.y - Y0) <= std::abs(slip.y - at.y);
 }
 
 void TLinetool::Draw(TDC& dc, int32_t) {

@@ -28,6 +28,8 @@ public:
 protected:
     // The outline and base-change kinds follow the pointer with a cross-hair instead of a band.
     bool ShowsCrosshair() const;
+    // Whether a release lies within a click's slip of the press, which gave (X0, Y0).
+    bool NearPress(TDC& dc, const RECT& client, const TPoint& release) const;
 };
 
 class TLineobjtool : public TLinetool {
