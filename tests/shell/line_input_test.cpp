@@ -473,8 +473,7 @@ TEST_F(DraggedLine, AClickWithoutDragMakesNothing) {
     EXPECT_EQ(FileCount(), kRecords);
 }
 
-// A click after Enter (here one that slipped a few pixels) is a new start that draws nothing: the
-// arrow after it draws from the click.
+// A click after Enter, or one that slipped a few pixels, is a new start: the arrow draws from it.
 TEST_F(DraggedLine, AClickAfterEnterIsANewStart) {
     Open();
     MoveTo(TPoint(120, 240));
