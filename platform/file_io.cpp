@@ -21,6 +21,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/detail/byte_digest.h"
 #include "platform/detail/file_calls.h"
 #include "platform/detail/run_lock.h"
 #include "platform/scan_format.h"
@@ -54,10 +55,13 @@ public:
     // The target may have been written, or kept for a step, by another program since this one last
     // wrote it: what a step of an ended run kept of it is settled before it is replaced.
     bool lookBeside = false;
+    // The digest of what was written, taken as it goes, where a step keeps the target.
+    std::optional<ByteDigest> digest;
 
     // Writes the pending output; sets `failed` on any error.
     void Flush() {
         const std::string& pending = writer.Text();
+        if (digest) digest->Add(pending);
         if (!failed) failed = !WriteAll(descriptor, pending.data(), pending.size());
         writer.Clear();
     }
@@ -120,6 +124,15 @@ bool ReadWhole(const std::string& nativePath, std::string& text) {
 }
 
 std::function<int(FileCall, const std::string&, const std::string&)> fileCallAnswer;
+
+// What a step keeping the rewrite's target records of the rewrite: its size and digest. A step
+// begun while the file was open has the digest read back from what was written.
+std::optional<FileState> StepState(const File& file) {
+    if (!StepKeeps(file.target)) return std::nullopt;
+    const std::optional<uint64_t> digest = file.digest ? file.digest->Value() : DigestOfFile(file.temporary);
+    // One that cannot be read matches no state: no start puts anything back over it.
+    return FileState{static_cast<int64_t>(file.written.st_size), digest.value_or(0), std::nullopt};
+}
 
 // Makes a rename in the folder of `path` lasting.
 bool SyncFolderOf(const std::string& path) {
@@ -286,6 +299,7 @@ File* fopen(const std::string& path, const char* mode) {
         }
         file->descriptor = CreateTemporary(native, file->temporary, stands ? &info : nullptr);
         file->lookBeside = !stands || !LeftAsItWas(native, info);
+        if (StepKeeps(native)) file->digest.emplace();
     }
     if (file->descriptor < 0) {
         delete file;
@@ -307,10 +321,11 @@ int fclose(File* file) {
         if (::close(file->descriptor) != 0) ok = FailedWith(errno);
         if (file->kind == File::Kind::Rewrite) {
             const bool settled = !ok || !file->lookBeside || SettleBeside(file->target);
-            if (ok) ok = RecordStepWrite(file->target, file->written, file->sync);
+            const std::optional<FileState> state = ok ? StepState(*file) : std::nullopt;
+            if (state) ok = RecordStepWrite(file->target, *state, file->sync);
             if (ok && Rename(file->temporary, file->target) != 0) ok = FailedWith(errno);
             if (!ok) ::unlink(file->temporary.c_str());
-            NoteRewrite(file->target, file->written, ok, settled);
+            NoteRewrite(file->target, file->written, state, ok, settled);
             if (ok && file->sync == Sync::ToDisk) ok = SyncFolderOf(file->target) || FailedWith(errno);
         }
     }

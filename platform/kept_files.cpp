@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/detail/byte_digest.h"
 #include "platform/detail/file_calls.h"
 #include "platform/detail/run_lock.h"
 #include "platform/detail/step_record.h"
@@ -222,8 +223,8 @@ void ForgetName(const std::string& kept) {
 }
 
 // The files this program's steps keep, by the file: the record beside what was kept of it (or beside
-// the mark of a file the step makes), and the state the step's last write left the file in, or the
-// file as it was kept before any write; none for a file made and not written yet.
+// the mark of a file the step makes), and the state the step's last write left the file in; none
+// before the step's first write, when what was kept is the file as it stands.
 struct StepFile {
     std::string record;
     std::optional<detail::FileState> left;
@@ -287,8 +288,13 @@ bool LeftAsItWas(const std::string& target, const struct stat& standing) {
     return leftFiles().AsLeft(target, standing);
 }
 
-void NoteRewrite(const std::string& target, const struct stat& written, bool landed, bool settled) {
-    if (landed) stepFiles().Wrote(target, StateOf(written));
+bool StepKeeps(const std::string& target) {
+    return stepFiles().Of(target).has_value();
+}
+
+void NoteRewrite(const std::string& target, const struct stat& written, const std::optional<FileState>& state,
+                 bool landed, bool settled) {
+    if (landed && state) stepFiles().Wrote(target, *state);
     if (landed && settled)
         leftFiles().Wrote(target, written);
     else
@@ -298,12 +304,12 @@ void NoteRewrite(const std::string& target, const struct stat& written, bool lan
 // Before a rewrite of a file a step keeps lands: the record then holds both the file as the step's
 // last write left it and the file this write leaves, so that wherever the program is killed, the
 // file is found in a state the record holds.
-bool RecordStepWrite(const std::string& target, const struct stat& written, Sync sync) {
+bool RecordStepWrite(const std::string& target, const FileState& written, Sync sync) {
     const std::optional<StepFile> step = stepFiles().Of(target);
     if (!step) return true;
     std::vector<detail::FileState> states;
     if (step->left) states.push_back(*step->left);
-    states.push_back(detail::StateOf(written));
+    states.push_back(written);
     return WriteRecord(step->record, states, sync);
 }
 
@@ -332,23 +338,32 @@ bool SettleBeside(const std::string& target) {
 
 namespace {
 
-// The states a step of an ended run may have left a file in, from its record; without one (killed
-// before the step's first write), the file as it was kept, which the file is only where a link kept
-// it and nothing has written it since.
-std::vector<detail::FileState> LeftStates(const std::string& keptOrMark, bool made) {
+// The states a step of an ended run may have left a file in, from its record; none without one
+// (killed before the step's first write): the file as it was kept is then the kept file itself,
+// which the file is where it holds the same bytes.
+std::vector<detail::FileState> LeftStates(const std::string& keptOrMark) {
     std::string text;
     if (ReadTextFile(detail::RecordName(keptOrMark), text))
         if (std::optional<std::vector<detail::FileState>> states = detail::ReadRecord(text)) return *states;
-    struct stat kept {};
-    if (made || ::lstat(keptOrMark.c_str(), &kept) != 0) return {};
-    return {detail::StateOf(kept)};
+    return {};
 }
 
-// True when `target` is the file exactly as the step left it: the same file, size and time.
+// True when `target` holds exactly what the step left in it: the same size and digest. Its bytes
+// are read only where a size agrees.
 bool AsTheStepLeftIt(const std::string& target, const std::vector<detail::FileState>& states) {
     struct stat standing {};
-    return ::lstat(target.c_str(), &standing) == 0 &&
-           std::find(states.begin(), states.end(), detail::StateOf(standing)) != states.end();
+    if (::lstat(target.c_str(), &standing) != 0) return false;
+    std::optional<uint64_t> digest;
+    for (const detail::FileState& state : states) {
+        if (state.size != standing.st_size) continue;
+        if (state.identity) {
+            if (*state.identity == detail::IdentityOf(standing)) return true;
+            continue;
+        }
+        if (!digest) digest = detail::DigestOfFile(target);
+        if (digest == state.digest) return true;
+    }
+    return false;
 }
 
 // What a start does with what a step of an ended run kept of a file, or with its mark of a file it
@@ -362,7 +377,7 @@ enum class Settling {
 };
 
 Settling Decide(bool made, const std::string& kept, const std::string& target) {
-    const bool asLeft = AsTheStepLeftIt(target, LeftStates(kept, made));
+    const bool asLeft = AsTheStepLeftIt(target, LeftStates(kept));
     if (made) return asLeft ? Settling::RemoveMade : Settling::Drop;
     if (SameBytes(kept, target)) return Settling::Drop;
     return asLeft ? Settling::PutBack : Settling::KeepLater;
@@ -503,12 +518,9 @@ std::string KeepFileAsItIs(const std::string& path) {
             return {};
         }
         const std::string kept = temporary + std::string(kKeptMark);
-        struct stat linked {};
         if (Link(target, kept) == 0) {
             NoteLink(target, kept);
-            // The kept name is the file as it stood.
-            if (::lstat(kept.c_str(), &linked) == 0)
-                stepFiles().Keep(target, {detail::RecordName(kept), detail::StateOf(linked)});
+            stepFiles().Keep(target, {detail::RecordName(kept), std::nullopt});
             return kept;
         }
         if (errno != EEXIST) break;
@@ -521,7 +533,7 @@ std::string KeepFileAsItIs(const std::string& path) {
     if (copy.empty()) return {};
     const std::string kept = copy + std::string(kKeptMark);
     if (Rename(copy, kept) == 0) {
-        stepFiles().Keep(target, {detail::RecordName(kept), detail::StateOf(copied)});
+        stepFiles().Keep(target, {detail::RecordName(kept), std::nullopt});
         return kept;
     }
     FailedWith(errno);

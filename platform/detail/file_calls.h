@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 
+#include "platform/detail/step_record.h"
 #include "platform/file_io.h"
 
 namespace pl::detail {
@@ -40,11 +42,15 @@ int CreateTemporary(const std::string& target, std::string& temporary, const str
 bool LeftAsItWas(const std::string& target, const struct stat& standing);
 // Before a rewrite of a file a step keeps lands: the record then holds both the file as the step's
 // last write left it and the file this write leaves. False, with the error noted, when it cannot.
-bool RecordStepWrite(const std::string& target, const struct stat& written, Sync sync);
+bool RecordStepWrite(const std::string& target, const FileState& written, Sync sync);
+// True while a step of this program keeps `target`: its rewrites are then recorded.
+bool StepKeeps(const std::string& target);
 // Before `target` is written whole: what a step of a run that ended kept of it goes. False when a
 // step of another run still going keeps the file too, so that the next rewrite looks again.
 bool SettleBeside(const std::string& target);
 // After a rewrite of `target`, landed or not: what this program now knows of the file there.
-void NoteRewrite(const std::string& target, const struct stat& written, bool landed, bool settled);
+// `state` is what the step keeping the file recorded of the rewrite.
+void NoteRewrite(const std::string& target, const struct stat& written, const std::optional<FileState>& state,
+                 bool landed, bool settled);
 
 } // namespace pl::detail
