@@ -250,6 +250,8 @@ WriteFault LastWriteFault() {
     case EDQUOT:
     case EFBIG:
         return WriteFault::DiskFull;
+    case EIO:
+        return WriteFault::InputOutput;
     default:
         return WriteFault::Other;
     }

@@ -39,8 +39,8 @@ constexpr std::string_view kMadeMark = ".made";
 // What ends the name of the record of what a step wrote of the file (detail/step_record.h).
 constexpr std::string_view kRecordMark = ".left";
 
-// The first free name "<name>.before-step-<n>" beside `target` is a file's for good: nothing of the
-// layer removes or replaces it.
+// Without a rule of the caller's, the first free name "<name>.before-step-<n>" beside `target` is a
+// file's for good: nothing of the layer removes or replaces it.
 constexpr std::string_view kLastingMark = ".before-step-";
 
 // Copies `target` byte for byte to a fresh temporary beside it; the temporary's name, or empty when
@@ -384,7 +384,8 @@ Settling Decide(bool made, const std::string& kept, const std::string& target) {
 }
 
 // Does what was decided; what the user is to be told of it, if anything.
-std::optional<StepCutShort> Settle(Settling settling, const std::string& kept, const std::string& target) {
+std::optional<StepCutShort> Settle(Settling settling, const std::string& kept, const std::string& target,
+                                   const LastingName& lasting) {
     BeginWrite();
     StepCutShort cut{target, {}};
     switch (settling) {
@@ -405,10 +406,10 @@ std::optional<StepCutShort> Settle(Settling settling, const std::string& kept, c
         // Nothing can be settled where nothing can be written: all stays for a start that can, or for
         // the next whole write of the file, which is later work.
         cut.notWritable = LastWriteFault() == WriteFault::NotWritable;
-        if (!cut.notWritable) cut.keptAs = KeepForGood(kept);
+        if (!cut.notWritable) cut.keptAs = KeepForGood(kept, lasting);
         return cut;
     case Settling::KeepLater:
-        cut.keptAs = KeepForGood(kept);
+        cut.keptAs = KeepForGood(kept, lasting);
         cut.laterWork = true;
         return cut;
     }
@@ -445,7 +446,7 @@ int RemoveStaleTemporaries(const std::string& folder) {
     return removed;
 }
 
-std::vector<StepCutShort> UndoStepsOfEndedRuns(const std::string& folder) {
+std::vector<StepCutShort> UndoStepsOfEndedRuns(const std::string& folder, const LastingName& lasting) {
     const std::string dir = FolderPrefix(folder);
     Judges judges(dir);
     std::vector<StepCutShort> back;
@@ -463,7 +464,7 @@ std::vector<StepCutShort> UndoStepsOfEndedRuns(const std::string& folder) {
         const bool made = run->kind == detail::RunName::Kind::Made;
         const std::string kept = dir + name;
         const std::string target = dir + name.substr(0, run->fileEnd);
-        const std::optional<StepCutShort> cut = Settle(Decide(made, kept, target), kept, target);
+        const std::optional<StepCutShort> cut = Settle(Decide(made, kept, target), kept, target, lasting);
         if (!cut) continue;
         if (cut->notWritable) unsettled.insert(run->number);
         if (back.empty() || back.back().path != target) back.push_back(*cut);
@@ -541,13 +542,16 @@ std::string KeepFileAsItIs(const std::string& path) {
     return {};
 }
 
-std::string KeepForGood(const std::string& kept) {
+std::string KeepForGood(const std::string& kept, const LastingName& name) {
     ForgetName(kept);
     stepFiles().Drop(kept);
     const size_t mark = kept.rfind(".~");
     if (mark == std::string::npos) return kept;
+    const std::string target = kept.substr(0, mark);
     for (int n = 1; n < 1000; ++n) {
-        const std::string lasting = kept.substr(0, mark) + std::string(kLastingMark) + std::to_string(n);
+        const std::string lasting =
+            name ? name(target, n) : target + std::string(kLastingMark) + std::to_string(n);
+        if (lasting.empty()) break;
         if (Link(kept, lasting) == 0) {
             // A kept name that stayed as well would only be put back over the file at a later start.
             ::unlink(kept.c_str());

@@ -814,6 +814,15 @@ TEST_P(KilledStep, KilledInTheMiddleGoesBackAtTheNextStart) {
                 for (const bool remount : {false, true})
                     rows.push_back({kill, link, after, remount});
     const std::string house = dir.Path() + "DWGS/HOUSE.DB0";
+    // What a start keeps of the drawing is a drawing of its own, named as the box names it.
+    const std::string keptAs =
+        "kept as the drawing \\\"HOUSE before 1\\\":\\n" + dir.Path() + "DWGS/HOUSE before 1.DB0";
+    const auto besideHouse = [&] {
+        std::vector<std::string> beside = pl::FindFiles(house + ".*");
+        for (const std::string& kept : pl::FindFiles(dir.Path() + "DWGS/HOUSE before*"))
+            beside.push_back(kept);
+        return beside;
+    };
     const auto mountAgain = [&] {
         for (const auto& file : std::filesystem::directory_iterator(dir.Path() + "DWGS")) {
             std::filesystem::copy_file(file.path(), file.path().string() + "~");
@@ -888,14 +897,14 @@ TEST_P(KilledStep, KilledInTheMiddleGoesBackAtTheNextStart) {
                 return call == pl::FileCall::Rename && to == house ? EIO : 0;
             });
             EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), half);
-            EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0.before-step-1"), before);
+            EXPECT_EQ(dir.ReadFile("DWGS/HOUSE before 1.DB0"), before);
             EXPECT_TRUE(
                 ui.LogContains("HOUSE could not go back to how it was before its last step, which the "
-                               "program ended before it was done; the drawing as it was is kept as:\\n" +
-                               house + ".before-step-1"))
+                               "program ended before it was done; the drawing as it was is " +
+                               keptAs))
                 << ui.Log();
-            EXPECT_EQ(pl::FindFiles(house + ".*"), std::vector<std::string>{"HOUSE.DB0.before-step-1"});
-            ASSERT_TRUE(pl::RemoveFile(house + ".before-step-1"));
+            EXPECT_EQ(besideHouse(), std::vector<std::string>{"HOUSE before 1.DB0"});
+            ASSERT_TRUE(pl::RemoveFile(dir.Path() + "DWGS/HOUSE before 1.DB0"));
             continue;
         }
         const bool laterWork = after != After::Nothing;
@@ -905,21 +914,21 @@ TEST_P(KilledStep, KilledInTheMiddleGoesBackAtTheNextStart) {
             EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0"), laterWork ? later : before) << start;
         }
         // Later work keeps what was kept of the file only where it differs, under a lasting name.
-        const std::vector<std::string> beside = pl::FindFiles(house + ".*");
+        const std::vector<std::string> beside = besideHouse();
         // A later write that finds the file as this process left it (kept by a copy, unwritten) does
         // not look beside it, and the start keeps the copy for good.
         const bool unseen = after == After::LaterWrite && kill == Kill::BeforeFirstWrite && link != 0;
         EXPECT_EQ(beside.size(), after == After::WriteDuringStep || unseen ? 1u : 0u);
         if (!beside.empty()) {
             ASSERT_TRUE(laterWork);
-            EXPECT_EQ(beside, std::vector<std::string>{"HOUSE.DB0.before-step-1"});
-            EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.DB0.before-step-1"), before);
+            EXPECT_EQ(beside, std::vector<std::string>{"HOUSE before 1.DB0"});
+            EXPECT_EQ(dir.ReadFile("DWGS/HOUSE before 1.DB0"), before);
             EXPECT_TRUE(ui.LogContains("HOUSE was not put back: it was written after a step that the program "
                                        "ended before it was done, and keeps that later work. The drawing as "
-                                       "it was before that step is kept as:\\n" +
-                                       house + ".before-step-1"))
+                                       "it was before that step is " +
+                                       keptAs))
                 << ui.Log();
-            ASSERT_TRUE(pl::RemoveFile(house + ".before-step-1"));
+            ASSERT_TRUE(pl::RemoveFile(dir.Path() + "DWGS/HOUSE before 1.DB0"));
         }
         EXPECT_TRUE(pl::FindFiles(dir.Path() + "LIBS/PASTE.CFG.*").empty());
         EXPECT_EQ(ui.Log().find("HOUSE went back", logged) != std::string::npos, !laterWork && changed);
