@@ -3,10 +3,9 @@
 //
 // The record, "<name>.~<number>-<counter>.left" beside "<name>.~<number>-<counter>.kept" (or beside
 // the mark ".made"), holds the states the step may have left the file in: the one its last write
-// left, and the one the write under way leaves. Before the step's first write the file as it was
-// kept is the kept file itself. It is
-// replaced whole before each write of the file lands, so a program killed at any moment leaves the
-// file in one of them, unless another has written it since.
+// left, and the one the write under way leaves (before the step's first write, the file as it was
+// kept is the kept file itself). It is replaced whole before each write of the file lands, so a
+// program killed at any moment leaves the file in one of them, unless another has written it since.
 #pragma once
 
 #include <cstdint>
