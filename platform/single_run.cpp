@@ -37,13 +37,13 @@ bool StillNamed(int descriptor, const std::string& path) {
 }
 
 // The name of the socket the running copy listens on, which a later start finds from the lock file
-// they both see: whose it is and which file. In the system's abstract namespace it leaves no file
-// behind, however the copy ends.
+// they both see, whoever runs them: whose file it is and which. In the system's abstract namespace
+// it leaves no file behind, however the copy ends.
 QString ServerName(int descriptor) {
     struct stat lock {};
     ::fstat(descriptor, &lock);
     return QStringLiteral("trevalyn-run-%1-%2-%3")
-        .arg(::getuid())
+        .arg(lock.st_uid)
         .arg(static_cast<qulonglong>(lock.st_dev))
         .arg(static_cast<qulonglong>(lock.st_ino));
 }

@@ -4,8 +4,9 @@
 //
 // Whether a copy runs is judged by a lock on "<folder>~run.lock" that the running copy holds for its
 // life and the system lets go when it ends, however it ends; never by a process number. A later
-// start asks the running copy, over a local socket only the two of them know, what it holds and where
-// its window is, and the running copy brings its window to the front as far as the system lets it.
+// start asks the running copy, over a local socket named after that lock file, what it holds and
+// where its window is, and the running copy brings its window to the front as far as the system
+// lets it. What it answers is read as untrusted text.
 #pragma once
 
 #include <functional>
