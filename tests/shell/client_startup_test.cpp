@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr const char* kStarted = "copy started\n";
-
 // The program started from `dir` in a process of its own: it starts File > New of `drawing` unless
 // that is empty, says it has started, and ends as by File > Exit when its input ends; then it prints its log.
 [[noreturn]] void RunStart(const std::string& dir, const std::string& drawing) {
@@ -36,7 +34,7 @@ constexpr const char* kStarted = "copy started\n";
             pl::script::AnswerDialog(kExtSideDialogId, {{{}, IDOK}});
             client->ProcessCommand(cmd::kFileNew);
         }
-        std::printf("%s", kStarted);
+        std::printf("copy started\n");
         std::fflush(stdout);
         auto* input = new QSocketNotifier(0, QSocketNotifier::Read);
         QObject::connect(input, &QSocketNotifier::activated, [client, input] {
@@ -178,7 +176,7 @@ TEST_F(ClientStartUp, ASecondStartChangesNoFileWhileACopyRunsFromTheFolder) {
                       {"--gtest_filter=ClientStartUp.ASecondStartChangesNoFileWhileACopyRunsFromTheFolder"});
         if (!input) program.closeWriteChannel();
         std::string said;
-        while ((!input || said.find(kStarted) == std::string::npos) && program.waitForReadyRead(-1))
+        while ((!input || said.find("copy started") == std::string::npos) && program.waitForReadyRead(-1))
             said += program.readAllStandardOutput().toStdString();
         if (!input && program.waitForFinished(-1)) said += program.readAllStandardOutput().toStdString();
         return said;
@@ -188,7 +186,7 @@ TEST_F(ClientStartUp, ASecondStartChangesNoFileWhileACopyRunsFromTheFolder) {
         SCOPED_TRACE(std::string(drawing) + " " + std::to_string(end));
         const testsupport::ProgramDirectory folder;
         QProcess first, second, third;
-        ASSERT_NE(start(first, folder.Path(), drawing, true).find(kStarted), std::string::npos);
+        ASSERT_NE(start(first, folder.Path(), drawing, true).find("copy started"), std::string::npos);
         const auto files = Files(folder);
         const std::string said = start(second, folder.Path(), "OTHER", false);
         EXPECT_NE(said.find("already running from the folder\\n" + folder.Path() + "\\nwith " +
