@@ -54,10 +54,10 @@ std::string Display() {
     return {};
 }
 
-// One part of an answer as a line of printable text.
+// One part of an answer as a line of printable text, with no marks that turn or hide what follows.
 QString Part(QString text) {
     for (QChar& c : text)
-        if (c.category() == QChar::Other_Control) c = u' ';
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format) c = u' ';
     return text.left(kMostPart);
 }
 
