@@ -481,8 +481,7 @@ TEST_F(DraggedLine, AClickAfterEnterIsANewStart) {
     Drag(TPoint(300, 100), TPoint(320, 80));
     EXPECT_STREQ(client->StatusBar->GetText(), kAsksForAStart);
     pl::script::AnswerInput("2500"), Key(Qt::Key_Right);
-    EXPECT_EQ(std::pair(FileCount(), LastOf(FileObjects()).x1),
-              std::pair(kRecords + 1, DrawingAt({300, 100}).x));
+    EXPECT_EQ(LastOf(FileObjects()).x2, DrawingAt({300, 100}).x + 2500);
 }
 
 // The click is the reference while the line is dragged; the repaint after the line puts the

@@ -254,10 +254,10 @@ INSTANTIATE_TEST_SUITE_P(Zooms, CancelledMoveOnTheSitePlan,
                                            Zooms{cmd::kNormalSize, 0}, Zooms{cmd::kHalfSize, cmd::kFitScreen},
                                            Zooms{cmd::kFitScreen, cmd::kHalfSize}));
 
-// A right press right after Move or Rotate turns the list a copy's drag left about the point pressed
-// by the degrees typed (none: a selection, a click on it and a click at the point move it there); a
-// turn or move carrying a point of it past the sheet's edge is refused with the sheet message and
-// changes nothing. (press, degrees, whether it leaves the sheet)
+// A right press turns the selection about the point pressed by the degrees typed (none: a click on it
+// and a click at the point move it there); a turn or move carrying a point of it past the sheet's edge
+// is refused with the sheet message and changes nothing. (press, degrees, whether it leaves the sheet)
+// The turns are of what a copy's drag listed, pressed right after Move or Rotate.
 class TurnAboutAPress : public MoveRotate,
                         public ::testing::WithParamInterface<std::tuple<TPoint, const char*, bool>> {};
 
