@@ -2,6 +2,7 @@
 // window each opens, the question an empty upper floor asks, what the answers leave, the rooms moved
 // between the layout and the ground floor, and the refusals.
 #include <memory>
+#include <optional>
 #include <QColor>
 #include <QCoreApplication>
 #include <QImage>
@@ -259,6 +260,37 @@ TEST_F(FloorCommands, FloorAreaIsRefusedOffTheFloorPlans) {
     client->CmFloorArea();
     EXPECT_TRUE(ui.LogContains("You must be in a PLAN VIEW to use this function"));
 }
+
+// Every view opened from every view, in either unit: a floor and the layout at 25 mm (an inch) a
+// pixel, the site plan at three times that. Every question is answered Yes: an empty floor copies the
+// outside walls of the floor below (the first floor's are drawn where the second floor is opened).
+class ViewScale : public FloorCommands, public ::testing::WithParamInterface<std::tuple<int, int, bool>> {};
+
+TEST_P(ViewScale, IsTheOpenedViewsOwn) {
+    const auto [from, to, metric] = GetParam();
+    void (TClient::*const open[5])() = {&TClient::CmGroundFloor, &TClient::CmFirstFloor,
+                                        &TClient::CmSecondFloor, &TClient::CmSitePlan,
+                                        &TClient::CmRoomLayout};
+    auto objects = GroundOutline();
+    for (auto& wall : to == 2 ? GroundOutline() : decltype(objects){})
+        wall->view = kFirstFloor, objects.push_back(std::move(wall));
+    objects.push_back(Room(kGroundFloor, kFinishedRoom));
+    MetricUnits = metric;
+    OpenWith(std::move(objects));
+    pl::script::AnswerMissingWith([](pl::script::AnswerKind kind) {
+        return std::optional(pl::script::Answer{.Kind = kind, .Button = IDYES, .Steps = {{}}});
+    });
+    for (const int view : {from == 2 ? 1 : from, from, to}) // the second floor through the first
+        (client->*open[view])();
+    const int32_t views[5] = {kGroundFloor, kFirstFloor, kSecondFloor, kSitePlan, kRoomLayout};
+    EXPECT_EQ(CurrentView, views[to]);
+    const int32_t perPixel = (metric ? 25 : 24) * (to == 3 ? 3 : 1);
+    EXPECT_EQ(ViewExtentX * ZoomDivisor / client->ActiveDrawingWindow()->GetClientRect().right, perPixel);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryPair, ViewScale,
+                         ::testing::Combine(::testing::Range(0, 5), ::testing::Range(0, 5),
+                                            ::testing::Bool()));
 
 struct ModeCase {
     int32_t before;
