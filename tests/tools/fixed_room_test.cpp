@@ -4,16 +4,21 @@
 
 #include <QImage>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
+#include "rooms/free_room.h"
 #include "tests/support/clean_state.h"
 #include "tests/support/program_directory.h"
 #include "tools/room_tools.h"
+#include "tools/wall_tools.h"
+#include "tools/working_file.h"
 
 namespace {
 
@@ -143,6 +148,61 @@ INSTANTIATE_TEST_SUITE_P(Table, FreeSpace,
                                            FreeCase{LeftDesignRoom, true, "3800 2700", 0},
                                            FreeCase{LeftWall, false, "1 1", 1},
                                            FreeCase{Nothing, true, "1 1", 1}));
+
+// A house keyed clockwise from its top left or back round from its bottom left, the first wall's layers below
+// or above it (the rest follow), of one layer or three; a click near a corner of the inside at (x, y) is
+// offered the inside (w x h where the walls lie outside the keyed line) and a room of it needs n partitions.
+struct HouseCase {
+    std::vector<POINT> corners; // clockwise from the top left
+    int32_t x, y, w, h, n;
+};
+class HouseCorners : public FixedRoom,
+                     public ::testing::WithParamInterface<std::tuple<HouseCase, bool, bool, bool>> {};
+
+TEST_P(HouseCorners, ClickIsOfferedTheInsideOfTheWalls) {
+    const auto [c, clockwise, above, cavity] = GetParam();
+    dir.WriteFile("CFG/EXTWALLM.CFG",
+                  cavity ? "110 55 110 25 2550 2400 2400 0 0 0" : "230 0 0 25 2550 2400 2400 0 0 0");
+    TExtwallobjtool walls;
+    for (size_t i = 0, n = c.corners.size(); i < n; ++i) {
+        const POINT a = c.corners[clockwise ? i : n - 1 - i],
+                    b = c.corners[clockwise ? (i + 1) % n : (2 * n - 2 - i) % n];
+        walls.X0 = a.x, walls.Y0 = a.y, walls.X1 = b.x, walls.Y1 = b.y,
+        walls.SegmentLength = std::abs(b.x - a.x + b.y - a.y);
+        walls.Angle = b.x > a.x   ? 900
+                      : b.x < a.x ? 2700
+                      : b.y > a.y ? 0
+                                  : 1800,
+        walls.DirectionCode() = above ? 3 : 1;
+        walls.SnapWallEnds(1);
+        ASSERT_EQ(walls.AddExternalWall(), tools::WriteResult::Ok);
+    }
+    const int32_t inset = clockwise != above ? (cavity ? 275 : 230) : 0; // the walls inside the keyed line
+    const auto extent = MeasureFreeRoomExtent(ObjectList, kGroundFloor, c.x, c.y); // the largest free room
+    const auto free = MeasureFreeRoom(ObjectList, kGroundFloor, c.x, c.y, 100, extent.value());
+    EXPECT_EQ(std::pair(free->width, free->length), std::pair(c.w - 2 * inset, c.h - 2 * inset));
+    ClickAt(c.x, c.y);
+    ASSERT_EQ(dir.ReadFile("CFG/ROOM.CFG"),
+              std::to_string(c.w - 2 * inset) + " " + std::to_string(c.h - 2 * inset));
+    const int32_t before = ObjectList.count;
+    Build(c.w - 2 * inset, c.h - 2 * inset);
+    EXPECT_EQ(Added(kIntWall, before).size(), size_t(c.n));
+}
+
+const std::vector<POINT> kBox{{1000, 6000}, {7000, 6000}, {7000, 2000}, {1000, 2000}};
+const std::vector<POINT> kL{{1000, 6000}, {7000, 6000}, {7000, 3500},
+                            {4500, 3500}, {4500, 1500}, {1000, 1500}};
+INSTANTIATE_TEST_SUITE_P(Table, HouseCorners,
+                         ::testing::Combine(::testing::Values(HouseCase{kBox, 1500, 5500, 6000, 4000, 0},
+                                                              HouseCase{kBox, 6500, 5500, 6000, 4000, 0},
+                                                              HouseCase{kBox, 6500, 2500, 6000, 4000, 0},
+                                                              HouseCase{kBox, 1500, 2500, 6000, 4000, 0},
+                                                              HouseCase{kL, 1500, 5500, 6000, 4500, 2},
+                                                              HouseCase{kL, 6500, 5500, 6000, 2500, 1},
+                                                              HouseCase{kL, 6500, 4000, 6000, 2500, 1},
+                                                              HouseCase{kL, 4000, 2000, 3500, 4500, 1},
+                                                              HouseCase{kL, 1500, 2000, 3500, 4500, 1}),
+                                            ::testing::Bool(), ::testing::Bool(), ::testing::Bool()));
 
 TEST_F(FixedRoom, ClickRemembersTheNearerCornerAndMidwayCountsAsLeft) {
     Box(LeftWall);
