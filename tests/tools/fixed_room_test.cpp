@@ -149,9 +149,9 @@ INSTANTIATE_TEST_SUITE_P(Table, FreeSpace,
                                            FreeCase{LeftWall, false, "1 1", 1},
                                            FreeCase{Nothing, true, "1 1", 1}));
 
-// A house keyed clockwise from its top left or back round from its bottom left, the first wall's layers below
-// or above it (the rest follow), of one layer or three; a click near a corner of the inside at (x, y) is
-// offered the inside (w x h where the walls lie outside the keyed line) and a room of it needs n partitions.
+// Houses built as keyed, clockwise from the top left or back round from the bottom left, the first
+// wall's layers below or above it, of one layer or three; a click at (x, y) near a corner of the inside
+// is offered the inside (w x h with the walls outside the keyed line), and a room of it needs n partitions.
 struct HouseCase {
     std::vector<POINT> corners; // clockwise from the top left
     int32_t x, y, w, h, n;
@@ -169,23 +169,19 @@ TEST_P(HouseCorners, ClickIsOfferedTheInsideOfTheWalls) {
                     b = c.corners[clockwise ? (i + 1) % n : (2 * n - 2 - i) % n];
         walls.X0 = a.x, walls.Y0 = a.y, walls.X1 = b.x, walls.Y1 = b.y,
         walls.SegmentLength = std::abs(b.x - a.x + b.y - a.y);
-        walls.Angle = b.x > a.x   ? 900
-                      : b.x < a.x ? 2700
-                      : b.y > a.y ? 0
-                                  : 1800,
+        walls.Angle = a.x == b.x ? (b.y > a.y ? 0 : 1800) : (b.x > a.x ? 900 : 2700),
         walls.DirectionCode() = above ? 3 : 1;
         walls.SnapWallEnds(1);
         ASSERT_EQ(walls.AddExternalWall(), tools::WriteResult::Ok);
     }
-    const int32_t inset = clockwise != above ? (cavity ? 275 : 230) : 0; // the walls inside the keyed line
-    const auto extent = MeasureFreeRoomExtent(ObjectList, kGroundFloor, c.x, c.y); // the largest free room
-    const auto free = MeasureFreeRoom(ObjectList, kGroundFloor, c.x, c.y, 100, extent.value());
-    EXPECT_EQ(std::pair(free->width, free->length), std::pair(c.w - 2 * inset, c.h - 2 * inset));
-    ClickAt(c.x, c.y);
-    ASSERT_EQ(dir.ReadFile("CFG/ROOM.CFG"),
-              std::to_string(c.w - 2 * inset) + " " + std::to_string(c.h - 2 * inset));
-    const int32_t before = ObjectList.count;
-    Build(c.w - 2 * inset, c.h - 2 * inset);
+    const int32_t inset = clockwise != above ? (cavity ? 275 : 230) : 0, w = c.w - 2 * inset,
+                  h = c.h - 2 * inset;
+    const auto free = MeasureFreeRoom(ObjectList, kGroundFloor, c.x, c.y, 100,
+                                      *MeasureFreeRoomExtent(ObjectList, kGroundFloor, c.x, c.y));
+    EXPECT_EQ(std::pair(free->width, free->length), std::pair(w, h)) << "the largest free room";
+    const int32_t before = (ClickAt(c.x, c.y), ObjectList.count);
+    Build(w, h);
+    EXPECT_EQ(dir.ReadFile("CFG/ROOM.CFG"), std::to_string(w) + " " + std::to_string(h));
     EXPECT_EQ(Added(kIntWall, before).size(), size_t(c.n));
 }
 
