@@ -14,6 +14,7 @@
 #include "document/program_state.h"
 #include "platform/dc.h"
 #include "rooms/free_room.h"
+#include "rooms/room_snapping.h"
 #include "tests/support/clean_state.h"
 #include "tests/support/program_directory.h"
 #include "tools/room_tools.h"
@@ -151,16 +152,17 @@ INSTANTIATE_TEST_SUITE_P(Table, FreeSpace,
 
 // Houses built as keyed, clockwise from the top left or back round from the bottom left, the first
 // wall's layers below or above it, of one layer or three; a click at (x, y) near a corner of the inside
-// is offered the inside (w x h with the walls outside the keyed line), and a room of it needs n partitions.
+// is offered the inside (w x h with the walls outside the keyed line); a fixed room of it, or a design
+// room dropped beside it and finished, needs n partitions.
 struct HouseCase {
     std::vector<POINT> corners; // clockwise from the top left
     int32_t x, y, w, h, n;
 };
 class HouseCorners : public FixedRoom,
-                     public ::testing::WithParamInterface<std::tuple<HouseCase, bool, bool, bool>> {};
+                     public ::testing::WithParamInterface<std::tuple<HouseCase, bool, bool, bool, bool>> {};
 
-TEST_P(HouseCorners, ClickIsOfferedTheInsideOfTheWalls) {
-    const auto [c, clockwise, above, cavity] = GetParam();
+TEST_P(HouseCorners, RoomsTakeTheInsideOfTheWalls) {
+    const auto [c, clockwise, above, cavity, design] = GetParam();
     dir.WriteFile("CFG/EXTWALLM.CFG",
                   cavity ? "110 55 110 25 2550 2400 2400 0 0 0" : "230 0 0 25 2550 2400 2400 0 0 0");
     TExtwallobjtool walls;
@@ -179,8 +181,18 @@ TEST_P(HouseCorners, ClickIsOfferedTheInsideOfTheWalls) {
     const auto free = MeasureFreeRoom(ObjectList, kGroundFloor, c.x, c.y, 100,
                                       *MeasureFreeRoomExtent(ObjectList, kGroundFloor, c.x, c.y));
     EXPECT_EQ(std::pair(free->width, free->length), std::pair(w, h)) << "the largest free room";
-    const int32_t before = (ClickAt(c.x, c.y), ObjectList.count);
-    Build(w, h);
+    const int32_t before = (ClickAt(c.x, c.y), ObjectList.count), *box = tool.FreeSpace;
+    if (design) { // a design room of that box finished onto the floor
+        ObjectList.Add(std::make_unique<TRoomobj>(kGroundFloor, kDesignRoom, 1, 0, 9, 9, box[0] + 50, 0,
+                                                  box[1] + 50, 0, box[2], box[3], 0, 0, 10, w, h, 0, "den",
+                                                  "", ""));
+        SnapRoomToNeighbours(ObjectList, kGroundFloor, ObjectList.count - 1, 100, 100); // dropped 50 off
+        EXPECT_EQ(ObjectList[ObjectList.count - 1]->x1, box[0]) << "pulled onto the inner face";
+        TIntwallobjtool finish;
+        finish.Mode = intwall::kFinishRooms, finish.Start(0, 0, 1);
+    } else {
+        Build(w, h);
+    }
     EXPECT_EQ(dir.ReadFile("CFG/ROOM.CFG"), std::to_string(w) + " " + std::to_string(h));
     EXPECT_EQ(Added(kIntWall, before).size(), size_t(c.n));
 }
@@ -198,7 +210,8 @@ INSTANTIATE_TEST_SUITE_P(Table, HouseCorners,
                                                               HouseCase{kL, 6500, 4000, 6000, 2500, 1},
                                                               HouseCase{kL, 4000, 2000, 3500, 4500, 1},
                                                               HouseCase{kL, 1500, 2000, 3500, 4500, 1}),
-                                            ::testing::Bool(), ::testing::Bool(), ::testing::Bool()));
+                                            ::testing::Bool(), ::testing::Bool(), ::testing::Bool(),
+                                            ::testing::Bool()));
 
 TEST_F(FixedRoom, ClickRemembersTheNearerCornerAndMidwayCountsAsLeft) {
     Box(LeftWall);
