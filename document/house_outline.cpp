@@ -1,6 +1,7 @@
 #include "document/house_outline.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "document/document.h"
 #include "document/objects.h"
@@ -17,19 +18,13 @@ WallFace LastLayerLine(const TExtwallobj& w) {
     return {w.p1x, w.p1y, w.p2x, w.p2y};
 }
 
-// Every end of every drawn line meets an end of another: the outline goes round.
-bool Closes(const std::vector<WallFace>& lines) {
-    if (lines.size() < 3) return false;
-    const auto ends = [&](int32_t x, int32_t y, size_t self) {
-        for (size_t j = 0; j < lines.size(); ++j) {
-            const WallFace& o = lines[j];
-            if (j != self && ((o.x1 == x && o.y1 == y) || (o.x2 == x && o.y2 == y))) return true;
-        }
-        return false;
-    };
-    for (size_t i = 0; i < lines.size(); ++i)
-        if (!ends(lines[i].x1, lines[i].y1, i) || !ends(lines[i].x2, lines[i].y2, i)) return false;
-    return true;
+// Whether (x, y) is an end of a line other than the one at `self`.
+bool EndMeets(const std::vector<WallFace>& lines, size_t self, int32_t x, int32_t y) {
+    for (size_t j = 0; j < lines.size(); ++j) {
+        const WallFace& o = lines[j];
+        if (j != self && ((o.x1 == x && o.y1 == y) || (o.x2 == x && o.y2 == y))) return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -40,7 +35,24 @@ HouseOutline::HouseOutline(const TList& document, int32_t view) {
         if (!o || o->kind != kExtWall || o->view != view) continue;
         if (const auto* wall = dynamic_cast<const TExtwallobj*>(o)) drawn_.push_back(DrawnLine(*wall));
     }
-    closed_ = Closes(drawn_);
+    // A wall with an end that meets no other, and so each wall of an open chain in turn, goes round
+    // no house: what is left are the closed outlines.
+    for (size_t i = 0; i < drawn_.size();) {
+        const WallFace& f = drawn_[i];
+        if (EndMeets(drawn_, i, f.x1, f.y1) && EndMeets(drawn_, i, f.x2, f.y2)) {
+            ++i;
+        } else {
+            drawn_.erase(drawn_.begin() + static_cast<std::ptrdiff_t>(i));
+            i = 0;
+        }
+    }
+}
+
+bool HouseOutline::Closes(const TExtwallobj& wall) const {
+    const WallFace d = DrawnLine(wall);
+    return std::any_of(drawn_.begin(), drawn_.end(), [&](const WallFace& f) {
+        return f.x1 == d.x1 && f.y1 == d.y1 && f.x2 == d.x2 && f.y2 == d.y2;
+    });
 }
 
 // Twice the point (x2, y2) lies within the keyed outline: a ray toward growing x crosses it an odd
@@ -59,7 +71,7 @@ bool HouseOutline::Encloses(int64_t x2, int64_t y2) const {
 
 WallFace HouseOutline::InnerFace(const TExtwallobj& wall) const {
     const WallFace layer = LastLayerLine(wall);
-    if (!closed_) return layer;
+    if (!Closes(wall)) return layer;
     // The layer lines lie all on one side of the drawn line: the last one's middle tells which.
     return Encloses(int64_t{layer.x1} + layer.x2, int64_t{layer.y1} + layer.y2) ? layer : DrawnLine(wall);
 }

@@ -20,13 +20,13 @@ class HouseOutline {
 public:
     HouseOutline(const TList& document, int32_t view);
 
-    // The face of the wall toward the inside of the house. Where the outline does not close, there is
-    // no inside to tell by: the innermost layer line, as the walls are stored.
+    // The face of the wall toward the inside of the house. A wall that is no side of a closed outline
+    // has no inside to tell by: its innermost layer line, as the walls are stored.
     WallFace InnerFace(const TExtwallobj& wall) const;
 
 private:
+    bool Closes(const TExtwallobj& wall) const;
     bool Encloses(int64_t x2, int64_t y2) const;
 
-    std::vector<WallFace> drawn_;
-    bool closed_ = false;
+    std::vector<WallFace> drawn_; // the drawn lines of the closed outlines
 };
