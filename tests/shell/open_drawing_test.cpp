@@ -41,8 +41,7 @@ TEST_F(OpenDrawing, AFilePickedInAnyFolderOpensTheDrawingOfThatNameInDwgs) {
 }
 
 TEST_F(OpenDrawing, ANameTypedWithoutItsExtensionOpensThatDrawing) {
-    MakeSmith();
-    Open(dir.File("DWGS/SMITH"));
+    MakeSmith(), Open(dir.File("DWGS/SMITH"));
     EXPECT_EQ(Titles(), std::vector<std::string>{"SMITH.PLN"});
 }
 

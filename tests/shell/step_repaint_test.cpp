@@ -10,10 +10,8 @@
 #include "platform/gadgets.h"
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
-#include "resources/dialogs/file_templates.h"
 #include "resources/dialogs/opening_templates.h"
 #include "resources/dialogs/partition_templates.h"
-#include "resources/dialogs/tool_dialog_templates.h"
 #include "resources/main_menu.h"
 #include "tests/platform/pixel_probe.h"
 #include "tests/shell/input_fixture.h"
@@ -145,31 +143,11 @@ public:
         pl::script::AnswerMessageBox(IDOK);
         Click(TPoint(300, 60));
     }
-    // Lines keyed with Line + Text, each labelled: one on a floor, or a square boundary on the site
-    // plan; then a text clicked and typed there.
-    void LabelLines(int sides, bool text = false) {
-        OpenWith();
-        if (sides > 1) {
-            pl::script::AnswerDialog(kSaveQuestionDialogId, {{{}, IDOK}});
-            client->ProcessCommand(cmd::kSitePlan);
-            child = client->ActiveDrawingWindow();
-        }
-        client->ProcessCommand(cmd::kLineText);
-        EnterAt(TPoint(120, 220));
-        for (const int key : {Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down}) {
-            if (sides-- == 0) break;
-            pl::script::AnswerInput(CurrentView == kSitePlan ? "6000" : "2000");
-            pl::script::AnswerDialog(kLineTextDialogId, {DialogStep{{{tooldlg::kLineText, "ROAD"}}, IDOK}});
-            Key(key);
-        }
-        if (!text) return;
-        pl::script::AnswerDialog(kTextDetailsDialogId, {DialogStep{{}, IDOK}});
-        pl::script::AnswerInput("GATE");
-        client->ProcessCommand(cmd::kText);
-        Click(TPoint(300, 100));
+    void LabelLine() {
+        OpenWith(), client->ProcessCommand(cmd::kLineText), EnterAt(TPoint(120, 220));
+        pl::script::AnswerInput("2000"), pl::script::AnswerDialog(2690, {DialogStep{{{2691, "ROAD"}}, IDOK}});
+        Key(Qt::Key_Right); // a line labelled ROAD
     }
-    void LabelLine() { LabelLines(1); }
-    void TypeTextAfterALabelledBoundary() { LabelLines(4, true); }
     void PickUpright(bool line, int32_t command) {
         OpenWith(line ? &AfterTheStep::AddUpright<true> : &AfterTheStep::AddUpright<false>);
         client->ProcessCommand(command);
@@ -285,7 +263,6 @@ const StepCase kSteps[] = {
     {"PartitionChainGivenUpByEscape", &AfterTheStep::KeyPartitionAfterItsBand, 2},
     {"PartitionPickGivenUpByEscape", &AfterTheStep::MissAfterAPartitionPick, 2},
     {"LineLabelled", &AfterTheStep::LabelLine},
-    {"TextTypedAfterALabelledSiteBoundary", &AfterTheStep::TypeTextAfterALabelledBoundary},
 };
 
 // A line clicked after a partition was picked is taken up by the same command, named and guided as such.

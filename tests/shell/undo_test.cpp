@@ -121,47 +121,31 @@ TEST_F(Undo, ADrawnLineCanBeUndone) {
     EXPECT_EQ(FileCount(), kRecords);
 }
 
-// A line as long as the number of the group the next partition takes keeps that length in its group
-// field, no group: Undo of the partition, on either floor, leaves the line; keyed (a plain line) or
-// stored by an earlier session (an outline, a styled or a marker line). Undo of such a line drawn after
-// the partition whose group its length equals takes the line alone.
-class UndoBesideAKeyedLine : public Undo,
-                             public ::testing::WithParamInterface<std::tuple<int32_t, int32_t>> {};
+// A line keyed as long as the number of the group the next partition takes keeps that length in its
+// group field, no group: Undo of the partition, on either floor, leaves the line.
+class UndoBesideAKeyedLine : public Undo, public ::testing::WithParamInterface<int32_t> {};
 
 TEST_P(UndoBesideAKeyedLine, TakesThePartitionAndLeavesTheLine) {
-    const auto [view, kind] = GetParam();
-    const auto line = [&](int32_t y, int32_t length) {
-        auto o = inputs::Line(10000, y, 10000 + length, y, view);
-        o->kind = kind, o->group = length;
-        return o;
-    };
-    const int32_t length = FloorIdBase(view) + IdCounter + 1;
-    std::vector<std::unique_ptr<TObject>> stored;
-    if (kind != kLine) stored.push_back(line(20000, length));
-    Open(std::move(stored));
-    CurrentView = view;
-    if (kind == kLine) KeyRight(cmd::kLine, TPoint(60, 200), length), Key(Qt::Key_Escape);
+    Open();
+    CurrentView = GetParam();
+    const int32_t length = FloorIdBase(CurrentView) + IdCounter + 1;
+    KeyRight(cmd::kLine, TPoint(60, 200), length);
+    Key(Qt::Key_Escape);
     const std::string before = Body();
-    const auto partition = [&] {
-        pl::script::AnswerDialog(kPartitionDialogId,
-                                 {{{{kPartitionThickness, "100"}, {kPartitionAbove, "1"}}, IDOK}});
-        KeyRight(cmd::kInternalWall, TPoint(100, 100), 2000);
-        return Body();
-    };
-    partition();
+    pl::script::AnswerDialog(kPartitionDialogId,
+                             {{{{kPartitionThickness, "100"}, {kPartitionAbove, "1"}}, IDOK}});
+    KeyRight(cmd::kInternalWall, TPoint(100, 100), 2000);
     ASSERT_EQ(FileObjects().back()->group, length) << "the partition's group";
+    for (const int32_t kind : {kLine, kOutlineLine, 41, kMarkerLineFirst}) { // kept as a session stored it
+        KeyRight(cmd::kLine, TPoint(60, 240), length), Key(Qt::Key_Escape);
+        ObjectList[ObjectList.count - 1]->kind = kind, PressUndo();
+        EXPECT_EQ(FileObjects().back()->kind, kIntWall) << kind << ": Undo of a line keyed next goes alone";
+    }
     PressUndo();
     EXPECT_EQ(Body(), before);
-    const std::string partitioned = partition();
-    ObjectList.Add(line(22000, FileObjects().back()->group));
-    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
-    PressUndo();
-    EXPECT_EQ(Body(), partitioned) << "Undo of a line drawn after the partition";
 }
 
-INSTANTIATE_TEST_SUITE_P(Floors, UndoBesideAKeyedLine,
-                         ::testing::Combine(::testing::Values(kGroundFloor, kFirstFloor),
-                                            ::testing::Values(kLine, kOutlineLine, 41, kMarkerLineFirst)));
+INSTANTIATE_TEST_SUITE_P(Floors, UndoBesideAKeyedLine, ::testing::Values(kGroundFloor, kFirstFloor));
 
 // Undo after a paste or an inserted symbol takes back that insertion whole and alone: the copied
 // pieces, the first insertion and an external wall whose length equals the new group's number stay.
