@@ -19,6 +19,7 @@
 #include <malloc.h>
 #include <map>
 #include <memory>
+#include <tuple>
 #include <QImage>
 #include <QPainter>
 #include <unistd.h>
@@ -60,7 +61,7 @@ double ResidentMegabytes() {
     return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
 }
 
-void Prepare(int64_t scene, int64_t displayMode, int64_t count = 0) {
+void Prepare(int64_t scene, int64_t displayMode, int64_t count = 0, int32_t zoom = 1) {
     static std::pair<int64_t, int64_t> built{-1, 0};
     if (std::pair(scene, count) != built) {
         if (scene == kLongLines)
@@ -81,7 +82,7 @@ void Prepare(int64_t scene, int64_t displayMode, int64_t count = 0) {
             bench::BuildHouse();
         built = {scene, count};
     }
-    bench::FrameHouse(scene == kHouseZoomed ? 4 : 1);
+    bench::FrameHouse(scene == kHouseZoomed ? 4 : zoom);
     PlanDisplayMode = static_cast<int32_t>(displayMode);
     TextScale = 0;
 }
@@ -129,13 +130,13 @@ double CpuMilliseconds() {
 
 // The processor time of Qt's own drawing of the scene's texts, each turned as the painter turns it
 // with nothing kept but Qt's glyph caches: what a program that keeps no inkings pays for a repaint.
-double QtDrawTextMilliseconds(int64_t scene, int64_t count, int64_t repaints) {
-    static std::map<std::pair<int64_t, int64_t>, double> measured;
-    if (const auto known = measured.find({scene, count}); known != measured.end()) return known->second;
+double QtDrawTextMilliseconds(int64_t scene, int64_t count, int64_t repaints, int32_t zoom = 1) {
+    static std::map<std::tuple<int64_t, int64_t, int32_t>, double> measured;
+    if (const auto known = measured.find({scene, count, zoom}); known != measured.end()) return known->second;
     // Not kept: many texts' recordings would be counted in the resident memory of later scenes.
     bench::RecordingDevice recording(bench::kScreenWidth, bench::kScreenHeight);
     {
-        Prepare(scene, 0, count);
+        Prepare(scene, 0, count, zoom);
         TDC dc(&recording);
         ObjectList.Paint(dc, kClient);
     }
@@ -149,7 +150,7 @@ double QtDrawTextMilliseconds(int64_t scene, int64_t count, int64_t repaints) {
         painter.end();
         spent += CpuMilliseconds() - start;
     }
-    return measured[{scene, count}] = spent / double(repaints);
+    return measured[{scene, count, zoom}] = spent / double(repaints);
 }
 
 // A repaint of many small texts, after the first paint has drawn every one of them, with the
@@ -202,21 +203,36 @@ void BM_PaintTexts(benchmark::State& state) {
 }
 
 // The first paint of a drawing with nothing kept from an earlier one: every turned glyph is inked
-// anew. Run in a fresh process it is the first paint a user waits for.
+// anew. Run in a fresh process it is the first paint a user waits for. Zoomed in, the drawing is
+// painted first as a whole and then magnified: the zoom a user waits for, every text at a new
+// size. Beside the turned texts, Qt's own drawing of the same texts at the same scale.
 void BM_FirstPaint(benchmark::State& state) {
-    Prepare(state.range(0), 0, state.range(1));
+    const int64_t scene = state.range(0);
+    const auto zoom = int32_t(state.range(2));
     QImage image(bench::kScreenWidth, bench::kScreenHeight, QImage::Format_RGB32);
-    for (auto _ : state) {
-        state.PauseTiming();
-        TurnedGlyphCache::OfThread().Clear();
+    auto paint = [&](int32_t scale) {
+        Prepare(scene, 0, state.range(1), scale);
         image.fill(Qt::white);
-        state.ResumeTiming();
         TextScale = 0;
         TDC dc(image);
         ObjectList.Paint(dc, kClient);
+    };
+    double spent = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        TurnedGlyphCache::OfThread().Clear();
+        if (zoom != 1) paint(1);
+        state.ResumeTiming();
+        const double start = CpuMilliseconds();
+        paint(zoom);
+        spent += CpuMilliseconds() - start;
     }
-    KeepScreen(state, "first", image);
+    KeepScreen(state, QString("first%1x").arg(zoom), image);
     state.counters["objects"] = ObjectList.count;
+    if (scene == kEveryKind || scene % 2 != kTurnedTexts % 2) return;
+    const double qt = QtDrawTextMilliseconds(scene, state.range(1), 1, zoom);
+    state.counters["qt_ms"] = qt;
+    state.counters["vs_qt"] = spent / double(state.iterations()) / qt;
 }
 
 void BM_ReplayOnQPainter(benchmark::State& state) {
@@ -290,19 +306,24 @@ BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 2000, 2});
 
 // A first paint each, timed once: a user waits for it once.
 void FirstPaints(benchmark::internal::Benchmark* b) {
-    b->ArgNames({"scene", "objects"});
+    b->ArgNames({"scene", "objects", "zoom"});
     b->Unit(benchmark::kMillisecond);
     b->Iterations(1);
 }
 
-BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kEveryKind, 10000});
-BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedTexts, 3600});
-BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedTexts, 10000});
-BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedSmallTexts, 10000});
-BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedLargeTexts, 300});
-BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedLargeTexts, 1000});
-BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kLevelLargeTexts, 1000});
-BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedLargeTexts, 4000});
-BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kLevelLargeTexts, 4000});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kEveryKind, 10000, 1});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedTexts, 3600, 1});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedTexts, 10000, 1});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedSmallTexts, 10000, 1});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedLargeTexts, 300, 1});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedLargeTexts, 1000, 1});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kLevelLargeTexts, 1000, 1});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedLargeTexts, 4000, 1});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kLevelLargeTexts, 4000, 1});
+// Long notes of different letters, each at its own angle, opened and then zoomed in four times.
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedVariedNotes, 2000, 1});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedVariedNotes, 2000, 4});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedVariedNotes, 40000, 1});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedVariedNotes, 40000, 4});
 
 } // namespace

@@ -152,6 +152,14 @@ bool TDC::OutsideClip(const QRect& pixels) const {
     return !pixels.intersects(bounds);
 }
 
+// The two are apart when either one's box, in the other's frame, misses the other.
+bool TDC::OutsideClip(const QRect& level, const QTransform& turn) const {
+    if (!painterPlain_) return false;
+    if (OutsideClip(turn.mapRect(QRectF(level)).toAlignedRect())) return true;
+    const QRect bounds = clipped_ ? clip_.boundingRect().intersected(deviceRect_) : deviceRect_;
+    return !turn.inverted().mapRect(QRectF(bounds)).intersects(QRectF(level));
+}
+
 // Mapping
 
 int32_t TDC::SetMapMode(int32_t mode) {

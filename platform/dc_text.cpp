@@ -255,12 +255,23 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
         baseline = -face.descent;
     const QRect cell(dx, baseline - face.ascent, width, face.ascent + face.descent);
     // Text that cannot reach the clip is not laid out at all. The margin covers glyphs overhanging
-    // their cell; a turned text may lie anywhere within its length of the reference point.
+    // their cell. A turned text reaches no further than its turned cell, its length measured: a long
+    // one lies far from most of the square its length spans, and is neither inked nor searched
+    // where none of it shows.
     const int32_t margin = face.ascent + face.descent;
-    const int32_t length = angle == 0.0 ? 0 : std::abs(dx) + width;
-    if (OutsideClip(cell.translated(ref.x, ref.y)
-                        .adjusted(-margin - length, -margin - length, margin + length, margin + length)))
-        return true;
+    QTransform turn;
+    if (angle == 0.0) {
+        if (OutsideClip(cell.translated(ref.x, ref.y).adjusted(-margin, -margin, margin, margin)))
+            return true;
+    } else {
+        turn.translate(ref.x, ref.y);
+        turn.rotate(-angle);
+        const int32_t reach = margin + 1;
+        if (OutsideClip(QRect(dx, cell.top(), measured ? width : face.Advance(string), cell.height())
+                            .adjusted(-reach, -reach, reach, reach),
+                        turn))
+            return true;
+    }
 
     // Text is copied whatever the raster operation, as the pens' operations do not apply to it.
     ApplyCopy();
@@ -271,9 +282,6 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
         Drawn(cell.translated(ref.x, ref.y).adjusted(-2, -2, 2, 2));
         return true;
     }
-    QTransform turn;
-    turn.translate(ref.x, ref.y);
-    turn.rotate(-angle);
     if (opaque) {
         painter_->save();
         painter_->setTransform(turn, true);
