@@ -173,6 +173,8 @@ private:
     // True when no pixel of the rectangle `level` turned by `turn` onto the device lies inside the
     // clip and the device.
     bool OutsideClip(const QRect& level, const QTransform& turn) const;
+    // The device pixels within the clip's bounds.
+    QRect ClipBounds() const;
     POINT ToDevice(int32_t x, int32_t y) const { return mapping_.ToDevice(x, y); }
     COLORREF Ink(COLORREF colour) const { return inkForced_ ? ink_ : colour; }
     int32_t DevicePenWidth() const;

@@ -321,7 +321,9 @@ bool TDC::DrawTurnedGlyphs(const TextFace& face, const QString& text, double ang
         TurnedGlyphCache::OfThread().BeginPaint();
         turnedPaintBegun_ = true;
     }
-    const TurnedText* ink = face.Turned().Ink(text, angle, pen);
+    // Letters past all that shows are left out; a painter that moves what it draws shows anything.
+    const TurnedText* ink =
+        face.Turned().Ink(text, angle, pen, painterPlain_ ? QRectF(ClipBounds().translated(-ref)) : QRectF());
     if (!ink) return false;
     box = ink->box.translated(ref);
     // The ink is written straight into an image; any other device is given it as an image.

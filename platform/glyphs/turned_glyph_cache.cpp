@@ -276,7 +276,14 @@ const std::vector<uint16_t>* TurnedGlyphCache::FindPlaces(const TextKey& key) co
 
 void TurnedGlyphCache::KeepPlaces(const TextKey& key, const std::vector<uint16_t>& places) {
     const auto [kept, added] = TextChoicesOf(key.font).places.try_emplace(key, places);
-    if (added) choiceBytes_ += ChoiceBytesOf(kept->first, kept->second.capacity() * sizeof(uint16_t));
+    auto bytes = [&] { return ChoiceBytesOf(kept->first, kept->second.capacity() * sizeof(uint16_t)); };
+    if (!added) {
+        // A text inked further than before keeps where its further letters went.
+        if (places.size() <= kept->second.size()) return;
+        choiceBytes_ -= bytes();
+        kept->second = places;
+    }
+    choiceBytes_ += bytes();
 }
 
 const int32_t* TurnedGlyphCache::FindLevelHoles(uint64_t font, const QString& text) const {

@@ -17,6 +17,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <QRect>
 #include <QString>
 #include <unordered_map>
@@ -71,6 +72,9 @@ struct TurnedText {
         uint32_t word; // where its bits begin, row by row
     };
     QRect box; // about the reference point
+    // The letters whose level places lie this far along the text, from the reference point, or
+    // further were left out, as nothing of them showed.
+    double inkedTo = std::numeric_limits<double>::infinity();
     std::vector<Piece> pieces;
     std::vector<uint64_t> bits;
 
@@ -140,7 +144,7 @@ public:
     // Keeps what mending found for the text under `key`, with the choices of its font.
     const std::vector<QPoint>& KeepMends(const TextKey& key, std::vector<QPoint> mends);
     // Where each letter of the text kept under `key` was placed and which of its glyph's inkings it
-    // took, as its inking chose them; null when it was never inked.
+    // took, as its inking chose them, for as many letters as were ever inked; null when none were.
     const std::vector<uint16_t>* FindPlaces(const TextKey& key) const;
     void KeepPlaces(const TextKey& key, const std::vector<uint16_t>& places);
     // The holes of the level text `text` of `font` that mending compared its turned texts with;

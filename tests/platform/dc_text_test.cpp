@@ -412,17 +412,24 @@ class TurnedTextReach : public testing::TestWithParam<std::tuple<int32_t, int32_
 };
 
 // A turned text is inked, and what it was inked with kept, only where its turned cell reaches the
-// device: not where the square its length spans about the reference point does.
+// device: not where the square its length spans about the reference point does. Drawn again where
+// all of it shows, it is drawn whole, as it is with nothing kept.
 TEST_P(TurnedTextReach, IsInkedOnlyWhereItShows) {
     const auto [x, y, escapement, height, shows] = GetParam();
-    QImage image = White(200, 100);
-    TDC dc(image);
-    dc.SetBkMode(TRANSPARENT);
-    dc.SelectObject(TFont("Arial", height, 0, escapement));
+    auto drawn = [&](int32_t w, int32_t h, int32_t from) {
+        QImage image = White(w, h);
+        TDC dc(image);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SelectObject(TFont("Arial", height, 0, escapement));
+        dc.TextOut(x + from, y + from, "A long note on the plaster of the wall");
+        return image;
+    };
     const size_t kept = TurnedGlyphCache::OfThread().ChoiceBytes();
-    dc.TextOut(x, y, "A long note on the plaster of the wall");
+    EXPECT_EQ(CountDifferent(drawn(200, 100, 0), White(200, 100)) != 0, shows);
     EXPECT_EQ(TurnedGlyphCache::OfThread().ChoiceBytes() != kept, shows);
-    EXPECT_EQ(CountDifferent(image, White(200, 100)) != 0, shows);
+    const QImage whole = drawn(1400, 1400, 700);
+    TurnedGlyphCache::OfThread().Clear();
+    EXPECT_EQ(CountDifferent(drawn(1400, 1400, 700), whole), 0);
 }
 
 // Rising away above the device, or running off its left, and the same running into it; drawn
