@@ -7,11 +7,12 @@
 // long notes, each at its own angle, repaint beside their level twins once their first paint has
 // turned the glyphs, within the machine's bound of kept glyphs and past smaller ones; the process's
 // resident memory, the bytes the kept turned glyphs take, the bytes of their choices beside the
-// bound and the glyphs a repaint searched again are reported with them, and beside the notes the
-// processor time of Qt's own drawText of the same turned texts, which keeps nothing of them, and
-// the ratio of the repaint's to it. So do notes of different letters, which share few glyphs, and
-// texts too large to turn glyph by glyph, whose mends are kept. First paints, with nothing kept,
-// are timed once each: run alone in a fresh process, one is what a user waits for on opening a
+// bound and the glyphs a repaint searched again are reported with them, and beside every turned
+// scene the processor time of Qt's own drawText of the same turned texts, which keeps nothing of
+// them, and the ratio of the repaint's to it. So do notes of different letters, which share few
+// glyphs, and texts too large to turn glyph by glyph, whose mends are kept. First paints, with
+// nothing kept, are timed once each: run alone in a fresh process, one is what a user waits for on
+// opening a drawing; so is a zoom to four times, every text at a new size, each beside Qt's own
 // drawing. TREVALYN_BENCH_SCREENS names a folder to save the screens painted in, to compare builds.
 #include <benchmark/benchmark.h>
 #include <ctime>
@@ -19,9 +20,9 @@
 #include <malloc.h>
 #include <map>
 #include <memory>
-#include <tuple>
 #include <QImage>
 #include <QPainter>
+#include <tuple>
 #include <unistd.h>
 #include <utility>
 
@@ -52,6 +53,11 @@ enum Scene : int64_t {
 };
 
 constexpr RECT kClient{0, 0, bench::kScreenWidth, bench::kScreenHeight};
+
+// Every scene of turned texts is numbered like the first, its level twin after it.
+bool Turned(int64_t scene) {
+    return scene >= kTurnedTexts && (scene - kTurnedTexts) % 2 == 0;
+}
 
 // Resident memory of the process in megabytes.
 double ResidentMegabytes() {
@@ -195,11 +201,9 @@ void BM_PaintTexts(benchmark::State& state) {
     state.counters["glyphs_MB"] = double(kept.Bytes()) / (1024.0 * 1024.0);
     state.counters["choices_MB"] = double(kept.ChoiceBytes()) / (1024.0 * 1024.0);
     kept.SetBound(bound);
-    // Beside the notes of 2,000, 20,000 and 40,000 and the varied notes of 20,000: Qt's drawing of
-    // the 40,000 varied ones alone takes some 25 seconds.
-    const int64_t count = state.range(1);
-    if ((scene == kTurnedNotes && count != 10000) || (scene == kTurnedVariedNotes && count == 20000)) {
-        const double qt = QtDrawTextMilliseconds(scene, count, int64_t(state.iterations()));
+    // Beside every turned scene: Qt's drawing of the 40,000 varied notes alone takes some 25 seconds.
+    if (Turned(scene)) {
+        const double qt = QtDrawTextMilliseconds(scene, state.range(1), int64_t(state.iterations()));
         state.counters["qt_ms"] = qt;
         state.counters["vs_qt"] = spent / double(state.iterations()) / qt;
     }
@@ -231,7 +235,7 @@ void BM_FirstPaint(benchmark::State& state) {
     }
     KeepScreen(state, QString("first%1x").arg(zoom), image);
     state.counters["objects"] = ObjectList.count;
-    if (scene == kEveryKind || scene % 2 != kTurnedTexts % 2) return;
+    if (!Turned(scene)) return;
     const double qt = QtDrawTextMilliseconds(scene, state.range(1), 1, zoom);
     state.counters["qt_ms"] = qt;
     state.counters["vs_qt"] = spent / double(state.iterations()) / qt;
@@ -305,6 +309,10 @@ BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelLargeTexts, 12000, kBou
 // choices, beside Qt's own drawing of the same turned texts.
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedSmallTexts, 10000, 4});
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 2000, 2});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 10000, 8});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedVariedNotes, 2000, 2});
+// The bound of a machine of 2 GB.
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedVariedNotes, 40000, 128});
 
 // A first paint each, timed once: a user waits for it once.
 void FirstPaints(benchmark::internal::Benchmark* b) {
