@@ -331,8 +331,6 @@ BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kLevelLargeTexts, 1000, 1});
 BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedLargeTexts, 4000, 1});
 BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kLevelLargeTexts, 4000, 1});
 // Long notes of different letters, each at its own angle, opened and then zoomed in four times.
-BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedVariedNotes, 2000, 1});
-BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedVariedNotes, 2000, 4});
 BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedVariedNotes, 40000, 1});
 BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedVariedNotes, 40000, 4});
 
