@@ -11,7 +11,8 @@
 //   shell/child_zoom.cpp          Zoom, InvalidateArea, the Zoom UP rectangle's steps, ShiftHeld
 //   shell/child_mouse.cpp         the mouse buttons, LeftButtonStep, InvalidateWallEdit
 //   shell/child_pointer.cpp       EvMouseMove, EvChar, EvKeyUp
-//   shell/child_keyboard.cpp      EvKeyDown (keyed lengths in child_length_entry.cpp)
+//   shell/child_keyboard.cpp      EvKeyDown (keyed lengths in child_length_entry.cpp, Escape in
+//                                 child_escape.cpp)
 //   shell/child_tool_dialogs.cpp  RunToolDialog, StartMultilines, CheckRotateSelection, StartText,
 //                                 ToolLineStyle
 //   shell/child_undo.cpp          UndoLastObject

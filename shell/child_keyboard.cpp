@@ -10,6 +10,7 @@
 #include "platform/message_box.h"
 #include "platform/virtual_keys.h"
 #include "shell/child.h"
+#include "shell/child_escape.h"
 #include "shell/child_length_entry.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
@@ -323,13 +324,12 @@ void TChild::EvKeyDown(uint key, uint, uint) {
         ShowHelp(GetHandle(), KeyHelpRequest(HelpMode, HelpContextId));
         return;
     }
-    // A Zoom UP still waiting for its rectangle gives way to the key.
+    // A Zoom UP still waiting for its rectangle gives way to the key; an Escape takes back that wait
+    // alone.
+    const bool zoomWaited = ZoomWait != nullptr;
     EndZoomWait();
-    // Escape gives up what the tool holds: it ends as a choice of the Pick tool ends it, and nothing
-    // it showed or moved stays on screen or in memory.
     if (key == VK_ESCAPE) {
-        TextLineEnded = false;
-        client.SelectPickTool();
+        if (!zoomWaited) shell::EscapeKey(*this);
         return;
     }
     if (key == VK_INSERT) {

@@ -16,6 +16,10 @@
 #include "tools/drawing_tool.h"
 #include "tools/working_file.h"
 
+namespace {
+constexpr uint kEscapeChar = 0x1B; // the character the Escape key types after its key message
+} // namespace
+
 void TChild::EvMouseMove(uint, const TPoint& point) {
     if (DatumMode < datummode::kOff) return;
     TClient& client = Client();
@@ -58,7 +62,8 @@ void TChild::EvChar(uint key, uint, uint) {
     // The key or press is one step: all or nothing in the file, told once, the tool put back.
     const shell::ToolStep step(Client());
     TClient& client = Client();
-    if (client.Tool->Kind != toolkind::kTextAtClick) return;
+    // Escape is no letter: its key has taken back or ended what it does.
+    if (client.Tool->Kind != toolkind::kTextAtClick || key == kEscapeChar) return;
     client.Tool->Window = this;
     TRect rc = GetClientRect();
     client.ShowGuide("GUIDE: press ENTER once for newline - T W I C E to FINISH");

@@ -9,6 +9,7 @@
 #include "platform/gadget_window.h"
 #include "platform/gadgets.h"
 #include "platform/message_box.h"
+#include "shell/chosen_tool.h"
 
 namespace shell {
 
@@ -33,6 +34,15 @@ void ToolStand::Restore(TClient& client) const {
     client.InstallTool(copy_->Clone());
 }
 
+void ToolStand::Reinstall(TClient& client) const {
+    KeyEntryPhase = keyEntryPhase_;
+    LastOutlineEndX = lastOutlineEndX_;
+    LastOutlineEndY = lastOutlineEndY_;
+    if (copy_) client.InstallTool(copy_->Clone());
+    client.ShowToolName(toolName_.c_str());
+    client.ShowGuide(guide_.c_str());
+}
+
 namespace {
 
 WorkingFileStep::Memory MemoryAtStart(const TClient& client) {
@@ -43,7 +53,9 @@ WorkingFileStep::Memory MemoryAtStart(const TClient& client) {
 } // namespace
 
 ToolStep::ToolStep(TClient& client) : client_(client), watch_(MemoryAtStart(client)) {
-    if (!tools::Failed(watch_.Result()) && watch_.Outermost()) stand_.emplace(client);
+    if (!watch_.Outermost()) return;
+    KeepToolIfNoneKept(client);
+    if (!tools::Failed(watch_.Result())) stand_.emplace(client);
 }
 
 ToolStep::~ToolStep() {

@@ -22,6 +22,10 @@ class ToolStand {
 public:
     explicit ToolStand(const TClient& client);
     void Restore(TClient& client) const;
+    // A copy of the tool as it stood, installed in place of the current tool (which ends as any
+    // replaced tool ends), with the status bar as it stood.
+    void Reinstall(TClient& client) const;
+    [[nodiscard]] const TDrawingtool* Copy() const { return copy_.get(); }
 
 private:
     const TDrawingtool* tool_;

@@ -14,6 +14,7 @@
 #include "resources/default_settings.h"
 #include "shell/auto_save_setting.h"
 #include "shell/child.h"
+#include "shell/chosen_tool.h"
 #include "shell/colour_settings.h"
 #include "shell/move_family_steps.h"
 #include "shell/tool_preview.h"

@@ -18,6 +18,9 @@ class TChild;
 class TDecoratedMDIFrame;
 class TStatusBar;
 class TTextGadget;
+namespace shell {
+class ChosenTool;
+}
 
 class TClient : public TMDIClient {
 public:
@@ -207,6 +210,8 @@ public:
     void CmAbout();
 
     std::unique_ptr<TDrawingtool> Tool; // the current tool; never null after construction
+    // The tool as the user chose it (shell/chosen_tool.h); null for the Pick tool.
+    std::unique_ptr<shell::ChosenTool> Chosen;
     std::unique_ptr<TPrinter> Printer;
     uint32_t HelpCookie = 0; // from the help system's initialisation, handed back at exit
     TDecoratedMDIFrame* Frame = nullptr;

@@ -9,6 +9,7 @@
 #include "platform/command_enabler.h"
 #include "resources/command_ids.h"
 #include "shell/child_tool_call.h"
+#include "shell/chosen_tool.h"
 #include "shell/client.h"
 #include "shell/tool_preview.h"
 #include "tools/working_file.h"
@@ -149,7 +150,9 @@ bool TClient::ProcessCommand(int32_t id) {
     // The command is one step: all or nothing in the file, told once, the tool put back.
     const shell::ToolStep step(*this);
     if (tools::Failed(shell::PlaceWhatWaits(*this))) return HasHandler(id);
+    const shell::ChosenTool before(*this);
     const bool handled = DispatchCommand(id);
+    shell::KeepChosenTool(*this, before);
     shell::RepaintWhatWaits(*this);
     return handled;
 }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "document/program_state.h"
+#include "shell/chosen_tool.h"
 #include "shell/client.h"
 #include "tools/line_tool.h"
 #include "tools/move_tool.h"
@@ -27,6 +28,7 @@ template <class Tool> std::unique_ptr<TDrawingtool> Make(int32_t kind) {
 
 void TClient::SelectPickTool() {
     InstallTool(Make<TLineobjtool>(toolkind::kPick));
+    Chosen.reset();
     ShowToolName("Pick Tool");
     ShowGuide("GUIDE: Select a function or drawing tool");
     HelpContextId = kPickHelp;

@@ -246,7 +246,7 @@ TEST_P(CancelledMoveOnTheSitePlan, NeverReachesTheFile) {
     if (GetParam().second) client->ProcessCommand(GetParam().second);
     client->ProcessCommand(cmd::kNormalSize);
     EXPECT_EQ(fromMark(), placed);
-    EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
+    EXPECT_EQ(client->Tool->Kind, toolkind::kMove) << "the Move tool waits for a new selection";
 }
 
 INSTANTIATE_TEST_SUITE_P(Zooms, CancelledMoveOnTheSitePlan,

@@ -34,6 +34,7 @@ struct StrayRow {
     int32_t command;
     int32_t metric;
     Stage stage;
+    const char* keys = ""; // EscapeInAStep: the keys of the step
 };
 
 std::string RowName(const ::testing::TestParamInfo<StrayRow>& info) {
@@ -209,6 +210,62 @@ TEST_P(StrayPress, IsWhatTheGuideNamesOrNothing) {
     }
 }
 
+// Escape takes a point held or a stage moved on back to the tool as the command left it (points, name,
+// guide, screen); a second Escape, or one with nothing in progress, gives the Pick tool.
+class EscapeAtAStage : public StrayPress {};
+TEST_P(EscapeAtAStage, TakesBackTheStepInProgressOnly) {
+    if (GetParam().command == cmd::kZoomUp) return; // its wait alone is taken back: EscapeInAStep
+    const auto seen = [this] {
+        MoveTo(kPaper);
+        const TDrawingtool& t = *client->Tool;
+        return std::tuple(WorkingFile(), t.Kind, t.Mode, t.PointPlaced, t.X0, t.Y0,
+                          std::string(client->ToolGadget->GetText()) + client->StatusBar->GetText());
+    };
+    const auto staged = [&](bool stage) {
+        Restart();
+        client->ProcessCommand(GetParam().command);
+        child = client->ActiveDrawingWindow();
+        if (stage && GetParam().stage != Stage::Chosen)
+            GetParam().stage == Stage::AfterEnter ? EnterAt(kEnterAt) : Click(kOnPartition);
+        return std::pair(seen(), View()->grab().toImage());
+    };
+    auto [control, screen] = staged(false);
+    const auto held = staged(true).first;
+    Key(Qt::Key_Escape);
+    const bool sameFile = std::exchange(std::get<0>(control), std::get<0>(held)) == std::get<0>(held);
+    const bool holds = std::get<1>(held) != tk::kPick && std::get<3>(held) != std::get<3>(control);
+    if (holds || client->Tool->Kind != tk::kPick) {
+        EXPECT_EQ(seen(), control) << "the step taken back";
+        EXPECT_TRUE(!sameFile || View()->grab().toImage() == screen) << "the screen as the command left it";
+        Key(Qt::Key_Escape);
+    }
+    EXPECT_STREQ(client->ToolGadget->GetText(), "Pick Tool");
+}
+// The keys of a step (E Enter, LURD 3000 mm, G a selection, c p clicks, T typing) build as the control
+// with an Escape after a Zoom UP at Z, one at N, or at X where the control has Enter twice.
+class EscapeInAStep : public StrayPress {};
+TEST_P(EscapeInAStep, LosesNothing) {
+    const auto run = [this](bool escape) {
+        Restart();
+        if (GetParam().command == cmd::kText) pl::script::AnswerDialog(2300, {{{{2302, "1"}}, IDOK}});
+        client->ProcessCommand(GetParam().command);
+        child = client->ActiveDrawingWindow();
+        for (const char k : std::string(GetParam().keys)) {
+            if (const auto arrow = std::string("LURD").find(k); arrow != std::string::npos) {
+                pl::script::AnswerInput("3000");
+                Key(Qt::Key_Left + static_cast<int>(arrow));
+            }
+            k == 'E' ? EnterAt(kEnterAt) : k == 'c' ? Click(kOnLine) : k == 'p' ? Click(kPaper) : void();
+            if (k == 'G') Drag(TPoint(50, 130), TPoint(190, 170));
+            if (k == 'T') QTest::keyClicks(View(), "AB");
+            if (escape && k == 'Z') client->ProcessCommand(cmd::kZoomUp);
+            if (escape && (k == 'Z' || k == 'N' || k == 'X')) Key(Qt::Key_Escape);
+            if (!escape && k == 'X') Key(Qt::Key_Return), Key(Qt::Key_Return);
+        }
+        return WorkingFile() + client->ToolGadget->GetText() + client->StatusBar->GetText();
+    };
+    EXPECT_EQ(run(true), run(false));
+}
 std::vector<StrayRow> Rows() {
     std::vector<StrayRow> rows;
     for (const res::CommandText& c : res::CommandTexts())
@@ -220,5 +277,13 @@ std::vector<StrayRow> Rows() {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCommand, StrayPress, ::testing::ValuesIn(Rows()), RowName);
+INSTANTIATE_TEST_SUITE_P(EveryCommand, EscapeAtAStage, ::testing::ValuesIn(Rows()), RowName);
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Keys, EscapeInAStep, ::testing::Values(StrayRow{cmd::kRectangle, 1, {}, "ERZD"},
+    StrayRow{cmd::kRectangle, 1, {}, "EZRD"}, StrayRow{cmd::kInternalWall, 1, {}, "EZD"}, StrayRow{cmd::kLine, 1, {}, "EZR"},
+    StrayRow{cmd::kMoveRotate, 1, {}, "GcpZE"}, StrayRow{cmd::kText, 1, {}, "pTX"}, StrayRow{cmd::kText, 1, {}, "pTZTX"},
+    StrayRow{cmd::kFileNew, 1, {}, "ERDNLU"}, StrayRow{cmd::kFileNew, 1, {}, "ERZDLU"}),
+    [](const auto& info) { return "Row" + std::to_string(info.index); });
+// clang-format on
 
 } // namespace
