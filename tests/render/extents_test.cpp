@@ -121,7 +121,8 @@ TEST_F(Extents, FeetAndInchesReadTheirOwnDimensionSettings) {
     dir.WriteFile("CFG/IOFFSET.CFG", "288 240 192 0 9 9 10");
     Add(kGroundFloor, kText, 5000, 500, 5000, 500);
     CurrentView = kGroundFloor + kPrintViewOffset;
-    EXPECT_EQ(Computed(), "5000 5000 0 " + std::to_string(500 - (4 * 240 + 192)));
+    // A lone text is its floor's top too (500 + 20 x 6), so the page is not taken for empty.
+    EXPECT_EQ(Computed(), "5000 5000 620 " + std::to_string(500 - (4 * 240 + 192)));
 }
 
 } // namespace

@@ -9,10 +9,12 @@
 
 #include "document/dimension_settings.h"
 #include "document/program_state.h"
+#include "document/sheet_edge.h"
 #include "platform/file_io.h"
 #include "platform/gdi_objects.h"
 #include "render/print_settings.h"
 #include "render/printed_page.h"
+#include "resources/command_ids.h"
 #include "tests/shell/drawing_window_fixture.h"
 #include "tests/support/full_disk.h"
 #include "walls/opening_construction.h"
@@ -106,9 +108,37 @@ protected:
         testsupport::ScriptedUi ui;
         pl::script::AnswerPrint(1);
         pl::script::AnswerDialog(19500, {{std::move(answers), IDOK}});
-        client->CmPrint();
+        client->ProcessCommand(cmd::kPrint);
+        EXPECT_FALSE(ui.LogContains(kPastSheetText)); // printing stores nothing: never refused
     }
 };
+
+// (view, metric, height above the sheet's bottom edge) a note alone prints with its caption.
+class LoneNote : public Printing,
+                 public ::testing::WithParamInterface<std::tuple<int32_t, int32_t, int32_t>> {};
+
+TEST_P(LoneNote, PrintsWithItsScaleCaption) {
+    const auto [view, metric, y] = GetParam();
+    MetricUnits = metric;
+    DrawingState = 2;
+    Open();
+    ZoomDivisor = render::PrintZoomDivisor(metric); // y as the page reads it
+    std::vector<std::unique_ptr<TObject>> note;
+    note.push_back(make::Text(view, Cx(), y));
+    WriteDrawing(std::move(note));
+    PrintToPdf();
+    const bool site = view == kSitePlan;
+    RunPrint({{19501, site ? "0" : "1"}, {20006, site ? "1" : "0"}, {19504, "100"}, {2253, "100"}});
+    EXPECT_GT(LongestDarkRun(Raster("plan.pdf", 1)), 0);
+    const std::string text = PdfText(dir.File("plan.pdf"));
+    EXPECT_TRUE(text.find("HALL") != std::string::npos && text.find("scale 1 : 100") != std::string::npos)
+        << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(NearTheBottomEdge, LoneNote,
+                         ::testing::Values(std::tuple{kGroundFloor, 1, 300},
+                                           std::tuple{kGroundFloor, 1, 5300},
+                                           std::tuple{kGroundFloor, 0, 300}, std::tuple{kSitePlan, 0, 300}));
 
 TEST_F(Printing, WorkedExampleWritesTheJobListAndPrintsEveryCopyAsAPage) {
     WriteTenMetreWall();
