@@ -8,7 +8,6 @@
 #include <string>
 
 #include "document/program_state.h"
-#include "document/sheet_edge.h"
 #include "platform/gadgets.h"
 #include "platform/test_script.h"
 #include "resources/dialogs/room_templates.h"
@@ -150,24 +149,6 @@ TEST_F(DesignRoomSteps, MoveRoomByATypedStep) {
     EXPECT_EQ(room.value3, 3000);
     EXPECT_EQ(client->Tool->Mode, 0);
 }
-
-// (arrow, step) a typed move past the sheet's left or bottom edge is refused with the sheet message.
-class MoveRoomPastSheet : public DesignRoomSteps,
-                          public ::testing::WithParamInterface<std::pair<int, const char*>> {};
-
-TEST_P(MoveRoomPastSheet, LeavesTheRoomWhereItWas) {
-    OpenLayout(Objects(Room(1000, 4000, 4000, 1000)));
-    client->CmMoveRoom();
-    Click(Inside(FileRooms()[0]));
-    pl::script::AnswerInput(GetParam().second);
-    Key(GetParam().first);
-    EXPECT_TRUE(ui.LogContains(kPastSheetText));
-    EXPECT_EQ(std::pair(FileRooms()[0].x1, FileRooms()[0].y2), std::pair(1000, 1000));
-}
-
-INSTANTIATE_TEST_SUITE_P(LeftAndDown, MoveRoomPastSheet,
-                         ::testing::Values(std::pair{Qt::Key_Left, "25000"},
-                                           std::pair{Qt::Key_Down, "5000"}));
 
 TEST_F(DesignRoomSteps, ShrinkByTheWholeWidthOrAZeroStepChangesNothing) {
     OpenLayout(Objects(Room(1000, 4000, 4000, 1000)));

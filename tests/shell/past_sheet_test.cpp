@@ -20,19 +20,14 @@ namespace {
 
 using pl::script::DialogStep;
 
-enum class Road {
-    EnterCircle,
-    EnterLine,
-    EnterBelow,
-    PartitionBelow,
-    PartitionLeft,
-    ClickText,
-    DatumClick,
-    DragCircleOut,
-    Paste,
-    Symbol,
-    Turn
-};
+// Each road and its command (the datum's a key of its own).
+// clang-format off
+enum class Road { EnterCircle, EnterLine, EnterBelow, WallBelow, WallLeft, ClickText, DatumClick, DragCircleOut,
+                  Paste, Symbol, Turn, MoveRoom, PasteLands, SymbolLands };
+constexpr int32_t kCommands[] = {cmd::kCircle, cmd::kLine, cmd::kCircle, cmd::kInternalWall, cmd::kInternalWall,
+    cmd::kText, 0, cmd::kCircle, cmd::kCopy, cmd::kLibraryPlumbing, cmd::kMoveRotate, cmd::kMoveRoom, cmd::kPaste,
+    cmd::kLibraryPlumbing};
+// clang-format on
 
 // Every point the file stores of the object lies on the sheet, by the sheet's own numbers.
 bool OnTheSheet(const TObject& o) {
@@ -46,53 +41,50 @@ bool OnTheSheet(const TObject& o) {
 class PastSheet : public InputTest, public ::testing::WithParamInterface<std::tuple<int32_t, Road>> {};
 
 // (view, road) on the smallest sheet: the site plan shows it whole with room round it, a floor or a
-// layout is scrolled to its lower left corner. Below puts x on the sheet; a partition runs along the
-// bottom or left edge with its side outward. The paste, symbol and turn carry three lines near that
-// corner 2000 left or a quarter turn down, past the sheet.
+// layout is scrolled to its lower left corner. Below has x on the sheet; a partition runs along the bottom or
+// left edge, side outward. The paste, symbol and turn carry three lines near that corner 2000 left or a
+// quarter turn down, a room goes 25000 left, past the sheet. What the program places itself lands in sight.
 TEST_P(PastSheet, StoresNothingAndSaysSo) {
     const auto [view, road] = GetParam();
     dir.WriteFile("CFG/DWGSIZEM.CFG", "4000 4000");
     CurrentView = view;
     Open();
-    if (view != kSitePlan)
+    const bool lands = road >= Road::PasteLands, wall = road == Road::WallBelow || road == Road::WallLeft;
+    if (view != kSitePlan && !lands)
         child->Scroller->XPos = 0, child->Scroller->YPos = child->ScrollRangeY, child->Invalidate(true);
     for (const int32_t y : {1000, 1500, 2000})
         if (road >= Road::Paste) ObjectList.Add(inputs::Line(1000, y, 3000, y, view));
+    if (road == Road::MoveRoom)
+        ObjectList.Add(std::make_unique<TRoomobj>(view, kDesignRoom, 1, 0, 2, 2, 1000, 0, 3000, 0, 3000, 1000,
+                                                  0, 2, 10, 2000, 2000, 0, "room", "", ""));
     ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     child->Invalidate(true);
     child->UpdateWindow();
     if (road == Road::ClickText) pl::script::AnswerDialog(kTextDetailsDialogId, {DialogStep{{}, IDOK}});
-    if (road == Road::Symbol) {
+    if (road == Road::Symbol || lands) {
         ASSERT_EQ(ObjectList.WriteTempCount(0), FileResult::Ok);
         for (int32_t i = ObjectList.count - 3; i < ObjectList.count; ++i)
             ASSERT_EQ(ObjectList.WriteCopyCfg(i, 3000, 2000), FileResult::Ok);
-        ASSERT_EQ(ObjectList.SaveLibrary("SINK.PLM"), FileResult::Ok);
-        pl::script::AnswerDialog(kLibraryListDialogId, {{{{kLibraryListBoxId, "SINK"}}, IDOK}});
+        ASSERT_EQ(ObjectList.SaveLibrary(road == Road::PasteLands ? kPasteFileName : "SINK.PLM"),
+                  FileResult::Ok);
+        if (road != Road::PasteLands)
+            pl::script::AnswerDialog(kLibraryListDialogId, {{{{kLibraryListBoxId, "SINK"}}, IDOK}});
     }
-    // Each road's command, the datum's a key of its own; then the pointer's steps in order.
-    constexpr int32_t kCommands[] = {
-        cmd::kCircle,    cmd::kLine, cmd::kCircle, cmd::kInternalWall, cmd::kInternalWall,
-        cmd::kText,      0,          cmd::kCircle, cmd::kCopy,         cmd::kLibraryPlumbing,
-        cmd::kMoveRotate};
-    const bool partition = road == Road::PartitionBelow || road == Road::PartitionLeft;
-    if (partition)
-        pl::script::AnswerDialog(
-            kPartitionDialogId,
-            {DialogStep{{{kPartitionThickness, "100"},
-                         {road == Road::PartitionBelow ? kPartitionBelow : kPartitionLeft, "1"}},
-                        IDOK}});
+    // Each road's command, then the pointer's steps in order.
+    const int32_t side = road == Road::WallBelow ? kPartitionBelow : kPartitionLeft;
+    if (wall)
+        pl::script::AnswerDialog(kPartitionDialogId, {{{{kPartitionThickness, "100"}, {side, "1"}}, IDOK}});
     if (road == Road::DatumClick) Key(Qt::Key_Tab);
     if (road != Road::DatumClick) client->ProcessCommand(kCommands[static_cast<int>(road)]);
-    TPoint past = PixelOf(road == Road::EnterBelow ? 1000 : -1000, -1000);
-    // The partition starts on the sheet, within its thickness of the edge.
-    if (partition) past = road == Road::PartitionBelow ? PixelOf(1000, 0) : PixelOf(0, 1000);
-    while (partition && (DrawingAt(past).x <= 0 || DrawingAt(past).y <= 0))
-        road == Road::PartitionBelow ? --past.y : ++past.x;
-    if (road <= Road::PartitionLeft) {
+    TPoint past = wall ? PixelOf(side == kPartitionLeft ? 0 : 1000, side == kPartitionLeft ? 1000 : 0)
+                       : PixelOf(road == Road::EnterBelow ? 1000 : -1000, -1000);
+    while (wall && (DrawingAt(past).x <= 0 || DrawingAt(past).y <= 0)) // on the sheet, within 100 of the edge
+        side == kPartitionLeft ? ++past.x : --past.y;
+    if (road <= Road::WallLeft) {
         MoveTo(past);
         Key(Qt::Key_Return);
-        if (partition) pl::script::AnswerInput("2000");
-        Key(road == Road::PartitionLeft ? Qt::Key_Up : Qt::Key_Right);
+        if (wall) pl::script::AnswerInput("2000");
+        Key(road == Road::WallLeft ? Qt::Key_Up : Qt::Key_Right);
     }
     if (road == Road::ClickText || road == Road::DatumClick) Click(past);
     if (road == Road::DragCircleOut) Drag(PixelOf(1000, 1000), past);
@@ -101,63 +93,38 @@ TEST_P(PastSheet, StoresNothingAndSaysSo) {
     if (road == Road::Turn) pl::script::AnswerInput("90");
     if (road == Road::Turn)
         QTest::mouseClick(View(), Qt::RightButton, {}, QPoint(PixelOf(1000, 1000).x, PixelOf(1000, 1000).y));
-    // The reference point where the symbol landed (a paste takes any), then 2000 left of it.
+    if (road == Road::MoveRoom)
+        Click(PixelOf(1500, 1500)), pl::script::AnswerInput("25000"), Key(Qt::Key_Left);
+    // The symbol's reference point is where it landed; a paste takes any.
     const TObject& last = *ObjectList[ObjectList.count - 1];
-    const POINT ref = road == Road::Symbol ? POINT{last.x2, last.y2} : POINT{3000, 2000};
     for (const int32_t dx : {0, -2000})
-        if (road == Road::Paste || road == Road::Symbol) Click(PixelOf(ref.x + dx, ref.y));
-    if (road >= Road::Paste) Key(Qt::Key_Return);
-    EXPECT_TRUE(ui.LogContains(kPastSheetText));
+        if (road == Road::Paste || road == Road::Symbol) Click(PixelOf(last.x2 + dx, last.y2));
+    if (road >= Road::Paste && road <= Road::Turn) Key(Qt::Key_Return);
+    EXPECT_EQ(ui.LogContains(kPastSheetText), !lands);
     for (const auto& o : FileObjects())
-        EXPECT_TRUE(OnTheSheet(*o)) << "kind " << o->kind << " at " << o->x1 << ", " << o->y1;
+        EXPECT_TRUE(OnTheSheet(*o) && (!lands || o->kind >= kFloorRecord ||
+                                       child->GetClientRect().Contains(PixelOf(o->x1, o->y1))))
+            << "kind " << o->kind << " at " << o->x1 << ", " << o->y1;
 }
 
 INSTANTIATE_TEST_SUITE_P(SitePlan, PastSheet,
                          ::testing::Combine(::testing::Values(kSitePlan),
                                             ::testing::Values(Road::EnterCircle, Road::EnterLine,
-                                                              Road::EnterBelow, Road::ClickText,
-                                                              Road::DatumClick, Road::DragCircleOut,
-                                                              Road::Paste, Road::Symbol, Road::Turn)));
+                                                              Road::ClickText, Road::DatumClick,
+                                                              Road::DragCircleOut, Road::Paste, Road::Symbol,
+                                                              Road::Turn)));
 INSTANTIATE_TEST_SUITE_P(FloorAndLayout, PastSheet,
                          ::testing::Combine(::testing::Values(kGroundFloor, kRoomLayout),
                                             ::testing::Values(Road::DragCircleOut, Road::Paste, Road::Turn)));
-INSTANTIATE_TEST_SUITE_P(Floor, PastSheet,
-                         ::testing::Combine(::testing::Values(kGroundFloor),
-                                            ::testing::Values(Road::PartitionBelow, Road::PartitionLeft)));
-
-// (view, symbol) at the view each opens with: a paste or a library symbol lands on the sheet in sight.
-class Landing : public InputTest, public ::testing::WithParamInterface<std::tuple<int32_t, bool>> {};
-
-TEST_P(Landing, IsOnTheSheetInSightAndNeverRefused) {
-    const auto [view, symbol] = GetParam();
-    dir.WriteFile("CFG/DWGSIZEM.CFG", "4000 4000");
-    CurrentView = view;
-    std::vector<std::unique_ptr<TObject>> lines;
-    for (const int32_t y : {1000, 1500, 2000})
-        lines.push_back(inputs::Line(1000, y, 3000, y, view));
-    Open(std::move(lines));
-    ASSERT_EQ(ObjectList.WriteTempCount(0), FileResult::Ok);
-    for (int32_t i = ObjectList.count - 3; i < ObjectList.count; ++i)
-        ASSERT_EQ(ObjectList.WriteCopyCfg(i, 3000, 2000), FileResult::Ok);
-    ASSERT_EQ(ObjectList.SaveLibrary(symbol ? "SINK.PLM" : kPasteFileName), FileResult::Ok);
-    if (symbol) pl::script::AnswerDialog(kLibraryListDialogId, {{{{kLibraryListBoxId, "SINK"}}, IDOK}});
-    const int32_t before = FileCount();
-    client->ProcessCommand(symbol ? cmd::kLibraryPlumbing : cmd::kPaste);
-    EXPECT_FALSE(ui.LogContains(kPastSheetText));
-    const auto objects = FileObjects();
-    ASSERT_EQ(static_cast<int32_t>(objects.size()), before + 3);
-    const TRect shown = child->GetClientRect();
-    const auto inSight = [&](int32_t x, int32_t y) { return shown.Contains(PixelOf(x, y)); };
-    for (int32_t i = before; i < before + 3; ++i)
-        EXPECT_TRUE(OnTheSheet(*objects[i]) && inSight(objects[i]->x1, objects[i]->y1) &&
-                    inSight(objects[i]->x2, objects[i]->y2))
-            << objects[i]->x1 << ", " << objects[i]->y1;
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryView, Landing,
-                         ::testing::Combine(::testing::Values(kGroundFloor, kFirstFloor, kSecondFloor,
-                                                              kSitePlan, kRoomLayout),
-                                            ::testing::Bool()));
+INSTANTIATE_TEST_SUITE_P(OneEdge, PastSheet,
+                         ::testing::Values(std::tuple{kSitePlan, Road::EnterBelow},
+                                           std::tuple{kGroundFloor, Road::WallBelow},
+                                           std::tuple{kGroundFloor, Road::WallLeft},
+                                           std::tuple{kRoomLayout, Road::MoveRoom}));
+INSTANTIATE_TEST_SUITE_P(Landing, PastSheet,
+                         ::testing::Combine(::testing::Values(kSitePlan, kGroundFloor, kFirstFloor,
+                                                              kSecondFloor, kRoomLayout),
+                                            ::testing::Values(Road::PasteLands, Road::SymbolLands)));
 
 using PastSheetShown = InputTest;
 
@@ -167,16 +134,16 @@ TEST_F(PastSheetShown, InItsOwnColourOnTheSitePlan) {
     Open();
     const QImage shown = View()->grab().toImage();
     const int32_t right = SheetWidth * ZoomDivisor, top = SheetHeight * ZoomDivisor;
-    // Past each edge one colour that is not the paper's; the sheet's corners inside are the paper.
-    const auto at = [&](int32_t x, int32_t y) {
-        return shown.pixel(PixelOf(x, y).x, PixelOf(x, y).y) & 0xFFFFFF;
-    };
-    const QRgb grey = at(-1000, top / 2), paper = BackgroundColour & 0xFFFFFF;
-    EXPECT_NE(grey, paper);
-    for (const auto& [x, y] : {std::pair{right / 2, -1000}, {right + 1000, top / 2}, {right / 2, top + 1000}})
-        EXPECT_EQ(at(x, y), grey) << x << ", " << y;
-    EXPECT_EQ(at(1000, 1000), paper);
-    EXPECT_EQ(at(right - 1000, top - 1000), paper);
+    // Past every edge one grey that is not the paper; the sheet's corners inside are the paper.
+    const COLORREF paper = BackgroundColour,
+                   grey = shown.pixel(PixelOf(-1000, top / 2).x, PixelOf(-1000, top / 2).y);
+    EXPECT_NE(grey & 0xFFFFFF, paper & 0xFFFFFF);
+    const std::tuple<int32_t, int32_t, COLORREF> probes[] = {
+        {-1000, top / 2, grey},        {right / 2, -1000, grey}, {right + 1000, top / 2, grey},
+        {right / 2, top + 1000, grey}, {1000, 1000, paper},      {right - 1000, top - 1000, paper}};
+    for (const auto& [x, y, colour] : probes)
+        EXPECT_EQ(shown.pixel(PixelOf(x, y).x, PixelOf(x, y).y) & 0xFFFFFF, colour & 0xFFFFFF)
+            << x << ", " << y;
 }
 
 // (partition, metric) the view at the top of the sheet, the pointer from the drawing area onto the
@@ -205,8 +172,8 @@ TEST_P(EnterOffTheArea, TakesThePointersLastPlaceInTheArea) {
     Key(Qt::Key_Down);
     EXPECT_FALSE(ui.LogContains(kPastSheetText));
     const auto objects = FileObjects();
-    ASSERT_GT(static_cast<int32_t>(objects.size()), before);
     const POINT start = DrawingAt(TPoint(300, 5));
+    ASSERT_GT(static_cast<int32_t>(objects.size()), before);
     EXPECT_EQ(std::pair(objects[before]->x1, objects[before]->y1), std::pair(start.x, start.y));
     for (const auto& o : objects)
         EXPECT_TRUE(OnTheSheet(*o)) << "kind " << o->kind << " at " << o->x1 << ", " << o->y1;
