@@ -13,6 +13,7 @@
 #include "resources/dialogs/feet_template.h"
 #include "resources/dialogs/library_templates.h"
 #include "resources/dialogs/partition_templates.h"
+#include "resources/dialogs/room_templates.h"
 #include "resources/dialogs/tool_dialog_templates.h"
 #include "tests/shell/input_fixture.h"
 
@@ -23,10 +24,10 @@ using pl::script::DialogStep;
 // Each road and its command (the datum's a key of its own).
 // clang-format off
 enum class Road { EnterCircle, EnterLine, EnterBelow, WallBelow, WallLeft, ClickText, DatumClick, DragCircleOut,
-                  Paste, Symbol, Turn, MoveRoom, PasteLands, SymbolLands };
+                  Paste, Symbol, Turn, MoveRoom, NewRoomLands, PasteLands, SymbolLands };
 constexpr int32_t kCommands[] = {cmd::kCircle, cmd::kLine, cmd::kCircle, cmd::kInternalWall, cmd::kInternalWall,
-    cmd::kText, 0, cmd::kCircle, cmd::kCopy, cmd::kLibraryPlumbing, cmd::kMoveRotate, cmd::kMoveRoom, cmd::kPaste,
-    cmd::kLibraryPlumbing};
+    cmd::kText, 0, cmd::kCircle, cmd::kCopy, cmd::kLibraryPlumbing, cmd::kMoveRotate, cmd::kMoveRoom,
+    cmd::kNewDesignRoom, cmd::kPaste, cmd::kLibraryPlumbing};
 // clang-format on
 
 // Every point the file stores of the object lies on the sheet, by the sheet's own numbers.
@@ -49,7 +50,7 @@ TEST_P(PastSheet, StoresNothingAndSaysSo) {
     dir.WriteFile("CFG/DWGSIZEM.CFG", "4000 4000");
     CurrentView = view;
     Open();
-    const bool lands = road >= Road::PasteLands, wall = road == Road::WallBelow || road == Road::WallLeft;
+    const bool lands = road >= Road::NewRoomLands, wall = road == Road::WallBelow || road == Road::WallLeft;
     if (view != kSitePlan && !lands)
         child->Scroller->XPos = 0, child->Scroller->YPos = child->ScrollRangeY, child->Invalidate(true);
     for (const int32_t y : {1000, 1500, 2000})
@@ -61,7 +62,7 @@ TEST_P(PastSheet, StoresNothingAndSaysSo) {
     child->Invalidate(true);
     child->UpdateWindow();
     if (road == Road::ClickText) pl::script::AnswerDialog(kTextDetailsDialogId, {DialogStep{{}, IDOK}});
-    if (road == Road::Symbol || lands) {
+    if (road == Road::Symbol || road >= Road::PasteLands) {
         ASSERT_EQ(ObjectList.WriteTempCount(0), FileResult::Ok);
         for (int32_t i = ObjectList.count - 3; i < ObjectList.count; ++i)
             ASSERT_EQ(ObjectList.WriteCopyCfg(i, 3000, 2000), FileResult::Ok);
@@ -70,6 +71,12 @@ TEST_P(PastSheet, StoresNothingAndSaysSo) {
         if (road != Road::PasteLands)
             pl::script::AnswerDialog(kLibraryListDialogId, {{{{kLibraryListBoxId, "SINK"}}, IDOK}});
     }
+    const int32_t room = kNewRoomDialogId; // a room a little less tall than the sheet, from the view's foot
+    if (road == Road::NewRoomLands)
+        pl::script::AnswerDialog(kRoomPartitionDialogId, {{{}, IDOK}}),
+            pl::script::AnswerDialog(
+                room,
+                {{{{room + roomdlg::kHorizontal, "1000"}, {room + roomdlg::kVertical, "18000"}}, IDOK}});
     // Each road's command, then the pointer's steps in order.
     const int32_t side = road == Road::WallBelow ? kPartitionBelow : kPartitionLeft;
     if (wall)
@@ -102,7 +109,7 @@ TEST_P(PastSheet, StoresNothingAndSaysSo) {
     if (road >= Road::Paste && road <= Road::Turn) Key(Qt::Key_Return);
     EXPECT_EQ(ui.LogContains(kPastSheetText), !lands);
     for (const auto& o : FileObjects())
-        EXPECT_TRUE(OnTheSheet(*o) && (!lands || o->kind >= kFloorRecord ||
+        EXPECT_TRUE(OnTheSheet(*o) && (!lands || o->kind >= kDesignRoom ||
                                        child->GetClientRect().Contains(PixelOf(o->x1, o->y1))))
             << "kind " << o->kind << " at " << o->x1 << ", " << o->y1;
 }
@@ -120,7 +127,8 @@ INSTANTIATE_TEST_SUITE_P(OneEdge, PastSheet,
                          ::testing::Values(std::tuple{kSitePlan, Road::EnterBelow},
                                            std::tuple{kGroundFloor, Road::WallBelow},
                                            std::tuple{kGroundFloor, Road::WallLeft},
-                                           std::tuple{kRoomLayout, Road::MoveRoom}));
+                                           std::tuple{kRoomLayout, Road::MoveRoom},
+                                           std::tuple{kRoomLayout, Road::NewRoomLands}));
 INSTANTIATE_TEST_SUITE_P(Landing, PastSheet,
                          ::testing::Combine(::testing::Values(kSitePlan, kGroundFloor, kFirstFloor,
                                                               kSecondFloor, kRoomLayout),
