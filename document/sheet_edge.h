@@ -5,11 +5,18 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <typeinfo>
 
 #include "document/drawn_extents.h"
 #include "document/objects.h"
 
 class TList;
+
+// The object as the class its kind's record describes, or null where it is not one: a check of its
+// exact class, which costs far less than a cast through the hierarchy on the path of every step.
+template <class T> const T* AsStored(const TObject& o) {
+    return typeid(o) == typeid(T) ? static_cast<const T*>(&o) : dynamic_cast<const T*>(&o);
+}
 
 // Calls `point(x, y)` for every point the working file stores of the object, as its record holds
 // them, until one answers false; false then. Texts store their anchor alone, a partition its second
@@ -22,15 +29,15 @@ template <class Point> bool EveryStoredPoint(const TObject& o, Point&& point) {
         return corners();
     if (IsTextKind(k)) return point(o.x1, o.y1);
     if (k == kIntWall) {
-        const auto* wall = dynamic_cast<const TIntwallobj*>(&o);
+        const auto* wall = AsStored<TIntwallobj>(o);
         return corners() && (!wall || (point(wall->q1x, wall->q1y) && point(wall->q2x, wall->q2y)));
     }
     if (k == kArc) {
-        const auto* arc = dynamic_cast<const TArcobj*>(&o);
+        const auto* arc = AsStored<TArcobj>(o);
         return corners() && (!arc || (point(arc->sx, arc->sy) && point(arc->ex, arc->ey)));
     }
     if (IsPolygonKind(k) || k == kMarkerPolygon || k == kOpening) {
-        const auto* poly = dynamic_cast<const TPolyobj*>(&o);
+        const auto* poly = AsStored<TPolyobj>(o);
         const int32_t n = poly ? std::clamp<int32_t>(poly->count, 0, TPolyobj::kMaxPoints) : 0;
         for (int32_t i = 0; i < n; ++i)
             if (!point(poly->px[i], poly->py[i])) return false;
