@@ -32,6 +32,8 @@ std::string WhyNotWritten(const std::string& path) {
     }
     case pl::WriteFault::DiskFull:
         return " (the disk may be full)";
+    case pl::WriteFault::InputOutput:
+        return " (the disk could not be written: an input/output error)";
     default:
         return "";
     }

@@ -20,6 +20,14 @@ std::optional<std::string> DrawingNameFrom(std::string_view typed) {
     return std::string(name);
 }
 
+std::string KeptDrawingName(std::string_view name, int n) {
+    const std::string suffix = " before " + std::to_string(n);
+    if (suffix.size() >= kLongestName) return {};
+    const std::string_view kept = name.substr(0, kLongestName - suffix.size());
+    // A name cut before a blank would end in one, which the name rule takes off again.
+    return std::string(kept.substr(0, kept.find_last_not_of(' ') + 1)) + suffix;
+}
+
 bool IsSafeInFolder(std::string_view name) {
     return name.find_first_of("/\\") == std::string_view::npos && name.find("..") == std::string_view::npos;
 }

@@ -5,6 +5,7 @@
 
 #include "document/checked_file.h"
 #include "document/document.h"
+#include "document/drawing_name.h"
 #include "document/sheet_edge.h"
 #include "platform/file_io.h"
 
@@ -55,8 +56,21 @@ std::string FailureHead(const std::string& path, bool refused, const char* savin
 // What the disk holds now: the file as before, or part of the step and the name of the file as it was.
 std::string FailureText(const std::string& head, const std::string& stayed) {
     if (stayed.empty()) return head + "\nThe file keeps its previous contents.";
-    return head +
-           "\nThe file may hold part of the step; the drawing as it was before the step is kept as:" + stayed;
+    return head + "\nThe file may hold part of the step; the drawing as it was before the step is kept as" +
+           stayed;
+}
+
+// A drawing kept as it was before a step stays a drawing of its own, which File > Open opens.
+std::string KeptDrawingPath(const std::string& path, int n) {
+    const pl::PathParts parts = pl::fnsplit(path);
+    const std::string name = KeptDrawingName(parts.name, n);
+    return name.empty() ? name : parts.drive + parts.dir + name + parts.ext;
+}
+
+// How the box names a kept file: as the drawing File > Open opens where it is one, and where it is.
+std::string KeptAs(const std::string& path) {
+    const std::string name = pl::fnsplit(path).name;
+    return (DrawingNameFrom(name) == name ? " the drawing \"" + name + "\":\n" : std::string(":\n")) + path;
 }
 
 void Repaint() {
@@ -122,7 +136,9 @@ std::string WorkingFileStep::PutFilesBack() {
     for (Kept& kept : kept_) {
         if (kept.existedBefore) {
             // The box names the file as it was: it takes a name no start removes or puts back.
-            if (!pl::PutBackKept(kept.keptName, kept.path)) stayed += "\n" + pl::KeepForGood(kept.keptName);
+            if (!pl::PutBackKept(kept.keptName, kept.path))
+                stayed += (stayed.empty() ? "" : "\nand as") +
+                          KeptAs(pl::KeepForGood(kept.keptName, KeptDrawingPath));
             // Back or not, the kept name is no longer the step's to remove.
             kept.keptName.clear();
         } else {
@@ -145,7 +161,8 @@ bool WorkingFileStep::AddsPastSheet(int32_t pastSheet) {
 
 void PutBackStepsCutShort(const std::string& programDirectory) {
     std::string text;
-    for (const pl::StepCutShort& file : pl::UndoStepsOfEndedRuns(programDirectory + "DWGS")) {
+    for (const pl::StepCutShort& file :
+         pl::UndoStepsOfEndedRuns(programDirectory + "DWGS", KeptDrawingPath)) {
         if (!text.empty()) text += "\n";
         const std::string name = pl::fnsplit(file.path).name;
         if (file.notWritable)
@@ -156,13 +173,13 @@ void PutBackStepsCutShort(const std::string& programDirectory) {
         else if (file.laterWork)
             text += name +
                     " was not put back: it was written after a step that the program ended before it was "
-                    "done, and keeps that later work. The drawing as it was before that step is kept as:\n" +
-                    file.keptAs;
+                    "done, and keeps that later work. The drawing as it was before that step is kept as" +
+                    KeptAs(file.keptAs);
         else if (!file.keptAs.empty())
             text += name +
                     " could not go back to how it was before its last step, which the program ended "
-                    "before it was done; the drawing as it was is kept as:\n" +
-                    file.keptAs;
+                    "before it was done; the drawing as it was is kept as" +
+                    KeptAs(file.keptAs);
         else if (!pl::FileExists(file.path))
             text += name + " was removed: the program ended before the step that made it was done.";
         else

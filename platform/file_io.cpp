@@ -21,39 +21,19 @@
 #include <utility>
 #include <vector>
 
+#include "platform/detail/byte_digest.h"
+#include "platform/detail/file_calls.h"
 #include "platform/detail/run_lock.h"
-#include "platform/detail/step_record.h"
 #include "platform/scan_format.h"
 
 namespace pl {
+
+using namespace detail;
 
 namespace {
 
 // The error the system gave the layer's last write, keep or rename that failed.
 thread_local int lastWriteError = 0;
-
-// A write, keep or rename begins: what an earlier one met is no reason of its own.
-void BeginWrite() {
-    lastWriteError = 0;
-}
-
-// Notes `error` as why a write failed; false, for the failing call to return.
-bool FailedWith(int error) {
-    lastWriteError = error;
-    return false;
-}
-
-// Writes all `size` bytes, however many calls it takes; false on any error.
-bool WriteAll(int descriptor, const char* data, size_t size) {
-    size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::write(descriptor, data + done, size - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return FailedWith(n < 0 ? errno : EIO);
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
 
 } // namespace
 
@@ -75,10 +55,13 @@ public:
     // The target may have been written, or kept for a step, by another program since this one last
     // wrote it: what a step of an ended run kept of it is settled before it is replaced.
     bool lookBeside = false;
+    // The digest of what was written, taken as it goes, where a step keeps the target.
+    std::optional<ByteDigest> digest;
 
     // Writes the pending output; sets `failed` on any error.
     void Flush() {
         const std::string& pending = writer.Text();
+        if (digest) digest->Add(pending);
         if (!failed) failed = !WriteAll(descriptor, pending.data(), pending.size());
         writer.Clear();
     }
@@ -142,6 +125,53 @@ bool ReadWhole(const std::string& nativePath, std::string& text) {
 
 std::function<int(FileCall, const std::string&, const std::string&)> fileCallAnswer;
 
+// What a step keeping the rewrite's target records of the rewrite: its size and digest. A step
+// begun while the file was open has the digest read back from what was written.
+std::optional<FileState> StepState(const File& file) {
+    if (!StepKeeps(file.target)) return std::nullopt;
+    const std::optional<uint64_t> digest = file.digest ? file.digest->Value() : DigestOfFile(file.temporary);
+    // One that cannot be read matches no state: no start puts anything back over it.
+    return FileState{static_cast<int64_t>(file.written.st_size), digest.value_or(0), std::nullopt};
+}
+
+// Makes a rename in the folder of `path` lasting.
+bool SyncFolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
+
+namespace detail {
+
+// A write, keep or rename begins: what an earlier one met is no reason of its own.
+void BeginWrite() {
+    lastWriteError = 0;
+}
+
+// Notes `error` as why a write failed; false, for the failing call to return.
+bool FailedWith(int error) {
+    lastWriteError = error;
+    return false;
+}
+
+// Writes all `size` bytes, however many calls it takes; false on any error.
+bool WriteAll(int descriptor, const char* data, size_t size) {
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::write(descriptor, data + done, size - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return FailedWith(n < 0 ? errno : EIO);
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
 // The error a test has the call refuse with, which errno then holds; 0 when the call is to go to
 // the file system.
 int Refused(FileCall call, const std::string& from, const std::string& to) {
@@ -181,20 +211,6 @@ std::string TemporaryName(const std::string& target) {
     return target + ".~" + std::to_string(number) + "-" + std::to_string(counter++);
 }
 
-// What ends the name of a file kept as it was, "<name>.~<number>-<counter>.kept": unlike a
-// temporary it holds a whole file, which a start after a crash puts back rather than removes.
-constexpr std::string_view kKeptMark = ".kept";
-// What ends the name of the empty mark "<name>.~<number>-<counter>.made" beside a file a step makes:
-// a start after a crash removes the file the step never finished.
-constexpr std::string_view kMadeMark = ".made";
-
-// What ends the name of the record of what a step wrote of the file (detail/step_record.h).
-constexpr std::string_view kRecordMark = ".left";
-
-// The first free name "<name>.before-step-<n>" beside `target` is a file's for good: nothing of the
-// layer removes or replaces it.
-constexpr std::string_view kLastingMark = ".before-step-";
-
 // Creates a fresh file beside `target` for the new contents, with the permissions of `standing`,
 // the file it is to replace, where there is one.
 int CreateTemporary(const std::string& target, std::string& temporary, const struct stat* standing) {
@@ -213,519 +229,7 @@ int CreateTemporary(const std::string& target, std::string& temporary, const str
     return -1;
 }
 
-// Copies `target` byte for byte to a fresh temporary beside it; the temporary's name, or empty when
-// the copy could not be made whole. `standing` is then the file copied.
-std::string CopyBeside(const std::string& target, struct stat& standing) {
-    const int from = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
-    if (from < 0) {
-        FailedWith(errno);
-        return {};
-    }
-    std::string copy;
-    const int to = CreateTemporary(target, copy, ::fstat(from, &standing) == 0 ? &standing : nullptr);
-    bool ok = to >= 0;
-    char buffer[1 << 16];
-    while (ok) {
-        const ssize_t n = ::read(from, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ok = n == 0 || FailedWith(errno);
-            break;
-        }
-        ok = WriteAll(to, buffer, static_cast<size_t>(n));
-    }
-    ::close(from);
-    if (to >= 0 && ::close(to) != 0) ok = FailedWith(errno);
-    if (!ok && to >= 0) ::unlink(copy.c_str());
-    return ok ? copy : std::string();
-}
-
-// Makes a rename in the folder of `path` lasting.
-bool SyncFolderOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
-// The number of a temporary named "<name>.~<number>-<counter>"; nothing for any other name.
-std::optional<unsigned> TemporaryNumber(const std::string& name) {
-    const std::optional<detail::RunName> run = detail::ReadRunName(name);
-    if (!run || run->kind != detail::RunName::Kind::Temporary) return std::nullopt;
-    return run->number;
-}
-
-// How the programs of the numbers met in one folder stand, each judged once; those that ended stay
-// locked until the judges go.
-class Judges {
-public:
-    explicit Judges(std::string dir) : dir_(std::move(dir)) {}
-    detail::Run Of(unsigned number) {
-        auto& judge = judges_[number];
-        if (!judge) judge = std::make_unique<detail::RunJudge>(dir_, number);
-        return judge->State();
-    }
-    bool Mine(unsigned number) {
-        Of(number);
-        return judges_[number]->Mine();
-    }
-    bool Judged(unsigned number) const { return judges_.contains(number); }
-    std::vector<unsigned> Ended() const {
-        std::vector<unsigned> ended;
-        for (const auto& [number, judge] : judges_)
-            if (judge->State() == detail::Run::Ended) ended.push_back(number);
-        return ended;
-    }
-
-private:
-    std::string dir_;
-    std::map<unsigned, std::unique_ptr<detail::RunJudge>> judges_;
-};
-
-// No start is to put back or remove by its number a kept file whose name stays: its number retires.
-void Retire(const std::string& kept) {
-    const std::string folder = FolderOf(kept);
-    if (const std::optional<detail::RunName> run = detail::ReadRunName(kept.substr(folder.size())))
-        detail::RetireRun(folder, run->number);
-}
-
-// Reads `size` bytes, fewer only where the file ends; -1 on an error.
-ssize_t ReadUpTo(int descriptor, char* data, size_t size) {
-    size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::read(descriptor, data + done, size - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return -1;
-        if (n == 0) break;
-        done += static_cast<size_t>(n);
-    }
-    return static_cast<ssize_t>(done);
-}
-
-// True when the two files hold the same bytes.
-bool SameBytes(const std::string& a, const std::string& b) {
-    const int fa = ::open(a.c_str(), O_RDONLY | O_CLOEXEC);
-    const int fb = ::open(b.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat ia {};
-    struct stat ib {};
-    bool same =
-        fa >= 0 && fb >= 0 && ::fstat(fa, &ia) == 0 && ::fstat(fb, &ib) == 0 && ia.st_size == ib.st_size;
-    char pa[1 << 15], pb[sizeof pa];
-    while (same) {
-        const ssize_t na = ReadUpTo(fa, pa, sizeof pa);
-        same =
-            na >= 0 && ReadUpTo(fb, pb, sizeof pb) == na && std::memcmp(pa, pb, static_cast<size_t>(na)) == 0;
-        if (na <= 0) break;
-    }
-    if (fa >= 0) ::close(fa);
-    if (fb >= 0) ::close(fb);
-    return same;
-}
-
-// The folder as a prefix of the names in it.
-std::string FolderPrefix(const std::string& folder) {
-    std::string dir = NativePath(folder);
-    if (!dir.empty() && dir.back() != '/') dir += '/';
-    return dir;
-}
-
-// What this program last left under a name it rewrote: the file, and the kept names its steps gave
-// that file since. A rewrite that finds another file there, or that file with more names, looks
-// first for what a step of an ended run kept of it.
-struct Left {
-    struct stat file;
-    std::vector<std::string> links;
-};
-
-class LeftFiles {
-public:
-    // True when `standing`, what `target` names now, is the file this program left there.
-    bool AsLeft(const std::string& target, const struct stat& standing) {
-        const std::lock_guard guard(mutex_);
-        const auto left = byName_.find(target);
-        if (left == byName_.end()) return false;
-        const struct stat& file = left->second.file;
-        return file.st_dev == standing.st_dev && file.st_ino == standing.st_ino &&
-               file.st_size == standing.st_size && file.st_mtim.tv_sec == standing.st_mtim.tv_sec &&
-               file.st_mtim.tv_nsec == standing.st_mtim.tv_nsec &&
-               standing.st_nlink == 1 + left->second.links.size();
-    }
-    void Wrote(const std::string& target, const struct stat& file) {
-        const std::lock_guard guard(mutex_);
-        if (file.st_ino == 0)
-            byName_.erase(target);
-        else
-            byName_[target] = Left{file, {}};
-    }
-    // Nothing is known of what `target` names: its next rewrite looks beside it.
-    void Forget(const std::string& target) {
-        const std::lock_guard guard(mutex_);
-        byName_.erase(target);
-    }
-    void Linked(const std::string& target, const std::string& kept) {
-        const std::lock_guard guard(mutex_);
-        if (const auto left = byName_.find(target); left != byName_.end()) left->second.links.push_back(kept);
-    }
-    void Unlinked(const std::string& target, const std::string& kept) {
-        const std::lock_guard guard(mutex_);
-        if (const auto left = byName_.find(target); left != byName_.end())
-            std::erase(left->second.links, kept);
-    }
-
-private:
-    std::mutex mutex_;
-    std::unordered_map<std::string, Left> byName_;
-};
-
-LeftFiles& leftFiles() {
-    static LeftFiles left;
-    return left;
-}
-
-// The file a kept name or mark stands beside; empty for any other name.
-std::string KeptFor(const std::string& kept) {
-    const std::string folder = FolderOf(kept);
-    const std::optional<detail::RunName> run = detail::ReadRunName(kept.substr(folder.size()));
-    return run && run->kind != detail::RunName::Kind::Lock ? kept.substr(0, folder.size() + run->fileEnd)
-                                                           : std::string();
-}
-
-void NoteLink(const std::string& target, const std::string& kept) {
-    leftFiles().Linked(target, kept);
-}
-void ForgetLink(const std::string& kept) {
-    leftFiles().Unlinked(KeptFor(kept), kept);
-}
-void ForgetName(const std::string& kept) {
-    leftFiles().Forget(KeptFor(kept));
-}
-
-// The files this program's steps keep, by the file: the record beside what was kept of it (or beside
-// the mark of a file the step makes), and the state the step's last write left the file in, or the
-// file as it was kept before any write; none for a file made and not written yet.
-struct StepFile {
-    std::string record;
-    std::optional<detail::FileState> left;
-};
-
-class StepFiles {
-public:
-    void Keep(const std::string& target, StepFile file) {
-        const std::lock_guard guard(mutex_);
-        byName_[target] = std::move(file);
-    }
-    std::optional<StepFile> Of(const std::string& target) {
-        const std::lock_guard guard(mutex_);
-        const auto file = byName_.find(target);
-        return file == byName_.end() ? std::nullopt : std::optional(file->second);
-    }
-    void Wrote(const std::string& target, const detail::FileState& state) {
-        const std::lock_guard guard(mutex_);
-        if (const auto file = byName_.find(target); file != byName_.end()) file->second.left = state;
-    }
-    // The step is done with what it kept: its record goes. A kept name of another run (seen to at a
-    // start) leaves this program's own steps be.
-    void Drop(const std::string& kept) {
-        const std::string record = detail::RecordName(kept);
-        ::unlink(record.c_str());
-        const std::lock_guard guard(mutex_);
-        if (const auto file = byName_.find(KeptFor(kept));
-            file != byName_.end() && file->second.record == record)
-            byName_.erase(file);
-    }
-
-private:
-    std::mutex mutex_;
-    std::unordered_map<std::string, StepFile> byName_;
-};
-
-StepFiles& stepFiles() {
-    static StepFiles steps;
-    return steps;
-}
-
-// Replaces the record `record` whole with `states`; false, with the error noted, when it cannot.
-bool WriteRecord(const std::string& record, const std::vector<detail::FileState>& states, Sync sync) {
-    std::string temporary;
-    const int fd = CreateTemporary(record, temporary, nullptr);
-    if (fd < 0) return false;
-    const std::string text = detail::RecordText(states);
-    bool ok = WriteAll(fd, text.data(), text.size());
-    if (ok && sync == Sync::ToDisk && ::fsync(fd) != 0) ok = FailedWith(errno);
-    if (::close(fd) != 0 && ok) ok = FailedWith(errno);
-    if (ok && Rename(temporary, record) != 0) ok = FailedWith(errno);
-    if (!ok) ::unlink(temporary.c_str());
-    return ok;
-}
-
-// Before a rewrite of a file a step keeps lands: the record then holds both the file as the step's
-// last write left it and the file this write leaves, so that wherever the program is killed, the
-// file is found in a state the record holds.
-bool RecordStepWrite(const std::string& target, const struct stat& written, Sync sync) {
-    const std::optional<StepFile> step = stepFiles().Of(target);
-    if (!step) return true;
-    std::vector<detail::FileState> states;
-    if (step->left) states.push_back(*step->left);
-    states.push_back(detail::StateOf(written));
-    return WriteRecord(step->record, states, sync);
-}
-
-// Before `target` is written whole: what a step of a run that ended kept of it goes, and so does
-// the mark by which such a step made it. The new contents are later work, which no start may put
-// back over or remove as half a step. False when a step of another run still going keeps the file
-// too, so that the next rewrite looks again.
-bool SettleBeside(const std::string& target) {
-    const std::string dir = FolderOf(target);
-    const std::string name = target.substr(dir.size());
-    Judges judges(dir);
-    bool settled = true;
-    for (const std::string& beside : FindFiles(target + ".~*-*.*")) {
-        const std::optional<detail::RunName> run = detail::ReadRunName(beside);
-        if (!run || run->kind == detail::RunName::Kind::Temporary || run->fileEnd != name.size() ||
-            !beside.starts_with(name) || judges.Mine(run->number))
-            continue;
-        const detail::Run state = judges.Of(run->number);
-        if (state == detail::Run::Ended) static_cast<void>(Unlink(dir + beside));
-        if (state == detail::Run::Going) settled = false;
-    }
-    return settled;
-}
-
-// The states a step of an ended run may have left a file in, from its record; without one (killed
-// before the step's first write), the file as it was kept, which the file is only where a link kept
-// it and nothing has written it since.
-std::vector<detail::FileState> LeftStates(const std::string& keptOrMark, bool made) {
-    std::string text;
-    if (ReadTextFile(detail::RecordName(keptOrMark), text))
-        if (std::optional<std::vector<detail::FileState>> states = detail::ReadRecord(text)) return *states;
-    struct stat kept {};
-    if (made || ::lstat(keptOrMark.c_str(), &kept) != 0) return {};
-    return {detail::StateOf(kept)};
-}
-
-// True when `target` is the file exactly as the step left it: the same file, size and time.
-bool AsTheStepLeftIt(const std::string& target, const std::vector<detail::FileState>& states) {
-    struct stat standing {};
-    return ::lstat(target.c_str(), &standing) == 0 &&
-           std::find(states.begin(), states.end(), detail::StateOf(standing)) != states.end();
-}
-
-// What a start does with what a step of an ended run kept of a file, or with its mark of a file it
-// made.
-enum class Settling {
-    Drop,       // nothing to undo: the file is what was kept, or was made by no one or by later work
-    PutBack,    // the file is as the step left it, half done: what was kept goes back in its place
-    RemoveMade, // the step made the file and left it half done: it goes
-    KeepLater,  // the file was written since, by another copy of the program or by this one: it is
-                // later work, and stays; what was kept stays beside it under a lasting name
-};
-
-Settling Decide(bool made, const std::string& kept, const std::string& target) {
-    const bool asLeft = AsTheStepLeftIt(target, LeftStates(kept, made));
-    if (made) return asLeft ? Settling::RemoveMade : Settling::Drop;
-    if (SameBytes(kept, target)) return Settling::Drop;
-    return asLeft ? Settling::PutBack : Settling::KeepLater;
-}
-
-// Does what was decided; what the user is to be told of it, if anything.
-std::optional<StepCutShort> Settle(Settling settling, const std::string& kept, const std::string& target) {
-    BeginWrite();
-    StepCutShort cut{target, {}};
-    switch (settling) {
-    case Settling::Drop:
-        DropKept(kept);
-        return std::nullopt;
-    case Settling::RemoveMade:
-        if (Unlink(target) == 0 || errno == ENOENT) {
-            DropKept(kept);
-            return cut;
-        }
-        // Where nothing can be written all stays for a start that can; else the file stays unfinished.
-        FailedWith(errno);
-        cut.notWritable = LastWriteFault() == WriteFault::NotWritable;
-        return cut.notWritable ? std::optional(cut) : std::nullopt;
-    case Settling::PutBack:
-        if (PutBackKept(kept, target)) return cut;
-        // Nothing can be settled where nothing can be written: all stays for a start that can, or for
-        // the next whole write of the file, which is later work.
-        cut.notWritable = LastWriteFault() == WriteFault::NotWritable;
-        if (!cut.notWritable) cut.keptAs = KeepForGood(kept);
-        return cut;
-    case Settling::KeepLater:
-        cut.keptAs = KeepForGood(kept);
-        cut.laterWork = true;
-        return cut;
-    }
-    return std::nullopt;
-}
-
-} // namespace
-
-int RemoveStaleTemporaries(const std::string& folder) {
-    const std::string dir = FolderPrefix(folder);
-    Judges judges(dir);
-    int removed = 0;
-    for (const std::string& name : FindFiles(dir + "*.~*-*")) {
-        const std::optional<unsigned> number = TemporaryNumber(name);
-        if (number && judges.Of(*number) != detail::Run::Going && ::unlink((dir + name).c_str()) == 0)
-            ++removed;
-    }
-    // Every lock of a run that ended goes, once no file carries its number: one whose files a start
-    // is still to see to stays until they are seen to.
-    std::set<unsigned> carried;
-    std::vector<unsigned> locked;
-    for (const std::string& name : FindFiles(dir + "*~*"))
-        if (const std::optional<detail::RunName> run = detail::ReadRunName(name))
-            (run->kind == detail::RunName::Kind::Lock ? locked.push_back(run->number)
-                                                      : static_cast<void>(carried.insert(run->number)));
-    for (const unsigned number : locked) {
-        if (carried.contains(number)) continue;
-        // Judged one at a time, so that however many there are, they never hold more than a lock.
-        const bool ended = judges.Judged(number)
-                               ? judges.Of(number) == detail::Run::Ended
-                               : detail::RunJudge(dir, number).State() == detail::Run::Ended;
-        if (ended) detail::RetireRun(dir, number);
-    }
-    return removed;
-}
-
-std::vector<StepCutShort> UndoStepsOfEndedRuns(const std::string& folder) {
-    const std::string dir = FolderPrefix(folder);
-    Judges judges(dir);
-    std::vector<StepCutShort> back;
-    std::set<unsigned> unsettled;
-    std::vector<std::string> records;
-    for (const std::string& name : FindFiles(dir + "*.~*-*.*")) {
-        const std::optional<detail::RunName> run = detail::ReadRunName(name);
-        if (!run || run->kind == detail::RunName::Kind::Lock ||
-            run->kind == detail::RunName::Kind::Temporary || judges.Of(run->number) != detail::Run::Ended)
-            continue;
-        if (run->kind == detail::RunName::Kind::Record) {
-            records.push_back(dir + name);
-            continue;
-        }
-        const bool made = run->kind == detail::RunName::Kind::Made;
-        const std::string kept = dir + name;
-        const std::string target = dir + name.substr(0, run->fileEnd);
-        const std::optional<StepCutShort> cut = Settle(Decide(made, kept, target), kept, target);
-        if (!cut) continue;
-        if (cut->notWritable) unsettled.insert(run->number);
-        if (back.empty() || back.back().path != target) back.push_back(*cut);
-    }
-    // A record whose kept file or mark went, with a start killed between the two, goes too.
-    for (const std::string& record : records) {
-        const std::string stem = record.substr(0, record.size() - kRecordMark.size());
-        if (!FileExists(stem + std::string(kKeptMark)) && !FileExists(stem + std::string(kMadeMark)))
-            ::unlink(record.c_str());
-    }
-    // What such a run left and could not go back stays as it is: no later start puts it back over
-    // what has been written since.
-    for (const unsigned number : judges.Ended())
-        if (!unsettled.contains(number)) detail::RetireRun(dir, number);
-    return back;
-}
-
-std::string MarkFileMade(const std::string& path) {
-    BeginWrite();
-    const std::string target = NativePath(path);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string temporary = TemporaryName(target);
-        if (temporary.empty()) break;
-        const std::string mark = temporary + std::string(kMadeMark);
-        const int fd = Create(mark);
-        if (fd >= 0) {
-            ::close(fd);
-            stepFiles().Keep(target, {detail::RecordName(mark), std::nullopt});
-            return mark;
-        }
-        if (errno != EEXIST) break;
-    }
-    FailedWith(errno);
-    return {};
-}
-
-void DropKept(const std::string& kept) {
-    if (Unlink(kept) == 0 || errno == ENOENT)
-        ForgetLink(kept);
-    else
-        Retire(kept);
-    stepFiles().Drop(kept);
-}
-
-std::string KeepFileAsItIs(const std::string& path) {
-    BeginWrite();
-    const std::string target = NativePath(path);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string temporary = TemporaryName(target);
-        if (temporary.empty()) {
-            FailedWith(errno);
-            return {};
-        }
-        const std::string kept = temporary + std::string(kKeptMark);
-        struct stat linked {};
-        if (Link(target, kept) == 0) {
-            NoteLink(target, kept);
-            // The kept name is the file as it stood.
-            if (::lstat(kept.c_str(), &linked) == 0)
-                stepFiles().Keep(target, {detail::RecordName(kept), detail::StateOf(linked)});
-            return kept;
-        }
-        if (errno != EEXIST) break;
-    }
-    // No link on this file system (or none to be had): a copy keeps the file as well, given room. It
-    // takes the kept name only once whole, so that a crash while it is made leaves a temporary,
-    // which goes, and never half a file that a start would put back.
-    struct stat copied {};
-    const std::string copy = CopyBeside(target, copied);
-    if (copy.empty()) return {};
-    const std::string kept = copy + std::string(kKeptMark);
-    if (Rename(copy, kept) == 0) {
-        stepFiles().Keep(target, {detail::RecordName(kept), detail::StateOf(copied)});
-        return kept;
-    }
-    FailedWith(errno);
-    ::unlink(copy.c_str()); // else a start after a crash removes it
-    return {};
-}
-
-std::string KeepForGood(const std::string& kept) {
-    ForgetName(kept);
-    stepFiles().Drop(kept);
-    const size_t mark = kept.rfind(".~");
-    if (mark == std::string::npos) return kept;
-    for (int n = 1; n < 1000; ++n) {
-        const std::string lasting = kept.substr(0, mark) + std::string(kLastingMark) + std::to_string(n);
-        if (Link(kept, lasting) == 0) {
-            // A kept name that stayed as well would only be put back over the file at a later start.
-            ::unlink(kept.c_str());
-            return lasting;
-        }
-        if (errno == EEXIST) continue;
-        // No link on this file system: a rename gives the name, where no file kept before has it.
-        struct stat info {};
-        if (::lstat(lasting.c_str(), &info) == 0) continue;
-        if (Rename(kept, lasting) == 0) return lasting;
-        break;
-    }
-    // The box names the kept name, which is then no step's: no start puts it back over later work.
-    Retire(kept);
-    return kept;
-}
-
-bool PutBackKept(const std::string& kept, const std::string& path) {
-    BeginWrite();
-    const std::string target = NativePath(path);
-    ForgetName(kept);
-    // The kept name may hold the only copy of the file as it was: it stays until that is back.
-    if (Rename(kept, target) != 0) return FailedWith(errno);
-    // Two names of one file (no rewrite replaced it): the rename leaves both, and the kept one goes here.
-    ::unlink(kept.c_str());
-    stepFiles().Drop(kept);
-    return true;
-}
+} // namespace detail
 
 std::string NameBeside(const std::string& path) {
     return TemporaryName(NativePath(path));
@@ -746,6 +250,8 @@ WriteFault LastWriteFault() {
     case EDQUOT:
     case EFBIG:
         return WriteFault::DiskFull;
+    case EIO:
+        return WriteFault::InputOutput;
     default:
         return WriteFault::Other;
     }
@@ -794,7 +300,8 @@ File* fopen(const std::string& path, const char* mode) {
             return nullptr;
         }
         file->descriptor = CreateTemporary(native, file->temporary, stands ? &info : nullptr);
-        file->lookBeside = !stands || !leftFiles().AsLeft(native, info);
+        file->lookBeside = !stands || !LeftAsItWas(native, info);
+        if (StepKeeps(native)) file->digest.emplace();
     }
     if (file->descriptor < 0) {
         delete file;
@@ -816,14 +323,11 @@ int fclose(File* file) {
         if (::close(file->descriptor) != 0) ok = FailedWith(errno);
         if (file->kind == File::Kind::Rewrite) {
             const bool settled = !ok || !file->lookBeside || SettleBeside(file->target);
-            if (ok) ok = RecordStepWrite(file->target, file->written, file->sync);
+            const std::optional<FileState> state = ok ? StepState(*file) : std::nullopt;
+            if (state) ok = RecordStepWrite(file->target, *state, file->sync);
             if (ok && Rename(file->temporary, file->target) != 0) ok = FailedWith(errno);
             if (!ok) ::unlink(file->temporary.c_str());
-            if (ok) stepFiles().Wrote(file->target, detail::StateOf(file->written));
-            if (ok && settled)
-                leftFiles().Wrote(file->target, file->written);
-            else
-                leftFiles().Forget(file->target);
+            NoteRewrite(file->target, file->written, state, ok, settled);
             if (ok && file->sync == Sync::ToDisk) ok = SyncFolderOf(file->target) || FailedWith(errno);
         }
     }

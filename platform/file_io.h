@@ -133,9 +133,10 @@ int RemoveStaleTemporaries(const std::string& folder);
 
 // Why the layer's last write, keep or rename failed, from the error the system gave: the folder or
 // file cannot be written (EACCES, EPERM, EROFS), the disk is full (ENOSPC, EDQUOT, or a file-size
-// limit), or something else. Each write, keep or rename starts without a reason, so one that went
-// through, or failed for a reason of its own, never reports an earlier one's.
-enum class WriteFault { Other, NotWritable, DiskFull };
+// limit), the disk failed to take the bytes (EIO), or something else. Each write, keep or rename starts
+// without a reason, so one that went through, or failed for a reason of its own, never reports an earlier
+// one's.
+enum class WriteFault { Other, NotWritable, DiskFull, InputOutput };
 WriteFault LastWriteFault();
 
 // A second name beside the file for the file as it stands, so that it can be put back after a
@@ -167,19 +168,25 @@ struct StepCutShort {
     bool notWritable = false;
     bool operator==(const StepCutShort&) const = default;
 };
-// Undoes in `folder` what every step of a run that ended left half done: where the file is exactly
-// as such a step's last write left it (the same file, size and time, as the step recorded them),
+// The `n`th name (from 1) a kept file that is to stay may take beside `path`, the file it was kept
+// for; a name a file has already is passed over, and an empty one ends the search. Without one the
+// layer's own, "<name>.before-step-<n>", which is no file the program reads as one of its own kind.
+using LastingName = std::function<std::string(const std::string& path, int n)>;
+// Undoes in `folder` what every step of a run that ended left half done: where the file holds
+// exactly what such a step's last write left in it (the same size and bytes, as the step recorded
+// them, whatever disk, folder or file the bytes are now on),
 // what the step kept goes back in its place, or the file goes where the step made it; the run's
 // number then retires. A file the step had not written yet is left without a word. A file written
 // since, by any copy of the program, is later work and is never replaced: what was kept of it goes
 // where it holds the same bytes, and is otherwise kept for good and told. What cannot go back is
-// kept for good too, and no later start puts it back over what is written since; where the folder
-// cannot be written nothing changes, and a later whole write of the file settles what was kept of it.
-std::vector<StepCutShort> UndoStepsOfEndedRuns(const std::string& folder);
-// Gives a kept file that is to stay a lasting name beside its file, "<name>.before-step-<n>", which
-// nothing of the layer removes, replaces or puts back. The name the file has then: the kept one when
-// no other could be given, which is then no step's either, so that no start puts it back.
-std::string KeepForGood(const std::string& kept);
+// kept for good too (under `lasting`), and no later start puts it back over what is written since;
+// where the folder cannot be written nothing changes, and a later whole write of the file settles
+// what was kept of it.
+std::vector<StepCutShort> UndoStepsOfEndedRuns(const std::string& folder, const LastingName& lasting = {});
+// Gives a kept file that is to stay a lasting name beside its file (`name`), which nothing of the
+// layer removes, replaces or puts back. The name the file has then: the kept one when no other could
+// be given, which is then no step's either, so that no start puts it back.
+std::string KeepForGood(const std::string& kept, const LastingName& name = {});
 
 // A fresh name beside `path`, as a rewrite's temporary has, for a file that is to replace it once
 // written whole.

@@ -2,15 +2,19 @@
 
 #include <new>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/frame_window.h"
+#include "platform/module_path.h"
+#include "platform/single_run.h"
 #include "resources/control_bar_layout.h"
 #include "resources/glyphs.h"
 #include "resources/main_menu.h"
 #include "resources/register_resources.h"
 #include "shell/client.h"
 #include "shell/datum_readout.h"
+#include "shell/running_copy.h"
 #include "tools/tool_names.h"
 
 namespace {
@@ -41,7 +45,8 @@ std::vector<std::string> WidestToolNames() {
 
 } // namespace
 
-TAApp::TAApp(const char* name) : TApplication(name) {
+TAApp::TAApp(const char* name, std::string programDirectory)
+    : TApplication(name), ProgramDirectory(std::move(programDirectory)) {
     res::RegisterProgramResources();
 }
 
@@ -50,7 +55,7 @@ TAApp::~TAApp() = default;
 void TAApp::InitMainWindow() {
     EnableCtl3d(true);
 
-    Client = new TClient();
+    Client = ProgramDirectory.empty() ? new TClient() : new TClient(ProgramDirectory);
 
     auto* frame = new TDecoratedMDIFrame(kProgramTitle, res::kMainMenuId, *Client, true);
     frame->Attr.Style |= kFrameStyle;
@@ -106,9 +111,20 @@ void TAApp::SetupControlBar(TDecoratedMDIFrame* frame) {
     Harbor->Insert(*bar, alTop);
 }
 
-int OwlMain(int, char**) {
-    TAApp app(kProgramTitle);
+int RunProgramFrom(const std::string& programDirectory) {
+    // Before the start settles or writes anything: what another copy wrote and holds stays its own.
+    pl::OneRunPerFolder run(programDirectory + "CFG/");
+    if (!run.Alone()) {
+        shell::TellCopyRunning(programDirectory, run.Other());
+        return 0;
+    }
+    TAApp app(kProgramTitle, programDirectory);
+    run.AnswerLaterStarts([&app] { return shell::DrawingInUse(app.Client); });
     // A failed allocation ends in the standard way rather than calling a handler.
     std::set_new_handler(nullptr);
     return app.Run();
+}
+
+int OwlMain(int, char**) {
+    return RunProgramFrom(pl::ModuleDirectory());
 }

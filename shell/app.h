@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "platform/application.h"
 #include "platform/gadget_window.h"
@@ -15,7 +16,8 @@ constexpr const char* kProgramTitle = "TREVALYN 6.1";
 
 class TAApp : public TApplication {
 public:
-    explicit TAApp(const char* name = kProgramTitle);
+    // The client starts in `programDirectory` (ending in '/'), or in the executable's folder when empty.
+    explicit TAApp(const char* name = kProgramTitle, std::string programDirectory = {});
     ~TAApp() override;
 
     void InitMainWindow() override;
@@ -30,7 +32,14 @@ public:
     std::unique_ptr<THarbor> Harbor;
     TClient* Client = nullptr;
     TDockableControlBar* ControlBar = nullptr; // the bar SetupControlBar built
+
+private:
+    std::string ProgramDirectory;
 };
 
-// The program's main function; the arguments are not used.
+// The program run from `programDirectory` (ending in '/'): where a copy runs from there already, it
+// says so and ends before it reads or writes any file there.
+int RunProgramFrom(const std::string& programDirectory);
+
+// The program's main function: the program run from the executable's folder; the arguments are not used.
 int OwlMain(int argc, char** argv);

@@ -64,6 +64,14 @@ bool ChooseDrawingToOpen(TClient& client) {
         ::MessageBox(client.GetHandle(), text.c_str(), "Open", MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
+    // A name with an extension typed into it would read and write "<name>.DB0.DB0", a drawing of its
+    // own that no one meant; New refuses such names too.
+    if (name.find_first_of(".:") != std::string::npos) {
+        const std::string text =
+            "\"" + name + "\" cannot be opened: a drawing name has no \".\" or \":\" in it.";
+        ::MessageBox(client.GetHandle(), text.c_str(), "Open", MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
     ObjectList.SetDrawingName(name);
     ObjectList.ForgetSelection();
     return true;

@@ -1,5 +1,6 @@
 #include "bench/support/bench_scenes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <iterator>
@@ -20,6 +21,12 @@ constexpr int32_t kCellsX = 20;
 constexpr int32_t kCellsY = 12;
 constexpr int32_t kMargin = 200; // logical units around the house on the unmagnified view
 const COLORREF kInk = RGB(0, 0, 0);
+bool smallScenes = false;
+
+// The count a scene is built with: as asked, or at most kSmallSceneCount in a small run.
+int32_t SceneCount(int32_t asked) {
+    return smallScenes ? std::min(asked, kSmallSceneCount) : asked;
+}
 
 void StartDocument() {
     ResetGlobals();
@@ -265,6 +272,14 @@ void AddAnyKind(Random& random, int32_t i) {
 
 } // namespace
 
+void UseSmallScenes(bool small) {
+    smallScenes = small;
+}
+
+bool SmallScenes() {
+    return smallScenes;
+}
+
 void BuildHouse() {
     StartDocument();
     Floor(kGroundFloor, kCellsY);
@@ -276,6 +291,7 @@ void BuildHouse() {
 
 void BuildLongLines(int32_t count) {
     StartDocument();
+    count = SceneCount(count);
     Random random;
     const int32_t w = kCellsX * kCell, h = kCellsY * kCell;
     for (int32_t i = 0; i < count; ++i)
@@ -285,6 +301,7 @@ void BuildLongLines(int32_t count) {
 
 void BuildEveryKind(int32_t count) {
     StartDocument();
+    count = SceneCount(count);
     Random random;
     for (int32_t i = 0; i < count; ++i)
         AddAnyKind(random, i);
@@ -292,6 +309,7 @@ void BuildEveryKind(int32_t count) {
 
 void BuildTexts(int32_t count, bool turned) {
     StartDocument();
+    count = SceneCount(count);
     static const char* const kLabels[] = {"Kitchen", "3600 x 4200", "Bedroom 2",
                                           "WC",      "12000",       "Living room"};
     Random random;
@@ -307,6 +325,7 @@ void BuildTexts(int32_t count, bool turned) {
 
 void BuildSizedTexts(int32_t count, int32_t least, int32_t most, int32_t letters, bool turned, bool varied) {
     StartDocument();
+    count = SceneCount(count);
     static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     constexpr int32_t kAlphabetSize = int32_t(sizeof kAlphabet - 1);
     static const char* const kLabels[] = {"Kitchen", "3600 x 4200", "Bedroom 2",
@@ -335,6 +354,7 @@ void BuildSizedTexts(int32_t count, int32_t least, int32_t most, int32_t letters
 
 void BuildMixed(int32_t count) {
     StartDocument();
+    count = SceneCount(count);
     SheetWidth = 16000, SheetHeight = 10000;
     for (int32_t i = 0; i < count; ++i)
         AddMixed(i);

@@ -7,6 +7,13 @@ namespace bench {
 
 constexpr int32_t kScreenWidth = 1920, kScreenHeight = 1080;
 
+// A run that only proves each benchmark works, as ctest's is: every scene of a given count is built
+// with at most kSmallSceneCount objects, so a whole bench costs seconds, not minutes. Set by the
+// command line's --small-scenes.
+constexpr int32_t kSmallSceneCount = 300;
+void UseSmallScenes(bool small);
+bool SmallScenes();
+
 // The bench house: three floors of room cells (partitions, a room, a dimension with arrows and its
 // length, symbols, texts, lines and a door swing in each) inside external walls, padded to 10,000
 // objects with lines on another view; about 3,400 on the ground floor. Replaces the document.

@@ -1,5 +1,6 @@
 #include "platform/detail/step_record.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace pl::detail {
@@ -19,10 +20,9 @@ template <typename Number> bool Take(std::string_view& text, Number& value, char
 
 } // namespace
 
-FileState StateOf(const struct stat& info) {
+FileState::Identity IdentityOf(const struct stat& info) {
     return {static_cast<uint64_t>(info.st_dev), static_cast<uint64_t>(info.st_ino),
-            static_cast<int64_t>(info.st_size), static_cast<int64_t>(info.st_mtim.tv_sec),
-            static_cast<int64_t>(info.st_mtim.tv_nsec)};
+            static_cast<int64_t>(info.st_mtim.tv_sec), static_cast<int64_t>(info.st_mtim.tv_nsec)};
 }
 
 std::string RecordName(const std::string& keptOrMark) {
@@ -33,8 +33,7 @@ std::string RecordName(const std::string& keptOrMark) {
 std::string RecordText(const std::vector<FileState>& states) {
     std::string text;
     for (const FileState& s : states)
-        text += std::to_string(s.device) + ' ' + std::to_string(s.inode) + ' ' + std::to_string(s.size) +
-                ' ' + std::to_string(s.seconds) + ' ' + std::to_string(s.nanoseconds) + '\n';
+        text += std::to_string(s.size) + ' ' + std::to_string(s.digest) + '\n';
     return text;
 }
 
@@ -42,9 +41,18 @@ std::optional<std::vector<FileState>> ReadRecord(std::string_view text) {
     std::vector<FileState> states;
     while (!text.empty()) {
         FileState s;
-        if (states.size() == kMostStates || !Take(text, s.device, ' ') || !Take(text, s.inode, ' ') ||
-            !Take(text, s.size, ' ') || !Take(text, s.seconds, ' ') || !Take(text, s.nanoseconds, '\n'))
-            return std::nullopt;
+        if (states.size() == kMostStates) return std::nullopt;
+        // "<size> <digest>", or in an older record "<device> <inode> <size> <seconds> <nanoseconds>".
+        const size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        if (std::count(line.begin(), line.end(), ' ') == 1) {
+            if (!Take(text, s.size, ' ') || !Take(text, s.digest, '\n')) return std::nullopt;
+        } else {
+            FileState::Identity& id = s.identity.emplace();
+            if (!Take(text, id.device, ' ') || !Take(text, id.inode, ' ') || !Take(text, s.size, ' ') ||
+                !Take(text, id.seconds, ' ') || !Take(text, id.nanoseconds, '\n'))
+                return std::nullopt;
+        }
         states.push_back(s);
     }
     return states;

@@ -3,9 +3,9 @@
 //
 // The record, "<name>.~<number>-<counter>.left" beside "<name>.~<number>-<counter>.kept" (or beside
 // the mark ".made"), holds the states the step may have left the file in: the one its last write
-// left (or the file as it was kept, before any write), and the one the write under way leaves. It is
-// replaced whole before each write of the file lands, so a program killed at any moment leaves the
-// file in one of them, unless another has written it since.
+// left, and the one the write under way leaves (before the step's first write, the file as it was
+// kept is the kept file itself). It is replaced whole before each write of the file lands, so a
+// program killed at any moment leaves the file in one of them, unless another has written it since.
 #pragma once
 
 #include <cstdint>
@@ -17,22 +17,31 @@
 
 namespace pl::detail {
 
-// A file as the system tells it apart: which file it is, its size and the time it was last written.
-// A rewrite gives a file another identity, whoever writes it, with or without hard links.
+// A file as its bytes tell it apart: its size and a digest of its bytes (byte_digest.h). Neither
+// changes when the disk is mounted again or the folder is copied or moved, as which file it is does.
 struct FileState {
-    uint64_t device = 0;
-    uint64_t inode = 0;
     int64_t size = 0;
-    int64_t seconds = 0;
-    int64_t nanoseconds = 0;
+    uint64_t digest = 0;
+    // A record written before files were told apart by their bytes holds instead which file it was
+    // and when it was last written; the digest is then unknown.
+    struct Identity {
+        uint64_t device = 0;
+        uint64_t inode = 0;
+        int64_t seconds = 0;
+        int64_t nanoseconds = 0;
+        bool operator==(const Identity&) const = default;
+    };
+    std::optional<Identity> identity;
     bool operator==(const FileState&) const = default;
 };
-FileState StateOf(const struct stat& info);
+// The file's identity as such an older record holds it.
+FileState::Identity IdentityOf(const struct stat& info);
 
 // The record's name beside a kept name or a mark.
 std::string RecordName(const std::string& keptOrMark);
 
-// The record's text, and the states read back from one; nothing for a text that is not a record.
+// The record's text, and the states read back from one, in either form; nothing for a text that is
+// not a record.
 std::string RecordText(const std::vector<FileState>& states);
 std::optional<std::vector<FileState>> ReadRecord(std::string_view text);
 

@@ -95,7 +95,8 @@ protected:
     std::vector<std::string> LeftBeside() const {
         std::vector<std::string> left;
         for (const auto& entry : std::filesystem::directory_iterator(dir.Path() + "DWGS"))
-            if (entry.path().filename().string().starts_with("HOUSE.DB0."))
+            if (entry.path().filename().string().starts_with("HOUSE.DB0.") ||
+                entry.path().filename().string().starts_with("HOUSE before"))
                 left.push_back(dir.ReadFile("DWGS/" + entry.path().filename().string()));
         return left;
     }
@@ -132,7 +133,7 @@ TEST_P(KeptFile, AFailedStepLeavesTheFileItFoundAndTellsWhatItLeft) {
     int renames = 0;
     pl::OnFileCall([&](pl::FileCall call, const std::string&, const std::string& to) {
         if (!c.writable && call != pl::FileCall::Rename) return EACCES;
-        if (to.find(".before-step-") != std::string::npos && !c.lasting)
+        if (to.find(" before 1") != std::string::npos && !c.lasting)
             return call == pl::FileCall::Link ? EPERM : EIO;
         if (call == pl::FileCall::Link) return c.links ? 0 : EPERM;
         // The step's first write goes through; what follows is the putting back.
@@ -162,8 +163,10 @@ TEST_P(KeptFile, AFailedStepLeavesTheFileItFoundAndTellsWhatItLeft) {
         EXPECT_EQ(WorkingFile(), half);
         EXPECT_EQ(LeftBeside(), std::vector<std::string>{before});
         EXPECT_EQ(log.find("keeps its previous contents"), std::string::npos) << log;
-        const std::string stays = c.lasting ? ".before-step-1" : ".~";
-        EXPECT_NE(log.find("kept as:\\n" + dir.Path() + "DWGS/HOUSE.DB0" + stays), std::string::npos) << log;
+        const std::string stays =
+            c.lasting ? " the drawing \\\"HOUSE before 1\\\":\\n" + dir.Path() + "DWGS/HOUSE before 1"
+                      : ":\\n" + dir.Path() + "DWGS/HOUSE.DB0.~";
+        EXPECT_NE(log.find("kept as" + stays), std::string::npos) << log;
     } else {
         EXPECT_EQ(WorkingFile(), before);
         EXPECT_TRUE(LeftBeside().empty());

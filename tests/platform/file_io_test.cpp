@@ -210,7 +210,9 @@ TEST_P(WriteFaults, AreEachWritesOwn) {
     EXPECT_EQ(rename ? pl::ReplaceFile(Cfg("A.CFG"), Cfg("B.CFG")) : pl::WriteTextFile(Cfg("A.CFG"), "c"),
               error == 0);
     pl::OnFileCall({});
-    EXPECT_EQ(pl::LastWriteFault(), error == ENOSPC ? pl::WriteFault::DiskFull : pl::WriteFault::Other);
+    EXPECT_EQ(pl::LastWriteFault(), error == ENOSPC ? pl::WriteFault::DiskFull
+                                    : error == EIO  ? pl::WriteFault::InputOutput
+                                                    : pl::WriteFault::Other);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sequences, WriteFaults,
@@ -246,14 +248,15 @@ TEST_F(FileIo, WholeFileHelpersAndFastReader) {
 // for good, or with no lock behind its number (an earlier version's, or one a box named), stays.
 TEST_F(FileIo, StaleTemporariesOfEndedProcessesAreRemoved) {
     const std::string d = dir.Path() + "DWGS/";
-    for (const char* name : {"A", "D", "G"})
+    for (const char* name : {"A", "D", "G", "I"})
         dir.WriteFile("DWGS/" + std::string(name), name + std::string(" as it was"));
     const pid_t ended = fork();
     if (ended == 0) {
         const bool ok = !pl::KeepFileAsItIs(d + "A").empty() && pl::WriteTextFile(d + "A", "part") &&
                         !pl::KeepFileAsItIs(d + "D").empty() && !pl::MarkFileMade(d + "E").empty() &&
                         pl::WriteTextFile(d + "E", "part") && !pl::MarkFileMade(d + "F").empty() &&
-                        !pl::KeepFileAsItIs(d + "G").empty() && pl::WriteTextFile(d + "G", "part");
+                        !pl::KeepFileAsItIs(d + "G").empty() && pl::WriteTextFile(d + "G", "part") &&
+                        !pl::KeepFileAsItIs(d + "I").empty() && pl::WriteTextFile(d + "I", "part");
         _exit(ok ? 0 : 1);
     }
     int status = 1;
@@ -282,15 +285,22 @@ TEST_F(FileIo, StaleTemporariesOfEndedProcessesAreRemoved) {
     for (const auto& [name, stale] : files)
         dir.WriteFile("DWGS/" + name, name);
     EXPECT_EQ(pl::RemoveStaleTemporaries(d), 3);
+    // A record of an earlier version tells the file by which it is and when it was written.
+    struct stat i {};
+    ASSERT_EQ(::stat((d + "I").c_str(), &i), 0);
+    dir.WriteFile("DWGS/" + pl::FindFiles(d + "I.~*.left").at(0),
+                  std::to_string(i.st_dev) + " " + std::to_string(i.st_ino) + " 4 " +
+                      std::to_string(i.st_mtim.tv_sec) + " " + std::to_string(i.st_mtim.tv_nsec) + "\n");
     // One that cannot go back now is kept for good, not left for a start after work saved since.
     pl::OnFileCall(
         [&](pl::FileCall, const std::string&, const std::string& to) { return to == d + "G" ? EIO : 0; });
-    EXPECT_EQ(
-        pl::UndoStepsOfEndedRuns(d),
-        (std::vector<pl::StepCutShort>{{d + "A", ""}, {d + "E", ""}, {d + "G", d + "G.before-step-1"}}));
+    EXPECT_EQ(pl::UndoStepsOfEndedRuns(d),
+              (std::vector<pl::StepCutShort>{
+                  {d + "A", ""}, {d + "E", ""}, {d + "G", d + "G.before-step-1"}, {d + "I", ""}}));
     pl::OnFileCall({});
     EXPECT_EQ(dir.ReadFile("DWGS/G.before-step-1"), "G as it was");
     EXPECT_EQ(dir.ReadFile("DWGS/A"), "A as it was");
+    EXPECT_EQ(dir.ReadFile("DWGS/I"), "I as it was");
     EXPECT_EQ(dir.ReadFile("DWGS/D"), "D as it was");
     EXPECT_FALSE(dir.Exists("DWGS/E") || dir.Exists("DWGS/F"));
     // Nothing of the program that ended stays, its lock file included.

@@ -1,12 +1,60 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <filesystem>
+#include <map>
+#include <QCoreApplication>
+#include <QProcess>
+#include <QSocketNotifier>
+#include <QTimer>
+
 #include "document/document.h"
 #include "document/program_state.h"
+#include "platform/file_io.h"
+#include "platform/test_script.h"
+#include "resources/command_ids.h"
+#include "resources/dialogs/file_templates.h"
+#include "resources/dialogs/wall_templates.h"
+#include "shell/app.h"
 #include "shell/client.h"
 #include "tests/support/program_directory.h"
 #include "tools/line_tool.h"
 
 namespace {
+
+// The program started from `dir` in a process of its own: it starts File > New of `drawing` unless
+// that is empty, says it has started, and ends as by File > Exit when its input ends; then it prints its log.
+[[noreturn]] void RunStart(const std::string& dir, const std::string& drawing) {
+    pl::script::Enable(true);
+    QTimer::singleShot(0, [drawing] {
+        TClient* client = static_cast<TAApp*>(TApplication::Current())->Client;
+        if (!drawing.empty()) {
+            pl::script::AnswerDialog(kNewDrawingDialogId, {{{{kNewNameEdit, drawing}}, IDOK}});
+            pl::script::AnswerDialog(kPlanDialogId, {{{{kPlanCavity275, "1"}}, IDOK}});
+            pl::script::AnswerDialog(kExtSideDialogId, {{{}, IDOK}});
+            client->ProcessCommand(cmd::kFileNew);
+        }
+        std::printf("copy started\n");
+        std::fflush(stdout);
+        auto* input = new QSocketNotifier(0, QSocketNotifier::Read);
+        QObject::connect(input, &QSocketNotifier::activated, [client, input] {
+            input->setEnabled(false);
+            client->ProcessCommand(cmd::kExit);
+        });
+    });
+    const int code = RunProgramFrom(dir);
+    std::printf("%s", pl::script::LogText().c_str());
+    std::exit(code);
+}
+
+// Every file the program writes in the folder, by name, with its bytes.
+std::map<std::string, std::string> Files(const testsupport::ProgramDirectory& dir) {
+    std::map<std::string, std::string> files;
+    for (const char* folder : {"CFG", "DWGS", "LIBS"})
+        for (const auto& file : std::filesystem::recursive_directory_iterator(dir.File(folder)))
+            pl::ReadTextFile(file.path(), files[file.path()]);
+    return files;
+}
 
 class ClientStartUp : public ::testing::Test {
 protected:
@@ -109,6 +157,50 @@ TEST_F(ClientStartUp, MissingSaveFileCountsAsOffAndIsRestored) {
     TClient client(dir.Path());
     EXPECT_EQ(SaveState, 0);
     EXPECT_EQ(dir.ReadFile("CFG/SAVE.CFG"), "1");
+}
+
+// While a copy runs from a folder, whatever it has open, a start there says where it is and changes no
+// file; once the copy ended (Exit, kill -9, SIGTERM) a start runs, and leaves no lock when it ends.
+TEST_F(ClientStartUp, ASecondStartChangesNoFileWhileACopyRunsFromTheFolder) {
+    if (const char* folder = std::getenv("TREVALYN_TEST_PROGRAM"))
+        RunStart(folder, std::getenv("TREVALYN_TEST_DRAWING"));
+    // The program from the folder in a process of its own: what it printed once started (or ended).
+    const auto start = [](QProcess& program, const std::string& folder, const char* drawing, bool input) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* share : {"GTEST_TOTAL_SHARDS", "GTEST_SHARD_INDEX"})
+            environment.remove(share);
+        environment.insert("TREVALYN_TEST_PROGRAM", QString::fromStdString(folder));
+        environment.insert("TREVALYN_TEST_DRAWING", drawing);
+        program.setProcessEnvironment(environment);
+        program.start(QCoreApplication::applicationFilePath(),
+                      {"--gtest_filter=ClientStartUp.ASecondStartChangesNoFileWhileACopyRunsFromTheFolder"});
+        if (!input) program.closeWriteChannel();
+        std::string said;
+        while ((!input || said.find("copy started") == std::string::npos) && program.waitForReadyRead(-1))
+            said += program.readAllStandardOutput().toStdString();
+        if (!input && program.waitForFinished(-1)) said += program.readAllStandardOutput().toStdString();
+        return said;
+    };
+    for (const auto& [drawing, end] :
+         {std::pair{"", 0}, {"HOUSE", 0}, {"HOUSE", SIGKILL}, {"HOUSE", SIGTERM}}) {
+        SCOPED_TRACE(std::string(drawing) + " " + std::to_string(end));
+        const testsupport::ProgramDirectory folder;
+        QProcess first, second, third;
+        ASSERT_NE(start(first, folder.Path(), drawing, true).find("copy started"), std::string::npos);
+        const auto files = Files(folder);
+        const std::string said = start(second, folder.Path(), "OTHER", false);
+        EXPECT_NE(said.find("already running from the folder\\n" + folder.Path() + "\\nwith " +
+                            (*drawing ? "the drawing HOUSE open" : "no drawing open")),
+                  std::string::npos)
+            << said;
+        EXPECT_EQ(Files(folder), files);
+        end ? static_cast<void>(::kill(static_cast<pid_t>(first.processId()), end))
+            : first.closeWriteChannel();
+        ASSERT_TRUE(first.waitForFinished(-1));
+        const std::string next = start(third, folder.Path(), "", false);
+        EXPECT_NE(next.find("GUIDE LINE: Press FILE/NEW or FILE/OPEN"), std::string::npos) << next;
+        EXPECT_EQ(pl::FindFiles(folder.Path() + "CFG/*~*"), std::vector<std::string>{});
+    }
 }
 
 TEST_F(ClientStartUp, ChoosesTheBuiltInHtmlHelp) {

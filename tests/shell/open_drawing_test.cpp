@@ -103,6 +103,19 @@ TEST_F(OpenDrawing, CancelledOrRefusedDialogOpensNothingAndSaveThenWritesNothing
     Open(dir.File("DWGS/" + longName + ".DB0"));
     EXPECT_TRUE(ui.LogContains("a drawing name has 1 to 24 characters"));
     EXPECT_TRUE(Titles().empty());
+    // A name with the extension typed into it is no drawing: nothing opens and no file is made.
+    for (const char* typed : {"SMITH.DB0.DB0", "SMITH.DB0.before-step-1"}) {
+        dir.WriteFile("DWGS/" + std::string(typed), saved);
+        Open(dir.File("DWGS/" + std::string(typed)));
+        EXPECT_TRUE(ui.LogContains("\\\"SMITH.DB0\\\" cannot be opened")) << ui.Log();
+        EXPECT_TRUE(Titles().empty());
+    }
+    EXPECT_EQ(pl::FindFiles(dir.Path() + "DWGS/SMITH.DB0.*").size(), 2u);
+    // The name a start gives a drawing it kept as it was before a step opens as any other.
+    dir.WriteFile("DWGS/SMITH before 1.DB0", saved);
+    Open(dir.File("DWGS/SMITH before 1.DB0"));
+    EXPECT_EQ(Titles(), std::vector<std::string>{"SMITH before 1.PLN"});
+    client->CloseChildren();
 
     // A program folder that cannot be written opens nothing, and says so.
     pl::OnFileCall([&](pl::FileCall, const std::string&, const std::string& to) {

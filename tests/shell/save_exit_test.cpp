@@ -228,6 +228,7 @@ struct FailureCase {
     const char* refused;          // the folder that cannot be written; none: a disk without room
     const char* told = kNotSaved; // what the box says before " <file> could not be written (<why>)."
     const char* file = "DWGS/SMITH.DB0";
+    int error = EACCES; // what the folder refuses with
 };
 
 class WriteFailure : public SaveAndExit, public ::testing::WithParamInterface<FailureCase> {};
@@ -244,14 +245,15 @@ TEST_P(WriteFailure, StopsTheCommandAndNamesItsCause) {
     std::optional<testsupport::FullDisk> full;
     if (!c.refused) full.emplace(std::max<size_t>(before.size() / 2, 8));
     pl::OnFileCall([&](pl::FileCall, auto&, const std::string& to) {
-        return c.refused && to.starts_with(dir.Path() + c.refused) ? EACCES : 0;
+        return c.refused && to.starts_with(dir.Path() + c.refused) ? c.error : 0;
     });
     auto& frame = dynamic_cast<TDecoratedMDIFrame&>(*app.GetMainWindow());
     static_cast<void>(c.command ? client->ProcessCommand(c.command) : frame.MainWidget()->close());
     QCoreApplication::processEvents();
     pl::OnFileCall({}), full.reset();
-    const std::string why =
-        c.refused ? "the folder " + dir.Path() + c.refused + " cannot be written" : "the disk may be full";
+    const std::string why = c.error == EIO ? "the disk could not be written: an input/output error"
+                            : c.refused    ? "the folder " + dir.Path() + c.refused + " cannot be written"
+                                           : "the disk may be full";
     EXPECT_TRUE(ui.LogContains(std::string(c.told) + " " + dir.Path() + c.file + " could not be written (" +
                                why + ")."))
         << ui.Log();
@@ -277,6 +279,8 @@ const FailureCase kFailures[] = {
      "The new drawing NEWD was not started: its drawing file", "DWGS/NEWD.DB0"},
     {"NewSavedCopy", Drawing::None, cmd::kFileNew, "CFG/", kNotStarted, "CFG/tmp.cfg"},
     {"NewDrawingDiskFull", Drawing::None, cmd::kFileNew, nullptr, kNotStarted, "CFG/tmp.cfg"},
+    {"SaveInputOutput", Drawing::Changed, cmd::kFileSave, "DWGS/", kNotSaved, "DWGS/SMITH.DB0", EIO},
+    {"NewInputOutput", Drawing::None, cmd::kFileNew, "CFG/", kNotStarted, "CFG/tmp.cfg", EIO},
 };
 INSTANTIATE_TEST_SUITE_P(Commands, WriteFailure, ::testing::ValuesIn(kFailures),
                          [](const auto& info) { return std::string(info.param.name); });
