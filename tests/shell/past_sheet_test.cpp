@@ -21,7 +21,6 @@ namespace {
 
 using pl::script::DialogStep;
 
-// Each road and its command (the datum's a key of its own).
 // clang-format off
 enum class Road { EnterCircle, EnterLine, EnterBelow, WallBelow, WallLeft, ClickText, DatumClick, DragCircleOut,
                   Paste, Symbol, Turn, MoveRoom, NewRoomLands, PasteLands, SymbolLands };
@@ -71,13 +70,12 @@ TEST_P(PastSheet, StoresNothingAndSaysSo) {
         if (road != Road::PasteLands)
             pl::script::AnswerDialog(kLibraryListDialogId, {{{{kLibraryListBoxId, "SINK"}}, IDOK}});
     }
-    const int32_t room = kNewRoomDialogId; // a room a little less tall than the sheet, from the view's foot
+    const int32_t room = kNewRoomDialogId, tall = room + roomdlg::kVertical; // too tall above the view's foot
     if (road == Road::NewRoomLands)
         pl::script::AnswerDialog(kRoomPartitionDialogId, {{{}, IDOK}}),
-            pl::script::AnswerDialog(
-                room,
-                {{{{room + roomdlg::kHorizontal, "1000"}, {room + roomdlg::kVertical, "18000"}}, IDOK}});
-    // Each road's command, then the pointer's steps in order.
+            pl::script::AnswerDialog(room,
+                                     {{{{room + roomdlg::kHorizontal, "1000"}, {tall, "18000"}}, IDOK}});
+    // Each road's command, the datum's a key of its own; then the pointer's steps in order.
     const int32_t side = road == Road::WallBelow ? kPartitionBelow : kPartitionLeft;
     if (wall)
         pl::script::AnswerDialog(kPartitionDialogId, {{{{kPartitionThickness, "100"}, {side, "1"}}, IDOK}});
