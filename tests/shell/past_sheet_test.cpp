@@ -16,6 +16,7 @@
 #include "resources/dialogs/room_templates.h"
 #include "resources/dialogs/tool_dialog_templates.h"
 #include "tests/shell/input_fixture.h"
+#include "tests/support/made_objects.h"
 
 namespace {
 
@@ -55,8 +56,7 @@ TEST_P(PastSheet, StoresNothingAndSaysSo) {
     for (const int32_t y : {1000, 1500, 2000})
         if (road >= Road::Paste) ObjectList.Add(inputs::Line(1000, y, 3000, y, view));
     if (road == Road::MoveRoom)
-        ObjectList.Add(std::make_unique<TRoomobj>(view, kDesignRoom, 1, 0, 2, 2, 1000, 0, 3000, 0, 3000, 1000,
-                                                  0, 2, 10, 2000, 2000, 0, "room", "", ""));
+        ObjectList.Add(testsupport::Made<TRoomobj>(kDesignRoom, 1000, 3000, 3000, 1000, view));
     ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     child->Invalidate(true);
     child->UpdateWindow();
