@@ -7,11 +7,12 @@
 // long notes, each at its own angle, repaint beside their level twins once their first paint has
 // turned the glyphs, within the machine's bound of kept glyphs and past smaller ones; the process's
 // resident memory, the bytes the kept turned glyphs take, the bytes of their choices beside the
-// bound and the glyphs a repaint searched again are reported with them, and beside the notes the
-// processor time of Qt's own drawText of the same turned texts, which keeps nothing of them, and
-// the ratio of the repaint's to it. So do notes of different letters, which share few glyphs, and
-// texts too large to turn glyph by glyph, whose mends are kept. First paints, with nothing kept,
-// are timed once each: run alone in a fresh process, one is what a user waits for on opening a
+// bound and the glyphs a repaint searched again are reported with them, and beside every turned
+// scene the processor time of Qt's own drawText of the same turned texts, which keeps nothing of
+// them, and the ratio of the repaint's to it. So do notes of different letters, which share few
+// glyphs, and texts too large to turn glyph by glyph, whose mends are kept. First paints, with
+// nothing kept, are timed once each: run alone in a fresh process, one is what a user waits for on
+// opening a drawing; so is a zoom to four times, every text at a new size, each beside Qt's own
 // drawing. TREVALYN_BENCH_SCREENS names a folder to save the screens painted in, to compare builds.
 #include <benchmark/benchmark.h>
 #include <ctime>
@@ -21,6 +22,7 @@
 #include <memory>
 #include <QImage>
 #include <QPainter>
+#include <tuple>
 #include <unistd.h>
 #include <utility>
 
@@ -52,6 +54,11 @@ enum Scene : int64_t {
 
 constexpr RECT kClient{0, 0, bench::kScreenWidth, bench::kScreenHeight};
 
+// Every scene of turned texts is numbered like the first, its level twin after it.
+bool Turned(int64_t scene) {
+    return scene >= kTurnedTexts && (scene - kTurnedTexts) % 2 == 0;
+}
+
 // Resident memory of the process in megabytes.
 double ResidentMegabytes() {
     std::ifstream status("/proc/self/statm");
@@ -60,7 +67,7 @@ double ResidentMegabytes() {
     return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
 }
 
-void Prepare(int64_t scene, int64_t displayMode, int64_t count = 0) {
+void Prepare(int64_t scene, int64_t displayMode, int64_t count = 0, int32_t zoom = 1) {
     static std::pair<int64_t, int64_t> built{-1, 0};
     if (std::pair(scene, count) != built) {
         if (scene == kLongLines)
@@ -81,9 +88,12 @@ void Prepare(int64_t scene, int64_t displayMode, int64_t count = 0) {
             bench::BuildHouse();
         built = {scene, count};
     }
-    bench::FrameHouse(scene == kHouseZoomed ? 4 : 1);
+    // Zoomed in, texts keep the scale of the unzoomed view, as the window's zooms keep it: they grow
+    // with the drawing.
+    bench::FrameHouse(1);
+    TextScale = zoom == 1 ? 0 : PenScale;
+    bench::FrameHouse(scene == kHouseZoomed ? 4 : zoom);
     PlanDisplayMode = static_cast<int32_t>(displayMode);
-    TextScale = 0;
 }
 
 // What the painter draws for a scene and display mode, recorded once.
@@ -129,13 +139,13 @@ double CpuMilliseconds() {
 
 // The processor time of Qt's own drawing of the scene's texts, each turned as the painter turns it
 // with nothing kept but Qt's glyph caches: what a program that keeps no inkings pays for a repaint.
-double QtDrawTextMilliseconds(int64_t scene, int64_t count, int64_t repaints) {
-    static std::map<std::pair<int64_t, int64_t>, double> measured;
-    if (const auto known = measured.find({scene, count}); known != measured.end()) return known->second;
+double QtDrawTextMilliseconds(int64_t scene, int64_t count, int64_t repaints, int32_t zoom = 1) {
+    static std::map<std::tuple<int64_t, int64_t, int32_t>, double> measured;
+    if (const auto known = measured.find({scene, count, zoom}); known != measured.end()) return known->second;
     // Not kept: many texts' recordings would be counted in the resident memory of later scenes.
     bench::RecordingDevice recording(bench::kScreenWidth, bench::kScreenHeight);
     {
-        Prepare(scene, 0, count);
+        Prepare(scene, 0, count, zoom);
         TDC dc(&recording);
         ObjectList.Paint(dc, kClient);
     }
@@ -149,7 +159,7 @@ double QtDrawTextMilliseconds(int64_t scene, int64_t count, int64_t repaints) {
         painter.end();
         spent += CpuMilliseconds() - start;
     }
-    return measured[{scene, count}] = spent / double(repaints);
+    return measured[{scene, count, zoom}] = spent / double(repaints);
 }
 
 // A repaint of many small texts, after the first paint has drawn every one of them, with the
@@ -191,32 +201,44 @@ void BM_PaintTexts(benchmark::State& state) {
     state.counters["glyphs_MB"] = double(kept.Bytes()) / (1024.0 * 1024.0);
     state.counters["choices_MB"] = double(kept.ChoiceBytes()) / (1024.0 * 1024.0);
     kept.SetBound(bound);
-    // Beside the notes of 2,000, 20,000 and 40,000 and the varied notes of 20,000: Qt's drawing of
-    // the 40,000 varied ones alone takes some 25 seconds.
-    const int64_t count = state.range(1);
-    if ((scene == kTurnedNotes && count != 10000) || (scene == kTurnedVariedNotes && count == 20000)) {
-        const double qt = QtDrawTextMilliseconds(scene, count, int64_t(state.iterations()));
+    // Beside every turned scene: Qt's drawing of the 40,000 varied notes alone takes some 25 seconds.
+    if (Turned(scene)) {
+        const double qt = QtDrawTextMilliseconds(scene, state.range(1), int64_t(state.iterations()));
         state.counters["qt_ms"] = qt;
         state.counters["vs_qt"] = spent / double(state.iterations()) / qt;
     }
 }
 
 // The first paint of a drawing with nothing kept from an earlier one: every turned glyph is inked
-// anew. Run in a fresh process it is the first paint a user waits for.
+// anew. Run in a fresh process it is the first paint a user waits for. Zoomed in, the drawing is
+// painted first as a whole and then magnified: the zoom a user waits for, every text at a new
+// size. Beside the turned texts, Qt's own drawing of the same texts at the same scale.
 void BM_FirstPaint(benchmark::State& state) {
-    Prepare(state.range(0), 0, state.range(1));
+    const int64_t scene = state.range(0);
+    const auto zoom = int32_t(state.range(2));
     QImage image(bench::kScreenWidth, bench::kScreenHeight, QImage::Format_RGB32);
+    auto paint = [&](int32_t scale) {
+        Prepare(scene, 0, state.range(1), scale);
+        image.fill(Qt::white);
+        TDC dc(image);
+        ObjectList.Paint(dc, kClient);
+    };
+    double spent = 0;
     for (auto _ : state) {
         state.PauseTiming();
         TurnedGlyphCache::OfThread().Clear();
-        image.fill(Qt::white);
+        if (zoom != 1) paint(1);
         state.ResumeTiming();
-        TextScale = 0;
-        TDC dc(image);
-        ObjectList.Paint(dc, kClient);
+        const double start = CpuMilliseconds();
+        paint(zoom);
+        spent += CpuMilliseconds() - start;
     }
-    KeepScreen(state, "first", image);
+    KeepScreen(state, QString("first%1x").arg(zoom), image);
     state.counters["objects"] = ObjectList.count;
+    if (!Turned(scene)) return;
+    const double qt = QtDrawTextMilliseconds(scene, state.range(1), 1, zoom);
+    state.counters["qt_ms"] = qt;
+    state.counters["vs_qt"] = spent / double(state.iterations()) / qt;
 }
 
 void BM_ReplayOnQPainter(benchmark::State& state) {
@@ -287,22 +309,29 @@ BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kLevelLargeTexts, 12000, kBou
 // choices, beside Qt's own drawing of the same turned texts.
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedSmallTexts, 10000, 4});
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 2000, 2});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 10000, 8});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedVariedNotes, 2000, 2});
+// The bound of a machine of 2 GB.
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedVariedNotes, 40000, 128});
 
 // A first paint each, timed once: a user waits for it once.
 void FirstPaints(benchmark::internal::Benchmark* b) {
-    b->ArgNames({"scene", "objects"});
+    b->ArgNames({"scene", "objects", "zoom"});
     b->Unit(benchmark::kMillisecond);
     b->Iterations(1);
 }
 
-BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kEveryKind, 10000});
-BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedTexts, 3600});
-BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedTexts, 10000});
-BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedSmallTexts, 10000});
-BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedLargeTexts, 300});
-BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedLargeTexts, 1000});
-BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kLevelLargeTexts, 1000});
-BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedLargeTexts, 4000});
-BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kLevelLargeTexts, 4000});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kEveryKind, 10000, 1});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedTexts, 3600, 1});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedTexts, 10000, 1});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedSmallTexts, 10000, 1});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedLargeTexts, 300, 1});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedLargeTexts, 1000, 1});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kLevelLargeTexts, 1000, 1});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedLargeTexts, 4000, 1});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kLevelLargeTexts, 4000, 1});
+// Long notes of different letters, each at its own angle, opened and then zoomed in four times.
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedVariedNotes, 40000, 1});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedVariedNotes, 40000, 4});
 
 } // namespace

@@ -123,6 +123,13 @@ void TExtdoordlg::CmOk() {
         if (number < 2) number = 2;
         if (number % 2 == 1) number += 1;
     }
+    // The doors as stored: the opening, hand and frame the dialogs after this one wrote for them stay
+    // as they were until those dialogs are answered again, so a request given up there changes nothing.
+    if (WidthOffer.Untouched() && DoorKind == Read[1] && number == Read[6]) {
+        if (!Save(this, OpeningFile::Door, s)) return;
+        CloseWindow(IDOK);
+        return;
+    }
     // The hand and the place in a frame are asked anew by the dialogs that follow.
     for (int32_t field = 7; field <= 11; ++field)
         s[field] = 0;

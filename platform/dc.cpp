@@ -147,9 +147,18 @@ void TDC::Drawn(const QRect& deviceRect) {
 }
 
 bool TDC::OutsideClip(const QRect& pixels) const {
+    return painterPlain_ && !pixels.intersects(ClipBounds());
+}
+
+QRect TDC::ClipBounds() const {
+    return clipped_ ? clip_.boundingRect().intersected(deviceRect_) : deviceRect_;
+}
+
+// The two are apart when either one's box, in the other's frame, misses the other.
+bool TDC::OutsideClip(const QRect& level, const QTransform& turn) const {
     if (!painterPlain_) return false;
-    const QRect bounds = clipped_ ? clip_.boundingRect().intersected(deviceRect_) : deviceRect_;
-    return !pixels.intersects(bounds);
+    if (OutsideClip(turn.mapRect(QRectF(level)).toAlignedRect())) return true;
+    return !turn.inverted().mapRect(QRectF(ClipBounds())).intersects(QRectF(level));
 }
 
 // Mapping

@@ -20,6 +20,7 @@ class QString;
 class QImage;
 class QPaintDevice;
 class QPainter;
+class QTransform;
 
 // Indices of GetDeviceCaps.
 constexpr int32_t TECHNOLOGY = 2;
@@ -169,6 +170,11 @@ private:
     void Drawn(const QRect& deviceRect);
     // True when no pixel of the rectangle (device pixels) lies inside the clip and the device.
     bool OutsideClip(const QRect& pixels) const;
+    // True when no pixel of the rectangle `level` turned by `turn` onto the device lies inside the
+    // clip and the device.
+    bool OutsideClip(const QRect& level, const QTransform& turn) const;
+    // The device pixels within the clip's bounds.
+    QRect ClipBounds() const;
     POINT ToDevice(int32_t x, int32_t y) const { return mapping_.ToDevice(x, y); }
     COLORREF Ink(COLORREF colour) const { return inkForced_ ? ink_ : colour; }
     int32_t DevicePenWidth() const;

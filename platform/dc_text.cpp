@@ -36,6 +36,8 @@ constexpr int32_t kTallestGlyphwiseText = 40;
 // Where the strokes of a letter taller than that meet or cross, Qt's unsmoothed fill of its turned
 // outline may leave a clear pixel or two inside the ink, which no level letter of its size has.
 constexpr int32_t kMostStrokeGap = 3;
+// Past this many pixels from all that shows no clear region of that size reaches it.
+constexpr int32_t kNearShown = kMostStrokeGap + 1;
 // Above this many pixels a turned text is left as Qt draws it.
 constexpr int64_t kMostOutlinePixels = int64_t{1} << 22;
 
@@ -111,21 +113,22 @@ __attribute__((target("avx2"), always_inline)) inline void GatherRowWide(uint32_
 }
 #endif
 
-// Gathers the `h` rows of `span` pixels from `pixels` into rows of `stride` words of `bits`.
-void GatherInk(uint32_t* pixels, int32_t span, int32_t h, uint64_t* bits, int32_t stride) {
+// Gathers the `h` rows of `span` pixels from `pixels`, `pitch` apart, into rows of `stride` words
+// of `bits`.
+void GatherInk(uint32_t* pixels, int32_t span, int32_t pitch, int32_t h, uint64_t* bits, int32_t stride) {
     for (int32_t y = 0; y < h; ++y)
-        GatherRow(pixels + size_t(y) * size_t(span), span, bits + size_t(y) * size_t(stride));
+        GatherRow(pixels + size_t(y) * size_t(pitch), span, bits + size_t(y) * size_t(stride));
 }
 
 #if defined(__x86_64__)
-__attribute__((target("avx2"))) void GatherInkWide(uint32_t* pixels, int32_t span, int32_t h, uint64_t* bits,
-                                                   int32_t stride) {
+__attribute__((target("avx2"))) void GatherInkWide(uint32_t* pixels, int32_t span, int32_t pitch, int32_t h,
+                                                   uint64_t* bits, int32_t stride) {
     for (int32_t y = 0; y < h; ++y)
-        GatherRowWide(pixels + size_t(y) * size_t(span), span, bits + size_t(y) * size_t(stride));
+        GatherRowWide(pixels + size_t(y) * size_t(pitch), span, bits + size_t(y) * size_t(stride));
 }
 #endif
 
-using Gather = void (*)(uint32_t*, int32_t, int32_t, uint64_t*, int32_t);
+using Gather = void (*)(uint32_t*, int32_t, int32_t, int32_t, uint64_t*, int32_t);
 
 Gather GatherFor() {
 #if defined(__x86_64__)
@@ -140,19 +143,26 @@ Gather GatherFor() {
 // between texts, as only the pixels Qt inks are cleared behind it. The text is drawn as its glyphs
 // `laidOut` where they are given. Qt blits those from its glyph cache and inks the same pixels in
 // any format of 32-bit pixels; it writes 30-bit colour through the processor's cache but RGB32 past
-// it, and the pixels are read back at once.
+// it, and the pixels are read back at once. Where `within` (about the reference point) is given,
+// only the pixels of whole runs of 32 that cover it are drawn and gathered, as they lie in the box.
 void DrawInk(const QFont& font, const QString& text, const QList<QGlyphRun>* laidOut, double angle,
-             QPoint pen, QRect box, std::vector<uint32_t>& pixels, InkBits& ink) {
+             QPoint pen, QRect box, std::vector<uint32_t>& pixels, InkBits& ink, QRect within = QRect()) {
     // Past this many pixels the image is let go after each text.
     constexpr size_t kKeptPixels = size_t{1} << 20;
     // Rows are whole runs of 32 pixels, which are gathered at once; the pixels past the box's width
     // are never drawn.
     const int32_t w = box.width(), h = box.height(), span = (w + 31) / 32 * 32;
     if (pixels.size() < size_t(span) * size_t(h)) pixels.resize(size_t(span) * size_t(h), 0);
+    QRect part(0, 0, span, h);
+    if (!within.isNull()) {
+        part = within.translated(-box.topLeft()) & QRect(0, 0, w, h);
+        part.setCoords(part.left() / 32 * 32, part.top(), (part.right() + 32) / 32 * 32 - 1, part.bottom());
+    }
     {
         QImage cover(reinterpret_cast<uchar*>(pixels.data()), w, h, qsizetype(span) * 4,
                      laidOut ? QImage::Format_BGR30 : QImage::Format_RGB32);
         QPainter painter(&cover);
+        if (!within.isNull()) painter.setClipRect(part);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(font);
         painter.setPen(Qt::white);
@@ -160,9 +170,12 @@ void DrawInk(const QFont& font, const QString& text, const QList<QGlyphRun>* lai
         painter.rotate(-angle);
         DrawText(painter, pen, text, laidOut);
     }
-    ink.w = w, ink.h = h, ink.stride = (span + 63) / 64;
-    ink.words.assign(size_t(ink.stride) * size_t(h), 0);
-    GatherFor()(pixels.data(), span, h, ink.words.data(), ink.stride);
+    ink.w = std::min(part.width(), w - part.left());
+    ink.h = part.height();
+    ink.stride = (part.width() + 63) / 64;
+    ink.words.assign(size_t(ink.stride) * size_t(part.height()), 0);
+    GatherFor()(pixels.data() + size_t(part.top()) * size_t(span) + size_t(part.left()), part.width(), span,
+                part.height(), ink.words.data(), ink.stride);
     if (pixels.size() > kKeptPixels) std::vector<uint32_t>().swap(pixels);
 }
 
@@ -255,12 +268,23 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
         baseline = -face.descent;
     const QRect cell(dx, baseline - face.ascent, width, face.ascent + face.descent);
     // Text that cannot reach the clip is not laid out at all. The margin covers glyphs overhanging
-    // their cell; a turned text may lie anywhere within its length of the reference point.
+    // their cell. A turned text reaches no further than its turned cell, its length measured: a long
+    // one lies far from most of the square its length spans, and is neither inked nor searched
+    // where none of it shows.
     const int32_t margin = face.ascent + face.descent;
-    const int32_t length = angle == 0.0 ? 0 : std::abs(dx) + width;
-    if (OutsideClip(cell.translated(ref.x, ref.y)
-                        .adjusted(-margin - length, -margin - length, margin + length, margin + length)))
-        return true;
+    QTransform turn;
+    if (angle == 0.0) {
+        if (OutsideClip(cell.translated(ref.x, ref.y).adjusted(-margin, -margin, margin, margin)))
+            return true;
+    } else {
+        turn.translate(ref.x, ref.y);
+        turn.rotate(-angle);
+        const int32_t reach = margin + 1;
+        if (OutsideClip(QRect(dx, cell.top(), measured ? width : face.Advance(string), cell.height())
+                            .adjusted(-reach, -reach, reach, reach),
+                        turn))
+            return true;
+    }
 
     // Text is copied whatever the raster operation, as the pens' operations do not apply to it.
     ApplyCopy();
@@ -271,9 +295,6 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
         Drawn(cell.translated(ref.x, ref.y).adjusted(-2, -2, 2, 2));
         return true;
     }
-    QTransform turn;
-    turn.translate(ref.x, ref.y);
-    turn.rotate(-angle);
     if (opaque) {
         painter_->save();
         painter_->setTransform(turn, true);
@@ -313,7 +334,9 @@ bool TDC::DrawTurnedGlyphs(const TextFace& face, const QString& text, double ang
         TurnedGlyphCache::OfThread().BeginPaint();
         turnedPaintBegun_ = true;
     }
-    const TurnedText* ink = face.Turned().Ink(text, angle, pen);
+    // Letters past all that shows are left out; a painter that moves what it draws shows anything.
+    const TurnedText* ink =
+        face.Turned().Ink(text, angle, pen, painterPlain_ ? QRectF(ClipBounds().translated(-ref)) : QRectF());
     if (!ink) return false;
     box = ink->box.translated(ref);
     // The ink is written straight into an image; any other device is given it as an image.
@@ -350,6 +373,19 @@ void TDC::MendTurnedOutline(const TextFace& face, const QString& text, double an
         const int32_t height = face.ascent + face.descent, advance = face.Advance(text);
         const QRect box = TurnedBox(face.ascent, height, advance, angle, pen);
         thread_local InkBits ink;
+        // A clear region small enough to mend lies within a few pixels of each of its pixels: where
+        // the ink near all that shows holds none, none that shows is mended, whatever the rest holds.
+        const QRect shown = ClipBounds().translated(-ref) & box;
+        const QRect near = shown.adjusted(-kNearShown, -kNearShown, kNearShown, kNearShown) & box;
+        if (const QRect* clear = cache.FindClear(key); shown.isEmpty() || (clear && clear->contains(shown)))
+            return;
+        if (!box.isEmpty() && near != box) {
+            DrawInk(face.font, text, face.LaidOut(text), angle, pen, box, cover_, ink, near);
+            if (glyph_ink::SmallHolesOf(ink.Rows(), kMostStrokeGap).empty()) {
+                cache.KeepClear(key, shown);
+                return;
+            }
+        }
         if (!box.isEmpty()) DrawInk(face.font, text, face.LaidOut(text), angle, pen, box, cover_, ink);
         // The level text is the same at every angle.
         auto levelHoles = [&] {

@@ -73,6 +73,12 @@ bool FileMatchesPatterns(const std::string& fileName, const std::string& pattern
     return false;
 }
 
+std::string WithDefaultExtension(const std::string& typed, const std::string& extension) {
+    const QFileInfo file(QString::fromLatin1(typed.c_str()));
+    if (extension.empty() || file.isDir() || file.fileName().contains('.')) return typed;
+    return typed + "." + extension;
+}
+
 } // namespace pl
 
 TFileOpenDialog::TFileOpenDialog(QWidget* parent, TOpenSaveDialog::TData& data, const char* title)
@@ -87,14 +93,15 @@ int TFileOpenDialog::Execute() {
         using namespace pl::script;
         if (auto answer = Take(AnswerKind::File, Quote(title_) + " " + Quote(data_.Filter));
             answer && answer->Button != IDCANCEL) {
-            const QFileInfo file(QString::fromLatin1(answer->Text.c_str()));
+            const std::string typed = pl::WithDefaultExtension(answer->Text, data_.DefExt);
+            const QFileInfo file(QString::fromLatin1(typed.c_str()));
             // The dialog would not have let a person pick a file that is not there.
             if ((data_.Flags & OFN_FILEMUSTEXIST) && !file.isFile()) {
-                RecordError("file dialog: " + Quote(answer->Text) + " does not exist");
+                RecordError("file dialog: " + Quote(typed) + " does not exist");
             } else if ((data_.Flags & OFN_PATHMUSTEXIST) && !file.absoluteDir().exists()) {
                 RecordError("file dialog: the folder of " + Quote(answer->Text) + " does not exist");
             } else {
-                chosen = answer->Text;
+                chosen = typed;
                 result = IDOK;
             }
         }
@@ -114,6 +121,7 @@ int TFileOpenDialog::Execute() {
             const int index = data_.FilterIndex > 0 ? data_.FilterIndex - 1 : 0;
             if (index < nameFilters.size()) dialog.selectNameFilter(nameFilters[index]);
         }
+        // A name typed without an extension is taken with the default one, as in the scripted answer.
         if (!data_.DefExt.empty()) dialog.setDefaultSuffix(QString::fromLatin1(data_.DefExt.c_str()));
         if (data_.Flags & OFN_HIDEREADONLY) dialog.setOption(QFileDialog::ReadOnly, false);
         if (pl::RunModal(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {

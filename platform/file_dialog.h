@@ -29,7 +29,7 @@ public:
         std::string CustomFilter;
         int FilterIndex;
         std::string InitialDir;
-        std::string DefExt;
+        std::string DefExt; // added to a file name typed without an extension ("DB0")
         int MaxPath;
     };
 };
@@ -57,5 +57,8 @@ std::vector<std::pair<std::string, std::string>> ParseFileFilter(const std::stri
 std::string QtNameFilter(const std::pair<std::string, std::string>& pair);
 // Whether a file name matches a ';'-separated pattern list, ignoring case.
 bool FileMatchesPatterns(const std::string& fileName, const std::string& patterns);
+// A typed name whose file name has no extension, with `extension` added ("DWGS/HUI" and "DB0" give
+// "DWGS/HUI.DB0"); a name with an extension, a folder or an empty extension as typed.
+std::string WithDefaultExtension(const std::string& typed, const std::string& extension);
 
 } // namespace pl

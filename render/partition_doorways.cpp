@@ -64,6 +64,35 @@ void Line(TDC& dc, POINT a, POINT b) {
     dc.LineTo(b.x, b.y);
 }
 
+// Whether the selected pen draws one pixel wide on the screen, where a line leaves out its end pixel
+// (paper keeps its own ends).
+bool OnePixelOnScreen(const TDC& dc) {
+    POINT w[2] = {{0, 0}, {std::max(dc.GetPen().Width(), int32_t{0}), 0}};
+    return CurrentView < kPrintSetup && dc.LPtoDP(w, 2) && std::abs(w[1].x - w[0].x) <= 1;
+}
+
+// A one-pixel line leaves out its end pixel, so that a chain of lines meets each vertex once; a face
+// that stops at a doorway would then end a pixel short of its jamb. The end is shown by a line from
+// it to the pixel next to it back along the face, which draws that one pixel (under an exclusive-or
+// pen too, where drawing a pixel twice would take it away).
+void ShowEndPixel(TDC& dc, POINT from, POINT end) {
+    POINT d[2] = {from, end};
+    if (!dc.LPtoDP(d, 2)) return;
+    const int64_t n = std::max(std::llabs(int64_t(d[1].x) - d[0].x), std::llabs(int64_t(d[1].y) - d[0].y));
+    if (n == 0) return;
+    for (double steps = 1; steps <= 2; steps += 0.5) {
+        const double t = std::min(steps / double(n), 1.0);
+        const POINT back =
+            Rounded(end.x + t * (double(from.x) - end.x), end.y + t * (double(from.y) - end.y));
+        POINT b = back;
+        if (!dc.LPtoDP(&b, 1)) return;
+        const int64_t apart = std::max(std::llabs(int64_t(b.x) - d[1].x), std::llabs(int64_t(b.y) - d[1].y));
+        if (apart == 0) continue;
+        if (apart == 1) Line(dc, end, back);
+        return;
+    }
+}
+
 // How many times finer than the context's own the units of a cut's ends are. Where a unit of a
 // window spans several pixels (zoomed up far), an end rounded to whole units stops up to most of a
 // unit short of its jamb or runs as far past it; there the ends are placed in units this much finer,
@@ -228,16 +257,24 @@ void DoorwayCut::Segment(TDC& dc, int64_t ax, int64_t ay, int64_t bx, int64_t by
     }
     if (ta > tb) std::reverse(cuts.begin(), cuts.end());
     const auto at = [&](double u) { return finer.At(ax + u * double(bx - ax), ay + u * double(by - ay)); };
+    const bool onePixel = OnePixelOnScreen(dc);
     double from = 0;
     for (const Stretch& c : cuts) {
-        if (c.from > from) Line(dc, at(from), at(c.from));
+        if (c.from > from) {
+            Line(dc, at(from), at(c.from));
+            if (onePixel) ShowEndPixel(dc, at(from), at(c.from));
+        }
         from = std::max(from, c.to);
     }
     if (from < 1) Line(dc, at(from), at(1));
 }
 
 void DoorwayCut::Faces(TDC& dc, POINT a, POINT b, POINT qa, POINT qb, int32_t penWidth) const {
-    const DoorwayCut cut = Widened(FinerFactor(dc) > 1 ? penWidth / 2.0 : FaceCutReach(penWidth));
+    // A one-pixel pen has no round end to reach past a segment's end: its faces are cut at the jambs.
+    const double reach = FinerFactor(dc) > 1    ? penWidth / 2.0
+                         : OnePixelOnScreen(dc) ? 0
+                                                : FaceCutReach(penWidth);
+    const DoorwayCut cut = Widened(reach);
     cut.Segment(dc, a.x, a.y, b.x, b.y);
     cut.Segment(dc, qa.x, qa.y, qb.x, qb.y);
 }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "document/document.h"
+#include "document/house_outline.h"
 #include "document/objects.h"
 #include "document/record_format.h"
 
@@ -24,10 +25,10 @@ bool OnBox(const Face& f, int64_t px, int64_t py) {
     return f.xa <= px && px <= f.xb && f.yb <= py && py <= f.ya;
 }
 
-// The innermost face of an external wall: the fourth face line of a four-line wall, else the second.
-Face InnerFace(const TExtwallobj& w) {
-    if (w.thickness2 < 1) return Ordered(w.p1x, w.p1y, w.p2x, w.p2y);
-    return Ordered(w.p5x, w.p5y, w.p6x, w.p6y);
+// The face of an external wall toward the inside of the house.
+Face InnerFace(const HouseOutline& house, const TExtwallobj& w) {
+    const WallFace f = house.InnerFace(w);
+    return Ordered(f.x1, f.y1, f.x2, f.y2);
 }
 
 bool Examined(const TObject* o, int32_t view) {
@@ -49,11 +50,11 @@ struct Extent {
 };
 
 // Widens the extent by one object; false when the click lies on it.
-bool WidenBy(Extent& ext, const TObject& o, int64_t px, int64_t py) {
+bool WidenBy(Extent& ext, const HouseOutline& house, const TObject& o, int64_t px, int64_t py) {
     if (o.kind == kExtWall) {
         const auto* wall = dynamic_cast<const TExtwallobj*>(&o);
         if (!wall) return true;
-        const Face f = InnerFace(*wall);
+        const Face f = InnerFace(house, *wall);
         if (OnBox(f, px, py)) return false;
         // An oblique face does not widen the extent.
         if (f.xa == f.xb)
@@ -105,8 +106,7 @@ void BoundByRoom(Bounds& b, const TObject& r, int64_t px, int64_t py, int64_t t)
     }
 }
 
-void BoundByExternalWall(Bounds& b, const TExtwallobj& wall, int64_t px, int64_t py) {
-    const Face f = InnerFace(wall);
+void BoundByExternalWall(Bounds& b, const Face& f, int64_t px, int64_t py) {
     if (f.xa < px && px < f.xb) {
         if (py > f.ya)
             b.Below(f.ya);
@@ -148,9 +148,10 @@ void BoundByInternalWall(Bounds& b, const TIntwallobj& w, int64_t px, int64_t py
     }
 }
 
-void BoundBy(Bounds& b, const TObject& o, int64_t px, int64_t py, int64_t t) {
+void BoundBy(Bounds& b, const HouseOutline& house, const TObject& o, int64_t px, int64_t py, int64_t t) {
     if (o.kind == kExtWall) {
-        if (const auto* wall = dynamic_cast<const TExtwallobj*>(&o)) BoundByExternalWall(b, *wall, px, py);
+        if (const auto* wall = dynamic_cast<const TExtwallobj*>(&o))
+            BoundByExternalWall(b, InnerFace(house, *wall), px, py);
     } else if (o.kind == kIntWall) {
         if (const auto* wall = dynamic_cast<const TIntwallobj*>(&o)) BoundByInternalWall(b, *wall, px, py);
     } else {
@@ -163,9 +164,10 @@ void BoundBy(Bounds& b, const TObject& o, int64_t px, int64_t py, int64_t t) {
 std::optional<FreeRoomExtent> MeasureFreeRoomExtent(const TList& list, int32_t view, int32_t x, int32_t y) {
     if (list.count == 1) return std::nullopt;
     Extent ext;
+    const HouseOutline house(list, view);
     for (int32_t i = 0; i < list.count; ++i) {
         const TObject* o = list[i];
-        if (Examined(o, view) && !WidenBy(ext, *o, x, y)) return std::nullopt;
+        if (Examined(o, view) && !WidenBy(ext, house, *o, x, y)) return std::nullopt;
     }
     return FreeRoomExtent{Clamp32(ext.minX), Clamp32(ext.maxX), Clamp32(ext.maxY), Clamp32(ext.minY)};
 }
@@ -175,9 +177,10 @@ std::optional<FreeRoomSize> MeasureFreeRoom(const TList& list, int32_t view, int
     if (x < extent.minX || x > extent.maxX || y > extent.maxY || y < extent.minY) return std::nullopt;
     const int64_t t = partition;
     Bounds b;
+    const HouseOutline house(list, view);
     for (int32_t i = 0; i < list.count; ++i) {
         const TObject* o = list[i];
-        if (Examined(o, view)) BoundBy(b, *o, x, y, t);
+        if (Examined(o, view)) BoundBy(b, house, *o, x, y, t);
     }
     if (b.left == 0) b.left = int64_t{extent.minX} - t;
     if (b.right == kFar) b.right = int64_t{extent.maxX} + t;

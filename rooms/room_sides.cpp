@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/document.h"
+#include "document/house_outline.h"
 
 namespace {
 
@@ -19,9 +20,10 @@ Face Ordered(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     return {std::min(x1, x2), std::max(y1, y2), std::max(x1, x2), std::min(y1, y2)};
 }
 
-// The inner face of an external wall: its third layer line on a wall of three layers, else the first.
-Face InnerFace(const TExtwallobj& w) {
-    return w.thickness2 > 0 ? Ordered(w.p5x, w.p5y, w.p6x, w.p6y) : Ordered(w.p1x, w.p1y, w.p2x, w.p2y);
+// The face of an external wall toward the inside of the house.
+Face InnerFace(const HouseOutline& house, const TExtwallobj& w) {
+    const WallFace f = house.InnerFace(w);
+    return Ordered(f.x1, f.y1, f.x2, f.y2);
 }
 
 // Faces of the room's own sides, filled while the document is scanned.
@@ -42,8 +44,7 @@ public:
         }
     }
 
-    void External(const TExtwallobj& w, int32_t index) {
-        const Face f = InnerFace(w);
+    void External(const Face& f, int32_t index) {
         if (f.xa == f.xb) {
             if (Near(e_.left, f.xa))
                 e_.left = f.xa;
@@ -98,8 +99,8 @@ enum class Side { Left, Right, Top, Bottom };
 
 // The face of the side's wall that a side code measures: an external wall's inner face, or the face
 // of an internal wall nearer the room.
-Face MeasuredFace(const TObject& wall, Side side) {
-    if (const auto* ext = dynamic_cast<const TExtwallobj*>(&wall)) return InnerFace(*ext);
+Face MeasuredFace(const HouseOutline& house, const TObject& wall, Side side) {
+    if (const auto* ext = dynamic_cast<const TExtwallobj*>(&wall)) return InnerFace(house, *ext);
     const auto& w = static_cast<const TIntwallobj&>(wall);
     bool second = false;
     switch (side) {
@@ -139,14 +140,14 @@ int32_t HorizontalCode(int32_t left, int32_t right, int32_t leftEnd, int32_t rig
     return kFree;
 }
 
-RoomSide Classify(const TList& list, const RoomEdges& e, Side side, int32_t nearest, int32_t edge,
-                  int32_t wall) {
+RoomSide Classify(const TList& list, const HouseOutline& house, const RoomEdges& e, Side side,
+                  int32_t nearest, int32_t edge, int32_t wall) {
     RoomSide s;
     const TObject* object = list[wall];
     if (nearest != edge || !object) return s;
     s.wall = wall;
     s.wallKind = object->kind;
-    const Face f = MeasuredFace(*object, side);
+    const Face f = MeasuredFace(house, *object, side);
     const bool external = object->kind == kExtWall;
     if (side == Side::Left || side == Side::Right) {
         s.high = f.ya;
@@ -168,21 +169,22 @@ int32_t EdgeSnapTolerance(int32_t metricUnits, float penScale) {
 
 RoomSides SurveyRoomSides(const TList& list, int32_t view, const RoomEdges& room, int32_t tolerance) {
     Survey survey(room, tolerance);
+    const HouseOutline house(list, view);
     for (int32_t i = 0; i < list.count; ++i) {
         const TObject* o = list[i];
         if (!o || o->view != view) continue;
         if (o->kind == kIntWall) {
             if (const auto* w = dynamic_cast<const TIntwallobj*>(o)) survey.Internal(*w, i);
         } else if (o->kind == kExtWall) {
-            if (const auto* w = dynamic_cast<const TExtwallobj*>(o)) survey.External(*w, i);
+            if (const auto* w = dynamic_cast<const TExtwallobj*>(o)) survey.External(InnerFace(house, *w), i);
         }
     }
     RoomSides sides;
     sides.edges = survey.Edges();
     const RoomEdges& e = sides.edges;
-    sides.left = Classify(list, e, Side::Left, survey.nearLeft, e.left, survey.wallLeft);
-    sides.right = Classify(list, e, Side::Right, survey.nearRight, e.right, survey.wallRight);
-    sides.top = Classify(list, e, Side::Top, survey.nearTop, e.top, survey.wallTop);
-    sides.bottom = Classify(list, e, Side::Bottom, survey.nearBottom, e.bottom, survey.wallBottom);
+    sides.left = Classify(list, house, e, Side::Left, survey.nearLeft, e.left, survey.wallLeft);
+    sides.right = Classify(list, house, e, Side::Right, survey.nearRight, e.right, survey.wallRight);
+    sides.top = Classify(list, house, e, Side::Top, survey.nearTop, e.top, survey.wallTop);
+    sides.bottom = Classify(list, house, e, Side::Bottom, survey.nearBottom, e.bottom, survey.wallBottom);
     return sides;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document/document.h"
+#include "document/house_outline.h"
 #include "document/objects.h"
 #include "document/record_format.h"
 
@@ -62,14 +63,12 @@ void TryWall(Pull& pull, int64_t edge, int64_t value, int64_t target) {
 
 // An external wall pulls with its inner face, and only along the axis it stands across; where the
 // room lies along the wall does not matter.
-void PullToExternalWall(AxisPulls& walls, const TExtwallobj& wall, const Edges& e) {
+void PullToExternalWall(AxisPulls& walls, const HouseOutline& house, const TExtwallobj& wall,
+                        const Edges& e) {
     const bool horizontal = wall.y1 == wall.y2;
     if (!horizontal && wall.x1 != wall.x2) return;
-    const bool fourLines = wall.thickness2 > 0;
-    const int64_t ax = fourLines ? wall.p5x : wall.p1x;
-    const int64_t ay = fourLines ? wall.p5y : wall.p1y;
-    const int64_t bx = fourLines ? wall.p6x : wall.p2x;
-    const int64_t by = fourLines ? wall.p6y : wall.p2y;
+    const WallFace face = house.InnerFace(wall);
+    const int64_t ax = face.x1, ay = face.y1, bx = face.x2, by = face.y2;
     if (horizontal) {
         const int64_t top = std::max(ay, by);
         const int64_t bottom = std::min(ay, by);
@@ -162,12 +161,13 @@ void PullToRoom(AxisPulls& rooms, const TRoomobj& other, const Edges& e, int64_t
 
 void CollectPulls(TList& list, int32_t view, int32_t picked, const Edges& e, int64_t d, int64_t p,
                   AxisPulls& walls, AxisPulls& rooms) {
+    const HouseOutline house(list, view);
     for (int32_t i = 0; i < list.count; ++i) {
         const TObject* o = list[i];
         if (i == picked || !o || o->view != view) continue;
         if (o->kind == kIntWall && o->aux1 == kMovesWithRoom) continue;
         if (const auto* ext = dynamic_cast<const TExtwallobj*>(o); ext && o->kind == kExtWall)
-            PullToExternalWall(walls, *ext, e);
+            PullToExternalWall(walls, house, *ext, e);
         else if (const auto* in = dynamic_cast<const TIntwallobj*>(o); in && o->kind == kIntWall)
             PullToInternalWall(walls, *in, e);
         else if (const auto* room = dynamic_cast<const TRoomobj*>(o); room && o->kind == kDesignRoom)

@@ -73,7 +73,9 @@ void AddObject(RemovalBox& box, const TObject& o, int32_t w, int32_t h) {
 // last object last), and gives the box of what was removed. External walls are never undone, not even
 // when their length equals the group's number.
 RemovalBox RemoveLastObject(const TObject& candidate, int32_t w, int32_t h) {
-    int32_t group = candidate.group;
+    // A line of any kind without an identifier keeps its length in the group field, and a plain line
+    // belongs to a composite only under the composite's own number.
+    int32_t group = HoldsGroup(candidate) ? candidate.group : 0;
     if (candidate.kind == kLine && candidate.id != group) group = 0;
     RemovalBox box;
     if (group != 0) {

@@ -52,10 +52,11 @@ void ShowExistingFloor(TClient& client, const UpperFloor& f) {
 // Yes: the outside walls of the floor below are copied with their dimensions, area and title.
 void CopyFloorBelow(TClient& client, const UpperFloor& f) {
     client.Tool->Kind = toolkind::kExtWallAlt;
+    // The window takes the scale of the view it opens on, whichever view it was opened from.
+    CurrentView = f.floor;
     client.OpenViewWindow(1, f.extension);
     TChild* child = client.ActiveDrawingWindow();
     if (!child) return;
-    CurrentView = f.floor;
     const tools::WriteWatch watch;
     child->RunPlanDialog(plandialog::kExternalWall);
     // A cancelled wall dialog has left the pick tool: the floor stays empty.

@@ -28,6 +28,8 @@ constexpr int32_t kMaxChildren = 8;
 constexpr int32_t kKeepToolFlags = 100;
 constexpr int32_t kFloorRecordKinds = 32000;
 constexpr size_t kMaxNameLength = 24;
+// A drawing named without its extension, as File > New asks for it, is the drawing's file.
+constexpr const char* kDrawingExtension = "DB0";
 
 void InstallPickTool(TClient& client) {
     auto pick = std::make_unique<TLineobjtool>();
@@ -51,9 +53,9 @@ bool HasGroundFloor() {
 bool ChooseDrawingToOpen(TClient& client) {
     client.ShowGuide("GUIDE: select Client name");
     const std::string initialDir = ObjectList.ProgramDirectory + "DWGS";
-    TOpenSaveDialog::TData data(OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST |
-                                    OFN_LONGNAMES,
-                                "Plan files(*.DB0)|*.DB0|Allfiles(*.*)||", nullptr, initialDir.c_str(), "");
+    TOpenSaveDialog::TData data(
+        OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_LONGNAMES,
+        "Plan files(*.DB0)|*.DB0|Allfiles(*.*)||", nullptr, initialDir.c_str(), kDrawingExtension);
     // A dialog that reports an error is treated as cancelled.
     if (TFileOpenDialog(client.GetHandle(), data).Execute() != IDOK || data.Error != 0) return false;
 

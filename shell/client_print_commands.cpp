@@ -41,7 +41,7 @@ bool ChooseDrawingToPrint(TClient& client) {
     SheetHeight = sheet.height;
     Hint(client, "GUIDE: Select Drawing NAME");
     TOpenSaveDialog::TData data(OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR,
-                                "Plan files(*.DB0)|*.DB0||", nullptr, (dir + "DWGS").c_str(), nullptr);
+                                "Plan files(*.DB0)|*.DB0||", nullptr, (dir + "DWGS").c_str(), "DB0");
     if (TFileOpenDialog(client.GetHandle(), data).Execute() != IDOK || data.Error != 0) return false;
     ObjectList.SetDrawingName(pl::fnsplit(data.FileName).name);
     return true;

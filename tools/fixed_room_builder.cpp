@@ -7,6 +7,7 @@
 
 #include "document/dimension_settings.h"
 #include "document/document.h"
+#include "document/house_outline.h"
 #include "document/program_state.h"
 #include "rooms/fixed_room_settings.h"
 #include "rooms/room_settings.h"
@@ -62,10 +63,10 @@ void SetExtent(Face& f, int32_t a, int32_t b) {
     f.hasExtent = true;
 }
 
+// The face of the wall toward the inside of the house.
 Face ExternalFace(const TExtwallobj& w, Side s) {
-    const bool fourLines = w.thickness2 > 0;
-    const int32_t sx = fourLines ? w.p5x : w.p1x, sy = fourLines ? w.p5y : w.p1y;
-    const int32_t ex = fourLines ? w.p6x : w.p2x, ey = fourLines ? w.p6y : w.p2y;
+    const WallFace inner = HouseOutline(ObjectList, CurrentView).InnerFace(w);
+    const int32_t sx = inner.x1, sy = inner.y1, ex = inner.x2, ey = inner.y2;
     Face f;
     f.external = true;
     f.at = IsVertical(s) ? ex : ey;

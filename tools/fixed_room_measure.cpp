@@ -3,6 +3,7 @@
 // room dialogs.
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
+#include "document/house_outline.h"
 #include "document/program_state.h"
 #include "platform/message_box.h"
 #include "platform/window.h"
@@ -94,13 +95,10 @@ void GrownRoom(Search& s, const TObject& room, int32_t t, int32_t i) {
     }
 }
 
-void Visit(Search& s, const TObject& o, int32_t t, int32_t i) {
+void Visit(Search& s, const HouseOutline& house, const TObject& o, int32_t t, int32_t i) {
     if (const auto* w = dynamic_cast<const TExtwallobj*>(&o); w && o.kind == kExtWall) {
-        // The inner face: the third layer line of a four-line wall, else the first.
-        if (w->thickness2 > 0)
-            Segment(s, w->p5x, w->p5y, w->p6x, w->p6y, w->direction, i);
-        else
-            Segment(s, w->p1x, w->p1y, w->p2x, w->p2y, w->direction, i);
+        const WallFace inner = house.InnerFace(*w);
+        Segment(s, inner.x1, inner.y1, inner.x2, inner.y2, w->direction, i);
     } else if (const auto* p = dynamic_cast<const TIntwallobj*>(&o); p && o.kind == kIntWall) {
         Segment(s, p->x1, p->y1, p->x2, p->y2, p->direction, i);
         Segment(s, p->q1x, p->q1y, p->q2x, p->q2y, p->direction, i);
@@ -123,8 +121,9 @@ void TRoomobjtool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
     int32_t lx = 0, ly = 0;
     ClientToDrawing(nullptr, dc, client, point->x, point->y, &lx, &ly);
     Search s{lx * ZoomDivisor, ly * ZoomDivisor};
+    const HouseOutline house(ObjectList, CurrentView);
     for (int32_t i = 0; i < ObjectList.count; ++i)
-        if (const TObject* o = ObjectList[i]; o && o->view == CurrentView) Visit(s, *o, t, i);
+        if (const TObject* o = ObjectList[i]; o && o->view == CurrentView) Visit(s, house, *o, t, i);
     if (!s.Enclosed()) {
         PointPlaced = 1;
         return;

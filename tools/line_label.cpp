@@ -98,20 +98,18 @@ void TLineobjtool::ShowLengthLabel(TDC& dc, TRect& client, int32_t, int32_t) {
         const int32_t d = (metrics.tmHeight + metrics.tmExternalLeading) * ZoomDivisor / 4;
         const Placed at = PlaceLabel(lie, *line, label.side, d);
 
-        SetDrawingMapping(nullptr, dc, client);
-        dc.SetBkMode(TRANSPARENT);
-        dc.SetTextColor(Colour);
-        dc.SetTextAlign(TA_CENTER | (label.side == 1 ? TA_BOTTOM : TA_TOP));
-        if (ZoomDivisor != 0) dc.TextOut(at.x / ZoomDivisor, at.y / ZoomDivisor, label.text);
         dc.RestoreFont();
-        ObjectList.Add(MakeDimensionText({.kind = kSizeLabel,
-                                          .x = at.x,
-                                          .y = at.y,
-                                          .bearing = lie.bearing,
-                                          .angle = lie.textAngle,
-                                          .style = at.style,
-                                          .height = settings.roomDimensionTextHeight},
-                                         label.text));
+        // Shown as every later repaint shows the stored label, so no step leaves a second one beside it.
+        auto text = MakeDimensionText({.kind = kSizeLabel,
+                                       .x = at.x,
+                                       .y = at.y,
+                                       .bearing = lie.bearing,
+                                       .angle = lie.textAngle,
+                                       .style = at.style,
+                                       .height = settings.roomDimensionTextHeight},
+                                      label.text);
+        text->PaintInWindow(dc, client, 0);
+        ObjectList.Add(std::move(text));
     }
     Mode = linemode::kLineText;
 }

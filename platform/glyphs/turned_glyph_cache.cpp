@@ -267,6 +267,18 @@ const std::vector<QPoint>& TurnedGlyphCache::KeepMends(const TextKey& key, std::
     return kept->second;
 }
 
+const QRect* TurnedGlyphCache::FindClear(const TextKey& key) const {
+    const auto font = textChoices_.find(key.font);
+    if (font == textChoices_.end()) return nullptr;
+    const auto known = font->second.clear.find(key);
+    return known != font->second.clear.end() ? &known->second : nullptr;
+}
+
+void TurnedGlyphCache::KeepClear(const TextKey& key, const QRect& clear) {
+    const auto [kept, added] = TextChoicesOf(key.font).clear.insert_or_assign(key, clear);
+    if (added) choiceBytes_ += ChoiceBytesOf(kept->first, 0);
+}
+
 const std::vector<uint16_t>* TurnedGlyphCache::FindPlaces(const TextKey& key) const {
     const auto font = textChoices_.find(key.font);
     if (font == textChoices_.end()) return nullptr;
@@ -276,7 +288,14 @@ const std::vector<uint16_t>* TurnedGlyphCache::FindPlaces(const TextKey& key) co
 
 void TurnedGlyphCache::KeepPlaces(const TextKey& key, const std::vector<uint16_t>& places) {
     const auto [kept, added] = TextChoicesOf(key.font).places.try_emplace(key, places);
-    if (added) choiceBytes_ += ChoiceBytesOf(kept->first, kept->second.capacity() * sizeof(uint16_t));
+    auto bytes = [&] { return ChoiceBytesOf(kept->first, kept->second.capacity() * sizeof(uint16_t)); };
+    if (!added) {
+        // A text inked further than before keeps where its further letters went.
+        if (places.size() <= kept->second.size()) return;
+        choiceBytes_ -= bytes();
+        kept->second = places;
+    }
+    choiceBytes_ += bytes();
 }
 
 const int32_t* TurnedGlyphCache::FindLevelHoles(uint64_t font, const QString& text) const {

@@ -17,6 +17,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <QRect>
 #include <QString>
 #include <unordered_map>
@@ -71,6 +72,9 @@ struct TurnedText {
         uint32_t word; // where its bits begin, row by row
     };
     QRect box; // about the reference point
+    // The letters whose level places lie this far along the text, from the reference point, or
+    // further were left out, as nothing of them showed.
+    double inkedTo = std::numeric_limits<double>::infinity();
     std::vector<Piece> pieces;
     std::vector<uint64_t> bits;
 
@@ -139,8 +143,12 @@ public:
     const std::vector<QPoint>* FindMends(const TextKey& key) const;
     // Keeps what mending found for the text under `key`, with the choices of its font.
     const std::vector<QPoint>& KeepMends(const TextKey& key, std::vector<QPoint> mends);
+    // The pixels, about its reference point, near which the text under `key` was found to hold no
+    // clear region to mend; null when none were.
+    const QRect* FindClear(const TextKey& key) const;
+    void KeepClear(const TextKey& key, const QRect& clear);
     // Where each letter of the text kept under `key` was placed and which of its glyph's inkings it
-    // took, as its inking chose them; null when it was never inked.
+    // took, as its inking chose them, for as many letters as were ever inked; null when none were.
     const std::vector<uint16_t>* FindPlaces(const TextKey& key) const;
     void KeepPlaces(const TextKey& key, const std::vector<uint16_t>& places);
     // The holes of the level text `text` of `font` that mending compared its turned texts with;
@@ -230,6 +238,7 @@ private:
     // glyph and the holes of their level texts, and the places of the others' letters.
     struct TextChoices {
         std::unordered_map<TextKey, std::vector<QPoint>, KeyHash> mends;
+        std::unordered_map<TextKey, QRect, KeyHash> clear;
         std::unordered_map<QString, int32_t> levelHoles;
         std::unordered_map<TextKey, std::vector<uint16_t>, KeyHash> places;
     };

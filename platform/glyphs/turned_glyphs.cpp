@@ -6,8 +6,10 @@
 #include <atomic>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <QGlyphRun>
 #include <QPainter>
+#include <QPolygonF>
 #include <QTextLayout>
 #include <utility>
 #include <vector>
@@ -223,15 +225,18 @@ TurnedGlyphCache::TextKey TurnedGlyphs::TextKeyOf(const QString& text, double an
     return {number_, angleBits, pen, text};
 }
 
-const TurnedText* TurnedGlyphs::Ink(const QString& text, double angle, QPoint pen) const {
+const TurnedText* TurnedGlyphs::Ink(const QString& text, double angle, QPoint pen,
+                                    const QRectF& shown) const {
     TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
     const TurnedGlyphCache::TextKey key = TextKeyOf(text, angle, pen);
-    if (const TurnedText* known = cache.Find(key)) return known;
+    const double shownTo = ShownTo(shown, QTransform().rotate(-angle), pen);
+    // A text kept with fewer letters than now show is inked again.
+    if (const TurnedText* known = cache.Find(key); known && shownTo < known->inkedTo) return known;
     thread_local TurnedText made;
     thread_local std::vector<uint16_t> places;
     const std::vector<uint16_t>* placed = cache.FindPlaces(key);
-    if (!placed || !InkAtPlaces(text, angle, pen, *placed, made)) {
-        if (!InkGlyphByGlyph(text, angle, pen, made, places)) return nullptr;
+    if (!placed || !InkAtPlaces(text, angle, pen, shownTo, *placed, made)) {
+        if (!InkGlyphByGlyph(text, angle, pen, shownTo, made, places)) return nullptr;
         cache.KeepPlaces(key, places);
     }
     // The glyphs sought for it go first; the text is kept while the bound has room.
@@ -295,6 +300,32 @@ void AddPiece(const TurnedGlyph& glyph, int32_t inking, QPoint at, TurnedText& i
 
 } // namespace
 
+double TurnedGlyphs::ShownTo(const QRectF& shown, const QTransform& turn, QPointF pen) const {
+    if (shown.isNull()) return std::numeric_limits<double>::infinity();
+    // A letter's ink lies within its height of its level cell, overhanging or moved.
+    const double reach = metrics_.height() + 2;
+    const double low = pen.y() - metrics_.ascent() - reach, high = pen.y() + metrics_.descent() + reach;
+    const QPolygonF corners = turn.inverted().map(QPolygonF(shown));
+    // The furthest point of the turned rectangle within the band of the letters is a corner within
+    // it or where an edge crosses it.
+    double furthest = -std::numeric_limits<double>::infinity();
+    for (qsizetype at = 0; at + 1 < corners.size(); ++at) {
+        const QPointF a = corners[at], b = corners[at + 1];
+        if (a.y() >= low && a.y() <= high) furthest = std::max(furthest, a.x());
+        for (const double line : {low, high})
+            if ((a.y() - line) * (b.y() - line) < 0)
+                furthest = std::max(furthest, a.x() + (b.x() - a.x()) * (line - a.y()) / (b.y() - a.y()));
+    }
+    return furthest + 1;
+}
+
+bool TurnedGlyphs::PastShown(QPointF pen, double shownTo, TurnedText& ink) const {
+    const double from = pen.x() - metrics_.height() - 2;
+    if (from <= shownTo) return false;
+    ink.inkedTo = from;
+    return true;
+}
+
 // The text's ink lies within its turned cell, widened for overhanging glyphs and moved glyphs.
 bool TurnedGlyphs::StartInk(int32_t advance, const QTransform& turn, QPointF pen, TurnedText& ink) const {
     const QRect box = turn.mapRect(QRectF(pen.x() - pad_, pen.y() - metrics_.ascent() - pad_,
@@ -302,6 +333,7 @@ bool TurnedGlyphs::StartInk(int32_t advance, const QTransform& turn, QPointF pen
                           .toAlignedRect();
     if (box.isEmpty() || int64_t{box.width()} * box.height() > kMostTextPixels) return false;
     ink.box = box;
+    ink.inkedTo = std::numeric_limits<double>::infinity();
     ink.pieces.clear();
     ink.bits.clear();
     return true;
@@ -321,18 +353,19 @@ TurnedGlyphs::Placed TurnedGlyphs::PlaceOf(QPointF origin) {
 // A text inked before is inked again from where its letters went and which inkings they took, each
 // letter's one inking made from its glyph's choice: nothing is sought, checked for touching or laid
 // out again. False, and the text left to be inked afresh, where a choice is not kept.
-bool TurnedGlyphs::InkAtPlaces(const QString& text, double angle, QPointF pen,
+bool TurnedGlyphs::InkAtPlaces(const QString& text, double angle, QPointF pen, double shownTo,
                                const std::vector<uint16_t>& places, TurnedText& ink) const {
     const QTransform turn = QTransform().rotate(-angle);
-    if (places.size() != size_t(text.size()) || !StartInk(metrics_.horizontalAdvance(text), turn, pen, ink))
-        return false;
+    if (!StartInk(metrics_.horizontalAdvance(text), turn, pen, ink)) return false;
     // A letter the text holds again at the same fraction of a pixel takes the inking made for it
     // before; a letter with no ink at all (a space) makes none. The inkings' words are used again
     // from text to text.
     thread_local std::vector<TurnedGlyph> made;
     thread_local std::vector<uint32_t> madeFor; // each one's glyph and inking
     madeFor.clear();
-    for (qsizetype letter = 0; letter < text.size(); ++letter) {
+    for (qsizetype letter = 0; letter < text.size() && !PastShown(pen, shownTo, ink); ++letter) {
+        // Letters never inked have no places kept.
+        if (size_t(letter) >= places.size()) return false;
         const QChar ch = text[letter];
         const uint16_t place = places[size_t(letter)];
         if (place != kUnplaced && !LevelOf(ch).Blank()) {
@@ -357,8 +390,8 @@ bool TurnedGlyphs::InkAtPlaces(const QString& text, double angle, QPointF pen,
 
 // Each glyph takes the first inking that keeps its shape off the glyphs before, at its level place
 // or a little moved; `places` receives where each went and which inking it took.
-bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pen, TurnedText& ink,
-                                   std::vector<uint16_t>& places) const {
+bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pen, double shownTo,
+                                   TurnedText& ink, std::vector<uint16_t>& places) const {
     const QTransform turn = QTransform().rotate(-angle);
     const int32_t advance = metrics_.horizontalAdvance(text);
     if (!StartInk(advance, turn, pen, ink)) return false;
@@ -382,6 +415,10 @@ bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pe
     if (laidOut) LayOut(text, touches);
     QChar before;
     for (qsizetype letter = 0; letter < text.size(); ++letter) {
+        if (PastShown(pen, shownTo, ink)) {
+            places.resize(size_t(letter));
+            break;
+        }
         const QChar ch = text[letter];
         // How good a pick is: kept shape and apart, kept shape, nearest shape and apart, nearest. A
         // glyph whose level glyph touches the one before is apart when it only keeps off its ink.

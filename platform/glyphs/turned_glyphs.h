@@ -17,6 +17,7 @@
 #include <QPainterPath>
 #include <QRawFont>
 #include <QRect>
+#include <QRectF>
 #include <QString>
 #include <QTransform>
 #include <unordered_map>
@@ -40,9 +41,11 @@ public:
     // would be too large to be worth it.
     QImage DrawQuarterTurned(const QString& text, double angle, QPoint pen, QColor colour, QRect& box) const;
     // The ink of `text` at any other angle, its glyphs at their level places moved on by the level
-    // advances. A text is inked alike wherever it lies. Null when the text would be too large to be
-    // worth it; otherwise it stays put until the next text is inked.
-    const TurnedText* Ink(const QString& text, double angle, QPoint pen) const;
+    // advances. A text is inked alike wherever it lies; its letters past where `shown` (the pixels
+    // that show, about the reference point; all where null) ends are left out. Null when the text
+    // would be too large to be worth it; otherwise it stays put until the next text is inked.
+    const TurnedText* Ink(const QString& text, double angle, QPoint pen,
+                          const QRectF& shown = QRectF()) const;
     // What names `text` drawn with this font at `angle` from `pen` among the kept texts.
     TurnedGlyphCache::TextKey TextKeyOf(const QString& text, double angle, QPoint pen) const;
 
@@ -96,15 +99,22 @@ private:
     // A text's letter that took no inking.
     static constexpr uint16_t kUnplaced = 0xFFFF;
     static Placed PlaceOf(QPointF origin);
+    // How far along the level text, from the reference point, any of `shown` lies within reach of
+    // its letters, the text turned by `turn` with its pen at `pen`.
+    double ShownTo(const QRectF& shown, const QTransform& turn, QPointF pen) const;
+    // True when the letter whose pen is at `pen` lies past `shownTo`, as do all after it; it is
+    // then where the ink ends.
+    bool PastShown(QPointF pen, double shownTo, TurnedText& ink) const;
     // Starts the ink of a text `advance` pixels long; false when it is too large to be worth inking.
     bool StartInk(int32_t advance, const QTransform& turn, QPointF pen, TurnedText& ink) const;
     // Makes `glyph` the glyph under `key` with only its inking `index`, from its kept choice; false
     // when no choice is kept.
     bool InkingOf(const TurnedGlyphCache::Key& key, QChar ch, double angle, int32_t phaseX, int32_t phaseY,
                   int32_t index, TurnedGlyph& glyph) const;
-    bool InkAtPlaces(const QString& text, double angle, QPointF pen, const std::vector<uint16_t>& places,
-                     TurnedText& ink) const;
-    bool InkGlyphByGlyph(const QString& text, double angle, QPointF pen, TurnedText& ink,
+    bool InkAtPlaces(const QString& text, double angle, QPointF pen, double shownTo,
+                     const std::vector<uint16_t>& places, TurnedText& ink) const;
+    // `places` receives as many letters as were inked.
+    bool InkGlyphByGlyph(const QString& text, double angle, QPointF pen, double shownTo, TurnedText& ink,
                          std::vector<uint16_t>& places) const;
 
     QFont font_;

@@ -167,6 +167,8 @@ const StoredOpeningCase kStoredOpenings[] = {
     {"SmallHeightConvertedWithATypedWidth", 0, true, "1 1200 100 1 1 9 0 0 0 0 0 0 ", "6502=\"4\"",
      "1 864 96 24 1 9 0 0 0 0 0 0 ", 0, IDOK, nullptr, kWidthTyped36},
     {"DoorMillimetresKeptByOk", 0, false, "6 0 100 1 100 1 0 0 0 0 0 0 ", "26501=\"4\"", nullptr, 0, IDOK},
+    {"WardrobeOpeningKeptByOk", 1, false, "24 0 1590 1 820 2 0 0 0 0 0 0 ", "26501=\"820\"", nullptr, 0,
+     IDOK},
     {"RobeMillimetresKeptByOk", 0, false, "24 0 1460 1 730 2 0 0 0 0 0 0 ", "26541=\"55\"",
      "24 0 1410 1 730 2 0 0 0 0 0 0 ", kRobeDialogId, IDOK},
     {"SlidingFrameKeptByOk", 0, false, "3 0 1460 1 730 1 0 0 0 1 0 0 ", "6001=\"57\"", nullptr,

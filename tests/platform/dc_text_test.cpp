@@ -408,6 +408,42 @@ INSTANTIATE_TEST_SUITE_P(Large, SmallTurnedText,
                          testing::Combine(testing::Values(595, 3160), testing::Values(42),
                                           testing::Values(FW_NORMAL, FW_BOLD)));
 
+class TurnedTextReach : public testing::TestWithParam<std::tuple<int32_t, int32_t, int32_t, int32_t, bool>> {
+};
+
+// A turned text is inked, and what it was inked with kept, only where its turned cell reaches the
+// device: not where the square its length spans about the reference point does. What shows is
+// what shows of it drawn whole; drawn again where all of it shows, it is drawn whole, as it is
+// with nothing kept.
+TEST_P(TurnedTextReach, IsInkedOnlyWhereItShows) {
+    const auto [x, y, escapement, height, shows] = GetParam();
+    auto drawn = [&](int32_t w, int32_t h, int32_t from) {
+        QImage image = White(w, h);
+        TDC dc(image);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SelectObject(TFont("Arial", height, 0, escapement));
+        dc.TextOut(x + from, y + from, "A long note on the plaster of the wall");
+        return image;
+    };
+    const size_t kept = TurnedGlyphCache::OfThread().ChoiceBytes();
+    const QImage part = drawn(200, 100, 0);
+    EXPECT_EQ(CountDifferent(part, White(200, 100)) != 0, shows);
+    EXPECT_EQ(TurnedGlyphCache::OfThread().ChoiceBytes() != kept, shows);
+    const QImage whole = drawn(1400, 1400, 700);
+    EXPECT_EQ(CountDifferent(part, whole.copy(700, 700, 200, 100)), 0);
+    TurnedGlyphCache::OfThread().Clear();
+    EXPECT_EQ(CountDifferent(drawn(1400, 1400, 700), whole), 0);
+}
+
+// Rising away above the device, or running off its left, and the same running into it; drawn
+// glyph by glyph and, larger, by Qt and mended, the last where its strokes meet within the device.
+INSTANTIATE_TEST_SUITE_P(
+    DCText, TurnedTextReach,
+    testing::Values(std::tuple(100, -30, 101, 12, false), std::tuple(100, -30, 3301, 12, true),
+                    std::tuple(-150, 50, 1851, 12, false), std::tuple(-150, 50, 107, 12, true),
+                    std::tuple(100, -150, 103, 50, false), std::tuple(100, -150, 2903, 50, true),
+                    std::tuple(60, 20, 3124, 50, true)));
+
 // The text drawn transparently in the font from x on the middle row of a white square.
 QImage DrawnText(const std::string& text, const TFont& font, uint32_t align,
                  int32_t x = GlyphOwners::kSide / 2) {

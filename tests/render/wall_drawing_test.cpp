@@ -499,6 +499,10 @@ TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
             EXPECT_TRUE(c.print <= 0 || InkBetween(canvas, kWhite, from, from + 2.0 * PenScale,
                                                    v - PenScale / 4.0, v + PenScale / 4.0) == 0)
                 << v << " " << from;
+    for (const double from : {half, -half - perPixel_}) // on the screen, a unit a pixel or less
+        EXPECT_TRUE(c.print || c.mode != displaymode::kPlain || !c.CutsThisWall() || perPixel_ < 1 ||
+                    InkBetween(canvas, kWhite, from, from + perPixel_, -perPixel_ / 3, perPixel_ / 3) == 0)
+            << "a face pixel left white by the jamb";
     // Faces and all, a doorway holds no more ink than in the normal style, the wall beside it more.
     const double out = -kThickness / 2.0, far = 1.5 * kThickness;
     if (c.CutsThisWall()) {

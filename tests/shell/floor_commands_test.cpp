@@ -1,7 +1,9 @@
 // The Views menu's floors, site plan, room layout and floor area as a user meets them: the view and
 // window each opens, the question an empty upper floor asks, what the answers leave, the rooms moved
 // between the layout and the ground floor, and the refusals.
+#include <array>
 #include <memory>
+#include <optional>
 #include <QColor>
 #include <QCoreApplication>
 #include <QImage>
@@ -259,6 +261,33 @@ TEST_F(FloorCommands, FloorAreaIsRefusedOffTheFloorPlans) {
     client->CmFloorArea();
     EXPECT_TRUE(ui.LogContains("You must be in a PLAN VIEW to use this function"));
 }
+
+// Every view opened from every view in either unit, each question answered Yes (the first floor drawn
+// where the second is opened): a floor and the layout at 25 mm (an inch) a pixel, the site plan at three.
+class ViewScale : public FloorCommands, public ::testing::WithParamInterface<std::tuple<int, int, bool>> {};
+
+TEST_P(ViewScale, IsTheOpenedViewsOwn) {
+    const auto [from, to, metric] = GetParam();
+    auto objects = GroundOutline(), upper = GroundOutline();
+    for (auto& wall : upper)
+        wall->view = kFirstFloor, objects.push_back(std::move(wall));
+    objects.resize(to == 2 ? 8 : 4), objects.push_back(Room(kGroundFloor, kFinishedRoom));
+    MetricUnits = metric, OpenWith(std::move(objects));
+    pl::script::AnswerMissingWith([](pl::script::AnswerKind kind) {
+        return std::optional(pl::script::Answer{.Kind = kind, .Button = IDYES, .Steps = {{}}});
+    });
+    const std::array open{&TClient::CmGroundFloor, &TClient::CmFirstFloor, &TClient::CmSecondFloor,
+                          &TClient::CmSitePlan, &TClient::CmRoomLayout};
+    for (const int view : {from == 2 ? 1 : from, from, to}) // the second floor through the first
+        (client->*open[view])();
+    const int32_t pixel = ViewExtentX * ZoomDivisor / client->ActiveDrawingWindow()->GetClientRect().right;
+    EXPECT_EQ(std::pair(CurrentView, pixel),
+              std::pair((std::array{kGroundFloor, kFirstFloor, kSecondFloor, kSitePlan, kRoomLayout}[to]),
+                        (metric ? 25 : 24) * (to == 3 ? 3 : 1)));
+}
+INSTANTIATE_TEST_SUITE_P(EveryPair, ViewScale,
+                         ::testing::Combine(::testing::Range(0, 5), ::testing::Range(0, 5),
+                                            ::testing::Bool()));
 
 struct ModeCase {
     int32_t before;

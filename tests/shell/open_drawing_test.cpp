@@ -40,6 +40,11 @@ TEST_F(OpenDrawing, AFilePickedInAnyFolderOpensTheDrawingOfThatNameInDwgs) {
     EXPECT_EQ(dir.ReadFile("DWGS/SMITH.DB0"), opened);
 }
 
+TEST_F(OpenDrawing, ANameTypedWithoutItsExtensionOpensThatDrawing) {
+    MakeSmith(), Open(dir.File("DWGS/SMITH"));
+    EXPECT_EQ(Titles(), std::vector<std::string>{"SMITH.PLN"});
+}
+
 TEST_F(OpenDrawing, DeclinedEditsBringTheDrawingBackAsOpened) {
     MakeSmith();
     const std::string opened = dir.ReadFile("DWGS/SMITH.DB0");

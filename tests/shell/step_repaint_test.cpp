@@ -143,6 +143,11 @@ public:
         pl::script::AnswerMessageBox(IDOK);
         Click(TPoint(300, 60));
     }
+    void LabelLine() {
+        OpenWith(), client->ProcessCommand(cmd::kLineText), EnterAt(TPoint(120, 220));
+        pl::script::AnswerInput("2000"), pl::script::AnswerDialog(2690, {DialogStep{{{2691, "ROAD"}}, IDOK}});
+        Key(Qt::Key_Right); // a line labelled ROAD
+    }
     void PickUpright(bool line, int32_t command) {
         OpenWith(line ? &AfterTheStep::AddUpright<true> : &AfterTheStep::AddUpright<false>);
         client->ProcessCommand(command);
@@ -257,6 +262,7 @@ const StepCase kSteps[] = {
     {"PartitionKeyedAfterItsBand", &AfterTheStep::KeyPartitionAfterItsBand},
     {"PartitionChainGivenUpByEscape", &AfterTheStep::KeyPartitionAfterItsBand, 2},
     {"PartitionPickGivenUpByEscape", &AfterTheStep::MissAfterAPartitionPick, 2},
+    {"LineLabelled", &AfterTheStep::LabelLine},
 };
 
 // A line clicked after a partition was picked is taken up by the same command, named and guided as such.

@@ -136,6 +136,11 @@ TEST_P(UndoBesideAKeyedLine, TakesThePartitionAndLeavesTheLine) {
                              {{{{kPartitionThickness, "100"}, {kPartitionAbove, "1"}}, IDOK}});
     KeyRight(cmd::kInternalWall, TPoint(100, 100), 2000);
     ASSERT_EQ(FileObjects().back()->group, length) << "the partition's group";
+    for (const int32_t kind : {kLine, kOutlineLine, 41, kMarkerLineFirst}) { // kept as a session stored it
+        KeyRight(cmd::kLine, TPoint(60, 240), length), Key(Qt::Key_Escape);
+        ObjectList[ObjectList.count - 1]->kind = kind, PressUndo();
+        EXPECT_EQ(FileObjects().back()->kind, kIntWall) << kind << ": Undo of a line keyed next goes alone";
+    }
     PressUndo();
     EXPECT_EQ(Body(), before);
 }

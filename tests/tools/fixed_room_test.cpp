@@ -4,16 +4,22 @@
 
 #include <QImage>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
+#include "rooms/free_room.h"
+#include "rooms/room_snapping.h"
 #include "tests/support/clean_state.h"
 #include "tests/support/program_directory.h"
 #include "tools/room_tools.h"
+#include "tools/wall_tools.h"
+#include "tools/working_file.h"
 
 namespace {
 
@@ -143,6 +149,69 @@ INSTANTIATE_TEST_SUITE_P(Table, FreeSpace,
                                            FreeCase{LeftDesignRoom, true, "3800 2700", 0},
                                            FreeCase{LeftWall, false, "1 1", 1},
                                            FreeCase{Nothing, true, "1 1", 1}));
+
+// Houses built as keyed, clockwise from the top left or back round from the bottom left, the first
+// wall's layers below or above it, of one layer or three; a click at (x, y) near a corner of the inside
+// is offered the inside (w x h with the walls outside the keyed line); a fixed room of it, or a design
+// room dropped beside it and finished, needs n partitions.
+struct HouseCase {
+    std::vector<POINT> corners; // clockwise from the top left
+    int32_t x, y, w, h, n;
+};
+class HouseCorners : public FixedRoom,
+                     public ::testing::WithParamInterface<std::tuple<HouseCase, bool, bool, bool, bool>> {};
+
+TEST_P(HouseCorners, RoomsTakeTheInsideOfTheWalls) {
+    const auto [c, clockwise, above, cavity, design] = GetParam();
+    dir.WriteFile("CFG/EXTWALLM.CFG",
+                  cavity ? "110 55 110 25 2550 2400 2400 0 0 0" : "230 0 0 25 2550 2400 2400 0 0 0");
+    TExtwallobjtool walls;
+    for (size_t i = 0, n = c.corners.size(); i < n; ++i) {
+        const POINT a = c.corners[clockwise ? i : n - 1 - i],
+                    b = c.corners[clockwise ? (i + 1) % n : (2 * n - 2 - i) % n];
+        walls.X0 = a.x, walls.Y0 = a.y, walls.X1 = b.x, walls.Y1 = b.y,
+        walls.SegmentLength = std::abs(b.x - a.x + b.y - a.y);
+        walls.Angle = a.x == b.x ? (b.y > a.y ? 0 : 1800) : (b.x > a.x ? 900 : 2700),
+        walls.DirectionCode() = above ? 3 : 1;
+        walls.SnapWallEnds(1);
+        ASSERT_EQ(walls.AddExternalWall(), tools::WriteResult::Ok);
+    }
+    const int32_t inset = clockwise != above ? (cavity ? 275 : 230) : 0, w = c.w - 2 * inset,
+                  h = c.h - 2 * inset;
+    const auto free = MeasureFreeRoom(ObjectList, kGroundFloor, c.x, c.y, 100,
+                                      *MeasureFreeRoomExtent(ObjectList, kGroundFloor, c.x, c.y));
+    EXPECT_EQ(std::pair(free->width, free->length), std::pair(w, h)) << "the largest free room";
+    const int32_t before = (ClickAt(c.x, c.y), ObjectList.count), *box = tool.FreeSpace;
+    if (design) { // a design room of that box finished onto the floor
+        ObjectList.Add(std::make_unique<TRoomobj>(kGroundFloor, kDesignRoom, 1, 0, 9, 9, box[0] + 50, 0,
+                                                  box[1] + 50, 0, box[2], box[3], 0, 0, 10, w, h, 0, "den",
+                                                  "", ""));
+        SnapRoomToNeighbours(ObjectList, kGroundFloor, ObjectList.count - 1, 100, 100); // dropped 50 off
+        EXPECT_EQ(ObjectList[ObjectList.count - 1]->x1, box[0]) << "pulled onto the inner face";
+        TIntwallobjtool finish;
+        finish.Mode = intwall::kFinishRooms, finish.Start(0, 0, 1);
+    } else {
+        Build(w, h);
+    }
+    EXPECT_EQ(dir.ReadFile("CFG/ROOM.CFG"), std::to_string(w) + " " + std::to_string(h));
+    EXPECT_EQ(Added(kIntWall, before).size(), size_t(c.n));
+}
+
+const std::vector<POINT> kBox{{1000, 6000}, {7000, 6000}, {7000, 2000}, {1000, 2000}};
+const std::vector<POINT> kL{{1000, 6000}, {7000, 6000}, {7000, 3500},
+                            {4500, 3500}, {4500, 1500}, {1000, 1500}};
+INSTANTIATE_TEST_SUITE_P(Table, HouseCorners,
+                         ::testing::Combine(::testing::Values(HouseCase{kBox, 1500, 5500, 6000, 4000, 0},
+                                                              HouseCase{kBox, 6500, 5500, 6000, 4000, 0},
+                                                              HouseCase{kBox, 6500, 2500, 6000, 4000, 0},
+                                                              HouseCase{kBox, 1500, 2500, 6000, 4000, 0},
+                                                              HouseCase{kL, 1500, 5500, 6000, 4500, 2},
+                                                              HouseCase{kL, 6500, 5500, 6000, 2500, 1},
+                                                              HouseCase{kL, 6500, 4000, 6000, 2500, 1},
+                                                              HouseCase{kL, 4000, 2000, 3500, 4500, 1},
+                                                              HouseCase{kL, 1500, 2000, 3500, 4500, 1}),
+                                            ::testing::Bool(), ::testing::Bool(), ::testing::Bool(),
+                                            ::testing::Bool()));
 
 TEST_F(FixedRoom, ClickRemembersTheNearerCornerAndMidwayCountsAsLeft) {
     Box(LeftWall);

@@ -23,7 +23,7 @@ protected:
         std::snprintf(ObjectList.DefaultFontName, sizeof ObjectList.DefaultFontName, "DejaVu Sans");
         CurrentView = kGroundFloor;
         MetricUnits = 1;
-        ZoomDivisor = 5;
+        ZoomDivisor = PenScale = 5; // the window at its normal metric scale
         image.fill(Qt::white);
         tool.Mode = 51;
     }
