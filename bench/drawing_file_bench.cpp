@@ -3,6 +3,8 @@
 // drawings of 10,000 and 50,000 objects (the reader must stay linear in the count).
 // BM_ReadAgainstFromChars times a flush and read and the baseline parse turn about in one loop, so
 // a busy machine slows both alike, and reports how many times the baseline the reader takes.
+// BM_CountPastSheet is what a user's step adds beside them: the count of the objects past the sheet,
+// made when the step begins (after a repaint's read) and again at each of its writes of the file.
 #include <benchmark/benchmark.h>
 
 #include <charconv>
@@ -16,6 +18,7 @@
 #include "document/document.h"
 #include "document/program_state.h"
 #include "document/record_format.h"
+#include "document/sheet_edge.h"
 #include "platform/file_io.h"
 
 namespace {
@@ -126,6 +129,13 @@ void BM_ReadDrawingFile(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * drawing.objects);
 }
 
+void BM_CountPastSheet(benchmark::State& state) {
+    const Drawing& drawing = Use(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CountPastSheet(ObjectList));
+    state.SetItemsProcessed(state.iterations() * drawing.objects);
+}
+
 void BM_BaselineToChars(benchmark::State& state) {
     const std::vector<int32_t>& numbers = Use(state.range(0)).numbers;
     std::string out;
@@ -200,7 +210,8 @@ void Drawings(benchmark::internal::Benchmark* b) {
     BENCHMARK(BM_BaselineToChars)->Apply(Drawings)->Arg(drawing);                                            \
     BENCHMARK(BM_ReadDrawingFile)->Apply(Drawings)->Arg(drawing);                                            \
     BENCHMARK(BM_BaselineFromChars)->Apply(Drawings)->Arg(drawing);                                          \
-    BENCHMARK(BM_ReadAgainstFromChars)->Apply(Drawings)->Arg(drawing)->UseManualTime()
+    BENCHMARK(BM_ReadAgainstFromChars)->Apply(Drawings)->Arg(drawing)->UseManualTime();                      \
+    BENCHMARK(BM_CountPastSheet)->Apply(Drawings)->Arg(drawing)
 
 TREVALYN_FILE_BENCHMARKS(kHouse);
 TREVALYN_FILE_BENCHMARKS(10000);

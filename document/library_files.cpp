@@ -2,6 +2,7 @@
 // which hold records like the working file but relative to each entry's reference point.
 #include <algorithm>
 #include <limits>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,7 @@
 #include "document/program_state.h"
 #include "document/record_format.h"
 #include "document/selection_list.h"
+#include "document/sheet_edge.h"
 #include "document/working_file_step.h"
 #include "platform/file_io.h"
 
@@ -25,6 +27,54 @@ std::string TempCfgPath(const TList& list) {
 }
 std::string LibraryPath(const TList& list, const char* name) {
     return list.ProgramDirectory + "LIBS/" + (name ? name : "");
+}
+
+// The span [lo, hi] (relative to `at`) moved the least that puts it within [from, to]; one too
+// long keeps its low end at `from`.
+int64_t Fitted(int64_t at, int64_t lo, int64_t hi, int64_t from, int64_t to) {
+    if (at + hi > to) at = to - hi;
+    if (at + lo < from) at = from - lo;
+    return at;
+}
+
+// Where what a library file holds lands, its reference point an eighth of the visible width from
+// the left and a sixth of the height from the bottom. The program chooses this place, not the user,
+// so it is moved the least that puts every point the file's objects store on the sheet in sight
+// (where that part of the sheet is too small, on the sheet): a paste or a symbol is never refused
+// for where it first lands, however the view is zoomed or scrolled.
+RecordOrigin LandingPoint(std::string_view text, RecordKinds kinds) {
+    const int64_t z = ZoomDivisor;
+    const int64_t viewLeft = int64_t{ScrollOriginX} * z, viewRight = viewLeft + int64_t{ViewExtentX} * z;
+    const int64_t viewBottom = int64_t{ScrollOriginY} * z, viewTop = viewBottom + int64_t{ViewExtentY} * z;
+    int64_t atX = (int64_t{ViewExtentX} / 8 + ScrollOriginX) * z;
+    int64_t atY = (int64_t{ViewExtentY} / 6 + ScrollOriginY) * z;
+
+    int64_t minX = INT64_MAX, maxX = INT64_MIN, minY = INT64_MAX, maxY = INT64_MIN;
+    RecordReader reader(text);
+    int32_t header[6] = {};
+    if (reader.ReadHeader(header)) {
+        for (int32_t i = 0; i < header[0]; ++i) {
+            std::unique_ptr<TObject> object;
+            const RecordReader::Status status = reader.Next({0, 0}, object, kinds);
+            if (status == RecordReader::Status::Skipped) continue;
+            if (status != RecordReader::Status::Object) break;
+            static_cast<void>(EveryStoredPoint(*object, [&](int64_t x, int64_t y) {
+                minX = std::min(minX, x), maxX = std::max(maxX, x);
+                minY = std::min(minY, y), maxY = std::max(maxY, y);
+                return true;
+            }));
+        }
+    }
+    if (minX <= maxX) {
+        const int64_t sheetRight = int64_t{SheetWidth} * z, sheetTop = int64_t{SheetHeight} * z;
+        const int64_t left = std::max<int64_t>(viewLeft, 0), right = std::min(viewRight, sheetRight);
+        const int64_t bottom = std::max<int64_t>(viewBottom, 0), top = std::min(viewTop, sheetTop);
+        if (left <= right) atX = Fitted(atX, minX, maxX, left, right);
+        if (bottom <= top) atY = Fitted(atY, minY, maxY, bottom, top);
+        atX = Fitted(atX, minX, maxX, 0, sheetRight);
+        atY = Fitted(atY, minY, maxY, 0, sheetTop);
+    }
+    return {Clamp32(atX), Clamp32(atY)};
 }
 
 } // namespace
@@ -97,9 +147,6 @@ FileResult TList::SaveLibrary(const char* fileName) {
 }
 
 FileResult TList::InsertLibrary(const char* fileName) {
-    // One eighth of the visible width from the left, one sixth of the height from the bottom.
-    const RecordOrigin at{static_cast<int32_t>((int64_t{ViewExtentX} / 8 + ScrollOriginX) * ZoomDivisor),
-                          static_cast<int32_t>((int64_t{ViewExtentY} / 6 + ScrollOriginY) * ZoomDivisor)};
     std::string text;
     if (!pl::ReadTextFile(LibraryPath(*this, fileName), text)) return FileResult::OpenFailed;
 
@@ -112,6 +159,7 @@ FileResult TList::InsertLibrary(const char* fileName) {
     const RecordKinds kinds = std::string_view(fileName ? fileName : "") == kPasteFileName
                                   ? RecordKinds::Paste
                                   : RecordKinds::Drawing;
+    const RecordOrigin at = LandingPoint(text, kinds);
     StartHeightRange();
     const int32_t first = count;
     FileResult result = FileResult::Ok;

@@ -1,11 +1,32 @@
 #include "document/sheet_edge.h"
 
+#include <algorithm>
+
 #include "document/document.h"
 #include "document/program_state.h"
 
+namespace {
+
+// The sheet's far edges in drawing units. A coordinate is on the sheet when, taken as an unsigned
+// number of 64 bits, it is at most its edge: a negative one turns into a number past any edge. A
+// sheet of a damaged size below nothing holds its corner alone.
+struct Edges {
+    uint64_t right;
+    uint64_t top;
+
+    static Edges OfTheSheet() {
+        return {static_cast<uint64_t>(std::max<int64_t>(int64_t{SheetWidth} * ZoomDivisor, 0)),
+                static_cast<uint64_t>(std::max<int64_t>(int64_t{SheetHeight} * ZoomDivisor, 0))};
+    }
+    bool Holds(int64_t x, int64_t y) const {
+        return static_cast<uint64_t>(x) <= right && static_cast<uint64_t>(y) <= top;
+    }
+};
+
+} // namespace
+
 bool OnSheet(int64_t x, int64_t y) {
-    return x >= 0 && y >= 0 && x <= int64_t{SheetWidth} * ZoomDivisor &&
-           y <= int64_t{SheetHeight} * ZoomDivisor;
+    return Edges::OfTheSheet().Holds(x, y);
 }
 
 bool OnSheet(const DrawnExtents& extents, int64_t dx, int64_t dy) {
@@ -14,20 +35,22 @@ bool OnSheet(const DrawnExtents& extents, int64_t dx, int64_t dy) {
 }
 
 bool StoredOnSheet(const TObject& object) {
-    DrawnExtents extents;
-    extents.Note(object);
-    // A partition's second face is its own.
-    if (const auto* wall = object.kind == kIntWall ? dynamic_cast<const TIntwallobj*>(&object) : nullptr) {
-        extents.NoteX(wall->x1), extents.NoteX(wall->x2), extents.NoteY(wall->y1), extents.NoteY(wall->y2);
-        extents.NoteX(wall->q1x), extents.NoteX(wall->q2x), extents.NoteY(wall->q1y),
-            extents.NoteY(wall->q2y);
-    }
-    return OnSheet(extents);
+    const Edges edges = Edges::OfTheSheet();
+    return EveryStoredPoint(object, [&](int32_t x, int32_t y) { return edges.Holds(x, y); });
+}
+
+void NoteStoredPoints(DrawnExtents& extents, const TObject& object) {
+    static_cast<void>(EveryStoredPoint(object, [&](int32_t x, int32_t y) {
+        extents.NoteX(x), extents.NoteY(y);
+        return true;
+    }));
 }
 
 int32_t CountPastSheet(const TList& list) {
+    const Edges edges = Edges::OfTheSheet();
+    const auto on = [&](int32_t x, int32_t y) { return edges.Holds(x, y); };
     int32_t past = 0;
     for (int32_t i = 0; i < list.count; ++i)
-        if (const TObject* o = list[i]; o && !StoredOnSheet(*o)) ++past;
+        if (const TObject* o = list[i]; o && !EveryStoredPoint(*o, on)) ++past;
     return past;
 }

@@ -15,8 +15,20 @@ WorkingFileStep* innermostStep = nullptr;
 std::function<void()> repaintAfterFailure;
 std::function<void()> afterWrite;
 // The objects past the sheet in the working file as the drawing window's document last read or
-// wrote it.
+// wrote it. The repaint reads the file after every step, outside any step, and does not count them:
+// the count is then unknown until the next step begins, which counts once, before it edits.
 int32_t pastSheetInFile = 0;
+bool pastSheetKnown = true;
+// While the step's own write of the document is under way: it knows what it writes past the sheet.
+bool writingWithin = false;
+// While the program writes what it placed for a moment of its own (a printed page's caption).
+int32_t sheetEdgeWaivers = 0;
+
+int32_t CountPastSheetInDocument() {
+    pastSheetInFile = CountPastSheet(ObjectList);
+    pastSheetKnown = true;
+    return pastSheetInFile;
+}
 
 // Outside a step, or for a document the step did not keep, the file holds the drawing as it was
 // before the write, so the document takes it back: memory, screen and file then agree.
@@ -70,7 +82,11 @@ void Repaint() {
 WorkingFileStep::WorkingFileStep(Memory memory)
     : outer_(innermostStep), users_(outer_ ? outer_->users_ : this) {
     innermostStep = this;
-    if (Outermost() && memory == Memory::AheadOfTheFile) memoryBefore_.emplace(ObjectList);
+    if (!Outermost()) return;
+    // The document holds the file as the last read left it (a move waiting for Enter excepted,
+    // which the move tool keeps on the sheet itself).
+    if (!pastSheetKnown) static_cast<void>(CountPastSheetInDocument());
+    if (memory == Memory::AheadOfTheFile) memoryBefore_.emplace(ObjectList);
 }
 
 WorkingFileStep::~WorkingFileStep() {
@@ -134,7 +150,7 @@ std::string WorkingFileStep::PutFilesBack() {
 }
 
 bool WorkingFileStep::AddsPastSheet(int32_t pastSheet) {
-    if (pastSheet <= pastSheetInFile) return false;
+    if (pastSheet <= pastSheetInFile || sheetEdgeWaivers > 0) return false;
     list_ = &ObjectList;
     static_cast<void>(PutFilesBack());
     TellFileFailure(kPastSheetText, kPastSheetCaption);
@@ -174,11 +190,25 @@ void PutBackStepsCutShort(const std::string& programDirectory) {
 }
 
 void NoteWorkingFileHolds(const TList& list) {
-    if (&list == &ObjectList) pastSheetInFile = CountPastSheet(list);
+    if (&list != &ObjectList || writingWithin) return;
+    // A step may write what it read: it learns the count at once.
+    if (innermostStep)
+        static_cast<void>(CountPastSheetInDocument());
+    else
+        pastSheetKnown = false;
 }
 
 void NotePastSheetInWorkingFile(int32_t count) {
     pastSheetInFile = count;
+    pastSheetKnown = true;
+}
+
+SheetEdgeWaived::SheetEdgeWaived() {
+    ++sheetEdgeWaivers;
+}
+
+SheetEdgeWaived::~SheetEdgeWaived() {
+    --sheetEdgeWaivers;
 }
 
 void OnWorkingFileFailure(std::function<void()> repaint) {
@@ -198,14 +228,20 @@ bool WorkingFileStep::WriteWithin(TList& list, pl::Sync sync, const char* saving
     }
     const std::string path = list.DrawingFilePath(filemode::kWorking);
     bool refused = false;
-    // Only the drawing window's document is held to the sheet; a copy written elsewhere is not.
-    const int32_t pastSheet = &list == &ObjectList ? CountPastSheet(list) : 0;
-    if (step && step->AddsPastSheet(pastSheet)) return false;
+    // Only the drawing window's document within a step is held to the sheet; a copy written
+    // elsewhere is not, nor a write outside any step, which no user's step asked for.
+    const bool held = step && &list == &ObjectList;
+    const int32_t pastSheet = held ? CountPastSheet(list) : 0;
+    if (held && step->AddsPastSheet(pastSheet)) return false;
     if (step) {
         step->list_ = &list;
         refused = !step->KeepFileBefore(path);
     }
-    if (!refused && list.WriteDrawingFile(filemode::kWorking, sync) == FileResult::Ok) {
+    writingWithin = held;
+    const bool written = !refused && list.WriteDrawingFile(filemode::kWorking, sync) == FileResult::Ok;
+    writingWithin = false;
+    if (written) {
+        if (held) NotePastSheetInWorkingFile(pastSheet);
         if (afterWrite) afterWrite();
         return true;
     }

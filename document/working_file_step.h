@@ -104,12 +104,24 @@ void KeepSettingsForStep(const std::string& path);
 // running is left alone.
 void PutBackStepsCutShort(const std::string& programDirectory);
 
-// Notes what the working file just read into the drawing window's document, or written from it,
-// holds past the sheet: a step's write may add nothing there. A drawing stored before may hold some;
-// a step that moves one keeps the count as it was.
+// Notes that the working file was just read into the drawing window's document, or written from
+// it: what it holds past the sheet is counted at once within a step, else when the next step begins.
+// A step's write may add nothing there. A drawing stored before may hold some; a step that moves one
+// keeps the count as it was.
 void NoteWorkingFileHolds(const TList& list);
 // The same for a working file read object by object: how many of its objects lie past the sheet.
 void NotePastSheetInWorkingFile(int32_t count);
+
+// While it lives, the working file's writes are not held to the sheet: what they add past it is a
+// place the program chose for a moment of its own (the caption of a printed page), which the user
+// never gave and the page takes away again.
+class SheetEdgeWaived {
+public:
+    SheetEdgeWaived();
+    ~SheetEdgeWaived();
+    SheetEdgeWaived(const SheetEdgeWaived&) = delete;
+    SheetEdgeWaived& operator=(const SheetEdgeWaived&) = delete;
+};
 
 // Called after a failed step has put the document back, so the window shows it again; the
 // drawing windows' owner sets it and clears it with an empty function.

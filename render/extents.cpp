@@ -43,14 +43,12 @@ struct Extents {
         AddY(o.y2);
     }
     // A text counts by its anchor. On paper the lowest text leaves room for the scale caption below
-    // it; a text above everything else covers the height of its letters.
+    // it; a text above everything else covers the height of its letters. One text can be both (the
+    // first counted always is): a floor of texts alone would otherwise keep no top and print blank.
     void AddText(const TObject& o, bool printing, int32_t margin) {
         AddX(o.x1);
-        if (o.y1 < minY) {
-            minY = printing ? o.y1 - margin : o.y1;
-        } else if (o.y1 > maxY) {
-            maxY = o.y1 + 20 * ZoomDivisor;
-        }
+        if (o.y1 < minY) minY = printing ? o.y1 - margin : o.y1;
+        if (o.y1 > maxY) maxY = o.y1 + 20 * ZoomDivisor;
     }
 };
 

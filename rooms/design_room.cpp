@@ -1,9 +1,12 @@
 #include "rooms/design_room.h"
-#include "rooms/design_room_modes.h"
+
+#include <algorithm>
 
 #include "document/document.h"
 #include "document/program_state.h"
+#include "document/record_format.h"
 #include "platform/virtual_keys.h"
+#include "rooms/design_room_modes.h"
 
 bool IsDesignRoom(const TObject* o) {
     return o && (o->kind == kDesignRoom || o->kind == kReopenedRoom);
@@ -27,15 +30,20 @@ bool HasKindOn(const TList& list, int32_t kind, int32_t view) {
     return false;
 }
 
-RoomCorner NewRoomSpot(int32_t length) {
-    const int32_t z = ZoomDivisor;
-    return {(ScrollOriginX + 2 * z) * z, (ScrollOriginY + 2 * z) * z + length};
+RoomCorner NewRoomSpot(int32_t length, int32_t width) {
+    const int64_t z = ZoomDivisor;
+    const int64_t right = int64_t{SheetWidth} * z - width, top = int64_t{SheetHeight} * z;
+    // One too large for the sheet keeps its lower left corner on it.
+    const int64_t x = std::clamp<int64_t>((ScrollOriginX + 2 * z) * z, 0, std::max<int64_t>(right, 0));
+    const int64_t y =
+        std::clamp<int64_t>((ScrollOriginY + 2 * z) * z + length, length, std::max<int64_t>(top, length));
+    return {Clamp32(x), Clamp32(y)};
 }
 
 bool AtNewRoomSpot(const TObject& room) {
     const auto* r = dynamic_cast<const TRoomobj*>(&room);
     if (!r) return false;
-    const RoomCorner spot = NewRoomSpot(r->value4);
+    const RoomCorner spot = NewRoomSpot(r->value4, r->value3);
     return r->x1 == spot.x && r->y1 == spot.y;
 }
 

@@ -21,13 +21,15 @@ bool HasAnyRoomOn(const TList& list, int32_t view);
 // An object of the kind on the view.
 bool HasKindOn(const TList& list, int32_t kind, int32_t view);
 
-// Top-left corner of a new room of the given length, 2 x ZoomDivisor logical units right of and above
-// the visible window's lower-left corner.
+// Top-left corner of a new room of the given length and width, 2 x ZoomDivisor logical units right of
+// and above the visible window's lower-left corner; where that would put the room past the sheet (a
+// view showing past its edge, a room taller or wider than the sheet left in sight), the least move
+// that puts it on the sheet. The program chooses the spot: a new room is never refused for it.
 struct RoomCorner {
     int32_t x = 0;
     int32_t y = 0;
 };
-RoomCorner NewRoomSpot(int32_t length);
+RoomCorner NewRoomSpot(int32_t length, int32_t width = 0);
 // A room still at that spot: made and not yet placed.
 bool AtNewRoomSpot(const TObject& room);
 

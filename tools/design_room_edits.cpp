@@ -67,7 +67,7 @@ void TDRoomobjtool::Start(int32_t width, int32_t length, int32_t) {
     SizeOption = options.sizeOption;
     RoomWidth = width;
     RoomLength = length;
-    const RoomCorner spot = NewRoomSpot(length);
+    const RoomCorner spot = NewRoomSpot(length, width);
     RoomX1() = spot.x;
     RoomY1() = spot.y;
     RoomX2() = spot.x + width;

@@ -39,6 +39,6 @@ bool TMoveobjtool::ShiftLeavesSheet(TDC& dc, TRect& client, int32_t x, int32_t y
     if (!entries) return false;
     DrawnExtents moved;
     for (const SelectionEntry& e : *entries)
-        if (const TObject* o = ObjectList[e.index]) moved.Note(*o);
+        if (const TObject* o = ObjectList[e.index]) NoteStoredPoints(moved, *o);
     return !OnSheet(moved, dx, dy);
 }

@@ -9,6 +9,7 @@
 #include "document/drawn_extents.h"
 #include "document/program_state.h"
 #include "document/selection_list.h"
+#include "document/sheet_edge.h"
 #include "editing/selection_turn.h"
 #include "tools/move_tool.h"
 
@@ -72,6 +73,5 @@ bool TMoveobjtool::TurnLeavesSheet() const {
     DrawnExtents turned;
     for (const SelectionEntry& e : *entries)
         if (const TObject* o = ObjectList[e.index]) NoteTurned(turned, *o, turn);
-    return !turned.Empty() && (turned.minX < 0 || turned.minY < 0 || turned.maxX > SheetWidth * ZoomDivisor ||
-                               turned.maxY > SheetHeight * ZoomDivisor);
+    return !OnSheet(turned);
 }

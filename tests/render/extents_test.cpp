@@ -121,7 +121,7 @@ TEST_F(Extents, FeetAndInchesReadTheirOwnDimensionSettings) {
     dir.WriteFile("CFG/IOFFSET.CFG", "288 240 192 0 9 9 10");
     Add(kGroundFloor, kText, 5000, 500, 5000, 500);
     CurrentView = kGroundFloor + kPrintViewOffset;
-    EXPECT_EQ(Computed(), "5000 5000 0 " + std::to_string(500 - (4 * 240 + 192)));
+    EXPECT_EQ(Computed(), "5000 5000 620 " + std::to_string(500 - (4 * 240 + 192))); // its top: 500 + 20 x 6
 }
 
 } // namespace

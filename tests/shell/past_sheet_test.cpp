@@ -9,56 +9,87 @@
 #include "platform/cursor.h"
 #include "platform/scroller.h"
 #include "platform/test_script.h"
-#include "render/past_sheet.h"
 #include "resources/command_ids.h"
 #include "resources/dialogs/feet_template.h"
 #include "resources/dialogs/library_templates.h"
 #include "resources/dialogs/partition_templates.h"
+#include "resources/dialogs/room_templates.h"
 #include "resources/dialogs/tool_dialog_templates.h"
 #include "tests/shell/input_fixture.h"
+#include "tests/support/made_objects.h"
 
 namespace {
 
 using pl::script::DialogStep;
 
-enum class Road { EnterCircle, EnterLine, ClickText, DatumClick, DragCircleOut, Paste, Symbol, Turn };
+// clang-format off
+enum class Road { EnterCircle, EnterLine, EnterBelow, WallBelow, WallLeft, ClickText, DatumClick, DragCircleOut,
+                  Paste, Symbol, Turn, MoveRoom, NewRoomLands, PasteLands, SymbolLands };
+constexpr int32_t kCommands[] = {cmd::kCircle, cmd::kLine, cmd::kCircle, cmd::kInternalWall, cmd::kInternalWall,
+    cmd::kText, 0, cmd::kCircle, cmd::kCopy, cmd::kLibraryPlumbing, cmd::kMoveRotate, cmd::kMoveRoom,
+    cmd::kNewDesignRoom, cmd::kPaste, cmd::kLibraryPlumbing};
+// clang-format on
+
+// Every point the file stores of the object lies on the sheet, by the sheet's own numbers.
+bool OnTheSheet(const TObject& o) {
+    const int64_t right = int64_t{SheetWidth} * ZoomDivisor, top = int64_t{SheetHeight} * ZoomDivisor;
+    const auto on = [&](int64_t x, int64_t y) { return x >= 0 && y >= 0 && x <= right && y <= top; };
+    const auto* w = dynamic_cast<const TIntwallobj*>(&o);
+    return o.kind >= kFloorRecord || (on(o.x1, o.y1) && (IsTextKind(o.kind) || on(o.x2, o.y2)) &&
+                                      (!w || (on(w->q1x, w->q1y) && on(w->q2x, w->q2y))));
+}
 
 class PastSheet : public InputTest, public ::testing::WithParamInterface<std::tuple<int32_t, Road>> {};
 
 // (view, road) on the smallest sheet: the site plan shows it whole with room round it, a floor or a
-// layout is scrolled to its lower left corner. The paste, symbol and turn carry three lines near that
-// corner 2000 left or a quarter turn down, past the sheet.
+// layout is scrolled to its lower left corner. Below has x on the sheet; a partition runs along the bottom or
+// left edge, side outward. The paste, symbol and turn carry three lines near that corner 2000 left or a
+// quarter turn down, a room goes 25000 left, past the sheet. What the program places itself lands in sight.
 TEST_P(PastSheet, StoresNothingAndSaysSo) {
     const auto [view, road] = GetParam();
     dir.WriteFile("CFG/DWGSIZEM.CFG", "4000 4000");
     CurrentView = view;
     Open();
-    if (view != kSitePlan)
+    const bool lands = road >= Road::NewRoomLands, wall = road == Road::WallBelow || road == Road::WallLeft;
+    if (view != kSitePlan && !lands)
         child->Scroller->XPos = 0, child->Scroller->YPos = child->ScrollRangeY, child->Invalidate(true);
     for (const int32_t y : {1000, 1500, 2000})
         if (road >= Road::Paste) ObjectList.Add(inputs::Line(1000, y, 3000, y, view));
+    if (road == Road::MoveRoom)
+        ObjectList.Add(testsupport::Made<TRoomobj>(kDesignRoom, 1000, 3000, 3000, 1000, view));
     ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
     child->Invalidate(true);
     child->UpdateWindow();
     if (road == Road::ClickText) pl::script::AnswerDialog(kTextDetailsDialogId, {DialogStep{{}, IDOK}});
-    if (road == Road::Symbol) {
+    if (road == Road::Symbol || road >= Road::PasteLands) {
         ASSERT_EQ(ObjectList.WriteTempCount(0), FileResult::Ok);
         for (int32_t i = ObjectList.count - 3; i < ObjectList.count; ++i)
             ASSERT_EQ(ObjectList.WriteCopyCfg(i, 3000, 2000), FileResult::Ok);
-        ASSERT_EQ(ObjectList.SaveLibrary("SINK.PLM"), FileResult::Ok);
-        pl::script::AnswerDialog(kLibraryListDialogId, {{{{kLibraryListBoxId, "SINK"}}, IDOK}});
+        ASSERT_EQ(ObjectList.SaveLibrary(road == Road::PasteLands ? kPasteFileName : "SINK.PLM"),
+                  FileResult::Ok);
+        if (road != Road::PasteLands)
+            pl::script::AnswerDialog(kLibraryListDialogId, {{{{kLibraryListBoxId, "SINK"}}, IDOK}});
     }
+    const int32_t room = kNewRoomDialogId, tall = room + roomdlg::kVertical; // too tall above the view's foot
+    if (road == Road::NewRoomLands)
+        pl::script::AnswerDialog(kRoomPartitionDialogId, {{{}, IDOK}}),
+            pl::script::AnswerDialog(room,
+                                     {{{{room + roomdlg::kHorizontal, "1000"}, {tall, "18000"}}, IDOK}});
     // Each road's command, the datum's a key of its own; then the pointer's steps in order.
-    constexpr int32_t kCommands[] = {
-        cmd::kCircle,          cmd::kLine,      cmd::kText, 0, cmd::kCircle, cmd::kCopy,
-        cmd::kLibraryPlumbing, cmd::kMoveRotate};
+    const int32_t side = road == Road::WallBelow ? kPartitionBelow : kPartitionLeft;
+    if (wall)
+        pl::script::AnswerDialog(kPartitionDialogId, {{{{kPartitionThickness, "100"}, {side, "1"}}, IDOK}});
     if (road == Road::DatumClick) Key(Qt::Key_Tab);
     if (road != Road::DatumClick) client->ProcessCommand(kCommands[static_cast<int>(road)]);
-    const TPoint past = PixelOf(-1000, -1000);
-    if (road <= Road::EnterLine) {
+    TPoint past = wall ? PixelOf(side == kPartitionLeft ? 0 : 1000, side == kPartitionLeft ? 1000 : 0)
+                       : PixelOf(road == Road::EnterBelow ? 1000 : -1000, -1000);
+    while (wall && (DrawingAt(past).x <= 0 || DrawingAt(past).y <= 0)) // on the sheet, within 100 of the edge
+        side == kPartitionLeft ? ++past.x : --past.y;
+    if (road <= Road::WallLeft) {
         MoveTo(past);
         Key(Qt::Key_Return);
-        Key(Qt::Key_Right);
+        if (wall) pl::script::AnswerInput("2000");
+        Key(road == Road::WallLeft ? Qt::Key_Up : Qt::Key_Right);
     }
     if (road == Road::ClickText || road == Road::DatumClick) Click(past);
     if (road == Road::DragCircleOut) Drag(PixelOf(1000, 1000), past);
@@ -67,12 +98,18 @@ TEST_P(PastSheet, StoresNothingAndSaysSo) {
     if (road == Road::Turn) pl::script::AnswerInput("90");
     if (road == Road::Turn)
         QTest::mouseClick(View(), Qt::RightButton, {}, QPoint(PixelOf(1000, 1000).x, PixelOf(1000, 1000).y));
-    for (const int32_t x : {3000, 1000})
-        if (road == Road::Paste || road == Road::Symbol) Click(PixelOf(x, 2000));
-    if (road >= Road::Paste) Key(Qt::Key_Return);
-    EXPECT_TRUE(ui.LogContains(kPastSheetText));
+    if (road == Road::MoveRoom)
+        Click(PixelOf(1500, 1500)), pl::script::AnswerInput("25000"), Key(Qt::Key_Left);
+    // The symbol's reference point is where it landed; a paste takes any.
+    const TObject& last = *ObjectList[ObjectList.count - 1];
+    for (const int32_t dx : {0, -2000})
+        if (road == Road::Paste || road == Road::Symbol) Click(PixelOf(last.x2 + dx, last.y2));
+    if (road >= Road::Paste && road <= Road::Turn) Key(Qt::Key_Return);
+    EXPECT_EQ(ui.LogContains(kPastSheetText), !lands);
     for (const auto& o : FileObjects())
-        EXPECT_TRUE(StoredOnSheet(*o)) << "kind " << o->kind << " at " << o->x1 << ", " << o->y1;
+        EXPECT_TRUE(OnTheSheet(*o) && (!lands || o->kind >= kDesignRoom ||
+                                       child->GetClientRect().Contains(PixelOf(o->x1, o->y1))))
+            << "kind " << o->kind << " at " << o->x1 << ", " << o->y1;
 }
 
 INSTANTIATE_TEST_SUITE_P(SitePlan, PastSheet,
@@ -84,6 +121,16 @@ INSTANTIATE_TEST_SUITE_P(SitePlan, PastSheet,
 INSTANTIATE_TEST_SUITE_P(FloorAndLayout, PastSheet,
                          ::testing::Combine(::testing::Values(kGroundFloor, kRoomLayout),
                                             ::testing::Values(Road::DragCircleOut, Road::Paste, Road::Turn)));
+INSTANTIATE_TEST_SUITE_P(OneEdge, PastSheet,
+                         ::testing::Values(std::tuple{kSitePlan, Road::EnterBelow},
+                                           std::tuple{kGroundFloor, Road::WallBelow},
+                                           std::tuple{kGroundFloor, Road::WallLeft},
+                                           std::tuple{kRoomLayout, Road::MoveRoom},
+                                           std::tuple{kRoomLayout, Road::NewRoomLands}));
+INSTANTIATE_TEST_SUITE_P(Landing, PastSheet,
+                         ::testing::Combine(::testing::Values(kSitePlan, kGroundFloor, kFirstFloor,
+                                                              kSecondFloor, kRoomLayout),
+                                            ::testing::Values(Road::PasteLands, Road::SymbolLands)));
 
 using PastSheetShown = InputTest;
 
@@ -93,8 +140,10 @@ TEST_F(PastSheetShown, InItsOwnColourOnTheSitePlan) {
     Open();
     const QImage shown = View()->grab().toImage();
     const int32_t right = SheetWidth * ZoomDivisor, top = SheetHeight * ZoomDivisor;
-    // A grey reads the same as a COLORREF and as a pixel; the sheet's corners inside are the background.
-    const COLORREF grey = render::PastSheetColour(), paper = BackgroundColour;
+    // Past every edge one grey that is not the paper; the sheet's corners inside are the paper.
+    const COLORREF paper = BackgroundColour,
+                   grey = shown.pixel(PixelOf(-1000, top / 2).x, PixelOf(-1000, top / 2).y);
+    EXPECT_NE(grey & 0xFFFFFF, paper & 0xFFFFFF);
     const std::tuple<int32_t, int32_t, COLORREF> probes[] = {
         {-1000, top / 2, grey},        {right / 2, -1000, grey}, {right + 1000, top / 2, grey},
         {right / 2, top + 1000, grey}, {1000, 1000, paper},      {right - 1000, top - 1000, paper}};
@@ -128,9 +177,12 @@ TEST_P(EnterOffTheArea, TakesThePointersLastPlaceInTheArea) {
                                       {DialogStep{{{kFeetEditId, "6"}, {kInchesEditId, "6"}}, IDOK}});
     Key(Qt::Key_Down);
     EXPECT_FALSE(ui.LogContains(kPastSheetText));
-    EXPECT_GT(FileCount(), before);
-    for (const auto& o : FileObjects())
-        EXPECT_TRUE(StoredOnSheet(*o)) << "kind " << o->kind << " at " << o->x1 << ", " << o->y1;
+    const auto objects = FileObjects();
+    const POINT start = DrawingAt(TPoint(300, 5));
+    ASSERT_GT(static_cast<int32_t>(objects.size()), before);
+    EXPECT_EQ(std::pair(objects[before]->x1, objects[before]->y1), std::pair(start.x, start.y));
+    for (const auto& o : objects)
+        EXPECT_TRUE(OnTheSheet(*o)) << "kind " << o->kind << " at " << o->x1 << ", " << o->y1;
 }
 
 INSTANTIATE_TEST_SUITE_P(Tools, EnterOffTheArea, ::testing::Combine(::testing::Bool(), ::testing::Bool()));

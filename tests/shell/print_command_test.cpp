@@ -13,6 +13,7 @@
 #include "platform/gdi_objects.h"
 #include "render/print_settings.h"
 #include "render/printed_page.h"
+#include "resources/command_ids.h"
 #include "tests/shell/drawing_window_fixture.h"
 #include "tests/support/full_disk.h"
 #include "walls/opening_construction.h"
@@ -106,9 +107,25 @@ protected:
         testsupport::ScriptedUi ui;
         pl::script::AnswerPrint(1);
         pl::script::AnswerDialog(19500, {{std::move(answers), IDOK}});
-        client->CmPrint();
+        client->ProcessCommand(cmd::kPrint);
+        EXPECT_FALSE(ui.LogContains("DRAWING SIZE")); // printing stores nothing: never refused
     }
 };
+
+// (view, metric) a note alone 300 above the sheet's bottom edge prints, its caption below the edge.
+class LoneNote : public Printing, public ::testing::WithParamInterface<std::pair<int32_t, int32_t>> {};
+TEST_P(LoneNote, PrintsWithItsScaleCaption) {
+    MetricUnits = GetParam().second, DrawingState = 2;
+    Open();
+    ZoomDivisor = render::PrintZoomDivisor(MetricUnits); // y as the page reads it
+    ObjectList.Add(make::Text(GetParam().first, Cx(), 300));
+    PrintToPdf();
+    const bool site = GetParam().first == kSitePlan;
+    RunPrint({{19501, site ? "0" : "1"}, {20006, site ? "1" : "0"}, {19504, "100"}, {2253, "100"}});
+    EXPECT_NE(PdfText(dir.File("plan.pdf")).find("scale 1 : 100"), std::string::npos);
+}
+INSTANTIATE_TEST_SUITE_P(Edge, LoneNote,
+                         ::testing::Values(std::pair{50, 1}, std::pair{50, 0}, std::pair{59, 0}));
 
 TEST_F(Printing, WorkedExampleWritesTheJobListAndPrintsEveryCopyAsAPage) {
     WriteTenMetreWall();

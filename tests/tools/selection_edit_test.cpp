@@ -102,6 +102,7 @@ TEST_F(SelectionEdit, CopyThenPasteRoundTripsEveryWrittenKind) {
     const std::vector<int32_t> written = {1,     11, 25, 31, 41, 25000, 25100, 28000, 500,
                                           27000, 4,  3,  5,  6,  18,    7,     8};
     std::vector<std::string> entries;
+    SheetWidth = SheetHeight = 1000; // the paste lands on it unmoved
     for (const int32_t kind : {kExtWall, kIntWall, kFinishedRoom, kMarkerLineFirst, kFloorRecord}) {
         entries.push_back(std::to_string(ObjectList.count) + " 100 100");
         ObjectList.Add(Of(kind, 150, 150, 160, 160));
@@ -111,8 +112,9 @@ TEST_F(SelectionEdit, CopyThenPasteRoundTripsEveryWrittenKind) {
         ObjectList.Add(Of(kind, 150, 150, 160, 160));
         if (auto* poly = dynamic_cast<TPolyobj*>(ObjectList[ObjectList.count - 1])) {
             poly->count = 3;
-            poly->px[2] = 130;
+            poly->px[0] = poly->px[1] = poly->px[2] = 130;
         }
+        if (auto* arc = dynamic_cast<TArcobj*>(ObjectList[ObjectList.count - 1])) arc->sx = arc->ex = 150;
     }
     List(entries);
     TCopyobjtool().WritePasteFile();
