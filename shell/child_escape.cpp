@@ -63,7 +63,12 @@ bool EscapeTakesBackStep(TChild& window) {
 
 void EscapeEndsTool(TChild& window) {
     window.TextLineEnded = false;
-    window.Client().SelectPickTool();
+    TClient& client = window.Client();
+    // Escape is no tool chosen: on the Pick tool it takes back a pick, and the undos made in a row
+    // go on counting, so the sixth still only suggests the erase tool.
+    const int32_t undos = client.Tool->Kind == toolkind::kPick ? client.Tool->UndosInARow() : 0;
+    client.SelectPickTool();
+    client.Tool->UndosInARow() = undos;
 }
 
 } // namespace

@@ -53,6 +53,13 @@ TEST_F(Undo, FiveInARowThenTheSixthIsRefusedAndTheSeventhWorks) {
     EXPECT_EQ(client->Tool->Kind, toolkind::kPick);
 }
 
+TEST_F(Undo, AClickAndAnEscapeBetweenThemKeepTheCount) {
+    OpenWithLines(7);
+    for (int i = 0; i < 6; ++i)
+        PressUndo(), Click(PixelOf(10500, 20500)), Key(Qt::Key_Escape);
+    EXPECT_EQ(FileCount(), kRecords + 2);
+}
+
 TEST_F(Undo, TheLastLineDrawnIsTheOneRemoved) {
     OpenWithLines(2);
     PressUndo();
