@@ -54,6 +54,8 @@ public:
     // The width of each door in the drawing's units, as the door tool takes it: the stored width
     // where the user left the offer as it was.
     int32_t DoorWidth = 0;
+    // Whether OK kept the doors as stored, with what the dialogs after this one took for them.
+    bool KeptAsStored = false;
 
 private:
     TEdit* Width;
@@ -99,6 +101,10 @@ public:
     void CmOk() override;
     void CmHelp() override;
 
+    // Set by the caller where the door dialog kept the doors as stored: what this dialog took for
+    // them before is offered again, so OK on the offer writes the file back as it was.
+    bool OfferStored = false;
+
     int32_t IntoWall = 0;
     char OpeningText[5] = {};
 
@@ -116,6 +122,10 @@ public:
     void CmOk() override;
     void CmHelp() override;
 
+    // Set by the caller where the door dialog kept the doors as stored: what this dialog took for
+    // them before is offered again, so OK on the offer writes the file back as it was.
+    bool OfferStored = false;
+
     char FrameText[6] = {};
 
 private:
@@ -131,6 +141,10 @@ public:
     void SetupWindow() override;
     void CmOk() override;
     void CmHelp() override;
+
+    // Set by the caller where the door dialog kept the doors as stored: what this dialog took for
+    // them before is offered again, so OK on the offer writes the file back as it was.
+    bool OfferStored = false;
 
 private:
     TRadioButton* Hands[3];
