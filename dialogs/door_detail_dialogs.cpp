@@ -82,8 +82,8 @@ int32_t ForcedFrame(int32_t kind, int32_t frame, int32_t width, int32_t number, 
 
 } // namespace
 
-TRobedlg::TRobedlg(QWidget* parent, int32_t resId)
-    : TDialog(parent, WithTemplates(resId)),
+TRobedlg::TRobedlg(QWidget* parent, int32_t resId, bool offerStored)
+    : TDialog(parent, WithTemplates(resId)), OfferStored(offerStored),
       Opening(dialogs::RangeEdit(this, kRobeOpening, 5, kLeastSize, kMostSize)),
       IntoWallBox(new TCheckBox(this, kRobeIntoWall)) {}
 
@@ -125,10 +125,11 @@ void TRobedlg::CmHelp() {
     dialogs::ShowDialogHelp(this, kOpeningHelpPage, kOpeningHelp);
 }
 
-TFoldingdlg::TFoldingdlg(QWidget* parent, int32_t resId)
-    : TDialog(parent, WithTemplates(resId)), Hands{new TRadioButton(this, kFoldingLeft),
-                                                   new TRadioButton(this, kFoldingRight),
-                                                   new TRadioButton(this, kFoldingCentre)} {}
+TFoldingdlg::TFoldingdlg(QWidget* parent, int32_t resId, bool offerStored)
+    : TDialog(parent, WithTemplates(resId)),
+      OfferStored(offerStored), Hands{new TRadioButton(this, kFoldingLeft),
+                                      new TRadioButton(this, kFoldingRight),
+                                      new TRadioButton(this, kFoldingCentre)} {}
 
 void TFoldingdlg::SetupWindow() {
     TDialog::SetupWindow();
@@ -147,8 +148,8 @@ void TFoldingdlg::CmHelp() {
     dialogs::ShowDialogHelp(this, kOpeningHelpPage, kOpeningHelp);
 }
 
-TEntrydlg::TEntrydlg(QWidget* parent, int32_t resId)
-    : TDialog(parent, WithTemplates(resId)),
+TEntrydlg::TEntrydlg(QWidget* parent, int32_t resId, bool offerStored)
+    : TDialog(parent, WithTemplates(resId)), OfferStored(offerStored),
       Frame(dialogs::RangeEdit(this, kEntryFrameWidth, 6, kLeastSize, kMostFrame)),
       Positions{new TRadioButton(this, kEntryFrameLeft), new TRadioButton(this, kEntryFrameRight),
                 new TRadioButton(this, kEntryFrameCentral)} {}

@@ -96,19 +96,18 @@ private:
 
 class TRobedlg : public TDialog {
 public:
-    TRobedlg(QWidget* parent, int32_t resId);
+    // `offerStored`: the door dialog kept the doors as stored, and what this dialog took for them
+    // before is offered again, so OK on the offer writes the file back as it was.
+    TRobedlg(QWidget* parent, int32_t resId, bool offerStored = false);
     void SetupWindow() override;
     void CmOk() override;
     void CmHelp() override;
-
-    // Set by the caller where the door dialog kept the doors as stored: what this dialog took for
-    // them before is offered again, so OK on the offer writes the file back as it was.
-    bool OfferStored = false;
 
     int32_t IntoWall = 0;
     char OpeningText[5] = {};
 
 private:
+    const bool OfferStored;
     TEdit* Opening;
     TCheckBox* IntoWallBox;
     OpeningSettings Read;
@@ -117,18 +116,17 @@ private:
 
 class TEntrydlg : public TDialog {
 public:
-    TEntrydlg(QWidget* parent, int32_t resId);
+    // `offerStored`: the door dialog kept the doors as stored, and what this dialog took for them
+    // before is offered again, so OK on the offer writes the file back as it was.
+    TEntrydlg(QWidget* parent, int32_t resId, bool offerStored = false);
     void SetupWindow() override;
     void CmOk() override;
     void CmHelp() override;
 
-    // Set by the caller where the door dialog kept the doors as stored: what this dialog took for
-    // them before is offered again, so OK on the offer writes the file back as it was.
-    bool OfferStored = false;
-
     char FrameText[6] = {};
 
 private:
+    const bool OfferStored;
     TEdit* Frame;
     TRadioButton* Positions[3];
     OpeningSettings Read;
@@ -137,15 +135,14 @@ private:
 
 class TFoldingdlg : public TDialog {
 public:
-    TFoldingdlg(QWidget* parent, int32_t resId);
+    // `offerStored`: the door dialog kept the doors as stored, and what this dialog took for them
+    // before is offered again, so OK on the offer writes the file back as it was.
+    TFoldingdlg(QWidget* parent, int32_t resId, bool offerStored = false);
     void SetupWindow() override;
     void CmOk() override;
     void CmHelp() override;
 
-    // Set by the caller where the door dialog kept the doors as stored: what this dialog took for
-    // them before is offered again, so OK on the offer writes the file back as it was.
-    bool OfferStored = false;
-
 private:
+    const bool OfferStored;
     TRadioButton* Hands[3];
 };

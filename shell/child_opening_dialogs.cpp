@@ -72,17 +72,15 @@ bool SwingStep(DoorChoice& c) {
 // frame drops back to the Pick tool as every other cancel does.
 bool FrameStep(DoorChoice& c) {
     c.window.Invalidate(false);
-    TEntrydlg dialog(c.window.GetHandle(), kEntryFrameDialogId);
-    dialog.OfferStored = c.asStored;
-    if (dialog.Execute() != IDOK) return Cancelled(c.window, true);
+    if (TEntrydlg(c.window.GetHandle(), kEntryFrameDialogId, c.asStored).Execute() != IDOK)
+        return Cancelled(c.window, true);
     if (InEitherSeries(c.kind, kEntryFrame) && c.count == 1) return SwingStep(c);
     return true;
 }
 
 bool FoldingStep(DoorChoice& c) {
-    TFoldingdlg dialog(c.window.GetHandle(), kFoldingDialogId);
-    dialog.OfferStored = c.asStored;
-    if (dialog.Execute() != IDOK) return Cancelled(c.window, false);
+    if (TFoldingdlg(c.window.GetHandle(), kFoldingDialogId, c.asStored).Execute() != IDOK)
+        return Cancelled(c.window, false);
     return true;
 }
 
@@ -96,8 +94,7 @@ bool SlidingStep(DoorChoice& c) {
 
 // Sliders passing each other: the dialog refuses an opening wider than the doors together.
 bool RobeStep(DoorChoice& c) {
-    TRobedlg dialog(c.window.GetHandle(), kRobeDialogId);
-    dialog.OfferStored = c.asStored;
+    TRobedlg dialog(c.window.GetHandle(), kRobeDialogId, c.asStored);
     if (dialog.Execute() != IDOK) return Cancelled(c.window, true);
     c.tool.PickKind = dialog.IntoWall;
     return true;
