@@ -58,6 +58,8 @@ bool EscapeTakesBackStep(TChild& window) {
     // A text's click took the typing cursor; the text waits for a click again, under the cross.
     if (client.Tool->Kind == toolkind::kTextAtClick) window.SetCursor(nullptr, IDC_CROSS);
     client.Chosen->Reinstate(client, window);
+    // The start taken back stored nothing: the read-out measures from where it did before it.
+    window.PutBackDatum(window.DatumBeforeStart);
     return true;
 }
 

@@ -219,7 +219,8 @@ TEST_P(EscapeAtAStage, TakesBackTheStepInProgressOnly) {
         MoveTo(kPaper);
         const TDrawingtool& t = *client->Tool;
         return std::tuple(WorkingFile(), t.Kind, t.Mode, t.PointPlaced, t.X0, t.Y0,
-                          std::string(client->ToolGadget->GetText()) + client->StatusBar->GetText());
+                          std::string(client->ToolGadget->GetText()) + client->StatusBar->GetText(),
+                          std::string(client->DistanceGadget->GetText()));
     };
     const auto staged = [&](bool stage) {
         Restart();
