@@ -72,9 +72,12 @@ void EscapeEndsTool(TChild& window) {
 
 void EscapeKey(TChild& window) {
     window.Client().Tool->Window = &window;
+    // An external-wall edit's keyed line is painted but never stored: it goes with the tool.
+    const bool drewUnstored = window.Client().Tool->Kind == toolkind::kExtWallEdit;
     if (!(EscapeEndsTypedText(window) || EscapeKeepsOutline(window) || EscapePlacesWhatWaits(window) ||
           EscapeTakesBackStep(window)))
         EscapeEndsTool(window);
+    if (drewUnstored) window.Invalidate(true);
 }
 
 } // namespace shell
