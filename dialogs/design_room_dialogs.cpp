@@ -62,8 +62,10 @@ TDesignRoomdlgBase::TDesignRoomdlgBase(QWidget* parent, int32_t resId, bool metr
 void TDesignRoomdlgBase::SetupWindow() {
     TDialog::SetupWindow();
     if (Preset) ShowPreset();
-    // The colour is chosen afresh for every room; the size labels start as the last room had them.
-    Colours[0]->Check();
+    // The colour and the size labels start as the last room had them, so that OK on the offer writes
+    // them back as they were; a fixed room's "no choice" is offered as no colour.
+    const int32_t colour = ReadNewRoomOptions().colourOption;
+    Colours[colour > 0 ? colour - 1 : 0]->Check();
     SelectSizeLabels();
 }
 

@@ -46,6 +46,33 @@ template <typename Length> Length OfferedFrame(int32_t kind, Length width, int32
     return kind == 3 || kind == 13 ? 2 * width * number : width * (number + 1);
 }
 
+// Whether field 3 holds an opening the wardrobe dialog took, in place of the door dialog's total
+// of the doors side by side: passing sliders leave less than that.
+bool HoldsChosenOpening(const OpeningSettings& s) {
+    const OpeningSettings f = s.AsStored();
+    return f[3] >= kLeastSize && int64_t{f[3]} < int64_t{f[5]} * f[6];
+}
+
+// Whether field 3 holds a frame the entry dialog took, in place of the door dialog's total: a frame
+// kept as it stands that holds its doors with room beside them.
+bool HoldsChosenFrame(const OpeningSettings& s) {
+    const OpeningSettings f = s.AsStored();
+    if (f[6] > 2) return false;
+    if (f[1] == 3 || f[1] == 13) return int64_t{f[3]} >= int64_t{f[6] == 2 ? 4 : 2} * f[5];
+    return int64_t{f[3]} > int64_t{f[5]} * f[6];
+}
+
+// The radio of a stored hand or frame position: 1 left, 2 right, 0 the centre.
+int32_t SideRadio(int32_t side) {
+    return side == 1 ? 0 : side == 2 ? 1 : 2;
+}
+
+// The side of the checked radio, tested left, right, centre.
+int32_t CheckedSide(TRadioButton* const (&radios)[3]) {
+    if (radios[0]->GetCheck() == BF_CHECKED) return 1;
+    return radios[1]->GetCheck() == BF_CHECKED ? 2 : 0;
+}
+
 int32_t ForcedFrame(int32_t kind, int32_t frame, int32_t width, int32_t number, bool metric) {
     if (kind == 3 || kind == 13) return std::max(frame, (number == 2 ? 4 : 2) * width);
     if ((kind == 10 || kind == 20) && int64_t{width} * number >= frame)
@@ -55,15 +82,19 @@ int32_t ForcedFrame(int32_t kind, int32_t frame, int32_t width, int32_t number, 
 
 } // namespace
 
-TRobedlg::TRobedlg(QWidget* parent, int32_t resId)
-    : TDialog(parent, WithTemplates(resId)),
+TRobedlg::TRobedlg(QWidget* parent, int32_t resId, bool offerStored)
+    : TDialog(parent, WithTemplates(resId)), OfferStored(offerStored),
       Opening(dialogs::RangeEdit(this, kRobeOpening, 5, kLeastSize, kMostSize)),
       IntoWallBox(new TCheckBox(this, kRobeIntoWall)) {}
 
 void TRobedlg::SetupWindow() {
     TDialog::SetupWindow();
     Read = ReadOpeningSettings(OpeningFile::Door);
-    Opening->SetText(std::to_string(ShownLength(RobeOpening(Read.Unrounded(5), Read[6], MetricUnits == 1))));
+    // An opening taken before is offered again; the doors just chosen offer the one they make.
+    const double opening = OfferStored && HoldsChosenOpening(Read)
+                               ? Read.Unrounded(3)
+                               : RobeOpening(Read.Unrounded(5), Read[6], MetricUnits == 1);
+    Opening->SetText(std::to_string(ShownLength(opening)));
     Offer.Remember({Opening});
 }
 
@@ -82,8 +113,10 @@ void TRobedlg::CmOk() {
         return;
     }
     OpeningSettings s = WrittenBack(OpeningFile::Door, Read, Offer.Untouched());
-    s[3] =
-        Offer.Untouched() ? RobeOpening(s[5], s[6], InMillimetres(s)) : StoredLength(pl::atoi(OpeningText));
+    if (!Offer.Untouched())
+        s[3] = StoredLength(pl::atoi(OpeningText));
+    else if (!(OfferStored && HoldsChosenOpening(Read)))
+        s[3] = RobeOpening(s[5], s[6], InMillimetres(s));
     if (!Save(this, OpeningFile::Door, s)) return;
     CloseWindow(IDOK);
 }
@@ -92,23 +125,20 @@ void TRobedlg::CmHelp() {
     dialogs::ShowDialogHelp(this, kOpeningHelpPage, kOpeningHelp);
 }
 
-TFoldingdlg::TFoldingdlg(QWidget* parent, int32_t resId)
-    : TDialog(parent, WithTemplates(resId)), Hands{new TRadioButton(this, kFoldingLeft),
-                                                   new TRadioButton(this, kFoldingRight),
-                                                   new TRadioButton(this, kFoldingCentre)} {}
+TFoldingdlg::TFoldingdlg(QWidget* parent, int32_t resId, bool offerStored)
+    : TDialog(parent, WithTemplates(resId)),
+      OfferStored(offerStored), Hands{new TRadioButton(this, kFoldingLeft),
+                                      new TRadioButton(this, kFoldingRight),
+                                      new TRadioButton(this, kFoldingCentre)} {}
 
 void TFoldingdlg::SetupWindow() {
     TDialog::SetupWindow();
-    Hands[0]->Check();
+    Hands[OfferStored ? SideRadio(ReadOpeningSettings(OpeningFile::Door)[7]) : 0]->Check();
 }
 
 void TFoldingdlg::CmOk() {
-    int32_t hand = 0;
-    if (Hands[0]->GetCheck() == BF_CHECKED)
-        hand = 1;
-    else if (Hands[1]->GetCheck() == BF_CHECKED)
-        hand = 2;
-    OpeningSettings s = ReadOpeningSettings(OpeningFile::Door);
+    const int32_t hand = CheckedSide(Hands);
+    OpeningSettings s = ReadOpeningSettings(OpeningFile::Door).AsStored();
     s[7] = hand;
     if (!Save(this, OpeningFile::Door, s)) return;
     CloseWindow(IDOK);
@@ -118,8 +148,8 @@ void TFoldingdlg::CmHelp() {
     dialogs::ShowDialogHelp(this, kOpeningHelpPage, kOpeningHelp);
 }
 
-TEntrydlg::TEntrydlg(QWidget* parent, int32_t resId)
-    : TDialog(parent, WithTemplates(resId)),
+TEntrydlg::TEntrydlg(QWidget* parent, int32_t resId, bool offerStored)
+    : TDialog(parent, WithTemplates(resId)), OfferStored(offerStored),
       Frame(dialogs::RangeEdit(this, kEntryFrameWidth, 6, kLeastSize, kMostFrame)),
       Positions{new TRadioButton(this, kEntryFrameLeft), new TRadioButton(this, kEntryFrameRight),
                 new TRadioButton(this, kEntryFrameCentral)} {}
@@ -127,24 +157,25 @@ TEntrydlg::TEntrydlg(QWidget* parent, int32_t resId)
 void TEntrydlg::SetupWindow() {
     TDialog::SetupWindow();
     Read = ReadOpeningSettings(OpeningFile::Door);
-    Frame->SetText(
-        std::to_string(ShownLength(OfferedFrame(Read[1], Read.Unrounded(5), Read[6]), kMostFrame)));
-    Positions[Read[6] > 1 ? 2 : 0]->Check();
+    // A frame and place taken before are offered again; doors just chosen offer a frame that holds
+    // them, one door on its left, a pair central.
+    const double frame = OfferStored && HoldsChosenFrame(Read)
+                             ? Read.Unrounded(3)
+                             : OfferedFrame(Read[1], Read.Unrounded(5), Read[6]);
+    Frame->SetText(std::to_string(ShownLength(frame, kMostFrame)));
+    Positions[OfferStored ? SideRadio(Read[10]) : Read[6] > 1 ? 2 : 0]->Check();
     Offer.Remember({Frame});
 }
 
 void TEntrydlg::CmOk() {
     if (!Validate()) return;
     Frame->GetText(FrameText, sizeof FrameText);
-    int32_t position = 0;
-    if (Positions[0]->GetCheck() == BF_CHECKED)
-        position = 1;
-    else if (Positions[1]->GetCheck() == BF_CHECKED)
-        position = 2;
+    const int32_t position = CheckedSide(Positions);
     OpeningSettings s = WrittenBack(OpeningFile::Door, Read, Offer.Untouched());
     const int32_t number = s[6] >= 3 ? 2 : s[6] < 2 ? 1 : s[6];
-    const int32_t frame =
-        Offer.Untouched() ? OfferedFrame(s[1], s[5], s[6]) : StoredLength(pl::atoi(FrameText));
+    int32_t frame = StoredLength(pl::atoi(FrameText));
+    if (Offer.Untouched())
+        frame = OfferStored && HoldsChosenFrame(Read) ? s[3] : OfferedFrame(s[1], s[5], s[6]);
     s[3] = ForcedFrame(s[1], frame, s[5], number, InMillimetres(s));
     s[6] = number;
     s[10] = position;

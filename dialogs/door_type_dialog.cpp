@@ -127,6 +127,7 @@ void TExtdoordlg::CmOk() {
     // as they were until those dialogs are answered again, so a request given up there changes nothing.
     if (WidthOffer.Untouched() && DoorKind == Read[1] && number == Read[6]) {
         if (!Save(this, OpeningFile::Door, s)) return;
+        KeptAsStored = true;
         CloseWindow(IDOK);
         return;
     }

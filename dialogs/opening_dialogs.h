@@ -54,6 +54,8 @@ public:
     // The width of each door in the drawing's units, as the door tool takes it: the stored width
     // where the user left the offer as it was.
     int32_t DoorWidth = 0;
+    // Whether OK kept the doors as stored, with what the dialogs after this one took for them.
+    bool KeptAsStored = false;
 
 private:
     TEdit* Width;
@@ -94,7 +96,9 @@ private:
 
 class TRobedlg : public TDialog {
 public:
-    TRobedlg(QWidget* parent, int32_t resId);
+    // `offerStored`: the door dialog kept the doors as stored, and what this dialog took for them
+    // before is offered again, so OK on the offer writes the file back as it was.
+    TRobedlg(QWidget* parent, int32_t resId, bool offerStored = false);
     void SetupWindow() override;
     void CmOk() override;
     void CmHelp() override;
@@ -103,6 +107,7 @@ public:
     char OpeningText[5] = {};
 
 private:
+    const bool OfferStored;
     TEdit* Opening;
     TCheckBox* IntoWallBox;
     OpeningSettings Read;
@@ -111,7 +116,9 @@ private:
 
 class TEntrydlg : public TDialog {
 public:
-    TEntrydlg(QWidget* parent, int32_t resId);
+    // `offerStored`: the door dialog kept the doors as stored, and what this dialog took for them
+    // before is offered again, so OK on the offer writes the file back as it was.
+    TEntrydlg(QWidget* parent, int32_t resId, bool offerStored = false);
     void SetupWindow() override;
     void CmOk() override;
     void CmHelp() override;
@@ -119,6 +126,7 @@ public:
     char FrameText[6] = {};
 
 private:
+    const bool OfferStored;
     TEdit* Frame;
     TRadioButton* Positions[3];
     OpeningSettings Read;
@@ -127,11 +135,14 @@ private:
 
 class TFoldingdlg : public TDialog {
 public:
-    TFoldingdlg(QWidget* parent, int32_t resId);
+    // `offerStored`: the door dialog kept the doors as stored, and what this dialog took for them
+    // before is offered again, so OK on the offer writes the file back as it was.
+    TFoldingdlg(QWidget* parent, int32_t resId, bool offerStored = false);
     void SetupWindow() override;
     void CmOk() override;
     void CmHelp() override;
 
 private:
+    const bool OfferStored;
     TRadioButton* Hands[3];
 };

@@ -5,6 +5,8 @@
 #include "dialogs/dialog_building.h"
 #include "dialogs/dialog_help.h"
 #include "resources/dialogs/wall_templates.h"
+#include "tools/custom_wall_settings.h"
+#include "tools/extwall_settings.h"
 
 namespace {
 
@@ -35,6 +37,22 @@ constexpr std::array<WallTypeChoice, 8> kImperialChoices{{
 constexpr const char* kWallHelpPage = "tvhelp.chm::/extwall.htm>wind";
 constexpr int32_t kWallHelpContext = 251;
 
+// The choice new walls are built with now: the custom wall where its sizes give the stored layers,
+// else the fixed construction with those layers, else the custom wall.
+std::size_t StoredChoice(std::span<const WallTypeChoice> choices) {
+    const int32_t metric = choices.data() == kMetricChoices.data() ? 1 : 0;
+    const ExtWallSettings s = ReadExtWallSettings(metric);
+    const CustomWall c = ReadCustomWall(metric);
+    const bool fourLines = c.lines > 2;
+    const std::array<int32_t, 3> custom = {fourLines ? c.outside : c.total, fourLines ? c.cavity : 0,
+                                           fourLines ? c.total - (c.outside + c.cavity) : 0};
+    const std::array<int32_t, 3> stored = {s.layer1, s.layer2, s.layer3};
+    if (stored == custom) return 0;
+    for (std::size_t i = 1; i < choices.size(); ++i)
+        if (stored == std::array{choices[i].Layer1, choices[i].Layer2, choices[i].Layer3}) return i;
+    return 0;
+}
+
 bool Checked(const TCheckBox* box) {
     return box->GetCheck() == BF_CHECKED;
 }
@@ -51,10 +69,11 @@ TWalltypedlg::TWalltypedlg(QWidget* parent, int32_t resId, std::span<const WallT
         radios_[i] = new TRadioButton(this, choices_[i].RadioId);
 }
 
-// Every run starts on the custom construction.
+// The construction new walls are built with is offered, so that OK on the offer keeps it.
 void TWalltypedlg::SetupWindow() {
     TDialog::SetupWindow();
-    if (radios_[0]) radios_[0]->Check();
+    const std::size_t offered = StoredChoice(choices_);
+    if (offered < 8 && radios_[offered]) radios_[offered]->Check();
 }
 
 void TWalltypedlg::CmOk() {

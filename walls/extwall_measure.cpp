@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "document/document.h"
+#include "document/house_outline.h"
 #include "document/objects.h"
 
 namespace walls {
@@ -18,8 +19,7 @@ bool IsDesignRoomKind(int32_t kind) {
     return kind == kDesignRoom || kind == kReopenedRoom;
 }
 
-// The wall's start is a corner of the outline on the far side of p in the direction; its inner face
-// lies the wall's thickness back towards p.
+// The wall's start is a corner of the outline on the far side of p in the direction.
 bool WallBeyond(const TObject& wall, int32_t direction, Point32 p) {
     switch (direction) {
     case 2:
@@ -48,22 +48,29 @@ int32_t GapToRoom(const TObject& wall, int32_t t, const TObject& room, int32_t d
     }
 }
 
-int32_t Thickness(const TObject& wall) {
+// How far the face toward the inside of the house lies back from the corner toward p: the wall's
+// thickness when its layers were put inside the keyed outline, nothing when they lie outside it and
+// the keyed line is itself that face.
+int32_t InnerFaceDepth(const HouseOutline& house, const TObject& wall) {
     const auto* w = dynamic_cast<const TExtwallobj*>(&wall);
-    return w ? w->thickness1 + w->thickness2 + w->thickness3 : 0;
+    if (!w) return 0;
+    const WallFace f = house.InnerFace(*w);
+    const bool keyed = f.x1 == w->x1 && f.y1 == w->y1 && f.x2 == w->x2 && f.y2 == w->y2;
+    return keyed ? 0 : w->thickness1 + w->thickness2 + w->thickness3;
 }
 
 } // namespace
 
 int32_t ShrinkLimit(const TList& document, int32_t view, int32_t direction, Point32 p, Point32 lastWall[2]) {
     int32_t best = kNothingFound;
+    const HouseOutline house(document, view);
     for (int32_t i = 0; i < document.count; ++i) {
         const TObject* wall = document[i];
         if (!IsExternalWallOf(wall, view)) continue;
         lastWall[0] = {wall->x1, wall->y1};
         lastWall[1] = {wall->x2, wall->y2};
         if (!WallBeyond(*wall, direction, p)) continue;
-        const int32_t t = Thickness(*wall);
+        const int32_t t = InnerFaceDepth(house, *wall);
         for (int32_t r = 0; r < document.count; ++r) {
             const TObject* room = document[r];
             if (!room || !IsDesignRoomKind(room->kind)) continue;

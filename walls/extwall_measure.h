@@ -16,9 +16,11 @@ struct Point32 {
     int32_t y;
 };
 
-// The least gap, in the direction (1 up, 2 right, 3 down, 4 left), between the inner face of an
-// external wall of `view` lying beyond `p` and the facing side of a design room of any view; a room
-// reaching past the face gives a negative gap. kNothingFound when no wall or room counts.
+// The least gap, in the direction (1 up, 2 right, 3 down, 4 left), between the face toward the inside
+// of the house of an external wall of `view` lying beyond `p` and the facing side of a design room of
+// any view; a room reaching past the face gives a negative gap. That face is the keyed line itself
+// where the walls were put outside the keyed outline, whichever way round it was keyed.
+// kNothingFound when no wall or room counts.
 // `lastWall` receives the start and end of the last external wall of the view.
 int32_t ShrinkLimit(const TList& document, int32_t view, int32_t direction, Point32 p, Point32 lastWall[2]);
 

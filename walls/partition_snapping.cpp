@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "document/document.h"
+#include "document/house_outline.h"
 
 namespace {
 
@@ -68,16 +69,20 @@ struct Faces {
     int32_t cx, cy, ex, ey;
 };
 
-bool FacesOf(const TObject& o, Faces& f) {
+Faces FacesOf(const TIntwallobj& w) {
+    return {w.x1, w.y1, w.x2, w.y2, true, w.q1x, w.q1y, w.q2x, w.q2y};
+}
+
+// An external wall is met on its face toward the inside of the house, whichever way round the outline
+// was keyed and whichever side of the keyed line its layers lie.
+bool FacesOf(const TObject& o, const HouseOutline& house, Faces& f) {
     if (const auto* w = dynamic_cast<const TIntwallobj*>(&o); w && o.kind == kIntWall) {
-        f = {w->x1, w->y1, w->x2, w->y2, true, w->q1x, w->q1y, w->q2x, w->q2y};
+        f = FacesOf(*w);
         return true;
     }
     if (const auto* w = dynamic_cast<const TExtwallobj*>(&o); w && o.kind == kExtWall) {
-        if (w->thickness2 < 1)
-            f = {w->p1x, w->p1y, w->p2x, w->p2y, false, 0, 0, 0, 0};
-        else
-            f = {w->p5x, w->p5y, w->p6x, w->p6y, false, 0, 0, 0, 0};
+        const WallFace inner = house.InnerFace(*w);
+        f = {inner.x1, inner.y1, inner.x2, inner.y2, false, 0, 0, 0, 0};
         return true;
     }
     return false;
@@ -193,10 +198,11 @@ void TrimWallEnds(PartitionDraft& d, const TList& doc, int32_t view, int32_t zoo
     if (const TObject* last = doc[n - 1]; previousJoined && last && last->x2 == d.X0 && last->y2 == d.Y0) --n;
     int32_t atStart = kNoObject;
     int32_t atEnd = kNoObject;
+    const HouseOutline house(doc, view);
     for (int32_t i = 0; i < n; ++i) {
         const TObject* o = doc[i];
         Faces faces{};
-        if (!o || o->view != view || !FacesOf(*o, faces)) continue;
+        if (!o || o->view != view || !FacesOf(*o, house, faces)) continue;
         if (previousJoined && o->kind == kIntWall && o->x2 == d.X0 && o->y2 == d.Y0) continue;
         const bool oblique = faces.ay != faces.by && faces.ax != faces.bx;
         const bool startMet = EndOnWall({d.X0, d.Y0, d.FaceStartX, d.FaceStartY}, faces, t);
@@ -217,9 +223,8 @@ void TrimWallEnds(PartitionDraft& d, const TList& doc, int32_t view, int32_t zoo
     }
 }
 
-bool EndMeetsWall(const TObject& wall, int32_t x, int32_t y, int32_t fx, int32_t fy, int32_t tolerance) {
-    Faces faces{};
-    return FacesOf(wall, faces) && EndOnWall({x, y, fx, fy}, faces, tolerance);
+bool EndMeetsWall(const TIntwallobj& wall, int32_t x, int32_t y, int32_t fx, int32_t fy, int32_t tolerance) {
+    return EndOnWall({x, y, fx, fy}, FacesOf(wall), tolerance);
 }
 
 void TrimWallEnd(PartitionDraft& d, const TList& doc, int32_t wall, int32_t end) {

@@ -20,15 +20,16 @@ struct SnappedWalls {
 SnappedWalls SnapPartitionEnds(PartitionDraft& draft, const TList& document, int32_t view,
                                int32_t zoomDivisor);
 
-// Finds the walls (external or internal) of the view on whose face an end of the partition lies,
-// marks in draft.Mode which ends met an internal wall, and trims an end that meets its wall at an
-// angle.
+// Finds the walls (external or internal) of the view on whose face an end of the partition lies (an
+// external wall's face toward the inside of the house, whichever way round its outline was keyed and
+// whichever side of the keyed line its layers lie), marks in draft.Mode which ends met an internal
+// wall, and trims an end that meets its wall at an angle.
 void TrimWallEnds(PartitionDraft& draft, const TList& document, int32_t view, int32_t zoomDivisor);
 
 // Whether the end of a partition whose first face ends at (x, y) and second face at (fx, fy) meets the
-// wall (a partition or an external wall) on one of its faces: it lies on the face within the tolerance,
-// and a square end meets a square face only lying along it.
-bool EndMeetsWall(const TObject& wall, int32_t x, int32_t y, int32_t fx, int32_t fy, int32_t tolerance);
+// partition on one of its faces: it lies on the face within the tolerance, and a square end meets a
+// square face only lying along it.
+bool EndMeetsWall(const TIntwallobj& wall, int32_t x, int32_t y, int32_t fx, int32_t fy, int32_t tolerance);
 
 // Slides the second face's end (end 1 the start, 2 the end) along the face of the wall at the index
 // so that the partition's thickness is kept across the angle. A wall parallel to the partition

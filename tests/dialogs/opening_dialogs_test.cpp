@@ -83,13 +83,14 @@ struct StoredOpeningCase {
     std::vector<std::pair<int32_t, std::string>> typed = {};
 };
 
-template <typename Dialog> int32_t Run(int32_t id) {
-    return Dialog(nullptr, id).Execute();
+template <typename Dialog, bool... kept> int32_t Run(int32_t id) {
+    return Dialog(nullptr, id, kept...).Execute();
 }
 const std::map<int32_t, int32_t (*)(int32_t)> kRun = {{kWindowDialogId, Run<TWindlg>},
                                                       {kExtDoorDialogId, Run<TExtdoordlg>},
-                                                      {kRobeDialogId, Run<TRobedlg>},
-                                                      {kEntryFrameDialogId, Run<TEntrydlg>},
+                                                      {kRobeDialogId, Run<TRobedlg, true>},
+                                                      {kEntryFrameDialogId, Run<TEntrydlg, true>},
+                                                      {kFoldingDialogId, Run<TFoldingdlg, true>},
                                                       {kDoorDefaultsDialogId, Run<TConfigdlg>},
                                                       {kPartitionImpDialogId, Run<TDbleimpdlg>},
                                                       {kRoomPartitionImpDialogId, Run<TRmpttnimpdlg>}};
@@ -173,8 +174,18 @@ const StoredOpeningCase kStoredOpenings[] = {
      "24 0 1410 1 730 2 0 0 0 0 0 0 ", kRobeDialogId, IDOK},
     {"SlidingFrameKeptByOk", 0, false, "3 0 1460 1 730 1 0 0 0 1 0 0 ", "6001=\"57\"", nullptr,
      kEntryFrameDialogId, IDOK},
-    {"EntryFrameKeptByOk", 0, false, "10 0 1460 1 730 1 0 0 0 0 0 0 ", "6001=\"57\"",
-     "10 0 1460 1 730 1 0 0 0 1 0 0 ", kEntryFrameDialogId, IDOK},
+    {"EntryFrameKeptByOk", 0, false, "10 0 1460 1 730 1 0 0 0 0 0 0 ", "6001=\"57\" 6006=1", nullptr,
+     kEntryFrameDialogId, IDOK},
+    {"EntryFrameRightKeptByOk", 1, false, "10 0 2500 1 900 1 0 0 0 2 0 0 ", "6001=\"2500\" 6005=1", nullptr,
+     kEntryFrameDialogId, IDOK},
+    {"SlidingFrameLeftKeptByOk", 0, false, "3 0 3000 1 700 2 0 0 0 1 0 0 ", "6001=\"118\" 6004=1", nullptr,
+     kEntryFrameDialogId, IDOK},
+    {"FoldingRightKeptByOk", 1, false, "21 0 1800 1 900 2 2 0 0 0 0 0 ", "26572=1", nullptr, kFoldingDialogId,
+     IDOK},
+    {"FoldingCentreKeptByOk", 1, false, "21 0 1800 1 900 2 0 0 0 0 0 0 ", "26573=1", nullptr,
+     kFoldingDialogId, IDOK},
+    {"RobeOpeningTakenKeptByOk", 0, false, "24 0 1500 1 820 2 0 0 0 0 0 0 ", "26541=\"59\"", nullptr,
+     kRobeDialogId, IDOK},
     {"WindowHeightTypedAlone", 0, true, "1 1200 1050 1 1 9 0 0 0 0 0 0 ", "6501=\"47\" 6502=\"41\"",
      "1 1134 960 24 1 9 0 0 0 0 0 0 ", 0, IDOK, nullptr, kHeightTyped40},
     {"RobeOpeningTyped", 1, false, "24 0 1200 1 600 2 0 0 0 0 0 0 ", "26541=\"1150\"",

@@ -95,13 +95,13 @@ TEST_F(RoomDialogs, NewRoomWritesSizeLabelsAndColourAndKeepsTheTexts) {
     EXPECT_EQ(dialog.Length(), 3000);
 }
 
-TEST_F(RoomDialogs, NewRoomOpensWithTheLastSizeLabelsAndNoColour) {
+TEST_F(RoomDialogs, NewRoomOpensWithTheLastSizeLabelsAndColour) {
     dir.WriteFile("CFG/NEWRM.CFG", "4 3");
     pl::script::AnswerDialog(kNewRoomDialogId, {DialogStep{{}, IDCANCEL}});
     TTroomdlg dialog(nullptr);
     EXPECT_EQ(dialog.Execute(), IDCANCEL);
     EXPECT_TRUE(Checked(dialog, kNewRoomDialogId + roomdlg::kSizeFirst + 3));
-    EXPECT_TRUE(Checked(dialog, kNewRoomDialogId + roomdlg::kColourFirst));
+    EXPECT_TRUE(Checked(dialog, kNewRoomDialogId + roomdlg::kColourFirst + 2));
     EXPECT_EQ(dir.ReadFile("CFG/NEWRM.CFG"), "4 3");
 }
 

@@ -39,13 +39,16 @@ struct TypeCase {
     int32_t radio;
     int32_t code;
     std::vector<int32_t> layers;
+    const char* stored = nullptr; // the construction's layers on file; the dialog answered as offered
 };
 
 class WallTypes : public WallDialogs, public ::testing::WithParamInterface<TypeCase> {};
 
 TEST_P(WallTypes, GiveTheirCodeAndLayers) {
     const TypeCase& c = GetParam();
-    AnswerDialog(c.resId, {{{{c.radio, "1"}}, IDOK}});
+    if (c.stored)
+        directory_.WriteFile(c.resId == kPlanDialogId ? "CFG/EXTWALLM.CFG" : "CFG/EXTWALLI.CFG", c.stored);
+    AnswerDialog(c.resId, {{c.stored ? DialogStep{} : DialogStep{{{c.radio, "1"}}, IDOK}}});
     auto check = [&](auto&& dialog) {
         ASSERT_EQ(dialog.Execute(), IDOK);
         EXPECT_EQ(dialog.WallTypeCode, c.code);
@@ -63,7 +66,9 @@ INSTANTIATE_TEST_SUITE_P(WallDialogs, WallTypes,
                                            TypeCase{kPlanDialogId, kPlanWalling150, 150, {150, 0, 0}},
                                            TypeCase{kPlanDialogId, kPlanCustom, 1, {0, 0, 0}},
                                            TypeCase{kPlanImpDialogId, kPlanImpVeneer228, 228, {108, 48, 72}},
-                                           TypeCase{kPlanImpDialogId, kPlanImpSolid216, 216, {216, 0, 0}}));
+                                           TypeCase{kPlanImpDialogId, kPlanImpSolid216, 216, {216, 0, 0}},
+                                           TypeCase{kPlanDialogId, 0, 230, {230, 0, 0}, "230 0 0"},
+                                           TypeCase{kPlanImpDialogId, 0, 228, {108, 48, 72}, "108 48 72"}));
 
 TEST_F(WallDialogs, CustomMetricWallSplitsItsTotalAndKeepsTheFourSizes) {
     const auto layers = Run<TPlancustdlg>(kPlanCustDialogId, {{{{kPlanCustLines, "4"},

@@ -13,6 +13,7 @@
 #include "document/overlay_file.h"
 #include "document/program_state.h"
 #include "platform/test_script.h"
+#include "resources/command_ids.h"
 #include "resources/dialogs/file_templates.h"
 #include "resources/dialogs/wall_templates.h"
 #include "shell/view_switching.h"
@@ -276,10 +277,9 @@ TEST_P(ViewScale, IsTheOpenedViewsOwn) {
     pl::script::AnswerMissingWith([](pl::script::AnswerKind kind) {
         return std::optional(pl::script::Answer{.Kind = kind, .Button = IDYES, .Steps = {{}}});
     });
-    const std::array open{&TClient::CmGroundFloor, &TClient::CmFirstFloor, &TClient::CmSecondFloor,
-                          &TClient::CmSitePlan, &TClient::CmRoomLayout};
-    for (const int view : {from == 2 ? 1 : from, from, to}) // the second floor through the first
-        (client->*open[view])();
+    for (const int view : std::array{from == 2 ? 1 : from, from, to}) // the second floor through the first
+        client->ProcessCommand(std::array{cmd::kGroundFloor, cmd::kFirstFloor, cmd::kSecondFloor,
+                                          cmd::kSitePlan, cmd::kRoomLayout}[view]);
     const int32_t pixel = ViewExtentX * ZoomDivisor / client->ActiveDrawingWindow()->GetClientRect().right;
     EXPECT_EQ(std::pair(CurrentView, pixel),
               std::pair((std::array{kGroundFloor, kFirstFloor, kSecondFloor, kSitePlan, kRoomLayout}[to]),

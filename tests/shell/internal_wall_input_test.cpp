@@ -292,6 +292,7 @@ struct HouseShape {
     std::vector<int32_t> mm, ft;
 };
 const HouseShape kLShape{"RDLDLU", {12000, 5000, 5000, 4000, 7000, 9000}, {40, 16, 16, 14, 24, 30}};
+const HouseShape kLAnticlockwise{"DRURUL", {9000, 7000, 4000, 5000, 5000, 12000}, {30, 24, 14, 16, 16, 40}};
 
 // Houses keyed in either unit, and partitions keyed in them.
 class KeyedHouse : public InternalWalls {
@@ -399,6 +400,7 @@ protected:
         EXPECT_TRUE(Offered(length));
         EXPECT_EQ(std::tuple(w.x1, w.y1, w.x2, w.y2), std::tuple(start.x, start.y, end.x, end.y));
         EXPECT_EQ(SecondFace(&w), std::tuple(start.x + dx, start.y + dy, end.x + dx, end.y + dy));
+        EXPECT_EQ(client->Tool->Kind, toolkind::kPick) << "the chain ends at the face met";
     }
 };
 
@@ -514,6 +516,7 @@ const CornerRow kCornerRows[] = {
     {"URightOfNotchLeft", &kUShape, 3, Qt::Key_Left, kDirectionDown, kDirectionUp, 7},
     {"ULeftOfNotchDown", &kUShape, 4, Qt::Key_Down, kDirectionRight, kDirectionLeft, 6},
     {"ULeftOfNotchRight", &kUShape, 4, Qt::Key_Right, kDirectionDown, kDirectionUp, 1},
+    {"LAnticlockwiseDown", &kLAnticlockwise, 2, Qt::Key_Down, kDirectionRight, kDirectionLeft, 1},
 };
 
 class InnerCorner : public KeyedHouse,
@@ -528,9 +531,11 @@ TEST_P(InnerCorner, OffersTheFreeLengthAndRefusesAPartitionInsideAWallKeepingThe
     const CornerRow& row = std::get<0>(GetParam());
     const bool toward = std::get<1>(GetParam());
     const auto walls = KeyOutline(*row.shape);
-    const POINT start{walls[row.corner].p6x, walls[row.corner].p6y};
+    const bool keyed = row.shape == &kLAnticlockwise; // its walls BELOW lie outside the keyed lines
+    const TExtwallobj &c = walls[row.corner], &s = walls[row.stop];
+    const POINT start = keyed ? POINT{c.x2, c.y2} : POINT{c.p6x, c.p6y};
     const bool across = row.qtKey == Qt::Key_Left || row.qtKey == Qt::Key_Right;
-    const int32_t stop = across ? walls[row.stop].p5x : walls[row.stop].p5y;
+    const int32_t stop = across ? (keyed ? s.x1 : s.p5x) : (keyed ? s.y1 : s.p5y);
     if (!toward) {
         KeyPartition(start, row.qtKey, row.away, std::abs(stop - (across ? start.x : start.y)), true);
     } else {

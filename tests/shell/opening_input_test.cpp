@@ -143,6 +143,7 @@ struct RobeCase {
     const char* width = "600"; // none: as offered, from the shipped door
     const char* number = "2";
     const char* file = "24 0 1200 1 600 2 0 0 0 0 0 0 "; // DOOR.CFG after the request
+    const char* stored = nullptr;                        // DOOR.CFG before it; none: as shipped
 };
 
 class WardrobeOpening : public Openings, public ::testing::WithParamInterface<RobeCase> {};
@@ -152,6 +153,7 @@ TEST_P(WardrobeOpening, MayNotBeWiderThanItsDoors) {
     const RobeCase& c = GetParam();
     MetricUnits = c.metric;
     OpenFloor();
+    if (c.stored) dir.WriteFile("CFG/DOOR.CFG", c.stored);
     DialogStep door{{{kDoorNumberEdit, c.number}, {kDoorWardrobe, "1"}}}, robe;
     if (c.width) door.Values.emplace_back(kDoorWidthEdit, c.width);
     if (c.opening) robe.Values.emplace_back(kRobeOpening, c.opening);
@@ -168,6 +170,8 @@ INSTANTIATE_TEST_SUITE_P(
     Widths, WardrobeOpening,
     ::testing::Values(RobeCase{"1300", true}, RobeCase{"1200", false},
                       RobeCase{nullptr, false, 0, nullptr, "1", "24 0 1590 1 820 2 0 0 0 0 0 0 "},
-                      RobeCase{"65", true, 0, nullptr, "1", "24 0 820 1 820 2 0 0 0 0 0 0 "}));
+                      RobeCase{"65", true, 0, nullptr, "1", "24 0 820 1 820 2 0 0 0 0 0 0 "},
+                      RobeCase{nullptr, false, 0, nullptr, "2", "24 0 1500 1 820 2 0 0 0 0 0 0 ",
+                               "24 0 1500 1 820 2 0 0 0 0 0 0 "}));
 
 } // namespace

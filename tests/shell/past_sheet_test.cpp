@@ -101,9 +101,9 @@ TEST_P(PastSheet, StoresNothingAndSaysSo) {
     if (road == Road::MoveRoom)
         Click(PixelOf(1500, 1500)), pl::script::AnswerInput("25000"), Key(Qt::Key_Left);
     // The symbol's reference point is where it landed; a paste takes any.
-    const TObject& last = *ObjectList[ObjectList.count - 1];
-    for (const int32_t dx : {0, -2000})
-        if (road == Road::Paste || road == Road::Symbol) Click(PixelOf(last.x2 + dx, last.y2));
+    const int32_t lastX = ObjectList[ObjectList.count - 1]->x2, lastY = ObjectList[ObjectList.count - 1]->y2;
+    for (const int32_t dx : {0, -2000}) // a click reads the drawing again: keep the point, not the object
+        if (road == Road::Paste || road == Road::Symbol) Click(PixelOf(lastX + dx, lastY));
     if (road >= Road::Paste && road <= Road::Turn) Key(Qt::Key_Return);
     EXPECT_EQ(ui.LogContains(kPastSheetText), !lands);
     for (const auto& o : FileObjects())

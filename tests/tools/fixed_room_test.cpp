@@ -186,6 +186,9 @@ TEST_P(HouseCorners, RoomsTakeTheInsideOfTheWalls) {
         ObjectList.Add(std::make_unique<TRoomobj>(kGroundFloor, kDesignRoom, 1, 0, 9, 9, box[0] + 50, 0,
                                                   box[1] + 50, 0, box[2], box[3], 0, 0, 10, w, h, 0, "den",
                                                   "", ""));
+        walls.DirectionCode() = 4, walls.Count = c.x / ZoomDivisor, walls.CursorY = c.y / ZoomDivisor;
+        walls.Command(1); // the base shrinks left to the room, unless it reaches past the L's corner there
+        EXPECT_EQ(walls.Count, c.n && c.x > 4500 ? 0 : 50);
         SnapRoomToNeighbours(ObjectList, kGroundFloor, ObjectList.count - 1, 100, 100); // dropped 50 off
         EXPECT_EQ(ObjectList[ObjectList.count - 1]->x1, box[0]) << "pulled onto the inner face";
         TIntwallobjtool finish;
