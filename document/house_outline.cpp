@@ -75,3 +75,11 @@ WallFace HouseOutline::InnerFace(const TExtwallobj& wall) const {
     // The layer lines lie all on one side of the drawn line: the last one's middle tells which.
     return Encloses(int64_t{layer.x1} + layer.x2, int64_t{layer.y1} + layer.y2) ? layer : DrawnLine(wall);
 }
+
+bool HouseOutline::OnLeft(const TExtwallobj& wall) const {
+    if (!Closes(wall)) return false;
+    // Half a unit to the left of the wall's middle: an odd doubled coordinate meets no corner.
+    const auto sign = [](int64_t v) { return int64_t{v > 0} - int64_t{v < 0}; };
+    const int64_t dx = int64_t{wall.x2} - wall.x1, dy = int64_t{wall.y2} - wall.y1;
+    return Encloses(int64_t{wall.x1} + wall.x2 - sign(dy), int64_t{wall.y1} + wall.y2 + sign(dx));
+}

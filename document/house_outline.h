@@ -24,6 +24,10 @@ public:
     // has no inside to tell by: its innermost layer line, as the walls are stored.
     WallFace InnerFace(const TExtwallobj& wall) const;
 
+    // Whether the house lies on the wall's left as it runs, as when its outline is keyed anticlockwise.
+    // A wall that is no side of a closed outline is taken as keyed clockwise, as walls always were.
+    bool OnLeft(const TExtwallobj& wall) const;
+
 private:
     bool Closes(const TExtwallobj& wall) const;
     bool Encloses(int64_t x2, int64_t y2) const;

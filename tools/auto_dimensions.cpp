@@ -4,10 +4,12 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 #include "document/coordinate_mapping.h"
 #include "document/dimension_settings.h"
 #include "document/document.h"
+#include "document/house_outline.h"
 #include "document/program_state.h"
 #include "tools/dimension_texts.h"
 #include "tools/dimensions.h"
@@ -196,6 +198,19 @@ void DimensionWall(TDrawingtool& tool, const TExtwallobj& wall, const DimensionS
 
 } // namespace
 
+TExtwallobj KeyedClockwise(const HouseOutline& house, const TExtwallobj& wall) {
+    TExtwallobj w = wall;
+    if (!house.OnLeft(wall)) return w;
+    std::swap(w.x1, w.x2);
+    std::swap(w.y1, w.y2);
+    // A direction the wall's own rules would not trust stays untrusted, so its ends tell.
+    const int32_t d = wall.direction;
+    w.direction = d >= 0 && d < 3600 && d % 900 != 0 ? (d + 1800) % 3600 : -1;
+    return w;
+}
+
+namespace {} // namespace
+
 int32_t BearingFromEnds(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     const double dx = std::abs(static_cast<double>(x2) - x1);
     const double dy = std::abs(static_cast<double>(y2) - y1);
@@ -279,6 +294,7 @@ void AutoDimensionWalls(TDrawingtool& tool, TDC& dc, const RECT& client) {
     SetDrawingMapping(nullptr, dc, client);
     RemoveAutoDimensions();
     tool.Kind = toolkind::kAfterAutoDimensions;
+    const HouseOutline house(ObjectList, CurrentView);
     int32_t walls = 0;
     const int32_t count = ObjectList.count;
     for (int32_t i = 0; i < count; ++i) {
@@ -286,7 +302,7 @@ void AutoDimensionWalls(TDrawingtool& tool, TDC& dc, const RECT& client) {
         if (!wall || wall->kind != kExtWall || wall->view != CurrentView) continue;
         ++walls;
         tool.SegmentLength = NextCompositeId();
-        DimensionWall(tool, *wall, s);
+        DimensionWall(tool, KeyedClockwise(house, *wall), s);
     }
     if (walls > 4)
         AddDimensionTexts(tool, dc, client, s.overallOffset, s.textOrientation, s.dimensionTextHeight);

@@ -8,8 +8,10 @@
 
 #include "platform/win_types.h"
 
+class HouseOutline;
 class TDC;
 class TDrawingtool;
+class TExtwallobj;
 
 // Wall ends closer than this many ZoomDivisors count as a short wall, whose text sits twice as far out.
 constexpr int32_t kShortWallZooms = 10;
@@ -30,6 +32,10 @@ void AddArrow(TDrawingtool& tool, int32_t kind, int32_t x, int32_t y, char dir);
 // is the wall's start, 2 its end; offset is the distance of the tip from the wall, on its outer side.
 void AddAngledArrow(TDrawingtool& tool, int32_t x, int32_t y, int32_t bearing, int32_t quadrant, int32_t end,
                     int32_t offset);
+
+// The wall as the same house keyed clockwise runs it: reversed when the house lies on its left. The
+// dimension rules set a dimension off on a wall's left, which is then outside the house.
+TExtwallobj KeyedClockwise(const HouseOutline& house, const TExtwallobj& wall);
 
 // The overall dimension of each side whose run holds two or more external walls of CurrentView.
 void AddDimensionTexts(TDrawingtool& tool, TDC& dc, const RECT& client, int32_t overallOffset,

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "document/dimension_settings.h"
 #include "document/document.h"
+#include "document/house_outline.h"
 #include "document/program_state.h"
 #include "tools/dimension_texts.h"
 #include "tools/dimensions.h"
@@ -44,17 +46,30 @@ struct Outline {
     int32_t minX = 300000, maxX = 0, minY = 300000, maxY = 0; // of every wall, for a side left open
 };
 
-Outline CollectRuns() {
-    Outline o;
+// The walls of CurrentView as the same house keyed clockwise runs them: an anticlockwise outline's
+// walls reversed, taken in reverse order as that keying from the same corner meets them, so its sides
+// are found and measured exactly as the clockwise keying's.
+std::vector<TExtwallobj> KeyedClockwiseWalls() {
+    const HouseOutline house(ObjectList, CurrentView);
+    std::vector<TExtwallobj> clockwise, anticlockwise;
     for (int32_t i = 0; i < ObjectList.count; ++i) {
         const auto* w = dynamic_cast<const TExtwallobj*>(ObjectList[i]);
         if (!w || w->kind != kExtWall || w->view != CurrentView) continue;
-        const int32_t loX = std::min(w->x1, w->x2), hiX = std::max(w->x1, w->x2);
-        const int32_t loY = std::min(w->y1, w->y2), hiY = std::max(w->y1, w->y2);
-        if (w->x1 < w->x2) o.runs[kTop].Take(loX, hiX);
-        if (w->x2 < w->x1) o.runs[kBottom].Take(loX, hiX);
-        if (w->y2 < w->y1) o.runs[kRight].Take(loY, hiY);
-        if (w->y1 < w->y2) o.runs[kLeft].Take(loY, hiY);
+        (house.OnLeft(*w) ? anticlockwise : clockwise).push_back(KeyedClockwise(house, *w));
+    }
+    clockwise.insert(clockwise.end(), anticlockwise.rbegin(), anticlockwise.rend());
+    return clockwise;
+}
+
+Outline CollectRuns() {
+    Outline o;
+    for (const TExtwallobj& w : KeyedClockwiseWalls()) {
+        const int32_t loX = std::min(w.x1, w.x2), hiX = std::max(w.x1, w.x2);
+        const int32_t loY = std::min(w.y1, w.y2), hiY = std::max(w.y1, w.y2);
+        if (w.x1 < w.x2) o.runs[kTop].Take(loX, hiX);
+        if (w.x2 < w.x1) o.runs[kBottom].Take(loX, hiX);
+        if (w.y2 < w.y1) o.runs[kRight].Take(loY, hiY);
+        if (w.y1 < w.y2) o.runs[kLeft].Take(loY, hiY);
         o.minX = std::min(o.minX, loX);
         o.maxX = std::max(o.maxX, hiX);
         o.minY = std::min(o.minY, loY);
