@@ -31,6 +31,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "platform/geometry.h"
 #include "platform/mdi_child.h"
@@ -66,10 +67,12 @@ public:
     int32_t DownScrollX = 0;             // scroll origin saved at a left-button press
     int32_t DownScrollY = 0;
     bool PressPassedOver = false; // the left press was nothing: so is its release
-    // The DATUM as it stood before Enter gave a partition its start, which a refused first arrow
-    // puts back.
+    // The DATUM and its read-out as they stood before a tool's start (or, in a chain of partitions,
+    // after the last one stored): a start that stores nothing, refused or taken back by Escape, puts
+    // them back.
     struct Datum {
         int32_t x = 0, y = 0, mode = datummode::kOff;
+        std::string readout;
     } DatumBeforeStart;
     // The pointer's last place in the drawing area, in client pixels: a key's point while the pointer
     // is over the toolbar, the frame or another window.
@@ -121,6 +124,9 @@ public:
     void SetDatum(int32_t kind);
     // The cursor-distance gadget shows the client point's distance from the DATUM reference.
     void ShowDatumReadout(const TPoint& point);
+    [[nodiscard]] Datum DatumNow() const;
+    // The DATUM as it stood, measuring again from its reference with the pointer where it is now.
+    void PutBackDatum(const Datum& before);
     // Kind 2: "select a floor plan first", leaving the mouse cursor where it was.
     void ShowPrecondition(int32_t kind);
 

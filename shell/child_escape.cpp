@@ -58,6 +58,8 @@ bool EscapeTakesBackStep(TChild& window) {
     // A text's click took the typing cursor; the text waits for a click again, under the cross.
     if (client.Tool->Kind == toolkind::kTextAtClick) window.SetCursor(nullptr, IDC_CROSS);
     client.Chosen->Reinstate(client, window);
+    // The start taken back stored nothing: the read-out measures from where it did before it.
+    window.PutBackDatum(window.DatumBeforeStart);
     return true;
 }
 
@@ -75,9 +77,12 @@ void EscapeEndsTool(TChild& window) {
 
 void EscapeKey(TChild& window) {
     window.Client().Tool->Window = &window;
+    // An external-wall edit's keyed line is painted but never stored: it goes with the tool.
+    const bool drewUnstored = window.Client().Tool->Kind == toolkind::kExtWallEdit;
     if (!(EscapeEndsTypedText(window) || EscapeKeepsOutline(window) || EscapePlacesWhatWaits(window) ||
           EscapeTakesBackStep(window)))
         EscapeEndsTool(window);
+    if (drewUnstored) window.Invalidate(true);
 }
 
 } // namespace shell

@@ -279,14 +279,7 @@ void EngagedStep::Arrow() {
 // A start that stored nothing leaves nothing behind: the DATUM the next start is placed by reads from
 // where it did before Enter gave this one (or, in a chain, from the end of the last partition stored).
 void EngagedStep::ForgetRefusedStart() {
-    const TChild::Datum& before = window_.DatumBeforeStart;
-    window_.DatumX = before.x;
-    window_.DatumY = before.y;
-    // The feet-and-inches thickness box only hides the read-out (the next repaint shows it again):
-    // a reference it hid goes on measuring.
-    const bool hidden = before.mode == datummode::kOff && (before.x != 0 || before.y != 0);
-    window_.DatumMode = hidden ? datummode::kShownWithBearing : before.mode;
-    window_.ShowDatumReadout(CursorInClient(window_));
+    window_.PutBackDatum(window_.DatumBeforeStart);
 }
 
 // A line with text whose first point holds the cancelled-line mark (a click that drew nothing) has
@@ -445,7 +438,7 @@ void EngagedStep::InternalWallFollowUp(uint key, bool stored) {
         window_.DatumY = tool.Y1;
         window_.DatumMode = datummode::kShownWithBearing;
         // The next segment of the chain starts where this one ended.
-        if (stored) window_.DatumBeforeStart = {window_.DatumX, window_.DatumY, window_.DatumMode};
+        if (stored) window_.DatumBeforeStart = window_.DatumNow();
     }
     if ((tool.PointPlaced == 1 || tool.PointPlaced == 3 || key == VK_RETURN) &&
         tools::Failed(tools::SaveWorkingFile()))

@@ -231,6 +231,8 @@ bool PressSetsDatum(Press& press) {
     if (press.window.DatumMode != datummode::kAwaitingClick) return false;
     if (shell::RefusedPastSheet(press.window, press.rc, press.point)) return true;
     SetDatumAt(press.window, press.Logical());
+    // The reference the user gives is kept when a step in progress is taken back.
+    press.window.DatumBeforeStart = press.window.DatumNow();
     return true;
 }
 

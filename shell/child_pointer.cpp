@@ -58,6 +58,24 @@ void TChild::ShowDatumReadout(const TPoint& point) {
     client.DistanceGadget->SetText(text.c_str());
 }
 
+TChild::Datum TChild::DatumNow() const {
+    const TClient& client = Client();
+    return {DatumX, DatumY, DatumMode, client.DistanceGadget ? client.DistanceGadget->GetText() : ""};
+}
+
+void TChild::PutBackDatum(const Datum& before) {
+    DatumX = before.x;
+    DatumY = before.y;
+    // The feet-and-inches thickness box only hides the read-out (the next repaint shows it again):
+    // a reference it hid goes on measuring.
+    const bool hidden = before.mode == datummode::kOff && (before.x != 0 || before.y != 0);
+    DatumMode = hidden ? datummode::kShownWithBearing : before.mode;
+    // A read-out that measures nothing says again what it said.
+    if (TClient& client = Client(); client.DistanceGadget)
+        client.DistanceGadget->SetText(before.readout.c_str());
+    ShowDatumReadout(shell::CursorInClient(*this));
+}
+
 void TChild::EvChar(uint key, uint, uint) {
     // The key or press is one step: all or nothing in the file, told once, the tool put back.
     const shell::ToolStep step(Client());

@@ -55,6 +55,10 @@ WorkingFileStep::Memory MemoryAtStart(const TClient& client) {
 ToolStep::ToolStep(TClient& client) : client_(client), watch_(MemoryAtStart(client)) {
     if (!watch_.Outermost()) return;
     KeepToolIfNoneKept(client);
+    // A step that begins with nothing in progress may be a start: what the DATUM was before it.
+    if (TChild* window = client.ActiveDrawingWindow();
+        window && !(client.Chosen && client.Chosen->StepInProgress(client)))
+        window->DatumBeforeStart = window->DatumNow();
     if (!tools::Failed(watch_.Result())) stand_.emplace(client);
 }
 
