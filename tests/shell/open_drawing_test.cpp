@@ -45,6 +45,31 @@ TEST_F(OpenDrawing, ANameTypedWithoutItsExtensionOpensThatDrawing) {
     EXPECT_EQ(Titles(), std::vector<std::string>{"SMITH.PLN"});
 }
 
+struct TypedNameCase {
+    const char* typed;
+    bool twin; // a drawing "Smith" beside "SMITH"
+    const char* title;
+};
+
+class TypedName : public OpenDrawing, public ::testing::WithParamInterface<TypedNameCase> {};
+
+// A name typed as the list shows it, in any letter case and with blanks round it, opens that drawing;
+// of two that differ only in case, the one typed exactly.
+TEST_P(TypedName, OpensTheListedDrawing) {
+    MakeSmith();
+    if (GetParam().twin) dir.WriteFile("DWGS/Smith.DB0", "0 0 0 0 1 1\n");
+    Open(dir.File("DWGS/") + GetParam().typed);
+    EXPECT_EQ(Titles(), std::vector<std::string>{GetParam().title}) << ui.Log();
+    EXPECT_EQ(ObjectList.count, std::string(GetParam().title) == "SMITH.PLN" ? 5 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, TypedName,
+    ::testing::Values(TypedNameCase{"smith", false, "SMITH.PLN"}, TypedNameCase{"smith.db0", false, "SMITH.PLN"},
+                      TypedNameCase{"SMITH.db0", false, "SMITH.PLN"}, TypedNameCase{" SMITH", false, "SMITH.PLN"},
+                      TypedNameCase{"smith ", false, "SMITH.PLN"}, TypedNameCase{" Smith.DB0 ", true, "Smith.PLN"},
+                      TypedNameCase{"Smith", true, "Smith.PLN"}, TypedNameCase{"SMITH", true, "SMITH.PLN"}));
+
 TEST_F(OpenDrawing, DeclinedEditsBringTheDrawingBackAsOpened) {
     MakeSmith();
     const std::string opened = dir.ReadFile("DWGS/SMITH.DB0");
