@@ -115,7 +115,11 @@ public:
         const QStringList typed = selectedFiles();
         if (fileMode() == QFileDialog::ExistingFile && typed.size() == 1 && !QFileInfo(typed[0]).isFile()) {
             const std::string found = pl::ResolveTypedFile(typed[0].toLatin1().toStdString(), extension_);
-            if (QFileInfo(QString::fromLatin1(found.c_str())).isFile()) selectFile(QString::fromLatin1(found.c_str()));
+            if (QFileInfo(QString::fromLatin1(found.c_str())).isFile()) {
+                // The dialog leaves the name edit as typed while it has the focus.
+                if (QWidget* typing = focusWidget()) typing->clearFocus();
+                selectFile(QString::fromLatin1(found.c_str()));
+            }
         }
         QFileDialog::accept();
     }
