@@ -2,7 +2,6 @@
 // room, the keyed enlarge and shrink, deleting, the menu's refusals, the building-rectangle report and
 // the marking of the external walls.
 #include <memory>
-#include <optional>
 #include <QCoreApplication>
 #include <QImage>
 #include <QWidget>
@@ -293,40 +292,5 @@ TEST_F(DesignRoomSteps, MarkingExternalWallsAsksBeforeClearingTheFloors) {
     EXPECT_EQ(child->DatumY, 4000);
     EXPECT_EQ(child->DatumMode, 4);
 }
-
-class MarkedEitherWay : public DesignRoomSteps, public ::testing::WithParamInterface<bool> {};
-
-// The house's corners keyed either way round two rooms build walls outside the rooms and one
-// partition between them.
-TEST_P(MarkedEitherWay, MarkingTheCornersBuildsTheWallsOutsideTheRooms) {
-    OpenLayout();
-    const POINT a = DrawingAt(TPoint(150, 100)), b = DrawingAt(TPoint(350, 200));
-    const int32_t middle = (a.x + b.x) / 2;
-    ObjectList.Add(Room(a.x, a.y, middle - 50, b.y));
-    ObjectList.Add(Room(middle + 50, a.y, b.x, b.y));
-    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
-    pl::script::AnswerDialog(kPlanDialogId, {DialogStep{{{kPlanCavity275, "1"}}, IDOK}});
-    client->CmMarkExternalWalls();
-    const TPoint corners[4] = {{150, 100}, {350, 100}, {350, 200}, {150, 200}}; // clockwise
-    for (const int32_t k : GetParam() ? std::vector{0, 1, 2, 3, 0} : std::vector{0, 3, 2, 1, 0}) {
-        MoveTo(corners[k]);
-        Key(Qt::Key_Return);
-    }
-    ASSERT_EQ(CurrentView, kGroundFloor) << ui.Log();
-    // The floor is centred on the sheet: corners are read from the first wall's start.
-    std::vector<std::vector<int32_t>> walls, partitions;
-    std::optional<POINT> from;
-    for (const auto& o : FileObjects()) {
-        if (o->view != kGroundFloor || (o->kind != kExtWall && o->kind != kIntWall)) continue;
-        if (!from) from = POINT{o->x1, o->y1};
-        (o->kind == kExtWall ? walls : partitions).push_back({o->x1 - from->x, o->y1 - from->y});
-    }
-    const int32_t w = b.x - a.x + 550, h = a.y - b.y + 550, p = middle - a.x + 275 + 50;
-    using V = std::vector<std::vector<int32_t>>;
-    EXPECT_EQ(walls, (V{{0, 0}, {w, 0}, {w, -h}, {0, -h}}));
-    EXPECT_EQ(partitions, (V{{p, -275}}));
-}
-
-INSTANTIATE_TEST_SUITE_P(DesignRoomSteps, MarkedEitherWay, ::testing::Bool());
 
 } // namespace

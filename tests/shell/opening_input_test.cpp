@@ -173,71 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RobeCase{"65", true, 0, nullptr, "1", "24 0 820 1 820 2 0 0 0 0 0 0 "},
                       RobeCase{nullptr, false, 0, nullptr, "2", "24 0 1590 1 820 2 0 0 0 0 0 0 ",
                                "24 0 1500 1 820 2 0 0 0 0 0 0 "},
-                      // The doors changed: the box offers the opening they make.
                       RobeCase{nullptr, false, 1, "900", "2", "24 0 1750 1 900 2 0 0 0 0 0 0 ",
-                               "24 0 1500 1 820 2 0 0 0 0 0 0 "}));
-
-struct FollowUpCase {
-    const char* name;
-    const char* stored; // DOOR.CFG before the request
-    int32_t type;       // the door box's type radio
-    const char* number;
-    int32_t box; // the box that follows it
-    int32_t answer;
-    const char* file; // DOOR.CFG after the request
-};
-
-class DoorFollowUp : public Openings, public ::testing::WithParamInterface<FollowUpCase> {};
-
-// The door box's OK writes the doors whole, whatever was stored: Escape in the box that follows
-// leaves just that and drops back to the Pick tool; OK there adds what it asks.
-TEST_P(DoorFollowUp, LeavesTheDoorBoxsRecordOrAddsItsOwn) {
-    const FollowUpCase& c = GetParam();
-    OpenFloor();
-    dir.WriteFile("CFG/DOOR.CFG", c.stored);
-    pl::script::AnswerDialog(kExtDoorDialogId,
-                             {DialogStep{{{kDoorWidthEdit, "820"}, {kDoorNumberEdit, c.number}, {c.type, "1"}}}});
-    pl::script::AnswerDialog(c.box, {DialogStep{{}, c.answer}});
-    if (c.answer == IDOK && c.box == kEntryFrameDialogId && c.type == kDoorEntryFrame)
-        pl::script::AnswerDialog(kDoorSwingDialogId, {DialogStep{}});
-    client->ProcessCommand(cmd::kDoors);
-    EXPECT_EQ(dir.ReadFile("CFG/DOOR.CFG"), c.file) << ui.Log();
-    EXPECT_EQ(client->Tool->Kind, c.answer == IDOK ? toolkind::kOpening : toolkind::kPick);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Boxes, DoorFollowUp,
-    ::testing::Values(
-        FollowUpCase{"SlidingFramedEscaped", "10 0 820 1 820 1 0 0 0 0 0 0 ", kDoorSlidingFramed, "1",
-                     kEntryFrameDialogId, IDCANCEL, "3 0 1640 1 820 1 0 0 0 0 0 0 "},
-        FollowUpCase{"SlidingFramedOk", "10 0 820 1 820 1 0 0 0 0 0 0 ", kDoorSlidingFramed, "1",
-                     kEntryFrameDialogId, IDOK, "3 0 1640 1 820 1 0 0 0 1 0 0 "},
-        FollowUpCase{"EntryFrameEscaped", "10 0 1900 1 820 1 0 0 0 2 0 0 ", kDoorEntryFrame, "1",
-                     kEntryFrameDialogId, IDCANCEL, "10 0 820 1 820 1 0 0 0 0 0 0 "},
-        FollowUpCase{"EntryFrameOk", "10 0 1900 1 820 1 0 0 0 2 0 0 ", kDoorEntryFrame, "1",
-                     kEntryFrameDialogId, IDOK, "10 0 1640 1 820 1 0 0 0 1 0 0 "},
-        FollowUpCase{"FoldingEscaped", "24 0 1640 1 820 2 0 0 0 0 0 0 ", kDoorFolding, "2", kFoldingDialogId,
-                     IDCANCEL, "21 0 1640 1 820 2 0 0 0 0 0 0 "},
-        FollowUpCase{"FoldingAsStoredEscaped", "21 0 1640 1 820 2 2 0 0 0 0 0 ", kDoorFolding, "2",
-                     kFoldingDialogId, IDCANCEL, "21 0 1640 1 820 2 0 0 0 0 0 0 "},
-        FollowUpCase{"FoldingOk", "21 0 1640 1 820 2 2 0 0 0 0 0 ", kDoorFolding, "2", kFoldingDialogId, IDOK,
-                     "21 0 1640 1 820 2 1 0 0 0 0 0 "},
-        FollowUpCase{"WardrobeEscaped", "24 0 1500 1 820 2 0 0 0 0 0 0 ", kDoorWardrobe, "2", kRobeDialogId,
-                     IDCANCEL, "24 0 1640 1 820 2 0 0 0 0 0 0 "},
-        FollowUpCase{"IntoWallPairEscaped", "6 0 820 1 820 1 0 0 0 0 0 0 ", kDoorIntoWall, "2", kRobeDialogId,
-                     IDCANCEL, "23 0 1640 1 820 2 0 0 0 0 0 0 "},
-        FollowUpCase{"IntoWallEscaped", "6 0 820 1 820 1 0 0 0 0 0 0 ", kDoorIntoWall, "1",
-                     kSlidingDoorDialogId, IDCANCEL, "22 0 820 1 820 1 0 0 0 0 0 0 "},
-        FollowUpCase{"WardrobeOk", "24 0 1500 1 820 2 0 0 0 0 0 0 ", kDoorWardrobe, "2", kRobeDialogId, IDOK,
-                     "24 0 1590 1 820 2 0 0 0 0 0 0 "},
-        FollowUpCase{"IntoWallPairOk", "6 0 820 1 820 1 0 0 0 0 0 0 ", kDoorIntoWall, "2", kRobeDialogId, IDOK,
-                     "23 0 1590 1 820 2 0 0 0 0 0 0 "},
-        FollowUpCase{"IntoWallOk", "6 0 820 1 820 1 0 0 0 0 0 0 ", kDoorIntoWall, "1", kSlidingDoorDialogId,
-                     IDOK, "22 0 820 1 820 1 0 0 0 0 0 0 "},
-        FollowUpCase{"HingedOk", "22 0 820 1 820 1 0 0 0 0 0 0 ", kDoorHinged, "1", kDoorSwingDialogId, IDOK,
-                     "6 0 820 1 820 1 0 0 0 0 0 0 "},
-        FollowUpCase{"HingedEscaped", "22 0 820 1 820 1 0 0 0 0 0 0 ", kDoorHinged, "1", kDoorSwingDialogId,
-                     IDCANCEL, "6 0 820 1 820 1 0 0 0 0 0 0 "}),
-    [](const auto& info) { return std::string(info.param.name); });
+                               "24 0 1500 1 820 2 0 0 0 0 0 0 "})); // the doors changed: their opening
 
 } // namespace

@@ -153,57 +153,26 @@ TEST_F(OutlineWalls, StraightWallsKeepTheirLayerLinesParallelBesideAnAngledCorne
     }
 }
 
-struct KeyedCase {
-    const char* name;
-    std::vector<std::pair<int32_t, int32_t>> corners; // clockwise from the first
-    bool rooms;                                         // two rooms that the top side is fitted to
-};
-
-class MarkedEitherWay : public OutlineWalls, public ::testing::WithParamInterface<KeyedCase> {
-protected:
-    // The walls the outline builds, every field that places them, in the order of the sides.
-    std::vector<Points> WallsOf(const std::vector<std::pair<int32_t, int32_t>>& corners) {
-        ObjectList.Flush();
-        CurrentView = kMarkingView;
-        if (GetParam().rooms) {
-            Room(1000, 5000, 4000, 2000);
-            Room(4100, 5000, 7100, 2000);
-        }
-        Mark(corners);
-        std::vector<Points> found;
+// Corners keyed anticlockwise from the same start build the clockwise marking's walls.
+TEST_F(OutlineWalls, AnOutlineMarkedAnticlockwiseBuildsTheClockwiseWalls) {
+    using Corners = std::vector<std::pair<int32_t, int32_t>>;
+    const auto built = [](const Corners& corners) {
+        ObjectList.Flush(), CurrentView = kMarkingView;
+        Room(1000, 5000, 4000, 2000), Room(4100, 5000, 7100, 2000), Mark(corners);
+        std::vector<Points> walls;
         for (const TExtwallobj* w : BuildWalls())
-            found.push_back({w->x1, w->y1, w->x2, w->y2, w->direction, w->group, w->p1x, w->p1y, w->p2x, w->p2y,
-                             w->p5x, w->p5y, w->p6x, w->p6y});
-        return found;
+            walls.push_back({w->x1, w->y1, w->x2, w->y2, w->group, w->p1x, w->p1y, w->p6x, w->p6y});
+        return walls;
+    };
+    for (const Corners& cw :
+         {Corners{{1000, 2000}, {1000, 5000}, {7110, 5000}, {7110, 2000}},
+          Corners{{1000, 1000}, {1000, 3000}, {3000, 3000}, {3000, 5000}, {5000, 5000}, {5000, 1000}},
+          Corners{{1000, 1000}, {1000, 4000}, {4000, 4000}, {6000, 2000}, {6000, 1000}}}) {
+        Corners acw{cw.front()};
+        acw.insert(acw.end(), cw.rbegin(), cw.rend() - 1);
+        EXPECT_EQ(built(acw), built(cw)) << cw.size() << " corners";
     }
-};
-
-// Corners keyed anticlockwise from the same start build the walls of the clockwise marking.
-TEST_P(MarkedEitherWay, AnticlockwiseBuildsTheClockwiseWalls) {
-    const auto& clockwise = GetParam().corners;
-    std::vector<std::pair<int32_t, int32_t>> anticlockwise{clockwise.front()};
-    anticlockwise.insert(anticlockwise.end(), clockwise.rbegin(), clockwise.rend() - 1);
-    const std::vector<Points> expected = WallsOf(clockwise);
-    ASSERT_EQ(expected.size(), clockwise.size());
-    EXPECT_EQ(WallsOf(anticlockwise), expected);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Shapes, MarkedEitherWay,
-    ::testing::Values(
-        KeyedCase{"RectangleFittedToRooms", {{1000, 2000}, {1000, 5000}, {7110, 5000}, {7110, 2000}}, true},
-        KeyedCase{"L", {{1000, 1000}, {1000, 3000}, {3000, 3000}, {3000, 5000}, {5000, 5000}, {5000, 1000}},
-                  false},
-        KeyedCase{"U",
-                  {{0, 0}, {0, 8000}, {4000, 8000}, {4000, 4000}, {6000, 4000}, {6000, 8000}, {10000, 8000},
-                   {10000, 0}},
-                  false},
-        KeyedCase{"T",
-                  {{3000, 0}, {3000, 4000}, {0, 4000}, {0, 7000}, {9000, 7000}, {9000, 4000}, {6000, 4000},
-                   {6000, 0}},
-                  false},
-        KeyedCase{"Oblique", {{1000, 1000}, {1000, 4000}, {4000, 4000}, {6000, 2000}, {6000, 1000}}, false}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // Only the marked lines are sides, whatever else follows the first of them in the document.
 TEST_F(OutlineWalls, ObjectsAmongTheMarkedLinesAreNotSides) {
