@@ -1,12 +1,12 @@
 #include "platform/file_dialog.h"
 
 #include <cctype>
-#include <string>
-#include <utility>
-#include <QFileDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <string>
+#include <utility>
 
 #include "platform/modal_run.h"
 #include "platform/test_script.h"
@@ -97,7 +97,8 @@ std::string ResolveTypedFile(const std::string& typed, const std::string& extens
     if (QFileInfo(folder.filePath(name)).isFile()) return folder.filePath(name).toLatin1().toStdString();
     const QStringList files = folder.entryList(QDir::Files | QDir::Hidden, QDir::Name);
     for (const QString& file : files)
-        if (file.compare(name, Qt::CaseInsensitive) == 0) return folder.filePath(file).toLatin1().toStdString();
+        if (file.compare(name, Qt::CaseInsensitive) == 0)
+            return folder.filePath(file).toLatin1().toStdString();
     return typed;
 }
 
