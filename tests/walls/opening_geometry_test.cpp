@@ -226,7 +226,7 @@ TEST_F(OpeningGeometry, AnEntryFrameAsWideAsItsDoorHasPanelsOfNoWidth) {
 
 TEST_F(OpeningGeometry, RotatePointTurnsAboutPAndMakesTheResultP) {
     Opening o = Window(900);
-    RotatePoint(o, 3100, 0);
+    RotatePoint(o, doc, 3100, 0);
     EXPECT_NEAR(o.px, 2900, 1);
     EXPECT_NEAR(o.py, 0, 1);
 }
