@@ -108,9 +108,9 @@ TEST_F(OpeningGeometry, AWindowIsAFilledPolygonAndAMiddleLineTurnedIntoTheWall) 
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(unturned->px[i], xs[i]);
         EXPECT_EQ(unturned->py[i], ys[i]);
-        // Half a turn about P: the body lies below the reference face (one unit lost to truncation).
-        EXPECT_NEAR(turned->px[i], 6000 - xs[i], 1);
-        EXPECT_NEAR(turned->py[i], -ys[i], 1);
+        // Half a turn about P: the body lies below the reference face.
+        EXPECT_EQ(turned->px[i], 6000 - xs[i]);
+        EXPECT_EQ(turned->py[i], -ys[i]);
     }
     EXPECT_EQ(doc[1]->kind, kOutlineLine);
     EXPECT_EQ(doc[1]->y1, 137);
@@ -186,6 +186,29 @@ TEST_F(OpeningGeometry, AHingedDoorLeafOpensAwayFromItsHinge) {
     EXPECT_EQ(arc.ex, 3400);
 }
 
+// A window 1800 wide (72 inches) in a wall of each square direction, and a door as wide in a
+// partition there: the window's box, the door's leaf and its jambs are exact to the unit.
+class OnASquareWall : public OpeningGeometry, public ::testing::WithParamInterface<std::tuple<int32_t, int32_t>> {};
+
+TEST_P(OnASquareWall, AnOpeningIsExactlyAsWideAndDeepAsItsWall) {
+    const auto [angle, width] = GetParam();
+    Opening o = Window(angle), d = Door(6, angle, angle % 1800 ? 5 : 1);
+    o.width = d.width = d.doorWidth = width;
+    BuildOpening(o, doc);
+    const auto& box = dynamic_cast<const TPolyobj&>(*doc[0]);
+    const auto side = [&](int i, int j) { return std::abs(box.px[i] - box.px[j]) + std::abs(box.py[i] - box.py[j]); };
+    EXPECT_EQ(std::tuple(side(0, 1), side(1, 2), side(2, 3), side(3, 0)), std::tuple(width, 275, width, 275));
+    doc.Flush();
+    BuildOpening(d, doc);
+    MakeOpeningSymbol(d, doc); // a leaf opened square to the wall
+    for (int32_t i = 2; i < 5; ++i) // the jambs and the leaf
+        EXPECT_TRUE(doc[i]->x1 == doc[i]->x2 || doc[i]->y1 == doc[i]->y2) << i;
+    EXPECT_EQ(std::abs(doc[4]->x2 - doc[4]->x1) + std::abs(doc[4]->y2 - doc[4]->y1), width);
+}
+
+INSTANTIATE_TEST_SUITE_P(Directions, OnASquareWall,
+                         ::testing::Combine(::testing::Values(0, 900, 1800, 2700), ::testing::Values(1800, 1728)));
+
 TEST_F(OpeningGeometry, AWallRunningTheOtherWayExchangesTheSwing) {
     Opening o = Door(6, 900, 1);
     MakeOpeningSymbol(o, doc);
@@ -227,8 +250,8 @@ TEST_F(OpeningGeometry, AnEntryFrameAsWideAsItsDoorHasPanelsOfNoWidth) {
 TEST_F(OpeningGeometry, RotatePointTurnsAboutPAndMakesTheResultP) {
     Opening o = Window(900);
     RotatePoint(o, doc, 3100, 0);
-    EXPECT_NEAR(o.px, 2900, 1);
-    EXPECT_NEAR(o.py, 0, 1);
+    EXPECT_EQ(o.px, 2900);
+    EXPECT_EQ(o.py, 0);
 }
 
 } // namespace
