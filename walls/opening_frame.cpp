@@ -75,7 +75,8 @@ OpeningFrame FrameOf(const Opening& o, const TList& document) {
     WallFit best;
     for (int32_t i = 0; i < document.count; ++i) {
         WallFit fit;
-        if (const TObject* wall = document[i]; wall && Fit(o, *wall, fit) && fit.distance < best.distance) best = fit;
+        if (const TObject* wall = document[i]; wall && Fit(o, *wall, fit) && fit.distance < best.distance)
+            best = fit;
     }
     // P lies on the face it was marked on, give or take what a bearing in tenths of a degree leaves
     // over the wall's length; a wall further off is another of the same id.

@@ -16,7 +16,7 @@ class TObject;
 struct OpeningFrame {
     int32_t originX = 0; // where P goes: onto the reference face
     int32_t originY = 0;
-    double alongX = 1;  // a unit of local x
+    double alongX = 1; // a unit of local x
     double alongY = 0;
     double acrossX = 0; // a unit of local y, stretched so that T reaches the other face
     double acrossY = 1;
