@@ -221,12 +221,12 @@ void TrimWallEnd(PartitionDraft& d, const TList& doc, int32_t wall, int32_t end)
     int32_t& fy = end == 1 ? d.FaceStartY : d.FaceEndY;
     // The second face lies on one side of the first all along: the end slides along the met face
     // toward the side its face end lies on, whichever way the walls run.
-    const int64_t runX = int64_t{d.X1} - d.X0, runY = int64_t{d.Y1} - d.Y0;
-    const auto side = [&](int64_t x, int64_t y) {
-        const int64_t c = runX * y - runY * x;
+    const double runX = double(d.X1) - d.X0, runY = double(d.Y1) - d.Y0;
+    const auto side = [&](double x, double y) {
+        const double c = runX * y - runY * x;
         return c > 0 ? 1 : c < 0 ? -1 : 0;
     };
-    const int32_t faceSide = side(int64_t{fx} - px, int64_t{fy} - py);
+    const int32_t faceSide = side(double(fx) - px, double(fy) - py);
     if (faceSide == 0) return;
     const int32_t sx = along.x > 0 ? dx : -dx, sy = along.y > 0 ? dy : -dy;
     const int32_t toward = side(sx, sy) == faceSide ? 1 : -1;
