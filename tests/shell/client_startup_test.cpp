@@ -165,7 +165,8 @@ struct SecondStart {
     const char* drawing; // the running copy's
     int stop;            // sent to it before the second start
     int asked;           // sent to it while the second start waits for its answer
-    const char* also;    // "lock": its lock file deleted from outside; "beside": a copy runs in another folder
+    const char* also;    // "lock": its lock file deleted from outside; "beside": a copy runs in another folder;
+                         // "unlockable": no lock file can be made there
     int end;             // how it ends after the second start: File > Exit, or a signal
     const char* said;    // how the second start refuses; none: it runs
 };
@@ -211,6 +212,7 @@ TEST_F(ClientStartUp, ASecondStartChangesNoFileWhileACopyRunsFromTheFolder) {
              {"HOUSE", SIGSTOP, 0, "", SIGKILL, "but it did not say where its window is"},
              {"HOUSE", 0, 0, "lock", 0, "with the drawing HOUSE open"},
              {"HOUSE", 0, 0, "beside", 0, "with the drawing HOUSE open"},
+             {"HOUSE", 0, 0, "unlockable", 0, "with the drawing HOUSE open"},
          }) {
         SCOPED_TRACE(std::string(c.drawing) + " " + std::to_string(c.stop) + " " + std::to_string(c.asked) +
                      " " + c.also + " " + std::to_string(c.end));
@@ -219,8 +221,11 @@ TEST_F(ClientStartUp, ASecondStartChangesNoFileWhileACopyRunsFromTheFolder) {
         if (std::string(c.also) == "beside") {
             ASSERT_NE(start(beside, other.Path(), "OTHER", true).find("copy started"), std::string::npos);
         }
-        ASSERT_NE(start(first, folder.Path(), c.drawing, true).find("copy started"), std::string::npos);
-        if (std::string(c.also) == "lock") std::filesystem::remove(folder.File("CFG/~run.lock"));
+        const std::string lock = folder.File("CFG/~run.lock");
+        if (std::string(c.also) == "unlockable") std::filesystem::create_symlink(folder.File("NONE/LOCK"), lock);
+        std::string firstSaid = start(first, folder.Path(), c.drawing, true);
+        ASSERT_NE(firstSaid.find("copy started"), std::string::npos);
+        if (std::string(c.also) == "lock") std::filesystem::remove(lock);
         const auto files = Files(folder);
         const auto signal = [&first](int number) { ::kill(static_cast<pid_t>(first.processId()), number); };
         if (c.stop) signal(c.stop);
@@ -237,6 +242,11 @@ TEST_F(ClientStartUp, ASecondStartChangesNoFileWhileACopyRunsFromTheFolder) {
         if (first.state() != QProcess::NotRunning) c.end ? signal(c.end) : first.closeWriteChannel();
         beside.closeWriteChannel();
         ASSERT_TRUE(first.waitForFinished(-1));
+        firstSaid += first.readAllStandardOutput().toStdString();
+        EXPECT_EQ(firstSaid.find("cannot be locked (No such file or directory)") != std::string::npos,
+                  std::string(c.also) == "unlockable")
+            << firstSaid;
+        std::filesystem::remove(lock);
         beside.waitForFinished(-1);
         const std::string next = start(third, folder.Path(), "", false);
         EXPECT_NE(next.find("GUIDE LINE: Press FILE/NEW or FILE/OPEN"), std::string::npos) << next;
