@@ -145,8 +145,8 @@ OtherRun Ask(const QString& name, const QDeadlineTimer& deadline) {
     if (!socket.waitForConnected(static_cast<int>(deadline.remainingTime()))) return other;
     pl::TestLog("Waiting for the copy running from the folder to answer");
     QByteArray said;
-    while (said.size() < kMostRead &&
-           (socket.bytesAvailable() > 0 || socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))))
+    while (said.size() < kMostRead && (socket.bytesAvailable() > 0 ||
+                                       socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))))
         said += socket.read(kMostRead - said.size());
     const QStringList parts = QString::fromUtf8(said).split(u'\n');
     if (parts.size() != 3) return other;

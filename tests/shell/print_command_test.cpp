@@ -297,7 +297,8 @@ TEST_P(CutPrint, IsToldOnceAndLeavesTheFileThatWasThere) {
     }
     {
         const testsupport::FullDisk full(static_cast<std::uintmax_t>(before.size() * c.share) - c.less);
-        EXPECT_EQ(print(!c.cancelled && !c.stopped, c.cancelled, c.stopped), c.cancelled || c.stopped ? 0 : 1);
+        EXPECT_EQ(print(!c.cancelled && !c.stopped, c.cancelled, c.stopped),
+                  c.cancelled || c.stopped ? 0 : 1);
     }
     if (c.listBlocked) {
         EXPECT_TRUE(std::filesystem::remove(list));
@@ -311,15 +312,15 @@ TEST_P(CutPrint, IsToldOnceAndLeavesTheFileThatWasThere) {
     EXPECT_EQ(PageCount(dir.File("plan.pdf")), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rooms, CutPrint,
-                         ::testing::Values(CutPrintCase{"ShortOfItsEndOverAnEarlierPrint", true, 1.0, 64},
-                                           CutPrintCase{"HalfOverAnEarlierPrint", true, 0.5, 0},
-                                           CutPrintCase{"HalfWithNoFileBefore", false, 0.5, 0},
-                                           CutPrintCase{"PrintListNotWritable", true, 2.0, 0, true},
-                                           CutPrintCase{"PrintListNotWritableAndCancelled", true, 2.0, 0,
-                                                        true, true},
-                                           CutPrintCase{"CancelledWhilePrinting", false, 2.0, 0, false, false, true}),
-                         [](const ::testing::TestParamInfo<CutPrintCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Rooms, CutPrint,
+    ::testing::Values(CutPrintCase{"ShortOfItsEndOverAnEarlierPrint", true, 1.0, 64},
+                      CutPrintCase{"HalfOverAnEarlierPrint", true, 0.5, 0},
+                      CutPrintCase{"HalfWithNoFileBefore", false, 0.5, 0},
+                      CutPrintCase{"PrintListNotWritable", true, 2.0, 0, true},
+                      CutPrintCase{"PrintListNotWritableAndCancelled", true, 2.0, 0, true, true},
+                      CutPrintCase{"CancelledWhilePrinting", false, 2.0, 0, false, false, true}),
+    [](const ::testing::TestParamInfo<CutPrintCase>& info) { return info.param.name; });
 
 // Drawing units to printed millimetres, and the printed lengths of an external wall's faces.
 class PrintedScale : public Printing {
