@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <tuple>
 
 #include "document/document.h"
 #include "document/program_state.h"
@@ -160,18 +161,6 @@ TEST_F(ClientStartUp, MissingSaveFileCountsAsOffAndIsRestored) {
     EXPECT_EQ(dir.ReadFile("CFG/SAVE.CFG"), "1");
 }
 
-// A copy running from a folder (its drawing), signals sent to it before a second start there and while
-// that start waits for its answer, what else is so ("lock": its lock file deleted from outside;
-// "beside": a copy runs in another folder; "unlockable": no lock file can be made), how it ends (File >
-// Exit or a signal), and how the second start refuses (none: it runs).
-struct SecondStart {
-    const char* drawing;
-    int stop, asked;
-    std::string also;
-    int end;
-    const char* said;
-};
-
 // While a copy runs from a folder, whatever it has open, a start there says where it is and changes no
 // file, and runs where the copy ended while it waited for an answer; once the copy ended (Exit,
 // kill -9, SIGTERM) a start runs, and leaves no lock when it ends.
@@ -202,7 +191,12 @@ TEST_F(ClientStartUp, ASecondStartChangesNoFileWhileACopyRunsFromTheFolder) {
         if (!input && program.waitForFinished(-1)) said += program.readAllStandardOutput().toStdString();
         return said;
     };
-    for (const SecondStart& c : std::initializer_list<SecondStart>{
+    // A copy running from a folder (its drawing), signals sent to it before a second start there and
+    // while that start waits for its answer, what else is so ("lock": its lock file deleted from outside;
+    // "beside": a copy runs in another folder; "unlockable": no lock file can be made), how it ends
+    // (File > Exit or a signal), and how the second start refuses (none: it runs).
+    for (const auto& [drawing, stop, asked, also, end, refusal] :
+         std::initializer_list<std::tuple<const char*, int, int, std::string, int, const char*>>{
              {"", 0, 0, "", 0, "with no drawing open"},
              {"HOUSE", 0, 0, "", 0, "with the drawing HOUSE open"},
              {"HOUSE", 0, 0, "", SIGKILL, "with the drawing HOUSE open"},
@@ -214,34 +208,32 @@ TEST_F(ClientStartUp, ASecondStartChangesNoFileWhileACopyRunsFromTheFolder) {
              {"HOUSE", 0, 0, "beside", 0, "with the drawing HOUSE open"},
              {"HOUSE", 0, 0, "unlockable", 0, "with the drawing HOUSE open"},
          }) {
-        SCOPED_TRACE(c.also + std::to_string(c.stop) + "/" + std::to_string(c.asked) + "/" +
-                     std::to_string(c.end));
+        SCOPED_TRACE(also + std::to_string(stop) + "/" + std::to_string(asked) + "/" + std::to_string(end));
         const testsupport::ProgramDirectory folder, other;
         QProcess beside, first, second, third;
-        if (c.also == "beside") {
+        if (also == "beside") {
             ASSERT_NE(start(beside, other.Path(), "OTHER", true).find("copy started"), std::string::npos);
         }
         const std::string lock = folder.File("CFG/~run.lock"),
                           refused = "running from the folder\\n" + folder.Path() + "\\n";
-        if (c.also == "unlockable") std::filesystem::create_symlink(folder.File("NONE/LOCK"), lock);
-        std::string firstSaid = start(first, folder.Path(), c.drawing, true);
+        if (also == "unlockable") std::filesystem::create_symlink(folder.File("NONE/LOCK"), lock);
+        std::string firstSaid = start(first, folder.Path(), drawing, true);
         ASSERT_NE(firstSaid.find("copy started"), std::string::npos);
-        if (c.also == "lock") std::filesystem::remove(lock);
+        if (also == "lock") std::filesystem::remove(lock);
         const auto files = Files(folder);
         const auto signal = [&first](int number) { ::kill(static_cast<pid_t>(first.processId()), number); };
-        if (c.stop) signal(c.stop);
-        const std::string said = c.asked
-                                     ? start(second, folder.Path(), "OTHER", false, [&] { signal(c.asked); })
-                                     : start(second, folder.Path(), "", false);
-        EXPECT_EQ(said.find(refused + (c.said ? c.said : "")) != std::string::npos, c.said != nullptr)
+        if (stop) signal(stop);
+        const std::string said = asked ? start(second, folder.Path(), "OTHER", false, [&] { signal(asked); })
+                                       : start(second, folder.Path(), "", false);
+        EXPECT_EQ(said.find(refused + (refusal ? refusal : "")) != std::string::npos, refusal != nullptr)
             << said;
-        EXPECT_EQ(said.find("GUIDE LINE: Press FILE/NEW") != std::string::npos, c.said == nullptr) << said;
-        EXPECT_TRUE(!c.said || Files(folder) == files); // a refused start changes no file
-        if (first.state() != QProcess::NotRunning) c.end ? signal(c.end) : first.closeWriteChannel();
+        EXPECT_EQ(said.find("GUIDE LINE: Press FILE/NEW") != std::string::npos, refusal == nullptr) << said;
+        EXPECT_TRUE(!refusal || Files(folder) == files); // a refused start changes no file
+        if (first.state() != QProcess::NotRunning) end ? signal(end) : first.closeWriteChannel();
         beside.closeWriteChannel();
         ASSERT_TRUE(first.waitForFinished(-1));
         firstSaid += first.readAllStandardOutput().toStdString();
-        EXPECT_EQ(firstSaid.find("cannot be locked (No such") != std::string::npos, c.also == "unlockable")
+        EXPECT_EQ(firstSaid.find("cannot be locked (No such") != std::string::npos, also == "unlockable")
             << firstSaid;
         std::filesystem::remove(lock);
         beside.waitForFinished(-1);
