@@ -94,6 +94,7 @@ bool Listen(QLocalServer& server, const QString& name) {
     if (server.serverError() != QAbstractSocket::AddressInUseError) return true; // runs, unasked
     // Where the system keeps such names as files, one a copy killed left answers no one.
     QLocalSocket socket;
+    socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
     socket.connectToServer(name);
     if (socket.waitForConnected(0)) return false;
     return QLocalServer::removeServer(name) && server.listen(name);
