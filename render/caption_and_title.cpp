@@ -126,9 +126,7 @@ int32_t TList::AddScaleCaption(int32_t scale, int32_t showScale) {
     Add(CentredText(floor, kText, x, y, text.c_str(), anchor != nullptr ? anchor->fontName : DefaultFontName,
                     anchor != nullptr ? anchor->weight : DefaultTextWeight,
                     anchor != nullptr ? anchor->height : DefaultTextHeight));
-    // The caption is the page's for the time it prints, and may fall past the sheet (under a text
-    // near its bottom edge): printing is never refused for it. A failed write has been told and has
-    // put the document back without the caption: there is then none for the page to take away again.
-    const SheetEdgeWaived forThePage;
-    return WriteOrTell(*this, filemode::kWorking) ? 1 : 0;
+    // The caption is the page's, in memory for the time it prints: it may fall past the sheet (under
+    // a text near its bottom edge), and the working file never holds it.
+    return 1;
 }

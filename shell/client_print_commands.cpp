@@ -105,6 +105,7 @@ void PrintChosenFloors(TClient& client) {
     const int32_t jobs = WritePrintList(client, listPath, dialog);
     switch (PrintJobs(client, listPath, jobs, dialog)) {
     case PrintResult::Printed:
+    case PrintResult::Cancelled: // the user knows: nothing to tell
         break;
     case PrintResult::NotStarted:
         ::MessageBox(client.GetHandle(),

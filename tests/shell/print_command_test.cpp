@@ -1,14 +1,18 @@
 // File Print end to end: the print and plan dialogs answered by the test, the job list, and the PDF
 // pages measured after rasterising them.
+#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "document/dimension_settings.h"
 #include "document/program_state.h"
+#include "document/working_file_step.h"
 #include "platform/file_io.h"
 #include "platform/gdi_objects.h"
 #include "render/print_settings.h"
@@ -132,7 +136,11 @@ TEST_F(Printing, WorkedExampleWritesTheJobListAndPrintsEveryCopyAsAPage) {
     DrawingState = 2;
     Open();
     PrintToPdf();
+    int writes = 0; // of the working file: the pages take their captions in memory, never in the file
+    OnWorkingFileWritten([&writes] { ++writes; });
     RunPrint({{19501, "2"}, {19504, "50"}, {19503, "1"}, {19506, "100"}});
+    OnWorkingFileWritten({});
+    EXPECT_EQ(writes, 1); // only before the pages, so that they print every edit
 
     EXPECT_EQ(dir.ReadFile("CFG/PRNTLST.CFG"), "2 50 1050\n1 100 1052\n");
     // Two copies of the ground floor, then the empty second floor as a blank page, in the one file.
@@ -256,6 +264,7 @@ struct CutPrintCase {
     int32_t less;             // bytes fewer than that
     bool listBlocked = false; // a folder takes the print list's name
     bool cancelled = false;   // the print plan views dialog is cancelled: nothing to tell
+    bool stopped = false;     // Cancel in the print's progress box as it shows: nothing to tell
 };
 
 class CutPrint : public Printing, public ::testing::WithParamInterface<CutPrintCase> {};
@@ -266,11 +275,14 @@ TEST_P(CutPrint, IsToldOnceAndLeavesTheFileThatWasThere) {
     DrawingState = 2;
     Open();
     PrintToPdf();
-    auto print = [&](bool told, bool cancel = false) {
+    auto print = [&](bool told, bool cancel = false, bool stop = false) {
         testsupport::ScriptedUi ui;
         pl::script::AnswerPrint(1);
         pl::script::AnswerDialog(19500, {{{{19504, "100"}, {19510, "1"}}, cancel ? IDCANCEL : IDOK}});
         if (told) pl::script::AnswerMessageBox(IDOK);
+        if (stop) // Cancel in the print's progress box, as soon as it shows
+            QTimer::singleShot(
+                0, [] { qobject_cast<QProgressDialog*>(QApplication::activeModalWidget())->cancel(); });
         client->CmPrint();
         const std::string log = ui.Log(), box = "MessageBox caption=\"PRINT\"";
         EXPECT_EQ(log.find("Print failed") != std::string::npos, told) << log;
@@ -290,7 +302,8 @@ TEST_P(CutPrint, IsToldOnceAndLeavesTheFileThatWasThere) {
     }
     {
         const testsupport::FullDisk full(static_cast<std::uintmax_t>(before.size() * c.share) - c.less);
-        EXPECT_EQ(print(!c.cancelled, c.cancelled), c.cancelled ? 0 : 1);
+        EXPECT_EQ(print(!c.cancelled && !c.stopped, c.cancelled, c.stopped),
+                  c.cancelled || c.stopped ? 0 : 1);
     }
     if (c.listBlocked) {
         EXPECT_TRUE(std::filesystem::remove(list));
@@ -304,14 +317,15 @@ TEST_P(CutPrint, IsToldOnceAndLeavesTheFileThatWasThere) {
     EXPECT_EQ(PageCount(dir.File("plan.pdf")), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rooms, CutPrint,
-                         ::testing::Values(CutPrintCase{"ShortOfItsEndOverAnEarlierPrint", true, 1.0, 64},
-                                           CutPrintCase{"HalfOverAnEarlierPrint", true, 0.5, 0},
-                                           CutPrintCase{"HalfWithNoFileBefore", false, 0.5, 0},
-                                           CutPrintCase{"PrintListNotWritable", true, 2.0, 0, true},
-                                           CutPrintCase{"PrintListNotWritableAndCancelled", true, 2.0, 0,
-                                                        true, true}),
-                         [](const ::testing::TestParamInfo<CutPrintCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Rooms, CutPrint,
+    ::testing::Values(CutPrintCase{"ShortOfItsEndOverAnEarlierPrint", true, 1.0, 64},
+                      CutPrintCase{"HalfOverAnEarlierPrint", true, 0.5, 0},
+                      CutPrintCase{"HalfWithNoFileBefore", false, 0.5, 0},
+                      CutPrintCase{"PrintListNotWritable", true, 2.0, 0, true},
+                      CutPrintCase{"PrintListNotWritableAndCancelled", true, 2.0, 0, true, true},
+                      CutPrintCase{"CancelledWhilePrinting", false, 2.0, 0, false, false, true}),
+    [](const ::testing::TestParamInfo<CutPrintCase>& info) { return info.param.name; });
 
 // Drawing units to printed millimetres, and the printed lengths of an external wall's faces.
 class PrintedScale : public Printing {
