@@ -146,7 +146,9 @@ INSTANTIATE_TEST_SUITE_P(Edge, LoneNote,
                                            LoneNoteCase{52, 0, 283, 48}, LoneNoteCase{59, 0, 283, 96},
                                            LoneNoteCase{51, 1, 300, 100}, LoneNoteCase{51, 0, 3000, 96},
                                            LoneNoteCase{51, 0, 283, 96, true}, LoneNoteCase{51, 1, 300, 100, true},
-                                           LoneNoteCase{52, 0, 283, 48, true}));
+                                           LoneNoteCase{52, 0, 283, 48, true}, LoneNoteCase{51, 0, -3005, 96, true},
+                                           LoneNoteCase{51, 0, -2722, 96}, LoneNoteCase{52, 0, -3005, 48},
+                                           LoneNoteCase{59, 0, -3005, 96}));
 
 TEST_F(Printing, WorkedExampleWritesTheJobListAndPrintsEveryCopyAsAPage) {
     WriteTenMetreWall();
