@@ -1,7 +1,7 @@
 // File Print end to end: the print and plan dialogs answered by the test, the job list, and the PDF
 // pages measured after rasterising them.
-#include <QApplication>
 #include <array>
+#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QPrinter>
