@@ -85,7 +85,7 @@ RoomSides Sides(RoomSide left, RoomSide right = {}, RoomSide top = {}, RoomSide 
 }
 
 TEST(PartitionPieces, InternalWallInTheMiddleGivesTwoPiecesMaskedAtItsEnds) {
-    const auto pieces = PlanPartitions(Sides({kMiddleV, 0, kIntWall, 3000, 2000}), 100, 25);
+    const auto pieces = PlanPartitions(Sides({kMiddleV, {{2000, 3000, kIntWall}}}), 100, 25);
     ASSERT_EQ(pieces.size(), 5u);
     EXPECT_EQ(pieces[0].first, (Segment{900, 4100, 900, 3000}));
     EXPECT_EQ(pieces[0].angle, 0);
@@ -97,7 +97,7 @@ TEST(PartitionPieces, InternalWallInTheMiddleGivesTwoPiecesMaskedAtItsEnds) {
 }
 
 TEST(PartitionPieces, ExternalWallOnTheUpperLeftClosesTheCornerWithoutMasks) {
-    const auto pieces = PlanPartitions(Sides({kExternalUpper, 0, kExtWall, 5000, 2500}), 100, 25);
+    const auto pieces = PlanPartitions(Sides({kExternalUpper, {{2500, 5000, kExtWall}}}), 100, 25);
     ASSERT_EQ(pieces.size(), 4u);
     EXPECT_EQ(pieces[0].first, (Segment{900, 2500, 900, 900}));
     EXPECT_TRUE(pieces[0].masks.empty());
