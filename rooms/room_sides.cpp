@@ -1,6 +1,7 @@
 #include "rooms/room_sides.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -85,6 +86,46 @@ int32_t CodeOf(const RoomSide& side, int32_t low, int32_t high, bool vertical) {
     return kOpenBetween;
 }
 
+// The box a square wall fills: between its faces (or its keyed line and last layer line). An oblique
+// wall has none.
+std::optional<FaceBox> BandOf(const TObject& o) {
+    std::vector<FaceBox> lines;
+    if (o.kind == kExtWall) {
+        if (const auto* w = dynamic_cast<const TExtwallobj*>(&o)) {
+            lines.push_back(Ordered(w->x1, w->y1, w->x2, w->y2));
+            lines.push_back(w->thickness2 > 0 ? Ordered(w->p5x, w->p5y, w->p6x, w->p6y)
+                                              : Ordered(w->p1x, w->p1y, w->p2x, w->p2y));
+        }
+    } else if (o.kind == kIntWall) {
+        if (const auto* w = dynamic_cast<const TIntwallobj*>(&o)) {
+            lines.push_back(Ordered(w->x1, w->y1, w->x2, w->y2));
+            lines.push_back(Ordered(w->q1x, w->q1y, w->q2x, w->q2y));
+        }
+    }
+    if (lines.empty()) return std::nullopt;
+    for (const FaceBox& l : lines)
+        if (!IsVertical(l) && !IsHorizontal(l)) return std::nullopt;
+    return FaceBox{std::min(lines[0].left, lines[1].left), std::max(lines[0].right, lines[1].right),
+                   std::max(lines[0].top, lines[1].top), std::min(lines[0].bottom, lines[1].bottom)};
+}
+
+// A wall that reaches from a side's edge out into the strip a partition there would fill covers its
+// stretch of the side: the partition would lie inside the wall. A wall standing clear of the edge
+// leaves the side open.
+void AddBandCovers(RoomSides& sides, const FaceBox& b, int32_t kind) {
+    const RoomEdges& e = sides.edges;
+    if (b.top > e.bottom && b.bottom < e.top) {
+        const SideFace along{std::max(b.bottom, e.bottom), std::min(b.top, e.top), kind};
+        if (b.left < e.left && b.right >= e.left) sides.left.faces.push_back(along);
+        if (b.right > e.right && b.left <= e.right) sides.right.faces.push_back(along);
+    }
+    if (b.right > e.left && b.left < e.right) {
+        const SideFace along{std::max(b.left, e.left), std::min(b.right, e.right), kind};
+        if (b.top > e.top && b.bottom <= e.top) sides.top.faces.push_back(along);
+        if (b.bottom < e.bottom && b.top >= e.bottom) sides.bottom.faces.push_back(along);
+    }
+}
+
 } // namespace
 
 int32_t EdgeSnapTolerance(int32_t metricUnits, float penScale) {
@@ -110,6 +151,7 @@ RoomSides SurveyRoomSides(const TList& list, int32_t view, const RoomEdges& room
                 if (f.top == e.bottom) sides.bottom.faces.push_back({f.left, f.right, kind});
             }
         }
+        if (const auto band = BandOf(*o)) AddBandCovers(sides, *band, o->kind);
     }
     sides.left.code = CodeOf(sides.left, e.bottom, e.top, true);
     sides.right.code = CodeOf(sides.right, e.bottom, e.top, true);

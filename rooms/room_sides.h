@@ -39,7 +39,7 @@ struct RoomEdges {
 
 struct RoomSide {
     int32_t code = sidecode::kFree;
-    std::vector<SideFace> faces; // every face on the edge that shares a stretch with the side
+    std::vector<SideFace> faces; // every face or wall that covers a stretch of the side
 };
 
 struct RoomSides {
@@ -50,5 +50,7 @@ struct RoomSides {
 // The snap distance of an edge to an external wall's inner face: a few screen pixels in drawing units.
 int32_t EdgeSnapTolerance(int32_t metricUnits, float penScale);
 
-// Surveys the walls of the view round a room with the given edges. A tolerance of 0 moves no edge.
+// Surveys the walls of the view round a room with the given edges: every face on a side's edge, and
+// every wall reaching out from a side's edge, covers its stretch of that side. A tolerance of 0 moves
+// no edge.
 RoomSides SurveyRoomSides(const TList& list, int32_t view, const RoomEdges& room, int32_t tolerance);
