@@ -164,7 +164,8 @@ struct HouseCase {
     std::vector<POINT> corners; // clockwise from the top left
     int32_t x, y, w, h, n, shrink;
     std::vector<Opening> runs = {};
-    int32_t insetsY = 2; // wall thicknesses h loses with the walls inside the keyed line
+    int32_t insetsY = 2;            // wall thicknesses h loses with the walls inside the keyed line
+    std::vector<POINT> strays = {}; // walls keyed after the house, from each even point to the next
 };
 // The box a wall's faces and layer lines span, and whether two such boxes share more than an edge.
 struct Box {
@@ -195,16 +196,18 @@ TEST_P(HouseCorners, RoomsTakeTheInsideOfTheWalls) {
     dir.WriteFile("CFG/EXTWALLM.CFG",
                   cavity ? "110 55 110 25 2550 2400 2400 0 0 0" : "230 0 0 25 2550 2400 2400 0 0 0");
     TExtwallobjtool walls;
-    for (size_t i = 0, n = c.corners.size(); i < n; ++i) {
-        const POINT a = c.corners[clockwise ? i : n - 1 - i],
-                    b = c.corners[clockwise ? (i + 1) % n : (2 * n - 2 - i) % n];
+    const auto key = [&](POINT a, POINT b) {
         walls.X0 = a.x, walls.Y0 = a.y, walls.X1 = b.x, walls.Y1 = b.y,
         walls.SegmentLength = std::abs(b.x - a.x + b.y - a.y);
         walls.Angle = a.x == b.x ? (b.y > a.y ? 0 : 1800) : (b.x > a.x ? 900 : 2700),
         walls.DirectionCode() = above ? 3 : 1;
         walls.SnapWallEnds(1);
         ASSERT_EQ(walls.AddExternalWall(), tools::WriteResult::Ok);
-    }
+    };
+    for (size_t i = 0, n = c.corners.size(); i < n; ++i)
+        key(c.corners[clockwise ? i : n - 1 - i], c.corners[clockwise ? (i + 1) % n : (2 * n - 2 - i) % n]);
+    for (size_t i = 0; i + 1 < c.strays.size(); i += 2)
+        key(c.strays[i], c.strays[i + 1]);
     const int32_t inset = clockwise != above ? (cavity ? 275 : 230) : 0, w = c.w - 2 * inset,
                   h = c.h - c.insetsY * inset;
     for (const Opening& r : c.runs) {
@@ -253,6 +256,28 @@ INSTANTIATE_TEST_SUITE_P(
             HouseCase{kL, 1500, 5500, 6000, 4500, 2, 50}, HouseCase{kL, 6500, 5500, 6000, 2500, 1, 0},
             HouseCase{kL, 6500, 4000, 6000, 2500, 1, 0}, HouseCase{kL, 4000, 2000, 3500, 4500, 1, 50},
             HouseCase{kL, 1500, 2000, 3500, 4500, 1, 50}, HouseCase{kU, 1500, 6500, 2500, 5500, 1, 50},
+            HouseCase{kBox, 1500, 5500, 6000, 4000, 0, 50, {}, 2, {{1000, 6000}, {1000, 6800}}}, // a stray
+                                                                                                 // wall
+            HouseCase{kBox,
+                      1500,
+                      5500,
+                      6000,
+                      4000,
+                      0,
+                      50,
+                      {},
+                      2,
+                      {{7000, 6000}, {7000, 6800}, {7000, 6000}, {7700, 6000}}},
+            HouseCase{kBox,
+                      1500,
+                      5500,
+                      6000,
+                      4000,
+                      0,
+                      50,
+                      {},
+                      2,
+                      {{7000, 6000}, {7000, 6800}, {7000, 6800}, {7700, 6800}}},
             HouseCase{kU, 1500, 2000, 7000, 3000, 1, 50, {{1000, 3500, 4500, -1}}},
             HouseCase{kU, 1500, 2000, 7000, 3000, 0, 50, {{1000, 3500, 4500, -1}, {5500, 8000, 4500, -1}}},
             HouseCase{kU, 7500, 2000, 7000, 3000, 1, 0, {{5500, 8000, 4500, -1}}},
