@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -168,24 +169,19 @@ struct HouseCase {
     std::vector<POINT> strays = {}; // walls keyed after the house, from each even point to the next
 };
 // The box a wall's faces and layer lines span, and whether two such boxes share more than an edge.
-struct Box {
-    int32_t left, right, bottom, top;
-};
-Box Band(const TObject& o) {
+std::array<int32_t, 4> Band(const TObject& o) {
     std::vector<int32_t> xs{o.x1, o.x2}, ys{o.y1, o.y2};
     if (const auto* w = dynamic_cast<const TIntwallobj*>(&o))
-        xs.insert(xs.end(), {w->q1x, w->q2x}), ys.insert(ys.end(), {w->q1y, w->q2y});
-    if (const auto* w = dynamic_cast<const TExtwallobj*>(&o)) { // its first layer line, and its third
-        xs.insert(xs.end(),
-                  {w->p1x, w->p2x, w->thickness2 ? w->p5x : w->p1x, w->thickness2 ? w->p6x : w->p1x});
-        ys.insert(ys.end(),
-                  {w->p1y, w->p2y, w->thickness2 ? w->p5y : w->p1y, w->thickness2 ? w->p6y : w->p1y});
-    }
-    return {*std::min_element(xs.begin(), xs.end()), *std::max_element(xs.begin(), xs.end()),
-            *std::min_element(ys.begin(), ys.end()), *std::max_element(ys.begin(), ys.end())};
+        xs = {o.x1, o.x2, w->q1x, w->q2x}, ys = {o.y1, o.y2, w->q1y, w->q2y};
+    if (const auto* w = dynamic_cast<const TExtwallobj*>(&o)) // its first layer line, and its third
+        xs = {o.x1, o.x2, w->p1x, w->p2x, w->p5x, w->p6x}, ys = {o.y1, o.y2, w->p1y, w->p2y, w->p5y, w->p6y};
+    if (xs.size() == 6 && !dynamic_cast<const TExtwallobj&>(o).thickness2) xs.resize(4), ys.resize(4);
+    const auto [x0, x1] = std::minmax_element(xs.begin(), xs.end());
+    const auto [y0, y1] = std::minmax_element(ys.begin(), ys.end());
+    return {*x0, *x1, *y0, *y1};
 }
-bool Overlap(const Box& a, const Box& b) {
-    return a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top;
+bool Overlap(const std::array<int32_t, 4>& a, const std::array<int32_t, 4>& b) {
+    return a[0] < b[1] && b[0] < a[1] && a[2] < b[3] && b[2] < a[3];
 }
 
 class HouseCorners : public FixedRoom,
@@ -247,6 +243,7 @@ const std::vector<POINT> kT{{1000, 7000}, {8000, 7000}, {8000, 4500}, {5500, 450
 const std::vector<POINT> kBox{{1000, 6000}, {7000, 6000}, {7000, 2000}, {1000, 2000}};
 const std::vector<POINT> kL{{1000, 6000}, {7000, 6000}, {7000, 3500},
                             {4500, 3500}, {4500, 1500}, {1000, 1500}};
+// clang-format off: one house a line
 INSTANTIATE_TEST_SUITE_P(
     Table, HouseCorners,
     ::testing::Combine(
@@ -287,6 +284,7 @@ INSTANTIATE_TEST_SUITE_P(
             HouseCase{kT, 4000, 2000, 2000, 5500, 2, 50},
             HouseCase{kT, 4000, 2000, 2000, 2900, 0, 50, {{3500, 5500, 4500, 1}}, 0}),
         ::testing::Bool(), ::testing::Bool(), ::testing::Bool(), ::testing::Bool()));
+// clang-format on
 
 TEST_F(FixedRoom, ClickRemembersTheNearerCornerAndMidwayCountsAsLeft) {
     Box(LeftWall);
