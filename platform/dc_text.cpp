@@ -14,7 +14,9 @@
 #include <QGlyphRun>
 #include <QImage>
 #include <QList>
+#include <QFontMetricsF>
 #include <QPaintEngine>
+#include <QPainterPath>
 #include <QPainter>
 #include <QPointF>
 #include <QString>
@@ -41,13 +43,59 @@ constexpr int32_t kNearShown = kMostStrokeGap + 1;
 // Above this many pixels a turned text is left as Qt draws it.
 constexpr int64_t kMostOutlinePixels = int64_t{1} << 22;
 
+// Past this pixel size Qt fills turned glyphs as outlines, and drawText smooths them.
+constexpr double kLargestCachedGlyph = 64;
+
+// The lines under, over and through `text` of `font` with its pen at `pen`, as Qt places them:
+// each as thick as the font's lines and centred where Qt centres it.
+QPainterPath DecorationsOf(const QFont& font, QPointF pen, const QString& text) {
+    QPainterPath lines;
+    const QFontMetricsF metrics(font);
+    const qreal width = metrics.horizontalAdvance(text), thickness = metrics.lineWidth();
+    auto line = [&](qreal centre) { lines.addRect(pen.x(), pen.y() + centre - thickness / 2, width, thickness); };
+    if (font.underline()) line(std::ceil(metrics.underlinePos()) + 0.5);
+    if (font.overline()) line(-metrics.ascent() + 0.5);
+    if (font.strikeOut()) line(-metrics.ascent() / 3);
+    return lines;
+}
+
+// Draws `text` with the painter's font and pen, as its glyphs `laidOut` where they are given. Qt's
+// drawText smooths the lines under and through a turned text, and a turned text's glyphs past the
+// sizes it draws from its glyph cache, whatever the font and the painter ask; those are filled here
+// as outlines, unsmoothed, as every other text is drawn.
 void DrawText(QPainter& painter, QPoint pen, const QString& text, const QList<QGlyphRun>* laidOut) {
-    if (!laidOut) {
+    if (laidOut) {
+        for (const QGlyphRun& run : *laidOut)
+            painter.drawGlyphRun(pen, run);
+        return;
+    }
+    const QFont font = painter.font();
+    const bool decorated = font.underline() || font.overline() || font.strikeOut();
+    // Qt's own test of a glyph too large for its cache, which a turn's rounding may tip either way.
+    const QTransform turn = painter.combinedTransform();
+    const double pixels = font.pixelSize();
+    const bool large = pixels * pixels * std::abs(turn.determinant()) > kLargestCachedGlyph * kLargestCachedGlyph;
+    // A quarter turn lines the outlines up with the pixels, and Qt draws them unsmoothed.
+    const bool askew = std::abs(turn.m11() * turn.m12()) > 1e-9;
+    if (!askew || (!decorated && !large)) {
         painter.drawText(pen, text);
         return;
     }
-    for (const QGlyphRun& run : *laidOut)
-        painter.drawGlyphRun(pen, run);
+    QFont plain(font);
+    plain.setUnderline(false), plain.setOverline(false), plain.setStrikeOut(false);
+    QPainterPath outline = DecorationsOf(font, pen, text);
+    if (large) {
+        outline.setFillRule(Qt::WindingFill);
+        outline.addText(pen, plain, text);
+    } else {
+        painter.setFont(plain);
+        painter.drawText(pen, text);
+        painter.setFont(font);
+    }
+    const bool smoothed = painter.testRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillPath(outline, painter.pen().color());
+    painter.setRenderHint(QPainter::Antialiasing, smoothed);
 }
 
 // A turned text's ink a bit a pixel, pixel x of row y at bit x % 64 of word y * stride + x / 64.

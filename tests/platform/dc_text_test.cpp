@@ -562,43 +562,58 @@ TEST_P(TurnedGlyphKeeping, HoldsItsBoundAndDrawsAlike) {
         << (after - before) / 1024 << " KB kept";
 }
 
-class LargeTurnedTextInk : public testing::TestWithParam<std::tuple<int32_t, int32_t>> {};
+class LargeTurnedTextInk : public testing::TestWithParam<std::tuple<int32_t, int32_t, int32_t>> {};
 
-// A turned text too large to be drawn glyph by glyph keeps every pixel Qt's own drawText gives it,
-// in every style: mending only adds pixels.
-TEST_P(LargeTurnedTextInk, KeepsEveryPixelOfQtsInk) {
-    const auto [pixels, style] = GetParam();
+// A turned text too large to be drawn glyph by glyph keeps every pixel Qt's own drawText inks in full,
+// in every style, and is drawn unsmoothed in the text colour alone, as every other text is: mending
+// only adds pixels. Texts of 30 to 40 pixels on a drawing seen zoomed up come to their size through
+// the mapping.
+TEST_P(LargeTurnedTextInk, KeepsEveryPixelQtInksInFullUnsmoothed) {
+    const auto [pixels, style, zoom] = GetParam();
     QFont font(ShippedFontFamily());
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
     font.setKerning(false);
     font.setHintingPreference(QFont::PreferFullHinting);
-    font.setPixelSize(pixels);
+    font.setPixelSize(pixels * zoom);
     font.setBold(style == 1), font.setItalic(style == 2), font.setUnderline(style == 3),
         font.setStrikeOut(style == 4);
+    const int c = GlyphOwners::kSide / 2;
     for (int32_t escapement = 1; escapement < 3600; escapement += 170) {
-        const QImage drawn = DrawnText("M4",
-                                       TFont("Arial", -pixels, 0, escapement, 0, style == 1 ? FW_BOLD : 0,
-                                             style == 2, style == 3, style == 4),
-                                       TA_LEFT | TA_BASELINE);
+        QImage drawn = White(GlyphOwners::kSide, GlyphOwners::kSide);
+        TDC dc(drawn);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetTextAlign(TA_LEFT | TA_BASELINE);
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetViewportExtEx(zoom, zoom);
+        dc.SelectObject(TFont("Arial", -pixels, 0, escapement, 0, style == 1 ? FW_BOLD : 0, style == 2,
+                              style == 3, style == 4));
+        dc.TextOut(c / zoom, c / zoom, "M4");
         QImage want = White(GlyphOwners::kSide, GlyphOwners::kSide);
         QPainter painter(&want);
         painter.setFont(font);
-        painter.translate(GlyphOwners::kSide / 2, GlyphOwners::kSide / 2);
+        painter.translate(c, c);
         painter.rotate(-escapement / 10.0);
         painter.drawText(QPoint(), "M4");
         painter.end();
-        int lost = 0;
+        int lost = 0, smoothed = 0;
         for (int y = 0; y < want.height(); ++y)
-            for (int x = 0; x < want.width(); ++x)
-                lost += Inked(want, x, y) && !Inked(drawn, x, y);
+            for (int x = 0; x < want.width(); ++x) {
+                lost += want.pixel(x, y) == qRgb(0, 0, 0) && !Inked(drawn, x, y);
+                smoothed += Inked(drawn, x, y) && drawn.pixel(x, y) != qRgb(0, 0, 0);
+            }
         EXPECT_EQ(lost, 0) << "at " << escapement / 10.0 << " degrees";
+        EXPECT_EQ(smoothed, 0) << "at " << escapement / 10.0 << " degrees";
     }
 }
 
 // Pixel sizes either side of 64, where Qt stops drawing turned glyphs from its cache and fills their
 // outlines; normal, bold, italic, underlined and struck out.
 INSTANTIATE_TEST_SUITE_P(DCText, LargeTurnedTextInk,
-                         testing::Combine(testing::Values(44, 63, 64, 71), testing::Range(0, 5)));
+                         testing::Combine(testing::Values(44, 63, 64, 71), testing::Range(0, 5),
+                                          testing::Values(1)));
+// Notes of 30 to 40 pixels zoomed up two and three times.
+INSTANTIATE_TEST_SUITE_P(Zoomed, LargeTurnedTextInk,
+                         testing::Combine(testing::Values(30, 40), testing::Range(0, 5), testing::Values(2, 3)));
 
 // A font no longer drawn with takes what its turned glyphs chose and what its texts' mending found
 // with it, so a drawing seen at ever more scales keeps only those of the fonts it draws with.
