@@ -436,13 +436,15 @@ TEST_P(TurnedTextReach, IsInkedOnlyWhereItShows) {
 }
 
 // Rising away above the device, or running off its left, and the same running into it; drawn
-// glyph by glyph and, larger, by Qt and mended, the last where its strokes meet within the device.
+// glyph by glyph and, larger, by Qt and mended, the last where its strokes meet within the device;
+// and larger still, its glyphs filled as outlines, drawn off the screen near what shows of it.
 INSTANTIATE_TEST_SUITE_P(
     DCText, TurnedTextReach,
     testing::Values(std::tuple(100, -30, 101, 12, false), std::tuple(100, -30, 3301, 12, true),
                     std::tuple(-150, 50, 1851, 12, false), std::tuple(-150, 50, 107, 12, true),
                     std::tuple(100, -150, 103, 50, false), std::tuple(100, -150, 2903, 50, true),
-                    std::tuple(60, 20, 3124, 50, true)));
+                    std::tuple(60, 20, 3124, 50, true), std::tuple(60, 20, 3124, 90, true),
+                    std::tuple(-150, 50, 107, 90, true), std::tuple(100, -150, 2903, 90, true)));
 
 // The text drawn transparently in the font from x on the middle row of a white square.
 QImage DrawnText(const std::string& text, const TFont& font, uint32_t align,
