@@ -197,8 +197,14 @@ private:
     bool DrawTurnedGlyphs(const TextFace& face, const QString& text, double angle, QPoint pen, QPoint ref,
                           QRect& box);
     // Inks the clear pixels Qt leaves where the strokes of a larger turned text meet, the text drawn
-    // with its pen at `pen` about its reference point `ref`.
+    // with its pen at `pen` about its reference point `ref`, where they are known.
     void MendTurnedOutline(const TextFace& face, const QString& text, double angle, QPoint pen, QPoint ref);
+    // Finds the mends of a larger turned text where they are not known yet and puts them, drawing the
+    // text too unless Qt has `drawn` it; false where it has left the text as it was.
+    bool InkTurnedOutline(const TextFace& face, const QString& text, double angle, QPoint pen, QPoint ref,
+                          bool drawn);
+    // Puts the pixels `mends`, about the reference point `ref`, in the text colour.
+    void PutMends(const std::vector<QPoint>& mends, QPoint ref);
     // True where the painter draws onto device pixels as they are.
     bool DrawsPixels() const;
 
@@ -238,7 +244,6 @@ private:
     mutable std::shared_ptr<const TextFace> face_;
     mutable bool fontOnPainter_ = false;
     std::vector<POINT> pixels_;
-    std::vector<uint32_t> cover_; // a larger turned text drawn alone, clear between texts
     std::vector<POINT> gaps_;
     mutable std::vector<QPoint> points_;
 };

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <limits>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -14,7 +15,9 @@
 #include <QGlyphRun>
 #include <QImage>
 #include <QList>
+#include <QFontMetricsF>
 #include <QPaintEngine>
+#include <QPainterPath>
 #include <QPainter>
 #include <QPointF>
 #include <QString>
@@ -41,19 +44,75 @@ constexpr int32_t kNearShown = kMostStrokeGap + 1;
 // Above this many pixels a turned text is left as Qt draws it.
 constexpr int64_t kMostOutlinePixels = int64_t{1} << 22;
 
-void DrawText(QPainter& painter, QPoint pen, const QString& text, const QList<QGlyphRun>* laidOut) {
-    if (!laidOut) {
+// Past this pixel size Qt fills turned glyphs as outlines, and drawText smooths them.
+constexpr double kLargestCachedGlyph = 64;
+
+// The lines under, over and through `text` of `font` with its pen at `pen`, as Qt places them:
+// each as thick as the font's lines and centred where Qt centres it.
+QPainterPath DecorationsOf(const QFont& font, QPointF pen, const QString& text) {
+    QPainterPath lines;
+    const QFontMetricsF metrics(font);
+    const qreal width = metrics.horizontalAdvance(text), thickness = metrics.lineWidth();
+    auto line = [&](qreal centre) { lines.addRect(pen.x(), pen.y() + centre - thickness / 2, width, thickness); };
+    if (font.underline()) line(std::ceil(metrics.underlinePos()) + 0.5);
+    if (font.overline()) line(-metrics.ascent() + 0.5);
+    if (font.strikeOut()) line(-metrics.ascent() / 3);
+    return lines;
+}
+
+// Draws `text` with the painter's font and pen, as its glyphs `laidOut` where they are given. Qt's
+// drawText smooths the lines under and through a turned text, and a turned text's glyphs past the
+// sizes it draws from its glyph cache, whatever the font and the painter ask; those are filled here
+// as outlines, unsmoothed, as every other text is drawn.
+// `outline` gives the outline of the text's glyphs with its pen at (0, 0).
+using OutlineOf = std::function<QPainterPath()>;
+
+void DrawText(QPainter& painter, QPoint pen, const QString& text, const QList<QGlyphRun>* laidOut,
+              const OutlineOf& outlineOf) {
+    if (laidOut) {
+        for (const QGlyphRun& run : *laidOut)
+            painter.drawGlyphRun(pen, run);
+        return;
+    }
+    const QFont font = painter.font();
+    const bool decorated = font.underline() || font.overline() || font.strikeOut();
+    // Qt's own test of a glyph too large for its cache, which a turn's rounding may tip either way.
+    const QTransform turn = painter.combinedTransform();
+    const double pixels = font.pixelSize();
+    const bool large = pixels * pixels * std::abs(turn.determinant()) > kLargestCachedGlyph * kLargestCachedGlyph;
+    // A quarter turn lines the outlines up with the pixels, and Qt draws them unsmoothed.
+    const bool askew = std::abs(turn.m11() * turn.m12()) > 1e-9;
+    if (!askew || (!decorated && !large)) {
         painter.drawText(pen, text);
         return;
     }
-    for (const QGlyphRun& run : *laidOut)
-        painter.drawGlyphRun(pen, run);
+    QFont plain(font);
+    plain.setUnderline(false), plain.setOverline(false), plain.setStrikeOut(false);
+    QPainterPath outline = DecorationsOf(font, pen, text);
+    if (large) {
+        outline.setFillRule(Qt::WindingFill);
+        // The shipped font has no bold face: Qt thickens its glyphs and spaces them apart its own
+        // way, which only its own outline of the whole text follows.
+        if (outlineOf && font.weight() < QFont::DemiBold)
+            outline.addPath(outlineOf().translated(pen));
+        else
+            outline.addText(pen, plain, text);
+    } else {
+        painter.setFont(plain);
+        painter.drawText(pen, text);
+        painter.setFont(font);
+    }
+    const bool smoothed = painter.testRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillPath(outline, painter.pen().color());
+    painter.setRenderHint(QPainter::Antialiasing, smoothed);
 }
 
 // A turned text's ink a bit a pixel, pixel x of row y at bit x % 64 of word y * stride + x / 64.
 struct InkBits {
     std::vector<uint64_t> words;
     int32_t stride = 0, w = 0, h = 0;
+    QPoint at; // the pixel of bit 0, about the reference point
     glyph_ink::BitRows Rows() const { return {words.data(), stride, w, h}; }
 };
 
@@ -145,38 +204,47 @@ Gather GatherFor() {
 // any format of 32-bit pixels; it writes 30-bit colour through the processor's cache but RGB32 past
 // it, and the pixels are read back at once. Where `within` (about the reference point) is given,
 // only the pixels of whole runs of 32 that cover it are drawn and gathered, as they lie in the box.
-void DrawInk(const QFont& font, const QString& text, const QList<QGlyphRun>* laidOut, double angle,
-             QPoint pen, QRect box, std::vector<uint32_t>& pixels, InkBits& ink, QRect within = QRect()) {
-    // Past this many pixels the image is let go after each text.
-    constexpr size_t kKeptPixels = size_t{1} << 20;
+void DrawInk(const QFont& font, const QString& text, const QList<QGlyphRun>* laidOut, const OutlineOf& outlineOf,
+             double angle, QPoint pen, QRect box, std::vector<uint32_t>& pixels, InkBits& ink,
+             QRect within = QRect()) {
+    // Past this many pixels, a screen's, the image is let go after each text.
+    constexpr size_t kKeptPixels = size_t{1} << 21;
     // Rows are whole runs of 32 pixels, which are gathered at once; the pixels past the box's width
-    // are never drawn.
-    const int32_t w = box.width(), h = box.height(), span = (w + 31) / 32 * 32;
-    if (pixels.size() < size_t(span) * size_t(h)) pixels.resize(size_t(span) * size_t(h), 0);
-    QRect part(0, 0, span, h);
+    // are never drawn. Only the part drawn has pixels: a long turned text's box is mostly far from
+    // all that shows.
+    const int32_t w = box.width(), h = box.height();
+    QRect part(0, 0, (w + 31) / 32 * 32, h);
     if (!within.isNull()) {
         part = within.translated(-box.topLeft()) & QRect(0, 0, w, h);
         part.setCoords(part.left() / 32 * 32, part.top(), (part.right() + 32) / 32 * 32 - 1, part.bottom());
     }
+    const int32_t span = part.width();
+    ink.at = box.topLeft() + part.topLeft();
+    ink.w = std::min(span, w - part.left());
+    ink.h = part.height();
+    ink.stride = (span + 63) / 64;
+    ink.words.assign(size_t(ink.stride) * size_t(ink.h), 0);
+    if (ink.w <= 0 || ink.h <= 0) return;
+    if (pixels.size() < size_t(span) * size_t(ink.h)) pixels.resize(size_t(span) * size_t(ink.h), 0);
     {
-        QImage cover(reinterpret_cast<uchar*>(pixels.data()), w, h, qsizetype(span) * 4,
+        QImage cover(reinterpret_cast<uchar*>(pixels.data()), ink.w, ink.h, qsizetype(span) * 4,
                      laidOut ? QImage::Format_BGR30 : QImage::Format_RGB32);
         QPainter painter(&cover);
-        if (!within.isNull()) painter.setClipRect(part);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(font);
         painter.setPen(Qt::white);
-        painter.translate(-box.topLeft());
+        painter.translate(-box.topLeft() - part.topLeft());
         painter.rotate(-angle);
-        DrawText(painter, pen, text, laidOut);
+        DrawText(painter, pen, text, laidOut, outlineOf);
     }
-    ink.w = std::min(part.width(), w - part.left());
-    ink.h = part.height();
-    ink.stride = (part.width() + 63) / 64;
-    ink.words.assign(size_t(ink.stride) * size_t(part.height()), 0);
-    GatherFor()(pixels.data() + size_t(part.top()) * size_t(span) + size_t(part.left()), part.width(), span,
-                part.height(), ink.words.data(), ink.stride);
+    GatherFor()(pixels.data(), span, span, ink.h, ink.words.data(), ink.stride);
     if (pixels.size() > kKeptPixels) std::vector<uint32_t>().swap(pixels);
+}
+
+// The pixels larger turned texts are drawn on alone, clear between texts; kept from paint to paint.
+std::vector<uint32_t>& Cover() {
+    thread_local std::vector<uint32_t> pixels;
+    return pixels;
 }
 
 // The box, about the reference point, of the pixels of `text` turned `angle` degrees with its pen at
@@ -187,6 +255,25 @@ QRect TurnedBox(int32_t ascent, int32_t height, int32_t advance, double angle, Q
     const QRect box = QTransform().rotate(-angle).mapRect(QRectF(level)).toAlignedRect();
     if (box.isEmpty() || int64_t{box.width()} * box.height() > kMostOutlinePixels) return QRect();
     return box;
+}
+
+// The pixels of `ink` that lie in `shown` (about the reference point `ref`), on the device, into
+// `pixels`; how many.
+size_t InkShown(const InkBits& ink, QRect shown, QPoint ref, std::vector<POINT>& pixels) {
+    const QRect bits = shown.translated(-ink.at) & QRect(0, 0, ink.w, ink.h);
+    pixels.clear();
+    for (int32_t y = bits.top(); y <= bits.bottom(); ++y) {
+        const uint64_t* row = ink.words.data() + size_t(y) * size_t(ink.stride);
+        for (int32_t word = bits.left() / 64; word <= bits.right() / 64; ++word) {
+            const int32_t first = word * 64;
+            uint64_t inked = row[word];
+            if (bits.left() > first) inked &= ~uint64_t{0} << (bits.left() - first);
+            if (bits.right() < first + 63) inked &= ~uint64_t{0} >> (first + 63 - bits.right());
+            for (; inked; inked &= inked - 1)
+                pixels.push_back({ref.x() + ink.at.x() + first + __builtin_ctzll(inked), ref.y() + ink.at.y() + y});
+        }
+    }
+    return pixels.size();
 }
 
 int32_t HolesOf(const InkBits& ink) {
@@ -200,7 +287,7 @@ int32_t LevelHolesOf(const QFont& font, const QList<QGlyphRun>* laidOut, int32_t
     const QRect level = TurnedBox(ascent, height, advance, 0.0, QPoint());
     if (level.isEmpty()) return std::numeric_limits<int32_t>::max();
     thread_local InkBits ink;
-    DrawInk(font, text, laidOut, 0.0, QPoint(), level, pixels, ink);
+    DrawInk(font, text, laidOut, OutlineOf(), 0.0, QPoint(), level, pixels, ink);
     if (!glyph_ink::SmallHolesOf(ink.Rows(), kMostStrokeGap).empty())
         return std::numeric_limits<int32_t>::max();
     return HolesOf(ink);
@@ -311,9 +398,20 @@ bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
         Drawn(box | turn.mapRect(QRectF(cell)).toAlignedRect());
         return true;
     }
+    // Qt fills the outlines of glyphs this large, which ink the same pixels wherever they are drawn;
+    // glyphs from its cache may lie a pixel apart on the device and off it.
+    if (!recording_ && face.pixelSize > kLargestCachedGlyph &&
+        InkTurnedOutline(face, string, angle, QPoint(dx, baseline), QPoint(ref.x, ref.y), false)) {
+        Drawn(turn.mapRect(QRectF(cell)).toAlignedRect().adjusted(-2, -2, 2, 2));
+        return true;
+    }
     painter_->save();
     painter_->setTransform(turn, true);
-    DrawText(*painter_, QPoint(dx, baseline), string, DrawsPixels() ? face.LaidOut(string) : nullptr);
+    if (recording_)
+        painter_->drawText(QPoint(dx, baseline), string);
+    else
+        DrawText(*painter_, QPoint(dx, baseline), string, DrawsPixels() ? face.LaidOut(string) : nullptr,
+                 [&] { return face.Outline(string); });
     painter_->restore();
     if (!recording_) MendTurnedOutline(face, string, angle, QPoint(dx, baseline), QPoint(ref.x, ref.y));
     Drawn(turn.mapRect(QRectF(cell)).toAlignedRect().adjusted(-2, -2, 2, 2));
@@ -362,47 +460,66 @@ bool TDC::DrawsPixels() const {
 }
 
 // Finding the mends costs about as much as drawing the text, so those of the texts drawn are kept
-// with the choices of their font.
+// with the choices of their font; a text whose mends are kept is drawn by Qt and they are put on it.
 void TDC::MendTurnedOutline(const TextFace& face, const QString& text, double angle, QPoint pen, QPoint ref) {
     // Only pixels are mended.
     if (!DrawsPixels()) return;
-    TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
-    const TurnedGlyphCache::TextKey key = face.Turned().TextKeyOf(text, angle, pen);
-    const std::vector<QPoint>* mends = cache.FindMends(key);
-    if (!mends) {
-        const int32_t height = face.ascent + face.descent, advance = face.Advance(text);
-        const QRect box = TurnedBox(face.ascent, height, advance, angle, pen);
-        thread_local InkBits ink;
-        // A clear region small enough to mend lies within a few pixels of each of its pixels: where
-        // the ink near all that shows holds none, none that shows is mended, whatever the rest holds.
-        const QRect shown = ClipBounds().translated(-ref) & box;
-        const QRect near = shown.adjusted(-kNearShown, -kNearShown, kNearShown, kNearShown) & box;
-        if (const QRect* clear = cache.FindClear(key); shown.isEmpty() || (clear && clear->contains(shown)))
-            return;
-        if (!box.isEmpty() && near != box) {
-            DrawInk(face.font, text, face.LaidOut(text), angle, pen, box, cover_, ink, near);
-            if (glyph_ink::SmallHolesOf(ink.Rows(), kMostStrokeGap).empty()) {
-                cache.KeepClear(key, shown);
-                return;
-            }
-        }
-        if (!box.isEmpty()) DrawInk(face.font, text, face.LaidOut(text), angle, pen, box, cover_, ink);
-        // The level text is the same at every angle.
-        auto levelHoles = [&] {
-            const int32_t* known = cache.FindLevelHoles(key.font, text);
-            return known ? *known
-                         : cache.KeepLevelHoles(key.font, text,
-                                                LevelHolesOf(face.font, face.LaidOut(text), face.ascent,
-                                                             height, advance, text, cover_));
-        };
-        mends = &cache.KeepMends(key, box.isEmpty() ? std::vector<QPoint>()
-                                                    : MendsOf(ink, box.topLeft(), levelHoles));
-    }
-    if (mends->empty()) return;
+    const std::vector<QPoint>* mends =
+        TurnedGlyphCache::OfThread().FindMends(face.Turned().TextKeyOf(text, angle, pen));
+    if (mends)
+        PutMends(*mends, ref);
+    else
+        InkTurnedOutline(face, text, angle, pen, ref, true);
+}
+
+void TDC::PutMends(const std::vector<QPoint>& mends, QPoint ref) {
+    if (mends.empty()) return;
     pixels_.clear();
-    for (const QPoint at : *mends)
+    for (const QPoint at : mends)
         pixels_.push_back({ref.x() + at.x(), ref.y() + at.y()});
     PutPixels(pixels_.data(), pixels_.size(), textColour_, false);
+}
+
+// A text whose mends are not known yet is drawn once, off the screen, as far as it reaches what
+// shows and a few pixels past it; unless Qt has `drawn` it, its pixels that show are put on the
+// screen from there, and what shows of it is searched for mends there. Only where that finds a
+// clear region to mend is the whole text drawn again, to count its holes.
+bool TDC::InkTurnedOutline(const TextFace& face, const QString& text, double angle, QPoint pen, QPoint ref,
+                           bool drawn) {
+    if (!DrawsPixels()) return false;
+    TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
+    const TurnedGlyphCache::TextKey key = face.Turned().TextKeyOf(text, angle, pen);
+    if (cache.FindMends(key)) return false;
+    const int32_t height = face.ascent + face.descent, advance = face.Advance(text);
+    const QRect box = TurnedBox(face.ascent, height, advance, angle, pen);
+    // A clear region small enough to mend lies within a few pixels of each of its pixels: where the
+    // ink near all that shows holds none, none that shows is mended, whatever the rest holds.
+    const QRect shown = ClipBounds().translated(-ref) & box;
+    if (shown.isEmpty()) return false;
+    if (const QRect* clear = cache.FindClear(key); clear && clear->contains(shown)) return false;
+    const QRect near = shown.adjusted(-kNearShown, -kNearShown, kNearShown, kNearShown) & box;
+    thread_local InkBits ink;
+    const OutlineOf outlineOf = [&] { return face.Outline(text); };
+    const QList<QGlyphRun>* laidOut = face.LaidOut(text);
+    DrawInk(face.font, text, laidOut, outlineOf, angle, pen, box, Cover(), ink, near == box ? QRect() : near);
+    if (!drawn) PutPixels(pixels_.data(), InkShown(ink, shown, ref, pixels_), textColour_, false);
+    if (near != box) {
+        if (glyph_ink::SmallHolesOf(ink.Rows(), kMostStrokeGap).empty()) {
+            cache.KeepClear(key, shown);
+            return true;
+        }
+        DrawInk(face.font, text, laidOut, outlineOf, angle, pen, box, Cover(), ink);
+    }
+    // The level text is the same at every angle.
+    auto levelHoles = [&] {
+        const int32_t* known = cache.FindLevelHoles(key.font, text);
+        return known ? *known
+                     : cache.KeepLevelHoles(key.font, text,
+                                            LevelHolesOf(face.font, laidOut, face.ascent, height, advance, text,
+                                                         Cover()));
+    };
+    PutMends(cache.KeepMends(key, MendsOf(ink, box.topLeft(), levelHoles)), ref);
+    return true;
 }
 
 bool TDC::GetTextMetrics(TEXTMETRIC& metrics) const {

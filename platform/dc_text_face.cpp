@@ -7,6 +7,7 @@
 #include <mutex>
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QRawFont>
 #include <QTextLayout>
 #include <vector>
 
@@ -17,6 +18,7 @@ namespace {
 constexpr size_t kCachedFaces = 32;
 constexpr qsizetype kCachedAdvances = 1024;
 constexpr qsizetype kCachedLayouts = 256;
+constexpr qsizetype kCachedGlyphOutlines = 512;
 // Below this pixel size Qt draws glyphs from its cache, level or turned, where a text's glyph runs and
 // its drawText ink the same pixels; larger turned glyphs are filled as outlines, which the two place
 // apart.
@@ -29,6 +31,23 @@ const Value& Remembered(QHash<QString, Value>& kept, qsizetype most, const QStri
     if (known != kept.constEnd()) return *known;
     if (kept.size() >= most) kept.clear();
     return *kept.insert(text, make());
+}
+
+// The glyphs of `text` laid out as drawText lays it out, its baseline at y = 0 and its pen at x = 0.
+QList<QGlyphRun> GlyphsOf(const QFont& font, const QString& text) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    QList<QGlyphRun> runs = line.isValid() ? line.glyphRuns() : QList<QGlyphRun>();
+    const qreal baseline = line.isValid() ? line.ascent() : 0.0;
+    for (QGlyphRun& run : runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& at : positions)
+            at.ry() -= baseline;
+        run.setPositions(positions);
+    }
+    return runs;
 }
 
 int32_t CellHeight(const QFont& font, int32_t pixelSize) {
@@ -128,21 +147,27 @@ int32_t TDC::TextFace::Advance(const QString& text) const {
 const QList<QGlyphRun>* TDC::TextFace::LaidOut(const QString& text) const {
     // Decorations are drawn by drawText alone.
     if (pixelSize >= kSmallestFilledGlyph || font.underline() || font.strikeOut()) return nullptr;
-    return &Remembered(laidOut_, kCachedLayouts, text, [&] {
-        QTextLayout layout(text, font);
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        layout.endLayout();
-        QList<QGlyphRun> runs = line.isValid() ? line.glyphRuns() : QList<QGlyphRun>();
-        const qreal baseline = line.isValid() ? line.ascent() : 0.0;
-        for (QGlyphRun& run : runs) {
-            QList<QPointF> positions = run.positions();
-            for (QPointF& at : positions)
-                at.ry() -= baseline;
-            run.setPositions(positions);
+    return &Remembered(laidOut_, kCachedLayouts, text, [&] { return GlyphsOf(font, text); });
+}
+
+QPainterPath TDC::TextFace::Outline(const QString& text) const {
+    const QList<QGlyphRun>& runs = Remembered(outlined_, kCachedLayouts, text, [&] { return GlyphsOf(font, text); });
+    QPainterPath outline;
+    outline.setFillRule(Qt::WindingFill);
+    for (const QGlyphRun& run : runs) {
+        const QRawFont raw = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
+            auto kept = glyphOutlines_.constFind(glyphs[i]);
+            if (kept == glyphOutlines_.constEnd()) {
+                if (glyphOutlines_.size() >= kCachedGlyphOutlines) glyphOutlines_.clear();
+                kept = glyphOutlines_.insert(glyphs[i], raw.pathForGlyph(glyphs[i]));
+            }
+            outline.addPath(kept->translated(positions[i]));
         }
-        return runs;
-    });
+    }
+    return outline;
 }
 
 std::vector<std::shared_ptr<const TDC::TextFace>>& TDC::TextFace::Cached() {

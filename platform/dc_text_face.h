@@ -10,6 +10,7 @@
 #include <QGlyphRun>
 #include <QHash>
 #include <QList>
+#include <QPainterPath>
 #include <QString>
 #include <vector>
 
@@ -46,6 +47,10 @@ struct TDC::TextFace {
     // drawText; laid-out texts are remembered as advances are, so a label drawn at many angles is
     // laid out once.
     const QList<QGlyphRun>* LaidOut(const QString& text) const;
+    // The outline of a text's glyphs where drawText places them, its baseline at y = 0 and its pen
+    // at x = 0, without the lines under or through it. Qt loads a glyph's outline from the font file
+    // at every drawText too large for its glyph cache; each glyph's is kept here.
+    QPainterPath Outline(const QString& text) const;
 
     // The shared face of a font under a mapping, built on first use. The cache is per thread, as
     // Qt's fonts are, holds a few dozen faces and drops the least recently used.
@@ -57,5 +62,7 @@ private:
 
     mutable QHash<QString, int32_t> advances_;
     mutable QHash<QString, QList<QGlyphRun>> laidOut_;
+    mutable QHash<QString, QList<QGlyphRun>> outlined_; // laid out at any size
+    mutable QHash<quint32, QPainterPath> glyphOutlines_;
     mutable std::shared_ptr<TurnedGlyphs> turned_;
 };
