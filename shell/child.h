@@ -45,6 +45,9 @@ class TClient;
 class TClientDC;
 class TDC;
 class TDrawingtool;
+namespace shell {
+class StartBefore;
+}
 
 class TChild : public TMDIChild {
 public:
@@ -67,13 +70,15 @@ public:
     int32_t DownScrollX = 0;             // scroll origin saved at a left-button press
     int32_t DownScrollY = 0;
     bool PressPassedOver = false; // the left press was nothing: so is its release
-    // The DATUM and its read-out as they stood before a tool's start (or, in a chain of partitions,
-    // after the last one stored): a start that stores nothing, refused or taken back by Escape, puts
-    // them back.
+    // The DATUM and its read-out at one moment.
     struct Datum {
         int32_t x = 0, y = 0, mode = datummode::kOff;
         std::string readout;
-    } DatumBeforeStart;
+    };
+    // The tool and the DATUM as they stood before the start in progress (or, in a chain, after the
+    // last piece stored): a start that stores nothing, refused or taken back by Escape, puts them
+    // back (shell/held_start.h).
+    std::unique_ptr<shell::StartBefore> BeforeStart;
     // The pointer's last place in the drawing area, in client pixels: a key's point while the pointer
     // is over the toolbar, the frame or another window.
     std::optional<TPoint> PointerInArea;

@@ -24,6 +24,7 @@
 #include "shell/child.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
+#include "shell/held_start.h"
 #include "shell/keyed_start.h"
 #include "shell/length_prompt.h"
 #include "shell/move_family_steps.h"
@@ -232,7 +233,7 @@ bool PressSetsDatum(Press& press) {
     if (shell::RefusedPastSheet(press.window, press.rc, press.point)) return true;
     SetDatumAt(press.window, press.Logical());
     // The reference the user gives is kept when a step in progress is taken back.
-    press.window.DatumBeforeStart = press.window.DatumNow();
+    if (press.window.BeforeStart) press.window.BeforeStart->KeepReference(press.window);
     return true;
 }
 

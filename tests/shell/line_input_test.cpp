@@ -144,14 +144,14 @@ TEST_P(StepOffTheSheet, IsRefusedAndMakesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Tools, StepOffTheSheet, ::testing::Bool());
 
-TEST_F(KeyedLine, CancelledLengthLeavesTheToolEngaged) {
+TEST_F(KeyedLine, CancelledLengthLetsTheStartGo) {
     Open();
     MoveTo(TPoint(150, 150));
     Key(Qt::Key_Return);
     pl::script::CancelInput();
     Key(Qt::Key_Down);
     EXPECT_EQ(FileCount(), kRecords);
-    EXPECT_EQ(client->Tool->PointPlaced, 1);
+    EXPECT_EQ(client->Tool->PointPlaced, 0);
 }
 
 TEST_F(KeyedLine, LineWithTextDrawsItsLineAndEndsWithThePickTool) {
