@@ -623,6 +623,9 @@ bool ReleaseEndsLineText(Release& release) {
     TClient& client = release.client;
     if (tools::Failed(release.ButtonUp())) return true;
     if (release.Tool()->Y0 >= kCancelledLineMark) return true;
+    // A click after Enter is a new start for the keys: there is no line to label yet.
+    if (const auto* line = dynamic_cast<const TLinetool*>(release.Tool()); line && line->ClickGaveNewStart())
+        return true;
     release.window.RunToolDialog(8);
     if (IsLineCancelled(*release.Tool())) {
         client.SelectPickTool();

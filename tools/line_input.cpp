@@ -147,6 +147,7 @@ void TLinetool::MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) {
 }
 
 void TLinetool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
+    clickGaveNewStart_ = false;
     if (Dragging != 1) return;
     Dragging = 0;
     const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);
@@ -155,11 +156,13 @@ void TLinetool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
     Y1 = p.y;
     dc.SetROP2(R2_COPYPEN);
     // While the keys go on from a start Enter gave, a click (or one that slipped a few pixels) is a
-    // new start at the press: nothing is drawn, and the next arrow key draws from there.
-    if (Kind == toolkind::kLine && Mode == toolmode::kIdle && PointPlaced == 1 &&
-        NearPress(dc, client, *point)) {
+    // new start at the press: nothing is drawn, and the next arrow key draws from there, a line with
+    // text with its label.
+    if (Kind == toolkind::kLine && (Mode == toolmode::kIdle || Mode == linemode::kLineTextDrawing) &&
+        PointPlaced == 1 && NearPress(dc, client, *point)) {
         X1 = X0;
         Y1 = Y0;
+        clickGaveNewStart_ = true;
         return;
     }
     if (tools::Failed(CreateObject(dc, client))) return;
