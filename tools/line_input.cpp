@@ -98,6 +98,7 @@ void TLinetool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
         return;
     }
     if (Mode == linemode::kLineText) Mode = linemode::kLineTextDrawing;
+    chainEnd_ = false;
     if (Mode < aidmode::kMidpointFirst) X0 = X1 = Y0 = Y1 = 0;
     Dragging = 0;
     if (PressGoesToAid(dc, client, *point)) return;
@@ -458,6 +459,8 @@ void TLinetool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int
         EnterPlacesStart(*this, dc, client, *point);
     else if (key == VK_RETURN && KeyEntryPhase == 2)
         EnterPlacesEnd(*this, dc, client, *point, outline);
+    // A plain line drawn by the keys leaves the chain's end held; an Enter's start takes its place.
+    chainEnd_ = Kind == toolkind::kLine && Mode == toolmode::kIdle && KeyEntryPhase == 2;
     FollowKeyedPoint(*this, dc, outline);
     AdvanceMultiline(*this);
 }

@@ -549,6 +549,32 @@ INSTANTIATE_TEST_SUITE_P(
                std::to_string(std::get<2>(i.param).first) + (std::get<2>(i.param).second ? "Metric" : "Imperial");
     });
 
+// Escape after a keyed line lets go of the chain's end and leaves Line chosen, waiting for a start as
+// when it was chosen; a second Escape ends the tool. (the view, metric)
+class EscapeInALineChain : public InputTest, public ::testing::WithParamInterface<std::pair<int32_t, bool>> {};
+
+TEST_P(EscapeInALineChain, FirstLetsGoOfTheEndAndTheSecondEndsTheTool) {
+    std::tie(CurrentView, MetricUnits) = GetParam();
+    Open();
+    client->ProcessCommand(cmd::kLine);
+    const std::string chosen = std::string(client->ToolGadget->GetText()) + client->StatusBar->GetText();
+    MoveTo({121, 240}), MoveTo({120, 240}), Key(Qt::Key_Return);
+    MetricUnits ? pl::script::AnswerInput("1500")
+                : pl::script::AnswerDialog(kFeetDialogId, {DialogStep{{{kFeetEditId, "5"}}}});
+    Key(Qt::Key_Right);
+    ASSERT_EQ(FileCount(), kRecords + 1);
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(std::string(client->ToolGadget->GetText()) + client->StatusBar->GetText(), chosen);
+    Key(Qt::Key_Escape);
+    EXPECT_STREQ(client->ToolGadget->GetText(), "Pick Tool");
+    EXPECT_EQ(FileCount(), kRecords + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Views, EscapeInALineChain,
+                         ::testing::Values(std::pair{kGroundFloor, 1}, std::pair{kGroundFloor, 0},
+                                           std::pair{kFirstFloor, 1}, std::pair{kSecondFloor, 1},
+                                           std::pair{kSitePlan, 1}, std::pair{kSitePlan, 0}));
+
 // A drag of a few pixels (which draws its short line) leaves the tool waiting for a start, as no drag.
 class SmallDragThenKeyedLine : public InputTest, public ::testing::WithParamInterface<int> {};
 
