@@ -69,9 +69,9 @@ void EscapeEndsTool(TChild& window) {
     TClient& client = window.Client();
     // Escape is no tool chosen: on the Pick tool it takes back a pick, and the undos made in a row
     // go on counting, so the sixth still only suggests the erase tool.
-    const int32_t undos = client.Tool->Kind == toolkind::kPick ? client.Tool->UndosInARow() : 0;
+    const int32_t undos = client.Tool->Kind == toolkind::kPick ? client.Tool->UndosInARow : 0;
     client.SelectPickTool();
-    client.Tool->UndosInARow() = undos;
+    client.Tool->UndosInARow = undos;
 }
 
 } // namespace
