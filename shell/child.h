@@ -9,7 +9,10 @@
 //   shell/child_scrolling.cpp     SetupScrolling, SyncScrollOrigin, EvHScroll, EvVScroll,
 //                                 KeepCursorInView and the scroll steps they share with Zoom
 //   shell/child_zoom.cpp          Zoom, InvalidateArea, the Zoom UP rectangle's steps, ShiftHeld
-//   shell/child_mouse.cpp         the mouse buttons, LeftButtonStep, InvalidateWallEdit
+//   shell/child_left_press.cpp    EvLButtonDown (presses that pick an object to edit, LeftButtonStep and
+//                                 InvalidateWallEdit in child_edit_press.cpp)
+//   shell/child_left_release.cpp  EvLButtonUp
+//   shell/child_right_button.cpp  EvRButtonDown, EvRButtonUp
 //   shell/child_pointer.cpp       EvMouseMove, EvChar, EvKeyUp
 //   shell/child_keyboard.cpp      EvKeyDown (keyed lengths in child_length_entry.cpp, Escape in
 //                                 child_escape.cpp)
