@@ -24,6 +24,7 @@
 #include "rooms/layout_grid.h"
 #include "shell/client.h"
 #include "shell/colour_settings.h"
+#include "shell/held_start.h"
 #include "shell/move_family_steps.h"
 #include "shell/normal_scale.h"
 #include "shell/tool_preview.h"

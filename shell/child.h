@@ -9,7 +9,10 @@
 //   shell/child_scrolling.cpp     SetupScrolling, SyncScrollOrigin, EvHScroll, EvVScroll,
 //                                 KeepCursorInView and the scroll steps they share with Zoom
 //   shell/child_zoom.cpp          Zoom, InvalidateArea, the Zoom UP rectangle's steps, ShiftHeld
-//   shell/child_mouse.cpp         the mouse buttons, LeftButtonStep, InvalidateWallEdit
+//   shell/child_left_press.cpp    EvLButtonDown (presses that pick an object to edit, LeftButtonStep and
+//                                 InvalidateWallEdit in child_edit_press.cpp)
+//   shell/child_left_release.cpp  EvLButtonUp
+//   shell/child_right_button.cpp  EvRButtonDown, EvRButtonUp
 //   shell/child_pointer.cpp       EvMouseMove, EvChar, EvKeyUp
 //   shell/child_keyboard.cpp      EvKeyDown (keyed lengths in child_length_entry.cpp, Escape in
 //                                 child_escape.cpp)
@@ -45,6 +48,9 @@ class TClient;
 class TClientDC;
 class TDC;
 class TDrawingtool;
+namespace shell {
+class StartBefore;
+}
 
 class TChild : public TMDIChild {
 public:
@@ -67,13 +73,15 @@ public:
     int32_t DownScrollX = 0;             // scroll origin saved at a left-button press
     int32_t DownScrollY = 0;
     bool PressPassedOver = false; // the left press was nothing: so is its release
-    // The DATUM and its read-out as they stood before a tool's start (or, in a chain of partitions,
-    // after the last one stored): a start that stores nothing, refused or taken back by Escape, puts
-    // them back.
+    // The DATUM and its read-out at one moment.
     struct Datum {
         int32_t x = 0, y = 0, mode = datummode::kOff;
         std::string readout;
-    } DatumBeforeStart;
+    };
+    // The tool and the DATUM as they stood before the start in progress (or, in a chain, after the
+    // last piece stored): a start that stores nothing, refused or taken back by Escape, puts them
+    // back (shell/held_start.h).
+    std::unique_ptr<shell::StartBefore> BeforeStart;
     // The pointer's last place in the drawing area, in client pixels: a key's point while the pointer
     // is over the toolbar, the frame or another window.
     std::optional<TPoint> PointerInArea;

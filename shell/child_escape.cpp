@@ -6,6 +6,7 @@
 #include "shell/child.h"
 #include "shell/chosen_tool.h"
 #include "shell/client.h"
+#include "shell/held_start.h"
 #include "tools/text_tool.h"
 #include "tools/working_file.h"
 
@@ -59,7 +60,7 @@ bool EscapeTakesBackStep(TChild& window) {
     if (client.Tool->Kind == toolkind::kTextAtClick) window.SetCursor(nullptr, IDC_CROSS);
     client.Chosen->Reinstate(client, window);
     // The start taken back stored nothing: the read-out measures from where it did before it.
-    window.PutBackDatum(window.DatumBeforeStart);
+    if (window.BeforeStart) window.BeforeStart->PutBackDatum(window);
     return true;
 }
 
@@ -68,9 +69,9 @@ void EscapeEndsTool(TChild& window) {
     TClient& client = window.Client();
     // Escape is no tool chosen: on the Pick tool it takes back a pick, and the undos made in a row
     // go on counting, so the sixth still only suggests the erase tool.
-    const int32_t undos = client.Tool->Kind == toolkind::kPick ? client.Tool->UndosInARow() : 0;
+    const int32_t undos = client.Tool->Kind == toolkind::kPick ? client.Tool->UndosInARow : 0;
     client.SelectPickTool();
-    client.Tool->UndosInARow() = undos;
+    client.Tool->UndosInARow = undos;
 }
 
 } // namespace

@@ -248,7 +248,6 @@ void EnterPlacesPoint(IdleEnterKey& enter) {
             window.DatumMode = datummode::kShownWithBearing;
         }
     } else if (kind == toolkind::kIntWall) {
-        window.DatumBeforeStart = window.DatumNow();
         window.DatumX = placed.X0;
         window.DatumY = placed.Y0;
         window.DatumMode = datummode::kShownWithBearing;

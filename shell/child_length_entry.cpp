@@ -17,6 +17,7 @@
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
 #include "shell/datum_readout.h"
+#include "shell/held_start.h"
 #include "shell/length_prompt.h"
 #include "tools/cancelled_line.h"
 #include "tools/drawing_tool.h"
@@ -172,7 +173,7 @@ private:
     }
 
     void Arrow();
-    void ForgetRefusedStart();
+    void EndStartWithNothingBuilt();
     bool LineHasNoStart() const;
     void WaitForLineStart();
     std::optional<int32_t> AskLength(const char* preset);
@@ -256,17 +257,16 @@ void EngagedStep::Arrow() {
                     ? "Wrong Arrow key for second line position - re select Internal Wall icon and try again"
                     : "Wrong Arrow key for second line position - re select internal wall icon and try again";
             BoxKeepingCursor(window_, text, key_ == VK_DOWN ? "INTERNAL WALLS" : "INTERNAL WALL", MB_OK);
+            PutBackStart(window_);
             client_.SelectPickTool();
-            ForgetRefusedStart();
             return;
         }
         lengthText = std::to_string(Tool().Count);
     }
     const auto step = AskLength(lengthText.c_str());
+    // A length box given nothing to draw (0 offered, or cancelled) stored nothing.
     if (!step) {
-        ShowPickedWhole();
-        // A partition's length box given nothing to draw (0 offered, or cancelled) stored nothing.
-        if (kind == toolkind::kIntWall && Tool().PointPlaced == 1) ForgetRefusedStart();
+        EndStartWithNothingBuilt();
         return;
     }
     if (LineHasNoStart()) {
@@ -276,10 +276,18 @@ void EngagedStep::Arrow() {
     CommonStep(key_, *step);
 }
 
-// A start that stored nothing leaves nothing behind: the DATUM the next start is placed by reads from
-// where it did before Enter gave this one (or, in a chain, from the end of the last partition stored).
-void EngagedStep::ForgetRefusedStart() {
-    window_.PutBackDatum(window_.DatumBeforeStart);
+// A start that stored nothing leaves nothing behind: no point held, no band, and the DATUM the next
+// start is placed by reads from where it did before Enter gave this one (or, in a chain, from the end
+// of the last piece stored). A line or wall picked for an edit of its end is let go and drawn whole.
+void EngagedStep::EndStartWithNothingBuilt() {
+    const TDrawingtool& tool = Tool();
+    const bool holdsStart = (tool.Kind == toolkind::kIntWall || tool.Kind == toolkind::kLine ||
+                             tool.Kind == toolkind::kBaseChange) &&
+                            tool.PointPlaced == 1;
+    if (holdsStart || EditsPickedEnd(tool))
+        PutBackStart(window_);
+    else
+        ShowPickedWhole();
 }
 
 // A line with text whose first point holds the cancelled-line mark (a click that drew nothing) has
@@ -327,7 +335,11 @@ void EngagedStep::BaseDistance() {
         cancelled = !step;
         if (step && (*step < 1 || *step > 299999)) step.reset();
     }
-    if (cancelled) return;
+    // A cancelled distance lets the line chosen by the arrow go: the next arrow chooses afresh.
+    if (cancelled) {
+        EndStartWithNothingBuilt();
+        return;
+    }
     if (!step) {
         client_.SelectPickTool();
         window_.Invalidate(true);
@@ -360,7 +372,7 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
     // A step off the sheet was refused with a warning: the tool never sees it, so nothing is made,
     // written or drawn.
     if (view == cursorview::kOffSheet) {
-        ShowPickedWhole();
+        EndStartWithNothingBuilt();
         return;
     }
     const int32_t objectsBefore = ObjectList.count;
@@ -431,15 +443,15 @@ void EngagedStep::ParkCursor() {
 
 void EngagedStep::InternalWallFollowUp(uint key, bool stored) {
     TDrawingtool& tool = Tool();
-    if (const auto* wall = dynamic_cast<const TIntwallobjtool*>(&tool); wall && wall->RefusedInsideWall) {
-        ForgetRefusedStart();
-    } else {
-        window_.DatumX = tool.X1;
-        window_.DatumY = tool.Y1;
-        window_.DatumMode = datummode::kShownWithBearing;
-        // The next segment of the chain starts where this one ended.
-        if (stored) window_.DatumBeforeStart = window_.DatumNow();
+    // Refused for lying inside an external wall, or an Enter where the start lies: nothing was built.
+    const auto* wall = dynamic_cast<const TIntwallobjtool*>(&tool);
+    if ((wall && wall->RefusedInsideWall) || (key == VK_RETURN && !stored && tool.PointPlaced == 1)) {
+        EndStartWithNothingBuilt();
+        return;
     }
+    window_.DatumX = tool.X1;
+    window_.DatumY = tool.Y1;
+    window_.DatumMode = datummode::kShownWithBearing;
     if ((tool.PointPlaced == 1 || tool.PointPlaced == 3 || key == VK_RETURN) &&
         tools::Failed(tools::SaveWorkingFile()))
         return;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/coordinate_mapping.h"
+#include "document/document.h"
 #include "document/program_state.h"
 #include "document/sheet_edge.h"
 #include "platform/cursor.h"
@@ -10,6 +11,7 @@
 #include "platform/gadgets.h"
 #include "platform/message_box.h"
 #include "shell/chosen_tool.h"
+#include "shell/held_start.h"
 
 namespace shell {
 
@@ -45,6 +47,10 @@ void ToolStand::Reinstall(TClient& client) const {
 
 namespace {
 
+bool StepInProgress(const TClient& client) {
+    return client.Chosen && client.Chosen->StepInProgress(client);
+}
+
 WorkingFileStep::Memory MemoryAtStart(const TClient& client) {
     return client.Tool && client.Tool->HoldsUnwrittenEdits() ? WorkingFileStep::Memory::AheadOfTheFile
                                                              : WorkingFileStep::Memory::AsTheFile;
@@ -55,15 +61,24 @@ WorkingFileStep::Memory MemoryAtStart(const TClient& client) {
 ToolStep::ToolStep(TClient& client) : client_(client), watch_(MemoryAtStart(client)) {
     if (!watch_.Outermost()) return;
     KeepToolIfNoneKept(client);
-    // A step that begins with nothing in progress may be a start: what the DATUM was before it.
-    if (TChild* window = client.ActiveDrawingWindow();
-        window && !(client.Chosen && client.Chosen->StepInProgress(client)))
-        window->DatumBeforeStart = window->DatumNow();
+    objectsBefore_ = ObjectList.count;
+    // A step that begins with nothing in progress may be a start: what it changes is kept as it was.
+    if (TChild* window = client.ActiveDrawingWindow(); window && !StepInProgress(client))
+        RecordStart(*window);
     if (!tools::Failed(watch_.Result())) stand_.emplace(client);
 }
 
 ToolStep::~ToolStep() {
-    if (stand_ && tools::Failed(watch_.Result())) stand_->Restore(client_);
+    if (!stand_) return;
+    if (tools::Failed(watch_.Result())) {
+        stand_->Restore(client_);
+        return;
+    }
+    // A piece of a chain stored, the chain going on from its end: that end is the next piece's
+    // start, which a refusal of the next piece keeps.
+    if (TChild* window = client_.ActiveDrawingWindow();
+        window && ObjectList.count > objectsBefore_ && StepInProgress(client_))
+        RecordStart(*window);
 }
 
 int BoxKeepingCursor(TChild& window, const char* text, const char* caption, uint32_t type) {

@@ -54,6 +54,7 @@ private:
     TClient& client_;
     tools::WriteWatch watch_;
     std::optional<ToolStand> stand_;
+    int32_t objectsBefore_ = 0;
 };
 
 // What became of the writes of the working file made during the call. On Failed the user has been

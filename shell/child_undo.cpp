@@ -117,7 +117,7 @@ void TChild::UndoLastObject() {
     TClient& client = Client();
     HelpContextId = kUndoHelp;
     if (client.Tool->Kind != toolkind::kPick) client.SelectPickTool();
-    int32_t& undos = client.Tool->UndosInARow();
+    int32_t& undos = client.Tool->UndosInARow;
     if (undos >= kUndosInARow) {
         MessageBox("to delete in bulk, why not try using the Delete/Erase Icon?", "", MB_OK);
         undos = 0;

@@ -7,6 +7,7 @@
 #include "shell/client.h"
 #include "shell/keyed_start.h"
 #include "tools/drawing_tool.h"
+#include "tools/line_tool.h"
 
 namespace shell {
 
@@ -14,6 +15,11 @@ namespace {
 
 bool IsPickTool(const TDrawingtool& tool) {
     return tool.Kind == toolkind::kPick || tool.Kind == toolkind::kPickQuiet;
+}
+
+bool HoldsChainEnd(const TDrawingtool& tool) {
+    const auto* line = dynamic_cast<const TLinetool*>(&tool);
+    return line && line->HoldsChainEnd();
 }
 
 } // namespace
@@ -29,7 +35,8 @@ bool ChosenTool::StepInProgress(const TClient& client) const {
     // tool still waits as chosen.
     return typeid(*now) != typeid(*chosen) || now->Kind != chosen->Kind || now->Mode != chosen->Mode ||
            now->PointPlaced != chosen->PointPlaced || now->Dragging != chosen->Dragging ||
-           now->PickKind != chosen->PickKind || WaitsForKeyedStep(*now) != WaitsForKeyedStep(*chosen);
+           now->PickKind != chosen->PickKind || WaitsForKeyedStep(*now) != WaitsForKeyedStep(*chosen) ||
+           HoldsChainEnd(*now) != HoldsChainEnd(*chosen);
 }
 
 void ChosenTool::Reinstate(TClient& client, TChild& window) const {

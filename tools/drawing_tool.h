@@ -117,7 +117,6 @@ public:
     // 1 once Enter gave the point the tool holds: the arrow keys go on from it, and a press of the
     // left button while it is held is passed over (see TChild::EvLButtonDown).
     int32_t KeyedStart = 0;
-
     // Of the Pick tool: the undos made in a row since it was installed.
-    int32_t& UndosInARow() { return CrosshairStyle; }
+    int32_t UndosInARow = 0;
 };

@@ -98,6 +98,7 @@ void TLinetool::ButtonDown(TDC& dc, TRect& client, TPoint* point) {
         return;
     }
     if (Mode == linemode::kLineText) Mode = linemode::kLineTextDrawing;
+    chainEnd_ = false;
     if (Mode < aidmode::kMidpointFirst) X0 = X1 = Y0 = Y1 = 0;
     Dragging = 0;
     if (PressGoesToAid(dc, client, *point)) return;
@@ -147,6 +148,7 @@ void TLinetool::MouseMove(TDC& dc, TRect& client, int32_t x, int32_t y) {
 }
 
 void TLinetool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
+    clickGaveNewStart_ = false;
     if (Dragging != 1) return;
     Dragging = 0;
     const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);
@@ -155,11 +157,13 @@ void TLinetool::ButtonUp(TDC& dc, TRect& client, TPoint* point) {
     Y1 = p.y;
     dc.SetROP2(R2_COPYPEN);
     // While the keys go on from a start Enter gave, a click (or one that slipped a few pixels) is a
-    // new start at the press: nothing is drawn, and the next arrow key draws from there.
-    if (Kind == toolkind::kLine && Mode == toolmode::kIdle && PointPlaced == 1 &&
-        NearPress(dc, client, *point)) {
+    // new start at the press: nothing is drawn, and the next arrow key draws from there, a line with
+    // text with its label.
+    if (Kind == toolkind::kLine && (Mode == toolmode::kIdle || Mode == linemode::kLineTextDrawing) &&
+        PointPlaced == 1 && NearPress(dc, client, *point)) {
         X1 = X0;
         Y1 = Y0;
+        clickGaveNewStart_ = true;
         return;
     }
     if (tools::Failed(CreateObject(dc, client))) return;
@@ -455,6 +459,8 @@ void TLinetool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int
         EnterPlacesStart(*this, dc, client, *point);
     else if (key == VK_RETURN && KeyEntryPhase == 2)
         EnterPlacesEnd(*this, dc, client, *point, outline);
+    // A plain line drawn by the keys leaves the chain's end held; an Enter's start takes its place.
+    chainEnd_ = Kind == toolkind::kLine && Mode == toolmode::kIdle && KeyEntryPhase == 2;
     FollowKeyedPoint(*this, dc, outline);
     AdvanceMultiline(*this);
 }

@@ -25,11 +25,22 @@ public:
     virtual void DrawCrosshair(TDC& dc, int32_t style);
     virtual void Spare();
 
+    // True when the last release was a click while the keys went on from a start Enter gave: the
+    // click is the new start, and nothing was drawn (nor is there a line to label).
+    [[nodiscard]] bool ClickGaveNewStart() const { return clickGaveNewStart_; }
+    // True once a keyed line was drawn and the chain holds its end, where the pointer now lies and
+    // the next Enter goes on from: the step in progress, which a first Escape lets go of.
+    [[nodiscard]] bool HoldsChainEnd() const { return chainEnd_; }
+
 protected:
     // The outline and base-change kinds follow the pointer with a cross-hair instead of a band.
     bool ShowsCrosshair() const;
     // Whether a release lies within a click's slip of the press, which gave (X0, Y0).
     bool NearPress(TDC& dc, const RECT& client, const TPoint& release) const;
+
+private:
+    bool clickGaveNewStart_ = false;
+    bool chainEnd_ = false;
 };
 
 class TLineobjtool : public TLinetool {

@@ -131,17 +131,19 @@ TEST_F(InternalWalls, ChainedSegmentsAreMitredAtTheirCorner) {
     EXPECT_EQ(walls[1]->q1y, walls[1]->y1 + 100);
 }
 
-TEST_F(InternalWalls, EnterTwiceAtOnePointMakesNoWall) {
+// The start built nothing and is let go: the next Enter is a start of its own.
+TEST_F(InternalWalls, EnterTwiceAtOnePointMakesNoWallAndHoldsNoStart) {
     Open();
     StartWalls("100", kPartitionAbove);
     EnterAt(TPoint(200, 300));
     EnterAt(TPoint(200, 300));
     EXPECT_EQ(FileCount(), kRecords);
     EnterAt(TPoint(300, 300));
+    EnterAt(TPoint(400, 300));
     const auto objects = ReadBack();
     const auto walls = Partitions(objects);
     ASSERT_EQ(walls.size(), 1u);
-    EXPECT_EQ(walls[0]->x1, DrawingAt(TPoint(200, 300)).x);
+    EXPECT_EQ(walls[0]->x1, DrawingAt(TPoint(300, 300)).x);
     EXPECT_EQ(walls[0]->direction, 900);
 }
 
@@ -342,24 +344,33 @@ protected:
         MoveTo(PixelOf(at.x, at.y));
         return client->DistanceGadget->GetText();
     }
-    // What refuses a keyed partition: nothing, the length typed, or the arrow before any length.
-    enum class Refusal { None, Length, Arrow };
+    // What refuses a keyed partition: nothing, the length typed, the arrow before any length, the
+    // length box cancelled, a second Enter at the start, or the sheet's edge.
+    enum class Refusal { None, Length, Arrow, Cancel, EnterTwice, PastSheet };
     // Draw Internal Wall on the side, Enter at the start, and the arrow with the length (in feet and
     // inches the one offered, when asked), and OK on a refusal. The imperial dialog's identifiers are the
     // metric one's + 500.
+    // The command is chosen again unless `chosen` says it stands.
     void KeyPartition(POINT start, int qtKey, int32_t side, int32_t length, bool offered,
-                      Refusal refusal = Refusal::None) {
+                      Refusal refusal = Refusal::None, bool chosen = false) {
         const int32_t imperial = metric ? 0 : 500,
                       radios[] = {kPartitionAbove, kPartitionRight, kPartitionBelow, kPartitionLeft};
-        pl::script::AnswerDialog(kPartitionDialogId + imperial,
-                                 {DialogStep{{{kPartitionThickness + imperial, metric ? "100" : "4"},
-                                              {radios[side - 1] + imperial, "1"}}}});
+        if (!chosen)
+            pl::script::AnswerDialog(kPartitionDialogId + imperial,
+                                     {DialogStep{{{kPartitionThickness + imperial, metric ? "100" : "4"},
+                                                  {radios[side - 1] + imperial, "1"}}}});
         readout = ReadoutAt(start);
-        client->ProcessCommand(cmd::kInternalWall);
+        if (!chosen) client->ProcessCommand(cmd::kInternalWall);
         Key(Qt::Key_Return);
-        if (refusal == Refusal::Arrow) {
+        if (refusal == Refusal::EnterTwice) return Key(Qt::Key_Return);
+        if (refusal == Refusal::Cancel) {
+            metric ? pl::script::CancelInput() : pl::script::AnswerDialog(kFeetDialogId, {{{}, IDCANCEL}});
+        } else if (refusal == Refusal::Arrow) {
             // The band follows the pointer from the start.
             MoveTo(PixelOf(start.x - 2000, start.y - 2000));
+            pl::script::AnswerMessageBox(IDOK);
+        } else if (refusal == Refusal::PastSheet) {
+            Length(metric ? 69999 : 350 * 288);
             pl::script::AnswerMessageBox(IDOK);
         } else {
             Length(offered && !metric ? 0 : length);
@@ -436,12 +447,42 @@ const LHouseRow kLHouseRows[] = {
      true},
 };
 
+// A start that ends with nothing built, keyed first on the row's side with the tool then kept: toward
+// the walls from a corner (0 offered and taken, or a length inside the wall), down from the inner
+// corner (the box cancelled, a length past the sheet, Enter again there); or ABOVE on the top inner
+// face and Down (the wrong arrow, which ends the tool).
+enum class RefusedFirst { None, WrongArrow, Zero, Cancel, InsideWall, PastSheet, EnterTwice };
+const char* const kRefusedFirstNames[] = {"",           "AfterAWrongArrow", "AfterZero",     "AfterACancel",
+                                          "AfterALengthInsideAWall", "AfterOnePastTheSheet", "AfterEnterTwice"};
+
 class LShapedHouse : public KeyedHouse,
-                     public ::testing::WithParamInterface<std::tuple<LHouseRow, bool, bool>> {
+                     public ::testing::WithParamInterface<std::tuple<LHouseRow, bool, RefusedFirst>> {
 protected:
     LShapedHouse() : KeyedHouse(std::get<1>(GetParam())) {}
-    // A start refused with the wrong arrow comes first: what follows is as without it.
-    const bool refusedFirst = std::get<2>(GetParam());
+    // What follows is as without it.
+    const RefusedFirst refusedFirst = std::get<2>(GetParam());
+    void KeyRefusedStart(const LHouse& h, int32_t side) {
+        using enum RefusedFirst;
+        const POINT corner{h.cornerX, h.cornerY};
+        // Toward the walls on the side: from the inner corner BELOW, else from a top corner.
+        const POINT from = side == kDirectionDown    ? corner
+                           : side == kDirectionRight ? POINT{h.right, h.top}
+                                                     : POINT{h.left, h.top};
+        const bool level = side == kDirectionDown || side == kDirectionUp;
+        const int toward = level ? Qt::Key_Right : Qt::Key_Down;
+        const Refusal refusal = refusedFirst == Zero         ? Refusal::None
+                                : refusedFirst == Cancel     ? Refusal::Cancel
+                                : refusedFirst == InsideWall ? Refusal::Length
+                                : refusedFirst == PastSheet  ? Refusal::PastSheet
+                                                             : Refusal::EnterTwice;
+        if (refusedFirst == WrongArrow)
+            KeyPartition({h.cornerX, h.top}, Qt::Key_Down, kDirectionUp, 0, false, Refusal::Arrow);
+        else if (refusedFirst == InsideWall || refusedFirst == Zero)
+            KeyPartition(from, toward, side,
+                         refusedFirst == Zero ? 0 : metric ? 2000 : 6 * 288, refusedFirst == Zero, refusal);
+        else if (refusedFirst != None)
+            KeyPartition(corner, level ? Qt::Key_Left : Qt::Key_Down, side, 0, false, refusal);
+    }
 
     LHouse KeyHouse() {
         const auto w = KeyOutline(kLShape);
@@ -462,12 +503,13 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
     if (row.twice) KeyPartition(start, row.qtKey, row.side, length, true);
     const auto kept = ReadBack();
     const std::string datum = ReadoutAt(start);
-    // ABOVE on the top inner face, then Down: the arrow is refused.
-    if (refusedFirst) KeyPartition({h.cornerX, h.top}, Qt::Key_Down, kDirectionUp, 0, false, Refusal::Arrow);
-    ASSERT_EQ(ui.LogContains("Wrong Arrow key for second line position"), refusedFirst);
+    KeyRefusedStart(h, row.side);
+    ASSERT_EQ(ui.LogContains("Wrong Arrow key for second line position"), refusedFirst == RefusedFirst::WrongArrow);
+    ASSERT_EQ(ReadBack().size(), kept.size()) << "the refused start stored nothing";
     const QImage shown = View()->grab().toImage();
     EXPECT_TRUE(ReadoutAt(start) == datum && View()->grab().toImage() == shown) << "as a full repaint shows";
-    KeyPartition(start, row.qtKey, row.side, length, true);
+    KeyPartition(start, row.qtKey, row.side, length, true, Refusal::None,
+                 refusedFirst != RefusedFirst::None && refusedFirst != RefusedFirst::WrongArrow);
     EXPECT_EQ(readout, datum) << "the DATUM reads from where it did before";
 
     const auto objects = ReadBack();
@@ -484,11 +526,14 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
 
 INSTANTIATE_TEST_SUITE_P(Partitions, LShapedHouse,
                          ::testing::Combine(::testing::ValuesIn(kLHouseRows), ::testing::Bool(),
-                                            ::testing::Bool()),
+                                            ::testing::Values(RefusedFirst::None, RefusedFirst::WrongArrow,
+                                                              RefusedFirst::Zero, RefusedFirst::Cancel,
+                                                              RefusedFirst::InsideWall, RefusedFirst::PastSheet,
+                                                              RefusedFirst::EnterTwice)),
                          [](const auto& i) {
                              return std::get<0>(i.param).name +
                                     std::string(std::get<1>(i.param) ? "Metric" : "Imperial") +
-                                    std::string(std::get<2>(i.param) ? "AfterARefusedStart" : "");
+                                    kRefusedFirstNames[static_cast<int>(std::get<2>(i.param))];
                          });
 
 // T and U houses: a stem below the middle of a wide top; a notch in the middle of the bottom.
@@ -525,8 +570,9 @@ protected:
     InnerCorner() : KeyedHouse(std::get<2>(GetParam())) {}
 };
 
-// Toward the walls the box offers 0 and a length is refused, the tool left at the chain's start, so the
-// arrow away starts at the corner; away from them the partition reaches the first face it meets.
+// Toward the walls the box offers 0 and a length is refused, the start let go each time, so the arrow
+// away starts at the corner Enter gives again; away from them the partition reaches the first face it
+// meets.
 TEST_P(InnerCorner, OffersTheFreeLengthAndRefusesAPartitionInsideAWallKeepingTheStart) {
     const CornerRow& row = std::get<0>(GetParam());
     const bool toward = std::get<1>(GetParam());
@@ -543,7 +589,8 @@ TEST_P(InnerCorner, OffersTheFreeLengthAndRefusesAPartitionInsideAWallKeepingThe
         EXPECT_EQ(ReadoutAt(start, false), readout) << "the DATUM reads from where it did before the start";
         KeyRefused(start, row.qtKey, row.toward);
         EXPECT_EQ(ReadoutAt(start, false), readout) << "the same after a length refused";
-        EXPECT_EQ(client->Tool->CursorY, 0);
+        EXPECT_EQ(client->Tool->PointPlaced, 0) << "no start held";
+        Key(Qt::Key_Return);
         Length(metric ? 500 : 480);
         Key(across ? Qt::Key_Left + Qt::Key_Right - row.qtKey : Qt::Key_Up); // the arrow away
     }

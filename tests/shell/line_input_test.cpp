@@ -144,14 +144,14 @@ TEST_P(StepOffTheSheet, IsRefusedAndMakesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Tools, StepOffTheSheet, ::testing::Bool());
 
-TEST_F(KeyedLine, CancelledLengthLeavesTheToolEngaged) {
+TEST_F(KeyedLine, CancelledLengthLetsTheStartGo) {
     Open();
     MoveTo(TPoint(150, 150));
     Key(Qt::Key_Return);
     pl::script::CancelInput();
     Key(Qt::Key_Down);
     EXPECT_EQ(FileCount(), kRecords);
-    EXPECT_EQ(client->Tool->PointPlaced, 1);
+    EXPECT_EQ(client->Tool->PointPlaced, 0);
 }
 
 TEST_F(KeyedLine, LineWithTextDrawsItsLineAndEndsWithThePickTool) {
@@ -222,7 +222,7 @@ protected:
 // (a click without a drag comes between the two lines; Line + Text labels them, else plain Line)
 class LineAfterClick : public SitePlanLine, public ::testing::WithParamInterface<std::tuple<bool, bool>> {};
 
-TEST_P(LineAfterClick, GoesOnFromTheLastEndOrWaitsForAStart) {
+TEST_P(LineAfterClick, GoesOnFromTheLastEndOrFromTheClickOrWaitsForAStart) {
     const auto [afterAClick, labelled] = GetParam();
     if (!labelled) client->CmLine();
     MoveTo(TPoint(150, 150));
@@ -236,8 +236,15 @@ TEST_P(LineAfterClick, GoesOnFromTheLastEndOrWaitsForAStart) {
     }
     const int32_t before = FileCount();
     Click(TPoint(300, 100));
+    if (labelled) {
+        // The labelled chain held its end: the click is a new start, and the arrow draws from it.
+        KeyLine(Qt::Key_Left, 2000);
+        const POINT click = DrawingAt({300, 100});
+        EXPECT_EQ(LastLine(), (std::array{click.x, click.y, click.x - 2000, click.y}));
+        return;
+    }
     // A plain line with no start asks for no length.
-    labelled ? KeyLine(Qt::Key_Left, 2000, false) : Key(Qt::Key_Left);
+    Key(Qt::Key_Left);
     // The click left no point to go on from: nothing is drawn, and the guide asks for a start.
     EXPECT_EQ(FileCount(), before);
     EXPECT_STREQ(client->StatusBar->GetText(), kAsksForAStart);
@@ -493,6 +500,80 @@ TEST_F(DraggedLine, TheClickSetsTheDatumReference) {
     const std::string dx = std::to_string(DrawingAt(to).x - DrawingAt(from).x);
     EXPECT_TRUE(std::string(client->DistanceGadget->GetText()).starts_with("h " + dx + ": v 0 "));
 }
+
+// Line and Line + Text after Enter and a click elsewhere (on the paper, on a line, a double click, a
+// drag of a few pixels), on the floors and the site plan: the click is the new start, and the arrow
+// draws from it, labelled, as an Enter there does. (labelled, the click, the view, metric)
+const char* const kClickNames[] = {"OnPaper", "OnALine", "Double", "SmallDrag"};
+class ClickAfterEnter : public InputTest,
+                        public ::testing::WithParamInterface<std::tuple<bool, int, std::pair<int32_t, bool>>> {};
+
+TEST_P(ClickAfterEnter, IsANewStartAsEnterThereIs) {
+    const auto [labelled, click, floor] = GetParam();
+    const auto [view, metric] = floor;
+    CurrentView = view, MetricUnits = metric;
+    const TPoint enter(120, 240), at(click == 1 ? 150 : 300, click == 1 ? 150 : 100);
+    Open();
+    ObjectList.Add(inputs::Line(DrawingAt({60, 150}).x, DrawingAt({60, 150}).y, DrawingAt({180, 150}).x,
+                                DrawingAt({180, 150}).y, view));
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+    // What the keys add to the file, from an Enter at the start and the click, else an Enter at the click.
+    const auto keyed = [&](bool clicked) {
+        client->ProcessCommand(labelled ? cmd::kLineText : cmd::kLine);
+        const size_t before = FileObjects().size();
+        MoveTo(TPoint(enter.x + 1, enter.y)), MoveTo(clicked ? enter : at), Key(Qt::Key_Return);
+        if (clicked) click == 3 ? Drag(at, TPoint(at.x + 3, at.y + 2)) : Click(at);
+        if (clicked && click == 2) Click(at);
+        metric ? pl::script::AnswerInput("1200")
+               : pl::script::AnswerDialog(kFeetDialogId, {DialogStep{{{kFeetEditId, "4"}, {kInchesEditId, "0"}}}});
+        if (labelled) pl::script::AnswerDialog(2690, {DialogStep{{{2691, "ROAD"}}, IDOK}});
+        Key(Qt::Key_Right);
+        std::vector<std::tuple<int32_t, int32_t, int32_t, int32_t, int32_t>> added;
+        const auto objects = FileObjects();
+        for (size_t i = before; i < objects.size(); ++i)
+            added.emplace_back(objects[i]->kind, objects[i]->x1, objects[i]->y1, objects[i]->x2, objects[i]->y2);
+        return added;
+    };
+    const auto control = keyed(false);
+    ASSERT_EQ(control.size(), labelled ? 2u : 1u);
+    EXPECT_EQ(keyed(true), control);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LineKinds, ClickAfterEnter,
+    ::testing::Combine(::testing::Bool(), ::testing::Values(0, 1, 2, 3),
+                       ::testing::Values(std::pair{kGroundFloor, true}, std::pair{kGroundFloor, false},
+                                         std::pair{kFirstFloor, true}, std::pair{kSitePlan, true})),
+    [](const auto& i) {
+        return std::string(std::get<0>(i.param) ? "LineText" : "Line") + kClickNames[std::get<1>(i.param)] +
+               std::to_string(std::get<2>(i.param).first) + (std::get<2>(i.param).second ? "Metric" : "Imperial");
+    });
+
+// Escape after a keyed line lets go of the chain's end and leaves Line chosen, waiting for a start as
+// when it was chosen; a second Escape ends the tool. (the view, metric)
+class EscapeInALineChain : public InputTest, public ::testing::WithParamInterface<std::pair<int32_t, bool>> {};
+
+TEST_P(EscapeInALineChain, FirstLetsGoOfTheEndAndTheSecondEndsTheTool) {
+    std::tie(CurrentView, MetricUnits) = GetParam();
+    Open();
+    client->ProcessCommand(cmd::kLine);
+    const std::string chosen = std::string(client->ToolGadget->GetText()) + client->StatusBar->GetText();
+    MoveTo({121, 240}), MoveTo({120, 240}), Key(Qt::Key_Return);
+    MetricUnits ? pl::script::AnswerInput("1500")
+                : pl::script::AnswerDialog(kFeetDialogId, {DialogStep{{{kFeetEditId, "5"}}}});
+    Key(Qt::Key_Right);
+    ASSERT_EQ(FileCount(), kRecords + 1);
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(std::string(client->ToolGadget->GetText()) + client->StatusBar->GetText(), chosen);
+    Key(Qt::Key_Escape);
+    EXPECT_STREQ(client->ToolGadget->GetText(), "Pick Tool");
+    EXPECT_EQ(FileCount(), kRecords + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Views, EscapeInALineChain,
+                         ::testing::Values(std::pair{kGroundFloor, 1}, std::pair{kGroundFloor, 0},
+                                           std::pair{kFirstFloor, 1}, std::pair{kSecondFloor, 1},
+                                           std::pair{kSitePlan, 1}, std::pair{kSitePlan, 0}));
 
 // A drag of a few pixels (which draws its short line) leaves the tool waiting for a start, as no drag.
 class SmallDragThenKeyedLine : public InputTest, public ::testing::WithParamInterface<int> {};
