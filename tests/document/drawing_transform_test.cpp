@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "document/dimension_settings.h"
 #include "tests/document/document_fixture.h"
 #include "tests/support/full_disk.h"
 
@@ -91,16 +92,70 @@ TEST_F(DrawingTransformTest, WallDirectionTurnsInTenthsOfADegree) {
     EXPECT_EQ(static_cast<const TExtwallobj*>(ObjectList[0])->direction, 1800);
 }
 
-TEST_F(DrawingTransformTest, RoomsKeepTheirPlaceAndTitlesAreDropped) {
-    ObjectList.Add(make::Room(kFinishedRoom, Cx() - 500, Cy() + 400, Cx() + 300, Cy() - 200, "hall"));
-    ObjectList.Add(make::Text(kFloorTitle, Cx(), Cy() - 5000, "ground floor plan", "Sans"));
-    const std::string room = Describe(*ObjectList[0]);
-    for (int32_t how : {90, 180, 270, 1}) {
-        WriteAndTransform(how);
-        EXPECT_EQ(Describe(*ObjectList[0]), room) << how;
-    }
-    EXPECT_EQ(ObjectList.FindKind(kFloorTitle), kNoObject);
+struct RoomTurn {
+    int32_t how, kind, left, top, right, bottom; // corners relative to the sheet centre
+    bool quarter;
+};
+
+class RoomsTurn : public DrawingTransformTest, public ::testing::WithParamInterface<RoomTurn> {};
+
+// An 800 x 600 room at (-500, 400)-(300, -200) turns and mirrors with the drawing as a rectangle.
+TEST_P(RoomsTurn, AsRectanglesWithCornersInOrderAndSizesAcrossTheirAxes) {
+    const RoomTurn c = GetParam();
+    auto room = make::Room(c.kind, Cx() - 500, Cy() + 400, Cx() + 300, Cy() - 200, "hall");
+    room->SetWidthText("800"), room->SetLengthText("600");
+    ObjectList.Add(std::move(room));
+    WriteAndTransform(c.how);
+    const auto& r = *static_cast<const TRoomobj*>(ObjectList[0]);
+    EXPECT_EQ(std::vector<int32_t>({r.x1 - Cx(), r.y1 - Cy(), r.x2 - Cx(), r.y2 - Cy()}),
+              std::vector<int32_t>({c.left, c.top, c.right, c.bottom}));
+    EXPECT_EQ(r.value3, c.quarter ? 600 : 800);
+    EXPECT_EQ(r.value4, c.quarter ? 800 : 600);
+    EXPECT_STREQ(r.widthText, c.quarter ? "600" : "800");
+    EXPECT_STREQ(r.lengthText, c.quarter ? "800" : "600");
 }
+
+INSTANTIATE_TEST_SUITE_P(Turns, RoomsTurn,
+                         ::testing::Values(RoomTurn{90, kFinishedRoom, -200, 500, 400, -300, true},
+                                           RoomTurn{180, kDesignRoom, -300, 200, 500, -400, false},
+                                           RoomTurn{270, kReopenedRoom, -400, 300, 200, -500, true},
+                                           RoomTurn{1, kFinishedRoom, -300, 400, 500, -200, false}));
+
+struct FigureTurn {
+    int32_t how;
+    bool upright, parallel; // the size line before the turn; text parallel to the walls
+    int32_t angle;          // the figure's angle after it
+};
+
+class FiguresTurn : public DrawingTransformTest, public ::testing::WithParamInterface<FigureTurn> {};
+
+// A size line's label reads as one drawn on the turned line: level on a level line, upright on an
+// upright one only under parallel text, always on its baseline.
+TEST_P(FiguresTurn, AsTheLabelOfALineDrawnThere) {
+    const FigureTurn c = GetParam();
+    DimensionSettings s = ReadDimensionSettings(MetricUnits);
+    s.textOrientation = c.parallel ? kParallelText : 0;
+    ASSERT_TRUE(WriteDimensionSettings(MetricUnits, s));
+    auto line = make::Dimension(kManualDimension, Cx(), Cy(), Cx(), Cy());
+    line->id = 77;
+    line->d1x = c.upright ? Cx() : Cx() + 1000, line->d1y = c.upright ? Cy() + 1000 : Cy();
+    ObjectList.Add(std::move(line));
+    auto label = make::Text(kSizeLabel, Cx(), Cy() + 500, "1000", "Sans");
+    label->id = 77, label->style = 6, label->angle = c.upright && c.parallel ? kParallelText : 0;
+    ObjectList.Add(std::move(label));
+    WriteAndTransform(c.how);
+    const auto& t = *static_cast<const TTextobj*>(ObjectList[1]);
+    EXPECT_EQ(t.angle, c.angle);
+    EXPECT_EQ(t.style, 6);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Turns, FiguresTurn,
+    ::testing::Values(FigureTurn{90, false, false, 0}, FigureTurn{90, true, false, 0},
+                      FigureTurn{90, false, true, kParallelText}, FigureTurn{90, true, true, 0},
+                      FigureTurn{180, false, false, 0}, FigureTurn{180, true, true, kParallelText},
+                      FigureTurn{270, false, false, 0}, FigureTurn{270, true, false, 0},
+                      FigureTurn{270, false, true, kParallelText}, FigureTurn{270, true, true, 0}));
 
 TEST_F(DrawingTransformTest, TitlesAreMadeAgainOnlyForFloorsInUseFromTheGroundUp) {
     auto ground = make::ExtWall(Cx(), Cy(), Cx() + 1000, Cy());
@@ -110,17 +165,24 @@ TEST_F(DrawingTransformTest, TitlesAreMadeAgainOnlyForFloorsInUseFromTheGroundUp
     auto second = make::ExtWall(Cx(), Cy() + 500, Cx() + 1000, Cy() + 500);
     second->view = kSecondFloor;
     ObjectList.Add(std::move(second));
+    // The site plan keeps its title, made again as the floors' are.
+    auto site = make::ExtWall(Cx(), Cy(), Cx() + 200, Cy());
+    site->view = kSitePlan;
+    ObjectList.Add(std::move(site));
+    ObjectList.Add(make::Text(kFloorTitle, Cx(), Cy() - 5000, "ground floor plan", "Sans"));
     CurrentView = kFirstFloor;
     WriteAndTransform(90);
     EXPECT_EQ(CurrentView, kFirstFloor);
-    int32_t groundTitles = 0, secondTitles = 0;
+    int32_t groundTitles = 0, secondTitles = 0, siteTitles = 0;
     for (int32_t i = 0; i < ObjectList.count; ++i) {
         if (ObjectList[i]->kind != kFloorTitle) continue;
         groundTitles += ObjectList[i]->view == kGroundFloor;
         secondTitles += ObjectList[i]->view == kSecondFloor;
+        siteTitles += ObjectList[i]->view == kSitePlan;
     }
     EXPECT_EQ(groundTitles, 1);
     EXPECT_EQ(secondTitles, 0);
+    EXPECT_EQ(siteTitles, 1);
 }
 
 TEST_F(DrawingTransformTest, ExtremeStoredValuesSaturateInsteadOfOverflowing) {
@@ -132,8 +194,8 @@ TEST_F(DrawingTransformTest, ExtremeStoredValuesSaturateInsteadOfOverflowing) {
         ASSERT_EQ(ObjectList.count, 2) << how;
     }
     const TObject* room = ObjectList[1];
-    EXPECT_EQ(room->x1, INT32_MAX);
-    EXPECT_EQ(room->x2, INT32_MIN + Cx());
+    EXPECT_LE(room->x1, room->x2); // the room turned, its corners saturated and put back in order
+    EXPECT_GE(room->y1, room->y2);
 }
 
 TEST_F(DrawingTransformTest, TextRulesOfAQuarterTurn) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "document/coordinate_mapping.h"
+#include "document/dimension_settings.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
@@ -281,6 +282,53 @@ INSTANTIATE_TEST_SUITE_P(Quadrants, AngledWall,
                                            AngledCase{{10000, 20000}, {12500, 15670}, 1500, 2400},
                                            AngledCase{{10000, 20000}, {15000, 25000}, 900, 3150},
                                            AngledCase{{15000, 15000}, {10000, 20000}, 3600, 450}));
+
+struct TurnCase {
+    int32_t how;
+    bool parallel, diamond;
+};
+
+class TurnedHouse : public Dimensions, public ::testing::WithParamInterface<TurnCase> {
+protected:
+    // Each figure: its text, angle and alignment, and its anchor to the unit the angled walls allow.
+    std::multiset<std::tuple<std::string, int32_t, int32_t, int32_t, int32_t>> Figures() const {
+        std::multiset<std::tuple<std::string, int32_t, int32_t, int32_t, int32_t>> found;
+        for (const TTextobj* t : Texts())
+            found.emplace(t->text, t->angle, t->style, (t->x1 + 2) / 5, (t->y1 + 2) / 5);
+        return found;
+    }
+};
+
+// A turned or mirrored house's wall figures are those the same house drawn turned gets.
+TEST_P(TurnedHouse, CarriesTheFiguresOfTheHouseDrawnTurned) {
+    const TurnCase c = GetParam();
+    DimensionSettings s = ReadDimensionSettings(MetricUnits);
+    s.textOrientation = c.parallel ? kParallelText : 0;
+    ASSERT_TRUE(WriteDimensionSettings(MetricUnits, s));
+    if (c.diamond) { // about the sheet's centre, so that every turn keeps it on the sheet
+        const int32_t x = SheetWidth * ZoomDivisor / 2, y = SheetHeight * ZoomDivisor / 2;
+        Wall(x - 5000, y, x, y + 5000, 7071, 450);
+        Wall(x, y + 5000, x + 5000, y, 7071, 1350);
+        Wall(x + 5000, y, x, y - 5000, 7071, 2250);
+        Wall(x, y - 5000, x - 5000, y, 7071, 3150);
+    } else {
+        ClockwiseRectangle();
+    }
+    Run();
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+    ASSERT_EQ(ObjectList.ReadTransformed(c.how, "HOUSE"), FileResult::Ok);
+    const auto turned = Figures();
+    RemoveAutoDimensions();
+    Run();
+    EXPECT_EQ(turned, Figures());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Turns, TurnedHouse,
+    ::testing::Values(TurnCase{90, false, false}, TurnCase{180, false, false}, TurnCase{270, false, false},
+                      TurnCase{90, true, false}, TurnCase{180, true, false}, TurnCase{270, true, false},
+                      TurnCase{1, true, false}, TurnCase{90, false, true}, TurnCase{180, false, true},
+                      TurnCase{270, false, true}));
 
 TEST_F(AngledWall, ShortWallHasItsTextTwiceAsFarOut) {
     Wall(10000, 10000, 10020, 10020, 28, 450);
