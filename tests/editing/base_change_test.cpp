@@ -56,6 +56,14 @@ TEST_F(BaseChange, ExpandingStretchesTheCutRoomLineAndDimensionWithTheirTexts) {
     EXPECT_EQ(p.dimText.aux1, 0);
 }
 
+TEST_F(BaseChange, ALineThroughAnArrowStillStretchesTheDimensionBetweenItsMeasuredEnds) {
+    Plan p;
+    ASSERT_TRUE(Change(false, kRight, 300, 4700, 0)); // between the inner end 4500 and the end 5000
+    EXPECT_EQ(p.dim.d1x, 5300);
+    EXPECT_EQ(p.dim.d2x, 4800);
+    EXPECT_STREQ(p.dimText.text, "4300");
+}
+
 TEST_F(BaseChange, WallsStretchOrMoveWithTheirLayersAndCutShapesStay) {
     TExtwallobj& crossing = Wall(1000, 1000, 9000, 1000, 55);
     TExtwallobj& beyond = Wall(6000, 2000, 6000, 4000, 0);
@@ -162,5 +170,111 @@ TEST_F(BaseChange, ShrinkingMovesTheLineSoTheNearestWallLandsOnIt) {
 TEST_F(BaseChange, AnEmptyFloorCannotShrink) {
     EXPECT_FALSE(Change(true, kRight, 300, 4000, 3000));
 }
+
+} // namespace
+
+namespace {
+
+using namespace basetest;
+using namespace editing::basedir;
+
+// A fixed room (2000, 5000)-(6000, 2000) as the builder leaves it: its own partitions 100 thick with
+// their second face on its sides, a width line 300 below its top and a length line 300 right of its
+// left side, each with 200 long arrows and a label, and its name; an outline round it.
+struct FixedRoom {
+    TRoomobj& room = Room(2000, 5000, 6000, 2000, 77);
+    TIntwallobj* walls[4] = {&Partition(1900, 5000, 1900, 2000, 2000), // left
+                             &Partition(6100, 5000, 6100, 2000, 6000), // right
+                             &Partition(2000, 5100, 6000, 5100, 5000), // top
+                             &Partition(2000, 1900, 6000, 1900, 2000)};
+    TDimensobj& width = Size(2000, 4700, 2200, 4700, 6000, 4700, 5800, 4700, 901);
+    TTextobj& widthLabel = Label(kSizeLabel, 4000, 4700, 901, 77);
+    TDimensobj& length = Size(2300, 5000, 2300, 4800, 2300, 2000, 2300, 2200, 902);
+    TTextobj& lengthLabel = Label(kSizeLabel, 2300, 3500, 902, 77);
+    TTextobj& name = Label(kRoomNameLabel, 4000, 3500, 0, 77);
+
+    FixedRoom() { Outline(1000, 1000, 7000, 6000); }
+
+    // (x1, y1)-(x2, y2) the first face, `at` the second face's x (upright) or y (level).
+    static TIntwallobj& Partition(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t at) {
+        TIntwallobj& w = Add<TIntwallobj>(kIntWall, x1, y1, x2, y2);
+        w.group = 77;
+        const bool upright = x1 == x2;
+        w.q1x = upright ? at : x1, w.q2x = upright ? at : x2;
+        w.q1y = upright ? y1 : at, w.q2y = upright ? y2 : at;
+        return w;
+    }
+    static TDimensobj& Size(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3, int32_t x4,
+                            int32_t y4, int32_t id) {
+        TDimensobj& d = Add<TDimensobj>(kManualDimension, x1, y1, x2, y2);
+        d.d1x = x3, d.d1y = y3, d.d2x = x4, d.d2y = y4, d.id = id, d.group = 77;
+        return d;
+    }
+};
+
+using Crossing = std::tuple<int32_t, bool, int32_t>; // direction, shrink, distance from the side that stays
+
+class RoomCrossed : public ::testing::TestWithParam<Crossing> {
+protected:
+    void SetUp() override {
+        ObjectList.ProgramDirectory = dir.Path();
+        ObjectList.SetDrawingName("BASE");
+        CurrentView = kGroundFloor;
+        MetricUnits = 1;
+        ZoomDivisor = 1;
+        SheetWidth = 40000;
+        SheetHeight = 30000;
+    }
+    void TearDown() override { ObjectList.Flush(); }
+    testsupport::ProgramDirectory dir;
+};
+
+// Wherever the line runs through a room, from the side that stays to just short of the side that
+// moves, the room, its partitions and its size lines agree afterwards, their labels with them.
+TEST_P(RoomCrossed, TheRoomItsWallsAndItsSizeLinesAgree) {
+    const auto [direction, shrink, d] = GetParam();
+    FixedRoom f;
+    const bool alongY = direction == kUp || direction == kDown;
+    const int32_t size = alongY ? 3000 : 4000;
+    const int32_t from = d >= 0 ? d : size + d;
+    const int32_t at = direction == kRight ? 2000 + from
+                       : direction == kLeft ? 6000 - from
+                       : direction == kUp   ? 2000 + from
+                                            : 5000 - from;
+    ASSERT_TRUE(editing::ExpandShrinkBase({shrink, direction, 150, alongY ? 4000 : at, alongY ? at : 3500},
+                                          Digits));
+    const TRoomobj& r = f.room;
+    const int32_t grown = size + (shrink ? -150 : 150);
+    EXPECT_EQ(alongY ? r.value4 : r.value3, grown);
+    EXPECT_EQ(alongY ? r.y1 - r.y2 : r.x2 - r.x1, grown);
+    EXPECT_STREQ(alongY ? r.lengthText : r.widthText, Digits(grown).c_str());
+    // Each partition's second face stays on the room's side.
+    EXPECT_EQ(f.walls[0]->q1x, r.x1);
+    EXPECT_EQ(f.walls[1]->q1x, r.x2);
+    EXPECT_EQ(f.walls[2]->q1y, r.y1);
+    EXPECT_EQ(f.walls[3]->q1y, r.y2);
+    // The size lines' measured ends lie on the room's sides, each set off from its side as before.
+    EXPECT_EQ(f.width.x1, r.x1);
+    EXPECT_EQ(f.width.d1x, r.x2);
+    EXPECT_EQ(r.y1 - f.width.y1, 300);
+    EXPECT_EQ(f.length.y1, r.y1);
+    EXPECT_EQ(f.length.d1y, r.y2);
+    EXPECT_EQ(f.length.x1 - r.x1, 300);
+    // Their labels read the room's sizes and stay by their lines.
+    EXPECT_STREQ(f.widthLabel.text, alongY ? "" : r.widthText);
+    EXPECT_STREQ(f.lengthLabel.text, alongY ? r.lengthText : "");
+    EXPECT_EQ(f.widthLabel.y1, f.width.y1);
+    EXPECT_NEAR(f.widthLabel.x1, (r.x1 + r.x2) / 2.0, 1);
+    EXPECT_EQ(f.lengthLabel.x1, f.length.x1);
+    EXPECT_NEAR(f.lengthLabel.y1, (r.y1 + r.y2) / 2.0, 1);
+    EXPECT_NEAR(f.name.x1, (r.x1 + r.x2) / 2.0, 1);
+    EXPECT_NEAR(f.name.y1, (r.y1 + r.y2) / 2.0, 1);
+}
+
+// Distances: on the side that stays, inside its arrow, between the arrow and the other size line,
+// just past that line, the middle, inside the far arrow and just short of the side that moves.
+INSTANTIATE_TEST_SUITE_P(Lines, RoomCrossed,
+                         ::testing::Combine(::testing::Values(kUp, kRight, kDown, kLeft), ::testing::Bool(),
+                                            ::testing::Values(0, 100, 250, 350, 1500, -150, -50)));
 
 } // namespace
