@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include <QFontDatabase>
+#include <QFontDialog>
+
 #include "platform/colour_dialog.h"
 #include "platform/file_dialog.h"
 #include "platform/font_dialog.h"
@@ -55,6 +58,34 @@ TEST(FontDialog, HeightFollowsThePointSize) {
     EXPECT_EQ(pl::LogFontHeightForPointSize(120), -16);
     EXPECT_EQ(pl::LogFontHeightForPointSize(80), -11);
 }
+
+struct StoredFont {
+    const char* face;
+    int32_t weight;
+    bool italic;
+};
+
+class FontDialogOpens : public ::testing::TestWithParam<StoredFont> {};
+
+// The dialog opens on the stored style: an upright font is not shown slanted, nor a bold one light.
+TEST_P(FontDialogOpens, OnTheStoredStyle) {
+    const StoredFont c = GetParam();
+    TChooseFontDialog::TData data;
+    std::strncpy(data.LogFont.lfFaceName, c.face, LF_FACESIZE - 1);
+    data.LogFont.lfWeight = c.weight;
+    data.LogFont.lfItalic = c.italic ? 1 : 0;
+    data.PointSize = 100;
+    QFontDialog dialog(pl::FontDialogStart(data));
+    const QFont shown = dialog.currentFont();
+    const std::string style = shown.styleName().toStdString();
+    EXPECT_EQ(shown.style() != QFont::StyleNormal, c.italic) << style;
+    EXPECT_EQ(shown.weight() >= QFont::DemiBold, c.weight >= 600) << style;
+}
+
+INSTANTIATE_TEST_SUITE_P(Faces, FontDialogOpens,
+                         ::testing::Values(StoredFont{"DejaVu Sans", 400, false}, StoredFont{"DejaVu Sans", 700, false},
+                                           StoredFont{"DejaVu Sans", 400, true}, StoredFont{"DejaVu Sans", 700, true},
+                                           StoredFont{"DejaVu Serif", 400, false}));
 
 TEST(FontDialog, ScriptedFontFillsTheData) {
     testsupport::ScriptedUi ui;
