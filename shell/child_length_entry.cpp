@@ -300,7 +300,8 @@ void EngagedStep::WaitForLineStart() {
 // units of 1/24 inch. A cancelled prompt or a length outside the limits gives nothing.
 std::optional<int32_t> EngagedStep::AskLength(int32_t preset) {
     if (MetricUnits == 1) {
-        const auto value = AskNumber(PromptTitle(Tool()), ArrowPrompt(key_), std::to_string(preset).c_str(), 9);
+        const auto value =
+            AskNumber(PromptTitle(Tool()), ArrowPrompt(key_), std::to_string(preset).c_str(), 9);
         if (!value || *value < 1 || *value > 69999) return std::nullopt;
         return value;
     }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 #include "document/dimension_settings.h"
 #include "tests/document/document_fixture.h"
 #include "tests/support/full_disk.h"
@@ -92,70 +95,57 @@ TEST_F(DrawingTransformTest, WallDirectionTurnsInTenthsOfADegree) {
     EXPECT_EQ(static_cast<const TExtwallobj*>(ObjectList[0])->direction, 1800);
 }
 
-struct RoomTurn {
-    int32_t how, kind, left, top, right, bottom; // corners relative to the sheet centre
-    bool quarter;
-};
+using TurnRow = std::tuple<int32_t, int32_t, const char*>; // how, room kind or figure row, outcome
+class TurnRows : public DrawingTransformTest, public ::testing::WithParamInterface<TurnRow> {};
+class RoomTurns : public TurnRows {};
+class LabelTurns : public TurnRows {};
 
-class RoomsTurn : public DrawingTransformTest, public ::testing::WithParamInterface<RoomTurn> {};
-
-// An 800 x 600 room at (-500, 400)-(300, -200) turns and mirrors with the drawing as a rectangle.
-TEST_P(RoomsTurn, AsRectanglesWithCornersInOrderAndSizesAcrossTheirAxes) {
-    const RoomTurn c = GetParam();
-    auto room = make::Room(c.kind, Cx() - 500, Cy() + 400, Cx() + 300, Cy() - 200, "hall");
+// An 800 x 600 room at (-500, 400)-(300, -200) turns and mirrors as a rectangle: its corners in order
+// (relative to the centre), width and length and their texts exchanged by a quarter turn.
+TEST_P(RoomTurns, AsRectangles) {
+    const auto [how, kind, expected] = GetParam();
+    auto room = make::Room(kind, Cx() - 500, Cy() + 400, Cx() + 300, Cy() - 200, "hall");
     room->SetWidthText("800"), room->SetLengthText("600");
     ObjectList.Add(std::move(room));
-    WriteAndTransform(c.how);
+    WriteAndTransform(how);
     const auto& r = *static_cast<const TRoomobj*>(ObjectList[0]);
-    EXPECT_EQ(std::vector<int32_t>({r.x1 - Cx(), r.y1 - Cy(), r.x2 - Cx(), r.y2 - Cy()}),
-              std::vector<int32_t>({c.left, c.top, c.right, c.bottom}));
-    EXPECT_EQ(r.value3, c.quarter ? 600 : 800);
-    EXPECT_EQ(r.value4, c.quarter ? 800 : 600);
-    EXPECT_STREQ(r.widthText, c.quarter ? "600" : "800");
-    EXPECT_STREQ(r.lengthText, c.quarter ? "800" : "600");
+    EXPECT_EQ(std::to_string(r.x1 - Cx()) + " " + std::to_string(r.y1 - Cy()) + " " +
+                  std::to_string(r.x2 - Cx()) + " " + std::to_string(r.y2 - Cy()) + " " +
+                  std::to_string(r.value3) + " " + r.widthText + " " + std::to_string(r.value4) + " " +
+                  r.lengthText,
+              expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Turns, RoomsTurn,
-                         ::testing::Values(RoomTurn{90, kFinishedRoom, -200, 500, 400, -300, true},
-                                           RoomTurn{180, kDesignRoom, -300, 200, 500, -400, false},
-                                           RoomTurn{270, kReopenedRoom, -400, 300, 200, -500, true},
-                                           RoomTurn{1, kFinishedRoom, -300, 400, 500, -200, false}));
-
-struct FigureTurn {
-    int32_t how;
-    bool upright, parallel; // the size line before the turn; text parallel to the walls
-    int32_t angle;          // the figure's angle after it
-};
-
-class FiguresTurn : public DrawingTransformTest, public ::testing::WithParamInterface<FigureTurn> {};
+INSTANTIATE_TEST_SUITE_P(Turns, RoomTurns,
+                         ::testing::Values(TurnRow{90, kFinishedRoom, "-200 500 400 -300 600 600 800 800"},
+                                           TurnRow{180, kDesignRoom, "-300 200 500 -400 800 800 600 600"},
+                                           TurnRow{270, kReopenedRoom, "-400 300 200 -500 600 600 800 800"},
+                                           TurnRow{1, kFinishedRoom, "-300 400 500 -200 800 800 600 600"}));
 
 // A size line's label reads as one drawn on the turned line: level on a level line, upright on an
-// upright one only under parallel text, always on its baseline.
-TEST_P(FiguresTurn, AsTheLabelOfALineDrawnThere) {
-    const FigureTurn c = GetParam();
+// upright one only under parallel text, on its baseline. Row: upright before (1) + parallel (2).
+TEST_P(LabelTurns, ReadAsDrawnOnTheTurnedLine) {
+    const auto [how, row, expected] = GetParam();
     DimensionSettings s = ReadDimensionSettings(MetricUnits);
-    s.textOrientation = c.parallel ? kParallelText : 0;
+    s.textOrientation = (row & 2) ? kParallelText : 0;
     ASSERT_TRUE(WriteDimensionSettings(MetricUnits, s));
     auto line = make::Dimension(kManualDimension, Cx(), Cy(), Cx(), Cy());
-    line->id = 77;
-    line->d1x = c.upright ? Cx() : Cx() + 1000, line->d1y = c.upright ? Cy() + 1000 : Cy();
+    line->id = 77, line->d1x = Cx() + ((row & 1) ? 0 : 1000), line->d1y = Cy() + ((row & 1) ? 1000 : 0);
     ObjectList.Add(std::move(line));
     auto label = make::Text(kSizeLabel, Cx(), Cy() + 500, "1000", "Sans");
-    label->id = 77, label->style = 6, label->angle = c.upright && c.parallel ? kParallelText : 0;
+    label->id = 77, label->style = 6, label->angle = row == 3 ? kParallelText : 0;
     ObjectList.Add(std::move(label));
-    WriteAndTransform(c.how);
+    WriteAndTransform(how);
     const auto& t = *static_cast<const TTextobj*>(ObjectList[1]);
-    EXPECT_EQ(t.angle, c.angle);
-    EXPECT_EQ(t.style, 6);
+    EXPECT_EQ(std::to_string(t.angle) + " " + std::to_string(t.style), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Turns, FiguresTurn,
-    ::testing::Values(FigureTurn{90, false, false, 0}, FigureTurn{90, true, false, 0},
-                      FigureTurn{90, false, true, kParallelText}, FigureTurn{90, true, true, 0},
-                      FigureTurn{180, false, false, 0}, FigureTurn{180, true, true, kParallelText},
-                      FigureTurn{270, false, false, 0}, FigureTurn{270, true, false, 0},
-                      FigureTurn{270, false, true, kParallelText}, FigureTurn{270, true, true, 0}));
+INSTANTIATE_TEST_SUITE_P(Turns, LabelTurns,
+                         ::testing::Values(TurnRow{90, 0, "0 6"}, TurnRow{90, 1, "0 6"},
+                                           TurnRow{90, 2, "2700 6"}, TurnRow{90, 3, "0 6"},
+                                           TurnRow{180, 0, "0 6"}, TurnRow{180, 3, "2700 6"},
+                                           TurnRow{270, 0, "0 6"}, TurnRow{270, 1, "0 6"},
+                                           TurnRow{270, 2, "2700 6"}, TurnRow{270, 3, "0 6"}));
 
 TEST_F(DrawingTransformTest, TitlesAreMadeAgainOnlyForFloorsInUseFromTheGroundUp) {
     auto ground = make::ExtWall(Cx(), Cy(), Cx() + 1000, Cy());
@@ -165,11 +155,9 @@ TEST_F(DrawingTransformTest, TitlesAreMadeAgainOnlyForFloorsInUseFromTheGroundUp
     auto second = make::ExtWall(Cx(), Cy() + 500, Cx() + 1000, Cy() + 500);
     second->view = kSecondFloor;
     ObjectList.Add(std::move(second));
-    // The site plan keeps its title, made again as the floors' are.
-    auto site = make::ExtWall(Cx(), Cy(), Cx() + 200, Cy());
+    auto site = make::ExtWall(Cx(), Cy(), Cx() + 200, Cy()); // the site plan keeps its title
     site->view = kSitePlan;
     ObjectList.Add(std::move(site));
-    ObjectList.Add(make::Text(kFloorTitle, Cx(), Cy() - 5000, "ground floor plan", "Sans"));
     CurrentView = kFirstFloor;
     WriteAndTransform(90);
     EXPECT_EQ(CurrentView, kFirstFloor);

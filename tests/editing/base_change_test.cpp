@@ -2,7 +2,10 @@
 // shrink refuses.
 #include "editing/base_change.h"
 
+#include <cstdlib>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "editing/label_retext.h"
 #include "tests/editing/base_edit_fixture.h"
@@ -171,108 +174,63 @@ TEST_F(BaseChange, AnEmptyFloorCannotShrink) {
     EXPECT_FALSE(Change(true, kRight, 300, 4000, 3000));
 }
 
-} // namespace
+class RoomCrossed : public BaseChange,
+                    public ::testing::WithParamInterface<std::tuple<int32_t, bool, int32_t>> {};
 
-namespace {
-
-using namespace basetest;
-using namespace editing::basedir;
-
-// A fixed room (2000, 5000)-(6000, 2000) as the builder leaves it: its own partitions 100 thick with
-// their second face on its sides, a width line 300 below its top and a length line 300 right of its
-// left side, each with 200 long arrows and a label, and its name; an outline round it.
-struct FixedRoom {
-    TRoomobj& room = Room(2000, 5000, 6000, 2000, 77);
-    TIntwallobj* walls[4] = {&Partition(1900, 5000, 1900, 2000, 2000), // left
-                             &Partition(6100, 5000, 6100, 2000, 6000), // right
-                             &Partition(2000, 5100, 6000, 5100, 5000), // top
-                             &Partition(2000, 1900, 6000, 1900, 2000)};
-    TDimensobj& width = Size(2000, 4700, 2200, 4700, 6000, 4700, 5800, 4700, 901);
-    TTextobj& widthLabel = Label(kSizeLabel, 4000, 4700, 901, 77);
-    TDimensobj& length = Size(2300, 5000, 2300, 4800, 2300, 2000, 2300, 2200, 902);
-    TTextobj& lengthLabel = Label(kSizeLabel, 2300, 3500, 902, 77);
-    TTextobj& name = Label(kRoomNameLabel, 4000, 3500, 0, 77);
-
-    FixedRoom() { Outline(1000, 1000, 7000, 6000); }
-
-    // (x1, y1)-(x2, y2) the first face, `at` the second face's x (upright) or y (level).
-    static TIntwallobj& Partition(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t at) {
-        TIntwallobj& w = Add<TIntwallobj>(kIntWall, x1, y1, x2, y2);
-        w.group = 77;
-        const bool upright = x1 == x2;
-        w.q1x = upright ? at : x1, w.q2x = upright ? at : x2;
-        w.q1y = upright ? y1 : at, w.q2y = upright ? y2 : at;
-        return w;
-    }
-    static TDimensobj& Size(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3, int32_t x4,
-                            int32_t y4, int32_t id) {
-        TDimensobj& d = Add<TDimensobj>(kManualDimension, x1, y1, x2, y2);
-        d.d1x = x3, d.d1y = y3, d.d2x = x4, d.d2y = y4, d.id = id, d.group = 77;
-        return d;
-    }
-};
-
-using Crossing = std::tuple<int32_t, bool, int32_t>; // direction, shrink, distance from the side that stays
-
-class RoomCrossed : public ::testing::TestWithParam<Crossing> {
-protected:
-    void SetUp() override {
-        ObjectList.ProgramDirectory = dir.Path();
-        ObjectList.SetDrawingName("BASE");
-        CurrentView = kGroundFloor;
-        MetricUnits = 1;
-        ZoomDivisor = 1;
-        SheetWidth = 40000;
-        SheetHeight = 30000;
-    }
-    void TearDown() override { ObjectList.Flush(); }
-    testsupport::ProgramDirectory dir;
-};
-
-// Wherever the line runs through a room, from the side that stays to just short of the side that
-// moves, the room, its partitions and its size lines agree afterwards, their labels with them.
+// A fixed room with partitions 100 thick (second face on its sides), a width line 300 below its top
+// and a length line 300 right of its left side (200 long arrows, labels 901 and 902), crossed at the
+// distance from the side that stays (or from the one that moves, minus): all of it agrees afterwards.
 TEST_P(RoomCrossed, TheRoomItsWallsAndItsSizeLinesAgree) {
     const auto [direction, shrink, d] = GetParam();
-    FixedRoom f;
-    const bool alongY = direction == kUp || direction == kDown;
-    const int32_t size = alongY ? 3000 : 4000;
-    const int32_t from = d >= 0 ? d : size + d;
-    const int32_t at = direction == kRight ? 2000 + from
-                       : direction == kLeft ? 6000 - from
-                       : direction == kUp   ? 2000 + from
-                                            : 5000 - from;
-    ASSERT_TRUE(editing::ExpandShrinkBase({shrink, direction, 150, alongY ? 4000 : at, alongY ? at : 3500},
-                                          Digits));
-    const TRoomobj& r = f.room;
-    const int32_t grown = size + (shrink ? -150 : 150);
-    EXPECT_EQ(alongY ? r.value4 : r.value3, grown);
-    EXPECT_EQ(alongY ? r.y1 - r.y2 : r.x2 - r.x1, grown);
-    EXPECT_STREQ(alongY ? r.lengthText : r.widthText, Digits(grown).c_str());
-    // Each partition's second face stays on the room's side.
-    EXPECT_EQ(f.walls[0]->q1x, r.x1);
-    EXPECT_EQ(f.walls[1]->q1x, r.x2);
-    EXPECT_EQ(f.walls[2]->q1y, r.y1);
-    EXPECT_EQ(f.walls[3]->q1y, r.y2);
-    // The size lines' measured ends lie on the room's sides, each set off from its side as before.
-    EXPECT_EQ(f.width.x1, r.x1);
-    EXPECT_EQ(f.width.d1x, r.x2);
-    EXPECT_EQ(r.y1 - f.width.y1, 300);
-    EXPECT_EQ(f.length.y1, r.y1);
-    EXPECT_EQ(f.length.d1y, r.y2);
-    EXPECT_EQ(f.length.x1 - r.x1, 300);
-    // Their labels read the room's sizes and stay by their lines.
-    EXPECT_STREQ(f.widthLabel.text, alongY ? "" : r.widthText);
-    EXPECT_STREQ(f.lengthLabel.text, alongY ? r.lengthText : "");
-    EXPECT_EQ(f.widthLabel.y1, f.width.y1);
-    EXPECT_NEAR(f.widthLabel.x1, (r.x1 + r.x2) / 2.0, 1);
-    EXPECT_EQ(f.lengthLabel.x1, f.length.x1);
-    EXPECT_NEAR(f.lengthLabel.y1, (r.y1 + r.y2) / 2.0, 1);
-    EXPECT_NEAR(f.name.x1, (r.x1 + r.x2) / 2.0, 1);
-    EXPECT_NEAR(f.name.y1, (r.y1 + r.y2) / 2.0, 1);
+    Outline(1000, 1000, 7000, 6000);
+    TRoomobj& r = Room(2000, 5000, 6000, 2000, 77);
+    std::vector<TIntwallobj*> w;
+    for (const int32_t at : {1900, 6100, 5100, 1900}) {
+        const bool upright = w.size() < 2;
+        const int32_t inner = at + (at < 3000 ? 100 : -100);
+        w.push_back(&Add<TIntwallobj>(kIntWall, upright ? at : 2000, upright ? 5000 : at, upright ? at : 6000,
+                                      upright ? 2000 : at));
+        (upright ? w.back()->q1x : w.back()->q1y) = inner;
+    }
+    TDimensobj& across = Add<TDimensobj>(kManualDimension, 2000, 4700, 2200, 4700);
+    TDimensobj& along = Add<TDimensobj>(kManualDimension, 2300, 5000, 2300, 4800);
+    across.d1x = 6000, across.d1y = 4700, along.d1x = 2300, along.d1y = 2000, across.d2x = 5800;
+    across.d2y = 4700, along.d2x = 2300, along.d2y = 2200, across.id = 901, along.id = 902;
+    across.group = along.group = 77;
+    TTextobj& acrossText = Label(kSizeLabel, 4000, 4700, 901, 77);
+    TTextobj& alongText = Label(kSizeLabel, 2300, 3500, 902, 77);
+    TTextobj& name = Label(kRoomNameLabel, 4000, 3500, 0, 77);
+    const bool y = direction == kUp || direction == kDown;
+    const int32_t from = d >= 0 ? d : (y ? 3000 : 4000) + d;
+    const int32_t at =
+        direction == kRight || direction == kUp ? 2000 + from : (direction == kLeft ? 6000 : 5000) - from;
+    ASSERT_TRUE(Change(shrink, direction, 150, y ? 4000 : at, y ? at : 3500));
+    const int32_t grown = (y ? 3000 : 4000) + (shrink ? -150 : 150), cx = (r.x1 + r.x2) / 2,
+                  cy = (r.y1 + r.y2) / 2;
+    EXPECT_EQ(std::vector<int32_t>({y ? r.value4 : r.value3,
+                                    y ? r.y1 - r.y2 : r.x2 - r.x1,
+                                    atoi(y ? r.lengthText : r.widthText),
+                                    atoi(y ? alongText.text : acrossText.text),
+                                    w[0]->q1x,
+                                    w[1]->q1x,
+                                    w[2]->q1y,
+                                    w[3]->q1y,
+                                    across.x1,
+                                    across.d1x,
+                                    across.y1 + 300,
+                                    along.y1,
+                                    along.d1y,
+                                    along.x1 - 300,
+                                    acrossText.y1,
+                                    alongText.x1,
+                                    acrossText.x1,
+                                    name.x1,
+                                    alongText.y1,
+                                    name.y1}),
+              std::vector<int32_t>({grown, grown, grown, grown, r.x1,      r.x2,     r.y1, r.y2, r.x1, r.x2,
+                                    r.y1,  r.y1,  r.y2,  r.x1,  across.y1, along.x1, cx,   cx,   cy,   cy}));
 }
 
-// Distances: on the side that stays, inside its arrow, between the arrow and the other size line,
-// just past that line, the middle, inside the far arrow and just short of the side that moves.
 INSTANTIATE_TEST_SUITE_P(Lines, RoomCrossed,
                          ::testing::Combine(::testing::Values(kUp, kRight, kDown, kLeft), ::testing::Bool(),
                                             ::testing::Values(0, 100, 250, 350, 1500, -150, -50)));

@@ -83,8 +83,10 @@ TEST_P(FontDialogOpens, OnTheStoredStyle) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faces, FontDialogOpens,
-                         ::testing::Values(StoredFont{"DejaVu Sans", 400, false}, StoredFont{"DejaVu Sans", 700, false},
-                                           StoredFont{"DejaVu Sans", 400, true}, StoredFont{"DejaVu Sans", 700, true},
+                         ::testing::Values(StoredFont{"DejaVu Sans", 400, false},
+                                           StoredFont{"DejaVu Sans", 700, false},
+                                           StoredFont{"DejaVu Sans", 400, true},
+                                           StoredFont{"DejaVu Sans", 700, true},
                                            StoredFont{"DejaVu Serif", 400, false}));
 
 TEST(FontDialog, ScriptedFontFillsTheData) {

@@ -323,12 +323,12 @@ TEST_P(TurnedHouse, CarriesTheFiguresOfTheHouseDrawnTurned) {
     EXPECT_EQ(turned, Figures());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Turns, TurnedHouse,
-    ::testing::Values(TurnCase{90, false, false}, TurnCase{180, false, false}, TurnCase{270, false, false},
-                      TurnCase{90, true, false}, TurnCase{180, true, false}, TurnCase{270, true, false},
-                      TurnCase{1, true, false}, TurnCase{90, false, true}, TurnCase{180, false, true},
-                      TurnCase{270, false, true}));
+INSTANTIATE_TEST_SUITE_P(Turns, TurnedHouse,
+                         ::testing::Values(TurnCase{90, false, false}, TurnCase{180, false, false},
+                                           TurnCase{270, false, false}, TurnCase{90, true, false},
+                                           TurnCase{180, true, false}, TurnCase{270, true, false},
+                                           TurnCase{1, true, false}, TurnCase{90, false, true},
+                                           TurnCase{180, false, true}, TurnCase{270, false, true}));
 
 TEST_F(AngledWall, ShortWallHasItsTextTwiceAsFarOut) {
     Wall(10000, 10000, 10020, 10020, 28, 450);
