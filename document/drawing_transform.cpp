@@ -309,7 +309,7 @@ FileResult TList::ReadTransformed(int32_t how, const char* newName) {
         Flush();
         return FileResult::Damaged;
     }
-    if (!mirror) SetFiguresAsDrawn(*this, ReadDimensionSettings(MetricUnits).textOrientation > 0);
+    SetFiguresAsDrawn(*this, ReadDimensionSettings(MetricUnits).textOrientation > 0);
     const std::string openName = DrawingName;
     SetDrawingName(newName ? newName : "");
     NotePastSheetInWorkingFile(pastSheet);

@@ -22,6 +22,8 @@ TEST_F(DrawingTransformTest, MirrorTwiceRestoresEveryObject) {
     auto objects = make::OneOfEveryKind(Cx(), Cy());
     std::vector<std::string> expected;
     for (auto& o : objects) {
+        // An outside dimension's figure is set as drawn for its line: level text on an upright line.
+        if (o->kind == kAutoDimensionText) static_cast<TTextobj&>(*o).angle = 0;
         expected.push_back(Describe(*o));
         ObjectList.Add(std::move(o));
     }

@@ -327,7 +327,8 @@ INSTANTIATE_TEST_SUITE_P(Turns, TurnedHouse,
                          ::testing::Values(TurnCase{90, false, false}, TurnCase{180, false, false},
                                            TurnCase{270, false, false}, TurnCase{90, true, false},
                                            TurnCase{180, true, false}, TurnCase{270, true, false},
-                                           TurnCase{1, true, false}, TurnCase{90, false, true},
+                                           TurnCase{1, true, false}, TurnCase{1, false, false},
+                                           TurnCase{90, false, true},
                                            TurnCase{180, false, true}, TurnCase{270, false, true}));
 
 TEST_F(AngledWall, ShortWallHasItsTextTwiceAsFarOut) {
