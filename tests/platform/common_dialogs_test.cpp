@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 #include <QFontDatabase>
 #include <QFontDialog>
@@ -59,35 +60,22 @@ TEST(FontDialog, HeightFollowsThePointSize) {
     EXPECT_EQ(pl::LogFontHeightForPointSize(80), -11);
 }
 
-struct StoredFont {
-    const char* face;
-    int32_t weight;
-    bool italic;
-};
-
-class FontDialogOpens : public ::testing::TestWithParam<StoredFont> {};
+class FontDialogOpens : public ::testing::TestWithParam<std::tuple<const char*, int32_t, bool>> {};
 
 // The dialog opens on the stored style: an upright font is not shown slanted, nor a bold one light.
 TEST_P(FontDialogOpens, OnTheStoredStyle) {
-    const StoredFont c = GetParam();
+    const auto [face, weight, italic] = GetParam();
     TChooseFontDialog::TData data;
-    std::strncpy(data.LogFont.lfFaceName, c.face, LF_FACESIZE - 1);
-    data.LogFont.lfWeight = c.weight;
-    data.LogFont.lfItalic = c.italic ? 1 : 0;
-    data.PointSize = 100;
-    QFontDialog dialog(pl::FontDialogStart(data));
-    const QFont shown = dialog.currentFont();
-    const std::string style = shown.styleName().toStdString();
-    EXPECT_EQ(shown.style() != QFont::StyleNormal, c.italic) << style;
-    EXPECT_EQ(shown.weight() >= QFont::DemiBold, c.weight >= 600) << style;
+    std::strncpy(data.LogFont.lfFaceName, face, LF_FACESIZE - 1);
+    data.LogFont.lfWeight = weight, data.LogFont.lfItalic = italic ? 1 : 0, data.PointSize = 100;
+    const QFont shown = QFontDialog(pl::FontDialogStart(data)).currentFont();
+    EXPECT_EQ(shown.style() != QFont::StyleNormal, italic) << shown.styleName().toStdString();
+    EXPECT_EQ(shown.weight() >= QFont::DemiBold, weight >= 600) << shown.styleName().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Faces, FontDialogOpens,
-                         ::testing::Values(StoredFont{"DejaVu Sans", 400, false},
-                                           StoredFont{"DejaVu Sans", 700, false},
-                                           StoredFont{"DejaVu Sans", 400, true},
-                                           StoredFont{"DejaVu Sans", 700, true},
-                                           StoredFont{"DejaVu Serif", 400, false}));
+                         ::testing::Combine(::testing::Values("DejaVu Sans", "DejaVu Serif"),
+                                            ::testing::Values(400, 700), ::testing::Bool()));
 
 TEST(FontDialog, ScriptedFontFillsTheData) {
     testsupport::ScriptedUi ui;
