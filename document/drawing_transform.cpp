@@ -1,9 +1,12 @@
 // Turning or mirroring a whole drawing through its working file, and turning one object about a point.
 #include <cmath>
 #include <functional>
+#include <map>
 #include <string>
 #include <utility>
 
+#include "document/dimension_figure.h"
+#include "document/dimension_settings.h"
 #include "document/document.h"
 #include "document/drawing_file.h"
 #include "document/program_state.h"
@@ -81,9 +84,17 @@ void MapPolygonPoints(const PointMap& map, TObject& o) {
     }
 }
 
-void ShiftRoom(TObject& o, RecordOrigin c) {
-    o.x1 = Clamp32(int64_t{o.x1} + c.x), o.x2 = Clamp32(int64_t{o.x2} + c.x);
-    o.y1 = Clamp32(int64_t{o.y1} + c.y), o.y2 = Clamp32(int64_t{o.y2} + c.y);
+// A room stays a rectangle with its top left corner first: both corners map, then are put back in
+// order. A quarter turn exchanges its width and length, and their texts.
+void MapRoom(const PointMap& map, TRoomobj& r, bool quarter) {
+    map(r.x1, r.y1), map(r.x2, r.y2);
+    if (r.x1 > r.x2) std::swap(r.x1, r.x2);
+    if (r.y1 < r.y2) std::swap(r.y1, r.y2);
+    if (!quarter) return;
+    std::swap(r.value3, r.value4);
+    const std::string width = r.widthText;
+    r.SetWidthText(r.lengthText);
+    r.SetLengthText(width.c_str());
 }
 
 // Mirror about the vertical line through the sheet centre: (cx - xf, cy + yf).
@@ -116,14 +127,18 @@ void MirrorObject(TObject& o, RecordOrigin c) {
         }
     } else if (dynamic_cast<TPolyobj*>(&o)) {
         MapPolygonPoints(m, o);
-    } else if (dynamic_cast<TRoomobj*>(&o)) {
-        ShiftRoom(o, c);
+    } else if (auto* r = dynamic_cast<TRoomobj*>(&o)) {
+        MapRoom(m, *r, false);
     } else if (auto* t = dynamic_cast<TTextobj*>(&o)) {
         MapPoint(m, t->x1, t->y1);
         if (t->x2 == 0 || t->x2 == 1800) {
             t->x2 += 1800;
             if (t->x2 > 3599) t->x2 -= 3600;
             SwapStyles64(t->style);
+        } else if (t->kind == kAutoDimensionText) {
+            // An outside dimension keeps the bearing of its wall, whose ends the mirror exchanges, so
+            // that a later turn sets its figure right.
+            t->x2 = Wrap3600(1800 - int64_t{t->x2});
         }
         if (t->angle >= 1 && t->angle <= 899) {
             t->angle += 2700;
@@ -199,8 +214,8 @@ bool TurnObject(TObject& o, int32_t how, RecordOrigin c) {
         if (d->value2 > 3600) d->value2 -= 3600;
     } else if (dynamic_cast<TPolyobj*>(&o)) {
         MapPolygonPoints(turn, o);
-    } else if (dynamic_cast<TRoomobj*>(&o)) {
-        ShiftRoom(o, c);
+    } else if (auto* r = dynamic_cast<TRoomobj*>(&o)) {
+        MapRoom(turn, *r, how % 180 != 0);
     } else if (auto* t = dynamic_cast<TTextobj*>(&o)) {
         if (t->kind == kFloorTitle) return false;
         TurnText(*t, how, turn);
@@ -212,6 +227,35 @@ bool TurnObject(TObject& o, int32_t how, RecordOrigin c) {
     return true;
 }
 
+// Every dimension figure stands against its line as a dimension drawn there now would: an outside
+// dimension's by the bearing it keeps, a size line's label by the line carrying its id.
+void SetFiguresAsDrawn(TList& list, bool parallel) {
+    std::map<std::pair<int32_t, int32_t>, const TDimensobj*> lines;
+    for (int32_t i = 0; i < list.count; ++i)
+        if (const auto* d = dynamic_cast<const TDimensobj*>(list[i]); d && d->kind == kManualDimension)
+            lines.emplace(std::make_pair(d->view, d->id), d);
+    for (int32_t i = 0; i < list.count; ++i) {
+        auto* t = dynamic_cast<TTextobj*>(list[i]);
+        if (t == nullptr) continue;
+        DimensionFigure figure{t->angle, t->style};
+        if (t->kind == kAutoDimensionText) {
+            figure = OutsideFigure(t->x2, parallel);
+        } else if (t->kind == kSizeLabel) {
+            const auto found = t->id != 0 ? lines.find({t->view, t->id}) : lines.end();
+            if (found == lines.end()) continue;
+            const TDimensobj& d = *found->second;
+            const bool upright = d.x1 == d.d1x && d.y1 != d.d1y;
+            const bool level = d.y1 == d.d1y && d.x1 != d.d1x;
+            if (!upright && !level) continue; // a slanting line keeps the figure the turn gave it
+            figure = SizeLabelFigure(upright, parallel);
+        } else {
+            continue;
+        }
+        t->angle = figure.angle;
+        t->style = figure.style;
+    }
+}
+
 } // namespace
 
 FileResult TList::ReadTransformed(int32_t how, const char* newName) {
@@ -220,11 +264,13 @@ FileResult TList::ReadTransformed(int32_t how, const char* newName) {
     const WorkingFileStep step;
     const RecordOrigin centre = SheetCentre();
     const bool mirror = how == 1;
-    int32_t floors[3] = {0, 0, 0};
+    // The floors' titles and the site plan's are made again for the views in use.
+    int32_t floors[4] = {0, 0, 0, 0};
     if (!mirror) {
         floors[0] = FloorHasObjects(kGroundFloor);
         floors[1] = FloorHasObjects(kFirstFloor);
         floors[2] = floors[1] > 0 ? FloorHasObjects(kSecondFloor) : 0;
+        floors[3] = FloorHasObjects(kSitePlan);
     }
     Flush();
     StartHeightRange();
@@ -263,13 +309,14 @@ FileResult TList::ReadTransformed(int32_t how, const char* newName) {
         Flush();
         return FileResult::Damaged;
     }
+    SetFiguresAsDrawn(*this, ReadDimensionSettings(MetricUnits).textOrientation > 0);
     const std::string openName = DrawingName;
     SetDrawingName(newName ? newName : "");
     NotePastSheetInWorkingFile(pastSheet);
     if (WriteWorkingFile(*this, pl::Sync::ToDisk) && !mirror) { // a new drawing, saved
         const int32_t keptView = CurrentView;
-        const int32_t codes[3] = {kGroundFloor, kFirstFloor, kSecondFloor};
-        for (int i = 0; i < 3; ++i) {
+        const int32_t codes[4] = {kGroundFloor, kFirstFloor, kSecondFloor, kSitePlan};
+        for (int i = 0; i < 4; ++i) {
             if (floors[i] <= 0) continue;
             CurrentView = codes[i];
             MakeTitleBlock();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -103,6 +104,23 @@ bool Cuts(const BaseLine& line, int32_t a, int32_t b) {
     return (line.Beyond(a) && line.Before(b)) || (line.Beyond(b) && line.Before(a));
 }
 
+// A room's two sides on the axis: the one the base grows toward moves when the room stretches.
+struct RoomSides {
+    int32_t moving, staying;
+};
+
+RoomSides SidesOf(const BaseLine& line, int32_t c1, int32_t c2) {
+    const int32_t lo = std::min(c1, c2), hi = std::max(c1, c2);
+    return line.Positive() ? RoomSides{hi, lo} : RoomSides{lo, hi};
+}
+
+// A room stretches when its moving side lies beyond the line and its other side does not: a line
+// on that other side moves every wall beyond it and none before, so the room widens with them.
+bool Stretches(const BaseLine& line, int32_t c1, int32_t c2) {
+    const RoomSides s = SidesOf(line, c1, c2);
+    return line.Beyond(s.moving) && !line.Beyond(s.staying);
+}
+
 // Shrinking must not turn a cut wall, room or dimension line inside out.
 bool WouldInvert(const BaseLine& line, TObject& o) {
     const int64_t a = line.amount;
@@ -116,7 +134,7 @@ bool WouldInvert(const BaseLine& line, TObject& o) {
     if (IsRoomRecordKind(k)) {
         const int32_t c1 = line.On(o.x1, o.y1);
         const int32_t c2 = line.On(o.x2, o.y2);
-        if (!Cuts(line, c1, c2)) return false;
+        if (!Stretches(line, c1, c2)) return false;
         const auto* room = dynamic_cast<const TRoomobj*>(&o);
         const int32_t size = room ? (line.AlongY() ? room->value4 : room->value3) : 1;
         return Span(c1, c2) + a <= 0 || int64_t{size} + a <= 0;
@@ -125,9 +143,9 @@ bool WouldInvert(const BaseLine& line, TObject& o) {
         auto* d = dynamic_cast<TDimensobj*>(&o);
         if (!d) return false;
         const int32_t first = line.On(d->x1, d->y1);
-        const int32_t inner = line.On(d->d2x, d->d2y);
-        if (!Cuts(line, first, inner)) return false;
-        return Span(first, line.On(d->d1x, d->d1y)) + a <= 0;
+        const int32_t second = line.On(d->d1x, d->d1y);
+        if (!Cuts(line, first, second)) return false;
+        return Span(first, second) + a <= 0;
     }
     return false;
 }
@@ -208,8 +226,7 @@ void Room(const BaseLine& line, TRoomobj& r, LengthFormatter text) {
         line.Shift(c2);
         return;
     }
-    const bool inside = line.AlongY() ? r.y2 < line.at && line.at < r.y1 : r.x1 < line.at && line.at < r.x2;
-    if (inside) StretchRoom(line, r, text);
+    if (Stretches(line, c1, c2)) StretchRoom(line, r, text);
 }
 
 void IntWall(const BaseLine& line, TIntwallobj& w) {
@@ -234,24 +251,67 @@ void Arrow(const BaseLine& line, TArrowobj& a) {
         line.Shift(*c);
 }
 
-// (x1, y1)-(x2, y2) and (x3, y3)-(x4, y4) are the two pieces; x1 and x3 the measured ends.
+// (x1, y1)-(x2, y2) and (x3, y3)-(x4, y4) are the two pieces; x1 and x3 the measured ends, which
+// decide: a line crossing inside an arrow still measures between the two ends.
 void Dimension(const BaseLine& line, int32_t index, TDimensobj& d, LengthFormatter text) {
     int32_t& c1 = line.On(d.x1, d.y1);
     int32_t& c2 = line.On(d.x2, d.y2);
     int32_t& c3 = line.On(d.d1x, d.d1y);
     int32_t& c4 = line.On(d.d2x, d.d2y);
-    if (line.Beyond(c1) && line.Before(c4)) {
+    if (line.Beyond(c1) && line.Before(c3)) {
         UpdateDimensionText(line.direction, index, d.id, line.amount, text);
         line.Shift(c1);
         line.Shift(c2);
-    } else if (line.Beyond(c4) && line.Before(c1)) {
+    } else if (line.Beyond(c3) && line.Before(c1)) {
         UpdateDimensionText(line.direction, index, d.id, line.amount, text);
         line.Shift(c3);
         line.Shift(c4);
-    } else if (line.Beyond(c1) && line.Beyond(c4)) {
+    } else if (line.Beyond(c1) && line.Beyond(c3)) {
         for (int32_t* c : {&c1, &c2, &c3, &c4})
             line.Shift(*c);
     }
+}
+
+// A room the line stretches, as it was before anything moved.
+struct StretchedRoom {
+    RoomSides sides;
+    // A point of the room's dimensions goes with the side it lies nearer.
+    bool Moves(int32_t c) const { return Span(c, sides.moving) < Span(c, sides.staying); }
+};
+using StretchedRooms = std::map<int32_t, StretchedRoom>; // by the room's group
+
+// The rooms of the view that the line stretches, found before anything moves.
+StretchedRooms FindStretchedRooms(const BaseLine& line) {
+    StretchedRooms rooms;
+    for (int32_t i = 0; i < ObjectList.count; ++i) {
+        TObject* o = ObjectList[i];
+        if (!o || o->view != CurrentView || !IsRoomRecordKind(o->kind) || o->group == 0) continue;
+        const int32_t c1 = line.On(o->x1, o->y1);
+        const int32_t c2 = line.On(o->x2, o->y2);
+        if (!Stretches(line, c1, c2)) continue;
+        rooms.emplace(o->group, StretchedRoom{SidesOf(line, c1, c2)});
+    }
+    return rooms;
+}
+
+// A stretched room carries its own size lines: each point goes with the room side it lies nearer, so
+// a size line across the stretch keeps its ends on the room's sides and is measured again, and one
+// along it stays by the side it was set off from.
+void CarriedDimension(const BaseLine& line, int32_t index, TDimensobj& d, const StretchedRoom& room,
+                      LengthFormatter text) {
+    int32_t* c[4] = {&line.On(d.x1, d.y1), &line.On(d.x2, d.y2), &line.On(d.d1x, d.d1y),
+                     &line.On(d.d2x, d.d2y)};
+    bool moves[4];
+    for (int i = 0; i < 4; ++i)
+        moves[i] = room.Moves(*c[i]);
+    // The label goes as its line does; one that stays is flagged too, so that the pass over the
+    // labels beyond the line leaves it by its line.
+    if (moves[0] != moves[2])
+        UpdateDimensionText(line.direction, index, d.id, line.amount, text);
+    else
+        CarryDimensionLabel(line.direction, d.id, moves[0] ? line.amount : 0);
+    for (int i = 0; i < 4; ++i)
+        if (moves[i]) line.Shift(*c[i]);
 }
 
 // Each end of a line by itself.
@@ -292,7 +352,8 @@ template <typename T> void Apply(TObject& o, const BaseLine& line, void (*rule)(
     if (auto* typed = dynamic_cast<T*>(&o)) rule(line, *typed);
 }
 
-void MainPassRule(const BaseLine& line, int32_t index, TObject& o, LengthFormatter text) {
+void MainPassRule(const BaseLine& line, int32_t index, TObject& o, const StretchedRooms& rooms,
+                  LengthFormatter text) {
     const int32_t k = o.kind;
     if (k == kExtWall) {
         Apply<TExtwallobj>(o, line, ExtWall);
@@ -305,7 +366,12 @@ void MainPassRule(const BaseLine& line, int32_t index, TObject& o, LengthFormatt
     } else if (k == kManualArrow) {
         Apply<TArrowobj>(o, line, Arrow);
     } else if (k == kManualDimension) {
-        if (auto* dim = dynamic_cast<TDimensobj*>(&o)) Dimension(line, index, *dim, text);
+        auto* dim = dynamic_cast<TDimensobj*>(&o);
+        const auto room = dim && dim->group != 0 ? rooms.find(dim->group) : rooms.end();
+        if (room != rooms.end())
+            CarriedDimension(line, index, *dim, room->second, text);
+        else if (dim)
+            Dimension(line, index, *dim, text);
     } else if (IsPlainLineKind(k)) {
         Line(line, o);
     } else if (k == kText || k == kDialogText) {
@@ -348,9 +414,10 @@ bool ExpandShrinkBase(const BaseChange& change, LengthFormatter text) {
         line = BaseLine{change.direction, 0, change.amount};
         line->at = line->On(x, y);
     }
+    const StretchedRooms rooms = FindStretchedRooms(*line);
     for (int32_t i = 0; i < ObjectList.count; ++i) {
         TObject* o = ObjectList[i];
-        if (o && o->view == CurrentView) MainPassRule(*line, i, *o, text);
+        if (o && o->view == CurrentView) MainPassRule(*line, i, *o, rooms, text);
     }
     LabelPass(*line);
     return true;

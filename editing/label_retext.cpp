@@ -43,4 +43,11 @@ void UpdateDimensionText(int32_t direction, int32_t index, int32_t id, int32_t a
     MoveLabelAnchor(label->x1, label->y1, direction, amount);
 }
 
+void CarryDimensionLabel(int32_t direction, int32_t id, int32_t amount) {
+    TTextobj* label = FirstLabel(kSizeLabel, &TObject::id, id);
+    if (!label) return;
+    label->aux1 = 1;
+    MoveLabelAnchor(label->x1, label->y1, direction, 2 * amount); // half of twice: the whole amount
+}
+
 } // namespace editing

@@ -17,4 +17,8 @@ void ShiftRoomLabel(int32_t direction, int32_t group, int32_t amount);
 // amount as text, and moves.
 void UpdateDimensionText(int32_t direction, int32_t index, int32_t id, int32_t amount, LengthFormatter text);
 
+// The first size label (kind 35) carrying the dimension line's id moves by the whole amount with its
+// line and is flagged.
+void CarryDimensionLabel(int32_t direction, int32_t id, int32_t amount);
+
 } // namespace editing

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <QFontDatabase>
 #include <QFontDialog>
 
 #include "platform/modal_run.h"
@@ -23,7 +24,9 @@ void SetFace(LOGFONT& font, const std::string& face) {
     std::memcpy(font.lfFaceName, face.data(), std::min(face.size(), static_cast<size_t>(LF_FACESIZE - 1)));
 }
 
-QFont ToQFont(const TChooseFontDialog::TData& data) {
+} // namespace
+
+QFont pl::FontDialogStart(const TChooseFontDialog::TData& data) {
     const LOGFONT& logFont = data.LogFont;
     QFont font(QString::fromLatin1(FaceOf(logFont).c_str()));
     double points = 10.0;
@@ -37,8 +40,25 @@ QFont ToQFont(const TChooseFontDialog::TData& data) {
     font.setItalic(logFont.lfItalic != 0);
     font.setUnderline(logFont.lfUnderline != 0);
     font.setStrikeOut(logFont.lfStrikeOut != 0);
+    // Left unnamed, the dialog guesses a style by name and may highlight a slanted or condensed one:
+    // the face's own style nearest the stored weight, of the stored slant and normal width, is named.
+    const QString family = font.family();
+    const bool slanted = logFont.lfItalic != 0;
+    int best = -1;
+    for (const QString& style : QFontDatabase::styles(family)) {
+        const QFont candidate = QFontDatabase::font(family, style, 10);
+        if ((candidate.style() != QFont::StyleNormal) != slanted) continue;
+        const int stretch = candidate.stretch();
+        const int widthPenalty = stretch == 0 || stretch == QFont::Unstretched ? 0 : 10000;
+        const int score = std::abs(static_cast<int>(candidate.weight()) - weight) + widthPenalty;
+        if (best >= 0 && score >= best) continue;
+        best = score;
+        font.setStyleName(style);
+    }
     return font;
 }
+
+namespace {
 
 void StoreQFont(const QFont& font, TChooseFontDialog::TData& data) {
     data.PointSize = static_cast<int32_t>(std::lround(font.pointSizeF() * 10.0));
@@ -86,7 +106,7 @@ int TChooseFontDialog::Execute() {
             result = IDOK;
         }
     } else {
-        QFontDialog dialog(ToQFont(data_), parent_);
+        QFontDialog dialog(pl::FontDialogStart(data_), parent_);
         if (title_) dialog.setWindowTitle(QString::fromLatin1(title_));
         if (pl::RunModal(dialog) == QDialog::Accepted) {
             StoreQFont(dialog.selectedFont(), data_);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <QFont>
 #include <QWidget>
 
 #include "platform/logfont.h"
@@ -39,6 +40,9 @@ private:
 };
 
 namespace pl {
+// The font the dialog opens on: the stored face, size, weight and slant, under the name of the face's
+// own style of that weight and slant, which the dialog shows highlighted.
+QFont FontDialogStart(const TChooseFontDialog::TData& data);
 // lfHeight for a point size in tenths: -MulDiv(points, 96, 72) as the screen gives it.
 int32_t LogFontHeightForPointSize(int32_t tenths);
 } // namespace pl

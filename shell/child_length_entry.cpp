@@ -176,7 +176,7 @@ private:
     void EndStartWithNothingBuilt();
     bool LineHasNoStart() const;
     void WaitForLineStart();
-    std::optional<int32_t> AskLength(const char* preset);
+    std::optional<int32_t> AskLength(int32_t preset);
     void BaseDistance();
     void CommonStep(uint key, int32_t step);
     void InternalWallFollowUp(uint key, bool stored);
@@ -235,11 +235,13 @@ void EngagedStep::Arrow() {
         CommonStep(key_, 0); // a fixed 25 units a key, no step asked
         return;
     }
-    std::string lengthText = "0";
+    // The length box opens with 0 in either unit, unless the tool measured a length to offer: a
+    // rounded rectangle's count is its radius, never a side.
+    int32_t offered = 0;
     if (kind == toolkind::kExtWall) {
         Tool().ChainState = ArrowCode(key_);
         if (tools::Failed(Command(2))) return;
-        lengthText = std::to_string(Tool().Count);
+        offered = Tool().Count;
         window_.SetCursor(nullptr, IDC_CROSS);
     } else if (kind == toolkind::kIntWall && Tool().PointPlaced == 1) {
         window_.StartX = 0;
@@ -261,9 +263,9 @@ void EngagedStep::Arrow() {
             client_.SelectPickTool();
             return;
         }
-        lengthText = std::to_string(Tool().Count);
+        offered = Tool().Count;
     }
-    const auto step = AskLength(lengthText.c_str());
+    const auto step = AskLength(offered);
     // A length box given nothing to draw (0 offered, or cancelled) stored nothing.
     if (!step) {
         EndStartWithNothingBuilt();
@@ -304,13 +306,14 @@ void EngagedStep::WaitForLineStart() {
 
 // The typed length of one step: whole millimetres from 1 to 69999, or feet and inches below 300000
 // units of 1/24 inch. A cancelled prompt or a length outside the limits gives nothing.
-std::optional<int32_t> EngagedStep::AskLength(const char* preset) {
+std::optional<int32_t> EngagedStep::AskLength(int32_t preset) {
     if (MetricUnits == 1) {
-        const auto value = AskNumber(PromptTitle(Tool()), ArrowPrompt(key_), preset, 9);
+        const auto value =
+            AskNumber(PromptTitle(Tool()), ArrowPrompt(key_), std::to_string(preset).c_str(), 9);
         if (!value || *value < 1 || *value > 69999) return std::nullopt;
         return value;
     }
-    const auto value = AskFeetInches(window_, Tool().Count);
+    const auto value = AskFeetInches(window_, preset);
     if (!value || *value < 1 || *value > 299999) return std::nullopt;
     return value;
 }

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "document/coordinate_mapping.h"
+#include "document/dimension_figure.h"
 #include "document/dimension_settings.h"
 #include "document/document.h"
 #include "document/house_outline.h"
@@ -78,17 +79,8 @@ POINT Plus(POINT a, POINT b, int32_t sign = 1) {
     return {a.x + sign * b.x, a.y + sign * b.y};
 }
 
-struct Quadrant {
-    int32_t number;
-    int32_t style;
-    int32_t textValue; // the text angle before the half turn of steep walls
-};
-
-Quadrant QuadrantOf(int32_t b) {
-    if (b < 900) return {1, 6, b + 2700};
-    if (b < 1800) return {2, 6, b - 900};
-    if (b < 2700) return {3, 4, b + 900};
-    return {4, 4, b - 2700};
+int32_t QuadrantOf(int32_t b) {
+    return b < 900 ? 1 : b < 1800 ? 2 : b < 2700 ? 3 : 4;
 }
 
 // A wall's own direction is trusted unless it lies on a square bearing or outside a turn, which an
@@ -106,16 +98,16 @@ int32_t AngledWallBearing(const TExtwallobj& wall) {
     return std::clamp(b, 2701, 3599);
 }
 
-void AddWallText(TDrawingtool& tool, const DimensionSettings& s, int32_t length, int32_t x, int32_t y,
-                 int32_t angle, int32_t style) {
+void AddWallText(TDrawingtool& tool, const DimensionSettings& s, int32_t length, int32_t x, int32_t y) {
+    const DimensionFigure figure = OutsideFigure(tool.Angle, s.textOrientation > 0);
     ObjectList.Add(MakeDimensionText({.kind = kAutoDimensionText,
                                       .id = tool.ObjectId,
                                       .group = tool.SegmentLength,
                                       .x = x,
                                       .y = y,
                                       .bearing = tool.Angle,
-                                      .angle = angle,
-                                      .style = style,
+                                      .angle = figure.angle,
+                                      .style = figure.style,
                                       .height = s.dimensionTextHeight},
                                      LengthText(length)));
     tool.X0 = x;
@@ -124,7 +116,6 @@ void AddWallText(TDrawingtool& tool, const DimensionSettings& s, int32_t length,
 
 void DimensionSquareWall(TDrawingtool& tool, const TExtwallobj& w, const DimensionSettings& s) {
     const int32_t off = s.externalOffset;
-    const bool parallel = s.textOrientation > 0;
     const int32_t length = w.group; // external walls keep their length in the group field
     if (w.y1 == w.y2) {
         const bool right = w.x1 < w.x2;
@@ -134,7 +125,7 @@ void DimensionSquareWall(TDrawingtool& tool, const TExtwallobj& w, const Dimensi
         tool.Angle = right ? 900 : 2700;
         AddArrow(tool, kAutoArrow, lo, y, 'l');
         AddArrow(tool, kAutoArrow, hi, y, 'r');
-        AddWallText(tool, s, length, lo + (hi - lo) / 2, y, 0, right ? 6 : 4);
+        AddWallText(tool, s, length, lo + (hi - lo) / 2, y);
         return;
     }
     const bool up = w.y1 < w.y2;
@@ -144,8 +135,7 @@ void DimensionSquareWall(TDrawingtool& tool, const TExtwallobj& w, const Dimensi
     tool.Angle = up ? 0 : 1800;
     AddArrow(tool, kAutoArrow, x, up ? hi : lo, up ? 't' : 'b');
     AddArrow(tool, kAutoArrow, x, up ? lo : hi, up ? 'b' : 't');
-    const int32_t style = !up && parallel ? 4 : 6;
-    AddWallText(tool, s, length, x, lo + (hi - lo) / 2, parallel ? kParallelText : 0, style);
+    AddWallText(tool, s, length, x, lo + (hi - lo) / 2);
 }
 
 // The outward offset of an angled wall's text: the wall's left-hand normal, off long, as the
@@ -166,25 +156,20 @@ POINT AngledTextOffset(int32_t q, int32_t b, int32_t off) {
 
 void DimensionAngledWall(TDrawingtool& tool, const TExtwallobj& w, const DimensionSettings& s) {
     const int32_t b = AngledWallBearing(w);
-    const Quadrant q = QuadrantOf(b);
+    const int32_t q = QuadrantOf(b);
     const int32_t off = s.externalOffset;
     tool.Angle = b;
-    AddAngledArrow(tool, w.x1, w.y1, b, q.number, 1, off);
-    AddAngledArrow(tool, w.x2, w.y2, b, q.number, 2, off);
+    AddAngledArrow(tool, w.x1, w.y1, b, q, 1, off);
+    AddAngledArrow(tool, w.x2, w.y2, b, q, 2, off);
 
     const double dx = static_cast<double>(w.x2) - w.x1;
     const double dy = static_cast<double>(w.y2) - w.y1;
     const bool shortWall = std::sqrt(dx * dx + dy * dy) < kShortWallZooms * ZoomDivisor;
-    const POINT o = AngledTextOffset(q.number, b, off);
+    const POINT o = AngledTextOffset(q, b, off);
     const int32_t times = shortWall ? 2 : 1;
     const int32_t x = w.x1 + times * o.x + (w.x2 - w.x1) / 2;
     const int32_t y = w.y1 + times * o.y + (w.y2 - w.y1) / 2;
-    int32_t angle = 0;
-    if (q.textValue > 1) {
-        const bool steepDown = (b >= 1351 && b <= 1799) || (b >= 3151 && b <= 3599);
-        angle = q.textValue + (steepDown ? 1800 : 0);
-    }
-    AddWallText(tool, s, w.group, x, y, angle, q.style);
+    AddWallText(tool, s, w.group, x, y);
 }
 
 void DimensionWall(TDrawingtool& tool, const TExtwallobj& wall, const DimensionSettings& s) {

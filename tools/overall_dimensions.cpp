@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "document/dimension_figure.h"
 #include "document/dimension_settings.h"
 #include "document/document.h"
 #include "document/house_outline.h"
@@ -106,16 +107,16 @@ void AddOverall(TDrawingtool& tool, Side side, const Run& run, int32_t at, int32
         text.x = mid;
         text.y = at;
         text.bearing = side == kTop ? 900 : 2700;
-        text.style = side == kTop ? 6 : 4;
     } else {
         AddArrow(tool, kAutoArrow, at, run.high, 't');
         AddArrow(tool, kAutoArrow, at, run.low, 'b');
         text.x = at;
         text.y = mid;
         text.bearing = side == kRight ? 1800 : 0;
-        text.angle = parallel ? kParallelText : 0;
-        text.style = side == kRight && parallel ? 4 : 6;
     }
+    const DimensionFigure figure = OutsideFigure(text.bearing, parallel);
+    text.angle = figure.angle;
+    text.style = figure.style;
     // The figure is the distance between the two arrows.
     const int64_t span = int64_t{run.high} - run.low;
     ObjectList.Add(

@@ -2,7 +2,10 @@
 // shrink refuses.
 #include "editing/base_change.h"
 
+#include <cstdlib>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "editing/label_retext.h"
 #include "tests/editing/base_edit_fixture.h"
@@ -54,6 +57,14 @@ TEST_F(BaseChange, ExpandingStretchesTheCutRoomLineAndDimensionWithTheirTexts) {
     EXPECT_STREQ(p.dimText.text, "4300");
     EXPECT_EQ(p.dimText.x1, 3150);
     EXPECT_EQ(p.dimText.aux1, 0);
+}
+
+TEST_F(BaseChange, ALineThroughAnArrowStillStretchesTheDimensionBetweenItsMeasuredEnds) {
+    Plan p;
+    ASSERT_TRUE(Change(false, kRight, 300, 4700, 0)); // between the inner end 4500 and the end 5000
+    EXPECT_EQ(p.dim.d1x, 5300);
+    EXPECT_EQ(p.dim.d2x, 4800);
+    EXPECT_STREQ(p.dimText.text, "4300");
 }
 
 TEST_F(BaseChange, WallsStretchOrMoveWithTheirLayersAndCutShapesStay) {
@@ -162,5 +173,66 @@ TEST_F(BaseChange, ShrinkingMovesTheLineSoTheNearestWallLandsOnIt) {
 TEST_F(BaseChange, AnEmptyFloorCannotShrink) {
     EXPECT_FALSE(Change(true, kRight, 300, 4000, 3000));
 }
+
+class RoomCrossed : public BaseChange,
+                    public ::testing::WithParamInterface<std::tuple<int32_t, bool, int32_t>> {};
+
+// A fixed room with partitions 100 thick (second face on its sides), a width line 300 below its top
+// and a length line 300 right of its left side (200 long arrows, labels 901 and 902), crossed at the
+// distance from the side that stays (or from the one that moves, minus): all of it agrees afterwards.
+TEST_P(RoomCrossed, TheRoomItsWallsAndItsSizeLinesAgree) {
+    const auto [direction, shrink, d] = GetParam();
+    Outline(1000, 1000, 7000, 6000);
+    TRoomobj& r = Room(2000, 5000, 6000, 2000, 77);
+    std::vector<TIntwallobj*> w;
+    for (const int32_t at : {1900, 6100, 5100, 1900}) {
+        const bool upright = w.size() < 2;
+        const int32_t inner = at + (at < 3000 ? 100 : -100);
+        w.push_back(&Add<TIntwallobj>(kIntWall, upright ? at : 2000, upright ? 5000 : at, upright ? at : 6000,
+                                      upright ? 2000 : at));
+        (upright ? w.back()->q1x : w.back()->q1y) = inner;
+    }
+    TDimensobj& across = Add<TDimensobj>(kManualDimension, 2000, 4700, 2200, 4700);
+    TDimensobj& along = Add<TDimensobj>(kManualDimension, 2300, 5000, 2300, 4800);
+    across.d1x = 6000, across.d1y = 4700, along.d1x = 2300, along.d1y = 2000, across.d2x = 5800;
+    across.d2y = 4700, along.d2x = 2300, along.d2y = 2200, across.id = 901, along.id = 902;
+    across.group = along.group = 77;
+    TTextobj& acrossText = Label(kSizeLabel, 4000, 4700, 901, 77);
+    TTextobj& alongText = Label(kSizeLabel, 2300, 3500, 902, 77);
+    TTextobj& name = Label(kRoomNameLabel, 4000, 3500, 0, 77);
+    const bool y = direction == kUp || direction == kDown;
+    const int32_t from = d >= 0 ? d : (y ? 3000 : 4000) + d;
+    const int32_t at =
+        direction == kRight || direction == kUp ? 2000 + from : (direction == kLeft ? 6000 : 5000) - from;
+    ASSERT_TRUE(Change(shrink, direction, 150, y ? 4000 : at, y ? at : 3500));
+    const int32_t grown = (y ? 3000 : 4000) + (shrink ? -150 : 150), cx = (r.x1 + r.x2) / 2,
+                  cy = (r.y1 + r.y2) / 2;
+    EXPECT_EQ(std::vector<int32_t>({y ? r.value4 : r.value3,
+                                    y ? r.y1 - r.y2 : r.x2 - r.x1,
+                                    atoi(y ? r.lengthText : r.widthText),
+                                    atoi(y ? alongText.text : acrossText.text),
+                                    w[0]->q1x,
+                                    w[1]->q1x,
+                                    w[2]->q1y,
+                                    w[3]->q1y,
+                                    across.x1,
+                                    across.d1x,
+                                    across.y1 + 300,
+                                    along.y1,
+                                    along.d1y,
+                                    along.x1 - 300,
+                                    acrossText.y1,
+                                    alongText.x1,
+                                    acrossText.x1,
+                                    name.x1,
+                                    alongText.y1,
+                                    name.y1}),
+              std::vector<int32_t>({grown, grown, grown, grown, r.x1,      r.x2,     r.y1, r.y2, r.x1, r.x2,
+                                    r.y1,  r.y1,  r.y2,  r.x1,  across.y1, along.x1, cx,   cx,   cy,   cy}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, RoomCrossed,
+                         ::testing::Combine(::testing::Values(kUp, kRight, kDown, kLeft), ::testing::Bool(),
+                                            ::testing::Values(0, 100, 250, 350, 1500, -150, -50)));
 
 } // namespace

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
+
+#include <QFontDatabase>
+#include <QFontDialog>
 
 #include "platform/colour_dialog.h"
 #include "platform/file_dialog.h"
@@ -55,6 +59,23 @@ TEST(FontDialog, HeightFollowsThePointSize) {
     EXPECT_EQ(pl::LogFontHeightForPointSize(120), -16);
     EXPECT_EQ(pl::LogFontHeightForPointSize(80), -11);
 }
+
+class FontDialogOpens : public ::testing::TestWithParam<std::tuple<const char*, int32_t, bool>> {};
+
+// The dialog opens on the stored style: an upright font is not shown slanted, nor a bold one light.
+TEST_P(FontDialogOpens, OnTheStoredStyle) {
+    const auto [face, weight, italic] = GetParam();
+    TChooseFontDialog::TData data;
+    std::strncpy(data.LogFont.lfFaceName, face, LF_FACESIZE - 1);
+    data.LogFont.lfWeight = weight, data.LogFont.lfItalic = italic ? 1 : 0, data.PointSize = 100;
+    const QFont shown = QFontDialog(pl::FontDialogStart(data)).currentFont();
+    EXPECT_EQ(shown.style() != QFont::StyleNormal, italic) << shown.styleName().toStdString();
+    EXPECT_EQ(shown.weight() >= QFont::DemiBold, weight >= 600) << shown.styleName().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Faces, FontDialogOpens,
+                         ::testing::Combine(::testing::Values("DejaVu Sans", "DejaVu Serif"),
+                                            ::testing::Values(400, 700), ::testing::Bool()));
 
 TEST(FontDialog, ScriptedFontFillsTheData) {
     testsupport::ScriptedUi ui;

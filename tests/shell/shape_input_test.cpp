@@ -10,6 +10,7 @@
 #include "platform/cursor.h"
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
+#include "resources/dialogs/feet_template.h"
 #include "tests/shell/input_fixture.h"
 #include "tools/shape_tools.h"
 #include "tools/text_tool.h"
@@ -88,6 +89,29 @@ TEST_F(ShapeInput, KeyedRoundedRectangleKeepsItsCornerRadius) {
     EXPECT_EQ(r.y2, corner.y - 900);
     EXPECT_EQ(r.corner, 50);
 }
+
+class KeyedSides : public ShapeInput, public ::testing::WithParamInterface<const char*> {};
+
+// In feet and inches a side's box opens with 0 as in millimetres: feet typed alone give whole feet,
+// whatever the rounded rectangle's radius (the parameter; none for a plain rectangle).
+TEST_P(KeyedSides, AreWhatTheUserTyped) {
+    MetricUnits = 0;
+    Open();
+    *GetParam() ? client->CmRoundRect() : client->CmRectangle();
+    const TPoint at(300, 250);
+    MoveTo(at);
+    if (*GetParam()) pl::script::AnswerInput(GetParam());
+    Key(Qt::Key_Return);
+    const POINT corner = DrawingAt(at);
+    for (const auto& [feet, key] : {std::pair{"4", Qt::Key_Right}, std::pair{"2", Qt::Key_Down}}) {
+        pl::script::AnswerDialog(kFeetDialogId, {DialogStep{{{kFeetEditId, feet}}, IDOK}});
+        Key(key);
+    }
+    EXPECT_EQ(Last().x2 - corner.x, 4 * 12 * 24);
+    EXPECT_EQ(corner.y - Last().y2, 2 * 12 * 24);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, KeyedSides, ::testing::Values("6", "3", ""));
 
 TEST_F(ShapeInput, ArrowsBeforeACornerMakeNothing) {
     Open();

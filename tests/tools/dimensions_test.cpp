@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "document/coordinate_mapping.h"
+#include "document/dimension_settings.h"
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
@@ -292,6 +293,45 @@ INSTANTIATE_TEST_SUITE_P(Quadrants, AngledWall,
                                            AngledCase{{10000, 20000}, {12500, 15670}, 1500, 2400},
                                            AngledCase{{10000, 20000}, {15000, 25000}, 900, 3150},
                                            AngledCase{{15000, 15000}, {10000, 20000}, 3600, 450}));
+
+class TurnedHouse : public Dimensions, public ::testing::WithParamInterface<std::tuple<int32_t, bool, bool>> {
+protected:
+    // Each figure: its text, angle and alignment, and its anchor to the unit the angled walls allow.
+    std::multiset<std::tuple<std::string, int32_t, int32_t, int32_t, int32_t>> Figures() const {
+        std::multiset<std::tuple<std::string, int32_t, int32_t, int32_t, int32_t>> found;
+        for (const TTextobj* t : Texts())
+            found.emplace(t->text, t->angle, t->style, (t->x1 + 2) / 5, (t->y1 + 2) / 5);
+        return found;
+    }
+};
+
+// A turned or mirrored house (a rectangle, or a diamond about the sheet's centre) carries the wall
+// figures the same house drawn turned gets, with text level or parallel to the walls.
+TEST_P(TurnedHouse, CarriesTheFiguresOfTheHouseDrawnTurned) {
+    const auto [how, parallel, diamond] = GetParam();
+    DimensionSettings s = ReadDimensionSettings(MetricUnits);
+    s.textOrientation = parallel ? kParallelText : 0;
+    ASSERT_TRUE(WriteDimensionSettings(MetricUnits, s));
+    const int32_t x = SheetWidth * ZoomDivisor / 2, y = SheetHeight * ZoomDivisor / 2;
+    const POINT c[] = {{x - 5000, y}, {x, y + 5000}, {x + 5000, y}, {x, y - 5000}};
+    for (int i = 0; diamond && i < 4; ++i)
+        Wall(c[i].x, c[i].y, c[(i + 1) % 4].x, c[(i + 1) % 4].y, 7071, 450 + 900 * i);
+    if (!diamond) ClockwiseRectangle();
+    Run();
+    ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+    ASSERT_EQ(ObjectList.ReadTransformed(how, "HOUSE"), FileResult::Ok);
+    const auto turned = Figures();
+    RemoveAutoDimensions();
+    Run();
+    EXPECT_EQ(turned, Figures());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rectangle, TurnedHouse,
+                         ::testing::Combine(::testing::Values(90, 180, 270, 1), ::testing::Bool(),
+                                            ::testing::Values(false)));
+INSTANTIATE_TEST_SUITE_P(Diamond, TurnedHouse,
+                         ::testing::Combine(::testing::Values(90, 180, 270), ::testing::Values(false),
+                                            ::testing::Values(true)));
 
 TEST_F(AngledWall, ShortWallHasItsTextTwiceAsFarOut) {
     Wall(10000, 10000, 10020, 10020, 28, 450);
