@@ -792,13 +792,13 @@ class KilledStep : public FailedStep {};
 // copy of the folder gives): the next start puts the file back as before the step, leaves nothing beside it
 // nor beside the buffer, and says so once where the file had changed. A whole write by another copy of the
 // program, running all along, made after the kill or while the step was still open, is later work
-// that no start puts back over: what was kept then goes, or stays under a lasting name that the box
-// names without telling of a put-back. A start that cannot write DWGS/ says so and changes nothing,
-// and the user's next write settles what was kept.
+// that no start puts back over: what was kept then goes where it is the drawing, or stays under a
+// lasting name that a box names once without telling of a put-back. A start that cannot write DWGS/
+// says so and changes nothing, and the next write settles what was kept in the same way.
 TEST_P(KilledStep, KilledInTheMiddleGoesBackAtTheNextStart) {
     // Before a later write is before the step's second write, or at its end where it writes once.
     enum class Kill { BeforeFirstWrite, AfterFirstChange, BeforeLaterWrite, AtStepEnd };
-    enum class After { Nothing, LaterWrite, ReadOnlyStart, NoGoingBack, WriteDuringStep };
+    enum class After { Nothing, LaterWrite, ReadOnlyStart, NoGoingBack, WriteDuringStep, SameSizeLater };
     struct Row {
         Kill kill;
         int link;
@@ -806,7 +806,8 @@ TEST_P(KilledStep, KilledInTheMiddleGoesBackAtTheNextStart) {
         bool remount;
     };
     std::vector<Row> rows{{Kill::AfterFirstChange, 0, After::ReadOnlyStart, true},
-                          {Kill::AfterFirstChange, 0, After::NoGoingBack, false}};
+                          {Kill::AfterFirstChange, 0, After::NoGoingBack, false},
+                          {Kill::AfterFirstChange, 0, After::SameSizeLater, false}};
     for (const Kill kill :
          {Kill::BeforeFirstWrite, Kill::AfterFirstChange, Kill::BeforeLaterWrite, Kill::AtStepEnd})
         for (const int link : {0, EPERM})
@@ -861,7 +862,7 @@ TEST_P(KilledStep, KilledInTheMiddleGoesBackAtTheNextStart) {
         int status = 0;
         ASSERT_EQ(waitpid(killed, &status, WUNTRACED), killed);
         ASSERT_TRUE(WIFSTOPPED(status)) << "the step never came to where it is killed";
-        const std::string later = dir.ReadFile("DWGS/HOUSE.DB0") + "\n";
+        std::string later = dir.ReadFile("DWGS/HOUSE.DB0") + "\n";
         if (after == After::WriteDuringStep) {
             ASSERT_TRUE(pl::WriteTextFile(house, later));
         }
@@ -871,6 +872,12 @@ TEST_P(KilledStep, KilledInTheMiddleGoesBackAtTheNextStart) {
         const bool changed = half != before;
         if (kill == Kill::AfterFirstChange) {
             ASSERT_TRUE(changed);
+        }
+        // Work of another program of the same size as the step left, written in place.
+        if (after == After::SameSizeLater) {
+            later = half;
+            later.back() = 'x';
+            dir.WriteFile("DWGS/HOUSE.DB0", later);
         }
         // A start with the file calls refused as `refuse` says; refused no more once it has started.
         const auto startRefused = [&](const auto& refuse) {
@@ -916,17 +923,21 @@ TEST_P(KilledStep, KilledInTheMiddleGoesBackAtTheNextStart) {
         // Later work keeps what was kept of the file only where it differs, under a lasting name.
         const std::vector<std::string> beside = besideHouse();
         // A later write that finds the file as this process left it (kept by a copy, unwritten) does
-        // not look beside it, and the start keeps the copy for good.
+        // not look beside it, and the start keeps the copy for good; one that looks keeps it for good
+        // itself where it differs from the drawing.
         const bool unseen = after == After::LaterWrite && kill == Kill::BeforeFirstWrite && link != 0;
-        EXPECT_EQ(beside.size(), after == After::WriteDuringStep || unseen ? 1u : 0u);
+        const bool keptByWrite = (after == After::LaterWrite || after == After::ReadOnlyStart) && changed;
+        EXPECT_EQ(beside.size(),
+                  after == After::WriteDuringStep || after == After::SameSizeLater || unseen || keptByWrite ? 1u : 0u);
         if (!beside.empty()) {
             ASSERT_TRUE(laterWork);
             EXPECT_EQ(beside, std::vector<std::string>{"HOUSE before 1.DB0"});
             EXPECT_EQ(dir.ReadFile("DWGS/HOUSE before 1.DB0"), before);
-            EXPECT_TRUE(ui.LogContains("HOUSE was not put back: it was written after a step that the program "
-                                       "ended before it was done, and keeps that later work. The drawing as "
-                                       "it was before that step is " +
-                                       keptAs))
+            EXPECT_TRUE(ui.LogContains((keptByWrite ? "HOUSE holds work written after a step that the program "
+                                                      "ended before it was done. "
+                                                    : "HOUSE was not put back: it was written after a step that the "
+                                                      "program ended before it was done, and keeps that later work. ") +
+                                       std::string("The drawing as it was before that step is ") + keptAs))
                 << ui.Log();
             ASSERT_TRUE(pl::RemoveFile(dir.Path() + "DWGS/HOUSE before 1.DB0"));
         }
@@ -937,6 +948,93 @@ TEST_P(KilledStep, KilledInTheMiddleGoesBackAtTheNextStart) {
     }
     EXPECT_TRUE(ui.LogContains("HOUSE went back")) << ui.Log();
 }
+
+// A start that cannot settle what a killed step kept (a folder it cannot write, a full disk, renames
+// that fail, the step's record lost or emptied), on a disk with hard links and on one without
+// (tmpfs, exFAT), and whatever the user does next with the drawing open (the step again, Save, Save
+// As, or New, Open or Exit with nothing to save): after the next start the drawing before the killed
+// step is the drawing, or a file the user was told of, and never gone.
+class UnsettledKept : public FailedStep {};
+
+TEST_P(UnsettledKept, TheDrawingBeforeAKilledStepIsNeverGone) {
+    enum class Way { ReadOnly, FullDisk, FailedRename, LostRecord, EmptiedRecord };
+    enum class Next { Step, Save, SaveAs, New, Open, Exit };
+    const std::string dwgs = dir.Path() + "DWGS/";
+    const auto refuseLinks = [](int link) {
+        pl::OnFileCall([link](pl::FileCall call, auto&, auto&) { return call == pl::FileCall::Link ? link : 0; });
+    };
+    for (const Way way : {Way::ReadOnly, Way::FullDisk, Way::FailedRename, Way::LostRecord, Way::EmptiedRecord})
+        for (const Next next : {Next::Step, Next::Save, Next::SaveAs, Next::New, Next::Open, Next::Exit})
+            for (const int link : {0, EPERM}) {
+                SCOPED_TRACE(static_cast<int>(way) * 100 + static_cast<int>(next) * 10 + (link != 0));
+                Restart();
+                const std::string before = dir.ReadFile("DWGS/HOUSE.DB0");
+                const size_t logged = ui.Log().size();
+                const pid_t killed = fork();
+                if (killed == 0) {
+                    refuseLinks(link);
+                    OnWorkingFileWritten([&] {
+                        if (dir.ReadFile("DWGS/HOUSE.DB0") != before) ::raise(SIGSTOP);
+                    });
+                    DoStep();
+                    _exit(0);
+                }
+                int status = 0;
+                ASSERT_EQ(waitpid(killed, &status, WUNTRACED), killed);
+                ASSERT_TRUE(WIFSTOPPED(status));
+                ::kill(killed, SIGKILL);
+                ASSERT_EQ(waitpid(killed, nullptr, 0), killed);
+                const std::vector<std::string> records = pl::FindFiles(dwgs + "HOUSE.DB0.~*.left");
+                ASSERT_EQ(records.size(), 1u);
+                if (way == Way::LostRecord) std::filesystem::remove(dwgs + records[0]);
+                if (way == Way::EmptiedRecord) dir.WriteFile("DWGS/" + records[0], "");
+                const int error = way == Way::ReadOnly ? EACCES : way == Way::FullDisk ? ENOSPC : EIO;
+                pl::OnFileCall([&](pl::FileCall call, const std::string&, const std::string& to) {
+                    if (call == pl::FileCall::Link && link) return link;
+                    const bool refused = way == Way::FailedRename ? call == pl::FileCall::Rename : way < Way::FailedRename;
+                    return refused && to.starts_with(dwgs) ? error : 0;
+                });
+                { const TClient start(dir.Path()); }
+                refuseLinks(link);
+                // The user opens the drawing as the start left it, changes it, and goes on.
+                ObjectList.Flush();
+                ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
+                // New and Open leave a drawing with nothing to save (Save is a row of its own).
+                SaveState = next == Next::New || next == Next::Open ? 0 : 1;
+                if (next == Next::Step) DoStep();
+                if (next == Next::Save) client->ProcessCommand(cmd::kFileSave);
+                if (next == Next::SaveAs) {
+                    pl::script::AnswerDialog(kSaveAsDialogId, {{{{kSaveAsNameEdit, "OTHER"}}, IDOK}});
+                    client->ProcessCommand(cmd::kFileSaveAs);
+                }
+                if (next == Next::New) {
+                    pl::script::AnswerDialog(kNewDrawingDialogId, {{{{kNewNameEdit, "OTHER"}, {kStartWallsRadio, "1"}, {kNewMetricRadio, "1"}}, IDOK}});
+                    pl::script::AnswerDialog(kPlanDialogId, {{{{kPlanCavity275, "1"}}, IDOK}});
+                    pl::script::AnswerDialog(kExtSideDialogId, {{{}, IDOK}});
+                    client->ProcessCommand(cmd::kFileNew);
+                }
+                if (next == Next::Open) {
+                    pl::script::AnswerFile(dwgs + "HOUSE.DB0");
+                    client->ProcessCommand(cmd::kFileOpen);
+                }
+                { const TClient start(dir.Path()); }
+                pl::OnFileCall({});
+                bool kept = dir.ReadFile("DWGS/HOUSE.DB0") == before;
+                for (const std::string& name : pl::FindFiles(dwgs + "*"))
+                    if (name != "HOUSE.DB0" && dir.ReadFile("DWGS/" + name) == before)
+                        kept = kept || ui.Log().find(dwgs + name, logged) != std::string::npos;
+                EXPECT_TRUE(kept) << ui.Log().substr(logged);
+                // A record that cannot be read is told as such, never as later work.
+                EXPECT_EQ(ui.Log().find("last step, which the program ended before it was done, could not be read",
+                                        logged) != std::string::npos,
+                          way >= Way::LostRecord);
+                for (const std::string& name : pl::FindFiles(dwgs + "*"))
+                    if (name != "HOUSE.DB0") std::filesystem::remove(dwgs + name);
+            }
+}
+
+INSTANTIATE_TEST_SUITE_P(Text, UnsettledKept, ::testing::Values(Step::Text),
+                         [](const ::testing::TestParamInfo<Step>&) { return std::string("Text"); });
 
 INSTANTIATE_TEST_SUITE_P(Steps, KilledStep,
                          ::testing::Values(Step::ClosingWall, Step::ExpandBase, Step::Text, Step::MoveByDrag),
