@@ -185,7 +185,8 @@ using LastingName = std::function<std::string(const std::string& path, int n)>;
 // where it holds the same bytes, and is otherwise kept for good and told. What cannot go back is
 // kept for good too (under `lasting`), and no later start puts it back over what is written since;
 // where the folder cannot be written nothing changes, and a later whole write of the file settles
-// what was kept of it.
+// what was kept of it. Where the step's record is missing or cannot be read, nothing tells what the
+// file holds: it stays, and what was kept is kept for good and told (`recordLost`).
 std::vector<StepCutShort> UndoStepsOfEndedRuns(const std::string& folder, const LastingName& lasting = {});
 // Gives a kept file that is to stay a lasting name beside its file (`name`), which nothing of the
 // layer removes, replaces or puts back. The name the file has then: the kept one when no other could

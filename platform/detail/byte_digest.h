@@ -12,7 +12,7 @@ namespace pl::detail {
 
 class ByteDigest {
 public:
-    ByteDigest() : hash_(QCryptographicHash::Sha1) {}
+    ByteDigest() : hash_(QCryptographicHash::Blake2b_160) {}
     // Takes the next bytes; the digest is the same however the bytes are cut into calls.
     void Add(std::string_view bytes) { hash_.addData(QByteArrayView(bytes.data(), qsizetype(bytes.size()))); }
     // The digest in lower-case hexadecimal digits.

@@ -12,7 +12,7 @@ constexpr size_t kMostStates = 4;
 // The record of a step that has written nothing yet.
 constexpr std::string_view kNoState = "none\n";
 // The digest a state line names before its value (byte_digest.h).
-constexpr std::string_view kDigestKind = "sha1";
+constexpr std::string_view kDigestKind = "blake2b160";
 
 // Reads a number and the character after it, which must be `end`.
 template <typename Number> bool Take(std::string_view& text, Number& value, char end) {
@@ -50,7 +50,7 @@ std::optional<std::vector<FileState>> ReadRecord(std::string_view text) {
     while (!text.empty()) {
         FileState s;
         if (states.size() == kMostStates) return std::nullopt;
-        // "<size> sha1 <digest>", or in an older record "<device> <inode> <size> <seconds> <nanoseconds>".
+        // "<size> blake2b160 <digest>", or in an older record "<device> <inode> <size> <seconds> <nanoseconds>".
         // A record of "<size> <digest>" lines holds digests of a kind no longer taken: it cannot be checked.
         const size_t end = text.find('\n');
         if (end == std::string_view::npos) return std::nullopt;
