@@ -62,10 +62,9 @@ TDesignRoomdlgBase::TDesignRoomdlgBase(QWidget* parent, int32_t resId, bool metr
 void TDesignRoomdlgBase::SetupWindow() {
     TDialog::SetupWindow();
     if (Preset) ShowPreset();
-    // The colour and the size labels start as the last room had them, so that OK on the offer writes
-    // them back as they were; a fixed room's "no choice" is offered as no colour.
-    const int32_t colour = ReadNewRoomOptions().colourOption;
-    Colours[colour > 0 ? colour - 1 : 0]->Check();
+    // Every room starts with no colour, whatever the last one took: the box shows what OK will give
+    // the room. The size labels start as the last room had them.
+    Colours[0]->Check();
     SelectSizeLabels();
 }
 

@@ -123,15 +123,9 @@ void TExtdoordlg::CmOk() {
         if (number < 2) number = 2;
         if (number % 2 == 1) number += 1;
     }
-    // The doors as stored: the opening, hand and frame the dialogs after this one wrote for them stay
-    // as they were until those dialogs are answered again, so a request given up there changes nothing.
-    if (WidthOffer.Untouched() && DoorKind == Read[1] && number == Read[6]) {
-        if (!Save(this, OpeningFile::Door, s)) return;
-        KeptAsStored = true;
-        CloseWindow(IDOK);
-        return;
-    }
-    // The hand and the place in a frame are asked anew by the dialogs that follow.
+    // OK writes the doors whole, whichever type they are: the opening is theirs side by side (or the
+    // frame that holds them), and the hand and the place in a frame are asked anew by the box that
+    // follows. A request given up in that box leaves the file as this one wrote it.
     for (int32_t field = 7; field <= 11; ++field)
         s[field] = 0;
     s[1] = DoorKind;

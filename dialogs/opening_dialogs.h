@@ -54,8 +54,6 @@ public:
     // The width of each door in the drawing's units, as the door tool takes it: the stored width
     // where the user left the offer as it was.
     int32_t DoorWidth = 0;
-    // Whether OK kept the doors as stored, with what the dialogs after this one took for them.
-    bool KeptAsStored = false;
 
 private:
     TEdit* Width;
@@ -96,8 +94,8 @@ private:
 
 class TRobedlg : public TDialog {
 public:
-    // `offerStored`: the door dialog kept the doors as stored, and what this dialog took for them
-    // before is offered again, so OK on the offer writes the file back as it was.
+    // `offerStored`: what this dialog took before is offered again, so OK on the offer writes the file
+    // back as it was. The Doors request never asks it: its door box has just written the doors whole.
     TRobedlg(QWidget* parent, int32_t resId, bool offerStored = false);
     void SetupWindow() override;
     void CmOk() override;
@@ -116,8 +114,8 @@ private:
 
 class TEntrydlg : public TDialog {
 public:
-    // `offerStored`: the door dialog kept the doors as stored, and what this dialog took for them
-    // before is offered again, so OK on the offer writes the file back as it was.
+    // `offerStored`: what this dialog took before is offered again, so OK on the offer writes the file
+    // back as it was. The Doors request never asks it: its door box has just written the doors whole.
     TEntrydlg(QWidget* parent, int32_t resId, bool offerStored = false);
     void SetupWindow() override;
     void CmOk() override;
@@ -135,8 +133,8 @@ private:
 
 class TFoldingdlg : public TDialog {
 public:
-    // `offerStored`: the door dialog kept the doors as stored, and what this dialog took for them
-    // before is offered again, so OK on the offer writes the file back as it was.
+    // `offerStored`: what this dialog took before is offered again, so OK on the offer writes the file
+    // back as it was. The Doors request never asks it: its door box has just written the doors whole.
     TFoldingdlg(QWidget* parent, int32_t resId, bool offerStored = false);
     void SetupWindow() override;
     void CmOk() override;

@@ -29,14 +29,6 @@ std::string LibraryPath(const TList& list, const char* name) {
     return list.ProgramDirectory + "LIBS/" + (name ? name : "");
 }
 
-// The span [lo, hi] (relative to `at`) moved the least that puts it within [from, to]; one too
-// long keeps its low end at `from`.
-int64_t Fitted(int64_t at, int64_t lo, int64_t hi, int64_t from, int64_t to) {
-    if (at + hi > to) at = to - hi;
-    if (at + lo < from) at = from - lo;
-    return at;
-}
-
 // Where what a library file holds lands, its reference point an eighth of the visible width from
 // the left and a sixth of the height from the bottom. The program chooses this place, not the user,
 // so it is moved the least that puts every point the file's objects store on the sheet in sight
@@ -66,7 +58,7 @@ RecordOrigin LandingPoint(std::string_view text, RecordKinds kinds) {
         }
     }
     if (minX <= maxX) {
-        const int64_t sheetRight = int64_t{SheetWidth} * z, sheetTop = int64_t{SheetHeight} * z;
+        const int64_t sheetRight = SheetRight(), sheetTop = SheetTop();
         const int64_t left = std::max<int64_t>(viewLeft, 0), right = std::min(viewRight, sheetRight);
         const int64_t bottom = std::max<int64_t>(viewBottom, 0), top = std::min(viewTop, sheetTop);
         if (left <= right) atX = Fitted(atX, minX, maxX, left, right);

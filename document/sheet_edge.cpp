@@ -14,16 +14,27 @@ struct Edges {
     uint64_t right;
     uint64_t top;
 
-    static Edges OfTheSheet() {
-        return {static_cast<uint64_t>(std::max<int64_t>(int64_t{SheetWidth} * ZoomDivisor, 0)),
-                static_cast<uint64_t>(std::max<int64_t>(int64_t{SheetHeight} * ZoomDivisor, 0))};
-    }
+    static Edges OfTheSheet() { return {static_cast<uint64_t>(SheetRight()), static_cast<uint64_t>(SheetTop())}; }
     bool Holds(int64_t x, int64_t y) const {
         return static_cast<uint64_t>(x) <= right && static_cast<uint64_t>(y) <= top;
     }
 };
 
 } // namespace
+
+int64_t SheetRight() {
+    return std::max<int64_t>(int64_t{SheetWidth} * ZoomDivisor, 0);
+}
+
+int64_t SheetTop() {
+    return std::max<int64_t>(int64_t{SheetHeight} * ZoomDivisor, 0);
+}
+
+int64_t Fitted(int64_t at, int64_t lo, int64_t hi, int64_t from, int64_t to) {
+    if (at + hi > to) at = to - hi;
+    if (at + lo < from) at = from - lo;
+    return at;
+}
 
 bool OnSheet(int64_t x, int64_t y) {
     return Edges::OfTheSheet().Holds(x, y);

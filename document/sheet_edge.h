@@ -45,6 +45,14 @@ template <class Point> bool EveryStoredPoint(const TObject& o, Point&& point) {
     return true;
 }
 
+// The sheet's far edges in drawing units: its right edge and its top (the others are 0).
+[[nodiscard]] int64_t SheetRight();
+[[nodiscard]] int64_t SheetTop();
+// A place the program chooses itself, never the user, is put on the sheet rather than refused:
+// `at` moved the least that puts the span from at + lo to at + hi between `from` and `to`; a span
+// too long for them keeps its low end at `from`.
+[[nodiscard]] int64_t Fitted(int64_t at, int64_t lo, int64_t hi, int64_t from, int64_t to);
+
 [[nodiscard]] bool OnSheet(int64_t x, int64_t y);
 // Whether the rectangle the points cover, moved by (dx, dy), lies on the sheet; an empty one does.
 [[nodiscard]] bool OnSheet(const DrawnExtents& extents, int64_t dx = 0, int64_t dy = 0);

@@ -21,8 +21,6 @@ int32_t pastSheetInFile = 0;
 bool pastSheetKnown = true;
 // While the step's own write of the document is under way: it knows what it writes past the sheet.
 bool writingWithin = false;
-// While the program writes what it placed for a moment of its own (a printed page's caption).
-int32_t sheetEdgeWaivers = 0;
 
 int32_t CountPastSheetInDocument() {
     pastSheetInFile = CountPastSheet(ObjectList);
@@ -149,7 +147,7 @@ std::string WorkingFileStep::PutFilesBack() {
 }
 
 bool WorkingFileStep::AddsPastSheet(int32_t pastSheet) {
-    if (pastSheet <= pastSheetInFile || sheetEdgeWaivers > 0) return false;
+    if (pastSheet <= pastSheetInFile) return false;
     list_ = &ObjectList;
     static_cast<void>(PutFilesBack());
     TellFileFailure(kPastSheetText, kPastSheetCaption);
@@ -227,14 +225,6 @@ void NoteWorkingFileHolds(const TList& list) {
 void NotePastSheetInWorkingFile(int32_t count) {
     pastSheetInFile = count;
     pastSheetKnown = true;
-}
-
-SheetEdgeWaived::SheetEdgeWaived() {
-    ++sheetEdgeWaivers;
-}
-
-SheetEdgeWaived::~SheetEdgeWaived() {
-    --sheetEdgeWaivers;
 }
 
 void OnWorkingFileFailure(std::function<void()> repaint) {

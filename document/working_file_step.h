@@ -116,17 +116,6 @@ void NoteWorkingFileHolds(const TList& list);
 // The same for a working file read object by object: how many of its objects lie past the sheet.
 void NotePastSheetInWorkingFile(int32_t count);
 
-// While it lives, the working file's writes are not held to the sheet: what they add past it is a
-// place the program chose for a moment of its own (the caption of a printed page), which the user
-// never gave and the page takes away again.
-class SheetEdgeWaived {
-public:
-    SheetEdgeWaived();
-    ~SheetEdgeWaived();
-    SheetEdgeWaived(const SheetEdgeWaived&) = delete;
-    SheetEdgeWaived& operator=(const SheetEdgeWaived&) = delete;
-};
-
 // Called after a failed step has put the document back, so the window shows it again; the
 // drawing windows' owner sets it and clears it with an empty function.
 void OnWorkingFileFailure(std::function<void()> repaint);

@@ -1,9 +1,12 @@
 #include "platform/file_dialog.h"
 
 #include <cctype>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <string>
+#include <utility>
 
 #include "platform/modal_run.h"
 #include "platform/test_script.h"
@@ -79,7 +82,54 @@ std::string WithDefaultExtension(const std::string& typed, const std::string& ex
     return typed + "." + extension;
 }
 
+std::string ResolveTypedFile(const std::string& typed, const std::string& extension) {
+    const QString whole = QString::fromLatin1(typed.c_str()).trimmed();
+    const QFileInfo info(whole);
+    QString name = info.fileName().trimmed();
+    const QString suffix = QString::fromLatin1(("." + extension).c_str());
+    // A dialog that added the extension to a name typed with a blank after it leaves "name .DB0".
+    if (!extension.empty() && name.endsWith(suffix, Qt::CaseInsensitive))
+        name = name.left(name.size() - suffix.size()).trimmed() + name.right(suffix.size());
+    else if (!extension.empty() && !name.isEmpty() && !name.contains('.'))
+        name += suffix;
+    const QDir folder = info.dir();
+    if (name.isEmpty() || !folder.exists()) return typed;
+    if (QFileInfo(folder.filePath(name)).isFile()) return folder.filePath(name).toLatin1().toStdString();
+    const QStringList files = folder.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& file : files)
+        if (file.compare(name, Qt::CaseInsensitive) == 0)
+            return folder.filePath(file).toLatin1().toStdString();
+    return typed;
+}
+
 } // namespace pl
+
+namespace {
+
+// The widget dialog, which takes a typed name in any letter case and with blanks round it as the
+// file its folder lists.
+class TypedNameDialog : public QFileDialog {
+public:
+    TypedNameDialog(QWidget* parent, const QString& caption, const QString& folder, std::string extension)
+        : QFileDialog(parent, caption, folder), extension_(std::move(extension)) {}
+    void accept() override {
+        const QStringList typed = selectedFiles();
+        if (fileMode() == QFileDialog::ExistingFile && typed.size() == 1 && !QFileInfo(typed[0]).isFile()) {
+            const std::string found = pl::ResolveTypedFile(typed[0].toLatin1().toStdString(), extension_);
+            if (QFileInfo(QString::fromLatin1(found.c_str())).isFile()) {
+                // The dialog leaves the name edit as typed while it has the focus.
+                if (QWidget* typing = focusWidget()) typing->clearFocus();
+                selectFile(QString::fromLatin1(found.c_str()));
+            }
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    std::string extension_;
+};
+
+} // namespace
 
 TFileOpenDialog::TFileOpenDialog(QWidget* parent, TOpenSaveDialog::TData& data, const char* title)
     : parent_(parent), data_(data), title_(title ? title : "Open") {}
@@ -93,7 +143,11 @@ int TFileOpenDialog::Execute() {
         using namespace pl::script;
         if (auto answer = Take(AnswerKind::File, Quote(title_) + " " + Quote(data_.Filter));
             answer && answer->Button != IDCANCEL) {
-            const std::string typed = pl::WithDefaultExtension(answer->Text, data_.DefExt);
+            std::string typed = pl::WithDefaultExtension(answer->Text, data_.DefExt);
+            if (data_.Flags & OFN_FILEMUSTEXIST) {
+                const std::string found = pl::ResolveTypedFile(answer->Text, data_.DefExt);
+                if (QFileInfo(QString::fromLatin1(found.c_str())).isFile()) typed = found;
+            }
             const QFileInfo file(QString::fromLatin1(typed.c_str()));
             // The dialog would not have let a person pick a file that is not there.
             if ((data_.Flags & OFN_FILEMUSTEXIST) && !file.isFile()) {
@@ -106,8 +160,8 @@ int TFileOpenDialog::Execute() {
             }
         }
     } else {
-        QFileDialog dialog(parent_, QString::fromLatin1(title_.c_str()),
-                           QString::fromLatin1(data_.InitialDir.c_str()));
+        TypedNameDialog dialog(parent_, QString::fromLatin1(title_.c_str()),
+                               QString::fromLatin1(data_.InitialDir.c_str()), data_.DefExt);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         // The patterns are widened to match any case; the user sees the filter's own description.
         dialog.setOption(QFileDialog::HideNameFilterDetails, true);

@@ -61,4 +61,10 @@ bool FileMatchesPatterns(const std::string& fileName, const std::string& pattern
 // "DWGS/HUI.DB0"); a name with an extension, a folder or an empty extension as typed.
 std::string WithDefaultExtension(const std::string& typed, const std::string& extension);
 
+// The file a typed name means among the files of its folder: the name without the blanks round it
+// (and with `extension` added when it has none) as the folder holds it, in the letter case typed
+// when a file has exactly that name, else in whatever case the folder's file has (the first in
+// name order where several differ only in case). The typed text as it stands when no file matches.
+std::string ResolveTypedFile(const std::string& typed, const std::string& extension);
+
 } // namespace pl

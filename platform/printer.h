@@ -17,7 +17,8 @@ class TPrintout;
 enum class PrintResult {
     Printed,
     NotStarted, // the printer, or the PDF file, could not be opened
-    NotWritten  // the PDF file could not be written whole; a file of its name keeps what it held
+    NotWritten, // the PDF file could not be written whole; a file of its name keeps what it held
+    Cancelled   // the user cancelled it while it printed; a PDF file of its name keeps what it held
 };
 
 class TPrinter {
@@ -36,7 +37,8 @@ public:
     // Prints the printouts as one job, each one's pages after the pages of the one before: printed
     // to a PDF file, the file holds them all in this order. Each page a printout has is one sheet: the
     // printer's own copy count is not applied on top. The file is written beside and takes the place
-    // of the one that was there only once it is whole.
+    // of the one that was there only once it is whole. While it prints, a box shows which page it is
+    // at with a Cancel button, and the windows keep painting; nothing else takes input meanwhile.
     [[nodiscard]] PrintResult Print(const std::vector<TPrintout*>& printouts);
 
 private:

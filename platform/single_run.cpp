@@ -1,13 +1,17 @@
 #include "platform/single_run.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QHash>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QMainWindow>
 #include <QStringList>
+#include <QThread>
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -16,14 +20,18 @@
 
 #include "platform/application.h"
 #include "platform/frame_window.h"
+#include "platform/test_script.h"
 
 namespace pl {
 
 namespace {
 
 constexpr const char* kLockName = "~run.lock";
-// A copy that does not answer within this time is busy or stuck: the start says what it knows without.
-constexpr int kAnswerWaitMs = 10000;
+// A copy that has not answered whole within this time, from the first try to the end of its answer,
+// is busy or stuck: the start says what it knows without.
+constexpr int kAnswerWaitMs = 5000;
+// Between two tries at a folder whose copy has not started to listen yet, or has just ended.
+constexpr unsigned long kRetryPauseMs = 50;
 // What a running copy says is read as untrusted: this much at most, each part cut to a line.
 constexpr qsizetype kMostRead = 4096;
 constexpr qsizetype kMostPart = 200;
@@ -36,16 +44,60 @@ bool StillNamed(int descriptor, const std::string& path) {
            opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }
 
-// The name of the socket the running copy listens on, which a later start finds from the lock file
-// they both see, whoever runs them: whose file it is and which. In the system's abstract namespace
-// it leaves no file behind, however the copy ends.
-QString ServerName(int descriptor) {
-    struct stat lock {};
-    ::fstat(descriptor, &lock);
+// The name of the socket a running copy listens on, which every start from the folder finds
+// whoever runs it: whose folder it is and which, so no two folders share one. In the system's
+// abstract namespace it leaves no file behind, however the copy ends, and only one copy at a time
+// can hold it: it keeps copies on this computer apart where the lock file went or could not be made.
+QString ServerName(const std::string& folder) {
+    struct stat identity {};
+    if (::stat(folder.c_str(), &identity) != 0)
+        return QStringLiteral("trevalyn-run-%1").arg(qHash(QString::fromStdString(folder)));
     return QStringLiteral("trevalyn-run-%1-%2-%3")
-        .arg(lock.st_uid)
-        .arg(static_cast<qulonglong>(lock.st_dev))
-        .arg(static_cast<qulonglong>(lock.st_ino));
+        .arg(identity.st_uid)
+        .arg(static_cast<qulonglong>(identity.st_dev))
+        .arg(static_cast<qulonglong>(identity.st_ino));
+}
+
+// The folder's lock: held (its descriptor), held by another copy, or not to be had (why).
+struct Lock {
+    int descriptor = -1;
+    bool busy = false;
+    int error = 0;
+};
+
+Lock TakeLock(const std::string& path) {
+    // A copy that ends removes its lock file: a start that locked the file just as it went takes a
+    // fresh one.
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        int descriptor = ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
+        if (descriptor < 0) {
+            // A folder that cannot be written may still hold the file from before.
+            const int error = errno;
+            descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+            if (descriptor < 0) return {.error = error};
+        }
+        if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            ::close(descriptor);
+            return error == EWOULDBLOCK ? Lock{.busy = true} : Lock{.error = error};
+        }
+        if (StillNamed(descriptor, path)) return {.descriptor = descriptor};
+        ::close(descriptor);
+    }
+    return {.error = EAGAIN};
+}
+
+// Listens on the folder's name; false when another copy on this computer holds it.
+bool Listen(QLocalServer& server, const QString& name) {
+    server.setSocketOptions(QLocalServer::AbstractNamespaceOption);
+    if (server.listen(name)) return true;
+    if (server.serverError() != QAbstractSocket::AddressInUseError) return true; // runs, unasked
+    // Where the system keeps such names as files, one a copy killed left answers no one.
+    QLocalSocket socket;
+    socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
+    socket.connectToServer(name);
+    if (socket.waitForConnected(0)) return false;
+    return QLocalServer::removeServer(name) && server.listen(name);
 }
 
 std::string Display() {
@@ -86,14 +138,16 @@ QString Answer(const std::function<std::string()>& describe) {
     return parts.join(u'\n');
 }
 
-OtherRun Ask(int descriptor) {
+OtherRun Ask(const QString& name, const QDeadlineTimer& deadline) {
     OtherRun other;
     QLocalSocket socket;
     socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
-    socket.connectToServer(ServerName(descriptor));
-    if (!socket.waitForConnected(kAnswerWaitMs)) return other;
+    socket.connectToServer(name);
+    if (!socket.waitForConnected(static_cast<int>(deadline.remainingTime()))) return other;
+    pl::TestLog("Waiting for the copy running from the folder to answer");
     QByteArray said;
-    while (said.size() < kMostRead && (socket.bytesAvailable() > 0 || socket.waitForReadyRead(kAnswerWaitMs)))
+    while (said.size() < kMostRead && (socket.bytesAvailable() > 0 ||
+                                       socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))))
         said += socket.read(kMostRead - said.size());
     const QStringList parts = QString::fromUtf8(said).split(u'\n');
     if (parts.size() != 3) return other;
@@ -107,6 +161,16 @@ OtherRun Ask(int descriptor) {
 } // namespace
 
 struct OneRunPerFolder::Held {
+    Held(int descriptor, std::string path) : descriptor(descriptor), path(std::move(path)) {}
+    ~Held() {
+        server.close();
+        if (descriptor < 0) return;
+        if (StillNamed(descriptor, path)) ::unlink(path.c_str());
+        ::close(descriptor);
+    }
+    Held(const Held&) = delete;
+    Held& operator=(const Held&) = delete;
+
     int descriptor;
     std::string path;
     QLocalServer server;
@@ -115,29 +179,29 @@ struct OneRunPerFolder::Held {
 
 OneRunPerFolder::OneRunPerFolder(const std::string& folder) {
     const std::string path = folder + kLockName;
-    // A copy that ends removes its lock file: a start that locked the file just as it went takes a
-    // fresh one.
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        const int descriptor = ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
-        if (descriptor < 0) return;
-        if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
-            if (errno == EWOULDBLOCK) other_ = std::make_unique<OtherRun>(Ask(descriptor));
-            ::close(descriptor);
+    const QString name = ServerName(folder);
+    const QDeadlineTimer deadline(kAnswerWaitMs);
+    // The answer that does not come may be that of a copy that ended meanwhile: the folder is tried
+    // again before a start gives up, and once more after the wait.
+    for (bool last = false;; last = deadline.hasExpired()) {
+        const Lock lock = TakeLock(path);
+        if (!lock.busy) {
+            auto held = std::make_unique<Held>(lock.descriptor, path);
+            if (Listen(held->server, name)) {
+                held_ = std::move(held);
+                if (lock.error != 0) unlocked_ = std::strerror(lock.error);
+                break;
+            }
+            // A copy runs here that the lock did not tell of: its lock file went, or none could be made.
+        }
+        OtherRun asked = last ? OtherRun{} : Ask(name, deadline);
+        if (asked.answered || last) {
+            other_ = std::make_unique<OtherRun>(std::move(asked));
             return;
         }
-        if (StillNamed(descriptor, path)) {
-            held_ = std::make_unique<Held>(descriptor, path);
-            break;
-        }
-        ::close(descriptor);
+        if (!deadline.hasExpired()) QThread::msleep(kRetryPauseMs);
     }
-    if (!held_) return;
-    QLocalServer& server = held_->server;
-    server.setSocketOptions(QLocalServer::AbstractNamespaceOption);
-    const QString name = ServerName(held_->descriptor);
-    // Where the system keeps such names as files, one a copy killed left is no one's: the lock says so.
-    if (!server.listen(name) && QLocalServer::removeServer(name)) static_cast<void>(server.listen(name));
-    QObject::connect(&server, &QLocalServer::newConnection, [held = held_.get()] {
+    QObject::connect(&held_->server, &QLocalServer::newConnection, [held = held_.get()] {
         while (QLocalSocket* later = held->server.nextPendingConnection()) {
             QObject::connect(later, &QLocalSocket::disconnected, later, &QObject::deleteLater);
             later->write(Answer(held->describe).toUtf8());
@@ -147,12 +211,7 @@ OneRunPerFolder::OneRunPerFolder(const std::string& folder) {
     });
 }
 
-OneRunPerFolder::~OneRunPerFolder() {
-    if (!held_) return;
-    held_->server.close();
-    if (StillNamed(held_->descriptor, held_->path)) ::unlink(held_->path.c_str());
-    ::close(held_->descriptor);
-}
+OneRunPerFolder::~OneRunPerFolder() = default;
 
 void OneRunPerFolder::AnswerLaterStarts(std::function<std::string()> describe) {
     if (held_) held_->describe = std::move(describe);

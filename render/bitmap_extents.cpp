@@ -48,6 +48,22 @@ void NoteTextBox(DrawnExtents& e, TDC& dc, const TTextobj& text, int32_t k) {
     }
 }
 
+// Notes the lines a wall is drawn with beyond the corners the stored extents take: an external
+// wall's layer lines, which lie a wall's thickness off its keyed line, and a partition's second face.
+void NoteWallFaces(DrawnExtents& e, const TObject& object) {
+    const auto note = [&](int32_t x, int32_t y) { e.NoteX(x), e.NoteY(y); };
+    if (const auto* wall = object.kind == kExtWall ? dynamic_cast<const TExtwallobj*>(&object) : nullptr) {
+        note(wall->p1x, wall->p1y), note(wall->p2x, wall->p2y);
+        if (wall->thickness2 >= 1)
+            note(wall->p3x, wall->p3y), note(wall->p4x, wall->p4y), note(wall->p5x, wall->p5y),
+                note(wall->p6x, wall->p6y);
+    } else if (const auto* partition =
+                   object.kind == kIntWall ? dynamic_cast<const TIntwallobj*>(&object) : nullptr) {
+        note(partition->x1, partition->y1), note(partition->x2, partition->y2);
+        note(partition->q1x, partition->q1y), note(partition->q2x, partition->q2y);
+    }
+}
+
 } // namespace
 
 DrawnExtents MeasureBitmapView(TList& list) {
@@ -58,6 +74,7 @@ DrawnExtents MeasureBitmapView(TList& list) {
     TMemoryDC dc(scratch);
     const auto note = [&](TObject& object, int32_t) {
         e.Note(object);
+        NoteWallFaces(e, object);
         if (const auto* text = IsTextKind(object.kind) ? dynamic_cast<const TTextobj*>(&object) : nullptr)
             NoteTextBox(e, dc, *text, k);
     };

@@ -8,6 +8,8 @@
 #include "document/dimension_settings.h"
 #include "document/document.h"
 #include "document/program_state.h"
+#include "document/record_format.h"
+#include "document/sheet_edge.h"
 #include "document/working_file_step.h"
 #include "platform/file_io.h"
 #include "render/print_settings.h"
@@ -69,7 +71,7 @@ void TList::MakeTitleBlock() {
     }
     // The program chooses the place: under walls near the sheet's bottom edge it stays on the sheet,
     // where the user sees it, rather than have the step refused for it.
-    y = std::max(y, 0);
+    y = Clamp32(Fitted(y, 0, 0, 0, SheetTop()));
     // A title of the same text is replaced; a changed title leaves the older one.
     for (int32_t i = count - 1; i >= 0; --i) {
         const auto* t = dynamic_cast<const TTextobj*>(At(i));
@@ -126,9 +128,7 @@ int32_t TList::AddScaleCaption(int32_t scale, int32_t showScale) {
     Add(CentredText(floor, kText, x, y, text.c_str(), anchor != nullptr ? anchor->fontName : DefaultFontName,
                     anchor != nullptr ? anchor->weight : DefaultTextWeight,
                     anchor != nullptr ? anchor->height : DefaultTextHeight));
-    // The caption is the page's for the time it prints, and may fall past the sheet (under a text
-    // near its bottom edge): printing is never refused for it. A failed write has been told and has
-    // put the document back without the caption: there is then none for the page to take away again.
-    const SheetEdgeWaived forThePage;
-    return WriteOrTell(*this, filemode::kWorking) ? 1 : 0;
+    // The caption is the page's, in memory for the time it prints: it may fall past the sheet (under
+    // a text near its bottom edge), and the working file never holds it.
+    return 1;
 }

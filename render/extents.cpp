@@ -27,14 +27,20 @@ struct Extents {
     int32_t maxX = kNoMax;
     int32_t maxY = kNoMax;
     int32_t minY = kNoMin;
+    // Whether a coordinate has been counted yet: the start values stand for an empty floor, not for
+    // bounds, since a drawing in feet and inches reaches below 0 near the sheet's foot.
+    bool anyX = false;
+    bool anyY = false;
 
     void AddX(int32_t x) {
-        if (x < minX) minX = x;
-        if (x > maxX) maxX = x;
+        if (!anyX || x < minX) minX = x;
+        if (!anyX || x > maxX) maxX = x;
+        anyX = true;
     }
     void AddY(int32_t y) {
-        if (y < minY) minY = y;
-        if (y > maxY) maxY = y;
+        if (!anyY || y < minY) minY = y;
+        if (!anyY || y > maxY) maxY = y;
+        anyY = true;
     }
     void AddCorners(const TObject& o) {
         AddX(o.x1);
@@ -47,8 +53,9 @@ struct Extents {
     // first counted always is): a floor of texts alone would otherwise keep no top and print blank.
     void AddText(const TObject& o, bool printing, int32_t margin) {
         AddX(o.x1);
-        if (o.y1 < minY) minY = printing ? o.y1 - margin : o.y1;
-        if (o.y1 > maxY) maxY = o.y1 + 20 * ZoomDivisor;
+        if (!anyY || o.y1 < minY) minY = printing ? o.y1 - margin : o.y1;
+        if (!anyY || o.y1 > maxY) maxY = o.y1 + 20 * ZoomDivisor;
+        anyY = true;
     }
 };
 
@@ -105,7 +112,7 @@ void TList::ComputeExtents() {
     }
 
     // An empty floor takes the rectangle of the floor below's automatic dimensions.
-    if (e.minX == kNoMin) {
+    if (!e.anyX) {
         for (int32_t i = 0; i < count; ++i) {
             const TObject& o = *At(i);
             if (IsAutoDimensionKind(o.kind) && o.view == CurrentView - 1) e.AddCorners(o);

@@ -152,9 +152,6 @@ void THDPrintout::PrintPage(int, TRect&, unsigned) {
     SheetWidth = sheetWidth;
     SheetHeight = sheetHeight;
     // The caption lives for this page only.
-    if (captionAdded > 0 && ObjectList.count > 0) {
-        ObjectList.RemoveAt(ObjectList.count - 1);
-        (void)WriteOrTell(ObjectList, filemode::kWorking); // told; the page is done
-    }
+    if (captionAdded > 0 && ObjectList.count > 0) ObjectList.RemoveAt(ObjectList.count - 1);
     end();
 }

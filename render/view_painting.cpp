@@ -12,7 +12,11 @@ void TList::Paint(TDC& dc, const RECT& client) {
     render::SetUpDrawingWindow(dc, client);
     const std::optional<render::FaceGapIndex> doorways = render::DoorwaysForWallStyle(*this);
     const auto paint = [&](TObject& object, int32_t selected) {
-        render::PaintOnScreen(object, dc, selected, doorways ? &*doorways : nullptr);
+        // An overlaid floor shows in the select colour, but a line in the background colour hides
+        // what lies under it (a doorway's faces, a junction); in any other colour it would draw
+        // straight across them.
+        const bool hides = object.colour == BackgroundColour;
+        render::PaintOnScreen(object, dc, hides ? 0 : selected, doorways ? &*doorways : nullptr);
     };
     const int32_t view = CurrentView;
     if (view >= 1 && view <= kLastLayoutView) {

@@ -5,6 +5,7 @@
 #include "document/document.h"
 #include "document/program_state.h"
 #include "document/record_format.h"
+#include "document/sheet_edge.h"
 #include "platform/virtual_keys.h"
 #include "rooms/design_room_modes.h"
 
@@ -32,11 +33,10 @@ bool HasKindOn(const TList& list, int32_t kind, int32_t view) {
 
 RoomCorner NewRoomSpot(int32_t length, int32_t width) {
     const int64_t z = ZoomDivisor;
-    const int64_t right = int64_t{SheetWidth} * z - width, top = int64_t{SheetHeight} * z;
-    // One too large for the sheet keeps its lower left corner on it.
-    const int64_t x = std::clamp<int64_t>((ScrollOriginX + 2 * z) * z, 0, std::max<int64_t>(right, 0));
-    const int64_t y =
-        std::clamp<int64_t>((ScrollOriginY + 2 * z) * z + length, length, std::max<int64_t>(top, length));
+    // The room hangs from its top left corner; one too large for the sheet keeps its lower left
+    // corner on it.
+    const int64_t x = Fitted((ScrollOriginX + 2 * z) * z, 0, width, 0, SheetRight());
+    const int64_t y = Fitted((ScrollOriginY + 2 * z) * z + length, -int64_t{length}, 0, 0, SheetTop());
     return {Clamp32(x), Clamp32(y)};
 }
 

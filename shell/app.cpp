@@ -118,6 +118,7 @@ int RunProgramFrom(const std::string& programDirectory) {
         shell::TellCopyRunning(programDirectory, run.Other());
         return 0;
     }
+    if (!run.Unlocked().empty()) shell::TellFolderUnlocked(programDirectory, run.Unlocked());
     TAApp app(kProgramTitle, programDirectory);
     run.AnswerLaterStarts([&app] { return shell::DrawingInUse(app.Client); });
     // A failed allocation ends in the standard way rather than calling a handler.

@@ -48,7 +48,6 @@ struct DoorChoice {
     TWindowobjtool& tool;
     int32_t kind;
     int32_t count;
-    bool asStored; // the door dialog kept the doors as stored: the follow-ups offer what they took
 };
 
 bool Cancelled(TChild& window, bool eraseFirst) {
@@ -72,14 +71,14 @@ bool SwingStep(DoorChoice& c) {
 // frame drops back to the Pick tool as every other cancel does.
 bool FrameStep(DoorChoice& c) {
     c.window.Invalidate(false);
-    if (TEntrydlg(c.window.GetHandle(), kEntryFrameDialogId, c.asStored).Execute() != IDOK)
+    if (TEntrydlg(c.window.GetHandle(), kEntryFrameDialogId).Execute() != IDOK)
         return Cancelled(c.window, true);
     if (InEitherSeries(c.kind, kEntryFrame) && c.count == 1) return SwingStep(c);
     return true;
 }
 
 bool FoldingStep(DoorChoice& c) {
-    if (TFoldingdlg(c.window.GetHandle(), kFoldingDialogId, c.asStored).Execute() != IDOK)
+    if (TFoldingdlg(c.window.GetHandle(), kFoldingDialogId).Execute() != IDOK)
         return Cancelled(c.window, false);
     return true;
 }
@@ -94,7 +93,7 @@ bool SlidingStep(DoorChoice& c) {
 
 // Sliders passing each other: the dialog refuses an opening wider than the doors together.
 bool RobeStep(DoorChoice& c) {
-    TRobedlg dialog(c.window.GetHandle(), kRobeDialogId, c.asStored);
+    TRobedlg dialog(c.window.GetHandle(), kRobeDialogId);
     if (dialog.Execute() != IDOK) return Cancelled(c.window, true);
     c.tool.PickKind = dialog.IntoWall;
     return true;
@@ -154,7 +153,7 @@ void RunDoorDialogs(TChild& window) {
     const int32_t kind = dialog.DoorKind;
     const int32_t width = dialog.DoorWidth;
     const int32_t count = pl::atoi(dialog.NumberText);
-    if (!DoorFollowUp({window, *tool, kind, count, dialog.KeptAsStored})) return;
+    if (!DoorFollowUp({window, *tool, kind, count})) return;
     tool->DialogOpeningKind() = kind;
     if (tools::Failed(CallTool(window.Client(), [&] { tool->Start(width, kLoadDoor, 0); }))) return;
     DatumAtWallCorner(window);

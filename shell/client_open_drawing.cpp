@@ -27,7 +27,6 @@ namespace {
 constexpr int32_t kMaxChildren = 8;
 constexpr int32_t kKeepToolFlags = 100;
 constexpr int32_t kFloorRecordKinds = 32000;
-constexpr size_t kMaxNameLength = 24;
 // A drawing named without its extension, as File > New asks for it, is the drawing's file.
 constexpr const char* kDrawingExtension = "DB0";
 
@@ -59,22 +58,7 @@ bool ChooseDrawingToOpen(TClient& client) {
     // A dialog that reports an error is treated as cancelled.
     if (TFileOpenDialog(client.GetHandle(), data).Execute() != IDOK || data.Error != 0) return false;
 
-    // Whatever folder the file was picked in, the drawing is the one of that name in DWGS/.
-    const std::string name = pl::fnsplit(data.FileName).name;
-    if (name.empty() || name.size() > kMaxNameLength) {
-        const std::string text = "\"" + name + "\" cannot be opened: a drawing name has 1 to 24 characters.";
-        ::MessageBox(client.GetHandle(), text.c_str(), "Open", MB_OK | MB_ICONEXCLAMATION);
-        return false;
-    }
-    // A name with an extension typed into it would read and write "<name>.DB0.DB0", a drawing of its
-    // own that no one meant; New refuses such names too.
-    if (name.find_first_of(".:") != std::string::npos) {
-        const std::string text =
-            "\"" + name + "\" cannot be opened: a drawing name has no \".\" or \":\" in it.";
-        ::MessageBox(client.GetHandle(), text.c_str(), "Open", MB_OK | MB_ICONEXCLAMATION);
-        return false;
-    }
-    ObjectList.SetDrawingName(name);
+    if (!TakePickedDrawingName(client, data.FileName, "Open")) return false;
     ObjectList.ForgetSelection();
     return true;
 }

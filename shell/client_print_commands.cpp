@@ -22,6 +22,7 @@
 #include "render/printed_page.h"
 #include "shell/child.h"
 #include "shell/client.h"
+#include "shell/drawing_start.h"
 
 namespace {
 
@@ -43,8 +44,7 @@ bool ChooseDrawingToPrint(TClient& client) {
     TOpenSaveDialog::TData data(OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR,
                                 "Plan files(*.DB0)|*.DB0||", nullptr, (dir + "DWGS").c_str(), "DB0");
     if (TFileOpenDialog(client.GetHandle(), data).Execute() != IDOK || data.Error != 0) return false;
-    ObjectList.SetDrawingName(pl::fnsplit(data.FileName).name);
-    return true;
+    return TakePickedDrawingName(client, data.FileName, "PRINT");
 }
 
 // Asks for the copies and scale of each floor and writes them to the print list, one job a line.
@@ -105,6 +105,7 @@ void PrintChosenFloors(TClient& client) {
     const int32_t jobs = WritePrintList(client, listPath, dialog);
     switch (PrintJobs(client, listPath, jobs, dialog)) {
     case PrintResult::Printed:
+    case PrintResult::Cancelled: // the user knows: nothing to tell
         break;
     case PrintResult::NotStarted:
         ::MessageBox(client.GetHandle(),

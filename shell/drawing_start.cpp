@@ -86,6 +86,27 @@ bool DrawingExists(std::string_view name) {
     return pl::FileExists(ObjectList.ProgramDirectory + "DWGS/" + std::string(name) + ".DB0");
 }
 
+bool TakePickedDrawingName(TClient& client, const std::string& path, const char* caption) {
+    constexpr size_t kMaxNameLength = 24;
+    // Whatever folder the file was picked in, the drawing is the one of that name in DWGS/.
+    const std::string name = pl::fnsplit(path).name;
+    if (name.empty() || name.size() > kMaxNameLength) {
+        const std::string text = "\"" + name + "\" cannot be opened: a drawing name has 1 to 24 characters.";
+        MessageBox(client.GetHandle(), text.c_str(), caption, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    // A name with an extension typed into it would read and write "<name>.DB0.DB0", a drawing of its
+    // own that no one meant; New refuses such names too.
+    if (name.find_first_of(".:") != std::string::npos) {
+        const std::string text =
+            "\"" + name + "\" cannot be opened: a drawing name has no \".\" or \":\" in it.";
+        MessageBox(client.GetHandle(), text.c_str(), caption, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    ObjectList.SetDrawingName(name);
+    return true;
+}
+
 bool ConfirmReplaceDrawing(TClient& client, std::string_view name) {
     const std::string text = "A drawing named " + std::string(name) +
                              " already exists.\nReplace it? Everything in it will be lost.";

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 class TClient;
@@ -33,5 +34,9 @@ void WriteNoOverlays();
 
 // Whether DWGS/<name>.DB0 exists under the program directory.
 bool DrawingExists(std::string_view name);
+// The drawing a file picked in Open or Print names: the name part of the path becomes the document's
+// drawing name. False, with the user told under `caption`, for a name no drawing can have (empty,
+// past 24 characters, or holding "." or ":").
+[[nodiscard]] bool TakePickedDrawingName(TClient& client, const std::string& path, const char* caption);
 // Shows the overwrite question for an existing drawing; true when the user allows it.
 bool ConfirmReplaceDrawing(TClient& client, std::string_view name);

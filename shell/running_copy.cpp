@@ -26,6 +26,15 @@ std::string RunningCopyText(const std::string& programDirectory, const pl::Other
 
 } // namespace
 
+void TellFolderUnlocked(const std::string& programDirectory, const std::string& why) {
+    const std::string text =
+        "The folder\n" + programDirectory + "CFG/\ncannot be locked (" + why +
+        "), so the program cannot make sure that no other copy runs from it.\n\nAnother start of the "
+        "program on this computer is still refused while this one runs, but one started from the same "
+        "folder on another computer would not be: run only one copy from this folder at a time.";
+    ::MessageBox(nullptr, text.c_str(), kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
+}
+
 std::string DrawingInUse(const TClient* client) {
     return client && client->ActiveDrawingWindow() ? ObjectList.DrawingName : "";
 }

@@ -1,4 +1,4 @@
-// Command 7 of the external-wall tool: the outline marked clockwise on the room layout becomes the
+// Command 7 of the external-wall tool: the outline marked on the room layout becomes the
 // ground floor's external walls, fitted to the design rooms and pushed out by the wall thickness.
 #include <string>
 
@@ -31,8 +31,11 @@ int32_t BearingOf(int32_t index) {
 } // namespace
 
 void TExtwallobjtool::PrepareOutlineWalls() {
-    walls::FitSidesToRooms(ObjectList, walls::MarkedSides(ObjectList, CurrentView),
-                           CurrentView - walls::kMarkingViewOffset, RoomPartition(), SideTolerance());
+    const std::vector<int32_t> sides = walls::MarkedSides(ObjectList, CurrentView);
+    // The keys take the corners either way round; the walls are those of the clockwise marking.
+    walls::MakeClockwise(ObjectList, sides);
+    walls::FitSidesToRooms(ObjectList, sides, CurrentView - walls::kMarkingViewOffset, RoomPartition(),
+                           SideTolerance());
 }
 
 void TExtwallobjtool::BuildOutlineWalls() {

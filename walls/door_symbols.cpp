@@ -1,12 +1,12 @@
 #include "walls/door_symbols.h"
 
-#include <cmath>
 #include <memory>
 
 #include "document/document.h"
 #include "document/objects.h"
 #include "walls/door_symbol_pieces.h"
 #include "walls/opening_construction.h"
+#include "walls/opening_frame.h"
 
 namespace doorsymbol {
 
@@ -21,11 +21,11 @@ std::unique_ptr<TObject> LinePiece(const Opening& o, int32_t penWidth, int32_t x
 } // namespace
 
 void Leaf(const Opening& o, TList& document, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-    AddOpeningPiece(o, document, LinePiece(o, o.doorThickness, x1, y1, x2, y2), kLine);
+    AddOpeningPiece(o, document, LinePiece(o, o.doorThickness, x1, y1, x2, y2));
 }
 
 void Frame(const Opening& o, TList& document, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-    AddOpeningPiece(o, document, LinePiece(o, 1, x1, y1, x2, y2), kLine);
+    AddOpeningPiece(o, document, LinePiece(o, 1, x1, y1, x2, y2));
 }
 
 void Swing(const Opening& o, TList& document, int32_t cx, int32_t cy, int32_t r, int32_t sx, int32_t sy, int32_t ex,
@@ -33,7 +33,7 @@ void Swing(const Opening& o, TList& document, int32_t cx, int32_t cy, int32_t r,
     constexpr int32_t kDotted = 2;
     auto arc = std::make_unique<TArcobj>(o.view, kArc, 1, kDotted, o.wallId, o.openingId, cx - r, 0, cx + r, 0,
                                          cy + r, cy - r, o.colour, sx, sy, ex, ey);
-    AddOpeningPiece(o, document, std::move(arc), kArc);
+    AddOpeningPiece(o, document, std::move(arc));
 }
 
 int32_t ExchangedSwing(int32_t code) {
@@ -52,14 +52,10 @@ int32_t ExchangedSwing(int32_t code) {
 
 } // namespace doorsymbol
 
-void RotatePoint(Opening& o, int32_t x, int32_t y) {
-    const double theta = (270 - o.angle / 10) * 0.01745328;
-    const double dx = double(x) - o.px;
-    const double dy = double(y) - o.py;
-    const auto nx = static_cast<int64_t>(dx * std::cos(theta) - dy * std::sin(theta));
-    const auto ny = static_cast<int64_t>(dx * std::sin(theta) + dy * std::cos(theta));
-    o.px = static_cast<int32_t>(nx + o.px);
-    o.py = static_cast<int32_t>(ny + o.py);
+void RotatePoint(Opening& o, const TList& document, int32_t x, int32_t y) {
+    const POINT p = FrameOf(o, document).Place(o.px, o.py, x, y);
+    o.px = p.x;
+    o.py = p.y;
 }
 
 void MakeOpeningSymbol(Opening& o, TList& document) {

@@ -14,5 +14,5 @@ class TList;
 // is exchanged on walls that run the other way (the preview showed the door from the other side).
 void MakeOpeningSymbol(Opening& opening, TList& document);
 
-// Turns (x, y) about P by the wall's direction, cutting toward zero, and makes the result P.
-void RotatePoint(Opening& opening, int32_t x, int32_t y);
+// Carries the local point (x, y) onto the wall as the pieces are, and makes the result P.
+void RotatePoint(Opening& opening, const TList& document, int32_t x, int32_t y);

@@ -71,10 +71,7 @@ void FrameDoors(Opening& o, TList& document) {
     if (o.framePosition == 2) shift = o.faceSide == kNearFace ? d : -d;
     const Opening kept = o;
     o.kind = single ? openingkind::kHingedDoor : openingkind::kDoubleDoor;
-    if (o.angle != kUnturnedAngle)
-        RotatePoint(o, o.px + shift, o.py);
-    else
-        o.px += shift;
+    RotatePoint(o, document, o.px + shift, o.py);
     MakeOpeningSymbol(o, document);
     o.kind = kept.kind;
     o.px = kept.px;

@@ -72,9 +72,6 @@ struct Opening {
     double doorCosine = 0.0;
 };
 
-// The wall directions whose openings are built along x and need no turn.
-constexpr int32_t kUnturnedAngle = 2700;
-
 constexpr bool IsSquareAngle(int32_t a) {
     return a == 0 || a == 900 || a == 1800 || a == 2700 || a == 3600;
 }

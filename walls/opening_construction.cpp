@@ -5,6 +5,7 @@
 #include "document/document.h"
 #include "document/objects.h"
 #include "document/program_state.h"
+#include "walls/opening_frame.h"
 
 namespace {
 
@@ -46,16 +47,16 @@ void AddPolygon(const Opening& o, TList& document, const Box& b) {
     const int32_t attr[4] = {};
     auto polygon = std::make_unique<TPolyobj>(o.view, kOpeningPolygon, 1, 0, o.wallId, o.openingId, 0, 0, 0, 0, 0,
                                               0, o.colour, px, py, ph, attr, 4, 0, 0, 0, 0, 0, BackgroundColour);
-    AddOpeningPiece(o, document, std::move(polygon), kOpeningPolygon);
+    AddOpeningPiece(o, document, std::move(polygon));
 }
 
 // On a partition the face lines are painted over in the background and closed by two jambs.
 void AddPartitionGap(const Opening& o, TList& document, const Box& b) {
     const int32_t gapWidth = IsSquareAngle(o.angle) ? 1 : 2;
-    AddOpeningPiece(o, document, Line(o, b.xr, b.yOut, b.xl, b.yOut, BackgroundColour, gapWidth, 0), kLine);
-    AddOpeningPiece(o, document, Line(o, b.xl, b.yb, b.xr, b.yb, BackgroundColour, gapWidth, 0), kLine);
-    AddOpeningPiece(o, document, Line(o, b.xr, b.yOut, b.xr, b.yb, o.colour, 1, 0), kLine);
-    AddOpeningPiece(o, document, Line(o, b.xl, b.yOut, b.xl, b.yb, o.colour, 1, 0), kLine);
+    AddOpeningPiece(o, document, Line(o, b.xr, b.yOut, b.xl, b.yOut, BackgroundColour, gapWidth, 0));
+    AddOpeningPiece(o, document, Line(o, b.xl, b.yb, b.xr, b.yb, BackgroundColour, gapWidth, 0));
+    AddOpeningPiece(o, document, Line(o, b.xr, b.yOut, b.xr, b.yb, o.colour, 1, 0));
+    AddOpeningPiece(o, document, Line(o, b.xl, b.yOut, b.xl, b.yb, o.colour, 1, 0));
 }
 
 } // namespace
@@ -65,11 +66,9 @@ int32_t OpeningRound(double x) {
     return static_cast<int32_t>(n % 100 >= 50 ? n / 100 + 1 : n / 100);
 }
 
-void AddOpeningPiece(const Opening& opening, TList& document, std::unique_ptr<TObject> piece, int32_t turnKind) {
-    if (opening.angle == kUnturnedAngle)
-        document.Add(std::move(piece));
-    else
-        document.RotateObject(piece.release(), turnKind, opening.angle, opening.px, opening.py, 0);
+void AddOpeningPiece(const Opening& opening, TList& document, std::unique_ptr<TObject> piece) {
+    PlacePiece(opening, FrameOf(opening, document), *piece);
+    document.Add(std::move(piece));
 }
 
 void BuildOpening(const Opening& o, TList& document) {
@@ -81,7 +80,7 @@ void BuildOpening(const Opening& o, TList& document) {
         AddPartitionGap(o, document, b);
     if (HasMiddleLine(o.kind)) {
         const int32_t ym = MiddleLineY(o);
-        AddOpeningPiece(o, document, Line(o, b.xl, ym, b.xr, ym, o.colour, 1, o.level), kOutlineLine);
+        AddOpeningPiece(o, document, Line(o, b.xl, ym, b.xr, ym, o.colour, 1, o.level));
     }
 }
 

@@ -13,9 +13,8 @@
 class TList;
 class TObject;
 
-// Appends one piece: unchanged on a wall of direction 2700, otherwise turned about P (turnKind is
-// the kind the turn treats it as).
-void AddOpeningPiece(const Opening& opening, TList& document, std::unique_ptr<TObject> piece, int32_t turnKind);
+// Appends one piece, carried from its local layout onto the wall (see walls/opening_frame.h).
+void AddOpeningPiece(const Opening& opening, TList& document, std::unique_ptr<TObject> piece);
 
 // The opening and the line across it.
 void BuildOpening(const Opening& opening, TList& document);

@@ -118,6 +118,38 @@ std::vector<int32_t> MarkedSides(const TList& document, int32_t view) {
     return sides;
 }
 
+void MakeClockwise(TList& document, const std::vector<int32_t>& sides) {
+    const size_t n = sides.size();
+    if (n < 3) return;
+    // Twice the signed area, the y axis up: negative for a clockwise outline.
+    int64_t twiceArea = 0;
+    for (const int32_t i : sides) {
+        const TObject& s = *document[i];
+        twiceArea += int64_t{s.x1} * s.y2 - int64_t{s.x2} * s.y1;
+    }
+    if (twiceArea <= 0) return;
+    struct Ends {
+        int32_t x1, y1, x2, y2, angle, length;
+    };
+    std::vector<Ends> ends;
+    for (const int32_t i : sides) {
+        const auto* side = dynamic_cast<const TLineobj*>(document[i]);
+        if (!side) return; // only marked lines are sides
+        ends.push_back({side->x1, side->y1, side->x2, side->y2, side->angle, side->group});
+    }
+    for (size_t k = 0; k < n; ++k) {
+        auto& side = static_cast<TLineobj&>(*document[sides[k]]);
+        const Ends& from = ends[n - 1 - k];
+        side.x1 = from.x2;
+        side.y1 = from.y2;
+        side.x2 = from.x1;
+        side.y2 = from.y1;
+        side.group = from.length;
+        // A bearing outside a turn is carried as it is.
+        side.angle = from.angle >= 0 && from.angle < 3600 ? (from.angle + 1800) % 3600 : from.angle;
+    }
+}
+
 void FitSidesToRooms(TList& document, const std::vector<int32_t>& sides, int32_t roomView, int32_t partition,
                      int32_t tolerance) {
     std::vector<const TObject*> rooms;

@@ -1,7 +1,7 @@
 // Turning an outline marked on the room layout into external walls. The marked sides (lines of kind
-// 11 on the marking view) are the inner faces of the future walls, marked clockwise; each is first
+// 11 on the marking view) are the inner faces of the future walls, taken clockwise; each is first
 // fitted to the design rooms lining it, then becomes a wall whose outer face lies the wall's
-// thickness further out.
+// thickness further out. An outline marked the other way round is first turned clockwise.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +18,11 @@ constexpr int32_t kMarkingViewOffset = 5;
 // The marked sides: the kind-11 lines of `view`, in the order they were marked (document order).
 // Nothing else counts as a side, whatever follows them in the document.
 std::vector<int32_t> MarkedSides(const TList& document, int32_t view);
+
+// Puts an outline marked anticlockwise into the order the clockwise marking of the same corners
+// from the same start gives: each side turned end for end, the sides in reverse order. A clockwise
+// outline, and one of fewer than three sides, stay as they are.
+void MakeClockwise(TList& document, const std::vector<int32_t>& sides);
 
 // Makes each square side exactly as long as the design rooms of `roomView` lining it, with a
 // partition between neighbouring rooms, when that sum is within `tolerance` of its marked length;

@@ -7,6 +7,7 @@
 
 #include "document/document.h"
 #include "document/house_outline.h"
+#include "walls/wall_bearing.h"
 
 namespace {
 
@@ -139,31 +140,6 @@ bool EndOnWall(const Cap& cap, const Faces& f, int32_t t) {
     return f.hasSecond && MeetsFace(cap, f.cx, f.cy, f.ex, f.ey, t);
 }
 
-// Signs of the trimmed end by the met wall's bearing and the angle between the two: the axis on
-// which the second face's end is compared with the first face's, and the signs when it lies on the
-// greater or the lesser side.
-struct TrimSigns {
-    char axis;
-    int8_t gx, gy;
-    int8_t lx, ly;
-};
-struct TrimRow {
-    TrimSigns atStart;
-    TrimSigns atEnd;
-};
-// Rows: the met wall's bearing up to 900, to 1800, to 2700, above; each with the angle between the
-// bearings up to 900, then above.
-constexpr TrimRow kTrimRows[4][2] = {
-    {{{'y', 1, 1, -1, -1}, {'x', 1, 1, -1, -1}}, {{'x', 1, 1, -1, -1}, {'y', 1, -1, -1, 1}}},
-    {{{'x', 1, -1, -1, 1}, {'y', -1, 1, 1, -1}}, {{'y', 1, 1, -1, -1}, {'x', 1, -1, -1, 1}}},
-    {{{'y', 1, 1, -1, -1}, {'x', 1, 1, -1, -1}}, {{'x', 1, 1, -1, -1}, {'y', 1, 1, -1, -1}}},
-    {{{'x', 1, -1, -1, 1}, {'y', -1, 1, 1, -1}}, {{'y', -1, 1, 1, -1}, {'x', 1, -1, -1, 1}}},
-};
-
-int32_t BearingRow(int32_t a) {
-    return a <= 900 ? 0 : a <= 1800 ? 1 : a <= 2700 ? 2 : 3;
-}
-
 } // namespace
 
 SnappedWalls SnapPartitionEnds(PartitionDraft& d, const TList& doc, int32_t view, int32_t zoomDivisor) {
@@ -231,38 +207,29 @@ void TrimWallEnd(PartitionDraft& d, const TList& doc, int32_t wall, int32_t end)
     const TObject* o = doc[wall];
     if (!o || (o->kind != kExtWall && o->kind != kIntWall)) return;
     const int32_t a = Bearing(*o);
-    const int32_t n = d.Angle;
-    int32_t raw = std::abs(a - n);
-    const int32_t between = FoldedBearing(raw);
+    const int32_t between = FoldedBearing(std::abs(a - d.Angle));
     // Parallel walls never meet at an end: there is no cut to make.
     if (between == 0) return;
+    // The cut runs along the met face for as long as the thickness takes across the angle.
     const double length = d.Thickness / std::sin(between * kRadiansPerTenth);
-    int32_t dx = 0;
-    int32_t dy = 0;
-    if (a == 0 || a == 1800) {
-        dy = static_cast<int32_t>(length);
-    } else if (a == 900 || a == 2700) {
-        dx = static_cast<int32_t>(length);
-    } else if (n == 0 || n == 1800) {
-        dy = static_cast<int32_t>(length);
-    } else if (n == 900 || n == 2700) {
-        dx = static_cast<int32_t>(length);
-    } else {
-        const int32_t e = (a < 900 ? 900 : a < 1800 ? 1800 : a < 2700 ? 2700 : 3600) - a;
-        dx = static_cast<int32_t>(std::cos(e * kRadiansPerTenth) * length);
-        dy = static_cast<int32_t>(std::sin(e * kRadiansPerTenth) * length);
-    }
-    if (end == 2 && raw > 2700) raw -= 2700;
-    const TrimRow& row = kTrimRows[BearingRow(a)][raw <= 900 ? 0 : 1];
-    const TrimSigns& signs = end == 1 ? row.atStart : row.atEnd;
+    const Along along = AlongBearing(a);
+    const auto dx = static_cast<int32_t>(std::fabs(along.x) * length);
+    const auto dy = static_cast<int32_t>(std::fabs(along.y) * length);
     const int32_t px = end == 1 ? d.X0 : d.X1;
     const int32_t py = end == 1 ? d.Y0 : d.Y1;
     int32_t& fx = end == 1 ? d.FaceStartX : d.FaceEndX;
     int32_t& fy = end == 1 ? d.FaceStartY : d.FaceEndY;
-    const int32_t face = signs.axis == 'x' ? fx : fy;
-    const int32_t first = signs.axis == 'x' ? px : py;
-    if (face == first) return;
-    const bool greater = face > first;
-    fx = px + (greater ? signs.gx : signs.lx) * dx;
-    fy = py + (greater ? signs.gy : signs.ly) * dy;
+    // The second face lies on one side of the first all along: the end slides along the met face
+    // toward the side its face end lies on, whichever way the walls run.
+    const double runX = double(d.X1) - d.X0, runY = double(d.Y1) - d.Y0;
+    const auto side = [&](double x, double y) {
+        const double c = runX * y - runY * x;
+        return c > 0 ? 1 : c < 0 ? -1 : 0;
+    };
+    const int32_t faceSide = side(double(fx) - px, double(fy) - py);
+    if (faceSide == 0) return;
+    const int32_t sx = along.x > 0 ? dx : -dx, sy = along.y > 0 ? dy : -dy;
+    const int32_t toward = side(sx, sy) == faceSide ? 1 : -1;
+    fx = px + toward * sx;
+    fy = py + toward * sy;
 }

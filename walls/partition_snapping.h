@@ -32,6 +32,7 @@ void TrimWallEnds(PartitionDraft& draft, const TList& document, int32_t view, in
 bool EndMeetsWall(const TIntwallobj& wall, int32_t x, int32_t y, int32_t fx, int32_t fy, int32_t tolerance);
 
 // Slides the second face's end (end 1 the start, 2 the end) along the face of the wall at the index
-// so that the partition's thickness is kept across the angle. A wall parallel to the partition
-// leaves the face as it is.
+// so that the partition's thickness is kept across the angle, toward the side of the first face the
+// second lies on, so that the two never cross. A wall parallel to the partition, or an end whose
+// second face lies on the first face's line, leaves the face as it is.
 void TrimWallEnd(PartitionDraft& draft, const TList& document, int32_t wall, int32_t end);

@@ -95,14 +95,15 @@ TEST_F(RoomDialogs, NewRoomWritesSizeLabelsAndColourAndKeepsTheTexts) {
     EXPECT_EQ(dialog.Length(), 3000);
 }
 
-TEST_F(RoomDialogs, NewRoomOpensWithTheLastSizeLabelsAndColour) {
-    dir.WriteFile("CFG/NEWRM.CFG", "4 3");
-    pl::script::AnswerDialog(kNewRoomDialogId, {DialogStep{{}, IDCANCEL}});
+// Whatever colour the last room took, the box offers none, and OK on the offer gives none.
+TEST_F(RoomDialogs, NewRoomOpensWithTheLastSizeLabelsAndNoColour) {
+    dir.WriteFile("CFG/NEWRM.CFG", "1 3");
+    pl::script::AnswerDialog(kNewRoomDialogId, {DialogStep{{}, IDOK}});
     TTroomdlg dialog(nullptr);
-    EXPECT_EQ(dialog.Execute(), IDCANCEL);
-    EXPECT_TRUE(Checked(dialog, kNewRoomDialogId + roomdlg::kSizeFirst + 3));
-    EXPECT_TRUE(Checked(dialog, kNewRoomDialogId + roomdlg::kColourFirst + 2));
-    EXPECT_EQ(dir.ReadFile("CFG/NEWRM.CFG"), "4 3");
+    EXPECT_EQ(dialog.Execute(), IDOK);
+    EXPECT_TRUE(Checked(dialog, kNewRoomDialogId + roomdlg::kSizeFirst + 1));
+    EXPECT_TRUE(Checked(dialog, kNewRoomDialogId + roomdlg::kColourFirst));
+    EXPECT_EQ(dir.ReadFile("CFG/NEWRM.CFG"), "2 1");
 }
 
 TEST_F(RoomDialogs, SizeOutOfRangeKeepsTheDialogOpenAndWritesNothing) {

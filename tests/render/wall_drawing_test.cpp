@@ -10,6 +10,7 @@
 #include "render/bitmap_extents.h"
 #include "render/printed_page.h"
 #include "tests/render/render_fixture.h"
+#include "tests/support/program_directory.h"
 #include "walls/door_symbols.h"
 #include "walls/opening_construction.h"
 
@@ -354,6 +355,7 @@ struct DoorwayCase {
     int32_t shift = 0;  // stored units added to every x and y, which the rounding of each point meets
     int32_t print = 0;  // printed at 1 : print on a 600 dpi page, or saved as the bitmap (kBitmap)
     int32_t inner = 0;  // the width of a narrower opening cut again within the doorway
+    bool overlaid = false; // the floor overlaid on the first floor's, in the select colour
 
     bool CutsThisWall() const {
         return kind != 0 && elsewhere == 0 && wallId == 10002 && view == kGroundFloor;
@@ -375,6 +377,11 @@ protected:
     QImage Painted(int32_t mode) {
         const DoorwayCase& c = GetParam();
         PlanDisplayMode = mode;
+        if (c.overlaid) {
+            ObjectList.ProgramDirectory = directory_.Path();
+            directory_.WriteFile("CFG/OVERLAY.CFG", "0 1 1 0 0");
+            PlanDisplayMode += displaymode::kOverlay, SelectColour = kRed;
+        }
         Canvas canvas(int32_t(std::lround(ViewExtentX / PenScaleF)),
                       int32_t(std::lround(ViewExtentY / PenScaleF)));
         if (c.print == kBitmap) {
@@ -420,6 +427,7 @@ protected:
         return n;
     }
     double ax_ = 0, ay_ = 0; // the unit step along the wall
+    testsupport::ProgramDirectory directory_;
     // The logical point of the pictures' bottom-left pixel, and the logical units a pixel spans.
     double left_ = 0, bottom_ = 0, perPixel_ = 1;
 };
@@ -533,7 +541,17 @@ INSTANTIATE_TEST_SUITE_P(
         DoorwayCase{"AloneObliqueNormal", 450, 0, openingkind::kHingedDoor, 0, 10002, kGroundFloor, 0, true},
         DoorwayCase{"AloneObliqueSolid", 450, 20, openingkind::kHingedDoor, 0, 10002, kGroundFloor, 0, true},
         DoorwayCase{"NestedHatched", 450, 10, openingkind::kWallOpening, 0, 10002, kGroundFloor, 0, false, 0,
-                    0, 100}),
+                    0, 100},
+        DoorwayCase{.name = "OverlaidNormal", .direction = 900, .mode = 0, .kind = openingkind::kWallOpening,
+                    .overlaid = true},
+        DoorwayCase{.name = "OverlaidAlongY", .direction = 1800, .mode = 0, .kind = openingkind::kWallOpening,
+                    .overlaid = true},
+        DoorwayCase{.name = "OverlaidObliqueHatched", .direction = 450, .mode = 10,
+                    .kind = openingkind::kWallOpening, .overlaid = true},
+        DoorwayCase{.name = "OverlaidSolid", .direction = 900, .mode = 20, .kind = openingkind::kWallOpening,
+                    .overlaid = true},
+        DoorwayCase{.name = "OverlaidBitmap", .direction = 900, .mode = 0, .kind = openingkind::kWallOpening,
+                    .mmPerPixel = 25.0, .print = kBitmap, .overlaid = true}),
     [](const ::testing::TestParamInfo<DoorwayCase>& info) { return info.param.name; });
 
 // Shrunk by half, normal, zoomed up once and twice: openings, hinged and sliding doors along y,

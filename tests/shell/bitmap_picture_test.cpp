@@ -1,6 +1,7 @@
 // What Save as bitmap draws, probed on the saved file: a turned text spaced as its level text, a
 // window box with straight sides, and every text inside the frame.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <QImage>
 #include <QString>
@@ -19,13 +20,15 @@ using pixelprobe::Inked;
 class BitmapPicture : public DrawingWindowTest {
 protected:
     // The drawing saved as the ground floor's bitmap and read back.
-    QImage Saved(std::vector<std::unique_ptr<TObject>> objects) {
+    QImage Saved(std::vector<std::unique_ptr<TObject>> objects, int32_t view = kGroundFloor) {
         WriteDrawing(std::move(objects));
         DrawingState = 2;
+        CurrentView = view;
         if (!child) Open();
         testsupport::ScriptedUi ui;
         client->CmSaveBitmap();
-        return QImage(QString::fromStdString(dir.File("DWGS/HOUSEGND.BMP")))
+        const char* suffix = view == kSitePlan ? "STE" : view == kFirstFloor ? "FST" : "GND";
+        return QImage(QString::fromStdString(dir.File(std::string("DWGS/HOUSE") + suffix + ".BMP")))
             .convertToFormat(QImage::Format_RGB32);
     }
 
@@ -161,6 +164,48 @@ INSTANTIATE_TEST_SUITE_P(Edges, TextAtBitmapEdge,
                          ::testing::Values(EdgeCase{"Left", -2000, 0, 0, 6}, EdgeCase{"Right", 2000, 0, 0, 6},
                                            EdgeCase{"Top", 0, 2000, 0, 6}, EdgeCase{"Bottom", 0, -2000, 0, 4},
                                            EdgeCase{"ReadingUpAtTheTop", 0, 2000, 2700, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// An 8000 by 6000 house of cavity walls keyed clockwise, each with its faces `out` outside the keyed
+// line, alone on the view, as the site plan copies them: the whole house lies inside the bitmap.
+struct FrameCase {
+    const char* name;
+    int32_t view, out;
+    bool noteAtTheSheetsFoot = false;
+};
+class WallsInBitmap : public BitmapPicture, public ::testing::WithParamInterface<FrameCase> {};
+TEST_P(WallsInBitmap, LieWholeInsideTheFrame) {
+    const FrameCase c = GetParam();
+    std::vector<std::unique_ptr<TObject>> objects;
+    const int32_t w = 4000, h = 3000;
+    for (const auto& [x1, y1, x2, y2, nx, ny] : {std::array{-w, h, w, h, 0, 1}, {w, h, w, -h, 1, 0},
+                                                 {w, -h, -w, -h, 0, -1}, {-w, -h, -w, h, -1, 0}}) {
+        auto wall = make::ExtWall(c.view, Cx() + x1, Cy() + y1, Cx() + x2, Cy() + y2);
+        wall->thickness2 = 50;
+        int32_t* layer[3][4] = {{&wall->p1x, &wall->p1y, &wall->p2x, &wall->p2y},
+                                {&wall->p3x, &wall->p3y, &wall->p4x, &wall->p4y},
+                                {&wall->p5x, &wall->p5y, &wall->p6x, &wall->p6y}};
+        for (int32_t i = 0; i < 3; ++i) {
+            const int32_t d = c.out * (i + 1) / 3;
+            *layer[i][0] = wall->x1 + nx * d, *layer[i][1] = wall->y1 + ny * d;
+            *layer[i][2] = wall->x2 + nx * d, *layer[i][3] = wall->y2 + ny * d;
+        }
+        objects.push_back(std::move(wall));
+    }
+    if (c.noteAtTheSheetsFoot) objects.push_back(Text(Cx() - 2000, 300, "NOTE", 0, 6));
+    const QImage bmp = Saved(std::move(objects), c.view);
+    ASSERT_FALSE(bmp.isNull());
+    const QRect ink = pixelprobe::InkBounds(bmp);
+    EXPECT_TRUE(bmp.rect().adjusted(4, 4, -4, -4).contains(ink))
+        << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height() << " in " << bmp.width()
+        << "x" << bmp.height();
+}
+INSTANTIATE_TEST_SUITE_P(Views, WallsInBitmap,
+                         ::testing::Values(FrameCase{"GroundCavity275", kGroundFloor, 275},
+                                           FrameCase{"FirstFloorCavity400", kFirstFloor, 400},
+                                           FrameCase{"SitePlanCavity275", kSitePlan, 275},
+                                           FrameCase{"SitePlanCavity400", kSitePlan, 400},
+                                           FrameCase{"SitePlanWithANoteAtItsFoot", kSitePlan, 275, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

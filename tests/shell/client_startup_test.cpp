@@ -2,11 +2,13 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <QCoreApplication>
 #include <QProcess>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <tuple>
 
 #include "document/document.h"
 #include "document/program_state.h"
@@ -160,43 +162,81 @@ TEST_F(ClientStartUp, MissingSaveFileCountsAsOffAndIsRestored) {
 }
 
 // While a copy runs from a folder, whatever it has open, a start there says where it is and changes no
-// file; once the copy ended (Exit, kill -9, SIGTERM) a start runs, and leaves no lock when it ends.
+// file, and runs where the copy ended while it waited for an answer; once the copy ended (Exit,
+// kill -9, SIGTERM) a start runs, and leaves no lock when it ends.
 TEST_F(ClientStartUp, ASecondStartChangesNoFileWhileACopyRunsFromTheFolder) {
     if (const char* folder = std::getenv("TREVALYN_TEST_PROGRAM"))
         RunStart(folder, std::getenv("TREVALYN_TEST_DRAWING"));
-    // The program from the folder in a process of its own: what it printed once started (or ended).
-    const auto start = [](QProcess& program, const std::string& folder, const char* drawing, bool input) {
+    // The program from the folder in a process of its own: what it printed once started (or ended);
+    // `asked` is called once it waits for a running copy's answer.
+    const auto start = [](QProcess& program, const std::string& folder, const char* drawing, bool input,
+                          const std::function<void()>& asked = {}) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* share : {"GTEST_TOTAL_SHARDS", "GTEST_SHARD_INDEX"})
             environment.remove(share);
         environment.insert("TREVALYN_TEST_PROGRAM", QString::fromStdString(folder));
         environment.insert("TREVALYN_TEST_DRAWING", drawing);
+        if (asked) environment.insert("TREVALYN_TEST_LOG", "/dev/stdout");
         program.setProcessEnvironment(environment);
         program.start(QCoreApplication::applicationFilePath(),
                       {"--gtest_filter=ClientStartUp.ASecondStartChangesNoFileWhileACopyRunsFromTheFolder"});
         if (!input) program.closeWriteChannel();
         std::string said;
-        while ((!input || said.find("copy started") == std::string::npos) && program.waitForReadyRead(-1))
-            said += program.readAllStandardOutput().toStdString();
+        const auto until = [&](const std::string& text) {
+            while (said.find(text) == std::string::npos && program.waitForReadyRead(-1))
+                said += program.readAllStandardOutput().toStdString();
+        };
+        if (asked) until("Waiting for the copy running from the folder to answer"), asked();
+        if (input) until("copy started");
         if (!input && program.waitForFinished(-1)) said += program.readAllStandardOutput().toStdString();
         return said;
     };
-    for (const auto& [drawing, end] :
-         {std::pair{"", 0}, {"HOUSE", 0}, {"HOUSE", SIGKILL}, {"HOUSE", SIGTERM}}) {
-        SCOPED_TRACE(std::string(drawing) + " " + std::to_string(end));
-        const testsupport::ProgramDirectory folder;
-        QProcess first, second, third;
-        ASSERT_NE(start(first, folder.Path(), drawing, true).find("copy started"), std::string::npos);
+    // A copy running from a folder (its drawing), signals sent to it before a second start there and
+    // while that start waits for its answer, what else is so ("lock": its lock file deleted from outside;
+    // "beside": a copy runs in another folder; "unlockable": no lock file can be made), how it ends
+    // (File > Exit or a signal), and how the second start refuses (none: it runs).
+    for (const auto& [drawing, stop, asked, also, end, refusal] :
+         std::initializer_list<std::tuple<const char*, int, int, std::string, int, const char*>>{
+             {"", 0, 0, "", 0, "with no drawing open"},
+             {"HOUSE", 0, 0, "", 0, "with the drawing HOUSE open"},
+             {"HOUSE", 0, 0, "", SIGKILL, "with the drawing HOUSE open"},
+             {"HOUSE", 0, 0, "", SIGTERM, "with the drawing HOUSE open"},
+             {"HOUSE", SIGSTOP, SIGCONT, "", 0, "with the drawing HOUSE open"},
+             {"HOUSE", SIGSTOP, SIGKILL, "", 0, nullptr},
+             {"HOUSE", SIGSTOP, 0, "", SIGKILL, "but it did not say where its window is"},
+             {"HOUSE", 0, 0, "lock", 0, "with the drawing HOUSE open"},
+             {"HOUSE", 0, 0, "beside", 0, "with the drawing HOUSE open"},
+             {"HOUSE", 0, 0, "unlockable", 0, "with the drawing HOUSE open"},
+         }) {
+        SCOPED_TRACE(also + std::to_string(stop) + "/" + std::to_string(asked) + "/" + std::to_string(end));
+        const testsupport::ProgramDirectory folder, other;
+        QProcess beside, first, second, third;
+        if (also == "beside") {
+            ASSERT_NE(start(beside, other.Path(), "OTHER", true).find("copy started"), std::string::npos);
+        }
+        const std::string lock = folder.File("CFG/~run.lock"),
+                          refused = "running from the folder\\n" + folder.Path() + "\\n";
+        if (also == "unlockable") std::filesystem::create_symlink(folder.File("NONE/LOCK"), lock);
+        std::string firstSaid = start(first, folder.Path(), drawing, true);
+        ASSERT_NE(firstSaid.find("copy started"), std::string::npos);
+        if (also == "lock") std::filesystem::remove(lock);
         const auto files = Files(folder);
-        const std::string said = start(second, folder.Path(), "OTHER", false);
-        EXPECT_NE(said.find("already running from the folder\\n" + folder.Path() + "\\nwith " +
-                            (*drawing ? "the drawing HOUSE open" : "no drawing open")),
-                  std::string::npos)
+        const auto signal = [&first](int number) { ::kill(static_cast<pid_t>(first.processId()), number); };
+        if (stop) signal(stop);
+        const std::string said = asked ? start(second, folder.Path(), "OTHER", false, [&] { signal(asked); })
+                                       : start(second, folder.Path(), "", false);
+        EXPECT_EQ(said.find(refused + (refusal ? refusal : "")) != std::string::npos, refusal != nullptr)
             << said;
-        EXPECT_EQ(Files(folder), files);
-        end ? static_cast<void>(::kill(static_cast<pid_t>(first.processId()), end))
-            : first.closeWriteChannel();
+        EXPECT_EQ(said.find("GUIDE LINE: Press FILE/NEW") != std::string::npos, refusal == nullptr) << said;
+        EXPECT_TRUE(!refusal || Files(folder) == files); // a refused start changes no file
+        if (first.state() != QProcess::NotRunning) end ? signal(end) : first.closeWriteChannel();
+        beside.closeWriteChannel();
         ASSERT_TRUE(first.waitForFinished(-1));
+        firstSaid += first.readAllStandardOutput().toStdString();
+        EXPECT_EQ(firstSaid.find("cannot be locked (No such") != std::string::npos, also == "unlockable")
+            << firstSaid;
+        std::filesystem::remove(lock);
+        beside.waitForFinished(-1);
         const std::string next = start(third, folder.Path(), "", false);
         EXPECT_NE(next.find("GUIDE LINE: Press FILE/NEW or FILE/OPEN"), std::string::npos) << next;
         EXPECT_EQ(pl::FindFiles(folder.Path() + "CFG/*~*"), std::vector<std::string>{});

@@ -40,9 +40,15 @@ TEST_F(OpenDrawing, AFilePickedInAnyFolderOpensTheDrawingOfThatNameInDwgs) {
     EXPECT_EQ(dir.ReadFile("DWGS/SMITH.DB0"), opened);
 }
 
+// In any letter case, with blanks round it; of two drawings that differ only in case, the one typed.
 TEST_F(OpenDrawing, ANameTypedWithoutItsExtensionOpensThatDrawing) {
-    MakeSmith(), Open(dir.File("DWGS/SMITH"));
-    EXPECT_EQ(Titles(), std::vector<std::string>{"SMITH.PLN"});
+    MakeSmith();
+    for (const std::string typed :
+         {"SMITH", "smith", "smith.db0", "SMITH.db0", " SMITH", "smith ", "Smith", "SMITH "}) {
+        if (typed == "Smith") dir.WriteFile("DWGS/Smith.DB0", "0 0 0 0 1 1\n");
+        Open(dir.File("DWGS/" + typed));
+        EXPECT_EQ(Titles(), std::vector<std::string>{typed == "Smith" ? "Smith.PLN" : "SMITH.PLN"}) << typed;
+    }
 }
 
 TEST_F(OpenDrawing, DeclinedEditsBringTheDrawingBackAsOpened) {

@@ -171,7 +171,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RobeCase{"1300", true}, RobeCase{"1200", false},
                       RobeCase{nullptr, false, 0, nullptr, "1", "24 0 1590 1 820 2 0 0 0 0 0 0 "},
                       RobeCase{"65", true, 0, nullptr, "1", "24 0 820 1 820 2 0 0 0 0 0 0 "},
-                      RobeCase{nullptr, false, 0, nullptr, "2", "24 0 1500 1 820 2 0 0 0 0 0 0 ",
-                               "24 0 1500 1 820 2 0 0 0 0 0 0 "}));
+                      RobeCase{nullptr, false, 0, nullptr, "2", "24 0 1590 1 820 2 0 0 0 0 0 0 ",
+                               "24 0 1500 1 820 2 0 0 0 0 0 0 "},
+                      RobeCase{nullptr, false, 1, "900", "2", "24 0 1750 1 900 2 0 0 0 0 0 0 ",
+                               "24 0 1500 1 820 2 0 0 0 0 0 0 "})); // the doors changed: their opening
 
 } // namespace

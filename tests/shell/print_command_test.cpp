@@ -1,14 +1,19 @@
 // File Print end to end: the print and plan dialogs answered by the test, the job list, and the PDF
 // pages measured after rasterising them.
+#include <array>
+#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "document/dimension_settings.h"
 #include "document/program_state.h"
+#include "document/working_file_step.h"
 #include "platform/file_io.h"
 #include "platform/gdi_objects.h"
 #include "render/print_settings.h"
@@ -112,27 +117,53 @@ protected:
     }
 };
 
-// (view, metric) a note alone 300 above the sheet's bottom edge prints, its caption below the edge.
-class LoneNote : public Printing, public ::testing::WithParamInterface<std::pair<int32_t, int32_t>> {};
+// A note alone `y` above the sheet's bottom edge prints, its caption below the edge, at 1 : scale.
+struct LoneNoteCase {
+    int32_t view, metric, y = 300, scale = 100;
+    bool groundOutline = false; // 26' by 20' of external walls round the sheet's centre
+};
+class LoneNote : public Printing, public ::testing::WithParamInterface<LoneNoteCase> {};
 TEST_P(LoneNote, PrintsWithItsScaleCaption) {
-    MetricUnits = GetParam().second, DrawingState = 2;
+    const LoneNoteCase c = GetParam();
+    MetricUnits = c.metric, DrawingState = 2;
     Open();
     ZoomDivisor = render::PrintZoomDivisor(MetricUnits); // y as the page reads it
-    ObjectList.Add(make::Text(GetParam().first, Cx(), 300));
+    std::vector<std::unique_ptr<TObject>> objects;
+    const int32_t w = 26 * 12 * 24 / 2, h = 20 * 12 * 24 / 2;
+    if (c.groundOutline)
+        for (const auto& [x1, y1, x2, y2] : {std::array{-w, h, w, h}, {w, h, w, -h}, {w, -h, -w, -h}, {-w, -h, -w, h}})
+            objects.push_back(make::ExtWall(50, Cx() + x1, Cy() + y1, Cx() + x2, Cy() + y2));
+    objects.push_back(make::Text(c.view, Cx(), c.y));
+    WriteDrawing(std::move(objects));
     PrintToPdf();
-    const bool site = GetParam().first == kSitePlan;
-    RunPrint({{19501, site ? "0" : "1"}, {20006, site ? "1" : "0"}, {19504, "100"}, {2253, "100"}});
-    EXPECT_NE(PdfText(dir.File("plan.pdf")).find("scale 1 : 100"), std::string::npos);
+    const std::string scale = std::to_string(c.scale);
+    const auto copies = [&](int32_t view) { return c.view == view ? "1" : "0"; };
+    RunPrint({{19501, copies(50)}, {19502, copies(51)}, {19503, copies(52)}, {20006, copies(kSitePlan)},
+              {19504, scale}, {19505, scale}, {19506, scale}, {2253, scale}});
+    const std::string text = PdfText(dir.File("plan.pdf"));
+    EXPECT_NE(text.find("scale 1 : " + scale), std::string::npos) << text;
+    EXPECT_NE(text.find("HALL"), std::string::npos) << text;
 }
 INSTANTIATE_TEST_SUITE_P(Edge, LoneNote,
-                         ::testing::Values(std::pair{50, 1}, std::pair{50, 0}, std::pair{59, 0}));
+                         ::testing::Values(LoneNoteCase{50, 1}, LoneNoteCase{50, 0}, LoneNoteCase{59, 0},
+                                           LoneNoteCase{51, 0, 283, 96}, LoneNoteCase{51, 0, 567, 96},
+                                           LoneNoteCase{52, 0, 283, 48}, LoneNoteCase{59, 0, 283, 96},
+                                           LoneNoteCase{51, 1, 300, 100}, LoneNoteCase{51, 0, 3000, 96},
+                                           LoneNoteCase{51, 0, 283, 96, true}, LoneNoteCase{51, 1, 300, 100, true},
+                                           LoneNoteCase{52, 0, 283, 48, true}, LoneNoteCase{51, 0, -3005, 96, true},
+                                           LoneNoteCase{51, 0, -2722, 96}, LoneNoteCase{52, 0, -3005, 48},
+                                           LoneNoteCase{59, 0, -3005, 96}));
 
 TEST_F(Printing, WorkedExampleWritesTheJobListAndPrintsEveryCopyAsAPage) {
     WriteTenMetreWall();
     DrawingState = 2;
     Open();
     PrintToPdf();
+    int writes = 0; // of the working file: the pages take their captions in memory, never in the file
+    OnWorkingFileWritten([&writes] { ++writes; });
     RunPrint({{19501, "2"}, {19504, "50"}, {19503, "1"}, {19506, "100"}});
+    OnWorkingFileWritten({});
+    EXPECT_EQ(writes, 1); // only before the pages, so that they print every edit
 
     EXPECT_EQ(dir.ReadFile("CFG/PRNTLST.CFG"), "2 50 1050\n1 100 1052\n");
     // Two copies of the ground floor, then the empty second floor as a blank page, in the one file.
@@ -234,6 +265,19 @@ TEST_F(Printing, WithNoDrawingOpenAndTheFileDialogCancelledNothingPrints) {
     EXPECT_EQ(pl::script::Pending(), 0u);
 }
 
+TEST_F(Printing, WithNoDrawingOpenTheTypedNameChoosesTheListedDrawing) {
+    WriteTenMetreWall(), PrintToPdf(), dir.WriteFile("DWGS/ABCDEFGHIJKLMNOPQRSTUVWXYZ.DB0", "0 0 0 0 1 1\n");
+    testsupport::ScriptedUi ui;
+    for (const std::string typed : {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", " house.db0 "}) {
+        pl::script::AnswerDialog(5450, {{{{5451, "1"}}, IDOK}}),
+            pl::script::AnswerFile(dir.File("DWGS/" + typed));
+        if (typed[0] == ' ')
+            pl::script::AnswerPrint(1), pl::script::AnswerDialog(19500, {{{{19501, "1"}}, IDOK}});
+        client->CmPrint();
+        EXPECT_EQ(dir.Exists("plan.pdf"), typed[0] == ' ') << typed;
+    }
+}
+
 // A print whose file the disk cuts short is told once, and leaves the file that was there as it was,
 // or no file where there was none; with room back the same print is written whole.
 struct CutPrintCase {
@@ -243,6 +287,7 @@ struct CutPrintCase {
     int32_t less;             // bytes fewer than that
     bool listBlocked = false; // a folder takes the print list's name
     bool cancelled = false;   // the print plan views dialog is cancelled: nothing to tell
+    bool stopped = false;     // Cancel in the print's progress box as it shows: nothing to tell
 };
 
 class CutPrint : public Printing, public ::testing::WithParamInterface<CutPrintCase> {};
@@ -253,11 +298,14 @@ TEST_P(CutPrint, IsToldOnceAndLeavesTheFileThatWasThere) {
     DrawingState = 2;
     Open();
     PrintToPdf();
-    auto print = [&](bool told, bool cancel = false) {
+    auto print = [&](bool told, bool cancel = false, bool stop = false) {
         testsupport::ScriptedUi ui;
         pl::script::AnswerPrint(1);
         pl::script::AnswerDialog(19500, {{{{19504, "100"}, {19510, "1"}}, cancel ? IDCANCEL : IDOK}});
         if (told) pl::script::AnswerMessageBox(IDOK);
+        if (stop) // Cancel in the print's progress box, as soon as it shows
+            QTimer::singleShot(
+                0, [] { qobject_cast<QProgressDialog*>(QApplication::activeModalWidget())->cancel(); });
         client->CmPrint();
         const std::string log = ui.Log(), box = "MessageBox caption=\"PRINT\"";
         EXPECT_EQ(log.find("Print failed") != std::string::npos, told) << log;
@@ -277,7 +325,8 @@ TEST_P(CutPrint, IsToldOnceAndLeavesTheFileThatWasThere) {
     }
     {
         const testsupport::FullDisk full(static_cast<std::uintmax_t>(before.size() * c.share) - c.less);
-        EXPECT_EQ(print(!c.cancelled, c.cancelled), c.cancelled ? 0 : 1);
+        EXPECT_EQ(print(!c.cancelled && !c.stopped, c.cancelled, c.stopped),
+                  c.cancelled || c.stopped ? 0 : 1);
     }
     if (c.listBlocked) {
         EXPECT_TRUE(std::filesystem::remove(list));
@@ -291,14 +340,15 @@ TEST_P(CutPrint, IsToldOnceAndLeavesTheFileThatWasThere) {
     EXPECT_EQ(PageCount(dir.File("plan.pdf")), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rooms, CutPrint,
-                         ::testing::Values(CutPrintCase{"ShortOfItsEndOverAnEarlierPrint", true, 1.0, 64},
-                                           CutPrintCase{"HalfOverAnEarlierPrint", true, 0.5, 0},
-                                           CutPrintCase{"HalfWithNoFileBefore", false, 0.5, 0},
-                                           CutPrintCase{"PrintListNotWritable", true, 2.0, 0, true},
-                                           CutPrintCase{"PrintListNotWritableAndCancelled", true, 2.0, 0,
-                                                        true, true}),
-                         [](const ::testing::TestParamInfo<CutPrintCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Rooms, CutPrint,
+    ::testing::Values(CutPrintCase{"ShortOfItsEndOverAnEarlierPrint", true, 1.0, 64},
+                      CutPrintCase{"HalfOverAnEarlierPrint", true, 0.5, 0},
+                      CutPrintCase{"HalfWithNoFileBefore", false, 0.5, 0},
+                      CutPrintCase{"PrintListNotWritable", true, 2.0, 0, true},
+                      CutPrintCase{"PrintListNotWritableAndCancelled", true, 2.0, 0, true, true},
+                      CutPrintCase{"CancelledWhilePrinting", false, 2.0, 0, false, false, true}),
+    [](const ::testing::TestParamInfo<CutPrintCase>& info) { return info.param.name; });
 
 // Drawing units to printed millimetres, and the printed lengths of an external wall's faces.
 class PrintedScale : public Printing {

@@ -153,6 +153,27 @@ TEST_F(OutlineWalls, StraightWallsKeepTheirLayerLinesParallelBesideAnAngledCorne
     }
 }
 
+// Corners keyed anticlockwise from the same start build the clockwise marking's walls.
+TEST_F(OutlineWalls, AnOutlineMarkedAnticlockwiseBuildsTheClockwiseWalls) {
+    using Corners = std::vector<std::pair<int32_t, int32_t>>;
+    const auto built = [](const Corners& corners) {
+        ObjectList.Flush(), CurrentView = kMarkingView;
+        Room(1000, 5000, 4000, 2000), Room(4100, 5000, 7100, 2000), Mark(corners);
+        std::vector<Points> walls;
+        for (const TExtwallobj* w : BuildWalls())
+            walls.push_back({w->x1, w->y1, w->x2, w->y2, w->group, w->p1x, w->p1y, w->p6x, w->p6y});
+        return walls;
+    };
+    for (const Corners& cw :
+         {Corners{{1000, 2000}, {1000, 5000}, {7110, 5000}, {7110, 2000}},
+          Corners{{1000, 1000}, {1000, 3000}, {3000, 3000}, {3000, 5000}, {5000, 5000}, {5000, 1000}},
+          Corners{{1000, 1000}, {1000, 4000}, {4000, 4000}, {6000, 2000}, {6000, 1000}}}) {
+        Corners acw{cw.front()};
+        acw.insert(acw.end(), cw.rbegin(), cw.rend() - 1);
+        EXPECT_EQ(built(acw), built(cw)) << cw.size() << " corners";
+    }
+}
+
 // Only the marked lines are sides, whatever else follows the first of them in the document.
 TEST_F(OutlineWalls, ObjectsAmongTheMarkedLinesAreNotSides) {
     Side(1000, 1000, 1000, 5000);

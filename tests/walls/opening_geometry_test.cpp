@@ -108,9 +108,9 @@ TEST_F(OpeningGeometry, AWindowIsAFilledPolygonAndAMiddleLineTurnedIntoTheWall) 
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(unturned->px[i], xs[i]);
         EXPECT_EQ(unturned->py[i], ys[i]);
-        // Half a turn about P: the body lies below the reference face (one unit lost to truncation).
-        EXPECT_NEAR(turned->px[i], 6000 - xs[i], 1);
-        EXPECT_NEAR(turned->py[i], -ys[i], 1);
+        // Half a turn about P: the body lies below the reference face.
+        EXPECT_EQ(turned->px[i], 6000 - xs[i]);
+        EXPECT_EQ(turned->py[i], -ys[i]);
     }
     EXPECT_EQ(doc[1]->kind, kOutlineLine);
     EXPECT_EQ(doc[1]->y1, 137);
@@ -186,6 +186,23 @@ TEST_F(OpeningGeometry, AHingedDoorLeafOpensAwayFromItsHinge) {
     EXPECT_EQ(arc.ex, 3400);
 }
 
+// A window 1800 wide (72 inches: 1728) and a door as wide opened square, on walls of every square
+// direction: the window's middle line, the door's jambs and its leaf are square and as long as asked.
+TEST_F(OpeningGeometry, OnASquareWallAnOpeningIsExactlyAsWideAsAsked) {
+    const auto run = [](const TObject* o) {
+        return o->x1 == o->x2 || o->y1 == o->y2 ? std::abs(o->x2 - o->x1) + std::abs(o->y2 - o->y1) : -1;
+    };
+    for (const int32_t angle : {0, 900, 1800, 2700})
+        for (const int32_t width : {1800, 1728}) {
+            Opening o = Window(angle), d = Door(6, angle, angle % 1800 ? 5 : 1);
+            o.width = d.width = d.doorWidth = width;
+            BuildOpening(o, doc), BuildOpening(d, doc), MakeOpeningSymbol(d, doc);
+            EXPECT_EQ(std::tuple(run(doc[1]), run(doc[4]), run(doc[5]), run(doc[6])),
+                      std::tuple(width, 100, 100, width)) << angle;
+            doc.Flush();
+        }
+}
+
 TEST_F(OpeningGeometry, AWallRunningTheOtherWayExchangesTheSwing) {
     Opening o = Door(6, 900, 1);
     MakeOpeningSymbol(o, doc);
@@ -226,9 +243,9 @@ TEST_F(OpeningGeometry, AnEntryFrameAsWideAsItsDoorHasPanelsOfNoWidth) {
 
 TEST_F(OpeningGeometry, RotatePointTurnsAboutPAndMakesTheResultP) {
     Opening o = Window(900);
-    RotatePoint(o, 3100, 0);
-    EXPECT_NEAR(o.px, 2900, 1);
-    EXPECT_NEAR(o.py, 0, 1);
+    RotatePoint(o, doc, 3100, 0);
+    EXPECT_EQ(o.px, 2900);
+    EXPECT_EQ(o.py, 0);
 }
 
 } // namespace

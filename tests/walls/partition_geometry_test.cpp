@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <memory>
 
 #include "document/document.h"
+#include "walls/opening_construction.h"
+#include "walls/opening_marking.h"
 #include "walls/partition_outline.h"
 #include "walls/partition_snapping.h"
 #include "walls/partition_start.h"
@@ -209,6 +212,66 @@ TEST(EndTrim, ParallelWallLeavesTheFaceUnmoved) {
     EXPECT_EQ(d.FaceEndX, 2070);
     EXPECT_EQ(d.FaceEndY, 1930);
 }
+
+// Cavity walls keyed clockwise round (0, 0)-(w, h) from its top left, their inner faces `in` inside.
+void AddHouse(TList& doc, int32_t w, int32_t h, const int32_t (&l)[3], int32_t in) {
+    const int32_t x[5] = {0, w, w, 0, 0}, y[5] = {h, h, 0, 0, h};
+    for (int i = 0; i < 4; ++i) {
+        const int32_t ux = (x[i + 1] > x[i]) - (x[i + 1] < x[i]), uy = (y[i + 1] > y[i]) - (y[i + 1] < y[i]);
+        AddExtWall(doc, kGroundFloor, x[i], y[i], x[i + 1], y[i + 1]);
+        auto& e = static_cast<TExtwallobj&>(*doc[i]);
+        e.direction = ux ? 1800 - 900 * ux : 900 - 900 * uy, e.thickness1 = l[0], e.thickness2 = l[1];
+        e.thickness3 = l[2], e.p5x = x[i] + (uy + ux) * in, e.p5y = y[i] + (uy - ux) * in;
+        e.p6x = x[i + 1] + (uy - ux) * in, e.p6y = y[i + 1] - (ux + uy) * in;
+    }
+}
+
+// From the middle of each wall the bearing enters the house by, free or reaching the far side, the
+// second face on each side; then a doorway cut in its middle.
+class AngledPartition : public ::testing::TestWithParam<int32_t> {};
+
+TEST_P(AngledPartition, FacesNeverCrossAndJambsMeetBothFaces) {
+    const int32_t bearing = GetParam(), w = 12000, h = 8000, t = 100, l[3] = {110, 55, 110}, in = 275;
+    const double ux = std::sin(bearing * M_PI / 1800), uy = std::cos(bearing * M_PI / 1800);
+    const double into[4] = {-uy, -ux, uy, ux}; // top, right, bottom, left
+    const int32_t sx[4] = {w / 2, w - in, w / 2, in}, sy[4] = {h - in, h / 2, in, h / 2};
+    for (int k = 0; k < 32; ++k) {
+        const int wall = k / 8, side = k / 2 % 4 + 1, far = k % 2;
+        if (into[wall] < 0.01 || (bearing % 900 == 0 && (bearing / 900 + side) % 2)) continue;
+        const double reach = !far ? 1500
+                                  : std::min(ux ? std::max((in - sx[wall]) / ux, (w - in - sx[wall]) / ux) : 1e9,
+                                             uy ? std::max((in - sy[wall]) / uy, (h - in - sy[wall]) / uy) : 1e9);
+        SCOPED_TRACE(testing::Message() << "wall " << wall << " side " << side << " far " << far);
+        TList doc;
+        AddHouse(doc, w, h, l, in);
+        PartitionDraft d = Draft(sx[wall], sy[wall], int32_t(std::lround(sx[wall] + reach * ux)),
+                                 int32_t(std::lround(sy[wall] + reach * uy)), bearing, side);
+        ComputeOutline(d, doc, kNoObject, kNoObject);
+        TrimWallEnds(d, doc, kGroundFloor, kZoom);
+        // One side of the first face all along, the thickness away, each end on the face it meets.
+        const auto off = [&](double x, double y) { // how far right of the first face
+            return ((d.Y1 - d.Y0) * (x - d.X0) - (d.X1 - d.X0) * (y - d.Y0)) / std::hypot(d.X1 - d.X0, d.Y1 - d.Y0);
+        };
+        const double s = off(d.FaceStartX, d.FaceStartY), e = off(d.FaceEndX, d.FaceEndY), mid = (s + e) / 2;
+        EXPECT_NEAR(e, s, 1.5);
+        EXPECT_NEAR(std::fabs(s), t, 1.5);
+        EXPECT_EQ(wall % 2 ? d.FaceStartX : d.FaceStartY, wall % 2 ? d.X0 : d.Y0);
+        EXPECT_TRUE(!far || d.FaceEndX == d.X1 || d.FaceEndY == d.Y1);
+        AddPartition(doc, d.X0, d.Y0, d.X1, d.Y1, d.Angle, d.FaceStartX, d.FaceStartY, d.FaceEndX, d.FaceEndY);
+        const WallMark m = FindOpeningWall(doc, kGroundFloor, (d.X0 + d.X1) / 2, (d.Y0 + d.Y1) / 2, {5, 820, 0});
+        BuildOpening({.kind = 5, .px = m.px, .py = m.py, .width = 820, .thickness = m.thickness, .angle = m.angle,
+                      .wallClass = m.wallClass, .wallId = m.wallId, .view = kGroundFloor},
+                     doc);
+        const auto onAFace = [&](double x, double y) { return std::min(std::fabs(off(x, y)), std::fabs(off(x, y) - mid)) <= 1.5; };
+        for (const TObject* jamb : {doc[doc.count - 2], doc[doc.count - 1]}) {
+            EXPECT_TRUE(onAFace(jamb->x1, jamb->y1) && onAFace(jamb->x2, jamb->y2));
+            EXPECT_GT(std::hypot(jamb->x2 - jamb->x1, jamb->y2 - jamb->y1), t / 2); // across the wall
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFifteenDegrees, AngledPartition, ::testing::Range(0, 3600, 150));
+INSTANTIATE_TEST_SUITE_P(InTenths, AngledPartition, ::testing::Values(287, 2392, 2415)); // 2392, 2415: left and down
 
 class FaceStart : public ::testing::TestWithParam<std::pair<int32_t, int32_t>> {};
 
