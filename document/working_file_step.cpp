@@ -54,7 +54,8 @@ std::string FailureHead(const std::string& path, bool refused, const char* savin
 // What the disk holds now: the file as before, or part of the step and the name of the file as it was.
 std::string FailureText(const std::string& head, const std::string& stayed) {
     if (stayed.empty()) return head + "\nThe file keeps its previous contents.";
-    return head + "\nThe file holds part of the step; the drawing as it was before the step is kept as" + stayed;
+    return head + "\nThe file holds part of the step; the drawing as it was before the step is kept as" +
+           stayed;
 }
 
 // A drawing kept as it was before a step stays a drawing of its own, which File > Open opens.
@@ -163,7 +164,8 @@ std::string CutShortText(const std::string& programDirectory, const pl::StepCutS
     const std::string name = pl::fnsplit(file.path).name;
     if (byWrite)
         return name +
-               " holds work written after a step that the program ended before it was done. The drawing as it "
+               " holds work written after a step that the program ended before it was done. The drawing as "
+               "it "
                "was before that step is kept as" +
                KeptAs(file.keptAs);
     if (file.recordLost)
@@ -188,7 +190,8 @@ std::string CutShortText(const std::string& programDirectory, const pl::StepCutS
                KeptAs(file.keptAs);
     if (!pl::FileExists(file.path))
         return name + " was removed: the program ended before the step that made it was done.";
-    return name + " went back to how it was before its last step: the program ended before that step was done.";
+    return name +
+           " went back to how it was before its last step: the program ended before that step was done.";
 }
 
 // Tells what writes kept for good beside the drawings they wrote, after `text`, once.

@@ -129,7 +129,8 @@ std::function<int(FileCall, const std::string&, const std::string&)> fileCallAns
 // begun while the file was open has the digest read back from what was written.
 std::optional<FileState> StepState(const File& file) {
     if (!StepKeeps(file.target)) return std::nullopt;
-    const std::optional<std::string> digest = file.digest ? file.digest->Value() : DigestOfFile(file.temporary);
+    const std::optional<std::string> digest =
+        file.digest ? file.digest->Value() : DigestOfFile(file.temporary);
     // One that cannot be read matches no state: no start puts anything back over it.
     return FileState{static_cast<int64_t>(file.written.st_size), digest.value_or("-"), std::nullopt};
 }

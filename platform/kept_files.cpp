@@ -210,7 +210,8 @@ public:
     }
     void Unlinked(const std::string& target, const std::string& kept) {
         const std::lock_guard guard(mutex_);
-        if (const auto known = byName_.find(target); known != byName_.end()) std::erase(known->second.links, kept);
+        if (const auto known = byName_.find(target); known != byName_.end())
+            std::erase(known->second.links, kept);
     }
     void Keep(const std::string& target, StepFile file) {
         const std::lock_guard guard(mutex_);
@@ -358,7 +359,8 @@ bool SettleBeside(const std::string& target, const std::string& written) {
         const std::string path = dir + beside;
         if (run->kind == detail::RunName::Kind::Record)
             records.push_back(path);
-        else if (run->kind == detail::RunName::Kind::Made || SameBytes(path, target) || SameBytes(path, written))
+        else if (run->kind == detail::RunName::Kind::Made || SameBytes(path, target) ||
+                 SameBytes(path, written))
             static_cast<void>(Unlink(path));
         else
             knownFiles().KeptByRewrite({target, KeepForGood(path, knownFiles().Lasting()), true});

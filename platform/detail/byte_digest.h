@@ -3,8 +3,8 @@
 // check against files changed by accident, never against someone who means to forge one.
 #pragma once
 
-#include <QCryptographicHash>
 #include <optional>
+#include <QCryptographicHash>
 #include <string>
 #include <string_view>
 

@@ -50,8 +50,9 @@ std::optional<std::vector<FileState>> ReadRecord(std::string_view text) {
     while (!text.empty()) {
         FileState s;
         if (states.size() == kMostStates) return std::nullopt;
-        // "<size> blake2b160 <digest>", or in an older record "<device> <inode> <size> <seconds> <nanoseconds>".
-        // A record of "<size> <digest>" lines holds digests of a kind no longer taken: it cannot be checked.
+        // "<size> blake2b160 <digest>", or in an older record "<device> <inode> <size> <seconds>
+        // <nanoseconds>". A record of "<size> <digest>" lines holds digests of a kind no longer taken: it
+        // cannot be checked.
         const size_t end = text.find('\n');
         if (end == std::string_view::npos) return std::nullopt;
         const std::string_view line = text.substr(0, end);

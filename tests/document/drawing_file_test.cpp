@@ -210,11 +210,12 @@ TEST_P(KeptName, IsADrawingNameOfItsOwn) {
     EXPECT_EQ(DrawingNameFrom(kept), std::optional<std::string>(kept));
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, KeptName,
-                         ::testing::Values(std::tuple("HOUSE", 1, "HOUSE before 1"),
-                                           std::tuple("123456789012345678901234", 1, "123456789012345 before 1"),
-                                           std::tuple("123456789012345678901234", 12, "12345678901234 before 12"),
-                                           std::tuple("ABCDEFGHIJKLMN PQRSTUVWX", 1, "ABCDEFGHIJKLMN before 1")));
+INSTANTIATE_TEST_SUITE_P(
+    Names, KeptName,
+    ::testing::Values(std::tuple("HOUSE", 1, "HOUSE before 1"),
+                      std::tuple("123456789012345678901234", 1, "123456789012345 before 1"),
+                      std::tuple("123456789012345678901234", 12, "12345678901234 before 12"),
+                      std::tuple("ABCDEFGHIJKLMN PQRSTUVWX", 1, "ABCDEFGHIJKLMN before 1")));
 
 // ---- Untrusted input ----
 

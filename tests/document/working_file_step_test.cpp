@@ -180,18 +180,17 @@ TEST_P(KeptFile, AFailedStepLeavesTheFileItFoundAndTellsWhatItLeft) {
     if (!c.lasting) _exit(HasFailure() ? 1 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(FileSystems, KeptFile,
-                         ::testing::Values(KeptFileCase{"Linked", true, true, true, true, true},
-                                           KeptFileCase{"Copied", true, false, true, true, true},
-                                           KeptFileCase{"NoRoomForACopy", true, false, false, true, true},
-                                           KeptFileCase{"MadeByTheStep", false, true, true, true, true},
-                                           KeptFileCase{"LinkCannotGoBack", true, true, true, false, true},
-                                           KeptFileCase{"CopyCannotGoBack", true, false, true, false, true},
-                                           KeptFileCase{"NoLastingName", true, false, true, false, false},
-                                           KeptFileCase{"FolderNotWritable", true, true, false, true, true,
-                                                        false},
-                                           KeptFileCase{"NoRenameGoesThrough", true, true, true, true, true, true,
-                                                        false}),
-                         [](const ::testing::TestParamInfo<KeptFileCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    FileSystems, KeptFile,
+    ::testing::Values(KeptFileCase{"Linked", true, true, true, true, true},
+                      KeptFileCase{"Copied", true, false, true, true, true},
+                      KeptFileCase{"NoRoomForACopy", true, false, false, true, true},
+                      KeptFileCase{"MadeByTheStep", false, true, true, true, true},
+                      KeptFileCase{"LinkCannotGoBack", true, true, true, false, true},
+                      KeptFileCase{"CopyCannotGoBack", true, false, true, false, true},
+                      KeptFileCase{"NoLastingName", true, false, true, false, false},
+                      KeptFileCase{"FolderNotWritable", true, true, false, true, true, false},
+                      KeptFileCase{"NoRenameGoesThrough", true, true, true, true, true, true, false}),
+    [](const ::testing::TestParamInfo<KeptFileCase>& info) { return info.param.name; });
 
 } // namespace

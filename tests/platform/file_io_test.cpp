@@ -299,12 +299,11 @@ TEST_F(FileIo, StaleTemporariesOfEndedProcessesAreRemoved) {
     pl::OnFileCall(
         [&](pl::FileCall, const std::string&, const std::string& to) { return to == d + "G" ? EIO : 0; });
     EXPECT_EQ(pl::UndoStepsOfEndedRuns(d),
-              (std::vector<pl::StepCutShort>{
-                  {d + "A", ""},
-                  {d + "E", ""},
-                  {d + "G", d + "G.before-step-1"},
-                  {d + "H", d + "H.before-step-1", false, false, true},
-                  {d + "I", ""}}));
+              (std::vector<pl::StepCutShort>{{d + "A", ""},
+                                             {d + "E", ""},
+                                             {d + "G", d + "G.before-step-1"},
+                                             {d + "H", d + "H.before-step-1", false, false, true},
+                                             {d + "I", ""}}));
     pl::OnFileCall({});
     EXPECT_EQ(dir.ReadFile("DWGS/G.before-step-1"), "G as it was");
     EXPECT_EQ(dir.ReadFile("DWGS/H.before-step-1"), "H as it was");
