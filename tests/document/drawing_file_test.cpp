@@ -202,20 +202,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A drawing kept as it was before a step is named "<name> before <n>", cut to the longest name (and
 // off a blank it would end in), so that File > Open opens it as any drawing.
-class KeptName : public ::testing::TestWithParam<std::tuple<const char*, int, const char*>> {};
-
-TEST_P(KeptName, IsADrawingNameOfItsOwn) {
-    const auto& [name, n, kept] = GetParam();
-    EXPECT_EQ(KeptDrawingName(name, n), kept);
-    EXPECT_EQ(DrawingNameFrom(kept), std::optional<std::string>(kept));
+TEST(KeptName, IsADrawingNameOfItsOwn) {
+    for (const auto& [name, n, kept] :
+         {std::tuple("HOUSE", 1, "HOUSE before 1"),
+          std::tuple("123456789012345678901234", 1, "123456789012345 before 1"),
+          std::tuple("123456789012345678901234", 12, "12345678901234 before 12"),
+          std::tuple("ABCDEFGHIJKLMN PQRSTUVWX", 1, "ABCDEFGHIJKLMN before 1")}) {
+        EXPECT_EQ(KeptDrawingName(name, n), kept);
+        EXPECT_EQ(DrawingNameFrom(kept), std::optional<std::string>(kept));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Names, KeptName,
-    ::testing::Values(std::tuple("HOUSE", 1, "HOUSE before 1"),
-                      std::tuple("123456789012345678901234", 1, "123456789012345 before 1"),
-                      std::tuple("123456789012345678901234", 12, "12345678901234 before 12"),
-                      std::tuple("ABCDEFGHIJKLMN PQRSTUVWX", 1, "ABCDEFGHIJKLMN before 1")));
 
 // ---- Untrusted input ----
 

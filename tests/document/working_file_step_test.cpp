@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KeptFileCase{"CopyCannotGoBack", true, false, true, false, true},
                       KeptFileCase{"NoLastingName", true, false, true, false, false},
                       KeptFileCase{"FolderNotWritable", true, true, false, true, true, false},
-                      KeptFileCase{"NoRenameGoesThrough", true, true, true, true, true, true, false}),
+                      KeptFileCase{"NoRename", true, true, true, true, true, true, false}),
     [](const ::testing::TestParamInfo<KeptFileCase>& info) { return info.param.name; });
 
 } // namespace
