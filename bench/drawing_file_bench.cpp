@@ -25,6 +25,26 @@ namespace {
 
 constexpr int64_t kHouse = 0; // a drawing argument of 0 is the bench house, else an object count
 
+// Parses every number of the file's own text into `out` (when given) and counts them: a number and
+// the one separator after it, or a byte that starts none.
+size_t NumbersIn(const std::string& text, int32_t* out) {
+    const char* p = text.data();
+    const char* end = p + text.size();
+    int32_t v = 0;
+    size_t n = 0;
+    while (p < end) {
+        const auto r = std::from_chars(p, end, v);
+        if (r.ec == std::errc()) {
+            if (out) out[n] = v;
+            ++n;
+            p = r.ptr + 1;
+        } else {
+            ++p;
+        }
+    }
+    return n;
+}
+
 // A scratch program directory holding the drawing, and the numbers of its file.
 struct Drawing {
     explicit Drawing(int64_t which) {
@@ -64,6 +84,8 @@ struct Drawing {
             blankApart.append(buf, static_cast<size_t>(e - buf));
         }
         fileBytes = static_cast<double>(std::filesystem::file_size(dir + "DWGS/BENCH.DB0"));
+        if (!pl::ReadTextFile(dir + "DWGS/BENCH.DB0", fileText)) std::abort();
+        inFile = NumbersIn(fileText, nullptr);
     }
     ~Drawing() {
         ObjectList.Flush();
@@ -72,6 +94,8 @@ struct Drawing {
     std::string dir;
     std::vector<int32_t> numbers;
     std::string blankApart; // the numbers written one blank apart
+    std::string fileText;   // the file as it stands, header, kind lines and strings included
+    size_t inFile = 0;      // the numbers from_chars finds in it
     double fileBytes = 0;
     int32_t objects = 0;
 };
@@ -199,6 +223,48 @@ void BM_ReadAgainstFromChars(benchmark::State& state) {
     state.counters["KB"] = drawing.fileBytes / 1000;
 }
 
+// What a repaint's read costs against from_chars over the very text it reads: the whole
+// ReadDrawingFile (the path, the file's opening and reading, the header, the records and the objects
+// they make) beside a from_chars loop over the file's bytes with their separators, kind lines and
+// strings. The flush before each read is timed apart.
+void BM_WholeReadAgainstFromChars(benchmark::State& state) {
+    const Drawing& drawing = Use(state.range(0));
+    std::vector<int32_t> parsed(drawing.inFile);
+    std::string text;
+    double reading = 0, flushing = 0, opening = 0, baseline = 0;
+    for (auto _ : state) {
+        ObjectList.Flush();
+        bool read = ObjectList.ReadDrawingFile(filemode::kWorking) == FileResult::Ok;
+        const double flushFrom = ThreadSeconds();
+        ObjectList.Flush();
+        const double readFrom = ThreadSeconds();
+        read = ObjectList.ReadDrawingFile(filemode::kWorking) == FileResult::Ok && read;
+        const double readAll = ThreadSeconds();
+        if (!read) state.SkipWithError("read failed");
+        benchmark::DoNotOptimize(NumbersIn(drawing.fileText, parsed.data()));
+        const double parseFrom = ThreadSeconds();
+        benchmark::DoNotOptimize(NumbersIn(drawing.fileText, parsed.data()));
+        benchmark::ClobberMemory();
+        const double parsedAll = ThreadSeconds();
+        // The opening and reading of the file alone, the part of the read that is no record.
+        const double openFrom = ThreadSeconds();
+        if (!pl::ReadTextFile(ObjectList.DrawingFilePath(filemode::kWorking), text))
+            state.SkipWithError("open failed");
+        opening += ThreadSeconds() - openFrom;
+        flushing += readFrom - flushFrom;
+        reading += readAll - readFrom;
+        baseline += parsedAll - parseFrom;
+        state.SetIterationTime(readAll - readFrom + parsedAll - parseFrom);
+    }
+    const double per = 1e3 / static_cast<double>(std::max<int64_t>(state.iterations(), 1));
+    state.counters["read_ms"] = reading * per;
+    state.counters["flush_ms"] = flushing * per;
+    state.counters["file_ms"] = opening * per;
+    state.counters["from_chars_ms"] = baseline * per;
+    state.counters["ratio"] = baseline > 0 ? reading / baseline : 0;
+    state.counters["numbers"] = static_cast<double>(drawing.inFile);
+}
+
 // The reader, the writer and their baselines run side by side on each drawing.
 void Drawings(benchmark::internal::Benchmark* b) {
     b->ArgName("objects")->Unit(benchmark::kMillisecond);
@@ -211,6 +277,7 @@ void Drawings(benchmark::internal::Benchmark* b) {
     BENCHMARK(BM_ReadDrawingFile)->Apply(Drawings)->Arg(drawing);                                            \
     BENCHMARK(BM_BaselineFromChars)->Apply(Drawings)->Arg(drawing);                                          \
     BENCHMARK(BM_ReadAgainstFromChars)->Apply(Drawings)->Arg(drawing)->UseManualTime();                      \
+    BENCHMARK(BM_WholeReadAgainstFromChars)->Apply(Drawings)->Arg(drawing)->UseManualTime();                 \
     BENCHMARK(BM_CountPastSheet)->Apply(Drawings)->Arg(drawing)
 
 TREVALYN_FILE_BENCHMARKS(kHouse);

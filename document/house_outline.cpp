@@ -70,10 +70,18 @@ bool HouseOutline::Encloses(int64_t x2, int64_t y2) const {
 }
 
 WallFace HouseOutline::InnerFace(const TExtwallobj& wall) const {
+    return KeyedLineInside(wall) ? DrawnLine(wall) : LastLayerLine(wall);
+}
+
+FaceBox HouseOutline::InnerFaceBox(const TExtwallobj& wall) const {
+    const WallFace f = InnerFace(wall);
+    return {std::min(f.x1, f.x2), std::max(f.x1, f.x2), std::max(f.y1, f.y2), std::min(f.y1, f.y2)};
+}
+
+// The layer lines lie all on one side of the drawn line: the last one's middle tells which.
+bool HouseOutline::KeyedLineInside(const TExtwallobj& wall) const {
     const WallFace layer = LastLayerLine(wall);
-    if (!Closes(wall)) return layer;
-    // The layer lines lie all on one side of the drawn line: the last one's middle tells which.
-    return Encloses(int64_t{layer.x1} + layer.x2, int64_t{layer.y1} + layer.y2) ? layer : DrawnLine(wall);
+    return Closes(wall) && !Encloses(int64_t{layer.x1} + layer.x2, int64_t{layer.y1} + layer.y2);
 }
 
 bool HouseOutline::OnLeft(const TExtwallobj& wall) const {

@@ -151,7 +151,13 @@ bool NumberScanner::TakeOneByOne(int32_t* out, int32_t n) {
     ends_ = c.space & (token << 1);
     // A sign stands in a plain number only first, with a digit after it.
     const uint64_t leadingSigns = c.sign & starts_ & (c.digit >> 1);
-    firstOdd_ = std::countr_zero(token & ~c.digit & ~leadingSigns);
+    // A token of nine bytes or more starts a run of nine token bytes: the fast path stops there too.
+    const uint64_t two = token & (token >> 1);
+    const uint64_t four = two & (two >> 2);
+    const uint64_t nine = four & (four >> 4) & (token >> 8);
+    // So it does at a token that runs on past the stretch, which has no end in it.
+    const uint64_t runsOn = token >> 63 << 63;
+    firstOdd_ = std::countr_zero((token & ~c.digit & ~leadingSigns) | nine | runsOn);
 }
 
 // The text is looked at 64 bytes at a time: what its bytes are gives every token's start and end at
@@ -182,8 +188,9 @@ TREVALYN_BUILT_TWICE bool NumberScanner::Take(int32_t* out, int32_t n) {
             const int32_t start = std::countr_zero(starts);
             const char* const token = window + start;
             const int32_t stop = std::countr_zero(ends);
-            // A token that goes on past the stretch, or is no plain number of up to eight characters.
-            if (!ends || stop > firstOdd || stop - start > 8) {
+            // A token that goes on past the stretch, or is no plain number of up to eight characters:
+            // its end is past the first byte that stands in no such number.
+            if (stop > firstOdd) {
                 if (last) pos_ = last;
                 inWindow = false;
                 scanFrom_ = token;

@@ -40,5 +40,6 @@ private:
     const char* window_ = nullptr;
     uint64_t starts_ = 0;
     uint64_t ends_ = 0;
-    int32_t firstOdd_ = 64; // the first byte in it that stands in no plain number
+    // The first byte in it that stands in no plain number of up to eight characters ended within it.
+    int32_t firstOdd_ = 64;
 };

@@ -28,8 +28,9 @@ namespace {
 
 constexpr const char* kLockName = "~run.lock";
 // A copy that has not answered whole within this time, from the first try to the end of its answer,
-// is busy or stuck: the start says what it knows without.
-constexpr int kAnswerWaitMs = 5000;
+// is busy or stuck: the start says what it knows without. Long enough for a copy on a machine busy
+// with other work, which can take seconds to be scheduled at all.
+constexpr int kAnswerWaitMs = 10000;
 // Between two tries at a folder whose copy has not started to listen yet, or has just ended.
 constexpr unsigned long kRetryPauseMs = 50;
 // What a running copy says is read as untrusted: this much at most, each part cut to a line.

@@ -27,8 +27,8 @@ bool OnBox(const Face& f, int64_t px, int64_t py) {
 
 // The face of an external wall toward the inside of the house.
 Face InnerFace(const HouseOutline& house, const TExtwallobj& w) {
-    const WallFace f = house.InnerFace(w);
-    return Ordered(f.x1, f.y1, f.x2, f.y2);
+    const FaceBox b = house.InnerFaceBox(w);
+    return {b.left, b.right, b.top, b.bottom};
 }
 
 bool Examined(const TObject* o, int32_t view) {

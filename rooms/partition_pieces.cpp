@@ -1,33 +1,13 @@
 #include "rooms/partition_pieces.h"
 
-#include <initializer_list>
+#include <algorithm>
 
 namespace {
-
-using namespace sidecode;
 
 constexpr int32_t kBearingUp = 0;
 constexpr int32_t kBearingRight = 900;
 constexpr int32_t kBearingDown = 1800;
 constexpr int32_t kBearingLeft = 2700;
-
-bool OneOf(int32_t code, std::initializer_list<int32_t> codes) {
-    for (int32_t c : codes)
-        if (code == c) return true;
-    return false;
-}
-
-// A partition's end at a room corner needs a mask line where the neighbouring side is wholly closed
-// by an internal wall: the partition then runs into that wall's face.
-bool CornerMasked(const RoomSide& neighbour) {
-    return neighbour.code == kCovered && neighbour.wallKind == kIntWall;
-}
-
-// Where a piece stops at the side's own wall, a mask line hides that wall's face across the joint. The
-// external codes get none; a wall in the middle of a side has no external code, so it is always masked.
-bool WallEndMasked(int32_t code) {
-    return OneOf(code, {kLowerCovered, kUpperCovered, kMiddleV, kRightCovered, kLeftCovered, kMiddleH});
-}
 
 // One side of the room as the pieces see it: where its edge is, which way is out, and what lies at
 // its two ends ("start" is the upper end of a vertical side, the left end of a horizontal one).
@@ -48,23 +28,21 @@ class Planner {
 public:
     Planner(int32_t thickness, int32_t inset) : t_(thickness), k_(inset) {}
 
+    // A piece along every part of the side that no wall face covers, from the side's start on.
     void Side(const SideFrame& f, std::vector<PartitionPiece>& out) const {
-        const int32_t code = f.side.code;
-        const bool ownMask = WallEndMasked(code);
-        // The wall's end nearer the side's start (upper y or left x) and the one nearer its end.
-        const int32_t wallStart = f.vertical ? f.side.high : f.side.low;
-        const int32_t wallEnd = f.vertical ? f.side.low : f.side.high;
-        if (code == kFree) {
-            out.push_back(Piece(f, Corner(f, true), f.start, Corner(f, false), f.end, f.fullAngle,
-                                f.startMasked, f.endMasked));
-            return;
+        const int32_t low = std::min(f.start, f.end), high = std::max(f.start, f.end);
+        std::vector<OpenPart> parts = OpenParts(f.side.faces, low, high);
+        if (f.vertical) std::reverse(parts.begin(), parts.end());
+        for (const OpenPart& part : parts) {
+            const OpenEnd& from = f.vertical ? part.high : part.low;
+            const OpenEnd& to = f.vertical ? part.low : part.high;
+            const int32_t angle =
+                from.corner ? (to.corner ? f.fullAngle : f.startPieceAngle) : f.endPieceAngle;
+            out.push_back(Piece(f, from.corner ? Corner(f, true) : from.at, from.at,
+                                to.corner ? Corner(f, false) : to.at, to.at, angle,
+                                from.corner ? f.startMasked : from.masked,
+                                to.corner ? f.endMasked : to.masked));
         }
-        if (OneOf(code, {kLowerCovered, kRightCovered, kMiddleV, kMiddleH, kExternalLower, kExternalRight}))
-            out.push_back(Piece(f, Corner(f, true), f.start, wallStart, wallStart, f.startPieceAngle,
-                                f.startMasked, ownMask));
-        if (OneOf(code, {kUpperCovered, kLeftCovered, kMiddleV, kMiddleH, kExternalUpper, kExternalLeft}))
-            out.push_back(
-                Piece(f, wallEnd, wallEnd, Corner(f, false), f.end, f.endPieceAngle, ownMask, f.endMasked));
     }
 
 private:
@@ -103,13 +81,20 @@ private:
     int32_t k_;
 };
 
+// A partition's end at a room corner stops on the corner line where a face of the neighbouring side
+// covers the corner; it gets a mask line where that side is wholly closed and an internal wall's face
+// runs through the corner, for the partition then runs into that face.
+bool Closes(const RoomSide& neighbour, int32_t corner) {
+    return CoveredAt(neighbour.faces, corner);
+}
+bool MasksCorner(const RoomSide& neighbour, int32_t corner) {
+    return neighbour.code == sidecode::kCovered && InternalFaceAt(neighbour.faces, corner);
+}
+
 } // namespace
 
 std::vector<PartitionPiece> PlanPartitions(const RoomSides& s, int32_t t, int32_t inset) {
     const RoomEdges& e = s.edges;
-    const auto closes = [](const RoomSide& n, std::initializer_list<int32_t> partial) {
-        return n.code == kCovered || OneOf(n.code, partial);
-    };
     const SideFrame left{.side = s.left,
                          .edge = e.left,
                          .outward = -1,
@@ -117,10 +102,10 @@ std::vector<PartitionPiece> PlanPartitions(const RoomSides& s, int32_t t, int32_
                          .end = e.bottom,
                          .startOut = e.top + t,
                          .endOut = e.bottom - t,
-                         .startClosed = closes(s.top, {kLeftCovered, kExternalLeft}),
-                         .endClosed = closes(s.bottom, {kLeftCovered, kExternalLeft}),
-                         .startMasked = CornerMasked(s.top),
-                         .endMasked = CornerMasked(s.bottom),
+                         .startClosed = Closes(s.top, e.left),
+                         .endClosed = Closes(s.bottom, e.left),
+                         .startMasked = MasksCorner(s.top, e.left),
+                         .endMasked = MasksCorner(s.bottom, e.left),
                          .vertical = true,
                          .fullAngle = kBearingDown,
                          .startPieceAngle = kBearingUp,
@@ -132,10 +117,10 @@ std::vector<PartitionPiece> PlanPartitions(const RoomSides& s, int32_t t, int32_
                           .end = e.bottom,
                           .startOut = e.top + t,
                           .endOut = e.bottom - t,
-                          .startClosed = closes(s.top, {kRightCovered, kExternalRight}),
-                          .endClosed = closes(s.bottom, {kRightCovered, kExternalRight}),
-                          .startMasked = CornerMasked(s.top),
-                          .endMasked = CornerMasked(s.bottom),
+                          .startClosed = Closes(s.top, e.right),
+                          .endClosed = Closes(s.bottom, e.right),
+                          .startMasked = MasksCorner(s.top, e.right),
+                          .endMasked = MasksCorner(s.bottom, e.right),
                           .vertical = true,
                           .fullAngle = kBearingDown,
                           .startPieceAngle = kBearingUp,
@@ -147,10 +132,10 @@ std::vector<PartitionPiece> PlanPartitions(const RoomSides& s, int32_t t, int32_
                         .end = e.right,
                         .startOut = e.left - t,
                         .endOut = e.right + t,
-                        .startClosed = closes(s.left, {kUpperCovered, kExternalUpper}),
-                        .endClosed = closes(s.right, {kUpperCovered, kExternalUpper}),
-                        .startMasked = CornerMasked(s.left),
-                        .endMasked = CornerMasked(s.right),
+                        .startClosed = Closes(s.left, e.top),
+                        .endClosed = Closes(s.right, e.top),
+                        .startMasked = MasksCorner(s.left, e.top),
+                        .endMasked = MasksCorner(s.right, e.top),
                         .vertical = false,
                         .fullAngle = kBearingRight,
                         .startPieceAngle = kBearingRight,
@@ -162,10 +147,10 @@ std::vector<PartitionPiece> PlanPartitions(const RoomSides& s, int32_t t, int32_
                            .end = e.right,
                            .startOut = e.left - t,
                            .endOut = e.right + t,
-                           .startClosed = closes(s.left, {kLowerCovered, kExternalLower}),
-                           .endClosed = closes(s.right, {kLowerCovered, kExternalLower}),
-                           .startMasked = CornerMasked(s.left),
-                           .endMasked = CornerMasked(s.right),
+                           .startClosed = Closes(s.left, e.bottom),
+                           .endClosed = Closes(s.right, e.bottom),
+                           .startMasked = MasksCorner(s.left, e.bottom),
+                           .endMasked = MasksCorner(s.right, e.bottom),
                            .vertical = false,
                            .fullAngle = kBearingRight,
                            .startPieceAngle = kBearingRight,

@@ -22,7 +22,7 @@ struct PartitionPiece {
     std::vector<Segment> masks;
 };
 
-// The pieces in the order left, right, top, bottom side; on a side open at both ends of its wall the
-// upper (left) piece comes first. thickness is T, inset the gap K kept between a mask line and each
-// partition face.
+// The pieces in the order left, right, top, bottom side, one along each part of a side that no wall
+// face covers; a side's pieces in order from its upper (left) end. thickness is T, inset the gap K kept
+// between a mask line and each partition face.
 std::vector<PartitionPiece> PlanPartitions(const RoomSides& sides, int32_t thickness, int32_t inset);

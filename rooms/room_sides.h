@@ -1,16 +1,18 @@
-// How far the walls of a floor already close each side of a room being finished: the nearest wall face
+// How far the walls of a floor already close each side of a room being finished: every wall face lying
 // on each side and the side code that says which parts of the side stay open. External walls whose
 // inner face lies within a few pixels of an edge first pull that edge onto the face. Plain geometry
 // over the document; walls are never changed here.
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "document/objects.h"
+#include "rooms/side_cover.h"
 
 class TList;
 
-// Side codes: how the nearest wall face on a side's edge covers the side.
+// Side codes: how the wall faces on a side's edge cover the side.
 namespace sidecode {
 constexpr int32_t kCovered = 0;        // the whole side
 constexpr int32_t kFree = 1;           // no wall face on the edge
@@ -20,6 +22,7 @@ constexpr int32_t kRightCovered = 4;   // horizontal sides: the left part is ope
 constexpr int32_t kLeftCovered = 5;    // horizontal sides: the right part is open
 constexpr int32_t kMiddleV = 12;       // vertical sides: open above and below the face
 constexpr int32_t kMiddleH = 14;       // horizontal sides: open left and right of the face
+constexpr int32_t kOpenBetween = 6;    // covered at both corners, open between faces
 constexpr int32_t kExternalLower = 22; // 2, 3, 4 and 5 when the face is an external wall's
 constexpr int32_t kExternalUpper = 33;
 constexpr int32_t kExternalRight = 44;
@@ -36,10 +39,7 @@ struct RoomEdges {
 
 struct RoomSide {
     int32_t code = sidecode::kFree;
-    int32_t wall = kNoObject; // document index of the wall whose face lies on the edge
-    int32_t wallKind = 0;     // kExtWall or kIntWall; 0 without a wall
-    int32_t high = 0;         // the face's extent along the side: upper y or right x,
-    int32_t low = 0;          // lower y or left x (meaningful for the partial codes)
+    std::vector<SideFace> faces; // every face or wall that covers a stretch of the side
 };
 
 struct RoomSides {
@@ -50,6 +50,7 @@ struct RoomSides {
 // The snap distance of an edge to an external wall's inner face: a few screen pixels in drawing units.
 int32_t EdgeSnapTolerance(int32_t metricUnits, float penScale);
 
-// Surveys the walls of the view round a room with the given edges. Of equally near faces the first
-// in the document wins.
+// Surveys the walls of the view round a room with the given edges: every face on a side's edge, and
+// every wall reaching out from a side's edge, covers its stretch of that side. A tolerance of 0 moves
+// no edge.
 RoomSides SurveyRoomSides(const TList& list, int32_t view, const RoomEdges& room, int32_t tolerance);

@@ -1,6 +1,9 @@
 // Altering a finished room: a click re-opens it as a design room that the design-room tool can move,
 // resize and turn. Its generated parts go (finishing it again rebuilds them) and the objects inside it
-// are listed in the selection buffer so that they travel with it.
+// are listed in the selection buffer so that they travel with it, but for those built for another room.
+#include <algorithm>
+#include <vector>
+
 #include "document/document.h"
 #include "document/program_state.h"
 #include "document/record_format.h"
@@ -25,6 +28,22 @@ int32_t RemoveGeneratedParts(int32_t roomIndex, int32_t group, int32_t view) {
         if (i < roomIndex) ++before;
     }
     return before;
+}
+
+// The groups of the other finished rooms of the view: the partitions and lines built for them stay
+// with them, even where a neighbour's partition stands inside this room.
+std::vector<int32_t> OtherRoomGroups(int32_t roomIndex, int32_t view) {
+    std::vector<int32_t> groups;
+    for (int32_t i = 0; i < ObjectList.count; ++i) {
+        const TObject* o = ObjectList[i];
+        if (i != roomIndex && o && o->kind == kFinishedRoom && o->view == view) groups.push_back(o->group);
+    }
+    return groups;
+}
+
+bool BuiltForAnother(const TObject& o, const std::vector<int32_t>& groups) {
+    return std::any_of(groups.begin(), groups.end(),
+                       [&](int32_t g) { return editing::IsGeneratedRoomPart(o, g, CurrentView); });
 }
 
 } // namespace
@@ -59,9 +78,10 @@ void TDRoomobjtool::ListRoomContents() {
     BoxRight = Clamp32(box.right + kRepaintMargin);
     BoxTop = Clamp32(box.top + kRepaintMargin);
     BoxBottom = Clamp32(box.bottom - kRepaintMargin);
+    const std::vector<int32_t> others = OtherRoomGroups(PickedIndex, CurrentView);
     for (int32_t i = 0; i < ObjectList.count; ++i) {
         TObject* o = ObjectList[i];
-        if (!o || !editing::IsRoomContent(*o, box, CurrentView)) continue;
+        if (!o || !editing::IsRoomContent(*o, box, CurrentView) || BuiltForAnother(*o, others)) continue;
         // The mark keeps the room from snapping to the walls it carries; finishing clears it.
         if (o->kind == kIntWall) o->aux1 = 1;
         if (ObjectList.WriteCopyCfg(i, RoomX1(), RoomY1()) != FileResult::Ok) return;

@@ -54,9 +54,7 @@ int32_t GapToRoom(const TObject& wall, int32_t t, const TObject& room, int32_t d
 int32_t InnerFaceDepth(const HouseOutline& house, const TObject& wall) {
     const auto* w = dynamic_cast<const TExtwallobj*>(&wall);
     if (!w) return 0;
-    const WallFace f = house.InnerFace(*w);
-    const bool keyed = f.x1 == w->x1 && f.y1 == w->y1 && f.x2 == w->x2 && f.y2 == w->y2;
-    return keyed ? 0 : w->thickness1 + w->thickness2 + w->thickness3;
+    return house.KeyedLineInside(*w) ? 0 : w->thickness1 + w->thickness2 + w->thickness3;
 }
 
 } // namespace

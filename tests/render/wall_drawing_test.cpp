@@ -521,6 +521,12 @@ TEST_P(PartitionDoorway, LeavesNoWallInkBetweenTheJambs) {
               c.mode != displaymode::kPlain);
 }
 
+// An opening cut in the ground floor's partition overlaid on the first floor.
+DoorwayCase Overlaid(const char* name, int32_t direction, int32_t mode, int32_t print = 0) {
+    return {.name = name, .direction = direction, .mode = mode, .kind = openingkind::kWallOpening,
+            .mmPerPixel = print ? 25.0 : 0, .print = print, .overlaid = true};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Styles, PartitionDoorway,
     ::testing::Values(
@@ -542,16 +548,9 @@ INSTANTIATE_TEST_SUITE_P(
         DoorwayCase{"AloneObliqueSolid", 450, 20, openingkind::kHingedDoor, 0, 10002, kGroundFloor, 0, true},
         DoorwayCase{"NestedHatched", 450, 10, openingkind::kWallOpening, 0, 10002, kGroundFloor, 0, false, 0,
                     0, 100},
-        DoorwayCase{.name = "OverlaidNormal", .direction = 900, .mode = 0, .kind = openingkind::kWallOpening,
-                    .overlaid = true},
-        DoorwayCase{.name = "OverlaidAlongY", .direction = 1800, .mode = 0, .kind = openingkind::kWallOpening,
-                    .overlaid = true},
-        DoorwayCase{.name = "OverlaidObliqueHatched", .direction = 450, .mode = 10,
-                    .kind = openingkind::kWallOpening, .overlaid = true},
-        DoorwayCase{.name = "OverlaidSolid", .direction = 900, .mode = 20, .kind = openingkind::kWallOpening,
-                    .overlaid = true},
-        DoorwayCase{.name = "OverlaidBitmap", .direction = 900, .mode = 0, .kind = openingkind::kWallOpening,
-                    .mmPerPixel = 25.0, .print = kBitmap, .overlaid = true}),
+        Overlaid("OverlaidNormal", 900, 0), Overlaid("OverlaidAlongY", 1800, 0),
+        Overlaid("OverlaidObliqueHatched", 450, 10), Overlaid("OverlaidSolid", 900, 20),
+        Overlaid("OverlaidBitmap", 900, 0, kBitmap)),
     [](const ::testing::TestParamInfo<DoorwayCase>& info) { return info.param.name; });
 
 // Shrunk by half, normal, zoomed up once and twice: openings, hinged and sliding doors along y,

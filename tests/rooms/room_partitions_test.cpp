@@ -38,6 +38,7 @@ struct SideCase {
     RoomEdges room;
     std::array<int32_t, 4> codes; // left, right, top, bottom
     int32_t snappedLeft;
+    WallSpec other = {}; // a second wall after the first, of kind 0 for none
 };
 
 class RoomSideCodes : public RoomsTest, public ::testing::WithParamInterface<SideCase> {};
@@ -45,6 +46,7 @@ class RoomSideCodes : public RoomsTest, public ::testing::WithParamInterface<Sid
 TEST_P(RoomSideCodes, FollowTheWallFaceOnEachEdge) {
     const SideCase& c = GetParam();
     AddWall(c.wall);
+    if (c.other.kind) AddWall(c.other);
     const RoomSides s = SurveyRoomSides(ObjectList, kGroundFloor, c.room, 6);
     EXPECT_EQ((std::array{s.left.code, s.right.code, s.top.code, s.bottom.code}), c.codes) << c.what;
     EXPECT_EQ(s.edges.left, c.snappedLeft) << c.what;
@@ -73,6 +75,13 @@ INSTANTIATE_TEST_SUITE_P(
                  kBed,
                  {1, 1, 1, 1},
                  1000},
+        // clang-format off
+        SideCase{"internal then external along the top", {kIntWall, 0, 4000, 2500, 4000, 0, 100}, kBed, {1, 1, 0, 1}, 1000, {kExtWall, 2500, 4000, 5000, 4000}},
+        SideCase{"external then internal down the left", {kExtWall, 1000, 5000, 1000, 2500}, kBed, {0, 1, 1, 1}, 1000, {kIntWall, 1000, 2500, 1000, 0, -100, 0}},
+        SideCase{"internal and external, the middle of the bottom open", {kIntWall, 0, 1000, 2000, 1000, 0, -100}, kBed, {1, 1, 1, 6}, 1000, {kExtWall, 3000, 1000, 5000, 1000}},
+        SideCase{"a partition reaching out from the right edge", {kIntWall, 4000, 2000, 6000, 2000, 0, 100}, kBed, {1, 12, 1, 1}, 1000},
+        SideCase{"a partition standing clear of the right edge", {kIntWall, 4050, 2000, 6000, 2000, 0, 100}, kBed, {1, 1, 1, 1}, 1000},
+        // clang-format on
         // No wall found on a left edge at 0 must not be read as the first object's wall.
         SideCase{"edge on the axis, no wall",
                  {kIntWall, 5000, 4000, 5000, 1000, 100, 0},
@@ -85,7 +94,7 @@ RoomSides Sides(RoomSide left, RoomSide right = {}, RoomSide top = {}, RoomSide 
 }
 
 TEST(PartitionPieces, InternalWallInTheMiddleGivesTwoPiecesMaskedAtItsEnds) {
-    const auto pieces = PlanPartitions(Sides({kMiddleV, 0, kIntWall, 3000, 2000}), 100, 25);
+    const auto pieces = PlanPartitions(Sides({kMiddleV, {{2000, 3000, kIntWall}}}), 100, 25);
     ASSERT_EQ(pieces.size(), 5u);
     EXPECT_EQ(pieces[0].first, (Segment{900, 4100, 900, 3000}));
     EXPECT_EQ(pieces[0].angle, 0);
@@ -96,8 +105,19 @@ TEST(PartitionPieces, InternalWallInTheMiddleGivesTwoPiecesMaskedAtItsEnds) {
     EXPECT_EQ(pieces[1].masks, (std::vector<Segment>{{925, 2000, 975, 2000}}));
 }
 
+TEST(PartitionPieces, PartBetweenTwoWallsOfASideIsBuiltAloneMaskedAtTheInternalWall) {
+    const auto pieces =
+        PlanPartitions(Sides({kOpenBetween, {{3000, 5000, kIntWall}, {0, 2000, kExtWall}}}), 100, 25);
+    ASSERT_EQ(pieces.size(), 4u);
+    EXPECT_EQ(pieces[0].first, (Segment{900, 3000, 900, 2000}));
+    EXPECT_EQ(pieces[0].second, (Segment{1000, 3000, 1000, 2000}));
+    EXPECT_EQ(pieces[0].masks, (std::vector<Segment>{{925, 3000, 975, 3000}}));
+    EXPECT_EQ(pieces[2].first, (Segment{1000, 4100, 4100, 4100})); // both corners of the left side closed
+    EXPECT_EQ(pieces[3].first, (Segment{1000, 900, 4100, 900}));
+}
+
 TEST(PartitionPieces, ExternalWallOnTheUpperLeftClosesTheCornerWithoutMasks) {
-    const auto pieces = PlanPartitions(Sides({kExternalUpper, 0, kExtWall, 5000, 2500}), 100, 25);
+    const auto pieces = PlanPartitions(Sides({kExternalUpper, {{2500, 5000, kExtWall}}}), 100, 25);
     ASSERT_EQ(pieces.size(), 4u);
     EXPECT_EQ(pieces[0].first, (Segment{900, 2500, 900, 900}));
     EXPECT_TRUE(pieces[0].masks.empty());

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <memory>
+#include <numbers>
 #include <set>
 #include <sstream>
 #include <string>
@@ -214,22 +215,32 @@ INSTANTIATE_TEST_SUITE_P(
                       Outline{1, "R12000 D5000 L5000 D4000 L7000 U9000", "9000;12000;"},
                       Outline{1, "R12000 D4000 L4000 D5000 L4000 U5000 L4000 U4000", "9000;12000;9000;"}));
 
-class KeyedEitherWay : public Dimensions, public ::testing::WithParamInterface<std::vector<int32_t>> {};
+// The walls' bearings are left untrusted (-1), or are their real ones, which turn with the wall.
+class KeyedEitherWay : public Dimensions,
+                       public ::testing::WithParamInterface<std::tuple<std::vector<int32_t>, bool>> {};
 TEST_P(KeyedEitherWay, AnticlockwiseIsDimensionedAsClockwise) {
+    const auto& [corners, realBearings] = GetParam();
+    const auto bearing = [&](const int32_t* a, const int32_t* b) {
+        const double turn = std::atan2(b[0] - a[0], b[1] - a[1]) * 1800 / std::numbers::pi;
+        return realBearings ? static_cast<int32_t>(std::lround(turn + 3600)) % 3600 : -1;
+    };
     std::multiset<std::vector<int32_t>> placed[2];
-    for (int32_t w = 0, n = static_cast<int32_t>(GetParam().size() / 2); w < 2; ++w) {
-        auto at = [&](int32_t k) { return GetParam().data() + 2 * (w ? k % n : (n - k % n) % n); };
+    for (int32_t w = 0, n = static_cast<int32_t>(corners.size() / 2); w < 2; ++w) {
+        auto at = [&](int32_t k) { return corners.data() + 2 * (w ? k % n : (n - k % n) % n); };
         for (int32_t k = 0; k < n; ++k)
-            Wall(at(k)[0], at(k)[1], at(k + 1)[0], at(k + 1)[1], 1, -1, CurrentView = kGroundFloor + w);
+            Wall(at(k)[0], at(k)[1], at(k + 1)[0], at(k + 1)[1], 1, bearing(at(k), at(k + 1)),
+                 CurrentView = kGroundFloor + w);
         Run();
         for (const auto* t : OfKind<TTextobj>(kAutoDimensionText, CurrentView))
             placed[w].insert({t->x1, t->y1, t->x2, t->style});
     }
     EXPECT_EQ(placed[0], placed[1]);
 }
-INSTANTIATE_TEST_SUITE_P(Houses, KeyedEitherWay, // corners x, y keyed anticlockwise: an L, a diamond
-                         ::testing::Values(std::vector{0, 800, 0, 0, 900, 0, 900, 400, 500, 400, 500, 800},
-                                           std::vector{0, 500, 500, 0, 1000, 500, 500, 1000}));
+INSTANTIATE_TEST_SUITE_P(
+    Houses, KeyedEitherWay, // corners x, y keyed anticlockwise: an L, a diamond
+    ::testing::Combine(::testing::Values(std::vector{0, 800, 0, 0, 900, 0, 900, 400, 500, 400, 500, 800},
+                                         std::vector{0, 500, 500, 0, 1000, 500, 500, 1000}),
+                       ::testing::Bool()));
 struct AngledCase {
     TPoint from, to;
     int32_t direction;

@@ -93,10 +93,12 @@ TEST_F(FinishRooms, SharedSideIsBuiltOnceAndMaskedWhereTheSecondRoomMeetsIt) {
     EXPECT_EQ(
         std::count_if(walls.begin(), walls.end(), [](auto* w) { return w->q1x == 4000 && w->q2x == 4000; }),
         1);
+    // The first room's partitions fill the corner square past its right side: the second room's top
+    // partition starts beyond it, on the first one's outer face, and masks that face there.
     const auto masks = OfKind(kLine);
     ASSERT_EQ(masks.size(), 2u);
     EXPECT_EQ((std::vector{masks[0]->x1, masks[0]->y1, masks[0]->x2, masks[0]->y2, masks[0]->group}),
-              (std::vector{4000, 4075, 4000, 4025, 10009}));
+              (std::vector{4100, 4075, 4100, 4025, 10009}));
     EXPECT_EQ(masks[1]->colour, BackgroundColour);
     // The repaint box encloses both rooms, widened by 2 x ZoomDivisor x T.
     EXPECT_EQ((std::vector{tool.BoxLeft, tool.BoxRight, tool.BoxTop, tool.BoxBottom}),

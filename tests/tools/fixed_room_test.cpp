@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -151,13 +153,37 @@ INSTANTIATE_TEST_SUITE_P(Table, FreeSpace,
                                            FreeCase{Nothing, true, "1 1", 1}));
 
 // Houses built as keyed, clockwise from the top left or back round from the bottom left, the first
-// wall's layers below or above it, of one layer or three; a click at (x, y) near a corner of the inside
-// is offered the inside (w x h with the walls outside the keyed line); a fixed room of it, or a design
-// room dropped beside it and finished, needs n partitions.
+// wall's layers below or above it, of one layer or three, with partitions drawn along keyed lines; a
+// click at (x, y) near a corner of the inside is offered the inside (w x h with the walls outside the
+// keyed line); a fixed room of it, or a design room dropped beside it and finished, needs n partitions,
+// none of them inside a wall or over a partition already there. Shrinking the base left from the click
+// stops `shrink` short of the room.
+struct Opening { // a partition from keyed x a to b across an opening on the line of keyed y, its face on
+    int32_t a, b, y, side; // the line of the inner faces of a house above it (side 1) or below (-1)
+};
 struct HouseCase {
     std::vector<POINT> corners; // clockwise from the top left
-    int32_t x, y, w, h, n;
+    int32_t x, y, w, h, n, shrink;
+    std::vector<Opening> runs = {};
+    int32_t insetsY = 2;            // wall thicknesses h loses with the walls inside the keyed line
+    std::vector<POINT> strays = {}; // walls keyed after the house, from each even point to the next
 };
+// The box a wall's faces and layer lines span, and whether two such boxes share more than an edge.
+std::array<int32_t, 4> Band(const TObject& o) {
+    std::vector<int32_t> xs{o.x1, o.x2}, ys{o.y1, o.y2};
+    if (const auto* w = dynamic_cast<const TIntwallobj*>(&o))
+        xs = {o.x1, o.x2, w->q1x, w->q2x}, ys = {o.y1, o.y2, w->q1y, w->q2y};
+    if (const auto* w = dynamic_cast<const TExtwallobj*>(&o)) // its first layer line, and its third
+        xs = {o.x1, o.x2, w->p1x, w->p2x, w->p5x, w->p6x}, ys = {o.y1, o.y2, w->p1y, w->p2y, w->p5y, w->p6y};
+    if (xs.size() == 6 && !dynamic_cast<const TExtwallobj&>(o).thickness2) xs.resize(4), ys.resize(4);
+    const auto [x0, x1] = std::minmax_element(xs.begin(), xs.end());
+    const auto [y0, y1] = std::minmax_element(ys.begin(), ys.end());
+    return {*x0, *x1, *y0, *y1};
+}
+bool Overlap(const std::array<int32_t, 4>& a, const std::array<int32_t, 4>& b) {
+    return a[0] < b[1] && b[0] < a[1] && a[2] < b[3] && b[2] < a[3];
+}
+
 class HouseCorners : public FixedRoom,
                      public ::testing::WithParamInterface<std::tuple<HouseCase, bool, bool, bool, bool>> {};
 
@@ -166,18 +192,24 @@ TEST_P(HouseCorners, RoomsTakeTheInsideOfTheWalls) {
     dir.WriteFile("CFG/EXTWALLM.CFG",
                   cavity ? "110 55 110 25 2550 2400 2400 0 0 0" : "230 0 0 25 2550 2400 2400 0 0 0");
     TExtwallobjtool walls;
-    for (size_t i = 0, n = c.corners.size(); i < n; ++i) {
-        const POINT a = c.corners[clockwise ? i : n - 1 - i],
-                    b = c.corners[clockwise ? (i + 1) % n : (2 * n - 2 - i) % n];
+    const auto key = [&](POINT a, POINT b) {
         walls.X0 = a.x, walls.Y0 = a.y, walls.X1 = b.x, walls.Y1 = b.y,
         walls.SegmentLength = std::abs(b.x - a.x + b.y - a.y);
         walls.Angle = a.x == b.x ? (b.y > a.y ? 0 : 1800) : (b.x > a.x ? 900 : 2700),
         walls.DirectionCode() = above ? 3 : 1;
         walls.SnapWallEnds(1);
         ASSERT_EQ(walls.AddExternalWall(), tools::WriteResult::Ok);
-    }
+    };
+    for (size_t i = 0, n = c.corners.size(); i < n; ++i)
+        key(c.corners[clockwise ? i : n - 1 - i], c.corners[clockwise ? (i + 1) % n : (2 * n - 2 - i) % n]);
+    for (size_t i = 0; i + 1 < c.strays.size(); i += 2)
+        key(c.strays[i], c.strays[i + 1]);
     const int32_t inset = clockwise != above ? (cavity ? 275 : 230) : 0, w = c.w - 2 * inset,
-                  h = c.h - 2 * inset;
+                  h = c.h - c.insetsY * inset;
+    for (const Opening& r : c.runs) {
+        const int32_t y = r.y + r.side * inset;
+        ObjectList.Add(Across(y, y - r.side * 100, r.a + inset, r.b - inset));
+    }
     const auto free = MeasureFreeRoom(ObjectList, kGroundFloor, c.x, c.y, 100,
                                       *MeasureFreeRoomExtent(ObjectList, kGroundFloor, c.x, c.y));
     EXPECT_EQ(std::pair(free->width, free->length), std::pair(w, h)) << "the largest free room";
@@ -188,7 +220,7 @@ TEST_P(HouseCorners, RoomsTakeTheInsideOfTheWalls) {
                                                   "", ""));
         walls.DirectionCode() = 4, walls.Count = c.x / ZoomDivisor, walls.CursorY = c.y / ZoomDivisor;
         walls.Command(1); // the base shrinks left to the room, unless it reaches past the L's corner there
-        EXPECT_EQ(walls.Count, c.n && c.x > 4500 ? 0 : 50);
+        EXPECT_EQ(walls.Count, c.shrink);
         SnapRoomToNeighbours(ObjectList, kGroundFloor, ObjectList.count - 1, 100, 100); // dropped 50 off
         EXPECT_EQ(ObjectList[ObjectList.count - 1]->x1, box[0]) << "pulled onto the inner face";
         TIntwallobjtool finish;
@@ -198,23 +230,37 @@ TEST_P(HouseCorners, RoomsTakeTheInsideOfTheWalls) {
     }
     EXPECT_EQ(dir.ReadFile("CFG/ROOM.CFG"), std::to_string(w) + " " + std::to_string(h));
     EXPECT_EQ(Added(kIntWall, before).size(), size_t(c.n));
+    for (const TObject* made : Added(kIntWall, before))
+        for (int32_t i = 0; i < before; ++i)
+            EXPECT_FALSE(Overlap(Band(*made), Band(*ObjectList[i])))
+                << "a partition at " << made->x1 << ", " << made->y1 << " in the band of wall " << i;
 }
 
+const std::vector<POINT> kU{{1000, 7000}, {3500, 7000}, {3500, 4500}, {5500, 4500},
+                            {5500, 7000}, {8000, 7000}, {8000, 1500}, {1000, 1500}};
+const std::vector<POINT> kT{{1000, 7000}, {8000, 7000}, {8000, 4500}, {5500, 4500},
+                            {5500, 1500}, {3500, 1500}, {3500, 4500}, {1000, 4500}};
 const std::vector<POINT> kBox{{1000, 6000}, {7000, 6000}, {7000, 2000}, {1000, 2000}};
 const std::vector<POINT> kL{{1000, 6000}, {7000, 6000}, {7000, 3500},
                             {4500, 3500}, {4500, 1500}, {1000, 1500}};
-INSTANTIATE_TEST_SUITE_P(Table, HouseCorners,
-                         ::testing::Combine(::testing::Values(HouseCase{kBox, 1500, 5500, 6000, 4000, 0},
-                                                              HouseCase{kBox, 6500, 5500, 6000, 4000, 0},
-                                                              HouseCase{kBox, 6500, 2500, 6000, 4000, 0},
-                                                              HouseCase{kBox, 1500, 2500, 6000, 4000, 0},
-                                                              HouseCase{kL, 1500, 5500, 6000, 4500, 2},
-                                                              HouseCase{kL, 6500, 5500, 6000, 2500, 1},
-                                                              HouseCase{kL, 6500, 4000, 6000, 2500, 1},
-                                                              HouseCase{kL, 4000, 2000, 3500, 4500, 1},
-                                                              HouseCase{kL, 1500, 2000, 3500, 4500, 1}),
-                                            ::testing::Bool(), ::testing::Bool(), ::testing::Bool(),
-                                            ::testing::Bool()));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, HouseCorners, ::testing::Combine(::testing::Values(
+    HouseCase{kBox, 1500, 5500, 6000, 4000, 0, 50}, HouseCase{kBox, 6500, 5500, 6000, 4000, 0, 50},
+    HouseCase{kBox, 6500, 2500, 6000, 4000, 0, 50}, HouseCase{kBox, 1500, 2500, 6000, 4000, 0, 50},
+    HouseCase{kL, 1500, 5500, 6000, 4500, 2, 50}, HouseCase{kL, 6500, 5500, 6000, 2500, 1, 0},
+    HouseCase{kL, 6500, 4000, 6000, 2500, 1, 0}, HouseCase{kL, 4000, 2000, 3500, 4500, 1, 50},
+    HouseCase{kL, 1500, 2000, 3500, 4500, 1, 50}, HouseCase{kU, 1500, 6500, 2500, 5500, 1, 50},
+    HouseCase{kBox, 1500, 5500, 6000, 4000, 0, 50, {}, 2, {{1000, 6000}, {1000, 6800}}}, // a stray wall
+    HouseCase{kBox, 1500, 5500, 6000, 4000, 0, 50, {}, 2, {{7000, 6000}, {7000, 6800}, {7000, 6000}, {7700, 6000}}},
+    HouseCase{kBox, 1500, 5500, 6000, 4000, 0, 50, {}, 2, {{7000, 6000}, {7000, 6800}, {7000, 6800}, {7700, 6800}}},
+    HouseCase{kU, 1500, 2000, 7000, 3000, 1, 50, {{1000, 3500, 4500, -1}}},
+    HouseCase{kU, 1500, 2000, 7000, 3000, 0, 50, {{1000, 3500, 4500, -1}, {5500, 8000, 4500, -1}}},
+    HouseCase{kU, 7500, 2000, 7000, 3000, 1, 0, {{5500, 8000, 4500, -1}}},
+    HouseCase{kU, 7500, 5500, 2500, 2400, 0, 50, {{5500, 8000, 4500, -1}}, 0},
+    HouseCase{kT, 1500, 6500, 7000, 2500, 1, 50}, HouseCase{kT, 1500, 6500, 7000, 2500, 0, 50, {{3500, 5500, 4500, 1}}},
+    HouseCase{kT, 4000, 2000, 2000, 5500, 2, 50}, HouseCase{kT, 4000, 2000, 2000, 2900, 0, 50, {{3500, 5500, 4500, 1}}, 0}),
+    ::testing::Bool(), ::testing::Bool(), ::testing::Bool(), ::testing::Bool()));
+// clang-format on
 
 TEST_F(FixedRoom, ClickRemembersTheNearerCornerAndMidwayCountsAsLeft) {
     Box(LeftWall);

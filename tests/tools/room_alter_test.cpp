@@ -138,10 +138,14 @@ TEST_F(RoomAlter, ContentsAreWhatLiesStrictlyInsideTheWidenedRoom) {
         {[] { return Line(kLine, 2000, 2000, 2100, 2000, 7, kFirstFloor); }, false},
         {[] { return Room(kFinishedRoom, 1500, 3000, 2000, 2000, 99); }, true},
         {[] { return Room(kDesignRoom, 1500, 3000, 2000, 2000, 99); }, false},
+        {[] { return Wall(1000, 2000, 3000, 2000, 100, 98); }, false}, // built for the room beside
+        {[] { return Line(kLine, 2000, 2025, 2000, 2075, 98); }, false},
+        {[] { return Wall(1000, 2000, 3000, 2000, 100, 97); }, true}, // of no room
     };
     for (const auto& [make, listed] : cases) {
         ObjectList.Flush();
         ObjectList.Add(make());
+        ObjectList.Add(Room(kFinishedRoom, 4000, 4000, 7000, 1000, 98));
         Corners(1000, 4000, 4000, 1000);
         tool.PickedIndex = 0;
         tool.ListRoomContents();
