@@ -112,7 +112,9 @@ FileResult TList::WriteDrawingFile(int32_t mode, pl::Sync sync) {
     AppendHeader(header, values);
     const size_t offset = kHeaderRoom - header.size();
     text.replace(offset, header.size(), header);
-    if (!pl::WriteTextFile(path, std::string_view(text).substr(offset), sync)) return FileResult::WriteFailed;
+    const bool ok = pl::WriteTextFile(path, std::string_view(text).substr(offset), sync);
+    TellKeptByWrites();
+    if (!ok) return FileResult::WriteFailed;
     if (count > 0) DrawingState = 2;
     if (mode == filemode::kWorking) NoteWorkingFileHolds(*this);
     return FileResult::Ok;

@@ -54,7 +54,7 @@ std::string FailureHead(const std::string& path, bool refused, const char* savin
 // What the disk holds now: the file as before, or part of the step and the name of the file as it was.
 std::string FailureText(const std::string& head, const std::string& stayed) {
     if (stayed.empty()) return head + "\nThe file keeps its previous contents.";
-    return head + "\nThe file may hold part of the step; the drawing as it was before the step is kept as" +
+    return head + "\nThe file holds part of the step; the drawing as it was before the step is kept as" +
            stayed;
 }
 
@@ -157,34 +157,63 @@ bool WorkingFileStep::AddsPastSheet(int32_t pastSheet) {
     return true;
 }
 
-void PutBackStepsCutShort(const std::string& programDirectory) {
-    std::string text;
-    for (const pl::StepCutShort& file :
-         pl::UndoStepsOfEndedRuns(programDirectory + "DWGS", KeptDrawingPath)) {
-        if (!text.empty()) text += "\n";
-        const std::string name = pl::fnsplit(file.path).name;
-        if (file.notWritable)
-            text += name +
-                    " could not go back to how it was before its last step, which the program ended "
-                    "before it was done: the folder " +
-                    programDirectory + "DWGS/ cannot be written.";
-        else if (file.laterWork)
-            text += name +
-                    " was not put back: it was written after a step that the program ended before it was "
-                    "done, and keeps that later work. The drawing as it was before that step is kept as" +
-                    KeptAs(file.keptAs);
-        else if (!file.keptAs.empty())
-            text += name +
-                    " could not go back to how it was before its last step, which the program ended "
-                    "before it was done; the drawing as it was is kept as" +
-                    KeptAs(file.keptAs);
-        else if (!pl::FileExists(file.path))
-            text += name + " was removed: the program ended before the step that made it was done.";
-        else
-            text += name + " went back to how it was before its last step: the program ended before that "
-                           "step was done.";
-    }
+namespace {
+
+// The words for what a start, or a write after it, did with what a step cut short had kept.
+std::string CutShortText(const std::string& programDirectory, const pl::StepCutShort& file, bool byWrite) {
+    const std::string name = pl::fnsplit(file.path).name;
+    if (byWrite)
+        return name +
+               " holds work written after a step that the program ended before it was done. The drawing as "
+               "it "
+               "was before that step is kept as" +
+               KeptAs(file.keptAs);
+    if (file.recordLost)
+        return name +
+               " was not put back: the record of its last step, which the program ended before it was done, "
+               "could not be read, and it stays as it is. The drawing as it was before that step is kept as" +
+               KeptAs(file.keptAs);
+    if (file.notWritable)
+        return name +
+               " could not go back to how it was before its last step, which the program ended before it "
+               "was done: the folder " +
+               programDirectory + "DWGS/ cannot be written.";
+    if (file.laterWork)
+        return name +
+               " was not put back: it was written after a step that the program ended before it was done, "
+               "and keeps that later work. The drawing as it was before that step is kept as" +
+               KeptAs(file.keptAs);
+    if (!file.keptAs.empty())
+        return name +
+               " could not go back to how it was before its last step, which the program ended before it "
+               "was done; the drawing as it was is kept as" +
+               KeptAs(file.keptAs);
+    if (!pl::FileExists(file.path))
+        return name + " was removed: the program ended before the step that made it was done.";
+    return name +
+           " went back to how it was before its last step: the program ended before that step was done.";
+}
+
+// Tells what writes kept for good beside the drawings they wrote, after `text`, once.
+void TellCutShort(const std::string& programDirectory, std::string text) {
+    for (const pl::StepCutShort& file : pl::TakeKeptByRewrites())
+        text += (text.empty() ? "" : "\n") + CutShortText(programDirectory, file, true);
     if (!text.empty()) TellFileFailure(text, "DRAWING FILE");
+}
+
+} // namespace
+
+void PutBackStepsCutShort(const std::string& programDirectory) {
+    // A drawing kept for good by a write after a start that could not settle it is a drawing too.
+    pl::NameKeptByRewrites(KeptDrawingPath);
+    std::string text;
+    for (const pl::StepCutShort& file : pl::UndoStepsOfEndedRuns(programDirectory + "DWGS", KeptDrawingPath))
+        text += (text.empty() ? "" : "\n") + CutShortText(programDirectory, file, false);
+    TellCutShort(programDirectory, std::move(text));
+}
+
+void TellKeptByWrites() {
+    TellCutShort(ObjectList.ProgramDirectory, {});
 }
 
 void NoteWorkingFileHolds(const TList& list) {

@@ -103,6 +103,10 @@ void KeepSettingsForStep(const std::string& path);
 // and the user is told once which drawings went back. A step in another copy of the program still
 // running is left alone.
 void PutBackStepsCutShort(const std::string& programDirectory);
+// After a write of a drawing: where the write found beside it what a step of a program no longer
+// running kept of it, other than the drawing, it kept that as a drawing of its own, and the user is
+// told once where.
+void TellKeptByWrites();
 
 // Notes that the working file was just read into the drawing window's document, or written from
 // it: what it holds past the sheet is counted at once within a step, else when the next step begins.

@@ -129,9 +129,10 @@ std::function<int(FileCall, const std::string&, const std::string&)> fileCallAns
 // begun while the file was open has the digest read back from what was written.
 std::optional<FileState> StepState(const File& file) {
     if (!StepKeeps(file.target)) return std::nullopt;
-    const std::optional<uint64_t> digest = file.digest ? file.digest->Value() : DigestOfFile(file.temporary);
+    const std::optional<std::string> digest =
+        file.digest ? file.digest->Value() : DigestOfFile(file.temporary);
     // One that cannot be read matches no state: no start puts anything back over it.
-    return FileState{static_cast<int64_t>(file.written.st_size), digest.value_or(0), std::nullopt};
+    return FileState{static_cast<int64_t>(file.written.st_size), digest.value_or("-"), std::nullopt};
 }
 
 // Makes a rename in the folder of `path` lasting.
@@ -322,7 +323,7 @@ int fclose(File* file) {
             file->written = {};
         if (::close(file->descriptor) != 0) ok = FailedWith(errno);
         if (file->kind == File::Kind::Rewrite) {
-            const bool settled = !ok || !file->lookBeside || SettleBeside(file->target);
+            const bool settled = !ok || !file->lookBeside || SettleBeside(file->target, file->temporary);
             const std::optional<FileState> state = ok ? StepState(*file) : std::nullopt;
             if (state) ok = RecordStepWrite(file->target, *state, file->sync);
             if (ok && Rename(file->temporary, file->target) != 0) ok = FailedWith(errno);

@@ -86,10 +86,11 @@ File* fopen(const std::string& path, const char* mode);
 // Ends the file. For a rewrite: flushes, and renames the temporary over the target. Returns 0 on
 // success, EOF on any failure (write error, full disk, failed rename); the old file is then
 // untouched and the temporary removed. Null is accepted and reports EOF. A rewrite is later work
-// than any step of a program that ended before it: what such a step kept of the target, or the
-// mark by which it made it, goes before the target is replaced, so that no start puts it back
-// over the new contents. Only a rewrite that finds the target other than this program left it
-// looks for them.
+// than any step of a program that ended before it: the mark by which such a step made the target
+// goes before the target is replaced, and so does what it kept of the target where that holds the
+// target's bytes, as it stands or as rewritten; else it is kept for good (TakeKeptByRewrites), so that
+// no start puts it back over the new contents and nothing of it is lost. Only a rewrite that finds
+// the target other than this program left it looks for them.
 int fclose(File* file);
 // Abandons a rewrite: the temporary is removed and the target left as it was.
 void fdiscard(File* file);
@@ -166,6 +167,9 @@ struct StepCutShort {
     bool laterWork = false;
     // When nothing could be done, the folder being one that cannot be written: all stays as it was.
     bool notWritable = false;
+    // When the step's record of what it wrote is missing or cannot be read: the file stays as it
+    // is, and `keptAs` holds it as it was before the step.
+    bool recordLost = false;
     bool operator==(const StepCutShort&) const = default;
 };
 // The `n`th name (from 1) a kept file that is to stay may take beside `path`, the file it was kept
@@ -181,12 +185,18 @@ using LastingName = std::function<std::string(const std::string& path, int n)>;
 // where it holds the same bytes, and is otherwise kept for good and told. What cannot go back is
 // kept for good too (under `lasting`), and no later start puts it back over what is written since;
 // where the folder cannot be written nothing changes, and a later whole write of the file settles
-// what was kept of it.
+// what was kept of it. Where the step's record is missing or cannot be read, nothing tells what the
+// file holds: it stays, and what was kept is kept for good and told (`recordLost`).
 std::vector<StepCutShort> UndoStepsOfEndedRuns(const std::string& folder, const LastingName& lasting = {});
 // Gives a kept file that is to stay a lasting name beside its file (`name`), which nothing of the
 // layer removes, replaces or puts back. The name the file has then: the kept one when no other could
 // be given, which is then no step's either, so that no start puts it back.
 std::string KeepForGood(const std::string& kept, const LastingName& name = {});
+// The rule by which rewrites name what they keep for good; without one, the layer's own.
+void NameKeptByRewrites(LastingName name);
+// What rewrites have kept for good since the last call (`laterWork` set), each given once, for the
+// user to be told where it is.
+std::vector<StepCutShort> TakeKeptByRewrites();
 
 // A fresh name beside `path`, as a rewrite's temporary has, for a file that is to replace it once
 // written whole.

@@ -151,77 +151,6 @@ std::string FolderPrefix(const std::string& folder) {
     return dir;
 }
 
-// What this program last left under a name it rewrote: the file, and the kept names its steps gave
-// that file since. A rewrite that finds another file there, or that file with more names, looks
-// first for what a step of an ended run kept of it.
-struct Left {
-    struct stat file;
-    std::vector<std::string> links;
-};
-
-class LeftFiles {
-public:
-    // True when `standing`, what `target` names now, is the file this program left there.
-    bool AsLeft(const std::string& target, const struct stat& standing) {
-        const std::lock_guard guard(mutex_);
-        const auto left = byName_.find(target);
-        if (left == byName_.end()) return false;
-        const struct stat& file = left->second.file;
-        return file.st_dev == standing.st_dev && file.st_ino == standing.st_ino &&
-               file.st_size == standing.st_size && file.st_mtim.tv_sec == standing.st_mtim.tv_sec &&
-               file.st_mtim.tv_nsec == standing.st_mtim.tv_nsec &&
-               standing.st_nlink == 1 + left->second.links.size();
-    }
-    void Wrote(const std::string& target, const struct stat& file) {
-        const std::lock_guard guard(mutex_);
-        if (file.st_ino == 0)
-            byName_.erase(target);
-        else
-            byName_[target] = Left{file, {}};
-    }
-    // Nothing is known of what `target` names: its next rewrite looks beside it.
-    void Forget(const std::string& target) {
-        const std::lock_guard guard(mutex_);
-        byName_.erase(target);
-    }
-    void Linked(const std::string& target, const std::string& kept) {
-        const std::lock_guard guard(mutex_);
-        if (const auto left = byName_.find(target); left != byName_.end()) left->second.links.push_back(kept);
-    }
-    void Unlinked(const std::string& target, const std::string& kept) {
-        const std::lock_guard guard(mutex_);
-        if (const auto left = byName_.find(target); left != byName_.end())
-            std::erase(left->second.links, kept);
-    }
-
-private:
-    std::mutex mutex_;
-    std::unordered_map<std::string, Left> byName_;
-};
-
-LeftFiles& leftFiles() {
-    static LeftFiles left;
-    return left;
-}
-
-// The file a kept name or mark stands beside; empty for any other name.
-std::string KeptFor(const std::string& kept) {
-    const std::string folder = FolderOf(kept);
-    const std::optional<detail::RunName> run = detail::ReadRunName(kept.substr(folder.size()));
-    return run && run->kind != detail::RunName::Kind::Lock ? kept.substr(0, folder.size() + run->fileEnd)
-                                                           : std::string();
-}
-
-void NoteLink(const std::string& target, const std::string& kept) {
-    leftFiles().Linked(target, kept);
-}
-void ForgetLink(const std::string& kept) {
-    leftFiles().Unlinked(KeptFor(kept), kept);
-}
-void ForgetName(const std::string& kept) {
-    leftFiles().Forget(KeptFor(kept));
-}
-
 // The files this program's steps keep, by the file: the record beside what was kept of it (or beside
 // the mark of a file the step makes), and the state the step's last write left the file in; none
 // before the step's first write, when what was kept is the file as it stands.
@@ -230,40 +159,138 @@ struct StepFile {
     std::optional<detail::FileState> left;
 };
 
-class StepFiles {
+// What this program knows of a file by its name.
+struct Known {
+    // The file it last left there by a rewrite, and the kept names its steps gave that file since. A
+    // rewrite that finds another file there, or that file with more names, looks first for what a
+    // step of an ended run kept of it.
+    std::optional<struct stat> left;
+    std::vector<std::string> links;
+    // The step that keeps the file, if one does.
+    std::optional<StepFile> step;
+};
+
+// The file that a kept name or mark stands beside; empty for any other name.
+std::string KeptFor(const std::string& kept) {
+    const std::string folder = FolderOf(kept);
+    const std::optional<detail::RunName> run = detail::ReadRunName(kept.substr(folder.size()));
+    return run && run->kind != detail::RunName::Kind::Lock ? kept.substr(0, folder.size() + run->fileEnd)
+                                                           : std::string();
+}
+
+// Everything the layer holds of its files between calls, under one lock: what it knows of each file,
+// and what its rewrites kept for good and the user is still to hear of.
+class KnownFiles {
 public:
+    // True when `standing`, what `target` names now, is the file this program left there.
+    bool AsLeft(const std::string& target, const struct stat& standing) {
+        const std::lock_guard guard(mutex_);
+        const auto known = byName_.find(target);
+        if (known == byName_.end() || !known->second.left) return false;
+        const struct stat& file = *known->second.left;
+        return file.st_dev == standing.st_dev && file.st_ino == standing.st_ino &&
+               file.st_size == standing.st_size && file.st_mtim.tv_sec == standing.st_mtim.tv_sec &&
+               file.st_mtim.tv_nsec == standing.st_mtim.tv_nsec &&
+               standing.st_nlink == 1 + known->second.links.size();
+    }
+    // After a rewrite, landed or not: what `target` names, `file`, where it is known.
+    void Wrote(const std::string& target, const std::optional<struct stat>& file,
+               const std::optional<detail::FileState>& state) {
+        const std::lock_guard guard(mutex_);
+        Known& known = byName_[target];
+        known.left = file && file->st_ino != 0 ? file : std::nullopt;
+        known.links.clear();
+        if (known.step && state) known.step->left = state;
+        Tidy(target);
+    }
+    void Linked(const std::string& target, const std::string& kept) {
+        const std::lock_guard guard(mutex_);
+        if (const auto known = byName_.find(target); known != byName_.end() && known->second.left)
+            known->second.links.push_back(kept);
+    }
+    void Unlinked(const std::string& target, const std::string& kept) {
+        const std::lock_guard guard(mutex_);
+        if (const auto known = byName_.find(target); known != byName_.end())
+            std::erase(known->second.links, kept);
+    }
     void Keep(const std::string& target, StepFile file) {
         const std::lock_guard guard(mutex_);
-        byName_[target] = std::move(file);
+        byName_[target].step = std::move(file);
     }
-    std::optional<StepFile> Of(const std::string& target) {
+    std::optional<StepFile> StepOf(const std::string& target) {
         const std::lock_guard guard(mutex_);
-        const auto file = byName_.find(target);
-        return file == byName_.end() ? std::nullopt : std::optional(file->second);
-    }
-    void Wrote(const std::string& target, const detail::FileState& state) {
-        const std::lock_guard guard(mutex_);
-        if (const auto file = byName_.find(target); file != byName_.end()) file->second.left = state;
+        const auto known = byName_.find(target);
+        return known == byName_.end() ? std::nullopt : known->second.step;
     }
     // The step is done with what it kept: its record goes. A kept name of another run (seen to at a
-    // start) leaves this program's own steps be.
-    void Drop(const std::string& kept) {
+    // start) leaves this program's own steps be. With `forget`, nothing is known any more of the
+    // file the kept name stands beside: its next rewrite looks beside it.
+    void Drop(const std::string& kept, bool forget) {
         const std::string record = detail::RecordName(kept);
         ::unlink(record.c_str());
+        const std::string target = KeptFor(kept);
         const std::lock_guard guard(mutex_);
-        if (const auto file = byName_.find(KeptFor(kept));
-            file != byName_.end() && file->second.record == record)
-            byName_.erase(file);
+        const auto known = byName_.find(target);
+        if (known == byName_.end()) return;
+        if (known->second.step && known->second.step->record == record) known->second.step.reset();
+        if (forget) {
+            known->second.left.reset();
+            known->second.links.clear();
+        }
+        Tidy(target);
+    }
+    void NameLasting(LastingName name) {
+        const std::lock_guard guard(mutex_);
+        lasting_ = std::move(name);
+    }
+    LastingName Lasting() {
+        const std::lock_guard guard(mutex_);
+        return lasting_;
+    }
+    void KeptByRewrite(StepCutShort kept) {
+        const std::lock_guard guard(mutex_);
+        keptByRewrites_.push_back(std::move(kept));
+    }
+    std::vector<StepCutShort> TakeKeptByRewrites() {
+        const std::lock_guard guard(mutex_);
+        return std::exchange(keptByRewrites_, {});
     }
 
 private:
+    void Tidy(const std::string& target) {
+        const auto known = byName_.find(target);
+        if (known != byName_.end() && !known->second.left && !known->second.step) byName_.erase(known);
+    }
+
     std::mutex mutex_;
-    std::unordered_map<std::string, StepFile> byName_;
+    std::unordered_map<std::string, Known> byName_;
+    LastingName lasting_;
+    std::vector<StepCutShort> keptByRewrites_;
 };
 
-StepFiles& stepFiles() {
-    static StepFiles steps;
-    return steps;
+KnownFiles& knownFiles() {
+    static KnownFiles known;
+    return known;
+}
+
+void NoteLink(const std::string& target, const std::string& kept) {
+    knownFiles().Linked(target, kept);
+}
+void ForgetLink(const std::string& kept) {
+    knownFiles().Unlinked(KeptFor(kept), kept);
+}
+
+// Writes a record holding no state yet beside a kept name or mark, which the step's first write
+// replaces: a start that then finds no record, or one it cannot read, knows that it was lost.
+bool RecordNothingYet(const std::string& keptOrMark) {
+    const std::string record = detail::RecordName(keptOrMark);
+    const int fd = Create(record);
+    if (fd < 0) return FailedWith(errno);
+    const std::string text = detail::RecordText({});
+    bool ok = WriteAll(fd, text.data(), text.size());
+    if (::close(fd) != 0 && ok) ok = FailedWith(errno);
+    if (!ok) ::unlink(record.c_str());
+    return ok;
 }
 
 // Replaces the record `record` whole with `states`; false, with the error noted, when it cannot.
@@ -285,27 +312,24 @@ bool WriteRecord(const std::string& record, const std::vector<detail::FileState>
 namespace detail {
 
 bool LeftAsItWas(const std::string& target, const struct stat& standing) {
-    return leftFiles().AsLeft(target, standing);
+    return knownFiles().AsLeft(target, standing);
 }
 
 bool StepKeeps(const std::string& target) {
-    return stepFiles().Of(target).has_value();
+    return knownFiles().StepOf(target).has_value();
 }
 
 void NoteRewrite(const std::string& target, const struct stat& written, const std::optional<FileState>& state,
                  bool landed, bool settled) {
-    if (landed && state) stepFiles().Wrote(target, *state);
-    if (landed && settled)
-        leftFiles().Wrote(target, written);
-    else
-        leftFiles().Forget(target);
+    knownFiles().Wrote(target, landed && settled ? std::optional(written) : std::nullopt,
+                       landed ? state : std::nullopt);
 }
 
 // Before a rewrite of a file a step keeps lands: the record then holds both the file as the step's
 // last write left it and the file this write leaves, so that wherever the program is killed, the
 // file is found in a state the record holds.
 bool RecordStepWrite(const std::string& target, const FileState& written, Sync sync) {
-    const std::optional<StepFile> step = stepFiles().Of(target);
+    const std::optional<StepFile> step = knownFiles().StepOf(target);
     if (!step) return true;
     std::vector<detail::FileState> states;
     if (step->left) states.push_back(*step->left);
@@ -313,24 +337,37 @@ bool RecordStepWrite(const std::string& target, const FileState& written, Sync s
     return WriteRecord(step->record, states, sync);
 }
 
-// Before `target` is written whole: what a step of a run that ended kept of it goes, and so does
-// the mark by which such a step made it. The new contents are later work, which no start may put
-// back over or remove as half a step. False when a step of another run still going keeps the file
-// too, so that the next rewrite looks again.
-bool SettleBeside(const std::string& target) {
+// Before `target` is written whole with what `written` holds: the new contents are later work, which
+// no start may put back over or remove as half a step. The mark by which a step of a run that ended
+// made the file goes, and so does what such a step kept of it where that holds the file's bytes, as
+// it stands or as it is to be; anything else it kept is kept for good and told. False when a step of
+// another run still going keeps the file too, so that the next rewrite looks again.
+bool SettleBeside(const std::string& target, const std::string& written) {
     const std::string dir = FolderOf(target);
     const std::string name = target.substr(dir.size());
     Judges judges(dir);
     bool settled = true;
+    std::vector<std::string> records;
     for (const std::string& beside : FindFiles(target + ".~*-*.*")) {
         const std::optional<detail::RunName> run = detail::ReadRunName(beside);
         if (!run || run->kind == detail::RunName::Kind::Temporary || run->fileEnd != name.size() ||
             !beside.starts_with(name) || judges.Mine(run->number))
             continue;
         const detail::Run state = judges.Of(run->number);
-        if (state == detail::Run::Ended) static_cast<void>(Unlink(dir + beside));
         if (state == detail::Run::Going) settled = false;
+        if (state != detail::Run::Ended) continue;
+        const std::string path = dir + beside;
+        if (run->kind == detail::RunName::Kind::Record)
+            records.push_back(path);
+        else if (run->kind == detail::RunName::Kind::Made || SameBytes(path, target) ||
+                 SameBytes(path, written))
+            static_cast<void>(Unlink(path));
+        else
+            knownFiles().KeptByRewrite({target, KeepForGood(path, knownFiles().Lasting()), true});
     }
+    // Each record goes with what it was kept for.
+    for (const std::string& record : records)
+        static_cast<void>(Unlink(record));
     return settled;
 }
 
@@ -338,14 +375,13 @@ bool SettleBeside(const std::string& target) {
 
 namespace {
 
-// The states a step of an ended run may have left a file in, from its record; none without one
-// (killed before the step's first write): the file as it was kept is then the kept file itself,
-// which the file is where it holds the same bytes.
-std::vector<detail::FileState> LeftStates(const std::string& keptOrMark) {
+// The states a step of an ended run may have left a file in, from its record: none before the
+// step's first write, when the file as it was kept is the kept file itself, which the file is where
+// it holds the same bytes. Nothing where the record is missing or cannot be read.
+std::optional<std::vector<detail::FileState>> LeftStates(const std::string& keptOrMark) {
     std::string text;
-    if (ReadTextFile(detail::RecordName(keptOrMark), text))
-        if (std::optional<std::vector<detail::FileState>> states = detail::ReadRecord(text)) return *states;
-    return {};
+    if (!ReadTextFile(detail::RecordName(keptOrMark), text)) return std::nullopt;
+    return detail::ReadRecord(text);
 }
 
 // True when `target` holds exactly what the step left in it: the same size and digest. Its bytes
@@ -353,7 +389,7 @@ std::vector<detail::FileState> LeftStates(const std::string& keptOrMark) {
 bool AsTheStepLeftIt(const std::string& target, const std::vector<detail::FileState>& states) {
     struct stat standing {};
     if (::lstat(target.c_str(), &standing) != 0) return false;
-    std::optional<uint64_t> digest;
+    std::optional<std::string> digest;
     for (const detail::FileState& state : states) {
         if (state.size != standing.st_size) continue;
         if (state.identity) {
@@ -374,12 +410,16 @@ enum class Settling {
     RemoveMade, // the step made the file and left it half done: it goes
     KeepLater,  // the file was written since, by another copy of the program or by this one: it is
                 // later work, and stays; what was kept stays beside it under a lasting name
+    KeepUnread, // the step's record is missing or cannot be read: nothing tells what the file holds,
+                // which stays; what was kept stays beside it under a lasting name
 };
 
 Settling Decide(bool made, const std::string& kept, const std::string& target) {
-    const bool asLeft = AsTheStepLeftIt(target, LeftStates(kept));
+    const std::optional<std::vector<detail::FileState>> states = LeftStates(kept);
+    const bool asLeft = states && AsTheStepLeftIt(target, *states);
     if (made) return asLeft ? Settling::RemoveMade : Settling::Drop;
     if (SameBytes(kept, target)) return Settling::Drop;
+    if (!states) return Settling::KeepUnread;
     return asLeft ? Settling::PutBack : Settling::KeepLater;
 }
 
@@ -409,11 +449,24 @@ std::optional<StepCutShort> Settle(Settling settling, const std::string& kept, c
         if (!cut.notWritable) cut.keptAs = KeepForGood(kept, lasting);
         return cut;
     case Settling::KeepLater:
+    case Settling::KeepUnread:
         cut.keptAs = KeepForGood(kept, lasting);
-        cut.laterWork = true;
+        cut.laterWork = settling == Settling::KeepLater;
+        cut.recordLost = settling == Settling::KeepUnread;
         return cut;
     }
     return std::nullopt;
+}
+
+// A file kept for a step: its record, holding nothing yet, stands beside it, or it is not kept.
+std::string Kept(const std::string& target, const std::string& kept) {
+    if (!RecordNothingYet(kept)) {
+        ::unlink(kept.c_str());
+        ForgetLink(kept);
+        return {};
+    }
+    knownFiles().Keep(target, {detail::RecordName(kept), std::nullopt});
+    return kept;
 }
 
 } // namespace
@@ -492,7 +545,11 @@ std::string MarkFileMade(const std::string& path) {
         const int fd = Create(mark);
         if (fd >= 0) {
             ::close(fd);
-            stepFiles().Keep(target, {detail::RecordName(mark), std::nullopt});
+            if (!RecordNothingYet(mark)) {
+                ::unlink(mark.c_str());
+                return {};
+            }
+            knownFiles().Keep(target, {detail::RecordName(mark), std::nullopt});
             return mark;
         }
         if (errno != EEXIST) break;
@@ -506,7 +563,7 @@ void DropKept(const std::string& kept) {
         ForgetLink(kept);
     else
         Retire(kept);
-    stepFiles().Drop(kept);
+    knownFiles().Drop(kept, false);
 }
 
 std::string KeepFileAsItIs(const std::string& path) {
@@ -521,8 +578,7 @@ std::string KeepFileAsItIs(const std::string& path) {
         const std::string kept = temporary + std::string(kKeptMark);
         if (Link(target, kept) == 0) {
             NoteLink(target, kept);
-            stepFiles().Keep(target, {detail::RecordName(kept), std::nullopt});
-            return kept;
+            return Kept(target, kept);
         }
         if (errno != EEXIST) break;
     }
@@ -533,18 +589,14 @@ std::string KeepFileAsItIs(const std::string& path) {
     const std::string copy = CopyBeside(target, copied);
     if (copy.empty()) return {};
     const std::string kept = copy + std::string(kKeptMark);
-    if (Rename(copy, kept) == 0) {
-        stepFiles().Keep(target, {detail::RecordName(kept), std::nullopt});
-        return kept;
-    }
+    if (Rename(copy, kept) == 0) return Kept(target, kept);
     FailedWith(errno);
     ::unlink(copy.c_str()); // else a start after a crash removes it
     return {};
 }
 
 std::string KeepForGood(const std::string& kept, const LastingName& name) {
-    ForgetName(kept);
-    stepFiles().Drop(kept);
+    knownFiles().Drop(kept, true);
     const size_t mark = kept.rfind(".~");
     if (mark == std::string::npos) return kept;
     const std::string target = kept.substr(0, mark);
@@ -572,13 +624,27 @@ std::string KeepForGood(const std::string& kept, const LastingName& name) {
 bool PutBackKept(const std::string& kept, const std::string& path) {
     BeginWrite();
     const std::string target = NativePath(path);
-    ForgetName(kept);
-    // The kept name may hold the only copy of the file as it was: it stays until that is back.
-    if (Rename(kept, target) != 0) return FailedWith(errno);
+    // The kept name may hold the only copy of the file as it was: it stays until that is back, or
+    // until the file is seen to hold it still (no write of the step landed), when it is no use.
+    if (Rename(kept, target) != 0) {
+        const int error = errno;
+        if (!SameBytes(kept, target)) return FailedWith(error);
+        DropKept(kept);
+        knownFiles().Drop(kept, true);
+        return true;
+    }
     // Two names of one file (no rewrite replaced it): the rename leaves both, and the kept one goes here.
     ::unlink(kept.c_str());
-    stepFiles().Drop(kept);
+    knownFiles().Drop(kept, true);
     return true;
+}
+
+void NameKeptByRewrites(LastingName name) {
+    knownFiles().NameLasting(std::move(name));
+}
+
+std::vector<StepCutShort> TakeKeptByRewrites() {
+    return knownFiles().TakeKeptByRewrites();
 }
 
 } // namespace pl

@@ -3,9 +3,8 @@
 // check against files changed by accident, never against someone who means to forge one.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
 #include <optional>
+#include <QCryptographicHash>
 #include <string>
 #include <string_view>
 
@@ -13,21 +12,17 @@ namespace pl::detail {
 
 class ByteDigest {
 public:
+    ByteDigest() : hash_(QCryptographicHash::Blake2b_160) {}
     // Takes the next bytes; the digest is the same however the bytes are cut into calls.
-    void Add(std::string_view bytes);
-    uint64_t Value() const;
+    void Add(std::string_view bytes) { hash_.addData(QByteArrayView(bytes.data(), qsizetype(bytes.size()))); }
+    // The digest in lower-case hexadecimal digits.
+    std::string Value() const { return hash_.result().toHex().toStdString(); }
 
 private:
-    void Mix(const unsigned char* block);
-
-    // Four lanes, so that the multiplications of a block do not wait on one another.
-    uint64_t lanes_[4] = {0x243F6A8885A308D3u, 0x13198A2E03707344u, 0xA4093822299F31D0u, 0x082EFA98EC4E6C89u};
-    unsigned char tail_[32] = {};
-    size_t tailSize_ = 0;
-    uint64_t total_ = 0;
+    QCryptographicHash hash_;
 };
 
 // The digest of the file at `path`, read whole; nothing when it cannot be read.
-std::optional<uint64_t> DigestOfFile(const std::string& path);
+std::optional<std::string> DigestOfFile(const std::string& path);
 
 } // namespace pl::detail

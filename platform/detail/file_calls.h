@@ -45,9 +45,10 @@ bool LeftAsItWas(const std::string& target, const struct stat& standing);
 bool RecordStepWrite(const std::string& target, const FileState& written, Sync sync);
 // True while a step of this program keeps `target`: its rewrites are then recorded.
 bool StepKeeps(const std::string& target);
-// Before `target` is written whole: what a step of a run that ended kept of it goes. False when a
-// step of another run still going keeps the file too, so that the next rewrite looks again.
-bool SettleBeside(const std::string& target);
+// Before `target` is written whole with what `written` holds: what a step of a run that ended kept of
+// it goes where it holds the bytes of either, and is otherwise kept for good (TakeKeptByRewrites). False
+// when a step of another run still going keeps the file too, so that the next rewrite looks again.
+bool SettleBeside(const std::string& target, const std::string& written);
 // After a rewrite of `target`, landed or not: what this program now knows of the file there.
 // `state` is what the step keeping the file recorded of the rewrite.
 void NoteRewrite(const std::string& target, const struct stat& written, const std::optional<FileState>& state,

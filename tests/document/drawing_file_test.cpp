@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <tuple>
 
 #include "document/drawing_name.h"
 #include "document/record_format.h"
@@ -197,6 +199,19 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"   ", nullptr}, NameCase{"*", nullptr}, NameCase{"A*", nullptr},
                       NameCase{"caf\xe9", nullptr}, NameCase{"../X", nullptr}, NameCase{"A.B", nullptr},
                       NameCase{"A/B", nullptr}, NameCase{"A\tB", nullptr}));
+
+// A drawing kept as it was before a step is named "<name> before <n>", cut to the longest name (and
+// off a blank it would end in), so that File > Open opens it as any drawing.
+TEST(KeptName, IsADrawingNameOfItsOwn) {
+    for (const auto& [name, n, kept] :
+         {std::tuple("HOUSE", 1, "HOUSE before 1"),
+          std::tuple("123456789012345678901234", 1, "123456789012345 before 1"),
+          std::tuple("123456789012345678901234", 12, "12345678901234 before 12"),
+          std::tuple("ABCDEFGHIJKLMN PQRSTUVWX", 1, "ABCDEFGHIJKLMN before 1")}) {
+        EXPECT_EQ(KeptDrawingName(name, n), kept);
+        EXPECT_EQ(DrawingNameFrom(kept), std::optional<std::string>(kept));
+    }
+}
 
 // ---- Untrusted input ----
 

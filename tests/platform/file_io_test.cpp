@@ -248,7 +248,7 @@ TEST_F(FileIo, WholeFileHelpersAndFastReader) {
 // for good, or with no lock behind its number (an earlier version's, or one a box named), stays.
 TEST_F(FileIo, StaleTemporariesOfEndedProcessesAreRemoved) {
     const std::string d = dir.Path() + "DWGS/";
-    for (const char* name : {"A", "D", "G", "I"})
+    for (const char* name : {"A", "D", "G", "H", "I"})
         dir.WriteFile("DWGS/" + std::string(name), name + std::string(" as it was"));
     const pid_t ended = fork();
     if (ended == 0) {
@@ -256,6 +256,7 @@ TEST_F(FileIo, StaleTemporariesOfEndedProcessesAreRemoved) {
                         !pl::KeepFileAsItIs(d + "D").empty() && !pl::MarkFileMade(d + "E").empty() &&
                         pl::WriteTextFile(d + "E", "part") && !pl::MarkFileMade(d + "F").empty() &&
                         !pl::KeepFileAsItIs(d + "G").empty() && pl::WriteTextFile(d + "G", "part") &&
+                        !pl::KeepFileAsItIs(d + "H").empty() && pl::WriteTextFile(d + "H", "part") &&
                         !pl::KeepFileAsItIs(d + "I").empty() && pl::WriteTextFile(d + "I", "part");
         _exit(ok ? 0 : 1);
     }
@@ -291,14 +292,22 @@ TEST_F(FileIo, StaleTemporariesOfEndedProcessesAreRemoved) {
     dir.WriteFile("DWGS/" + pl::FindFiles(d + "I.~*.left").at(0),
                   std::to_string(i.st_dev) + " " + std::to_string(i.st_ino) + " 4 " +
                       std::to_string(i.st_mtim.tv_sec) + " " + std::to_string(i.st_mtim.tv_nsec) + "\n");
+    // One whose digests are of a kind no longer taken cannot be checked: the file stays, and what was
+    // kept is kept for good, told as a record that could not be read.
+    dir.WriteFile("DWGS/" + pl::FindFiles(d + "H.~*.left").at(0), "4 1234567890\n");
     // One that cannot go back now is kept for good, not left for a start after work saved since.
     pl::OnFileCall(
         [&](pl::FileCall, const std::string&, const std::string& to) { return to == d + "G" ? EIO : 0; });
     EXPECT_EQ(pl::UndoStepsOfEndedRuns(d),
-              (std::vector<pl::StepCutShort>{
-                  {d + "A", ""}, {d + "E", ""}, {d + "G", d + "G.before-step-1"}, {d + "I", ""}}));
+              (std::vector<pl::StepCutShort>{{d + "A", ""},
+                                             {d + "E", ""},
+                                             {d + "G", d + "G.before-step-1"},
+                                             {d + "H", d + "H.before-step-1", false, false, true},
+                                             {d + "I", ""}}));
     pl::OnFileCall({});
     EXPECT_EQ(dir.ReadFile("DWGS/G.before-step-1"), "G as it was");
+    EXPECT_EQ(dir.ReadFile("DWGS/H.before-step-1"), "H as it was");
+    EXPECT_EQ(dir.ReadFile("DWGS/H"), "part");
     EXPECT_EQ(dir.ReadFile("DWGS/A"), "A as it was");
     EXPECT_EQ(dir.ReadFile("DWGS/I"), "I as it was");
     EXPECT_EQ(dir.ReadFile("DWGS/D"), "D as it was");

@@ -312,12 +312,15 @@ TEST_P(TurningOnAFullDisk, LeavesTheOtherDrawingWholeOrAsItWas) {
         EXPECT_EQ(ui.LogContains(otherBefore ? "OTHER went back" : "OTHER was removed"),
                   writer == Writer::None)
             << ui.Log();
-        // What was kept of a drawing replaced stays beside the later work, and the box names it.
-        const bool keptBeside = writer == Writer::DuringStep && otherBefore;
+        // What was kept of a drawing replaced stays beside the later work, and a box names it.
+        const bool keptBeside = writer != Writer::None && otherBefore;
         EXPECT_TRUE(pl::FindFiles(dir.Path() + "DWGS/OTHER.DB0.*").empty());
         EXPECT_EQ(pl::FindFiles(dir.Path() + "DWGS/OTHER before*"),
                   keptBeside ? std::vector<std::string>{"OTHER before 1.DB0"} : std::vector<std::string>{});
-        EXPECT_EQ(ui.LogContains("OTHER was not put back"), keptBeside) << ui.Log();
+        EXPECT_EQ(ui.LogContains(writer == Writer::AfterKill ? "OTHER holds work written after"
+                                                             : "OTHER was not put back"),
+                  keptBeside)
+            << ui.Log();
         static_cast<void>(pl::RemoveFile(dir.Path() + "DWGS/OTHER before 1.DB0"));
     }
 }
