@@ -49,12 +49,14 @@ namespace {
     std::exit(code);
 }
 
-// Every file the program writes in the folder, by name, with its bytes.
+// Every file the program writes in the folder, by name, with its bytes. A file being written beside
+// its target ("NAME.~N-M") lives only until its rename, which a running copy may be in the midst of.
 std::map<std::string, std::string> Files(const testsupport::ProgramDirectory& dir) {
     std::map<std::string, std::string> files;
     for (const char* folder : {"CFG", "DWGS", "LIBS"})
         for (const auto& file : std::filesystem::recursive_directory_iterator(dir.File(folder)))
-            pl::ReadTextFile(file.path(), files[file.path()]);
+            if (file.path().filename().string().find(".~") == std::string::npos)
+                pl::ReadTextFile(file.path(), files[file.path()]);
     return files;
 }
 
