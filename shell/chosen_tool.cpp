@@ -22,6 +22,15 @@ bool HoldsChainEnd(const TDrawingtool& tool) {
     return line && line->HoldsChainEnd();
 }
 
+// Whether two tools stand at the same stage. The pointer's place is no stage: a preview that follows
+// it moves the tool's points while the tool still waits as it was.
+bool SameStage(const TDrawingtool& now, const TDrawingtool& chosen) {
+    return typeid(now) == typeid(chosen) && now.Kind == chosen.Kind && now.Mode == chosen.Mode &&
+           now.PointPlaced == chosen.PointPlaced && now.Dragging == chosen.Dragging &&
+           now.PickKind == chosen.PickKind && WaitsForKeyedStep(now) == WaitsForKeyedStep(chosen) &&
+           HoldsChainEnd(now) == HoldsChainEnd(chosen);
+}
+
 } // namespace
 
 ChosenTool::ChosenTool(const TClient& client) : stand_(client), helpContextId_(HelpContextId) {}
@@ -30,13 +39,14 @@ bool ChosenTool::StepInProgress(const TClient& client) const {
     const TDrawingtool* chosen = stand_.Copy();
     const TDrawingtool* now = client.Tool.get();
     if (!chosen || !now || IsPickTool(*now)) return false;
-    if (now->HoldsUnwrittenEdits()) return true;
-    // The pointer's place is no step: a preview that follows it moves the tool's points while the
-    // tool still waits as chosen.
-    return typeid(*now) != typeid(*chosen) || now->Kind != chosen->Kind || now->Mode != chosen->Mode ||
-           now->PointPlaced != chosen->PointPlaced || now->Dragging != chosen->Dragging ||
-           now->PickKind != chosen->PickKind || WaitsForKeyedStep(*now) != WaitsForKeyedStep(*chosen) ||
-           HoldsChainEnd(*now) != HoldsChainEnd(*chosen);
+    return now->HoldsUnwrittenEdits() || !SameStage(*now, *chosen);
+}
+
+bool ChosenTool::StandsAsKept(const TClient& client) const {
+    const TDrawingtool* chosen = stand_.Copy();
+    const TDrawingtool* now = client.Tool.get();
+    if (!chosen || !now || IsPickTool(*now)) return true;
+    return now->HoldsUnwrittenEdits() == chosen->HoldsUnwrittenEdits() && SameStage(*now, *chosen);
 }
 
 void ChosenTool::Reinstate(TClient& client, TChild& window) const {
@@ -51,8 +61,8 @@ void KeepChosenTool(TClient& client, const ChosenTool& before) {
         return;
     }
     // A command that leaves the tool as it found it in a step (a zoom, a save) leaves the choice as
-    // it was.
-    if (!before.StepInProgress(client) && client.Chosen && client.Chosen->StepInProgress(client)) return;
+    // it was, a move waiting for Enter included.
+    if (before.StandsAsKept(client) && client.Chosen && client.Chosen->StepInProgress(client)) return;
     client.Chosen = std::make_unique<ChosenTool>(client);
 }
 

@@ -19,6 +19,8 @@ public:
     // True while the current tool stands in a step that this tool had not begun: a point,
     // band or pick held, a mode or stage moved on, edits in memory.
     [[nodiscard]] bool StepInProgress(const TClient& client) const;
+    // True while the current tool stands as this one was kept, edits in memory or none alike.
+    [[nodiscard]] bool StandsAsKept(const TClient& client) const;
     // This tool comes back as it was kept; what the current one showed or held in memory
     // goes with it.
     void Reinstate(TClient& client, TChild& window) const;

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "editing/centre_drawing.h"
 #include "document/program_state.h"
 #include "platform/cursor.h"
 #include "platform/detail/client_view.h"
@@ -247,6 +248,9 @@ TEST_P(CancelledMoveOnTheSitePlan, NeverReachesTheFile) {
     client->ProcessCommand(cmd::kNormalSize);
     EXPECT_EQ(fromMark(), placed);
     EXPECT_EQ(client->Tool->Kind, toolkind::kMove) << "the Move tool waits for a new selection";
+    const editing::CentringShift shift = editing::CentreViewInMemory(kSitePlan); // none: centred
+    EXPECT_EQ(shift.dx, 0);
+    EXPECT_EQ(shift.dy, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Zooms, CancelledMoveOnTheSitePlan,
