@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "document/document.h"
+#include "document/sheet_edge.h"
 #include "platform/bitmap.h"
 #include "render/floor_selection.h"
 #include "render/shape_drawing.h"
@@ -57,10 +58,8 @@ void NoteWallFaces(DrawnExtents& e, const TObject& object) {
         if (wall->thickness2 >= 1)
             note(wall->p3x, wall->p3y), note(wall->p4x, wall->p4y), note(wall->p5x, wall->p5y),
                 note(wall->p6x, wall->p6y);
-    } else if (const auto* partition =
-                   object.kind == kIntWall ? dynamic_cast<const TIntwallobj*>(&object) : nullptr) {
-        note(partition->x1, partition->y1), note(partition->x2, partition->y2);
-        note(partition->q1x, partition->q1y), note(partition->q2x, partition->q2y);
+    } else if (object.kind == kIntWall) {
+        NoteStoredPoints(e, object); // both faces
     }
 }
 
