@@ -97,6 +97,7 @@ struct ByteClasses {
     uint64_t space = 0;
     uint64_t digit = 0;
     uint64_t sign = 0;
+    uint64_t minus = 0;
 };
 
 inline ByteClasses Classify(const char* p) {
@@ -111,12 +112,13 @@ inline ByteClasses Classify(const char* p) {
                                               _mm_cmplt_epi8(bytes, _mm_set1_epi8('\r' + 1)));
         const __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8('0' - 1)),
                                             _mm_cmplt_epi8(bytes, _mm_set1_epi8('9' + 1)));
-        const __m128i sign = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('-')),
-                                          _mm_cmpeq_epi8(bytes, _mm_set1_epi8('+')));
+        const __m128i minus = _mm_cmpeq_epi8(bytes, _mm_set1_epi8('-'));
+        const __m128i sign = _mm_or_si128(minus, _mm_cmpeq_epi8(bytes, _mm_set1_epi8('+')));
         const int shift = 16 * half;
         c.space |= static_cast<uint64_t>(_mm_movemask_epi8(_mm_or_si128(blank, control))) << shift;
         c.digit |= static_cast<uint64_t>(_mm_movemask_epi8(digit)) << shift;
         c.sign |= static_cast<uint64_t>(_mm_movemask_epi8(sign)) << shift;
+        c.minus |= static_cast<uint64_t>(_mm_movemask_epi8(minus)) << shift;
     }
 #else
     for (int i = 0; i < kWindow; ++i) {
@@ -124,6 +126,7 @@ inline ByteClasses Classify(const char* p) {
         c.space |= uint64_t{NumberScanner::IsSpace(b)} << i;
         c.digit |= uint64_t{b >= '0' && b <= '9'} << i;
         c.sign |= uint64_t{b == '-' || b == '+'} << i;
+        c.minus |= uint64_t{b == '-'} << i;
     }
 #endif
     return c;
@@ -151,6 +154,8 @@ bool NumberScanner::TakeOneByOne(int32_t* out, int32_t n) {
     ends_ = c.space & (token << 1);
     // A sign stands in a plain number only first, with a digit after it.
     const uint64_t leadingSigns = c.sign & starts_ & (c.digit >> 1);
+    signs_ = leadingSigns;
+    minus_ = leadingSigns & c.minus;
     // A token of nine bytes or more starts a run of nine token bytes: the fast path stops there too.
     const uint64_t two = token & (token >> 1);
     const uint64_t four = two & (two >> 2);
@@ -183,6 +188,7 @@ TREVALYN_BUILT_TWICE bool NumberScanner::Take(int32_t* out, int32_t n) {
             window = window_, starts = starts_, ends = ends_, inWindow = true;
         }
         const int32_t firstOdd = firstOdd_;
+        const uint64_t signs = signs_, minus = minus_;
         const char* last = nullptr; // the end of the last number taken from the stretch
         while (starts) {
             const int32_t start = std::countr_zero(starts);
@@ -204,14 +210,15 @@ TREVALYN_BUILT_TWICE bool NumberScanner::Take(int32_t* out, int32_t n) {
                 }
                 break;
             }
-            // The token is a plain number: a first byte before '0' is its sign. That byte becomes a
-            // leading 0, and the digits move to the top behind leading 0s.
+            // The token is a plain number: its digits, loaded from past its sign if it has one, move to
+            // the top behind leading 0s. The stretch's bytes said which tokens have a sign and which
+            // sign it is, so no byte of the token is tested.
+            const uint64_t sign = (signs >> start) & 1;
+            const uint64_t negative = (minus >> start) & 1;
             uint64_t bytes;
-            std::memcpy(&bytes, token, 8);
-            const uint64_t first = bytes & 0xFF;
-            const uint64_t sign = first < '0';
-            const uint64_t negative = first == '-';
-            const uint64_t value = EightDigits((bytes & ~(0xFF * sign)) << (8 * (8 - (stop - start))));
+            std::memcpy(&bytes, token + sign, 8);
+            const int32_t digits = stop - start - static_cast<int32_t>(sign);
+            const uint64_t value = EightDigits(bytes << (64 - 8 * digits));
             out[i] = static_cast<int32_t>((value ^ (0 - negative)) + negative);
             last = window + stop;
             starts &= starts - 1;

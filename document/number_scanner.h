@@ -40,6 +40,9 @@ private:
     const char* window_ = nullptr;
     uint64_t starts_ = 0;
     uint64_t ends_ = 0;
+    // The tokens in it that start with a sign and a digit, and those of them whose sign is '-'.
+    uint64_t signs_ = 0;
+    uint64_t minus_ = 0;
     // The first byte in it that stands in no plain number of up to eight characters ended within it.
     int32_t firstOdd_ = 64;
 };

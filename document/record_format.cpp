@@ -154,7 +154,7 @@ enum class Family {
     RoundRect
 };
 
-Family DrawingFamilyOf(int32_t k) {
+constexpr Family DrawingFamilyOf(int32_t k) {
     if (IsLineKind(k)) return Family::Line;
     if (k == kExtWall) return Family::ExtWall;
     if (k == kIntWall) return Family::IntWall;
@@ -183,8 +183,20 @@ Family PasteFamilyOf(int32_t k) {
     return DrawingFamilyOf(k);
 }
 
+// Every record starts with its kind: the kinds under 128 take their family from a table, the rest from
+// their few ranges and values.
+constexpr int32_t kTabledKinds = 128;
+constexpr auto kSmallKindFamilies = [] {
+    std::array<Family, kTabledKinds> families{};
+    for (int32_t k = 0; k < kTabledKinds; ++k)
+        families[static_cast<size_t>(k)] = DrawingFamilyOf(k);
+    return families;
+}();
+
 Family FamilyOf(int32_t k, RecordKinds kinds) {
-    return kinds == RecordKinds::Paste ? PasteFamilyOf(k) : DrawingFamilyOf(k);
+    if (kinds == RecordKinds::Paste) return PasteFamilyOf(k);
+    if (static_cast<uint32_t>(k) < kTabledKinds) return kSmallKindFamilies[static_cast<size_t>(k)];
+    return DrawingFamilyOf(k);
 }
 
 bool GroupFieldCarriesGroups(Family family) {
