@@ -187,52 +187,52 @@ TREVALYN_BUILT_TWICE bool NumberScanner::Take(int32_t* out, int32_t n) {
             LookAt(scanFrom_);
             window = window_, starts = starts_, ends = ends_, inWindow = true;
         }
+        // The tokens that end before the first byte standing in no plain number of up to eight
+        // characters are such numbers, all of them: they are taken without a test per token.
         const int32_t firstOdd = firstOdd_;
+        const uint64_t plainEnds = firstOdd >= 63 ? ends : ends & ((uint64_t{2} << firstOdd) - 1);
+        const int32_t take = std::min(std::popcount(plainEnds), n - i);
         const uint64_t signs = signs_, minus = minus_;
-        const char* last = nullptr; // the end of the last number taken from the stretch
-        while (starts) {
+        int32_t stop = 0;
+        for (int32_t k = 0; k < take; ++k) {
+            // Its digits, loaded from past its sign if it has one, move to the top behind leading 0s.
+            // The stretch's bytes said which tokens have a sign and which sign it is, so no byte of
+            // the token is tested.
             const int32_t start = std::countr_zero(starts);
-            const char* const token = window + start;
-            const int32_t stop = std::countr_zero(ends);
-            // A token that goes on past the stretch, or is no plain number of up to eight characters:
-            // its end is past the first byte that stands in no such number.
-            if (stop > firstOdd) {
-                if (last) pos_ = last;
-                inWindow = false;
-                scanFrom_ = token;
-                if (ends || start == 0) {
-                    const char* p = ParseInt(token, end_, out[i++]);
-                    if (!p) {
-                        keep();
-                        return false;
-                    }
-                    pos_ = scanFrom_ = p;
-                }
-                break;
-            }
-            // The token is a plain number: its digits, loaded from past its sign if it has one, move to
-            // the top behind leading 0s. The stretch's bytes said which tokens have a sign and which
-            // sign it is, so no byte of the token is tested.
+            stop = std::countr_zero(ends);
             const uint64_t sign = (signs >> start) & 1;
             const uint64_t negative = (minus >> start) & 1;
+            const uint64_t digitsFrom = static_cast<uint64_t>(start) + sign;
             uint64_t bytes;
-            std::memcpy(&bytes, token + sign, 8);
-            const int32_t digits = stop - start - static_cast<int32_t>(sign);
-            const uint64_t value = EightDigits(bytes << (64 - 8 * digits));
-            out[i] = static_cast<int32_t>((value ^ (0 - negative)) + negative);
-            last = window + stop;
+            std::memcpy(&bytes, window + digitsFrom, 8);
+            // 64 less 8 bits a digit, as a shift count of six bits: 1 to 8 digits shift by 56 to 0.
+            const uint64_t shift = (8 * (digitsFrom - static_cast<uint64_t>(stop))) & 63;
+            const uint64_t value = EightDigits(bytes << shift);
+            out[i + k] = static_cast<int32_t>((value ^ (0 - negative)) + negative);
             starts &= starts - 1;
             ends &= ends - 1;
-            if (++i == n) {
-                pos_ = last;
-                keep();
-                return true;
-            }
         }
-        if (inWindow) { // every token of the stretch is taken
-            if (last) pos_ = last;
-            inWindow = false;
+        i += take;
+        if (take > 0) pos_ = window + stop;
+        if (i == n) break;
+        inWindow = false;
+        if (!starts) { // every token of the stretch is taken
             scanFrom_ = window + kWindow;
+            continue;
+        }
+        // A token that goes on past the stretch, or is no plain number of up to eight characters.
+        const int32_t start = std::countr_zero(starts);
+        const char* const token = window + start;
+        scanFrom_ = token;
+        // One that starts the stretch and runs past it, or ends in it, is read here; any other is
+        // read from a stretch that starts with it.
+        if (ends || start == 0) {
+            const char* p = ParseInt(token, end_, out[i++]);
+            if (!p) {
+                keep();
+                return false;
+            }
+            pos_ = scanFrom_ = p;
         }
     }
     keep();
