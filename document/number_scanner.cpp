@@ -31,13 +31,6 @@ inline uint64_t NotDigits(uint64_t bytes) {
     return (bytes & kHigh) | above | below;
 }
 
-// The value of eight digit bytes, the first the most significant.
-inline uint64_t EightDigits(uint64_t bytes) {
-    bytes = (bytes & 0x0F0F0F0F0F0F0F0Full) * 2561 >> 8;
-    bytes = (bytes & 0x00FF00FF00FF00FFull) * 6553601 >> 16;
-    return (bytes & 0x0000FFFF0000FFFFull) * 42949672960001ull >> 32;
-}
-
 // 1 when the first of eight bytes is a sign, else 0.
 inline int32_t SignOf(uint64_t bytes) {
     const auto first = static_cast<unsigned char>(bytes);
@@ -54,7 +47,8 @@ inline int32_t PlainLength(uint64_t bytes) {
 // becomes a leading 0 and the digits move to the top, behind leading 0s.
 inline int32_t PlainValue(uint64_t bytes, int32_t length) {
     const uint64_t sign = static_cast<uint64_t>(SignOf(bytes));
-    const auto value = static_cast<int32_t>(EightDigits((bytes & ~(0xFFull * sign)) << (8 * (8 - length))));
+    const auto value =
+        static_cast<int32_t>(NumberScanner::EightDigits((bytes & ~(0xFFull * sign)) << (8 * (8 - length))));
     return static_cast<unsigned char>(bytes) == '-' ? -value : value;
 }
 
@@ -195,20 +189,11 @@ TREVALYN_BUILT_TWICE bool NumberScanner::Take(int32_t* out, int32_t n) {
         const uint64_t signs = signs_, minus = minus_;
         int32_t stop = 0;
         for (int32_t k = 0; k < take; ++k) {
-            // Its digits, loaded from past its sign if it has one, move to the top behind leading 0s.
             // The stretch's bytes said which tokens have a sign and which sign it is, so no byte of
             // the token is tested.
             const int32_t start = std::countr_zero(starts);
             stop = std::countr_zero(ends);
-            const uint64_t sign = (signs >> start) & 1;
-            const uint64_t negative = (minus >> start) & 1;
-            const uint64_t digitsFrom = static_cast<uint64_t>(start) + sign;
-            uint64_t bytes;
-            std::memcpy(&bytes, window + digitsFrom, 8);
-            // 64 less 8 bits a digit, as a shift count of six bits: 1 to 8 digits shift by 56 to 0.
-            const uint64_t shift = (8 * (digitsFrom - static_cast<uint64_t>(stop))) & 63;
-            const uint64_t value = EightDigits(bytes << shift);
-            out[i + k] = static_cast<int32_t>((value ^ (0 - negative)) + negative);
+            out[i + k] = PlainNumber(window, start, stop, signs, minus);
             starts &= starts - 1;
             ends &= ends - 1;
         }

@@ -652,7 +652,7 @@ RecordReader::Status RecordReader::Read(RecordOrigin origin, RecordKinds kinds, 
     object = nullptr;
     int32_t kind = 0;
     // No kind line: the end of the text, or damage.
-    if (!numbers_.Take(&kind, 1)) return numbers_.AtEnd() ? Status::End : Status::Damaged;
+    if (!numbers_.TakeOne(kind)) return numbers_.AtEnd() ? Status::End : Status::Damaged;
     const Family family = FamilyOf(kind, kinds);
     // A kind of no family builds nothing and reads nothing further: the next line is a kind line.
     if (family == Family::None) return Status::Skipped;
