@@ -236,7 +236,11 @@ FileResult TList::ReadDrawingText(std::string_view text, const RecordOrigin& cen
                 result = FileResult::Damaged;
                 break;
             }
-            AddOwned(OwnedObject(object, ObjectDeleter{&pool_}));
+            // The room a read after a flush needs is nearly always there from the read before.
+            if (count >= 0 && count < Room())
+                items_[static_cast<size_t>(count++)] = OwnedObject(object, ObjectDeleter{&pool_});
+            else
+                AddOwned(OwnedObject(object, ObjectDeleter{&pool_}));
             NoteReadObject(*object, extents);
         }
     }

@@ -507,8 +507,9 @@ bool TakeRecordNumbers(NumberScanner& scanner, Layout layout, int32_t* out) {
 }
 
 int32_t Offset(int32_t v, int32_t origin) {
-    const int64_t sum = int64_t{v} + origin;
-    return static_cast<int32_t>(std::clamp<int64_t>(sum, INT32_MIN, INT32_MAX));
+    int32_t sum = 0;
+    if (!__builtin_add_overflow(v, origin, &sum)) return sum;
+    return origin < 0 ? INT32_MIN : INT32_MAX; // the sum saturates
 }
 
 // Gives an object its record: the numbers already parsed, in field order, then the strings straight
