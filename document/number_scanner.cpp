@@ -8,11 +8,15 @@
 
 // The scan is built twice, once more for processors with the bit and vector instructions of 2013
 // (single-step variable shifts, bit resets, three-operand vector forms), and the one the processor
-// can run is chosen as the program starts. Not under the sanitizers, where speed means nothing.
+// can run is chosen as the program starts; where the processor has 32-byte vectors, a stretch's
+// bytes are looked at 32 at a time. Not under the sanitizers, where speed means nothing.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
 #define TREVALYN_BUILT_TWICE [[gnu::target_clones("default", "arch=x86-64-v3")]]
+#define TREVALYN_WIDE_VECTORS 1
+#include <immintrin.h>
 #else
 #define TREVALYN_BUILT_TWICE
+#define TREVALYN_WIDE_VECTORS 0
 #endif
 
 namespace {
@@ -126,6 +130,36 @@ inline ByteClasses Classify(const char* p) {
     return c;
 }
 
+#if TREVALYN_WIDE_VECTORS
+// The high bits of 32 bytes.
+[[gnu::target("avx2")]] inline uint64_t Bits(__m256i flags) {
+    return uint64_t{static_cast<uint32_t>(_mm256_movemask_epi8(flags))};
+}
+
+// The same, 32 bytes at a time, on processors with 32-byte vectors.
+[[gnu::target("avx2")]] inline ByteClasses ClassifyWide(const char* p) {
+    ByteClasses c;
+#pragma GCC unroll 2
+    for (int half = 0; half < 2; ++half) {
+        const __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32 * half));
+        // Bytes from 0x80 compare as negative: neither control characters nor digits.
+        const __m256i blank = _mm256_cmpeq_epi8(bytes, _mm256_set1_epi8(' '));
+        const __m256i control = _mm256_and_si256(_mm256_cmpgt_epi8(bytes, _mm256_set1_epi8('\t' - 1)),
+                                                 _mm256_cmpgt_epi8(_mm256_set1_epi8('\r' + 1), bytes));
+        const __m256i digit = _mm256_and_si256(_mm256_cmpgt_epi8(bytes, _mm256_set1_epi8('0' - 1)),
+                                               _mm256_cmpgt_epi8(_mm256_set1_epi8('9' + 1), bytes));
+        const __m256i minus = _mm256_cmpeq_epi8(bytes, _mm256_set1_epi8('-'));
+        const __m256i sign = _mm256_or_si256(minus, _mm256_cmpeq_epi8(bytes, _mm256_set1_epi8('+')));
+        const int shift = 32 * half;
+        c.space |= Bits(_mm256_or_si256(blank, control)) << shift;
+        c.digit |= Bits(digit) << shift;
+        c.sign |= Bits(sign) << shift;
+        c.minus |= Bits(minus) << shift;
+    }
+    return c;
+}
+#endif
+
 } // namespace
 
 // Reads each token on its own: near the end of the text, where a stretch cannot be loaded whole.
@@ -140,7 +174,11 @@ bool NumberScanner::TakeOneByOne(int32_t* out, int32_t n) {
 
 // The tokens of the 64 bytes from `p`, which start no further into a token.
 [[gnu::always_inline]] inline void NumberScanner::LookAt(const char* p) {
+#if TREVALYN_WIDE_VECTORS
+    const ByteClasses c = __builtin_cpu_supports("avx2") ? ClassifyWide(p) : Classify(p);
+#else
     const ByteClasses c = Classify(p);
+#endif
     const uint64_t token = ~c.space;
     window_ = p;
     inWindow_ = true;
