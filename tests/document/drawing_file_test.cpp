@@ -140,6 +140,14 @@ TEST_F(DrawingFileTest, ReadNotesEveryKindAsAnyObjectIsNoted) {
     }
 }
 
+TEST_F(DrawingFileTest, PointsPastTheRangeStopAtItsEnd) {
+    SetWorkingFile("1 0 0 0 1 5\n1\n1 50 7 0 2147483647 0 -2147483648 0 2147483600 -2147483648 0 0 0 1 0\n");
+    ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
+    const TObject& line = *ObjectList[0];
+    EXPECT_EQ(std::tuple(line.x1, line.x2, line.y1, line.y2),
+              std::tuple(INT32_MAX, INT32_MIN + Cx(), INT32_MAX, INT32_MIN + Cy()));
+}
+
 TEST_F(DrawingFileTest, EmptyBodyGivesTheStartExtents) {
     MetricUnits = 0;
     SetWorkingFile("0 0 0 0 0 1\n");
