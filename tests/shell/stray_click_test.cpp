@@ -18,6 +18,7 @@
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
 #include "resources/command_texts.h"
+#include "resources/dialogs/library_templates.h"
 #include "tests/shell/input_fixture.h"
 #include "tests/support/default_answers.h"
 #include "tests/support/sheet_corner.h"
@@ -259,13 +260,16 @@ TEST_P(EscapeAtAStage, TakesBackTheStepInProgressOnly) {
     if (*GetParam().keys) return; // after an arrow the step may be stored: the screen alone is judged
     EXPECT_STREQ(client->ToolGadget->GetText(), "Pick Tool");
 }
-// The keys of a step (E Enter, LURD 3000 mm, G a selection, c p clicks, T typing) build as the control
-// with an Escape after a Zoom UP at Z, one at N, or at X where the control has Enter twice.
+// The keys of a step (E e Enter, LURD 3000 mm, G a selection, P Paste, c p clicks, S a click on what was
+// brought in, T t typing) build as the control with an Escape after a Zoom UP at Z, one at N, or at X
+// (Y) where the control has Enter twice (once).
 class EscapeInAStep : public StrayPress {};
 TEST_P(EscapeInAStep, LosesNothing) {
     const auto run = [this](bool escape) {
         Restart();
         if (GetParam().command == cmd::kText) pl::script::AnswerDialog(2300, {{{{2302, "1"}}, IDOK}});
+        if (GetParam().command == cmd::kLibraryPlumbing)
+            pl::script::AnswerDialog(kLibraryListDialogId, {{{{kLibraryListBoxId, "WC"}}, IDOK}});
         client->ProcessCommand(GetParam().command);
         child = client->ActiveDrawingWindow();
         for (const char k : std::string(GetParam().keys)) {
@@ -275,10 +279,13 @@ TEST_P(EscapeInAStep, LosesNothing) {
             }
             k == 'E' ? EnterAt(kEnterAt) : k == 'c' ? Click(kOnLine) : k == 'p' ? Click(kPaper) : void();
             if (k == 'G') Drag(TPoint(50, 130), TPoint(190, 170));
-            if (k == 'T') QTest::keyClicks(View(), "AB");
+            if (k == 'T' || k == 't') QTest::keyClicks(View(), k == 'T' ? "AB" : "A");
+            if (k == 'S') Click(PixelOf(ObjectList[ObjectList.count - 1]->x1, ObjectList[ObjectList.count - 1]->y1));
+            if (k == 'P') client->ProcessCommand(cmd::kPaste);
+            if (k == 'e') Key(Qt::Key_Return);
             if (escape && k == 'Z') client->ProcessCommand(cmd::kZoomUp);
-            if (escape && (k == 'Z' || k == 'N' || k == 'X')) Key(Qt::Key_Escape);
-            if (!escape && k == 'X') Key(Qt::Key_Return), Key(Qt::Key_Return);
+            if (escape && (k == 'Z' || k == 'N' || k == 'X' || k == 'Y')) Key(Qt::Key_Escape);
+            if (!escape && (k == 'X' || k == 'Y')) Key(Qt::Key_Return), k == 'X' ? Key(Qt::Key_Return) : void();
         }
         return WorkingFile() + client->ToolGadget->GetText() + client->StatusBar->GetText();
     };
@@ -301,7 +308,8 @@ INSTANTIATE_TEST_SUITE_P(Arrow, EscapeAtAStage, ::testing::ValuesIn(Rows("R")), 
 INSTANTIATE_TEST_SUITE_P(Keys, EscapeInAStep, ::testing::Values(StrayRow{cmd::kRectangle, 1, {}, "ERZD"},
     StrayRow{cmd::kRectangle, 1, {}, "EZRD"}, StrayRow{cmd::kInternalWall, 1, {}, "EZD"}, StrayRow{cmd::kLine, 1, {}, "EZR"},
     StrayRow{cmd::kMoveRotate, 1, {}, "GcpZE"}, StrayRow{cmd::kText, 1, {}, "pTX"}, StrayRow{cmd::kText, 1, {}, "pTZTX"},
-    StrayRow{cmd::kFileNew, 1, {}, "ERDNLU"}, StrayRow{cmd::kFileNew, 1, {}, "ERZDLU"}),
+    StrayRow{cmd::kFileNew, 1, {}, "ERDNLU"}, StrayRow{cmd::kFileNew, 1, {}, "ERZDLU"}, StrayRow{cmd::kText, 1, {}, "pTeY"},
+    StrayRow{cmd::kText, 0, {}, "ptX"}, StrayRow{cmd::kCopy, 1, {}, "GPSpY"}, StrayRow{cmd::kLibraryPlumbing, 0, {}, "SpY"}),
     [](const auto& info) { return "Row" + std::to_string(info.index); });
 // clang-format on
 
