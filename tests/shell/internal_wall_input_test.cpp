@@ -450,12 +450,13 @@ const LHouseRow kLHouseRows[] = {
 // A start that ends with nothing built, keyed first on the row's side with the tool then kept: toward
 // the walls from a corner (0 offered and taken, or a length inside the wall), down from the inner
 // corner (the box cancelled, a length past the sheet, Enter again there); or ABOVE on the top inner
-// face and Down (the wrong arrow, which ends the tool); or Expand Base's distance, or Lengthen's on the top
-// wall, cancelled.
-enum class RefusedFirst { None, WrongArrow, Zero, Cancel, InsideWall, PastSheet, EnterTwice, BaseCancel, EndCancel };
-const char* const kRefusedFirstNames[] = {"",           "AfterAWrongArrow", "AfterZero",     "AfterACancel",
-                                          "AfterALengthInsideAWall", "AfterOnePastTheSheet", "AfterEnterTwice",
-                                          "AfterABaseCancel", "AfterAnEndEditCancel"};
+// face and Down (the wrong arrow, which ends the tool); or Expand Base's distance (Base), or Lengthen's on
+// the top wall (End), cancelled.
+enum class RefusedFirst { None, WrongArrow, Zero, Cancel, InsideWall, PastSheet, EnterTwice, Base, End };
+// clang-format off
+const char* const kRefusedFirstNames[] = {"", "AfterAWrongArrow", "AfterZero", "AfterACancel", "AfterALengthInsideAWall",
+    "AfterOnePastTheSheet", "AfterEnterTwice", "AfterABaseCancel", "AfterAnEndEditCancel"};
+// clang-format on
 
 class LShapedHouse : public KeyedHouse,
                      public ::testing::WithParamInterface<std::tuple<LHouseRow, bool, RefusedFirst>> {
@@ -477,19 +478,20 @@ protected:
                                 : refusedFirst == InsideWall ? Refusal::Length
                                 : refusedFirst == PastSheet  ? Refusal::PastSheet
                                                              : Refusal::EnterTwice;
-        if (refusedFirst == BaseCancel || refusedFirst == EndCancel) {
-            client->ProcessCommand(refusedFirst == BaseCancel ? cmd::kExpandBase : cmd::kLengthenWall);
+        if (refusedFirst == Base || refusedFirst == End) {
+            client->ProcessCommand(refusedFirst == Base ? cmd::kExpandBase : cmd::kLengthenWall);
             const auto stand = [this] {
                 const TDrawingtool& t = *client->Tool;
-                return std::tuple(dir.ReadFile(std::string("DWGS/") + ObjectList.DrawingName + ".DB0"), t.Kind, t.Mode,
-                                  t.PointPlaced, std::string(client->StatusBar->GetText()));
+                return std::tuple(dir.ReadFile(std::string("DWGS/") + ObjectList.DrawingName + ".DB0"),
+                                  t.Kind, t.Mode, t.PointPlaced, std::string(client->StatusBar->GetText()));
             };
             const auto chosen = stand();
-            if (refusedFirst == BaseCancel) Key(Qt::Key_Right), MoveTo(PixelOf(h.cornerX - 1000, h.cornerY - 1000));
+            if (refusedFirst == Base) Key(Qt::Key_Right), MoveTo(PixelOf(h.cornerX - 1000, h.cornerY - 1000));
             metric ? pl::script::CancelInput() : pl::script::AnswerDialog(kFeetDialogId, {{{}, IDCANCEL}});
-            refusedFirst == BaseCancel ? Key(Qt::Key_Return) : Click(PixelOf(h.right - 500, h.topWall));
+            refusedFirst == Base ? Key(Qt::Key_Return) : Click(PixelOf(h.right - 500, h.topWall));
             // Nothing changes; Lengthen's cancel gives the Pick tool back, Expand Base's leaves it as chosen.
-            EXPECT_TRUE(refusedFirst == EndCancel ? std::get<0>(stand()) == std::get<0>(chosen) : stand() == chosen);
+            EXPECT_TRUE(refusedFirst == End ? std::get<0>(stand()) == std::get<0>(chosen)
+                                            : stand() == chosen);
         } else if (refusedFirst == WrongArrow)
             KeyPartition({h.cornerX, h.top}, Qt::Key_Down, kDirectionUp, 0, false, Refusal::Arrow);
         else if (refusedFirst == InsideWall || refusedFirst == Zero)
@@ -524,7 +526,7 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
     const QImage shown = View()->grab().toImage();
     EXPECT_TRUE(ReadoutAt(start) == datum && View()->grab().toImage() == shown) << "as a full repaint shows";
     KeyPartition(start, row.qtKey, row.side, length, true, Refusal::None,
-                 refusedFirst > RefusedFirst::WrongArrow && refusedFirst < RefusedFirst::BaseCancel);
+                 refusedFirst > RefusedFirst::WrongArrow && refusedFirst < RefusedFirst::Base);
     EXPECT_EQ(readout, datum) << "the DATUM reads from where it did before";
 
     const auto objects = ReadBack();
@@ -543,9 +545,10 @@ INSTANTIATE_TEST_SUITE_P(Partitions, LShapedHouse,
                          ::testing::Combine(::testing::ValuesIn(kLHouseRows), ::testing::Bool(),
                                             ::testing::Values(RefusedFirst::None, RefusedFirst::WrongArrow,
                                                               RefusedFirst::Zero, RefusedFirst::Cancel,
-                                                              RefusedFirst::InsideWall, RefusedFirst::PastSheet,
-                                                              RefusedFirst::EnterTwice, RefusedFirst::BaseCancel,
-                                                              RefusedFirst::EndCancel)),
+                                                              RefusedFirst::InsideWall,
+                                                              RefusedFirst::PastSheet,
+                                                              RefusedFirst::EnterTwice, RefusedFirst::Base,
+                                                              RefusedFirst::End)),
                          [](const auto& i) {
                              return std::get<0>(i.param).name +
                                     std::string(std::get<1>(i.param) ? "Metric" : "Imperial") +

@@ -302,7 +302,8 @@ INSTANTIATE_TEST_SUITE_P(
 // is selected, or one after a drag over empty paper that follows a copy (each says nothing is selected,
 // no turn is asked).
 // The selection goes from the reference click to the next click; the rest stays.
-enum Before { kNothing, kRefusedTurn, kRefusedTurnAfterReference, kPaperClick, kObjectClick, kRightClick, kEmptyDrag };
+enum Before { kNothing, kRefusedTurn, kRefusedTurnAfterReference, kPaperClick, kObjectClick, kRightClick };
+constexpr int kEmptyDrag = kRightClick + 1;
 
 class BeforeAMove : public MoveRotate, public ::testing::WithParamInterface<std::tuple<int, bool, bool>> {};
 
@@ -332,7 +333,8 @@ TEST_P(BeforeAMove, IsNothingToIt) {
     Click(TPoint(300, 220));
     Key(Qt::Key_Return);
     EXPECT_EQ(ui.LogContains("outside the programme's total drawing sizes"), refused);
-    EXPECT_EQ(ui.Log().find("Nothing selected - drag a rectangle") != ui.Log().rfind("Nothing selected"), before == kEmptyDrag);
+    EXPECT_EQ(ui.Log().find("Nothing selected - drag a rectangle") != ui.Log().rfind("Nothing selected"),
+              before == kEmptyDrag);
     EXPECT_EQ(ui.LogContains("Nothing selected - drag a rectangle"), before >= kRightClick);
     EXPECT_EQ(ui.LogContains("title=\"ROTATE\""), refused);
     const auto now = FileObjects();

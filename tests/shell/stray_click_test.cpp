@@ -217,7 +217,9 @@ class EscapeAtAStage : public StrayPress {};
 TEST_P(EscapeAtAStage, TakesBackTheStepInProgressOnly) {
     if (GetParam().command == cmd::kZoomUp) { // its wait alone goes: the line chosen and its start stay
         Restart();
-        const auto line = [this] { return std::pair(client->Tool->PointPlaced, std::string(client->ToolGadget->GetText())); };
+        const auto line = [this] {
+            return std::pair(client->Tool->PointPlaced, std::string(client->ToolGadget->GetText()));
+        };
         client->ProcessCommand(cmd::kLine);
         if (GetParam().stage == Stage::AfterEnter) EnterAt(kEnterAt);
         const auto chosen = line();
@@ -248,7 +250,9 @@ TEST_P(EscapeAtAStage, TakesBackTheStepInProgressOnly) {
     Key(Qt::Key_Escape);
     const bool sameFile = std::exchange(std::get<0>(control), std::get<0>(held)) == std::get<0>(held);
     // The stage holds something when it left the tool at a stage of its own: its kind, mode or point.
-    const auto stage = [](const auto& t) { return std::tuple(std::get<1>(t), std::get<2>(t), std::get<3>(t)); };
+    const auto stage = [](const auto& t) {
+        return std::tuple(std::get<1>(t), std::get<2>(t), std::get<3>(t));
+    };
     const bool holds = std::get<1>(held) != tk::kPick && stage(held) != stage(control);
     if (!*GetParam().keys && (holds || client->Tool->Kind != tk::kPick)) {
         EXPECT_EQ(seen(), control) << "the step taken back";
@@ -280,12 +284,14 @@ TEST_P(EscapeInAStep, LosesNothing) {
             k == 'E' ? EnterAt(kEnterAt) : k == 'c' ? Click(kOnLine) : k == 'p' ? Click(kPaper) : void();
             if (k == 'G') Drag(TPoint(50, 130), TPoint(190, 170));
             if (k == 'T' || k == 't') QTest::keyClicks(View(), k == 'T' ? "AB" : "A");
-            if (k == 'S') Click(PixelOf(ObjectList[ObjectList.count - 1]->x1, ObjectList[ObjectList.count - 1]->y1));
+            if (k == 'S')
+                Click(PixelOf(ObjectList[ObjectList.count - 1]->x1, ObjectList[ObjectList.count - 1]->y1));
             if (k == 'P') client->ProcessCommand(cmd::kPaste);
             if (k == 'e') Key(Qt::Key_Return);
             if (escape && k == 'Z') client->ProcessCommand(cmd::kZoomUp);
             if (escape && (k == 'Z' || k == 'N' || k == 'X' || k == 'Y')) Key(Qt::Key_Escape);
-            if (!escape && (k == 'X' || k == 'Y')) Key(Qt::Key_Return), k == 'X' ? Key(Qt::Key_Return) : void();
+            if (!escape && (k == 'X' || k == 'Y')) Key(Qt::Key_Return);
+            if (!escape && k == 'X') Key(Qt::Key_Return);
         }
         return WorkingFile() + client->ToolGadget->GetText() + client->StatusBar->GetText();
     };
