@@ -520,7 +520,9 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
     if (row.twice) KeyPartition(start, row.qtKey, row.side, length, true);
     const auto kept = ReadBack();
     const std::string datum = ReadoutAt(start);
+    const int32_t ids = IdCounter;
     KeyRefusedStart(h, row.side);
+    EXPECT_EQ(IdCounter, ids) << "the next partition is numbered as if nothing had been refused";
     ASSERT_EQ(ui.LogContains("Wrong Arrow key for second line position"), refusedFirst == RefusedFirst::WrongArrow);
     ASSERT_EQ(ReadBack().size(), kept.size()) << "the refused start stored nothing";
     const QImage shown = View()->grab().toImage();
