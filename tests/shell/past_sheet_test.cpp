@@ -2,6 +2,7 @@
 // window shows what lies past the sheet in a colour of its own.
 #include <QTest>
 
+#include <cstdlib>
 #include <tuple>
 
 #include "document/program_state.h"
@@ -186,5 +187,69 @@ TEST_P(EnterOffTheArea, TakesThePointersLastPlaceInTheArea) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tools, EnterOffTheArea, ::testing::Combine(::testing::Bool(), ::testing::Bool()));
+
+// (tool, edge, metric) a start on the sheet's edge, or as near it as the pointer reaches in the area,
+// and a step of 2000 (6' 6") along the edge: the keyed length is drawn, or a box says why not. A
+// partition lies inward on the bottom and top edges, outward on the others, and is offered no length
+// an earlier start left.
+enum class EdgeTool { Partition, Line, LineText, Multiline, Rectangle, Ellipse };
+enum class Edge { Left, Right, Bottom, Top };
+class StartOnTheEdge : public InputTest,
+                       public ::testing::WithParamInterface<std::tuple<EdgeTool, Edge, bool>> {};
+
+TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
+    const auto [tool, edge, metric] = GetParam();
+    dir.WriteFile("CFG/DWGSIZEM.CFG", "4000 4000"), dir.WriteFile("CFG/DWGSIZEI.CFG", "4000 4000");
+    MetricUnits = metric, CurrentView = tool == EdgeTool::Partition ? kGroundFloor : kSitePlan;
+    Open();
+    const bool upright = edge == Edge::Left || edge == Edge::Right,
+               far = edge == Edge::Right || edge == Edge::Top;
+    if (CurrentView != kSitePlan)
+        child->Scroller->XPos = far ? child->Scroller->XRange : 0,
+        child->Scroller->YPos = far ? 0 : child->ScrollRangeY;
+    child->Invalidate(true), child->UpdateWindow();
+    const auto along = [&](const TPoint& p) { return int64_t{upright ? DrawingAt(p).x : DrawingAt(p).y}; };
+    const int64_t end = upright ? SheetRight() : SheetTop(), edgeAt = far ? end : 0;
+    TPoint at(-1, -1); // the pixel on the sheet nearest its edge
+    for (int32_t i = 0; i < (upright ? child->GetClientRect().right : child->GetClientRect().bottom); ++i)
+        if (const TPoint p(upright ? i : 300, upright ? 300 : i);
+            along(p) >= 0 && along(p) <= end &&
+            (at.x < 0 || std::abs(along(p) - edgeAt) < std::abs(along(at) - edgeAt)))
+            at = p;
+    const int32_t dialog = metric ? kPartitionDialogId : kPartitionImpDialogId;
+    if (tool == EdgeTool::Partition)
+        pl::script::AnswerDialog(dialog, {DialogStep{{{dialog + 1 + static_cast<int>(edge), "1"}}, IDOK}});
+    if (tool == EdgeTool::Multiline) pl::script::AnswerInput("3");
+    constexpr int32_t kCommands[] = {cmd::kInternalWall, cmd::kLine,      cmd::kLineText,
+                                     cmd::kMultiline,    cmd::kRectangle, cmd::kEllipse};
+    client->ProcessCommand(kCommands[static_cast<int>(tool)]);
+    client->Tool->Count =
+        tool == EdgeTool::Partition ? 2400 : client->Tool->Count; // as an earlier start leaves it
+    const int32_t before = FileCount();
+    MoveTo(at), Key(Qt::Key_Return);
+    const auto length = [&] {
+        metric ? pl::script::AnswerInput("2000")
+               : pl::script::AnswerDialog(kFeetDialogId,
+                                          {DialogStep{{{kFeetEditId, "6"}, {kInchesEditId, "6"}}, IDOK}});
+    };
+    length();
+    if (tool == EdgeTool::LineText) pl::script::AnswerDialog(2690, {DialogStep{{{2691, "ROAD"}}, IDOK}});
+    Key(upright ? Qt::Key_Down : Qt::Key_Right);
+    if (tool == EdgeTool::Rectangle)
+        length(), Key(edge == Edge::Left     ? Qt::Key_Right
+                      : edge == Edge::Right  ? Qt::Key_Left
+                      : edge == Edge::Bottom ? Qt::Key_Up
+                                             : Qt::Key_Down);
+    EXPECT_TRUE(FileCount() > before || ui.LogContains("MessageBox")) << ui.Log();
+    EXPECT_FALSE(ui.LogContains("initial=\"2400\"") || ui.LogContains("initial{9501=\"8\" 9502=\"4\""))
+        << ui.Log();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ToolsEdgesUnits, StartOnTheEdge,
+    ::testing::Combine(::testing::Values(EdgeTool::Partition, EdgeTool::Line, EdgeTool::LineText,
+                                         EdgeTool::Multiline, EdgeTool::Rectangle, EdgeTool::Ellipse),
+                       ::testing::Values(Edge::Left, Edge::Right, Edge::Bottom, Edge::Top),
+                       ::testing::Bool()));
 
 } // namespace
