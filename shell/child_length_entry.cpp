@@ -8,6 +8,7 @@
 
 #include "document/document.h"
 #include "document/program_state.h"
+#include "document/sheet_edge.h"
 #include "platform/cursor.h"
 #include "platform/gadgets.h"
 #include "platform/message_box.h"
@@ -264,6 +265,13 @@ void EngagedStep::Arrow() {
             return;
         }
         offered = Tool().Count;
+        // A partition whose second face would begin past the sheet's edge has no length to ask.
+        if (const auto* wall = dynamic_cast<const TIntwallobjtool*>(&Tool());
+            wall && !OnSheet(wall->SecondFaceStart.x, wall->SecondFaceStart.y)) {
+            BoxKeepingCursor(window_, kPastSheetText, kPastSheetCaption, MB_OK | MB_ICONEXCLAMATION);
+            EndStartWithNothingBuilt();
+            return;
+        }
     }
     const auto step = AskLength(offered);
     // A length box given nothing to draw (0 offered, or cancelled) stored nothing.

@@ -138,6 +138,9 @@ public:
     int32_t& WallGroup() { return SegmentLength; }
 
     int32_t BandShown = 0; // 1 once the rubber band has been drawn
+    // Where the second face begins beside the start of the segment an arrow key asked for, as the
+    // arrow's Start laid it out.
+    POINT SecondFaceStart{};
     // No segment made yet since the start point: the new segment's side is the one the user chose.
     bool FirstOfChain = true;
     // Set by a partition refused for lying inside an external wall: the key that made it changes nothing.

@@ -184,6 +184,7 @@ FreeSpan MeasureSegmentStart(TList& document, int32_t view, int32_t zoomDivisor,
                                ? WidthAcross(chainSide == 0 ? side : chainSide, direction, thickness)
                                : ChainWidthAcross(document, previous, x, y, chainSide, direction, thickness);
     FreeSpan free = MeasureFreeLength(document, view, zoomDivisor, x, y, direction, across, previous);
+    free.Across = across;
     // Beside the line, toward the wall at an inner corner, the partition would lie inside the wall.
     const bool upright = direction == kDirectionUp || direction == kDirectionDown;
     const int32_t ahead = direction == kDirectionUp || direction == kDirectionRight ? 1000 : -1000;

@@ -44,8 +44,8 @@ class PastSheet : public InputTest, public ::testing::WithParamInterface<std::tu
 
 // (view, road) on the smallest sheet: the site plan shows it whole with room round it, a floor or a
 // layout is scrolled to its lower left corner. Below has x on the sheet; a partition runs along the bottom or
-// left edge, side outward. The paste, symbol and turn carry three lines near that corner 2000 left or a
-// quarter turn down, a room goes 25000 left, past the sheet. What the program places itself lands in sight.
+// left edge, side outward, refused before a length is asked. The paste, symbol and turn carry three lines near
+// that corner 2000 left or a quarter turn down, a room goes 25000 left, past the sheet. What the program places itself lands in sight.
 TEST_P(PastSheet, StoresNothingAndSaysSo) {
     const auto [view, road] = GetParam();
     dir.WriteFile("CFG/DWGSIZEM.CFG", "4000 4000");
@@ -89,7 +89,6 @@ TEST_P(PastSheet, StoresNothingAndSaysSo) {
     if (road <= Road::WallLeft) {
         MoveTo(past);
         Key(Qt::Key_Return);
-        if (wall) pl::script::AnswerInput("2000");
         Key(road == Road::WallLeft ? Qt::Key_Up : Qt::Key_Right);
     }
     if (road == Road::ClickText || road == Road::DatumClick) Click(past);
@@ -188,10 +187,9 @@ TEST_P(EnterOffTheArea, TakesThePointersLastPlaceInTheArea) {
 
 INSTANTIATE_TEST_SUITE_P(Tools, EnterOffTheArea, ::testing::Combine(::testing::Bool(), ::testing::Bool()));
 
-// (tool, edge, metric) a start on the sheet's edge, or as near it as the pointer reaches in the area,
-// and a step of 2000 (6' 6") along the edge: the keyed length is drawn, or a box says why not. A
-// partition lies inward on the bottom and top edges, outward on the others, and is offered no length
-// an earlier start left.
+// (tool, edge, metric) a start on the sheet's edge, or as near as the pointer gets to it in the area, and
+// 2000 (6' 6") along the edge: drawn; a partition whose side lies past the left edge is refused with the
+// sheet message before any length is asked, and none is offered that an earlier start left.
 enum class EdgeTool { Partition, Line, LineText, Multiline, Rectangle, Ellipse };
 enum class Edge { Left, Right, Bottom, Top };
 class StartOnTheEdge : public InputTest,
@@ -202,45 +200,39 @@ TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
     dir.WriteFile("CFG/DWGSIZEM.CFG", "4000 4000"), dir.WriteFile("CFG/DWGSIZEI.CFG", "4000 4000");
     MetricUnits = metric, CurrentView = tool == EdgeTool::Partition ? kGroundFloor : kSitePlan;
     Open();
-    const bool upright = edge == Edge::Left || edge == Edge::Right,
-               far = edge == Edge::Right || edge == Edge::Top;
+    const bool upright = edge <= Edge::Right, far = edge == Edge::Right || edge == Edge::Top;
+    const bool refused = tool == EdgeTool::Partition && edge == Edge::Left;
     if (CurrentView != kSitePlan)
         child->Scroller->XPos = far ? child->Scroller->XRange : 0,
-        child->Scroller->YPos = far ? 0 : child->ScrollRangeY;
-    child->Invalidate(true), child->UpdateWindow();
+        child->Scroller->YPos = far ? 0 : child->ScrollRangeY, child->Invalidate(true);
     const auto along = [&](const TPoint& p) { return int64_t{upright ? DrawingAt(p).x : DrawingAt(p).y}; };
     const int64_t end = upright ? SheetRight() : SheetTop(), edgeAt = far ? end : 0;
     TPoint at(-1, -1); // the pixel on the sheet nearest its edge
-    for (int32_t i = 0; i < (upright ? child->GetClientRect().right : child->GetClientRect().bottom); ++i)
+    for (int32_t i = 0; i < 700; ++i)
         if (const TPoint p(upright ? i : 300, upright ? 300 : i);
             along(p) >= 0 && along(p) <= end &&
             (at.x < 0 || std::abs(along(p) - edgeAt) < std::abs(along(at) - edgeAt)))
             at = p;
-    const int32_t dialog = metric ? kPartitionDialogId : kPartitionImpDialogId;
-    if (tool == EdgeTool::Partition)
-        pl::script::AnswerDialog(dialog, {DialogStep{{{dialog + 1 + static_cast<int>(edge), "1"}}, IDOK}});
+    const int32_t box = metric ? kPartitionDialogId : kPartitionImpDialogId, sides[] = {1, 1, 3, 4};
+    if (tool == EdgeTool::Partition) pl::script::AnswerDialog(box, {{{{box + sides[int(edge)], "1"}}, IDOK}});
     if (tool == EdgeTool::Multiline) pl::script::AnswerInput("3");
-    constexpr int32_t kCommands[] = {cmd::kInternalWall, cmd::kLine,      cmd::kLineText,
-                                     cmd::kMultiline,    cmd::kRectangle, cmd::kEllipse};
-    client->ProcessCommand(kCommands[static_cast<int>(tool)]);
-    client->Tool->Count =
-        tool == EdgeTool::Partition ? 2400 : client->Tool->Count; // as an earlier start leaves it
+    const int32_t commands[] = {cmd::kInternalWall, cmd::kLine,      cmd::kLineText,
+                                cmd::kMultiline,    cmd::kRectangle, cmd::kEllipse};
+    client->ProcessCommand(commands[int(tool)]);
+    client->Tool->Count = 2400; // a partition's free length as an earlier start leaves it
     const int32_t before = FileCount();
-    MoveTo(at), Key(Qt::Key_Return);
     const auto length = [&] {
-        metric ? pl::script::AnswerInput("2000")
-               : pl::script::AnswerDialog(kFeetDialogId,
-                                          {DialogStep{{{kFeetEditId, "6"}, {kInchesEditId, "6"}}, IDOK}});
+        metric
+            ? pl::script::AnswerInput("2000")
+            : pl::script::AnswerDialog(kFeetDialogId, {{{{kFeetEditId, "6"}, {kInchesEditId, "6"}}, IDOK}});
     };
-    length();
-    if (tool == EdgeTool::LineText) pl::script::AnswerDialog(2690, {DialogStep{{{2691, "ROAD"}}, IDOK}});
-    Key(upright ? Qt::Key_Down : Qt::Key_Right);
+    if (!refused) length();
+    if (tool == EdgeTool::LineText) pl::script::AnswerDialog(2690, {{{{2691, "ROAD"}}, IDOK}});
+    MoveTo(at), Key(Qt::Key_Return), Key(upright ? Qt::Key_Down : Qt::Key_Right);
     if (tool == EdgeTool::Rectangle)
-        length(), Key(edge == Edge::Left     ? Qt::Key_Right
-                      : edge == Edge::Right  ? Qt::Key_Left
-                      : edge == Edge::Bottom ? Qt::Key_Up
-                                             : Qt::Key_Down);
-    EXPECT_TRUE(FileCount() > before || ui.LogContains("MessageBox")) << ui.Log();
+        length(), Key(upright ? (far ? Qt::Key_Left : Qt::Key_Right) : (far ? Qt::Key_Down : Qt::Key_Up));
+    EXPECT_EQ(FileCount() > before, !refused);
+    EXPECT_EQ(ui.LogContains(kPastSheetText), refused);
     EXPECT_FALSE(ui.LogContains("initial=\"2400\"") || ui.LogContains("initial{9501=\"8\" 9502=\"4\""))
         << ui.Log();
 }
