@@ -141,6 +141,18 @@ std::optional<StepPath> SheetCheckPath(const TDrawingtool& tool, POINT pointer, 
     return StepPath{*from, key};
 }
 
+// A typed length is whole millimetres from 1 to 69999, or feet and inches below 300000 units of 1/24
+// inch. Cancel or 0 asks for nothing; any other length outside the limits is told, and draws nothing.
+std::optional<int32_t> WithinLimits(TChild& window, std::optional<int32_t> value, const char* caption) {
+    if (!value || *value == 0) return std::nullopt;
+    if (*value >= 1 && *value <= (MetricUnits == 1 ? 69999 : 299999)) return value;
+    BoxKeepingCursor(window,
+                     MetricUnits == 1 ? "The length must be from 1 to 69999 mm - nothing has been drawn"
+                                      : "The length must be less than 1041' 8\" - nothing has been drawn",
+                     caption, MB_OK | MB_ICONEXCLAMATION);
+    return std::nullopt;
+}
+
 void SetDistanceGadget(TClient& client, const char* text) {
     if (client.DistanceGadget) client.DistanceGadget->SetText(text);
 }
@@ -312,18 +324,14 @@ void EngagedStep::WaitForLineStart() {
     client_.ShowLineStartGuide();
 }
 
-// The typed length of one step: whole millimetres from 1 to 69999, or feet and inches below 300000
-// units of 1/24 inch. A cancelled prompt or a length outside the limits gives nothing.
+// The typed length of one step; nothing for a cancelled prompt or a length outside the limits.
 std::optional<int32_t> EngagedStep::AskLength(int32_t preset) {
-    if (MetricUnits == 1) {
-        const auto value =
-            AskNumber(PromptTitle(Tool()), ArrowPrompt(key_), std::to_string(preset).c_str(), 9);
-        if (!value || *value < 1 || *value > 69999) return std::nullopt;
-        return value;
-    }
-    const auto value = AskFeetInches(window_, preset);
-    if (!value || *value < 1 || *value > 299999) return std::nullopt;
-    return value;
+    const char* title = PromptTitle(Tool());
+    return WithinLimits(window_,
+                        MetricUnits == 1
+                            ? AskNumber(title, ArrowPrompt(key_), std::to_string(preset).c_str(), 9)
+                            : AskFeetInches(window_, preset),
+                        title);
 }
 
 void EngagedStep::BaseDistance() {
@@ -335,17 +343,11 @@ void EngagedStep::BaseDistance() {
         if (tools::Failed(Command(1))) return;
         preset = Tool().Count;
     }
-    std::optional<int32_t> step;
-    bool cancelled = false;
-    if (MetricUnits == 1) {
-        step = AskNumber(PromptTitle(Tool()), "", std::to_string(preset).c_str(), 9);
-        cancelled = !step;
-        if (step && (*step < 1 || *step > 69999)) step.reset();
-    } else {
-        step = AskFeetInches(window_, preset);
-        cancelled = !step;
-        if (step && (*step < 1 || *step > 299999)) step.reset();
-    }
+    const char* title = PromptTitle(Tool());
+    std::optional<int32_t> step = MetricUnits == 1 ? AskNumber(title, "", std::to_string(preset).c_str(), 9)
+                                                   : AskFeetInches(window_, preset);
+    const bool cancelled = !step;
+    step = WithinLimits(window_, step, title);
     // A cancelled distance lets the line chosen by the arrow go: the next arrow chooses afresh.
     if (cancelled) {
         EndStartWithNothingBuilt();
