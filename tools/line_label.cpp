@@ -100,8 +100,10 @@ void TLineobjtool::ShowLengthLabel(TDC& dc, TRect& client, int32_t, int32_t) {
         // The program chooses the label's place: beside a line on the sheet's edge it is kept on the
         // sheet, never refused with the line.
         Placed at = PlaceLabel(lie, *line, label.side, d);
-        at.x = static_cast<int32_t>(Fitted(at.x, 0, 0, 0, SheetRight()));
-        at.y = static_cast<int32_t>(Fitted(at.y, 0, 0, 0, SheetTop()));
+        if (OnSheet(line->x1, line->y1) && OnSheet(line->x2, line->y2)) {
+            at.x = static_cast<int32_t>(Fitted(at.x, 0, 0, 0, SheetRight()));
+            at.y = static_cast<int32_t>(Fitted(at.y, 0, 0, 0, SheetTop()));
+        }
 
         dc.RestoreFont();
         // Shown as every later repaint shows the stored label, so no step leaves a second one beside it.
