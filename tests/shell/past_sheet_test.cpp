@@ -2,7 +2,6 @@
 // window shows what lies past the sheet in a colour of its own.
 #include <QTest>
 
-#include <cstdlib>
 #include <tuple>
 
 #include "document/program_state.h"
@@ -44,8 +43,9 @@ class PastSheet : public InputTest, public ::testing::WithParamInterface<std::tu
 
 // (view, road) on the smallest sheet: the site plan shows it whole with room round it, a floor or a
 // layout is scrolled to its lower left corner. Below has x on the sheet; a partition runs along the bottom or
-// left edge, side outward, refused before a length is asked. The paste, symbol and turn carry three lines near
-// that corner 2000 left or a quarter turn down, a room goes 25000 left, past the sheet. What the program places itself lands in sight.
+// left edge, side outward, refused before a length is asked. The paste, symbol and turn carry three lines
+// near that corner 2000 left or a quarter turn down, a room goes 25000 left, past the sheet. What the program
+// places itself lands in sight.
 TEST_P(PastSheet, StoresNothingAndSaysSo) {
     const auto [view, road] = GetParam();
     dir.WriteFile("CFG/DWGSIZEM.CFG", "4000 4000");
@@ -187,61 +187,56 @@ TEST_P(EnterOffTheArea, TakesThePointersLastPlaceInTheArea) {
 
 INSTANTIATE_TEST_SUITE_P(Tools, EnterOffTheArea, ::testing::Combine(::testing::Bool(), ::testing::Bool()));
 
-// (tool, edge, metric) a start on the sheet's edge, or as near as the pointer gets to it in the area, and
-// 2000 (6' 6") along the edge: drawn; a partition whose side lies past the left edge is refused with the
-// sheet message before any length is asked, and none is offered that an earlier start left.
-enum class EdgeTool { Partition, Line, LineText, Multiline, Rectangle, Ellipse };
-enum class Edge { Left, Right, Bottom, Top };
+// (command, edge: left right bottom top, metric) on the smallest sheet, a start on the sheet's edge (or the
+// pixel nearest it) and 1500 (5' 0") along the edge, a rectangle's side back onto the edge: drawn, but for a
+// partition whose side lies past the left edge, refused with the sheet message before a length is asked.
+// No partition is offered the free length an earlier start left.
 class StartOnTheEdge : public InputTest,
-                       public ::testing::WithParamInterface<std::tuple<EdgeTool, Edge, bool>> {};
+                       public ::testing::WithParamInterface<std::tuple<int32_t, int, bool>> {};
 
 TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
-    const auto [tool, edge, metric] = GetParam();
+    const auto [command, edge, metric] = GetParam();
+    const bool upright = edge < 2, far = edge % 2, wall = command == cmd::kInternalWall,
+               refused = wall && !edge;
     dir.WriteFile("CFG/DWGSIZEM.CFG", "4000 4000"), dir.WriteFile("CFG/DWGSIZEI.CFG", "4000 4000");
-    MetricUnits = metric, CurrentView = tool == EdgeTool::Partition ? kGroundFloor : kSitePlan;
+    MetricUnits = metric, CurrentView = wall ? kGroundFloor : kSitePlan;
     Open();
-    const bool upright = edge <= Edge::Right, far = edge == Edge::Right || edge == Edge::Top;
-    const bool refused = tool == EdgeTool::Partition && edge == Edge::Left;
-    if (CurrentView != kSitePlan)
-        child->Scroller->XPos = far ? child->Scroller->XRange : 0,
-        child->Scroller->YPos = far ? 0 : child->ScrollRangeY, child->Invalidate(true);
-    const auto along = [&](const TPoint& p) { return int64_t{upright ? DrawingAt(p).x : DrawingAt(p).y}; };
-    const int64_t end = upright ? SheetRight() : SheetTop(), edgeAt = far ? end : 0;
-    TPoint at(-1, -1); // the pixel on the sheet nearest its edge
-    for (int32_t i = 0; i < 700; ++i)
-        if (const TPoint p(upright ? i : 300, upright ? 300 : i);
-            along(p) >= 0 && along(p) <= end &&
-            (at.x < 0 || std::abs(along(p) - edgeAt) < std::abs(along(at) - edgeAt)))
-            at = p;
-    const int32_t box = metric ? kPartitionDialogId : kPartitionImpDialogId, sides[] = {1, 1, 3, 4};
-    if (tool == EdgeTool::Partition) pl::script::AnswerDialog(box, {{{{box + sides[int(edge)], "1"}}, IDOK}});
-    if (tool == EdgeTool::Multiline) pl::script::AnswerInput("3");
-    const int32_t commands[] = {cmd::kInternalWall, cmd::kLine,      cmd::kLineText,
-                                cmd::kMultiline,    cmd::kRectangle, cmd::kEllipse};
-    client->ProcessCommand(commands[int(tool)]);
-    client->Tool->Count = 2400; // a partition's free length as an earlier start leaves it
+    if (wall)
+        child->Scroller->XPos = far * child->Scroller->XRange,
+        child->Scroller->YPos = !far * child->ScrollRangeY;
+    child->Invalidate(true);
+    const auto at = [&](int32_t i) { return upright ? TPoint(i, 300) : TPoint(300, i); };
+    const auto in = [&](int32_t i) { // how far the pixel lies in from the edge
+        const POINT p = DrawingAt(at(i));
+        return far ? (upright ? SheetRight() - p.x : SheetTop() - p.y) : int64_t{upright ? p.x : p.y};
+    };
+    int32_t i = 0;
+    for (int32_t j = 0; j < 700; ++j)
+        if (in(j) >= 0 && (in(i) < 0 || in(j) < in(i))) i = j;
+    const int32_t box = metric ? kPartitionDialogId : kPartitionImpDialogId,
+                  rect = command == cmd::kRectangle;
+    if (wall) pl::script::AnswerDialog(box, {{{{box + (upright ? 1 : edge + 1), "1"}}, IDOK}});
+    if (command == cmd::kMultiline) pl::script::AnswerInput("3");
+    client->ProcessCommand(command), client->Tool->Count = 2400; // a free length an earlier start left
     const int32_t before = FileCount();
     const auto length = [&] {
-        metric
-            ? pl::script::AnswerInput("2000")
-            : pl::script::AnswerDialog(kFeetDialogId, {{{{kFeetEditId, "6"}, {kInchesEditId, "6"}}, IDOK}});
+        metric ? pl::script::AnswerInput("1500")
+               : pl::script::AnswerDialog(kFeetDialogId, {{{{kFeetEditId, "5"}}, IDOK}});
     };
     if (!refused) length();
-    if (tool == EdgeTool::LineText) pl::script::AnswerDialog(2690, {{{{2691, "ROAD"}}, IDOK}});
-    MoveTo(at), Key(Qt::Key_Return), Key(upright ? Qt::Key_Down : Qt::Key_Right);
-    if (tool == EdgeTool::Rectangle)
-        length(), Key(upright ? (far ? Qt::Key_Left : Qt::Key_Right) : (far ? Qt::Key_Down : Qt::Key_Up));
-    EXPECT_EQ(FileCount() > before, !refused);
-    EXPECT_EQ(ui.LogContains(kPastSheetText), refused);
-    EXPECT_FALSE(ui.LogContains("initial=\"2400\"") || ui.LogContains("initial{9501=\"8\" 9502=\"4\""))
-        << ui.Log();
+    if (command == cmd::kLineText) pl::script::AnswerDialog(2690, {{{{2691, "ROAD"}}, IDOK}});
+    MoveTo(at(i + rect * (edge % 3 ? -20 : 20))), Key(Qt::Key_Return),
+        Key(upright ? Qt::Key_Down : Qt::Key_Right);
+    const int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Down, Qt::Key_Up};
+    if (rect) length(), Key(keys[edge]);
+    EXPECT_EQ(std::pair(FileCount() > before, ui.LogContains(kPastSheetText)), std::pair(!refused, refused));
+    EXPECT_FALSE(ui.LogContains("initial=\"2400\"") || ui.LogContains("initial{9501=\"8\" 9502=\"4\""));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ToolsEdgesUnits, StartOnTheEdge,
-    ::testing::Combine(::testing::Values(EdgeTool::Partition, EdgeTool::Line, EdgeTool::LineText,
-                                         EdgeTool::Multiline, EdgeTool::Rectangle, EdgeTool::Ellipse),
-                       ::testing::Values(Edge::Left, Edge::Right, Edge::Bottom, Edge::Top),
-                       ::testing::Bool()));
+INSTANTIATE_TEST_SUITE_P(ToolsEdgesUnits, StartOnTheEdge,
+                         ::testing::Combine(::testing::Values(cmd::kInternalWall, cmd::kLine, cmd::kLineText,
+                                                              cmd::kMultiline, cmd::kRectangle,
+                                                              cmd::kEllipse),
+                                            ::testing::Range(0, 4), ::testing::Bool()));
 
 } // namespace

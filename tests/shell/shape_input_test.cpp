@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <string>
 #include <tuple>
 
 #include "document/program_state.h"
@@ -69,18 +68,6 @@ TEST_F(ShapeInput, KeyedRectangleTakesACornerAndTwoArrows) {
     EXPECT_EQ(r.x2, corner.x + 2000);
     EXPECT_EQ(r.y2, corner.y + 1000);
     EXPECT_EQ(client->Tool->X0, 0); // ready for the next corner
-}
-
-// A side keyed to end on the sheet's left edge, at x 0, is a side like any other.
-TEST_F(ShapeInput, KeyedRectangleMayEndOnTheSheetsLeftEdge) {
-    Open();
-    client->CmRectangle();
-    MoveTo(TPoint(200, 200)), Key(Qt::Key_Return);
-    const POINT corner = DrawingAt(TPoint(200, 200));
-    pl::script::AnswerInput(std::to_string(corner.x)), Key(Qt::Key_Left);
-    pl::script::AnswerInput("1000"), Key(Qt::Key_Up);
-    EXPECT_EQ(std::tuple(Last().kind, Last().x1, Last().x2, Last().y2),
-              std::tuple(kRectangle, corner.x, 0, corner.y + 1000));
 }
 
 TEST_F(ShapeInput, KeyedRoundedRectangleKeepsItsCornerRadius) {
