@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(Tools, EnterOffTheArea, ::testing::Combine(::testing::B
 // (command, edge: left right bottom top, metric) on the smallest sheet, a start on the sheet's edge (or the
 // pixel nearest it) and 1500 (5' 0") along the edge, a rectangle's side back onto the edge: drawn, but for a
 // partition whose side lies past the left edge, refused with the sheet message before a length is asked.
-// No partition is offered the free length an earlier start left.
+// A partition is offered the length to the sheet's edge ahead.
 class StartOnTheEdge : public InputTest,
                        public ::testing::WithParamInterface<std::tuple<int32_t, int, bool>> {};
 
@@ -217,7 +217,7 @@ TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
                   rect = command == cmd::kRectangle;
     if (wall) pl::script::AnswerDialog(box, {{{{box + (upright ? 1 : edge + 1), "1"}}, IDOK}});
     if (command == cmd::kMultiline) pl::script::AnswerInput("3");
-    client->ProcessCommand(command), client->Tool->Count = 2400; // a free length an earlier start left
+    client->ProcessCommand(command);
     const int32_t before = FileCount();
     const auto length = [&] {
         metric ? pl::script::AnswerInput("1500")
@@ -230,7 +230,9 @@ TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
     const int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Down, Qt::Key_Up};
     if (rect) length(), Key(keys[edge]);
     EXPECT_EQ(std::pair(FileCount() > before, ui.LogContains(kPastSheetText)), std::pair(!refused, refused));
-    EXPECT_FALSE(ui.LogContains("initial=\"2400\"") || ui.LogContains("initial{9501=\"8\" 9502=\"4\""));
+    const int64_t ahead =
+        upright ? DrawingAt(at(i)).y : SheetRight() - DrawingAt(at(i)).x; // to the edge ahead
+    EXPECT_TRUE(!wall || refused || !metric || ui.LogContains("initial=\"" + std::to_string(ahead) + "\""));
 }
 
 INSTANTIATE_TEST_SUITE_P(ToolsEdgesUnits, StartOnTheEdge,
