@@ -131,16 +131,6 @@ TEST_F(InternalWalls, ChainedSegmentsAreMitredAtTheirCorner) {
     EXPECT_EQ(walls[1]->q1y, walls[1]->y1 + 100);
 }
 
-// Nothing within reach up the sheet, WALL TO offers no length, not one an earlier start measured.
-TEST_F(InternalWalls, WallToOffersNoLengthWithNothingWithinReach) {
-    Open();
-    StartWalls("100", kPartitionRight);
-    client->Tool->Count = 2400; // the free length an earlier start measured
-    EnterAt(TPoint(200, 300));
-    pl::script::CancelInput(), Key(Qt::Key_Up);
-    EXPECT_TRUE(ui.LogContains("title=\"WALL TO\" prompt=\"UP:\" initial=\"0\"")) << ui.Log();
-}
-
 // The start built nothing and is let go: the next Enter is a start of its own.
 TEST_F(InternalWalls, EnterTwiceAtOnePointMakesNoWallAndHoldsNoStart) {
     Open();

@@ -113,8 +113,7 @@ TEST_P(MetricLimit, LengthsOutsideOneTo69999AreRefused) {
                        ui.LogContains("Distance would take you outside the programme's total drawing sizes");
     EXPECT_EQ(taken, GetParam().second);
     // Any length but 0 (or none) that is refused is told.
-    EXPECT_EQ(ui.LogContains("The length must be from 1 to 69999 mm"),
-              !taken && std::atoi(GetParam().first) != 0);
+    EXPECT_EQ(ui.LogContains("The length must be from 1 to 69999 mm"), !taken && std::atoi(GetParam().first) != 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, MetricLimit,
@@ -509,9 +508,8 @@ TEST_F(DraggedLine, TheClickSetsTheDatumReference) {
 // drag of a few pixels), on the floors and the site plan: the click is the new start, and the arrow
 // draws from it, labelled, as an Enter there does. (labelled, the click, the view, metric)
 const char* const kClickNames[] = {"OnPaper", "OnALine", "Double", "SmallDrag"};
-class ClickAfterEnter
-    : public InputTest,
-      public ::testing::WithParamInterface<std::tuple<bool, int, std::pair<int32_t, bool>>> {};
+class ClickAfterEnter : public InputTest,
+                        public ::testing::WithParamInterface<std::tuple<bool, int, std::pair<int32_t, bool>>> {};
 
 TEST_P(ClickAfterEnter, IsANewStartAsEnterThereIs) {
     const auto [labelled, click, floor] = GetParam();
@@ -530,15 +528,13 @@ TEST_P(ClickAfterEnter, IsANewStartAsEnterThereIs) {
         if (clicked) click == 3 ? Drag(at, TPoint(at.x + 3, at.y + 2)) : Click(at);
         if (clicked && click == 2) Click(at);
         metric ? pl::script::AnswerInput("1200")
-               : pl::script::AnswerDialog(kFeetDialogId,
-                                          {DialogStep{{{kFeetEditId, "4"}, {kInchesEditId, "0"}}}});
+               : pl::script::AnswerDialog(kFeetDialogId, {DialogStep{{{kFeetEditId, "4"}, {kInchesEditId, "0"}}}});
         if (labelled) pl::script::AnswerDialog(2690, {DialogStep{{{2691, "ROAD"}}, IDOK}});
         Key(Qt::Key_Right);
         std::vector<std::tuple<int32_t, int32_t, int32_t, int32_t, int32_t>> added;
         const auto objects = FileObjects();
         for (size_t i = before; i < objects.size(); ++i)
-            added.emplace_back(objects[i]->kind, objects[i]->x1, objects[i]->y1, objects[i]->x2,
-                               objects[i]->y2);
+            added.emplace_back(objects[i]->kind, objects[i]->x1, objects[i]->y1, objects[i]->x2, objects[i]->y2);
         return added;
     };
     const auto control = keyed(false);
@@ -553,14 +549,12 @@ INSTANTIATE_TEST_SUITE_P(
                                          std::pair{kFirstFloor, true}, std::pair{kSitePlan, true})),
     [](const auto& i) {
         return std::string(std::get<0>(i.param) ? "LineText" : "Line") + kClickNames[std::get<1>(i.param)] +
-               std::to_string(std::get<2>(i.param).first) +
-               (std::get<2>(i.param).second ? "Metric" : "Imperial");
+               std::to_string(std::get<2>(i.param).first) + (std::get<2>(i.param).second ? "Metric" : "Imperial");
     });
 
 // Escape after a keyed line lets go of the chain's end and leaves Line chosen, waiting for a start as
 // when it was chosen; a second Escape ends the tool. (the view, metric)
-class EscapeInALineChain : public InputTest,
-                           public ::testing::WithParamInterface<std::pair<int32_t, bool>> {};
+class EscapeInALineChain : public InputTest, public ::testing::WithParamInterface<std::pair<int32_t, bool>> {};
 
 TEST_P(EscapeInALineChain, FirstLetsGoOfTheEndAndTheSecondEndsTheTool) {
     std::tie(CurrentView, MetricUnits) = GetParam();
