@@ -452,13 +452,8 @@ const LHouseRow kLHouseRows[] = {
 // corner (the box cancelled, a length past the sheet, Enter again there); or ABOVE on the top inner
 // face and Down (the wrong arrow, which ends the tool).
 enum class RefusedFirst { None, WrongArrow, Zero, Cancel, InsideWall, PastSheet, EnterTwice };
-const char* const kRefusedFirstNames[] = {"",
-                                          "AfterAWrongArrow",
-                                          "AfterZero",
-                                          "AfterACancel",
-                                          "AfterALengthInsideAWall",
-                                          "AfterOnePastTheSheet",
-                                          "AfterEnterTwice"};
+const char* const kRefusedFirstNames[] = {"",           "AfterAWrongArrow", "AfterZero",     "AfterACancel",
+                                          "AfterALengthInsideAWall", "AfterOnePastTheSheet", "AfterEnterTwice"};
 
 class LShapedHouse : public KeyedHouse,
                      public ::testing::WithParamInterface<std::tuple<LHouseRow, bool, RefusedFirst>> {
@@ -484,10 +479,7 @@ protected:
             KeyPartition({h.cornerX, h.top}, Qt::Key_Down, kDirectionUp, 0, false, Refusal::Arrow);
         else if (refusedFirst == InsideWall || refusedFirst == Zero)
             KeyPartition(from, toward, side,
-                         refusedFirst == Zero ? 0
-                         : metric             ? 2000
-                                              : 6 * 288,
-                         refusedFirst == Zero, refusal);
+                         refusedFirst == Zero ? 0 : metric ? 2000 : 6 * 288, refusedFirst == Zero, refusal);
         else if (refusedFirst != None)
             KeyPartition(corner, level ? Qt::Key_Left : Qt::Key_Down, side, 0, false, refusal);
     }
@@ -512,8 +504,7 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
     const auto kept = ReadBack();
     const std::string datum = ReadoutAt(start);
     KeyRefusedStart(h, row.side);
-    ASSERT_EQ(ui.LogContains("Wrong Arrow key for second line position"),
-              refusedFirst == RefusedFirst::WrongArrow);
+    ASSERT_EQ(ui.LogContains("Wrong Arrow key for second line position"), refusedFirst == RefusedFirst::WrongArrow);
     ASSERT_EQ(ReadBack().size(), kept.size()) << "the refused start stored nothing";
     const QImage shown = View()->grab().toImage();
     EXPECT_TRUE(ReadoutAt(start) == datum && View()->grab().toImage() == shown) << "as a full repaint shows";
@@ -533,16 +524,17 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
               row.hidesFirstFace ? 1 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Partitions, LShapedHouse,
-    ::testing::Combine(::testing::ValuesIn(kLHouseRows), ::testing::Bool(),
-                       ::testing::Values(RefusedFirst::None, RefusedFirst::WrongArrow, RefusedFirst::Zero,
-                                         RefusedFirst::Cancel, RefusedFirst::InsideWall,
-                                         RefusedFirst::PastSheet, RefusedFirst::EnterTwice)),
-    [](const auto& i) {
-        return std::get<0>(i.param).name + std::string(std::get<1>(i.param) ? "Metric" : "Imperial") +
-               kRefusedFirstNames[static_cast<int>(std::get<2>(i.param))];
-    });
+INSTANTIATE_TEST_SUITE_P(Partitions, LShapedHouse,
+                         ::testing::Combine(::testing::ValuesIn(kLHouseRows), ::testing::Bool(),
+                                            ::testing::Values(RefusedFirst::None, RefusedFirst::WrongArrow,
+                                                              RefusedFirst::Zero, RefusedFirst::Cancel,
+                                                              RefusedFirst::InsideWall, RefusedFirst::PastSheet,
+                                                              RefusedFirst::EnterTwice)),
+                         [](const auto& i) {
+                             return std::get<0>(i.param).name +
+                                    std::string(std::get<1>(i.param) ? "Metric" : "Imperial") +
+                                    kRefusedFirstNames[static_cast<int>(std::get<2>(i.param))];
+                         });
 
 // T and U houses: a stem below the middle of a wide top; a notch in the middle of the bottom.
 const HouseShape kTShape{
