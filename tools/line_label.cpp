@@ -97,10 +97,11 @@ void TLineobjtool::ShowLengthLabel(TDC& dc, TRect& client, int32_t, int32_t) {
         TEXTMETRIC metrics{};
         dc.GetTextMetrics(metrics);
         const int32_t d = (metrics.tmHeight + metrics.tmExternalLeading) * ZoomDivisor / 4;
-        // The program chooses the label's place: beside a line on the sheet's edge it is kept on the
-        // sheet, never refused with the line.
+        // The program chooses the label's place: beside a line on the sheet's edge it goes to the line's
+        // other side, on the sheet, rather than the line being refused with it.
         Placed at = PlaceLabel(lie, *line, label.side, d);
-        if (OnSheet(line->x1, line->y1) && OnSheet(line->x2, line->y2)) {
+        if (OnSheet(line->x1, line->y1) && OnSheet(line->x2, line->y2) && !OnSheet(at.x, at.y)) {
+            at = PlaceLabel(lie, *line, label.side == 1 ? 2 : 1, d);
             at.x = static_cast<int32_t>(Fitted(at.x, 0, 0, 0, SheetRight()));
             at.y = static_cast<int32_t>(Fitted(at.y, 0, 0, 0, SheetTop()));
         }
