@@ -25,6 +25,7 @@
 #include "tools/extwall_edit_modes.h"
 #include "tools/line_modes.h"
 #include "tools/line_tool.h"
+#include "tools/picked_end.h"
 #include "tools/room_tools.h"
 #include "tools/wall_tools.h"
 #include "tools/working_file.h"
@@ -385,6 +386,18 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
     // A step off the sheet was refused with a warning: the tool never sees it, so nothing is made,
     // written or drawn.
     if (view == cursorview::kOffSheet) {
+        EndStartWithNothingBuilt();
+        return;
+    }
+    // An extend or shorten of a picked end that the arrow cannot make is told, and changes nothing.
+    const auto* picks = dynamic_cast<const TLineobjtool*>(&Tool());
+    const TObject* picked =
+        picks && (Tool().Mode == intwall::kExtendEnd || Tool().Mode == intwall::kShortenEnd)
+            ? picks->PickedForEndEdit()
+            : nullptr;
+    const bool shortens = Tool().Mode == intwall::kShortenEnd;
+    if (const char* why = picked ? tools::WhyEndStays(*picked, key, shortens ? -step : step) : nullptr) {
+        BoxKeepingCursor(window_, why, shortens ? "SHORTEN" : "EXTEND", MB_OK);
         EndStartWithNothingBuilt();
         return;
     }
