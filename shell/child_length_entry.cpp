@@ -361,6 +361,8 @@ void EngagedStep::BaseDistance() {
     }
     // The base moves, its walls and dimensions are made and the title follows, all or nothing.
     if (tools::Failed(Start(*step, logical.x * ZoomDivisor, logical.y * ZoomDivisor))) return;
+    const auto* walls = dynamic_cast<const TExtwallobjtool*>(&Tool());
+    const bool refused = walls && walls->BaseChangeRefused;
     Toggled();
     if (tools::Failed(Command(5)) || tools::Failed(AutoDimension())) return;
     const tools::WriteWatch watch;
@@ -369,6 +371,11 @@ void EngagedStep::BaseDistance() {
     ObjectList.MakeTitleBlock();
     if (tools::Failed(watch.Result())) return;
     window_.Invalidate(true);
+    // A plan the change could not take (shrunk past its walls or rooms) stayed as it was.
+    if (refused)
+        BoxKeepingCursor(window_,
+                         "The floor plan cannot be shrunk by that length there - nothing has been moved",
+                         title, MB_OK);
 }
 
 void EngagedStep::CommonStep(uint key, int32_t step) {
