@@ -90,6 +90,11 @@ private:
     int32_t LastStage() const;
     void FindInkings(TurnedGlyph& glyph, const Level& level, const Covers& covers) const;
     void AddInking(uint8_t recipe, const Level& level, const Covers& covers, TurnedGlyph& glyph) const;
+    // Adds to the glyph the inking `index` of the choice kept under `key`, made by `recipe`.
+    void MakeInking(const TurnedGlyphCache::Key& key, int32_t index, uint8_t recipe, const Level& level,
+                    const Covers& covers, TurnedGlyph& glyph) const;
+    void KeepFlips(const TurnedGlyphCache::Key& key, int32_t inking, const Covers& covers, const TurnedGlyph& glyph,
+                   int32_t index = -1) const;
     bool Inking(TurnedGlyph& glyph, QChar ch, double angle, int32_t phaseX, int32_t phaseY,
                 int32_t index) const;
     // A glyph's place in a text: the pixel holding its origin and the fraction of a pixel it lies at.
