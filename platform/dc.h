@@ -137,6 +137,18 @@ public:
 
     virtual int32_t GetDeviceCaps(int32_t index) const;
 
+    // A screen paint may draw each small turned text it has never inked plain, at less than Qt's
+    // own cost, and put off the search for how to ink it; off by default, so that bitmaps,
+    // printing and every other device get their texts as chosen at once.
+    void PutOffTurnedInking(bool putOff) { putOffInking_ = putOff; }
+    // True when texts drawn plain on this thread wait to be inked.
+    static bool TurnedInkingPutOff();
+    // Inks the texts put off, for at most `mostMilliseconds` of the thread's processor time (until
+    // none is left where negative); true when none is left. `area` then receives the device
+    // pixels drawn plain since the last time, which a paint draws again as chosen: the screen then
+    // shows what it would have shown had the texts been inked at once.
+    static bool FinishTurnedInking(int64_t mostMilliseconds, QRect& area);
+
     // Bounding rectangle, in device pixels, of everything drawn since the last reset.
     QRect DrawnBounds() const { return drawn_; }
     void ResetDrawnBounds() { drawn_ = QRect(); }
@@ -216,6 +228,7 @@ private:
     bool recording_ = false;        // the device records primitives (a picture) rather than pixels
     bool painterPlain_ = true;      // the painter maps device pixels to themselves
     bool turnedPaintBegun_ = false; // the kept turned texts have been told this paint began
+    bool putOffInking_ = false;     // texts never inked are drawn plain, their search put off
     QRegion clip_;
     bool clipped_ = false;
     QRect deviceRect_;

@@ -27,6 +27,7 @@
 #include "platform/dc_text_face.h"
 #include "platform/glyphs/glyph_ink.h"
 #include "platform/glyphs/turned_glyph_cache.h"
+#include "platform/glyphs/turned_ink_later.h"
 
 namespace {
 
@@ -433,10 +434,13 @@ bool TDC::DrawTurnedGlyphs(const TextFace& face, const QString& text, double ang
         turnedPaintBegun_ = true;
     }
     // Letters past all that shows are left out; a painter that moves what it draws shows anything.
-    const TurnedText* ink =
-        face.Turned().Ink(text, angle, pen, painterPlain_ ? QRectF(ClipBounds().translated(-ref)) : QRectF());
+    const QRectF shown = painterPlain_ ? QRectF(ClipBounds().translated(-ref)) : QRectF();
+    const TurnedGlyphs& turned = face.Turned();
+    const bool later = putOffInking_ && !turned.InkedBefore(text, angle, pen);
+    const TurnedText* ink = later ? turned.InkPlain(text, angle, pen, shown) : turned.Ink(text, angle, pen, shown);
     if (!ink) return false;
     box = ink->box.translated(ref);
+    if (later) TurnedInkLater::OfThread().Add(face.TurnedShared(), text, angle, pen, shown, box);
     // The ink is written straight into an image; any other device is given it as an image.
     if (image_) {
         pixels_.clear();
@@ -451,6 +455,16 @@ bool TDC::DrawTurnedGlyphs(const TextFace& face, const QString& text, double ang
         reinterpret_cast<QRgb*>(image.scanLine(y - ink->box.top()))[x - ink->box.left()] = inked;
     });
     painter_->drawImage(box.topLeft(), image);
+    return true;
+}
+
+bool TDC::TurnedInkingPutOff() {
+    return TurnedInkLater::OfThread().Pending();
+}
+
+bool TDC::FinishTurnedInking(int64_t mostMilliseconds, QRect& area) {
+    if (!TurnedInkLater::OfThread().Finish(mostMilliseconds)) return false;
+    area = TurnedInkLater::OfThread().TakeArea();
     return true;
 }
 

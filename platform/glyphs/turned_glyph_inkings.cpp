@@ -479,6 +479,15 @@ void TurnedGlyphs::MakeInking(const TurnedGlyphCache::Key& key, int32_t index, u
     if (!flips.known) KeepFlips(key, glyph.choice.inkings - 1, covers, glyph, index);
 }
 
+void TurnedGlyphs::PlainInking(QChar ch, double angle, int32_t phaseX, int32_t phaseY, TurnedGlyph& glyph) const {
+    const Covers covers = CoversOf(ch, angle, phaseX, phaseY);
+    glyph.box = covers.box;
+    glyph.bits.assign(glyph.Words(), 0);
+    glyph.choice = GlyphChoice();
+    if (!OrCoveredBits(*covers.path, covers.outlineToBox, covers.box.size(), kCovers[0], glyph.bits.data()))
+        std::fill(glyph.bits.begin(), glyph.bits.end(), 0);
+}
+
 // Keeps the pixels where the glyph's inking `inking` (the glyph's choice's `index`, where that
 // differs) and the cheap raster of its outline at the same share differ.
 void TurnedGlyphs::KeepFlips(const TurnedGlyphCache::Key& key, int32_t inking, const Covers& covers,
