@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <cmath>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <vector>
 
 namespace glyph_ink {
@@ -97,11 +100,34 @@ public:
         // Qt's fill inks a little more than the exact area: this is nearest to it.
         const float least = (float(share) - 1.5f) / 255.0f;
         float* const area = cells().data();
+        // Bits set from `at` on, where they may carry into the next word.
+        const auto set = [words](size_t at, uint64_t bits) {
+            words[at / 64] |= bits << (at % 64);
+            if (at % 64 > 60)
+                if (const uint64_t carried = bits >> (64 - at % 64)) words[at / 64 + 1] |= carried;
+        };
         for (int32_t y = top; y < bottom; ++y) {
             float sum = 0;
             float* const row = area + size_t(y) * Stride();
             const size_t start = size_t(y) * size_t(w_);
-            for (int32_t x = left; x < right; ++x) {
+            int32_t x = left;
+#if defined(__SSE2__)
+            // Four at a time: each lane adds the lanes before it, then the sum of those before.
+            const __m128 leastFour = _mm_set1_ps(least), sign = _mm_set1_ps(-0.0f);
+            __m128 carry = _mm_setzero_ps();
+            for (; x + 4 <= right; x += 4) {
+                __m128 four = _mm_loadu_ps(row + x);
+                _mm_storeu_ps(row + x, _mm_setzero_ps());
+                four = _mm_add_ps(four, _mm_castsi128_ps(_mm_slli_si128(_mm_castps_si128(four), 4)));
+                four = _mm_add_ps(four, _mm_castsi128_ps(_mm_slli_si128(_mm_castps_si128(four), 8)));
+                four = _mm_add_ps(four, carry);
+                carry = _mm_shuffle_ps(four, four, _MM_SHUFFLE(3, 3, 3, 3));
+                if (const int bits = _mm_movemask_ps(_mm_cmpge_ps(_mm_andnot_ps(sign, four), leastFour)))
+                    set(start + size_t(x), uint64_t(bits));
+            }
+            sum = _mm_cvtss_f32(carry);
+#endif
+            for (; x < right; ++x) {
                 sum += row[x];
                 row[x] = 0;
                 const size_t at = start + size_t(x);
