@@ -13,7 +13,10 @@
 // glyphs, and texts too large to turn glyph by glyph, whose mends are kept. First paints, with
 // nothing kept, are timed once each: run alone in a fresh process, one is what a user waits for on
 // opening a drawing; so is a zoom to four times, every text at a new size, each beside Qt's own
-// drawing. TREVALYN_BENCH_SCREENS names a folder to save the screens painted in, to compare builds.
+// drawing. So are first paints that draw each turned text plain and put off the search for its
+// inkings, as a screen paint may: the inking put off and the paint that follows it are timed
+// apart, beside the same Qt drawing. TREVALYN_BENCH_SCREENS names a folder to save the screens
+// painted in, to compare builds.
 #include <benchmark/benchmark.h>
 #include <ctime>
 #include <fstream>

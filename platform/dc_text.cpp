@@ -437,7 +437,8 @@ bool TDC::DrawTurnedGlyphs(const TextFace& face, const QString& text, double ang
     const QRectF shown = painterPlain_ ? QRectF(ClipBounds().translated(-ref)) : QRectF();
     const TurnedGlyphs& turned = face.Turned();
     const bool later = putOffInking_ && !turned.InkedBefore(text, angle, pen);
-    const TurnedText* ink = later ? turned.InkPlain(text, angle, pen, shown) : turned.Ink(text, angle, pen, shown);
+    const TurnedText* ink =
+        later ? turned.InkPlain(text, angle, pen, shown) : turned.Ink(text, angle, pen, shown);
     if (!ink) return false;
     box = ink->box.translated(ref);
     if (later) TurnedInkLater::OfThread().Add(face.TurnedShared(), text, angle, pen, shown, box);

@@ -143,7 +143,9 @@ private:
     // which puts right the fewest pixels.
     static constexpr float kStrayScale = 0.75f / 0.15f;
 
-    size_t Stride() const { return size_t(w_) + 1; }
+    size_t Stride() const {
+        return size_t(w_) + 1;
+    }
 
     static std::vector<float>& cells() {
         thread_local std::vector<float> kept;

@@ -15,7 +15,8 @@ constexpr size_t kEntryOverhead = sizeof(void*) + sizeof(size_t) + sizeof(void*)
 // A choice in a word: its glyph in the top bits, so that the words of a font and angle go in the
 // order of their glyphs, then its stage, whether its inking is the nearest, how many inkings it has
 // and the recipes of the first few. A second word holds the glyph and the recipes past those.
-constexpr int32_t kGlyphShift = 40, kStageShift = 35, kNearestShift = 34, kInkingsShift = 30, kFlipsKeptShift = 29;
+constexpr int32_t kGlyphShift = 40, kStageShift = 35, kNearestShift = 34, kInkingsShift = 30,
+                  kFlipsKeptShift = 29;
 constexpr int32_t kRecipeBits = 7, kRecipesInAWord = 4;
 constexpr uint64_t kGlyphs = uint64_t{1} << (64 - kGlyphShift);
 constexpr int32_t kStages = 1 << (kGlyphShift - kStageShift), kRecipes = 1 << kRecipeBits;
@@ -266,7 +267,8 @@ TurnedGlyphCache::Flips TurnedGlyphCache::FindFlips(const Key& key, int32_t inki
     const Choices* choices = ChoicesOf(key, false);
     if (!choices || key.glyph >= kGlyphs) return {};
     const uint64_t wanted = FlipKey(key.glyph, inking);
-    const auto at = std::lower_bound(choices->flips.begin(), choices->flips.end(), wanted << kFlipInkingShift);
+    const auto at =
+        std::lower_bound(choices->flips.begin(), choices->flips.end(), wanted << kFlipInkingShift);
     if (at == choices->flips.end() || *at >> kFlipInkingShift != wanted) {
         const uint64_t* choice = WordOf(choices->first, key.glyph);
         return choice && (*choice >> kFlipsKeptShift & 1) ? Flips{true, true, {}} : Flips{};
@@ -276,13 +278,16 @@ TurnedGlyphCache::Flips TurnedGlyphCache::FindFlips(const Key& key, int32_t inki
     return {true, true, {choices->flipped.data() + (*at & (kFlipOffsets - 1)), size_t(count)}};
 }
 
-void TurnedGlyphCache::KeepFlips(const Key& key, int32_t inking, bool raster, std::span<const uint16_t> pixels) {
+void TurnedGlyphCache::KeepFlips(const Key& key, int32_t inking, bool raster,
+                                 std::span<const uint16_t> pixels) {
     if (key.glyph >= kGlyphs || inking < 0 || inking >= GlyphChoice::kMostInkings) return;
     Choices& choices = *ChoicesOf(key, true);
-    if (pixels.size() > size_t(kMostFlips) || choices.flipped.size() + pixels.size() >= kFlipOffsets) raster = false;
+    if (pixels.size() > size_t(kMostFlips) || choices.flipped.size() + pixels.size() >= kFlipOffsets)
+        raster = false;
     const uint64_t wanted = FlipKey(key.glyph, inking);
     const auto at = std::lower_bound(choices.flips.begin(), choices.flips.end(), wanted << kFlipInkingShift);
-    if ((at != choices.flips.end() && *at >> kFlipInkingShift == wanted) || (raster && pixels.empty())) return;
+    if ((at != choices.flips.end() && *at >> kFlipInkingShift == wanted) || (raster && pixels.empty()))
+        return;
     const uint64_t count = raster ? pixels.size() : kNoRaster;
     const size_t capacity = choices.flips.capacity(), pixelCapacity = choices.flipped.capacity();
     choices.flips.insert(at, wanted << kFlipInkingShift | count << kFlipCountShift | choices.flipped.size());
@@ -377,10 +382,11 @@ void TurnedGlyphCache::ForgetFont(uint64_t font) {
     if (gone == choices_.end()) return;
     choiceBytes_ -= sizeof(gone->second) + kChoicesOverhead;
     for (const auto& angle : gone->second)
-        choiceBytes_ -= sizeof(Choices) + kChoicesOverhead +
-                        (angle.second.first.capacity() + angle.second.more.capacity() +
-                         angle.second.flips.capacity()) * sizeof(uint64_t) +
-                        angle.second.flipped.capacity() * sizeof(uint16_t);
+        choiceBytes_ -=
+            sizeof(Choices) + kChoicesOverhead +
+            (angle.second.first.capacity() + angle.second.more.capacity() + angle.second.flips.capacity()) *
+                sizeof(uint64_t) +
+            angle.second.flipped.capacity() * sizeof(uint16_t);
     choices_.erase(gone);
     lastChoices_ = nullptr;
 }

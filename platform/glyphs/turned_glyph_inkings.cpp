@@ -307,7 +307,8 @@ void TurnedGlyphs::AddInking(uint8_t recipe, const Level& level, const Covers& c
                              TurnedGlyph& glyph) const {
     const auto [way, share, mend] = RecipeOf(recipe);
     if (mend == 0 && way != kCarried) {
-        OrInkedBits(way == kOutline ? covers.Outline() : covers.LevelPixels(), share, NewInking(recipe, glyph));
+        OrInkedBits(way == kOutline ? covers.Outline() : covers.LevelPixels(), share,
+                    NewInking(recipe, glyph));
         return;
     }
     Mask mask = way == kCarried ? covers.Carried()
@@ -455,8 +456,8 @@ bool TurnedGlyphs::InkingOf(const TurnedGlyphCache::Key& key, QChar ch, double a
 
 // An inking of the outline alone at one share of cover, unmended, is made from the cheap raster
 // put right where that was kept, and otherwise by Qt's fill as it was found.
-void TurnedGlyphs::MakeInking(const TurnedGlyphCache::Key& key, int32_t index, uint8_t recipe, const Level& level,
-                              const Covers& covers, TurnedGlyph& glyph) const {
+void TurnedGlyphs::MakeInking(const TurnedGlyphCache::Key& key, int32_t index, uint8_t recipe,
+                              const Level& level, const Covers& covers, TurnedGlyph& glyph) const {
     const auto [way, share, mend] = RecipeOf(recipe);
     if (way != kOutline || mend != 0) {
         AddInking(recipe, level, covers, glyph);
@@ -479,7 +480,8 @@ void TurnedGlyphs::MakeInking(const TurnedGlyphCache::Key& key, int32_t index, u
     if (!flips.known) KeepFlips(key, glyph.choice.inkings - 1, covers, glyph, index);
 }
 
-void TurnedGlyphs::PlainInking(QChar ch, double angle, int32_t phaseX, int32_t phaseY, TurnedGlyph& glyph) const {
+void TurnedGlyphs::PlainInking(QChar ch, double angle, int32_t phaseX, int32_t phaseY,
+                               TurnedGlyph& glyph) const {
     const Covers covers = CoversOf(ch, angle, phaseX, phaseY);
     glyph.box = covers.box;
     glyph.bits.assign(glyph.Words(), 0);

@@ -393,7 +393,8 @@ bool TurnedGlyphs::InkedBefore(const QString& text, double angle, QPoint pen) co
 }
 
 // Each letter at its level place, a glyph repeated at the same fraction of a pixel made once.
-const TurnedText* TurnedGlyphs::InkPlain(const QString& text, double angle, QPoint pen, const QRectF& shown) const {
+const TurnedText* TurnedGlyphs::InkPlain(const QString& text, double angle, QPoint pen,
+                                         const QRectF& shown) const {
     const QTransform turn = QTransform().rotate(-angle);
     const double shownTo = ShownTo(shown, turn, pen);
     thread_local TurnedText plain;

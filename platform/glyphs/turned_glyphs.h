@@ -49,7 +49,8 @@ public:
     // The ink of `text` as Ink would give it, but each glyph the cheap raster of its outline at its
     // level place, nothing sought or kept: what a paint draws while the search is put off. Null
     // when the text would be too large to be worth it; otherwise it stays put until the next.
-    const TurnedText* InkPlain(const QString& text, double angle, QPoint pen, const QRectF& shown = QRectF()) const;
+    const TurnedText* InkPlain(const QString& text, double angle, QPoint pen,
+                               const QRectF& shown = QRectF()) const;
     // True when `text` drawn with this font at `angle` from `pen` was inked before: it is then inked
     // again from what was chosen, at less than Qt's cost.
     bool InkedBefore(const QString& text, double angle, QPoint pen) const;
@@ -100,8 +101,8 @@ private:
     // Adds to the glyph the inking `index` of the choice kept under `key`, made by `recipe`.
     void MakeInking(const TurnedGlyphCache::Key& key, int32_t index, uint8_t recipe, const Level& level,
                     const Covers& covers, TurnedGlyph& glyph) const;
-    void KeepFlips(const TurnedGlyphCache::Key& key, int32_t inking, const Covers& covers, const TurnedGlyph& glyph,
-                   int32_t index = -1) const;
+    void KeepFlips(const TurnedGlyphCache::Key& key, int32_t inking, const Covers& covers,
+                   const TurnedGlyph& glyph, int32_t index = -1) const;
     bool Inking(TurnedGlyph& glyph, QChar ch, double angle, int32_t phaseX, int32_t phaseY,
                 int32_t index) const;
     // A glyph's place in a text: the pixel holding its origin and the fraction of a pixel it lies at.

@@ -34,7 +34,8 @@ bool TurnedInkLater::Finish(int64_t mostMilliseconds) {
     if (Pending()) TurnedGlyphCache::OfThread().BeginPaint();
     while (Pending()) {
         const Text& later = texts_[next_++];
-        if (const auto glyphs = later.glyphs.lock()) glyphs->Ink(later.text, later.angle, later.pen, later.shown);
+        if (const auto glyphs = later.glyphs.lock())
+            glyphs->Ink(later.text, later.angle, later.pen, later.shown);
         if (mostMilliseconds >= 0 && ThreadMilliseconds() - start >= mostMilliseconds) break;
     }
     if (Pending()) return false;
