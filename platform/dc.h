@@ -144,10 +144,11 @@ public:
     // True when texts drawn plain on this thread wait to be inked.
     static bool TurnedInkingPutOff();
     // Inks the texts put off, for at most `mostMilliseconds` of the thread's processor time (until
-    // none is left where negative); true when none is left. `area` then receives the device
-    // pixels drawn plain since the last time, which a paint draws again as chosen: the screen then
-    // shows what it would have shown had the texts been inked at once.
-    static bool FinishTurnedInking(int64_t mostMilliseconds, QRect& area);
+    // none is left where negative); true when none is left.
+    static bool FinishTurnedInking(int64_t mostMilliseconds = -1);
+    // The pixels of `device` drawn plain since the last call, to be painted again once the texts
+    // are inked: the device then shows what it would have shown had they been inked at once.
+    static QRect TakePlainArea(const QPaintDevice* device);
 
     // Bounding rectangle, in device pixels, of everything drawn since the last reset.
     QRect DrawnBounds() const { return drawn_; }

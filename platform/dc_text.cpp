@@ -441,7 +441,8 @@ bool TDC::DrawTurnedGlyphs(const TextFace& face, const QString& text, double ang
         later ? turned.InkPlain(text, angle, pen, shown) : turned.Ink(text, angle, pen, shown);
     if (!ink) return false;
     box = ink->box.translated(ref);
-    if (later) TurnedInkLater::OfThread().Add(face.TurnedShared(), text, angle, pen, shown, box);
+    if (later)
+        TurnedInkLater::OfThread().Add(face.TurnedShared(), text, angle, pen, shown, painter_->device(), box);
     // The ink is written straight into an image; any other device is given it as an image.
     if (image_) {
         pixels_.clear();
@@ -463,10 +464,12 @@ bool TDC::TurnedInkingPutOff() {
     return TurnedInkLater::OfThread().Pending();
 }
 
-bool TDC::FinishTurnedInking(int64_t mostMilliseconds, QRect& area) {
-    if (!TurnedInkLater::OfThread().Finish(mostMilliseconds)) return false;
-    area = TurnedInkLater::OfThread().TakeArea();
-    return true;
+bool TDC::FinishTurnedInking(int64_t mostMilliseconds) {
+    return TurnedInkLater::OfThread().Finish(mostMilliseconds);
+}
+
+QRect TDC::TakePlainArea(const QPaintDevice* device) {
+    return TurnedInkLater::OfThread().TakeArea(device);
 }
 
 bool TDC::DrawsPixels() const {

@@ -1,6 +1,7 @@
 // The texts whose inking a screen paint put off, inked in the order drawn.
 #include "platform/glyphs/turned_ink_later.h"
 
+#include <algorithm>
 #include <ctime>
 
 #include "platform/glyphs/turned_glyph_cache.h"
@@ -22,9 +23,14 @@ TurnedInkLater& TurnedInkLater::OfThread() {
 }
 
 void TurnedInkLater::Add(const std::shared_ptr<const TurnedGlyphs>& glyphs, const QString& text, double angle,
-                         QPoint pen, const QRectF& shown, const QRect& box) {
+                         QPoint pen, const QRectF& shown, const void* device, const QRect& box) {
     texts_.push_back({glyphs, text, angle, pen, shown});
-    area_ |= box;
+    const auto known =
+        std::find_if(areas_.begin(), areas_.end(), [&](const auto& area) { return area.first == device; });
+    if (known != areas_.end())
+        known->second |= box;
+    else
+        areas_.emplace_back(device, box);
 }
 
 bool TurnedInkLater::Finish(int64_t mostMilliseconds) {
@@ -44,14 +50,17 @@ bool TurnedInkLater::Finish(int64_t mostMilliseconds) {
     return true;
 }
 
-QRect TurnedInkLater::TakeArea() {
-    const QRect area = area_;
-    area_ = QRect();
+QRect TurnedInkLater::TakeArea(const void* device) {
+    const auto known =
+        std::find_if(areas_.begin(), areas_.end(), [&](const auto& area) { return area.first == device; });
+    if (known == areas_.end()) return QRect();
+    const QRect area = known->second;
+    areas_.erase(known);
     return area;
 }
 
 void TurnedInkLater::Clear() {
     texts_.clear();
     next_ = 0;
-    area_ = QRect();
+    areas_.clear();
 }

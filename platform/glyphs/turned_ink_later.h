@@ -12,6 +12,7 @@
 #include <QRect>
 #include <QRectF>
 #include <QString>
+#include <utility>
 #include <vector>
 
 class TurnedGlyphs;
@@ -22,16 +23,16 @@ public:
     static TurnedInkLater& OfThread();
 
     // Puts off the inking of `text`, drawn with `glyphs` at `angle` from `pen` about its reference
-    // point, of which `shown` shows (all where null); its pixels lie within `box` on the device.
+    // point, of which `shown` shows (all where null); its pixels lie within `box` on `device`.
     void Add(const std::shared_ptr<const TurnedGlyphs>& glyphs, const QString& text, double angle, QPoint pen,
-             const QRectF& shown, const QRect& box);
+             const QRectF& shown, const void* device, const QRect& box);
     bool Pending() const { return next_ < texts_.size(); }
     // Inks the texts put off, the first put off first, until none is left or `mostMilliseconds` of
     // the thread's processor time are spent (no limit where negative); true when none is left.
     bool Finish(int64_t mostMilliseconds = -1);
-    // The device pixels of the texts drawn plain since the last Take, which must be painted again
-    // once they are inked; the list starts anew.
-    QRect TakeArea();
+    // The pixels of `device` drawn plain since the last Take, which must be painted again once
+    // they are inked.
+    QRect TakeArea(const void* device);
     // Forgets the texts put off, as when the fonts go.
     void Clear();
 
@@ -44,6 +45,6 @@ private:
         QRectF shown;
     };
     std::vector<Text> texts_;
-    size_t next_ = 0; // the first not yet inked
-    QRect area_;
+    size_t next_ = 0;                                  // the first not yet inked
+    std::vector<std::pair<const void*, QRect>> areas_; // by device
 };
