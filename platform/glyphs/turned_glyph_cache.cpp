@@ -177,7 +177,10 @@ TurnedGlyph& TurnedGlyphCache::Add(const Key& key, TurnedGlyph glyph) {
 
 const TurnedText* TurnedGlyphCache::Add(const TextKey& key, TurnedText& text) {
     const size_t bytes = BytesOf(key, text.pieces.size(), text.bits.size());
-    if (!RoomFor(bytes)) return nullptr;
+    if (!RoomFor(bytes)) {
+        pastBound_ = true;
+        return nullptr;
+    }
     text.pieces.shrink_to_fit();
     text.bits.shrink_to_fit();
     size_t replaced = 0;
@@ -240,10 +243,9 @@ void TurnedGlyphCache::KeepChoice(const Key& key, const GlyphChoice& choice) {
         return;
     Choices& choices = *ChoicesOf(key, true);
     const uint64_t glyph = uint64_t{key.glyph} << kGlyphShift;
-    const uint64_t* before = WordOf(choices.first, key.glyph);
-    if (!before) ++searches_;
-    const uint64_t flipsKept = before ? *before & uint64_t{1} << kFlipsKeptShift : 0;
-    KeepWord(choices.first, glyph | flipsKept | uint64_t(choice.stage) << kStageShift |
+    if (!WordOf(choices.first, key.glyph)) ++searches_;
+    // A choice grown has inkings not compared with the raster: until they are, none is known.
+    KeepWord(choices.first, glyph | uint64_t(choice.stage) << kStageShift |
                                 uint64_t(choice.nearest) << kNearestShift |
                                 uint64_t(choice.inkings) << kInkingsShift | RecipesWord(choice, 0));
     if (choice.inkings > kRecipesInAWord)
@@ -286,8 +288,12 @@ void TurnedGlyphCache::KeepFlips(const Key& key, int32_t inking, bool raster,
         raster = false;
     const uint64_t wanted = FlipKey(key.glyph, inking);
     const auto at = std::lower_bound(choices.flips.begin(), choices.flips.end(), wanted << kFlipInkingShift);
-    if ((at != choices.flips.end() && *at >> kFlipInkingShift == wanted) || (raster && pixels.empty()))
-        return;
+    if (at != choices.flips.end() && *at >> kFlipInkingShift == wanted) return;
+    // Where every inking is compared at once, one the raster makes right needs no word.
+    if (raster && pixels.empty())
+        if (const uint64_t* choice = WordOf(choices.first, key.glyph);
+            choice && (*choice >> kFlipsKeptShift & 1))
+            return;
     const uint64_t count = raster ? pixels.size() : kNoRaster;
     const size_t capacity = choices.flips.capacity(), pixelCapacity = choices.flipped.capacity();
     choices.flips.insert(at, wanted << kFlipInkingShift | count << kFlipCountShift | choices.flipped.size());
@@ -410,7 +416,7 @@ bool TurnedGlyphCache::RoomFor(size_t more) {
     while (bytes_ + more > bound_ && glyphs_.Earliest())
         DropEarliestGlyph();
     while (bytes_ + more > bound_ && texts_.Earliest() && texts_.Earliest()->drawn <= paintBegan_)
-        bytes_ -= texts_.DropEarliest();
+        bytes_ -= texts_.DropEarliest(), pastBound_ = true;
     return bytes_ + more <= bound_;
 }
 
@@ -420,7 +426,7 @@ void TurnedGlyphCache::Trim() {
     if (RoomFor(0)) return;
     // A bound lowered below what the paint has drawn lets go of that too.
     while (bytes_ > bound_ && texts_.Earliest())
-        bytes_ -= texts_.DropEarliest();
+        bytes_ -= texts_.DropEarliest(), pastBound_ = true;
 }
 
 void TurnedGlyphCache::Clear() {
@@ -432,11 +438,13 @@ void TurnedGlyphCache::Clear() {
     choiceBytes_ = 0;
     bytes_ = 0;
     glyphBytes_ = 0;
+    pastBound_ = false;
 }
 
 size_t TurnedGlyphCache::SetBound(size_t bytes) {
     const size_t before = bound_;
     bound_ = bytes;
+    pastBound_ = false;
     Trim();
     return before;
 }

@@ -151,12 +151,15 @@ public:
     // More pixels to put right than this, and the inking is made by Qt's fill as it was found.
     static constexpr int32_t kMostFlips = 126;
     Flips FindFlips(const Key& key, int32_t inking);
-    // Keeps the pixels the raster has wrong for the inking, none where `raster` is false. An inking
-    // the raster makes right is kept only as the glyph's choice being told FlipsKept.
+    // Keeps the pixels the raster has wrong for the inking, none where `raster` is false.
     void KeepFlips(const Key& key, int32_t inking, bool raster, std::span<const uint16_t> pixels);
-    // Every inking of the glyph's choice was compared with the raster: those with no pixels kept
-    // are made right by the raster alone. Kept as its choice grows.
+    // Every inking of the glyph's choice is compared with the raster as it is kept: those with no
+    // pixels kept are made right by the raster alone. Until its choice grows.
     void FlipsKept(const Key& key);
+    // True when a text was let go or refused room since the cache was cleared or its bound set:
+    // texts are made again from their choices at every paint, and their glyphs are worth comparing
+    // with the raster as they are found. Within the bound no glyph is made again, and none is.
+    bool PastBound() const { return pastBound_; }
     // The clear pixels mending found to ink in the text kept under `key`, about its reference
     // point; null when the text was never mended.
     const std::vector<QPoint>* FindMends(const TextKey& key) const;
@@ -278,4 +281,5 @@ private:
     size_t bytes_ = 0;
     size_t glyphBytes_ = 0; // of bytes_
     size_t bound_ = DefaultBound();
+    bool pastBound_ = false;
 };

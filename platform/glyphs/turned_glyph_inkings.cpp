@@ -433,9 +433,11 @@ TurnedGlyph& TurnedGlyphs::GlyphAt(QChar ch, double angle, int32_t phaseX, int32
         while (glyph.choice.inkings == 0 && glyph.choice.stage < LastStage())
             FindInkings(glyph, level, covers);
         cache.KeepChoice(key, glyph.choice);
-        for (int32_t inking = 0; inking < glyph.choice.inkings; ++inking)
-            KeepFlips(key, inking, covers, glyph);
-        cache.FlipsKept(key);
+        if (cache.PastBound()) {
+            cache.FlipsKept(key);
+            for (int32_t inking = 0; inking < glyph.choice.inkings; ++inking)
+                KeepFlips(key, inking, covers, glyph);
+        }
     }
     glyph.bits.shrink_to_fit();
     return cache.Add(key, std::move(glyph));
@@ -455,7 +457,8 @@ bool TurnedGlyphs::InkingOf(const TurnedGlyphCache::Key& key, QChar ch, double a
 }
 
 // An inking of the outline alone at one share of cover, unmended, is made from the cheap raster
-// put right where that was kept, and otherwise by Qt's fill as it was found.
+// put right where that was kept, and otherwise by Qt's fill as it was found; past the bound, what
+// puts the raster right is kept then, for the paints that make it again.
 void TurnedGlyphs::MakeInking(const TurnedGlyphCache::Key& key, int32_t index, uint8_t recipe,
                               const Level& level, const Covers& covers, TurnedGlyph& glyph) const {
     const auto [way, share, mend] = RecipeOf(recipe);
@@ -477,7 +480,7 @@ void TurnedGlyphs::MakeInking(const TurnedGlyphCache::Key& key, int32_t index, u
         }
     }
     AddInking(recipe, level, covers, glyph);
-    if (!flips.known) KeepFlips(key, glyph.choice.inkings - 1, covers, glyph, index);
+    if (!flips.known && cache.PastBound()) KeepFlips(key, glyph.choice.inkings - 1, covers, glyph, index);
 }
 
 void TurnedGlyphs::PlainInking(QChar ch, double angle, int32_t phaseX, int32_t phaseY,
@@ -523,13 +526,10 @@ bool TurnedGlyphs::Inking(TurnedGlyph& glyph, QChar ch, double angle, int32_t ph
     TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
     const TurnedGlyphCache::Key key = KeyOf(ch, angle, phaseX, phaseY);
     const Covers& covers = CoversAt(key, ch, angle, phaseX, phaseY);
-    const int32_t before = choice.inkings;
     while (index >= choice.inkings && choice.stage < LastStage() && choice.inkings < kMostInkings)
         FindInkings(glyph, LevelOf(ch), covers);
     glyph.bits.shrink_to_fit();
     cache.Grew(key);
     cache.KeepChoice(key, choice);
-    for (int32_t inking = before; inking < choice.inkings; ++inking)
-        KeepFlips(key, inking, covers, glyph);
     return index < choice.inkings;
 }
