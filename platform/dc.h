@@ -137,6 +137,19 @@ public:
 
     virtual int32_t GetDeviceCaps(int32_t index) const;
 
+    // A screen paint may draw each small turned text it has never inked plain, at less than Qt's
+    // own cost, and put off the search for how to ink it; off by default, so that bitmaps,
+    // printing and every other device get their texts as chosen at once.
+    void PutOffTurnedInking(bool putOff) { putOffInking_ = putOff; }
+    // True when texts drawn plain on this thread wait to be inked.
+    static bool TurnedInkingPutOff();
+    // Inks the texts put off, for at most `mostMilliseconds` of the thread's processor time (until
+    // none is left where negative); true when none is left.
+    static bool FinishTurnedInking(int64_t mostMilliseconds = -1);
+    // The pixels of `device` drawn plain since the last call, to be painted again once the texts
+    // are inked: the device then shows what it would have shown had they been inked at once.
+    static QRect TakePlainArea(const QPaintDevice* device);
+
     // Bounding rectangle, in device pixels, of everything drawn since the last reset.
     QRect DrawnBounds() const { return drawn_; }
     void ResetDrawnBounds() { drawn_ = QRect(); }
@@ -216,6 +229,7 @@ private:
     bool recording_ = false;        // the device records primitives (a picture) rather than pixels
     bool painterPlain_ = true;      // the painter maps device pixels to themselves
     bool turnedPaintBegun_ = false; // the kept turned texts have been told this paint began
+    bool putOffInking_ = false;     // texts never inked are drawn plain, their search put off
     QRegion clip_;
     bool clipped_ = false;
     QRect deviceRect_;
