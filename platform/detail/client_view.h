@@ -2,11 +2,17 @@
 // invalid region, and turns Qt's input events into the window's messages.
 #pragma once
 
+#include <chrono>
+#include <cstddef>
+#include <memory>
 #include <QImage>
 #include <QRegion>
+#include <QTimer>
 #include <QWidget>
 
+#include "platform/draw_record.h"
 #include "platform/geometry.h"
+#include "platform/window_dc.h"
 
 class QScrollBar;
 class TWindow;
@@ -18,14 +24,21 @@ public:
     ClientView(TWindow* owner, QWidget* parent);
     ~ClientView() override;
 
-    void Detach() { Owner = nullptr; }
+    void Detach();
     TWindow* GetOwner() const { return Owner; }
 
-    QImage& Buffer() { return BackBuffer; }
+    // The back buffer, with every paint begun fully drawn into it.
+    QImage& Buffer();
     void Invalidate(const QRegion& region, bool erase);
-    // Paints the invalid region into the back buffer now (the screen shows it on the next turn).
+    // Paints the invalid region into the back buffer now (the screen shows it on the next turn). A
+    // heavy paint is recorded now and drawn in short slices between the window's events; whatever
+    // reads or draws on the buffer meanwhile has the rest drawn first.
     void PaintInvalid();
     bool HasInvalid() const { return !InvalidRegion.isEmpty(); }
+    // True while a paint is still being drawn in slices.
+    bool PaintPending() const { return Pending != nullptr; }
+    // A paint of at least `heavyCalls` drawing calls is drawn in slices of about `slice` each.
+    static void SetPaintSlices(std::size_t heavyCalls, std::chrono::microseconds slice);
 
     // Size messages wait until the window is set up.
     void EnableSizeMessages() { SizeMessages = true; }
@@ -54,7 +67,19 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // A paint recorded and not yet drawn whole. The context that recorded it draws it too, so the
+    // calls meet the state they were made in.
+    struct PendingPaint {
+        std::unique_ptr<TPaintDC> Dc;
+        TDrawRecord Record;
+        QRegion Region;
+    };
+
     void Reallocate();
+    // Draws the next slice of the pending paint, all of it unless `timed`.
+    void DrawSlice(bool timed);
+    void FinishPaint();
+    void DropPaint();
     void EraseRegion(const QRegion& region);
     void MouseMessage(unsigned message, QMouseEvent* event);
 
@@ -66,6 +91,9 @@ private:
     QSize LastSentSize;
     bool ResizePending = false;
     int ActiveDcs = 0;
+    std::unique_ptr<PendingPaint> Pending;
+    PendingPaint* Recording = nullptr; // the paint whose calls are being recorded
+    QTimer SliceTimer;
     QScrollBar* HBar = nullptr;
     QScrollBar* VBar = nullptr;
     int HPos = 0;
