@@ -492,7 +492,12 @@ void TDC::RecordInto(TDrawRecord* record) {
 }
 
 bool TDC::Record(std::function<void(TDC&)> call) {
-    record_->Add(SaveDrawState(), std::move(call));
+    if (record_->KeepsCalls()) {
+        record_->Add(SaveDrawState(), std::move(call));
+        return true;
+    }
+    record_->Release(*this);
+    call(*this);
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include <QPolygonF>
 
 #include "platform/dc.h"
+#include "platform/draw_record.h"
 #include "platform/line_spans.h"
 #include "platform/pixel_path.h"
 
@@ -91,14 +92,15 @@ bool TDC::MoveToEx(int32_t x, int32_t y, POINT* old) {
     if (old) *old = current_;
     current_ = {x, y};
     patternPhase_ = 0; // dash patterns restart at every move
-    if (record_) Record([x, y](TDC& dc) { dc.MoveToEx(x, y); });
+    if (record_ && record_->KeepsCalls()) Record([x, y](TDC& dc) { dc.MoveToEx(x, y); });
     return true;
 }
 
 bool TDC::LineTo(int32_t x, int32_t y) {
     if (record_) {
+        Record([x, y](TDC& dc) { dc.LineTo(x, y); });
         current_ = {x, y};
-        return Record([x, y](TDC& dc) { dc.LineTo(x, y); });
+        return true;
     }
     const POINT from = ToDevice(current_.x, current_.y);
     const POINT to = ToDevice(x, y);

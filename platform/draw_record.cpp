@@ -28,7 +28,13 @@ bool TDrawRecord::Replay(TDC& dc, const Clock::time_point* until) {
     return Done();
 }
 
+void TDrawRecord::Release(TDC& dc) {
+    dc.record_ = nullptr;
+    if (beforeDrawing_) beforeDrawing_();
+}
+
 void TDrawRecord::CatchUp(TDC& recorder) {
+    if (!KeepsCalls()) return Release(recorder);
     if (Done()) return;
     const TDrawState state = recorder.SaveDrawState();
     const POINT current = recorder.current_;

@@ -37,6 +37,12 @@ public:
     using Clock = std::chrono::steady_clock;
     using Call = std::function<void(TDC&)>;
 
+    TDrawRecord() = default;
+    // A record that keeps no call: the context's first drawing call, or reading of a pixel, runs
+    // `beforeDrawing` and the context draws at once from then on.
+    explicit TDrawRecord(std::function<void()> beforeDrawing) : beforeDrawing_(std::move(beforeDrawing)) {}
+    bool KeepsCalls() const { return !beforeDrawing_; }
+
     // Recording starts with the pen at `current`, a dashed line at `phase`.
     void Begin(POINT current, int32_t phase) {
         current_ = current;
@@ -51,14 +57,18 @@ public:
     // that moment has passed (at least one call is drawn). True when all are drawn.
     bool Replay(TDC& dc, const Clock::time_point* until = nullptr);
     // Draws what is recorded so far on the recording context itself and goes on recording: for a
-    // call that reads pixels while the paint is being recorded.
+    // call that reads pixels while the paint is being recorded. A record that keeps no call lets
+    // the context go to draw at once.
     void CatchUp(TDC& recorder);
+    // Lets a context that keeps no call draw at once: runs what has to come before.
+    void Release(TDC& dc);
 
 private:
     struct Entry {
         std::shared_ptr<const TDrawState> state;
         Call call;
     };
+    std::function<void()> beforeDrawing_;
     std::vector<Entry> calls_;
     std::size_t next_ = 0;
     // The pen position and the phase of a dashed line where the drawn calls left them.

@@ -29,6 +29,10 @@ public:
 
     // The back buffer, with every paint begun fully drawn into it.
     QImage& Buffer();
+    // The back buffer as the paints have drawn it so far.
+    QImage& BufferSoFar() { return BackBuffer; }
+    // True while a paint is being recorded or drawn in slices.
+    bool Painting() const { return Pending || Recording; }
     void Invalidate(const QRegion& region, bool erase);
     // Paints the invalid region into the back buffer now (the screen shows it on the next turn). A
     // heavy paint is recorded now and drawn in short slices between the window's events; whatever
