@@ -45,6 +45,7 @@ const Meanwhile kMeanwhile[] = {
     {"a_change_invalidating_it_all", [](RecordingChild& child, int& version) { version = 1, child.Invalidate(true); }},
     {"a_change_invalidating_a_part_unerased",
      [](RecordingChild& child, int& version) { version = 1, child.InvalidateRect(TRect(0, 0, 150, 90), false); }},
+    {"a_resize", [](RecordingChild& child, int&) { child.View()->resize(child.View()->size() - QSize(90, 70)); }},
     {"a_key_taken_at_once", [](RecordingChild& child, int&) {
          QTest::keyClick(child.View(), Qt::Key_F1);
          EXPECT_EQ(child.Of("keydown").size(), 1u);
@@ -81,6 +82,18 @@ TEST_P(SlicedPaint, EndsOnThePixelsOfAPaintDrawnAtOnce) {
 
 INSTANTIATE_TEST_SUITE_P(Meanwhile, SlicedPaint, ::testing::ValuesIn(kMeanwhile),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FrameTest, APaintReadingAPixelSeesWhatItHasDrawnBefore) {
+    RecordingChild* child = NewChild();
+    COLORREF read = 0;
+    child->OnPaint = [&read](TDC& dc, bool, TRect&) {
+        dc.FillRect(0, 0, 9, 9, TBrush(RGB(250, 0, 0)));
+        read = dc.GetPixel(4, 4);
+    };
+    child->Invalidate(true);
+    child->UpdateWindow();
+    EXPECT_EQ(read, RGB(250, 0, 0));
+}
 
 TEST_F(FrameTest, AClientDcFinishesAPendingPaintOnlyWhenItDraws) {
     pl::detail::ClientView::SetPaintSlices(1, std::chrono::microseconds(0));
