@@ -449,7 +449,7 @@ void TDC::PutPixels(const POINT* pixels, size_t count, COLORREF colour, bool use
 }
 
 COLORREF TDC::SetPixel(int32_t x, int32_t y, COLORREF colour) {
-    if (record_) return Record([x, y, colour](TDC& dc) { dc.SetPixel(x, y, colour); }), colour & 0x00FFFFFFu;
+    if (Diverts()) return Record([x, y, colour](TDC& dc) { dc.SetPixel(x, y, colour); }), colour & 0x00FFFFFFu;
     const POINT p = ToDevice(x, y);
     PutPixels(&p, 1, colour, false);
     Drawn(QRect(p.x, p.y, 1, 1));
@@ -487,12 +487,16 @@ void TDC::LoadDrawState(const TDrawState& state) {
 }
 
 void TDC::RecordInto(TDrawRecord* record) {
-    if (record && record != record_) record->Begin(current_, patternPhase_);
     record_ = record;
+}
+
+bool TDC::RecordTakes() {
+    return record_->Takes();
 }
 
 bool TDC::Record(std::function<void(TDC&)> call) {
     if (record_->KeepsCalls()) {
+        if (record_->Size() == 0) record_->Begin(current_, patternPhase_);
         record_->Add(SaveDrawState(), std::move(call));
         return true;
     }

@@ -177,6 +177,9 @@ private:
     void LoadDrawState(const TDrawState& state);
     // Keeps a drawing call in the record; true, as the call is taken.
     bool Record(std::function<void(TDC&)> call);
+    // True where a drawing call goes to the record rather than onto the device.
+    bool Diverts() { return record_ && RecordTakes(); }
+    bool RecordTakes();
     bool RecordText(int32_t x, int32_t y, const char* text, int32_t len);
 
     void InitState();

@@ -92,12 +92,12 @@ bool TDC::MoveToEx(int32_t x, int32_t y, POINT* old) {
     if (old) *old = current_;
     current_ = {x, y};
     patternPhase_ = 0; // dash patterns restart at every move
-    if (record_ && record_->KeepsCalls()) Record([x, y](TDC& dc) { dc.MoveToEx(x, y); });
+    if (record_ && record_->KeepsCalls() && Diverts()) Record([x, y](TDC& dc) { dc.MoveToEx(x, y); });
     return true;
 }
 
 bool TDC::LineTo(int32_t x, int32_t y) {
-    if (record_) {
+    if (Diverts()) {
         Record([x, y](TDC& dc) { dc.LineTo(x, y); });
         current_ = {x, y};
         return true;
@@ -189,7 +189,7 @@ void TDC::StrokeOutline(std::vector<POINT>& path) {
 
 bool TDC::Polyline(const POINT* points, int32_t count) {
     if (!points || count < 2 || !Active()) return false;
-    if (record_)
+    if (Diverts())
         return Record([kept = std::vector<POINT>(points, points + count)](TDC& dc) {
             dc.Polyline(kept.data(), int32_t(kept.size()));
         });

@@ -43,6 +43,22 @@ public:
     explicit TDrawRecord(std::function<void()> beforeDrawing) : beforeDrawing_(std::move(beforeDrawing)) {}
     bool KeepsCalls() const { return !beforeDrawing_; }
 
+    // The context draws its first `calls` calls at once and goes on drawing at once until `until`
+    // has passed; it keeps its calls from then on. A paint that is soon done is drawn as ever.
+    void DrawAtOnceUntil(Clock::time_point until, std::size_t calls) {
+        until_ = until;
+        atOnce_ = calls;
+        keeping_ = false;
+    }
+    // True when the context is to hand its next drawing call to the record. The clock is read
+    // once in a while only.
+    bool Takes() {
+        if (keeping_) return true;
+        if (++made_ < atOnce_ || (made_ - atOnce_) % 32 != 0) return false;
+        keeping_ = Clock::now() >= until_;
+        return keeping_;
+    }
+
     // Recording starts with the pen at `current`, a dashed line at `phase`.
     void Begin(POINT current, int32_t phase) {
         current_ = current;
@@ -71,6 +87,10 @@ private:
     std::function<void()> beforeDrawing_;
     std::vector<Entry> calls_;
     std::size_t next_ = 0;
+    bool keeping_ = true;
+    std::size_t made_ = 0;
+    std::size_t atOnce_ = 0;
+    Clock::time_point until_{};
     // The pen position and the phase of a dashed line where the drawn calls left them.
     POINT current_{0, 0};
     int32_t phase_ = 0;

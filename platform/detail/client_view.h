@@ -34,15 +34,16 @@ public:
     // True while a paint is being recorded or drawn in slices.
     bool Painting() const { return Pending || Recording; }
     void Invalidate(const QRegion& region, bool erase);
-    // Paints the invalid region into the back buffer now (the screen shows it on the next turn). A
-    // heavy paint is recorded now and drawn in short slices between the window's events; whatever
-    // reads or draws on the buffer meanwhile has the rest drawn first.
+    // Paints the invalid region into the back buffer now (the screen shows it on the next turn). What
+    // a heavy paint draws past its first slice is recorded now and drawn in short slices between the
+    // window's events; whatever reads or draws on the buffer meanwhile has the rest drawn first.
     void PaintInvalid();
     bool HasInvalid() const { return !InvalidRegion.isEmpty(); }
     // True while a paint is still being drawn in slices.
     bool PaintPending() const { return Pending != nullptr; }
-    // A paint of at least `heavyCalls` drawing calls is drawn in slices of about `slice` each.
-    static void SetPaintSlices(std::size_t heavyCalls, std::chrono::microseconds slice);
+    // A paint draws its first `atOnce` calls at once and goes on drawing at once for `slice`; the
+    // rest is drawn in slices of about `slice` between the window's events.
+    static void SetPaintSlices(std::size_t atOnce, std::chrono::microseconds slice);
 
     // Size messages wait until the window is set up.
     void EnableSizeMessages() { SizeMessages = true; }

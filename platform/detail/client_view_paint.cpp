@@ -13,8 +13,9 @@ namespace pl::detail {
 
 namespace {
 
-// A paint this heavy may take more than a frame or two; lighter paints are drawn at once.
-std::size_t HeavyCalls = 2000;
+// A paint of fewer calls is drawn at once whatever it takes (a small drawing on a loaded machine);
+// a longer one is drawn at once for a slice, and the rest is left to later slices.
+std::size_t AtOnceCalls = 2000;
 std::chrono::microseconds SliceTime{8000};
 
 QColor ToQColor(COLORREF c) {
@@ -23,8 +24,8 @@ QColor ToQColor(COLORREF c) {
 
 } // namespace
 
-void ClientView::SetPaintSlices(std::size_t heavyCalls, std::chrono::microseconds slice) {
-    HeavyCalls = heavyCalls;
+void ClientView::SetPaintSlices(std::size_t atOnce, std::chrono::microseconds slice) {
+    AtOnceCalls = atOnce;
     SliceTime = slice;
 }
 
@@ -102,22 +103,26 @@ void ClientView::PaintInvalid() {
     QRect bounds = region.boundingRect();
     TRect rect(bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1);
     TWindow* owner = Owner;
+    // A paint may be left to slices only where nothing else draws on the buffer beside it: a context
+    // opened before it goes on drawing as soon as it returns, and an outer paint draws after it.
+    const bool mayWait = !outer && ActiveDcs == 0;
     auto paint = std::make_unique<PendingPaint>();
     paint->Region = region;
-    Recording = paint.get();
+    if (mayWait) {
+        paint->Record.DrawAtOnceUntil(TDrawRecord::Clock::now() + SliceTime, AtOnceCalls);
+        Recording = paint.get();
+    }
     Guarded([&] {
         paint->Dc = std::make_unique<TPaintDC>(*owner, region);
-        paint->Dc->RecordInto(&paint->Record);
+        if (mayWait) paint->Dc->RecordInto(&paint->Record);
         owner->Paint(*paint->Dc, erase, rect);
     });
     Recording = outer;
-    if (paint->Dc) {
+    if (paint->Dc && !paint->Record.Done()) {
+        // The calls past the paint's first slice are drawn between the window's events.
         paint->Dc->RecordInto(nullptr);
         Pending = std::move(paint);
-        // Slices only where nothing else draws on the buffer meanwhile: a context opened before the
-        // paint goes on drawing as soon as the paint returns.
-        const bool slices = !outer && Pending->Record.Size() >= HeavyCalls && ActiveDcs == 1;
-        DrawSlice(slices);
+        SliceTimer.start();
     }
     update(region);
 }

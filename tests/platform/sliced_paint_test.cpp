@@ -84,6 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Meanwhile, SlicedPaint, ::testing::ValuesIn(kMeanwhile)
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FrameTest, APaintReadingAPixelSeesWhatItHasDrawnBefore) {
+    pl::detail::ClientView::SetPaintSlices(1, std::chrono::microseconds(0));
     RecordingChild* child = NewChild();
     COLORREF read = 0;
     child->OnPaint = [&read](TDC& dc, bool, TRect&) {
@@ -92,6 +93,7 @@ TEST_F(FrameTest, APaintReadingAPixelSeesWhatItHasDrawnBefore) {
     };
     child->Invalidate(true);
     child->UpdateWindow();
+    pl::detail::ClientView::SetPaintSlices(2000, std::chrono::microseconds(8000));
     EXPECT_EQ(read, RGB(250, 0, 0));
 }
 
