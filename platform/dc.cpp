@@ -449,7 +449,8 @@ void TDC::PutPixels(const POINT* pixels, size_t count, COLORREF colour, bool use
 }
 
 COLORREF TDC::SetPixel(int32_t x, int32_t y, COLORREF colour) {
-    if (Diverts()) return Record([x, y, colour](TDC& dc) { dc.SetPixel(x, y, colour); }), colour & 0x00FFFFFFu;
+    if (Diverts())
+        return Record([x, y, colour](TDC& dc) { dc.SetPixel(x, y, colour); }), colour & 0x00FFFFFFu;
     const POINT p = ToDevice(x, y);
     PutPixels(&p, 1, colour, false);
     Drawn(QRect(p.x, p.y, 1, 1));
@@ -468,7 +469,7 @@ COLORREF TDC::GetPixel(int32_t x, int32_t y) const {
 // Recording
 
 TDrawState TDC::SaveDrawState() const {
-    return TDrawState{mapping_, rop_,     bkMode_, bkColour_, textColour_, textAlign_,
+    return TDrawState{mapping_,   rop_, bkMode_, bkColour_, textColour_, textAlign_,
                       inkForced_, ink_, pen_,    brush_,    font_};
 }
 
@@ -508,5 +509,6 @@ bool TDC::Record(std::function<void(TDC&)> call) {
 bool TDC::RecordText(int32_t x, int32_t y, const char* text, int32_t len) {
     if (!text) return true;
     std::string kept = len < 0 ? std::string(text) : std::string(text, size_t(len));
-    return Record([x, y, kept = std::move(kept)](TDC& dc) { dc.TextOut(x, y, kept.data(), int32_t(kept.size())); });
+    return Record(
+        [x, y, kept = std::move(kept)](TDC& dc) { dc.TextOut(x, y, kept.data(), int32_t(kept.size())); });
 }

@@ -147,8 +147,9 @@ public:
     // The painter underneath, for code of the layer that needs Qt directly.
     QPainter* GetPainter() const { return painter_; }
 
-    // While a record is set, the drawing calls are kept in it, with the state they read, instead of
-    // being drawn; the state calls take effect as usual. Null draws at once again.
+    // While a record is set, the drawing calls go to it as it says (kept, with the state they read,
+    // to be drawn later; or drawn once what must come first is done); the state calls take effect
+    // as usual. Null draws at once again.
     void RecordInto(TDrawRecord* record);
 
 protected:

@@ -28,6 +28,15 @@ void DrawScene(TDC& dc, int version) {
     dc.RestoreObjects();
 }
 
+// Paints past their first call are drawn one call a slice while it lives; `sliced` false draws
+// every paint at once.
+struct Slices {
+    explicit Slices(bool sliced = true) {
+        pl::detail::ClientView::SetPaintSlices(sliced ? 1 : size_t(-1), std::chrono::microseconds(0));
+    }
+    ~Slices() { pl::detail::ClientView::SetPaintSlices(2000, std::chrono::microseconds(8000)); }
+};
+
 struct Meanwhile {
     const char* name;
     void (*act)(RecordingChild& child, int& version);
@@ -36,17 +45,23 @@ struct Meanwhile {
 // What happens while the paint is still being drawn; the run without slices does it after.
 const Meanwhile kMeanwhile[] = {
     {"nothing", [](RecordingChild&, int&) {}},
-    {"an_exclusive_or_band", [](RecordingChild& child, int&) {
+    {"an_exclusive_or_band",
+     [](RecordingChild& child, int&) {
          TClientDC dc(&child);
          dc.SetROP2(R2_NOTXORPEN);
          dc.SelectStockObject(NULL_BRUSH);
          dc.Rectangle(25, 35, 310, 170);
      }},
-    {"a_change_invalidating_it_all", [](RecordingChild& child, int& version) { version = 1, child.Invalidate(true); }},
+    {"a_change_invalidating_it_all",
+     [](RecordingChild& child, int& version) { version = 1, child.Invalidate(true); }},
     {"a_change_invalidating_a_part_unerased",
-     [](RecordingChild& child, int& version) { version = 1, child.InvalidateRect(TRect(0, 0, 150, 90), false); }},
-    {"a_resize", [](RecordingChild& child, int&) { child.View()->resize(child.View()->size() - QSize(90, 70)); }},
-    {"a_key_taken_at_once", [](RecordingChild& child, int&) {
+     [](RecordingChild& child, int& version) {
+         version = 1, child.InvalidateRect(TRect(0, 0, 150, 90), false);
+     }},
+    {"a_resize",
+     [](RecordingChild& child, int&) { child.View()->resize(child.View()->size() - QSize(90, 70)); }},
+    {"a_key_taken_at_once",
+     [](RecordingChild& child, int&) {
          QTest::keyClick(child.View(), Qt::Key_F1);
          EXPECT_EQ(child.Of("keydown").size(), 1u);
      }},
@@ -54,10 +69,8 @@ const Meanwhile kMeanwhile[] = {
 
 class SlicedPaint : public FrameTest, public ::testing::WithParamInterface<Meanwhile> {
 protected:
-    void TearDown() override { pl::detail::ClientView::SetPaintSlices(2000, std::chrono::microseconds(8000)); }
-
     QImage Run(bool sliced) {
-        pl::detail::ClientView::SetPaintSlices(sliced ? 1 : size_t(-1), std::chrono::microseconds(0));
+        const Slices slices(sliced);
         RecordingChild* child = NewChild();
         int version = 0;
         child->OnPaint = [&version](TDC& dc, bool, TRect&) { DrawScene(dc, version); };
@@ -84,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Meanwhile, SlicedPaint, ::testing::ValuesIn(kMeanwhile)
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FrameTest, APaintReadingAPixelSeesWhatItHasDrawnBefore) {
-    pl::detail::ClientView::SetPaintSlices(1, std::chrono::microseconds(0));
+    const Slices slices;
     RecordingChild* child = NewChild();
     COLORREF read = 0;
     child->OnPaint = [&read](TDC& dc, bool, TRect&) {
@@ -93,12 +106,11 @@ TEST_F(FrameTest, APaintReadingAPixelSeesWhatItHasDrawnBefore) {
     };
     child->Invalidate(true);
     child->UpdateWindow();
-    pl::detail::ClientView::SetPaintSlices(2000, std::chrono::microseconds(8000));
     EXPECT_EQ(read, RGB(250, 0, 0));
 }
 
 TEST_F(FrameTest, AClientDcFinishesAPendingPaintOnlyWhenItDraws) {
-    pl::detail::ClientView::SetPaintSlices(1, std::chrono::microseconds(0));
+    const Slices slices;
     RecordingChild* child = NewChild();
     child->OnPaint = [](TDC& dc, bool, TRect&) { DrawScene(dc, 0); };
     child->Invalidate(true);
@@ -110,11 +122,10 @@ TEST_F(FrameTest, AClientDcFinishesAPendingPaintOnlyWhenItDraws) {
     EXPECT_TRUE(child->View()->PaintPending()) << "mapping and moving wait for nothing";
     dc.LineTo(9, 9);
     EXPECT_FALSE(child->View()->PaintPending());
-    pl::detail::ClientView::SetPaintSlices(2000, std::chrono::microseconds(8000));
 }
 
 TEST_F(FrameTest, AWindowClosedWithAPaintPendingGoesWithoutDrawing) {
-    pl::detail::ClientView::SetPaintSlices(1, std::chrono::microseconds(0));
+    const Slices slices;
     RecordingChild* child = NewChild();
     bool deleted = false;
     child->Deleted = &deleted;
@@ -125,7 +136,6 @@ TEST_F(FrameTest, AWindowClosedWithAPaintPendingGoesWithoutDrawing) {
     child->CloseWindow(0);
     for (int i = 0; i < 50; ++i)
         QCoreApplication::processEvents();
-    pl::detail::ClientView::SetPaintSlices(2000, std::chrono::microseconds(8000));
     EXPECT_TRUE(deleted);
 }
 
