@@ -80,7 +80,8 @@ void TChild::EvRButtonDown(uint, const TPoint& pointIn) {
         turned();
         return;
     }
-    if (NothingSelected()) {
+    // A drag round nothing has just been told so: the list an earlier step left is not turned.
+    if (move->DraggedRoundNothing || NothingSelected()) {
         shell::BoxKeepingCursor(*this, "Nothing selected - drag a rectangle round the objects",
                                 "NO SELECTION", MB_OK);
         client.ShowGuide("GUIDE: drag a rectangle round the objects");

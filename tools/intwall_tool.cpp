@@ -108,6 +108,7 @@ void TIntwallobjtool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* poin
     }
     RefusedInsideWall = false;
     const auto before = Clone();
+    const int32_t idsBefore = IdCounter;
     Dragging = 0;
     PenWidth = 1;
     Colour = PenColour;
@@ -126,9 +127,10 @@ void TIntwallobjtool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* poin
     else if (key == VK_ADD)
         CapOpenEnd();
     // A partition refused for lying inside a wall was never made: the tool stands as before the key,
-    // and says so to the window, whose DATUM goes back too.
+    // the number it took is given back, and it says so to the window, whose DATUM goes back too.
     if (RefusedInsideWall) {
         static_cast<void>(TakeState(*before));
+        IdCounter = idsBefore;
         RefusedInsideWall = true;
         return;
     }

@@ -135,6 +135,7 @@ void TMoveobjtool::SelectAppended(TDC&, TRect&, int32_t firstIndex, int32_t) {
     SelectedCount = 0;
     SelectionMade = 1;
     SelectionBroughtIn = true;
+    DraggedRoundNothing = false;
     if (ObjectList.WriteTempCount(0) != FileResult::Ok) return;
     for (int32_t i = firstIndex < 0 ? 0 : firstIndex; i < ObjectList.count; ++i) {
         // A list that could not be written further holds what was written, with its count.

@@ -119,6 +119,8 @@ public:
     int32_t CurrentX = 0;
     int32_t CurrentY = 0;
     bool SelectionBroughtIn = false; // the selection is what a paste or a library symbol appended
+    // The last drag went round nothing: what an earlier copy or move listed is no selection of this one.
+    bool DraggedRoundNothing = false;
     // The selection is a library symbol, whose reference point is clicked on the symbol itself.
     bool SymbolFromLibrary = false;
 

@@ -52,7 +52,8 @@ void TMoveobjtool::SelectInRect(TDC&, TRect&, int32_t, int32_t) {
     const editing::SelectionBox box = editing::NormalisedBox(RefX, RefY, AnchorX, AnchorY);
     // A rectangle round nothing (a click, a few pixels) leaves the earlier selection, and what was
     // copied, as they were: the tool waits for the drag again.
-    if (!SelectsAny(box)) {
+    DraggedRoundNothing = !SelectsAny(box);
+    if (DraggedRoundNothing) {
         Mode = movestate::kIdle;
         return;
     }

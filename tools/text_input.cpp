@@ -7,6 +7,7 @@
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
+#include "platform/window.h"
 #include "render/text_turn.h"
 #include "tools/text_tool.h"
 #include "tools/tool_geometry.h"
@@ -110,20 +111,32 @@ void TTexttool::RedrawPreview(TDC& dc) {
     TextHeight() = lineHeight;
 }
 
-// Draws the typed text once more in the background colour, which takes it off the window.
+// Repaints from the document the pixels the typed text covers. Drawing the letters again in the
+// background colour would also wipe whatever lies under them (a wall's face, a line, another text),
+// which only a later full repaint would bring back. The square round the anchor holds the text
+// whichever way it turns and aligns.
 void TTexttool::EraseTyped(TDC& dc, TRect& client) {
+    if (!Window || ZoomDivisor == 0) return;
     SetDrawingMapping(nullptr, dc, client);
-    const COLORREF ink = Colour;
-    Colour = dc.GetBkColor();
-    Draw(dc, 0);
-    Colour = ink;
+    const TFont font = TypedFont();
+    dc.SelectObject(font);
+    const SIZE extent = dc.GetTextExtent(TextBuffer, static_cast<int32_t>(std::strlen(TextBuffer)));
+    dc.RestoreFont();
+    POINT anchor{X0 / ZoomDivisor, Y0 / ZoomDivisor};
+    dc.LPtoDP(&anchor, 1);
+    const int32_t reach = extent.cx + extent.cy + 2;
+    Window->InvalidateRect(TRect(anchor.x - reach, anchor.y - reach, anchor.x + reach + 1, anchor.y + reach + 1));
+}
+
+TFont TTexttool::TypedFont() const {
+    const int32_t weight = DefaultTextWeight < 500 ? FW_NORMAL : FW_BOLD;
+    return TFont(ObjectList.DefaultFontName, DefaultTextHeight * ZoomDivisor, 0,
+                 render::TextEscapement(PickKind), 0, weight, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                 CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH);
 }
 
 void TTexttool::Draw(TDC& dc, int32_t) {
-    const int32_t weight = DefaultTextWeight < 500 ? FW_NORMAL : FW_BOLD;
-    const TFont font(ObjectList.DefaultFontName, DefaultTextHeight * ZoomDivisor, 0,
-                     render::TextEscapement(TextAngle()), 0, weight, 0, 0, 0, ANSI_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH);
+    const TFont font = TypedFont();
     dc.SelectObject(font);
     TextLength = static_cast<int32_t>(std::strlen(TextBuffer));
     dc.SetTextAlign(AlignmentOfStyle(TextStyle()));

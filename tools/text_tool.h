@@ -2,6 +2,7 @@
 // text dialog. The base fields carry the text attributes.
 #pragma once
 
+#include "platform/gdi_objects.h"
 #include "tools/drawing_tool.h"
 
 class TTexttool : public TDrawingtool {
@@ -30,7 +31,9 @@ public:
     int32_t TypedCount = 0; // characters typed so far
 
 private:
+    // Takes the typed letters off by repainting what lies under them.
     void EraseTyped(TDC& dc, TRect& client);
+    [[nodiscard]] TFont TypedFont() const;
 };
 
 class TTextobjtool : public TTexttool {

@@ -418,7 +418,7 @@ protected:
 // The inner faces of an L-shaped house, the inner corner of the L, and the second face of a partition
 // BELOW from the left wall to the corner.
 struct LHouse {
-    int32_t left, top, right, bottom, cornerX, cornerY, belowCorner;
+    int32_t left, top, right, bottom, cornerX, cornerY, belowCorner, topWall;
 };
 
 // A partition keyed from (startX, startY) by the arrow on its side (a direction code) to the face it
@@ -450,10 +450,13 @@ const LHouseRow kLHouseRows[] = {
 // A start that ends with nothing built, keyed first on the row's side with the tool then kept: toward
 // the walls from a corner (0 offered and taken, or a length inside the wall), down from the inner
 // corner (the box cancelled, a length past the sheet, Enter again there); or ABOVE on the top inner
-// face and Down (the wrong arrow, which ends the tool).
-enum class RefusedFirst { None, WrongArrow, Zero, Cancel, InsideWall, PastSheet, EnterTwice };
-const char* const kRefusedFirstNames[] = {"",           "AfterAWrongArrow", "AfterZero",     "AfterACancel",
-                                          "AfterALengthInsideAWall", "AfterOnePastTheSheet", "AfterEnterTwice"};
+// face and Down (the wrong arrow, which ends the tool); or Expand Base's distance (Base), or Lengthen's on
+// the top wall (End), cancelled.
+enum class RefusedFirst { None, WrongArrow, Zero, Cancel, InsideWall, PastSheet, EnterTwice, Base, End };
+// clang-format off
+const char* const kRefusedFirstNames[] = {"", "AfterAWrongArrow", "AfterZero", "AfterACancel", "AfterALengthInsideAWall",
+    "AfterOnePastTheSheet", "AfterEnterTwice", "AfterABaseCancel", "AfterAnEndEditCancel"};
+// clang-format on
 
 class LShapedHouse : public KeyedHouse,
                      public ::testing::WithParamInterface<std::tuple<LHouseRow, bool, RefusedFirst>> {
@@ -475,7 +478,21 @@ protected:
                                 : refusedFirst == InsideWall ? Refusal::Length
                                 : refusedFirst == PastSheet  ? Refusal::PastSheet
                                                              : Refusal::EnterTwice;
-        if (refusedFirst == WrongArrow)
+        if (refusedFirst == Base || refusedFirst == End) {
+            client->ProcessCommand(refusedFirst == Base ? cmd::kExpandBase : cmd::kLengthenWall);
+            const auto stand = [this] {
+                const TDrawingtool& t = *client->Tool;
+                return std::tuple(dir.ReadFile(std::string("DWGS/") + ObjectList.DrawingName + ".DB0"),
+                                  t.Kind, t.Mode, t.PointPlaced, std::string(client->StatusBar->GetText()));
+            };
+            const auto chosen = stand();
+            if (refusedFirst == Base) Key(Qt::Key_Right), MoveTo(PixelOf(h.cornerX - 1000, h.cornerY - 1000));
+            metric ? pl::script::CancelInput() : pl::script::AnswerDialog(kFeetDialogId, {{{}, IDCANCEL}});
+            refusedFirst == Base ? Key(Qt::Key_Return) : Click(PixelOf(h.right - 500, h.topWall));
+            // Nothing changes; Lengthen's cancel gives the Pick tool back, Expand Base's leaves it as chosen.
+            EXPECT_TRUE(refusedFirst == End ? std::get<0>(stand()) == std::get<0>(chosen)
+                                            : stand() == chosen);
+        } else if (refusedFirst == WrongArrow)
             KeyPartition({h.cornerX, h.top}, Qt::Key_Down, kDirectionUp, 0, false, Refusal::Arrow);
         else if (refusedFirst == InsideWall || refusedFirst == Zero)
             KeyPartition(from, toward, side,
@@ -486,7 +503,7 @@ protected:
 
     LHouse KeyHouse() {
         const auto w = KeyOutline(kLShape);
-        return {w[0].p5x, w[0].p5y, w[1].p5x, w[4].p5y, w[2].p6x, w[2].p6y, w[2].p6y - thickness};
+        return {w[0].p5x, w[0].p5y, w[1].p5x, w[4].p5y, w[2].p6x, w[2].p6y, w[2].p6y - thickness, w[0].y1};
     }
 };
 
@@ -503,13 +520,15 @@ TEST_P(LShapedHouse, PartitionLiesOnTheSideChosenAndStopsAtTheFirstFaceItMeets) 
     if (row.twice) KeyPartition(start, row.qtKey, row.side, length, true);
     const auto kept = ReadBack();
     const std::string datum = ReadoutAt(start);
+    const int32_t ids = IdCounter;
     KeyRefusedStart(h, row.side);
+    EXPECT_EQ(IdCounter, ids) << "the next partition is numbered as if nothing had been refused";
     ASSERT_EQ(ui.LogContains("Wrong Arrow key for second line position"), refusedFirst == RefusedFirst::WrongArrow);
     ASSERT_EQ(ReadBack().size(), kept.size()) << "the refused start stored nothing";
     const QImage shown = View()->grab().toImage();
     EXPECT_TRUE(ReadoutAt(start) == datum && View()->grab().toImage() == shown) << "as a full repaint shows";
     KeyPartition(start, row.qtKey, row.side, length, true, Refusal::None,
-                 refusedFirst != RefusedFirst::None && refusedFirst != RefusedFirst::WrongArrow);
+                 refusedFirst > RefusedFirst::WrongArrow && refusedFirst < RefusedFirst::Base);
     EXPECT_EQ(readout, datum) << "the DATUM reads from where it did before";
 
     const auto objects = ReadBack();
@@ -528,8 +547,10 @@ INSTANTIATE_TEST_SUITE_P(Partitions, LShapedHouse,
                          ::testing::Combine(::testing::ValuesIn(kLHouseRows), ::testing::Bool(),
                                             ::testing::Values(RefusedFirst::None, RefusedFirst::WrongArrow,
                                                               RefusedFirst::Zero, RefusedFirst::Cancel,
-                                                              RefusedFirst::InsideWall, RefusedFirst::PastSheet,
-                                                              RefusedFirst::EnterTwice)),
+                                                              RefusedFirst::InsideWall,
+                                                              RefusedFirst::PastSheet,
+                                                              RefusedFirst::EnterTwice, RefusedFirst::Base,
+                                                              RefusedFirst::End)),
                          [](const auto& i) {
                              return std::get<0>(i.param).name +
                                     std::string(std::get<1>(i.param) ? "Metric" : "Imperial") +

@@ -576,22 +576,37 @@ INSTANTIATE_TEST_SUITE_P(Views, EscapeInALineChain,
                                            std::pair{kSitePlan, 1}, std::pair{kSitePlan, 0}));
 
 // A drag of a few pixels (which draws its short line) leaves the tool waiting for a start, as no drag.
-class SmallDragThenKeyedLine : public InputTest, public ::testing::WithParamInterface<int> {};
+// After Enter a drag that slips at most 20 pixels each way is a new start at its press; a longer one, or
+// one straight down, draws its line, and the tool waits for a start. (pixels across, down; after Enter)
+class DragThenKeyedLine : public InputTest,
+                          public ::testing::WithParamInterface<std::tuple<int, int, bool>> {};
 
-TEST_P(SmallDragThenKeyedLine, DrawsAsWithoutTheDrag) {
+TEST_P(DragThenKeyedLine, DrawsItsLineOrIsANewStart) {
+    const auto [dx, dy, enter] = GetParam();
     Open();
-    if (GetParam() > 0) Drag(TPoint(300, 100), TPoint(300 + GetParam(), 100));
-    MoveTo(TPoint(200, 150));
-    Key(Qt::Key_Return);
+    if (enter) MoveTo(TPoint(120, 240)), Key(Qt::Key_Return);
+    const TPoint press(300, 100), release(300 + dx, 100 + dy);
+    if (dx || dy) Drag(press, release);
+    const bool newStart = enter && std::abs(dx) <= 20 && std::abs(dy) <= 20;
+    if (!newStart) MoveTo(TPoint(200, 150)), Key(Qt::Key_Return);
     pl::script::AnswerInput("2500");
     Key(Qt::Key_Right);
-    const POINT s = DrawingAt(TPoint(200, 150));
+    const POINT s = DrawingAt(newStart ? press : TPoint(200, 150)), p = DrawingAt(press),
+                r = DrawingAt(release);
     const auto objects = FileObjects();
     const TObject& line = LastOf(objects);
     EXPECT_EQ(std::tuple(line.x1, line.y1, line.x2, line.y2), std::tuple(s.x, s.y, s.x + 2500, s.y));
+    const TObject& dragged = *objects[objects.size() - 2];
+    EXPECT_EQ((dx || dy) && !newStart,
+              std::tuple(dragged.x1, dragged.y1, dragged.x2, dragged.y2) == std::tuple(p.x, p.y, r.x, r.y));
 }
 
-INSTANTIATE_TEST_SUITE_P(Pixels, SmallDragThenKeyedLine, ::testing::Values(0, 1, 3, 8, 20));
+INSTANTIATE_TEST_SUITE_P(Pixels, DragThenKeyedLine,
+                         ::testing::Values(std::tuple{0, 0, false}, std::tuple{1, 0, false},
+                                           std::tuple{3, 0, false}, std::tuple{8, 0, false},
+                                           std::tuple{20, 0, false}, std::tuple{20, -20, true},
+                                           std::tuple{21, 0, true}, std::tuple{0, 21, true},
+                                           std::tuple{0, 60, true}, std::tuple{-40, 40, true}));
 
 class CentreAids : public InputTest {};
 

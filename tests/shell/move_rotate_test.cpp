@@ -299,21 +299,26 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Nothing before a move changes it: a turn refused at the sheet's edge (before or after the reference
 // click), a click off the library symbol whose reference is asked for, a right click before anything
-// is selected. The selection goes from the reference click to the next click; the rest stays.
+// is selected, or one after a drag over empty paper that follows a copy (each says nothing is selected,
+// no turn is asked).
+// The selection goes from the reference click to the next click; the rest stays.
 enum Before { kNothing, kRefusedTurn, kRefusedTurnAfterReference, kPaperClick, kObjectClick, kRightClick };
+constexpr int kEmptyDrag = kRightClick + 1;
 
 class BeforeAMove : public MoveRotate, public ::testing::WithParamInterface<std::tuple<int, bool, bool>> {};
 
 TEST_P(BeforeAMove, IsNothingToIt) {
     const auto [before, symbol, metric] = GetParam();
-    if (symbol ? before == kRightClick : before == kPaperClick || before == kObjectClick)
+    if (symbol ? before >= kRightClick : before == kPaperClick || before == kObjectClick)
         GTEST_SKIP() << "a symbol is selected at once; a plain move takes any click as its reference";
     MetricUnits = metric;
     OpenWithObjects(true);
     const size_t first = symbol ? FileObjects().size() : 3, end = symbol ? SIZE_MAX : 6;
     if (symbol) pl::script::AnswerDialog(kLibraryListDialogId, {{{{kLibraryListBoxId, "WC"}}, IDOK}});
+    if (before == kEmptyDrag) client->ProcessCommand(cmd::kCopy), Drag(TPoint(150, 100), TPoint(250, 200));
     client->ProcessCommand(symbol ? cmd::kLibraryPlumbing : cmd::kMoveRotate);
-    if (before == kRightClick) QTest::mouseClick(View(), Qt::RightButton, {}, QPoint(300, 250));
+    if (before == kEmptyDrag) Drag(TPoint(420, 230), TPoint(480, 270));
+    if (before >= kRightClick) QTest::mouseClick(View(), Qt::RightButton, {}, QPoint(300, 250));
     if (!symbol) Drag(TPoint(150, 100), TPoint(250, 200));
     const TPoint reference =
         symbol ? PixelOf(ObjectList[first]->x1, ObjectList[first]->y1) : TPoint(160, 190);
@@ -328,7 +333,10 @@ TEST_P(BeforeAMove, IsNothingToIt) {
     Click(TPoint(300, 220));
     Key(Qt::Key_Return);
     EXPECT_EQ(ui.LogContains("outside the programme's total drawing sizes"), refused);
-    EXPECT_EQ(ui.LogContains("Nothing selected - drag a rectangle"), before == kRightClick);
+    EXPECT_EQ(ui.Log().find("Nothing selected - drag a rectangle") != ui.Log().rfind("Nothing selected"),
+              before == kEmptyDrag);
+    EXPECT_EQ(ui.LogContains("Nothing selected - drag a rectangle"), before >= kRightClick);
+    EXPECT_EQ(ui.LogContains("title=\"ROTATE\""), refused);
     const auto now = FileObjects();
     ASSERT_EQ(now.size(), was.size());
     const POINT from = DrawingAt(reference), to = DrawingAt(TPoint(300, 220));
@@ -341,7 +349,7 @@ TEST_P(BeforeAMove, IsNothingToIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SymbolOrSelectionInBothUnits, BeforeAMove,
-                         ::testing::Combine(::testing::Range(0, kRightClick + 1), ::testing::Bool(),
+                         ::testing::Combine(::testing::Range(0, kEmptyDrag + 1), ::testing::Bool(),
                                             ::testing::Bool()));
 
 } // namespace

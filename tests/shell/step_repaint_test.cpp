@@ -4,16 +4,21 @@
 #include <QStringList>
 #include <QTest>
 
+#include <deque>
 #include <string>
 
 #include "document/program_state.h"
 #include "platform/gadgets.h"
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
+#include "resources/dialogs/library_templates.h"
 #include "resources/dialogs/opening_templates.h"
 #include "resources/dialogs/partition_templates.h"
+#include "resources/dialogs/stairs_templates.h"
+#include "resources/dialogs/tool_dialog_templates.h"
 #include "resources/main_menu.h"
 #include "tests/platform/pixel_probe.h"
+#include "tests/shell/drawing_window_fixture.h"
 #include "tests/shell/input_fixture.h"
 #include "tests/support/default_answers.h"
 #include "tools/tool_kinds.h"
@@ -27,8 +32,44 @@ class AfterTheStep;
 struct StepCase {
     const char* name;
     void (AfterTheStep::*step)();
-    int escapes = 0; // Escapes pressed after the step
+    int escapes = 0;   // Escapes pressed after the step
+    bool undo = false; // then Edit > Undo
+    int over = -1;     // or the step finishes this kind of object over a wall line
+    bool upright = false;
 };
+
+// The kinds of object a tool finishes over a wall line.
+enum Over {
+    TextTyped,
+    TextTypedDown,
+    TextEndedByEnterTwice,
+    TextOnTwoLines,
+    TextTakenBackToItsFirstLetter,
+    TextCentred,
+    Line,
+    LabelledLine,
+    Dimension,
+    Symbol,
+    Paste,
+    Stairs,
+    Window,
+    Door,
+    kOverKinds
+};
+const char* const kOverNames[] = {"TextTyped",
+                                  "TextTypedDown",
+                                  "TextEndedByEnterTwice",
+                                  "TextOnTwoLines",
+                                  "TextTakenBackToItsFirstLetter",
+                                  "TextCentred",
+                                  "Line",
+                                  "LabelledLine",
+                                  "Dimension",
+                                  "Symbol",
+                                  "Paste",
+                                  "Stairs",
+                                  "Window",
+                                  "Door"};
 
 class AfterTheStep : public InputTest, public ::testing::WithParamInterface<StepCase> {
 public:
@@ -148,6 +189,93 @@ public:
         pl::script::AnswerInput("2000"), pl::script::AnswerDialog(2690, {DialogStep{{{2691, "ROAD"}}, IDOK}});
         Key(Qt::Key_Right); // a line labelled ROAD
     }
+    // Finishes the kind of object over the outer face of an external wall, the level one (pixel row
+    // 250) or one added upright (pixel column 330).
+    void FinishOverTheWall(int over, bool upright) {
+        OpenWith(upright ? &AfterTheStep::AddUprightWall : &AfterTheStep::AddUpstairsLine);
+        const int32_t opened = ObjectList.count;
+        const TPoint at = upright ? TPoint(330, 100) : TPoint(280, 250),
+                     inside(at.x + 4 * upright, at.y + 4 * !upright);
+        const auto type = [&](int32_t direction, const char* keys) {
+            pl::script::AnswerDialog(kTextDetailsDialogId,
+                                     {DialogStep{{{tooldlg::kToRight, "1"}, {direction, "1"}}, IDOK}});
+            client->ProcessCommand(cmd::kText);
+            Click(direction == tooldlg::kVertical ? TPoint(at.x + 4, at.y + 2) : TPoint(at.x - 6, at.y + 3));
+            QTest::keyClicks(View(), keys);
+        };
+        const auto line = [&](int32_t command) {
+            client->ProcessCommand(command), EnterAt(TPoint(at.x - 20 * upright, at.y - 20 * !upright));
+            pl::script::AnswerInput(
+                std::to_string(DrawingAt(TPoint(140, 0)).x - DrawingAt(TPoint(100, 0)).x));
+            if (command == cmd::kLineText)
+                pl::script::AnswerDialog(2690, {DialogStep{{{2691, "HALL"}}, IDOK}});
+            Key(upright ? Qt::Key_Right : Qt::Key_Down);
+        };
+        switch (over) {
+        case TextTyped:
+            type(tooldlg::kHorizontal, "HALLWAY\r");
+            break;
+        case TextTypedDown:
+            type(tooldlg::kVertical, "HALLWAY\r");
+            break;
+        case TextEndedByEnterTwice:
+            type(tooldlg::kHorizontal, "HALLWAY\r\r");
+            break;
+        case TextOnTwoLines:
+            type(tooldlg::kHorizontal, "HALLWAY\rHALL\r\r");
+            break;
+        case TextTakenBackToItsFirstLetter:
+            return type(tooldlg::kHorizontal, "HALLWAY\b\b\b\b\b\b");
+        case TextCentred:
+            pl::script::AnswerDialog(kTextDetailsDialogId, {DialogStep{{{tooldlg::kCentred, "1"}}, IDOK}});
+            client->ProcessCommand(cmd::kText), pl::script::AnswerInput("HALLWAY"), Click(at);
+            break;
+        case Line:
+            line(cmd::kLine);
+            break;
+        case LabelledLine:
+            line(cmd::kLineText);
+            break;
+        case Dimension:
+            client->ProcessCommand(cmd::kManualDimension),
+                EnterAt(TPoint(at.x - 10 - 10 * upright, at.y - 10 - 10 * !upright));
+            MoveTo(TPoint(at.x + 30 * upright - 10, at.y + 30 * !upright - 10)),
+                pl::script::AnswerInput("3000"), Key(Qt::Key_Return);
+            break;
+        case Symbol:
+            pl::script::AnswerDialog(kLibraryListDialogId, {DialogStep{{{kLibraryListBoxId, "WC"}}, IDOK}});
+            client->ProcessCommand(cmd::kLibraryPlumbing);
+            Click(PixelOf(ObjectList[ObjectList.count - 1]->x1, ObjectList[ObjectList.count - 1]->y1));
+            Click(at), Key(Qt::Key_Return);
+            break;
+        case Paste:
+            client->ProcessCommand(cmd::kCopy), Drag(TPoint(50, 140), TPoint(350, 160)),
+                client->ProcessCommand(cmd::kPaste);
+            Click(PixelOf((ViewExtentX / 8 + ScrollOriginX) * ZoomDivisor,
+                          (ViewExtentY / 6 + ScrollOriginY) * ZoomDivisor));
+            Click(TPoint(at.x - 60, at.y + 3)), Key(Qt::Key_Return);
+            break;
+        case Stairs:
+            pl::script::AnswerDialog(
+                kStairsDialogId,
+                {DialogStep{{{stairsdlg::kWidth, "900"}, {stairsdlg::kStorey, "2600"}}, IDOK}});
+            client->ProcessCommand(cmd::kStairs), EnterAt(at);
+            break;
+        case Window:
+            pl::script::AnswerDialog(kWindowDialogId,
+                                     {DialogStep{{{kWindowWidth, "1200"}, {kWindowShowSizes, "1"}}, IDOK}});
+            client->ProcessCommand(cmd::kWindows), EnterAt(inside);
+            break;
+        case Door:
+            pl::script::AnswerDialog(kExtDoorDialogId,
+                                     {DialogStep{{{kDoorWidthEdit, "800"}, {kDoorHinged, "1"}}, IDOK}});
+            pl::script::AnswerDialog(kDoorSwingDialogId,
+                                     {DialogStep{{{kSwingRadios[upright ? 1 : 4], "1"}}, IDOK}});
+            client->ProcessCommand(cmd::kDoors), EnterAt(inside);
+            break;
+        }
+        EXPECT_GT(ObjectList.count, opened) << ui.Log();
+    }
     void PickUpright(bool line, int32_t command) {
         OpenWith(line ? &AfterTheStep::AddUpright<true> : &AfterTheStep::AddUpright<false>);
         client->ProcessCommand(command);
@@ -185,6 +313,16 @@ protected:
         child->Invalidate(true);
         child->UpdateWindow();
     }
+    // An external wall up the pixel column 330 from row 40 to row 200, its inner face to the right,
+    // and a line upstairs, for stairs to lead to.
+    void AddUprightWall() {
+        const POINT a = DrawingAt(TPoint(330, 40)), b = DrawingAt(TPoint(330, 200));
+        auto w = make::ExtWall(kGroundFloor, a.x, a.y, b.x, b.y);
+        w->thickness1 = 275, w->p1x = a.x + 275, w->p1y = a.y, w->p2x = b.x + 275, w->p2y = b.y;
+        ObjectList.Add(std::move(w));
+        AddUpstairsLine();
+    }
+    void AddUpstairsLine() { ObjectList.Add(inputs::Line(1000, 1000, 5000, 1000, kFirstFloor)); }
     void AddCircle() {
         const POINT c = DrawingAt(TPoint(200, 150));
         const int32_t r = DrawingAt(TPoint(230, 150)).x - c.x;
@@ -236,9 +374,10 @@ protected:
 };
 
 TEST_P(AfterTheStep, LeavesWhatAFullRepaintShows) {
-    (this->*GetParam().step)();
+    GetParam().step ? (this->*GetParam().step)() : FinishOverTheWall(GetParam().over, GetParam().upright);
     for (int i = 0; i < GetParam().escapes; ++i)
         Key(Qt::Key_Escape);
+    if (GetParam().undo) client->ProcessCommand(cmd::kUndo);
     EXPECT_EQ(DifferenceFromFullRepaint(), 0);
 }
 
@@ -264,6 +403,21 @@ const StepCase kSteps[] = {
     {"PartitionPickGivenUpByEscape", &AfterTheStep::MissAfterAPartitionPick, 2},
     {"LineLabelled", &AfterTheStep::LabelLine},
 };
+
+// Every kind over the level and the upright wall, left as finished, then Escape, or Undo.
+std::vector<StepCase> OverTheWall() {
+    static std::deque<std::string> names;
+    std::vector<StepCase> rows;
+    for (int over = 0; over < kOverKinds; ++over)
+        for (const bool upright : {false, true})
+            for (const char* after : {"", "ThenEscape", "ThenUndo"}) {
+                names.push_back(std::string(kOverNames[over]) +
+                                (upright ? "OverUprightWall" : "OverLevelWall") + after);
+                rows.push_back(
+                    {names.back().c_str(), nullptr, after[4] == 'E', after[4] == 'U', over, upright});
+            }
+    return rows;
+}
 
 // A line clicked after a partition was picked is taken up by the same command, named and guided as such.
 TEST_F(AfterTheStep, ALinePickedAfterAPartitionKeepsTheCommandsNameAndGuide) {
@@ -309,9 +463,10 @@ TEST_F(PickShown, BlankedWhileTheEditWaitsForItsKey) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, AfterTheStep, ::testing::ValuesIn(kSteps),
-                         [](const ::testing::TestParamInfo<StepCase>& info) {
-                             return std::string(info.param.name);
-                         });
+const auto kStepName = [](const ::testing::TestParamInfo<StepCase>& info) {
+    return std::string(info.param.name);
+};
+INSTANTIATE_TEST_SUITE_P(Steps, AfterTheStep, ::testing::ValuesIn(kSteps), kStepName);
+INSTANTIATE_TEST_SUITE_P(Finished, AfterTheStep, ::testing::ValuesIn(OverTheWall()), kStepName);
 
 } // namespace

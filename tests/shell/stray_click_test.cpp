@@ -18,6 +18,7 @@
 #include "platform/test_script.h"
 #include "resources/command_ids.h"
 #include "resources/command_texts.h"
+#include "resources/dialogs/library_templates.h"
 #include "tests/shell/input_fixture.h"
 #include "tests/support/default_answers.h"
 #include "tests/support/sheet_corner.h"
@@ -214,12 +215,18 @@ TEST_P(StrayPress, IsWhatTheGuideNamesOrNothing) {
 // guide, screen); a second Escape, or one with nothing in progress, gives the Pick tool.
 class EscapeAtAStage : public StrayPress {};
 TEST_P(EscapeAtAStage, TakesBackTheStepInProgressOnly) {
-    if (GetParam().command == cmd::kZoomUp) { // its wait alone is taken back, the tool kept
+    if (GetParam().command == cmd::kZoomUp) { // its wait alone goes: the line chosen and its start stay
         Restart();
-        const std::string tool = client->ToolGadget->GetText();
+        const auto line = [this] {
+            return std::pair(client->Tool->PointPlaced, std::string(client->ToolGadget->GetText()));
+        };
+        client->ProcessCommand(cmd::kLine);
+        if (GetParam().stage == Stage::AfterEnter) EnterAt(kEnterAt);
+        const auto chosen = line();
         client->ProcessCommand(cmd::kZoomUp);
+        ASSERT_TRUE(child->ZoomWait);
         Key(Qt::Key_Escape);
-        EXPECT_TRUE(!child->ZoomWait && client->ToolGadget->GetText() == tool);
+        EXPECT_TRUE(!child->ZoomWait && line() == chosen);
         return;
     }
     const auto seen = [this] {
@@ -242,7 +249,11 @@ TEST_P(EscapeAtAStage, TakesBackTheStepInProgressOnly) {
     const auto held = staged(true).first;
     Key(Qt::Key_Escape);
     const bool sameFile = std::exchange(std::get<0>(control), std::get<0>(held)) == std::get<0>(held);
-    const bool holds = std::get<1>(held) != tk::kPick && std::get<3>(held) != std::get<3>(control);
+    // The stage holds something when it left the tool at a stage of its own: its kind, mode or point.
+    const auto stage = [](const auto& t) {
+        return std::tuple(std::get<1>(t), std::get<2>(t), std::get<3>(t));
+    };
+    const bool holds = std::get<1>(held) != tk::kPick && stage(held) != stage(control);
     if (!*GetParam().keys && (holds || client->Tool->Kind != tk::kPick)) {
         EXPECT_EQ(seen(), control) << "the step taken back";
         EXPECT_TRUE(!sameFile || View()->grab().toImage() == screen) << "the screen as the command left it";
@@ -253,13 +264,16 @@ TEST_P(EscapeAtAStage, TakesBackTheStepInProgressOnly) {
     if (*GetParam().keys) return; // after an arrow the step may be stored: the screen alone is judged
     EXPECT_STREQ(client->ToolGadget->GetText(), "Pick Tool");
 }
-// The keys of a step (E Enter, LURD 3000 mm, G a selection, c p clicks, T typing) build as the control
-// with an Escape after a Zoom UP at Z, one at N, or at X where the control has Enter twice.
+// The keys of a step (E e Enter, LURD 3000 mm, G a selection, P Paste, c p clicks, S a click on what was
+// brought in, T t typing) build as the control with an Escape after a Zoom UP at Z, one at N, or at X
+// (Y) where the control has Enter twice (once).
 class EscapeInAStep : public StrayPress {};
 TEST_P(EscapeInAStep, LosesNothing) {
     const auto run = [this](bool escape) {
         Restart();
         if (GetParam().command == cmd::kText) pl::script::AnswerDialog(2300, {{{{2302, "1"}}, IDOK}});
+        if (GetParam().command == cmd::kLibraryPlumbing)
+            pl::script::AnswerDialog(kLibraryListDialogId, {{{{kLibraryListBoxId, "WC"}}, IDOK}});
         client->ProcessCommand(GetParam().command);
         child = client->ActiveDrawingWindow();
         for (const char k : std::string(GetParam().keys)) {
@@ -269,10 +283,15 @@ TEST_P(EscapeInAStep, LosesNothing) {
             }
             k == 'E' ? EnterAt(kEnterAt) : k == 'c' ? Click(kOnLine) : k == 'p' ? Click(kPaper) : void();
             if (k == 'G') Drag(TPoint(50, 130), TPoint(190, 170));
-            if (k == 'T') QTest::keyClicks(View(), "AB");
+            if (k == 'T' || k == 't') QTest::keyClicks(View(), k == 'T' ? "AB" : "A");
+            if (k == 'S')
+                Click(PixelOf(ObjectList[ObjectList.count - 1]->x1, ObjectList[ObjectList.count - 1]->y1));
+            if (k == 'P') client->ProcessCommand(cmd::kPaste);
+            if (k == 'e') Key(Qt::Key_Return);
             if (escape && k == 'Z') client->ProcessCommand(cmd::kZoomUp);
-            if (escape && (k == 'Z' || k == 'N' || k == 'X')) Key(Qt::Key_Escape);
-            if (!escape && k == 'X') Key(Qt::Key_Return), Key(Qt::Key_Return);
+            if (escape && (k == 'Z' || k == 'N' || k == 'X' || k == 'Y')) Key(Qt::Key_Escape);
+            if (!escape && (k == 'X' || k == 'Y')) Key(Qt::Key_Return);
+            if (!escape && k == 'X') Key(Qt::Key_Return);
         }
         return WorkingFile() + client->ToolGadget->GetText() + client->StatusBar->GetText();
     };
@@ -295,7 +314,8 @@ INSTANTIATE_TEST_SUITE_P(Arrow, EscapeAtAStage, ::testing::ValuesIn(Rows("R")), 
 INSTANTIATE_TEST_SUITE_P(Keys, EscapeInAStep, ::testing::Values(StrayRow{cmd::kRectangle, 1, {}, "ERZD"},
     StrayRow{cmd::kRectangle, 1, {}, "EZRD"}, StrayRow{cmd::kInternalWall, 1, {}, "EZD"}, StrayRow{cmd::kLine, 1, {}, "EZR"},
     StrayRow{cmd::kMoveRotate, 1, {}, "GcpZE"}, StrayRow{cmd::kText, 1, {}, "pTX"}, StrayRow{cmd::kText, 1, {}, "pTZTX"},
-    StrayRow{cmd::kFileNew, 1, {}, "ERDNLU"}, StrayRow{cmd::kFileNew, 1, {}, "ERZDLU"}),
+    StrayRow{cmd::kFileNew, 1, {}, "ERDNLU"}, StrayRow{cmd::kFileNew, 1, {}, "ERZDLU"}, StrayRow{cmd::kText, 1, {}, "pTeY"},
+    StrayRow{cmd::kText, 0, {}, "ptX"}, StrayRow{cmd::kCopy, 1, {}, "GPSpY"}, StrayRow{cmd::kLibraryPlumbing, 0, {}, "SpY"}),
     [](const auto& info) { return "Row" + std::to_string(info.index); });
 // clang-format on
 
