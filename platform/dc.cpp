@@ -495,6 +495,11 @@ bool TDC::RecordTakes() {
     return record_->Takes();
 }
 
+bool TDC::DivertsText() {
+    constexpr std::size_t kTurnedTextWeight = 16;
+    return record_ && record_->Takes(font_.Escapement() % 3600 != 0 ? kTurnedTextWeight : 1);
+}
+
 bool TDC::Record(std::function<void(TDC&)> call) {
     if (record_->KeepsCalls()) {
         if (record_->Size() == 0) record_->Begin(current_, patternPhase_);

@@ -181,6 +181,8 @@ private:
     // True where a drawing call goes to the record rather than onto the device.
     bool Diverts() { return record_ && RecordTakes(); }
     bool RecordTakes();
+    // The same for a text, a turned one weighing as the many calls it costs.
+    bool DivertsText();
     bool RecordText(int32_t x, int32_t y, const char* text, int32_t len);
 
     void InitState();

@@ -47,14 +47,16 @@ public:
     // has passed; it keeps its calls from then on. A paint that is soon done is drawn as ever.
     void DrawAtOnceUntil(Clock::time_point until, std::size_t calls) {
         until_ = until;
-        atOnce_ = calls;
+        nextLook_ = calls;
         keeping_ = false;
     }
-    // True when the context is to hand its next drawing call to the record. The clock is read
-    // once in a while only.
-    bool Takes() {
+    // True when the context is to hand its next drawing call to the record; a costly call counts
+    // as `weight` calls. The clock is read once in a while only.
+    bool Takes(std::size_t weight = 1) {
         if (keeping_) return true;
-        if (++made_ < atOnce_ || (made_ - atOnce_) % 32 != 0) return false;
+        made_ += weight;
+        if (made_ < nextLook_) return false;
+        nextLook_ = made_ + 32;
         keeping_ = Clock::now() >= until_;
         return keeping_;
     }
@@ -89,7 +91,7 @@ private:
     std::size_t next_ = 0;
     bool keeping_ = true;
     std::size_t made_ = 0;
-    std::size_t atOnce_ = 0;
+    std::size_t nextLook_ = 0;
     Clock::time_point until_{};
     // The pen position and the phase of a dashed line where the drawn calls left them.
     POINT current_{0, 0};
