@@ -78,6 +78,7 @@ private:
         std::unique_ptr<TPaintDC> Dc;
         TDrawRecord Record;
         QRegion Region;
+        TDrawRecord::Clock::time_point Shown = TDrawRecord::Clock::now(); // when the screen last showed it
     };
 
     void Reallocate();

@@ -132,13 +132,19 @@ void ClientView::DrawSlice(bool timed) {
     const auto until = TDrawRecord::Clock::now() + SliceTime;
     bool done = true;
     Guarded([&] { done = Pending->Record.Replay(*Pending->Dc, timed ? &until : nullptr); });
-    const QRect drawn = Pending->Dc->DrawnBounds();
-    Pending->Dc->ResetDrawnBounds();
+    // The screen shows the paint's progress a few times a second: showing it after every slice would
+    // cost about as much as the slices.
+    const auto now = TDrawRecord::Clock::now();
+    if (done || now - Pending->Shown >= std::chrono::milliseconds(100)) {
+        const QRect drawn = Pending->Dc->DrawnBounds();
+        Pending->Dc->ResetDrawnBounds();
+        Pending->Shown = now;
+        if (!drawn.isEmpty()) update(drawn);
+    }
     if (done)
         Pending.reset();
     else
         SliceTimer.start();
-    if (!drawn.isEmpty()) update(drawn);
 }
 
 void ClientView::FinishPaint() {
