@@ -3,6 +3,7 @@
 #include "document/drawing_file.h"
 
 #include <algorithm>
+#include <array>
 
 #include "document/cfg_files.h"
 #include "document/document.h"
@@ -51,6 +52,87 @@ void NoteReadHeights(const TObject& object) {
 }
 
 namespace {
+
+// What a read notes of an object, in the height range and the drawn extents, by its kind alone.
+enum class ReadNote : uint8_t {
+    None,
+    Point,         // a text: its anchor
+    Polygon,       // its points' heights and its points
+    MarkerPolygon, // its points
+    Opening,       // its points' heights
+    ExtWall,       // its heights (bottom and top) and its two ends
+    Ends,          // its two ends
+    Arc,           // its two ends, its start and its end
+};
+
+constexpr ReadNote ReadNoteOf(int32_t k) {
+    const bool heights = k >= kOpeningPolygon && (k == kExtWall || k == kOpening || IsPolygonKind(k));
+    if (IsTextKind(k)) return ReadNote::Point;
+    if (IsPolygonKind(k)) return ReadNote::Polygon;
+    if (k == kMarkerPolygon) return ReadNote::MarkerPolygon;
+    if (k == kArc) return ReadNote::Arc;
+    if (k == kExtWall) return ReadNote::ExtWall;
+    if (IsLineKind(k) || IsArrowKind(k) || IsDimensionKind(k) || (k >= kEllipse && k <= kRoundRect))
+        return ReadNote::Ends;
+    return heights ? ReadNote::Opening : ReadNote::None;
+}
+
+// The kinds under 128 from a table, the rest from their few ranges and values.
+constexpr int32_t kTabledKinds = 128;
+constexpr auto kSmallKindNotes = [] {
+    std::array<ReadNote, kTabledKinds> notes{};
+    for (int32_t k = 0; k < kTabledKinds; ++k)
+        notes[static_cast<size_t>(k)] = ReadNoteOf(k);
+    return notes;
+}();
+
+ReadNote ReadNoteFor(int32_t k) {
+    if (static_cast<uint32_t>(k) < kTabledKinds) return kSmallKindNotes[static_cast<size_t>(k)];
+    return ReadNoteOf(k);
+}
+
+void NotePoints(const TPolyobj& p, bool heights, bool points, DrawnExtents& extents) {
+    const int32_t n = std::clamp<int32_t>(p.count, 0, TPolyobj::kMaxPoints);
+    if (n == 0) return;
+    if (heights) {
+        const auto [low, high] = std::minmax_element(p.ph, p.ph + n);
+        NoteHeight(*low, *high);
+    }
+    if (points) {
+        for (int32_t i = 0; i < n; ++i)
+            extents.NoteX(p.px[i]), extents.NoteY(p.py[i]);
+    }
+}
+
+// NoteReadHeights and DrawnExtents::Note in one look at the kind, for an object the record reader
+// made: it makes the class its kind's record describes, so a polygon kind's object (an opening's
+// too) is a TPolyobj and an arc's a TArcobj, and no type test is needed.
+void NoteReadObject(const TObject& o, DrawnExtents& extents) {
+    switch (ReadNoteFor(o.kind)) {
+    case ReadNote::None:
+        return;
+    case ReadNote::Point:
+        extents.NoteX(o.x1), extents.NoteY(o.y1);
+        return;
+    case ReadNote::Polygon:
+        return NotePoints(static_cast<const TPolyobj&>(o), true, true, extents);
+    case ReadNote::MarkerPolygon:
+        return NotePoints(static_cast<const TPolyobj&>(o), false, true, extents);
+    case ReadNote::Opening:
+        return NotePoints(static_cast<const TPolyobj&>(o), true, false, extents);
+    case ReadNote::ExtWall:
+        NoteHeight(o.aux1, o.aux2);
+        break;
+    case ReadNote::Ends:
+        break;
+    case ReadNote::Arc: {
+        const auto& a = static_cast<const TArcobj&>(o);
+        extents.NoteX(a.sx), extents.NoteX(a.ex), extents.NoteY(a.sy), extents.NoteY(a.ey);
+        break;
+    }
+    }
+    extents.NoteX(o.x1), extents.NoteX(o.x2), extents.NoteY(o.y1), extents.NoteY(o.y2);
+}
 
 constexpr size_t kShortestRecord = 16; // bytes of the shortest kind line and record
 constexpr int64_t kMostReserved = 1 << 20;
@@ -154,9 +236,12 @@ FileResult TList::ReadDrawingText(std::string_view text, const RecordOrigin& cen
                 result = FileResult::Damaged;
                 break;
             }
-            AddOwned(OwnedObject(object, ObjectDeleter{&pool_}));
-            NoteReadHeights(*object);
-            extents.Note(*object);
+            // The room a read after a flush needs is nearly always there from the read before.
+            if (count >= 0 && count < Room())
+                items_[static_cast<size_t>(count++)] = OwnedObject(object, ObjectDeleter{&pool_});
+            else
+                AddOwned(OwnedObject(object, ObjectDeleter{&pool_}));
+            NoteReadObject(*object, extents);
         }
     }
     EndHeightRange();

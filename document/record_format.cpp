@@ -154,7 +154,7 @@ enum class Family {
     RoundRect
 };
 
-Family DrawingFamilyOf(int32_t k) {
+constexpr Family DrawingFamilyOf(int32_t k) {
     if (IsLineKind(k)) return Family::Line;
     if (k == kExtWall) return Family::ExtWall;
     if (k == kIntWall) return Family::IntWall;
@@ -183,8 +183,20 @@ Family PasteFamilyOf(int32_t k) {
     return DrawingFamilyOf(k);
 }
 
+// Every record starts with its kind: the kinds under 128 take their family from a table, the rest from
+// their few ranges and values.
+constexpr int32_t kTabledKinds = 128;
+constexpr auto kSmallKindFamilies = [] {
+    std::array<Family, kTabledKinds> families{};
+    for (int32_t k = 0; k < kTabledKinds; ++k)
+        families[static_cast<size_t>(k)] = DrawingFamilyOf(k);
+    return families;
+}();
+
 Family FamilyOf(int32_t k, RecordKinds kinds) {
-    return kinds == RecordKinds::Paste ? PasteFamilyOf(k) : DrawingFamilyOf(k);
+    if (kinds == RecordKinds::Paste) return PasteFamilyOf(k);
+    if (static_cast<uint32_t>(k) < kTabledKinds) return kSmallKindFamilies[static_cast<size_t>(k)];
+    return DrawingFamilyOf(k);
 }
 
 bool GroupFieldCarriesGroups(Family family) {
@@ -495,8 +507,9 @@ bool TakeRecordNumbers(NumberScanner& scanner, Layout layout, int32_t* out) {
 }
 
 int32_t Offset(int32_t v, int32_t origin) {
-    const int64_t sum = int64_t{v} + origin;
-    return static_cast<int32_t>(std::clamp<int64_t>(sum, INT32_MIN, INT32_MAX));
+    int32_t sum = 0;
+    if (!__builtin_add_overflow(v, origin, &sum)) return sum;
+    return origin < 0 ? INT32_MIN : INT32_MAX; // the sum saturates
 }
 
 // Gives an object its record: the numbers already parsed, in field order, then the strings straight
@@ -640,7 +653,7 @@ RecordReader::Status RecordReader::Read(RecordOrigin origin, RecordKinds kinds, 
     object = nullptr;
     int32_t kind = 0;
     // No kind line: the end of the text, or damage.
-    if (!numbers_.Take(&kind, 1)) return numbers_.AtEnd() ? Status::End : Status::Damaged;
+    if (!numbers_.TakeOne(kind)) return numbers_.AtEnd() ? Status::End : Status::Damaged;
     const Family family = FamilyOf(kind, kinds);
     // A kind of no family builds nothing and reads nothing further: the next line is a kind line.
     if (family == Family::None) return Status::Skipped;

@@ -8,6 +8,7 @@
 
 #include "document/document.h"
 #include "document/program_state.h"
+#include "document/sheet_edge.h"
 #include "platform/cursor.h"
 #include "platform/gadgets.h"
 #include "platform/message_box.h"
@@ -24,6 +25,7 @@
 #include "tools/extwall_edit_modes.h"
 #include "tools/line_modes.h"
 #include "tools/line_tool.h"
+#include "tools/picked_end.h"
 #include "tools/room_tools.h"
 #include "tools/wall_tools.h"
 #include "tools/working_file.h"
@@ -138,6 +140,18 @@ std::optional<StepPath> SheetCheckPath(const TDrawingtool& tool, POINT pointer, 
     const auto from = StepStart(tool, pointer);
     if (!from) return std::nullopt;
     return StepPath{*from, key};
+}
+
+// A typed length is whole millimetres from 1 to 69999, or feet and inches below 300000 units of 1/24
+// inch. Cancel or 0 asks for nothing; any other length outside the limits is told, and draws nothing.
+std::optional<int32_t> WithinLimits(TChild& window, std::optional<int32_t> value, const char* caption) {
+    if (!value || *value == 0) return std::nullopt;
+    if (*value >= 1 && *value <= (MetricUnits == 1 ? 69999 : 299999)) return value;
+    BoxKeepingCursor(window,
+                     MetricUnits == 1 ? "The length must be from 1 to 69999 mm - nothing has been drawn"
+                                      : "The length must be less than 1041' 8\" - nothing has been drawn",
+                     caption, MB_OK | MB_ICONEXCLAMATION);
+    return std::nullopt;
 }
 
 void SetDistanceGadget(TClient& client, const char* text) {
@@ -264,6 +278,13 @@ void EngagedStep::Arrow() {
             return;
         }
         offered = Tool().Count;
+        // A partition whose second face would begin past the sheet's edge has no length to ask.
+        if (const auto* wall = dynamic_cast<const TIntwallobjtool*>(&Tool());
+            wall && !OnSheet(wall->SecondFaceStart.x, wall->SecondFaceStart.y)) {
+            BoxKeepingCursor(window_, kPastSheetText, kPastSheetCaption, MB_OK | MB_ICONEXCLAMATION);
+            EndStartWithNothingBuilt();
+            return;
+        }
     }
     const auto step = AskLength(offered);
     // A length box given nothing to draw (0 offered, or cancelled) stored nothing.
@@ -304,18 +325,14 @@ void EngagedStep::WaitForLineStart() {
     client_.ShowLineStartGuide();
 }
 
-// The typed length of one step: whole millimetres from 1 to 69999, or feet and inches below 300000
-// units of 1/24 inch. A cancelled prompt or a length outside the limits gives nothing.
+// The typed length of one step; nothing for a cancelled prompt or a length outside the limits.
 std::optional<int32_t> EngagedStep::AskLength(int32_t preset) {
-    if (MetricUnits == 1) {
-        const auto value =
-            AskNumber(PromptTitle(Tool()), ArrowPrompt(key_), std::to_string(preset).c_str(), 9);
-        if (!value || *value < 1 || *value > 69999) return std::nullopt;
-        return value;
-    }
-    const auto value = AskFeetInches(window_, preset);
-    if (!value || *value < 1 || *value > 299999) return std::nullopt;
-    return value;
+    const char* title = PromptTitle(Tool());
+    return WithinLimits(window_,
+                        MetricUnits == 1
+                            ? AskNumber(title, ArrowPrompt(key_), std::to_string(preset).c_str(), 9)
+                            : AskFeetInches(window_, preset),
+                        title);
 }
 
 void EngagedStep::BaseDistance() {
@@ -327,17 +344,11 @@ void EngagedStep::BaseDistance() {
         if (tools::Failed(Command(1))) return;
         preset = Tool().Count;
     }
-    std::optional<int32_t> step;
-    bool cancelled = false;
-    if (MetricUnits == 1) {
-        step = AskNumber(PromptTitle(Tool()), "", std::to_string(preset).c_str(), 9);
-        cancelled = !step;
-        if (step && (*step < 1 || *step > 69999)) step.reset();
-    } else {
-        step = AskFeetInches(window_, preset);
-        cancelled = !step;
-        if (step && (*step < 1 || *step > 299999)) step.reset();
-    }
+    const char* title = PromptTitle(Tool());
+    std::optional<int32_t> step = MetricUnits == 1 ? AskNumber(title, "", std::to_string(preset).c_str(), 9)
+                                                   : AskFeetInches(window_, preset);
+    const bool cancelled = !step;
+    step = WithinLimits(window_, step, title);
     // A cancelled distance lets the line chosen by the arrow go: the next arrow chooses afresh.
     if (cancelled) {
         EndStartWithNothingBuilt();
@@ -350,6 +361,8 @@ void EngagedStep::BaseDistance() {
     }
     // The base moves, its walls and dimensions are made and the title follows, all or nothing.
     if (tools::Failed(Start(*step, logical.x * ZoomDivisor, logical.y * ZoomDivisor))) return;
+    const auto* walls = dynamic_cast<const TExtwallobjtool*>(&Tool());
+    const bool refused = walls && walls->BaseChangeRefused;
     Toggled();
     if (tools::Failed(Command(5)) || tools::Failed(AutoDimension())) return;
     const tools::WriteWatch watch;
@@ -358,6 +371,11 @@ void EngagedStep::BaseDistance() {
     ObjectList.MakeTitleBlock();
     if (tools::Failed(watch.Result())) return;
     window_.Invalidate(true);
+    // A plan the change could not take (shrunk past its walls or rooms) stayed as it was.
+    if (refused)
+        BoxKeepingCursor(window_,
+                         "The floor plan cannot be shrunk by that length there - nothing has been moved",
+                         title, MB_OK);
 }
 
 void EngagedStep::CommonStep(uint key, int32_t step) {
@@ -375,6 +393,18 @@ void EngagedStep::CommonStep(uint key, int32_t step) {
     // A step off the sheet was refused with a warning: the tool never sees it, so nothing is made,
     // written or drawn.
     if (view == cursorview::kOffSheet) {
+        EndStartWithNothingBuilt();
+        return;
+    }
+    // An extend or shorten of a picked end that the arrow cannot make is told, and changes nothing.
+    const auto* picks = dynamic_cast<const TLineobjtool*>(&Tool());
+    const TObject* picked =
+        picks && (Tool().Mode == intwall::kExtendEnd || Tool().Mode == intwall::kShortenEnd)
+            ? picks->PickedForEndEdit()
+            : nullptr;
+    const bool shortens = Tool().Mode == intwall::kShortenEnd;
+    if (const char* why = picked ? tools::WhyEndStays(*picked, key, shortens ? -step : step) : nullptr) {
+        BoxKeepingCursor(window_, why, shortens ? "SHORTEN" : "EXTEND", MB_OK);
         EndStartWithNothingBuilt();
         return;
     }

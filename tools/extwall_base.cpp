@@ -15,5 +15,5 @@ std::string DrawingLengthText(int32_t length) {
 
 void TExtwallobjtool::ExpandShrinkBase(int32_t amount, int32_t x, int32_t y) {
     const editing::BaseChange change{Mode == extwallmode::kShrinkBase, DirectionCode(), amount, x, y};
-    editing::ExpandShrinkBase(change, DrawingLengthText);
+    BaseChangeRefused = !editing::ExpandShrinkBase(change, DrawingLengthText);
 }

@@ -99,7 +99,8 @@ tools::WriteResult TExtwallobjtool::AddExternalWall() {
 bool TExtwallobjtool::AppendExternalWall() {
     PenWidth = 1;
     LineStyle = 0;
-    if (X0 == 0 || Y0 == 0 || (X0 == X1 && Y0 == Y1)) return false;
+    // A wall on the sheet's edge is on the sheet: only one without length is not built.
+    if (X0 == X1 && Y0 == Y1) return false;
     int32_t layerPoints[12];
     for (int32_t k = 0; k < 6; ++k) {
         layerPoints[2 * k] = LayerEndX[k];

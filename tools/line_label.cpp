@@ -8,6 +8,7 @@
 #include "document/dimension_settings.h"
 #include "document/document.h"
 #include "document/program_state.h"
+#include "document/sheet_edge.h"
 #include "platform/dc.h"
 #include "platform/gdi_objects.h"
 #include "render/text_turn.h"
@@ -96,7 +97,14 @@ void TLineobjtool::ShowLengthLabel(TDC& dc, TRect& client, int32_t, int32_t) {
         TEXTMETRIC metrics{};
         dc.GetTextMetrics(metrics);
         const int32_t d = (metrics.tmHeight + metrics.tmExternalLeading) * ZoomDivisor / 4;
-        const Placed at = PlaceLabel(lie, *line, label.side, d);
+        // The program chooses the label's place: beside a line on the sheet's edge it goes to the line's
+        // other side, on the sheet, rather than the line being refused with it.
+        Placed at = PlaceLabel(lie, *line, label.side, d);
+        if (OnSheet(line->x1, line->y1) && OnSheet(line->x2, line->y2) && !OnSheet(at.x, at.y)) {
+            at = PlaceLabel(lie, *line, label.side == 1 ? 2 : 1, d);
+            at.x = static_cast<int32_t>(Fitted(at.x, 0, 0, 0, SheetRight()));
+            at.y = static_cast<int32_t>(Fitted(at.y, 0, 0, 0, SheetTop()));
+        }
 
         dc.RestoreFont();
         // Shown as every later repaint shows the stored label, so no step leaves a second one beside it.

@@ -37,9 +37,11 @@ bool PointsDiffer(const TDrawingtool& t) {
     return t.X0 != t.X1 || t.Y0 != t.Y1;
 }
 
-// Lines and walls never start on a zero coordinate and never have zero length.
+// Lines and walls never have zero length. A start on the sheet's left or bottom edge, where a
+// coordinate is 0, is a start on the sheet like any other: the sheet check alone refuses a point,
+// and only one past the edge.
 bool LineGuard(const TDrawingtool& t) {
-    return t.X0 != 0 && t.Y0 != 0 && PointsDiffer(t);
+    return PointsDiffer(t);
 }
 
 } // namespace

@@ -9,21 +9,43 @@
 
 namespace tools {
 
-std::optional<EndShift> ShiftOfEnd(const TObject& picked, uint32_t key, int32_t amount) {
+namespace {
+
+// The shift, or why there is none.
+struct EndPlan {
+    const char* why;
+    EndShift shift;
+};
+
+EndPlan PlanEnd(const TObject& picked, uint32_t key, int32_t amount) {
     const bool horizontal = picked.y1 == picked.y2;
     const bool vertical = picked.x1 == picked.x2;
-    if (horizontal == vertical) return std::nullopt;
+    if (horizontal == vertical) return {"Only a line or wall drawn square can have its end moved", {}};
     const int32_t a = horizontal ? picked.x1 : picked.y1;
     const int32_t b = horizontal ? picked.x2 : picked.y2;
     const bool towardsGreater = horizontal ? key == VK_RIGHT : key == VK_UP;
     const bool towardsLesser = horizontal ? key == VK_LEFT : key == VK_DOWN;
-    if (!towardsGreater && !towardsLesser) return std::nullopt;
+    if (!towardsGreater && !towardsLesser)
+        return {"Press the arrow key that runs along the line or wall", {}};
     const int32_t by = towardsGreater ? amount : -amount;
     const bool startMoves = towardsGreater ? a > b : a < b;
     int64_t length = static_cast<int64_t>(b) - a;
     length += startMoves ? -int64_t{by} : int64_t{by};
-    if (length == 0 || (length > 0) != (b > a)) return std::nullopt;
-    return EndShift{horizontal, startMoves, by};
+    if (length == 0 || (length > 0) != (b > a))
+        return {"The line or wall is not that long - it has not been shortened", {}};
+    return {nullptr, EndShift{horizontal, startMoves, by}};
+}
+
+} // namespace
+
+std::optional<EndShift> ShiftOfEnd(const TObject& picked, uint32_t key, int32_t amount) {
+    const EndPlan plan = PlanEnd(picked, key, amount);
+    if (plan.why) return std::nullopt;
+    return plan.shift;
+}
+
+const char* WhyEndStays(const TObject& picked, uint32_t key, int32_t amount) {
+    return PlanEnd(picked, key, amount).why;
 }
 
 int32_t& ShiftedEnd(TObject& picked, const EndShift& shift) {

@@ -27,6 +27,8 @@ struct EndShift {
 // Only square lines move, and only along their own axis: the end the arrow points to moves out by
 // a positive amount and back by a negative one. A line is never shortened to nothing or reversed.
 std::optional<EndShift> ShiftOfEnd(const TObject& picked, uint32_t key, int32_t amount);
+// Why ShiftOfEnd gives no shift, in words for the user; null when it gives one.
+const char* WhyEndStays(const TObject& picked, uint32_t key, int32_t amount);
 
 // The coordinate of the object's own line that the shift moves.
 int32_t& ShiftedEnd(TObject& picked, const EndShift& shift);

@@ -52,6 +52,7 @@ void TRectangletool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point
     if (key == VK_RETURN) {
         X1 = 0;
         Y1 = 0;
+        acrossKeyed_ = upKeyed_ = false;
         const POINT p = tools::PixelToDrawing(dc, client, point->x, point->y);
         X0 = p.x;
         Y0 = p.y;
@@ -62,17 +63,20 @@ void TRectangletool::KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point
         if (key == VK_RIGHT) X1 = X0 + step;
         if (key == VK_UP) Y1 = Y0 + step;
         if (key == VK_DOWN) Y1 = Y0 - step;
+        acrossKeyed_ = acrossKeyed_ || key == VK_LEFT || key == VK_RIGHT;
+        upKeyed_ = upKeyed_ || key == VK_UP || key == VK_DOWN;
     }
-    if (X1 != 0 && Y1 != 0) {
+    if (acrossKeyed_ && upKeyed_) {
         if (tools::Failed(CreateObject(dc, client))) return;
         PointPlaced = 0;
         X0 = X1 = Y0 = Y1 = 0;
+        acrossKeyed_ = upKeyed_ = false;
         return;
     }
     if (PointPlaced != 1) return;
-    if (X1 != 0)
+    if (acrossKeyed_)
         tools::PutCursorOnDrawingPoint(*this, dc, X1, Y0);
-    else if (Y1 != 0)
+    else if (upKeyed_)
         tools::PutCursorOnDrawingPoint(*this, dc, X0, Y1);
     else
         tools::PutCursorOnDrawingPoint(*this, dc, X0, Y0);

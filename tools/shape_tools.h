@@ -9,6 +9,12 @@ public:
     TOOL_STATE_COPIES(TRectangletool)
     void Draw(TDC& dc, int32_t flag) override;
     void KeyDown(TDC& dc, TRect& client, uint32_t key, TPoint* point, int32_t step) override;
+
+private:
+    // Which sides the arrows have keyed since the corner: a side may end on the sheet's left or
+    // bottom edge, at 0, so the end itself cannot tell.
+    bool acrossKeyed_ = false;
+    bool upKeyed_ = false;
 };
 
 class TRectangleobjtool : public TRectangletool {

@@ -24,8 +24,10 @@ public:
     // split at (b, c), or give it the layers a, b, c. Leaves the wall's extent before the edit in the
     // box, its face ends after it in X0, Y0, X1, Y1, and a refused end move or split in Dragging.
     void EditWall(int32_t a, int32_t b, int32_t c);
-    // Moves the floor-plan base by the amount along the line through (x, y).
+    // Moves the floor-plan base by the amount along the line through (x, y); BaseChangeRefused says
+    // whether the plan could not take it and nothing moved.
     void ExpandShrinkBase(int32_t amount, int32_t x, int32_t y);
+    bool BaseChangeRefused = false;
     // Takes a new identifier, snaps the ends to the floor's walls, reads the wall settings and
     // computes the layer lines (below 1: without the snapping).
     void SnapWallEnds(int32_t snap);
@@ -34,8 +36,8 @@ public:
     void TrimWallEnd(int32_t lineIndex, int32_t outgoingAngle, int32_t incomingAngle, int32_t end);
     // PreviousWall and NextWall of the existing wall at wallIndex.
     void FindTouchingWalls(int32_t wallIndex);
-    // Appends the wall the fields describe and rewrites the working file; a wall starting on an axis
-    // or without length is refused, and nothing is written.
+    // Appends the wall the fields describe and rewrites the working file; a wall without length is
+    // refused, and nothing is written.
     [[nodiscard]] tools::WriteResult AddExternalWall();
 
     // The layer lines of the wall in the fields (see walls/extwall_outline.h).
@@ -138,6 +140,9 @@ public:
     int32_t& WallGroup() { return SegmentLength; }
 
     int32_t BandShown = 0; // 1 once the rubber band has been drawn
+    // Where the second face begins beside the start of the segment an arrow key asked for, as the
+    // arrow's Start laid it out.
+    POINT SecondFaceStart{};
     // No segment made yet since the start point: the new segment's side is the one the user chose.
     bool FirstOfChain = true;
     // Set by a partition refused for lying inside an external wall: the key that made it changes nothing.

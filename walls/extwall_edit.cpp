@@ -167,9 +167,9 @@ int32_t SplitWall(TExtwallobj& wall, int32_t u, int32_t v, SecondHalf& half) {
         keptAxis[Entry(k, !keepsStart)] = cut;
         restAxis[Entry(k, keepsStart)] = cut;
     }
-    // The document takes no wall starting on an axis or without length: test before cutting, so a
-    // refused half leaves the wall whole.
-    if (rest.x1 == 0 || rest.y1 == 0 || (rest.x1 == rest.x2 && rest.y1 == rest.y2)) return walledit::kNoSplit;
+    // The document takes no wall without length: test before cutting, so a refused half leaves the
+    // wall whole. A half on the sheet's edge is on the sheet.
+    if (rest.x1 == rest.x2 && rest.y1 == rest.y2) return walledit::kNoSplit;
 
     half.wall = rest;
     half.length = std::abs(keepsStart ? b - cut : a - cut);

@@ -27,6 +27,7 @@ bool RunsAlongThickness(int32_t side, int32_t direction);
 struct FreeSpan {
     std::optional<int32_t> Length; // to the nearest face beyond 2 x zoomDivisor; none past 34000
     int32_t LastBearing = 0;       // bearing of the last wall examined
+    int32_t Across = 0;            // the segment's signed width beside its line (see WidthAcross)
 };
 
 // The distance from (x, y) in the direction to the next wall face of the view that the partition

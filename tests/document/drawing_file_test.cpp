@@ -4,7 +4,9 @@
 #include <string>
 #include <tuple>
 
+#include "document/drawing_file.h"
 #include "document/drawing_name.h"
+#include "document/drawn_extents.h"
 #include "document/record_format.h"
 #include "platform/file_io.h"
 #include "tests/document/document_fixture.h"
@@ -112,6 +114,38 @@ TEST_F(DrawingFileTest, HeightRangeAndPrintExtents) {
     EXPECT_EQ(PrintMaxX, maxX / 25 + 10);
     const int32_t minY = Cy() - 500 - 14, maxY = Cy() + 1000;
     EXPECT_EQ(PrintHeight, (maxY - minY) / 25 + 10);
+}
+
+// A read notes the heights and the drawn extent of every kind as the notes of any object do.
+TEST_F(DrawingFileTest, ReadNotesEveryKindAsAnyObjectIsNoted) {
+    auto objects = make::OneOfEveryKind(Cx(), Cy());
+    auto arc = make::Arc(Cx(), Cy(), Cx() + 10, Cy() - 10); // its start and end past its box
+    arc->sx = Cx() + 90000, arc->ey = Cy() - 90000;
+    objects.push_back(std::move(arc));
+    for (auto& object : objects) {
+        SCOPED_TRACE(object->kind);
+        ObjectList.Flush();
+        ObjectList.Add(std::move(object));
+        ASSERT_EQ(ObjectList.WriteDrawingFile(filemode::kWorking), FileResult::Ok);
+        ObjectList.Flush();
+        ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
+        const std::tuple read{PolyHeightMin, PolyHeightMax, PrintMinX, PrintMaxX, PrintHeight};
+        StartHeightRange();
+        DrawnExtents extents;
+        for (int32_t i = 0; i < ObjectList.count; ++i)
+            NoteReadHeights(*ObjectList[i]), extents.Note(*ObjectList[i]);
+        EndHeightRange();
+        extents.SetPrintExtents();
+        EXPECT_EQ(read, std::tuple(PolyHeightMin, PolyHeightMax, PrintMinX, PrintMaxX, PrintHeight));
+    }
+}
+
+TEST_F(DrawingFileTest, PointsPastTheRangeStopAtItsEnd) {
+    SetWorkingFile("1 0 0 0 1 5\n1\n1 50 7 0 2147483647 0 -2147483648 0 2147483600 -2147483648 0 0 0 1 0\n");
+    ASSERT_EQ(ObjectList.ReadDrawingFile(filemode::kWorking), FileResult::Ok);
+    const TObject& line = *ObjectList[0];
+    EXPECT_EQ(std::tuple(line.x1, line.x2, line.y1, line.y2),
+              std::tuple(INT32_MAX, INT32_MIN + Cx(), INT32_MAX, INT32_MIN + Cy()));
 }
 
 TEST_F(DrawingFileTest, EmptyBodyGivesTheStartExtents) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "document/record_format.h"
@@ -57,6 +58,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Tokens{"NineCharacters", "123456789 -12345678 +12345678 999999999 -00000001 000000000",
                              std::vector<int32_t>{123456789, -12345678, 12345678, 999999999, -1, 0}},
                       Tokens{"Short", "1 -2 +3 45 -67 0", std::vector<int32_t>{1, -2, 3, 45, -67, 0}},
+                      Tokens{"ManySigns", "-1 +2 -30 +400 -5000 +60000",
+                             std::vector<int32_t>{-1, 2, -30, 400, -5000, 60000}},
+                      Tokens{"SignsAfterALong", "1234567890 -1 +2 -3 -4 +5",
+                             std::vector<int32_t>{1234567890, -1, 2, -3, -4, 5}},
                       Tokens{"NinesAfterDigits", "19 -29 +389 4799 -56989 1234569",
                              std::vector<int32_t>{19, -29, 389, 4799, -56989, 1234569}},
                       Tokens{"TheWholeRange", "2147483647 -2147483648 +2147483647 -0 +0 1000000000",
@@ -81,5 +86,30 @@ INSTANTIATE_TEST_SUITE_P(
                       Tokens{"PastTheBottom", "1 2 3 -2147483649 5 6", std::nullopt},
                       Tokens{"ElevenDigits", "1 2 3 4 10000000000 6", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Records read alike wherever their kind lines and numbers fall against the 64-byte stretches, one
+// after a record that ends with its strings or not.
+TEST(RecordTokens, ReadWhereverTheyLie) {
+    const std::string records = "4\n4 50 1 0 10 -20 0 0 0 0 4 0 0 5 250 700 ArialHall\n"
+                                "1\n1 50 7 0 -100 0 300 0 200 200 0 0 0 1 0\n";
+    using Read = std::vector<std::pair<int32_t, int32_t>>; // each object's kind and first x
+    for (size_t lead = 0; lead <= 72; ++lead) {
+        const std::string text = std::string(lead, lead % 2 ? ' ' : '\n') + records + records;
+        RecordReader reader(text);
+        std::unique_ptr<TObject> object;
+        Read read;
+        RecordReader::Status status;
+        while ((status = reader.Next({}, object)) == RecordReader::Status::Object)
+            read.emplace_back(object->kind, object->x1);
+        EXPECT_EQ(status, RecordReader::Status::End) << "after " << lead << " blanks";
+        EXPECT_EQ(read, (Read{{4, 10}, {1, -100}, {4, 10}, {1, -100}})) << "after " << lead << " blanks";
+        // A kind line that is no number, wherever it falls, is damage.
+        const std::string bad = std::string(lead, ' ') + records + "1:" + records.substr(1);
+        RecordReader damaged(bad);
+        for (int32_t i = 0; i < 2; ++i)
+            ASSERT_EQ(damaged.Next({}, object), RecordReader::Status::Object) << lead;
+        EXPECT_EQ(damaged.Next({}, object), RecordReader::Status::Damaged) << "after " << lead << " blanks";
+    }
+}
 
 } // namespace

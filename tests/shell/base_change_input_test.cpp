@@ -95,6 +95,14 @@ TEST_F(BaseChangeInput, ExpandingAndShrinkingByTheSameAmountGiveThePlanBackCentr
     EXPECT_EQ(FilePlan(), shrunk);
 }
 
+TEST_F(BaseChangeInput, AShrinkThePlanCannotTakeIsToldAndMovesNothing) {
+    OpenFloor();
+    const Plan before = FilePlan();
+    Change(cmd::kShrinkBase, "60000");
+    EXPECT_EQ(std::pair(FilePlan().bottom, FilePlan().width), std::pair(before.bottom, before.width));
+    EXPECT_TRUE(ui.LogContains("The floor plan cannot be shrunk by that length there")) << ui.Log();
+}
+
 TEST_F(BaseChangeInput, EnterBeforeADirectionChangesNothing) {
     OpenFloor();
     const Plan before = FilePlan();

@@ -211,12 +211,13 @@ TEST_F(InternalWalls, StartOnAPartitionFaceHidesThatFaceBetweenTheNewFaces) {
     EXPECT_EQ(junction.group, Partitions(objects)[1]->group);
 }
 
-// (the command, where the right end goes, and a line picked in the partition's place)
+// (the command, where the right end goes, a line picked in the partition's place, the length typed): an
+// edit the arrow cannot make (shortening by the whole length) is told and changes nothing.
 class WallEndEdit : public InternalWalls,
-                    public ::testing::WithParamInterface<std::tuple<int32_t, int32_t, bool>> {};
+                    public ::testing::WithParamInterface<std::tuple<int32_t, int32_t, bool, const char*>> {};
 
 TEST_P(WallEndEdit, RightArrowMovesTheRightEndOfBothFaces) {
-    const auto [command, rightEnd, line] = GetParam();
+    const auto [command, rightEnd, line, typed] = GetParam();
     Open();
     const POINT a = DrawingAt(TPoint(100, 300));
     std::vector<std::unique_ptr<TObject>> drawn;
@@ -226,8 +227,10 @@ TEST_P(WallEndEdit, RightArrowMovesTheRightEndOfBothFaces) {
     Draw(std::move(drawn));
     client->ProcessCommand(command);
     Click(PixelOf(a.x + 1000, a.y));
-    pl::script::AnswerInput("500");
+    pl::script::AnswerInput(typed);
     Key(Qt::Key_Right);
+    const bool refused = rightEnd == 2000 && command != cmd::kMoveInternalWall;
+    EXPECT_EQ(ui.LogContains("The line or wall is not that long"), refused);
     const auto objects = ReadBack();
     ASSERT_EQ(objects.size(), size_t{kRecords + 1});
     const TObject& edited = *objects.back();
@@ -238,11 +241,13 @@ TEST_P(WallEndEdit, RightArrowMovesTheRightEndOfBothFaces) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, WallEndEdit,
-                         ::testing::Values(std::tuple{cmd::kExtendInternalWall, 2500, false},
-                                           std::tuple{cmd::kShortenInternalWall, 1500, false},
-                                           std::tuple{cmd::kExtendInternalWall, 2500, true},
-                                           std::tuple{cmd::kShortenInternalWall, 1500, true},
-                                           std::tuple{cmd::kMoveInternalWall, 2000, true}));
+                         ::testing::Values(std::tuple{cmd::kExtendInternalWall, 2500, false, "500"},
+                                           std::tuple{cmd::kShortenInternalWall, 1500, false, "500"},
+                                           std::tuple{cmd::kExtendInternalWall, 2500, true, "500"},
+                                           std::tuple{cmd::kShortenInternalWall, 1500, true, "500"},
+                                           std::tuple{cmd::kMoveInternalWall, 2000, true, "500"},
+                                           std::tuple{cmd::kShortenInternalWall, 2000, false, "2000"},
+                                           std::tuple{cmd::kShortenInternalWall, 2000, true, "2500"}));
 
 TEST_F(InternalWalls, DeletePickRemovesThePartitionsGroupOnly) {
     Open();

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cstdlib>
 #include <array>
 #include <string>
 #include <tuple>
@@ -111,6 +112,8 @@ TEST_P(MetricLimit, LengthsOutsideOneTo69999AreRefused) {
     const bool taken = FileCount() == kRecords + 1 ||
                        ui.LogContains("Distance would take you outside the programme's total drawing sizes");
     EXPECT_EQ(taken, GetParam().second);
+    // Any length but 0 (or none) that is refused is told.
+    EXPECT_EQ(ui.LogContains("The length must be from 1 to 69999 mm"), !taken && std::atoi(GetParam().first) != 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, MetricLimit,

@@ -43,8 +43,9 @@ class PastSheet : public InputTest, public ::testing::WithParamInterface<std::tu
 
 // (view, road) on the smallest sheet: the site plan shows it whole with room round it, a floor or a
 // layout is scrolled to its lower left corner. Below has x on the sheet; a partition runs along the bottom or
-// left edge, side outward. The paste, symbol and turn carry three lines near that corner 2000 left or a
-// quarter turn down, a room goes 25000 left, past the sheet. What the program places itself lands in sight.
+// left edge, side outward, refused before a length is asked. The paste, symbol and turn carry three lines
+// near that corner 2000 left or a quarter turn down, a room goes 25000 left, past the sheet. What the program
+// places itself lands in sight.
 TEST_P(PastSheet, StoresNothingAndSaysSo) {
     const auto [view, road] = GetParam();
     dir.WriteFile("CFG/DWGSIZEM.CFG", "4000 4000");
@@ -88,7 +89,6 @@ TEST_P(PastSheet, StoresNothingAndSaysSo) {
     if (road <= Road::WallLeft) {
         MoveTo(past);
         Key(Qt::Key_Return);
-        if (wall) pl::script::AnswerInput("2000");
         Key(road == Road::WallLeft ? Qt::Key_Up : Qt::Key_Right);
     }
     if (road == Road::ClickText || road == Road::DatumClick) Click(past);
@@ -186,5 +186,60 @@ TEST_P(EnterOffTheArea, TakesThePointersLastPlaceInTheArea) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tools, EnterOffTheArea, ::testing::Combine(::testing::Bool(), ::testing::Bool()));
+
+// (command, edge: left right bottom top, metric) a start on the sheet's edge (or the pixel nearest it) and
+// 1500 (5' 0") along the edge, a rectangle's side back onto the edge: drawn, but for a partition whose side
+// lies past the left edge, refused with the sheet message before a length is asked. A partition is offered
+// the length to the sheet's edge ahead within reach, else none, never one an earlier start measured.
+class StartOnTheEdge : public InputTest,
+                       public ::testing::WithParamInterface<std::tuple<int32_t, int, bool>> {};
+
+TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
+    const auto [command, edge, metric] = GetParam();
+    const bool upright = edge < 2, far = edge % 2, wall = command == cmd::kInternalWall,
+               refused = wall && !edge;
+    if (!wall) dir.WriteFile("CFG/DWGSIZEM.CFG", "4000 4000"), dir.WriteFile("CFG/DWGSIZEI.CFG", "4000 4000");
+    MetricUnits = metric, CurrentView = wall ? kGroundFloor : kSitePlan;
+    Open();
+    if (wall)
+        child->Scroller->XPos = far * child->Scroller->XRange,
+        child->Scroller->YPos = !far * child->ScrollRangeY;
+    child->Invalidate(true);
+    const auto at = [&](int32_t i) { return upright ? TPoint(i, 300) : TPoint(300, i); };
+    const auto in = [&](int32_t i) { // how far the pixel lies in from the edge
+        const POINT p = DrawingAt(at(i));
+        return far ? (upright ? SheetRight() - p.x : SheetTop() - p.y) : int64_t{upright ? p.x : p.y};
+    };
+    int32_t i = 0;
+    for (int32_t j = 0; j < 700; ++j)
+        if (in(j) >= 0 && (in(i) < 0 || in(j) < in(i))) i = j;
+    const int32_t box = metric ? kPartitionDialogId : kPartitionImpDialogId,
+                  rect = command == cmd::kRectangle;
+    if (wall) pl::script::AnswerDialog(box, {{{{box + (upright ? 1 : edge + 1), "1"}}, IDOK}});
+    if (command == cmd::kMultiline) pl::script::AnswerInput("3");
+    client->ProcessCommand(command), client->Tool->Count = 2400; // a free length an earlier start measured
+    const int32_t before = FileCount();
+    const auto length = [&] {
+        metric ? pl::script::AnswerInput("1500")
+               : pl::script::AnswerDialog(kFeetDialogId, {{{{kFeetEditId, "5"}}, IDOK}});
+    };
+    if (!refused) length();
+    if (command == cmd::kLineText) pl::script::AnswerDialog(2690, {{{{2691, "ROAD"}}, IDOK}});
+    MoveTo(at(i + rect * (edge % 3 ? -20 : 20))), Key(Qt::Key_Return),
+        Key(upright ? Qt::Key_Down : Qt::Key_Right);
+    const int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Down, Qt::Key_Up};
+    if (rect) length(), Key(keys[edge]);
+    EXPECT_EQ(std::pair(FileCount() > before, ui.LogContains(kPastSheetText)), std::pair(!refused, refused));
+    const int64_t ahead =
+        upright ? DrawingAt(at(i)).y : SheetRight() - DrawingAt(at(i)).x; // to the edge ahead
+    EXPECT_TRUE(!wall || refused || !metric ||
+                ui.LogContains("initial=\"" + std::to_string(ahead <= 34000 ? ahead : 0) + "\""));
+}
+
+INSTANTIATE_TEST_SUITE_P(ToolsEdgesUnits, StartOnTheEdge,
+                         ::testing::Combine(::testing::Values(cmd::kInternalWall, cmd::kLine, cmd::kLineText,
+                                                              cmd::kMultiline, cmd::kRectangle,
+                                                              cmd::kEllipse),
+                                            ::testing::Range(0, 4), ::testing::Bool()));
 
 } // namespace
