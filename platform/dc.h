@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <QRect>
 #include <QRegion>
@@ -21,6 +22,8 @@ class QImage;
 class QPaintDevice;
 class QPainter;
 class QTransform;
+class TDrawRecord;
+struct TDrawState;
 
 // Indices of GetDeviceCaps.
 constexpr int32_t TECHNOLOGY = 2;
@@ -157,6 +160,11 @@ public:
     // The painter underneath, for code of the layer that needs Qt directly.
     QPainter* GetPainter() const { return painter_; }
 
+    // While a record is set, the drawing calls go to it as it says (kept, with the state they read,
+    // to be drawn later; or drawn once what must come first is done); the state calls take effect
+    // as usual. Null draws at once again.
+    void RecordInto(TDrawRecord* record);
+
 protected:
     // For derived contexts that attach to a device after their own set-up.
     TDC();
@@ -177,6 +185,18 @@ protected:
 
 private:
     struct TextFace;
+    friend class TDrawRecord;
+
+    TDrawState SaveDrawState() const;
+    void LoadDrawState(const TDrawState& state);
+    // Keeps a drawing call in the record; true, as the call is taken.
+    bool Record(std::function<void(TDC&)> call);
+    // True where a drawing call goes to the record rather than onto the device.
+    bool Diverts() { return record_ && RecordTakes(); }
+    bool RecordTakes();
+    // The same for a text, a turned one weighing as the many calls it costs.
+    bool DivertsText();
+    bool RecordText(int32_t x, int32_t y, const char* text, int32_t len);
 
     void InitState();
     bool Active() const;
@@ -222,6 +242,7 @@ private:
     bool DrawsPixels() const;
 
     QPainter* painter_ = nullptr;
+    TDrawRecord* record_ = nullptr;
     std::unique_ptr<QPainter> ownedPainter_;
     QImage* image_ = nullptr;       // set when pixels can be written directly
     QImage* deviceImage_ = nullptr; // set when the device is an image (GetPixel)

@@ -332,6 +332,7 @@ bool TDC::TextOut(int32_t x, int32_t y, const std::string& text) {
 }
 
 bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
+    if (DivertsText()) return RecordText(x, y, text, len);
     if (!Active()) return false;
     const QString string = TextOf(text, len);
     if (string.isEmpty()) return true;
