@@ -34,7 +34,7 @@ struct Slices {
     explicit Slices(bool sliced = true) {
         pl::detail::ClientView::SetPaintSlices(sliced ? 1 : size_t(-1), std::chrono::microseconds(0));
     }
-    ~Slices() { pl::detail::ClientView::SetPaintSlices(2000, std::chrono::microseconds(8000)); }
+    ~Slices() { pl::detail::ClientView::SetPaintSlices(size_t(-1), std::chrono::microseconds(8000)); }
 };
 
 struct Meanwhile {
