@@ -218,7 +218,7 @@ TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
         if (in(j) >= 0 && (in(i) < 0 || in(j) < in(i))) i = j;
     const int32_t box = metric ? kPartitionDialogId : kPartitionImpDialogId,
                   rect = command == cmd::kRectangle;
-    if (wall) pl::script::AnswerDialog(box, {{{{box + (upright ? 1 : edge + 1), "1"}}, IDOK}});
+    if (wall) pl::script::AnswerDialog(box, {{{{box + "\2\1\3\4"[edge], "1"}}, IDOK}}); // inward
     if (command == cmd::kMultiline) pl::script::AnswerInput("3");
     client->ProcessCommand(command), client->Tool->Count = 2400; // a free length an earlier start measured
     const int32_t before = FileCount();
