@@ -122,17 +122,16 @@ TEST_P(StartOnAnAxis, MakesNoLineOrWallButARectangle) {
     const auto [x, y, what] = GetParam();
     testsupport::ProgramDirectory dir;
     ObjectList.ProgramDirectory = dir.Path(), CurrentView = 50;
-    ObjectList.SetDrawingName("AXIS");
     TLineobjtool line;
     TRectangleobjtool box;
     TExtwallobjtool wall;
-    TDrawingtool* const tools[] = {&line, &box, &wall};
-    TDrawingtool& t = *tools[what];
+    TDrawingtool& t = what == 0   ? static_cast<TDrawingtool&>(line)
+                      : what == 1 ? static_cast<TDrawingtool&>(box)
+                                  : wall;
     t.X0 = x, t.Y0 = y, t.X1 = x + 3000, t.Y1 = y;
     TDC dc(image);
-    if (what == 2) wall.SnapWallEnds(1);
     ASSERT_EQ(what == 2 ? wall.AddExternalWall() : t.CreateObject(dc, client), tools::WriteResult::Ok);
-    EXPECT_EQ(ObjectList.count, what == 1 || (x != 0 && y != 0) ? 1 : 0);
+    EXPECT_EQ(ObjectList.count, what == 1 || (x && y) ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Starts, StartOnAnAxis,
