@@ -13,7 +13,10 @@
 // glyphs, and texts too large to turn glyph by glyph, whose mends are kept. First paints, with
 // nothing kept, are timed once each: run alone in a fresh process, one is what a user waits for on
 // opening a drawing; so is a zoom to four times, every text at a new size, each beside Qt's own
-// drawing. TREVALYN_BENCH_SCREENS names a folder to save the screens painted in, to compare builds.
+// drawing. So are first paints that draw each turned text plain and put off the search for its
+// inkings, as a screen paint may: the inking put off and the paint that follows it are timed
+// apart, beside the same Qt drawing. TREVALYN_BENCH_SCREENS names a folder to save the screens
+// painted in, to compare builds.
 #include <benchmark/benchmark.h>
 #include <ctime>
 #include <fstream>
@@ -252,6 +255,58 @@ void BM_FirstPaint(benchmark::State& state) {
     state.counters["vs_qt"] = spent / qt;
 }
 
+// The first paint of a drawing as a screen paint makes it, the search for its turned texts'
+// inkings put off: each text is drawn plain, the processor time a user waits for, beside Qt's own
+// drawing of the same texts. The texts are then inked, as the window inks them while it waits for
+// input, and the screen painted again, which is timed apart (`later_ms`): the screen it ends on is
+// saved as the first paint's, to compare with a build that inks the texts at once. Zoomed in, the
+// drawing is painted and finished first as a whole.
+void BM_FirstPaintPutOff(benchmark::State& state) {
+    const int64_t scene = state.range(0);
+    const auto zoom = int32_t(state.range(2));
+    QImage image(bench::kScreenWidth, bench::kScreenHeight, QImage::Format_RGB32);
+    auto paint = [&](int32_t scale) {
+        Prepare(scene, 0, state.range(1), scale);
+        image.fill(Qt::white);
+        TDC dc(image);
+        dc.PutOffTurnedInking(true);
+        ObjectList.Paint(dc, kClient);
+    };
+    double spent = 0, later = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        TurnedGlyphCache::OfThread().Clear();
+        if (zoom != 1) {
+            paint(1);
+            TDC::FinishTurnedInking();
+        }
+        state.ResumeTiming();
+        double start = CpuMilliseconds();
+        paint(zoom);
+        spent += CpuMilliseconds() - start;
+        state.PauseTiming();
+        KeepScreen(state, QString("plain%1x").arg(zoom), image);
+        start = CpuMilliseconds();
+        const bool finished = TDC::FinishTurnedInking();
+        const QRect plain = TDC::TakePlainArea(&image);
+        paint(zoom);
+        later += CpuMilliseconds() - start;
+        if (!finished || TDC::TurnedInkingPutOff() || plain.isEmpty())
+            state.SkipWithError("texts are left plain");
+        state.ResumeTiming();
+    }
+    KeepScreen(state, QString("first%1x").arg(zoom), image);
+    state.counters["objects"] = ObjectList.count;
+    const std::unique_ptr<bench::RecordingDevice> qtTexts = QtRecording(scene, state.range(1), zoom);
+    double qt = 0;
+    for (int64_t paint = 0; paint < int64_t(state.iterations()); ++paint)
+        qt += QtDrawTextMilliseconds(*qtTexts, image);
+    state.counters["qt_ms"] = qt / double(state.iterations());
+    state.counters["vs_qt"] = spent / qt;
+    state.counters["later_ms"] = later / double(state.iterations());
+    state.counters["later_vs_qt"] = later / qt;
+}
+
 void BM_ReplayOnQPainter(benchmark::State& state) {
     const bench::RecordingDevice& recording = Recorded(state.range(0), state.range(1));
     QImage image(bench::kScreenWidth, bench::kScreenHeight, QImage::Format_RGB32);
@@ -322,6 +377,9 @@ BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedSmallTexts, 10000, 4})
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 2000, 2});
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 10000, 8});
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedVariedNotes, 2000, 2});
+// Sparse drawings past a bound, whose screens compare between builds: most of each stays clear.
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedNotes, 300, 1});
+BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedVariedNotes, 300, 1});
 // The bound of a machine of 2 GB.
 BENCHMARK(BM_PaintTexts)->Apply(TextScenes)->Args({kTurnedVariedNotes, 40000, 128});
 
@@ -344,6 +402,11 @@ BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kLevelLargeTexts, 4000, 1});
 // Long notes of different letters, each at its own angle, opened and then zoomed in four times.
 BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedVariedNotes, 40000, 1});
 BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedVariedNotes, 40000, 4});
+// The same, their search put off; and a sparse drawing, whose screens compare between builds.
+BENCHMARK(BM_FirstPaintPutOff)->Apply(FirstPaints)->Args({kTurnedVariedNotes, 40000, 1});
+BENCHMARK(BM_FirstPaintPutOff)->Apply(FirstPaints)->Args({kTurnedVariedNotes, 2000, 1});
+BENCHMARK(BM_FirstPaintPutOff)->Apply(FirstPaints)->Args({kTurnedVariedNotes, 300, 1});
+BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedVariedNotes, 300, 1});
 // A sparse drawing's zoom: a third of its notes reach the screen, mostly in part.
 BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedVariedNotes, 2000, 1});
 BENCHMARK(BM_FirstPaint)->Apply(FirstPaints)->Args({kTurnedVariedNotes, 2000, 4});

@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include "platform/dc_text_face.h"
+#include "platform/draw_record.h"
 
 namespace {
 
@@ -448,6 +449,8 @@ void TDC::PutPixels(const POINT* pixels, size_t count, COLORREF colour, bool use
 }
 
 COLORREF TDC::SetPixel(int32_t x, int32_t y, COLORREF colour) {
+    if (Diverts())
+        return Record([x, y, colour](TDC& dc) { dc.SetPixel(x, y, colour); }), colour & 0x00FFFFFFu;
     const POINT p = ToDevice(x, y);
     PutPixels(&p, 1, colour, false);
     Drawn(QRect(p.x, p.y, 1, 1));
@@ -455,8 +458,62 @@ COLORREF TDC::SetPixel(int32_t x, int32_t y, COLORREF colour) {
 }
 
 COLORREF TDC::GetPixel(int32_t x, int32_t y) const {
+    // The pixel is read as the calls recorded so far have left it.
+    if (record_) record_->CatchUp(const_cast<TDC&>(*this));
     const POINT p = ToDevice(x, y);
     if (!deviceImage_ || !deviceRect_.contains(p.x, p.y)) return CLR_INVALID;
     const QRgb rgb = deviceImage_->pixel(p.x, p.y);
     return RGB(uint8_t(qRed(rgb)), uint8_t(qGreen(rgb)), uint8_t(qBlue(rgb)));
+}
+
+// Recording
+
+TDrawState TDC::SaveDrawState() const {
+    return TDrawState{mapping_,   rop_, bkMode_, bkColour_, textColour_, textAlign_,
+                      inkForced_, ink_, pen_,    brush_,    font_};
+}
+
+void TDC::LoadDrawState(const TDrawState& state) {
+    mapping_ = state.Mapping;
+    rop_ = state.Rop;
+    bkMode_ = state.BkMode;
+    bkColour_ = state.BkColour;
+    textColour_ = state.TextColour;
+    textAlign_ = state.TextAlign;
+    inkForced_ = state.InkForced;
+    ink_ = state.Ink;
+    pen_ = state.Pen;
+    brush_ = state.Brush;
+    font_ = state.Font;
+}
+
+void TDC::RecordInto(TDrawRecord* record) {
+    record_ = record;
+}
+
+bool TDC::RecordTakes() {
+    return record_->Takes();
+}
+
+bool TDC::DivertsText() {
+    constexpr std::size_t kTurnedTextWeight = 16;
+    return record_ && record_->Takes(font_.Escapement() % 3600 != 0 ? kTurnedTextWeight : 1);
+}
+
+bool TDC::Record(std::function<void(TDC&)> call) {
+    if (record_->KeepsCalls()) {
+        if (record_->Size() == 0) record_->Begin(current_, patternPhase_);
+        record_->Add(SaveDrawState(), std::move(call));
+        return true;
+    }
+    record_->Release(*this);
+    call(*this);
+    return true;
+}
+
+bool TDC::RecordText(int32_t x, int32_t y, const char* text, int32_t len) {
+    if (!text) return true;
+    std::string kept = len < 0 ? std::string(text) : std::string(text, size_t(len));
+    return Record(
+        [x, y, kept = std::move(kept)](TDC& dc) { dc.TextOut(x, y, kept.data(), int32_t(kept.size())); });
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <QRect>
 #include <QRegion>
@@ -21,6 +22,8 @@ class QImage;
 class QPaintDevice;
 class QPainter;
 class QTransform;
+class TDrawRecord;
+struct TDrawState;
 
 // Indices of GetDeviceCaps.
 constexpr int32_t TECHNOLOGY = 2;
@@ -137,12 +140,30 @@ public:
 
     virtual int32_t GetDeviceCaps(int32_t index) const;
 
+    // A screen paint may draw each small turned text it has never inked plain, at less than Qt's
+    // own cost, and put off the search for how to ink it; off by default, so that bitmaps,
+    // printing and every other device get their texts as chosen at once.
+    void PutOffTurnedInking(bool putOff) { putOffInking_ = putOff; }
+    // True when texts drawn plain on this thread wait to be inked.
+    static bool TurnedInkingPutOff();
+    // Inks the texts put off, for at most `mostMilliseconds` of the thread's processor time (until
+    // none is left where negative); true when none is left.
+    static bool FinishTurnedInking(int64_t mostMilliseconds = -1);
+    // The pixels of `device` drawn plain since the last call, to be painted again once the texts
+    // are inked: the device then shows what it would have shown had they been inked at once.
+    static QRect TakePlainArea(const QPaintDevice* device);
+
     // Bounding rectangle, in device pixels, of everything drawn since the last reset.
     QRect DrawnBounds() const { return drawn_; }
     void ResetDrawnBounds() { drawn_ = QRect(); }
 
     // The painter underneath, for code of the layer that needs Qt directly.
     QPainter* GetPainter() const { return painter_; }
+
+    // While a record is set, the drawing calls go to it as it says (kept, with the state they read,
+    // to be drawn later; or drawn once what must come first is done); the state calls take effect
+    // as usual. Null draws at once again.
+    void RecordInto(TDrawRecord* record);
 
 protected:
     // For derived contexts that attach to a device after their own set-up.
@@ -164,6 +185,18 @@ protected:
 
 private:
     struct TextFace;
+    friend class TDrawRecord;
+
+    TDrawState SaveDrawState() const;
+    void LoadDrawState(const TDrawState& state);
+    // Keeps a drawing call in the record; true, as the call is taken.
+    bool Record(std::function<void(TDC&)> call);
+    // True where a drawing call goes to the record rather than onto the device.
+    bool Diverts() { return record_ && RecordTakes(); }
+    bool RecordTakes();
+    // The same for a text, a turned one weighing as the many calls it costs.
+    bool DivertsText();
+    bool RecordText(int32_t x, int32_t y, const char* text, int32_t len);
 
     void InitState();
     bool Active() const;
@@ -209,6 +242,7 @@ private:
     bool DrawsPixels() const;
 
     QPainter* painter_ = nullptr;
+    TDrawRecord* record_ = nullptr;
     std::unique_ptr<QPainter> ownedPainter_;
     QImage* image_ = nullptr;       // set when pixels can be written directly
     QImage* deviceImage_ = nullptr; // set when the device is an image (GetPixel)
@@ -216,6 +250,7 @@ private:
     bool recording_ = false;        // the device records primitives (a picture) rather than pixels
     bool painterPlain_ = true;      // the painter maps device pixels to themselves
     bool turnedPaintBegun_ = false; // the kept turned texts have been told this paint began
+    bool putOffInking_ = false;     // texts never inked are drawn plain, their search put off
     QRegion clip_;
     bool clipped_ = false;
     QRect deviceRect_;

@@ -8,6 +8,7 @@
 #include <QPolygonF>
 
 #include "platform/dc.h"
+#include "platform/draw_record.h"
 #include "platform/line_spans.h"
 #include "platform/pixel_path.h"
 
@@ -91,10 +92,16 @@ bool TDC::MoveToEx(int32_t x, int32_t y, POINT* old) {
     if (old) *old = current_;
     current_ = {x, y};
     patternPhase_ = 0; // dash patterns restart at every move
+    if (record_ && record_->KeepsCalls() && Diverts()) Record([x, y](TDC& dc) { dc.MoveToEx(x, y); });
     return true;
 }
 
 bool TDC::LineTo(int32_t x, int32_t y) {
+    if (Diverts()) {
+        Record([x, y](TDC& dc) { dc.LineTo(x, y); });
+        current_ = {x, y};
+        return true;
+    }
     const POINT from = ToDevice(current_.x, current_.y);
     const POINT to = ToDevice(x, y);
     current_ = {x, y};
@@ -182,6 +189,10 @@ void TDC::StrokeOutline(std::vector<POINT>& path) {
 
 bool TDC::Polyline(const POINT* points, int32_t count) {
     if (!points || count < 2 || !Active()) return false;
+    if (Diverts())
+        return Record([kept = std::vector<POINT>(points, points + count)](TDC& dc) {
+            dc.Polyline(kept.data(), int32_t(kept.size()));
+        });
     if (pen_.Style() == PS_NULL) return true;
     std::vector<POINT> device(static_cast<size_t>(count));
     QRect bounds;

@@ -48,6 +48,7 @@ QRect TDC::OutlineReach() const {
 }
 
 bool TDC::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    if (Diverts()) return Record([=](TDC& dc) { dc.Rectangle(left, top, right, bottom); });
     if (!Active()) return false;
     const DeviceBox box = Normalised(ToDevice(left, top), ToDevice(right, bottom));
     if (box.Empty()) return true;
@@ -84,12 +85,14 @@ bool TDC::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) {
 }
 
 bool TDC::Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    if (Diverts()) return Record([=](TDC& dc) { dc.Ellipse(left, top, right, bottom); });
     const DeviceBox box = Normalised(ToDevice(left, top), ToDevice(right, bottom));
     return DrawCurve(box.left, box.top, box.right, box.bottom, box.right - box.left, box.bottom - box.top,
                      true);
 }
 
 bool TDC::RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t width, int32_t height) {
+    if (Diverts()) return Record([=](TDC& dc) { dc.RoundRect(left, top, right, bottom, width, height); });
     const DeviceBox box = Normalised(ToDevice(left, top), ToDevice(right, bottom));
     return DrawCurve(box.left, box.top, box.right, box.bottom, mapping_.WidthToDevice(width),
                      mapping_.HeightToDevice(height), true);
@@ -139,6 +142,8 @@ bool TDC::DrawCurve(int32_t left, int32_t top, int32_t right, int32_t bottom, in
 // through the end point; equal radials give the whole ellipse.
 bool TDC::Arc(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t xStart, int32_t yStart,
               int32_t xEnd, int32_t yEnd) {
+    if (Diverts())
+        return Record([=](TDC& dc) { dc.Arc(left, top, right, bottom, xStart, yStart, xEnd, yEnd); });
     if (!Active()) return false;
     const DeviceBox box = Normalised(ToDevice(left, top), ToDevice(right, bottom));
     if (box.Empty() || pen_.Style() == PS_NULL) return true;
@@ -175,6 +180,10 @@ bool TDC::Arc(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t 
 
 bool TDC::Polygon(const POINT* points, int32_t count) {
     if (!points || count < 2 || !Active()) return false;
+    if (Diverts())
+        return Record([kept = std::vector<POINT>(points, points + count)](TDC& dc) {
+            dc.Polygon(kept.data(), int32_t(kept.size()));
+        });
     QPolygon polygon;
     std::vector<POINT> device(static_cast<size_t>(count));
     for (int32_t i = 0; i < count; ++i) {
@@ -218,6 +227,7 @@ bool TDC::FillRect(const RECT& r, const TBrush& brush) {
 
 // Fills without a pen and whatever the raster operation, right and bottom edge excluded.
 bool TDC::FillRect(int32_t left, int32_t top, int32_t right, int32_t bottom, const TBrush& brush) {
+    if (Diverts()) return Record([=](TDC& dc) { dc.FillRect(left, top, right, bottom, brush); });
     if (!Active()) return false;
     const DeviceBox box = Normalised(ToDevice(left, top), ToDevice(right, bottom));
     if (box.Empty() || brush.IsHollow()) return true;

@@ -27,6 +27,7 @@
 #include "platform/dc_text_face.h"
 #include "platform/glyphs/glyph_ink.h"
 #include "platform/glyphs/turned_glyph_cache.h"
+#include "platform/glyphs/turned_ink_later.h"
 
 namespace {
 
@@ -331,6 +332,7 @@ bool TDC::TextOut(int32_t x, int32_t y, const std::string& text) {
 }
 
 bool TDC::TextOut(int32_t x, int32_t y, const char* text, int32_t len) {
+    if (DivertsText()) return RecordText(x, y, text, len);
     if (!Active()) return false;
     const QString string = TextOf(text, len);
     if (string.isEmpty()) return true;
@@ -433,10 +435,15 @@ bool TDC::DrawTurnedGlyphs(const TextFace& face, const QString& text, double ang
         turnedPaintBegun_ = true;
     }
     // Letters past all that shows are left out; a painter that moves what it draws shows anything.
+    const QRectF shown = painterPlain_ ? QRectF(ClipBounds().translated(-ref)) : QRectF();
+    const TurnedGlyphs& turned = face.Turned();
+    const bool later = putOffInking_ && !turned.InkedBefore(text, angle, pen);
     const TurnedText* ink =
-        face.Turned().Ink(text, angle, pen, painterPlain_ ? QRectF(ClipBounds().translated(-ref)) : QRectF());
+        later ? turned.InkPlain(text, angle, pen, shown) : turned.Ink(text, angle, pen, shown);
     if (!ink) return false;
     box = ink->box.translated(ref);
+    if (later)
+        TurnedInkLater::OfThread().Add(face.TurnedShared(), text, angle, pen, shown, painter_->device(), box);
     // The ink is written straight into an image; any other device is given it as an image.
     if (image_) {
         pixels_.clear();
@@ -452,6 +459,18 @@ bool TDC::DrawTurnedGlyphs(const TextFace& face, const QString& text, double ang
     });
     painter_->drawImage(box.topLeft(), image);
     return true;
+}
+
+bool TDC::TurnedInkingPutOff() {
+    return TurnedInkLater::OfThread().Pending();
+}
+
+bool TDC::FinishTurnedInking(int64_t mostMilliseconds) {
+    return TurnedInkLater::OfThread().Finish(mostMilliseconds);
+}
+
+QRect TDC::TakePlainArea(const QPaintDevice* device) {
+    return TurnedInkLater::OfThread().TakeArea(device);
 }
 
 bool TDC::DrawsPixels() const {

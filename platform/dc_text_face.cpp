@@ -140,6 +140,11 @@ const TurnedGlyphs& TDC::TextFace::Turned() const {
     return *turned_;
 }
 
+std::shared_ptr<const TurnedGlyphs> TDC::TextFace::TurnedShared() const {
+    Turned();
+    return turned_;
+}
+
 int32_t TDC::TextFace::Advance(const QString& text) const {
     return Remembered(advances_, kCachedAdvances, text, [&] { return metrics.horizontalAdvance(text); });
 }

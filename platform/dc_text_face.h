@@ -38,6 +38,7 @@ struct TDC::TextFace {
     bool Matches(const LOGFONT& other, const TMapping& mapping) const;
     // The face's glyphs for small turned text, found on first use.
     const TurnedGlyphs& Turned() const;
+    std::shared_ptr<const TurnedGlyphs> TurnedShared() const;
     // Advance of a text in device pixels. Drawings repeat their labels and sizes, so measured
     // texts are remembered rather than shaped again.
     int32_t Advance(const QString& text) const;

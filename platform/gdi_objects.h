@@ -113,6 +113,7 @@ struct LOGFONT {
     uint8_t lfQuality = DEFAULT_QUALITY;
     uint8_t lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
     char lfFaceName[LF_FACESIZE] = {};
+    bool operator==(const LOGFONT&) const = default;
 };
 
 // Font measurements in logical units of the device context that measured them.
@@ -188,6 +189,7 @@ public:
 
     // The font a new device context starts with.
     static TFont System();
+    bool operator==(const TFont&) const = default;
 
 private:
     LOGFONT log_;

@@ -45,6 +45,7 @@ public:
     bool IsIdentity() const { return identity_; }
     int32_t ResolutionX() const { return dpiX_; }
     int32_t ResolutionY() const { return dpiY_; }
+    bool operator==(const TMapping&) const = default;
 
 private:
     void FixedExtentsOfMode();

@@ -22,11 +22,13 @@ constexpr uint8_t GetBValue(COLORREF c) {
 struct POINT {
     int32_t x = 0;
     int32_t y = 0;
+    bool operator==(const POINT&) const = default;
 };
 
 struct SIZE {
     int32_t cx = 0;
     int32_t cy = 0;
+    bool operator==(const SIZE&) const = default;
 };
 
 struct RECT {

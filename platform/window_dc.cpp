@@ -12,11 +12,15 @@ QImage SurfaceOver(QImage& buffer) {
 
 } // namespace
 
-TClientDC::TClientDC(HWND window) : Window(window) {
-    QImage* buffer = window ? window->BackBuffer() : nullptr;
-    if (buffer) {
-        window->View()->DcStarted();
-        Surface = SurfaceOver(*buffer);
+TClientDC::TClientDC(HWND window)
+    : Window(window), Hold([this] {
+          if (Window) Window->BackBuffer();
+      }) {
+    pl::detail::ClientView* view = window ? window->View() : nullptr;
+    if (view) {
+        view->DcStarted();
+        Surface = SurfaceOver(view->BufferSoFar());
+        if (view->Painting()) RecordInto(&Hold);
     } else {
         // A window without a back buffer: drawing goes nowhere, as on a hidden window.
         Window = nullptr;

@@ -1,13 +1,16 @@
 // Device contexts on a window. A client DC draws into the window's back buffer; what it draws
-// reaches the screen on the next turn of the event loop. A paint DC is made by the layer for Paint,
-// clipped to the invalid region. Each context paints on its own image over the buffer's memory, so
-// a paint can run while a client DC of a tool call is still open.
+// reaches the screen on the next turn of the event loop. A paint still being drawn in slices is
+// finished before a client DC's first drawing call, so a DC that only maps points waits for
+// nothing. A paint DC is made by the layer for Paint, clipped to the invalid region. Each context
+// paints on its own image over the buffer's memory, so a paint can run while a client DC of a tool
+// call is still open.
 #pragma once
 
 #include <QImage>
 #include <QRegion>
 
 #include "platform/dc.h"
+#include "platform/draw_record.h"
 #include "platform/geometry.h"
 
 namespace pl::detail {
@@ -27,6 +30,7 @@ protected:
 
 private:
     TWindow* Window;
+    TDrawRecord Hold;
 };
 
 class TPaintDC : private pl::detail::SurfaceHolder, public TDC {

@@ -20,10 +20,6 @@ namespace pl::detail {
 
 namespace {
 
-QColor ToQColor(COLORREF c) {
-    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
-}
-
 uint ModKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
     uint keys = 0;
     if (buttons & Qt::LeftButton) keys |= MK_LBUTTON;
@@ -72,82 +68,15 @@ ClientView::ClientView(TWindow* owner, QWidget* parent) : QWidget(parent), Owner
     setFocusPolicy(Qt::StrongFocus);
     EnsureCursorTracking();
     pl::KeepHeldKeysWithTheirWindow();
+    SliceTimer.setSingleShot(true);
+    SliceTimer.setInterval(0);
+    connect(&SliceTimer, &QTimer::timeout, this, [this] { DrawSlice(true); });
     Reallocate();
 }
 
 ClientView::~ClientView() {
+    DropPaint();
     if (Owner) Owner->ViewWidget = nullptr;
-}
-
-void ClientView::Reallocate() {
-    if (ActiveDcs > 0) {
-        ResizePending = true;
-        return;
-    }
-    ResizePending = false;
-    QSize s = size().expandedTo(QSize(1, 1));
-    BackBuffer = QImage(s, QImage::Format_RGB32);
-    BackBuffer.fill(Owner ? ToQColor(Owner->GetClassRecord().Background) : QColor(Qt::white));
-    InvalidRegion = QRegion(rect());
-    EraseInvalid = true;
-}
-
-void ClientView::DcEnded() {
-    if (--ActiveDcs > 0 || !ResizePending) return;
-    // The context's painter is still on the buffer until its destructor ends: reallocate later.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (ActiveDcs > 0 || !ResizePending) return;
-            Reallocate();
-            update();
-        },
-        Qt::QueuedConnection);
-}
-
-void ClientView::Invalidate(const QRegion& region, bool erase) {
-    QRegion clipped = region & rect();
-    if (clipped.isEmpty()) return;
-    InvalidRegion += clipped;
-    EraseInvalid = EraseInvalid || erase;
-    update(clipped);
-}
-
-void ClientView::PaintInvalid() {
-    QRegion region = InvalidRegion & rect();
-    bool erase = EraseInvalid;
-    InvalidRegion = QRegion();
-    EraseInvalid = false;
-    if (ResizePending) {
-        // The buffer is about to be reallocated, which invalidates all of it anyway.
-        InvalidRegion = region;
-        EraseInvalid = erase;
-        return;
-    }
-    if (region.isEmpty() || !Owner) return;
-    if (erase) EraseRegion(region);
-    QRect bounds = region.boundingRect();
-    TRect rect(bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1);
-    TWindow* owner = Owner;
-    Guarded([&] {
-        TPaintDC dc(*owner, region);
-        owner->Paint(dc, erase, rect);
-    });
-    update(region);
-}
-
-// Fills the region with the background straight into the scan lines: the painter would hand a
-// large fill to worker threads, which only adds waiting to every repaint.
-void ClientView::EraseRegion(const QRegion& region) {
-    const QRgb background = ToQColor(Owner->GetClassRecord().Background).rgb();
-    const QRect buffer = BackBuffer.rect();
-    for (const QRect& area : region) {
-        const QRect r = area.intersected(buffer);
-        for (int y = r.top(); y <= r.bottom(); ++y) {
-            QRgb* line = reinterpret_cast<QRgb*>(BackBuffer.scanLine(y));
-            std::fill(line + r.left(), line + r.right() + 1, background);
-        }
-    }
 }
 
 void ClientView::SendSize() {

@@ -2,11 +2,17 @@
 // invalid region, and turns Qt's input events into the window's messages.
 #pragma once
 
+#include <chrono>
+#include <cstddef>
+#include <memory>
 #include <QImage>
 #include <QRegion>
+#include <QTimer>
 #include <QWidget>
 
+#include "platform/draw_record.h"
 #include "platform/geometry.h"
+#include "platform/window_dc.h"
 
 class QScrollBar;
 class TWindow;
@@ -18,14 +24,26 @@ public:
     ClientView(TWindow* owner, QWidget* parent);
     ~ClientView() override;
 
-    void Detach() { Owner = nullptr; }
+    void Detach();
     TWindow* GetOwner() const { return Owner; }
 
-    QImage& Buffer() { return BackBuffer; }
+    // The back buffer, with every paint begun fully drawn into it.
+    QImage& Buffer();
+    // The back buffer as the paints have drawn it so far.
+    QImage& BufferSoFar() { return BackBuffer; }
+    // True while a paint is being recorded or drawn in slices.
+    bool Painting() const { return Pending || Recording; }
     void Invalidate(const QRegion& region, bool erase);
-    // Paints the invalid region into the back buffer now (the screen shows it on the next turn).
+    // Paints the invalid region into the back buffer now (the screen shows it on the next turn). What
+    // a heavy paint draws past its first slice is recorded now and drawn in short slices between the
+    // window's events; whatever reads or draws on the buffer meanwhile has the rest drawn first.
     void PaintInvalid();
     bool HasInvalid() const { return !InvalidRegion.isEmpty(); }
+    // True while a paint is still being drawn in slices.
+    bool PaintPending() const { return Pending != nullptr; }
+    // A paint draws its first `atOnce` calls at once and goes on drawing at once for `slice`; the
+    // rest is drawn in slices of about `slice` between the window's events.
+    static void SetPaintSlices(std::size_t atOnce, std::chrono::microseconds slice);
 
     // Size messages wait until the window is set up.
     void EnableSizeMessages() { SizeMessages = true; }
@@ -54,7 +72,20 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // A paint recorded and not yet drawn whole. The context that recorded it draws it too, so the
+    // calls meet the state they were made in.
+    struct PendingPaint {
+        std::unique_ptr<TPaintDC> Dc;
+        TDrawRecord Record;
+        QRegion Region;
+        TDrawRecord::Clock::time_point Shown = TDrawRecord::Clock::now(); // when the screen last showed it
+    };
+
     void Reallocate();
+    // Draws the next slice of the pending paint, all of it unless `timed`.
+    void DrawSlice(bool timed);
+    void FinishPaint();
+    void DropPaint();
     void EraseRegion(const QRegion& region);
     void MouseMessage(unsigned message, QMouseEvent* event);
 
@@ -66,6 +97,9 @@ private:
     QSize LastSentSize;
     bool ResizePending = false;
     int ActiveDcs = 0;
+    std::unique_ptr<PendingPaint> Pending;
+    PendingPaint* Recording = nullptr; // the paint whose calls are being recorded
+    QTimer SliceTimer;
     QScrollBar* HBar = nullptr;
     QScrollBar* VBar = nullptr;
     int HPos = 0;

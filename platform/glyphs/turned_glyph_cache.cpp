@@ -15,7 +15,8 @@ constexpr size_t kEntryOverhead = sizeof(void*) + sizeof(size_t) + sizeof(void*)
 // A choice in a word: its glyph in the top bits, so that the words of a font and angle go in the
 // order of their glyphs, then its stage, whether its inking is the nearest, how many inkings it has
 // and the recipes of the first few. A second word holds the glyph and the recipes past those.
-constexpr int32_t kGlyphShift = 40, kStageShift = 35, kNearestShift = 34, kInkingsShift = 30;
+constexpr int32_t kGlyphShift = 40, kStageShift = 35, kNearestShift = 34, kInkingsShift = 30,
+                  kFlipsKeptShift = 29;
 constexpr int32_t kRecipeBits = 7, kRecipesInAWord = 4;
 constexpr uint64_t kGlyphs = uint64_t{1} << (64 - kGlyphShift);
 constexpr int32_t kStages = 1 << (kGlyphShift - kStageShift), kRecipes = 1 << kRecipeBits;
@@ -176,7 +177,10 @@ TurnedGlyph& TurnedGlyphCache::Add(const Key& key, TurnedGlyph glyph) {
 
 const TurnedText* TurnedGlyphCache::Add(const TextKey& key, TurnedText& text) {
     const size_t bytes = BytesOf(key, text.pieces.size(), text.bits.size());
-    if (!RoomFor(bytes)) return nullptr;
+    if (!RoomFor(bytes)) {
+        pastBound_ = true;
+        return nullptr;
+    }
     text.pieces.shrink_to_fit();
     text.bits.shrink_to_fit();
     size_t replaced = 0;
@@ -240,11 +244,70 @@ void TurnedGlyphCache::KeepChoice(const Key& key, const GlyphChoice& choice) {
     Choices& choices = *ChoicesOf(key, true);
     const uint64_t glyph = uint64_t{key.glyph} << kGlyphShift;
     if (!WordOf(choices.first, key.glyph)) ++searches_;
+    // A choice grown has inkings not compared with the raster: until they are, none is known.
     KeepWord(choices.first, glyph | uint64_t(choice.stage) << kStageShift |
                                 uint64_t(choice.nearest) << kNearestShift |
                                 uint64_t(choice.inkings) << kInkingsShift | RecipesWord(choice, 0));
     if (choice.inkings > kRecipesInAWord)
         KeepWord(choices.more, glyph | RecipesWord(choice, kRecipesInAWord));
+}
+
+namespace {
+
+// A word of flips: the glyph in the top bits as in a choice, then the inking, the count of pixels
+// (kNoRaster where the raster is not used) and where they begin.
+constexpr int32_t kFlipInkingShift = 37, kFlipCountShift = 30;
+constexpr uint64_t kNoRaster = 127, kFlipOffsets = uint64_t{1} << kFlipCountShift;
+
+uint64_t FlipKey(uint32_t glyph, int32_t inking) {
+    return uint64_t{glyph} << (kGlyphShift - kFlipInkingShift) | uint64_t(inking);
+}
+
+} // namespace
+
+TurnedGlyphCache::Flips TurnedGlyphCache::FindFlips(const Key& key, int32_t inking) {
+    const Choices* choices = ChoicesOf(key, false);
+    if (!choices || key.glyph >= kGlyphs) return {};
+    const uint64_t wanted = FlipKey(key.glyph, inking);
+    const auto at =
+        std::lower_bound(choices->flips.begin(), choices->flips.end(), wanted << kFlipInkingShift);
+    if (at == choices->flips.end() || *at >> kFlipInkingShift != wanted) {
+        const uint64_t* choice = WordOf(choices->first, key.glyph);
+        return choice && (*choice >> kFlipsKeptShift & 1) ? Flips{true, true, {}} : Flips{};
+    }
+    const uint64_t count = *at >> kFlipCountShift & kNoRaster;
+    if (count == kNoRaster) return {true, false, {}};
+    return {true, true, {choices->flipped.data() + (*at & (kFlipOffsets - 1)), size_t(count)}};
+}
+
+void TurnedGlyphCache::KeepFlips(const Key& key, int32_t inking, bool raster,
+                                 std::span<const uint16_t> pixels) {
+    if (key.glyph >= kGlyphs || inking < 0 || inking >= GlyphChoice::kMostInkings) return;
+    Choices& choices = *ChoicesOf(key, true);
+    if (pixels.size() > size_t(kMostFlips) || choices.flipped.size() + pixels.size() >= kFlipOffsets)
+        raster = false;
+    const uint64_t wanted = FlipKey(key.glyph, inking);
+    const auto at = std::lower_bound(choices.flips.begin(), choices.flips.end(), wanted << kFlipInkingShift);
+    if (at != choices.flips.end() && *at >> kFlipInkingShift == wanted) return;
+    // Where every inking is compared at once, one the raster makes right needs no word.
+    if (raster && pixels.empty())
+        if (const uint64_t* choice = WordOf(choices.first, key.glyph);
+            choice && (*choice >> kFlipsKeptShift & 1))
+            return;
+    const uint64_t count = raster ? pixels.size() : kNoRaster;
+    const size_t capacity = choices.flips.capacity(), pixelCapacity = choices.flipped.capacity();
+    choices.flips.insert(at, wanted << kFlipInkingShift | count << kFlipCountShift | choices.flipped.size());
+    if (raster) choices.flipped.insert(choices.flipped.end(), pixels.begin(), pixels.end());
+    choiceBytes_ += (choices.flips.capacity() - capacity) * sizeof(uint64_t) +
+                    (choices.flipped.capacity() - pixelCapacity) * sizeof(uint16_t);
+}
+
+void TurnedGlyphCache::FlipsKept(const Key& key) {
+    Choices* choices = ChoicesOf(key, false);
+    if (!choices || key.glyph >= kGlyphs) return;
+    const auto at =
+        std::lower_bound(choices->first.begin(), choices->first.end(), uint64_t{key.glyph} << kGlyphShift);
+    if (at != choices->first.end() && *at >> kGlyphShift == key.glyph) *at |= uint64_t{1} << kFlipsKeptShift;
 }
 
 const std::vector<QPoint>* TurnedGlyphCache::FindMends(const TextKey& key) const {
@@ -325,8 +388,11 @@ void TurnedGlyphCache::ForgetFont(uint64_t font) {
     if (gone == choices_.end()) return;
     choiceBytes_ -= sizeof(gone->second) + kChoicesOverhead;
     for (const auto& angle : gone->second)
-        choiceBytes_ -= sizeof(Choices) + kChoicesOverhead +
-                        (angle.second.first.capacity() + angle.second.more.capacity()) * sizeof(uint64_t);
+        choiceBytes_ -=
+            sizeof(Choices) + kChoicesOverhead +
+            (angle.second.first.capacity() + angle.second.more.capacity() + angle.second.flips.capacity()) *
+                sizeof(uint64_t) +
+            angle.second.flipped.capacity() * sizeof(uint16_t);
     choices_.erase(gone);
     lastChoices_ = nullptr;
 }
@@ -350,7 +416,7 @@ bool TurnedGlyphCache::RoomFor(size_t more) {
     while (bytes_ + more > bound_ && glyphs_.Earliest())
         DropEarliestGlyph();
     while (bytes_ + more > bound_ && texts_.Earliest() && texts_.Earliest()->drawn <= paintBegan_)
-        bytes_ -= texts_.DropEarliest();
+        bytes_ -= texts_.DropEarliest(), pastBound_ = true;
     return bytes_ + more <= bound_;
 }
 
@@ -360,7 +426,7 @@ void TurnedGlyphCache::Trim() {
     if (RoomFor(0)) return;
     // A bound lowered below what the paint has drawn lets go of that too.
     while (bytes_ > bound_ && texts_.Earliest())
-        bytes_ -= texts_.DropEarliest();
+        bytes_ -= texts_.DropEarliest(), pastBound_ = true;
 }
 
 void TurnedGlyphCache::Clear() {
@@ -372,11 +438,13 @@ void TurnedGlyphCache::Clear() {
     choiceBytes_ = 0;
     bytes_ = 0;
     glyphBytes_ = 0;
+    pastBound_ = false;
 }
 
 size_t TurnedGlyphCache::SetBound(size_t bytes) {
     const size_t before = bound_;
     bound_ = bytes;
+    pastBound_ = false;
     Trim();
     return before;
 }

@@ -20,6 +20,7 @@
 #include <limits>
 #include <QRect>
 #include <QString>
+#include <span>
 #include <unordered_map>
 #include <vector>
 
@@ -138,6 +139,27 @@ public:
     const TurnedText* Add(const TextKey& key, TurnedText& text);
     // Keeps what the search for the glyph chose, replacing what it chose before.
     void KeepChoice(const Key& key, const GlyphChoice& choice);
+    // Where an inking of a glyph made by a share of its outline's cover differs from the cheap
+    // raster of its outline at that share: the pixels, row by row of its box, that the raster has
+    // wrong. Kept with the choices, so that the inking is made again from the raster at a small
+    // part of the cost of Qt's fill, exactly as it was.
+    struct Flips {
+        bool known = false;  // whether the inking was compared with the raster
+        bool raster = false; // whether the raster, put right, makes it: not where it is far off
+        std::span<const uint16_t> pixels;
+    };
+    // More pixels to put right than this, and the inking is made by Qt's fill as it was found.
+    static constexpr int32_t kMostFlips = 126;
+    Flips FindFlips(const Key& key, int32_t inking);
+    // Keeps the pixels the raster has wrong for the inking, none where `raster` is false.
+    void KeepFlips(const Key& key, int32_t inking, bool raster, std::span<const uint16_t> pixels);
+    // Every inking of the glyph's choice is compared with the raster as it is kept: those with no
+    // pixels kept are made right by the raster alone. Until its choice grows.
+    void FlipsKept(const Key& key);
+    // True when a text was let go or refused room since the cache was cleared or its bound set:
+    // texts are made again from their choices at every paint, and their glyphs are worth comparing
+    // with the raster as they are found. Within the bound no glyph is made again, and none is.
+    bool PastBound() const { return pastBound_; }
     // The clear pixels mending found to ink in the text kept under `key`, about its reference
     // point; null when the text was never mended.
     const std::vector<QPoint>* FindMends(const TextKey& key) const;
@@ -223,6 +245,10 @@ private:
     struct Choices {
         std::vector<uint64_t> first;
         std::vector<uint64_t> more;
+        // A word for each inking compared with the raster, in the order of their glyphs: the glyph,
+        // the inking, how many pixels it puts right and where they begin among `flipped`.
+        std::vector<uint64_t> flips;
+        std::vector<uint16_t> flipped;
     };
     // The choices of the font and angle of `key`, made when `make`; null when none are and not
     // `make`.
@@ -255,4 +281,5 @@ private:
     size_t bytes_ = 0;
     size_t glyphBytes_ = 0; // of bytes_
     size_t bound_ = DefaultBound();
+    bool pastBound_ = false;
 };

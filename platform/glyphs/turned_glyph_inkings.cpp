@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/glyphs/glyph_ink.h"
+#include "platform/glyphs/outline_cover.h"
 
 using namespace glyph_ink;
 
@@ -133,18 +134,23 @@ const TurnedGlyphs::Level& TurnedGlyphs::LevelOf(QChar ch) const {
 // covers, and its level pixels turned.
 struct TurnedGlyphs::Covers {
     QRect box;
-    QImage outline;
+    const TurnedGlyphs* glyphs = nullptr;
+    const QPainterPath* path = nullptr; // the level outline
+    QTransform outlineToBox;
     const QImage* pixels = nullptr;
     const std::vector<QPoint>* holes = nullptr; // the level glyph's
     QTransform levelToBox;
 
-    // The later ways, made when first asked for: most glyphs keep their shapes from the outline.
+    // Each way made when first asked for: a glyph made again from its choice and the pixels its
+    // raster has wrong needs none, and most glyphs keep their shapes from the outline.
+    const QImage& Outline() const;
     const QImage& LevelPixels() const;
     const Mask& Carried() const;
     // Where the level glyph's holes are carried, to mend inkings that close them.
     const Mask& CarriedHoles() const;
 
 private:
+    mutable QImage outline_;
     mutable QImage levelPixels_;
     mutable Mask carried_;
     mutable Mask carriedHoles_;
@@ -242,7 +248,9 @@ TurnedGlyphs::Covers TurnedGlyphs::CoversOf(QChar ch, double angle, int32_t phas
     const QTransform toBox = QTransform::fromTranslate(-covers.box.left(), -covers.box.top());
     covers.pixels = &pixels;
     covers.levelToBox = placeLevel * toBox;
-    covers.outline = FillOutline(level.outline, place * toBox, covers.box.size());
+    covers.glyphs = this;
+    covers.path = &level.outline;
+    covers.outlineToBox = place * toBox;
     covers.holes = &level.holes;
     return covers;
 }
@@ -256,6 +264,11 @@ const TurnedGlyphs::Covers& TurnedGlyphs::CoversAt(const TurnedGlyphCache::Key& 
         lastCoversKey_ = key;
     }
     return *lastCovers_;
+}
+
+const QImage& TurnedGlyphs::Covers::Outline() const {
+    if (outline_.isNull()) outline_ = glyphs->FillOutline(*path, outlineToBox, box.size());
+    return outline_;
 }
 
 const QImage& TurnedGlyphs::Covers::LevelPixels() const {
@@ -294,11 +307,12 @@ void TurnedGlyphs::AddInking(uint8_t recipe, const Level& level, const Covers& c
                              TurnedGlyph& glyph) const {
     const auto [way, share, mend] = RecipeOf(recipe);
     if (mend == 0 && way != kCarried) {
-        OrInkedBits(way == kOutline ? covers.outline : covers.LevelPixels(), share, NewInking(recipe, glyph));
+        OrInkedBits(way == kOutline ? covers.Outline() : covers.LevelPixels(), share,
+                    NewInking(recipe, glyph));
         return;
     }
     Mask mask = way == kCarried ? covers.Carried()
-                                : Inked(way == kOutline ? covers.outline : covers.LevelPixels(), share);
+                                : Inked(way == kOutline ? covers.Outline() : covers.LevelPixels(), share);
     if (mend == kFilled)
         FillHolesPastLevel(mask, ShapeOf(mask, covers.box.width(), covers.box.height()), level.shape,
                            covers.box.width(), covers.box.height());
@@ -317,7 +331,7 @@ void TurnedGlyphs::FindInkings(TurnedGlyph& glyph, const Level& level, const Cov
     GlyphChoice& choice = glyph.choice;
     if (choice.stage == kPlainStage) {
         ++choice.stage;
-        Mask plain = Inked(covers.outline, kCovers[0]);
+        Mask plain = Inked(covers.Outline(), kCovers[0]);
         int32_t ink = 0;
         if (Distance(ShapeOf(plain, w, h, ink), level.shape) == 0 && WeightClass(ink, level.ink) == 0) {
             Pack(plain, kOutline, glyph);
@@ -364,7 +378,7 @@ void TurnedGlyphs::FindInkings(TurnedGlyph& glyph, const Level& level, const Cov
         if (way == kCarried)
             consider(covers.Carried(), kCarried);
         else
-            consider(Inked(way == kOutline ? covers.outline : covers.LevelPixels(), kCovers[tried]),
+            consider(Inked(way == kOutline ? covers.Outline() : covers.LevelPixels(), kCovers[tried]),
                      uint8_t(way | tried << 2));
         ++choice.stage;
     }
@@ -410,14 +424,20 @@ TurnedGlyph& TurnedGlyphs::GlyphAt(QChar ch, double angle, int32_t phaseX, int32
     if (const GlyphChoice* chosen = cache.FindChoice(key)) {
         glyph.choice = *chosen;
         glyph.choice.inkings = 0;
-        glyph.bits.reserve(glyph.Words() * size_t(chosen->inkings));
-        for (int32_t inking = 0; inking < chosen->inkings; ++inking)
-            AddInking(chosen->recipes[inking], level, covers, glyph);
+        const GlyphChoice choice = *chosen;
+        glyph.bits.reserve(glyph.Words() * size_t(choice.inkings));
+        for (int32_t inking = 0; inking < choice.inkings; ++inking)
+            MakeInking(key, inking, choice.recipes[inking], level, covers, glyph);
     } else {
         glyph.choice.stage = int8_t(shaped_ ? kPlainStage : kOutlineStage);
         while (glyph.choice.inkings == 0 && glyph.choice.stage < LastStage())
             FindInkings(glyph, level, covers);
         cache.KeepChoice(key, glyph.choice);
+        if (cache.PastBound()) {
+            cache.FlipsKept(key);
+            for (int32_t inking = 0; inking < glyph.choice.inkings; ++inking)
+                KeepFlips(key, inking, covers, glyph);
+        }
     }
     glyph.bits.shrink_to_fit();
     return cache.Add(key, std::move(glyph));
@@ -432,8 +452,69 @@ bool TurnedGlyphs::InkingOf(const TurnedGlyphCache::Key& key, QChar ch, double a
     glyph.box = covers.box;
     glyph.bits.clear();
     glyph.choice = GlyphChoice();
-    AddInking(recipe, LevelOf(ch), covers, glyph);
+    MakeInking(key, index, recipe, LevelOf(ch), covers, glyph);
     return true;
+}
+
+// An inking of the outline alone at one share of cover, unmended, is made from the cheap raster
+// put right where that was kept, and otherwise by Qt's fill as it was found; past the bound, what
+// puts the raster right is kept then, for the paints that make it again.
+void TurnedGlyphs::MakeInking(const TurnedGlyphCache::Key& key, int32_t index, uint8_t recipe,
+                              const Level& level, const Covers& covers, TurnedGlyph& glyph) const {
+    const auto [way, share, mend] = RecipeOf(recipe);
+    if (way != kOutline || mend != 0) {
+        AddInking(recipe, level, covers, glyph);
+        return;
+    }
+    TurnedGlyphCache& cache = TurnedGlyphCache::OfThread();
+    const TurnedGlyphCache::Flips flips = cache.FindFlips(key, index);
+    if (flips.raster) {
+        thread_local std::vector<uint64_t> raster;
+        raster.assign(glyph.Words(), 0);
+        if (OrCoveredBits(*covers.path, covers.outlineToBox, covers.box.size(), share, raster.data())) {
+            for (const uint16_t at : flips.pixels)
+                raster[at / 64] ^= uint64_t{1} << (at % 64);
+            uint64_t* const words = NewInking(recipe, glyph);
+            std::copy(raster.begin(), raster.end(), words);
+            return;
+        }
+    }
+    AddInking(recipe, level, covers, glyph);
+    if (!flips.known && cache.PastBound()) KeepFlips(key, glyph.choice.inkings - 1, covers, glyph, index);
+}
+
+void TurnedGlyphs::PlainInking(QChar ch, double angle, int32_t phaseX, int32_t phaseY,
+                               TurnedGlyph& glyph) const {
+    const Covers covers = CoversOf(ch, angle, phaseX, phaseY);
+    glyph.box = covers.box;
+    glyph.bits.assign(glyph.Words(), 0);
+    glyph.choice = GlyphChoice();
+    if (!OrCoveredBits(*covers.path, covers.outlineToBox, covers.box.size(), kCovers[0], glyph.bits.data()))
+        std::fill(glyph.bits.begin(), glyph.bits.end(), 0);
+}
+
+// Keeps the pixels where the glyph's inking `inking` (the glyph's choice's `index`, where that
+// differs) and the cheap raster of its outline at the same share differ.
+void TurnedGlyphs::KeepFlips(const TurnedGlyphCache::Key& key, int32_t inking, const Covers& covers,
+                             const TurnedGlyph& glyph, int32_t index) const {
+    if (index < 0) index = inking;
+    const uint8_t recipe = glyph.choice.recipes[inking];
+    const auto [way, share, mend] = RecipeOf(recipe);
+    if (way != kOutline || mend != 0) return;
+    const size_t words = glyph.Words();
+    thread_local std::vector<uint64_t> raster;
+    thread_local std::vector<uint16_t> flipped;
+    raster.assign(words, 0);
+    flipped.clear();
+    bool made = words * 64 <= 0x10000 &&
+                OrCoveredBits(*covers.path, covers.outlineToBox, covers.box.size(), share, raster.data());
+    const uint64_t* const inked = glyph.bits.data() + size_t(inking) * words;
+    for (size_t at = 0; made && at < words; ++at)
+        for (uint64_t differ = raster[at] ^ inked[at]; differ != 0 && made; differ &= differ - 1) {
+            flipped.push_back(uint16_t(at * 64 + size_t(__builtin_ctzll(differ))));
+            made = flipped.size() <= size_t(TurnedGlyphCache::kMostFlips);
+        }
+    TurnedGlyphCache::OfThread().KeepFlips(key, index, made, flipped);
 }
 
 // True when the glyph has an inking `index`, found now if need be; the first one it always has.

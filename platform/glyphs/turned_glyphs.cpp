@@ -388,6 +388,40 @@ bool TurnedGlyphs::InkAtPlaces(const QString& text, double angle, QPointF pen, d
     return true;
 }
 
+bool TurnedGlyphs::InkedBefore(const QString& text, double angle, QPoint pen) const {
+    return TurnedGlyphCache::OfThread().FindPlaces(TextKeyOf(text, angle, pen)) != nullptr;
+}
+
+// Each letter at its level place, a glyph repeated at the same fraction of a pixel made once.
+const TurnedText* TurnedGlyphs::InkPlain(const QString& text, double angle, QPoint pen,
+                                         const QRectF& shown) const {
+    const QTransform turn = QTransform().rotate(-angle);
+    const double shownTo = ShownTo(shown, turn, pen);
+    thread_local TurnedText plain;
+    if (!StartInk(metrics_.horizontalAdvance(text), turn, pen, plain)) return nullptr;
+    thread_local std::vector<TurnedGlyph> made;
+    thread_local std::vector<uint32_t> madeFor; // each one's glyph
+    madeFor.clear();
+    QPointF at = pen;
+    for (qsizetype letter = 0; letter < text.size() && !PastShown(at, shownTo, plain); ++letter) {
+        const QChar ch = text[letter];
+        if (!LevelOf(ch).Blank()) {
+            const Placed placed = PlaceOf(turn.map(at));
+            const uint32_t id = KeyOf(ch, angle, placed.phaseX, placed.phaseY).glyph;
+            const size_t known = size_t(std::find(madeFor.begin(), madeFor.end(), id) - madeFor.begin());
+            if (known == madeFor.size()) {
+                if (made.size() == known) made.emplace_back();
+                PlainInking(ch, angle, placed.phaseX, placed.phaseY, made[known]);
+                madeFor.push_back(id);
+            }
+            const TurnedGlyph& glyph = made[known];
+            AddPiece(glyph, 0, QPoint(placed.x, placed.y) + glyph.box.topLeft() - plain.box.topLeft(), plain);
+        }
+        at.rx() += metrics_.horizontalAdvance(ch);
+    }
+    return &plain;
+}
+
 // Each glyph takes the first inking that keeps its shape off the glyphs before, at its level place
 // or a little moved; `places` receives where each went and which inking it took.
 bool TurnedGlyphs::InkGlyphByGlyph(const QString& text, double angle, QPointF pen, double shownTo,

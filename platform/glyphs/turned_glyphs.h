@@ -46,6 +46,14 @@ public:
     // would be too large to be worth it; otherwise it stays put until the next text is inked.
     const TurnedText* Ink(const QString& text, double angle, QPoint pen,
                           const QRectF& shown = QRectF()) const;
+    // The ink of `text` as Ink would give it, but each glyph the cheap raster of its outline at its
+    // level place, nothing sought or kept: what a paint draws while the search is put off. Null
+    // when the text would be too large to be worth it; otherwise it stays put until the next.
+    const TurnedText* InkPlain(const QString& text, double angle, QPoint pen,
+                               const QRectF& shown = QRectF()) const;
+    // True when `text` drawn with this font at `angle` from `pen` was inked before: it is then inked
+    // again from what was chosen, at less than Qt's cost.
+    bool InkedBefore(const QString& text, double angle, QPoint pen) const;
     // What names `text` drawn with this font at `angle` from `pen` among the kept texts.
     TurnedGlyphCache::TextKey TextKeyOf(const QString& text, double angle, QPoint pen) const;
 
@@ -90,6 +98,11 @@ private:
     int32_t LastStage() const;
     void FindInkings(TurnedGlyph& glyph, const Level& level, const Covers& covers) const;
     void AddInking(uint8_t recipe, const Level& level, const Covers& covers, TurnedGlyph& glyph) const;
+    // Adds to the glyph the inking `index` of the choice kept under `key`, made by `recipe`.
+    void MakeInking(const TurnedGlyphCache::Key& key, int32_t index, uint8_t recipe, const Level& level,
+                    const Covers& covers, TurnedGlyph& glyph) const;
+    void KeepFlips(const TurnedGlyphCache::Key& key, int32_t inking, const Covers& covers,
+                   const TurnedGlyph& glyph, int32_t index = -1) const;
     bool Inking(TurnedGlyph& glyph, QChar ch, double angle, int32_t phaseX, int32_t phaseY,
                 int32_t index) const;
     // A glyph's place in a text: the pixel holding its origin and the fraction of a pixel it lies at.
@@ -107,6 +120,8 @@ private:
     bool PastShown(QPointF pen, double shownTo, TurnedText& ink) const;
     // Starts the ink of a text `advance` pixels long; false when it is too large to be worth inking.
     bool StartInk(int32_t advance, const QTransform& turn, QPointF pen, TurnedText& ink) const;
+    // Makes `glyph` the glyph with only the cheap raster of its outline at the plain share of cover.
+    void PlainInking(QChar ch, double angle, int32_t phaseX, int32_t phaseY, TurnedGlyph& glyph) const;
     // Makes `glyph` the glyph under `key` with only its inking `index`, from its kept choice; false
     // when no choice is kept.
     bool InkingOf(const TurnedGlyphCache::Key& key, QChar ch, double angle, int32_t phaseX, int32_t phaseY,

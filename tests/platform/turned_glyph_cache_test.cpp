@@ -4,7 +4,9 @@
 #include <string>
 #include <tuple>
 
+#include "platform/dc.h"
 #include "platform/glyphs/turned_glyph_cache.h"
+#include "tests/platform/pixel_probe.h"
 
 namespace {
 
@@ -47,6 +49,32 @@ TEST(DCText, TurnedTextsAndGlyphsAreLetGoInOrder) {
     }
     cache.SetBound(TurnedGlyphCache::DefaultBound());
     cache.Clear();
+}
+
+// Turned texts of every size drawn glyph by glyph, each at its own angle, drawn plain with their
+// inking put off, end as drawn at once once it is finished and they are painted again.
+TEST(DCText, TurnedTextsDrawnPlainEndAsInkedAtOnce) {
+    auto paint = [](QImage& image, bool putOff) {
+        image.fill(Qt::white);
+        TDC dc(image);
+        dc.PutOffTurnedInking(putOff);
+        dc.SetBkMode(TRANSPARENT);
+        for (int32_t escapement = 7; escapement < 3600; escapement += 97) {
+            dc.SelectObject(TFont("Arial", 8 + escapement % 5 * 7, 0, escapement));
+            dc.TextOut(200, 200, "Kitchen 12000 WC");
+        }
+    };
+    QImage atOnce = pixelprobe::White(400, 400), later = pixelprobe::White(400, 400);
+    TurnedGlyphCache::OfThread().Clear();
+    paint(atOnce, false);
+    TurnedGlyphCache::OfThread().Clear();
+    paint(later, true);
+    EXPECT_TRUE(TDC::TurnedInkingPutOff());
+    EXPECT_TRUE(TDC::FinishTurnedInking());
+    EXPECT_FALSE(TDC::TakePlainArea(&later).isEmpty());
+    paint(later, true);
+    EXPECT_FALSE(TDC::TurnedInkingPutOff());
+    EXPECT_EQ(pixelprobe::CountDifferent(later, atOnce), 0);
 }
 
 } // namespace
