@@ -410,11 +410,11 @@ std::vector<StepCase> OverTheWall() {
     std::vector<StepCase> rows;
     for (int over = 0; over < kOverKinds; ++over)
         for (const bool upright : {false, true})
-            for (const char* after : {"", "ThenEscape", "ThenUndo"}) {
+            for (const std::string after : {"", "ThenEscape", "ThenUndo"}) {
                 names.push_back(std::string(kOverNames[over]) +
                                 (upright ? "OverUprightWall" : "OverLevelWall") + after);
                 rows.push_back(
-                    {names.back().c_str(), nullptr, after[4] == 'E', after[4] == 'U', over, upright});
+                    {names.back().c_str(), nullptr, after == "ThenEscape", after == "ThenUndo", over, upright});
             }
     return rows;
 }
