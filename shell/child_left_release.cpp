@@ -249,9 +249,9 @@ void TChild::EvLButtonUp(uint, const TPoint& point) {
     static_cast<void>(
         ReleaseWithDesignRoomTool(release) || ReleaseIgnoredByKind(release) || ReleaseChangesText(release) ||
         ReleaseIgnoredByMode(release) || ReleaseWithPickTool(release) || ReleaseRefusesDragOnAxis(release) ||
-        ReleaseInIdleMode(release) ||
-        ReleaseWithMoveTool(release) || ReleaseEndsRectangle(release) || ReleaseIgnoredByStep(release) ||
-        ReleaseRenewsTool(release) || ReleaseInCentreAid(release) || ReleaseEndsLineText(release));
+        ReleaseInIdleMode(release) || ReleaseWithMoveTool(release) || ReleaseEndsRectangle(release) ||
+        ReleaseIgnoredByStep(release) || ReleaseRenewsTool(release) || ReleaseInCentreAid(release) ||
+        ReleaseEndsLineText(release));
     // A click that gave the line a new start on the sheet's left or bottom edge is refused as Enter
     // there is: the tool lets go of it before any length is asked.
     if (const auto* line = dynamic_cast<const TLinetool*>(release.Tool());

@@ -189,6 +189,7 @@ private:
 
     void Arrow();
     bool RefusedOnAxis(bool enter);
+    void RefuseStartOnAxis();
     void EndStartWithNothingBuilt();
     bool LineHasNoStart() const;
     void WaitForLineStart();
@@ -318,11 +319,16 @@ bool EngagedStep::RefusedOnAxis(bool enter) {
                         : lineTool && !enter ? line->KeyedSegmentStart()
                                              : POINT{tool.X0, tool.Y0};
     if (!goesOnFromStart || LineHasNoStart() || !StartsOnAnAxis(start.x, start.y)) return false;
+    RefuseStartOnAxis();
+    return true;
+}
+
+void EngagedStep::RefuseStartOnAxis() {
     BoxKeepingCursor(window_, kPastSheetText, kPastSheetCaption, MB_OK | MB_ICONEXCLAMATION);
     PutBackStart(window_);
     // After a stored piece the start kept is that piece's end: the tool goes back as chosen.
-    if (client_.Chosen && client_.Chosen->StepInProgress(client_)) client_.Chosen->Reinstate(client_, window_);
-    return true;
+    if (client_.Chosen && client_.Chosen->StepInProgress(client_))
+        client_.Chosen->Reinstate(client_, window_);
 }
 
 // A start that stored nothing leaves nothing behind: no point held, no band, and the DATUM the next
