@@ -132,6 +132,18 @@ bool ReleaseWithPickTool(Release& release) {
     return true;
 }
 
+// A drag of the line tool from the sheet's left or bottom edge would draw a line no document takes:
+// it is refused as a start there by Enter is, and the tool holds nothing, its band gone.
+bool ReleaseRefusesDragOnAxis(Release& release) {
+    const auto* line = dynamic_cast<const TLinetool*>(release.Tool());
+    if (!line) return false;
+    TClientDC dc(&release.window);
+    if (!line->DragStartsOnAxis(dc, release.rc, release.point)) return false;
+    shell::BoxKeepingCursor(release.window, kPastSheetText, kPastSheetCaption, MB_OK | MB_ICONEXCLAMATION);
+    shell::PutBackStart(release.window);
+    return true;
+}
+
 // An idle tool ends its drag; the line tool's end also sets the DATUM reference.
 bool ReleaseInIdleMode(Release& release) {
     if (release.mode > toolmode::kIdle) return false;
@@ -236,9 +248,10 @@ void TChild::EvLButtonUp(uint, const TPoint& point) {
     // The first handler that takes the release ends it; one none takes does nothing.
     static_cast<void>(
         ReleaseWithDesignRoomTool(release) || ReleaseIgnoredByKind(release) || ReleaseChangesText(release) ||
-        ReleaseIgnoredByMode(release) || ReleaseWithPickTool(release) || ReleaseInIdleMode(release) ||
-        ReleaseWithMoveTool(release) || ReleaseEndsRectangle(release) || ReleaseIgnoredByStep(release) ||
-        ReleaseRenewsTool(release) || ReleaseInCentreAid(release) || ReleaseEndsLineText(release));
+        ReleaseIgnoredByMode(release) || ReleaseWithPickTool(release) || ReleaseRefusesDragOnAxis(release) ||
+        ReleaseInIdleMode(release) || ReleaseWithMoveTool(release) || ReleaseEndsRectangle(release) ||
+        ReleaseIgnoredByStep(release) || ReleaseRenewsTool(release) || ReleaseInCentreAid(release) ||
+        ReleaseEndsLineText(release));
     // A click that gave the line a new start on the sheet's left or bottom edge is refused as Enter
     // there is: the tool lets go of it before any length is asked.
     if (const auto* line = dynamic_cast<const TLinetool*>(release.Tool());

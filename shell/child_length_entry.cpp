@@ -16,6 +16,7 @@
 #include "rooms/design_room_modes.h"
 #include "shell/child.h"
 #include "shell/child_tool_call.h"
+#include "shell/chosen_tool.h"
 #include "shell/client.h"
 #include "shell/datum_readout.h"
 #include "shell/held_start.h"
@@ -187,6 +188,8 @@ private:
     }
 
     void Arrow();
+    bool RefusedOnAxis(bool enter);
+    void RefuseStartOnAxis();
     void EndStartWithNothingBuilt();
     bool LineHasNoStart() const;
     void WaitForLineStart();
@@ -216,7 +219,7 @@ void EngagedStep::Run() {
     } else if (key_ == VK_RETURN) {
         if (kind == toolkind::kBaseChange)
             BaseDistance();
-        else
+        else if (!RefusedOnAxis(true))
             CommonStep(key_, 0);
     } else if (key_ == 0x41 || key_ == VK_NUMPAD1) {
         int32_t& mode = Tool().Mode;
@@ -286,6 +289,7 @@ void EngagedStep::Arrow() {
             return;
         }
     }
+    if (RefusedOnAxis(false)) return;
     const auto step = AskLength(offered);
     // A length box given nothing to draw (0 offered, or cancelled) stored nothing.
     if (!step) {
@@ -297,6 +301,34 @@ void EngagedStep::Arrow() {
         return;
     }
     CommonStep(key_, *step);
+}
+
+// A line or wall never starts on the sheet's left or bottom edge. The next piece of a chain whose
+// last piece ended there, or a start that snapping moved there, is refused before its length is
+// asked, told once; the start is let go, so the next Enter starts afresh. The pieces stored stay.
+// An Enter that gives a line a new start there is refused the same way.
+bool EngagedStep::RefusedOnAxis(bool enter) {
+    const TDrawingtool& tool = Tool();
+    const bool goesOnFromStart = LineMeasuresFromStart(tool) || OutlineMeasuresFromLastEnd(tool) ||
+                                 tool.Kind == toolkind::kOutline || PartitionMeasuresFromLastEnd(tool);
+    const auto* line = dynamic_cast<const TLinetool*>(&tool);
+    const bool lineTool = line && tool.Kind == toolkind::kLine;
+    const POINT pointer = PixelToLogical(window_, rc_, cursor_);
+    const POINT start = lineTool && enter && KeyEntryPhase == 1
+                            ? POINT{pointer.x * ZoomDivisor, pointer.y * ZoomDivisor}
+                        : lineTool && !enter ? line->KeyedSegmentStart()
+                                             : POINT{tool.X0, tool.Y0};
+    if (!goesOnFromStart || LineHasNoStart() || !StartsOnAnAxis(start.x, start.y)) return false;
+    RefuseStartOnAxis();
+    return true;
+}
+
+void EngagedStep::RefuseStartOnAxis() {
+    BoxKeepingCursor(window_, kPastSheetText, kPastSheetCaption, MB_OK | MB_ICONEXCLAMATION);
+    PutBackStart(window_);
+    // After a stored piece the start kept is that piece's end: the tool goes back as chosen.
+    if (client_.Chosen && client_.Chosen->StepInProgress(client_))
+        client_.Chosen->Reinstate(client_, window_);
 }
 
 // A start that stored nothing leaves nothing behind: no point held, no band, and the DATUM the next

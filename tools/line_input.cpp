@@ -10,6 +10,7 @@
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
 #include "document/program_state.h"
+#include "document/sheet_edge.h"
 #include "platform/dc.h"
 #include "platform/virtual_keys.h"
 #include "tools/cancelled_line.h"
@@ -189,6 +190,23 @@ bool TLinetool::NearPress(TDC& dc, const RECT& client, const TPoint& release) co
     return std::abs(at.x - X0) <= std::abs(slip.x - at.x) && std::abs(at.y - Y0) <= std::abs(slip.y - at.y);
 }
 
+POINT TLinetool::KeyedSegmentStart() const {
+    POINT start{X0, Y0};
+    if (ObjectList.count > 4) {
+        const TObject* last = ObjectList[ObjectList.count - 1];
+        if (std::abs(X0 - last->x2) < ZoomDivisor) start.x = last->x2;
+        if (std::abs(Y0 - last->y2) < ZoomDivisor) start.y = last->y2;
+    }
+    return start;
+}
+
+bool TLinetool::DragStartsOnAxis(TDC& dc, const RECT& client, const TPoint& release) const {
+    if (Kind != toolkind::kLine || Dragging != 1 || !StartsOnAnAxis(X0, Y0)) return false;
+    if (PointPlaced == 1 && NearPress(dc, client, release)) return false;
+    const POINT p = tools::PixelToDrawing(dc, client, release.x, release.y);
+    return p.x != X0 || p.y != Y0;
+}
+
 void TLinetool::Draw(TDC& dc, int32_t) {
     if (ZoomDivisor == 0) return;
     tools::SelectPreviewPen(dc, Colour);
@@ -285,11 +303,9 @@ void StartOutlineKeys(TLinetool& tool) {
 // An arrow key draws a square segment of the typed length from the first point, which first snaps
 // onto the end of the last object when it lies within a unit of it.
 void ArrowDrawsSegment(TLinetool& tool, TDC& dc, TRect& client, uint32_t key, int32_t step) {
-    if (ObjectList.count > 4) {
-        const TObject* last = ObjectList[ObjectList.count - 1];
-        if (std::abs(tool.X0 - last->x2) < ZoomDivisor) tool.X0 = last->x2;
-        if (std::abs(tool.Y0 - last->y2) < ZoomDivisor) tool.Y0 = last->y2;
-    }
+    const POINT start = tool.KeyedSegmentStart();
+    tool.X0 = start.x;
+    tool.Y0 = start.y;
     tool.SegmentLength = step;
     tool.X1 = tool.X0;
     tool.Y1 = tool.Y0;

@@ -31,6 +31,12 @@ public:
     // True once a keyed line was drawn and the chain holds its end, where the pointer now lies and
     // the next Enter goes on from: the step in progress, which a first Escape lets go of.
     [[nodiscard]] bool HoldsChainEnd() const { return chainEnd_; }
+    // Where an arrow key's segment starts: the first point, snapped onto the end of the last object
+    // when it lies within a unit of it.
+    [[nodiscard]] POINT KeyedSegmentStart() const;
+    // Whether a release here ends a drag that would draw a line from a start on the sheet's left or
+    // bottom edge, where no line starts (a click is no drag: after Enter it is a new start).
+    [[nodiscard]] bool DragStartsOnAxis(TDC& dc, const RECT& client, const TPoint& release) const;
 
 protected:
     // The outline and base-change kinds follow the pointer with a cross-hair instead of a band.

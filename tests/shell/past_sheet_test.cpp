@@ -2,6 +2,7 @@
 // window shows what lies past the sheet in a colour of its own.
 #include <QTest>
 
+#include <algorithm>
 #include <tuple>
 
 #include "document/program_state.h"
@@ -167,7 +168,7 @@ TEST_P(EnterOffTheArea, TakesThePointersLastPlaceInTheArea) {
                                  {DialogStep{{{metric ? kPartitionRight : kPartitionImpRight, "1"}}, IDOK}});
         client->ProcessCommand(cmd::kInternalWall);
     }
-    const int32_t before = FileCount();
+    int32_t before = FileCount();
     MoveTo(TPoint(300, 5));
     const QPoint toolbar = View()->mapToGlobal(QPoint(300, -17));
     SetCursorPos(toolbar.x(), toolbar.y());
@@ -192,15 +193,16 @@ INSTANTIATE_TEST_SUITE_P(Tools, EnterOffTheArea, ::testing::Combine(::testing::B
 // line or partition never starts on the left or bottom edge: refused with the sheet message at Enter (and
 // a line at a click there after Enter), and the next start, 20 pixels in, is drawn from where it is keyed. A
 // floor's area ends a pixel above the sheet's foot, where a partition is drawn. It is offered the free length
-// ahead within 34000, else the one it held.
+// ahead within 34000, else the one it held. Road 1 drags from the edge inward; road 2 keys a piece from 20
+// pixels in left onto the edge, and the chain's next arrow would start there: refused, that piece kept.
 class StartOnTheEdge : public InputTest,
-                       public ::testing::WithParamInterface<std::tuple<int32_t, int, bool>> {};
+                       public ::testing::WithParamInterface<std::tuple<int32_t, int, bool, int>> {};
 
 TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
-    const auto [command, edge, metric] = GetParam();
+    const auto [command, edge, metric, road] = GetParam();
     const bool upright = edge < 2, far = edge % 2, wall = command == cmd::kInternalWall,
-               refused =
-                   !far && command != cmd::kRectangle && command != cmd::kEllipse && !(wall && edge == 2);
+               refused = road || (!far && command != cmd::kRectangle && command != cmd::kEllipse &&
+                                  !(wall && edge == 2));
     dir.WriteFile("CFG/DWGSIZEM.CFG", "4000 4000"), dir.WriteFile("CFG/DWGSIZEI.CFG", "4000 4000");
     MetricUnits = metric, CurrentView = wall ? kGroundFloor : kSitePlan;
     Open();
@@ -221,19 +223,25 @@ TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
     if (wall) pl::script::AnswerDialog(box, {{{{box + "\2\1\3\4"[edge], "1"}}, IDOK}}); // inward
     if (command == cmd::kMultiline) pl::script::AnswerInput("3");
     client->ProcessCommand(command), client->Tool->Count = 2400; // a free length an earlier start measured
-    const int32_t before = FileCount();
+    int32_t before = FileCount();
     const auto length = [&] {
         metric ? pl::script::AnswerInput("1500")
                : pl::script::AnswerDialog(kFeetDialogId, {{{{kFeetEditId, "5"}}, IDOK}});
     };
     const int32_t in20 = i + (edge % 3 ? -20 : 20), arrow = upright ? Qt::Key_Down : Qt::Key_Right;
+    if (road == 2)
+        MoveTo(at(in20)), Key(Qt::Key_Return), pl::script::AnswerInput(std::to_string(DrawingAt(at(in20)).x));
+    if (road == 2 && command == cmd::kLineText) pl::script::AnswerDialog(2690, {{{{2691, "ROAD"}}, IDOK}});
+    if (road == 2) Key(Qt::Key_Left), before = FileCount();
     if (const size_t asked = ui.Log().size(); refused) { // told at Enter, nothing asked, nothing held
-        MoveTo(at(i)), Key(Qt::Key_Return), Key(arrow);
-        const bool clicks = command == cmd::kLine || command == cmd::kLineText; // a click is a start too
+        if (road < 2) road ? Drag(at(i), at(in20)) : (MoveTo(at(i)), Key(Qt::Key_Return));
+        Key(arrow);
+        const bool clicks = !road && (command == cmd::kLine || command == cmd::kLineText); // a click too
         if (clicks) MoveTo(at(in20)), Key(Qt::Key_Return), Click(at(i)), Key(arrow);
         EXPECT_EQ(std::tuple(FileCount(), ui.LogContains(kPastSheetText), ui.Log().find("initial", asked),
                              ui.Log().rfind(kPastSheetText) != ui.Log().find(kPastSheetText)),
                   std::tuple(before, true, std::string::npos, clicks));
+        EXPECT_TRUE(road != 2 || std::ranges::any_of(FileObjects(), [](auto& o) { return o->x1 && !o->x2; }));
     }
     length();
     if (command == cmd::kLineText) pl::script::AnswerDialog(2690, {{{{2691, "ROAD"}}, IDOK}});
@@ -247,7 +255,7 @@ TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
         std::tuple(ui.LogContains(kPastSheetText), FileObjects()[before]->x1, FileObjects()[before]->y1),
         std::tuple(refused, start.x, start.y));
     const int64_t free = upright ? start.y : 300000 - start.x; // down to the sheet's foot, right to nothing
-    EXPECT_TRUE(!wall || !metric ||
+    EXPECT_TRUE(!wall || !metric || road ||
                 ui.LogContains("initial=\"" + std::to_string(free <= 34000 ? free : 2400) + "\""));
 }
 
@@ -255,6 +263,13 @@ INSTANTIATE_TEST_SUITE_P(ToolsEdgesUnits, StartOnTheEdge,
                          ::testing::Combine(::testing::Values(cmd::kInternalWall, cmd::kLine, cmd::kLineText,
                                                               cmd::kMultiline, cmd::kRectangle,
                                                               cmd::kEllipse),
-                                            ::testing::Range(0, 4), ::testing::Bool()));
+                                            ::testing::Range(0, 4), ::testing::Bool(), ::testing::Values(0)));
+INSTANTIATE_TEST_SUITE_P(Drags, StartOnTheEdge,
+                         ::testing::Combine(::testing::Values(cmd::kLine, cmd::kLineText),
+                                            ::testing::Values(0, 2), ::testing::Bool(),
+                                            ::testing::Values(1)));
+INSTANTIATE_TEST_SUITE_P(Chains, StartOnTheEdge,
+                         ::testing::Values(std::tuple{cmd::kInternalWall, 2, true, 2},
+                                           std::tuple{cmd::kLineText, 0, true, 2}));
 
 } // namespace
