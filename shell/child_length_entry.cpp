@@ -190,6 +190,7 @@ private:
     void Arrow();
     bool RefusedOnAxis(bool enter);
     void RefuseStartOnAxis();
+    bool WallEndRefusedOnAxis(int32_t step) const;
     void EndStartWithNothingBuilt();
     bool LineHasNoStart() const;
     void WaitForLineStart();
@@ -255,6 +256,7 @@ void EngagedStep::Arrow() {
     // The length box opens with 0 in either unit, unless the tool measured a length to offer: a
     // rounded rectangle's count is its radius, never a side.
     int32_t offered = 0;
+    const int32_t chainState = Tool().ChainState;
     if (kind == toolkind::kExtWall) {
         Tool().ChainState = ArrowCode(key_);
         if (tools::Failed(Command(2))) return;
@@ -300,7 +302,26 @@ void EngagedStep::Arrow() {
         WaitForLineStart();
         return;
     }
+    if (WallEndRefusedOnAxis(*step)) {
+        Tool().ChainState = chainState;
+        return;
+    }
     CommonStep(key_, *step);
+}
+
+// An outline's wall is stored from the end its outward side puts first, and no wall starts on the
+// sheet's left or bottom edge: a wall keyed left or down onto that edge would be dropped, and the
+// outline could go on from it no further. It is refused with the sheet message once its length is
+// given; nothing is stored and the outline holds the end it had, for another length.
+bool EngagedStep::WallEndRefusedOnAxis(int32_t step) const {
+    const auto* wall = dynamic_cast<const TExtwallobjtool*>(&Tool());
+    if (!wall || Tool().Kind != toolkind::kExtWall || (key_ != VK_LEFT && key_ != VK_DOWN)) return false;
+    const POINT from = wall->KeyedSegmentStart();
+    const int64_t x = int64_t{from.x} - (key_ == VK_LEFT ? step : 0);
+    const int64_t y = int64_t{from.y} - (key_ == VK_DOWN ? step : 0);
+    if (!StartsOnAnAxis(x, y)) return false;
+    BoxKeepingCursor(window_, kPastSheetText, kPastSheetCaption, MB_OK | MB_ICONEXCLAMATION);
+    return true;
 }
 
 // A line or wall never starts on the sheet's left or bottom edge. The next piece of a chain whose

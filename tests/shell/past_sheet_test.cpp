@@ -194,19 +194,22 @@ INSTANTIATE_TEST_SUITE_P(Tools, EnterOffTheArea, ::testing::Combine(::testing::B
 // a line at a click there after Enter), and the next start, 20 pixels in, is drawn from where it is keyed. A
 // floor's area ends a pixel above the sheet's foot, where a partition is drawn. It is offered the free length
 // ahead within 34000, else the one it held. Road 1 drags from the edge inward; road 2 keys a piece from 20
-// pixels in left onto the edge, and the chain's next arrow would start there: refused, that piece kept.
+// pixels in left onto the edge, and the chain's next arrow would start there: refused, that piece kept. An
+// outline's wall keyed left or down onto the edge is itself refused, and the next length goes from its start.
+constexpr int32_t kOutlineWall = -1; // the external-wall tool as File New leaves it
 class StartOnTheEdge : public InputTest,
                        public ::testing::WithParamInterface<std::tuple<int32_t, int, bool, int>> {};
 
 TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
     const auto [command, edge, metric, road] = GetParam();
     const bool upright = edge < 2, far = edge % 2, wall = command == cmd::kInternalWall,
+               outline = command == kOutlineWall, down = outline && !upright,
                refused = road || (!far && command != cmd::kRectangle && command != cmd::kEllipse &&
                                   !(wall && edge == 2));
     dir.WriteFile("CFG/DWGSIZEM.CFG", "4000 4000"), dir.WriteFile("CFG/DWGSIZEI.CFG", "4000 4000");
-    MetricUnits = metric, CurrentView = wall ? kGroundFloor : kSitePlan;
+    MetricUnits = metric, CurrentView = wall || outline ? kGroundFloor : kSitePlan;
     Open();
-    if (wall)
+    if (wall || outline)
         child->Scroller->XPos = far * child->Scroller->XRange,
         child->Scroller->YPos = !far * child->ScrollRangeY;
     child->Invalidate(true);
@@ -222,7 +225,8 @@ TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
                   rect = command == cmd::kRectangle;
     if (wall) pl::script::AnswerDialog(box, {{{{box + "\2\1\3\4"[edge], "1"}}, IDOK}}); // inward
     if (command == cmd::kMultiline) pl::script::AnswerInput("3");
-    client->ProcessCommand(command), client->Tool->Count = 2400; // a free length an earlier start measured
+    outline ? (client->RestoreTool(toolkind::kExtWall), client->Tool->PickKind = 1) : client->ProcessCommand(command);
+    client->Tool->Count = 2400; // a free length an earlier start measured
     int32_t before = FileCount();
     const auto length = [&] {
         metric ? pl::script::AnswerInput("1500")
@@ -230,24 +234,25 @@ TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
     };
     const int32_t in20 = i + (edge % 3 ? -20 : 20), arrow = upright ? Qt::Key_Down : Qt::Key_Right;
     if (road == 2)
-        MoveTo(at(in20)), Key(Qt::Key_Return), pl::script::AnswerInput(std::to_string(DrawingAt(at(in20)).x));
+        MoveTo(at(in20)), Key(Qt::Key_Return), pl::script::AnswerInput(std::to_string(down ? DrawingAt(at(in20)).y : DrawingAt(at(in20)).x));
     if (road == 2 && command == cmd::kLineText) pl::script::AnswerDialog(2690, {{{{2691, "ROAD"}}, IDOK}});
-    if (road == 2) Key(Qt::Key_Left), before = FileCount();
+    if (road == 2) before = FileCount(), Key(down ? Qt::Key_Down : Qt::Key_Left), before = outline ? before : FileCount();
     if (const size_t asked = ui.Log().size(); refused) { // told at Enter, nothing asked, nothing held
         if (road < 2) road ? Drag(at(i), at(in20)) : (MoveTo(at(i)), Key(Qt::Key_Return));
-        Key(arrow);
+        if (!outline) Key(arrow);
         const bool clicks = !road && (command == cmd::kLine || command == cmd::kLineText); // a click too
         if (clicks) MoveTo(at(in20)), Key(Qt::Key_Return), Click(at(i)), Key(arrow);
         EXPECT_EQ(std::tuple(FileCount(), ui.LogContains(kPastSheetText), ui.Log().find("initial", asked),
                              ui.Log().rfind(kPastSheetText) != ui.Log().find(kPastSheetText)),
                   std::tuple(before, true, std::string::npos, clicks));
-        EXPECT_TRUE(road != 2 || std::ranges::any_of(FileObjects(), [](auto& o) { return o->x1 && !o->x2; }));
+        EXPECT_TRUE(road != 2 || outline || std::ranges::any_of(FileObjects(), [](auto& o) { return o->x1 && !o->x2; }));
     }
     length();
     if (command == cmd::kLineText) pl::script::AnswerDialog(2690, {{{{2691, "ROAD"}}, IDOK}});
     MoveTo(at(rect || refused ? in20 : i));
     const POINT start = DrawingAt(at(rect || refused ? in20 : i));
-    Key(Qt::Key_Return), Key(arrow);
+    if (!outline) Key(Qt::Key_Return);
+    Key(arrow);
     const int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Down, Qt::Key_Up};
     if (rect) length(), Key(keys[edge]);
     ASSERT_GT(FileCount(), before);
@@ -270,6 +275,7 @@ INSTANTIATE_TEST_SUITE_P(Drags, StartOnTheEdge,
                                             ::testing::Values(1)));
 INSTANTIATE_TEST_SUITE_P(Chains, StartOnTheEdge,
                          ::testing::Values(std::tuple{cmd::kInternalWall, 2, true, 2},
-                                           std::tuple{cmd::kLineText, 0, true, 2}));
+                                           std::tuple{cmd::kLineText, 0, true, 2},
+                                           std::tuple{kOutlineWall, 0, true, 2}, std::tuple{kOutlineWall, 2, true, 2}));
 
 } // namespace
