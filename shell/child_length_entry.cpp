@@ -190,7 +190,7 @@ private:
     void Arrow();
     bool RefusedOnAxis(bool enter);
     void RefuseStartOnAxis();
-    bool WallEndRefusedOnAxis(int32_t step) const;
+    bool WallEndRefusedOnAxis(std::optional<int32_t> step) const;
     void EndStartWithNothingBuilt();
     bool LineHasNoStart() const;
     void WaitForLineStart();
@@ -220,7 +220,7 @@ void EngagedStep::Run() {
     } else if (key_ == VK_RETURN) {
         if (kind == toolkind::kBaseChange)
             BaseDistance();
-        else if (!RefusedOnAxis(true))
+        else if (!RefusedOnAxis(true) && !WallEndRefusedOnAxis(std::nullopt))
             CommonStep(key_, 0);
     } else if (key_ == 0x41 || key_ == VK_NUMPAD1) {
         int32_t& mode = Tool().Mode;
@@ -310,15 +310,28 @@ void EngagedStep::Arrow() {
 }
 
 // An outline's wall is stored from the end its outward side puts first, and no wall starts on the
-// sheet's left or bottom edge: a wall keyed left or down onto that edge would be dropped, and the
-// outline could go on from it no further. It is refused with the sheet message once its length is
-// given; nothing is stored and the outline holds the end it had, for another length.
-bool EngagedStep::WallEndRefusedOnAxis(int32_t step) const {
+// sheet's left or bottom edge: a wall keyed onto that edge (an arrow's length, or Enter at the
+// pointer there) would be dropped, and the outline could go on from it no further. It is refused with
+// the sheet message once its end is given; nothing is stored and the outline holds the end it had.
+bool EngagedStep::WallEndRefusedOnAxis(std::optional<int32_t> step) const {
     const auto* wall = dynamic_cast<const TExtwallobjtool*>(&Tool());
-    if (!wall || Tool().Kind != toolkind::kExtWall || (key_ != VK_LEFT && key_ != VK_DOWN)) return false;
-    const POINT from = wall->KeyedSegmentStart();
-    const int64_t x = int64_t{from.x} - (key_ == VK_LEFT ? step : 0);
-    const int64_t y = int64_t{from.y} - (key_ == VK_DOWN ? step : 0);
+    // Enter gives an end only once the outline holds a point; before, it is the outline's start.
+    if (!wall || Tool().Kind != toolkind::kExtWall || (!step && Tool().PointPlaced != 1)) return false;
+    int64_t x = 0, y = 0;
+    if (step) {
+        const POINT from = wall->KeyedSegmentStart();
+        x = int64_t{from.x} - (key_ == VK_LEFT ? *step : 0) + (key_ == VK_RIGHT ? *step : 0);
+        y = int64_t{from.y} - (key_ == VK_DOWN ? *step : 0) + (key_ == VK_UP ? *step : 0);
+    } else {
+        // The end at the pointer, squared as the tool squares an end within ten units of square.
+        const POINT p = PixelToLogical(window_, rc_, cursor_);
+        const int64_t z = ZoomDivisor > 0 ? ZoomDivisor : 1, square = 10 * z;
+        x = p.x * z, y = p.y * z;
+        if (std::abs(x - wall->X0) < square)
+            x = wall->X0;
+        else if (std::abs(y - wall->Y0) < square)
+            y = wall->Y0;
+    }
     if (!StartsOnAnAxis(x, y)) return false;
     BoxKeepingCursor(window_, kPastSheetText, kPastSheetCaption, MB_OK | MB_ICONEXCLAMATION);
     return true;

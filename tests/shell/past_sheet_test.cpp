@@ -195,7 +195,7 @@ INSTANTIATE_TEST_SUITE_P(Tools, EnterOffTheArea, ::testing::Combine(::testing::B
 // floor's area ends a pixel above the sheet's foot, where a partition is drawn. It is offered the free length
 // ahead within 34000, else the one it held. Road 1 drags from the edge inward; road 2 keys a piece from 20
 // pixels in left onto the edge, and the chain's next arrow would start there: refused, that piece kept. An
-// outline's wall keyed left or down onto the edge is itself refused, and the next length goes from its start.
+// outline's wall keyed left or down onto the edge (road 3: Enter there) is refused, the next from its start.
 constexpr int32_t kOutlineWall = -1; // the external-wall tool as File New leaves it
 class StartOnTheEdge : public InputTest,
                        public ::testing::WithParamInterface<std::tuple<int32_t, int, bool, int>> {};
@@ -225,7 +225,8 @@ TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
                   rect = command == cmd::kRectangle;
     if (wall) pl::script::AnswerDialog(box, {{{{box + "\2\1\3\4"[edge], "1"}}, IDOK}}); // inward
     if (command == cmd::kMultiline) pl::script::AnswerInput("3");
-    outline ? (client->RestoreTool(toolkind::kExtWall), client->Tool->PickKind = 1) : client->ProcessCommand(command);
+    if (outline) client->RestoreTool(toolkind::kExtWall), client->Tool->PickKind = 1;
+    if (!outline) client->ProcessCommand(command);
     client->Tool->Count = 2400; // a free length an earlier start measured
     int32_t before = FileCount();
     const auto length = [&] {
@@ -233,10 +234,14 @@ TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
                : pl::script::AnswerDialog(kFeetDialogId, {{{{kFeetEditId, "5"}}, IDOK}});
     };
     const int32_t in20 = i + (edge % 3 ? -20 : 20), arrow = upright ? Qt::Key_Down : Qt::Key_Right;
-    if (road == 2)
-        MoveTo(at(in20)), Key(Qt::Key_Return), pl::script::AnswerInput(std::to_string(down ? DrawingAt(at(in20)).y : DrawingAt(at(in20)).x));
+    if (road >= 2) MoveTo(at(in20)), Key(Qt::Key_Return);
+    const POINT start20 = DrawingAt(at(in20)); // as the view stands after Enter
+    if (road == 2) pl::script::AnswerInput(std::to_string(down ? start20.y : start20.x));
     if (road == 2 && command == cmd::kLineText) pl::script::AnswerDialog(2690, {{{{2691, "ROAD"}}, IDOK}});
-    if (road == 2) before = FileCount(), Key(down ? Qt::Key_Down : Qt::Key_Left), before = outline ? before : FileCount();
+    if (road >= 2)
+        before = FileCount(),
+        road == 3 ? (MoveTo(at(i)), Key(Qt::Key_Return)) : Key(down ? Qt::Key_Down : Qt::Key_Left);
+    if (road == 2 && !outline) before = FileCount();
     if (const size_t asked = ui.Log().size(); refused) { // told at Enter, nothing asked, nothing held
         if (road < 2) road ? Drag(at(i), at(in20)) : (MoveTo(at(i)), Key(Qt::Key_Return));
         if (!outline) Key(arrow);
@@ -245,7 +250,8 @@ TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
         EXPECT_EQ(std::tuple(FileCount(), ui.LogContains(kPastSheetText), ui.Log().find("initial", asked),
                              ui.Log().rfind(kPastSheetText) != ui.Log().find(kPastSheetText)),
                   std::tuple(before, true, std::string::npos, clicks));
-        EXPECT_TRUE(road != 2 || outline || std::ranges::any_of(FileObjects(), [](auto& o) { return o->x1 && !o->x2; }));
+        EXPECT_TRUE(road != 2 || outline ||
+                    std::ranges::any_of(FileObjects(), [](auto& o) { return o->x1 && !o->x2; }));
     }
     length();
     if (command == cmd::kLineText) pl::script::AnswerDialog(2690, {{{{2691, "ROAD"}}, IDOK}});
@@ -273,9 +279,10 @@ INSTANTIATE_TEST_SUITE_P(Drags, StartOnTheEdge,
                          ::testing::Combine(::testing::Values(cmd::kLine, cmd::kLineText),
                                             ::testing::Values(0, 2), ::testing::Bool(),
                                             ::testing::Values(1)));
-INSTANTIATE_TEST_SUITE_P(Chains, StartOnTheEdge,
-                         ::testing::Values(std::tuple{cmd::kInternalWall, 2, true, 2},
-                                           std::tuple{cmd::kLineText, 0, true, 2},
-                                           std::tuple{kOutlineWall, 0, true, 2}, std::tuple{kOutlineWall, 2, true, 2}));
+INSTANTIATE_TEST_SUITE_P(
+    Chains, StartOnTheEdge,
+    ::testing::Values(std::tuple{cmd::kInternalWall, 2, true, 2}, std::tuple{cmd::kLineText, 0, true, 2},
+                      std::tuple{kOutlineWall, 0, true, 2}, std::tuple{kOutlineWall, 2, true, 2},
+                      std::tuple{kOutlineWall, 0, true, 3}, std::tuple{kOutlineWall, 0, false, 3}));
 
 } // namespace
