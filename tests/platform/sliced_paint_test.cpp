@@ -1,5 +1,6 @@
 // A heavy paint drawn in slices between the window's events ends on the pixels of a paint drawn at
 // once, whatever happens to the window meanwhile.
+#include "platform/glyphs/turned_glyph_cache.h"
 #include "platform/window_dc.h"
 #include "tests/platform/window_fixture.h"
 
@@ -28,19 +29,44 @@ void DrawScene(TDC& dc, int version) {
     dc.RestoreObjects();
 }
 
-// Paints past their first call are drawn one call a slice while it lives; `sliced` false draws
-// every paint at once.
+// Paints past their first call are drawn one call a slice while it lives, turned texts never inked
+// drawn plain and inked one a slice where `putOff`; `sliced` false draws every paint at once.
 struct Slices {
-    explicit Slices(bool sliced = true) {
+    explicit Slices(bool sliced = true, bool putOff = false) {
         pl::detail::ClientView::SetPaintSlices(sliced ? 1 : size_t(-1), std::chrono::microseconds(0));
+        pl::detail::ClientView::SetPutOffInking(sliced && putOff);
+        TurnedGlyphCache::OfThread().Clear(); // every text is new to the paint
     }
-    ~Slices() { pl::detail::ClientView::SetPaintSlices(size_t(-1), std::chrono::microseconds(8000)); }
+    ~Slices() {
+        pl::detail::ClientView::SetPaintSlices(size_t(-1), std::chrono::microseconds(8000));
+        pl::detail::ClientView::SetPutOffInking(false);
+    }
 };
 
 struct Meanwhile {
     const char* name;
     void (*act)(RecordingChild& child, int& version);
+    bool putOff = false;
 };
+
+QImage ReadMeanwhile; // what a read of the buffer saw while the paint was being finished
+
+void Nothing(RecordingChild&, int&) {}
+void ReadTheBuffer(RecordingChild& child, int&) { ReadMeanwhile = child.BackBuffer()->copy(); }
+void ChangeAll(RecordingChild& child, int& version) { version = 1, child.Invalidate(true); }
+void DrawPartOver(RecordingChild& child, int&) { child.InvalidateRect(TRect(0, 0, 150, 90), false); }
+// A change once the paint is drawn and a part of its texts inked (`turns` slices on), or once they
+// are all inked and being painted again; the run drawing at once has nothing left to wait for.
+template <int turns>
+void ChangeAllLater(RecordingChild& child, int& version) {
+    if (TDC::TurnedInkingPutOff()) {
+        for (int turn = 0; turns ? turn < turns : TDC::TurnedInkingPutOff(); ++turn)
+            QCoreApplication::processEvents();
+        EXPECT_EQ(TDC::TurnedInkingPutOff(), turns > 0);
+        EXPECT_TRUE(child.View()->PaintPending());
+    }
+    version = 1, child.Invalidate(true);
+}
 
 // What happens while the paint is still being drawn; the run without slices does it after.
 const Meanwhile kMeanwhile[] = {
@@ -65,18 +91,29 @@ const Meanwhile kMeanwhile[] = {
          QTest::keyClick(child.View(), Qt::Key_F1);
          EXPECT_EQ(child.Of("keydown").size(), 1u);
      }},
+    {"turned_texts_put_off", Nothing, true},
+    {"turned_texts_put_off_and_the_buffer_read", ReadTheBuffer, true},
+    {"turned_texts_put_off_and_a_part_drawn_over_unerased", DrawPartOver, true},
+    {"turned_texts_put_off_and_a_change_invalidating_it_all", ChangeAll, true},
+    {"turned_texts_put_off_and_a_change_while_they_are_inked", ChangeAllLater<45>, true},
+    {"turned_texts_put_off_and_a_change_once_they_are_inked", ChangeAllLater<0>, true},
 };
 
 class SlicedPaint : public FrameTest, public ::testing::WithParamInterface<Meanwhile> {
 protected:
     QImage Run(bool sliced) {
-        const Slices slices(sliced);
+        const Slices slices(sliced, GetParam().putOff);
         RecordingChild* child = NewChild();
         int version = 0;
         child->OnPaint = [&version](TDC& dc, bool, TRect&) { DrawScene(dc, version); };
         child->Invalidate(true);
         child->UpdateWindow();
         EXPECT_EQ(child->View()->PaintPending(), sliced);
+        if (sliced && GetParam().putOff) { // the act comes once a text is drawn plain
+            while (!TDC::TurnedInkingPutOff() && child->View()->PaintPending())
+                QCoreApplication::processEvents();
+            EXPECT_TRUE(TDC::TurnedInkingPutOff());
+        }
         GetParam().act(*child, version);
         child->UpdateWindow();
         while (child->View()->PaintPending())
@@ -89,8 +126,12 @@ protected:
 };
 
 TEST_P(SlicedPaint, EndsOnThePixelsOfAPaintDrawnAtOnce) {
+    ReadMeanwhile = QImage();
     const QImage atOnce = Run(false);
     EXPECT_TRUE(Run(true) == atOnce);
+    if (GetParam().act == ReadTheBuffer) {
+        EXPECT_TRUE(ReadMeanwhile == atOnce);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Meanwhile, SlicedPaint, ::testing::ValuesIn(kMeanwhile),
