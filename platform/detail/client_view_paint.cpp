@@ -196,7 +196,8 @@ void ClientView::FinishInking() {
     if (PlainArea.isEmpty()) return;
     SliceTimer.stop();
     TDC::FinishTurnedInking();
-    PaintRegion(std::exchange(PlainArea, QRegion()), true, true);
+    const QRegion area = std::exchange(PlainArea, QRegion());
+    if (Owner && !ResizePending) PaintRegion(area, true, true);
 }
 
 void ClientView::FinishPaint() {
