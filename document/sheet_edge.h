@@ -64,6 +64,12 @@ void NoteStoredPoints(DrawnExtents& extents, const TObject& object);
 // How many objects of the list hold a point past the sheet.
 [[nodiscard]] int32_t CountPastSheet(const TList& list);
 
+// A line or wall never starts where a coordinate is 0, on the sheet's left or bottom edge: the tools
+// hold 0 there for a point not placed. A rectangle, ellipse or arc may lie there.
+[[nodiscard]] constexpr bool StartsOnAnAxis(int64_t x, int64_t y) {
+    return x == 0 || y == 0;
+}
+
 // The sheet message every refused point gives.
 inline constexpr const char* kPastSheetText =
     "Distance would take you outside the programme's total drawing sizes";

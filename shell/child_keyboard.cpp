@@ -261,7 +261,9 @@ void IdleEnter(TChild& window, TRect& rc, TPoint& cursor) {
     const TDrawingtool& tool = *window.Client().Tool;
     if (tool.Kind == toolkind::kBaseChange && tool.PickKind == 0) return;
     // The Enter that places a moved selection takes no point from the pointer.
-    if (tool.Kind != toolkind::kMove && shell::RefusedPastSheet(window, rc, cursor)) return;
+    if (tool.Kind != toolkind::kMove &&
+        shell::RefusedPastSheet(window, rc, cursor, shell::EnterStartsLineOrWall(tool)))
+        return;
     IdleEnterKey enter{window, rc, cursor, tool.Kind, tool.Mode, 0};
     const auto step = AskShapeStep(window, rc, cursor);
     if (!step) return;

@@ -8,6 +8,7 @@
 #include "document/coordinate_mapping.h"
 #include "document/document.h"
 #include "document/program_state.h"
+#include "document/sheet_edge.h"
 #include "platform/application.h"
 #include "platform/cursor.h"
 #include "platform/dc.h"
@@ -18,11 +19,13 @@
 #include "shell/child.h"
 #include "shell/child_tool_call.h"
 #include "shell/client.h"
+#include "shell/held_start.h"
 #include "shell/move_family_steps.h"
 #include "tools/cancelled_line.h"
 #include "tools/centre_aid_modes.h"
 #include "tools/drawing_tool.h"
 #include "tools/line_modes.h"
+#include "tools/line_tool.h"
 #include "tools/move_tool.h"
 #include "tools/wall_tools.h"
 #include "tools/working_file.h"
@@ -236,4 +239,11 @@ void TChild::EvLButtonUp(uint, const TPoint& point) {
         ReleaseIgnoredByMode(release) || ReleaseWithPickTool(release) || ReleaseInIdleMode(release) ||
         ReleaseWithMoveTool(release) || ReleaseEndsRectangle(release) || ReleaseIgnoredByStep(release) ||
         ReleaseRenewsTool(release) || ReleaseInCentreAid(release) || ReleaseEndsLineText(release));
+    // A click that gave the line a new start on the sheet's left or bottom edge is refused as Enter
+    // there is: the tool lets go of it before any length is asked.
+    if (const auto* line = dynamic_cast<const TLinetool*>(release.Tool());
+        line && line->ClickGaveNewStart() && StartsOnAnAxis(line->X0, line->Y0)) {
+        shell::BoxKeepingCursor(*this, kPastSheetText, kPastSheetCaption, MB_OK | MB_ICONEXCLAMATION);
+        shell::PutBackStart(*this);
+    }
 }

@@ -118,9 +118,10 @@ TPoint CursorInClient(TChild& window) {
                   std::clamp(p.y, area.top, std::max(area.top, area.bottom - 1)));
 }
 
-bool RefusedPastSheet(TChild& window, const TRect& client, const TPoint& pixel) {
+bool RefusedPastSheet(TChild& window, const TRect& client, const TPoint& pixel, bool lineStart) {
     const POINT logical = PixelToLogical(window, client, pixel);
-    if (OnSheet(int64_t{logical.x} * ZoomDivisor, int64_t{logical.y} * ZoomDivisor)) return false;
+    const int64_t x = int64_t{logical.x} * ZoomDivisor, y = int64_t{logical.y} * ZoomDivisor;
+    if (OnSheet(x, y) && !(lineStart && StartsOnAnAxis(x, y))) return false;
     BoxKeepingCursor(window, kPastSheetText, kPastSheetCaption, MB_OK | MB_ICONEXCLAMATION);
     return true;
 }

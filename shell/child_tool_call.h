@@ -95,6 +95,9 @@ TPoint CursorInClient(TChild& window);
 
 // A point given by the pointer past the sheet's edge is refused with the sheet message; true when
 // it was, and the step then goes no further.
-[[nodiscard]] bool RefusedPastSheet(TChild& window, const TRect& client, const TPoint& pixel);
+// A line or wall never starts on the sheet's left or bottom edge: with `lineStart` such a point is
+// refused the same way, before any length is asked.
+[[nodiscard]] bool RefusedPastSheet(TChild& window, const TRect& client, const TPoint& pixel,
+                                    bool lineStart = false);
 
 } // namespace shell

@@ -3,6 +3,7 @@
 #include "tools/drawing_tool.h"
 #include "tools/line_modes.h"
 #include "tools/shape_tools.h"
+#include "tools/wall_tools.h"
 
 namespace shell {
 
@@ -23,6 +24,14 @@ bool HoldsArcStart(const TDrawingtool& tool) {
 }
 
 } // namespace
+
+bool EnterStartsLineOrWall(const TDrawingtool& tool) {
+    if (tool.Kind == toolkind::kLine)
+        return tool.Mode == toolmode::kIdle || linemode::IsLineText(tool.Mode) ||
+               tool.Mode == linemode::kMultilineModel;
+    if (tool.Kind == toolkind::kIntWall) return tool.Mode == intwall::kDrawing;
+    return tool.Kind == toolkind::kExtWall || tool.Kind == toolkind::kOutline;
+}
 
 void MarkKeyedStart(TDrawingtool& tool) {
     tool.KeyedStart = GoesOnFromKeyedPoint(tool.Kind) && WaitsForKeyedStep(tool) ? 1 : 0;

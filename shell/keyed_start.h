@@ -13,6 +13,10 @@ namespace shell {
 // the whole of its step (a circle, a text, a room) holds no such point.
 void MarkKeyedStart(TDrawingtool& tool);
 
+// Whether the point an Enter gives the tool now is the start of a line or wall it builds (a line, a
+// line with text, a multi-line's model, an outline, an external wall, a partition).
+[[nodiscard]] bool EnterStartsLineOrWall(const TDrawingtool& tool);
+
 // True while the tool still holds a point Enter gave and waits for the keys that go on from it.
 [[nodiscard]] bool WaitsForKeyedStep(const TDrawingtool& tool);
 

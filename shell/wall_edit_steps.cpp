@@ -1,5 +1,6 @@
 #include "shell/wall_edit_steps.h"
 
+#include "document/sheet_edge.h"
 #include "platform/message_box.h"
 #include "shell/child.h"
 #include "shell/child_tool_call.h"
@@ -10,6 +11,10 @@
 namespace shell {
 
 bool WallEditRefused(TChild& window, int32_t code) {
+    if (code == walls::walledit::kHalfOnAxis) {
+        BoxKeepingCursor(window, kPastSheetText, kPastSheetCaption, MB_OK | MB_ICONEXCLAMATION);
+        return true;
+    }
     const char* why = code == walls::walledit::kAngledWall ? "Angled walls cannot be altered"
                       : code == walls::walledit::kTooShort
                           ? "The wall is not long enough to shorten by that amount"

@@ -4,6 +4,7 @@
 
 #include "document/document.h"
 #include "document/program_state.h"
+#include "document/sheet_edge.h"
 #include "tools/extwall_settings.h"
 #include "tools/wall_tools.h"
 #include "tools/working_file.h"
@@ -99,8 +100,7 @@ tools::WriteResult TExtwallobjtool::AddExternalWall() {
 bool TExtwallobjtool::AppendExternalWall() {
     PenWidth = 1;
     LineStyle = 0;
-    // A wall on the sheet's edge is on the sheet: only one without length is not built.
-    if (X0 == X1 && Y0 == Y1) return false;
+    if (StartsOnAnAxis(X0, Y0) || (X0 == X1 && Y0 == Y1)) return false;
     int32_t layerPoints[12];
     for (int32_t k = 0; k < 6; ++k) {
         layerPoints[2 * k] = LayerEndX[k];

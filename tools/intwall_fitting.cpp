@@ -87,9 +87,7 @@ void TIntwallobjtool::Start(int32_t direction, int32_t, int32_t mode) {
     const FreeSpan free = MeasureSegmentStart(ObjectList, CurrentView, ZoomDivisor, X0, Y0, direction,
                                               SecondFaceSide(), CursorY, ReadPartitionThickness(MetricUnits));
     Angle = free.LastBearing;
-    // The length offered is measured from this start: with nothing within reach none is offered,
-    // never one left from an earlier start elsewhere.
-    FreeLength() = free.Length.value_or(0);
+    if (free.Length) FreeLength() = *free.Length;
     const bool upright = direction == kDirectionUp || direction == kDirectionDown;
     SecondFaceStart = {upright ? X0 + free.Across : X0, upright ? Y0 : Y0 + free.Across};
     Dragging = 0;

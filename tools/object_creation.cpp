@@ -7,6 +7,7 @@
 
 #include "document/document.h"
 #include "document/program_state.h"
+#include "document/sheet_edge.h"
 #include "platform/dc.h"
 #include "platform/message_box.h"
 #include "platform/window.h"
@@ -37,11 +38,9 @@ bool PointsDiffer(const TDrawingtool& t) {
     return t.X0 != t.X1 || t.Y0 != t.Y1;
 }
 
-// Lines and walls never have zero length. A start on the sheet's left or bottom edge, where a
-// coordinate is 0, is a start on the sheet like any other: the sheet check alone refuses a point,
-// and only one past the edge.
+// Lines and walls never start on a zero coordinate and never have zero length.
 bool LineGuard(const TDrawingtool& t) {
-    return PointsDiffer(t);
+    return !StartsOnAnAxis(t.X0, t.Y0) && PointsDiffer(t);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "document/document.h"
 #include "document/objects.h"
+#include "document/sheet_edge.h"
 #include "walls/extwall_snapping.h"
 
 namespace walls {
@@ -167,8 +168,9 @@ int32_t SplitWall(TExtwallobj& wall, int32_t u, int32_t v, SecondHalf& half) {
         keptAxis[Entry(k, !keepsStart)] = cut;
         restAxis[Entry(k, keepsStart)] = cut;
     }
-    // The document takes no wall without length: test before cutting, so a refused half leaves the
-    // wall whole. A half on the sheet's edge is on the sheet.
+    // The document takes no wall starting on an axis or without length: test before cutting, so a
+    // refused half leaves the wall whole.
+    if (StartsOnAnAxis(rest.x1, rest.y1)) return walledit::kHalfOnAxis;
     if (rest.x1 == rest.x2 && rest.y1 == rest.y2) return walledit::kNoSplit;
 
     half.wall = rest;

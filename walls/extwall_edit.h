@@ -19,6 +19,7 @@ constexpr int32_t kDone = 0;
 constexpr int32_t kAngledWall = 1001; // neither vertical nor horizontal: no end can move along it
 constexpr int32_t kTooShort = 1002;   // shortening by the wall's length or more would fold it over
 constexpr int32_t kNoSplit = 1003;    // the cut is not strictly between the ends: nothing to split off
+constexpr int32_t kHalfOnAxis = 1004; // the second half would start on the sheet's left or bottom edge
 } // namespace walledit
 
 // The area a wall covers before an edit, for the repaint: from the start of its face to the end of
@@ -56,8 +57,8 @@ struct SecondHalf {
 
 // Cuts a horizontal or vertical wall at (u, v): the wall keeps the part with the smaller coordinate
 // and `half` receives the other (kDone). Refused with nothing changed: kAngledWall for an oblique
-// wall, kNoSplit unless the cut lies strictly between the ends and the second half is a wall the
-// document accepts (a start off both axes).
+// wall, kNoSplit unless the cut lies strictly between the ends and the second half has length, kHalfOnAxis
+// when that half would start on an axis.
 int32_t SplitWall(TExtwallobj& wall, int32_t u, int32_t v, SecondHalf& half);
 
 } // namespace walls

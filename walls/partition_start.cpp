@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "document/document.h"
-#include "document/sheet_edge.h"
 #include "walls/partition_draft.h"
 #include "walls/partition_in_wall.h"
 #include "walls/partition_outline.h"
@@ -60,20 +59,12 @@ int32_t RoundHundredths(double x) {
     return static_cast<int32_t>(n % 100 >= 50 ? n / 100 + 1 : n / 100);
 }
 
-int32_t SheetEdgeAhead(int32_t x, int32_t y, int32_t direction) {
-    if (direction != kDirectionUp && direction != kDirectionRight) return 0;
-    const int64_t edge = direction == kDirectionUp ? SheetTop() : SheetRight();
-    const bool onSheet = (direction == kDirectionUp ? y : x) <= edge;
-    return onSheet && edge < kFarUpRight ? static_cast<int32_t>(edge) : kFarUpRight;
-}
-
 // The nearest candidate so far in the direction, beyond the clearance.
 class Nearest {
 public:
-    // Nothing nearer, the sheet's edge ahead ends the length: its bottom or left edge at 0, its top or
-    // right edge where the sheet ends, for a start on the sheet.
     Nearest(int32_t x, int32_t y, int32_t direction, int32_t clearance)
-        : x_(x), y_(y), direction_(direction), clearance_(clearance), best_(SheetEdgeAhead(x, y, direction)) {}
+        : x_(x), y_(y), direction_(direction), clearance_(clearance),
+          best_(direction == kDirectionUp || direction == kDirectionRight ? kFarUpRight : 0) {}
 
     void OfferX(int32_t v) {
         if (direction_ == kDirectionRight && v > x_ + clearance_ && v < best_) best_ = v;

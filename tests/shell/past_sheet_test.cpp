@@ -187,18 +187,21 @@ TEST_P(EnterOffTheArea, TakesThePointersLastPlaceInTheArea) {
 
 INSTANTIATE_TEST_SUITE_P(Tools, EnterOffTheArea, ::testing::Combine(::testing::Bool(), ::testing::Bool()));
 
-// (command, edge: left right bottom top, metric) a start on the sheet's edge (or the pixel nearest it) and
-// 1500 (5' 0") along the edge, a rectangle's side back onto the edge: drawn, but for a partition whose side
-// lies past the left edge, refused with the sheet message before a length is asked. A partition is offered
-// the length to the sheet's edge ahead within reach, else none, never one an earlier start measured.
+// (command, edge: left right bottom top, metric) on the smallest sheet, a start on the sheet's edge (or the
+// pixel nearest it) and 1500 (5' 0") along the edge, a rectangle's side back onto the edge: drawn, but a
+// line or partition never starts on the left or bottom edge: refused with the sheet message at Enter (and
+// a line at a click there after Enter), and the next start, 20 pixels in, is drawn from where it is keyed. A
+// floor's area ends a pixel above the sheet's foot, where a partition is drawn. It is offered the free length
+// ahead within 34000, else the one it held.
 class StartOnTheEdge : public InputTest,
                        public ::testing::WithParamInterface<std::tuple<int32_t, int, bool>> {};
 
 TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
     const auto [command, edge, metric] = GetParam();
     const bool upright = edge < 2, far = edge % 2, wall = command == cmd::kInternalWall,
-               refused = wall && !edge;
-    if (!wall) dir.WriteFile("CFG/DWGSIZEM.CFG", "4000 4000"), dir.WriteFile("CFG/DWGSIZEI.CFG", "4000 4000");
+               refused =
+                   !far && command != cmd::kRectangle && command != cmd::kEllipse && !(wall && edge == 2);
+    dir.WriteFile("CFG/DWGSIZEM.CFG", "4000 4000"), dir.WriteFile("CFG/DWGSIZEI.CFG", "4000 4000");
     MetricUnits = metric, CurrentView = wall ? kGroundFloor : kSitePlan;
     Open();
     if (wall)
@@ -215,7 +218,7 @@ TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
         if (in(j) >= 0 && (in(i) < 0 || in(j) < in(i))) i = j;
     const int32_t box = metric ? kPartitionDialogId : kPartitionImpDialogId,
                   rect = command == cmd::kRectangle;
-    if (wall) pl::script::AnswerDialog(box, {{{{box + (upright ? 1 : edge + 1), "1"}}, IDOK}});
+    if (wall) pl::script::AnswerDialog(box, {{{{box + "\2\1\3\4"[edge], "1"}}, IDOK}}); // inward
     if (command == cmd::kMultiline) pl::script::AnswerInput("3");
     client->ProcessCommand(command), client->Tool->Count = 2400; // a free length an earlier start measured
     const int32_t before = FileCount();
@@ -223,17 +226,29 @@ TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
         metric ? pl::script::AnswerInput("1500")
                : pl::script::AnswerDialog(kFeetDialogId, {{{{kFeetEditId, "5"}}, IDOK}});
     };
-    if (!refused) length();
+    const int32_t in20 = i + (edge % 3 ? -20 : 20), arrow = upright ? Qt::Key_Down : Qt::Key_Right;
+    if (const size_t asked = ui.Log().size(); refused) { // told at Enter, nothing asked, nothing held
+        MoveTo(at(i)), Key(Qt::Key_Return), Key(arrow);
+        const bool clicks = command == cmd::kLine || command == cmd::kLineText; // a click is a start too
+        if (clicks) MoveTo(at(in20)), Key(Qt::Key_Return), Click(at(i)), Key(arrow);
+        EXPECT_EQ(std::tuple(FileCount(), ui.LogContains(kPastSheetText), ui.Log().find("initial", asked),
+                             ui.Log().rfind(kPastSheetText) != ui.Log().find(kPastSheetText)),
+                  std::tuple(before, true, std::string::npos, clicks));
+    }
+    length();
     if (command == cmd::kLineText) pl::script::AnswerDialog(2690, {{{{2691, "ROAD"}}, IDOK}});
-    MoveTo(at(i + rect * (edge % 3 ? -20 : 20))), Key(Qt::Key_Return),
-        Key(upright ? Qt::Key_Down : Qt::Key_Right);
+    MoveTo(at(rect || refused ? in20 : i));
+    const POINT start = DrawingAt(at(rect || refused ? in20 : i));
+    Key(Qt::Key_Return), Key(arrow);
     const int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Down, Qt::Key_Up};
     if (rect) length(), Key(keys[edge]);
-    EXPECT_EQ(std::pair(FileCount() > before, ui.LogContains(kPastSheetText)), std::pair(!refused, refused));
-    const int64_t ahead =
-        upright ? DrawingAt(at(i)).y : SheetRight() - DrawingAt(at(i)).x; // to the edge ahead
-    EXPECT_TRUE(!wall || refused || !metric ||
-                ui.LogContains("initial=\"" + std::to_string(ahead <= 34000 ? ahead : 0) + "\""));
+    ASSERT_GT(FileCount(), before);
+    EXPECT_EQ(
+        std::tuple(ui.LogContains(kPastSheetText), FileObjects()[before]->x1, FileObjects()[before]->y1),
+        std::tuple(refused, start.x, start.y));
+    const int64_t free = upright ? start.y : 300000 - start.x; // down to the sheet's foot, right to nothing
+    EXPECT_TRUE(!wall || !metric ||
+                ui.LogContains("initial=\"" + std::to_string(free <= 34000 ? free : 2400) + "\""));
 }
 
 INSTANTIATE_TEST_SUITE_P(ToolsEdgesUnits, StartOnTheEdge,

@@ -299,11 +299,12 @@ TEST_P(RefusedSplit, LeavesTheWallWholeAndTakesNoIdentifier) {
     EXPECT_EQ(IdCounter, ids);
 }
 
-INSTANTIATE_TEST_SUITE_P(WallEdit, RefusedSplit,
-                         ::testing::Values(RefusedSplitCase{"Angled", {1000, 1000, 4000, 4000}, 450, 2000},
-                                           RefusedSplitCase{"AtTheEnd", {1000, 2000, 5000, 2000}, 900, 5000},
-                                           RefusedSplitCase{
-                                               "BeyondTheEnd", {1000, 2000, 5000, 2000}, 900, 6000}),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    WallEdit, RefusedSplit,
+    ::testing::Values(RefusedSplitCase{"Angled", {1000, 1000, 4000, 4000}, 450, 2000},
+                      RefusedSplitCase{"AtTheEnd", {1000, 2000, 5000, 2000}, 900, 5000},
+                      RefusedSplitCase{"HalfOnAnAxis", {-1000, 2000, 5000, 2000}, 900, 0},
+                      RefusedSplitCase{"BeyondTheEnd", {1000, 2000, 5000, 2000}, 900, 6000}),
+    [](const auto& info) { return info.param.name; });
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+#include <tuple>
+
 #include "document/document.h"
 #include "document/program_state.h"
 #include "platform/dc.h"
@@ -11,6 +13,8 @@
 #include "tools/line_tool.h"
 #include "tools/round_hundredths.h"
 #include "tools/shape_tools.h"
+#include "tools/wall_tools.h"
+#include "tools/working_file.h"
 
 namespace {
 
@@ -108,6 +112,31 @@ TEST_F(LineTool, KeyedOutlineSegmentGetsItsBearingAndChains) {
     EXPECT_EQ(outline.X0, 7600); // the next segment starts at the end
     EXPECT_EQ(outline.ChainState, 1);
 }
+
+// (start x, start y, what: a line, a rectangle, an external wall) a line or wall whose start lies on an
+// axis is never made; a rectangle there is.
+class StartOnAnAxis : public LineTool,
+                      public ::testing::WithParamInterface<std::tuple<int32_t, int32_t, int>> {};
+
+TEST_P(StartOnAnAxis, MakesNoLineOrWallButARectangle) {
+    const auto [x, y, what] = GetParam();
+    testsupport::ProgramDirectory dir;
+    ObjectList.ProgramDirectory = dir.Path(), CurrentView = 50;
+    TLineobjtool line;
+    TRectangleobjtool box;
+    TExtwallobjtool wall;
+    TDrawingtool& t = what == 0   ? static_cast<TDrawingtool&>(line)
+                      : what == 1 ? static_cast<TDrawingtool&>(box)
+                                  : wall;
+    t.X0 = x, t.Y0 = y, t.X1 = x + 3000, t.Y1 = y;
+    TDC dc(image);
+    ASSERT_EQ(what == 2 ? wall.AddExternalWall() : t.CreateObject(dc, client), tools::WriteResult::Ok);
+    EXPECT_EQ(ObjectList.count, what == 1 || (x && y) ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Starts, StartOnAnAxis,
+                         ::testing::Combine(::testing::Values(0, 1000), ::testing::Values(0, 1000),
+                                            ::testing::Values(0, 1, 2)));
 
 TEST(RoundHundredths, HalfUpThroughHundredths) {
     EXPECT_EQ(RoundHundredths(0.495), 0);
