@@ -3,8 +3,8 @@
 // turned texts it has never inked plain, as cheaply as a plain text; their inkings are worked out in
 // slices afterwards and the texts painted again, so the screen ends as a paint that inked them at once.
 #include <algorithm>
-#include <utility>
 #include <QPainter>
+#include <utility>
 
 #include "platform/detail/client_view.h"
 #include "platform/detail/guard.h"
