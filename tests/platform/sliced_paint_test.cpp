@@ -55,16 +55,14 @@ void ReadTheBuffer(RecordingChild& child, int&) {
 void DrawPartOver(RecordingChild& child, int&) {
     child.InvalidateRect(TRect(0, 0, 150, 90), false);
 }
-// A change `turns` slices after the first text drawn plain, or once all are inked (0) and painted again.
+// A change `turns` slices after the first text drawn plain, or once all are inked (0).
 template <int turns> void ChangeAllLater(RecordingChild& child, int& version) {
     const bool putOff = TDC::TurnedInkingPutOff(); // not in the run drawing at once
     for (int turn = 0; putOff && (turns ? turn < turns : TDC::TurnedInkingPutOff()); ++turn)
         QCoreApplication::processEvents();
     EXPECT_EQ(TDC::TurnedInkingPutOff(), putOff && turns > 0);
-    EXPECT_EQ(child.View()->PaintPending(), putOff);
     version = 1, child.Invalidate(true);
 }
-
 // What happens while the paint is still being drawn; the run without slices does it after.
 const Meanwhile kMeanwhile[] = {
     {"nothing", [](RecordingChild&, int&) {}},
