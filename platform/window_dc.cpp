@@ -41,11 +41,16 @@ void TClientDC::OnDrawn(const QRect& deviceRect) {
 
 TPaintDC::TPaintDC(TWindow& window, const QRegion& region) : Window(window) {
     window.View()->DcStarted();
-    Surface = SurfaceOver(*window.BackBuffer());
+    // The view has drawn or dropped any paint still pending before it paints again.
+    Surface = SurfaceOver(window.View()->BufferSoFar());
     Attach(&Surface);
     SetDeviceClip(region);
 }
 
 TPaintDC::~TPaintDC() {
-    if (Window.View()) Window.View()->DcEnded();
+    // Taken while the surface is this context's: another one may get its address.
+    const QRect plain = TakePlainArea(&Surface);
+    if (!Window.View()) return;
+    if (!plain.isEmpty()) Window.View()->PlainDrawn(plain);
+    Window.View()->DcEnded();
 }

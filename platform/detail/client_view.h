@@ -31,19 +31,25 @@ public:
     QImage& Buffer();
     // The back buffer as the paints have drawn it so far.
     QImage& BufferSoFar() { return BackBuffer; }
-    // True while a paint is being recorded or drawn in slices.
-    bool Painting() const { return Pending || Recording; }
+    // True while a paint is being recorded or drawn in slices, or turned texts it drew plain wait
+    // for their inking.
+    bool Painting() const { return Pending || Recording || !PlainArea.isEmpty(); }
     void Invalidate(const QRegion& region, bool erase);
     // Paints the invalid region into the back buffer now (the screen shows it on the next turn). What
     // a heavy paint draws past its first slice is recorded now and drawn in short slices between the
     // window's events; whatever reads or draws on the buffer meanwhile has the rest drawn first.
     void PaintInvalid();
     bool HasInvalid() const { return !InvalidRegion.isEmpty(); }
-    // True while a paint is still being drawn in slices.
-    bool PaintPending() const { return Pending != nullptr; }
+    // True while a paint is still being drawn in slices, or its turned texts inked.
+    bool PaintPending() const { return Pending != nullptr || !PlainArea.isEmpty(); }
     // A paint draws its first `atOnce` calls at once and goes on drawing at once for `slice`; the
     // rest is drawn in slices of about `slice` between the window's events.
     static void SetPaintSlices(std::size_t atOnce, std::chrono::microseconds slice);
+    // Whether a paint draws turned texts it has never inked plain, leaving the search for their
+    // inkings to slices of about the paint's slice, after which it paints them again.
+    static void SetPutOffInking(bool putOff);
+    // The device pixels a paint's context drew plain, to paint again once the texts are inked.
+    void PlainDrawn(const QRect& area);
 
     // Size messages wait until the window is set up.
     void EnableSizeMessages() { SizeMessages = true; }
@@ -86,6 +92,12 @@ private:
     void DrawSlice(bool timed);
     void FinishPaint();
     void DropPaint();
+    // Paints `region` into the buffer; `atOnce` draws all of it now, turned texts inked.
+    void PaintRegion(const QRegion& region, bool erase, bool atOnce);
+    // Inks a slice of the turned texts put off; once all are inked, their area is painted again.
+    void InkSlice();
+    // Draws the pending paint and inks every turned text put off, painting them again, now.
+    void FinishInking();
     void EraseRegion(const QRegion& region);
     void MouseMessage(unsigned message, QMouseEvent* event);
 
@@ -99,6 +111,7 @@ private:
     int ActiveDcs = 0;
     std::unique_ptr<PendingPaint> Pending;
     PendingPaint* Recording = nullptr; // the paint whose calls are being recorded
+    QRegion PlainArea;                 // turned texts drawn plain, to paint again once inked
     QTimer SliceTimer;
     QScrollBar* HBar = nullptr;
     QScrollBar* VBar = nullptr;

@@ -1,7 +1,10 @@
 // The client view's painting: the back buffer, its invalid region, and the paints that are recorded
-// at once and drawn in slices while the window goes on taking its events.
+// at once and drawn in slices while the window goes on taking its events. A screen paint draws the
+// turned texts it has never inked plain, as cheaply as a plain text; their inkings are worked out in
+// slices afterwards and the texts painted again, so the screen ends as a paint that inked them at once.
 #include <algorithm>
 #include <QPainter>
+#include <utility>
 
 #include "platform/detail/client_view.h"
 #include "platform/detail/guard.h"
@@ -17,6 +20,7 @@ namespace {
 // a longer one is drawn at once for a slice, and the rest is left to later slices.
 std::size_t AtOnceCalls = 2000;
 std::chrono::microseconds SliceTime{8000};
+bool PutOffInking = true;
 
 QColor ToQColor(COLORREF c) {
     return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
@@ -29,19 +33,31 @@ void ClientView::SetPaintSlices(std::size_t atOnce, std::chrono::microseconds sl
     SliceTime = slice;
 }
 
+void ClientView::SetPutOffInking(bool putOff) {
+    PutOffInking = putOff;
+}
+
+void ClientView::PlainDrawn(const QRect& area) {
+    PlainArea += area & rect();
+}
+
 void ClientView::Detach() {
     DropPaint(); // its context refers to the window that is going
+    PlainArea = QRegion();
     Owner = nullptr;
 }
 
 QImage& ClientView::Buffer() {
     if (Recording) Recording->Record.CatchUp(*Recording->Dc);
     FinishPaint();
+    // A paint being recorded reads what it has drawn so far: the inking waits for its end.
+    if (!Recording) FinishInking();
     return BackBuffer;
 }
 
 void ClientView::Reallocate() {
-    DropPaint(); // a new buffer is painted whole
+    DropPaint(); // a new buffer is painted whole, the turned texts too
+    PlainArea = QRegion();
     if (ActiveDcs > 0) {
         ResizePending = true;
         return;
@@ -87,6 +103,10 @@ void ClientView::PaintInvalid() {
         return;
     }
     if (region.isEmpty() || !Owner) return;
+    PaintRegion(region, erase, false);
+}
+
+void ClientView::PaintRegion(const QRegion& region, bool erase, bool atOnce) {
     // A paint run from inside another (a box put up by the paint) draws over what the outer one
     // has drawn so far, at once.
     PendingPaint* outer = Recording;
@@ -99,13 +119,21 @@ void ClientView::PaintInvalid() {
         else
             FinishPaint();
     }
+    // Turned texts drawn plain under a paint that draws over what is there are inked first, as a
+    // paint still pending is drawn; a paint that erases them draws them again itself.
+    if (!PlainArea.isEmpty() && !atOnce) {
+        if (erase)
+            PlainArea -= region;
+        else if (!outer && PlainArea.intersects(region))
+            FinishInking();
+    }
     if (erase) EraseRegion(region);
     QRect bounds = region.boundingRect();
     TRect rect(bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1);
     TWindow* owner = Owner;
     // A paint may be left to slices only where nothing else draws on the buffer beside it: a context
     // opened before it goes on drawing as soon as it returns, and an outer paint draws after it.
-    const bool mayWait = !outer && ActiveDcs == 0;
+    const bool mayWait = !atOnce && !outer && ActiveDcs == 0;
     auto paint = std::make_unique<PendingPaint>();
     paint->Region = region;
     if (mayWait) {
@@ -115,6 +143,7 @@ void ClientView::PaintInvalid() {
     Guarded([&] {
         paint->Dc = std::make_unique<TPaintDC>(*owner, region);
         if (mayWait) paint->Dc->RecordInto(&paint->Record);
+        paint->Dc->PutOffTurnedInking(mayWait && PutOffInking);
         owner->Paint(*paint->Dc, erase, rect);
     });
     Recording = outer;
@@ -122,13 +151,17 @@ void ClientView::PaintInvalid() {
         // The calls past the paint's first slice are drawn between the window's events.
         paint->Dc->RecordInto(nullptr);
         Pending = std::move(paint);
-        SliceTimer.start();
     }
+    paint.reset(); // a paint drawn whole hands over what it drew plain
+    if (Pending || !PlainArea.isEmpty()) SliceTimer.start();
     update(region);
 }
 
 void ClientView::DrawSlice(bool timed) {
-    if (!Pending) return;
+    if (!Pending) {
+        InkSlice();
+        return;
+    }
     const auto until = TDrawRecord::Clock::now() + SliceTime;
     bool done = true;
     Guarded([&] { done = Pending->Record.Replay(*Pending->Dc, timed ? &until : nullptr); });
@@ -141,10 +174,30 @@ void ClientView::DrawSlice(bool timed) {
         Pending->Shown = now;
         if (!drawn.isEmpty()) update(drawn);
     }
-    if (done)
-        Pending.reset();
-    else
+    if (done) Pending.reset();
+    if (Pending || !PlainArea.isEmpty()) SliceTimer.start();
+}
+
+void ClientView::InkSlice() {
+    if (PlainArea.isEmpty()) return;
+    const auto slice = std::chrono::duration_cast<std::chrono::milliseconds>(SliceTime).count();
+    if (!TDC::FinishTurnedInking(slice)) {
         SliceTimer.start();
+        return;
+    }
+    // The texts are painted again as chosen, in slices like any paint. It is painted now rather than
+    // left invalid, so that the window shows its paint pending until the texts are inked.
+    const QRegion area = std::exchange(PlainArea, QRegion());
+    if (Owner && !ResizePending) PaintRegion(area, true, false);
+}
+
+void ClientView::FinishInking() {
+    FinishPaint();
+    if (PlainArea.isEmpty()) return;
+    SliceTimer.stop();
+    TDC::FinishTurnedInking();
+    const QRegion area = std::exchange(PlainArea, QRegion());
+    if (Owner && !ResizePending) PaintRegion(area, true, true);
 }
 
 void ClientView::FinishPaint() {

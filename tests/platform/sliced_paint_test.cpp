@@ -1,5 +1,6 @@
 // A heavy paint drawn in slices between the window's events ends on the pixels of a paint drawn at
 // once, whatever happens to the window meanwhile.
+#include "platform/glyphs/turned_glyph_cache.h"
 #include "platform/window_dc.h"
 #include "tests/platform/window_fixture.h"
 
@@ -29,19 +30,39 @@ void DrawScene(TDC& dc, int version) {
 }
 
 // Paints past their first call are drawn one call a slice while it lives; `sliced` false draws
-// every paint at once.
+// every paint at once; `putOff` draws turned texts never inked plain and inks one a slice.
 struct Slices {
-    explicit Slices(bool sliced = true) {
+    explicit Slices(bool sliced = true, bool putOff = false) {
         pl::detail::ClientView::SetPaintSlices(sliced ? 1 : size_t(-1), std::chrono::microseconds(0));
+        pl::detail::ClientView::SetPutOffInking(sliced && putOff);
+        TurnedGlyphCache::OfThread().Clear(); // every text is new to the paint
     }
-    ~Slices() { pl::detail::ClientView::SetPaintSlices(size_t(-1), std::chrono::microseconds(8000)); }
+    ~Slices() {
+        pl::detail::ClientView::SetPaintSlices(size_t(-1), std::chrono::microseconds(8000));
+        pl::detail::ClientView::SetPutOffInking(false);
+    }
 };
 
 struct Meanwhile {
     const char* name;
     void (*act)(RecordingChild& child, int& version);
+    bool putOff = false;
 };
 
+void ReadTheBuffer(RecordingChild& child, int&) {
+    EXPECT_FALSE(child.BackBuffer()->isNull() || child.View()->PaintPending()); // nothing left to draw
+}
+void DrawPartOver(RecordingChild& child, int&) {
+    child.InvalidateRect(TRect(0, 0, 150, 90), false);
+}
+// A change `turns` slices after the first text drawn plain, or once all are inked (0).
+template <int turns> void ChangeAllLater(RecordingChild& child, int& version) {
+    const bool putOff = TDC::TurnedInkingPutOff(); // not in the run drawing at once
+    for (int turn = 0; putOff && (turns ? turn < turns : TDC::TurnedInkingPutOff()); ++turn)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(TDC::TurnedInkingPutOff(), putOff && turns > 0);
+    version = 1, child.Invalidate(true);
+}
 // What happens while the paint is still being drawn; the run without slices does it after.
 const Meanwhile kMeanwhile[] = {
     {"nothing", [](RecordingChild&, int&) {}},
@@ -65,18 +86,27 @@ const Meanwhile kMeanwhile[] = {
          QTest::keyClick(child.View(), Qt::Key_F1);
          EXPECT_EQ(child.Of("keydown").size(), 1u);
      }},
+    {"turned_texts_put_off", [](RecordingChild&, int&) {}, true},
+    {"turned_texts_put_off_and_the_buffer_read", ReadTheBuffer, true},
+    {"turned_texts_put_off_and_a_part_drawn_over_unerased", DrawPartOver, true},
+    {"turned_texts_put_off_and_a_change_invalidating_it_all", ChangeAllLater<1>, true},
+    {"turned_texts_put_off_and_a_change_while_they_are_inked", ChangeAllLater<45>, true},
+    {"turned_texts_put_off_and_a_change_once_they_are_inked", ChangeAllLater<0>, true},
 };
 
 class SlicedPaint : public FrameTest, public ::testing::WithParamInterface<Meanwhile> {
 protected:
     QImage Run(bool sliced) {
-        const Slices slices(sliced);
+        const Slices slices(sliced, GetParam().putOff);
         RecordingChild* child = NewChild();
         int version = 0;
         child->OnPaint = [&version](TDC& dc, bool, TRect&) { DrawScene(dc, version); };
         child->Invalidate(true);
         child->UpdateWindow();
         EXPECT_EQ(child->View()->PaintPending(), sliced);
+        while (GetParam().putOff && !TDC::TurnedInkingPutOff() && child->View()->PaintPending())
+            QCoreApplication::processEvents(); // the act comes once a text is drawn plain
+        EXPECT_EQ(TDC::TurnedInkingPutOff(), sliced && GetParam().putOff);
         GetParam().act(*child, version);
         child->UpdateWindow();
         while (child->View()->PaintPending())

@@ -15,5 +15,6 @@ int main(int argc, char** argv) {
     // A paint that runs long on a loaded machine would otherwise be left to slices, and a test
     // grabbing the widget would see it half drawn: tests slice only where they ask to.
     pl::detail::ClientView::SetPaintSlices(std::size_t(-1), std::chrono::microseconds(8000));
+    pl::detail::ClientView::SetPutOffInking(false); // turned texts inked as drawn, the same way
     return RUN_ALL_TESTS();
 }
