@@ -194,9 +194,8 @@ INSTANTIATE_TEST_SUITE_P(Tools, EnterOffTheArea, ::testing::Combine(::testing::B
 // a line at a click there after Enter), and the next start, 20 pixels in, is drawn from where it is keyed. A
 // floor's area ends a pixel above the sheet's foot, where a partition is drawn. It is offered the free length
 // ahead within 34000, else the one it held. Road 1 drags from the edge inward; road 2 keys a piece from 20
-// pixels in left onto the edge, and the chain's next arrow would start there: refused, that piece kept. An
-// outline's wall keyed left or down onto the edge (road 3: Enter there) is refused, the next from its start.
-constexpr int32_t kOutlineWall = -1; // the external-wall tool as File New leaves it
+// pixels in left onto the edge, and the chain's next arrow would start there: refused, that piece kept.
+constexpr int32_t kOutlineWall = -1; // File New's wall keyed onto the edge (road 3: Enter there) is refused
 class StartOnTheEdge : public InputTest,
                        public ::testing::WithParamInterface<std::tuple<int32_t, int, bool, int>> {};
 
@@ -225,7 +224,7 @@ TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
                   rect = command == cmd::kRectangle;
     if (wall) pl::script::AnswerDialog(box, {{{{box + "\2\1\3\4"[edge], "1"}}, IDOK}}); // inward
     if (command == cmd::kMultiline) pl::script::AnswerInput("3");
-    if (outline) client->RestoreTool(toolkind::kExtWall), client->Tool->PickKind = 1;
+    if (outline) client->RestoreTool(toolkind::kExtWall), client->Tool->PickKind = 1; // as File New leaves it
     if (!outline) client->ProcessCommand(command);
     client->Tool->Count = 2400; // a free length an earlier start measured
     int32_t before = FileCount();
@@ -235,13 +234,11 @@ TEST_P(StartOnTheEdge, DrawsTheKeyedLengthOrSaysWhyNot) {
     };
     const int32_t in20 = i + (edge % 3 ? -20 : 20), arrow = upright ? Qt::Key_Down : Qt::Key_Right;
     if (road >= 2) MoveTo(at(in20)), Key(Qt::Key_Return);
-    const POINT start20 = DrawingAt(at(in20)); // as the view stands after Enter
-    if (road == 2) pl::script::AnswerInput(std::to_string(down ? start20.y : start20.x));
+    const POINT p20 = DrawingAt(at(in20));
+    if (road == 2) pl::script::AnswerInput(std::to_string(down ? p20.y : p20.x));
     if (road == 2 && command == cmd::kLineText) pl::script::AnswerDialog(2690, {{{{2691, "ROAD"}}, IDOK}});
-    if (road >= 2)
-        before = FileCount(),
-        road == 3 ? (MoveTo(at(i)), Key(Qt::Key_Return)) : Key(down ? Qt::Key_Down : Qt::Key_Left);
-    if (road == 2 && !outline) before = FileCount();
+    if (road == 2) Key(down ? Qt::Key_Down : Qt::Key_Left), before = outline ? before : FileCount();
+    if (road == 3) MoveTo(at(i)), Key(Qt::Key_Return);
     if (const size_t asked = ui.Log().size(); refused) { // told at Enter, nothing asked, nothing held
         if (road < 2) road ? Drag(at(i), at(in20)) : (MoveTo(at(i)), Key(Qt::Key_Return));
         if (!outline) Key(arrow);
