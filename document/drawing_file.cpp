@@ -77,18 +77,8 @@ constexpr ReadNote ReadNoteOf(int32_t k) {
     return heights ? ReadNote::Opening : ReadNote::None;
 }
 
-// The kinds under 128 from a table, the rest from their few ranges and values.
-constexpr int32_t kTabledKinds = 128;
-constexpr auto kSmallKindNotes = [] {
-    std::array<ReadNote, kTabledKinds> notes{};
-    for (int32_t k = 0; k < kTabledKinds; ++k)
-        notes[static_cast<size_t>(k)] = ReadNoteOf(k);
-    return notes;
-}();
-
 ReadNote ReadNoteFor(int32_t k) {
-    if (static_cast<uint32_t>(k) < kTabledKinds) return kSmallKindNotes[static_cast<size_t>(k)];
-    return ReadNoteOf(k);
+    return KindLookup<ReadNote, ReadNoteOf>::For(k);
 }
 
 void NotePoints(const TPolyobj& p, bool heights, bool points, DrawnExtents& extents) {

@@ -183,20 +183,9 @@ Family PasteFamilyOf(int32_t k) {
     return DrawingFamilyOf(k);
 }
 
-// Every record starts with its kind: the kinds under 128 take their family from a table, the rest from
-// their few ranges and values.
-constexpr int32_t kTabledKinds = 128;
-constexpr auto kSmallKindFamilies = [] {
-    std::array<Family, kTabledKinds> families{};
-    for (int32_t k = 0; k < kTabledKinds; ++k)
-        families[static_cast<size_t>(k)] = DrawingFamilyOf(k);
-    return families;
-}();
-
 Family FamilyOf(int32_t k, RecordKinds kinds) {
     if (kinds == RecordKinds::Paste) return PasteFamilyOf(k);
-    if (static_cast<uint32_t>(k) < kTabledKinds) return kSmallKindFamilies[static_cast<size_t>(k)];
-    return DrawingFamilyOf(k);
+    return KindLookup<Family, DrawingFamilyOf>::For(k);
 }
 
 bool GroupFieldCarriesGroups(Family family) {

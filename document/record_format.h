@@ -3,6 +3,7 @@
 // origin (the sheet centre, or a selection entry's reference point); every other value as it is.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -11,6 +12,22 @@
 #include "document/number_scanner.h"
 #include "document/object_pool.h"
 #include "document/objects.h"
+
+// What a record's kind says of it, taken from a table for the kinds under 128 (every common kind) and
+// worked out from the kind's few ranges and values for the rest: a read asks it of every record.
+template <typename Value, Value (*Of)(int32_t)>
+struct KindLookup {
+    static constexpr int32_t kTabled = 128;
+    static constexpr std::array<Value, kTabled> kTable = [] {
+        std::array<Value, kTabled> table{};
+        for (int32_t k = 0; k < kTabled; ++k)
+            table[static_cast<size_t>(k)] = Of(k);
+        return table;
+    }();
+    static Value For(int32_t k) {
+        return static_cast<uint32_t>(k) < kTabled ? kTable[static_cast<size_t>(k)] : Of(k);
+    }
+};
 
 // A value formed in 64 bits, saturated to the 32-bit range every stored value has.
 int32_t Clamp32(int64_t v);
