@@ -39,37 +39,13 @@ struct StepCase {
 };
 
 // The kinds of object a tool finishes over a wall line.
-enum Over {
-    TextTyped,
-    TextTypedDown,
-    TextEndedByEnterTwice,
-    TextOnTwoLines,
-    TextTakenBackToItsFirstLetter,
-    TextCentred,
-    Line,
-    LabelledLine,
-    Dimension,
-    Symbol,
-    Paste,
-    Stairs,
-    Window,
-    Door,
-    kOverKinds
-};
-const char* const kOverNames[] = {"TextTyped",
-                                  "TextTypedDown",
-                                  "TextEndedByEnterTwice",
-                                  "TextOnTwoLines",
-                                  "TextTakenBackToItsFirstLetter",
-                                  "TextCentred",
-                                  "Line",
-                                  "LabelledLine",
-                                  "Dimension",
-                                  "Symbol",
-                                  "Paste",
-                                  "Stairs",
-                                  "Window",
-                                  "Door"};
+// clang-format off
+enum Over { TextTyped, TextTypedDown, TextEndedByEnterTwice, TextOnTwoLines, TextTakenBackToItsFirstLetter,
+            TextCentred, Line, LabelledLine, Dimension, Symbol, Paste, Stairs, Window, Door, kOverKinds };
+const char* const kOverNames[] = {"TextTyped", "TextTypedDown", "TextEndedByEnterTwice", "TextOnTwoLines",
+    "TextTakenBackToItsFirstLetter", "TextCentred", "Line", "LabelledLine", "Dimension", "Symbol", "Paste",
+    "Stairs", "Window", "Door"};
+// clang-format on
 
 class AfterTheStep : public InputTest, public ::testing::WithParamInterface<StepCase> {
 public:
